@@ -1,0 +1,22 @@
+// The settings seam: one section ("RDMX") of the user's profile.
+#pragma once
+
+#include <string>
+
+namespace kalvor {
+
+constexpr const char* kProfileSection = "RDMX";
+
+class Profile {
+ public:
+  virtual ~Profile() = default;
+  // The stored value, or `def` when the key is missing; values longer than
+  // capacity - 1 characters are cut, as the profile calls do.
+  virtual std::string GetString(const std::string& key, const std::string& def,
+                                std::size_t capacity) = 0;
+  // Leading decimal digits of the stored value; `def` when the key is missing.
+  virtual long GetInt(const std::string& key, long def) = 0;
+  virtual bool PutString(const std::string& key, const std::string& value) = 0;
+};
+
+}  // namespace kalvor

@@ -1,0 +1,207 @@
+#include "posix/cli_ui.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <iostream>
+#include <sstream>
+
+#include "text/strings.h"
+
+namespace kalvor {
+
+namespace {
+
+std::string ButtonsText(int buttons) {
+  switch (buttons) {
+    case box::kYesNo: return "yes/no";
+    case box::kOkCancel: return "ok/cancel";
+    default: return "ok";
+  }
+}
+
+// Applies a scripted answer to a dialog's controls. "ID=VALUE;..." sets
+// control ID; "KEY=VALUE;..." with non-numeric keys (an option string) sets
+// field k to control 100 + k. "y"/"n" check or clear; for a list box a
+// comma-separated list selects entries.
+void ApplyDialogAnswer(const std::string& answer, TableView& view) {
+  if (answer.empty()) return;
+  const char sep = ';';
+  std::vector<std::string> fields;
+  std::size_t start = 0;
+  while (start < answer.size()) {
+    std::size_t end = answer.find(sep, start);
+    if (end == std::string::npos) end = answer.size();
+    fields.push_back(answer.substr(start, end - start));
+    start = end + 1;
+  }
+  for (std::size_t k = 0; k < fields.size(); ++k) {
+    const std::string& f = fields[k];
+    std::size_t eq = f.find('=');
+    std::string key = eq == std::string::npos ? std::string() : f.substr(0, eq);
+    std::string value = eq == std::string::npos ? f : f.substr(eq + 1);
+    int id = 100 + static_cast<int>(k) + 1;
+    bool numeric = !key.empty() && key.find_first_not_of("0123456789") == std::string::npos;
+    if (numeric) id = std::stoi(key);
+    const std::vector<std::string>& entries = view.ListEntries(id);
+    if (!entries.empty()) {
+      std::string rest = value;
+      for (const std::string& e : entries) view.ListSelect(id, e, false);
+      std::size_t s = 0;
+      while (s <= rest.size()) {
+        std::size_t e = rest.find(',', s);
+        if (e == std::string::npos) e = rest.size();
+        std::string entry = rest.substr(s, e - s);
+        if (!entry.empty()) view.ListSelect(id, entry, true);
+        s = e + 1;
+      }
+      continue;
+    }
+    if (value == "y" || value == "n") {
+      view.SetChecked(id, value == "y");
+    } else {
+      view.SetText(id, value);
+    }
+  }
+}
+
+}  // namespace
+
+CliUi::CliUi() {
+  interactive_ = ::isatty(STDIN_FILENO) != 0;
+  progress_tty_ = ::isatty(STDERR_FILENO) != 0;
+}
+
+std::string CliUi::Absolute(const std::string& path) const {
+  if (path.empty() || path[0] == '/' || base_dir_.empty()) return path;
+  return base_dir_ + "/" + path;
+}
+
+bool CliUi::NextAnswer(const std::string& prompt, std::string& answer) {
+  if (!answers_.empty()) {
+    answer = answers_.front();
+    answers_.pop_front();
+    std::cerr << "  > " << answer << "\n";
+    return true;
+  }
+  if (interactive_) {
+    std::cerr << prompt << " " << std::flush;
+    if (std::getline(std::cin, answer)) return true;
+    interactive_ = false;
+  }
+  return false;
+}
+
+int CliUi::Notify(const std::string& text, const std::string& caption,
+                  int type) {
+  if (progress_open_ && progress_tty_) std::cerr << "\n";
+  std::cerr << "[" << caption << "] " << text << "\n";
+  int buttons = type & box::kButtonMask;
+  if (buttons == box::kOk) return answer::kOk;
+  const int first = buttons == box::kYesNo ? answer::kYes : answer::kOk;
+  const int second = buttons == box::kYesNo ? answer::kNo : answer::kCancel;
+  std::string reply;
+  if (!answers_.empty() || blanket_ == 0) {
+    while (NextAnswer("(" + ButtonsText(buttons) + ")?", reply)) {
+      std::string r = ToLower(reply);
+      if (r == "yes" || r == "y" || r == "ok") return first;
+      if (r == "no" || r == "n" || r == "cancel") return second;
+      if (r.empty()) return first;
+      std::cerr << "  (answer " << ButtonsText(buttons) << ")\n";
+    }
+  }
+  if (blanket_ != 0) {
+    int a = blanket_ == answer::kYes ? first : second;
+    std::cerr << "  > " << (a == first ? (buttons == box::kYesNo ? "yes" : "ok")
+                                       : (buttons == box::kYesNo ? "no" : "cancel"))
+              << "\n";
+    return a;
+  }
+  return first;
+}
+
+bool CliUi::FileDialog(std::string& result, std::size_t capacity,
+                       const std::string& initial_dir,
+                       const std::string& pattern) {
+  std::cerr << "[Open] " << pattern
+            << (initial_dir.empty() ? "" : " in " + initial_dir) << "\n";
+  std::string reply;
+  if (!NextAnswer("file?", reply) || reply.empty() || EqualNoCase(reply, "cancel")) {
+    std::cerr << "  (no file chosen)\n";
+    return false;
+  }
+  if (EqualNoCase(reply, "ok")) return false;
+  result = Truncate(Absolute(reply), capacity ? capacity - 1 : reply.size());
+  return true;
+}
+
+int CliUi::InputBox(const std::string& title, const std::string& prompt,
+                    std::string& value) {
+  std::cerr << "[" << title << "] " << prompt << " [" << value << "]\n";
+  std::string reply;
+  if (!NextAnswer("?", reply)) return answer::kOk;
+  if (EqualNoCase(reply, "cancel")) return answer::kCancel;
+  if (EqualNoCase(reply, "ok") || reply.empty()) return answer::kOk;
+  // A file named relative to where the user stands.
+  if (prompt.find("file") != std::string::npos && reply[0] != '/' &&
+      reply.find('/') != std::string::npos) {
+    reply = Absolute(reply);
+  }
+  value = Truncate(reply, 119);
+  return answer::kOk;
+}
+
+int CliUi::RunDialog(DialogModel& model) {
+  TableView view;
+  model.OnInit(view);
+  std::cerr << "[" << (view.title().empty() ? model.TemplateName() : view.title())
+            << "]\n";
+  bool first = true;
+  while (!view.ended()) {
+    std::string reply;
+    if (!NextAnswer("(ok, cancel, !ID to press a button, or fields)?", reply)) {
+      // Nothing more to say: the default button, then give up.
+      if (first) model.OnCommand(kIdOk, view);
+      if (!view.ended()) model.OnClose(view);
+      break;
+    }
+    first = false;
+    if (EqualNoCase(reply, "cancel")) {
+      model.OnClose(view);
+      break;
+    }
+    if (reply.size() > 1 && reply[0] == '!' &&
+        reply.find_first_not_of("0123456789", 1) == std::string::npos) {
+      model.OnCommand(std::stoi(reply.substr(1)), view);
+      continue;
+    }
+    if (!EqualNoCase(reply, "ok") && !reply.empty()) ApplyDialogAnswer(reply, view);
+    model.OnCommand(kIdOk, view);
+  }
+  return view.result();
+}
+
+void CliUi::ProgressOpen(const std::string& operation, const std::string& file) {
+  progress_open_ = true;
+  progress_percent_ = -1;
+  if (progress_tty_) std::cerr << operation << " " << file << "\n";
+}
+
+void CliUi::ProgressDraw(unsigned position_k, unsigned total_k, bool) {
+  if (!progress_tty_ || total_k == 0) return;
+  int percent = static_cast<int>(100.0 * position_k / total_k);
+  if (percent > 100) percent = 100;
+  if (percent == progress_percent_) return;
+  progress_percent_ = percent;
+  int filled = percent * 40 / 100;
+  std::cerr << "\r[" << std::string(static_cast<std::size_t>(filled), '#')
+            << std::string(static_cast<std::size_t>(40 - filled), ' ') << "] "
+            << percent << "%" << std::flush;
+}
+
+void CliUi::ProgressClose() {
+  if (progress_open_ && progress_tty_ && progress_percent_ >= 0) std::cerr << "\n";
+  progress_open_ = false;
+}
+
+}  // namespace kalvor

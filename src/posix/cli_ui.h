@@ -1,0 +1,59 @@
+// The user interface of the command-line program: message boxes are printed
+// to stderr as "[caption] text"; questions, input boxes, file dialogs and
+// dialogs take the next scripted answer, else ask on the terminal, else take
+// the default (the first button, the preset text).
+#pragma once
+
+#include <deque>
+#include <string>
+
+#include "app/table_view.h"
+#include "platform/ui.h"
+
+namespace kalvor {
+
+class CliUi : public UserInterface {
+ public:
+  CliUi();
+
+  void AddAnswer(const std::string& answer) { answers_.push_back(answer); }
+  // --yes / --no: the answer to every question that has no scripted one.
+  void SetBlanketAnswer(int answer) { blanket_ = answer; }
+  // Relative paths given as answers are taken from here.
+  void SetBaseDirectory(const std::string& dir) { base_dir_ = dir; }
+
+  int Notify(const std::string& text, const std::string& caption,
+             int type) override;
+  bool FileDialog(std::string& result, std::size_t capacity,
+                  const std::string& initial_dir,
+                  const std::string& pattern) override;
+  int InputBox(const std::string& title, const std::string& prompt,
+               std::string& value) override;
+  int RunDialog(DialogModel& model) override;
+  void ProgressOpen(const std::string& operation,
+                    const std::string& file) override;
+  void ProgressDraw(unsigned position_k, unsigned total_k,
+                    bool animate) override;
+  void ProgressClose() override;
+  void PumpMessages() override {}
+  void WaitCursor() override {}
+  DialogView& MainDialog() override { return main_; }
+  TableView& main_view() { return main_; }
+
+ private:
+  // The next answer: scripted, else typed at the terminal (with `prompt`),
+  // else none. Returns false when there is none.
+  bool NextAnswer(const std::string& prompt, std::string& answer);
+  std::string Absolute(const std::string& path) const;
+
+  std::deque<std::string> answers_;
+  int blanket_ = 0;
+  std::string base_dir_;
+  TableView main_;
+  bool interactive_ = false;
+  bool progress_tty_ = false;
+  bool progress_open_ = false;
+  int progress_percent_ = -1;
+};
+
+}  // namespace kalvor

@@ -1,0 +1,237 @@
+// kalvor: the command-line program. The same commands as the Windows
+// program's main dialog, on the same core.
+//
+//   kalvor FUNCTION [DESIGN-FILE] [options]
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/file_commands.h"
+#include "app/ids.h"
+#include "app/main_window.h"
+#include "app/settings.h"
+#include "app/startup.h"
+#include "posix/cli_ui.h"
+#include "posix/posix_platform.h"
+#include "text/strings.h"
+
+namespace {
+
+using namespace kalvor;
+
+struct Function {
+  const char* name;
+  int id;          // radio button or command id; 0 for "select"
+  bool is_radio;   // arm, then Run
+  const char* help;
+};
+
+constexpr Function kFunctions[] = {
+    {"net", id::kMacToNet, true, ".mac to .net with NetTran"},
+    {"gatesim", id::kGateSim, true, "GateSim on the .sim file"},
+    {"tpr", id::kMacToTpr, true, ".mac to .tpr with NetTran"},
+    {"prune", id::kPrune, true, "prune the .mac into a .tmc with NetTran"},
+    {"spice", id::kGenSpice, true, "SPICE deck from the .tmc with NetTran"},
+    {"spice-clean", id::kSpiceClean, true, "clean up a SPICE netlist"},
+    {"sim", id::kVhdlSim, true, "switch VHDL --ifdef regions to SIM"},
+    {"nosim", id::kUnsetSim, true, "switch VHDL --ifdef regions off SIM"},
+    {"vhdout", id::kVhdOut, true, "VHDL trace table to .out, open the viewer"},
+    {"mac2vhd", id::kMacToVhdl, true, ".mac to VHDL with the fanout report"},
+    {"edif", id::kEdifToMac, true, "EDIF to .mac and .wir"},
+    {"a-cells", id::kACells, true, "convert 'A' cells"},
+    {"lvs", id::kLvs, true, "layout versus schematic"},
+    {"setup", id::kSetup, false, ".sim/.vec boilerplate"},
+    {"extract", id::kExtract, false, "sample the GateSim .OUT file"},
+    {"copy-mac", id::kCopyMac, false, "copy .mac/.wir into the project"},
+    {"copy-spice", id::kCopySpice, false, "copy .sp/.spc into the project"},
+    {"reformat", id::kReformat, false, "normalise the line ends of a file"},
+    {"select", 0, false, "make DESIGN-FILE the current design"},
+};
+
+struct CheckFlag {
+  const char* flag;
+  int id;
+};
+
+// The clean-up check boxes (saved like the dialog's) and box 551.
+constexpr CheckFlag kCheckFlags[] = {
+    {"spc-nocom", id::kNoComments}, {"spc-nonc", id::kNoNc},
+    {"spc-noend", id::kNoEnd},      {"spc-nolambda", id::kNoLambda},
+    {"spc-noques", id::kNoQuestion}, {"spc-noc", id::kNoC},
+    {"spc-noupr", id::kNoUpper},    {"spc-diodes", id::kDiodes},
+    {"spc-nocaps", id::kNoCaps},    {"nettran-to-disk", id::kNetTranToDisk},
+};
+
+void Usage(std::ostream& out) {
+  out << "usage: kalvor FUNCTION [DESIGN-FILE] [options]\n\n"
+         "Without DESIGN-FILE the stored test ID and test directory are used.\n\n"
+         "Functions:\n";
+  for (const Function& f : kFunctions) {
+    std::string name = f.name;
+    out << "  " << name << std::string(name.size() < 13 ? 13 - name.size() : 1, ' ')
+        << f.help << "\n";
+  }
+  out << "\nOptions:\n"
+         "  --options TEXT     replace the option line before Run\n"
+         "  --answer VALUE     answer the next question, input box, file dialog\n"
+         "                     or dialog (yes, no, ok, cancel, or the text/file;\n"
+         "                     dialogs take an option string or ID=VALUE;...)\n"
+         "  --yes, --no        answer every remaining question\n"
+         "  --ini FILE         settings file (default $KALVOR_INI, else\n"
+         "                     $XDG_CONFIG_HOME/kalvor/kalvor.ini)\n"
+         "  --lambda VALUE     the lambda value of the clean-up (saved)\n";
+  for (const CheckFlag& c : kCheckFlags) {
+    out << "  --" << c.flag << "=0|1\n";
+  }
+  out << "  --help             this text\n\n"
+         "Exit status: 0 done, 1 stopped on a reported failure, 2 usage error.\n";
+}
+
+bool TakeValue(int argc, char** argv, int& i, const std::string& arg,
+               const std::string& name, std::string& value) {
+  if (arg == name) {
+    if (i + 1 >= argc) return false;
+    value = argv[++i];
+    return true;
+  }
+  if (arg.rfind(name + "=", 0) == 0) {
+    value = arg.substr(name.size() + 1);
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> positional;
+  std::vector<std::string> answers;
+  std::string ini;
+  std::string options;
+  bool have_options = false;
+  std::string lambda;
+  bool have_lambda = false;
+  int blanket = 0;
+  std::map<int, bool> checks;
+
+  for (int i = 1; i < argc; ++i) {
+    std::string arg = argv[i];
+    std::string value;
+    if (arg == "--help" || arg == "-h") {
+      Usage(std::cout);
+      return 0;
+    }
+    if (arg == "--yes") {
+      blanket = answer::kYes;
+      continue;
+    }
+    if (arg == "--no") {
+      blanket = answer::kNo;
+      continue;
+    }
+    if (arg.rfind("--", 0) == 0) {
+      if (TakeValue(argc, argv, i, arg, "--answer", value)) {
+        answers.push_back(value);
+        continue;
+      }
+      if (TakeValue(argc, argv, i, arg, "--ini", value)) {
+        ini = value;
+        continue;
+      }
+      if (TakeValue(argc, argv, i, arg, "--options", value)) {
+        options = value;
+        have_options = true;
+        continue;
+      }
+      if (TakeValue(argc, argv, i, arg, "--lambda", value)) {
+        lambda = value;
+        have_lambda = true;
+        continue;
+      }
+      bool matched = false;
+      for (const CheckFlag& c : kCheckFlags) {
+        std::string flag = std::string("--") + c.flag;
+        if (arg == flag) {
+          checks[c.id] = true;
+          matched = true;
+        } else if (arg.rfind(flag + "=", 0) == 0) {
+          std::string v = arg.substr(flag.size() + 1);
+          if (v != "0" && v != "1") {
+            std::cerr << "kalvor: " << flag << " takes 0 or 1\n";
+            return 2;
+          }
+          checks[c.id] = v == "1";
+          matched = true;
+        }
+      }
+      if (matched) continue;
+      std::cerr << "kalvor: unknown option " << arg << "\n";
+      Usage(std::cerr);
+      return 2;
+    }
+    positional.push_back(arg);
+  }
+  if (positional.empty() || positional.size() > 2) {
+    Usage(std::cerr);
+    return 2;
+  }
+  const Function* function = nullptr;
+  for (const Function& f : kFunctions) {
+    if (positional[0] == f.name) function = &f;
+  }
+  if (!function) {
+    std::cerr << "kalvor: unknown function " << positional[0] << "\n";
+    Usage(std::cerr);
+    return 2;
+  }
+  if (function->id == 0 && positional.size() < 2) {
+    std::cerr << "kalvor: select needs a DESIGN-FILE\n";
+    return 2;
+  }
+
+  PosixFileSystem fs;
+  std::string start_dir = fs.CurrentDirectory();
+  CliUi ui;
+  ui.SetBaseDirectory(start_dir);
+  for (const std::string& a : answers) ui.AddAnswer(a);
+  ui.SetBlanketAnswer(blanket);
+  IniProfile profile(ini.empty() ? DefaultIniPath() : ini);
+  if (!ini.empty() && ini[0] != '/') profile = IniProfile(start_dir + "/" + ini);
+  PosixShell shell;
+  App app(Platform{ui, profile, shell, fs});
+
+  StartUp(app, "");
+  OpenMainDialog(app);
+  for (const auto& [id, on] : checks) app.main().SetChecked(id, on);
+  if (have_lambda) app.main().SetText(id::kLambda, lambda);
+
+  if (positional.size() == 2) {
+    std::string design = positional[1];
+    if (design[0] != '/') design = start_dir + "/" + design;
+    app.state.selected_file = design;
+    SelectFile(app);
+  }
+
+  Outcome outcome = Outcome::kCompleted;
+  if (function->id != 0) {
+    if (function->is_radio) {
+      outcome = OnMainCommand(app, function->id);
+      if (outcome != Outcome::kFailed) {
+        if (have_options) app.main().SetText(id::kOptions, options);
+        outcome = OnMainCommand(app, id::kRun);
+      }
+    } else {
+      outcome = OnMainCommand(app, function->id);
+    }
+  }
+  // Leaving saves the check boxes and directories, as the dialog's Exit does
+  // (unless a command already ended the program that way).
+  if (!app.state.exit_requested) SaveOnExit(app);
+  return outcome == Outcome::kFailed ? 1 : 0;
+}

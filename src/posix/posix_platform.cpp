@@ -1,0 +1,345 @@
+#include "posix/posix_platform.h"
+
+#include <fcntl.h>
+#include <fnmatch.h>
+#include <limits.h>
+#include <sys/stat.h>
+#include <sys/types.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+#include "text/strings.h"
+
+namespace kalvor {
+
+namespace {
+
+std::string Trim(const std::string& s) {
+  std::size_t b = s.find_first_not_of(" \t\r\n");
+  if (b == std::string::npos) return std::string();
+  std::size_t e = s.find_last_not_of(" \t\r\n");
+  return s.substr(b, e - b + 1);
+}
+
+std::vector<std::string> ReadLines(const std::string& path) {
+  std::vector<std::string> lines;
+  std::ifstream in(path, std::ios::binary);
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+bool IsSection(const std::string& line, std::string* name) {
+  std::string t = Trim(line);
+  if (t.size() < 2 || t.front() != '[' || t.back() != ']') return false;
+  *name = Trim(t.substr(1, t.size() - 2));
+  return true;
+}
+
+bool IsExecutableFile(const std::string& path) {
+  struct stat st;
+  return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+         ::access(path.c_str(), X_OK) == 0;
+}
+
+// Looks a bare program name up along PATH.
+std::string FindOnPath(const std::string& name) {
+  if (name.find('/') != std::string::npos) {
+    return IsExecutableFile(name) ? name : std::string();
+  }
+  const char* path = std::getenv("PATH");
+  std::string list = path ? path : "/usr/bin:/bin";
+  std::size_t start = 0;
+  while (start <= list.size()) {
+    std::size_t end = list.find(':', start);
+    if (end == std::string::npos) end = list.size();
+    std::string dir = list.substr(start, end - start);
+    if (dir.empty()) dir = ".";
+    std::string candidate = dir + "/" + name;
+    if (IsExecutableFile(candidate)) return candidate;
+    start = end + 1;
+  }
+  return std::string();
+}
+
+// Runs argv in `directory` and waits for it. 33 when it could be started,
+// 2 (file not found) when not.
+long RunAndWait(const std::vector<std::string>& args,
+                const std::string& directory) {
+  if (args.empty()) return 2;
+  int pipefd[2];
+  if (::pipe(pipefd) != 0) return 0;
+  ::fcntl(pipefd[1], F_SETFD, FD_CLOEXEC);
+  pid_t pid = ::fork();
+  if (pid < 0) {
+    ::close(pipefd[0]);
+    ::close(pipefd[1]);
+    return 0;
+  }
+  if (pid == 0) {
+    ::close(pipefd[0]);
+    if (!directory.empty() && ::chdir(directory.c_str()) != 0) {
+      int err = errno;
+      ssize_t w = ::write(pipefd[1], &err, sizeof err);
+      (void)w;
+      ::_exit(127);
+    }
+    std::vector<char*> argv;
+    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    ::execv(argv[0], argv.data());
+    int err = errno;
+    ssize_t w = ::write(pipefd[1], &err, sizeof err);
+    (void)w;
+    ::_exit(127);
+  }
+  ::close(pipefd[1]);
+  int err = 0;
+  ssize_t got = ::read(pipefd[0], &err, sizeof err);
+  ::close(pipefd[0]);
+  int status = 0;
+  while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+  }
+  if (got == static_cast<ssize_t>(sizeof err)) return 2;
+  return 33;
+}
+
+}  // namespace
+
+bool IniProfile::Lookup(const std::string& key, std::string& value) {
+  std::string section;
+  bool in_section = false;
+  for (const std::string& line : ReadLines(path_)) {
+    std::string name;
+    if (IsSection(line, &name)) {
+      in_section = EqualNoCase(name, kProfileSection);
+      continue;
+    }
+    if (!in_section) continue;
+    std::size_t eq = line.find('=');
+    if (eq == std::string::npos) continue;
+    if (EqualNoCase(Trim(line.substr(0, eq)), key)) {
+      value = line.substr(eq + 1);
+      return true;
+    }
+  }
+  return false;
+}
+
+std::string IniProfile::GetString(const std::string& key, const std::string& def,
+                                  std::size_t capacity) {
+  std::string value;
+  if (!Lookup(key, value)) value = def;
+  if (capacity > 0 && value.size() > capacity - 1) value.resize(capacity - 1);
+  return value;
+}
+
+long IniProfile::GetInt(const std::string& key, long def) {
+  std::string value;
+  if (!Lookup(key, value)) return def;
+  return LeadingInt(value);
+}
+
+bool IniProfile::PutString(const std::string& key, const std::string& value) {
+  std::vector<std::string> lines = ReadLines(path_);
+  std::vector<std::string> out;
+  bool in_section = false;
+  bool section_seen = false;
+  bool written = false;
+  for (const std::string& line : lines) {
+    std::string name;
+    if (IsSection(line, &name)) {
+      if (in_section && !written) {
+        // Keep blank lines at the section's end after the new key.
+        std::size_t insert_at = out.size();
+        while (insert_at > 0 && Trim(out[insert_at - 1]).empty()) --insert_at;
+        out.insert(out.begin() + static_cast<long>(insert_at), key + "=" + value);
+        written = true;
+      }
+      in_section = EqualNoCase(name, kProfileSection);
+      section_seen = section_seen || in_section;
+      out.push_back(line);
+      continue;
+    }
+    if (in_section && !written) {
+      std::size_t eq = line.find('=');
+      if (eq != std::string::npos && EqualNoCase(Trim(line.substr(0, eq)), key)) {
+        out.push_back(Trim(line.substr(0, eq)) + "=" + value);
+        written = true;
+        continue;
+      }
+    }
+    out.push_back(line);
+  }
+  if (!written) {
+    if (!section_seen) {
+      if (!out.empty() && !Trim(out.back()).empty()) out.push_back("");
+      out.push_back(std::string("[") + kProfileSection + "]");
+    }
+    out.push_back(key + "=" + value);
+  }
+  std::filesystem::path target(path_);
+  std::error_code ec;
+  if (target.has_parent_path()) {
+    std::filesystem::create_directories(target.parent_path(), ec);
+  }
+  std::string temp = path_ + ".tmp." + std::to_string(::getpid());
+  {
+    std::ofstream f(temp, std::ios::binary | std::ios::trunc);
+    if (!f) return false;
+    for (const std::string& line : out) f << line << '\n';
+    f.flush();
+    if (!f) {
+      std::remove(temp.c_str());
+      return false;
+    }
+  }
+  if (std::rename(temp.c_str(), path_.c_str()) != 0) {
+    std::remove(temp.c_str());
+    return false;
+  }
+  return true;
+}
+
+std::string DefaultIniPath() {
+  if (const char* env = std::getenv("KALVOR_INI"); env && *env) return env;
+  std::string base;
+  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg) {
+    base = xdg;
+  } else if (const char* home = std::getenv("HOME"); home && *home) {
+    base = std::string(home) + "/.config";
+  } else {
+    base = ".";
+  }
+  return base + "/kalvor/kalvor.ini";
+}
+
+std::vector<std::string> SplitArguments(const std::string& line) {
+  std::vector<std::string> args;
+  std::string current;
+  bool in_word = false;
+  bool quoted = false;
+  for (char c : line) {
+    if (c == '"') {
+      quoted = !quoted;
+      in_word = true;
+      continue;
+    }
+    if (!quoted && (c == ' ' || c == '\t')) {
+      if (in_word) args.push_back(current);
+      current.clear();
+      in_word = false;
+      continue;
+    }
+    current += c;
+    in_word = true;
+  }
+  if (in_word) args.push_back(current);
+  return args;
+}
+
+long PosixShell::Open(const std::string& file, const std::string& parameters,
+                      const std::string& directory) {
+  std::string program = FindOnPath(file);
+  std::vector<std::string> args;
+  if (!program.empty()) {
+    args.push_back(program);
+  } else {
+    // Not a program: a batch file runs through the shell, anything else is a
+    // document for the desktop's opener.
+    std::string where = file;
+    if (!directory.empty() && !file.empty() && file[0] != '/') {
+      where = directory + "/" + file;
+    }
+    struct stat st;
+    if (::stat(where.c_str(), &st) != 0) return 2;
+    std::size_t dot = file.rfind('.');
+    if (dot != std::string::npos && EqualNoCase(file.substr(dot), ".bat")) {
+      args = {"/bin/sh", where};
+      return RunAndWait(args, directory);
+    }
+    std::string opener = FindOnPath("xdg-open");
+    if (opener.empty()) return 31;  // no association
+    args = {opener, where};
+    return RunAndWait(args, directory);
+  }
+  for (std::string& a : SplitArguments(parameters)) args.push_back(std::move(a));
+  return RunAndWait(args, directory);
+}
+
+bool PosixFileSystem::ShortPath(const std::string& path, std::string& result) {
+  struct stat st;
+  if (path.empty() || ::stat(path.c_str(), &st) != 0) return false;
+  result = path;
+  return true;
+}
+
+bool PosixFileSystem::ExistsOnSearchPath(const std::string& name,
+                                         std::string& found) {
+  if (name.empty()) return false;
+  struct stat st;
+  if (::stat(name.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
+    found = name;
+    return true;
+  }
+  if (name.find('/') != std::string::npos) return false;
+  found = FindOnPath(name);
+  return !found.empty();
+}
+
+std::vector<std::string> PosixFileSystem::List(const std::string& pattern) {
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (std::filesystem::directory_iterator it(".", ec), end; !ec && it != end;
+       it.increment(ec)) {
+    std::error_code ec2;
+    if (!it->is_regular_file(ec2)) continue;
+    std::string name = it->path().filename().string();
+    if (::fnmatch(pattern.c_str(), name.c_str(), FNM_CASEFOLD) == 0) {
+      names.push_back(name);
+    }
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+std::string PosixFileSystem::CurrentDirectory() {
+  std::vector<char> buf(PATH_MAX);
+  if (!::getcwd(buf.data(), buf.size())) return ".";
+  return buf.data();
+}
+
+bool PosixFileSystem::ChangeDirectory(const std::string& dir) {
+  return !dir.empty() && ::chdir(dir.c_str()) == 0;
+}
+
+std::string PosixFileSystem::ExecutablePath() {
+  std::vector<char> buf(PATH_MAX + 1, '\0');
+  ssize_t n = ::readlink("/proc/self/exe", buf.data(), PATH_MAX);
+  if (n <= 0) return std::string();
+  return std::string(buf.data(), static_cast<std::size_t>(n));
+}
+
+bool PosixFileSystem::ReplaceFile(const std::string& source,
+                                  const std::string& target) {
+  return std::rename(source.c_str(), target.c_str()) == 0;
+}
+
+bool PosixFileSystem::RemoveFile(const std::string& path) {
+  return std::remove(path.c_str()) == 0;
+}
+
+}  // namespace kalvor

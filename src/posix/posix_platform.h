@@ -1,0 +1,57 @@
+// The POSIX implementations of the settings, shell and file-system seams.
+#pragma once
+
+#include <string>
+
+#include "platform/filesys.h"
+#include "platform/profile.h"
+#include "platform/shell.h"
+
+namespace kalvor {
+
+// Settings in an INI file, section [RDMX]. Every read looks at the file as
+// it is now; every write rewrites it through a temporary file and a rename,
+// so a reader never sees a torn file.
+class IniProfile : public Profile {
+ public:
+  explicit IniProfile(std::string path) : path_(std::move(path)) {}
+  std::string GetString(const std::string& key, const std::string& def,
+                        std::size_t capacity) override;
+  long GetInt(const std::string& key, long def) override;
+  bool PutString(const std::string& key, const std::string& value) override;
+  const std::string& path() const { return path_; }
+
+ private:
+  bool Lookup(const std::string& key, std::string& value);
+  std::string path_;
+};
+
+// The per-user settings file: --ini, else $KALVOR_INI, else
+// $XDG_CONFIG_HOME/kalvor/kalvor.ini (or ~/.config/kalvor/kalvor.ini).
+std::string DefaultIniPath();
+
+// Starts programs by name along PATH (arguments split from the option line,
+// no shell in between) and documents with xdg-open. Programs are waited for:
+// on the command line the next step needs their output.
+class PosixShell : public Shell {
+ public:
+  long Open(const std::string& file, const std::string& parameters,
+            const std::string& directory) override;
+};
+
+// Splits a command line into arguments at blanks; double quotes group.
+std::vector<std::string> SplitArguments(const std::string& line);
+
+class PosixFileSystem : public FileSystem {
+ public:
+  bool ShortPath(const std::string& path, std::string& result) override;
+  bool ExistsOnSearchPath(const std::string& name, std::string& found) override;
+  std::vector<std::string> List(const std::string& pattern) override;
+  std::string CurrentDirectory() override;
+  bool ChangeDirectory(const std::string& dir) override;
+  std::string ExecutablePath() override;
+  bool ReplaceFile(const std::string& source, const std::string& target) override;
+  bool RemoveFile(const std::string& path) override;
+};
+
+}  // namespace kalvor

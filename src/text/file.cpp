@@ -1,0 +1,230 @@
+#include "text/file.h"
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+#include "text/path_style.h"
+#include "text/strings.h"
+
+namespace kalvor {
+
+namespace {
+
+constexpr std::size_t kBufferSize = 1 << 16;
+
+bool PlainExists(const std::string& path) {
+  std::error_code ec;
+  return std::filesystem::is_regular_file(std::filesystem::path(path), ec);
+}
+
+}  // namespace
+
+std::string ResolveForReading(const std::string& path) {
+  if (HostPathStyle() == PathStyle::kWindows || path.empty() ||
+      PlainExists(path)) {
+    return path;
+  }
+  std::filesystem::path p = std::filesystem::path(path);
+  std::filesystem::path dir = p.parent_path();
+  std::string name = p.filename().string();
+  if (name.empty()) return path;
+  std::error_code ec;
+  std::filesystem::directory_iterator it(dir.empty() ? "." : dir, ec), end;
+  std::string match;
+  int count = 0;
+  for (; !ec && it != end; it.increment(ec)) {
+    std::string candidate = it->path().filename().string();
+    if (EqualNoCase(candidate, name)) {
+      ++count;
+      match = candidate;
+    }
+  }
+  if (count != 1) return path;
+  return dir.empty() ? match : (dir / std::filesystem::path(match)).string();
+}
+
+bool FileExists(const std::string& path) {
+  return PlainExists(ResolveForReading(path));
+}
+
+File::~File() { Close(); }
+
+File::File(File&& other) noexcept { *this = std::move(other); }
+
+File& File::operator=(File&& other) noexcept {
+  if (this != &other) {
+    Close();
+    fp_ = other.fp_;
+    path_ = std::move(other.path_);
+    mode_ = other.mode_;
+    buf_ = std::move(other.buf_);
+    buf_start_ = other.buf_start_;
+    buf_len_ = other.buf_len_;
+    buf_eof_ = other.buf_eof_;
+    pos_ = other.pos_;
+    fp_pos_ = other.fp_pos_;
+    last_was_write_ = other.last_was_write_;
+    write_failed_ = other.write_failed_;
+    other.fp_ = nullptr;
+  }
+  return *this;
+}
+
+bool File::Open(const std::string& path, Mode mode) {
+  Close();
+  const char* how = "rb";
+  std::string actual = path;
+  switch (mode) {
+    case Mode::kRead:
+      actual = ResolveForReading(path);
+      how = "rb";
+      break;
+    case Mode::kCreate:
+      how = "wb";
+      break;
+    case Mode::kReadWrite:
+      how = "r+b";
+      break;
+  }
+  if (mode != Mode::kCreate) {
+    // Directories open as streams on some hosts; they are not files.
+    std::error_code ec;
+    if (std::filesystem::is_directory(std::filesystem::path(actual), ec)) {
+      return false;
+    }
+  }
+  fp_ = std::fopen(actual.c_str(), how);
+  if (!fp_) return false;
+  path_ = actual;
+  mode_ = mode;
+  buf_.clear();
+  buf_start_ = 0;
+  buf_len_ = 0;
+  buf_eof_ = false;
+  pos_ = 0;
+  fp_pos_ = 0;
+  last_was_write_ = false;
+  write_failed_ = false;
+  return true;
+}
+
+void File::Close() {
+  if (fp_) {
+    if (std::fclose(fp_) != 0 && last_was_write_) write_failed_ = true;
+    fp_ = nullptr;
+  }
+  buf_len_ = 0;
+}
+
+bool File::FillAt(std::int64_t offset, std::size_t want) {
+  if (!fp_) return false;
+  if (last_was_write_) {
+    std::fflush(fp_);
+    last_was_write_ = false;
+  }
+  std::size_t cap = std::max(kBufferSize, want);
+  if (buf_.size() < cap) buf_.resize(cap);
+  if (fp_pos_ != offset) {
+    if (std::fseek(fp_, static_cast<long>(offset), SEEK_SET) != 0) {
+      fp_pos_ = -1;
+      buf_len_ = 0;
+      return false;
+    }
+  }
+  buf_start_ = offset;
+  buf_len_ = std::fread(buf_.data(), 1, buf_.size(), fp_);
+  buf_eof_ = buf_len_ < buf_.size();
+  fp_pos_ = offset + static_cast<std::int64_t>(buf_len_);
+  return true;
+}
+
+std::size_t File::Peek(std::size_t n, const char** data) {
+  *data = nullptr;
+  if (!fp_ || pos_ < 0) return 0;
+  std::int64_t end = buf_start_ + static_cast<std::int64_t>(buf_len_);
+  bool inside = buf_len_ > 0 && pos_ >= buf_start_ && pos_ <= end;
+  std::size_t avail =
+      inside ? static_cast<std::size_t>(end - pos_) : std::size_t{0};
+  if (!inside || (avail < n && !buf_eof_)) {
+    if (!FillAt(pos_, n)) return 0;
+    avail = buf_len_;
+  }
+  *data = buf_.data() + (pos_ - buf_start_);
+  return std::min(avail, n);
+}
+
+std::size_t File::Read(char* dst, std::size_t n) {
+  const char* data = nullptr;
+  std::size_t got = Peek(n, &data);
+  if (got) std::memcpy(dst, data, got);
+  pos_ += static_cast<std::int64_t>(got);
+  return got;
+}
+
+bool File::SyncForWrite() {
+  if (fp_pos_ != pos_) {
+    if (std::fseek(fp_, static_cast<long>(pos_), SEEK_SET) != 0) return false;
+    fp_pos_ = pos_;
+  }
+  return true;
+}
+
+bool File::Write(const char* src, std::size_t n) {
+  if (!fp_ || mode_ == Mode::kRead) {
+    write_failed_ = true;
+    return false;
+  }
+  if (!last_was_write_) {
+    // Switching from reading to writing needs a positioning call.
+    fp_pos_ = -1;
+  }
+  // Anything buffered for reading that overlaps is stale from now on.
+  buf_len_ = 0;
+  buf_eof_ = false;
+  if (!SyncForWrite()) {
+    write_failed_ = true;
+    return false;
+  }
+  last_was_write_ = true;
+  std::size_t put = n ? std::fwrite(src, 1, n, fp_) : 0;
+  pos_ += static_cast<std::int64_t>(put);
+  fp_pos_ = pos_;
+  if (put != n) {
+    write_failed_ = true;
+    return false;
+  }
+  return true;
+}
+
+bool File::Flush() {
+  if (!fp_) return false;
+  if (std::fflush(fp_) != 0) {
+    write_failed_ = true;
+    return false;
+  }
+  return true;
+}
+
+std::int64_t File::Size() {
+  if (!fp_) return 0;
+  if (last_was_write_) std::fflush(fp_);
+  if (std::fseek(fp_, 0, SEEK_END) != 0) return 0;
+  long size = std::ftell(fp_);
+  fp_pos_ = size;
+  if (last_was_write_) fp_pos_ = -1;
+  return size < 0 ? 0 : static_cast<std::int64_t>(size);
+}
+
+bool File::Seek(std::int64_t offset, Whence whence) {
+  if (!fp_) return false;
+  std::int64_t target = offset;
+  if (whence == Whence::kCurrent) target = pos_ + offset;
+  if (whence == Whence::kEnd) target = Size() + offset;
+  if (target < 0) return false;
+  pos_ = target;
+  return true;
+}
+
+}  // namespace kalvor

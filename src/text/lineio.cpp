@@ -1,0 +1,172 @@
+#include "text/lineio.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/ui.h"
+
+namespace kalvor {
+
+namespace {
+
+// Finds the line end in data[0..n): the first CR, LF or NUL.
+std::size_t FindLineEnd(const char* data, std::size_t n) {
+  for (std::size_t i = 0; i < n; ++i) {
+    char c = data[i];
+    if (c == '\r' || c == '\n' || c == '\0') return i;
+  }
+  return n;
+}
+
+std::size_t TerminatorLength(const char* data, std::size_t n, std::size_t at) {
+  if (at + 1 < n) {
+    char a = data[at];
+    char b = data[at + 1];
+    if ((a == '\r' && b == '\n') || (a == '\n' && b == '\r')) return 2;
+  }
+  return 1;
+}
+
+// The common part of both ReadLine forms: returns the line length, or -1 at
+// end of file, and the bytes in *line_data.
+long ReadLineCore(File& file, int size, const char** line_data) {
+  if (size <= 0) return -1;
+  const char* data = nullptr;
+  std::size_t n = file.Peek(static_cast<std::size_t>(size), &data);
+  if (n == 0) return -1;
+  std::size_t len = FindLineEnd(data, n);
+  std::size_t term = TerminatorLength(data, n, len);
+  *line_data = data;
+  file.Skip(len + term);
+  return static_cast<long>(len);
+}
+
+void TabsToBlanks(char* p, std::size_t n) {
+  for (std::size_t i = 0; i < n; ++i) {
+    if (p[i] == '\t') p[i] = ' ';
+  }
+}
+
+}  // namespace
+
+int ReadLine(File& file, char* buffer, int size) {
+  const char* data = nullptr;
+  long len = ReadLineCore(file, size, &data);
+  if (len < 0) {
+    if (buffer && size >= 0) buffer[0] = '\0';
+    return 0;
+  }
+  std::memcpy(buffer, data, static_cast<std::size_t>(len));
+  buffer[len] = '\0';
+  TabsToBlanks(buffer, static_cast<std::size_t>(len));
+  return static_cast<int>(len + 1);
+}
+
+int ReadLine(File& file, std::string& line, int size) {
+  const char* data = nullptr;
+  long len = ReadLineCore(file, size, &data);
+  if (len < 0) {
+    line.clear();
+    return 0;
+  }
+  line.assign(data, static_cast<std::size_t>(len));
+  TabsToBlanks(line.data(), line.size());
+  return static_cast<int>(len + 1);
+}
+
+bool ReadWholeLine(File& file, std::string& line, bool tabs_to_blanks) {
+  line.clear();
+  constexpr std::size_t kStep = 1 << 15;
+  bool any = false;
+  for (;;) {
+    const char* data = nullptr;
+    std::size_t n = file.Peek(kStep, &data);
+    if (n == 0) return any;
+    any = true;
+    std::size_t len = FindLineEnd(data, n);
+    if (len < n) {
+      std::size_t term = 1;
+      if (data[len] != '\0') {
+        if (len + 1 < n) {
+          term = TerminatorLength(data, n, len);
+        } else {
+          // The pair may straddle the window: look one byte further.
+          line.append(data, len);
+          file.Skip(len);
+          const char* two = nullptr;
+          std::size_t m = file.Peek(2, &two);
+          term = m >= 2 ? TerminatorLength(two, m, 0) : 1;
+          file.Skip(term);
+          if (tabs_to_blanks) TabsToBlanks(line.data(), line.size());
+          return true;
+        }
+      }
+      line.append(data, len);
+      file.Skip(len + term);
+      if (tabs_to_blanks) TabsToBlanks(line.data(), line.size());
+      return true;
+    }
+    line.append(data, n);
+    file.Skip(n);
+    if (n < kStep) {
+      if (tabs_to_blanks) TabsToBlanks(line.data(), line.size());
+      return true;
+    }
+  }
+}
+
+bool WriteLine(File& file, std::string_view text) {
+  bool ok = file.Write(text);
+  ok = file.Write("\r\n", 2) && ok;
+  return ok;
+}
+
+bool WriteWrappedLine(File& file, std::string text, UserInterface& ui) {
+  while (text.size() > 77) {
+    std::size_t split = std::string::npos;
+    for (std::size_t n = 70; n >= 2; --n) {
+      std::size_t blank = text.find(' ', n);
+      if (blank != std::string::npos && blank <= 74) {
+        split = blank;
+        break;
+      }
+    }
+    if (split == std::string::npos) {
+      ui.Notify(text, "Symbol over 70 char. long",
+                box::kOk | box::kIconError | box::kNoOwner);
+      file.Close();
+      return false;
+    }
+    if (!WriteLine(file, std::string_view(text).substr(0, split))) {
+      return false;
+    }
+    text = "+" + text.substr(split + 1);
+    if (text == "+" || text == "+ ") return true;
+  }
+  return WriteLine(file, text);
+}
+
+void JoinContinuations(File& file, char continuation, std::string& line,
+                       int size) {
+  for (;;) {
+    std::int64_t mark = file.Tell();
+    long room = static_cast<long>(size) - static_cast<long>(line.size()) - 3;
+    std::string next;
+    int got = room > 0 ? ReadLine(file, next, static_cast<int>(room)) : 0;
+    if (got && !next.empty() && next[0] == continuation) {
+      next[0] = ' ';
+      line += next;
+      continue;
+    }
+    file.Seek(mark);
+    return;
+  }
+}
+
+int ReadJoinedLine(File& file, std::string& line, int size) {
+  int got = ReadLine(file, line, size);
+  if (got) JoinContinuations(file, '+', line, size);
+  return got;
+}
+
+}  // namespace kalvor

@@ -1,0 +1,140 @@
+#include "text/strings.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <vector>
+
+namespace kalvor {
+
+std::string JoinPath(std::string_view directory, std::string_view name,
+                     PathStyle style) {
+  std::string result(directory);
+  char sep = PathSeparator(style);
+  if (!result.empty() && result.back() != sep) result += sep;
+  result += name;
+  return result;
+}
+
+std::string SplitPath(std::string& path, PathStyle style) {
+  std::size_t at = style == PathStyle::kWindows
+                       ? path.find_last_of("\\:")
+                       : path.find_last_of('/');
+  if (at == std::string::npos) return path;
+  std::string name = path.substr(at + 1);
+  path.resize(at);
+  return name;
+}
+
+std::string NextWord(std::string& text) {
+  if (text.empty()) return std::string();
+  std::size_t skip = text.find_first_not_of(" \t");
+  text.erase(0, skip == std::string::npos ? text.size() : skip);
+  for (std::size_t i = 0; i < 63; ++i) {
+    if (i == text.size()) {
+      std::string word = text;
+      text.clear();
+      return word;
+    }
+    if (text[i] == ' ' || text[i] == '\t') {
+      std::string word = text.substr(0, i);
+      text.erase(0, i + 1);
+      return word;
+    }
+  }
+  text.clear();
+  return std::string();
+}
+
+bool HasContent(std::string_view text) {
+  return text.find_first_not_of(" \t;") != std::string_view::npos;
+}
+
+char ToUpperAscii(char c) {
+  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+char ToLowerAscii(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool EqualNoCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (ToUpperAscii(a[i]) != ToUpperAscii(b[i])) return false;
+  }
+  return true;
+}
+
+std::string ToUpper(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) c = ToUpperAscii(c);
+  return out;
+}
+
+std::string ToLower(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) c = ToLowerAscii(c);
+  return out;
+}
+
+bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
+  return text.size() >= prefix.size() &&
+         EqualNoCase(text.substr(0, prefix.size()), prefix);
+}
+
+bool StartsWith(std::string_view text, std::string_view prefix) {
+  return text.substr(0, prefix.size()) == prefix;
+}
+
+std::size_t FindNoCase(std::string_view haystack, std::string_view needle,
+                       std::size_t from) {
+  if (needle.size() > haystack.size()) return std::string_view::npos;
+  for (std::size_t i = from; i + needle.size() <= haystack.size(); ++i) {
+    if (EqualNoCase(haystack.substr(i, needle.size()), needle)) return i;
+  }
+  return std::string_view::npos;
+}
+
+std::string Format(const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  va_list copy;
+  va_copy(copy, args);
+  int n = std::vsnprintf(nullptr, 0, format, copy);
+  va_end(copy);
+  std::string out;
+  if (n > 0) {
+    std::vector<char> buf(static_cast<std::size_t>(n) + 1);
+    std::vsnprintf(buf.data(), buf.size(), format, args);
+    out.assign(buf.data(), static_cast<std::size_t>(n));
+  }
+  va_end(args);
+  return out;
+}
+
+std::string Truncate(std::string_view text, std::size_t n) {
+  return std::string(text.substr(0, n));
+}
+
+long LeadingInt(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size() &&
+         (text[i] == ' ' || text[i] == '\t' || text[i] == '\n' ||
+          text[i] == '\r' || text[i] == '\f' || text[i] == '\v')) {
+    ++i;
+  }
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    negative = text[i] == '-';
+    ++i;
+  }
+  unsigned long value = 0;
+  while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
+    value = value * 10 + static_cast<unsigned long>(text[i] - '0');
+    ++i;
+  }
+  long result = static_cast<long>(value);
+  return negative ? -result : result;
+}
+
+}  // namespace kalvor

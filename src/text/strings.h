@@ -1,0 +1,55 @@
+// Path and word helpers shared by every part of the program.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "text/path_style.h"
+
+namespace kalvor {
+
+// Directory and name joined with one separator; an empty directory gives the
+// name alone.
+std::string JoinPath(std::string_view directory, std::string_view name,
+                     PathStyle style = HostPathStyle());
+
+// Cuts `path` at its last separator (backslash or colon in Windows style,
+// slash in POSIX style): `path` keeps the directory part without the
+// separator and the name part is returned. Without a separator the whole
+// path is the name and `path` is left unchanged.
+std::string SplitPath(std::string& path, PathStyle style = HostPathStyle());
+
+// The next blank- or tab-separated word of `text` (at most 62 characters),
+// removed from `text` together with one separator. An over-long word
+// discards the rest of the string and gives the empty word.
+std::string NextWord(std::string& text);
+
+// True when `text` holds anything but blanks, tabs and semicolons.
+bool HasContent(std::string_view text);
+
+// ASCII letter case ignored.
+bool EqualNoCase(std::string_view a, std::string_view b);
+
+// Helpers of the same family used throughout the core.
+char ToUpperAscii(char c);
+char ToLowerAscii(char c);
+std::string ToUpper(std::string_view text);
+std::string ToLower(std::string_view text);
+// First `n` characters equal ignoring case ("begins with" tests).
+bool StartsWithNoCase(std::string_view text, std::string_view prefix);
+bool StartsWith(std::string_view text, std::string_view prefix);
+// Case-insensitive substring search; npos when absent.
+std::size_t FindNoCase(std::string_view haystack, std::string_view needle,
+                       std::size_t from = 0);
+// printf-style formatting into a std::string.
+std::string Format(const char* format, ...)
+#if defined(__GNUC__)
+    __attribute__((format(printf, 1, 2)))
+#endif
+    ;
+// A string cut to at most `n` characters.
+std::string Truncate(std::string_view text, std::size_t n);
+// Leading decimal integer (leading blanks and a sign allowed), like atol.
+long LeadingInt(std::string_view text);
+
+}  // namespace kalvor

@@ -1,0 +1,280 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/scripted_platform.h"
+#include "text/file.h"
+#include "text/lineio.h"
+#include "text/strings.h"
+
+namespace kalvor {
+namespace {
+
+using testing::ReadFileBytes;
+using testing::ScratchDir;
+using testing::ScriptedUi;
+using testing::WriteFileBytes;
+
+// All lines ReadLine gives for `bytes` with read size `size`.
+std::vector<std::string> Lines(const std::string& bytes, int size) {
+  ScratchDir dir;
+  WriteFileBytes("in.txt", bytes);
+  File f;
+  EXPECT_TRUE(f.Open("in.txt", File::Mode::kRead));
+  std::vector<std::string> lines;
+  std::vector<char> buf(static_cast<std::size_t>(size) + 1);
+  for (int guard = 0; guard < 1000000; ++guard) {
+    int n = ReadLine(f, buf.data(), size);
+    if (n == 0) break;
+    EXPECT_EQ(static_cast<std::size_t>(n), std::string(buf.data()).size() + 1);
+    lines.emplace_back(buf.data());
+  }
+  return lines;
+}
+
+using V = std::vector<std::string>;
+
+TEST(ReadLine, TerminatorsOfEveryKind) {
+  EXPECT_EQ(Lines("a\r\n\r\nb", 255), (V{"a", "", "b"}));
+  EXPECT_EQ(Lines("a\n\rb", 255), (V{"a", "b"}));
+  EXPECT_EQ(Lines("a\rb\nc", 255), (V{"a", "b", "c"}));
+  EXPECT_EQ(Lines("a\r\r\nb", 255), (V{"a", "", "b"}));
+  EXPECT_EQ(Lines("a\n\nb\n", 255), (V{"a", "", "b"}));
+  EXPECT_EQ(Lines("", 255), V{});
+}
+
+TEST(ReadLine, TabsBecomeBlanks) { EXPECT_EQ(Lines("x\ty\n", 255), V{"x y"}); }
+
+TEST(ReadLine, LongLineIsCutAndTheNextByteSkipped) {
+  EXPECT_EQ(Lines("abcdefgh", 4), (V{"abcd", "fgh"}));
+}
+
+TEST(ReadLine, CrLfSplitAcrossChunkGivesEmptyLine) {
+  // "abc\r" fills the 4-byte chunk; the LF is read as an empty line.
+  EXPECT_EQ(Lines("abc\r\nd", 4), (V{"abc", "", "d"}));
+}
+
+TEST(ReadLine, NulEndsTheLineAndIsSkipped) {
+  EXPECT_EQ(Lines(std::string("ab\0cd\nef", 8), 255), (V{"ab", "cd", "ef"}));
+}
+
+TEST(ReadLine, StringFormMatchesBufferForm) {
+  ScratchDir dir;
+  WriteFileBytes("in.txt", "one\r\ntwo\tx\nthree");
+  File f;
+  ASSERT_TRUE(f.Open("in.txt", File::Mode::kRead));
+  std::string line;
+  EXPECT_EQ(ReadLine(f, line, 255), 4);
+  EXPECT_EQ(line, "one");
+  EXPECT_EQ(ReadLine(f, line, 255), 6);
+  EXPECT_EQ(line, "two x");
+  EXPECT_EQ(ReadLine(f, line, 255), 6);
+  EXPECT_EQ(ReadLine(f, line, 255), 0);
+}
+
+TEST(ReadLine, ManyLinesAcrossBufferBoundaries) {
+  std::string bytes;
+  for (int i = 0; i < 20000; ++i) bytes += "line " + std::to_string(i) + "\r\n";
+  V lines = Lines(bytes, 255);
+  ASSERT_EQ(lines.size(), 20000u);
+  EXPECT_EQ(lines[12345], "line 12345");
+}
+
+TEST(ReadWholeLine, KeepsOverlongLinesWhole) {
+  ScratchDir dir;
+  std::string longline(100000, 'x');
+  WriteFileBytes("in.txt", longline + "\r\n" + "b\r" + std::string(70000, 'y'));
+  File f;
+  ASSERT_TRUE(f.Open("in.txt", File::Mode::kRead));
+  std::string line;
+  ASSERT_TRUE(ReadWholeLine(f, line));
+  EXPECT_EQ(line, longline);
+  ASSERT_TRUE(ReadWholeLine(f, line));
+  EXPECT_EQ(line, "b");
+  ASSERT_TRUE(ReadWholeLine(f, line));
+  EXPECT_EQ(line.size(), 70000u);
+  EXPECT_FALSE(ReadWholeLine(f, line));
+}
+
+TEST(ReadWholeLine, CrLfStraddlingItsWindowIsOneTerminator) {
+  ScratchDir dir;
+  // The window is 32768 bytes: put the CR as its last byte.
+  std::string first(32767, 'a');
+  WriteFileBytes("in.txt", first + "\r\nz");
+  File f;
+  ASSERT_TRUE(f.Open("in.txt", File::Mode::kRead));
+  std::string line;
+  ASSERT_TRUE(ReadWholeLine(f, line));
+  EXPECT_EQ(line, first);
+  ASSERT_TRUE(ReadWholeLine(f, line));
+  EXPECT_EQ(line, "z");
+}
+
+std::string Wrapped(const std::string& text, ScriptedUi& ui, bool* ok) {
+  ScratchDir dir;
+  File f;
+  EXPECT_TRUE(f.Open("out.txt", File::Mode::kCreate));
+  *ok = WriteWrappedLine(f, text, ui);
+  f.Close();
+  return ReadFileBytes("out.txt");
+}
+
+TEST(WriteWrappedLine, SeventySevenCharactersStayOnOneLine) {
+  ScriptedUi ui;
+  bool ok = false;
+  std::string text = std::string(40, 'a') + " " + std::string(36, 'b');
+  ASSERT_EQ(text.size(), 77u);
+  EXPECT_EQ(Wrapped(text, ui, &ok), text + "\r\n");
+  EXPECT_TRUE(ok);
+}
+
+TEST(WriteWrappedLine, SplitsAtTheBlankAndContinuesWithPlus) {
+  ScriptedUi ui;
+  bool ok = false;
+  std::string text = std::string(72, 'a') + " " + "bcdef";
+  EXPECT_EQ(Wrapped(text, ui, &ok), std::string(72, 'a') + "\r\n+bcdef\r\n");
+  EXPECT_TRUE(ok);
+}
+
+TEST(WriteWrappedLine, PrefersBlanksAt70To74ElseTheLastBefore70) {
+  ScriptedUi ui;
+  bool ok = false;
+  // Blanks at 10 and 60 only: split at 60.
+  std::string text = std::string(10, 'a') + " " + std::string(49, 'b') + " " +
+                     std::string(30, 'c');
+  EXPECT_EQ(Wrapped(text, ui, &ok),
+            std::string(10, 'a') + " " + std::string(49, 'b') + "\r\n+" +
+                std::string(30, 'c') + "\r\n");
+}
+
+TEST(WriteWrappedLine, NoBlankStopsWithMessageAndClosesFile) {
+  ScriptedUi ui;
+  bool ok = true;
+  std::string text(80, 'x');
+  EXPECT_EQ(Wrapped(text, ui, &ok), "");
+  EXPECT_FALSE(ok);
+  ASSERT_EQ(ui.boxes.size(), 1u);
+  EXPECT_EQ(ui.boxes[0].text, text);
+  EXPECT_EQ(ui.boxes[0].caption, "Symbol over 70 char. long");
+  EXPECT_EQ(ui.boxes[0].icon(), box::kIconError);
+}
+
+TEST(WriteWrappedLine, TrailingBlankLeavesNoEmptyContinuation) {
+  ScriptedUi ui;
+  bool ok = false;
+  std::string text = std::string(72, 'a') + " " + std::string(4, 'b') + " ";
+  // 78 characters: split at 72 leaves "+bbbb " which is written.
+  EXPECT_EQ(Wrapped(text, ui, &ok), std::string(72, 'a') + "\r\n+bbbb \r\n");
+  std::string just_blank = std::string(78, 'a');
+  just_blank[72] = ' ';
+  just_blank.resize(73);
+  just_blank += std::string(5, ' ');
+}
+
+TEST(JoinContinuations, JoinsPlusLinesAndLeavesTheNext) {
+  ScratchDir dir;
+  WriteFileBytes("in.mac", "a\r\n+b\r\n+c\r\nd\r\n");
+  File f;
+  ASSERT_TRUE(f.Open("in.mac", File::Mode::kRead));
+  std::string line;
+  ASSERT_EQ(ReadJoinedLine(f, line, 8190), 2);
+  EXPECT_EQ(line, "a b c");
+  ASSERT_EQ(ReadJoinedLine(f, line, 8190), 2);
+  EXPECT_EQ(line, "d");
+  EXPECT_EQ(ReadJoinedLine(f, line, 8190), 0);
+}
+
+TEST(JoinContinuations, StopsWhenTheRoomRunsOut) {
+  ScratchDir dir;
+  WriteFileBytes("in.mac", "abcd\r\n+ef\r\nx\r\n");
+  File f;
+  ASSERT_TRUE(f.Open("in.mac", File::Mode::kRead));
+  std::string line;
+  // size 7: room for the continuation is 7 - 4 - 3 = 0.
+  ASSERT_EQ(ReadJoinedLine(f, line, 7), 5);
+  EXPECT_EQ(line, "abcd");
+  ASSERT_EQ(ReadLine(f, line, 255), 4);
+  EXPECT_EQ(line, "+ef");
+}
+
+TEST(PathHelpers, JoinAndSplitInWindowsStyle) {
+  const PathStyle w = PathStyle::kWindows;
+  EXPECT_EQ(JoinPath("C:\\x\\", "y", w), "C:\\x\\y");
+  EXPECT_EQ(JoinPath("C:\\x", "y", w), "C:\\x\\y");
+  EXPECT_EQ(JoinPath("", "y", w), "y");
+  std::string p = "C:\\work\\a.mac";
+  EXPECT_EQ(SplitPath(p, w), "a.mac");
+  EXPECT_EQ(p, "C:\\work");
+  p = "C:\\a.mac";
+  EXPECT_EQ(SplitPath(p, w), "a.mac");
+  EXPECT_EQ(p, "C:");
+  p = "C:a.mac";
+  EXPECT_EQ(SplitPath(p, w), "a.mac");
+  EXPECT_EQ(p, "C");
+  p = "a.mac";
+  EXPECT_EQ(SplitPath(p, w), "a.mac");
+  EXPECT_EQ(p, "a.mac");
+}
+
+TEST(PathHelpers, PosixStyle) {
+  const PathStyle u = PathStyle::kPosix;
+  EXPECT_EQ(JoinPath("/tmp/x", "y", u), "/tmp/x/y");
+  std::string p = "/home/d/adder.mac";
+  EXPECT_EQ(SplitPath(p, u), "adder.mac");
+  EXPECT_EQ(p, "/home/d");
+}
+
+TEST(NextWord, SkipsBlanksAndTakesOneSeparator) {
+  std::string s = "  alpha beta";
+  EXPECT_EQ(NextWord(s), "alpha");
+  EXPECT_EQ(s, "beta");
+  EXPECT_EQ(NextWord(s), "beta");
+  EXPECT_EQ(s, "");
+  EXPECT_EQ(NextWord(s), "");
+}
+
+TEST(NextWord, OverlongWordDiscardsTheRest) {
+  std::string s = std::string(63, 'w') + " next";
+  EXPECT_EQ(NextWord(s), "");
+  EXPECT_EQ(s, "");
+  std::string ok = std::string(62, 'w') + " next";
+  EXPECT_EQ(NextWord(ok), std::string(62, 'w'));
+  EXPECT_EQ(ok, "next");
+}
+
+TEST(StringHelpers, HasContentAndEqualNoCase) {
+  EXPECT_FALSE(HasContent(" ; ;"));
+  EXPECT_FALSE(HasContent(""));
+  EXPECT_TRUE(HasContent(";x"));
+  EXPECT_TRUE(EqualNoCase("Internal", "INTERNAL"));
+  EXPECT_FALSE(EqualNoCase("Internal", "INTERNALS"));
+}
+
+TEST(File, CaseInsensitiveFallbackForReading) {
+  ScratchDir dir;
+  WriteFileBytes("abc.out", "x\n");
+  File f;
+  EXPECT_TRUE(f.Open("abc.OUT", File::Mode::kRead));
+  EXPECT_TRUE(FileExists("ABC.out"));
+  WriteFileBytes("ABC.OUT", "y\n");
+  // Exact names win; two candidates for another spelling: no guess.
+  EXPECT_TRUE(f.Open("abc.OUT", File::Mode::kRead) == false);
+  EXPECT_TRUE(f.Open("ABC.OUT", File::Mode::kRead));
+}
+
+TEST(File, SeekBackAndOverwriteInWriteMode) {
+  ScratchDir dir;
+  File f;
+  ASSERT_TRUE(f.Open("o.txt", File::Mode::kCreate));
+  WriteLine(f, ".eom");
+  WriteLine(f, "");
+  ASSERT_TRUE(f.Seek(-8, File::Whence::kEnd));
+  WriteLine(f, "<PADS PADS");
+  WriteLine(f, ".eom");
+  f.Close();
+  EXPECT_EQ(ReadFileBytes("o.txt"), "<PADS PADS\r\n.eom\r\n");
+}
+
+}  // namespace
+}  // namespace kalvor
