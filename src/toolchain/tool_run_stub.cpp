@@ -1,4 +1,4 @@
-// Placeholder entry points until the tool-chain driver is built.
+// Placeholders until running NetTran, GateSim and LVS is built.
 #include "app/main_window.h"
 #include "toolchain/toolchain.h"
 
@@ -12,11 +12,5 @@ void SelectToolFunction(App& app, int id) {
 Outcome RunOutsideProgram(App& app) {
   return NotAvailable(app, "Running outside programs");
 }
-
-Outcome RunSetup(App& app) { return NotAvailable(app, "The .sim/.vec setup"); }
-
-Outcome RunExtract(App& app) { return NotAvailable(app, "GateSim output extraction"); }
-
-Outcome ConvertACells(App& app) { return NotAvailable(app, "'A'-cell conversion"); }
 
 }  // namespace kalvor

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian packages listed in scripts/packages/*.txt (one name a
+# line, '#' comments) that are not installed yet. Pass list names to limit
+# it: install-deps.sh base wine
+set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+lists=()
+if [ $# -gt 0 ]; then
+  for n in "$@"; do lists+=("$here/packages/$n.txt"); done
+else
+  lists=("$here"/packages/*.txt)
+fi
+missing=()
+for list in "${lists[@]}"; do
+  [ -f "$list" ] || continue
+  while read -r pkg _; do
+    case "$pkg" in ''|'#'*) continue ;; esac
+    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+      missing+=("$pkg")
+    fi
+  done < "$list"
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "installing: ${missing[*]}"
+  SUDO=""
+  [ "$(id -u)" = 0 ] || SUDO=sudo
+  $SUDO apt-get update -q
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q "${missing[@]}"
+fi

@@ -1,0 +1,63 @@
+// The macro netlist format (.mac) and its wire list (.wir): the one place
+// that says how lines are told apart and how names are taken. Each reader
+// keeps its own logic; these are the rules they all share.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "text/file.h"
+
+namespace kalvor {
+
+class UserInterface;
+
+enum class MacLineKind {
+  kBlank,         // empty line
+  kInclude,       // "<" ... ">"
+  kInstance,      // "<" instance macro nodes... (no ">")
+  kHeader,        // ".macro" name ports...
+  kEnd,           // ".eom" [text]
+  kDirective,     // "$" keyword words...
+  kContinuation,  // "+" (only seen when reading physical lines)
+  kOther,
+};
+
+MacLineKind ClassifyMacLine(std::string_view line);
+
+// The supply names, exactly these six forms.
+constexpr const char* kSupplyList = " vdd gnd Vdd Gnd VDD GND ";
+bool IsSupplyName(std::string_view name);
+
+// The blank-separated words of a line, taken with NextWord (so a word of
+// more than 62 characters ends the list).
+std::vector<std::string> MacWords(std::string line);
+
+// For an include line "<path>": the path; empty otherwise.
+std::string IncludePath(std::string_view line);
+
+// For a "$" line: the keyword with its "$" ("$reorder"), empty otherwise.
+std::string DirectiveKeyword(std::string_view line);
+
+// Reads logical lines: a physical line with its "+" continuation lines
+// joined (each "+" becomes a blank). `size` is the reader's line capacity.
+class MacReader {
+ public:
+  MacReader(File& file, int size) : file_(file), size_(size) {}
+  // False at end of file.
+  bool Next(std::string& line);
+
+ private:
+  File& file_;
+  int size_;
+};
+
+// Writes the wire list: the fixed head and the top cell name three times.
+// False when the file cannot be created or written.
+bool WriteWireList(const std::string& path, const std::string& top_cell);
+
+// The first line of a wire list.
+constexpr const char* kWireListHead = "$ Written by Kalvor EDIF to .MAC converter.";
+
+}  // namespace kalvor
