@@ -6,6 +6,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "text/file.h"
 #include "text/strings.h"
 
 namespace kalvor {
@@ -131,7 +132,15 @@ bool CliUi::FileDialog(std::string& result, std::size_t capacity,
     return false;
   }
   if (EqualNoCase(reply, "ok")) return false;
-  result = Truncate(Absolute(reply), capacity ? capacity - 1 : reply.size());
+  // A relative name is taken from where the user stands when it exists
+  // there, else from the dialog's initial directory, as a typed name would.
+  std::string path = Absolute(reply);
+  if (!reply.empty() && reply[0] != '/' && !FileExists(path)) {
+    std::string dir = initial_dir;
+    if (!dir.empty() && dir.back() != '/') dir += '/';
+    path = dir + reply;
+  }
+  result = Truncate(path, capacity ? capacity - 1 : path.size());
   return true;
 }
 

@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -196,7 +197,9 @@ bool IniProfile::PutString(const std::string& key, const std::string& value) {
   if (target.has_parent_path()) {
     std::filesystem::create_directories(target.parent_path(), ec);
   }
-  std::string temp = path_ + ".tmp." + std::to_string(::getpid());
+  static std::atomic<unsigned> serial{0};
+  std::string temp = path_ + ".tmp." + std::to_string(::getpid()) + "." +
+                     std::to_string(serial.fetch_add(1));
   {
     std::ofstream f(temp, std::ios::binary | std::ios::trunc);
     if (!f) return false;

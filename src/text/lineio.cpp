@@ -140,7 +140,7 @@ bool WriteWrappedLine(File& file, std::string text, UserInterface& ui) {
     if (!WriteLine(file, std::string_view(text).substr(0, split))) {
       return false;
     }
-    text = "+" + text.substr(split + 1);
+    text.replace(0, split + 1, 1, '+');
     if (text == "+" || text == "+ ") return true;
   }
   return WriteLine(file, text);

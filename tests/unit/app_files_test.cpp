@@ -1,0 +1,242 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <thread>
+
+#include "app/dialogs.h"
+#include "app/file_commands.h"
+#include "app/ids.h"
+#include "app/main_window.h"
+#include "posix/posix_platform.h"
+#include "support/scripted_platform.h"
+
+namespace kalvor {
+namespace {
+
+using testing::ReadFileBytes;
+using testing::TestApp;
+using testing::WriteFileBytes;
+
+// A project directory inside the scratch directory, with a source folder.
+struct CopyFixture {
+  TestApp t;
+  std::string project;
+  std::string source;
+  CopyFixture() {
+    project = t.dir / "proj";
+    source = t.dir / "sedit";
+    std::filesystem::create_directories(project);
+    std::filesystem::create_directories(source);
+    t.app.state.test_dir = project + "/";
+    t.app.state.last_dir = t.dir.path();
+  }
+};
+
+TEST(CopyIntoProject, MacBringsItsWireListAndBecomesTheDesign) {
+  CopyFixture f;
+  WriteFileBytes(f.source + "/alu.mac", "mac");
+  WriteFileBytes(f.source + "/alu.wir", "wir");
+  f.t.ui.answers = {f.source + "/alu.mac"};
+  EXPECT_EQ(CopyIntoProject(f.t.app, "*.mac"), Outcome::kCompleted);
+  EXPECT_EQ(f.t.ui.file_dialog_dirs[0], f.t.dir.path());
+  EXPECT_EQ(ReadFileBytes(f.project + "/alu.mac"), "mac");
+  EXPECT_EQ(ReadFileBytes(f.project + "/alu.wir"), "wir");
+  EXPECT_TRUE(f.t.ui.Showed("Done.", "File Copy"));
+  EXPECT_EQ(f.t.app.state.test_id, "alu");
+  EXPECT_EQ(f.t.app.state.selected_ext, ".wir");
+  EXPECT_EQ(f.t.profile.values["SEditDir"], f.source);
+}
+
+TEST(CopyIntoProject, MissingWireListStopsWithoutChangingTheSelection) {
+  CopyFixture f;
+  WriteFileBytes(f.source + "/alu.mac", "mac");
+  f.t.app.state.test_id = "before";
+  f.t.ui.answers = {f.source + "/alu.mac"};
+  EXPECT_EQ(CopyIntoProject(f.t.app, "*.mac"), Outcome::kFailed);
+  EXPECT_EQ(ReadFileBytes(f.project + "/alu.mac"), "mac");
+  EXPECT_TRUE(f.t.ui.Showed("Unable to open above file.", f.source + "/alu.wir"));
+  EXPECT_EQ(f.t.app.state.test_id, "before");
+}
+
+TEST(CopyIntoProject, DecliningOverwriteStopsQuietly) {
+  CopyFixture f;
+  WriteFileBytes(f.source + "/amp.sp", "new");
+  WriteFileBytes(f.project + "/amp.sp", "old");
+  f.t.ui.answers = {f.source + "/amp.sp", "no"};
+  EXPECT_EQ(CopyIntoProject(f.t.app, "*.sp;*.spc"), Outcome::kFailed);
+  ASSERT_EQ(f.t.ui.boxes.size(), 1u);
+  EXPECT_EQ(f.t.ui.boxes[0].text, "Overwrite above file?");
+  EXPECT_EQ(f.t.ui.boxes[0].caption, f.project + "/amp.sp");
+  EXPECT_EQ(ReadFileBytes(f.project + "/amp.sp"), "old");
+}
+
+TEST(CopyIntoProject, SpiceFileIsCopiedAndSelected) {
+  CopyFixture f;
+  WriteFileBytes(f.source + "/amp.sp", std::string(40000, 'x'));
+  f.t.ui.answers = {f.source + "/amp.sp"};
+  EXPECT_EQ(CopyIntoProject(f.t.app, "*.sp;*.spc"), Outcome::kCompleted);
+  EXPECT_EQ(ReadFileBytes(f.project + "/amp.sp").size(), 40000u);
+  EXPECT_EQ(f.t.app.state.test_id, "amp");
+}
+
+TEST(Reformat, LineEndsBecomeCrLfAndTabsBlanks) {
+  TestApp t;
+  WriteFileBytes(t.dir / "notes.txt", "a\tb\nc\rd\n\re");
+  t.ui.answers = {t.dir / "notes.txt", "ok"};
+  EXPECT_EQ(ReformatText(t.app), Outcome::kCompleted);
+  EXPECT_EQ(ReadFileBytes(t.dir / "notes.txt"), "a b\r\nc\r\nd\r\ne\r\n");
+  EXPECT_TRUE(t.ui.Showed("Done.", ""));
+  EXPECT_FALSE(std::filesystem::exists(t.dir / "~kvtmp.txt"));
+}
+
+TEST(Reformat, OverlongLinesPassThroughWhole) {
+  TestApp t;
+  std::string longline(40000, 'q');
+  WriteFileBytes(t.dir / "big.sp", longline + "\n" + "tail");
+  t.ui.answers = {t.dir / "big.sp", "ok"};
+  EXPECT_EQ(ReformatText(t.app), Outcome::kCompleted);
+  EXPECT_EQ(ReadFileBytes(t.dir / "big.sp"), longline + "\r\ntail\r\n");
+}
+
+TEST(Reformat, CancelChangesNothing) {
+  TestApp t;
+  WriteFileBytes(t.dir / "x.txt", "a\n");
+  t.ui.answers = {t.dir / "x.txt", "cancel"};
+  EXPECT_EQ(ReformatText(t.app), Outcome::kStopped);
+  EXPECT_EQ(ReadFileBytes(t.dir / "x.txt"), "a\n");
+  EXPECT_EQ(t.ui.boxes[0].text, "Reformat line-ends in above file?");
+}
+
+// A file system whose rename always fails.
+class NoRenameFs : public PosixFileSystem {
+ public:
+  bool ReplaceFile(const std::string&, const std::string&) override { return false; }
+};
+
+TEST(Reformat, FailedReplaceKeepsTheOriginalAndTheResult) {
+  TestApp t;
+  NoRenameFs fs;
+  App app(Platform{t.ui, t.profile, t.shell, fs}, PathStyle::kPosix);
+  app.state.test_dir = t.dir.path() + "/";
+  WriteFileBytes(t.dir / "x.txt", "a\nb");
+  t.ui.answers = {t.dir / "x.txt", "ok"};
+  EXPECT_EQ(ReformatText(app), Outcome::kFailed);
+  EXPECT_TRUE(t.ui.Showed("Unable to replace above file, results left in ~kvtmp.txt",
+                          t.dir / "x.txt"));
+  EXPECT_EQ(ReadFileBytes(t.dir / "x.txt"), "a\nb");
+  EXPECT_EQ(ReadFileBytes(t.dir / "~kvtmp.txt"), "a\r\nb\r\n");
+}
+
+TEST(ViewButtons, WaveViewTriesBothViewersThenComplainsOnce) {
+  TestApp t;
+  t.UseDesign("adder");
+  t.shell.results["gap.exe"] = 2;
+  t.shell.results["waveview.exe"] = 31;
+  EXPECT_EQ(OnMainCommand(t.app, id::kWaveView), Outcome::kFailed);
+  ASSERT_EQ(t.shell.launches.size(), 2u);
+  EXPECT_EQ(t.shell.launches[0].parameters, "adder.OUT");
+  ASSERT_EQ(t.ui.boxes.size(), 1u);
+  EXPECT_EQ(t.ui.boxes[0].caption, "Unable to launch WAVEVIEW.EXE or GAP.EXE");
+  OnMainCommand(t.app, id::kViewMac);
+  EXPECT_EQ(t.shell.launches.back().file, "notepad.exe");
+  EXPECT_EQ(t.shell.launches.back().parameters, "adder.MAC");
+}
+
+TEST(ParamDialog, FillsControlsAndRewritesOnOk) {
+  std::string options = "m1=NC;m2=PORTPADA;m3=;=n;p1=;p2=;";
+  ParamDialog dialog("mac2vhd", options);
+  TableView view;
+  dialog.OnInit(view);
+  EXPECT_EQ(view.GetText(101), "NC");
+  EXPECT_EQ(view.GetText(102), "PORTPADA");
+  EXPECT_EQ(view.GetText(103), "");
+  EXPECT_FALSE(view.IsChecked(104));
+  view.SetChecked(104, true);
+  view.SetText(105, "ieee.numeric_std.all");
+  dialog.OnCommand(kIdOk, view);
+  EXPECT_EQ(view.result(), 1);
+  EXPECT_EQ(options, "m1=NC;m2=PORTPADA;m3=;=y;p1=ieee.numeric_std.all;p2=;");
+}
+
+TEST(ParamDialog, CancelLeavesTheStringAndSeparatorsAreRefused) {
+  std::string options = "supply=3.3;counts/volt=1241;limit=y;";
+  ParamDialog dialog("vhdout", options);
+  TableView view;
+  dialog.OnInit(view);
+  view.SetText(101, "5;x=1");
+  dialog.OnCommand(kIdCancel, view);
+  EXPECT_EQ(view.result(), 2);
+  EXPECT_EQ(options, "supply=3.3;counts/volt=1241;limit=y;");
+  view.Reset();
+  dialog.OnCommand(kIdOk, view);
+  EXPECT_EQ(options, "supply=5x1;counts/volt=1241;limit=y;");
+}
+
+TEST(OptionStrings, SameFieldCountGuardsStoredValues) {
+  EXPECT_TRUE(SameFieldCount("se=y;le=n;", "se=n;le=y;"));
+  EXPECT_FALSE(SameFieldCount("se=y;le=n;", "se=n;le=y;x=1;"));
+  TestApp t;
+  t.profile.values["spcsel"] = "se=n;le=y;x=1;";
+  EXPECT_EQ(LoadOptionString(t.app, "spcsel", "se=y;le=n;", 256, true), "se=y;le=n;");
+  t.profile.values["vhdout"] = "supply=5;";
+  EXPECT_EQ(LoadOptionString(t.app, "vhdout", "supply=3.3;counts/volt=1241;limit=y;",
+                             16000, false),
+            "supply=5;");
+}
+
+TEST(Progress, HalfwayAndTheAnimationRule) {
+  TestApp t;
+  WriteFileBytes(t.dir / "f.bin", std::string(250000, 'x'));
+  File f;
+  ASSERT_TRUE(f.Open(t.dir / "f.bin", File::Mode::kRead));
+  Progress p;
+  p.Open(t.app, "Converting:", "f.bin");
+  f.Seek(125000);
+  p.Step(f);
+  EXPECT_EQ(p.last_position_k(), 125u);
+  EXPECT_EQ(p.last_total_k(), 250u);
+  EXPECT_FALSE(p.animate());
+  p.Step(f);
+  EXPECT_TRUE(p.animate());
+  f.Seek(130000);
+  p.Step(f);
+  EXPECT_FALSE(p.animate());
+  p.Close();
+  EXPECT_EQ(t.ui.progress_log.front(), "open Converting: f.bin");
+  EXPECT_EQ(t.ui.progress_log.back(), "close");
+}
+
+TEST(IniProfile, KeysSurviveAndOtherSectionsAreKept) {
+  testing::ScratchDir dir;
+  WriteFileBytes("k.ini", "[other]\nx=1\n\n[RDMX]\ntestname=a\n");
+  IniProfile ini(dir / "k.ini");
+  EXPECT_EQ(ini.GetString("TESTNAME", "", 256), "a");
+  EXPECT_EQ(ini.GetInt("NETS", 100000), 100000);
+  ini.PutString("NETS", "200000x");
+  ini.PutString("testname", "b");
+  EXPECT_EQ(ini.GetInt("NETS", 1), 200000);
+  EXPECT_EQ(ini.GetString("testname", "", 256), "b");
+  EXPECT_EQ(ini.GetString("testname", "", 1), "");
+  std::string text = ReadFileBytes(dir / "k.ini");
+  EXPECT_NE(text.find("[other]\nx=1\n"), std::string::npos);
+}
+
+TEST(IniProfile, ConcurrentWritersNeverLeaveATornFile) {
+  testing::ScratchDir dir;
+  IniProfile a(dir / "s.ini");
+  IniProfile b(dir / "s.ini");
+  std::thread ta([&] { for (int i = 0; i < 200; ++i) a.PutString("testname", "aaaa"); });
+  std::thread tb([&] { for (int i = 0; i < 200; ++i) b.PutString("lastdir", "bbbb"); });
+  for (int i = 0; i < 200; ++i) {
+    std::string text = ReadFileBytes(dir / "s.ini");
+    if (!text.empty()) {
+      EXPECT_EQ(text.rfind("[RDMX]\n", 0), 0u) << text;
+    }
+  }
+  ta.join();
+  tb.join();
+  EXPECT_EQ(a.GetString("testname", "", 256), "aaaa");
+}
+
+}  // namespace
+}  // namespace kalvor
