@@ -82,8 +82,10 @@ long Launch(App& app) {
     std::string batch = s.test_id + ".bat";
     File f;
     if (f.Open(batch, File::Mode::kCreate)) {
-      WriteLine(f, Format("%s %s > %s.out", s.program_field.c_str(),
-                          s.option_line.c_str(), s.test_id.c_str()));
+      f.Write(Format("%s %s > %s.out", s.program_field.c_str(),
+                     s.option_line.c_str(), s.test_id.c_str()));
+      // POSIX shells would take a CR as part of the output file's name.
+      f.Write(app.style == PathStyle::kWindows ? "\r\n" : "\n");
       f.Close();
     }
     return app.shell().Open(batch, "", s.test_dir);

@@ -191,8 +191,10 @@ TEST(RunOutsideProgram, NetTranToDiskLaunchesABatchFile) {
   f.t.ui.main.SetChecked(id::kNetTranToDisk, true);
   f.t.ui.answers = {"no"};
   EXPECT_EQ(RunOutsideProgram(f.t.app), Outcome::kStopped);
+  // A shell script on POSIX: no CR, which the shell would take as part of
+  // the output file's name.
   EXPECT_EQ(ReadFileBytes(f.t.dir / "abc.bat"),
-            "nettran.exe -m /w/abc.mac /w/abc.wir abc.net > abc.out\r\n");
+            "nettran.exe -m /w/abc.mac /w/abc.wir abc.net > abc.out\n");
   ASSERT_EQ(f.t.shell.launches.size(), 1u);
   EXPECT_EQ(f.t.shell.launches[0].file, "abc.bat");
   EXPECT_EQ(f.t.shell.launches[0].parameters, "");
@@ -202,6 +204,14 @@ TEST(RunOutsideProgram, NetTranToDiskLaunchesABatchFile) {
   EXPECT_EQ(f.t.ui.boxes[0].text, "Click here AFTER NetTran has run.");
   EXPECT_EQ(f.t.ui.boxes[0].caption, "Kalvor");
   EXPECT_EQ(f.t.ui.boxes[1].caption, "<");
+
+  RunFixture w("nettran.exe", "-m a.mac a.wir -f TPR abc");
+  w.t.app.style = PathStyle::kWindows;
+  w.t.ui.main.SetChecked(id::kNetTranToDisk, true);
+  w.t.ui.answers = {"no"};
+  RunOutsideProgram(w.t.app);
+  EXPECT_EQ(ReadFileBytes(w.t.dir / "abc.bat"),
+            "nettran.exe -m a.mac a.wir -f TPR abc > abc.out\r\n");
 }
 
 TEST(RunOutsideProgram, LaunchesTheProgramWithTheOptionLine) {
