@@ -124,13 +124,15 @@ bool WriteCommandFile(App& app, DialogView& view,
 
 bool MakeSimBoilerplate(App& app, DialogView& view,
                         const std::vector<std::string>& entries) {
-  const std::string vec_path = app.state.test_id + ".VEC";
+  // An existing file of the same name in another letter case is the one
+  // asked about and overwritten.
+  const std::string vec_path = ResolveForReading(app.state.test_id + ".VEC");
   if (AskOverwrite(app, vec_path)) {
     File templ;
     if (!OpenTemplate(app, "KALVOR.VEC", templ)) return false;
     if (!WriteVectorFile(app, view, templ, vec_path)) return false;
   }
-  const std::string sim_path = app.state.test_id + ".SIM";
+  const std::string sim_path = ResolveForReading(app.state.test_id + ".SIM");
   if (!AskOverwrite(app, sim_path)) return true;
   File templ;
   if (!OpenTemplate(app, "KALVOR.SIM", templ)) return false;

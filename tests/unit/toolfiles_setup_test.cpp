@@ -143,6 +143,17 @@ TEST_F(SetupFixture, OverwriteQuestions) {
             std::string(kShippedSimHead) + ".tab\r\n+ B;\r\n+ CLK;\r\n+ Y;\r\n");
 }
 
+TEST_F(SetupFixture, ExistingFileInAnotherCaseIsTheOneOverwritten) {
+  WriteFileBytes(t.dir / "abc.vec", "old\r\n");
+  OwnTemplates(".PATT\n", ".tab\n");
+  Select({"A"});
+  t.ui.answers = {"yes", "no"};
+  Press();
+  EXPECT_EQ(t.ui.boxes[0].text, "abc.vec");
+  EXPECT_EQ(ReadFileBytes(t.dir / "abc.vec"), ".PATT  A\r\n");
+  EXPECT_FALSE(std::filesystem::exists(t.dir / "abc.VEC"));
+}
+
 TEST_F(SetupFixture, MissingTemplatesStop) {
   OwnTemplates("", ".tab\n");
   Select({"A"});
