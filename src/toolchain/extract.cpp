@@ -27,7 +27,8 @@ std::int64_t ParseTime(std::string_view text) {
   }
   std::int64_t value = 0;
   for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-    value = std::min<std::int64_t>(value * 10 + (text[i] - '0'), kTimeLimit);
+    int digit = text[i] - '0';
+    value = value > (kTimeLimit - digit) / 10 ? kTimeLimit : value * 10 + digit;
   }
   return negative ? -value : value;
 }

@@ -108,7 +108,7 @@ TEST_F(ExtractFixture, CheckBoxTogglesOnEachClick) {
   });
   t.ui.dialog_scripts.push_back([](TableView& v) {
     EXPECT_TRUE(v.IsChecked(extdlg::kLatest));
-    return extdlg::kLatest;
+    return extdlg::kLatest;  // off again
   });
   t.ui.dialog_scripts.push_back([](TableView& v) {
     EXPECT_FALSE(v.IsChecked(extdlg::kLatest));

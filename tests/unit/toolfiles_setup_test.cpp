@@ -189,11 +189,5 @@ TEST_F(SetupFixture, ClosingTheDialogWritesNothing) {
   EXPECT_EQ(t.ui.Last().text, "Done.");
 }
 
-TEST_F(SetupFixture, EmptyTestIdStopsBeforeTheDialog) {
-  t.UseDesign("");
-  EXPECT_EQ(Press(), Outcome::kFailed);
-  EXPECT_TRUE(t.ui.dialogs_run.empty());
-}
-
 }  // namespace
 }  // namespace kalvor
