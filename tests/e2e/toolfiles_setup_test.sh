@@ -18,16 +18,6 @@ same_bytes abc.SIM "$(tr -d '\r' < "$src/resources/data/KALVOR.SIM" \
   | sed -e 's/^NE .*/NE abc.NET/' -e 's/^PA .*/PA abc.VEC/' -e 's/^RE .*/RE abc.OUT/' \
   | sed 's/$/\\r\\n/' | tr -d '\n')"
 
-# Both files exist now: "no" to both questions keeps them, "Done." all the same.
-printf 'mine\r\n' > abc.VEC
-printf 'mine\r\n' > abc.SIM
-"$kalvor" setup --ini "$ini" --answer ok --answer no --answer no 2> log || fail "setup exit $?"
-shows log "[overwrite] abc.VEC"
-shows log "[overwrite] abc.SIM"
-shows log "[KALVOR] Done."
-same_bytes abc.VEC 'mine\r\n'
-same_bytes abc.SIM 'mine\r\n'
-
 # A program without its templates beside it stops with a failure status.
 mkdir bare
 cp "$kalvor" bare/kalvor

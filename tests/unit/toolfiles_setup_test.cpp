@@ -182,12 +182,5 @@ TEST_F(SetupFixture, OutputThatCannotBeCreatedIsReported) {
   EXPECT_FALSE(std::filesystem::exists(t.dir / "abc.SIM"));
 }
 
-TEST_F(SetupFixture, ClosingTheDialogWritesNothing) {
-  t.ui.dialog_scripts.push_back([](TableView&) { return kIdCancel; });
-  EXPECT_EQ(Press(), Outcome::kCompleted);
-  EXPECT_FALSE(std::filesystem::exists(t.dir / "abc.VEC"));
-  EXPECT_EQ(t.ui.Last().text, "Done.");
-}
-
 }  // namespace
 }  // namespace kalvor
