@@ -56,22 +56,48 @@ bool IsExecutableFile(const std::string& path) {
          ::access(path.c_str(), X_OK) == 0;
 }
 
-// Looks a bare program name up along PATH.
+// The one executable in `dir` whose name matches `name` ignoring letter
+// case (program names are not case-sensitive where the settings come from:
+// "LVS.EXE" finds lvs.exe); empty when there is none or more than one.
+std::string FindNoCaseIn(const std::string& dir, const std::string& name) {
+  std::error_code ec;
+  std::string match;
+  int count = 0;
+  for (std::filesystem::directory_iterator it(dir, ec), end; !ec && it != end;
+       it.increment(ec)) {
+    std::string candidate = it->path().filename().string();
+    if (EqualNoCase(candidate, name) && IsExecutableFile(dir + "/" + candidate)) {
+      ++count;
+      match = dir + "/" + candidate;
+    }
+  }
+  return count == 1 ? match : std::string();
+}
+
+// Looks a bare program name up along PATH: an exact match first, then a
+// match ignoring letter case.
 std::string FindOnPath(const std::string& name) {
   if (name.find('/') != std::string::npos) {
     return IsExecutableFile(name) ? name : std::string();
   }
   const char* path = std::getenv("PATH");
   std::string list = path ? path : "/usr/bin:/bin";
+  std::vector<std::string> dirs;
   std::size_t start = 0;
   while (start <= list.size()) {
     std::size_t end = list.find(':', start);
     if (end == std::string::npos) end = list.size();
     std::string dir = list.substr(start, end - start);
-    if (dir.empty()) dir = ".";
+    dirs.push_back(dir.empty() ? "." : dir);
+    start = end + 1;
+  }
+  for (const std::string& dir : dirs) {
     std::string candidate = dir + "/" + name;
     if (IsExecutableFile(candidate)) return candidate;
-    start = end + 1;
+  }
+  for (const std::string& dir : dirs) {
+    std::string candidate = FindNoCaseIn(dir, name);
+    if (!candidate.empty()) return candidate;
   }
   return std::string();
 }

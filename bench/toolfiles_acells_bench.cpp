@@ -1,0 +1,179 @@
+// Times the 'A'-cell conversion of generated macro files of 10 MB and 100 MB
+// against plain line-by-line copies of the same files.
+//
+//   toolfiles_acells_bench [DIRECTORY]
+//
+// DIRECTORY defaults to /dev/shm where there is one (so that the disk's
+// write-back does not swamp the figures), else the system's temp dir. Each
+// measurement is the best of five runs; the macro file is restored from a
+// pristine copy before each conversion.
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iostream>
+#include <string>
+
+#include "app/state.h"
+#include "app/table_view.h"
+#include "posix/posix_platform.h"
+#include "text/file.h"
+#include "text/lineio.h"
+#include "toolchain/toolchain.h"
+
+namespace {
+
+using namespace kalvor;
+namespace fs = std::filesystem;
+
+// A user interface that answers every box with its default and shows
+// nothing.
+class QuietUi : public UserInterface {
+ public:
+  int Notify(const std::string&, const std::string&, int type) override {
+    return (type & box::kButtonMask) == box::kYesNo ? answer::kYes : answer::kOk;
+  }
+  bool FileDialog(std::string&, std::size_t, const std::string&,
+                  const std::string&) override {
+    return false;
+  }
+  int InputBox(const std::string&, const std::string&, std::string&) override {
+    return answer::kOk;
+  }
+  int RunDialog(DialogModel&) override { return kIdCancel; }
+  void ProgressOpen(const std::string&, const std::string&) override {}
+  void ProgressDraw(unsigned, unsigned, bool) override {}
+  void ProgressClose() override {}
+  void PumpMessages() override {}
+  void WaitCursor() override {}
+  DialogView& MainDialog() override { return main_; }
+
+ private:
+  TableView main_;
+};
+
+// A macro file of about `bytes` bytes: macros of 200 instance lines each,
+// a third of the instances naming 'A' cells, some naming macros defined
+// earlier, and an include line at the head.
+void Generate(const std::string& path, std::size_t bytes) {
+  std::ofstream out(path, std::ios::binary);
+  out << "<\\vazevari\\nettran\\scmos\\scms2tpr.mac>\r\n";
+  std::size_t written = 0;
+  std::string line;
+  for (long m = 0; written < bytes; ++m) {
+    line = ".macro CELL" + std::to_string(m) + "A in0 in1 in2 out0 out1\r\n";
+    for (long i = 0; i < 200; ++i) {
+      line += "<U" + std::to_string(i);
+      switch (i % 3) {
+        case 0: line += " NAND2A"; break;
+        case 1: line += " CELL" + std::to_string(m > 0 ? m - 1 : 0) + "A"; break;
+        default: line += " DFFR"; break;
+      }
+      line += " net" + std::to_string(i) + " net" + std::to_string(i + 1) +
+              " n" + std::to_string(m) + "_" + std::to_string(i) + " vdd gnd\r\n";
+    }
+    line += ".eom\r\n\r\n";
+    out << line;
+    written += line.size();
+  }
+}
+
+double Seconds(const std::function<void()>& f) {
+  auto start = std::chrono::steady_clock::now();
+  f();
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// The same file copied line by line with the program's own line primitives.
+void CopyWithLinePrimitives(const std::string& from, const std::string& to) {
+  File in;
+  File out;
+  in.Open(from, File::Mode::kRead);
+  out.Open(to, File::Mode::kCreate);
+  std::string line;
+  while (ReadWholeLine(in, line)) WriteLine(out, line);
+  out.Flush();
+}
+
+// The same file copied line by line with the standard streams.
+void CopyWithStreams(const std::string& from, const std::string& to) {
+  std::ifstream in(from, std::ios::binary);
+  std::ofstream out(to, std::ios::binary);
+  std::string line;
+  while (std::getline(in, line)) out << line << '\n';
+}
+
+struct Result {
+  double convert = 0;
+  double copy_lines = 0;
+  double copy_streams = 0;
+};
+
+Result Measure(const fs::path& dir, std::size_t bytes, int runs) {
+  const std::string pristine = (dir / "pristine.mac").string();
+  const std::string mac = (dir / "bench.mac").string();
+  const std::string copy = (dir / "copy.mac").string();
+  Generate(pristine, bytes);
+
+  QuietUi ui;
+  IniProfile profile((dir / "bench.ini").string());
+  PosixShell shell;
+  PosixFileSystem files;
+  App app(Platform{ui, profile, shell, files});
+  app.state.test_dir = dir.string() + "/";
+  app.state.test_id = "bench";
+
+  Result best{1e30, 1e30, 1e30};
+  for (int r = 0; r < runs; ++r) {
+    fs::copy_file(pristine, mac, fs::copy_options::overwrite_existing);
+    Outcome outcome = Outcome::kFailed;
+    best.convert = std::min(best.convert, Seconds([&] { outcome = ConvertACells(app); }));
+    if (outcome != Outcome::kCompleted) {
+      std::cerr << "conversion failed\n";
+      std::exit(1);
+    }
+    best.copy_lines = std::min(best.copy_lines,
+                               Seconds([&] { CopyWithLinePrimitives(pristine, copy); }));
+    best.copy_streams = std::min(best.copy_streams,
+                                 Seconds([&] { CopyWithStreams(pristine, copy); }));
+  }
+  fs::remove(pristine);
+  fs::remove(mac);
+  fs::remove(copy);
+  return best;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::error_code ec;
+  fs::path base = argc > 1                            ? fs::path(argv[1])
+                  : fs::is_directory("/dev/shm", ec) ? fs::path("/dev/shm")
+                                                      : fs::temp_directory_path();
+  fs::path dir = base / ("kalvor-acells-bench-" + std::to_string(::getpid()));
+  fs::create_directories(dir);
+
+  const std::size_t kMb = 1000 * 1000;
+  Result small = Measure(dir, 10 * kMb, 5);
+  Result large = Measure(dir, 100 * kMb, 5);
+  fs::remove_all(dir);
+
+  std::printf("%-8s %12s %14s %14s %10s %10s\n", "size", "convert s",
+              "line copy s", "stream copy s", "x lines", "x streams");
+  for (auto [name, r] : {std::pair{"10 MB", small}, std::pair{"100 MB", large}}) {
+    std::printf("%-8s %12.3f %14.3f %14.3f %10.2f %10.2f\n", name, r.convert,
+                r.copy_lines, r.copy_streams, r.convert / r.copy_lines,
+                r.convert / r.copy_streams);
+  }
+  double scale = large.convert / small.convert;
+  std::printf("100 MB / 10 MB conversion time: %.2fx (linear: at most 11x)\n", scale);
+  bool ok = scale <= 11.0 && large.convert <= 5 * large.copy_streams &&
+            small.convert <= 5 * small.copy_streams;
+  std::printf("%s\n", ok ? "within bounds" : "OUT OF BOUNDS");
+  return ok ? 0 : 1;
+}

@@ -1,0 +1,89 @@
+#include "toolchain/a_cells.h"
+
+#include "app/safe_replace.h"
+#include "platform/ui.h"
+#include "text/file.h"
+#include "text/lineio.h"
+#include "text/strings.h"
+#include "toolchain/toolchain.h"
+
+namespace kalvor {
+
+namespace {
+
+enum class LineKind { kOther, kInstance, kHeader, kEnd };
+
+LineKind Classify(const std::string& line) {
+  if (StartsWith(line, "<")) {
+    // A line with ">" is an include line.
+    return line.find('>') == std::string::npos ? LineKind::kInstance : LineKind::kOther;
+  }
+  if (StartsWithNoCase(line, ".macro")) return LineKind::kHeader;
+  if (StartsWithNoCase(line, ".eom")) return LineKind::kEnd;
+  return LineKind::kOther;
+}
+
+}  // namespace
+
+void ConvertACellLine(std::string& line, DefinedMacros& defined) {
+  LineKind kind = Classify(line);
+  if (kind == LineKind::kOther) return;
+  // The name is the second word; it counts only when a blank follows it.
+  std::size_t begin = line.find(' ');
+  begin = begin == std::string::npos ? 0 : begin + 1;
+  begin = line.find_first_not_of(' ', begin);
+  if (begin == std::string::npos) return;
+  std::size_t end = line.find(' ', begin);
+  if (end == std::string::npos) return;
+  std::string name = ToLower(std::string_view(line).substr(begin, end - begin));
+  if (kind == LineKind::kHeader) {
+    defined.insert(std::move(name));
+    return;
+  }
+  if (defined.count(name) != 0) return;
+  if (name.back() == 'a') line.erase(end - 1, 1);
+}
+
+Outcome ConvertACells(App& app) {
+  const std::string mac_path = app.state.test_dir + app.state.test_id + ".mac";
+  File mac;
+  if (!mac.Open(mac_path, File::Mode::kRead)) {
+    app.Notify("unable to open .mac file", mac_path, box::kOk);
+    return Outcome::kFailed;
+  }
+  const std::string scratch_path = JoinPath(app.state.test_dir, "~tmp", app.style);
+  File scratch;
+  if (!scratch.Open(scratch_path, File::Mode::kCreate)) {
+    mac.Close();
+    app.Notify(scratch_path, "Unable to create scratch file:", box::kOk);
+    return Outcome::kFailed;
+  }
+  app.ui().WaitCursor();
+  DefinedMacros defined;
+  std::string line;
+  // Whole lines: a line of any length is copied intact.
+  while (ReadWholeLine(mac, line)) {
+    ConvertACellLine(line, defined);
+    WriteLine(scratch, line);
+  }
+  mac.Close();
+  if (!scratch.Flush() || scratch.WriteFailed()) {
+    scratch.Close();
+    app.Notify(
+        "Unable to write the updated ~tmp file completely.  The .mac file is "
+        "unchanged.",
+        mac_path, box::kOk | box::kIconError);
+    return Outcome::kFailed;
+  }
+  if (!CommitScratch(app, scratch, scratch_path, mac_path)) {
+    app.Notify(
+        "Unable to replace above .mac file with updated ~tmp file.  Updated "
+        "file left in ~tmp.",
+        mac_path, box::kOk);
+    return Outcome::kFailed;
+  }
+  app.Notify("Done.", "", box::kOk);
+  return Outcome::kCompleted;
+}
+
+}  // namespace kalvor

@@ -1,0 +1,98 @@
+#include "toolchain/macro_include.h"
+
+#include "app/safe_replace.h"
+#include "app/settings.h"
+#include "platform/ui.h"
+#include "text/file.h"
+#include "text/lineio.h"
+#include "text/strings.h"
+
+namespace kalvor {
+
+namespace {
+
+constexpr int kScanLines = 100;
+
+bool IsMacInclude(const std::string& lowered) {
+  return !lowered.empty() && lowered[0] == '<' &&
+         lowered.find(".mac") != std::string::npos;
+}
+
+}  // namespace
+
+bool InsertMacroInclude(App& app, const std::string& key) {
+  AppState& s = app.state;
+  std::string pad_file = app.profile().GetString(key::kPadMacs, "", 256);
+  const std::string mac_path = JoinPath(s.test_dir, s.test_id + ".mac", app.style);
+  File in;
+  if (!in.Open(mac_path, File::Mode::kRead)) {
+    app.Notify(mac_path, "Unable to open:", box::kOk);
+    return false;
+  }
+
+  bool has_mac_include = false;
+  bool has_pad_include = false;
+  std::string line;
+  for (int n = 0; n < kScanLines && ReadWholeLine(in, line); ++n) {
+    if (line.empty() || line[0] != '<') continue;
+    std::string lowered = ToLower(line);
+    if (lowered.find(".mac") != std::string::npos) has_mac_include = true;
+    if (lowered.find(".txt") != std::string::npos ||
+        lowered.find("pad") != std::string::npos) {
+      has_pad_include = true;
+    }
+    if (lowered.find(key) != std::string::npos) return true;
+  }
+
+  std::string macro_file = app.profile().GetString(
+      key, std::string(defaults::kTechMacPrefix) + key, 256);
+  if (app.ui().InputBox(key, "Specify a macro file for this function:",
+                        macro_file) != answer::kOk) {
+    return false;
+  }
+  if (!FileExists(macro_file)) {
+    app.Notify("Unable to open macro file.  Please browse to find correct file.",
+               macro_file, box::kOk);
+    if (!app.ui().FileDialog(macro_file, 256, s.test_dir, "*.mac")) return false;
+  }
+  app.profile().PutString(key, macro_file);
+
+  in.Seek(0);
+  const std::string scratch_path = JoinPath(s.test_dir, "~tmp", app.style);
+  File out;
+  if (!out.Open(scratch_path, File::Mode::kCreate)) {
+    in.Close();
+    app.Notify(scratch_path, "Unable to create scratch file:", box::kOk);
+    return false;
+  }
+  const std::string include = "<" + macro_file + ">";
+  if (!has_mac_include) WriteLine(out, include);
+  const bool offers_pads = key.find("tpr.mac") != std::string::npos;
+  app.ui().WaitCursor();
+  while (ReadWholeLine(in, line)) {
+    if (!line.empty() && line[0] == '.' && !has_pad_include && offers_pads) {
+      has_pad_include = true;
+      if (app.ui().InputBox(key, "Do you want to specify a pad definition file?",
+                            pad_file) != answer::kCancel) {
+        WriteLine(out, "<" + pad_file + ">");
+        app.profile().PutString(key::kPadMacs, pad_file);
+      }
+    }
+    if (has_mac_include && !line.empty() && line[0] == '<' &&
+        IsMacInclude(ToLower(line))) {
+      WriteLine(out, include);
+      has_mac_include = false;
+    } else {
+      WriteLine(out, line);
+    }
+  }
+  in.Close();
+  if (!CommitScratch(app, out, scratch_path, mac_path)) {
+    app.Notify("Unable to replace above .mac file with updated ~tmp file.  "
+               "Updated file left in ~tmp.",
+               mac_path, box::kOk);
+  }
+  return true;
+}
+
+}  // namespace kalvor

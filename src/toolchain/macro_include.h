@@ -1,0 +1,17 @@
+// Macro include insertion: makes sure the design's macro file carries the
+// include line of the technology macro file for the NetTran function about
+// to run ("sim.mac", "tpr.mac", "spc.mac"), asking the user for the file
+// when it is missing. For TPR netlists it also offers a pad definition file.
+#pragma once
+
+#include <string>
+
+#include "app/state.h"
+
+namespace kalvor {
+
+// True when the include is present afterwards (found or inserted), false
+// when the user cancelled or a file could not be opened or created.
+bool InsertMacroInclude(App& app, const std::string& key);
+
+}  // namespace kalvor

@@ -1,0 +1,114 @@
+#include "toolchain/prescan.h"
+
+#include <limits>
+
+#include "platform/ui.h"
+#include "text/lineio.h"
+#include "text/strings.h"
+#include "toolchain/block_routes.h"
+
+namespace kalvor {
+
+namespace {
+
+constexpr const char* kTag = "$blocklevel ";
+
+// The level written after a tag (leading blanks and a sign allowed); huge
+// values saturate.
+int TagLevel(const std::string& line) {
+  std::size_t i = std::char_traits<char>::length(kTag);
+  while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+  bool negative = false;
+  if (i < line.size() && (line[i] == '+' || line[i] == '-')) {
+    negative = line[i] == '-';
+    ++i;
+  }
+  constexpr int kCap = std::numeric_limits<int>::max() / 10 - 10;
+  int value = 0;
+  for (; i < line.size() && line[i] >= '0' && line[i] <= '9'; ++i) {
+    if (value < kCap) value = value * 10 + (line[i] - '0');
+  }
+  return negative ? -value : value;
+}
+
+// Collects the ports of the top module's header from `line` and its "+"
+// continuation lines; power ports are left out.
+std::vector<std::string> HeaderPorts(File& mac, std::string line) {
+  std::vector<std::string> ports;
+  int words = 0;
+  for (;;) {
+    std::string word = NextWord(line);
+    if (word.empty()) {
+      if (!ReadWholeLine(mac, line) || line.empty() || line[0] != '+') break;
+      line.erase(0, 1);
+      continue;
+    }
+    if (++words <= 2) continue;  // ".macro" and the name
+    if (!EqualNoCase(word, "vdd") && !EqualNoCase(word, "gnd")) {
+      ports.push_back(std::move(word));
+    }
+  }
+  return ports;
+}
+
+}  // namespace
+
+MacroScan ScanMacroFile(File& mac, const std::string& top_module) {
+  MacroScan scan;
+  const std::string needle = " " + ToLower(top_module) + " ";
+  std::string line;
+  // Lines are read whole, so a long header keeps all its ports.
+  while (ReadWholeLine(mac, line)) {
+    if (StartsWithNoCase(line, kTag)) {
+      int level = TagLevel(line);
+      if (level > scan.highest_level) scan.highest_level = level;
+    }
+    if (FindNoCase(line, ".macro") == std::string::npos) continue;
+    std::string lowered = ToLower(line) + " ";
+    if (lowered.find(".macro ") != std::string::npos &&
+        lowered.find(needle) != std::string::npos) {
+      scan.header_found = true;
+      scan.ports = HeaderPorts(mac, std::move(line));
+      break;  // tags after the top module's header are not looked at
+    }
+  }
+  return scan;
+}
+
+void PrescanTopModule(App& app) {
+  AppState& s = app.state;
+  const std::string wire_list = s.test_dir + s.test_id + ".wir";
+  const std::string mac_path = wire_list.substr(0, wire_list.size() - 3) + "mac";
+  File wir;
+  if (!wir.Open(wire_list, File::Mode::kRead)) return;
+  std::string line;
+  while (ReadWholeLine(wir, line)) {
+    if (!StartsWith(line, "<<<")) continue;
+    std::string module_line;
+    ReadWholeLine(wir, module_line);
+    if (module_line.empty()) ReadWholeLine(wir, module_line);
+    std::size_t blank = module_line.find(' ');
+    if (blank == std::string::npos) {
+      app.Notify("No module name found in above file.", wire_list, box::kOk);
+      return;
+    }
+    app.toolchain.top_module = module_line.substr(0, blank);
+
+    File mac;
+    if (!mac.Open(mac_path, File::Mode::kRead)) return;
+    MacroScan scan = ScanMacroFile(mac, app.toolchain.top_module);
+    mac.Close();
+    if (scan.header_found) app.toolchain.top_ports = std::move(scan.ports);
+    if (scan.highest_level <= 0) continue;
+
+    if (app.Notify("Do you want block route macros to be automatically "
+                   "constructed?",
+                   Format("LEVEL = %d Blocks Detected:", scan.highest_level),
+                   box::kYesNo | box::kIconQuestion) != answer::kYes) {
+      return;
+    }
+    if (!BuildBlockRoutes(app, scan.highest_level, mac_path)) return;
+  }
+}
+
+}  // namespace kalvor

@@ -1,0 +1,27 @@
+// The top-module prescan: finds the design's top module in the wire list,
+// collects its ports (power ports left out) into app.toolchain, and offers
+// block route macros when the macro file carries "$blocklevel" tags.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/state.h"
+#include "text/file.h"
+
+namespace kalvor {
+
+void PrescanTopModule(App& app);
+
+// The tags and the top module's ports found in one macro file.
+struct MacroScan {
+  int highest_level = 0;  // 0: no tag
+  bool header_found = false;
+  std::vector<std::string> ports;  // valid when header_found
+};
+
+// Scans an open macro file for "$blocklevel" tags and the header of
+// `top_module` (letter case ignored); the scan ends after that header.
+MacroScan ScanMacroFile(File& mac, const std::string& top_module);
+
+}  // namespace kalvor

@@ -1,0 +1,177 @@
+#include "toolchain/sim_boilerplate.h"
+
+#include <algorithm>
+
+#include "platform/ui.h"
+#include "text/file.h"
+#include "text/lineio.h"
+#include "text/strings.h"
+#include "toolchain/toolchain.h"
+
+namespace kalvor {
+
+namespace {
+
+// The order of a sorted list box: letter case ignored, equal entries in the
+// order they were added.
+bool ListLess(const std::string& a, const std::string& b) {
+  return std::lexicographical_compare(
+      a.begin(), a.end(), b.begin(), b.end(),
+      [](char x, char y) { return ToLowerAscii(x) < ToLowerAscii(y); });
+}
+
+// The entries of `entries` that are not in `selected` (both in list order;
+// each selected entry accounts for one equal entry).
+std::vector<std::string> Unselected(const std::vector<std::string>& entries,
+                                    std::vector<std::string> selected) {
+  std::vector<std::string> rest;
+  for (const std::string& e : entries) {
+    auto it = std::find(selected.begin(), selected.end(), e);
+    if (it != selected.end()) {
+      selected.erase(it);
+    } else {
+      rest.push_back(e);
+    }
+  }
+  return rest;
+}
+
+bool AskOverwrite(App& app, const std::string& file) {
+  if (!FileExists(file)) return true;
+  return app.Notify(file, "overwrite", box::kYesNo | box::kIconQuestion) ==
+         answer::kYes;
+}
+
+// Opens the template `name` from the program directory; tells the user
+// when it is missing.
+bool OpenTemplate(App& app, const char* name, File& file) {
+  if (file.Open(JoinPath(app.state.program_dir, name, app.style), File::Mode::kRead)) {
+    return true;
+  }
+  app.Notify(std::string(name) + " not found", "KALVOR", box::kOk | box::kIconError);
+  return false;
+}
+
+bool CreateOutput(App& app, const std::string& path, File& file) {
+  if (file.Open(path, File::Mode::kCreate)) return true;
+  app.Notify("Unable to create above file.", path, box::kOk | box::kIconError);
+  return false;
+}
+
+// Closes a written file; tells the user when not all of it reached the disk.
+bool FinishOutput(App& app, File& file, const std::string& path) {
+  bool ok = file.Flush() && !file.WriteFailed();
+  file.Close();
+  if (!ok) {
+    app.Notify("Unable to write above file completely.", path,
+               box::kOk | box::kIconError);
+  }
+  return ok;
+}
+
+// The vector file: the template with its ".PATT" lines naming the selected
+// nodes. Template lines are copied whole, whatever their length.
+bool WriteVectorFile(App& app, DialogView& view, File& templ,
+                     const std::string& path) {
+  File out;
+  if (!CreateOutput(app, path, out)) return false;
+  std::string line;
+  while (ReadWholeLine(templ, line)) {
+    if (StartsWithNoCase(line, ".PATT")) {
+      line = ".PATT ";
+      for (const std::string& e : view.ListSelection(iodlg::kNodeList)) {
+        line += ' ';
+        line += e;
+      }
+    }
+    WriteLine(out, line);
+  }
+  return FinishOutput(app, out, path);
+}
+
+// The command file: netlist, vector and result file names, and the node
+// lines of each ".tab" line.
+bool WriteCommandFile(App& app, DialogView& view,
+                      const std::vector<std::string>& entries, File& templ,
+                      const std::string& path) {
+  const std::string& id = app.state.test_id;
+  File out;
+  if (!CreateOutput(app, path, out)) return false;
+  std::string line;
+  while (ReadWholeLine(templ, line)) {
+    if (StartsWithNoCase(line, "NE")) line = "NE " + id + ".NET";
+    if (StartsWithNoCase(line, "PA")) line = "PA " + id + ".VEC";
+    if (StartsWithNoCase(line, "RE")) line = "RE " + id + ".OUT";
+    if (!StartsWithNoCase(line, ".tab")) {
+      WriteLine(out, line);
+      continue;
+    }
+    WriteLine(out, ".tab");
+    // Every ".tab" line lists the same nodes: the selection as it stands.
+    std::vector<std::string> selected = view.ListSelection(iodlg::kNodeList);
+    if (app.Notify("Echo input ports in .TAB ?", "KALVOR",
+                   box::kYesNo | box::kIconQuestion) == answer::kYes) {
+      for (const std::string& e : selected) WriteLine(out, "+ " + e + ";");
+    }
+    for (const std::string& e : Unselected(entries, selected)) {
+      WriteLine(out, "+ " + e + ";");
+    }
+  }
+  return FinishOutput(app, out, path);
+}
+
+}  // namespace
+
+bool MakeSimBoilerplate(App& app, DialogView& view,
+                        const std::vector<std::string>& entries) {
+  // An existing file of the same name in another letter case is the one
+  // asked about and overwritten.
+  const std::string vec_path = ResolveForReading(app.state.test_id + ".VEC");
+  if (AskOverwrite(app, vec_path)) {
+    File templ;
+    if (!OpenTemplate(app, "KALVOR.VEC", templ)) return false;
+    if (!WriteVectorFile(app, view, templ, vec_path)) return false;
+  }
+  const std::string sim_path = ResolveForReading(app.state.test_id + ".SIM");
+  if (!AskOverwrite(app, sim_path)) return true;
+  File templ;
+  if (!OpenTemplate(app, "KALVOR.SIM", templ)) return false;
+  return WriteCommandFile(app, view, entries, templ, sim_path);
+}
+
+void IODlgModel::OnInit(DialogView& view) {
+  view.SetTitle("NODE LIST");
+  const std::vector<std::string>& ports = app_.toolchain.top_ports;
+  if (ports.empty()) {
+    app_.Notify(
+        "No ports found on top level module\n\nYou may need to create a symbol "
+        "for this module\nor you may just need to click NET or TPR to prescan "
+        "for ports.",
+        "Warning", box::kOk);
+  }
+  entries_.clear();
+  for (const std::string& port : ports) {
+    entries_.insert(std::upper_bound(entries_.begin(), entries_.end(), port, ListLess),
+                    port);
+    view.ListAdd(iodlg::kNodeList, port);
+  }
+}
+
+void IODlgModel::OnCommand(int id, DialogView& view) {
+  if (id == kIdOk) {
+    failed_ = !MakeSimBoilerplate(app_, view, entries_);
+    view.End(kIdOk);
+  } else if (id == kIdCancel) {
+    // The window's Close: nothing is written.
+    view.End(kIdCancel);
+  }
+}
+
+Outcome RunSetup(App& app) {
+  IODlgModel model(app);
+  app.ui().RunDialog(model);
+  app.Notify("Done.", "KALVOR", box::kOk);
+  return model.failed() ? Outcome::kFailed : Outcome::kCompleted;
+}
+
+}  // namespace kalvor

@@ -1,0 +1,145 @@
+#include "toolchain/tpr.h"
+
+#include <limits>
+
+#include "app/dialogs.h"
+#include "app/ids.h"
+#include "app/safe_replace.h"
+#include "platform/ui.h"
+#include "text/file.h"
+#include "text/lineio.h"
+#include "text/strings.h"
+
+namespace kalvor {
+
+namespace {
+
+constexpr const char* kNoConnection = " *NC* ";
+
+// Removes every occurrence of `what`; text closed up by a removal is
+// searched again, as if the search restarted from the line's start.
+void RemoveAll(std::string& line, const std::string& what) {
+  if (what.empty()) return;
+  std::size_t from = 0;
+  for (;;) {
+    std::size_t at = line.find(what, from);
+    if (at == std::string::npos) return;
+    line.erase(at, what.size());
+    from = at >= what.size() - 1 ? at - (what.size() - 1) : 0;
+  }
+}
+
+// The number written after a port prefix, read like atol (leading blanks
+// and a sign allowed); huge values saturate instead of wrapping.
+long long PortNumber(const std::string& line, std::size_t at) {
+  std::size_t i = at;
+  while (i < line.size() && (line[i] == ' ' || line[i] == '\t' || line[i] == '\n' ||
+                             line[i] == '\r' || line[i] == '\f' || line[i] == '\v')) {
+    ++i;
+  }
+  bool negative = false;
+  if (i < line.size() && (line[i] == '+' || line[i] == '-')) {
+    negative = line[i] == '-';
+    ++i;
+  }
+  constexpr long long kCap = std::numeric_limits<long long>::max() / 10 - 10;
+  long long value = 0;
+  for (; i < line.size() && line[i] >= '0' && line[i] <= '9'; ++i) {
+    if (value < kCap) value = value * 10 + (line[i] - '0');
+  }
+  return negative ? -value : value;
+}
+
+void NamePorts(std::string& line, const NetlistNames& names) {
+  const std::string& prefix = names.port_prefix;
+  const std::vector<std::string>& ports = *names.ports;
+  std::size_t from = 0;
+  for (;;) {
+    std::size_t at = line.find(prefix, from);
+    if (at == std::string::npos) return;
+    std::size_t digits = at + prefix.size();
+    long long n = PortNumber(line, digits);
+    if (n < 1 || n > static_cast<long long>(ports.size())) return;
+    std::size_t end = digits;
+    while (end < line.size() && line[end] >= '0' && line[end] <= '9') ++end;
+    const std::string& name = ports[static_cast<std::size_t>(n - 1)];
+    line.replace(at, end - at, name);
+    from = at + name.size();
+  }
+}
+
+}  // namespace
+
+NetlistNames NetlistNamesFor(const std::string& top_module,
+                             const std::vector<std::string>& ports) {
+  NetlistNames names;
+  names.root_prefix = ToUpper(top_module) + "<";
+  names.port_prefix = ToUpper(top_module) + "_P";
+  names.ports = &ports;
+  return names;
+}
+
+std::string ReduceNetlistLine(std::string line, const NetlistNames& names) {
+  RemoveAll(line, names.root_prefix);
+  NamePorts(line, names);
+  RemoveAll(line, "PADS<");
+  return line;
+}
+
+Outcome ReduceModuleNames(App& app) {
+  AppState& s = app.state;
+  NetlistNames names =
+      NetlistNamesFor(app.toolchain.top_module, app.toolchain.top_ports);
+  if (app.Notify("Remove root module name from hierarchy? (and other changes "
+                 "needed for pad order), remove *NC*\n(no connection) macros, "
+                 "and restore top node names?",
+                 names.root_prefix, box::kYesNo | box::kIconQuestion) !=
+      answer::kYes) {
+    return Outcome::kStopped;
+  }
+  const char* ext = app.main().IsChecked(id::kMacToNet) ? ".NET" : ".TPR";
+  std::string target = JoinPath(s.last_dir, s.test_id + ext, app.style);
+  std::string scratch_path = JoinPath(s.last_dir, std::string("~~kvtmp") + ext, app.style);
+  File in;
+  if (!in.Open(target, File::Mode::kRead)) {
+    app.Notify("Unable to open above file.", target, box::kOk);
+    return Outcome::kFailed;
+  }
+  File out;
+  if (!out.Open(scratch_path, File::Mode::kCreate)) {
+    in.Close();
+    app.Notify("Unable to create temporary file.", scratch_path, box::kOk);
+    return Outcome::kFailed;
+  }
+  Progress& progress = TheProgress();
+  progress.Open(app, "reducing module names...", target);
+
+  // Lines are read whole: a netlist line longer than any fixed buffer
+  // passes through intact.
+  std::string line;
+  bool have = ReadWholeLine(in, line);
+  while (have) {
+    if (line.find(kNoConnection) != std::string::npos) {
+      // The macro line, the line after it, and one continuation line.
+      have = ReadWholeLine(in, line) && ReadWholeLine(in, line);
+      if (have && !line.empty() && line[0] == '+') have = ReadWholeLine(in, line);
+      continue;
+    }
+    WriteLine(out, ReduceNetlistLine(std::move(line), names));
+    progress.Step(in);
+    have = ReadWholeLine(in, line);
+  }
+  in.Close();
+  bool replaced = CommitScratch(app, out, scratch_path, target);
+  progress.Close();
+  if (!replaced) {
+    app.Notify("Unable to replace above file.  The processed netlist is in " +
+                   scratch_path,
+               target, box::kOk | box::kIconError);
+    return Outcome::kFailed;
+  }
+  app.Notify("Done.", "TPR Post Process", box::kOk);
+  return Outcome::kCompleted;
+}
+
+}  // namespace kalvor

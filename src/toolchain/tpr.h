@@ -1,0 +1,31 @@
+// Post-processing of NetTran's TPR and .NET netlists: the root module's name
+// comes out of every hierarchical name, the "PADS<" level goes, the
+// no-connection macros are dropped and the top module's numbered port names
+// get their real names back.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/state.h"
+
+namespace kalvor {
+
+// Asks, then rewrites <last dir>/<test ID>.NET (when ".mac to .net" is the
+// selected function) or .TPR in place.
+Outcome ReduceModuleNames(App& app);
+
+// The names one netlist line is rewritten with.
+struct NetlistNames {
+  std::string root_prefix;  // "TOP<"
+  std::string port_prefix;  // "TOP_P"
+  const std::vector<std::string>* ports = nullptr;  // entry n is port n
+};
+NetlistNames NetlistNamesFor(const std::string& top_module,
+                             const std::vector<std::string>& ports);
+
+// One line with the root prefix removed, numbered ports named and the pad
+// level removed.
+std::string ReduceNetlistLine(std::string line, const NetlistNames& names);
+
+}  // namespace kalvor

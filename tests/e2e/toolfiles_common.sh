@@ -1,0 +1,23 @@
+# Shared by the toolfiles_* end-to-end tests: a scratch directory with its
+# own settings file, and small checks that stop the script on failure.
+kalvor="$1"
+src="$2"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+ini="$work/kalvor.ini"
+cd "$work"
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# same_bytes FILE EXPECTED-PRINTF-TEXT
+same_bytes() {
+  printf "$2" > "$work/.expected"
+  cmp -s "$1" "$work/.expected" || {
+    echo "--- $1:" >&2; cat -A "$1" >&2 || true
+    echo "--- expected:" >&2; cat -A "$work/.expected" >&2
+    fail "$1 differs"
+  }
+}
+
+# shows LOG TEXT: the run printed TEXT (a whole line)
+shows() { grep -qxF -- "$2" "$1" || { cat "$1" >&2; fail "no line '$2' in $1"; }; }

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# kalvor setup: the node list dialog and the .VEC/.SIM files from the
+# templates beside the program.
+set -euo pipefail
+source "$(dirname "$0")/toolfiles_common.sh"
+
+printf '.macro TOP a b y\r\n.eom\r\n' > abc.mac
+
+# A fresh run has no prescan behind it: the empty node list is reported and
+# the files are still written, with the test ID in the command file.
+"$kalvor" setup abc.mac --ini "$ini" --answer ok --answer no 2> log || fail "setup exit $?"
+shows log "[Warning] No ports found on top level module"
+shows log "[NODE LIST]"
+shows log "[KALVOR] Echo input ports in .TAB ?"
+shows log "[KALVOR] Done."
+grep -qx '\.PATT ' <(tr -d '\r' < abc.VEC) || fail ".PATT line"
+same_bytes abc.SIM "$(tr -d '\r' < "$src/resources/data/KALVOR.SIM" \
+  | sed -e 's/^NE .*/NE abc.NET/' -e 's/^PA .*/PA abc.VEC/' -e 's/^RE .*/RE abc.OUT/' \
+  | sed 's/$/\\r\\n/' | tr -d '\n')"
+
+# A program without its templates beside it stops with a failure status.
+mkdir bare
+cp "$kalvor" bare/kalvor
+rm abc.VEC abc.SIM
+if bare/kalvor setup --ini "$ini" --answer ok 2> log; then fail "missing template passed"; fi
+shows log "[KALVOR] KALVOR.VEC not found"
+shows log "[KALVOR] Done."
+[ ! -e abc.VEC ] && [ ! -e abc.SIM ] || fail "files written without templates"
+
+echo "setup ok"

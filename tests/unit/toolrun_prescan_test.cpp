@@ -1,0 +1,179 @@
+// The top-module prescan and the block route macros.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "support/scripted_platform.h"
+#include "toolchain/block_routes.h"
+#include "toolchain/prescan.h"
+
+namespace kalvor {
+namespace {
+
+using testing::ReadFileBytes;
+using testing::TestApp;
+using testing::WriteFileBytes;
+using V = std::vector<std::string>;
+
+std::string Crlf(const V& lines) {
+  std::string text;
+  for (const std::string& l : lines) text += l + "\r\n";
+  return text;
+}
+
+// Design "abc" whose wire list names `top` and whose macro file is `mac`.
+struct Design {
+  TestApp t;
+  Design(const std::string& top, const V& mac) {
+    t.UseDesign("abc");
+    WriteFileBytes(t.dir / "abc.wir",
+                   Crlf({"$ Written by Kalvor EDIF to .MAC converter.", "", "WIRE LIST",
+                         "<<< COMPONENT LIST >>>", top + " " + top + " " + top}));
+    WriteFileBytes(t.dir / "abc.mac", Crlf(mac));
+  }
+  std::string Mac() { return ReadFileBytes(t.dir / "abc.mac"); }
+};
+
+TEST(BlockRoutes, WorkedExample) {
+  Design d("top", {".macro BLK A Vdd Gnd B", "+ C", "$blocklevel 2", "<U1 INV A B", ".eom",
+                   ".macro TOP a b", "<X1 BLK a b c", ".eom"});
+  d.t.ui.answers = {"yes"};
+  PrescanTopModule(d.t.app);
+  EXPECT_EQ(d.t.ui.boxes[0].caption, "LEVEL = 2 Blocks Detected:");
+  EXPECT_EQ(d.Mac(), Crlf({".macro BLK A Vdd Gnd B", "+ C", "\"C BLK A B", "+ C;\"",
+                           "\"U\" @ \" \" A B", "+ C \";\"", ".eom BLK", ".macro TOP a b",
+                           "<X1 BLK a b c", ".eom"}));
+  EXPECT_TRUE(d.t.ui.Showed(" BLK TOP ", "Done.  Block macros and above were:"));
+  EXPECT_EQ(d.t.app.toolchain.top_module, "top");
+  EXPECT_EQ(d.t.app.toolchain.top_ports, (V{"a", "b"}));
+  EXPECT_FALSE(std::filesystem::exists(d.t.dir / "~tmp"));
+}
+
+TEST(BlockRoutes, OnlyTheHighestLevelBecomesRouteMacros) {
+  Design d("top", {".macro L1A x", "$blocklevel 1", "<u1 INV x", ".eom",
+                   "",
+                   ".macro B2 p q", "$blocklevel 2", "<u1 L1A p", ".eom",
+                   ".macro L1B x", "$blocklevel 1", "<u1 B2 x y", ".eom",
+                   ".macro TOP a", "<u1 L1B a", ".eom"});
+  PrescanTopModule(d.t.app);
+  EXPECT_EQ(d.t.ui.boxes[0].caption, "LEVEL = 2 Blocks Detected:");
+  EXPECT_EQ(d.Mac(), Crlf({"$removed L1A", "", ".macro B2 p q", "\"C B2 p q;\"",
+                           "\"U\" @ \" \" p q \";\"", ".eom B2", ".macro L1B x",
+                           "$blocklevel 1", "<u1 B2 x y", ".eom", ".macro TOP a",
+                           "<u1 L1B a", ".eom"}));
+}
+
+TEST(BlockRoutes, RemovedAndKeptMacrosFollowDefinitionOrder) {
+  // USER is defined before the block it instantiates: the block is not yet
+  // known when its instance is read, so USER goes.
+  Design d("top", {"<\\lib\\scmostpr.mac>", ".macro LEAF a", "<m1 NMOS a", ".eom",
+                   ".macro USER a", "<b1 BLK a", ".eom",
+                   ".macro BLK a", "$blocklevel 02", "$blocklevel 1", "<x LEAF a", ".eom",
+                   ".MACRO TOP a", "<t1 BLK a", ".EOM trailing text"});
+  PrescanTopModule(d.t.app);
+  // "$blocklevel 02" is level 2 for the prescan but not the rewrite's
+  // target "$blocklevel 2": nothing becomes a route macro and nothing keeps.
+  EXPECT_EQ(d.t.ui.boxes[0].caption, "LEVEL = 2 Blocks Detected:");
+  EXPECT_EQ(d.Mac(), Crlf({"<\\lib\\scmostpr.mac>", "$removed LEAF", "$removed USER",
+                           "$removed BLK", "$removed TOP"}));
+
+  Design e("top", {".macro LEAF a", "<m1 NMOS a", ".eom", ".macro USER a", "<b1 BLK a",
+                   ".eom", ".macro BLK a", "$blocklevel 1", "<x LEAF a", ".eom",
+                   ".MACRO TOP a", "<t1 BLK a", ".EOM trailing text"});
+  PrescanTopModule(e.t.app);
+  EXPECT_EQ(e.Mac(), Crlf({"$removed LEAF", "$removed USER", ".macro BLK a",
+                           "\"C BLK a;\"", "\"U\" @ \" \" a \";\"", ".eom BLK",
+                           ".MACRO TOP a", "<t1 BLK a", ".EOM trailing text"}));
+}
+
+TEST(BlockRoutes, OnlyExactPowerPortFormsAreDropped) {
+  Design d("top", {".macro BLK A vdd VDd GND B Gnd", "+ VDD C", "$blocklevel 1", ".eom",
+                   ".macro TOP a", "<t1 BLK a", ".eom"});
+  PrescanTopModule(d.t.app);
+  // "Gnd" right before the continuation is joined as "Gnd+" and stays.
+  EXPECT_EQ(d.Mac(), Crlf({".macro BLK A vdd VDd GND B Gnd", "+ VDD C",
+                           "\"C BLK A vdd VDd B Gnd", "+ C;\"",
+                           "\"U\" @ \" \" A vdd VDd B Gnd", "+ C \";\"", ".eom BLK",
+                           ".macro TOP a", "<t1 BLK a", ".eom"}));
+}
+
+TEST(BlockRoutes, NamesEndAtAContinuationAndWrappedInstancesCount) {
+  // A header continued right after the name, and an instance line wrapped
+  // right after the macro name.
+  Design d("top", {".macro BLK", "+ A B", "$blocklevel 1", ".eom",
+                   ".macro MID", "<m1 BLK", "+ x y", ".eom",
+                   ".macro TOP a", "<t1 MID", ".eom"});
+  PrescanTopModule(d.t.app);
+  EXPECT_EQ(d.Mac(), Crlf({".macro BLK", "+ A B", "\"C BLK", "+ A B;\"",
+                           "\"U\" @ \" \" A B \";\"", ".eom BLK", ".macro MID",
+                           "<m1 BLK", "+ x y", ".eom", ".macro TOP a", "<t1 MID",
+                           ".eom"}));
+  EXPECT_TRUE(d.t.ui.Showed(" BLK MID TOP ", "Done.  Block macros and above were:"));
+}
+
+TEST(BlockRoutes, BlockWithoutPortsStopsAndLeavesTheFile) {
+  const V mac = {".macro BLK Vdd Gnd", "$blocklevel 1", ".eom", ".macro TOP a",
+                 "<t1 BLK", ".eom"};
+  Design d("top", mac);
+  PrescanTopModule(d.t.app);
+  EXPECT_EQ(d.Mac(), Crlf(mac));
+  EXPECT_EQ(d.t.ui.Last().caption, d.t.dir / "abc.mac");
+  EXPECT_NE(d.t.ui.Last().text.find("BLK has no ports"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(d.t.dir / "~tmp"));
+}
+
+TEST(BlockRoutes, LongLinesPassThroughIntact) {
+  std::string instance = "<u1 LEAF";
+  for (int i = 0; i < 3000; ++i) instance += " n" + std::to_string(i);
+  Design d("top", {".macro BLK a", "$blocklevel 1", ".eom", ".macro TOP a",
+                   "<t1 BLK a", instance, ".eom"});
+  PrescanTopModule(d.t.app);
+  EXPECT_EQ(d.Mac(), Crlf({".macro BLK a", "\"C BLK a;\"", "\"U\" @ \" \" a \";\"",
+                           ".eom BLK", ".macro TOP a", "<t1 BLK a", instance, ".eom"}));
+}
+
+TEST(PrescanTopModule, CollectsTheTopPortsWithoutAsking) {
+  // Ports over several lines, supply ports in any letter case left out, and
+  // a header longer than 250 characters keeps all its ports.
+  std::string first = ".MACRO TOP a VDD";
+  V expected = {"a"};
+  for (int i = 0; i < 60; ++i) {
+    first += " port" + std::to_string(i);
+    expected.push_back("port" + std::to_string(i));
+  }
+  expected.insert(expected.end(), {"b", "y"});
+  Design d("top", {".macro INV a y", ".eom", first, "+ b gNd", "+y", "$blocklevel 3", ".eom"});
+  d.t.app.toolchain.top_ports = {"old"};
+  PrescanTopModule(d.t.app);
+  EXPECT_EQ(d.t.app.toolchain.top_ports, expected);
+  // The tag after the top module's header is not seen: no question.
+  EXPECT_TRUE(d.t.ui.boxes.empty());
+}
+
+TEST(PrescanTopModule, FailuresKeepThePreviousPortTable) {
+  Design d("top", {".macro TOP a", ".eom"});
+  d.t.app.toolchain.top_ports = {"old"};
+  std::filesystem::remove(d.t.dir / "abc.wir");
+  PrescanTopModule(d.t.app);
+  EXPECT_EQ(d.t.app.toolchain.top_ports, V{"old"});
+  EXPECT_TRUE(d.t.ui.boxes.empty());
+
+  // A module line without a blank.
+  WriteFileBytes(d.t.dir / "abc.wir", Crlf({"<<< COMPONENT LIST >>>", "", "top"}));
+  PrescanTopModule(d.t.app);
+  EXPECT_TRUE(d.t.ui.Showed("No module name found in above file.", d.t.dir / "abc.wir"));
+  EXPECT_EQ(d.t.app.toolchain.top_ports, V{"old"});
+
+  // Answering No leaves the macro file alone.
+  const V tagged = {".macro B a", "$blocklevel 1", ".eom", ".macro TOP a", ".eom"};
+  Design e("top", tagged);
+  e.t.ui.answers = {"no"};
+  PrescanTopModule(e.t.app);
+  EXPECT_EQ(e.Mac(), Crlf(tagged));
+  EXPECT_EQ(e.t.app.toolchain.top_ports, V{"a"});
+}
+
+}  // namespace
+}  // namespace kalvor

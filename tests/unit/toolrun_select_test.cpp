@@ -1,0 +1,348 @@
+// Arming NetTran, GateSim and LVS, and Run with an outside program.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/ids.h"
+#include "app/main_window.h"
+#include "support/scripted_platform.h"
+#include "toolchain/tool_run.h"
+#include "toolchain/toolchain.h"
+
+namespace kalvor {
+namespace {
+
+using testing::ReadFileBytes;
+using testing::TestApp;
+using testing::WriteFileBytes;
+
+std::string Crlf(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& l : lines) text += l + "\r\n";
+  return text;
+}
+
+// Replaces PATH for one test.
+class PathOverride {
+ public:
+  explicit PathOverride(const std::string& value) {
+    const char* old = std::getenv("PATH");
+    had_ = old != nullptr;
+    if (had_) old_ = old;
+    ::setenv("PATH", value.c_str(), 1);
+  }
+  ~PathOverride() {
+    if (had_) {
+      ::setenv("PATH", old_.c_str(), 1);
+    } else {
+      ::unsetenv("PATH");
+    }
+  }
+
+ private:
+  bool had_ = false;
+  std::string old_;
+};
+
+void MakeExecutable(const std::string& path) {
+  WriteFileBytes(path, "#!/bin/sh\n");
+  std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+}
+
+TEST(SelectToolFunction, NetTranCommandLinesUseTestDirectoryAndId) {
+  TestApp t;
+  t.app.style = PathStyle::kWindows;
+  t.app.state.test_dir = "c:\\work\\";
+  t.UseDesign("abc");
+  SelectToolFunction(t.app, id::kMacToNet);
+  EXPECT_EQ(t.ui.main.GetText(id::kOptions), "-m c:\\work\\abc.mac c:\\work\\abc.wir abc.net");
+  EXPECT_EQ(t.app.state.program_field, "nettran.exe");
+  // The include insertion ran and could not open the macro file.
+  EXPECT_TRUE(t.ui.Showed("c:\\work\\abc.mac", "Unable to open:"));
+
+  SelectToolFunction(t.app, id::kMacToTpr);
+  EXPECT_EQ(t.ui.main.GetText(id::kOptions),
+            "-m c:\\work\\abc.mac c:\\work\\abc.wir -f TPR abc");
+  SelectToolFunction(t.app, id::kPrune);
+  EXPECT_EQ(t.ui.main.GetText(id::kOptions),
+            "-m c:\\work\\abc.mac c:\\work\\abc.wir -P abc.tmc");
+  SelectToolFunction(t.app, id::kGenSpice);
+  EXPECT_EQ(t.ui.main.GetText(id::kOptions), "-m abc.tmc -F spice c:\\work\\abc.wir abc");
+  EXPECT_TRUE(t.ui.main.IsChecked(id::kGenSpice));
+  EXPECT_FALSE(t.ui.main.IsChecked(id::kMacToNet));
+  SelectToolFunction(t.app, id::kGateSim);
+  EXPECT_EQ(t.ui.main.GetText(id::kOptions), "abc.sim");
+  EXPECT_EQ(t.app.state.program_field, "gatesim.exe");
+}
+
+TEST(SelectToolFunction, MissingInputsAndRemindersWarnIndependently) {
+  TestApp t;
+  t.UseDesign("abc");
+  // Right after start-up nothing has been selected: no reminders.
+  SelectToolFunction(t.app, id::kGateSim);
+  EXPECT_TRUE(t.ui.boxes.empty());
+
+  t.app.state.tool_run = false;
+  SelectToolFunction(t.app, id::kGateSim);
+  EXPECT_TRUE(t.ui.Showed("You may need to run NetTran before GateSim to update .net file",
+                          "KALVOR"));
+
+  t.ui.boxes.clear();
+  SelectToolFunction(t.app, id::kGenSpice);
+  std::string wir = t.app.state.test_dir + "abc.wir";
+  ASSERT_EQ(t.ui.boxes.size(), 4u);
+  EXPECT_EQ(t.ui.boxes[0].text, ".tmc file not found, run Prune first.");
+  EXPECT_EQ(t.ui.boxes[0].caption, "abc.tmc");
+  EXPECT_EQ(t.ui.boxes[1].text, ".wir file not found, export nettran from sedit");
+  EXPECT_EQ(t.ui.boxes[1].caption, wir);
+  EXPECT_EQ(t.ui.boxes[2].text, "You may need to prune before spice gen to update .tmc file");
+  EXPECT_EQ(t.ui.boxes[3].caption, "Unable to open:");
+
+  t.ui.boxes.clear();
+  SelectToolFunction(t.app, id::kPrune);
+  ASSERT_EQ(t.ui.boxes.size(), 1u);
+  EXPECT_EQ(t.ui.boxes[0].text, ".mac file not found, export nettran from sedit");
+  EXPECT_EQ(t.ui.boxes[0].caption, t.app.state.test_dir + "abc.mac");
+
+  // With the files present only the reminder is left.
+  WriteFileBytes("abc.mac", "");
+  WriteFileBytes("abc.wir", "");
+  WriteFileBytes("abc.tmc", "");
+  t.ui.boxes.clear();
+  SelectToolFunction(t.app, id::kPrune);
+  EXPECT_TRUE(t.ui.boxes.empty());
+}
+
+TEST(SelectToolFunction, EmptyTestIdStopsButLeavesTheButtonChecked) {
+  TestApp t;
+  t.UseDesign("");
+  t.ui.main.SetText(id::kOptions, "before");
+  SelectToolFunction(t.app, id::kMacToNet);
+  EXPECT_TRUE(t.ui.main.IsChecked(id::kMacToNet));
+  EXPECT_EQ(t.ui.main.GetText(id::kOptions), "before");
+  EXPECT_TRUE(t.ui.Showed("Please open a test file set or enter test root name.", "KALVOR"));
+  EXPECT_EQ(t.ui.boxes.size(), 1u);
+}
+
+TEST(SelectToolFunction, LvsFindsTheSchematicNetlistAndAsksForTheLayout) {
+  TestApp t;
+  // The design lives one level down, so that ../sedit stays in the scratch
+  // directory.
+  std::filesystem::create_directories(t.dir / "work");
+  std::filesystem::current_path(t.dir / "work");
+  t.app.state.test_dir = t.dir / "work/";
+  t.UseDesign("abc");
+  t.app.state.ledit_dir = "/lay";
+  {
+    PathOverride path(t.dir.path());  // no lvs.exe anywhere
+    SelectToolFunction(t.app, id::kLvs);
+  }
+  ASSERT_EQ(t.ui.boxes.size(), 2u);
+  EXPECT_EQ(t.ui.boxes[0].text,
+            "LVS.EXE must be in your autoexec.bat PATH statement to use KALVOR for LVS");
+  EXPECT_EQ(t.ui.boxes[0].icon(), box::kIconError);
+  EXPECT_EQ(t.ui.boxes[1].text,
+            "Could not find nettran generated abc.spc\nor sedit generated ../sedit/abc.sp");
+  EXPECT_EQ(t.ui.file_dialog_dirs.back(), "/lay/extract");
+  EXPECT_EQ(t.ui.file_dialog_patterns.back(), "*.spc");
+  // Cancelled: the option line stays empty.
+  EXPECT_EQ(t.ui.main.GetText(id::kOptions), "");
+  EXPECT_EQ(t.app.state.program_field, "lvs.exe");
+
+  // The S-Edit netlist is used when it exists; the program is found on
+  // PATH whatever its letter case.
+  std::filesystem::create_directories(t.dir / "sedit");
+  WriteFileBytes(t.dir / "sedit/abc.sp", "");
+  std::filesystem::create_directories(t.dir / "bin");
+  MakeExecutable(t.dir / "bin/lvs.exe");
+  t.ui.boxes.clear();
+  t.ui.answers = {"/lay/extract/abc.spc"};
+  {
+    PathOverride path(t.dir / "bin");
+    SelectToolFunction(t.app, id::kLvs);
+  }
+  std::filesystem::remove_all(t.dir / "sedit");
+  EXPECT_TRUE(t.ui.boxes.empty());
+  EXPECT_EQ(t.ui.main.GetText(id::kOptions), "-o abc.lvs -vf ../sedit/abc.sp /lay/extract/abc.spc");
+
+  // A NetTran deck comes first.
+  WriteFileBytes("abc.spc", "");
+  t.ui.answers = {"/l.spc"};
+  SelectToolFunction(t.app, id::kLvs);
+  EXPECT_EQ(t.ui.main.GetText(id::kOptions), "-o abc.lvs -vf abc.spc /l.spc");
+}
+
+// An App armed with an existing program in the test directory.
+struct RunFixture {
+  TestApp t;
+  RunFixture(const std::string& program, const std::string& options) {
+    t.UseDesign("abc");
+    MakeExecutable(t.dir / program);
+    t.app.state.program_field = program;
+    t.app.state.option_line = options;
+  }
+};
+
+TEST(RunOutsideProgram, NetTranToDiskLaunchesABatchFile) {
+  RunFixture f("nettran.exe", "-m /w/abc.mac /w/abc.wir abc.net");
+  f.t.ui.main.SetChecked(id::kNetTranToDisk, true);
+  f.t.ui.answers = {"no"};
+  EXPECT_EQ(RunOutsideProgram(f.t.app), Outcome::kStopped);
+  // A shell script on POSIX: no CR, which the shell would take as part of
+  // the output file's name.
+  EXPECT_EQ(ReadFileBytes(f.t.dir / "abc.bat"),
+            "nettran.exe -m /w/abc.mac /w/abc.wir abc.net > abc.out\n");
+  ASSERT_EQ(f.t.shell.launches.size(), 1u);
+  EXPECT_EQ(f.t.shell.launches[0].file, "abc.bat");
+  EXPECT_EQ(f.t.shell.launches[0].parameters, "");
+  EXPECT_EQ(f.t.shell.launches[0].directory, f.t.app.state.test_dir);
+  // ".net" in the option line: the reminder, then the post-processing question.
+  ASSERT_EQ(f.t.ui.boxes.size(), 2u);
+  EXPECT_EQ(f.t.ui.boxes[0].text, "Click here AFTER NetTran has run.");
+  EXPECT_EQ(f.t.ui.boxes[0].caption, "Kalvor");
+  EXPECT_EQ(f.t.ui.boxes[1].caption, "<");
+
+  RunFixture w("nettran.exe", "-m a.mac a.wir -f TPR abc");
+  w.t.app.style = PathStyle::kWindows;
+  w.t.ui.main.SetChecked(id::kNetTranToDisk, true);
+  w.t.ui.answers = {"no"};
+  RunOutsideProgram(w.t.app);
+  EXPECT_EQ(ReadFileBytes(w.t.dir / "abc.bat"),
+            "nettran.exe -m a.mac a.wir -f TPR abc > abc.out\r\n");
+}
+
+TEST(RunOutsideProgram, LaunchesTheProgramWithTheOptionLine) {
+  RunFixture f("gatesim.exe", "abc.sim");
+  f.t.app.state.tool_run = false;
+  f.t.ui.main.SetChecked(id::kNetTranToDisk, true);  // not NetTran: ignored
+  EXPECT_EQ(RunOutsideProgram(f.t.app), Outcome::kCompleted);
+  ASSERT_EQ(f.t.shell.launches.size(), 1u);
+  EXPECT_EQ(f.t.shell.launches[0].file, "gatesim.exe");
+  EXPECT_EQ(f.t.shell.launches[0].parameters, "abc.sim");
+  EXPECT_TRUE(f.t.app.state.tool_run);
+  EXPECT_TRUE(f.t.ui.boxes.empty());
+}
+
+TEST(RunOutsideProgram, HandTypedTprOptionTriggersPostProcessingForAnyProgram) {
+  RunFixture f("gatesim.exe", "x -f TPR abc");
+  f.t.ui.answers = {"no"};
+  RunOutsideProgram(f.t.app);
+  ASSERT_EQ(f.t.ui.boxes.size(), 2u);
+  EXPECT_EQ(f.t.ui.boxes[0].text, "Click here AFTER NetTran has run.");
+
+  // Case matters: " tpr" and ".NET" do not count.
+  RunFixture g("gatesim.exe", "x -f tpr abc.NET");
+  RunOutsideProgram(g.t.app);
+  EXPECT_TRUE(g.t.ui.boxes.empty());
+}
+
+TEST(RunOutsideProgram, FailedLaunchAsksWhetherTheProgramRan) {
+  RunFixture f("nettran.exe", "-m a.mac a.wir abc.net");
+  f.t.shell.results["nettran.exe"] = 2;
+  f.t.ui.answers = {"no"};
+  EXPECT_EQ(RunOutsideProgram(f.t.app), Outcome::kFailed);
+  ASSERT_EQ(f.t.ui.boxes.size(), 2u);
+  EXPECT_EQ(f.t.ui.boxes[0].text, "There appeared to be some problem.  Did this program run?");
+  EXPECT_EQ(f.t.ui.boxes[0].caption, "nettran.exe");
+  EXPECT_EQ(f.t.ui.boxes[1].caption, "Possible fix:");
+  EXPECT_TRUE(f.t.app.state.tool_run);
+
+  // "Yes": straight to the post-processing question, no reminder.
+  RunFixture g("nettran.exe", "-m a.mac a.wir abc.net");
+  g.t.shell.results["nettran.exe"] = 32;
+  g.t.ui.answers = {"yes", "no"};
+  RunOutsideProgram(g.t.app);
+  ASSERT_EQ(g.t.ui.boxes.size(), 2u);
+  EXPECT_EQ(g.t.ui.boxes[1].caption, "<");
+}
+
+// A missing program leads to the browse; the chosen directory goes into
+// the autoexec.bat named by the settings.
+TEST(LocateProgram, BrowsesUpdatesAutoexecAndClearsTheProgramField) {
+  RunFixture f("nettran.exe", "abc.net");
+  f.t.app.state.program_field = "missing-nettran.exe";
+  std::filesystem::create_directories(f.t.dir / "tools");
+  MakeExecutable(f.t.dir / "tools/nettran.exe");
+  WriteFileBytes(f.t.dir / "autoexec.bat", Crlf({"echo off"}));
+  f.t.profile.values[kAutoexecKey] = f.t.dir / "autoexec.bat";
+  f.t.ui.answers = {f.t.dir / "tools/nettran.exe", "ok"};
+  EXPECT_EQ(RunOutsideProgram(f.t.app), Outcome::kFailed);
+  EXPECT_TRUE(f.t.shell.launches.empty());
+  ASSERT_EQ(f.t.ui.boxes.size(), 3u);
+  EXPECT_EQ(f.t.ui.boxes[0].text, "Please browse for location of above program.");
+  EXPECT_EQ(f.t.ui.boxes[0].caption, "missing-nettran.exe");
+  EXPECT_EQ(f.t.ui.file_dialog_patterns[0], "*.exe");
+  EXPECT_EQ(f.t.ui.boxes[1].caption, f.t.dir / "tools");
+  EXPECT_EQ(f.t.ui.boxes[2].text, "You must now re-boot for changes to take effect.");
+  EXPECT_EQ(ReadFileBytes(f.t.dir / "autoexec.bat"),
+            Crlf({"echo off", "PATH=" + (f.t.dir / "tools") + ";%PATH%"}));
+  EXPECT_EQ(f.t.app.state.program_field, "");
+}
+
+TEST(LocateProgram, CancelAndUnopenableAutoexec) {
+  // Cancel in the question still clears the field and shows the re-boot box.
+  RunFixture f("x", "");
+  f.t.app.state.program_field = "missing.exe";
+  f.t.ui.answers = {"/opt/tools/nettran.exe", "cancel"};
+  EXPECT_EQ(LocateProgram(f.t.app), Outcome::kCompleted);
+  EXPECT_EQ(f.t.app.state.program_field, "");
+  EXPECT_EQ(f.t.ui.Last().text, "You must now re-boot for changes to take effect.");
+
+  // No autoexec.bat configured: the PATH line is shown, the field stays.
+  RunFixture g("x", "");
+  g.t.app.state.program_field = "missing.exe";
+  g.t.ui.answers = {"/opt/tools/nettran.exe", "ok"};
+  EXPECT_EQ(LocateProgram(g.t.app), Outcome::kFailed);
+  EXPECT_EQ(g.t.ui.Last().caption, "PATH=/opt/tools;%PATH%");
+  EXPECT_EQ(g.t.app.state.program_field, "/opt/tools/nettran.exe");
+
+  // Cancel in the file dialog: nothing changes.
+  RunFixture h("x", "");
+  h.t.app.state.program_field = "missing.exe";
+  EXPECT_EQ(LocateProgram(h.t.app), Outcome::kStopped);
+  EXPECT_EQ(h.t.app.state.program_field, "missing.exe");
+}
+
+// The autoexec.bat after AddToAutoexecPath(c:\tools) on `before`.
+std::string AfterAdding(const std::string& before) {
+  TestApp t;
+  WriteFileBytes(t.dir / "autoexec.bat", before);
+  t.profile.values[kAutoexecKey] = t.dir / "autoexec.bat";
+  EXPECT_TRUE(AddToAutoexecPath(t.app, "c:\\tools"));
+  return ReadFileBytes(t.dir / "autoexec.bat");
+}
+
+TEST(AddToAutoexecPath, InsertsAfterTheLastPathLine) {
+  const std::string line = "PATH=c:\\tools;%PATH%";
+  EXPECT_EQ(AfterAdding(Crlf({"echo off", "path=c:\\dos", "set tmp=c:\\tmp"})),
+            Crlf({"echo off", "path=c:\\dos", line, "set tmp=c:\\tmp"}));
+  // The last "path=" counts, in any letter case.
+  EXPECT_EQ(AfterAdding(Crlf({"PATH=a", "rem", "Path=b", "rem"})),
+            Crlf({"PATH=a", "rem", "Path=b", line, "rem"}));
+  // Without any "path=" the line becomes the second line.
+  EXPECT_EQ(AfterAdding(Crlf({"echo off", "set a=1", "set b=2"})),
+            Crlf({"echo off", line, "set a=1", "set b=2"}));
+  // The last line holds "path=" and has no line end: appended.
+  EXPECT_EQ(AfterAdding("echo off\r\npath=c:\\dos"),
+            "echo off\r\npath=c:\\dos\r\n" + line + "\r\n");
+}
+
+TEST(AddToAutoexecPath, LongFilesKeepEveryByte) {
+  std::string head;
+  for (int i = 0; head.size() < 20000; ++i) head += "set v" + std::to_string(i) + "=x\r\n";
+  std::string tail;
+  for (int i = 0; tail.size() < 30000; ++i) tail += "rem " + std::to_string(i) + "\r\n";
+  const std::string line = "PATH=c:\\tools;%PATH%\r\n";
+  // The only "path=" lies beyond the first 16,000 bytes.
+  EXPECT_EQ(AfterAdding(head + "path=c:\\dos\r\n" + tail),
+            head + "path=c:\\dos\r\n" + line + tail);
+  // The "path=" line comes first and more than 16,000 bytes follow it.
+  EXPECT_EQ(AfterAdding("path=c:\\dos\r\n" + head + tail),
+            "path=c:\\dos\r\n" + line + head + tail);
+}
+
+}  // namespace
+}  // namespace kalvor

@@ -1,0 +1,134 @@
+// Post-processing of NetTran's TPR and .NET netlists.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/ids.h"
+#include "support/scripted_platform.h"
+#include "toolchain/tpr.h"
+
+namespace kalvor {
+namespace {
+
+using testing::ReadFileBytes;
+using testing::TestApp;
+using testing::WriteFileBytes;
+
+std::string Crlf(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& l : lines) text += l + "\r\n";
+  return text;
+}
+
+TEST(ReduceNetlistLine, RootPrefixPortNamesAndPadLevel) {
+  const std::vector<std::string> ports = {"a", "b", "y"};
+  NetlistNames names = NetlistNamesFor("top", ports);
+  EXPECT_EQ(names.root_prefix, "TOP<");
+  // Port 12 is beyond the table: this and later ports of the line stay.
+  EXPECT_EQ(ReduceNetlistLine("X TOP<U1 TOP_P2 TOP_P12 TOP_P1", names),
+            "X U1 b TOP_P12 TOP_P1");
+  // Only the digits right after the prefix are replaced.
+  EXPECT_EQ(ReduceNetlistLine("TOP_P3x", names), "yx");
+  EXPECT_EQ(ReduceNetlistLine("PADS<P1 TOP_P1", names), "P1 a");
+  // Case matters for the root prefix.
+  EXPECT_EQ(ReduceNetlistLine("top<U1 TOP<TOP<U2", names), "top<U1 U2");
+  // Removal closes up text that then forms the prefix again.
+  EXPECT_EQ(ReduceNetlistLine("TOTOP<P<U1", names), "U1");
+  // Port 0, negative and absurdly large numbers are not ports.
+  EXPECT_EQ(ReduceNetlistLine("TOP_P0 TOP_P1", names), "TOP_P0 TOP_P1");
+  EXPECT_EQ(ReduceNetlistLine("TOP_P-9223372036854775808", names),
+            "TOP_P-9223372036854775808");
+  EXPECT_EQ(ReduceNetlistLine("TOP_P99999999999999999999999", names),
+            "TOP_P99999999999999999999999");
+  // A port name that contains the prefix is not replaced again.
+  const std::vector<std::string> tricky = {"TOP_P1"};
+  EXPECT_EQ(ReduceNetlistLine("TOP_P1 TOP_P1", NetlistNamesFor("top", tricky)),
+            "TOP_P1 TOP_P1");
+}
+
+TEST(ReduceNetlistLine, WithoutPrescanEveryAngleBracketGoes) {
+  const std::vector<std::string> none;
+  NetlistNames names = NetlistNamesFor("", none);
+  EXPECT_EQ(names.root_prefix, "<");
+  EXPECT_EQ(ReduceNetlistLine("A<B<C _P1", names), "ABC _P1");
+}
+
+// An App whose design "abc" has a netlist `name` holding `text`.
+struct Netlist {
+  TestApp t;
+  Netlist(const std::string& name, const std::string& text) {
+    t.UseDesign("abc");
+    t.app.toolchain.top_module = "top";
+    t.app.toolchain.top_ports = {"a", "b", "y"};
+    WriteFileBytes(t.dir / name, text);
+  }
+};
+
+TEST(ReduceModuleNames, DropsNoConnectionMacrosWithOneContinuation) {
+  Netlist n("abc.TPR", Crlf({"L0 TOP_P1", "L1 *NC* x", "L2", "+L3", "+L4", "L5 TOP<U1"}));
+  EXPECT_EQ(ReduceModuleNames(n.t.app), Outcome::kCompleted);
+  // L3 goes as the one continuation; L4 is a new line although it begins
+  // with "+".
+  EXPECT_EQ(ReadFileBytes(n.t.dir / "abc.TPR"), Crlf({"L0 a", "+L4", "L5 U1"}));
+  EXPECT_TRUE(n.t.ui.Showed("Done.", "TPR Post Process"));
+  EXPECT_FALSE(std::filesystem::exists(n.t.dir / "~~kvtmp.TPR"));
+
+  Netlist m("abc.TPR", Crlf({"L1 *NC* ", "L2", "L3", "L4", "X *NC* ", "Y", "L6"}));
+  ReduceModuleNames(m.t.app);
+  EXPECT_EQ(ReadFileBytes(m.t.dir / "abc.TPR"), Crlf({"L3", "L4", "L6"}));
+
+  // "*NC*" without the blanks is an ordinary name; end of file while
+  // skipping ends the pass.
+  Netlist e("abc.TPR", Crlf({"A*NC* B", "X *NC* "}));
+  ReduceModuleNames(e.t.app);
+  EXPECT_EQ(ReadFileBytes(e.t.dir / "abc.TPR"), Crlf({"A*NC* B"}));
+}
+
+TEST(ReduceModuleNames, NetFileWhenMacToNetIsSelected) {
+  Netlist n("abc.net", "W TOP_P2 TOP<U1\n");
+  WriteFileBytes(n.t.dir / "abc.TPR", "TOP_P2\r\n");
+  n.t.ui.main.CheckRadio(id::kRadioFirst, id::kRadioLast, id::kMacToNet);
+  ReduceModuleNames(n.t.app);
+  // Found whatever the letter case of the extension; the TPR file is left.
+  EXPECT_EQ(ReadFileBytes(n.t.dir / "abc.net"), "W b U1\r\n");
+  EXPECT_EQ(ReadFileBytes(n.t.dir / "abc.TPR"), "TOP_P2\r\n");
+  EXPECT_EQ(n.t.ui.boxes[0].caption, "TOP<");
+}
+
+TEST(ReduceModuleNames, NoOrMissingFileChangesNothing) {
+  Netlist n("abc.TPR", "TOP_P1\r\n");
+  n.t.ui.answers = {"no"};
+  EXPECT_EQ(ReduceModuleNames(n.t.app), Outcome::kStopped);
+  EXPECT_EQ(ReadFileBytes(n.t.dir / "abc.TPR"), "TOP_P1\r\n");
+  EXPECT_EQ(n.t.ui.boxes.size(), 1u);
+
+  Netlist m("other.TPR", "");
+  EXPECT_EQ(ReduceModuleNames(m.t.app), Outcome::kFailed);
+  EXPECT_TRUE(m.t.ui.Showed("Unable to open above file.", m.t.dir / "abc.TPR"));
+}
+
+TEST(ReduceModuleNames, LongLinesAndGrowthPassIntact) {
+  // A line far beyond any fixed buffer, growing by many replacements.
+  std::string line = "NET";
+  std::string expected = "NET";
+  for (int i = 0; i < 6000; ++i) {
+    line += " TOP<U" + std::to_string(i) + " TOP_P3";
+    expected += " U" + std::to_string(i) + " y";
+  }
+  Netlist n("abc.TPR", Crlf({line, "END"}));
+  n.t.app.toolchain.top_ports = {"a", "b", "y"};
+  ReduceModuleNames(n.t.app);
+  EXPECT_EQ(ReadFileBytes(n.t.dir / "abc.TPR"), Crlf({expected, "END"}));
+
+  std::string long_name(20000, 'p');
+  Netlist m("abc.TPR", Crlf({"TOP_P1 TOP_P1 TOP_P1"}));
+  m.t.app.toolchain.top_ports = {long_name};
+  ReduceModuleNames(m.t.app);
+  EXPECT_EQ(ReadFileBytes(m.t.dir / "abc.TPR"),
+            Crlf({long_name + " " + long_name + " " + long_name}));
+}
+
+}  // namespace
+}  // namespace kalvor
