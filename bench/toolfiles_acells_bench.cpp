@@ -5,8 +5,8 @@
 //
 // DIRECTORY defaults to /dev/shm where there is one (so that the disk's
 // write-back does not swamp the figures), else the system's temp dir. Each
-// measurement is the best of several runs (9 at 10 MB, 5 at 100 MB); the macro file is restored from a
-// pristine copy before each conversion.
+// measurement is the best of several runs (9 at 10 MB, 5 at 100 MB); the
+// macro file is restored from a pristine copy before each conversion.
 
 #include <unistd.h>
 
