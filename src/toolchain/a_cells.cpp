@@ -25,6 +25,18 @@ LineKind Classify(const std::string& line) {
 
 }  // namespace
 
+std::size_t MacroNameHash::operator()(std::string_view name) const {
+  std::size_t h = 14695981039346656037ull;
+  for (char c : name) {
+    h = (h ^ static_cast<unsigned char>(ToLowerAscii(c))) * 1099511628211ull;
+  }
+  return h;
+}
+
+bool MacroNameEqual::operator()(std::string_view a, std::string_view b) const {
+  return EqualNoCase(a, b);
+}
+
 void ConvertACellLine(std::string& line, DefinedMacros& defined) {
   LineKind kind = Classify(line);
   if (kind == LineKind::kOther) return;
@@ -35,13 +47,13 @@ void ConvertACellLine(std::string& line, DefinedMacros& defined) {
   if (begin == std::string::npos) return;
   std::size_t end = line.find(' ', begin);
   if (end == std::string::npos) return;
-  std::string name = ToLower(std::string_view(line).substr(begin, end - begin));
+  std::string_view name = std::string_view(line).substr(begin, end - begin);
   if (kind == LineKind::kHeader) {
-    defined.insert(std::move(name));
+    defined.emplace(name);
     return;
   }
-  if (defined.count(name) != 0) return;
-  if (name.back() == 'a') line.erase(end - 1, 1);
+  if (defined.find(name) != defined.end()) return;
+  if (ToLowerAscii(name.back()) == 'a') line.erase(end - 1, 1);
 }
 
 Outcome ConvertACells(App& app) {

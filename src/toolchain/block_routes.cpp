@@ -140,8 +140,9 @@ bool BuildBlockRoutes(App& app, int highest_level, const std::string& mac_path) 
       if (!have) break;
     }
     AppendLine(pending, line);
-    if (!line.empty() && line[0] == '<' && kept.count(InstanceMacro(line))) {
-      uses_kept = true;
+    if (!line.empty() && line[0] == '<') {
+      std::string used = InstanceMacro(line);
+      if (!used.empty() && kept.count(used)) uses_kept = true;
     }
     if (in_definition && StartsWithNoCase(line, ".eom")) {
       if (uses_kept) {

@@ -1,6 +1,8 @@
 #include "toolchain/extract.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 #include "platform/ui.h"
 #include "text/lineio.h"
@@ -94,6 +96,13 @@ void ExtDlgModel::ExtractOutput(DialogView& view) {
     return;
   }
   std::string name = Truncate(view.GetText(extdlg::kOutputName), 255);
+  std::error_code ec;
+  if (std::filesystem::equivalent(name, input_.Path(), ec)) {
+    // Creating it would empty the file being read.
+    app_.Notify("The output file is the .OUT file being read.\nChoose another name.",
+                "KALVOR", box::kOk | box::kIconWarning);
+    return;
+  }
   File output;
   if (!output.Open(name, File::Mode::kCreate)) {
     app_.Notify(name, "Error creating file:", box::kOk | box::kIconError);

@@ -1,6 +1,7 @@
 #include "toolchain/prescan.h"
 
 #include <limits>
+#include <string>
 
 #include "platform/ui.h"
 #include "text/lineio.h"

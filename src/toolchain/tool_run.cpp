@@ -4,7 +4,6 @@
 #include "app/main_window.h"
 #include "platform/ui.h"
 #include "text/file.h"
-#include "text/lineio.h"
 #include "text/strings.h"
 #include "toolchain/macro_include.h"
 #include "toolchain/prescan.h"

@@ -77,7 +77,7 @@ TEST_F(ExtractFixture, EmptyStartTimeTakesTheHeader) {
             "     400 150 0 0 1\r\n");
 }
 
-TEST_F(ExtractFixture, StepMustBePositive) {
+TEST_F(ExtractFixture, FieldsThatKeepTheDialogOpen) {
   for (const char* step : {"0", "-5", "abc", ""}) {
     t.ui.boxes.clear();
     Fill("0", step, false);
@@ -89,6 +89,14 @@ TEST_F(ExtractFixture, StepMustBePositive) {
     EXPECT_EQ(t.ui.boxes[0].icon(), box::kIconWarning);
     EXPECT_FALSE(std::filesystem::exists(t.dir / "abc.DOC"));
   }
+  // Nor may the output be the file being read.
+  t.ui.boxes.clear();
+  Fill("0", "10", false, "./abc.OUT");
+  t.ui.dialog_scripts.push_back([](TableView&) { return kIdCancel; });
+  EXPECT_EQ(Press(), Outcome::kStopped);
+  EXPECT_TRUE(t.ui.Showed("The output file is the .OUT file being read.\nChoose another name.",
+                          "KALVOR"));
+  EXPECT_EQ(ReadFileBytes(t.dir / "abc.OUT"), kOut);
   // A corrected step on the second OK extracts.
   Fill("0", "0", false);
   t.ui.dialog_scripts.push_back([](TableView& v) {

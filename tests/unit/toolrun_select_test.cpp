@@ -167,12 +167,6 @@ TEST(SelectToolFunction, LvsFindsTheSchematicNetlistAndAsksForTheLayout) {
   std::filesystem::remove_all(t.dir / "sedit");
   EXPECT_TRUE(t.ui.boxes.empty());
   EXPECT_EQ(t.ui.main.GetText(id::kOptions), "-o abc.lvs -vf ../sedit/abc.sp /lay/extract/abc.spc");
-
-  // A NetTran deck comes first.
-  WriteFileBytes("abc.spc", "");
-  t.ui.answers = {"/l.spc"};
-  SelectToolFunction(t.app, id::kLvs);
-  EXPECT_EQ(t.ui.main.GetText(id::kOptions), "-o abc.lvs -vf abc.spc /l.spc");
 }
 
 // An App armed with an existing program in the test directory.
@@ -214,18 +208,6 @@ TEST(RunOutsideProgram, NetTranToDiskLaunchesABatchFile) {
             "nettran.exe -m a.mac a.wir -f TPR abc > abc.out\r\n");
 }
 
-TEST(RunOutsideProgram, LaunchesTheProgramWithTheOptionLine) {
-  RunFixture f("gatesim.exe", "abc.sim");
-  f.t.app.state.tool_run = false;
-  f.t.ui.main.SetChecked(id::kNetTranToDisk, true);  // not NetTran: ignored
-  EXPECT_EQ(RunOutsideProgram(f.t.app), Outcome::kCompleted);
-  ASSERT_EQ(f.t.shell.launches.size(), 1u);
-  EXPECT_EQ(f.t.shell.launches[0].file, "gatesim.exe");
-  EXPECT_EQ(f.t.shell.launches[0].parameters, "abc.sim");
-  EXPECT_TRUE(f.t.app.state.tool_run);
-  EXPECT_TRUE(f.t.ui.boxes.empty());
-}
-
 TEST(RunOutsideProgram, HandTypedTprOptionTriggersPostProcessingForAnyProgram) {
   RunFixture f("gatesim.exe", "x -f TPR abc");
   f.t.ui.answers = {"no"};
@@ -259,30 +241,7 @@ TEST(RunOutsideProgram, FailedLaunchAsksWhetherTheProgramRan) {
   EXPECT_EQ(g.t.ui.boxes[1].caption, "<");
 }
 
-// A missing program leads to the browse; the chosen directory goes into
-// the autoexec.bat named by the settings.
-TEST(LocateProgram, BrowsesUpdatesAutoexecAndClearsTheProgramField) {
-  RunFixture f("nettran.exe", "abc.net");
-  f.t.app.state.program_field = "missing-nettran.exe";
-  std::filesystem::create_directories(f.t.dir / "tools");
-  MakeExecutable(f.t.dir / "tools/nettran.exe");
-  WriteFileBytes(f.t.dir / "autoexec.bat", Crlf({"echo off"}));
-  f.t.profile.values[kAutoexecKey] = f.t.dir / "autoexec.bat";
-  f.t.ui.answers = {f.t.dir / "tools/nettran.exe", "ok"};
-  EXPECT_EQ(RunOutsideProgram(f.t.app), Outcome::kFailed);
-  EXPECT_TRUE(f.t.shell.launches.empty());
-  ASSERT_EQ(f.t.ui.boxes.size(), 3u);
-  EXPECT_EQ(f.t.ui.boxes[0].text, "Please browse for location of above program.");
-  EXPECT_EQ(f.t.ui.boxes[0].caption, "missing-nettran.exe");
-  EXPECT_EQ(f.t.ui.file_dialog_patterns[0], "*.exe");
-  EXPECT_EQ(f.t.ui.boxes[1].caption, f.t.dir / "tools");
-  EXPECT_EQ(f.t.ui.boxes[2].text, "You must now re-boot for changes to take effect.");
-  EXPECT_EQ(ReadFileBytes(f.t.dir / "autoexec.bat"),
-            Crlf({"echo off", "PATH=" + (f.t.dir / "tools") + ";%PATH%"}));
-  EXPECT_EQ(f.t.app.state.program_field, "");
-}
-
-TEST(LocateProgram, CancelAndUnopenableAutoexec) {
+TEST(LocateProgram, CancelKeepsOrClearsTheProgramField) {
   // Cancel in the question still clears the field and shows the re-boot box.
   RunFixture f("x", "");
   f.t.app.state.program_field = "missing.exe";
@@ -290,14 +249,6 @@ TEST(LocateProgram, CancelAndUnopenableAutoexec) {
   EXPECT_EQ(LocateProgram(f.t.app), Outcome::kCompleted);
   EXPECT_EQ(f.t.app.state.program_field, "");
   EXPECT_EQ(f.t.ui.Last().text, "You must now re-boot for changes to take effect.");
-
-  // No autoexec.bat configured: the PATH line is shown, the field stays.
-  RunFixture g("x", "");
-  g.t.app.state.program_field = "missing.exe";
-  g.t.ui.answers = {"/opt/tools/nettran.exe", "ok"};
-  EXPECT_EQ(LocateProgram(g.t.app), Outcome::kFailed);
-  EXPECT_EQ(g.t.ui.Last().caption, "PATH=/opt/tools;%PATH%");
-  EXPECT_EQ(g.t.app.state.program_field, "/opt/tools/nettran.exe");
 
   // Cancel in the file dialog: nothing changes.
   RunFixture h("x", "");
