@@ -20,6 +20,7 @@
 #include "posix/cli_ui.h"
 #include "posix/posix_platform.h"
 #include "text/strings.h"
+#include "toolchain/prescan.h"
 
 namespace {
 
@@ -227,6 +228,9 @@ int main(int argc, char** argv) {
         outcome = OnMainCommand(app, id::kRun);
       }
     } else {
+      // The Windows program keeps the top module's ports from the last
+      // prescan; a new kalvor process finds them again.
+      if (function->id == id::kSetup) RecallTopModule(app);
       outcome = OnMainCommand(app, function->id);
     }
   }

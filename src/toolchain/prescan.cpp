@@ -112,4 +112,28 @@ void PrescanTopModule(App& app) {
   }
 }
 
+void RecallTopModule(App& app) {
+  AppState& s = app.state;
+  const std::string wire_list = s.test_dir + s.test_id + ".wir";
+  const std::string mac_path = s.test_dir + s.test_id + ".mac";
+  File wir;
+  if (!wir.Open(wire_list, File::Mode::kRead)) return;
+  std::string line;
+  while (ReadWholeLine(wir, line)) {
+    if (!StartsWith(line, "<<<")) continue;
+    std::string module_line;
+    ReadWholeLine(wir, module_line);
+    if (module_line.empty()) ReadWholeLine(wir, module_line);
+    std::size_t blank = module_line.find(' ');
+    if (blank == std::string::npos) return;
+    std::string top = module_line.substr(0, blank);
+    File mac;
+    if (!mac.Open(mac_path, File::Mode::kRead)) return;
+    MacroScan scan = ScanMacroFile(mac, top);
+    app.toolchain.top_module = top;
+    if (scan.header_found) app.toolchain.top_ports = std::move(scan.ports);
+    return;
+  }
+}
+
 }  // namespace kalvor

@@ -13,6 +13,12 @@ namespace kalvor {
 
 void PrescanTopModule(App& app);
 
+// Finds the top module and its ports as the prescan does, without any
+// question or message and without touching the macro file. The command-line
+// program, which starts afresh for every command, uses it before the
+// set-up so the node list holds what an earlier prescan would have found.
+void RecallTopModule(App& app);
+
 // The tags and the top module's ports found in one macro file.
 struct MacroScan {
   int highest_level = 0;  // 0: no tag

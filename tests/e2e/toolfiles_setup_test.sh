@@ -18,6 +18,14 @@ same_bytes abc.SIM "$(tr -d '\r' < "$src/resources/data/KALVOR.SIM" \
   | sed -e 's/^NE .*/NE abc.NET/' -e 's/^PA .*/PA abc.VEC/' -e 's/^RE .*/RE abc.OUT/' \
   | sed 's/$/\\r\\n/' | tr -d '\n')"
 
+# With the design's wire list and macro file, a new run finds the top
+# module's ports again, as the Windows program keeps them from its prescan.
+printf '$ Written by hand\r\n\r\nWIRE LIST\r\n<<< COMPONENT LIST >>>\r\nTOP TOP TOP\r\n' > abc.wir
+"$kalvor" setup abc.mac --ini "$ini" --answer '301=a,y' --answer yes --answer no 2> log || fail "setup with ports exit $?"
+if grep -q 'No ports found' log; then fail "ports were not found again"; fi
+grep -qx '\.PATT  a y' <(tr -d '\r' < abc.VEC) || fail ".PATT line with the chosen inputs"
+rm -f abc.wir
+
 # A program without its templates beside it stops with a failure status.
 mkdir bare
 cp "$kalvor" bare/kalvor
