@@ -1,0 +1,61 @@
+// kalvor.exe: the Windows program. One modal dialog on one thread.
+
+#include "win32/winapi.h"
+
+#include "app/startup.h"
+#include "app/state.h"
+#include "win32/globals.h"
+#include "win32/main_dialog.h"
+#include "win32/win32_platform.h"
+#include "win32/win32_ui.h"
+
+namespace kalvor::win32 {
+
+HINSTANCE g_instance = nullptr;
+HWND g_main = nullptr;
+App* g_app = nullptr;
+WinUi* g_ui = nullptr;
+
+}  // namespace kalvor::win32
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR command_line, int show) {
+  (void)show;
+  using namespace kalvor;
+  using namespace kalvor::win32;
+  g_instance = instance;
+
+  WinUi ui;
+  WinIniProfile profile;
+  WinShell shell;
+  WinFileSystem fs;
+  App app(Platform{ui, profile, shell, fs});
+  g_app = &app;
+  g_ui = &ui;
+
+  StartUp(app, command_line ? command_line : "");
+
+  if (!previous) {
+    WNDCLASSA wc = {};
+    wc.style = 0;
+    wc.lpfnWndProc = DefDlgProcA;
+    wc.cbClsExtra = 0;
+    wc.cbWndExtra = DLGWINDOWEXTRA;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconA(instance, "RDMXICON");
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    wc.lpszMenuName = nullptr;
+    wc.lpszClassName = "KalvorDlgClass";
+    if (!RegisterClassA(&wc)) {
+      MessageBoxA(nullptr, "Error initializing, suggest re-boot.", "Kalvor",
+                  MB_OK | MB_ICONHAND);
+      return 0;
+    }
+  }
+
+  DialogBoxParamA(instance, "maindlg", nullptr, MainDlgProc, 0);
+  g_main = nullptr;
+  g_app = nullptr;
+  g_ui = nullptr;
+  return 0;
+}
