@@ -9,15 +9,6 @@
 #include "win32/win32_platform.h"
 #include "win32/win32_ui.h"
 
-namespace kalvor::win32 {
-
-HINSTANCE g_instance = nullptr;
-HWND g_main = nullptr;
-App* g_app = nullptr;
-WinUi* g_ui = nullptr;
-
-}  // namespace kalvor::win32
-
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR command_line, int show) {
   (void)show;
   using namespace kalvor;
