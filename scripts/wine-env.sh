@@ -1,0 +1,29 @@
+# Sourced by the scripts that run the Windows program under wine: picks the
+# wine binary and prepares a private 64-bit prefix (booted once, ~15 s).
+#   kalvor_wine_prefix DIR   boots DIR as WINEPREFIX when it is new
+kalvor_wine() {
+  if command -v wine >/dev/null 2>&1; then
+    wine "$@"
+  else
+    /usr/lib/wine/wine64 "$@"
+  fi
+}
+
+kalvor_wine_prefix() {
+  export WINEPREFIX="$1" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    mkdir -p "$WINEPREFIX"
+    kalvor_wine wineboot -i >/dev/null 2>&1 || true
+    # Wine draws the window frames itself: the screenshots show captions and
+    # borders without a window manager.
+    kalvor_wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+    wineserver -w 2>/dev/null || true
+  fi
+}
+
+# A Linux path as the Windows program sees it (drive Z: is the root).
+kalvor_win_path() {
+  local p
+  p="$(realpath -m "$1")"
+  printf 'Z:%s' "${p//\//\\}"
+}
