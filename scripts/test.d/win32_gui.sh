@@ -49,7 +49,7 @@ cd "$work"
 timeout 600 bash -c '. "$root/scripts/wine-env.sh"; kalvor_wine "\$@"' wine \
   "$build/tests/gui/kvdriver.exe" \
   "\$(kalvor_win_path "$build/bin/kalvor.exe")" \
-  "\$(kalvor_win_path "$build/tests/gui/kvprogress.exe")" \
+  "\$(kalvor_win_path "$build/tests/gui/kvkit.exe")" \
   "\$(kalvor_win_path "$work/files")" \
   "\$(kalvor_win_path "$artefacts")" \
   "\$(kalvor_win_path "$corpus")" || status=\$?

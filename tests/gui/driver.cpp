@@ -4,7 +4,7 @@
 // the option line, answers message boxes by their caption and text, chooses
 // files in the open-file dialog, and reads WIN.INI back.
 //
-//   kvdriver KALVOR.EXE KVPROGRESS.EXE WORK-DIR ARTEFACT-DIR CORPUS-DIR
+//   kvdriver KALVOR.EXE KVKIT.EXE WORK-DIR ARTEFACT-DIR CORPUS-DIR
 //
 // Prints one line per scenario and "N passed, N failed"; exits 1 on failure.
 // Waits are bounded only to turn a hang into a failure; no assertion
@@ -26,7 +26,7 @@ namespace {
 constexpr DWORD kPatienceMs = 20000;  // a window that never comes: failure
 
 std::string g_exe;
-std::string g_progress_exe;
+std::string g_kit_exe;
 std::string g_work;
 std::string g_artefacts;
 std::string g_corpus;
@@ -265,11 +265,15 @@ class Kalvor {
   void ChooseFile(const std::string& path) {
     Box box = NextBox();
     CheckEq(box.caption, "Open", "open-file dialog caption");
-    HWND name = GetDlgItem(box.hwnd, 0x47c);  // file name combo box
-    if (!name) name = GetDlgItem(box.hwnd, 0x480);  // file name edit
+    FillOpenDialog(box.hwnd, path);
+  }
+
+  static void FillOpenDialog(HWND dialog, const std::string& path) {
+    HWND name = GetDlgItem(dialog, 0x47c);  // file name combo box
+    if (!name) name = GetDlgItem(dialog, 0x480);  // file name edit
     Check(name != nullptr, "open-file dialog has a file name field");
     SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
-    Click(box.hwnd, IDOK);
+    Click(dialog, IDOK);
   }
 
   // Waits for the program to end; returns its exit code.
@@ -429,6 +433,41 @@ std::string Dir(const std::string& name) {
   return d;
 }
 
+// The painted frames: SunkenFrame's black line left of and above edits 101
+// and 102 and its white line right of and below them; the raised outer
+// border (light left, shadow right).
+void CheckFrames(HWND main, const Shot& shot) {
+  RECT win;
+  GetWindowRect(main, &win);
+  for (int id : {101, 102}) {
+    RECT r;
+    GetWindowRect(GetDlgItem(main, id), &r);
+    OffsetRect(&r, -win.left, -win.top);
+    int mid_y = (r.top + r.bottom) / 2;
+    int mid_x = (r.left + r.right) / 2;
+    std::string name = "edit " + std::to_string(id);
+    Check(shot.At(r.left - 1, mid_y) == RGB(0, 0, 0), name + ": black frame on the left");
+    Check(shot.At(mid_x, r.top - 1) == RGB(0, 0, 0), name + ": black frame on top");
+    Check(shot.At(r.right, mid_y) == RGB(255, 255, 255), name + ": white frame on the right");
+    Check(shot.At(mid_x, r.bottom) == RGB(255, 255, 255), name + ": white frame below");
+  }
+  POINT origin = {0, 0};
+  ClientToScreen(main, &origin);
+  RECT client;
+  GetClientRect(main, &client);
+  int x0 = origin.x - win.left;
+  int y0 = origin.y - win.top;
+  COLORREF face = GetSysColor(COLOR_BTNFACE);
+  COLORREF light = RGB((GetRValue(face) + 255) / 2, (GetGValue(face) + 255) / 2,
+                       (GetBValue(face) + 255) / 2);
+  int mid = y0 + client.bottom / 2;
+  Check(shot.At(x0, mid) == light, "outer border: light on the left");
+  Check(shot.At(x0 + client.right - 1, mid) == GetSysColor(COLOR_BTNSHADOW),
+        "outer border: shadow on the right");
+  Check(shot.At(x0 + 4, mid) == GetSysColor(COLOR_BTNSHADOW), "inner rectangle: shadow on the left");
+  Check(shot.At(x0 + client.right - 5, mid) == light, "inner rectangle: light on the right");
+}
+
 // A design named on the command line: test ID, test directory, WIN.INI,
 // the settings' defaults, the screenshot of the main dialog, the About box.
 void CommandLineStart() {
@@ -449,7 +488,8 @@ void CommandLineStart() {
   }
   CheckEq(k.Get(506), ".3", "lambda default");
   Check(GetMenu(k.main()) != nullptr, "the menu is attached");
-  Screenshot(k.main(), "main-dialog.bmp");
+  Shot shot = Screenshot(k.main(), "main-dialog.bmp");
+  CheckFrames(k.main(), shot);
 
   k.Menu(403);
   Box about = k.NextBox();
@@ -633,6 +673,9 @@ void CopyAndReformat() {
 
 // Exit saves the check boxes and the lambda value; the next start shows them.
 void ExitKeepsCheckBoxes() {
+  WriteProfileStringA("RDMX", "spc_diodes", "1");
+  WriteProfileStringA("RDMX", "spc_noupr", "0");
+  WriteProfileStringA("RDMX", "spc_lambda", ".3");
   Kalvor k;
   k.Start("");
   Check(k.Checked(510), "510 on before");
@@ -657,39 +700,64 @@ void ExitKeepsCheckBoxes() {
   Check(again.WaitExit() == 0, "exit code 0");
 }
 
+// ------------------------------------------------------------- dialog kit
+
+// One run of kvkit, the dialog kit on the program's templates.
+class Kit {
+ public:
+  explicit Kit(const std::vector<std::string>& args) {
+    std::string line = "kvkit.exe";
+    for (const std::string& a : args) line += " \"" + a + "\"";
+    std::vector<char> cmd(line.begin(), line.end());
+    cmd.push_back('\0');
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    Check(CreateProcessA(g_kit_exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                         g_work.c_str(), &si, &pi_) != 0,
+          "kvkit.exe starts");
+  }
+  ~Kit() {
+    if (WaitForSingleObject(pi_.hProcess, kPatienceMs) != WAIT_OBJECT_0) {
+      TerminateProcess(pi_.hProcess, 9);
+    }
+    CloseHandle(pi_.hProcess);
+    CloseHandle(pi_.hThread);
+  }
+  HWND Window(const std::string& caption) {
+    for (DWORD waited = 0; waited < kPatienceMs; waited += 50) {
+      for (HWND w : TopWindows(pi_.dwProcessId, "#32770")) {
+        if (Caption(w) == caption && IsWindowEnabled(w)) return w;
+      }
+      Sleep(50);
+    }
+    TerminateProcess(pi_.hProcess, 9);
+    throw Failure{"no window [" + caption + "]"};
+  }
+  void WaitExit() {
+    Check(WaitForSingleObject(pi_.hProcess, kPatienceMs) == WAIT_OBJECT_0, "kvkit ends");
+  }
+  DWORD pid() const { return pi_.dwProcessId; }
+  HANDLE process() const { return pi_.hProcess; }
+
+ private:
+  PROCESS_INFORMATION pi_ = {};
+};
+
+std::string Field(HWND dialog, int id) { return Text(GetDlgItem(dialog, id)); }
+void SetField(HWND dialog, int id, const std::string& text) {
+  SendMessageA(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+bool Ticked(HWND dialog, int id) {
+  return SendMessageA(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
 // The progress window at half of its file.
 void ProgressWindow() {
   std::string data = g_work + "\\progress.dat";
-  std::string line = "kvprogress.exe " + data;
-  std::vector<char> cmd(line.begin(), line.end());
-  cmd.push_back('\0');
-  STARTUPINFOA si = {};
-  si.cb = sizeof si;
-  PROCESS_INFORMATION pi = {};
-  Check(CreateProcessA(g_progress_exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0,
-                       nullptr, g_work.c_str(), &si, &pi) != 0,
-        "kvprogress.exe starts");
-  HWND window = nullptr;
-  for (DWORD waited = 0; waited < kPatienceMs && !window; waited += 100) {
-    for (HWND w : TopWindows(pi.dwProcessId, "#32770")) {
-      if (Caption(w) == "Progress") window = w;
-    }
-    if (!window) Sleep(100);
-  }
-  struct Closer {
-    PROCESS_INFORMATION& pi;
-    ~Closer() {
-      if (WaitForSingleObject(pi.hProcess, kPatienceMs) != WAIT_OBJECT_0) {
-        TerminateProcess(pi.hProcess, 9);
-      }
-      CloseHandle(pi.hProcess);
-      CloseHandle(pi.hThread);
-    }
-  } closer{pi};
-  if (!window) TerminateProcess(pi.hProcess, 9);
-  Check(window != nullptr, "the progress window appears");
-  CheckEq(Text(GetDlgItem(window, 103)), "Converting:", "operation text");
-  CheckEq(Text(GetDlgItem(window, 102)), data, "file text");
+  Kit kit({"progress", data});
+  HWND window = kit.Window("Progress");
+  CheckEq(Field(window, 103), "Converting:", "operation text");
+  CheckEq(Field(window, 102), data, "file text");
   Check(!IsWindowVisible(GetDlgItem(window, 101)), "the bar's frame control is invisible");
   int icons_shown = 0;
   for (int id = 900; id <= 903; ++id) icons_shown += IsWindowVisible(GetDlgItem(window, id)) ? 1 : 0;
@@ -700,7 +768,6 @@ void ProgressWindow() {
   GetWindowRect(GetDlgItem(window, 101), &bar);
   RECT win;
   GetWindowRect(window, &win);
-  WaitForInputIdle(pi.hProcess, kPatienceMs);
   Shot shot = Screenshot(window, "progress-window.bmp");
   int y = (bar.top + bar.bottom) / 2 - win.top;
   int width = bar.right - bar.left;
@@ -709,17 +776,120 @@ void ProgressWindow() {
   Check(left == RGB(0, 0, 255), "first half of the bar is blue");
   Check(right == RGB(255, 255, 255), "second half of the bar is white");
   PostMessageA(window, WM_CLOSE, 0, 0);
+  kit.WaitExit();
+}
+
+// Every template the core's dialogs run on, with its ids and kinds; the
+// icons, the bitmap and the menu.
+void Templates() {
+  std::string out = g_work + "\\templates.txt";
+  DeleteFileA(out.c_str());
+  {
+    Kit kit({"templates", out});
+    kit.WaitExit();
+  }
+  std::istringstream report(ReadBytes(out));
+  std::string line;
+  int ok = 0;
+  while (std::getline(report, line)) {
+    Check(line.rfind("ok ", 0) == 0, line);
+    ++ok;
+  }
+  Check(ok == 17, "8 templates, 7 icons, the bitmap and the menu: " + std::to_string(ok) + " checked");
+}
+
+std::string KitResult(const std::string& out) { return ReadBytes(out); }
+
+// The input box: prompt, preset value, browse button, the 119-character
+// cut, browse into the value, the title bar's Close.
+void InputBoxes() {
+  std::string out = g_work + "\\input.txt";
+  {
+    Kit kit({"input", out, "pad_macs", "Specify a macro file for this function:", "pads.mac"});
+    HWND box = kit.Window("pad_macs");
+    CheckEq(Field(box, 102), "Specify a macro file for this function:", "prompt");
+    CheckEq(Field(box, 101), "pads.mac", "preset value");
+    Check(IsWindowVisible(GetDlgItem(box, 103)), "a prompt about a file shows browse...");
+    SetField(box, 101, std::string(130, 'w'));
+    Kalvor::Click(box, IDOK);
+    kit.WaitExit();
+  }
+  CheckEq(KitResult(out), "1\n" + std::string(119, 'w'), "OK returns the typed text, cut to 119");
+
+  {
+    Kit kit({"input", out, "Ports", "File from which to obtain top level port definitions?", "top.vhd"});
+    HWND box = kit.Window("Ports");
+    Check(!IsWindowVisible(GetDlgItem(box, 103)), "\"File\" is not \"file\": no browse button");
+    PostMessageA(box, WM_SYSCOMMAND, SC_CLOSE, 0);
+    kit.WaitExit();
+  }
+  CheckEq(KitResult(out), "2\ntop.vhd", "the title bar's Close is Cancel");
+
+  std::string chosen = Dir("browse") + "\\base.mac";
+  WriteBytes(chosen, "\r\n");
+  {
+    Kit kit({"input", out, "Base", "Base macro file:", "*.mac"});
+    HWND box = kit.Window("Base");
+    Check(IsWindowVisible(GetDlgItem(box, 103)), "browse... shown");
+    PostMessageA(box, WM_COMMAND, 103, reinterpret_cast<LPARAM>(GetDlgItem(box, 103)));
+    Kalvor::FillOpenDialog(kit.Window("Open"), chosen);
+    kit.Window("Base");  // enabled again: the open-file dialog is gone
+    CheckEq(Lower(Field(box, 101)), Lower(chosen), "browse puts the chosen file into the edit");
+    Kalvor::Click(box, IDOK);
+    kit.WaitExit();
+  }
+  CheckEq(Lower(KitResult(out)), Lower("1\n" + chosen), "the browsed file is the answer");
+}
+
+// The parameter dialogs on their templates.
+void ParameterDialogs() {
+  std::string out = g_work + "\\param.txt";
+  {
+    Kit kit({"param", out, "mac2vhd", "m1=NC;m2=PORTPADA;m3=;=n;p1=;p2=;"});
+    HWND dialog = kit.Window("VHDL Conversion Parameters:");
+    CheckEq(Field(dialog, 101), "NC", "field 1");
+    CheckEq(Field(dialog, 102), "PORTPADA", "field 2");
+    CheckEq(Field(dialog, 103), "", "field 3");
+    Check(!Ticked(dialog, 104), "check box 104 clear for n");
+    CheckEq(Field(dialog, 105), "", "field 5");
+    SendMessageA(GetDlgItem(dialog, 104), BM_CLICK, 0, 0);
+    SetField(dialog, 105, "ieee.numeric_std.all");
+    Kalvor::Click(dialog, IDOK);
+    kit.WaitExit();
+  }
+  CheckEq(KitResult(out), "1\nm1=NC;m2=PORTPADA;m3=;=y;p1=ieee.numeric_std.all;p2=;",
+          "mac2vhd after OK");
+
+  {
+    Kit kit({"param", out, "vhdout", "supply=3.3;counts/volt=1241;limit=y;"});
+    HWND dialog = kit.Window("VHDL Sim Output Conversion Parameters:");
+    Check(Ticked(dialog, 103), "limit=y checks 103");
+    SetField(dialog, 101, "5.0");
+    PostMessageA(dialog, WM_CLOSE, 0, 0);
+    kit.WaitExit();
+  }
+  CheckEq(KitResult(out), "2\nsupply=3.3;counts/volt=1241;limit=y;", "Close leaves the string");
+
+  {
+    Kit kit({"param", out, "spcsel", "se=y;le=n;"});
+    HWND dialog = kit.Window("Spice File Type:");
+    Check(Ticked(dialog, 101) && !Ticked(dialog, 102), "se=y checks 101");
+    SendMessageA(GetDlgItem(dialog, 102), BM_CLICK, 0, 0);
+    Kalvor::Click(dialog, IDOK);
+    kit.WaitExit();
+  }
+  CheckEq(KitResult(out), "1\nse=n;le=y;", "spcsel after choosing the L-Edit extract");
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc != 6) {
-    std::fprintf(stderr, "usage: kvdriver KALVOR.EXE KVPROGRESS.EXE WORK-DIR ARTEFACT-DIR CORPUS-DIR\n");
+    std::fprintf(stderr, "usage: kvdriver KALVOR.EXE KVKIT.EXE WORK-DIR ARTEFACT-DIR CORPUS-DIR\n");
     return 2;
   }
   g_exe = argv[1];
-  g_progress_exe = argv[2];
+  g_kit_exe = argv[2];
   g_work = argv[3];
   g_artefacts = argv[4];
   g_corpus = argv[5];
@@ -735,6 +905,9 @@ int main(int argc, char** argv) {
       {"copy into project and reformat", CopyAndReformat},
       {"Exit saves the check boxes", ExitKeepsCheckBoxes},
       {"progress window", ProgressWindow},
+      {"dialog templates", Templates},
+      {"input box", InputBoxes},
+      {"parameter dialogs", ParameterDialogs},
   };
   int passed = 0;
   int failed = 0;
