@@ -21,9 +21,6 @@ if [ -d "$design" ]; then
   design="$found"
 fi
 [ -f "$design" ] || { echo "run-windows: no such file: $design" >&2; exit 2; }
-case "$design" in
-  *' '*) echo "run-windows: the program takes its command line whole; use a path without blanks" >&2; exit 2 ;;
-esac
 
 exe="$root/build/win-x86_64/bin/kalvor.exe"
 if [ ! -f "$exe" ]; then

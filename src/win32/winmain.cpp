@@ -2,12 +2,31 @@
 
 #include "win32/winapi.h"
 
+#include <string>
+
 #include "app/startup.h"
 #include "app/state.h"
 #include "win32/globals.h"
 #include "win32/main_dialog.h"
 #include "win32/win32_platform.h"
 #include "win32/win32_ui.h"
+
+namespace {
+
+// The design file of the command line. The shell quotes a path that holds
+// blanks ("C:\My Designs\alu.mac"); quotes cannot be part of a Windows
+// file name, so a quoted path is taken without them. Anything else is taken
+// whole, blanks included.
+std::string DesignPath(const char* command_line) {
+  std::string line = command_line ? command_line : "";
+  if (line.size() >= 2 && line.front() == '"') {
+    std::size_t close = line.find('"', 1);
+    if (close != std::string::npos) return line.substr(1, close - 1);
+  }
+  return line;
+}
+
+}  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR command_line, int show) {
   (void)show;
@@ -23,7 +42,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR command_line, i
   g_app = &app;
   g_ui = &ui;
 
-  StartUp(app, command_line ? command_line : "");
+  StartUp(app, DesignPath(command_line));
 
   if (!previous) {
     WNDCLASSA wc = {};

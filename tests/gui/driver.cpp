@@ -508,6 +508,16 @@ void CommandLineStart() {
   CheckEq(Ini("spc_diodes"), "1", "check box 510 saved");
   CheckEq(Ini("spc_noupr"), "0", "check box 509 saved");
   CheckEq(Ini("spc_lambda"), ".3", "lambda saved");
+
+  // The shell quotes a path with blanks; the quotes are no part of it.
+  std::string spaced = Dir("Design Set");
+  WriteBytes(spaced + "\\Mux2.mac", "\r\n");
+  Kalvor quoted;
+  quoted.Start("\"" + spaced + "\\Mux2.mac\"");
+  CheckEq(quoted.Get(101), "Mux2", "test ID from a quoted command line");
+  quoted.Menu(2);
+  Check(quoted.WaitExit() == 0, "exit code 0");
+  CheckEq(Ini("testdir"), ShortLowerDir(spaced), "test directory from a quoted command line");
 }
 
 // Run with an option line no converter knows: with the program field
@@ -763,6 +773,16 @@ void ProgressWindow() {
   for (int id = 900; id <= 903; ++id) icons_shown += IsWindowVisible(GetDlgItem(window, id)) ? 1 : 0;
   Check(icons_shown == 1, "exactly one animation icon shown");
 
+  // The same position was reported twice: the icon turns on the timer.
+  int first = 0;
+  for (int id = 900; id <= 903; ++id) if (IsWindowVisible(GetDlgItem(window, id))) first = id;
+  bool turned = false;
+  for (DWORD waited = 0; waited < kPatienceMs && !turned; waited += 50) {
+    turned = !IsWindowVisible(GetDlgItem(window, first));
+    if (!turned) Sleep(50);
+  }
+  Check(turned, "the animation icon turns while the position stands still");
+
   // The bar: control 101's rectangle, half blue, half white.
   RECT bar;
   GetWindowRect(GetDlgItem(window, 101), &bar);
@@ -809,6 +829,7 @@ void InputBoxes() {
     HWND box = kit.Window("pad_macs");
     CheckEq(Field(box, 102), "Specify a macro file for this function:", "prompt");
     CheckEq(Field(box, 101), "pads.mac", "preset value");
+    Screenshot(box, "input-box.bmp");
     Check(IsWindowVisible(GetDlgItem(box, 103)), "a prompt about a file shows browse...");
     SetField(box, 101, std::string(130, 'w'));
     Kalvor::Click(box, IDOK);
@@ -852,6 +873,7 @@ void ParameterDialogs() {
     CheckEq(Field(dialog, 103), "", "field 3");
     Check(!Ticked(dialog, 104), "check box 104 clear for n");
     CheckEq(Field(dialog, 105), "", "field 5");
+    Screenshot(dialog, "mac2vhd.bmp");
     SendMessageA(GetDlgItem(dialog, 104), BM_CLICK, 0, 0);
     SetField(dialog, 105, "ieee.numeric_std.all");
     Kalvor::Click(dialog, IDOK);
@@ -864,6 +886,7 @@ void ParameterDialogs() {
     Kit kit({"param", out, "vhdout", "supply=3.3;counts/volt=1241;limit=y;"});
     HWND dialog = kit.Window("VHDL Sim Output Conversion Parameters:");
     Check(Ticked(dialog, 103), "limit=y checks 103");
+    Screenshot(dialog, "vhdout.bmp");
     SetField(dialog, 101, "5.0");
     PostMessageA(dialog, WM_CLOSE, 0, 0);
     kit.WaitExit();
@@ -874,6 +897,7 @@ void ParameterDialogs() {
     Kit kit({"param", out, "spcsel", "se=y;le=n;"});
     HWND dialog = kit.Window("Spice File Type:");
     Check(Ticked(dialog, 101) && !Ticked(dialog, 102), "se=y checks 101");
+    Screenshot(dialog, "spcsel.bmp");
     SendMessageA(GetDlgItem(dialog, 102), BM_CLICK, 0, 0);
     Kalvor::Click(dialog, IDOK);
     kit.WaitExit();
