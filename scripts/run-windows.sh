@@ -42,7 +42,7 @@ echo "run-windows: no display, running under Xvfb"
 shot="$root/build/run-windows.png"
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   . "$1/scripts/wine-env.sh"
-  kalvor_wine_prefix "$2"
+  kalvor_wine_prefix "$2" headless
   kalvor_wine "$3" "$4" &
   sleep 8
   import -window root -crop 560x600+0+0 "$5" 2>/dev/null || true

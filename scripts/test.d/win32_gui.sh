@@ -37,7 +37,7 @@ trap 'rm -rf "$work"' EXIT
 corpus="$(realpath "$root/../shared/corpus")"
 
 echo "-- wine prefix"
-kalvor_wine_prefix "$root/build/wineprefix"
+kalvor_wine_prefix "$root/build/wineprefix" headless
 
 echo "-- GUI scenarios under wine64 and Xvfb"
 cat > "$work/run.sh" <<RUN
