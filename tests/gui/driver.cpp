@@ -37,8 +37,6 @@ struct Failure {
   std::string what;
 };
 
-std::vector<std::string> g_notes;
-
 void Check(bool ok, const std::string& what) {
   if (!ok) throw Failure{what};
 }
@@ -143,8 +141,6 @@ DWORD WINAPI SendThread(LPVOID p) {
   SendMessageA(pending->target, pending->message, pending->wparam, pending->lparam);
   return 0;
 }
-
-class Kalvor;
 
 struct Box {
   HWND hwnd = nullptr;
@@ -293,22 +289,19 @@ class Kalvor {
     return code;
   }
 
-  void Kill() {
+  // A scenario that failed leaves no program behind.
+  ~Kalvor() {
     if (pi_.hProcess) {
       TerminateProcess(pi_.hProcess, 9);
       WaitForSingleObject(pi_.hProcess, kPatienceMs);
       CloseHandle(pi_.hProcess);
       CloseHandle(pi_.hThread);
-      pi_ = {};
     }
     if (pending_.thread) {
       WaitForSingleObject(pending_.thread, kPatienceMs);
       CloseHandle(pending_.thread);
-      pending_.thread = nullptr;
     }
   }
-
-  ~Kalvor() { Kill(); }
 
   // Presses button `id` of a dialog and waits until the dialog is gone.
   static void Click(HWND dialog, int id) {
@@ -522,13 +515,12 @@ void CommandLineStart() {
 
 // Run with an option line no converter knows: with the program field
 // "internal" nothing happens and nothing is reported.
-void CheckInternal(Kalvor& k, int id) {
+void CheckInternal(Kalvor& k) {
   std::string armed = k.Get(102);
   k.Set(102, "no such keyword");
   k.Press(103);
   k.Idle();
   k.Set(102, armed);
-  (void)id;
 }
 
 // Typing a test ID and arming each of the program's own converters.
@@ -553,7 +545,7 @@ void ArmConverters() {
     k.Idle();
     CheckOnlyRadio(k, a.id);
     CheckEq(k.Get(102), a.option, "option line of radio " + std::to_string(a.id));
-    CheckInternal(k, a.id);
+    CheckInternal(k);
   }
   CheckEq(Ini("testname"), "adder", "the test ID check stores the typed test ID");
 
@@ -818,8 +810,6 @@ void Templates() {
   Check(ok == 17, "8 templates, 7 icons, the bitmap and the menu: " + std::to_string(ok) + " checked");
 }
 
-std::string KitResult(const std::string& out) { return ReadBytes(out); }
-
 // The input box: prompt, preset value, browse button, the 119-character
 // cut, browse into the value, the title bar's Close.
 void InputBoxes() {
@@ -835,7 +825,7 @@ void InputBoxes() {
     Kalvor::Click(box, IDOK);
     kit.WaitExit();
   }
-  CheckEq(KitResult(out), "1\n" + std::string(119, 'w'), "OK returns the typed text, cut to 119");
+  CheckEq(ReadBytes(out), "1\n" + std::string(119, 'w'), "OK returns the typed text, cut to 119");
 
   {
     Kit kit({"input", out, "Ports", "File from which to obtain top level port definitions?", "top.vhd"});
@@ -844,7 +834,7 @@ void InputBoxes() {
     PostMessageA(box, WM_SYSCOMMAND, SC_CLOSE, 0);
     kit.WaitExit();
   }
-  CheckEq(KitResult(out), "2\ntop.vhd", "the title bar's Close is Cancel");
+  CheckEq(ReadBytes(out), "2\ntop.vhd", "the title bar's Close is Cancel");
 
   std::string chosen = Dir("browse") + "\\base.mac";
   WriteBytes(chosen, "\r\n");
@@ -859,7 +849,7 @@ void InputBoxes() {
     Kalvor::Click(box, IDOK);
     kit.WaitExit();
   }
-  CheckEq(Lower(KitResult(out)), Lower("1\n" + chosen), "the browsed file is the answer");
+  CheckEq(Lower(ReadBytes(out)), Lower("1\n" + chosen), "the browsed file is the answer");
 }
 
 // The parameter dialogs on their templates.
@@ -879,7 +869,7 @@ void ParameterDialogs() {
     Kalvor::Click(dialog, IDOK);
     kit.WaitExit();
   }
-  CheckEq(KitResult(out), "1\nm1=NC;m2=PORTPADA;m3=;=y;p1=ieee.numeric_std.all;p2=;",
+  CheckEq(ReadBytes(out), "1\nm1=NC;m2=PORTPADA;m3=;=y;p1=ieee.numeric_std.all;p2=;",
           "mac2vhd after OK");
 
   {
@@ -891,7 +881,7 @@ void ParameterDialogs() {
     PostMessageA(dialog, WM_CLOSE, 0, 0);
     kit.WaitExit();
   }
-  CheckEq(KitResult(out), "2\nsupply=3.3;counts/volt=1241;limit=y;", "Close leaves the string");
+  CheckEq(ReadBytes(out), "2\nsupply=3.3;counts/volt=1241;limit=y;", "Close leaves the string");
 
   {
     Kit kit({"param", out, "spcsel", "se=y;le=n;"});
@@ -902,7 +892,7 @@ void ParameterDialogs() {
     Kalvor::Click(dialog, IDOK);
     kit.WaitExit();
   }
-  CheckEq(KitResult(out), "1\nse=n;le=y;", "spcsel after choosing the L-Edit extract");
+  CheckEq(ReadBytes(out), "1\nse=n;le=y;", "spcsel after choosing the L-Edit extract");
 }
 
 }  // namespace
