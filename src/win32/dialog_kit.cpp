@@ -1,0 +1,379 @@
+#include "win32/dialog_kit.h"
+
+
+#include <cstring>
+#include <vector>
+
+#include "win32/globals.h"
+#include "win32/window_view.h"
+
+namespace kalvor::win32 {
+
+namespace {
+
+HBRUSH g_face_brush = nullptr;
+
+bool IsIconStatic(HWND control) {
+  if (!control) return false;
+  char name[16] = {0};
+  GetClassNameA(control, name, sizeof name);
+  if (lstrcmpiA(name, "Static") != 0) return false;
+  LONG style = GetWindowLongA(control, GWL_STYLE);
+  return (style & SS_TYPEMASK) == SS_ICON;
+}
+
+}  // namespace
+
+bool IsColorMessage(UINT message) {
+  return message == WM_CTLCOLORBTN || message == WM_CTLCOLORDLG ||
+         message == WM_CTLCOLORSTATIC;
+}
+
+HBRUSH DialogColors(UINT message, HDC dc, HWND control) {
+  if (!g_face_brush) g_face_brush = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
+  if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN) {
+    SetBkMode(dc, TRANSPARENT);
+  }
+  SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+  SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+  // Icons are drawn over their drop shadow: they must not paint a
+  // background square over it.
+  if (message == WM_CTLCOLORSTATIC && IsIconStatic(control)) {
+    return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+  }
+  return g_face_brush;
+}
+
+void ReleaseDialogColors() {
+  if (g_face_brush) DeleteObject(g_face_brush);
+  g_face_brush = nullptr;
+}
+
+bool FileDialog(HWND owner, std::string& result, std::size_t capacity,
+                const std::string& initial_dir, const std::string& pattern) {
+  // The whole current directory is kept: a cut one could not be restored,
+  // and the files named by the test ID alone would be looked for elsewhere.
+  DWORD need = GetCurrentDirectoryA(0, nullptr);
+  std::vector<char> saved(need + 1, '\0');
+  GetCurrentDirectoryA(need + 1, saved.data());
+
+  if (capacity < 2) capacity = 2;
+  std::vector<char> file(capacity, '\0');
+  std::strncpy(file.data(), pattern.c_str(), capacity - 1);
+  std::vector<char> initial(initial_dir.begin(), initial_dir.end());
+  initial.push_back('\0');
+  char title[128] = {0};
+  static const char kFilter[] = "All Files\0*.*\0";
+
+  OPENFILENAMEA ofn;
+  std::memset(&ofn, 0, sizeof ofn);
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = owner;
+  ofn.lpstrFilter = kFilter;
+  ofn.nFilterIndex = 0;
+  ofn.lpstrFile = file.data();
+  ofn.nMaxFile = static_cast<DWORD>(capacity);
+  ofn.lpstrFileTitle = title;
+  ofn.nMaxFileTitle = sizeof title;
+  ofn.lpstrInitialDir = initial_dir.empty() ? nullptr : initial.data();
+  ofn.Flags = 0;
+
+  BOOL chosen = GetOpenFileNameA(&ofn);
+  if (chosen) result = file.data();
+  SetCurrentDirectoryA(saved.data());
+  return chosen != FALSE;
+}
+
+// ---------------------------------------------------------------- input box
+
+namespace {
+
+struct InputRequest {
+  const std::string* title;
+  const std::string* prompt;
+  std::string* value;
+  int result;
+};
+
+}  // namespace
+
+INT_PTR CALLBACK InputDlgProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  auto* request = reinterpret_cast<InputRequest*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+  switch (message) {
+    case WM_INITDIALOG: {
+      SetWindowLongPtrA(hwnd, DWLP_USER, lparam);
+      request = reinterpret_cast<InputRequest*>(lparam);
+      SetDlgItemTextA(hwnd, 102, request->prompt->c_str());
+      SetDlgItemTextA(hwnd, 101, request->value->c_str());
+      SetWindowTextA(hwnd, request->title->c_str());
+      ShowWindow(GetDlgItem(hwnd, 103),
+                 request->prompt->find("file") != std::string::npos ? SW_SHOW : SW_HIDE);
+      return TRUE;
+    }
+    case WM_COMMAND:
+      if (!request) return FALSE;
+      switch (wparam) {
+        case IDOK: {
+          request->result = 1;
+          std::string typed = WindowText(GetDlgItem(hwnd, 101));
+          if (typed.size() > 119) typed.resize(119);
+          *request->value = typed;
+          EndDialog(hwnd, 1);
+          return TRUE;
+        }
+        case IDCANCEL:
+          request->result = 2;
+          EndDialog(hwnd, 2);
+          return TRUE;
+        case 103: {
+          std::string chosen = *request->value;
+          if (FileDialog(hwnd, chosen, 128, "", *request->value)) {
+            *request->value = chosen;
+            SetDlgItemTextA(hwnd, 101, request->value->c_str());
+          }
+          return TRUE;
+        }
+        default:
+          return FALSE;
+      }
+    case WM_SYSCOMMAND:
+      if ((wparam & 0xFFF0) == SC_CLOSE) {
+        EndDialog(hwnd, 2);
+        return TRUE;
+      }
+      return FALSE;
+    default:
+      if (IsColorMessage(message)) {
+        return reinterpret_cast<INT_PTR>(DialogColors(
+            message, reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam)));
+      }
+      return FALSE;
+  }
+}
+
+int InputBox(HWND owner, const std::string& title, const std::string& prompt,
+             std::string& value) {
+  InputRequest request{&title, &prompt, &value, 2};
+  INT_PTR shown = DialogBoxParamA(g_instance, "input", owner, InputDlgProc,
+                                  reinterpret_cast<LPARAM>(&request));
+  if (shown == -1) {
+    MessageBoxA(owner, "Unable to open INPUT dialog.", "ERROR", MB_OK | MB_ICONHAND);
+    return 2;
+  }
+  return request.result;
+}
+
+// ------------------------------------------------------------ model dialogs
+
+namespace {
+
+struct ModelDialog {
+  DialogModel* model;
+  WindowView view{true};
+};
+
+}  // namespace
+
+INT_PTR CALLBACK ModelDlgProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  auto* dialog = reinterpret_cast<ModelDialog*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+  switch (message) {
+    case WM_INITDIALOG:
+      SetWindowLongPtrA(hwnd, DWLP_USER, lparam);
+      dialog = reinterpret_cast<ModelDialog*>(lparam);
+      dialog->view.Attach(hwnd);
+      dialog->model->OnInit(dialog->view);
+      return TRUE;
+    case WM_COMMAND:
+      // The whole first parameter: edit and list notifications are no
+      // commands.
+      if (!dialog || HIWORD(wparam) != 0) return FALSE;
+      dialog->model->OnCommand(LOWORD(wparam), dialog->view);
+      return TRUE;
+    case WM_CLOSE:
+      if (!dialog) return FALSE;
+      dialog->model->OnClose(dialog->view);
+      return TRUE;
+    default:
+      if (IsColorMessage(message)) {
+        return reinterpret_cast<INT_PTR>(DialogColors(
+            message, reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam)));
+      }
+      return FALSE;
+  }
+}
+
+INT_PTR CALLBACK ParamDlg(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  return ModelDlgProc(hwnd, message, wparam, lparam);
+}
+
+INT_PTR CALLBACK MacDlgProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  return ModelDlgProc(hwnd, message, wparam, lparam);
+}
+
+INT_PTR CALLBACK IODlg(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  return ModelDlgProc(hwnd, message, wparam, lparam);
+}
+
+INT_PTR CALLBACK ExtDlg(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  return ModelDlgProc(hwnd, message, wparam, lparam);
+}
+
+namespace {
+
+DLGPROC ProcedureFor(const std::string& template_name) {
+  if (template_name == "vhdout" || template_name == "mac2vhd" ||
+      template_name == "spcsel") {
+    return ParamDlg;
+  }
+  if (template_name == "MacDlg") return MacDlgProc;
+  if (template_name == "iodlg") return IODlg;
+  if (template_name == "extdlg") return ExtDlg;
+  return ModelDlgProc;
+}
+
+}  // namespace
+
+int RunModelDialog(HWND owner, DialogModel& model) {
+  ModelDialog dialog;
+  dialog.model = &model;
+  std::string name = model.TemplateName();
+  INT_PTR result = DialogBoxParamA(g_instance, name.c_str(), owner,
+                                   ProcedureFor(name),
+                                   reinterpret_cast<LPARAM>(&dialog));
+  return static_cast<int>(result);
+}
+
+// ---------------------------------------------------------- progress window
+
+namespace {
+
+constexpr UINT_PTR kAnimationTimer = 900;
+constexpr int kFirstIcon = 900;
+
+struct ProgressLook {
+  RECT bar{};
+  HBRUSH blue = nullptr;
+  bool frame_drawn = false;
+  bool animate = false;
+  int icon = 0;  // carries over from one window to the next
+  unsigned position_k = 0;
+  unsigned total_k = 0;
+};
+
+ProgressLook g_progress;
+
+void DrawBar(HWND hwnd, HDC dc, bool force_frame) {
+  ProgressLook& p = g_progress;
+  if (force_frame || p.position_k == 0 || !p.frame_drawn) {
+    HGDIOBJ old_brush = SelectObject(dc, GetStockObject(WHITE_BRUSH));
+    HGDIOBJ old_pen = SelectObject(dc, GetStockObject(BLACK_PEN));
+    Rectangle(dc, p.bar.left, p.bar.top, p.bar.right, p.bar.bottom);
+    SelectObject(dc, old_pen);
+    SelectObject(dc, old_brush);
+    p.frame_drawn = true;
+  }
+  (void)hwnd;
+  long width = p.bar.right - p.bar.left;
+  long fill = p.total_k == 0 ? 0 : width * static_cast<long>(p.position_k) /
+                                       static_cast<long>(p.total_k);
+  if (fill > width) fill = width;
+  if (fill > 0) {
+    HGDIOBJ old_brush = SelectObject(dc, p.blue);
+    HGDIOBJ old_pen = SelectObject(dc, GetStockObject(BLACK_PEN));
+    Rectangle(dc, p.bar.left, p.bar.top, p.bar.left + fill, p.bar.bottom);
+    SelectObject(dc, old_pen);
+    SelectObject(dc, old_brush);
+  }
+}
+
+}  // namespace
+
+INT_PTR CALLBACK BarProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  ProgressLook& p = g_progress;
+  switch (message) {
+    case WM_INITDIALOG: {
+      HWND frame = GetDlgItem(hwnd, 101);
+      GetWindowRect(frame, &p.bar);
+      MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&p.bar), 2);
+      p.blue = CreateSolidBrush(RGB(0, 0, 255));
+      p.animate = false;
+      p.position_k = 0;
+      p.total_k = 0;
+      for (int i = 0; i < 4; ++i) ShowWindow(GetDlgItem(hwnd, kFirstIcon + i), SW_HIDE);
+      ShowWindow(GetDlgItem(hwnd, kFirstIcon + p.icon), SW_SHOW);
+      SetTimer(hwnd, kAnimationTimer, 500, nullptr);
+      return TRUE;
+    }
+    case WM_COMMAND:
+      if (wparam != 100) return FALSE;
+      {
+        p.position_k = LOWORD(lparam);
+        p.total_k = HIWORD(lparam);
+        HDC dc = GetDC(hwnd);
+        DrawBar(hwnd, dc, false);
+        ReleaseDC(hwnd, dc);
+      }
+      return TRUE;
+    case WM_PAINT: {
+      // Keeps the bar when the window is uncovered between two steps.
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(hwnd, &ps);
+      if (p.frame_drawn) DrawBar(hwnd, dc, true);
+      EndPaint(hwnd, &ps);
+      return TRUE;
+    }
+    case WM_TIMER:
+      if (wparam == kAnimationTimer && p.animate) {
+        ShowWindow(GetDlgItem(hwnd, kFirstIcon + p.icon), SW_HIDE);
+        p.icon = (p.icon + 1) % 4;
+        ShowWindow(GetDlgItem(hwnd, kFirstIcon + p.icon), SW_SHOW);
+      }
+      return TRUE;
+    case WM_CLOSE:
+      EndDialog(hwnd, 0);
+      return TRUE;
+    case WM_DESTROY:
+      KillTimer(hwnd, kAnimationTimer);
+      if (p.blue) DeleteObject(p.blue);
+      p.blue = nullptr;
+      p.frame_drawn = false;
+      return FALSE;
+    default:
+      if (IsColorMessage(message)) {
+        return reinterpret_cast<INT_PTR>(DialogColors(
+            message, reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam)));
+      }
+      return FALSE;
+  }
+}
+
+HWND OpenProgressWindow(HWND owner, const std::string& operation,
+                        const std::string& file) {
+  HWND progress = CreateDialogParamA(g_instance, "progbar", owner, BarProc, 0);
+  if (!progress) return nullptr;
+  SetDlgItemTextA(progress, 103, operation.c_str());
+  SetDlgItemTextA(progress, 102, file.c_str());
+  return progress;
+}
+
+void DrawProgress(HWND progress, unsigned position_k, unsigned total_k, bool animate) {
+  if (!progress) return;
+  g_progress.animate = animate;
+  SendMessageA(progress, WM_COMMAND, 100,
+               MAKELPARAM(position_k & 0xFFFF, total_k & 0xFFFF));
+  UpdateWindow(progress);
+}
+
+void PumpMessages() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      return;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+}
+
+}  // namespace kalvor::win32

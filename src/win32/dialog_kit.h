@@ -1,0 +1,55 @@
+// The small dialogs and window helpers every function uses: the shared
+// dialog colours, the open-file dialog, the input box, the dialogs whose
+// behaviour lives in the core, the progress window and the message pump.
+#pragma once
+
+#include "win32/winapi.h"
+
+#include <string>
+
+#include "platform/dialog.h"
+
+namespace kalvor::win32 {
+
+// The colour handler of every dialog of the program: face-coloured
+// background, window-text colour, transparent text on statics and buttons.
+HBRUSH DialogColors(UINT message, HDC dc, HWND control);
+// Releases the face brush (when the main dialog is destroyed).
+void ReleaseDialogColors();
+// True for the colour messages that DialogColors answers.
+bool IsColorMessage(UINT message);
+
+// The open-file dialog owned by `owner`. On a choice `result` receives the
+// full path. The current directory is the same afterwards.
+bool FileDialog(HWND owner, std::string& result, std::size_t capacity,
+                const std::string& initial_dir, const std::string& pattern);
+
+// The one-line input box (template "input"); 1 for OK, 2 for Cancel.
+int InputBox(HWND owner, const std::string& title, const std::string& prompt,
+             std::string& value);
+INT_PTR CALLBACK InputDlgProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+
+// Runs the template model.TemplateName() modally, owned by `owner`, and
+// forwards initialisation, commands and Close to the model.
+int RunModelDialog(HWND owner, DialogModel& model);
+
+// The dialog procedures of the templates whose behaviour is a core model.
+INT_PTR CALLBACK ModelDlgProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+INT_PTR CALLBACK ParamDlg(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+INT_PTR CALLBACK MacDlgProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+INT_PTR CALLBACK IODlg(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+INT_PTR CALLBACK ExtDlg(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+
+// The progress window (template "progbar").
+INT_PTR CALLBACK BarProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+// Creates the progress window owned by `owner` with the operation (text 103)
+// and the file (text 102).
+HWND OpenProgressWindow(HWND owner, const std::string& operation,
+                        const std::string& file);
+// Draws the bar: positions in thousands of bytes. `animate`: the icon turns.
+void DrawProgress(HWND progress, unsigned position_k, unsigned total_k, bool animate);
+
+// Lets every pending message of the thread through.
+void PumpMessages();
+
+}  // namespace kalvor::win32

@@ -1,0 +1,10 @@
+#include "win32/globals.h"
+
+namespace kalvor::win32 {
+
+HINSTANCE g_instance = nullptr;
+HWND g_main = nullptr;
+App* g_app = nullptr;
+WinUi* g_ui = nullptr;
+
+}  // namespace kalvor::win32

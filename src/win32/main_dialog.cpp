@@ -1,0 +1,195 @@
+#include "win32/main_dialog.h"
+
+
+#include <string>
+
+#include "app/ids.h"
+#include "app/main_window.h"
+#include "app/startup.h"
+#include "win32/dialog_kit.h"
+#include "win32/globals.h"
+#include "win32/win32_ui.h"
+
+namespace kalvor::win32 {
+
+namespace {
+
+constexpr const char* kProgramName = "Kalvor";
+constexpr const char* kVersion = "2.96";
+
+HFONT g_option_font = nullptr;
+HCURSOR g_wait_cursor = nullptr;
+
+void Line(HDC dc, int x, int y) { LineTo(dc, x, y); }
+
+void ExitIfRequested(HWND hwnd) {
+  if (g_app->state.exit_requested) EndDialog(hwnd, 0);
+}
+
+void OnInit(HWND hwnd) {
+  g_main = hwnd;
+  g_ui->AttachMain(hwnd);
+  g_wait_cursor = LoadCursor(nullptr, IDC_WAIT);
+  SetMenu(hwnd, LoadMenuA(g_instance, "RDMXMENU"));
+  OpenMainDialog(*g_app);
+  g_option_font = CreateFontA(15, 0, 0, 0, 100, FALSE, FALSE, FALSE, 0, 0, 0, 0,
+                              DEFAULT_PITCH | FF_SWISS, nullptr);
+  SendDlgItemMessageA(hwnd, id::kOptions, WM_SETFONT,
+                      reinterpret_cast<WPARAM>(g_option_font), FALSE);
+  DragAcceptFiles(hwnd, TRUE);
+}
+
+void OnDrop(HWND hwnd, HDROP drop) {
+  char path[256] = {0};
+  DragQueryFileA(drop, 0, path, sizeof path);
+  DragFinish(drop);
+  if (IsIconic(hwnd)) ShowWindow(hwnd, SW_RESTORE);
+  OnFileDropped(*g_app, path);
+}
+
+void OnCommand(HWND hwnd, int id) {
+  if (id == id::kAbout) {
+    if (!g_app->state.busy) {
+      DialogBoxParamA(g_instance, "about", hwnd, aboutDlgProc, 0);
+    }
+    return;
+  }
+  OnMainCommand(*g_app, id);
+  ExitIfRequested(hwnd);
+}
+
+}  // namespace
+
+void SunkenFrame(HDC dc, HWND dialog, int id) {
+  HWND control = GetDlgItem(dialog, id);
+  if (!control) return;
+  RECT r;
+  GetWindowRect(control, &r);
+  MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
+  SelectObject(dc, GetStockObject(BLACK_PEN));
+  MoveToEx(dc, r.left - 1, r.bottom, nullptr);
+  Line(dc, r.left - 1, r.top - 1);
+  Line(dc, r.right, r.top - 1);
+  SelectObject(dc, GetStockObject(WHITE_PEN));
+  Line(dc, r.right, r.bottom);
+  Line(dc, r.left - 1, r.bottom);
+}
+
+void PaintFrame(HWND hwnd, HDC dc) {
+  RECT client;
+  GetClientRect(hwnd, &client);
+  int w = client.right;
+  int h = client.bottom;
+  COLORREF face = GetSysColor(COLOR_BTNFACE);
+  HPEN shadow = CreatePen(PS_SOLID, 0, GetSysColor(COLOR_BTNSHADOW));
+  HPEN light = CreatePen(PS_SOLID, 0,
+                         RGB((GetRValue(face) + 255) / 2, (GetGValue(face) + 255) / 2,
+                             (GetBValue(face) + 255) / 2));
+  HGDIOBJ old_pen = SelectObject(dc, shadow);
+  MoveToEx(dc, w - 1, 0, nullptr);
+  Line(dc, w - 1, h - 1);
+  Line(dc, 0, h - 1);
+  MoveToEx(dc, 1, h - 2, nullptr);
+  Line(dc, w - 2, h - 2);
+  Line(dc, w - 2, 1);
+  MoveToEx(dc, w - 5, 4, nullptr);
+  Line(dc, 4, 4);
+  Line(dc, 4, h - 5);
+
+  SelectObject(dc, light);
+  Line(dc, w - 5, h - 5);
+  Line(dc, w - 5, 4);
+  MoveToEx(dc, w - 2, 1, nullptr);
+  Line(dc, 1, 1);
+  Line(dc, 1, h - 2);
+  MoveToEx(dc, 0, h - 1, nullptr);
+  Line(dc, 0, 0);
+  Line(dc, w - 1, 0);
+
+  SunkenFrame(dc, hwnd, id::kTestId);
+  SunkenFrame(dc, hwnd, id::kOptions);
+  SunkenFrame(dc, hwnd, id::kLambda);
+
+  SelectObject(dc, old_pen);
+  DeleteObject(shadow);
+  DeleteObject(light);
+}
+
+INT_PTR CALLBACK MainDlgProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_INITDIALOG:
+      OnInit(hwnd);
+      return TRUE;
+    case WM_COMMAND:
+      // Matched on the whole parameter: edit notifications are no commands.
+      if (HIWORD(wparam) != 0) return FALSE;
+      OnCommand(hwnd, LOWORD(wparam));
+      return TRUE;
+    case WM_SYSCOMMAND:
+      if ((wparam & 0xFFF0) == SC_CLOSE) {
+        OnMainCommand(*g_app, id::kExit);
+        ExitIfRequested(hwnd);
+        return TRUE;
+      }
+      return FALSE;
+    case WM_DROPFILES:
+      OnDrop(hwnd, reinterpret_cast<HDROP>(wparam));
+      return TRUE;
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(hwnd, &ps);
+      PaintFrame(hwnd, dc);
+      EndPaint(hwnd, &ps);
+      return FALSE;
+    }
+    case WM_DESTROY:
+      ReleaseDialogColors();
+      if (g_option_font) DeleteObject(g_option_font);
+      g_option_font = nullptr;
+      g_wait_cursor = nullptr;
+      return FALSE;
+    default:
+      if (IsColorMessage(message)) {
+        return reinterpret_cast<INT_PTR>(DialogColors(
+            message, reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam)));
+      }
+      return FALSE;
+  }
+}
+
+INT_PTR CALLBACK aboutDlgProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  static HFONT bold = nullptr;
+  switch (message) {
+    case WM_INITDIALOG: {
+      SetWindowTextA(hwnd, (std::string("About ") + kProgramName).c_str());
+      std::string title = std::string(kProgramName) + " ver. " + kVersion;
+      SetDlgItemTextA(hwnd, 100, title.c_str());
+      HFONT font = reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0));
+      LOGFONTA lf;
+      if (font && GetObjectA(font, sizeof lf, &lf)) {
+        lf.lfWeight = FW_BOLD;
+        bold = CreateFontIndirectA(&lf);
+        SendDlgItemMessageA(hwnd, 100, WM_SETFONT, reinterpret_cast<WPARAM>(bold), FALSE);
+      }
+      return TRUE;
+    }
+    case WM_COMMAND:
+      if (wparam == IDOK || wparam == IDCANCEL) {
+        EndDialog(hwnd, 0);
+        return TRUE;
+      }
+      return FALSE;
+    case WM_DESTROY:
+      if (bold) DeleteObject(bold);
+      bold = nullptr;
+      return FALSE;
+    default:
+      if (IsColorMessage(message)) {
+        return reinterpret_cast<INT_PTR>(DialogColors(
+            message, reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam)));
+      }
+      return FALSE;
+  }
+}
+
+}  // namespace kalvor::win32

@@ -1,0 +1,118 @@
+#include "win32/win32_platform.h"
+
+#include <direct.h>
+#include "win32/winapi.h"
+
+#include <cctype>
+
+#include "win32/globals.h"
+
+namespace kalvor::win32 {
+
+std::string WinIniProfile::GetString(const std::string& key,
+                                     const std::string& def,
+                                     std::size_t capacity) {
+  if (capacity == 0) return std::string();
+  std::vector<char> buf(capacity, '\0');
+  DWORD n = GetProfileStringA(kProfileSection, key.c_str(), def.c_str(),
+                              buf.data(), static_cast<DWORD>(capacity));
+  return std::string(buf.data(), n);
+}
+
+long WinIniProfile::GetInt(const std::string& key, long def) {
+  return static_cast<long>(static_cast<int>(
+      GetProfileIntA(kProfileSection, key.c_str(), static_cast<int>(def))));
+}
+
+bool WinIniProfile::PutString(const std::string& key, const std::string& value) {
+  return WriteProfileStringA(kProfileSection, key.c_str(), value.c_str()) != 0;
+}
+
+long WinShell::Open(const std::string& file, const std::string& parameters,
+                    const std::string& directory) {
+  HINSTANCE result = ShellExecuteA(
+      g_main, "open", file.c_str(),
+      parameters.empty() ? nullptr : parameters.c_str(),
+      directory.empty() ? nullptr : directory.c_str(), SW_SHOWNORMAL);
+  return static_cast<long>(reinterpret_cast<INT_PTR>(result));
+}
+
+bool WinFileSystem::ShortPath(const std::string& path, std::string& result) {
+  if (path.empty()) return false;
+  DWORD need = GetShortPathNameA(path.c_str(), nullptr, 0);
+  if (need == 0) return false;
+  std::vector<char> buf(need + 1, '\0');
+  DWORD n = GetShortPathNameA(path.c_str(), buf.data(), need + 1);
+  if (n == 0 || n > need) return false;
+  result.assign(buf.data(), n);
+  return true;
+}
+
+bool WinFileSystem::ExistsOnSearchPath(const std::string& name,
+                                       std::string& found) {
+  if (name.empty()) return false;
+  DWORD attributes = GetFileAttributesA(name.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES &&
+      !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    found = name;
+    return true;
+  }
+  char buf[MAX_PATH];
+  char* file_part = nullptr;
+  DWORD n = SearchPathA(nullptr, name.c_str(), nullptr, MAX_PATH, buf, &file_part);
+  if (n == 0 || n >= MAX_PATH) return false;
+  found.assign(buf, n);
+  return true;
+}
+
+std::vector<std::string> WinFileSystem::List(const std::string& pattern) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA data;
+  HANDLE h = FindFirstFileA(pattern.c_str(), &data);
+  if (h == INVALID_HANDLE_VALUE) return names;
+  do {
+    if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+      names.push_back(data.cFileName);
+    }
+  } while (FindNextFileA(h, &data));
+  FindClose(h);
+  return names;
+}
+
+std::string WinFileSystem::CurrentDirectory() {
+  DWORD need = GetCurrentDirectoryA(0, nullptr);
+  if (need == 0) return ".";
+  std::vector<char> buf(need + 1, '\0');
+  DWORD n = GetCurrentDirectoryA(need + 1, buf.data());
+  return std::string(buf.data(), n);
+}
+
+bool WinFileSystem::ChangeDirectory(const std::string& dir) {
+  if (dir.empty()) return false;
+  if (dir.size() >= 2 && dir[1] == ':' && std::isalpha(static_cast<unsigned char>(dir[0]))) {
+    int drive = std::toupper(static_cast<unsigned char>(dir[0])) - 'A' + 1;
+    if (_chdrive(drive) != 0) return false;
+  }
+  return SetCurrentDirectoryA(dir.c_str()) != 0;
+}
+
+std::string WinFileSystem::ExecutablePath() {
+  std::vector<char> buf(MAX_PATH, '\0');
+  for (;;) {
+    DWORD n = GetModuleFileNameA(nullptr, buf.data(), static_cast<DWORD>(buf.size()));
+    if (n == 0) return std::string();
+    if (n < buf.size()) return std::string(buf.data(), n);
+    buf.resize(buf.size() * 2);
+  }
+}
+
+bool WinFileSystem::ReplaceFile(const std::string& source,
+                                const std::string& target) {
+  return MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+}
+
+bool WinFileSystem::RemoveFile(const std::string& path) {
+  return DeleteFileA(path.c_str()) != 0;
+}
+
+}  // namespace kalvor::win32

@@ -1,0 +1,42 @@
+// The Windows implementations of the settings, shell and file-system seams:
+// the WIN.INI profile calls, ShellExecute, and the kernel's file calls.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/filesys.h"
+#include "platform/profile.h"
+#include "platform/shell.h"
+
+namespace kalvor::win32 {
+
+// Section [RDMX] of the user's WIN.INI.
+class WinIniProfile : public Profile {
+ public:
+  std::string GetString(const std::string& key, const std::string& def,
+                        std::size_t capacity) override;
+  long GetInt(const std::string& key, long def) override;
+  bool PutString(const std::string& key, const std::string& value) override;
+};
+
+// Launches with the "open" verb, shown normally; never waits.
+class WinShell : public Shell {
+ public:
+  long Open(const std::string& file, const std::string& parameters,
+            const std::string& directory) override;
+};
+
+class WinFileSystem : public FileSystem {
+ public:
+  bool ShortPath(const std::string& path, std::string& result) override;
+  bool ExistsOnSearchPath(const std::string& name, std::string& found) override;
+  std::vector<std::string> List(const std::string& pattern) override;
+  std::string CurrentDirectory() override;
+  bool ChangeDirectory(const std::string& dir) override;
+  std::string ExecutablePath() override;
+  bool ReplaceFile(const std::string& source, const std::string& target) override;
+  bool RemoveFile(const std::string& path) override;
+};
+
+}  // namespace kalvor::win32

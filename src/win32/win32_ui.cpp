@@ -1,0 +1,57 @@
+#include "win32/win32_ui.h"
+
+#include "platform/ui.h"
+#include "win32/dialog_kit.h"
+#include "win32/globals.h"
+
+namespace kalvor::win32 {
+
+HWND WinUi::ActiveOwner() const {
+  HWND active = GetActiveWindow();
+  if (active) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(active, &process);
+    if (process == GetCurrentProcessId()) return active;
+  }
+  return g_main;
+}
+
+int WinUi::Notify(const std::string& text, const std::string& caption, int type) {
+  HWND owner = (type & box::kNoOwner) ? nullptr : g_main;
+  UINT flags = static_cast<UINT>(type & (box::kButtonMask | box::kIconMask));
+  return MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
+}
+
+bool WinUi::FileDialog(std::string& result, std::size_t capacity,
+                       const std::string& initial_dir, const std::string& pattern) {
+  return win32::FileDialog(ActiveOwner(), result, capacity, initial_dir, pattern);
+}
+
+int WinUi::InputBox(const std::string& title, const std::string& prompt,
+                    std::string& value) {
+  return win32::InputBox(ActiveOwner(), title, prompt, value);
+}
+
+int WinUi::RunDialog(DialogModel& model) {
+  return RunModelDialog(g_main, model);
+}
+
+void WinUi::ProgressOpen(const std::string& operation, const std::string& file) {
+  if (progress_) DestroyWindow(progress_);
+  progress_ = OpenProgressWindow(g_main, operation, file);
+}
+
+void WinUi::ProgressDraw(unsigned position_k, unsigned total_k, bool animate) {
+  DrawProgress(progress_, position_k, total_k, animate);
+}
+
+void WinUi::ProgressClose() {
+  if (progress_) DestroyWindow(progress_);
+  progress_ = nullptr;
+}
+
+void WinUi::PumpMessages() { win32::PumpMessages(); }
+
+void WinUi::WaitCursor() { SetCursor(LoadCursor(nullptr, IDC_WAIT)); }
+
+}  // namespace kalvor::win32

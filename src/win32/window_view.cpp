@@ -1,0 +1,71 @@
+#include "win32/window_view.h"
+
+namespace kalvor::win32 {
+
+std::string WindowText(HWND hwnd) {
+  if (!hwnd) return std::string();
+  int length = GetWindowTextLengthA(hwnd);
+  if (length <= 0) return std::string();
+  std::vector<char> buf(static_cast<std::size_t>(length) + 1, '\0');
+  int n = GetWindowTextA(hwnd, buf.data(), length + 1);
+  return std::string(buf.data(), n > 0 ? static_cast<std::size_t>(n) : 0);
+}
+
+std::string WindowView::GetText(int id) {
+  return WindowText(GetDlgItem(hwnd_, id));
+}
+
+void WindowView::SetText(int id, const std::string& text) {
+  SetDlgItemTextA(hwnd_, id, text.c_str());
+}
+
+bool WindowView::IsChecked(int id) {
+  return IsDlgButtonChecked(hwnd_, id) == BST_CHECKED;
+}
+
+void WindowView::SetChecked(int id, bool checked) {
+  CheckDlgButton(hwnd_, id, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void WindowView::CheckRadio(int first, int last, int id) {
+  CheckRadioButton(hwnd_, first, last, id);
+}
+
+void WindowView::ShowControl(int id, bool visible) {
+  ShowWindow(GetDlgItem(hwnd_, id), visible ? SW_SHOW : SW_HIDE);
+}
+
+void WindowView::SetTitle(const std::string& title) {
+  SetWindowTextA(hwnd_, title.c_str());
+}
+
+void WindowView::ListAdd(int id, const std::string& entry) {
+  SendDlgItemMessageA(hwnd_, id, LB_ADDSTRING, 0,
+                      reinterpret_cast<LPARAM>(entry.c_str()));
+}
+
+std::vector<std::string> WindowView::ListSelection(int id) {
+  std::vector<std::string> out;
+  HWND list = GetDlgItem(hwnd_, id);
+  LRESULT count = SendMessageA(list, LB_GETSELCOUNT, 0, 0);
+  if (count <= 0) return out;
+  std::vector<int> indices(static_cast<std::size_t>(count));
+  LRESULT got = SendMessageA(list, LB_GETSELITEMS, static_cast<WPARAM>(count),
+                             reinterpret_cast<LPARAM>(indices.data()));
+  for (LRESULT i = 0; i < got; ++i) {
+    int index = indices[static_cast<std::size_t>(i)];
+    LRESULT length = SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length < 0) continue;
+    std::vector<char> buf(static_cast<std::size_t>(length) + 1, '\0');
+    SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(buf.data()));
+    out.emplace_back(buf.data());
+  }
+  return out;
+}
+
+void WindowView::End(int result) {
+  if (modal_) EndDialog(hwnd_, result);
+}
+
+}  // namespace kalvor::win32

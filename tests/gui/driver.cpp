@@ -1,0 +1,943 @@
+// kvdriver: drives the Windows program the way a person does and checks
+// what it shows. It starts kalvor.exe, finds its windows by class and
+// caption, types into edits, clicks radio buttons, menu items and Run, reads
+// the option line, answers message boxes by their caption and text, chooses
+// files in the open-file dialog, and reads WIN.INI back.
+//
+//   kvdriver KALVOR.EXE KVKIT.EXE WORK-DIR ARTEFACT-DIR CORPUS-DIR
+//
+// Prints one line per scenario and "N passed, N failed"; exits 1 on failure.
+// Waits are bounded only to turn a hang into a failure; no assertion
+// depends on how long anything takes.
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr DWORD kPatienceMs = 20000;  // a window that never comes: failure
+
+std::string g_exe;
+std::string g_kit_exe;
+std::string g_work;
+std::string g_artefacts;
+std::string g_corpus;
+
+// ------------------------------------------------------------- reporting
+
+struct Failure {
+  std::string what;
+};
+
+void Check(bool ok, const std::string& what) {
+  if (!ok) throw Failure{what};
+}
+
+void CheckEq(const std::string& got, const std::string& want, const std::string& what) {
+  if (got != want) throw Failure{what + ": got \"" + got + "\", want \"" + want + "\""};
+}
+
+// ------------------------------------------------------------- files
+
+std::string ReadBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << bytes;
+}
+
+bool Exists(const std::string& path) {
+  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::string Lower(std::string s) {
+  if (!s.empty()) CharLowerBuffA(s.data(), static_cast<DWORD>(s.size()));
+  return s;
+}
+
+std::string ShortLowerDir(const std::string& dir) {
+  char buf[MAX_PATH] = {0};
+  DWORD n = GetShortPathNameA(dir.c_str(), buf, MAX_PATH);
+  std::string s = n ? std::string(buf, n) : dir;
+  if (s.empty() || s.back() != '\\') s += '\\';
+  return Lower(s);
+}
+
+// ------------------------------------------------------------- WIN.INI
+
+std::string Ini(const char* key) {
+  char buf[1024] = {0};
+  GetProfileStringA("RDMX", key, "<missing>", buf, sizeof buf);
+  return buf;
+}
+
+void ClearIni() { WriteProfileStringA("RDMX", nullptr, nullptr); }
+
+// ------------------------------------------------------------- windows
+
+std::string Text(HWND hwnd) {
+  char buf[4096] = {0};
+  SendMessageA(hwnd, WM_GETTEXT, sizeof buf, reinterpret_cast<LPARAM>(buf));
+  return buf;
+}
+
+std::string Caption(HWND hwnd) {
+  char buf[1024] = {0};
+  GetWindowTextA(hwnd, buf, sizeof buf);
+  return buf;
+}
+
+std::string ClassOf(HWND hwnd) {
+  char buf[256] = {0};
+  GetClassNameA(hwnd, buf, sizeof buf);
+  return buf;
+}
+
+struct Search {
+  DWORD pid;
+  std::string cls;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectTop(HWND hwnd, LPARAM lp) {
+  auto* s = reinterpret_cast<Search*>(lp);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  if (pid == s->pid && IsWindowVisible(hwnd) && ClassOf(hwnd) == s->cls) {
+    s->found.push_back(hwnd);
+  }
+  return TRUE;
+}
+
+std::vector<HWND> TopWindows(DWORD pid, const std::string& cls) {
+  Search s{pid, cls, {}};
+  EnumWindows(CollectTop, reinterpret_cast<LPARAM>(&s));
+  return s.found;
+}
+
+// A command sent to the program from a thread of ours, so that a modal box
+// it opens does not block the driver.
+struct Pending {
+  HWND target = nullptr;
+  UINT message = 0;
+  WPARAM wparam = 0;
+  LPARAM lparam = 0;
+  HANDLE thread = nullptr;
+};
+
+DWORD WINAPI SendThread(LPVOID p) {
+  auto* pending = static_cast<Pending*>(p);
+  SendMessageA(pending->target, pending->message, pending->wparam, pending->lparam);
+  return 0;
+}
+
+struct Box {
+  HWND hwnd = nullptr;
+  std::string caption;
+  std::string text;
+};
+
+std::string Describe(const Box& b) { return "[" + b.caption + "] " + b.text; }
+
+class Kalvor {
+ public:
+  // Starts the program with `argument` as its command line (may be empty).
+  void Start(const std::string& argument) {
+    std::string line = "kalvor.exe";
+    if (!argument.empty()) line += " " + argument;
+    std::vector<char> cmd(line.begin(), line.end());
+    cmd.push_back('\0');
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    Check(CreateProcessA(g_exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0,
+                         nullptr, g_work.c_str(), &si, &pi_) != 0,
+          "kalvor.exe starts");
+    WaitForInputIdle(pi_.hProcess, kPatienceMs);
+    for (DWORD waited = 0; waited < kPatienceMs; waited += 100) {
+      std::vector<HWND> mains = TopWindows(pi_.dwProcessId, "KalvorDlgClass");
+      if (!mains.empty()) {
+        main_ = mains[0];
+        CheckEq(Caption(main_), "Kalvor", "main dialog caption");
+        return;
+      }
+      Sleep(100);
+    }
+    throw Failure{"the main dialog (class KalvorDlgClass) never appeared"};
+  }
+
+  HWND main() const { return main_; }
+  HWND Item(int id) const { return GetDlgItem(main_, id); }
+  std::string Get(int id) const { return Text(Item(id)); }
+  void Set(int id, const std::string& text) {
+    SendMessageA(Item(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  }
+  bool Checked(int id) const { return SendMessageA(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+  // Clicks a button of the main dialog as the mouse does.
+  void Press(int id) { Send(Item(id), BM_CLICK, 0, 0); }
+  // Chooses a menu item.
+  void Menu(int id) { Send(main_, WM_COMMAND, static_cast<WPARAM>(id), 0); }
+  // The title bar's Close.
+  void Close() { Send(main_, WM_SYSCOMMAND, SC_CLOSE, 0); }
+
+  // The next dialog window of the program: a message box, the open-file
+  // dialog or a parameter dialog.
+  Box NextBox() {
+    for (DWORD waited = 0; waited < kPatienceMs; waited += 50) {
+      std::vector<HWND> boxes = TopWindows(pi_.dwProcessId, "#32770");
+      for (HWND b : boxes) {
+        if (IsWindowEnabled(b)) {
+          Box box{b, Caption(b), Text(GetDlgItem(b, 0xFFFF))};
+          return box;
+        }
+      }
+      Sleep(50);
+    }
+    throw Failure{"no dialog appeared"};
+  }
+
+  // Waits for a message box with this caption and text and presses `button`.
+  void Answer(const std::string& caption, const std::string& text, int button) {
+    Box box = NextBox();
+    CheckEq(Describe(box), "[" + caption + "] " + text, "message box");
+    Click(box.hwnd, button);
+  }
+
+  // Waits until the last command has been handled completely. Fails when a
+  // dialog appears instead.
+  void Idle() {
+    if (!pending_.thread) return;
+    for (DWORD waited = 0; waited < kPatienceMs; waited += 50) {
+      if (WaitForSingleObject(pending_.thread, 0) == WAIT_OBJECT_0) {
+        CloseHandle(pending_.thread);
+        pending_.thread = nullptr;
+        return;
+      }
+      std::vector<HWND> boxes = TopWindows(pi_.dwProcessId, "#32770");
+      for (HWND b : boxes) {
+        if (IsWindowEnabled(b)) {
+          Box box{b, Caption(b), Text(GetDlgItem(b, 0xFFFF))};
+          throw Failure{"unexpected dialog " + Describe(box)};
+        }
+      }
+      Sleep(50);
+    }
+    throw Failure{"the program did not finish a command"};
+  }
+
+  // Answers every dialog until the last command is done; returns them.
+  std::vector<Box> DismissAll() {
+    std::vector<Box> seen;
+    for (DWORD waited = 0; waited < kPatienceMs; waited += 50) {
+      if (!pending_.thread || WaitForSingleObject(pending_.thread, 0) == WAIT_OBJECT_0) {
+        if (pending_.thread) CloseHandle(pending_.thread);
+        pending_.thread = nullptr;
+        return seen;
+      }
+      for (HWND b : TopWindows(pi_.dwProcessId, "#32770")) {
+        if (!IsWindowEnabled(b)) continue;
+        seen.push_back(Box{b, Caption(b), Text(GetDlgItem(b, 0xFFFF))});
+        int button = GetDlgItem(b, IDNO) ? IDNO : GetDlgItem(b, IDCANCEL) ? IDCANCEL : IDOK;
+        Click(b, button);
+        waited = 0;
+      }
+      Sleep(50);
+    }
+    throw Failure{"the program did not finish a command"};
+  }
+
+  // Chooses `path` in the open-file dialog.
+  void ChooseFile(const std::string& path) {
+    Box box = NextBox();
+    CheckEq(box.caption, "Open", "open-file dialog caption");
+    FillOpenDialog(box.hwnd, path);
+  }
+
+  static void FillOpenDialog(HWND dialog, const std::string& path) {
+    HWND name = GetDlgItem(dialog, 0x47c);  // file name combo box
+    if (!name) name = GetDlgItem(dialog, 0x480);  // file name edit
+    Check(name != nullptr, "open-file dialog has a file name field");
+    SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    Click(dialog, IDOK);
+  }
+
+  // Waits for the program to end; returns its exit code.
+  DWORD WaitExit() {
+    Check(WaitForSingleObject(pi_.hProcess, kPatienceMs) == WAIT_OBJECT_0,
+          "the program ends");
+    DWORD code = 1;
+    GetExitCodeProcess(pi_.hProcess, &code);
+    CloseHandle(pi_.hProcess);
+    CloseHandle(pi_.hThread);
+    pi_ = {};
+    if (pending_.thread) {
+      WaitForSingleObject(pending_.thread, kPatienceMs);
+      CloseHandle(pending_.thread);
+      pending_.thread = nullptr;
+    }
+    return code;
+  }
+
+  // A scenario that failed leaves no program behind.
+  ~Kalvor() {
+    if (pi_.hProcess) {
+      TerminateProcess(pi_.hProcess, 9);
+      WaitForSingleObject(pi_.hProcess, kPatienceMs);
+      CloseHandle(pi_.hProcess);
+      CloseHandle(pi_.hThread);
+    }
+    if (pending_.thread) {
+      WaitForSingleObject(pending_.thread, kPatienceMs);
+      CloseHandle(pending_.thread);
+    }
+  }
+
+  // Presses button `id` of a dialog and waits until the dialog is gone.
+  static void Click(HWND dialog, int id) {
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+    for (DWORD waited = 0; waited < kPatienceMs; waited += 20) {
+      if (!IsWindow(dialog) || !IsWindowVisible(dialog)) return;
+      Sleep(20);
+    }
+    throw Failure{"dialog [" + Caption(dialog) + "] did not close on button " + std::to_string(id)};
+  }
+
+ private:
+  void Send(HWND target, UINT message, WPARAM wparam, LPARAM lparam) {
+    Idle();
+    pending_.target = target;
+    pending_.message = message;
+    pending_.wparam = wparam;
+    pending_.lparam = lparam;
+    pending_.thread = CreateThread(nullptr, 0, SendThread, &pending_, 0, nullptr);
+  }
+
+  PROCESS_INFORMATION pi_ = {};
+  HWND main_ = nullptr;
+  Pending pending_;
+};
+
+// ------------------------------------------------------------- screenshots
+
+// Saves what the screen shows of `hwnd` (frame, caption and menu included)
+// as a 24-bit BMP file; returns the pixels for checks.
+struct Shot {
+  int w = 0;
+  int h = 0;
+  std::vector<unsigned char> bgr;  // top-down rows, 3 bytes a pixel
+  COLORREF At(int x, int y) const {
+    std::size_t i = (static_cast<std::size_t>(y) * w + x) * 3;
+    return RGB(bgr[i + 2], bgr[i + 1], bgr[i]);
+  }
+};
+
+BOOL CALLBACK AnyUpdate(HWND hwnd, LPARAM lp) {
+  if (GetUpdateRect(hwnd, nullptr, FALSE)) *reinterpret_cast<bool*>(lp) = true;
+  return TRUE;
+}
+
+// Waits until the window and its controls have no part left to paint.
+void Settle(HWND hwnd) {
+  RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+  for (DWORD waited = 0; waited < kPatienceMs; waited += 20) {
+    SendMessageA(hwnd, WM_NULL, 0, 0);
+    bool pending = GetUpdateRect(hwnd, nullptr, FALSE) != FALSE;
+    EnumChildWindows(hwnd, AnyUpdate, reinterpret_cast<LPARAM>(&pending));
+    if (!pending) break;
+    Sleep(20);
+  }
+  SendMessageA(hwnd, WM_NULL, 0, 0);
+}
+
+Shot Screenshot(HWND hwnd, const std::string& name) {
+  Settle(hwnd);
+  RECT r;
+  GetWindowRect(hwnd, &r);
+  Shot shot;
+  shot.w = r.right - r.left;
+  shot.h = r.bottom - r.top;
+  HDC screen = GetDC(nullptr);
+  HDC mem = CreateCompatibleDC(screen);
+  HBITMAP bmp = CreateCompatibleBitmap(screen, shot.w, shot.h);
+  HGDIOBJ old = SelectObject(mem, bmp);
+  BitBlt(mem, 0, 0, shot.w, shot.h, screen, r.left, r.top, SRCCOPY);
+  SelectObject(mem, old);
+  BITMAPINFO bi = {};
+  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+  bi.bmiHeader.biWidth = shot.w;
+  bi.bmiHeader.biHeight = -shot.h;
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 24;
+  bi.bmiHeader.biCompression = BI_RGB;
+  int stride = (shot.w * 3 + 3) & ~3;
+  std::vector<unsigned char> rows(static_cast<std::size_t>(stride) * shot.h);
+  GetDIBits(mem, bmp, 0, static_cast<UINT>(shot.h), rows.data(), &bi, DIB_RGB_COLORS);
+  DeleteObject(bmp);
+  DeleteDC(mem);
+  ReleaseDC(nullptr, screen);
+  shot.bgr.resize(static_cast<std::size_t>(shot.w) * shot.h * 3);
+  for (int y = 0; y < shot.h; ++y) {
+    std::copy_n(rows.begin() + static_cast<long>(y) * stride, shot.w * 3,
+                shot.bgr.begin() + static_cast<long>(y) * shot.w * 3);
+  }
+  // The file: bottom-up rows.
+  BITMAPFILEHEADER fh = {};
+  BITMAPINFOHEADER ih = bi.bmiHeader;
+  ih.biHeight = shot.h;
+  fh.bfType = 0x4D42;
+  fh.bfOffBits = sizeof fh + sizeof ih;
+  fh.bfSize = fh.bfOffBits + static_cast<DWORD>(rows.size());
+  std::ofstream out(g_artefacts + "\\" + name, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(&fh), sizeof fh);
+  out.write(reinterpret_cast<const char*>(&ih), sizeof ih);
+  for (int y = shot.h - 1; y >= 0; --y) {
+    out.write(reinterpret_cast<const char*>(rows.data()) + static_cast<long>(y) * stride, stride);
+  }
+  return shot;
+}
+
+// ------------------------------------------------------------- scenarios
+
+const int kRadios[] = {104, 105, 106, 107, 108, 109, 111, 112, 113, 114, 115, 116, 117};
+
+void CheckOnlyRadio(Kalvor& k, int id) {
+  for (int r : kRadios) {
+    Check(k.Checked(r) == (r == id),
+          "radio " + std::to_string(r) + (r == id ? " checked" : " clear") +
+              (id ? " (armed " + std::to_string(id) + ")" : ""));
+  }
+}
+
+std::string Dir(const std::string& name) {
+  std::string d = g_work + "\\" + name;
+  CreateDirectoryA(d.c_str(), nullptr);
+  return d;
+}
+
+// The painted frames: SunkenFrame's black line left of and above edits 101
+// and 102 and its white line right of and below them; the raised outer
+// border (light left, shadow right).
+void CheckFrames(HWND main, const Shot& shot) {
+  RECT win;
+  GetWindowRect(main, &win);
+  for (int id : {101, 102}) {
+    RECT r;
+    GetWindowRect(GetDlgItem(main, id), &r);
+    OffsetRect(&r, -win.left, -win.top);
+    int mid_y = (r.top + r.bottom) / 2;
+    int mid_x = (r.left + r.right) / 2;
+    std::string name = "edit " + std::to_string(id);
+    Check(shot.At(r.left - 1, mid_y) == RGB(0, 0, 0), name + ": black frame on the left");
+    Check(shot.At(mid_x, r.top - 1) == RGB(0, 0, 0), name + ": black frame on top");
+    Check(shot.At(r.right, mid_y) == RGB(255, 255, 255), name + ": white frame on the right");
+    Check(shot.At(mid_x, r.bottom) == RGB(255, 255, 255), name + ": white frame below");
+  }
+  POINT origin = {0, 0};
+  ClientToScreen(main, &origin);
+  RECT client;
+  GetClientRect(main, &client);
+  int x0 = origin.x - win.left;
+  int y0 = origin.y - win.top;
+  COLORREF face = GetSysColor(COLOR_BTNFACE);
+  COLORREF light = RGB((GetRValue(face) + 255) / 2, (GetGValue(face) + 255) / 2,
+                       (GetBValue(face) + 255) / 2);
+  int mid = y0 + client.bottom / 2;
+  Check(shot.At(x0, mid) == light, "outer border: light on the left");
+  Check(shot.At(x0 + client.right - 1, mid) == GetSysColor(COLOR_BTNSHADOW),
+        "outer border: shadow on the right");
+  Check(shot.At(x0 + 4, mid) == GetSysColor(COLOR_BTNSHADOW), "inner rectangle: shadow on the left");
+  Check(shot.At(x0 + client.right - 5, mid) == light, "inner rectangle: light on the right");
+}
+
+// A design named on the command line: test ID, test directory, WIN.INI,
+// the settings' defaults, the screenshot of the main dialog, the About box.
+void CommandLineStart() {
+  ClearIni();
+  WriteProfileStringA("RDMX", "testname", "stale");
+  std::string dir = Dir("DesignLibrary");
+  WriteBytes(dir + "\\Alu4.v1.mac", "\r\n");
+  Kalvor k;
+  k.Start(dir + "\\Alu4.v1.mac");
+  CheckEq(k.Get(101), "Alu4", "test ID from the command line (case kept, cut at the first dot)");
+  CheckEq(k.Get(102), "", "option line at start");
+  CheckOnlyRadio(k, 0);
+  for (int id : {502, 503, 504, 505, 507, 508, 510}) {
+    Check(k.Checked(id), "check box " + std::to_string(id) + " on by default");
+  }
+  for (int id : {509, 511}) {
+    Check(!k.Checked(id), "check box " + std::to_string(id) + " off by default");
+  }
+  CheckEq(k.Get(506), ".3", "lambda default");
+  Check(GetMenu(k.main()) != nullptr, "the menu is attached");
+  Shot shot = Screenshot(k.main(), "main-dialog.bmp");
+  CheckFrames(k.main(), shot);
+
+  k.Menu(403);
+  Box about = k.NextBox();
+  CheckEq(about.caption, "About Kalvor", "About box title");
+  CheckEq(Text(GetDlgItem(about.hwnd, 100)), "Kalvor ver. 2.96", "About box title line");
+  Screenshot(about.hwnd, "about-box.bmp");
+  Kalvor::Click(about.hwnd, IDOK);
+  k.Idle();
+
+  k.Menu(2);  // File / Exit
+  Check(k.WaitExit() == 0, "exit code 0");
+  std::string expected = ShortLowerDir(dir);
+  CheckEq(Ini("testdir"), expected, "WIN.INI testdir: short form, lower case, backslash");
+  CheckEq(Ini("lastdir"), expected, "WIN.INI lastdir equals the test directory");
+  CheckEq(Ini("testname"), "stale", "testname is neither read nor written at start and exit");
+  CheckEq(Ini("spc_diodes"), "1", "check box 510 saved");
+  CheckEq(Ini("spc_noupr"), "0", "check box 509 saved");
+  CheckEq(Ini("spc_lambda"), ".3", "lambda saved");
+
+  // The shell quotes a path with blanks; the quotes are no part of it.
+  std::string spaced = Dir("Design Set");
+  WriteBytes(spaced + "\\Mux2.mac", "\r\n");
+  Kalvor quoted;
+  quoted.Start("\"" + spaced + "\\Mux2.mac\"");
+  CheckEq(quoted.Get(101), "Mux2", "test ID from a quoted command line");
+  quoted.Menu(2);
+  Check(quoted.WaitExit() == 0, "exit code 0");
+  CheckEq(Ini("testdir"), ShortLowerDir(spaced), "test directory from a quoted command line");
+}
+
+// Run with an option line no converter knows: with the program field
+// "internal" nothing happens and nothing is reported.
+void CheckInternal(Kalvor& k) {
+  std::string armed = k.Get(102);
+  k.Set(102, "no such keyword");
+  k.Press(103);
+  k.Idle();
+  k.Set(102, armed);
+}
+
+// Typing a test ID and arming each of the program's own converters.
+void ArmConverters() {
+  std::string dir = Dir("arm");
+  WriteProfileStringA("RDMX", "testdir", (dir + "\\").c_str());
+  WriteProfileStringA("RDMX", "testname", "");
+  Kalvor k;
+  k.Start("");
+  CheckEq(k.Get(101), "", "empty stored test ID");
+  k.Set(101, "adder");
+
+  struct Arm {
+    int id;
+    const char* option;
+  };
+  const Arm arms[] = {{111, " SIM"},         {112, " NOSIM"},       {113, "vhdout"},
+                      {114, "mac2vhd"},      {115, "edif import"},
+                      {116, "convert A cells to normal"}};
+  for (const Arm& a : arms) {
+    k.Press(a.id);
+    k.Idle();
+    CheckOnlyRadio(k, a.id);
+    CheckEq(k.Get(102), a.option, "option line of radio " + std::to_string(a.id));
+    CheckInternal(k);
+  }
+  CheckEq(Ini("testname"), "adder", "the test ID check stores the typed test ID");
+
+  // A check that comes first leaves the previous radio button checked.
+  k.Set(101, "");
+  k.Press(113);
+  k.Answer("KALVOR", "Please open a test file set or enter test root name.", IDOK);
+  k.Idle();
+  CheckOnlyRadio(k, 116);
+  CheckEq(k.Get(102), "convert A cells to normal", "option line kept after a failed check");
+  k.Set(101, "adder");
+
+  // The SPICE clean-up: option line emptied; Run starts the clean-up even so.
+  k.Set(102, "leftover");
+  k.Press(109);
+  k.Idle();
+  CheckOnlyRadio(k, 109);
+  CheckEq(k.Get(102), "", "radio 109 empties the option line");
+  k.Press(103);
+  std::vector<Box> shown = k.DismissAll();
+  Check(!shown.empty(), "Run with the clean-up armed shows the clean-up");
+  Check(shown[0].text != "Please select a valid test file and option string.",
+        "Run with program field spc_clean and an empty option line starts the clean-up, "
+        "it showed " + Describe(shown[0]));
+
+  k.Menu(2);
+  Check(k.WaitExit() == 0, "exit code 0");
+}
+
+// Run with an empty test ID.
+void RunWithoutTestId() {
+  WriteProfileStringA("RDMX", "testname", "before");
+  Kalvor k;
+  k.Start("");
+  CheckEq(k.Get(101), "before", "stored test ID shown");
+  k.Set(101, "");
+  k.Press(103);
+  k.Answer("KALVOR", "Please open a test file set or enter test root name.", IDOK);
+  k.Idle();
+  CheckEq(Ini("testname"), "", "an empty test ID is stored");
+  k.Close();
+  Check(k.WaitExit() == 0, "exit code 0");
+}
+
+// Copy into project (.mac with its .wir, a SPICE file of the corpus, a
+// .mac without its .wir) and reformat, on real files.
+void CopyAndReformat() {
+  std::string source = Dir("sedit");
+  std::string project = Dir("project");
+  const std::string mac = "* counter\r\n.macro CNT A B\r\nINV A B\r\n.eom\r\n";
+  const std::string wir = "CNT\r\n A\r\n B\r\n";
+  WriteBytes(source + "\\cnt.mac", mac);
+  WriteBytes(source + "\\cnt.wir", wir);
+  WriteBytes(source + "\\lone.mac", mac);
+  WriteBytes(project + "\\seed.mac", "\r\n");
+  WriteProfileStringA("RDMX", "SEditDir", nullptr);
+
+  Kalvor k;
+  k.Start(project + "\\seed.mac");
+  std::string test_dir = ShortLowerDir(project);
+
+  k.Menu(409);
+  k.ChooseFile(source + "\\cnt.mac");
+  k.Answer("File Copy", "Done.", IDOK);
+  k.Idle();
+  CheckEq(ReadBytes(project + "\\cnt.mac"), mac, "copied .mac");
+  CheckEq(ReadBytes(project + "\\cnt.wir"), wir, "the .wir comes along");
+  CheckEq(k.Get(101), "cnt", "the copy becomes the design");
+  CheckEq(Ini("testname"), "cnt", "WIN.INI testname after the copy");
+  CheckEq(Ini("testdir"), test_dir, "WIN.INI testdir after the copy");
+  CheckEq(Lower(Ini("SEditDir")), Lower(source), "WIN.INI SEditDir remembers the source");
+
+  // Again: declining the overwrite ends the command without a further box.
+  WriteBytes(project + "\\cnt.mac", "mine\r\n");
+  k.Menu(409);
+  k.ChooseFile(source + "\\cnt.mac");
+  k.Answer(test_dir + "cnt.mac", "Overwrite above file?", IDNO);
+  k.Idle();
+  CheckEq(ReadBytes(project + "\\cnt.mac"), "mine\r\n", "declined overwrite keeps the file");
+
+  // A SPICE netlist of the corpus.
+  std::string spice_name = "inversor_2.sp";
+  std::string spice = g_corpus + "\\spice\\" + spice_name;
+  if (!Exists(spice)) {
+    WIN32_FIND_DATAA data;
+    HANDLE h = FindFirstFileA((g_corpus + "\\spice\\*.sp").c_str(), &data);
+    Check(h != INVALID_HANDLE_VALUE, "the corpus has a .sp file");
+    spice_name = data.cFileName;
+    FindClose(h);
+    spice = g_corpus + "\\spice\\" + spice_name;
+  }
+  k.Menu(410);
+  k.ChooseFile(spice);
+  k.Answer("File Copy", "Done.", IDOK);
+  k.Idle();
+  Check(ReadBytes(project + "\\" + spice_name) == ReadBytes(spice), "SPICE file copied byte for byte");
+  CheckEq(k.Get(101), spice_name.substr(0, spice_name.rfind('.')), "the SPICE file becomes the design");
+
+  // A .mac without its .wir: the .wir's path is named, the design stays.
+  k.Menu(409);
+  k.ChooseFile(source + "\\lone.mac");
+  k.Answer(source + "\\lone.wir", "Unable to open above file.", IDOK);
+  k.Idle();
+  CheckEq(ReadBytes(project + "\\lone.mac"), mac, "the .mac was copied");
+  CheckEq(k.Get(101), spice_name.substr(0, spice_name.rfind('.')), "a failed copy keeps the design");
+
+  // Reformat: lone LF and lone CR become CR LF, tabs blanks; the last line
+  // gets its line end.
+  std::string messy = project + "\\messy.txt";
+  WriteBytes(messy, "a\tb\nc\rd\r\ne");
+  k.Menu(411);
+  k.ChooseFile(messy);
+  k.Answer(messy, "Reformat line-ends in above file?", IDCANCEL);
+  k.Idle();
+  CheckEq(ReadBytes(messy), "a\tb\nc\rd\r\ne", "cancelled reformat keeps the file");
+  k.Menu(411);
+  k.ChooseFile(messy);
+  k.Answer(messy, "Reformat line-ends in above file?", IDOK);
+  k.Answer("", "Done.", IDOK);
+  k.Idle();
+  CheckEq(ReadBytes(messy), "a b\r\nc\r\nd\r\ne\r\n", "reformatted file");
+  Check(!Exists(project + "\\~kvtmp.txt"), "no scratch file left");
+
+  k.Menu(2);
+  Check(k.WaitExit() == 0, "exit code 0");
+}
+
+// Exit saves the check boxes and the lambda value; the next start shows them.
+void ExitKeepsCheckBoxes() {
+  WriteProfileStringA("RDMX", "spc_diodes", "1");
+  WriteProfileStringA("RDMX", "spc_noupr", "0");
+  WriteProfileStringA("RDMX", "spc_lambda", ".3");
+  Kalvor k;
+  k.Start("");
+  Check(k.Checked(510), "510 on before");
+  Check(!k.Checked(509), "509 off before");
+  k.Press(510);
+  k.Idle();
+  k.Press(509);
+  k.Idle();
+  k.Set(506, "0.25");
+  k.Close();  // the title bar's Close saves as Exit does
+  Check(k.WaitExit() == 0, "exit code 0");
+  CheckEq(Ini("spc_diodes"), "0", "WIN.INI spc_diodes");
+  CheckEq(Ini("spc_noupr"), "1", "WIN.INI spc_noupr");
+  CheckEq(Ini("spc_lambda"), "0.25", "WIN.INI spc_lambda");
+
+  Kalvor again;
+  again.Start("");
+  Check(!again.Checked(510), "510 restored off");
+  Check(again.Checked(509), "509 restored on");
+  CheckEq(again.Get(506), "0.25", "lambda restored");
+  again.Menu(2);
+  Check(again.WaitExit() == 0, "exit code 0");
+}
+
+// ------------------------------------------------------------- dialog kit
+
+// One run of kvkit, the dialog kit on the program's templates.
+class Kit {
+ public:
+  explicit Kit(const std::vector<std::string>& args) {
+    std::string line = "kvkit.exe";
+    for (const std::string& a : args) line += " \"" + a + "\"";
+    std::vector<char> cmd(line.begin(), line.end());
+    cmd.push_back('\0');
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    Check(CreateProcessA(g_kit_exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                         g_work.c_str(), &si, &pi_) != 0,
+          "kvkit.exe starts");
+  }
+  ~Kit() {
+    if (WaitForSingleObject(pi_.hProcess, kPatienceMs) != WAIT_OBJECT_0) {
+      TerminateProcess(pi_.hProcess, 9);
+    }
+    CloseHandle(pi_.hProcess);
+    CloseHandle(pi_.hThread);
+  }
+  HWND Window(const std::string& caption) {
+    for (DWORD waited = 0; waited < kPatienceMs; waited += 50) {
+      for (HWND w : TopWindows(pi_.dwProcessId, "#32770")) {
+        if (Caption(w) == caption && IsWindowEnabled(w)) return w;
+      }
+      Sleep(50);
+    }
+    TerminateProcess(pi_.hProcess, 9);
+    throw Failure{"no window [" + caption + "]"};
+  }
+  void WaitExit() {
+    Check(WaitForSingleObject(pi_.hProcess, kPatienceMs) == WAIT_OBJECT_0, "kvkit ends");
+  }
+  DWORD pid() const { return pi_.dwProcessId; }
+  HANDLE process() const { return pi_.hProcess; }
+
+ private:
+  PROCESS_INFORMATION pi_ = {};
+};
+
+std::string Field(HWND dialog, int id) { return Text(GetDlgItem(dialog, id)); }
+void SetField(HWND dialog, int id, const std::string& text) {
+  SendMessageA(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+bool Ticked(HWND dialog, int id) {
+  return SendMessageA(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+// The progress window at half of its file.
+void ProgressWindow() {
+  std::string data = g_work + "\\progress.dat";
+  Kit kit({"progress", data});
+  HWND window = kit.Window("Progress");
+  CheckEq(Field(window, 103), "Converting:", "operation text");
+  CheckEq(Field(window, 102), data, "file text");
+  Check(!IsWindowVisible(GetDlgItem(window, 101)), "the bar's frame control is invisible");
+  int icons_shown = 0;
+  for (int id = 900; id <= 903; ++id) icons_shown += IsWindowVisible(GetDlgItem(window, id)) ? 1 : 0;
+  Check(icons_shown == 1, "exactly one animation icon shown");
+
+  // The same position was reported twice: the icon turns on the timer.
+  int first = 0;
+  for (int id = 900; id <= 903; ++id) if (IsWindowVisible(GetDlgItem(window, id))) first = id;
+  bool turned = false;
+  for (DWORD waited = 0; waited < kPatienceMs && !turned; waited += 50) {
+    turned = !IsWindowVisible(GetDlgItem(window, first));
+    if (!turned) Sleep(50);
+  }
+  Check(turned, "the animation icon turns while the position stands still");
+
+  // The bar: control 101's rectangle, half blue, half white.
+  RECT bar;
+  GetWindowRect(GetDlgItem(window, 101), &bar);
+  RECT win;
+  GetWindowRect(window, &win);
+  Shot shot = Screenshot(window, "progress-window.bmp");
+  int y = (bar.top + bar.bottom) / 2 - win.top;
+  int width = bar.right - bar.left;
+  COLORREF left = shot.At(bar.left - win.left + width / 4, y);
+  COLORREF right = shot.At(bar.left - win.left + 3 * width / 4, y);
+  Check(left == RGB(0, 0, 255), "first half of the bar is blue");
+  Check(right == RGB(255, 255, 255), "second half of the bar is white");
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  kit.WaitExit();
+}
+
+// Every template the core's dialogs run on, with its ids and kinds; the
+// icons, the bitmap and the menu.
+void Templates() {
+  std::string out = g_work + "\\templates.txt";
+  DeleteFileA(out.c_str());
+  {
+    Kit kit({"templates", out});
+    kit.WaitExit();
+  }
+  std::istringstream report(ReadBytes(out));
+  std::string line;
+  int ok = 0;
+  while (std::getline(report, line)) {
+    Check(line.rfind("ok ", 0) == 0, line);
+    ++ok;
+  }
+  Check(ok == 17, "8 templates, 7 icons, the bitmap and the menu: " + std::to_string(ok) + " checked");
+}
+
+// The input box: prompt, preset value, browse button, the 119-character
+// cut, browse into the value, the title bar's Close.
+void InputBoxes() {
+  std::string out = g_work + "\\input.txt";
+  {
+    Kit kit({"input", out, "pad_macs", "Specify a macro file for this function:", "pads.mac"});
+    HWND box = kit.Window("pad_macs");
+    CheckEq(Field(box, 102), "Specify a macro file for this function:", "prompt");
+    CheckEq(Field(box, 101), "pads.mac", "preset value");
+    Screenshot(box, "input-box.bmp");
+    Check(IsWindowVisible(GetDlgItem(box, 103)), "a prompt about a file shows browse...");
+    SetField(box, 101, std::string(130, 'w'));
+    Kalvor::Click(box, IDOK);
+    kit.WaitExit();
+  }
+  CheckEq(ReadBytes(out), "1\n" + std::string(119, 'w'), "OK returns the typed text, cut to 119");
+
+  {
+    Kit kit({"input", out, "Ports", "File from which to obtain top level port definitions?", "top.vhd"});
+    HWND box = kit.Window("Ports");
+    Check(!IsWindowVisible(GetDlgItem(box, 103)), "\"File\" is not \"file\": no browse button");
+    PostMessageA(box, WM_SYSCOMMAND, SC_CLOSE, 0);
+    kit.WaitExit();
+  }
+  CheckEq(ReadBytes(out), "2\ntop.vhd", "the title bar's Close is Cancel");
+
+  std::string chosen = Dir("browse") + "\\base.mac";
+  WriteBytes(chosen, "\r\n");
+  {
+    Kit kit({"input", out, "Base", "Base macro file:", "*.mac"});
+    HWND box = kit.Window("Base");
+    Check(IsWindowVisible(GetDlgItem(box, 103)), "browse... shown");
+    PostMessageA(box, WM_COMMAND, 103, reinterpret_cast<LPARAM>(GetDlgItem(box, 103)));
+    Kalvor::FillOpenDialog(kit.Window("Open"), chosen);
+    kit.Window("Base");  // enabled again: the open-file dialog is gone
+    CheckEq(Lower(Field(box, 101)), Lower(chosen), "browse puts the chosen file into the edit");
+    Kalvor::Click(box, IDOK);
+    kit.WaitExit();
+  }
+  CheckEq(Lower(ReadBytes(out)), Lower("1\n" + chosen), "the browsed file is the answer");
+}
+
+// The parameter dialogs on their templates.
+void ParameterDialogs() {
+  std::string out = g_work + "\\param.txt";
+  {
+    Kit kit({"param", out, "mac2vhd", "m1=NC;m2=PORTPADA;m3=;=n;p1=;p2=;"});
+    HWND dialog = kit.Window("VHDL Conversion Parameters:");
+    CheckEq(Field(dialog, 101), "NC", "field 1");
+    CheckEq(Field(dialog, 102), "PORTPADA", "field 2");
+    CheckEq(Field(dialog, 103), "", "field 3");
+    Check(!Ticked(dialog, 104), "check box 104 clear for n");
+    CheckEq(Field(dialog, 105), "", "field 5");
+    Screenshot(dialog, "mac2vhd.bmp");
+    SendMessageA(GetDlgItem(dialog, 104), BM_CLICK, 0, 0);
+    SetField(dialog, 105, "ieee.numeric_std.all");
+    Kalvor::Click(dialog, IDOK);
+    kit.WaitExit();
+  }
+  CheckEq(ReadBytes(out), "1\nm1=NC;m2=PORTPADA;m3=;=y;p1=ieee.numeric_std.all;p2=;",
+          "mac2vhd after OK");
+
+  {
+    Kit kit({"param", out, "vhdout", "supply=3.3;counts/volt=1241;limit=y;"});
+    HWND dialog = kit.Window("VHDL Sim Output Conversion Parameters:");
+    Check(Ticked(dialog, 103), "limit=y checks 103");
+    Screenshot(dialog, "vhdout.bmp");
+    SetField(dialog, 101, "5.0");
+    PostMessageA(dialog, WM_CLOSE, 0, 0);
+    kit.WaitExit();
+  }
+  CheckEq(ReadBytes(out), "2\nsupply=3.3;counts/volt=1241;limit=y;", "Close leaves the string");
+
+  {
+    Kit kit({"param", out, "spcsel", "se=y;le=n;"});
+    HWND dialog = kit.Window("Spice File Type:");
+    Check(Ticked(dialog, 101) && !Ticked(dialog, 102), "se=y checks 101");
+    Screenshot(dialog, "spcsel.bmp");
+    SendMessageA(GetDlgItem(dialog, 102), BM_CLICK, 0, 0);
+    Kalvor::Click(dialog, IDOK);
+    kit.WaitExit();
+  }
+  CheckEq(ReadBytes(out), "1\nse=n;le=y;", "spcsel after choosing the L-Edit extract");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 6) {
+    std::fprintf(stderr, "usage: kvdriver KALVOR.EXE KVKIT.EXE WORK-DIR ARTEFACT-DIR CORPUS-DIR\n");
+    return 2;
+  }
+  g_exe = argv[1];
+  g_kit_exe = argv[2];
+  g_work = argv[3];
+  g_artefacts = argv[4];
+  g_corpus = argv[5];
+
+  struct Scenario {
+    const char* name;
+    void (*run)();
+  };
+  const Scenario scenarios[] = {
+      {"command-line design, WIN.INI and defaults", CommandLineStart},
+      {"arming the program's own converters", ArmConverters},
+      {"Run with an empty test ID", RunWithoutTestId},
+      {"copy into project and reformat", CopyAndReformat},
+      {"Exit saves the check boxes", ExitKeepsCheckBoxes},
+      {"progress window", ProgressWindow},
+      {"dialog templates", Templates},
+      {"input box", InputBoxes},
+      {"parameter dialogs", ParameterDialogs},
+  };
+  int passed = 0;
+  int failed = 0;
+  const char* only = std::getenv("KVDRIVER_ONLY");
+  for (const Scenario& s : scenarios) {
+    if (only && *only && std::string(s.name).find(only) == std::string::npos) continue;
+    try {
+      s.run();
+      std::printf("PASS %s\n", s.name);
+      ++passed;
+    } catch (const Failure& f) {
+      std::printf("FAIL %s: %s\n", s.name, f.what.c_str());
+      ++failed;
+    }
+    std::fflush(stdout);
+  }
+  std::printf("%d passed, %d failed\n", passed, failed);
+  return failed == 0 ? 0 : 1;
+}
