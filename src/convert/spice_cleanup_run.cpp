@@ -5,6 +5,7 @@
 #include "app/settings.h"
 #include "convert/converters.h"
 #include "convert/spice_cleanup.h"
+#include "convert/titled_param_dialog.h"
 #include "text/lineio.h"
 #include "text/strings.h"
 
@@ -47,7 +48,7 @@ Outcome RunSpiceCleanup(App& app) {
   const std::string scratch_path = netlist.substr(0, netlist.size() - 3) + "~~~";
 
   std::string file_type = LoadOptionString(app, key::kSpcsel, defaults::kSpcsel, 256, true);
-  int chosen = ParamDlg(app, key::kSpcsel, file_type);
+  int chosen = TitledParamDlg(app, key::kSpcsel, "Spice File Type:", file_type);
   bool s_edit_export = file_type.size() > 3 && file_type[3] == 'y';
   if (s_edit_export) netlist.pop_back();
   if (chosen == kIdCancel) return Outcome::kStopped;

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "app/dialogs.h"
+#include "convert/titled_param_dialog.h"
 #include "app/safe_replace.h"
 #include "app/settings.h"
 #include "convert/converters.h"
@@ -17,6 +18,7 @@ namespace kalvor {
 namespace {
 
 constexpr const char* kScratchName = "~temp.txt";
+constexpr const char* kDialogTitle = "VHDL Sim Output Conversion Parameters:";
 
 // Leading sign and digits of `field`, 0 when there are none; saturates
 // instead of overflowing.
@@ -156,12 +158,12 @@ Outcome RunVhdOut(App& app) {
   if (StartsWithNoCase(line, "Signals=")) {
     std::string options = LoadOptionString(app, key::kVhdout, defaults::kVhdout,
                                            16000, false);
-    if (ParamDlg(app, key::kVhdout, options) != answer::kOk) return Outcome::kStopped;
+    if (TitledParamDlg(app, key::kVhdout, kDialogTitle, options) != answer::kOk) return Outcome::kStopped;
     app.profile().PutString(key::kVhdout, options);
     TraceScale scale;
     std::string complaint = ReadTraceScale(options, scale);
     if (!complaint.empty()) {
-      app.Notify(complaint, "VHDL Sim Output Conversion Parameters:",
+      app.Notify(complaint, kDialogTitle,
                  box::kOk | box::kIconError);
       return Outcome::kFailed;
     }

@@ -217,7 +217,11 @@ TEST(SpiceCleanup, FileTypeDialog) {
   EXPECT_EQ(c.t.ui.dialogs_run, V{"spcsel"});
   // Cancel: nothing is read, written or stored.
   c.t.profile.values["spcsel"] = "se=n;le=y;";
-  c.t.ui.dialog_scripts.push_back([](TableView&) { return kIdCancel; });
+  c.t.ui.dialog_scripts.push_back([](TableView& v) {
+    EXPECT_EQ(v.title(), "Spice File Type:");
+    EXPECT_TRUE(v.IsChecked(102) && !v.IsChecked(101));
+    return kIdCancel;
+  });
   EXPECT_EQ(RunSpiceCleanup(c.t.app), Outcome::kStopped);
   EXPECT_EQ(c.t.profile.values["spcsel"], "se=n;le=y;");
 }

@@ -121,6 +121,8 @@ TEST(RunVhdOut, EditedParametersAreUsedAndKept) {
   WriteFileBytes("run.txt", kTrace + "20 '1' 5000\r\n");
   t.ui.answers = {t.dir / "run.txt"};
   t.ui.dialog_scripts.push_back([](TableView& v) {
+    EXPECT_EQ(v.title(), "VHDL Sim Output Conversion Parameters:");
+    EXPECT_EQ(v.GetText(102), "1241");
     v.SetText(101, "5.0");
     v.SetText(102, "1000");
     v.SetChecked(103, false);
