@@ -230,7 +230,8 @@ void SpiceCleaner::MatchCase() {
 void SpiceCleaner::DiodeToSource() {
   std::size_t third = NthBlank(text_, 3);
   if (third != std::string::npos) text_.resize(third);
-  text_ = "V" + text_.substr(1) + " 0.735";
+  text_[0] = 'V';  // "D1 A B" becomes "V1 A B 0.735"
+  text_ += " 0.735";
 }
 
 }  // namespace kalvor
