@@ -65,8 +65,11 @@ std::string ReadTraceScale(const std::string& options, TraceScale& scale) {
   }
   std::size_t second_eq =
       first_eq == std::string::npos ? first_eq : options.find('=', first_eq + 1);
-  long long counts =
-      second_eq == std::string::npos ? 0 : FieldCount(std::string_view(options).substr(second_eq + 1));
+  long long counts = 0;
+  if (second_eq != std::string::npos) {
+    std::size_t digits = options.find_first_not_of(' ', second_eq + 1);
+    if (digits != std::string::npos) counts = FieldCount(std::string_view(options).substr(digits));
+  }
   scale.counts_per_volt = static_cast<float>(counts);
   std::size_t limit = options.find("limit=");
   scale.limit = limit != std::string::npos && limit + 6 < options.size() &&
