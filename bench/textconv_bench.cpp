@@ -10,8 +10,8 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <ctime>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <string>
 
@@ -34,16 +34,40 @@ void GenerateSpice(const std::string& path, std::int64_t bytes) {
   char line[256];
   for (long i = 0; out.Tell() < bytes; ++i) {
     switch (i % 10) {
-      case 0: std::snprintf(line, sizeof line, "* block %ld of the extract", i); break;
-      case 1: std::snprintf(line, sizeof line, ".SUBCKT cell%ld a b c", i); break;
-      case 2: std::snprintf(line, sizeof line, "M%ld N%ld IN%ld VDD VDD PMOS L=2u W=10u AD=55p PD=31u AS=55p PS=31u ", i, i, i); break;
-      case 3: std::snprintf(line, sizeof line, "Cpar%ld N%ld 0 C=271.70426f", i, i); break;
-      case 4: std::snprintf(line, sizeof line, "D%ld N%ld GND DMOD AREA=1", i, i); break;
-      case 5: std::snprintf(line, sizeof line, "X%ld N%ld OUT%ld nc", i, i, i); break;
-      case 6: std::snprintf(line, sizeof line, ".ENDS\t$ cell%ld", i); break;
-      case 7: std::snprintf(line, sizeof line, "R%ld N%ld OUT%ld 1k", i, i, i); break;
-      case 8: std::snprintf(line, sizeof line, "C%ld N%ld 0 2.5e-15", i, i); break;
-      default: std::snprintf(line, sizeof line, "M%ld OUT%ld IN%ld GND GND NMOS L=2u W=5u", i, i, i); break;
+      case 0:
+        std::snprintf(line, sizeof line, "* block %ld of the extract", i);
+        break;
+      case 1:
+        std::snprintf(line, sizeof line, ".SUBCKT cell%ld a b c", i);
+        break;
+      case 2:
+        std::snprintf(line, sizeof line,
+                      "M%ld N%ld IN%ld VDD VDD PMOS L=2u W=10u AD=55p PD=31u "
+                      "AS=55p PS=31u ",
+                      i, i, i);
+        break;
+      case 3:
+        std::snprintf(line, sizeof line, "Cpar%ld N%ld 0 C=271.70426f", i, i);
+        break;
+      case 4:
+        std::snprintf(line, sizeof line, "D%ld N%ld GND DMOD AREA=1", i, i);
+        break;
+      case 5:
+        std::snprintf(line, sizeof line, "X%ld N%ld OUT%ld nc", i, i, i);
+        break;
+      case 6:
+        std::snprintf(line, sizeof line, ".ENDS\t$ cell%ld", i);
+        break;
+      case 7:
+        std::snprintf(line, sizeof line, "R%ld N%ld OUT%ld 1k", i, i, i);
+        break;
+      case 8:
+        std::snprintf(line, sizeof line, "C%ld N%ld 0 2.5e-15", i, i);
+        break;
+      default:
+        std::snprintf(line, sizeof line,
+                      "M%ld OUT%ld IN%ld GND GND NMOS L=2u W=5u", i, i, i);
+        break;
     }
     WriteLine(out, line);
     ++n;
@@ -79,7 +103,9 @@ struct Timing {
 };
 Timing Seconds(const Timer& since) {
   return {static_cast<double>(std::clock() - since.cpu) / CLOCKS_PER_SEC,
-          std::chrono::duration<double>(std::chrono::steady_clock::now() - since.wall).count()};
+          std::chrono::duration<double>(std::chrono::steady_clock::now() -
+                                        since.wall)
+              .count()};
 }
 
 Timing CopyLines(const std::string& from, const std::string& to) {
@@ -102,7 +128,9 @@ struct Bench {
   PosixShell shell;
   App app;
   explicit Bench(const std::string& d)
-      : dir(d), profile(d + "/bench.ini"), app(Platform{ui, profile, shell, files}) {
+      : dir(d),
+        profile(d + "/bench.ini"),
+        app(Platform{ui, profile, shell, files}) {
     files.ChangeDirectory(dir);
     app.state.test_dir = dir + "/";
     app.state.test_id = "bench";
@@ -114,7 +142,8 @@ struct Bench {
 };
 
 Timing TimeCleanup(Bench& b, const std::string& source) {
-  fs::copy_file(source, b.dir + "/bench.spc", fs::copy_options::overwrite_existing);
+  fs::copy_file(source, b.dir + "/bench.spc",
+                fs::copy_options::overwrite_existing);
   b.ui.AddAnswer("se=n;le=y;");
   Timer start;
   Outcome o = RunSpiceCleanup(b.app);
@@ -124,7 +153,8 @@ Timing TimeCleanup(Bench& b, const std::string& source) {
 }
 
 Timing TimeSwitch(Bench& b, const std::string& source) {
-  fs::copy_file(source, b.dir + "/bench.vhd", fs::copy_options::overwrite_existing);
+  fs::copy_file(source, b.dir + "/bench.vhd",
+                fs::copy_options::overwrite_existing);
   b.app.state.option_line = " SIM";
   Timer start;
   Outcome o = RunSimSwitch(b.app);
@@ -133,7 +163,6 @@ Timing TimeSwitch(Bench& b, const std::string& source) {
   return t;
 }
 
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -141,7 +170,8 @@ int main(int argc, char** argv) {
   // A memory file system where there is one: the figures are then the
   // converters' own, not the disk's write-back.
   std::error_code ec;
-  fs::path base = fs::is_directory("/dev/shm", ec) ? fs::path("/dev/shm") : fs::temp_directory_path();
+  fs::path base = fs::is_directory("/dev/shm", ec) ? fs::path("/dev/shm")
+                                                   : fs::temp_directory_path();
   std::string dir = (base / "kalvor-textconv-bench").string();
   for (int i = 1; i + 1 < argc; i += 2) {
     std::string a = argv[i];
@@ -189,15 +219,17 @@ int main(int argc, char** argv) {
   }
   std::printf("in %s\n", dir.c_str());
   std::printf("processor seconds (wall seconds), best of five\n");
-  std::printf("%-16s %5s %17s %17s %9s\n", "function", "MB", "copy", "run", "run/copy");
+  std::printf("%-16s %5s %17s %17s %9s\n", "function", "MB", "copy", "run",
+              "run/copy");
   for (const Row& row : rows) {
-    std::printf("%-16s %5ld %7.3f (%7.3f) %7.3f (%7.3f) %9.2f\n", row.what, row.mb,
-                row.copy.cpu, row.copy.wall, row.run.cpu, row.run.wall,
+    std::printf("%-16s %5ld %7.3f (%7.3f) %7.3f (%7.3f) %9.2f\n", row.what,
+                row.mb, row.copy.cpu, row.copy.wall, row.run.cpu, row.run.wall,
                 row.run.cpu / row.copy.cpu);
   }
   for (int k = 0; k < 2; ++k) {
-    std::printf("%-16s growth for 10x input: %.2fx (wall %.2fx; copy %.2fx)\n", rows[k].what,
-                rows[k + 2].run.cpu / rows[k].run.cpu, rows[k + 2].run.wall / rows[k].run.wall,
+    std::printf("%-16s growth for 10x input: %.2fx (wall %.2fx; copy %.2fx)\n",
+                rows[k].what, rows[k + 2].run.cpu / rows[k].run.cpu,
+                rows[k + 2].run.wall / rows[k].run.wall,
                 rows[k + 2].copy.cpu / rows[k].copy.cpu);
   }
   fs::remove_all(dir);

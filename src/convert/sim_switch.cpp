@@ -52,7 +52,8 @@ bool SwitchStream(File& in, File& out, std::string_view keyword) {
 
 Outcome RunSimSwitch(App& app) {
   const std::string keyword = app.state.option_line;
-  const std::string scratch_path = JoinPath(app.state.test_dir, kScratchName, app.style);
+  const std::string scratch_path =
+      JoinPath(app.state.test_dir, kScratchName, app.style);
   Outcome outcome = Outcome::kCompleted;
   std::vector<std::string> names = app.fs().List("*.vhd");
   for (const std::string& name : names) {

@@ -38,10 +38,10 @@ SpiceOptions ReadSpiceOptions(DialogView& main) {
   return o;
 }
 
-SpiceCleaner::SpiceCleaner(const SpiceOptions& options, const NodeNameTable& nodes,
-                           bool is_extract, NodeTableState state,
-                           std::function<bool(const std::string&)> keep_unpaired,
-                           std::function<void()> each_line)
+SpiceCleaner::SpiceCleaner(
+    const SpiceOptions& options, const NodeNameTable& nodes, bool is_extract,
+    NodeTableState state, std::function<bool(const std::string&)> keep_unpaired,
+    std::function<void()> each_line)
     : options_(options),
       nodes_(nodes),
       is_extract_(is_extract),
@@ -88,7 +88,8 @@ SpiceCleaner::Step SpiceCleaner::Pipeline() {
       return Step::kEnd;
     }
   }
-  if (options_.no_comments && !text_.empty() && text_[0] == '*') return Step::kDrop;
+  if (options_.no_comments && !text_.empty() && text_[0] == '*')
+    return Step::kDrop;
   if (options_.no_end && text_ == ".END") return Step::kDrop;
   if (options_.no_nc) {
     std::size_t nc = text_.find(" nc");
@@ -105,7 +106,8 @@ SpiceCleaner::Step SpiceCleaner::Pipeline() {
     }
   }
   if (options_.match_case) ReplaceAliases();
-  if (options_.no_parasitics && !text_.empty() && (text_[0] == 'C' || text_[0] == 'c')) {
+  if (options_.no_parasitics && !text_.empty() &&
+      (text_[0] == 'C' || text_[0] == 'c')) {
     std::size_t last = text_.find_last_not_of(' ');
     if (last != std::string::npos && text_[last] >= '0' && text_[last] <= '9') {
       return Step::kDrop;
@@ -153,13 +155,15 @@ bool SpiceCleaner::ConsumeAliases() {
   for (;;) {
     if (!Next()) return false;
     std::size_t eq = text_.find('=');
-    if (text_.empty() || text_[0] != '*' || eq == std::string::npos) return true;
+    if (text_.empty() || text_[0] != '*' || eq == std::string::npos)
+      return true;
     long group = LeadingInt(std::string_view(text_).substr(1));
     std::size_t start = text_.find_first_not_of(' ', eq + 1);
     std::string alias;
     if (start != std::string::npos) {
       std::size_t end = text_.find(' ', start);
-      alias = text_.substr(start, end == std::string::npos ? std::string::npos : end - start);
+      alias = text_.substr(
+          start, end == std::string::npos ? std::string::npos : end - start);
     }
     if (group != previous_group) {
       first_name = ToUpper(alias);
@@ -195,7 +199,8 @@ SpiceCleaner::Step SpiceCleaner::CheckQuestionMarks() {
   if (text_[0] == 'C' || text_[0] == 'c') return Step::kDrop;
   std::size_t question = text_.find('?');
   std::size_t blank = text_.find(' ', question + 2);
-  if (blank != std::string::npos && blank + 1 < text_.size() && text_[blank + 1] == '?') {
+  if (blank != std::string::npos && blank + 1 < text_.size() &&
+      text_[blank + 1] == '?') {
     return Step::kDrop;
   }
   return keep_unpaired_ && !keep_unpaired_(text_) ? Step::kCancel : Step::kKeep;

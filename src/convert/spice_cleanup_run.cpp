@@ -16,16 +16,18 @@ namespace {
 // Asks for a SPICE command file and collects its node names. Returns the
 // table state: 1 once a command file was chosen, else 0.
 NodeTableState BuildNodeTable(App& app, NodeNameTable& nodes) {
-  if (app.Notify("Pick a Spice command file with correct node names\nto use for "
-                 "matching node name upr/lwr case?\n\nNOTE: top-node/match "
-                 "facility requires extract options...\n - write nodes as "
-                 "names\n - write node name comments",
-                 "Node Name Case Matching", box::kYesNo | box::kIconQuestion) !=
-      answer::kYes) {
+  if (app.Notify(
+          "Pick a Spice command file with correct node names\nto use for "
+          "matching node name upr/lwr case?\n\nNOTE: top-node/match "
+          "facility requires extract options...\n - write nodes as "
+          "names\n - write node name comments",
+          "Node Name Case Matching",
+          box::kYesNo | box::kIconQuestion) != answer::kYes) {
     return NodeTableState::kNone;
   }
   std::string chosen;
-  if (!app.ui().FileDialog(chosen, 256, app.state.test_dir, "*.sp;*.spc;*.cmd;*.txt")) {
+  if (!app.ui().FileDialog(chosen, 256, app.state.test_dir,
+                           "*.sp;*.spc;*.cmd;*.txt")) {
     return NodeTableState::kNone;
   }
   File file;
@@ -45,9 +47,11 @@ Outcome RunSpiceCleanup(App& app) {
   NodeNameTable nodes;
   NodeTableState state = NodeTableState::kNone;
   if (options.match_case) state = BuildNodeTable(app, nodes);
-  const std::string scratch_path = netlist.substr(0, netlist.size() - 3) + "~~~";
+  const std::string scratch_path =
+      netlist.substr(0, netlist.size() - 3) + "~~~";
 
-  std::string file_type = LoadOptionString(app, key::kSpcsel, defaults::kSpcsel, 256, true);
+  std::string file_type =
+      LoadOptionString(app, key::kSpcsel, defaults::kSpcsel, 256, true);
   int chosen = TitledParamDlg(app, key::kSpcsel, "Spice File Type:", file_type);
   bool s_edit_export = file_type.size() > 3 && file_type[3] == 'y';
   if (s_edit_export) netlist.pop_back();
@@ -61,7 +65,8 @@ Outcome RunSpiceCleanup(App& app) {
   }
   File out;
   if (!out.Open(scratch_path, File::Mode::kCreate)) {
-    app.Notify("Unable to create above file.", scratch_path, box::kOk | box::kIconError);
+    app.Notify("Unable to create above file.", scratch_path,
+               box::kOk | box::kIconError);
     return Outcome::kFailed;
   }
   SpiceCleaner cleaner(
@@ -76,15 +81,17 @@ Outcome RunSpiceCleanup(App& app) {
   // The netlist is replaced in one step, and only by a complete result.
   if (result != SpiceCleaner::Result::kDone ||
       !CommitScratch(app, out, scratch_path, netlist)) {
-    app.Notify("Could not replace above file.  Probably you will have to\nexit "
-               "Spice to free up the file.",
-               netlist, box::kOk);
+    app.Notify(
+        "Could not replace above file.  Probably you will have to\nexit "
+        "Spice to free up the file.",
+        netlist, box::kOk);
     return Outcome::kFailed;
   }
   if (cleaner.state() == NodeTableState::kNotMet) {
-    app.Notify("Warning: Did not recognize node table in above file.\n\nBe sure "
-               "to run extract with 'output node names' checked.",
-               netlist, box::kOk);
+    app.Notify(
+        "Warning: Did not recognize node table in above file.\n\nBe sure "
+        "to run extract with 'output node names' checked.",
+        netlist, box::kOk);
   } else {
     app.Notify(netlist, "Done!", box::kOk);
   }

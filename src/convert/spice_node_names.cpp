@@ -29,7 +29,8 @@ void NodeNameTable::TakeLine(std::string_view line) {
     if (word.empty()) continue;
     if (word.find_first_of("([") != std::string_view::npos) return;
     if (word.find('=') != std::string_view::npos) continue;
-    if (std::string_view("0123456789.+-*").find(word[0]) != std::string_view::npos) {
+    if (std::string_view("0123456789.+-*").find(word[0]) !=
+        std::string_view::npos) {
       continue;
     }
     Add(word);
@@ -48,7 +49,8 @@ bool NodeNameTable::HasUpper(const std::string& upper_word) const {
   return by_upper_.count(upper_word) != 0;
 }
 
-const std::string* NodeNameTable::SpellingOfUpper(const std::string& upper_word) const {
+const std::string* NodeNameTable::SpellingOfUpper(
+    const std::string& upper_word) const {
   auto it = by_upper_.find(upper_word);
   return it == by_upper_.end() ? nullptr : &it->second;
 }

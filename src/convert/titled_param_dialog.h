@@ -10,8 +10,10 @@ namespace kalvor {
 
 class TitledParamDialog : public ParamDialog {
  public:
-  TitledParamDialog(std::string template_name, std::string title, std::string& options)
-      : ParamDialog(std::move(template_name), options), title_(std::move(title)) {}
+  TitledParamDialog(std::string template_name, std::string title,
+                    std::string& options)
+      : ParamDialog(std::move(template_name), options),
+        title_(std::move(title)) {}
   void OnInit(DialogView& view) override {
     view.SetTitle(title_);
     ParamDialog::OnInit(view);

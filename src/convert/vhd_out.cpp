@@ -6,10 +6,10 @@
 #include <limits>
 
 #include "app/dialogs.h"
-#include "convert/titled_param_dialog.h"
 #include "app/safe_replace.h"
 #include "app/settings.h"
 #include "convert/converters.h"
+#include "convert/titled_param_dialog.h"
 #include "text/lineio.h"
 #include "text/strings.h"
 
@@ -20,8 +20,8 @@ namespace {
 constexpr const char* kScratchName = "~temp.txt";
 constexpr const char* kDialogTitle = "VHDL Sim Output Conversion Parameters:";
 
-// Leading sign and digits of `field`, 0 when there are none; saturates
-// instead of overflowing.
+// Leading sign and digits of `field`, 0 when there are none; digits beyond
+// the range of the type are ignored instead of overflowing.
 long long FieldCount(std::string_view field) {
   std::size_t i = 0;
   bool negative = false;
@@ -40,7 +40,8 @@ long long FieldCount(std::string_view field) {
 void AppendVolts(std::string& out, float volts) {
   char buf[64];
   int n = std::snprintf(buf, sizeof buf, "\t%f", static_cast<double>(volts));
-  if (n > 0) out.append(buf, static_cast<std::size_t>(std::min<int>(n, sizeof buf - 1)));
+  if (n > 0)
+    out.append(buf, static_cast<std::size_t>(std::min<int>(n, sizeof buf - 1)));
 }
 
 bool IsNumberText(const std::string& text, float& value) {
@@ -63,12 +64,14 @@ std::string ReadTraceScale(const std::string& options, TraceScale& scale) {
     std::string after = options.substr(first_eq + 1, 12);
     scale.supply_text = after.substr(0, after.find(';'));
   }
-  std::size_t second_eq =
-      first_eq == std::string::npos ? first_eq : options.find('=', first_eq + 1);
+  std::size_t second_eq = first_eq == std::string::npos
+                              ? first_eq
+                              : options.find('=', first_eq + 1);
   long long counts = 0;
   if (second_eq != std::string::npos) {
     std::size_t digits = options.find_first_not_of(' ', second_eq + 1);
-    if (digits != std::string::npos) counts = FieldCount(std::string_view(options).substr(digits));
+    if (digits != std::string::npos)
+      counts = FieldCount(std::string_view(options).substr(digits));
   }
   scale.counts_per_volt = static_cast<float>(counts);
   std::size_t limit = options.find("limit=");
@@ -94,7 +97,8 @@ std::string TraceHeading(std::string_view line) {
   while (i < text.size()) {
     char c = text[i];
     out.push_back(c);
-    if (c == ' ' && i > 0 && last_dot != std::string_view::npos && last_dot > i) {
+    if (c == ' ' && i > 0 && last_dot != std::string_view::npos &&
+        last_dot > i) {
       // The text up to and including the next "." goes.
       i = text.find('.', i + 1) + 1;
       continue;
@@ -148,7 +152,8 @@ std::string TraceRow(std::string_view line, const TraceScale& scale) {
 
 Outcome RunVhdOut(App& app) {
   std::string chosen;
-  if (!app.ui().FileDialog(chosen, 256, "", "*.txt;*.out")) return Outcome::kStopped;
+  if (!app.ui().FileDialog(chosen, 256, "", "*.txt;*.out"))
+    return Outcome::kStopped;
   chosen = Truncate(chosen, 255);
   std::string view_path = chosen;
   File in;
@@ -159,18 +164,19 @@ Outcome RunVhdOut(App& app) {
   std::string line;
   ReadWholeLine(in, line);
   if (StartsWithNoCase(line, "Signals=")) {
-    std::string options = LoadOptionString(app, key::kVhdout, defaults::kVhdout,
-                                           16000, false);
-    if (TitledParamDlg(app, key::kVhdout, kDialogTitle, options) != answer::kOk) return Outcome::kStopped;
+    std::string options =
+        LoadOptionString(app, key::kVhdout, defaults::kVhdout, 16000, false);
+    if (TitledParamDlg(app, key::kVhdout, kDialogTitle, options) != answer::kOk)
+      return Outcome::kStopped;
     app.profile().PutString(key::kVhdout, options);
     TraceScale scale;
     std::string complaint = ReadTraceScale(options, scale);
     if (!complaint.empty()) {
-      app.Notify(complaint, kDialogTitle,
-                 box::kOk | box::kIconError);
+      app.Notify(complaint, kDialogTitle, box::kOk | box::kIconError);
       return Outcome::kFailed;
     }
-    const std::string scratch_path = JoinPath(app.state.test_dir, kScratchName, app.style);
+    const std::string scratch_path =
+        JoinPath(app.state.test_dir, kScratchName, app.style);
     File scratch;
     if (!scratch.Open(scratch_path, File::Mode::kCreate)) {
       app.Notify("Unable to create temp file", "", box::kOk);
@@ -179,10 +185,12 @@ Outcome RunVhdOut(App& app) {
     bool ok = WriteLine(scratch, TraceHeading(line));
     for (int skip = 0; skip < 3 && ReadWholeLine(in, line); ++skip) {
     }
-    while (ok && ReadWholeLine(in, line)) ok = WriteLine(scratch, TraceRow(line, scale));
+    while (ok && ReadWholeLine(in, line))
+      ok = WriteLine(scratch, TraceRow(line, scale));
     in.Close();
-    std::string result = chosen.size() >= 3 ? chosen.substr(0, chosen.size() - 3) + "out"
-                                            : std::string("out");
+    std::string result = chosen.size() >= 3
+                             ? chosen.substr(0, chosen.size() - 3) + "out"
+                             : std::string("out");
     if (!ok || !CommitScratch(app, scratch, scratch_path, result)) {
       app.Notify("Unable to replace above file; it was left unchanged.", result,
                  box::kOk | box::kIconError);
@@ -193,10 +201,11 @@ Outcome RunVhdOut(App& app) {
     in.Close();
   }
   if (app.shell().Open("winwed32.exe", view_path, app.state.test_dir) <= 32) {
-    app.Notify("WINWED32.exe failed to run.\n\nPlease be sure the T-Spice Pro 5 "
-               "directory is in your PATH statement\nin the autoexec.bat file, "
-               "and re-boot.",
-               "Error", box::kOk);
+    app.Notify(
+        "WINWED32.exe failed to run.\n\nPlease be sure the T-Spice Pro 5 "
+        "directory is in your PATH statement\nin the autoexec.bat file, "
+        "and re-boot.",
+        "Error", box::kOk);
     return Outcome::kFailed;
   }
   return Outcome::kCompleted;

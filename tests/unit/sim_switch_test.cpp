@@ -1,3 +1,5 @@
+#include "convert/sim_switch.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -5,7 +7,6 @@
 #include <vector>
 
 #include "convert/converters.h"
-#include "convert/sim_switch.h"
 #include "support/scripted_platform.h"
 #include "textconv_support.h"
 
@@ -18,8 +19,8 @@ using testing::TestApp;
 using testing::WriteFileBytes;
 
 const std::vector<std::string> kRegion = {
-    "entity e is end;",        "--ifdef SIM", "--  x <= y after 1 ns;",
-    "--else",                  "  x <= y;",   "--endif",
+    "entity e is end;", "--ifdef SIM", "--  x <= y after 1 ns;",
+    "--else",           "  x <= y;",   "--endif",
     "  z <= x;",
 };
 
@@ -32,8 +33,9 @@ std::vector<std::string> Switched(std::vector<std::string> lines,
 
 TEST(SwitchLine, SimSelectsTheIfdefBranchAndNosimSwitchesBack) {
   const std::vector<std::string> sim = {
-      "entity e is end;", "--ifdef SIM", "  x <= y after 1 ns;", "--else",
-      "--  x <= y;",      "--endif",     "  z <= x;",
+      "entity e is end;", "--ifdef SIM", "  x <= y after 1 ns;",
+      "--else",           "--  x <= y;", "--endif",
+      "  z <= x;",
   };
   EXPECT_EQ(Switched(kRegion, " SIM"), sim);
   // Switching twice changes nothing the second time.
@@ -43,9 +45,10 @@ TEST(SwitchLine, SimSelectsTheIfdefBranchAndNosimSwitchesBack) {
 }
 
 TEST(SwitchLine, MarkersIgnoreCaseButTheKeywordDoesNot) {
-  EXPECT_EQ(Switched({"--IFDEF SIM", "--a", "--ELSE", " b", "--ENDIF", " c"}, " SIM"),
-            (std::vector<std::string>{"--IFDEF SIM", "a", "--ELSE", "-- b", "--ENDIF",
-                                      " c"}));
+  EXPECT_EQ(
+      Switched({"--IFDEF SIM", "--a", "--ELSE", " b", "--ENDIF", " c"}, " SIM"),
+      (std::vector<std::string>{"--IFDEF SIM", "a", "--ELSE", "-- b", "--ENDIF",
+                                " c"}));
   EXPECT_EQ(Switched({"--ifdef sim", "--a", " b"}, " SIM"),
             (std::vector<std::string>{"--ifdef sim", "--a", "-- b"}));
 }
@@ -53,9 +56,11 @@ TEST(SwitchLine, MarkersIgnoreCaseButTheKeywordDoesNot) {
 TEST(SwitchLine, OnlyBlankIndentedLinesAreCommentedAndDashLinesUncommented) {
   // One hyphen and one letter lose both; column-1 lines stay active; a lone
   // hyphen becomes empty without reading past it.
-  EXPECT_EQ(Switched({"--ifdef SIM", "-a", "-", "x", "--else", "y <= 1;", "\tz;"}, " SIM"),
-            (std::vector<std::string>{"--ifdef SIM", "", "", "x", "--else", "y <= 1;",
-                                      "--\tz;"}));
+  EXPECT_EQ(
+      Switched({"--ifdef SIM", "-a", "-", "x", "--else", "y <= 1;", "\tz;"},
+               " SIM"),
+      (std::vector<std::string>{"--ifdef SIM", "", "", "x", "--else", "y <= 1;",
+                                "--\tz;"}));
   // A tab after the marker counts as the blank of the keyword.
   EXPECT_EQ(Switched({"--ifdef\tSIM", "--a"}, " SIM"),
             (std::vector<std::string>{"--ifdef\tSIM", "a"}));
@@ -89,7 +94,8 @@ TEST(RunSimSwitch, LongLinesPassWhole) {
   t.app.state.option_line = " NOSIM";
   std::string outside(40000, 'o');
   std::string active = " " + std::string(20000, 'a');
-  WriteFileBytes("long.vhd", outside + "\n--ifdef SIM\n" + active + "\n--endif\n");
+  WriteFileBytes("long.vhd",
+                 outside + "\n--ifdef SIM\n" + active + "\n--endif\n");
   t.ui.answers = {"yes"};
   EXPECT_EQ(RunSimSwitch(t.app), Outcome::kCompleted);
   EXPECT_EQ(ReadFileBytes("long.vhd"),
@@ -126,8 +132,9 @@ TEST(RunSimSwitch, FailedReplaceIsReportedAndTheFileKept) {
   testing::LockedApp locked(t);
   t.ui.answers = {"yes"};
   EXPECT_EQ(RunSimSwitch(locked.app), Outcome::kFailed);
-  EXPECT_TRUE(t.ui.Showed("Unable to replace above file; it was left unchanged.",
-                          t.app.state.test_dir + "a.vhd"));
+  EXPECT_TRUE(
+      t.ui.Showed("Unable to replace above file; it was left unchanged.",
+                  t.app.state.test_dir + "a.vhd"));
   EXPECT_EQ(t.ui.Last().text, "Done");
   EXPECT_EQ(ReadFileBytes("a.vhd"), CrLf(kRegion));
 }

@@ -1,3 +1,5 @@
+#include "convert/spice_cleanup.h"
+
 #include <gtest/gtest.h>
 
 #include <initializer_list>
@@ -7,7 +9,6 @@
 #include "app/ids.h"
 #include "app/table_view.h"
 #include "convert/converters.h"
-#include "convert/spice_cleanup.h"
 #include "support/scripted_platform.h"
 #include "text/file.h"
 #include "textconv_support.h"
@@ -22,12 +23,13 @@ using testing::TestApp;
 using testing::WriteFileBytes;
 using V = std::vector<std::string>;
 
-constexpr int kAllBoxes[] = {id::kNoComments, id::kNoNc,   id::kNoEnd,
-                             id::kNoQuestion, id::kNoC,    id::kNoUpper,
+constexpr int kAllBoxes[] = {id::kNoComments, id::kNoNc,  id::kNoEnd,
+                             id::kNoQuestion, id::kNoC,   id::kNoUpper,
                              id::kDiodes,     id::kNoCaps};
 // The boxes checked by default.
 constexpr std::initializer_list<int> kDefaults = {
-    id::kNoComments, id::kNoNc, id::kNoEnd, id::kNoQuestion, id::kNoC, id::kDiodes};
+    id::kNoComments, id::kNoNc, id::kNoEnd,
+    id::kNoQuestion, id::kNoC,  id::kDiodes};
 
 struct CleanupTest {
   explicit CleanupTest(std::initializer_list<int> checked) {
@@ -43,7 +45,9 @@ struct CleanupTest {
       return kIdOk;
     });
   }
-  std::string Path(const std::string& ext) { return t.app.state.test_dir + "chip" + ext; }
+  std::string Path(const std::string& ext) {
+    return t.app.state.test_dir + "chip" + ext;
+  }
   V Clean(const std::string& ext, const V& lines) {
     WriteFileBytes("chip" + ext, CrLf(lines));
     FileType(ext == ".sp");
@@ -72,8 +76,8 @@ TEST(SpiceCleanup, DefaultOptionsOnAnExtract) {
                               ".END",
                           });
   EXPECT_EQ(c.outcome, Outcome::kCompleted);
-  EXPECT_EQ(out, (V{"X3 nca b inv", "V1 A B 0.735", "Cpar1 VDD 0 271.70426fe", "C2 a b 2f ",
-                    "M1 OUT IN GND GND NMOS L=2u"}));
+  EXPECT_EQ(out, (V{"X3 nca b inv", "V1 A B 0.735", "Cpar1 VDD 0 271.70426fe",
+                    "C2 a b 2f ", "M1 OUT IN GND GND NMOS L=2u"}));
   EXPECT_EQ(c.t.ui.Last().caption, "Done!");
   EXPECT_EQ(c.t.ui.Last().text, c.Path(".spc"));
   EXPECT_FALSE(FileExists("chip.~~~"));
@@ -83,7 +87,8 @@ TEST(SpiceCleanup, DefaultOptionsOnAnExtract) {
 TEST(SpiceCleanup, NothingCheckedKeepsEveryLineByteForByte) {
   CleanupTest c({});
   const std::string long_line = "X1 " + std::string(5000, 'n') + " inv";
-  const std::string bytes = "* c\n.ENDS\t$ cell\r\n" + long_line + "\nD1 a b d\n\n.END";
+  const std::string bytes =
+      "* c\n.ENDS\t$ cell\r\n" + long_line + "\nD1 a b d\n\n.END";
   WriteFileBytes("chip.sp", bytes);
   c.FileType(true);
   EXPECT_EQ(RunSpiceCleanup(c.t.app), Outcome::kCompleted);
@@ -94,8 +99,9 @@ TEST(SpiceCleanup, NothingCheckedKeepsEveryLineByteForByte) {
 TEST(SpiceCleanup, ParasiticsAndQuestionMarks) {
   CleanupTest c({id::kNoCaps, id::kNoQuestion});
   c.t.ui.answers = {"ok"};
-  V out = c.Clean(".sp", {"C1 a b 1.2e-15", "c2 a b 3  ", "C3 a b 2f", "X1 ?a ?b inv",
-                          "C4 ?a b 2f", "X2 ?a b inv", "X3 a b?"});
+  V out =
+      c.Clean(".sp", {"C1 a b 1.2e-15", "c2 a b 3  ", "C3 a b 2f",
+                      "X1 ?a ?b inv", "C4 ?a b 2f", "X2 ?a b inv", "X3 a b?"});
   EXPECT_EQ(out, (V{"C3 a b 2f", "X2 ?a b inv", "X3 a b?"}));
   ASSERT_EQ(c.t.ui.boxes.size(), 3u);
   EXPECT_EQ(c.t.ui.boxes[0].text, "X2 ?a b inv");
@@ -128,8 +134,8 @@ TEST(SpiceCleanup, NodeNameTableFromCommandFile) {
   CleanupTest c({id::kNoUpper});
   WriteFileBytes("names.cmd", CrLf(kCommandFile));
   c.t.ui.answers = {"yes", c.t.dir / "names.cmd"};
-  V out = c.Clean(".sp", {"M1 VDD A GND GND nmos", "X1 SUM CARRY OUT IN VDD", "* VDD X Y",
-                          "X2 NODE5 NODE6 LATE LATE2 x"});
+  V out = c.Clean(".sp", {"M1 VDD A GND GND nmos", "X1 SUM CARRY OUT IN VDD",
+                          "* VDD X Y", "X2 NODE5 NODE6 LATE LATE2 x"});
   ASSERT_GE(c.t.ui.boxes.size(), 2u);
   EXPECT_EQ(c.t.ui.boxes[0].caption, "Node Name Case Matching");
   EXPECT_EQ(c.t.ui.boxes[1].caption, "Node name table from file is:");
@@ -137,12 +143,13 @@ TEST(SpiceCleanup, NodeNameTableFromCommandFile) {
   EXPECT_EQ(c.t.ui.file_dialog_dirs.back(), c.t.app.state.test_dir);
   EXPECT_EQ(c.t.ui.file_dialog_patterns.back(), "*.sp;*.spc;*.cmd;*.txt");
   // The last word never changes; comments are left alone.
-  EXPECT_EQ(out, (V{"M1 Vdd A Gnd Gnd nmos", "X1 SUM Carry Out In VDD", "* VDD X Y",
-                    "X2 Node5 Node6 LATE LATE2 x"}));
+  EXPECT_EQ(out, (V{"M1 Vdd A Gnd Gnd nmos", "X1 SUM Carry Out In VDD",
+                    "* VDD X Y", "X2 Node5 Node6 LATE LATE2 x"}));
   // No node table in the netlist: the warning instead of "Done!".
-  EXPECT_EQ(c.t.ui.Last().text,
-            "Warning: Did not recognize node table in above file.\n\nBe sure to run "
-            "extract with 'output node names' checked.");
+  EXPECT_EQ(
+      c.t.ui.Last().text,
+      "Warning: Did not recognize node table in above file.\n\nBe sure to run "
+      "extract with 'output node names' checked.");
   EXPECT_EQ(c.t.ui.Last().caption, c.Path(".sp"));
 }
 
@@ -151,22 +158,20 @@ TEST(SpiceCleanup, HierarchicalNodeNamesBecomeAliasesEvenWithCommentsKept) {
   WriteFileBytes("names.cmd", CrLf({"V1 N3 0 5"}));
   c.t.ui.answers = {"yes", c.t.dir / "names.cmd"};
   const std::string grown(300, 'w');
-  V out = c.Clean(".sp", {"*    Node Names = TOP/N3",
-                          "*       " + grown,
-                          "*       SUB/X",
-                          "*    Node Names = LOCAL",
-                          "R1  TOP/N3 b TOP/N3 1",
-                          "R2 a TOP/N3"});
+  V out = c.Clean(".sp", {"*    Node Names = TOP/N3", "*       " + grown,
+                          "*       SUB/X", "*    Node Names = LOCAL",
+                          "R1  TOP/N3 b TOP/N3 1", "R2 a TOP/N3"});
   // The name is matched with the blanks around it; the line grows freely.
-  EXPECT_EQ(out, (V{"*    Node Names = LOCAL", "R1  " + grown + " b " + grown + " 1",
-                    "R2 a TOP/N3"}));
+  EXPECT_EQ(out, (V{"*    Node Names = LOCAL",
+                    "R1  " + grown + " b " + grown + " 1", "R2 a TOP/N3"}));
   EXPECT_EQ(c.t.ui.Last().caption, "Done!");
 }
 
 TEST(SpiceCleanup, AliasSectionOfAnExtract) {
-  const V netlist = {"* NODE NAME ALIASES", "*       1 = N1 (1,2)", "*       1 = OUT (3,4)",
-                     "*       2 = IN (1,1)", "*       3 = N7", "*       3 = N8",
-                     "M1 N1 IN N7 N7 NMOS", ".END"};
+  const V netlist = {"* NODE NAME ALIASES",   "*       1 = N1 (1,2)",
+                     "*       1 = OUT (3,4)", "*       2 = IN (1,1)",
+                     "*       3 = N7",        "*       3 = N8",
+                     "M1 N1 IN N7 N7 NMOS",   ".END"};
   {
     CleanupTest c({id::kNoUpper});
     WriteFileBytes("names.cmd", CrLf({"X1 Out In inv"}));
@@ -180,7 +185,8 @@ TEST(SpiceCleanup, AliasSectionOfAnExtract) {
     WriteFileBytes("names.cmd", CrLf({"X1 Out In inv"}));
     c.t.ui.answers = {"yes", c.t.dir / "names.cmd"};
     V out = c.Clean(".sp", netlist);
-    EXPECT_EQ(V(out.begin(), out.end() - 2), V(netlist.begin(), netlist.end() - 2));
+    EXPECT_EQ(V(out.begin(), out.end() - 2),
+              V(netlist.begin(), netlist.end() - 2));
     EXPECT_EQ(out[out.size() - 2], "M1 N1 In N7 N7 NMOS");
   }
 }
@@ -199,7 +205,8 @@ TEST(SpiceCleanup, NetlistMissingOrNotReplaceable) {
     testing::LockedApp locked(c.t);
     EXPECT_EQ(RunSpiceCleanup(locked.app), Outcome::kFailed);
     EXPECT_EQ(c.t.ui.Last().text,
-              "Could not replace above file.  Probably you will have to\nexit Spice to "
+              "Could not replace above file.  Probably you will have to\nexit "
+              "Spice to "
               "free up the file.");
     EXPECT_EQ(c.t.ui.Last().caption, c.Path(".sp"));
     EXPECT_EQ(ReadFileBytes("chip.sp"), "* c\r\nR1 a b 1\r\n");
@@ -232,7 +239,8 @@ TEST(SpiceCleaner, EndOfFileInsideABlockEndsTheRun) {
   nodes.TakeLine("V1 N3 0 5");
   SpiceOptions o;
   o.match_case = true;
-  for (const char* last : {"*    Node Names = TOP/N3\r\n*       N3", "* NODE NAME ALIASES\r\n* 1 = A"}) {
+  for (const char* last : {"*    Node Names = TOP/N3\r\n*       N3",
+                           "* NODE NAME ALIASES\r\n* 1 = A"}) {
     WriteFileBytes("in.spc", std::string("R1 a b 1\r\n") + last);
     File in;
     File out;

@@ -28,7 +28,8 @@ V InputLines(const std::string& bytes) {
   std::size_t start = 0;
   while (start < bytes.size()) {
     std::size_t end = bytes.find('\n', start);
-    std::string line = bytes.substr(start, end == std::string::npos ? end : end - start);
+    std::string line =
+        bytes.substr(start, end == std::string::npos ? end : end - start);
     if (!line.empty() && line.back() == '\r') line.pop_back();
     lines.push_back(line);
     if (end == std::string::npos) break;
@@ -38,7 +39,8 @@ V InputLines(const std::string& bytes) {
 }
 
 bool EndsWith(const std::string& s, const std::string& tail) {
-  return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
+  return s.size() >= tail.size() &&
+         s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 struct Expectation {
@@ -61,9 +63,11 @@ bool Explains(const std::string& in, const std::string& out) {
   return false;
 }
 
-bool Droppable(const std::string& in, const std::string& previous, const Expectation& e) {
+bool Droppable(const std::string& in, const std::string& previous,
+               const Expectation& e) {
   if (!in.empty() && in[0] == '*') return true;
-  if (in == ".END" || EndsWith(in, " nc") || in.find(" PortPad") != std::string::npos) {
+  if (in == ".END" || EndsWith(in, " nc") ||
+      in.find(" PortPad") != std::string::npos) {
     return true;
   }
   if (previous == ".SUBCKT nc a" ||
@@ -103,8 +107,8 @@ std::size_t CheckAlignment(const V& in, const V& out, const Expectation& e,
   return unchanged;
 }
 
-constexpr int kAllBoxes[] = {id::kNoComments, id::kNoNc,   id::kNoEnd,
-                             id::kNoQuestion, id::kNoC,    id::kNoUpper,
+constexpr int kAllBoxes[] = {id::kNoComments, id::kNoNc,  id::kNoEnd,
+                             id::kNoQuestion, id::kNoC,   id::kNoUpper,
                              id::kDiodes,     id::kNoCaps};
 
 struct CorpusRun {
@@ -138,8 +142,8 @@ CorpusRun Clean(const std::string& source, const std::vector<int>& checked,
 
 std::vector<std::string> CorpusNetlists() {
   std::vector<std::string> files;
-  for (const auto& entry :
-       std::filesystem::directory_iterator(std::string(KALVOR_CORPUS_DIR) + "/spice")) {
+  for (const auto& entry : std::filesystem::directory_iterator(
+           std::string(KALVOR_CORPUS_DIR) + "/spice")) {
     files.push_back(entry.path().string());
   }
   std::sort(files.begin(), files.end());
@@ -151,14 +155,15 @@ TEST(SpiceCorpus, DefaultOptionsKeepEveryLineNoStepAppliesTo) {
   ASSERT_GE(files.size(), 6u);
   for (const std::string& file : files) {
     CorpusRun run = Clean(file,
-                          {id::kNoComments, id::kNoNc, id::kNoEnd, id::kNoQuestion,
-                           id::kNoC, id::kDiodes},
+                          {id::kNoComments, id::kNoNc, id::kNoEnd,
+                           id::kNoQuestion, id::kNoC, id::kDiodes},
                           {});
     EXPECT_EQ(run.outcome, Outcome::kCompleted) << file;
     std::size_t unchanged = CheckAlignment(run.in, run.out, {}, file);
     EXPECT_GT(unchanged, 0u) << file;
     for (const std::string& o : run.out) {
-      EXPECT_TRUE(o.empty() || (o[0] != '*' && o != ".END")) << file << ": " << o;
+      EXPECT_TRUE(o.empty() || (o[0] != '*' && o != ".END"))
+          << file << ": " << o;
     }
   }
 }

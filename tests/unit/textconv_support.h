@@ -14,7 +14,9 @@ namespace kalvor::testing {
 // locked by another program.
 class LockedTargetFs : public PosixFileSystem {
  public:
-  bool ReplaceFile(const std::string&, const std::string&) override { return false; }
+  bool ReplaceFile(const std::string&, const std::string&) override {
+    return false;
+  }
 };
 
 // The same test app, but on a file system that cannot replace files.

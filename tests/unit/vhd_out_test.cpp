@@ -1,10 +1,11 @@
+#include "convert/vhd_out.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "app/table_view.h"
 #include "convert/converters.h"
-#include "convert/vhd_out.h"
 #include "support/scripted_platform.h"
 #include "text/file.h"
 #include "textconv_support.h"
@@ -96,7 +97,8 @@ TEST(RunVhdOut, ConvertsBesideTheInputAndOpensTheViewer) {
   EXPECT_TRUE(t.ui.boxes.empty());
 }
 
-TEST(RunVhdOut, ConvertedFileOnlyOpensTheViewerAndSignalsOutIsConvertedInPlace) {
+TEST(RunVhdOut,
+     ConvertedFileOnlyOpensTheViewerAndSignalsOutIsConvertedInPlace) {
   TestApp t;
   t.UseDesign("top");
   const std::string converted = CrLf({"time clk", "0\t0.0"});
@@ -130,8 +132,9 @@ TEST(RunVhdOut, EditedParametersAreUsedAndKept) {
   });
   EXPECT_EQ(RunVhdOut(t.app), Outcome::kCompleted);
   EXPECT_EQ(t.profile.values["vhdout"], "supply=5.0;counts/volt=1000;limit=n;");
-  EXPECT_EQ(ReadFileBytes("run.out"), CrLf({"time clk count", "0\t0.0\t0.000000",
-                                            "10\t5.0\t1.241000", "20\t5.0\t5.000000"}));
+  EXPECT_EQ(ReadFileBytes("run.out"),
+            CrLf({"time clk count", "0\t0.0\t0.000000", "10\t5.0\t1.241000",
+                  "20\t5.0\t5.000000"}));
 }
 
 TEST(RunVhdOut, LongRowsAreConvertedWhole) {
@@ -182,9 +185,11 @@ TEST(RunVhdOut, CancelAndFailures) {
   t.ui.answers = {t.dir / "run.txt"};
   EXPECT_EQ(RunVhdOut(t.app), Outcome::kFailed);
   EXPECT_EQ(t.ui.Last().caption, "Error");
-  EXPECT_EQ(t.ui.Last().text,
-            "WINWED32.exe failed to run.\n\nPlease be sure the T-Spice Pro 5 directory "
-            "is in your PATH statement\nin the autoexec.bat file, and re-boot.");
+  EXPECT_EQ(
+      t.ui.Last().text,
+      "WINWED32.exe failed to run.\n\nPlease be sure the T-Spice Pro 5 "
+      "directory "
+      "is in your PATH statement\nin the autoexec.bat file, and re-boot.");
   EXPECT_TRUE(t.shell.launches.size() == 1);
 }
 
@@ -196,8 +201,9 @@ TEST(RunVhdOut, FailedReplaceIsReportedAndTheOldResultKept) {
   testing::LockedApp locked(t);
   t.ui.answers = {t.dir / "run.txt"};
   EXPECT_EQ(RunVhdOut(locked.app), Outcome::kFailed);
-  EXPECT_TRUE(t.ui.Showed("Unable to replace above file; it was left unchanged.",
-                          t.dir / "run.out"));
+  EXPECT_TRUE(
+      t.ui.Showed("Unable to replace above file; it was left unchanged.",
+                  t.dir / "run.out"));
   EXPECT_EQ(ReadFileBytes("run.out"), "old");
   EXPECT_TRUE(t.shell.launches.empty());
 }
