@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# The SIM/NOSIM switch, the trace conversion and the SPICE clean-up run end
+# to end through the kalvor program.
+set -euo pipefail
+kalvor="$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"
+src="$(cd "$2" && pwd)"
+corpus="$src/../shared/corpus"
+tmp="$(mktemp -d)"
+trap '[ -n "${KEEP:-}" ] || rm -rf "$tmp"' EXIT
+ini="$tmp/kalvor.ini"
+cd "$tmp"
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# --- sim / nosim: every .vhd file of the test directory, switched and back.
+mkdir vhd
+printf -- 'entity e is end;\r\n--ifdef SIM\r\n--  x <= y after 1 ns;\r\n--else\r\n  x <= y;\r\n--endif\r\n' >vhd/top.vhd
+cp vhd/top.vhd vhd/sub.vhd
+cp vhd/top.vhd original.vhd
+"$kalvor" sim vhd/top.vhd --ini "$ini" --yes 2>sim.err || fail "sim exit status"
+grep -qx '\[\] Done' sim.err || fail "sim did not end with Done"
+[ "$(grep -c '^\[.*/vhd/.*\.vhd\] Replace file?' sim.err)" = 2 ] || fail "sim did not ask for both files"
+printf -- 'entity e is end;\r\n--ifdef SIM\r\n  x <= y after 1 ns;\r\n--else\r\n--  x <= y;\r\n--endif\r\n' >expected.vhd
+cmp -s vhd/top.vhd expected.vhd || fail "sim result"
+cmp -s vhd/sub.vhd expected.vhd || fail "sim result of the second file"
+# The stored design is used; declining keeps the file.
+"$kalvor" nosim --ini "$ini" --answer yes --answer no 2>nosim.err || fail "nosim exit status"
+cmp -s vhd/sub.vhd original.vhd || fail "nosim did not switch back"
+cmp -s vhd/top.vhd expected.vhd || fail "nosim changed a declined file"
+
+# --- vhdout: trace table to .out, then the viewer (a stand-in on PATH).
+mkdir bin tr
+cat >bin/winwed32.exe <<'VIEWER'
+#!/bin/sh
+echo "$PWD $*" >>"$(dirname "$0")/viewer.log"
+VIEWER
+chmod +x bin/winwed32.exe
+printf 'Signals=time tb.clk tb.count\n---\n---\n\n0  '"'"'1'"'"' '"'"'0'"'"' 1241 620 -5\n' >tr/run.txt
+PATH="$tmp/bin:$PATH" "$kalvor" vhdout tr/run.txt --ini "$ini" --answer tr/run.txt \
+  --answer 'supply=3.3;counts/volt=1241;limit=n;' 2>vhdout.err || fail "vhdout exit status"
+printf 'time clk count\r\n0\t3.3\t0.0\t1.000000\t0.499597\t-0.004029\r\n' >expected.out
+cmp -s tr/run.out expected.out || fail "vhdout result"
+grep -qx "$tmp/tr $tmp/tr/run.out" bin/viewer.log || fail "viewer not started on the result"
+grep -q '^vhdout=supply=3.3;counts/volt=1241;limit=n;$' "$ini" || fail "vhdout parameters not kept"
+# A divisor of 0 is refused before anything is written.
+cp tr/run.out before.out
+if PATH="$tmp/bin:$PATH" "$kalvor" vhdout --ini "$ini" --answer tr/run.txt \
+  --answer 'supply=3.3;counts/volt=0;limit=y;' 2>zero.err; then
+  fail "counts/volt 0 accepted"
+fi
+cmp -s tr/run.out before.out || fail "counts/volt 0 changed the result file"
+[ ! -e tr/~temp.txt ] || fail "counts/volt 0 left a scratch file"
+
+# --- spice-clean over every corpus netlist, default options and every option.
+mkdir sp
+for f in "$corpus"/spice/*; do
+  name="$(basename "$f")"
+  id="${name%%.*}"
+  cp "$f" "sp/$id.spc"
+  chmod u+w "sp/$id.spc"
+  "$kalvor" spice-clean "sp/$id.spc" --ini "$ini" --answer 'se=n;le=y;' \
+    --spc-nocom=1 --spc-nonc=1 --spc-noend=1 --spc-noques=1 --spc-noc=1 \
+    --spc-noupr=0 --spc-diodes=1 --spc-nocaps=0 2>"sp/$id.err" || fail "$name: default clean-up"
+  grep -q "^\[Done!\] $tmp/sp/$id.spc\$" "sp/$id.err" || fail "$name: no Done!"
+  if grep -q '^\*' "sp/$id.spc"; then fail "$name: comment lines kept"; fi
+  cp "$f" "sp/$id.spc"
+  chmod u+w "sp/$id.spc"
+  "$kalvor" spice-clean "sp/$id.spc" --ini "$ini" --answer no --answer 'se=n;le=y;' \
+    --spc-nocom=1 --spc-nonc=1 --spc-noend=1 --spc-noques=1 --spc-noc=1 \
+    --spc-noupr=1 --spc-diodes=1 --spc-nocaps=1 2>"sp/$id.all.err" </dev/null ||
+    fail "$name: clean-up with every option"
+  grep -q "^\[Done!\] $tmp/sp/$id.spc\$" "sp/$id.all.err" || fail "$name: no Done! with every option"
+  [ ! -e "sp/$id.~~~" ] || fail "$name: scratch file left"
+done
+# Where only the comment and .END steps apply, the rest is the input byte
+# for byte (with CR LF line ends).
+cp "$corpus/spice/c432.net" sp/c432.spc
+chmod u+w sp/c432.spc
+"$kalvor" spice-clean sp/c432.spc --ini "$ini" --answer 'se=n;le=y;' --spc-nocom=1 \
+  --spc-noend=1 2>/dev/null || fail "c432 clean-up"
+grep -v '^\*' "$corpus/spice/c432.net" | grep -vx '.END' | sed 's/$/\r/' | cmp -s - sp/c432.spc ||
+  fail "c432: kept lines changed"
+
+echo "textconv e2e: all passed"

@@ -1,0 +1,143 @@
+#include "convert/sim_switch.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "convert/converters.h"
+#include "support/scripted_platform.h"
+#include "textconv_support.h"
+
+namespace kalvor {
+namespace {
+
+using testing::CrLf;
+using testing::ReadFileBytes;
+using testing::TestApp;
+using testing::WriteFileBytes;
+
+const std::vector<std::string> kRegion = {
+    "entity e is end;", "--ifdef SIM", "--  x <= y after 1 ns;",
+    "--else",           "  x <= y;",   "--endif",
+    "  z <= x;",
+};
+
+std::vector<std::string> Switched(std::vector<std::string> lines,
+                                  const std::string& keyword) {
+  SwitchRegion region = SwitchRegion::kOutside;
+  for (std::string& l : lines) SwitchLine(l, keyword, region);
+  return lines;
+}
+
+TEST(SwitchLine, SimSelectsTheIfdefBranchAndNosimSwitchesBack) {
+  const std::vector<std::string> sim = {
+      "entity e is end;", "--ifdef SIM", "  x <= y after 1 ns;",
+      "--else",           "--  x <= y;", "--endif",
+      "  z <= x;",
+  };
+  EXPECT_EQ(Switched(kRegion, " SIM"), sim);
+  // Switching twice changes nothing the second time.
+  EXPECT_EQ(Switched(sim, " SIM"), sim);
+  // " NOSIM" does not occur in " SIM": the --else branch is selected.
+  EXPECT_EQ(Switched(sim, " NOSIM"), kRegion);
+}
+
+TEST(SwitchLine, MarkersIgnoreCaseButTheKeywordDoesNot) {
+  EXPECT_EQ(
+      Switched({"--IFDEF SIM", "--a", "--ELSE", " b", "--ENDIF", " c"}, " SIM"),
+      (std::vector<std::string>{"--IFDEF SIM", "a", "--ELSE", "-- b", "--ENDIF",
+                                " c"}));
+  EXPECT_EQ(Switched({"--ifdef sim", "--a", " b"}, " SIM"),
+            (std::vector<std::string>{"--ifdef sim", "--a", "-- b"}));
+}
+
+TEST(SwitchLine, OnlyBlankIndentedLinesAreCommentedAndDashLinesUncommented) {
+  // One hyphen and one letter lose both; column-1 lines stay active; a lone
+  // hyphen becomes empty without reading past it.
+  EXPECT_EQ(
+      Switched({"--ifdef SIM", "-a", "-", "x", "--else", "y <= 1;", "\tz;"},
+               " SIM"),
+      (std::vector<std::string>{"--ifdef SIM", "", "", "x", "--else", "y <= 1;",
+                                "--\tz;"}));
+  // A tab after the marker counts as the blank of the keyword.
+  EXPECT_EQ(Switched({"--ifdef\tSIM", "--a"}, " SIM"),
+            (std::vector<std::string>{"--ifdef\tSIM", "a"}));
+}
+
+TEST(RunSimSwitch, RewritesEveryVhdFileTheUserAgreesTo) {
+  TestApp t;
+  t.UseDesign("top");
+  t.app.state.option_line = " SIM";
+  WriteFileBytes("a.vhd", CrLf(kRegion));
+  WriteFileBytes("B.VHD", CrLf(kRegion));
+  WriteFileBytes("c.txt", CrLf(kRegion));
+  t.ui.answers = {"yes", "no"};
+  EXPECT_EQ(RunSimSwitch(t.app), Outcome::kCompleted);
+
+  ASSERT_EQ(t.ui.boxes.size(), 3u);
+  EXPECT_EQ(t.ui.boxes[0].text, "Replace file?");
+  EXPECT_EQ(t.ui.boxes[0].caption, t.app.state.test_dir + "B.VHD");
+  EXPECT_EQ(t.ui.boxes[0].type, box::kYesNo | box::kIconQuestion);
+  EXPECT_EQ(t.ui.boxes[1].caption, t.app.state.test_dir + "a.vhd");
+  EXPECT_TRUE(t.ui.Last().text == "Done" && t.ui.Last().caption.empty());
+
+  EXPECT_EQ(ReadFileBytes("B.VHD"), CrLf(Switched(kRegion, " SIM")));
+  EXPECT_EQ(ReadFileBytes("a.vhd"), CrLf(kRegion));
+  EXPECT_EQ(ReadFileBytes("c.txt"), CrLf(kRegion));
+}
+
+TEST(RunSimSwitch, LongLinesPassWhole) {
+  TestApp t;
+  t.UseDesign("top");
+  t.app.state.option_line = " NOSIM";
+  std::string outside(40000, 'o');
+  std::string active = " " + std::string(20000, 'a');
+  WriteFileBytes("long.vhd",
+                 outside + "\n--ifdef SIM\n" + active + "\n--endif\n");
+  t.ui.answers = {"yes"};
+  EXPECT_EQ(RunSimSwitch(t.app), Outcome::kCompleted);
+  EXPECT_EQ(ReadFileBytes("long.vhd"),
+            CrLf({outside, "--ifdef SIM", "--" + active, "--endif"}));
+}
+
+TEST(RunSimSwitch, WithoutVhdFilesOnlyDone) {
+  TestApp t;
+  t.UseDesign("top");
+  t.app.state.option_line = " SIM";
+  EXPECT_EQ(RunSimSwitch(t.app), Outcome::kCompleted);
+  ASSERT_EQ(t.ui.boxes.size(), 1u);
+  EXPECT_EQ(t.ui.boxes[0].text, "Done");
+}
+
+TEST(RunSimSwitch, NoScratchFileStopsTheRunWithDone) {
+  TestApp t;
+  t.UseDesign("top");
+  t.app.state.option_line = " SIM";
+  WriteFileBytes("a.vhd", CrLf(kRegion));
+  std::filesystem::create_directory("~temp.txt");
+  EXPECT_EQ(RunSimSwitch(t.app), Outcome::kFailed);
+  ASSERT_EQ(t.ui.boxes.size(), 2u);
+  EXPECT_EQ(t.ui.boxes[0].text, "cannot create temporary file");
+  EXPECT_EQ(t.ui.boxes[1].text, "Done");
+  EXPECT_EQ(ReadFileBytes("a.vhd"), CrLf(kRegion));
+}
+
+TEST(RunSimSwitch, FailedReplaceIsReportedAndTheFileKept) {
+  TestApp t;
+  t.UseDesign("top");
+  t.app.state.option_line = " SIM";
+  WriteFileBytes("a.vhd", CrLf(kRegion));
+  testing::LockedApp locked(t);
+  t.ui.answers = {"yes"};
+  EXPECT_EQ(RunSimSwitch(locked.app), Outcome::kFailed);
+  EXPECT_TRUE(
+      t.ui.Showed("Unable to replace above file; it was left unchanged.",
+                  t.app.state.test_dir + "a.vhd"));
+  EXPECT_EQ(t.ui.Last().text, "Done");
+  EXPECT_EQ(ReadFileBytes("a.vhd"), CrLf(kRegion));
+}
+
+}  // namespace
+}  // namespace kalvor

@@ -1,0 +1,55 @@
+// Shared helpers of the switch, trace and SPICE clean-up tests.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/state.h"
+#include "posix/posix_platform.h"
+#include "support/scripted_platform.h"
+
+namespace kalvor::testing {
+
+// A file system whose replace step always fails, as when the target is
+// locked by another program.
+class LockedTargetFs : public PosixFileSystem {
+ public:
+  bool ReplaceFile(const std::string&, const std::string&) override {
+    return false;
+  }
+};
+
+// The same test app, but on a file system that cannot replace files.
+struct LockedApp {
+  explicit LockedApp(TestApp& t)
+      : app(Platform{t.ui, t.profile, t.shell, fs}, PathStyle::kPosix) {
+    app.state = t.app.state;
+  }
+  LockedTargetFs fs;
+  App app;
+};
+
+// The lines of `bytes` split at CR LF (the line end every rewrite writes).
+inline std::vector<std::string> CrLfLines(const std::string& bytes) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < bytes.size()) {
+    std::size_t end = bytes.find("\r\n", start);
+    if (end == std::string::npos) {
+      lines.push_back(bytes.substr(start));
+      break;
+    }
+    lines.push_back(bytes.substr(start, end - start));
+    start = end + 2;
+  }
+  return lines;
+}
+
+// Lines joined with CR LF after each.
+inline std::string CrLf(const std::vector<std::string>& lines) {
+  std::string out;
+  for (const std::string& l : lines) out += l + "\r\n";
+  return out;
+}
+
+}  // namespace kalvor::testing

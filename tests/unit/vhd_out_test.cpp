@@ -1,0 +1,212 @@
+#include "convert/vhd_out.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/table_view.h"
+#include "convert/converters.h"
+#include "support/scripted_platform.h"
+#include "text/file.h"
+#include "textconv_support.h"
+
+namespace kalvor {
+namespace {
+
+using testing::CrLf;
+using testing::ReadFileBytes;
+using testing::TestApp;
+using testing::WriteFileBytes;
+
+TraceScale Scale(const std::string& options) {
+  TraceScale s;
+  EXPECT_EQ(ReadTraceScale(options, s), "");
+  return s;
+}
+
+TEST(TraceRow, WorkedExampleWithAndWithoutLimit) {
+  const std::string row = "0  '1' '0' 1241 620 -5";
+  EXPECT_EQ(TraceRow(row, Scale("supply=3.3;counts/volt=1241;limit=y;")),
+            "0\t3.3\t0.0\t1.000000\t0.499597\t0.000000");
+  EXPECT_EQ(TraceRow(row, Scale("supply=3.3;counts/volt=1241;limit=n;")),
+            "0\t3.3\t0.0\t1.000000\t0.499597\t-0.004029");
+}
+
+TEST(TraceRow, ValueKinds) {
+  TraceScale limited = Scale("supply=3.30;counts/volt=1241;limit=y;");
+  TraceScale free = Scale("supply=3.30;counts/volt=1241;limit=n;");
+  // Only '0' is low; every other logic literal is the supply as typed.
+  EXPECT_EQ(TraceRow("  10 'U' 'X' '0'", limited), "  10\t3.30\t3.30\t0.0");
+  // Literals packed without blanks are three characters each.
+  EXPECT_EQ(TraceRow("5 '1''0'", limited), "5\t3.30\t0.0");
+  // "80000000" and anything that begins with it is 0 whatever the limit.
+  EXPECT_EQ(TraceRow("7 80000000 800000001", free), "7\t0.000000\t0.000000");
+  // Clamped to the numeric supply; non-numbers count 0.
+  EXPECT_EQ(TraceRow("9 5000 abc", limited), "9\t3.300000\t0.000000");
+  EXPECT_EQ(TraceRow("9 5000", free), "9\t4.029009");
+  // A line with only its time field is written unchanged.
+  EXPECT_EQ(TraceRow("  42  ", limited), "  42  ");
+  EXPECT_EQ(TraceRow("", limited), "");
+}
+
+TEST(TraceHeading, FirstLevelOfEachNameGoes) {
+  EXPECT_EQ(TraceHeading("Signals=time top.clk top.q"), "time clk q");
+  EXPECT_EQ(TraceHeading("SIGNALS=time top.u1.a"), "time u1.a");
+  // Without a "." further on, the rest stays.
+  EXPECT_EQ(TraceHeading("Signals=time top.a b c"), "time a b c");
+}
+
+TEST(ReadTraceScale, RefusesValuesThatWouldWriteInfOrNan) {
+  TraceScale s;
+  EXPECT_NE(ReadTraceScale("supply=3.3;counts/volt=0;limit=y;", s), "");
+  EXPECT_NE(ReadTraceScale("supply=3.3;counts/volt=abc;limit=y;", s), "");
+  EXPECT_NE(ReadTraceScale("supply=high;counts/volt=1241;limit=y;", s), "");
+  EXPECT_NE(ReadTraceScale("supply=3.3V;counts/volt=1241;limit=y;", s), "");
+  EXPECT_NE(ReadTraceScale("supply=nan;counts/volt=1241;limit=y;", s), "");
+  EXPECT_NE(ReadTraceScale("supply=;counts/volt=1241;limit=y;", s), "");
+  EXPECT_EQ(ReadTraceScale("supply= 5 ;counts/volt= -819;limit=n;", s), "");
+  EXPECT_EQ(s.supply_text, " 5 ");
+  EXPECT_FLOAT_EQ(s.counts_per_volt, -819.0f);
+  EXPECT_FALSE(s.limit);
+}
+
+const std::string kTrace =
+    "Signals=time tb.clk tb.count\r\n"
+    "--------\r\n"
+    "unit ns\r\n"
+    "\r\n"
+    "0 '0' 0\r\n"
+    "10 '1' 1241\r\n";
+
+TEST(RunVhdOut, ConvertsBesideTheInputAndOpensTheViewer) {
+  TestApp t;
+  t.UseDesign("top");
+  WriteFileBytes("run.txt", kTrace);
+  t.ui.answers = {t.dir / "run.txt"};
+  EXPECT_EQ(RunVhdOut(t.app), Outcome::kCompleted);
+  EXPECT_EQ(ReadFileBytes("run.out"),
+            CrLf({"time clk count", "0\t0.0\t0.000000", "10\t3.3\t1.000000"}));
+  EXPECT_EQ(ReadFileBytes("run.txt"), kTrace);
+  ASSERT_EQ(t.ui.dialogs_run, std::vector<std::string>{"vhdout"});
+  EXPECT_EQ(t.ui.file_dialog_patterns, std::vector<std::string>{"*.txt;*.out"});
+  EXPECT_EQ(t.profile.values["vhdout"], "supply=3.3;counts/volt=1241;limit=y;");
+  ASSERT_EQ(t.shell.launches.size(), 1u);
+  EXPECT_EQ(t.shell.launches[0].file, "winwed32.exe");
+  EXPECT_EQ(t.shell.launches[0].parameters, t.dir / "run.out");
+  EXPECT_EQ(t.shell.launches[0].directory, t.app.state.test_dir);
+  EXPECT_TRUE(t.ui.boxes.empty());
+}
+
+TEST(RunVhdOut,
+     ConvertedFileOnlyOpensTheViewerAndSignalsOutIsConvertedInPlace) {
+  TestApp t;
+  t.UseDesign("top");
+  const std::string converted = CrLf({"time clk", "0\t0.0"});
+  WriteFileBytes("old.out", converted);
+  WriteFileBytes("run.out", kTrace);
+  t.ui.answers = {t.dir / "old.out"};
+  EXPECT_EQ(RunVhdOut(t.app), Outcome::kCompleted);
+  EXPECT_TRUE(t.ui.dialogs_run.empty());
+  EXPECT_EQ(ReadFileBytes("old.out"), converted);
+  t.ui.answers = {t.dir / "run.out"};
+  EXPECT_EQ(RunVhdOut(t.app), Outcome::kCompleted);
+  EXPECT_EQ(ReadFileBytes("run.out"),
+            CrLf({"time clk count", "0\t0.0\t0.000000", "10\t3.3\t1.000000"}));
+  ASSERT_EQ(t.shell.launches.size(), 2u);
+  EXPECT_EQ(t.shell.launches[0].parameters, t.dir / "old.out");
+  EXPECT_EQ(t.shell.launches[1].parameters, t.dir / "run.out");
+}
+
+TEST(RunVhdOut, EditedParametersAreUsedAndKept) {
+  TestApp t;
+  t.UseDesign("top");
+  WriteFileBytes("run.txt", kTrace + "20 '1' 5000\r\n");
+  t.ui.answers = {t.dir / "run.txt"};
+  t.ui.dialog_scripts.push_back([](TableView& v) {
+    EXPECT_EQ(v.title(), "VHDL Sim Output Conversion Parameters:");
+    EXPECT_EQ(v.GetText(102), "1241");
+    v.SetText(101, "5.0");
+    v.SetText(102, "1000");
+    v.SetChecked(103, false);
+    return kIdOk;
+  });
+  EXPECT_EQ(RunVhdOut(t.app), Outcome::kCompleted);
+  EXPECT_EQ(t.profile.values["vhdout"], "supply=5.0;counts/volt=1000;limit=n;");
+  EXPECT_EQ(ReadFileBytes("run.out"),
+            CrLf({"time clk count", "0\t0.0\t0.000000", "10\t5.0\t1.241000",
+                  "20\t5.0\t5.000000"}));
+}
+
+TEST(RunVhdOut, LongRowsAreConvertedWhole) {
+  TestApp t;
+  t.UseDesign("top");
+  std::string row = "0";
+  std::string expected = "0";
+  for (int i = 0; i < 3000; ++i) {
+    row += " 1241";
+    expected += "\t1.000000";
+  }
+  WriteFileBytes("wide.txt", "Signals=time a.b\n1\n2\n3\n" + row + "\n");
+  t.ui.answers = {t.dir / "wide.txt"};
+  EXPECT_EQ(RunVhdOut(t.app), Outcome::kCompleted);
+  EXPECT_EQ(ReadFileBytes("wide.out"), CrLf({"time b", expected}));
+}
+
+TEST(RunVhdOut, BadParametersAreRefusedBeforeWriting) {
+  TestApp t;
+  t.UseDesign("top");
+  WriteFileBytes("run.txt", kTrace);
+  t.profile.values["vhdout"] = "supply=3.3;counts/volt=0;limit=y;";
+  t.ui.answers = {t.dir / "run.txt"};
+  EXPECT_EQ(RunVhdOut(t.app), Outcome::kFailed);
+  EXPECT_EQ(t.ui.Last().caption, "VHDL Sim Output Conversion Parameters:");
+  EXPECT_FALSE(FileExists("run.out"));
+  EXPECT_FALSE(FileExists("~temp.txt"));
+  EXPECT_TRUE(t.shell.launches.empty());
+}
+
+TEST(RunVhdOut, CancelAndFailures) {
+  TestApp t;
+  t.UseDesign("top");
+  WriteFileBytes("run.txt", kTrace);
+  // Cancelled file dialog, then cancelled parameter dialog: no change.
+  EXPECT_EQ(RunVhdOut(t.app), Outcome::kStopped);
+  t.ui.answers = {t.dir / "run.txt"};
+  t.ui.dialog_scripts.push_back([](TableView&) { return kIdCancel; });
+  EXPECT_EQ(RunVhdOut(t.app), Outcome::kStopped);
+  EXPECT_FALSE(t.profile.Has("vhdout"));
+  EXPECT_FALSE(FileExists("run.out"));
+  // A file that does not open.
+  t.ui.answers = {t.dir / "gone.txt"};
+  EXPECT_EQ(RunVhdOut(t.app), Outcome::kFailed);
+  EXPECT_TRUE(t.ui.Showed(t.dir / "gone.txt", "Unable to open"));
+  // The viewer does not start.
+  t.shell.results["winwed32.exe"] = 32;
+  t.ui.answers = {t.dir / "run.txt"};
+  EXPECT_EQ(RunVhdOut(t.app), Outcome::kFailed);
+  EXPECT_EQ(t.ui.Last().caption, "Error");
+  EXPECT_EQ(
+      t.ui.Last().text,
+      "WINWED32.exe failed to run.\n\nPlease be sure the T-Spice Pro 5 "
+      "directory "
+      "is in your PATH statement\nin the autoexec.bat file, and re-boot.");
+  EXPECT_TRUE(t.shell.launches.size() == 1);
+}
+
+TEST(RunVhdOut, FailedReplaceIsReportedAndTheOldResultKept) {
+  TestApp t;
+  t.UseDesign("top");
+  WriteFileBytes("run.txt", kTrace);
+  WriteFileBytes("run.out", "old");
+  testing::LockedApp locked(t);
+  t.ui.answers = {t.dir / "run.txt"};
+  EXPECT_EQ(RunVhdOut(locked.app), Outcome::kFailed);
+  EXPECT_TRUE(
+      t.ui.Showed("Unable to replace above file; it was left unchanged.",
+                  t.dir / "run.out"));
+  EXPECT_EQ(ReadFileBytes("run.out"), "old");
+  EXPECT_TRUE(t.shell.launches.empty());
+}
+
+}  // namespace
+}  // namespace kalvor
