@@ -1,5 +1,7 @@
 #include "toolchain/a_cells.h"
 
+#include <cstdint>
+
 #include "app/safe_replace.h"
 #include "platform/ui.h"
 #include "text/file.h"
@@ -26,11 +28,11 @@ LineKind Classify(const std::string& line) {
 }  // namespace
 
 std::size_t MacroNameHash::operator()(std::string_view name) const {
-  std::size_t h = 14695981039346656037ull;
+  std::uint64_t h = 14695981039346656037ull;
   for (char c : name) {
     h = (h ^ static_cast<unsigned char>(ToLowerAscii(c))) * 1099511628211ull;
   }
-  return h;
+  return static_cast<std::size_t>(h);
 }
 
 bool MacroNameEqual::operator()(std::string_view a, std::string_view b) const {
