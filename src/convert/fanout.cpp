@@ -1,0 +1,157 @@
+#include "convert/fanout.h"
+
+#include <algorithm>
+#include <climits>
+#include <numeric>
+
+#include "app/settings.h"
+#include "app/startup.h"
+#include "text/file.h"
+#include "text/lineio.h"
+#include "text/strings.h"
+
+namespace kalvor {
+
+namespace {
+
+constexpr const char* kReportName = "~fanout.txt";
+
+// Twice a table size, kept within what the settings' integer reads return.
+long Doubled(long value) {
+  if (value > LONG_MAX / 2 || value * 2 > INT_MAX) return INT_MAX;
+  return value * 2;
+}
+
+}  // namespace
+
+FanoutAnalysis::FanoutAnalysis(AppState& state) : state_(state) {
+  available_ = state.tables_ok && state.nets > 0 && state.knets > 0 &&
+               state.fanout_names.size() == static_cast<std::size_t>(state.nets) &&
+               state.fanout_counts.size() == static_cast<std::size_t>(state.knets);
+  if (available_) state_.fanout_names[0] = '\0';
+}
+
+void FanoutAnalysis::Count(std::string_view name) {
+  if (!available_) return;
+  auto found = index_.find(name);
+  if (found != index_.end()) {
+    std::uint16_t& counter = state_.fanout_counts[found->second];
+    if (counter < kFanoutCounterMax) ++counter;
+    return;
+  }
+  if (overflow_) return;
+  // The entry: a blank, the name, a blank, the index, a blank.
+  std::size_t index = names_.size();
+  std::string number = std::to_string(index);
+  std::size_t key_length = name.size() + 2;
+  std::size_t entry_length = key_length + number.size() + 1;
+  std::size_t capacity = state_.fanout_names.size();
+  if (position_ + key_length + 10 > capacity || position_ + entry_length > capacity ||
+      static_cast<long>(index) + 1 >= state_.knets) {
+    overflow_ = true;
+    return;
+  }
+  char* at = state_.fanout_names.data() + position_;
+  at[0] = ' ';
+  std::copy(name.begin(), name.end(), at + 1);
+  at[name.size() + 1] = ' ';
+  std::copy(number.begin(), number.end(), at + key_length);
+  at[entry_length - 1] = ' ';
+  std::string_view stored(at + 1, name.size());
+  position_ += entry_length;
+  if (position_ < capacity) state_.fanout_names[position_] = '\0';
+  state_.fanout_counts[index] = 1;
+  names_.push_back(stored);
+  index_.emplace(stored, static_cast<std::uint32_t>(index));
+}
+
+std::string_view FanoutAnalysis::Text() const {
+  if (!available_) return std::string_view();
+  return std::string_view(state_.fanout_names.data(), position_);
+}
+
+int FanoutAnalysis::Counter(std::size_t index) const {
+  return state_.fanout_counts[index];
+}
+
+std::vector<FanoutAnalysis::Line> FanoutAnalysis::TakeReport() {
+  std::vector<std::uint32_t> order;
+  order.reserve(names_.size());
+  for (std::uint32_t i = 0; i < names_.size(); ++i) {
+    if (state_.fanout_counts[i] > 0) order.push_back(i);
+  }
+  std::stable_sort(order.begin(), order.end(), [this](std::uint32_t a, std::uint32_t b) {
+    return state_.fanout_counts[a] > state_.fanout_counts[b];
+  });
+  std::vector<Line> lines;
+  lines.reserve(order.size());
+  for (std::uint32_t i : order) {
+    lines.push_back({state_.fanout_counts[i] - 1, ToUpper(names_[i])});
+    state_.fanout_counts[i] = 0;
+  }
+  return lines;
+}
+
+void CountFanout(FanoutAnalysis& fanout, std::string_view name) { fanout.Count(name); }
+
+Outcome FinishFanout(App& app, FanoutAnalysis& fanout) {
+  AppState& s = app.state;
+  if (!fanout.available()) {
+    app.Notify(Format("The fanout tables (NETS=%ld, kNETS=%ld) could not be set up, "
+                      "so no fanout report was made.\nCheck the NETS and kNETS "
+                      "settings and start Kalvor again.",
+                      s.nets, s.knets),
+               "Fanout analysis", box::kOk | box::kIconWarning);
+    return Outcome::kFailed;
+  }
+  if (fanout.overflow()) {
+    int answer = app.Notify(
+        "Do you want to double the fanout node table size next time Kalvor runs?",
+        "Fanout node table size exceeded.", box::kYesNo | box::kIconQuestion);
+    if (answer == answer::kYes) {
+      app.profile().PutString(key::kNets, Format("%ld", Doubled(s.nets)));
+      app.profile().PutString(key::kKNets, Format("%ld", Doubled(s.knets)));
+      SaveOnExit(app);
+      s.exit_requested = true;
+    }
+    return Outcome::kCompleted;
+  }
+
+  app.Notify(std::string(fanout.Text()), "NETS=", box::kOk);
+
+  std::string path = JoinPath(s.test_dir, kReportName, app.style);
+  File report;
+  if (!report.Open(path, File::Mode::kCreate)) {
+    app.Notify("Unable to create above file.", path, box::kOk | box::kIconError);
+    return Outcome::kFailed;
+  }
+  WriteLine(report, "fanout\tnet(node)");
+  WriteLine(report, "------\t-------------------------------------------------------");
+  std::vector<FanoutAnalysis::Line> lines = fanout.TakeReport();
+  std::string closing = "\nNo node was counted.\n\nDisplay fanout report?";
+  if (!lines.empty()) {
+    closing = Format(
+        "\nMax detected fanout = %d, occuring on node '%s'       \nNOTE: PORTS "
+        "are only counted as ONE unit load.\n\nDisplay fanout report?",
+        lines[0].fanout, lines[0].name.c_str());
+  }
+  std::string text;
+  for (const FanoutAnalysis::Line& line : lines) {
+    text.clear();
+    text += std::to_string(line.fanout);
+    text += '\t';
+    text += line.name;
+    WriteLine(report, text);
+  }
+  report.Close();
+  if (report.WriteFailed()) {
+    app.Notify("Unable to write above file.", path, box::kOk | box::kIconError);
+    return Outcome::kFailed;
+  }
+  if (app.Notify(closing, "Done.", box::kYesNo | box::kIconQuestion) == answer::kYes) {
+    app.shell().Open(path, "", "");
+  }
+  return Outcome::kCompleted;
+}
+
+}  // namespace kalvor

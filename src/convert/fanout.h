@@ -1,0 +1,69 @@
+// The fanout analysis of the .mac to VHDL conversion: every counted node
+// occurrence goes into the program's two fanout tables (the name text of
+// NETS bytes and the kNETS counters, allocated at start-up); at the end the
+// analysis either asks to double the tables for the next start or writes
+// the report "~fanout.txt".
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "app/state.h"
+
+namespace kalvor {
+
+// The largest value a counter reaches; further occurrences are not counted.
+constexpr std::uint16_t kFanoutCounterMax = 0xFFFF;
+
+// One conversion's view of the fanout tables. The name text keeps its
+// classic form (" name index " per entry), which the "NETS=" box shows; the
+// lookup goes through a hash index beside it, so a name costs the same
+// however many entries there are.
+class FanoutAnalysis {
+ public:
+  // Empties the tables for a new conversion.
+  explicit FanoutAnalysis(AppState& state);
+
+  // Enters a new name or counts one more occurrence of a known one. A new
+  // name that does not fit sets the overflow flag and is not entered.
+  void Count(std::string_view name);
+
+  bool available() const { return available_; }
+  bool overflow() const { return overflow_; }
+  std::size_t entries() const { return names_.size(); }
+  // The name text: " a 0  b 1  x1 2 ".
+  std::string_view Text() const;
+  // Counter of entry `index` (0 once reported).
+  int Counter(std::size_t index) const;
+  std::string_view Name(std::size_t index) const { return names_[index]; }
+
+  struct Line {
+    int fanout;
+    std::string name;  // upper case
+  };
+  // The report: entries by counter, largest first, ties in order of first
+  // appearance. Every reported counter is set to 0.
+  std::vector<Line> TakeReport();
+
+ private:
+  AppState& state_;
+  bool available_ = false;
+  std::size_t position_ = 0;
+  bool overflow_ = false;
+  std::vector<std::string_view> names_;  // into the name text
+  std::unordered_map<std::string_view, std::uint32_t> index_;
+};
+
+// Enters or counts one occurrence of a normalised node name.
+void CountFanout(FanoutAnalysis& fanout, std::string_view name);
+
+// The end of the conversion: the doubling question when the tables were too
+// small (Yes writes NETS and kNETS doubled, saves the settings as Exit does
+// and ends the program), otherwise the "NETS=" box, the report file and the
+// closing question that offers to open it.
+Outcome FinishFanout(App& app, FanoutAnalysis& fanout);
+
+}  // namespace kalvor
