@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <numeric>
 
 #include "app/settings.h"
 #include "app/startup.h"
@@ -33,9 +32,11 @@ FanoutAnalysis::FanoutAnalysis(AppState& state) : state_(state) {
 
 void FanoutAnalysis::Count(std::string_view name) {
   if (!available_) return;
-  auto found = index_.find(name);
-  if (found != index_.end()) {
-    std::uint16_t& counter = state_.fanout_counts[found->second];
+  std::uint32_t hash = NameIndex::Hash(name);
+  std::uint32_t found =
+      index_.Find(name, hash, [this](std::uint32_t n) { return names_[n]; });
+  if (found != NameIndex::kNone) {
+    std::uint16_t& counter = state_.fanout_counts[found];
     if (counter < kFanoutCounterMax) ++counter;
     return;
   }
@@ -62,7 +63,7 @@ void FanoutAnalysis::Count(std::string_view name) {
   if (position_ < capacity) state_.fanout_names[position_] = '\0';
   state_.fanout_counts[index] = 1;
   names_.push_back(stored);
-  index_.emplace(stored, static_cast<std::uint32_t>(index));
+  index_.Add(hash, static_cast<std::uint32_t>(index));
 }
 
 std::string_view FanoutAnalysis::Text() const {
@@ -74,7 +75,7 @@ int FanoutAnalysis::Counter(std::size_t index) const {
   return state_.fanout_counts[index];
 }
 
-std::vector<FanoutAnalysis::Line> FanoutAnalysis::TakeReport() {
+std::vector<std::uint32_t> FanoutAnalysis::ReportOrder() const {
   std::vector<std::uint32_t> order;
   order.reserve(names_.size());
   for (std::uint32_t i = 0; i < names_.size(); ++i) {
@@ -83,13 +84,7 @@ std::vector<FanoutAnalysis::Line> FanoutAnalysis::TakeReport() {
   std::stable_sort(order.begin(), order.end(), [this](std::uint32_t a, std::uint32_t b) {
     return state_.fanout_counts[a] > state_.fanout_counts[b];
   });
-  std::vector<Line> lines;
-  lines.reserve(order.size());
-  for (std::uint32_t i : order) {
-    lines.push_back({state_.fanout_counts[i] - 1, ToUpper(names_[i])});
-    state_.fanout_counts[i] = 0;
-  }
-  return lines;
+  return order;
 }
 
 void CountFanout(FanoutAnalysis& fanout, std::string_view name) { fanout.Count(name); }
@@ -127,21 +122,25 @@ Outcome FinishFanout(App& app, FanoutAnalysis& fanout) {
   }
   WriteLine(report, "fanout\tnet(node)");
   WriteLine(report, "------\t-------------------------------------------------------");
-  std::vector<FanoutAnalysis::Line> lines = fanout.TakeReport();
+  std::vector<std::uint32_t> order = fanout.ReportOrder();
   std::string closing = "\nNo node was counted.\n\nDisplay fanout report?";
-  if (!lines.empty()) {
-    closing = Format(
-        "\nMax detected fanout = %d, occuring on node '%s'       \nNOTE: PORTS "
-        "are only counted as ONE unit load.\n\nDisplay fanout report?",
-        lines[0].fanout, lines[0].name.c_str());
-  }
-  std::string text;
-  for (const FanoutAnalysis::Line& line : lines) {
-    text.clear();
-    text += std::to_string(line.fanout);
-    text += '\t';
-    text += line.name;
-    WriteLine(report, text);
+  std::string line;
+  for (std::uint32_t index : order) {
+    int fanout_of_net = fanout.Counter(index) - 1;
+    std::string name = ToUpper(fanout.Name(index));
+    if (index == order.front()) {
+      closing = Format(
+          "\nMax detected fanout = %d, occuring on node '%s'       \nNOTE: PORTS "
+          "are only counted as ONE unit load.\n\nDisplay fanout report?",
+          fanout_of_net, name.c_str());
+    }
+    line.clear();
+    line += std::to_string(fanout_of_net);
+    line += '\t';
+    line += name;
+    line += "\r\n";
+    report.Write(line);
+    fanout.ClearCounter(index);
   }
   report.Close();
   if (report.WriteFailed()) {

@@ -8,10 +8,10 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "app/state.h"
+#include "convert/name_index.h"
 
 namespace kalvor {
 
@@ -40,13 +40,11 @@ class FanoutAnalysis {
   int Counter(std::size_t index) const;
   std::string_view Name(std::size_t index) const { return names_[index]; }
 
-  struct Line {
-    int fanout;
-    std::string name;  // upper case
-  };
-  // The report: entries by counter, largest first, ties in order of first
-  // appearance. Every reported counter is set to 0.
-  std::vector<Line> TakeReport();
+  // The entries of the report: counter above 0, largest first, ties in
+  // order of first appearance.
+  std::vector<std::uint32_t> ReportOrder() const;
+  // Sets the counter of a reported entry to 0.
+  void ClearCounter(std::size_t index) { state_.fanout_counts[index] = 0; }
 
  private:
   AppState& state_;
@@ -54,7 +52,7 @@ class FanoutAnalysis {
   std::size_t position_ = 0;
   bool overflow_ = false;
   std::vector<std::string_view> names_;  // into the name text
-  std::unordered_map<std::string_view, std::uint32_t> index_;
+  NameIndex index_;
 };
 
 // Enters or counts one occurrence of a normalised node name.

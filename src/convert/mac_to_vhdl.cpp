@@ -4,13 +4,13 @@
 #include "convert/mac_to_vhdl.h"
 
 #include <algorithm>
-#include <unordered_set>
 
 #include "app/dialogs.h"
 #include "app/main_window.h"
 #include "app/settings.h"
 #include "convert/converters.h"
 #include "convert/fanout.h"
+#include "convert/name_index.h"
 #include "edif/macfile.h"
 #include "text/lineio.h"
 #include "text/strings.h"
@@ -23,6 +23,39 @@ namespace {
 // that follow a header, where "$vector" and "$analog" stand, up to 4095.
 constexpr int kLineSize = 8191;
 constexpr int kDirectiveSize = 4095;
+
+// A logical line: the physical line with its "+" continuation lines joined,
+// as ReadJoinedLine gives it; the next line is only read when it begins
+// with "+".
+int ReadLogicalLine(File& file, std::string& line, int size) {
+  int result = ReadLine(file, line, size);
+  if (result == 0) return 0;
+  const char* next = nullptr;
+  if (file.Peek(1, &next) == 1 && next[0] == '+') JoinContinuations(file, '+', line, size);
+  return result;
+}
+
+// NextWord on a view: the next blank- or tab-separated word (at most 62
+// characters), `rest` moved past it and one separator; an over-long word
+// gives the empty word and empties `rest`.
+std::string_view TakeWord(std::string_view& rest) {
+  std::size_t skip = rest.find_first_not_of(" \t");
+  rest.remove_prefix(skip == std::string_view::npos ? rest.size() : skip);
+  for (std::size_t i = 0; i < 63; ++i) {
+    if (i == rest.size()) {
+      std::string_view word = rest;
+      rest = std::string_view();
+      return word;
+    }
+    if (rest[i] == ' ' || rest[i] == '\t') {
+      std::string_view word = rest.substr(0, i);
+      rest.remove_prefix(i + 1);
+      return word;
+    }
+  }
+  rest = std::string_view();
+  return std::string_view();
+}
 
 void LowerInPlace(std::string& text) {
   for (char& c : text) c = ToLowerAscii(c);
@@ -60,8 +93,21 @@ class MacToVhdl {
   void ClosePortDefinitions() { port_file_.Close(); }
 
  private:
-  void Put(std::string_view text) { out_.Write(text); }
-  void PutLine(std::string_view text) { WriteLine(out_, text); }
+  // Output is gathered and handed to the file in large pieces.
+  void Put(std::string_view text) {
+    pending_ += text;
+    if (pending_.size() >= kPendingSize) Flush();
+  }
+  void PutLine(std::string_view text) {
+    pending_ += text;
+    pending_ += "\r\n";
+    if (pending_.size() >= kPendingSize) Flush();
+  }
+  void Flush() {
+    out_.Write(pending_);
+    pending_.clear();
+  }
+  static constexpr std::size_t kPendingSize = 1 << 16;
   void Step() { TheProgress().Step(in_); }
 
   void OfferPortDefinitions(const std::string& line);
@@ -86,19 +132,20 @@ class MacToVhdl {
   std::string port_separator_ = "\r\n";
   // The names declared in the current macro, and (for the width of a bus)
   // the text of those declared by the header.
-  std::unordered_set<std::string> declared_;
+  NameSet declared_;
   std::string declared_text_;
   std::string bus_list_;
   std::string analog_list_;
   std::string top_name_;
   File port_file_;
   std::string token_line_;
+  std::string pending_;
+  std::string name_;  // the node name being normalised
 };
 
 void MacToVhdl::Convert() {
-  MacReader reader(in_, kLineSize);
   std::string line;
-  while (reader.Next(line)) {
+  while (ReadLogicalLine(in_, line, kLineSize) != 0) {
     LowerInPlace(line);
     Step();
     if (StartsWith(line, "$written by hdl_emit")) OfferPortDefinitions(line);
@@ -116,6 +163,7 @@ void MacToVhdl::Convert() {
     }
     port_separator_ = "\r\n";
   }
+  Flush();
 }
 
 void MacToVhdl::OfferPortDefinitions(const std::string& line) {
@@ -187,11 +235,11 @@ void MacToVhdl::ReadDirectives() {
 }
 
 void MacToVhdl::InitDeclared() {
-  declared_.clear();
+  declared_.Clear();
   if (options_.no_supply) {
     declared_text_ = " Vdd Gnd VDD GND vdd gnd ";
     for (const char* supply : {"Vdd", "Gnd", "VDD", "GND", "vdd", "gnd"}) {
-      declared_.insert(supply);
+      declared_.Insert(supply);
     }
   } else {
     declared_text_ = " ";
@@ -203,7 +251,7 @@ void MacToVhdl::PortsFromHeader(std::string& line) {
     std::string name = NextWord(line);
     NormalizeNodeName(name, true, tally_);
     std::string type = "std_logic";
-    if (!declared_.insert(name).second) continue;
+    if (!declared_.Insert(name)) continue;
     declared_text_ += name;
     declared_text_ += ' ';
     if (analog_list_.find(" " + name + " ") != std::string::npos) type = "analog";
@@ -251,7 +299,7 @@ void MacToVhdl::PortDeclarations() {
     if (!next()) return;
     name = token;
     Put(" \r\n     " + name);
-    declared_.insert(name);
+    declared_.Insert(name);
     if (!next()) return;
     Put(" : ");
     if (!next()) return;
@@ -286,7 +334,7 @@ void MacToVhdl::PortDeclarations() {
 
 void MacToVhdl::SignalPass() {
   std::string line;
-  while (ReadJoinedLine(in_, line, kLineSize) != 0) {
+  while (ReadLogicalLine(in_, line, kLineSize) != 0) {
     LowerInPlace(line);
     Step();
     if (line.empty() || !HasContent(line)) continue;
@@ -312,43 +360,50 @@ void MacToVhdl::SignalPass() {
 }
 
 void MacToVhdl::DeclareWords(std::string& line) {
-  while (HasContent(line)) {
-    std::string name = NextWord(line);
-    NormalizeNodeName(name, false, tally_);
-    if (BusIndex(name, bus_list_) != std::string::npos) continue;
-    if (StartsWith(name, "PAD_") || StartsWith(name, "Pad_") || StartsWith(name, "pad_")) {
+  std::string_view rest = line;
+  while (HasContent(rest)) {
+    name_.assign(TakeWord(rest));
+    NormalizeNodeName(name_, false, tally_);
+    if (BusIndex(name_, bus_list_) != std::string::npos) continue;
+    if (StartsWith(name_, "PAD_") || StartsWith(name_, "Pad_") || StartsWith(name_, "pad_")) {
       continue;
     }
-    if (!declared_.insert(name).second) continue;
-    PutLine("  signal " + name + " : std_logic;");
+    if (!declared_.Insert(name_)) continue;
+    Put("  signal ");
+    Put(name_);
+    PutLine(" : std_logic;");
   }
 }
 
 void MacToVhdl::Instance(std::string& line) {
   line[0] = 'I';
-  std::string label = NextWord(line);
-  std::string component = NextWord(line);
+  std::string_view rest = line;
+  std::string_view label = TakeWord(rest);
+  std::string component(TakeWord(rest));
   for (const std::string& ignored : options_.ignore) {
     if (EqualNoCase(component, ignored)) return;
   }
-  std::string text = "  " + label + " : " + component + " port map (";
-  while (HasContent(line)) {
-    std::string name = NextWord(line);
-    NormalizeNodeName(name, true, tally_);
-    app_.Notify(name, component, box::kOk);
-    std::size_t index = BusIndex(name, bus_list_);
+  Put("  ");
+  Put(label);
+  Put(" : ");
+  Put(component);
+  Put(" port map (");
+  while (HasContent(rest)) {
+    name_.assign(TakeWord(rest));
+    NormalizeNodeName(name_, true, tally_);
+    app_.Notify(name_, component, box::kOk);
+    std::size_t index = BusIndex(name_, bus_list_);
     if (index != std::string::npos) {
-      text.append(name, 0, index);
-      text += '(';
-      text.append(name, index);
-      text += ')';
+      Put(std::string_view(name_).substr(0, index));
+      Put("(");
+      Put(std::string_view(name_).substr(index));
+      Put(")");
     } else {
-      text += name;
+      Put(name_);
     }
-    if (HasContent(line)) text += ',';
+    if (HasContent(rest)) Put(",");
   }
-  text += ");";
-  PutLine(text);
+  PutLine(");");
 }
 
 }  // namespace

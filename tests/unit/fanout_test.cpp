@@ -85,7 +85,7 @@ TEST(Fanout, CountersStopAtTheirLargestValue) {
   FanoutAnalysis fanout(t.app.state);
   for (int i = 0; i < 70000; ++i) CountFanout(fanout, "clk");
   EXPECT_EQ(fanout.Counter(0), kFanoutCounterMax);
-  ASSERT_EQ(fanout.TakeReport().size(), 1u);
+  EXPECT_EQ(fanout.ReportOrder().size(), 1u);
 }
 
 TEST(Fanout, KNetsOfThreeLetsTwoEntriesInThenAsksToDouble) {

@@ -1,0 +1,191 @@
+// .mac to VHDL on generated macro files of 10 MB (100,000 nets) and 100 MB
+// (1,000,000 nets), against a plain line-by-line copy of the same input.
+// The fanout tables are raised through the settings as a user would.
+//
+//   mac2vhd_bench [SCALE]   SCALE 1 = the 10 MB / 100 MB pair (default);
+//                           0.1 = a tenth of that, for a quick look.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <string>
+
+#include "app/ids.h"
+#include "app/startup.h"
+#include "app/table_view.h"
+#include "convert/converters.h"
+#include "posix/posix_platform.h"
+#include "text/file.h"
+#include "text/lineio.h"
+#include "text/strings.h"
+
+namespace {
+
+using namespace kalvor;
+using Clock = std::chrono::steady_clock;
+
+// Answers every question with No and every dialog with OK, silently.
+class QuietUi : public UserInterface {
+ public:
+  int Notify(const std::string&, const std::string&, int type) override {
+    return (type & box::kButtonMask) == box::kYesNo ? answer::kNo : answer::kOk;
+  }
+  bool FileDialog(std::string&, std::size_t, const std::string&,
+                  const std::string&) override {
+    return false;
+  }
+  int InputBox(const std::string&, const std::string&, std::string&) override {
+    return answer::kCancel;
+  }
+  int RunDialog(DialogModel& model) override {
+    TableView view;
+    model.OnInit(view);
+    model.OnCommand(kIdOk, view);
+    return view.result();
+  }
+  void ProgressOpen(const std::string&, const std::string&) override {}
+  void ProgressDraw(unsigned, unsigned, bool) override {}
+  void ProgressClose() override {}
+  void PumpMessages() override {}
+  void WaitCursor() override {}
+  DialogView& MainDialog() override { return main_; }
+
+ private:
+  TableView main_;
+};
+
+class MapProfile : public Profile {
+ public:
+  std::map<std::string, std::string> values;
+  std::string GetString(const std::string& key, const std::string& def,
+                        std::size_t) override {
+    auto it = values.find(key);
+    return it == values.end() ? def : it->second;
+  }
+  long GetInt(const std::string& key, long def) override {
+    auto it = values.find(key);
+    return it == values.end() ? def : std::atol(it->second.c_str());
+  }
+  bool PutString(const std::string& key, const std::string& value) override {
+    values[key] = value;
+    return true;
+  }
+};
+
+class NoShell : public Shell {
+ public:
+  long Open(const std::string&, const std::string&, const std::string&) override { return 33; }
+};
+
+// A macro file of `macros` macros, each with 1,000 nets of its own (so
+// 1,000 fanout entries a macro), 8 ports and about 3,000 instances of
+// 2- and 3-input gates: about 100 KB a macro.
+void Generate(const std::string& path, int macros) {
+  File out;
+  if (!out.Open(path, File::Mode::kCreate)) {
+    std::fprintf(stderr, "cannot create %s\n", path.c_str());
+    std::exit(1);
+  }
+  WriteLine(out, "<\\vazevari\\nettran\\scmos\\scms2tpr.mac>");
+  unsigned seed = 12345;
+  auto next = [&seed]() {
+    seed = seed * 1103515245u + 12345u;
+    return (seed >> 8) % 1000;
+  };
+  std::string line;
+  for (int m = 0; m < macros; ++m) {
+    std::string prefix = "m" + std::to_string(m) + "n";
+    line = ".macro BLOCK" + std::to_string(m);
+    for (int p = 0; p < 8; ++p) line += " " + prefix + std::to_string(p);
+    WriteLine(out, line);
+    for (int i = 0; i < 3000; ++i) {
+      int inputs = i % 3 == 0 ? 3 : 2;
+      line = "<U" + std::to_string(i) + (inputs == 3 ? " NAND3" : " NAND2");
+      for (int k = 0; k < inputs; ++k) line += " " + prefix + std::to_string(next());
+      // Every net is driven once; together they cover all 1,000 nets.
+      line += " " + prefix + std::to_string(i % 1000);
+      WriteLine(out, line);
+    }
+    WriteLine(out, ".eom");
+    WriteLine(out, "");
+  }
+  out.Close();
+}
+
+double Seconds(Clock::time_point start) {
+  return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+double Copy(const std::string& from, const std::string& to) {
+  auto start = Clock::now();
+  File in;
+  File out;
+  in.Open(from, File::Mode::kRead);
+  out.Open(to, File::Mode::kCreate);
+  std::string line;
+  while (ReadLine(in, line, 8191) != 0) WriteLine(out, line);
+  out.Close();
+  return Seconds(start);
+}
+
+double Convert(const std::string& dir, const std::string& id) {
+  QuietUi ui;
+  MapProfile profile;
+  profile.values["NETS"] = "40000000";
+  profile.values["kNETS"] = "2000000";
+  NoShell shell;
+  PosixFileSystem fs;
+  App app(Platform{ui, profile, shell, fs}, PathStyle::kPosix);
+  StartUp(app, "");
+  app.state.test_dir = dir + "/";
+  app.state.test_id = id;
+  ui.MainDialog().SetText(id::kTestId, id);
+  std::filesystem::remove(dir + "/" + id + ".vhd");
+  auto start = Clock::now();
+  Outcome outcome = RunMacToVhdl(app);
+  double seconds = Seconds(start);
+  if (outcome != Outcome::kCompleted) {
+    std::fprintf(stderr, "conversion did not complete\n");
+    std::exit(1);
+  }
+  return seconds;
+}
+
+struct Result {
+  double megabytes;
+  double copy;
+  double convert;
+};
+
+Result Measure(const std::string& dir, const std::string& id, int macros) {
+  std::string mac = dir + "/" + id + ".mac";
+  Generate(mac, macros);
+  Result r{static_cast<double>(std::filesystem::file_size(mac)) / 1e6, 1e9, 1e9};
+  for (int round = 0; round < 3; ++round) {
+    r.copy = std::min(r.copy, Copy(mac, dir + "/copy.txt"));
+    r.convert = std::min(r.convert, Convert(dir, id));
+  }
+  std::printf("%-6s %8.1f MB  %7d nets  copy %7.3f s  convert %7.3f s  ratio %5.2f\n",
+              id.c_str(), r.megabytes, macros * 1000, r.copy, r.convert, r.convert / r.copy);
+  std::fflush(stdout);
+  return r;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  double scale = argc > 1 ? std::atof(argv[1]) : 1.0;
+  int small = std::max(1, static_cast<int>(100 * scale));
+  std::string dir = (std::filesystem::temp_directory_path() / "kalvor_mac2vhd_bench").string();
+  std::filesystem::create_directories(dir);
+  std::printf("best of 3 runs each; the copy reads and writes lines as the converters do\n");
+  Result a = Measure(dir, "small", small);
+  Result b = Measure(dir, "large", small * 10);
+  std::printf("scaling: %.1fx input, %.2fx time (limit 11x); large conversion %.2fx the copy (limit 5x)\n",
+              b.megabytes / a.megabytes, b.convert / a.convert, b.convert / b.copy);
+  std::filesystem::remove_all(dir);
+  bool ok = b.convert / a.convert <= 11.0 && b.convert / b.copy <= 5.0;
+  return ok ? 0 : 1;
+}
