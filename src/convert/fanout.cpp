@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdio>
+#include <cstring>
 
 #include "app/settings.h"
 #include "app/startup.h"
@@ -32,38 +34,55 @@ FanoutAnalysis::FanoutAnalysis(AppState& state) : state_(state) {
 
 void FanoutAnalysis::Count(std::string_view name) {
   if (!available_) return;
+  const char* text = state_.fanout_names.data();
   std::uint32_t hash = NameIndex::Hash(name);
-  std::uint32_t found =
-      index_.Find(name, hash, [this](std::uint32_t n) { return names_[n]; });
+  // An entry matches when its text is " " + name + " ".
+  std::uint32_t found = index_.Find(hash, [&](std::uint32_t offset) {
+    return text[offset + 1 + name.size()] == ' ' &&
+           NameIndex::SameBytes(text + offset + 1, name.data(), name.size());
+  });
   if (found != NameIndex::kNone) {
-    std::uint16_t& counter = state_.fanout_counts[found];
+    // The entry's index follows its name.
+    std::size_t index = 0;
+    for (const char* p = text + found + name.size() + 2; *p != ' '; ++p) {
+      index = index * 10 + static_cast<std::size_t>(*p - '0');
+    }
+    std::uint16_t& counter = state_.fanout_counts[index];
     if (counter < kFanoutCounterMax) ++counter;
     return;
   }
   if (overflow_) return;
   // The entry: a blank, the name, a blank, the index, a blank.
-  std::size_t index = names_.size();
-  std::string number = std::to_string(index);
+  std::size_t index = offsets_.size();
+  char number[24];
+  int digits = std::snprintf(number, sizeof number, "%zu", index);
   std::size_t key_length = name.size() + 2;
-  std::size_t entry_length = key_length + number.size() + 1;
+  std::size_t entry_length = key_length + static_cast<std::size_t>(digits) + 1;
   std::size_t capacity = state_.fanout_names.size();
   if (position_ + key_length + 10 > capacity || position_ + entry_length > capacity ||
-      static_cast<long>(index) + 1 >= state_.knets) {
+      static_cast<long>(index) + 1 >= state_.knets || position_ > 0xFFFFFFF0u) {
     overflow_ = true;
     return;
   }
   char* at = state_.fanout_names.data() + position_;
   at[0] = ' ';
-  std::copy(name.begin(), name.end(), at + 1);
+  std::memcpy(at + 1, name.data(), name.size());
   at[name.size() + 1] = ' ';
-  std::copy(number.begin(), number.end(), at + key_length);
+  std::memcpy(at + key_length, number, static_cast<std::size_t>(digits));
   at[entry_length - 1] = ' ';
-  std::string_view stored(at + 1, name.size());
+  std::uint32_t offset = static_cast<std::uint32_t>(position_);
   position_ += entry_length;
   if (position_ < capacity) state_.fanout_names[position_] = '\0';
   state_.fanout_counts[index] = 1;
-  names_.push_back(stored);
-  index_.Add(hash, static_cast<std::uint32_t>(index));
+  offsets_.push_back(offset);
+  index_.Add(hash, offset);
+}
+
+std::string_view FanoutAnalysis::Name(std::size_t index) const {
+  const char* start = state_.fanout_names.data() + offsets_[index] + 1;
+  std::size_t room = position_ - offsets_[index] - 1;
+  const char* end = static_cast<const char*>(std::memchr(start, ' ', room));
+  return std::string_view(start, static_cast<std::size_t>(end - start));
 }
 
 std::string_view FanoutAnalysis::Text() const {
@@ -77,8 +96,8 @@ int FanoutAnalysis::Counter(std::size_t index) const {
 
 std::vector<std::uint32_t> FanoutAnalysis::ReportOrder() const {
   std::vector<std::uint32_t> order;
-  order.reserve(names_.size());
-  for (std::uint32_t i = 0; i < names_.size(); ++i) {
+  order.reserve(offsets_.size());
+  for (std::uint32_t i = 0; i < offsets_.size(); ++i) {
     if (state_.fanout_counts[i] > 0) order.push_back(i);
   }
   std::stable_sort(order.begin(), order.end(), [this](std::uint32_t a, std::uint32_t b) {

@@ -33,12 +33,12 @@ class FanoutAnalysis {
 
   bool available() const { return available_; }
   bool overflow() const { return overflow_; }
-  std::size_t entries() const { return names_.size(); }
+  std::size_t entries() const { return offsets_.size(); }
   // The name text: " a 0  b 1  x1 2 ".
   std::string_view Text() const;
   // Counter of entry `index` (0 once reported).
   int Counter(std::size_t index) const;
-  std::string_view Name(std::size_t index) const { return names_[index]; }
+  std::string_view Name(std::size_t index) const;
 
   // The entries of the report: counter above 0, largest first, ties in
   // order of first appearance.
@@ -51,8 +51,8 @@ class FanoutAnalysis {
   bool available_ = false;
   std::size_t position_ = 0;
   bool overflow_ = false;
-  std::vector<std::string_view> names_;  // into the name text
-  NameIndex index_;
+  std::vector<std::uint32_t> offsets_;  // where each entry starts in the text
+  NameIndex index_;                     // name -> offset of its entry
 };
 
 // Enters or counts one occurrence of a normalised node name.

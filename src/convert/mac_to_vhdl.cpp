@@ -4,6 +4,7 @@
 #include "convert/mac_to_vhdl.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "app/dialogs.h"
 #include "app/main_window.h"
@@ -58,7 +59,16 @@ std::string_view TakeWord(std::string_view& rest) {
 }
 
 void LowerInPlace(std::string& text) {
-  for (char& c : text) c = ToLowerAscii(c);
+  for (char& c : text) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+}
+
+// Pad nets ("PAD_", "Pad_" or "pad_" at the start) get no signal.
+bool IsPadNet(std::string_view name) {
+  if (name.size() < 4 || name[3] != '_') return false;
+  std::string_view head = name.substr(0, 3);
+  return head == "PAD" || head == "Pad" || head == "pad";
 }
 
 // The largest number that directly follows " " + base in `text`; 0 when
@@ -117,8 +127,10 @@ class MacToVhdl {
   void PortsFromHeader(std::string& line);
   void PortsFromDefinitionFile(std::string& line);
   void PortDeclarations();
+  bool NextLine(std::string& line);
   void SignalPass();
-  void DeclareWords(std::string& line);
+  bool SignalLine(std::string_view line);
+  void DeclareWords(std::string_view rest);
   void Instance(std::string& line);
 
   App& app_;
@@ -141,12 +153,14 @@ class MacToVhdl {
   std::string token_line_;
   std::string pending_;
   std::string name_;  // the node name being normalised
+  std::vector<std::string> kept_;  // body lines read by the signal pass
+  std::size_t kept_next_ = 0;
+  static constexpr std::size_t kKeepBytes = std::size_t{32} << 20;
 };
 
 void MacToVhdl::Convert() {
   std::string line;
-  while (ReadLogicalLine(in_, line, kLineSize) != 0) {
-    LowerInPlace(line);
+  while (NextLine(line)) {
     Step();
     if (StartsWith(line, "$written by hdl_emit")) OfferPortDefinitions(line);
     MacLineKind kind = ClassifyMacLine(line);
@@ -164,6 +178,22 @@ void MacToVhdl::Convert() {
     port_separator_ = "\r\n";
   }
   Flush();
+}
+
+// The main pass's next logical line, lowercased: the body lines that the
+// signal pass kept come first, then the file from where that pass stopped.
+bool MacToVhdl::NextLine(std::string& line) {
+  if (kept_next_ < kept_.size()) {
+    line.swap(kept_[kept_next_++]);
+    if (kept_next_ == kept_.size()) {
+      kept_.clear();
+      kept_next_ = 0;
+    }
+    return true;
+  }
+  if (ReadLogicalLine(in_, line, kLineSize) == 0) return false;
+  LowerInPlace(line);
+  return true;
 }
 
 void MacToVhdl::OfferPortDefinitions(const std::string& line) {
@@ -206,12 +236,10 @@ void MacToVhdl::Header(std::string& line) {
   PutLine("architecture " + entity_ + "_1 of " + entity_ + " is");
   PutLine("  signal vdd: std_logic;");
   PutLine("  signal gnd: std_logic;");
-  std::int64_t body = in_.Tell();
   SignalPass();
   PutLine("begin");
   PutLine("  vdd<='1';");
   PutLine("  gnd<='0';");
-  in_.Seek(body);
 }
 
 // The "$" lines right after a header type its ports; they are consumed here
@@ -332,42 +360,64 @@ void MacToVhdl::PortDeclarations() {
   }
 }
 
+// Declares the internal nets of the macro whose body starts at the current
+// position. The main pass reads the same body lines again: they are kept
+// for it (up to kKeepBytes; beyond that it reads them from the file again).
 void MacToVhdl::SignalPass() {
+  std::int64_t body = in_.Tell();
+  kept_.clear();
+  kept_next_ = 0;
+  std::size_t kept_bytes = 0;
+  bool keeping = true;
   std::string line;
   while (ReadLogicalLine(in_, line, kLineSize) != 0) {
     LowerInPlace(line);
     Step();
-    if (line.empty() || !HasContent(line)) continue;
-    switch (line[0]) {
-      case '.':
-        return;
-      case '<':
-        NextWord(line);  // instance name
-        NextWord(line);  // component name
-        DeclareWords(line);
-        break;
-      case '+':
-        line.erase(0, 1);
-        DeclareWords(line);
-        break;
-      case '$':
-        break;
-      default:
-        app_.Notify(line, "This line not legal in a mac-to-vhd conversion:", box::kOk);
-        return;
+    bool more = SignalLine(line);
+    if (keeping) {
+      kept_bytes += line.size() + sizeof(std::string);
+      if (kept_bytes > kKeepBytes) {
+        keeping = false;
+        kept_.clear();
+      } else {
+        kept_.push_back(std::move(line));
+      }
     }
+    if (!more) break;
+  }
+  if (!keeping) in_.Seek(body);
+}
+
+// One body line of the signal pass; false when the pass ends with it.
+bool MacToVhdl::SignalLine(std::string_view line) {
+  if (line.empty() || !HasContent(line)) return true;
+  switch (line[0]) {
+    case '.':
+      return false;
+    case '<':
+      TakeWord(line);  // instance name
+      TakeWord(line);  // component name
+      DeclareWords(line);
+      return true;
+    case '+':
+      line.remove_prefix(1);
+      DeclareWords(line);
+      return true;
+    case '$':
+      return true;
+    default:
+      app_.Notify(std::string(line), "This line not legal in a mac-to-vhd conversion:",
+                  box::kOk);
+      return false;
   }
 }
 
-void MacToVhdl::DeclareWords(std::string& line) {
-  std::string_view rest = line;
+void MacToVhdl::DeclareWords(std::string_view rest) {
   while (HasContent(rest)) {
     name_.assign(TakeWord(rest));
     NormalizeNodeName(name_, false, tally_);
     if (BusIndex(name_, bus_list_) != std::string::npos) continue;
-    if (StartsWith(name_, "PAD_") || StartsWith(name_, "Pad_") || StartsWith(name_, "pad_")) {
-      continue;
-    }
+    if (IsPadNet(name_)) continue;
     if (!declared_.Insert(name_)) continue;
     Put("  signal ");
     Put(name_);

@@ -38,11 +38,12 @@ MacToVhdlOptions ReadMacToVhdlOptions(const std::string& options) {
 
 void NormalizeNodeName(std::string& name, bool count, NodeTally& tally) {
   if (name.empty() || IsDigit(name[0])) name.insert(0, "NN_");
-  if (StartsWith(name, "inst_")) name.erase(0, 5);
+  if (name.compare(0, 5, "inst_") == 0) name.erase(0, 5);
   for (char& c : name) {
     if (c == '<') c = '_';
   }
-  if (EqualNoCase(name, "out") || EqualNoCase(name, "in")) {
+  if ((name.size() == 2 || name.size() == 3) &&
+      (EqualNoCase(name, "out") || EqualNoCase(name, "in"))) {
     name += '1';
     tally.name_changed = true;
   }

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,9 +15,22 @@ class NameIndex {
  public:
   static constexpr std::uint32_t kNone = 0xFFFFFFFFu;
 
+  // FNV-1a: node names are short, and this stays inline.
   static std::uint32_t Hash(std::string_view name) {
-    std::size_t h = std::hash<std::string_view>()(name);
-    return static_cast<std::uint32_t>(h ^ (static_cast<std::uint64_t>(h) >> 32));
+    std::uint64_t h = 14695981039346656037ull;
+    for (char c : name) {
+      h ^= static_cast<unsigned char>(c);
+      h *= 1099511628211ull;
+    }
+    return static_cast<std::uint32_t>(h ^ (h >> 32));
+  }
+
+  // Equal texts of a known length, byte by byte (names are short).
+  static bool SameBytes(const char* a, const char* b, std::size_t n) {
+    for (std::size_t i = 0; i < n; ++i) {
+      if (a[i] != b[i]) return false;
+    }
+    return true;
   }
 
   // Forgets every name.
@@ -31,16 +43,16 @@ class NameIndex {
     count_ = 0;
   }
 
-  // The number stored for `name`, or kNone. `name_at(number)` gives the
-  // name stored under a number.
-  template <class NameAt>
-  std::uint32_t Find(std::string_view name, std::uint32_t hash, NameAt name_at) const {
+  // The number stored for the name of hash `hash`, or kNone. `is_name(number)`
+  // tells whether the name stored under a number is the one looked for.
+  template <class IsName>
+  std::uint32_t Find(std::uint32_t hash, IsName is_name) const {
     if (slots_.empty()) return kNone;
     std::size_t mask = slots_.size() - 1;
     for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
       const Slot& slot = slots_[i];
       if (slot.number == kNone) return kNone;
-      if (slot.hash == hash && name_at(slot.number) == name) return slot.number;
+      if (slot.hash == hash && is_name(slot.number)) return slot.number;
     }
   }
 
@@ -87,8 +99,12 @@ class NameSet {
   // False when the name was already in the set.
   bool Insert(std::string_view name) {
     std::uint32_t hash = NameIndex::Hash(name);
-    auto name_at = [this](std::uint32_t n) -> std::string_view { return names_[n]; };
-    if (index_.Find(name, hash, name_at) != NameIndex::kNone) return false;
+    auto is_name = [this, name](std::uint32_t n) {
+      const std::string& stored = names_[n];
+      return stored.size() == name.size() &&
+             NameIndex::SameBytes(stored.data(), name.data(), name.size());
+    };
+    if (index_.Find(hash, is_name) != NameIndex::kNone) return false;
     index_.Add(hash, static_cast<std::uint32_t>(names_.size()));
     names_.emplace_back(name);
     return true;
