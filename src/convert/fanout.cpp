@@ -95,14 +95,22 @@ int FanoutAnalysis::Counter(std::size_t index) const {
 }
 
 std::vector<std::uint32_t> FanoutAnalysis::ReportOrder() const {
-  std::vector<std::uint32_t> order;
-  order.reserve(offsets_.size());
-  for (std::uint32_t i = 0; i < offsets_.size(); ++i) {
-    if (state_.fanout_counts[i] > 0) order.push_back(i);
+  // A counting sort by counter, largest first: stable, so equal counters
+  // keep the order of first appearance.
+  const std::vector<std::uint16_t>& counts = state_.fanout_counts;
+  std::vector<std::uint32_t> start(std::size_t{kFanoutCounterMax} + 2, 0);
+  std::size_t reported = 0;
+  for (std::size_t i = 0; i < offsets_.size(); ++i) {
+    if (counts[i] == 0) continue;
+    ++start[kFanoutCounterMax - counts[i] + 1];
+    ++reported;
   }
-  std::stable_sort(order.begin(), order.end(), [this](std::uint32_t a, std::uint32_t b) {
-    return state_.fanout_counts[a] > state_.fanout_counts[b];
-  });
+  for (std::size_t k = 1; k < start.size(); ++k) start[k] += start[k - 1];
+  std::vector<std::uint32_t> order(reported);
+  for (std::size_t i = 0; i < offsets_.size(); ++i) {
+    if (counts[i] == 0) continue;
+    order[start[kFanoutCounterMax - counts[i]]++] = static_cast<std::uint32_t>(i);
+  }
   return order;
 }
 
@@ -143,24 +151,28 @@ Outcome FinishFanout(App& app, FanoutAnalysis& fanout) {
   WriteLine(report, "------\t-------------------------------------------------------");
   std::vector<std::uint32_t> order = fanout.ReportOrder();
   std::string closing = "\nNo node was counted.\n\nDisplay fanout report?";
-  std::string line;
+  std::string text;
   for (std::uint32_t index : order) {
     int fanout_of_net = fanout.Counter(index) - 1;
-    std::string name = ToUpper(fanout.Name(index));
+    std::string_view name = fanout.Name(index);
     if (index == order.front()) {
       closing = Format(
           "\nMax detected fanout = %d, occuring on node '%s'       \nNOTE: PORTS "
           "are only counted as ONE unit load.\n\nDisplay fanout report?",
-          fanout_of_net, name.c_str());
+          fanout_of_net, ToUpper(name).c_str());
     }
-    line.clear();
-    line += std::to_string(fanout_of_net);
-    line += '\t';
-    line += name;
-    line += "\r\n";
-    report.Write(line);
+    char number[16];
+    int digits = std::snprintf(number, sizeof number, "%d\t", fanout_of_net);
+    text.append(number, static_cast<std::size_t>(digits));
+    for (char c : name) text += ToUpperAscii(c);
+    text += "\r\n";
+    if (text.size() >= (1 << 16)) {
+      report.Write(text);
+      text.clear();
+    }
     fanout.ClearCounter(index);
   }
+  report.Write(text);
   report.Close();
   if (report.WriteFailed()) {
     app.Notify("Unable to write above file.", path, box::kOk | box::kIconError);

@@ -93,14 +93,13 @@ long LargestIndexAfter(std::string_view text, const std::string& base, long larg
 class MacToVhdl {
  public:
   MacToVhdl(App& app, const MacToVhdlOptions& options, File& in, File& out,
-            FanoutAnalysis& fanout)
-      : app_(app), options_(options), in_(in), out_(out) {
+            FanoutAnalysis& fanout, std::size_t keep_bytes)
+      : app_(app), options_(options), in_(in), out_(out), keep_bytes_(keep_bytes) {
     tally_.fanout = &fanout;
   }
 
   void Convert();
   bool name_changed() const { return tally_.name_changed; }
-  void ClosePortDefinitions() { port_file_.Close(); }
 
  private:
   // Output is gathered and handed to the file in large pieces.
@@ -137,6 +136,7 @@ class MacToVhdl {
   const MacToVhdlOptions& options_;
   File& in_;
   File& out_;
+  std::size_t keep_bytes_;
   NodeTally tally_;
 
   bool in_macro_ = false;
@@ -155,7 +155,6 @@ class MacToVhdl {
   std::string name_;  // the node name being normalised
   std::vector<std::string> kept_;  // body lines read by the signal pass
   std::size_t kept_next_ = 0;
-  static constexpr std::size_t kKeepBytes = std::size_t{32} << 20;
 };
 
 void MacToVhdl::Convert() {
@@ -362,7 +361,7 @@ void MacToVhdl::PortDeclarations() {
 
 // Declares the internal nets of the macro whose body starts at the current
 // position. The main pass reads the same body lines again: they are kept
-// for it (up to kKeepBytes; beyond that it reads them from the file again).
+// for it (up to keep_bytes_; beyond that it reads them from the file again).
 void MacToVhdl::SignalPass() {
   std::int64_t body = in_.Tell();
   kept_.clear();
@@ -376,7 +375,7 @@ void MacToVhdl::SignalPass() {
     bool more = SignalLine(line);
     if (keeping) {
       kept_bytes += line.size() + sizeof(std::string);
-      if (kept_bytes > kKeepBytes) {
+      if (kept_bytes > keep_bytes_) {
         keeping = false;
         kept_.clear();
       } else {
@@ -458,6 +457,13 @@ void MacToVhdl::Instance(std::string& line) {
 
 }  // namespace
 
+bool ConvertMacFile(App& app, const MacToVhdlOptions& options, File& in, File& out,
+                    FanoutAnalysis& fanout, std::size_t keep_bytes) {
+  MacToVhdl conversion(app, options, in, out, fanout, keep_bytes);
+  conversion.Convert();
+  return conversion.name_changed();
+}
+
 Outcome RunMacToVhdl(App& app) {
   if (!CheckTestId(app)) return Outcome::kFailed;
   std::string options =
@@ -489,18 +495,16 @@ Outcome RunMacToVhdl(App& app) {
   WriteLine(out, "library IEEE;");
   TheProgress().Open(app, "Converting .mac to .vhd:", in_path);
 
-  MacToVhdl conversion(app, parameters, in, out, fanout);
-  conversion.Convert();
+  bool name_changed = ConvertMacFile(app, parameters, in, out, fanout);
 
   out.Close();
   in.Close();
-  conversion.ClosePortDefinitions();
   TheProgress().Close();
   if (out.WriteFailed()) {
     app.Notify("Unable to write above file.", out_path, box::kOk | box::kIconError);
     return Outcome::kFailed;
   }
-  if (conversion.name_changed()) {
+  if (name_changed) {
     app.Notify("Nodes named 'In' or 'Out' changed to 'In1' or 'Out1'",
                ".mac/VHDL modifications:", box::kOk);
   }

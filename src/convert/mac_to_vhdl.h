@@ -12,6 +12,7 @@
 
 namespace kalvor {
 
+struct App;
 class FanoutAnalysis;
 
 // The parameters of the conversion, taken by position from the "mac2vhd"
@@ -28,6 +29,16 @@ struct NodeTally {
   FanoutAnalysis* fanout = nullptr;  // where counted names go
   bool name_changed = false;         // an "in" or "out" became "in1"/"out1"
 };
+
+// How much of a macro body the signal pass keeps in memory so that the main
+// pass need not read it from the file again.
+constexpr std::size_t kKeepBodyBytes = std::size_t{32} << 20;
+
+// The conversion proper, from the open macro file to the open VHDL file
+// (after its first line), counting nodes into `fanout`. True when a node
+// named "in" or "out" was renamed.
+bool ConvertMacFile(App& app, const MacToVhdlOptions& options, File& in, File& out,
+                    FanoutAnalysis& fanout, std::size_t keep_bytes = kKeepBodyBytes);
 
 // Makes a node name usable in VHDL: "NN_" before a leading digit (or for an
 // empty name), "inst_" removed, "<" turned into "_", "in"/"out" suffixed

@@ -328,3 +328,53 @@ TEST(NextVhdlToken, WordsDelimitersAndComments) {
 
 }  // namespace
 }  // namespace kalvor
+
+namespace kalvor {
+namespace {
+
+// The main pass gets a macro body from memory (kept by the signal pass) or
+// from the file again: the VHDL and the counts must be the same.
+TEST(MacToVhdl, KeptBodyAndRereadBodyGiveTheSameResult) {
+  const std::string mac =
+      "<inc.mac>\r\n.macro A X Y\r\n<U1 INV X N1\r\n+ N2\r\n$ note\r\n\r\n<U2 INV N1 Y\r\n"
+      ".eom\r\n.macro B P\r\n<U1 A P Q\r\n* odd line\r\n<U2 A Q P\r\n.eom\r\n"
+      ".macro C In\r\n<U1 A In Z\r\n.macro D\r\n<U1 B K\r\n";
+  auto convert = [&mac](std::size_t keep_bytes, std::string* text) {
+    TestApp t;
+    t.app.state.nets = 1000;
+    t.app.state.knets = 100;
+    AllocateFanoutTables(t.app);
+    WriteFileBytes("in.mac", mac);
+    File in;
+    File out;
+    EXPECT_TRUE(in.Open("in.mac", File::Mode::kRead));
+    EXPECT_TRUE(out.Open("out.vhd", File::Mode::kCreate));
+    FanoutAnalysis fanout(t.app.state);
+    MacToVhdlOptions options = ReadMacToVhdlOptions("m1=NC;m2=PORTPADA;m3=;=n;p1=;p2=;");
+    bool renamed = ConvertMacFile(t.app, options, in, out, fanout, keep_bytes);
+    out.Close();
+    EXPECT_TRUE(renamed);
+    std::string counts;
+    for (std::size_t i = 0; i < fanout.entries(); ++i) {
+      counts += std::to_string(fanout.Counter(i)) + " ";
+    }
+    *text = std::string(fanout.Text()) + "|" + counts;
+    return ReadFileBytes("out.vhd");
+  };
+  std::string kept_counts;
+  std::string reread_counts;
+  std::string kept = convert(kKeepBodyBytes, &kept_counts);
+  std::string reread = convert(0, &reread_counts);
+  EXPECT_EQ(kept, reread);
+  EXPECT_EQ(kept_counts, reread_counts);
+  EXPECT_NE(kept.find("  Iu1 : inv port map (x,n1,n2);\r\n-- $ note\r\n-- \r\n"),
+            std::string::npos);
+  EXPECT_NE(kept.find("-- * odd line\r\n  Iu2 : a port map (q,p);\r\nend b_1;"),
+            std::string::npos);
+  // A header without ".eom" before it ends the macro's signal pass.
+  EXPECT_NE(kept.find("entity d is port ( );"), std::string::npos);
+  EXPECT_NE(kept.find("  signal k : std_logic;"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kalvor
