@@ -17,6 +17,18 @@ namespace {
 
 constexpr const char* kReportName = "~fanout.txt";
 
+// The decimal digits of `value` at `out` (room for 20); returns their count.
+std::size_t Decimal(std::size_t value, char* out) {
+  char digits[20];
+  std::size_t n = 0;
+  do {
+    digits[n++] = static_cast<char>('0' + value % 10);
+    value /= 10;
+  } while (value != 0);
+  for (std::size_t i = 0; i < n; ++i) out[i] = digits[n - 1 - i];
+  return n;
+}
+
 // Twice a table size, kept within what the settings' integer reads return.
 long Doubled(long value) {
   if (value > LONG_MAX / 2 || value * 2 > INT_MAX) return INT_MAX;
@@ -37,17 +49,13 @@ void FanoutAnalysis::Count(std::string_view name) {
   const char* text = state_.fanout_names.data();
   std::uint32_t hash = NameIndex::Hash(name);
   // An entry matches when its text is " " + name + " ".
-  std::uint32_t found = index_.Find(hash, [&](std::uint32_t offset) {
-    return text[offset + 1 + name.size()] == ' ' &&
-           NameIndex::SameBytes(text + offset + 1, name.data(), name.size());
+  std::uint32_t found = index_.Find(hash, [&](std::uint32_t index) {
+    const char* entry = text + offsets_[index];
+    return entry[name.size() + 1] == ' ' &&
+           NameIndex::SameBytes(entry + 1, name.data(), name.size());
   });
   if (found != NameIndex::kNone) {
-    // The entry's index follows its name.
-    std::size_t index = 0;
-    for (const char* p = text + found + name.size() + 2; *p != ' '; ++p) {
-      index = index * 10 + static_cast<std::size_t>(*p - '0');
-    }
-    std::uint16_t& counter = state_.fanout_counts[index];
+    std::uint16_t& counter = state_.fanout_counts[found];
     if (counter < kFanoutCounterMax) ++counter;
     return;
   }
@@ -55,9 +63,9 @@ void FanoutAnalysis::Count(std::string_view name) {
   // The entry: a blank, the name, a blank, the index, a blank.
   std::size_t index = offsets_.size();
   char number[24];
-  int digits = std::snprintf(number, sizeof number, "%zu", index);
+  std::size_t digits = Decimal(index, number);
   std::size_t key_length = name.size() + 2;
-  std::size_t entry_length = key_length + static_cast<std::size_t>(digits) + 1;
+  std::size_t entry_length = key_length + digits + 1;
   std::size_t capacity = state_.fanout_names.size();
   if (position_ + key_length + 10 > capacity || position_ + entry_length > capacity ||
       static_cast<long>(index) + 1 >= state_.knets || position_ > 0xFFFFFFF0u) {
@@ -68,14 +76,14 @@ void FanoutAnalysis::Count(std::string_view name) {
   at[0] = ' ';
   std::memcpy(at + 1, name.data(), name.size());
   at[name.size() + 1] = ' ';
-  std::memcpy(at + key_length, number, static_cast<std::size_t>(digits));
+  std::memcpy(at + key_length, number, digits);
   at[entry_length - 1] = ' ';
   std::uint32_t offset = static_cast<std::uint32_t>(position_);
   position_ += entry_length;
   if (position_ < capacity) state_.fanout_names[position_] = '\0';
   state_.fanout_counts[index] = 1;
   offsets_.push_back(offset);
-  index_.Add(hash, offset);
+  index_.Add(hash, static_cast<std::uint32_t>(index));
 }
 
 std::string_view FanoutAnalysis::Name(std::size_t index) const {
@@ -161,9 +169,9 @@ Outcome FinishFanout(App& app, FanoutAnalysis& fanout) {
           "are only counted as ONE unit load.\n\nDisplay fanout report?",
           fanout_of_net, ToUpper(name).c_str());
     }
-    char number[16];
-    int digits = std::snprintf(number, sizeof number, "%d\t", fanout_of_net);
-    text.append(number, static_cast<std::size_t>(digits));
+    char number[24];
+    text.append(number, Decimal(static_cast<std::size_t>(fanout_of_net), number));
+    text += '\t';
     for (char c : name) text += ToUpperAscii(c);
     text += "\r\n";
     if (text.size() >= (1 << 16)) {

@@ -52,7 +52,7 @@ class FanoutAnalysis {
   std::size_t position_ = 0;
   bool overflow_ = false;
   std::vector<std::uint32_t> offsets_;  // where each entry starts in the text
-  NameIndex index_;                     // name -> offset of its entry
+  NameIndex index_;                     // name -> index of its entry
 };
 
 // Enters or counts one occurrence of a normalised node name.

@@ -25,37 +25,49 @@ namespace {
 constexpr int kLineSize = 8191;
 constexpr int kDirectiveSize = 4095;
 
-// A logical line: the physical line with its "+" continuation lines joined,
-// as ReadJoinedLine gives it; the next line is only read when it begins
-// with "+".
+// A logical line, lowercased: the physical line with its "+" continuation
+// lines joined, as ReadJoinedLine gives it; the next line is only read when
+// it begins with "+".
 int ReadLogicalLine(File& file, std::string& line, int size) {
-  int result = ReadLine(file, line, size);
+  int result = ReadLowercaseLine(file, line, size);
   if (result == 0) return 0;
   const char* next = nullptr;
-  if (file.Peek(1, &next) == 1 && next[0] == '+') JoinContinuations(file, '+', line, size);
+  if (file.Peek(1, &next) == 1 && next[0] == '+') {
+    JoinContinuations(file, '+', line, size);
+    for (char& c : line) c = ToLowerAscii(c);
+  }
   return result;
 }
 
 // NextWord on a view: the next blank- or tab-separated word (at most 62
 // characters), `rest` moved past it and one separator; an over-long word
 // gives the empty word and empties `rest`.
-std::string_view TakeWord(std::string_view& rest) {
-  std::size_t skip = rest.find_first_not_of(" \t");
-  rest.remove_prefix(skip == std::string_view::npos ? rest.size() : skip);
-  for (std::size_t i = 0; i < 63; ++i) {
-    if (i == rest.size()) {
-      std::string_view word = rest;
-      rest = std::string_view();
-      return word;
-    }
-    if (rest[i] == ' ' || rest[i] == '\t') {
-      std::string_view word = rest.substr(0, i);
-      rest.remove_prefix(i + 1);
-      return word;
-    }
+inline std::string_view TakeWord(std::string_view& rest) {
+  const char* p = rest.data();
+  const char* end = p + rest.size();
+  while (p != end && (*p == ' ' || *p == '\t')) ++p;
+  const char* word_end = p;
+  while (word_end != end && *word_end != ' ' && *word_end != '\t') ++word_end;
+  std::size_t length = static_cast<std::size_t>(word_end - p);
+  if (length > 62) {
+    rest = std::string_view();
+    return std::string_view();
   }
-  rest = std::string_view();
-  return std::string_view();
+  std::string_view word(p, length);
+  if (word_end == end) {
+    rest = std::string_view();
+  } else {
+    rest = std::string_view(word_end + 1, static_cast<std::size_t>(end - word_end - 1));
+  }
+  return word;
+}
+
+// HasContent for the word loops: anything but blanks, tabs and ";" left.
+inline bool AnyContent(std::string_view text) {
+  for (char c : text) {
+    if (c != ' ' && c != '\t' && c != ';') return true;
+  }
+  return false;
 }
 
 void LowerInPlace(std::string& text) {
@@ -153,7 +165,10 @@ class MacToVhdl {
   std::string token_line_;
   std::string pending_;
   std::string name_;  // the node name being normalised
-  std::vector<std::string> kept_;  // body lines read by the signal pass
+  // Body lines read by the signal pass: their text one after another, and
+  // where each ends.
+  std::string kept_text_;
+  std::vector<std::size_t> kept_ends_;
   std::size_t kept_next_ = 0;
 };
 
@@ -182,17 +197,17 @@ void MacToVhdl::Convert() {
 // The main pass's next logical line, lowercased: the body lines that the
 // signal pass kept come first, then the file from where that pass stopped.
 bool MacToVhdl::NextLine(std::string& line) {
-  if (kept_next_ < kept_.size()) {
-    line.swap(kept_[kept_next_++]);
-    if (kept_next_ == kept_.size()) {
-      kept_.clear();
+  if (kept_next_ < kept_ends_.size()) {
+    std::size_t start = kept_next_ == 0 ? 0 : kept_ends_[kept_next_ - 1];
+    line.assign(kept_text_, start, kept_ends_[kept_next_] - start);
+    if (++kept_next_ == kept_ends_.size()) {
+      kept_text_.clear();
+      kept_ends_.clear();
       kept_next_ = 0;
     }
     return true;
   }
-  if (ReadLogicalLine(in_, line, kLineSize) == 0) return false;
-  LowerInPlace(line);
-  return true;
+  return ReadLogicalLine(in_, line, kLineSize) != 0;
 }
 
 void MacToVhdl::OfferPortDefinitions(const std::string& line) {
@@ -364,22 +379,22 @@ void MacToVhdl::PortDeclarations() {
 // for it (up to keep_bytes_; beyond that it reads them from the file again).
 void MacToVhdl::SignalPass() {
   std::int64_t body = in_.Tell();
-  kept_.clear();
+  kept_text_.clear();
+  kept_ends_.clear();
   kept_next_ = 0;
-  std::size_t kept_bytes = 0;
   bool keeping = true;
   std::string line;
   while (ReadLogicalLine(in_, line, kLineSize) != 0) {
-    LowerInPlace(line);
     Step();
     bool more = SignalLine(line);
     if (keeping) {
-      kept_bytes += line.size() + sizeof(std::string);
-      if (kept_bytes > keep_bytes_) {
+      if (kept_text_.size() + line.size() > keep_bytes_) {
         keeping = false;
-        kept_.clear();
+        kept_text_.clear();
+        kept_ends_.clear();
       } else {
-        kept_.push_back(std::move(line));
+        kept_text_ += line;
+        kept_ends_.push_back(kept_text_.size());
       }
     }
     if (!more) break;
@@ -389,7 +404,7 @@ void MacToVhdl::SignalPass() {
 
 // One body line of the signal pass; false when the pass ends with it.
 bool MacToVhdl::SignalLine(std::string_view line) {
-  if (line.empty() || !HasContent(line)) return true;
+  if (line.empty() || !AnyContent(line)) return true;
   switch (line[0]) {
     case '.':
       return false;
@@ -412,7 +427,7 @@ bool MacToVhdl::SignalLine(std::string_view line) {
 }
 
 void MacToVhdl::DeclareWords(std::string_view rest) {
-  while (HasContent(rest)) {
+  while (AnyContent(rest)) {
     name_.assign(TakeWord(rest));
     NormalizeNodeName(name_, false, tally_);
     if (BusIndex(name_, bus_list_) != std::string::npos) continue;
@@ -437,20 +452,20 @@ void MacToVhdl::Instance(std::string& line) {
   Put(" : ");
   Put(component);
   Put(" port map (");
-  while (HasContent(rest)) {
+  while (AnyContent(rest)) {
     name_.assign(TakeWord(rest));
     NormalizeNodeName(name_, true, tally_);
     app_.Notify(name_, component, box::kOk);
     std::size_t index = BusIndex(name_, bus_list_);
     if (index != std::string::npos) {
-      Put(std::string_view(name_).substr(0, index));
-      Put("(");
-      Put(std::string_view(name_).substr(index));
-      Put(")");
+      pending_.append(name_, 0, index);
+      pending_ += '(';
+      pending_.append(name_, index);
+      pending_ += ')';
     } else {
-      Put(name_);
+      pending_ += name_;
     }
-    if (HasContent(rest)) Put(",");
+    if (AnyContent(rest)) pending_ += ',';
   }
   PutLine(");");
 }

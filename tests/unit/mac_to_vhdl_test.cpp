@@ -9,6 +9,7 @@
 #include "convert/fanout.h"
 #include "convert/mac_to_vhdl.h"
 #include "support/scripted_platform.h"
+#include "text/lineio.h"
 #include "text/strings.h"
 
 namespace kalvor {
@@ -374,6 +375,34 @@ TEST(MacToVhdl, KeptBodyAndRereadBodyGiveTheSameResult) {
   // A header without ".eom" before it ends the macro's signal pass.
   EXPECT_NE(kept.find("entity d is port ( );"), std::string::npos);
   EXPECT_NE(kept.find("  signal k : std_logic;"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kalvor
+
+namespace kalvor {
+namespace {
+
+// The converter's own line reader must split lines exactly as ReadLine does.
+TEST(ReadLowercaseLine, SameLinesAsReadLine) {
+  ScratchDir dir;
+  const std::string bytes = std::string("Ab\tC\r\n\r\nX\n\rY\rZZ\r\r\nlong LINE here\0nul\nLAST", 49);
+  WriteFileBytes("in.txt", bytes);
+  for (int size : {1, 3, 4, 5, 255}) {
+    File a;
+    File b;
+    ASSERT_TRUE(a.Open("in.txt", File::Mode::kRead));
+    ASSERT_TRUE(b.Open("in.txt", File::Mode::kRead));
+    std::string expected;
+    std::string got;
+    for (int guard = 0; guard < 100; ++guard) {
+      int n = ReadLine(a, expected, size);
+      ASSERT_EQ(ReadLowercaseLine(b, got, size), n) << "size " << size;
+      if (n == 0) break;
+      EXPECT_EQ(got, ToLower(expected)) << "size " << size;
+      ASSERT_EQ(a.Tell(), b.Tell()) << "size " << size;
+    }
+  }
 }
 
 }  // namespace
