@@ -280,9 +280,7 @@ void MacToVhdl::InitDeclared() {
   declared_.Clear();
   if (options_.no_supply) {
     declared_text_ = " Vdd Gnd VDD GND vdd gnd ";
-    for (const char* supply : {"Vdd", "Gnd", "VDD", "GND", "vdd", "gnd"}) {
-      declared_.Insert(supply);
-    }
+    for (const std::string& supply : MacWords(kSupplyList)) declared_.Insert(supply);
   } else {
     declared_text_ = " ";
   }

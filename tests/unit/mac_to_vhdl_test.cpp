@@ -386,7 +386,8 @@ namespace {
 // The converter's own line reader must split lines exactly as ReadLine does.
 TEST(ReadLowercaseLine, SameLinesAsReadLine) {
   ScratchDir dir;
-  const std::string bytes = std::string("Ab\tC\r\n\r\nX\n\rY\rZZ\r\r\nlong LINE here\0nul\nLAST", 49);
+  const char raw[] = "Ab\tC\r\n\r\nX\n\rY\rZZ\r\r\nlong LINE here\0nul\nLAST";
+  const std::string bytes(raw, sizeof raw - 1);
   WriteFileBytes("in.txt", bytes);
   for (int size : {1, 3, 4, 5, 255}) {
     File a;
