@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -126,6 +127,16 @@ TEST(Fanout, NameBufferLimitKeepsTenBytesSpare) {
   CountFanout(fanout, "c");
   EXPECT_TRUE(fanout.overflow());
   EXPECT_EQ(fanout.Text(), " a 0  b 1 ");
+}
+
+TEST(Fanout, ReportThatCannotBeCreatedIsAFailure) {
+  Tables t(1000, 100);
+  std::filesystem::create_directory(t.dir / "~fanout.txt");
+  FanoutAnalysis fanout(t.app.state);
+  CountFanout(fanout, "a");
+  EXPECT_EQ(FinishFanout(t.app, fanout), Outcome::kFailed);
+  EXPECT_TRUE(t.ui.Showed("Unable to create above file.", t.dir / "~fanout.txt"));
+  EXPECT_NE(t.ui.Last().caption, "Done.");
 }
 
 TEST(Fanout, MissingTablesAreReportedNotUsed) {
