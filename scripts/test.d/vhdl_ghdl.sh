@@ -268,18 +268,24 @@ run generated "$without_supplies"
 corpus="$root/../shared/corpus/edif"
 probe="$work/edif-probe"
 mkdir -p "$probe"
-cp "$corpus/AND_gate.edf" "$probe/and_gate.edf" 2>/dev/null || true
-if [ -f "$probe/and_gate.edf" ] &&
-   (cd "$probe" && timeout 120 "$kalvor" edif and_gate.edf --ini "$ini" --yes </dev/null \
-      >/dev/null 2>"$probe/log") && [ -s "$probe/and_gate.mac" ]; then
+printf '(edif probe)\n' > "$probe/probe.edf"
+(cd "$probe" && timeout 60 "$kalvor" edif probe.edf --ini "$ini" --no </dev/null \
+   >/dev/null 2>"$probe/log") || true
+if grep -q 'is not available in this version' "$probe/log"; then
+  echo "note: 'kalvor edif' is not available in this build; the macro files of the EDIF corpus were not checked"
+elif [ ! -d "$corpus" ]; then
+  echo "note: no EDIF corpus at $corpus; its macro files were not checked"
+else
   for edf in "$corpus"/*.edf; do
     name="$(basename "$edf" .edf | tr 'A-Z' 'a-z')"
     dir="$work/edif-$name"
     mkdir -p "$dir"
     cp "$edf" "$dir/$name.edf"
-    if ! (cd "$dir" && timeout 600 "$kalvor" edif "$name.edf" --ini "$ini" --yes </dev/null \
-            >/dev/null 2>"$dir/import.log") || [ ! -s "$dir/$name.mac" ]; then
-      echo "FAIL edif-$name: the EDIF import wrote no macro file"
+    # The import's questions and dialogs take their default answers.
+    (cd "$dir" && timeout 600 "$kalvor" edif "$name.edf" --ini "$ini" --yes </dev/null \
+       >/dev/null 2>"$dir/import.log") || true
+    if [ ! -s "$dir/$name.mac" ]; then
+      echo "FAIL edif-$name: the EDIF import wrote no macro file:"
       tail -3 "$dir/import.log"
       failed=$((failed + 1))
       continue
@@ -290,8 +296,6 @@ if [ -f "$probe/and_gate.edf" ] &&
       failed=$((failed + 1))
     fi
   done
-else
-  echo "note: 'kalvor edif' is not available in this build; the macro files of the EDIF corpus were not checked"
 fi
 
 echo "vhdl_ghdl: $checked file(s) accepted by ghdl, $noted noted, $failed failure(s)"
