@@ -50,7 +50,9 @@ void FanoutAnalysis::Count(std::string_view name) {
   std::uint32_t hash = NameIndex::Hash(name);
   // An entry matches when its text is " " + name + " ".
   std::uint32_t found = index_.Find(hash, [&](std::uint32_t index) {
-    const char* entry = text + offsets_[index];
+    std::size_t offset = offsets_[index];
+    if (offset + name.size() + 2 > position_) return false;
+    const char* entry = text + offset;
     return entry[name.size() + 1] == ' ' &&
            NameIndex::SameBytes(entry + 1, name.data(), name.size());
   });
