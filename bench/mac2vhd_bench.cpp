@@ -82,7 +82,7 @@ class NoShell : public Shell {
 };
 
 // A macro file of `macros` macros, each with 1,000 nets of its own (so
-// 1,000 fanout entries a macro), 8 ports and 2,500 instances of 2- and
+// 1,000 fanout entries a macro), 8 ports and 2,150 instances of 2- and
 // 3-input gates: about 100 KB a macro.
 void Generate(const std::string& path, int macros) {
   File out;
@@ -98,11 +98,14 @@ void Generate(const std::string& path, int macros) {
   };
   std::string line;
   for (int m = 0; m < macros; ++m) {
-    std::string prefix = "m" + std::to_string(m) + "n";
-    line = ".macro BLOCK" + std::to_string(m);
+    // Fixed-width macro numbers: ten times the macros is ten times the bytes.
+    char number[16];
+    std::snprintf(number, sizeof number, "%04d", m);
+    std::string prefix = std::string("m") + number + "n";
+    line = std::string(".macro BLOCK") + number;
     for (int p = 0; p < 8; ++p) line += " " + prefix + std::to_string(p);
     WriteLine(out, line);
-    for (int i = 0; i < 2500; ++i) {
+    for (int i = 0; i < 2150; ++i) {
       int inputs = i % 3 == 0 ? 3 : 2;
       line = "<U" + std::to_string(i) + (inputs == 3 ? " NAND3" : " NAND2");
       for (int k = 0; k < inputs; ++k) line += " " + prefix + std::to_string(next());

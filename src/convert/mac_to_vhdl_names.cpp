@@ -42,8 +42,10 @@ void NormalizeNodeName(std::string& name, bool count, NodeTally& tally) {
       name[3] == 't' && name[4] == '_') {
     name.erase(0, 5);
   }
-  for (char& c : name) {
-    if (c == '<') c = '_';
+  if (std::memchr(name.data(), '<', name.size()) != nullptr) {
+    for (char& c : name) {
+      if (c == '<') c = '_';
+    }
   }
   if ((name.size() == 2 || name.size() == 3) &&
       (EqualNoCase(name, "out") || EqualNoCase(name, "in"))) {
