@@ -142,8 +142,8 @@ check() {
   awk -f "$work/adjust.awk" "$vhd" > "$dir/$label.vhd" 2>"$dir/adjusted"
   [ -s "$dir/adjusted" ] && echo "note $label: for the check: $(cat "$dir/adjusted")"
   checked=$((checked + 1))
-  if ghdl -a --workdir="$dir" "$dir/kalvor_cells.vhd" >"$dir/ghdl.log" 2>&1 &&
-     ghdl -s --workdir="$dir" "$dir/$label.vhd" >>"$dir/ghdl.log" 2>&1; then
+  if timeout 300 ghdl -a --workdir="$dir" "$dir/kalvor_cells.vhd" >"$dir/ghdl.log" 2>&1 &&
+     timeout 300 ghdl -s --workdir="$dir" "$dir/$label.vhd" >>"$dir/ghdl.log" 2>&1; then
     echo "ok   $label"
   else
     echo "FAIL $label: ghdl rejects the converted file:"
