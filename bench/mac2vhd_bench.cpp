@@ -1,0 +1,214 @@
+// .mac to VHDL on generated macro files of 10 MB (100,000 nets) and 100 MB
+// (1,000,000 nets), against a plain line-by-line copy of the same input.
+// The fanout tables are raised through the settings as a user would.
+//
+//   mac2vhd_bench [SCALE]   SCALE 1 = the 10 MB / 100 MB pair (default);
+//                           0.1 = a tenth of that, for a quick look.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <string>
+
+#include "app/ids.h"
+#include "app/startup.h"
+#include "app/table_view.h"
+#include "convert/converters.h"
+#include "posix/posix_platform.h"
+#include "text/file.h"
+#include "text/lineio.h"
+#include "text/strings.h"
+
+namespace {
+
+using namespace kalvor;
+using Clock = std::chrono::steady_clock;
+constexpr int kRounds = 5;
+
+// Answers every question with No and every dialog with OK, silently.
+class QuietUi : public UserInterface {
+ public:
+  int Notify(const std::string&, const std::string&, int type) override {
+    return (type & box::kButtonMask) == box::kYesNo ? answer::kNo : answer::kOk;
+  }
+  bool FileDialog(std::string&, std::size_t, const std::string&,
+                  const std::string&) override {
+    return false;
+  }
+  int InputBox(const std::string&, const std::string&, std::string&) override {
+    return answer::kCancel;
+  }
+  int RunDialog(DialogModel& model) override {
+    TableView view;
+    model.OnInit(view);
+    model.OnCommand(kIdOk, view);
+    return view.result();
+  }
+  void ProgressOpen(const std::string&, const std::string&) override {}
+  void ProgressDraw(unsigned, unsigned, bool) override {}
+  void ProgressClose() override {}
+  void PumpMessages() override {}
+  void WaitCursor() override {}
+  DialogView& MainDialog() override { return main_; }
+
+ private:
+  TableView main_;
+};
+
+class MapProfile : public Profile {
+ public:
+  std::map<std::string, std::string> values;
+  std::string GetString(const std::string& key, const std::string& def,
+                        std::size_t) override {
+    auto it = values.find(key);
+    return it == values.end() ? def : it->second;
+  }
+  long GetInt(const std::string& key, long def) override {
+    auto it = values.find(key);
+    return it == values.end() ? def : std::atol(it->second.c_str());
+  }
+  bool PutString(const std::string& key, const std::string& value) override {
+    values[key] = value;
+    return true;
+  }
+};
+
+class NoShell : public Shell {
+ public:
+  long Open(const std::string&, const std::string&, const std::string&) override { return 33; }
+};
+
+// A macro file of `macros` macros, each with 1,000 nets of its own (so
+// 1,000 fanout entries a macro), 8 ports and 2,150 instances of 2- and
+// 3-input gates: about 100 KB a macro.
+void Generate(const std::string& path, int macros) {
+  File out;
+  if (!out.Open(path, File::Mode::kCreate)) {
+    std::fprintf(stderr, "cannot create %s\n", path.c_str());
+    std::exit(1);
+  }
+  WriteLine(out, "<\\vazevari\\nettran\\scmos\\scms2tpr.mac>");
+  unsigned seed = 12345;
+  auto next = [&seed]() {
+    seed = seed * 1103515245u + 12345u;
+    return (seed >> 8) % 1000;
+  };
+  std::string line;
+  for (int m = 0; m < macros; ++m) {
+    // Fixed-width macro numbers: ten times the macros is ten times the bytes.
+    char number[16];
+    std::snprintf(number, sizeof number, "%04d", m);
+    std::string prefix = std::string("m") + number + "n";
+    line = std::string(".macro BLOCK") + number;
+    for (int p = 0; p < 8; ++p) line += " " + prefix + std::to_string(p);
+    WriteLine(out, line);
+    for (int i = 0; i < 2150; ++i) {
+      int inputs = i % 3 == 0 ? 3 : 2;
+      line = "<U" + std::to_string(i) + (inputs == 3 ? " NAND3" : " NAND2");
+      for (int k = 0; k < inputs; ++k) line += " " + prefix + std::to_string(next());
+      // Every net is driven once; together they cover all 1,000 nets.
+      line += " " + prefix + std::to_string(i % 1000);
+      WriteLine(out, line);
+    }
+    WriteLine(out, ".eom");
+    WriteLine(out, "");
+  }
+  out.Close();
+}
+
+// Processor time of this process: the machine may be shared, and the
+// processor time is what the work costs whatever else runs.
+struct Stopwatch {
+  Clock::time_point wall = Clock::now();
+  std::clock_t cpu = std::clock();
+};
+struct Times {
+  double wall;
+  double cpu;
+};
+Times Elapsed(const Stopwatch& start) {
+  return {std::chrono::duration<double>(Clock::now() - start.wall).count(),
+          static_cast<double>(std::clock() - start.cpu) / CLOCKS_PER_SEC};
+}
+Times Best(Times a, Times b) { return {std::min(a.wall, b.wall), std::min(a.cpu, b.cpu)}; }
+
+Times Copy(const std::string& from, const std::string& to) {
+  Stopwatch start;
+  File in;
+  File out;
+  in.Open(from, File::Mode::kRead);
+  out.Open(to, File::Mode::kCreate);
+  std::string line;
+  while (ReadLine(in, line, 8191) != 0) WriteLine(out, line);
+  out.Close();
+  return Elapsed(start);
+}
+
+Times Convert(const std::string& dir, const std::string& id) {
+  QuietUi ui;
+  MapProfile profile;
+  profile.values["NETS"] = "40000000";
+  profile.values["kNETS"] = "2000000";
+  NoShell shell;
+  PosixFileSystem fs;
+  App app(Platform{ui, profile, shell, fs}, PathStyle::kPosix);
+  StartUp(app, "");
+  app.state.test_dir = dir + "/";
+  app.state.test_id = id;
+  ui.MainDialog().SetText(id::kTestId, id);
+  std::filesystem::remove(dir + "/" + id + ".vhd");
+  Stopwatch start;
+  Outcome outcome = RunMacToVhdl(app);
+  Times seconds = Elapsed(start);
+  if (outcome != Outcome::kCompleted) {
+    std::fprintf(stderr, "conversion did not complete\n");
+    std::exit(1);
+  }
+  return seconds;
+}
+
+struct Result {
+  double megabytes;
+  Times copy;
+  Times convert;
+};
+
+Result Measure(const std::string& dir, const std::string& id, int macros) {
+  std::string mac = dir + "/" + id + ".mac";
+  Generate(mac, macros);
+  Result r{static_cast<double>(std::filesystem::file_size(mac)) / 1e6, {1e9, 1e9}, {1e9, 1e9}};
+  for (int round = 0; round < kRounds; ++round) {
+    r.copy = Best(r.copy, Copy(mac, dir + "/copy.txt"));
+    r.convert = Best(r.convert, Convert(dir, id));
+  }
+  std::printf("%-6s %6.1f MB %8d nets | copy %6.3f s cpu %6.3f s | convert %6.3f s cpu %6.3f s"
+              " | ratio %5.2f cpu %5.2f\n",
+              id.c_str(), r.megabytes, macros * 1000, r.copy.wall, r.copy.cpu, r.convert.wall,
+              r.convert.cpu, r.convert.wall / r.copy.wall, r.convert.cpu / r.copy.cpu);
+  std::fflush(stdout);
+  return r;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  double scale = argc > 1 ? std::atof(argv[1]) : 1.0;
+  int small = std::max(1, static_cast<int>(100 * scale));
+  std::string dir = (std::filesystem::temp_directory_path() / "kalvor_mac2vhd_bench").string();
+  std::filesystem::create_directories(dir);
+  std::printf("best of %d runs each (wall and processor time); the copy reads and writes\n"
+              "lines with the same file layer as the converter\n", kRounds);
+  Result a = Measure(dir, "small", small);
+  Result b = Measure(dir, "large", small * 10);
+  std::printf("scaling: %.1fx input, %.2fx time (cpu %.2fx; limit 11x)\n",
+              b.megabytes / a.megabytes, b.convert.wall / a.convert.wall,
+              b.convert.cpu / a.convert.cpu);
+  std::printf("large conversion: %.2fx the copy (cpu %.2fx; limit 5x)\n",
+              b.convert.wall / b.copy.wall, b.convert.cpu / b.copy.cpu);
+  std::filesystem::remove_all(dir);
+  bool ok = b.convert.cpu / a.convert.cpu <= 11.0 && b.convert.cpu / b.copy.cpu <= 5.0;
+  return ok ? 0 : 1;
+}

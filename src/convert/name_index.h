@@ -1,0 +1,118 @@
+// A hash index from names to small numbers for the converters' name tables:
+// open addressing over a flat array, so a lookup costs one or two memory
+// accesses however many names there are. The names themselves stay with the
+// caller; the index keeps only their hashes and numbers.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kalvor {
+
+class NameIndex {
+ public:
+  static constexpr std::uint32_t kNone = 0xFFFFFFFFu;
+
+  // FNV-1a: node names are short, and this stays inline.
+  static std::uint32_t Hash(std::string_view name) {
+    std::uint64_t h = 14695981039346656037ull;
+    for (char c : name) {
+      h ^= static_cast<unsigned char>(c);
+      h *= 1099511628211ull;
+    }
+    return static_cast<std::uint32_t>(h ^ (h >> 32));
+  }
+
+  // Equal texts of a known length, byte by byte (names are short).
+  static bool SameBytes(const char* a, const char* b, std::size_t n) {
+    for (std::size_t i = 0; i < n; ++i) {
+      if (a[i] != b[i]) return false;
+    }
+    return true;
+  }
+
+  // Forgets every name.
+  void Clear() {
+    if (slots_.size() > 4096) {
+      slots_ = std::vector<Slot>();
+    } else {
+      slots_.assign(slots_.size(), Slot{});
+    }
+    count_ = 0;
+  }
+
+  // The number stored for the name of hash `hash`, or kNone. `is_name(number)`
+  // tells whether the name stored under a number is the one looked for.
+  template <class IsName>
+  std::uint32_t Find(std::uint32_t hash, IsName is_name) const {
+    if (slots_.empty()) return kNone;
+    std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+      const Slot& slot = slots_[i];
+      if (slot.number == kNone) return kNone;
+      if (slot.hash == hash && is_name(slot.number)) return slot.number;
+    }
+  }
+
+  // Stores `number` for a name that Find did not find.
+  void Add(std::uint32_t hash, std::uint32_t number) {
+    if ((count_ + 1) * 2 > slots_.size()) Grow();
+    Place(Slot{hash, number});
+    ++count_;
+  }
+
+ private:
+  struct Slot {
+    std::uint32_t hash = 0;
+    std::uint32_t number = kNone;
+  };
+
+  void Place(Slot slot) {
+    std::size_t mask = slots_.size() - 1;
+    std::size_t i = slot.hash & mask;
+    while (slots_[i].number != kNone) i = (i + 1) & mask;
+    slots_[i] = slot;
+  }
+
+  void Grow() {
+    std::vector<Slot> old;
+    old.swap(slots_);
+    slots_.assign(old.empty() ? 64 : old.size() * 2, Slot{});
+    for (const Slot& slot : old) {
+      if (slot.number != kNone) Place(slot);
+    }
+  }
+
+  std::vector<Slot> slots_;
+  std::size_t count_ = 0;
+};
+
+// A set of names with their own storage.
+class NameSet {
+ public:
+  void Clear() {
+    names_.clear();
+    index_.Clear();
+  }
+  // False when the name was already in the set.
+  bool Insert(std::string_view name) {
+    std::uint32_t hash = NameIndex::Hash(name);
+    auto is_name = [this, name](std::uint32_t n) {
+      const std::string& stored = names_[n];
+      return stored.size() == name.size() &&
+             NameIndex::SameBytes(stored.data(), name.data(), name.size());
+    };
+    if (index_.Find(hash, is_name) != NameIndex::kNone) return false;
+    index_.Add(hash, static_cast<std::uint32_t>(names_.size()));
+    names_.emplace_back(name);
+    return true;
+  }
+
+ private:
+  std::vector<std::string> names_;
+  NameIndex index_;
+};
+
+}  // namespace kalvor

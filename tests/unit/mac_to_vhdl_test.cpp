@@ -1,0 +1,410 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/ids.h"
+#include "app/startup.h"
+#include "convert/converters.h"
+#include "convert/fanout.h"
+#include "convert/mac_to_vhdl.h"
+#include "support/scripted_platform.h"
+#include "text/lineio.h"
+#include "text/strings.h"
+
+namespace kalvor {
+namespace {
+
+using testing::ReadFileBytes;
+using testing::ScratchDir;
+using testing::TestApp;
+using testing::WriteFileBytes;
+
+// Lines joined with CR LF, each one ended.
+std::string Crlf(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + "\r\n";
+  return text;
+}
+
+struct MacRun : TestApp {
+  explicit MacRun(long nets = 100000, long knets = 10000) {
+    app.state.nets = nets;
+    app.state.knets = knets;
+    AllocateFanoutTables(app);
+    UseDesign("fa");
+  }
+  // Converts fa.mac with the option string stored as "mac2vhd" (none: the
+  // default) and answers "no" to the closing question.
+  Outcome Convert(const std::string& mac, const std::string& options = "") {
+    WriteFileBytes("fa.mac", mac);
+    if (!options.empty()) profile.values["mac2vhd"] = options;
+    ui.answers.push_back("no");
+    return RunMacToVhdl(app);
+  }
+  std::string Vhdl() { return ReadFileBytes("fa.vhd"); }
+  std::vector<std::string> BoxesWithCaption(const std::string& caption) const {
+    std::vector<std::string> texts;
+    for (const auto& b : ui.boxes) {
+      if (b.caption == caption) texts.push_back(b.text);
+    }
+    return texts;
+  }
+};
+
+const char* const kFullAdder =
+    "<cells.mac>\r\n.macro FA A B CI S CO\r\n<U1 XOR2 A B N1\r\n<U2 XOR2 N1 CI S\r\n.eom\r\n";
+
+TEST(MacToVhdl, FullAdderExampleByteForByte) {
+  MacRun run;
+  EXPECT_EQ(run.Convert(kFullAdder), Outcome::kCompleted);
+  EXPECT_EQ(run.Vhdl(), Crlf({"library IEEE;",
+                              "-- <cells.mac>",
+                              "",
+                              "use IEEE.STD_LOGIC_1164.all;",
+                              "",
+                              "entity fa is port (",
+                              "  a : inout std_logic;",
+                              "  b : inout std_logic;",
+                              "  ci : inout std_logic;",
+                              "  s : inout std_logic;",
+                              "  co : inout std_logic );",
+                              "end fa;",
+                              "architecture fa_1 of fa is",
+                              "  signal vdd: std_logic;",
+                              "  signal gnd: std_logic;",
+                              "  signal n1 : std_logic;",
+                              "begin",
+                              "  vdd<='1';",
+                              "  gnd<='0';",
+                              "  Iu1 : xor2 port map (a,b,n1);",
+                              "  Iu2 : xor2 port map (n1,ci,s);",
+                              "end fa_1;"}));
+  // One box per node connection, the component as caption.
+  EXPECT_EQ(run.BoxesWithCaption("xor2"),
+            (std::vector<std::string>{"a", "b", "n1", "n1", "ci", "s"}));
+  EXPECT_EQ(run.ui.dialogs_run, std::vector<std::string>{"mac2vhd"});
+  EXPECT_EQ(run.profile.values["mac2vhd"], "m1=NC;m2=PORTPADA;m3=;=n;p1=;p2=;");
+  ASSERT_FALSE(run.ui.progress_log.empty());
+  EXPECT_EQ(run.ui.progress_log.front(),
+            "open Converting .mac to .vhd: " + run.dir.path() + "/fa.mac");
+}
+
+TEST(MacToVhdl, PackagesFromTheDialogAndExistingOutput) {
+  MacRun run;
+  WriteFileBytes("fa.vhd", "keep me");
+  run.ui.answers.push_back("no");  // Overwrite above file?
+  EXPECT_EQ(run.Convert(kFullAdder), Outcome::kStopped);
+  EXPECT_EQ(run.Vhdl(), "keep me");
+  EXPECT_TRUE(run.ui.Showed("Overwrite above file?", run.dir.path() + "/fa.vhd"));
+
+  run.ui.dialog_scripts.push_back([](TableView& view) {
+    EXPECT_EQ(view.GetText(101), "NC");
+    view.SetText(105, "work.cells.all");
+    view.SetText(106, "ieee.numeric_std.all");
+    return kIdOk;
+  });
+  run.ui.answers.clear();
+  run.ui.answers.push_back("yes");  // overwrite
+  EXPECT_EQ(run.Convert(kFullAdder), Outcome::kCompleted);
+  EXPECT_NE(run.Vhdl().find("use IEEE.STD_LOGIC_1164.all;\r\nuse work.cells.all;\r\n"
+                            "use ieee.numeric_std.all;\r\n\r\nentity fa is port ("),
+            std::string::npos);
+  EXPECT_EQ(run.profile.values["mac2vhd"],
+            "m1=NC;m2=PORTPADA;m3=;=n;p1=work.cells.all;p2=ieee.numeric_std.all;");
+}
+
+TEST(MacToVhdl, CancelOrMissingInputWritesNothing) {
+  MacRun run;
+  run.profile.values["mac2vhd"] = "m1=X;=y;";  // other field count: default used
+  run.ui.dialog_scripts.push_back([](TableView& view) {
+    EXPECT_EQ(view.GetText(102), "PORTPADA");
+    return kIdCancel;
+  });
+  WriteFileBytes("fa.mac", kFullAdder);
+  EXPECT_EQ(RunMacToVhdl(run.app), Outcome::kStopped);
+  EXPECT_FALSE(FileExists("fa.vhd"));
+  EXPECT_EQ(run.profile.values["mac2vhd"], "m1=X;=y;");
+
+  run.UseDesign("nothere");
+  EXPECT_EQ(RunMacToVhdl(run.app), Outcome::kFailed);
+  EXPECT_TRUE(run.ui.Showed("Unable to open above file.", run.dir.path() + "/nothere.mac"));
+  EXPECT_FALSE(FileExists("nothere.vhd"));
+}
+
+TEST(MacToVhdl, IgnoredMacrosAreLeftOutButTheirNetsDeclared) {
+  MacRun run;
+  run.Convert(".macro T A\r\n<P1 portpada A PIN\r\n<N1 Nc Q\r\n<U1 INV A Y\r\n<E1\r\n.eom\r\n",
+              "m1=NC;m2=PORTPADA;m3=;=n;p1=;p2=;");
+  std::string vhdl = run.Vhdl();
+  EXPECT_EQ(vhdl.find("portpada"), std::string::npos);
+  EXPECT_EQ(vhdl.find(" : nc "), std::string::npos);
+  EXPECT_EQ(vhdl.find("Ie1"), std::string::npos);  // empty name matches empty m3
+  EXPECT_NE(vhdl.find("  signal pin : std_logic;\r\n  signal q : std_logic;\r\n"
+                      "  signal y : std_logic;\r\n"),
+            std::string::npos);
+  EXPECT_NE(vhdl.find("  Iu1 : inv port map (a,y);\r\nend t_1;"), std::string::npos);
+  // Only the header and the inverter were counted.
+  EXPECT_EQ(run.BoxesWithCaption("NETS="), std::vector<std::string>{" a 0  y 1 "});
+}
+
+TEST(MacToVhdl, NodeNamesAreMadeUsable) {
+  NodeTally tally;
+  auto normal = [&tally](std::string name) {
+    NormalizeNodeName(name, false, tally);
+    return name;
+  };
+  EXPECT_EQ(normal("3v"), "NN_3v");
+  EXPECT_EQ(normal(""), "NN_");
+  EXPECT_EQ(normal("inst_n5"), "n5");
+  EXPECT_EQ(normal("Inst_n5"), "Inst_n5");
+  EXPECT_EQ(normal("x1<o"), "x1_o");
+  EXPECT_FALSE(tally.name_changed);
+  EXPECT_EQ(normal("Out"), "Out1");
+  EXPECT_TRUE(tally.name_changed);
+  EXPECT_EQ(normal("inst_in"), "in1");
+  EXPECT_EQ(normal("input"), "input");
+}
+
+TEST(MacToVhdl, BusIndexTakesTheFirstDigitOnly) {
+  EXPECT_EQ(BusIndex("a1b2", " a "), 1u);
+  EXPECT_EQ(BusIndex("d10", " x d "), 1u);
+  EXPECT_EQ(BusIndex("data3", " d "), std::string_view::npos);
+  EXPECT_EQ(BusIndex("data3", " data "), 4u);
+  EXPECT_EQ(BusIndex("1", " 1 "), std::string_view::npos);
+  EXPECT_EQ(BusIndex("ab", " a "), std::string_view::npos);
+  EXPECT_EQ(BusIndex("xa1", " a "), std::string_view::npos);
+  EXPECT_EQ(BusIndex("a1", ""), std::string_view::npos);
+}
+
+TEST(MacToVhdl, InAndOutAreRenamedAndReported) {
+  MacRun run;
+  run.Convert(".macro T In OUT\r\n<U1 BUF In OUT\r\n.eom\r\n");
+  std::string vhdl = run.Vhdl();
+  EXPECT_NE(vhdl.find("  in1 : inout std_logic;\r\n  out1 : inout std_logic );"),
+            std::string::npos);
+  EXPECT_NE(vhdl.find("port map (in1,out1);"), std::string::npos);
+  EXPECT_TRUE(run.ui.Showed("Nodes named 'In' or 'Out' changed to 'In1' or 'Out1'",
+                            ".mac/VHDL modifications:"));
+  EXPECT_EQ(ReadFileBytes("~fanout.txt"),
+            Crlf({"fanout\tnet(node)",
+                  "------\t-------------------------------------------------------",
+                  "1\tIN1", "1\tOUT1"}));
+}
+
+TEST(MacToVhdl, VectorPortsAreDeclaredOnceAtElementZero) {
+  MacRun run;
+  run.Convert(".macro REG D0 D1 D2 D3 Q\r\n$vector d\r\n<U1 LATCH4 D0 D1 D2 D3 Q\r\n.eom\r\n"
+              ".macro DOWN B3 B2 B1 B0\r\n$vector b\r\n$analog x\r\n.eom\r\n");
+  std::string vhdl = run.Vhdl();
+  EXPECT_NE(vhdl.find("entity reg is port (\r\n"
+                      "  d : inout std_logic_vector (3 downto 0);\r\n"
+                      "  q : inout std_logic );\r\n"),
+            std::string::npos);
+  EXPECT_NE(vhdl.find("port map (d(0),d(1),d(2),d(3),q);"), std::string::npos);
+  EXPECT_EQ(vhdl.find("signal d"), std::string::npos);
+  EXPECT_EQ(vhdl.find("$vector"), std::string::npos);  // consumed, not echoed
+  // Element 0 last: the width comes from the ports already declared.
+  EXPECT_NE(vhdl.find("entity down is port (\r\n"
+                      "  b : inout std_logic_vector (3 downto 0) );"),
+            std::string::npos);
+}
+
+TEST(MacToVhdl, AnalogPortsAndSupplies) {
+  MacRun run;
+  run.Convert(".macro AMP VIN VOUT vdd\r\n$analog vin vout\r\n<U1 OPA VIN VOUT vdd gnd\r\n.eom\r\n");
+  std::string vhdl = run.Vhdl();
+  EXPECT_NE(vhdl.find("  vin : inout analog;\r\n  vout : inout analog;\r\n"
+                      "  vdd : inout std_logic );"),
+            std::string::npos);
+  // Without the no-supply flag "gnd" is declared besides the fixed line.
+  EXPECT_NE(vhdl.find("  signal gnd: std_logic;\r\n  signal gnd : std_logic;\r\nbegin"),
+            std::string::npos);
+
+  MacRun quiet;
+  quiet.Convert(".macro AMP VIN VOUT vdd\r\n<U1 OPA VIN VOUT vdd gnd\r\n.eom\r\n",
+                "m1=NC;m2=PORTPADA;m3=;=y;p1=;p2=;");
+  vhdl = quiet.Vhdl();
+  EXPECT_NE(vhdl.find("  vout : inout std_logic );"), std::string::npos);
+  EXPECT_EQ(vhdl.find("vdd : inout"), std::string::npos);
+  EXPECT_NE(vhdl.find("  signal gnd: std_logic;\r\nbegin"), std::string::npos);
+  EXPECT_NE(vhdl.find("port map (vin,vout,vdd,gnd);"), std::string::npos);
+}
+
+TEST(MacToVhdl, IllegalBodyLineStopsTheSignalPassOnly) {
+  MacRun run;
+  run.Convert(".macro T A\r\n<U1 INV A N1\r\n* comment\r\n<U2 INV N1 N2\r\n.eom\r\n");
+  std::string vhdl = run.Vhdl();
+  EXPECT_TRUE(run.ui.Showed("* comment", "This line not legal in a mac-to-vhd conversion:"));
+  EXPECT_NE(vhdl.find("  signal n1 : std_logic;\r\nbegin"), std::string::npos);
+  EXPECT_EQ(vhdl.find("signal n2"), std::string::npos);
+  EXPECT_NE(vhdl.find("port map (a,n1);\r\n-- * comment\r\n  Iu2 : inv port map (n1,n2);"),
+            std::string::npos);
+}
+
+TEST(MacToVhdl, ContinuationLinesAndPadNets) {
+  MacRun run;
+  run.Convert(".macro T A\r\n+ B\r\n<U1 NAND2 A B\r\n+ PAD_X N1\r\n.eom\r\n");
+  std::string vhdl = run.Vhdl();
+  EXPECT_NE(vhdl.find("  a : inout std_logic;\r\n  b : inout std_logic );"), std::string::npos);
+  EXPECT_NE(vhdl.find("  signal n1 : std_logic;\r\nbegin"), std::string::npos);
+  EXPECT_EQ(vhdl.find("signal pad_x"), std::string::npos);
+  EXPECT_NE(vhdl.find("port map (a,b,pad_x,n1);"), std::string::npos);
+}
+
+TEST(MacToVhdl, LongLinesAndManyNamesAreWrittenWhole) {
+  // An instance line of 4,000 one-digit nodes (each becomes NN_n) gives a
+  // port map far beyond 16,000 characters; 3,000 signals of 8 characters
+  // make a large set of declared names.
+  std::string mac = ".macro BIG A\r\n<U1 WIDE";
+  std::string expected = "  Iu1 : wide port map (";
+  for (int i = 0; i < 4000; ++i) {
+    std::string digit = std::to_string(i % 10);
+    mac += " " + digit;
+    expected += "NN_" + digit + (i + 1 < 4000 ? "," : ");\r\n");
+  }
+  mac += "\r\n";
+  for (int i = 0; i < 3000; ++i) mac += "<V" + std::to_string(i) + " INV A net" + std::to_string(10000 + i) + "\r\n";
+  mac += ".eom\r\n";
+  MacRun run;
+  run.Convert(mac);
+  std::string vhdl = run.Vhdl();
+  EXPECT_GT(expected.size(), 16000u);
+  EXPECT_NE(vhdl.find(expected), std::string::npos);
+  EXPECT_NE(vhdl.find("  signal NN_9 : std_logic;\r\n  signal net10000 : std_logic;"),
+            std::string::npos);
+  EXPECT_NE(vhdl.find("  signal net12999 : std_logic;\r\nbegin"), std::string::npos);
+}
+
+TEST(MacToVhdl, PortsFromADefinitionFileServeTheFirstMacroOnly) {
+  MacRun run;
+  WriteFileBytes("top.vhd",
+                 "-- ports of the top\r\nlibrary ieee;\r\nENTITY Top IS PORT (\r\n"
+                 "  clk : in std_logic;\r\n  data : out std_logic_vector(7 downto 0);\r\n"
+                 "  ana : inout analog;\r\n  q : buffer std_logic_vector(1 downto 0));\r\n"
+                 "end top;\r\n");
+  run.ui.answers.push_back("ok");  // the offered name top.vhd
+  run.Convert("$written by HDL_EMIT top=top\r\n.macro TOP CLK DATA0 ZZ\r\n"
+              "<U1 DFF CLK DATA0 Q1 N1\r\n.eom\r\n.macro SUB A\r\n<U1 INV A N1\r\n.eom\r\n");
+  std::string vhdl = run.Vhdl();
+  EXPECT_EQ(run.ui.input_prompts,
+            std::vector<std::string>{"File from which to obtain top level port definitions?"});
+  EXPECT_NE(vhdl.find("-- $written by hdl_emit top=top\r\n"), std::string::npos);
+  EXPECT_NE(vhdl.find("entity top is port ( \r\n"
+                      "     clk : in std_logic ; \r\n"
+                      "     data : out std_logic_vector ( 7 downto 0 ) ; \r\n"
+                      "     ana : inout analog ; \r\n"
+                      "     q : buffer std_logic_vector ( 1 downto 0 )  );\r\n"
+                      "end top;\r\n"),
+            std::string::npos);
+  // Declared ports get no signal; the buses read from the file index nodes.
+  EXPECT_NE(vhdl.find("  signal gnd: std_logic;\r\n  signal n1 : std_logic;\r\nbegin"),
+            std::string::npos);
+  EXPECT_NE(vhdl.find("port map (clk,data(0),q(1),n1);"), std::string::npos);
+  EXPECT_NE(vhdl.find("entity sub is port ( );"), std::string::npos);
+  // The header words were counted although the file gave the ports.
+  EXPECT_EQ(run.BoxesWithCaption("NETS=").at(0).find(" zz 2 "), 16u);
+}
+
+TEST(MacToVhdl, CancelledPortDefinitionKeepsTheHeaderPorts) {
+  MacRun run;
+  run.ui.answers.push_back("cancel");
+  run.Convert("$written by hdl_emit top=top\r\n.macro TOP CLK\r\n.eom\r\n");
+  EXPECT_NE(run.Vhdl().find("entity top is port (\r\n  clk : inout std_logic );"),
+            std::string::npos);
+}
+
+TEST(NextVhdlToken, WordsDelimitersAndComments) {
+  ScratchDir dir;
+  WriteFileBytes("t.vhd", "A:=B -- note ;\r\n\r\n\tx->(y,Z);\r\nlast");
+  File f;
+  ASSERT_TRUE(f.Open("t.vhd", File::Mode::kRead));
+  std::string line;
+  std::string token;
+  std::vector<std::string> tokens;
+  while (NextVhdlToken(f, line, token)) tokens.push_back(token);
+  EXPECT_EQ(tokens, (std::vector<std::string>{"a", ":=", "b", "x", "->", "(", "y", ",", "z",
+                                              ")", ";", "last"}));
+}
+
+}  // namespace
+}  // namespace kalvor
+
+namespace kalvor {
+namespace {
+
+// The main pass gets a macro body from memory (kept by the signal pass) or
+// from the file again: the VHDL and the counts must be the same.
+TEST(MacToVhdl, KeptBodyAndRereadBodyGiveTheSameResult) {
+  const std::string mac =
+      "<inc.mac>\r\n.macro A X Y\r\n<U1 INV X N1\r\n+ N2\r\n$ note\r\n\r\n<U2 INV N1 Y\r\n"
+      ".eom\r\n.macro B P\r\n<U1 A P Q\r\n* odd line\r\n<U2 A Q P\r\n.eom\r\n"
+      ".macro C In\r\n<U1 A In Z\r\n.macro D\r\n<U1 B K\r\n";
+  auto convert = [&mac](std::size_t keep_bytes, std::string* text) {
+    TestApp t;
+    t.app.state.nets = 1000;
+    t.app.state.knets = 100;
+    AllocateFanoutTables(t.app);
+    WriteFileBytes("in.mac", mac);
+    File in;
+    File out;
+    EXPECT_TRUE(in.Open("in.mac", File::Mode::kRead));
+    EXPECT_TRUE(out.Open("out.vhd", File::Mode::kCreate));
+    FanoutAnalysis fanout(t.app.state);
+    MacToVhdlOptions options = ReadMacToVhdlOptions("m1=NC;m2=PORTPADA;m3=;=n;p1=;p2=;");
+    bool renamed = ConvertMacFile(t.app, options, in, out, fanout, keep_bytes);
+    out.Close();
+    EXPECT_TRUE(renamed);
+    std::string counts;
+    for (std::size_t i = 0; i < fanout.entries(); ++i) {
+      counts += std::to_string(fanout.Counter(i)) + " ";
+    }
+    *text = std::string(fanout.Text()) + "|" + counts;
+    return ReadFileBytes("out.vhd");
+  };
+  std::string kept_counts;
+  std::string reread_counts;
+  std::string kept = convert(kKeepBodyBytes, &kept_counts);
+  std::string reread = convert(0, &reread_counts);
+  EXPECT_EQ(kept, reread);
+  EXPECT_EQ(kept_counts, reread_counts);
+  EXPECT_NE(kept.find("  Iu1 : inv port map (x,n1,n2);\r\n-- $ note\r\n-- \r\n"),
+            std::string::npos);
+  EXPECT_NE(kept.find("-- * odd line\r\n  Iu2 : a port map (q,p);\r\nend b_1;"),
+            std::string::npos);
+  // A header without ".eom" before it ends the macro's signal pass.
+  EXPECT_NE(kept.find("entity d is port ( );"), std::string::npos);
+  EXPECT_NE(kept.find("  signal k : std_logic;"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kalvor
+
+namespace kalvor {
+namespace {
+
+// The converter's own line reader must split lines exactly as ReadLine does.
+TEST(ReadLowercaseLine, SameLinesAsReadLine) {
+  ScratchDir dir;
+  const char raw[] = "Ab\tC\r\n\r\nX\n\rY\rZZ\r\r\nlong LINE here\0nul\nLAST";
+  const std::string bytes(raw, sizeof raw - 1);
+  WriteFileBytes("in.txt", bytes);
+  for (int size : {1, 3, 4, 5, 255}) {
+    File a;
+    File b;
+    ASSERT_TRUE(a.Open("in.txt", File::Mode::kRead));
+    ASSERT_TRUE(b.Open("in.txt", File::Mode::kRead));
+    std::string expected;
+    std::string got;
+    for (int guard = 0; guard < 100; ++guard) {
+      int n = ReadLine(a, expected, size);
+      ASSERT_EQ(ReadLowercaseLine(b, got, size), n) << "size " << size;
+      if (n == 0) break;
+      EXPECT_EQ(got, ToLower(expected)) << "size " << size;
+      ASSERT_EQ(a.Tell(), b.Tell()) << "size " << size;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kalvor
