@@ -96,7 +96,8 @@ bool CliUi::NextAnswer(const std::string& prompt, std::string& answer) {
 int CliUi::Notify(const std::string& text, const std::string& caption,
                   int type) {
   if (progress_open_ && progress_tty_) std::cerr << "\n";
-  std::cerr << "[" << caption << "] " << text << "\n";
+  // One write per box: a conversion may report thousands of them.
+  std::cerr << ("[" + caption + "] " + text + "\n");
   int buttons = type & box::kButtonMask;
   if (buttons == box::kOk) return answer::kOk;
   const int first = buttons == box::kYesNo ? answer::kYes : answer::kOk;
