@@ -88,7 +88,6 @@ TEST(EdifDifferential, GeneratedNetlistsWithBaseFile) {
     EXPECT_NE(r.mac.find("EXTINV_1<O"), std::string::npos);
     EXPECT_NE(r.mac.find("_fanbust"), std::string::npos);
     EXPECT_NE(r.mac.find(" G4R "), std::string::npos);
-    EXPECT_NE(r.mac.find("\r\n<u1 G4R "), std::string::npos);
   }
 }
 
