@@ -11,7 +11,7 @@ namespace kalvor {
 namespace {
 
 bool Wrapped(EdifRun& run, File& out, const std::string& text) {
-  if (WriteWrappedLine(out, text, run.app.ui())) return true;
+  if (WriteMacLine(out, text, run.app.ui())) return true;
   run.failed = true;
   return false;
 }
