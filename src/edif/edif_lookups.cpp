@@ -1,5 +1,7 @@
 #include "edif/edif_lookups.h"
 
+#include <cstdint>
+#include <cstring>
 #include <memory>
 #include <unordered_map>
 #include <vector>
@@ -37,17 +39,21 @@ namespace {
 class Arena {
  public:
   std::string_view Copy(std::string_view s) {
-    if (s.size() > room_) {
-      std::size_t size = s.size() > kBlock / 4 ? s.size() : kBlock;
-      blocks_.push_back(std::make_unique<char[]>(size));
+    char* at = Room(s.size());
+    std::copy(s.begin(), s.end(), at);
+    return std::string_view(at, s.size());
+  }
+  char* Room(std::size_t n) {
+    if (n > room_) {
+      std::size_t size = n > kBlock / 4 ? n : kBlock;
+      blocks_.push_back(std::unique_ptr<char[]>(new char[size]));
       next_ = blocks_.back().get();
       room_ = size;
     }
     char* at = next_;
-    std::copy(s.begin(), s.end(), at);
-    next_ += s.size();
-    room_ -= s.size();
-    return std::string_view(at, s.size());
+    next_ += n;
+    room_ -= n;
+    return at;
   }
   void Reset() {
     blocks_.clear();
@@ -62,6 +68,91 @@ class Arena {
   std::size_t room_ = 0;
 };
 
+std::uint64_t HashBytes(std::string_view s) {
+  std::uint64_t h = 0xcbf29ce484222325ull ^ s.size();
+  std::size_t i = 0;
+  for (; i + 8 <= s.size(); i += 8) {
+    std::uint64_t w;
+    std::memcpy(&w, s.data() + i, 8);
+    h = (h ^ w) * 0x100000001b3ull;
+    h ^= h >> 29;
+  }
+  for (; i < s.size(); ++i) h = (h ^ static_cast<unsigned char>(s[i])) * 0x100000001b3ull;
+  h ^= h >> 32;
+  h *= 0x9e3779b97f4a7c15ull;
+  return h ^ (h >> 29);
+}
+
+// Strings to numbers; open addressing over 16-byte slots. The table keeps
+// its own copies of the keys, each after its length.
+class FlatIndex {
+ public:
+  // The value of `key`, or -1.
+  long Find(std::string_view key) const {
+    if (slots_.empty()) return -1;
+    std::uint64_t h = HashBytes(key);
+    std::uint32_t tag = static_cast<std::uint32_t>(h >> 32);
+    for (std::size_t i = h & mask_;; i = (i + 1) & mask_) {
+      const Slot& s = slots_[i];
+      if (s.value < 0) return -1;
+      if (s.tag == tag && KeyOf(s) == key) return s.value;
+    }
+  }
+  // Adds `key` (known to be absent) with `value`.
+  void Add(std::string_view key, long value) {
+    if ((count_ + 1) * 2 > slots_.size()) Resize(slots_.empty() ? 64 : slots_.size() * 2);
+    std::uint64_t h = HashBytes(key);
+    std::size_t i = h & mask_;
+    while (slots_[i].value >= 0) i = (i + 1) & mask_;
+    std::uint32_t len = static_cast<std::uint32_t>(key.size());
+    char* copy = keys_.Room(sizeof len + key.size());
+    std::memcpy(copy, &len, sizeof len);
+    std::memcpy(copy + sizeof len, key.data(), key.size());
+    slots_[i] = {static_cast<std::uint32_t>(h >> 32), static_cast<std::int32_t>(value), copy};
+    ++count_;
+  }
+  void Clear() {
+    std::vector<Slot>().swap(slots_);  // sized anew for the next cell
+    mask_ = 0;
+    count_ = 0;
+    keys_.Reset();
+  }
+  void Reserve(std::size_t n) {
+    std::size_t size = 64;
+    while (size < n * 2) size *= 2;
+    if (size > slots_.size()) Resize(size);
+  }
+
+ private:
+  struct Slot {
+    std::uint32_t tag = 0;
+    std::int32_t value = -1;
+    const char* key = nullptr;  // length, then the characters
+  };
+  static std::string_view KeyOf(const Slot& s) {
+    std::uint32_t len;
+    std::memcpy(&len, s.key, sizeof len);
+    return std::string_view(s.key + sizeof len, len);
+  }
+  void Resize(std::size_t size) {
+    std::vector<Slot> old;
+    old.swap(slots_);
+    slots_.assign(size, Slot());
+    mask_ = size - 1;
+    for (const Slot& s : old) {
+      if (s.value < 0) continue;
+      std::uint64_t h = HashBytes(KeyOf(s));
+      std::size_t i = h & mask_;
+      while (slots_[i].value >= 0) i = (i + 1) & mask_;
+      slots_[i] = s;
+    }
+  }
+  std::vector<Slot> slots_;
+  Arena keys_;
+  std::size_t count_ = 0;
+  std::size_t mask_ = 0;
+};
+
 // Lower-cased names to the first entry holding them, filled as the table
 // grows and dropped when it is emptied.
 class NameIndex {
@@ -69,21 +160,24 @@ class NameIndex {
   template <typename Table, typename NameOf>
   long Find(const Table& table, unsigned generation, std::string_view name, NameOf name_of) {
     if (generation != generation_) {
-      map_.clear();
+      map_.Clear();
       indexed_ = 0;
       generation_ = generation;
     }
     for (; indexed_ < table.size(); ++indexed_) {
-      map_.emplace(ToLower(name_of(table[indexed_])), static_cast<long>(indexed_));
+      Lower(name_of(table[indexed_]));
+      if (map_.Find(key_) < 0) map_.Add(key_, static_cast<long>(indexed_));
     }
-    key_.assign(name);
-    for (char& c : key_) c = ToLowerAscii(c);
-    auto it = map_.find(key_);
-    return it == map_.end() ? -1 : it->second;
+    Lower(name);
+    return map_.Find(key_);
   }
 
  private:
-  std::unordered_map<std::string, long> map_;
+  void Lower(std::string_view name) {
+    key_.assign(name);
+    for (char& c : key_) c = ToLowerAscii(c);
+  }
+  FlatIndex map_;
   std::string key_;
   std::size_t indexed_ = 0;
   unsigned generation_ = ~0u;
@@ -95,10 +189,10 @@ class NodeIndex {
  public:
   long Find(const CellContents& cell, std::string_view node, long from) {
     Update(cell);
-    auto it = heads_.find(node);
-    if (it == heads_.end()) return -1;
-    for (long i = it->second; i >= 0; i = links_[i].next) {
-      if (links_[i].net >= from) return links_[i].net;
+    long slot = slot_of_.Find(node);
+    if (slot < 0) return -1;
+    for (long i = slots_[static_cast<std::size_t>(slot)].head; i >= 0; i = links_[static_cast<std::size_t>(i)].next) {
+      if (links_[static_cast<std::size_t>(i)].net >= from) return links_[static_cast<std::size_t>(i)].net;
     }
     return -1;
   }
@@ -117,6 +211,10 @@ class NodeIndex {
     long net;
     long next;
   };
+  struct Slot {
+    long head;
+    long tail;
+  };
 
   template <typename F>
   static void ForEachWord(std::string_view text, F f) {
@@ -131,12 +229,18 @@ class NodeIndex {
 
   void Update(const CellContents& cell) {
     if (cell.generation != generation_) {
-      heads_.clear();
-      tails_.clear();
+      slot_of_.Clear();
+      slots_.clear();
       links_.clear();
-      arena_.Reset();
       indexed_ = 0;
       generation_ = cell.generation;
+    }
+    if (indexed_ == 0 && !cell.nets.empty()) {
+      // One word per portRef: size the table once.
+      std::size_t words = 0;
+      for (const Net& n : cell.nets) words += static_cast<std::size_t>(n.fanout > 0 ? n.fanout : 0);
+      slot_of_.Reserve(words + 16);
+      links_.reserve(words + 16);
     }
     for (; indexed_ < cell.nets.size(); ++indexed_) {
       long net = static_cast<long>(indexed_);
@@ -146,63 +250,62 @@ class NodeIndex {
 
   void Link(long net, std::string_view word, bool sorted_insert) {
     long k = static_cast<long>(links_.size());
-    auto it = heads_.find(word);
-    if (it == heads_.end()) {
-      std::string_view key = arena_.Copy(word);
+    long found = slot_of_.Find(word);
+    if (found < 0) {
+      // Keys must outlive changes to the node lists they came from.
+      slot_of_.Add(word, static_cast<long>(slots_.size()));
       links_.push_back({net, -1});
-      heads_.emplace(key, k);
-      tails_.emplace(key, k);
+      slots_.push_back({k, k});
       return;
     }
-    long& tail = tails_.find(word)->second;
-    if (!sorted_insert || links_[tail].net <= net) {
+    Slot& slot = slots_[static_cast<std::size_t>(found)];
+    if (slot.head < 0) {
       links_.push_back({net, -1});
-      links_[tail].next = k;
-      tail = k;
+      slot.head = slot.tail = k;
+      return;
+    }
+    if (!sorted_insert || links_[static_cast<std::size_t>(slot.tail)].net <= net) {
+      links_.push_back({net, -1});
+      links_[static_cast<std::size_t>(slot.tail)].next = k;
+      slot.tail = k;
       return;
     }
     // An occurrence added below the last one: insert it in order.
     long prev = -1;
-    long i = it->second;
-    while (i >= 0 && links_[i].net <= net) {
+    long i = slot.head;
+    while (i >= 0 && links_[static_cast<std::size_t>(i)].net <= net) {
       prev = i;
-      i = links_[i].next;
+      i = links_[static_cast<std::size_t>(i)].next;
     }
     links_.push_back({net, i});
     if (prev < 0) {
-      it->second = k;
+      slot.head = k;
     } else {
-      links_[prev].next = k;
+      links_[static_cast<std::size_t>(prev)].next = k;
     }
   }
 
   void Unlink(long net, std::string_view word) {
-    auto it = heads_.find(word);
-    if (it == heads_.end()) return;
+    long found = slot_of_.Find(word);
+    if (found < 0) return;
+    Slot& slot = slots_[static_cast<std::size_t>(found)];
     long prev = -1;
-    for (long i = it->second; i >= 0; prev = i, i = links_[i].next) {
-      if (links_[i].net != net) continue;
-      long next = links_[i].next;
-      auto tail = tails_.find(word);
-      if (tail->second == i) tail->second = prev >= 0 ? prev : next;
+    for (long i = slot.head; i >= 0; prev = i, i = links_[static_cast<std::size_t>(i)].next) {
+      if (links_[static_cast<std::size_t>(i)].net != net) continue;
+      long next = links_[static_cast<std::size_t>(i)].next;
       if (prev < 0) {
-        if (next < 0) {
-          heads_.erase(it);
-          tails_.erase(tail);
-        } else {
-          it->second = next;
-        }
+        slot.head = next;
       } else {
-        links_[prev].next = next;
+        links_[static_cast<std::size_t>(prev)].next = next;
       }
+      if (slot.tail == i) slot.tail = prev;
       return;
     }
   }
 
-  std::unordered_map<std::string_view, long> heads_;
-  std::unordered_map<std::string_view, long> tails_;
+  FlatIndex slot_of_;
+  std::vector<Slot> slots_;
   std::vector<Link_> links_;
-  Arena arena_;
   std::size_t indexed_ = 0;
   unsigned generation_ = ~0u;
 };
@@ -239,6 +342,7 @@ class IndexedLookups : public EdifLookups {
   }
   std::optional<std::string> RenameValue(const BaseMacroTable& base,
                                          std::string_view name) override {
+    if (base.rename_list.empty()) return std::nullopt;
     if (base.generation != rename_generation_ || base.rename_list.size() != rename_size_) {
       renames_.clear();
       rename_generation_ = base.generation;

@@ -211,6 +211,10 @@ std::string EdifReader::MemberName(const EdifName& name, const std::string& inst
   const std::vector<ArrayPort>* arrays = &own_arrays;
   if (!instance.empty()) {
     arrays = nullptr;
+    for (; indexed_instances_ < cell_.instances.size(); ++indexed_instances_) {
+      instance_index_.emplace(cell_.instances[indexed_instances_].name,
+                              static_cast<long>(indexed_instances_));
+    }
     auto it = instance_index_.find(instance);
     if (it != instance_index_.end()) {
       long c = lookups_.FindCell(cells_, cell_.instances[static_cast<std::size_t>(it->second)].cell);
@@ -279,6 +283,7 @@ bool EdifReader::ReadCell() {
   if (!ReadName(name)) return !failed_;
   cell_.Clear();
   instance_index_.clear();
+  indexed_instances_ = 0;
   cell_.name = name;
   cell_.header = ".macro " + name;
   std::vector<ArrayPort> arrays;
@@ -300,7 +305,6 @@ bool EdifReader::ReadCell() {
         if (static_cast<long>(cell_.instances.size()) >= limits_.instances) {
           return Stop("Too many instances in this cell", cell_.name, box::kOk | box::kIconError);
         }
-        instance_index_.emplace(inst.name, static_cast<long>(cell_.instances.size()));
         cell_.instances.push_back(std::move(inst));
       }
     } else if (EqualNoCase(head, "net")) {

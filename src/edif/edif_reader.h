@@ -78,7 +78,8 @@ class EdifReader {
   EdifLookups& lookups_;
   CellTable& cells_;
   CellContents& cell_;
-  std::unordered_map<std::string, long> instance_index_;
+  std::unordered_map<std::string, long> instance_index_;  // built when a member needs it
+  std::size_t indexed_instances_ = 0;
   std::string keyword_;
   bool failed_ = false;
 };

@@ -12,6 +12,20 @@ constexpr std::size_t kSample = 1 << 20;  // bytes looked at for the layout
 
 bool IsLineEnd(char c) { return c == '\r' || c == '\n' || c == '\0'; }
 
+// Characters that end a word: 1 for blank and double quote, 2 for parentheses.
+struct Delimiters {
+  unsigned char kind[256] = {};
+  constexpr Delimiters() {
+    kind[static_cast<unsigned char>(' ')] = 1;
+    kind[static_cast<unsigned char>('"')] = 1;
+    kind[static_cast<unsigned char>('(')] = 2;
+    kind[static_cast<unsigned char>(')')] = 2;
+  }
+};
+constexpr Delimiters kDelimiters;
+
+inline unsigned DelimiterKind(char c) { return kDelimiters.kind[static_cast<unsigned char>(c)]; }
+
 }  // namespace
 
 bool EdifLineSource::Fill(std::size_t need) {
@@ -29,13 +43,33 @@ bool EdifLineSource::Fill(std::size_t need) {
   return end_ - begin_ >= need;
 }
 
+// The first CR, LF or NUL in p[from, n), or n.
+static std::size_t FindLineEnd(const char* p, std::size_t from, std::size_t n) {
+  const char* end = p + n;
+  const char* best = end;
+  for (char c : {'\n', '\r', '\0'}) {
+    const void* hit = std::memchr(p + from, c, static_cast<std::size_t>(best - (p + from)));
+    if (hit) best = static_cast<const char*>(hit);
+  }
+  return static_cast<std::size_t>(best - p);
+}
+
+static void TabsToBlanks(char* p, std::size_t n) {
+  char* end = p + n;
+  while (true) {
+    void* hit = std::memchr(p, '\t', static_cast<std::size_t>(end - p));
+    if (!hit) return;
+    p = static_cast<char*>(hit);
+    *p++ = ' ';
+  }
+}
+
 bool EdifLineSource::Next(std::string_view& line) {
   std::size_t scanned = 0;  // bytes from begin_ known to hold no line end
   for (;;) {
     const char* p = buf_.data() + begin_;
     std::size_t avail = end_ - begin_;
-    std::size_t i = scanned;
-    while (i < avail && !IsLineEnd(p[i])) ++i;
+    std::size_t i = FindLineEnd(p, scanned, avail);
     if (i < avail) {
       // Make sure the byte after a CR or LF is here to see a pair.
       if (p[i] != '\0' && i + 1 == avail && !eof_) {
@@ -49,7 +83,7 @@ bool EdifLineSource::Next(std::string_view& line) {
         term = 2;
       }
       char* q = buf_.data() + begin_;
-      std::replace(q, q + i, '\t', ' ');
+      TabsToBlanks(q, i);
       line = std::string_view(q, i);
       begin_ += i + term;
       return true;
@@ -57,7 +91,7 @@ bool EdifLineSource::Next(std::string_view& line) {
     if (eof_) {
       if (avail == 0) return false;
       char* q = buf_.data() + begin_;
-      std::replace(q, q + avail, '\t', ' ');
+      TabsToBlanks(q, avail);
       line = std::string_view(q, avail);
       begin_ = end_;
       return true;
@@ -157,9 +191,19 @@ EdifTokens::Kind EdifTokens::Next(std::string_view& text) {
       rest_.remove_prefix(close + 1);
       return Kind::kQuoted;
     }
-    if (rest_.find_first_of(" \"") == std::string_view::npos) AppendNextLine();
-    std::size_t end = rest_.find_first_of(" \"()");
-    if (end == std::string_view::npos) end = rest_.size();
+    // The word ends at the first delimiter. When no blank or double quote
+    // follows in the buffered text, the next line is joined on first.
+    std::size_t end = 0;
+    while (end < rest_.size() && DelimiterKind(rest_[end]) == 0) ++end;
+    std::size_t look = end;
+    while (look < rest_.size() && DelimiterKind(rest_[look]) != 1) ++look;
+    if (look == rest_.size()) {
+      bool open_end = end == rest_.size();
+      AppendNextLine();
+      if (open_end) {
+        while (end < rest_.size() && DelimiterKind(rest_[end]) == 0) ++end;
+      }
+    }
     text = rest_.substr(0, end);
     rest_.remove_prefix(end);
     return Kind::kWord;
