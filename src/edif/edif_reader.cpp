@@ -10,7 +10,7 @@ namespace kalvor {
 namespace {
 
 // Widest bus the reader expands; wider ranges are taken as damaged input.
-constexpr long kMaxBusBits = 1L << 20;
+constexpr long kMaxBusBits = 1L << 16;
 
 bool AllDigits(std::string_view s) {
   return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });

@@ -35,7 +35,13 @@ bool EdifLineSource::Fill(std::size_t need) {
       end_ -= begin_;
       begin_ = 0;
     }
-    if (buf_.size() - end_ < kChunk) buf_.resize(std::max(buf_.size() * 2, end_ + kChunk));
+    // Room for a chunk, or for the rest of a smaller file.
+    std::int64_t left = file_.Size() - file_.Tell();
+    std::size_t chunk = std::max(kChunk, need - (end_ - begin_));
+    if (left >= 0 && static_cast<std::uint64_t>(left) < chunk) {
+      chunk = static_cast<std::size_t>(left) + 1;
+    }
+    if (buf_.size() - end_ < chunk) buf_.resize(std::max(buf_.size() * 2, end_ + chunk));
     std::size_t got = file_.Read(buf_.data() + end_, buf_.size() - end_);
     if (got == 0) eof_ = true;
     end_ += got;
