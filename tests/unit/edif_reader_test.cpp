@@ -220,6 +220,7 @@ TEST(EdifReader, DamagedInputEndsWithAMessage) {
       {"extra closing", ")))" + good},
       {"garbage", garbage},
       {"empty", ""},
+      {"bus too wide", EdifWith("", "(port (array (rename d \"D[99999999:0]\") 4))", "")},
   };
   for (const Case& c : cases) {
     TestApp t;
@@ -232,6 +233,9 @@ TEST(EdifReader, DamagedInputEndsWithAMessage) {
       EXPECT_NE(t.ui.Last().caption, "EDIF Conversion Done.") << c.name;
     }
   }
+  TestApp wide;
+  EXPECT_EQ(ImportEdifText(wide, cases.back().text), Outcome::kFailed);
+  EXPECT_EQ(wide.ui.Last().text, "Bus range too large: D[99999999:0]");
   TestApp cut;
   EXPECT_EQ(ImportEdifText(cut, good.substr(0, good.size() / 2)), Outcome::kFailed);
   EXPECT_EQ(cut.ui.Last().caption, cut.dir / "design.edf");
