@@ -6,6 +6,10 @@
 
 namespace kalvor {
 
+class EdifLookups;
+
 Outcome RunEdifImport(App& app);
+// The same with the given search implementation.
+Outcome RunEdifImport(App& app, EdifLookups& lookups);
 
 }  // namespace kalvor

@@ -1,11 +1,25 @@
-// EDIF import settings that live for the whole program run (the answer to
-// the VCC question, the fanout and output settings of the base macro file).
+// EDIF import settings that live for the whole program run: the answer to
+// the VCC question and the fanout and output settings of the base macro
+// file. A base file that changes them changes them for every later import.
 #pragma once
+
+#include <string>
 
 namespace kalvor {
 
+struct FanoutSettings {
+  long insertion_threshold = 1000;
+  long large_threshold = 4000;
+  long fanout_limit = 12000;
+  std::string small_buffer = "BUF4";
+  std::string large_buffer = "BUF12";
+  std::string output_letters = "oqzx";  // lower case
+  char exclusion = 'i';                 // '\0': no name is an output
+};
+
 struct EdifSession {
-  int vcc_answer = 0;  // 0: not asked yet
+  int vcc_answer = 0;  // 0: not asked yet, else answer::kYes / kNo
+  FanoutSettings fanout;
 };
 
 }  // namespace kalvor

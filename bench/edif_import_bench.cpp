@@ -1,0 +1,146 @@
+// Benchmark of the EDIF import.
+//   edif_import_bench gen OUT.edf MEGABYTES   writes a generated netlist of about that size
+//   edif_import_bench import FILE.edf         imports it (macro file and wire list written
+//                                             beside it), capacities raised, no questions
+//   edif_import_bench readline FILE           reads the file once with ReadLine (4096)
+// Each prints one line: what, bytes, wall seconds, CPU seconds, peak resident KB.
+#include <sys/resource.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+
+#include "../bench/edif_generator.h"
+#include "app/state.h"
+#include "app/table_view.h"
+#include "edif/edif_import.h"
+#include "posix/posix_platform.h"
+#include "text/file.h"
+#include "text/lineio.h"
+#include "text/strings.h"
+
+namespace {
+
+using namespace kalvor;
+
+// Answers like a user who wants the plain conversion: replace the old
+// output, no base macro file, no include files, VCC becomes VDD.
+class QuietUi : public UserInterface {
+ public:
+  int Notify(const std::string&, const std::string& caption, int type) override {
+    if ((type & box::kButtonMask) != box::kYesNo) return answer::kOk;
+    return caption == "EDIF to MAC conversion" ? answer::kNo : answer::kYes;
+  }
+  bool FileDialog(std::string&, std::size_t, const std::string&, const std::string&) override {
+    return false;
+  }
+  int InputBox(const std::string&, const std::string&, std::string&) override { return answer::kCancel; }
+  int RunDialog(DialogModel& model) override {
+    TableView view;
+    model.OnInit(view);
+    for (int id = 101; id <= 104; ++id) view.SetText(id, "");
+    model.OnCommand(kIdOk, view);
+    return view.result();
+  }
+  void ProgressOpen(const std::string&, const std::string&) override {}
+  void ProgressDraw(unsigned, unsigned, bool) override {}
+  void ProgressClose() override {}
+  void PumpMessages() override {}
+  void WaitCursor() override {}
+  DialogView& MainDialog() override { return main_; }
+
+ private:
+  TableView main_;
+};
+
+class RaisedLimits : public Profile {
+ public:
+  std::string GetString(const std::string&, const std::string& def, std::size_t) override { return def; }
+  long GetInt(const std::string& key, long def) override {
+    return StartsWith(key, "edif_") ? 100000000 : def;
+  }
+  bool PutString(const std::string&, const std::string&) override { return true; }
+};
+
+double CpuSeconds() {
+  rusage u{};
+  getrusage(RUSAGE_SELF, &u);
+  return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
+         static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+long PeakKb() {
+  rusage u{};
+  getrusage(RUSAGE_SELF, &u);
+  return u.ru_maxrss;
+}
+
+int Report(const char* what, const std::string& path, std::chrono::steady_clock::time_point start,
+           double cpu_start) {
+  double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  File f;
+  long long bytes = f.Open(path, File::Mode::kRead) ? static_cast<long long>(f.Size()) : 0;
+  std::printf("%s %s bytes=%lld wall_s=%.3f cpu_s=%.3f peak_kb=%ld\n", what, path.c_str(), bytes,
+              wall, CpuSeconds() - cpu_start, PeakKb());
+  return 0;
+}
+
+int Generate(const std::string& out, double megabytes) {
+  // About 420 bytes per instance with the default shape.
+  gen::EdifShape shape;
+  shape.blocks = 4;
+  shape.instances = static_cast<long>(megabytes * 1e6 / 420.0 / static_cast<double>(shape.blocks)) + 1;
+  std::FILE* f = std::fopen(out.c_str(), "wb");
+  if (!f) return 1;
+  gen::EdifGenerator().Write(shape, f);
+  std::fclose(f);
+  return 0;
+}
+
+int Import(const std::string& path) {
+  QuietUi ui;
+  RaisedLimits profile;
+  PosixShell shell;
+  PosixFileSystem fs;
+  App app(Platform{ui, profile, shell, fs}, PathStyle::kPosix);
+  std::string dir = path;
+  std::string name = SplitPath(dir, PathStyle::kPosix);
+  if (name == path) dir = ".";
+  std::size_t dot = name.rfind('.');
+  app.state.test_dir = dir + "/";
+  app.state.test_id = name.substr(0, dot);
+  app.state.selected_ext = name.substr(dot);
+  auto start = std::chrono::steady_clock::now();
+  double cpu = CpuSeconds();
+  Outcome o = RunEdifImport(app);
+  if (o != Outcome::kCompleted) {
+    std::fprintf(stderr, "import did not complete\n");
+    return 1;
+  }
+  return Report("import", path, start, cpu);
+}
+
+int ReadLines(const std::string& path) {
+  auto start = std::chrono::steady_clock::now();
+  double cpu = CpuSeconds();
+  File f;
+  if (!f.Open(path, File::Mode::kRead)) return 1;
+  std::string line;
+  long long lines = 0;
+  while (ReadLine(f, line, 4096)) ++lines;
+  if (lines == 0) return 1;
+  return Report("readline", path, start, cpu);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string mode = argc > 1 ? argv[1] : "";
+  if (mode == "gen" && argc == 4) return Generate(argv[2], std::atof(argv[3]));
+  if (mode == "import" && argc == 3) return Import(argv[2]);
+  if (mode == "readline" && argc == 3) return ReadLines(argv[2]);
+  std::fprintf(stderr, "usage: edif_import_bench gen OUT MB | import FILE | readline FILE\n");
+  return 2;
+}

@@ -1,0 +1,159 @@
+#include "edif/edif_import.h"
+
+#include <new>
+
+#include "app/dialogs.h"
+#include "edif/base_macros.h"
+#include "edif/edif_reader.h"
+#include "edif/edif_run.h"
+#include "edif/insert_inverters.h"
+#include "edif/mac_dialog.h"
+#include "edif/macro_writer.h"
+#include "text/lineio.h"
+
+namespace kalvor {
+
+namespace {
+
+// Closes the progress window however the import ends.
+struct ProgressWindow {
+  ProgressWindow(App& app, const std::string& path) : progress(TheProgress()) {
+    progress.Open(app, "Converting:", path);
+  }
+  ~ProgressWindow() { progress.Close(); }
+  Progress& progress;
+};
+
+struct StepContext {
+  Progress* progress;
+  File* file;
+};
+
+void InstanceStepped(void* context) {
+  auto* c = static_cast<StepContext*>(context);
+  c->progress->Step(*c->file);
+}
+
+void WriteHead(File& out, const MacIncludes& inc) {
+  WriteLine(out, "");
+  for (const std::string* field : {&inc.func, &inc.pri, &inc.base, &inc.pad}) {
+    if (!field->empty()) WriteLine(out, "<" + *field + ">");
+  }
+  WriteLine(out, "");
+}
+
+std::string Summary(const EdifRun& run, const std::string& out_path) {
+  std::string text =
+      Format("Output file: %s\nTop cell:    %s", out_path.c_str(), run.top.c_str());
+  if (run.unconnected != 0) {
+    text += Format("\n\nWARNING: %ld unconnected nodes, see NCXnnn's", run.unconnected);
+  }
+  if (run.no_body != 0) {
+    text += Format("\n\nWARNING: %ld macros with no body (primitives which must be defined?)",
+                   run.no_body);
+  }
+  if (!run.replaced_note.empty()) {
+    text += "\n\nNOTE: The following netlist cells were replaced with base cells:\n" +
+            run.replaced_note;
+  }
+  return text;
+}
+
+Outcome Import(App& app, EdifLookups& lookups) {
+  EdifRun run(app, lookups);
+  run.limits = LoadEdifLimits(app.profile());
+  const AppState& s = app.state;
+  const std::string stem = JoinPath(s.test_dir, s.test_id, app.style);
+  const std::string edif_path = stem + s.selected_ext;
+  const std::string out_path = stem + ".mac";
+  const std::string wire_path = out_path.substr(0, out_path.size() - 3) + "wir";
+
+  File in;
+  if (!in.Open(edif_path, File::Mode::kRead)) {
+    app.Notify(edif_path, "Error opening:", box::kOk);
+    return Outcome::kFailed;
+  }
+  ProgressWindow window(app, edif_path);
+  Progress& progress = window.progress;
+  progress.Step(in);
+  if (FileExists(out_path) &&
+      app.Notify(out_path, "Replace File?", box::kYesNo | box::kIconQuestion) != answer::kYes) {
+    return Outcome::kStopped;
+  }
+  File out;
+  if (!out.Open(out_path, File::Mode::kCreate)) {
+    app.Notify(out_path, "Unable to create output:", box::kOk);
+    return Outcome::kFailed;
+  }
+  if (!ChooseBaseMacroFile(run)) return Outcome::kFailed;
+  MacIncludes includes;
+  includes.base = run.base_path;
+  if (!RunMacDialog(app, includes)) return Outcome::kStopped;
+  WriteHead(out, includes);
+  const bool pads = !includes.pad.empty();
+
+  EdifReader reader(in, app, run.limits, lookups, run.cells, run.cell);
+  reader.on_head = [&] { progress.Step(in); };
+  StepContext step{&progress, &in};
+  bool wrote_macro = false;
+  bool design = false;
+  std::string head;
+  while (reader.NextListHead(0, head)) {
+    progress.Step(in);
+    if (EqualNoCase(head, "cell")) {
+      if (!reader.ReadCell() || !InsertInverters(run)) return Outcome::kFailed;
+      if (IsBottomCell(run, run.cell.name)) {
+        if (!run.cell.instances.empty()) run.replaced_note += " " + run.cell.name;
+      } else {
+        if (!WriteMacro(run, out, InstanceStepped, &step)) return Outcome::kFailed;
+        wrote_macro = true;
+      }
+    } else if (EqualNoCase(head, "design")) {
+      std::string top;
+      if (reader.Find("cellref", top)) run.top = top;
+      if (reader.failed()) return Outcome::kFailed;
+      WriteWireList(wire_path, run.top);
+      if (pads) {
+        // Over the last ".eom" and the empty line after it; with no macro
+        // written yet those bytes would be the head of the file.
+        if (wrote_macro) out.Seek(-8, File::Whence::kEnd);
+        WriteLine(out, "<PADS PADS");
+        WriteLine(out, ".eom");
+      }
+      design = true;
+      break;
+    }
+  }
+  if (reader.failed()) return Outcome::kFailed;
+  if (!design && reader.tokens().depth() != 0) {
+    app.Notify("The EDIF file ends inside an open list or closes more lists than it opens; "
+               "it may be cut short or damaged.",
+               edif_path, box::kOk | box::kIconError);
+    return Outcome::kFailed;
+  }
+  progress.Fill();
+  if (!out.Flush() || out.WriteFailed()) {
+    app.Notify(out_path, "Unable to write output:", box::kOk | box::kIconError);
+    return Outcome::kFailed;
+  }
+  app.Notify(Summary(run, out_path), "EDIF Conversion Done.", box::kOk);
+  return Outcome::kCompleted;
+}
+
+}  // namespace
+
+Outcome RunEdifImport(App& app, EdifLookups& lookups) {
+  try {
+    return Import(app, lookups);
+  } catch (const std::bad_alloc&) {
+    app.Notify("Out of memory.", "Error", box::kOk | box::kIconError);
+    return Outcome::kFailed;
+  }
+}
+
+Outcome RunEdifImport(App& app) {
+  std::unique_ptr<EdifLookups> lookups = MakeIndexedLookups();
+  return RunEdifImport(app, *lookups);
+}
+
+}  // namespace kalvor

@@ -1,0 +1,326 @@
+#include "edif/edif_reader.h"
+
+#include <algorithm>
+
+#include "edif/macfile.h"
+#include "text/strings.h"
+
+namespace kalvor {
+
+namespace {
+
+// Widest bus the reader expands; wider ranges are taken as damaged input.
+constexpr long kMaxBusBits = 1L << 16;
+
+bool AllDigits(std::string_view s) {
+  return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+}  // namespace
+
+bool VccBecomesVdd(App& app) {
+  if (app.edif.vcc_answer == 0) {
+    app.edif.vcc_answer = app.Notify(
+        "Nodes named 'VCC' occur.  Do you want to change these to the LEdit "
+        "compatible 'VDD'? (recommended)",
+        "EDIF Import", box::kYesNo | box::kIconQuestion);
+  }
+  return app.edif.vcc_answer == answer::kYes;
+}
+
+std::string_view ApplySupplyRule(App& app, std::string_view name) {
+  if (EqualNoCase(name, "VCC") && VccBecomesVdd(app)) return "VDD";
+  return name;
+}
+
+EdifReader::EdifReader(File& file, App& app, const EdifLimits& limits,
+                       EdifLookups& lookups, CellTable& cells, CellContents& cell)
+    : tokens_(file), app_(app), limits_(limits), lookups_(lookups), cells_(cells), cell_(cell) {}
+
+EdifTokens::Kind EdifReader::Token(std::string_view& text) {
+  EdifTokens::Kind k = tokens_.Next(text);
+  if (k == EdifTokens::Kind::kNone) CheckTokens();
+  return k;
+}
+
+void EdifReader::CheckTokens() {
+  if (tokens_.unclosed_quote() && !failed_) {
+    app_.Notify(tokens_.unclosed_text(), "quoted string spans too many lines",
+                box::kOk | box::kIconError);
+    failed_ = true;
+  }
+}
+
+bool EdifReader::Stop(const std::string& text, const std::string& caption, int type) {
+  app_.Notify(text, caption, type);
+  failed_ = true;
+  return false;
+}
+
+bool EdifReader::ReadName(std::string& name) {
+  EdifName n;
+  if (!ReadName(n)) return false;
+  name = std::move(n.text);
+  return true;
+}
+
+bool EdifReader::ReadName(EdifName& name) {
+  using K = EdifTokens::Kind;
+  name = EdifName();
+  std::string_view t;
+  K k = Token(t);
+  if (k == K::kNone) return false;
+  if (k != K::kOpen) {
+    name.text.assign(t);
+    return true;
+  }
+  const int level = tokens_.depth();
+  if (Token(t) == K::kNone) return false;
+  std::string current(t);
+  if (EqualNoCase(current, "rename")) {
+    if (Token(t) == K::kNone) return false;
+    current.assign(t);
+  } else if (EqualNoCase(current, "array")) {
+    // (array (rename ID "D[3:0]") SIZE), or (array ID SIZE) as some
+    // writers put it: the bus text, with the range made up from the size
+    // when the text has none.
+    name.is_array = true;
+    k = Token(t);
+    if (k == K::kNone) return false;
+    std::string size;
+    if (k == K::kOpen) {
+      if (Token(t) == K::kNone || Token(t) == K::kNone) return false;
+      name.array_id.assign(t);
+      if (Token(t) == K::kNone) return false;
+      current.assign(t);
+      if (!current.empty() && current[0] == '"') {
+        current.erase(0, 1);
+        if (!current.empty() && current.back() == '"') current.pop_back();
+      }
+      while (tokens_.depth() > level) {
+        if (Token(t) == K::kNone) return false;
+      }
+    } else {
+      name.array_id.assign(t);
+      current.assign(t);
+    }
+    k = Token(t);
+    if (k == K::kWord) {
+      size.assign(t);
+    } else if (k == K::kClose) {
+      name.text = current;
+      return true;
+    } else if (k == K::kNone) {
+      return false;
+    }
+    if (current.find_first_of("[(") == std::string::npos && AllDigits(size)) {
+      long bits = LeadingInt(size);
+      if (bits > 0) current += Format("[%ld:0]", bits - 1);
+    }
+  } else if (EqualNoCase(current, "member")) {
+    EdifName inner;
+    if (!ReadName(inner)) return false;
+    if (Token(t) == K::kNone) return false;
+    name.is_member = true;
+    name.member_id = std::move(inner.text);
+    name.member_index.assign(t);
+    current = name.member_id + name.member_index;
+  }
+  while (tokens_.depth() >= level) {
+    if (Token(t) == K::kNone) break;
+  }
+  name.text = std::move(current);
+  return true;
+}
+
+bool EdifReader::NextListHead(int level, std::string& keyword) {
+  using K = EdifTokens::Kind;
+  if (tokens_.depth() < level) return false;
+  std::string_view t;
+  for (;;) {
+    K k = Token(t);
+    if (k == K::kNone) return false;
+    if (k == K::kClose && tokens_.depth() < level) return false;
+    if (k == K::kOpen) {
+      if (Token(t) == K::kNone) return false;
+      keyword.assign(t);
+      return true;
+    }
+  }
+}
+
+bool EdifReader::Find(std::string_view keyword, EdifName& name) {
+  const int level = tokens_.depth();
+  std::string head;
+  while (NextListHead(level, head)) {
+    if (EqualNoCase(head, keyword)) return ReadName(name);
+  }
+  return false;
+}
+
+bool EdifReader::Find(std::string_view keyword, std::string& name) {
+  EdifName n;
+  if (!Find(keyword, n)) return false;
+  name = std::move(n.text);
+  return true;
+}
+
+void EdifReader::SkipTo(int level) {
+  std::string_view t;
+  while (level < tokens_.depth()) {
+    if (Token(t) == EdifTokens::Kind::kNone) return;
+  }
+}
+
+bool EdifReader::ReadPort(std::vector<ArrayPort>& arrays) {
+  EdifName n;
+  if (!ReadName(n)) return !failed_;
+  std::string p(ApplySupplyRule(app_, n.text));
+  std::size_t bracket = p.find('[');
+  if (bracket == std::string::npos) bracket = p.find('(');
+  if (bracket == std::string::npos) {
+    std::string delimited = " " + p + " ";
+    if (std::string_view(kSupplyList).find(delimited) == std::string_view::npos) {
+      cell_.header += ' ';
+      cell_.header += p;
+    }
+    return true;
+  }
+  std::string base = p.substr(0, bracket);
+  std::string_view after = std::string_view(p).substr(bracket + 1);
+  long first = LeadingInt(after);
+  std::size_t colon = after.find(':');
+  long second = colon == std::string_view::npos ? first : LeadingInt(after.substr(colon + 1));
+  // Bits are named by their index; both D[3:0] and D[0:3] give D0..D3.
+  long low = std::min(first, second);
+  long high = std::max(first, second);
+  if (high - low >= kMaxBusBits) {
+    return Stop("Bus range too large: " + p, cell_.name, box::kOk | box::kIconError);
+  }
+  for (long i = low; i <= high; ++i) {
+    cell_.header += ' ';
+    cell_.header += base;
+    cell_.header += std::to_string(i);
+  }
+  if (n.is_array) arrays.push_back({n.array_id, base, first, second});
+  return true;
+}
+
+std::string EdifReader::MemberName(const EdifName& name, const std::string& instance,
+                                   const std::vector<ArrayPort>& own_arrays) {
+  const std::vector<ArrayPort>* arrays = &own_arrays;
+  if (!instance.empty()) {
+    arrays = nullptr;
+    for (; indexed_instances_ < cell_.instances.size(); ++indexed_instances_) {
+      instance_index_.emplace(cell_.instances[indexed_instances_].name,
+                              static_cast<long>(indexed_instances_));
+    }
+    auto it = instance_index_.find(instance);
+    if (it != instance_index_.end()) {
+      long c = lookups_.FindCell(cells_, cell_.instances[static_cast<std::size_t>(it->second)].cell);
+      if (c >= 0) arrays = &cells_.entries[static_cast<std::size_t>(c)].arrays;
+    }
+  }
+  if (arrays && AllDigits(name.member_index)) {
+    for (const ArrayPort& a : *arrays) {
+      if (!EqualNoCase(a.id, name.member_id)) continue;
+      // Members count from the leftmost element as declared.
+      long m = LeadingInt(name.member_index);
+      long bit = a.left >= a.right ? a.left - m : a.left + m;
+      return a.base + std::to_string(bit);
+    }
+  }
+  return name.text;
+}
+
+bool EdifReader::ReadNet(const std::vector<ArrayPort>& own_arrays) {
+  EdifName net_name;
+  if (!ReadName(net_name)) return !failed_;
+  std::string n = std::move(net_name.text);
+  std::string nodes = " ";
+  long count = 0;
+  long external = 0;
+  EdifName port;
+  EdifName ref;
+  while (Find("portref", port)) {
+    const int level = tokens_.depth();
+    ++count;
+    std::string r;
+    if (Find("instanceref", ref)) r = std::move(ref.text);
+    std::string p = port.is_member ? MemberName(port, r, own_arrays) : port.text;
+    if (r.empty()) {
+      ++external;
+      if (!EqualNoCase(p, n)) {
+        if (external > 1) {
+          app_.Notify(Format("The following ports appear to be wired together:\n\n   %s\n   "
+                             "%s\n\nMore than one port per signal is not allowed.\nTry  Add "
+                             "I/O's option on your synthesizer.",
+                             n.c_str(), p.c_str()),
+                      "Warning:", box::kOk);
+        } else {
+          n = p;
+        }
+      }
+    }
+    SkipTo(level - 1);
+    if (!r.empty()) {
+      nodes += r;
+      nodes += '<';
+    }
+    nodes += p;
+    nodes += ' ';
+  }
+  if (failed_) return false;
+  if (static_cast<long>(cell_.nets.size()) >= limits_.nets) {
+    return Stop("Too many nodes in this cell", cell_.name, box::kOk | box::kIconError);
+  }
+  cell_.nets.push_back({std::move(n), std::move(nodes), count});
+  return true;
+}
+
+bool EdifReader::ReadCell() {
+  std::string name;
+  if (!ReadName(name)) return !failed_;
+  cell_.Clear();
+  instance_index_.clear();
+  indexed_instances_ = 0;
+  cell_.name = name;
+  cell_.header = ".macro " + name;
+  std::vector<ArrayPort> arrays;
+  const int cell_level = tokens_.depth();
+  std::string head;
+  std::string sub;
+  while (NextListHead(cell_level, head)) {
+    if (on_head) on_head();
+    if (EqualNoCase(head, "interface")) {
+      const int interface_level = tokens_.depth();
+      while (NextListHead(interface_level, sub)) {
+        if (EqualNoCase(sub, "port") && !ReadPort(arrays)) return false;
+      }
+    } else if (EqualNoCase(head, "instance")) {
+      Instance inst;
+      if (ReadName(inst.name)) {
+        Find("cellref", inst.cell);
+        if (failed_) return false;
+        if (static_cast<long>(cell_.instances.size()) >= limits_.instances) {
+          return Stop("Too many instances in this cell", cell_.name, box::kOk | box::kIconError);
+        }
+        cell_.instances.push_back(std::move(inst));
+      }
+    } else if (EqualNoCase(head, "net")) {
+      if (!ReadNet(arrays)) return false;
+    }
+    if (failed_) return false;
+  }
+  if (failed_) return false;
+  if (lookups_.FindCell(cells_, name) >= 0) {
+    app_.Notify("Warning, duplicate cell name!", name, box::kOk | box::kIconWarning);
+  }
+  if (static_cast<long>(cells_.entries.size()) >= limits_.cells) {
+    return Stop("Too many cells", "", box::kOk | box::kIconError);
+  }
+  cells_.entries.push_back({name, cell_.header.substr(7 + name.size()), std::move(arrays)});
+  return true;
+}
+
+}  // namespace kalvor

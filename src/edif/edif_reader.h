@@ -1,0 +1,87 @@
+// The EDIF reader: list heads, names, and the cells of the file with their
+// ports, instances and nets. It keeps no syntax tree: it follows the token
+// stream with one nesting depth and picks out the lists it needs; all other
+// lists are passed over token by token, so lists nested in them are seen.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+#include "app/state.h"
+#include "edif/edif_limits.h"
+#include "edif/edif_lookups.h"
+#include "edif/edif_tables.h"
+#include "edif/edif_tokens.h"
+
+namespace kalvor {
+
+// The supply-name rule: "VCC" (any letter case) becomes "VDD" when the user
+// agrees; asked once per program run.
+bool VccBecomesVdd(App& app);
+std::string_view ApplySupplyRule(App& app, std::string_view name);
+
+// A name as read from the file, with what it was made of.
+struct EdifName {
+  std::string text;
+  bool is_array = false;  // (array ...): `text` is the bus text, d[7:0]
+  std::string array_id;   // the array's EDIF identifier
+  bool is_member = false; // (member ID INDEX): `text` is ID followed by INDEX
+  std::string member_id;
+  std::string member_index;
+};
+
+class EdifReader {
+ public:
+  EdifReader(File& file, App& app, const EdifLimits& limits, EdifLookups& lookups,
+             CellTable& cells, CellContents& cell);
+
+  // Called after every list head of a cell (progress).
+  std::function<void()> on_head;
+
+  // False for none.
+  bool ReadName(EdifName& name);
+  bool ReadName(std::string& name);
+  // The keyword of the next list opening at depth >= level, or false once
+  // a ")" takes the depth below the level (or at the end of the file).
+  bool NextListHead(int level, std::string& keyword);
+  // The name after the next list head `keyword` (letter case ignored)
+  // within the current list.
+  bool Find(std::string_view keyword, EdifName& name);
+  bool Find(std::string_view keyword, std::string& name);
+  void SkipTo(int level);
+
+  // Reads a cell; called right after its "cell" head. False when the
+  // conversion must stop (the user has been told).
+  bool ReadCell();
+
+  // A failure that stops the conversion was reported.
+  bool failed() const { return failed_; }
+  // Reports a quoted string left open (once) and marks the failure.
+  void CheckTokens();
+  EdifTokens& tokens() { return tokens_; }
+
+ private:
+  EdifTokens::Kind Token(std::string_view& text);
+  bool ReadPort(std::vector<ArrayPort>& arrays);
+  bool ReadNet(const std::vector<ArrayPort>& own_arrays);
+  // The name of bit `name` (a member) of instance `instance` (empty: of
+  // the cell itself).
+  std::string MemberName(const EdifName& name, const std::string& instance,
+                         const std::vector<ArrayPort>& own_arrays);
+  bool Stop(const std::string& text, const std::string& caption, int type);
+
+  EdifTokens tokens_;
+  App& app_;
+  const EdifLimits& limits_;
+  EdifLookups& lookups_;
+  CellTable& cells_;
+  CellContents& cell_;
+  std::unordered_map<std::string, long> instance_index_;  // built when a member needs it
+  std::size_t indexed_instances_ = 0;
+  std::string keyword_;
+  bool failed_ = false;
+};
+
+}  // namespace kalvor

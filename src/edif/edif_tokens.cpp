@@ -1,0 +1,219 @@
+#include "edif/edif_tokens.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace kalvor {
+
+namespace {
+
+constexpr std::size_t kChunk = 1 << 20;
+constexpr std::size_t kSample = 1 << 20;  // bytes looked at for the layout
+
+bool IsLineEnd(char c) { return c == '\r' || c == '\n' || c == '\0'; }
+
+// Characters that end a word: 1 for blank and double quote, 2 for parentheses.
+struct Delimiters {
+  unsigned char kind[256] = {};
+  constexpr Delimiters() {
+    kind[static_cast<unsigned char>(' ')] = 1;
+    kind[static_cast<unsigned char>('"')] = 1;
+    kind[static_cast<unsigned char>('(')] = 2;
+    kind[static_cast<unsigned char>(')')] = 2;
+  }
+};
+constexpr Delimiters kDelimiters;
+
+inline unsigned DelimiterKind(char c) { return kDelimiters.kind[static_cast<unsigned char>(c)]; }
+
+}  // namespace
+
+bool EdifLineSource::Fill(std::size_t need) {
+  while (end_ - begin_ < need && !eof_) {
+    if (begin_ > 0) {
+      std::memmove(buf_.data(), buf_.data() + begin_, end_ - begin_);
+      end_ -= begin_;
+      begin_ = 0;
+    }
+    // Room for a chunk, or for the rest of a smaller file.
+    std::int64_t left = file_.Size() - file_.Tell();
+    std::size_t chunk = std::max(kChunk, need - (end_ - begin_));
+    if (left >= 0 && static_cast<std::uint64_t>(left) < chunk) {
+      chunk = static_cast<std::size_t>(left) + 1;
+    }
+    if (buf_.size() - end_ < chunk) buf_.resize(std::max(buf_.size() * 2, end_ + chunk));
+    std::size_t got = file_.Read(buf_.data() + end_, buf_.size() - end_);
+    if (got == 0) eof_ = true;
+    end_ += got;
+  }
+  return end_ - begin_ >= need;
+}
+
+// The first CR, LF or NUL in p[from, n), or n.
+static std::size_t FindLineEnd(const char* p, std::size_t from, std::size_t n) {
+  const char* end = p + n;
+  const char* best = end;
+  for (char c : {'\n', '\r', '\0'}) {
+    const void* hit = std::memchr(p + from, c, static_cast<std::size_t>(best - (p + from)));
+    if (hit) best = static_cast<const char*>(hit);
+  }
+  return static_cast<std::size_t>(best - p);
+}
+
+static void TabsToBlanks(char* p, std::size_t n) {
+  char* end = p + n;
+  while (true) {
+    void* hit = std::memchr(p, '\t', static_cast<std::size_t>(end - p));
+    if (!hit) return;
+    p = static_cast<char*>(hit);
+    *p++ = ' ';
+  }
+}
+
+bool EdifLineSource::Next(std::string_view& line) {
+  std::size_t scanned = 0;  // bytes from begin_ known to hold no line end
+  for (;;) {
+    const char* p = buf_.data() + begin_;
+    std::size_t avail = end_ - begin_;
+    std::size_t i = FindLineEnd(p, scanned, avail);
+    if (i < avail) {
+      // Make sure the byte after a CR or LF is here to see a pair.
+      if (p[i] != '\0' && i + 1 == avail && !eof_) {
+        scanned = i;
+        Fill(avail + 1);
+        continue;
+      }
+      std::size_t term = 1;
+      if (i + 1 < avail && ((p[i] == '\r' && p[i + 1] == '\n') ||
+                            (p[i] == '\n' && p[i + 1] == '\r'))) {
+        term = 2;
+      }
+      char* q = buf_.data() + begin_;
+      TabsToBlanks(q, i);
+      line = std::string_view(q, i);
+      begin_ += i + term;
+      return true;
+    }
+    if (eof_) {
+      if (avail == 0) return false;
+      char* q = buf_.data() + begin_;
+      TabsToBlanks(q, avail);
+      line = std::string_view(q, avail);
+      begin_ = end_;
+      return true;
+    }
+    scanned = avail;
+    Fill(avail + kChunk);
+  }
+}
+
+bool EdifLineSource::LooksFixedWidth(std::size_t width) {
+  Fill(kSample);
+  const char* p = buf_.data() + begin_;
+  std::size_t avail = std::min(end_ - begin_, kSample);
+  std::size_t lines = 0, exact = 0, start = 0;
+  for (std::size_t i = 0; i < avail; ++i) {
+    if (!IsLineEnd(p[i])) continue;
+    std::size_t len = i - start;
+    if (len > width) return false;
+    ++lines;
+    if (len == width) ++exact;
+    if (p[i] != '\0' && i + 1 < avail &&
+        ((p[i] == '\r' && p[i + 1] == '\n') || (p[i] == '\n' && p[i + 1] == '\r'))) {
+      ++i;
+    }
+    start = i + 1;
+  }
+  if (avail - start > width) return false;
+  // Wrapped streams break most lines at the full width; ordinary files
+  // have hardly any line of exactly that length.
+  return exact >= 2 && exact * 4 >= lines;
+}
+
+EdifTokens::EdifTokens(File& file) : lines_(file) {
+  fixed_width_ = lines_.LooksFixedWidth(80);
+}
+
+bool EdifTokens::NextLine(std::string_view& line) {
+  if (!fixed_width_) return lines_.Next(line);
+  // A line of the full width continues directly on the next one; a shorter
+  // one ended at a blank, which the trailing blank stands for.
+  std::string_view piece;
+  if (!lines_.Next(piece)) return false;
+  wide_.assign(piece);
+  while (piece.size() == 80 && lines_.Next(piece)) wide_.append(piece);
+  if (piece.size() != 80) wide_.push_back(' ');
+  line = wide_;
+  return true;
+}
+
+bool EdifTokens::AppendNextLine() {
+  scratch_.assign(rest_);
+  std::string_view line;
+  if (!NextLine(line)) {
+    joined_.swap(scratch_);
+    rest_ = joined_;
+    return false;
+  }
+  scratch_.append(line);
+  joined_.swap(scratch_);
+  rest_ = joined_;
+  return true;
+}
+
+EdifTokens::Kind EdifTokens::Next(std::string_view& text) {
+  if (unclosed_quote_) return Kind::kNone;
+  for (;;) {
+    std::size_t skip = 0;
+    while (skip < rest_.size() && rest_[skip] == ' ') ++skip;
+    rest_.remove_prefix(skip);
+    if (rest_.empty()) {
+      if (!NextLine(rest_)) return Kind::kNone;
+      continue;
+    }
+    char c = rest_[0];
+    if (c == '(' || c == ')') {
+      text = rest_.substr(0, 1);
+      rest_.remove_prefix(1);
+      if (c == '(') {
+        ++depth_;
+        return Kind::kOpen;
+      }
+      --depth_;
+      return Kind::kClose;
+    }
+    if (c == '"') {
+      std::size_t close = rest_.find('"', 1);
+      if (close == std::string_view::npos) {
+        AppendNextLine();
+        close = rest_.find('"', 1);
+      }
+      if (close == std::string_view::npos) {
+        unclosed_quote_ = true;
+        unclosed_text_.assign(rest_);
+        return Kind::kNone;
+      }
+      text = rest_.substr(0, close + 1);
+      rest_.remove_prefix(close + 1);
+      return Kind::kQuoted;
+    }
+    // The word ends at the first delimiter. When no blank or double quote
+    // follows in the buffered text, the next line is joined on first.
+    std::size_t end = 0;
+    while (end < rest_.size() && DelimiterKind(rest_[end]) == 0) ++end;
+    std::size_t look = end;
+    while (look < rest_.size() && DelimiterKind(rest_[look]) != 1) ++look;
+    if (look == rest_.size()) {
+      bool open_end = end == rest_.size();
+      AppendNextLine();
+      if (open_end) {
+        while (end < rest_.size() && DelimiterKind(rest_[end]) == 0) ++end;
+      }
+    }
+    text = rest_.substr(0, end);
+    rest_.remove_prefix(end);
+    return Kind::kWord;
+  }
+}
+
+}  // namespace kalvor

@@ -1,0 +1,74 @@
+// The token stream of an EDIF file: "(", ")", quoted strings and words, read
+// from physical lines as ReadLine splits them (CR, LF, CR LF, LF CR or NUL
+// end a line; tabs are blanks), with the nesting depth kept.
+//
+// Joining rules. A word that runs to the end of the text buffered so far is
+// continued by the next physical line, appended directly; a quoted string
+// not closed in the buffer may take one more physical line, appended
+// directly. Files laid out as one stream wrapped at 80 columns are
+// recognised and read by their own rule: a line of exactly 80 characters
+// continues directly on the next line, a shorter one ends at a blank.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "text/file.h"
+
+namespace kalvor {
+
+// Physical lines of a file, read through a large buffer of our own. Lines
+// of any length are read whole.
+class EdifLineSource {
+ public:
+  explicit EdifLineSource(File& file) : file_(file) {}
+  // The next line (valid until the next call); false at end of file.
+  bool Next(std::string_view& line);
+  // Looks at the head of the file (without consuming it) and tells whether
+  // it is laid out as a stream wrapped at `width` columns.
+  bool LooksFixedWidth(std::size_t width);
+
+ private:
+  bool Fill(std::size_t need);  // makes `need` bytes available from begin_
+  File& file_;
+  std::vector<char> buf_;
+  std::size_t begin_ = 0;
+  std::size_t end_ = 0;
+  bool eof_ = false;
+};
+
+class EdifTokens {
+ public:
+  enum class Kind { kNone, kOpen, kClose, kQuoted, kWord };
+
+  explicit EdifTokens(File& file);
+
+  // The next token; kNone at the end of the file or after a failure. The
+  // text stays valid until the next call.
+  Kind Next(std::string_view& text);
+
+  int depth() const { return depth_; }
+  bool fixed_width() const { return fixed_width_; }
+  // Set when a quoted string did not close within its lines; the text is
+  // what was buffered then. After it every call returns kNone.
+  bool unclosed_quote() const { return unclosed_quote_; }
+  const std::string& unclosed_text() const { return unclosed_text_; }
+
+ private:
+  bool NextLine(std::string_view& line);  // one line by the file's layout
+  bool AppendNextLine();                  // joins the next line to rest_
+
+  EdifLineSource lines_;
+  bool fixed_width_ = false;
+  std::string wide_;        // the current line of a fixed-width file
+  std::string joined_;      // rest_ after a join
+  std::string scratch_;
+  std::string_view rest_;   // the not yet consumed text
+  int depth_ = 0;
+  bool unclosed_quote_ = false;
+  std::string unclosed_text_;
+};
+
+}  // namespace kalvor

@@ -1,0 +1,66 @@
+#include "edif/mac_dialog.h"
+
+#include "app/settings.h"
+#include "edif/mac_dialog_ids.h"
+#include "text/strings.h"
+
+namespace kalvor {
+
+std::string MacDlgModel::TemplateName() const { return macdlg::kTemplate; }
+
+std::string MacDlgModel::WithoutTestDir(const std::string& path) const {
+  const std::string& dir = app_.state.test_dir;
+  if (dir.empty()) return path;
+  bool inside = app_.style == PathStyle::kWindows ? StartsWithNoCase(path, dir)
+                                                  : StartsWith(path, dir);
+  return inside ? path.substr(dir.size()) : path;
+}
+
+void MacDlgModel::OnInit(DialogView& view) {
+  Profile& profile = app_.profile();
+  view.SetTitle(macdlg::kTitle);
+  view.SetText(macdlg::kFuncMacs,
+               profile.GetString(key::kFuncMacs, defaults::kFuncMacs, macdlg::kFuncCapacity + 1));
+  view.SetText(macdlg::kPriMacs, profile.GetString(key::kPriMacs, "", macdlg::kPriCapacity + 1));
+  view.SetText(macdlg::kBaseMacs, WithoutTestDir(includes_.base));
+  view.SetText(macdlg::kPadMacs, profile.GetString(key::kPadMacs, "", macdlg::kPadCapacity + 1));
+}
+
+void MacDlgModel::OnCommand(int id, DialogView& view) {
+  switch (id) {
+    case macdlg::kBrowseFunc:
+    case macdlg::kBrowsePri:
+    case macdlg::kBrowseBase:
+    case macdlg::kBrowsePad: {
+      std::string chosen;
+      if (app_.ui().FileDialog(chosen, 260, app_.state.last_dir, "*.mac;*.txt")) {
+        view.SetText(id - 100, WithoutTestDir(chosen));
+      }
+      return;
+    }
+    case kIdOk: {
+      includes_.func = Truncate(view.GetText(macdlg::kFuncMacs), macdlg::kFuncCapacity);
+      includes_.pri = Truncate(view.GetText(macdlg::kPriMacs), macdlg::kPriCapacity);
+      includes_.base = Truncate(view.GetText(macdlg::kBaseMacs), macdlg::kBaseCapacity);
+      includes_.pad = Truncate(view.GetText(macdlg::kPadMacs), macdlg::kPadCapacity);
+      Profile& profile = app_.profile();
+      profile.PutString(key::kFuncMacs, includes_.func);
+      profile.PutString(key::kPriMacs, includes_.pri);
+      profile.PutString(key::kPadMacs, includes_.pad);
+      view.End(1);
+      return;
+    }
+    case kIdCancel:
+      view.End(-1);
+      return;
+    default:
+      return;
+  }
+}
+
+bool RunMacDialog(App& app, MacIncludes& includes) {
+  MacDlgModel model(app, includes);
+  return app.ui().RunDialog(model) == 1;
+}
+
+}  // namespace kalvor

@@ -1,0 +1,74 @@
+#include "edif/macro_writer.h"
+
+#include <unordered_map>
+
+#include "edif/base_macros.h"
+#include "edif/edif_reader.h"
+#include "text/lineio.h"
+
+namespace kalvor {
+
+namespace {
+
+bool Wrapped(EdifRun& run, File& out, const std::string& text) {
+  if (WriteMacLine(out, text, run.app.ui())) return true;
+  run.failed = true;
+  return false;
+}
+
+}  // namespace
+
+bool WriteMacro(EdifRun& run, File& out, InstanceStep step, void* step_context) {
+  const CellContents& cell = run.cell;
+  const FanoutSettings& settings = run.fanout();
+  if (!Wrapped(run, out, cell.header)) return false;
+  bool no_port = true;
+  // Port orders of the cells instantiated here; the tables they come from
+  // do not change while the macro is written.
+  std::unordered_map<std::string, PortOrder> orders;
+  std::vector<std::string> buffers;
+  std::string line;
+  std::string node_key;
+  for (const Instance& inst : cell.instances) {
+    if (step) step(step_context);
+    buffers.clear();
+    line = "<" + inst.name + " " + RenameCell(run, inst.cell, &inst.name);
+    auto order = orders.find(inst.cell);
+    if (order == orders.end()) {
+      std::optional<PortOrder> found = FindPortOrder(run, inst.cell);
+      if (!found) return false;
+      order = orders.emplace(inst.cell, std::move(*found)).first;
+    }
+    for (std::string_view port : SplitWords(order->second.ports)) {
+      node_key.assign(inst.name);
+      node_key += '<';
+      node_key += port;
+      long net = run.lookups.FindNetWithNode(cell, node_key, 0);
+      std::string node;
+      long fanout = 0;
+      if (net >= 0) {
+        node = cell.nets[static_cast<std::size_t>(net)].name;
+        fanout = cell.nets[static_cast<std::size_t>(net)].fanout;
+      } else {
+        node = UnconnectedPort(run, std::string(port), inst.cell, order->second.reorder);
+      }
+      node = std::string(ApplySupplyRule(run.app, node));
+      if (net >= 0 && fanout > settings.insertion_threshold && IsOutput(settings, port)) {
+        node = FanoutBuffer(run, net, line, buffers);
+      }
+      line += ' ';
+      line += node;
+      no_port = false;
+    }
+    if (!Wrapped(run, out, line)) return false;
+    for (const std::string& b : buffers) {
+      if (!Wrapped(run, out, b)) return false;
+    }
+  }
+  if (no_port) ++run.no_body;
+  WriteLine(out, ".eom");
+  WriteLine(out, "");
+  return true;
+}
+
+}  // namespace kalvor

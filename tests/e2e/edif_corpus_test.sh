@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Imports every EDIF netlist of the corpus through `kalvor edif` and checks
+# that each converts: exit status 0, the summary shown, one instance line
+# per instance list of the file, a wire list naming the top cell. The
+# wrapped copy of lc2 must give the same macro file as lc2 itself.
+set -u
+kalvor="$1"
+src="$2"
+corpus="$src/../shared/corpus/edif"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+for edf in "$corpus"/*.edf; do
+  name="$(basename "$edf" .edf)"
+  dir="$work/$name"
+  mkdir -p "$dir"
+  cp "$edf" "$dir/"
+  chmod u+w "$dir/$name.edf"
+  timeout 300 "$kalvor" edif "$dir/$name.edf" --ini "$dir/k.ini" \
+    --answer no --answer 'func=;pri=;base=;pads=;' --no >"$dir/out.txt" 2>"$dir/err.txt"
+  rc=$?
+  if [ "$rc" -ne 0 ]; then
+    fail "$name: exit status $rc"; sed 's/^/    /' "$dir/err.txt" | head -20; continue
+  fi
+  grep -q '^\[EDIF Conversion Done.\]' "$dir/err.txt" || fail "$name: no summary"
+  mac="$dir/$name.mac"
+  [ -s "$mac" ] || { fail "$name: no macro file"; continue; }
+  # Lines of exactly 80 characters continue on the next line (wrapped layouts).
+  instances=$(tr -d '\r' <"$edf" | awk 'length($0) == 80 { printf "%s", $0; next } { print $0 " " }' | grep -oi '(instance[ (]' | wc -l)
+  lines=$(grep -c '^<' "$mac")
+  [ "$instances" -eq "$lines" ] || fail "$name: $instances instances but $lines instance lines"
+  macros=$(grep -ci '^\.macro ' "$mac")
+  ends=$(grep -ci '^\.eom' "$mac")
+  [ "$macros" -gt 0 ] && [ "$macros" -eq "$ends" ] || fail "$name: $macros headers, $ends end lines"
+  top=$(sed -n 's/^Top cell: *//p' "$dir/err.txt")
+  tail -n 1 "$dir/$name.wir" | tr -d '\r' | grep -qx "$top $top $top" || fail "$name: wire list"
+  if awk 'length($0) > 78 { bad = 1 } END { exit !bad }' "$mac"; then fail "$name: line over 77 characters"; fi
+  echo "ok: $name ($macros macros, $lines instance lines, top $top, $(grep -o 'NCX[0-9]*' "$mac" | sort -u | wc -l) unconnected)"
+done
+
+if ! cmp -s "$work/lc2/lc2.mac" "$work/lc2_wrap80/lc2_wrap80.mac"; then
+  fail "lc2_wrap80.edf and lc2.edf give different macro files"
+fi
+
+[ "$failures" -eq 0 ] || { echo "$failures failure(s)"; exit 1; }
+echo "all corpus files converted"

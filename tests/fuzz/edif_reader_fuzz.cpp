@@ -1,0 +1,97 @@
+// libFuzzer target: the whole EDIF import (reader, base file effects,
+// writer) on arbitrary bytes. Built and run by scripts/test.d/edif_fuzz.sh.
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "app/state.h"
+#include "app/table_view.h"
+#include "edif/edif_import.h"
+
+namespace {
+
+using namespace kalvor;
+
+class QuietUi : public UserInterface {
+ public:
+  int Notify(const std::string&, const std::string& caption, int type) override {
+    if ((type & box::kButtonMask) != box::kYesNo) return answer::kOk;
+    return caption == "EDIF to MAC conversion" ? answer::kNo : answer::kYes;
+  }
+  bool FileDialog(std::string&, std::size_t, const std::string&, const std::string&) override { return false; }
+  int InputBox(const std::string&, const std::string&, std::string&) override { return answer::kCancel; }
+  int RunDialog(DialogModel& model) override {
+    TableView view;
+    model.OnInit(view);
+    for (int id = 101; id <= 104; ++id) view.SetText(id, "");
+    model.OnCommand(kIdOk, view);
+    return view.result();
+  }
+  void ProgressOpen(const std::string&, const std::string&) override {}
+  void ProgressDraw(unsigned, unsigned, bool) override {}
+  void ProgressClose() override {}
+  void PumpMessages() override {}
+  void WaitCursor() override {}
+  DialogView& MainDialog() override { return main_; }
+
+ private:
+  TableView main_;
+};
+
+class NoProfile : public Profile {
+ public:
+  std::string GetString(const std::string&, const std::string& def, std::size_t) override { return def; }
+  long GetInt(const std::string&, long def) override { return def; }
+  bool PutString(const std::string&, const std::string&) override { return true; }
+};
+
+class NoShell : public Shell {
+ public:
+  long Open(const std::string&, const std::string&, const std::string&) override { return 0; }
+};
+
+class NoFiles : public FileSystem {
+ public:
+  bool ShortPath(const std::string& p, std::string& r) override { r = p; return true; }
+  bool ExistsOnSearchPath(const std::string&, std::string&) override { return false; }
+  std::vector<std::string> List(const std::string&) override { return {}; }
+  std::string CurrentDirectory() override { return "."; }
+  bool ChangeDirectory(const std::string&) override { return true; }
+  std::string ExecutablePath() override { return "."; }
+  bool ReplaceFile(const std::string&, const std::string&) override { return false; }
+  bool RemoveFile(const std::string&) override { return false; }
+};
+
+std::string WorkDir() {
+  static std::string dir = [] {
+    char templ[] = "/tmp/kalvor-fuzz-XXXXXX";
+    char* made = mkdtemp(templ);
+    return std::string(made ? made : "/tmp");
+  }();
+  return dir;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string dir = WorkDir();
+  const std::string edf = dir + "/f.edf";
+  std::FILE* f = std::fopen(edf.c_str(), "wb");
+  if (!f) return 0;
+  std::fwrite(data, 1, size, f);
+  std::fclose(f);
+  std::remove((dir + "/f.mac").c_str());
+  QuietUi ui;
+  NoProfile profile;
+  NoShell shell;
+  NoFiles fs;
+  App app(Platform{ui, profile, shell, fs}, PathStyle::kPosix);
+  app.state.test_dir = dir + "/";
+  app.state.test_id = "f";
+  app.state.selected_ext = ".edf";
+  RunEdifImport(app);
+  return 0;
+}

@@ -1,0 +1,175 @@
+// The EDIF import as a whole: the include dialog, the head of the macro
+// file, the pad lines, the summary, and the early ends.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "edif/mac_dialog.h"
+#include "edif/mac_dialog_ids.h"
+#include "edif_test_support.h"
+
+namespace kalvor {
+namespace {
+
+using testing::EdifWith;
+using testing::ImportEdifText;
+using testing::Inst;
+using testing::LibCell;
+using testing::NetOf;
+using testing::ReadFileBytes;
+using testing::TestApp;
+using testing::WriteFileBytes;
+
+const std::string kAndTop =
+    EdifWith(LibCell("AND2", {"A", "B", "Y"}), "(port a) (port b) (port y)",
+             Inst("U1", "AND2") + NetOf("a", {"a", "U1 A"}) + NetOf("b", {"b", "U1 B"}) + NetOf("y", {"y", "U1 Y"}));
+
+// Runs the import with the include dialog filled by `fields` (ids 101..104).
+Outcome ImportWithIncludes(TestApp& t, const std::string& edif, const std::vector<std::string>& fields,
+                           const std::vector<std::string>& answers = {"no"}) {
+  WriteFileBytes("design.edf", edif);
+  t.UseDesign("design");
+  t.app.state.selected_ext = ".edf";
+  for (const std::string& a : answers) t.ui.answers.push_back(a);
+  t.ui.dialog_scripts.push_back([fields](TableView& v) {
+    for (std::size_t i = 0; i < fields.size(); ++i) v.SetText(101 + static_cast<int>(i), fields[i]);
+    return 1;
+  });
+  return RunEdifImport(t.app);
+}
+
+TEST(EdifImport, MacroFileWithIncludesPadsAndSummary) {
+  TestApp t;
+  ASSERT_EQ(ImportWithIncludes(t, kAndTop, {"\\vazevari\\nettran\\scmos\\scms2tpr.mac", "", "", "pads.mac"}),
+            Outcome::kCompleted);
+  EXPECT_EQ(ReadFileBytes("design.mac"),
+            "\r\n<\\vazevari\\nettran\\scmos\\scms2tpr.mac>\r\n<pads.mac>\r\n\r\n"
+            ".macro AND2 A B Y\r\n.eom\r\n\r\n"
+            ".macro TOP a b y\r\n<U1 AND2 a b y\r\n<PADS PADS\r\n.eom\r\n");
+  EXPECT_EQ(ReadFileBytes("design.wir"),
+            "$ Written by Kalvor EDIF to .MAC converter.\r\n\r\nWIRE LIST\r\n<<< COMPONENT LIST >>>\r\n"
+            "TOP TOP TOP\r\n");
+  EXPECT_EQ(t.ui.Last().caption, "EDIF Conversion Done.");
+  EXPECT_EQ(t.ui.Last().text, "Output file: " + (t.dir / "design.mac") +
+                                  "\nTop cell:    TOP\n\nWARNING: 1 macros with no body (primitives "
+                                  "which must be defined?)");
+  // The dialog's fields are kept, except the base macro file.
+  EXPECT_EQ(t.profile.values["func_macs"], "\\vazevari\\nettran\\scmos\\scms2tpr.mac");
+  EXPECT_EQ(t.profile.values["pri_macs"], "");
+  EXPECT_EQ(t.profile.values["pad_macs"], "pads.mac");
+  EXPECT_EQ(t.ui.progress_log.front(), "open Converting: " + (t.dir / "design.edf"));
+  EXPECT_EQ(t.ui.progress_log.back(), "close");
+}
+
+TEST(EdifImport, PadLinesWithoutAnyMacroKeepTheHead) {
+  // Every cell is a bottom cell: nothing to move back over.
+  TestApp t;
+  WriteFileBytes("base.mac", ".macro AND2 A B Y\r\n.macro TOP a b y\r\n");
+  ASSERT_EQ(ImportWithIncludes(t, kAndTop, {"", "", "base.mac", "pads.mac"}, {"yes", t.dir / "base.mac"}),
+            Outcome::kCompleted);
+  EXPECT_EQ(ReadFileBytes("design.mac"), "\r\n<base.mac>\r\n<pads.mac>\r\n\r\n<PADS PADS\r\n.eom\r\n");
+}
+
+TEST(EdifImport, UnconnectedNodesCountAcrossMacros) {
+  TestApp t;
+  std::string lib = LibCell("INV", {"A", "Y"}) +
+                    "  (cell MID (view v (interface (port P)) (contents" + Inst("M1", "INV") + ")))\n";
+  ASSERT_EQ(ImportEdifText(t, EdifWith(lib, "(port a)", Inst("T1", "INV") + Inst("T2", "MID") + NetOf("a", {"a", "T1 A"}))),
+            Outcome::kCompleted);
+  std::string mac = ReadFileBytes("design.mac");
+  EXPECT_NE(mac.find("<M1 INV NCX1 NCX2\r\n"), std::string::npos);
+  EXPECT_NE(mac.find("<T1 INV a NCX3\r\n<T2 MID NCX4\r\n"), std::string::npos);
+  EXPECT_NE(t.ui.Last().text.find("\n\nWARNING: 4 unconnected nodes, see NCXnnn's"), std::string::npos);
+}
+
+TEST(EdifImport, EarlyEnds) {
+  {
+    TestApp t;  // no EDIF file
+    t.UseDesign("missing");
+    t.app.state.selected_ext = ".edf";
+    EXPECT_EQ(RunEdifImport(t.app), Outcome::kFailed);
+    EXPECT_TRUE(t.ui.Showed(t.dir / "missing.edf", "Error opening:"));
+  }
+  {
+    TestApp t;  // "Replace File?" answered No: the old file stays
+    WriteFileBytes("design.mac", "old");
+    WriteFileBytes("design.edf", kAndTop);
+    t.UseDesign("design");
+    t.app.state.selected_ext = ".edf";
+    t.ui.answers = {"no"};
+    EXPECT_EQ(RunEdifImport(t.app), Outcome::kStopped);
+    EXPECT_EQ(ReadFileBytes("design.mac"), "old");
+    EXPECT_TRUE(t.ui.Showed(t.dir / "design.mac", "Replace File?"));
+    EXPECT_EQ(t.ui.progress_log.back(), "close");
+  }
+  {
+    TestApp t;  // the include dialog cancelled: an empty macro file
+    WriteFileBytes("design.edf", kAndTop);
+    t.UseDesign("design");
+    t.app.state.selected_ext = ".edf";
+    t.ui.answers = {"no"};
+    t.ui.dialog_scripts.push_back([](TableView&) { return kIdCancel; });
+    EXPECT_EQ(RunEdifImport(t.app), Outcome::kStopped);
+    EXPECT_EQ(ReadFileBytes("design.mac"), "");
+    EXPECT_FALSE(t.profile.Has("func_macs"));
+  }
+}
+
+TEST(EdifImport, UnreadableBaseFileMeansNone) {
+  TestApp t;
+  ASSERT_EQ(ImportWithIncludes(t, kAndTop, {"", "", "", ""}, {"yes", t.dir / "nothere.mac"}), Outcome::kCompleted);
+  EXPECT_TRUE(t.ui.Showed(t.dir / "nothere.mac", "Unable to open:"));
+  EXPECT_EQ(t.ui.file_dialog_patterns.front(), "*.mac");
+}
+
+TEST(EdifImport, IncludeDialogFields) {
+  TestApp t;
+  t.profile.values["pri_macs"] = "tib.mac";
+  MacIncludes inc;
+  inc.base = t.dir / "lib" + "/base.mac";
+  MacDlgModel model(t.app, inc);
+  TableView view;
+  model.OnInit(view);
+  EXPECT_EQ(model.TemplateName(), "MacDlg");
+  EXPECT_EQ(view.title(), "Macro Include Files");
+  EXPECT_EQ(view.GetText(macdlg::kFuncMacs), "\\vazevari\\nettran\\scmos\\scms2tpr.mac");
+  EXPECT_EQ(view.GetText(macdlg::kPriMacs), "tib.mac");
+  EXPECT_EQ(view.GetText(macdlg::kBaseMacs), "lib/base.mac");  // test directory taken off
+  EXPECT_EQ(view.GetText(macdlg::kPadMacs), "");
+
+  // Browse puts the chosen file into the field of its row.
+  t.ui.answers = {"/elsewhere/pads.mac", "cancel"};
+  model.OnCommand(macdlg::kBrowsePad, view);
+  EXPECT_EQ(view.GetText(macdlg::kPadMacs), "/elsewhere/pads.mac");
+  model.OnCommand(macdlg::kBrowseFunc, view);  // cancelled: unchanged
+  EXPECT_EQ(view.GetText(macdlg::kFuncMacs), "\\vazevari\\nettran\\scmos\\scms2tpr.mac");
+  EXPECT_EQ(t.ui.file_dialog_patterns.back(), "*.mac;*.txt");
+  EXPECT_FALSE(view.ended());
+
+  model.OnCommand(kIdOk, view);
+  EXPECT_EQ(view.result(), 1);
+  EXPECT_EQ(inc.pad, "/elsewhere/pads.mac");
+  EXPECT_EQ(t.profile.values["pad_macs"], "/elsewhere/pads.mac");
+  EXPECT_FALSE(t.profile.Has("base"));
+
+  TableView other;
+  model.OnInit(other);
+  model.OnCommand(kIdCancel, other);
+  EXPECT_EQ(other.result(), -1);
+}
+
+TEST(EdifImport, UnwrappableLineClosesTheOutput) {
+  TestApp t;
+  std::string name(90, 'x');
+  ASSERT_EQ(ImportEdifText(t, EdifWith(LibCell("B", {"A"}), "(port a)", Inst("U1", "B") + Inst(name, "B"))),
+            Outcome::kFailed);
+  EXPECT_EQ(t.ui.Last().caption, "Symbol over 70 char. long");
+  EXPECT_EQ(t.ui.Last().type & box::kNoOwner, box::kNoOwner);
+  std::string mac = ReadFileBytes("design.mac");
+  EXPECT_EQ(mac.substr(mac.size() - 12), "<U1 B NCX1\r\n");
+}
+
+}  // namespace
+}  // namespace kalvor

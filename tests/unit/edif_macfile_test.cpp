@@ -1,0 +1,84 @@
+// The macro file writer's wrapped lines are WriteWrappedLine's, byte for
+// byte, including the "Symbol over 70 char. long" stop.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "edif/macfile.h"
+#include "support/scripted_platform.h"
+#include "text/lineio.h"
+
+namespace kalvor {
+namespace {
+
+using testing::ReadFileBytes;
+using testing::ScratchDir;
+using testing::ScriptedUi;
+
+struct Written {
+  std::string bytes;
+  bool ok;
+  std::vector<testing::RecordedBox> boxes;
+};
+
+template <typename F>
+Written WriteWith(F write, const std::string& text) {
+  ScriptedUi ui;
+  File f;
+  EXPECT_TRUE(f.Open("out.txt", File::Mode::kCreate));
+  bool ok = write(f, text, ui);
+  f.Close();
+  return {ReadFileBytes("out.txt"), ok, ui.boxes};
+}
+
+TEST(EdifMacLine, SameLinesAsWriteWrappedLine) {
+  ScratchDir dir;
+  std::uint32_t r = 7;
+  auto next = [&] { return (r = r * 1103515245u + 12345u) >> 16; };
+  int stops = 0;
+  for (int round = 0; round < 3000; ++round) {
+    std::string text;
+    std::size_t len = next() % 400;
+    unsigned word = 1 + next() % (round % 3 == 0 ? 90 : 12);  // long words force the stop
+    for (std::size_t i = 0; i < len; ++i) {
+      text += (next() % word == 0) ? ' ' : static_cast<char>('a' + next() % 26);
+    }
+    Written a = WriteWith([](File& f, const std::string& t, ScriptedUi& ui) { return WriteWrappedLine(f, t, ui); }, text);
+    Written b = WriteWith([](File& f, const std::string& t, ScriptedUi& ui) { return WriteMacLine(f, t, ui); }, text);
+    ASSERT_EQ(a.bytes, b.bytes) << text;
+    ASSERT_EQ(a.ok, b.ok) << text;
+    ASSERT_EQ(a.boxes.size(), b.boxes.size()) << text;
+    if (!a.boxes.empty()) {
+      ++stops;
+      EXPECT_EQ(a.boxes[0].text, b.boxes[0].text);
+      EXPECT_EQ(b.boxes[0].caption, "Symbol over 70 char. long");
+      EXPECT_EQ(a.boxes[0].type, b.boxes[0].type);
+    }
+  }
+  EXPECT_GT(stops, 10);
+}
+
+TEST(EdifMacLine, LongHeaderJoinsBackToTheSameWords) {
+  ScratchDir dir;
+  std::string header = ".macro M";
+  for (int i = 0; i < 30; ++i) header += " PORT" + std::to_string(1000 + i);
+  Written w = WriteWith([](File& f, const std::string& t, ScriptedUi& ui) { return WriteMacLine(f, t, ui); }, header);
+  ASSERT_TRUE(w.ok);
+  File in;
+  ASSERT_TRUE(in.Open("out.txt", File::Mode::kRead));
+  std::string joined;
+  ASSERT_NE(ReadJoinedLine(in, joined, 16000), 0);
+  EXPECT_EQ(joined, header);
+  std::size_t start = 0;
+  while (start < w.bytes.size()) {
+    std::size_t end = w.bytes.find("\r\n", start);
+    EXPECT_LE(end - start, 77u);
+    if (start > 0) {
+      EXPECT_EQ(w.bytes[start], '+');
+    }
+    start = end + 2;
+  }
+}
+
+}  // namespace
+}  // namespace kalvor

@@ -1,0 +1,270 @@
+// The EDIF reader as the import sees it: names, buses, members, supply
+// names, nets tied to ports, line joining, limits and damaged input.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "edif_test_support.h"
+#include "text/strings.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace kalvor {
+namespace {
+
+using testing::EdifWith;
+using testing::ImportEdifText;
+using testing::Inst;
+using testing::LibCell;
+using testing::MacLines;
+using testing::NetOf;
+using testing::TestApp;
+using V = std::vector<std::string>;
+
+// The lines of design.mac that begin with `prefix`.
+V LinesStarting(const std::string& prefix) {
+  V out;
+  for (const std::string& l : MacLines("design.mac")) {
+    if (StartsWith(l, prefix)) out.push_back(l);
+  }
+  return out;
+}
+
+TEST(EdifReader, PortNamesRenamesAndBuses) {
+  TestApp t;
+  std::string top_ports =
+      "    (port (array (rename d \"D[3:0]\") 4) (direction INPUT))\n"
+      "    (port (array (rename e \"E[0:2]\") 3) (direction INPUT))\n"
+      "    (port (array q 2) (direction OUTPUT))\n"
+      "    (port (rename A_1 \"A(1)\") (direction INPUT))\n"
+      "    (port GND) (port gND) (port Vdd)\n";
+  ASSERT_EQ(ImportEdifText(t, EdifWith("", top_ports, "")), Outcome::kCompleted);
+  // Buses give one port per bit, lowest index first, in either direction;
+  // a renamed port keeps its identifier; only the six supply forms go.
+  EXPECT_EQ(LinesStarting(".macro"), V{".macro TOP D0 D1 D2 D3 E0 E1 E2 q0 q1 A_1 gND"});
+}
+
+TEST(EdifReader, MembersNameTheBitTheyReach) {
+  // Member 0 is the leftmost element as declared: bit 3 of D[3:0], bit 0
+  // of E[0:3], bit 1 of (array q 2).
+  TestApp t;
+  std::string lib = LibCell("R", {"(array (rename d \"D[3:0]\") 4)", "(array (rename e \"E[0:3]\") 4)",
+                                  "(array q 2)"});
+  std::string top_ports = "    (port (array (rename bus \"BUS[7:4]\") 4) (direction INPUT))\n";
+  std::string contents = Inst("U1", "R") +
+                         "    (net n1 (joined (portRef (member d 0) (instanceRef U1))))\n"
+                         "    (net n2 (joined (portRef (member e 0) (instanceRef U1))))\n"
+                         "    (net n3 (joined (portRef (member q 0) (instanceRef U1))))\n"
+                         "    (net x (joined (portRef (member bus 0)) (portRef (member d 1) (instanceRef U1))))\n";
+  ASSERT_EQ(ImportEdifText(t, EdifWith(lib, top_ports, contents)), Outcome::kCompleted);
+  EXPECT_EQ(LinesStarting("<U1"), V{"<U1 R NCX1 NCX2 BUS7 n1 n2 NCX3 NCX4 NCX5 NCX6 n3"});
+}
+
+TEST(EdifReader, SupplyNameVccAskedOncePerProgramRun) {
+  TestApp t;
+  std::string edif = EdifWith(LibCell("B", {"VCC", "A"}), "    (port VCC)\n (port X)\n",
+                              Inst("U1", "B") + NetOf("VCC", {"VCC", "U1 VCC"}) + NetOf("X", {"X", "U1 A"}));
+  ASSERT_EQ(ImportEdifText(t, edif, "", {"yes"}), Outcome::kCompleted);
+  EXPECT_EQ(LinesStarting(".macro"), (V{".macro B A", ".macro TOP X"}));
+  EXPECT_EQ(LinesStarting("<U1"), V{"<U1 B X"});
+  int asked = 0;
+  for (const auto& b : t.ui.boxes) asked += b.caption == "EDIF Import";
+  EXPECT_EQ(asked, 1);
+
+  // Same program run: no question, the answer holds.
+  t.ui.boxes.clear();
+  std::remove("design.mac");
+  ASSERT_EQ(ImportEdifText(t, edif, "", {"yes"}), Outcome::kCompleted);
+  for (const auto& b : t.ui.boxes) EXPECT_NE(b.caption, "EDIF Import");
+
+  TestApp no;
+  ASSERT_EQ(ImportEdifText(no, edif, "", {"no"}), Outcome::kCompleted);
+  EXPECT_EQ(LinesStarting(".macro"), (V{".macro B VCC A", ".macro TOP VCC X"}));
+  EXPECT_EQ(LinesStarting("<U1"), V{"<U1 B VCC X"});
+}
+
+TEST(EdifReader, NetsTiedToOwnPorts) {
+  TestApp t;
+  std::string contents = Inst("U1", "B") + NetOf("N1", {"U1 A", "A", "B"}) + NetOf("OUT", {"OUT", "U1 Y"});
+  ASSERT_EQ(ImportEdifText(t, EdifWith(LibCell("B", {"A", "Y"}), "(port A) (port B) (port OUT)", contents)),
+            Outcome::kCompleted);
+  // N1 takes the name of the first port; the second is reported.
+  EXPECT_EQ(LinesStarting("<U1"), V{"<U1 B A OUT"});
+  EXPECT_TRUE(t.ui.Showed(
+      "The following ports appear to be wired together:\n\n   A\n   B\n\nMore than one port per "
+      "signal is not allowed.\nTry  Add I/O's option on your synthesizer.",
+      "Warning:"));
+  int warnings = 0;
+  for (const auto& b : t.ui.boxes) warnings += b.caption == "Warning:";
+  EXPECT_EQ(warnings, 1);
+}
+
+TEST(EdifReader, KeywordsIgnoreLetterCaseAndDuplicatesWarn) {
+  TestApp t;
+  std::string edif =
+      "(EDIF x (LIBRARY L (CELL AND2 (VIEW v (INTERFACE (PORT A) (PORT Y))))\n"
+      "  (Cell and2 (view v (interface (port Q))))\n"
+      "  (cell TOP (view v (interface (port I)) (CONTENTS (INSTANCE U1 (VIEWREF v (CELLREF AND2)))\n"
+      "   (NET I (JOINED (PORTREF I) (PORTREF A (INSTANCEREF U1))))))))\n"
+      " (DESIGN TOP (CELLREF TOP)))\n";
+  ASSERT_EQ(ImportEdifText(t, edif), Outcome::kCompleted);
+  EXPECT_EQ(LinesStarting(".macro"), (V{".macro AND2 A Y", ".macro and2 Q", ".macro TOP I"}));
+  // The first AND2 wins the lookup.
+  EXPECT_EQ(LinesStarting("<U1"), V{"<U1 AND2 I NCX1"});
+  EXPECT_TRUE(t.ui.Showed("Warning, duplicate cell name!", "and2"));
+  EXPECT_EQ(MacLines("design.wir").back(), "TOP TOP TOP");
+}
+
+TEST(EdifReader, LineJoining) {
+  TestApp t;
+  // A quoted string closed on the next line is one token; a word at the
+  // very end of a line runs on into an unindented next line.
+  std::string edif =
+      "(edif x (library L (cell (rename ABC \"a\n b\") (view v (interface (port P\nQ) (port R\n"
+      "  ))))) (design ABC (cellRef ABC)))\n";
+  ASSERT_EQ(ImportEdifText(t, edif), Outcome::kCompleted);
+  EXPECT_EQ(LinesStarting(".macro"), V{".macro ABC PQ R"});
+}
+
+TEST(EdifReader, QuotedStringOverThreeLinesStops) {
+  TestApp t;
+  std::string edif =
+      "(edif x (library L (cell A (view v (interface (port P))))\n"
+      "(cell (rename B \"one\ntwo\nthree\") (view v (interface (port Q))))) (design A (cellRef A)))\n";
+  EXPECT_EQ(ImportEdifText(t, edif), Outcome::kFailed);
+  EXPECT_TRUE(t.ui.Showed("\"one two", "quoted string spans too many lines") ||
+              t.ui.Showed("\"onetwo", "quoted string spans too many lines"));
+  for (const auto& b : t.ui.boxes) EXPECT_NE(b.caption, "EDIF Conversion Done.");
+}
+
+TEST(EdifReader, WrappedLayoutReadsLikeTheOriginal) {
+  // One stream cut at 80 columns inside words and elsewhere at a blank that
+  // became the line end.
+  std::string contents;
+  for (int i = 0; i < 12; ++i) {
+    std::string n = "instance_number_" + std::to_string(i) + "_of_the_long_cell";
+    contents += Inst(n, "LONGCELLNAME") +
+                NetOf("net_" + std::to_string(i), {"A", n + " INPUTPORTNUMBERONE", n + " OUTPUTPORT"});
+  }
+  std::string flat = EdifWith(LibCell("LONGCELLNAME", {"INPUTPORTNUMBERONE", "INPUTPORTNUMBERTWO", "OUTPUTPORT"}),
+                              "(port A) (port B) (port C)", contents);
+  std::string stream;
+  for (char c : flat) {
+    if (c == '\n') c = ' ';
+    if (c == ' ' && !stream.empty() && stream.back() == ' ') continue;
+    stream += c;
+  }
+  std::string wrapped;
+  std::size_t at = 0;
+  int cuts_in_words = 0;
+  while (stream.size() - at > 80) {
+    std::size_t blank = stream.rfind(' ', at + 79);
+    if (blank != std::string::npos && blank > at + 68) {
+      wrapped += stream.substr(at, blank - at) + "\r\n";
+      at = blank + 1;
+    } else {
+      wrapped += stream.substr(at, 80) + "\r\n";
+      at += 80;
+      ++cuts_in_words;
+    }
+  }
+  wrapped += stream.substr(at) + "\r\n";
+  ASSERT_GE(cuts_in_words, 2);
+
+  TestApp a;
+  ASSERT_EQ(ImportEdifText(a, flat), Outcome::kCompleted);
+  std::string expected = testing::ReadFileBytes("design.mac");
+  TestApp b;
+  ASSERT_EQ(ImportEdifText(b, wrapped), Outcome::kCompleted);
+  EXPECT_EQ(testing::ReadFileBytes("design.mac"), expected);
+  EXPECT_NE(expected.find("<instance_number_11_of_the_long_cell LONGCELLNAME A NCX"), std::string::npos);
+}
+
+TEST(EdifReader, TableLimitsStopTheConversion) {
+  std::string contents = Inst("U1", "B") + Inst("U2", "B") + NetOf("n1", {"U1 A"}) + NetOf("n2", {"U2 A"});
+  std::string edif = EdifWith(LibCell("B", {"A"}), "(port X)", contents);
+  struct Case {
+    const char* key;
+    const char* text;
+    const char* caption;
+  };
+  for (const Case& c : {Case{"edif_instances", "Too many instances in this cell", "TOP"},
+                        Case{"edif_nets", "Too many nodes in this cell", "TOP"},
+                        Case{"edif_cells", "Too many cells", ""}}) {
+    TestApp t;
+    t.profile.values[c.key] = "1";
+    EXPECT_EQ(ImportEdifText(t, edif), Outcome::kFailed) << c.key;
+    EXPECT_TRUE(t.ui.Showed(c.text, c.caption)) << c.key;
+    EXPECT_EQ(t.ui.Last().caption, c.caption) << c.key;
+    EXPECT_EQ(t.ui.progress_log.back(), "close");
+  }
+  TestApp t;
+  t.profile.values["edif_instances"] = "2";
+  t.profile.values["edif_nets"] = "2";
+  EXPECT_EQ(ImportEdifText(t, edif), Outcome::kCompleted);
+}
+
+TEST(EdifReader, DamagedInputEndsWithAMessage) {
+  const std::string good = EdifWith(LibCell("B", {"A"}), "(port X)", Inst("U1", "B") + NetOf("X", {"X", "U1 A"}));
+  struct Case {
+    std::string name;
+    std::string text;
+  };
+  std::string garbage;
+  for (int i = 0; i < 20000; ++i) garbage += static_cast<char>((i * 7919 + 13) % 256);
+  const std::vector<Case> cases = {
+      {"cut", good.substr(0, good.size() / 2)},
+      {"unbalanced", "(edif x (library L (cell A (view v (interface (port P)))"},
+      {"extra closing", ")))" + good},
+      {"garbage", garbage},
+      {"empty", ""},
+      {"bus too wide", EdifWith("", "(port (array (rename d \"D[99999999:0]\") 4))", "")},
+  };
+  for (const Case& c : cases) {
+    TestApp t;
+    Outcome o = ImportEdifText(t, c.text);
+    // Either a stop with a message or an (empty) conversion: never silence.
+    ASSERT_FALSE(t.ui.boxes.empty()) << c.name;
+    if (o == Outcome::kCompleted) {
+      EXPECT_EQ(t.ui.Last().caption, "EDIF Conversion Done.") << c.name;
+    } else {
+      EXPECT_NE(t.ui.Last().caption, "EDIF Conversion Done.") << c.name;
+    }
+  }
+  TestApp wide;
+  EXPECT_EQ(ImportEdifText(wide, cases.back().text), Outcome::kFailed);
+  EXPECT_EQ(wide.ui.Last().text, "Bus range too large: D[99999999:0]");
+  TestApp cut;
+  EXPECT_EQ(ImportEdifText(cut, good.substr(0, good.size() / 2)), Outcome::kFailed);
+  EXPECT_EQ(cut.ui.Last().caption, cut.dir / "design.edf");
+}
+
+TEST(EdifReader, HugeNamesAndLinesAreReadWhole) {
+  // A name of 100,000 characters cannot be wrapped: the writer says so
+  // and stops; a netlist on one 10 MB line is read like any other.
+  TestApp t;
+  std::string long_name(100000, 'n');
+  EXPECT_EQ(ImportEdifText(t, EdifWith(LibCell("B", {"A"}), "(port X)", Inst(long_name, "B"))), Outcome::kFailed);
+  EXPECT_EQ(t.ui.Last().caption, "Symbol over 70 char. long");
+
+  std::string contents;
+  for (int i = 0; contents.size() < 10'000'000; ++i) {
+    std::string n = std::to_string(i);
+    contents += Inst("U" + n, "B") + NetOf("n" + n, {"U" + n + " A"});
+  }
+  std::string one_line = EdifWith(LibCell("B", {"A"}), "(port X)", contents);
+  for (char& c : one_line) {
+    if (c == '\n') c = ' ';
+  }
+  TestApp big;
+  big.profile.values["edif_instances"] = "1000000";
+  big.profile.values["edif_nets"] = "1000000";
+  ASSERT_EQ(ImportEdifText(big, one_line), Outcome::kCompleted);
+  V lines = MacLines("design.mac");
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "<U12345 B n12345"), lines.end());
+}
+
+}  // namespace
+}  // namespace kalvor
