@@ -101,7 +101,9 @@ Outcome Import(App& app, EdifLookups& lookups) {
   while (reader.NextListHead(0, head)) {
     progress.Step(in);
     if (EqualNoCase(head, "cell")) {
-      if (!reader.ReadCell() || !InsertInverters(run)) return Outcome::kFailed;
+      if (!reader.ReadCell()) return Outcome::kFailed;
+      if (!reader.have_cell()) continue;  // the file ended after the head
+      if (!InsertInverters(run)) return Outcome::kFailed;
       if (IsBottomCell(run, run.cell.name)) {
         if (!run.cell.instances.empty()) run.replaced_note += " " + run.cell.name;
       } else {

@@ -279,8 +279,10 @@ bool EdifReader::ReadNet(const std::vector<ArrayPort>& own_arrays) {
 }
 
 bool EdifReader::ReadCell() {
+  have_cell_ = false;
   std::string name;
   if (!ReadName(name)) return !failed_;
+  have_cell_ = true;
   cell_.Clear();
   instance_index_.clear();
   indexed_instances_ = 0;

@@ -56,6 +56,8 @@ class EdifReader {
   // conversion must stop (the user has been told).
   bool ReadCell();
 
+  // Whether the last ReadCell found a cell (not the end of the file).
+  bool have_cell() const { return have_cell_; }
   // A failure that stops the conversion was reported.
   bool failed() const { return failed_; }
   // Reports a quoted string left open (once) and marks the failure.
@@ -82,6 +84,7 @@ class EdifReader {
   std::size_t indexed_instances_ = 0;
   std::string keyword_;
   bool failed_ = false;
+  bool have_cell_ = false;
 };
 
 }  // namespace kalvor

@@ -74,6 +74,7 @@ bool InsertInverters(EdifRun& run) {
       if (n < 0) continue;
       Net& net = cell.nets[static_cast<std::size_t>(n)];
       std::size_t at = net.nodes.find(key);
+      if (at == std::string::npos) continue;
       net.nodes.erase(at, 1 + node.size());
       lookups.NodeRemoved(cell, n, node);
       std::string mark = " " + driver + "=";
