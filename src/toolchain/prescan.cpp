@@ -76,18 +76,27 @@ MacroScan ScanMacroFile(File& mac, const std::string& top_module) {
   return scan;
 }
 
+// Moves past the next "<<<" line of a wire list and reads the line that
+// names a module (one empty line between is allowed). False at the end.
+static bool NextComponentLine(File& wir, std::string& module_line) {
+  std::string line;
+  while (ReadWholeLine(wir, line)) {
+    if (!StartsWith(line, "<<<")) continue;
+    ReadWholeLine(wir, module_line);
+    if (module_line.empty()) ReadWholeLine(wir, module_line);
+    return true;
+  }
+  return false;
+}
+
 void PrescanTopModule(App& app) {
   AppState& s = app.state;
   const std::string wire_list = s.test_dir + s.test_id + ".wir";
   const std::string mac_path = wire_list.substr(0, wire_list.size() - 3) + "mac";
   File wir;
   if (!wir.Open(wire_list, File::Mode::kRead)) return;
-  std::string line;
-  while (ReadWholeLine(wir, line)) {
-    if (!StartsWith(line, "<<<")) continue;
-    std::string module_line;
-    ReadWholeLine(wir, module_line);
-    if (module_line.empty()) ReadWholeLine(wir, module_line);
+  std::string module_line;
+  while (NextComponentLine(wir, module_line)) {
     std::size_t blank = module_line.find(' ');
     if (blank == std::string::npos) {
       app.Notify("No module name found in above file.", wire_list, box::kOk);
@@ -118,22 +127,16 @@ void RecallTopModule(App& app) {
   const std::string mac_path = s.test_dir + s.test_id + ".mac";
   File wir;
   if (!wir.Open(wire_list, File::Mode::kRead)) return;
-  std::string line;
-  while (ReadWholeLine(wir, line)) {
-    if (!StartsWith(line, "<<<")) continue;
-    std::string module_line;
-    ReadWholeLine(wir, module_line);
-    if (module_line.empty()) ReadWholeLine(wir, module_line);
-    std::size_t blank = module_line.find(' ');
-    if (blank == std::string::npos) return;
-    std::string top = module_line.substr(0, blank);
-    File mac;
-    if (!mac.Open(mac_path, File::Mode::kRead)) return;
-    MacroScan scan = ScanMacroFile(mac, top);
-    app.toolchain.top_module = top;
-    if (scan.header_found) app.toolchain.top_ports = std::move(scan.ports);
-    return;
-  }
+  std::string module_line;
+  if (!NextComponentLine(wir, module_line)) return;
+  std::size_t blank = module_line.find(' ');
+  if (blank == std::string::npos) return;
+  std::string top = module_line.substr(0, blank);
+  File mac;
+  if (!mac.Open(mac_path, File::Mode::kRead)) return;
+  MacroScan scan = ScanMacroFile(mac, top);
+  app.toolchain.top_module = top;
+  if (scan.header_found) app.toolchain.top_ports = std::move(scan.ports);
 }
 
 }  // namespace kalvor
