@@ -48,7 +48,10 @@ noted=0
 # --- helpers ---------------------------------------------------------------
 
 cat > "$work/names.awk" <<'AWK'
-# Prints the names of a converted file that are not legal VHDL identifiers.
+# Prints the names of a converted file that are not legal VHDL identifiers,
+# and the cell names that VHDL cannot tell from a signal or port of the same
+# file (identifiers ignore letter case: a netlist's GND cell and the supply
+# signal gnd).
 BEGIN {
   split("abs access after alias all and architecture array assert attribute " \
         "begin block body buffer bus case component configuration constant " \
@@ -69,13 +72,17 @@ function check(name) {
 }
 { sub(/\r$/, "") }
 /^entity / { check($2) }
-/^  [^ ]+ : inout / { check($1) }
-/^  signal / { n = $2; sub(/:$/, "", n); check(n) }
+/^  [^ ]+ : inout / { check($1); data[tolower($1)] = $1 }
+/^  signal / { n = $2; sub(/:$/, "", n); check(n); data[tolower(n)] = n }
 /^  I[^ ]* : [^ ]+ port map \(/ {
-  check($1); check($3)
+  check($1); check($3); cells[tolower($3)] = $3
   actuals = $0; sub(/^[^(]*\(/, "", actuals); sub(/\);$/, "", actuals)
   count = split(actuals, a, ",")
   for (i = 1; i <= count; i++) { n = a[i]; sub(/\(.*$/, "", n); check(n) }
+}
+END {
+  for (c in cells)
+    if ((c in data) && !(cells[c] in bad)) { bad[cells[c]] = 1; printf "%s(cell and signal) ", cells[c] }
 }
 AWK
 
@@ -134,7 +141,7 @@ check() {
   mkdir -p "$dir"
   bad="$(awk -f "$work/names.awk" "$vhd")"
   if [ -n "$bad" ]; then
-    echo "noted $label: names carried from the netlist are not legal VHDL: ${bad:0:300}"
+    echo "noted $label: names carried from the netlist are not legal VHDL here: ${bad:0:300}"
     noted=$((noted + 1))
     return 0
   fi
