@@ -9,6 +9,16 @@ namespace kalvor {
 
 namespace {
 
+// Some writers give bus ranges in angle brackets ("an<3:0>"). Read them as
+// the square-bracket form: the macro file has no room for a ">" in a name.
+std::size_t AngleBusBracket(const std::string& p) {
+  std::size_t at = p.find('<');
+  if (at == std::string::npos || at + 1 >= p.size() || p.back() != '>') {
+    return std::string::npos;
+  }
+  return (p[at + 1] >= '0' && p[at + 1] <= '9') ? at : std::string::npos;
+}
+
 // Widest bus the reader expands; wider ranges are taken as damaged input.
 constexpr long kMaxBusBits = 1L << 16;
 
@@ -113,7 +123,7 @@ bool EdifReader::ReadName(EdifName& name) {
     } else if (k == K::kNone) {
       return false;
     }
-    if (current.find_first_of("[(") == std::string::npos && AllDigits(size)) {
+    if (current.find_first_of("[(<") == std::string::npos && AllDigits(size)) {
       long bits = LeadingInt(size);
       if (bits > 0) current += Format("[%ld:0]", bits - 1);
     }
@@ -178,6 +188,7 @@ bool EdifReader::ReadPort(std::vector<ArrayPort>& arrays) {
   std::string p(ApplySupplyRule(app_, n.text));
   std::size_t bracket = p.find('[');
   if (bracket == std::string::npos) bracket = p.find('(');
+  if (bracket == std::string::npos) bracket = AngleBusBracket(p);
   if (bracket == std::string::npos) {
     std::string delimited = " " + p + " ";
     if (std::string_view(kSupplyList).find(delimited) == std::string_view::npos) {
