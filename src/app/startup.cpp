@@ -88,7 +88,10 @@ void OpenMainDialog(App& app) {
   view.SetText(id::kTestId, s.test_id);
   MakeTestDirCurrent(app);
   s.ledit_dir = p.GetString(key::kLeditDir, "", 256);
-  if (s.ledit_dir.empty()) s.ledit_dir = defaults::kLeditDir;
+  if (s.ledit_dir.empty()) {
+    // The same relative place, written with this host's separator.
+    s.ledit_dir = app.style == PathStyle::kWindows ? defaults::kLeditDir : "../ledit";
+  }
   for (const CheckBoxSetting& box : kCheckBoxSettings) {
     view.SetChecked(box.id, p.GetInt(box.key, box.def) != 0);
   }

@@ -2,6 +2,7 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <limits>
 #include <vector>
 
 namespace kalvor {
@@ -128,13 +129,19 @@ long LeadingInt(std::string_view text) {
     negative = text[i] == '-';
     ++i;
   }
+  // Out-of-range values saturate, as the standard conversion does, rather
+  // than wrap (negating the most negative long would be undefined).
+  const unsigned long limit =
+      static_cast<unsigned long>(std::numeric_limits<long>::max()) + (negative ? 1 : 0);
   unsigned long value = 0;
   while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
-    value = value * 10 + static_cast<unsigned long>(text[i] - '0');
+    unsigned long digit = static_cast<unsigned long>(text[i] - '0');
+    value = value > (limit - digit) / 10 ? limit : value * 10 + digit;
     ++i;
   }
-  long result = static_cast<long>(value);
-  return negative ? -result : result;
+  if (!negative) return static_cast<long>(value);
+  if (value == limit) return std::numeric_limits<long>::min();
+  return -static_cast<long>(value);
 }
 
 }  // namespace kalvor

@@ -145,6 +145,9 @@ bool BuildBlockRoutes(App& app, int highest_level, const std::string& mac_path) 
       if (!used.empty() && kept.count(used)) uses_kept = true;
     }
     if (in_definition && StartsWithNoCase(line, ".eom")) {
+      // A macro that uses a kept macro is kept even when its header has no
+      // ports (a blank after the name): dropping it would also drop every
+      // macro above it, the top module included.
       if (uses_kept) {
         keep(header.name);
       } else {

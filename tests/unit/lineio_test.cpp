@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -249,6 +250,17 @@ TEST(StringHelpers, HasContentAndEqualNoCase) {
   EXPECT_TRUE(HasContent(";x"));
   EXPECT_TRUE(EqualNoCase("Internal", "INTERNAL"));
   EXPECT_FALSE(EqualNoCase("Internal", "INTERNALS"));
+}
+
+TEST(StringHelpers, LeadingIntReadsLikeAtolAndSaturates) {
+  EXPECT_EQ(LeadingInt("  -42x"), -42);
+  EXPECT_EQ(LeadingInt("+7"), 7);
+  EXPECT_EQ(LeadingInt("abc"), 0);
+  // Values beyond the range of long clamp to its ends instead of wrapping
+  // (the most negative value must not be negated).
+  EXPECT_EQ(LeadingInt("-9223372036854775808"), std::numeric_limits<long>::min());
+  EXPECT_EQ(LeadingInt("-99999999999999999999999"), std::numeric_limits<long>::min());
+  EXPECT_EQ(LeadingInt("99999999999999999999999"), std::numeric_limits<long>::max());
 }
 
 TEST(File, CaseInsensitiveFallbackForReading) {

@@ -88,6 +88,20 @@ TEST(BlockRoutes, RemovedAndKeptMacrosFollowDefinitionOrder) {
                            ".MACRO TOP a", "<t1 BLK a", ".EOM trailing text"}));
 }
 
+TEST(BlockRoutes, MacroWithoutPortsThatUsesABlockIsKeptWithItsUsers) {
+  // CORE has only power ports; it instantiates the block, so it stays, and
+  // so does TOP, which instantiates CORE.
+  Design d("top", {".macro BLK a", "$blocklevel 1", "<x INV a", ".eom",
+                   ".macro CORE Vdd Gnd", "<c1 BLK n", ".eom",
+                   ".macro TOP a", "<t1 CORE", ".eom"});
+  d.t.ui.answers = {"yes"};
+  PrescanTopModule(d.t.app);
+  EXPECT_EQ(d.Mac(), Crlf({".macro BLK a", "\"C BLK a;\"", "\"U\" @ \" \" a \";\"",
+                           ".eom BLK", ".macro CORE Vdd Gnd", "<c1 BLK n", ".eom",
+                           ".macro TOP a", "<t1 CORE", ".eom"}));
+  EXPECT_TRUE(d.t.ui.Showed(" BLK CORE TOP ", "Done.  Block macros and above were:"));
+}
+
 TEST(BlockRoutes, OnlyExactPowerPortFormsAreDropped) {
   Design d("top", {".macro BLK A vdd VDd GND B Gnd", "+ VDD C", "$blocklevel 1", ".eom",
                    ".macro TOP a", "<t1 BLK a", ".eom"});
