@@ -12,6 +12,7 @@
 #include "convert/converters.h"
 #include "convert/fanout.h"
 #include "convert/name_index.h"
+#include "convert/titled_param_dialog.h"
 #include "edif/macfile.h"
 #include "text/lineio.h"
 #include "text/strings.h"
@@ -481,7 +482,9 @@ Outcome RunMacToVhdl(App& app) {
   if (!CheckTestId(app)) return Outcome::kFailed;
   std::string options =
       LoadOptionString(app, key::kMac2vhd, defaults::kMac2vhd, 16000, true);
-  if (ParamDlg(app, "mac2vhd", options) != 1) return Outcome::kStopped;
+  if (TitledParamDlg(app, key::kMac2vhd, "VHDL Conversion Parameters:", options) != 1) {
+    return Outcome::kStopped;
+  }
   app.profile().PutString(key::kMac2vhd, options);
 
   FanoutAnalysis fanout(app.state);
@@ -513,6 +516,7 @@ Outcome RunMacToVhdl(App& app) {
   out.Close();
   in.Close();
   TheProgress().Close();
+  // A short write (a full disk) is not passed off as a finished conversion.
   if (out.WriteFailed()) {
     app.Notify("Unable to write above file.", out_path, box::kOk | box::kIconError);
     return Outcome::kFailed;

@@ -99,6 +99,7 @@ TEST(MacToVhdl, PackagesFromTheDialogAndExistingOutput) {
   EXPECT_TRUE(run.ui.Showed("Overwrite above file?", run.dir.path() + "/fa.vhd"));
 
   run.ui.dialog_scripts.push_back([](TableView& view) {
+    EXPECT_EQ(view.title(), "VHDL Conversion Parameters:");
     EXPECT_EQ(view.GetText(101), "NC");
     view.SetText(105, "work.cells.all");
     view.SetText(106, "ieee.numeric_std.all");
