@@ -12,6 +12,7 @@
 #include "convert/converters.h"
 #include "convert/fanout.h"
 #include "convert/name_index.h"
+#include "convert/titled_param_dialog.h"
 #include "edif/macfile.h"
 #include "text/lineio.h"
 #include "text/strings.h"
@@ -20,23 +21,30 @@ namespace kalvor {
 
 namespace {
 
-// Logical lines of the macro file are read up to this length; the lines
-// that follow a header, where "$vector" and "$analog" stand, up to 4095.
-constexpr int kLineSize = 8191;
+// The physical lines that follow a header, where "$vector" and "$analog"
+// stand, are read up to 4095 characters.
 constexpr int kDirectiveSize = 4095;
 
-// A logical line, lowercased: the physical line with its "+" continuation
-// lines joined, as ReadJoinedLine gives it; the next line is only read when
-// it begins with "+".
-int ReadLogicalLine(File& file, std::string& line, int size) {
-  int result = ReadLowercaseLine(file, line, size);
-  if (result == 0) return 0;
+void LowerInPlace(std::string& text);
+
+// A logical line, lowercased, with tabs as blanks: the physical line with
+// its "+" continuation lines joined (each "+" becomes a blank); the next line
+// is only read when it begins with "+". Lines are read whole, however long:
+// the macro file writer wraps long instance and header lines into "+" lines
+// without limit, and a joined line cut at a fixed length would lose
+// connections and ports, or turn the rest of a header into signals.
+bool ReadLogicalLine(File& file, std::string& line) {
+  if (!ReadWholeLine(file, line)) return false;
+  LowerInPlace(line);
+  std::string more;
   const char* next = nullptr;
-  if (file.Peek(1, &next) == 1 && next[0] == '+') {
-    JoinContinuations(file, '+', line, size);
-    for (char& c : line) c = ToLowerAscii(c);
+  while (file.Peek(1, &next) == 1 && next[0] == '+') {
+    ReadWholeLine(file, more);
+    more[0] = ' ';
+    LowerInPlace(more);
+    line += more;
   }
-  return result;
+  return true;
 }
 
 // NextWord on a view: the next blank- or tab-separated word (at most 62
@@ -207,7 +215,7 @@ bool MacToVhdl::NextLine(std::string& line) {
     }
     return true;
   }
-  return ReadLogicalLine(in_, line, kLineSize) != 0;
+  return ReadLogicalLine(in_, line);
 }
 
 void MacToVhdl::OfferPortDefinitions(const std::string& line) {
@@ -382,7 +390,7 @@ void MacToVhdl::SignalPass() {
   kept_next_ = 0;
   bool keeping = true;
   std::string line;
-  while (ReadLogicalLine(in_, line, kLineSize) != 0) {
+  while (ReadLogicalLine(in_, line)) {
     Step();
     bool more = SignalLine(line);
     if (keeping) {
@@ -481,7 +489,9 @@ Outcome RunMacToVhdl(App& app) {
   if (!CheckTestId(app)) return Outcome::kFailed;
   std::string options =
       LoadOptionString(app, key::kMac2vhd, defaults::kMac2vhd, 16000, true);
-  if (ParamDlg(app, "mac2vhd", options) != 1) return Outcome::kStopped;
+  if (TitledParamDlg(app, key::kMac2vhd, "VHDL Conversion Parameters:", options) != 1) {
+    return Outcome::kStopped;
+  }
   app.profile().PutString(key::kMac2vhd, options);
 
   FanoutAnalysis fanout(app.state);
@@ -513,6 +523,7 @@ Outcome RunMacToVhdl(App& app) {
   out.Close();
   in.Close();
   TheProgress().Close();
+  // A short write (a full disk) is not passed off as a finished conversion.
   if (out.WriteFailed()) {
     app.Notify("Unable to write above file.", out_path, box::kOk | box::kIconError);
     return Outcome::kFailed;

@@ -49,9 +49,6 @@ void NormalizeNodeName(std::string& name, bool count, NodeTally& tally);
 // character, when the text before it is a name of `bus_list`), or npos.
 std::size_t BusIndex(std::string_view name, std::string_view bus_list);
 
-// ReadLine with the line lowercased in the same pass.
-int ReadLowercaseLine(File& file, std::string& line, int size);
-
 // The next token of a VHDL text: a word, a delimiter of "():;+-=><,", or
 // ":=" / "->". Lines are read lowercased, comments skipped; `line` carries
 // the unread rest of the current line between calls. False at end of file.

@@ -72,38 +72,6 @@ std::size_t BusIndex(std::string_view name, std::string_view bus_list) {
   return std::string_view::npos;
 }
 
-int ReadLowercaseLine(File& file, std::string& line, int size) {
-  const char* data = nullptr;
-  std::size_t n = size > 0 ? file.Peek(static_cast<std::size_t>(size), &data) : 0;
-  if (n == 0) {
-    line.clear();
-    return 0;
-  }
-  // The line ends at the first CR, LF or NUL (all at most CR).
-  std::size_t length = 0;
-  while (length < n) {
-    unsigned char c = static_cast<unsigned char>(data[length]);
-    if (c <= '\r' && (c == '\r' || c == '\n' || c == '\0')) break;
-    ++length;
-  }
-  std::size_t terminator = 1;
-  if (length + 1 < n) {
-    char a = data[length];
-    char b = data[length + 1];
-    if ((a == '\r' && b == '\n') || (a == '\n' && b == '\r')) terminator = 2;
-  }
-  line.assign(data, length);
-  for (char& c : line) {
-    if (c == '\t') {
-      c = ' ';
-    } else if (c >= 'A' && c <= 'Z') {
-      c = static_cast<char>(c - 'A' + 'a');
-    }
-  }
-  file.Skip(length + terminator);
-  return static_cast<int>(length + 1);
-}
-
 bool NextVhdlToken(File& file, std::string& line, std::string& token) {
   for (;;) {
     std::size_t start = line.find_first_not_of(" \t");

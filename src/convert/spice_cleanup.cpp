@@ -182,10 +182,24 @@ void SpiceCleaner::AddAlias(std::string from, std::string to) {
   aliases_.push_back({std::move(from), std::move(to)});
 }
 
+// A name of the alias section ("N1") stands in the netlist as a whole word:
+// it must not be found inside a longer name ("N10", "XN1"), which would be
+// renamed with it.
+bool SpiceCleaner::WholeWordAt(const std::string& from, std::size_t at) const {
+  if (from[0] == ' ') return true;  // its blanks already bound the name
+  std::size_t end = at + from.size();
+  return (at == 0 || text_[at - 1] == ' ') &&
+         (end == text_.size() || text_[end] == ' ');
+}
+
 void SpiceCleaner::ReplaceAliases() {
   for (const AliasPair& pair : aliases_) {
     std::size_t at = text_.find(pair.from);
     while (at != std::string::npos) {
+      if (!WholeWordAt(pair.from, at)) {
+        at = text_.find(pair.from, at + 1);
+        continue;
+      }
       std::size_t start = pair.from[0] == ' ' ? at + 1 : at;
       std::size_t end = text_.find(' ', start);
       if (end == std::string::npos) end = text_.size();

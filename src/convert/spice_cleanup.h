@@ -64,6 +64,7 @@ class SpiceCleaner {
   bool ConsumeNodeNames();
   bool ConsumeAliases();
   void AddAlias(std::string from, std::string to);
+  bool WholeWordAt(const std::string& from, std::size_t at) const;
   void ReplaceAliases();
   Step CheckQuestionMarks();
   void FixCapacitor();

@@ -64,6 +64,8 @@ Outcome RunSpiceCleanup(App& app) {
     return Outcome::kFailed;
   }
   File out;
+  // Said rather than stopping silently: Run would otherwise seem to do
+  // nothing at all.
   if (!out.Open(scratch_path, File::Mode::kCreate)) {
     app.Notify("Unable to create above file.", scratch_path,
                box::kOk | box::kIconError);

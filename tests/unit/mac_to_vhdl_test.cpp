@@ -99,6 +99,7 @@ TEST(MacToVhdl, PackagesFromTheDialogAndExistingOutput) {
   EXPECT_TRUE(run.ui.Showed("Overwrite above file?", run.dir.path() + "/fa.vhd"));
 
   run.ui.dialog_scripts.push_back([](TableView& view) {
+    EXPECT_EQ(view.title(), "VHDL Conversion Parameters:");
     EXPECT_EQ(view.GetText(101), "NC");
     view.SetText(105, "work.cells.all");
     view.SetText(106, "ieee.numeric_std.all");
@@ -276,6 +277,44 @@ TEST(MacToVhdl, LongLinesAndManyNamesAreWrittenWhole) {
   EXPECT_NE(vhdl.find("  signal net12999 : std_logic;\r\nbegin"), std::string::npos);
 }
 
+TEST(MacToVhdl, JoinedLinesOfAnyLengthKeepEveryPortAndConnection) {
+  // A header and an instance as the macro file writer wraps them, each far
+  // more than 8,191 characters in "+" lines; the instance's last physical
+  // line alone is over 10,000.
+  std::string header = ".macro WIDE";
+  std::string instance = "<U1 CELL";
+  std::string ports;
+  std::string map = "  Iu1 : cell port map (";
+  for (int i = 0; i < 1200; ++i) {
+    std::string name = "port_name_" + std::to_string(i);
+    header += (i % 6 == 5 ? "\r\n+ " : " ") + name;
+    instance += (i % 6 == 5 ? "\r\n+ " : " ") + name;
+    ports += (i ? ";\r\n  " : "\r\n  ") + name + " : inout std_logic";
+    map += name + ",";
+  }
+  // The physical line: internal nets only, each declared as a signal.
+  std::string physical;
+  std::string signals;
+  for (int i = 0; i < 1200; ++i) {
+    std::string wire = "wire_" + std::to_string(i);
+    physical += " " + wire;
+    signals += "  signal " + wire + " : std_logic;\r\n";
+    map += wire + (i + 1 < 1200 ? "," : ");");
+  }
+  MacRun run;
+  EXPECT_EQ(run.Convert(header + "\r\n" + instance + physical + "\r\n.eom\r\n"),
+            Outcome::kCompleted);
+  const std::string vhdl = run.Vhdl();
+  EXPECT_GT(header.size(), 8191u);
+  EXPECT_GT(physical.size(), 8191u);
+  EXPECT_NE(vhdl.find("entity wide is port (" + ports + " );\r\nend wide;"),
+            std::string::npos);
+  EXPECT_NE(vhdl.find("  signal gnd: std_logic;\r\n" + signals + "begin"),
+            std::string::npos);
+  EXPECT_NE(vhdl.find(map + "\r\nend wide_1;"), std::string::npos);
+  EXPECT_TRUE(run.BoxesWithCaption("This line not legal in a mac-to-vhd conversion:").empty());
+}
+
 TEST(MacToVhdl, PortsFromADefinitionFileServeTheFirstMacroOnly) {
   MacRun run;
   WriteFileBytes("top.vhd",
@@ -375,35 +414,6 @@ TEST(MacToVhdl, KeptBodyAndRereadBodyGiveTheSameResult) {
   // A header without ".eom" before it ends the macro's signal pass.
   EXPECT_NE(kept.find("entity d is port ( );"), std::string::npos);
   EXPECT_NE(kept.find("  signal k : std_logic;"), std::string::npos);
-}
-
-}  // namespace
-}  // namespace kalvor
-
-namespace kalvor {
-namespace {
-
-// The converter's own line reader must split lines exactly as ReadLine does.
-TEST(ReadLowercaseLine, SameLinesAsReadLine) {
-  ScratchDir dir;
-  const char raw[] = "Ab\tC\r\n\r\nX\n\rY\rZZ\r\r\nlong LINE here\0nul\nLAST";
-  const std::string bytes(raw, sizeof raw - 1);
-  WriteFileBytes("in.txt", bytes);
-  for (int size : {1, 3, 4, 5, 255}) {
-    File a;
-    File b;
-    ASSERT_TRUE(a.Open("in.txt", File::Mode::kRead));
-    ASSERT_TRUE(b.Open("in.txt", File::Mode::kRead));
-    std::string expected;
-    std::string got;
-    for (int guard = 0; guard < 100; ++guard) {
-      int n = ReadLine(a, expected, size);
-      ASSERT_EQ(ReadLowercaseLine(b, got, size), n) << "size " << size;
-      if (n == 0) break;
-      EXPECT_EQ(got, ToLower(expected)) << "size " << size;
-      ASSERT_EQ(a.Tell(), b.Tell()) << "size " << size;
-    }
-  }
 }
 
 }  // namespace

@@ -171,12 +171,15 @@ TEST(SpiceCleanup, AliasSectionOfAnExtract) {
   const V netlist = {"* NODE NAME ALIASES",   "*       1 = N1 (1,2)",
                      "*       1 = OUT (3,4)", "*       2 = IN (1,1)",
                      "*       3 = N7",        "*       3 = N8",
-                     "M1 N1 IN N7 N7 NMOS",   ".END"};
+                     "M1 N1 IN N7 N7 NMOS",   "M2 N10 XN1 N1 IN NMOS",
+                     ".END"};
   {
     CleanupTest c({id::kNoUpper});
     WriteFileBytes("names.cmd", CrLf({"X1 Out In inv"}));
     c.t.ui.answers = {"yes", c.t.dir / "names.cmd"};
-    EXPECT_EQ(c.Clean(".spc", netlist), (V{"M1 Out In N7 N7 NMOS", ".END"}));
+    // Only the whole name is renamed, never a longer name that holds it.
+    EXPECT_EQ(c.Clean(".spc", netlist),
+              (V{"M1 Out In N7 N7 NMOS", "M2 N10 XN1 Out In NMOS", ".END"}));
     EXPECT_EQ(c.t.ui.Last().caption, "Done!");
   }
   {
@@ -185,9 +188,10 @@ TEST(SpiceCleanup, AliasSectionOfAnExtract) {
     WriteFileBytes("names.cmd", CrLf({"X1 Out In inv"}));
     c.t.ui.answers = {"yes", c.t.dir / "names.cmd"};
     V out = c.Clean(".sp", netlist);
-    EXPECT_EQ(V(out.begin(), out.end() - 2),
-              V(netlist.begin(), netlist.end() - 2));
-    EXPECT_EQ(out[out.size() - 2], "M1 N1 In N7 N7 NMOS");
+    EXPECT_EQ(V(out.begin(), out.end() - 3),
+              V(netlist.begin(), netlist.end() - 3));
+    EXPECT_EQ(out[out.size() - 3], "M1 N1 In N7 N7 NMOS");
+    EXPECT_EQ(out[out.size() - 2], "M2 N10 XN1 N1 In NMOS");
   }
 }
 
