@@ -142,6 +142,12 @@ std::string ReadFileBytes(const std::string& path) {
   return ss.str();
 }
 
+std::string Crlf(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& l : lines) text += l + "\r\n";
+  return text;
+}
+
 void WriteFileBytes(const std::string& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out << bytes;

@@ -112,6 +112,8 @@ class ScratchDir {
 
 // Whole-file helpers.
 std::string ReadFileBytes(const std::string& path);
+// The lines, each followed by CR LF.
+std::string Crlf(const std::vector<std::string>& lines);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 
 // An App on scripted seams and the real POSIX file system, working in a

@@ -17,16 +17,11 @@ namespace {
 
 using testing::ReadFileBytes;
 using testing::ScratchDir;
+using testing::Crlf;
 using testing::TestApp;
 using testing::WriteFileBytes;
 
 // Lines joined with CR LF, each one ended.
-std::string Crlf(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines) text += line + "\r\n";
-  return text;
-}
-
 struct MacRun : TestApp {
   explicit MacRun(long nets = 100000, long knets = 10000) {
     app.state.nets = nets;

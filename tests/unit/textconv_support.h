@@ -45,11 +45,7 @@ inline std::vector<std::string> CrLfLines(const std::string& bytes) {
   return lines;
 }
 
-// Lines joined with CR LF after each.
-inline std::string CrLf(const std::vector<std::string>& lines) {
-  std::string out;
-  for (const std::string& l : lines) out += l + "\r\n";
-  return out;
-}
+// The lines, each followed by CR LF.
+inline std::string CrLf(const std::vector<std::string>& lines) { return Crlf(lines); }
 
 }  // namespace kalvor::testing

@@ -12,15 +12,10 @@ namespace kalvor {
 namespace {
 
 using testing::ReadFileBytes;
+using testing::Crlf;
 using testing::TestApp;
 using testing::WriteFileBytes;
 using V = std::vector<std::string>;
-
-std::string Crlf(const V& lines) {
-  std::string text;
-  for (const std::string& l : lines) text += l + "\r\n";
-  return text;
-}
 
 struct MacFile {
   TestApp t;

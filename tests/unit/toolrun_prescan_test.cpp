@@ -13,15 +13,10 @@ namespace kalvor {
 namespace {
 
 using testing::ReadFileBytes;
+using testing::Crlf;
 using testing::TestApp;
 using testing::WriteFileBytes;
 using V = std::vector<std::string>;
-
-std::string Crlf(const V& lines) {
-  std::string text;
-  for (const std::string& l : lines) text += l + "\r\n";
-  return text;
-}
 
 // Design "abc" whose wire list names `top` and whose macro file is `mac`.
 struct Design {

@@ -16,14 +16,9 @@ namespace kalvor {
 namespace {
 
 using testing::ReadFileBytes;
+using testing::Crlf;
 using testing::TestApp;
 using testing::WriteFileBytes;
-
-std::string Crlf(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& l : lines) text += l + "\r\n";
-  return text;
-}
 
 // Replaces PATH for one test.
 class PathOverride {

@@ -13,14 +13,9 @@ namespace kalvor {
 namespace {
 
 using testing::ReadFileBytes;
+using testing::Crlf;
 using testing::TestApp;
 using testing::WriteFileBytes;
-
-std::string Crlf(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& l : lines) text += l + "\r\n";
-  return text;
-}
 
 TEST(ReduceNetlistLine, RootPrefixPortNamesAndPadLevel) {
   const std::vector<std::string> ports = {"a", "b", "y"};
