@@ -412,11 +412,11 @@ void Settle(HWND hwnd) {
   SendMessageA(hwnd, WM_NULL, 0, 0);
 }
 
-Shot Screenshot(HWND hwnd, const std::string& name) {
-  Settle(hwnd);
+// Copies what the screen shows of `hwnd` into `shot`; returns the rows as
+// the file stores them (each padded to 4 bytes) and their stride.
+std::vector<unsigned char> Grab(HWND hwnd, Shot& shot, BITMAPINFO& bi, int& stride) {
   RECT r;
   GetWindowRect(hwnd, &r);
-  Shot shot;
   shot.w = r.right - r.left;
   shot.h = r.bottom - r.top;
   HDC screen = GetDC(nullptr);
@@ -425,14 +425,14 @@ Shot Screenshot(HWND hwnd, const std::string& name) {
   HGDIOBJ old = SelectObject(mem, bmp);
   BitBlt(mem, 0, 0, shot.w, shot.h, screen, r.left, r.top, SRCCOPY);
   SelectObject(mem, old);
-  BITMAPINFO bi = {};
+  bi = {};
   bi.bmiHeader.biSize = sizeof bi.bmiHeader;
   bi.bmiHeader.biWidth = shot.w;
   bi.bmiHeader.biHeight = -shot.h;
   bi.bmiHeader.biPlanes = 1;
   bi.bmiHeader.biBitCount = 24;
   bi.bmiHeader.biCompression = BI_RGB;
-  int stride = (shot.w * 3 + 3) & ~3;
+  stride = (shot.w * 3 + 3) & ~3;
   std::vector<unsigned char> rows(static_cast<std::size_t>(stride) * shot.h);
   GetDIBits(mem, bmp, 0, static_cast<UINT>(shot.h), rows.data(), &bi, DIB_RGB_COLORS);
   DeleteObject(bmp);
@@ -442,6 +442,24 @@ Shot Screenshot(HWND hwnd, const std::string& name) {
   for (int y = 0; y < shot.h; ++y) {
     std::copy_n(rows.begin() + static_cast<long>(y) * stride, shot.w * 3,
                 shot.bgr.begin() + static_cast<long>(y) * shot.w * 3);
+  }
+  return rows;
+}
+
+Shot Screenshot(HWND hwnd, const std::string& name) {
+  // On top of the other windows (a dialog can end up under its owner when a
+  // box closes), and drawn: a window that the X server has not shown yet
+  // reads as all black.
+  SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  Shot shot;
+  BITMAPINFO bi;
+  int stride = 0;
+  std::vector<unsigned char> rows;
+  for (DWORD waited = 0; waited < kPatienceMs; waited += 50) {
+    Settle(hwnd);
+    rows = Grab(hwnd, shot, bi, stride);
+    if (std::any_of(shot.bgr.begin(), shot.bgr.end(), [](unsigned char c) { return c != 0; })) break;
+    Sleep(50);
   }
   // The file: bottom-up rows.
   BITMAPFILEHEADER fh = {};
