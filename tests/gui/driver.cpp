@@ -1017,8 +1017,8 @@ void AnswerInputBox(Kalvor& k, const std::string& title, const std::string& prom
 
 // ".mac to .tpr" with the netlist translator's stand-in: the include and
 // pad questions, the block route macros, the launch, the wait for the
-// translator, the post-processing of its netlist; then "setup" and
-// "extract" on the same design.
+// translator, the post-processing of its netlist; then ".mac to .net",
+// "setup" and "extract" on the same design.
 void TprNetlist() {
   std::string dir = Dir("tpr");
   std::string techfile = dir + "\\scmostpr.mac";
@@ -1032,6 +1032,7 @@ void TprNetlist() {
   WriteProfileStringA("RDMX", "NETTRAN.EXE", g_nettran.c_str());
   WriteProfileStringA("RDMX", "tpr.mac", "c:\\nowhere\\scmostpr.mac");
   WriteProfileStringA("RDMX", "pad_macs", nullptr);
+  WriteProfileStringA("RDMX", "sim.mac", nullptr);
 
   Kalvor k;
   k.Start(dir + "\\abc.mac");
@@ -1075,6 +1076,34 @@ void TprNetlist() {
                 "NET y U3<A PAD3", "CELL U1 INV", "CELL U2 NAND2 a TOP_P4", "END"}),
           "abc.TPR after the post-processing");
   Check(!Exists(dir + "\\~~kvtmp.TPR"), "no scratch file left");
+
+  // ".mac to .net": the simulation include takes the place of the TPR one;
+  // no block tags are left, so nothing more is asked.
+  std::string simfile = dir + "\\scmossim.mac";
+  WriteBytes(simfile, "$ simulation technology\r\n");
+  k.Press(104);
+  AnswerInputBox(k, "sim.mac", "Specify a macro file for this function:",
+                 "\\vazevari\\nettran\\scmos\\scmossim.mac", simfile);
+  k.Idle();
+  CheckOnlyRadio(k, 104);
+  CheckEq(k.Get(102), "-m " + d + "abc.mac " + d + "abc.wir abc.net", "option line of .mac to .net");
+  CheckEq(Lines(ReadBytes(dir + "\\abc.mac"))[0], "<" + simfile + ">",
+          "the simulation include replaces the TPR include");
+  k.Press(103);
+  reminder = k.NextBox();
+  CheckEq(Describe(reminder), "[Kalvor] Click here AFTER NetTran has run.", "reminder");
+  WaitForFile(dir + "\\abc.net");
+  Kalvor::Click(reminder.hwnd, IDOK);
+  k.Answer("TOP<",
+           "Remove root module name from hierarchy? (and other changes needed for pad "
+           "order), remove *NC*\n(no connection) macros, and restore top node names?",
+           IDYES);
+  k.Answer("TPR Post Process", "Done.", IDOK);
+  k.Idle();
+  CheckEq(ReadBytes(dir + "\\abc.NET"),
+          Crlf({"$ .NET netlist of TOP (nettran stand-in)", "W a U1<A", "W b U2<A", "W y U3<A",
+                "G U1 INV a"}),
+          "abc.NET after the post-processing");
 
   // setup: the prescan's ports in the node list; a and y are the inputs.
   k.Press(212);
@@ -1251,7 +1280,7 @@ int main(int argc, char** argv) {
       {"dialog templates", Templates},
       {"input box", InputBoxes},
       {"parameter dialogs", ParameterDialogs},
-      {".mac to .tpr with the translator, setup, extract", TprNetlist},
+      {".mac to .tpr and .net with the translator, setup, extract", TprNetlist},
       {"EDIF to .mac on the example design", EdifImport},
   };
   int passed = 0;
