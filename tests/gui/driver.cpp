@@ -244,8 +244,8 @@ class Kalvor {
 
   // The next dialog window of the program: a message box, the open-file
   // dialog or a parameter dialog.
-  // `besides`: a dialog of the program that stays enabled meanwhile (the
-  // boxes are owned by the main dialog, not by the dialog that asks).
+  // `besides`: a dialog of the program that asks the box (left out should
+  // it be enabled, so that its own check can report it).
   Box NextBox(HWND besides = nullptr) {
     for (DWORD waited = 0; waited < kPatienceMs; waited += 50) {
       for (HWND b : Prompts(pi_.dwProcessId)) {
@@ -257,9 +257,8 @@ class Kalvor {
   }
 
   // Waits for a message box with this caption and text and presses `button`.
-  void Answer(const std::string& caption, const std::string& text, int button,
-              HWND besides = nullptr) {
-    Box box = NextBox(besides);
+  void Answer(const std::string& caption, const std::string& text, int button) {
+    Box box = NextBox();
     CheckEq(Describe(box), "[" + caption + "] " + text, "message box");
     Click(box.hwnd, button);
   }
