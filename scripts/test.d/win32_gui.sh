@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The Windows program: builds kalvor.exe for i686 and x86_64 with the
 # mingw-w64 toolchain files, checks both are self-contained, then drives the
-# x86_64 build under wine64 and Xvfb with the GUI test driver. Screenshots of
-# the main dialog, the About box and the progress window are kept in
+# x86_64 build under wine64 and Xvfb with the GUI test driver, also against
+# the netlist translator's stand-in and the example design as the
+# command-line program imports it. Screenshots of the dialogs are kept in
 # build/gui-artefacts/.
 #
 #   scripts/test.d/win32_gui.sh REPO-ROOT
@@ -36,6 +37,26 @@ work="$(mktemp -d /tmp/kalvor-gui.XXXXXX)"
 trap 'rm -rf "$work"' EXIT
 corpus="$(realpath "$root/../shared/corpus")"
 
+# What the command-line program makes of the example design, with the
+# answers of examples/run.sh: the Windows program must write the same.
+echo "-- example design through the command-line program"
+kalvor_cli="${KALVOR:-}"
+if [ -z "$kalvor_cli" ]; then
+  kalvor_cli="$root/build/release/bin/kalvor"
+  cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake --build build/release -j 2 --target kalvor >/dev/null
+fi
+expected="$work/expected"
+mkdir -p "$expected"
+cp examples/counter.edf examples/counter_base.mac "$expected/"
+"$kalvor_cli" edif "$expected/counter.edf" --ini "$expected/kalvor.ini" \
+  --answer yes --answer "$expected/counter_base.mac" \
+  --answer 'func=;pri=;base=counter_base.mac;pads=;' 2> "$expected/boxes.txt" </dev/null
+# The summary box, the last one: "[EDIF Conversion Done.] " and its text.
+sed -n '/^\[EDIF Conversion Done\.\] /,$p' "$expected/boxes.txt" |
+  sed '1s/^\[EDIF Conversion Done\.\] //' > "$expected/summary.txt"
+[ -s "$expected/summary.txt" ] || { echo "FAIL: no summary from kalvor edif"; cat "$expected/boxes.txt"; exit 1; }
+
 echo "-- wine prefix"
 kalvor_wine_prefix "$root/build/wineprefix" headless
 
@@ -52,7 +73,10 @@ timeout 600 bash -c '. "$root/scripts/wine-env.sh"; kalvor_wine "\$@"' wine \
   "\$(kalvor_win_path "$build/tests/gui/kvkit.exe")" \
   "\$(kalvor_win_path "$work/files")" \
   "\$(kalvor_win_path "$artefacts")" \
-  "\$(kalvor_win_path "$corpus")" || status=\$?
+  "\$(kalvor_win_path "$corpus")" \
+  "\$(kalvor_win_path "$root/examples")" \
+  "\$(kalvor_win_path "$expected")" \
+  "\$(kalvor_win_path "$build/tests/gui/doubles/nettran.exe")" || status=\$?
 wineserver -k 2>/dev/null || true
 exit \$status
 RUN

@@ -2,6 +2,7 @@
 
 #include "app/settings.h"
 #include "edif/mac_dialog_ids.h"
+#include "platform/filesys.h"
 #include "text/strings.h"
 
 namespace kalvor {
@@ -11,9 +12,23 @@ std::string MacDlgModel::TemplateName() const { return macdlg::kTemplate; }
 std::string MacDlgModel::WithoutTestDir(const std::string& path) const {
   const std::string& dir = app_.state.test_dir;
   if (dir.empty()) return path;
-  bool inside = app_.style == PathStyle::kWindows ? StartsWithNoCase(path, dir)
-                                                  : StartsWith(path, dir);
-  return inside ? path.substr(dir.size()) : path;
+  const bool windows = app_.style == PathStyle::kWindows;
+  auto inside = [&](const std::string& p) {
+    return windows ? StartsWithNoCase(p, dir) : StartsWith(p, dir);
+  };
+  if (inside(path)) return path.substr(dir.size());
+  // The test directory is held in its short form, while the file dialog
+  // answers with the long one: compare the short form of the chosen file's
+  // directory as well. The file's own name stays as chosen.
+  std::string folder = path;
+  std::string name = SplitPath(folder, app_.style);
+  std::string short_folder;
+  if (folder == path || folder.empty() || folder.back() == ':' ||
+      !app_.fs().ShortPath(folder, short_folder)) {
+    return path;
+  }
+  std::string shortened = JoinPath(short_folder, name, app_.style);
+  return inside(shortened) ? shortened.substr(dir.size()) : path;
 }
 
 void MacDlgModel::OnInit(DialogView& view) {

@@ -1,6 +1,7 @@
 #include "win32/dialog_kit.h"
 
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -170,9 +171,15 @@ namespace {
 struct ModelDialog {
   DialogModel* model;
   WindowView view{true};
+  HWND hwnd = nullptr;
 };
 
+// The core's dialogs that are open, innermost last.
+std::vector<HWND> g_open_dialogs;
+
 }  // namespace
+
+HWND InnermostDialog() { return g_open_dialogs.empty() ? nullptr : g_open_dialogs.back(); }
 
 INT_PTR CALLBACK ModelDlgProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   auto* dialog = reinterpret_cast<ModelDialog*>(GetWindowLongPtrA(hwnd, DWLP_USER));
@@ -182,6 +189,10 @@ INT_PTR CALLBACK ModelDlgProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpa
       dialog = reinterpret_cast<ModelDialog*>(lparam);
       dialog->view.Attach(hwnd);
       dialog->model->OnInit(dialog->view);
+      // Boxes of the initialisation belong to the main dialog; the later
+      // ones to this dialog (see InnermostDialog).
+      dialog->hwnd = hwnd;
+      g_open_dialogs.push_back(hwnd);
       return TRUE;
     case WM_COMMAND:
       // The whole first parameter: edit and list notifications are no
@@ -240,6 +251,8 @@ int RunModelDialog(HWND owner, DialogModel& model) {
   INT_PTR result = DialogBoxParamA(g_instance, name.c_str(), owner,
                                    ProcedureFor(name),
                                    reinterpret_cast<LPARAM>(&dialog));
+  g_open_dialogs.erase(std::remove(g_open_dialogs.begin(), g_open_dialogs.end(), dialog.hwnd),
+                       g_open_dialogs.end());
   return static_cast<int>(result);
 }
 

@@ -33,6 +33,10 @@ INT_PTR CALLBACK InputDlgProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpa
 // forwards initialisation, commands and Close to the model.
 int RunModelDialog(HWND owner, DialogModel& model);
 
+// The innermost of the core's dialogs that is open (after its
+// initialisation), or null.
+HWND InnermostDialog();
+
 // The dialog procedures of the templates whose behaviour is a core model.
 INT_PTR CALLBACK ModelDlgProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
 INT_PTR CALLBACK ParamDlg(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);

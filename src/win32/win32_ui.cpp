@@ -16,8 +16,12 @@ HWND WinUi::ActiveOwner() const {
   return g_main;
 }
 
+// A box is owned by the main dialog, or, while one of the core's dialogs is
+// open, by that dialog: otherwise the dialog stays enabled under the box and
+// a second OK could start its work again while the first one still asks.
 int WinUi::Notify(const std::string& text, const std::string& caption, int type) {
-  HWND owner = (type & box::kNoOwner) ? nullptr : g_main;
+  HWND dialog = InnermostDialog();
+  HWND owner = (type & box::kNoOwner) ? nullptr : dialog ? dialog : g_main;
   UINT flags = static_cast<UINT>(type & (box::kButtonMask | box::kIconMask));
   return MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
 }

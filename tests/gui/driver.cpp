@@ -5,6 +5,11 @@
 // files in the open-file dialog, and reads WIN.INI back.
 //
 //   kvdriver KALVOR.EXE KVKIT.EXE WORK-DIR ARTEFACT-DIR CORPUS-DIR
+//            EXAMPLES-DIR EXPECTED-DIR NETTRAN.EXE
+//
+// EXPECTED-DIR holds what the command-line program made of the example
+// design (counter.mac, counter.wir, its summary box in summary.txt);
+// NETTRAN.EXE is the netlist translator's stand-in.
 //
 // Prints one line per scenario and "N passed, N failed"; exits 1 on failure.
 // Waits are bounded only to turn a hang into a failure; no assertion
@@ -30,6 +35,9 @@ std::string g_kit_exe;
 std::string g_work;
 std::string g_artefacts;
 std::string g_corpus;
+std::string g_examples;
+std::string g_expected;
+std::string g_nettran;
 
 // ------------------------------------------------------------- reporting
 
@@ -59,6 +67,38 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
 
 bool Exists(const std::string& path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// Waits for a file that another program writes.
+void WaitForFile(const std::string& path) {
+  for (DWORD waited = 0; waited < kPatienceMs; waited += 50) {
+    if (Exists(path)) return;
+    Sleep(50);
+  }
+  throw Failure{path + " was never written"};
+}
+
+void CopyBytes(const std::string& from, const std::string& to) {
+  std::string bytes = ReadBytes(from);
+  Check(!bytes.empty(), from + " is readable");
+  WriteBytes(to, bytes);
+}
+
+// The lines of a text file, CR LF ends taken off.
+std::vector<std::string> Lines(const std::string& bytes) {
+  std::vector<std::string> lines;
+  std::istringstream in(bytes);
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+void CheckHasLine(const std::string& bytes, const std::string& line, const std::string& file) {
+  std::vector<std::string> lines = Lines(bytes);
+  Check(std::find(lines.begin(), lines.end(), line) != lines.end(),
+        file + " holds the line \"" + line + "\"");
 }
 
 std::string Lower(std::string s) {
@@ -126,6 +166,16 @@ std::vector<HWND> TopWindows(DWORD pid, const std::string& cls) {
   return s.found;
 }
 
+// A window that waits for the user: an enabled dialog other than the
+// modeless progress window, which stays up beside the boxes of a conversion.
+std::vector<HWND> Prompts(DWORD pid) {
+  std::vector<HWND> prompts;
+  for (HWND b : TopWindows(pid, "#32770")) {
+    if (IsWindowEnabled(b) && Caption(b) != "Progress") prompts.push_back(b);
+  }
+  return prompts;
+}
+
 // A command sent to the program from a thread of ours, so that a modal box
 // it opens does not block the driver.
 struct Pending {
@@ -177,6 +227,7 @@ class Kalvor {
   }
 
   HWND main() const { return main_; }
+  DWORD pid() const { return pi_.dwProcessId; }
   HWND Item(int id) const { return GetDlgItem(main_, id); }
   std::string Get(int id) const { return Text(Item(id)); }
   void Set(int id, const std::string& text) {
@@ -193,14 +244,12 @@ class Kalvor {
 
   // The next dialog window of the program: a message box, the open-file
   // dialog or a parameter dialog.
-  Box NextBox() {
+  // `besides`: a dialog of the program that asks the box (left out should
+  // it be enabled, so that its own check can report it).
+  Box NextBox(HWND besides = nullptr) {
     for (DWORD waited = 0; waited < kPatienceMs; waited += 50) {
-      std::vector<HWND> boxes = TopWindows(pi_.dwProcessId, "#32770");
-      for (HWND b : boxes) {
-        if (IsWindowEnabled(b)) {
-          Box box{b, Caption(b), Text(GetDlgItem(b, 0xFFFF))};
-          return box;
-        }
+      for (HWND b : Prompts(pi_.dwProcessId)) {
+        if (b != besides) return Box{b, Caption(b), Text(GetDlgItem(b, 0xFFFF))};
       }
       Sleep(50);
     }
@@ -224,12 +273,8 @@ class Kalvor {
         pending_.thread = nullptr;
         return;
       }
-      std::vector<HWND> boxes = TopWindows(pi_.dwProcessId, "#32770");
-      for (HWND b : boxes) {
-        if (IsWindowEnabled(b)) {
-          Box box{b, Caption(b), Text(GetDlgItem(b, 0xFFFF))};
-          throw Failure{"unexpected dialog " + Describe(box)};
-        }
+      for (HWND b : Prompts(pi_.dwProcessId)) {
+        throw Failure{"unexpected dialog " + Describe(Box{b, Caption(b), Text(GetDlgItem(b, 0xFFFF))})};
       }
       Sleep(50);
     }
@@ -245,8 +290,7 @@ class Kalvor {
         pending_.thread = nullptr;
         return seen;
       }
-      for (HWND b : TopWindows(pi_.dwProcessId, "#32770")) {
-        if (!IsWindowEnabled(b)) continue;
+      for (HWND b : Prompts(pi_.dwProcessId)) {
         seen.push_back(Box{b, Caption(b), Text(GetDlgItem(b, 0xFFFF))});
         int button = GetDlgItem(b, IDNO) ? IDNO : GetDlgItem(b, IDCANCEL) ? IDCANCEL : IDOK;
         Click(b, button);
@@ -301,6 +345,12 @@ class Kalvor {
       WaitForSingleObject(pending_.thread, kPatienceMs);
       CloseHandle(pending_.thread);
     }
+  }
+
+  // Presses button `id` of a dialog that stays open (or opens a box).
+  static void Push(HWND dialog, int id) {
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
   }
 
   // Presses button `id` of a dialog and waits until the dialog is gone.
@@ -361,11 +411,11 @@ void Settle(HWND hwnd) {
   SendMessageA(hwnd, WM_NULL, 0, 0);
 }
 
-Shot Screenshot(HWND hwnd, const std::string& name) {
-  Settle(hwnd);
+// Copies what the screen shows of `hwnd` into `shot`; returns the rows as
+// the file stores them (each padded to 4 bytes) and their stride.
+std::vector<unsigned char> Grab(HWND hwnd, Shot& shot, BITMAPINFO& bi, int& stride) {
   RECT r;
   GetWindowRect(hwnd, &r);
-  Shot shot;
   shot.w = r.right - r.left;
   shot.h = r.bottom - r.top;
   HDC screen = GetDC(nullptr);
@@ -374,14 +424,14 @@ Shot Screenshot(HWND hwnd, const std::string& name) {
   HGDIOBJ old = SelectObject(mem, bmp);
   BitBlt(mem, 0, 0, shot.w, shot.h, screen, r.left, r.top, SRCCOPY);
   SelectObject(mem, old);
-  BITMAPINFO bi = {};
+  bi = {};
   bi.bmiHeader.biSize = sizeof bi.bmiHeader;
   bi.bmiHeader.biWidth = shot.w;
   bi.bmiHeader.biHeight = -shot.h;
   bi.bmiHeader.biPlanes = 1;
   bi.bmiHeader.biBitCount = 24;
   bi.bmiHeader.biCompression = BI_RGB;
-  int stride = (shot.w * 3 + 3) & ~3;
+  stride = (shot.w * 3 + 3) & ~3;
   std::vector<unsigned char> rows(static_cast<std::size_t>(stride) * shot.h);
   GetDIBits(mem, bmp, 0, static_cast<UINT>(shot.h), rows.data(), &bi, DIB_RGB_COLORS);
   DeleteObject(bmp);
@@ -391,6 +441,24 @@ Shot Screenshot(HWND hwnd, const std::string& name) {
   for (int y = 0; y < shot.h; ++y) {
     std::copy_n(rows.begin() + static_cast<long>(y) * stride, shot.w * 3,
                 shot.bgr.begin() + static_cast<long>(y) * shot.w * 3);
+  }
+  return rows;
+}
+
+Shot Screenshot(HWND hwnd, const std::string& name) {
+  // On top of the other windows (a dialog can end up under its owner when a
+  // box closes), and drawn: a window that the X server has not shown yet
+  // reads as all black.
+  SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  Shot shot;
+  BITMAPINFO bi;
+  int stride = 0;
+  std::vector<unsigned char> rows;
+  for (DWORD waited = 0; waited < kPatienceMs; waited += 50) {
+    Settle(hwnd);
+    rows = Grab(hwnd, shot, bi, stride);
+    if (std::any_of(shot.bgr.begin(), shot.bgr.end(), [](unsigned char c) { return c != 0; })) break;
+    Sleep(50);
   }
   // The file: bottom-up rows.
   BITMAPFILEHEADER fh = {};
@@ -895,11 +963,297 @@ void ParameterDialogs() {
   CheckEq(ReadBytes(out), "1\nse=n;le=y;", "spcsel after choosing the L-Edit extract");
 }
 
+// ------------------------------------------------------------- tool chain
+
+BOOL CALLBACK CollectStatic(HWND hwnd, LPARAM lp) {
+  if (ClassOf(hwnd) == "Static") reinterpret_cast<std::vector<std::string>*>(lp)->push_back(Text(hwnd));
+  return TRUE;
+}
+
+// The texts of a dialog's static controls.
+std::vector<std::string> StaticTexts(HWND dialog) {
+  std::vector<std::string> texts;
+  EnumChildWindows(dialog, CollectStatic, reinterpret_cast<LPARAM>(&texts));
+  return texts;
+}
+
+std::string Crlf(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& l : lines) text += l + "\r\n";
+  return text;
+}
+
+// A box that a dialog of the program asks over itself: the dialog is
+// disabled while the box is up, so that it cannot be pressed again.
+void AnswerOver(Kalvor& k, HWND dialog, const std::string& caption, const std::string& text,
+                int button) {
+  Box box = k.NextBox(dialog);
+  CheckEq(Describe(box), "[" + caption + "] " + text, "message box over [" + Caption(dialog) + "]");
+  Check(!IsWindowEnabled(dialog), "[" + Caption(dialog) + "] is disabled while " + Describe(box) + " is up");
+  Kalvor::Click(box.hwnd, button);
+}
+
+// Waits until a dialog that closes by itself is gone.
+void WaitClosed(HWND dialog) {
+  for (DWORD waited = 0; waited < kPatienceMs; waited += 20) {
+    if (!IsWindow(dialog) || !IsWindowVisible(dialog)) return;
+    Sleep(20);
+  }
+  throw Failure{"dialog [" + Caption(dialog) + "] did not close"};
+}
+
+// The input box of the include insertion: checks title, prompt and preset
+// value, answers `value` with OK.
+void AnswerInputBox(Kalvor& k, const std::string& title, const std::string& prompt,
+                    const std::string& preset, const std::string& value) {
+  Box box = k.NextBox();
+  CheckEq(box.caption, title, "input box title");
+  CheckEq(Field(box.hwnd, 102), prompt, "input box prompt");
+  CheckEq(Field(box.hwnd, 101), preset, "input box preset for \"" + prompt + "\"");
+  SetField(box.hwnd, 101, value);
+  Kalvor::Click(box.hwnd, IDOK);
+}
+
+// ".mac to .tpr" with the netlist translator's stand-in: the include and
+// pad questions, the block route macros, the launch, the wait for the
+// translator, the post-processing of its netlist; then ".mac to .net",
+// "setup" and "extract" on the same design.
+void TprNetlist() {
+  std::string dir = Dir("tpr");
+  std::string techfile = dir + "\\scmostpr.mac";
+  WriteBytes(techfile, "$ TPR technology\r\n");
+  WriteBytes(dir + "\\abc.mac",
+             Crlf({".macro INV A Y", "<M1 NMOS A Y", ".eom", ".macro BLK A Vdd Gnd B", "+ C",
+                   "$blocklevel 1", "<U1 INV A B", ".eom", ".macro top a b vdd", "+ y Gnd",
+                   "<X1 BLK a b y", ".eom"}));
+  WriteBytes(dir + "\\abc.wir", Crlf({"$ Written by Kalvor EDIF to .MAC converter.", "",
+                                      "WIRE LIST", "<<< COMPONENT LIST >>>", "top top top"}));
+  WriteProfileStringA("RDMX", "NETTRAN.EXE", g_nettran.c_str());
+  WriteProfileStringA("RDMX", "tpr.mac", "c:\\nowhere\\scmostpr.mac");
+  WriteProfileStringA("RDMX", "pad_macs", nullptr);
+  WriteProfileStringA("RDMX", "sim.mac", nullptr);
+
+  Kalvor k;
+  k.Start(dir + "\\abc.mac");
+  std::string d = ShortLowerDir(dir);
+
+  // Arming: the include, the pad file, the block route macros.
+  k.Press(106);
+  AnswerInputBox(k, "tpr.mac", "Specify a macro file for this function:",
+                 "c:\\nowhere\\scmostpr.mac", techfile);
+  AnswerInputBox(k, "tpr.mac", "Do you want to specify a pad definition file?", "", "pads.txt");
+  k.Answer("LEVEL = 1 Blocks Detected:",
+           "Do you want block route macros to be automatically constructed?", IDYES);
+  k.Answer("Done.  Block macros and above were:", " BLK top ", IDOK);
+  k.Idle();
+  CheckOnlyRadio(k, 106);
+  CheckEq(k.Get(102), "-m " + d + "abc.mac " + d + "abc.wir -f TPR abc", "option line of .mac to .tpr");
+  CheckEq(Ini("tpr.mac"), techfile, "WIN.INI tpr.mac remembers the answer");
+  CheckEq(Ini("pad_macs"), "pads.txt", "WIN.INI pad_macs remembers the answer");
+  CheckEq(ReadBytes(dir + "\\abc.mac"),
+          Crlf({"<" + techfile + ">", "<pads.txt>", "$removed INV", ".macro BLK A Vdd Gnd B",
+                "+ C", "\"C BLK A B", "+ C;\"", "\"U\" @ \" \" A B", "+ C \";\"", ".eom BLK",
+                ".macro top a b vdd", "+ y Gnd", "<X1 BLK a b y", ".eom"}),
+          "abc.mac with the includes and the block route macro");
+
+  // Run: the translator runs on its own; the user clicks once it is done.
+  k.Press(103);
+  Box reminder = k.NextBox();
+  CheckEq(Describe(reminder), "[Kalvor] Click here AFTER NetTran has run.", "reminder");
+  WaitForFile(dir + "\\abc.tpr");
+  CheckHasLine(ReadBytes(dir + "\\abc.tpr"), "NET TOP_P3 TOP<U3<A TOP<PADS<PAD3",
+               "the translator's netlist (three top ports)");
+  Kalvor::Click(reminder.hwnd, IDOK);
+  k.Answer("TOP<",
+           "Remove root module name from hierarchy? (and other changes needed for pad "
+           "order), remove *NC*\n(no connection) macros, and restore top node names?",
+           IDYES);
+  k.Answer("TPR Post Process", "Done.", IDOK);
+  k.Idle();
+  CheckEq(ReadBytes(dir + "\\abc.TPR"),
+          Crlf({"$ TPR netlist of TOP (nettran stand-in)", "NET a U1<A PAD1", "NET b U2<A PAD2",
+                "NET y U3<A PAD3", "CELL U1 INV", "CELL U2 NAND2 a TOP_P4", "END"}),
+          "abc.TPR after the post-processing");
+  Check(!Exists(dir + "\\~~kvtmp.TPR"), "no scratch file left");
+
+  // ".mac to .net": the simulation include takes the place of the TPR one;
+  // no block tags are left, so nothing more is asked.
+  std::string simfile = dir + "\\scmossim.mac";
+  WriteBytes(simfile, "$ simulation technology\r\n");
+  k.Press(104);
+  AnswerInputBox(k, "sim.mac", "Specify a macro file for this function:",
+                 "\\vazevari\\nettran\\scmos\\scmossim.mac", simfile);
+  k.Idle();
+  CheckOnlyRadio(k, 104);
+  CheckEq(k.Get(102), "-m " + d + "abc.mac " + d + "abc.wir abc.net", "option line of .mac to .net");
+  CheckEq(Lines(ReadBytes(dir + "\\abc.mac"))[0], "<" + simfile + ">",
+          "the simulation include replaces the TPR include");
+  k.Press(103);
+  reminder = k.NextBox();
+  CheckEq(Describe(reminder), "[Kalvor] Click here AFTER NetTran has run.", "reminder");
+  WaitForFile(dir + "\\abc.net");
+  Kalvor::Click(reminder.hwnd, IDOK);
+  k.Answer("TOP<",
+           "Remove root module name from hierarchy? (and other changes needed for pad "
+           "order), remove *NC*\n(no connection) macros, and restore top node names?",
+           IDYES);
+  k.Answer("TPR Post Process", "Done.", IDOK);
+  k.Idle();
+  CheckEq(ReadBytes(dir + "\\abc.NET"),
+          Crlf({"$ .NET netlist of TOP (nettran stand-in)", "W a U1<A", "W b U2<A", "W y U3<A",
+                "G U1 INV a"}),
+          "abc.NET after the post-processing");
+
+  // setup: the prescan's ports in the node list; a and y are the inputs.
+  k.Press(212);
+  Box nodes = k.NextBox();
+  CheckEq(nodes.caption, "NODE LIST", "node list dialog");
+  HWND list = GetDlgItem(nodes.hwnd, 301);
+  std::vector<std::string> entries;
+  int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    char buf[256] = {0};
+    SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(buf));
+    entries.push_back(buf);
+  }
+  Check(entries == std::vector<std::string>({"a", "b", "y"}),
+        "node list holds the top ports a, b, y (" + std::to_string(count) + " entries)");
+  SendMessageA(list, LB_SETSEL, TRUE, 0);
+  SendMessageA(list, LB_SETSEL, TRUE, 2);
+  Screenshot(nodes.hwnd, "node-list.bmp");
+  Kalvor::Push(nodes.hwnd, IDOK);
+  AnswerOver(k, nodes.hwnd, "KALVOR", "Echo input ports in .TAB ?", IDNO);
+  WaitClosed(nodes.hwnd);
+  k.Answer("KALVOR", "Done.", IDOK);
+  k.Idle();
+  std::string vec = ReadBytes(dir + "\\abc.VEC");
+  CheckHasLine(vec, ".PATT  a y", "abc.VEC");
+  std::string sim = ReadBytes(dir + "\\abc.SIM");
+  for (const char* line : {"NE abc.NET", "PA abc.VEC", "RE abc.OUT"}) CheckHasLine(sim, line, "abc.SIM");
+  std::vector<std::string> sim_lines = Lines(sim);
+  auto tab = std::find(sim_lines.begin(), sim_lines.end(), ".tab");
+  Check(tab != sim_lines.end() && tab + 1 != sim_lines.end() && tab[1] == "+ b;" &&
+            (tab + 2 == sim_lines.end() || tab[2].rfind("+ ", 0) != 0),
+        "abc.SIM: .tab followed by the one node that is not an input, + b;");
+
+  // extract: a zero step is refused and the dialog stays; then every 100
+  // time units the latest line before the point.
+  WriteBytes(dir + "\\abc.OUT",
+             Crlf({"time a b y", "50 1 0 1", "150 0 0 0", "420 1 1 0"}));
+  k.Press(215);
+  Box ext = k.NextBox();
+  CheckEq(ext.caption, "Extract from GateSim .OUT", "extract dialog");
+  CheckEq(Field(ext.hwnd, 105), "abc.OUT", "From: field");
+  CheckEq(Field(ext.hwnd, 104), "abc.DOC", "To: field");
+  SetField(ext.hwnd, 101, "100");
+  SetField(ext.hwnd, 102, "0");
+  SendMessageA(ext.hwnd, WM_COMMAND, MAKEWPARAM(103, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(ext.hwnd, 103)));
+  Check(Ticked(ext.hwnd, 103), "the check box toggles on a click");
+  Screenshot(ext.hwnd, "extract-dialog.bmp");
+  Kalvor::Push(ext.hwnd, IDOK);
+  AnswerOver(k, ext.hwnd, "KALVOR", "Must specify positive Delta Time", IDOK);
+  Check(IsWindowVisible(ext.hwnd), "the extract dialog stays after a zero step");
+  SetField(ext.hwnd, 102, "100");
+  Kalvor::Push(ext.hwnd, IDOK);
+  AnswerOver(k, ext.hwnd, "KALVOR", "View extracted data now?", IDNO);
+  WaitClosed(ext.hwnd);
+  k.Idle();
+  CheckEq(ReadBytes(dir + "\\abc.DOC"), Crlf({"     100 50 1 0 1", "     400 150 0 0 0"}),
+          "abc.DOC with the latest line before 100 and 400");
+
+  k.Menu(2);
+  Check(k.WaitExit() == 0, "exit code 0");
+}
+
+// "EDIF to .mac" on the example design, with the answers of the example's
+// run script: the result is byte for byte what the command-line program
+// writes.
+void EdifImport() {
+  std::string dir = Dir("edif");
+  CopyBytes(g_examples + "\\counter.edf", dir + "\\counter.edf");
+  CopyBytes(g_examples + "\\counter_base.mac", dir + "\\counter_base.mac");
+  WriteProfileStringA("RDMX", "func_macs", "c:\\tech\\tpr.mac");
+  WriteProfileStringA("RDMX", "pri_macs", nullptr);
+  WriteProfileStringA("RDMX", "pad_macs", "pads.mac");
+
+  Kalvor k;
+  k.Start(dir + "\\counter.edf");
+  CheckEq(k.Get(101), "counter", "test ID");
+  k.Press(115);
+  k.Idle();
+  CheckEq(k.Get(102), "edif import", "option line of EDIF to .mac");
+  k.Press(103);
+
+  // The progress window is up while the import asks.
+  Box base = k.NextBox();
+  CheckEq(Describe(base),
+          "[EDIF to MAC conversion] Do you want to specify a base macro file to identify "
+          "bottom cells and re-order parameters?",
+          "base file question");
+  std::vector<HWND> progress;
+  for (HWND w : TopWindows(k.pid(), "#32770")) {
+    if (Caption(w) == "Progress") progress.push_back(w);
+  }
+  Check(progress.size() == 1, "one progress window during the import");
+  CheckEq(Field(progress[0], 103), "Converting:", "progress operation");
+  CheckEq(Lower(Field(progress[0], 102)), ShortLowerDir(dir) + "counter.edf", "progress file");
+  Screenshot(progress[0], "edif-progress.bmp");
+  Kalvor::Click(base.hwnd, IDYES);
+  k.ChooseFile(dir + "\\counter_base.mac");
+
+  Box includes = k.NextBox();
+  CheckEq(includes.caption, "Macro Include Files", "include dialog");
+  CheckEq(Field(includes.hwnd, 101), "c:\\tech\\tpr.mac", "field 101 from func_macs");
+  CheckEq(Field(includes.hwnd, 102), "", "field 102 from pri_macs (none)");
+  CheckEq(Field(includes.hwnd, 103), "counter_base.mac",
+          "field 103: the chosen base file without the test directory");
+  CheckEq(Field(includes.hwnd, 104), "pads.mac", "field 104 from pad_macs");
+  std::vector<std::string> labels = StaticTexts(includes.hwnd);
+  for (const char* label : {"tech->func.", "(tpr,sim,spc)", "(tech to function, e.g. scms2tpr.mac)",
+                            "TIB->tech:", "EDIF->TIB:  ", "Pads:"}) {
+    Check(std::find(labels.begin(), labels.end(), label) != labels.end(),
+          std::string("include dialog shows the label \"") + label + "\"");
+  }
+  Screenshot(includes.hwnd, "macro-include-files.bmp");
+  SetField(includes.hwnd, 101, "");
+  SetField(includes.hwnd, 104, "");
+  Kalvor::Click(includes.hwnd, IDOK);
+
+  Box done = k.NextBox();
+  CheckEq(done.caption, "EDIF Conversion Done.", "summary caption");
+  std::string out_line = "Output file: " + ShortLowerDir(dir) + "counter.mac\n";
+  Check(Lower(done.text).rfind(Lower(out_line), 0) == 0, "summary names the output: " + done.text);
+  // The rest of the summary (top cell, warnings, replaced cells) as the
+  // command-line program reported it.
+  std::string cli = ReadBytes(g_expected + "\\summary.txt");
+  while (!cli.empty() && cli.back() == '\n') cli.pop_back();
+  std::size_t cut = cli.find('\n');
+  CheckEq(done.text.substr(done.text.find('\n') + 1),
+          cut == std::string::npos ? "" : cli.substr(cut + 1), "summary after the output line");
+  Kalvor::Click(done.hwnd, IDOK);
+  k.Idle();
+  for (HWND w : TopWindows(k.pid(), "#32770")) {
+    Check(Caption(w) != "Progress", "the progress window is closed after the import");
+  }
+  Check(ReadBytes(dir + "\\counter.mac") == ReadBytes(g_expected + "\\counter.mac"),
+        "counter.mac equals the command-line program's");
+  Check(ReadBytes(dir + "\\counter.wir") == ReadBytes(g_expected + "\\counter.wir"),
+        "counter.wir equals the command-line program's");
+  CheckEq(Ini("func_macs"), "", "WIN.INI func_macs after erasing the field");
+  CheckEq(Ini("pad_macs"), "", "WIN.INI pad_macs after erasing the field");
+
+  k.Menu(2);
+  Check(k.WaitExit() == 0, "exit code 0");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 6) {
-    std::fprintf(stderr, "usage: kvdriver KALVOR.EXE KVKIT.EXE WORK-DIR ARTEFACT-DIR CORPUS-DIR\n");
+  if (argc != 9) {
+    std::fprintf(stderr,
+                 "usage: kvdriver KALVOR.EXE KVKIT.EXE WORK-DIR ARTEFACT-DIR CORPUS-DIR "
+                 "EXAMPLES-DIR EXPECTED-DIR NETTRAN.EXE\n");
     return 2;
   }
   g_exe = argv[1];
@@ -907,6 +1261,9 @@ int main(int argc, char** argv) {
   g_work = argv[3];
   g_artefacts = argv[4];
   g_corpus = argv[5];
+  g_examples = argv[6];
+  g_expected = argv[7];
+  g_nettran = argv[8];
 
   struct Scenario {
     const char* name;
@@ -922,6 +1279,8 @@ int main(int argc, char** argv) {
       {"dialog templates", Templates},
       {"input box", InputBoxes},
       {"parameter dialogs", ParameterDialogs},
+      {".mac to .tpr and .net with the translator, setup, extract", TprNetlist},
+      {"EDIF to .mac on the example design", EdifImport},
   };
   int passed = 0;
   int failed = 0;

@@ -9,6 +9,7 @@
 #include "edif/mac_dialog.h"
 #include "edif/mac_dialog_ids.h"
 #include "edif_test_support.h"
+#include "text/strings.h"
 
 namespace kalvor {
 namespace {
@@ -158,6 +159,40 @@ TEST(EdifImport, IncludeDialogFields) {
   model.OnInit(other);
   model.OnCommand(kIdCancel, other);
   EXPECT_EQ(other.result(), -1);
+}
+
+// A file system whose long directory "C:\Design Files" has the short form
+// "C:\DESIGN~1".
+class ShortFormFileSystem : public PosixFileSystem {
+ public:
+  bool ShortPath(const std::string& path, std::string& result) override {
+    result = EqualNoCase(path, "C:\\Design Files") ? "C:\\DESIGN~1" : path;
+    return true;
+  }
+};
+
+TEST(EdifImport, BaseFileInTheTestDirectoryGivenInLongForm) {
+  TestApp t;
+  ShortFormFileSystem fs;
+  App app(Platform{t.ui, t.profile, t.shell, fs}, PathStyle::kWindows);
+  app.state.test_dir = "c:\\design~1\\";
+  struct Case {
+    std::string chosen;
+    std::string shown;
+  } cases[] = {
+      {"C:\\Design Files\\counter_base.mac", "counter_base.mac"},  // long form
+      {"c:\\design~1\\lib\\base.mac", "lib\\base.mac"},           // short form
+      {"C:\\Other\\base.mac", "C:\\Other\\base.mac"},              // elsewhere
+      {"C:base.mac", "C:base.mac"},                                  // no directory
+  };
+  for (const Case& c : cases) {
+    MacIncludes inc;
+    inc.base = c.chosen;
+    MacDlgModel model(app, inc);
+    TableView view;
+    model.OnInit(view);
+    EXPECT_EQ(view.GetText(macdlg::kBaseMacs), c.shown) << c.chosen;
+  }
 }
 
 TEST(EdifImport, UnwrappableLineClosesTheOutput) {
