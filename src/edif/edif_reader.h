@@ -7,10 +7,11 @@
 #include <functional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 
 #include "app/state.h"
 #include "edif/edif_limits.h"
+#include "edif/flat_index.h"
 #include "edif/edif_lookups.h"
 #include "edif/edif_tables.h"
 #include "edif/edif_tokens.h"
@@ -46,7 +47,8 @@ class EdifReader {
   // The keyword of the next list opening at depth >= level, or false once
   // a ")" takes the depth below the level (or at the end of the file).
   bool NextListHead(int level, std::string& keyword);
-  // The name after the next list head `keyword` (letter case ignored)
+  // The name after the next list head `keyword` (given in lower case; the
+  // file's letter case is ignored)
   // within the current list.
   bool Find(std::string_view keyword, EdifName& name);
   bool Find(std::string_view keyword, std::string& name);
@@ -66,12 +68,14 @@ class EdifReader {
 
  private:
   EdifTokens::Kind Token(std::string_view& text);
+  // As the public one; `keyword` is valid until the next token.
+  bool NextListHead(int level, std::string_view& keyword);
   bool ReadPort(std::vector<ArrayPort>& arrays);
   bool ReadNet(const std::vector<ArrayPort>& own_arrays);
   // The name of bit `name` (a member) of instance `instance` (empty: of
   // the cell itself).
-  std::string MemberName(const EdifName& name, const std::string& instance,
-                         const std::vector<ArrayPort>& own_arrays);
+  void MemberName(const EdifName& name, const std::string& instance,
+                  const std::vector<ArrayPort>& own_arrays, std::string& out);
   bool Stop(const std::string& text, const std::string& caption, int type);
 
   EdifTokens tokens_;
@@ -80,9 +84,15 @@ class EdifReader {
   EdifLookups& lookups_;
   CellTable& cells_;
   CellContents& cell_;
-  std::unordered_map<std::string, long> instance_index_;  // built when a member needs it
+  // Instance names to the first instance of that name, built when a member
+  // needs it, and per instance the cell table entry of its cell (-2: not
+  // looked up yet; the cell table does not change while a cell is read).
+  FlatIndex instance_index_;
+  std::vector<long> instance_cell_;
   std::size_t indexed_instances_ = 0;
-  std::string keyword_;
+  EdifName scratch_name_;  // for the plain-string ReadName and Find
+  std::string nodes_;      // the node list of the net being read
+  std::string member_;     // the name of a member port
   bool failed_ = false;
   bool have_cell_ = false;
 };

@@ -91,5 +91,41 @@ TEST(EdifDifferential, GeneratedNetlistsWithBaseFile) {
   }
 }
 
+// Node words that can be split more than one way: instance and port names
+// holding "<", an instance name with a blank, two instances of one name,
+// and a net that names an instance before it is declared.
+TEST(EdifDifferential, InstanceAndPortNamesThatOverlap) {
+  const std::string cell =
+      "(viewRef net (cellRef INV (libraryRef LIB)))";
+  const std::string edif =
+      "(edif t (edifVersion 2 0 0) (edifLevel 0) (keywordMap (keywordLevel 0))\n"
+      " (library LIB (edifLevel 0) (technology (numberDefinition))\n"
+      "  (cell INV (cellType GENERIC) (view net (viewType NETLIST) (interface\n"
+      "   (port A (direction INPUT)) (port p<q (direction INPUT)) (port Y (direction OUTPUT))))))\n"
+      " (library WORK (edifLevel 0) (technology (numberDefinition))\n"
+      "  (cell TOP (cellType GENERIC) (view net (viewType NETLIST)\n"
+      "   (interface (port IN (direction INPUT)) (port OUT (direction OUTPUT)))\n"
+      "   (contents\n"
+      "    (net early (joined (portRef A (instanceRef late)) (portRef IN)))\n"
+      "    (instance u " + cell + ")\n"
+      "    (instance u<1 " + cell + ")\n"
+      "    (instance \"a b\" " + cell + ")\n"
+      "    (instance dup " + cell + ")\n"
+      "    (instance dup " + cell + ")\n"
+      "    (instance late " + cell + ")\n"
+      "    (net n1 (joined (portRef Y (instanceRef u)) (portRef p<q (instanceRef u<1))\n"
+      "      (portRef A (instanceRef dup))))\n"
+      "    (net n2 (joined (portRef 1<p<q (instanceRef u)) (portRef Y (instanceRef u<1))\n"
+      "      (portRef A (instanceRef \"a b\"))))\n"
+      "    (net n3 (joined (portRef Y (instanceRef dup)) (portRef OUT)\n"
+      "      (portRef p<q (instanceRef \"a b\"))))\n"
+      "    (net n4 (joined (portRef Y (instanceRef \"a b\")) (portRef A (instanceRef u<1))\n"
+      "      (portRef Y (instanceRef late)))))))))\n"
+      " (design TOP (cellRef TOP (libraryRef WORK))))\n";
+  Result r = ExpectSame(edif, "", "overlapping names");
+  // Both instances named dup take their ports from the first nets that hold them.
+  EXPECT_NE(r.mac.find("<dup INV n1 NCX"), std::string::npos) << r.mac;
+}
+
 }  // namespace
 }  // namespace kalvor
