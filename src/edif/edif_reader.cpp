@@ -49,12 +49,6 @@ EdifReader::EdifReader(File& file, App& app, const EdifLimits& limits,
                        EdifLookups& lookups, CellTable& cells, CellContents& cell)
     : tokens_(file), app_(app), limits_(limits), lookups_(lookups), cells_(cells), cell_(cell) {}
 
-EdifTokens::Kind EdifReader::Token(std::string_view& text) {
-  EdifTokens::Kind k = tokens_.Next(text);
-  if (k == EdifTokens::Kind::kNone) CheckTokens();
-  return k;
-}
-
 void EdifReader::CheckTokens() {
   if (tokens_.unclosed_quote() && !failed_) {
     app_.Notify(tokens_.unclosed_text(), "quoted string spans too many lines",

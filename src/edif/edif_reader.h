@@ -67,7 +67,11 @@ class EdifReader {
   EdifTokens& tokens() { return tokens_; }
 
  private:
-  EdifTokens::Kind Token(std::string_view& text);
+  EdifTokens::Kind Token(std::string_view& text) {
+    EdifTokens::Kind k = tokens_.Next(text);
+    if (k == EdifTokens::Kind::kNone) CheckTokens();
+    return k;
+  }
   // As the public one; `keyword` is valid until the next token.
   bool NextListHead(int level, std::string_view& keyword);
   bool ReadPort(std::vector<ArrayPort>& arrays);

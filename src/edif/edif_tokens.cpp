@@ -161,10 +161,12 @@ bool EdifTokens::AppendNextLine() {
   return true;
 }
 
-EdifTokens::Kind EdifTokens::Next(std::string_view& text) {
+EdifTokens::Kind EdifTokens::NextToken(std::string_view& text) {
   if (unclosed_quote_) return Kind::kNone;
   for (;;) {
+    // Indentation comes in long runs of blanks: eight at a time first.
     std::size_t skip = 0;
+    while (skip + 8 <= rest_.size() && std::memcmp(rest_.data() + skip, "        ", 8) == 0) skip += 8;
     while (skip < rest_.size() && rest_[skip] == ' ') ++skip;
     rest_.remove_prefix(skip);
     if (rest_.empty()) {

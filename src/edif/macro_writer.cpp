@@ -25,7 +25,11 @@ bool WriteMacro(EdifRun& run, File& out, InstanceStep step, void* step_context) 
   bool no_port = true;
   // Port orders of the cells instantiated here; the tables they come from
   // do not change while the macro is written.
-  std::unordered_map<std::string, PortOrder> orders;
+  struct Order {
+    PortOrder order;
+    std::vector<std::string_view> words;  // of order.ports, split once
+  };
+  std::unordered_map<std::string, Order> orders;
   std::vector<std::string> buffers;
   std::string line;
   std::string made;  // a node name made up here
@@ -41,9 +45,10 @@ bool WriteMacro(EdifRun& run, File& out, InstanceStep step, void* step_context) 
     if (order == orders.end()) {
       std::optional<PortOrder> found = FindPortOrder(run, inst.cell);
       if (!found) return false;
-      order = orders.emplace(inst.cell, std::move(*found)).first;
+      order = orders.emplace(inst.cell, Order{std::move(*found), {}}).first;
+      order->second.words = SplitWords(order->second.order.ports);
     }
-    for (std::string_view port : SplitWords(order->second.ports)) {
+    for (std::string_view port : order->second.words) {
       long net = run.lookups.FindNetOfPort(cell, i, port);
       std::string_view node;
       long fanout = 0;
@@ -51,7 +56,7 @@ bool WriteMacro(EdifRun& run, File& out, InstanceStep step, void* step_context) 
         node = cell.nets[static_cast<std::size_t>(net)].name;
         fanout = cell.nets[static_cast<std::size_t>(net)].fanout;
       } else {
-        made = UnconnectedPort(run, std::string(port), inst.cell, order->second.reorder);
+        made = UnconnectedPort(run, std::string(port), inst.cell, order->second.order.reorder);
         node = made;
       }
       node = ApplySupplyRule(run.app, node);
