@@ -42,7 +42,8 @@ bool EdifLineSource::Fill(std::size_t need) {
       chunk = static_cast<std::size_t>(left) + 1;
     }
     if (buf_.size() - end_ < chunk) buf_.resize(std::max(buf_.size() * 2, end_ + chunk));
-    std::size_t got = file_.Read(buf_.data() + end_, chunk);
+    // At most a chunk per read, so the file's own buffer stays small.
+    std::size_t got = file_.Read(buf_.data() + end_, std::min(chunk, kChunk));
     if (got == 0) eof_ = true;
     end_ += got;
   }
