@@ -264,11 +264,15 @@ class PortIndex {
       while (i < text.size()) {
         while (i < text.size() && text[i] == ' ') ++i;
         std::size_t start = i;
-        while (i < text.size() && text[i] != ' ') ++i;
+        std::size_t first_lt = std::string_view::npos;
+        std::size_t lts = 0;
+        for (; i < text.size() && text[i] != ' '; ++i) {
+          if (text[i] == '<' && lts++ == 0) first_lt = i - start;
+        }
         // Every "<" of the word may end the instance name.
         std::string_view word = text.substr(start, i - start);
-        for (std::size_t lt = word.find('<'); lt != std::string_view::npos;
-             lt = word.find('<', lt + 1)) {
+        for (std::size_t lt = first_lt; lt != std::string_view::npos;
+             lt = lts > 1 ? word.find('<', lt + 1) : std::string_view::npos) {
           std::uint64_t h = HashBytes(word.substr(0, lt));
           names_.Prefetch(h);
           pending_.push_back({word, lt, h});

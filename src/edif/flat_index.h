@@ -74,7 +74,7 @@ class FlatIndex {
     for (std::size_t i = h & mask_;; i = (i + 1) & mask_) {
       const Slot& s = slots_[i];
       if (s.value < 0) return -1;
-      if (s.tag == tag && KeyOf(s) == key) return s.value;
+      if (s.tag == tag && SameKey(s, key)) return s.value;
     }
   }
   // Adds `key` (known to be absent) with `value`.
@@ -92,7 +92,7 @@ class FlatIndex {
     std::uint32_t tag = static_cast<std::uint32_t>(h >> 32);
     std::size_t i = h & mask_;
     for (; slots_[i].value >= 0; i = (i + 1) & mask_) {
-      if (slots_[i].tag == tag && KeyOf(slots_[i]) == key) return slots_[i].value;
+      if (slots_[i].tag == tag && SameKey(slots_[i], key)) return slots_[i].value;
     }
     Put(i, h, key, value);
     return value;
@@ -137,6 +137,18 @@ class FlatIndex {
     std::uint32_t len;
     std::memcpy(&len, s.key, sizeof len);
     return std::string_view(s.key + sizeof len, len);
+  }
+  // Keys are mostly a few characters long: compared here rather than by a
+  // library call.
+  static bool SameKey(const Slot& s, std::string_view key) {
+    std::uint32_t len;
+    std::memcpy(&len, s.key, sizeof len);
+    if (len != key.size()) return false;
+    const char* a = s.key + sizeof len;
+    for (std::size_t i = 0; i < key.size(); ++i) {
+      if (a[i] != key[i]) return false;
+    }
+    return true;
   }
   void Resize(std::size_t size) {
     std::vector<Slot> old;
