@@ -229,16 +229,12 @@ void EdifReader::MemberName(const EdifName& name, const std::string& instance,
   if (!instance.empty()) {
     arrays = nullptr;
     for (; indexed_instances_ < cell_.instances.size(); ++indexed_instances_) {
-      instance_index_.FindOrAdd(cell_.instances[indexed_instances_].name,
-                                static_cast<long>(indexed_instances_));
-      instance_cell_.push_back(-2);
+      const Instance& inst = cell_.instances[indexed_instances_];
+      if (instance_index_.Find(inst.name) >= 0) continue;  // the first of a name counts
+      instance_index_.Add(inst.name, lookups_.FindCell(cells_, inst.cell) + 1);
     }
-    long at = instance_index_.Find(instance);
-    if (at >= 0) {
-      long& c = instance_cell_[static_cast<std::size_t>(at)];
-      if (c == -2) c = lookups_.FindCell(cells_, cell_.instances[static_cast<std::size_t>(at)].cell);
-      if (c >= 0) arrays = &cells_.entries[static_cast<std::size_t>(c)].arrays;
-    }
+    long c = instance_index_.Find(instance) - 1;
+    if (c >= 0) arrays = &cells_.entries[static_cast<std::size_t>(c)].arrays;
   }
   if (arrays && AllDigits(name.member_index)) {
     for (const ArrayPort& a : *arrays) {
@@ -313,7 +309,6 @@ bool EdifReader::ReadCell() {
   have_cell_ = true;
   cell_.Clear();
   instance_index_.Clear();
-  instance_cell_.clear();
   indexed_instances_ = 0;
   cell_.name = name;
   cell_.header = ".macro " + name;

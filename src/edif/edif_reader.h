@@ -88,11 +88,10 @@ class EdifReader {
   EdifLookups& lookups_;
   CellTable& cells_;
   CellContents& cell_;
-  // Instance names to the first instance of that name, built when a member
-  // needs it, and per instance the cell table entry of its cell (-2: not
-  // looked up yet; the cell table does not change while a cell is read).
+  // Instance names to the cell table entry of the first instance of that
+  // name, plus 1 (0: no such cell); built when a member needs it (the cell
+  // table does not change while a cell is read).
   FlatIndex instance_index_;
-  std::vector<long> instance_cell_;
   std::size_t indexed_instances_ = 0;
   EdifName scratch_name_;  // for the plain-string ReadName and Find
   std::string nodes_;      // the node list of the net being read
