@@ -12,28 +12,29 @@
 
 namespace kalvor {
 
-// Copies of strings that keep their address until Reset.
+// Room for strings that keep their address until Reset.
 class Arena {
  public:
-  std::string_view Copy(std::string_view s) {
-    char* at = Room(s.size());
-    std::copy(s.begin(), s.end(), at);
-    return std::string_view(at, s.size());
-  }
   char* Room(std::size_t n) {
+    if (n > kBlock / 4) {
+      large_.push_back(std::unique_ptr<char[]>(new char[n]));
+      return large_.back().get();
+    }
     if (n > room_) {
-      std::size_t size = n > kBlock / 4 ? n : kBlock;
-      blocks_.push_back(std::unique_ptr<char[]>(new char[size]));
-      next_ = blocks_.back().get();
-      room_ = size;
+      if (used_ == blocks_.size()) blocks_.push_back(std::unique_ptr<char[]>(new char[kBlock]));
+      next_ = blocks_[used_++].get();
+      room_ = kBlock;
     }
     char* at = next_;
     next_ += n;
     room_ -= n;
     return at;
   }
-  void Reset() {
-    blocks_.clear();
+  // Forgets every string; with `keep` the blocks stay for the next use.
+  void Reset(bool keep = false) {
+    large_.clear();
+    if (!keep) blocks_.clear();
+    used_ = 0;
     next_ = nullptr;
     room_ = 0;
   }
@@ -41,6 +42,8 @@ class Arena {
  private:
   static constexpr std::size_t kBlock = 1 << 20;
   std::vector<std::unique_ptr<char[]>> blocks_;
+  std::vector<std::unique_ptr<char[]>> large_;
+  std::size_t used_ = 0;  // blocks of blocks_ handed out
   char* next_ = nullptr;
   std::size_t room_ = 0;
 };
@@ -107,11 +110,18 @@ class FlatIndex {
     (void)h;
 #endif
   }
+  // Empties the index. A table that was well used is kept for the next
+  // fill (a fresh one costs the system new pages); others are freed.
   void Clear() {
-    std::vector<Slot>().swap(slots_);  // sized anew for the next cell
-    mask_ = 0;
+    bool keep = slots_.size() > 64 && count_ * 8 >= slots_.size();
+    if (keep) {
+      std::fill(slots_.begin(), slots_.end(), Slot());
+    } else {
+      std::vector<Slot>().swap(slots_);
+      mask_ = 0;
+    }
     count_ = 0;
-    keys_.Reset();
+    keys_.Reset(keep);
   }
   void Reserve(std::size_t n) {
     std::size_t size = 64;
