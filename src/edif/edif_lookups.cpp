@@ -1,5 +1,6 @@
 #include "edif/edif_lookups.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -211,15 +212,24 @@ class PortIndex {
     Update(cell);
     long id = port_ids_.Find(port);
     if (id < 0) return -1;
+    const std::uint32_t port_id = static_cast<std::uint32_t>(id);
     std::uint32_t group = group_of_[instance];
-    for (std::uint32_t k = start_[group]; k < start_[group + 1]; ++k) {
-      if (entries_[k].port == static_cast<std::uint32_t>(id)) return static_cast<long>(entries_[k].net);
+    auto begin = entries_.begin() + start_[group];
+    auto end = entries_.begin() + start_[group + 1];
+    if (end - begin > kScan) {
+      auto it = std::lower_bound(begin, end, port_id,
+                                 [](const Entry& e, std::uint32_t p) { return e.port < p; });
+      return it != end && it->port == port_id ? static_cast<long>(it->net) : -1;
+    }
+    for (auto it = begin; it != end; ++it) {
+      if (it->port == port_id) return static_cast<long>(it->net);
     }
     return -1;
   }
   void Invalidate() { built_ = false; }
 
  private:
+  static constexpr long kScan = 16;  // groups up to this size are scanned in order
   struct Entry {
     std::uint32_t net;
     std::uint32_t port;  // number of the port name in port_ids_
@@ -293,6 +303,16 @@ class PortIndex {
     entries_.resize(found_.size());
     std::vector<std::uint32_t> next(start_.begin(), start_.end() - 1);
     for (const Found& f : found_) entries_[next[f.group]++] = f.entry;
+    // Large groups (instances with many ports) are searched by halving:
+    // sorted by port, then net, so the first of a port has the lowest net.
+    for (std::size_t g = 0; g < instances_; ++g) {
+      auto begin = entries_.begin() + start_[g];
+      auto end = entries_.begin() + start_[g + 1];
+      if (end - begin <= kScan) continue;
+      std::sort(begin, end, [](const Entry& a, const Entry& b) {
+        return a.port != b.port ? a.port < b.port : a.net < b.net;
+      });
+    }
   }
 
   FlatIndex names_;     // instance names to their group

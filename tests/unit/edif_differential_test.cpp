@@ -127,5 +127,36 @@ TEST(EdifDifferential, InstanceAndPortNamesThatOverlap) {
   EXPECT_NE(r.mac.find("<dup INV n1 NCX"), std::string::npos) << r.mac;
 }
 
+// Instances with many ports, connected in an order unlike their port
+// list, one port in two nets (the first net counts) and one port open.
+TEST(EdifDifferential, InstanceWithManyPorts) {
+  std::string edif =
+      "(edif t (edifVersion 2 0 0) (edifLevel 0) (keywordMap (keywordLevel 0))\n"
+      " (library LIB (edifLevel 0) (technology (numberDefinition))\n"
+      "  (cell WIDE (cellType GENERIC) (view net (viewType NETLIST) (interface\n";
+  for (int p = 0; p < 40; ++p) edif += "   (port P" + std::to_string(p) + " (direction INPUT))\n";
+  edif +=
+      "  ))))\n"
+      " (library WORK (edifLevel 0) (technology (numberDefinition))\n"
+      "  (cell TOP (cellType GENERIC) (view net (viewType NETLIST) (interface)\n"
+      "   (contents\n"
+      "    (instance w (viewRef net (cellRef WIDE (libraryRef LIB))))\n"
+      "    (instance v (viewRef net (cellRef WIDE (libraryRef LIB))))\n";
+  for (int k = 0; k < 39; ++k) {
+    edif += "    (net m" + std::to_string(k) + " (joined (portRef P" + std::to_string(39 - k) +
+            " (instanceRef w)) (portRef P" + std::to_string(k) + " (instanceRef v))))\n";
+  }
+  edif +=
+      "    (net again (joined (portRef P3 (instanceRef w)) (portRef P0 (instanceRef w))))))))\n"
+      " (design TOP (cellRef TOP (libraryRef WORK))))\n";
+  Result r = ExpectSame(edif, "", "many ports");
+  // P3 of w is in m36 and in again: m36 comes first. P0 of w is only in
+  // again. The line is read with its continuations joined.
+  std::string mac = r.mac;
+  for (std::size_t at; (at = mac.find("\r\n+")) != std::string::npos;) mac.replace(at, 3, " ");
+  EXPECT_NE(mac.find("<w WIDE again m38 m37 m36"), std::string::npos) << r.mac;
+  EXPECT_NE(mac.find(" m4 m3 m2 m1 m0"), std::string::npos) << r.mac;
+}
+
 }  // namespace
 }  // namespace kalvor
