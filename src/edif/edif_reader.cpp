@@ -223,19 +223,16 @@ bool EdifReader::ReadPort(std::vector<ArrayPort>& arrays) {
   return true;
 }
 
-void EdifReader::MemberName(const EdifName& name, const std::string& instance,
-                            const std::vector<ArrayPort>& own_arrays, std::string& out) {
-  const std::vector<ArrayPort>* arrays = &own_arrays;
-  if (!instance.empty()) {
-    arrays = nullptr;
-    for (; indexed_instances_ < cell_.instances.size(); ++indexed_instances_) {
-      const Instance& inst = cell_.instances[indexed_instances_];
-      if (instance_index_.Find(inst.name) >= 0) continue;  // the first of a name counts
-      instance_index_.Add(inst.name, lookups_.FindCell(cells_, inst.cell) + 1);
-    }
-    long c = instance_index_.Find(instance) - 1;
-    if (c >= 0) arrays = &cells_.entries[static_cast<std::size_t>(c)].arrays;
+void EdifReader::IndexInstances() {
+  for (; indexed_instances_ < cell_.instances.size(); ++indexed_instances_) {
+    const Instance& inst = cell_.instances[indexed_instances_];
+    if (instance_index_.Find(inst.name) >= 0) continue;  // the first of a name counts
+    instance_index_.Add(inst.name, lookups_.FindCell(cells_, inst.cell) + 1);
   }
+}
+
+void EdifReader::MemberName(const EdifName& name, const std::vector<ArrayPort>* arrays,
+                            std::string& out) {
   if (arrays && AllDigits(name.member_index)) {
     for (const ArrayPort& a : *arrays) {
       if (!EqualNoCase(a.id, name.member_id)) continue;
@@ -254,25 +251,34 @@ bool EdifReader::ReadNet(const std::vector<ArrayPort>& own_arrays) {
   EdifName net_name;
   if (!ReadName(net_name)) return !failed_;
   std::string n = std::move(net_name.text);
-  std::string& nodes = nodes_;
-  nodes.assign(1, ' ');
   long count = 0;
   long external = 0;
-  EdifName port;
   EdifName ref;
-  std::string r;
-  while (Find("portref", port)) {
+  // Members of instance ports are named once the whole net is read, so
+  // that the instance lookups of the net wait for memory together.
+  std::size_t used = 0;
+  for (;;) {
+    if (used == refs_.size()) refs_.emplace_back();
+    PortRefText& pr = refs_[used];
+    if (!Find("portref", pr.port)) break;
+    ++used;
     const int level = tokens_.depth();
     ++count;
-    r.clear();
-    if (Find("instanceref", ref)) r.assign(ref.text);
-    const std::string* pp = &port.text;
-    if (port.is_member) {
-      MemberName(port, r, own_arrays, member_);
-      pp = &member_;
+    pr.instance.clear();
+    if (Find("instanceref", ref)) pr.instance.assign(ref.text);
+    pr.deferred = false;
+    if (!pr.port.is_member) {
+      pr.node.assign(pr.port.text);
+    } else if (pr.instance.empty()) {
+      MemberName(pr.port, &own_arrays, pr.node);
+    } else {
+      IndexInstances();
+      pr.hash = HashBytes(pr.instance);
+      instance_index_.Prefetch(pr.hash);
+      pr.deferred = true;
     }
-    const std::string& p = *pp;
-    if (r.empty()) {
+    if (pr.instance.empty()) {
+      const std::string& p = pr.node;
       ++external;
       if (!EqualNoCase(p, n)) {
         if (external > 1) {
@@ -287,14 +293,24 @@ bool EdifReader::ReadNet(const std::vector<ArrayPort>& own_arrays) {
       }
     }
     SkipTo(level - 1);
-    if (!r.empty()) {
-      nodes += r;
-      nodes += '<';
-    }
-    nodes += p;
-    nodes += ' ';
   }
   if (failed_) return false;
+  std::string& nodes = nodes_;
+  nodes.assign(1, ' ');
+  for (std::size_t k = 0; k < used; ++k) {
+    PortRefText& pr = refs_[k];
+    if (pr.deferred) {
+      long c = instance_index_.Find(pr.instance, pr.hash) - 1;
+      MemberName(pr.port, c >= 0 ? &cells_.entries[static_cast<std::size_t>(c)].arrays : nullptr,
+                 pr.node);
+    }
+    if (!pr.instance.empty()) {
+      nodes += pr.instance;
+      nodes += '<';
+    }
+    nodes += pr.node;
+    nodes += ' ';
+  }
   if (static_cast<long>(cell_.nets.size()) >= limits_.nets) {
     return Stop("Too many nodes in this cell", cell_.name, box::kOk | box::kIconError);
   }

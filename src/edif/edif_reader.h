@@ -4,6 +4,7 @@
 // lists are passed over token by token, so lists nested in them are seen.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -76,10 +77,11 @@ class EdifReader {
   bool NextListHead(int level, std::string_view& keyword);
   bool ReadPort(std::vector<ArrayPort>& arrays);
   bool ReadNet(const std::vector<ArrayPort>& own_arrays);
-  // The name of bit `name` (a member) of instance `instance` (empty: of
-  // the cell itself).
-  void MemberName(const EdifName& name, const std::string& instance,
-                  const std::vector<ArrayPort>& own_arrays, std::string& out);
+  // The name of bit `name` (a member) of a port whose bus ports are
+  // `arrays` (none: the member's own text).
+  void MemberName(const EdifName& name, const std::vector<ArrayPort>* arrays, std::string& out);
+  // Adds the instances read since the last call to instance_index_.
+  void IndexInstances();
   bool Stop(const std::string& text, const std::string& caption, int type);
 
   EdifTokens tokens_;
@@ -95,7 +97,15 @@ class EdifReader {
   std::size_t indexed_instances_ = 0;
   EdifName scratch_name_;  // for the plain-string ReadName and Find
   std::string nodes_;      // the node list of the net being read
-  std::string member_;     // the name of a member port
+  // The portRefs of the net being read.
+  struct PortRefText {
+    EdifName port;
+    std::string instance;  // empty: a port of the cell itself
+    std::string node;      // the port's name in the node list
+    std::uint64_t hash = 0;
+    bool deferred = false;  // a member whose name waits for the instance lookup
+  };
+  std::vector<PortRefText> refs_;  // reused from net to net
   bool failed_ = false;
   bool have_cell_ = false;
 };
