@@ -2,7 +2,8 @@
 //   edif_import_bench gen OUT.edf MEGABYTES   writes a generated netlist of about that size
 //   edif_import_bench import FILE.edf         imports it (macro file and wire list written
 //                                             beside it), capacities raised, no questions
-//   edif_import_bench readline FILE           reads the file once with ReadLine (4096)
+//   edif_import_bench readline FILE           reads the file once with ReadLine at the
+//                                             import's read size (4095)
 // Each prints one line: what, bytes, wall seconds, CPU seconds, peak resident KB.
 #include <sys/resource.h>
 
@@ -129,7 +130,7 @@ int ReadLines(const std::string& path) {
   if (!f.Open(path, File::Mode::kRead)) return 1;
   std::string line;
   long long lines = 0;
-  while (ReadLine(f, line, 4096)) ++lines;
+  while (ReadLine(f, line, 4095)) ++lines;
   if (lines == 0) return 1;
   return Report("readline", path, start, cpu);
 }

@@ -1,11 +1,13 @@
 #include "edif/edif_lookups.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <memory>
 #include <unordered_map>
 #include <vector>
 
+#include "edif/flat_index.h"
 #include "text/strings.h"
 
 namespace kalvor {
@@ -33,125 +35,15 @@ std::optional<std::string> ScanRenameList(std::string_view list, std::string_vie
   return std::string(value.substr(0, value.find(' ')));
 }
 
-namespace {
-
-// Copies of strings that keep their address until Reset.
-class Arena {
- public:
-  std::string_view Copy(std::string_view s) {
-    char* at = Room(s.size());
-    std::copy(s.begin(), s.end(), at);
-    return std::string_view(at, s.size());
-  }
-  char* Room(std::size_t n) {
-    if (n > room_) {
-      std::size_t size = n > kBlock / 4 ? n : kBlock;
-      blocks_.push_back(std::unique_ptr<char[]>(new char[size]));
-      next_ = blocks_.back().get();
-      room_ = size;
-    }
-    char* at = next_;
-    next_ += n;
-    room_ -= n;
-    return at;
-  }
-  void Reset() {
-    blocks_.clear();
-    next_ = nullptr;
-    room_ = 0;
-  }
-
- private:
-  static constexpr std::size_t kBlock = 1 << 20;
-  std::vector<std::unique_ptr<char[]>> blocks_;
-  char* next_ = nullptr;
-  std::size_t room_ = 0;
-};
-
-std::uint64_t HashBytes(std::string_view s) {
-  std::uint64_t h = 0xcbf29ce484222325ull ^ s.size();
-  std::size_t i = 0;
-  for (; i + 8 <= s.size(); i += 8) {
-    std::uint64_t w;
-    std::memcpy(&w, s.data() + i, 8);
-    h = (h ^ w) * 0x100000001b3ull;
-    h ^= h >> 29;
-  }
-  for (; i < s.size(); ++i) h = (h ^ static_cast<unsigned char>(s[i])) * 0x100000001b3ull;
-  h ^= h >> 32;
-  h *= 0x9e3779b97f4a7c15ull;
-  return h ^ (h >> 29);
+long EdifLookups::FindNetOfPort(const CellContents& cell, std::size_t instance,
+                                std::string_view port) {
+  std::string key = cell.instances[instance].name;
+  key += '<';
+  key += port;
+  return FindNetWithNode(cell, key, 0);
 }
 
-// Strings to numbers; open addressing over 16-byte slots. The table keeps
-// its own copies of the keys, each after its length.
-class FlatIndex {
- public:
-  // The value of `key`, or -1.
-  long Find(std::string_view key) const {
-    if (slots_.empty()) return -1;
-    std::uint64_t h = HashBytes(key);
-    std::uint32_t tag = static_cast<std::uint32_t>(h >> 32);
-    for (std::size_t i = h & mask_;; i = (i + 1) & mask_) {
-      const Slot& s = slots_[i];
-      if (s.value < 0) return -1;
-      if (s.tag == tag && KeyOf(s) == key) return s.value;
-    }
-  }
-  // Adds `key` (known to be absent) with `value`.
-  void Add(std::string_view key, long value) {
-    if ((count_ + 1) * 2 > slots_.size()) Resize(slots_.empty() ? 64 : slots_.size() * 2);
-    std::uint64_t h = HashBytes(key);
-    std::size_t i = h & mask_;
-    while (slots_[i].value >= 0) i = (i + 1) & mask_;
-    std::uint32_t len = static_cast<std::uint32_t>(key.size());
-    char* copy = keys_.Room(sizeof len + key.size());
-    std::memcpy(copy, &len, sizeof len);
-    std::memcpy(copy + sizeof len, key.data(), key.size());
-    slots_[i] = {static_cast<std::uint32_t>(h >> 32), static_cast<std::int32_t>(value), copy};
-    ++count_;
-  }
-  void Clear() {
-    std::vector<Slot>().swap(slots_);  // sized anew for the next cell
-    mask_ = 0;
-    count_ = 0;
-    keys_.Reset();
-  }
-  void Reserve(std::size_t n) {
-    std::size_t size = 64;
-    while (size < n * 2) size *= 2;
-    if (size > slots_.size()) Resize(size);
-  }
-
- private:
-  struct Slot {
-    std::uint32_t tag = 0;
-    std::int32_t value = -1;
-    const char* key = nullptr;  // length, then the characters
-  };
-  static std::string_view KeyOf(const Slot& s) {
-    std::uint32_t len;
-    std::memcpy(&len, s.key, sizeof len);
-    return std::string_view(s.key + sizeof len, len);
-  }
-  void Resize(std::size_t size) {
-    std::vector<Slot> old;
-    old.swap(slots_);
-    slots_.assign(size, Slot());
-    mask_ = size - 1;
-    for (const Slot& s : old) {
-      if (s.value < 0) continue;
-      std::uint64_t h = HashBytes(KeyOf(s));
-      std::size_t i = h & mask_;
-      while (slots_[i].value >= 0) i = (i + 1) & mask_;
-      slots_[i] = s;
-    }
-  }
-  std::vector<Slot> slots_;
-  Arena keys_;
-  std::size_t count_ = 0;
-  std::size_t mask_ = 0;
-};
+namespace {
 
 // Lower-cased names to the first entry holding them, filled as the table
 // grows and dropped when it is emptied.
@@ -310,6 +202,132 @@ class NodeIndex {
   unsigned generation_ = ~0u;
 };
 
+// The node words NAME<PORT of every node list, grouped by instance: for each
+// instance (instances of the same name share one group) its ports with the
+// nets that hold them, nets in ascending order. Built once per cell when the
+// macro writer asks for the first port, anew after a node list changed.
+class PortIndex {
+ public:
+  long Find(const CellContents& cell, std::size_t instance, std::string_view port) {
+    Update(cell);
+    long id = port_ids_.Find(port);
+    if (id < 0) return -1;
+    const std::uint32_t port_id = static_cast<std::uint32_t>(id);
+    std::uint32_t group = group_of_[instance];
+    auto begin = entries_.begin() + start_[group];
+    auto end = entries_.begin() + start_[group + 1];
+    if (end - begin > kScan) {
+      auto it = std::lower_bound(begin, end, port_id,
+                                 [](const Entry& e, std::uint32_t p) { return e.port < p; });
+      return it != end && it->port == port_id ? static_cast<long>(it->net) : -1;
+    }
+    for (auto it = begin; it != end; ++it) {
+      if (it->port == port_id) return static_cast<long>(it->net);
+    }
+    return -1;
+  }
+  void Invalidate() { built_ = false; }
+
+ private:
+  static constexpr long kScan = 16;  // groups up to this size are scanned in order
+  struct Entry {
+    std::uint32_t net;
+    std::uint32_t port;  // number of the port name in port_ids_
+  };
+  struct Found {
+    std::uint32_t group;
+    Entry entry;
+  };
+  struct Pending {
+    std::string_view word;
+    std::size_t lt;  // the "<" that ends the instance name
+    std::uint64_t hash;
+  };
+
+  void Update(const CellContents& cell) {
+    if (built_ && cell.generation == generation_ && cell.nets.size() == nets_ &&
+        cell.instances.size() == instances_) {
+      return;
+    }
+    built_ = true;
+    generation_ = cell.generation;
+    nets_ = cell.nets.size();
+    instances_ = cell.instances.size();
+    names_.Clear();
+    names_.Reserve(instances_);
+    port_ids_.Clear();
+    group_of_.resize(instances_);
+    for (std::size_t i = 0; i < instances_; ++i) {
+      group_of_[i] = static_cast<std::uint32_t>(
+          names_.FindOrAdd(cell.instances[i].name, static_cast<long>(i)));
+    }
+    found_.clear();
+    std::size_t refs = 0;  // about one word per portRef
+    for (const Net& net : cell.nets) refs += static_cast<std::size_t>(net.fanout > 0 ? net.fanout : 0);
+    found_.reserve(refs);
+    for (std::size_t n = 0; n < nets_; ++n) {
+      // The words of one net are looked up together: first every hash and
+      // a prefetch of its slot, then the lookups.
+      std::string_view text = cell.nets[n].nodes;
+      pending_.clear();
+      std::size_t i = 0;
+      while (i < text.size()) {
+        while (i < text.size() && text[i] == ' ') ++i;
+        std::size_t start = i;
+        std::size_t first_lt = std::string_view::npos;
+        std::size_t lts = 0;
+        for (; i < text.size() && text[i] != ' '; ++i) {
+          if (text[i] == '<' && lts++ == 0) first_lt = i - start;
+        }
+        // Every "<" of the word may end the instance name.
+        std::string_view word = text.substr(start, i - start);
+        for (std::size_t lt = first_lt; lt != std::string_view::npos;
+             lt = lts > 1 ? word.find('<', lt + 1) : std::string_view::npos) {
+          std::uint64_t h = HashBytes(word.substr(0, lt));
+          names_.Prefetch(h);
+          pending_.push_back({word, lt, h});
+        }
+      }
+      for (const Pending& p : pending_) {
+        long group = names_.Find(p.word.substr(0, p.lt), p.hash);
+        if (group < 0) continue;
+        long id = port_ids_.FindOrAdd(p.word.substr(p.lt + 1), static_cast<long>(port_ids_.size()));
+        found_.push_back({static_cast<std::uint32_t>(group),
+                          {static_cast<std::uint32_t>(n), static_cast<std::uint32_t>(id)}});
+      }
+    }
+    // Counting sort by group; stable, so nets stay ascending.
+    start_.assign(instances_ + 1, 0);
+    for (const Found& f : found_) ++start_[f.group + 1];
+    for (std::size_t g = 0; g < instances_; ++g) start_[g + 1] += start_[g];
+    entries_.resize(found_.size());
+    std::vector<std::uint32_t> next(start_.begin(), start_.end() - 1);
+    for (const Found& f : found_) entries_[next[f.group]++] = f.entry;
+    // Large groups (instances with many ports) are searched by halving:
+    // sorted by port, then net, so the first of a port has the lowest net.
+    for (std::size_t g = 0; g < instances_; ++g) {
+      auto begin = entries_.begin() + start_[g];
+      auto end = entries_.begin() + start_[g + 1];
+      if (end - begin <= kScan) continue;
+      std::sort(begin, end, [](const Entry& a, const Entry& b) {
+        return a.port != b.port ? a.port < b.port : a.net < b.net;
+      });
+    }
+  }
+
+  FlatIndex names_;     // instance names to their group
+  FlatIndex port_ids_;  // port names to their number
+  std::vector<std::uint32_t> group_of_;
+  std::vector<std::uint32_t> start_;
+  std::vector<Entry> entries_;
+  std::vector<Found> found_;  // kept for the next cell
+  std::vector<Pending> pending_;
+  bool built_ = false;
+  unsigned generation_ = ~0u;
+  std::size_t nets_ = 0;
+  std::size_t instances_ = 0;
+};
+
 class IndexedLookups : public EdifLookups {
  public:
   long FindCell(const CellTable& cells, std::string_view name) override {
@@ -334,11 +352,22 @@ class IndexedLookups : public EdifLookups {
     }
     return nodes_.Find(cell, node, from);
   }
+  long FindNetOfPort(const CellContents& cell, std::size_t instance,
+                     std::string_view port) override {
+    const std::string& name = cell.instances[instance].name;
+    if (name.empty() || name.find(' ') != std::string::npos || port.empty() ||
+        port.find(' ') != std::string_view::npos) {
+      return EdifLookups::FindNetOfPort(cell, instance, port);
+    }
+    return ports_.Find(cell, instance, port);
+  }
   void NodeRemoved(const CellContents& cell, long net, std::string_view node) override {
     nodes_.Removed(cell, net, node);
+    ports_.Invalidate();
   }
   void NodeAdded(const CellContents& cell, long net, std::string_view node) override {
     nodes_.Added(cell, net, node);
+    ports_.Invalidate();
   }
   std::optional<std::string> RenameValue(const BaseMacroTable& base,
                                          std::string_view name) override {
@@ -361,6 +390,7 @@ class IndexedLookups : public EdifLookups {
   NameIndex macros_;
   NameIndex nets_;
   NodeIndex nodes_;
+  PortIndex ports_;
   std::unordered_map<std::string, std::optional<std::string>> renames_;
   unsigned rename_generation_ = ~0u;
   std::size_t rename_size_ = 0;

@@ -29,6 +29,10 @@ class EdifLookups {
   // and a blank; -1 if none.
   virtual long FindNetWithNode(const CellContents& cell, std::string_view node,
                                long from) = 0;
+  // The same as FindNetWithNode(cell, NAME + "<" + port, 0), NAME being the
+  // name of instance number `instance` of the cell.
+  virtual long FindNetOfPort(const CellContents& cell, std::size_t instance,
+                             std::string_view port);
   // Net `net` lost the node word `node` (one occurrence) or gained it.
   virtual void NodeRemoved(const CellContents& cell, long net, std::string_view node) = 0;
   virtual void NodeAdded(const CellContents& cell, long net, std::string_view node) = 0;

@@ -26,6 +26,18 @@ bool AllDigits(std::string_view s) {
   return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
+// Whether `word` is `keyword` (lower-case letters only) in any letter case;
+// the same answer as EqualNoCase, quicker for the reader's list heads.
+inline bool IsKeyword(std::string_view word, std::string_view keyword) {
+  if (word.size() != keyword.size()) return false;
+  for (std::size_t i = 0; i < word.size(); ++i) {
+    if ((static_cast<unsigned char>(word[i]) | 0x20u) != static_cast<unsigned char>(keyword[i])) {
+      return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 bool VccBecomesVdd(App& app) {
@@ -47,12 +59,6 @@ EdifReader::EdifReader(File& file, App& app, const EdifLimits& limits,
                        EdifLookups& lookups, CellTable& cells, CellContents& cell)
     : tokens_(file), app_(app), limits_(limits), lookups_(lookups), cells_(cells), cell_(cell) {}
 
-EdifTokens::Kind EdifReader::Token(std::string_view& text) {
-  EdifTokens::Kind k = tokens_.Next(text);
-  if (k == EdifTokens::Kind::kNone) CheckTokens();
-  return k;
-}
-
 void EdifReader::CheckTokens() {
   if (tokens_.unclosed_quote() && !failed_) {
     app_.Notify(tokens_.unclosed_text(), "quoted string spans too many lines",
@@ -68,29 +74,33 @@ bool EdifReader::Stop(const std::string& text, const std::string& caption, int t
 }
 
 bool EdifReader::ReadName(std::string& name) {
-  EdifName n;
-  if (!ReadName(n)) return false;
-  name = std::move(n.text);
+  if (!ReadName(scratch_name_)) return false;
+  name.assign(scratch_name_.text);
   return true;
 }
 
 bool EdifReader::ReadName(EdifName& name) {
   using K = EdifTokens::Kind;
-  name = EdifName();
+  name.text.clear();
+  name.is_array = false;
+  name.array_id.clear();
+  name.is_member = false;
+  name.member_id.clear();
+  name.member_index.clear();
+  std::string& current = name.text;
   std::string_view t;
   K k = Token(t);
   if (k == K::kNone) return false;
   if (k != K::kOpen) {
-    name.text.assign(t);
+    current.assign(t);
     return true;
   }
   const int level = tokens_.depth();
   if (Token(t) == K::kNone) return false;
-  std::string current(t);
-  if (EqualNoCase(current, "rename")) {
+  if (IsKeyword(t, "rename")) {
     if (Token(t) == K::kNone) return false;
     current.assign(t);
-  } else if (EqualNoCase(current, "array")) {
+  } else if (IsKeyword(t, "array")) {
     // (array (rename ID "D[3:0]") SIZE), or (array ID SIZE) as some
     // writers put it: the bus text, with the range made up from the size
     // when the text has none.
@@ -118,7 +128,6 @@ bool EdifReader::ReadName(EdifName& name) {
     if (k == K::kWord) {
       size.assign(t);
     } else if (k == K::kClose) {
-      name.text = current;
       return true;
     } else if (k == K::kNone) {
       return false;
@@ -127,23 +136,32 @@ bool EdifReader::ReadName(EdifName& name) {
       long bits = LeadingInt(size);
       if (bits > 0) current += Format("[%ld:0]", bits - 1);
     }
-  } else if (EqualNoCase(current, "member")) {
+  } else if (IsKeyword(t, "member")) {
     EdifName inner;
     if (!ReadName(inner)) return false;
     if (Token(t) == K::kNone) return false;
     name.is_member = true;
     name.member_id = std::move(inner.text);
     name.member_index.assign(t);
-    current = name.member_id + name.member_index;
+    current.assign(name.member_id);
+    current += name.member_index;
+  } else {
+    current.assign(t);
   }
   while (tokens_.depth() >= level) {
     if (Token(t) == K::kNone) break;
   }
-  name.text = std::move(current);
   return true;
 }
 
 bool EdifReader::NextListHead(int level, std::string& keyword) {
+  std::string_view head;
+  if (!NextListHead(level, head)) return false;
+  keyword.assign(head);
+  return true;
+}
+
+bool EdifReader::NextListHead(int level, std::string_view& keyword) {
   using K = EdifTokens::Kind;
   if (tokens_.depth() < level) return false;
   std::string_view t;
@@ -153,7 +171,7 @@ bool EdifReader::NextListHead(int level, std::string& keyword) {
     if (k == K::kClose && tokens_.depth() < level) return false;
     if (k == K::kOpen) {
       if (Token(t) == K::kNone) return false;
-      keyword.assign(t);
+      keyword = t;
       return true;
     }
   }
@@ -161,17 +179,16 @@ bool EdifReader::NextListHead(int level, std::string& keyword) {
 
 bool EdifReader::Find(std::string_view keyword, EdifName& name) {
   const int level = tokens_.depth();
-  std::string head;
+  std::string_view head;  // valid until the next token
   while (NextListHead(level, head)) {
-    if (EqualNoCase(head, keyword)) return ReadName(name);
+    if (IsKeyword(head, keyword)) return ReadName(name);
   }
   return false;
 }
 
 bool EdifReader::Find(std::string_view keyword, std::string& name) {
-  EdifName n;
-  if (!Find(keyword, n)) return false;
-  name = std::move(n.text);
+  if (!Find(keyword, scratch_name_)) return false;
+  name.assign(scratch_name_.text);
   return true;
 }
 
@@ -217,49 +234,62 @@ bool EdifReader::ReadPort(std::vector<ArrayPort>& arrays) {
   return true;
 }
 
-std::string EdifReader::MemberName(const EdifName& name, const std::string& instance,
-                                   const std::vector<ArrayPort>& own_arrays) {
-  const std::vector<ArrayPort>* arrays = &own_arrays;
-  if (!instance.empty()) {
-    arrays = nullptr;
-    for (; indexed_instances_ < cell_.instances.size(); ++indexed_instances_) {
-      instance_index_.emplace(cell_.instances[indexed_instances_].name,
-                              static_cast<long>(indexed_instances_));
-    }
-    auto it = instance_index_.find(instance);
-    if (it != instance_index_.end()) {
-      long c = lookups_.FindCell(cells_, cell_.instances[static_cast<std::size_t>(it->second)].cell);
-      if (c >= 0) arrays = &cells_.entries[static_cast<std::size_t>(c)].arrays;
-    }
+void EdifReader::IndexInstances() {
+  for (; indexed_instances_ < cell_.instances.size(); ++indexed_instances_) {
+    const Instance& inst = cell_.instances[indexed_instances_];
+    if (instance_index_.Find(inst.name) >= 0) continue;  // the first of a name counts
+    instance_index_.Add(inst.name, lookups_.FindCell(cells_, inst.cell) + 1);
   }
+}
+
+void EdifReader::MemberName(const EdifName& name, const std::vector<ArrayPort>* arrays,
+                            std::string& out) {
   if (arrays && AllDigits(name.member_index)) {
     for (const ArrayPort& a : *arrays) {
       if (!EqualNoCase(a.id, name.member_id)) continue;
       // Members count from the leftmost element as declared.
       long m = LeadingInt(name.member_index);
       long bit = a.left >= a.right ? a.left - m : a.left + m;
-      return a.base + std::to_string(bit);
+      out.assign(a.base);
+      out += std::to_string(bit);
+      return;
     }
   }
-  return name.text;
+  out.assign(name.text);
 }
 
 bool EdifReader::ReadNet(const std::vector<ArrayPort>& own_arrays) {
   EdifName net_name;
   if (!ReadName(net_name)) return !failed_;
   std::string n = std::move(net_name.text);
-  std::string nodes = " ";
   long count = 0;
   long external = 0;
-  EdifName port;
   EdifName ref;
-  while (Find("portref", port)) {
+  // Members of instance ports are named once the whole net is read, so
+  // that the instance lookups of the net wait for memory together.
+  std::size_t used = 0;
+  for (;;) {
+    if (used == refs_.size()) refs_.emplace_back();
+    PortRefText& pr = refs_[used];
+    if (!Find("portref", pr.port)) break;
+    ++used;
     const int level = tokens_.depth();
     ++count;
-    std::string r;
-    if (Find("instanceref", ref)) r = std::move(ref.text);
-    std::string p = port.is_member ? MemberName(port, r, own_arrays) : port.text;
-    if (r.empty()) {
+    pr.instance.clear();
+    if (Find("instanceref", ref)) pr.instance.assign(ref.text);
+    pr.deferred = false;
+    if (!pr.port.is_member) {
+      pr.node.assign(pr.port.text);
+    } else if (pr.instance.empty()) {
+      MemberName(pr.port, &own_arrays, pr.node);
+    } else {
+      IndexInstances();
+      pr.hash = HashBytes(pr.instance);
+      instance_index_.Prefetch(pr.hash);
+      pr.deferred = true;
+    }
+    if (pr.instance.empty()) {
+      const std::string& p = pr.node;
       ++external;
       if (!EqualNoCase(p, n)) {
         if (external > 1) {
@@ -274,18 +304,28 @@ bool EdifReader::ReadNet(const std::vector<ArrayPort>& own_arrays) {
       }
     }
     SkipTo(level - 1);
-    if (!r.empty()) {
-      nodes += r;
-      nodes += '<';
-    }
-    nodes += p;
-    nodes += ' ';
   }
   if (failed_) return false;
+  std::string& nodes = nodes_;
+  nodes.assign(1, ' ');
+  for (std::size_t k = 0; k < used; ++k) {
+    PortRefText& pr = refs_[k];
+    if (pr.deferred) {
+      long c = instance_index_.Find(pr.instance, pr.hash) - 1;
+      MemberName(pr.port, c >= 0 ? &cells_.entries[static_cast<std::size_t>(c)].arrays : nullptr,
+                 pr.node);
+    }
+    if (!pr.instance.empty()) {
+      nodes += pr.instance;
+      nodes += '<';
+    }
+    nodes += pr.node;
+    nodes += ' ';
+  }
   if (static_cast<long>(cell_.nets.size()) >= limits_.nets) {
     return Stop("Too many nodes in this cell", cell_.name, box::kOk | box::kIconError);
   }
-  cell_.nets.push_back({std::move(n), std::move(nodes), count});
+  cell_.nets.push_back({std::move(n), std::string(nodes), count});
   return true;
 }
 
@@ -295,7 +335,7 @@ bool EdifReader::ReadCell() {
   if (!ReadName(name)) return !failed_;
   have_cell_ = true;
   cell_.Clear();
-  instance_index_.clear();
+  instance_index_.Clear();
   indexed_instances_ = 0;
   cell_.name = name;
   cell_.header = ".macro " + name;
@@ -305,12 +345,12 @@ bool EdifReader::ReadCell() {
   std::string sub;
   while (NextListHead(cell_level, head)) {
     if (on_head) on_head();
-    if (EqualNoCase(head, "interface")) {
+    if (IsKeyword(head, "interface")) {
       const int interface_level = tokens_.depth();
       while (NextListHead(interface_level, sub)) {
-        if (EqualNoCase(sub, "port") && !ReadPort(arrays)) return false;
+        if (IsKeyword(sub, "port") && !ReadPort(arrays)) return false;
       }
-    } else if (EqualNoCase(head, "instance")) {
+    } else if (IsKeyword(head, "instance")) {
       Instance inst;
       if (ReadName(inst.name)) {
         Find("cellref", inst.cell);
@@ -320,7 +360,7 @@ bool EdifReader::ReadCell() {
         }
         cell_.instances.push_back(std::move(inst));
       }
-    } else if (EqualNoCase(head, "net")) {
+    } else if (IsKeyword(head, "net")) {
       if (!ReadNet(arrays)) return false;
     }
     if (failed_) return false;

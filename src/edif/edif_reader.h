@@ -4,13 +4,15 @@
 // lists are passed over token by token, so lists nested in them are seen.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 
 #include "app/state.h"
 #include "edif/edif_limits.h"
+#include "edif/flat_index.h"
 #include "edif/edif_lookups.h"
 #include "edif/edif_tables.h"
 #include "edif/edif_tokens.h"
@@ -46,7 +48,8 @@ class EdifReader {
   // The keyword of the next list opening at depth >= level, or false once
   // a ")" takes the depth below the level (or at the end of the file).
   bool NextListHead(int level, std::string& keyword);
-  // The name after the next list head `keyword` (letter case ignored)
+  // The name after the next list head `keyword` (given in lower case; the
+  // file's letter case is ignored)
   // within the current list.
   bool Find(std::string_view keyword, EdifName& name);
   bool Find(std::string_view keyword, std::string& name);
@@ -65,13 +68,20 @@ class EdifReader {
   EdifTokens& tokens() { return tokens_; }
 
  private:
-  EdifTokens::Kind Token(std::string_view& text);
+  EdifTokens::Kind Token(std::string_view& text) {
+    EdifTokens::Kind k = tokens_.Next(text);
+    if (k == EdifTokens::Kind::kNone) CheckTokens();
+    return k;
+  }
+  // As the public one; `keyword` is valid until the next token.
+  bool NextListHead(int level, std::string_view& keyword);
   bool ReadPort(std::vector<ArrayPort>& arrays);
   bool ReadNet(const std::vector<ArrayPort>& own_arrays);
-  // The name of bit `name` (a member) of instance `instance` (empty: of
-  // the cell itself).
-  std::string MemberName(const EdifName& name, const std::string& instance,
-                         const std::vector<ArrayPort>& own_arrays);
+  // The name of bit `name` (a member) of a port whose bus ports are
+  // `arrays` (none: the member's own text).
+  void MemberName(const EdifName& name, const std::vector<ArrayPort>* arrays, std::string& out);
+  // Adds the instances read since the last call to instance_index_.
+  void IndexInstances();
   bool Stop(const std::string& text, const std::string& caption, int type);
 
   EdifTokens tokens_;
@@ -80,9 +90,22 @@ class EdifReader {
   EdifLookups& lookups_;
   CellTable& cells_;
   CellContents& cell_;
-  std::unordered_map<std::string, long> instance_index_;  // built when a member needs it
+  // Instance names to the cell table entry of the first instance of that
+  // name, plus 1 (0: no such cell); built when a member needs it (the cell
+  // table does not change while a cell is read).
+  FlatIndex instance_index_;
   std::size_t indexed_instances_ = 0;
-  std::string keyword_;
+  EdifName scratch_name_;  // for the plain-string ReadName and Find
+  std::string nodes_;      // the node list of the net being read
+  // The portRefs of the net being read.
+  struct PortRefText {
+    EdifName port;
+    std::string instance;  // empty: a port of the cell itself
+    std::string node;      // the port's name in the node list
+    std::uint64_t hash = 0;
+    bool deferred = false;  // a member whose name waits for the instance lookup
+  };
+  std::vector<PortRefText> refs_;  // reused from net to net
   bool failed_ = false;
   bool have_cell_ = false;
 };

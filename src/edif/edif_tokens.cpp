@@ -7,7 +7,7 @@ namespace kalvor {
 
 namespace {
 
-constexpr std::size_t kChunk = 1 << 20;
+constexpr std::size_t kChunk = 1 << 16;   // bytes read at a time: small enough to stay in cache
 constexpr std::size_t kSample = 1 << 20;  // bytes looked at for the layout
 
 bool IsLineEnd(char c) { return c == '\r' || c == '\n' || c == '\0'; }
@@ -42,7 +42,8 @@ bool EdifLineSource::Fill(std::size_t need) {
       chunk = static_cast<std::size_t>(left) + 1;
     }
     if (buf_.size() - end_ < chunk) buf_.resize(std::max(buf_.size() * 2, end_ + chunk));
-    std::size_t got = file_.Read(buf_.data() + end_, buf_.size() - end_);
+    // At most a chunk per read, so the file's own buffer stays small.
+    std::size_t got = file_.Read(buf_.data() + end_, std::min(chunk, kChunk));
     if (got == 0) eof_ = true;
     end_ += got;
   }
@@ -161,10 +162,12 @@ bool EdifTokens::AppendNextLine() {
   return true;
 }
 
-EdifTokens::Kind EdifTokens::Next(std::string_view& text) {
+EdifTokens::Kind EdifTokens::NextToken(std::string_view& text) {
   if (unclosed_quote_) return Kind::kNone;
   for (;;) {
+    // Indentation comes in long runs of blanks: eight at a time first.
     std::size_t skip = 0;
+    while (skip + 8 <= rest_.size() && std::memcmp(rest_.data() + skip, "        ", 8) == 0) skip += 8;
     while (skip < rest_.size() && rest_[skip] == ' ') ++skip;
     rest_.remove_prefix(skip);
     if (rest_.empty()) {
@@ -202,8 +205,15 @@ EdifTokens::Kind EdifTokens::Next(std::string_view& text) {
     std::size_t end = 0;
     while (end < rest_.size() && DelimiterKind(rest_[end]) == 0) ++end;
     std::size_t look = end;
-    while (look < rest_.size() && DelimiterKind(rest_[look]) != 1) ++look;
-    if (look == rest_.size()) {
+    bool word_follows = false;  // a further word before the next blank
+    for (; look < rest_.size(); ++look) {
+      unsigned kind = DelimiterKind(rest_[look]);
+      if (kind == 1) break;
+      if (kind == 0) word_follows = true;
+    }
+    // When only parentheses follow the word, joining the next line changes
+    // no token: the line is read when the parentheses are used up.
+    if (look == rest_.size() && (end == rest_.size() || word_follows)) {
       bool open_end = end == rest_.size();
       AppendNextLine();
       if (open_end) {

@@ -11,6 +11,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,8 +47,24 @@ class EdifTokens {
   explicit EdifTokens(File& file);
 
   // The next token; kNone at the end of the file or after a failure. The
-  // text stays valid until the next call.
-  Kind Next(std::string_view& text);
+  // text stays valid until the next call. Parentheses in the current line
+  // are handled here, everything else by NextToken.
+  Kind Next(std::string_view& text) {
+    // Indentation comes in long runs of blanks: eight at a time first.
+    std::size_t skip = 0;
+    while (skip + 8 <= rest_.size() && std::memcmp(rest_.data() + skip, "        ", 8) == 0) skip += 8;
+    while (skip < rest_.size() && rest_[skip] == ' ') ++skip;
+    if (skip < rest_.size() && !unclosed_quote_) {
+      char c = rest_[skip];
+      if (c == '(' || c == ')') {
+        text = rest_.substr(skip, 1);
+        rest_.remove_prefix(skip + 1);
+        depth_ += c == '(' ? 1 : -1;
+        return c == '(' ? Kind::kOpen : Kind::kClose;
+      }
+    }
+    return NextToken(text);
+  }
 
   int depth() const { return depth_; }
   bool fixed_width() const { return fixed_width_; }
@@ -57,6 +74,7 @@ class EdifTokens {
   const std::string& unclosed_text() const { return unclosed_text_; }
 
  private:
+  Kind NextToken(std::string_view& text);
   bool NextLine(std::string_view& line);  // one line by the file's layout
   bool AppendNextLine();                  // joins the next line to rest_
 

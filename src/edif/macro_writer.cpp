@@ -25,36 +25,44 @@ bool WriteMacro(EdifRun& run, File& out, InstanceStep step, void* step_context) 
   bool no_port = true;
   // Port orders of the cells instantiated here; the tables they come from
   // do not change while the macro is written.
-  std::unordered_map<std::string, PortOrder> orders;
+  struct Order {
+    PortOrder order;
+    std::vector<std::string_view> words;  // of order.ports, split once
+  };
+  std::unordered_map<std::string, Order> orders;
   std::vector<std::string> buffers;
   std::string line;
-  std::string node_key;
-  for (const Instance& inst : cell.instances) {
+  std::string made;  // a node name made up here
+  for (std::size_t i = 0; i < cell.instances.size(); ++i) {
+    const Instance& inst = cell.instances[i];
     if (step) step(step_context);
     buffers.clear();
-    line = "<" + inst.name + " " + RenameCell(run, inst.cell, &inst.name);
+    line.assign(1, '<');
+    line += inst.name;
+    line += ' ';
+    line += RenameCell(run, inst.cell, &inst.name);
     auto order = orders.find(inst.cell);
     if (order == orders.end()) {
       std::optional<PortOrder> found = FindPortOrder(run, inst.cell);
       if (!found) return false;
-      order = orders.emplace(inst.cell, std::move(*found)).first;
+      order = orders.emplace(inst.cell, Order{std::move(*found), {}}).first;
+      order->second.words = SplitWords(order->second.order.ports);
     }
-    for (std::string_view port : SplitWords(order->second.ports)) {
-      node_key.assign(inst.name);
-      node_key += '<';
-      node_key += port;
-      long net = run.lookups.FindNetWithNode(cell, node_key, 0);
-      std::string node;
+    for (std::string_view port : order->second.words) {
+      long net = run.lookups.FindNetOfPort(cell, i, port);
+      std::string_view node;
       long fanout = 0;
       if (net >= 0) {
         node = cell.nets[static_cast<std::size_t>(net)].name;
         fanout = cell.nets[static_cast<std::size_t>(net)].fanout;
       } else {
-        node = UnconnectedPort(run, std::string(port), inst.cell, order->second.reorder);
+        made = UnconnectedPort(run, std::string(port), inst.cell, order->second.order.reorder);
+        node = made;
       }
-      node = std::string(ApplySupplyRule(run.app, node));
+      node = ApplySupplyRule(run.app, node);
       if (net >= 0 && fanout > settings.insertion_threshold && IsOutput(settings, port)) {
-        node = FanoutBuffer(run, net, line, buffers);
+        made = FanoutBuffer(run, net, line, buffers);
+        node = made;
       }
       line += ' ';
       line += node;

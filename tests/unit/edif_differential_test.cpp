@@ -91,5 +91,72 @@ TEST(EdifDifferential, GeneratedNetlistsWithBaseFile) {
   }
 }
 
+// Node words that can be split more than one way: instance and port names
+// holding "<", an instance name with a blank, two instances of one name,
+// and a net that names an instance before it is declared.
+TEST(EdifDifferential, InstanceAndPortNamesThatOverlap) {
+  const std::string cell =
+      "(viewRef net (cellRef INV (libraryRef LIB)))";
+  const std::string edif =
+      "(edif t (edifVersion 2 0 0) (edifLevel 0) (keywordMap (keywordLevel 0))\n"
+      " (library LIB (edifLevel 0) (technology (numberDefinition))\n"
+      "  (cell INV (cellType GENERIC) (view net (viewType NETLIST) (interface\n"
+      "   (port A (direction INPUT)) (port p<q (direction INPUT)) (port Y (direction OUTPUT))))))\n"
+      " (library WORK (edifLevel 0) (technology (numberDefinition))\n"
+      "  (cell TOP (cellType GENERIC) (view net (viewType NETLIST)\n"
+      "   (interface (port IN (direction INPUT)) (port OUT (direction OUTPUT)))\n"
+      "   (contents\n"
+      "    (net early (joined (portRef A (instanceRef late)) (portRef IN)))\n"
+      "    (instance u " + cell + ")\n"
+      "    (instance u<1 " + cell + ")\n"
+      "    (instance \"a b\" " + cell + ")\n"
+      "    (instance dup " + cell + ")\n"
+      "    (instance dup " + cell + ")\n"
+      "    (instance late " + cell + ")\n"
+      "    (net n1 (joined (portRef Y (instanceRef u)) (portRef p<q (instanceRef u<1))\n"
+      "      (portRef A (instanceRef dup))))\n"
+      "    (net n2 (joined (portRef 1<p<q (instanceRef u)) (portRef Y (instanceRef u<1))\n"
+      "      (portRef A (instanceRef \"a b\"))))\n"
+      "    (net n3 (joined (portRef Y (instanceRef dup)) (portRef OUT)\n"
+      "      (portRef p<q (instanceRef \"a b\"))))\n"
+      "    (net n4 (joined (portRef Y (instanceRef \"a b\")) (portRef A (instanceRef u<1))\n"
+      "      (portRef Y (instanceRef late)))))))))\n"
+      " (design TOP (cellRef TOP (libraryRef WORK))))\n";
+  Result r = ExpectSame(edif, "", "overlapping names");
+  // Both instances named dup take their ports from the first nets that hold them.
+  EXPECT_NE(r.mac.find("<dup INV n1 NCX"), std::string::npos) << r.mac;
+}
+
+// Instances with many ports, connected in an order unlike their port
+// list, one port in two nets (the first net counts) and one port open.
+TEST(EdifDifferential, InstanceWithManyPorts) {
+  std::string edif =
+      "(edif t (edifVersion 2 0 0) (edifLevel 0) (keywordMap (keywordLevel 0))\n"
+      " (library LIB (edifLevel 0) (technology (numberDefinition))\n"
+      "  (cell WIDE (cellType GENERIC) (view net (viewType NETLIST) (interface\n";
+  for (int p = 0; p < 40; ++p) edif += "   (port P" + std::to_string(p) + " (direction INPUT))\n";
+  edif +=
+      "  ))))\n"
+      " (library WORK (edifLevel 0) (technology (numberDefinition))\n"
+      "  (cell TOP (cellType GENERIC) (view net (viewType NETLIST) (interface)\n"
+      "   (contents\n"
+      "    (instance w (viewRef net (cellRef WIDE (libraryRef LIB))))\n"
+      "    (instance v (viewRef net (cellRef WIDE (libraryRef LIB))))\n";
+  for (int k = 0; k < 39; ++k) {
+    edif += "    (net m" + std::to_string(k) + " (joined (portRef P" + std::to_string(39 - k) +
+            " (instanceRef w)) (portRef P" + std::to_string(k) + " (instanceRef v))))\n";
+  }
+  edif +=
+      "    (net again (joined (portRef P3 (instanceRef w)) (portRef P0 (instanceRef w))))))))\n"
+      " (design TOP (cellRef TOP (libraryRef WORK))))\n";
+  Result r = ExpectSame(edif, "", "many ports");
+  // P3 of w is in m36 and in again: m36 comes first. P0 of w is only in
+  // again. The line is read with its continuations joined.
+  std::string mac = r.mac;
+  for (std::size_t at; (at = mac.find("\r\n+")) != std::string::npos;) mac.replace(at, 3, " ");
+  EXPECT_NE(mac.find("<w WIDE again m38 m37 m36"), std::string::npos) << r.mac;
+  EXPECT_NE(mac.find(" m4 m3 m2 m1 m0"), std::string::npos) << r.mac;
+}
+
 }  // namespace
 }  // namespace kalvor
