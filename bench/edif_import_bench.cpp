@@ -13,9 +13,9 @@
 #include <map>
 #include <string>
 
+#include "support/quiet_ui.h"
 #include "../bench/edif_generator.h"
 #include "app/state.h"
-#include "app/table_view.h"
 #include "edif/edif_import.h"
 #include "posix/posix_platform.h"
 #include "text/file.h"
@@ -25,36 +25,6 @@
 namespace {
 
 using namespace kalvor;
-
-// Answers like a user who wants the plain conversion: replace the old
-// output, no base macro file, no include files, VCC becomes VDD.
-class QuietUi : public UserInterface {
- public:
-  int Notify(const std::string&, const std::string& caption, int type) override {
-    if ((type & box::kButtonMask) != box::kYesNo) return answer::kOk;
-    return caption == "EDIF to MAC conversion" ? answer::kNo : answer::kYes;
-  }
-  bool FileDialog(std::string&, std::size_t, const std::string&, const std::string&) override {
-    return false;
-  }
-  int InputBox(const std::string&, const std::string&, std::string&) override { return answer::kCancel; }
-  int RunDialog(DialogModel& model) override {
-    TableView view;
-    model.OnInit(view);
-    for (int id = 101; id <= 104; ++id) view.SetText(id, "");
-    model.OnCommand(kIdOk, view);
-    return view.result();
-  }
-  void ProgressOpen(const std::string&, const std::string&) override {}
-  void ProgressDraw(unsigned, unsigned, bool) override {}
-  void ProgressClose() override {}
-  void PumpMessages() override {}
-  void WaitCursor() override {}
-  DialogView& MainDialog() override { return main_; }
-
- private:
-  TableView main_;
-};
 
 class RaisedLimits : public Profile {
  public:
@@ -101,7 +71,9 @@ int Generate(const std::string& out, double megabytes) {
 }
 
 int Import(const std::string& path) {
-  QuietUi ui;
+  testing::QuietUi ui;
+  ui.no_caption = "EDIF to MAC conversion";
+  ui.cleared_fields = {101, 102, 103, 104};
   RaisedLimits profile;
   PosixShell shell;
   PosixFileSystem fs;

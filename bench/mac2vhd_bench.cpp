@@ -13,9 +13,9 @@
 #include <map>
 #include <string>
 
+#include "support/quiet_ui.h"
 #include "app/ids.h"
 #include "app/startup.h"
-#include "app/table_view.h"
 #include "convert/converters.h"
 #include "posix/posix_platform.h"
 #include "text/file.h"
@@ -27,36 +27,6 @@ namespace {
 using namespace kalvor;
 using Clock = std::chrono::steady_clock;
 constexpr int kRounds = 5;
-
-// Answers every question with No and every dialog with OK, silently.
-class QuietUi : public UserInterface {
- public:
-  int Notify(const std::string&, const std::string&, int type) override {
-    return (type & box::kButtonMask) == box::kYesNo ? answer::kNo : answer::kOk;
-  }
-  bool FileDialog(std::string&, std::size_t, const std::string&,
-                  const std::string&) override {
-    return false;
-  }
-  int InputBox(const std::string&, const std::string&, std::string&) override {
-    return answer::kCancel;
-  }
-  int RunDialog(DialogModel& model) override {
-    TableView view;
-    model.OnInit(view);
-    model.OnCommand(kIdOk, view);
-    return view.result();
-  }
-  void ProgressOpen(const std::string&, const std::string&) override {}
-  void ProgressDraw(unsigned, unsigned, bool) override {}
-  void ProgressClose() override {}
-  void PumpMessages() override {}
-  void WaitCursor() override {}
-  DialogView& MainDialog() override { return main_; }
-
- private:
-  TableView main_;
-};
 
 class MapProfile : public Profile {
  public:
@@ -148,7 +118,8 @@ Times Copy(const std::string& from, const std::string& to) {
 }
 
 Times Convert(const std::string& dir, const std::string& id) {
-  QuietUi ui;
+  testing::QuietUi ui;
+  ui.yes_no = answer::kNo;
   MapProfile profile;
   profile.values["NETS"] = "40000000";
   profile.values["kNETS"] = "2000000";

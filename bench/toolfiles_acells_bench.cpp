@@ -20,8 +20,8 @@
 #include <iostream>
 #include <string>
 
+#include "support/quiet_ui.h"
 #include "app/state.h"
-#include "app/table_view.h"
 #include "posix/posix_platform.h"
 #include "text/file.h"
 #include "text/lineio.h"
@@ -31,32 +31,6 @@ namespace {
 
 using namespace kalvor;
 namespace fs = std::filesystem;
-
-// A user interface that answers every box with its default and shows
-// nothing.
-class QuietUi : public UserInterface {
- public:
-  int Notify(const std::string&, const std::string&, int type) override {
-    return (type & box::kButtonMask) == box::kYesNo ? answer::kYes : answer::kOk;
-  }
-  bool FileDialog(std::string&, std::size_t, const std::string&,
-                  const std::string&) override {
-    return false;
-  }
-  int InputBox(const std::string&, const std::string&, std::string&) override {
-    return answer::kOk;
-  }
-  int RunDialog(DialogModel&) override { return kIdCancel; }
-  void ProgressOpen(const std::string&, const std::string&) override {}
-  void ProgressDraw(unsigned, unsigned, bool) override {}
-  void ProgressClose() override {}
-  void PumpMessages() override {}
-  void WaitCursor() override {}
-  DialogView& MainDialog() override { return main_; }
-
- private:
-  TableView main_;
-};
 
 // A macro file of about `bytes` bytes: macros of 200 instance lines each,
 // a third of the instances naming 'A' cells, some naming macros defined
@@ -136,7 +110,9 @@ Result Measure(const fs::path& dir, std::size_t bytes, int runs) {
   const std::string copy = (dir / "copy.mac").string();
   Generate(pristine, bytes);
 
-  QuietUi ui;
+  testing::QuietUi ui;
+  ui.input_box = answer::kOk;
+  ui.run_dialogs = false;
   IniProfile profile((dir / "bench.ini").string());
   PosixShell shell;
   PosixFileSystem files;

@@ -14,7 +14,7 @@ for part in text app edif toolchain convert; do
   for f in "$root"/src/"$part"/*.cpp; do sources+=("$f"); done
 done
 clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
-  -I"$root/src" -o "$out/edif_reader_fuzz" "$root/tests/fuzz/edif_reader_fuzz.cpp" "${sources[@]}"
+  -I"$root/src" -I"$root/tests" -o "$out/edif_reader_fuzz" "$root/tests/fuzz/edif_reader_fuzz.cpp" "${sources[@]}"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/units"

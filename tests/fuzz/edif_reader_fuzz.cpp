@@ -7,39 +7,13 @@
 #include <cstdlib>
 #include <string>
 
+#include "support/quiet_ui.h"
 #include "app/state.h"
-#include "app/table_view.h"
 #include "edif/edif_import.h"
 
 namespace {
 
 using namespace kalvor;
-
-class QuietUi : public UserInterface {
- public:
-  int Notify(const std::string&, const std::string& caption, int type) override {
-    if ((type & box::kButtonMask) != box::kYesNo) return answer::kOk;
-    return caption == "EDIF to MAC conversion" ? answer::kNo : answer::kYes;
-  }
-  bool FileDialog(std::string&, std::size_t, const std::string&, const std::string&) override { return false; }
-  int InputBox(const std::string&, const std::string&, std::string&) override { return answer::kCancel; }
-  int RunDialog(DialogModel& model) override {
-    TableView view;
-    model.OnInit(view);
-    for (int id = 101; id <= 104; ++id) view.SetText(id, "");
-    model.OnCommand(kIdOk, view);
-    return view.result();
-  }
-  void ProgressOpen(const std::string&, const std::string&) override {}
-  void ProgressDraw(unsigned, unsigned, bool) override {}
-  void ProgressClose() override {}
-  void PumpMessages() override {}
-  void WaitCursor() override {}
-  DialogView& MainDialog() override { return main_; }
-
- private:
-  TableView main_;
-};
 
 class NoProfile : public Profile {
  public:
@@ -84,7 +58,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::fwrite(data, 1, size, f);
   std::fclose(f);
   std::remove((dir + "/f.mac").c_str());
-  QuietUi ui;
+  testing::QuietUi ui;
+  ui.no_caption = "EDIF to MAC conversion";
+  ui.cleared_fields = {101, 102, 103, 104};
   NoProfile profile;
   NoShell shell;
   NoFiles fs;
