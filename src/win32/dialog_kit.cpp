@@ -30,6 +30,12 @@ bool IsColorMessage(UINT message) {
          message == WM_CTLCOLORSTATIC;
 }
 
+INT_PTR DefaultDialogResult(UINT message, WPARAM wparam, LPARAM lparam) {
+  if (!IsColorMessage(message)) return FALSE;
+  return reinterpret_cast<INT_PTR>(
+      DialogColors(message, reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam)));
+}
+
 HBRUSH DialogColors(UINT message, HDC dc, HWND control) {
   if (!g_face_brush) g_face_brush = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
   if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN) {
@@ -144,11 +150,7 @@ INT_PTR CALLBACK InputDlgProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpa
       }
       return FALSE;
     default:
-      if (IsColorMessage(message)) {
-        return reinterpret_cast<INT_PTR>(DialogColors(
-            message, reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam)));
-      }
-      return FALSE;
+      return DefaultDialogResult(message, wparam, lparam);
   }
 }
 
@@ -205,11 +207,7 @@ INT_PTR CALLBACK ModelDlgProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpa
       dialog->model->OnClose(dialog->view);
       return TRUE;
     default:
-      if (IsColorMessage(message)) {
-        return reinterpret_cast<INT_PTR>(DialogColors(
-            message, reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam)));
-      }
-      return FALSE;
+      return DefaultDialogResult(message, wparam, lparam);
   }
 }
 
@@ -352,11 +350,7 @@ INT_PTR CALLBACK BarProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) 
       p.frame_drawn = false;
       return FALSE;
     default:
-      if (IsColorMessage(message)) {
-        return reinterpret_cast<INT_PTR>(DialogColors(
-            message, reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam)));
-      }
-      return FALSE;
+      return DefaultDialogResult(message, wparam, lparam);
   }
 }
 

@@ -18,6 +18,9 @@ HBRUSH DialogColors(UINT message, HDC dc, HWND control);
 void ReleaseDialogColors();
 // True for the colour messages that DialogColors answers.
 bool IsColorMessage(UINT message);
+// What a dialog procedure returns for a message it does not handle itself:
+// DialogColors' brush for the colour messages, FALSE for the rest.
+INT_PTR DefaultDialogResult(UINT message, WPARAM wparam, LPARAM lparam);
 
 // The open-file dialog owned by `owner`. On a choice `result` receives the
 // full path. The current directory is the same afterwards.

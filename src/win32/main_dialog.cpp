@@ -149,11 +149,7 @@ INT_PTR CALLBACK MainDlgProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpar
       g_wait_cursor = nullptr;
       return FALSE;
     default:
-      if (IsColorMessage(message)) {
-        return reinterpret_cast<INT_PTR>(DialogColors(
-            message, reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam)));
-      }
-      return FALSE;
+      return DefaultDialogResult(message, wparam, lparam);
   }
 }
 
@@ -184,11 +180,7 @@ INT_PTR CALLBACK aboutDlgProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpa
       bold = nullptr;
       return FALSE;
     default:
-      if (IsColorMessage(message)) {
-        return reinterpret_cast<INT_PTR>(DialogColors(
-            message, reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam)));
-      }
-      return FALSE;
+      return DefaultDialogResult(message, wparam, lparam);
   }
 }
 
