@@ -55,45 +55,6 @@ bool MacReader::Next(std::string& line) {
   return ReadJoinedLine(file_, line, size_) != 0;
 }
 
-bool WriteMacLine(File& file, std::string_view text, UserInterface& ui) {
-  // The remaining text is "+" (when `plus`) followed by text[off...].
-  std::size_t off = 0;
-  bool plus = false;
-  auto at = [&](std::size_t j) { return plus ? (j == 0 ? '+' : text[off + j - 1]) : text[off + j]; };
-  auto length = [&] { return text.size() - off + (plus ? 1 : 0); };
-  auto put = [&](std::size_t n) {  // the first n characters of the remaining text
-    if (plus) {
-      file.Write("+", 1);
-      if (n > 0) file.Write(text.substr(off, n - 1));
-    } else {
-      file.Write(text.substr(off, n));
-    }
-  };
-  while (length() > 77) {
-    std::size_t split = 0;
-    for (std::size_t j = 70; j <= 74 && split == 0; ++j) {
-      if (at(j) == ' ') split = j;
-    }
-    for (std::size_t j = 69; j >= 2 && split == 0; --j) {
-      if (at(j) == ' ') split = j;
-    }
-    if (split == 0) {
-      std::string rest = plus ? "+" + std::string(text.substr(off)) : std::string(text.substr(off));
-      ui.Notify(rest, "Symbol over 70 char. long", box::kOk | box::kIconError | box::kNoOwner);
-      file.Close();
-      return false;
-    }
-    put(split);
-    file.Write("\r\n", 2);
-    off += split + (plus ? 0 : 1);
-    plus = true;
-    if (off == text.size() || (off + 1 == text.size() && text[off] == ' ')) return true;
-  }
-  put(length());
-  file.Write("\r\n", 2);
-  return true;
-}
-
 bool WriteWireList(const std::string& path, const std::string& top_cell) {
   File out;
   if (!out.Open(path, File::Mode::kCreate)) return false;

@@ -53,14 +53,6 @@ class MacReader {
   int size_;
 };
 
-// WriteWrappedLine for the macro file writer: the same lines (at most 77
-// characters, cut at a blank that a "+" replaces on the next line, "Symbol
-// over 70 char. long" and the file closed when a piece has no blank to cut
-// at), written without copying the rest of the text for every piece, so
-// that a header with thousands of ports costs no more than its length.
-// False only after that message.
-bool WriteMacLine(File& file, std::string_view text, UserInterface& ui);
-
 // Writes the wire list: the fixed head and the top cell name three times.
 // False when the file cannot be created or written.
 bool WriteWireList(const std::string& path, const std::string& top_cell);

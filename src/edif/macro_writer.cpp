@@ -11,7 +11,9 @@ namespace kalvor {
 namespace {
 
 bool Wrapped(EdifRun& run, File& out, const std::string& text) {
-  if (WriteMacLine(out, text, run.app.ui())) return true;
+  // Only the "Symbol over 70 char. long" stop closes the file; a write
+  // error is reported once the macro file is closed.
+  if (WriteWrappedLine(out, text, run.app.ui()) || out.IsOpen()) return true;
   run.failed = true;
   return false;
 }

@@ -121,29 +121,44 @@ bool WriteLine(File& file, std::string_view text) {
   return ok;
 }
 
-bool WriteWrappedLine(File& file, std::string text, UserInterface& ui) {
-  while (text.size() > 77) {
-    std::size_t split = std::string::npos;
-    for (std::size_t n = 70; n >= 2; --n) {
-      std::size_t blank = text.find(' ', n);
-      if (blank != std::string::npos && blank <= 74) {
-        split = blank;
-        break;
-      }
+bool WriteWrappedLine(File& file, std::string_view text, UserInterface& ui) {
+  // The remaining text is "+" (when `plus`) followed by text[off...]; it is
+  // never copied, so a header with thousands of ports costs its length.
+  std::size_t off = 0;
+  bool plus = false;
+  auto at = [&](std::size_t j) { return plus ? (j == 0 ? '+' : text[off + j - 1]) : text[off + j]; };
+  auto length = [&] { return text.size() - off + (plus ? 1 : 0); };
+  auto put_line = [&](std::size_t n) {  // the first n characters of the remaining text
+    bool ok = true;
+    if (plus) {
+      ok = file.Write("+", 1);
+      if (n > 0) ok = file.Write(text.substr(off, n - 1)) && ok;
+    } else {
+      ok = file.Write(text.substr(off, n));
     }
-    if (split == std::string::npos) {
-      ui.Notify(text, "Symbol over 70 char. long",
-                box::kOk | box::kIconError | box::kNoOwner);
+    return file.Write("\r\n", 2) && ok;
+  };
+  while (length() > 77) {
+    // The first blank at positions 70 to 74, else the last one at 2 to 69.
+    std::size_t split = 0;
+    for (std::size_t j = 70; j <= 74 && split == 0; ++j) {
+      if (at(j) == ' ') split = j;
+    }
+    for (std::size_t j = 69; j >= 2 && split == 0; --j) {
+      if (at(j) == ' ') split = j;
+    }
+    if (split == 0) {
+      std::string rest = plus ? "+" + std::string(text.substr(off)) : std::string(text.substr(off));
+      ui.Notify(rest, "Symbol over 70 char. long", box::kOk | box::kIconError | box::kNoOwner);
       file.Close();
       return false;
     }
-    if (!WriteLine(file, std::string_view(text).substr(0, split))) {
-      return false;
-    }
-    text.replace(0, split + 1, 1, '+');
-    if (text == "+" || text == "+ ") return true;
+    if (!put_line(split)) return false;
+    off += split + (plus ? 0 : 1);
+    plus = true;
+    if (off == text.size() || (off + 1 == text.size() && text[off] == ' ')) return true;
   }
-  return WriteLine(file, text);
+  return put_line(length());
 }
 
 void JoinContinuations(File& file, char continuation, std::string& line,

@@ -34,8 +34,8 @@ bool WriteLine(File& file, std::string_view text);
 // Writes `text` wrapped into lines of at most 77 characters with "+"
 // continuation lines. When a piece has no blank to split at, shows "Symbol
 // over 70 char. long" (no owner, error icon) with the text, closes `file` and
-// returns false: the caller must stop writing.
-bool WriteWrappedLine(File& file, std::string text, UserInterface& ui);
+// returns false: the caller must stop writing. False also when a write failed.
+bool WriteWrappedLine(File& file, std::string_view text, UserInterface& ui);
 
 // Appends the following physical lines that begin with `continuation` to
 // `line` (the character replaced by a blank), as long as they fit in `size`.

@@ -1,5 +1,6 @@
-// The macro file writer's wrapped lines are WriteWrappedLine's, byte for
-// byte, including the "Symbol over 70 char. long" stop.
+// WriteWrappedLine, which writes without copying the rest of the text for
+// every piece, gives byte for byte the lines of the plain piece-by-piece
+// wrapping, including the "Symbol over 70 char. long" stop.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -31,7 +32,30 @@ Written WriteWith(F write, const std::string& text) {
   return {ReadFileBytes("out.txt"), ok, ui.boxes};
 }
 
-TEST(EdifMacLine, SameLinesAsWriteWrappedLine) {
+// The plain wrapping: cut a piece, write it, carry on with "+" and the rest.
+bool PlainWrap(File& file, std::string text, ScriptedUi& ui) {
+  while (text.size() > 77) {
+    std::size_t split = std::string::npos;
+    for (std::size_t n = 70; n >= 2; --n) {
+      std::size_t blank = text.find(' ', n);
+      if (blank != std::string::npos && blank <= 74) {
+        split = blank;
+        break;
+      }
+    }
+    if (split == std::string::npos) {
+      ui.Notify(text, "Symbol over 70 char. long", box::kOk | box::kIconError | box::kNoOwner);
+      file.Close();
+      return false;
+    }
+    WriteLine(file, std::string_view(text).substr(0, split));
+    text = "+" + text.substr(split + 1);
+    if (text == "+" || text == "+ ") return true;
+  }
+  return WriteLine(file, text);
+}
+
+TEST(EdifMacLine, SameLinesAsThePlainWrapping) {
   ScratchDir dir;
   std::uint32_t r = 7;
   auto next = [&] { return (r = r * 1103515245u + 12345u) >> 16; };
@@ -44,7 +68,7 @@ TEST(EdifMacLine, SameLinesAsWriteWrappedLine) {
       text += (next() % word == 0) ? ' ' : static_cast<char>('a' + next() % 26);
     }
     Written a = WriteWith([](File& f, const std::string& t, ScriptedUi& ui) { return WriteWrappedLine(f, t, ui); }, text);
-    Written b = WriteWith([](File& f, const std::string& t, ScriptedUi& ui) { return WriteMacLine(f, t, ui); }, text);
+    Written b = WriteWith(PlainWrap, text);
     ASSERT_EQ(a.bytes, b.bytes) << text;
     ASSERT_EQ(a.ok, b.ok) << text;
     ASSERT_EQ(a.boxes.size(), b.boxes.size()) << text;
@@ -62,7 +86,7 @@ TEST(EdifMacLine, LongHeaderJoinsBackToTheSameWords) {
   ScratchDir dir;
   std::string header = ".macro M";
   for (int i = 0; i < 30; ++i) header += " PORT" + std::to_string(1000 + i);
-  Written w = WriteWith([](File& f, const std::string& t, ScriptedUi& ui) { return WriteMacLine(f, t, ui); }, header);
+  Written w = WriteWith([](File& f, const std::string& t, ScriptedUi& ui) { return WriteWrappedLine(f, t, ui); }, header);
   ASSERT_TRUE(w.ok);
   File in;
   ASSERT_TRUE(in.Open("out.txt", File::Mode::kRead));
