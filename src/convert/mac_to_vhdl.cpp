@@ -27,23 +27,10 @@ constexpr int kDirectiveSize = 4095;
 
 void LowerInPlace(std::string& text);
 
-// A logical line, lowercased, with tabs as blanks: the physical line with
-// its "+" continuation lines joined (each "+" becomes a blank); the next line
-// is only read when it begins with "+". Lines are read whole, however long:
-// the macro file writer wraps long instance and header lines into "+" lines
-// without limit, and a joined line cut at a fixed length would lose
-// connections and ports, or turn the rest of a header into signals.
+// A logical line of the macro file (ReadMacLine), lowercased.
 bool ReadLogicalLine(File& file, std::string& line) {
-  if (!ReadWholeLine(file, line)) return false;
+  if (!ReadMacLine(file, line)) return false;
   LowerInPlace(line);
-  std::string more;
-  const char* next = nullptr;
-  while (file.Peek(1, &next) == 1 && next[0] == '+') {
-    ReadWholeLine(file, more);
-    more[0] = ' ';
-    LowerInPlace(more);
-    line += more;
-  }
   return true;
 }
 

@@ -51,8 +51,16 @@ std::string DirectiveKeyword(std::string_view line) {
   return std::string(line.substr(0, end));
 }
 
-bool MacReader::Next(std::string& line) {
-  return ReadJoinedLine(file_, line, size_) != 0;
+bool ReadMacLine(File& file, std::string& line) {
+  if (!ReadWholeLine(file, line)) return false;
+  std::string more;
+  const char* next = nullptr;
+  while (file.Peek(1, &next) == 1 && next[0] == '+') {
+    ReadWholeLine(file, more);
+    more[0] = ' ';
+    line += more;
+  }
+  return true;
 }
 
 bool WriteWireList(const std::string& path, const std::string& top_cell) {

@@ -40,18 +40,12 @@ std::string IncludePath(std::string_view line);
 // For a "$" line: the keyword with its "$" ("$reorder"), empty otherwise.
 std::string DirectiveKeyword(std::string_view line);
 
-// Reads logical lines: a physical line with its "+" continuation lines
-// joined (each "+" becomes a blank). `size` is the reader's line capacity.
-class MacReader {
- public:
-  MacReader(File& file, int size) : file_(file), size_(size) {}
-  // False at end of file.
-  bool Next(std::string& line);
-
- private:
-  File& file_;
-  int size_;
-};
+// Reads one logical line: a physical line with the "+" continuation lines
+// that follow it joined (each "+" becomes a blank, tabs become blanks). The
+// next line is only read when it begins with "+", and lines are read whole
+// however long: the macro writer wraps headers and instance lines into "+"
+// lines without limit. False at end of file.
+bool ReadMacLine(File& file, std::string& line);
 
 // Writes the wire list: the fixed head and the top cell name three times.
 // False when the file cannot be created or written.
