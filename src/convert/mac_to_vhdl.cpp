@@ -34,29 +34,6 @@ bool ReadLogicalLine(File& file, std::string& line) {
   return true;
 }
 
-// NextWord on a view: the next blank- or tab-separated word (at most 62
-// characters), `rest` moved past it and one separator; an over-long word
-// gives the empty word and empties `rest`.
-inline std::string_view TakeWord(std::string_view& rest) {
-  const char* p = rest.data();
-  const char* end = p + rest.size();
-  while (p != end && (*p == ' ' || *p == '\t')) ++p;
-  const char* word_end = p;
-  while (word_end != end && *word_end != ' ' && *word_end != '\t') ++word_end;
-  std::size_t length = static_cast<std::size_t>(word_end - p);
-  if (length > 62) {
-    rest = std::string_view();
-    return std::string_view();
-  }
-  std::string_view word(p, length);
-  if (word_end == end) {
-    rest = std::string_view();
-  } else {
-    rest = std::string_view(word_end + 1, static_cast<std::size_t>(end - word_end - 1));
-  }
-  return word;
-}
-
 // HasContent for the word loops: anything but blanks, tabs and ";" left.
 inline bool AnyContent(std::string_view text) {
   for (char c : text) {
@@ -402,8 +379,8 @@ bool MacToVhdl::SignalLine(std::string_view line) {
     case '.':
       return false;
     case '<':
-      TakeWord(line);  // instance name
-      TakeWord(line);  // component name
+      NextWord(line);  // instance name
+      NextWord(line);  // component name
       DeclareWords(line);
       return true;
     case '+':
@@ -421,7 +398,7 @@ bool MacToVhdl::SignalLine(std::string_view line) {
 
 void MacToVhdl::DeclareWords(std::string_view rest) {
   while (AnyContent(rest)) {
-    name_.assign(TakeWord(rest));
+    name_.assign(NextWord(rest));
     NormalizeNodeName(name_, false, tally_);
     if (BusIndex(name_, bus_list_) != std::string::npos) continue;
     if (IsPadNet(name_)) continue;
@@ -435,8 +412,8 @@ void MacToVhdl::DeclareWords(std::string_view rest) {
 void MacToVhdl::Instance(std::string& line) {
   line[0] = 'I';
   std::string_view rest = line;
-  std::string_view label = TakeWord(rest);
-  std::string component(TakeWord(rest));
+  std::string_view label = NextWord(rest);
+  std::string component(NextWord(rest));
   for (const std::string& ignored : options_.ignore) {
     if (EqualNoCase(component, ignored)) return;
   }
@@ -446,7 +423,7 @@ void MacToVhdl::Instance(std::string& line) {
   Put(component);
   Put(" port map (");
   while (AnyContent(rest)) {
-    name_.assign(TakeWord(rest));
+    name_.assign(NextWord(rest));
     NormalizeNodeName(name_, true, tally_);
     app_.Notify(name_, component, box::kOk);
     std::size_t index = BusIndex(name_, bus_list_);

@@ -26,24 +26,31 @@ std::string SplitPath(std::string& path, PathStyle style) {
   return name;
 }
 
-std::string NextWord(std::string& text) {
-  if (text.empty()) return std::string();
-  std::size_t skip = text.find_first_not_of(" \t");
-  text.erase(0, skip == std::string::npos ? text.size() : skip);
-  for (std::size_t i = 0; i < 63; ++i) {
-    if (i == text.size()) {
-      std::string word = text;
-      text.clear();
-      return word;
-    }
-    if (text[i] == ' ' || text[i] == '\t') {
-      std::string word = text.substr(0, i);
-      text.erase(0, i + 1);
-      return word;
-    }
+std::string_view NextWord(std::string_view& rest) {
+  const char* p = rest.data();
+  const char* end = p + rest.size();
+  while (p != end && (*p == ' ' || *p == '\t')) ++p;
+  const char* word_end = p;
+  while (word_end != end && *word_end != ' ' && *word_end != '\t') ++word_end;
+  std::size_t length = static_cast<std::size_t>(word_end - p);
+  if (length > 62) {
+    rest = std::string_view();
+    return std::string_view();
   }
-  text.clear();
-  return std::string();
+  std::string_view word(p, length);
+  if (word_end == end) {
+    rest = std::string_view();
+  } else {
+    rest = std::string_view(word_end + 1, static_cast<std::size_t>(end - word_end - 1));
+  }
+  return word;
+}
+
+std::string NextWord(std::string& text) {
+  std::string_view rest(text);
+  std::string word(NextWord(rest));
+  text.erase(0, text.size() - rest.size());  // what is left is a suffix
+  return word;
 }
 
 bool HasContent(std::string_view text) {

@@ -23,6 +23,8 @@ std::string SplitPath(std::string& path, PathStyle style = HostPathStyle());
 // removed from `text` together with one separator. An over-long word
 // discards the rest of the string and gives the empty word.
 std::string NextWord(std::string& text);
+// The same on a view: `rest` is moved past the word and one separator.
+std::string_view NextWord(std::string_view& rest);
 
 // True when `text` holds anything but blanks, tabs and semicolons.
 bool HasContent(std::string_view text);
