@@ -34,14 +34,6 @@ bool ReadLogicalLine(File& file, std::string& line) {
   return true;
 }
 
-// HasContent for the word loops: anything but blanks, tabs and ";" left.
-inline bool AnyContent(std::string_view text) {
-  for (char c : text) {
-    if (c != ' ' && c != '\t' && c != ';') return true;
-  }
-  return false;
-}
-
 void LowerInPlace(std::string& text) {
   for (char& c : text) {
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
@@ -374,7 +366,7 @@ void MacToVhdl::SignalPass() {
 
 // One body line of the signal pass; false when the pass ends with it.
 bool MacToVhdl::SignalLine(std::string_view line) {
-  if (line.empty() || !AnyContent(line)) return true;
+  if (line.empty() || !HasContent(line)) return true;
   switch (line[0]) {
     case '.':
       return false;
@@ -397,7 +389,7 @@ bool MacToVhdl::SignalLine(std::string_view line) {
 }
 
 void MacToVhdl::DeclareWords(std::string_view rest) {
-  while (AnyContent(rest)) {
+  while (HasContent(rest)) {
     name_.assign(NextWord(rest));
     NormalizeNodeName(name_, false, tally_);
     if (BusIndex(name_, bus_list_) != std::string::npos) continue;
@@ -422,7 +414,7 @@ void MacToVhdl::Instance(std::string& line) {
   Put(" : ");
   Put(component);
   Put(" port map (");
-  while (AnyContent(rest)) {
+  while (HasContent(rest)) {
     name_.assign(NextWord(rest));
     NormalizeNodeName(name_, true, tally_);
     app_.Notify(name_, component, box::kOk);
@@ -435,7 +427,7 @@ void MacToVhdl::Instance(std::string& line) {
     } else {
       pending_ += name_;
     }
-    if (AnyContent(rest)) pending_ += ',';
+    if (HasContent(rest)) pending_ += ',';
   }
   PutLine(");");
 }
