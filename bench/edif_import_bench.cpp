@@ -13,9 +13,10 @@
 #include <map>
 #include <string>
 
+#include "commands/session.h"
 #include "support/quiet_ui.h"
 #include "../bench/edif_generator.h"
-#include "app/state.h"
+#include "core/state.h"
 #include "edif/edif_import.h"
 #include "posix/posix_platform.h"
 #include "text/file.h"
@@ -77,7 +78,7 @@ int Import(const std::string& path) {
   RaisedLimits profile;
   PosixShell shell;
   PosixFileSystem fs;
-  App app(Platform{ui, profile, shell, fs}, PathStyle::kPosix);
+  Session app(Platform{ui, profile, shell, fs});
   std::string dir = path;
   std::string name = SplitPath(dir, PathStyle::kPosix);
   if (name == path) dir = ".";
@@ -87,7 +88,7 @@ int Import(const std::string& path) {
   app.state.selected_ext = name.substr(dot);
   auto start = std::chrono::steady_clock::now();
   double cpu = CpuSeconds();
-  Outcome o = RunEdifImport(app);
+  Outcome o = RunEdifImport(app, app.edif);
   if (o != Outcome::kCompleted) {
     std::fprintf(stderr, "import did not complete\n");
     return 1;

@@ -13,10 +13,12 @@
 #include <map>
 #include <string>
 
+#include "commands/command_table.h"
+#include "commands/session.h"
 #include "support/quiet_ui.h"
-#include "app/ids.h"
-#include "app/startup.h"
-#include "convert/converters.h"
+#include "platform/resource.h"
+#include "core/startup.h"
+#include "vhdl/mac_to_vhdl.h"
 #include "posix/posix_platform.h"
 #include "text/file.h"
 #include "text/lineio.h"
@@ -125,14 +127,14 @@ Times Convert(const std::string& dir, const std::string& id) {
   profile.values["kNETS"] = "2000000";
   NoShell shell;
   PosixFileSystem fs;
-  App app(Platform{ui, profile, shell, fs}, PathStyle::kPosix);
-  StartUp(app, "");
+  Session app(Platform{ui, profile, shell, fs});
+  StartSession(app, "");
   app.state.test_dir = dir + "/";
   app.state.test_id = id;
   ui.MainDialog().SetText(id::kTestId, id);
   std::filesystem::remove(dir + "/" + id + ".vhd");
   Stopwatch start;
-  Outcome outcome = RunMacToVhdl(app);
+  Outcome outcome = FindCommand(id::kMacToVhdl)->run(app);
   Times seconds = Elapsed(start);
   if (outcome != Outcome::kCompleted) {
     std::fprintf(stderr, "conversion did not complete\n");

@@ -15,8 +15,13 @@
 #include <filesystem>
 #include <string>
 
-#include "app/settings.h"
-#include "convert/converters.h"
+#include "commands/command_table.h"
+#include "platform/resource.h"
+#include "commands/session.h"
+#include "core/settings.h"
+#include "spice/spice_cleanup.h"
+#include "vhdl/sim_switch.h"
+#include "vhdl/vhd_out.h"
 #include "posix/cli_ui.h"
 #include "posix/posix_platform.h"
 #include "text/file.h"
@@ -126,7 +131,7 @@ struct Bench {
   CliUi ui;
   IniProfile profile;
   PosixShell shell;
-  App app;
+  Session app;
   explicit Bench(const std::string& d)
       : dir(d),
         profile(d + "/bench.ini"),
@@ -146,7 +151,7 @@ Timing TimeCleanup(Bench& b, const std::string& source) {
                 fs::copy_options::overwrite_existing);
   b.ui.AddAnswer("se=n;le=y;");
   Timer start;
-  Outcome o = RunSpiceCleanup(b.app);
+  Outcome o = FindCommand(id::kSpiceClean)->run(b.app);
   Timing t = Seconds(start);
   if (o != Outcome::kCompleted) std::fprintf(stderr, "clean-up failed\n");
   return t;
@@ -157,7 +162,7 @@ Timing TimeSwitch(Bench& b, const std::string& source) {
                 fs::copy_options::overwrite_existing);
   b.app.state.option_line = " SIM";
   Timer start;
-  Outcome o = RunSimSwitch(b.app);
+  Outcome o = FindCommand(id::kVhdlSim)->run(b.app);
   Timing t = Seconds(start);
   if (o != Outcome::kCompleted) std::fprintf(stderr, "switch failed\n");
   return t;

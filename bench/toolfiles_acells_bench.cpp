@@ -20,8 +20,9 @@
 #include <iostream>
 #include <string>
 
+#include "commands/session.h"
 #include "support/quiet_ui.h"
-#include "app/state.h"
+#include "core/state.h"
 #include "posix/posix_platform.h"
 #include "text/file.h"
 #include "text/lineio.h"
@@ -116,7 +117,7 @@ Result Measure(const fs::path& dir, std::size_t bytes, int runs) {
   IniProfile profile((dir / "bench.ini").string());
   PosixShell shell;
   PosixFileSystem files;
-  App app(Platform{ui, profile, shell, files});
+  Session app(Platform{ui, profile, shell, files});
   app.state.test_dir = dir.string() + "/";
   app.state.test_id = "bench";
 

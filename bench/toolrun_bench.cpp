@@ -18,7 +18,8 @@
 #include <string>
 #include <vector>
 
-#include "app/ids.h"
+#include "commands/session.h"
+#include "platform/resource.h"
 #include "posix/cli_ui.h"
 #include "posix/posix_platform.h"
 #include "text/file.h"
@@ -136,7 +137,7 @@ struct Figures {
   Time copy_tpr, reduce, copy_mac, prescan;
 };
 
-Figures Measure(App& app, const std::string& dir, std::int64_t bytes, int repeats) {
+Figures Measure(Session& app, const std::string& dir, std::int64_t bytes, int repeats) {
   Figures fig;
   const std::string tpr = dir + "/big.TPR";
   const std::string mac = dir + "/big.mac";
@@ -144,11 +145,11 @@ Figures Measure(App& app, const std::string& dir, std::int64_t bytes, int repeat
   WriteTpr(tpr, bytes);
   fig.copy_tpr = Seconds(none, [&] { CopyLines(tpr, dir + "/copy.txt"); }, repeats);
   fig.reduce = Seconds([&] { WriteTpr(tpr, bytes); },
-                       [&] { ReduceModuleNames(app); }, repeats);
+                       [&] { ReduceModuleNames(app, app.toolchain, ".TPR"); }, repeats);
   WriteMac(dir, bytes);
   fig.copy_mac = Seconds(none, [&] { CopyLines(mac, dir + "/copy.txt"); }, repeats);
   fig.prescan = Seconds([&] { WriteMac(dir, bytes); },
-                        [&] { PrescanTopModule(app); }, repeats);
+                        [&] { PrescanTopModule(app, app.toolchain); }, repeats);
   std::filesystem::remove(dir + "/copy.txt");
   return fig;
 }
@@ -200,7 +201,7 @@ int main(int argc, char** argv) {
   IniProfile profile(dir + "/bench.ini");
   PosixShell shell;
   PosixFileSystem fs;
-  App app(Platform{ui, profile, shell, fs}, PathStyle::kPosix);
+  Session app(Platform{ui, profile, shell, fs});
   app.state.test_id = "big";
   app.state.test_dir = dir + "/";
   app.state.last_dir = dir;

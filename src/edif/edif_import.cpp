@@ -2,7 +2,7 @@
 
 #include <new>
 
-#include "app/dialogs.h"
+#include "core/dialogs.h"
 #include "edif/base_macros.h"
 #include "edif/edif_reader.h"
 #include "edif/edif_run.h"
@@ -17,8 +17,8 @@ namespace {
 
 // Closes the progress window however the import ends.
 struct ProgressWindow {
-  ProgressWindow(App& app, const std::string& path) : progress(TheProgress()) {
-    progress.Open(app, "Converting:", path);
+  ProgressWindow(UserInterface& ui, const std::string& path) : progress(TheProgress()) {
+    progress.Open(ui, "Converting:", path);
   }
   ~ProgressWindow() { progress.Close(); }
   Progress& progress;
@@ -59,11 +59,11 @@ std::string Summary(const EdifRun& run, const std::string& out_path) {
   return text;
 }
 
-Outcome Import(App& app, EdifLookups& lookups) {
-  EdifRun run(app, lookups);
+Outcome Import(App& app, EdifSession& session, EdifLookups& lookups) {
+  EdifRun run(app, session, lookups);
   run.limits = LoadEdifLimits(app.profile());
   const AppState& s = app.state;
-  const std::string stem = JoinPath(s.test_dir, s.test_id, app.style);
+  const std::string stem = JoinPath(s.test_dir, s.test_id, app.style());
   const std::string edif_path = stem + s.selected_ext;
   const std::string out_path = stem + ".mac";
   const std::string wire_path = out_path.substr(0, out_path.size() - 3) + "wir";
@@ -73,7 +73,7 @@ Outcome Import(App& app, EdifLookups& lookups) {
     app.Notify(edif_path, "Error opening:", box::kOk);
     return Outcome::kFailed;
   }
-  ProgressWindow window(app, edif_path);
+  ProgressWindow window(app.ui(), edif_path);
   Progress& progress = window.progress;
   progress.Step(in);
   if (FileExists(out_path) &&
@@ -92,7 +92,7 @@ Outcome Import(App& app, EdifLookups& lookups) {
   WriteHead(out, includes);
   const bool pads = !includes.pad.empty();
 
-  EdifReader reader(in, app, run.limits, lookups, run.cells, run.cell);
+  EdifReader reader(in, app.ui(), session, run.limits, lookups, run.cells, run.cell);
   reader.on_head = [&] { progress.Step(in); };
   StepContext step{&progress, &in};
   bool wrote_macro = false;
@@ -144,18 +144,18 @@ Outcome Import(App& app, EdifLookups& lookups) {
 
 }  // namespace
 
-Outcome RunEdifImport(App& app, EdifLookups& lookups) {
+Outcome RunEdifImport(App& app, EdifSession& session, EdifLookups& lookups) {
   try {
-    return Import(app, lookups);
+    return Import(app, session, lookups);
   } catch (const std::bad_alloc&) {
     app.Notify("Out of memory.", "Error", box::kOk | box::kIconError);
     return Outcome::kFailed;
   }
 }
 
-Outcome RunEdifImport(App& app) {
+Outcome RunEdifImport(App& app, EdifSession& session) {
   std::unique_ptr<EdifLookups> lookups = MakeIndexedLookups();
-  return RunEdifImport(app, *lookups);
+  return RunEdifImport(app, session, *lookups);
 }
 
 }  // namespace kalvor

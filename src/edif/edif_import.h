@@ -2,14 +2,17 @@
 // becomes the design's macro file and wire list.
 #pragma once
 
-#include "app/state.h"
+#include "core/state.h"
+#include "edif/edif_session.h"
 
 namespace kalvor {
 
 class EdifLookups;
 
-Outcome RunEdifImport(App& app);
+// The answer to the VCC question and the fanout settings come from and go
+// to `session`.
+Outcome RunEdifImport(App& app, EdifSession& session);
 // The same with the given search implementation.
-Outcome RunEdifImport(App& app, EdifLookups& lookups);
+Outcome RunEdifImport(App& app, EdifSession& session, EdifLookups& lookups);
 
 }  // namespace kalvor

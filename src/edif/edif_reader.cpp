@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "edif/macfile.h"
+#include "mac/macfile.h"
 #include "text/strings.h"
 
 namespace kalvor {
@@ -40,35 +40,35 @@ inline bool IsKeyword(std::string_view word, std::string_view keyword) {
 
 }  // namespace
 
-bool VccBecomesVdd(App& app) {
-  if (app.edif.vcc_answer == 0) {
-    app.edif.vcc_answer = app.Notify(
+bool VccBecomesVdd(UserInterface& ui, EdifSession& session) {
+  if (session.vcc_answer == 0) {
+    session.vcc_answer = ui.Notify(
         "Nodes named 'VCC' occur.  Do you want to change these to the LEdit "
         "compatible 'VDD'? (recommended)",
         "EDIF Import", box::kYesNo | box::kIconQuestion);
   }
-  return app.edif.vcc_answer == answer::kYes;
+  return session.vcc_answer == answer::kYes;
 }
 
-std::string_view ApplySupplyRule(App& app, std::string_view name) {
-  if (EqualNoCase(name, "VCC") && VccBecomesVdd(app)) return "VDD";
+std::string_view ApplySupplyRule(UserInterface& ui, EdifSession& session, std::string_view name) {
+  if (EqualNoCase(name, "VCC") && VccBecomesVdd(ui, session)) return "VDD";
   return name;
 }
 
-EdifReader::EdifReader(File& file, App& app, const EdifLimits& limits,
+EdifReader::EdifReader(File& file, UserInterface& ui, EdifSession& session, const EdifLimits& limits,
                        EdifLookups& lookups, CellTable& cells, CellContents& cell)
-    : tokens_(file), app_(app), limits_(limits), lookups_(lookups), cells_(cells), cell_(cell) {}
+    : tokens_(file), ui_(ui), session_(session), limits_(limits), lookups_(lookups), cells_(cells), cell_(cell) {}
 
 void EdifReader::CheckTokens() {
   if (tokens_.unclosed_quote() && !failed_) {
-    app_.Notify(tokens_.unclosed_text(), "quoted string spans too many lines",
+    ui_.Notify(tokens_.unclosed_text(), "quoted string spans too many lines",
                 box::kOk | box::kIconError);
     failed_ = true;
   }
 }
 
 bool EdifReader::Stop(const std::string& text, const std::string& caption, int type) {
-  app_.Notify(text, caption, type);
+  ui_.Notify(text, caption, type);
   failed_ = true;
   return false;
 }
@@ -202,7 +202,7 @@ void EdifReader::SkipTo(int level) {
 bool EdifReader::ReadPort(std::vector<ArrayPort>& arrays) {
   EdifName n;
   if (!ReadName(n)) return !failed_;
-  std::string p(ApplySupplyRule(app_, n.text));
+  std::string p(ApplySupplyRule(ui_, session_, n.text));
   std::size_t bracket = p.find('[');
   if (bracket == std::string::npos) bracket = p.find('(');
   if (bracket == std::string::npos) bracket = AngleBusBracket(p);
@@ -293,7 +293,7 @@ bool EdifReader::ReadNet(const std::vector<ArrayPort>& own_arrays) {
       ++external;
       if (!EqualNoCase(p, n)) {
         if (external > 1) {
-          app_.Notify(Format("The following ports appear to be wired together:\n\n   %s\n   "
+          ui_.Notify(Format("The following ports appear to be wired together:\n\n   %s\n   "
                              "%s\n\nMore than one port per signal is not allowed.\nTry  Add "
                              "I/O's option on your synthesizer.",
                              n.c_str(), p.c_str()),
@@ -367,7 +367,7 @@ bool EdifReader::ReadCell() {
   }
   if (failed_) return false;
   if (lookups_.FindCell(cells_, name) >= 0) {
-    app_.Notify("Warning, duplicate cell name!", name, box::kOk | box::kIconWarning);
+    ui_.Notify("Warning, duplicate cell name!", name, box::kOk | box::kIconWarning);
   }
   if (static_cast<long>(cells_.entries.size()) >= limits_.cells) {
     return Stop("Too many cells", "", box::kOk | box::kIconError);

@@ -10,8 +10,9 @@
 #include <string_view>
 #include <vector>
 
-#include "app/state.h"
+#include "core/state.h"
 #include "edif/edif_limits.h"
+#include "edif/edif_session.h"
 #include "edif/flat_index.h"
 #include "edif/edif_lookups.h"
 #include "edif/edif_tables.h"
@@ -21,8 +22,8 @@ namespace kalvor {
 
 // The supply-name rule: "VCC" (any letter case) becomes "VDD" when the user
 // agrees; asked once per program run.
-bool VccBecomesVdd(App& app);
-std::string_view ApplySupplyRule(App& app, std::string_view name);
+bool VccBecomesVdd(UserInterface& ui, EdifSession& session);
+std::string_view ApplySupplyRule(UserInterface& ui, EdifSession& session, std::string_view name);
 
 // A name as read from the file, with what it was made of.
 struct EdifName {
@@ -36,7 +37,7 @@ struct EdifName {
 
 class EdifReader {
  public:
-  EdifReader(File& file, App& app, const EdifLimits& limits, EdifLookups& lookups,
+  EdifReader(File& file, UserInterface& ui, EdifSession& session, const EdifLimits& limits, EdifLookups& lookups,
              CellTable& cells, CellContents& cell);
 
   // Called after every list head of a cell (progress).
@@ -85,7 +86,8 @@ class EdifReader {
   bool Stop(const std::string& text, const std::string& caption, int type);
 
   EdifTokens tokens_;
-  App& app_;
+  UserInterface& ui_;
+  EdifSession& session_;
   const EdifLimits& limits_;
   EdifLookups& lookups_;
   CellTable& cells_;

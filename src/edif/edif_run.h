@@ -5,20 +5,22 @@
 #include <string>
 #include <vector>
 
-#include "app/state.h"
+#include "core/state.h"
+#include "edif/edif_session.h"
 #include "edif/base_macro_table.h"
 #include "edif/edif_limits.h"
 #include "edif/edif_lookups.h"
 #include "edif/edif_tables.h"
-#include "edif/macfile.h"
+#include "mac/macfile.h"
 #include "text/strings.h"
 
 namespace kalvor {
 
 struct EdifRun {
-  EdifRun(App& a, EdifLookups& l) : app(a), lookups(l) {}
+  EdifRun(App& a, EdifSession& s, EdifLookups& l) : app(a), session(s), lookups(l) {}
 
   App& app;
+  EdifSession& session;  // settings that outlive the run
   EdifLookups& lookups;
   EdifLimits limits;
   CellTable cells;
@@ -41,7 +43,7 @@ struct EdifRun {
   // A failure that stops the conversion was reported.
   bool failed = false;
 
-  FanoutSettings& fanout() { return app.edif.fanout; }
+  FanoutSettings& fanout() { return session.fanout; }
   // Shows the message and marks the conversion as stopped.
   bool Stop(const std::string& text, const std::string& caption, int type) {
     app.Notify(text, caption, type);

@@ -1,6 +1,6 @@
 #include "edif/mac_dialog.h"
 
-#include "app/settings.h"
+#include "core/settings.h"
 #include "edif/mac_dialog_ids.h"
 #include "platform/filesys.h"
 #include "text/strings.h"
@@ -12,7 +12,7 @@ std::string MacDlgModel::TemplateName() const { return macdlg::kTemplate; }
 std::string MacDlgModel::WithoutTestDir(const std::string& path) const {
   const std::string& dir = app_.state.test_dir;
   if (dir.empty()) return path;
-  const bool windows = app_.style == PathStyle::kWindows;
+  const bool windows = app_.style() == PathStyle::kWindows;
   auto inside = [&](const std::string& p) {
     return windows ? StartsWithNoCase(p, dir) : StartsWith(p, dir);
   };
@@ -21,13 +21,13 @@ std::string MacDlgModel::WithoutTestDir(const std::string& path) const {
   // answers with the long one: compare the short form of the chosen file's
   // directory as well. The file's own name stays as chosen.
   std::string folder = path;
-  std::string name = SplitPath(folder, app_.style);
+  std::string name = SplitPath(folder, app_.style());
   std::string short_folder;
   if (folder == path || folder.empty() || folder.back() == ':' ||
       !app_.fs().ShortPath(folder, short_folder)) {
     return path;
   }
-  std::string shortened = JoinPath(short_folder, name, app_.style);
+  std::string shortened = JoinPath(short_folder, name, app_.style());
   return inside(shortened) ? shortened.substr(dir.size()) : path;
 }
 

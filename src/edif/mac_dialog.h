@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/state.h"
+#include "core/state.h"
 #include "platform/dialog.h"
 
 namespace kalvor {

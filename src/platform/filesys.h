@@ -5,7 +5,15 @@
 #include <string>
 #include <vector>
 
+#include "text/path_style.h"
+
 namespace kalvor {
+
+class Profile;
+
+// The settings key naming the autoexec.bat to update on hosts that have no
+// "c:\autoexec.bat" (POSIX). Empty or missing: there is no such file.
+constexpr const char* kAutoexecKey = "AUTOEXEC.BAT";
 
 class FileSystem {
  public:
@@ -31,6 +39,22 @@ class FileSystem {
   virtual bool ReplaceFile(const std::string& source,
                            const std::string& target) = 0;
   virtual bool RemoveFile(const std::string& path) = 0;
+
+  // How this host writes paths.
+  virtual PathStyle Style() const { return HostPathStyle(); }
+
+  // `path` as the program keeps it: the short form where the host has one,
+  // lower case where the host ignores letter case. `path` itself when it
+  // has no short form; false when it does not exist.
+  bool HostForm(const std::string& path, std::string& result);
+  // The directory of a file that stands directly in the root, as SplitPath
+  // leaves it empty.
+  std::string RootDirectory() const;
+  // The line end of batch files that this host's shell runs.
+  const char* BatchLineEnd() const;
+  // The start-up file whose "PATH=" line finds outside programs:
+  // "c:\autoexec.bat" on Windows, the value of kAutoexecKey elsewhere.
+  std::string AutoexecPath(Profile& profile) const;
 };
 
 }  // namespace kalvor

@@ -7,7 +7,7 @@
 #include <deque>
 #include <string>
 
-#include "app/table_view.h"
+#include "platform/table_view.h"
 #include "platform/ui.h"
 
 namespace kalvor {

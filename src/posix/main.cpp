@@ -12,11 +12,12 @@
 #include <string>
 #include <vector>
 
-#include "app/file_commands.h"
-#include "app/ids.h"
-#include "app/main_window.h"
-#include "app/settings.h"
-#include "app/startup.h"
+#include "commands/command_table.h"
+#include "commands/file_commands.h"
+#include "commands/main_window.h"
+#include "platform/resource.h"
+#include "core/settings.h"
+#include "core/startup.h"
 #include "posix/cli_ui.h"
 #include "posix/posix_platform.h"
 #include "text/strings.h"
@@ -25,35 +26,6 @@
 namespace {
 
 using namespace kalvor;
-
-struct Function {
-  const char* name;
-  int id;          // radio button or command id; 0 for "select"
-  bool is_radio;   // arm, then Run
-  const char* help;
-};
-
-constexpr Function kFunctions[] = {
-    {"net", id::kMacToNet, true, ".mac to .net with NetTran"},
-    {"gatesim", id::kGateSim, true, "GateSim on the .sim file"},
-    {"tpr", id::kMacToTpr, true, ".mac to .tpr with NetTran"},
-    {"prune", id::kPrune, true, "prune the .mac into a .tmc with NetTran"},
-    {"spice", id::kGenSpice, true, "SPICE deck from the .tmc with NetTran"},
-    {"spice-clean", id::kSpiceClean, true, "clean up a SPICE netlist"},
-    {"sim", id::kVhdlSim, true, "switch VHDL --ifdef regions to SIM"},
-    {"nosim", id::kUnsetSim, true, "switch VHDL --ifdef regions off SIM"},
-    {"vhdout", id::kVhdOut, true, "VHDL trace table to .out, open the viewer"},
-    {"mac2vhd", id::kMacToVhdl, true, ".mac to VHDL with the fanout report"},
-    {"edif", id::kEdifToMac, true, "EDIF to .mac and .wir"},
-    {"a-cells", id::kACells, true, "convert 'A' cells"},
-    {"lvs", id::kLvs, true, "layout versus schematic"},
-    {"setup", id::kSetup, false, ".sim/.vec boilerplate"},
-    {"extract", id::kExtract, false, "sample the GateSim .OUT file"},
-    {"copy-mac", id::kCopyMac, false, "copy .mac/.wir into the project"},
-    {"copy-spice", id::kCopySpice, false, "copy .sp/.spc into the project"},
-    {"reformat", id::kReformat, false, "normalise the line ends of a file"},
-    {"select", 0, false, "make DESIGN-FILE the current design"},
-};
 
 struct CheckFlag {
   const char* flag;
@@ -73,11 +45,13 @@ void Usage(std::ostream& out) {
   out << "usage: kalvor FUNCTION [DESIGN-FILE] [options]\n\n"
          "Without DESIGN-FILE the stored test ID and test directory are used.\n\n"
          "Functions:\n";
-  for (const Function& f : kFunctions) {
-    std::string name = f.name;
+  for (const Command& c : Commands()) {
+    if (!c.name) continue;
+    std::string name = c.name;
     out << "  " << name << std::string(name.size() < 13 ? 13 - name.size() : 1, ' ')
-        << f.help << "\n";
+        << c.help << "\n";
   }
+  out << "  select       make DESIGN-FILE the current design\n";
   out << "\nOptions:\n"
          "  --options TEXT     replace the option line before Run\n"
          "  --answer VALUE     answer the next question, input box, file dialog\n"
@@ -182,16 +156,15 @@ int main(int argc, char** argv) {
     Usage(std::cerr);
     return 2;
   }
-  const Function* function = nullptr;
-  for (const Function& f : kFunctions) {
-    if (positional[0] == f.name) function = &f;
-  }
-  if (!function) {
+  // "select" only makes the design current: no command follows.
+  const bool select_only = positional[0] == "select";
+  const Command* command = select_only ? nullptr : FindCommand(positional[0]);
+  if (!select_only && !command) {
     std::cerr << "kalvor: unknown function " << positional[0] << "\n";
     Usage(std::cerr);
     return 2;
   }
-  if (function->id == 0 && positional.size() < 2) {
+  if (select_only && positional.size() < 2) {
     std::cerr << "kalvor: select needs a DESIGN-FILE\n";
     return 2;
   }
@@ -205,9 +178,9 @@ int main(int argc, char** argv) {
   IniProfile profile(ini.empty() ? DefaultIniPath() : ini);
   if (!ini.empty() && ini[0] != '/') profile = IniProfile(start_dir + "/" + ini);
   PosixShell shell;
-  App app(Platform{ui, profile, shell, fs});
+  Session app(Platform{ui, profile, shell, fs});
 
-  StartUp(app, "");
+  StartSession(app, "");
   OpenMainDialog(app);
   for (const auto& [id, on] : checks) app.main().SetChecked(id, on);
   if (have_lambda) app.main().SetText(id::kLambda, lambda);
@@ -220,9 +193,9 @@ int main(int argc, char** argv) {
   }
 
   Outcome outcome = Outcome::kCompleted;
-  if (function->id != 0) {
-    if (function->is_radio) {
-      outcome = OnMainCommand(app, function->id);
+  if (command) {
+    if (command->kind == CommandKind::kRadio) {
+      outcome = OnMainCommand(app, command->id);
       if (outcome != Outcome::kFailed) {
         if (have_options) app.main().SetText(id::kOptions, options);
         outcome = OnMainCommand(app, id::kRun);
@@ -230,8 +203,8 @@ int main(int argc, char** argv) {
     } else {
       // The Windows program keeps the top module's ports from the last
       // prescan; a new kalvor process finds them again.
-      if (function->id == id::kSetup) RecallTopModule(app);
-      outcome = OnMainCommand(app, function->id);
+      if (command->needs_top_module) RecallTopModule(app, app.toolchain);
+      outcome = OnMainCommand(app, command->id);
     }
   }
   // Leaving saves the check boxes and directories, as the dialog's Exit does

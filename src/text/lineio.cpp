@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/ui.h"
 
 namespace kalvor {
 
@@ -121,7 +120,8 @@ bool WriteLine(File& file, std::string_view text) {
   return ok;
 }
 
-bool WriteWrappedLine(File& file, std::string_view text, UserInterface& ui) {
+bool WriteWrappedLine(File& file, std::string_view text, std::string& unsplit) {
+  unsplit.clear();
   // The remaining text is "+" (when `plus`) followed by text[off...]; it is
   // never copied, so a header with thousands of ports costs its length.
   std::size_t off = 0;
@@ -148,8 +148,7 @@ bool WriteWrappedLine(File& file, std::string_view text, UserInterface& ui) {
       if (at(j) == ' ') split = j;
     }
     if (split == 0) {
-      std::string rest = plus ? "+" + std::string(text.substr(off)) : std::string(text.substr(off));
-      ui.Notify(rest, "Symbol over 70 char. long", box::kOk | box::kIconError | box::kNoOwner);
+      unsplit = plus ? "+" + std::string(text.substr(off)) : std::string(text.substr(off));
       file.Close();
       return false;
     }

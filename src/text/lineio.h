@@ -16,8 +16,6 @@
 
 namespace kalvor {
 
-class UserInterface;
-
 // 0 at end of file, otherwise the line's length + 1. `buffer` needs room
 // for size + 1 bytes and receives the line NUL-terminated.
 int ReadLine(File& file, char* buffer, int size);
@@ -32,10 +30,11 @@ bool ReadWholeLine(File& file, std::string& line, bool tabs_to_blanks = true);
 bool WriteLine(File& file, std::string_view text);
 
 // Writes `text` wrapped into lines of at most 77 characters with "+"
-// continuation lines. When a piece has no blank to split at, shows "Symbol
-// over 70 char. long" (no owner, error icon) with the text, closes `file` and
-// returns false: the caller must stop writing. False also when a write failed.
-bool WriteWrappedLine(File& file, std::string_view text, UserInterface& ui);
+// continuation lines. When a piece has no blank to split at, puts the text
+// not yet written (with its "+") into `unsplit`, closes `file` and returns
+// false: the caller reports it and must stop writing. False also when a
+// write failed (the file then stays open and `unsplit` empty).
+bool WriteWrappedLine(File& file, std::string_view text, std::string& unsplit);
 
 // Appends the following physical lines that begin with `continuation` to
 // `line` (the character replaced by a blank), as long as they fit in `size`.

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "app/safe_replace.h"
+#include "core/safe_replace.h"
 #include "platform/ui.h"
 #include "text/file.h"
 #include "text/lineio.h"
@@ -65,7 +65,7 @@ Outcome ConvertACells(App& app) {
     app.Notify("unable to open .mac file", mac_path, box::kOk);
     return Outcome::kFailed;
   }
-  const std::string scratch_path = JoinPath(app.state.test_dir, "~tmp", app.style);
+  const std::string scratch_path = JoinPath(app.state.test_dir, "~tmp", app.style());
   File scratch;
   if (!scratch.Open(scratch_path, File::Mode::kCreate)) {
     mac.Close();
@@ -89,7 +89,7 @@ Outcome ConvertACells(App& app) {
         mac_path, box::kOk | box::kIconError);
     return Outcome::kFailed;
   }
-  if (!CommitScratch(app, scratch, scratch_path, mac_path)) {
+  if (!CommitScratch(app.fs(), scratch, scratch_path, mac_path)) {
     app.Notify(
         "Unable to replace above .mac file with updated ~tmp file.  Updated "
         "file left in ~tmp.",

@@ -2,7 +2,7 @@
 
 #include <unordered_set>
 
-#include "app/safe_replace.h"
+#include "core/safe_replace.h"
 #include "platform/ui.h"
 #include "text/file.h"
 #include "text/lineio.h"
@@ -91,7 +91,7 @@ bool BuildBlockRoutes(App& app, int highest_level, const std::string& mac_path) 
     app.Notify(mac_path, "Unable to re-open!", box::kOk);
     return false;
   }
-  const std::string scratch_path = JoinPath(app.state.test_dir, "~tmp", app.style);
+  const std::string scratch_path = JoinPath(app.state.test_dir, "~tmp", app.style());
   File out;
   if (!out.Open(scratch_path, File::Mode::kCreate)) {
     in.Close();
@@ -185,7 +185,7 @@ bool BuildBlockRoutes(App& app, int highest_level, const std::string& mac_path) 
   }
   flush();
   in.Close();
-  if (!CommitScratch(app, out, scratch_path, mac_path)) {
+  if (!CommitScratch(app.fs(), out, scratch_path, mac_path)) {
     app.Notify("Unable to replace above file.  Data left in '~tmp'.", mac_path,
                box::kOk);
     return true;

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/state.h"
+#include "core/state.h"
 #include "platform/dialog.h"
 #include "text/file.h"
 

@@ -1,7 +1,7 @@
 #include "toolchain/macro_include.h"
 
-#include "app/safe_replace.h"
-#include "app/settings.h"
+#include "core/safe_replace.h"
+#include "core/settings.h"
 #include "platform/ui.h"
 #include "text/file.h"
 #include "text/lineio.h"
@@ -23,7 +23,7 @@ bool IsMacInclude(const std::string& lowered) {
 bool InsertMacroInclude(App& app, const std::string& key) {
   AppState& s = app.state;
   std::string pad_file = app.profile().GetString(key::kPadMacs, "", 256);
-  const std::string mac_path = JoinPath(s.test_dir, s.test_id + ".mac", app.style);
+  const std::string mac_path = JoinPath(s.test_dir, s.test_id + ".mac", app.style());
   File in;
   if (!in.Open(mac_path, File::Mode::kRead)) {
     app.Notify(mac_path, "Unable to open:", box::kOk);
@@ -58,7 +58,7 @@ bool InsertMacroInclude(App& app, const std::string& key) {
   app.profile().PutString(key, macro_file);
 
   in.Seek(0);
-  const std::string scratch_path = JoinPath(s.test_dir, "~tmp", app.style);
+  const std::string scratch_path = JoinPath(s.test_dir, "~tmp", app.style());
   File out;
   if (!out.Open(scratch_path, File::Mode::kCreate)) {
     in.Close();
@@ -87,7 +87,7 @@ bool InsertMacroInclude(App& app, const std::string& key) {
     }
   }
   in.Close();
-  if (!CommitScratch(app, out, scratch_path, mac_path)) {
+  if (!CommitScratch(app.fs(), out, scratch_path, mac_path)) {
     app.Notify("Unable to replace above .mac file with updated ~tmp file.  "
                "Updated file left in ~tmp.",
                mac_path, box::kOk);

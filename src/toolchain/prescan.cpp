@@ -89,7 +89,7 @@ static bool NextComponentLine(File& wir, std::string& module_line) {
   return false;
 }
 
-void PrescanTopModule(App& app) {
+void PrescanTopModule(App& app, ToolchainState& toolchain) {
   AppState& s = app.state;
   const std::string wire_list = s.test_dir + s.test_id + ".wir";
   const std::string mac_path = wire_list.substr(0, wire_list.size() - 3) + "mac";
@@ -102,13 +102,13 @@ void PrescanTopModule(App& app) {
       app.Notify("No module name found in above file.", wire_list, box::kOk);
       return;
     }
-    app.toolchain.top_module = module_line.substr(0, blank);
+    toolchain.top_module = module_line.substr(0, blank);
 
     File mac;
     if (!mac.Open(mac_path, File::Mode::kRead)) return;
-    MacroScan scan = ScanMacroFile(mac, app.toolchain.top_module);
+    MacroScan scan = ScanMacroFile(mac, toolchain.top_module);
     mac.Close();
-    if (scan.header_found) app.toolchain.top_ports = std::move(scan.ports);
+    if (scan.header_found) toolchain.top_ports = std::move(scan.ports);
     if (scan.highest_level <= 0) continue;
 
     if (app.Notify("Do you want block route macros to be automatically "
@@ -121,7 +121,7 @@ void PrescanTopModule(App& app) {
   }
 }
 
-void RecallTopModule(App& app) {
+void RecallTopModule(App& app, ToolchainState& toolchain) {
   AppState& s = app.state;
   const std::string wire_list = s.test_dir + s.test_id + ".wir";
   const std::string mac_path = s.test_dir + s.test_id + ".mac";
@@ -135,8 +135,8 @@ void RecallTopModule(App& app) {
   File mac;
   if (!mac.Open(mac_path, File::Mode::kRead)) return;
   MacroScan scan = ScanMacroFile(mac, top);
-  app.toolchain.top_module = top;
-  if (scan.header_found) app.toolchain.top_ports = std::move(scan.ports);
+  toolchain.top_module = top;
+  if (scan.header_found) toolchain.top_ports = std::move(scan.ports);
 }
 
 }  // namespace kalvor

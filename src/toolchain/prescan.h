@@ -6,18 +6,19 @@
 #include <string>
 #include <vector>
 
-#include "app/state.h"
+#include "core/state.h"
+#include "toolchain/toolchain_state.h"
 #include "text/file.h"
 
 namespace kalvor {
 
-void PrescanTopModule(App& app);
+void PrescanTopModule(App& app, ToolchainState& toolchain);
 
 // Finds the top module and its ports as the prescan does, without any
 // question or message and without touching the macro file. The command-line
 // program, which starts afresh for every command, uses it before the
 // set-up so the node list holds what an earlier prescan would have found.
-void RecallTopModule(App& app);
+void RecallTopModule(App& app, ToolchainState& toolchain);
 
 // The tags and the top module's ports found in one macro file.
 struct MacroScan {

@@ -45,7 +45,7 @@ bool AskOverwrite(App& app, const std::string& file) {
 // Opens the template `name` from the program directory; tells the user
 // when it is missing.
 bool OpenTemplate(App& app, const char* name, File& file) {
-  if (file.Open(JoinPath(app.state.program_dir, name, app.style), File::Mode::kRead)) {
+  if (file.Open(JoinPath(app.state.program_dir, name, app.style()), File::Mode::kRead)) {
     return true;
   }
   app.Notify(std::string(name) + " not found", "KALVOR", box::kOk | box::kIconError);
@@ -141,7 +141,7 @@ bool MakeSimBoilerplate(App& app, DialogView& view,
 
 void IODlgModel::OnInit(DialogView& view) {
   view.SetTitle("NODE LIST");
-  const std::vector<std::string>& ports = app_.toolchain.top_ports;
+  const std::vector<std::string>& ports = toolchain_.top_ports;
   if (ports.empty()) {
     app_.Notify(
         "No ports found on top level module\n\nYou may need to create a symbol "
@@ -167,8 +167,8 @@ void IODlgModel::OnCommand(int id, DialogView& view) {
   }
 }
 
-Outcome RunSetup(App& app) {
-  IODlgModel model(app);
+Outcome RunSetup(App& app, const ToolchainState& toolchain) {
+  IODlgModel model(app, toolchain);
   app.ui().RunDialog(model);
   app.Notify("Done.", "KALVOR", box::kOk);
   return model.failed() ? Outcome::kFailed : Outcome::kCompleted;

@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "app/state.h"
+#include "core/state.h"
+#include "toolchain/toolchain_state.h"
 #include "platform/dialog.h"
 
 namespace kalvor {
@@ -23,7 +24,7 @@ constexpr int kNodeList = 301;
 // table; OK writes the files (MakeSimBoilerplate) and closes the dialog.
 class IODlgModel : public DialogModel {
  public:
-  explicit IODlgModel(App& app) : app_(app) {}
+  IODlgModel(App& app, const ToolchainState& toolchain) : app_(app), toolchain_(toolchain) {}
   std::string TemplateName() const override { return "iodlg"; }
   void OnInit(DialogView& view) override;
   void OnCommand(int id, DialogView& view) override;
@@ -34,6 +35,7 @@ class IODlgModel : public DialogModel {
 
  private:
   App& app_;
+  const ToolchainState& toolchain_;
   std::vector<std::string> entries_;  // the list box's entries, list order
   bool failed_ = false;
 };

@@ -5,16 +5,11 @@
 
 #include <string>
 
-#include "app/state.h"
+#include "core/state.h"
 
 namespace kalvor {
 
-// The settings key naming the autoexec.bat to update on hosts that have no
-// "c:\autoexec.bat" (POSIX). Empty or missing: there is no such file.
-constexpr const char* kAutoexecKey = "AUTOEXEC.BAT";
-
-// The file AddToAutoexecPath changes: "c:\autoexec.bat" on Windows, the
-// value of kAutoexecKey elsewhere.
+// The file AddToAutoexecPath changes (the file-system seam says which).
 std::string AutoexecPath(App& app);
 
 // The program in the program field could not be found: asks the user to

@@ -2,9 +2,8 @@
 
 #include <limits>
 
-#include "app/dialogs.h"
-#include "app/ids.h"
-#include "app/safe_replace.h"
+#include "core/dialogs.h"
+#include "core/safe_replace.h"
 #include "platform/ui.h"
 #include "text/file.h"
 #include "text/lineio.h"
@@ -86,10 +85,9 @@ std::string ReduceNetlistLine(std::string line, const NetlistNames& names) {
   return line;
 }
 
-Outcome ReduceModuleNames(App& app) {
+Outcome ReduceModuleNames(App& app, const ToolchainState& toolchain, const char* ext) {
   AppState& s = app.state;
-  NetlistNames names =
-      NetlistNamesFor(app.toolchain.top_module, app.toolchain.top_ports);
+  NetlistNames names = NetlistNamesFor(toolchain.top_module, toolchain.top_ports);
   if (app.Notify("Remove root module name from hierarchy? (and other changes "
                  "needed for pad order), remove *NC*\n(no connection) macros, "
                  "and restore top node names?",
@@ -97,9 +95,8 @@ Outcome ReduceModuleNames(App& app) {
       answer::kYes) {
     return Outcome::kStopped;
   }
-  const char* ext = app.main().IsChecked(id::kMacToNet) ? ".NET" : ".TPR";
-  std::string target = JoinPath(s.last_dir, s.test_id + ext, app.style);
-  std::string scratch_path = JoinPath(s.last_dir, std::string("~~kvtmp") + ext, app.style);
+  std::string target = JoinPath(s.last_dir, s.test_id + ext, app.style());
+  std::string scratch_path = JoinPath(s.last_dir, std::string("~~kvtmp") + ext, app.style());
   File in;
   if (!in.Open(target, File::Mode::kRead)) {
     app.Notify("Unable to open above file.", target, box::kOk);
@@ -112,7 +109,7 @@ Outcome ReduceModuleNames(App& app) {
     return Outcome::kFailed;
   }
   Progress& progress = TheProgress();
-  progress.Open(app, "reducing module names...", target);
+  progress.Open(app.ui(), "reducing module names...", target);
 
   // Lines are read whole: a netlist line longer than any fixed buffer
   // passes through intact.
@@ -130,7 +127,7 @@ Outcome ReduceModuleNames(App& app) {
     have = ReadWholeLine(in, line);
   }
   in.Close();
-  bool replaced = CommitScratch(app, out, scratch_path, target);
+  bool replaced = CommitScratch(app.fs(), out, scratch_path, target);
   progress.Close();
   if (!replaced) {
     app.Notify("Unable to replace above file.  The processed netlist is in " +

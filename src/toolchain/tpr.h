@@ -7,13 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "app/state.h"
+#include "core/state.h"
+#include "toolchain/toolchain_state.h"
 
 namespace kalvor {
 
 // Asks, then rewrites <last dir>/<test ID>.NET (when ".mac to .net" is the
 // selected function) or .TPR in place.
-Outcome ReduceModuleNames(App& app);
+Outcome ReduceModuleNames(App& app, const ToolchainState& toolchain, const char* ext);
 
 // The names one netlist line is rewritten with.
 struct NetlistNames {

@@ -4,7 +4,7 @@ namespace kalvor::win32 {
 
 HINSTANCE g_instance = nullptr;
 HWND g_main = nullptr;
-App* g_app = nullptr;
+Session* g_app = nullptr;
 WinUi* g_ui = nullptr;
 
 }  // namespace kalvor::win32

@@ -1,11 +1,11 @@
 // What the Windows front end keeps for the whole run: the instance, the main
-// dialog's window, and the program's App.
+// dialog's window, and the program's Session.
 #pragma once
 
 #include "win32/winapi.h"
 
 namespace kalvor {
-struct App;
+struct Session;
 }
 
 namespace kalvor::win32 {
@@ -14,7 +14,7 @@ class WinUi;
 
 extern HINSTANCE g_instance;  // for every resource and dialog call
 extern HWND g_main;           // the main dialog: owner of most boxes
-extern App* g_app;
+extern Session* g_app;
 extern WinUi* g_ui;
 
 }  // namespace kalvor::win32

@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "app/ids.h"
-#include "app/main_window.h"
-#include "app/startup.h"
+#include "platform/resource.h"
+#include "commands/main_window.h"
+#include "core/startup.h"
 #include "win32/dialog_kit.h"
 #include "win32/globals.h"
 #include "win32/win32_ui.h"
@@ -18,7 +18,6 @@ constexpr const char* kProgramName = "Kalvor";
 constexpr const char* kVersion = "2.96";
 
 HFONT g_option_font = nullptr;
-HCURSOR g_wait_cursor = nullptr;
 
 void Line(HDC dc, int x, int y) { LineTo(dc, x, y); }
 
@@ -29,7 +28,6 @@ void ExitIfRequested(HWND hwnd) {
 void OnInit(HWND hwnd) {
   g_main = hwnd;
   g_ui->AttachMain(hwnd);
-  g_wait_cursor = LoadCursor(nullptr, IDC_WAIT);
   SetMenu(hwnd, LoadMenuA(g_instance, "RDMXMENU"));
   OpenMainDialog(*g_app);
   g_option_font = CreateFontA(15, 0, 0, 0, 100, FALSE, FALSE, FALSE, 0, 0, 0, 0,
@@ -146,7 +144,6 @@ INT_PTR CALLBACK MainDlgProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpar
       ReleaseDialogColors();
       if (g_option_font) DeleteObject(g_option_font);
       g_option_font = nullptr;
-      g_wait_cursor = nullptr;
       return FALSE;
     default:
       return DefaultDialogResult(message, wparam, lparam);

@@ -4,8 +4,7 @@
 
 #include <string>
 
-#include "app/startup.h"
-#include "app/state.h"
+#include "commands/session.h"
 #include "win32/globals.h"
 #include "win32/main_dialog.h"
 #include "win32/win32_platform.h"
@@ -38,11 +37,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR command_line, i
   WinIniProfile profile;
   WinShell shell;
   WinFileSystem fs;
-  App app(Platform{ui, profile, shell, fs});
+  Session app(Platform{ui, profile, shell, fs});
   g_app = &app;
   g_ui = &ui;
 
-  StartUp(app, DesignPath(command_line));
+  StartSession(app, DesignPath(command_line));
 
   if (!previous) {
     WNDCLASSA wc = {};

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "support/quiet_ui.h"
-#include "app/state.h"
+#include "core/state.h"
 #include "edif/edif_import.h"
 
 namespace {
@@ -64,10 +64,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   NoProfile profile;
   NoShell shell;
   NoFiles fs;
-  App app(Platform{ui, profile, shell, fs}, PathStyle::kPosix);
+  Session app(Platform{ui, profile, shell, fs});
   app.state.test_dir = dir + "/";
   app.state.test_id = "f";
   app.state.selected_ext = ".edf";
-  RunEdifImport(app);
+  RunEdifImport(app, app.edif);
   return 0;
 }

@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "app/dialogs.h"
-#include "app/state.h"
+#include "core/dialogs.h"
+#include "commands/session.h"
 #include "text/file.h"
 #include "win32/dialog_kit.h"
 #include "win32/globals.h"
@@ -29,7 +29,7 @@ namespace {
 using namespace kalvor;
 using namespace kalvor::win32;
 
-int ShowProgress(App& app, const std::string& path) {
+int ShowProgress(Session& app, const std::string& path) {
   {
     File out;
     if (!out.Open(path, File::Mode::kCreate)) return 2;
@@ -40,7 +40,7 @@ int ShowProgress(App& app, const std::string& path) {
   if (!in.Open(path, File::Mode::kRead)) return 2;
   in.Seek(125000);
   Progress& progress = TheProgress();
-  progress.Open(app, "Converting:", path);
+  progress.Open(app.ui(), "Converting:", path);
   progress.Step(in);
   progress.Step(in);  // the same position again: the icon turns
   HWND window = FindWindowA("#32770", "Progress");
@@ -154,7 +154,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   WinIniProfile profile;
   WinShell shell;
   WinFileSystem fs;
-  App app(Platform{ui, profile, shell, fs});
+  Session app(Platform{ui, profile, shell, fs});
   g_app = &app;
   g_ui = &ui;
 
@@ -169,7 +169,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   }
   if (args.size() == 4 && args[0] == "param") {
     std::string options = args[3];
-    int result = ParamDlg(app, args[2], options);
+    int result = ParamDlg(app.ui(), args[2], options);
     std::ofstream(args[1], std::ios::binary) << result << "\n" << options;
     return 0;
   }

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/table_view.h"
+#include "platform/table_view.h"
 #include "platform/ui.h"
 
 namespace kalvor::testing {

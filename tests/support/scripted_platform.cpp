@@ -7,7 +7,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/ids.h"
+#include "commands/command_table.h"
+#include "platform/resource.h"
 #include "text/strings.h"
 
 namespace kalvor::testing {
@@ -153,10 +154,12 @@ void WriteFileBytes(const std::string& path, const std::string& bytes) {
   out << bytes;
 }
 
-TestApp::TestApp() : app(Platform{ui, profile, shell, fs}, PathStyle::kPosix) {
+TestApp::TestApp() : app(Platform{ui, profile, shell, fs}) {
   app.state.test_dir = dir.path() + "/";
   app.state.last_dir = dir.path();
 }
+
+Outcome RunArmed(Session& session, int id) { return FindCommand(id)->run(session); }
 
 void TestApp::UseDesign(const std::string& test_id) {
   app.state.test_id = test_id;

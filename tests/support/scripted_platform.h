@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "app/state.h"
-#include "app/table_view.h"
+#include "commands/session.h"
+#include "platform/table_view.h"
 #include "platform/platform.h"
 #include "posix/posix_platform.h"
 
@@ -116,7 +116,19 @@ std::string ReadFileBytes(const std::string& path);
 std::string Crlf(const std::vector<std::string>& lines);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 
-// An App on scripted seams and the real POSIX file system, working in a
+// The real POSIX file system, reporting the path style a test chooses, so
+// that Windows paths can be tried on this host.
+class TestFileSystem : public PosixFileSystem {
+ public:
+  PathStyle style = PathStyle::kPosix;
+  PathStyle Style() const override { return style; }
+};
+
+// Runs what Run starts once function `id` (a radio button) is armed, with
+// the option line as it stands in the state.
+Outcome RunArmed(Session& session, int id);
+
+// A session on scripted seams and the real POSIX file system, working in a
 // scratch directory that is also its test directory.
 struct TestApp {
   TestApp();
@@ -124,8 +136,8 @@ struct TestApp {
   ScriptedUi ui;
   MemoryProfile profile;
   RecordingShell shell;
-  PosixFileSystem fs;
-  App app;
+  TestFileSystem fs;
+  Session app;
   // Makes `test_id` the design in the scratch directory (as SelectFile would).
   void UseDesign(const std::string& test_id);
 };

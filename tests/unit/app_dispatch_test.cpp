@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "app/file_commands.h"
-#include "app/ids.h"
-#include "app/main_window.h"
-#include "app/startup.h"
+#include "commands/file_commands.h"
+#include "platform/resource.h"
+#include "commands/main_window.h"
+#include "core/startup.h"
 #include "support/scripted_platform.h"
 
 namespace kalvor {
@@ -17,14 +17,14 @@ TEST(MainDialog, OpeningWithoutSettingsGivesTheDefaults) {
   TestApp t;
   t.app.state.test_dir.clear();
   t.app.state.last_dir.clear();
-  StartUp(t.app, "");
+  StartSession(t.app, "");
   OpenMainDialog(t.app);
   const AppState& s = t.app.state;
   EXPECT_EQ(s.test_id, "");
   EXPECT_EQ(s.test_dir, "");
   EXPECT_EQ(s.last_dir, "");
   // The sibling directory "ledit", written with the host's separator.
-  EXPECT_EQ(s.ledit_dir, t.app.style == PathStyle::kWindows ? "..\\ledit" : "../ledit");
+  EXPECT_EQ(s.ledit_dir, t.app.style() == PathStyle::kWindows ? "..\\ledit" : "../ledit");
   for (int id : {502, 503, 504, 505, 507, 508, 510}) {
     EXPECT_TRUE(t.ui.main.IsChecked(id)) << id;
   }
@@ -33,8 +33,8 @@ TEST(MainDialog, OpeningWithoutSettingsGivesTheDefaults) {
   EXPECT_EQ(t.ui.main.GetText(id::kLambda), ".3");
   EXPECT_EQ(s.nettran_program, "nettran.exe");
   EXPECT_EQ(s.gatesim_program, "gatesim.exe");
-  EXPECT_EQ(s.nets, 100000);
-  EXPECT_EQ(s.fanout_counts.size(), 10000u);
+  EXPECT_EQ(t.app.fanout.nets, 100000);
+  EXPECT_EQ(t.app.fanout.counts.size(), 10000u);
 }
 
 TEST(MainDialog, CommandLineDesignWinsOverStoredSettings) {
@@ -134,13 +134,15 @@ TEST(Run, EmptyOptionLineOrProgramIsRefused) {
   EXPECT_EQ(t.ui.Last().icon(), box::kIconWarning);
 }
 
-TEST(Run, UnknownInternalKeywordDoesNothing) {
+TEST(Run, UnknownInternalKeywordIsReported) {
   TestApp t;
   t.UseDesign("adder");
   t.app.state.program_field = "INTERNAL";
   t.ui.main.SetText(id::kOptions, "something else");
-  EXPECT_EQ(kalvor::Run(t.app), Outcome::kCompleted);
-  EXPECT_TRUE(t.ui.boxes.empty());
+  EXPECT_EQ(kalvor::Run(t.app), Outcome::kFailed);
+  ASSERT_EQ(t.ui.boxes.size(), 1u);
+  EXPECT_NE(t.ui.boxes[0].text.find("\"something else\""), std::string::npos);
+  EXPECT_EQ(t.ui.boxes[0].icon(), box::kIconWarning);
   EXPECT_TRUE(t.shell.launches.empty());
 }
 
@@ -224,7 +226,8 @@ TEST(SelectFile, MakesTheFileTheDesignAndDisarms) {
 
 TEST(SelectFile, WindowsStylePathsAreLowerCasedShortForms) {
   TestApp t;
-  App app(Platform{t.ui, t.profile, t.shell, t.fs}, PathStyle::kWindows);
+  t.fs.style = PathStyle::kWindows;
+  Session app(Platform{t.ui, t.profile, t.shell, t.fs});
   app.state.selected_file = "C:\\Designs\\Alu\\alu4.mac";
   SelectFile(app);
   EXPECT_EQ(app.state.test_id, "alu4");

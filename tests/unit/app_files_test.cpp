@@ -3,10 +3,10 @@
 #include <filesystem>
 #include <thread>
 
-#include "app/dialogs.h"
-#include "app/file_commands.h"
-#include "app/ids.h"
-#include "app/main_window.h"
+#include "core/dialogs.h"
+#include "commands/file_commands.h"
+#include "platform/resource.h"
+#include "commands/main_window.h"
 #include "posix/posix_platform.h"
 #include "support/scripted_platform.h"
 
@@ -116,7 +116,7 @@ class NoRenameFs : public PosixFileSystem {
 TEST(Reformat, FailedReplaceKeepsTheOriginalAndTheResult) {
   TestApp t;
   NoRenameFs fs;
-  App app(Platform{t.ui, t.profile, t.shell, fs}, PathStyle::kPosix);
+  Session app(Platform{t.ui, t.profile, t.shell, fs});
   app.state.test_dir = t.dir.path() + "/";
   WriteFileBytes(t.dir / "x.txt", "a\nb");
   t.ui.answers = {t.dir / "x.txt", "ok"};
@@ -177,9 +177,9 @@ TEST(OptionStrings, SameFieldCountGuardsStoredValues) {
   EXPECT_FALSE(SameFieldCount("se=y;le=n;", "se=n;le=y;x=1;"));
   TestApp t;
   t.profile.values["spcsel"] = "se=n;le=y;x=1;";
-  EXPECT_EQ(LoadOptionString(t.app, "spcsel", "se=y;le=n;", 256, true), "se=y;le=n;");
+  EXPECT_EQ(LoadOptionString(t.profile, "spcsel", "se=y;le=n;", 256, true), "se=y;le=n;");
   t.profile.values["vhdout"] = "supply=5;";
-  EXPECT_EQ(LoadOptionString(t.app, "vhdout", "supply=3.3;counts/volt=1241;limit=y;",
+  EXPECT_EQ(LoadOptionString(t.profile, "vhdout", "supply=3.3;counts/volt=1241;limit=y;",
                              16000, false),
             "supply=5;");
 }
@@ -190,7 +190,7 @@ TEST(Progress, HalfwayAndTheAnimationRule) {
   File f;
   ASSERT_TRUE(f.Open(t.dir / "f.bin", File::Mode::kRead));
   Progress p;
-  p.Open(t.app, "Converting:", "f.bin");
+  p.Open(t.ui, "Converting:", "f.bin");
   f.Seek(125000);
   p.Step(f);
   EXPECT_EQ(p.last_position_k(), 125u);

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "edif/macfile.h"
+#include "mac/macfile.h"
 #include "edif_test_support.h"
 #include "text/strings.h"
 

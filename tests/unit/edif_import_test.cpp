@@ -38,7 +38,7 @@ Outcome ImportWithIncludes(TestApp& t, const std::string& edif, const std::vecto
     for (std::size_t i = 0; i < fields.size(); ++i) v.SetText(101 + static_cast<int>(i), fields[i]);
     return 1;
   });
-  return RunEdifImport(t.app);
+  return RunEdifImport(t.app, t.app.edif);
 }
 
 TEST(EdifImport, MacroFileWithIncludesPadsAndSummary) {
@@ -90,7 +90,7 @@ TEST(EdifImport, EarlyEnds) {
     TestApp t;  // no EDIF file
     t.UseDesign("missing");
     t.app.state.selected_ext = ".edf";
-    EXPECT_EQ(RunEdifImport(t.app), Outcome::kFailed);
+    EXPECT_EQ(RunEdifImport(t.app, t.app.edif), Outcome::kFailed);
     EXPECT_TRUE(t.ui.Showed(t.dir / "missing.edf", "Error opening:"));
   }
   {
@@ -100,7 +100,7 @@ TEST(EdifImport, EarlyEnds) {
     t.UseDesign("design");
     t.app.state.selected_ext = ".edf";
     t.ui.answers = {"no"};
-    EXPECT_EQ(RunEdifImport(t.app), Outcome::kStopped);
+    EXPECT_EQ(RunEdifImport(t.app, t.app.edif), Outcome::kStopped);
     EXPECT_EQ(ReadFileBytes("design.mac"), "old");
     EXPECT_TRUE(t.ui.Showed(t.dir / "design.mac", "Replace File?"));
     EXPECT_EQ(t.ui.progress_log.back(), "close");
@@ -112,7 +112,7 @@ TEST(EdifImport, EarlyEnds) {
     t.app.state.selected_ext = ".edf";
     t.ui.answers = {"no"};
     t.ui.dialog_scripts.push_back([](TableView&) { return kIdCancel; });
-    EXPECT_EQ(RunEdifImport(t.app), Outcome::kStopped);
+    EXPECT_EQ(RunEdifImport(t.app, t.app.edif), Outcome::kStopped);
     EXPECT_EQ(ReadFileBytes("design.mac"), "");
     EXPECT_FALSE(t.profile.Has("func_macs"));
   }
@@ -163,8 +163,9 @@ TEST(EdifImport, IncludeDialogFields) {
 
 // A file system whose long directory "C:\Design Files" has the short form
 // "C:\DESIGN~1".
-class ShortFormFileSystem : public PosixFileSystem {
+class ShortFormFileSystem : public testing::TestFileSystem {
  public:
+  ShortFormFileSystem() { style = PathStyle::kWindows; }
   bool ShortPath(const std::string& path, std::string& result) override {
     result = EqualNoCase(path, "C:\\Design Files") ? "C:\\DESIGN~1" : path;
     return true;
@@ -174,7 +175,7 @@ class ShortFormFileSystem : public PosixFileSystem {
 TEST(EdifImport, BaseFileInTheTestDirectoryGivenInLongForm) {
   TestApp t;
   ShortFormFileSystem fs;
-  App app(Platform{t.ui, t.profile, t.shell, fs}, PathStyle::kWindows);
+  Session app(Platform{t.ui, t.profile, t.shell, fs});
   app.state.test_dir = "c:\\design~1\\";
   struct Case {
     std::string chosen;

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "edif/macfile.h"
+#include "mac/macfile.h"
 #include "support/scripted_platform.h"
 #include "text/lineio.h"
 
@@ -67,7 +67,7 @@ TEST(EdifMacLine, SameLinesAsThePlainWrapping) {
     for (std::size_t i = 0; i < len; ++i) {
       text += (next() % word == 0) ? ' ' : static_cast<char>('a' + next() % 26);
     }
-    Written a = WriteWith([](File& f, const std::string& t, ScriptedUi& ui) { return WriteWrappedLine(f, t, ui); }, text);
+    Written a = WriteWith([](File& f, const std::string& t, ScriptedUi& ui) { return WriteMacLine(f, t, ui); }, text);
     Written b = WriteWith(PlainWrap, text);
     ASSERT_EQ(a.bytes, b.bytes) << text;
     ASSERT_EQ(a.ok, b.ok) << text;
@@ -86,7 +86,7 @@ TEST(EdifMacLine, LongHeaderJoinsBackToTheSameWords) {
   ScratchDir dir;
   std::string header = ".macro M";
   for (int i = 0; i < 30; ++i) header += " PORT" + std::to_string(1000 + i);
-  Written w = WriteWith([](File& f, const std::string& t, ScriptedUi& ui) { return WriteWrappedLine(f, t, ui); }, header);
+  Written w = WriteWith([](File& f, const std::string& t, ScriptedUi& ui) { return WriteMacLine(f, t, ui); }, header);
   ASSERT_TRUE(w.ok);
   File in;
   ASSERT_TRUE(in.Open("out.txt", File::Mode::kRead));

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "mac/macfile.h"
 #include "support/scripted_platform.h"
 #include "text/file.h"
 #include "text/lineio.h"
@@ -116,7 +117,7 @@ std::string Wrapped(const std::string& text, ScriptedUi& ui, bool* ok) {
   ScratchDir dir;
   File f;
   EXPECT_TRUE(f.Open("out.txt", File::Mode::kCreate));
-  *ok = WriteWrappedLine(f, text, ui);
+  *ok = WriteMacLine(f, text, ui);
   f.Close();
   return ReadFileBytes("out.txt");
 }

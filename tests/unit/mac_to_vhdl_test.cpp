@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "app/ids.h"
-#include "app/startup.h"
-#include "convert/converters.h"
-#include "convert/fanout.h"
-#include "convert/mac_to_vhdl.h"
+#include "platform/resource.h"
+#include "core/startup.h"
+#include "vhdl/mac_to_vhdl.h"
+#include "vhdl/fanout.h"
+#include "vhdl/mac_to_vhdl.h"
 #include "support/scripted_platform.h"
 #include "text/lineio.h"
 #include "text/strings.h"
@@ -24,9 +24,9 @@ using testing::WriteFileBytes;
 // Lines joined with CR LF, each one ended.
 struct MacRun : TestApp {
   explicit MacRun(long nets = 100000, long knets = 10000) {
-    app.state.nets = nets;
-    app.state.knets = knets;
-    AllocateFanoutTables(app);
+    app.fanout.nets = nets;
+    app.fanout.knets = knets;
+    AllocateFanoutTables(app.fanout);
     UseDesign("fa");
   }
   // Converts fa.mac with the option string stored as "mac2vhd" (none: the
@@ -35,7 +35,7 @@ struct MacRun : TestApp {
     WriteFileBytes("fa.mac", mac);
     if (!options.empty()) profile.values["mac2vhd"] = options;
     ui.answers.push_back("no");
-    return RunMacToVhdl(app);
+    return testing::RunArmed(app, id::kMacToVhdl);
   }
   std::string Vhdl() { return ReadFileBytes("fa.vhd"); }
   std::vector<std::string> BoxesWithCaption(const std::string& caption) const {
@@ -118,12 +118,12 @@ TEST(MacToVhdl, CancelOrMissingInputWritesNothing) {
     return kIdCancel;
   });
   WriteFileBytes("fa.mac", kFullAdder);
-  EXPECT_EQ(RunMacToVhdl(run.app), Outcome::kStopped);
+  EXPECT_EQ(testing::RunArmed(run.app, id::kMacToVhdl), Outcome::kStopped);
   EXPECT_FALSE(FileExists("fa.vhd"));
   EXPECT_EQ(run.profile.values["mac2vhd"], "m1=X;=y;");
 
   run.UseDesign("nothere");
-  EXPECT_EQ(RunMacToVhdl(run.app), Outcome::kFailed);
+  EXPECT_EQ(testing::RunArmed(run.app, id::kMacToVhdl), Outcome::kFailed);
   EXPECT_TRUE(run.ui.Showed("Unable to open above file.", run.dir.path() + "/nothere.mac"));
   EXPECT_FALSE(FileExists("nothere.vhd"));
 }
@@ -376,17 +376,17 @@ TEST(MacToVhdl, KeptBodyAndRereadBodyGiveTheSameResult) {
       ".macro C In\r\n<U1 A In Z\r\n.macro D\r\n<U1 B K\r\n";
   auto convert = [&mac](std::size_t keep_bytes, std::string* text) {
     TestApp t;
-    t.app.state.nets = 1000;
-    t.app.state.knets = 100;
-    AllocateFanoutTables(t.app);
+    t.app.fanout.nets = 1000;
+    t.app.fanout.knets = 100;
+    AllocateFanoutTables(t.app.fanout);
     WriteFileBytes("in.mac", mac);
     File in;
     File out;
     EXPECT_TRUE(in.Open("in.mac", File::Mode::kRead));
     EXPECT_TRUE(out.Open("out.vhd", File::Mode::kCreate));
-    FanoutAnalysis fanout(t.app.state);
+    FanoutAnalysis fanout(t.app.fanout);
     MacToVhdlOptions options = ReadMacToVhdlOptions("m1=NC;m2=PORTPADA;m3=;=n;p1=;p2=;");
-    bool renamed = ConvertMacFile(t.app, options, in, out, fanout, keep_bytes);
+    bool renamed = ConvertMacFile(t.ui, options, in, out, fanout, keep_bytes);
     out.Close();
     EXPECT_TRUE(renamed);
     std::string counts;

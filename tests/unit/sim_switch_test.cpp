@@ -1,4 +1,4 @@
-#include "convert/sim_switch.h"
+#include "vhdl/sim_switch.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "convert/converters.h"
+#include "vhdl/sim_switch.h"
+#include "platform/resource.h"
 #include "support/scripted_platform.h"
 #include "textconv_support.h"
 
@@ -74,7 +75,7 @@ TEST(RunSimSwitch, RewritesEveryVhdFileTheUserAgreesTo) {
   WriteFileBytes("B.VHD", CrLf(kRegion));
   WriteFileBytes("c.txt", CrLf(kRegion));
   t.ui.answers = {"yes", "no"};
-  EXPECT_EQ(RunSimSwitch(t.app), Outcome::kCompleted);
+  EXPECT_EQ(testing::RunArmed(t.app, id::kVhdlSim), Outcome::kCompleted);
 
   ASSERT_EQ(t.ui.boxes.size(), 3u);
   EXPECT_EQ(t.ui.boxes[0].text, "Replace file?");
@@ -97,7 +98,7 @@ TEST(RunSimSwitch, LongLinesPassWhole) {
   WriteFileBytes("long.vhd",
                  outside + "\n--ifdef SIM\n" + active + "\n--endif\n");
   t.ui.answers = {"yes"};
-  EXPECT_EQ(RunSimSwitch(t.app), Outcome::kCompleted);
+  EXPECT_EQ(testing::RunArmed(t.app, id::kVhdlSim), Outcome::kCompleted);
   EXPECT_EQ(ReadFileBytes("long.vhd"),
             CrLf({outside, "--ifdef SIM", "--" + active, "--endif"}));
 }
@@ -106,7 +107,7 @@ TEST(RunSimSwitch, WithoutVhdFilesOnlyDone) {
   TestApp t;
   t.UseDesign("top");
   t.app.state.option_line = " SIM";
-  EXPECT_EQ(RunSimSwitch(t.app), Outcome::kCompleted);
+  EXPECT_EQ(testing::RunArmed(t.app, id::kVhdlSim), Outcome::kCompleted);
   ASSERT_EQ(t.ui.boxes.size(), 1u);
   EXPECT_EQ(t.ui.boxes[0].text, "Done");
 }
@@ -117,7 +118,7 @@ TEST(RunSimSwitch, NoScratchFileStopsTheRunWithDone) {
   t.app.state.option_line = " SIM";
   WriteFileBytes("a.vhd", CrLf(kRegion));
   std::filesystem::create_directory("~temp.txt");
-  EXPECT_EQ(RunSimSwitch(t.app), Outcome::kFailed);
+  EXPECT_EQ(testing::RunArmed(t.app, id::kVhdlSim), Outcome::kFailed);
   ASSERT_EQ(t.ui.boxes.size(), 2u);
   EXPECT_EQ(t.ui.boxes[0].text, "cannot create temporary file");
   EXPECT_EQ(t.ui.boxes[1].text, "Done");
@@ -131,7 +132,7 @@ TEST(RunSimSwitch, FailedReplaceIsReportedAndTheFileKept) {
   WriteFileBytes("a.vhd", CrLf(kRegion));
   testing::LockedApp locked(t);
   t.ui.answers = {"yes"};
-  EXPECT_EQ(RunSimSwitch(locked.app), Outcome::kFailed);
+  EXPECT_EQ(testing::RunArmed(locked.app, id::kVhdlSim), Outcome::kFailed);
   EXPECT_TRUE(
       t.ui.Showed("Unable to replace above file; it was left unchanged.",
                   t.app.state.test_dir + "a.vhd"));

@@ -1,4 +1,4 @@
-#include "convert/spice_cleanup.h"
+#include "spice/spice_cleanup.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "app/ids.h"
-#include "app/table_view.h"
-#include "convert/converters.h"
+#include "platform/resource.h"
+#include "platform/table_view.h"
+#include "spice/spice_cleanup.h"
 #include "support/scripted_platform.h"
 #include "text/file.h"
 #include "textconv_support.h"
@@ -51,7 +51,7 @@ struct CleanupTest {
   V Clean(const std::string& ext, const V& lines) {
     WriteFileBytes("chip" + ext, CrLf(lines));
     FileType(ext == ".sp");
-    outcome = RunSpiceCleanup(t.app);
+    outcome = testing::RunArmed(t.app, id::kSpiceClean);
     return CrLfLines(ReadFileBytes("chip" + ext));
   }
   TestApp t;
@@ -91,7 +91,7 @@ TEST(SpiceCleanup, NothingCheckedKeepsEveryLineByteForByte) {
       "* c\n.ENDS\t$ cell\r\n" + long_line + "\nD1 a b d\n\n.END";
   WriteFileBytes("chip.sp", bytes);
   c.FileType(true);
-  EXPECT_EQ(RunSpiceCleanup(c.t.app), Outcome::kCompleted);
+  EXPECT_EQ(testing::RunArmed(c.t.app, id::kSpiceClean), Outcome::kCompleted);
   EXPECT_EQ(ReadFileBytes("chip.sp"),
             CrLf({"* c", ".ENDS\t$ cell", long_line, "D1 a b d", "", ".END"}));
 }
@@ -199,7 +199,7 @@ TEST(SpiceCleanup, NetlistMissingOrNotReplaceable) {
   {
     CleanupTest c(kDefaults);
     c.FileType(false);
-    EXPECT_EQ(RunSpiceCleanup(c.t.app), Outcome::kFailed);
+    EXPECT_EQ(testing::RunArmed(c.t.app, id::kSpiceClean), Outcome::kFailed);
     EXPECT_TRUE(c.t.ui.Showed(c.Path(".spc"), "Could not open file!"));
   }
   {
@@ -207,7 +207,7 @@ TEST(SpiceCleanup, NetlistMissingOrNotReplaceable) {
     WriteFileBytes("chip.sp", "* c\r\nR1 a b 1\r\n");
     c.FileType(true);
     testing::LockedApp locked(c.t);
-    EXPECT_EQ(RunSpiceCleanup(locked.app), Outcome::kFailed);
+    EXPECT_EQ(testing::RunArmed(locked.app, id::kSpiceClean), Outcome::kFailed);
     EXPECT_EQ(c.t.ui.Last().text,
               "Could not replace above file.  Probably you will have to\nexit "
               "Spice to "
@@ -223,7 +223,7 @@ TEST(SpiceCleanup, FileTypeDialog) {
   // A stored value with another number of fields is replaced by the default,
   // which selects the S-Edit export.
   c.t.profile.values["spcsel"] = "se=n;le=y;x=n;";
-  EXPECT_EQ(RunSpiceCleanup(c.t.app), Outcome::kCompleted);
+  EXPECT_EQ(testing::RunArmed(c.t.app, id::kSpiceClean), Outcome::kCompleted);
   EXPECT_EQ(c.t.profile.values["spcsel"], "se=y;le=n;");
   EXPECT_EQ(c.t.ui.dialogs_run, V{"spcsel"});
   // Cancel: nothing is read, written or stored.
@@ -233,7 +233,7 @@ TEST(SpiceCleanup, FileTypeDialog) {
     EXPECT_TRUE(v.IsChecked(102) && !v.IsChecked(101));
     return kIdCancel;
   });
-  EXPECT_EQ(RunSpiceCleanup(c.t.app), Outcome::kStopped);
+  EXPECT_EQ(testing::RunArmed(c.t.app, id::kSpiceClean), Outcome::kStopped);
   EXPECT_EQ(c.t.profile.values["spcsel"], "se=n;le=y;");
 }
 

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "app/ids.h"
-#include "app/table_view.h"
-#include "convert/converters.h"
+#include "platform/resource.h"
+#include "platform/table_view.h"
+#include "spice/spice_cleanup.h"
 #include "support/scripted_platform.h"
 #include "textconv_support.h"
 
@@ -132,7 +132,7 @@ CorpusRun Clean(const std::string& source, const std::vector<int>& checked,
     v.SetChecked(102, true);
     return kIdOk;
   });
-  CorpusRun run{RunSpiceCleanup(t.app), InputLines(bytes), {}};
+  CorpusRun run{testing::RunArmed(t.app, id::kSpiceClean), InputLines(bytes), {}};
   run.out = CrLfLines(ReadFileBytes("net.spc"));
   EXPECT_TRUE(t.ui.Last().caption == "Done!" ||
               t.ui.Last().text.rfind("Warning: Did not recognize", 0) == 0)

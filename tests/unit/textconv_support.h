@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/state.h"
+#include "core/state.h"
 #include "posix/posix_platform.h"
 #include "support/scripted_platform.h"
 
@@ -22,11 +22,11 @@ class LockedTargetFs : public PosixFileSystem {
 // The same test app, but on a file system that cannot replace files.
 struct LockedApp {
   explicit LockedApp(TestApp& t)
-      : app(Platform{t.ui, t.profile, t.shell, fs}, PathStyle::kPosix) {
+      : app(Platform{t.ui, t.profile, t.shell, fs}) {
     app.state = t.app.state;
   }
   LockedTargetFs fs;
-  App app;
+  Session app;
 };
 
 // The lines of `bytes` split at CR LF (the line end every rewrite writes).

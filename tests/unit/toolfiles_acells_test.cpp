@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/ids.h"
-#include "app/main_window.h"
+#include "platform/resource.h"
+#include "commands/main_window.h"
 #include "support/scripted_platform.h"
 #include "toolchain/a_cells.h"
 #include "toolchain/toolchain.h"
@@ -124,7 +124,7 @@ class NoReplaceFs : public PosixFileSystem {
 
 TEST_F(ACellsFixture, FailedReplaceKeepsBothFiles) {
   NoReplaceFs fs;
-  App app(Platform{t.ui, t.profile, t.shell, fs}, PathStyle::kPosix);
+  Session app(Platform{t.ui, t.profile, t.shell, fs});
   app.state = t.app.state;
   WriteFileBytes(t.dir / "top.mac", "<U1 INVA a b\r\n");
   EXPECT_EQ(ConvertACells(app), Outcome::kFailed);

@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <string>
 
-#include "app/ids.h"
-#include "app/main_window.h"
+#include "platform/resource.h"
+#include "commands/main_window.h"
 #include "support/scripted_platform.h"
 #include "toolchain/extract.h"
 

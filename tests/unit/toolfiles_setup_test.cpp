@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/ids.h"
-#include "app/main_window.h"
+#include "platform/resource.h"
+#include "commands/main_window.h"
 #include "support/scripted_platform.h"
 #include "toolchain/sim_boilerplate.h"
 

@@ -6,8 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "app/ids.h"
-#include "app/main_window.h"
+#include "platform/resource.h"
+#include "commands/main_window.h"
+#include "commands/tool_arming.h"
 #include "support/scripted_platform.h"
 #include "toolchain/tool_run.h"
 #include "toolchain/toolchain.h"
@@ -49,7 +50,7 @@ void MakeExecutable(const std::string& path) {
 
 TEST(SelectToolFunction, NetTranCommandLinesUseTestDirectoryAndId) {
   TestApp t;
-  t.app.style = PathStyle::kWindows;
+  t.fs.style = PathStyle::kWindows;
   t.app.state.test_dir = "c:\\work\\";
   t.UseDesign("abc");
   SelectToolFunction(t.app, id::kMacToNet);
@@ -179,7 +180,7 @@ TEST(RunOutsideProgram, NetTranToDiskLaunchesABatchFile) {
   RunFixture f("nettran.exe", "-m /w/abc.mac /w/abc.wir abc.net");
   f.t.ui.main.SetChecked(id::kNetTranToDisk, true);
   f.t.ui.answers = {"no"};
-  EXPECT_EQ(RunOutsideProgram(f.t.app), Outcome::kStopped);
+  EXPECT_EQ(RunOutsideProgram(f.t.app, f.t.app.toolchain, ReadLaunchChoice(f.t.ui.main)), Outcome::kStopped);
   // A shell script on POSIX: no CR, which the shell would take as part of
   // the output file's name.
   EXPECT_EQ(ReadFileBytes(f.t.dir / "abc.bat"),
@@ -195,10 +196,10 @@ TEST(RunOutsideProgram, NetTranToDiskLaunchesABatchFile) {
   EXPECT_EQ(f.t.ui.boxes[1].caption, "<");
 
   RunFixture w("nettran.exe", "-m a.mac a.wir -f TPR abc");
-  w.t.app.style = PathStyle::kWindows;
+  w.t.fs.style = PathStyle::kWindows;
   w.t.ui.main.SetChecked(id::kNetTranToDisk, true);
   w.t.ui.answers = {"no"};
-  RunOutsideProgram(w.t.app);
+  RunOutsideProgram(w.t.app, w.t.app.toolchain, ReadLaunchChoice(w.t.ui.main));
   EXPECT_EQ(ReadFileBytes(w.t.dir / "abc.bat"),
             "nettran.exe -m a.mac a.wir -f TPR abc > abc.out\r\n");
 }
@@ -206,13 +207,13 @@ TEST(RunOutsideProgram, NetTranToDiskLaunchesABatchFile) {
 TEST(RunOutsideProgram, HandTypedTprOptionTriggersPostProcessingForAnyProgram) {
   RunFixture f("gatesim.exe", "x -f TPR abc");
   f.t.ui.answers = {"no"};
-  RunOutsideProgram(f.t.app);
+  RunOutsideProgram(f.t.app, f.t.app.toolchain, ReadLaunchChoice(f.t.ui.main));
   ASSERT_EQ(f.t.ui.boxes.size(), 2u);
   EXPECT_EQ(f.t.ui.boxes[0].text, "Click here AFTER NetTran has run.");
 
   // Case matters: " tpr" and ".NET" do not count.
   RunFixture g("gatesim.exe", "x -f tpr abc.NET");
-  RunOutsideProgram(g.t.app);
+  RunOutsideProgram(g.t.app, g.t.app.toolchain, ReadLaunchChoice(g.t.ui.main));
   EXPECT_TRUE(g.t.ui.boxes.empty());
 }
 
@@ -220,7 +221,7 @@ TEST(RunOutsideProgram, FailedLaunchAsksWhetherTheProgramRan) {
   RunFixture f("nettran.exe", "-m a.mac a.wir abc.net");
   f.t.shell.results["nettran.exe"] = 2;
   f.t.ui.answers = {"no"};
-  EXPECT_EQ(RunOutsideProgram(f.t.app), Outcome::kFailed);
+  EXPECT_EQ(RunOutsideProgram(f.t.app, f.t.app.toolchain, ReadLaunchChoice(f.t.ui.main)), Outcome::kFailed);
   ASSERT_EQ(f.t.ui.boxes.size(), 2u);
   EXPECT_EQ(f.t.ui.boxes[0].text, "There appeared to be some problem.  Did this program run?");
   EXPECT_EQ(f.t.ui.boxes[0].caption, "nettran.exe");
@@ -231,7 +232,7 @@ TEST(RunOutsideProgram, FailedLaunchAsksWhetherTheProgramRan) {
   RunFixture g("nettran.exe", "-m a.mac a.wir abc.net");
   g.t.shell.results["nettran.exe"] = 32;
   g.t.ui.answers = {"yes", "no"};
-  RunOutsideProgram(g.t.app);
+  RunOutsideProgram(g.t.app, g.t.app.toolchain, ReadLaunchChoice(g.t.ui.main));
   ASSERT_EQ(g.t.ui.boxes.size(), 2u);
   EXPECT_EQ(g.t.ui.boxes[1].caption, "<");
 }

@@ -1,11 +1,12 @@
-#include "convert/vhd_out.h"
+#include "vhdl/vhd_out.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "app/table_view.h"
-#include "convert/converters.h"
+#include "platform/table_view.h"
+#include "vhdl/vhd_out.h"
+#include "platform/resource.h"
 #include "support/scripted_platform.h"
 #include "text/file.h"
 #include "textconv_support.h"
@@ -83,7 +84,7 @@ TEST(RunVhdOut, ConvertsBesideTheInputAndOpensTheViewer) {
   t.UseDesign("top");
   WriteFileBytes("run.txt", kTrace);
   t.ui.answers = {t.dir / "run.txt"};
-  EXPECT_EQ(RunVhdOut(t.app), Outcome::kCompleted);
+  EXPECT_EQ(testing::RunArmed(t.app, id::kVhdOut), Outcome::kCompleted);
   EXPECT_EQ(ReadFileBytes("run.out"),
             CrLf({"time clk count", "0\t0.0\t0.000000", "10\t3.3\t1.000000"}));
   EXPECT_EQ(ReadFileBytes("run.txt"), kTrace);
@@ -105,11 +106,11 @@ TEST(RunVhdOut,
   WriteFileBytes("old.out", converted);
   WriteFileBytes("run.out", kTrace);
   t.ui.answers = {t.dir / "old.out"};
-  EXPECT_EQ(RunVhdOut(t.app), Outcome::kCompleted);
+  EXPECT_EQ(testing::RunArmed(t.app, id::kVhdOut), Outcome::kCompleted);
   EXPECT_TRUE(t.ui.dialogs_run.empty());
   EXPECT_EQ(ReadFileBytes("old.out"), converted);
   t.ui.answers = {t.dir / "run.out"};
-  EXPECT_EQ(RunVhdOut(t.app), Outcome::kCompleted);
+  EXPECT_EQ(testing::RunArmed(t.app, id::kVhdOut), Outcome::kCompleted);
   EXPECT_EQ(ReadFileBytes("run.out"),
             CrLf({"time clk count", "0\t0.0\t0.000000", "10\t3.3\t1.000000"}));
   ASSERT_EQ(t.shell.launches.size(), 2u);
@@ -130,7 +131,7 @@ TEST(RunVhdOut, EditedParametersAreUsedAndKept) {
     v.SetChecked(103, false);
     return kIdOk;
   });
-  EXPECT_EQ(RunVhdOut(t.app), Outcome::kCompleted);
+  EXPECT_EQ(testing::RunArmed(t.app, id::kVhdOut), Outcome::kCompleted);
   EXPECT_EQ(t.profile.values["vhdout"], "supply=5.0;counts/volt=1000;limit=n;");
   EXPECT_EQ(ReadFileBytes("run.out"),
             CrLf({"time clk count", "0\t0.0\t0.000000", "10\t5.0\t1.241000",
@@ -148,7 +149,7 @@ TEST(RunVhdOut, LongRowsAreConvertedWhole) {
   }
   WriteFileBytes("wide.txt", "Signals=time a.b\n1\n2\n3\n" + row + "\n");
   t.ui.answers = {t.dir / "wide.txt"};
-  EXPECT_EQ(RunVhdOut(t.app), Outcome::kCompleted);
+  EXPECT_EQ(testing::RunArmed(t.app, id::kVhdOut), Outcome::kCompleted);
   EXPECT_EQ(ReadFileBytes("wide.out"), CrLf({"time b", expected}));
 }
 
@@ -158,7 +159,7 @@ TEST(RunVhdOut, BadParametersAreRefusedBeforeWriting) {
   WriteFileBytes("run.txt", kTrace);
   t.profile.values["vhdout"] = "supply=3.3;counts/volt=0;limit=y;";
   t.ui.answers = {t.dir / "run.txt"};
-  EXPECT_EQ(RunVhdOut(t.app), Outcome::kFailed);
+  EXPECT_EQ(testing::RunArmed(t.app, id::kVhdOut), Outcome::kFailed);
   EXPECT_EQ(t.ui.Last().caption, "VHDL Sim Output Conversion Parameters:");
   EXPECT_FALSE(FileExists("run.out"));
   EXPECT_FALSE(FileExists("~temp.txt"));
@@ -170,20 +171,20 @@ TEST(RunVhdOut, CancelAndFailures) {
   t.UseDesign("top");
   WriteFileBytes("run.txt", kTrace);
   // Cancelled file dialog, then cancelled parameter dialog: no change.
-  EXPECT_EQ(RunVhdOut(t.app), Outcome::kStopped);
+  EXPECT_EQ(testing::RunArmed(t.app, id::kVhdOut), Outcome::kStopped);
   t.ui.answers = {t.dir / "run.txt"};
   t.ui.dialog_scripts.push_back([](TableView&) { return kIdCancel; });
-  EXPECT_EQ(RunVhdOut(t.app), Outcome::kStopped);
+  EXPECT_EQ(testing::RunArmed(t.app, id::kVhdOut), Outcome::kStopped);
   EXPECT_FALSE(t.profile.Has("vhdout"));
   EXPECT_FALSE(FileExists("run.out"));
   // A file that does not open.
   t.ui.answers = {t.dir / "gone.txt"};
-  EXPECT_EQ(RunVhdOut(t.app), Outcome::kFailed);
+  EXPECT_EQ(testing::RunArmed(t.app, id::kVhdOut), Outcome::kFailed);
   EXPECT_TRUE(t.ui.Showed(t.dir / "gone.txt", "Unable to open"));
   // The viewer does not start.
   t.shell.results["winwed32.exe"] = 32;
   t.ui.answers = {t.dir / "run.txt"};
-  EXPECT_EQ(RunVhdOut(t.app), Outcome::kFailed);
+  EXPECT_EQ(testing::RunArmed(t.app, id::kVhdOut), Outcome::kFailed);
   EXPECT_EQ(t.ui.Last().caption, "Error");
   EXPECT_EQ(
       t.ui.Last().text,
@@ -200,7 +201,7 @@ TEST(RunVhdOut, FailedReplaceIsReportedAndTheOldResultKept) {
   WriteFileBytes("run.out", "old");
   testing::LockedApp locked(t);
   t.ui.answers = {t.dir / "run.txt"};
-  EXPECT_EQ(RunVhdOut(locked.app), Outcome::kFailed);
+  EXPECT_EQ(testing::RunArmed(locked.app, id::kVhdOut), Outcome::kFailed);
   EXPECT_TRUE(
       t.ui.Showed("Unable to replace above file; it was left unchanged.",
                   t.dir / "run.out"));

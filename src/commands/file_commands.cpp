@@ -1,0 +1,212 @@
+#include "commands/file_commands.h"
+
+#include <vector>
+
+#include "platform/resource.h"
+#include "core/main_dialog.h"
+#include "core/safe_replace.h"
+#include "core/settings.h"
+#include "core/startup.h"
+#include "edif/edif_import.h"
+#include "text/file.h"
+#include "text/lineio.h"
+#include "text/strings.h"
+
+namespace kalvor {
+
+void SelectFile(App& app) {
+  AppState& s = app.state;
+  s.tool_run = false;
+  app.main().SetText(id::kOptions, "");
+  for (int id = id::kRadioFirst; id <= id::kRadioLast; ++id) {
+    app.main().SetChecked(id, false);
+  }
+  std::string dir = s.selected_file;
+  std::string name = SplitPath(dir, app.style());
+  bool has_dir = dir != s.selected_file;
+  if (!has_dir) dir = app.fs().CurrentDirectory();
+  s.test_id = name;
+  std::size_t dot = s.test_id.rfind('.');
+  if (dot != std::string::npos) {
+    s.selected_ext = Truncate(s.test_id.substr(dot), 11);
+    s.test_id.resize(dot);
+  } else {
+    s.selected_ext.clear();
+  }
+  app.main().SetText(id::kTestId, s.test_id);
+  s.last_dir = dir;
+  app.profile().PutString(key::kLastDir, s.last_dir);
+  std::string test_dir = dir.empty() ? app.fs().RootDirectory() : dir;
+  s.test_dir = NormalizeTestDir(app, test_dir);
+  MakeTestDirCurrent(app);
+  app.profile().PutString(key::kTestName, s.test_id);
+  app.profile().PutString(key::kTestDir, s.test_dir);
+}
+
+Outcome SelectCommand(App& app, const std::string& pattern) {
+  std::string chosen = app.state.selected_file;
+  if (!app.ui().FileDialog(chosen, 256, app.state.last_dir, pattern)) {
+    return Outcome::kStopped;
+  }
+  app.state.selected_file = Truncate(chosen, 255);
+  SelectFile(app);
+  return Outcome::kCompleted;
+}
+
+Outcome SelectAndImportEdif(Session& session) {
+  Outcome picked = SelectCommand(session, "*.edf;*.edn;*.edo");
+  if (picked != Outcome::kCompleted) return picked;
+  return RunEdifImport(session, session.edif);
+}
+
+bool CopyWithPrompt(App& app, const std::string& destination,
+                    const std::string& source) {
+  File in;
+  if (!in.Open(source, File::Mode::kRead)) {
+    app.Notify("Unable to open above file.", source, box::kOk | box::kNoOwner);
+    return false;
+  }
+  if (FileExists(destination)) {
+    if (app.Notify("Overwrite above file?", destination,
+                   box::kYesNo | box::kIconQuestion | box::kNoOwner) !=
+        answer::kYes) {
+      return false;
+    }
+  }
+  File out;
+  if (!out.Open(destination, File::Mode::kCreate)) {
+    app.Notify("Unable to create above file.", destination,
+               box::kOk | box::kNoOwner);
+    return false;
+  }
+  std::vector<char> block(16000);
+  for (;;) {
+    std::size_t got = in.Read(block.data(), block.size());
+    if (got == 0) break;
+    if (!out.Write(block.data(), got)) break;
+  }
+  out.Close();
+  if (out.WriteFailed()) {
+    app.Notify("Unable to write above file; the copy is incomplete.",
+               destination, box::kOk | box::kIconError | box::kNoOwner);
+    return false;
+  }
+  return true;
+}
+
+Outcome CopyIntoProject(App& app, const std::string& pattern) {
+  AppState& s = app.state;
+  std::string sedit_dir = app.profile().GetString(key::kSEditDir, "", 256);
+  if (sedit_dir.empty()) sedit_dir = s.last_dir;
+  std::string chosen;
+  if (!app.ui().FileDialog(chosen, 256, sedit_dir, pattern)) {
+    return Outcome::kStopped;
+  }
+  MakeTestDirCurrent(app);
+  std::size_t sep = chosen.find_last_of(PathSeparator(app.style()));
+  if (sep == std::string::npos) return Outcome::kStopped;
+  std::string name = chosen.substr(sep + 1);
+  std::string destination = JoinPath(s.test_dir, name, app.style());
+  if (!CopyWithPrompt(app, destination, chosen)) return Outcome::kFailed;
+  if (destination.size() >= 4 &&
+      EqualNoCase(destination.substr(destination.size() - 4), ".mac")) {
+    destination.replace(destination.size() - 4, 4, ".wir");
+    if (chosen.size() >= 4) chosen.replace(chosen.size() - 4, 4, ".wir");
+    if (!CopyWithPrompt(app, destination, chosen)) return Outcome::kFailed;
+  }
+  s.selected_file = Truncate(destination, 255);
+  std::string chosen_dir = chosen;
+  SplitPath(chosen_dir, app.style());
+  app.profile().PutString(key::kSEditDir, chosen_dir);
+  app.Notify("Done.", "File Copy", box::kOk);
+  SelectFile(app);
+  return Outcome::kCompleted;
+}
+
+Outcome EditCommand(App& app) {
+  std::string chosen;
+  if (!app.ui().FileDialog(chosen, 256, app.state.last_dir,
+                           "*.mac;*.wir;*.spc;*.sp;*.net;*.tpr;*.edf;*.edn;"
+                           "*.edo;*.edif;*.out;*.net;*.doc;*.txt")) {
+    return Outcome::kStopped;
+  }
+  std::string dir = chosen;
+  SplitPath(dir, app.style());
+  app.state.last_dir = dir;
+  app.shell().Open("wordpad.exe", chosen, "");
+  return Outcome::kCompleted;
+}
+
+Outcome ReformatText(App& app) {
+  std::string chosen;
+  if (!app.ui().FileDialog(chosen, 256, app.state.last_dir, "*.*")) {
+    return Outcome::kStopped;
+  }
+  if (app.Notify("Reformat line-ends in above file?", chosen,
+                 box::kOkCancel | box::kIconQuestion) != answer::kOk) {
+    return Outcome::kStopped;
+  }
+  File in;
+  if (!in.Open(chosen, File::Mode::kRead)) {
+    app.Notify("Unable to open above file.", chosen, box::kOk);
+    return Outcome::kFailed;
+  }
+  const std::string scratch_name = "~kvtmp.txt";
+  File out;
+  if (!out.Open(scratch_name, File::Mode::kCreate)) {
+    app.Notify("Unable to create temporary file.", scratch_name, box::kOk);
+    return Outcome::kFailed;
+  }
+  // Whole lines: a line longer than the classic 15999-byte read would be
+  // cut and lose a byte at each cut.
+  std::string line;
+  while (ReadWholeLine(in, line)) {
+    if (!WriteLine(out, line)) break;
+  }
+  std::string target = in.Path();
+  in.Close();
+  std::string scratch_path = JoinPath(app.fs().CurrentDirectory(), scratch_name, app.style());
+  if (!CommitScratch(app.fs(), out, scratch_path, target)) {
+    app.Notify("Unable to replace above file, results left in ~kvtmp.txt",
+               chosen, box::kOk);
+    return Outcome::kFailed;
+  }
+  app.Notify("Done.", "", box::kOk);
+  return Outcome::kCompleted;
+}
+
+Outcome HelpCommand(App& app) {
+  app.shell().Open("winhelp.exe",
+                   JoinPath(app.state.program_dir, "KALVOR.HLP", app.style()),
+                   app.state.program_dir);
+  return Outcome::kCompleted;
+}
+
+Outcome ViewButton(App& app, int id) {
+  if (!CheckTestId(app)) return Outcome::kFailed;
+  const char* format = nullptr;
+  switch (id) {
+    case id::kViewVec: format = "%s.VEC"; break;
+    case id::kViewSim: format = "%s.SIM"; break;
+    case id::kViewOut: format = "%s.OUT"; break;
+    case id::kViewLvs: format = "%s.LVS"; break;
+    case id::kViewNet: format = "%s.NET"; break;
+    case id::kViewMac: format = "%s.MAC"; break;
+    case id::kWaveView: format = "%s.OUT"; break;
+    default: return Outcome::kCompleted;
+  }
+  std::string file = ResolveForReading(Format(format, app.state.test_id.c_str()));
+  if (id != id::kWaveView) {
+    app.shell().Open("notepad.exe", file, "");
+    return Outcome::kCompleted;
+  }
+  if (app.shell().Open("gap.exe", file, "") > 32) return Outcome::kCompleted;
+  if (app.shell().Open("waveview.exe", file, "") > 32) return Outcome::kCompleted;
+  app.Notify(
+      "Be sure this program is loaded and its location is in your PATH "
+      "statememt in autoexec.bat",
+      "Unable to launch WAVEVIEW.EXE or GAP.EXE", box::kOk);
+  return Outcome::kFailed;
+}
+
+}  // namespace kalvor

@@ -1,0 +1,102 @@
+#include "commands/main_window.h"
+
+#include "commands/command_table.h"
+#include "commands/file_commands.h"
+#include "core/startup.h"
+#include "edif/edif_import.h"
+#include "platform/resource.h"
+#include "text/file.h"
+#include "text/strings.h"
+#include "toolchain/toolchain.h"
+
+namespace kalvor {
+
+namespace {
+
+// Clears the busy mark however a command ends.
+class BusyGuard {
+ public:
+  explicit BusyGuard(AppState& s) : s_(s) { s_.busy = true; }
+  ~BusyGuard() { s_.busy = false; }
+  BusyGuard(const BusyGuard&) = delete;
+  BusyGuard& operator=(const BusyGuard&) = delete;
+
+ private:
+  AppState& s_;
+};
+
+}  // namespace
+
+void StartSession(Session& session, const std::string& command_line) {
+  StartUp(session, command_line);
+  AllocateFanoutTables(session.fanout, session.profile());
+}
+
+Outcome RunEdifImportEntry(Session& session) {
+  AppState& s = session.state;
+  static const char* const kExtensions[] = {".edf", ".edn", ".edo"};
+  bool found = false;
+  for (const char* ext : kExtensions) {
+    s.selected_file = s.test_id + ext;
+    File probe;
+    if (probe.Open(s.selected_file, File::Mode::kRead)) {
+      found = true;
+      break;
+    }
+  }
+  if (!found) {
+    return SelectAndImportEdif(session);
+  }
+  std::size_t dot = s.selected_file.rfind('.');
+  s.selected_ext = Truncate(s.selected_file.substr(dot), 11);
+  return RunEdifImport(session, session.edif);
+}
+
+LaunchChoice ReadLaunchChoice(DialogView& main) {
+  LaunchChoice choice;
+  choice.nettran_to_disk = main.IsChecked(id::kNetTranToDisk);
+  choice.netlist_ext = main.IsChecked(id::kMacToNet) ? ".NET" : ".TPR";
+  return choice;
+}
+
+Outcome Run(Session& session) {
+  AppState& s = session.state;
+  if (!CheckTestId(session)) return Outcome::kFailed;
+  s.option_line = Truncate(session.main().GetText(id::kOptions), 255);
+  if (s.program_field == "spc_clean") return FindCommand(id::kSpiceClean)->run(session);
+  if (s.option_line.empty() || s.test_id.empty() || s.program_field.empty()) {
+    session.Notify("Please select a valid test file and option string.", "KALVOR",
+                   box::kOk | box::kIconWarning);
+    return Outcome::kFailed;
+  }
+  if (EqualNoCase(s.program_field, "internal")) {
+    const Command* converter = FindConverter(s.option_line);
+    if (!converter) {
+      // An option line edited into something unknown must not look as if
+      // it had run.
+      session.Notify("The option line \"" + s.option_line +
+                         "\" names none of Kalvor's own functions.\nChoose the "
+                         "function again with its button.",
+                     "KALVOR", box::kOk | box::kIconWarning);
+      return Outcome::kFailed;
+    }
+    return converter->run(session);
+  }
+  return RunOutsideProgram(session, session.toolchain, ReadLaunchChoice(session.main()));
+}
+
+Outcome OnMainCommand(Session& session, int id) {
+  if (session.state.busy) return Outcome::kStopped;
+  BusyGuard guard(session.state);
+  const Command* command = FindCommand(id);
+  if (!command) return Outcome::kCompleted;
+  return command->act(session);
+}
+
+void OnFileDropped(Session& session, const std::string& path) {
+  if (session.state.busy) return;
+  session.state.selected_file = Truncate(path, 255);
+  SelectFile(session);
+}
+
+}  // namespace kalvor

@@ -1,0 +1,32 @@
+// The main dialog's logic: arming functions with the radio buttons, Run's
+// dispatch, and the routing of every other command through the command
+// table. Both front ends call OnMainCommand with the id of the control or
+// menu item.
+#pragma once
+
+#include <string>
+
+#include "commands/session.h"
+#include "core/main_dialog.h"
+#include "toolchain/toolchain.h"
+
+namespace kalvor {
+
+// Run (103).
+Outcome Run(Session& session);
+// Run with "edif import": finds the EDIF file beside the test ID, else asks.
+Outcome RunEdifImportEntry(Session& session);
+
+// How Run launches an outside program, read off the main dialog: box 551
+// "NetTran output to disk", and the netlist the post-processing rewrites
+// (".NET" when ".mac to .net" is armed).
+LaunchChoice ReadLaunchChoice(DialogView& main);
+
+// Any command of the main dialog: radio buttons, Run, view buttons, menu
+// items. Commands arriving while a converter runs are ignored.
+Outcome OnMainCommand(Session& session, int id);
+
+// A file dropped on the main dialog becomes the design.
+void OnFileDropped(Session& session, const std::string& path);
+
+}  // namespace kalvor

@@ -1,0 +1,143 @@
+#include "commands/tool_arming.h"
+
+#include "core/main_dialog.h"
+#include "platform/resource.h"
+#include "text/file.h"
+#include "text/strings.h"
+#include "toolchain/macro_include.h"
+#include "toolchain/prescan.h"
+
+namespace kalvor {
+
+namespace {
+
+// A name relative to the test directory's parent, as the S-Edit export
+// places it: "..\sedit\<name>.sp".
+std::string SEditNetlist(const std::string& test_id, PathStyle style) {
+  char sep = PathSeparator(style);
+  return std::string("..") + sep + "sedit" + sep + test_id + ".sp";
+}
+
+// NetTran functions that produce a netlist: ".mac to .net" and ".mac to .tpr".
+void ArmNetlist(Session& app, const char* option_format, const char* include_key) {
+  AppState& s = app.state;
+  SetOptionLine(app, Format(option_format, s.test_dir.c_str(), s.test_id.c_str(),
+                            s.test_dir.c_str(), s.test_id.c_str(),
+                            s.test_id.c_str()));
+  InsertMacroInclude(app, include_key);
+  PrescanTopModule(app, app.toolchain);
+}
+
+void ArmLvs(Session& app) {
+  AppState& s = app.state;
+  CheckRadio(app, id::kLvs);
+  std::string found;
+  if (!app.fs().ExistsOnSearchPath("LVS.EXE", found)) {
+    app.Notify(
+        "LVS.EXE must be in your autoexec.bat PATH statement to use KALVOR for "
+        "LVS",
+        "KALVOR", box::kOk | box::kIconError);
+  }
+  if (!CheckTestId(app)) return;
+  s.program_field = "lvs.exe";
+  app.main().SetText(id::kOptions, "");
+  std::string schematic = s.test_id + ".spc";
+  if (!FileExists(schematic)) {
+    std::string sedit = SEditNetlist(s.test_id, app.style());
+    if (FileExists(sedit)) {
+      schematic = sedit;
+    } else {
+      app.Notify(Format("Could not find nettran generated %s.spc\nor sedit "
+                        "generated %s",
+                        s.test_id.c_str(), sedit.c_str()),
+                 "KALVOR", box::kOk | box::kIconWarning);
+    }
+  }
+  std::string layout;
+  if (!app.ui().FileDialog(layout, 256, JoinPath(s.ledit_dir, "extract", app.style()),
+                           "*.spc")) {
+    return;
+  }
+  SetOptionLine(app, Format("-o %s.lvs -vf %s %s", s.test_id.c_str(),
+                            schematic.c_str(), layout.c_str()));
+}
+
+}  // namespace
+
+void SelectToolFunction(Session& app, int id) {
+  AppState& s = app.state;
+  switch (id) {
+    case id::kMacToNet:
+      CheckRadio(app, id);
+      if (!CheckTestId(app)) return;
+      WarnLongTestId(app);
+      s.program_field = s.nettran_program;
+      ArmNetlist(app, "-m %s%s.mac %s%s.wir %s.net", "sim.mac");
+      return;
+    case id::kGateSim:
+      CheckRadio(app, id);
+      if (!CheckTestId(app)) return;
+      WarnLongTestId(app);
+      s.program_field = s.gatesim_program;
+      SetOptionLine(app, s.test_id + ".sim");
+      if (!s.tool_run) {
+        app.Notify("You may need to run NetTran before GateSim to update .net file",
+                   "KALVOR", box::kOk | box::kIconInformation);
+      }
+      return;
+    case id::kMacToTpr:
+      s.program_field = s.nettran_program;
+      CheckRadio(app, id);
+      if (!CheckTestId(app)) return;
+      WarnLongTestId(app);
+      ArmNetlist(app, "-m %s%s.mac %s%s.wir -f TPR %s", "tpr.mac");
+      return;
+    case id::kPrune: {
+      CheckRadio(app, id);
+      if (!CheckTestId(app)) return;
+      WarnLongTestId(app);
+      s.program_field = s.nettran_program;
+      SetOptionLine(app, Format("-m %s%s.mac %s%s.wir -P %s.tmc", s.test_dir.c_str(),
+                                s.test_id.c_str(), s.test_dir.c_str(),
+                                s.test_id.c_str(), s.test_id.c_str()));
+      std::string mac = s.test_dir + s.test_id + ".mac";
+      if (!FileExists(mac)) {
+        app.Notify(".mac file not found, export nettran from sedit", mac,
+                   box::kOk | box::kIconWarning);
+      }
+      return;
+    }
+    case id::kGenSpice: {
+      CheckRadio(app, id);
+      if (!CheckTestId(app)) return;
+      WarnLongTestId(app);
+      s.program_field = s.nettran_program;
+      SetOptionLine(app, Format("-m %s.tmc -F spice %s%s.wir %s", s.test_id.c_str(),
+                                s.test_dir.c_str(), s.test_id.c_str(),
+                                s.test_id.c_str()));
+      std::string tmc = s.test_id + ".tmc";
+      if (!FileExists(tmc)) {
+        app.Notify(".tmc file not found, run Prune first.", tmc,
+                   box::kOk | box::kIconWarning);
+      }
+      std::string wir = s.test_dir + s.test_id + ".wir";
+      if (!FileExists(wir)) {
+        app.Notify(".wir file not found, export nettran from sedit", wir,
+                   box::kOk | box::kIconWarning);
+      }
+      if (!s.tool_run) {
+        app.Notify("You may need to prune before spice gen to update .tmc file",
+                   "KALVOR", box::kOk | box::kIconInformation);
+      }
+      InsertMacroInclude(app, "spc.mac");
+      return;
+    }
+    case id::kLvs:
+      ArmLvs(app);
+      return;
+    default:
+      return;
+  }
+}
+
+}  // namespace kalvor

@@ -1,0 +1,12 @@
+// Arming the outside programs: radio buttons 104..108 and 117 fill the
+// program field and the option line with NetTran's, GateSim's or LVS's
+// command line, and prepare the macro file where NetTran needs it.
+#pragma once
+
+#include "commands/session.h"
+
+namespace kalvor {
+
+void SelectToolFunction(Session& session, int id);
+
+}  // namespace kalvor

@@ -1,0 +1,46 @@
+#include "core/main_dialog.h"
+
+#include "platform/resource.h"
+#include "text/strings.h"
+
+namespace kalvor {
+
+bool CheckTestId(App& app) {
+  app.state.test_id = Truncate(app.main().GetText(id::kTestId), 255);
+  app.profile().PutString("testname", app.state.test_id);
+  if (app.state.test_id.empty()) {
+    app.Notify("Please open a test file set or enter test root name.", "KALVOR",
+               box::kOk | box::kIconInformation);
+    return false;
+  }
+  return true;
+}
+
+void WarnLongTestId(App& app) {
+  if (app.state.test_id.size() > 8) {
+    app.Notify(
+        "NetTran will be unable to utilize a test name or top level module "
+        "name longer than 8 characters.\nFile naming conventions are "
+        "dependent on top level module names being the same as file "
+        "names.\n\nSuggest naming your top level module and associated files "
+        "with 8 or fewer characters.",
+        "Warning:", box::kOk | box::kIconNone);
+  }
+}
+
+void SetOptionLine(App& app, const std::string& text) {
+  app.main().SetText(id::kOptions, text);
+  if (text.size() > 93) {
+    app.Notify(
+        "Probably this is due to full-path file names.\nIf the requested "
+        "function fails, reduce the subdirectory level\nyou are operating at, "
+        "or the lengts of file/folder names.",
+        "Warning: Option string may be too long", box::kOk);
+  }
+}
+
+void CheckRadio(App& app, int id) {
+  app.main().CheckRadio(id::kRadioFirst, id::kRadioLast, id);
+}
+
+}  // namespace kalvor

@@ -1,0 +1,22 @@
+// Helpers of the main dialog that every command uses: the test ID check,
+// the option line, the radio buttons.
+#pragma once
+
+#include <string>
+
+#include "core/state.h"
+
+namespace kalvor {
+
+// Reads edit 101 into the test ID and stores it; false (with a message)
+// when it is empty.
+bool CheckTestId(App& app);
+// Warns when the test ID is longer than 8 characters.
+void WarnLongTestId(App& app);
+// Puts `text` into edit 102, warning when it is longer than 93 characters.
+void SetOptionLine(App& app, const std::string& text);
+
+// Checks radio button `id` and clears the others of 104..117.
+void CheckRadio(App& app, int id);
+
+}  // namespace kalvor

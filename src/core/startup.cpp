@@ -1,0 +1,82 @@
+#include "core/startup.h"
+
+#include "platform/resource.h"
+#include "core/settings.h"
+#include "text/strings.h"
+
+namespace kalvor {
+
+std::string NormalizeTestDir(App& app, const std::string& dir) {
+  if (dir.empty()) return dir;
+  std::string result;
+  app.fs().HostForm(dir, result);
+  char sep = PathSeparator(app.style());
+  if (result.empty() || result.back() != sep) result += sep;
+  return result;
+}
+
+void MakeTestDirCurrent(App& app) {
+  if (app.state.test_dir.empty()) return;
+  app.fs().ChangeDirectory(app.state.test_dir);
+}
+
+void StartUp(App& app, const std::string& command_line) {
+  AppState& s = app.state;
+  std::string line = Truncate(command_line, 255);
+  if (!line.empty()) {
+    std::string dir = line;
+    std::string name = SplitPath(dir, app.style());
+    if (dir == line) {
+      // A bare file name: the design lives in the current directory.
+      dir = app.fs().CurrentDirectory();
+    }
+    s.test_id = name;
+    std::size_t dot = s.test_id.find('.');
+    if (dot != std::string::npos) s.test_id.resize(dot);
+    s.test_dir = NormalizeTestDir(app, dir.empty() ? app.fs().RootDirectory() : dir);
+  }
+}
+
+void OpenMainDialog(App& app) {
+  AppState& s = app.state;
+  Profile& p = app.profile();
+  std::string exe = app.fs().ExecutablePath();
+  SplitPath(exe, app.style());
+  s.program_dir = exe;
+  if (!s.test_id.empty()) {
+    s.last_dir = s.test_dir;
+  } else {
+    s.test_id = p.GetString(key::kTestName, "", 256);
+    s.last_dir = p.GetString(key::kLastDir, "", 256);
+    std::string dir = p.GetString(key::kTestDir, "", 256);
+    s.test_dir = dir.empty() ? dir : NormalizeTestDir(app, dir);
+    if (!dir.empty() && s.test_dir.empty()) s.test_dir = dir;
+  }
+  DialogView& view = app.main();
+  view.SetText(id::kTestId, s.test_id);
+  MakeTestDirCurrent(app);
+  s.ledit_dir = p.GetString(key::kLeditDir, "", 256);
+  if (s.ledit_dir.empty()) {
+    // The same relative place as "..\\ledit", with this host's separator.
+    s.ledit_dir = JoinPath("..", "ledit", app.style());
+  }
+  for (const CheckBoxSetting& box : kCheckBoxSettings) {
+    view.SetChecked(box.id, p.GetInt(box.key, box.def) != 0);
+  }
+  view.SetText(id::kLambda, p.GetString(key::kSpcLambda, defaults::kSpcLambda, 10));
+  s.gatesim_program = p.GetString(key::kGatesimExe, "gatesim.exe", 260);
+  s.nettran_program = p.GetString(key::kNettranExe, "nettran.exe", 260);
+}
+
+void SaveOnExit(App& app) {
+  Profile& p = app.profile();
+  DialogView& view = app.main();
+  for (const CheckBoxSetting& box : kCheckBoxSettings) {
+    p.PutString(box.key, view.IsChecked(box.id) ? "1" : "0");
+  }
+  p.PutString(key::kSpcLambda, Truncate(view.GetText(id::kLambda), 9));
+  p.PutString(key::kLastDir, app.state.last_dir);
+  p.PutString(key::kTestDir, app.state.test_dir);
+}
+
+}  // namespace kalvor

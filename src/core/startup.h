@@ -1,0 +1,30 @@
+// Start-up, loading the settings when the main dialog opens, and exit.
+#pragma once
+
+#include <string>
+
+#include "core/state.h"
+
+namespace kalvor {
+
+// Start-up with the text after the program name: the design file, if any,
+// gives the test ID and the test directory.
+void StartUp(App& app, const std::string& command_line);
+
+// The main dialog's initialisation, apart from what only a window can do
+// (menu, font, drag and drop): settings, test ID, current directory, check
+// boxes, the tool names.
+void OpenMainDialog(App& app);
+
+// Exit: saves the check boxes, the lambda value and the directories.
+void SaveOnExit(App& app);
+
+// The directory as the program keeps it: short form (lower case on Windows),
+// ending in a separator. An empty directory stays empty.
+std::string NormalizeTestDir(App& app, const std::string& dir);
+
+// Makes the test directory current (nothing when it is empty; failures are
+// not reported).
+void MakeTestDirCurrent(App& app);
+
+}  // namespace kalvor

@@ -1,0 +1,88 @@
+#include "mac/macfile.h"
+
+#include "platform/ui.h"
+#include "text/lineio.h"
+#include "text/strings.h"
+
+namespace kalvor {
+
+MacLineKind ClassifyMacLine(std::string_view line) {
+  if (line.empty()) return MacLineKind::kBlank;
+  switch (line[0]) {
+    case '<':
+      return line.find('>') != std::string_view::npos ? MacLineKind::kInclude
+                                                      : MacLineKind::kInstance;
+    case '$':
+      return MacLineKind::kDirective;
+    case '+':
+      return MacLineKind::kContinuation;
+    default:
+      break;
+  }
+  if (StartsWithNoCase(line, ".macro")) return MacLineKind::kHeader;
+  if (StartsWithNoCase(line, ".eom")) return MacLineKind::kEnd;
+  return MacLineKind::kOther;
+}
+
+bool IsSupplyName(std::string_view name) {
+  return name == "vdd" || name == "gnd" || name == "Vdd" || name == "Gnd" ||
+         name == "VDD" || name == "GND";
+}
+
+std::vector<std::string> MacWords(std::string line) {
+  std::vector<std::string> words;
+  for (;;) {
+    std::string w = NextWord(line);
+    if (w.empty()) break;
+    words.push_back(std::move(w));
+  }
+  return words;
+}
+
+std::string IncludePath(std::string_view line) {
+  if (ClassifyMacLine(line) != MacLineKind::kInclude) return std::string();
+  std::size_t close = line.find('>');
+  return std::string(line.substr(1, close - 1));
+}
+
+std::string DirectiveKeyword(std::string_view line) {
+  if (line.empty() || line[0] != '$') return std::string();
+  std::size_t end = line.find_first_of(" \t");
+  return std::string(line.substr(0, end));
+}
+
+bool ReadMacLine(File& file, std::string& line) {
+  if (!ReadWholeLine(file, line)) return false;
+  std::string more;
+  const char* next = nullptr;
+  while (file.Peek(1, &next) == 1 && next[0] == '+') {
+    ReadWholeLine(file, more);
+    more[0] = ' ';
+    line += more;
+  }
+  return true;
+}
+
+bool WriteMacLine(File& file, std::string_view text, UserInterface& ui) {
+  std::string unsplit;
+  if (WriteWrappedLine(file, text, unsplit)) return true;
+  if (!unsplit.empty()) {
+    ui.Notify(unsplit, "Symbol over 70 char. long", box::kOk | box::kIconError | box::kNoOwner);
+  }
+  return false;
+}
+
+bool WriteWireList(const std::string& path, const std::string& top_cell) {
+  File out;
+  if (!out.Open(path, File::Mode::kCreate)) return false;
+  bool ok = WriteLine(out, kWireListHead);
+  ok = WriteLine(out, "") && ok;
+  ok = WriteLine(out, "WIRE LIST") && ok;
+  ok = WriteLine(out, "<<< COMPONENT LIST >>>") && ok;
+  ok = WriteLine(out, Format("%s %s %s", top_cell.c_str(), top_cell.c_str(),
+                             top_cell.c_str())) && ok;
+  out.Close();
+  return ok && !out.WriteFailed();
+}
+
+}  // namespace kalvor

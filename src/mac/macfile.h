@@ -1,0 +1,64 @@
+// The macro netlist format (.mac) and its wire list (.wir): the one place
+// that says how lines are told apart and how names are taken. Each reader
+// keeps its own logic; these are the rules they all share.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "text/file.h"
+
+namespace kalvor {
+
+class UserInterface;
+
+enum class MacLineKind {
+  kBlank,         // empty line
+  kInclude,       // "<" ... ">"
+  kInstance,      // "<" instance macro nodes... (no ">")
+  kHeader,        // ".macro" name ports...
+  kEnd,           // ".eom" [text]
+  kDirective,     // "$" keyword words...
+  kContinuation,  // "+" (only seen when reading physical lines)
+  kOther,
+};
+
+MacLineKind ClassifyMacLine(std::string_view line);
+
+// The supply names, exactly these six forms.
+constexpr const char* kSupplyList = " vdd gnd Vdd Gnd VDD GND ";
+bool IsSupplyName(std::string_view name);
+
+// The blank-separated words of a line, taken with NextWord (so a word of
+// more than 62 characters ends the list).
+std::vector<std::string> MacWords(std::string line);
+
+// For an include line "<path>": the path; empty otherwise.
+std::string IncludePath(std::string_view line);
+
+// For a "$" line: the keyword with its "$" ("$reorder"), empty otherwise.
+std::string DirectiveKeyword(std::string_view line);
+
+// Reads one logical line: a physical line with the "+" continuation lines
+// that follow it joined (each "+" becomes a blank, tabs become blanks). The
+// next line is only read when it begins with "+", and lines are read whole
+// however long: the macro writer wraps headers and instance lines into "+"
+// lines without limit. False at end of file.
+bool ReadMacLine(File& file, std::string& line);
+
+// Writes one logical line of a macro file, wrapped into "+" continuation
+// lines of at most 77 characters. A piece with no blank to split at is
+// reported as "Symbol over 70 char. long" (no owner, error icon) with the
+// text, and `file` is closed: the caller must stop writing. False also when a
+// write failed.
+bool WriteMacLine(File& file, std::string_view text, UserInterface& ui);
+
+// Writes the wire list: the fixed head and the top cell name three times.
+// False when the file cannot be created or written.
+bool WriteWireList(const std::string& path, const std::string& top_cell);
+
+// The first line of a wire list.
+constexpr const char* kWireListHead = "$ Written by Kalvor EDIF to .MAC converter.";
+
+}  // namespace kalvor

@@ -1,0 +1,30 @@
+#include "platform/filesys.h"
+
+#include "platform/profile.h"
+#include "text/strings.h"
+
+namespace kalvor {
+
+bool FileSystem::HostForm(const std::string& path, std::string& result) {
+  bool exists = ShortPath(path, result);
+  if (!exists) result = path;
+  if (Style() == PathStyle::kWindows) result = ToLower(result);
+  return exists;
+}
+
+std::string FileSystem::RootDirectory() const {
+  // A Windows path at the root keeps its drive ("c:") in the directory part.
+  return Style() == PathStyle::kPosix ? "/" : "";
+}
+
+const char* FileSystem::BatchLineEnd() const {
+  // POSIX shells would take a CR as part of the last word.
+  return Style() == PathStyle::kWindows ? "\r\n" : "\n";
+}
+
+std::string FileSystem::AutoexecPath(Profile& profile) const {
+  if (Style() == PathStyle::kWindows) return "c:\\autoexec.bat";
+  return profile.GetString(kAutoexecKey, "", 256);
+}
+
+}  // namespace kalvor

@@ -1,0 +1,221 @@
+#include "vhdl/fanout.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdio>
+#include <cstring>
+#include <new>
+#include <stdexcept>
+
+#include "core/settings.h"
+#include "text/file.h"
+#include "text/lineio.h"
+#include "text/strings.h"
+
+namespace kalvor {
+
+namespace {
+
+// The decimal digits of `value` at `out` (room for 20); returns their count.
+std::size_t Decimal(std::size_t value, char* out) {
+  char digits[20];
+  std::size_t n = 0;
+  do {
+    digits[n++] = static_cast<char>('0' + value % 10);
+    value /= 10;
+  } while (value != 0);
+  for (std::size_t i = 0; i < n; ++i) out[i] = digits[n - 1 - i];
+  return n;
+}
+
+// Twice a table size, kept within what the settings' integer reads return.
+long Doubled(long value) {
+  if (value > LONG_MAX / 2 || value * 2 > INT_MAX) return INT_MAX;
+  return value * 2;
+}
+
+}  // namespace
+
+bool AllocateFanoutTables(FanoutTables& t) {
+  t.ok = false;
+  t.names.clear();
+  t.counts.clear();
+  if (t.nets <= 0 || t.knets <= 0) return false;
+  try {
+    t.names.assign(static_cast<std::size_t>(t.nets), '\0');
+    t.counts.assign(static_cast<std::size_t>(t.knets), 0);
+  } catch (const std::bad_alloc&) {
+    t.names.clear();
+    t.counts.clear();
+    return false;
+  } catch (const std::length_error&) {
+    t.names.clear();
+    t.counts.clear();
+    return false;
+  }
+  t.ok = true;
+  return true;
+}
+
+bool AllocateFanoutTables(FanoutTables& tables, Profile& profile) {
+  tables.nets = profile.GetInt(key::kNets, defaults::kNets);
+  tables.knets = profile.GetInt(key::kKNets, defaults::kKNets);
+  return AllocateFanoutTables(tables);
+}
+
+FanoutAnalysis::FanoutAnalysis(FanoutTables& tables) : tables_(tables) {
+  available_ = tables.ok && tables.nets > 0 && tables.knets > 0 &&
+               tables.names.size() == static_cast<std::size_t>(tables.nets) &&
+               tables.counts.size() == static_cast<std::size_t>(tables.knets);
+  if (available_) tables_.names[0] = '\0';
+}
+
+void FanoutAnalysis::Count(std::string_view name) {
+  if (!available_) return;
+  const char* text = tables_.names.data();
+  std::uint32_t hash = NameIndex::Hash(name);
+  // An entry matches when its text is " " + name + " ".
+  std::uint32_t found = index_.Find(hash, [&](std::uint32_t index) {
+    std::size_t offset = offsets_[index];
+    if (offset + name.size() + 2 > position_) return false;
+    const char* entry = text + offset;
+    return entry[name.size() + 1] == ' ' &&
+           NameIndex::SameBytes(entry + 1, name.data(), name.size());
+  });
+  if (found != NameIndex::kNone) {
+    std::uint16_t& counter = tables_.counts[found];
+    if (counter < kFanoutCounterMax) ++counter;
+    return;
+  }
+  if (overflow_) return;
+  // The entry: a blank, the name, a blank, the index, a blank.
+  std::size_t index = offsets_.size();
+  char number[24];
+  std::size_t digits = Decimal(index, number);
+  std::size_t key_length = name.size() + 2;
+  std::size_t entry_length = key_length + digits + 1;
+  std::size_t capacity = tables_.names.size();
+  if (position_ + key_length + 10 > capacity || position_ + entry_length > capacity ||
+      static_cast<long>(index) + 1 >= tables_.knets || position_ > 0xFFFFFFF0u) {
+    overflow_ = true;
+    return;
+  }
+  char* at = tables_.names.data() + position_;
+  at[0] = ' ';
+  std::memcpy(at + 1, name.data(), name.size());
+  at[name.size() + 1] = ' ';
+  std::memcpy(at + key_length, number, digits);
+  at[entry_length - 1] = ' ';
+  std::uint32_t offset = static_cast<std::uint32_t>(position_);
+  position_ += entry_length;
+  if (position_ < capacity) tables_.names[position_] = '\0';
+  tables_.counts[index] = 1;
+  offsets_.push_back(offset);
+  index_.Add(hash, static_cast<std::uint32_t>(index));
+}
+
+std::string_view FanoutAnalysis::Name(std::size_t index) const {
+  const char* start = tables_.names.data() + offsets_[index] + 1;
+  std::size_t room = position_ - offsets_[index] - 1;
+  const char* end = static_cast<const char*>(std::memchr(start, ' ', room));
+  return std::string_view(start, static_cast<std::size_t>(end - start));
+}
+
+std::string_view FanoutAnalysis::Text() const {
+  if (!available_) return std::string_view();
+  return std::string_view(tables_.names.data(), position_);
+}
+
+int FanoutAnalysis::Counter(std::size_t index) const {
+  return tables_.counts[index];
+}
+
+std::vector<std::uint32_t> FanoutAnalysis::ReportOrder() const {
+  // A counting sort by counter, largest first: stable, so equal counters
+  // keep the order of first appearance.
+  const std::vector<std::uint16_t>& counts = tables_.counts;
+  std::vector<std::uint32_t> start(std::size_t{kFanoutCounterMax} + 2, 0);
+  std::size_t reported = 0;
+  for (std::size_t i = 0; i < offsets_.size(); ++i) {
+    if (counts[i] == 0) continue;
+    ++start[kFanoutCounterMax - counts[i] + 1];
+    ++reported;
+  }
+  for (std::size_t k = 1; k < start.size(); ++k) start[k] += start[k - 1];
+  std::vector<std::uint32_t> order(reported);
+  for (std::size_t i = 0; i < offsets_.size(); ++i) {
+    if (counts[i] == 0) continue;
+    order[start[kFanoutCounterMax - counts[i]]++] = static_cast<std::uint32_t>(i);
+  }
+  return order;
+}
+
+void CountFanout(FanoutAnalysis& fanout, std::string_view name) { fanout.Count(name); }
+
+Outcome FinishFanout(Platform& p, FanoutAnalysis& fanout, const std::string& path) {
+  FanoutTables& t = fanout.tables();
+  if (!fanout.available()) {
+    p.ui.Notify(Format("The fanout tables (NETS=%ld, kNETS=%ld) could not be set up, "
+                      "so no fanout report was made.\nCheck the NETS and kNETS "
+                      "settings and start Kalvor again.",
+                      t.nets, t.knets),
+               "Fanout analysis", box::kOk | box::kIconWarning);
+    return Outcome::kFailed;
+  }
+  if (fanout.overflow()) {
+    int answer = p.ui.Notify(
+        "Do you want to double the fanout node table size next time Kalvor runs?",
+        "Fanout node table size exceeded.", box::kYesNo | box::kIconQuestion);
+    if (answer == answer::kYes) {
+      p.profile.PutString(key::kNets, Format("%ld", Doubled(t.nets)));
+      p.profile.PutString(key::kKNets, Format("%ld", Doubled(t.knets)));
+      t.resize_requested = true;
+    }
+    return Outcome::kCompleted;
+  }
+
+  p.ui.Notify(std::string(fanout.Text()), "NETS=", box::kOk);
+
+  File report;
+  if (!report.Open(path, File::Mode::kCreate)) {
+    p.ui.Notify("Unable to create above file.", path, box::kOk | box::kIconError);
+    return Outcome::kFailed;
+  }
+  WriteLine(report, "fanout\tnet(node)");
+  WriteLine(report, "------\t-------------------------------------------------------");
+  std::vector<std::uint32_t> order = fanout.ReportOrder();
+  std::string closing = "\nNo node was counted.\n\nDisplay fanout report?";
+  std::string text;
+  for (std::uint32_t index : order) {
+    int fanout_of_net = fanout.Counter(index) - 1;
+    std::string_view name = fanout.Name(index);
+    if (index == order.front()) {
+      closing = Format(
+          "\nMax detected fanout = %d, occuring on node '%s'       \nNOTE: PORTS "
+          "are only counted as ONE unit load.\n\nDisplay fanout report?",
+          fanout_of_net, ToUpper(name).c_str());
+    }
+    char number[24];
+    text.append(number, Decimal(static_cast<std::size_t>(fanout_of_net), number));
+    text += '\t';
+    for (char c : name) text += ToUpperAscii(c);
+    text += "\r\n";
+    if (text.size() >= (1 << 16)) {
+      report.Write(text);
+      text.clear();
+    }
+    fanout.ClearCounter(index);
+  }
+  report.Write(text);
+  report.Close();
+  if (report.WriteFailed()) {
+    p.ui.Notify("Unable to write above file.", path, box::kOk | box::kIconError);
+    return Outcome::kFailed;
+  }
+  if (p.ui.Notify(closing, "Done.", box::kYesNo | box::kIconQuestion) == answer::kYes) {
+    p.shell.Open(path, "", "");
+  }
+  return Outcome::kCompleted;
+}
+
+}  // namespace kalvor

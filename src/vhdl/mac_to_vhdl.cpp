@@ -1,0 +1,490 @@
+// The .mac to VHDL run: the parameter dialog, the main pass over the macro
+// file, the signal pass of each macro, the port list from the header or
+// from a VHDL file, and the hand-over to the fanout analysis.
+#include "vhdl/mac_to_vhdl.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "core/dialogs.h"
+#include "core/settings.h"
+#include "vhdl/fanout.h"
+#include "vhdl/name_index.h"
+#include "core/titled_param_dialog.h"
+#include "mac/macfile.h"
+#include "text/lineio.h"
+#include "text/strings.h"
+
+namespace kalvor {
+
+namespace {
+
+// The physical lines that follow a header, where "$vector" and "$analog"
+// stand, are read up to 4095 characters.
+constexpr int kDirectiveSize = 4095;
+
+void LowerInPlace(std::string& text);
+
+// A logical line of the macro file (ReadMacLine), lowercased.
+bool ReadLogicalLine(File& file, std::string& line) {
+  if (!ReadMacLine(file, line)) return false;
+  LowerInPlace(line);
+  return true;
+}
+
+void LowerInPlace(std::string& text) {
+  for (char& c : text) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+}
+
+// Pad nets ("PAD_", "Pad_" or "pad_" at the start) get no signal.
+bool IsPadNet(std::string_view name) {
+  if (name.size() < 4 || name[3] != '_') return false;
+  std::string_view head = name.substr(0, 3);
+  return head == "PAD" || head == "Pad" || head == "pad";
+}
+
+// The largest number that directly follows " " + base in `text`; 0 when
+// none does.
+long LargestIndexAfter(std::string_view text, const std::string& base, long largest) {
+  std::string needle = " " + base;
+  for (std::size_t at = text.find(needle); at != std::string_view::npos;
+       at = text.find(needle, at + 1)) {
+    long value = 0;
+    std::size_t p = at + needle.size();
+    std::size_t digits = 0;
+    while (p < text.size() && text[p] >= '0' && text[p] <= '9') {
+      if (digits < 9) value = value * 10 + (text[p] - '0');
+      ++digits;
+      ++p;
+    }
+    largest = std::max(largest, value);
+  }
+  return largest;
+}
+
+class MacToVhdl {
+ public:
+  MacToVhdl(UserInterface& ui, const MacToVhdlOptions& options, File& in, File& out,
+            FanoutAnalysis& fanout, std::size_t keep_bytes)
+      : ui_(ui), options_(options), in_(in), out_(out), keep_bytes_(keep_bytes) {
+    tally_.fanout = &fanout;
+  }
+
+  void Convert();
+  bool name_changed() const { return tally_.name_changed; }
+
+ private:
+  // Output is gathered and handed to the file in large pieces.
+  void Put(std::string_view text) {
+    pending_ += text;
+    if (pending_.size() >= kPendingSize) Flush();
+  }
+  void PutLine(std::string_view text) {
+    pending_ += text;
+    pending_ += "\r\n";
+    if (pending_.size() >= kPendingSize) Flush();
+  }
+  void Flush() {
+    out_.Write(pending_);
+    pending_.clear();
+  }
+  static constexpr std::size_t kPendingSize = 1 << 16;
+  void Step() { TheProgress().Step(in_); }
+
+  void OfferPortDefinitions(const std::string& line);
+  void Header(std::string& line);
+  void ReadDirectives();
+  void InitDeclared();
+  void PortsFromHeader(std::string& line);
+  void PortsFromDefinitionFile(std::string& line);
+  void PortDeclarations();
+  bool NextLine(std::string& line);
+  void SignalPass();
+  bool SignalLine(std::string_view line);
+  void DeclareWords(std::string_view rest);
+  void Instance(std::string& line);
+
+  UserInterface& ui_;
+  const MacToVhdlOptions& options_;
+  File& in_;
+  File& out_;
+  std::size_t keep_bytes_;
+  NodeTally tally_;
+
+  bool in_macro_ = false;
+  std::string entity_;
+  std::string port_separator_ = "\r\n";
+  // The names declared in the current macro, and (for the width of a bus)
+  // the text of those declared by the header.
+  NameSet declared_;
+  std::string declared_text_;
+  std::string bus_list_;
+  std::string analog_list_;
+  std::string top_name_;
+  File port_file_;
+  std::string token_line_;
+  std::string pending_;
+  std::string name_;  // the node name being normalised
+  // Body lines read by the signal pass: their text one after another, and
+  // where each ends.
+  std::string kept_text_;
+  std::vector<std::size_t> kept_ends_;
+  std::size_t kept_next_ = 0;
+};
+
+void MacToVhdl::Convert() {
+  std::string line;
+  while (NextLine(line)) {
+    Step();
+    if (StartsWith(line, "$written by hdl_emit")) OfferPortDefinitions(line);
+    MacLineKind kind = ClassifyMacLine(line);
+    if (kind == MacLineKind::kHeader) {
+      Header(line);
+    } else if (kind == MacLineKind::kEnd) {
+      in_macro_ = false;
+      PutLine("end " + entity_ + "_1;");
+    } else if (in_macro_ && !line.empty() && line[0] == '<') {
+      // Inside a macro every "<" line is an instance.
+      Instance(line);
+    } else {
+      PutLine("-- " + line);
+    }
+    port_separator_ = "\r\n";
+  }
+  Flush();
+}
+
+// The main pass's next logical line, lowercased: the body lines that the
+// signal pass kept come first, then the file from where that pass stopped.
+bool MacToVhdl::NextLine(std::string& line) {
+  if (kept_next_ < kept_ends_.size()) {
+    std::size_t start = kept_next_ == 0 ? 0 : kept_ends_[kept_next_ - 1];
+    line.assign(kept_text_, start, kept_ends_[kept_next_] - start);
+    if (++kept_next_ == kept_ends_.size()) {
+      kept_text_.clear();
+      kept_ends_.clear();
+      kept_next_ = 0;
+    }
+    return true;
+  }
+  return ReadLogicalLine(in_, line);
+}
+
+void MacToVhdl::OfferPortDefinitions(const std::string& line) {
+  std::size_t at = line.find("top=");
+  if (at == std::string::npos) return;
+  top_name_ = Truncate(line.substr(at + 4), 126);
+  std::string file = top_name_ + ".vhd";
+  if (ui_.InputBox("Mac to VHDL Conversion",
+                         "File from which to obtain top level port definitions?",
+                         file) != answer::kOk) {
+    return;
+  }
+  port_file_.Close();
+  token_line_.clear();
+  port_file_.Open(file, File::Mode::kRead);  // a file that does not open: none
+}
+
+void MacToVhdl::Header(std::string& line) {
+  in_macro_ = true;
+  bus_list_.clear();
+  analog_list_.clear();
+  ReadDirectives();
+  NextWord(line);  // ".macro"
+  PutLine("");
+  PutLine("use IEEE.STD_LOGIC_1164.all;");
+  for (const std::string& package : options_.packages) {
+    if (HasContent(package)) PutLine("use " + package + ";");
+  }
+  PutLine("");
+  entity_ = NextWord(line);
+  Put("entity " + entity_ + " is port (");
+  InitDeclared();
+  if (port_file_.IsOpen() && !top_name_.empty()) {
+    PortsFromDefinitionFile(line);
+  } else {
+    PortsFromHeader(line);
+  }
+  Put(" );\r\nend " + entity_ + ";");
+  PutLine("");
+  PutLine("architecture " + entity_ + "_1 of " + entity_ + " is");
+  PutLine("  signal vdd: std_logic;");
+  PutLine("  signal gnd: std_logic;");
+  SignalPass();
+  PutLine("begin");
+  PutLine("  vdd<='1';");
+  PutLine("  gnd<='0';");
+}
+
+// The "$" lines right after a header type its ports; they are consumed here
+// and never echoed.
+void MacToVhdl::ReadDirectives() {
+  std::string line;
+  for (;;) {
+    std::int64_t start = in_.Tell();
+    if (ReadLine(in_, line, kDirectiveSize) == 0) return;
+    LowerInPlace(line);
+    if (line.empty() || line[0] != '$') {
+      in_.Seek(start);
+      return;
+    }
+    if (StartsWith(line, "$vector")) {
+      bus_list_ = line.substr(7) + " ";
+    } else if (StartsWith(line, "$analog")) {
+      analog_list_ = line.substr(7) + " ";
+    }
+  }
+}
+
+void MacToVhdl::InitDeclared() {
+  declared_.Clear();
+  if (options_.no_supply) {
+    declared_text_ = " Vdd Gnd VDD GND vdd gnd ";
+    for (const std::string& supply : MacWords(kSupplyList)) declared_.Insert(supply);
+  } else {
+    declared_text_ = " ";
+  }
+}
+
+void MacToVhdl::PortsFromHeader(std::string& line) {
+  while (HasContent(line)) {
+    std::string name = NextWord(line);
+    NormalizeNodeName(name, true, tally_);
+    std::string type = "std_logic";
+    if (!declared_.Insert(name)) continue;
+    declared_text_ += name;
+    declared_text_ += ' ';
+    if (analog_list_.find(" " + name + " ") != std::string::npos) type = "analog";
+    std::size_t index = BusIndex(name, bus_list_);
+    if (index != std::string::npos) {
+      // A bus is declared once, at its element 0, as wide as its largest
+      // element among the header's ports.
+      if (name.compare(index, std::string::npos, "0") != 0) continue;
+      name.resize(index);
+      long width = LargestIndexAfter(" " + line, name, 0);
+      width = LargestIndexAfter(declared_text_, name, width);
+      type = Format("std_logic_vector (%ld downto 0)", width);
+    }
+    Put(port_separator_ + "  " + name + " : inout " + type);
+    port_separator_ = ";\r\n";
+  }
+}
+
+void MacToVhdl::PortsFromDefinitionFile(std::string& line) {
+  while (HasContent(line)) {
+    std::string name = NextWord(line);
+    NormalizeNodeName(name, true, tally_);
+  }
+  line.clear();
+  std::string token;
+  while (NextVhdlToken(port_file_, token_line_, token)) {
+    if (!EqualNoCase(token, "entity")) continue;
+    if (!NextVhdlToken(port_file_, token_line_, token)) return;
+    if (!EqualNoCase(token, top_name_)) continue;
+    for (int skip = 0; skip < 3; ++skip) {  // "is", "port", "("
+      if (!NextVhdlToken(port_file_, token_line_, token)) return;
+    }
+    bus_list_.clear();
+    PortDeclarations();
+  }
+}
+
+// Copies the port declarations of the entity: "name : mode type" each, the
+// range of a std_logic_vector token by token.
+void MacToVhdl::PortDeclarations() {
+  std::string name;
+  std::string token;
+  auto next = [this, &token]() { return NextVhdlToken(port_file_, token_line_, token); };
+  for (;;) {
+    if (!next()) return;
+    name = token;
+    Put(" \r\n     " + name);
+    declared_.Insert(name);
+    if (!next()) return;
+    Put(" : ");
+    if (!next()) return;
+    Put(token + " ");
+    if (!next()) return;
+    bool another_port = false;
+    if (EqualNoCase(token, "std_logic_vector")) {
+      Put("std_logic_vector ");
+      bus_list_ += " " + name;
+      for (;;) {
+        if (!next()) break;
+        Put(token + " ");
+        if (token[0] == ')') break;
+        if (token[0] == ';') {
+          another_port = true;
+          break;
+        }
+      }
+    } else {
+      Put(token + " ");
+      if (EqualNoCase(token, "analog")) analog_list_ += " " + name;
+    }
+    if (another_port) continue;
+    if (next() && token[0] == ';') {
+      Put(";");
+      continue;
+    }
+    bus_list_ += ' ';
+    return;
+  }
+}
+
+// Declares the internal nets of the macro whose body starts at the current
+// position. The main pass reads the same body lines again: they are kept
+// for it (up to keep_bytes_; beyond that it reads them from the file again).
+void MacToVhdl::SignalPass() {
+  std::int64_t body = in_.Tell();
+  kept_text_.clear();
+  kept_ends_.clear();
+  kept_next_ = 0;
+  bool keeping = true;
+  std::string line;
+  while (ReadLogicalLine(in_, line)) {
+    Step();
+    bool more = SignalLine(line);
+    if (keeping) {
+      if (kept_text_.size() + line.size() > keep_bytes_) {
+        keeping = false;
+        kept_text_.clear();
+        kept_ends_.clear();
+      } else {
+        kept_text_ += line;
+        kept_ends_.push_back(kept_text_.size());
+      }
+    }
+    if (!more) break;
+  }
+  if (!keeping) in_.Seek(body);
+}
+
+// One body line of the signal pass; false when the pass ends with it.
+bool MacToVhdl::SignalLine(std::string_view line) {
+  if (line.empty() || !HasContent(line)) return true;
+  switch (line[0]) {
+    case '.':
+      return false;
+    case '<':
+      NextWord(line);  // instance name
+      NextWord(line);  // component name
+      DeclareWords(line);
+      return true;
+    case '+':
+      line.remove_prefix(1);
+      DeclareWords(line);
+      return true;
+    case '$':
+      return true;
+    default:
+      ui_.Notify(std::string(line), "This line not legal in a mac-to-vhd conversion:",
+                  box::kOk);
+      return false;
+  }
+}
+
+void MacToVhdl::DeclareWords(std::string_view rest) {
+  while (HasContent(rest)) {
+    name_.assign(NextWord(rest));
+    NormalizeNodeName(name_, false, tally_);
+    if (BusIndex(name_, bus_list_) != std::string::npos) continue;
+    if (IsPadNet(name_)) continue;
+    if (!declared_.Insert(name_)) continue;
+    Put("  signal ");
+    Put(name_);
+    PutLine(" : std_logic;");
+  }
+}
+
+void MacToVhdl::Instance(std::string& line) {
+  line[0] = 'I';
+  std::string_view rest = line;
+  std::string_view label = NextWord(rest);
+  std::string component(NextWord(rest));
+  for (const std::string& ignored : options_.ignore) {
+    if (EqualNoCase(component, ignored)) return;
+  }
+  Put("  ");
+  Put(label);
+  Put(" : ");
+  Put(component);
+  Put(" port map (");
+  while (HasContent(rest)) {
+    name_.assign(NextWord(rest));
+    NormalizeNodeName(name_, true, tally_);
+    ui_.Notify(name_, component, box::kOk);
+    std::size_t index = BusIndex(name_, bus_list_);
+    if (index != std::string::npos) {
+      pending_.append(name_, 0, index);
+      pending_ += '(';
+      pending_.append(name_, index);
+      pending_ += ')';
+    } else {
+      pending_ += name_;
+    }
+    if (HasContent(rest)) pending_ += ',';
+  }
+  PutLine(");");
+}
+
+}  // namespace
+
+bool ConvertMacFile(UserInterface& ui, const MacToVhdlOptions& options, File& in, File& out,
+                    FanoutAnalysis& fanout, std::size_t keep_bytes) {
+  MacToVhdl conversion(ui, options, in, out, fanout, keep_bytes);
+  conversion.Convert();
+  return conversion.name_changed();
+}
+
+Outcome RunMacToVhdl(Platform& p, const MacToVhdlJob& job, FanoutTables& tables) {
+  std::string options =
+      LoadOptionString(p.profile, key::kMac2vhd, defaults::kMac2vhd, 16000, true);
+  if (TitledParamDlg(p.ui, key::kMac2vhd, "VHDL Conversion Parameters:", options) != 1) {
+    return Outcome::kStopped;
+  }
+  p.profile.PutString(key::kMac2vhd, options);
+
+  FanoutAnalysis fanout(tables);
+  MacToVhdlOptions parameters = ReadMacToVhdlOptions(options);
+
+  const std::string& in_path = job.mac_path;
+  const std::string& out_path = job.vhd_path;
+  File in;
+  if (!in.Open(in_path, File::Mode::kRead)) {
+    p.ui.Notify("Unable to open above file.", in_path, box::kOk);
+    return Outcome::kFailed;
+  }
+  if (FileExists(out_path) &&
+      p.ui.Notify("Overwrite above file?", out_path, box::kYesNo | box::kIconQuestion) !=
+          answer::kYes) {
+    return Outcome::kStopped;
+  }
+  File out;
+  if (!out.Open(out_path, File::Mode::kCreate)) {
+    p.ui.Notify("Unable to create above file.", out_path, box::kOk);
+    return Outcome::kFailed;
+  }
+  WriteLine(out, "library IEEE;");
+  TheProgress().Open(p.ui, "Converting .mac to .vhd:", in_path);
+
+  bool name_changed = ConvertMacFile(p.ui, parameters, in, out, fanout);
+
+  out.Close();
+  in.Close();
+  TheProgress().Close();
+  // A short write (a full disk) is not passed off as a finished conversion.
+  if (out.WriteFailed()) {
+    p.ui.Notify("Unable to write above file.", out_path, box::kOk | box::kIconError);
+    return Outcome::kFailed;
+  }
+  if (name_changed) {
+    p.ui.Notify("Nodes named 'In' or 'Out' changed to 'In1' or 'Out1'",
+               ".mac/VHDL modifications:", box::kOk);
+  }
+  return FinishFanout(p, fanout, job.report_path);
+}
+
+}  // namespace kalvor

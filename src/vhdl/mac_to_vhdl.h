@@ -1,0 +1,70 @@
+// The .mac to VHDL conversion: every macro becomes an entity with its port
+// list and a structural architecture (signals for the internal nets, one
+// positional port map per instance); everything else in the macro file is
+// carried over as comments. Node occurrences feed the fanout analysis.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "core/outcome.h"
+#include "platform/platform.h"
+#include "text/file.h"
+
+namespace kalvor {
+
+class FanoutAnalysis;
+struct FanoutTables;
+
+// The files of one conversion.
+struct MacToVhdlJob {
+  std::string mac_path;     // the design's macro file
+  std::string vhd_path;     // the VHDL file written
+  std::string report_path;  // the fanout report
+};
+
+// ".mac to VHDL (.vhd)": asks for the "mac2vhd" parameters, converts, and
+// ends with the fanout analysis in `tables`.
+Outcome RunMacToVhdl(Platform& p, const MacToVhdlJob& job, FanoutTables& tables);
+
+// The parameters of the conversion, taken by position from the "mac2vhd"
+// option string.
+struct MacToVhdlOptions {
+  std::string ignore[3];    // component names whose instances are left out
+  bool no_supply = false;   // no port or signal for the supply nodes
+  std::string packages[2];  // extra use clauses (empty: none)
+};
+MacToVhdlOptions ReadMacToVhdlOptions(const std::string& options);
+
+// What normalising node names does besides rewriting them.
+struct NodeTally {
+  FanoutAnalysis* fanout = nullptr;  // where counted names go
+  bool name_changed = false;         // an "in" or "out" became "in1"/"out1"
+};
+
+// How much of a macro body the signal pass keeps in memory so that the main
+// pass need not read it from the file again.
+constexpr std::size_t kKeepBodyBytes = std::size_t{32} << 20;
+
+// The conversion proper, from the open macro file to the open VHDL file
+// (after its first line), counting nodes into `fanout`. True when a node
+// named "in" or "out" was renamed.
+bool ConvertMacFile(UserInterface& ui, const MacToVhdlOptions& options, File& in, File& out,
+                    FanoutAnalysis& fanout, std::size_t keep_bytes = kKeepBodyBytes);
+
+// Makes a node name usable in VHDL: "NN_" before a leading digit (or for an
+// empty name), "inst_" removed, "<" turned into "_", "in"/"out" suffixed
+// with "1". With `count` the result is counted in the fanout analysis.
+void NormalizeNodeName(std::string& name, bool count, NodeTally& tally);
+
+// Where the bus index of `name` begins (its first digit after the first
+// character, when the text before it is a name of `bus_list`), or npos.
+std::size_t BusIndex(std::string_view name, std::string_view bus_list);
+
+// The next token of a VHDL text: a word, a delimiter of "():;+-=><,", or
+// ":=" / "->". Lines are read lowercased, comments skipped; `line` carries
+// the unread rest of the current line between calls. False at end of file.
+bool NextVhdlToken(File& file, std::string& line, std::string& token);
+
+}  // namespace kalvor

@@ -1,0 +1,107 @@
+// Node names, bus indexes, the option string and the VHDL tokenizer of the
+// .mac to VHDL conversion.
+#include <cstring>
+
+#include "core/dialogs.h"
+#include "vhdl/fanout.h"
+#include "vhdl/mac_to_vhdl.h"
+#include "text/lineio.h"
+#include "text/strings.h"
+
+namespace kalvor {
+
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+constexpr const char* kVhdlDelimiters = "():;+-=><,";
+
+bool IsDelimiter(char c) { return c != '\0' && std::strchr(kVhdlDelimiters, c) != nullptr; }
+
+// Ignore names and package names hold up to 127 characters.
+constexpr std::size_t kFieldCapacity = 127;
+
+}  // namespace
+
+MacToVhdlOptions ReadMacToVhdlOptions(const std::string& options) {
+  MacToVhdlOptions o;
+  for (std::size_t i = 0; i < 3; ++i) {
+    o.ignore[i] = Truncate(OptionValue(options, i), kFieldCapacity);
+  }
+  std::string flag = OptionValue(options, 3);
+  o.no_supply = !flag.empty() && flag[0] == 'y';
+  for (std::size_t i = 0; i < 2; ++i) {
+    o.packages[i] = Truncate(OptionValue(options, 4 + i), kFieldCapacity);
+  }
+  return o;
+}
+
+void NormalizeNodeName(std::string& name, bool count, NodeTally& tally) {
+  if (name.empty() || IsDigit(name[0])) name.insert(0, "NN_");
+  if (name.size() >= 5 && name[0] == 'i' && name[1] == 'n' && name[2] == 's' &&
+      name[3] == 't' && name[4] == '_') {
+    name.erase(0, 5);
+  }
+  if (std::memchr(name.data(), '<', name.size()) != nullptr) {
+    for (char& c : name) {
+      if (c == '<') c = '_';
+    }
+  }
+  if ((name.size() == 2 || name.size() == 3) &&
+      (EqualNoCase(name, "out") || EqualNoCase(name, "in"))) {
+    name += '1';
+    tally.name_changed = true;
+  }
+  if (count && tally.fanout) CountFanout(*tally.fanout, name);
+}
+
+std::size_t BusIndex(std::string_view name, std::string_view bus_list) {
+  if (name.size() < 2 || bus_list.empty()) return std::string_view::npos;
+  std::size_t digit = 1;
+  while (digit < name.size() && !IsDigit(name[digit])) ++digit;
+  if (digit == name.size()) return std::string_view::npos;
+  // " " + base + " " in the list, without building the key.
+  std::string_view base = name.substr(0, digit);
+  for (std::size_t at = bus_list.find(base); at != std::string_view::npos;
+       at = bus_list.find(base, at + 1)) {
+    std::size_t end = at + base.size();
+    if (at > 0 && bus_list[at - 1] == ' ' && end < bus_list.size() && bus_list[end] == ' ') {
+      return digit;
+    }
+  }
+  return std::string_view::npos;
+}
+
+bool NextVhdlToken(File& file, std::string& line, std::string& token) {
+  for (;;) {
+    std::size_t start = line.find_first_not_of(" \t");
+    if (start == std::string::npos) {
+      line.clear();
+    } else if (start > 0) {
+      line.erase(0, start);
+    }
+    if (line.empty()) {
+      if (ReadLine(file, line, 255) == 0) return false;
+      for (char& c : line) c = ToLowerAscii(c);
+      continue;
+    }
+    std::size_t length = 1;
+    if (IsDelimiter(line[0])) {
+      if (StartsWith(line, "--")) {
+        line.clear();
+        continue;
+      }
+      if (StartsWith(line, ":=") || StartsWith(line, "->")) length = 2;
+    } else {
+      while (length < line.size() && line[length] != ' ' && line[length] != '\t' &&
+             !IsDelimiter(line[length])) {
+        ++length;
+      }
+    }
+    token = Truncate(std::string_view(line).substr(0, length), 255);
+    line.erase(0, length);
+    return true;
+  }
+}
+
+}  // namespace kalvor

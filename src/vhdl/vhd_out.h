@@ -1,0 +1,39 @@
+// VHDL simulator trace tables ("Signals=" heading) to tab-separated waveform
+// files (.out) in volts.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "core/outcome.h"
+#include "platform/platform.h"
+
+namespace kalvor {
+
+// The parameters of the conversion, taken from the "vhdout" option string.
+struct TraceScale {
+  std::string supply_text;  // written for a logic 1
+  float supply = 0.0f;
+  float counts_per_volt = 0.0f;
+  bool limit = false;
+};
+
+// Derives the parameters from an option string such as
+// "supply=3.3;counts/volt=1241;limit=y;". Returns an empty text when they
+// can be used, otherwise the complaint to show (a divisor of 0 or a supply
+// that is not a number would write inf or nan into the waveform file).
+std::string ReadTraceScale(const std::string& options, TraceScale& scale);
+
+// The heading line without "Signals=" and with the first level of every
+// hierarchical name removed: "Signals=time top.clk top.q" -> "time clk q".
+std::string TraceHeading(std::string_view line);
+
+// One time step of the table: the time, then one tab-separated value in
+// volts per signal.
+std::string TraceRow(std::string_view line, const TraceScale& scale);
+
+// "vhdout": asks for a trace table, converts it to .out beside it with the
+// "vhdout" parameters and opens the viewer in `dir` (the test directory).
+Outcome RunVhdOut(Platform& p, const std::string& dir);
+
+}  // namespace kalvor
