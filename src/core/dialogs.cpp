@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/resource.h"
 #include "text/strings.h"
 
 namespace kalvor {
@@ -76,7 +77,7 @@ bool FindFieldValue(const std::string& options, std::size_t k,
 void ParamDialog::OnInit(DialogView& view) {
   std::vector<OptionField> fields = ParseOptionString(options_);
   for (std::size_t k = 0; k < fields.size(); ++k) {
-    int control = 100 + static_cast<int>(k) + 1;
+    int control = kalvor::id::kParamField + static_cast<int>(k);
     if (fields[k].is_check()) {
       view.SetChecked(control, fields[k].value == "y");
     } else {
@@ -98,7 +99,7 @@ void ParamDialog::OnCommand(int id, DialogView& view) {
     std::size_t start = 0;
     std::size_t length = 0;
     if (!FindFieldValue(result, k, &start, &length)) break;
-    int control = 100 + static_cast<int>(k) + 1;
+    int control = kalvor::id::kParamField + static_cast<int>(k);
     std::string value = result.substr(start, length);
     if (value == "y" || value == "n") {
       result[start] = view.IsChecked(control) ? 'y' : 'n';

@@ -1,22 +1,24 @@
 // Controls of the "Macro Include Files" dialog (template "MacDlg").
 #pragma once
 
+#include "platform/resource.h"
+
 namespace kalvor::macdlg {
 
 constexpr const char* kTemplate = "MacDlg";
 constexpr const char* kTitle = "Macro Include Files";
 
 // Edit fields: the include files written at the head of the macro file.
-constexpr int kFuncMacs = 101;  // "tech->func." (tech to function include)
-constexpr int kPriMacs = 102;   // "TIB->tech:" (TIB to tech include)
-constexpr int kBaseMacs = 103;  // "EDIF->TIB:  " (the base macro file)
-constexpr int kPadMacs = 104;   // "Pads:" (pad definition file)
+constexpr int kFuncMacs = IDC_MACDLG_FUNC;  // "tech->func." (tech to function include)
+constexpr int kPriMacs = IDC_MACDLG_PRI;   // "TIB->tech:" (TIB to tech include)
+constexpr int kBaseMacs = IDC_MACDLG_BASE;  // "EDIF->TIB:  " (the base macro file)
+constexpr int kPadMacs = IDC_MACDLG_PAD;   // "Pads:" (pad definition file)
 
 // "browse.." buttons; each fills the field whose id is its own minus 100.
-constexpr int kBrowseFunc = 201;
-constexpr int kBrowsePri = 202;
-constexpr int kBrowseBase = 203;
-constexpr int kBrowsePad = 204;
+constexpr int kBrowseFunc = IDC_MACDLG_BROWSE_FUNC;
+constexpr int kBrowsePri = IDC_MACDLG_BROWSE_PRI;
+constexpr int kBrowseBase = IDC_MACDLG_BROWSE_BASE;
+constexpr int kBrowsePad = IDC_MACDLG_BROWSE_PAD;
 
 // Longest text of each field.
 constexpr int kFuncCapacity = 255;

@@ -24,11 +24,6 @@ MacLineKind ClassifyMacLine(std::string_view line) {
   return MacLineKind::kOther;
 }
 
-bool IsSupplyName(std::string_view name) {
-  return name == "vdd" || name == "gnd" || name == "Vdd" || name == "Gnd" ||
-         name == "VDD" || name == "GND";
-}
-
 std::vector<std::string> MacWords(std::string line) {
   std::vector<std::string> words;
   for (;;) {
@@ -37,18 +32,6 @@ std::vector<std::string> MacWords(std::string line) {
     words.push_back(std::move(w));
   }
   return words;
-}
-
-std::string IncludePath(std::string_view line) {
-  if (ClassifyMacLine(line) != MacLineKind::kInclude) return std::string();
-  std::size_t close = line.find('>');
-  return std::string(line.substr(1, close - 1));
-}
-
-std::string DirectiveKeyword(std::string_view line) {
-  if (line.empty() || line[0] != '$') return std::string();
-  std::size_t end = line.find_first_of(" \t");
-  return std::string(line.substr(0, end));
 }
 
 bool ReadMacLine(File& file, std::string& line) {

@@ -28,17 +28,10 @@ MacLineKind ClassifyMacLine(std::string_view line);
 
 // The supply names, exactly these six forms.
 constexpr const char* kSupplyList = " vdd gnd Vdd Gnd VDD GND ";
-bool IsSupplyName(std::string_view name);
 
 // The blank-separated words of a line, taken with NextWord (so a word of
 // more than 62 characters ends the list).
 std::vector<std::string> MacWords(std::string line);
-
-// For an include line "<path>": the path; empty otherwise.
-std::string IncludePath(std::string_view line);
-
-// For a "$" line: the keyword with its "$" ("$reorder"), empty otherwise.
-std::string DirectiveKeyword(std::string_view line);
 
 // Reads one logical line: a physical line with the "+" continuation lines
 // that follow it joined (each "+" becomes a blank, tabs become blanks). The

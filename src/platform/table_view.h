@@ -28,11 +28,8 @@ class TableView : public DialogView {
   void CheckRadio(int first, int last, int id) override {
     for (int i = first; i <= last; ++i) checks_[i] = (i == id);
   }
-  void ShowControl(int id, bool visible) override { visible_[id] = visible; }
-  bool IsVisible(int id) const {
-    auto it = visible_.find(id);
-    return it == visible_.end() || it->second;
-  }
+  // A table has nothing to show or hide.
+  void ShowControl(int, bool) override {}
   void SetTitle(const std::string& title) override { title_ = title; }
   const std::string& title() const { return title_; }
 
@@ -71,9 +68,6 @@ class TableView : public DialogView {
     result_ = 0;
   }
 
-  // Whether any value was ever set for the control.
-  bool HasCheck(int id) const { return checks_.count(id) != 0; }
-
  private:
   static bool LessNoCase(const std::string& a, const std::string& b) {
     return std::lexicographical_compare(
@@ -87,7 +81,6 @@ class TableView : public DialogView {
 
   std::map<int, std::string> texts_;
   std::map<int, bool> checks_;
-  std::map<int, bool> visible_;
   std::map<int, std::vector<std::string>> lists_;
   std::map<int, std::set<std::string>> selected_;
   std::string title_;

@@ -63,7 +63,7 @@ class UserInterface {
   virtual int RunDialog(DialogModel& model) = 0;
 
   // The modeless progress window. The core keeps the arithmetic (see
-  // app/progress.h); the front end only draws.
+  // Progress in core/dialogs.h); the front end only draws.
   virtual void ProgressOpen(const std::string& operation,
                             const std::string& file) = 0;
   virtual void ProgressDraw(unsigned position_k, unsigned total_k,

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "core/safe_replace.h"
+#include "mac/macfile.h"
 #include "platform/ui.h"
 #include "text/file.h"
 #include "text/lineio.h"
@@ -10,22 +11,6 @@
 #include "toolchain/toolchain.h"
 
 namespace kalvor {
-
-namespace {
-
-enum class LineKind { kOther, kInstance, kHeader, kEnd };
-
-LineKind Classify(const std::string& line) {
-  if (StartsWith(line, "<")) {
-    // A line with ">" is an include line.
-    return line.find('>') == std::string::npos ? LineKind::kInstance : LineKind::kOther;
-  }
-  if (StartsWithNoCase(line, ".macro")) return LineKind::kHeader;
-  if (StartsWithNoCase(line, ".eom")) return LineKind::kEnd;
-  return LineKind::kOther;
-}
-
-}  // namespace
 
 std::size_t MacroNameHash::operator()(std::string_view name) const {
   std::uint64_t h = 14695981039346656037ull;
@@ -40,8 +25,11 @@ bool MacroNameEqual::operator()(std::string_view a, std::string_view b) const {
 }
 
 void ConvertACellLine(std::string& line, DefinedMacros& defined) {
-  LineKind kind = Classify(line);
-  if (kind == LineKind::kOther) return;
+  MacLineKind kind = ClassifyMacLine(line);
+  if (kind != MacLineKind::kInstance && kind != MacLineKind::kHeader &&
+      kind != MacLineKind::kEnd) {
+    return;
+  }
   // The name is the second word; it counts only when a blank follows it.
   std::size_t begin = line.find(' ');
   begin = begin == std::string::npos ? 0 : begin + 1;
@@ -50,7 +38,7 @@ void ConvertACellLine(std::string& line, DefinedMacros& defined) {
   std::size_t end = line.find(' ', begin);
   if (end == std::string::npos) return;
   std::string_view name = std::string_view(line).substr(begin, end - begin);
-  if (kind == LineKind::kHeader) {
+  if (kind == MacLineKind::kHeader) {
     defined.emplace(name);
     return;
   }

@@ -3,6 +3,7 @@
 #include <unordered_set>
 
 #include "core/safe_replace.h"
+#include "mac/macfile.h"
 #include "platform/ui.h"
 #include "text/file.h"
 #include "text/lineio.h"
@@ -144,7 +145,7 @@ bool BuildBlockRoutes(App& app, int highest_level, const std::string& mac_path) 
       std::string used = InstanceMacro(line);
       if (!used.empty() && kept.count(used)) uses_kept = true;
     }
-    if (in_definition && StartsWithNoCase(line, ".eom")) {
+    if (in_definition && ClassifyMacLine(line) == MacLineKind::kEnd) {
       // A macro that uses a kept macro is kept even when its header has no
       // ports (a blank after the name): dropping it would also drop every
       // macro above it, the top module included.
@@ -174,7 +175,7 @@ bool BuildBlockRoutes(App& app, int highest_level, const std::string& mac_path) 
       AppendBroken(pending, header.ports);
       pending += " \";\"\r\n";
       AppendLine(pending, ".eom " + header.name);
-      while ((have = ReadWholeLine(in, line)) && !StartsWithNoCase(line, ".eom")) {
+      while ((have = ReadWholeLine(in, line)) && ClassifyMacLine(line) != MacLineKind::kEnd) {
       }
       keep(header.name);
       uses_kept = false;

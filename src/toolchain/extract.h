@@ -8,19 +8,20 @@
 
 #include "core/state.h"
 #include "platform/dialog.h"
+#include "platform/resource.h"
 #include "text/file.h"
 
 namespace kalvor {
 
 // Controls of the "extdlg" template (besides OK, 1, and Cancel, 2).
 namespace extdlg {
-constexpr int kStartTime = 101;  // edit "Start Time"
-constexpr int kDeltaTime = 102;  // edit "Delta Time"
+constexpr int kStartTime = IDC_EXTDLG_START;  // edit "Start Time"
+constexpr int kDeltaTime = IDC_EXTDLG_DELTA;  // edit "Delta Time"
 // Check box "Extract latest output before time points". A plain (not
 // automatic) check box: the dialog toggles it itself on each click.
-constexpr int kLatest = 103;
-constexpr int kOutputName = 104;  // edit "To:"
-constexpr int kInputName = 105;   // read-only edit "From:"
+constexpr int kLatest = IDC_EXTDLG_LATEST;
+constexpr int kOutputName = IDC_EXTDLG_OUTPUT;  // edit "To:"
+constexpr int kInputName = IDC_EXTDLG_INPUT;   // read-only edit "From:"
 }  // namespace extdlg
 
 // How each sample is written.

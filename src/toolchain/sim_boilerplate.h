@@ -10,6 +10,7 @@
 #include "core/state.h"
 #include "toolchain/toolchain_state.h"
 #include "platform/dialog.h"
+#include "platform/resource.h"
 
 namespace kalvor {
 
@@ -17,7 +18,7 @@ namespace kalvor {
 namespace iodlg {
 // List box "Select All INPUT Nodes:": multiple selection, each click
 // toggles an entry; sorted entries.
-constexpr int kNodeList = 301;
+constexpr int kNodeList = IDC_IODLG_NODES;
 }  // namespace iodlg
 
 // The node list dialog. OnInit fills list box 301 with the top-level port

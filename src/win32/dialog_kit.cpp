@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/resource.h"
 #include "win32/globals.h"
 #include "win32/window_view.h"
 
@@ -110,10 +111,10 @@ INT_PTR CALLBACK InputDlgProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpa
     case WM_INITDIALOG: {
       SetWindowLongPtrA(hwnd, DWLP_USER, lparam);
       request = reinterpret_cast<InputRequest*>(lparam);
-      SetDlgItemTextA(hwnd, 102, request->prompt->c_str());
-      SetDlgItemTextA(hwnd, 101, request->value->c_str());
+      SetDlgItemTextA(hwnd, IDC_INPUT_PROMPT, request->prompt->c_str());
+      SetDlgItemTextA(hwnd, IDC_INPUT_VALUE, request->value->c_str());
       SetWindowTextA(hwnd, request->title->c_str());
-      ShowWindow(GetDlgItem(hwnd, 103),
+      ShowWindow(GetDlgItem(hwnd, IDC_INPUT_BROWSE),
                  request->prompt->find("file") != std::string::npos ? SW_SHOW : SW_HIDE);
       return TRUE;
     }
@@ -122,7 +123,7 @@ INT_PTR CALLBACK InputDlgProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpa
       switch (wparam) {
         case IDOK: {
           request->result = 1;
-          std::string typed = WindowText(GetDlgItem(hwnd, 101));
+          std::string typed = WindowText(GetDlgItem(hwnd, IDC_INPUT_VALUE));
           if (typed.size() > 119) typed.resize(119);
           *request->value = typed;
           EndDialog(hwnd, 1);
@@ -132,11 +133,11 @@ INT_PTR CALLBACK InputDlgProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpa
           request->result = 2;
           EndDialog(hwnd, 2);
           return TRUE;
-        case 103: {
+        case IDC_INPUT_BROWSE: {
           std::string chosen = *request->value;
           if (FileDialog(hwnd, chosen, 128, "", *request->value)) {
             *request->value = chosen;
-            SetDlgItemTextA(hwnd, 101, request->value->c_str());
+            SetDlgItemTextA(hwnd, IDC_INPUT_VALUE, request->value->c_str());
           }
           return TRUE;
         }
@@ -211,43 +212,13 @@ INT_PTR CALLBACK ModelDlgProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpa
   }
 }
 
-INT_PTR CALLBACK ParamDlg(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  return ModelDlgProc(hwnd, message, wparam, lparam);
-}
-
-INT_PTR CALLBACK MacDlgProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  return ModelDlgProc(hwnd, message, wparam, lparam);
-}
-
-INT_PTR CALLBACK IODlg(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  return ModelDlgProc(hwnd, message, wparam, lparam);
-}
-
-INT_PTR CALLBACK ExtDlg(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  return ModelDlgProc(hwnd, message, wparam, lparam);
-}
-
-namespace {
-
-DLGPROC ProcedureFor(const std::string& template_name) {
-  if (template_name == "vhdout" || template_name == "mac2vhd" ||
-      template_name == "spcsel") {
-    return ParamDlg;
-  }
-  if (template_name == "MacDlg") return MacDlgProc;
-  if (template_name == "iodlg") return IODlg;
-  if (template_name == "extdlg") return ExtDlg;
-  return ModelDlgProc;
-}
-
-}  // namespace
 
 int RunModelDialog(HWND owner, DialogModel& model) {
   ModelDialog dialog;
   dialog.model = &model;
   std::string name = model.TemplateName();
   INT_PTR result = DialogBoxParamA(g_instance, name.c_str(), owner,
-                                   ProcedureFor(name),
+                                   ModelDlgProc,
                                    reinterpret_cast<LPARAM>(&dialog));
   g_open_dialogs.erase(std::remove(g_open_dialogs.begin(), g_open_dialogs.end(), dialog.hwnd),
                        g_open_dialogs.end());
@@ -258,8 +229,11 @@ int RunModelDialog(HWND owner, DialogModel& model) {
 
 namespace {
 
-constexpr UINT_PTR kAnimationTimer = 900;
-constexpr int kFirstIcon = 900;
+// The icons turn on a timer numbered like the first of them.
+constexpr UINT_PTR kAnimationTimer = IDC_PROG_ICON0;
+constexpr int kFirstIcon = IDC_PROG_ICON0;
+// The command that carries a new bar position (not a control of the window).
+constexpr WPARAM kDrawCommand = 100;
 
 struct ProgressLook {
   RECT bar{};
@@ -303,7 +277,7 @@ INT_PTR CALLBACK BarProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) 
   ProgressLook& p = g_progress;
   switch (message) {
     case WM_INITDIALOG: {
-      HWND frame = GetDlgItem(hwnd, 101);
+      HWND frame = GetDlgItem(hwnd, IDC_PROG_BAR);
       GetWindowRect(frame, &p.bar);
       MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&p.bar), 2);
       p.blue = CreateSolidBrush(RGB(0, 0, 255));
@@ -316,7 +290,7 @@ INT_PTR CALLBACK BarProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) 
       return TRUE;
     }
     case WM_COMMAND:
-      if (wparam != 100) return FALSE;
+      if (wparam != kDrawCommand) return FALSE;
       {
         p.position_k = LOWORD(lparam);
         p.total_k = HIWORD(lparam);
@@ -358,15 +332,15 @@ HWND OpenProgressWindow(HWND owner, const std::string& operation,
                         const std::string& file) {
   HWND progress = CreateDialogParamA(g_instance, "progbar", owner, BarProc, 0);
   if (!progress) return nullptr;
-  SetDlgItemTextA(progress, 103, operation.c_str());
-  SetDlgItemTextA(progress, 102, file.c_str());
+  SetDlgItemTextA(progress, IDC_PROG_OPERATION, operation.c_str());
+  SetDlgItemTextA(progress, IDC_PROG_FILE, file.c_str());
   return progress;
 }
 
 void DrawProgress(HWND progress, unsigned position_k, unsigned total_k, bool animate) {
   if (!progress) return;
   g_progress.animate = animate;
-  SendMessageA(progress, WM_COMMAND, 100,
+  SendMessageA(progress, WM_COMMAND, kDrawCommand,
                MAKELPARAM(position_k & 0xFFFF, total_k & 0xFFFF));
   UpdateWindow(progress);
 }

@@ -40,12 +40,9 @@ int RunModelDialog(HWND owner, DialogModel& model);
 // initialisation), or null.
 HWND InnermostDialog();
 
-// The dialog procedures of the templates whose behaviour is a core model.
+// The one dialog procedure of every template whose behaviour is a core
+// model ("vhdout", "mac2vhd", "spcsel", "MacDlg", "iodlg", "extdlg").
 INT_PTR CALLBACK ModelDlgProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
-INT_PTR CALLBACK ParamDlg(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
-INT_PTR CALLBACK MacDlgProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
-INT_PTR CALLBACK IODlg(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
-INT_PTR CALLBACK ExtDlg(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
 
 // The progress window (template "progbar").
 INT_PTR CALLBACK BarProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);

@@ -156,13 +156,13 @@ INT_PTR CALLBACK aboutDlgProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpa
     case WM_INITDIALOG: {
       SetWindowTextA(hwnd, (std::string("About ") + kProgramName).c_str());
       std::string title = std::string(kProgramName) + " ver. " + kVersion;
-      SetDlgItemTextA(hwnd, 100, title.c_str());
+      SetDlgItemTextA(hwnd, IDC_ABOUT_TITLE, title.c_str());
       HFONT font = reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0));
       LOGFONTA lf;
       if (font && GetObjectA(font, sizeof lf, &lf)) {
         lf.lfWeight = FW_BOLD;
         bold = CreateFontIndirectA(&lf);
-        SendDlgItemMessageA(hwnd, 100, WM_SETFONT, reinterpret_cast<WPARAM>(bold), FALSE);
+        SendDlgItemMessageA(hwnd, IDC_ABOUT_TITLE, WM_SETFONT, reinterpret_cast<WPARAM>(bold), FALSE);
       }
       return TRUE;
     }

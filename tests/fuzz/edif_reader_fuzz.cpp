@@ -64,10 +64,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   NoProfile profile;
   NoShell shell;
   NoFiles fs;
-  Session app(Platform{ui, profile, shell, fs});
+  App app(Platform{ui, profile, shell, fs});
+  EdifSession edif;
   app.state.test_dir = dir + "/";
   app.state.test_id = "f";
   app.state.selected_ext = ".edf";
-  RunEdifImport(app, app.edif);
+  RunEdifImport(app, edif);
   return 0;
 }

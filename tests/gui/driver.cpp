@@ -582,11 +582,15 @@ void CommandLineStart() {
 }
 
 // Run with an option line no converter knows: with the program field
-// "internal" nothing happens and nothing is reported.
+// "internal" nothing runs, and the user is told so.
 void CheckInternal(Kalvor& k) {
   std::string armed = k.Get(102);
   k.Set(102, "no such keyword");
   k.Press(103);
+  k.Answer("KALVOR",
+           "The option line \"no such keyword\" names none of Kalvor's own "
+           "functions.\nChoose the function again with its button.",
+           IDOK);
   k.Idle();
   k.Set(102, armed);
 }
