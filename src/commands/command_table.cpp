@@ -91,16 +91,16 @@ Outcome RunMacToVhdlCommand(Session& s) {
   return outcome;
 }
 
-Outcome RunACellsCommand(Session& s) { return ConvertACells(s); }
+Outcome RunACellsCommand(Session& s) { return ConvertACells(s.platform, ToolDesignOf(s)); }
 
 Outcome SetupCommand(Session& s) {
   if (!CheckTestId(s)) return Outcome::kFailed;
-  return RunSetup(s, s.toolchain);
+  return RunSetup(s.platform, ToolDesignOf(s), s.toolchain);
 }
 
 Outcome ExtractCommand(Session& s) {
   if (!CheckTestId(s)) return Outcome::kFailed;
-  return RunExtract(s);
+  return RunExtract(s.platform, ToolDesignOf(s));
 }
 
 template <int kId>

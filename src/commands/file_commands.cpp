@@ -56,7 +56,7 @@ Outcome SelectCommand(App& app, const std::string& pattern) {
 Outcome SelectAndImportEdif(Session& session) {
   Outcome picked = SelectCommand(session, "*.edf;*.edn;*.edo");
   if (picked != Outcome::kCompleted) return picked;
-  return RunEdifImport(session, session.edif);
+  return RunEdifImport(session.platform, session.edif, EdifJobOf(session));
 }
 
 bool CopyWithPrompt(App& app, const std::string& destination,

@@ -27,6 +27,26 @@ class BusyGuard {
 
 }  // namespace
 
+ToolDesign ToolDesignOf(const App& app) {
+  ToolDesign d;
+  d.test_id = app.state.test_id;
+  d.test_dir = app.state.test_dir;
+  d.netlist_dir = app.state.last_dir;
+  d.program_dir = app.state.program_dir;
+  return d;
+}
+
+EdifJob EdifJobOf(const App& app) {
+  const AppState& s = app.state;
+  const std::string stem = JoinPath(s.test_dir, s.test_id, app.style());
+  EdifJob job;
+  job.edif_path = stem + s.selected_ext;
+  job.mac_path = stem + ".mac";
+  job.test_dir = s.test_dir;
+  job.browse_dir = s.last_dir;
+  return job;
+}
+
 void StartSession(Session& session, const std::string& command_line) {
   StartUp(session, command_line);
   AllocateFanoutTables(session.fanout, session.profile());
@@ -49,14 +69,26 @@ Outcome RunEdifImportEntry(Session& session) {
   }
   std::size_t dot = s.selected_file.rfind('.');
   s.selected_ext = Truncate(s.selected_file.substr(dot), 11);
-  return RunEdifImport(session, session.edif);
+  return RunEdifImport(session.platform, session.edif, EdifJobOf(session));
 }
 
-LaunchChoice ReadLaunchChoice(DialogView& main) {
-  LaunchChoice choice;
-  choice.nettran_to_disk = main.IsChecked(id::kNetTranToDisk);
-  choice.netlist_ext = main.IsChecked(id::kMacToNet) ? ".NET" : ".TPR";
-  return choice;
+const char* ArmedNetlistExt(DialogView& main) {
+  return main.IsChecked(id::kMacToNet) ? ".NET" : ".TPR";
+}
+
+Outcome RunArmedProgram(Session& session) {
+  AppState& s = session.state;
+  ToolLaunch launch;
+  launch.program = s.program_field;
+  launch.options = s.option_line;
+  launch.nettran_program = s.nettran_program;
+  launch.nettran_to_disk = session.main().IsChecked(id::kNetTranToDisk);
+  launch.netlist_ext = ArmedNetlistExt(session.main());
+  Outcome outcome =
+      RunOutsideProgram(session.platform, ToolDesignOf(session), session.toolchain, launch);
+  s.program_field = launch.program;
+  if (launch.started) s.tool_run = true;
+  return outcome;
 }
 
 Outcome Run(Session& session) {
@@ -82,7 +114,7 @@ Outcome Run(Session& session) {
     }
     return converter->run(session);
   }
-  return RunOutsideProgram(session, session.toolchain, ReadLaunchChoice(session.main()));
+  return RunArmedProgram(session);
 }
 
 Outcome OnMainCommand(Session& session, int id) {

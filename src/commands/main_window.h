@@ -17,10 +17,12 @@ Outcome Run(Session& session);
 // Run with "edif import": finds the EDIF file beside the test ID, else asks.
 Outcome RunEdifImportEntry(Session& session);
 
-// How Run launches an outside program, read off the main dialog: box 551
-// "NetTran output to disk", and the netlist the post-processing rewrites
-// (".NET" when ".mac to .net" is armed).
-LaunchChoice ReadLaunchChoice(DialogView& main);
+// The netlist that NetTran's post-processing rewrites: ".NET" when ".mac to
+// .net" is armed, else ".TPR".
+const char* ArmedNetlistExt(DialogView& main);
+// Run with an outside program armed: the program field and the option line,
+// launched as box 551 "NetTran output to disk" says.
+Outcome RunArmedProgram(Session& session);
 
 // Any command of the main dialog: radio buttons, Run, view buttons, menu
 // items. Commands arriving while a converter runs are ignored.

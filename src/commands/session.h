@@ -20,6 +20,13 @@ struct Session : App {
   FanoutTables fanout;       // sized from NETS and kNETS at start
 };
 
+// The current design as the tool chain takes it.
+ToolDesign ToolDesignOf(const App& app);
+
+// The current design's EDIF import: the netlist test directory + test ID +
+// selected extension becomes test ID + ".mac" and ".wir".
+EdifJob EdifJobOf(const App& app);
+
 // Start-up with the text after the program name (see StartUp), and the
 // fanout tables allocated from the settings.
 void StartSession(Session& session, const std::string& command_line);

@@ -24,8 +24,8 @@ void ArmNetlist(Session& app, const char* option_format, const char* include_key
   SetOptionLine(app, Format(option_format, s.test_dir.c_str(), s.test_id.c_str(),
                             s.test_dir.c_str(), s.test_id.c_str(),
                             s.test_id.c_str()));
-  InsertMacroInclude(app, include_key);
-  PrescanTopModule(app, app.toolchain);
+  InsertMacroInclude(app.platform, ToolDesignOf(app), include_key);
+  PrescanTopModule(app.platform, ToolDesignOf(app), app.toolchain);
 }
 
 void ArmLvs(Session& app) {
@@ -129,7 +129,7 @@ void SelectToolFunction(Session& app, int id) {
         app.Notify("You may need to prune before spice gen to update .tmc file",
                    "KALVOR", box::kOk | box::kIconInformation);
       }
-      InsertMacroInclude(app, "spc.mac");
+      InsertMacroInclude(app.platform, ToolDesignOf(app), "spc.mac");
       return;
     }
     case id::kLvs:

@@ -11,7 +11,7 @@ constexpr int kBaseLineSize = 20000;
 long AddBaseMacro(EdifRun& run, const std::string& name, bool& warned) {
   if (static_cast<long>(run.base.entries.size()) >= run.limits.base_macros) {
     if (!warned) {
-      run.app.Notify("Too many macros!", "", box::kOk | box::kIconWarning);
+      run.platform.ui.Notify("Too many macros!", "", box::kOk | box::kIconWarning);
       warned = true;
     }
     return -1;
@@ -23,13 +23,13 @@ long AddBaseMacro(EdifRun& run, const std::string& name, bool& warned) {
 bool AddInverterLine(EdifRun& run, const std::string& cell, const std::string& ports) {
   BaseMacroTable& base = run.base;
   if (base.entries.empty()) {
-    run.app.Notify("$extinv should occur inside a macro definition", "$extinv syntax error",
+    run.platform.ui.Notify("$extinv should occur inside a macro definition", "$extinv syntax error",
                    box::kOk);
     return true;
   }
   const BaseMacro& last = base.entries.back();
   if (last.ports.find(ports) == std::string::npos) {
-    run.app.Notify(ports + " port does not occur in .macro header for " + last.name,
+    run.platform.ui.Notify(ports + " port does not occur in .macro header for " + last.name,
                    "$extinv syntax error", box::kOk);
     return true;
   }
@@ -61,17 +61,17 @@ std::vector<std::string_view> SplitWords(std::string_view text) {
 }
 
 bool ChooseBaseMacroFile(EdifRun& run) {
-  App& app = run.app;
-  int yes = app.Notify(
+  Platform& p = run.platform;
+  int yes = p.ui.Notify(
       "Do you want to specify a base macro file to identify bottom cells and re-order "
       "parameters?",
       "EDIF to MAC conversion", box::kYesNo | box::kIconQuestion);
   if (yes != answer::kYes) return true;
   std::string path;
-  if (!app.ui().FileDialog(path, 260, app.state.last_dir, "*.mac")) return true;
+  if (!p.ui.FileDialog(path, 260, run.job.browse_dir, "*.mac")) return true;
   File probe;
   if (!probe.Open(path, File::Mode::kRead)) {
-    app.Notify(path, "Unable to open:", box::kOk | box::kIconWarning);
+    p.ui.Notify(path, "Unable to open:", box::kOk | box::kIconWarning);
     return true;
   }
   probe.Close();
@@ -193,7 +193,7 @@ std::string UnconnectedPort(EdifRun& run, const std::string& port, const std::st
                             bool reorder) {
   if (reorder) {
     if (run.warned_ports.find(" " + port + " ") == std::string::npos) {
-      run.app.Notify(Format("Port '%s' of macro '%s' has no EDIF counterpart.", port.c_str(),
+      run.platform.ui.Notify(Format("Port '%s' of macro '%s' has no EDIF counterpart.", port.c_str(),
                             cell.c_str()),
                      "Warning", box::kOk);
       run.warned_ports += port + " ";
@@ -213,7 +213,7 @@ std::string FanoutBuffer(EdifRun& run, long net, const std::string& line_so_far,
   buffers.push_back(Format("<fb%ld %s %s %s", run.fanout_buffers, macro.c_str(), node.c_str(),
                            n.name.c_str()));
   if (n.fanout > s.fanout_limit) {
-    run.app.Notify(line_so_far,
+    run.platform.ui.Notify(line_so_far,
                    Format("cell %s net %s fanout=%ld exceeds limit!", run.cell.name.c_str(),
                           n.name.c_str(), n.fanout),
                    box::kOk);

@@ -59,40 +59,38 @@ std::string Summary(const EdifRun& run, const std::string& out_path) {
   return text;
 }
 
-Outcome Import(App& app, EdifSession& session, EdifLookups& lookups) {
-  EdifRun run(app, session, lookups);
-  run.limits = LoadEdifLimits(app.profile());
-  const AppState& s = app.state;
-  const std::string stem = JoinPath(s.test_dir, s.test_id, app.style());
-  const std::string edif_path = stem + s.selected_ext;
-  const std::string out_path = stem + ".mac";
+Outcome Import(Platform& p, EdifSession& session, const EdifJob& job, EdifLookups& lookups) {
+  EdifRun run(p, session, lookups, job);
+  run.limits = LoadEdifLimits(p.profile);
+  const std::string& edif_path = job.edif_path;
+  const std::string& out_path = job.mac_path;
   const std::string wire_path = out_path.substr(0, out_path.size() - 3) + "wir";
 
   File in;
   if (!in.Open(edif_path, File::Mode::kRead)) {
-    app.Notify(edif_path, "Error opening:", box::kOk);
+    p.ui.Notify(edif_path, "Error opening:", box::kOk);
     return Outcome::kFailed;
   }
-  ProgressWindow window(app.ui(), edif_path);
+  ProgressWindow window(p.ui, edif_path);
   Progress& progress = window.progress;
   progress.Step(in);
   if (FileExists(out_path) &&
-      app.Notify(out_path, "Replace File?", box::kYesNo | box::kIconQuestion) != answer::kYes) {
+      p.ui.Notify(out_path, "Replace File?", box::kYesNo | box::kIconQuestion) != answer::kYes) {
     return Outcome::kStopped;
   }
   File out;
   if (!out.Open(out_path, File::Mode::kCreate)) {
-    app.Notify(out_path, "Unable to create output:", box::kOk);
+    p.ui.Notify(out_path, "Unable to create output:", box::kOk);
     return Outcome::kFailed;
   }
   if (!ChooseBaseMacroFile(run)) return Outcome::kFailed;
   MacIncludes includes;
   includes.base = run.base_path;
-  if (!RunMacDialog(app, includes)) return Outcome::kStopped;
+  if (!RunMacDialog(p, job.test_dir, job.browse_dir, includes)) return Outcome::kStopped;
   WriteHead(out, includes);
   const bool pads = !includes.pad.empty();
 
-  EdifReader reader(in, app.ui(), session, run.limits, lookups, run.cells, run.cell);
+  EdifReader reader(in, p.ui, session, run.limits, lookups, run.cells, run.cell);
   reader.on_head = [&] { progress.Step(in); };
   StepContext step{&progress, &in};
   bool wrote_macro = false;
@@ -128,34 +126,35 @@ Outcome Import(App& app, EdifSession& session, EdifLookups& lookups) {
   }
   if (reader.failed()) return Outcome::kFailed;
   if (!design && reader.tokens().depth() != 0) {
-    app.Notify("The EDIF file ends inside an open list or closes more lists than it opens; "
+    p.ui.Notify("The EDIF file ends inside an open list or closes more lists than it opens; "
                "it may be cut short or damaged.",
                edif_path, box::kOk | box::kIconError);
     return Outcome::kFailed;
   }
   progress.Fill();
   if (!out.Flush() || out.WriteFailed()) {
-    app.Notify(out_path, "Unable to write output:", box::kOk | box::kIconError);
+    p.ui.Notify(out_path, "Unable to write output:", box::kOk | box::kIconError);
     return Outcome::kFailed;
   }
-  app.Notify(Summary(run, out_path), "EDIF Conversion Done.", box::kOk);
+  p.ui.Notify(Summary(run, out_path), "EDIF Conversion Done.", box::kOk);
   return Outcome::kCompleted;
 }
 
 }  // namespace
 
-Outcome RunEdifImport(App& app, EdifSession& session, EdifLookups& lookups) {
+Outcome RunEdifImport(Platform& p, EdifSession& session, const EdifJob& job,
+                      EdifLookups& lookups) {
   try {
-    return Import(app, session, lookups);
+    return Import(p, session, job, lookups);
   } catch (const std::bad_alloc&) {
-    app.Notify("Out of memory.", "Error", box::kOk | box::kIconError);
+    p.ui.Notify("Out of memory.", "Error", box::kOk | box::kIconError);
     return Outcome::kFailed;
   }
 }
 
-Outcome RunEdifImport(App& app, EdifSession& session) {
+Outcome RunEdifImport(Platform& p, EdifSession& session, const EdifJob& job) {
   std::unique_ptr<EdifLookups> lookups = MakeIndexedLookups();
-  return RunEdifImport(app, session, *lookups);
+  return RunEdifImport(p, session, job, *lookups);
 }
 
 }  // namespace kalvor

@@ -1,8 +1,9 @@
-// EDIF import: the EDIF file test directory + test ID + selected extension
-// becomes the design's macro file and wire list.
+// EDIF import: an EDIF netlist becomes the design's macro file and wire
+// list.
 #pragma once
 
-#include "core/state.h"
+#include "core/outcome.h"
+#include "platform/platform.h"
 #include "edif/edif_session.h"
 
 namespace kalvor {
@@ -11,8 +12,9 @@ class EdifLookups;
 
 // The answer to the VCC question and the fanout settings come from and go
 // to `session`.
-Outcome RunEdifImport(App& app, EdifSession& session);
+Outcome RunEdifImport(Platform& p, EdifSession& session, const EdifJob& job);
 // The same with the given search implementation.
-Outcome RunEdifImport(App& app, EdifSession& session, EdifLookups& lookups);
+Outcome RunEdifImport(Platform& p, EdifSession& session, const EdifJob& job,
+                      EdifLookups& lookups);
 
 }  // namespace kalvor

@@ -10,7 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/state.h"
+#include "core/outcome.h"
+#include "platform/platform.h"
 #include "edif/edif_limits.h"
 #include "edif/edif_session.h"
 #include "edif/flat_index.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/state.h"
+#include "platform/platform.h"
 #include "edif/edif_session.h"
 #include "edif/base_macro_table.h"
 #include "edif/edif_limits.h"
@@ -17,11 +17,13 @@
 namespace kalvor {
 
 struct EdifRun {
-  EdifRun(App& a, EdifSession& s, EdifLookups& l) : app(a), session(s), lookups(l) {}
+  EdifRun(Platform& p, EdifSession& s, EdifLookups& l, const EdifJob& j)
+      : platform(p), session(s), lookups(l), job(j) {}
 
-  App& app;
+  Platform& platform;
   EdifSession& session;  // settings that outlive the run
   EdifLookups& lookups;
+  const EdifJob& job;
   EdifLimits limits;
   CellTable cells;
   CellContents cell;  // the cell just read
@@ -46,7 +48,7 @@ struct EdifRun {
   FanoutSettings& fanout() { return session.fanout; }
   // Shows the message and marks the conversion as stopped.
   bool Stop(const std::string& text, const std::string& caption, int type) {
-    app.Notify(text, caption, type);
+    platform.ui.Notify(text, caption, type);
     failed = true;
     return false;
   }

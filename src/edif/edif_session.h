@@ -17,6 +17,14 @@ struct FanoutSettings {
   char exclusion = 'i';                 // '\0': no name is an output
 };
 
+// The files of one import.
+struct EdifJob {
+  std::string edif_path;   // the netlist read
+  std::string mac_path;    // the macro file written; the wire list (.wir) goes beside it
+  std::string test_dir;    // include files inside it are written by their plain names
+  std::string browse_dir;  // where the file dialogs start
+};
+
 struct EdifSession {
   int vcc_answer = 0;  // 0: not asked yet, else answer::kYes / kNo
   FanoutSettings fanout;

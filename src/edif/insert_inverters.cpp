@@ -87,7 +87,7 @@ bool InsertInverters(EdifRun& run) {
         std::string out_name = inverter + "<O";
         long m = lookups.FindNetByName(cell, out_name);
         if (m < 0) {
-          run.app.Notify("Internal error, above net name not found.", out_name, box::kOk);
+          run.platform.ui.Notify("Internal error, above net name not found.", out_name, box::kOk);
           continue;
         }
         Net& out = cell.nets[static_cast<std::size_t>(m)];

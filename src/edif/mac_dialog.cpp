@@ -10,29 +10,26 @@ namespace kalvor {
 std::string MacDlgModel::TemplateName() const { return macdlg::kTemplate; }
 
 std::string MacDlgModel::WithoutTestDir(const std::string& path) const {
-  const std::string& dir = app_.state.test_dir;
+  const std::string& dir = test_dir_;
   if (dir.empty()) return path;
-  const bool windows = app_.style() == PathStyle::kWindows;
-  auto inside = [&](const std::string& p) {
-    return windows ? StartsWithNoCase(p, dir) : StartsWith(p, dir);
-  };
+  auto inside = [&](const std::string& p) { return p_.fs.PathStartsWith(p, dir); };
   if (inside(path)) return path.substr(dir.size());
   // The test directory is held in its short form, while the file dialog
   // answers with the long one: compare the short form of the chosen file's
   // directory as well. The file's own name stays as chosen.
   std::string folder = path;
-  std::string name = SplitPath(folder, app_.style());
+  std::string name = SplitPath(folder, p_.fs.Style());
   std::string short_folder;
   if (folder == path || folder.empty() || folder.back() == ':' ||
-      !app_.fs().ShortPath(folder, short_folder)) {
+      !p_.fs.ShortPath(folder, short_folder)) {
     return path;
   }
-  std::string shortened = JoinPath(short_folder, name, app_.style());
+  std::string shortened = JoinPath(short_folder, name, p_.fs.Style());
   return inside(shortened) ? shortened.substr(dir.size()) : path;
 }
 
 void MacDlgModel::OnInit(DialogView& view) {
-  Profile& profile = app_.profile();
+  Profile& profile = p_.profile;
   view.SetTitle(macdlg::kTitle);
   view.SetText(macdlg::kFuncMacs,
                profile.GetString(key::kFuncMacs, defaults::kFuncMacs, macdlg::kFuncCapacity + 1));
@@ -48,7 +45,7 @@ void MacDlgModel::OnCommand(int id, DialogView& view) {
     case macdlg::kBrowseBase:
     case macdlg::kBrowsePad: {
       std::string chosen;
-      if (app_.ui().FileDialog(chosen, 260, app_.state.last_dir, "*.mac;*.txt")) {
+      if (p_.ui.FileDialog(chosen, 260, browse_dir_, "*.mac;*.txt")) {
         view.SetText(id - 100, WithoutTestDir(chosen));
       }
       return;
@@ -58,7 +55,7 @@ void MacDlgModel::OnCommand(int id, DialogView& view) {
       includes_.pri = Truncate(view.GetText(macdlg::kPriMacs), macdlg::kPriCapacity);
       includes_.base = Truncate(view.GetText(macdlg::kBaseMacs), macdlg::kBaseCapacity);
       includes_.pad = Truncate(view.GetText(macdlg::kPadMacs), macdlg::kPadCapacity);
-      Profile& profile = app_.profile();
+      Profile& profile = p_.profile;
       profile.PutString(key::kFuncMacs, includes_.func);
       profile.PutString(key::kPriMacs, includes_.pri);
       profile.PutString(key::kPadMacs, includes_.pad);
@@ -73,9 +70,10 @@ void MacDlgModel::OnCommand(int id, DialogView& view) {
   }
 }
 
-bool RunMacDialog(App& app, MacIncludes& includes) {
-  MacDlgModel model(app, includes);
-  return app.ui().RunDialog(model) == 1;
+bool RunMacDialog(Platform& p, const std::string& test_dir, const std::string& browse_dir,
+                  MacIncludes& includes) {
+  MacDlgModel model(p, test_dir, browse_dir, includes);
+  return p.ui.RunDialog(model) == 1;
 }
 
 }  // namespace kalvor

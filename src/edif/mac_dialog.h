@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/state.h"
+#include "platform/platform.h"
 #include "platform/dialog.h"
 
 namespace kalvor {
@@ -19,18 +19,25 @@ struct MacIncludes {
 class MacDlgModel : public DialogModel {
  public:
   // `includes.base` holds the base macro file of this run.
-  MacDlgModel(App& app, MacIncludes& includes) : app_(app), includes_(includes) {}
+  // Files chosen inside `test_dir` are shown by their plain names; the
+  // browse buttons start in `browse_dir`.
+  MacDlgModel(Platform& p, std::string test_dir, std::string browse_dir, MacIncludes& includes)
+      : p_(p), test_dir_(std::move(test_dir)), browse_dir_(std::move(browse_dir)),
+        includes_(includes) {}
   std::string TemplateName() const override;
   void OnInit(DialogView& view) override;
   void OnCommand(int id, DialogView& view) override;
 
  private:
   std::string WithoutTestDir(const std::string& path) const;
-  App& app_;
+  Platform& p_;
+  std::string test_dir_;
+  std::string browse_dir_;
   MacIncludes& includes_;
 };
 
 // Shows the dialog; true on OK (the fields are in `includes`).
-bool RunMacDialog(App& app, MacIncludes& includes);
+bool RunMacDialog(Platform& p, const std::string& test_dir, const std::string& browse_dir,
+                  MacIncludes& includes);
 
 }  // namespace kalvor

@@ -14,7 +14,7 @@ namespace {
 bool Wrapped(EdifRun& run, File& out, const std::string& text) {
   // Only the "Symbol over 70 char. long" stop closes the file; a write
   // error is reported once the macro file is closed.
-  if (WriteMacLine(out, text, run.app.ui()) || out.IsOpen()) return true;
+  if (WriteMacLine(out, text, run.platform.ui) || out.IsOpen()) return true;
   run.failed = true;
   return false;
 }
@@ -62,7 +62,7 @@ bool WriteMacro(EdifRun& run, File& out, InstanceStep step, void* step_context) 
         made = UnconnectedPort(run, std::string(port), inst.cell, order->second.order.reorder);
         node = made;
       }
-      node = ApplySupplyRule(run.app.ui(), run.session, node);
+      node = ApplySupplyRule(run.platform.ui, run.session, node);
       if (net >= 0 && fanout > settings.insertion_threshold && IsOutput(settings, port)) {
         made = FanoutBuffer(run, net, line, buffers);
         node = made;

@@ -17,6 +17,11 @@ std::string FileSystem::RootDirectory() const {
   return Style() == PathStyle::kPosix ? "/" : "";
 }
 
+bool FileSystem::PathStartsWith(const std::string& path, const std::string& prefix) const {
+  return Style() == PathStyle::kWindows ? StartsWithNoCase(path, prefix)
+                                        : StartsWith(path, prefix);
+}
+
 const char* FileSystem::BatchLineEnd() const {
   // POSIX shells would take a CR as part of the last word.
   return Style() == PathStyle::kWindows ? "\r\n" : "\n";

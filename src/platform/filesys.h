@@ -50,6 +50,9 @@ class FileSystem {
   // The directory of a file that stands directly in the root, as SplitPath
   // leaves it empty.
   std::string RootDirectory() const;
+  // Whether `path` begins with `prefix`, letter case ignored where the host
+  // ignores it.
+  bool PathStartsWith(const std::string& path, const std::string& prefix) const;
   // The line end of batch files that this host's shell runs.
   const char* BatchLineEnd() const;
   // The start-up file whose "PATH=" line finds outside programs:

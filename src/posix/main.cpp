@@ -203,7 +203,7 @@ int main(int argc, char** argv) {
     } else {
       // The Windows program keeps the top module's ports from the last
       // prescan; a new kalvor process finds them again.
-      if (command->needs_top_module) RecallTopModule(app, app.toolchain);
+      if (command->needs_top_module) RecallTopModule(ToolDesignOf(app), app.toolchain);
       outcome = OnMainCommand(app, command->id);
     }
   }

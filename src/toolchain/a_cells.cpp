@@ -46,21 +46,21 @@ void ConvertACellLine(std::string& line, DefinedMacros& defined) {
   if (ToLowerAscii(name.back()) == 'a') line.erase(end - 1, 1);
 }
 
-Outcome ConvertACells(App& app) {
-  const std::string mac_path = app.state.test_dir + app.state.test_id + ".mac";
+Outcome ConvertACells(Platform& p, const ToolDesign& d) {
+  const std::string mac_path = d.test_dir + d.test_id + ".mac";
   File mac;
   if (!mac.Open(mac_path, File::Mode::kRead)) {
-    app.Notify("unable to open .mac file", mac_path, box::kOk);
+    p.ui.Notify("unable to open .mac file", mac_path, box::kOk);
     return Outcome::kFailed;
   }
-  const std::string scratch_path = JoinPath(app.state.test_dir, "~tmp", app.style());
+  const std::string scratch_path = JoinPath(d.test_dir, "~tmp", p.fs.Style());
   File scratch;
   if (!scratch.Open(scratch_path, File::Mode::kCreate)) {
     mac.Close();
-    app.Notify(scratch_path, "Unable to create scratch file:", box::kOk);
+    p.ui.Notify(scratch_path, "Unable to create scratch file:", box::kOk);
     return Outcome::kFailed;
   }
-  app.ui().WaitCursor();
+  p.ui.WaitCursor();
   DefinedMacros defined;
   std::string line;
   // Whole lines: a line of any length is copied intact.
@@ -71,20 +71,20 @@ Outcome ConvertACells(App& app) {
   mac.Close();
   if (!scratch.Flush() || scratch.WriteFailed()) {
     scratch.Close();
-    app.Notify(
+    p.ui.Notify(
         "Unable to write the updated ~tmp file completely.  The .mac file is "
         "unchanged.",
         mac_path, box::kOk | box::kIconError);
     return Outcome::kFailed;
   }
-  if (!CommitScratch(app.fs(), scratch, scratch_path, mac_path)) {
-    app.Notify(
+  if (!CommitScratch(p.fs, scratch, scratch_path, mac_path)) {
+    p.ui.Notify(
         "Unable to replace above .mac file with updated ~tmp file.  Updated "
         "file left in ~tmp.",
         mac_path, box::kOk);
     return Outcome::kFailed;
   }
-  app.Notify("Done.", "", box::kOk);
+  p.ui.Notify("Done.", "", box::kOk);
   return Outcome::kCompleted;
 }
 

@@ -86,20 +86,20 @@ void AppendLine(std::string& out, const std::string& line) {
 
 }  // namespace
 
-bool BuildBlockRoutes(App& app, int highest_level, const std::string& mac_path) {
+bool BuildBlockRoutes(Platform& p, const ToolDesign& d, int highest_level, const std::string& mac_path) {
   File in;
   if (!in.Open(mac_path, File::Mode::kRead)) {
-    app.Notify(mac_path, "Unable to re-open!", box::kOk);
+    p.ui.Notify(mac_path, "Unable to re-open!", box::kOk);
     return false;
   }
-  const std::string scratch_path = JoinPath(app.state.test_dir, "~tmp", app.style());
+  const std::string scratch_path = JoinPath(d.test_dir, "~tmp", p.fs.Style());
   File out;
   if (!out.Open(scratch_path, File::Mode::kCreate)) {
     in.Close();
-    app.Notify("Unable to create temporary file", "", box::kOk);
+    p.ui.Notify("Unable to create temporary file", "", box::kOk);
     return false;
   }
-  app.ui().WaitCursor();
+  p.ui.WaitCursor();
 
   std::string level_target = "$blocklevel=<none yet>";
   std::string kept_list = " ";  // shown at the end
@@ -160,8 +160,8 @@ bool BuildBlockRoutes(App& app, int highest_level, const std::string& mac_path) 
       if (!header.has_ports()) {
         in.Close();
         out.Close();
-        app.fs().RemoveFile(scratch_path);
-        app.Notify("Block macro " + header.name +
+        p.fs.RemoveFile(scratch_path);
+        p.ui.Notify("Block macro " + header.name +
                        " has no ports besides power ports, so no route macro "
                        "can be built for it.  The macro file is unchanged.",
                    mac_path, box::kOk | box::kIconError);
@@ -186,12 +186,12 @@ bool BuildBlockRoutes(App& app, int highest_level, const std::string& mac_path) 
   }
   flush();
   in.Close();
-  if (!CommitScratch(app.fs(), out, scratch_path, mac_path)) {
-    app.Notify("Unable to replace above file.  Data left in '~tmp'.", mac_path,
+  if (!CommitScratch(p.fs, out, scratch_path, mac_path)) {
+    p.ui.Notify("Unable to replace above file.  Data left in '~tmp'.", mac_path,
                box::kOk);
     return true;
   }
-  app.Notify(kept_list, "Done.  Block macros and above were:", box::kOk);
+  p.ui.Notify(kept_list, "Done.  Block macros and above were:", box::kOk);
   return true;
 }
 

@@ -7,11 +7,13 @@
 
 #include <string>
 
-#include "core/state.h"
+#include "core/outcome.h"
+#include "platform/platform.h"
+#include "toolchain/toolchain_state.h"
 
 namespace kalvor {
 
 // Rewrites `mac_path` in place. False when the prescan must end.
-bool BuildBlockRoutes(App& app, int highest_level, const std::string& mac_path);
+bool BuildBlockRoutes(Platform& p, const ToolDesign& d, int highest_level, const std::string& mac_path);
 
 }  // namespace kalvor

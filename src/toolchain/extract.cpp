@@ -91,7 +91,7 @@ void ExtDlgModel::ExtractOutput(DialogView& view) {
   std::int64_t start = ParseTime(view.GetText(extdlg::kStartTime));
   std::int64_t step = ParseTime(view.GetText(extdlg::kDeltaTime));
   if (step <= 0) {
-    app_.Notify("Must specify positive Delta Time", "KALVOR",
+    p_.ui.Notify("Must specify positive Delta Time", "KALVOR",
                 box::kOk | box::kIconWarning);
     return;
   }
@@ -99,48 +99,48 @@ void ExtDlgModel::ExtractOutput(DialogView& view) {
   std::error_code ec;
   if (std::filesystem::equivalent(name, input_.Path(), ec)) {
     // Creating it would empty the file being read.
-    app_.Notify("The output file is the .OUT file being read.\nChoose another name.",
+    p_.ui.Notify("The output file is the .OUT file being read.\nChoose another name.",
                 "KALVOR", box::kOk | box::kIconWarning);
     return;
   }
   File output;
   if (!output.Open(name, File::Mode::kCreate)) {
-    app_.Notify(name, "Error creating file:", box::kOk | box::kIconError);
+    p_.ui.Notify(name, "Error creating file:", box::kOk | box::kIconError);
     failed_ = true;
     view.End(kIdOk);
     return;
   }
   SampleForm form = view.IsChecked(extdlg::kLatest) ? SampleForm::kLatestLine
                                                     : SampleForm::kInputLine;
-  app_.ui().WaitCursor();
+  p_.ui.WaitCursor();
   ExtractSamples(input_, output, start, step, form);
   bool written = output.Flush() && !output.WriteFailed();
   output.Close();
   input_.Close();
   if (!written) {
     // A table cut short must not pass for the result.
-    app_.Notify(name, "Error writing file:", box::kOk | box::kIconError);
+    p_.ui.Notify(name, "Error writing file:", box::kOk | box::kIconError);
     failed_ = true;
     view.End(kIdOk);
     return;
   }
   extracted_ = true;
-  if (app_.Notify("View extracted data now?", "KALVOR",
+  if (p_.ui.Notify("View extracted data now?", "KALVOR",
                   box::kYesNo | box::kIconQuestion) == answer::kYes) {
-    app_.shell().Open("notepad.exe", name, "");
+    p_.shell.Open("notepad.exe", name, "");
   }
   view.End(kIdOk);
 }
 
-Outcome RunExtract(App& app) {
-  std::string name = app.state.test_id + ".OUT";
+Outcome RunExtract(Platform& p, const ToolDesign& d) {
+  std::string name = d.test_id + ".OUT";
   File input;
   if (!input.Open(name, File::Mode::kRead)) {
-    app.Notify(name, "File not found:", box::kOk | box::kIconWarning);
+    p.ui.Notify(name, "File not found:", box::kOk | box::kIconWarning);
     return Outcome::kFailed;
   }
-  ExtDlgModel model(app, input, name);
-  app.ui().RunDialog(model);
+  ExtDlgModel model(p, input, name);
+  p.ui.RunDialog(model);
   input.Close();
   if (model.failed()) return Outcome::kFailed;
   return model.extracted() ? Outcome::kCompleted : Outcome::kStopped;

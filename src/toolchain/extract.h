@@ -6,7 +6,8 @@
 #include <cstdint>
 #include <string>
 
-#include "core/state.h"
+#include "core/outcome.h"
+#include "platform/platform.h"
 #include "platform/dialog.h"
 #include "platform/resource.h"
 #include "text/file.h"
@@ -39,8 +40,8 @@ void ExtractSamples(File& input, File& output, std::int64_t start,
 // The extraction dialog on the open input file `input` named `input_name`.
 class ExtDlgModel : public DialogModel {
  public:
-  ExtDlgModel(App& app, File& input, std::string input_name)
-      : app_(app), input_(input), input_name_(std::move(input_name)) {}
+  ExtDlgModel(Platform& p, File& input, std::string input_name)
+      : p_(p), input_(input), input_name_(std::move(input_name)) {}
   std::string TemplateName() const override { return "extdlg"; }
   void OnInit(DialogView& view) override;
   void OnCommand(int id, DialogView& view) override;
@@ -52,7 +53,7 @@ class ExtDlgModel : public DialogModel {
   // OK: checks the fields, writes the output file, offers to view it.
   void ExtractOutput(DialogView& view);
 
-  App& app_;
+  Platform& p_;
   File& input_;
   std::string input_name_;
   bool failed_ = false;

@@ -20,13 +20,12 @@ bool IsMacInclude(const std::string& lowered) {
 
 }  // namespace
 
-bool InsertMacroInclude(App& app, const std::string& key) {
-  AppState& s = app.state;
-  std::string pad_file = app.profile().GetString(key::kPadMacs, "", 256);
-  const std::string mac_path = JoinPath(s.test_dir, s.test_id + ".mac", app.style());
+bool InsertMacroInclude(Platform& p, const ToolDesign& d, const std::string& key) {
+  std::string pad_file = p.profile.GetString(key::kPadMacs, "", 256);
+  const std::string mac_path = JoinPath(d.test_dir, d.test_id + ".mac", p.fs.Style());
   File in;
   if (!in.Open(mac_path, File::Mode::kRead)) {
-    app.Notify(mac_path, "Unable to open:", box::kOk);
+    p.ui.Notify(mac_path, "Unable to open:", box::kOk);
     return false;
   }
 
@@ -44,38 +43,38 @@ bool InsertMacroInclude(App& app, const std::string& key) {
     if (lowered.find(key) != std::string::npos) return true;
   }
 
-  std::string macro_file = app.profile().GetString(
+  std::string macro_file = p.profile.GetString(
       key, std::string(defaults::kTechMacPrefix) + key, 256);
-  if (app.ui().InputBox(key, "Specify a macro file for this function:",
+  if (p.ui.InputBox(key, "Specify a macro file for this function:",
                         macro_file) != answer::kOk) {
     return false;
   }
   if (!FileExists(macro_file)) {
-    app.Notify("Unable to open macro file.  Please browse to find correct file.",
+    p.ui.Notify("Unable to open macro file.  Please browse to find correct file.",
                macro_file, box::kOk);
-    if (!app.ui().FileDialog(macro_file, 256, s.test_dir, "*.mac")) return false;
+    if (!p.ui.FileDialog(macro_file, 256, d.test_dir, "*.mac")) return false;
   }
-  app.profile().PutString(key, macro_file);
+  p.profile.PutString(key, macro_file);
 
   in.Seek(0);
-  const std::string scratch_path = JoinPath(s.test_dir, "~tmp", app.style());
+  const std::string scratch_path = JoinPath(d.test_dir, "~tmp", p.fs.Style());
   File out;
   if (!out.Open(scratch_path, File::Mode::kCreate)) {
     in.Close();
-    app.Notify(scratch_path, "Unable to create scratch file:", box::kOk);
+    p.ui.Notify(scratch_path, "Unable to create scratch file:", box::kOk);
     return false;
   }
   const std::string include = "<" + macro_file + ">";
   if (!has_mac_include) WriteLine(out, include);
   const bool offers_pads = key.find("tpr.mac") != std::string::npos;
-  app.ui().WaitCursor();
+  p.ui.WaitCursor();
   while (ReadWholeLine(in, line)) {
     if (!line.empty() && line[0] == '.' && !has_pad_include && offers_pads) {
       has_pad_include = true;
-      if (app.ui().InputBox(key, "Do you want to specify a pad definition file?",
+      if (p.ui.InputBox(key, "Do you want to specify a pad definition file?",
                             pad_file) != answer::kCancel) {
         WriteLine(out, "<" + pad_file + ">");
-        app.profile().PutString(key::kPadMacs, pad_file);
+        p.profile.PutString(key::kPadMacs, pad_file);
       }
     }
     if (has_mac_include && !line.empty() && line[0] == '<' &&
@@ -87,8 +86,8 @@ bool InsertMacroInclude(App& app, const std::string& key) {
     }
   }
   in.Close();
-  if (!CommitScratch(app.fs(), out, scratch_path, mac_path)) {
-    app.Notify("Unable to replace above .mac file with updated ~tmp file.  "
+  if (!CommitScratch(p.fs, out, scratch_path, mac_path)) {
+    p.ui.Notify("Unable to replace above .mac file with updated ~tmp file.  "
                "Updated file left in ~tmp.",
                mac_path, box::kOk);
   }

@@ -6,12 +6,14 @@
 
 #include <string>
 
-#include "core/state.h"
+#include "core/outcome.h"
+#include "platform/platform.h"
+#include "toolchain/toolchain_state.h"
 
 namespace kalvor {
 
 // True when the include is present afterwards (found or inserted), false
 // when the user cancelled or a file could not be opened or created.
-bool InsertMacroInclude(App& app, const std::string& key);
+bool InsertMacroInclude(Platform& p, const ToolDesign& d, const std::string& key);
 
 }  // namespace kalvor

@@ -89,9 +89,8 @@ static bool NextComponentLine(File& wir, std::string& module_line) {
   return false;
 }
 
-void PrescanTopModule(App& app, ToolchainState& toolchain) {
-  AppState& s = app.state;
-  const std::string wire_list = s.test_dir + s.test_id + ".wir";
+void PrescanTopModule(Platform& p, const ToolDesign& d, ToolchainState& toolchain) {
+  const std::string wire_list = d.test_dir + d.test_id + ".wir";
   const std::string mac_path = wire_list.substr(0, wire_list.size() - 3) + "mac";
   File wir;
   if (!wir.Open(wire_list, File::Mode::kRead)) return;
@@ -99,7 +98,7 @@ void PrescanTopModule(App& app, ToolchainState& toolchain) {
   while (NextComponentLine(wir, module_line)) {
     std::size_t blank = module_line.find(' ');
     if (blank == std::string::npos) {
-      app.Notify("No module name found in above file.", wire_list, box::kOk);
+      p.ui.Notify("No module name found in above file.", wire_list, box::kOk);
       return;
     }
     toolchain.top_module = module_line.substr(0, blank);
@@ -111,20 +110,19 @@ void PrescanTopModule(App& app, ToolchainState& toolchain) {
     if (scan.header_found) toolchain.top_ports = std::move(scan.ports);
     if (scan.highest_level <= 0) continue;
 
-    if (app.Notify("Do you want block route macros to be automatically "
+    if (p.ui.Notify("Do you want block route macros to be automatically "
                    "constructed?",
                    Format("LEVEL = %d Blocks Detected:", scan.highest_level),
                    box::kYesNo | box::kIconQuestion) != answer::kYes) {
       return;
     }
-    if (!BuildBlockRoutes(app, scan.highest_level, mac_path)) return;
+    if (!BuildBlockRoutes(p, d, scan.highest_level, mac_path)) return;
   }
 }
 
-void RecallTopModule(App& app, ToolchainState& toolchain) {
-  AppState& s = app.state;
-  const std::string wire_list = s.test_dir + s.test_id + ".wir";
-  const std::string mac_path = s.test_dir + s.test_id + ".mac";
+void RecallTopModule(const ToolDesign& d, ToolchainState& toolchain) {
+  const std::string wire_list = d.test_dir + d.test_id + ".wir";
+  const std::string mac_path = d.test_dir + d.test_id + ".mac";
   File wir;
   if (!wir.Open(wire_list, File::Mode::kRead)) return;
   std::string module_line;

@@ -1,24 +1,25 @@
 // The top-module prescan: finds the design's top module in the wire list,
-// collects its ports (power ports left out) into app.toolchain, and offers
+// collects its ports (power ports left out) into the tool chain's state, and offers
 // block route macros when the macro file carries "$blocklevel" tags.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "core/state.h"
+#include "core/outcome.h"
+#include "platform/platform.h"
 #include "toolchain/toolchain_state.h"
 #include "text/file.h"
 
 namespace kalvor {
 
-void PrescanTopModule(App& app, ToolchainState& toolchain);
+void PrescanTopModule(Platform& p, const ToolDesign& d, ToolchainState& toolchain);
 
 // Finds the top module and its ports as the prescan does, without any
 // question or message and without touching the macro file. The command-line
 // program, which starts afresh for every command, uses it before the
 // set-up so the node list holds what an earlier prescan would have found.
-void RecallTopModule(App& app, ToolchainState& toolchain);
+void RecallTopModule(const ToolDesign& d, ToolchainState& toolchain);
 
 // The tags and the top module's ports found in one macro file.
 struct MacroScan {

@@ -36,34 +36,34 @@ std::vector<std::string> Unselected(const std::vector<std::string>& entries,
   return rest;
 }
 
-bool AskOverwrite(App& app, const std::string& file) {
+bool AskOverwrite(Platform& p, const std::string& file) {
   if (!FileExists(file)) return true;
-  return app.Notify(file, "overwrite", box::kYesNo | box::kIconQuestion) ==
+  return p.ui.Notify(file, "overwrite", box::kYesNo | box::kIconQuestion) ==
          answer::kYes;
 }
 
 // Opens the template `name` from the program directory; tells the user
 // when it is missing.
-bool OpenTemplate(App& app, const char* name, File& file) {
-  if (file.Open(JoinPath(app.state.program_dir, name, app.style()), File::Mode::kRead)) {
+bool OpenTemplate(Platform& p, const ToolDesign& d, const char* name, File& file) {
+  if (file.Open(JoinPath(d.program_dir, name, p.fs.Style()), File::Mode::kRead)) {
     return true;
   }
-  app.Notify(std::string(name) + " not found", "KALVOR", box::kOk | box::kIconError);
+  p.ui.Notify(std::string(name) + " not found", "KALVOR", box::kOk | box::kIconError);
   return false;
 }
 
-bool CreateOutput(App& app, const std::string& path, File& file) {
+bool CreateOutput(Platform& p, const std::string& path, File& file) {
   if (file.Open(path, File::Mode::kCreate)) return true;
-  app.Notify("Unable to create above file.", path, box::kOk | box::kIconError);
+  p.ui.Notify("Unable to create above file.", path, box::kOk | box::kIconError);
   return false;
 }
 
 // Closes a written file; tells the user when not all of it reached the disk.
-bool FinishOutput(App& app, File& file, const std::string& path) {
+bool FinishOutput(Platform& p, File& file, const std::string& path) {
   bool ok = file.Flush() && !file.WriteFailed();
   file.Close();
   if (!ok) {
-    app.Notify("Unable to write above file completely.", path,
+    p.ui.Notify("Unable to write above file completely.", path,
                box::kOk | box::kIconError);
   }
   return ok;
@@ -71,10 +71,10 @@ bool FinishOutput(App& app, File& file, const std::string& path) {
 
 // The vector file: the template with its ".PATT" lines naming the selected
 // nodes. Template lines are copied whole, whatever their length.
-bool WriteVectorFile(App& app, DialogView& view, File& templ,
+bool WriteVectorFile(Platform& p, DialogView& view, File& templ,
                      const std::string& path) {
   File out;
-  if (!CreateOutput(app, path, out)) return false;
+  if (!CreateOutput(p, path, out)) return false;
   std::string line;
   while (ReadWholeLine(templ, line)) {
     if (StartsWithNoCase(line, ".PATT")) {
@@ -86,17 +86,17 @@ bool WriteVectorFile(App& app, DialogView& view, File& templ,
     }
     WriteLine(out, line);
   }
-  return FinishOutput(app, out, path);
+  return FinishOutput(p, out, path);
 }
 
 // The command file: netlist, vector and result file names, and the node
 // lines of each ".tab" line.
-bool WriteCommandFile(App& app, DialogView& view,
+bool WriteCommandFile(Platform& p, const ToolDesign& d, DialogView& view,
                       const std::vector<std::string>& entries, File& templ,
                       const std::string& path) {
-  const std::string& id = app.state.test_id;
+  const std::string& id = d.test_id;
   File out;
-  if (!CreateOutput(app, path, out)) return false;
+  if (!CreateOutput(p, path, out)) return false;
   std::string line;
   while (ReadWholeLine(templ, line)) {
     if (StartsWithNoCase(line, "NE")) line = "NE " + id + ".NET";
@@ -109,7 +109,7 @@ bool WriteCommandFile(App& app, DialogView& view,
     WriteLine(out, ".tab");
     // Every ".tab" line lists the same nodes: the selection as it stands.
     std::vector<std::string> selected = view.ListSelection(iodlg::kNodeList);
-    if (app.Notify("Echo input ports in .TAB ?", "KALVOR",
+    if (p.ui.Notify("Echo input ports in .TAB ?", "KALVOR",
                    box::kYesNo | box::kIconQuestion) == answer::kYes) {
       for (const std::string& e : selected) WriteLine(out, "+ " + e + ";");
     }
@@ -117,33 +117,33 @@ bool WriteCommandFile(App& app, DialogView& view,
       WriteLine(out, "+ " + e + ";");
     }
   }
-  return FinishOutput(app, out, path);
+  return FinishOutput(p, out, path);
 }
 
 }  // namespace
 
-bool MakeSimBoilerplate(App& app, DialogView& view,
+bool MakeSimBoilerplate(Platform& p, const ToolDesign& d, DialogView& view,
                         const std::vector<std::string>& entries) {
   // An existing file of the same name in another letter case is the one
   // asked about and overwritten.
-  const std::string vec_path = ResolveForReading(app.state.test_id + ".VEC");
-  if (AskOverwrite(app, vec_path)) {
+  const std::string vec_path = ResolveForReading(d.test_id + ".VEC");
+  if (AskOverwrite(p, vec_path)) {
     File templ;
-    if (!OpenTemplate(app, "KALVOR.VEC", templ)) return false;
-    if (!WriteVectorFile(app, view, templ, vec_path)) return false;
+    if (!OpenTemplate(p, d, "KALVOR.VEC", templ)) return false;
+    if (!WriteVectorFile(p, view, templ, vec_path)) return false;
   }
-  const std::string sim_path = ResolveForReading(app.state.test_id + ".SIM");
-  if (!AskOverwrite(app, sim_path)) return true;
+  const std::string sim_path = ResolveForReading(d.test_id + ".SIM");
+  if (!AskOverwrite(p, sim_path)) return true;
   File templ;
-  if (!OpenTemplate(app, "KALVOR.SIM", templ)) return false;
-  return WriteCommandFile(app, view, entries, templ, sim_path);
+  if (!OpenTemplate(p, d, "KALVOR.SIM", templ)) return false;
+  return WriteCommandFile(p, d, view, entries, templ, sim_path);
 }
 
 void IODlgModel::OnInit(DialogView& view) {
   view.SetTitle("NODE LIST");
   const std::vector<std::string>& ports = toolchain_.top_ports;
   if (ports.empty()) {
-    app_.Notify(
+    p_.ui.Notify(
         "No ports found on top level module\n\nYou may need to create a symbol "
         "for this module\nor you may just need to click NET or TPR to prescan "
         "for ports.",
@@ -159,7 +159,7 @@ void IODlgModel::OnInit(DialogView& view) {
 
 void IODlgModel::OnCommand(int id, DialogView& view) {
   if (id == kIdOk) {
-    failed_ = !MakeSimBoilerplate(app_, view, entries_);
+    failed_ = !MakeSimBoilerplate(p_, d_, view, entries_);
     view.End(kIdOk);
   } else if (id == kIdCancel) {
     // The window's Close: nothing is written.
@@ -167,10 +167,10 @@ void IODlgModel::OnCommand(int id, DialogView& view) {
   }
 }
 
-Outcome RunSetup(App& app, const ToolchainState& toolchain) {
-  IODlgModel model(app, toolchain);
-  app.ui().RunDialog(model);
-  app.Notify("Done.", "KALVOR", box::kOk);
+Outcome RunSetup(Platform& p, const ToolDesign& d, const ToolchainState& toolchain) {
+  IODlgModel model(p, d, toolchain);
+  p.ui.RunDialog(model);
+  p.ui.Notify("Done.", "KALVOR", box::kOk);
   return model.failed() ? Outcome::kFailed : Outcome::kCompleted;
 }
 

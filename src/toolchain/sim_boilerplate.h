@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "core/state.h"
+#include "core/outcome.h"
+#include "platform/platform.h"
 #include "toolchain/toolchain_state.h"
 #include "platform/dialog.h"
 #include "platform/resource.h"
@@ -25,7 +26,7 @@ constexpr int kNodeList = IDC_IODLG_NODES;
 // table; OK writes the files (MakeSimBoilerplate) and closes the dialog.
 class IODlgModel : public DialogModel {
  public:
-  IODlgModel(App& app, const ToolchainState& toolchain) : app_(app), toolchain_(toolchain) {}
+  IODlgModel(Platform& p, const ToolDesign& d, const ToolchainState& toolchain) : p_(p), d_(d), toolchain_(toolchain) {}
   std::string TemplateName() const override { return "iodlg"; }
   void OnInit(DialogView& view) override;
   void OnCommand(int id, DialogView& view) override;
@@ -35,7 +36,8 @@ class IODlgModel : public DialogModel {
   bool failed() const { return failed_; }
 
  private:
-  App& app_;
+  Platform& p_;
+  ToolDesign d_;
   const ToolchainState& toolchain_;
   std::vector<std::string> entries_;  // the list box's entries, list order
   bool failed_ = false;
@@ -45,7 +47,7 @@ class IODlgModel : public DialogModel {
 // the templates, with the entries selected in `view`'s node list as inputs.
 // `entries` are all entries of the list in list order. False after a
 // reported failure.
-bool MakeSimBoilerplate(App& app, DialogView& view,
+bool MakeSimBoilerplate(Platform& p, const ToolDesign& d, DialogView& view,
                         const std::vector<std::string>& entries);
 
 }  // namespace kalvor

@@ -19,88 +19,84 @@ std::string DirectoryOf(const std::string& path, PathStyle style) {
 
 // The launch of R2/R3: the batch file with NetTran's output redirected to
 // T.out, or the program itself.
-long Launch(App& app, bool nettran_to_disk) {
-  AppState& s = app.state;
-  if (EqualNoCase(s.program_field, s.nettran_program) && nettran_to_disk) {
-    std::string batch = s.test_id + ".bat";
+long Launch(Platform& p, const ToolDesign& d, const ToolLaunch& launch) {
+  if (EqualNoCase(launch.program, launch.nettran_program) && launch.nettran_to_disk) {
+    std::string batch = d.test_id + ".bat";
     File f;
     if (f.Open(batch, File::Mode::kCreate)) {
-      f.Write(Format("%s %s > %s.out", s.program_field.c_str(),
-                     s.option_line.c_str(), s.test_id.c_str()));
-      f.Write(app.fs().BatchLineEnd());
+      f.Write(Format("%s %s > %s.out", launch.program.c_str(), launch.options.c_str(),
+                     d.test_id.c_str()));
+      f.Write(p.fs.BatchLineEnd());
       f.Close();
     }
-    return app.shell().Open(batch, "", s.test_dir);
+    return p.shell.Open(batch, "", d.test_dir);
   }
-  return app.shell().Open(s.program_field, s.option_line, s.test_dir);
+  return p.shell.Open(launch.program, launch.options, d.test_dir);
 }
 
 }  // namespace
 
-Outcome RunOutsideProgram(App& app, const ToolchainState& toolchain,
-                          const LaunchChoice& choice) {
-  AppState& s = app.state;
+Outcome RunOutsideProgram(Platform& p, const ToolDesign& d, const ToolchainState& toolchain,
+                          ToolLaunch& launch) {
   std::string found;
-  if (!app.fs().ExistsOnSearchPath(s.program_field, found)) {
-    LocateProgram(app);
+  if (!p.fs.ExistsOnSearchPath(launch.program, found)) {
+    LocateProgram(p, launch.program);
     // Nothing was launched.
     return Outcome::kFailed;
   }
-  long result = Launch(app, choice.nettran_to_disk);
-  s.tool_run = true;
-  bool netlist_output = s.option_line.find(" TPR") != std::string::npos ||
-                        s.option_line.find(".net") != std::string::npos;
+  long result = Launch(p, d, launch);
+  launch.started = true;
+  bool netlist_output = launch.options.find(" TPR") != std::string::npos ||
+                        launch.options.find(".net") != std::string::npos;
   if (result <= 32) {
-    if (app.Notify("There appeared to be some problem.  Did this program run?",
-                   s.program_field, box::kYesNo | box::kIconQuestion) != answer::kYes) {
-      app.Notify(
+    if (p.ui.Notify("There appeared to be some problem.  Did this program run?",
+                    launch.program, box::kYesNo | box::kIconQuestion) != answer::kYes) {
+      p.ui.Notify(
           "Check your 'PATH=' statement in AUTOEXEC.BAT for the\npath to this "
           "program.  Re-boot when added.",
           "Possible fix:", box::kOk);
       return Outcome::kFailed;
     }
-    return netlist_output ? ReduceModuleNames(app, toolchain, choice.netlist_ext) : Outcome::kCompleted;
+    return netlist_output ? ReduceModuleNames(p, d, toolchain, launch.netlist_ext)
+                          : Outcome::kCompleted;
   }
   if (!netlist_output) return Outcome::kCompleted;
-  app.Notify("Click here AFTER NetTran has run.", "Kalvor", box::kOk);
-  return ReduceModuleNames(app, toolchain, choice.netlist_ext);
+  p.ui.Notify("Click here AFTER NetTran has run.", "Kalvor", box::kOk);
+  return ReduceModuleNames(p, d, toolchain, launch.netlist_ext);
 }
 
-std::string AutoexecPath(App& app) { return app.fs().AutoexecPath(app.profile()); }
+std::string AutoexecPath(Platform& p) { return p.fs.AutoexecPath(p.profile); }
 
-Outcome LocateProgram(App& app) {
-  AppState& s = app.state;
-  app.Notify("Please browse for location of above program.", s.program_field,
-             box::kOk);
-  std::string chosen = s.program_field;
-  if (!app.ui().FileDialog(chosen, 256, DirectoryOf(s.program_field, app.style()),
-                           "*.exe")) {
+Outcome LocateProgram(Platform& p, std::string& program) {
+  p.ui.Notify("Please browse for location of above program.", program, box::kOk);
+  std::string chosen = program;
+  if (!p.ui.FileDialog(chosen, 256, DirectoryOf(program, p.fs.Style()), "*.exe")) {
     return Outcome::kStopped;
   }
   std::string shortened;
-  app.fs().HostForm(chosen, shortened);
-  s.program_field = Truncate(shortened, 256);
-  std::string program_dir = DirectoryOf(s.program_field, app.style());
-  int answer = app.Notify(
+  p.fs.HostForm(chosen, shortened);
+  program = Truncate(shortened, 256);
+  std::string program_dir = DirectoryOf(program, p.fs.Style());
+  int answer = p.ui.Notify(
       "Your autoexec.bat file will be modified to include the above in a PATH= "
       "statememt.  This is necessary for Nettran to run properly.  If you would "
       "prefer to do this manually, click cancel.  NOTE: you must use a SHORT "
       "form of the path name!",
       program_dir, box::kOkCancel);
-  if (answer == answer::kOk && !AddToAutoexecPath(app, program_dir)) {
+  if (answer == answer::kOk && !AddToAutoexecPath(p, program_dir)) {
     return Outcome::kFailed;
   }
-  s.program_field.clear();
-  app.Notify("You must now re-boot for changes to take effect.", "", box::kOk);
+  program.clear();
+  p.ui.Notify("You must now re-boot for changes to take effect.", "", box::kOk);
   return Outcome::kCompleted;
 }
 
-bool AddToAutoexecPath(App& app, const std::string& directory) {
+bool AddToAutoexecPath(Platform& p, const std::string& directory) {
   std::string line = "PATH=" + directory + ";%PATH%";
-  std::string path = AutoexecPath(app);
+  std::string path = AutoexecPath(p);
   File f;
   if (path.empty() || !f.Open(path, File::Mode::kReadWrite)) {
-    app.Notify(
+    p.ui.Notify(
         "Unable to locate or open your c:\\autoexec.bat.  If it is in an "
         "unusual location, edit it manually, adding the above line at the end.  "
         "If you don't have one, create one and place this line in it.",
@@ -129,7 +125,7 @@ bool AddToAutoexecPath(App& app, const std::string& directory) {
   bool written = f.Flush() && !f.WriteFailed();
   f.Close();
   if (!written || f.WriteFailed()) {
-    app.Notify("Unable to write above file; add the PATH line by hand.", path,
+    p.ui.Notify("Unable to write above file; add the PATH line by hand.", path,
                box::kOk | box::kIconError);
     return false;
   }

@@ -5,22 +5,25 @@
 
 #include <string>
 
-#include "core/state.h"
+#include <string>
+
+#include "core/outcome.h"
+#include "platform/platform.h"
 
 namespace kalvor {
 
 // The file AddToAutoexecPath changes (the file-system seam says which).
-std::string AutoexecPath(App& app);
+std::string AutoexecPath(Platform& p);
 
-// The program in the program field could not be found: asks the user to
-// browse for it, offers to add its directory to the search path, and clears
-// the program field so that the function must be selected again.
-Outcome LocateProgram(App& app);
+// `program` could not be found: asks the user to browse for it, offers to
+// add its directory to the search path, and clears `program` so that the
+// function must be selected again.
+Outcome LocateProgram(Platform& p, std::string& program);
 
 // Inserts "PATH=<directory>;%PATH%" after the line holding the last "path="
 // of the autoexec.bat (after the first line when there is none; at the end
 // when that line has no CR LF). False, after telling the user, when the
 // file cannot be opened.
-bool AddToAutoexecPath(App& app, const std::string& directory);
+bool AddToAutoexecPath(Platform& p, const std::string& directory);
 
 }  // namespace kalvor

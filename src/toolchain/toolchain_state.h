@@ -7,6 +7,14 @@
 
 namespace kalvor {
 
+// The design the tool chain works on, as the command hands it over.
+struct ToolDesign {
+  std::string test_id;      // root name of the design's files
+  std::string test_dir;     // its directory (the current one), ending in a separator
+  std::string netlist_dir;  // where NetTran's .NET and .TPR are rewritten
+  std::string program_dir;  // where the templates KALVOR.VEC and KALVOR.SIM are
+};
+
 struct ToolchainState {
   std::string top_module;
   std::vector<std::string> top_ports;  // power ports left out

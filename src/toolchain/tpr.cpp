@@ -85,31 +85,30 @@ std::string ReduceNetlistLine(std::string line, const NetlistNames& names) {
   return line;
 }
 
-Outcome ReduceModuleNames(App& app, const ToolchainState& toolchain, const char* ext) {
-  AppState& s = app.state;
+Outcome ReduceModuleNames(Platform& p, const ToolDesign& d, const ToolchainState& toolchain, const char* ext) {
   NetlistNames names = NetlistNamesFor(toolchain.top_module, toolchain.top_ports);
-  if (app.Notify("Remove root module name from hierarchy? (and other changes "
+  if (p.ui.Notify("Remove root module name from hierarchy? (and other changes "
                  "needed for pad order), remove *NC*\n(no connection) macros, "
                  "and restore top node names?",
                  names.root_prefix, box::kYesNo | box::kIconQuestion) !=
       answer::kYes) {
     return Outcome::kStopped;
   }
-  std::string target = JoinPath(s.last_dir, s.test_id + ext, app.style());
-  std::string scratch_path = JoinPath(s.last_dir, std::string("~~kvtmp") + ext, app.style());
+  std::string target = JoinPath(d.netlist_dir, d.test_id + ext, p.fs.Style());
+  std::string scratch_path = JoinPath(d.netlist_dir, std::string("~~kvtmp") + ext, p.fs.Style());
   File in;
   if (!in.Open(target, File::Mode::kRead)) {
-    app.Notify("Unable to open above file.", target, box::kOk);
+    p.ui.Notify("Unable to open above file.", target, box::kOk);
     return Outcome::kFailed;
   }
   File out;
   if (!out.Open(scratch_path, File::Mode::kCreate)) {
     in.Close();
-    app.Notify("Unable to create temporary file.", scratch_path, box::kOk);
+    p.ui.Notify("Unable to create temporary file.", scratch_path, box::kOk);
     return Outcome::kFailed;
   }
   Progress& progress = TheProgress();
-  progress.Open(app.ui(), "reducing module names...", target);
+  progress.Open(p.ui, "reducing module names...", target);
 
   // Lines are read whole: a netlist line longer than any fixed buffer
   // passes through intact.
@@ -127,15 +126,15 @@ Outcome ReduceModuleNames(App& app, const ToolchainState& toolchain, const char*
     have = ReadWholeLine(in, line);
   }
   in.Close();
-  bool replaced = CommitScratch(app.fs(), out, scratch_path, target);
+  bool replaced = CommitScratch(p.fs, out, scratch_path, target);
   progress.Close();
   if (!replaced) {
-    app.Notify("Unable to replace above file.  The processed netlist is in " +
+    p.ui.Notify("Unable to replace above file.  The processed netlist is in " +
                    scratch_path,
                target, box::kOk | box::kIconError);
     return Outcome::kFailed;
   }
-  app.Notify("Done.", "TPR Post Process", box::kOk);
+  p.ui.Notify("Done.", "TPR Post Process", box::kOk);
   return Outcome::kCompleted;
 }
 

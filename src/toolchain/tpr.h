@@ -7,14 +7,15 @@
 #include <string>
 #include <vector>
 
-#include "core/state.h"
+#include "core/outcome.h"
+#include "platform/platform.h"
 #include "toolchain/toolchain_state.h"
 
 namespace kalvor {
 
 // Asks, then rewrites <last dir>/<test ID>.NET (when ".mac to .net" is the
 // selected function) or .TPR in place.
-Outcome ReduceModuleNames(App& app, const ToolchainState& toolchain, const char* ext);
+Outcome ReduceModuleNames(Platform& p, const ToolDesign& d, const ToolchainState& toolchain, const char* ext);
 
 // The names one netlist line is rewritten with.
 struct NetlistNames {

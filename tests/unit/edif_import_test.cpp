@@ -38,7 +38,7 @@ Outcome ImportWithIncludes(TestApp& t, const std::string& edif, const std::vecto
     for (std::size_t i = 0; i < fields.size(); ++i) v.SetText(101 + static_cast<int>(i), fields[i]);
     return 1;
   });
-  return RunEdifImport(t.app, t.app.edif);
+  return RunEdifImport(t.app.platform, t.app.edif, EdifJobOf(t.app));
 }
 
 TEST(EdifImport, MacroFileWithIncludesPadsAndSummary) {
@@ -90,7 +90,7 @@ TEST(EdifImport, EarlyEnds) {
     TestApp t;  // no EDIF file
     t.UseDesign("missing");
     t.app.state.selected_ext = ".edf";
-    EXPECT_EQ(RunEdifImport(t.app, t.app.edif), Outcome::kFailed);
+    EXPECT_EQ(RunEdifImport(t.app.platform, t.app.edif, EdifJobOf(t.app)), Outcome::kFailed);
     EXPECT_TRUE(t.ui.Showed(t.dir / "missing.edf", "Error opening:"));
   }
   {
@@ -100,7 +100,7 @@ TEST(EdifImport, EarlyEnds) {
     t.UseDesign("design");
     t.app.state.selected_ext = ".edf";
     t.ui.answers = {"no"};
-    EXPECT_EQ(RunEdifImport(t.app, t.app.edif), Outcome::kStopped);
+    EXPECT_EQ(RunEdifImport(t.app.platform, t.app.edif, EdifJobOf(t.app)), Outcome::kStopped);
     EXPECT_EQ(ReadFileBytes("design.mac"), "old");
     EXPECT_TRUE(t.ui.Showed(t.dir / "design.mac", "Replace File?"));
     EXPECT_EQ(t.ui.progress_log.back(), "close");
@@ -112,7 +112,7 @@ TEST(EdifImport, EarlyEnds) {
     t.app.state.selected_ext = ".edf";
     t.ui.answers = {"no"};
     t.ui.dialog_scripts.push_back([](TableView&) { return kIdCancel; });
-    EXPECT_EQ(RunEdifImport(t.app, t.app.edif), Outcome::kStopped);
+    EXPECT_EQ(RunEdifImport(t.app.platform, t.app.edif, EdifJobOf(t.app)), Outcome::kStopped);
     EXPECT_EQ(ReadFileBytes("design.mac"), "");
     EXPECT_FALSE(t.profile.Has("func_macs"));
   }
@@ -130,7 +130,7 @@ TEST(EdifImport, IncludeDialogFields) {
   t.profile.values["pri_macs"] = "tib.mac";
   MacIncludes inc;
   inc.base = t.dir / "lib" + "/base.mac";
-  MacDlgModel model(t.app, inc);
+  MacDlgModel model(t.app.platform, t.app.state.test_dir, t.app.state.last_dir, inc);
   TableView view;
   model.OnInit(view);
   EXPECT_EQ(model.TemplateName(), "MacDlg");
@@ -189,7 +189,7 @@ TEST(EdifImport, BaseFileInTheTestDirectoryGivenInLongForm) {
   for (const Case& c : cases) {
     MacIncludes inc;
     inc.base = c.chosen;
-    MacDlgModel model(app, inc);
+    MacDlgModel model(app.platform, app.state.test_dir, app.state.last_dir, inc);
     TableView view;
     model.OnInit(view);
     EXPECT_EQ(view.GetText(macdlg::kBaseMacs), c.shown) << c.chosen;

@@ -127,7 +127,7 @@ TEST_F(ACellsFixture, FailedReplaceKeepsBothFiles) {
   Session app(Platform{t.ui, t.profile, t.shell, fs});
   app.state = t.app.state;
   WriteFileBytes(t.dir / "top.mac", "<U1 INVA a b\r\n");
-  EXPECT_EQ(ConvertACells(app), Outcome::kFailed);
+  EXPECT_EQ(ConvertACells(app.platform, ToolDesignOf(app)), Outcome::kFailed);
   EXPECT_TRUE(t.ui.Showed(
       "Unable to replace above .mac file with updated ~tmp file.  Updated file "
       "left in ~tmp.",

@@ -180,7 +180,7 @@ TEST(RunOutsideProgram, NetTranToDiskLaunchesABatchFile) {
   RunFixture f("nettran.exe", "-m /w/abc.mac /w/abc.wir abc.net");
   f.t.ui.main.SetChecked(id::kNetTranToDisk, true);
   f.t.ui.answers = {"no"};
-  EXPECT_EQ(RunOutsideProgram(f.t.app, f.t.app.toolchain, ReadLaunchChoice(f.t.ui.main)), Outcome::kStopped);
+  EXPECT_EQ(RunArmedProgram(f.t.app), Outcome::kStopped);
   // A shell script on POSIX: no CR, which the shell would take as part of
   // the output file's name.
   EXPECT_EQ(ReadFileBytes(f.t.dir / "abc.bat"),
@@ -199,7 +199,7 @@ TEST(RunOutsideProgram, NetTranToDiskLaunchesABatchFile) {
   w.t.fs.style = PathStyle::kWindows;
   w.t.ui.main.SetChecked(id::kNetTranToDisk, true);
   w.t.ui.answers = {"no"};
-  RunOutsideProgram(w.t.app, w.t.app.toolchain, ReadLaunchChoice(w.t.ui.main));
+  RunArmedProgram(w.t.app);
   EXPECT_EQ(ReadFileBytes(w.t.dir / "abc.bat"),
             "nettran.exe -m a.mac a.wir -f TPR abc > abc.out\r\n");
 }
@@ -207,13 +207,13 @@ TEST(RunOutsideProgram, NetTranToDiskLaunchesABatchFile) {
 TEST(RunOutsideProgram, HandTypedTprOptionTriggersPostProcessingForAnyProgram) {
   RunFixture f("gatesim.exe", "x -f TPR abc");
   f.t.ui.answers = {"no"};
-  RunOutsideProgram(f.t.app, f.t.app.toolchain, ReadLaunchChoice(f.t.ui.main));
+  RunArmedProgram(f.t.app);
   ASSERT_EQ(f.t.ui.boxes.size(), 2u);
   EXPECT_EQ(f.t.ui.boxes[0].text, "Click here AFTER NetTran has run.");
 
   // Case matters: " tpr" and ".NET" do not count.
   RunFixture g("gatesim.exe", "x -f tpr abc.NET");
-  RunOutsideProgram(g.t.app, g.t.app.toolchain, ReadLaunchChoice(g.t.ui.main));
+  RunArmedProgram(g.t.app);
   EXPECT_TRUE(g.t.ui.boxes.empty());
 }
 
@@ -221,7 +221,7 @@ TEST(RunOutsideProgram, FailedLaunchAsksWhetherTheProgramRan) {
   RunFixture f("nettran.exe", "-m a.mac a.wir abc.net");
   f.t.shell.results["nettran.exe"] = 2;
   f.t.ui.answers = {"no"};
-  EXPECT_EQ(RunOutsideProgram(f.t.app, f.t.app.toolchain, ReadLaunchChoice(f.t.ui.main)), Outcome::kFailed);
+  EXPECT_EQ(RunArmedProgram(f.t.app), Outcome::kFailed);
   ASSERT_EQ(f.t.ui.boxes.size(), 2u);
   EXPECT_EQ(f.t.ui.boxes[0].text, "There appeared to be some problem.  Did this program run?");
   EXPECT_EQ(f.t.ui.boxes[0].caption, "nettran.exe");
@@ -232,7 +232,7 @@ TEST(RunOutsideProgram, FailedLaunchAsksWhetherTheProgramRan) {
   RunFixture g("nettran.exe", "-m a.mac a.wir abc.net");
   g.t.shell.results["nettran.exe"] = 32;
   g.t.ui.answers = {"yes", "no"};
-  RunOutsideProgram(g.t.app, g.t.app.toolchain, ReadLaunchChoice(g.t.ui.main));
+  RunArmedProgram(g.t.app);
   ASSERT_EQ(g.t.ui.boxes.size(), 2u);
   EXPECT_EQ(g.t.ui.boxes[1].caption, "<");
 }
@@ -242,14 +242,14 @@ TEST(LocateProgram, CancelKeepsOrClearsTheProgramField) {
   RunFixture f("x", "");
   f.t.app.state.program_field = "missing.exe";
   f.t.ui.answers = {"/opt/tools/nettran.exe", "cancel"};
-  EXPECT_EQ(LocateProgram(f.t.app), Outcome::kCompleted);
+  EXPECT_EQ(LocateProgram(f.t.app.platform, f.t.app.state.program_field), Outcome::kCompleted);
   EXPECT_EQ(f.t.app.state.program_field, "");
   EXPECT_EQ(f.t.ui.Last().text, "You must now re-boot for changes to take effect.");
 
   // Cancel in the file dialog: nothing changes.
   RunFixture h("x", "");
   h.t.app.state.program_field = "missing.exe";
-  EXPECT_EQ(LocateProgram(h.t.app), Outcome::kStopped);
+  EXPECT_EQ(LocateProgram(h.t.app.platform, h.t.app.state.program_field), Outcome::kStopped);
   EXPECT_EQ(h.t.app.state.program_field, "missing.exe");
 }
 
@@ -258,7 +258,7 @@ std::string AfterAdding(const std::string& before) {
   TestApp t;
   WriteFileBytes(t.dir / "autoexec.bat", before);
   t.profile.values[kAutoexecKey] = t.dir / "autoexec.bat";
-  EXPECT_TRUE(AddToAutoexecPath(t.app, "c:\\tools"));
+  EXPECT_TRUE(AddToAutoexecPath(t.app.platform, "c:\\tools"));
   return ReadFileBytes(t.dir / "autoexec.bat");
 }
 
