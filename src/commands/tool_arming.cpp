@@ -9,6 +9,18 @@
 
 namespace kalvor {
 
+void WarnLongTestId(App& app) {
+  if (app.state.test_id.size() > 8) {
+    app.Notify(
+        "NetTran will be unable to utilize a test name or top level module "
+        "name longer than 8 characters.\nFile naming conventions are "
+        "dependent on top level module names being the same as file "
+        "names.\n\nSuggest naming your top level module and associated files "
+        "with 8 or fewer characters.",
+        "Warning:", box::kOk | box::kIconNone);
+  }
+}
+
 namespace {
 
 // A name relative to the test directory's parent, as the S-Edit export

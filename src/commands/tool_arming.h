@@ -9,4 +9,7 @@ namespace kalvor {
 
 void SelectToolFunction(Session& session, int id);
 
+// Warns that NetTran cannot use a test ID longer than 8 characters.
+void WarnLongTestId(App& app);
+
 }  // namespace kalvor

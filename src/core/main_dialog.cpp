@@ -16,18 +16,6 @@ bool CheckTestId(App& app) {
   return true;
 }
 
-void WarnLongTestId(App& app) {
-  if (app.state.test_id.size() > 8) {
-    app.Notify(
-        "NetTran will be unable to utilize a test name or top level module "
-        "name longer than 8 characters.\nFile naming conventions are "
-        "dependent on top level module names being the same as file "
-        "names.\n\nSuggest naming your top level module and associated files "
-        "with 8 or fewer characters.",
-        "Warning:", box::kOk | box::kIconNone);
-  }
-}
-
 void SetOptionLine(App& app, const std::string& text) {
   app.main().SetText(id::kOptions, text);
   if (text.size() > 93) {

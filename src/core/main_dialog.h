@@ -11,8 +11,6 @@ namespace kalvor {
 // Reads edit 101 into the test ID and stores it; false (with a message)
 // when it is empty.
 bool CheckTestId(App& app);
-// Warns when the test ID is longer than 8 characters.
-void WarnLongTestId(App& app);
 // Puts `text` into edit 102, warning when it is longer than 93 characters.
 void SetOptionLine(App& app, const std::string& text);
 

@@ -1,6 +1,6 @@
 #include "edif/mac_dialog.h"
 
-#include "core/settings.h"
+#include "mac/macfile.h"
 #include "edif/mac_dialog_ids.h"
 #include "platform/filesys.h"
 #include "text/strings.h"

@@ -13,6 +13,20 @@ namespace kalvor {
 
 class UserInterface;
 
+// The include files that the program writes into macro files, as the
+// settings keep them.
+namespace key {
+constexpr const char* kFuncMacs = "func_macs";  // technology to function
+constexpr const char* kPriMacs = "pri_macs";    // TIB to technology
+constexpr const char* kPadMacs = "pad_macs";    // pad definitions
+}  // namespace key
+namespace defaults {
+constexpr const char* kFuncMacs = "\\vazevari\\nettran\\scmos\\scms2tpr.mac";
+// The technology include of a NetTran function ("sim.mac", "tpr.mac",
+// "spc.mac", each also its settings key): this prefix followed by the key.
+constexpr const char* kTechMacPrefix = "\\vazevari\\nettran\\scmos\\scmos";
+}  // namespace defaults
+
 enum class MacLineKind {
   kBlank,         // empty line
   kInclude,       // "<" ... ">"

@@ -14,6 +14,14 @@
 
 namespace kalvor {
 
+// The option string of the "spcsel" dialog (S-Edit export or L-Edit extract).
+namespace key {
+constexpr const char* kSpcsel = "spcsel";
+}  // namespace key
+namespace defaults {
+constexpr const char* kSpcsel = "se=y;le=n;";
+}  // namespace defaults
+
 // The check boxes of the "SPICE/remove:", "repair:" and "convert:" rows.
 struct SpiceOptions {
   bool no_comments = false;    // 502 drop comment lines

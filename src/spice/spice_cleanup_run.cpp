@@ -2,7 +2,6 @@
 // L-Edit extract (.spc) in place.
 #include "core/dialogs.h"
 #include "core/safe_replace.h"
-#include "core/settings.h"
 #include "spice/spice_cleanup.h"
 #include "core/titled_param_dialog.h"
 #include "text/lineio.h"

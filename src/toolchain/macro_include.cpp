@@ -1,7 +1,7 @@
 #include "toolchain/macro_include.h"
 
 #include "core/safe_replace.h"
-#include "core/settings.h"
+#include "mac/macfile.h"
 #include "platform/ui.h"
 #include "text/file.h"
 #include "text/lineio.h"

@@ -7,7 +7,6 @@
 #include <new>
 #include <stdexcept>
 
-#include "core/settings.h"
 #include "text/file.h"
 #include "text/lineio.h"
 #include "text/strings.h"

@@ -16,6 +16,15 @@
 
 namespace kalvor {
 
+namespace key {
+constexpr const char* kNets = "NETS";    // size of the name text, in bytes
+constexpr const char* kKNets = "kNETS";  // number of counters
+}  // namespace key
+namespace defaults {
+constexpr long kNets = 100000;
+constexpr long kKNets = 10000;
+}  // namespace defaults
+
 // The report, written in the test directory.
 constexpr const char* kFanoutReportName = "~fanout.txt";
 

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "core/dialogs.h"
-#include "core/settings.h"
 #include "vhdl/fanout.h"
 #include "vhdl/name_index.h"
 #include "core/titled_param_dialog.h"

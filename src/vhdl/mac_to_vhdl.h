@@ -17,6 +17,14 @@ namespace kalvor {
 class FanoutAnalysis;
 struct FanoutTables;
 
+// The option string of the "mac2vhd" dialog.
+namespace key {
+constexpr const char* kMac2vhd = "mac2vhd";
+}  // namespace key
+namespace defaults {
+constexpr const char* kMac2vhd = "m1=NC;m2=PORTPADA;m3=;=n;p1=;p2=;";
+}  // namespace defaults
+
 // The files of one conversion.
 struct MacToVhdlJob {
   std::string mac_path;     // the design's macro file

@@ -7,7 +7,6 @@
 
 #include "core/dialogs.h"
 #include "core/safe_replace.h"
-#include "core/settings.h"
 #include "core/titled_param_dialog.h"
 #include "text/lineio.h"
 #include "text/strings.h"

@@ -11,6 +11,14 @@
 namespace kalvor {
 
 // The parameters of the conversion, taken from the "vhdout" option string.
+// The option string of the "vhdout" dialog.
+namespace key {
+constexpr const char* kVhdout = "vhdout";
+}  // namespace key
+namespace defaults {
+constexpr const char* kVhdout = "supply=3.3;counts/volt=1241;limit=y;";
+}  // namespace defaults
+
 struct TraceScale {
   std::string supply_text;  // written for a logic 1
   float supply = 0.0f;

@@ -3,6 +3,7 @@
 #include "commands/file_commands.h"
 #include "platform/resource.h"
 #include "commands/main_window.h"
+#include "commands/tool_arming.h"
 #include "core/startup.h"
 #include "support/scripted_platform.h"
 
