@@ -159,6 +159,26 @@ TestApp::TestApp() : app(Platform{ui, profile, shell, fs}) {
   app.state.last_dir = dir.path();
 }
 
+PathOverride::PathOverride(const std::string& value) {
+  const char* old = std::getenv("PATH");
+  had_ = old != nullptr;
+  if (had_) old_ = old;
+  ::setenv("PATH", value.c_str(), 1);
+}
+
+PathOverride::~PathOverride() {
+  if (had_) {
+    ::setenv("PATH", old_.c_str(), 1);
+  } else {
+    ::unsetenv("PATH");
+  }
+}
+
+void MakeExecutable(const std::string& path) {
+  WriteFileBytes(path, "#!/bin/sh\n");
+  std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+}
+
 Outcome RunArmed(Session& session, int id) { return FindCommand(id)->run(session); }
 
 void TestApp::UseDesign(const std::string& test_id) {

@@ -110,6 +110,22 @@ class ScratchDir {
   std::string previous_;
 };
 
+// Replaces PATH for one test.
+class PathOverride {
+ public:
+  explicit PathOverride(const std::string& value);
+  ~PathOverride();
+  PathOverride(const PathOverride&) = delete;
+  PathOverride& operator=(const PathOverride&) = delete;
+
+ private:
+  bool had_ = false;
+  std::string old_;
+};
+
+// Writes a shell script that does nothing, executable by its owner.
+void MakeExecutable(const std::string& path);
+
 // Whole-file helpers.
 std::string ReadFileBytes(const std::string& path);
 // The lines, each followed by CR LF.

@@ -11,7 +11,7 @@
 #include "spice/spice_cleanup.h"
 #include "support/scripted_platform.h"
 #include "text/file.h"
-#include "textconv_support.h"
+#include "rewrite_support.h"
 
 namespace kalvor {
 namespace {

@@ -12,7 +12,7 @@
 #include "platform/table_view.h"
 #include "spice/spice_cleanup.h"
 #include "support/scripted_platform.h"
-#include "textconv_support.h"
+#include "rewrite_support.h"
 
 namespace kalvor {
 namespace {

@@ -9,7 +9,7 @@
 #include "vhdl/sim_switch.h"
 #include "platform/resource.h"
 #include "support/scripted_platform.h"
-#include "textconv_support.h"
+#include "rewrite_support.h"
 
 namespace kalvor {
 namespace {

@@ -3,7 +3,7 @@
 // files of about 10 MB and 100 MB, against a plain line-by-line copy of the
 // same files.
 //
-//   toolrun_bench [DIR]    (default: a fresh directory under /tmp)
+//   toolchain_tool_run_bench [DIR]    (default: a fresh directory under /tmp)
 
 #include <unistd.h>
 

@@ -1,7 +1,7 @@
 // Reading a large file line by line with ReadLine: one buffered pass.
 // Compares against `wc -l` on the same file.
 //
-//   lineio_bench [MEGABYTES] [DIR]
+//   text_lineio_bench [MEGABYTES] [DIR]
 
 #include <chrono>
 #include <cstdio>

@@ -1,4 +1,5 @@
-// Shared helpers of the switch, trace and SPICE clean-up tests.
+// Shared helpers of the tests of in-place rewrites (switches, traces, SPICE
+// clean-up).
 #pragma once
 
 #include <string>

@@ -1,7 +1,7 @@
 // Speed of the SPICE clean-up and the SIM switch on large generated inputs,
 // against a plain line-by-line copy of the same input.
 //
-//   textconv_bench [--mb N] [--dir DIR]
+//   vhdl_spice_bench [--mb N] [--dir DIR]
 //
 // Runs each at N/10 and N megabytes (default 100, in /dev/shm when there is
 // one, else DIR or the temporary directory) and prints the best of five
@@ -177,7 +177,7 @@ int main(int argc, char** argv) {
   std::error_code ec;
   fs::path base = fs::is_directory("/dev/shm", ec) ? fs::path("/dev/shm")
                                                    : fs::temp_directory_path();
-  std::string dir = (base / "kalvor-textconv-bench").string();
+  std::string dir = (base / "kalvor-vhdl-spice-bench").string();
   for (int i = 1; i + 1 < argc; i += 2) {
     std::string a = argv[i];
     if (a == "--mb") mb = std::atol(argv[i + 1]);

@@ -1,7 +1,7 @@
 // Times the 'A'-cell conversion of generated macro files of 10 MB and 100 MB
 // against plain line-by-line copies of the same files.
 //
-//   toolfiles_acells_bench [DIRECTORY]
+//   toolchain_a_cells_bench [DIRECTORY]
 //
 // DIRECTORY defaults to /dev/shm where there is one (so that the disk's
 // write-back does not swamp the figures), else the system's temp dir. Each

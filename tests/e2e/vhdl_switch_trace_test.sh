@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
-# The SIM/NOSIM switch, the trace conversion and the SPICE clean-up run end
-# to end through the kalvor program.
+# The SIM/NOSIM switch and the trace conversion run end to end through the
+# kalvor program.
 set -euo pipefail
 kalvor="$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"
 src="$(cd "$2" && pwd)"
-corpus="$src/../shared/corpus"
 tmp="$(mktemp -d)"
 trap '[ -n "${KEEP:-}" ] || rm -rf "$tmp"' EXIT
 ini="$tmp/kalvor.ini"
@@ -54,34 +53,4 @@ fi
 cmp -s tr/run.out before.out || fail "counts/volt 0 changed the result file"
 [ ! -e tr/~temp.txt ] || fail "counts/volt 0 left a scratch file"
 
-# --- spice-clean over every corpus netlist, default options and every option.
-mkdir sp
-for f in "$corpus"/spice/*; do
-  name="$(basename "$f")"
-  id="${name%%.*}"
-  cp "$f" "sp/$id.spc"
-  chmod u+w "sp/$id.spc"
-  "$kalvor" spice-clean "sp/$id.spc" --ini "$ini" --answer 'se=n;le=y;' \
-    --spc-nocom=1 --spc-nonc=1 --spc-noend=1 --spc-noques=1 --spc-noc=1 \
-    --spc-noupr=0 --spc-diodes=1 --spc-nocaps=0 2>"sp/$id.err" || fail "$name: default clean-up"
-  grep -q "^\[Done!\] $tmp/sp/$id.spc\$" "sp/$id.err" || fail "$name: no Done!"
-  if grep -q '^\*' "sp/$id.spc"; then fail "$name: comment lines kept"; fi
-  cp "$f" "sp/$id.spc"
-  chmod u+w "sp/$id.spc"
-  "$kalvor" spice-clean "sp/$id.spc" --ini "$ini" --answer no --answer 'se=n;le=y;' \
-    --spc-nocom=1 --spc-nonc=1 --spc-noend=1 --spc-noques=1 --spc-noc=1 \
-    --spc-noupr=1 --spc-diodes=1 --spc-nocaps=1 2>"sp/$id.all.err" </dev/null ||
-    fail "$name: clean-up with every option"
-  grep -q "^\[Done!\] $tmp/sp/$id.spc\$" "sp/$id.all.err" || fail "$name: no Done! with every option"
-  [ ! -e "sp/$id.~~~" ] || fail "$name: scratch file left"
-done
-# Where only the comment and .END steps apply, the rest is the input byte
-# for byte (with CR LF line ends).
-cp "$corpus/spice/c432.net" sp/c432.spc
-chmod u+w sp/c432.spc
-"$kalvor" spice-clean sp/c432.spc --ini "$ini" --answer 'se=n;le=y;' --spc-nocom=1 \
-  --spc-noend=1 2>/dev/null || fail "c432 clean-up"
-grep -v '^\*' "$corpus/spice/c432.net" | grep -vx '.END' | sed 's/$/\r/' | cmp -s - sp/c432.spc ||
-  fail "c432: kept lines changed"
-
-echo "textconv e2e: all passed"
+echo "vhdl switch and trace e2e: all passed"

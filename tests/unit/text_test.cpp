@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "mac/macfile.h"
 #include "support/scripted_platform.h"
 #include "text/file.h"
 #include "text/lineio.h"
@@ -111,67 +110,6 @@ TEST(ReadWholeLine, CrLfStraddlingItsWindowIsOneTerminator) {
   EXPECT_EQ(line, first);
   ASSERT_TRUE(ReadWholeLine(f, line));
   EXPECT_EQ(line, "z");
-}
-
-std::string Wrapped(const std::string& text, ScriptedUi& ui, bool* ok) {
-  ScratchDir dir;
-  File f;
-  EXPECT_TRUE(f.Open("out.txt", File::Mode::kCreate));
-  *ok = WriteMacLine(f, text, ui);
-  f.Close();
-  return ReadFileBytes("out.txt");
-}
-
-TEST(WriteWrappedLine, SeventySevenCharactersStayOnOneLine) {
-  ScriptedUi ui;
-  bool ok = false;
-  std::string text = std::string(40, 'a') + " " + std::string(36, 'b');
-  ASSERT_EQ(text.size(), 77u);
-  EXPECT_EQ(Wrapped(text, ui, &ok), text + "\r\n");
-  EXPECT_TRUE(ok);
-}
-
-TEST(WriteWrappedLine, SplitsAtTheBlankAndContinuesWithPlus) {
-  ScriptedUi ui;
-  bool ok = false;
-  std::string text = std::string(72, 'a') + " " + "bcdef";
-  EXPECT_EQ(Wrapped(text, ui, &ok), std::string(72, 'a') + "\r\n+bcdef\r\n");
-  EXPECT_TRUE(ok);
-}
-
-TEST(WriteWrappedLine, PrefersBlanksAt70To74ElseTheLastBefore70) {
-  ScriptedUi ui;
-  bool ok = false;
-  // Blanks at 10 and 60 only: split at 60.
-  std::string text = std::string(10, 'a') + " " + std::string(49, 'b') + " " +
-                     std::string(30, 'c');
-  EXPECT_EQ(Wrapped(text, ui, &ok),
-            std::string(10, 'a') + " " + std::string(49, 'b') + "\r\n+" +
-                std::string(30, 'c') + "\r\n");
-}
-
-TEST(WriteWrappedLine, NoBlankStopsWithMessageAndClosesFile) {
-  ScriptedUi ui;
-  bool ok = true;
-  std::string text(80, 'x');
-  EXPECT_EQ(Wrapped(text, ui, &ok), "");
-  EXPECT_FALSE(ok);
-  ASSERT_EQ(ui.boxes.size(), 1u);
-  EXPECT_EQ(ui.boxes[0].text, text);
-  EXPECT_EQ(ui.boxes[0].caption, "Symbol over 70 char. long");
-  EXPECT_EQ(ui.boxes[0].icon(), box::kIconError);
-}
-
-TEST(WriteWrappedLine, TrailingBlankLeavesNoEmptyContinuation) {
-  ScriptedUi ui;
-  bool ok = false;
-  std::string text = std::string(72, 'a') + " " + std::string(4, 'b') + " ";
-  // 78 characters: split at 72 leaves "+bbbb " which is written.
-  EXPECT_EQ(Wrapped(text, ui, &ok), std::string(72, 'a') + "\r\n+bbbb \r\n");
-  std::string just_blank = std::string(78, 'a');
-  just_blank[72] = ' ';
-  just_blank.resize(73);
-  just_blank += std::string(5, ' ');
 }
 
 TEST(JoinContinuations, JoinsPlusLinesAndLeavesTheNext) {

@@ -9,7 +9,7 @@
 #include "platform/resource.h"
 #include "support/scripted_platform.h"
 #include "text/file.h"
-#include "textconv_support.h"
+#include "rewrite_support.h"
 
 namespace kalvor {
 namespace {

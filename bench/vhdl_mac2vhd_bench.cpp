@@ -2,7 +2,7 @@
 // (1,000,000 nets), against a plain line-by-line copy of the same input.
 // The fanout tables are raised through the settings as a user would.
 //
-//   mac2vhd_bench [SCALE]   SCALE 1 = the 10 MB / 100 MB pair (default);
+//   vhdl_mac2vhd_bench [SCALE]   SCALE 1 = the 10 MB / 100 MB pair (default);
 //                           0.1 = a tenth of that, for a quick look.
 #include <algorithm>
 #include <chrono>
