@@ -28,6 +28,13 @@ std::vector<OptionField> ParseOptionString(const std::string& options);
 // The value of field `index` (from 0), empty when there is none.
 std::string OptionValue(const std::string& options, std::size_t index);
 
+// An option string setting: its key, which is also the name of the dialog
+// template that edits it, and its default.
+struct OptionSetting {
+  const char* key;
+  const char* def;
+};
+
 // Reads an option string setting: the stored value, or the default when it
 // is missing or (with `check_fields`) has another number of fields.
 std::string LoadOptionString(Profile& profile, const char* key, const char* def,

@@ -8,19 +8,16 @@
 #include <vector>
 
 #include "spice/spice_node_names.h"
+#include "core/dialogs.h"
 #include "core/outcome.h"
 #include "platform/platform.h"
 #include "text/file.h"
 
 namespace kalvor {
 
-// The option string of the "spcsel" dialog (S-Edit export or L-Edit extract).
-namespace key {
-constexpr const char* kSpcsel = "spcsel";
-}  // namespace key
-namespace defaults {
-constexpr const char* kSpcsel = "se=y;le=n;";
-}  // namespace defaults
+// The file type (S-Edit export or L-Edit extract) as the "spcsel" dialog
+// edits it.
+constexpr OptionSetting kSpcselOptions{"spcsel", "se=y;le=n;"};
 
 // The check boxes of the "SPICE/remove:", "repair:" and "convert:" rows.
 struct SpiceOptions {

@@ -49,12 +49,12 @@ Outcome RunSpiceCleanup(Platform& p, const SpiceOptions& options, const std::str
       netlist.substr(0, netlist.size() - 3) + "~~~";
 
   std::string file_type =
-      LoadOptionString(p.profile, key::kSpcsel, defaults::kSpcsel, 256, true);
-  int chosen = TitledParamDlg(p.ui, key::kSpcsel, "Spice File Type:", file_type);
+      LoadOptionString(p.profile, kSpcselOptions.key, kSpcselOptions.def, 256, true);
+  int chosen = TitledParamDlg(p.ui, kSpcselOptions.key, "Spice File Type:", file_type);
   bool s_edit_export = file_type.size() > 3 && file_type[3] == 'y';
   if (s_edit_export) netlist.pop_back();
   if (chosen == kIdCancel) return Outcome::kStopped;
-  p.profile.PutString(key::kSpcsel, file_type);
+  p.profile.PutString(kSpcselOptions.key, file_type);
 
   File in;
   if (!in.Open(netlist, File::Mode::kRead)) {

@@ -440,11 +440,11 @@ bool ConvertMacFile(UserInterface& ui, const MacToVhdlOptions& options, File& in
 
 Outcome RunMacToVhdl(Platform& p, const MacToVhdlJob& job, FanoutTables& tables) {
   std::string options =
-      LoadOptionString(p.profile, key::kMac2vhd, defaults::kMac2vhd, 16000, true);
-  if (TitledParamDlg(p.ui, key::kMac2vhd, "VHDL Conversion Parameters:", options) != 1) {
+      LoadOptionString(p.profile, kMac2vhdOptions.key, kMac2vhdOptions.def, 16000, true);
+  if (TitledParamDlg(p.ui, kMac2vhdOptions.key, "VHDL Conversion Parameters:", options) != 1) {
     return Outcome::kStopped;
   }
-  p.profile.PutString(key::kMac2vhd, options);
+  p.profile.PutString(kMac2vhdOptions.key, options);
 
   FanoutAnalysis fanout(tables);
   MacToVhdlOptions parameters = ReadMacToVhdlOptions(options);

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/dialogs.h"
 #include "core/outcome.h"
 #include "platform/platform.h"
 #include "text/file.h"
@@ -17,13 +18,8 @@ namespace kalvor {
 class FanoutAnalysis;
 struct FanoutTables;
 
-// The option string of the "mac2vhd" dialog.
-namespace key {
-constexpr const char* kMac2vhd = "mac2vhd";
-}  // namespace key
-namespace defaults {
-constexpr const char* kMac2vhd = "m1=NC;m2=PORTPADA;m3=;=n;p1=;p2=;";
-}  // namespace defaults
+// The parameters of the conversion as the "mac2vhd" dialog edits them.
+constexpr OptionSetting kMac2vhdOptions{"mac2vhd", "m1=NC;m2=PORTPADA;m3=;=n;p1=;p2=;"};
 
 // The files of one conversion.
 struct MacToVhdlJob {

@@ -163,10 +163,10 @@ Outcome RunVhdOut(Platform& p, const std::string& dir) {
   ReadWholeLine(in, line);
   if (StartsWithNoCase(line, "Signals=")) {
     std::string options =
-        LoadOptionString(p.profile, key::kVhdout, defaults::kVhdout, 16000, false);
-    if (TitledParamDlg(p.ui, key::kVhdout, kDialogTitle, options) != answer::kOk)
+        LoadOptionString(p.profile, kVhdoutOptions.key, kVhdoutOptions.def, 16000, false);
+    if (TitledParamDlg(p.ui, kVhdoutOptions.key, kDialogTitle, options) != answer::kOk)
       return Outcome::kStopped;
-    p.profile.PutString(key::kVhdout, options);
+    p.profile.PutString(kVhdoutOptions.key, options);
     TraceScale scale;
     std::string complaint = ReadTraceScale(options, scale);
     if (!complaint.empty()) {

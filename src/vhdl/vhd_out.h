@@ -5,19 +5,15 @@
 #include <string>
 #include <string_view>
 
+#include "core/dialogs.h"
 #include "core/outcome.h"
 #include "platform/platform.h"
 
 namespace kalvor {
 
 // The parameters of the conversion, taken from the "vhdout" option string.
-// The option string of the "vhdout" dialog.
-namespace key {
-constexpr const char* kVhdout = "vhdout";
-}  // namespace key
-namespace defaults {
-constexpr const char* kVhdout = "supply=3.3;counts/volt=1241;limit=y;";
-}  // namespace defaults
+// The scale of the conversion as the "vhdout" dialog edits it.
+constexpr OptionSetting kVhdoutOptions{"vhdout", "supply=3.3;counts/volt=1241;limit=y;"};
 
 struct TraceScale {
   std::string supply_text;  // written for a logic 1

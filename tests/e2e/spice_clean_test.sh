@@ -2,18 +2,8 @@
 # The SPICE clean-up runs end to end through the kalvor program over every
 # corpus netlist.
 set -euo pipefail
-kalvor="$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"
-src="$(cd "$2" && pwd)"
+source "$(dirname "$0")/common.sh"
 corpus="$src/../shared/corpus"
-tmp="$(mktemp -d)"
-trap '[ -n "${KEEP:-}" ] || rm -rf "$tmp"' EXIT
-ini="$tmp/kalvor.ini"
-cd "$tmp"
-
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
 
 # --- spice-clean over every corpus netlist, default options and every option.
 mkdir sp
@@ -25,7 +15,7 @@ for f in "$corpus"/spice/*; do
   "$kalvor" spice-clean "sp/$id.spc" --ini "$ini" --answer 'se=n;le=y;' \
     --spc-nocom=1 --spc-nonc=1 --spc-noend=1 --spc-noques=1 --spc-noc=1 \
     --spc-noupr=0 --spc-diodes=1 --spc-nocaps=0 2>"sp/$id.err" || fail "$name: default clean-up"
-  grep -q "^\[Done!\] $tmp/sp/$id.spc\$" "sp/$id.err" || fail "$name: no Done!"
+  grep -q "^\[Done!\] $work/sp/$id.spc\$" "sp/$id.err" || fail "$name: no Done!"
   if grep -q '^\*' "sp/$id.spc"; then fail "$name: comment lines kept"; fi
   cp "$f" "sp/$id.spc"
   chmod u+w "sp/$id.spc"
@@ -33,7 +23,7 @@ for f in "$corpus"/spice/*; do
     --spc-nocom=1 --spc-nonc=1 --spc-noend=1 --spc-noques=1 --spc-noc=1 \
     --spc-noupr=1 --spc-diodes=1 --spc-nocaps=1 2>"sp/$id.all.err" </dev/null ||
     fail "$name: clean-up with every option"
-  grep -q "^\[Done!\] $tmp/sp/$id.spc\$" "sp/$id.all.err" || fail "$name: no Done! with every option"
+  grep -q "^\[Done!\] $work/sp/$id.spc\$" "sp/$id.all.err" || fail "$name: no Done! with every option"
   [ ! -e "sp/$id.~~~" ] || fail "$name: scratch file left"
 done
 # Where only the comment and .END steps apply, the rest is the input byte

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # kalvor extract: sampling the GateSim output file at time points.
 set -euo pipefail
-source "$(dirname "$0")/toolchain_common.sh"
+source "$(dirname "$0")/common.sh"
 
 # A viewer on PATH that notes what it was asked to open.
 mkdir bin

@@ -2,7 +2,7 @@
 # kalvor setup: the node list dialog and the .VEC/.SIM files from the
 # templates beside the program.
 set -euo pipefail
-source "$(dirname "$0")/toolchain_common.sh"
+source "$(dirname "$0")/common.sh"
 
 printf '.macro TOP a b y\r\n.eom\r\n' > abc.mac
 

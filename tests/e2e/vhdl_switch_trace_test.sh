@@ -2,17 +2,7 @@
 # The SIM/NOSIM switch and the trace conversion run end to end through the
 # kalvor program.
 set -euo pipefail
-kalvor="$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"
-src="$(cd "$2" && pwd)"
-tmp="$(mktemp -d)"
-trap '[ -n "${KEEP:-}" ] || rm -rf "$tmp"' EXIT
-ini="$tmp/kalvor.ini"
-cd "$tmp"
-
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
+source "$(dirname "$0")/common.sh"
 
 # --- sim / nosim: every .vhd file of the test directory, switched and back.
 mkdir vhd
@@ -38,15 +28,15 @@ echo "$PWD $*" >>"$(dirname "$0")/viewer.log"
 VIEWER
 chmod +x bin/winwed32.exe
 printf 'Signals=time tb.clk tb.count\n---\n---\n\n0  '"'"'1'"'"' '"'"'0'"'"' 1241 620 -5\n' >tr/run.txt
-PATH="$tmp/bin:$PATH" "$kalvor" vhdout tr/run.txt --ini "$ini" --answer tr/run.txt \
+PATH="$work/bin:$PATH" "$kalvor" vhdout tr/run.txt --ini "$ini" --answer tr/run.txt \
   --answer 'supply=3.3;counts/volt=1241;limit=n;' 2>vhdout.err || fail "vhdout exit status"
 printf 'time clk count\r\n0\t3.3\t0.0\t1.000000\t0.499597\t-0.004029\r\n' >expected.out
 cmp -s tr/run.out expected.out || fail "vhdout result"
-grep -qx "$tmp/tr $tmp/tr/run.out" bin/viewer.log || fail "viewer not started on the result"
+grep -qx "$work/tr $work/tr/run.out" bin/viewer.log || fail "viewer not started on the result"
 grep -q '^vhdout=supply=3.3;counts/volt=1241;limit=n;$' "$ini" || fail "vhdout parameters not kept"
 # A divisor of 0 is refused before anything is written.
 cp tr/run.out before.out
-if PATH="$tmp/bin:$PATH" "$kalvor" vhdout --ini "$ini" --answer tr/run.txt \
+if PATH="$work/bin:$PATH" "$kalvor" vhdout --ini "$ini" --answer tr/run.txt \
   --answer 'supply=3.3;counts/volt=0;limit=y;' 2>zero.err; then
   fail "counts/volt 0 accepted"
 fi

@@ -1,4 +1,4 @@
-# Shared by the toolchain_* end-to-end tests: a scratch directory with its
+# Shared by the end-to-end tests: a scratch directory with its
 # own settings file, and small checks that stop the script on failure.
 kalvor="$1"
 src="$2"
