@@ -1,6 +1,6 @@
 # Fails when a source file includes a header of a floor above its own (or of
-cmake_policy(SET CMP0057 NEW)
 # a neighbouring feature). Run as: cmake -DSRC=<src dir> -P check_floors.cmake
+cmake_minimum_required(VERSION 3.20)
 include(${CMAKE_CURRENT_LIST_DIR}/floors.cmake)
 set(errors "")
 foreach(floor ${KALVOR_FLOORS})
