@@ -8,7 +8,6 @@
 #include <string>
 
 #include "support/quiet_ui.h"
-#include "core/state.h"
 #include "edif/edif_import.h"
 
 namespace {
@@ -64,11 +63,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   NoProfile profile;
   NoShell shell;
   NoFiles fs;
-  App app(Platform{ui, profile, shell, fs});
+  Platform platform{ui, profile, shell, fs};
   EdifSession edif;
-  app.state.test_dir = dir + "/";
-  app.state.test_id = "f";
-  app.state.selected_ext = ".edf";
-  RunEdifImport(app, edif);
+  EdifJob job;
+  job.edif_path = edf;
+  job.mac_path = dir + "/f.mac";
+  job.test_dir = dir + "/";
+  RunEdifImport(platform, edif, job);
   return 0;
 }
