@@ -15,11 +15,9 @@
 
 #include "commands/command_table.h"
 #include "commands/session.h"
-#include "support/quiet_ui.h"
 #include "platform/resource.h"
-#include "core/startup.h"
-#include "vhdl/mac_to_vhdl.h"
 #include "posix/posix_platform.h"
+#include "support/quiet_ui.h"
 #include "text/file.h"
 #include "text/lineio.h"
 #include "text/strings.h"
@@ -131,7 +129,6 @@ Times Convert(const std::string& dir, const std::string& id) {
   StartSession(app, "");
   app.state.test_dir = dir + "/";
   app.state.test_id = id;
-  ui.MainDialog().SetText(id::kTestId, id);
   std::filesystem::remove(dir + "/" + id + ".vhd");
   Stopwatch start;
   Outcome outcome = FindCommand(id::kMacToVhdl)->run(app);

@@ -16,12 +16,9 @@
 #include <string>
 
 #include "commands/command_table.h"
-#include "platform/resource.h"
 #include "commands/session.h"
 #include "core/settings.h"
-#include "spice/spice_cleanup.h"
-#include "vhdl/sim_switch.h"
-#include "vhdl/vhd_out.h"
+#include "platform/resource.h"
 #include "posix/cli_ui.h"
 #include "posix/posix_platform.h"
 #include "text/file.h"

@@ -201,8 +201,10 @@ const Command* FindCommand(const std::string& name) {
 const Command* FindConverter(const std::string& option_line) {
   // " SIM" and " NOSIM" are told apart by the switch itself: any option
   // line that holds "SIM" selects it, as the line may have been edited.
+  // The test is exact: " sim" names nothing.
   if (option_line.find("SIM") != std::string::npos) return FindCommand(id::kVhdlSim);
   for (const Command& c : kCommands) {
+    if (c.run == RunSimCommand) continue;
     if (c.keyword && EqualNoCase(option_line, c.keyword)) return &c;
   }
   return nullptr;

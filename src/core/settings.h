@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "platform/resource.h"
+
 namespace kalvor {
 
 namespace key {
@@ -29,9 +31,11 @@ struct CheckBoxSetting {
 };
 
 constexpr CheckBoxSetting kCheckBoxSettings[] = {
-    {502, "spc_nocom", 1},    {503, "spc_nonc", 1},   {504, "spc_noend", 1},
-    {505, "spc_nolambda", 1}, {507, "spc_noques", 1}, {508, "spc_noc", 1},
-    {509, "spc_noupr", 0},    {510, "spc_diodes", 1}, {511, "spc_nocaps", 0},
+    {id::kNoComments, "spc_nocom", 1},  {id::kNoNc, "spc_nonc", 1},
+    {id::kNoEnd, "spc_noend", 1},       {id::kNoLambda, "spc_nolambda", 1},
+    {id::kNoQuestion, "spc_noques", 1}, {id::kNoC, "spc_noc", 1},
+    {id::kNoUpper, "spc_noupr", 0},     {id::kDiodes, "spc_diodes", 1},
+    {id::kNoCaps, "spc_nocaps", 0},
 };
 
 }  // namespace kalvor

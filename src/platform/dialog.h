@@ -20,7 +20,6 @@ class DialogView {
   virtual void SetChecked(int id, bool checked) = 0;
   // Checks `id` and clears every other button of first..last.
   virtual void CheckRadio(int first, int last, int id) = 0;
-  virtual void ShowControl(int id, bool visible) = 0;
   virtual void SetTitle(const std::string& title) = 0;
 
   // List boxes (multiple selection, sorted entries).

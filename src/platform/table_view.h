@@ -28,8 +28,6 @@ class TableView : public DialogView {
   void CheckRadio(int first, int last, int id) override {
     for (int i = first; i <= last; ++i) checks_[i] = (i == id);
   }
-  // A table has nothing to show or hide.
-  void ShowControl(int, bool) override {}
   void SetTitle(const std::string& title) override { title_ = title; }
   const std::string& title() const { return title_; }
 

@@ -1,9 +1,7 @@
-// Arming and launching the suite's command-line programs (NetTran, GateSim,
-// LVS), locating a program that cannot be found, and adding its directory
-// to the PATH statement of the user's autoexec.bat.
+// Locating an outside program that cannot be found, and adding its
+// directory to the PATH statement of the user's autoexec.bat. (The launch
+// itself is RunOutsideProgram in toolchain.h.)
 #pragma once
-
-#include <string>
 
 #include <string>
 

@@ -26,8 +26,9 @@ struct ToolLaunch {
 
 // Run with an outside program: launches it in the test directory and
 // post-processes NetTran's netlist. A program that cannot be found is
-// located by browsing, and `launch.program` then comes back empty (the
-// function must be selected again).
+// located by browsing (see LocateProgram): once the user has chosen it,
+// `launch.program` comes back empty so that the function must be selected
+// again.
 Outcome RunOutsideProgram(Platform& p, const ToolDesign& d, const ToolchainState& toolchain,
                           ToolLaunch& launch);
 // Button 212 "setup": the node list dialog and the .VEC/.SIM files.

@@ -13,8 +13,8 @@
 
 namespace kalvor {
 
-// Asks, then rewrites <last dir>/<test ID>.NET (when ".mac to .net" is the
-// selected function) or .TPR in place.
+// Asks, then rewrites <netlist dir>/<test ID> + `ext` (".NET" or ".TPR") in
+// place.
 Outcome ReduceModuleNames(Platform& p, const ToolDesign& d, const ToolchainState& toolchain, const char* ext);
 
 // The names one netlist line is rewritten with.

@@ -11,10 +11,10 @@
 
 namespace kalvor {
 
-// The parameters of the conversion, taken from the "vhdout" option string.
 // The scale of the conversion as the "vhdout" dialog edits it.
 constexpr OptionSetting kVhdoutOptions{"vhdout", "supply=3.3;counts/volt=1241;limit=y;"};
 
+// The parameters of the conversion, taken from the "vhdout" option string.
 struct TraceScale {
   std::string supply_text;  // written for a logic 1
   float supply = 0.0f;

@@ -1,6 +1,5 @@
 #include "win32/dialog_kit.h"
 
-
 #include <algorithm>
 #include <cstring>
 #include <vector>
@@ -211,7 +210,6 @@ INT_PTR CALLBACK ModelDlgProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpa
       return DefaultDialogResult(message, wparam, lparam);
   }
 }
-
 
 int RunModelDialog(HWND owner, DialogModel& model) {
   ModelDialog dialog;

@@ -1,6 +1,5 @@
 #include "win32/main_dialog.h"
 
-
 #include <string>
 
 #include "platform/resource.h"

@@ -31,10 +31,6 @@ void WindowView::CheckRadio(int first, int last, int id) {
   CheckRadioButton(hwnd_, first, last, id);
 }
 
-void WindowView::ShowControl(int id, bool visible) {
-  ShowWindow(GetDlgItem(hwnd_, id), visible ? SW_SHOW : SW_HIDE);
-}
-
 void WindowView::SetTitle(const std::string& title) {
   SetWindowTextA(hwnd_, title.c_str());
 }

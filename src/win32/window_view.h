@@ -23,7 +23,6 @@ class WindowView : public DialogView {
   bool IsChecked(int id) override;
   void SetChecked(int id, bool checked) override;
   void CheckRadio(int first, int last, int id) override;
-  void ShowControl(int id, bool visible) override;
   void SetTitle(const std::string& title) override;
   void ListAdd(int id, const std::string& entry) override;
   std::vector<std::string> ListSelection(int id) override;

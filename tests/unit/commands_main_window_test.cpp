@@ -136,15 +136,21 @@ TEST(Run, EmptyOptionLineOrProgramIsRefused) {
 }
 
 TEST(Run, UnknownInternalKeywordIsReported) {
-  TestApp t;
-  t.UseDesign("adder");
-  t.app.state.program_field = "INTERNAL";
-  t.ui.main.SetText(id::kOptions, "something else");
-  EXPECT_EQ(kalvor::Run(t.app), Outcome::kFailed);
-  ASSERT_EQ(t.ui.boxes.size(), 1u);
-  EXPECT_NE(t.ui.boxes[0].text.find("\"something else\""), std::string::npos);
-  EXPECT_EQ(t.ui.boxes[0].icon(), box::kIconWarning);
-  EXPECT_TRUE(t.shell.launches.empty());
+  // " sim": the switch is chosen only by "SIM" in capitals, so a .vhd file
+  // beside the design must stay as it is.
+  for (const std::string line : {"something else", " sim", "nosim", "mac2vhd x"}) {
+    TestApp t;
+    t.UseDesign("adder");
+    testing::WriteFileBytes(t.dir / "a.vhd", "--ifdef SIM\r\n--endif\r\n");
+    t.app.state.program_field = "INTERNAL";
+    t.ui.main.SetText(id::kOptions, line);
+    EXPECT_EQ(kalvor::Run(t.app), Outcome::kFailed) << line;
+    ASSERT_EQ(t.ui.boxes.size(), 1u) << line;
+    EXPECT_NE(t.ui.boxes[0].text.find("\"" + line + "\""), std::string::npos);
+    EXPECT_EQ(t.ui.boxes[0].icon(), box::kIconWarning);
+    EXPECT_TRUE(t.shell.launches.empty());
+    EXPECT_EQ(testing::ReadFileBytes(t.dir / "a.vhd"), "--ifdef SIM\r\n--endif\r\n");
+  }
 }
 
 TEST(Run, CommandsWhileBusyAreIgnored) {
