@@ -17,24 +17,28 @@ namespace kalvor {
 
 namespace {
 
-// Arms one of the program's own converters. `check_first`: the test ID is
-// checked before the radio button, so a failed check leaves the previous
-// button checked.
-Outcome ArmInternal(Session& s, int id, bool check_first, const char* keyword) {
-  if (check_first && !CheckTestId(s)) return Outcome::kFailed;
-  CheckRadio(s, id);
+// Arms one of the program's own converters: its radio button, "internal"
+// and its keyword in the option line.
+Outcome ArmInternal(Session& s, const Command& c) {
+  CheckRadio(s, c.id);
   s.state.program_field = "internal";
-  s.main().SetText(id::kOptions, keyword);
+  s.main().SetText(id::kOptions, c.keyword);
   return Outcome::kCompleted;
 }
 
-template <int kId>
-Outcome ArmTool(Session& s) {
-  SelectToolFunction(s, kId);
+// The same after the test ID check, so that a failed check leaves the
+// previous button checked.
+Outcome ArmInternalChecked(Session& s, const Command& c) {
+  if (!CheckTestId(s)) return Outcome::kFailed;
+  return ArmInternal(s, c);
+}
+
+Outcome ArmTool(Session& s, const Command& c) {
+  SelectToolFunction(s, c.id);
   return Outcome::kCompleted;
 }
 
-Outcome ArmSpiceCleanup(Session& s) {
+Outcome ArmSpiceCleanup(Session& s, const Command&) {
   s.main().SetText(id::kOptions, "");
   if (!CheckTestId(s)) return Outcome::kFailed;
   s.state.program_field = "spc_clean";
@@ -42,13 +46,12 @@ Outcome ArmSpiceCleanup(Session& s) {
   return Outcome::kCompleted;
 }
 
-Outcome ArmACells(Session& s) {
-  CheckRadio(s, id::kACells);
+// The radio button is checked before the test ID check.
+Outcome ArmACells(Session& s, const Command& c) {
+  CheckRadio(s, c.id);
   if (!CheckTestId(s)) return Outcome::kFailed;
   WarnLongTestId(s);
-  s.state.program_field = "internal";
-  s.main().SetText(id::kOptions, "convert A cells to normal");
-  return Outcome::kCompleted;
+  return ArmInternal(s, c);
 }
 
 // The clean-up check boxes of the main dialog.
@@ -93,22 +96,19 @@ Outcome RunMacToVhdlCommand(Session& s) {
 
 Outcome RunACellsCommand(Session& s) { return ConvertACells(s.platform, ToolDesignOf(s)); }
 
-Outcome SetupCommand(Session& s) {
+Outcome SetupCommand(Session& s, const Command&) {
   if (!CheckTestId(s)) return Outcome::kFailed;
   return RunSetup(s.platform, ToolDesignOf(s), s.toolchain);
 }
 
-Outcome ExtractCommand(Session& s) {
+Outcome ExtractCommand(Session& s, const Command&) {
   if (!CheckTestId(s)) return Outcome::kFailed;
   return RunExtract(s.platform, ToolDesignOf(s));
 }
 
-template <int kId>
-Outcome View(Session& s) {
-  return ViewButton(s, kId);
-}
+Outcome View(Session& s, const Command& c) { return ViewButton(s, c.id); }
 
-Outcome ExitCommand(Session& s) {
+Outcome ExitCommand(Session& s, const Command&) {
   SaveOnExit(s);
   s.state.exit_requested = true;
   return Outcome::kCompleted;
@@ -119,64 +119,59 @@ constexpr CommandKind kButton = CommandKind::kButton;
 
 // Command-line functions first, in the order of the usage text.
 const Command kCommands[] = {
-    {id::kMacToNet, kRadio, "net", ".mac to .net with NetTran", nullptr, ArmTool<id::kMacToNet>,
+    {id::kMacToNet, kRadio, "net", ".mac to .net with NetTran", nullptr, ArmTool, nullptr, false},
+    {id::kGateSim, kRadio, "gatesim", "GateSim on the .sim file", nullptr, ArmTool, nullptr,
+     false},
+    {id::kMacToTpr, kRadio, "tpr", ".mac to .tpr with NetTran", nullptr, ArmTool, nullptr, false},
+    {id::kPrune, kRadio, "prune", "prune the .mac into a .tmc with NetTran", nullptr, ArmTool,
      nullptr, false},
-    {id::kGateSim, kRadio, "gatesim", "GateSim on the .sim file", nullptr, ArmTool<id::kGateSim>,
+    {id::kGenSpice, kRadio, "spice", "SPICE deck from the .tmc with NetTran", nullptr, ArmTool,
      nullptr, false},
-    {id::kMacToTpr, kRadio, "tpr", ".mac to .tpr with NetTran", nullptr, ArmTool<id::kMacToTpr>,
-     nullptr, false},
-    {id::kPrune, kRadio, "prune", "prune the .mac into a .tmc with NetTran", nullptr,
-     ArmTool<id::kPrune>, nullptr, false},
-    {id::kGenSpice, kRadio, "spice", "SPICE deck from the .tmc with NetTran", nullptr,
-     ArmTool<id::kGenSpice>, nullptr, false},
     {id::kSpiceClean, kRadio, "spice-clean", "clean up a SPICE netlist", nullptr, ArmSpiceCleanup,
      RunSpiceCommand, false},
-    {id::kVhdlSim, kRadio, "sim", "switch VHDL --ifdef regions to SIM", " SIM",
-     [](Session& s) { return ArmInternal(s, id::kVhdlSim, false, " SIM"); }, RunSimCommand,
-     false},
+    {id::kVhdlSim, kRadio, "sim", "switch VHDL --ifdef regions to SIM", " SIM", ArmInternal,
+     RunSimCommand, false},
     {id::kUnsetSim, kRadio, "nosim", "switch VHDL --ifdef regions off SIM", " NOSIM",
-     [](Session& s) { return ArmInternal(s, id::kUnsetSim, false, " NOSIM"); }, RunSimCommand,
-     false},
+     ArmInternal, RunSimCommand, false},
     {id::kVhdOut, kRadio, "vhdout", "VHDL trace table to .out, open the viewer", "vhdout",
-     [](Session& s) { return ArmInternal(s, id::kVhdOut, true, "vhdout"); }, RunVhdOutCommand,
-     false},
+     ArmInternalChecked, RunVhdOutCommand, false},
     {id::kMacToVhdl, kRadio, "mac2vhd", ".mac to VHDL with the fanout report", "mac2vhd",
-     [](Session& s) { return ArmInternal(s, id::kMacToVhdl, true, "mac2vhd"); },
-     RunMacToVhdlCommand, false},
-    {id::kEdifToMac, kRadio, "edif", "EDIF to .mac and .wir", "edif import",
-     [](Session& s) { return ArmInternal(s, id::kEdifToMac, true, "edif import"); },
+     ArmInternalChecked, RunMacToVhdlCommand, false},
+    {id::kEdifToMac, kRadio, "edif", "EDIF to .mac and .wir", "edif import", ArmInternalChecked,
      RunEdifImportEntry, false},
     {id::kACells, kRadio, "a-cells", "convert 'A' cells", "convert A cells to normal", ArmACells,
      RunACellsCommand, false},
-    {id::kLvs, kRadio, "lvs", "layout versus schematic", nullptr, ArmTool<id::kLvs>, nullptr,
-     false},
+    {id::kLvs, kRadio, "lvs", "layout versus schematic", nullptr, ArmTool, nullptr, false},
     {id::kSetup, kButton, "setup", ".sim/.vec boilerplate", nullptr, SetupCommand, nullptr, true},
     {id::kExtract, kButton, "extract", "sample the GateSim .OUT file", nullptr, ExtractCommand,
      nullptr, false},
     {id::kCopyMac, kButton, "copy-mac", "copy .mac/.wir into the project", nullptr,
-     [](Session& s) { return CopyIntoProject(s, "*.mac"); }, nullptr, false},
+     [](Session& s, const Command&) { return CopyIntoProject(s, "*.mac"); }, nullptr, false},
     {id::kCopySpice, kButton, "copy-spice", "copy .sp/.spc into the project", nullptr,
-     [](Session& s) { return CopyIntoProject(s, "*.sp;*.spc"); }, nullptr, false},
+     [](Session& s, const Command&) { return CopyIntoProject(s, "*.sp;*.spc"); }, nullptr,
+     false},
     {id::kReformat, kButton, "reformat", "normalise the line ends of a file", nullptr,
-     [](Session& s) { return ReformatText(s); }, nullptr, false},
+     [](Session& s, const Command&) { return ReformatText(s); }, nullptr, false},
     // The rest: push buttons and menu items of the Windows program only.
-    {id::kRun, kButton, nullptr, nullptr, nullptr, Run, nullptr, false},
-    {id::kViewVec, kButton, nullptr, nullptr, nullptr, View<id::kViewVec>, nullptr, false},
-    {id::kViewSim, kButton, nullptr, nullptr, nullptr, View<id::kViewSim>, nullptr, false},
-    {id::kViewOut, kButton, nullptr, nullptr, nullptr, View<id::kViewOut>, nullptr, false},
-    {id::kViewLvs, kButton, nullptr, nullptr, nullptr, View<id::kViewLvs>, nullptr, false},
-    {id::kViewNet, kButton, nullptr, nullptr, nullptr, View<id::kViewNet>, nullptr, false},
-    {id::kViewMac, kButton, nullptr, nullptr, nullptr, View<id::kViewMac>, nullptr, false},
-    {id::kWaveView, kButton, nullptr, nullptr, nullptr, View<id::kWaveView>, nullptr, false},
+    {id::kRun, kButton, nullptr, nullptr, nullptr,
+     [](Session& s, const Command&) { return Run(s); }, nullptr, false},
+    {id::kViewVec, kButton, nullptr, nullptr, nullptr, View, nullptr, false},
+    {id::kViewSim, kButton, nullptr, nullptr, nullptr, View, nullptr, false},
+    {id::kViewOut, kButton, nullptr, nullptr, nullptr, View, nullptr, false},
+    {id::kViewLvs, kButton, nullptr, nullptr, nullptr, View, nullptr, false},
+    {id::kViewNet, kButton, nullptr, nullptr, nullptr, View, nullptr, false},
+    {id::kViewMac, kButton, nullptr, nullptr, nullptr, View, nullptr, false},
+    {id::kWaveView, kButton, nullptr, nullptr, nullptr, View, nullptr, false},
     {id::kSelectMac, kButton, nullptr, nullptr, nullptr,
-     [](Session& s) { return SelectCommand(s, "*.mac"); }, nullptr, false},
+     [](Session& s, const Command&) { return SelectCommand(s, "*.mac"); }, nullptr, false},
     {id::kSelectSpc, kButton, nullptr, nullptr, nullptr,
-     [](Session& s) { return SelectCommand(s, "*.spc;*.sp"); }, nullptr, false},
-    {id::kImportEdif, kButton, nullptr, nullptr, nullptr, SelectAndImportEdif, nullptr, false},
-    {id::kEdit, kButton, nullptr, nullptr, nullptr, [](Session& s) { return EditCommand(s); },
-     nullptr, false},
-    {id::kHelp, kButton, nullptr, nullptr, nullptr, [](Session& s) { return HelpCommand(s); },
-     nullptr, false},
+     [](Session& s, const Command&) { return SelectCommand(s, "*.spc;*.sp"); }, nullptr, false},
+    {id::kImportEdif, kButton, nullptr, nullptr, nullptr,
+     [](Session& s, const Command&) { return SelectAndImportEdif(s); }, nullptr, false},
+    {id::kEdit, kButton, nullptr, nullptr, nullptr,
+     [](Session& s, const Command&) { return EditCommand(s); }, nullptr, false},
+    {id::kHelp, kButton, nullptr, nullptr, nullptr,
+     [](Session& s, const Command&) { return HelpCommand(s); }, nullptr, false},
     {id::kExit, kButton, nullptr, nullptr, nullptr, ExitCommand, nullptr, false},
 };
 

@@ -23,8 +23,9 @@ struct Command {
   // For functions that Run executes inside the program: the option line
   // that selects them (as arming writes it), nullptr otherwise.
   const char* keyword;
-  // Radio buttons: arms the function. Buttons: does the work.
-  Outcome (*act)(Session&);
+  // Radio buttons: arms the function. Buttons: does the work. Gets its own
+  // row, so that one procedure serves several rows.
+  Outcome (*act)(Session&, const Command&);
   // Run with `keyword` in the option line (or the SPICE clean-up armed).
   Outcome (*run)(Session&);
   // A new command-line process has no earlier prescan: the top module and

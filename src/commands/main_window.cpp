@@ -2,7 +2,6 @@
 
 #include "commands/command_table.h"
 #include "commands/file_commands.h"
-#include "core/startup.h"
 #include "edif/edif_import.h"
 #include "platform/resource.h"
 #include "text/file.h"
@@ -26,31 +25,6 @@ class BusyGuard {
 };
 
 }  // namespace
-
-ToolDesign ToolDesignOf(const App& app) {
-  ToolDesign d;
-  d.test_id = app.state.test_id;
-  d.test_dir = app.state.test_dir;
-  d.netlist_dir = app.state.last_dir;
-  d.program_dir = app.state.program_dir;
-  return d;
-}
-
-EdifJob EdifJobOf(const App& app) {
-  const AppState& s = app.state;
-  const std::string stem = JoinPath(s.test_dir, s.test_id, app.style());
-  EdifJob job;
-  job.edif_path = stem + s.selected_ext;
-  job.mac_path = stem + ".mac";
-  job.test_dir = s.test_dir;
-  job.browse_dir = s.last_dir;
-  return job;
-}
-
-void StartSession(Session& session, const std::string& command_line) {
-  StartUp(session, command_line);
-  AllocateFanoutTables(session.fanout, session.profile());
-}
 
 Outcome RunEdifImportEntry(Session& session) {
   AppState& s = session.state;
@@ -122,7 +96,7 @@ Outcome OnMainCommand(Session& session, int id) {
   BusyGuard guard(session.state);
   const Command* command = FindCommand(id);
   if (!command) return Outcome::kCompleted;
-  return command->act(session);
+  return command->act(session, *command);
 }
 
 void OnFileDropped(Session& session, const std::string& path) {

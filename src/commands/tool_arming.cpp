@@ -36,8 +36,9 @@ void ArmNetlist(Session& app, const char* option_format, const char* include_key
   SetOptionLine(app, Format(option_format, s.test_dir.c_str(), s.test_id.c_str(),
                             s.test_dir.c_str(), s.test_id.c_str(),
                             s.test_id.c_str()));
-  InsertMacroInclude(app.platform, ToolDesignOf(app), include_key);
-  PrescanTopModule(app.platform, ToolDesignOf(app), app.toolchain);
+  const ToolDesign design = ToolDesignOf(app);
+  InsertMacroInclude(app.platform, design, include_key);
+  PrescanTopModule(app.platform, design, app.toolchain);
 }
 
 void ArmLvs(Session& app) {
