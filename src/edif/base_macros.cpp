@@ -193,9 +193,9 @@ std::string UnconnectedPort(EdifRun& run, const std::string& port, const std::st
                             bool reorder) {
   if (reorder) {
     if (run.warned_ports.find(" " + port + " ") == std::string::npos) {
-      run.platform.ui.Notify(Format("Port '%s' of macro '%s' has no EDIF counterpart.", port.c_str(),
-                            cell.c_str()),
-                     "Warning", box::kOk);
+      run.platform.ui.Notify(
+          Format("Port '%s' of macro '%s' has no EDIF counterpart.", port.c_str(), cell.c_str()),
+          "Warning", box::kOk);
       run.warned_ports += port + " ";
     }
     return port;

@@ -55,9 +55,16 @@ std::string_view ApplySupplyRule(UserInterface& ui, EdifSession& session, std::s
   return name;
 }
 
-EdifReader::EdifReader(File& file, UserInterface& ui, EdifSession& session, const EdifLimits& limits,
-                       EdifLookups& lookups, CellTable& cells, CellContents& cell)
-    : tokens_(file), ui_(ui), session_(session), limits_(limits), lookups_(lookups), cells_(cells), cell_(cell) {}
+EdifReader::EdifReader(File& file, UserInterface& ui, EdifSession& session,
+                       const EdifLimits& limits, EdifLookups& lookups, CellTable& cells,
+                       CellContents& cell)
+    : tokens_(file),
+      ui_(ui),
+      session_(session),
+      limits_(limits),
+      lookups_(lookups),
+      cells_(cells),
+      cell_(cell) {}
 
 void EdifReader::CheckTokens() {
   if (tokens_.unclosed_quote() && !failed_) {

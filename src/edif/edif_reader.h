@@ -38,8 +38,8 @@ struct EdifName {
 
 class EdifReader {
  public:
-  EdifReader(File& file, UserInterface& ui, EdifSession& session, const EdifLimits& limits, EdifLookups& lookups,
-             CellTable& cells, CellContents& cell);
+  EdifReader(File& file, UserInterface& ui, EdifSession& session, const EdifLimits& limits,
+             EdifLookups& lookups, CellTable& cells, CellContents& cell);
 
   // Called after every list head of a cell (progress).
   std::function<void()> on_head;

@@ -86,7 +86,8 @@ void AppendLine(std::string& out, const std::string& line) {
 
 }  // namespace
 
-bool BuildBlockRoutes(Platform& p, const ToolDesign& d, int highest_level, const std::string& mac_path) {
+bool BuildBlockRoutes(Platform& p, const ToolDesign& d, int highest_level,
+                      const std::string& mac_path) {
   File in;
   if (!in.Open(mac_path, File::Mode::kRead)) {
     p.ui.Notify(mac_path, "Unable to re-open!", box::kOk);

@@ -14,6 +14,7 @@
 namespace kalvor {
 
 // Rewrites `mac_path` in place. False when the prescan must end.
-bool BuildBlockRoutes(Platform& p, const ToolDesign& d, int highest_level, const std::string& mac_path);
+bool BuildBlockRoutes(Platform& p, const ToolDesign& d, int highest_level,
+                      const std::string& mac_path);
 
 }  // namespace kalvor

@@ -26,7 +26,8 @@ constexpr int kNodeList = IDC_IODLG_NODES;
 // table; OK writes the files (MakeSimBoilerplate) and closes the dialog.
 class IODlgModel : public DialogModel {
  public:
-  IODlgModel(Platform& p, const ToolDesign& d, const ToolchainState& toolchain) : p_(p), d_(d), toolchain_(toolchain) {}
+  IODlgModel(Platform& p, const ToolDesign& d, const ToolchainState& toolchain)
+      : p_(p), d_(d), toolchain_(toolchain) {}
   std::string TemplateName() const override { return "iodlg"; }
   void OnInit(DialogView& view) override;
   void OnCommand(int id, DialogView& view) override;

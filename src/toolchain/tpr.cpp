@@ -85,7 +85,8 @@ std::string ReduceNetlistLine(std::string line, const NetlistNames& names) {
   return line;
 }
 
-Outcome ReduceModuleNames(Platform& p, const ToolDesign& d, const ToolchainState& toolchain, const char* ext) {
+Outcome ReduceModuleNames(Platform& p, const ToolDesign& d, const ToolchainState& toolchain,
+                          const char* ext) {
   NetlistNames names = NetlistNamesFor(toolchain.top_module, toolchain.top_ports);
   if (p.ui.Notify("Remove root module name from hierarchy? (and other changes "
                  "needed for pad order), remove *NC*\n(no connection) macros, "
