@@ -1018,6 +1018,25 @@ void AnswerInputBox(Kalvor& k, const std::string& title, const std::string& prom
   Kalvor::Click(box.hwnd, IDOK);
 }
 
+// Run with NetTran armed: the reminder box stays up until the translator has
+// written `output`, then the post-processing is accepted. Returns what the
+// translator wrote.
+std::string RunTranslatorAndPostProcess(Kalvor& k, const std::string& output) {
+  k.Press(103);
+  Box reminder = k.NextBox();
+  CheckEq(Describe(reminder), "[Kalvor] Click here AFTER NetTran has run.", "reminder");
+  WaitForFile(output);
+  std::string written = ReadBytes(output);
+  Kalvor::Click(reminder.hwnd, IDOK);
+  k.Answer("TOP<",
+           "Remove root module name from hierarchy? (and other changes needed for pad "
+           "order), remove *NC*\n(no connection) macros, and restore top node names?",
+           IDYES);
+  k.Answer("TPR Post Process", "Done.", IDOK);
+  k.Idle();
+  return written;
+}
+
 // ".mac to .tpr" with the netlist translator's stand-in: the include and
 // pad questions, the block route macros, the launch, the wait for the
 // translator, the post-processing of its netlist; then ".mac to .net",
@@ -1061,19 +1080,8 @@ void TprNetlist() {
           "abc.mac with the includes and the block route macro");
 
   // Run: the translator runs on its own; the user clicks once it is done.
-  k.Press(103);
-  Box reminder = k.NextBox();
-  CheckEq(Describe(reminder), "[Kalvor] Click here AFTER NetTran has run.", "reminder");
-  WaitForFile(dir + "\\abc.tpr");
-  CheckHasLine(ReadBytes(dir + "\\abc.tpr"), "NET TOP_P3 TOP<U3<A TOP<PADS<PAD3",
-               "the translator's netlist (three top ports)");
-  Kalvor::Click(reminder.hwnd, IDOK);
-  k.Answer("TOP<",
-           "Remove root module name from hierarchy? (and other changes needed for pad "
-           "order), remove *NC*\n(no connection) macros, and restore top node names?",
-           IDYES);
-  k.Answer("TPR Post Process", "Done.", IDOK);
-  k.Idle();
+  CheckHasLine(RunTranslatorAndPostProcess(k, dir + "\\abc.tpr"),
+               "NET TOP_P3 TOP<U3<A TOP<PADS<PAD3", "the translator's netlist (three top ports)");
   CheckEq(ReadBytes(dir + "\\abc.TPR"),
           Crlf({"$ TPR netlist of TOP (nettran stand-in)", "NET a U1<A PAD1", "NET b U2<A PAD2",
                 "NET y U3<A PAD3", "CELL U1 INV", "CELL U2 NAND2 a TOP_P4", "END"}),
@@ -1092,17 +1100,7 @@ void TprNetlist() {
   CheckEq(k.Get(102), "-m " + d + "abc.mac " + d + "abc.wir abc.net", "option line of .mac to .net");
   CheckEq(Lines(ReadBytes(dir + "\\abc.mac"))[0], "<" + simfile + ">",
           "the simulation include replaces the TPR include");
-  k.Press(103);
-  reminder = k.NextBox();
-  CheckEq(Describe(reminder), "[Kalvor] Click here AFTER NetTran has run.", "reminder");
-  WaitForFile(dir + "\\abc.net");
-  Kalvor::Click(reminder.hwnd, IDOK);
-  k.Answer("TOP<",
-           "Remove root module name from hierarchy? (and other changes needed for pad "
-           "order), remove *NC*\n(no connection) macros, and restore top node names?",
-           IDYES);
-  k.Answer("TPR Post Process", "Done.", IDOK);
-  k.Idle();
+  RunTranslatorAndPostProcess(k, dir + "\\abc.net");
   CheckEq(ReadBytes(dir + "\\abc.NET"),
           Crlf({"$ .NET netlist of TOP (nettran stand-in)", "W a U1<A", "W b U2<A", "W y U3<A",
                 "G U1 INV a"}),
