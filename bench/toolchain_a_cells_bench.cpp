@@ -20,6 +20,7 @@
 #include <iostream>
 #include <string>
 
+#include "line_copy.h"
 #include "commands/session.h"
 #include "support/quiet_ui.h"
 #include "core/state.h"
@@ -80,17 +81,6 @@ Timing Time(const std::function<void()>& f) {
   return t;
 }
 
-// The same file copied line by line with the program's own line primitives.
-void CopyWithLinePrimitives(const std::string& from, const std::string& to) {
-  File in;
-  File out;
-  in.Open(from, File::Mode::kRead);
-  out.Open(to, File::Mode::kCreate);
-  std::string line;
-  while (ReadWholeLine(in, line)) WriteLine(out, line);
-  out.Flush();
-}
-
 // The same file copied line by line with the standard streams.
 void CopyWithStreams(const std::string& from, const std::string& to) {
   std::ifstream in(from, std::ios::binary);
@@ -130,7 +120,7 @@ Result Measure(const fs::path& dir, std::size_t bytes, int runs) {
       std::cerr << "conversion failed\n";
       std::exit(1);
     }
-    best.copy_lines.KeepBest(Time([&] { CopyWithLinePrimitives(pristine, copy); }));
+    best.copy_lines.KeepBest(Time([&] { CopyLines(pristine, copy); }));
     best.copy_streams.KeepBest(Time([&] { CopyWithStreams(pristine, copy); }));
   }
   fs::remove(pristine);

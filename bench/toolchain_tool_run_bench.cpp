@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "line_copy.h"
 #include "commands/session.h"
 #include "platform/resource.h"
 #include "posix/cli_ui.h"
@@ -94,15 +95,6 @@ void WriteMac(const std::string& dir, std::int64_t bytes) {
   WriteLine(w, "WIRE LIST");
   WriteLine(w, "<<< COMPONENT LIST >>>");
   WriteLine(w, "TOP TOP TOP");
-}
-
-void CopyLines(const std::string& from, const std::string& to) {
-  File in;
-  File out;
-  in.Open(from, File::Mode::kRead);
-  out.Open(to, File::Mode::kCreate);
-  std::string line;
-  while (ReadWholeLine(in, line)) WriteLine(out, line);
 }
 
 // Best of `repeats` runs: wall-clock seconds and the process's CPU seconds

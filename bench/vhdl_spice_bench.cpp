@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <string>
 
+#include "line_copy.h"
 #include "commands/command_table.h"
 #include "commands/session.h"
 #include "core/settings.h"
@@ -110,15 +111,9 @@ Timing Seconds(const Timer& since) {
               .count()};
 }
 
-Timing CopyLines(const std::string& from, const std::string& to) {
+Timing TimeCopy(const std::string& from, const std::string& to) {
   Timer start;
-  File in;
-  File out;
-  in.Open(from, File::Mode::kRead);
-  out.Open(to, File::Mode::kCreate);
-  std::string line;
-  while (ReadWholeLine(in, line)) WriteLine(out, line);
-  out.Close();
+  CopyLines(from, to);
   return Seconds(start);
 }
 
@@ -213,9 +208,9 @@ int main(int argc, char** argv) {
   };
   for (int round = 0; round < 5; ++round) {
     for (int k = 0; k < 2; ++k) {
-      keep_best(rows[2 * k].copy, CopyLines(spice[k], dir + "/copy.txt"));
+      keep_best(rows[2 * k].copy, TimeCopy(spice[k], dir + "/copy.txt"));
       keep_best(rows[2 * k].run, TimeCleanup(bench, spice[k]));
-      keep_best(rows[2 * k + 1].copy, CopyLines(vhdl[k], dir + "/copy.txt"));
+      keep_best(rows[2 * k + 1].copy, TimeCopy(vhdl[k], dir + "/copy.txt"));
       keep_best(rows[2 * k + 1].run, TimeSwitch(bench, vhdl[k]));
     }
   }
