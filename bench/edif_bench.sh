@@ -36,7 +36,7 @@ for mb in 1 10 100; do
   run "generated ${mb} MB" "$work/gen_${mb}mb.edf"
   rm -f "$work/gen_${mb}mb.mac" "$work/gen_${mb}mb.wir"
 done
-for z in "$root"/../shared/corpus/large/*.edf.zip; do
+for z in "$root"/tests/corpus/large/*.edf.zip; do
   [ -f "$z" ] || continue
   unzip -o -q "$z" -d "$work"
   f="$work/$(basename "$z" .zip)"

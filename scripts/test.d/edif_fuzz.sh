@@ -20,7 +20,7 @@ work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/units"
 # The small corpus netlists are the seeds (the large ones only slow each run).
-find "$root/../shared/corpus/edif" -name '*.edf' -size -100k -exec cp {} "$work/units/" \;
+find "$root/tests/corpus/edif" -name '*.edf' -size -100k -exec cp {} "$work/units/" \;
 chmod -R u+w "$work/units"
 cd "$work"
 "$out/edif_reader_fuzz" -max_total_time="$seconds" -max_len=65536 -timeout=20 -rss_limit_mb=2048 \

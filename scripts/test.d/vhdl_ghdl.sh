@@ -272,7 +272,7 @@ run generated "$without_supplies"
 
 # --- macro files imported from the EDIF corpus -------------------------------
 
-corpus="$root/../shared/corpus/edif"
+corpus="$root/tests/corpus/edif"
 probe="$work/edif-probe"
 mkdir -p "$probe"
 printf '(edif probe)\n' > "$probe/probe.edf"

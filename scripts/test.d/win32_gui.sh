@@ -35,7 +35,7 @@ rm -rf "$artefacts"
 mkdir -p "$artefacts"
 work="$(mktemp -d /tmp/kalvor-gui.XXXXXX)"
 trap 'rm -rf "$work"' EXIT
-corpus="$(realpath "$root/../shared/corpus")"
+corpus="$(realpath "$root/tests/corpus")"
 
 # What the command-line program makes of the example design, with the
 # answers of examples/run.sh: the Windows program must write the same.

@@ -6,7 +6,7 @@
 set -u
 kalvor="$1"
 src="$2"
-corpus="$src/../shared/corpus/edif"
+corpus="$src/tests/corpus/edif"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 failures=0

@@ -3,7 +3,7 @@
 # corpus netlist.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
-corpus="$src/../shared/corpus"
+corpus="$src/tests/corpus"
 
 # --- spice-clean over every corpus netlist, default options and every option.
 mkdir sp
