@@ -1,5 +1,6 @@
 #include "vhdl/vhd_out.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -16,6 +17,7 @@ namespace kalvor {
 namespace {
 
 constexpr const char* kScratchName = "~temp.txt";
+constexpr const char* kVcdScratchName = "~temp.vcd";
 constexpr const char* kDialogTitle = "VHDL Sim Output Conversion Parameters:";
 
 // Leading sign and digits of `field`, 0 when there are none; digits beyond
@@ -106,24 +108,22 @@ std::string TraceHeading(std::string_view line) {
   return out;
 }
 
-std::string TraceRow(std::string_view line, const TraceScale& scale) {
+std::vector<TraceField> TraceFields(std::string_view line, const TraceScale& scale,
+                                    std::size_t* time_end) {
   std::size_t i = 0;
   const std::size_t n = line.size();
   while (i < n && line[i] == ' ') ++i;
   while (i < n && line[i] != ' ') ++i;
-  std::string out(line.substr(0, i));
-  bool any = false;
+  if (time_end != nullptr) *time_end = i;
+  std::vector<TraceField> fields;
   for (;;) {
     while (i < n && line[i] == ' ') ++i;
     if (i >= n) break;
-    any = true;
+    TraceField f;
     if (line[i] == '\'') {
-      if (i + 1 < n && line[i + 1] == '0') {
-        out += "\t0.0";
-      } else {
-        out += '\t';
-        out += scale.supply_text;
-      }
+      f.literal = i + 1 < n ? line[i + 1] : '?';
+      f.volts = f.literal == '0' ? 0.0f : scale.supply;
+      fields.push_back(f);
       i = std::min(n, i + 3);
       continue;
     }
@@ -131,21 +131,61 @@ std::string TraceRow(std::string_view line, const TraceScale& scale) {
     if (end == std::string_view::npos) end = n;
     std::string_view field = line.substr(i, end - i);
     i = end;
-    if (field.substr(0, 8) == "80000000") {
-      out += "\t0.000000";
-      continue;
-    }
-    float volts = static_cast<float>(FieldCount(field)) / scale.counts_per_volt;
-    if (scale.limit) {
-      if (!(volts > 0.0f)) {  // negative, -0 or not a number
-        volts = 0.0f;
-      } else if (volts > scale.supply) {
-        volts = scale.supply;
+    if (field.substr(0, 8) != "80000000") {
+      f.volts = static_cast<float>(FieldCount(field)) / scale.counts_per_volt;
+      if (scale.limit) {
+        if (!(f.volts > 0.0f)) {  // negative, -0 or not a number
+          f.volts = 0.0f;
+        } else if (f.volts > scale.supply) {
+          f.volts = scale.supply;
+        }
       }
     }
-    AppendVolts(out, volts);
+    fields.push_back(f);
   }
-  return any ? out : std::string(line);
+  return fields;
+}
+
+namespace {
+
+std::string FormatTraceRow(std::string_view line, std::size_t time_end,
+                           const std::vector<TraceField>& fields, const TraceScale& scale) {
+  if (fields.empty()) return std::string(line);
+  std::string out(line.substr(0, time_end));
+  for (const TraceField& f : fields) {
+    if (f.literal == '0') {
+      out += "\t0.0";
+    } else if (f.literal != 0) {
+      out += '\t';
+      out += scale.supply_text;
+    } else {
+      AppendVolts(out, f.volts);
+    }
+  }
+  return out;
+}
+
+// The path with its last three characters replaced by `ext`.
+std::string WithExtension(const std::string& path, const char* ext) {
+  return (path.size() >= 3 ? path.substr(0, path.size() - 3) : std::string()) + ext;
+}
+
+bool ViewerReadsOut(const std::string& viewer) {
+  std::size_t slash = viewer.find_last_of("/\\");
+  std::string name = slash == std::string::npos ? viewer : viewer.substr(slash + 1);
+  return StartsWithNoCase(name, "winwed32");
+}
+
+}  // namespace
+
+const char* DefaultWaveViewer(PathStyle style) {
+  return style == PathStyle::kWindows ? "winwed32.exe" : "gtkwave";
+}
+
+std::string TraceRow(std::string_view line, const TraceScale& scale) {
+  std::size_t time_end = 0;
+  std::vector<TraceField> fields = TraceFields(line, scale, &time_end);
+  return FormatTraceRow(line, time_end, fields, scale);
 }
 
 Outcome RunVhdOut(Platform& p, const std::string& dir) {
@@ -153,14 +193,18 @@ Outcome RunVhdOut(Platform& p, const std::string& dir) {
   if (!p.ui.FileDialog(chosen, 256, "", "*.txt;*.out"))
     return Outcome::kStopped;
   chosen = Truncate(chosen, 255);
-  std::string view_path = chosen;
+  std::string out_path = chosen;
+  std::string vcd_path = WithExtension(chosen, "vcd");
   File in;
   if (!in.Open(chosen, File::Mode::kRead)) {
     p.ui.Notify(chosen, "Unable to open", box::kOk);
     return Outcome::kFailed;
   }
+  const std::string viewer =
+      p.profile.GetString(kWaveViewerKey, DefaultWaveViewer(p.fs.Style()), 256);
   std::string line;
   ReadWholeLine(in, line);
+  bool vcd_written = false;
   if (StartsWithNoCase(line, "Signals=")) {
     std::string options =
         LoadOptionString(p.profile, kVhdoutOptions.key, kVhdoutOptions.def, 16000, false);
@@ -173,37 +217,86 @@ Outcome RunVhdOut(Platform& p, const std::string& dir) {
       p.ui.Notify(complaint, kDialogTitle, box::kOk | box::kIconError);
       return Outcome::kFailed;
     }
-    const std::string scratch_path =
-        JoinPath(dir, kScratchName, p.fs.Style());
+    // A first pass finds the most decimals of the times: the VCD's timescale.
+    int decimals = 0;
+    for (int row = 0; ReadWholeLine(in, line); ++row)
+      if (row >= 3) decimals = std::max(decimals, TraceTimeDecimals(line));
+    in.Seek(0);
+    ReadWholeLine(in, line);
+    const std::string scratch_path = JoinPath(dir, kScratchName, p.fs.Style());
+    const std::string vcd_scratch_path = JoinPath(dir, kVcdScratchName, p.fs.Style());
     File scratch;
-    if (!scratch.Open(scratch_path, File::Mode::kCreate)) {
+    File vcd_scratch;
+    if (!scratch.Open(scratch_path, File::Mode::kCreate) ||
+        !vcd_scratch.Open(vcd_scratch_path, File::Mode::kCreate)) {
+      if (scratch.IsOpen()) {
+        scratch.Close();
+        p.fs.RemoveFile(scratch_path);
+      }
       p.ui.Notify("Unable to create temp file", "", box::kOk);
       return Outcome::kFailed;
     }
+    VcdWriter vcd(vcd_scratch, line, decimals);
+    bool vcd_ok = true;
+    long line_number = 1;
+    std::string vcd_failure;
     bool ok = WriteLine(scratch, TraceHeading(line));
-    for (int skip = 0; skip < 3 && ReadWholeLine(in, line); ++skip) {
+    for (int skip = 0; skip < 3 && ReadWholeLine(in, line); ++skip) ++line_number;
+    while (ok && ReadWholeLine(in, line)) {
+      ++line_number;
+      std::size_t time_end = 0;
+      std::vector<TraceField> fields = TraceFields(line, scale, &time_end);
+      ok = WriteLine(scratch, FormatTraceRow(line, time_end, fields, scale));
+      std::string_view time = std::string_view(line).substr(0, time_end);
+      time.remove_prefix(std::min(time.size(), time.find_first_not_of(' ')));
+      if (vcd_ok && !time.empty() && !vcd.Row(time, fields)) {
+        vcd_ok = false;
+        if (!vcd.Failure().empty())
+          vcd_failure = "line " + std::to_string(line_number) + ": " + vcd.Failure();
+      }
     }
-    while (ok && ReadWholeLine(in, line))
-      ok = WriteLine(scratch, TraceRow(line, scale));
     in.Close();
-    std::string result = chosen.size() >= 3
-                             ? chosen.substr(0, chosen.size() - 3) + "out"
-                             : std::string("out");
-    if (!ok || !CommitScratch(p.fs, scratch, scratch_path, result)) {
-      p.ui.Notify("Unable to replace above file; it was left unchanged.", result,
-                 box::kOk | box::kIconError);
+    out_path = WithExtension(chosen, "out");
+    if (!ok || !CommitScratch(p.fs, scratch, scratch_path, out_path)) {
+      vcd_scratch.Close();
+      p.fs.RemoveFile(vcd_scratch_path);
+      p.ui.Notify("Unable to replace above file; it was left unchanged.", out_path,
+                  box::kOk | box::kIconError);
       return Outcome::kFailed;
     }
-    view_path = result;
+    vcd_written = vcd_ok && vcd.Finish() &&
+                  CommitScratch(p.fs, vcd_scratch, vcd_scratch_path, vcd_path);
+    if (!vcd_written) {
+      vcd_scratch.Close();
+      p.fs.RemoveFile(vcd_scratch_path);
+      p.ui.Notify(out_path + " was written, but no VCD file:\n" +
+                      (vcd_failure.empty() ? "it could not be written." : vcd_failure),
+                  vcd_path, box::kOk | box::kIconWarning);
+      if (!ViewerReadsOut(viewer)) return Outcome::kFailed;
+    }
   } else {
     in.Close();
+    vcd_written = FileExists(vcd_path);
+    if (!vcd_written && !ViewerReadsOut(viewer)) {
+      p.ui.Notify("There is no VCD file beside it for " + viewer +
+                      ".\nConvert the trace table to write one.",
+                  chosen, box::kOk | box::kIconError);
+      return Outcome::kFailed;
+    }
   }
-  if (p.shell.Open("winwed32.exe", view_path, dir) <= 32) {
-    p.ui.Notify(
-        "WINWED32.exe failed to run.\n\nPlease be sure the T-Spice Pro 5 "
-        "directory is in your PATH statement\nin the autoexec.bat file, "
-        "and re-boot.",
-        "Error", box::kOk);
+  const bool reads_out = ViewerReadsOut(viewer);
+  const std::string& view_path = reads_out || !vcd_written ? out_path : vcd_path;
+  if (p.shell.Open(viewer, view_path, dir) <= 32) {
+    std::string text =
+        reads_out ? "WINWED32.exe failed to run.\n\nPlease be sure the T-Spice Pro 5 "
+                    "directory is in your PATH statement\nin the autoexec.bat file, and "
+                    "re-boot."
+                  : viewer + " failed to run.\n\nPlease be sure it is on your PATH, or "
+                             "name your waveform viewer in the setting " +
+                        kWaveViewerKey + ".";
+    text += "\n\nThe waveform files are:\n" + out_path;
+    if (vcd_written) text += "\n" + vcd_path;
+    p.ui.Notify(text, "Error", box::kOk);
     return Outcome::kFailed;
   }
   return Outcome::kCompleted;

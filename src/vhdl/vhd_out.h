@@ -4,10 +4,12 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/dialogs.h"
 #include "core/outcome.h"
 #include "platform/platform.h"
+#include "vhdl/trace_vcd.h"
 
 namespace kalvor {
 
@@ -32,12 +34,23 @@ std::string ReadTraceScale(const std::string& options, TraceScale& scale);
 // hierarchical name removed: "Signals=time top.clk top.q" -> "time clk q".
 std::string TraceHeading(std::string_view line);
 
+// The settings key of the waveform viewer, and its default on each host.
+// A viewer named winwed32 is opened on the .out, any other on the VCD.
+constexpr const char* kWaveViewerKey = "WAVEVIEWER";
+const char* DefaultWaveViewer(PathStyle style);
+
+// The value fields of one time step of the table, converted; `time_end`
+// receives the end of the line's leading blanks and time field.
+std::vector<TraceField> TraceFields(std::string_view line, const TraceScale& scale,
+                                    std::size_t* time_end = nullptr);
+
 // One time step of the table: the time, then one tab-separated value in
 // volts per signal.
 std::string TraceRow(std::string_view line, const TraceScale& scale);
 
-// "vhdout": asks for a trace table, converts it to .out beside it with the
-// "vhdout" parameters and opens the viewer in `dir` (the test directory).
+// "vhdout": asks for a trace table, converts it to .out and .vcd beside it
+// with the "vhdout" parameters and opens the viewer in `dir` (the test
+// directory).
 Outcome RunVhdOut(Platform& p, const std::string& dir);
 
 }  // namespace kalvor

@@ -20,19 +20,27 @@ cmp -s vhd/sub.vhd expected.vhd || fail "sim result of the second file"
 cmp -s vhd/sub.vhd original.vhd || fail "nosim did not switch back"
 cmp -s vhd/top.vhd expected.vhd || fail "nosim changed a declined file"
 
-# --- vhdout: trace table to .out, then the viewer (a stand-in on PATH).
+# --- vhdout: trace table to .out and .vcd, then the viewer (a stand-in for
+# gtkwave on PATH) on the VCD.
 mkdir bin tr
-cat >bin/winwed32.exe <<'VIEWER'
+cat >bin/gtkwave <<'VIEWER'
 #!/bin/sh
 echo "$PWD $*" >>"$(dirname "$0")/viewer.log"
 VIEWER
-chmod +x bin/winwed32.exe
+chmod +x bin/gtkwave
 printf 'Signals=time tb.clk tb.count\n---\n---\n\n0  '"'"'1'"'"' '"'"'0'"'"' 1241 620 -5\n' >tr/run.txt
 PATH="$work/bin:$PATH" "$kalvor" vhdout tr/run.txt --ini "$ini" --answer tr/run.txt \
   --answer 'supply=3.3;counts/volt=1241;limit=n;' 2>vhdout.err || fail "vhdout exit status"
 printf 'time clk count\r\n0\t3.3\t0.0\t1.000000\t0.499597\t-0.004029\r\n' >expected.out
 cmp -s tr/run.out expected.out || fail "vhdout result"
-grep -qx "$work/tr $work/tr/run.out" bin/viewer.log || fail "viewer not started on the result"
+grep -qx "$work/tr $work/tr/run.vcd" bin/viewer.log || fail "viewer not started on the VCD"
+grep -qx '1!' tr/run.vcd && grep -qx '0"' tr/run.vcd || fail "VCD values"
+# Without a viewer the message says where the files are.
+if PATH="$work/tr" "$kalvor" vhdout --ini "$ini" --answer tr/run.txt --answer ok \
+  2>noviewer.err; then
+  fail "a missing viewer reported as success"
+fi
+grep -q "^$work/tr/run.vcd" noviewer.err || fail "the message does not name the VCD"
 grep -q '^vhdout=supply=3.3;counts/volt=1241;limit=n;$' "$ini" || fail "vhdout parameters not kept"
 # A divisor of 0 is refused before anything is written.
 cp tr/run.out before.out

@@ -79,29 +79,44 @@ const std::string kTrace =
     "0 '0' 0\r\n"
     "10 '1' 1241\r\n";
 
+const std::string kTraceVcd =
+    "$version Kalvor trace conversion $end\n$timescale 1ns $end\n"
+    "$scope module tb $end\n$var wire 1 ! clk $end\n$var real 64 \" count $end\n"
+    "$upscope $end\n$enddefinitions $end\n"
+    "#0\n0!\nr0 \"\n#10\n1!\nr1 \"\n";
+
 TEST(RunVhdOut, ConvertsBesideTheInputAndOpensTheViewer) {
-  TestApp t;
-  t.UseDesign("top");
-  WriteFileBytes("run.txt", kTrace);
-  t.ui.answers = {t.dir / "run.txt"};
-  EXPECT_EQ(testing::RunArmed(t.app, id::kVhdOut), Outcome::kCompleted);
-  EXPECT_EQ(ReadFileBytes("run.out"),
-            CrLf({"time clk count", "0\t0.0\t0.000000", "10\t3.3\t1.000000"}));
-  EXPECT_EQ(ReadFileBytes("run.txt"), kTrace);
-  ASSERT_EQ(t.ui.dialogs_run, std::vector<std::string>{"vhdout"});
-  EXPECT_EQ(t.ui.file_dialog_patterns, std::vector<std::string>{"*.txt;*.out"});
-  EXPECT_EQ(t.profile.values["vhdout"], "supply=3.3;counts/volt=1241;limit=y;");
-  ASSERT_EQ(t.shell.launches.size(), 1u);
-  EXPECT_EQ(t.shell.launches[0].file, "winwed32.exe");
-  EXPECT_EQ(t.shell.launches[0].parameters, t.dir / "run.out");
-  EXPECT_EQ(t.shell.launches[0].directory, t.app.state.test_dir);
-  EXPECT_TRUE(t.ui.boxes.empty());
+  // The viewer is the WAVEVIEWER setting: by default winwed32.exe on the
+  // .out on Windows, gtkwave on the VCD elsewhere.
+  EXPECT_STREQ(DefaultWaveViewer(PathStyle::kWindows), "winwed32.exe");
+  EXPECT_STREQ(DefaultWaveViewer(PathStyle::kPosix), "gtkwave");
+  for (bool windows : {true, false}) {
+    TestApp t;
+    t.UseDesign("top");
+    if (windows) t.profile.values["WAVEVIEWER"] = "winwed32.exe";
+    WriteFileBytes("run.txt", kTrace);
+    t.ui.answers = {t.dir / "run.txt"};
+    EXPECT_EQ(testing::RunArmed(t.app, id::kVhdOut), Outcome::kCompleted);
+    EXPECT_EQ(ReadFileBytes("run.out"),
+              CrLf({"time clk count", "0\t0.0\t0.000000", "10\t3.3\t1.000000"}));
+    EXPECT_EQ(ReadFileBytes("run.vcd"), kTraceVcd);
+    EXPECT_EQ(ReadFileBytes("run.txt"), kTrace);
+    ASSERT_EQ(t.ui.dialogs_run, std::vector<std::string>{"vhdout"});
+    EXPECT_EQ(t.ui.file_dialog_patterns, std::vector<std::string>{"*.txt;*.out"});
+    EXPECT_EQ(t.profile.values["vhdout"], "supply=3.3;counts/volt=1241;limit=y;");
+    ASSERT_EQ(t.shell.launches.size(), 1u);
+    EXPECT_EQ(t.shell.launches[0].file, windows ? "winwed32.exe" : "gtkwave");
+    EXPECT_EQ(t.shell.launches[0].parameters, t.dir / (windows ? "run.out" : "run.vcd"));
+    EXPECT_EQ(t.shell.launches[0].directory, t.app.state.test_dir);
+    EXPECT_TRUE(t.ui.boxes.empty());
+  }
 }
 
 TEST(RunVhdOut,
      ConvertedFileOnlyOpensTheViewerAndSignalsOutIsConvertedInPlace) {
   TestApp t;
   t.UseDesign("top");
+  t.profile.values["WAVEVIEWER"] = "/opt/t/WinWed32.EXE";
   const std::string converted = CrLf({"time clk", "0\t0.0"});
   WriteFileBytes("old.out", converted);
   WriteFileBytes("run.out", kTrace);
@@ -116,6 +131,53 @@ TEST(RunVhdOut,
   ASSERT_EQ(t.shell.launches.size(), 2u);
   EXPECT_EQ(t.shell.launches[0].parameters, t.dir / "old.out");
   EXPECT_EQ(t.shell.launches[1].parameters, t.dir / "run.out");
+  // A VCD viewer is given the VCD beside a converted file, and refused
+  // a converted file without one.
+  t.profile.values["WAVEVIEWER"] = "gtkwave";
+  t.ui.answers = {t.dir / "run.out"};
+  EXPECT_EQ(testing::RunArmed(t.app, id::kVhdOut), Outcome::kCompleted);
+  EXPECT_EQ(t.shell.launches.back().parameters, t.dir / "run.vcd");
+  t.ui.answers = {t.dir / "old.out"};
+  EXPECT_EQ(testing::RunArmed(t.app, id::kVhdOut), Outcome::kFailed);
+  EXPECT_EQ(t.shell.launches.size(), 3u);
+  EXPECT_EQ(t.ui.Last().caption, t.dir / "old.out");
+}
+
+TEST(RunVhdOut, VcdTimescaleAndRefusedTimes) {
+  struct Case {
+    std::string rows;
+    std::string vcd_part;  // expected in the VCD, or the complaint
+    bool written;
+  };
+  const Case cases[] = {
+      // The most decimals of any time choose the timescale.
+      {"0 '0' 0\n2.5 'Z' 0\n2.75 'U' 0\n", "$timescale 10ps $end", true},
+      {"0 '0' 0\n2.5 'Z' 0\n2.75 'U' 0\n", "#250\nz!\n#275\nx!\n", true},
+      // A repeated time adds no second time stamp; an unchanged value is not written again.
+      {"5 'H' 620\n5 '1' 1241\n", "#5\n1!\nr0.499597102 \"\nr1 \"\n", true},
+      // Times that are not numbers of ns, or that go back, leave no VCD.
+      {"0 '0' 0\n10ns '1' 0\n", "line 6: the time \"10ns\" is not a number of ns", false},
+      {"10 '0' 0\n5 '1' 0\n", "line 6: the time 5 is earlier than the row before it", false},
+  };
+  for (const Case& c : cases) {
+    TestApp t;
+    t.UseDesign("top");
+    t.profile.values["WAVEVIEWER"] = "gtkwave";
+    WriteFileBytes("run.vcd", "old");
+    WriteFileBytes("run.txt", "Signals=time tb.clk tb.count\n1\n2\n3\n" + c.rows);
+    t.ui.answers = {t.dir / "run.txt"};
+    EXPECT_EQ(testing::RunArmed(t.app, id::kVhdOut),
+              c.written ? Outcome::kCompleted : Outcome::kFailed);
+    EXPECT_TRUE(FileExists("run.out"));
+    EXPECT_FALSE(FileExists("~temp.vcd"));
+    if (c.written) {
+      EXPECT_NE(ReadFileBytes("run.vcd").find(c.vcd_part), std::string::npos) << c.rows;
+    } else {
+      EXPECT_EQ(ReadFileBytes("run.vcd"), "old");
+      EXPECT_NE(t.ui.Last().text.find(c.vcd_part), std::string::npos) << t.ui.Last().text;
+      EXPECT_TRUE(t.shell.launches.empty());
+    }
+  }
 }
 
 TEST(RunVhdOut, EditedParametersAreUsedAndKept) {
@@ -181,17 +243,26 @@ TEST(RunVhdOut, CancelAndFailures) {
   t.ui.answers = {t.dir / "gone.txt"};
   EXPECT_EQ(testing::RunArmed(t.app, id::kVhdOut), Outcome::kFailed);
   EXPECT_TRUE(t.ui.Showed(t.dir / "gone.txt", "Unable to open"));
-  // The viewer does not start.
+  // The viewer does not start: the message says where the files are.
   t.shell.results["winwed32.exe"] = 32;
+  t.shell.results["gtkwave"] = 2;
+  t.profile.values["WAVEVIEWER"] = "winwed32.exe";
   t.ui.answers = {t.dir / "run.txt"};
   EXPECT_EQ(testing::RunArmed(t.app, id::kVhdOut), Outcome::kFailed);
   EXPECT_EQ(t.ui.Last().caption, "Error");
-  EXPECT_EQ(
-      t.ui.Last().text,
-      "WINWED32.exe failed to run.\n\nPlease be sure the T-Spice Pro 5 "
-      "directory "
-      "is in your PATH statement\nin the autoexec.bat file, and re-boot.");
-  EXPECT_TRUE(t.shell.launches.size() == 1);
+  const std::string files =
+      "\n\nThe waveform files are:\n" + t.dir / "run.out" + "\n" + t.dir / "run.vcd";
+  EXPECT_EQ(t.ui.Last().text,
+            "WINWED32.exe failed to run.\n\nPlease be sure the T-Spice Pro 5 "
+            "directory is in your PATH statement\nin the autoexec.bat file, and re-boot." +
+                files);
+  t.profile.values.erase("WAVEVIEWER");
+  t.ui.answers = {t.dir / "run.txt"};
+  EXPECT_EQ(testing::RunArmed(t.app, id::kVhdOut), Outcome::kFailed);
+  EXPECT_EQ(t.ui.Last().text,
+            "gtkwave failed to run.\n\nPlease be sure it is on your PATH, or name your "
+            "waveform viewer in the setting WAVEVIEWER." + files);
+  EXPECT_EQ(t.shell.launches.size(), 2u);
 }
 
 TEST(RunVhdOut, FailedReplaceIsReportedAndTheOldResultKept) {

@@ -1,0 +1,186 @@
+#include "vhdl/trace_vcd.h"
+
+#include <cstdio>
+#include <limits>
+
+namespace kalvor {
+
+namespace {
+
+constexpr const char* kTimescales[kMaxTimeDecimals + 1] = {
+    "1ns", "100ps", "10ps", "1ps", "100fs", "10fs", "1fs"};
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string_view FirstField(std::string_view line) {
+  std::size_t start = line.find_first_not_of(' ');
+  if (start == std::string_view::npos) return {};
+  std::size_t end = line.find(' ', start);
+  return line.substr(start, end == std::string_view::npos ? end : end - start);
+}
+
+// Splits a plain decimal into its whole part and its decimals; false when
+// `text` is not one.
+bool SplitDecimal(std::string_view text, std::string_view& whole, std::string_view& frac) {
+  std::size_t dot = text.find('.');
+  whole = text.substr(0, dot);
+  frac = dot == std::string_view::npos ? std::string_view() : text.substr(dot + 1);
+  if (whole.empty() && frac.empty()) return false;
+  for (char c : whole)
+    if (!IsDigit(c)) return false;
+  for (char c : frac)
+    if (!IsDigit(c)) return false;
+  return true;
+}
+
+// The identifier codes of VCD: printable characters from '!' to '~'.
+std::string IdCode(std::size_t index) {
+  std::string code;
+  do {
+    code.push_back(static_cast<char>('!' + index % 94));
+    index /= 94;
+  } while (index > 0);
+  return code;
+}
+
+struct Scope {
+  std::string name;
+  std::vector<Scope> children;
+  std::vector<std::size_t> signals;
+};
+
+}  // namespace
+
+int TraceTimeDecimals(std::string_view line) {
+  std::string_view whole, frac;
+  std::string_view field = FirstField(line);
+  if (field.empty() || !SplitDecimal(field, whole, frac)) return -1;
+  return frac.size() > static_cast<std::size_t>(kMaxTimeDecimals) ? -1
+                                                                   : static_cast<int>(frac.size());
+}
+
+VcdWriter::VcdWriter(File& out, std::string_view heading, int decimals)
+    : out_(out), decimals_(decimals < 0 ? 0 : decimals) {
+  std::string_view names = heading.size() > 8 ? heading.substr(8) : std::string_view();
+  bool time_column = true;
+  std::size_t i = 0;
+  while (i < names.size()) {
+    while (i < names.size() && names[i] == ' ') ++i;
+    if (i >= names.size()) break;
+    std::size_t end = names.find(' ', i);
+    if (end == std::string_view::npos) end = names.size();
+    std::string_view word = names.substr(i, end - i);
+    i = end;
+    if (time_column) {
+      time_column = false;
+      continue;
+    }
+    Signal s;
+    std::size_t from = 0;
+    for (std::size_t dot; (dot = word.find('.', from)) != std::string_view::npos; from = dot + 1)
+      s.scopes.emplace_back(word.substr(from, dot - from));
+    s.name = std::string(word.substr(from));
+    if (s.scopes.empty()) s.scopes.push_back("trace");
+    s.code = IdCode(signals_.size());
+    signals_.push_back(std::move(s));
+  }
+}
+
+bool VcdWriter::WriteHeader() {
+  header_written_ = true;
+  Scope root;
+  for (std::size_t k = 0; k < signals_.size(); ++k) {
+    Scope* at = &root;
+    for (const std::string& name : signals_[k].scopes) {
+      Scope* next = nullptr;
+      for (Scope& c : at->children)
+        if (c.name == name) next = &c;
+      if (next == nullptr) {
+        at->children.push_back(Scope{name, {}, {}});
+        next = &at->children.back();
+      }
+      at = next;
+    }
+    at->signals.push_back(k);
+  }
+  std::string text = "$version Kalvor trace conversion $end\n$timescale ";
+  text += kTimescales[decimals_];
+  text += " $end\n";
+  auto emit = [&](auto& self, const Scope& scope) -> void {
+    for (std::size_t k : scope.signals) {
+      const Signal& s = signals_[k];
+      text += s.logic ? "$var wire 1 " : "$var real 64 ";
+      text += s.code + " " + s.name + " $end\n";
+    }
+    for (const Scope& c : scope.children) {
+      text += "$scope module " + c.name + " $end\n";
+      self(self, c);
+      text += "$upscope $end\n";
+    }
+  };
+  emit(emit, root);
+  text += "$enddefinitions $end\n";
+  return out_.Write(text);
+}
+
+std::string VcdWriter::Encode(const Signal& s, const TraceField& f) {
+  if (!s.logic) {
+    char buf[48];
+    int n = std::snprintf(buf, sizeof buf, "r%.9g ", static_cast<double>(f.volts));
+    return std::string(buf, n > 0 ? static_cast<std::size_t>(n) : 0);
+  }
+  switch (f.literal) {
+    case '0': case 'L': case 'l': return "0";
+    case '1': case 'H': case 'h': return "1";
+    case 'Z': case 'z': return "z";
+    default: return "x";  // U, X, W, -, or a count in a logic column
+  }
+}
+
+bool VcdWriter::Row(std::string_view time, const std::vector<TraceField>& fields) {
+  if (!failure_.empty()) return false;
+  std::string_view whole, frac;
+  std::uint64_t units = 0;
+  bool number = SplitDecimal(time, whole, frac) &&
+                frac.size() <= static_cast<std::size_t>(decimals_);
+  constexpr std::uint64_t kLimit = std::numeric_limits<std::uint64_t>::max() / 10 - 9;
+  for (std::size_t k = 0; number && k < whole.size() + decimals_; ++k) {
+    char c = k < whole.size() ? whole[k]
+             : k - whole.size() < frac.size() ? frac[k - whole.size()]
+                                              : '0';
+    if (units >= kLimit) number = false;
+    units = units * 10 + static_cast<std::uint64_t>(c - '0');
+  }
+  if (!number) {
+    failure_ = "the time \"" + std::string(time) + "\" is not a number of ns";
+    return false;
+  }
+  if (any_time_ && units < last_time_) {
+    failure_ = "the time " + std::string(time) + " is earlier than the row before it";
+    return false;
+  }
+  if (!header_written_) {
+    for (std::size_t k = 0; k < signals_.size() && k < fields.size(); ++k)
+      signals_[k].logic = fields[k].literal != 0;
+    if (!WriteHeader()) return false;
+  }
+  std::string text;
+  if (!any_time_ || units != last_time_) text = "#" + std::to_string(units) + "\n";
+  any_time_ = true;
+  last_time_ = units;
+  for (std::size_t k = 0; k < signals_.size() && k < fields.size(); ++k) {
+    Signal& s = signals_[k];
+    std::string value = Encode(s, fields[k]);
+    if (value == s.last) continue;
+    text += value + s.code + "\n";
+    s.last = std::move(value);
+  }
+  return out_.Write(text);
+}
+
+bool VcdWriter::Finish() {
+  if (!header_written_ && !WriteHeader()) return false;
+  return !out_.WriteFailed();
+}
+
+}  // namespace kalvor

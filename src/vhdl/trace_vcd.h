@@ -1,0 +1,73 @@
+// The trace conversion's second result: a standard value change dump (VCD)
+// beside the .out, for viewers that read VCD. Logic literals become wires
+// that keep the literal (0, 1, x, z), converted counts become reals in
+// volts, with the values and times the .out holds.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "text/file.h"
+
+namespace kalvor {
+
+// One value field of a trace row: a quoted logic literal (`literal` is the
+// character between the quotes) or a count converted to volts (`literal`
+// is 0). `volts` is what the .out writes for it.
+struct TraceField {
+  char literal = 0;
+  float volts = 0.0f;
+};
+
+// The most decimals a time of the table may carry (1 ns down to 1 fs).
+constexpr int kMaxTimeDecimals = 6;
+
+// The decimals of the time field that begins `line` (after its leading
+// blanks); -1 when the field is not a plain non-negative decimal number
+// with at most kMaxTimeDecimals decimals, or the line has no field.
+int TraceTimeDecimals(std::string_view line);
+
+// Writes the VCD while the rows are converted. Signals are the names of the
+// "Signals=" heading after the time column, each split at "." into scopes;
+// a column is a wire when its first row holds a logic literal, else a real.
+// Times are the table's, in ns, scaled to whole units of the timescale that
+// the most decimals among them need.
+class VcdWriter {
+ public:
+  // `heading` is the whole first line ("Signals=time top.clk ..."),
+  // `decimals` the most decimals of any time (TraceTimeDecimals).
+  VcdWriter(File& out, std::string_view heading, int decimals);
+
+  // Adds the row whose time field is `time` with its values. False (and
+  // nothing more is written) when the time is not a number or earlier than
+  // the previous row's; Failure() then says why.
+  bool Row(std::string_view time, const std::vector<TraceField>& fields);
+
+  // Writes what is still owed (the header of a table without rows).
+  bool Finish();
+
+  const std::string& Failure() const { return failure_; }
+
+ private:
+  struct Signal {
+    std::vector<std::string> scopes;
+    std::string name;
+    std::string code;
+    bool logic = true;
+    std::string last;  // the value last written, empty before the first
+  };
+  bool WriteHeader();
+  static std::string Encode(const Signal& s, const TraceField& f);
+
+  File& out_;
+  std::vector<Signal> signals_;
+  int decimals_;
+  bool header_written_ = false;
+  bool any_time_ = false;
+  std::uint64_t last_time_ = 0;
+  std::string failure_;
+};
+
+}  // namespace kalvor
