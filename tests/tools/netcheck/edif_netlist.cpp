@@ -1,0 +1,454 @@
+#include "edif_netlist.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <fstream>
+#include <sstream>
+#include <unordered_map>
+
+namespace netcheck {
+
+namespace {
+
+// A list or an atom of the file. Lists keep their children as indices.
+struct Node {
+  std::string_view atom;  // empty for a list
+  std::vector<std::uint32_t> kids;
+  bool list = false;
+};
+
+class Tree {
+ public:
+  explicit Tree(const std::string& text) : text_(text) {}
+
+  // Parses the first list of the text; false on unbalanced parentheses.
+  bool Parse() {
+    std::vector<std::uint32_t> stack;
+    std::size_t i = 0;
+    const std::size_t n = text_.size();
+    while (i < n) {
+      char c = text_[i];
+      if (c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\0') {
+        ++i;
+      } else if (c == '(') {
+        std::uint32_t id = Add(Node{{}, {}, true});
+        if (!stack.empty()) nodes_[stack.back()].kids.push_back(id);
+        stack.push_back(id);
+        ++i;
+      } else if (c == ')') {
+        if (stack.empty()) return false;
+        stack.pop_back();
+        ++i;
+        if (stack.empty()) return true;
+      } else {
+        std::size_t j = i + 1;
+        if (c == '"') {
+          while (j < n && text_[j] != '"') ++j;
+          if (j < n) ++j;
+        } else {
+          while (j < n && !IsEnd(text_[j])) ++j;
+        }
+        std::uint32_t id = Add(Node{std::string_view(text_).substr(i, j - i), {}, false});
+        if (!stack.empty()) nodes_[stack.back()].kids.push_back(id);
+        i = j;
+      }
+    }
+    return false;
+  }
+
+  const Node& at(std::uint32_t id) const { return nodes_[id]; }
+  std::uint32_t root() const { return 0; }
+
+  // The keyword of a list, lower case; empty for atoms.
+  std::string Head(std::uint32_t id) const {
+    const Node& n = nodes_[id];
+    if (!n.list || n.kids.empty() || nodes_[n.kids[0]].list) return {};
+    return Lower(std::string(nodes_[n.kids[0]].atom));
+  }
+
+ private:
+  static bool IsEnd(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '(' || c == ')' || c == '"' ||
+           c == '\0';
+  }
+  std::uint32_t Add(Node n) {
+    nodes_.push_back(std::move(n));
+    return static_cast<std::uint32_t>(nodes_.size() - 1);
+  }
+  const std::string& text_;
+  std::vector<Node> nodes_;
+};
+
+std::string Unquote(std::string_view s) {
+  if (s.size() >= 2 && s.front() == '"' && s.back() == '"') s = s.substr(1, s.size() - 2);
+  return std::string(s);
+}
+
+// A name definition: identifier, (name id ...), (rename id-or-name "text"),
+// or an (array nameDef size ...) around one of these.
+struct NameDef {
+  std::string id;    // as written
+  std::string text;  // the rename text, else the identifier
+  bool array = false;
+  long size = 1;
+};
+
+NameDef ReadNameDef(const Tree& t, std::uint32_t id) {
+  NameDef d;
+  const Node& n = t.at(id);
+  if (!n.list) {
+    d.id = std::string(n.atom);
+    d.text = d.id;
+    return d;
+  }
+  std::string head = t.Head(id);
+  if (head == "name" && n.kids.size() >= 2) return ReadNameDef(t, n.kids[1]);
+  if (head == "rename" && n.kids.size() >= 2) {
+    d = ReadNameDef(t, n.kids[1]);
+    if (n.kids.size() >= 3) {
+      const Node& s = t.at(n.kids[2]);
+      if (!s.list) {
+        d.text = Unquote(s.atom);
+      } else if (s.kids.size() >= 2) {  // (stringDisplay "text" ...)
+        d.text = Unquote(t.at(s.kids[1]).atom);
+      }
+    }
+    return d;
+  }
+  if (head == "array" && n.kids.size() >= 3) {
+    d = ReadNameDef(t, n.kids[1]);
+    d.array = true;
+    d.size = std::strtol(std::string(t.at(n.kids[2]).atom).c_str(), nullptr, 10);
+    return d;
+  }
+  return d;
+}
+
+// Whether the bits of a bus run from the highest index down: the last
+// index group of its text ([a:b], (a:b), <a:b>, [a..b]) decides; a bus
+// without a range counts as [size-1:0].
+struct Range {
+  bool found = false;
+  long left = 0;
+  long right = 0;
+};
+
+Range LastRange(const std::string& text) {
+  Range r;
+  static const std::string opens = "[(<";
+  static const std::string closes = "])>";
+  std::size_t end = text.size();
+  while (end > 0 && text[end - 1] == ' ') --end;
+  if (end == 0) return r;
+  std::size_t k = closes.find(text[end - 1]);
+  if (k == std::string::npos) return r;
+  std::size_t open = text.rfind(opens[k], end - 1);
+  if (open == std::string::npos) return r;
+  std::string inside = text.substr(open + 1, end - 1 - open - 1);
+  std::size_t sep = inside.find(':');
+  std::size_t sep_len = 1;
+  if (sep == std::string::npos) {
+    sep = inside.find("..");
+    sep_len = 2;
+  }
+  auto number = [](const std::string& s, long& v) {
+    if (s.empty()) return false;
+    std::size_t i = s[0] == '-' ? 1 : 0;
+    if (i == s.size()) return false;
+    for (std::size_t j = i; j < s.size(); ++j) {
+      if (s[j] < '0' || s[j] > '9') return false;
+    }
+    v = std::strtol(s.c_str(), nullptr, 10);
+    return true;
+  };
+  if (sep == std::string::npos) {
+    if (!number(inside, r.left)) return r;
+    r.right = r.left;
+  } else if (!number(inside.substr(0, sep), r.left) ||
+             !number(inside.substr(sep + sep_len), r.right)) {
+    return r;
+  }
+  r.found = true;
+  return r;
+}
+
+// A port of a cell as declared: where its bits stand in the cell's port list.
+struct PortDecl {
+  int first = 0;  // position of its first bit in the header order
+  long size = 1;
+  bool array = false;
+  bool descending = true;  // bits in the header run from the last member to the first
+};
+
+struct CellInfo {
+  std::uint32_t node = 0;
+  std::string library;  // lower case
+  std::unordered_map<std::string, PortDecl> ports;  // by lower-case identifier
+};
+
+class Reader {
+ public:
+  Reader(const Tree& t, Netlist& out) : t_(t), out_(out) {}
+
+  void Run() {
+    const Node& root = t_.at(t_.root());
+    // First every cell with its interface, so that instances may refer to
+    // cells in any order; then the contents.
+    for (std::uint32_t k : root.kids) {
+      std::string head = t_.Head(k);
+      if (head == "library" || head == "external") ReadLibrary(k);
+    }
+    for (std::size_t c = 0; c < out_.cells.size(); ++c) ReadContents(static_cast<int>(c));
+    for (std::uint32_t k : root.kids) {
+      if (t_.Head(k) != "design") continue;
+      for (std::uint32_t d : t_.at(k).kids) {
+        if (t_.Head(d) == "cellref" && t_.at(d).kids.size() >= 2) {
+          out_.top = ReadNameDef(t_, t_.at(d).kids[1]).id;
+        }
+      }
+    }
+  }
+
+ private:
+  void Problem(const std::string& what) { out_.problems.push_back(what); }
+
+  void ReadLibrary(std::uint32_t lib) {
+    const Node& n = t_.at(lib);
+    if (n.kids.size() < 2) return;
+    std::string lib_name = Lower(ReadNameDef(t_, n.kids[1]).id);
+    for (std::uint32_t k : n.kids) {
+      if (t_.Head(k) == "cell") ReadInterface(k, lib_name);
+    }
+  }
+
+  // The first view of a cell (the one holding contents when another view
+  // has none is the same in every file seen).
+  std::uint32_t ChosenView(std::uint32_t cell) const {
+    std::uint32_t first = 0;
+    bool have = false;
+    for (std::uint32_t k : t_.at(cell).kids) {
+      if (t_.Head(k) != "view") continue;
+      if (!have) {
+        first = k;
+        have = true;
+      }
+    }
+    return have ? first : cell;
+  }
+
+  void ReadInterface(std::uint32_t cell_node, const std::string& lib) {
+    const Node& n = t_.at(cell_node);
+    if (n.kids.size() < 2) return;
+    Cell cell;
+    cell.name = ReadNameDef(t_, n.kids[1]).id;
+    cell.library = lib;
+    CellInfo info;
+    info.node = cell_node;
+    info.library = lib;
+    std::uint32_t view = ChosenView(cell_node);
+    for (std::uint32_t v : t_.at(view).kids) {
+      if (t_.Head(v) != "interface") continue;
+      for (std::uint32_t p : t_.at(v).kids) {
+        if (t_.Head(p) != "port" || t_.at(p).kids.size() < 2) continue;
+        NameDef d = ReadNameDef(t_, t_.at(p).kids[1]);
+        PortDecl decl;
+        decl.first = static_cast<int>(cell.ports.size());
+        decl.array = d.array;
+        decl.size = d.array ? d.size : 1;
+        if (decl.size < 1 || decl.size > 1000000) {
+          Problem("cell " + cell.name + ": port " + d.id + " has a bad size");
+          decl.size = 1;
+        }
+        Range r = LastRange(d.text);
+        decl.descending = !r.found || r.left >= r.right;
+        if (!d.array) {
+          cell.ports.push_back({d.id, IsSupplyName(d.id)});
+        } else {
+          // Header order: lowest index first.
+          for (long pos = 0; pos < decl.size; ++pos) {
+            long member = decl.descending ? decl.size - 1 - pos : pos;
+            long left = r.found ? r.left : decl.size - 1;
+            long index = (r.found && r.left < r.right) ? left + member : left - member;
+            cell.ports.push_back({d.id + "[" + std::to_string(index) + "]", false});
+          }
+        }
+        std::string key = Lower(d.id);
+        if (info.ports.count(key)) Problem("cell " + cell.name + ": port " + d.id + " declared twice");
+        info.ports.emplace(key, decl);
+      }
+    }
+    std::string key = lib + "\n" + Lower(cell.name);
+    if (!by_name_.count(key)) by_name_.emplace(key, static_cast<int>(out_.cells.size()));
+    out_.cells.push_back(std::move(cell));
+    infos_.push_back(std::move(info));
+  }
+
+  // The cell a (cellRef NAME (libraryRef LIB)) names; -1 if none.
+  int FindCellRef(std::uint32_t ref, const std::string& current_lib) const {
+    const Node& n = t_.at(ref);
+    if (n.kids.size() < 2) return -1;
+    std::string name = Lower(ReadNameDef(t_, n.kids[1]).id);
+    std::string lib = current_lib;
+    for (std::uint32_t k : n.kids) {
+      if (t_.Head(k) == "libraryref" && t_.at(k).kids.size() >= 2) {
+        lib = Lower(ReadNameDef(t_, t_.at(k).kids[1]).id);
+      }
+    }
+    auto it = by_name_.find(lib + "\n" + name);
+    return it == by_name_.end() ? -1 : it->second;
+  }
+
+  // Position of a port reference (an identifier or (member ID INDEX)) in
+  // the port list of `cell`; -1 if it names none.
+  int PortPosition(int cell, std::uint32_t ref, std::string& shown) {
+    const Node& n = t_.at(ref);
+    std::string id;
+    long member = -1;
+    if (!n.list) {
+      id = std::string(n.atom);
+    } else if (t_.Head(ref) == "member" && n.kids.size() >= 3) {
+      id = ReadNameDef(t_, n.kids[1]).id;
+      member = std::strtol(std::string(t_.at(n.kids[2]).atom).c_str(), nullptr, 10);
+    } else if (t_.Head(ref) == "name" && n.kids.size() >= 2) {
+      id = ReadNameDef(t_, n.kids[1]).id;
+    }
+    shown = id;
+    if (cell < 0) return -1;
+    const CellInfo& info = infos_[static_cast<std::size_t>(cell)];
+    auto it = info.ports.find(Lower(id));
+    if (it == info.ports.end()) return -1;
+    const PortDecl& d = it->second;
+    if (!d.array) return member < 0 ? d.first : -1;
+    if (member < 0 || member >= d.size) return -1;
+    return d.first + static_cast<int>(d.descending ? d.size - 1 - member : member);
+  }
+
+  void ReadContents(int c) {
+    Cell& cell = out_.cells[static_cast<std::size_t>(c)];
+    const CellInfo& info = infos_[static_cast<std::size_t>(c)];
+    // Contents of every view count: the first view holds them in every
+    // netlist seen; a schematic's pages hold them one level deeper.
+    std::unordered_map<std::string, int> instance_index;
+    std::vector<std::uint32_t> nets;
+    std::vector<std::uint32_t> todo;
+    for (std::uint32_t v : t_.at(info.node).kids) {
+      if (t_.Head(v) == "view") todo.push_back(v);
+    }
+    while (!todo.empty()) {
+      std::uint32_t k = todo.back();
+      todo.pop_back();
+      const Node& n = t_.at(k);
+      for (auto it = n.kids.rbegin(); it != n.kids.rend(); ++it) {
+        std::string head = t_.Head(*it);
+        if (head == "contents" || head == "page") todo.push_back(*it);
+      }
+      if (t_.Head(k) != "contents" && t_.Head(k) != "page") continue;
+      for (std::uint32_t x : n.kids) {
+        std::string head = t_.Head(x);
+        if (head == "instance" && t_.at(x).kids.size() >= 2) {
+          Instance inst;
+          NameDef d = ReadNameDef(t_, t_.at(x).kids[1]);
+          inst.name = d.id;
+          if (d.array) Problem("cell " + cell.name + ": instance array " + d.id + " not read");
+          std::vector<std::uint32_t> look(t_.at(x).kids.begin() + 1, t_.at(x).kids.end());
+          while (!look.empty()) {
+            std::uint32_t y = look.back();
+            look.pop_back();
+            std::string h = t_.Head(y);
+            if (h == "viewref") {
+              for (std::uint32_t z : t_.at(y).kids) look.push_back(z);
+            } else if (h == "cellref") {
+              inst.cell = FindCellRef(y, info.library);
+              inst.cell_name = ReadNameDef(t_, t_.at(y).kids[1]).id;
+            }
+          }
+          if (inst.cell < 0) {
+            Problem("cell " + cell.name + ": instance " + inst.name + " of unknown cell " +
+                    inst.cell_name);
+          }
+          std::string key = Lower(inst.name);
+          if (instance_index.count(key)) {
+            Problem("cell " + cell.name + ": instance " + inst.name + " declared twice");
+          } else {
+            instance_index.emplace(key, static_cast<int>(cell.instances.size()));
+          }
+          cell.instances.push_back(std::move(inst));
+        } else if (head == "net") {
+          nets.push_back(x);
+        }
+      }
+    }
+    for (std::uint32_t x : nets) ReadNet(c, x, instance_index);
+  }
+
+  void ReadNet(int c, std::uint32_t x, const std::unordered_map<std::string, int>& instances) {
+    Cell& cell = out_.cells[static_cast<std::size_t>(c)];
+    const Node& n = t_.at(x);
+    if (n.kids.size() < 2) return;
+    Net net;
+    net.name = ReadNameDef(t_, n.kids[1]).id;
+    for (std::uint32_t j : n.kids) {
+      if (t_.Head(j) != "joined") continue;
+      for (std::uint32_t r : t_.at(j).kids) {
+        std::string head = t_.Head(r);
+        if (head == "portlist") {
+          Problem("cell " + cell.name + ": net " + net.name + " has a portList");
+          continue;
+        }
+        if (head != "portref" || t_.at(r).kids.size() < 2) continue;
+        Pin pin;
+        int target = c;
+        for (std::uint32_t y : t_.at(r).kids) {
+          if (t_.Head(y) != "instanceref" || t_.at(y).kids.size() < 2) continue;
+          std::string inst = Lower(ReadNameDef(t_, t_.at(y).kids[1]).id);
+          auto it = instances.find(inst);
+          if (it == instances.end()) {
+            Problem("cell " + cell.name + ": net " + net.name + " names unknown instance " + inst);
+            target = -2;
+          } else {
+            pin.instance = it->second;
+            target = cell.instances[static_cast<std::size_t>(it->second)].cell;
+          }
+        }
+        if (target == -2) continue;
+        std::string shown;
+        pin.port = PortPosition(target, t_.at(r).kids[1], shown);
+        if (pin.port < 0) {
+          if (target >= 0) {
+            Problem("cell " + cell.name + ": net " + net.name + " names unknown port " + shown);
+          }
+          continue;
+        }
+        net.pins.push_back(pin);
+      }
+    }
+    cell.nets.push_back(std::move(net));
+  }
+
+  const Tree& t_;
+  Netlist& out_;
+  std::vector<CellInfo> infos_;
+  std::unordered_map<std::string, int> by_name_;
+};
+
+}  // namespace
+
+bool ParseEdifNetlist(const std::string& text, Netlist& out) {
+  Tree tree(text);
+  if (!tree.Parse()) {
+    out.problems.push_back("unbalanced parentheses");
+    return false;
+  }
+  Reader(tree, out).Run();
+  return true;
+}
+
+bool ReadEdifNetlist(const std::string& path, Netlist& out) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  std::ostringstream s;
+  s << in.rdbuf();
+  return ParseEdifNetlist(s.str(), out);
+}
+
+}  // namespace netcheck

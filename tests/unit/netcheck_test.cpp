@@ -1,0 +1,110 @@
+// The connectivity checker itself: a correct macro file passes, and every
+// kind of mis-wiring it must catch is caught.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "compare.h"
+#include "edif_netlist.h"
+#include "mac_netlist.h"
+
+namespace {
+
+// TOP: ports A, B, D[1:0] (array), Y; u1 and u2 of AND2; nets a, b, d1
+// (member 0 = D1), mid, y; u2.B is left open.
+const char* const kEdif = R"((edif top (edifVersion 2 0 0)
+ (library work (edifLevel 0)
+  (cell AND2 (cellType GENERIC) (view net (viewType NETLIST)
+   (interface (port A (direction INPUT)) (port B (direction INPUT)) (port Y (direction OUTPUT)))))
+  (cell TOP (cellType GENERIC) (view net (viewType NETLIST)
+   (interface (port A) (port B) (port (array (rename d "D[1:0]") 2)) (port Y))
+   (contents
+    (instance u1 (viewRef net (cellRef AND2 (libraryRef work))))
+    (instance U2 (viewRef net (cellRef and2 (libraryRef WORK))))
+    (net a (joined (portRef A) (portRef A (instanceRef u1))))
+    (net b (joined (portRef B) (portRef B (instanceRef u1))))
+    (net d1 (joined (portRef (member d 0)) (portRef A (instanceRef u2))))
+    (net mid (joined (portRef Y (instanceRef u1)) (portRef (member D 1))))
+    (net y (joined (portRef y (instanceRef U2)) (portRef Y)))))))
+ (design top (cellRef TOP (libraryRef work))))
+)";
+
+const char* const kGood =
+    ".macro AND2 A B Y\r\n.eom\r\n\r\n"
+    ".macro TOP A B D0 D1 Y\r\n<u1 AND2 A B D0\r\n<U2 AND2 D1 NCX1 Y\r\n.eom\r\n";
+
+struct Case {
+  const char* what;
+  std::string mac;
+  bool same;
+};
+
+TEST(Netcheck, FindsEveryKindOfMiswiring) {
+  const std::string good = kGood;
+  auto edit = [&](const std::string& from, const std::string& to) {
+    std::string s = good;
+    s.replace(s.find(from), from.size(), to);
+    return s;
+  };
+  const Case cases[] = {
+      {"as converted", good, true},
+      {"continuation lines", edit("<u1 AND2 A B D0", "<u1 AND2 A\r\n+B D0"), true},
+      {"a fanout buffer in front of a net",
+       edit("<u1 AND2 A B D0\r\n", "<u1 AND2 A B D0_fanbust\r\n<fb1 BUF4 D0_fanbust D0\r\n"), true},
+      {"an inserted inverter",
+       edit("<U2 AND2 D1 NCX1 Y\r\n", "<U2 AND2 EXTINV_1<O NCX1 Y\r\n<EXTINV_1 EXTINV D1 EXTINV_1<O\r\n"),
+       true},
+      {"a pin split off its net", edit("<u1 AND2 A B D0", "<u1 AND2 A b D0"), false},
+      {"two nets joined", edit("<U2 AND2 D1 NCX1 Y", "<U2 AND2 D1 NCX1 D0"), false},
+      {"port and net differing in letter case", edit("<U2 AND2 D1 NCX1 Y", "<U2 AND2 D1 NCX1 y"), false},
+      {"bus bits in the wrong order", edit(".macro TOP A B D0 D1 Y", ".macro TOP A B D1 D0 Y"), false},
+      {"two header ports of one name", edit(".macro TOP A B D0 D1 Y", ".macro TOP A B D0 D0 Y"), false},
+      {"an open pin connected", edit("D1 NCX1 Y", "D1 A Y"), false},
+      {"a connected pin left open", edit("<u1 AND2 A B D0", "<u1 AND2 NCX2 B D0"), false},
+      {"a port missing from the header", edit(".macro TOP A B D0 D1 Y", ".macro TOP A B D0 D1"), false},
+      {"instances swapped",
+       "\r\n.macro AND2 A B Y\r\n.eom\r\n.macro TOP A B D0 D1 Y\r\n<U2 AND2 D1 NCX1 Y\r\n"
+       "<u1 AND2 A B D0\r\n.eom\r\n",
+       false},
+      {"an open pin put on a supply node", edit("D1 NCX1 Y", "D1 GND Y"), false},
+  };
+  netcheck::Netlist edif;
+  ASSERT_TRUE(netcheck::ParseEdifNetlist(kEdif, edif));
+  ASSERT_TRUE(edif.problems.empty()) << edif.problems[0];
+  for (const Case& c : cases) {
+    netcheck::Netlist mac;
+    netcheck::ParseMacNetlist(c.mac, mac);
+    netcheck::CompareResult r = netcheck::CompareConnectivity(edif, mac);
+    EXPECT_EQ(r.differences.empty(), c.same)
+        << c.what << (r.differences.empty() ? "" : ": " + r.differences[0]);
+    EXPECT_EQ(r.cells, 2) << c.what;
+  }
+}
+
+TEST(Netcheck, ReadsNameFormsViewsAndDesignFirst) {
+  // (name ...) and (rename (name ...) "...") forms, a second view, a
+  // [a..b] range and the design list before the library.
+  const char* const edif = R"((edif x (design x (cellRef T (libraryRef l)))
+ (library l
+  (cell B (view Normal (interface (port (name a)) (port (rename (name y) "Y"))))
+          (view Convert (interface (port a) (port y))))
+  (cell T (view v (interface (port (array (rename q "Q[0..1]") 2)))
+   (contents (instance (name I1) (viewRef Normal (cellRef B)))
+    (net (rename (name n1) "N1") (joined (portRef (member Q 0)) (portRef A (instanceRef i1))))
+    (net n2 (joined (portRef (member q 1)) (portRef Y (instanceRef I1))))))))))";
+  netcheck::Netlist nl;
+  ASSERT_TRUE(netcheck::ParseEdifNetlist(edif, nl));
+  EXPECT_TRUE(nl.problems.empty());
+  EXPECT_EQ(nl.top, "T");
+  ASSERT_EQ(nl.cells.size(), 2u);
+  EXPECT_EQ(nl.cells[0].ports.size(), 2u);  // one view's interface
+  netcheck::Netlist mac;
+  netcheck::ParseMacNetlist(".macro B a y\r\n.eom\r\n.macro T Q0 Q1\r\n<I1 B Q0 Q1\r\n.eom\r\n", mac);
+  EXPECT_TRUE(netcheck::CompareConnectivity(nl, mac).differences.empty());
+  netcheck::Netlist swapped;
+  netcheck::ParseMacNetlist(".macro B a y\r\n.eom\r\n.macro T Q0 Q1\r\n<I1 B Q1 Q0\r\n.eom\r\n",
+                            swapped);
+  EXPECT_FALSE(netcheck::CompareConnectivity(nl, swapped).differences.empty());
+}
+
+}  // namespace
