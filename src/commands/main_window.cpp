@@ -28,7 +28,7 @@ class BusyGuard {
 
 Outcome RunEdifImportEntry(Session& session) {
   AppState& s = session.state;
-  static const char* const kExtensions[] = {".edf", ".edn", ".edo"};
+  static const char* const kExtensions[] = {".edf", ".edn", ".edo", ".v", ".vg", ".vm"};
   bool found = false;
   for (const char* ext : kExtensions) {
     s.selected_file = s.test_id + ext;

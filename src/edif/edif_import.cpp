@@ -1,5 +1,7 @@
 #include "edif/edif_import.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <new>
 
 #include "core/dialogs.h"
@@ -9,6 +11,7 @@
 #include "edif/insert_inverters.h"
 #include "edif/mac_dialog.h"
 #include "edif/macro_writer.h"
+#include "edif/verilog_reader.h"
 #include "text/lineio.h"
 
 namespace kalvor {
@@ -59,6 +62,17 @@ std::string Summary(const EdifRun& run, const std::string& out_path) {
   return text;
 }
 
+// The end of a conversion that read the whole netlist.
+Outcome Finish(EdifRun& run, File& out, Progress& progress, const std::string& out_path) {
+  progress.Fill();
+  if (!out.Flush() || out.WriteFailed()) {
+    run.platform.ui.Notify(out_path, "Unable to write output:", box::kOk | box::kIconError);
+    return Outcome::kFailed;
+  }
+  run.platform.ui.Notify(Summary(run, out_path), "EDIF Conversion Done.", box::kOk);
+  return Outcome::kCompleted;
+}
+
 Outcome Import(Platform& p, EdifSession& session, const EdifJob& job, EdifLookups& lookups) {
   EdifRun run(p, session, lookups, job);
   run.limits = LoadEdifLimits(p.profile);
@@ -74,6 +88,21 @@ Outcome Import(Platform& p, EdifSession& session, const EdifJob& job, EdifLookup
   ProgressWindow window(p.ui, edif_path);
   Progress& progress = window.progress;
   progress.Step(in);
+  // A Verilog netlist is read whole before anything is written, so that a
+  // construct it cannot take leaves no file behind.
+  const bool verilog = IsVerilogPath(edif_path);
+  VerilogNetlist netlist;
+  if (verilog) {
+    std::string text(static_cast<std::size_t>(std::max<std::int64_t>(in.Size(), 0)), '\0');
+    text.resize(in.Read(text.data(), text.size()));
+    progress.Step(in);
+    if (!netlist.Parse(std::move(text))) {
+      p.ui.Notify(Format("Line %ld: %s\n\nNothing was written.", netlist.error_line(),
+                         netlist.error().c_str()),
+                  edif_path, box::kOk | box::kIconError);
+      return Outcome::kFailed;
+    }
+  }
   if (FileExists(out_path) &&
       p.ui.Notify(out_path, "Replace File?", box::kYesNo | box::kIconQuestion) != answer::kYes) {
     return Outcome::kStopped;
@@ -90,10 +119,43 @@ Outcome Import(Platform& p, EdifSession& session, const EdifJob& job, EdifLookup
   WriteHead(out, includes);
   const bool pads = !includes.pad.empty();
 
-  EdifReader reader(in, p.ui, session, run.limits, lookups, run.cells, run.cell);
-  reader.on_head = [&] { progress.Step(in); };
   StepContext step{&progress, &in};
   bool wrote_macro = false;
+  // What follows the reading of a cell, whichever reader filled the tables.
+  auto cell_read = [&]() -> bool {
+    if (!InsertInverters(run)) return false;
+    if (IsBottomCell(run, run.cell.name)) {
+      if (!run.cell.instances.empty()) run.replaced_note += " " + run.cell.name;
+      return true;
+    }
+    wrote_macro = true;
+    return WriteMacro(run, out, InstanceStepped, &step);
+  };
+  auto design_read = [&](const std::string& top) {
+    run.top = top;
+    WriteWireList(wire_path, run.top);
+    if (pads) {
+      // Over the last ".eom" and the empty line after it; with no macro
+      // written yet those bytes would be the head of the file.
+      if (wrote_macro) out.Seek(-8, File::Whence::kEnd);
+      WriteLine(out, "<PADS PADS");
+      WriteLine(out, ".eom");
+    }
+  };
+
+  if (verilog) {
+    for (std::size_t k = 0; k < netlist.CellCount(); ++k) {
+      if (!netlist.FillCell(k, p.ui, session, run.limits, lookups, run.cells, run.cell) ||
+          !cell_read()) {
+        return Outcome::kFailed;
+      }
+    }
+    if (netlist.Top() != "-none-") design_read(netlist.Top());
+    return Finish(run, out, progress, out_path);
+  }
+
+  EdifReader reader(in, p.ui, session, run.limits, lookups, run.cells, run.cell);
+  reader.on_head = [&] { progress.Step(in); };
   bool design = false;
   std::string head;
   while (reader.NextListHead(0, head)) {
@@ -101,25 +163,12 @@ Outcome Import(Platform& p, EdifSession& session, const EdifJob& job, EdifLookup
     if (EqualNoCase(head, "cell")) {
       if (!reader.ReadCell()) return Outcome::kFailed;
       if (!reader.have_cell()) continue;  // the file ended after the head
-      if (!InsertInverters(run)) return Outcome::kFailed;
-      if (IsBottomCell(run, run.cell.name)) {
-        if (!run.cell.instances.empty()) run.replaced_note += " " + run.cell.name;
-      } else {
-        if (!WriteMacro(run, out, InstanceStepped, &step)) return Outcome::kFailed;
-        wrote_macro = true;
-      }
+      if (!cell_read()) return Outcome::kFailed;
     } else if (EqualNoCase(head, "design")) {
       std::string top;
       if (reader.Find("cellref", top)) run.top = top;
       if (reader.failed()) return Outcome::kFailed;
-      WriteWireList(wire_path, run.top);
-      if (pads) {
-        // Over the last ".eom" and the empty line after it; with no macro
-        // written yet those bytes would be the head of the file.
-        if (wrote_macro) out.Seek(-8, File::Whence::kEnd);
-        WriteLine(out, "<PADS PADS");
-        WriteLine(out, ".eom");
-      }
+      design_read(run.top);
       design = true;
       break;
     }
@@ -131,13 +180,7 @@ Outcome Import(Platform& p, EdifSession& session, const EdifJob& job, EdifLookup
                edif_path, box::kOk | box::kIconError);
     return Outcome::kFailed;
   }
-  progress.Fill();
-  if (!out.Flush() || out.WriteFailed()) {
-    p.ui.Notify(out_path, "Unable to write output:", box::kOk | box::kIconError);
-    return Outcome::kFailed;
-  }
-  p.ui.Notify(Summary(run, out_path), "EDIF Conversion Done.", box::kOk);
-  return Outcome::kCompleted;
+  return Finish(run, out, progress, out_path);
 }
 
 }  // namespace

@@ -191,8 +191,16 @@ TEST(EdifEntry, FindsTheFirstExistingExtension) {
   EXPECT_EQ(t.app.state.selected_ext, ".edo");
   EXPECT_EQ(t.app.state.selected_file, "alu.edo");
   for (const std::string& pattern : t.ui.file_dialog_patterns) {
-    EXPECT_NE(pattern, "*.edf;*.edn;*.edo");
-  }
+    EXPECT_NE(pattern, "*.edf;*.edn;*.edo;*.v;*.vg;*.vm");
+  }  // A Verilog netlist is found the same way, after the EDIF names.
+  TestApp v;
+  v.UseDesign("alu");
+  testing::WriteFileBytes(v.dir / "alu.vg", "module alu(); endmodule\n");
+  v.app.state.program_field = "internal";
+  v.ui.main.SetText(id::kOptions, "edif import");
+  v.ui.answers = {"no", "cancel"};
+  kalvor::Run(v.app);
+  EXPECT_EQ(v.app.state.selected_ext, ".vg");
 }
 
 TEST(EdifEntry, FallsBackToTheFileDialogAndStopsOnCancel) {
@@ -202,7 +210,7 @@ TEST(EdifEntry, FallsBackToTheFileDialogAndStopsOnCancel) {
   t.ui.main.SetText(id::kOptions, "edif import");
   EXPECT_EQ(kalvor::Run(t.app), Outcome::kStopped);
   ASSERT_EQ(t.ui.file_dialog_patterns.size(), 1u);
-  EXPECT_EQ(t.ui.file_dialog_patterns[0], "*.edf;*.edn;*.edo");
+  EXPECT_EQ(t.ui.file_dialog_patterns[0], "*.edf;*.edn;*.edo;*.v;*.vg;*.vm");
 }
 
 TEST(SelectFile, MakesTheFileTheDesignAndDisarms) {

@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Yosys writes each design as EDIF (write_edif) and as a structural Verilog
+# netlist (write_verilog -noattr -noexpr); `kalvor edif` imports both, and
+# the two macro files must connect the same pins (mac_canon.awk: nets by
+# their members, constants as the GND/VCC cells of the EDIF or the supply
+# nodes of the Verilog). The EDIF's macro file is also checked against the
+# EDIF with netcheck.
+# Usage: verilog_connectivity_test.sh KALVOR NETCHECK SOURCE_DIR
+set -u
+kalvor="$1"; netcheck="$2"; src="$3"
+here="$src/tests/tools/verilog"
+if ! command -v yosys >/dev/null; then
+  echo "yosys is missing (scripts/install-deps.sh edif)"; exit 1
+fi
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+failures=0
+# design|top|synth options: the example flattened, the others hierarchical.
+designs=("$src/examples/counter.v|counter|-flatten" "$here/hier.v|hier|" "$here/mux.v|mux|")
+for entry in "${designs[@]}"; do
+  IFS='|' read -r source top flatten <<<"$entry"
+  dir="$work/$top"
+  mkdir -p "$dir/edf" "$dir/v"
+  sed -e "s|DESIGN|$source|; s|TOP|$top|; s|FLATTEN|$flatten|" "$here/synth.ys.in" >"$dir/synth.ys"
+  if ! yosys -q -p "script $dir/synth.ys; write_edif $dir/edf/$top.edf; write_verilog -noattr -noexpr $dir/v/$top.v" \
+      >"$dir/yosys.log" 2>&1; then
+    echo "FAIL: $top: yosys"; head -20 "$dir/yosys.log"; failures=$((failures + 1)); continue
+  fi
+  ok=1
+  for form in edf v; do
+    if ! "$kalvor" edif "$dir/$form/$top.$form" --ini "$dir/k.ini" --answer no \
+        --answer 'func=;pri=;base=;pads=;' --no >"$dir/$form.out" 2>"$dir/$form.err"; then
+      echo "FAIL: $top: import of the .$form"; head -10 "$dir/$form.err"; ok=0; continue
+    fi
+    awk -f "$here/mac_canon.awk" "$dir/$form/$top.mac" | sort >"$dir/$form.canon"
+  done
+  [ "$ok" = 1 ] || { failures=$((failures + 1)); continue; }
+  if ! "$netcheck" "$dir/edf/$top.edf" "$dir/edf/$top.mac" >"$dir/netcheck.txt" 2>&1; then
+    echo "FAIL: $top: the EDIF's macro file"; head -20 "$dir/netcheck.txt"; failures=$((failures + 1)); continue
+  fi
+  if ! diff "$dir/edf.canon" "$dir/v.canon" >"$dir/diff.txt"; then
+    echo "FAIL: $top: EDIF and Verilog macro files differ"; head -40 "$dir/diff.txt"
+    failures=$((failures + 1)); continue
+  fi
+  echo "ok: $top: same connectivity from EDIF and Verilog ($(grep -c '|net|' "$dir/v.canon") nets," \
+       "$(grep -c '|inst|' "$dir/v.canon") instances)"
+done
+[ "$failures" -eq 0 ] || { echo "$failures design(s) failed"; exit 1; }
+echo "every design has the same connectivity from EDIF and Verilog"

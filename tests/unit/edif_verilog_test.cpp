@@ -1,0 +1,153 @@
+// Structural Verilog netlists through the import: what the reader takes,
+// into the same macro file the EDIF path writes, and what it refuses
+// before anything is written.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "edif/verilog_reader.h"
+#include "edif_test_support.h"
+#include "text/file.h"
+
+namespace kalvor {
+namespace {
+
+using testing::ReadFileBytes;
+using testing::TestApp;
+using testing::WriteFileBytes;
+
+Outcome ImportVerilog(TestApp& t, const std::string& text, const std::string& ext = ".v") {
+  WriteFileBytes("design" + ext, text);
+  t.UseDesign("design");
+  t.app.state.selected_ext = ext;
+  t.ui.answers.push_back("no");
+  t.ui.dialog_scripts.push_back([](TableView& v) {
+    for (int id = 101; id <= 104; ++id) v.SetText(id, "");
+    return 1;
+  });
+  return RunEdifImport(t.app.platform, t.app.edif, EdifJobOf(t.app));
+}
+
+std::string CrLfLines(const std::vector<std::string>& lines) {
+  std::string out;
+  for (const std::string& l : lines) out += l + "\r\n";
+  return out;
+}
+
+TEST(VerilogImport, EveryNetlistFormIntoTheMacroFile) {
+  const std::string netlist =
+      "`timescale 1ns/1ps\n"
+      "/* the top first: modules may be used before they are defined */\n"
+      "(* top = 1 *)\n"
+      "module top(input [3:0] a, input \\b[1] , output [1:0] y, inout io, output z);\n"
+      "  parameter W = 4;\n"
+      "  wire [3:0] n;\n"
+      "  wire m, alias2;\n"
+      "  supply0 gnd_net;\n"
+      "  half h1 (.p(a[1:0]), .q({n[0], \\b[1] }), .s(y));\n"
+      "  half h2 ({a[3], a[2]}, n[3:2], );  // by position\n"
+      "  LEAF u3 (.D(a), .E(1'b1), .F(1'bx), .G(), .H(gnd_net), .Q(m));\n"
+      "  LEAF #(.P(2)) u4 (.D({2{n[1:0]}}), .E(1'b0), .Q(alias2));\n"
+      "  assign z = m;\n"
+      "  assign n[0] = alias2, n[1] = io;\n"
+      "endmodule\n"
+      "module half(p, q, s);\n"
+      "  input [1:0] p;\n"
+      "  input [1:0] q;\n"
+      "  output [1:0] s;\n"
+      "  AND2 g0(.A(p[0]), .B(q[0]), .Y(s[0]));\n"
+      "  \\XOR2<x> g1(.A(p[1]), .B(q[1]), .Y(s[1]));\n"
+      "endmodule\n";
+  for (const char* ext : {".v", ".vg", ".VM"}) {
+    TestApp t;
+    ASSERT_EQ(ImportVerilog(t, netlist, ext), Outcome::kCompleted) << t.ui.Last().text;
+    // Leaf cells first, ports in the order of their use; a bus bit is named
+    // as the EDIF import names it; constants are the supply nodes, x and
+    // empty connections unconnected; assigns make one net.
+    EXPECT_EQ(ReadFileBytes("design.mac"),
+              CrLfLines({"", "", ".macro LEAF D0 D1 D2 D3 E F G H Q", ".eom", "",
+                         ".macro AND2 A B Y", ".eom", "", ".macro XOR2_x_ A B Y", ".eom", "",
+                         ".macro half p0 p1 q0 q1 s0 s1", "<g0 AND2 p0 q0 s0",
+                         "<g1 XOR2_x_ p1 q1 s1", ".eom", "",
+                         ".macro top a0 a1 a2 a3 b1 y0 y1 io z", "<h1 half a0 a1 b1 n0 y0 y1",
+                         "<h2 half a2 a3 n2 n3 NCX1 NCX2", "<u3 LEAF a0 a1 a2 a3 VDD NCX3 NCX4 GND z",
+                         "<u4 LEAF n0 io n0 io GND NCX5 NCX6 NCX7 n0", ".eom", ""}));
+    EXPECT_EQ(ReadFileBytes("design.wir").substr(ReadFileBytes("design.wir").rfind(">>>\r\n") + 5),
+              "top top top\r\n");
+    EXPECT_EQ(t.ui.Last().text, "Output file: " + (t.dir / "design.mac") +
+                                    "\nTop cell:    top\n\nWARNING: 7 unconnected nodes, see "
+                                    "NCXnnn's\n\nWARNING: 3 macros with no body (primitives which "
+                                    "must be defined?)");
+  }
+}
+
+TEST(VerilogImport, NetNamesStayApartAndPortsKeepTheirs) {
+  TestApp t;
+  // Bit 1 of bus x and the net x1 would both be "x1"; two ports on one net
+  // get the EDIF import's warning; a port tied to a constant is told.
+  ASSERT_EQ(ImportVerilog(t, "module m(a, b, c, d);\n input a; output b; output c; output d;\n"
+                             " wire [1:0] x; wire x1;\n"
+                             " INV i0(.A(a), .Y(x[1]));\n INV i1(.A(x[1]), .Y(x1));\n"
+                             " INV i2(.A(x1), .Y(x[0]));\n"
+                             " assign b = a;\n assign c = 1'b0;\n assign d = x[0];\nendmodule\n"),
+            Outcome::kCompleted);
+  std::string mac = ReadFileBytes("design.mac");
+  EXPECT_NE(mac.find("<i0 INV a x1\r\n<i1 INV x1 x1_1\r\n<i2 INV x1_1 d\r\n"), std::string::npos) << mac;
+  std::vector<std::string> warnings;
+  for (const auto& box : t.ui.boxes) {
+    if (box.caption == "Warning:") warnings.push_back(box.text);
+  }
+  ASSERT_EQ(warnings.size(), 2u);
+  EXPECT_NE(warnings[0].find("wired together:\n\n   a\n   b\n"), std::string::npos);
+  EXPECT_NE(warnings[1].find("Port c of module m is tied to the constant 0"), std::string::npos);
+}
+
+TEST(VerilogImport, RefusesWhatIsNoNetlistBeforeWritingAnything) {
+  struct Case {
+    std::string body;  // inside "module m(a, y); input a; output y;" ... "endmodule"
+    std::string message;
+  };
+  const Case cases[] = {
+      {"\n always @(a) y = a;\n", "Line 2: \"always\" (behavioural code) is not supported"},
+      {"\n initial y = 0;\n", "Line 2: \"initial\" (behavioural code) is not supported"},
+      {"\n assign y = ~a;\n", "Line 2: \"~\" is not supported in an expression"},
+      {"\n\n assign y = a & a;\n", "Line 3: \"&\" is not supported in an expression"},
+      {"\n INV u[1:0] (.A(a), .Y(y));\n", "Line 2: \"[\" is not supported (an array of instances)"},
+      {"\n and (y, a, a);\n", "Line 2: \"(\" is not supported (an instance without a name)"},
+      {"\n INV u (a, y);\n", "Line 2: instance u connects module INV by position, but the module is "
+                             "not defined in the file"},
+      {"\n wire [1:0] w;\n INV u (.A(w), .Y(y));\n INV v (.A(a), .Y(w[0]));\n",
+       "Line 4: port A of v is 2 bits wide, its connection 1"},
+      {"\n INV u (.A(a[3]), .Y(y));\n", "Line 2: the select a[3] is outside its declaration"},
+      {"\n INV u (.A(q[0]), .Y(y));\n", "Line 2: q is not declared"},
+      {"\n /* open\n", "Line 2: a comment is not closed"},
+      {"\n INV u (.A(a), .Y(y))\n", "Line 3: \"endmodule\" is not supported after an instance"},
+      {"\n", "Line 2: the file ends inside module m"},
+  };
+  for (const Case& c : cases) {
+    TestApp t;
+    WriteFileBytes("design.mac", "old");
+    std::string text = "module m(a, y); input a; output y;" + c.body;
+    if (c.message.find("file ends") == std::string::npos) text += "endmodule\n";
+    EXPECT_EQ(ImportVerilog(t, text), Outcome::kFailed) << c.body;
+    EXPECT_EQ(t.ui.Last().caption, t.dir / "design.v");
+    EXPECT_EQ(t.ui.Last().text.substr(0, c.message.size()), c.message) << t.ui.Last().text;
+    EXPECT_EQ(ReadFileBytes("design.mac"), "old");
+    EXPECT_FALSE(FileExists("design.wir"));
+  }
+}
+
+TEST(VerilogImport, DefinedModulesComeAfterWhatTheyUseAndTheTopIsTheUnusedOne) {
+  VerilogNetlist n;
+  ASSERT_TRUE(n.Parse("module a(); b u(); endmodule\nmodule b(); c u(); endmodule\n"
+                      "module c(); endmodule\nmodule d(); endmodule\n"));
+  EXPECT_EQ(n.Top(), "d");
+  EXPECT_EQ(n.CellCount(), 4u);
+  EXPECT_TRUE(IsVerilogPath("x/y.VG"));
+  EXPECT_FALSE(IsVerilogPath("x.v/y"));
+  EXPECT_FALSE(IsVerilogPath("y.edf"));
+}
+
+}  // namespace
+}  // namespace kalvor
