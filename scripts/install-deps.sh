@@ -24,6 +24,13 @@ if [ ${#missing[@]} -gt 0 ]; then
   echo "installing: ${missing[*]}"
   SUDO=""
   [ "$(id -u)" = 0 ] || SUDO=sudo
+  # A name such as wine32:i386 needs that architecture enabled first.
+  for pkg in "${missing[@]}"; do
+    arch="${pkg##*:}"
+    if [ "$arch" != "$pkg" ] && ! dpkg --print-foreign-architectures | grep -qx "$arch"; then
+      $SUDO dpkg --add-architecture "$arch"
+    fi
+  done
   $SUDO apt-get update -q
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q "${missing[@]}"
 fi

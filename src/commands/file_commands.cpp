@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/resource.h"
+#include "core/data_files.h"
 #include "core/main_dialog.h"
 #include "core/safe_replace.h"
 #include "core/settings.h"
@@ -177,7 +178,7 @@ Outcome ReformatText(App& app) {
 
 Outcome HelpCommand(App& app) {
   app.shell().Open("winhelp.exe",
-                   JoinPath(app.state.program_dir, "KALVOR.HLP", app.style()),
+                   DataFilePath(app.state.program_dir, "KALVOR.HLP", app.style()),
                    app.state.program_dir);
   return Outcome::kCompleted;
 }

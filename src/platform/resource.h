@@ -102,8 +102,9 @@
 #define IDC_EXTDLG_OUTPUT 104
 #define IDC_EXTDLG_INPUT 105
 
-/* The About box "about": the title line. */
+/* The About box "about": the title line and the release. */
 #define IDC_ABOUT_TITLE 100
+#define IDC_ABOUT_RELEASE 101
 
 #ifndef RC_INVOKED
 

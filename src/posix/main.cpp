@@ -64,7 +64,8 @@ void Usage(std::ostream& out) {
   for (const CheckFlag& c : kCheckFlags) {
     out << "  --" << c.flag << "=0|1\n";
   }
-  out << "  --help             this text\n\n"
+  out << "  --version          print the version and stop\n"
+         "  --help             print this help and stop\n\n"
          "Exit status: 0 done, 1 stopped on a reported failure, 2 usage error.\n";
 }
 
@@ -100,6 +101,10 @@ int main(int argc, char** argv) {
     std::string value;
     if (arg == "--help" || arg == "-h") {
       Usage(std::cout);
+      return 0;
+    }
+    if (arg == "--version") {
+      std::cout << "kalvor " << KALVOR_VERSION << "\n";
       return 0;
     }
     if (arg == "--yes") {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/data_files.h"
 #include "platform/ui.h"
 #include "text/file.h"
 #include "text/lineio.h"
@@ -42,10 +43,10 @@ bool AskOverwrite(Platform& p, const std::string& file) {
          answer::kYes;
 }
 
-// Opens the template `name` from the program directory; tells the user
+// Opens the template `name` that ships with the program; tells the user
 // when it is missing.
 bool OpenTemplate(Platform& p, const ToolDesign& d, const char* name, File& file) {
-  if (file.Open(JoinPath(d.program_dir, name, p.fs.Style()), File::Mode::kRead)) {
+  if (file.Open(DataFilePath(d.program_dir, name, p.fs.Style()), File::Mode::kRead)) {
     return true;
   }
   p.ui.Notify(std::string(name) + " not found", "KALVOR", box::kOk | box::kIconError);

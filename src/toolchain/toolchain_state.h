@@ -12,7 +12,7 @@ struct ToolDesign {
   std::string test_id;      // root name of the design's files
   std::string test_dir;     // its directory (the current one), ending in a separator
   std::string netlist_dir;  // where NetTran's .NET and .TPR are rewritten
-  std::string program_dir;  // where the templates KALVOR.VEC and KALVOR.SIM are
+  std::string program_dir;  // the program's directory: the templates are found from it
 };
 
 struct ToolchainState {

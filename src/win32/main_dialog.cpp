@@ -156,6 +156,7 @@ INT_PTR CALLBACK aboutDlgProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpa
       SetWindowTextA(hwnd, (std::string("About ") + kProgramName).c_str());
       std::string title = std::string(kProgramName) + " ver. " + kVersion;
       SetDlgItemTextA(hwnd, IDC_ABOUT_TITLE, title.c_str());
+      SetDlgItemTextA(hwnd, IDC_ABOUT_RELEASE, "Release " KALVOR_VERSION);
       HFONT font = reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0));
       LOGFONTA lf;
       if (font && GetObjectA(font, sizeof lf, &lf)) {

@@ -35,4 +35,11 @@ shows log "[KALVOR] KALVOR.VEC not found"
 shows log "[KALVOR] Done."
 [ ! -e abc.VEC ] && [ ! -e abc.SIM ] || fail "files written without templates"
 
+# Installed as on Linux: the program in bin/, its templates in share/kalvor/.
+mkdir -p inst/bin inst/share/kalvor
+cp "$kalvor" inst/bin/kalvor
+cp "$src"/resources/data/KALVOR.* inst/share/kalvor/
+inst/bin/kalvor setup --ini "$ini" --answer ok --answer no 2> log || fail "installed setup exit $?"
+grep -qx '\.PATT ' <(tr -d '\r' < abc.VEC) || fail "installed program: .PATT line"
+
 echo "setup ok"

@@ -1249,6 +1249,42 @@ void EdifImport() {
   Check(k.WaitExit() == 0, "exit code 0");
 }
 
+// The program as shipped, in a folder of its own with its data files: it
+// starts on the example design, shows its release in the About box and finds
+// the simulation templates beside itself for "setup".
+void PackagedProgram() {
+  ClearIni();
+  std::string dir = Dir("packaged");
+  CopyBytes(g_examples + "\\counter.edf", dir + "\\counter.edf");
+  Kalvor k;
+  k.Start(dir + "\\counter.edf");
+  CheckEq(k.Get(101), "counter", "test ID of the example design");
+
+  k.Menu(403);
+  Box about = k.NextBox();
+  CheckEq(Text(GetDlgItem(about.hwnd, 100)), "Kalvor ver. 2.96", "About box title line");
+  CheckEq(Text(GetDlgItem(about.hwnd, 101)), "Release " KALVOR_VERSION, "About box release");
+  Kalvor::Click(about.hwnd, IDOK);
+  k.Idle();
+
+  k.Press(212);
+  Box warning = k.NextBox();
+  CheckEq(warning.caption, "Warning", "no prescan yet: the ports warning");
+  Kalvor::Click(warning.hwnd, IDOK);
+  Box nodes = k.NextBox();
+  CheckEq(nodes.caption, "NODE LIST", "node list dialog");
+  Kalvor::Push(nodes.hwnd, IDOK);
+  AnswerOver(k, nodes.hwnd, "KALVOR", "Echo input ports in .TAB ?", IDNO);
+  WaitClosed(nodes.hwnd);
+  k.Answer("KALVOR", "Done.", IDOK);
+  k.Idle();
+  CheckHasLine(ReadBytes(dir + "\\counter.VEC"), ".PATT ", "counter.VEC from the shipped template");
+  CheckHasLine(ReadBytes(dir + "\\counter.SIM"), "NE counter.NET", "counter.SIM from the shipped template");
+
+  k.Menu(2);
+  Check(k.WaitExit() == 0, "exit code 0");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -1283,6 +1319,7 @@ int main(int argc, char** argv) {
       {"parameter dialogs", ParameterDialogs},
       {".mac to .tpr and .net with the translator, setup, extract", TprNetlist},
       {"EDIF to .mac on the example design", EdifImport},
+      {"packaged program: example design, About box, setup", PackagedProgram},
   };
   int passed = 0;
   int failed = 0;

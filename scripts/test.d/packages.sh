@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# The release packages: builds them with scripts/package.sh, unpacks each
+# into an empty folder and runs the program from there. The Linux tarball:
+# --version, and setup finding its templates in share/kalvor. The Windows
+# zip: the 32-bit kalvor.exe under wine64 and Xvfb, driven by the GUI test
+# driver on the example design (About box, setup finding KALVOR.VEC).
+#
+#   scripts/test.d/packages.sh REPO-ROOT
+set -euo pipefail
+root="$(cd "${1:-$(dirname "$0")/../..}" && pwd)"
+cd "$root"
+"$root/scripts/install-deps.sh" base package win32
+# shellcheck source=../wine-env.sh
+. "$root/scripts/wine-env.sh"
+
+bash scripts/package.sh
+version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/release/CMakeCache.txt)"
+work="$(mktemp -d /tmp/kalvor-packages.XXXXXX)"
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+# Every file a package must hold, and nothing left out of it.
+holds() {
+  local dir="$1"; shift
+  for f in "$@"; do [ -f "$dir/$f" ] || fail "$(basename "$dir") lacks $f"; done
+}
+
+echo "-- Linux tarball"
+linux="kalvor-$version-linux-$(uname -m)"
+mkdir "$work/linux"
+tar -xzf "dist/$linux.tar.gz" -C "$work/linux"
+pkg="$work/linux/$linux"
+holds "$pkg" bin/kalvor share/kalvor/KALVOR.VEC share/kalvor/KALVOR.SIM share/kalvor/KALVOR.HLP \
+  share/man/man1/kalvor.1 README.md LICENSE
+[ "$("$pkg/bin/kalvor" --version)" = "kalvor $version" ] || fail "kalvor --version"
+grep -q "\"kalvor $version\"" "$pkg/share/man/man1/kalvor.1" || fail "man page version"
+mkdir "$work/design"
+printf '.macro TOP a b y\r\n.eom\r\n' > "$work/design/abc.mac"
+(cd "$work" && "$pkg/bin/kalvor" setup design/abc.mac --ini "$work/kalvor.ini" \
+  --answer ok --answer no 2> "$work/setup.log" </dev/null) || { cat "$work/setup.log"; fail "kalvor setup"; }
+grep -q '^\.PATT' "$work/design/abc.VEC" || { cat "$work/setup.log"; fail "setup wrote no abc.VEC"; }
+
+echo "-- Windows zip"
+win="kalvor-$version-win32"
+mkdir "$work/win"
+(cd "$work/win" && unzip -q "$root/dist/$win.zip")
+pkg="$work/win/$win"
+holds "$pkg" kalvor.exe KALVOR.VEC KALVOR.SIM KALVOR.HLP README.txt LICENSE.txt
+i686-w64-mingw32-objdump -f "$pkg/kalvor.exe" | grep -q 'file format pei-i386' || fail "kalvor.exe is not 32-bit"
+
+# The GUI test driver (64-bit) runs the packaged 32-bit program.
+build="$root/build/win-x86_64"
+cmake --no-warn-unused-cli -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$build" -j 2 --target kvdriver kvkit kvnettran >/dev/null
+mkdir -p "$work/files" "$work/artefacts" "$work/expected"
+prefix="$root/build/wineprefix-win32"
+cat > "$work/run.sh" <<RUN
+#!/usr/bin/env bash
+. "$root/scripts/wine-env.sh"
+kalvor_wine_prefix "$prefix" headless
+status=0
+cd "$work"
+KVDRIVER_ONLY="packaged program" timeout 600 bash -c '. "$root/scripts/wine-env.sh"; kalvor_wine "\$@"' wine \\
+  "$build/tests/gui/kvdriver.exe" \\
+  "\$(kalvor_win_path "$pkg/kalvor.exe")" \\
+  "\$(kalvor_win_path "$build/tests/gui/kvkit.exe")" \\
+  "\$(kalvor_win_path "$work/files")" \\
+  "\$(kalvor_win_path "$work/artefacts")" \\
+  "\$(kalvor_win_path "$root/tests/corpus")" \\
+  "\$(kalvor_win_path "$root/examples")" \\
+  "\$(kalvor_win_path "$work/expected")" \\
+  "\$(kalvor_win_path "$build/tests/gui/doubles/nettran.exe")" || status=\$?
+wineserver -k 2>/dev/null || true
+exit \$status
+RUN
+xvfb-run -a -s "-screen 0 1024x768x24" bash "$work/run.sh" 2>&1 |
+  grep -v -E 'Read access denied|^wine: ' | tee "$work/driver.log" || true
+grep -q '^1 passed, 0 failed' "$work/driver.log" || fail "the packaged kalvor.exe under wine"
+echo "-- packages ok"
