@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Fuzzes the EDIF import for a bounded time (EDIF_FUZZ_SECONDS, default 60)
 # with libFuzzer under AddressSanitizer and UndefinedBehaviorSanitizer,
-# seeded with the corpus netlists. Fails on any crash, leak, hang or
-# sanitizer report.
+# seeded with the corpus netlists; then the same import on Verilog netlists
+# (VERILOG_FUZZ_SECONDS, default 60), seeded with tests/fuzz/verilog_seeds.
+# Fails on any crash, leak, hang or sanitizer report.
 # The target compiles the floors the EDIF import stands on, so it needs no
 # CMake build.
 set -euo pipefail
@@ -25,3 +26,13 @@ chmod -R u+w "$work/units"
 cd "$work"
 "$out/edif_reader_fuzz" -max_total_time="$seconds" -max_len=65536 -timeout=20 -rss_limit_mb=2048 \
   -print_final_stats=1 "$work/units" 2>&1 | tail -n 15
+
+# The same import on Verilog netlists.
+clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
+  -DKALVOR_FUZZ_EXT='".v"' -I"$root/src" -I"$root/tests" -o "$out/verilog_reader_fuzz" \
+  "$root/tests/fuzz/edif_reader_fuzz.cpp" "${sources[@]}"
+mkdir -p "$work/verilog_units"
+cp "$root"/tests/fuzz/verilog_seeds/*.v "$root"/tests/tools/verilog/*.vg "$work/verilog_units/"
+chmod -R u+w "$work/verilog_units"
+"$out/verilog_reader_fuzz" -max_total_time="${VERILOG_FUZZ_SECONDS:-60}" -max_len=65536 -timeout=20 \
+  -rss_limit_mb=2048 -print_final_stats=1 "$work/verilog_units" 2>&1 | tail -n 15

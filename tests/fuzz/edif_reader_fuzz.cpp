@@ -1,5 +1,6 @@
 // libFuzzer target: the whole EDIF import (reader, base file effects,
-// writer) on arbitrary bytes. Built and run by scripts/test.d/edif_fuzz.sh.
+// writer) on arbitrary bytes. Built and run by scripts/test.d/edif_fuzz.sh,
+// once as EDIF and once, with KALVOR_FUZZ_EXT ".v", as a Verilog netlist.
 #include <unistd.h>
 
 #include <cstdint>
@@ -9,6 +10,10 @@
 
 #include "support/quiet_ui.h"
 #include "edif/edif_import.h"
+
+#ifndef KALVOR_FUZZ_EXT
+#define KALVOR_FUZZ_EXT ".edf"
+#endif
 
 namespace {
 
@@ -51,7 +56,7 @@ std::string WorkDir() {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string dir = WorkDir();
-  const std::string edf = dir + "/f.edf";
+  const std::string edf = dir + "/f" KALVOR_FUZZ_EXT;
   std::FILE* f = std::fopen(edf.c_str(), "wb");
   if (!f) return 0;
   std::fwrite(data, 1, size, f);

@@ -3,8 +3,9 @@
 # netlist (write_verilog -noattr -noexpr); `kalvor edif` imports both, and
 # the two macro files must connect the same pins (mac_canon.awk: nets by
 # their members, constants as the GND/VCC cells of the EDIF or the supply
-# nodes of the Verilog). The EDIF's macro file is also checked against the
-# EDIF with netcheck.
+# nodes of the Verilog). Each macro file is also checked with netcheck
+# against the netlist it came from (its own EDIF and Verilog readers), and
+# so are the hand-written netlists tests/tools/verilog/*.vg.
 # Usage: verilog_connectivity_test.sh KALVOR NETCHECK SOURCE_DIR
 set -u
 kalvor="$1"; netcheck="$2"; src="$3"
@@ -15,10 +16,12 @@ fi
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 failures=0
-# design|top|synth options: the example flattened, the others hierarchical.
-designs=("$src/examples/counter.v|counter|-flatten" "$here/hier.v|hier|" "$here/mux.v|mux|")
+# design|top|synth options|forms: the example flattened, the others
+# hierarchical; "v" only for a design the EDIF names differently.
+designs=("$src/examples/counter.v|counter|-flatten|edf v" "$here/hier.v|hier||edf v"
+         "$here/mux.v|mux||edf v" "$here/ascend.v|ascend||v")
 for entry in "${designs[@]}"; do
-  IFS='|' read -r source top flatten <<<"$entry"
+  IFS='|' read -r source top flatten forms <<<"$entry"
   dir="$work/$top"
   mkdir -p "$dir/edf" "$dir/v"
   sed -e "s|DESIGN|$source|; s|TOP|$top|; s|FLATTEN|$flatten|" "$here/synth.ys.in" >"$dir/synth.ys"
@@ -27,7 +30,7 @@ for entry in "${designs[@]}"; do
     echo "FAIL: $top: yosys"; head -20 "$dir/yosys.log"; failures=$((failures + 1)); continue
   fi
   ok=1
-  for form in edf v; do
+  for form in $forms; do
     if ! "$kalvor" edif "$dir/$form/$top.$form" --ini "$dir/k.ini" --answer no \
         --answer 'func=;pri=;base=;pads=;' --no >"$dir/$form.out" 2>"$dir/$form.err"; then
       echo "FAIL: $top: import of the .$form"; head -10 "$dir/$form.err"; ok=0; continue
@@ -35,8 +38,14 @@ for entry in "${designs[@]}"; do
     awk -f "$here/mac_canon.awk" "$dir/$form/$top.mac" | sort >"$dir/$form.canon"
   done
   [ "$ok" = 1 ] || { failures=$((failures + 1)); continue; }
-  if ! "$netcheck" "$dir/edf/$top.edf" "$dir/edf/$top.mac" >"$dir/netcheck.txt" 2>&1; then
-    echo "FAIL: $top: the EDIF's macro file"; head -20 "$dir/netcheck.txt"; failures=$((failures + 1)); continue
+  for form in $forms; do
+    if ! "$netcheck" "$dir/$form/$top.$form" "$dir/$form/$top.mac" >"$dir/netcheck.txt" 2>&1; then
+      echo "FAIL: $top: the macro file of the .$form"; head -20 "$dir/netcheck.txt"; ok=0
+    fi
+  done
+  [ "$ok" = 1 ] || { failures=$((failures + 1)); continue; }
+  if [ "$forms" = v ]; then
+    echo "ok: $top: the Verilog's macro file keeps its connectivity"; continue
   fi
   if ! diff "$dir/edf.canon" "$dir/v.canon" >"$dir/diff.txt"; then
     echo "FAIL: $top: EDIF and Verilog macro files differ"; head -40 "$dir/diff.txt"
@@ -44,6 +53,18 @@ for entry in "${designs[@]}"; do
   fi
   echo "ok: $top: same connectivity from EDIF and Verilog ($(grep -c '|net|' "$dir/v.canon") nets," \
        "$(grep -c '|inst|' "$dir/v.canon") instances)"
+done
+for vg in "$here"/*.vg; do
+  name="$(basename "$vg" .vg)"
+  mkdir -p "$work/$name"
+  cp "$vg" "$work/$name/"
+  if ! "$kalvor" edif "$work/$name/$name.vg" --ini "$work/$name/k.ini" --answer no \
+      --answer 'func=;pri=;base=;pads=;' --no >/dev/null 2>"$work/$name/err" ||
+    ! "$netcheck" "$vg" "$work/$name/$name.mac" >"$work/$name/check.txt" 2>&1; then
+    echo "FAIL: $name.vg"; head -20 "$work/$name/err" "$work/$name/check.txt"; failures=$((failures + 1))
+  else
+    echo "ok: $name.vg: $(tail -n 1 "$work/$name/check.txt")"
+  fi
 done
 [ "$failures" -eq 0 ] || { echo "$failures design(s) failed"; exit 1; }
 echo "every design has the same connectivity from EDIF and Verilog"

@@ -1,4 +1,5 @@
 // netcheck NETLIST.edf FILE.mac [--base BASE.mac]
+// (a NETLIST ending in .v, .vg or .vm is read as structural Verilog)
 // Exit 0 when the macro file connects every cell's instance pins and own
 // ports as the netlist does, 1 with the differences listed, 2 when a file
 // cannot be read or holds forms the checker does not read.
@@ -8,6 +9,7 @@
 #include "compare.h"
 #include "edif_netlist.h"
 #include "mac_netlist.h"
+#include "verilog_netlist.h"
 
 int main(int argc, char** argv) {
   using namespace netcheck;
@@ -31,7 +33,9 @@ int main(int argc, char** argv) {
   }
   Netlist nl, mn;
   BaseMacros base_macros;
-  if (!ReadEdifNetlist(edif, nl)) {
+  std::string ext = Lower(edif.substr(edif.rfind('.') == std::string::npos ? edif.size() : edif.rfind('.')));
+  bool verilog = ext == ".v" || ext == ".vg" || ext == ".vm";
+  if (!(verilog ? ReadVerilogNetlist(edif, nl) : ReadEdifNetlist(edif, nl))) {
     std::fprintf(stderr, "%s: cannot read\n", edif.c_str());
     for (const std::string& p : nl.problems) std::fprintf(stderr, "  %s\n", p.c_str());
     return 2;

@@ -1,0 +1,418 @@
+#include "verilog_netlist.h"
+
+#include <algorithm>
+#include <cctype>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <set>
+#include <sstream>
+
+namespace netcheck {
+
+namespace {
+
+// The text as tokens, without comments, attributes and directives.
+std::vector<std::string> Tokens(const std::string& s) {
+  std::vector<std::string> out;
+  std::size_t i = 0;
+  while (i < s.size()) {
+    char c = s[i];
+    if (std::isspace(static_cast<unsigned char>(c))) { ++i; continue; }
+    if (s.compare(i, 2, "//") == 0 || c == '`') { i = s.find('\n', i); if (i == std::string::npos) break; continue; }
+    if (s.compare(i, 2, "/*") == 0) { i = s.find("*/", i); if (i == std::string::npos) break; i += 2; continue; }
+    if (s.compare(i, 2, "(*") == 0 && s.compare(i, 3, "(*)") != 0) { i = s.find("*)", i); if (i == std::string::npos) break; i += 2; continue; }
+    std::size_t j = i;
+    if (c == '\\') {
+      while (j < s.size() && !std::isspace(static_cast<unsigned char>(s[j]))) ++j;
+      out.push_back(s.substr(i + 1, j - i - 1));
+    } else if (std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '$' || c == '\'') {
+      while (j < s.size() && (std::isalnum(static_cast<unsigned char>(s[j])) || s[j] == '_' || s[j] == '$' || s[j] == '\'' || s[j] == '?')) ++j;
+      out.push_back(s.substr(i, j - i));
+    } else {
+      j = i + 1;
+      out.push_back(s.substr(i, 1));
+    }
+    i = j;
+  }
+  return out;
+}
+
+struct Decl { long msb = 0, lsb = 0; bool vec = false; int dir = 0; };
+
+struct Module {
+  std::string name;
+  bool defined = true;
+  std::vector<std::string> ports;
+  std::map<std::string, Decl> decls;
+  struct Conn { std::string port; std::vector<std::string> bits; bool empty = false; };
+  struct Inst { std::string type, name; std::vector<Conn> conns; };
+  std::vector<Inst> insts;
+  std::vector<std::pair<std::vector<std::string>, std::vector<std::string>>> assigns;
+};
+
+// A bit as a key: "name" or "name[index]"; constants "'0", "'1", "'x".
+struct Reader {
+  std::vector<std::string> t;
+  std::size_t p = 0;
+  std::string problem;
+  const std::string& Peek() { static const std::string end; return p < t.size() ? t[p] : end; }
+  std::string Take() { return p < t.size() ? t[p++] : std::string(); }
+  bool Fail(const std::string& what) { if (problem.empty()) problem = what + " near token " + std::to_string(p); return false; }
+
+  void Range(Decl& d) {
+    if (Peek() != "[") return;
+    Take(); std::string a = Take(); if (a == "-") a = "-" + Take();
+    Take(); std::string b = Take(); if (b == "-") b = "-" + Take();
+    Take();
+    d.vec = true; d.msb = std::stol(a); d.lsb = std::stol(b);
+  }
+
+  static std::vector<std::string> Const(const std::string& v) {
+    std::size_t q = v.find('\'');
+    long size = q == std::string::npos ? 32 : (q == 0 ? -1 : std::stol(v.substr(0, q)));
+    std::string lsb_first;
+    char base = q == std::string::npos ? 'd' : static_cast<char>(std::tolower(v[q + 1] == 's' ? v[q + 2] : v[q + 1]));
+    std::string digits = q == std::string::npos ? v : v.substr(q + (v[q + 1] == 's' ? 3 : 2));
+    if (base == 'd') {
+      unsigned long long n = 0;
+      bool unknown = false;
+      for (char c : digits) { if (c == '_') continue; if (!std::isdigit(static_cast<unsigned char>(c))) unknown = true; else n = n * 10 + static_cast<unsigned>(c - '0'); }
+      for (long i = 0; i < (size < 0 ? 32 : size); ++i) lsb_first.push_back(unknown ? 'x' : (i < 64 && ((n >> i) & 1)) ? '1' : '0');
+    } else {
+      int w = base == 'b' ? 1 : base == 'o' ? 3 : 4;
+      for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+        char c = static_cast<char>(std::tolower(*it));
+        if (c == '_') continue;
+        int val = std::isdigit(static_cast<unsigned char>(c)) ? c - '0' : c - 'a' + 10;
+        for (int b = 0; b < w; ++b) lsb_first.push_back(c == 'x' || c == 'z' || c == '?' ? 'x' : ((val >> b) & 1) ? '1' : '0');
+      }
+      if (size >= 0) lsb_first.resize(static_cast<std::size_t>(size), !lsb_first.empty() && lsb_first.back() == 'x' ? 'x' : '0');
+    }
+    std::vector<std::string> out;
+    for (auto it = lsb_first.rbegin(); it != lsb_first.rend(); ++it) out.push_back(std::string("'") + *it);
+    return out;
+  }
+
+  // Bits of an operand list, most significant first.
+  bool Expr(Module& m, std::vector<std::string>& out) {
+    std::string a = Take();
+    if (a == "{") {
+      if (std::isdigit(static_cast<unsigned char>(Peek()[0])) && Peek().find('\'') == std::string::npos &&
+          p + 1 < t.size() && t[p + 1] == "{") {
+        long n = std::stol(Take());
+        Take();
+        std::vector<std::string> inner;
+        while (true) { if (!Expr(m, inner)) return false; if (Peek() != ",") break; Take(); }
+        Take(); Take();
+        for (long i = 0; i < n; ++i) out.insert(out.end(), inner.begin(), inner.end());
+        return true;
+      }
+      while (true) { if (!Expr(m, out)) return false; if (Peek() != ",") break; Take(); }
+      return Take() == "}" || Fail("concatenation");
+    }
+    if (std::isdigit(static_cast<unsigned char>(a[0])) || a[0] == '\'') {
+      std::vector<std::string> c = Const(a);
+      out.insert(out.end(), c.begin(), c.end());
+      return true;
+    }
+    auto d = m.decls.find(a);
+    if (d == m.decls.end()) { m.decls[a] = Decl(); d = m.decls.find(a); }
+    long hi = d->second.msb, lo = d->second.lsb;
+    if (Peek() == "[") {
+      Take(); hi = std::stol(Take()); lo = hi;
+      if (Peek() == ":") { Take(); lo = std::stol(Take()); }
+      Take();
+    } else if (!d->second.vec) {
+      out.push_back(a);
+      return true;
+    }
+    if (!d->second.vec) { out.push_back(a); return true; }
+    long step = hi >= lo ? -1 : 1;
+    for (long i = hi;; i += step) { out.push_back(a + "[" + std::to_string(i) + "]"); if (i == lo) break; }
+    return true;
+  }
+
+  bool ModuleBody(Module& m) {
+    m.name = Take();
+    if (Peek() == "#") { Take(); Skip(); }
+    if (Peek() == "(") {
+      Take();
+      int dir = 0; Decl cur;
+      while (Peek() != ")") {
+        std::string w = Take();
+        if (w == ",") continue;
+        if (w == "input" || w == "output" || w == "inout") {
+          dir = w == "input" ? 1 : w == "output" ? 2 : 3; cur = Decl(); cur.dir = dir;
+          while (Peek() == "wire" || Peek() == "reg" || Peek() == "signed") Take();
+          Range(cur);
+          continue;
+        }
+        m.ports.push_back(w);
+        if (dir) m.decls[w] = cur;
+      }
+      Take();
+    }
+    if (Take() != ";") return Fail("module head");
+    while (p < t.size()) {
+      std::string w = Take();
+      if (w == "endmodule") return true;
+      if (w == "input" || w == "output" || w == "inout" || w == "wire" || w == "reg" || w == "tri" ||
+          w == "supply0" || w == "supply1") {
+        Decl d; d.dir = w == "input" ? 1 : w == "output" ? 2 : w == "inout" ? 3 : 0;
+        while (Peek() == "wire" || Peek() == "reg" || Peek() == "signed") Take();
+        Range(d);
+        while (true) {
+          std::string n = Take();
+          Decl& e = m.decls[n];
+          if (d.dir) e.dir = d.dir;
+          if (d.vec) { e.vec = true; e.msb = d.msb; e.lsb = d.lsb; }
+          if (w == "supply0" || w == "supply1") {
+            std::vector<std::string> l, r;
+            p -= 1; if (!Expr(m, l)) return false;
+            r.assign(l.size(), w == "supply0" ? "'0" : "'1");
+            m.assigns.push_back({l, r});
+          }
+          if (Peek() == "=") {
+            Take(); p -= 2;
+            std::vector<std::string> l, r;
+            if (!Expr(m, l)) return false;
+            Take();
+            if (!Expr(m, r)) return false;
+            m.assigns.push_back({l, r});
+          }
+          if (Take() != ",") break;
+        }
+        continue;
+      }
+      if (w == "parameter" || w == "localparam" || w == "defparam") { while (Take() != ";") {} continue; }
+      if (w == "assign") {
+        while (true) {
+          std::vector<std::string> l, r;
+          if (!Expr(m, l)) return false;
+          Take();
+          if (!Expr(m, r)) return false;
+          m.assigns.push_back({l, r});
+          if (Take() != ",") break;
+        }
+        continue;
+      }
+      // An instance.
+      Module::Inst inst;
+      inst.type = w;
+      if (Peek() == "#") { Take(); Skip(); }
+      while (true) {
+        inst.name = Take();
+        inst.conns.clear();
+        if (Take() != "(") return Fail("instance " + inst.name);
+        while (Peek() != ")") {
+          Module::Conn c;
+          if (Peek() == ",") { Take(); c.empty = true; inst.conns.push_back(c); continue; }
+          if (Peek() == ".") {
+            Take(); c.port = Take(); Take();
+            if (Peek() == ")") c.empty = true; else if (!Expr(m, c.bits)) return false;
+            Take();
+          } else if (!Expr(m, c.bits)) {
+            return false;
+          }
+          inst.conns.push_back(c);
+          if (Peek() == ",") { Take(); if (Peek() == ")" && c.port.empty()) inst.conns.push_back({"", {}, true}); }
+        }
+        Take();
+        m.insts.push_back(inst);
+        if (Take() != ",") break;
+      }
+    }
+    return Fail("module " + m.name + " not ended");
+  }
+
+  void Skip() {
+    int depth = 0;
+    do { std::string w = Take(); if (w == "(") ++depth; if (w == ")") --depth; } while (depth > 0 && p < t.size());
+  }
+};
+
+struct Union {
+  std::map<std::string, std::string> up;
+  std::string Find(const std::string& x) {
+    auto it = up.find(x);
+    if (it == up.end()) { up[x] = x; return x; }
+    if (it->second == x) return x;
+    std::string r = Find(it->second);
+    up[x] = r;
+    return r;
+  }
+  void Join(const std::string& a, const std::string& b) {
+    std::string x = Find(a), y = Find(b);
+    if (x == y) return;
+    if (x[0] == '\'') std::swap(x, y);  // constants stay roots
+    up[x] = y;
+  }
+};
+
+// Names as the macro file can hold them: "a[3]" is a3, "<" and ">" are "_".
+std::string MacForm(std::string n) {
+  std::size_t open = n.rfind('[');
+  if (open != std::string::npos && open > 0 && n.back() == ']' && open + 2 < n.size() &&
+      std::all_of(n.begin() + static_cast<long>(open) + 1, n.end() - 1, [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; })) {
+    n = n.substr(0, open) + n.substr(open + 1, n.size() - open - 2);
+  }
+  for (char& c : n) if (c == '<' || c == '>') c = '_';
+  return n;
+}
+
+std::string PortBitName(const std::string& name, const Decl& d, long idx) {
+  return d.vec ? name + "[" + std::to_string(idx) + "]" : name;
+}
+
+}  // namespace
+
+bool ParseVerilogNetlist(const std::string& text, Netlist& out) {
+  Reader r;
+  r.t = Tokens(text);
+  std::vector<Module> mods;
+  while (r.p < r.t.size()) {
+    std::string w = r.Take();
+    if (w != "module") { out.problems.push_back("unexpected " + w); return false; }
+    mods.emplace_back();
+    if (!r.ModuleBody(mods.back())) { out.problems.push_back(r.problem); return false; }
+  }
+  std::map<std::string, std::size_t> by_name;
+  for (std::size_t k = 0; k < mods.size(); ++k) by_name.emplace(mods[k].name, k);
+  // Leaf modules: ports in the order of their use, a connection of w bits
+  // giving the indices 0 .. w-1.
+  for (std::size_t k = 0, n = mods.size(); k < n; ++k) {
+    for (const Module::Inst& inst : mods[k].insts) {
+      auto it = by_name.find(inst.type);
+      if (it == by_name.end()) {
+        Module leaf;
+        leaf.name = inst.type;
+        leaf.defined = false;
+        it = by_name.emplace(inst.type, mods.size()).first;
+        mods.push_back(leaf);
+      }
+      Module& child = mods[it->second];
+      if (child.defined) continue;
+      for (const Module::Conn& c : inst.conns) {
+        if (child.decls.count(c.port)) continue;
+        Decl d;
+        d.dir = 3;
+        long w = std::max<long>(1, static_cast<long>(c.bits.size()));
+        if (w > 1) { d.vec = true; d.msb = w - 1; d.lsb = 0; }
+        child.decls[c.port] = d;
+        child.ports.push_back(c.port);
+      }
+    }
+  }
+  // Cells: bit-level ports in header order (each bus from its lowest index up).
+  std::vector<std::map<std::string, int>> port_index(mods.size());
+  for (std::size_t k = 0; k < mods.size(); ++k) {
+    Cell c;
+    c.name = MacForm(mods[k].name);
+    for (const std::string& pn : mods[k].ports) {
+      const Decl& d = mods[k].decls[pn];
+      long lo = std::min(d.msb, d.lsb), hi = std::max(d.msb, d.lsb);
+      for (long i = lo; i <= hi; ++i) {
+        Port port;
+        port.name = PortBitName(pn, d, i);
+        port.supply = !d.vec && IsSupplyName(pn);
+        port_index[k][port.name] = static_cast<int>(c.ports.size());
+        c.ports.push_back(port);
+      }
+    }
+    out.cells.push_back(c);
+  }
+  std::set<std::size_t> used;
+  for (std::size_t k = 0; k < mods.size(); ++k) {
+    Module& m = mods[k];
+    if (!m.defined) continue;
+    Cell& cell = out.cells[k];
+    Union u;
+    for (const auto& [l, rr] : m.assigns) {
+      for (std::size_t j = 0; j < l.size(); ++j) {
+        std::size_t from_right = l.size() - 1 - j;
+        std::string rb = from_right < rr.size() ? rr[rr.size() - 1 - from_right] : "'0";
+        if (rb == "'x" || l[j] == "'x") continue;
+        u.Join(l[j], rb);
+      }
+    }
+    std::map<std::string, std::size_t> net_of;
+    auto add = [&](const std::string& bit, Pin pin) {
+      if (bit == "'x") return;
+      std::string root = u.Find(bit);
+      auto [it, added] = net_of.emplace(root, cell.nets.size());
+      if (added) {
+        Net n;
+        n.name = root == "'0" ? "GND" : root == "'1" ? "VDD" : root;
+        cell.nets.push_back(n);
+      }
+      cell.nets[it->second].pins.push_back(pin);
+    };
+    for (const auto& [name, idx] : port_index[k]) {
+      (void)name;
+      const Port& port = cell.ports[static_cast<std::size_t>(idx)];
+      if (!port.supply) add(port.name, Pin{-1, idx});
+    }
+    for (const Module::Inst& inst : m.insts) {
+      std::size_t c = by_name[inst.type];
+      used.insert(c);
+      const Module& child = mods[c];
+      Instance in;
+      in.name = MacForm(inst.name);
+      in.cell_name = inst.type;
+      in.cell = static_cast<int>(c);
+      int ii = static_cast<int>(cell.instances.size());
+      cell.instances.push_back(in);
+      for (std::size_t j = 0; j < inst.conns.size(); ++j) {
+        const Module::Conn& conn = inst.conns[j];
+        if (conn.empty) continue;
+        std::string pn = conn.port.empty() ? child.ports[j] : conn.port;
+        const Decl& d = child.decls.at(pn);
+        long step = d.msb >= d.lsb ? -1 : 1;
+        long idx = d.msb;
+        for (const std::string& bit : conn.bits) {
+          add(bit, Pin{ii, port_index[c].at(PortBitName(pn, d, idx))});
+          if (idx == d.lsb) break;
+          idx += step;
+        }
+      }
+    }
+  }
+  for (std::size_t k = mods.size(); k-- > 0;) {
+    if (mods[k].defined && !used.count(k)) { out.top = mods[k].name; break; }
+  }
+  // The macro file's order: leaf cells first, then each module after the
+  // modules it uses.
+  std::vector<std::size_t> order;
+  std::vector<int> state(mods.size(), 0);
+  for (std::size_t k = 0; k < mods.size(); ++k) {
+    if (!mods[k].defined) { order.push_back(k); state[k] = 2; }
+  }
+  std::function<void(std::size_t)> visit = [&](std::size_t k) {
+    if (state[k]) return;
+    state[k] = 1;
+    for (const Module::Inst& inst : mods[k].insts) visit(by_name[inst.type]);
+    state[k] = 2;
+    order.push_back(k);
+  };
+  for (std::size_t k = 0; k < mods.size(); ++k) visit(k);
+  std::vector<int> new_index(mods.size());
+  for (std::size_t i = 0; i < order.size(); ++i) new_index[order[i]] = static_cast<int>(i);
+  std::vector<Cell> cells;
+  for (std::size_t k : order) cells.push_back(std::move(out.cells[k]));
+  for (Cell& c : cells) {
+    for (Instance& in : c.instances) in.cell = new_index[static_cast<std::size_t>(in.cell)];
+  }
+  out.cells = std::move(cells);
+  return true;
+}
+
+bool ReadVerilogNetlist(const std::string& path, Netlist& out) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  std::stringstream s;
+  s << in.rdbuf();
+  return ParseVerilogNetlist(s.str(), out);
+}
+
+}  // namespace netcheck
