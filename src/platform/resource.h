@@ -80,6 +80,7 @@
 #define IDC_PARAM_FIELD4 104
 #define IDC_PARAM_FIELD5 105
 #define IDC_PARAM_FIELD6 106
+#define IDC_PARAM_FIELD7 107
 
 /* "MacDlg": the include files of the EDIF import and their browse buttons
    (each button's id is its field's plus 100). */

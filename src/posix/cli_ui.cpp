@@ -164,6 +164,8 @@ int CliUi::InputBox(const std::string& title, const std::string& prompt,
 int CliUi::RunDialog(DialogModel& model) {
   TableView view;
   model.OnInit(view);
+  auto preset = presets_.find(model.TemplateName());
+  if (preset != presets_.end()) ApplyDialogAnswer(preset->second, view);
   std::cerr << "[" << (view.title().empty() ? model.TemplateName() : view.title())
             << "]\n";
   bool first = true;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <deque>
+#include <map>
 #include <string>
 
 #include "platform/table_view.h"
@@ -19,6 +20,11 @@ class CliUi : public UserInterface {
   void AddAnswer(const std::string& answer) { answers_.push_back(answer); }
   // --yes / --no: the answer to every question that has no scripted one.
   void SetBlanketAnswer(int answer) { blanket_ = answer; }
+  // Controls set in the dialog of template `name` each time it opens,
+  // before any answer (ID=VALUE;... as in an answer).
+  void PresetDialog(const std::string& name, const std::string& controls) {
+    presets_[name] = controls;
+  }
   // Relative paths given as answers are taken from here.
   void SetBaseDirectory(const std::string& dir) { base_dir_ = dir; }
 
@@ -47,6 +53,7 @@ class CliUi : public UserInterface {
   std::string Absolute(const std::string& path) const;
 
   std::deque<std::string> answers_;
+  std::map<std::string, std::string> presets_;
   int blanket_ = 0;
   std::string base_dir_;
   TableView main_;

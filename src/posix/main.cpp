@@ -60,7 +60,8 @@ void Usage(std::ostream& out) {
          "  --yes, --no        answer every remaining question\n"
          "  --ini FILE         settings file (default $KALVOR_INI, else\n"
          "                     $XDG_CONFIG_HOME/kalvor/kalvor.ini)\n"
-         "  --lambda VALUE     the lambda value of the clean-up (saved)\n";
+         "  --lambda VALUE     the lambda value of the clean-up (saved)\n"
+         "  --vhdl-standard    mac2vhd: tick \"standard VHDL\" in its dialog\n";
   for (const CheckFlag& c : kCheckFlags) {
     out << "  --" << c.flag << "=0|1\n";
   }
@@ -94,6 +95,7 @@ int main(int argc, char** argv) {
   std::string lambda;
   bool have_lambda = false;
   int blanket = 0;
+  bool vhdl_standard = false;
   std::map<int, bool> checks;
 
   for (int i = 1; i < argc; ++i) {
@@ -113,6 +115,10 @@ int main(int argc, char** argv) {
     }
     if (arg == "--no") {
       blanket = answer::kNo;
+      continue;
+    }
+    if (arg == "--vhdl-standard") {
+      vhdl_standard = true;
       continue;
     }
     if (arg.rfind("--", 0) == 0) {
@@ -180,6 +186,7 @@ int main(int argc, char** argv) {
   ui.SetBaseDirectory(start_dir);
   for (const std::string& a : answers) ui.AddAnswer(a);
   ui.SetBlanketAnswer(blanket);
+  if (vhdl_standard) ui.PresetDialog("mac2vhd", Format("%d=y", id::kParamField + 6));
   IniProfile profile(ini.empty() ? DefaultIniPath() : ini);
   if (!ini.empty() && ini[0] != '/') profile = IniProfile(start_dir + "/" + ini);
   PosixShell shell;

@@ -4,11 +4,13 @@
 #include "vhdl/mac_to_vhdl.h"
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 #include "core/dialogs.h"
 #include "vhdl/fanout.h"
 #include "vhdl/name_index.h"
+#include "vhdl/vhdl_standard.h"
 #include "core/titled_param_dialog.h"
 #include "mac/macfile.h"
 #include "text/lineio.h"
@@ -35,6 +37,13 @@ void LowerInPlace(std::string& text) {
   for (char& c : text) {
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   }
+}
+
+// The words NextWord takes from `rest`.
+std::size_t CountWords(std::string_view rest) {
+  std::size_t n = 0;
+  for (; HasContent(rest); ++n) NextWord(rest);
+  return n;
 }
 
 // Pad nets ("PAD_", "Pad_" or "pad_" at the start) get no signal.
@@ -73,12 +82,13 @@ class MacToVhdl {
 
   void Convert();
   bool name_changed() const { return tally_.name_changed; }
+  void UseStandard(StandardVhdl* standard) { standard_ = standard; }
 
  private:
   // Output is gathered and handed to the file in large pieces.
   void Put(std::string_view text) {
     pending_ += text;
-    if (pending_.size() >= kPendingSize) Flush();
+    if (pending_.size() >= kPendingSize && !hold_) Flush();
   }
   void PutLine(std::string_view text) {
     pending_ += text;
@@ -94,7 +104,7 @@ class MacToVhdl {
 
   void OfferPortDefinitions(const std::string& line);
   void Header(std::string& line);
-  void ReadDirectives();
+  void StandardHeader(std::string& line);
   void InitDeclared();
   void PortsFromHeader(std::string& line);
   void PortsFromDefinitionFile(std::string& line);
@@ -131,6 +141,10 @@ class MacToVhdl {
   std::string kept_text_;
   std::vector<std::size_t> kept_ends_;
   std::size_t kept_next_ = 0;
+  // Standard VHDL (none: the long-standing format).
+  StandardVhdl* standard_ = nullptr;
+  std::vector<std::string> nodes_;
+  bool hold_ = false;  // keep the output for a rewrite of its end
 };
 
 void MacToVhdl::Convert() {
@@ -143,7 +157,7 @@ void MacToVhdl::Convert() {
       Header(line);
     } else if (kind == MacLineKind::kEnd) {
       in_macro_ = false;
-      PutLine("end " + entity_ + "_1;");
+      PutLine(standard_ ? standard_->ArchitectureEnd() : "end " + entity_ + "_1;");
     } else if (in_macro_ && !line.empty() && line[0] == '<') {
       // Inside a macro every "<" line is an instance.
       Instance(line);
@@ -153,6 +167,15 @@ void MacToVhdl::Convert() {
     port_separator_ = "\r\n";
   }
   Flush();
+  if (standard_) {
+    ui_.Notify("Top-level entity: " + standard_->TopEntity(top_name_), "Standard VHDL", box::kOk);
+    if (standard_->extra_nodes() != 0) {
+      ui_.Notify(Format("%zu instance(s) have more nodes than their macro has ports; the extra "
+                        "nodes are named in comments after them.",
+                        standard_->extra_nodes()),
+                 "Standard VHDL", box::kOk | box::kIconWarning);
+    }
+  }
 }
 
 // The main pass's next logical line, lowercased: the body lines that the
@@ -190,8 +213,9 @@ void MacToVhdl::Header(std::string& line) {
   in_macro_ = true;
   bus_list_.clear();
   analog_list_.clear();
-  ReadDirectives();
+  ReadPortDirectives(in_, bus_list_, analog_list_);
   NextWord(line);  // ".macro"
+  if (standard_) return StandardHeader(line);
   PutLine("");
   PutLine("use IEEE.STD_LOGIC_1164.all;");
   for (const std::string& package : options_.packages) {
@@ -217,24 +241,40 @@ void MacToVhdl::Header(std::string& line) {
   PutLine("  gnd<='0';");
 }
 
-// The "$" lines right after a header type its ports; they are consumed here
-// and never echoed.
-void MacToVhdl::ReadDirectives() {
-  std::string line;
-  for (;;) {
-    std::int64_t start = in_.Tell();
-    if (ReadLine(in_, line, kDirectiveSize) == 0) return;
-    LowerInPlace(line);
-    if (line.empty() || line[0] != '$') {
-      in_.Seek(start);
-      return;
-    }
-    if (StartsWith(line, "$vector")) {
-      bus_list_ = line.substr(7) + " ";
-    } else if (StartsWith(line, "$analog")) {
-      analog_list_ = line.substr(7) + " ";
-    }
+// Standard VHDL: the unit's clauses, the entity, the architecture's
+// declarations (nets, components) after the signal pass.
+void MacToVhdl::StandardHeader(std::string& line) {
+  MacroHeader header;
+  header.name = NextWord(line);
+  entity_ = header.name;
+  while (HasContent(line)) {
+    std::string name = NextWord(line);
+    NormalizeNodeName(name, true, tally_);
+    header.words.push_back(std::move(name));
   }
+  header.bus_list = bus_list_;
+  header.analog_list = analog_list_;
+  bool from_file = port_file_.IsOpen() && !top_name_.empty() && EqualNoCase(entity_, top_name_);
+  Put(standard_->BeginMacro(header, from_file));
+  if (from_file) {
+    std::string before;
+    before.swap(pending_);
+    hold_ = true;
+    InitDeclared();
+    PortsFromDefinitionFile(line);
+    hold_ = false;
+    std::string ports;
+    ports.swap(pending_);
+    pending_.swap(before);
+    Put(standard_->CopiedPorts(ports, bus_list_));
+  } else {
+    Put(standard_->EntityPorts());
+  }
+  Put(standard_->ArchitectureHead());
+  SignalPass();
+  Put(standard_->Declarations());
+  PutLine("begin");
+  Put(standard_->SupplyAssignments());
 }
 
 void MacToVhdl::InitDeclared() {
@@ -301,6 +341,7 @@ void MacToVhdl::PortDeclarations() {
     name = token;
     Put(" \r\n     " + name);
     declared_.Insert(name);
+    if (standard_) standard_->NoteCopiedPort(name);
     if (!next()) return;
     Put(" : ");
     if (!next()) return;
@@ -367,11 +408,13 @@ bool MacToVhdl::SignalLine(std::string_view line) {
   switch (line[0]) {
     case '.':
       return false;
-    case '<':
+    case '<': {
       NextWord(line);  // instance name
-      NextWord(line);  // component name
+      std::string_view component = NextWord(line);
+      if (standard_) standard_->NoteInstance(component, CountWords(line));
       DeclareWords(line);
       return true;
+    }
     case '+':
       line.remove_prefix(1);
       DeclareWords(line);
@@ -389,6 +432,10 @@ void MacToVhdl::DeclareWords(std::string_view rest) {
   while (HasContent(rest)) {
     name_.assign(NextWord(rest));
     NormalizeNodeName(name_, false, tally_);
+    if (standard_) {
+      standard_->NoteNet(name_);
+      continue;
+    }
     if (BusIndex(name_, bus_list_) != std::string::npos) continue;
     if (IsPadNet(name_)) continue;
     if (!declared_.Insert(name_)) continue;
@@ -406,15 +453,22 @@ void MacToVhdl::Instance(std::string& line) {
   for (const std::string& ignored : options_.ignore) {
     if (EqualNoCase(component, ignored)) return;
   }
-  Put("  ");
-  Put(label);
-  Put(" : ");
-  Put(component);
-  Put(" port map (");
+  if (!standard_) {
+    Put("  ");
+    Put(label);
+    Put(" : ");
+    Put(component);
+    Put(" port map (");
+  }
+  nodes_.clear();
   while (HasContent(rest)) {
     name_.assign(NextWord(rest));
     NormalizeNodeName(name_, true, tally_);
     ui_.Notify(name_, component, box::kOk);
+    if (standard_) {
+      nodes_.push_back(name_);
+      continue;
+    }
     std::size_t index = BusIndex(name_, bus_list_);
     if (index != std::string::npos) {
       pending_.append(name_, 0, index);
@@ -426,14 +480,47 @@ void MacToVhdl::Instance(std::string& line) {
     }
     if (HasContent(rest)) pending_ += ',';
   }
+  if (standard_) {
+    standard_->Instance(label, component, nodes_, pending_);
+    Put("");
+    return;
+  }
   PutLine(");");
 }
 
 }  // namespace
 
+// The "$" lines right after a header type its ports; they are consumed here
+// and never echoed.
+void ReadPortDirectives(File& file, std::string& bus_list, std::string& analog_list) {
+  std::string line;
+  for (;;) {
+    std::int64_t start = file.Tell();
+    if (ReadLine(file, line, kDirectiveSize) == 0) return;
+    LowerInPlace(line);
+    if (line.empty() || line[0] != '$') {
+      file.Seek(start);
+      return;
+    }
+    if (StartsWith(line, "$vector")) {
+      bus_list = line.substr(7) + " ";
+    } else if (StartsWith(line, "$analog")) {
+      analog_list = line.substr(7) + " ";
+    }
+  }
+}
+
 bool ConvertMacFile(UserInterface& ui, const MacToVhdlOptions& options, File& in, File& out,
                     FanoutAnalysis& fanout, std::size_t keep_bytes) {
   MacToVhdl conversion(ui, options, in, out, fanout, keep_bytes);
+  std::unique_ptr<StandardVhdl> standard;
+  if (options.standard) {
+    std::string directory = in.Path();
+    if (SplitPath(directory) == in.Path()) directory.clear();
+    standard = std::make_unique<StandardVhdl>(options, ScanMacroHeaders(in, directory));
+    out.Write(standard->FileHead());
+    conversion.UseStandard(standard.get());
+  }
   conversion.Convert();
   return conversion.name_changed();
 }
@@ -466,7 +553,7 @@ Outcome RunMacToVhdl(Platform& p, const MacToVhdlJob& job, FanoutTables& tables)
     p.ui.Notify("Unable to create above file.", out_path, box::kOk);
     return Outcome::kFailed;
   }
-  WriteLine(out, "library IEEE;");
+  if (!parameters.standard) WriteLine(out, "library IEEE;");
   TheProgress().Open(p.ui, "Converting .mac to .vhd:", in_path);
 
   bool name_changed = ConvertMacFile(p.ui, parameters, in, out, fanout);

@@ -19,7 +19,8 @@ class FanoutAnalysis;
 struct FanoutTables;
 
 // The parameters of the conversion as the "mac2vhd" dialog edits them.
-constexpr OptionSetting kMac2vhdOptions{"mac2vhd", "m1=NC;m2=PORTPADA;m3=;=n;p1=;p2=;"};
+// The last field ("std") asks for standard VHDL (vhdl/vhdl_standard.h).
+constexpr OptionSetting kMac2vhdOptions{"mac2vhd", "m1=NC;m2=PORTPADA;m3=;=n;p1=;p2=;std=n;"};
 
 // The files of one conversion.
 struct MacToVhdlJob {
@@ -38,6 +39,7 @@ struct MacToVhdlOptions {
   std::string ignore[3];    // component names whose instances are left out
   bool no_supply = false;   // no port or signal for the supply nodes
   std::string packages[2];  // extra use clauses (empty: none)
+  bool standard = false;    // standard VHDL: components, legal names
 };
 MacToVhdlOptions ReadMacToVhdlOptions(const std::string& options);
 
@@ -56,6 +58,11 @@ constexpr std::size_t kKeepBodyBytes = std::size_t{32} << 20;
 // named "in" or "out" was renamed.
 bool ConvertMacFile(UserInterface& ui, const MacToVhdlOptions& options, File& in, File& out,
                     FanoutAnalysis& fanout, std::size_t keep_bytes = kKeepBodyBytes);
+
+// Reads the "$vector" and "$analog" lines that follow a macro header (into
+// the bus and analog lists, each a blank-separated list ending in a blank)
+// and leaves the file at the first line that is not a "$" line.
+void ReadPortDirectives(File& file, std::string& bus_list, std::string& analog_list);
 
 // Makes a node name usable in VHDL: "NN_" before a leading digit (or for an
 // empty name), "inst_" removed, "<" turned into "_", "in"/"out" suffixed

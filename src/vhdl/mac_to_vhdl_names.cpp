@@ -33,6 +33,7 @@ MacToVhdlOptions ReadMacToVhdlOptions(const std::string& options) {
   for (std::size_t i = 0; i < 2; ++i) {
     o.packages[i] = Truncate(OptionValue(options, 4 + i), kFieldCapacity);
   }
+  o.standard = OptionValue(options, 6) == "y";
   return o;
 }
 

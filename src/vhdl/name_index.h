@@ -91,6 +91,15 @@ class NameIndex {
 
 // A set of names with their own storage.
 class NameSet {
+  // Tells whether the name stored under a number is `name`.
+  auto Matcher(std::string_view name) const {
+    return [this, name](std::uint32_t n) {
+      const std::string& stored = names_[n];
+      return stored.size() == name.size() &&
+             NameIndex::SameBytes(stored.data(), name.data(), name.size());
+    };
+  }
+
  public:
   void Clear() {
     names_.clear();
@@ -99,16 +108,15 @@ class NameSet {
   // False when the name was already in the set.
   bool Insert(std::string_view name) {
     std::uint32_t hash = NameIndex::Hash(name);
-    auto is_name = [this, name](std::uint32_t n) {
-      const std::string& stored = names_[n];
-      return stored.size() == name.size() &&
-             NameIndex::SameBytes(stored.data(), name.data(), name.size());
-    };
-    if (index_.Find(hash, is_name) != NameIndex::kNone) return false;
+    if (index_.Find(hash, Matcher(name)) != NameIndex::kNone) return false;
     index_.Add(hash, static_cast<std::uint32_t>(names_.size()));
     names_.emplace_back(name);
     return true;
   }
+  bool Contains(std::string_view name) const {
+    return index_.Find(NameIndex::Hash(name), Matcher(name)) != NameIndex::kNone;
+  }
+  bool empty() const { return names_.empty(); }
 
  private:
   std::vector<std::string> names_;

@@ -79,10 +79,42 @@ TEST(MacToVhdl, FullAdderExampleByteForByte) {
   EXPECT_EQ(run.BoxesWithCaption("xor2"),
             (std::vector<std::string>{"a", "b", "n1", "n1", "ci", "s"}));
   EXPECT_EQ(run.ui.dialogs_run, std::vector<std::string>{"mac2vhd"});
-  EXPECT_EQ(run.profile.values["mac2vhd"], "m1=NC;m2=PORTPADA;m3=;=n;p1=;p2=;");
+  EXPECT_EQ(run.profile.values["mac2vhd"], "m1=NC;m2=PORTPADA;m3=;=n;p1=;p2=;std=n;");
   ASSERT_FALSE(run.ui.progress_log.empty());
   EXPECT_EQ(run.ui.progress_log.front(),
             "open Converting .mac to .vhd: " + run.dir.path() + "/fa.mac");
+}
+
+TEST(MacToVhdl, StandardVhdlDeclaresWhatTheDefaultLeavesOut) {
+  MacRun run;
+  run.Convert("<cells.mac>\r\n.macro FA A B CI S CO\r\n<U1 XOR2 A B N1\r\n<U2 XOR2 N1 CI S\r\n"
+              "<U3 GND gnd\r\n<U4 FILL\r\n.eom\r\n.macro TOP A\r\n<X FA A\r\n.eom\r\n",
+              "m1=NC;m2=PORTPADA;m3=;=n;p1=lib.cells.all;p2=;std=y;");
+  std::string vhdl = run.Vhdl();
+  EXPECT_EQ(vhdl.rfind("library IEEE;\r\nuse IEEE.STD_LOGIC_1164.all;\r\npackage kalvor_types is", 0),
+            0u);
+  const char* expected =
+      "\r\nlibrary IEEE;\r\nuse IEEE.STD_LOGIC_1164.all;\r\nuse work.kalvor_types.all;\r\n"
+      "library lib;\r\nuse lib.cells.all;\r\n\r\nentity fa is port (\r\n";
+  EXPECT_NE(vhdl.find(expected), std::string::npos);
+  EXPECT_NE(vhdl.find("architecture fa_1 of fa is\r\n  signal vdd: std_logic;\r\n"
+                      "  signal \\gnd\\: std_logic;\r\n  signal n1 : std_logic;\r\n"
+                      "  component xor2 port (\r\n    p1 : linkage std_logic;\r\n"
+                      "    p2 : linkage std_logic;\r\n    p3 : linkage std_logic);\r\n"
+                      "  end component;\r\n"),
+            std::string::npos);
+  EXPECT_NE(vhdl.find("begin\r\n  vdd<='1';\r\n  \\gnd\\<='0';\r\n"
+                      "  Iu1 : xor2 port map (a,b,n1);\r\n"),
+            std::string::npos);
+  EXPECT_NE(vhdl.find("  Iu3 : gnd port map (\\gnd\\);\r\n  Iu4 : fill;\r\nend fa_1;"),
+            std::string::npos);
+  EXPECT_NE(vhdl.find("  component fa port (\r\n    a : inout std_logic;\r\n"
+                      "    b : inout std_logic;\r\n"),
+            std::string::npos);
+  EXPECT_NE(vhdl.find("  Ix : fa port map (a);"), std::string::npos);
+  EXPECT_TRUE(run.ui.Showed("Top-level entity: top", "Standard VHDL"));
+  // The fanout report keeps the macro file's names.
+  EXPECT_NE(ReadFileBytes("~fanout.txt").find("\tGND\r\n"), std::string::npos);
 }
 
 TEST(MacToVhdl, PackagesFromTheDialogAndExistingOutput) {
@@ -107,7 +139,7 @@ TEST(MacToVhdl, PackagesFromTheDialogAndExistingOutput) {
                             "use ieee.numeric_std.all;\r\n\r\nentity fa is port ("),
             std::string::npos);
   EXPECT_EQ(run.profile.values["mac2vhd"],
-            "m1=NC;m2=PORTPADA;m3=;=n;p1=work.cells.all;p2=ieee.numeric_std.all;");
+            "m1=NC;m2=PORTPADA;m3=;=n;p1=work.cells.all;p2=ieee.numeric_std.all;std=n;");
 }
 
 TEST(MacToVhdl, CancelOrMissingInputWritesNothing) {
@@ -131,7 +163,7 @@ TEST(MacToVhdl, CancelOrMissingInputWritesNothing) {
 TEST(MacToVhdl, IgnoredMacrosAreLeftOutButTheirNetsDeclared) {
   MacRun run;
   run.Convert(".macro T A\r\n<P1 portpada A PIN\r\n<N1 Nc Q\r\n<U1 INV A Y\r\n<E1\r\n.eom\r\n",
-              "m1=NC;m2=PORTPADA;m3=;=n;p1=;p2=;");
+              "m1=NC;m2=PORTPADA;m3=;=n;p1=;p2=;std=n;");
   std::string vhdl = run.Vhdl();
   EXPECT_EQ(vhdl.find("portpada"), std::string::npos);
   EXPECT_EQ(vhdl.find(" : nc "), std::string::npos);
@@ -219,7 +251,7 @@ TEST(MacToVhdl, AnalogPortsAndSupplies) {
 
   MacRun quiet;
   quiet.Convert(".macro AMP VIN VOUT vdd\r\n<U1 OPA VIN VOUT vdd gnd\r\n.eom\r\n",
-                "m1=NC;m2=PORTPADA;m3=;=y;p1=;p2=;");
+                "m1=NC;m2=PORTPADA;m3=;=y;p1=;p2=;std=n;");
   vhdl = quiet.Vhdl();
   EXPECT_NE(vhdl.find("  vout : inout std_logic );"), std::string::npos);
   EXPECT_EQ(vhdl.find("vdd : inout"), std::string::npos);

@@ -1,0 +1,83 @@
+// VHDL identifiers for names carried over from a netlist: which names may
+// stand as they are, the extended form (\name\) for the others, and the
+// names of one declarative region kept apart from each other.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "vhdl/name_index.h"
+
+namespace kalvor {
+
+// A basic identifier: a letter, then letters and digits, an underscore only
+// between two of them.
+bool IsBasicIdentifier(std::string_view name);
+
+// Words that a name must not be written as: the reserved words of VHDL
+// (1993 and 2008), the names the written file refers to after the
+// declarations (std_logic, std_logic_vector, analog), the libraries and the
+// packages it uses. Letter case is ignored.
+class ReservedNames {
+ public:
+  ReservedNames();
+  // Adds a word (a package or library named in the dialog, for example).
+  void Add(std::string_view word);
+  bool Contains(std::string_view name) const;
+
+ private:
+  std::vector<std::string> words_;
+  unsigned lengths_[27] = {};  // by first letter (26: other): bit n = a word of n characters
+};
+
+// The extended identifier for `name`: \name\ with every backslash doubled.
+// A byte that an extended identifier may not hold (a control character,
+// 127 to 159) becomes a blank, its two hexadecimal digits and a blank;
+// netlist names hold no blanks, so the result stays apart from every other
+// name's.
+std::string ExtendedIdentifier(std::string_view name);
+
+// How a name is written when nothing else in its region claims it: as it is
+// when it is a basic identifier and not reserved, else extended.
+std::string PlainIdentifier(std::string_view name, const ReservedNames& reserved);
+void AppendPlainIdentifier(std::string& out, std::string_view name,
+                           const ReservedNames& reserved);
+
+// The identifiers of one declarative region. Each name gets its plain form
+// unless an identifier declared before it claims that (basic identifiers
+// ignore letter case); it then gets its extended form, and when that is
+// taken too, the extended form with a blank and the first free number from 2.
+class IdentifierRegion {
+ public:
+  explicit IdentifierRegion(const ReservedNames& reserved) : reserved_(reserved) {}
+  void Clear();
+  // Declares `name` and returns its identifier. `outer`, when given, holds
+  // further identifiers the name must stay apart from.
+  std::string Declare(std::string_view name, const IdentifierRegion* outer = nullptr);
+  // Declares an identifier decided elsewhere.
+  void Claim(std::string_view identifier);
+  bool Claims(std::string_view identifier) const;
+
+ private:
+  bool Free(std::string_view identifier, const IdentifierRegion* outer) const;
+  static std::string Key(std::string_view identifier);
+
+  const ReservedNames& reserved_;
+  NameSet claimed_;
+};
+
+// Nets of a region: the identifier of each name whose identifier is not its
+// plain form (the rest need no entry).
+class RenamedNets {
+ public:
+  void Clear() { renamed_.clear(); }
+  void Note(const std::string& name, const std::string& identifier, const ReservedNames& r);
+  void Append(std::string& out, std::string_view name, const ReservedNames& r) const;
+
+ private:
+  std::unordered_map<std::string, std::string> renamed_;
+};
+
+}  // namespace kalvor

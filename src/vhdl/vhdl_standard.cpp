@@ -1,0 +1,511 @@
+#include "vhdl/vhdl_standard.h"
+
+#include <algorithm>
+#include <set>
+
+#include "mac/macfile.h"
+#include "text/lineio.h"
+#include "text/strings.h"
+
+namespace kalvor {
+
+namespace {
+
+constexpr const char* kSupplies[2] = {"vdd", "gnd"};
+constexpr int kMaxIncludeDepth = 8;
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The file an include line names: relative to the macro file's directory
+// unless it is rooted; backslashes are separators on every host.
+std::string IncludePath(std::string_view line, const std::string& directory) {
+  std::size_t open = line.find('<');
+  std::size_t close = line.find('>', open);
+  std::string path(line.substr(open + 1, close - open - 1));
+  while (!path.empty() && path.back() == ' ') path.pop_back();
+  path.erase(0, path.find_first_not_of(' '));
+  bool rooted = !path.empty() && (path[0] == '\\' || path[0] == '/' ||
+                                  (path.size() > 1 && path[1] == ':'));
+  if (HostPathStyle() == PathStyle::kPosix) std::replace(path.begin(), path.end(), '\\', '/');
+  return rooted || directory.empty() ? path : JoinPath(directory, path);
+}
+
+void ScanFile(File& file, const std::string& directory, bool included, int depth,
+              std::set<std::string>& visited, MacroLibrary& library,
+              std::set<std::string>& own) {
+  std::string line;
+  bool in_macro = false;
+  NodeTally tally;
+  while (ReadMacLine(file, line)) {
+    for (char& c : line) c = ToLowerAscii(c);
+    MacLineKind kind = ClassifyMacLine(line);
+    if (kind == MacLineKind::kHeader) {
+      in_macro = true;
+      MacroHeader header;
+      std::string_view rest = line;
+      NextWord(rest);
+      header.name = std::string(NextWord(rest));
+      while (HasContent(rest)) {
+        std::string word(NextWord(rest));
+        NormalizeNodeName(word, false, tally);
+        header.words.push_back(std::move(word));
+      }
+      ReadPortDirectives(file, header.bus_list, header.analog_list);
+      if (included && own.count(header.name) != 0) continue;
+      if (!included) own.insert(header.name);
+      library.by_name[header.name] = library.headers.size();
+      library.headers.push_back(std::move(header));
+    } else if (kind == MacLineKind::kEnd) {
+      in_macro = false;
+    } else if (kind == MacLineKind::kInclude && !in_macro && depth < kMaxIncludeDepth) {
+      std::string path = IncludePath(line, directory);
+      if (!visited.insert(path).second) continue;
+      File include;
+      if (!include.Open(path, File::Mode::kRead)) continue;
+      std::string include_dir = path;
+      SplitPath(include_dir);
+      if (include_dir == path) include_dir = directory;
+      ScanFile(include, include_dir, true, depth + 1, visited, library, own);
+    }
+  }
+}
+
+// For each port of `interface`, the elements that an instance with `nodes`
+// nodes leaves unconnected when it connects others of the same vector.
+std::vector<std::vector<long>> OpenElements(const MacroInterface& interface, std::size_t nodes) {
+  std::vector<std::vector<long>> open(interface.ports.size());
+  std::size_t n = std::min(nodes, interface.words.size());
+  std::vector<std::vector<char>> covered(interface.ports.size());
+  for (std::size_t k = 0; k < n; ++k) {
+    const MacroInterface::Binding& b = interface.words[k];
+    if (b.element < 0) continue;
+    std::vector<char>& marks = covered[static_cast<std::size_t>(b.port)];
+    const MacroInterface::Port& port = interface.ports[static_cast<std::size_t>(b.port)];
+    marks.resize(static_cast<std::size_t>(port.width) + 1, 0);
+    marks[static_cast<std::size_t>(b.element)] = 1;
+  }
+  for (std::size_t p = 0; p < covered.size(); ++p) {
+    for (std::size_t e = 0; e < covered[p].size(); ++e) {
+      if (!covered[p][e]) open[p].push_back(static_cast<long>(e));
+    }
+  }
+  return open;
+}
+
+std::string FillSignal(std::size_t n) { return "\\ open " + std::to_string(n) + "\\"; }
+
+}  // namespace
+
+long BusElement(std::string_view name, std::string_view bus_list, std::size_t* base_length) {
+  std::size_t at = BusIndex(name, bus_list);
+  if (at == std::string_view::npos) return -1;
+  std::string_view index = name.substr(at);
+  if (index.size() > 9 || (index.size() > 1 && index[0] == '0')) return -1;
+  long value = 0;
+  for (char c : index) {
+    if (!IsDigit(c)) return -1;
+    value = value * 10 + (c - '0');
+  }
+  *base_length = at;
+  return value;
+}
+
+MacroInterface BuildInterface(const MacroHeader& header, bool no_supply,
+                              const ReservedNames& reserved, const IdentifierRegion& cells) {
+  struct Bus {
+    long width = 0;
+    std::size_t anchor = 0;  // the word at which the vector is declared
+    bool has_zero = false;
+    int port = -1;
+  };
+  const std::vector<std::string>& words = header.words;
+  auto supply = [no_supply](const std::string& w) { return no_supply && (w == "vdd" || w == "gnd"); };
+  std::unordered_map<std::string, Bus> buses;
+  std::vector<long> elements(words.size(), -1);
+  std::vector<std::size_t> bases(words.size(), 0);
+  for (std::size_t k = 0; k < words.size(); ++k) {
+    if (supply(words[k])) continue;
+    long e = BusElement(words[k], header.bus_list, &bases[k]);
+    if (e < 0) continue;
+    elements[k] = e;
+    auto [it, fresh] = buses.try_emplace(words[k].substr(0, bases[k]));
+    Bus& bus = it->second;
+    if (fresh) bus.anchor = k;
+    bus.width = std::max(bus.width, e);
+    if (e == 0 && !bus.has_zero) {
+      bus.has_zero = true;
+      bus.anchor = k;
+    }
+  }
+  MacroInterface f;
+  f.words.resize(words.size());
+  IdentifierRegion ports(reserved);
+  NameSet scalars;
+  NameSet bound_elements;
+  for (std::size_t k = 0; k < words.size(); ++k) {
+    const std::string& w = words[k];
+    if (supply(w)) continue;
+    if (elements[k] >= 0) {
+      Bus& bus = buses[w.substr(0, bases[k])];
+      if (bus.anchor != k) continue;
+      bus.port = static_cast<int>(f.ports.size());
+      std::string base = w.substr(0, bases[k]);
+      std::string id = ports.Declare(base, &cells);
+      f.ports.push_back({base, id, Format("std_logic_vector (%ld downto 0)", bus.width),
+                         bus.width});
+    } else if (scalars.Insert(w)) {
+      f.words[k].port = static_cast<int>(f.ports.size());
+      bool analog = header.analog_list.find(" " + w + " ") != std::string::npos;
+      f.ports.push_back({w, ports.Declare(w, &cells), analog ? "analog" : "std_logic", -1});
+    }
+  }
+  for (std::size_t k = 0; k < words.size(); ++k) {
+    if (elements[k] < 0 || supply(words[k])) continue;
+    if (!bound_elements.Insert(words[k].substr(0, bases[k]) + "(" + std::to_string(elements[k]))) {
+      continue;
+    }
+    f.words[k].port = buses[words[k].substr(0, bases[k])].port;
+    f.words[k].element = elements[k];
+  }
+  for (std::size_t k = 0; k < words.size(); ++k) {
+    if (f.words[k].port != static_cast<int>(k) || f.words[k].element >= 0) f.positional = false;
+  }
+  return f;
+}
+
+MacroLibrary ScanMacroHeaders(File& mac, const std::string& directory) {
+  MacroLibrary library;
+  std::set<std::string> visited;
+  std::set<std::string> own;
+  std::int64_t start = mac.Tell();
+  ScanFile(mac, directory, false, 0, visited, library, own);
+  mac.Seek(start);
+  return library;
+}
+
+StandardVhdl::StandardVhdl(const MacToVhdlOptions& options, MacroLibrary library)
+    : options_(options), library_(std::move(library)), cells_(reserved_), region_(reserved_) {
+  std::set<std::string> libraries;
+  for (const std::string& package : options_.packages) {
+    if (!HasContent(package)) continue;
+    std::string lowered = ToLower(package);
+    std::size_t dot = lowered.find('.');
+    std::string lib = lowered.substr(0, dot);
+    if (lib != "ieee" && lib != "work" && lib != "std" && libraries.insert(lib).second) {
+      package_clauses_ += "library " + lib + ";\r\n";
+    }
+    package_clauses_ += "use " + package + ";\r\n";
+    if (lowered.size() > 7 && lowered.compare(lowered.size() - 7, 7, ".analog") == 0) {
+      own_analog_ = false;
+    }
+    for (std::size_t from = 0; from <= lowered.size();) {
+      std::size_t end = std::min(lowered.find('.', from), lowered.size());
+      if (lowered.compare(from, end - from, "all") != 0) {
+        reserved_.Add(std::string_view(lowered).substr(from, end - from));
+      }
+      from = end + 1;
+    }
+  }
+  if (own_analog_) package_clauses_.insert(0, "use work.kalvor_types.all;\r\n");
+  for (const MacroHeader& h : library_.headers) cells_.Claim(PlainIdentifier(h.name, reserved_));
+}
+
+std::string StandardVhdl::FileHead() const {
+  if (!own_analog_) return "";
+  return "library IEEE;\r\nuse IEEE.STD_LOGIC_1164.all;\r\npackage kalvor_types is\r\n"
+         "  subtype analog is std_logic;\r\nend kalvor_types;\r\n";
+}
+
+std::string StandardVhdl::BeginMacro(const MacroHeader& header, bool ports_from_file) {
+  header_ = header;
+  interface_ = ports_from_file ? MacroInterface{}
+                               : BuildInterface(header, options_.no_supply, reserved_, cells_);
+  entity_ = PlainIdentifier(header.name, reserved_);
+  converted_.push_back(header.name);
+  region_.Clear();
+  nets_.Clear();
+  ports_.Clear();
+  renamed_.Clear();
+  vectors_.clear();
+  pending_nets_.clear();
+  component_order_.clear();
+  components_.clear();
+  supply_[0].clear();
+  supply_[1].clear();
+  fills_noted_ = 0;
+  fills_used_ = 0;
+  for (const MacroInterface::Port& port : interface_.ports) {
+    region_.Claim(port.identifier);
+    if (port.width >= 0) {
+      vectors_[port.name] = {port.identifier, port.width};
+    } else {
+      nets_.Insert(port.name);
+      ports_.Insert(port.name);
+      renamed_.Note(port.name, port.identifier, reserved_);
+    }
+  }
+  return "\r\nlibrary IEEE;\r\nuse IEEE.STD_LOGIC_1164.all;\r\n" + package_clauses_ +
+         "\r\nentity " + entity_ + " is";
+}
+
+std::string StandardVhdl::EntityPorts() const {
+  std::string text;
+  const char* separator = " port (\r\n";
+  for (const MacroInterface::Port& port : interface_.ports) {
+    text += separator;
+    text += "  " + port.identifier + " : inout " + port.type;
+    separator = ";\r\n";
+  }
+  if (!text.empty()) text += " );";
+  return text + "\r\nend " + entity_ + ";\r\n";
+}
+
+void StandardVhdl::NoteCopiedPort(const std::string& name) {
+  region_.Claim(name);
+  nets_.Insert(name);
+  ports_.Insert(name);
+}
+
+std::string StandardVhdl::CopiedPorts(const std::string& text, std::string_view bus_list) {
+  std::string_view rest = bus_list;
+  while (HasContent(rest)) vectors_[std::string(NextWord(rest))] = {"", -1};
+  for (auto& [base, vector] : vectors_) vector.first = base;
+  std::string head = text.empty() ? "" : " port (" + text + " );";
+  return head + "\r\nend " + entity_ + ";\r\n";
+}
+
+std::string StandardVhdl::ArchitectureName() const {
+  return PlainIdentifier(header_.name + "_1", reserved_);
+}
+
+std::string StandardVhdl::ArchitectureHead() const {
+  return "architecture " + ArchitectureName() + " of " + entity_ + " is\r\n";
+}
+
+std::string StandardVhdl::ArchitectureEnd() const { return "end " + ArchitectureName() + ";"; }
+
+bool StandardVhdl::Ignored(std::string_view component) const {
+  for (const std::string& ignored : options_.ignore) {
+    if (EqualNoCase(component, ignored)) return true;
+  }
+  return false;
+}
+
+// The element of a vector port of this macro that `node` names, if any.
+bool StandardVhdl::Element(std::string_view node, std::size_t* base, long* index) const {
+  if (vectors_.empty() || node.size() < 2) return false;
+  std::size_t digit = 1;
+  while (digit < node.size() && !IsDigit(node[digit])) ++digit;
+  if (digit == node.size()) return false;
+  auto it = vectors_.find(std::string(node.substr(0, digit)));
+  if (it == vectors_.end()) return false;
+  std::string_view text = node.substr(digit);
+  if (text.size() > 9 || (text.size() > 1 && text[0] == '0')) return false;
+  long value = 0;
+  for (char c : text) {
+    if (!IsDigit(c)) return false;
+    value = value * 10 + (c - '0');
+  }
+  if (it->second.second >= 0 && value > it->second.second) return false;
+  *base = digit;
+  *index = value;
+  return true;
+}
+
+void StandardVhdl::NoteNet(const std::string& name) {
+  std::size_t base = 0;
+  long index = 0;
+  if (Element(name, &base, &index)) return;
+  if (nets_.Insert(name)) pending_nets_.push_back(name);
+}
+
+const MacroInterface* StandardVhdl::InterfaceOf(std::string_view macro) {
+  std::string name(macro);
+  auto cached = interfaces_.find(name);
+  if (cached != interfaces_.end()) return &cached->second;
+  auto it = library_.by_name.find(name);
+  if (it == library_.by_name.end()) return nullptr;
+  MacroInterface f = BuildInterface(library_.headers[it->second], options_.no_supply, reserved_,
+                                    cells_);
+  return &interfaces_.emplace(name, std::move(f)).first->second;
+}
+
+std::size_t StandardVhdl::Fills(const MacroInterface& interface, std::size_t nodes) const {
+  if (interface.positional) return 0;
+  std::size_t count = 0;
+  for (const std::vector<long>& open : OpenElements(interface, nodes)) count += open.size();
+  return count;
+}
+
+void StandardVhdl::NoteInstance(std::string_view component, std::size_t nodes) {
+  instantiated_.Insert(component);
+  if (Ignored(component)) return;
+  std::string name(component);
+  auto [it, fresh] = components_.try_emplace(name);
+  Component& c = it->second;
+  if (fresh) {
+    component_order_.push_back(name);
+    c.interface = InterfaceOf(component);
+  }
+  c.nodes = std::max(c.nodes, nodes);
+  if (c.interface) fills_noted_ += Fills(*c.interface, nodes);
+}
+
+std::string StandardVhdl::Declarations() {
+  std::string text;
+  // Components first: a macro keeps its name, a net of the same name gives way.
+  for (const std::string& name : component_order_) {
+    Component& c = components_[name];
+    if (c.interface) {
+      c.identifier = PlainIdentifier(name, reserved_);
+      region_.Claim(c.identifier);
+    }
+  }
+  for (const std::string& name : component_order_) {
+    Component& c = components_[name];
+    if (!c.interface) c.identifier = region_.Declare(name);
+  }
+  for (int s = 0; s < 2; ++s) {
+    if (ports_.Contains(kSupplies[s])) continue;
+    supply_[s] = region_.Declare(kSupplies[s]);
+    renamed_.Note(kSupplies[s], supply_[s], reserved_);
+    text += "  signal " + supply_[s] + ": std_logic;\r\n";
+  }
+  for (const std::string& name : pending_nets_) {
+    if ((name == kSupplies[0] && !supply_[0].empty()) ||
+        (name == kSupplies[1] && !supply_[1].empty())) {
+      continue;
+    }
+    std::string id = region_.Declare(name);
+    renamed_.Note(name, id, reserved_);
+    text += "  signal " + id + " : std_logic;\r\n";
+  }
+  for (std::size_t n = 1; n <= fills_noted_; ++n) {
+    text += "  signal " + FillSignal(n) + " : std_logic;\r\n";
+  }
+  for (const std::string& name : component_order_) {
+    const Component& c = components_[name];
+    text += "  component " + c.identifier;
+    const char* separator = " port (\r\n";
+    bool any = false;
+    if (c.interface) {
+      for (const MacroInterface::Port& port : c.interface->ports) {
+        text += separator;
+        text += "    " + port.identifier + " : inout " + port.type;
+        separator = ";\r\n";
+        any = true;
+      }
+    } else {
+      for (std::size_t p = 1; p <= c.nodes; ++p) {
+        text += separator;
+        text += "    p" + std::to_string(p) + " : linkage std_logic";
+        separator = ";\r\n";
+        any = true;
+      }
+    }
+    text += any ? ");\r\n" : "\r\n";
+    text += "  end component;\r\n";
+  }
+  return text;
+}
+
+std::string StandardVhdl::SupplyAssignments() const {
+  std::string text;
+  if (!supply_[0].empty()) text += "  " + supply_[0] + "<='1';\r\n";
+  if (!supply_[1].empty()) text += "  " + supply_[1] + "<='0';\r\n";
+  return text;
+}
+
+void StandardVhdl::AppendActual(std::string& out, const std::string& node) const {
+  std::size_t base = 0;
+  long index = 0;
+  if (Element(node, &base, &index)) {
+    out += vectors_.at(node.substr(0, base)).first;
+    out += '(';
+    out += std::to_string(index);
+    out += ')';
+    return;
+  }
+  renamed_.Append(out, node, reserved_);
+}
+
+void StandardVhdl::Instance(std::string_view label, std::string_view component,
+                            const std::vector<std::string>& nodes, std::string& out) {
+  out += "  ";
+  out += region_.Declare(label);
+  out += " : ";
+  auto it = components_.find(std::string(component));
+  const MacroInterface* interface = nullptr;
+  if (it != components_.end()) {
+    out += it->second.identifier;
+    interface = it->second.interface;
+  } else {
+    interface = InterfaceOf(component);
+    AppendPlainIdentifier(out, component, reserved_);
+  }
+  if (nodes.empty()) {
+    out += ";\r\n";
+    return;
+  }
+  if (!interface || (interface->positional && nodes.size() <= interface->ports.size())) {
+    out += " port map (";
+    for (std::size_t k = 0; k < nodes.size(); ++k) {
+      if (k) out += ',';
+      AppendActual(out, nodes[k]);
+    }
+    out += ");\r\n";
+    return;
+  }
+  // By name: a vector's elements one after another (the elements this
+  // instance leaves unconnected each on a signal of its own), ports that the
+  // header does not bind left open.
+  std::vector<std::string> groups(interface->ports.size());
+  std::vector<std::size_t> order;
+  std::size_t n = std::min(nodes.size(), interface->words.size());
+  for (std::size_t k = 0; k < n; ++k) {
+    const MacroInterface::Binding& b = interface->words[k];
+    if (b.port < 0) continue;
+    std::string& group = groups[static_cast<std::size_t>(b.port)];
+    if (group.empty()) order.push_back(static_cast<std::size_t>(b.port));
+    group += group.empty() ? "" : ",";
+    group += interface->ports[static_cast<std::size_t>(b.port)].identifier;
+    if (b.element >= 0) group += "(" + std::to_string(b.element) + ")";
+    group += " => ";
+    AppendActual(group, nodes[k]);
+  }
+  std::vector<std::vector<long>> open = OpenElements(*interface, nodes.size());
+  std::string list;
+  for (std::size_t p : order) {
+    list += list.empty() ? "" : ",";
+    list += groups[p];
+    for (long e : open[p]) {
+      list += "," + interface->ports[p].identifier + "(" + std::to_string(e) + ") => ";
+      list += FillSignal(++fills_used_);
+    }
+  }
+  out += list.empty() ? ";\r\n" : " port map (" + list + ");\r\n";
+  if (nodes.size() > interface->words.size()) {
+    ++extra_nodes_;
+    out += "  -- ";
+    out += label;
+    out += ": nodes beyond the ports of ";
+    out += component;
+    out += ":";
+    for (std::size_t k = interface->words.size(); k < nodes.size(); ++k) out += " " + nodes[k];
+    out += "\r\n";
+  }
+}
+
+std::string StandardVhdl::TopEntity(std::string_view tagged) const {
+  const std::string* top = nullptr;
+  for (const std::string& name : converted_) {
+    if (!tagged.empty() && EqualNoCase(name, tagged)) top = &name;
+  }
+  for (auto it = converted_.rbegin(); !top && it != converted_.rend(); ++it) {
+    if (!instantiated_.Contains(*it)) top = &*it;
+  }
+  if (!top && !converted_.empty()) top = &converted_.back();
+  return top ? PlainIdentifier(*top, reserved_) : std::string();
+}
+
+}  // namespace kalvor

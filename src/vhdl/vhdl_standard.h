@@ -1,0 +1,142 @@
+// Standard VHDL from a macro file: what the long-standing format leaves to
+// the reader, supplied so that a VHDL-93 analyser takes the file as it is.
+// Each design unit gets its own library and use clauses; every architecture
+// declares the components it instantiates, with the ports of the macro's
+// header when the macro file or one of its include files defines it
+// (p1..pN by position otherwise); no empty port list or port map is
+// written; names that are not VHDL identifiers, or that another name of the
+// same region claims, are written as extended identifiers.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "text/file.h"
+#include "vhdl/mac_to_vhdl.h"
+#include "vhdl/vhdl_identifiers.h"
+
+namespace kalvor {
+
+// A macro's header as the conversion reads it: node names normalised,
+// lowercased, with the "$vector" and "$analog" lists that follow it.
+struct MacroHeader {
+  std::string name;
+  std::vector<std::string> words;
+  std::string bus_list;
+  std::string analog_list;
+};
+
+// The index of a bus element when `name` is element of a vector of
+// `bus_list`: the base then a decimal index without leading zeros; npos
+// otherwise. `base_length` gets the length of the base.
+long BusElement(std::string_view name, std::string_view bus_list, std::size_t* base_length);
+
+// The ports of a macro: a vector for each bus of the "$vector" list (at its
+// element 0, or its first element when it has none), a port for every
+// other name, duplicates and (with the no-supply flag) supplies left out.
+struct MacroInterface {
+  struct Port {
+    std::string name;        // the node name (a vector's base)
+    std::string identifier;  // as written
+    std::string type;
+    long width = -1;         // highest element of a vector; -1 for one bit
+  };
+  std::vector<Port> ports;
+  // What each word of the header is bound to: a port (-1: none) and, for a
+  // vector, the element.
+  struct Binding {
+    int port = -1;
+    long element = -1;
+  };
+  std::vector<Binding> words;
+  bool positional = true;  // word k is the one-bit port k
+};
+// `cells` holds the identifiers of the macros of the file, which ports keep
+// apart from.
+MacroInterface BuildInterface(const MacroHeader& header, bool no_supply,
+                              const ReservedNames& reserved, const IdentifierRegion& cells);
+
+// The macro headers of a macro file and of the macro files it includes
+// (include paths relative to `directory`, nested includes followed); the
+// file is read from its start and left at its start.
+struct MacroLibrary {
+  std::vector<MacroHeader> headers;
+  std::unordered_map<std::string, std::size_t> by_name;  // the last definition
+};
+MacroLibrary ScanMacroHeaders(File& mac, const std::string& directory);
+
+// The writer's side of standard mode: the conversion hands it the macro
+// file's events and writes the text it returns.
+class StandardVhdl {
+ public:
+  StandardVhdl(const MacToVhdlOptions& options, MacroLibrary library);
+
+  // The head of the file: the package that declares "analog".
+  std::string FileHead() const;
+  // A macro's header: the unit's clauses and "entity NAME is". Then
+  // EntityPorts (or CopiedPorts), ArchitectureHead, the signal pass
+  // (NoteNet, NoteInstance), Declarations, "begin", SupplyAssignments.
+  std::string BeginMacro(const MacroHeader& header, bool ports_from_file);
+  std::string EntityPorts() const;
+  void NoteCopiedPort(const std::string& name);
+  std::string CopiedPorts(const std::string& text, std::string_view bus_list);
+  std::string ArchitectureName() const;
+  std::string ArchitectureHead() const;
+  std::string ArchitectureEnd() const;
+  void NoteNet(const std::string& name);
+  void NoteInstance(std::string_view component, std::size_t nodes);
+  std::string Declarations();
+  std::string SupplyAssignments() const;
+  // An instance line of the main pass, appended to `out`.
+  void Instance(std::string_view label, std::string_view component,
+                const std::vector<std::string>& nodes, std::string& out);
+
+  // The entity the design's top is: `tagged` when a macro of that name was
+  // converted, else the last macro that no other instantiates.
+  std::string TopEntity(std::string_view tagged) const;
+  std::size_t extra_nodes() const { return extra_nodes_; }
+
+ private:
+  struct Component {
+    std::string identifier;
+    std::size_t nodes = 0;
+    const MacroInterface* interface = nullptr;
+  };
+  const MacroInterface* InterfaceOf(std::string_view macro);
+  void AppendActual(std::string& out, const std::string& node) const;
+  std::size_t Fills(const MacroInterface& interface, std::size_t nodes) const;
+  bool Ignored(std::string_view component) const;
+  bool Element(std::string_view node, std::size_t* base, long* index) const;
+
+  const MacToVhdlOptions& options_;
+  MacroLibrary library_;
+  ReservedNames reserved_;
+  IdentifierRegion cells_;  // the identifiers of the macros of the file
+  std::unordered_map<std::string, MacroInterface> interfaces_;
+  std::string package_clauses_;
+  bool own_analog_ = true;
+
+  // The macro being converted.
+  MacroHeader header_;
+  MacroInterface interface_;
+  std::string entity_;
+  IdentifierRegion region_;
+  NameSet nets_;   // nets with a port or a signal
+  NameSet ports_;  // one-bit ports
+  RenamedNets renamed_;
+  std::unordered_map<std::string, std::pair<std::string, long>> vectors_;  // base: identifier, width
+  std::vector<std::string> pending_nets_;
+  std::vector<std::string> component_order_;
+  std::unordered_map<std::string, Component> components_;
+  std::string supply_[2];  // identifiers of the vdd and gnd signals ("" : none)
+  std::size_t fills_noted_ = 0;
+  std::size_t fills_used_ = 0;
+  std::size_t extra_nodes_ = 0;
+  std::vector<std::string> converted_;  // macro names in file order
+  NameSet instantiated_;
+};
+
+}  // namespace kalvor

@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "vhdl/vhdl_identifiers.h"
+#include "vhdl/vhdl_standard.h"
+
+namespace kalvor {
+namespace {
+
+TEST(VhdlIdentifiers, NetlistNamesBecomeIdentifiers) {
+  ReservedNames reserved;
+  reserved.Add("cells");  // a package named in the dialog
+  struct Case {
+    const char* name;
+    const char* written;
+  } cases[] = {
+      {"n1", "n1"},
+      {"NN_3v", "NN_3v"},
+      {"a_", "\\a_\\"},
+      {"a__b", "\\a__b\\"},
+      {"_a", "\\_a\\"},
+      {"$auto$12", "\\$auto$12\\"},
+      {"q[3]", "\\q[3]\\"},
+      {"a\\b", "\\a\\\\b\\"},
+      {"n\x85x", "\\n 85 x\\"},
+      {"caf\xe9", "\\caf\xe9\\"},
+      {"signal", "\\signal\\"},
+      {"Buffer", "\\Buffer\\"},
+      {"std_logic", "\\std_logic\\"},
+      {"analog", "\\analog\\"},
+      {"CELLS", "\\CELLS\\"},
+      {"context", "\\context\\"},
+      {"NN_", "\\NN_\\"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(PlainIdentifier(c.name, reserved), c.written) << c.name;
+  }
+}
+
+TEST(VhdlIdentifiers, LaterNamesOfARegionGiveWay) {
+  ReservedNames reserved;
+  IdentifierRegion cells(reserved);
+  cells.Claim("inv");
+  IdentifierRegion region(reserved);
+  region.Claim("gnd");  // a GND cell declared before the supply signal
+  std::vector<std::string> declared;
+  for (const char* name : {"gnd", "nn_3v", "NN_3v", "and", "and", "inv", "x"}) {
+    declared.push_back(region.Declare(name, &cells));
+  }
+  EXPECT_EQ(declared, (std::vector<std::string>{"\\gnd\\", "nn_3v", "\\NN_3v\\", "\\and\\",
+                                                "\\and 2\\", "\\inv\\", "x"}));
+}
+
+TEST(VhdlIdentifiers, BusesBecomeVectorsAndTheHeaderBindsTheirElements) {
+  ReservedNames reserved;
+  IdentifierRegion cells(reserved);
+  cells.Claim("q");
+  MacroHeader header{"reg", {"d3", "d1", "d0", "q", "d01", "q", "vdd", "e2"}, " d e ", " q "};
+  MacroInterface f = BuildInterface(header, true, reserved, cells);
+  ASSERT_EQ(f.ports.size(), 4u);
+  // d at its element 0, e at its first element; a leading zero is no index.
+  EXPECT_EQ(f.ports[0].name, "d");
+  EXPECT_EQ(f.ports[0].type, "std_logic_vector (3 downto 0)");
+  EXPECT_EQ(f.ports[1].identifier, "\\q\\");  // a macro of the file is named q
+  EXPECT_EQ(f.ports[1].type, "analog");
+  EXPECT_EQ(f.ports[2].name, "d01");
+  EXPECT_EQ(f.ports[3].type, "std_logic_vector (2 downto 0)");
+  EXPECT_FALSE(f.positional);
+  EXPECT_EQ(f.words[0].port, 0);
+  EXPECT_EQ(f.words[0].element, 3);
+  EXPECT_EQ(f.words[5].port, -1);  // the second q
+  EXPECT_EQ(f.words[6].port, -1);  // a supply
+}
+
+}  // namespace
+}  // namespace kalvor
