@@ -200,7 +200,13 @@ std::string UnconnectedPort(EdifRun& run, const std::string& port, const std::st
     }
     return port;
   }
-  return Format("NCX%ld", ++run.unconnected);
+  // NCX numbers a name of the cell already uses are passed over.
+  ++run.unconnected;
+  std::string name;
+  do {
+    name = Format("NCX%ld", ++run.ncx_number);
+  } while (run.cell.names.Used(name));
+  return name;
 }
 
 std::string FanoutBuffer(EdifRun& run, long net, const std::string& line_so_far,
@@ -209,7 +215,7 @@ std::string FanoutBuffer(EdifRun& run, long net, const std::string& line_so_far,
   const Net& n = run.cell.nets[static_cast<std::size_t>(net)];
   const std::string& macro = n.fanout > s.large_threshold ? s.large_buffer : s.small_buffer;
   ++run.fanout_buffers;
-  std::string node = n.name + "_fanbust";
+  std::string node = run.cell.names.Unique(n.name + "_fanbust");
   buffers.push_back(Format("<fb%ld %s %s %s", run.fanout_buffers, macro.c_str(), node.c_str(),
                            n.name.c_str()));
   if (n.fanout > s.fanout_limit) {

@@ -73,7 +73,14 @@ Outcome Finish(EdifRun& run, File& out, Progress& progress, const std::string& o
   return Outcome::kCompleted;
 }
 
-Outcome Import(Platform& p, EdifSession& session, const EdifJob& job, EdifLookups& lookups) {
+// A table capacity the file needs raised: the settings key and the number.
+struct Shortfall {
+  std::string key;
+  long needed = 0;
+};
+
+Outcome Import(Platform& p, EdifSession& session, const EdifJob& job, EdifLookups& lookups,
+               Shortfall& shortfall) {
   EdifRun run(p, session, lookups, job);
   run.limits = LoadEdifLimits(p.profile);
   const std::string& edif_path = job.edif_path;
@@ -161,19 +168,23 @@ Outcome Import(Platform& p, EdifSession& session, const EdifJob& job, EdifLookup
   while (reader.NextListHead(0, head)) {
     progress.Step(in);
     if (EqualNoCase(head, "cell")) {
-      if (!reader.ReadCell()) return Outcome::kFailed;
+      if (!reader.ReadCell()) {
+        shortfall = {reader.short_key(), reader.short_needed()};
+        return Outcome::kFailed;
+      }
       if (!reader.have_cell()) continue;  // the file ended after the head
       if (!cell_read()) return Outcome::kFailed;
-    } else if (EqualNoCase(head, "design")) {
+    } else if (EqualNoCase(head, "design") && !design) {
+      // The design may stand anywhere at the top level (before the
+      // libraries, too): the cells after it are still read.
       std::string top;
       if (reader.Find("cellref", top)) run.top = top;
       if (reader.failed()) return Outcome::kFailed;
-      design_read(run.top);
       design = true;
-      break;
     }
   }
   if (reader.failed()) return Outcome::kFailed;
+  if (design) design_read(run.top);
   if (!design && reader.tokens().depth() != 0) {
     p.ui.Notify("The EDIF file ends inside an open list or closes more lists than it opens; "
                "it may be cut short or damaged.",
@@ -188,7 +199,20 @@ Outcome Import(Platform& p, EdifSession& session, const EdifJob& job, EdifLookup
 Outcome RunEdifImport(Platform& p, EdifSession& session, const EdifJob& job,
                       EdifLookups& lookups) {
   try {
-    return Import(p, session, job, lookups);
+    for (;;) {
+      Shortfall shortfall;
+      Outcome outcome = Import(p, session, job, lookups, shortfall);
+      if (outcome != Outcome::kFailed || shortfall.key.empty()) return outcome;
+      // Offer to raise the capacity the file needs and convert again.
+      if (p.ui.Notify(Format("This netlist needs the setting %s at %ld or more.\n\nRaise %s to "
+                             "%ld and convert again?",
+                             shortfall.key.c_str(), shortfall.needed, shortfall.key.c_str(),
+                             shortfall.needed),
+                      "EDIF Import", box::kYesNo | box::kIconQuestion) != answer::kYes) {
+        return outcome;
+      }
+      p.profile.PutString(shortfall.key, std::to_string(shortfall.needed));
+    }
   } catch (const std::bad_alloc&) {
     p.ui.Notify("Out of memory.", "Error", box::kOk | box::kIconError);
     return Outcome::kFailed;

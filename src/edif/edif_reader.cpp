@@ -9,15 +9,77 @@ namespace kalvor {
 
 namespace {
 
-// Some writers give bus ranges in angle brackets ("an<3:0>"). Read them as
-// the square-bracket form: the macro file has no room for a ">" in a name.
-std::size_t AngleBusBracket(const std::string& p) {
-  std::size_t at = p.find('<');
-  if (at == std::string::npos || at + 1 >= p.size() || p.back() != '>') {
-    return std::string::npos;
+// The last index group of a bus text: "[a:b]", "(a:b)", "<a:b>", "[a..b]"
+// or a single index "[a]"; `start` and `end` delimit the group.
+struct BusRange {
+  bool found = false;
+  long left = 0;
+  long right = 0;
+  std::size_t start = 0;
+  std::size_t end = 0;
+};
+
+bool ParseIndex(std::string_view s, long& v) {
+  std::size_t i = !s.empty() && s[0] == '-' ? 1 : 0;
+  if (i == s.size() || s.size() - i > 9) return false;
+  for (std::size_t j = i; j < s.size(); ++j) {
+    if (s[j] < '0' || s[j] > '9') return false;
   }
-  return (p[at + 1] >= '0' && p[at + 1] <= '9') ? at : std::string::npos;
+  v = LeadingInt(s.substr(i));
+  if (i) v = -v;
+  return true;
 }
+
+BusRange LastBusRange(std::string_view text) {
+  BusRange r;
+  for (std::size_t close = text.size(); close-- > 0;) {
+    char c = text[close];
+    char open = c == ']' ? '[' : c == ')' ? '(' : c == '>' ? '<' : '\0';
+    if (open == '\0') continue;
+    std::size_t at = text.rfind(open, close);
+    if (at == std::string_view::npos) continue;
+    std::string_view inside = text.substr(at + 1, close - at - 1);
+    std::size_t sep = inside.find(':');
+    std::size_t sep_len = 1;
+    if (sep == std::string_view::npos) {
+      sep = inside.find("..");
+      sep_len = 2;
+    }
+    bool ok = sep == std::string_view::npos
+                  ? ParseIndex(inside, r.left)
+                  : ParseIndex(inside.substr(0, sep), r.left) &&
+                        ParseIndex(inside.substr(sep + sep_len), r.right);
+    if (!ok) continue;
+    if (sep == std::string_view::npos) r.right = r.left;
+    r.found = true;
+    r.start = at;
+    r.end = close + 1;
+    return r;
+  }
+  return r;
+}
+
+// The base of a bus's bit names: the text around its range with every
+// character other than a letter, a digit or "_" made "_".
+std::string BusBase(std::string_view text, const BusRange& r) {
+  std::string base(text.substr(0, r.found ? r.start : text.size()));
+  if (r.found) base.append(text.substr(r.end));
+  for (char& c : base) {
+    bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    if (!letter && !(c >= '0' && c <= '9') && c != '_') c = '_';
+  }
+  return base;
+}
+
+bool IsSupply(std::string_view name) {
+  for (std::string_view s : {"vdd", "gnd", "Vdd", "Gnd", "VDD", "GND"}) {
+    if (name == s) return true;
+  }
+  return false;
+}
+
+// Ports of a cell found by a scan; more than this go through the index.
+constexpr std::size_t kScannedPorts = 8;
 
 // Widest bus the reader expands; wider ranges are taken as damaged input.
 constexpr long kMaxBusBits = 1L << 16;
@@ -80,9 +142,45 @@ bool EdifReader::Stop(const std::string& text, const std::string& caption, int t
   return false;
 }
 
+bool EdifReader::CapacityStop(const char* text, const std::string& caption, const char* key,
+                              long limit, std::string_view keyword, int level) {
+  // Count what is left of the list (or the file) so the message can say
+  // how far the setting must go.
+  long needed = limit + 1;
+  std::string_view head;
+  while (NextListHead(level, head)) {
+    if (IsKeyword(head, keyword)) ++needed;
+  }
+  if (failed_) return false;
+  short_key_ = key;
+  short_needed_ = needed;
+  return Stop(Format("%s: %ld needed, the setting %s allows %ld.", text, needed, key, limit),
+              caption, box::kOk | box::kIconError);
+}
+
 bool EdifReader::ReadName(std::string& name) {
   if (!ReadName(scratch_name_)) return false;
   name.assign(scratch_name_.text);
+  return true;
+}
+
+bool EdifReader::ReadIdentifier(std::string& out) {
+  using K = EdifTokens::Kind;
+  std::string_view t;
+  K k = Token(t);
+  if (k == K::kNone) return false;
+  if (k != K::kOpen) {
+    out.assign(t);
+    return true;
+  }
+  // (name ID display...)
+  const int level = tokens_.depth();
+  if (Token(t) == K::kNone) return false;
+  if (IsKeyword(t, "name") && Token(t) == K::kNone) return false;
+  out.assign(t);
+  while (tokens_.depth() >= level) {
+    if (Token(t) == K::kNone) return false;
+  }
   return true;
 }
 
@@ -91,6 +189,7 @@ bool EdifReader::ReadName(EdifName& name) {
   name.text.clear();
   name.is_array = false;
   name.array_id.clear();
+  name.array_size.clear();
   name.is_member = false;
   name.member_id.clear();
   name.member_index.clear();
@@ -105,43 +204,44 @@ bool EdifReader::ReadName(EdifName& name) {
   const int level = tokens_.depth();
   if (Token(t) == K::kNone) return false;
   if (IsKeyword(t, "rename")) {
+    // (rename ID "text") or (rename (name ID) "text"): the identifier.
+    if (!ReadIdentifier(current)) return false;
+  } else if (IsKeyword(t, "name")) {
     if (Token(t) == K::kNone) return false;
     current.assign(t);
   } else if (IsKeyword(t, "array")) {
-    // (array (rename ID "D[3:0]") SIZE), or (array ID SIZE) as some
-    // writers put it: the bus text, with the range made up from the size
-    // when the text has none.
+    // (array NAMEDEF SIZE): the bus text (a rename's string, else the
+    // identifier) and the size.
     name.is_array = true;
     k = Token(t);
     if (k == K::kNone) return false;
-    std::string size;
     if (k == K::kOpen) {
-      if (Token(t) == K::kNone || Token(t) == K::kNone) return false;
-      name.array_id.assign(t);
+      const int inner = tokens_.depth();
       if (Token(t) == K::kNone) return false;
-      current.assign(t);
-      if (!current.empty() && current[0] == '"') {
-        current.erase(0, 1);
-        if (!current.empty() && current.back() == '"') current.pop_back();
+      if (IsKeyword(t, "rename")) {
+        if (!ReadIdentifier(name.array_id)) return false;
+      } else {
+        if (IsKeyword(t, "name") && Token(t) == K::kNone) return false;
+        name.array_id.assign(t);
       }
-      while (tokens_.depth() > level) {
-        if (Token(t) == K::kNone) return false;
+      // The first string of the list is the bus text.
+      while (tokens_.depth() >= inner) {
+        k = Token(t);
+        if (k == K::kNone) return false;
+        if (k == K::kQuoted && current.empty()) current.assign(t.substr(1, t.size() - 2));
       }
+      if (current.empty()) current = name.array_id;
     } else {
       name.array_id.assign(t);
       current.assign(t);
     }
     k = Token(t);
     if (k == K::kWord) {
-      size.assign(t);
+      name.array_size.assign(t);
     } else if (k == K::kClose) {
       return true;
     } else if (k == K::kNone) {
       return false;
-    }
-    if (current.find_first_of("[(<") == std::string::npos && AllDigits(size)) {
-      long bits = LeadingInt(size);
-      if (bits > 0) current += Format("[%ld:0]", bits - 1);
     }
   } else if (IsKeyword(t, "member")) {
     EdifName inner;
@@ -206,74 +306,129 @@ void EdifReader::SkipTo(int level) {
   }
 }
 
-bool EdifReader::ReadPort(std::vector<ArrayPort>& arrays) {
+bool EdifReader::ReadPort(std::vector<PortName>& ports) {
   EdifName n;
   if (!ReadName(n)) return !failed_;
-  std::string p(ApplySupplyRule(ui_, session_, n.text));
-  std::size_t bracket = p.find('[');
-  if (bracket == std::string::npos) bracket = p.find('(');
-  if (bracket == std::string::npos) bracket = AngleBusBracket(p);
-  if (bracket == std::string::npos) {
-    std::string delimited = " " + p + " ";
-    if (std::string_view(kSupplyList).find(delimited) == std::string_view::npos) {
+  PortName port;
+  port.id = n.is_array ? n.array_id : n.text;
+  std::string text(n.is_array ? std::string_view(n.text)
+                              : ApplySupplyRule(ui_, session_, n.text));
+  BusRange r = LastBusRange(text);
+  if (!n.is_array && !r.found) {
+    // A scalar port; supply ports stay out of the header, their nets keep
+    // the supply name (global, so not one of the cell's own names).
+    if (IsSupply(text)) {
+      port.bits.push_back(text);
+    } else {
+      port.bits.push_back(cell_.names.Unique(text));
       cell_.header += ' ';
-      cell_.header += p;
+      cell_.header += port.bits.back();
     }
-    return true;
+  } else {
+    // A bus: the array's size is the number of bits (a range that says
+    // otherwise is reported); member k is the k-th index from the left of
+    // the range; the header lists the bits lowest index first.
+    long size = r.found ? std::labs(r.left - r.right) + 1 : 1;
+    if (n.is_array && AllDigits(n.array_size)) {
+      long declared = n.array_size.size() > 9 ? kMaxBusBits : LeadingInt(n.array_size);
+      if (r.found && declared != size && !warned_bus_size_) {
+        warned_bus_size_ = true;
+        ui_.Notify(Format("Bus %s of cell %s has %ld bits by its range but %ld by its size; "
+                          "the size is used.",
+                          text.c_str(), cell_.name.c_str(), size, declared),
+                   "Warning:", box::kOk | box::kIconWarning);
+      }
+      size = declared;
+    }
+    if (size < 1) size = 1;
+    if (size > kMaxBusBits) {
+      return Stop("Bus range too large: " + text, cell_.name, box::kOk | box::kIconError);
+    }
+    const bool descending = !r.found || r.left >= r.right;
+    const long left = r.found ? r.left : size - 1;
+    const std::string base = BusBase(text, r);
+    port.array = true;
+    port.bits.resize(static_cast<std::size_t>(size));
+    for (long pos = 0; pos < size; ++pos) {
+      long member = descending ? size - 1 - pos : pos;
+      long index = descending ? left - member : left + member;
+      std::string& bit = port.bits[static_cast<std::size_t>(member)];
+      bit = cell_.names.Unique(base + std::to_string(index));
+      cell_.header += ' ';
+      cell_.header += bit;
+    }
   }
-  std::string base = p.substr(0, bracket);
-  std::string_view after = std::string_view(p).substr(bracket + 1);
-  long first = LeadingInt(after);
-  std::size_t colon = after.find(':');
-  long second = colon == std::string_view::npos ? first : LeadingInt(after.substr(colon + 1));
-  // Bits are named by their index; both D[3:0] and D[0:3] give D0..D3.
-  long low = std::min(first, second);
-  long high = std::max(first, second);
-  if (high - low >= kMaxBusBits) {
-    return Stop("Bus range too large: " + p, cell_.name, box::kOk | box::kIconError);
-  }
-  for (long i = low; i <= high; ++i) {
-    cell_.header += ' ';
-    cell_.header += base;
-    cell_.header += std::to_string(i);
-  }
-  if (n.is_array) arrays.push_back({n.array_id, base, first, second});
+  ports.push_back(std::move(port));
   return true;
 }
 
 void EdifReader::IndexInstances() {
   for (; indexed_instances_ < cell_.instances.size(); ++indexed_instances_) {
     const Instance& inst = cell_.instances[indexed_instances_];
+    instance_cells_.push_back(lookups_.FindCell(cells_, inst.cell));
     if (instance_index_.Find(inst.name) >= 0) continue;  // the first of a name counts
-    instance_index_.Add(inst.name, lookups_.FindCell(cells_, inst.cell) + 1);
+    instance_index_.Add(inst.name, static_cast<long>(indexed_instances_));
   }
 }
 
-void EdifReader::MemberName(const EdifName& name, const std::vector<ArrayPort>* arrays,
-                            std::string& out) {
-  if (arrays && AllDigits(name.member_index)) {
-    for (const ArrayPort& a : *arrays) {
-      if (!EqualNoCase(a.id, name.member_id)) continue;
-      // Members count from the leftmost element as declared.
-      long m = LeadingInt(name.member_index);
-      long bit = a.left >= a.right ? a.left - m : a.left + m;
-      out.assign(a.base);
-      out += std::to_string(bit);
-      return;
+long EdifReader::FindInstanceNoCase(std::string_view name) {
+  for (; lower_indexed_ < cell_.instances.size(); ++lower_indexed_) {
+    key_.assign(cell_.instances[lower_indexed_].name);
+    for (char& c : key_) c = ToLowerAscii(c);
+    if (instance_index_lower_.Find(key_) < 0) {
+      instance_index_lower_.Add(key_, static_cast<long>(lower_indexed_));
     }
   }
-  out.assign(name.text);
+  key_.assign(name);
+  for (char& c : key_) c = ToLowerAscii(c);
+  return instance_index_lower_.Find(key_);
 }
 
-bool EdifReader::ReadNet(const std::vector<ArrayPort>& own_arrays) {
+void EdifReader::PortHeaderName(const EdifName& ref, const std::vector<PortName>& ports,
+                                long cell, std::string& out) {
+  const std::string& id = ref.is_member ? ref.member_id : ref.text;
+  const PortName* port = nullptr;
+  if (ports.size() <= kScannedPorts) {
+    for (const PortName& p : ports) {
+      if (EqualNoCase(p.id, id)) {
+        port = &p;
+        break;
+      }
+    }
+  } else {
+    key_ = std::to_string(cell);
+    key_ += ':';
+    for (char c : id) key_ += ToLowerAscii(c);
+    long at = port_index_.Find(key_);
+    if (at >= 0) port = &ports[static_cast<std::size_t>(at)];
+  }
+  if (port) {
+    if (!ref.is_member && !port->array) {
+      out.assign(port->bits[0]);
+      return;
+    }
+    if (ref.is_member && port->array && AllDigits(ref.member_index) &&
+        ref.member_index.size() < 10) {
+      std::size_t m = static_cast<std::size_t>(LeadingInt(ref.member_index));
+      if (m < port->bits.size()) {
+        out.assign(port->bits[m]);
+        return;
+      }
+    }
+  }
+  out.assign(ref.text);
+}
+
+bool EdifReader::ReadNet(const std::vector<PortName>& own_ports) {
   EdifName net_name;
   if (!ReadName(net_name)) return !failed_;
   std::string n = std::move(net_name.text);
   long count = 0;
   long external = 0;
+  const long own_cell = static_cast<long>(cells_.entries.size());
   EdifName ref;
-  // Members of instance ports are named once the whole net is read, so
-  // that the instance lookups of the net wait for memory together.
+  // Instance ports are named once the whole net is read, so that the
+  // instance lookups of the net wait for memory together.
   std::size_t used = 0;
   for (;;) {
     if (used == refs_.size()) refs_.emplace_back();
@@ -285,52 +440,56 @@ bool EdifReader::ReadNet(const std::vector<ArrayPort>& own_arrays) {
     pr.instance.clear();
     if (Find("instanceref", ref)) pr.instance.assign(ref.text);
     pr.deferred = false;
-    if (!pr.port.is_member) {
-      pr.node.assign(pr.port.text);
-    } else if (pr.instance.empty()) {
-      MemberName(pr.port, &own_arrays, pr.node);
+    if (pr.instance.empty()) {
+      // A port of the cell: the net takes the port's name as the header
+      // spells it.
+      PortHeaderName(pr.port, own_ports, own_cell, pr.node);
+      const std::string& p = pr.node;
+      ++external;
+      if (external == 1) {
+        n = p;
+      } else if (p != n) {
+        ui_.Notify(Format("The following ports appear to be wired together:\n\n   %s\n   "
+                           "%s\n\nMore than one port per signal is not allowed.\nTry  Add "
+                           "I/O's option on your synthesizer.",
+                           n.c_str(), p.c_str()),
+                    "Warning:", box::kOk);
+      }
     } else {
       IndexInstances();
       pr.hash = HashBytes(pr.instance);
       instance_index_.Prefetch(pr.hash);
       pr.deferred = true;
     }
-    if (pr.instance.empty()) {
-      const std::string& p = pr.node;
-      ++external;
-      if (!EqualNoCase(p, n)) {
-        if (external > 1) {
-          ui_.Notify(Format("The following ports appear to be wired together:\n\n   %s\n   "
-                             "%s\n\nMore than one port per signal is not allowed.\nTry  Add "
-                             "I/O's option on your synthesizer.",
-                             n.c_str(), p.c_str()),
-                      "Warning:", box::kOk);
-        } else {
-          n = p;
-        }
-      }
-    }
     SkipTo(level - 1);
   }
   if (failed_) return false;
+  // A net on no port of the cell keeps its own name, made unique in the
+  // cell; supply names stay as they are (they are global).
+  if (external == 0 && !IsSupply(n)) n = cell_.names.Unique(n);
   std::string& nodes = nodes_;
   nodes.assign(1, ' ');
   for (std::size_t k = 0; k < used; ++k) {
     PortRefText& pr = refs_[k];
     if (pr.deferred) {
-      long c = instance_index_.Find(pr.instance, pr.hash) - 1;
-      MemberName(pr.port, c >= 0 ? &cells_.entries[static_cast<std::size_t>(c)].arrays : nullptr,
-                 pr.node);
-    }
-    if (!pr.instance.empty()) {
-      nodes += pr.instance;
+      long at = instance_index_.Find(pr.instance, pr.hash);
+      if (at < 0) at = FindInstanceNoCase(pr.instance);
+      long c = at >= 0 ? instance_cells_[static_cast<std::size_t>(at)] : -1;
+      if (c >= 0) {
+        PortHeaderName(pr.port, cells_.entries[static_cast<std::size_t>(c)].port_names, c,
+                       pr.node);
+      } else {
+        pr.node.assign(pr.port.text);
+      }
+      nodes += at >= 0 ? cell_.instances[static_cast<std::size_t>(at)].name : pr.instance;
       nodes += '<';
     }
     nodes += pr.node;
     nodes += ' ';
   }
   if (static_cast<long>(cell_.nets.size()) >= limits_.nets) {
-    return Stop("Too many nodes in this cell", cell_.name, box::kOk | box::kIconError);
+    return CapacityStop("Too many nodes in this cell", cell_.name, key::kEdifNets, limits_.nets,
+                        "net", tokens_.depth());
   }
   cell_.nets.push_back({std::move(n), std::string(nodes), count});
   return true;
@@ -343,19 +502,34 @@ bool EdifReader::ReadCell() {
   have_cell_ = true;
   cell_.Clear();
   instance_index_.Clear();
+  instance_cells_.clear();
   indexed_instances_ = 0;
+  instance_index_lower_.Clear();
+  lower_indexed_ = 0;
   cell_.name = name;
   cell_.header = ".macro " + name;
-  std::vector<ArrayPort> arrays;
+  std::vector<PortName> ports;
+  bool have_interface = false;
   const int cell_level = tokens_.depth();
   std::string head;
   std::string sub;
   while (NextListHead(cell_level, head)) {
     if (on_head) on_head();
-    if (IsKeyword(head, "interface")) {
+    if (IsKeyword(head, "interface") && !have_interface) {
+      // One interface per cell: its first view's. The interfaces of
+      // further views (a symbol's other forms) add no ports.
+      have_interface = true;
       const int interface_level = tokens_.depth();
       while (NextListHead(interface_level, sub)) {
-        if (IsKeyword(sub, "port") && !ReadPort(arrays)) return false;
+        if (IsKeyword(sub, "port") && !ReadPort(ports)) return false;
+      }
+      if (ports.size() > kScannedPorts) {
+        const std::string prefix = std::to_string(cells_.entries.size()) + ":";
+        for (std::size_t i = 0; i < ports.size(); ++i) {
+          key_ = prefix;
+          for (char c : ports[i].id) key_ += ToLowerAscii(c);
+          if (port_index_.Find(key_) < 0) port_index_.Add(key_, static_cast<long>(i));
+        }
       }
     } else if (IsKeyword(head, "instance")) {
       Instance inst;
@@ -363,12 +537,13 @@ bool EdifReader::ReadCell() {
         Find("cellref", inst.cell);
         if (failed_) return false;
         if (static_cast<long>(cell_.instances.size()) >= limits_.instances) {
-          return Stop("Too many instances in this cell", cell_.name, box::kOk | box::kIconError);
+          return CapacityStop("Too many instances in this cell", cell_.name, key::kEdifInstances,
+                              limits_.instances, "instance", cell_level);
         }
         cell_.instances.push_back(std::move(inst));
       }
     } else if (IsKeyword(head, "net")) {
-      if (!ReadNet(arrays)) return false;
+      if (!ReadNet(ports)) return false;
     }
     if (failed_) return false;
   }
@@ -377,9 +552,9 @@ bool EdifReader::ReadCell() {
     ui_.Notify("Warning, duplicate cell name!", name, box::kOk | box::kIconWarning);
   }
   if (static_cast<long>(cells_.entries.size()) >= limits_.cells) {
-    return Stop("Too many cells", "", box::kOk | box::kIconError);
+    return CapacityStop("Too many cells", "", key::kEdifCells, limits_.cells, "cell", 0);
   }
-  cells_.entries.push_back({name, cell_.header.substr(7 + name.size()), std::move(arrays)});
+  cells_.entries.push_back({name, cell_.header.substr(7 + name.size()), std::move(ports)});
   return true;
 }
 

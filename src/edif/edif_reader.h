@@ -31,6 +31,7 @@ struct EdifName {
   std::string text;
   bool is_array = false;  // (array ...): `text` is the bus text, d[7:0]
   std::string array_id;   // the array's EDIF identifier
+  std::string array_size; // the array's size as written
   bool is_member = false; // (member ID INDEX): `text` is ID followed by INDEX
   std::string member_id;
   std::string member_index;
@@ -65,6 +66,14 @@ class EdifReader {
   bool have_cell() const { return have_cell_; }
   // A failure that stops the conversion was reported.
   bool failed() const { return failed_; }
+  // After a "Too many ..." stop: the settings key to raise and the number
+  // the file needs (key empty otherwise).
+  const std::string& short_key() const { return short_key_; }
+  long short_needed() const { return short_needed_; }
+  // Reports that the capacity `limit` of `key` is short, after counting the
+  // heads `keyword` still to come down to depth `level`.
+  bool CapacityStop(const char* text, const std::string& caption, const char* key, long limit,
+                    std::string_view keyword, int level);
   // Reports a quoted string left open (once) and marks the failure.
   void CheckTokens();
   EdifTokens& tokens() { return tokens_; }
@@ -77,13 +86,19 @@ class EdifReader {
   }
   // As the public one; `keyword` is valid until the next token.
   bool NextListHead(int level, std::string_view& keyword);
-  bool ReadPort(std::vector<ArrayPort>& arrays);
-  bool ReadNet(const std::vector<ArrayPort>& own_arrays);
-  // The name of bit `name` (a member) of a port whose bus ports are
-  // `arrays` (none: the member's own text).
-  void MemberName(const EdifName& name, const std::vector<ArrayPort>* arrays, std::string& out);
+  // An identifier: a word or (name ID ...).
+  bool ReadIdentifier(std::string& out);
+  bool ReadPort(std::vector<PortName>& ports);
+  bool ReadNet(const std::vector<PortName>& own_ports);
+  // The header name of the port (or member) `ref` of cell number `cell`,
+  // whose ports are `ports`; the reference's own text if the cell has no
+  // such port.
+  void PortHeaderName(const EdifName& ref, const std::vector<PortName>& ports, long cell,
+                      std::string& out);
   // Adds the instances read since the last call to instance_index_.
   void IndexInstances();
+  // The position of the instance named `name` ignoring letter case, or -1.
+  long FindInstanceNoCase(std::string_view name);
   bool Stop(const std::string& text, const std::string& caption, int type);
 
   EdifTokens tokens_;
@@ -93,11 +108,23 @@ class EdifReader {
   EdifLookups& lookups_;
   CellTable& cells_;
   CellContents& cell_;
-  // Instance names to the cell table entry of the first instance of that
-  // name, plus 1 (0: no such cell); built when a member needs it (the cell
-  // table does not change while a cell is read).
+  // Instance names to the position of the first instance of that name,
+  // and per instance its cell table entry (-1: none); built as portRefs
+  // need them (the cell table does not change while a cell is read).
   FlatIndex instance_index_;
+  std::vector<long> instance_cells_;
   std::size_t indexed_instances_ = 0;
+  // The same ignoring letter case, built on the first reference whose
+  // spelling differs from the declaration.
+  FlatIndex instance_index_lower_;
+  std::size_t lower_indexed_ = 0;
+  // Ports of cells with many ports: cell number, ":" and the lower-case
+  // identifier to the position in the cell's port names.
+  FlatIndex port_index_;
+  std::string key_;
+  bool warned_bus_size_ = false;
+  std::string short_key_;
+  long short_needed_ = 0;
   EdifName scratch_name_;  // for the plain-string ReadName and Find
   std::string nodes_;      // the node list of the net being read
   // The portRefs of the net being read.

@@ -31,7 +31,8 @@ struct EdifRun {
   std::string base_path;  // the base macro file of this run, if any
 
   // Per conversion.
-  long unconnected = 0;        // NCX counter
+  long unconnected = 0;        // unconnected ports so far
+  long ncx_number = 0;         // the number of the last NCX node
   long no_body = 0;            // macros written without any port on an instance line
   std::string replaced_note;   // " CELL" per bottom cell that had instances
   std::string top = "-none-";

@@ -4,23 +4,66 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "edif/flat_index.h"
 
 namespace kalvor {
 
-// A bus port: its EDIF identifier, the base name of its bits and the
-// first and last index as declared (d[7:0]: left 7, right 0).
-struct ArrayPort {
-  std::string id;
-  std::string base;
-  long left = 0;
-  long right = 0;
+// A port of a cell as the EDIF file declares it, with the name its bit (a
+// scalar port) or bits (a bus) have in the macro header.
+struct PortName {
+  std::string id;                 // the EDIF identifier
+  std::vector<std::string> bits;  // member k of a bus is bits[k]; a scalar port has one
+  bool array = false;
 };
 
 struct CellEntry {
   std::string name;
   std::string ports;  // each port preceded by one blank
-  std::vector<ArrayPort> arrays;
+  std::vector<PortName> port_names;  // in declaration order
+};
+
+// The names used in one cell (header ports, nodes), compared ignoring
+// letter case: a name already in use gets "_2", "_3", ... (the smallest
+// number that makes it unused).
+class CellNames {
+ public:
+  void Clear() { used_.Clear(); }
+  bool Used(std::string_view name) {
+    Lower(name);
+    return used_.Find(key_) >= 0;
+  }
+  // `name`, or the first unused "name_N"; the result is marked used.
+  std::string Unique(std::string_view name) {
+    if (Claim(name)) return std::string(name);
+    std::string candidate;
+    for (long n = 2;; ++n) {
+      candidate.assign(name);
+      candidate += '_';
+      candidate += std::to_string(n);
+      if (Claim(candidate)) return candidate;
+    }
+  }
+  void Use(std::string_view name) { Claim(name); }
+
+ private:
+  // Marks `name` used; false if it was already.
+  bool Claim(std::string_view name) {
+    Lower(name);
+    if (used_.Find(key_) >= 0) return false;
+    used_.Add(key_, 0);
+    return true;
+  }
+  void Lower(std::string_view name) {
+    key_.assign(name);
+    for (char& c : key_) {
+      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+  }
+  FlatIndex used_;
+  std::string key_;
 };
 
 struct CellTable {
@@ -49,10 +92,12 @@ struct CellContents {
   std::string header;  // ".macro NAME P1 P2 ..."
   std::vector<Instance> instances;
   std::vector<Net> nets;
+  CellNames names;  // header ports and nodes of the cell
   unsigned generation = 0;  // changes whenever the tables are emptied
   void Clear() {
     instances.clear();
     nets.clear();
+    names.Clear();
     ++generation;
   }
 };

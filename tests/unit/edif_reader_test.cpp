@@ -185,20 +185,29 @@ TEST(EdifReader, WrappedLayoutReadsLikeTheOriginal) {
 TEST(EdifReader, TableLimitsStopTheConversion) {
   std::string contents = Inst("U1", "B") + Inst("U2", "B") + NetOf("n1", {"U1 A"}) + NetOf("n2", {"U2 A"});
   std::string edif = EdifWith(LibCell("B", {"A"}), "(port X)", contents);
+  // The message names the setting and the number the file needs; on "yes"
+  // the setting is raised and the conversion runs again.
   struct Case {
     const char* key;
     const char* text;
     const char* caption;
   };
-  for (const Case& c : {Case{"edif_instances", "Too many instances in this cell", "TOP"},
-                        Case{"edif_nets", "Too many nodes in this cell", "TOP"},
-                        Case{"edif_cells", "Too many cells", ""}}) {
+  for (const Case& c : {Case{"edif_instances", "Too many instances in this cell: 2 needed, the setting edif_instances allows 1.", "TOP"},
+                        Case{"edif_nets", "Too many nodes in this cell: 2 needed, the setting edif_nets allows 1.", "TOP"},
+                        Case{"edif_cells", "Too many cells: 2 needed, the setting edif_cells allows 1.", ""}}) {
     TestApp t;
     t.profile.values[c.key] = "1";
-    EXPECT_EQ(ImportEdifText(t, edif), Outcome::kFailed) << c.key;
+    EXPECT_EQ(ImportEdifText(t, edif, "", {"no"}), Outcome::kFailed) << c.key;
     EXPECT_TRUE(t.ui.Showed(c.text, c.caption)) << c.key;
-    EXPECT_EQ(t.ui.Last().caption, c.caption) << c.key;
+    EXPECT_EQ(t.ui.Last().caption, "EDIF Import") << c.key;
     EXPECT_EQ(t.ui.progress_log.back(), "close");
+    EXPECT_EQ(t.profile.values[c.key], "1") << c.key;
+    TestApp again;
+    again.profile.values[c.key] = "1";
+    // Raise, then the questions of the second run: replace the file, no base file, includes.
+    EXPECT_EQ(ImportEdifText(again, edif, "", {"yes", "yes", "no"}), Outcome::kCompleted) << c.key;
+    EXPECT_EQ(again.profile.values[c.key], "2") << c.key;
+    EXPECT_EQ(again.ui.Last().caption, "EDIF Conversion Done.") << c.key;
   }
   TestApp t;
   t.profile.values["edif_instances"] = "2";
@@ -220,7 +229,7 @@ TEST(EdifReader, DamagedInputEndsWithAMessage) {
       {"extra closing", ")))" + good},
       {"garbage", garbage},
       {"empty", ""},
-      {"bus too wide", EdifWith("", "(port (array (rename d \"D[99999999:0]\") 4))", "")},
+      {"bus too wide", EdifWith("", "(port (array (rename d \"D[3:0]\") 99999999))", "")},
   };
   for (const Case& c : cases) {
     TestApp t;
@@ -240,7 +249,7 @@ TEST(EdifReader, DamagedInputEndsWithAMessage) {
   EXPECT_EQ(testing::ReadFileBytes("design.mac"), "\r\n\r\n.macro A P\r\n.eom\r\n\r\n");
   TestApp wide;
   EXPECT_EQ(ImportEdifText(wide, cases.back().text), Outcome::kFailed);
-  EXPECT_EQ(wide.ui.Last().text, "Bus range too large: D[99999999:0]");
+  EXPECT_EQ(wide.ui.Last().text, "Bus range too large: D[3:0]");
   TestApp cut;
   EXPECT_EQ(ImportEdifText(cut, good.substr(0, good.size() / 2)), Outcome::kFailed);
   EXPECT_EQ(cut.ui.Last().caption, cut.dir / "design.edf");
