@@ -81,6 +81,12 @@ bool IsSupply(std::string_view name) {
 // Ports of a cell found by a scan; more than this go through the index.
 constexpr std::size_t kScannedPorts = 8;
 
+std::uint64_t HashNoCase(std::uint64_t seed, std::string_view s) {
+  std::uint64_t h = 0xcbf29ce484222325ull ^ seed;
+  for (char c : s) h = (h ^ static_cast<unsigned char>(ToLowerAscii(c))) * 0x100000001b3ull;
+  return h ^ (h >> 29);
+}
+
 // Widest bus the reader expands; wider ranges are taken as damaged input.
 constexpr long kMaxBusBits = 1L << 16;
 
@@ -189,7 +195,7 @@ bool EdifReader::ReadName(EdifName& name) {
   name.text.clear();
   name.is_array = false;
   name.array_id.clear();
-  name.array_size.clear();
+  name.array_size = -1;
   name.is_member = false;
   name.member_id.clear();
   name.member_index.clear();
@@ -237,7 +243,7 @@ bool EdifReader::ReadName(EdifName& name) {
     }
     k = Token(t);
     if (k == K::kWord) {
-      name.array_size.assign(t);
+      if (AllDigits(t)) name.array_size = t.size() > 9 ? kMaxBusBits + 1 : LeadingInt(t);
     } else if (k == K::kClose) {
       return true;
     } else if (k == K::kNone) {
@@ -317,20 +323,19 @@ bool EdifReader::ReadPort(std::vector<PortName>& ports) {
   if (!n.is_array && !r.found) {
     // A scalar port; supply ports stay out of the header, their nets keep
     // the supply name (global, so not one of the cell's own names).
-    if (IsSupply(text)) {
-      port.bits.push_back(text);
-    } else {
-      port.bits.push_back(cell_.names.Unique(text));
+    std::string name = IsSupply(text) ? text : cell_.names.Unique(text);
+    if (!IsSupply(text)) {
       cell_.header += ' ';
-      cell_.header += port.bits.back();
+      cell_.header += name;
     }
+    if (name != port.id) port.base = std::move(name);
   } else {
     // A bus: the array's size is the number of bits (a range that says
     // otherwise is reported); member k is the k-th index from the left of
     // the range; the header lists the bits lowest index first.
     long size = r.found ? std::labs(r.left - r.right) + 1 : 1;
-    if (n.is_array && AllDigits(n.array_size)) {
-      long declared = n.array_size.size() > 9 ? kMaxBusBits : LeadingInt(n.array_size);
+    if (n.is_array && n.array_size >= 0) {
+      long declared = n.array_size;
       if (r.found && declared != size && !warned_bus_size_) {
         warned_bus_size_ = true;
         ui_.Notify(Format("Bus %s of cell %s has %ld bits by its range but %ld by its size; "
@@ -344,18 +349,20 @@ bool EdifReader::ReadPort(std::vector<PortName>& ports) {
     if (size > kMaxBusBits) {
       return Stop("Bus range too large: " + text, cell_.name, box::kOk | box::kIconError);
     }
-    const bool descending = !r.found || r.left >= r.right;
-    const long left = r.found ? r.left : size - 1;
-    const std::string base = BusBase(text, r);
     port.array = true;
-    port.bits.resize(static_cast<std::size_t>(size));
+    port.size = static_cast<std::int32_t>(size);
+    port.descending = !r.found || r.left >= r.right;
+    port.left = static_cast<std::int32_t>(r.found ? r.left : size - 1);
+    port.base = BusBase(text, r);
+    if (port.base == port.id) port.base.clear();
+    std::string bit;
     for (long pos = 0; pos < size; ++pos) {
-      long member = descending ? size - 1 - pos : pos;
-      long index = descending ? left - member : left + member;
-      std::string& bit = port.bits[static_cast<std::size_t>(member)];
-      bit = cell_.names.Unique(base + std::to_string(index));
+      long member = port.descending ? size - 1 - pos : pos;
+      port.Bit(member, bit);
+      std::string unique = cell_.names.Unique(bit);
+      if (unique != bit) port.renamed.emplace_back(static_cast<std::int32_t>(member), unique);
       cell_.header += ' ';
-      cell_.header += bit;
+      cell_.header += unique;
     }
   }
   ports.push_back(std::move(port));
@@ -363,25 +370,22 @@ bool EdifReader::ReadPort(std::vector<PortName>& ports) {
 }
 
 void EdifReader::IndexInstances() {
+  // Positions in declaration order: a lookup finds the first of a name.
   for (; indexed_instances_ < cell_.instances.size(); ++indexed_instances_) {
     const Instance& inst = cell_.instances[indexed_instances_];
     instance_cells_.push_back(lookups_.FindCell(cells_, inst.cell));
-    if (instance_index_.Find(inst.name) >= 0) continue;  // the first of a name counts
-    instance_index_.Add(inst.name, static_cast<long>(indexed_instances_));
+    instance_index_.Add(HashBytes(inst.name), static_cast<long>(indexed_instances_));
   }
 }
 
 long EdifReader::FindInstanceNoCase(std::string_view name) {
   for (; lower_indexed_ < cell_.instances.size(); ++lower_indexed_) {
-    key_.assign(cell_.instances[lower_indexed_].name);
-    for (char& c : key_) c = ToLowerAscii(c);
-    if (instance_index_lower_.Find(key_) < 0) {
-      instance_index_lower_.Add(key_, static_cast<long>(lower_indexed_));
-    }
+    instance_index_lower_.Add(HashNoCase(0, cell_.instances[lower_indexed_].name),
+                              static_cast<long>(lower_indexed_));
   }
-  key_.assign(name);
-  for (char& c : key_) c = ToLowerAscii(c);
-  return instance_index_lower_.Find(key_);
+  return instance_index_lower_.Find(HashNoCase(0, name), [&](long at) {
+    return EqualNoCase(cell_.instances[static_cast<std::size_t>(at)].name, name);
+  });
 }
 
 void EdifReader::PortHeaderName(const EdifName& ref, const std::vector<PortName>& ports,
@@ -396,22 +400,21 @@ void EdifReader::PortHeaderName(const EdifName& ref, const std::vector<PortName>
       }
     }
   } else {
-    key_ = std::to_string(cell);
-    key_ += ':';
-    for (char c : id) key_ += ToLowerAscii(c);
-    long at = port_index_.Find(key_);
+    long at = port_index_.Find(HashNoCase(static_cast<std::uint64_t>(cell), id), [&](long i) {
+      return EqualNoCase(ports[static_cast<std::size_t>(i)].id, id);
+    });
     if (at >= 0) port = &ports[static_cast<std::size_t>(at)];
   }
   if (port) {
     if (!ref.is_member && !port->array) {
-      out.assign(port->bits[0]);
+      out.assign(port->Base());
       return;
     }
     if (ref.is_member && port->array && AllDigits(ref.member_index) &&
         ref.member_index.size() < 10) {
-      std::size_t m = static_cast<std::size_t>(LeadingInt(ref.member_index));
-      if (m < port->bits.size()) {
-        out.assign(port->bits[m]);
+      long m = LeadingInt(ref.member_index);
+      if (m < port->size) {
+        port->Bit(m, out);
         return;
       }
     }
@@ -472,7 +475,9 @@ bool EdifReader::ReadNet(const std::vector<PortName>& own_ports) {
   for (std::size_t k = 0; k < used; ++k) {
     PortRefText& pr = refs_[k];
     if (pr.deferred) {
-      long at = instance_index_.Find(pr.instance, pr.hash);
+      long at = instance_index_.Find(pr.hash, [&](long i) {
+        return cell_.instances[static_cast<std::size_t>(i)].name == pr.instance;
+      });
       if (at < 0) at = FindInstanceNoCase(pr.instance);
       long c = at >= 0 ? instance_cells_[static_cast<std::size_t>(at)] : -1;
       if (c >= 0) {
@@ -524,11 +529,9 @@ bool EdifReader::ReadCell() {
         if (IsKeyword(sub, "port") && !ReadPort(ports)) return false;
       }
       if (ports.size() > kScannedPorts) {
-        const std::string prefix = std::to_string(cells_.entries.size()) + ":";
+        const auto cell = static_cast<std::uint64_t>(cells_.entries.size());
         for (std::size_t i = 0; i < ports.size(); ++i) {
-          key_ = prefix;
-          for (char c : ports[i].id) key_ += ToLowerAscii(c);
-          if (port_index_.Find(key_) < 0) port_index_.Add(key_, static_cast<long>(i));
+          port_index_.Add(HashNoCase(cell, ports[i].id), static_cast<long>(i));
         }
       }
     } else if (IsKeyword(head, "instance")) {

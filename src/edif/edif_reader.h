@@ -31,7 +31,7 @@ struct EdifName {
   std::string text;
   bool is_array = false;  // (array ...): `text` is the bus text, d[7:0]
   std::string array_id;   // the array's EDIF identifier
-  std::string array_size; // the array's size as written
+  long array_size = -1;   // the array's size, -1 if not a number
   bool is_member = false; // (member ID INDEX): `text` is ID followed by INDEX
   std::string member_id;
   std::string member_index;
@@ -111,17 +111,16 @@ class EdifReader {
   // Instance names to the position of the first instance of that name,
   // and per instance its cell table entry (-1: none); built as portRefs
   // need them (the cell table does not change while a cell is read).
-  FlatIndex instance_index_;
+  HashPositions instance_index_;
   std::vector<long> instance_cells_;
   std::size_t indexed_instances_ = 0;
   // The same ignoring letter case, built on the first reference whose
   // spelling differs from the declaration.
-  FlatIndex instance_index_lower_;
+  HashPositions instance_index_lower_;
   std::size_t lower_indexed_ = 0;
-  // Ports of cells with many ports: cell number, ":" and the lower-case
-  // identifier to the position in the cell's port names.
-  FlatIndex port_index_;
-  std::string key_;
+  // Ports of cells with many ports, by the cell's number and the port's
+  // identifier ignoring letter case: the position in the cell's port names.
+  HashPositions port_index_;
   bool warned_bus_size_ = false;
   std::string short_key_;
   long short_needed_ = 0;

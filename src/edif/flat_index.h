@@ -179,4 +179,63 @@ class FlatIndex {
   std::size_t mask_ = 0;
 };
 
+// Positions found by a 64-bit hash of their name, without copies of the
+// names: the caller confirms each candidate against its own table.
+class HashPositions {
+ public:
+  void Clear() {
+    if (count_ * 8 < slots_.size() && slots_.size() > 1024) {
+      std::vector<Slot>().swap(slots_);
+    } else {
+      std::fill(slots_.begin(), slots_.end(), Slot());
+    }
+    count_ = 0;
+  }
+  void Add(std::uint64_t h, long position) {
+    if ((count_ + 1) * 4 > slots_.size() * 3) Grow();
+    Put(h, static_cast<std::int32_t>(position));
+    ++count_;
+  }
+  // The first position added with hash `h` that `same` accepts, or -1.
+  template <typename Same>
+  long Find(std::uint64_t h, Same same) const {
+    if (slots_.empty()) return -1;
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = h & mask;; i = (i + 1) & mask) {
+      const Slot& s = slots_[i];
+      if (s.position < 0) return -1;
+      if (s.hash == h && same(s.position)) return s.position;
+    }
+  }
+  void Prefetch(std::uint64_t h) const {
+#if defined(__GNUC__) || defined(__clang__)
+    if (!slots_.empty()) __builtin_prefetch(&slots_[h & (slots_.size() - 1)]);
+#else
+    (void)h;
+#endif
+  }
+
+ private:
+  struct Slot {
+    std::uint64_t hash = 0;
+    std::int32_t position = -1;
+  };
+  void Put(std::uint64_t h, std::int32_t position) {
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t i = h & mask;
+    while (slots_[i].position >= 0) i = (i + 1) & mask;
+    slots_[i] = {h, position};
+  }
+  void Grow() {
+    std::vector<Slot> old;
+    old.swap(slots_);
+    slots_.assign(old.empty() ? 64 : old.size() * 2, Slot());
+    for (const Slot& s : old) {
+      if (s.position >= 0) Put(s.hash, s.position);
+    }
+  }
+  std::vector<Slot> slots_;
+  std::size_t count_ = 0;
+};
+
 }  // namespace kalvor
