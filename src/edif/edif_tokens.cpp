@@ -26,7 +26,91 @@ constexpr Delimiters kDelimiters;
 
 inline unsigned DelimiterKind(char c) { return kDelimiters.kind[static_cast<unsigned char>(c)]; }
 
+// EDIF keywords that can open a list, in lower case.
+constexpr std::string_view kKeywords[] = {
+    "acload", "after", "annotate", "apply", "arc", "array", "arraymacro", "arrayrelatedinfo",
+    "arraysite", "atleast", "atmost", "author", "basearray", "becomes", "between", "boolean",
+    "booleandisplay", "booleanmap", "borderpattern", "borderwidth", "boundingbox", "cell",
+    "cellref", "celltype", "change", "circle", "color", "comment", "commentgraphics", "compound",
+    "connectlocation", "contents", "cornertype", "criticality", "currentmap", "curve", "cycle",
+    "dataorigin", "dcfaninload", "dcfanoutload", "dcmaxfanin", "dcmaxfanout", "delay", "delta",
+    "derivation", "design", "designator", "difference", "direction", "display", "dominates",
+    "dot", "duration", "e", "edif", "ediflevel", "edifversion", "enclosuredistance", "endtype",
+    "entry", "event", "exactly", "external", "fabricate", "false", "figure", "figurearea",
+    "figuregroup", "figuregroupobject", "figuregroupoverride", "figuregroupref", "figureperimeter",
+    "figurewidth", "fillpattern", "follow", "forbiddenevent", "globalportref", "greaterthan",
+    "gridmap", "ignore", "includefiguregroup", "initial", "instance", "instancebackannotate",
+    "instancegroup", "instancemap", "instanceref", "integer", "integerdisplay", "interface",
+    "interfiguregroupspacing", "intersection", "intrafiguregroupspacing", "inverse", "isolated",
+    "joined", "justify", "keyworddisplay", "keywordlevel", "keywordmap", "lessthan", "library",
+    "libraryref", "listofnets", "listofports", "loaddelay", "logicassign", "logicinput",
+    "logiclist", "logicmapinput", "logicmapoutput", "logiconeof", "logicoutput", "logicport",
+    "logicref", "logicvalue", "logicwaveform", "maintain", "match", "member", "minomax",
+    "minomaxdisplay", "mnm", "multiplevalueset", "mustjoin", "name", "net", "netbackannotate",
+    "netbundle", "netdelay", "netgroup", "netmap", "netref", "nochange", "nonpermutable",
+    "notallowed", "notchspacing", "number", "numberdefinition", "numberdisplay", "offpageconnector",
+    "offsetevent", "openshape", "orientation", "origin", "overhangdistance", "overlapdistance",
+    "oversize", "owner", "page", "pagesize", "parameter", "parameterassign", "parameterdisplay",
+    "path", "pathdelay", "pathwidth", "permutable", "physicaldesignrule", "plug", "point",
+    "pointdisplay", "pointlist", "polygon", "port", "portbackannotate", "portbundle", "portdelay",
+    "portgroup", "portimplementation", "portinstance", "portlist", "portlistalias", "portmap",
+    "portref", "program", "property", "propertydisplay", "protectionframe", "pt", "rangevector",
+    "rectangle", "rectanglesize", "rename", "resolves", "scale", "scalex", "scaley", "section",
+    "shape", "simulate", "simulationinfo", "singlevalueset", "site", "socket", "socketset",
+    "status", "steady", "string", "stringdisplay", "strong", "symbol", "symmetry", "table",
+    "tabledefault", "technology", "textheight", "timeinterval", "timestamp", "timing",
+    "transform", "transition", "trigger", "true", "unconstrained", "undefined", "union", "unit",
+    "unused", "userdata", "version", "view", "viewlist", "viewmap", "viewref", "viewtype",
+    "visible", "voltagemap", "wavevalue", "weak", "weakjoined", "when", "written"};
+
+bool IsEdifKeyword(std::string_view word) {
+  if (word.empty() || word.size() > 26) return false;
+  char lower[32];
+  for (std::size_t i = 0; i < word.size(); ++i) {
+    char c = word[i];
+    lower[i] = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+  }
+  std::string_view w(lower, word.size());
+  return std::binary_search(std::begin(kKeywords), std::end(kKeywords), w);
+}
+
 }  // namespace
+
+bool BlankDropped(std::string_view keyword, std::string_view right) {
+  if (keyword.empty() || right.empty() || DelimiterKind(right[0]) != 0) return false;
+  if (!IsEdifKeyword(keyword)) return false;
+  std::size_t n = 0;
+  while (n < right.size() && DelimiterKind(right[n]) == 0) ++n;
+  std::string joined(keyword);
+  joined.append(right.substr(0, n));
+  return !IsEdifKeyword(joined);
+}
+
+// Whether a blank was lost between the first argument of a member or array
+// list at the end of `left` and a number closing the list at the start of
+// `right`: "(member q" + "0))" can only be "(member q 0))".
+bool IndexSplitOff(std::string_view left, std::string_view right) {
+  std::size_t n = 0;
+  while (n < right.size() && right[n] >= '0' && right[n] <= '9') ++n;
+  if (n == 0 || n == right.size() || right[n] != ')') return false;
+  std::size_t arg = left.size();
+  while (arg > 0 && DelimiterKind(left[arg - 1]) == 0) --arg;
+  if (arg == left.size() || arg < 2 || left[arg - 1] != ' ') return false;
+  std::size_t key_end = arg - 1;
+  while (key_end > 0 && left[key_end - 1] == ' ') --key_end;
+  std::size_t key = key_end;
+  while (key > 0 && DelimiterKind(left[key - 1]) == 0) --key;
+  if (key == 0 || left[key - 1] != '(') return false;
+  std::string_view word = left.substr(key, key_end - key);
+  auto same = [&](std::string_view k) {
+    if (word.size() != k.size()) return false;
+    for (std::size_t i = 0; i < k.size(); ++i) {
+      if ((static_cast<unsigned char>(word[i]) | 0x20u) != static_cast<unsigned char>(k[i])) return false;
+    }
+    return true;
+  };
+  return same("member") || same("array");
+}
 
 bool EdifLineSource::Fill(std::size_t need) {
   while (end_ - begin_ < need && !eof_) {
@@ -112,13 +196,14 @@ bool EdifLineSource::LooksFixedWidth(std::size_t width) {
   Fill(kSample);
   const char* p = buf_.data() + begin_;
   std::size_t avail = std::min(end_ - begin_, kSample);
-  std::size_t lines = 0, exact = 0, start = 0;
+  std::size_t lines = 0, exact = 0, near = 0, start = 0;
   for (std::size_t i = 0; i < avail; ++i) {
     if (!IsLineEnd(p[i])) continue;
     std::size_t len = i - start;
     if (len > width) return false;
     ++lines;
     if (len == width) ++exact;
+    if (len + 12 >= width) ++near;
     if (p[i] != '\0' && i + 1 < avail &&
         ((p[i] == '\r' && p[i + 1] == '\n') || (p[i] == '\n' && p[i + 1] == '\r'))) {
       ++i;
@@ -126,9 +211,10 @@ bool EdifLineSource::LooksFixedWidth(std::size_t width) {
     start = i + 1;
   }
   if (avail - start > width) return false;
-  // Wrapped streams break most lines at the full width; ordinary files
-  // have hardly any line of exactly that length.
-  return exact >= 2 && exact * 4 >= lines;
+  // Streams wrapped inside words break most lines at the full width;
+  // streams wrapped at blanks break most lines near it. Ordinary files
+  // have hardly any line of exactly that length and few near it.
+  return (exact >= 2 && exact * 4 >= lines) || (exact >= 1 && lines >= 4 && near * 2 >= lines);
 }
 
 EdifTokens::EdifTokens(File& file) : lines_(file) {
@@ -142,13 +228,26 @@ bool EdifTokens::NextLine(std::string_view& line) {
   std::string_view piece;
   if (!lines_.Next(piece)) return false;
   wide_.assign(piece);
-  while (piece.size() == 80 && lines_.Next(piece)) wide_.append(piece);
+  bool quoted = std::count(piece.begin(), piece.end(), '"') % 2 != 0;
+  while (piece.size() == 80 && lines_.Next(piece)) {
+    // The keyword at the end of the line so far, if it follows a "(".
+    std::size_t start = wide_.size();
+    while (start > 0 && DelimiterKind(wide_[start - 1]) == 0) --start;
+    if (!quoted && start > 0 && start < wide_.size() &&
+        ((wide_[start - 1] == '(' && BlankDropped(std::string_view(wide_).substr(start), piece)) ||
+         IndexSplitOff(wide_, piece))) {
+      wide_.push_back(' ');
+    }
+    wide_.append(piece);
+    if (std::count(piece.begin(), piece.end(), '"') % 2 != 0) quoted = !quoted;
+  }
   if (piece.size() != 80) wide_.push_back(' ');
   line = wide_;
   return true;
 }
 
-bool EdifTokens::AppendNextLine() {
+bool EdifTokens::AppendNextLine(std::string_view head_word) {
+  const std::string head(head_word);  // the line source may move its text
   scratch_.assign(rest_);
   std::string_view line;
   if (!NextLine(line)) {
@@ -156,6 +255,7 @@ bool EdifTokens::AppendNextLine() {
     rest_ = joined_;
     return false;
   }
+  if (BlankDropped(head, line)) scratch_.push_back(' ');
   scratch_.append(line);
   joined_.swap(scratch_);
   rest_ = joined_;
@@ -178,6 +278,7 @@ EdifTokens::Kind EdifTokens::NextToken(std::string_view& text) {
     if (c == '(' || c == ')') {
       text = rest_.substr(0, 1);
       rest_.remove_prefix(1);
+      after_open_ = c == '(';
       if (c == '(') {
         ++depth_;
         return Kind::kOpen;
@@ -198,6 +299,7 @@ EdifTokens::Kind EdifTokens::NextToken(std::string_view& text) {
       }
       text = rest_.substr(0, close + 1);
       rest_.remove_prefix(close + 1);
+      after_open_ = false;
       return Kind::kQuoted;
     }
     // The word ends at the first delimiter. When no blank or double quote
@@ -215,13 +317,14 @@ EdifTokens::Kind EdifTokens::NextToken(std::string_view& text) {
     // no token: the line is read when the parentheses are used up.
     if (look == rest_.size() && (end == rest_.size() || word_follows)) {
       bool open_end = end == rest_.size();
-      AppendNextLine();
+      AppendNextLine(open_end && after_open_ ? rest_ : std::string_view());
       if (open_end) {
         while (end < rest_.size() && DelimiterKind(rest_[end]) == 0) ++end;
       }
     }
     text = rest_.substr(0, end);
     rest_.remove_prefix(end);
+    after_open_ = false;
     return Kind::kWord;
   }
 }

@@ -6,8 +6,10 @@
 // continued by the next physical line, appended directly; a quoted string
 // not closed in the buffer may take one more physical line, appended
 // directly. Files laid out as one stream wrapped at 80 columns are
-// recognised and read by their own rule: a line of exactly 80 characters
-// continues directly on the next line, a shorter one ends at a blank.
+// recognised and read by their own rule: a line shorter than 80 characters
+// ended at a blank; a line of exactly 80 continues directly on the next,
+// unless the break fell on a blank the writer dropped, which the text
+// around the break tells (BlankDropped).
 #pragma once
 
 #include <cstdint>
@@ -40,6 +42,12 @@ class EdifLineSource {
   bool eof_ = false;
 };
 
+// Whether a blank was lost at a line break between `left` and `right`:
+// the word at the end of `left` is a list keyword (it follows a "(") that
+// is an EDIF keyword on its own but not together with the word that starts
+// `right` ("(rename" + "PIN_A" lost a blank; "(cell" + "Ref" did not).
+bool BlankDropped(std::string_view keyword, std::string_view right);
+
 class EdifTokens {
  public:
   enum class Kind { kNone, kOpen, kClose, kQuoted, kWord };
@@ -60,6 +68,7 @@ class EdifTokens {
         text = rest_.substr(skip, 1);
         rest_.remove_prefix(skip + 1);
         depth_ += c == '(' ? 1 : -1;
+        after_open_ = c == '(';
         return c == '(' ? Kind::kOpen : Kind::kClose;
       }
     }
@@ -76,7 +85,9 @@ class EdifTokens {
  private:
   Kind NextToken(std::string_view& text);
   bool NextLine(std::string_view& line);  // one line by the file's layout
-  bool AppendNextLine();                  // joins the next line to rest_
+  // Joins the next line to rest_; `head_word` is the list keyword that
+  // runs to the end of rest_, if any (see BlankDropped).
+  bool AppendNextLine(std::string_view head_word = {});
 
   EdifLineSource lines_;
   bool fixed_width_ = false;
@@ -85,6 +96,7 @@ class EdifTokens {
   std::string scratch_;
   std::string_view rest_;   // the not yet consumed text
   int depth_ = 0;
+  bool after_open_ = false;  // the last token was "("
   bool unclosed_quote_ = false;
   std::string unclosed_text_;
 };
