@@ -2,11 +2,10 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <unordered_map>
-#include <unordered_set>
 
 #include "mac/macfile.h"
 #include "edif/edif_reader.h"
+#include "edif/flat_index.h"
 #include "text/strings.h"
 
 namespace kalvor {
@@ -239,7 +238,8 @@ struct VerilogModule {
   bool instantiated = false;
   std::vector<std::string_view> ports;  // in the order of the port list
   std::vector<VNet> nets;
-  std::unordered_map<std::string_view, std::uint32_t> net_index;
+  FlatIndex net_index;  // net name to its number in `nets`
+  std::vector<std::string> mac_names;  // per net: its name in the macro file, once needed
   std::vector<InstanceText> instances;
   std::vector<Assignment> assignments;
   std::int64_t bits = kFirstNetBit;
@@ -266,12 +266,6 @@ std::string MacName(std::string_view name) {
     if (c == '<' || c == '>') c = '_';
   }
   return out;
-}
-
-std::string BitName(const VNet& n, long k) {
-  std::string name = MacName(n.name);
-  if (n.vector) name += std::to_string(n.Index(k));
-  return name;
 }
 
 // Reads a plain decimal number (a range bound or a replication count).
@@ -459,12 +453,12 @@ class Parser {
 
   // Declares (or completes the declaration of) net `name`.
   void Declare(const Token& at, std::string_view name, int dir, bool vector, long msb, long lsb) {
-    auto [it, added] = m_->net_index.emplace(name, static_cast<std::uint32_t>(m_->nets.size()));
-    if (added) {
+    long at_index = m_->net_index.FindOrAdd(name, static_cast<long>(m_->nets.size()));
+    if (at_index == static_cast<long>(m_->nets.size())) {
       m_->nets.push_back(VNet{name, msb, lsb, vector, dir, 0});
       return;
     }
-    VNet& n = m_->nets[it->second];
+    VNet& n = m_->nets[static_cast<std::size_t>(at_index)];
     if (dir != 0) {
       if (n.dir != 0 && n.dir != dir) throw ReadError{at.line, std::string(name) + " is declared twice"};
       n.dir = dir;
@@ -774,7 +768,7 @@ class Resolver {
   void Run() {
     const std::size_t defined = modules_.size();
     for (std::size_t k = 0; k < defined; ++k) {
-      by_name_.emplace(modules_[k]->name, k);  // the first of a name counts
+      by_name_.FindOrAdd(modules_[k]->name, static_cast<long>(k));  // the first of a name counts
       Prepare(*modules_[k]);
     }
     for (std::size_t k = 0; k < defined; ++k) {
@@ -786,8 +780,8 @@ class Resolver {
  private:
   void Prepare(VerilogModule& m) {
     for (std::string_view p : m.ports) {
-      auto it = m.net_index.find(p);
-      if (it == m.net_index.end() || m.nets[it->second].dir == 0) {
+      long it = m.net_index.Find(p);
+      if (it < 0 || m.nets[static_cast<std::size_t>(it)].dir == 0) {
         throw ReadError{m.line, "port " + std::string(p) + " of module " + std::string(m.name) +
                                     " has no input, output or inout declaration"};
       }
@@ -800,22 +794,22 @@ class Resolver {
 
   // The bits of `e` in module `m`, most significant first.
  public:
-  std::vector<std::int64_t> Bits(VerilogModule& m, const Expr& e, long line) {
-    std::vector<std::int64_t> bits;
+  void Bits(VerilogModule& m, const Expr& e, long line, std::vector<std::int64_t>& bits) {
     for (const Ref& r : e.refs) {
       if (r.name.empty()) {
         for (char c : r.bits) bits.push_back(c == '0' ? kGnd : c == '1' ? kVdd : kNoBit);
         continue;
       }
-      auto it = m.net_index.find(r.name);
-      if (it == m.net_index.end()) {
+      long it = m.net_index.Find(r.name);
+      if (it < 0) {
         if (r.select != 0) throw ReadError{line, std::string(r.name) + " is not declared"};
         // An implicit net.
-        it = m.net_index.emplace(r.name, static_cast<std::uint32_t>(m.nets.size())).first;
+        it = static_cast<long>(m.nets.size());
+        m.net_index.Add(r.name, it);
         m.nets.push_back(VNet{r.name, 0, 0, false, 0, m.bits});
         m.bits += 1;
       }
-      const VNet& n = m.nets[it->second];
+      const VNet& n = m.nets[static_cast<std::size_t>(it)];
       if (r.select == 0) {
         for (long k = n.Width() - 1; k >= 0; --k) bits.push_back(n.first_bit + k);
         continue;
@@ -831,7 +825,6 @@ class Resolver {
       for (long k = a; k >= b; --k) bits.push_back(n.first_bit + k);
     }
     if (bits.size() > static_cast<std::size_t>(kMaxBits)) throw ReadError{line, "the expression is too wide"};
-    return bits;
   }
 
  private:
@@ -845,13 +838,13 @@ class Resolver {
     leaf.name = type;
     leaf.defined = false;
     std::size_t k = modules_.size() - 1;
-    by_name_.emplace(type, k);
+    by_name_.Add(type, static_cast<long>(k));
     return k;
   }
 
   void Bind(VerilogModule& m, InstanceText& inst) {
-    auto found = by_name_.find(inst.type);
-    inst.module = found == by_name_.end() ? Leaf(inst.type) : found->second;
+    long found = by_name_.Find(inst.type);
+    inst.module = found < 0 ? Leaf(inst.type) : static_cast<std::size_t>(found);
     VerilogModule& child = *modules_[inst.module];
     child.instantiated = true;
     const bool positional = !inst.connections.empty() && inst.connections[0].port.empty();
@@ -867,24 +860,25 @@ class Resolver {
     for (std::size_t c = 0; c < inst.connections.size(); ++c) {
       const Connection& conn = inst.connections[c];
       std::string_view port = positional ? child.ports[c] : conn.port;
-      auto it = child.net_index.find(port);
-      std::vector<std::int64_t> bits;
-      if (!conn.empty) bits = Bits(m, conn.expr, inst.line);
-      if (!child.defined && it == child.net_index.end()) {
+      long it = child.net_index.Find(port);
+      std::vector<std::int64_t>& bits = bits_;
+      bits.clear();
+      if (!conn.empty) Bits(m, conn.expr, inst.line, bits);
+      if (!child.defined && it < 0) {
         // A port of a leaf cell, met for the first time: as wide as its
         // connection (an empty one counts one bit).
         long w = std::max<long>(1, static_cast<long>(bits.size()));
-        it = child.net_index.emplace(port, static_cast<std::uint32_t>(child.nets.size())).first;
+        it = static_cast<long>(child.nets.size());
+        child.net_index.Add(port, it);
         child.nets.push_back(VNet{port, w - 1, 0, w > 1, 3, child.bits});
         child.bits += w;
         child.ports.push_back(port);
       }
-      if (it == child.net_index.end() || (child.defined && it->second < child.nets.size() &&
-                                          child.nets[it->second].dir == 0)) {
+      if (it < 0 || (child.defined && child.nets[static_cast<std::size_t>(it)].dir == 0)) {
         throw ReadError{inst.line, std::string(inst.type) + " has no port " + std::string(port)};
       }
       if (conn.empty) continue;
-      const VNet& pn = child.nets[it->second];
+      const VNet& pn = child.nets[static_cast<std::size_t>(it)];
       const long w = pn.Width();
       if (static_cast<long>(bits.size()) != w) {
         if (!AllConstant(conn.expr)) {
@@ -897,14 +891,15 @@ class Resolver {
         while (static_cast<long>(bits.size()) < w) bits.insert(bits.begin(), kGnd);
       }
       for (long j = 0; j < w; ++j) {
-        inst.pins.push_back(Pin{it->second, static_cast<std::uint32_t>(w - 1 - j),
+        inst.pins.push_back(Pin{static_cast<std::uint32_t>(it), static_cast<std::uint32_t>(w - 1 - j),
                                 bits[static_cast<std::size_t>(j)]});
       }
     }
   }
 
   std::vector<std::unique_ptr<VerilogModule>>& modules_;
-  std::unordered_map<std::string_view, std::size_t> by_name_;
+  FlatIndex by_name_;  // module name to its number (the first of a name)
+  std::vector<std::int64_t> bits_;  // reused from connection to connection
 };
 
 std::int64_t Root(std::vector<std::int64_t>& parent, std::int64_t b) {
@@ -944,8 +939,9 @@ bool VerilogNetlist::Parse(std::string text) {
         for (const Ref& r : a.lhs.refs) {
           if (r.name.empty()) throw ReadError{a.line, "an assign to a constant"};
         }
-        std::vector<std::int64_t> lhs = resolver.Bits(*m, a.lhs, a.line);
-        std::vector<std::int64_t> rhs = resolver.Bits(*m, a.rhs, a.line);
+        std::vector<std::int64_t> lhs, rhs;
+        resolver.Bits(*m, a.lhs, a.line, lhs);
+        resolver.Bits(*m, a.rhs, a.line, rhs);
         // Right-aligned; a shorter right side is filled with 0, as Verilog does.
         for (std::size_t j = 0; j < lhs.size(); ++j) {
           std::size_t from_right = lhs.size() - 1 - j;
@@ -1002,6 +998,19 @@ std::string VerilogNetlist::Top() const {
   return "-none-";
 }
 
+namespace {
+
+// The name of bit `k` of net `n` of module `m` in the macro file.
+void AppendBitName(VerilogModule& m, std::size_t n, long k, std::string& out) {
+  if (m.mac_names.size() < m.nets.size()) m.mac_names.resize(m.nets.size());
+  std::string& base = m.mac_names[n];
+  if (base.empty()) base = MacName(m.nets[n].name);
+  out += base;
+  if (m.nets[n].vector) out += std::to_string(m.nets[n].Index(k));
+}
+
+}  // namespace
+
 bool VerilogNetlist::FillCell(std::size_t k, UserInterface& ui, EdifSession& session,
                               const EdifLimits& limits, EdifLookups& lookups, CellTable& cells,
                               CellContents& cell) {
@@ -1013,25 +1022,28 @@ bool VerilogNetlist::FillCell(std::size_t k, UserInterface& ui, EdifSession& ses
     ui.Notify(text, caption, box::kOk | box::kIconError);
     return false;
   };
+  FlatIndex taken;  // the cell's net names in lower case
   // The header: each port's bits from the lowest index up; supply names
   // are left out, as the EDIF reader leaves them out.
-  std::vector<std::string> port_bit_names;  // per port net bit, by net then bit
-  std::unordered_set<std::string> taken;    // net names in lower case
   struct PortBit {
     std::int64_t bit;
     std::string name;
   };
   std::vector<PortBit> port_bits;
+  std::string bit_name;
   for (std::string_view p : m.ports) {
-    const VNet& n = m.nets[m.net_index.at(p)];
+    const std::size_t net = static_cast<std::size_t>(m.net_index.Find(p));
+    const VNet& n = m.nets[net];
     for (long step = 0; step < n.Width(); ++step) {
       long k_bit = n.msb >= n.lsb ? step : n.Width() - 1 - step;  // ascending index
-      std::string name(ApplySupplyRule(ui, session, BitName(n, k_bit)));
+      bit_name.clear();
+      AppendBitName(m, net, k_bit, bit_name);
+      std::string name(ApplySupplyRule(ui, session, bit_name));
       if (n.vector || std::string_view(kSupplyList).find(" " + name + " ") == std::string_view::npos) {
         cell.header += ' ';
         cell.header += name;
       }
-      taken.insert(ToLower(name));
+      taken.FindOrAdd(ToLower(name), 0);
       port_bits.push_back({n.first_bit + k_bit, std::move(name)});
     }
   }
@@ -1057,33 +1069,34 @@ bool VerilogNetlist::FillCell(std::size_t k, UserInterface& ui, EdifSession& ses
         parent[static_cast<std::size_t>(x)] = y;
       }
     }
-    // VNet number per class root, in the order the classes are met: the
+    // Net number per class root, in the order the classes are met: the
     // module's ports first, then the pins of the instances.
-    std::unordered_map<std::int64_t, std::size_t> net_of;
-    std::vector<std::int64_t> name_bit;  // per net: the bit that names it
+    std::vector<std::int32_t> net_of(parent.size(), -1);
+    std::vector<std::int64_t> root_of_net;
     std::vector<bool> named_by_port;
-    auto net_for = [&](std::int64_t bit) -> std::size_t {
+    auto net_for = [&](std::int64_t bit) -> kalvor::Net& {
       std::int64_t root = Root(parent, bit);
-      auto [it, added] = net_of.emplace(root, cell.nets.size());
-      if (added) {
+      std::int32_t& n = net_of[static_cast<std::size_t>(root)];
+      if (n < 0) {
+        n = static_cast<std::int32_t>(cell.nets.size());
         cell.nets.push_back({std::string(), std::string(" "), 0});
-        name_bit.push_back(root);
+        root_of_net.push_back(root);
         named_by_port.push_back(false);
       }
-      return it->second;
+      return cell.nets[static_cast<std::size_t>(n)];
     };
     for (const PortBit& pb : port_bits) {
-      std::size_t n = net_for(pb.bit);
-      auto& entry = cell.nets[n];
+      kalvor::Net& entry = net_for(pb.bit);
+      const std::size_t n = static_cast<std::size_t>(&entry - cell.nets.data());
       entry.nodes += pb.name;
       entry.nodes += ' ';
       ++entry.fanout;
       if (!named_by_port[n]) {
         named_by_port[n] = true;
-        if (name_bit[n] <= kVdd) {
+        if (root_of_net[n] <= kVdd) {
           ui.Notify(Format("Port %s of module %s is tied to the constant %s, which the macro "
                            "file cannot show: the port is left undriven.",
-                           pb.name.c_str(), cell.name.c_str(), name_bit[n] == kGnd ? "0" : "1"),
+                           pb.name.c_str(), cell.name.c_str(), root_of_net[n] == kGnd ? "0" : "1"),
                     "Warning:", box::kOk);
         }
         entry.name = pb.name;
@@ -1097,14 +1110,14 @@ bool VerilogNetlist::FillCell(std::size_t k, UserInterface& ui, EdifSession& ses
     }
     for (std::size_t i = 0; i < m.instances.size(); ++i) {
       const InstanceText& inst = m.instances[i];
-      const VerilogModule& child = *modules_[inst.module];
+      VerilogModule& child = *modules_[inst.module];
       const std::string& inst_name = cell.instances[i].name;
       for (const Pin& pin : inst.pins) {
         if (pin.bit == kNoBit) continue;
-        auto& entry = cell.nets[net_for(pin.bit)];
+        kalvor::Net& entry = net_for(pin.bit);
         entry.nodes += inst_name;
         entry.nodes += '<';
-        entry.nodes += BitName(child.nets[pin.port_net], pin.k);
+        AppendBitName(child, pin.port_net, static_cast<long>(pin.k), entry.nodes);
         entry.nodes += ' ';
         ++entry.fanout;
       }
@@ -1116,8 +1129,8 @@ bool VerilogNetlist::FillCell(std::size_t k, UserInterface& ui, EdifSession& ses
     // bit of the class, made unique in the cell.
     std::vector<std::int64_t> lowest(cell.nets.size(), -1);
     for (std::int64_t b = 0; b < m.bits; ++b) {
-      auto it = net_of.find(Root(parent, b));
-      if (it != net_of.end() && lowest[it->second] < 0) lowest[it->second] = b;
+      std::int32_t n = net_of[static_cast<std::size_t>(Root(parent, b))];
+      if (n >= 0 && lowest[static_cast<std::size_t>(n)] < 0) lowest[static_cast<std::size_t>(n)] = b;
     }
     for (std::size_t n = 0; n < cell.nets.size(); ++n) {
       if (named_by_port[n]) continue;
@@ -1129,15 +1142,16 @@ bool VerilogNetlist::FillCell(std::size_t k, UserInterface& ui, EdifSession& ses
         auto holder = std::upper_bound(m.nets.begin(), m.nets.end(), lowest[n],
                                        [](std::int64_t b, const VNet& v) { return b < v.first_bit; });
         --holder;
-        name = BitName(*holder, static_cast<long>(lowest[n] - holder->first_bit));
+        AppendBitName(m, static_cast<std::size_t>(holder - m.nets.begin()),
+                      static_cast<long>(lowest[n] - holder->first_bit), name);
         std::string unique = name;
-        for (long suffix = 1; taken.count(ToLower(unique)) != 0; ++suffix) {
+        for (long suffix = 1; taken.Find(ToLower(unique)) >= 0; ++suffix) {
           unique = name + "_" + std::to_string(suffix);
         }
-        name = unique;
+        name = std::move(unique);
       }
-      taken.insert(ToLower(name));
-      cell.nets[n].name = name;
+      taken.FindOrAdd(ToLower(name), 0);
+      cell.nets[n].name = std::move(name);
     }
   }
   if (lookups.FindCell(cells, cell.name) >= 0) {
