@@ -74,25 +74,15 @@ bool CopyWithPrompt(App& app, const std::string& destination,
       return false;
     }
   }
-  File out;
-  if (!out.Open(destination, File::Mode::kCreate)) {
-    app.Notify("Unable to create above file.", destination,
-               box::kOk | box::kNoOwner);
-    return false;
-  }
+  SafeOutput out(app.platform);
+  if (!out.Open(destination)) return false;
   std::vector<char> block(16000);
   for (;;) {
     std::size_t got = in.Read(block.data(), block.size());
     if (got == 0) break;
-    if (!out.Write(block.data(), got)) break;
+    if (!out.file().Write(block.data(), got)) break;
   }
-  out.Close();
-  if (out.WriteFailed()) {
-    app.Notify("Unable to write above file; the copy is incomplete.",
-               destination, box::kOk | box::kIconError | box::kNoOwner);
-    return false;
-  }
-  return true;
+  return out.Commit(in);
 }
 
 Outcome CopyIntoProject(App& app, const std::string& pattern) {
@@ -152,26 +142,15 @@ Outcome ReformatText(App& app) {
     app.Notify("Unable to open above file.", chosen, box::kOk);
     return Outcome::kFailed;
   }
-  const std::string scratch_name = "~kvtmp.txt";
-  File out;
-  if (!out.Open(scratch_name, File::Mode::kCreate)) {
-    app.Notify("Unable to create temporary file.", scratch_name, box::kOk);
-    return Outcome::kFailed;
-  }
+  SafeOutput out(app.platform);
+  if (!out.Open(in.Path())) return Outcome::kFailed;
   // Whole lines: a line longer than the classic 15999-byte read would be
   // cut and lose a byte at each cut.
   std::string line;
   while (ReadWholeLine(in, line)) {
-    if (!WriteLine(out, line)) break;
+    if (!WriteLine(out.file(), line)) break;
   }
-  std::string target = in.Path();
-  in.Close();
-  std::string scratch_path = JoinPath(app.fs().CurrentDirectory(), scratch_name, app.style());
-  if (!CommitScratch(app.fs(), out, scratch_path, target)) {
-    app.Notify("Unable to replace above file, results left in ~kvtmp.txt",
-               chosen, box::kOk);
-    return Outcome::kFailed;
-  }
+  if (!out.Commit(in)) return Outcome::kFailed;
   app.Notify("Done.", "", box::kOk);
   return Outcome::kCompleted;
 }

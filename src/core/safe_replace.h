@@ -1,19 +1,63 @@
-// In-place rewrites: the new text is written completely to a scratch file,
-// which then replaces the original in one step. If anything fails the
-// original stays as it was and the result stays in the scratch file.
+// The one way the program writes a file, new or rewritten: everything goes
+// to a scratch file beside it, made exclusively under a name of its own;
+// once complete, flushed to the disk and closed without error, the scratch
+// file replaces the file in one step, keeping its permission bits. Until
+// then, and whenever anything fails, the file stays as it was and the
+// scratch file is removed. A symbolic link is followed: the file it names is
+// the one rewritten.
 #pragma once
 
 #include <string>
 
-#include "platform/filesys.h"
+#include "platform/platform.h"
 #include "text/file.h"
 
 namespace kalvor {
 
-// Closes `scratch` (opened for writing at `scratch_path`), checks that all of
-// it was written, and renames it over `target`. False when the scratch file
-// is incomplete (it is then left beside the original) or the rename failed.
-bool CommitScratch(FileSystem& fs, File& scratch, const std::string& scratch_path,
-                   const std::string& target);
+// What the user is told (the file concerned is the caption).
+constexpr const char* kUnableToCreate = "Unable to create above file.";
+constexpr const char* kUnableToWrite =
+    "Unable to write above file completely; it was left as it was.";
+constexpr const char* kUnableToRead = "Unable to read above file to its end; nothing was changed.";
+
+class SafeOutput {
+ public:
+  explicit SafeOutput(Platform& p) : p_(p) {}
+  // Abort() unless committed.
+  ~SafeOutput();
+  SafeOutput(const SafeOutput&) = delete;
+  SafeOutput& operator=(const SafeOutput&) = delete;
+
+  // Starts a new version of `target`. When no scratch file can be made,
+  // tells the user ("Unable to create above file.", the file as caption)
+  // and returns false.
+  bool Open(const std::string& target);
+  // Where to write the new version.
+  File& file() { return file_; }
+  // The file being written: the target with any link followed.
+  const std::string& path() const { return target_; }
+
+  // Makes the new version the file. When anything fails, tells the user
+  // (naming the file, never the scratch file), removes the scratch file
+  // and returns false: the file is as it was.
+  bool Commit();
+  // The same, unless reading `source` (the text the new version was made
+  // from) failed before its end: that is reported with the source's path
+  // and nothing is replaced. `source` is closed first (an open file cannot
+  // be replaced on every host).
+  bool Commit(File& source);
+  // Drops the new version: the scratch file goes, the file stays as it
+  // was. Harmless when nothing is open or all is committed.
+  void Abort();
+
+ private:
+  Platform& p_;
+  File file_;
+  std::string target_;
+  std::string scratch_;
+};
+
+// Tells the user that `path` could not be read to its end.
+void ReportReadFailure(UserInterface& ui, const std::string& path);
 
 }  // namespace kalvor

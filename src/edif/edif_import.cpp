@@ -5,6 +5,7 @@
 #include <new>
 
 #include "core/dialogs.h"
+#include "core/safe_replace.h"
 #include "edif/base_macros.h"
 #include "edif/edif_reader.h"
 #include "edif/edif_run.h"
@@ -62,13 +63,26 @@ std::string Summary(const EdifRun& run, const std::string& out_path) {
   return text;
 }
 
-// The end of a conversion that read the whole netlist.
-Outcome Finish(EdifRun& run, File& out, Progress& progress, const std::string& out_path) {
+// Whether the file begins (after white space) with the "(edif" list. The
+// position is left where it was.
+bool BeginsWithEdifList(File& in) {
+  const char* data = nullptr;
+  std::size_t n = in.Peek(1 << 12, &data);
+  std::size_t i = 0;
+  while (i < n && (data[i] == ' ' || data[i] == '\t' || data[i] == '\r' || data[i] == '\n')) ++i;
+  std::string_view head(data ? data + i : "", n - i);
+  if (head.size() < 5 || !EqualNoCase(head.substr(0, 5), "(edif")) return false;
+  return head.size() == 5 || head[5] == ' ' || head[5] == '\t' || head[5] == '\r' ||
+         head[5] == '\n' || head[5] == '(' || head[5] == ')';
+}
+
+// The end of a conversion that read the whole netlist: the new macro file
+// and wire list replace the old ones once both are complete.
+Outcome Finish(EdifRun& run, File& in, SafeOutput& mac, SafeOutput& wir, Progress& progress,
+               const std::string& out_path) {
   progress.Fill();
-  if (!out.Flush() || out.WriteFailed()) {
-    run.platform.ui.Notify(out_path, "Unable to write output:", box::kOk | box::kIconError);
-    return Outcome::kFailed;
-  }
+  if (!mac.Commit(in)) return Outcome::kFailed;
+  if (wir.file().IsOpen() && !wir.Commit()) return Outcome::kFailed;
   run.platform.ui.Notify(Summary(run, out_path), "EDIF Conversion Done.", box::kOk);
   return Outcome::kCompleted;
 }
@@ -98,11 +112,26 @@ Outcome Import(Platform& p, EdifSession& session, const EdifJob& job, EdifLookup
   // A Verilog netlist is read whole before anything is written, so that a
   // construct it cannot take leaves no file behind.
   const bool verilog = IsVerilogPath(edif_path);
+  if (!verilog && !BeginsWithEdifList(in)) {
+    // Refused before any question, and before any output is opened.
+    if (in.ReadFailed()) {
+      ReportReadFailure(p.ui, edif_path);
+    } else {
+      p.ui.Notify("Above file is not an EDIF netlist: it does not begin with an \"(edif\" "
+                  "list.  Nothing was written.",
+                  edif_path, box::kOk | box::kIconError);
+    }
+    return Outcome::kFailed;
+  }
   VerilogNetlist netlist;
   if (verilog) {
     std::string text(static_cast<std::size_t>(std::max<std::int64_t>(in.Size(), 0)), '\0');
     text.resize(in.Read(text.data(), text.size()));
     progress.Step(in);
+    if (in.ReadFailed()) {
+      ReportReadFailure(p.ui, edif_path);
+      return Outcome::kFailed;
+    }
     if (!netlist.Parse(std::move(text))) {
       p.ui.Notify(Format("Line %ld: %s\n\nNothing was written.", netlist.error_line(),
                          netlist.error().c_str()),
@@ -114,15 +143,16 @@ Outcome Import(Platform& p, EdifSession& session, const EdifJob& job, EdifLookup
       p.ui.Notify(out_path, "Replace File?", box::kYesNo | box::kIconQuestion) != answer::kYes) {
     return Outcome::kStopped;
   }
-  File out;
-  if (!out.Open(out_path, File::Mode::kCreate)) {
-    p.ui.Notify(out_path, "Unable to create output:", box::kOk);
-    return Outcome::kFailed;
-  }
   if (!ChooseBaseMacroFile(run)) return Outcome::kFailed;
   MacIncludes includes;
   includes.base = run.base_path;
   if (!RunMacDialog(p, job.test_dir, job.browse_dir, includes)) return Outcome::kStopped;
+  // The new .mac and .wir are written beside the old ones, which stay as
+  // they are until both are complete.
+  SafeOutput mac(p);
+  SafeOutput wir(p);
+  if (!mac.Open(out_path)) return Outcome::kFailed;
+  File& out = mac.file();
   WriteHead(out, includes);
   const bool pads = !includes.pad.empty();
 
@@ -138,9 +168,10 @@ Outcome Import(Platform& p, EdifSession& session, const EdifJob& job, EdifLookup
     wrote_macro = true;
     return WriteMacro(run, out, InstanceStepped, &step);
   };
-  auto design_read = [&](const std::string& top) {
+  auto design_read = [&](const std::string& top) -> bool {
     run.top = top;
-    WriteWireList(wire_path, run.top);
+    if (!wir.Open(wire_path)) return false;
+    WriteWireList(wir.file(), run.top);
     if (pads) {
       // Over the last ".eom" and the empty line after it; with no macro
       // written yet those bytes would be the head of the file.
@@ -148,6 +179,7 @@ Outcome Import(Platform& p, EdifSession& session, const EdifJob& job, EdifLookup
       WriteLine(out, "<PADS PADS");
       WriteLine(out, ".eom");
     }
+    return true;
   };
 
   if (verilog) {
@@ -157,8 +189,8 @@ Outcome Import(Platform& p, EdifSession& session, const EdifJob& job, EdifLookup
         return Outcome::kFailed;
       }
     }
-    if (netlist.Top() != "-none-") design_read(netlist.Top());
-    return Finish(run, out, progress, out_path);
+    if (netlist.Top() != "-none-" && !design_read(netlist.Top())) return Outcome::kFailed;
+    return Finish(run, in, mac, wir, progress, out_path);
   }
 
   EdifReader reader(in, p.ui, session, run.limits, lookups, run.cells, run.cell);
@@ -184,14 +216,20 @@ Outcome Import(Platform& p, EdifSession& session, const EdifJob& job, EdifLookup
     }
   }
   if (reader.failed()) return Outcome::kFailed;
-  if (design) design_read(run.top);
+  if (design && !design_read(run.top)) return Outcome::kFailed;
   if (!design && reader.tokens().depth() != 0) {
     p.ui.Notify("The EDIF file ends inside an open list or closes more lists than it opens; "
                "it may be cut short or damaged.",
                edif_path, box::kOk | box::kIconError);
     return Outcome::kFailed;
   }
-  return Finish(run, out, progress, out_path);
+  if (!design && !wrote_macro) {
+    p.ui.Notify("Above EDIF file holds no cell to convert; it may be cut short.  "
+                "Nothing was written.",
+                edif_path, box::kOk | box::kIconError);
+    return Outcome::kFailed;
+  }
+  return Finish(run, in, mac, wir, progress, out_path);
 }
 
 }  // namespace

@@ -55,17 +55,14 @@ bool WriteMacLine(File& file, std::string_view text, UserInterface& ui) {
   return false;
 }
 
-bool WriteWireList(const std::string& path, const std::string& top_cell) {
-  File out;
-  if (!out.Open(path, File::Mode::kCreate)) return false;
+bool WriteWireList(File& out, const std::string& top_cell) {
   bool ok = WriteLine(out, kWireListHead);
   ok = WriteLine(out, "") && ok;
   ok = WriteLine(out, "WIRE LIST") && ok;
   ok = WriteLine(out, "<<< COMPONENT LIST >>>") && ok;
   ok = WriteLine(out, Format("%s %s %s", top_cell.c_str(), top_cell.c_str(),
                              top_cell.c_str())) && ok;
-  out.Close();
-  return ok && !out.WriteFailed();
+  return ok;
 }
 
 }  // namespace kalvor

@@ -61,9 +61,9 @@ bool ReadMacLine(File& file, std::string& line);
 // write failed.
 bool WriteMacLine(File& file, std::string_view text, UserInterface& ui);
 
-// Writes the wire list: the fixed head and the top cell name three times.
-// False when the file cannot be created or written.
-bool WriteWireList(const std::string& path, const std::string& top_cell);
+// Writes the wire list into `out`: the fixed head and the top cell name
+// three times. False when a write failed.
+bool WriteWireList(File& out, const std::string& top_cell);
 
 // The first line of a wire list.
 constexpr const char* kWireListHead = "$ Written by Kalvor EDIF to .MAC converter.";

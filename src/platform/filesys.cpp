@@ -27,6 +27,17 @@ const char* FileSystem::BatchLineEnd() const {
   return Style() == PathStyle::kWindows ? "\r\n" : "\n";
 }
 
+std::string FileSystem::ScratchName(const std::string& target_name, const std::string& token) {
+  // Room for the token within the usual 255-byte name limit.
+  return "~" + target_name.substr(0, 200) + "." + token + "~";
+}
+
+bool FileSystem::IsScratchName(const std::string& name, const std::string& target_name) {
+  const std::string head = "~" + target_name.substr(0, 200) + ".";
+  return name.size() > head.size() + 1 && name.compare(0, head.size(), head) == 0 &&
+         name.back() == '~';
+}
+
 std::string FileSystem::AutoexecPath(Profile& profile) const {
   if (Style() == PathStyle::kWindows) return "c:\\autoexec.bat";
   return profile.GetString(kAutoexecKey, "", 256);

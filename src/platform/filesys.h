@@ -2,6 +2,7 @@
 // C++ does not give the same way on every host.
 #pragma once
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -34,11 +35,25 @@ class FileSystem {
   virtual bool ChangeDirectory(const std::string& dir) = 0;
   // The running executable's full path.
   virtual std::string ExecutablePath() = 0;
-  // Replaces `target` by `source` in one step (rename over it). The target
-  // is never removed before the replacement is certain.
+  // Replaces `target` by `source` in one step (rename over it), written
+  // through to the disk. The target is never removed before the
+  // replacement is certain.
   virtual bool ReplaceFile(const std::string& source,
                            const std::string& target) = 0;
   virtual bool RemoveFile(const std::string& path) = 0;
+
+  // A new, empty file for writing in the directory of `target`, under a
+  // name no file has (ScratchName): created exclusively, so it is never an
+  // existing file and never reached through a link. Sets `scratch_path`;
+  // nullptr when it cannot be created. The stream belongs to the caller.
+  virtual std::FILE* CreateScratch(const std::string& target,
+                                   std::string& scratch_path) = 0;
+  // Puts everything written to `stream` onto the disk and gives its file the
+  // permission bits of `model` when that exists.
+  virtual bool SettleScratch(std::FILE* stream, const std::string& model) = 0;
+  // The file `path` stands for: a symbolic link is followed to the file it
+  // names (`path` itself where there are no links).
+  virtual std::string FinalPath(const std::string& path) = 0;
 
   // How this host writes paths.
   virtual PathStyle Style() const { return HostPathStyle(); }
@@ -55,6 +70,12 @@ class FileSystem {
   bool PathStartsWith(const std::string& path, const std::string& prefix) const;
   // The line end of batch files that this host's shell runs.
   const char* BatchLineEnd() const;
+  // The name of a scratch file for `target_name` (a name without
+  // directory): "~" + target_name + "." + `token` + "~". `token` makes it
+  // unique (the process id and a serial number).
+  static std::string ScratchName(const std::string& target_name, const std::string& token);
+  // Whether `name` is a scratch name made by ScratchName for `target_name`.
+  static bool IsScratchName(const std::string& name, const std::string& target_name);
   // The start-up file whose "PATH=" line finds outside programs:
   // "c:\autoexec.bat" on Windows, the value of kAutoexecKey elsewhere.
   std::string AutoexecPath(Profile& profile) const;

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <iostream>
 #include <sstream>
+#include <string_view>
+#include <vector>
 
 #include "text/file.h"
 #include "text/strings.h"
@@ -21,29 +23,57 @@ std::string ButtonsText(int buttons) {
   }
 }
 
+// A control id written in decimal: 1 to 5 digits, at most 65535 (ids are
+// 16-bit). False for anything else, so no text can overflow it.
+bool ParseControlId(std::string_view digits, int& id) {
+  if (digits.empty() || digits.size() > 5 ||
+      digits.find_first_not_of("0123456789") != std::string_view::npos) {
+    return false;
+  }
+  long value = 0;
+  for (char c : digits) value = value * 10 + (c - '0');
+  if (value > 65535) return false;
+  id = static_cast<int>(value);
+  return true;
+}
+
+// The key of a dialog answer's field ("ID=VALUE" or "KEY=VALUE").
+std::string FieldKey(const std::string& field) {
+  std::size_t eq = field.find('=');
+  return eq == std::string::npos ? std::string() : field.substr(0, eq);
+}
+
+std::vector<std::string> SplitFields(const std::string& answer) {
+  std::vector<std::string> fields;
+  std::size_t start = 0;
+  while (start < answer.size()) {
+    std::size_t end = answer.find(';', start);
+    if (end == std::string::npos) end = answer.size();
+    fields.push_back(answer.substr(start, end - start));
+    start = end + 1;
+  }
+  return fields;
+}
+
+bool AllDigits(const std::string& s) {
+  return !s.empty() && s.find_first_not_of("0123456789") == std::string::npos;
+}
+
 // Applies a scripted answer to a dialog's controls. "ID=VALUE;..." sets
 // control ID; "KEY=VALUE;..." with non-numeric keys (an option string) sets
 // field k to control 100 + k. "y"/"n" check or clear; for a list box a
 // comma-separated list selects entries.
 void ApplyDialogAnswer(const std::string& answer, TableView& view) {
   if (answer.empty()) return;
-  const char sep = ';';
-  std::vector<std::string> fields;
-  std::size_t start = 0;
-  while (start < answer.size()) {
-    std::size_t end = answer.find(sep, start);
-    if (end == std::string::npos) end = answer.size();
-    fields.push_back(answer.substr(start, end - start));
-    start = end + 1;
-  }
+  std::vector<std::string> fields = SplitFields(answer);
   for (std::size_t k = 0; k < fields.size(); ++k) {
     const std::string& f = fields[k];
     std::size_t eq = f.find('=');
-    std::string key = eq == std::string::npos ? std::string() : f.substr(0, eq);
+    std::string key = FieldKey(f);
     std::string value = eq == std::string::npos ? f : f.substr(eq + 1);
     int id = 100 + static_cast<int>(k) + 1;
-    bool numeric = !key.empty() && key.find_first_not_of("0123456789") == std::string::npos;
-    if (numeric) id = std::stoi(key);
+    // CheckAnswer has refused an id that does not parse.
+    if (AllDigits(key) && !ParseControlId(key, id)) continue;
     const std::vector<std::string>& entries = view.ListEntries(id);
     if (!entries.empty()) {
       std::string rest = value;
@@ -67,6 +97,19 @@ void ApplyDialogAnswer(const std::string& answer, TableView& view) {
 }
 
 }  // namespace
+
+std::string CliUi::CheckAnswer(const std::string& answer) {
+  const std::string bad = "a control id is a number from 0 to 65535";
+  int id = 0;
+  if (answer.size() > 1 && answer[0] == '!' && AllDigits(answer.substr(1))) {
+    return ParseControlId(std::string_view(answer).substr(1), id) ? std::string() : bad;
+  }
+  for (const std::string& field : SplitFields(answer)) {
+    std::string key = FieldKey(field);
+    if (AllDigits(key) && !ParseControlId(key, id)) return bad;
+  }
+  return std::string();
+}
 
 CliUi::CliUi() {
   interactive_ = ::isatty(STDIN_FILENO) != 0;
@@ -182,9 +225,10 @@ int CliUi::RunDialog(DialogModel& model) {
       model.OnClose(view);
       break;
     }
+    int button = 0;
     if (reply.size() > 1 && reply[0] == '!' &&
-        reply.find_first_not_of("0123456789", 1) == std::string::npos) {
-      model.OnCommand(std::stoi(reply.substr(1)), view);
+        ParseControlId(std::string_view(reply).substr(1), button)) {
+      model.OnCommand(button, view);
       continue;
     }
     if (!EqualNoCase(reply, "ok") && !reply.empty()) ApplyDialogAnswer(reply, view);

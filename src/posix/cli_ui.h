@@ -18,6 +18,9 @@ class CliUi : public UserInterface {
   CliUi();
 
   void AddAnswer(const std::string& answer) { answers_.push_back(answer); }
+  // Empty when `answer` can be applied to any question, box or dialog;
+  // otherwise what is wrong with it (a control id out of range).
+  static std::string CheckAnswer(const std::string& answer);
   // --yes / --no: the answer to every question that has no scripted one.
   void SetBlanketAnswer(int answer) { blanket_ = answer; }
   // Controls set in the dialog of template `name` each time it opens,

@@ -123,6 +123,11 @@ int main(int argc, char** argv) {
     }
     if (arg.rfind("--", 0) == 0) {
       if (TakeValue(argc, argv, i, arg, "--answer", value)) {
+        std::string wrong = CliUi::CheckAnswer(value);
+        if (!wrong.empty()) {
+          std::cerr << "kalvor: --answer " << value << ": " << wrong << "\n";
+          return 2;
+        }
         answers.push_back(value);
         continue;
       }

@@ -362,9 +362,75 @@ std::string PosixFileSystem::ExecutablePath() {
   return std::string(buf.data(), static_cast<std::size_t>(n));
 }
 
+namespace {
+
+// The directory part of `path` with its slash ("" for a bare name).
+std::string DirectoryWithSlash(const std::string& path) {
+  std::size_t slash = path.rfind('/');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+}  // namespace
+
 bool PosixFileSystem::ReplaceFile(const std::string& source,
                                   const std::string& target) {
-  return std::rename(source.c_str(), target.c_str()) == 0;
+  if (std::rename(source.c_str(), target.c_str()) != 0) return false;
+  // The new name reaches the disk with the directory.
+  std::string dir = DirectoryWithSlash(target);
+  int fd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd >= 0) {
+    ::fsync(fd);
+    ::close(fd);
+  }
+  return true;
+}
+
+std::FILE* PosixFileSystem::CreateScratch(const std::string& target,
+                                          std::string& scratch_path) {
+  static std::atomic<unsigned> serial{0};
+  const std::string dir = DirectoryWithSlash(target);
+  const std::string name = target.substr(dir.size());
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    std::string path = dir + ScratchName(name, std::to_string(::getpid()) + "-" +
+                                                   std::to_string(serial.fetch_add(1)));
+    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0) {
+      if (errno == EEXIST) continue;
+      return nullptr;
+    }
+    std::FILE* stream = ::fdopen(fd, "wb");
+    if (!stream) {
+      ::close(fd);
+      ::unlink(path.c_str());
+      return nullptr;
+    }
+    scratch_path = path;
+    return stream;
+  }
+  return nullptr;
+}
+
+bool PosixFileSystem::SettleScratch(std::FILE* stream, const std::string& model) {
+  if (std::fflush(stream) != 0) return false;
+  int fd = ::fileno(stream);
+  struct stat st;
+  if (::stat(model.c_str(), &st) == 0 && ::fchmod(fd, st.st_mode & 07777) != 0) return false;
+  return ::fsync(fd) == 0;
+}
+
+std::string PosixFileSystem::FinalPath(const std::string& path) {
+  std::string current = path;
+  // As many links as the kernel itself follows.
+  for (int hop = 0; hop < 40; ++hop) {
+    struct stat st;
+    if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return current;
+    std::vector<char> buf(PATH_MAX + 1, '\0');
+    ssize_t n = ::readlink(current.c_str(), buf.data(), PATH_MAX);
+    if (n <= 0) return current;
+    std::string link(buf.data(), static_cast<std::size_t>(n));
+    current = link[0] == '/' ? link : DirectoryWithSlash(current) + link;
+  }
+  return current;
 }
 
 bool PosixFileSystem::RemoveFile(const std::string& path) {

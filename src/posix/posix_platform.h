@@ -52,6 +52,9 @@ class PosixFileSystem : public FileSystem {
   std::string ExecutablePath() override;
   bool ReplaceFile(const std::string& source, const std::string& target) override;
   bool RemoveFile(const std::string& path) override;
+  std::FILE* CreateScratch(const std::string& target, std::string& scratch_path) override;
+  bool SettleScratch(std::FILE* stream, const std::string& model) override;
+  std::string FinalPath(const std::string& path) override;
 };
 
 }  // namespace kalvor

@@ -45,8 +45,6 @@ Outcome RunSpiceCleanup(Platform& p, const SpiceOptions& options, const std::str
   NodeNameTable nodes;
   NodeTableState state = NodeTableState::kNone;
   if (options.match_case) state = BuildNodeTable(p, dir, nodes);
-  const std::string scratch_path =
-      netlist.substr(0, netlist.size() - 3) + "~~~";
 
   std::string file_type =
       LoadOptionString(p.profile, kSpcselOptions.key, kSpcselOptions.def, 256, true);
@@ -61,26 +59,21 @@ Outcome RunSpiceCleanup(Platform& p, const SpiceOptions& options, const std::str
     p.ui.Notify(netlist, "Could not open file!", box::kOk);
     return Outcome::kFailed;
   }
-  File out;
-  // Said rather than stopping silently: Run would otherwise seem to do
-  // nothing at all.
-  if (!out.Open(scratch_path, File::Mode::kCreate)) {
-    p.ui.Notify("Unable to create above file.", scratch_path,
-               box::kOk | box::kIconError);
-    return Outcome::kFailed;
-  }
+  // A failure is said rather than stopping silently: Run would otherwise
+  // seem to do nothing at all.
+  SafeOutput out(p);
+  if (!out.Open(in.Path())) return Outcome::kFailed;
   SpiceCleaner cleaner(
       options, nodes, !s_edit_export, state,
       [&p](const std::string& line) {
         return p.ui.Notify(line, "unpaired '?'", box::kOkCancel) == answer::kOk;
       },
       [&p] { p.ui.WaitCursor(); });
-  SpiceCleaner::Result result = cleaner.Run(in, out);
-  in.Close();
+  SpiceCleaner::Result result = cleaner.Run(in, out.file());
   if (result == SpiceCleaner::Result::kCancelled) return Outcome::kStopped;
-  // The netlist is replaced in one step, and only by a complete result.
-  if (result != SpiceCleaner::Result::kDone ||
-      !CommitScratch(p.fs, out, scratch_path, netlist)) {
+  // The netlist is replaced in one step, and only by a complete result
+  // (a failed write is seen by the commit).
+  if (!out.Commit(in)) {
     p.ui.Notify(
         "Could not replace above file.  Probably you will have to\nexit "
         "Spice to free up the file.",

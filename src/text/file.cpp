@@ -67,6 +67,7 @@ File& File::operator=(File&& other) noexcept {
     fp_pos_ = other.fp_pos_;
     last_was_write_ = other.last_was_write_;
     write_failed_ = other.write_failed_;
+    read_failed_ = other.read_failed_;
     other.fp_ = nullptr;
   }
   return *this;
@@ -95,10 +96,18 @@ bool File::Open(const std::string& path, Mode mode) {
       return false;
     }
   }
-  fp_ = std::fopen(actual.c_str(), how);
-  if (!fp_) return false;
-  path_ = actual;
+  std::FILE* stream = std::fopen(actual.c_str(), how);
+  if (!stream) return false;
+  Adopt(stream, actual);
   mode_ = mode;
+  return true;
+}
+
+void File::Adopt(std::FILE* stream, const std::string& path) {
+  Close();
+  fp_ = stream;
+  path_ = path;
+  mode_ = Mode::kCreate;
   buf_.clear();
   buf_start_ = 0;
   buf_len_ = 0;
@@ -107,12 +116,13 @@ bool File::Open(const std::string& path, Mode mode) {
   fp_pos_ = 0;
   last_was_write_ = false;
   write_failed_ = false;
-  return true;
+  read_failed_ = false;
 }
 
 void File::Close() {
   if (fp_) {
-    if (std::fclose(fp_) != 0 && last_was_write_) write_failed_ = true;
+    // A failed close of a written file may have lost its last bytes.
+    if (std::fclose(fp_) != 0 && mode_ != Mode::kRead) write_failed_ = true;
     fp_ = nullptr;
   }
   buf_len_ = 0;
@@ -130,12 +140,20 @@ bool File::FillAt(std::int64_t offset, std::size_t want) {
     if (std::fseek(fp_, static_cast<long>(offset), SEEK_SET) != 0) {
       fp_pos_ = -1;
       buf_len_ = 0;
+      read_failed_ = true;
       return false;
     }
   }
   buf_start_ = offset;
   buf_len_ = std::fread(buf_.data(), 1, buf_.size(), fp_);
   buf_eof_ = buf_len_ < buf_.size();
+  if (buf_eof_ && std::ferror(fp_)) {
+    // A short read that is not the end of the file: the reader stops here
+    // as at the end, and ReadFailed() tells it the text is incomplete.
+    read_failed_ = true;
+    std::clearerr(fp_);
+    fp_pos_ = -1;
+  }
   fp_pos_ = offset + static_cast<std::int64_t>(buf_len_);
   return true;
 }

@@ -28,6 +28,11 @@ class File {
   // hosts) to the one file of the same directory whose name matches it
   // ignoring letter case.
   bool Open(const std::string& path, Mode mode);
+  // Takes over `stream`, opened elsewhere for writing at `path` (a scratch
+  // file made by the file-system seam); Close closes it.
+  void Adopt(std::FILE* stream, const std::string& path);
+  // The stream, for the seam that settles a written file on the disk.
+  std::FILE* Stream() const { return fp_; }
   bool IsOpen() const { return fp_ != nullptr; }
   void Close();
 
@@ -48,6 +53,9 @@ class File {
   std::int64_t Size();
   // True once any write failed.
   bool WriteFailed() const { return write_failed_; }
+  // True once a read failed (an I/O error, not the end of the file): what
+  // was read so far is not the whole file.
+  bool ReadFailed() const { return read_failed_; }
   // Flushes pending writes to the operating system.
   bool Flush();
   const std::string& Path() const { return path_; }
@@ -67,6 +75,7 @@ class File {
   std::int64_t fp_pos_ = 0;     // where the C stream stands (-1: unknown)
   bool last_was_write_ = false;
   bool write_failed_ = false;
+  bool read_failed_ = false;
 };
 
 // Whether `path` names an existing file (with the same letter-case fallback

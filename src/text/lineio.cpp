@@ -7,11 +7,12 @@ namespace kalvor {
 
 namespace {
 
-// Finds the line end in data[0..n): the first CR, LF or NUL.
-std::size_t FindLineEnd(const char* data, std::size_t n) {
+// Finds the line end in data[0..n): the first CR or LF, and for the
+// fixed-buffer reads (whose lines are C strings) also the first NUL.
+std::size_t FindLineEnd(const char* data, std::size_t n, bool nul_ends = true) {
   for (std::size_t i = 0; i < n; ++i) {
     char c = data[i];
-    if (c == '\r' || c == '\n' || c == '\0') return i;
+    if (c == '\r' || c == '\n' || (nul_ends && c == '\0')) return i;
   }
   return n;
 }
@@ -81,23 +82,22 @@ bool ReadWholeLine(File& file, std::string& line, bool tabs_to_blanks) {
     std::size_t n = file.Peek(kStep, &data);
     if (n == 0) return any;
     any = true;
-    std::size_t len = FindLineEnd(data, n);
+    // A NUL is a byte like any other: the rewrites pass it through.
+    std::size_t len = FindLineEnd(data, n, /*nul_ends=*/false);
     if (len < n) {
       std::size_t term = 1;
-      if (data[len] != '\0') {
-        if (len + 1 < n) {
-          term = TerminatorLength(data, n, len);
-        } else {
-          // The pair may straddle the window: look one byte further.
-          line.append(data, len);
-          file.Skip(len);
-          const char* two = nullptr;
-          std::size_t m = file.Peek(2, &two);
-          term = m >= 2 ? TerminatorLength(two, m, 0) : 1;
-          file.Skip(term);
-          if (tabs_to_blanks) TabsToBlanks(line.data(), line.size());
-          return true;
-        }
+      if (len + 1 < n) {
+        term = TerminatorLength(data, n, len);
+      } else {
+        // The pair may straddle the window: look one byte further.
+        line.append(data, len);
+        file.Skip(len);
+        const char* two = nullptr;
+        std::size_t m = file.Peek(2, &two);
+        term = m >= 2 ? TerminatorLength(two, m, 0) : 1;
+        file.Skip(term);
+        if (tabs_to_blanks) TabsToBlanks(line.data(), line.size());
+        return true;
       }
       line.append(data, len);
       file.Skip(len + term);

@@ -23,7 +23,8 @@ int ReadLine(File& file, char* buffer, int size);
 int ReadLine(File& file, std::string& line, int size);
 
 // One whole line of any length, with ReadLine's terminator rules and tab
-// conversion (`tabs_to_blanks`), never cut. False at end of file.
+// conversion (`tabs_to_blanks`), never cut; a NUL byte stays in the line.
+// False at end of file (and after a read error: see File::ReadFailed).
 bool ReadWholeLine(File& file, std::string& line, bool tabs_to_blanks = true);
 
 // The text followed by CR LF. False when the write failed.

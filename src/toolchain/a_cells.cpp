@@ -53,37 +53,17 @@ Outcome ConvertACells(Platform& p, const ToolDesign& d) {
     p.ui.Notify("unable to open .mac file", mac_path, box::kOk);
     return Outcome::kFailed;
   }
-  const std::string scratch_path = JoinPath(d.test_dir, "~tmp", p.fs.Style());
-  File scratch;
-  if (!scratch.Open(scratch_path, File::Mode::kCreate)) {
-    mac.Close();
-    p.ui.Notify(scratch_path, "Unable to create scratch file:", box::kOk);
-    return Outcome::kFailed;
-  }
+  SafeOutput scratch(p);
+  if (!scratch.Open(mac.Path())) return Outcome::kFailed;
   p.ui.WaitCursor();
   DefinedMacros defined;
   std::string line;
   // Whole lines: a line of any length is copied intact.
   while (ReadWholeLine(mac, line)) {
     ConvertACellLine(line, defined);
-    WriteLine(scratch, line);
+    WriteLine(scratch.file(), line);
   }
-  mac.Close();
-  if (!scratch.Flush() || scratch.WriteFailed()) {
-    scratch.Close();
-    p.ui.Notify(
-        "Unable to write the updated ~tmp file completely.  The .mac file is "
-        "unchanged.",
-        mac_path, box::kOk | box::kIconError);
-    return Outcome::kFailed;
-  }
-  if (!CommitScratch(p.fs, scratch, scratch_path, mac_path)) {
-    p.ui.Notify(
-        "Unable to replace above .mac file with updated ~tmp file.  Updated "
-        "file left in ~tmp.",
-        mac_path, box::kOk);
-    return Outcome::kFailed;
-  }
+  if (!scratch.Commit(mac)) return Outcome::kFailed;
   p.ui.Notify("Done.", "", box::kOk);
   return Outcome::kCompleted;
 }

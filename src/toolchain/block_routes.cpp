@@ -86,20 +86,16 @@ void AppendLine(std::string& out, const std::string& line) {
 
 }  // namespace
 
-bool BuildBlockRoutes(Platform& p, const ToolDesign& d, int highest_level,
+bool BuildBlockRoutes(Platform& p, int highest_level,
                       const std::string& mac_path) {
   File in;
   if (!in.Open(mac_path, File::Mode::kRead)) {
     p.ui.Notify(mac_path, "Unable to re-open!", box::kOk);
     return false;
   }
-  const std::string scratch_path = JoinPath(d.test_dir, "~tmp", p.fs.Style());
-  File out;
-  if (!out.Open(scratch_path, File::Mode::kCreate)) {
-    in.Close();
-    p.ui.Notify("Unable to create temporary file", "", box::kOk);
-    return false;
-  }
+  SafeOutput scratch(p);
+  if (!scratch.Open(in.Path())) return false;
+  File& out = scratch.file();
   p.ui.WaitCursor();
 
   std::string level_target = "$blocklevel=<none yet>";
@@ -159,9 +155,7 @@ bool BuildBlockRoutes(Platform& p, const ToolDesign& d, int highest_level,
       in_definition = false;
     } else if (in_definition && EqualNoCase(line, level_target)) {
       if (!header.has_ports()) {
-        in.Close();
-        out.Close();
-        p.fs.RemoveFile(scratch_path);
+        scratch.Abort();
         p.ui.Notify("Block macro " + header.name +
                        " has no ports besides power ports, so no route macro "
                        "can be built for it.  The macro file is unchanged.",
@@ -186,12 +180,7 @@ bool BuildBlockRoutes(Platform& p, const ToolDesign& d, int highest_level,
     if (have) have = ReadWholeLine(in, line);
   }
   flush();
-  in.Close();
-  if (!CommitScratch(p.fs, out, scratch_path, mac_path)) {
-    p.ui.Notify("Unable to replace above file.  Data left in '~tmp'.", mac_path,
-               box::kOk);
-    return true;
-  }
+  if (!scratch.Commit(in)) return false;
   p.ui.Notify(kept_list, "Done.  Block macros and above were:", box::kOk);
   return true;
 }

@@ -14,7 +14,7 @@
 namespace kalvor {
 
 // Rewrites `mac_path` in place. False when the prescan must end.
-bool BuildBlockRoutes(Platform& p, const ToolDesign& d, int highest_level,
+bool BuildBlockRoutes(Platform& p, int highest_level,
                       const std::string& mac_path);
 
 }  // namespace kalvor

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/safe_replace.h"
 #include "platform/ui.h"
 #include "text/lineio.h"
 #include "text/strings.h"
@@ -103,9 +104,8 @@ void ExtDlgModel::ExtractOutput(DialogView& view) {
                 "KALVOR", box::kOk | box::kIconWarning);
     return;
   }
-  File output;
-  if (!output.Open(name, File::Mode::kCreate)) {
-    p_.ui.Notify(name, "Error creating file:", box::kOk | box::kIconError);
+  SafeOutput output(p_);
+  if (!output.Open(name)) {
     failed_ = true;
     view.End(kIdOk);
     return;
@@ -113,13 +113,9 @@ void ExtDlgModel::ExtractOutput(DialogView& view) {
   SampleForm form = view.IsChecked(extdlg::kLatest) ? SampleForm::kLatestLine
                                                     : SampleForm::kInputLine;
   p_.ui.WaitCursor();
-  ExtractSamples(input_, output, start, step, form);
-  bool written = output.Flush() && !output.WriteFailed();
-  output.Close();
-  input_.Close();
-  if (!written) {
-    // A table cut short must not pass for the result.
-    p_.ui.Notify(name, "Error writing file:", box::kOk | box::kIconError);
+  ExtractSamples(input_, output.file(), start, step, form);
+  // A table cut short must not pass for the result.
+  if (!output.Commit(input_)) {
     failed_ = true;
     view.End(kIdOk);
     return;

@@ -57,13 +57,9 @@ bool InsertMacroInclude(Platform& p, const ToolDesign& d, const std::string& key
   p.profile.PutString(key, macro_file);
 
   in.Seek(0);
-  const std::string scratch_path = JoinPath(d.test_dir, "~tmp", p.fs.Style());
-  File out;
-  if (!out.Open(scratch_path, File::Mode::kCreate)) {
-    in.Close();
-    p.ui.Notify(scratch_path, "Unable to create scratch file:", box::kOk);
-    return false;
-  }
+  SafeOutput scratch(p);
+  if (!scratch.Open(in.Path())) return false;
+  File& out = scratch.file();
   const std::string include = "<" + macro_file + ">";
   if (!has_mac_include) WriteLine(out, include);
   const bool offers_pads = key.find("tpr.mac") != std::string::npos;
@@ -85,12 +81,7 @@ bool InsertMacroInclude(Platform& p, const ToolDesign& d, const std::string& key
       WriteLine(out, line);
     }
   }
-  in.Close();
-  if (!CommitScratch(p.fs, out, scratch_path, mac_path)) {
-    p.ui.Notify("Unable to replace above .mac file with updated ~tmp file.  "
-               "Updated file left in ~tmp.",
-               mac_path, box::kOk);
-  }
+  scratch.Commit(in);
   return true;
 }
 

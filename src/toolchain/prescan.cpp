@@ -116,7 +116,7 @@ void PrescanTopModule(Platform& p, const ToolDesign& d, ToolchainState& toolchai
                    box::kYesNo | box::kIconQuestion) != answer::kYes) {
       return;
     }
-    if (!BuildBlockRoutes(p, d, scan.highest_level, mac_path)) return;
+    if (!BuildBlockRoutes(p, scan.highest_level, mac_path)) return;
   }
 }
 

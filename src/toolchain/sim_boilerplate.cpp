@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/data_files.h"
+#include "core/safe_replace.h"
 #include "platform/ui.h"
 #include "text/file.h"
 #include "text/lineio.h"
@@ -53,29 +54,13 @@ bool OpenTemplate(Platform& p, const ToolDesign& d, const char* name, File& file
   return false;
 }
 
-bool CreateOutput(Platform& p, const std::string& path, File& file) {
-  if (file.Open(path, File::Mode::kCreate)) return true;
-  p.ui.Notify("Unable to create above file.", path, box::kOk | box::kIconError);
-  return false;
-}
-
-// Closes a written file; tells the user when not all of it reached the disk.
-bool FinishOutput(Platform& p, File& file, const std::string& path) {
-  bool ok = file.Flush() && !file.WriteFailed();
-  file.Close();
-  if (!ok) {
-    p.ui.Notify("Unable to write above file completely.", path,
-               box::kOk | box::kIconError);
-  }
-  return ok;
-}
-
 // The vector file: the template with its ".PATT" lines naming the selected
 // nodes. Template lines are copied whole, whatever their length.
 bool WriteVectorFile(Platform& p, DialogView& view, File& templ,
                      const std::string& path) {
-  File out;
-  if (!CreateOutput(p, path, out)) return false;
+  SafeOutput output(p);
+  if (!output.Open(path)) return false;
+  File& out = output.file();
   std::string line;
   while (ReadWholeLine(templ, line)) {
     if (StartsWithNoCase(line, ".PATT")) {
@@ -87,7 +72,7 @@ bool WriteVectorFile(Platform& p, DialogView& view, File& templ,
     }
     WriteLine(out, line);
   }
-  return FinishOutput(p, out, path);
+  return output.Commit(templ);
 }
 
 // The command file: netlist, vector and result file names, and the node
@@ -96,8 +81,9 @@ bool WriteCommandFile(Platform& p, const ToolDesign& d, DialogView& view,
                       const std::vector<std::string>& entries, File& templ,
                       const std::string& path) {
   const std::string& id = d.test_id;
-  File out;
-  if (!CreateOutput(p, path, out)) return false;
+  SafeOutput output(p);
+  if (!output.Open(path)) return false;
+  File& out = output.file();
   std::string line;
   while (ReadWholeLine(templ, line)) {
     if (StartsWithNoCase(line, "NE")) line = "NE " + id + ".NET";
@@ -118,7 +104,7 @@ bool WriteCommandFile(Platform& p, const ToolDesign& d, DialogView& view,
       WriteLine(out, "+ " + e + ";");
     }
   }
-  return FinishOutput(p, out, path);
+  return output.Commit(templ);
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 #include "toolchain/tool_run.h"
 
+#include <vector>
+
+#include "core/safe_replace.h"
 #include "platform/ui.h"
 #include "text/file.h"
 #include "text/strings.h"
@@ -17,18 +20,21 @@ std::string DirectoryOf(const std::string& path, PathStyle style) {
   return dir;
 }
 
+// Nothing was launched, and the user has been told why.
+constexpr long kNotLaunched = -1;
+
 // The launch of R2/R3: the batch file with NetTran's output redirected to
 // T.out, or the program itself.
 long Launch(Platform& p, const ToolDesign& d, const ToolLaunch& launch) {
   if (EqualNoCase(launch.program, launch.nettran_program) && launch.nettran_to_disk) {
     std::string batch = d.test_id + ".bat";
-    File f;
-    if (f.Open(batch, File::Mode::kCreate)) {
-      f.Write(Format("%s %s > %s.out", launch.program.c_str(), launch.options.c_str(),
-                     d.test_id.c_str()));
-      f.Write(p.fs.BatchLineEnd());
-      f.Close();
-    }
+    SafeOutput f(p);
+    if (!f.Open(batch)) return kNotLaunched;
+    f.file().Write(Format("%s %s > %s.out", launch.program.c_str(), launch.options.c_str(),
+                          d.test_id.c_str()));
+    f.file().Write(p.fs.BatchLineEnd());
+    // An older batch file must not run in its place.
+    if (!f.Commit()) return kNotLaunched;
     return p.shell.Open(batch, "", d.test_dir);
   }
   return p.shell.Open(launch.program, launch.options, d.test_dir);
@@ -45,6 +51,7 @@ Outcome RunOutsideProgram(Platform& p, const ToolDesign& d, const ToolchainState
     return Outcome::kFailed;
   }
   long result = Launch(p, d, launch);
+  if (result == kNotLaunched) return Outcome::kFailed;
   launch.started = true;
   bool netlist_output = launch.options.find(" TPR") != std::string::npos ||
                         launch.options.find(".net") != std::string::npos;
@@ -95,7 +102,7 @@ bool AddToAutoexecPath(Platform& p, const std::string& directory) {
   std::string line = "PATH=" + directory + ";%PATH%";
   std::string path = AutoexecPath(p);
   File f;
-  if (path.empty() || !f.Open(path, File::Mode::kReadWrite)) {
+  if (path.empty() || !f.Open(path, File::Mode::kRead)) {
     p.ui.Notify(
         "Unable to locate or open your c:\\autoexec.bat.  If it is in an "
         "unusual location, edit it manually, adding the above line at the end.  "
@@ -103,30 +110,26 @@ bool AddToAutoexecPath(Platform& p, const std::string& directory) {
         line, box::kOk);
     return false;
   }
-  // The whole file is searched and kept, however long it is: the text after
-  // the insertion point is held in memory while the new line is written.
-  std::string data(static_cast<std::size_t>(f.Size()), '\0');
-  data.resize(f.Read(data.data(), data.size()));
+  // The whole file is searched and kept, however long it is, and replaced
+  // in one step by its new version.
+  std::string data;
+  std::vector<char> block(1 << 16);
+  while (std::size_t got = f.Read(block.data(), block.size())) data.append(block.data(), got);
   std::string lowered = ToLower(data);
   std::size_t origin = lowered.rfind("path=");
   if (origin == std::string::npos) origin = 0;
   line += "\r\n";
   std::size_t crlf = data.find("\r\n", origin);
   if (crlf != std::string::npos) {
-    std::size_t insert_at = crlf + 2;
-    f.Seek(static_cast<std::int64_t>(insert_at));
-    f.Write(line);
-    f.Write(std::string_view(data).substr(insert_at));
+    data.insert(crlf + 2, line);
   } else {
-    f.Seek(0, File::Whence::kEnd);
-    f.Write("\r\n", 2);
-    f.Write(line);
+    data += "\r\n" + line;
   }
-  bool written = f.Flush() && !f.WriteFailed();
-  f.Close();
-  if (!written || f.WriteFailed()) {
-    p.ui.Notify("Unable to write above file; add the PATH line by hand.", path,
-               box::kOk | box::kIconError);
+  SafeOutput out(p);
+  if (!out.Open(f.Path())) return false;
+  out.file().Write(data);
+  if (!out.Commit(f)) {
+    p.ui.Notify(line, "Add this line to your autoexec.bat by hand:", box::kOk);
     return false;
   }
   return true;

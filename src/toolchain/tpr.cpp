@@ -96,18 +96,14 @@ Outcome ReduceModuleNames(Platform& p, const ToolDesign& d, const ToolchainState
     return Outcome::kStopped;
   }
   std::string target = JoinPath(d.netlist_dir, d.test_id + ext, p.fs.Style());
-  std::string scratch_path = JoinPath(d.netlist_dir, std::string("~~kvtmp") + ext, p.fs.Style());
   File in;
   if (!in.Open(target, File::Mode::kRead)) {
     p.ui.Notify("Unable to open above file.", target, box::kOk);
     return Outcome::kFailed;
   }
-  File out;
-  if (!out.Open(scratch_path, File::Mode::kCreate)) {
-    in.Close();
-    p.ui.Notify("Unable to create temporary file.", scratch_path, box::kOk);
-    return Outcome::kFailed;
-  }
+  SafeOutput scratch(p);
+  if (!scratch.Open(in.Path())) return Outcome::kFailed;
+  File& out = scratch.file();
   Progress& progress = TheProgress();
   progress.Open(p.ui, "reducing module names...", target);
 
@@ -126,15 +122,8 @@ Outcome ReduceModuleNames(Platform& p, const ToolDesign& d, const ToolchainState
     progress.Step(in);
     have = ReadWholeLine(in, line);
   }
-  in.Close();
-  bool replaced = CommitScratch(p.fs, out, scratch_path, target);
   progress.Close();
-  if (!replaced) {
-    p.ui.Notify("Unable to replace above file.  The processed netlist is in " +
-                   scratch_path,
-               target, box::kOk | box::kIconError);
-    return Outcome::kFailed;
-  }
+  if (!scratch.Commit(in)) return Outcome::kFailed;
   p.ui.Notify("Done.", "TPR Post Process", box::kOk);
   return Outcome::kCompleted;
 }

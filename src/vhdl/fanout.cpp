@@ -7,6 +7,7 @@
 #include <new>
 #include <stdexcept>
 
+#include "core/safe_replace.h"
 #include "text/file.h"
 #include "text/lineio.h"
 #include "text/strings.h"
@@ -175,11 +176,9 @@ Outcome FinishFanout(Platform& p, FanoutAnalysis& fanout, const std::string& pat
 
   p.ui.Notify(std::string(fanout.Text()), "NETS=", box::kOk);
 
-  File report;
-  if (!report.Open(path, File::Mode::kCreate)) {
-    p.ui.Notify("Unable to create above file.", path, box::kOk | box::kIconError);
-    return Outcome::kFailed;
-  }
+  SafeOutput output(p);
+  if (!output.Open(path)) return Outcome::kFailed;
+  File& report = output.file();
   WriteLine(report, "fanout\tnet(node)");
   WriteLine(report, "------\t-------------------------------------------------------");
   std::vector<std::uint32_t> order = fanout.ReportOrder();
@@ -206,11 +205,7 @@ Outcome FinishFanout(Platform& p, FanoutAnalysis& fanout, const std::string& pat
     fanout.ClearCounter(index);
   }
   report.Write(text);
-  report.Close();
-  if (report.WriteFailed()) {
-    p.ui.Notify("Unable to write above file.", path, box::kOk | box::kIconError);
-    return Outcome::kFailed;
-  }
+  if (!output.Commit()) return Outcome::kFailed;
   if (p.ui.Notify(closing, "Done.", box::kYesNo | box::kIconQuestion) == answer::kYes) {
     p.shell.Open(path, "", "");
   }

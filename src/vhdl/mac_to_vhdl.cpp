@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/dialogs.h"
+#include "core/safe_replace.h"
 #include "vhdl/fanout.h"
 #include "vhdl/name_index.h"
 #include "vhdl/vhdl_standard.h"
@@ -548,24 +549,16 @@ Outcome RunMacToVhdl(Platform& p, const MacToVhdlJob& job, FanoutTables& tables)
           answer::kYes) {
     return Outcome::kStopped;
   }
-  File out;
-  if (!out.Open(out_path, File::Mode::kCreate)) {
-    p.ui.Notify("Unable to create above file.", out_path, box::kOk);
-    return Outcome::kFailed;
-  }
-  if (!parameters.standard) WriteLine(out, "library IEEE;");
+  SafeOutput out(p);
+  if (!out.Open(out_path)) return Outcome::kFailed;
+  if (!parameters.standard) WriteLine(out.file(), "library IEEE;");
   TheProgress().Open(p.ui, "Converting .mac to .vhd:", in_path);
 
-  bool name_changed = ConvertMacFile(p.ui, parameters, in, out, fanout);
+  bool name_changed = ConvertMacFile(p.ui, parameters, in, out.file(), fanout);
 
-  out.Close();
-  in.Close();
   TheProgress().Close();
-  // A short write (a full disk) is not passed off as a finished conversion.
-  if (out.WriteFailed()) {
-    p.ui.Notify("Unable to write above file.", out_path, box::kOk | box::kIconError);
-    return Outcome::kFailed;
-  }
+  // A short read or write is not passed off as a finished conversion.
+  if (!out.Commit(in)) return Outcome::kFailed;
   if (name_changed) {
     p.ui.Notify("Nodes named 'In' or 'Out' changed to 'In1' or 'Out1'",
                ".mac/VHDL modifications:", box::kOk);

@@ -11,8 +11,6 @@ namespace kalvor {
 
 namespace {
 
-constexpr const char* kScratchName = "~temp.txt";
-
 bool KeywordFollows(std::string_view line, std::string_view keyword) {
   std::string rest(line.substr(7));
   std::replace(rest.begin(), rest.end(), '\t', ' ');
@@ -50,33 +48,27 @@ bool SwitchStream(File& in, File& out, std::string_view keyword) {
 }
 
 Outcome RunSimSwitch(Platform& p, const std::string& keyword, const std::string& dir) {
-  const std::string scratch_path = JoinPath(dir, kScratchName, p.fs.Style());
   Outcome outcome = Outcome::kCompleted;
   std::vector<std::string> names = p.fs.List("*.vhd");
   for (const std::string& name : names) {
     std::string path = JoinPath(dir, name, p.fs.Style());
-    File scratch;
-    if (!scratch.Open(scratch_path, File::Mode::kCreate)) {
-      p.ui.Notify("cannot create temporary file", "", box::kOk);
+    File in;
+    if (!in.Open(path, File::Mode::kRead)) continue;
+    SafeOutput scratch(p);
+    if (!scratch.Open(in.Path())) {
       outcome = Outcome::kFailed;
       break;
     }
-    File in;
-    if (!in.Open(path, File::Mode::kRead)) continue;
-    bool written = SwitchStream(in, scratch, keyword);
+    SwitchStream(in, scratch.file(), keyword);
     in.Close();
     if (p.ui.Notify("Replace file?", path, box::kYesNo | box::kIconQuestion) !=
         answer::kYes) {
       continue;
     }
     // The file is replaced in one step, and only by a complete result.
-    if (!written || !CommitScratch(p.fs, scratch, scratch_path, path)) {
-      p.ui.Notify("Unable to replace above file; it was left unchanged.", path,
-                 box::kOk | box::kIconError);
-      outcome = Outcome::kFailed;
-    }
+    if (!scratch.Commit(in)) outcome = Outcome::kFailed;
   }
-  p.ui.Notify("Done", "", box::kOk);
+  if (outcome == Outcome::kCompleted) p.ui.Notify("Done", "", box::kOk);
   return outcome;
 }
 

@@ -16,8 +16,6 @@ namespace kalvor {
 
 namespace {
 
-constexpr const char* kScratchName = "~temp.txt";
-constexpr const char* kVcdScratchName = "~temp.vcd";
 constexpr const char* kDialogTitle = "VHDL Sim Output Conversion Parameters:";
 
 // Leading sign and digits of `field`, 0 when there are none; digits beyond
@@ -223,30 +221,21 @@ Outcome RunVhdOut(Platform& p, const std::string& dir) {
       if (row >= 3) decimals = std::max(decimals, TraceTimeDecimals(line));
     in.Seek(0);
     ReadWholeLine(in, line);
-    const std::string scratch_path = JoinPath(dir, kScratchName, p.fs.Style());
-    const std::string vcd_scratch_path = JoinPath(dir, kVcdScratchName, p.fs.Style());
-    File scratch;
-    File vcd_scratch;
-    if (!scratch.Open(scratch_path, File::Mode::kCreate) ||
-        !vcd_scratch.Open(vcd_scratch_path, File::Mode::kCreate)) {
-      if (scratch.IsOpen()) {
-        scratch.Close();
-        p.fs.RemoveFile(scratch_path);
-      }
-      p.ui.Notify("Unable to create temp file", "", box::kOk);
-      return Outcome::kFailed;
-    }
-    VcdWriter vcd(vcd_scratch, line, decimals);
+    out_path = WithExtension(chosen, "out");
+    SafeOutput scratch(p);
+    SafeOutput vcd_scratch(p);
+    if (!scratch.Open(out_path) || !vcd_scratch.Open(vcd_path)) return Outcome::kFailed;
+    VcdWriter vcd(vcd_scratch.file(), line, decimals);
     bool vcd_ok = true;
     long line_number = 1;
     std::string vcd_failure;
-    bool ok = WriteLine(scratch, TraceHeading(line));
+    bool ok = WriteLine(scratch.file(), TraceHeading(line));
     for (int skip = 0; skip < 3 && ReadWholeLine(in, line); ++skip) ++line_number;
     while (ok && ReadWholeLine(in, line)) {
       ++line_number;
       std::size_t time_end = 0;
       std::vector<TraceField> fields = TraceFields(line, scale, &time_end);
-      ok = WriteLine(scratch, FormatTraceRow(line, time_end, fields, scale));
+      ok = WriteLine(scratch.file(), FormatTraceRow(line, time_end, fields, scale));
       std::string_view time = std::string_view(line).substr(0, time_end);
       time.remove_prefix(std::min(time.size(), time.find_first_not_of(' ')));
       if (vcd_ok && !time.empty() && !vcd.Row(time, fields)) {
@@ -255,20 +244,12 @@ Outcome RunVhdOut(Platform& p, const std::string& dir) {
           vcd_failure = "line " + std::to_string(line_number) + ": " + vcd.Failure();
       }
     }
-    in.Close();
-    out_path = WithExtension(chosen, "out");
-    if (!ok || !CommitScratch(p.fs, scratch, scratch_path, out_path)) {
-      vcd_scratch.Close();
-      p.fs.RemoveFile(vcd_scratch_path);
-      p.ui.Notify("Unable to replace above file; it was left unchanged.", out_path,
-                  box::kOk | box::kIconError);
-      return Outcome::kFailed;
-    }
-    vcd_written = vcd_ok && vcd.Finish() &&
-                  CommitScratch(p.fs, vcd_scratch, vcd_scratch_path, vcd_path);
+    // The .out is replaced only by a complete result (the VCD goes with a
+    // failure unwritten).
+    if (!scratch.Commit(in)) return Outcome::kFailed;
+    vcd_written = vcd_ok && vcd.Finish() && vcd_scratch.Commit();
     if (!vcd_written) {
-      vcd_scratch.Close();
-      p.fs.RemoveFile(vcd_scratch_path);
+      vcd_scratch.Abort();
       p.ui.Notify(out_path + " was written, but no VCD file:\n" +
                       (vcd_failure.empty() ? "it could not be written." : vcd_failure),
                   vcd_path, box::kOk | box::kIconWarning);

@@ -1,9 +1,12 @@
 #include "win32/win32_platform.h"
 
 #include <direct.h>
+#include <fcntl.h>
+#include <io.h>
 #include "win32/winapi.h"
 
 #include <cctype>
+#include <cstdint>
 
 #include "win32/globals.h"
 
@@ -108,7 +111,51 @@ std::string WinFileSystem::ExecutablePath() {
 
 bool WinFileSystem::ReplaceFile(const std::string& source,
                                 const std::string& target) {
-  return MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+  return MoveFileExA(source.c_str(), target.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+std::FILE* WinFileSystem::CreateScratch(const std::string& target,
+                                        std::string& scratch_path) {
+  static unsigned serial = 0;
+  std::size_t sep = target.find_last_of("\\/:");
+  const std::string dir = sep == std::string::npos ? std::string() : target.substr(0, sep + 1);
+  const std::string name = target.substr(dir.size());
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    std::string path = dir + ScratchName(name, std::to_string(GetCurrentProcessId()) + "-" +
+                                                   std::to_string(serial++));
+    // CREATE_NEW: never an existing file, never through a link.
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) {
+      DWORD error = GetLastError();
+      if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS) continue;
+      return nullptr;
+    }
+    int fd = _open_osfhandle(reinterpret_cast<std::intptr_t>(h), _O_WRONLY | _O_BINARY);
+    if (fd < 0) {
+      CloseHandle(h);
+      DeleteFileA(path.c_str());
+      return nullptr;
+    }
+    std::FILE* stream = _fdopen(fd, "wb");
+    if (!stream) {
+      _close(fd);
+      DeleteFileA(path.c_str());
+      return nullptr;
+    }
+    scratch_path = path;
+    return stream;
+  }
+  return nullptr;
+}
+
+bool WinFileSystem::SettleScratch(std::FILE* stream, const std::string&) {
+  // A read-only target is not replaced (MoveFileEx refuses), so there are
+  // no permission bits to carry over.
+  if (std::fflush(stream) != 0) return false;
+  HANDLE h = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
+  return h != INVALID_HANDLE_VALUE && FlushFileBuffers(h) != 0;
 }
 
 bool WinFileSystem::RemoveFile(const std::string& path) {

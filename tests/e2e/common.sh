@@ -19,5 +19,12 @@ same_bytes() {
   }
 }
 
+# no_scratch DIR WHAT: no scratch file ("~NAME.TOKEN~") is left in DIR
+no_scratch() {
+  local left
+  left=$(find "$1" -maxdepth 1 -name '~*~' | head -n 3)
+  [ -z "$left" ] || fail "$2: scratch file left: $left"
+}
+
 # shows LOG TEXT: the run printed TEXT (a whole line)
 shows() { grep -qxF -- "$2" "$1" || { cat "$1" >&2; fail "no line '$2' in $1"; }; }

@@ -21,6 +21,14 @@ check "--help lists the functions" grep -q 'spice-clean' "$work/help.txt"
 "$kalvor" select 2>/dev/null; check "select without a file is a usage error" test $? -eq 2
 "$kalvor" reformat --bogus 2>/dev/null; check "unknown option is a usage error" test $? -eq 2
 
+# No --answer text aborts the program: a control id out of range is a usage
+# error that names the answer.
+for bad in '99999999999=x' '!99999999999' 'supply=1;70000=y'; do
+  "$kalvor" mac2vhd --answer "$bad" 2>"$work/err.txt" </dev/null
+  check "--answer '$bad' is a usage error" test $? -eq 2
+  check "--answer '$bad' is named" grep -qF -- "--answer $bad:" "$work/err.txt"
+done
+
 # Select, then reformat in a later run through the stored settings.
 "$kalvor" select "$work/designs/adder.txt" 2>"$work/err.txt"
 check "select succeeds" test $? -eq 0

@@ -24,7 +24,7 @@ for f in "$corpus"/spice/*; do
     --spc-noupr=1 --spc-diodes=1 --spc-nocaps=1 2>"sp/$id.all.err" </dev/null ||
     fail "$name: clean-up with every option"
   grep -q "^\[Done!\] $work/sp/$id.spc\$" "sp/$id.all.err" || fail "$name: no Done! with every option"
-  [ ! -e "sp/$id.~~~" ] || fail "$name: scratch file left"
+  no_scratch sp "$name"
 done
 # Where only the comment and .END steps apply, the rest is the input byte
 # for byte (with CR LF line ends).

@@ -9,7 +9,7 @@ printf '<cells.mac>\r\n.macro NAND2 a b y\r\n.eom\r\n.macro TOP in x y z w a b\r
 "$kalvor" a-cells top.mac --ini "$ini" 2> log || fail "a-cells exit $?"
 shows log "[] Done."
 same_bytes top.mac "<cells.mac>\r\n.macro NAND2 a b y\r\n.eom\r\n.macro TOP in x y z w a b\r\n<U1 NAND2 in x y\r\n<U2 NAND2 x z w\r\n<U3 INV a b\r\n<U4 INVB a b\r\n${long/NAND4A/NAND4} x\r\n.eom\r\n"
-[ ! -e '~tmp' ] || fail "scratch file left behind"
+no_scratch . "a-cells"
 
 # No macro file of the test ID.
 rm top.mac

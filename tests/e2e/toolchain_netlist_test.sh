@@ -40,7 +40,7 @@ expect_line abc.net 'G U1 INV a'
 expect_no abc.net 'TOP<'
 expect_no abc.net '*NC*'
 expect_no abc.net 'NCMACRO'
-[ ! -e '~~kvtmp.NET' ] || fail "scratch file left"
+[ -z "$(find . -maxdepth 1 -name '~*~')" ] || fail "scratch file left"
 
 # .mac to .tpr with block routes and a pad file.
 make_design

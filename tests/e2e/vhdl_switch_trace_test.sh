@@ -49,6 +49,6 @@ if PATH="$work/bin:$PATH" "$kalvor" vhdout --ini "$ini" --answer tr/run.txt \
   fail "counts/volt 0 accepted"
 fi
 cmp -s tr/run.out before.out || fail "counts/volt 0 changed the result file"
-[ ! -e tr/~temp.txt ] || fail "counts/volt 0 left a scratch file"
+no_scratch tr "counts/volt 0"
 
 echo "vhdl switch and trace e2e: all passed"

@@ -41,6 +41,15 @@ class NoFiles : public FileSystem {
   std::string ExecutablePath() override { return "."; }
   bool ReplaceFile(const std::string&, const std::string&) override { return false; }
   bool RemoveFile(const std::string&) override { return false; }
+  // The writer runs to its end into an anonymous file; nothing is replaced.
+  std::FILE* CreateScratch(const std::string& target, std::string& scratch) override {
+    scratch = target + "~";
+    return std::tmpfile();
+  }
+  bool SettleScratch(std::FILE* stream, const std::string&) override {
+    return std::fflush(stream) == 0;
+  }
+  std::string FinalPath(const std::string& path) override { return path; }
 };
 
 std::string WorkDir() {

@@ -154,6 +154,16 @@ void WriteFileBytes(const std::string& path, const std::string& bytes) {
   out << bytes;
 }
 
+std::vector<std::string> ScratchFilesIn(const std::string& dir) {
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (const auto& entry : std::filesystem::directory_iterator(dir, ec)) {
+    std::string name = entry.path().filename().string();
+    if (name.size() > 2 && name.front() == '~' && name.back() == '~') names.push_back(name);
+  }
+  return names;
+}
+
 TestApp::TestApp() : app(Platform{ui, profile, shell, fs}) {
   app.state.test_dir = dir.path() + "/";
   app.state.last_dir = dir.path();

@@ -131,6 +131,8 @@ std::string ReadFileBytes(const std::string& path);
 // The lines, each followed by CR LF.
 std::string Crlf(const std::vector<std::string>& lines);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
+// The names of the scratch files left in `dir`.
+std::vector<std::string> ScratchFilesIn(const std::string& dir);
 
 // The real POSIX file system, reporting the path style a test chooses, so
 // that Windows paths can be tried on this host.

@@ -7,6 +7,8 @@
 #include "commands/main_window.h"
 #include "posix/posix_platform.h"
 #include "support/scripted_platform.h"
+#include "rewrite_support.h"
+#include "core/safe_replace.h"
 
 namespace kalvor {
 namespace {
@@ -105,24 +107,15 @@ TEST(Reformat, CancelChangesNothing) {
   EXPECT_EQ(t.ui.boxes[0].text, "Reformat line-ends in above file?");
 }
 
-// A file system whose rename always fails.
-class NoRenameFs : public PosixFileSystem {
- public:
-  bool ReplaceFile(const std::string&, const std::string&) override { return false; }
-};
-
-TEST(Reformat, FailedReplaceKeepsTheOriginalAndTheResult) {
+TEST(Reformat, FailedReplaceKeepsTheOriginalAndNoScratchFile) {
   TestApp t;
-  NoRenameFs fs;
-  Session app(Platform{t.ui, t.profile, t.shell, fs});
-  app.state.test_dir = t.dir.path() + "/";
+  testing::LockedApp locked(t);
   WriteFileBytes(t.dir / "x.txt", "a\nb");
   t.ui.answers = {t.dir / "x.txt", "ok"};
-  EXPECT_EQ(ReformatText(app), Outcome::kFailed);
-  EXPECT_TRUE(t.ui.Showed("Unable to replace above file, results left in ~kvtmp.txt",
-                          t.dir / "x.txt"));
+  EXPECT_EQ(ReformatText(locked.app), Outcome::kFailed);
+  EXPECT_TRUE(t.ui.Showed(kUnableToWrite, t.dir / "x.txt"));
   EXPECT_EQ(ReadFileBytes(t.dir / "x.txt"), "a\nb");
-  EXPECT_EQ(ReadFileBytes(t.dir / "~kvtmp.txt"), "a\r\nb\r\n");
+  EXPECT_TRUE(testing::ScratchFilesIn(t.dir.path()).empty());
 }
 
 TEST(ViewButtons, WaveViewTriesBothViewersThenComplainsOnce) {

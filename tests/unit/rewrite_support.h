@@ -20,15 +20,24 @@ class LockedTargetFs : public PosixFileSystem {
   }
 };
 
-// The same test app, but on a file system that cannot replace files.
-struct LockedApp {
-  explicit LockedApp(TestApp& t)
+// A file system on which no scratch file can be made (a full directory).
+class NoScratchFs : public PosixFileSystem {
+ public:
+  std::FILE* CreateScratch(const std::string&, std::string&) override { return nullptr; }
+};
+
+// The same test app, but on a file system `Fs` (by default one that cannot
+// replace files).
+template <class Fs = LockedTargetFs>
+struct OtherFsApp {
+  explicit OtherFsApp(TestApp& t)
       : app(Platform{t.ui, t.profile, t.shell, fs}) {
     app.state = t.app.state;
   }
-  LockedTargetFs fs;
+  Fs fs;
   Session app;
 };
+using LockedApp = OtherFsApp<LockedTargetFs>;
 
 // The lines of `bytes` split at CR LF (the line end every rewrite writes).
 inline std::vector<std::string> CrLfLines(const std::string& bytes) {

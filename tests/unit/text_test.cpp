@@ -112,6 +112,29 @@ TEST(ReadWholeLine, CrLfStraddlingItsWindowIsOneTerminator) {
   EXPECT_EQ(line, "z");
 }
 
+TEST(ReadWholeLine, NulBytesPassThrough) {
+  ScratchDir dir;
+  WriteFileBytes("in.txt", std::string("a\0b\r\n\0\n", 7));
+  File f;
+  ASSERT_TRUE(f.Open("in.txt", File::Mode::kRead));
+  std::string line;
+  ASSERT_TRUE(ReadWholeLine(f, line));
+  EXPECT_EQ(line, std::string("a\0b", 3));
+  ASSERT_TRUE(ReadWholeLine(f, line));
+  EXPECT_EQ(line, std::string(1, '\0'));
+  EXPECT_FALSE(ReadWholeLine(f, line));
+  EXPECT_FALSE(f.ReadFailed());
+}
+
+TEST(File, ReadErrorIsNotTheEndOfTheFile) {
+  // Reading this process's memory from address 0 fails with EIO.
+  File f;
+  ASSERT_TRUE(f.Open("/proc/self/mem", File::Mode::kRead));
+  std::string line;
+  EXPECT_FALSE(ReadWholeLine(f, line));
+  EXPECT_TRUE(f.ReadFailed());
+}
+
 TEST(JoinContinuations, JoinsPlusLinesAndLeavesTheNext) {
   ScratchDir dir;
   WriteFileBytes("in.mac", "a\r\n+b\r\n+c\r\nd\r\n");

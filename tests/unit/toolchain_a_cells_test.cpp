@@ -7,6 +7,8 @@
 #include "platform/resource.h"
 #include "commands/main_window.h"
 #include "support/scripted_platform.h"
+#include "rewrite_support.h"
+#include "core/safe_replace.h"
 #include "toolchain/a_cells.h"
 #include "toolchain/toolchain.h"
 
@@ -110,30 +112,19 @@ TEST_F(ACellsFixture, MissingMacroFileAndScratchFile) {
   EXPECT_TRUE(t.ui.Showed("unable to open .mac file", t.dir / "top.mac"));
 
   WriteFileBytes(t.dir / "top.mac", "<U1 INVA a b\r\n");
-  std::filesystem::create_directory(t.dir / "~tmp");
-  EXPECT_EQ(Run(), Outcome::kFailed);
-  EXPECT_TRUE(t.ui.Showed(t.dir / "~tmp", "Unable to create scratch file:"));
+  testing::OtherFsApp<testing::NoScratchFs> full(t);
+  EXPECT_EQ(ConvertACells(full.app.platform, ToolDesignOf(full.app)), Outcome::kFailed);
+  EXPECT_TRUE(t.ui.Showed(kUnableToCreate, t.dir / "top.mac"));
   EXPECT_EQ(ReadFileBytes(t.dir / "top.mac"), "<U1 INVA a b\r\n");
 }
 
-// A file system whose rename over the macro file fails.
-class NoReplaceFs : public PosixFileSystem {
- public:
-  bool ReplaceFile(const std::string&, const std::string&) override { return false; }
-};
-
-TEST_F(ACellsFixture, FailedReplaceKeepsBothFiles) {
-  NoReplaceFs fs;
-  Session app(Platform{t.ui, t.profile, t.shell, fs});
-  app.state = t.app.state;
+TEST_F(ACellsFixture, FailedReplaceKeepsTheMacroFileAndNoScratchFile) {
   WriteFileBytes(t.dir / "top.mac", "<U1 INVA a b\r\n");
-  EXPECT_EQ(ConvertACells(app.platform, ToolDesignOf(app)), Outcome::kFailed);
-  EXPECT_TRUE(t.ui.Showed(
-      "Unable to replace above .mac file with updated ~tmp file.  Updated file "
-      "left in ~tmp.",
-      t.dir / "top.mac"));
+  testing::LockedApp locked(t);
+  EXPECT_EQ(ConvertACells(locked.app.platform, ToolDesignOf(locked.app)), Outcome::kFailed);
+  EXPECT_TRUE(t.ui.Showed(kUnableToWrite, t.dir / "top.mac"));
   EXPECT_EQ(ReadFileBytes(t.dir / "top.mac"), "<U1 INVA a b\r\n");
-  EXPECT_EQ(ReadFileBytes(t.dir / "~tmp"), "<U1 INV a b\r\n");
+  EXPECT_TRUE(testing::ScratchFilesIn(t.dir.path()).empty());
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "platform/resource.h"
 #include "commands/main_window.h"
+#include "core/safe_replace.h"
 #include "support/scripted_platform.h"
 #include "toolchain/extract.h"
 
@@ -136,8 +137,8 @@ TEST_F(ExtractFixture, MissingInputAndUncreatableOutput) {
   Fill("0", "10", false, "no-such-dir/x.DOC");
   EXPECT_EQ(Press(), Outcome::kFailed);
   ASSERT_EQ(t.ui.boxes.size(), 1u);
-  EXPECT_EQ(t.ui.boxes[0].text, "no-such-dir/x.DOC");
-  EXPECT_EQ(t.ui.boxes[0].caption, "Error creating file:");
+  EXPECT_EQ(t.ui.boxes[0].text, kUnableToCreate);
+  EXPECT_EQ(t.ui.boxes[0].caption, "no-such-dir/x.DOC");
   EXPECT_EQ(t.ui.boxes[0].icon(), box::kIconError);
 }
 

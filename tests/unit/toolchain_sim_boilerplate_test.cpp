@@ -6,6 +6,7 @@
 
 #include "platform/resource.h"
 #include "commands/main_window.h"
+#include "core/safe_replace.h"
 #include "support/scripted_platform.h"
 #include "toolchain/sim_boilerplate.h"
 
@@ -173,12 +174,12 @@ TEST_F(SetupFixture, MissingTemplatesStop) {
   EXPECT_EQ(t.ui.Last().text, "Done.");
 }
 
-TEST_F(SetupFixture, OutputThatCannotBeCreatedIsReported) {
+TEST_F(SetupFixture, OutputThatCannotBeWrittenIsReported) {
   std::filesystem::create_directory(t.dir / "abc.VEC");
   t.ui.answers = {"yes"};  // overwrite the "file" that exists
   Select({"A"});
   EXPECT_EQ(Press(), Outcome::kFailed);
-  EXPECT_TRUE(t.ui.Showed("Unable to create above file.", "abc.VEC"));
+  EXPECT_TRUE(t.ui.Showed(kUnableToWrite, "abc.VEC"));
   EXPECT_FALSE(std::filesystem::exists(t.dir / "abc.SIM"));
 }
 

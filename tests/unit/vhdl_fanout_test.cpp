@@ -9,6 +9,7 @@
 #include "vhdl/fanout.h"
 #include "vhdl/mac_to_vhdl.h"
 #include "vhdl/fanout.h"
+#include "core/safe_replace.h"
 #include "support/scripted_platform.h"
 #include "text/file.h"
 
@@ -129,13 +130,13 @@ TEST(Fanout, NameBufferLimitKeepsTenBytesSpare) {
   EXPECT_EQ(fanout.Text(), " a 0  b 1 ");
 }
 
-TEST(Fanout, ReportThatCannotBeCreatedIsAFailure) {
+TEST(Fanout, ReportThatCannotBeWrittenIsAFailure) {
   Tables t(1000, 100);
   std::filesystem::create_directory(t.dir / "~fanout.txt");
   FanoutAnalysis fanout(t.app.fanout);
   CountFanout(fanout, "a");
   EXPECT_EQ(FinishFanout(t.app.platform, fanout, t.app.state.test_dir + kFanoutReportName), Outcome::kFailed);
-  EXPECT_TRUE(t.ui.Showed("Unable to create above file.", t.dir / "~fanout.txt"));
+  EXPECT_TRUE(t.ui.Showed(kUnableToWrite, t.dir / "~fanout.txt"));
   EXPECT_NE(t.ui.Last().caption, "Done.");
 }
 

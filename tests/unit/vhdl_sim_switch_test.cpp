@@ -8,6 +8,7 @@
 
 #include "vhdl/sim_switch.h"
 #include "platform/resource.h"
+#include "core/safe_replace.h"
 #include "support/scripted_platform.h"
 #include "rewrite_support.h"
 
@@ -112,16 +113,16 @@ TEST(RunSimSwitch, WithoutVhdFilesOnlyDone) {
   EXPECT_EQ(t.ui.boxes[0].text, "Done");
 }
 
-TEST(RunSimSwitch, NoScratchFileStopsTheRunWithDone) {
+TEST(RunSimSwitch, NoScratchFileStopsTheRunWithoutDone) {
   TestApp t;
   t.UseDesign("top");
   t.app.state.option_line = " SIM";
   WriteFileBytes("a.vhd", CrLf(kRegion));
-  std::filesystem::create_directory("~temp.txt");
-  EXPECT_EQ(testing::RunArmed(t.app, id::kVhdlSim), Outcome::kFailed);
-  ASSERT_EQ(t.ui.boxes.size(), 2u);
-  EXPECT_EQ(t.ui.boxes[0].text, "cannot create temporary file");
-  EXPECT_EQ(t.ui.boxes[1].text, "Done");
+  testing::OtherFsApp<testing::NoScratchFs> full(t);
+  EXPECT_EQ(testing::RunArmed(full.app, id::kVhdlSim), Outcome::kFailed);
+  ASSERT_EQ(t.ui.boxes.size(), 1u);
+  EXPECT_EQ(t.ui.boxes[0].text, kUnableToCreate);
+  EXPECT_EQ(t.ui.boxes[0].caption, t.app.state.test_dir + "a.vhd");
   EXPECT_EQ(ReadFileBytes("a.vhd"), CrLf(kRegion));
 }
 
@@ -133,11 +134,10 @@ TEST(RunSimSwitch, FailedReplaceIsReportedAndTheFileKept) {
   testing::LockedApp locked(t);
   t.ui.answers = {"yes"};
   EXPECT_EQ(testing::RunArmed(locked.app, id::kVhdlSim), Outcome::kFailed);
-  EXPECT_TRUE(
-      t.ui.Showed("Unable to replace above file; it was left unchanged.",
-                  t.app.state.test_dir + "a.vhd"));
-  EXPECT_EQ(t.ui.Last().text, "Done");
+  EXPECT_TRUE(t.ui.Showed(kUnableToWrite, t.app.state.test_dir + "a.vhd"));
+  EXPECT_NE(t.ui.Last().text, "Done");
   EXPECT_EQ(ReadFileBytes("a.vhd"), CrLf(kRegion));
+  EXPECT_TRUE(testing::ScratchFilesIn(".").empty());
 }
 
 }  // namespace

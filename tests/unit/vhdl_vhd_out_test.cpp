@@ -7,6 +7,7 @@
 #include "platform/table_view.h"
 #include "vhdl/vhd_out.h"
 #include "platform/resource.h"
+#include "core/safe_replace.h"
 #include "support/scripted_platform.h"
 #include "text/file.h"
 #include "rewrite_support.h"
@@ -273,9 +274,7 @@ TEST(RunVhdOut, FailedReplaceIsReportedAndTheOldResultKept) {
   testing::LockedApp locked(t);
   t.ui.answers = {t.dir / "run.txt"};
   EXPECT_EQ(testing::RunArmed(locked.app, id::kVhdOut), Outcome::kFailed);
-  EXPECT_TRUE(
-      t.ui.Showed("Unable to replace above file; it was left unchanged.",
-                  t.dir / "run.out"));
+  EXPECT_TRUE(t.ui.Showed(kUnableToWrite, t.dir / "run.out"));
   EXPECT_EQ(ReadFileBytes("run.out"), "old");
   EXPECT_TRUE(t.shell.launches.empty());
 }
