@@ -1,0 +1,76 @@
+// The one write path: what a rewrite does to links, permissions and files
+// planted where its scratch files go.
+#include "core/safe_replace.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+
+#include "support/scripted_platform.h"
+
+namespace kalvor {
+namespace {
+
+using testing::ReadFileBytes;
+using testing::TestApp;
+using testing::WriteFileBytes;
+
+bool Rewrite(TestApp& t, const std::string& target, const std::string& text) {
+  SafeOutput out(t.app.platform);
+  if (!out.Open(target)) return false;
+  out.file().Write(text);
+  return out.Commit();
+}
+
+mode_t ModeOf(const std::string& path) {
+  struct stat st {};
+  ::stat(path.c_str(), &st);
+  return st.st_mode & 07777;
+}
+
+TEST(SafeOutput, FollowsALinkAndKeepsThePermissionBits) {
+  TestApp t;
+  WriteFileBytes(t.dir / "real.mac", "old");
+  ::chmod((t.dir / "real.mac").c_str(), 0440);
+  std::filesystem::create_symlink("real.mac", t.dir / "link.mac");
+  ASSERT_TRUE(Rewrite(t, t.dir / "link.mac", "new"));
+  EXPECT_TRUE(std::filesystem::is_symlink(t.dir / "link.mac"));
+  EXPECT_EQ(ReadFileBytes(t.dir / "real.mac"), "new");
+  EXPECT_EQ(ModeOf(t.dir / "real.mac"), 0440u);
+  EXPECT_TRUE(testing::ScratchFilesIn(t.dir.path()).empty());
+}
+
+TEST(SafeOutput, LinksPlantedAtScratchNamesAreNeverFollowed) {
+  TestApp t;
+  WriteFileBytes(t.dir / "victim", "precious");
+  // Every name the next scratch files of this process could take.
+  for (int serial = 0; serial < 2000; ++serial) {
+    std::string name = FileSystem::ScratchName(
+        "x.vhd", std::to_string(::getpid()) + "-" + std::to_string(serial));
+    std::filesystem::create_symlink(t.dir / "victim", t.dir / name);
+  }
+  WriteFileBytes(t.dir / "x.vhd", "old");
+  bool written = Rewrite(t, t.dir / "x.vhd", "new");
+  EXPECT_EQ(ReadFileBytes(t.dir / "victim"), "precious");
+  EXPECT_EQ(ReadFileBytes(t.dir / "x.vhd"), written ? "new" : "old");
+  EXPECT_FALSE(std::filesystem::is_symlink(t.dir / "x.vhd"));
+}
+
+TEST(SafeOutput, AbortLeavesTheFileAndNoScratchFile) {
+  TestApp t;
+  WriteFileBytes(t.dir / "a.out", "old");
+  {
+    SafeOutput out(t.app.platform);
+    ASSERT_TRUE(out.Open(t.dir / "a.out"));
+    out.file().Write("half");
+  }  // dropped without a commit, as a cancelled conversion is
+  EXPECT_EQ(ReadFileBytes(t.dir / "a.out"), "old");
+  EXPECT_TRUE(testing::ScratchFilesIn(t.dir.path()).empty());
+  EXPECT_TRUE(t.ui.boxes.empty());
+}
+
+}  // namespace
+}  // namespace kalvor
