@@ -124,7 +124,7 @@ Outcome EditCommand(App& app) {
   std::string dir = chosen;
   SplitPath(dir, app.style());
   app.state.last_dir = dir;
-  app.shell().Open("wordpad.exe", chosen, "");
+  app.shell().Open("wordpad.exe", QuoteArgument(chosen), "");
   return Outcome::kCompleted;
 }
 
@@ -157,7 +157,7 @@ Outcome ReformatText(App& app) {
 
 Outcome HelpCommand(App& app) {
   app.shell().Open("winhelp.exe",
-                   DataFilePath(app.state.program_dir, "KALVOR.HLP", app.style()),
+                   QuoteArgument(DataFilePath(app.state.program_dir, "KALVOR.HLP", app.style())),
                    app.state.program_dir);
   return Outcome::kCompleted;
 }
@@ -175,7 +175,8 @@ Outcome ViewButton(App& app, int id) {
     case id::kWaveView: format = "%s.OUT"; break;
     default: return Outcome::kCompleted;
   }
-  std::string file = ResolveForReading(Format(format, app.state.test_id.c_str()));
+  std::string file =
+      QuoteArgument(ResolveForReading(Format(format, app.state.test_id.c_str())));
   if (id != id::kWaveView) {
     app.shell().Open("notepad.exe", file, "");
     return Outcome::kCompleted;

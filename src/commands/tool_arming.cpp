@@ -30,12 +30,17 @@ std::string SEditNetlist(const std::string& test_id, PathStyle style) {
   return std::string("..") + sep + "sedit" + sep + test_id + ".sp";
 }
 
-// NetTran functions that produce a netlist: ".mac to .net" and ".mac to .tpr".
-void ArmNetlist(Session& app, const char* option_format, const char* include_key) {
+// "-m MAC WIR": the design's macro file and wire list, each one argument.
+std::string MacAndWireArguments(const AppState& s) {
+  return "-m " + QuoteArgument(s.test_dir + s.test_id + ".mac") + " " +
+         QuoteArgument(s.test_dir + s.test_id + ".wir");
+}
+
+// NetTran functions that produce a netlist: ".mac to .net" and ".mac to .tpr";
+// `output` is what follows the macro file and wire list.
+void ArmNetlist(Session& app, const std::string& output, const char* include_key) {
   AppState& s = app.state;
-  SetOptionLine(app, Format(option_format, s.test_dir.c_str(), s.test_id.c_str(),
-                            s.test_dir.c_str(), s.test_id.c_str(),
-                            s.test_id.c_str()));
+  SetOptionLine(app, MacAndWireArguments(s) + " " + output);
   const ToolDesign design = ToolDesignOf(app);
   InsertMacroInclude(app.platform, design, include_key);
   PrescanTopModule(app.platform, design, app.toolchain);
@@ -71,8 +76,8 @@ void ArmLvs(Session& app) {
                            "*.spc")) {
     return;
   }
-  SetOptionLine(app, Format("-o %s.lvs -vf %s %s", s.test_id.c_str(),
-                            schematic.c_str(), layout.c_str()));
+  SetOptionLine(app, "-o " + QuoteArgument(s.test_id + ".lvs") + " -vf " +
+                         QuoteArgument(schematic) + " " + QuoteArgument(layout));
 }
 
 }  // namespace
@@ -85,14 +90,14 @@ void SelectToolFunction(Session& app, int id) {
       if (!CheckTestId(app)) return;
       WarnLongTestId(app);
       s.program_field = s.nettran_program;
-      ArmNetlist(app, "-m %s%s.mac %s%s.wir %s.net", "sim.mac");
+      ArmNetlist(app, QuoteArgument(s.test_id + ".net"), "sim.mac");
       return;
     case id::kGateSim:
       CheckRadio(app, id);
       if (!CheckTestId(app)) return;
       WarnLongTestId(app);
       s.program_field = s.gatesim_program;
-      SetOptionLine(app, s.test_id + ".sim");
+      SetOptionLine(app, QuoteArgument(s.test_id + ".sim"));
       if (!s.tool_run) {
         app.Notify("You may need to run NetTran before GateSim to update .net file",
                    "KALVOR", box::kOk | box::kIconInformation);
@@ -103,16 +108,14 @@ void SelectToolFunction(Session& app, int id) {
       CheckRadio(app, id);
       if (!CheckTestId(app)) return;
       WarnLongTestId(app);
-      ArmNetlist(app, "-m %s%s.mac %s%s.wir -f TPR %s", "tpr.mac");
+      ArmNetlist(app, "-f TPR " + QuoteArgument(s.test_id), "tpr.mac");
       return;
     case id::kPrune: {
       CheckRadio(app, id);
       if (!CheckTestId(app)) return;
       WarnLongTestId(app);
       s.program_field = s.nettran_program;
-      SetOptionLine(app, Format("-m %s%s.mac %s%s.wir -P %s.tmc", s.test_dir.c_str(),
-                                s.test_id.c_str(), s.test_dir.c_str(),
-                                s.test_id.c_str(), s.test_id.c_str()));
+      SetOptionLine(app, MacAndWireArguments(s) + " -P " + QuoteArgument(s.test_id + ".tmc"));
       std::string mac = s.test_dir + s.test_id + ".mac";
       if (!FileExists(mac)) {
         app.Notify(".mac file not found, export nettran from sedit", mac,
@@ -125,9 +128,9 @@ void SelectToolFunction(Session& app, int id) {
       if (!CheckTestId(app)) return;
       WarnLongTestId(app);
       s.program_field = s.nettran_program;
-      SetOptionLine(app, Format("-m %s.tmc -F spice %s%s.wir %s", s.test_id.c_str(),
-                                s.test_dir.c_str(), s.test_id.c_str(),
-                                s.test_id.c_str()));
+      SetOptionLine(app, "-m " + QuoteArgument(s.test_id + ".tmc") + " -F spice " +
+                             QuoteArgument(s.test_dir + s.test_id + ".wir") + " " +
+                             QuoteArgument(s.test_id));
       std::string tmc = s.test_id + ".tmc";
       if (!FileExists(tmc)) {
         app.Notify(".tmc file not found, run Prune first.", tmc,

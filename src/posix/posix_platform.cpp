@@ -102,10 +102,11 @@ std::string FindOnPath(const std::string& name) {
   return std::string();
 }
 
-// Runs argv in `directory` and waits for it. 33 when it could be started,
-// 2 (file not found) when not.
+// Runs argv in `directory` and waits for it, its standard output going to
+// the file `output` (relative to `directory`) when that is not empty. 33
+// when it could be started, 2 (file not found) when not.
 long RunAndWait(const std::vector<std::string>& args,
-                const std::string& directory) {
+                const std::string& directory, const std::string& output = "") {
   if (args.empty()) return 2;
   int pipefd[2];
   if (::pipe(pipefd) != 0) return 0;
@@ -123,6 +124,15 @@ long RunAndWait(const std::vector<std::string>& args,
       ssize_t w = ::write(pipefd[1], &err, sizeof err);
       (void)w;
       ::_exit(127);
+    }
+    if (!output.empty()) {
+      int fd = ::open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
+      if (fd < 0 || ::dup2(fd, STDOUT_FILENO) < 0) {
+        int err = errno;
+        ssize_t w = ::write(pipefd[1], &err, sizeof err);
+        (void)w;
+        ::_exit(127);
+      }
     }
     std::vector<char*> argv;
     for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
@@ -142,6 +152,38 @@ long RunAndWait(const std::vector<std::string>& args,
   }
   if (got == static_cast<ssize_t>(sizeof err)) return 2;
   return 33;
+}
+
+// A batch file as the program writes it: one line, "PROGRAM ARGUMENTS >
+// OUTPUT", with double quotes grouping and "%%" standing for "%". It is run
+// without a shell: the program with its arguments, the output redirected
+// here. Anything else in the line is an argument, never a command.
+long RunBatchFile(const std::string& path, const std::string& directory) {
+  std::ifstream in(path, std::ios::binary);
+  std::string line;
+  while (std::getline(in, line)) {
+    while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.pop_back();
+    if (!line.empty()) break;
+  }
+  std::string text;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    text += line[i];
+    if (line[i] == '%' && i + 1 < line.size() && line[i + 1] == '%') ++i;
+  }
+  std::vector<std::string> args = SplitArguments(text);
+  std::string output;
+  if (args.size() >= 2 && args[args.size() - 2] == ">") {
+    output = args.back();
+    args.resize(args.size() - 2);
+  } else if (!args.empty() && args.back().size() > 1 && args.back()[0] == '>') {
+    output = args.back().substr(1);
+    args.pop_back();
+  }
+  if (args.empty()) return 2;
+  std::string program = FindOnPath(args[0]);
+  if (program.empty()) return 2;
+  args[0] = program;
+  return RunAndWait(args, directory, output);
 }
 
 }  // namespace
@@ -297,8 +339,7 @@ long PosixShell::Open(const std::string& file, const std::string& parameters,
     if (::stat(where.c_str(), &st) != 0) return 2;
     std::size_t dot = file.rfind('.');
     if (dot != std::string::npos && EqualNoCase(file.substr(dot), ".bat")) {
-      args = {"/bin/sh", where};
-      return RunAndWait(args, directory);
+      return RunBatchFile(where, directory);
     }
     std::string opener = FindOnPath("xdg-open");
     if (opener.empty()) return 31;  // no association

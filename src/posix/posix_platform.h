@@ -31,7 +31,9 @@ class IniProfile : public Profile {
 std::string DefaultIniPath();
 
 // Starts programs by name along PATH (arguments split from the option line,
-// no shell in between) and documents with xdg-open. Programs are waited for:
+// double quotes grouping, no shell in between), documents with xdg-open,
+// and the program's own batch files ("PROGRAM ARGUMENTS > OUTPUT") by
+// running the program with its output redirected, again without a shell. Programs are waited for:
 // on the command line the next step needs their output.
 class PosixShell : public Shell {
  public:

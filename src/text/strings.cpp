@@ -151,4 +151,15 @@ long LeadingInt(std::string_view text) {
   return -static_cast<long>(value);
 }
 
+std::string QuoteArgument(std::string_view arg) {
+  bool plain = !arg.empty();
+  for (char c : arg) {
+    bool safe = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                std::string_view("._-+/\\:~@").find(c) != std::string_view::npos;
+    if (!safe) plain = false;
+  }
+  if (plain) return std::string(arg);
+  return "\"" + std::string(arg) + "\"";
+}
+
 }  // namespace kalvor

@@ -54,4 +54,10 @@ std::string Truncate(std::string_view text, std::size_t n);
 // Leading decimal integer (leading blanks and a sign allowed), like atol.
 long LeadingInt(std::string_view text);
 
+// `arg` as one argument of a command line: unchanged when it holds only
+// letters, digits and . _ - + / \ : ~ @, else in double quotes, so that a
+// blank or a character a command interpreter treats specially never splits
+// it or runs anything.
+std::string QuoteArgument(std::string_view arg);
+
 }  // namespace kalvor

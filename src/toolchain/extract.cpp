@@ -123,7 +123,7 @@ void ExtDlgModel::ExtractOutput(DialogView& view) {
   extracted_ = true;
   if (p_.ui.Notify("View extracted data now?", "KALVOR",
                   box::kYesNo | box::kIconQuestion) == answer::kYes) {
-    p_.shell.Open("notepad.exe", name, "");
+    p_.shell.Open("notepad.exe", QuoteArgument(name), "");
   }
   view.End(kIdOk);
 }

@@ -20,6 +20,20 @@ std::string DirectoryOf(const std::string& path, PathStyle style) {
   return dir;
 }
 
+// The batch file's one line: the program, its options and the redirection
+// of its output; a "%" is doubled, so that the batch file passes it on as
+// the option line holds it and expands no variable.
+std::string BatchLine(const std::string& program, const std::string& options,
+                      const std::string& output) {
+  std::string line = QuoteArgument(program) + " " + options + " > " + QuoteArgument(output);
+  std::string doubled;
+  for (char c : line) {
+    doubled += c;
+    if (c == '%') doubled += '%';
+  }
+  return doubled;
+}
+
 // Nothing was launched, and the user has been told why.
 constexpr long kNotLaunched = -1;
 
@@ -30,8 +44,7 @@ long Launch(Platform& p, const ToolDesign& d, const ToolLaunch& launch) {
     std::string batch = d.test_id + ".bat";
     SafeOutput f(p);
     if (!f.Open(batch)) return kNotLaunched;
-    f.file().Write(Format("%s %s > %s.out", launch.program.c_str(), launch.options.c_str(),
-                          d.test_id.c_str()));
+    f.file().Write(BatchLine(launch.program, launch.options, d.test_id + ".out"));
     f.file().Write(p.fs.BatchLineEnd());
     // An older batch file must not run in its place.
     if (!f.Commit()) return kNotLaunched;
