@@ -312,7 +312,7 @@ void EdifReader::SkipTo(int level) {
   }
 }
 
-bool EdifReader::ReadPort(std::vector<PortName>& ports) {
+bool EdifReader::ReadPort(std::vector<PortName>& special) {
   EdifName n;
   if (!ReadName(n)) return !failed_;
   PortName port;
@@ -326,9 +326,16 @@ bool EdifReader::ReadPort(std::vector<PortName>& ports) {
     std::string name = IsSupply(text) ? text : cell_.names.Unique(text);
     if (!IsSupply(text)) {
       cell_.header += ' ';
+      if (name == port.id) {
+        // The header word is the port: only its place is kept.
+        plain_ports_.push_back(
+            static_cast<std::uint32_t>(cell_.header.size() - (7 + cell_.name.size())));
+        cell_.header += name;
+        return true;
+      }
       cell_.header += name;
     }
-    if (name != port.id) port.base = std::move(name);
+    port.base = std::move(name);
   } else {
     // A bus: the array's size is the number of bits (a range that says
     // otherwise is reported); member k is the k-th index from the left of
@@ -365,7 +372,7 @@ bool EdifReader::ReadPort(std::vector<PortName>& ports) {
       cell_.header += unique;
     }
   }
-  ports.push_back(std::move(port));
+  special.push_back(std::move(port));
   return true;
 }
 
@@ -388,22 +395,24 @@ long EdifReader::FindInstanceNoCase(std::string_view name) {
   });
 }
 
-void EdifReader::PortHeaderName(const EdifName& ref, const std::vector<PortName>& ports,
-                                long cell, std::string& out) {
+void EdifReader::PortHeaderName(const EdifName& ref, std::string_view header,
+                                const std::vector<PortName>& special, long cell, bool indexed,
+                                std::string& out) {
   const std::string& id = ref.is_member ? ref.member_id : ref.text;
+  const std::uint64_t h = HashNoCase(static_cast<std::uint64_t>(cell), id);
   const PortName* port = nullptr;
-  if (ports.size() <= kScannedPorts) {
-    for (const PortName& p : ports) {
+  if (!indexed) {
+    for (const PortName& p : special) {
       if (EqualNoCase(p.id, id)) {
         port = &p;
         break;
       }
     }
   } else {
-    long at = port_index_.Find(HashNoCase(static_cast<std::uint64_t>(cell), id), [&](long i) {
-      return EqualNoCase(ports[static_cast<std::size_t>(i)].id, id);
+    long at = port_index_.Find(h, [&](long i) {
+      return EqualNoCase(special[static_cast<std::size_t>(i)].id, id);
     });
-    if (at >= 0) port = &ports[static_cast<std::size_t>(at)];
+    if (at >= 0) port = &special[static_cast<std::size_t>(at)];
   }
   if (port) {
     if (!ref.is_member && !port->array) {
@@ -418,11 +427,36 @@ void EdifReader::PortHeaderName(const EdifName& ref, const std::vector<PortName>
         return;
       }
     }
+  } else if (!ref.is_member) {
+    // A port that is its header word. (A bus bit of that spelling would
+    // have made the port special, or come after it.)
+    auto word_at = [&](std::size_t at) {
+      std::size_t end = header.find(' ', at);
+      return header.substr(at, end == std::string_view::npos ? header.size() - at : end - at);
+    };
+    if (!indexed) {
+      for (std::size_t at = 1; at < header.size();) {
+        std::string_view w = word_at(at);
+        if (EqualNoCase(w, id)) {
+          out.assign(w);
+          return;
+        }
+        at += w.size() + 1;
+      }
+    } else {
+      long at = header_index_.Find(h, [&](long i) {
+        return EqualNoCase(word_at(static_cast<std::size_t>(i)), id);
+      });
+      if (at >= 0) {
+        out.assign(word_at(static_cast<std::size_t>(at)));
+        return;
+      }
+    }
   }
   out.assign(ref.text);
 }
 
-bool EdifReader::ReadNet(const std::vector<PortName>& own_ports) {
+bool EdifReader::ReadNet(const std::vector<PortName>& own_special) {
   EdifName net_name;
   if (!ReadName(net_name)) return !failed_;
   std::string n = std::move(net_name.text);
@@ -446,7 +480,8 @@ bool EdifReader::ReadNet(const std::vector<PortName>& own_ports) {
     if (pr.instance.empty()) {
       // A port of the cell: the net takes the port's name as the header
       // spells it.
-      PortHeaderName(pr.port, own_ports, own_cell, pr.node);
+      PortHeaderName(pr.port, std::string_view(cell_.header).substr(7 + cell_.name.size()),
+                     own_special, own_cell, own_indexed_, pr.node);
       const std::string& p = pr.node;
       ++external;
       if (external == 1) {
@@ -481,8 +516,8 @@ bool EdifReader::ReadNet(const std::vector<PortName>& own_ports) {
       if (at < 0) at = FindInstanceNoCase(pr.instance);
       long c = at >= 0 ? instance_cells_[static_cast<std::size_t>(at)] : -1;
       if (c >= 0) {
-        PortHeaderName(pr.port, cells_.entries[static_cast<std::size_t>(c)].port_names, c,
-                       pr.node);
+        const CellEntry& e = cells_.entries[static_cast<std::size_t>(c)];
+        PortHeaderName(pr.port, e.ports, e.special_ports, c, e.indexed, pr.node);
       } else {
         pr.node.assign(pr.port.text);
       }
@@ -513,7 +548,9 @@ bool EdifReader::ReadCell() {
   lower_indexed_ = 0;
   cell_.name = name;
   cell_.header = ".macro " + name;
-  std::vector<PortName> ports;
+  std::vector<PortName> ports;  // the special ones
+  plain_ports_.clear();
+  own_indexed_ = false;
   bool have_interface = false;
   const int cell_level = tokens_.depth();
   std::string head;
@@ -528,10 +565,17 @@ bool EdifReader::ReadCell() {
       while (NextListHead(interface_level, sub)) {
         if (IsKeyword(sub, "port") && !ReadPort(ports)) return false;
       }
-      if (ports.size() > kScannedPorts) {
+      if (ports.size() + plain_ports_.size() > kScannedPorts) {
+        own_indexed_ = true;
         const auto cell = static_cast<std::uint64_t>(cells_.entries.size());
         for (std::size_t i = 0; i < ports.size(); ++i) {
           port_index_.Add(HashNoCase(cell, ports[i].id), static_cast<long>(i));
+        }
+        std::string_view header = std::string_view(cell_.header).substr(7 + name.size());
+        for (std::uint32_t at : plain_ports_) {
+          std::size_t end = header.find(' ', at);
+          if (end == std::string_view::npos) end = header.size();
+          header_index_.Add(HashNoCase(cell, header.substr(at, end - at)), static_cast<long>(at));
         }
       }
     } else if (IsKeyword(head, "instance")) {
@@ -557,7 +601,9 @@ bool EdifReader::ReadCell() {
   if (static_cast<long>(cells_.entries.size()) >= limits_.cells) {
     return CapacityStop("Too many cells", "", key::kEdifCells, limits_.cells, "cell", 0);
   }
-  cells_.entries.push_back({name, cell_.header.substr(7 + name.size()), std::move(ports)});
+  ports.shrink_to_fit();
+  cells_.entries.push_back(
+      {name, cell_.header.substr(7 + name.size()), std::move(ports), own_indexed_});
   return true;
 }
 

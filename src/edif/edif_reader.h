@@ -88,12 +88,13 @@ class EdifReader {
   bool NextListHead(int level, std::string_view& keyword);
   // An identifier: a word or (name ID ...).
   bool ReadIdentifier(std::string& out);
-  bool ReadPort(std::vector<PortName>& ports);
-  bool ReadNet(const std::vector<PortName>& own_ports);
+  bool ReadPort(std::vector<PortName>& special);
+  bool ReadNet(const std::vector<PortName>& own_special);
   // The header name of the port (or member) `ref` of cell number `cell`,
-  // whose ports are `ports`; the reference's own text if the cell has no
-  // such port.
-  void PortHeaderName(const EdifName& ref, const std::vector<PortName>& ports, long cell,
+  // whose header ports are `header` and special ports `special` (see
+  // CellEntry); the reference's own text if the cell has no such port.
+  void PortHeaderName(const EdifName& ref, std::string_view header,
+                      const std::vector<PortName>& special, long cell, bool indexed,
                       std::string& out);
   // Adds the instances read since the last call to instance_index_.
   void IndexInstances();
@@ -119,8 +120,12 @@ class EdifReader {
   HashPositions instance_index_lower_;
   std::size_t lower_indexed_ = 0;
   // Ports of cells with many ports, by the cell's number and the port's
-  // identifier ignoring letter case: the position in the cell's port names.
+  // identifier ignoring letter case: the position among the special ports,
+  // and the place of the other ports' words in the header.
   HashPositions port_index_;
+  HashPositions header_index_;
+  std::vector<std::uint32_t> plain_ports_;  // header places of the cell being read
+  bool own_indexed_ = false;
   bool warned_bus_size_ = false;
   std::string short_key_;
   long short_needed_ = 0;

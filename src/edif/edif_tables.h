@@ -42,7 +42,11 @@ struct PortName {
 struct CellEntry {
   std::string name;
   std::string ports;  // each port preceded by one blank
-  std::vector<PortName> port_names;  // in declaration order
+  // The ports whose header name is not their identifier as written: buses,
+  // scalar ports whose name was made unique, supply ports (left out of the
+  // header). Every other port is the header word that spells it.
+  std::vector<PortName> special_ports;
+  bool indexed = false;  // its ports are in the reader's port indexes
 };
 
 // The names used in one cell (header ports, nodes), compared ignoring

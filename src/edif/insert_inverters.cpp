@@ -33,7 +33,7 @@ bool AddCell(EdifRun& run, const std::string& name, const std::string& ports) {
   if (static_cast<long>(run.cells.entries.size()) >= run.limits.cells) {
     return run.Overflow(run.limits.cells);
   }
-  run.cells.entries.push_back({name, ports, {}});
+  run.cells.entries.push_back({name, ports, {}, false});
   return true;
 }
 

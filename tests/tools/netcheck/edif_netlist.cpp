@@ -21,7 +21,8 @@ class Tree {
  public:
   explicit Tree(const std::string& text) : text_(text) {}
 
-  // Parses the first list of the text; false on unbalanced parentheses.
+  // Parses the first list of the text; false on a ")" too many. Lists left
+  // open at the end of the text count as closed there (`open_at_end`).
   bool Parse() {
     std::vector<std::uint32_t> stack;
     std::size_t i = 0;
@@ -53,8 +54,10 @@ class Tree {
         i = j;
       }
     }
-    return false;
+    open_at_end = stack.size();
+    return !nodes_.empty();
   }
+  std::size_t open_at_end = 0;
 
   const Node& at(std::uint32_t id) const { return nodes_[id]; }
   std::uint32_t root() const { return 0; }
@@ -191,18 +194,33 @@ class Reader {
   Reader(const Tree& t, Netlist& out) : t_(t), out_(out) {}
 
   void Run() {
-    const Node& root = t_.at(t_.root());
+    // Libraries and the design list wherever they stand (a writer that
+    // leaves a list open nests them deeper than the top level).
+    std::vector<std::uint32_t> libraries, designs, todo{t_.root()};
+    while (!todo.empty()) {
+      std::uint32_t k = todo.back();
+      todo.pop_back();
+      std::string head = t_.Head(k);
+      if (head == "library" || head == "external") {
+        libraries.push_back(k);
+        continue;
+      }
+      if (head == "design") {
+        designs.push_back(k);
+        continue;
+      }
+      const Node& n = t_.at(k);
+      for (auto it = n.kids.rbegin(); it != n.kids.rend(); ++it) {
+        if (t_.at(*it).list) todo.push_back(*it);
+      }
+    }
     // First every cell with its interface, so that instances may refer to
     // cells in any order; then the contents.
-    for (std::uint32_t k : root.kids) {
-      std::string head = t_.Head(k);
-      if (head == "library" || head == "external") ReadLibrary(k);
-    }
+    for (std::uint32_t k : libraries) ReadLibrary(k);
     for (std::size_t c = 0; c < out_.cells.size(); ++c) ReadContents(static_cast<int>(c));
-    for (std::uint32_t k : root.kids) {
-      if (t_.Head(k) != "design") continue;
+    for (std::uint32_t k : designs) {
       for (std::uint32_t d : t_.at(k).kids) {
-        if (t_.Head(d) == "cellref" && t_.at(d).kids.size() >= 2) {
+        if (t_.Head(d) == "cellref" && t_.at(d).kids.size() >= 2 && out_.top.empty()) {
           out_.top = ReadNameDef(t_, t_.at(d).kids[1]).id;
         }
       }
@@ -439,6 +457,7 @@ bool ParseEdifNetlist(const std::string& text, Netlist& out) {
     out.problems.push_back("unbalanced parentheses");
     return false;
   }
+  if (tree.open_at_end) out.notes.push_back("the file ends inside open lists; closed there");
   Reader(tree, out).Run();
   return true;
 }

@@ -49,6 +49,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   int status = 0;
+  for (const std::string& n : nl.notes) std::printf("%s: note: %s\n", edif.c_str(), n.c_str());
   for (const std::string& p : nl.problems) {
     std::printf("%s: %s\n", edif.c_str(), p.c_str());
     status = 2;

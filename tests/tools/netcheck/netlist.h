@@ -49,6 +49,7 @@ struct Netlist {
   std::vector<Cell> cells;  // in file order
   std::string top;
   std::vector<std::string> problems;  // what the reader could not take in
+  std::vector<std::string> notes;     // what it took in all the same
 };
 
 // Port lists of a base macro file: macro name (lower case) to port names.
