@@ -1,6 +1,7 @@
 #include "edif/edif_reader.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "mac/macfile.h"
 #include "text/strings.h"
@@ -81,9 +82,26 @@ bool IsSupply(std::string_view name) {
 // Ports of a cell found by a scan; more than this go through the index.
 constexpr std::size_t kScannedPorts = 8;
 
+// EqualNoCase, inline and quick when the spellings agree.
+inline bool SameNoCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  if (std::memcmp(a.data(), b.data(), a.size()) == 0) return true;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if ((static_cast<unsigned char>(a[i]) | 0x20u) != (static_cast<unsigned char>(b[i]) | 0x20u) ||
+        ToLowerAscii(a[i]) != ToLowerAscii(b[i])) {
+      return false;
+    }
+  }
+  return true;
+}
+
 std::uint64_t HashNoCase(std::uint64_t seed, std::string_view s) {
   std::uint64_t h = 0xcbf29ce484222325ull ^ seed;
-  for (char c : s) h = (h ^ static_cast<unsigned char>(ToLowerAscii(c))) * 0x100000001b3ull;
+  for (char c : s) {
+    unsigned char u = static_cast<unsigned char>(c);
+    if (u >= 'A' && u <= 'Z') u = static_cast<unsigned char>(u + ('a' - 'A'));
+    h = (h ^ u) * 0x100000001b3ull;
+  }
   return h ^ (h >> 29);
 }
 
@@ -399,18 +417,19 @@ void EdifReader::PortHeaderName(const EdifName& ref, std::string_view header,
                                 const std::vector<PortName>& special, long cell, bool indexed,
                                 std::string& out) {
   const std::string& id = ref.is_member ? ref.member_id : ref.text;
-  const std::uint64_t h = HashNoCase(static_cast<std::uint64_t>(cell), id);
   const PortName* port = nullptr;
+  std::uint64_t h = 0;
   if (!indexed) {
     for (const PortName& p : special) {
-      if (EqualNoCase(p.id, id)) {
+      if (SameNoCase(p.id, id)) {
         port = &p;
         break;
       }
     }
   } else {
+    h = HashNoCase(static_cast<std::uint64_t>(cell), id);
     long at = port_index_.Find(h, [&](long i) {
-      return EqualNoCase(special[static_cast<std::size_t>(i)].id, id);
+      return SameNoCase(special[static_cast<std::size_t>(i)].id, id);
     });
     if (at >= 0) port = &special[static_cast<std::size_t>(at)];
   }
@@ -430,22 +449,26 @@ void EdifReader::PortHeaderName(const EdifName& ref, std::string_view header,
   } else if (!ref.is_member) {
     // A port that is its header word. (A bus bit of that spelling would
     // have made the port special, or come after it.)
-    auto word_at = [&](std::size_t at) {
-      std::size_t end = header.find(' ', at);
-      return header.substr(at, end == std::string_view::npos ? header.size() - at : end - at);
-    };
     if (!indexed) {
-      for (std::size_t at = 1; at < header.size();) {
-        std::string_view w = word_at(at);
-        if (EqualNoCase(w, id)) {
-          out.assign(w);
+      const char* p = header.data();
+      const char* const end = p + header.size();
+      while (p < end) {
+        while (p < end && *p == ' ') ++p;
+        const char* w = p;
+        while (p < end && *p != ' ') ++p;
+        std::string_view word(w, static_cast<std::size_t>(p - w));
+        if (SameNoCase(word, id)) {
+          out.assign(word);
           return;
         }
-        at += w.size() + 1;
       }
     } else {
+      auto word_at = [&](std::size_t at) {
+        std::size_t end = header.find(' ', at);
+        return header.substr(at, end == std::string_view::npos ? header.size() - at : end - at);
+      };
       long at = header_index_.Find(h, [&](long i) {
-        return EqualNoCase(word_at(static_cast<std::size_t>(i)), id);
+        return SameNoCase(word_at(static_cast<std::size_t>(i)), id);
       });
       if (at >= 0) {
         out.assign(word_at(static_cast<std::size_t>(at)));
@@ -516,8 +539,24 @@ bool EdifReader::ReadNet(const std::vector<PortName>& own_special) {
       if (at < 0) at = FindInstanceNoCase(pr.instance);
       long c = at >= 0 ? instance_cells_[static_cast<std::size_t>(at)] : -1;
       if (c >= 0) {
-        const CellEntry& e = cells_.entries[static_cast<std::size_t>(c)];
-        PortHeaderName(pr.port, e.ports, e.special_ports, c, e.indexed, pr.node);
+        // Cells are stored for good: a name found once stays right.
+        memo_key_.assign(pr.port.is_member ? pr.port.member_id : pr.port.text);
+        if (pr.port.is_member) {
+          memo_key_ += '[';
+          memo_key_ += pr.port.member_index;
+        }
+        PortMemo& m = port_memo_[(HashBytes(memo_key_) ^ (static_cast<std::uint64_t>(c) *
+                                                          0x9e3779b97f4a7c15ull)) &
+                                 (port_memo_.size() - 1)];
+        if (m.cell == c && m.ref == memo_key_) {
+          pr.node.assign(m.name);
+        } else {
+          const CellEntry& e = cells_.entries[static_cast<std::size_t>(c)];
+          PortHeaderName(pr.port, e.ports, e.special_ports, c, e.indexed, pr.node);
+          m.cell = c;
+          m.ref = memo_key_;
+          m.name = pr.node;
+        }
       } else {
         pr.node.assign(pr.port.text);
       }

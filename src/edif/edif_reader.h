@@ -125,6 +125,15 @@ class EdifReader {
   HashPositions port_index_;
   HashPositions header_index_;
   std::vector<std::uint32_t> plain_ports_;  // header places of the cell being read
+  // Header names of instance ports found lately: cell number and the
+  // reference as written ("ID" or "ID[INDEX]") to the name.
+  struct PortMemo {
+    long cell = -1;
+    std::string ref;
+    std::string name;
+  };
+  std::vector<PortMemo> port_memo_ = std::vector<PortMemo>(1024);
+  std::string memo_key_;
   bool own_indexed_ = false;
   bool warned_bus_size_ = false;
   std::string short_key_;
