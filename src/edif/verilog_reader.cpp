@@ -240,6 +240,8 @@ struct VerilogModule {
   std::vector<VNet> nets;
   FlatIndex net_index;  // net name to its number in `nets`
   std::vector<std::string> mac_names;  // per net: its name in the macro file, once needed
+  // Port bits whose header name had to be made unique in the cell, by bit.
+  std::vector<std::pair<std::int64_t, std::string>> renamed_ports;
   std::vector<InstanceText> instances;
   std::vector<Assignment> assignments;
   std::int64_t bits = kFirstNetBit;
@@ -1002,6 +1004,12 @@ namespace {
 
 // The name of bit `k` of net `n` of module `m` in the macro file.
 void AppendBitName(VerilogModule& m, std::size_t n, long k, std::string& out) {
+  for (const auto& [bit, name] : m.renamed_ports) {
+    if (bit == m.nets[n].first_bit + k) {
+      out += name;
+      return;
+    }
+  }
   if (m.mac_names.size() < m.nets.size()) m.mac_names.resize(m.nets.size());
   std::string& base = m.mac_names[n];
   if (base.empty()) base = MacName(m.nets[n].name);
@@ -1022,7 +1030,10 @@ bool VerilogNetlist::FillCell(std::size_t k, UserInterface& ui, EdifSession& ses
     ui.Notify(text, caption, box::kOk | box::kIconError);
     return false;
   };
-  FlatIndex taken;  // the cell's net names in lower case
+  auto is_supply = [](std::string_view name) {
+    return std::string_view(kSupplyList).find(" " + std::string(name) + " ") != std::string_view::npos;
+  };
+  m.renamed_ports.clear();
   // The header: each port's bits from the lowest index up; supply names
   // are left out, as the EDIF reader leaves them out.
   struct PortBit {
@@ -1039,11 +1050,16 @@ bool VerilogNetlist::FillCell(std::size_t k, UserInterface& ui, EdifSession& ses
       bit_name.clear();
       AppendBitName(m, net, k_bit, bit_name);
       std::string name(ApplySupplyRule(ui, session, bit_name));
-      if (n.vector || std::string_view(kSupplyList).find(" " + name + " ") == std::string_view::npos) {
+      // Supply ports stay out of the header and keep the (global) supply
+      // name; the others are made unique in the cell, as the EDIF reader
+      // makes them (bus bit x1 of x[1:0] beside a port x1).
+      if (n.vector || !is_supply(name)) {
+        std::string unique = cell.names.Unique(name);
+        if (unique != bit_name) m.renamed_ports.emplace_back(n.first_bit + k_bit, unique);
+        name = std::move(unique);
         cell.header += ' ';
         cell.header += name;
       }
-      taken.FindOrAdd(ToLower(name), 0);
       port_bits.push_back({n.first_bit + k_bit, std::move(name)});
     }
   }
@@ -1144,13 +1160,9 @@ bool VerilogNetlist::FillCell(std::size_t k, UserInterface& ui, EdifSession& ses
         --holder;
         AppendBitName(m, static_cast<std::size_t>(holder - m.nets.begin()),
                       static_cast<long>(lowest[n] - holder->first_bit), name);
-        std::string unique = name;
-        for (long suffix = 1; taken.Find(ToLower(unique)) >= 0; ++suffix) {
-          unique = name + "_" + std::to_string(suffix);
-        }
-        name = std::move(unique);
+        // A wire named as a supply stays the global supply node.
+        if (!is_supply(name)) name = cell.names.Unique(name);
       }
-      taken.FindOrAdd(ToLower(name), 0);
       cell.nets[n].name = std::move(name);
     }
   }

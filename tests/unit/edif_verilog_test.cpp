@@ -93,7 +93,7 @@ TEST(VerilogImport, NetNamesStayApartAndPortsKeepTheirs) {
                              " assign b = a;\n assign c = 1'b0;\n assign d = x[0];\nendmodule\n"),
             Outcome::kCompleted);
   std::string mac = ReadFileBytes("design.mac");
-  EXPECT_NE(mac.find("<i0 INV a x1\r\n<i1 INV x1 x1_1\r\n<i2 INV x1_1 d\r\n"), std::string::npos) << mac;
+  EXPECT_NE(mac.find("<i0 INV a x1\r\n<i1 INV x1 x1_2\r\n<i2 INV x1_2 d\r\n"), std::string::npos) << mac;
   std::vector<std::string> warnings;
   for (const auto& box : t.ui.boxes) {
     if (box.caption == "Warning:") warnings.push_back(box.text);
@@ -101,6 +101,17 @@ TEST(VerilogImport, NetNamesStayApartAndPortsKeepTheirs) {
   ASSERT_EQ(warnings.size(), 2u);
   EXPECT_NE(warnings[0].find("wired together:\n\n   a\n   b\n"), std::string::npos);
   EXPECT_NE(warnings[1].find("Port c of module m is tied to the constant 0"), std::string::npos);
+  // Header ports too: bit 1 of port x and the port x1; the instance finds
+  // the renamed port.
+  TestApp u;
+  ASSERT_EQ(ImportVerilog(u, "module s(input [1:0] x, input x1, output y);\n"
+                             " AND3 g(.A(x[0]), .B(x[1]), .C(x1), .Y(y));\nendmodule\n"
+                             "module t(input [1:0] a, input b, output y);\n"
+                             " s u(.x(a), .x1(b), .y(y));\nendmodule\n"),
+            Outcome::kCompleted);
+  mac = ReadFileBytes("design.mac");
+  EXPECT_NE(mac.find(".macro s x0 x1 x1_2 y\r\n<g AND3 x0 x1 x1_2 y\r\n"), std::string::npos) << mac;
+  EXPECT_NE(mac.find("<u s a0 a1 b y\r\n"), std::string::npos) << mac;
 }
 
 TEST(VerilogImport, RefusesWhatIsNoNetlistBeforeWritingAnything) {
