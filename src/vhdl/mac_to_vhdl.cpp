@@ -40,13 +40,6 @@ void LowerInPlace(std::string& text) {
   }
 }
 
-// The words NextWord takes from `rest`.
-std::size_t CountWords(std::string_view rest) {
-  std::size_t n = 0;
-  for (; HasContent(rest); ++n) NextWord(rest);
-  return n;
-}
-
 // Pad nets ("PAD_", "Pad_" or "pad_" at the start) get no signal.
 bool IsPadNet(std::string_view name) {
   if (name.size() < 4 || name[3] != '_') return false;
@@ -113,7 +106,7 @@ class MacToVhdl {
   bool NextLine(std::string& line);
   void SignalPass();
   bool SignalLine(std::string_view line);
-  void DeclareWords(std::string_view rest);
+  std::size_t DeclareWords(std::string_view rest);
   void Instance(std::string& line);
 
   UserInterface& ui_;
@@ -412,8 +405,8 @@ bool MacToVhdl::SignalLine(std::string_view line) {
     case '<': {
       NextWord(line);  // instance name
       std::string_view component = NextWord(line);
-      if (standard_) standard_->NoteInstance(component, CountWords(line));
-      DeclareWords(line);
+      std::size_t nodes = DeclareWords(line);
+      if (standard_) standard_->NoteInstance(component, nodes);
       return true;
     }
     case '+':
@@ -429,8 +422,11 @@ bool MacToVhdl::SignalLine(std::string_view line) {
   }
 }
 
-void MacToVhdl::DeclareWords(std::string_view rest) {
+// Declares the nets of a line's words; returns how many words there were.
+std::size_t MacToVhdl::DeclareWords(std::string_view rest) {
+  std::size_t words = 0;
   while (HasContent(rest)) {
+    ++words;
     name_.assign(NextWord(rest));
     NormalizeNodeName(name_, false, tally_);
     if (standard_) {
@@ -444,6 +440,7 @@ void MacToVhdl::DeclareWords(std::string_view rest) {
     Put(name_);
     PutLine(" : std_logic;");
   }
+  return words;
 }
 
 void MacToVhdl::Instance(std::string& line) {
@@ -462,10 +459,16 @@ void MacToVhdl::Instance(std::string& line) {
     Put(" port map (");
   }
   nodes_.clear();
+  bool stream = standard_ && standard_->BeginInstance(label, component, pending_);
+  std::size_t streamed = 0;
   while (HasContent(rest)) {
     name_.assign(NextWord(rest));
     NormalizeNodeName(name_, true, tally_);
     ui_.Notify(name_, component, box::kOk);
+    if (stream) {
+      standard_->StreamNode(name_, streamed++ == 0, pending_);
+      continue;
+    }
     if (standard_) {
       nodes_.push_back(name_);
       continue;
@@ -482,7 +485,7 @@ void MacToVhdl::Instance(std::string& line) {
     if (HasContent(rest)) pending_ += ',';
   }
   if (standard_) {
-    standard_->Instance(label, component, nodes_, pending_);
+    standard_->EndInstance(label, component, nodes_, streamed, pending_);
     Put("");
     return;
   }

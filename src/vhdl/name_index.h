@@ -35,7 +35,7 @@ class NameIndex {
 
   // Forgets every name.
   void Clear() {
-    if (slots_.size() > 4096) {
+    if (slots_.size() > 65536) {
       slots_ = std::vector<Slot>();
     } else {
       slots_.assign(slots_.size(), Slot{});
@@ -89,37 +89,46 @@ class NameIndex {
   std::size_t count_ = 0;
 };
 
-// A set of names with their own storage.
+// A set of names with their own storage: the names one after another in
+// one text, each number's end in a table.
 class NameSet {
   // Tells whether the name stored under a number is `name`.
   auto Matcher(std::string_view name) const {
     return [this, name](std::uint32_t n) {
-      const std::string& stored = names_[n];
-      return stored.size() == name.size() &&
-             NameIndex::SameBytes(stored.data(), name.data(), name.size());
+      std::size_t begin = n == 0 ? 0 : ends_[n - 1];
+      return ends_[n] - begin == name.size() &&
+             NameIndex::SameBytes(text_.data() + begin, name.data(), name.size());
     };
   }
 
  public:
   void Clear() {
-    names_.clear();
+    text_.clear();
+    ends_.clear();
     index_.Clear();
   }
   // False when the name was already in the set.
   bool Insert(std::string_view name) {
     std::uint32_t hash = NameIndex::Hash(name);
     if (index_.Find(hash, Matcher(name)) != NameIndex::kNone) return false;
-    index_.Add(hash, static_cast<std::uint32_t>(names_.size()));
-    names_.emplace_back(name);
+    index_.Add(hash, static_cast<std::uint32_t>(ends_.size()));
+    text_ += name;
+    ends_.push_back(text_.size());
     return true;
   }
   bool Contains(std::string_view name) const {
     return index_.Find(NameIndex::Hash(name), Matcher(name)) != NameIndex::kNone;
   }
-  bool empty() const { return names_.empty(); }
+  bool empty() const { return ends_.empty(); }
+  std::size_t size() const { return ends_.size(); }
+  std::string_view at(std::size_t n) const {
+    std::size_t begin = n == 0 ? 0 : ends_[n - 1];
+    return std::string_view(text_).substr(begin, ends_[n] - begin);
+  }
 
  private:
-  std::vector<std::string> names_;
+  std::string text_;
+  std::vector<std::size_t> ends_;
   NameIndex index_;
 };
 

@@ -6,8 +6,19 @@ namespace kalvor {
 
 namespace {
 
-bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool IsLetterOrDigit(char c) { return IsLetter(c) || (c >= '0' && c <= '9'); }
+// Character classes of basic identifiers: 1 letter, 2 digit, 3 underscore.
+struct CharClasses {
+  unsigned char of[256] = {};
+  CharClasses() {
+    for (int c = 'a'; c <= 'z'; ++c) of[c] = of[c - 'a' + 'A'] = 1;
+    for (int c = '0'; c <= '9'; ++c) of[c] = 2;
+    of['_'] = 3;
+  }
+};
+const CharClasses kClasses;
+
+unsigned ClassOf(char c) { return kClasses.of[static_cast<unsigned char>(c)]; }
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 constexpr const char* kReservedWords[] = {
     "abs", "access", "after", "alias", "all", "and", "architecture", "array", "assert",
@@ -26,24 +37,17 @@ constexpr const char* kReservedWords[] = {
     // Names the written file refers to after its own declarations.
     "std_logic", "std_logic_vector", "analog", "ieee", "std", "work", "kalvor_types"};
 
-int Slot(char c) {
-  c = ToLowerAscii(c);
-  return c >= 'a' && c <= 'z' ? c - 'a' : 26;
-}
-
 bool IsExtendedGraphic(unsigned char c) { return c >= 0x20 && c != 0x7f && (c < 0x80 || c >= 0xa0); }
 
 }  // namespace
 
 bool IsBasicIdentifier(std::string_view name) {
-  if (name.empty() || !IsLetter(name[0]) || name.back() == '_') return false;
+  if (name.empty() || ClassOf(name[0]) != 1 || name.back() == '_') return false;
+  unsigned previous = 1;
   for (std::size_t i = 1; i < name.size(); ++i) {
-    char c = name[i];
-    if (c == '_') {
-      if (name[i - 1] == '_') return false;
-    } else if (!IsLetterOrDigit(c)) {
-      return false;
-    }
+    unsigned c = ClassOf(name[i]);
+    if (c == 0 || (c == 3 && previous == 3)) return false;
+    previous = c;
   }
   return true;
 }
@@ -54,15 +58,13 @@ ReservedNames::ReservedNames() {
 
 void ReservedNames::Add(std::string_view word) {
   if (word.empty() || word.size() > 31) return;
-  words_.push_back(ToLower(word));
+  words_[Slot(word[0])].push_back(ToLower(word));
   lengths_[Slot(word[0])] |= 1u << word.size();
 }
 
-bool ReservedNames::Contains(std::string_view name) const {
-  if (name.empty() || name.size() > 31) return false;
-  if ((lengths_[Slot(name[0])] & (1u << name.size())) == 0) return false;
-  for (const std::string& word : words_) {
-    if (EqualNoCase(word, name)) return true;
+bool ReservedNames::ContainsWord(std::string_view name) const {
+  for (const std::string& word : words_[Slot(name[0])]) {
+    if (word.size() == name.size() && EqualNoCase(word, name)) return true;
   }
   return false;
 }
@@ -100,42 +102,51 @@ std::string PlainIdentifier(std::string_view name, const ReservedNames& reserved
   return out;
 }
 
-void IdentifierRegion::Clear() { claimed_.Clear(); }
+void IdentifierRegion::Clear() {
+  claimed_.Clear();
+  for (std::uint64_t& bits : initials_) bits = 0;
+}
 
 // Basic identifiers are told apart ignoring letter case, extended ones as
 // written.
-std::string IdentifierRegion::Key(std::string_view identifier) {
-  if (!identifier.empty() && identifier[0] == '\\') return std::string(identifier);
-  return ToLower(identifier);
+const std::string& IdentifierRegion::Key(std::string_view identifier) const {
+  key_.assign(identifier);
+  if (identifier.empty() || identifier[0] != '\\') {
+    for (char& c : key_) c = Lower(c);
+  }
+  return key_;
 }
 
 bool IdentifierRegion::Claims(std::string_view identifier) const {
   return claimed_.Contains(Key(identifier));
 }
 
-bool IdentifierRegion::Free(std::string_view identifier, const IdentifierRegion* outer) const {
-  std::string key = Key(identifier);
-  return !claimed_.Contains(key) && (outer == nullptr || !outer->claimed_.Contains(key));
+void IdentifierRegion::Claim(std::string_view identifier) { TryClaim(identifier, nullptr); }
+
+bool IdentifierRegion::TryClaim(std::string_view identifier, const IdentifierRegion* outer) {
+  const std::string& key = Key(identifier);
+  if (outer != nullptr && outer->claimed_.Contains(key)) return false;
+  if (!claimed_.Insert(key)) return false;
+  if (!key.empty()) {
+    auto u = static_cast<unsigned char>(key[0]);
+    initials_[u / 64] |= std::uint64_t{1} << (u % 64);
+  }
+  return true;
 }
 
-void IdentifierRegion::Claim(std::string_view identifier) { claimed_.Insert(Key(identifier)); }
-
-std::string IdentifierRegion::Declare(std::string_view name, const IdentifierRegion* outer) {
+std::string IdentifierRegion::Declare(std::string_view name, const IdentifierRegion* outer,
+                                      bool* plain) {
   std::string identifier = PlainIdentifier(name, reserved_);
-  if (!Free(identifier, outer)) {
-    std::string extended = ExtendedIdentifier(name);
-    if (extended != identifier && Free(extended, outer)) {
-      identifier = extended;
-    } else {
-      extended.pop_back();
-      for (int n = 2;; ++n) {
-        identifier = extended + " " + std::to_string(n) + "\\";
-        if (Free(identifier, outer)) break;
-      }
-    }
+  if (plain) *plain = true;
+  if (TryClaim(identifier, outer)) return identifier;
+  if (plain) *plain = false;
+  std::string extended = ExtendedIdentifier(name);
+  if (extended != identifier && TryClaim(extended, outer)) return extended;
+  extended.pop_back();
+  for (int n = 2;; ++n) {
+    identifier = extended + " " + std::to_string(n) + "\\";
+    if (TryClaim(identifier, outer)) return identifier;
   }
-  Claim(identifier);
-  return identifier;
 }
 
 void RenamedNets::Note(const std::string& name, const std::string& identifier,

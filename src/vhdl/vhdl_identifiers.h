@@ -3,6 +3,7 @@
 // names of one declarative region kept apart from each other.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -25,11 +26,24 @@ class ReservedNames {
   ReservedNames();
   // Adds a word (a package or library named in the dialog, for example).
   void Add(std::string_view word);
-  bool Contains(std::string_view name) const;
+  bool Contains(std::string_view name) const {
+    // Most names are told apart by their first letter and length alone.
+    if (name.empty() || name.size() > 31) return false;
+    if ((lengths_[Slot(name[0])] & (1u << name.size())) == 0) return false;
+    return ContainsWord(name);
+  }
 
  private:
-  std::vector<std::string> words_;
-  unsigned lengths_[27] = {};  // by first letter (26: other): bit n = a word of n characters
+  static int Slot(char c) {
+    if (c >= 'A' && c <= 'Z') return c - 'A';
+    return c >= 'a' && c <= 'z' ? c - 'a' : 26;
+  }
+  bool ContainsWord(std::string_view name) const;
+
+  // By first letter (26: any other character): the words, and a bit for
+  // each length among them.
+  std::vector<std::string> words_[27];
+  unsigned lengths_[27] = {};
 };
 
 // The extended identifier for `name`: \name\ with every backslash doubled.
@@ -54,18 +68,29 @@ class IdentifierRegion {
   explicit IdentifierRegion(const ReservedNames& reserved) : reserved_(reserved) {}
   void Clear();
   // Declares `name` and returns its identifier. `outer`, when given, holds
-  // further identifiers the name must stay apart from.
-  std::string Declare(std::string_view name, const IdentifierRegion* outer = nullptr);
+  // further identifiers the name must stay apart from. `plain`, when given,
+  // tells whether the identifier is the name's plain form.
+  std::string Declare(std::string_view name, const IdentifierRegion* outer = nullptr,
+                      bool* plain = nullptr);
   // Declares an identifier decided elsewhere.
   void Claim(std::string_view identifier);
   bool Claims(std::string_view identifier) const;
+  // Whether an identifier that begins with `c` (a lowercase letter for a
+  // basic one) has been declared.
+  bool ClaimsInitial(char c) const {
+    auto u = static_cast<unsigned char>(c);
+    return (initials_[u / 64] >> (u % 64)) & 1u;
+  }
 
  private:
-  bool Free(std::string_view identifier, const IdentifierRegion* outer) const;
-  static std::string Key(std::string_view identifier);
+  // Claims the identifier when it is free; false when it is taken.
+  bool TryClaim(std::string_view identifier, const IdentifierRegion* outer);
+  const std::string& Key(std::string_view identifier) const;
 
   const ReservedNames& reserved_;
   NameSet claimed_;
+  mutable std::string key_;
+  std::uint64_t initials_[4] = {};
 };
 
 // Nets of a region: the identifier of each name whose identifier is not its
@@ -74,6 +99,10 @@ class RenamedNets {
  public:
   void Clear() { renamed_.clear(); }
   void Note(const std::string& name, const std::string& identifier, const ReservedNames& r);
+  // The same for an identifier known not to be the plain form.
+  void Rename(const std::string& name, const std::string& identifier) {
+    renamed_[name] = identifier;
+  }
   void Append(std::string& out, std::string_view name, const ReservedNames& r) const;
 
  private:

@@ -1,6 +1,7 @@
 #include "vhdl/vhdl_standard.h"
 
 #include <algorithm>
+#include <cstring>
 #include <set>
 
 #include "mac/macfile.h"
@@ -30,13 +31,47 @@ std::string IncludePath(std::string_view line, const std::string& directory) {
   return rooted || directory.empty() ? path : JoinPath(directory, path);
 }
 
+// Moves past one physical line (ReadLine's line ends) without reading it.
+void SkipLine(File& file) {
+  for (;;) {
+    const char* data = nullptr;
+    std::size_t n = file.Peek(std::size_t{1} << 15, &data);
+    if (n == 0) return;
+    std::size_t i = n;
+    for (char end : {'\n', '\r', '\0'}) {
+      const void* at = std::memchr(data, end, i);
+      if (at) i = static_cast<std::size_t>(static_cast<const char*>(at) - data);
+    }
+    if (i == n) {
+      file.Skip(n);
+      continue;
+    }
+    char end = data[i];
+    file.Skip(i + 1);
+    const char* next = nullptr;
+    if (end != '\0' && file.Peek(1, &next) == 1 && (next[0] == '\r' || next[0] == '\n') &&
+        next[0] != end) {
+      file.Skip(1);
+    }
+    return;
+  }
+}
+
 void ScanFile(File& file, const std::string& directory, bool included, int depth,
               std::set<std::string>& visited, MacroLibrary& library,
               std::set<std::string>& own) {
   std::string line;
   bool in_macro = false;
   NodeTally tally;
-  while (ReadMacLine(file, line)) {
+  for (;;) {
+    // Only headers, end lines and include lines matter here.
+    const char* first = nullptr;
+    if (file.Peek(1, &first) == 0) break;
+    if (first[0] != '.' && (first[0] != '<' || in_macro)) {
+      SkipLine(file);
+      continue;
+    }
+    if (!ReadMacLine(file, line)) break;
     for (char& c : line) c = ToLowerAscii(c);
     MacLineKind kind = ClassifyMacLine(line);
     if (kind == MacLineKind::kHeader) {
@@ -234,6 +269,8 @@ std::string StandardVhdl::BeginMacro(const MacroHeader& header, bool ports_from_
   supply_[1].clear();
   fills_noted_ = 0;
   fills_used_ = 0;
+  labels_.Clear();
+  labels_apart_ = true;
   for (const MacroInterface::Port& port : interface_.ports) {
     region_.Claim(port.identifier);
     if (port.width >= 0) {
@@ -338,15 +375,18 @@ std::size_t StandardVhdl::Fills(const MacroInterface& interface, std::size_t nod
 }
 
 void StandardVhdl::NoteInstance(std::string_view component, std::size_t nodes) {
-  instantiated_.Insert(component);
-  if (Ignored(component)) return;
-  std::string name(component);
-  auto [it, fresh] = components_.try_emplace(name);
+  auto it = components_.find(component);
+  bool fresh = it == components_.end();
+  if (fresh) it = components_.emplace(std::string(component), Component{}).first;
   Component& c = it->second;
   if (fresh) {
-    component_order_.push_back(name);
+    instantiated_.Insert(component);
+    c.ignored = Ignored(component);
+    if (c.ignored) return;
+    component_order_.push_back(it->first);
     c.interface = InterfaceOf(component);
   }
+  if (c.ignored) return;
   c.nodes = std::max(c.nodes, nodes);
   if (c.interface) fills_noted_ += Fills(*c.interface, nodes);
 }
@@ -367,8 +407,9 @@ std::string StandardVhdl::Declarations() {
   }
   for (int s = 0; s < 2; ++s) {
     if (ports_.Contains(kSupplies[s])) continue;
-    supply_[s] = region_.Declare(kSupplies[s]);
-    renamed_.Note(kSupplies[s], supply_[s], reserved_);
+    bool plain = true;
+    supply_[s] = region_.Declare(kSupplies[s], nullptr, &plain);
+    if (!plain) renamed_.Rename(kSupplies[s], supply_[s]);
     text += "  signal " + supply_[s] + ": std_logic;\r\n";
   }
   for (const std::string& name : pending_nets_) {
@@ -376,9 +417,12 @@ std::string StandardVhdl::Declarations() {
         (name == kSupplies[1] && !supply_[1].empty())) {
       continue;
     }
-    std::string id = region_.Declare(name);
-    renamed_.Note(name, id, reserved_);
-    text += "  signal " + id + " : std_logic;\r\n";
+    bool plain = true;
+    std::string id = region_.Declare(name, nullptr, &plain);
+    if (!plain) renamed_.Rename(name, id);
+    text += "  signal ";
+    text += id;
+    text += " : std_logic;\r\n";
   }
   for (std::size_t n = 1; n <= fills_noted_; ++n) {
     text += "  signal " + FillSignal(n) + " : std_logic;\r\n";
@@ -429,25 +473,58 @@ void StandardVhdl::AppendActual(std::string& out, const std::string& node) const
   renamed_.Append(out, node, reserved_);
 }
 
-void StandardVhdl::Instance(std::string_view label, std::string_view component,
-                            const std::vector<std::string>& nodes, std::string& out) {
-  out += "  ";
-  out += region_.Declare(label);
-  out += " : ";
-  auto it = components_.find(std::string(component));
-  const MacroInterface* interface = nullptr;
+bool StandardVhdl::BeginInstance(std::string_view label, std::string_view component,
+                                 std::string& out) {
+  out.append("  ", 2);
+  AppendLabel(out, label);
+  out.append(" : ", 3);
+  auto it = components_.find(component);
   if (it != components_.end()) {
     out += it->second.identifier;
-    interface = it->second.interface;
+    instance_interface_ = it->second.interface;
   } else {
-    interface = InterfaceOf(component);
+    instance_interface_ = InterfaceOf(component);
     AppendPlainIdentifier(out, component, reserved_);
+  }
+  return instance_interface_ == nullptr;
+}
+
+void StandardVhdl::AppendLabel(std::string& out, std::string_view label) {
+  if (labels_apart_) {
+    if (!region_.ClaimsInitial('i') && IsBasicIdentifier(label) && !reserved_.Contains(label) &&
+        labels_.Insert(label)) {
+      out += label;
+      return;
+    }
+    // From here on the labels are declared in the region like other names.
+    labels_apart_ = false;
+    for (std::size_t n = 0; n < labels_.size(); ++n) region_.Claim(labels_.at(n));
+  }
+  out += region_.Declare(label);
+}
+
+void StandardVhdl::StreamNode(const std::string& node, bool first, std::string& out) const {
+  if (first) {
+    out.append(" port map (", 11);
+  } else {
+    out += ',';
+  }
+  AppendActual(out, node);
+}
+
+void StandardVhdl::EndInstance(std::string_view label, std::string_view component,
+                               const std::vector<std::string>& nodes, std::size_t streamed,
+                               std::string& out) {
+  const MacroInterface* interface = instance_interface_;
+  if (!interface) {
+    out += streamed == 0 ? ";\r\n" : ");\r\n";
+    return;
   }
   if (nodes.empty()) {
     out += ";\r\n";
     return;
   }
-  if (!interface || (interface->positional && nodes.size() <= interface->ports.size())) {
+  if (interface->positional && nodes.size() <= interface->ports.size()) {
     out += " port map (";
     for (std::size_t k = 0; k < nodes.size(); ++k) {
       if (k) out += ',';

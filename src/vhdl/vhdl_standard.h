@@ -90,9 +90,14 @@ class StandardVhdl {
   void NoteInstance(std::string_view component, std::size_t nodes);
   std::string Declarations();
   std::string SupplyAssignments() const;
-  // An instance line of the main pass, appended to `out`.
-  void Instance(std::string_view label, std::string_view component,
-                const std::vector<std::string>& nodes, std::string& out);
+  // An instance line of the main pass, appended to `out`: its label and
+  // component; true when its nodes go to StreamNode one by one (a
+  // positional map of a macro without a definition), else EndInstance
+  // takes them all.
+  bool BeginInstance(std::string_view label, std::string_view component, std::string& out);
+  void StreamNode(const std::string& node, bool first, std::string& out) const;
+  void EndInstance(std::string_view label, std::string_view component,
+                   const std::vector<std::string>& nodes, std::size_t streamed, std::string& out);
 
   // The entity the design's top is: `tagged` when a macro of that name was
   // converted, else the last macro that no other instantiates.
@@ -100,16 +105,22 @@ class StandardVhdl {
   std::size_t extra_nodes() const { return extra_nodes_; }
 
  private:
+  struct TextHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+  };
   struct Component {
     std::string identifier;
     std::size_t nodes = 0;
     const MacroInterface* interface = nullptr;
+    bool ignored = false;
   };
   const MacroInterface* InterfaceOf(std::string_view macro);
   void AppendActual(std::string& out, const std::string& node) const;
   std::size_t Fills(const MacroInterface& interface, std::size_t nodes) const;
   bool Ignored(std::string_view component) const;
   bool Element(std::string_view node, std::size_t* base, long* index) const;
+  void AppendLabel(std::string& out, std::string_view label);
 
   const MacToVhdlOptions& options_;
   MacroLibrary library_;
@@ -130,7 +141,13 @@ class StandardVhdl {
   std::unordered_map<std::string, std::pair<std::string, long>> vectors_;  // base: identifier, width
   std::vector<std::string> pending_nets_;
   std::vector<std::string> component_order_;
-  std::unordered_map<std::string, Component> components_;
+  std::unordered_map<std::string, Component, TextHash, std::equal_to<>> components_;
+  const MacroInterface* instance_interface_ = nullptr;  // of the instance being written
+  // Labels ("I" and the instance name) while no other name of the region
+  // begins with "i" and every label is a basic identifier of its own: kept
+  // apart from the region's names, which they cannot meet.
+  NameSet labels_;
+  bool labels_apart_ = true;
   std::string supply_[2];  // identifiers of the vdd and gnd signals ("" : none)
   std::size_t fills_noted_ = 0;
   std::size_t fills_used_ = 0;
