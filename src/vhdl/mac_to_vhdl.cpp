@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "core/dialogs.h"
@@ -164,9 +165,9 @@ void MacToVhdl::Convert() {
   if (standard_) {
     ui_.Notify("Top-level entity: " + standard_->TopEntity(top_name_), "Standard VHDL", box::kOk);
     if (standard_->extra_nodes() != 0) {
-      ui_.Notify(Format("%zu instance(s) have more nodes than their macro has ports; the extra "
-                        "nodes are named in comments after them.",
-                        standard_->extra_nodes()),
+      ui_.Notify(std::to_string(standard_->extra_nodes()) +
+                     " instance(s) have more nodes than their macro has ports; the extra "
+                     "nodes are named in comments after them.",
                  "Standard VHDL", box::kOk | box::kIconWarning);
     }
   }
