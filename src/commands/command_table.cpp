@@ -85,6 +85,7 @@ Outcome RunMacToVhdlCommand(Session& s) {
   job.mac_path = JoinPath(st.test_dir, st.test_id + ".mac", s.style());
   job.vhd_path = JoinPath(st.test_dir, st.test_id + ".vhd", s.style());
   job.report_path = JoinPath(st.test_dir, kFanoutReportName, s.style());
+  if (!s.fanout.ok) AllocateFanoutTables(s.fanout);
   Outcome outcome = RunMacToVhdl(s.platform, job, s.fanout);
   if (s.fanout.resize_requested) {
     // The next start allocates the doubled tables: save as Exit does and end.

@@ -36,12 +36,13 @@ void SelectFile(App& app) {
   }
   app.main().SetText(id::kTestId, s.test_id);
   s.last_dir = dir;
-  app.profile().PutString(key::kLastDir, s.last_dir);
   std::string test_dir = dir.empty() ? app.fs().RootDirectory() : dir;
   s.test_dir = NormalizeTestDir(app, test_dir);
   MakeTestDirCurrent(app);
-  app.profile().PutString(key::kTestName, s.test_id);
-  app.profile().PutString(key::kTestDir, s.test_dir);
+  // One change: the three keys never come from different selections.
+  SaveSettings(app, {{key::kLastDir, s.last_dir},
+                     {key::kTestName, s.test_id},
+                     {key::kTestDir, s.test_dir}});
 }
 
 Outcome SelectCommand(App& app, const std::string& pattern) {

@@ -27,7 +27,10 @@ EdifJob EdifJobOf(const App& app) {
 
 void StartSession(Session& session, const std::string& command_line) {
   StartUp(session, command_line);
-  AllocateFanoutTables(session.fanout, session.profile());
+  // The sizes are read now; the tables are allocated by the first
+  // conversion that needs them.
+  session.fanout.nets = session.profile().GetInt(key::kNets, defaults::kNets);
+  session.fanout.knets = session.profile().GetInt(key::kKNets, defaults::kKNets);
 }
 
 }  // namespace kalvor

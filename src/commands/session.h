@@ -17,7 +17,7 @@ struct Session : App {
 
   ToolchainState toolchain;  // top module and its ports (prescan)
   EdifSession edif;          // EDIF import settings that live for the run
-  FanoutTables fanout;       // sized from NETS and kNETS at start
+  FanoutTables fanout;       // sizes from NETS and kNETS at start; allocated when first used
 };
 
 // The current design as the tool chain takes it.

@@ -68,15 +68,26 @@ void OpenMainDialog(App& app) {
   s.nettran_program = p.GetString(key::kNettranExe, "nettran.exe", 260);
 }
 
-void SaveOnExit(App& app) {
-  Profile& p = app.profile();
+bool SaveSettings(App& app, const std::vector<std::pair<std::string, std::string>>& entries) {
+  if (app.profile().PutStrings(entries)) return true;
+  app.Notify("Unable to save the settings in above file.", app.profile().Where(),
+             box::kOk | box::kIconError);
+  return false;
+}
+
+bool SaveOnExit(App& app) {
   DialogView& view = app.main();
+  std::vector<std::pair<std::string, std::string>> entries;
   for (const CheckBoxSetting& box : kCheckBoxSettings) {
-    p.PutString(box.key, view.IsChecked(box.id) ? "1" : "0");
+    entries.emplace_back(box.key, view.IsChecked(box.id) ? "1" : "0");
   }
-  p.PutString(key::kSpcLambda, Truncate(view.GetText(id::kLambda), 9));
-  p.PutString(key::kLastDir, app.state.last_dir);
-  p.PutString(key::kTestDir, app.state.test_dir);
+  entries.emplace_back(key::kSpcLambda, Truncate(view.GetText(id::kLambda), 9));
+  entries.emplace_back(key::kLastDir, app.state.last_dir);
+  // The test ID goes with its directory, so that the settings never hold
+  // the name of one design and the directory of another.
+  entries.emplace_back(key::kTestName, app.state.test_id);
+  entries.emplace_back(key::kTestDir, app.state.test_dir);
+  return SaveSettings(app, entries);
 }
 
 }  // namespace kalvor

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/state.h"
 
@@ -16,8 +18,13 @@ void StartUp(App& app, const std::string& command_line);
 // boxes, the tool names.
 void OpenMainDialog(App& app);
 
-// Exit: saves the check boxes, the lambda value and the directories.
-void SaveOnExit(App& app);
+// Saves several settings as one change; tells the user (the settings
+// file as caption) and returns false when they could not be saved.
+bool SaveSettings(App& app, const std::vector<std::pair<std::string, std::string>>& entries);
+
+// Exit: saves the check boxes, the lambda value, the directories and the
+// test ID, as one change. False (after telling the user) when it failed.
+bool SaveOnExit(App& app);
 
 // The directory as the program keeps it: short form (lower case on Windows),
 // ending in a separator. An empty directory stays empty.

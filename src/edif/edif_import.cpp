@@ -215,6 +215,10 @@ Outcome Import(Platform& p, EdifSession& session, const EdifJob& job, EdifLookup
       design = true;
     }
   }
+  if (in.ReadFailed()) {
+    ReportReadFailure(p.ui, edif_path);
+    return Outcome::kFailed;
+  }
   if (reader.failed()) return Outcome::kFailed;
   if (design && !design_read(run.top)) return Outcome::kFailed;
   if (!design && reader.tokens().depth() != 0) {

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace kalvor {
 
@@ -17,6 +19,15 @@ class Profile {
   // Leading decimal digits of the stored value; `def` when the key is missing.
   virtual long GetInt(const std::string& key, long def) = 0;
   virtual bool PutString(const std::string& key, const std::string& value) = 0;
+  // Several keys as one change: where the store allows, all of them reach it
+  // together or none does. False when any could not be written.
+  virtual bool PutStrings(const std::vector<std::pair<std::string, std::string>>& entries) {
+    bool ok = true;
+    for (const auto& [key, value] : entries) ok = PutString(key, value) && ok;
+    return ok;
+  }
+  // Where the settings are kept, for messages.
+  virtual std::string Where() const { return "WIN.INI"; }
 };
 
 }  // namespace kalvor

@@ -226,6 +226,6 @@ int main(int argc, char** argv) {
   }
   // Leaving saves the check boxes and directories, as the dialog's Exit does
   // (unless a command already ended the program that way).
-  if (!app.state.exit_requested) SaveOnExit(app);
+  if (!app.state.exit_requested && !SaveOnExit(app)) outcome = Outcome::kFailed;
   return outcome == Outcome::kFailed ? 1 : 0;
 }

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <fnmatch.h>
 #include <limits.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <sys/wait.h>
@@ -222,8 +223,11 @@ long IniProfile::GetInt(const std::string& key, long def) {
   return LeadingInt(value);
 }
 
-bool IniProfile::PutString(const std::string& key, const std::string& value) {
-  std::vector<std::string> lines = ReadLines(path_);
+namespace {
+
+// Sets `key` in section [RDMX] of the INI text `lines` (adding the key, and
+// the section, when missing).
+void SetIniKey(std::vector<std::string>& lines, const std::string& key, const std::string& value) {
   std::vector<std::string> out;
   bool in_section = false;
   bool section_seen = false;
@@ -260,26 +264,79 @@ bool IniProfile::PutString(const std::string& key, const std::string& value) {
     }
     out.push_back(key + "=" + value);
   }
-  std::filesystem::path target(path_);
-  std::error_code ec;
-  if (target.has_parent_path()) {
-    std::filesystem::create_directories(target.parent_path(), ec);
-  }
-  static std::atomic<unsigned> serial{0};
-  std::string temp = path_ + ".tmp." + std::to_string(::getpid()) + "." +
-                     std::to_string(serial.fetch_add(1));
-  {
-    std::ofstream f(temp, std::ios::binary | std::ios::trunc);
-    if (!f) return false;
-    for (const std::string& line : out) f << line << '\n';
-    f.flush();
-    if (!f) {
-      std::remove(temp.c_str());
-      return false;
+  lines = std::move(out);
+}
+
+// Holds an exclusive lock on a directory while the settings file in it is
+// read, changed and replaced: writers of other processes wait their turn,
+// so no change is lost and no two are mixed.
+class DirectoryLock {
+ public:
+  explicit DirectoryLock(const std::string& dir)
+      : fd_(::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+    if (fd_ >= 0) {
+      while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+      }
     }
   }
-  if (std::rename(temp.c_str(), path_.c_str()) != 0) {
-    std::remove(temp.c_str());
+  ~DirectoryLock() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  DirectoryLock(const DirectoryLock&) = delete;
+  DirectoryLock& operator=(const DirectoryLock&) = delete;
+
+ private:
+  int fd_;
+};
+
+// Removes the temporary files that writers of `name` killed midway left in
+// `dir` (called under the lock, when no writer is at work): scratch files,
+// and the "NAME.tmp.PID.N" files of earlier versions.
+void RemoveStaleTemporaries(const std::string& dir, const std::string& name) {
+  std::error_code ec;
+  for (std::filesystem::directory_iterator it(dir.empty() ? "." : dir, ec), end;
+       !ec && it != end; it.increment(ec)) {
+    std::string entry = it->path().filename().string();
+    if (FileSystem::IsScratchName(entry, name) || entry.rfind(name + ".tmp.", 0) == 0) {
+      std::error_code ignored;
+      std::filesystem::remove(it->path(), ignored);
+    }
+  }
+}
+
+}  // namespace
+
+bool IniProfile::PutString(const std::string& key, const std::string& value) {
+  return PutStrings({{key, value}});
+}
+
+bool IniProfile::PutStrings(const std::vector<std::pair<std::string, std::string>>& entries) {
+  PosixFileSystem fs;
+  const std::string target = fs.FinalPath(path_);
+  std::filesystem::path parent = std::filesystem::path(target).parent_path();
+  std::error_code ec;
+  if (!parent.empty()) std::filesystem::create_directories(parent, ec);
+  const std::string dir = parent.empty() ? std::string() : parent.string() + "/";
+  DirectoryLock lock(dir);
+  RemoveStaleTemporaries(dir, target.substr(dir.size()));
+  struct stat st;
+  if (::stat(target.c_str(), &st) == 0 &&
+      (!S_ISREG(st.st_mode) || ::access(target.c_str(), W_OK) != 0)) {
+    return false;  // a directory, or a file the user made read-only
+  }
+  std::vector<std::string> lines = ReadLines(target);
+  for (const auto& [key, value] : entries) SetIniKey(lines, key, value);
+  std::string scratch;
+  std::FILE* stream = fs.CreateScratch(target, scratch);
+  if (!stream) return false;
+  bool ok = true;
+  for (const std::string& line : lines) {
+    ok = std::fputs(line.c_str(), stream) >= 0 && std::fputc('\n', stream) != EOF && ok;
+  }
+  ok = fs.SettleScratch(stream, target) && ok;
+  ok = std::fclose(stream) == 0 && ok;
+  if (!ok || !fs.ReplaceFile(scratch, target)) {
+    ::unlink(scratch.c_str());
     return false;
   }
   return true;

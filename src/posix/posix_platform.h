@@ -2,6 +2,8 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/filesys.h"
 #include "platform/profile.h"
@@ -10,8 +12,9 @@
 namespace kalvor {
 
 // Settings in an INI file, section [RDMX]. Every read looks at the file as
-// it is now; every write rewrites it through a temporary file and a rename,
-// so a reader never sees a torn file.
+// it is now; every write rewrites it through a scratch file and a rename,
+// under a lock on its directory, so a reader never sees a torn file and
+// writers of several processes never mix or lose each other's changes.
 class IniProfile : public Profile {
  public:
   explicit IniProfile(std::string path) : path_(std::move(path)) {}
@@ -19,6 +22,8 @@ class IniProfile : public Profile {
                         std::size_t capacity) override;
   long GetInt(const std::string& key, long def) override;
   bool PutString(const std::string& key, const std::string& value) override;
+  bool PutStrings(const std::vector<std::pair<std::string, std::string>>& entries) override;
+  std::string Where() const override { return path_; }
   const std::string& path() const { return path_; }
 
  private:

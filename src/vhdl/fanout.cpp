@@ -57,11 +57,6 @@ bool AllocateFanoutTables(FanoutTables& t) {
   return true;
 }
 
-bool AllocateFanoutTables(FanoutTables& tables, Profile& profile) {
-  tables.nets = profile.GetInt(key::kNets, defaults::kNets);
-  tables.knets = profile.GetInt(key::kKNets, defaults::kKNets);
-  return AllocateFanoutTables(tables);
-}
 
 FanoutAnalysis::FanoutAnalysis(FanoutTables& tables) : tables_(tables) {
   available_ = tables.ok && tables.nets > 0 && tables.knets > 0 &&

@@ -1,6 +1,6 @@
 // The fanout analysis of the .mac to VHDL conversion: every counted node
 // occurrence goes into the program's two fanout tables (the name text of
-// NETS bytes and the kNETS counters, allocated at start-up); at the end the
+// NETS bytes and the kNETS counters, allocated when first needed); at the end the
 // analysis either asks to double the tables for the next start or writes
 // the report "~fanout.txt".
 #pragma once
@@ -32,8 +32,8 @@ constexpr const char* kFanoutReportName = "~fanout.txt";
 constexpr std::uint16_t kFanoutCounterMax = 0xFFFF;
 
 // The two fanout tables: the name text of NETS bytes and the kNETS
-// counters, sized from the settings when the program starts and kept for
-// the whole run.
+// counters, sized from the settings when the program starts, allocated by
+// the first conversion that needs them and kept for the rest of the run.
 struct FanoutTables {
   long nets = 0;
   long knets = 0;
@@ -45,9 +45,6 @@ struct FanoutTables {
   bool resize_requested = false;
 };
 
-// Reads "NETS" and "kNETS" and allocates the tables; false (tables off) when
-// they cannot be had.
-bool AllocateFanoutTables(FanoutTables& tables, Profile& profile);
 // Allocates the tables at the sizes they hold.
 bool AllocateFanoutTables(FanoutTables& tables);
 
