@@ -2,7 +2,9 @@
 # Fuzzes the EDIF import for a bounded time (EDIF_FUZZ_SECONDS, default 60)
 # with libFuzzer under AddressSanitizer and UndefinedBehaviorSanitizer,
 # seeded with the corpus netlists; then the same import on Verilog netlists
-# (VERILOG_FUZZ_SECONDS, default 60), seeded with tests/fuzz/verilog_seeds.
+# (VERILOG_FUZZ_SECONDS, default 60), seeded with tests/fuzz/verilog_seeds;
+# then the macro-file reader, the SPICE clean-up and the trace conversion
+# (TEXT_FUZZ_SECONDS, default 60).
 # Fails on any crash, leak, hang or sanitizer report.
 # The target compiles the floors the EDIF import stands on, so it needs no
 # CMake build.
@@ -36,3 +38,23 @@ cp "$root"/tests/fuzz/verilog_seeds/*.v "$root"/tests/tools/verilog/*.vg "$work/
 chmod -R u+w "$work/verilog_units"
 "$out/verilog_reader_fuzz" -max_total_time="${VERILOG_FUZZ_SECONDS:-60}" -max_len=65536 -timeout=20 \
   -rss_limit_mb=2048 -print_final_stats=1 "$work/verilog_units" 2>&1 | tail -n 15
+
+# The readers of the other text formats: the macro-file reader, the SPICE
+# clean-up and the trace-table conversion (TEXT_FUZZ_SECONDS, default 60),
+# seeded with the corpus SPICE decks and the example's macro file.
+text_sources=()
+for part in text platform core mac spice vhdl; do
+  for f in "$root"/src/"$part"/*.cpp; do text_sources+=("$f"); done
+done
+clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
+  -I"$root/src" -I"$root/tests" -o "$out/text_formats_fuzz" "$root/tests/fuzz/text_formats_fuzz.cpp" \
+  "${text_sources[@]}"
+mkdir -p "$work/text_units"
+i=0
+for f in "$root"/examples/*.mac $(find "$root/tests/corpus/spice" -type f -size -64k | head -n 20); do
+  for selector in '\000' '\001' '\002'; do
+    { printf "$selector\377"; cat "$f"; } > "$work/text_units/seed$((i++))"
+  done
+done
+"$out/text_formats_fuzz" -max_total_time="${TEXT_FUZZ_SECONDS:-60}" -max_len=65536 -timeout=20 \
+  -rss_limit_mb=2048 -print_final_stats=1 "$work/text_units" 2>&1 | tail -n 15
