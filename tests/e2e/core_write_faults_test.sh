@@ -20,6 +20,7 @@ cases=(
   "vhdout|run.out|run.txt|vhdout run.txt --answer run.txt --answer supply=3.3;counts/volt=1241;limit=n;"
   "mac2vhd|fa.vhd|fa.mac|mac2vhd fa.mac --answer ok --answer yes --answer no"
   "edif|and.mac|and.edf|edif and.edf --answer yes --answer no --answer func=;pri=;base=;pads=; --no"
+  "copy-spice|c.spc|$work/from/c.spc|copy-spice --answer $work/from/c.spc --answer yes"
 )
 
 setup_inputs() {
@@ -31,6 +32,7 @@ setup_inputs() {
   printf 'Signals= clk count\r\n\r\n\r\n\r\n0 1 0\r\n' > run.txt
   printf '.macro FA A B S\r\n<U1 XOR2 A B S\r\n.eom\r\n' > fa.mac
   cp "$src/tests/corpus/edif/AND_gate.edf" and.edf
+  mkdir -p "$work/from" && printf '* copied\r\n' > "$work/from/c.spc"
 }
 
 for op in read write flush sync close rename; do
