@@ -183,7 +183,7 @@ standard() {
   checked=$((checked + 1))
   if timeout 300 ghdl -a --std=93c --workdir="$lib" "$dir/$name.vhd" >"$lib/ghdl.log" 2>&1 &&
      (cd "$lib" && timeout 300 ghdl -e --std=93c --workdir=. "$top") >>"$lib/ghdl.log" 2>&1; then
-    escaped="$({ grep -o '\\[^\\]*\\' "$dir/$name.vhd" || true; } | sort -u | wc -l)"
+    escaped="$({ grep -v '^--' "$dir/$name.vhd" | grep -o '\\[^\\]*\\' || true; } | sort -u | wc -l)"
     echo "ok   standard $name (top $top, $escaped extended identifiers)"
   else
     echo "FAIL standard $name: ghdl rejects the file or its top '$top':"
