@@ -57,6 +57,28 @@ sed -n '/^\[EDIF Conversion Done\.\] /,$p' "$expected/boxes.txt" |
   sed '1s/^\[EDIF Conversion Done\.\] //' > "$expected/summary.txt"
 [ -s "$expected/summary.txt" ] || { echo "FAIL: no summary from kalvor edif"; cat "$expected/boxes.txt"; exit 1; }
 
+# The corpus designs that the GUI converts, through the command-line
+# program: its times go to the log beside the Windows program's.
+mkdir -p "$work/files/large" "$work/cli"
+unzip -o -q "$corpus/large/leon3mp_hierarchical.edf.zip" -d "$work/files/large"
+cli_times="$work/cli-times.txt"
+: > "$cli_times"
+for edif in "$corpus/edif/counters128.edf" "$corpus/edif/synth_th1_slaac.edf" \
+    "$work/files/large/leon3mp_hierarchical.edf"; do
+  stem="$(basename "$edif" .edf)"
+  cp "$edif" "$work/cli/"
+  for step in "edif:EDIF to .mac:$stem.edf:--answer no --answer func=;pri=;base=;pads=;" \
+      "mac2vhd:.mac to VHDL:$stem.mac:--answer ok --answer no"; do
+    IFS=: read -r fn what file answers <<< "$step"
+    start=$(date +%s%N)
+    # shellcheck disable=SC2086
+    "$kalvor_cli" "$fn" "$work/cli/$file" --ini "$work/cli/kalvor.ini" $answers \
+      2> "$work/cli/$stem.$fn.err" < /dev/null > /dev/null || true
+    end=$(date +%s%N)
+    echo "TIME $stem $what: $(( (end - start) / 1000000 )) ms in kalvor, $(grep -c '^\[' "$work/cli/$stem.$fn.err") boxes" >> "$cli_times"
+  done
+done
+
 echo "-- wine prefix"
 kalvor_wine_prefix "$root/build/wineprefix" headless
 
@@ -85,6 +107,7 @@ status=0
 xvfb-run -a -s "-screen 0 1024x768x24" bash "$work/run.sh" 2>&1 |
   grep -v -E 'Read access denied|^wine: ' | tee "$artefacts/driver.log" || true
 grep -q -E '^[0-9]+ passed, 0 failed' "$artefacts/driver.log" || status=1
+cat "$cli_times" | tee -a "$artefacts/driver.log"
 if command -v /usr/bin/convert >/dev/null 2>&1; then
   for f in "$artefacts"/*.bmp; do
     [ -f "$f" ] && /usr/bin/convert "$f" "${f%.bmp}.png" && rm -f "$f"

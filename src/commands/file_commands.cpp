@@ -157,9 +157,13 @@ Outcome ReformatText(App& app) {
 }
 
 Outcome HelpCommand(App& app) {
-  app.shell().Open("winhelp.exe",
-                   QuoteArgument(DataFilePath(app.state.program_dir, "KALVOR.HLP", app.style())),
-                   app.state.program_dir);
+  // The help file is plain text: the system's text viewer shows it.
+  std::string help = DataFilePath(app.state.program_dir, "KALVOR.HLP", app.style());
+  if (!FileExists(help) || app.shell().Open("notepad.exe", QuoteArgument(help), app.state.program_dir) <= 32) {
+    app.Notify("The help file could not be opened:\n\n" + help, "Kalvor",
+               box::kOk | box::kIconWarning);
+    return Outcome::kFailed;
+  }
   return Outcome::kCompleted;
 }
 
@@ -186,7 +190,7 @@ Outcome ViewButton(App& app, int id) {
   if (app.shell().Open("waveview.exe", file, "") > 32) return Outcome::kCompleted;
   app.Notify(
       "Be sure this program is loaded and its location is in your PATH "
-      "statememt in autoexec.bat",
+      "statement in autoexec.bat",
       "Unable to launch WAVEVIEW.EXE or GAP.EXE", box::kOk);
   return Outcome::kFailed;
 }

@@ -2,6 +2,8 @@
 
 #include "commands/command_table.h"
 #include "commands/file_commands.h"
+#include "core/startup.h"
+#include "core/warnings.h"
 #include "edif/edif_import.h"
 #include "platform/resource.h"
 #include "text/file.h"
@@ -25,6 +27,11 @@ class BusyGuard {
 };
 
 }  // namespace
+
+std::string WarningListPath(const AppState& s, PathStyle style) {
+  return JoinPath(s.test_dir, (s.test_id.empty() ? std::string("kalvor") : s.test_id) +
+                                  ".warnings.txt", style);
+}
 
 Outcome RunEdifImportEntry(Session& session) {
   AppState& s = session.state;
@@ -96,12 +103,16 @@ Outcome OnMainCommand(Session& session, int id) {
   BusyGuard guard(session.state);
   const Command* command = FindCommand(id);
   if (!command) return Outcome::kCompleted;
-  return command->act(session, *command);
+  TheWarnings().Begin();
+  Outcome outcome = command->act(session, *command);
+  TheWarnings().Finish(session.ui(), WarningListPath(session.state, session.style()));
+  return outcome;
 }
 
 void OnFileDropped(Session& session, const std::string& path) {
   if (session.state.busy) return;
-  session.state.selected_file = Truncate(path, 255);
+  if (!DesignPathFits(session, path)) return;
+  session.state.selected_file = path;
   SelectFile(session);
 }
 

@@ -25,8 +25,13 @@ const char* ArmedNetlistExt(DialogView& main);
 Outcome RunArmedProgram(Session& session);
 
 // Any command of the main dialog: radio buttons, Run, view buttons, menu
-// items. Commands arriving while a converter runs are ignored.
+// items. Commands arriving while a converter runs are ignored. Warnings
+// that repeat per item are collected for the command (core/warnings.h).
 Outcome OnMainCommand(Session& session, int id);
+
+// The file in the test directory that lists a command's held-back warnings:
+// test ID + ".warnings.txt".
+std::string WarningListPath(const AppState& state, PathStyle style);
 
 // A file dropped on the main dialog becomes the design.
 void OnFileDropped(Session& session, const std::string& path);

@@ -125,13 +125,15 @@ void Progress::Open(UserInterface& ui, const std::string& operation,
                     const std::string& file) {
   ui_ = &ui;
   total_ = 0;
+  draws_ = 0;
+  steps_since_clock_ = 0;
+  cancelled_ = false;
   ui.ProgressOpen(operation, file);
 }
 
 void Progress::Step(File& file) {
   if (!ui_) return;
   UserInterface& ui = *ui_;
-  ui.PumpMessages();
   if (total_ == 0) total_ = file.Size();
   std::int64_t position = file.Tell();
   last_position_k_ = static_cast<unsigned>((position / 1000) & 0xFFFF);
@@ -143,6 +145,18 @@ void Progress::Step(File& file) {
   } else if (position != 0) {
     animate_ = true;
   }
+  if (ui.CancelRequested()) cancelled_ = true;
+  // The clock is read every few steps only: on some hosts reading it costs
+  // more than a step.
+  if (draws_ != 0 && interval_.count() != 0 && ++steps_since_clock_ < kStepsPerClockRead) {
+    return;
+  }
+  steps_since_clock_ = 0;
+  auto now = std::chrono::steady_clock::now();
+  if (draws_ != 0 && now - last_draw_ < interval_) return;
+  last_draw_ = now;
+  ++draws_;
+  ui.PumpMessages();
   ui.ProgressDraw(last_position_k_, last_total_k_, animate_);
   ui.PumpMessages();
   ui.WaitCursor();

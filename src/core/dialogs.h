@@ -2,6 +2,7 @@
 // progress window's arithmetic.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -62,30 +63,49 @@ class ParamDialog : public DialogModel {
 int ParamDlg(UserInterface& ui, const std::string& template_name, std::string& options);
 
 // The progress window. One per program; the largest position seen and the
-// icon index carry over from one window to the next.
+// icon index carry over from one window to the next. Steps come far more
+// often than a window can be redrawn: the window is drawn (and messages let
+// through) at most once per redraw interval.
 class Progress {
  public:
+  static constexpr std::chrono::milliseconds kRedrawInterval{75};
+
   void Open(UserInterface& ui, const std::string& operation, const std::string& file);
-  // After each unit of work: pumps messages, measures the file on first
-  // use, draws the bar and updates the animation.
+  // After each unit of work: measures the file on first use, keeps the
+  // position and the animation and asks whether the user cancelled; once
+  // per redraw interval lets messages through and draws the bar.
   void Step(File& file);
   // Draws the bar full.
   void Fill();
   void Close();
+
+  // The user asked to stop (the window's Cancel, Ctrl-C): the conversion
+  // ends as on a failure, leaving its outputs as they were.
+  bool cancelled() const { return cancelled_; }
 
   // What the last step sent: positions in thousands of bytes, 16 bits each.
   unsigned last_position_k() const { return last_position_k_; }
   unsigned last_total_k() const { return last_total_k_; }
   bool animate() const { return animate_; }
   bool is_open() const { return ui_ != nullptr; }
+  // How often the window was drawn since it opened.
+  long draws() const { return draws_; }
+  // 0 draws at every step (tests of the arithmetic).
+  void set_redraw_interval(std::chrono::milliseconds interval) { interval_ = interval; }
 
  private:
   UserInterface* ui_ = nullptr;
   std::int64_t total_ = 0;
   std::int64_t largest_ = 0;
   bool animate_ = false;
+  bool cancelled_ = false;
   unsigned last_position_k_ = 0;
   unsigned last_total_k_ = 0;
+  long draws_ = 0;
+  static constexpr int kStepsPerClockRead = 16;
+  int steps_since_clock_ = 0;
+  std::chrono::milliseconds interval_ = kRedrawInterval;
+  std::chrono::steady_clock::time_point last_draw_{};
 };
 
 // The program's one progress window.

@@ -22,7 +22,7 @@ void SetOptionLine(App& app, const std::string& text) {
     app.Notify(
         "Probably this is due to full-path file names.\nIf the requested "
         "function fails, reduce the subdirectory level\nyou are operating at, "
-        "or the lengts of file/folder names.",
+        "or the lengths of file/folder names.",
         "Warning: Option string may be too long", box::kOk);
   }
 }

@@ -20,10 +20,19 @@ void MakeTestDirCurrent(App& app) {
   app.fs().ChangeDirectory(app.state.test_dir);
 }
 
+bool DesignPathFits(App& app, const std::string& path) {
+  if (path.size() <= kDesignPathCapacity) return true;
+  app.Notify(Format("This path is longer than %ld characters, which Kalvor cannot work with; "
+                    "the file was not taken:\n\n%s",
+                    static_cast<long>(kDesignPathCapacity), path.c_str()),
+             "Kalvor", box::kOk | box::kIconWarning);
+  return false;
+}
+
 void StartUp(App& app, const std::string& command_line) {
   AppState& s = app.state;
-  std::string line = Truncate(command_line, 255);
-  if (!line.empty()) {
+  const std::string& line = command_line;
+  if (!line.empty() && DesignPathFits(app, line)) {
     std::string dir = line;
     std::string name = SplitPath(dir, app.style());
     if (dir == line) {

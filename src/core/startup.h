@@ -9,8 +9,16 @@
 
 namespace kalvor {
 
+// The longest design path the program keeps.
+constexpr std::size_t kDesignPathCapacity = 255;
+
+// True when `path` fits kDesignPathCapacity; otherwise tells the user that
+// the file cannot be taken (a cut path would name another file).
+bool DesignPathFits(App& app, const std::string& path);
+
 // Start-up with the text after the program name: the design file, if any,
-// gives the test ID and the test directory.
+// gives the test ID and the test directory. A path too long to keep is
+// refused with a message.
 void StartUp(App& app, const std::string& command_line);
 
 // The main dialog's initialisation, apart from what only a window can do

@@ -194,11 +194,15 @@ Outcome Import(Platform& p, EdifSession& session, const EdifJob& job, EdifLookup
   }
 
   EdifReader reader(in, p.ui, session, run.limits, lookups, run.cells, run.cell);
-  reader.on_head = [&] { progress.Step(in); };
+  reader.on_head = [&] {
+    progress.Step(in);
+    if (progress.cancelled()) reader.Abandon();
+  };
   bool design = false;
   std::string head;
   while (reader.NextListHead(0, head)) {
     progress.Step(in);
+    if (progress.cancelled()) return Outcome::kFailed;
     if (EqualNoCase(head, "cell")) {
       if (!reader.ReadCell()) {
         shortfall = {reader.short_key(), reader.short_needed()};

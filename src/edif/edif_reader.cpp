@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/warnings.h"
 #include "mac/macfile.h"
 #include "text/strings.h"
 
@@ -510,11 +511,12 @@ bool EdifReader::ReadNet(const std::vector<PortName>& own_special) {
       if (external == 1) {
         n = p;
       } else if (p != n) {
-        ui_.Notify(Format("The following ports appear to be wired together:\n\n   %s\n   "
-                           "%s\n\nMore than one port per signal is not allowed.\nTry  Add "
-                           "I/O's option on your synthesizer.",
-                           n.c_str(), p.c_str()),
-                    "Warning:", box::kOk);
+        TheWarnings().Warn(ui_, "wired together",
+                           Format("The following ports appear to be wired together:\n\n   %s\n"
+                                  "   %s\n\nMore than one port per signal is not allowed.\n"
+                                  "Try  Add I/O's option on your synthesizer.",
+                                  n.c_str(), p.c_str()),
+                           "Warning:", box::kOk);
       }
     } else {
       IndexInstances();
@@ -635,7 +637,8 @@ bool EdifReader::ReadCell() {
   }
   if (failed_) return false;
   if (lookups_.FindCell(cells_, name) >= 0) {
-    ui_.Notify("Warning, duplicate cell name!", name, box::kOk | box::kIconWarning);
+    TheWarnings().Warn(ui_, "duplicate cell", "Warning, duplicate cell name!", name,
+                       box::kOk | box::kIconWarning);
   }
   if (static_cast<long>(cells_.entries.size()) >= limits_.cells) {
     return CapacityStop("Too many cells", "", key::kEdifCells, limits_.cells, "cell", 0);

@@ -44,6 +44,9 @@ class EdifReader {
 
   // Called after every list head of a cell (progress).
   std::function<void()> on_head;
+  // Stops the reading as a failure that has been reported (the user
+  // cancelled): the cell being read is given up.
+  void Abandon() { failed_ = true; }
 
   // False for none.
   bool ReadName(EdifName& name);

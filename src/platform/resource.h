@@ -25,6 +25,7 @@
 #define IDC_MAIN_EDIF_TO_MAC 115
 #define IDC_MAIN_A_CELLS 116
 #define IDC_MAIN_LVS 117
+#define IDC_MAIN_TEST_DIR 120
 #define IDC_MAIN_VIEW_VEC 210
 #define IDC_MAIN_VIEW_SIM 211
 #define IDC_MAIN_SETUP 212
@@ -58,10 +59,13 @@
 #define IDM_REFORMAT 411
 
 /* The progress window "progbar": the bar's frame, the file, the operation,
+   the note on the item being worked on, Cancel (the dialog's cancel id),
    and four icons that take turns (they also number the animation timer). */
 #define IDC_PROG_BAR 101
 #define IDC_PROG_FILE 102
 #define IDC_PROG_OPERATION 103
+#define IDC_PROG_NOTE 104
+#define IDC_PROG_CANCEL 2
 #define IDC_PROG_ICON0 900
 #define IDC_PROG_ICON1 901
 #define IDC_PROG_ICON2 902

@@ -70,6 +70,19 @@ class UserInterface {
                             bool animate) = 0;
   virtual void ProgressClose() = 0;
 
+  // A line about the item being worked on (a node and its component, say),
+  // shown under the progress bar; never a box that waits. Front ends that
+  // cannot show it may drop it.
+  virtual void ProgressNote(const std::string& text) { (void)text; }
+
+  // True once the user asked to stop the running conversion (the progress
+  // window's Cancel, Ctrl-C on the command line). ProgressOpen clears it.
+  virtual bool CancelRequested() { return false; }
+
+  // Whether a box with only OK waits for the user. Where it does not (the
+  // command line prints it), repeated warnings are all shown.
+  virtual bool OkBoxesWait() const { return true; }
+
   // Lets pending window messages through during long conversions.
   virtual void PumpMessages() = 0;
 

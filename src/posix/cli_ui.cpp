@@ -1,5 +1,6 @@
 #include "posix/cli_ui.h"
 
+#include <signal.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -14,6 +15,22 @@
 namespace kalvor {
 
 namespace {
+
+// Set by Ctrl-C while a conversion runs; the conversion asks for it at its
+// next progress step.
+volatile sig_atomic_t g_interrupted = 0;
+
+void OnInterrupt(int) { g_interrupted = 1; }
+
+// Ctrl-C cancels the conversion while the progress is open; a second one
+// ends the program as usual (the handler is reset when it first runs).
+void CatchInterrupt(bool on) {
+  struct sigaction action {};
+  action.sa_handler = on ? OnInterrupt : SIG_DFL;
+  action.sa_flags = on ? SA_RESETHAND : 0;
+  sigemptyset(&action.sa_mask);
+  sigaction(SIGINT, &action, nullptr);
+}
 
 std::string ButtonsText(int buttons) {
   switch (buttons) {
@@ -238,6 +255,8 @@ int CliUi::RunDialog(DialogModel& model) {
 }
 
 void CliUi::ProgressOpen(const std::string& operation, const std::string& file) {
+  g_interrupted = 0;
+  CatchInterrupt(true);
   progress_open_ = true;
   progress_percent_ = -1;
   if (progress_tty_) std::cerr << operation << " " << file << "\n";
@@ -258,6 +277,15 @@ void CliUi::ProgressDraw(unsigned position_k, unsigned total_k, bool) {
 void CliUi::ProgressClose() {
   if (progress_open_ && progress_tty_ && progress_percent_ >= 0) std::cerr << "\n";
   progress_open_ = false;
+  CatchInterrupt(false);
+  if (g_interrupted) std::cerr << "[Kalvor] Cancelled.\n";
+  g_interrupted = 0;
 }
+
+void CliUi::ProgressNote(const std::string& text) {
+  if (verbose_) std::cerr << text << "\n";
+}
+
+bool CliUi::CancelRequested() { return g_interrupted != 0; }
 
 }  // namespace kalvor

@@ -44,6 +44,13 @@ class CliUi : public UserInterface {
   void ProgressDraw(unsigned position_k, unsigned total_k,
                     bool animate) override;
   void ProgressClose() override;
+  // A note per item (a node of the VHDL conversion) is printed only with
+  // --verbose; Ctrl-C during a conversion cancels it as the progress
+  // window's Cancel does; every box is printed, none waits for OK.
+  void ProgressNote(const std::string& text) override;
+  bool CancelRequested() override;
+  bool OkBoxesWait() const override { return false; }
+  void SetVerbose(bool verbose) { verbose_ = verbose; }
   void PumpMessages() override {}
   void WaitCursor() override {}
   DialogView& MainDialog() override { return main_; }
@@ -64,6 +71,7 @@ class CliUi : public UserInterface {
   bool progress_tty_ = false;
   bool progress_open_ = false;
   int progress_percent_ = -1;
+  bool verbose_ = false;
 };
 
 }  // namespace kalvor

@@ -58,6 +58,7 @@ void Usage(std::ostream& out) {
          "                     or dialog (yes, no, ok, cancel, or the text/file;\n"
          "                     dialogs take an option string or ID=VALUE;...)\n"
          "  --yes, --no        answer every remaining question\n"
+         "  --verbose          print a line per node of the .mac to VHDL conversion\n"
          "  --ini FILE         settings file (default $KALVOR_INI, else\n"
          "                     $XDG_CONFIG_HOME/kalvor/kalvor.ini)\n"
          "  --lambda VALUE     the lambda value of the clean-up (saved)\n"
@@ -96,6 +97,7 @@ int main(int argc, char** argv) {
   bool have_lambda = false;
   int blanket = 0;
   bool vhdl_standard = false;
+  bool verbose = false;
   std::map<int, bool> checks;
 
   for (int i = 1; i < argc; ++i) {
@@ -119,6 +121,10 @@ int main(int argc, char** argv) {
     }
     if (arg == "--vhdl-standard") {
       vhdl_standard = true;
+      continue;
+    }
+    if (arg == "--verbose") {
+      verbose = true;
       continue;
     }
     if (arg.rfind("--", 0) == 0) {
@@ -192,6 +198,7 @@ int main(int argc, char** argv) {
   for (const std::string& a : answers) ui.AddAnswer(a);
   ui.SetBlanketAnswer(blanket);
   if (vhdl_standard) ui.PresetDialog("mac2vhd", Format("%d=y", id::kParamField + 6));
+  ui.SetVerbose(verbose);
   IniProfile profile(ini.empty() ? DefaultIniPath() : ini);
   if (!ini.empty() && ini[0] != '/') profile = IniProfile(start_dir + "/" + ini);
   PosixShell shell;

@@ -129,13 +129,6 @@ bool MakeSimBoilerplate(Platform& p, const ToolDesign& d, DialogView& view,
 void IODlgModel::OnInit(DialogView& view) {
   view.SetTitle("NODE LIST");
   const std::vector<std::string>& ports = toolchain_.top_ports;
-  if (ports.empty()) {
-    p_.ui.Notify(
-        "No ports found on top level module\n\nYou may need to create a symbol "
-        "for this module\nor you may just need to click NET or TPR to prescan "
-        "for ports.",
-        "Warning", box::kOk);
-  }
   entries_.clear();
   for (const std::string& port : ports) {
     entries_.insert(std::upper_bound(entries_.begin(), entries_.end(), port, ListLess),
@@ -155,6 +148,16 @@ void IODlgModel::OnCommand(int id, DialogView& view) {
 }
 
 Outcome RunSetup(Platform& p, const ToolDesign& d, const ToolchainState& toolchain) {
+  // Without ports there is nothing to choose, and files written anyway
+  // would name no input.
+  if (toolchain.top_ports.empty()) {
+    p.ui.Notify(
+        "No ports found on top level module\n\nYou may need to create a symbol "
+        "for this module\nor you may just need to click NET or TPR to prescan "
+        "for ports.",
+        "Warning", box::kOk);
+    return Outcome::kStopped;
+  }
   IODlgModel model(p, d, toolchain);
   p.ui.RunDialog(model);
   p.ui.Notify("Done.", "KALVOR", box::kOk);

@@ -99,7 +99,7 @@ Outcome LocateProgram(Platform& p, std::string& program) {
   std::string program_dir = DirectoryOf(program, p.fs.Style());
   int answer = p.ui.Notify(
       "Your autoexec.bat file will be modified to include the above in a PATH= "
-      "statememt.  This is necessary for Nettran to run properly.  If you would "
+      "statement.  This is necessary for Nettran to run properly.  If you would "
       "prefer to do this manually, click cancel.  NOTE: you must use a SHORT "
       "form of the path name!",
       program_dir, box::kOkCancel);

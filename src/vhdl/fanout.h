@@ -49,7 +49,7 @@ struct FanoutTables {
 bool AllocateFanoutTables(FanoutTables& tables);
 
 // One conversion's view of the fanout tables. The name text keeps its
-// classic form (" name index " per entry), which the "NETS=" box shows; the
+// classic form (" name index " per entry), whose use the "NETS=" box tells; the
 // lookup goes through a hash index beside it, so a name costs the same
 // however many entries there are.
 class FanoutAnalysis {
@@ -92,7 +92,7 @@ void CountFanout(FanoutAnalysis& fanout, std::string_view name);
 // The end of the conversion: the doubling question when the tables were too
 // small (Yes writes NETS and kNETS doubled and sets `resize_requested`: the
 // program is to end so that the next start has the larger tables),
-// otherwise the "NETS=" box, the report file `report_path` and the closing
+// otherwise the "NETS=" box (one line: nets counted, table use), the report file `report_path` and the closing
 // question that offers to open it.
 Outcome FinishFanout(Platform& p, FanoutAnalysis& fanout, const std::string& report_path);
 

@@ -146,6 +146,7 @@ void MacToVhdl::Convert() {
   std::string line;
   while (NextLine(line)) {
     Step();
+    if (TheProgress().cancelled()) break;
     if (StartsWith(line, "$written by hdl_emit")) OfferPortDefinitions(line);
     MacLineKind kind = ClassifyMacLine(line);
     if (kind == MacLineKind::kHeader) {
@@ -381,6 +382,7 @@ void MacToVhdl::SignalPass() {
   std::string line;
   while (ReadLogicalLine(in_, line)) {
     Step();
+    if (TheProgress().cancelled()) return;
     bool more = SignalLine(line);
     if (keeping) {
       if (kept_text_.size() + line.size() > keep_bytes_) {
@@ -465,7 +467,7 @@ void MacToVhdl::Instance(std::string& line) {
   while (HasContent(rest)) {
     name_.assign(NextWord(rest));
     NormalizeNodeName(name_, true, tally_);
-    ui_.Notify(name_, component, box::kOk);
+    ui_.ProgressNote(name_ + "  (" + component + ")");
     if (stream) {
       standard_->StreamNode(name_, streamed++ == 0, pending_);
       continue;
@@ -560,7 +562,9 @@ Outcome RunMacToVhdl(Platform& p, const MacToVhdlJob& job, FanoutTables& tables)
 
   bool name_changed = ConvertMacFile(p.ui, parameters, in, out.file(), fanout);
 
+  const bool cancelled = TheProgress().cancelled();
   TheProgress().Close();
+  if (cancelled) return Outcome::kFailed;  // the new file is dropped
   // A short read or write is not passed off as a finished conversion.
   if (!out.Commit(in)) return Outcome::kFailed;
   if (name_changed) {

@@ -56,6 +56,46 @@ void ReleaseDialogColors() {
   g_face_brush = nullptr;
 }
 
+namespace {
+
+// What the user chooses with each pattern the program asks with.
+struct FileKind {
+  const char* pattern;
+  const char* what;
+};
+constexpr FileKind kFileKinds[] = {
+    {"*.mac", "a macro file"},
+    {"*.spc;*.sp", "a SPICE netlist"},
+    {"*.sp;*.spc", "a SPICE netlist"},
+    {"*.spc", "an L-Edit extract"},
+    {"*.edf;*.edn;*.edo", "an EDIF netlist"},
+    {"*.txt;*.out", "a VHDL trace table"},
+    {"*.sp;*.spc;*.cmd;*.txt", "a SPICE netlist or command file"},
+    {"*.mac;*.txt", "a macro include file"},
+    {"*.exe", "the program"},
+};
+
+}  // namespace
+
+FileChoice DescribeFileChoice(const std::string& pattern) {
+  std::string what = pattern.size() > 40 ? "a file to edit" : "a file";
+  for (const FileKind& k : kFileKinds) {
+    if (lstrcmpiA(k.pattern, pattern.c_str()) == 0) what = k.what;
+  }
+  FileChoice choice;
+  choice.title = "Choose " + what;
+  // Pairs of a name and its patterns, each ended by a null character.
+  std::string all = std::string("All Files (*.*)") + '\0' + "*.*" + '\0';
+  if (pattern.empty() || pattern == "*.*") {
+    choice.filter = all;
+  } else {
+    std::string name = what.substr(what.find(' ') + 1);
+    name[0] = static_cast<char>(toupper(static_cast<unsigned char>(name[0])));
+    choice.filter = name + " (" + pattern + ")" + '\0' + pattern + '\0' + all;
+  }
+  return choice;
+}
+
 bool FileDialog(HWND owner, std::string& result, std::size_t capacity,
                 const std::string& initial_dir, const std::string& pattern) {
   // The whole current directory is kept: a cut one could not be restored,
@@ -70,14 +110,16 @@ bool FileDialog(HWND owner, std::string& result, std::size_t capacity,
   std::vector<char> initial(initial_dir.begin(), initial_dir.end());
   initial.push_back('\0');
   char title[128] = {0};
-  static const char kFilter[] = "All Files\0*.*\0";
+  FileChoice choice = DescribeFileChoice(pattern);
+  choice.filter += '\0';  // the list ends with an empty name
 
   OPENFILENAMEA ofn;
   std::memset(&ofn, 0, sizeof ofn);
   ofn.lStructSize = sizeof ofn;
   ofn.hwndOwner = owner;
-  ofn.lpstrFilter = kFilter;
-  ofn.nFilterIndex = 0;
+  ofn.lpstrFilter = choice.filter.c_str();
+  ofn.nFilterIndex = 1;
+  ofn.lpstrTitle = choice.title.c_str();
   ofn.lpstrFile = file.data();
   ofn.nMaxFile = static_cast<DWORD>(capacity);
   ofn.lpstrFileTitle = title;
@@ -234,6 +276,7 @@ constexpr int kFirstIcon = IDC_PROG_ICON0;
 constexpr WPARAM kDrawCommand = 100;
 
 struct ProgressLook {
+  HWND window = nullptr;
   RECT bar{};
   HBRUSH blue = nullptr;
   bool frame_drawn = false;
@@ -241,9 +284,19 @@ struct ProgressLook {
   int icon = 0;  // carries over from one window to the next
   unsigned position_k = 0;
   unsigned total_k = 0;
+  bool cancelled = false;   // Cancel was pressed (or the window closed)
+  std::string note;         // the item being worked on
+  bool note_shown = true;   // the note control shows `note`
 };
 
 ProgressLook g_progress;
+
+void CancelProgress(HWND hwnd) {
+  g_progress.cancelled = true;
+  EnableWindow(GetDlgItem(hwnd, IDC_PROG_CANCEL), FALSE);
+  SetDlgItemTextA(hwnd, IDC_PROG_NOTE, "Cancelling...");
+  g_progress.note_shown = true;
+}
 
 void DrawBar(HWND hwnd, HDC dc, bool force_frame) {
   ProgressLook& p = g_progress;
@@ -279,15 +332,23 @@ INT_PTR CALLBACK BarProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) 
       GetWindowRect(frame, &p.bar);
       MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&p.bar), 2);
       p.blue = CreateSolidBrush(RGB(0, 0, 255));
+      p.window = hwnd;
       p.animate = false;
       p.position_k = 0;
       p.total_k = 0;
+      p.cancelled = false;
+      p.note.clear();
+      p.note_shown = true;
       for (int i = 0; i < 4; ++i) ShowWindow(GetDlgItem(hwnd, kFirstIcon + i), SW_HIDE);
       ShowWindow(GetDlgItem(hwnd, kFirstIcon + p.icon), SW_SHOW);
       SetTimer(hwnd, kAnimationTimer, 500, nullptr);
       return TRUE;
     }
     case WM_COMMAND:
+      if (LOWORD(wparam) == IDC_PROG_CANCEL && HIWORD(wparam) == BN_CLICKED) {
+        CancelProgress(hwnd);
+        return TRUE;
+      }
       if (wparam != kDrawCommand) return FALSE;
       {
         p.position_k = LOWORD(lparam);
@@ -313,9 +374,12 @@ INT_PTR CALLBACK BarProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) 
       }
       return TRUE;
     case WM_CLOSE:
-      EndDialog(hwnd, 0);
+      // Closing the window asks the conversion to stop; the conversion
+      // closes it.
+      CancelProgress(hwnd);
       return TRUE;
     case WM_DESTROY:
+      p.window = nullptr;
       KillTimer(hwnd, kAnimationTimer);
       if (p.blue) DeleteObject(p.blue);
       p.blue = nullptr;
@@ -335,9 +399,21 @@ HWND OpenProgressWindow(HWND owner, const std::string& operation,
   return progress;
 }
 
+void NoteProgress(const std::string& note) {
+  if (g_progress.cancelled) return;
+  g_progress.note = note;
+  g_progress.note_shown = false;
+}
+
+bool ProgressCancelled() { return g_progress.cancelled; }
+
 void DrawProgress(HWND progress, unsigned position_k, unsigned total_k, bool animate) {
   if (!progress) return;
   g_progress.animate = animate;
+  if (!g_progress.note_shown) {
+    SetDlgItemTextA(progress, IDC_PROG_NOTE, g_progress.note.c_str());
+    g_progress.note_shown = true;
+  }
   SendMessageA(progress, WM_COMMAND, kDrawCommand,
                MAKELPARAM(position_k & 0xFFFF, total_k & 0xFFFF));
   UpdateWindow(progress);
@@ -350,6 +426,8 @@ void PumpMessages() {
       PostQuitMessage(static_cast<int>(msg.wParam));
       return;
     }
+    // Tab, Enter and Escape work in the progress window.
+    if (g_progress.window && IsDialogMessageA(g_progress.window, &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }

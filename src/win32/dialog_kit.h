@@ -22,7 +22,16 @@ bool IsColorMessage(UINT message);
 // DialogColors' brush for the colour messages, FALSE for the rest.
 INT_PTR DefaultDialogResult(UINT message, WPARAM wparam, LPARAM lparam);
 
-// The open-file dialog owned by `owner`. On a choice `result` receives the
+// The caption of the open-file dialog for a pattern ("Choose a macro
+// file") and its filter: the pattern's files, then All Files.
+struct FileChoice {
+  std::string title;
+  std::string filter;  // name, null, patterns, null, ...
+};
+FileChoice DescribeFileChoice(const std::string& pattern);
+
+// The open-file dialog owned by `owner`, with the caption and filter of
+// DescribeFileChoice. On a choice `result` receives the
 // full path. The current directory is the same afterwards.
 bool FileDialog(HWND owner, std::string& result, std::size_t capacity,
                 const std::string& initial_dir, const std::string& pattern);
@@ -51,7 +60,14 @@ INT_PTR CALLBACK BarProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
 HWND OpenProgressWindow(HWND owner, const std::string& operation,
                         const std::string& file);
 // Draws the bar: positions in thousands of bytes. `animate`: the icon turns.
+// The latest note is shown with it.
 void DrawProgress(HWND progress, unsigned position_k, unsigned total_k, bool animate);
+// The line under the bar about the item being worked on; shown at the next
+// draw.
+void NoteProgress(const std::string& note);
+// True once Cancel was pressed or the progress window closed, until the
+// next progress window opens.
+bool ProgressCancelled();
 
 // Lets every pending message of the thread through.
 void PumpMessages();

@@ -24,6 +24,45 @@ void ExitIfRequested(HWND hwnd) {
   if (g_app->state.exit_requested) EndDialog(hwnd, 0);
 }
 
+// The test directory under the test ID, its middle left out when it is
+// too long for the line.
+void ShowTestDir(HWND hwnd) {
+  SetDlgItemTextA(hwnd, IDC_MAIN_TEST_DIR, g_app->state.test_dir.c_str());
+}
+
+// Enter: the focused push button is pressed (Run when it has the focus);
+// elsewhere Enter does nothing.
+int EnterTarget(HWND hwnd) {
+  HWND focus = GetFocus();
+  if (!focus || GetParent(focus) != hwnd) return 0;
+  char name[16] = {0};
+  GetClassNameA(focus, name, sizeof name);
+  LONG type = GetWindowLongA(focus, GWL_STYLE) & BS_TYPEMASK;
+  if (lstrcmpiA(name, "Button") != 0 || (type != BS_PUSHBUTTON && type != BS_DEFPUSHBUTTON)) {
+    return 0;
+  }
+  return GetDlgCtrlID(focus);
+}
+
+// Without a window manager nothing keeps the windows the main dialog owns
+// (the progress window, boxes, dialogs) above it when it is raised: they
+// are put back on top.
+void RaiseOwnedWindows(HWND hwnd) {
+  static bool raising = false;
+  if (raising) return;
+  raising = true;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND w, LPARAM owner) -> BOOL {
+        if (GetWindow(w, GW_OWNER) == reinterpret_cast<HWND>(owner) && IsWindowVisible(w)) {
+          SetWindowPos(w, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(hwnd));
+  raising = false;
+}
+
 void OnInit(HWND hwnd) {
   g_main = hwnd;
   g_ui->AttachMain(hwnd);
@@ -33,15 +72,22 @@ void OnInit(HWND hwnd) {
                               DEFAULT_PITCH | FF_SWISS, nullptr);
   SendDlgItemMessageA(hwnd, id::kOptions, WM_SETFONT,
                       reinterpret_cast<WPARAM>(g_option_font), FALSE);
+  // The test ID holds as much as the program keeps of it.
+  SendDlgItemMessageA(hwnd, id::kTestId, EM_LIMITTEXT, 255, 0);
+  ShowTestDir(hwnd);
   DragAcceptFiles(hwnd, TRUE);
 }
 
 void OnDrop(HWND hwnd, HDROP drop) {
-  char path[256] = {0};
-  DragQueryFileA(drop, 0, path, sizeof path);
+  // The whole path, however long: a cut one would name another file.
+  UINT length = DragQueryFileA(drop, 0, nullptr, 0);
+  std::string path(length + 1, '\0');
+  DragQueryFileA(drop, 0, path.data(), length + 1);
+  path.resize(length);
   DragFinish(drop);
   if (IsIconic(hwnd)) ShowWindow(hwnd, SW_RESTORE);
   OnFileDropped(*g_app, path);
+  ShowTestDir(hwnd);
 }
 
 void OnCommand(HWND hwnd, int id) {
@@ -51,7 +97,12 @@ void OnCommand(HWND hwnd, int id) {
     }
     return;
   }
+  if (id == IDOK) {
+    id = EnterTarget(hwnd);
+    if (id == 0) return;
+  }
   OnMainCommand(*g_app, id);
+  ShowTestDir(hwnd);
   ExitIfRequested(hwnd);
 }
 
@@ -132,6 +183,11 @@ INT_PTR CALLBACK MainDlgProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpar
     case WM_DROPFILES:
       OnDrop(hwnd, reinterpret_cast<HDROP>(wparam));
       return TRUE;
+    case WM_WINDOWPOSCHANGED:
+      if (!(reinterpret_cast<const WINDOWPOS*>(lparam)->flags & SWP_NOZORDER)) {
+        RaiseOwnedWindows(hwnd);
+      }
+      return FALSE;
     case WM_PAINT: {
       PAINTSTRUCT ps;
       HDC dc = BeginPaint(hwnd, &ps);

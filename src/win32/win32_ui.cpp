@@ -23,12 +23,22 @@ int WinUi::Notify(const std::string& text, const std::string& caption, int type)
   HWND dialog = InnermostDialog();
   HWND owner = (type & box::kNoOwner) ? nullptr : dialog ? dialog : g_main;
   UINT flags = static_cast<UINT>(type & (box::kButtonMask | box::kIconMask));
-  return MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
+  BoxWording wording = WordBox(text, caption);
+  return MessageBoxA(owner, wording.text.c_str(), wording.caption.c_str(), flags);
 }
 
 bool WinUi::FileDialog(std::string& result, std::size_t capacity,
                        const std::string& initial_dir, const std::string& pattern) {
   return win32::FileDialog(ActiveOwner(), result, capacity, initial_dir, pattern);
+}
+
+BoxWording WordBox(const std::string& text, const std::string& caption) {
+  BoxWording w{text, caption};
+  // A title bar cuts a long path and hides what "above file" means: the
+  // path is also the first line of the text.
+  if (caption.find_first_of("\\/") != std::string::npos) w.text = caption + "\n\n" + text;
+  if (w.caption.empty()) w.caption = "Kalvor";
+  return w;
 }
 
 int WinUi::InputBox(const std::string& title, const std::string& prompt,
@@ -53,6 +63,10 @@ void WinUi::ProgressClose() {
   if (progress_) DestroyWindow(progress_);
   progress_ = nullptr;
 }
+
+void WinUi::ProgressNote(const std::string& text) { NoteProgress(text); }
+
+bool WinUi::CancelRequested() { return ProgressCancelled(); }
 
 void WinUi::PumpMessages() { win32::PumpMessages(); }
 

@@ -10,6 +10,15 @@
 
 namespace kalvor::win32 {
 
+// What a message box shows: a caption that names a file (the classic "above
+// file" form) is repeated as the first line of the text, where it is not
+// cut off; a box without a caption gets the program's name.
+struct BoxWording {
+  std::string text;
+  std::string caption;
+};
+BoxWording WordBox(const std::string& text, const std::string& caption);
+
 class WinUi : public UserInterface {
  public:
   int Notify(const std::string& text, const std::string& caption, int type) override;
@@ -21,6 +30,8 @@ class WinUi : public UserInterface {
   void ProgressOpen(const std::string& operation, const std::string& file) override;
   void ProgressDraw(unsigned position_k, unsigned total_k, bool animate) override;
   void ProgressClose() override;
+  void ProgressNote(const std::string& text) override;
+  bool CancelRequested() override;
   void PumpMessages() override;
   void WaitCursor() override;
   DialogView& MainDialog() override { return main_; }

@@ -7,16 +7,11 @@ source "$(dirname "$0")/common.sh"
 printf '.macro TOP a b y\r\n.eom\r\n' > abc.mac
 
 # A fresh run has no prescan behind it: the empty node list is reported and
-# the files are still written, with the test ID in the command file.
-"$kalvor" setup abc.mac --ini "$ini" --answer ok --answer no 2> log || fail "setup exit $?"
+# nothing is written.
+"$kalvor" setup abc.mac --ini "$ini" 2> log || fail "setup exit $?"
 shows log "[Warning] No ports found on top level module"
-shows log "[NODE LIST]"
-shows log "[KALVOR] Echo input ports in .TAB ?"
-shows log "[KALVOR] Done."
-grep -qx '\.PATT ' <(tr -d '\r' < abc.VEC) || fail ".PATT line"
-same_bytes abc.SIM "$(tr -d '\r' < "$src/resources/data/KALVOR.SIM" \
-  | sed -e 's/^NE .*/NE abc.NET/' -e 's/^PA .*/PA abc.VEC/' -e 's/^RE .*/RE abc.OUT/' \
-  | sed 's/$/\\r\\n/' | tr -d '\n')"
+if grep -q 'NODE LIST' log; then fail "the node list was shown without ports"; fi
+[ ! -e abc.VEC ] && [ ! -e abc.SIM ] || fail "files written without ports"
 
 # With the design's wire list and macro file, a new run finds the top
 # module's ports again, as the Windows program keeps them from its prescan.
@@ -24,7 +19,6 @@ printf '$ Written by hand\r\n\r\nWIRE LIST\r\n<<< COMPONENT LIST >>>\r\nTOP TOP 
 "$kalvor" setup abc.mac --ini "$ini" --answer '301=a,y' --answer yes --answer no 2> log || fail "setup with ports exit $?"
 if grep -q 'No ports found' log; then fail "ports were not found again"; fi
 grep -qx '\.PATT  a y' <(tr -d '\r' < abc.VEC) || fail ".PATT line with the chosen inputs"
-rm -f abc.wir
 
 # A program without its templates beside it stops with a failure status.
 mkdir bare
@@ -34,6 +28,7 @@ if bare/kalvor setup --ini "$ini" --answer ok 2> log; then fail "missing templat
 shows log "[KALVOR] KALVOR.VEC not found"
 shows log "[KALVOR] Done."
 [ ! -e abc.VEC ] && [ ! -e abc.SIM ] || fail "files written without templates"
+rm -f abc.wir
 
 # Installed as on Linux: the program in bin/, its templates in share/kalvor/.
 mkdir -p inst/bin inst/share/kalvor

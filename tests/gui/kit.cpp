@@ -1,7 +1,8 @@
 // kvkit: the Windows program's dialog kit on its real templates, for the GUI
 // driver. One mode per run; results go to the file OUT for the driver.
 //
-//   kvkit progress FILE                   progress window at half of FILE
+//   kvkit progress FILE                   progress window at half of FILE, until
+//                                         Cancel (exit code 0 when the steps saw it)
 //   kvkit input OUT TITLE PROMPT VALUE    input box; OUT gets result, value
 //   kvkit param OUT TEMPLATE OPTIONS      parameter dialog; OUT gets result,
 //                                         option string
@@ -40,19 +41,23 @@ int ShowProgress(Session& app, const std::string& path) {
   if (!in.Open(path, File::Mode::kRead)) return 2;
   in.Seek(125000);
   Progress& progress = TheProgress();
+  progress.set_redraw_interval(std::chrono::milliseconds(0));  // every step drawn
   progress.Open(app.ui(), "Converting:", path);
+  app.ui().ProgressNote("n1  (xor2)");
   progress.Step(in);
   progress.Step(in);  // the same position again: the icon turns
-  HWND window = FindWindowA("#32770", "Progress");
+  // Until Cancel (or the window's Close); the next step sees it.
   MSG msg;
-  while (window && IsWindowVisible(window) && GetMessageA(&msg, nullptr, 0, 0) > 0) {
+  while (!ProgressCancelled() && GetMessageA(&msg, nullptr, 0, 0) > 0) {
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }
+  progress.Step(in);
+  bool cancelled = progress.cancelled();
   progress.Close();
   in.Close();
   std::remove(path.c_str());
-  return 0;
+  return cancelled ? 0 : 1;
 }
 
 // What a template must hold: control ids with their window class and the
@@ -98,6 +103,64 @@ std::string CheckTemplate(const Template& t) {
   return problem;
 }
 
+// The texts that do not fit their control in the font the dialog gives
+// them: a static's text wrapped to the control's width must fit its height;
+// a button's text must fit beside its check mark or inside its edges.
+// Statics that shorten their text on purpose (ellipsis styles) are left out.
+std::string ClippedTexts(HWND dialog) {
+  std::string clipped;
+  for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+    char cls[16] = {0};
+    GetClassNameA(c, cls, sizeof cls);
+    LONG style = GetWindowLongA(c, GWL_STYLE);
+    int beside = 0;
+    bool wraps = false;
+    if (lstrcmpiA(cls, "Static") == 0) {
+      LONG type = style & SS_TYPEMASK;
+      if (type != SS_LEFT && type != SS_CENTER && type != SS_RIGHT) continue;
+      if (style & (SS_PATHELLIPSIS | SS_ENDELLIPSIS | SS_WORDELLIPSIS)) continue;
+      wraps = true;
+    } else if (lstrcmpiA(cls, "Button") == 0) {
+      LONG type = style & BS_TYPEMASK;
+      if (type == BS_GROUPBOX) continue;
+      bool mark = type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_RADIOBUTTON ||
+                  type == BS_AUTORADIOBUTTON || type == BS_3STATE || type == BS_AUTO3STATE;
+      // The mark and the gap after it; a push button's edges.
+      beside = mark ? GetSystemMetrics(SM_CXMENUCHECK) + 8 : 4;
+    } else {
+      continue;
+    }
+    char text[512] = {0};
+    GetWindowTextA(c, text, sizeof text);
+    if (!text[0]) continue;
+    RECT room;
+    GetClientRect(c, &room);
+    // Controls outside the window are never seen.
+    RECT where;
+    RECT client;
+    GetWindowRect(c, &where);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&where), 2);
+    GetClientRect(dialog, &client);
+    if (where.left >= client.right || where.top >= client.bottom) continue;
+    room.right -= beside;
+    HDC dc = GetDC(c);
+    HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(c, WM_GETFONT, 0, 0));
+    HGDIOBJ old = SelectObject(dc, font ? font : GetStockObject(SYSTEM_FONT));
+    RECT need = {0, 0, room.right, 0};
+    UINT flags = DT_CALCRECT | (wraps ? DT_WORDBREAK : DT_SINGLELINE) |
+                 ((style & SS_NOPREFIX) && wraps ? DT_NOPREFIX : 0);
+    DrawTextA(dc, text, -1, &need, flags);
+    SelectObject(dc, old);
+    ReleaseDC(c, dc);
+    if (need.right > room.right || need.bottom > room.bottom) {
+      clipped += " \"" + std::string(text) + "\" needs " + std::to_string(need.right) + "x" +
+                 std::to_string(need.bottom) + ", has " + std::to_string(room.right) + "x" +
+                 std::to_string(room.bottom) + ";";
+    }
+  }
+  return clipped;
+}
+
 int CheckTemplates(const std::string& out_path) {
   const LONG kType = BS_TYPEMASK;
   const Template templates[] = {
@@ -128,7 +191,8 @@ int CheckTemplates(const std::string& out_path) {
         {103, "Button", WS_VISIBLE, 0}, {1, "Button", 0, 0}, {2, "Button", 0, 0}}},
       {"progbar", "Progress",
        {{101, "Static", WS_VISIBLE | SS_TYPEMASK, SS_BLACKFRAME}, {102, "Static", 0, 0},
-        {103, "Static", 0, 0}, {900, "Static", SS_TYPEMASK, SS_ICON},
+        {103, "Static", 0, 0}, {104, "Static", 0, 0}, {2, "Button", 0, 0},
+        {900, "Static", SS_TYPEMASK, SS_ICON},
         {901, "Static", SS_TYPEMASK, SS_ICON}, {902, "Static", SS_TYPEMASK, SS_ICON},
         {903, "Static", SS_TYPEMASK, SS_ICON}}},
   };
@@ -137,6 +201,20 @@ int CheckTemplates(const std::string& out_path) {
     std::string problem = CheckTemplate(t);
     out << (problem.empty() ? "ok " : "bad ") << t.name << (problem.empty() ? "" : ":" + problem)
         << "\n";
+  }
+  // Every template's texts in the fonts the program runs with.
+  WNDCLASSA wc = {};
+  wc.lpfnWndProc = DefDlgProcA;
+  wc.cbWndExtra = DLGWINDOWEXTRA;
+  wc.hInstance = g_instance;
+  wc.lpszClassName = "KalvorDlgClass";
+  RegisterClassA(&wc);
+  for (const char* name : {"maindlg", "progbar", "input", "vhdout", "mac2vhd", "spcsel", "MacDlg",
+                           "iodlg", "extdlg", "about"}) {
+    HWND dialog = CreateDialogParamA(g_instance, name, nullptr, Silent, 0);
+    std::string clipped = dialog ? ClippedTexts(dialog) : " cannot be created";
+    if (dialog) DestroyWindow(dialog);
+    out << (clipped.empty() ? "ok " : "clipped ") << name << clipped << "\n";
   }
   for (const char* icon : {"RDMXICON", "shadow", "RENA", "prog0", "prog1", "prog2", "prog3"}) {
     out << (LoadIconA(g_instance, icon) ? "ok " : "bad ") << icon << "\n";

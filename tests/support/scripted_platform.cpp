@@ -81,6 +81,7 @@ void ScriptedUi::ProgressOpen(const std::string& operation, const std::string& f
 }
 
 void ScriptedUi::ProgressDraw(unsigned position_k, unsigned total_k, bool animate) {
+  ++draws;
   progress_log.push_back("draw " + std::to_string(position_k) + " " +
                          std::to_string(total_k) + (animate ? " a" : ""));
 }

@@ -42,6 +42,13 @@ class ScriptedUi : public UserInterface {
   std::vector<std::string> input_prompts;
   std::vector<std::string> dialogs_run;  // template names
   std::vector<std::string> progress_log;  // "open op file", "draw p t a", "close"
+  std::vector<std::string> notes;         // ProgressNote
+  // Cancel is reported from this many draws on (-1: never).
+  int cancel_after_draws = -1;
+  int draws = 0;
+  // Whether OK boxes wait (the Windows program's rule for repeated
+  // warnings); off by default so that every box is recorded.
+  bool ok_boxes_wait = false;
   int pump_count = 0;
 
   int Notify(const std::string& text, const std::string& caption,
@@ -57,6 +64,9 @@ class ScriptedUi : public UserInterface {
   void ProgressDraw(unsigned position_k, unsigned total_k,
                     bool animate) override;
   void ProgressClose() override;
+  void ProgressNote(const std::string& text) override { notes.push_back(text); }
+  bool CancelRequested() override { return cancel_after_draws >= 0 && draws >= cancel_after_draws; }
+  bool OkBoxesWait() const override { return ok_boxes_wait; }
   void PumpMessages() override { ++pump_count; }
   void WaitCursor() override {}
   DialogView& MainDialog() override { return main; }

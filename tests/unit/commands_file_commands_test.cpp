@@ -133,5 +133,25 @@ TEST(ViewButtons, WaveViewTriesBothViewersThenComplainsOnce) {
   EXPECT_EQ(t.shell.launches.back().parameters, "adder.MAC");
 }
 
+// The plain-text help file opens in the text viewer; a missing file or a
+// failed launch is reported.
+TEST(Help, OpensTheHelpFileInTheTextViewerOrSaysWhy) {
+  TestApp t;
+  t.app.state.program_dir = t.dir.path();
+  std::string help = t.dir / "KALVOR.HLP";
+  EXPECT_EQ(OnMainCommand(t.app, id::kHelp), Outcome::kFailed);
+  EXPECT_EQ(t.ui.Last().text, "The help file could not be opened:\n\n" + help);
+  EXPECT_TRUE(t.shell.launches.empty());
+  WriteFileBytes(help, "KALVOR HELP\r\n");
+  EXPECT_EQ(OnMainCommand(t.app, id::kHelp), Outcome::kCompleted);
+  ASSERT_EQ(t.shell.launches.size(), 1u);
+  EXPECT_EQ(t.shell.launches[0].file, "notepad.exe");
+  EXPECT_EQ(t.shell.launches[0].parameters, help);
+  t.shell.results["notepad.exe"] = 2;
+  t.ui.boxes.clear();
+  EXPECT_EQ(OnMainCommand(t.app, id::kHelp), Outcome::kFailed);
+  EXPECT_EQ(t.ui.boxes.size(), 1u);
+}
+
 }  // namespace
 }  // namespace kalvor

@@ -261,5 +261,20 @@ TEST(SelectFile, DroppedFileNeverStartsTheImport) {
   EXPECT_TRUE(t.ui.boxes.empty());
 }
 
+// A path longer than the program keeps would name another file once cut:
+// dropped or given at start, it is refused with a message.
+TEST(SelectFile, OverlongPathsAreRefusedNotCut) {
+  TestApp t;
+  t.UseDesign("before");
+  std::string path = t.dir / (std::string(300, 'd') + "/x.mac");
+  OnFileDropped(t.app, path);
+  EXPECT_EQ(t.app.state.test_id, "before");
+  ASSERT_EQ(t.ui.boxes.size(), 1u);
+  EXPECT_NE(t.ui.boxes[0].text.find(path), std::string::npos);
+  StartUp(t.app, path);
+  EXPECT_EQ(t.app.state.test_id, "before");
+  EXPECT_EQ(t.ui.boxes.size(), 2u);
+}
+
 }  // namespace
 }  // namespace kalvor

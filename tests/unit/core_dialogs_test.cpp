@@ -77,5 +77,29 @@ TEST(Progress, HalfwayAndTheAnimationRule) {
   EXPECT_EQ(t.ui.progress_log.back(), "close");
 }
 
+// Steps come far more often than a window can be drawn: within the redraw
+// interval only the arithmetic goes on; Cancel is seen at every step.
+TEST(Progress, DrawsOncePerIntervalAndSeesCancel) {
+  TestApp t;
+  WriteFileBytes(t.dir / "f.bin", std::string(5000, 'x'));
+  File f;
+  ASSERT_TRUE(f.Open(t.dir / "f.bin", File::Mode::kRead));
+  Progress p;
+  p.set_redraw_interval(std::chrono::hours(1));
+  p.Open(t.ui, "Converting:", "f.bin");
+  for (int i = 0; i < 5; ++i) {
+    f.Seek(i * 1000);
+    p.Step(f);
+  }
+  EXPECT_EQ(p.draws(), 1);
+  EXPECT_EQ(p.last_position_k(), 4u);
+  EXPECT_FALSE(p.cancelled());
+  t.ui.cancel_after_draws = 1;  // the user has pressed Cancel
+  p.Step(f);
+  EXPECT_TRUE(p.cancelled());
+  EXPECT_EQ(p.draws(), 1);
+  p.Close();
+}
+
 }  // namespace
 }  // namespace kalvor

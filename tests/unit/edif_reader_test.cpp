@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "edif_test_support.h"
+#include "commands/main_window.h"
+#include "platform/resource.h"
 #include "text/strings.h"
 
 #include <algorithm>
@@ -22,6 +24,8 @@ using testing::Inst;
 using testing::LibCell;
 using testing::MacLines;
 using testing::NetOf;
+using testing::ReadFileBytes;
+using testing::WriteFileBytes;
 using testing::TestApp;
 using V = std::vector<std::string>;
 
@@ -101,6 +105,61 @@ TEST(EdifReader, NetsTiedToOwnPorts) {
   int warnings = 0;
   for (const auto& b : t.ui.boxes) warnings += b.caption == "Warning:";
   EXPECT_EQ(warnings, 1);
+}
+
+// Where boxes wait, the first few warnings of a kind are boxes; the rest
+// are counted in one box and listed in the test directory.
+TEST(EdifReader, RepeatedWarningsBeyondTheFirstFewAreListedInAFile) {
+  TestApp t;
+  t.ui.ok_boxes_wait = true;
+  std::string interface;
+  std::string contents = Inst("U1", "B");
+  for (int i = 0; i < 5; ++i) {
+    std::string a = "A" + std::to_string(i);
+    std::string b = "B" + std::to_string(i);
+    interface += "(port " + a + ") (port " + b + ") ";
+    contents += NetOf("N" + std::to_string(i), {a, b});
+  }
+  WriteFileBytes("design.edf", EdifWith(LibCell("B", {"A"}), interface, contents));
+  t.UseDesign("design");
+  t.app.state.program_field = "internal";
+  t.app.main().SetText(id::kOptions, "edif import");
+  t.ui.answers.push_back("no");
+  t.ui.dialog_scripts.push_back([](TableView& v) {
+    for (int id = 101; id <= 104; ++id) v.SetText(id, "");
+    return 1;
+  });
+  ASSERT_EQ(OnMainCommand(t.app, id::kRun), Outcome::kCompleted);
+  int shown = 0;
+  for (const auto& b : t.ui.boxes) shown += b.caption == "Warning:";
+  EXPECT_EQ(shown, 3 + 1);
+  EXPECT_EQ(t.ui.Last().text, "2 more warnings like these were not shown.\n\nAll 5 warnings are "
+                              "listed in:\n" + (t.dir / "design.warnings.txt"));
+  std::string list = ReadFileBytes("design.warnings.txt");
+  EXPECT_EQ(std::count(list.begin(), list.end(), '\n'), 5);
+  EXPECT_NE(list.find("[Warning:] The following ports appear to be wired together: A4 B4 More "
+                      "than one port per signal is not allowed."),
+            std::string::npos);
+
+  // The command line shows every one and lists none.
+  TestApp cli;
+  std::remove("design.warnings.txt");
+  ASSERT_EQ(ImportEdifText(cli, EdifWith(LibCell("B", {"A"}), interface, contents)),
+            Outcome::kCompleted);
+  shown = 0;
+  for (const auto& b : cli.ui.boxes) shown += b.caption == "Warning:";
+  EXPECT_EQ(shown, 5);
+}
+
+// Cancel stops the import as a failure, without its summary.
+TEST(EdifReader, CancelStopsTheImport) {
+  TestApp t;
+  t.ui.cancel_after_draws = 1;
+  std::string contents = Inst("U1", "B") + NetOf("X", {"X", "U1 A"});
+  EXPECT_EQ(ImportEdifText(t, EdifWith(LibCell("B", {"A"}), "(port X)", contents)),
+            Outcome::kFailed);
+  for (const auto& b : t.ui.boxes) EXPECT_NE(b.caption, "EDIF Conversion Done.");
+  EXPECT_EQ(t.ui.progress_log.back(), "close");
 }
 
 TEST(EdifReader, KeywordsIgnoreLetterCaseAndDuplicatesWarn) {

@@ -82,18 +82,18 @@ TEST_F(SetupFixture, EchoedInputsComeFirst) {
             std::string(kShippedSimHead) + ".tab\r\n+ A;\r\n+ B;\r\n+ CLK;\r\n+ Y;\r\n");
 }
 
-TEST_F(SetupFixture, NoPortsWarnsAndWritesEmptyLists) {
+TEST_F(SetupFixture, NoPortsWarnsAndStops) {
   t.app.toolchain.top_ports.clear();
-  t.ui.answers = {"yes"};
-  EXPECT_EQ(Press(), Outcome::kCompleted);
-  ASSERT_FALSE(t.ui.boxes.empty());
+  EXPECT_EQ(Press(), Outcome::kStopped);
+  ASSERT_EQ(t.ui.boxes.size(), 1u);
   EXPECT_EQ(t.ui.boxes[0].caption, "Warning");
   EXPECT_EQ(t.ui.boxes[0].text,
             "No ports found on top level module\n\nYou may need to create a "
             "symbol for this module\nor you may just need to click NET or TPR "
             "to prescan for ports.");
-  EXPECT_EQ(ReadFileBytes(t.dir / "abc.VEC"), std::string(kShippedVecHead) + ".PATT \r\n");
-  EXPECT_EQ(ReadFileBytes(t.dir / "abc.SIM"), std::string(kShippedSimHead) + ".tab\r\n");
+  EXPECT_TRUE(t.ui.dialogs_run.empty());
+  EXPECT_FALSE(std::filesystem::exists(t.dir / "abc.VEC"));
+  EXPECT_FALSE(std::filesystem::exists(t.dir / "abc.SIM"));
 }
 
 TEST_F(SetupFixture, TemplateLinesAreTestedIgnoringCase) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,10 @@ struct MacRun : TestApp {
     return testing::RunArmed(app, id::kMacToVhdl);
   }
   std::string Vhdl() { return ReadFileBytes("fa.vhd"); }
+  // The name text of the fanout tables after the conversion.
+  std::string Names() const {
+    return std::string(app.fanout.names.data(), strnlen(app.fanout.names.data(), app.fanout.names.size()));
+  }
   std::vector<std::string> BoxesWithCaption(const std::string& caption) const {
     std::vector<std::string> texts;
     for (const auto& b : ui.boxes) {
@@ -75,9 +80,10 @@ TEST(MacToVhdl, FullAdderExampleByteForByte) {
                               "  Iu1 : xor2 port map (a,b,n1);",
                               "  Iu2 : xor2 port map (n1,ci,s);",
                               "end fa_1;"}));
-  // One box per node connection, the component as caption.
-  EXPECT_EQ(run.BoxesWithCaption("xor2"),
-            (std::vector<std::string>{"a", "b", "n1", "n1", "ci", "s"}));
+  // A progress note per node connection, naming the component; no box.
+  EXPECT_EQ(run.ui.notes, (std::vector<std::string>{"a  (xor2)", "b  (xor2)", "n1  (xor2)",
+                                                    "n1  (xor2)", "ci  (xor2)", "s  (xor2)"}));
+  EXPECT_TRUE(run.BoxesWithCaption("xor2").empty());
   EXPECT_EQ(run.ui.dialogs_run, std::vector<std::string>{"mac2vhd"});
   EXPECT_EQ(run.profile.values["mac2vhd"], "m1=NC;m2=PORTPADA;m3=;=n;p1=;p2=;std=n;");
   ASSERT_FALSE(run.ui.progress_log.empty());
@@ -115,6 +121,14 @@ TEST(MacToVhdl, StandardVhdlDeclaresWhatTheDefaultLeavesOut) {
   EXPECT_TRUE(run.ui.Showed("Top-level entity: top", "Standard VHDL"));
   // The fanout report keeps the macro file's names.
   EXPECT_NE(ReadFileBytes("~fanout.txt").find("\tGND\r\n"), std::string::npos);
+}
+
+TEST(MacToVhdl, CancelEndsAsAFailureWithoutTheFanoutReport) {
+  MacRun run;
+  run.ui.cancel_after_draws = 1;
+  EXPECT_EQ(run.Convert(kFullAdder), Outcome::kFailed);
+  EXPECT_TRUE(run.BoxesWithCaption("NETS=").empty());
+  EXPECT_EQ(run.ui.progress_log.back(), "close");
 }
 
 TEST(MacToVhdl, PackagesFromTheDialogAndExistingOutput) {
@@ -173,7 +187,7 @@ TEST(MacToVhdl, IgnoredMacrosAreLeftOutButTheirNetsDeclared) {
             std::string::npos);
   EXPECT_NE(vhdl.find("  Iu1 : inv port map (a,y);\r\nend t_1;"), std::string::npos);
   // Only the header and the inverter were counted.
-  EXPECT_EQ(run.BoxesWithCaption("NETS="), std::vector<std::string>{" a 0  y 1 "});
+  EXPECT_EQ(run.Names(), " a 0  y 1 ");
 }
 
 TEST(MacToVhdl, NodeNamesAreMadeUsable) {
@@ -369,7 +383,7 @@ TEST(MacToVhdl, PortsFromADefinitionFileServeTheFirstMacroOnly) {
   EXPECT_NE(vhdl.find("port map (clk,data(0),q(1),n1);"), std::string::npos);
   EXPECT_NE(vhdl.find("entity sub is port ( );"), std::string::npos);
   // The header words were counted although the file gave the ports.
-  EXPECT_EQ(run.BoxesWithCaption("NETS=").at(0).find(" zz 2 "), 16u);
+  EXPECT_EQ(run.Names().find(" zz 2 "), 16u);
 }
 
 TEST(MacToVhdl, CancelledPortDefinitionKeepsTheHeaderPorts) {
