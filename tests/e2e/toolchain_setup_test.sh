@@ -28,7 +28,6 @@ if bare/kalvor setup --ini "$ini" --answer ok 2> log; then fail "missing templat
 shows log "[KALVOR] KALVOR.VEC not found"
 shows log "[KALVOR] Done."
 [ ! -e abc.VEC ] && [ ! -e abc.SIM ] || fail "files written without templates"
-rm -f abc.wir
 
 # Installed as on Linux: the program in bin/, its templates in share/kalvor/.
 mkdir -p inst/bin inst/share/kalvor
@@ -36,5 +35,6 @@ cp "$kalvor" inst/bin/kalvor
 cp "$src"/resources/data/KALVOR.* inst/share/kalvor/
 inst/bin/kalvor setup --ini "$ini" --answer ok --answer no 2> log || fail "installed setup exit $?"
 grep -qx '\.PATT ' <(tr -d '\r' < abc.VEC) || fail "installed program: .PATT line"
+rm -f abc.wir
 
 echo "setup ok"
