@@ -1469,11 +1469,13 @@ void RealDesigns() {
 }
 
 // Cancel in the progress window while the import asks about a warning: the
-// import stops as on a failure, without its summary.
+// import stops as on a failure, without its summary, and the old macro file
+// stays.
 void CancelImport() {
   std::string dir = Dir("cancel");
   CopyBytes(g_corpus + "\\edif\\synth_th1_slaac.edf", dir + "\\synth.edf");
-  WriteBytes(dir + "\\synth.mac", "* the macro file before\r\n");
+  const std::string old_mac = "* the macro file before\r\n";
+  WriteBytes(dir + "\\synth.mac", old_mac);
   Kalvor k;
   k.Start(dir + "\\synth.edf");
   k.Press(115);
@@ -1507,6 +1509,7 @@ void CancelImport() {
   for (HWND w : TopWindows(k.pid(), "#32770")) {
     Check(Caption(w) != "Progress", "the progress window is closed after Cancel");
   }
+  CheckEq(ReadBytes(dir + "\\synth.mac"), old_mac, "Cancel leaves the old macro file");
   k.Menu(2);
   Check(k.WaitExit() == 0, "exit code 0");
 }
