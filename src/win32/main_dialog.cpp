@@ -47,19 +47,18 @@ int EnterTarget(HWND hwnd) {
 // Without a window manager nothing keeps the windows the main dialog owns
 // (the progress window, boxes, dialogs) above it when it is raised: they
 // are put back on top.
+BOOL CALLBACK RaiseIfOwned(HWND w, LPARAM owner) {
+  if (GetWindow(w, GW_OWNER) == reinterpret_cast<HWND>(owner) && IsWindowVisible(w)) {
+    SetWindowPos(w, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+  return TRUE;
+}
+
 void RaiseOwnedWindows(HWND hwnd) {
   static bool raising = false;
   if (raising) return;
   raising = true;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND w, LPARAM owner) -> BOOL {
-        if (GetWindow(w, GW_OWNER) == reinterpret_cast<HWND>(owner) && IsWindowVisible(w)) {
-          SetWindowPos(w, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(hwnd));
+  EnumThreadWindows(GetCurrentThreadId(), RaiseIfOwned, reinterpret_cast<LPARAM>(hwnd));
   raising = false;
 }
 
