@@ -28,10 +28,11 @@ constexpr int kDirectiveSize = 4095;
 
 void LowerInPlace(std::string& text);
 
-// A logical line of the macro file (ReadMacLine), lowercased.
-bool ReadLogicalLine(File& file, std::string& line) {
+// A logical line of the macro file (ReadMacLine), lowercased unless
+// `keep_case` (standard VHDL, where node names keep their letter case).
+bool ReadLogicalLine(File& file, std::string& line, bool keep_case) {
   if (!ReadMacLine(file, line)) return false;
-  LowerInPlace(line);
+  if (!keep_case) LowerInPlace(line);
   return true;
 }
 
@@ -147,7 +148,7 @@ void MacToVhdl::Convert() {
   while (NextLine(line)) {
     Step();
     if (TheProgress().cancelled()) break;
-    if (StartsWith(line, "$written by hdl_emit")) OfferPortDefinitions(line);
+    if (StartsWithNoCase(line, "$written by hdl_emit")) OfferPortDefinitions(ToLower(line));
     MacLineKind kind = ClassifyMacLine(line);
     if (kind == MacLineKind::kHeader) {
       Header(line);
@@ -187,7 +188,7 @@ bool MacToVhdl::NextLine(std::string& line) {
     }
     return true;
   }
-  return ReadLogicalLine(in_, line);
+  return ReadLogicalLine(in_, line, standard_ != nullptr);
 }
 
 void MacToVhdl::OfferPortDefinitions(const std::string& line) {
@@ -241,7 +242,7 @@ void MacToVhdl::Header(std::string& line) {
 // declarations (nets, components) after the signal pass.
 void MacToVhdl::StandardHeader(std::string& line) {
   MacroHeader header;
-  header.name = NextWord(line);
+  header.name = ToLower(NextWord(line));
   entity_ = header.name;
   while (HasContent(line)) {
     std::string name = NextWord(line);
@@ -380,7 +381,7 @@ void MacToVhdl::SignalPass() {
   kept_next_ = 0;
   bool keeping = true;
   std::string line;
-  while (ReadLogicalLine(in_, line)) {
+  while (ReadLogicalLine(in_, line, standard_ != nullptr)) {
     Step();
     if (TheProgress().cancelled()) return;
     bool more = SignalLine(line);
@@ -407,9 +408,9 @@ bool MacToVhdl::SignalLine(std::string_view line) {
       return false;
     case '<': {
       NextWord(line);  // instance name
-      std::string_view component = NextWord(line);
+      std::string component(NextWord(line));
       std::size_t nodes = DeclareWords(line);
-      if (standard_) standard_->NoteInstance(component, nodes);
+      if (standard_) standard_->NoteInstance(ToLower(component), nodes);
       return true;
     }
     case '+':
@@ -447,6 +448,14 @@ std::size_t MacToVhdl::DeclareWords(std::string_view rest) {
 }
 
 void MacToVhdl::Instance(std::string& line) {
+  if (standard_) {
+    // Labels and macro names are lowercased as in the long-standing format;
+    // node names keep their case.
+    std::string_view head = line;
+    NextWord(head);
+    NextWord(head);
+    for (std::size_t i = 0; i < line.size() - head.size(); ++i) line[i] = ToLowerAscii(line[i]);
+  }
   line[0] = 'I';
   std::string_view rest = line;
   std::string_view label = NextWord(rest);

@@ -61,16 +61,19 @@ bool ConvertMacFile(UserInterface& ui, const MacToVhdlOptions& options, File& in
 
 // Reads the "$vector" and "$analog" lines that follow a macro header (into
 // the bus and analog lists, each a blank-separated list ending in a blank)
-// and leaves the file at the first line that is not a "$" line.
+// and leaves the file at the first line that is not a "$" line. The lists
+// are lowercased: they name buses and analog ports without regard to case.
 void ReadPortDirectives(File& file, std::string& bus_list, std::string& analog_list);
 
 // Makes a node name usable in VHDL: "NN_" before a leading digit (or for an
 // empty name), "inst_" removed, "<" turned into "_", "in"/"out" suffixed
-// with "1". With `count` the result is counted in the fanout analysis.
+// with "1", a supply ("vdd", "gnd" in any letter case) lowercased. With
+// `count` the result is counted in the fanout analysis.
 void NormalizeNodeName(std::string& name, bool count, NodeTally& tally);
 
 // Where the bus index of `name` begins (its first digit after the first
-// character, when the text before it is a name of `bus_list`), or npos.
+// character, when the text before it, in any letter case, is a name of the
+// lowercase `bus_list`), or npos.
 std::size_t BusIndex(std::string_view name, std::string_view bus_list);
 
 // The next token of a VHDL text: a word, a delimiter of "():;+-=><,", or

@@ -1,5 +1,6 @@
 // Node names, bus indexes, the option string and the VHDL tokenizer of the
 // .mac to VHDL conversion.
+#include <algorithm>
 #include <cstring>
 
 #include "core/dialogs.h"
@@ -39,9 +40,9 @@ MacToVhdlOptions ReadMacToVhdlOptions(const std::string& options) {
 
 void NormalizeNodeName(std::string& name, bool count, NodeTally& tally) {
   if (name.empty() || IsDigit(name[0])) name.insert(0, "NN_");
-  if (name.size() >= 5 && name[0] == 'i' && name[1] == 'n' && name[2] == 's' &&
-      name[3] == 't' && name[4] == '_') {
-    name.erase(0, 5);
+  if (name.size() >= 5 && name[4] == '_' && StartsWithNoCase(name, "inst")) name.erase(0, 5);
+  if (name.size() == 3 && (EqualNoCase(name, "vdd") || EqualNoCase(name, "gnd"))) {
+    for (char& c : name) c = ToLowerAscii(c);
   }
   if (std::memchr(name.data(), '<', name.size()) != nullptr) {
     for (char& c : name) {
@@ -61,8 +62,14 @@ std::size_t BusIndex(std::string_view name, std::string_view bus_list) {
   std::size_t digit = 1;
   while (digit < name.size() && !IsDigit(name[digit])) ++digit;
   if (digit == name.size()) return std::string_view::npos;
-  // " " + base + " " in the list, without building the key.
+  // " " + base + " " in the list, without building the key for a
+  // lowercase name.
   std::string_view base = name.substr(0, digit);
+  std::string lowered;
+  if (std::any_of(base.begin(), base.end(), [](char c) { return c >= 'A' && c <= 'Z'; })) {
+    lowered = ToLower(base);
+    base = lowered;
+  }
   for (std::size_t at = bus_list.find(base); at != std::string_view::npos;
        at = bus_list.find(base, at + 1)) {
     std::size_t end = at + base.size();

@@ -72,14 +72,13 @@ void ScanFile(File& file, const std::string& directory, bool included, int depth
       continue;
     }
     if (!ReadMacLine(file, line)) break;
-    for (char& c : line) c = ToLowerAscii(c);
     MacLineKind kind = ClassifyMacLine(line);
     if (kind == MacLineKind::kHeader) {
       in_macro = true;
       MacroHeader header;
       std::string_view rest = line;
       NextWord(rest);
-      header.name = std::string(NextWord(rest));
+      header.name = ToLower(NextWord(rest));
       while (HasContent(rest)) {
         std::string word(NextWord(rest));
         NormalizeNodeName(word, false, tally);
@@ -93,7 +92,7 @@ void ScanFile(File& file, const std::string& directory, bool included, int depth
     } else if (kind == MacLineKind::kEnd) {
       in_macro = false;
     } else if (kind == MacLineKind::kInclude && !in_macro && depth < kMaxIncludeDepth) {
-      std::string path = IncludePath(line, directory);
+      std::string path = IncludePath(ToLower(line), directory);
       if (!visited.insert(path).second) continue;
       File include;
       if (!include.Open(path, File::Mode::kRead)) continue;
@@ -190,7 +189,7 @@ MacroInterface BuildInterface(const MacroHeader& header, bool no_supply,
                          bus.width});
     } else if (scalars.Insert(w)) {
       f.words[k].port = static_cast<int>(f.ports.size());
-      bool analog = header.analog_list.find(" " + w + " ") != std::string::npos;
+      bool analog = header.analog_list.find(" " + ToLower(w) + " ") != std::string::npos;
       f.ports.push_back({w, ports.Declare(w, &cells), analog ? "analog" : "std_logic", -1});
     }
   }
@@ -271,6 +270,7 @@ std::string StandardVhdl::BeginMacro(const MacroHeader& header, bool ports_from_
   fills_used_ = 0;
   labels_.Clear();
   labels_apart_ = true;
+  ports_copied_ = false;
   for (const MacroInterface::Port& port : interface_.ports) {
     region_.Claim(port.identifier);
     if (port.width >= 0) {
@@ -301,6 +301,7 @@ void StandardVhdl::NoteCopiedPort(const std::string& name) {
   region_.Claim(name);
   nets_.Insert(name);
   ports_.Insert(name);
+  ports_copied_ = true;
 }
 
 std::string StandardVhdl::CopiedPorts(const std::string& text, std::string_view bus_list) {
@@ -335,6 +336,8 @@ bool StandardVhdl::Element(std::string_view node, std::size_t* base, long* index
   while (digit < node.size() && !IsDigit(node[digit])) ++digit;
   if (digit == node.size()) return false;
   auto it = vectors_.find(std::string(node.substr(0, digit)));
+  // Ports copied from a VHDL file are named without regard to letter case.
+  if (it == vectors_.end() && ports_copied_) it = vectors_.find(ToLower(node.substr(0, digit)));
   if (it == vectors_.end()) return false;
   std::string_view text = node.substr(digit);
   if (text.size() > 9 || (text.size() > 1 && text[0] == '0')) return false;
@@ -353,7 +356,15 @@ void StandardVhdl::NoteNet(const std::string& name) {
   std::size_t base = 0;
   long index = 0;
   if (Element(name, &base, &index)) return;
-  if (nets_.Insert(name)) pending_nets_.push_back(name);
+  if (!nets_.Insert(name)) return;
+  if (ports_copied_) {
+    std::string lowered = ToLower(name);
+    if (lowered != name && ports_.Contains(lowered)) {
+      renamed_.Rename(name, lowered);
+      return;
+    }
+  }
+  pending_nets_.push_back(name);
 }
 
 const MacroInterface* StandardVhdl::InterfaceOf(std::string_view macro) {

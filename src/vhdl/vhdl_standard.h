@@ -4,8 +4,9 @@
 // declares the components it instantiates, with the ports of the macro's
 // header when the macro file or one of its include files defines it
 // (p1..pN by position otherwise); no empty port list or port map is
-// written; names that are not VHDL identifiers, or that another name of the
-// same region claims, are written as extended identifiers.
+// written; node names keep their letter case, and names that are not VHDL
+// identifiers, or that another name of the same region claims (one that
+// differs in letter case only, too), are written as extended identifiers.
 #pragma once
 
 #include <cstddef>
@@ -20,8 +21,8 @@
 
 namespace kalvor {
 
-// A macro's header as the conversion reads it: node names normalised,
-// lowercased, with the "$vector" and "$analog" lists that follow it.
+// A macro's header as the conversion reads it: the name lowercased, node
+// names normalised in their own letter case, with the "$vector" and "$analog" lists that follow it.
 struct MacroHeader {
   std::string name;
   std::vector<std::string> words;
@@ -137,6 +138,7 @@ class StandardVhdl {
   IdentifierRegion region_;
   NameSet nets_;   // nets with a port or a signal
   NameSet ports_;  // one-bit ports
+  bool ports_copied_ = false;  // the ports come from a VHDL file
   RenamedNets renamed_;
   std::unordered_map<std::string, std::pair<std::string, long>> vectors_;  // base: identifier, width
   std::vector<std::string> pending_nets_;

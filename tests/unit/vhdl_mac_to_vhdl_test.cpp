@@ -104,20 +104,20 @@ TEST(MacToVhdl, StandardVhdlDeclaresWhatTheDefaultLeavesOut) {
       "library lib;\r\nuse lib.cells.all;\r\n\r\nentity fa is port (\r\n";
   EXPECT_NE(vhdl.find(expected), std::string::npos);
   EXPECT_NE(vhdl.find("architecture fa_1 of fa is\r\n  signal vdd: std_logic;\r\n"
-                      "  signal \\gnd\\: std_logic;\r\n  signal n1 : std_logic;\r\n"
+                      "  signal \\gnd\\: std_logic;\r\n  signal N1 : std_logic;\r\n"
                       "  component xor2 port (\r\n    p1 : linkage std_logic;\r\n"
                       "    p2 : linkage std_logic;\r\n    p3 : linkage std_logic);\r\n"
                       "  end component;\r\n"),
             std::string::npos);
   EXPECT_NE(vhdl.find("begin\r\n  vdd<='1';\r\n  \\gnd\\<='0';\r\n"
-                      "  Iu1 : xor2 port map (a,b,n1);\r\n"),
+                      "  Iu1 : xor2 port map (A,B,N1);\r\n"),
             std::string::npos);
   EXPECT_NE(vhdl.find("  Iu3 : gnd port map (\\gnd\\);\r\n  Iu4 : fill;\r\nend fa_1;"),
             std::string::npos);
-  EXPECT_NE(vhdl.find("  component fa port (\r\n    a : inout std_logic;\r\n"
-                      "    b : inout std_logic;\r\n"),
+  EXPECT_NE(vhdl.find("  component fa port (\r\n    A : inout std_logic;\r\n"
+                      "    B : inout std_logic;\r\n"),
             std::string::npos);
-  EXPECT_NE(vhdl.find("  Ix : fa port map (a);"), std::string::npos);
+  EXPECT_NE(vhdl.find("  Ix : fa port map (A);"), std::string::npos);
   EXPECT_TRUE(run.ui.Showed("Top-level entity: top", "Standard VHDL"));
   // The fanout report keeps the macro file's names.
   EXPECT_NE(ReadFileBytes("~fanout.txt").find("\tGND\r\n"), std::string::npos);
@@ -129,6 +129,36 @@ TEST(MacToVhdl, CancelEndsAsAFailureWithoutTheFanoutReport) {
   EXPECT_EQ(run.Convert(kFullAdder), Outcome::kFailed);
   EXPECT_TRUE(run.BoxesWithCaption("NETS=").empty());
   EXPECT_EQ(run.ui.progress_log.back(), "close");
+}
+
+// Node names that differ in letter case only are different nets of the
+// macro file; standard VHDL keeps them apart (an extended identifier for the
+// later one), buses among them included, and a supply in any case is the
+// supply.
+TEST(MacToVhdl, StandardVhdlKeepsNetsThatDifferInCaseApart) {
+  struct Case {
+    const char* mac;
+    std::vector<const char*> written;
+  } cases[] = {
+      {".macro TOP X\r\n<U1 INV a A\r\n<U2 INV A X\r\n.eom\r\n",
+       {"  signal a : std_logic;\r\n  signal \\A\\ : std_logic;\r\n",
+        "  Iu1 : inv port map (a,\\A\\);\r\n  Iu2 : inv port map (\\A\\,X);\r\n"}},
+      {".macro SUB a A q0 Q0 Q1\r\n$vector q\r\n.eom\r\n"
+       ".macro TOP x X\r\n<S1 SUB x X n N Q0\r\n<U1 INV N VDD\r\n.eom\r\n",
+       {"entity sub is port (\r\n  a : inout std_logic;\r\n  \\A\\ : inout std_logic;\r\n"
+        "  q : inout std_logic_vector (0 downto 0);\r\n"
+        "  \\Q\\ : inout std_logic_vector (1 downto 0) );\r\n",
+        "    \\Q\\ : inout std_logic_vector (1 downto 0));\r\n",
+        "  signal n : std_logic;\r\n  signal \\N\\ : std_logic;\r\n  signal Q0 : std_logic;\r\n",
+        "  Is1 : sub port map (a => x,\\A\\ => \\X\\,q(0) => n,\\Q\\(0) => \\N\\,\\Q\\(1) => Q0);",
+        "  Iu1 : inv port map (\\N\\,vdd);"}},
+  };
+  for (const Case& c : cases) {
+    MacRun run;
+    run.Convert(c.mac, "m1=NC;m2=PORTPADA;m3=;=n;p1=;p2=;std=y;");
+    std::string vhdl = run.Vhdl();
+    for (const char* text : c.written) EXPECT_NE(vhdl.find(text), std::string::npos) << text;
+  }
 }
 
 TEST(MacToVhdl, PackagesFromTheDialogAndExistingOutput) {
@@ -199,7 +229,9 @@ TEST(MacToVhdl, NodeNamesAreMadeUsable) {
   EXPECT_EQ(normal("3v"), "NN_3v");
   EXPECT_EQ(normal(""), "NN_");
   EXPECT_EQ(normal("inst_n5"), "n5");
-  EXPECT_EQ(normal("Inst_n5"), "Inst_n5");
+  EXPECT_EQ(normal("Inst_n5"), "n5");
+  EXPECT_EQ(normal("VDD"), "vdd");
+  EXPECT_EQ(normal("Gnd1"), "Gnd1");
   EXPECT_EQ(normal("x1<o"), "x1_o");
   EXPECT_FALSE(tally.name_changed);
   EXPECT_EQ(normal("Out"), "Out1");
