@@ -366,8 +366,8 @@ new_case included <<'MAC'
 .eom
 MAC
 standard "$work/included" included "$without_supplies"
-grep -q '    a : inout std_logic;' "$work/included/included.vhd" &&
-  grep -q '    d : inout std_logic_vector (3 downto 0);' "$work/included/included.vhd" &&
+grep -q '    A : inout std_logic;' "$work/included/included.vhd" &&
+  grep -q '    D : inout std_logic_vector (3 downto 0);' "$work/included/included.vhd" &&
   grep -q '    p2 : linkage std_logic);' "$work/included/included.vhd" ||
   { echo "FAIL standard included: components not declared from the include files"; failed=$((failed + 1)); }
 
@@ -387,6 +387,23 @@ grep -q '    a : inout std_logic;' "$work/included/included.vhd" &&
 } | new_case hostile
 standard "$work/hostile" hostile "$without_supplies"
 standard "$work/hostile" hostile "$with_supplies"
+
+# Nets, ports and buses that differ in letter case only are different nets:
+# each keeps a signal of its own (the later one an extended identifier), the
+# component's ports match the entity's.
+{
+  printf '.macro SUB a A q0 Q0 Q1\r\n$vector q\r\n<U1 INV a A\r\n.eom\r\n'
+  printf '.macro TOP x X\r\n<U1 INV net Net\r\n<U2 INV NET x\r\n<S1 SUB x X net Net NET\r\n.eom\r\n'
+} | new_case cased
+standard "$work/cased" cased "$without_supplies"
+cased="$(tr -d '\r' < "$work/cased/cased.vhd")"
+for line in '  signal net : std_logic;' '  signal \Net\ : std_logic;' '  signal \NET\ : std_logic;' \
+            '  \A\ : inout std_logic;' '  \Q\ : inout std_logic_vector (1 downto 0) );' \
+            '  Iu1 : inv port map (net,\Net\);' \
+            '  Is1 : sub port map (a => x,\A\ => \X\,q(0) => net,\Q\(0) => \Net\,\Q\(1) => \NET\);'; do
+  grep -qxF -- "$line" <<<"$cased" ||
+    { echo "FAIL standard cased: nets that differ in case only are not kept apart ($line)"; failed=$((failed + 1)); }
+done
 
 echo "vhdl_ghdl: $checked file(s) accepted by ghdl, $noted noted, $failed failure(s)"
 [ "$failed" -eq 0 ]

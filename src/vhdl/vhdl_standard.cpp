@@ -271,6 +271,7 @@ std::string StandardVhdl::BeginMacro(const MacroHeader& header, bool ports_from_
   labels_.Clear();
   labels_apart_ = true;
   ports_copied_ = false;
+  header_words_.Clear();
   for (const MacroInterface::Port& port : interface_.ports) {
     region_.Claim(port.identifier);
     if (port.width >= 0) {
@@ -301,6 +302,9 @@ void StandardVhdl::NoteCopiedPort(const std::string& name) {
   region_.Claim(name);
   nets_.Insert(name);
   ports_.Insert(name);
+  if (!ports_copied_) {
+    for (const std::string& word : header_.words) header_words_.Insert(word);
+  }
   ports_copied_ = true;
 }
 
@@ -336,8 +340,11 @@ bool StandardVhdl::Element(std::string_view node, std::size_t* base, long* index
   while (digit < node.size() && !IsDigit(node[digit])) ++digit;
   if (digit == node.size()) return false;
   auto it = vectors_.find(std::string(node.substr(0, digit)));
-  // Ports copied from a VHDL file are named without regard to letter case.
-  if (it == vectors_.end() && ports_copied_) it = vectors_.find(ToLower(node.substr(0, digit)));
+  // A vector copied from a VHDL file stands for the header's elements that
+  // match it ignoring case.
+  if (it == vectors_.end() && ports_copied_ && header_words_.Contains(node)) {
+    it = vectors_.find(ToLower(node.substr(0, digit)));
+  }
   if (it == vectors_.end()) return false;
   std::string_view text = node.substr(digit);
   if (text.size() > 9 || (text.size() > 1 && text[0] == '0')) return false;
@@ -359,7 +366,7 @@ void StandardVhdl::NoteNet(const std::string& name) {
   if (!nets_.Insert(name)) return;
   if (ports_copied_) {
     std::string lowered = ToLower(name);
-    if (lowered != name && ports_.Contains(lowered)) {
+    if (lowered != name && ports_.Contains(lowered) && header_words_.Contains(name)) {
       renamed_.Rename(name, lowered);
       return;
     }
@@ -475,7 +482,9 @@ void StandardVhdl::AppendActual(std::string& out, const std::string& node) const
   std::size_t base = 0;
   long index = 0;
   if (Element(node, &base, &index)) {
-    out += vectors_.at(node.substr(0, base)).first;
+    auto it = vectors_.find(node.substr(0, base));
+    if (it == vectors_.end()) it = vectors_.find(ToLower(node.substr(0, base)));
+    out += it->second.first;
     out += '(';
     out += std::to_string(index);
     out += ')';

@@ -138,7 +138,10 @@ class StandardVhdl {
   IdentifierRegion region_;
   NameSet nets_;   // nets with a port or a signal
   NameSet ports_;  // one-bit ports
-  bool ports_copied_ = false;  // the ports come from a VHDL file
+  // The ports come from a VHDL file: they stand for the header's names
+  // that match them ignoring case.
+  bool ports_copied_ = false;
+  NameSet header_words_;
   RenamedNets renamed_;
   std::unordered_map<std::string, std::pair<std::string, long>> vectors_;  // base: identifier, width
   std::vector<std::string> pending_nets_;

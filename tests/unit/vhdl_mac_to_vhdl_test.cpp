@@ -134,11 +134,13 @@ TEST(MacToVhdl, CancelEndsAsAFailureWithoutTheFanoutReport) {
 // Node names that differ in letter case only are different nets of the
 // macro file; standard VHDL keeps them apart (an extended identifier for the
 // later one), buses among them included, and a supply in any case is the
-// supply.
+// supply; a port read from a VHDL file stands for the header's name that
+// matches it ignoring case.
 TEST(MacToVhdl, StandardVhdlKeepsNetsThatDifferInCaseApart) {
   struct Case {
     const char* mac;
     std::vector<const char*> written;
+    const char* top_vhd = nullptr;
   } cases[] = {
       {".macro TOP X\r\n<U1 INV a A\r\n<U2 INV A X\r\n.eom\r\n",
        {"  signal a : std_logic;\r\n  signal \\A\\ : std_logic;\r\n",
@@ -152,9 +154,16 @@ TEST(MacToVhdl, StandardVhdlKeepsNetsThatDifferInCaseApart) {
         "  signal n : std_logic;\r\n  signal \\N\\ : std_logic;\r\n  signal Q0 : std_logic;\r\n",
         "  Is1 : sub port map (a => x,\\A\\ => \\X\\,q(0) => n,\\Q\\(0) => \\N\\,\\Q\\(1) => Q0);",
         "  Iu1 : inv port map (\\N\\,vdd);"}},
+      {"$written by hdl_emit top=top\r\n.macro TOP CLK DATA0\r\n<U1 DFF CLK DATA0 Clk\r\n.eom\r\n",
+       {"  signal \\Clk\\ : std_logic;\r\n", "  Iu1 : dff port map (clk,data(0),\\Clk\\);"},
+       "entity top is port (clk : in std_logic; data : out std_logic_vector(1 downto 0));\r\n"},
   };
   for (const Case& c : cases) {
     MacRun run;
+    if (c.top_vhd) {
+      WriteFileBytes("top.vhd", c.top_vhd);
+      run.ui.answers.push_back("ok");  // the offered name top.vhd
+    }
     run.Convert(c.mac, "m1=NC;m2=PORTPADA;m3=;=n;p1=;p2=;std=y;");
     std::string vhdl = run.Vhdl();
     for (const char* text : c.written) EXPECT_NE(vhdl.find(text), std::string::npos) << text;
