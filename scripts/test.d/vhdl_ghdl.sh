@@ -26,18 +26,9 @@
 set -euo pipefail
 root="$(cd "${1:-$(dirname "$0")/../..}" && pwd)"
 
-kalvor="${KALVOR:-}"
-for candidate in "$root/build/release/bin/kalvor" "$root/build/bin/kalvor"; do
-  if [ -z "$kalvor" ] && [ -x "$candidate" ]; then kalvor="$candidate"; fi
-done
-if [ -z "$kalvor" ]; then
-  echo "vhdl_ghdl: no kalvor program under $root/build; build first" >&2
-  exit 1
-fi
-if ! command -v ghdl >/dev/null; then
-  echo "vhdl_ghdl: ghdl is missing (scripts/install-deps.sh vhdl)" >&2
-  exit 1
-fi
+. "$root/scripts/suite-env.sh"
+suite_kalvor vhdl_ghdl
+suite_needs vhdl_ghdl ghdl vhdl
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT

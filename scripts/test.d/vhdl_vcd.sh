@@ -9,18 +9,9 @@
 set -euo pipefail
 root="$(cd "${1:-$(dirname "$0")/../..}" && pwd)"
 
-kalvor="${KALVOR:-}"
-for candidate in "$root/build/release/bin/kalvor" "$root/build/bin/kalvor"; do
-  if [ -z "$kalvor" ] && [ -x "$candidate" ]; then kalvor="$candidate"; fi
-done
-if [ -z "$kalvor" ]; then
-  echo "vhdl_vcd: no kalvor program under $root/build; build first" >&2
-  exit 1
-fi
-if ! command -v vcd2fst >/dev/null; then
-  echo "vhdl_vcd: vcd2fst is missing (scripts/install-deps.sh vhdl)" >&2
-  exit 1
-fi
+. "$root/scripts/suite-env.sh"
+suite_kalvor vhdl_vcd
+suite_needs vhdl_vcd vcd2fst vhdl
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
