@@ -36,6 +36,8 @@ holds "$pkg" bin/kalvor share/kalvor/KALVOR.VEC share/kalvor/KALVOR.SIM share/ka
 grep -q "\"kalvor $version\"" "$pkg/share/man/man1/kalvor.1" || fail "man page version"
 mkdir "$work/design"
 printf '.macro TOP a b y\r\n.eom\r\n' > "$work/design/abc.mac"
+# The wire list names the top module, so a new run finds its ports.
+printf '$ Written by hand\r\n\r\nWIRE LIST\r\n<<< COMPONENT LIST >>>\r\nTOP TOP TOP\r\n' > "$work/design/abc.wir"
 (cd "$work" && "$pkg/bin/kalvor" setup design/abc.mac --ini "$work/kalvor.ini" \
   --answer ok --answer no 2> "$work/setup.log" </dev/null) || { cat "$work/setup.log"; fail "kalvor setup"; }
 grep -q '^\.PATT' "$work/design/abc.VEC" || { cat "$work/setup.log"; fail "setup wrote no abc.VEC"; }

@@ -1368,6 +1368,7 @@ void EdifImport() {
 // "setup" before any prescan says there are no ports and writes nothing.
 void PackagedProgram() {
   ClearIni();
+  WriteProfileStringA("RDMX", "NETTRAN.EXE", g_nettran.c_str());  // read at start-up
   std::string dir = Dir("packaged");
   CopyBytes(g_examples + "\\counter.edf", dir + "\\counter.edf");
   Kalvor k;
@@ -1389,6 +1390,32 @@ void PackagedProgram() {
   k.Idle();
   Check(!Exists(dir + "\\counter.VEC") && !Exists(dir + "\\counter.SIM"),
         "setup without ports writes nothing");
+
+  // A small design through ".mac to .net" (the prescan finds its ports),
+  // then setup writes its .VEC and .SIM from the templates in the package.
+  WriteBytes(dir + "\\pk.mac", Crlf({".macro INV A Y", "<M1 NMOS A Y", ".eom", ".macro top a b vdd",
+                                      "+ y Gnd", "<U1 INV a y", "<U2 INV b y", ".eom"}));
+  WriteBytes(dir + "\\pk.wir", Crlf({"$ Written by Kalvor EDIF to .MAC converter.", "", "WIRE LIST",
+                                      "<<< COMPONENT LIST >>>", "top top top"}));
+  std::string simfile = dir + "\\scmossim.mac";
+  WriteBytes(simfile, "$ simulation technology\r\n");
+  SetField(k.main(), 101, "pk");
+  k.Press(104);
+  AnswerInputBox(k, "sim.mac", "Specify a macro file for this function:",
+                 "\\vazevari\\nettran\\scmos\\scmossim.mac", simfile);
+  k.Idle();
+  RunTranslatorAndPostProcess(k, dir + "\\pk.net");
+  k.Press(212);
+  Box nodes = k.NextBox();
+  CheckEq(nodes.caption, "NODE LIST", "node list of the packaged program");
+  SendMessageA(GetDlgItem(nodes.hwnd, 301), LB_SETSEL, TRUE, 0);
+  Kalvor::Push(nodes.hwnd, IDOK);
+  AnswerOver(k, nodes.hwnd, "KALVOR", "Echo input ports in .TAB ?", IDNO);
+  WaitClosed(nodes.hwnd);
+  k.Answer("KALVOR", "Done.", IDOK);
+  k.Idle();
+  CheckHasLine(ReadBytes(dir + "\\pk.VEC"), ".PATT  a", "pk.VEC from the packaged KALVOR.VEC");
+  CheckHasLine(ReadBytes(dir + "\\pk.SIM"), "PA pk.VEC", "pk.SIM from the packaged KALVOR.SIM");
 
   k.Menu(2);
   Check(k.WaitExit() == 0, "exit code 0");
