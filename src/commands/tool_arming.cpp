@@ -80,23 +80,27 @@ void ArmLvs(Session& app) {
                          QuoteArgument(schematic) + " " + QuoteArgument(layout));
 }
 
+// The opening every outside-program function shares: its radio button, a
+// test ID (else nothing is armed), the long-ID warning, the program to run.
+bool ArmProgram(Session& app, int id, const std::string& program) {
+  CheckRadio(app, id);
+  if (!CheckTestId(app)) return false;
+  WarnLongTestId(app);
+  app.state.program_field = program;
+  return true;
+}
+
 }  // namespace
 
 void SelectToolFunction(Session& app, int id) {
   AppState& s = app.state;
   switch (id) {
     case id::kMacToNet:
-      CheckRadio(app, id);
-      if (!CheckTestId(app)) return;
-      WarnLongTestId(app);
-      s.program_field = s.nettran_program;
+      if (!ArmProgram(app, id, s.nettran_program)) return;
       ArmNetlist(app, QuoteArgument(s.test_id + ".net"), "sim.mac");
       return;
     case id::kGateSim:
-      CheckRadio(app, id);
-      if (!CheckTestId(app)) return;
-      WarnLongTestId(app);
-      s.program_field = s.gatesim_program;
+      if (!ArmProgram(app, id, s.gatesim_program)) return;
       SetOptionLine(app, QuoteArgument(s.test_id + ".sim"));
       if (!s.tool_run) {
         app.Notify("You may need to run NetTran before GateSim to update .net file",
@@ -104,17 +108,12 @@ void SelectToolFunction(Session& app, int id) {
       }
       return;
     case id::kMacToTpr:
-      s.program_field = s.nettran_program;
-      CheckRadio(app, id);
-      if (!CheckTestId(app)) return;
-      WarnLongTestId(app);
+      s.program_field = s.nettran_program;  // armed even when the test ID is missing
+      if (!ArmProgram(app, id, s.nettran_program)) return;
       ArmNetlist(app, "-f TPR " + QuoteArgument(s.test_id), "tpr.mac");
       return;
     case id::kPrune: {
-      CheckRadio(app, id);
-      if (!CheckTestId(app)) return;
-      WarnLongTestId(app);
-      s.program_field = s.nettran_program;
+      if (!ArmProgram(app, id, s.nettran_program)) return;
       SetOptionLine(app, MacAndWireArguments(s) + " -P " + QuoteArgument(s.test_id + ".tmc"));
       std::string mac = s.test_dir + s.test_id + ".mac";
       if (!FileExists(mac)) {
@@ -124,10 +123,7 @@ void SelectToolFunction(Session& app, int id) {
       return;
     }
     case id::kGenSpice: {
-      CheckRadio(app, id);
-      if (!CheckTestId(app)) return;
-      WarnLongTestId(app);
-      s.program_field = s.nettran_program;
+      if (!ArmProgram(app, id, s.nettran_program)) return;
       SetOptionLine(app, "-m " + QuoteArgument(s.test_id + ".tmc") + " -F spice " +
                              QuoteArgument(s.test_dir + s.test_id + ".wir") + " " +
                              QuoteArgument(s.test_id));
