@@ -29,12 +29,6 @@ Outcome ImportVerilog(TestApp& t, const std::string& text, const std::string& ex
   return RunEdifImport(t.app.platform, t.app.edif, EdifJobOf(t.app));
 }
 
-std::string CrLfLines(const std::vector<std::string>& lines) {
-  std::string out;
-  for (const std::string& l : lines) out += l + "\r\n";
-  return out;
-}
-
 TEST(VerilogImport, EveryNetlistFormIntoTheMacroFile) {
   const std::string netlist =
       "`timescale 1ns/1ps\n"
@@ -66,7 +60,7 @@ TEST(VerilogImport, EveryNetlistFormIntoTheMacroFile) {
     // as the EDIF import names it; constants are the supply nodes, x and
     // empty connections unconnected; assigns make one net.
     EXPECT_EQ(ReadFileBytes("design.mac"),
-              CrLfLines({"", "", ".macro LEAF D0 D1 D2 D3 E F G H Q", ".eom", "",
+              testing::Crlf({"", "", ".macro LEAF D0 D1 D2 D3 E F G H Q", ".eom", "",
                          ".macro AND2 A B Y", ".eom", "", ".macro XOR2_x_ A B Y", ".eom", "",
                          ".macro half p0 p1 q0 q1 s0 s1", "<g0 AND2 p0 q0 s0",
                          "<g1 XOR2_x_ p1 q1 s1", ".eom", "",

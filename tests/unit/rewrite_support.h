@@ -55,7 +55,4 @@ inline std::vector<std::string> CrLfLines(const std::string& bytes) {
   return lines;
 }
 
-// The lines, each followed by CR LF.
-inline std::string CrLf(const std::vector<std::string>& lines) { return Crlf(lines); }
-
 }  // namespace kalvor::testing

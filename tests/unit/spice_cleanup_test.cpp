@@ -16,7 +16,7 @@
 namespace kalvor {
 namespace {
 
-using testing::CrLf;
+using testing::Crlf;
 using testing::CrLfLines;
 using testing::ReadFileBytes;
 using testing::TestApp;
@@ -49,7 +49,7 @@ struct CleanupTest {
     return t.app.state.test_dir + "chip" + ext;
   }
   V Clean(const std::string& ext, const V& lines) {
-    WriteFileBytes("chip" + ext, CrLf(lines));
+    WriteFileBytes("chip" + ext, Crlf(lines));
     FileType(ext == ".sp");
     outcome = testing::RunArmed(t.app, id::kSpiceClean);
     return CrLfLines(ReadFileBytes("chip" + ext));
@@ -93,7 +93,7 @@ TEST(SpiceCleanup, NothingCheckedKeepsEveryLineByteForByte) {
   c.FileType(true);
   EXPECT_EQ(testing::RunArmed(c.t.app, id::kSpiceClean), Outcome::kCompleted);
   EXPECT_EQ(ReadFileBytes("chip.sp"),
-            CrLf({"* c", ".ENDS\t$ cell", long_line, "D1 a b d", "", ".END"}));
+            Crlf({"* c", ".ENDS\t$ cell", long_line, "D1 a b d", "", ".END"}));
 }
 
 TEST(SpiceCleanup, ParasiticsAndQuestionMarks) {
@@ -132,7 +132,7 @@ const V kCommandFile = {
 
 TEST(SpiceCleanup, NodeNameTableFromCommandFile) {
   CleanupTest c({id::kNoUpper});
-  WriteFileBytes("names.cmd", CrLf(kCommandFile));
+  WriteFileBytes("names.cmd", Crlf(kCommandFile));
   c.t.ui.answers = {"yes", c.t.dir / "names.cmd"};
   V out = c.Clean(".sp", {"M1 VDD A GND GND nmos", "X1 SUM CARRY OUT IN VDD",
                           "* VDD X Y", "X2 NODE5 NODE6 LATE LATE2 x"});
@@ -155,7 +155,7 @@ TEST(SpiceCleanup, NodeNameTableFromCommandFile) {
 
 TEST(SpiceCleanup, HierarchicalNodeNamesBecomeAliasesEvenWithCommentsKept) {
   CleanupTest c({id::kNoUpper});
-  WriteFileBytes("names.cmd", CrLf({"V1 N3 0 5"}));
+  WriteFileBytes("names.cmd", Crlf({"V1 N3 0 5"}));
   c.t.ui.answers = {"yes", c.t.dir / "names.cmd"};
   const std::string grown(300, 'w');
   V out = c.Clean(".sp", {"*    Node Names = TOP/N3", "*       " + grown,
@@ -175,7 +175,7 @@ TEST(SpiceCleanup, AliasSectionOfAnExtract) {
                      ".END"};
   {
     CleanupTest c({id::kNoUpper});
-    WriteFileBytes("names.cmd", CrLf({"X1 Out In inv"}));
+    WriteFileBytes("names.cmd", Crlf({"X1 Out In inv"}));
     c.t.ui.answers = {"yes", c.t.dir / "names.cmd"};
     // Only the whole name is renamed, never a longer name that holds it.
     EXPECT_EQ(c.Clean(".spc", netlist),
@@ -185,7 +185,7 @@ TEST(SpiceCleanup, AliasSectionOfAnExtract) {
   {
     // An S-Edit export has no alias section: those are comment lines.
     CleanupTest c({id::kNoUpper});
-    WriteFileBytes("names.cmd", CrLf({"X1 Out In inv"}));
+    WriteFileBytes("names.cmd", Crlf({"X1 Out In inv"}));
     c.t.ui.answers = {"yes", c.t.dir / "names.cmd"};
     V out = c.Clean(".sp", netlist);
     EXPECT_EQ(V(out.begin(), out.end() - 3),

@@ -15,7 +15,7 @@
 namespace kalvor {
 namespace {
 
-using testing::CrLf;
+using testing::Crlf;
 using testing::ReadFileBytes;
 using testing::TestApp;
 using testing::WriteFileBytes;
@@ -72,9 +72,9 @@ TEST(RunSimSwitch, RewritesEveryVhdFileTheUserAgreesTo) {
   TestApp t;
   t.UseDesign("top");
   t.app.state.option_line = " SIM";
-  WriteFileBytes("a.vhd", CrLf(kRegion));
-  WriteFileBytes("B.VHD", CrLf(kRegion));
-  WriteFileBytes("c.txt", CrLf(kRegion));
+  WriteFileBytes("a.vhd", Crlf(kRegion));
+  WriteFileBytes("B.VHD", Crlf(kRegion));
+  WriteFileBytes("c.txt", Crlf(kRegion));
   t.ui.answers = {"yes", "no"};
   EXPECT_EQ(testing::RunArmed(t.app, id::kVhdlSim), Outcome::kCompleted);
 
@@ -85,9 +85,9 @@ TEST(RunSimSwitch, RewritesEveryVhdFileTheUserAgreesTo) {
   EXPECT_EQ(t.ui.boxes[1].caption, t.app.state.test_dir + "a.vhd");
   EXPECT_TRUE(t.ui.Last().text == "Done" && t.ui.Last().caption.empty());
 
-  EXPECT_EQ(ReadFileBytes("B.VHD"), CrLf(Switched(kRegion, " SIM")));
-  EXPECT_EQ(ReadFileBytes("a.vhd"), CrLf(kRegion));
-  EXPECT_EQ(ReadFileBytes("c.txt"), CrLf(kRegion));
+  EXPECT_EQ(ReadFileBytes("B.VHD"), Crlf(Switched(kRegion, " SIM")));
+  EXPECT_EQ(ReadFileBytes("a.vhd"), Crlf(kRegion));
+  EXPECT_EQ(ReadFileBytes("c.txt"), Crlf(kRegion));
 }
 
 TEST(RunSimSwitch, LongLinesPassWhole) {
@@ -101,7 +101,7 @@ TEST(RunSimSwitch, LongLinesPassWhole) {
   t.ui.answers = {"yes"};
   EXPECT_EQ(testing::RunArmed(t.app, id::kVhdlSim), Outcome::kCompleted);
   EXPECT_EQ(ReadFileBytes("long.vhd"),
-            CrLf({outside, "--ifdef SIM", "--" + active, "--endif"}));
+            Crlf({outside, "--ifdef SIM", "--" + active, "--endif"}));
 }
 
 TEST(RunSimSwitch, WithoutVhdFilesOnlyDone) {
@@ -117,26 +117,26 @@ TEST(RunSimSwitch, NoScratchFileStopsTheRunWithoutDone) {
   TestApp t;
   t.UseDesign("top");
   t.app.state.option_line = " SIM";
-  WriteFileBytes("a.vhd", CrLf(kRegion));
+  WriteFileBytes("a.vhd", Crlf(kRegion));
   testing::OtherFsApp<testing::NoScratchFs> full(t);
   EXPECT_EQ(testing::RunArmed(full.app, id::kVhdlSim), Outcome::kFailed);
   ASSERT_EQ(t.ui.boxes.size(), 1u);
   EXPECT_EQ(t.ui.boxes[0].text, kUnableToCreate);
   EXPECT_EQ(t.ui.boxes[0].caption, t.app.state.test_dir + "a.vhd");
-  EXPECT_EQ(ReadFileBytes("a.vhd"), CrLf(kRegion));
+  EXPECT_EQ(ReadFileBytes("a.vhd"), Crlf(kRegion));
 }
 
 TEST(RunSimSwitch, FailedReplaceIsReportedAndTheFileKept) {
   TestApp t;
   t.UseDesign("top");
   t.app.state.option_line = " SIM";
-  WriteFileBytes("a.vhd", CrLf(kRegion));
+  WriteFileBytes("a.vhd", Crlf(kRegion));
   testing::LockedApp locked(t);
   t.ui.answers = {"yes"};
   EXPECT_EQ(testing::RunArmed(locked.app, id::kVhdlSim), Outcome::kFailed);
   EXPECT_TRUE(t.ui.Showed(kUnableToWrite, t.app.state.test_dir + "a.vhd"));
   EXPECT_NE(t.ui.Last().text, "Done");
-  EXPECT_EQ(ReadFileBytes("a.vhd"), CrLf(kRegion));
+  EXPECT_EQ(ReadFileBytes("a.vhd"), Crlf(kRegion));
   EXPECT_TRUE(testing::ScratchFilesIn(".").empty());
 }
 

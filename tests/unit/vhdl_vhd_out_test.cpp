@@ -15,7 +15,7 @@
 namespace kalvor {
 namespace {
 
-using testing::CrLf;
+using testing::Crlf;
 using testing::ReadFileBytes;
 using testing::TestApp;
 using testing::WriteFileBytes;
@@ -99,7 +99,7 @@ TEST(RunVhdOut, ConvertsBesideTheInputAndOpensTheViewer) {
     t.ui.answers = {t.dir / "run.txt"};
     EXPECT_EQ(testing::RunArmed(t.app, id::kVhdOut), Outcome::kCompleted);
     EXPECT_EQ(ReadFileBytes("run.out"),
-              CrLf({"time clk count", "0\t0.0\t0.000000", "10\t3.3\t1.000000"}));
+              Crlf({"time clk count", "0\t0.0\t0.000000", "10\t3.3\t1.000000"}));
     EXPECT_EQ(ReadFileBytes("run.vcd"), kTraceVcd);
     EXPECT_EQ(ReadFileBytes("run.txt"), kTrace);
     ASSERT_EQ(t.ui.dialogs_run, std::vector<std::string>{"vhdout"});
@@ -118,7 +118,7 @@ TEST(RunVhdOut,
   TestApp t;
   t.UseDesign("top");
   t.profile.values["WAVEVIEWER"] = "/opt/t/WinWed32.EXE";
-  const std::string converted = CrLf({"time clk", "0\t0.0"});
+  const std::string converted = Crlf({"time clk", "0\t0.0"});
   WriteFileBytes("old.out", converted);
   WriteFileBytes("run.out", kTrace);
   t.ui.answers = {t.dir / "old.out"};
@@ -128,7 +128,7 @@ TEST(RunVhdOut,
   t.ui.answers = {t.dir / "run.out"};
   EXPECT_EQ(testing::RunArmed(t.app, id::kVhdOut), Outcome::kCompleted);
   EXPECT_EQ(ReadFileBytes("run.out"),
-            CrLf({"time clk count", "0\t0.0\t0.000000", "10\t3.3\t1.000000"}));
+            Crlf({"time clk count", "0\t0.0\t0.000000", "10\t3.3\t1.000000"}));
   ASSERT_EQ(t.shell.launches.size(), 2u);
   EXPECT_EQ(t.shell.launches[0].parameters, t.dir / "old.out");
   EXPECT_EQ(t.shell.launches[1].parameters, t.dir / "run.out");
@@ -197,7 +197,7 @@ TEST(RunVhdOut, EditedParametersAreUsedAndKept) {
   EXPECT_EQ(testing::RunArmed(t.app, id::kVhdOut), Outcome::kCompleted);
   EXPECT_EQ(t.profile.values["vhdout"], "supply=5.0;counts/volt=1000;limit=n;");
   EXPECT_EQ(ReadFileBytes("run.out"),
-            CrLf({"time clk count", "0\t0.0\t0.000000", "10\t5.0\t1.241000",
+            Crlf({"time clk count", "0\t0.0\t0.000000", "10\t5.0\t1.241000",
                   "20\t5.0\t5.000000"}));
 }
 
@@ -213,7 +213,7 @@ TEST(RunVhdOut, LongRowsAreConvertedWhole) {
   WriteFileBytes("wide.txt", "Signals=time a.b\n1\n2\n3\n" + row + "\n");
   t.ui.answers = {t.dir / "wide.txt"};
   EXPECT_EQ(testing::RunArmed(t.app, id::kVhdOut), Outcome::kCompleted);
-  EXPECT_EQ(ReadFileBytes("wide.out"), CrLf({"time b", expected}));
+  EXPECT_EQ(ReadFileBytes("wide.out"), Crlf({"time b", expected}));
 }
 
 TEST(RunVhdOut, BadParametersAreRefusedBeforeWriting) {
