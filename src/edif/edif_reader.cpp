@@ -137,6 +137,15 @@ bool VccBecomesVdd(UserInterface& ui, EdifSession& session) {
   return session.vcc_answer == answer::kYes;
 }
 
+void WarnWiredTogether(UserInterface& ui, const std::string& port, const std::string& other) {
+  TheWarnings().Warn(ui, "wired together",
+                     Format("The following ports appear to be wired together:\n\n   %s\n"
+                            "   %s\n\nMore than one port per signal is not allowed.\n"
+                            "Try  Add I/O's option on your synthesizer.",
+                            port.c_str(), other.c_str()),
+                     "Warning:", box::kOk);
+}
+
 std::string_view ApplySupplyRule(UserInterface& ui, EdifSession& session, std::string_view name) {
   if (EqualNoCase(name, "VCC") && VccBecomesVdd(ui, session)) return "VDD";
   return name;
@@ -511,12 +520,7 @@ bool EdifReader::ReadNet(const std::vector<PortName>& own_special) {
       if (external == 1) {
         n = p;
       } else if (p != n) {
-        TheWarnings().Warn(ui_, "wired together",
-                           Format("The following ports appear to be wired together:\n\n   %s\n"
-                                  "   %s\n\nMore than one port per signal is not allowed.\n"
-                                  "Try  Add I/O's option on your synthesizer.",
-                                  n.c_str(), p.c_str()),
-                           "Warning:", box::kOk);
+        WarnWiredTogether(ui_, n, p);
       }
     } else {
       IndexInstances();

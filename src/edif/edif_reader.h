@@ -26,6 +26,10 @@ namespace kalvor {
 bool VccBecomesVdd(UserInterface& ui, EdifSession& session);
 std::string_view ApplySupplyRule(UserInterface& ui, EdifSession& session, std::string_view name);
 
+// One net on two ports of its cell, which a macro header cannot show: the
+// per-item warning both netlist readers give.
+void WarnWiredTogether(UserInterface& ui, const std::string& port, const std::string& other);
+
 // A name as read from the file, with what it was made of.
 struct EdifName {
   std::string text;

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "core/warnings.h"
 #include "mac/macfile.h"
 #include "edif/edif_reader.h"
 #include "edif/flat_index.h"
@@ -1118,12 +1117,7 @@ bool VerilogNetlist::FillCell(std::size_t k, UserInterface& ui, EdifSession& ses
         }
         entry.name = pb.name;
       } else if (!EqualNoCase(entry.name, pb.name)) {
-        TheWarnings().Warn(ui, "wired together",
-                           Format("The following ports appear to be wired together:\n\n   %s\n"
-                                  "   %s\n\nMore than one port per signal is not allowed.\n"
-                                  "Try  Add I/O's option on your synthesizer.",
-                                  entry.name.c_str(), pb.name.c_str()),
-                           "Warning:", box::kOk);
+        WarnWiredTogether(ui, entry.name, pb.name);
       }
     }
     for (std::size_t i = 0; i < m.instances.size(); ++i) {
