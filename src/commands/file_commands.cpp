@@ -8,7 +8,7 @@
 #include "core/safe_replace.h"
 #include "core/settings.h"
 #include "core/startup.h"
-#include "edif/edif_import.h"
+#include "import/edif_import.h"
 #include "text/file.h"
 #include "text/lineio.h"
 #include "text/strings.h"

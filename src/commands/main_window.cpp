@@ -4,7 +4,7 @@
 #include "commands/file_commands.h"
 #include "core/startup.h"
 #include "core/warnings.h"
-#include "edif/edif_import.h"
+#include "import/edif_import.h"
 #include "platform/resource.h"
 #include "text/file.h"
 #include "text/strings.h"

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/state.h"
-#include "edif/edif_session.h"
+#include "import/edif_session.h"
 #include "toolchain/toolchain_state.h"
 #include "vhdl/fanout.h"
 

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "support/quiet_ui.h"
-#include "edif/edif_import.h"
+#include "import/edif_import.h"
 
 #ifndef KALVOR_FUZZ_EXT
 #define KALVOR_FUZZ_EXT ".edf"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "edif/base_macros.h"
+#include "import/base_macros.h"
 #include "edif_test_support.h"
 #include "text/strings.h"
 

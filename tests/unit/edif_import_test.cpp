@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "edif/mac_dialog.h"
-#include "edif/mac_dialog_ids.h"
+#include "import/mac_dialog.h"
+#include "import/mac_dialog_ids.h"
 #include "edif_test_support.h"
 #include "text/strings.h"
 

@@ -4,8 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "edif/edif_import.h"
-#include "edif/edif_lookups.h"
+#include "import/edif_import.h"
 #include "support/scripted_platform.h"
 
 namespace kalvor::testing {
@@ -16,7 +15,7 @@ namespace kalvor::testing {
 // macro file holds only the netlist), then the further `answers`.
 inline Outcome ImportEdifText(TestApp& t, const std::string& edif, const std::string& base = "",
                               const std::vector<std::string>& answers = {},
-                              EdifLookups* lookups = nullptr, const std::string& name = "design") {
+                              const std::string& name = "design") {
   WriteFileBytes(name + ".edf", edif);
   t.UseDesign(name);
   t.app.state.selected_ext = ".edf";
@@ -32,7 +31,7 @@ inline Outcome ImportEdifText(TestApp& t, const std::string& edif, const std::st
     return 1;
   });
   for (const std::string& a : answers) t.ui.answers.push_back(a);
-  return lookups ? RunEdifImport(t.app.platform, t.app.edif, EdifJobOf(t.app), *lookups) : RunEdifImport(t.app.platform, t.app.edif, EdifJobOf(t.app));
+  return RunEdifImport(t.app.platform, t.app.edif, EdifJobOf(t.app));
 }
 
 // A small EDIF file: the library cells and one top cell made of the given

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "edif/verilog_reader.h"
+#include "import/verilog_reader.h"
 #include "edif_test_support.h"
 #include "text/file.h"
 

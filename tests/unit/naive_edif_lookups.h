@@ -4,7 +4,7 @@
 // indexed searches and requires identical output.
 #pragma once
 
-#include "edif/edif_lookups.h"
+#include "import/edif_lookups.h"
 #include "text/strings.h"
 
 namespace kalvor::testing {

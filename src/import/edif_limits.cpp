@@ -1,4 +1,4 @@
-#include "edif/edif_limits.h"
+#include "import/edif_limits.h"
 
 #include "platform/profile.h"
 

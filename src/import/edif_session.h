@@ -25,8 +25,12 @@ struct EdifJob {
   std::string browse_dir;  // where the file dialogs start
 };
 
+// The answer to the question whether names "VCC" become "VDD", asked once
+// per program run.
+enum class VccAnswer { kNotAsked, kYes, kNo };
+
 struct EdifSession {
-  int vcc_answer = 0;  // 0: not asked yet, else answer::kYes / kNo
+  VccAnswer vcc_answer = VccAnswer::kNotAsked;
   FanoutSettings fanout;
 };
 

@@ -1,4 +1,4 @@
-#include "edif/edif_tokens.h"
+#include "import/edif_tokens.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,7 +1,7 @@
-#include "edif/mac_dialog.h"
+#include "import/mac_dialog.h"
 
 #include "mac/macfile.h"
-#include "edif/mac_dialog_ids.h"
+#include "import/mac_dialog_ids.h"
 #include "platform/filesys.h"
 #include "text/strings.h"
 

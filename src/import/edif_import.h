@@ -4,17 +4,12 @@
 
 #include "core/outcome.h"
 #include "platform/platform.h"
-#include "edif/edif_session.h"
+#include "import/edif_session.h"
 
 namespace kalvor {
-
-class EdifLookups;
 
 // The answer to the VCC question and the fanout settings come from and go
 // to `session`.
 Outcome RunEdifImport(Platform& p, EdifSession& session, const EdifJob& job);
-// The same with the given search implementation.
-Outcome RunEdifImport(Platform& p, EdifSession& session, const EdifJob& job,
-                      EdifLookups& lookups);
 
 }  // namespace kalvor

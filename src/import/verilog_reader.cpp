@@ -1,16 +1,30 @@
-#include "edif/verilog_reader.h"
+#include "import/verilog_reader.h"
 
 #include <algorithm>
 #include <cstdlib>
 
 #include "mac/macfile.h"
-#include "edif/edif_reader.h"
-#include "edif/flat_index.h"
+#include <unordered_map>
+
 #include "text/strings.h"
 
 namespace kalvor {
 
 namespace {
+
+// Names (views into the netlist text) to numbers.
+class FlatIndex {
+ public:
+  long Find(std::string_view key) const {
+    auto it = map_.find(key);
+    return it == map_.end() ? -1 : it->second;
+  }
+  void Add(std::string_view key, long value) { map_.emplace(key, value); }
+  long FindOrAdd(std::string_view key, long value) { return map_.emplace(key, value).first->second; }
+
+ private:
+  std::unordered_map<std::string_view, long> map_;
+};
 
 // Widest net, part select or constant the reader takes; wider ones are taken
 // as damaged input (the EDIF reader's bus limit).
@@ -205,7 +219,7 @@ struct Connection {
   bool empty = false;  // ".A()" or an empty position
 };
 
-struct Pin {
+struct VPin {
   std::uint32_t port_net;  // net of the referenced module
   std::uint32_t k;         // its bit
   std::int64_t bit;        // the bit of this module it is joined to, or kNoBit
@@ -217,7 +231,7 @@ struct InstanceText {
   long line = 0;
   std::vector<Connection> connections;
   std::size_t module = 0;  // the referenced module, once resolved
-  std::vector<Pin> pins;
+  std::vector<VPin> pins;
 };
 
 struct Assignment {
@@ -893,7 +907,7 @@ class Resolver {
         while (static_cast<long>(bits.size()) < w) bits.insert(bits.begin(), kGnd);
       }
       for (long j = 0; j < w; ++j) {
-        inst.pins.push_back(Pin{static_cast<std::uint32_t>(it), static_cast<std::uint32_t>(w - 1 - j),
+        inst.pins.push_back(VPin{static_cast<std::uint32_t>(it), static_cast<std::uint32_t>(w - 1 - j),
                                 bits[static_cast<std::size_t>(j)]});
       }
     }
@@ -993,6 +1007,15 @@ bool VerilogNetlist::Parse(std::string text) {
   return true;
 }
 
+bool VerilogNetlist::NamesVcc() const {
+  for (const auto& m : modules_) {
+    for (const VNet& n : m->nets) {
+      if (EqualNoCase(MacName(n.name), "VCC")) return true;
+    }
+  }
+  return false;
+}
+
 std::string VerilogNetlist::Top() const {
   for (std::size_t k = modules_.size(); k-- > 0;) {
     if (modules_[k]->defined && !modules_[k]->instantiated) return std::string(modules_[k]->name);
@@ -1019,19 +1042,16 @@ void AppendBitName(VerilogModule& m, std::size_t n, long k, std::string& out) {
 
 }  // namespace
 
-bool VerilogNetlist::FillCell(std::size_t k, UserInterface& ui, EdifSession& session,
-                              const EdifLimits& limits, EdifLookups& lookups, CellTable& cells,
-                              CellContents& cell) {
+bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist& netlist) {
   VerilogModule& m = *modules_[order_[k]];
-  cell.Clear();
+  Body& body = netlist.body;
+  body.Clear();
+  Cell cell;
   cell.name = MacName(m.name);
-  cell.header = ".macro " + cell.name;
+  body.cell = cell.name;
   auto stop = [&](const std::string& text, const std::string& caption) {
-    ui.Notify(text, caption, box::kOk | box::kIconError);
+    netlist.Note(Diagnostic::Severity::kError, "", text, caption, m.line);
     return false;
-  };
-  auto is_supply = [](std::string_view name) {
-    return std::string_view(kSupplyList).find(" " + std::string(name) + " ") != std::string_view::npos;
   };
   m.renamed_ports.clear();
   // The header: each port's bits from the lowest index up; supply names
@@ -1049,25 +1069,37 @@ bool VerilogNetlist::FillCell(std::size_t k, UserInterface& ui, EdifSession& ses
       long k_bit = n.msb >= n.lsb ? step : n.Width() - 1 - step;  // ascending index
       bit_name.clear();
       AppendBitName(m, net, k_bit, bit_name);
-      std::string name(ApplySupplyRule(ui, session, bit_name));
+      Port port;
+      port.name = options.vcc_to_vdd && EqualNoCase(bit_name, "VCC") ? "VDD" : bit_name;
+      port.direction = static_cast<PortDirection>(n.dir);
+      if (n.vector) {
+        port.original = std::string(n.name);
+        port.index = static_cast<std::int32_t>(n.Index(k_bit));
+        port.member = static_cast<std::int32_t>(std::labs(port.index - n.msb));
+      }
       // Supply ports stay out of the header and keep the (global) supply
       // name; the others are made unique in the cell, as the EDIF reader
       // makes them (bus bit x1 of x[1:0] beside a port x1).
-      if (n.vector || !is_supply(name)) {
-        std::string unique = cell.names.Unique(name);
+      port.supply = !n.vector && IsSupplyName(port.name);
+      if (!port.supply) {
+        std::string unique = body.names.Unique(port.name);
         if (unique != bit_name) m.renamed_ports.emplace_back(n.first_bit + k_bit, unique);
-        name = std::move(unique);
-        cell.header += ' ';
-        cell.header += name;
+        port.name = std::move(unique);
       }
-      port_bits.push_back({n.first_bit + k_bit, std::move(name)});
+      if (!n.vector && port.name != n.name) port.original = std::string(n.name);
+      port_bits.push_back({n.first_bit + k_bit, port.name});
+      cell.ports.push_back(std::move(port));
     }
   }
-  if (static_cast<long>(m.instances.size()) > limits.instances) {
+  if (static_cast<long>(m.instances.size()) > options.limits.instances) {
     return stop("Too many instances in this cell", cell.name);
   }
   for (const InstanceText& inst : m.instances) {
-    cell.instances.push_back({MacName(inst.name), MacName(modules_[inst.module]->name)});
+    body.instances.push_back({MacName(inst.name), MacName(modules_[inst.module]->name),
+                              std::string(inst.name)});
+    if (body.instances.back().original == body.instances.back().name) {
+      body.instances.back().original.clear();
+    }
   }
   if (m.defined) {
     std::vector<std::int64_t> parent(static_cast<std::size_t>(m.bits));
@@ -1090,61 +1122,59 @@ bool VerilogNetlist::FillCell(std::size_t k, UserInterface& ui, EdifSession& ses
     std::vector<std::int32_t> net_of(parent.size(), -1);
     std::vector<std::int64_t> root_of_net;
     std::vector<bool> named_by_port;
-    auto net_for = [&](std::int64_t bit) -> kalvor::Net& {
+    auto net_for = [&](std::int64_t bit) -> std::size_t {
       std::int64_t root = Root(parent, bit);
       std::int32_t& n = net_of[static_cast<std::size_t>(root)];
       if (n < 0) {
-        n = static_cast<std::int32_t>(cell.nets.size());
-        cell.nets.push_back({std::string(), std::string(" "), 0});
+        n = static_cast<std::int32_t>(body.nets.size());
+        body.nets.emplace_back();
         root_of_net.push_back(root);
         named_by_port.push_back(false);
       }
-      return cell.nets[static_cast<std::size_t>(n)];
+      return static_cast<std::size_t>(n);
     };
     for (const PortBit& pb : port_bits) {
-      kalvor::Net& entry = net_for(pb.bit);
-      const std::size_t n = static_cast<std::size_t>(&entry - cell.nets.data());
-      entry.nodes += pb.name;
-      entry.nodes += ' ';
+      const std::size_t n = net_for(pb.bit);
+      kalvor::Net& entry = body.nets[n];
+      entry.pins.push_back({kalvor::Pin::kOwn, body.PortName(pb.name)});
       ++entry.fanout;
       if (!named_by_port[n]) {
         named_by_port[n] = true;
         if (root_of_net[n] <= kVdd) {
-          ui.Notify(Format("Port %s of module %s is tied to the constant %s, which the macro "
-                           "file cannot show: the port is left undriven.",
-                           pb.name.c_str(), cell.name.c_str(), root_of_net[n] == kGnd ? "0" : "1"),
-                    "Warning:", box::kOk);
+          netlist.Note(Diagnostic::Severity::kNote, "tied to a constant",
+                       Format("Port %s of module %s is tied to the constant %s, which the macro "
+                              "file cannot show: the port is left undriven.",
+                              pb.name.c_str(), cell.name.c_str(), root_of_net[n] == kGnd ? "0" : "1"),
+                       "Warning:", m.line);
         }
         entry.name = pb.name;
       } else if (!EqualNoCase(entry.name, pb.name)) {
-        WarnWiredTogether(ui, entry.name, pb.name);
+        NoteWiredTogether(netlist, entry.name, pb.name, m.line);
       }
     }
     for (std::size_t i = 0; i < m.instances.size(); ++i) {
       const InstanceText& inst = m.instances[i];
       VerilogModule& child = *modules_[inst.module];
-      const std::string& inst_name = cell.instances[i].name;
-      for (const Pin& pin : inst.pins) {
+      for (const VPin& pin : inst.pins) {
         if (pin.bit == kNoBit) continue;
-        kalvor::Net& entry = net_for(pin.bit);
-        entry.nodes += inst_name;
-        entry.nodes += '<';
-        AppendBitName(child, pin.port_net, static_cast<long>(pin.k), entry.nodes);
-        entry.nodes += ' ';
+        kalvor::Net& entry = body.nets[net_for(pin.bit)];
+        bit_name.clear();
+        AppendBitName(child, pin.port_net, static_cast<long>(pin.k), bit_name);
+        entry.pins.push_back({static_cast<std::int32_t>(i), body.PortName(bit_name)});
         ++entry.fanout;
       }
     }
-    if (static_cast<long>(cell.nets.size()) > limits.nets) {
+    if (static_cast<long>(body.nets.size()) > options.limits.nets) {
       return stop("Too many nodes in this cell", cell.name);
     }
     // Names of the nets no port names: the constant, or the first declared
     // bit of the class, made unique in the cell.
-    std::vector<std::int64_t> lowest(cell.nets.size(), -1);
+    std::vector<std::int64_t> lowest(body.nets.size(), -1);
     for (std::int64_t b = 0; b < m.bits; ++b) {
       std::int32_t n = net_of[static_cast<std::size_t>(Root(parent, b))];
       if (n >= 0 && lowest[static_cast<std::size_t>(n)] < 0) lowest[static_cast<std::size_t>(n)] = b;
     }
-    for (std::size_t n = 0; n < cell.nets.size(); ++n) {
+    for (std::size_t n = 0; n < body.nets.size(); ++n) {
       if (named_by_port[n]) continue;
       std::string name;
       if (lowest[n] <= kVdd) {
@@ -1157,19 +1187,36 @@ bool VerilogNetlist::FillCell(std::size_t k, UserInterface& ui, EdifSession& ses
         AppendBitName(m, static_cast<std::size_t>(holder - m.nets.begin()),
                       static_cast<long>(lowest[n] - holder->first_bit), name);
         // A wire named as a supply stays the global supply node.
-        if (!is_supply(name)) name = cell.names.Unique(name);
+        if (!IsSupplyName(name)) name = body.names.Unique(name);
       }
-      cell.nets[n].name = std::move(name);
+      body.nets[n].name = std::move(name);
     }
   }
-  if (lookups.FindCell(cells, cell.name) >= 0) {
-    ui.Notify("Warning, duplicate cell name!", cell.name, box::kOk | box::kIconWarning);
+  if (netlist.FindCell(cell.name) >= 0) {
+    netlist.Note(Diagnostic::Severity::kWarning, "duplicate cell", "Warning, duplicate cell name!",
+                 cell.name, m.line);
   }
-  if (static_cast<long>(cells.entries.size()) >= limits.cells) {
+  if (static_cast<long>(netlist.cells.size()) >= options.limits.cells) {
     return stop("Too many cells", "");
   }
-  cells.entries.push_back({cell.name, cell.header.substr(7 + cell.name.size()), {}});
+  netlist.AddCell(std::move(cell));
   return true;
+}
+
+VerilogReader::VerilogReader(VerilogNetlist& parsed, const ReadOptions& options, Netlist& netlist)
+    : parsed_(parsed), options_(options), netlist_(netlist) {}
+
+ReadStep VerilogReader::Next() {
+  if (next_ == parsed_.CellCount()) {
+    if (!done_ && parsed_.Top() != "-none-") {
+      netlist_.has_design = true;
+      netlist_.top = parsed_.Top();
+    }
+    done_ = true;
+    return ReadStep::kEnd;
+  }
+  if (options_.keep_going && !options_.keep_going()) return ReadStep::kFailed;
+  return parsed_.FillCell(next_++, options_, netlist_) ? ReadStep::kCell : ReadStep::kFailed;
 }
 
 }  // namespace kalvor

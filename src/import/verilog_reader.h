@@ -1,6 +1,6 @@
 // The structural Verilog reader: a gate-level netlist (.v, .vg, .vm) read
-// whole, then handed to the import one cell at a time in the same cell,
-// instance and net tables the EDIF reader fills.
+// whole, then handed to the import one cell at a time in the same netlist
+// the EDIF reader fills.
 //
 // Read: modules with ANSI or non-ANSI port lists; input/output/inout and
 // wire-like declarations with ranges; instances with named or positional
@@ -16,11 +16,7 @@
 #include <string_view>
 #include <vector>
 
-#include "edif/edif_limits.h"
-#include "edif/edif_lookups.h"
-#include "edif/edif_session.h"
-#include "edif/edif_tables.h"
-#include "platform/ui.h"
+#include "import/netlist_reader.h"
 
 namespace kalvor {
 
@@ -46,15 +42,15 @@ class VerilogNetlist {
   // defined (leaf cells, ports in the order of their use) first, then the
   // defined modules, each after the modules it instantiates.
   std::size_t CellCount() const { return order_.size(); }
+  // Whether a port or net of some module is named "VCC" (any letter case).
+  bool NamesVcc() const;
   // The module no other module instantiates (the last such in the file),
   // or "-none-".
   std::string Top() const;
 
-  // Fills `cell` with cell number `k` and adds its cell table entry. False
-  // when the conversion must stop (the user has been told).
-  bool FillCell(std::size_t k, UserInterface& ui, EdifSession& session,
-                const EdifLimits& limits, EdifLookups& lookups, CellTable& cells,
-                CellContents& cell);
+  // Fills the netlist's body with cell number `k` and adds the cell. False
+  // when the reading must stop (the diagnostics say why).
+  bool FillCell(std::size_t k, const ReadOptions& options, Netlist& netlist);
 
  private:
   std::string text_;
@@ -62,6 +58,20 @@ class VerilogNetlist {
   std::vector<std::size_t> order_;
   std::string error_;
   long error_line_ = 0;
+};
+
+// The parsed netlist handed on a cell at a time.
+class VerilogReader : public NetlistReader {
+ public:
+  VerilogReader(VerilogNetlist& parsed, const ReadOptions& options, Netlist& netlist);
+  ReadStep Next() override;
+
+ private:
+  VerilogNetlist& parsed_;
+  const ReadOptions& options_;
+  Netlist& netlist_;
+  std::size_t next_ = 0;
+  bool done_ = false;
 };
 
 }  // namespace kalvor

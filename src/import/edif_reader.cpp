@@ -1,0 +1,564 @@
+#include "import/edif_reader.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "text/strings.h"
+
+namespace kalvor {
+
+namespace {
+
+// The last index group of a bus text: "[a:b]", "(a:b)", "<a:b>", "[a..b]"
+// or a single index "[a]"; `start` and `end` delimit the group.
+struct BusRange {
+  bool found = false;
+  long left = 0;
+  long right = 0;
+  std::size_t start = 0;
+  std::size_t end = 0;
+};
+
+bool ParseIndex(std::string_view s, long& v) {
+  std::size_t i = !s.empty() && s[0] == '-' ? 1 : 0;
+  if (i == s.size() || s.size() - i > 9) return false;
+  for (std::size_t j = i; j < s.size(); ++j) {
+    if (s[j] < '0' || s[j] > '9') return false;
+  }
+  v = LeadingInt(s.substr(i));
+  if (i) v = -v;
+  return true;
+}
+
+BusRange LastBusRange(std::string_view text) {
+  BusRange r;
+  for (std::size_t close = text.size(); close-- > 0;) {
+    char c = text[close];
+    char open = c == ']' ? '[' : c == ')' ? '(' : c == '>' ? '<' : '\0';
+    if (open == '\0') continue;
+    std::size_t at = text.rfind(open, close);
+    if (at == std::string_view::npos) continue;
+    std::string_view inside = text.substr(at + 1, close - at - 1);
+    std::size_t sep = inside.find(':');
+    std::size_t sep_len = 1;
+    if (sep == std::string_view::npos) {
+      sep = inside.find("..");
+      sep_len = 2;
+    }
+    bool ok = sep == std::string_view::npos
+                  ? ParseIndex(inside, r.left)
+                  : ParseIndex(inside.substr(0, sep), r.left) &&
+                        ParseIndex(inside.substr(sep + sep_len), r.right);
+    if (!ok) continue;
+    if (sep == std::string_view::npos) r.right = r.left;
+    r.found = true;
+    r.start = at;
+    r.end = close + 1;
+    return r;
+  }
+  return r;
+}
+
+// The base of a bus's bit names: the text around its range with every
+// character other than a letter, a digit or "_" made "_".
+std::string BusBase(std::string_view text, const BusRange& r) {
+  std::string base(text.substr(0, r.found ? r.start : text.size()));
+  if (r.found) base.append(text.substr(r.end));
+  for (char& c : base) {
+    bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    if (!letter && !(c >= '0' && c <= '9') && c != '_') c = '_';
+  }
+  return base;
+}
+
+// Ports of a cell found by a scan; more than this go through the index.
+constexpr std::size_t kScannedPorts = 8;
+
+// Widest bus the reader expands; wider ranges are taken as damaged input.
+constexpr long kMaxBusBits = 1L << 16;
+
+bool AllDigits(std::string_view s) {
+  return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Whether `word` is `keyword` (lower-case letters only) in any letter case;
+// the same answer as EqualNoCase, quicker for the reader's list heads.
+inline bool IsKeyword(std::string_view word, std::string_view keyword) {
+  if (word.size() != keyword.size()) return false;
+  for (std::size_t i = 0; i < word.size(); ++i) {
+    if ((static_cast<unsigned char>(word[i]) | 0x20u) != static_cast<unsigned char>(keyword[i])) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// Keys of a cell's port index: a scalar by its name or its file name, a
+// bus bit by the bus and the member number.
+std::uint64_t MemberKey(std::string_view bus, long member) {
+  return (HashName(bus, true) ^ (static_cast<std::uint64_t>(member) * 0x9e3779b97f4a7c15ull)) | 1;
+}
+
+PortDirection DirectionOf(std::string_view word) {
+  if (IsKeyword(word, "input")) return PortDirection::kInput;
+  if (IsKeyword(word, "output")) return PortDirection::kOutput;
+  if (IsKeyword(word, "inout")) return PortDirection::kInOut;
+  return PortDirection::kUnknown;
+}
+
+}  // namespace
+
+EdifReader::EdifReader(File& file, const ReadOptions& options, Netlist& netlist)
+    : tokens_(file), options_(options), netlist_(netlist), body_(netlist.body) {}
+
+EdifTokens::Kind EdifReader::Token(std::string_view& text) {
+  EdifTokens::Kind k = tokens_.Next(text);
+  if (k == EdifTokens::Kind::kNone && tokens_.unclosed_quote() && !failed_) {
+    Stop(tokens_.unclosed_text(), "quoted string spans too many lines");
+  }
+  return k;
+}
+
+bool EdifReader::Stop(std::string text, std::string caption) {
+  netlist_.Note(Diagnostic::Severity::kError, "", std::move(text), std::move(caption));
+  failed_ = true;
+  return false;
+}
+
+bool EdifReader::KeepGoing() {
+  if (options_.keep_going && !options_.keep_going()) failed_ = true;
+  return !failed_;
+}
+
+bool EdifReader::CapacityStop(const char* text, const std::string& caption, const char* key,
+                              long limit, std::string_view keyword, int level) {
+  // Count what is left of the list (or the file) so the message can say
+  // how far the setting must go.
+  long needed = limit + 1;
+  std::string_view head;
+  while (NextListHead(level, head)) {
+    if (IsKeyword(head, keyword)) ++needed;
+  }
+  if (failed_) return false;
+  short_key = key;
+  short_needed = needed;
+  return Stop(Format("%s: %ld needed, the setting %s allows %ld.", text, needed, key, limit),
+              caption);
+}
+
+bool EdifReader::ReadIdentifier(std::string& out) {
+  using K = EdifTokens::Kind;
+  std::string_view t;
+  K k = Token(t);
+  if (k == K::kNone) return false;
+  if (k != K::kOpen) {
+    out.assign(t);
+    return true;
+  }
+  // (name ID display...)
+  const int level = tokens_.depth();
+  if (Token(t) == K::kNone) return false;
+  if (IsKeyword(t, "name") && Token(t) == K::kNone) return false;
+  out.assign(t);
+  while (tokens_.depth() >= level) {
+    if (Token(t) == K::kNone) return false;
+  }
+  return true;
+}
+
+bool EdifReader::ReadName(EdifName& name) {
+  using K = EdifTokens::Kind;
+  name.text.clear();
+  name.is_array = false;
+  name.array_id.clear();
+  name.array_size = -1;
+  name.is_member = false;
+  name.member_id.clear();
+  name.member_index.clear();
+  std::string& current = name.text;
+  std::string_view t;
+  K k = Token(t);
+  if (k == K::kNone) return false;
+  if (k != K::kOpen) {
+    current.assign(t);
+    return true;
+  }
+  const int level = tokens_.depth();
+  if (Token(t) == K::kNone) return false;
+  if (IsKeyword(t, "rename")) {
+    // (rename ID "text") or (rename (name ID) "text"): the identifier.
+    if (!ReadIdentifier(current)) return false;
+  } else if (IsKeyword(t, "name")) {
+    if (Token(t) == K::kNone) return false;
+    current.assign(t);
+  } else if (IsKeyword(t, "array")) {
+    // (array NAMEDEF SIZE): the bus text (a rename's string, else the
+    // identifier) and the size.
+    name.is_array = true;
+    k = Token(t);
+    if (k == K::kNone) return false;
+    if (k == K::kOpen) {
+      const int inner = tokens_.depth();
+      if (Token(t) == K::kNone) return false;
+      if (IsKeyword(t, "rename")) {
+        if (!ReadIdentifier(name.array_id)) return false;
+      } else {
+        if (IsKeyword(t, "name") && Token(t) == K::kNone) return false;
+        name.array_id.assign(t);
+      }
+      // The first string of the list is the bus text.
+      while (tokens_.depth() >= inner) {
+        k = Token(t);
+        if (k == K::kNone) return false;
+        if (k == K::kQuoted && current.empty()) current.assign(t.substr(1, t.size() - 2));
+      }
+      if (current.empty()) current = name.array_id;
+    } else {
+      name.array_id.assign(t);
+      current.assign(t);
+    }
+    k = Token(t);
+    if (k == K::kWord) {
+      if (AllDigits(t)) name.array_size = t.size() > 9 ? kMaxBusBits + 1 : LeadingInt(t);
+    } else if (k == K::kClose) {
+      return true;
+    } else if (k == K::kNone) {
+      return false;
+    }
+  } else if (IsKeyword(t, "member")) {
+    EdifName inner;
+    if (!ReadName(inner)) return false;
+    if (Token(t) == K::kNone) return false;
+    name.is_member = true;
+    name.member_id = std::move(inner.text);
+    name.member_index.assign(t);
+    current.assign(name.member_id);
+    current += name.member_index;
+  } else {
+    current.assign(t);
+  }
+  while (tokens_.depth() >= level) {
+    if (Token(t) == K::kNone) break;
+  }
+  return true;
+}
+
+bool EdifReader::NextListHead(int level, std::string_view& keyword) {
+  using K = EdifTokens::Kind;
+  if (tokens_.depth() < level) return false;
+  std::string_view t;
+  for (;;) {
+    K k = Token(t);
+    if (k == K::kNone) return false;
+    if (k == K::kClose && tokens_.depth() < level) return false;
+    if (k == K::kOpen) {
+      if (Token(t) == K::kNone) return false;
+      keyword = t;
+      return true;
+    }
+  }
+}
+
+bool EdifReader::Find(std::string_view keyword, EdifName& name) {
+  const int level = tokens_.depth();
+  std::string_view head;  // valid until the next token
+  while (NextListHead(level, head)) {
+    if (IsKeyword(head, keyword)) return ReadName(name);
+  }
+  return false;
+}
+
+void EdifReader::SkipTo(int level) {
+  std::string_view t;
+  while (level < tokens_.depth()) {
+    if (Token(t) == EdifTokens::Kind::kNone) return;
+  }
+}
+
+ReadStep EdifReader::Next() {
+  std::string_view head;
+  while (!failed_ && NextListHead(0, head)) {
+    if (!KeepGoing()) break;
+    if (IsKeyword(head, "cell")) {
+      ReadStep step = ReadCell();
+      if (step != ReadStep::kEnd) return step;  // kEnd: the file ended after the head
+    } else if (IsKeyword(head, "design") && !netlist_.has_design) {
+      // The design may stand anywhere at the top level (before the
+      // libraries, too): the cells after it are still read.
+      netlist_.has_design = true;
+      if (Find("cellref", scratch_)) netlist_.top = scratch_.text;
+    }
+  }
+  return failed_ ? ReadStep::kFailed : ReadStep::kEnd;
+}
+
+bool EdifReader::ReadPort(Cell& cell) {
+  EdifName n;
+  if (!ReadName(n)) return !failed_;
+  Port port;
+  const std::string& id = n.is_array ? n.array_id : n.text;
+  std::string text(n.is_array || !(options_.vcc_to_vdd && EqualNoCase(n.text, "VCC"))
+                       ? n.text
+                       : std::string("VDD"));
+  BusRange r = LastBusRange(text);
+  if (!n.is_array && !r.found) {
+    // A scalar port; supply ports stay out of the header, their nets keep
+    // the supply name (global, so not one of the cell's own names).
+    port.supply = IsSupplyName(text);
+    port.name = port.supply ? text : body_.names.Unique(text);
+    if (port.name != id) port.original = id;
+    cell.ports.push_back(std::move(port));
+    return true;
+  }
+  // A bus: the array's size is the number of bits (a range that says
+  // otherwise is reported); member k is the k-th index from the left of
+  // the range; the header lists the bits lowest index first.
+  long size = r.found ? std::labs(r.left - r.right) + 1 : 1;
+  if (n.is_array && n.array_size >= 0) {
+    long declared = n.array_size;
+    if (r.found && declared != size && !warned_bus_size_) {
+      warned_bus_size_ = true;
+      netlist_.Note(Diagnostic::Severity::kWarning, "",
+                    Format("Bus %s of cell %s has %ld bits by its range but %ld by its size; "
+                           "the size is used.",
+                           text.c_str(), cell.name.c_str(), size, declared),
+                    "Warning:");
+    }
+    size = declared;
+  }
+  if (size < 1) size = 1;
+  if (size > kMaxBusBits) return Stop("Bus range too large: " + text, cell.name);
+  const bool descending = !r.found || r.left >= r.right;
+  const long left = r.found ? r.left : size - 1;
+  std::string base = BusBase(text, r);
+  for (long pos = 0; pos < size; ++pos) {
+    long member = descending ? size - 1 - pos : pos;
+    Port bit;
+    bit.index = static_cast<std::int32_t>(descending ? left - member : left + member);
+    bit.member = static_cast<std::int32_t>(member);
+    bit.original = id;
+    bit.name = body_.names.Unique(base + std::to_string(bit.index));
+    cell.ports.push_back(std::move(bit));
+  }
+  return true;
+}
+
+const std::string& EdifReader::PortHeaderName(const EdifName& ref, const Cell& cell,
+                                              std::int32_t number) {
+  const std::string& id = ref.is_member ? ref.member_id : ref.text;
+  const std::vector<Port>& ports = cell.ports;
+  long member = -1;
+  if (ref.is_member) {
+    if (!AllDigits(ref.member_index) || ref.member_index.size() >= 10) return ref.text;
+    member = LeadingInt(ref.member_index);
+  }
+  // A scalar is found by its file name first, then by its header name.
+  auto by_original = [&](std::int32_t at) {
+    const Port& p = ports[static_cast<std::size_t>(at)];
+    return !p.bit() && !p.original.empty() && EqualNoCase(p.original, id);
+  };
+  auto by_name = [&](std::int32_t at) {
+    const Port& p = ports[static_cast<std::size_t>(at)];
+    return p.original.empty() && EqualNoCase(p.name, id);
+  };
+  auto by_member = [&](std::int32_t at) {
+    const Port& p = ports[static_cast<std::size_t>(at)];
+    return p.member == member && EqualNoCase(p.original, id);
+  };
+  std::int32_t at = -1;
+  if (ports.size() <= kScannedPorts) {
+    for (std::size_t i = 0; i < ports.size() && at < 0; ++i) {
+      if (ref.is_member ? by_member(static_cast<std::int32_t>(i))
+                        : by_original(static_cast<std::int32_t>(i))) {
+        at = static_cast<std::int32_t>(i);
+      }
+    }
+    for (std::size_t i = 0; i < ports.size() && at < 0 && !ref.is_member; ++i) {
+      if (by_name(static_cast<std::int32_t>(i))) at = static_cast<std::int32_t>(i);
+    }
+  } else {
+    NamePositions* index = &own_ports_;
+    if (number >= 0) {
+      if (port_indexes_.size() <= static_cast<std::size_t>(number)) {
+        port_indexes_.resize(static_cast<std::size_t>(number) + 1);
+      }
+      index = &port_indexes_[static_cast<std::size_t>(number)];
+    }
+    if (index->size() == 0) {
+      for (std::size_t i = 0; i < ports.size(); ++i) {
+        const Port& p = ports[i];
+        const auto position = static_cast<std::int32_t>(i);
+        if (p.bit()) {
+          index->Add(MemberKey(p.original, p.member), position);
+        } else {
+          index->Add(HashName(p.original.empty() ? p.name : p.original, true), position);
+        }
+      }
+    }
+    if (ref.is_member) {
+      at = index->Find(MemberKey(id, member), by_member);
+    } else {
+      at = index->Find(HashName(id, true), by_original);
+      if (at < 0) at = index->Find(HashName(id, true), by_name);
+    }
+  }
+  return at >= 0 ? ports[static_cast<std::size_t>(at)].name : ref.text;
+}
+
+std::int32_t EdifReader::FindInstance(std::string_view name) {
+  // Positions in declaration order: a lookup finds the first of a name.
+  for (; indexed_ < body_.instances.size(); ++indexed_) {
+    const Instance& inst = body_.instances[indexed_];
+    instance_cells_.push_back(netlist_.FindCell(inst.cell));
+    instance_index_.Add(HashName(inst.name, false), static_cast<std::int32_t>(indexed_));
+  }
+  std::int32_t at = instance_index_.Find(HashName(name, false), [&](std::int32_t i) {
+    return body_.instances[static_cast<std::size_t>(i)].name == name;
+  });
+  if (at >= 0) return at;
+  for (; lower_indexed_ < body_.instances.size(); ++lower_indexed_) {
+    instance_index_lower_.Add(HashName(body_.instances[lower_indexed_].name, true),
+                              static_cast<std::int32_t>(lower_indexed_));
+  }
+  return instance_index_lower_.Find(HashName(name, true), [&](std::int32_t i) {
+    return EqualNoCase(body_.instances[static_cast<std::size_t>(i)].name, name);
+  });
+}
+
+bool EdifReader::ReadNet(const Cell& own) {
+  EdifName net_name;
+  if (!ReadName(net_name)) return !failed_;
+  Net net;
+  net.name = std::move(net_name.text);
+  long external = 0;
+  std::size_t used = 0;
+  for (;; ++used) {
+    if (used == refs_.size()) refs_.emplace_back();
+    PortRef& pr = refs_[used];
+    if (!Find("portref", pr.port)) break;
+    const int level = tokens_.depth();
+    pr.instance.clear();
+    if (Find("instanceref", scratch_)) pr.instance.assign(scratch_.text);
+    if (pr.instance.empty()) {
+      // A port of the cell: the net takes the port's name as the header
+      // spells it.
+      const std::string& p = PortHeaderName(pr.port, own, -1);
+      if (++external == 1) {
+        net.name = p;
+      } else if (p != net.name) {
+        NoteWiredTogether(netlist_, net.name, p);
+      }
+    }
+    SkipTo(level - 1);
+  }
+  if (failed_) return false;
+  // A net on no port of the cell keeps its own name, made unique in the
+  // cell; supply names stay as they are (they are global).
+  if (external == 0 && !IsSupplyName(net.name)) net.name = body_.names.Unique(net.name);
+  net.fanout = static_cast<long>(used);
+  net.pins.reserve(used);
+  for (std::size_t k = 0; k < used; ++k) {
+    const PortRef& pr = refs_[k];
+    if (pr.instance.empty()) {
+      net.pins.push_back({Pin::kOwn, body_.PortName(PortHeaderName(pr.port, own, -1))});
+      continue;
+    }
+    std::int32_t at = FindInstance(pr.instance);
+    if (at < 0) {
+      net.pins.push_back({Pin::kUnknown, body_.PortName(pr.instance + "<" + pr.port.text)});
+      continue;
+    }
+    std::int32_t c = instance_cells_[static_cast<std::size_t>(at)];
+    if (c < 0) {
+      net.pins.push_back({at, body_.PortName(pr.port.text)});
+      continue;
+    }
+    // Cells are stored for good: a name found once stays right.
+    memo_key_.assign(pr.port.is_member ? pr.port.member_id : pr.port.text);
+    if (pr.port.is_member) {
+      memo_key_ += '[';
+      memo_key_ += pr.port.member_index;
+    }
+    PortMemo& m = port_memo_[(HashName(memo_key_, false) ^
+                              (static_cast<std::uint64_t>(c) * 0x9e3779b97f4a7c15ull)) &
+                             (port_memo_.size() - 1)];
+    if (m.cell != c || m.ref != memo_key_) {
+      m.cell = c;
+      m.ref = memo_key_;
+      m.name = PortHeaderName(pr.port, netlist_.cells[static_cast<std::size_t>(c)], c);
+    }
+    net.pins.push_back({at, body_.PortName(m.name)});
+  }
+  if (static_cast<long>(body_.nets.size()) >= options_.limits.nets) {
+    return CapacityStop("Too many nodes in this cell", body_.cell, key::kEdifNets,
+                        options_.limits.nets, "net", tokens_.depth());
+  }
+  body_.nets.push_back(std::move(net));
+  return true;
+}
+
+ReadStep EdifReader::ReadCell() {
+  Cell cell;
+  if (!ReadName(scratch_)) return failed_ ? ReadStep::kFailed : ReadStep::kEnd;
+  cell.name = scratch_.text;
+  body_.Clear();
+  body_.cell = cell.name;
+  instance_index_.Clear();
+  instance_index_lower_.Clear();
+  instance_cells_.clear();
+  indexed_ = 0;
+  lower_indexed_ = 0;
+  own_ports_.Clear();
+  bool have_interface = false;
+  const int cell_level = tokens_.depth();
+  std::string_view head;
+  while (NextListHead(cell_level, head)) {
+    if (!KeepGoing()) return ReadStep::kFailed;
+    if (IsKeyword(head, "interface") && !have_interface) {
+      // One interface per cell: its first view's. The interfaces of
+      // further views (a symbol's other forms) add no ports.
+      have_interface = true;
+      const int interface_level = tokens_.depth();
+      std::size_t declared = 0;  // the ports of the last port list
+      while (NextListHead(interface_level, head)) {
+        if (IsKeyword(head, "port")) {
+          declared = cell.ports.size();
+          if (!ReadPort(cell)) return ReadStep::kFailed;
+        } else if (IsKeyword(head, "direction") && Token(head) == EdifTokens::Kind::kWord) {
+          PortDirection d = DirectionOf(head);
+          for (std::size_t i = declared; i < cell.ports.size(); ++i) cell.ports[i].direction = d;
+        }
+      }
+    } else if (IsKeyword(head, "instance")) {
+      Instance inst;
+      if (ReadName(scratch_)) {
+        inst.name = scratch_.text;
+        if (Find("cellref", scratch_)) inst.cell = scratch_.text;
+        if (failed_) return ReadStep::kFailed;
+        if (static_cast<long>(body_.instances.size()) >= options_.limits.instances) {
+          CapacityStop("Too many instances in this cell", cell.name, key::kEdifInstances,
+                       options_.limits.instances, "instance", cell_level);
+          return ReadStep::kFailed;
+        }
+        body_.instances.push_back(std::move(inst));
+      }
+    } else if (IsKeyword(head, "net")) {
+      if (!ReadNet(cell)) return ReadStep::kFailed;
+    }
+    if (failed_) return ReadStep::kFailed;
+  }
+  if (failed_) return ReadStep::kFailed;
+  if (netlist_.FindCell(cell.name) >= 0) {
+    netlist_.Note(Diagnostic::Severity::kWarning, "duplicate cell", "Warning, duplicate cell name!",
+                  cell.name);
+  }
+  if (static_cast<long>(netlist_.cells.size()) >= options_.limits.cells) {
+    CapacityStop("Too many cells", "", key::kEdifCells, options_.limits.cells, "cell", 0);
+    return ReadStep::kFailed;
+  }
+  cell.ports.shrink_to_fit();
+  netlist_.AddCell(std::move(cell));
+  return ReadStep::kCell;
+}
+
+}  // namespace kalvor

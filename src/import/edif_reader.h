@@ -1,0 +1,91 @@
+// The EDIF reader: list heads, names, and the cells of the file with their
+// ports, instances and nets, filled into a Netlist a cell at a time. It
+// keeps no syntax tree: it follows the token stream with one nesting depth
+// and picks out the lists it needs; all other lists are passed over token by
+// token, so lists nested in them are seen.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "import/edif_tokens.h"
+#include "import/netlist_reader.h"
+
+namespace kalvor {
+
+// A name as read from the file, with what it was made of.
+struct EdifName {
+  std::string text;
+  bool is_array = false;  // (array ...): `text` is the bus text, d[7:0]
+  std::string array_id;   // the array's EDIF identifier
+  long array_size = -1;   // the array's size, -1 if not a number
+  bool is_member = false; // (member ID INDEX): `text` is ID followed by INDEX
+  std::string member_id;
+  std::string member_index;
+};
+
+class EdifReader : public NetlistReader {
+ public:
+  EdifReader(File& file, const ReadOptions& options, Netlist& netlist);
+
+  ReadStep Next() override;
+  int depth() const { return tokens_.depth(); }
+
+  // The parts, for the tests of names and lists. False for none.
+  bool ReadName(EdifName& name);
+  bool NextListHead(int level, std::string_view& keyword);
+  bool Find(std::string_view keyword, EdifName& name);
+
+ private:
+  EdifTokens::Kind Token(std::string_view& text);
+  bool ReadIdentifier(std::string& out);
+  void SkipTo(int level);
+  bool KeepGoing();
+  ReadStep ReadCell();
+  bool ReadPort(Cell& cell);
+  bool ReadNet(const Cell& own);
+  // The header name of the port (or bus member) `ref` of `cell`; the
+  // reference's own text if the cell has no such port.
+  const std::string& PortHeaderName(const EdifName& ref, const Cell& cell, std::int32_t number);
+  std::int32_t FindInstance(std::string_view name);
+  bool Stop(std::string text, std::string caption);
+  bool CapacityStop(const char* text, const std::string& caption, const char* key, long limit,
+                    std::string_view keyword, int level);
+
+  EdifTokens tokens_;
+  const ReadOptions& options_;
+  Netlist& netlist_;
+  Body& body_;
+  bool failed_ = false;
+  bool warned_bus_size_ = false;
+  // Port indexes of cells with many ports, by cell number (built on first
+  // use; cells are never changed once read).
+  std::vector<NamePositions> port_indexes_;
+  NamePositions own_ports_;  // of the cell being read
+  // Instances of the cell being read by name, as declared and ignoring
+  // letter case, and the cell each references (-1: none).
+  NamePositions instance_index_;
+  NamePositions instance_index_lower_;
+  std::size_t indexed_ = 0;
+  std::size_t lower_indexed_ = 0;
+  std::vector<std::int32_t> instance_cells_;
+  // Header names of instance ports found lately, by cell and reference.
+  struct PortMemo {
+    std::int32_t cell = -1;
+    std::string ref;
+    std::string name;
+  };
+  std::vector<PortMemo> port_memo_ = std::vector<PortMemo>(1024);
+  std::string memo_key_;
+  std::string unresolved_;  // a reference's own text
+  EdifName scratch_;
+  struct PortRef {
+    EdifName port;
+    std::string instance;  // empty: a port of the cell itself
+  };
+  std::vector<PortRef> refs_;  // of the net being read, reused
+};
+
+}  // namespace kalvor

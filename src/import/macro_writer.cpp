@@ -1,0 +1,148 @@
+#include "import/macro_writer.h"
+
+#include <unordered_map>
+
+#include "import/insert_inverters.h"
+#include "text/lineio.h"
+#include "text/strings.h"
+
+namespace kalvor {
+
+namespace {
+
+bool Wrapped(File& out, const std::string& text, WriteState& state) {
+  // Only a piece too long to wrap stops the writing; a write error is
+  // reported once the macro file is closed.
+  std::string unsplit;
+  if (WriteWrappedLine(out, text, unsplit) || unsplit.empty()) return true;
+  state.unsplit = std::move(unsplit);
+  return false;
+}
+
+// The node of a port that no net connects.
+std::string UnconnectedPort(const Body& body, const std::string& port, const std::string& cell,
+                            bool reorder, WriteState& state, std::vector<Diagnostic>& diagnostics) {
+  if (reorder) {
+    if (state.warned_ports.find(" " + port + " ") == std::string::npos) {
+      diagnostics.push_back(
+          {Diagnostic::Severity::kNote, "port without counterpart", 0,
+           Format("Port '%s' of macro '%s' has no EDIF counterpart.", port.c_str(), cell.c_str()),
+           "Warning"});
+      state.warned_ports += port + " ";
+    }
+    return port;
+  }
+  // NCX numbers a name of the cell already uses are passed over.
+  ++state.unconnected;
+  std::string name;
+  do {
+    name = Format("NCX%ld", ++state.ncx_number);
+  } while (body.names.Used(name));
+  return name;
+}
+
+// The node in front of the fanout buffer of `net`; its line goes to `buffers`.
+std::string FanoutBuffer(Body& body, const FanoutSettings& s, const Net& net,
+                         const std::string& line_so_far, std::vector<std::string>& buffers,
+                         WriteState& state, std::vector<Diagnostic>& diagnostics) {
+  const std::string& macro = net.fanout > s.large_threshold ? s.large_buffer : s.small_buffer;
+  ++state.fanout_buffers;
+  std::string node = body.names.Unique(net.name + "_fanbust");
+  buffers.push_back(Format("<fb%ld %s %s %s", state.fanout_buffers, macro.c_str(), node.c_str(),
+                           net.name.c_str()));
+  if (net.fanout > s.fanout_limit) {
+    diagnostics.push_back({Diagnostic::Severity::kNote, "fanout limit", 0, line_so_far,
+                           Format("cell %s net %s fanout=%ld exceeds limit!", body.cell.c_str(),
+                                  net.name.c_str(), net.fanout)});
+  }
+  return node;
+}
+
+}  // namespace
+
+bool WriteMacro(File& out, Netlist& netlist, const Cell& cell, const WriteInputs& in,
+                WriteState& state, std::vector<Diagnostic>& diagnostics) {
+  Body& body = netlist.body;
+  if (!Wrapped(out, ".macro " + cell.name + HeaderPorts(cell), state)) return false;
+  // Each instance's connections (port, net) in net order, found under the
+  // first instance of its name.
+  const std::vector<std::int32_t> first = FirstOfEachName(body);
+  std::vector<std::uint32_t> start(body.instances.size() + 1, 0);
+  for (const Net& net : body.nets) {
+    for (const Pin& pin : net.pins) {
+      if (pin.instance >= 0) ++start[static_cast<std::size_t>(first[static_cast<std::size_t>(pin.instance)]) + 1];
+    }
+  }
+  for (std::size_t i = 1; i < start.size(); ++i) start[i] += start[i - 1];
+  std::vector<std::pair<std::int32_t, std::int32_t>> links(start.back());  // port, net
+  {
+    std::vector<std::uint32_t> fill(start.begin(), start.end() - 1);
+    for (std::size_t n = 0; n < body.nets.size(); ++n) {
+      for (const Pin& pin : body.nets[n].pins) {
+        if (pin.instance < 0) continue;
+        links[fill[static_cast<std::size_t>(first[static_cast<std::size_t>(pin.instance)])]++] = {
+            pin.port, static_cast<std::int32_t>(n)};
+      }
+    }
+  }
+  bool no_port = true;
+  // Port orders of the cells instantiated here.
+  std::unordered_map<std::string, PortOrder> orders;
+  std::vector<std::string> buffers;
+  std::string line;
+  std::string made;  // a node name made up here
+  for (std::size_t i = 0; i < body.instances.size(); ++i) {
+    const Instance& inst = body.instances[i];
+    if (in.step) in.step();
+    buffers.clear();
+    line.assign(1, '<');
+    line += inst.name;
+    line += ' ';
+    line += RenameCell(in.base, inst.cell, &inst.name);
+    auto order = orders.find(inst.cell);
+    if (order == orders.end()) {
+      std::optional<PortOrder> found = FindPortOrder(in.base, netlist, inst.cell, diagnostics);
+      if (!found) return false;
+      order = orders.emplace(inst.cell, std::move(*found)).first;
+    }
+    const std::size_t me = static_cast<std::size_t>(first[i]);
+    for (const std::string& port : order->second.ports) {
+      const std::int32_t id = body.FindPortName(port);
+      std::int32_t net = -1;
+      for (std::uint32_t k = start[me]; k < start[me + 1] && id >= 0; ++k) {
+        if (links[k].first == id) {
+          net = links[k].second;
+          break;
+        }
+      }
+      std::string_view node;
+      if (net >= 0) {
+        node = body.nets[static_cast<std::size_t>(net)].name;
+      } else {
+        made = UnconnectedPort(body, port, inst.cell, order->second.reorder, state, diagnostics);
+        node = made;
+      }
+      if (in.vcc_to_vdd && EqualNoCase(node, "VCC")) node = "VDD";
+      if (net >= 0) {
+        const Net& n = body.nets[static_cast<std::size_t>(net)];
+        if (n.fanout > in.settings.insertion_threshold && IsOutput(in.settings, port)) {
+          made = FanoutBuffer(body, in.settings, n, line, buffers, state, diagnostics);
+          node = made;
+        }
+      }
+      line += ' ';
+      line += node;
+      no_port = false;
+    }
+    if (!Wrapped(out, line, state)) return false;
+    for (const std::string& b : buffers) {
+      if (!Wrapped(out, b, state)) return false;
+    }
+  }
+  if (no_port) ++state.no_body;
+  WriteLine(out, ".eom");
+  WriteLine(out, "");
+  return true;
+}
+
+}  // namespace kalvor

@@ -1,0 +1,50 @@
+#include "import/netlist_reader.h"
+
+#include "text/strings.h"
+
+namespace kalvor {
+
+void NoteWiredTogether(Netlist& netlist, const std::string& net, const std::string& port,
+                       long line) {
+  netlist.Note(Diagnostic::Severity::kNote, "wired together",
+               Format("The following ports appear to be wired together:\n\n   %s\n"
+                      "   %s\n\nMore than one port per signal is not allowed.\n"
+                      "Try  Add I/O's option on your synthesizer.",
+                      net.c_str(), port.c_str()),
+               "Warning:", line);
+}
+
+bool MentionsVcc(std::string_view text) {
+  auto name_char = [](char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+           c == '_' || c == '$' || c == '&' || c == '"';
+  };
+  // The list keyword before position `end`, blanks passed over: "port" for
+  // "(port ".
+  auto keyword_before = [&](std::size_t end) {
+    while (end > 0 && (text[end - 1] == ' ' || text[end - 1] == '\t' || text[end - 1] == '\r' ||
+                       text[end - 1] == '\n')) {
+      --end;
+    }
+    std::size_t start = end;
+    while (start > 0 && name_char(text[start - 1])) --start;
+    if (start == 0 || text[start - 1] != '(') return std::pair(std::string_view(), start);
+    return std::pair(text.substr(start, end - start), start - 1);
+  };
+  for (std::size_t at = 0; at + 3 <= text.size(); ++at) {
+    if ((text[at] | 0x20) != 'v' || (text[at + 1] | 0x20) != 'c' || (text[at + 2] | 0x20) != 'c') {
+      continue;
+    }
+    if (at > 0 && name_char(text[at - 1])) continue;
+    if (at + 3 < text.size() && name_char(text[at + 3])) continue;
+    // Only the name of a port or a net counts: "(port VCC", "(net (rename VCC".
+    auto [keyword, before] = keyword_before(at);
+    if (EqualNoCase(keyword, "rename") || EqualNoCase(keyword, "name")) {
+      keyword = keyword_before(before).first;
+    }
+    if (EqualNoCase(keyword, "port") || EqualNoCase(keyword, "net")) return true;
+  }
+  return false;
+}
+
+}  // namespace kalvor

@@ -1,0 +1,50 @@
+// What the EDIF and Verilog readers share: they fill a Netlist one cell at a
+// time and say what they found as diagnostics; they never ask or show
+// anything. Choices are made by the import before reading and passed in.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "import/edif_limits.h"
+#include "netlist/netlist.h"
+
+namespace kalvor {
+
+struct ReadOptions {
+  EdifLimits limits;
+  // The user's answer to the supply question: names "VCC" (any letter
+  // case) become "VDD".
+  bool vcc_to_vdd = false;
+  // Called as the reading goes on; false gives the reading up (the user
+  // cancelled).
+  std::function<bool()> keep_going;
+};
+
+enum class ReadStep {
+  kCell,    // a cell was read: its ports are the last of netlist.cells, its contents netlist.body
+  kEnd,     // the netlist is read
+  kFailed,  // the reading stopped; the diagnostics say why (none: given up)
+};
+
+class NetlistReader {
+ public:
+  virtual ~NetlistReader() = default;
+  virtual ReadStep Next() = 0;
+
+  // After a capacity stop: the settings key to raise and the number the
+  // file needs (key empty otherwise).
+  std::string short_key;
+  long short_needed = 0;
+};
+
+// One net on two ports of its cell, which a macro header cannot show: the
+// per-item warning both readers give.
+void NoteWiredTogether(Netlist& netlist, const std::string& net, const std::string& port,
+                       long line = 0);
+
+// Whether EDIF text names a port or a net "VCC" (any letter case), which
+// makes the import ask whether such names become "VDD" before reading.
+bool MentionsVcc(std::string_view text);
+
+}  // namespace kalvor

@@ -1,0 +1,105 @@
+// Positions of names found by a 64-bit hash: open addressing over the hash
+// and the position only. The caller keeps the names and confirms each
+// candidate, so the index holds no copies. Used for the cells of a
+// netlist, the instances and ports of a cell and the names a cell uses.
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kalvor {
+
+inline std::uint64_t HashName(std::string_view s, bool ignore_case) {
+  std::uint64_t h = 0xcbf29ce484222325ull;
+  for (char c : s) {
+    unsigned char u = static_cast<unsigned char>(c);
+    if (ignore_case && u >= 'A' && u <= 'Z') u = static_cast<unsigned char>(u + ('a' - 'A'));
+    h = (h ^ u) * 0x100000001b3ull;
+  }
+  h ^= h >> 29;
+  return h | 1;  // never 0, the empty slot
+}
+
+class NamePositions {
+ public:
+  void Clear() {
+    if (count_ * 8 < slots_.size() && slots_.size() > 1024) {
+      std::vector<Slot>().swap(slots_);
+    } else {
+      std::fill(slots_.begin(), slots_.end(), Slot());
+    }
+    count_ = 0;
+  }
+  void Add(std::uint64_t hash, std::int32_t position) {
+    if ((count_ + 1) * 4 > slots_.size() * 3) Grow();
+    Put({hash, position});
+    ++count_;
+  }
+  // The first position added with `hash` that `same` accepts, or -1.
+  template <typename Same>
+  std::int32_t Find(std::uint64_t hash, Same same) const {
+    if (slots_.empty()) return -1;
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = hash & mask; slots_[i].hash != 0; i = (i + 1) & mask) {
+      if (slots_[i].hash == hash && same(slots_[i].position)) return slots_[i].position;
+    }
+    return -1;
+  }
+  std::size_t size() const { return count_; }
+
+ private:
+  struct Slot {
+    std::uint64_t hash = 0;
+    std::int32_t position = -1;
+  };
+  void Put(Slot s) {
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t i = s.hash & mask;
+    while (slots_[i].hash != 0) i = (i + 1) & mask;
+    slots_[i] = s;
+  }
+  void Grow() {
+    std::vector<Slot> old(slots_.empty() ? 64 : slots_.size() * 2);
+    old.swap(slots_);
+    for (const Slot& s : old) {
+      if (s.hash != 0) Put(s);
+    }
+  }
+  std::vector<Slot> slots_;
+  std::size_t count_ = 0;
+};
+
+// The names a cell uses (header ports, nodes), compared ignoring letter
+// case: a name already in use gets "_2", "_3", ... Only hashes are kept: two
+// names of equal hash count as the same, which at worst makes a name unique
+// that was.
+class UsedNames {
+ public:
+  void Clear() { index_.Clear(); }
+  bool Used(std::string_view name) const {
+    return index_.Find(HashName(name, true), [](std::int32_t) { return true; }) >= 0;
+  }
+  // `name`, or the first unused "name_N"; the result is marked used.
+  std::string Unique(std::string_view name) {
+    std::string candidate(name);
+    for (long n = 2; !Claim(candidate); ++n) {
+      candidate.assign(name);
+      candidate += '_';
+      candidate += std::to_string(n);
+    }
+    return candidate;
+  }
+
+ private:
+  bool Claim(std::string_view name) {
+    if (Used(name)) return false;
+    index_.Add(HashName(name, true), 0);
+    return true;
+  }
+  NamePositions index_;
+};
+
+}  // namespace kalvor

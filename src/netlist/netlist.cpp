@@ -1,0 +1,64 @@
+#include "netlist/netlist.h"
+
+#include "text/strings.h"
+
+namespace kalvor {
+
+void Body::Clear() {
+  cell.clear();
+  instances.clear();
+  nets.clear();
+  port_names.clear();
+  names.Clear();
+  port_index_.Clear();
+}
+
+std::int32_t Body::PortName(std::string_view name) {
+  std::int32_t at = FindPortName(name);
+  if (at >= 0) return at;
+  at = static_cast<std::int32_t>(port_names.size());
+  port_names.emplace_back(name);
+  port_index_.Add(HashName(name, false), at);
+  return at;
+}
+
+std::int32_t Body::FindPortName(std::string_view name) const {
+  return port_index_.Find(HashName(name, false), [&](std::int32_t at) {
+    return port_names[static_cast<std::size_t>(at)] == name;
+  });
+}
+
+std::string Body::PinText(const Pin& pin) const {
+  const std::string& port = port_names[static_cast<std::size_t>(pin.port)];
+  if (pin.instance < 0) return port;
+  return instances[static_cast<std::size_t>(pin.instance)].name + "<" + port;
+}
+
+void Netlist::Clear() {
+  cells.clear();
+  cell_index_.Clear();
+  body.Clear();
+  top.clear();
+  diagnostics.clear();
+}
+
+std::int32_t Netlist::FindCell(std::string_view name) const {
+  return cell_index_.Find(HashName(name, true), [&](std::int32_t at) {
+    return EqualNoCase(cells[static_cast<std::size_t>(at)].name, name);
+  });
+}
+
+Cell& Netlist::AddCell(Cell cell) {
+  cell_index_.Add(HashName(cell.name, true), static_cast<std::int32_t>(cells.size()));
+  cells.push_back(std::move(cell));
+  return cells.back();
+}
+
+bool IsSupplyName(std::string_view name) {
+  for (std::string_view s : {"vdd", "gnd", "Vdd", "Gnd", "VDD", "GND"}) {
+    if (name == s) return true;
+  }
+  return false;
+}
+
+}  // namespace kalvor

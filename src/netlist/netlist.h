@@ -1,0 +1,114 @@
+// The netlist that the readers fill and the macro writer reads. The cells
+// met so far stay (their names and ports are what instances bind to); the
+// contents of one cell, its instances and nets, are held at a time: a
+// reader fills them, the import's passes rewrite them, the writer writes
+// them, and the next cell takes their place.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "netlist/name_index.h"
+
+namespace kalvor {
+
+enum class PortDirection : std::uint8_t { kUnknown, kInput, kOutput, kInOut };
+
+struct Port {
+  std::string name;  // as the macro header writes it (unique in its cell)
+  // A bit of a bus: the bus as the file names it. A scalar: the file's name
+  // where it differs from `name` (made unique, or a supply renamed).
+  std::string original;
+  std::int32_t member = -1;  // a bit of a bus: its member number (0 the leftmost declared)
+  std::int32_t index = 0;    // a bit of a bus: its index
+  PortDirection direction = PortDirection::kUnknown;
+  bool supply = false;  // a supply port: global, left out of the header
+
+  bool bit() const { return member >= 0; }
+};
+
+struct Cell {
+  std::string name;
+  std::vector<Port> ports;  // in header order
+};
+
+// A connection of a net: port `port` (an index into Body::port_names) of
+// instance `instance`, or of the cell itself.
+struct Pin {
+  static constexpr std::int32_t kOwn = -1;      // a port of the cell itself
+  static constexpr std::int32_t kUnknown = -2;  // an instance the cell does not declare
+  std::int32_t instance = kOwn;
+  std::int32_t port = 0;
+};
+
+struct Net {
+  std::string name;
+  std::vector<Pin> pins;  // in the order the file lists them
+  long fanout = 0;        // the connections the file lists for it
+};
+
+struct Instance {
+  std::string name;
+  std::string cell;      // the referenced cell as the file names it
+  std::string original;  // the file's name where it differs from `name`
+};
+
+// The contents of the cell being converted.
+struct Body {
+  std::string cell;  // its name
+  std::vector<Instance> instances;
+  std::vector<Net> nets;
+  std::vector<std::string> port_names;  // the port names pins refer to, each once
+  UsedNames names;                        // header ports and nodes in use
+
+  void Clear();
+  // The number of `name` in port_names, added if new.
+  std::int32_t PortName(std::string_view name);
+  // The number of `name`, or -1 if no pin names it.
+  std::int32_t FindPortName(std::string_view name) const;
+  // The text of a pin as a node list spells it: "INSTANCE<PORT" or "PORT".
+  std::string PinText(const Pin& pin) const;
+
+ private:
+  NamePositions port_index_;
+};
+
+struct Diagnostic {
+  enum class Severity { kNote, kWarning, kError };
+  Severity severity = Severity::kWarning;
+  // Warnings that repeat per item share a kind ("wired together"); the
+  // first few of each kind are shown, the rest counted. Empty: shown each
+  // time.
+  std::string kind;
+  long line = 0;  // of the netlist file; 0: none
+  std::string text;
+  std::string caption;
+};
+
+struct Netlist {
+  std::vector<Cell> cells;  // every cell read so far, in file order
+  Body body;                // the contents of the last cell read
+  bool has_design = false;  // the file names its design
+  std::string top;          // the design's top cell, if the file names one
+  std::vector<Diagnostic> diagnostics;  // not yet shown
+
+  void Clear();
+  // The first cell named `name` ignoring letter case, or -1.
+  std::int32_t FindCell(std::string_view name) const;
+  // Adds a cell (the first of a name wins lookups).
+  Cell& AddCell(Cell cell);
+  void Note(Diagnostic::Severity severity, std::string kind, std::string text,
+            std::string caption, long line = 0) {
+    diagnostics.push_back({severity, std::move(kind), line, std::move(text), std::move(caption)});
+  }
+
+ private:
+  NamePositions cell_index_;
+};
+
+// The six supply node names, exactly these forms.
+bool IsSupplyName(std::string_view name);
+
+}  // namespace kalvor
