@@ -17,7 +17,7 @@
 #include "support/quiet_ui.h"
 #include "../bench/edif_generator.h"
 #include "core/state.h"
-#include "edif/edif_import.h"
+#include "import/edif_import.h"
 #include "posix/posix_platform.h"
 #include "text/file.h"
 #include "text/lineio.h"
