@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Fuzzes the EDIF import for a bounded time (EDIF_FUZZ_SECONDS, default 60)
 # with libFuzzer under AddressSanitizer and UndefinedBehaviorSanitizer,
-# seeded with the corpus netlists; then the same import on Verilog netlists
-# (VERILOG_FUZZ_SECONDS, default 60), seeded with tests/fuzz/verilog_seeds;
+# seeded with the corpus netlists and tests/fuzz/edif_seeds; then the same
+# import on Verilog netlists (VERILOG_FUZZ_SECONDS, default 60), seeded with
+# tests/fuzz/verilog_seeds;
 # then the macro-file reader, the SPICE clean-up and the trace conversion
 # (TEXT_FUZZ_SECONDS, default 60).
 # Fails on any crash, leak, hang or sanitizer report.
@@ -22,8 +23,10 @@ clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-reco
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/units"
-# The small corpus netlists are the seeds (the large ones only slow each run).
+# The small corpus netlists are the seeds (the large ones only slow each run),
+# with tests/fuzz/edif_seeds (cells of many ports whose names hash alike).
 find "$root/tests/corpus/edif" -name '*.edf' -size -100k -exec cp {} "$work/units/" \;
+cp "$root"/tests/fuzz/edif_seeds/*.edf "$work/units/"
 chmod -R u+w "$work/units"
 cd "$work"
 "$out/edif_reader_fuzz" -max_total_time="$seconds" -max_len=65536 -timeout=20 -rss_limit_mb=2048 \

@@ -32,9 +32,13 @@ check() {  # EDF REFERENCE [BASE]
     cp "$base" "$dir/"
     answers=(--answer yes --answer "$dir/$(basename "$base")" --answer "func=;pri=;base=$(basename "$base");pads=;")
   fi
-  if ! timeout 300 "$kalvor" edif "$dir/$name.edf" --ini "$dir/k.ini" "${answers[@]}" --no \
-      >"$dir/out.txt" 2>"$dir/err.txt"; then
-    echo "FAIL: $name: import failed"; sed 's/^/    /' "$dir/err.txt" | head -10
+  local status=0
+  timeout 300 "$kalvor" edif "$dir/$name.edf" --ini "$dir/k.ini" "${answers[@]}" --no \
+    >"$dir/out.txt" 2>"$dir/err.txt" || status=$?
+  if [ "$status" -ne 0 ]; then
+    local how="exit status $status"
+    [ "$status" -gt 128 ] && how="killed by signal $((status - 128))"
+    echo "FAIL: $name: import failed ($how)"; sed 's/^/    /' "$dir/err.txt" | head -10
     failures=$((failures + 1)); return
   fi
   local args=("$ref" "$dir/$name.mac")

@@ -2,7 +2,8 @@
 """Writes the small EDIF netlists of tests/tools/netlists: each holds a form
 that an import has to wire right (two-dimensional buses, ranges written
 with "..", names that meet after conversion, letter-case variants, (name ...)
-forms, symbols with two views, the design list first) and two copies laid
+forms, symbols with two views, the design list first, port names of cells
+with many ports that hash alike for different cells) and two copies laid
 out as streams wrapped at 80 columns, one broken inside words, one at blanks
 (a blank that falls right after column 80 is dropped). The connectivity
 test compares every import with the netlist it came from (NAME.ref.edf for
@@ -107,6 +108,53 @@ def forms_netlist():
 """
 
 
+def hash_ports_netlist(name, kind):
+    """Cells of more than eight ports are looked up through one index for
+    all cells, keyed by the cell's number and the port's name. Pairs of
+    cells whose numbers differ in the bits two first letters differ in
+    (0 and 6: "A3" and "G3"; 1 and 2: "B3" and "A3"; 3 and 7: "H1" and
+    "L1"; 4 and 5: "Q2" and "P2") carry those two names; the earlier cell
+    has the name far into its port list, the later one first and in a short
+    list. kind "plain": scalar ports only; kind "bus": the earlier cell's
+    name is a bus behind a dozen other buses, the later cell has no buses.
+    TOP wires cell 2k's ports to cell 2k+1's, port by port, cell 6's
+    first."""
+    pairs = {0: "A3", 6: "G3", 1: "B3", 2: "A3", 3: "H1", 7: "L1", 4: "Q2", 5: "P2"}
+    width = 12
+    cells = []  # (name, [(port id, bits)])
+    for c in range(8):
+        early = c in (0, 1, 3, 4)
+        fillers = [(f"F{c}_PORT_WITH_A_LONG_NAME_{k}", 0) for k in range(width - 1)]
+        if kind == "bus" and early:
+            fillers = [(f"F{c}_BUS{k}", 2) for k in range(width - 1)]
+        key = (pairs[c], 2 if kind == "bus" and early else 0)
+        cells.append((f"C{c}", fillers + [key] if early else [key] + [(f"F{c}_{k}", 0) for k in range(width - 1)]))
+    out = [f"(edif {name} (edifVersion 2 0 0) (edifLevel 0) (keywordMap (keywordLevel 0))\n",
+           " (library work (edifLevel 0) (technology (numberDefinition))\n"]
+    for cell, ports in cells:
+        out.append(f"  (cell {cell} (cellType GENERIC)\n   (view netlist (viewType NETLIST)\n    (interface\n")
+        for port, bits in ports:
+            decl = f"(array {port} {bits})" if bits else port
+            out.append(f"     (port {decl} (direction INOUT))\n")
+        out.append("    )))\n")
+    out.append("  (cell TOP (cellType GENERIC)\n   (view netlist (viewType NETLIST)\n    (interface)\n"
+               "    (contents\n")
+    for c in range(8):
+        out.append(f"     (instance u{c} (viewRef netlist (cellRef C{c})))\n")
+
+    def refs(c):
+        for port, bits in cells[c][1]:
+            if bits:
+                yield from (f"(portRef (member {port} {m}) (instanceRef u{c}))" for m in range(bits))
+            else:
+                yield f"(portRef {port} (instanceRef u{c}))"
+    for c in (6, 0, 2, 4):
+        for k, (a, b) in enumerate(zip(refs(c), refs(c + 1))):
+            out.append(f"     (net n{c}_{k} (joined {a} {b}))\n")
+    out.append("    )))\n )\n (design top (cellRef TOP (libraryRef work))))\n")
+    return "".join(out)
+
+
 def wrap_in_words(text):
     """One stream, no blank before "(", broken at exactly 80 columns, inside
     words and strings too."""
@@ -143,6 +191,8 @@ if __name__ == "__main__":
     forms = forms_netlist()
     write("names.edf", names)
     write("forms.edf", forms)
+    write("hash_ports.edf", hash_ports_netlist("hash_ports", "plain"))
+    write("hash_ports_bus.edf", hash_ports_netlist("hash_ports_bus", "bus"))
     for base, text in (("names", names), ("forms", forms)):
         write(f"{base}_wrap_words.ref.edf", text)
         write(f"{base}_wrap_words.edf", wrap_in_words(text))
