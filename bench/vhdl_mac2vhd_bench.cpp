@@ -51,7 +51,9 @@ class MapProfile : public Profile {
 
 class NoShell : public Shell {
  public:
-  long Open(const std::string&, const std::string&, const std::string&) override { return 33; }
+  OpenResult Open(const std::string&, const std::string&, const std::string&) override {
+    return {.started = true};
+  }
 };
 
 // A macro file of `macros` macros, each with 1,000 nets of its own (so

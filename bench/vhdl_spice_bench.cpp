@@ -132,7 +132,7 @@ struct Bench {
     app.state.test_dir = dir + "/";
     app.state.test_id = "bench";
     for (const CheckBoxSetting& box : kCheckBoxSettings) {
-      ui.MainDialog().SetChecked(box.id, box.def != 0);
+      ui.MainDialog().SetChecked(box.id, box.checked);
     }
     ui.SetBlanketAnswer(answer::kYes);
   }

@@ -23,3 +23,25 @@ set(KALVOR_FLOOR_commands commands import vhdl spice toolchain mac netlist core 
 set(KALVOR_FLOOR_posix posix ${KALVOR_FLOOR_commands})
 set(KALVOR_FLOOR_win32 win32 ${KALVOR_FLOOR_commands})
 set(KALVOR_FLOORS text platform core netlist mac import vhdl spice toolchain commands posix win32)
+
+# Pure files: the netlist model and every reader and writer. They include no
+# user-interface, warnings or dialog header (nor the seam bundle or the main
+# dialog's state, which carry the user interface); they hand back what they
+# found and their caller tells the user. Globs relative to src/, matched in
+# every folder below it; a folder that does not exist matches nothing.
+set(KALVOR_PURE_FILES "netlist/*" "*_reader.*" "*_writer.*")
+set(KALVOR_UI_HEADERS
+  platform/ui.h platform/dialog.h platform/table_view.h platform/resource.h
+  platform/platform.h core/state.h core/startup.h core/warnings.h core/dialogs.h
+  core/titled_param_dialog.h core/main_dialog.h)
+# Folders (relative to src/) whose files the pure rule passes over: none.
+set(KALVOR_PURE_EXEMPT "")
+
+# Operating-system headers: only the front ends and the file layer include
+# them. An entry ending in "/" stands for every header under it.
+set(KALVOR_OS_HEADERS
+  windows.h windef.h winbase.h winuser.h shellapi.h commdlg.h commctrl.h shlobj.h
+  objbase.h winsock2.h io.h direct.h process.h
+  unistd.h fcntl.h dirent.h spawn.h signal.h fnmatch.h glob.h pwd.h dlfcn.h
+  poll.h termios.h pthread.h libgen.h sys/)
+set(KALVOR_OS_PLACES "posix/" "win32/" "text/file.cpp" "platform/filesys.cpp")

@@ -16,21 +16,21 @@ enum class CommandKind {
 };
 
 struct Command {
-  int id;               // control or menu id (platform/resource.h)
-  CommandKind kind;
-  const char* name;     // the command line's FUNCTION, nullptr: none
-  const char* help;     // the command line's one-line description
+  int id = 0;  // control or menu id (platform/resource.h)
+  CommandKind kind = CommandKind::kButton;
+  const char* name = nullptr;  // the command line's FUNCTION, nullptr: none
+  const char* help = nullptr;  // the command line's one-line description
   // For functions that Run executes inside the program: the option line
   // that selects them (as arming writes it), nullptr otherwise.
-  const char* keyword;
+  const char* keyword = nullptr;
   // Radio buttons: arms the function. Buttons: does the work. Gets its own
   // row, so that one procedure serves several rows.
-  Outcome (*act)(Session&, const Command&);
+  Outcome (*act)(Session&, const Command&) = nullptr;
   // Run with `keyword` in the option line (or the SPICE clean-up armed).
-  Outcome (*run)(Session&);
+  Outcome (*run)(Session&) = nullptr;
   // A new command-line process has no earlier prescan: the top module and
   // its ports are found again before the command.
-  bool needs_top_module;
+  bool needs_top_module = false;
 };
 
 std::span<const Command> Commands();

@@ -159,7 +159,8 @@ Outcome ReformatText(App& app) {
 Outcome HelpCommand(App& app) {
   // The help file is plain text: the system's text viewer shows it.
   std::string help = DataFilePath(app.state.program_dir, "KALVOR.HLP", app.style());
-  if (!FileExists(help) || app.shell().Open("notepad.exe", QuoteArgument(help), app.state.program_dir) <= 32) {
+  if (!FileExists(help) ||
+      !app.shell().Open("notepad.exe", QuoteArgument(help), app.state.program_dir).started) {
     app.Notify("The help file could not be opened:\n\n" + help, "Kalvor",
                box::kOk | box::kIconWarning);
     return Outcome::kFailed;
@@ -186,8 +187,8 @@ Outcome ViewButton(App& app, int id) {
     app.shell().Open("notepad.exe", file, "");
     return Outcome::kCompleted;
   }
-  if (app.shell().Open("gap.exe", file, "") > 32) return Outcome::kCompleted;
-  if (app.shell().Open("waveview.exe", file, "") > 32) return Outcome::kCompleted;
+  if (app.shell().Open("gap.exe", file, "").started) return Outcome::kCompleted;
+  if (app.shell().Open("waveview.exe", file, "").started) return Outcome::kCompleted;
   app.Notify(
       "Be sure this program is loaded and its location is in your PATH "
       "statement in autoexec.bat",

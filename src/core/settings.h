@@ -27,15 +27,15 @@ constexpr const char* kSpcLambda = ".3";
 struct CheckBoxSetting {
   int id;
   const char* key;
-  int def;
+  bool checked;  // without a setting
 };
 
 constexpr CheckBoxSetting kCheckBoxSettings[] = {
-    {id::kNoComments, "spc_nocom", 1},  {id::kNoNc, "spc_nonc", 1},
-    {id::kNoEnd, "spc_noend", 1},       {id::kNoLambda, "spc_nolambda", 1},
-    {id::kNoQuestion, "spc_noques", 1}, {id::kNoC, "spc_noc", 1},
-    {id::kNoUpper, "spc_noupr", 0},     {id::kDiodes, "spc_diodes", 1},
-    {id::kNoCaps, "spc_nocaps", 0},
+    {id::kNoComments, "spc_nocom", true},  {id::kNoNc, "spc_nonc", true},
+    {id::kNoEnd, "spc_noend", true},       {id::kNoLambda, "spc_nolambda", true},
+    {id::kNoQuestion, "spc_noques", true}, {id::kNoC, "spc_noc", true},
+    {id::kNoUpper, "spc_noupr", false},    {id::kDiodes, "spc_diodes", true},
+    {id::kNoCaps, "spc_nocaps", false},
 };
 
 }  // namespace kalvor

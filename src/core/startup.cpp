@@ -70,7 +70,7 @@ void OpenMainDialog(App& app) {
     s.ledit_dir = JoinPath("..", "ledit", app.style());
   }
   for (const CheckBoxSetting& box : kCheckBoxSettings) {
-    view.SetChecked(box.id, p.GetInt(box.key, box.def) != 0);
+    view.SetChecked(box.id, p.GetInt(box.key, box.checked ? 1 : 0) != 0);
   }
   view.SetText(id::kLambda, p.GetString(key::kSpcLambda, defaults::kSpcLambda, 10));
   s.gatesim_program = p.GetString(key::kGatesimExe, "gatesim.exe", 260);

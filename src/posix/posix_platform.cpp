@@ -104,19 +104,20 @@ std::string FindOnPath(const std::string& name) {
 }
 
 // Runs argv in `directory` and waits for it, its standard output going to
-// the file `output` (relative to `directory`) when that is not empty. 33
-// when it could be started, 2 (file not found) when not.
-long RunAndWait(const std::vector<std::string>& args,
-                const std::string& directory, const std::string& output = "") {
-  if (args.empty()) return 2;
+// the file `output` (relative to `directory`) when that is not empty. A
+// program killed by a signal reports 128 plus the signal's number, as a
+// shell would.
+OpenResult RunAndWait(const std::vector<std::string>& args,
+                      const std::string& directory, const std::string& output = "") {
+  if (args.empty()) return {};
   int pipefd[2];
-  if (::pipe(pipefd) != 0) return 0;
+  if (::pipe(pipefd) != 0) return {};
   ::fcntl(pipefd[1], F_SETFD, FD_CLOEXEC);
   pid_t pid = ::fork();
   if (pid < 0) {
     ::close(pipefd[0]);
     ::close(pipefd[1]);
-    return 0;
+    return {};
   }
   if (pid == 0) {
     ::close(pipefd[0]);
@@ -149,17 +150,25 @@ long RunAndWait(const std::vector<std::string>& args,
   ssize_t got = ::read(pipefd[0], &err, sizeof err);
   ::close(pipefd[0]);
   int status = 0;
-  while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+  pid_t waited = 0;
+  while ((waited = ::waitpid(pid, &status, 0)) < 0 && errno == EINTR) {
   }
-  if (got == static_cast<ssize_t>(sizeof err)) return 2;
-  return 33;
+  if (got == static_cast<ssize_t>(sizeof err)) return {};
+  OpenResult result;
+  result.started = true;
+  if (waited == pid) {
+    result.waited = true;
+    if (WIFEXITED(status)) result.exit_status = WEXITSTATUS(status);
+    if (WIFSIGNALED(status)) result.exit_status = 128 + WTERMSIG(status);
+  }
+  return result;
 }
 
 // A batch file as the program writes it: one line, "PROGRAM ARGUMENTS >
 // OUTPUT", with double quotes grouping and "%%" standing for "%". It is run
 // without a shell: the program with its arguments, the output redirected
 // here. Anything else in the line is an argument, never a command.
-long RunBatchFile(const std::string& path, const std::string& directory) {
+OpenResult RunBatchFile(const std::string& path, const std::string& directory) {
   std::ifstream in(path, std::ios::binary);
   std::string line;
   while (std::getline(in, line)) {
@@ -180,9 +189,9 @@ long RunBatchFile(const std::string& path, const std::string& directory) {
     output = args.back().substr(1);
     args.pop_back();
   }
-  if (args.empty()) return 2;
+  if (args.empty()) return {};
   std::string program = FindOnPath(args[0]);
-  if (program.empty()) return 2;
+  if (program.empty()) return {};
   args[0] = program;
   return RunAndWait(args, directory, output);
 }
@@ -379,8 +388,8 @@ std::vector<std::string> SplitArguments(const std::string& line) {
   return args;
 }
 
-long PosixShell::Open(const std::string& file, const std::string& parameters,
-                      const std::string& directory) {
+OpenResult PosixShell::Open(const std::string& file, const std::string& parameters,
+                            const std::string& directory) {
   std::string program = FindOnPath(file);
   std::vector<std::string> args;
   if (!program.empty()) {
@@ -393,13 +402,13 @@ long PosixShell::Open(const std::string& file, const std::string& parameters,
       where = directory + "/" + file;
     }
     struct stat st;
-    if (::stat(where.c_str(), &st) != 0) return 2;
+    if (::stat(where.c_str(), &st) != 0) return {};
     std::size_t dot = file.rfind('.');
     if (dot != std::string::npos && EqualNoCase(file.substr(dot), ".bat")) {
       return RunBatchFile(where, directory);
     }
     std::string opener = FindOnPath("xdg-open");
-    if (opener.empty()) return 31;  // no association
+    if (opener.empty()) return {};  // no association
     args = {opener, where};
     return RunAndWait(args, directory);
   }

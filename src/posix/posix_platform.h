@@ -38,12 +38,13 @@ std::string DefaultIniPath();
 // Starts programs by name along PATH (arguments split from the option line,
 // double quotes grouping, no shell in between), documents with xdg-open,
 // and the program's own batch files ("PROGRAM ARGUMENTS > OUTPUT") by
-// running the program with its output redirected, again without a shell. Programs are waited for:
-// on the command line the next step needs their output.
+// running the program with its output redirected, again without a shell. Programs are waited for
+// (on the command line the next step needs their output) and their exit status is handed back;
+// for a document it is the opener's.
 class PosixShell : public Shell {
  public:
-  long Open(const std::string& file, const std::string& parameters,
-            const std::string& directory) override;
+  OpenResult Open(const std::string& file, const std::string& parameters,
+                  const std::string& directory) override;
 };
 
 // Splits a command line into arguments at blanks; double quotes group.

@@ -38,9 +38,12 @@ struct SpiceOptions {
 Outcome RunSpiceCleanup(Platform& p, const SpiceOptions& options, const std::string& stem,
                         const std::string& dir);
 
-// 0: no command file; 1: command file read, no node table met in the
-// netlist yet; 2: node table met.
-enum class NodeTableState { kNone = 0, kNotMet = 1, kMet = 2 };
+// How far the node-name table has come.
+enum class NodeTableState {
+  kNone,    // no command file
+  kNotMet,  // command file read, no node table met in the netlist yet
+  kMet,     // node table met
+};
 
 struct AliasPair {
   std::string from;

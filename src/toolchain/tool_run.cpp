@@ -1,5 +1,7 @@
 #include "toolchain/tool_run.h"
 
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "core/safe_replace.h"
@@ -34,20 +36,18 @@ std::string BatchLine(const std::string& program, const std::string& options,
   return doubled;
 }
 
-// Nothing was launched, and the user has been told why.
-constexpr long kNotLaunched = -1;
-
 // The launch of R2/R3: the batch file with NetTran's output redirected to
-// T.out, or the program itself.
-long Launch(Platform& p, const ToolDesign& d, const ToolLaunch& launch) {
+// T.out, or the program itself. Empty when nothing was launched, and the
+// user has been told why.
+std::optional<OpenResult> Launch(Platform& p, const ToolDesign& d, const ToolLaunch& launch) {
   if (EqualNoCase(launch.program, launch.nettran_program) && launch.nettran_to_disk) {
     std::string batch = d.test_id + ".bat";
     SafeOutput f(p);
-    if (!f.Open(batch)) return kNotLaunched;
+    if (!f.Open(batch)) return std::nullopt;
     f.file().Write(BatchLine(launch.program, launch.options, d.test_id + ".out"));
     f.file().Write(p.fs.BatchLineEnd());
     // An older batch file must not run in its place.
-    if (!f.Commit()) return kNotLaunched;
+    if (!f.Commit()) return std::nullopt;
     return p.shell.Open(batch, "", d.test_dir);
   }
   return p.shell.Open(launch.program, launch.options, d.test_dir);
@@ -63,12 +63,12 @@ Outcome RunOutsideProgram(Platform& p, const ToolDesign& d, const ToolchainState
     // Nothing was launched.
     return Outcome::kFailed;
   }
-  long result = Launch(p, d, launch);
-  if (result == kNotLaunched) return Outcome::kFailed;
+  std::optional<OpenResult> result = Launch(p, d, launch);
+  if (!result) return Outcome::kFailed;
   launch.started = true;
   bool netlist_output = launch.options.find(" TPR") != std::string::npos ||
                         launch.options.find(".net") != std::string::npos;
-  if (result <= 32) {
+  if (!result->started) {
     if (p.ui.Notify("There appeared to be some problem.  Did this program run?",
                     launch.program, box::kYesNo | box::kIconQuestion) != answer::kYes) {
       p.ui.Notify(
@@ -79,6 +79,14 @@ Outcome RunOutsideProgram(Platform& p, const ToolDesign& d, const ToolchainState
     }
     return netlist_output ? ReduceModuleNames(p, d, toolchain, launch.netlist_ext)
                           : Outcome::kCompleted;
+  }
+  // A host that waited knows how the program ended; a failure is no result
+  // to post-process.
+  if (result->waited && result->exit_status != 0) {
+    p.ui.Notify(launch.program + " ended with exit status " +
+                    std::to_string(result->exit_status) + ".",
+                "Kalvor", box::kOk | box::kIconError);
+    return Outcome::kFailed;
   }
   if (!netlist_output) return Outcome::kCompleted;
   p.ui.Notify("Click here AFTER NetTran has run.", "Kalvor", box::kOk);

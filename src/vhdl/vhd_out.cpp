@@ -267,7 +267,7 @@ Outcome RunVhdOut(Platform& p, const std::string& dir) {
   }
   const bool reads_out = ViewerReadsOut(viewer);
   const std::string& view_path = reads_out || !vcd_written ? out_path : vcd_path;
-  if (p.shell.Open(viewer, QuoteArgument(view_path), dir) <= 32) {
+  if (!p.shell.Open(viewer, QuoteArgument(view_path), dir).started) {
     std::string text =
         reads_out ? "WINWED32.exe failed to run.\n\nPlease be sure the T-Spice Pro 5 "
                     "directory is in your PATH statement\nin the autoexec.bat file, and "

@@ -31,13 +31,16 @@ bool WinIniProfile::PutString(const std::string& key, const std::string& value) 
   return WriteProfileStringA(kProfileSection, key.c_str(), value.c_str()) != 0;
 }
 
-long WinShell::Open(const std::string& file, const std::string& parameters,
-                    const std::string& directory) {
+OpenResult WinShell::Open(const std::string& file, const std::string& parameters,
+                          const std::string& directory) {
   HINSTANCE result = ShellExecuteA(
       g_main, "open", file.c_str(),
       parameters.empty() ? nullptr : parameters.c_str(),
       directory.empty() ? nullptr : directory.c_str(), SW_SHOWNORMAL);
-  return static_cast<long>(reinterpret_cast<INT_PTR>(result));
+  // Above 32: started. The program runs on its own; it is never waited for.
+  OpenResult started;
+  started.started = reinterpret_cast<INT_PTR>(result) > 32;
+  return started;
 }
 
 bool WinFileSystem::ShortPath(const std::string& path, std::string& result) {

@@ -23,8 +23,8 @@ class WinIniProfile : public Profile {
 // Launches with the "open" verb, shown normally; never waits.
 class WinShell : public Shell {
  public:
-  long Open(const std::string& file, const std::string& parameters,
-            const std::string& directory) override;
+  OpenResult Open(const std::string& file, const std::string& parameters,
+                  const std::string& directory) override;
 };
 
 class WinFileSystem : public FileSystem {

@@ -18,6 +18,17 @@ printf '%s\r\n' '$ comment' '.macro INV A Y' '<M1 NMOS A Y' '.eom' \
 printf '%s\r\n' '<<< COMPONENT LIST >>>' 'top top top' > abc.wir
 touch "$work/scmosspc.mac"
 
+# A translator that fails and writes nothing: the status is reported and
+# kalvor fails.
+mkdir "$work/failing"
+printf '#!/bin/sh\nexit 3\n' > "$work/failing/nettran.exe"
+chmod +x "$work/failing/nettran.exe"
+if PATH="$work/failing:$PATH" "$kalvor" prune abc.mac --ini "$ini" 2> fail.log; then
+  fail "prune with a failing translator exited 0"
+fi
+grep -qF 'nettran.exe ended with exit status 3.' fail.log || fail "no exit status reported"
+[ ! -e abc.tmc ] || fail "the failing translator wrote abc.tmc"
+
 # prune: the .tmc is written; after a file selection nothing warns.
 "$kalvor" prune abc.mac --ini "$ini" 2> prune.log || fail "prune exited $?"
 [ ! -s prune.log ] || { cat prune.log >&2; fail "prune warned"; }

@@ -28,7 +28,7 @@ class NoProfile : public Profile {
 
 class NoShell : public Shell {
  public:
-  long Open(const std::string&, const std::string&, const std::string&) override { return 0; }
+  OpenResult Open(const std::string&, const std::string&, const std::string&) override { return {}; }
 };
 
 class NoFiles : public FileSystem {

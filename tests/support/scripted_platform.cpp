@@ -113,11 +113,11 @@ bool MemoryProfile::PutString(const std::string& key, const std::string& value) 
   return true;
 }
 
-long RecordingShell::Open(const std::string& file, const std::string& parameters,
-                          const std::string& directory) {
+OpenResult RecordingShell::Open(const std::string& file, const std::string& parameters,
+                                const std::string& directory) {
   launches.push_back({file, parameters, directory});
   auto it = results.find(file);
-  return it == results.end() ? 33 : it->second;
+  return it == results.end() ? OpenResult{.started = true} : it->second;
 }
 
 ScratchDir::ScratchDir() {

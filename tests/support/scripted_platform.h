@@ -97,10 +97,10 @@ struct Launch {
 class RecordingShell : public Shell {
  public:
   std::vector<Launch> launches;
-  // Result per program name; 33 (success) when not listed.
-  std::map<std::string, long> results;
-  long Open(const std::string& file, const std::string& parameters,
-            const std::string& directory) override;
+  // Result per program name; started and not waited for when not listed.
+  std::map<std::string, OpenResult> results;
+  OpenResult Open(const std::string& file, const std::string& parameters,
+                  const std::string& directory) override;
 };
 
 // A fresh directory under the system's temporary directory, made current

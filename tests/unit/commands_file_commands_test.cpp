@@ -121,8 +121,8 @@ TEST(Reformat, FailedReplaceKeepsTheOriginalAndNoScratchFile) {
 TEST(ViewButtons, WaveViewTriesBothViewersThenComplainsOnce) {
   TestApp t;
   t.UseDesign("adder");
-  t.shell.results["gap.exe"] = 2;
-  t.shell.results["waveview.exe"] = 31;
+  t.shell.results["gap.exe"] = {};
+  t.shell.results["waveview.exe"] = {};
   EXPECT_EQ(OnMainCommand(t.app, id::kWaveView), Outcome::kFailed);
   ASSERT_EQ(t.shell.launches.size(), 2u);
   EXPECT_EQ(t.shell.launches[0].parameters, "adder.OUT");
@@ -147,7 +147,7 @@ TEST(Help, OpensTheHelpFileInTheTextViewerOrSaysWhy) {
   ASSERT_EQ(t.shell.launches.size(), 1u);
   EXPECT_EQ(t.shell.launches[0].file, "notepad.exe");
   EXPECT_EQ(t.shell.launches[0].parameters, help);
-  t.shell.results["notepad.exe"] = 2;
+  t.shell.results["notepad.exe"] = {};
   t.ui.boxes.clear();
   EXPECT_EQ(OnMainCommand(t.app, id::kHelp), Outcome::kFailed);
   EXPECT_EQ(t.ui.boxes.size(), 1u);

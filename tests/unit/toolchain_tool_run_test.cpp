@@ -76,7 +76,7 @@ TEST(RunOutsideProgram, HandTypedTprOptionTriggersPostProcessingForAnyProgram) {
 
 TEST(RunOutsideProgram, FailedLaunchAsksWhetherTheProgramRan) {
   RunFixture f("nettran.exe", "-m a.mac a.wir abc.net");
-  f.t.shell.results["nettran.exe"] = 2;
+  f.t.shell.results["nettran.exe"] = {};
   f.t.ui.answers = {"no"};
   EXPECT_EQ(RunArmedProgram(f.t.app), Outcome::kFailed);
   ASSERT_EQ(f.t.ui.boxes.size(), 2u);
@@ -87,11 +87,28 @@ TEST(RunOutsideProgram, FailedLaunchAsksWhetherTheProgramRan) {
 
   // "Yes": straight to the post-processing question, no reminder.
   RunFixture g("nettran.exe", "-m a.mac a.wir abc.net");
-  g.t.shell.results["nettran.exe"] = 32;
+  g.t.shell.results["nettran.exe"] = {};
   g.t.ui.answers = {"yes", "no"};
   RunArmedProgram(g.t.app);
   ASSERT_EQ(g.t.ui.boxes.size(), 2u);
   EXPECT_EQ(g.t.ui.boxes[1].caption, "<");
+}
+
+TEST(RunOutsideProgram, WaitedProgramThatFailedIsReportedWithItsStatus) {
+  RunFixture f("nettran.exe", "-m a.mac a.wir abc.net");
+  f.t.shell.results["nettran.exe"] = {.started = true, .waited = true, .exit_status = 3};
+  EXPECT_EQ(RunArmedProgram(f.t.app), Outcome::kFailed);
+  ASSERT_EQ(f.t.ui.boxes.size(), 1u);
+  EXPECT_EQ(f.t.ui.boxes[0].text, "nettran.exe ended with exit status 3.");
+  EXPECT_EQ(f.t.ui.boxes[0].caption, "Kalvor");
+
+  // Status 0: on to the post-processing as before.
+  RunFixture g("nettran.exe", "-m a.mac a.wir abc.net");
+  g.t.shell.results["nettran.exe"] = {.started = true, .waited = true, .exit_status = 0};
+  g.t.ui.answers = {"no"};
+  RunArmedProgram(g.t.app);
+  ASSERT_FALSE(g.t.ui.boxes.empty());
+  EXPECT_EQ(g.t.ui.boxes[0].text, "Click here AFTER NetTran has run.");
 }
 
 TEST(LocateProgram, CancelKeepsOrClearsTheProgramField) {

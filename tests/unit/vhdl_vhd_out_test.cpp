@@ -245,8 +245,8 @@ TEST(RunVhdOut, CancelAndFailures) {
   EXPECT_EQ(testing::RunArmed(t.app, id::kVhdOut), Outcome::kFailed);
   EXPECT_TRUE(t.ui.Showed(t.dir / "gone.txt", "Unable to open"));
   // The viewer does not start: the message says where the files are.
-  t.shell.results["winwed32.exe"] = 32;
-  t.shell.results["gtkwave"] = 2;
+  t.shell.results["winwed32.exe"] = {};
+  t.shell.results["gtkwave"] = {};
   t.profile.values["WAVEVIEWER"] = "winwed32.exe";
   t.ui.answers = {t.dir / "run.txt"};
   EXPECT_EQ(testing::RunArmed(t.app, id::kVhdOut), Outcome::kFailed);
