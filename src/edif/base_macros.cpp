@@ -194,7 +194,7 @@ std::string UnconnectedPort(EdifRun& run, const std::string& port, const std::st
                             bool reorder) {
   if (reorder) {
     if (run.warned_ports.find(" " + port + " ") == std::string::npos) {
-      TheWarnings().Warn(
+      run.warnings.Warn(
           run.platform.ui, "port without counterpart",
           Format("Port '%s' of macro '%s' has no EDIF counterpart.", port.c_str(), cell.c_str()),
           "Warning", box::kOk);
@@ -221,10 +221,10 @@ std::string FanoutBuffer(EdifRun& run, long net, const std::string& line_so_far,
   buffers.push_back(Format("<fb%ld %s %s %s", run.fanout_buffers, macro.c_str(), node.c_str(),
                            n.name.c_str()));
   if (n.fanout > s.fanout_limit) {
-    TheWarnings().Warn(run.platform.ui, "fanout limit", line_so_far,
-                       Format("cell %s net %s fanout=%ld exceeds limit!", run.cell.name.c_str(),
-                              n.name.c_str(), n.fanout),
-                       box::kOk);
+    run.warnings.Warn(run.platform.ui, "fanout limit", line_so_far,
+                      Format("cell %s net %s fanout=%ld exceeds limit!", run.cell.name.c_str(),
+                             n.name.c_str(), n.fanout),
+                      box::kOk);
   }
   return node;
 }

@@ -21,7 +21,7 @@ namespace {
 
 // Closes the progress window however the import ends.
 struct ProgressWindow {
-  ProgressWindow(UserInterface& ui, const std::string& path) : progress(TheProgress()) {
+  ProgressWindow(Progress& p, UserInterface& ui, const std::string& path) : progress(p) {
     progress.Open(ui, "Converting:", path);
   }
   ~ProgressWindow() { progress.Close(); }
@@ -93,9 +93,10 @@ struct Shortfall {
   long needed = 0;
 };
 
-Outcome Import(Platform& p, EdifSession& session, const EdifJob& job, EdifLookups& lookups,
-               Shortfall& shortfall) {
-  EdifRun run(p, session, lookups, job);
+Outcome Import(const RunContext& context, EdifSession& session, const EdifJob& job,
+               EdifLookups& lookups, Shortfall& shortfall) {
+  Platform& p = context.platform;
+  EdifRun run(context, session, lookups, job);
   run.limits = LoadEdifLimits(p.profile);
   const std::string& edif_path = job.edif_path;
   const std::string& out_path = job.mac_path;
@@ -106,7 +107,7 @@ Outcome Import(Platform& p, EdifSession& session, const EdifJob& job, EdifLookup
     p.ui.Notify(edif_path, "Error opening:", box::kOk);
     return Outcome::kFailed;
   }
-  ProgressWindow window(p.ui, edif_path);
+  ProgressWindow window(context.progress, p.ui, edif_path);
   Progress& progress = window.progress;
   progress.Step(in);
   // A Verilog netlist is read whole before anything is written, so that a
@@ -184,7 +185,7 @@ Outcome Import(Platform& p, EdifSession& session, const EdifJob& job, EdifLookup
 
   if (verilog) {
     for (std::size_t k = 0; k < netlist.CellCount(); ++k) {
-      if (!netlist.FillCell(k, p.ui, session, run.limits, lookups, run.cells, run.cell) ||
+      if (!netlist.FillCell(k, p.ui, run.warnings, session, run.limits, lookups, run.cells, run.cell) ||
           !cell_read()) {
         return Outcome::kFailed;
       }
@@ -193,7 +194,7 @@ Outcome Import(Platform& p, EdifSession& session, const EdifJob& job, EdifLookup
     return Finish(run, in, mac, wir, progress, out_path);
   }
 
-  EdifReader reader(in, p.ui, session, run.limits, lookups, run.cells, run.cell);
+  EdifReader reader(in, p.ui, run.warnings, session, run.limits, lookups, run.cells, run.cell);
   reader.on_head = [&] {
     progress.Step(in);
     if (progress.cancelled()) reader.Abandon();
@@ -242,12 +243,13 @@ Outcome Import(Platform& p, EdifSession& session, const EdifJob& job, EdifLookup
 
 }  // namespace
 
-Outcome RunEdifImport(Platform& p, EdifSession& session, const EdifJob& job,
+Outcome RunEdifImport(const RunContext& run, EdifSession& session, const EdifJob& job,
                       EdifLookups& lookups) {
+  Platform& p = run.platform;
   try {
     for (;;) {
       Shortfall shortfall;
-      Outcome outcome = Import(p, session, job, lookups, shortfall);
+      Outcome outcome = Import(run, session, job, lookups, shortfall);
       if (outcome != Outcome::kFailed || shortfall.key.empty()) return outcome;
       // Offer to raise the capacity the file needs and convert again.
       if (p.ui.Notify(Format("This netlist needs the setting %s at %ld or more.\n\nRaise %s to "
@@ -265,9 +267,9 @@ Outcome RunEdifImport(Platform& p, EdifSession& session, const EdifJob& job,
   }
 }
 
-Outcome RunEdifImport(Platform& p, EdifSession& session, const EdifJob& job) {
+Outcome RunEdifImport(const RunContext& run, EdifSession& session, const EdifJob& job) {
   std::unique_ptr<EdifLookups> lookups = MakeIndexedLookups();
-  return RunEdifImport(p, session, job, *lookups);
+  return RunEdifImport(run, session, job, *lookups);
 }
 
 }  // namespace kalvor

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "core/outcome.h"
-#include "platform/platform.h"
+#include "core/run_context.h"
 #include "edif/edif_session.h"
 
 namespace kalvor {
@@ -12,9 +12,9 @@ class EdifLookups;
 
 // The answer to the VCC question and the fanout settings come from and go
 // to `session`.
-Outcome RunEdifImport(Platform& p, EdifSession& session, const EdifJob& job);
+Outcome RunEdifImport(const RunContext& run, EdifSession& session, const EdifJob& job);
 // The same with the given search implementation.
-Outcome RunEdifImport(Platform& p, EdifSession& session, const EdifJob& job,
+Outcome RunEdifImport(const RunContext& run, EdifSession& session, const EdifJob& job,
                       EdifLookups& lookups);
 
 }  // namespace kalvor

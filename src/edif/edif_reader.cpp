@@ -137,13 +137,14 @@ bool VccBecomesVdd(UserInterface& ui, EdifSession& session) {
   return session.vcc_answer == answer::kYes;
 }
 
-void WarnWiredTogether(UserInterface& ui, const std::string& port, const std::string& other) {
-  TheWarnings().Warn(ui, "wired together",
-                     Format("The following ports appear to be wired together:\n\n   %s\n"
-                            "   %s\n\nMore than one port per signal is not allowed.\n"
-                            "Try  Add I/O's option on your synthesizer.",
-                            port.c_str(), other.c_str()),
-                     "Warning:", box::kOk);
+void WarnWiredTogether(UserInterface& ui, RepeatedWarnings& warnings, const std::string& port,
+                       const std::string& other) {
+  warnings.Warn(ui, "wired together",
+                Format("The following ports appear to be wired together:\n\n   %s\n"
+                       "   %s\n\nMore than one port per signal is not allowed.\n"
+                       "Try  Add I/O's option on your synthesizer.",
+                       port.c_str(), other.c_str()),
+                "Warning:", box::kOk);
 }
 
 std::string_view ApplySupplyRule(UserInterface& ui, EdifSession& session, std::string_view name) {
@@ -151,11 +152,12 @@ std::string_view ApplySupplyRule(UserInterface& ui, EdifSession& session, std::s
   return name;
 }
 
-EdifReader::EdifReader(File& file, UserInterface& ui, EdifSession& session,
-                       const EdifLimits& limits, EdifLookups& lookups, CellTable& cells,
-                       CellContents& cell)
+EdifReader::EdifReader(File& file, UserInterface& ui, RepeatedWarnings& warnings,
+                       EdifSession& session, const EdifLimits& limits, EdifLookups& lookups,
+                       CellTable& cells, CellContents& cell)
     : tokens_(file),
       ui_(ui),
+      warnings_(warnings),
       session_(session),
       limits_(limits),
       lookups_(lookups),
@@ -520,7 +522,7 @@ bool EdifReader::ReadNet(const std::vector<PortName>& own_special) {
       if (external == 1) {
         n = p;
       } else if (p != n) {
-        WarnWiredTogether(ui_, n, p);
+        WarnWiredTogether(ui_, warnings_, n, p);
       }
     } else {
       IndexInstances();
@@ -641,8 +643,8 @@ bool EdifReader::ReadCell() {
   }
   if (failed_) return false;
   if (lookups_.FindCell(cells_, name) >= 0) {
-    TheWarnings().Warn(ui_, "duplicate cell", "Warning, duplicate cell name!", name,
-                       box::kOk | box::kIconWarning);
+    warnings_.Warn(ui_, "duplicate cell", "Warning, duplicate cell name!", name,
+                   box::kOk | box::kIconWarning);
   }
   if (static_cast<long>(cells_.entries.size()) >= limits_.cells) {
     return CapacityStop("Too many cells", "", key::kEdifCells, limits_.cells, "cell", 0);

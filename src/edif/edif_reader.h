@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/outcome.h"
+#include "core/warnings.h"
 #include "platform/platform.h"
 #include "edif/edif_limits.h"
 #include "edif/edif_session.h"
@@ -28,7 +29,8 @@ std::string_view ApplySupplyRule(UserInterface& ui, EdifSession& session, std::s
 
 // One net on two ports of its cell, which a macro header cannot show: the
 // per-item warning both netlist readers give.
-void WarnWiredTogether(UserInterface& ui, const std::string& port, const std::string& other);
+void WarnWiredTogether(UserInterface& ui, RepeatedWarnings& warnings, const std::string& port,
+                       const std::string& other);
 
 // A name as read from the file, with what it was made of.
 struct EdifName {
@@ -43,8 +45,9 @@ struct EdifName {
 
 class EdifReader {
  public:
-  EdifReader(File& file, UserInterface& ui, EdifSession& session, const EdifLimits& limits,
-             EdifLookups& lookups, CellTable& cells, CellContents& cell);
+  EdifReader(File& file, UserInterface& ui, RepeatedWarnings& warnings, EdifSession& session,
+             const EdifLimits& limits, EdifLookups& lookups, CellTable& cells,
+             CellContents& cell);
 
   // Called after every list head of a cell (progress).
   std::function<void()> on_head;
@@ -111,6 +114,7 @@ class EdifReader {
 
   EdifTokens tokens_;
   UserInterface& ui_;
+  RepeatedWarnings& warnings_;
   EdifSession& session_;
   const EdifLimits& limits_;
   EdifLookups& lookups_;

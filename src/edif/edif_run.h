@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/platform.h"
+#include "core/run_context.h"
 #include "edif/edif_session.h"
 #include "edif/base_macro_table.h"
 #include "edif/edif_limits.h"
@@ -17,10 +17,11 @@
 namespace kalvor {
 
 struct EdifRun {
-  EdifRun(Platform& p, EdifSession& s, EdifLookups& l, const EdifJob& j)
-      : platform(p), session(s), lookups(l), job(j) {}
+  EdifRun(const RunContext& c, EdifSession& s, EdifLookups& l, const EdifJob& j)
+      : platform(c.platform), warnings(c.warnings), session(s), lookups(l), job(j) {}
 
   Platform& platform;
+  RepeatedWarnings& warnings;  // of the command
   EdifSession& session;  // settings that outlive the run
   EdifLookups& lookups;
   const EdifJob& job;

@@ -1019,9 +1019,9 @@ void AppendBitName(VerilogModule& m, std::size_t n, long k, std::string& out) {
 
 }  // namespace
 
-bool VerilogNetlist::FillCell(std::size_t k, UserInterface& ui, EdifSession& session,
-                              const EdifLimits& limits, EdifLookups& lookups, CellTable& cells,
-                              CellContents& cell) {
+bool VerilogNetlist::FillCell(std::size_t k, UserInterface& ui, RepeatedWarnings& warnings,
+                              EdifSession& session, const EdifLimits& limits,
+                              EdifLookups& lookups, CellTable& cells, CellContents& cell) {
   VerilogModule& m = *modules_[order_[k]];
   cell.Clear();
   cell.name = MacName(m.name);
@@ -1117,7 +1117,7 @@ bool VerilogNetlist::FillCell(std::size_t k, UserInterface& ui, EdifSession& ses
         }
         entry.name = pb.name;
       } else if (!EqualNoCase(entry.name, pb.name)) {
-        WarnWiredTogether(ui, entry.name, pb.name);
+        WarnWiredTogether(ui, warnings, entry.name, pb.name);
       }
     }
     for (std::size_t i = 0; i < m.instances.size(); ++i) {

@@ -20,6 +20,7 @@
 #include "edif/edif_lookups.h"
 #include "edif/edif_session.h"
 #include "edif/edif_tables.h"
+#include "core/warnings.h"
 #include "platform/ui.h"
 
 namespace kalvor {
@@ -52,9 +53,9 @@ class VerilogNetlist {
 
   // Fills `cell` with cell number `k` and adds its cell table entry. False
   // when the conversion must stop (the user has been told).
-  bool FillCell(std::size_t k, UserInterface& ui, EdifSession& session,
-                const EdifLimits& limits, EdifLookups& lookups, CellTable& cells,
-                CellContents& cell);
+  bool FillCell(std::size_t k, UserInterface& ui, RepeatedWarnings& warnings,
+                EdifSession& session, const EdifLimits& limits, EdifLookups& lookups,
+                CellTable& cells, CellContents& cell);
 
  private:
   std::string text_;

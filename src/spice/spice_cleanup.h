@@ -10,7 +10,7 @@
 #include "spice/spice_node_names.h"
 #include "core/dialogs.h"
 #include "core/outcome.h"
-#include "platform/platform.h"
+#include "core/run_context.h"
 #include "text/file.h"
 
 namespace kalvor {
@@ -35,7 +35,7 @@ struct SpiceOptions {
 // `stem` + ".spc" or S-Edit export `stem` + ".sp" (as the "spcsel" dialog
 // chooses) in place with `options`. The node-name command file is looked for
 // from `dir`.
-Outcome RunSpiceCleanup(Platform& p, const SpiceOptions& options, const std::string& stem,
+Outcome RunSpiceCleanup(const RunContext& run, const SpiceOptions& options, const std::string& stem,
                         const std::string& dir);
 
 // 0: no command file; 1: command file read, no node table met in the

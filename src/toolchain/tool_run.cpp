@@ -55,8 +55,9 @@ long Launch(Platform& p, const ToolDesign& d, const ToolLaunch& launch) {
 
 }  // namespace
 
-Outcome RunOutsideProgram(Platform& p, const ToolDesign& d, const ToolchainState& toolchain,
+Outcome RunOutsideProgram(const RunContext& run, const ToolDesign& d, const ToolchainState& toolchain,
                           ToolLaunch& launch) {
+  Platform& p = run.platform;
   std::string found;
   if (!p.fs.ExistsOnSearchPath(launch.program, found)) {
     LocateProgram(p, launch.program);
@@ -77,12 +78,12 @@ Outcome RunOutsideProgram(Platform& p, const ToolDesign& d, const ToolchainState
           "Possible fix:", box::kOk);
       return Outcome::kFailed;
     }
-    return netlist_output ? ReduceModuleNames(p, d, toolchain, launch.netlist_ext)
+    return netlist_output ? ReduceModuleNames(run, d, toolchain, launch.netlist_ext)
                           : Outcome::kCompleted;
   }
   if (!netlist_output) return Outcome::kCompleted;
   p.ui.Notify("Click here AFTER NetTran has run.", "Kalvor", box::kOk);
-  return ReduceModuleNames(p, d, toolchain, launch.netlist_ext);
+  return ReduceModuleNames(run, d, toolchain, launch.netlist_ext);
 }
 
 std::string AutoexecPath(Platform& p) { return p.fs.AutoexecPath(p.profile); }
