@@ -185,7 +185,8 @@ Outcome Import(const RunContext& context, EdifSession& session, const EdifJob& j
 
   if (verilog) {
     for (std::size_t k = 0; k < netlist.CellCount(); ++k) {
-      if (!netlist.FillCell(k, p.ui, run.warnings, session, run.limits, lookups, run.cells, run.cell) ||
+      if (!netlist.FillCell(k, p.ui, run.warnings, session, run.limits, lookups, run.cells,
+                            run.cell) ||
           !cell_read()) {
         return Outcome::kFailed;
       }

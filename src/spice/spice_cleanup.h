@@ -35,8 +35,8 @@ struct SpiceOptions {
 // `stem` + ".spc" or S-Edit export `stem` + ".sp" (as the "spcsel" dialog
 // chooses) in place with `options`. The node-name command file is looked for
 // from `dir`.
-Outcome RunSpiceCleanup(const RunContext& run, const SpiceOptions& options, const std::string& stem,
-                        const std::string& dir);
+Outcome RunSpiceCleanup(const RunContext& run, const SpiceOptions& options,
+                        const std::string& stem, const std::string& dir);
 
 // 0: no command file; 1: command file read, no node table met in the
 // netlist yet; 2: node table met.

@@ -55,8 +55,8 @@ long Launch(Platform& p, const ToolDesign& d, const ToolLaunch& launch) {
 
 }  // namespace
 
-Outcome RunOutsideProgram(const RunContext& run, const ToolDesign& d, const ToolchainState& toolchain,
-                          ToolLaunch& launch) {
+Outcome RunOutsideProgram(const RunContext& run, const ToolDesign& d,
+                          const ToolchainState& toolchain, ToolLaunch& launch) {
   Platform& p = run.platform;
   std::string found;
   if (!p.fs.ExistsOnSearchPath(launch.program, found)) {

@@ -29,8 +29,8 @@ struct ToolLaunch {
 // located by browsing (see LocateProgram): once the user has chosen it,
 // `launch.program` comes back empty so that the function must be selected
 // again.
-Outcome RunOutsideProgram(const RunContext& run, const ToolDesign& d, const ToolchainState& toolchain,
-                          ToolLaunch& launch);
+Outcome RunOutsideProgram(const RunContext& run, const ToolDesign& d,
+                          const ToolchainState& toolchain, ToolLaunch& launch);
 // Button 212 "setup": the node list dialog and the .VEC/.SIM files.
 Outcome RunSetup(const RunContext& run, const ToolDesign& d, const ToolchainState& toolchain);
 // Button 215 "extract".

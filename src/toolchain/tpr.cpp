@@ -85,8 +85,8 @@ std::string ReduceNetlistLine(std::string line, const NetlistNames& names) {
   return line;
 }
 
-Outcome ReduceModuleNames(const RunContext& run, const ToolDesign& d, const ToolchainState& toolchain,
-                          const char* ext) {
+Outcome ReduceModuleNames(const RunContext& run, const ToolDesign& d,
+                          const ToolchainState& toolchain, const char* ext) {
   Platform& p = run.platform;
   NetlistNames names = NetlistNamesFor(toolchain.top_module, toolchain.top_ports);
   if (p.ui.Notify("Remove root module name from hierarchy? (and other changes "

@@ -15,8 +15,8 @@ namespace kalvor {
 
 // Asks, then rewrites <netlist dir>/<test ID> + `ext` (".NET" or ".TPR") in
 // place.
-Outcome ReduceModuleNames(const RunContext& run, const ToolDesign& d, const ToolchainState& toolchain,
-                          const char* ext);
+Outcome ReduceModuleNames(const RunContext& run, const ToolDesign& d,
+                          const ToolchainState& toolchain, const char* ext);
 
 // The names one netlist line is rewritten with.
 struct NetlistNames {
