@@ -88,7 +88,7 @@ int Import(const std::string& path) {
   app.state.selected_ext = name.substr(dot);
   auto start = std::chrono::steady_clock::now();
   double cpu = CpuSeconds();
-  Outcome o = RunEdifImport(app.platform, app.edif, EdifJobOf(app));
+  Outcome o = RunEdifImport(app.context(), app.edif, EdifJobOf(app));
   if (o != Outcome::kCompleted) {
     std::fprintf(stderr, "import did not complete\n");
     return 1;

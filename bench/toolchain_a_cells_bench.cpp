@@ -115,7 +115,7 @@ Result Measure(const fs::path& dir, std::size_t bytes, int runs) {
   for (int r = 0; r < runs; ++r) {
     fs::copy_file(pristine, mac, fs::copy_options::overwrite_existing);
     Outcome outcome = Outcome::kFailed;
-    best.convert.KeepBest(Time([&] { outcome = ConvertACells(app.platform, ToolDesignOf(app)); }));
+    best.convert.KeepBest(Time([&] { outcome = ConvertACells(app.context(), ToolDesignOf(app)); }));
     if (outcome != Outcome::kCompleted) {
       std::cerr << "conversion failed\n";
       std::exit(1);

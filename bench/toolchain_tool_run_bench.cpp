@@ -138,12 +138,12 @@ Figures Measure(Session& app, const std::string& dir, std::int64_t bytes, int re
   fig.copy_tpr = Seconds(none, [&] { CopyLines(tpr, dir + "/copy.txt"); }, repeats);
   fig.reduce = Seconds(
       [&] { WriteTpr(tpr, bytes); },
-      [&] { ReduceModuleNames(app.platform, ToolDesignOf(app), app.toolchain, ".TPR"); }, repeats);
+      [&] { ReduceModuleNames(app.context(), ToolDesignOf(app), app.toolchain, ".TPR"); }, repeats);
   WriteMac(dir, bytes);
   fig.copy_mac = Seconds(none, [&] { CopyLines(mac, dir + "/copy.txt"); }, repeats);
   fig.prescan =
       Seconds([&] { WriteMac(dir, bytes); },
-              [&] { PrescanTopModule(app.platform, ToolDesignOf(app), app.toolchain); }, repeats);
+              [&] { PrescanTopModule(app.context(), ToolDesignOf(app), app.toolchain); }, repeats);
   std::filesystem::remove(dir + "/copy.txt");
   return fig;
 }

@@ -69,15 +69,15 @@ SpiceOptions ReadSpiceOptions(DialogView& main) {
 }
 
 Outcome RunSpiceCommand(Session& s) {
-  return RunSpiceCleanup(s.platform, ReadSpiceOptions(s.main()),
+  return RunSpiceCleanup(s.context(), ReadSpiceOptions(s.main()),
                          s.state.test_dir + s.state.test_id, s.state.test_dir);
 }
 
 Outcome RunSimCommand(Session& s) {
-  return RunSimSwitch(s.platform, s.state.option_line, s.state.test_dir);
+  return RunSimSwitch(s.context(), s.state.option_line, s.state.test_dir);
 }
 
-Outcome RunVhdOutCommand(Session& s) { return RunVhdOut(s.platform, s.state.test_dir); }
+Outcome RunVhdOutCommand(Session& s) { return RunVhdOut(s.context(), s.state.test_dir); }
 
 Outcome RunMacToVhdlCommand(Session& s) {
   const AppState& st = s.state;
@@ -86,7 +86,7 @@ Outcome RunMacToVhdlCommand(Session& s) {
   job.vhd_path = JoinPath(st.test_dir, st.test_id + ".vhd", s.style());
   job.report_path = JoinPath(st.test_dir, kFanoutReportName, s.style());
   if (!s.fanout.ok) AllocateFanoutTables(s.fanout);
-  Outcome outcome = RunMacToVhdl(s.platform, job, s.fanout);
+  Outcome outcome = RunMacToVhdl(s.context(), job, s.fanout);
   if (s.fanout.resize_requested) {
     // The next start allocates the doubled tables: save as Exit does and end.
     SaveOnExit(s);
@@ -95,16 +95,16 @@ Outcome RunMacToVhdlCommand(Session& s) {
   return outcome;
 }
 
-Outcome RunACellsCommand(Session& s) { return ConvertACells(s.platform, ToolDesignOf(s)); }
+Outcome RunACellsCommand(Session& s) { return ConvertACells(s.context(), ToolDesignOf(s)); }
 
 Outcome SetupCommand(Session& s, const Command&) {
   if (!CheckTestId(s)) return Outcome::kFailed;
-  return RunSetup(s.platform, ToolDesignOf(s), s.toolchain);
+  return RunSetup(s.context(), ToolDesignOf(s), s.toolchain);
 }
 
 Outcome ExtractCommand(Session& s, const Command&) {
   if (!CheckTestId(s)) return Outcome::kFailed;
-  return RunExtract(s.platform, ToolDesignOf(s));
+  return RunExtract(s.context(), ToolDesignOf(s));
 }
 
 Outcome View(Session& s, const Command& c) { return ViewButton(s, c.id); }

@@ -58,7 +58,7 @@ Outcome SelectCommand(App& app, const std::string& pattern) {
 Outcome SelectAndImportEdif(Session& session) {
   Outcome picked = SelectCommand(session, "*.edf;*.edn;*.edo;*.v;*.vg;*.vm");
   if (picked != Outcome::kCompleted) return picked;
-  return RunEdifImport(session.platform, session.edif, EdifJobOf(session));
+  return RunEdifImport(session.context(), session.edif, EdifJobOf(session));
 }
 
 bool CopyWithPrompt(App& app, const std::string& destination,

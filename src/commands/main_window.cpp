@@ -3,7 +3,6 @@
 #include "commands/command_table.h"
 #include "commands/file_commands.h"
 #include "core/startup.h"
-#include "core/warnings.h"
 #include "import/edif_import.h"
 #include "platform/resource.h"
 #include "text/file.h"
@@ -50,7 +49,7 @@ Outcome RunEdifImportEntry(Session& session) {
   }
   std::size_t dot = s.selected_file.rfind('.');
   s.selected_ext = Truncate(s.selected_file.substr(dot), 11);
-  return RunEdifImport(session.platform, session.edif, EdifJobOf(session));
+  return RunEdifImport(session.context(), session.edif, EdifJobOf(session));
 }
 
 const char* ArmedNetlistExt(DialogView& main) {
@@ -66,7 +65,7 @@ Outcome RunArmedProgram(Session& session) {
   launch.nettran_to_disk = session.main().IsChecked(id::kNetTranToDisk);
   launch.netlist_ext = ArmedNetlistExt(session.main());
   Outcome outcome =
-      RunOutsideProgram(session.platform, ToolDesignOf(session), session.toolchain, launch);
+      RunOutsideProgram(session.context(), ToolDesignOf(session), session.toolchain, launch);
   s.program_field = launch.program;
   if (launch.started) s.tool_run = true;
   return outcome;
@@ -103,9 +102,9 @@ Outcome OnMainCommand(Session& session, int id) {
   BusyGuard guard(session.state);
   const Command* command = FindCommand(id);
   if (!command) return Outcome::kCompleted;
-  TheWarnings().Begin();
+  session.warnings.Begin();
   Outcome outcome = command->act(session, *command);
-  TheWarnings().Finish(session.ui(), WarningListPath(session.state, session.style()));
+  session.warnings.Finish(session.ui(), WarningListPath(session.state, session.style()));
   return outcome;
 }
 

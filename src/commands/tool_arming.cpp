@@ -42,8 +42,8 @@ void ArmNetlist(Session& app, const std::string& output, const char* include_key
   AppState& s = app.state;
   SetOptionLine(app, MacAndWireArguments(s) + " " + output);
   const ToolDesign design = ToolDesignOf(app);
-  InsertMacroInclude(app.platform, design, include_key);
-  PrescanTopModule(app.platform, design, app.toolchain);
+  InsertMacroInclude(app.context(), design, include_key);
+  PrescanTopModule(app.context(), design, app.toolchain);
 }
 
 void ArmLvs(Session& app) {
@@ -141,7 +141,7 @@ void SelectToolFunction(Session& app, int id) {
         app.Notify("You may need to prune before spice gen to update .tmc file",
                    "KALVOR", box::kOk | box::kIconInformation);
       }
-      InsertMacroInclude(app.platform, ToolDesignOf(app), "spc.mac");
+      InsertMacroInclude(app.context(), ToolDesignOf(app), "spc.mac");
       return;
     }
     case id::kLvs:

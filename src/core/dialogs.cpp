@@ -173,9 +173,4 @@ void Progress::Close() {
   ui_ = nullptr;
 }
 
-Progress& TheProgress() {
-  static Progress progress;
-  return progress;
-}
-
 }  // namespace kalvor

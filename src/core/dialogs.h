@@ -62,7 +62,7 @@ class ParamDialog : public DialogModel {
 // 2 Cancel).
 int ParamDlg(UserInterface& ui, const std::string& template_name, std::string& options);
 
-// The progress window. One per program; the largest position seen and the
+// The progress window. One per session; the largest position seen and the
 // icon index carry over from one window to the next. Steps come far more
 // often than a window can be redrawn: the window is drawn (and messages let
 // through) at most once per redraw interval.
@@ -107,8 +107,5 @@ class Progress {
   std::chrono::milliseconds interval_ = kRedrawInterval;
   std::chrono::steady_clock::time_point last_draw_{};
 };
-
-// The program's one progress window.
-Progress& TheProgress();
 
 }  // namespace kalvor

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/outcome.h"
+#include "core/run_context.h"
 #include "platform/platform.h"
 #include "text/path_style.h"
 
@@ -36,6 +37,11 @@ struct App {
 
   Platform platform;
   AppState state;
+  RepeatedWarnings warnings;  // of the current command
+  Progress progress;          // the one progress window
+
+  // What a feature runs with.
+  RunContext context() { return {platform, warnings, progress}; }
 
   UserInterface& ui() { return platform.ui; }
   Profile& profile() { return platform.profile; }

@@ -80,9 +80,4 @@ void RepeatedWarnings::Finish(UserInterface& ui, const std::string& list_path) {
   Begin();
 }
 
-RepeatedWarnings& TheWarnings() {
-  static RepeatedWarnings warnings;
-  return warnings;
-}
-
 }  // namespace kalvor

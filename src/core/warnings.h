@@ -40,8 +40,4 @@ class RepeatedWarnings {
   std::size_t held_back_ = 0;
 };
 
-// The program's one collection: the command layer begins and finishes it
-// around every command, the features warn through it.
-RepeatedWarnings& TheWarnings();
-
 }  // namespace kalvor

@@ -8,7 +8,6 @@
 
 #include "core/dialogs.h"
 #include "core/safe_replace.h"
-#include "core/warnings.h"
 #include "import/base_macros.h"
 #include "import/edif_reader.h"
 #include "import/insert_inverters.h"
@@ -25,7 +24,7 @@ namespace {
 
 // Closes the progress window however the import ends.
 struct ProgressWindow {
-  ProgressWindow(UserInterface& ui, const std::string& path) : progress(TheProgress()) {
+  ProgressWindow(Progress& p, UserInterface& ui, const std::string& path) : progress(p) {
     progress.Open(ui, "Converting:", path);
   }
   ~ProgressWindow() { progress.Close(); }
@@ -56,7 +55,8 @@ bool BeginsWithEdifList(File& in) {
 // Shows what the reading and the base file's effects noted: per-item
 // warnings through the collection (the first few of each kind), the rest
 // as boxes.
-void Show(UserInterface& ui, std::vector<Diagnostic>& diagnostics) {
+void Show(const RunContext& run, std::vector<Diagnostic>& diagnostics) {
+  UserInterface& ui = run.platform.ui;
   for (const Diagnostic& d : diagnostics) {
     int type = box::kOk;
     if (d.severity == Diagnostic::Severity::kWarning) type |= box::kIconWarning;
@@ -64,7 +64,7 @@ void Show(UserInterface& ui, std::vector<Diagnostic>& diagnostics) {
     if (d.kind.empty()) {
       ui.Notify(d.text, d.caption, type);
     } else {
-      TheWarnings().Warn(ui, d.kind, d.text, d.caption, type);
+      run.warnings.Warn(ui, d.kind, d.text, d.caption, type);
     }
   }
   diagnostics.clear();
@@ -127,7 +127,9 @@ struct Shortfall {
   long needed = 0;
 };
 
-Outcome Import(Platform& p, EdifSession& session, const EdifJob& job, Shortfall& shortfall) {
+Outcome Import(const RunContext& run, EdifSession& session, const EdifJob& job,
+               Shortfall& shortfall) {
+  Platform& p = run.platform;
   const std::string& edif_path = job.edif_path;
   const std::string& out_path = job.mac_path;
   const std::string wire_path = out_path.substr(0, out_path.size() - 3) + "wir";
@@ -137,7 +139,7 @@ Outcome Import(Platform& p, EdifSession& session, const EdifJob& job, Shortfall&
     p.ui.Notify(edif_path, "Error opening:", box::kOk);
     return Outcome::kFailed;
   }
-  ProgressWindow window(p.ui, edif_path);
+  ProgressWindow window(run.progress, p.ui, edif_path);
   Progress& progress = window.progress;
   progress.Step(in);
   // A Verilog netlist is read whole before anything is written, so that a
@@ -182,10 +184,10 @@ Outcome Import(Platform& p, EdifSession& session, const EdifJob& job, Shortfall&
   std::string base_path;
   if (ChooseBaseMacroFile(p.ui, job.browse_dir, base_path) &&
       !LoadBaseMacroFile(base_path, options.limits, base, session.fanout, notes)) {
-    Show(p.ui, notes);
+    Show(run, notes);
     return Outcome::kFailed;
   }
-  Show(p.ui, notes);
+  Show(run, notes);
   MacIncludes includes;
   includes.base = base_path;
   if (!RunMacDialog(p, job.test_dir, job.browse_dir, includes)) return Outcome::kStopped;
@@ -218,7 +220,7 @@ Outcome Import(Platform& p, EdifSession& session, const EdifJob& job, Shortfall&
   bool wrote_macro = false;
   ReadStep step;
   while ((step = reader->Next()) == ReadStep::kCell) {
-    Show(p.ui, netlist.diagnostics);
+    Show(run, netlist.diagnostics);
     const std::size_t read = netlist.cells.size() - 1;
     bool ok = InsertInverters(netlist, base, session.fanout, options.limits, notes);
     const Cell& cell = netlist.cells[read];
@@ -228,14 +230,14 @@ Outcome Import(Platform& p, EdifSession& session, const EdifJob& job, Shortfall&
       wrote_macro = true;
       ok = WriteMacro(out, netlist, cell, write, state, notes);
     }
-    Show(p.ui, notes);
+    Show(run, notes);
     if (!state.unsplit.empty()) {
       p.ui.Notify(state.unsplit, "Symbol over 70 char. long",
                   box::kOk | box::kIconError | box::kNoOwner);
     }
     if (!ok) return Outcome::kFailed;
   }
-  Show(p.ui, netlist.diagnostics);
+  Show(run, netlist.diagnostics);
   if (in.ReadFailed()) {
     ReportReadFailure(p.ui, edif_path);
     return Outcome::kFailed;
@@ -287,11 +289,12 @@ Outcome Import(Platform& p, EdifSession& session, const EdifJob& job, Shortfall&
 
 }  // namespace
 
-Outcome RunEdifImport(Platform& p, EdifSession& session, const EdifJob& job) {
+Outcome RunEdifImport(const RunContext& run, EdifSession& session, const EdifJob& job) {
+  Platform& p = run.platform;
   try {
     for (;;) {
       Shortfall shortfall;
-      Outcome outcome = Import(p, session, job, shortfall);
+      Outcome outcome = Import(run, session, job, shortfall);
       if (outcome != Outcome::kFailed || shortfall.key.empty()) return outcome;
       // Offer to raise the capacity the file needs and convert again.
       if (p.ui.Notify(Format("This netlist needs the setting %s at %ld or more.\n\nRaise %s to "

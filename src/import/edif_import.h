@@ -3,13 +3,13 @@
 #pragma once
 
 #include "core/outcome.h"
-#include "platform/platform.h"
+#include "core/run_context.h"
 #include "import/edif_session.h"
 
 namespace kalvor {
 
 // The answer to the VCC question and the fanout settings come from and go
 // to `session`.
-Outcome RunEdifImport(Platform& p, EdifSession& session, const EdifJob& job);
+Outcome RunEdifImport(const RunContext& run, EdifSession& session, const EdifJob& job);
 
 }  // namespace kalvor

@@ -10,7 +10,7 @@
 #include "spice/spice_node_names.h"
 #include "core/dialogs.h"
 #include "core/outcome.h"
-#include "platform/platform.h"
+#include "core/run_context.h"
 #include "text/file.h"
 
 namespace kalvor {
@@ -35,8 +35,8 @@ struct SpiceOptions {
 // `stem` + ".spc" or S-Edit export `stem` + ".sp" (as the "spcsel" dialog
 // chooses) in place with `options`. The node-name command file is looked for
 // from `dir`.
-Outcome RunSpiceCleanup(Platform& p, const SpiceOptions& options, const std::string& stem,
-                        const std::string& dir);
+Outcome RunSpiceCleanup(const RunContext& run, const SpiceOptions& options,
+                        const std::string& stem, const std::string& dir);
 
 // How far the node-name table has come.
 enum class NodeTableState {

@@ -39,8 +39,9 @@ NodeTableState BuildNodeTable(Platform& p, const std::string& dir, NodeNameTable
 
 }  // namespace
 
-Outcome RunSpiceCleanup(Platform& p, const SpiceOptions& options, const std::string& stem,
-                        const std::string& dir) {
+Outcome RunSpiceCleanup(const RunContext& run, const SpiceOptions& options,
+                        const std::string& stem, const std::string& dir) {
+  Platform& p = run.platform;
   std::string netlist = stem + ".spc";
   NodeNameTable nodes;
   NodeTableState state = NodeTableState::kNone;

@@ -46,7 +46,8 @@ void ConvertACellLine(std::string& line, DefinedMacros& defined) {
   if (ToLowerAscii(name.back()) == 'a') line.erase(end - 1, 1);
 }
 
-Outcome ConvertACells(Platform& p, const ToolDesign& d) {
+Outcome ConvertACells(const RunContext& run, const ToolDesign& d) {
+  Platform& p = run.platform;
   const std::string mac_path = d.test_dir + d.test_id + ".mac";
   File mac;
   if (!mac.Open(mac_path, File::Mode::kRead)) {

@@ -128,7 +128,8 @@ void ExtDlgModel::ExtractOutput(DialogView& view) {
   view.End(kIdOk);
 }
 
-Outcome RunExtract(Platform& p, const ToolDesign& d) {
+Outcome RunExtract(const RunContext& run, const ToolDesign& d) {
+  Platform& p = run.platform;
   std::string name = d.test_id + ".OUT";
   File input;
   if (!input.Open(name, File::Mode::kRead)) {

@@ -20,7 +20,8 @@ bool IsMacInclude(const std::string& lowered) {
 
 }  // namespace
 
-bool InsertMacroInclude(Platform& p, const ToolDesign& d, const std::string& key) {
+bool InsertMacroInclude(const RunContext& run, const ToolDesign& d, const std::string& key) {
+  Platform& p = run.platform;
   std::string pad_file = p.profile.GetString(key::kPadMacs, "", 256);
   const std::string mac_path = JoinPath(d.test_dir, d.test_id + ".mac", p.fs.Style());
   File in;

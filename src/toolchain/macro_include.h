@@ -7,13 +7,13 @@
 #include <string>
 
 #include "core/outcome.h"
-#include "platform/platform.h"
+#include "core/run_context.h"
 #include "toolchain/toolchain_state.h"
 
 namespace kalvor {
 
 // True when the include is present afterwards (found or inserted), false
 // when the user cancelled or a file could not be opened or created.
-bool InsertMacroInclude(Platform& p, const ToolDesign& d, const std::string& key);
+bool InsertMacroInclude(const RunContext& run, const ToolDesign& d, const std::string& key);
 
 }  // namespace kalvor

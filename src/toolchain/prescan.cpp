@@ -89,7 +89,8 @@ static bool NextComponentLine(File& wir, std::string& module_line) {
   return false;
 }
 
-void PrescanTopModule(Platform& p, const ToolDesign& d, ToolchainState& toolchain) {
+void PrescanTopModule(const RunContext& run, const ToolDesign& d, ToolchainState& toolchain) {
+  Platform& p = run.platform;
   const std::string wire_list = d.test_dir + d.test_id + ".wir";
   const std::string mac_path = wire_list.substr(0, wire_list.size() - 3) + "mac";
   File wir;

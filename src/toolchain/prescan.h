@@ -7,13 +7,13 @@
 #include <vector>
 
 #include "core/outcome.h"
-#include "platform/platform.h"
+#include "core/run_context.h"
 #include "toolchain/toolchain_state.h"
 #include "text/file.h"
 
 namespace kalvor {
 
-void PrescanTopModule(Platform& p, const ToolDesign& d, ToolchainState& toolchain);
+void PrescanTopModule(const RunContext& run, const ToolDesign& d, ToolchainState& toolchain);
 
 // Finds the top module and its ports as the prescan does, without any
 // question or message and without touching the macro file. The command-line

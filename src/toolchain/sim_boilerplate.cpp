@@ -147,7 +147,8 @@ void IODlgModel::OnCommand(int id, DialogView& view) {
   }
 }
 
-Outcome RunSetup(Platform& p, const ToolDesign& d, const ToolchainState& toolchain) {
+Outcome RunSetup(const RunContext& run, const ToolDesign& d, const ToolchainState& toolchain) {
+  Platform& p = run.platform;
   // Without ports there is nothing to choose, and files written anyway
   // would name no input.
   if (toolchain.top_ports.empty()) {

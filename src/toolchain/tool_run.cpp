@@ -55,8 +55,9 @@ std::optional<OpenResult> Launch(Platform& p, const ToolDesign& d, const ToolLau
 
 }  // namespace
 
-Outcome RunOutsideProgram(Platform& p, const ToolDesign& d, const ToolchainState& toolchain,
-                          ToolLaunch& launch) {
+Outcome RunOutsideProgram(const RunContext& run, const ToolDesign& d,
+                          const ToolchainState& toolchain, ToolLaunch& launch) {
+  Platform& p = run.platform;
   std::string found;
   if (!p.fs.ExistsOnSearchPath(launch.program, found)) {
     LocateProgram(p, launch.program);
@@ -77,7 +78,7 @@ Outcome RunOutsideProgram(Platform& p, const ToolDesign& d, const ToolchainState
           "Possible fix:", box::kOk);
       return Outcome::kFailed;
     }
-    return netlist_output ? ReduceModuleNames(p, d, toolchain, launch.netlist_ext)
+    return netlist_output ? ReduceModuleNames(run, d, toolchain, launch.netlist_ext)
                           : Outcome::kCompleted;
   }
   // A host that waited knows how the program ended; a failure is no result
@@ -90,7 +91,7 @@ Outcome RunOutsideProgram(Platform& p, const ToolDesign& d, const ToolchainState
   }
   if (!netlist_output) return Outcome::kCompleted;
   p.ui.Notify("Click here AFTER NetTran has run.", "Kalvor", box::kOk);
-  return ReduceModuleNames(p, d, toolchain, launch.netlist_ext);
+  return ReduceModuleNames(run, d, toolchain, launch.netlist_ext);
 }
 
 std::string AutoexecPath(Platform& p) { return p.fs.AutoexecPath(p.profile); }

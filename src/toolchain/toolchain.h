@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/outcome.h"
-#include "platform/platform.h"
+#include "core/run_context.h"
 #include "toolchain/toolchain_state.h"
 
 namespace kalvor {
@@ -29,13 +29,13 @@ struct ToolLaunch {
 // located by browsing (see LocateProgram): once the user has chosen it,
 // `launch.program` comes back empty so that the function must be selected
 // again.
-Outcome RunOutsideProgram(Platform& p, const ToolDesign& d, const ToolchainState& toolchain,
-                          ToolLaunch& launch);
+Outcome RunOutsideProgram(const RunContext& run, const ToolDesign& d,
+                          const ToolchainState& toolchain, ToolLaunch& launch);
 // Button 212 "setup": the node list dialog and the .VEC/.SIM files.
-Outcome RunSetup(Platform& p, const ToolDesign& d, const ToolchainState& toolchain);
+Outcome RunSetup(const RunContext& run, const ToolDesign& d, const ToolchainState& toolchain);
 // Button 215 "extract".
-Outcome RunExtract(Platform& p, const ToolDesign& d);
+Outcome RunExtract(const RunContext& run, const ToolDesign& d);
 // Run with "convert A cells to normal".
-Outcome ConvertACells(Platform& p, const ToolDesign& d);
+Outcome ConvertACells(const RunContext& run, const ToolDesign& d);
 
 }  // namespace kalvor

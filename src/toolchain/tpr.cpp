@@ -85,8 +85,9 @@ std::string ReduceNetlistLine(std::string line, const NetlistNames& names) {
   return line;
 }
 
-Outcome ReduceModuleNames(Platform& p, const ToolDesign& d, const ToolchainState& toolchain,
-                          const char* ext) {
+Outcome ReduceModuleNames(const RunContext& run, const ToolDesign& d,
+                          const ToolchainState& toolchain, const char* ext) {
+  Platform& p = run.platform;
   NetlistNames names = NetlistNamesFor(toolchain.top_module, toolchain.top_ports);
   if (p.ui.Notify("Remove root module name from hierarchy? (and other changes "
                  "needed for pad order), remove *NC*\n(no connection) macros, "
@@ -104,7 +105,7 @@ Outcome ReduceModuleNames(Platform& p, const ToolDesign& d, const ToolchainState
   SafeOutput scratch(p);
   if (!scratch.Open(in.Path())) return Outcome::kFailed;
   File& out = scratch.file();
-  Progress& progress = TheProgress();
+  Progress& progress = run.progress;
   progress.Open(p.ui, "reducing module names...", target);
 
   // Lines are read whole: a netlist line longer than any fixed buffer

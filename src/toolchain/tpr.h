@@ -8,15 +8,15 @@
 #include <vector>
 
 #include "core/outcome.h"
-#include "platform/platform.h"
+#include "core/run_context.h"
 #include "toolchain/toolchain_state.h"
 
 namespace kalvor {
 
 // Asks, then rewrites <netlist dir>/<test ID> + `ext` (".NET" or ".TPR") in
 // place.
-Outcome ReduceModuleNames(Platform& p, const ToolDesign& d, const ToolchainState& toolchain,
-                          const char* ext);
+Outcome ReduceModuleNames(const RunContext& run, const ToolDesign& d,
+                          const ToolchainState& toolchain, const char* ext);
 
 // The names one netlist line is rewritten with.
 struct NetlistNames {

@@ -70,9 +70,14 @@ long LargestIndexAfter(std::string_view text, const std::string& base, long larg
 
 class MacToVhdl {
  public:
-  MacToVhdl(UserInterface& ui, const MacToVhdlOptions& options, File& in, File& out,
-            FanoutAnalysis& fanout, std::size_t keep_bytes)
-      : ui_(ui), options_(options), in_(in), out_(out), keep_bytes_(keep_bytes) {
+  MacToVhdl(UserInterface& ui, Progress& progress, const MacToVhdlOptions& options, File& in,
+            File& out, FanoutAnalysis& fanout, std::size_t keep_bytes)
+      : ui_(ui),
+        progress_(progress),
+        options_(options),
+        in_(in),
+        out_(out),
+        keep_bytes_(keep_bytes) {
     tally_.fanout = &fanout;
   }
 
@@ -96,7 +101,7 @@ class MacToVhdl {
     pending_.clear();
   }
   static constexpr std::size_t kPendingSize = 1 << 16;
-  void Step() { TheProgress().Step(in_); }
+  void Step() { progress_.Step(in_); }
 
   void OfferPortDefinitions(const std::string& line);
   void Header(std::string& line);
@@ -112,6 +117,7 @@ class MacToVhdl {
   void Instance(std::string& line);
 
   UserInterface& ui_;
+  Progress& progress_;
   const MacToVhdlOptions& options_;
   File& in_;
   File& out_;
@@ -147,7 +153,7 @@ void MacToVhdl::Convert() {
   std::string line;
   while (NextLine(line)) {
     Step();
-    if (TheProgress().cancelled()) break;
+    if (progress_.cancelled()) break;
     if (StartsWithNoCase(line, "$written by hdl_emit")) OfferPortDefinitions(ToLower(line));
     MacLineKind kind = ClassifyMacLine(line);
     if (kind == MacLineKind::kHeader) {
@@ -383,7 +389,7 @@ void MacToVhdl::SignalPass() {
   std::string line;
   while (ReadLogicalLine(in_, line, standard_ != nullptr)) {
     Step();
-    if (TheProgress().cancelled()) return;
+    if (progress_.cancelled()) return;
     bool more = SignalLine(line);
     if (keeping) {
       if (kept_text_.size() + line.size() > keep_bytes_) {
@@ -526,9 +532,9 @@ void ReadPortDirectives(File& file, std::string& bus_list, std::string& analog_l
   }
 }
 
-bool ConvertMacFile(UserInterface& ui, const MacToVhdlOptions& options, File& in, File& out,
-                    FanoutAnalysis& fanout, std::size_t keep_bytes) {
-  MacToVhdl conversion(ui, options, in, out, fanout, keep_bytes);
+bool ConvertMacFile(UserInterface& ui, Progress& progress, const MacToVhdlOptions& options,
+                    File& in, File& out, FanoutAnalysis& fanout, std::size_t keep_bytes) {
+  MacToVhdl conversion(ui, progress, options, in, out, fanout, keep_bytes);
   std::unique_ptr<StandardVhdl> standard;
   if (options.standard) {
     std::string directory = in.Path();
@@ -541,7 +547,8 @@ bool ConvertMacFile(UserInterface& ui, const MacToVhdlOptions& options, File& in
   return conversion.name_changed();
 }
 
-Outcome RunMacToVhdl(Platform& p, const MacToVhdlJob& job, FanoutTables& tables) {
+Outcome RunMacToVhdl(const RunContext& run, const MacToVhdlJob& job, FanoutTables& tables) {
+  Platform& p = run.platform;
   std::string options =
       LoadOptionString(p.profile, kMac2vhdOptions.key, kMac2vhdOptions.def, 16000, true);
   if (TitledParamDlg(p.ui, kMac2vhdOptions.key, "VHDL Conversion Parameters:", options) != 1) {
@@ -567,12 +574,12 @@ Outcome RunMacToVhdl(Platform& p, const MacToVhdlJob& job, FanoutTables& tables)
   SafeOutput out(p);
   if (!out.Open(out_path)) return Outcome::kFailed;
   if (!parameters.standard) WriteLine(out.file(), "library IEEE;");
-  TheProgress().Open(p.ui, "Converting .mac to .vhd:", in_path);
+  run.progress.Open(p.ui, "Converting .mac to .vhd:", in_path);
 
-  bool name_changed = ConvertMacFile(p.ui, parameters, in, out.file(), fanout);
+  bool name_changed = ConvertMacFile(p.ui, run.progress, parameters, in, out.file(), fanout);
 
-  const bool cancelled = TheProgress().cancelled();
-  TheProgress().Close();
+  const bool cancelled = run.progress.cancelled();
+  run.progress.Close();
   if (cancelled) return Outcome::kFailed;  // the new file is dropped
   // A short read or write is not passed off as a finished conversion.
   if (!out.Commit(in)) return Outcome::kFailed;

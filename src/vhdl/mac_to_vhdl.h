@@ -10,7 +10,7 @@
 
 #include "core/dialogs.h"
 #include "core/outcome.h"
-#include "platform/platform.h"
+#include "core/run_context.h"
 #include "text/file.h"
 
 namespace kalvor {
@@ -31,7 +31,7 @@ struct MacToVhdlJob {
 
 // ".mac to VHDL (.vhd)": asks for the "mac2vhd" parameters, converts, and
 // ends with the fanout analysis in `tables`.
-Outcome RunMacToVhdl(Platform& p, const MacToVhdlJob& job, FanoutTables& tables);
+Outcome RunMacToVhdl(const RunContext& run, const MacToVhdlJob& job, FanoutTables& tables);
 
 // The parameters of the conversion, taken by position from the "mac2vhd"
 // option string.
@@ -54,10 +54,11 @@ struct NodeTally {
 constexpr std::size_t kKeepBodyBytes = std::size_t{32} << 20;
 
 // The conversion proper, from the open macro file to the open VHDL file
-// (after its first line), counting nodes into `fanout`. True when a node
-// named "in" or "out" was renamed.
-bool ConvertMacFile(UserInterface& ui, const MacToVhdlOptions& options, File& in, File& out,
-                    FanoutAnalysis& fanout, std::size_t keep_bytes = kKeepBodyBytes);
+// (after its first line), counting nodes into `fanout` and stepping the open
+// `progress`. True when a node named "in" or "out" was renamed.
+bool ConvertMacFile(UserInterface& ui, Progress& progress, const MacToVhdlOptions& options,
+                    File& in, File& out, FanoutAnalysis& fanout,
+                    std::size_t keep_bytes = kKeepBodyBytes);
 
 // Reads the "$vector" and "$analog" lines that follow a macro header (into
 // the bus and analog lists, each a blank-separated list ending in a blank)

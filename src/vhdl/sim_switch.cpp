@@ -47,7 +47,8 @@ bool SwitchStream(File& in, File& out, std::string_view keyword) {
   return true;
 }
 
-Outcome RunSimSwitch(Platform& p, const std::string& keyword, const std::string& dir) {
+Outcome RunSimSwitch(const RunContext& run, const std::string& keyword, const std::string& dir) {
+  Platform& p = run.platform;
   Outcome outcome = Outcome::kCompleted;
   std::vector<std::string> names = p.fs.List("*.vhd");
   for (const std::string& name : names) {

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "core/outcome.h"
-#include "platform/platform.h"
+#include "core/run_context.h"
 #include "text/file.h"
 
 namespace kalvor {
@@ -26,6 +26,6 @@ bool SwitchStream(File& in, File& out, std::string_view keyword);
 
 // " SIM" / " NOSIM": switches every .vhd file of the current directory
 // `dir` (the test directory), asking before each replacement.
-Outcome RunSimSwitch(Platform& p, const std::string& keyword, const std::string& dir);
+Outcome RunSimSwitch(const RunContext& run, const std::string& keyword, const std::string& dir);
 
 }  // namespace kalvor

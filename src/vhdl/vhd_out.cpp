@@ -186,7 +186,8 @@ std::string TraceRow(std::string_view line, const TraceScale& scale) {
   return FormatTraceRow(line, time_end, fields, scale);
 }
 
-Outcome RunVhdOut(Platform& p, const std::string& dir) {
+Outcome RunVhdOut(const RunContext& run, const std::string& dir) {
+  Platform& p = run.platform;
   std::string chosen;
   if (!p.ui.FileDialog(chosen, 256, "", "*.txt;*.out"))
     return Outcome::kStopped;

@@ -8,7 +8,7 @@
 
 #include "core/dialogs.h"
 #include "core/outcome.h"
-#include "platform/platform.h"
+#include "core/run_context.h"
 #include "vhdl/trace_vcd.h"
 
 namespace kalvor {
@@ -51,6 +51,6 @@ std::string TraceRow(std::string_view line, const TraceScale& scale);
 // "vhdout": asks for a trace table, converts it to .out and .vcd beside it
 // with the "vhdout" parameters and opens the viewer in `dir` (the test
 // directory).
-Outcome RunVhdOut(Platform& p, const std::string& dir);
+Outcome RunVhdOut(const RunContext& run, const std::string& dir);
 
 }  // namespace kalvor

@@ -78,11 +78,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   NoShell shell;
   NoFiles fs;
   Platform platform{ui, profile, shell, fs};
+  RepeatedWarnings warnings;
+  Progress progress;
   EdifSession edif;
   EdifJob job;
   job.edif_path = edf;
   job.mac_path = dir + "/f.mac";
   job.test_dir = dir + "/";
-  RunEdifImport(platform, edif, job);
+  RunEdifImport({platform, warnings, progress}, edif, job);
   return 0;
 }

@@ -40,7 +40,7 @@ int ShowProgress(Session& app, const std::string& path) {
   File in;
   if (!in.Open(path, File::Mode::kRead)) return 2;
   in.Seek(125000);
-  Progress& progress = TheProgress();
+  Progress& progress = app.progress;
   progress.set_redraw_interval(std::chrono::milliseconds(0));  // every step drawn
   progress.Open(app.ui(), "Converting:", path);
   app.ui().ProgressNote("n1  (xor2)");

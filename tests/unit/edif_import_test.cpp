@@ -40,7 +40,7 @@ Outcome ImportWithIncludes(TestApp& t, const std::string& edif, const std::vecto
     for (std::size_t i = 0; i < fields.size(); ++i) v.SetText(101 + static_cast<int>(i), fields[i]);
     return 1;
   });
-  return RunEdifImport(t.app.platform, t.app.edif, EdifJobOf(t.app));
+  return RunEdifImport(t.app.context(), t.app.edif, EdifJobOf(t.app));
 }
 
 TEST(EdifImport, MacroFileWithIncludesPadsAndSummary) {
@@ -92,7 +92,7 @@ TEST(EdifImport, EarlyEnds) {
     TestApp t;  // no EDIF file
     t.UseDesign("missing");
     t.app.state.selected_ext = ".edf";
-    EXPECT_EQ(RunEdifImport(t.app.platform, t.app.edif, EdifJobOf(t.app)), Outcome::kFailed);
+    EXPECT_EQ(RunEdifImport(t.app.context(), t.app.edif, EdifJobOf(t.app)), Outcome::kFailed);
     EXPECT_TRUE(t.ui.Showed(t.dir / "missing.edf", "Error opening:"));
   }
   {
@@ -102,7 +102,7 @@ TEST(EdifImport, EarlyEnds) {
     t.UseDesign("design");
     t.app.state.selected_ext = ".edf";
     t.ui.answers = {"no"};
-    EXPECT_EQ(RunEdifImport(t.app.platform, t.app.edif, EdifJobOf(t.app)), Outcome::kStopped);
+    EXPECT_EQ(RunEdifImport(t.app.context(), t.app.edif, EdifJobOf(t.app)), Outcome::kStopped);
     EXPECT_EQ(ReadFileBytes("design.mac"), "old");
     EXPECT_TRUE(t.ui.Showed(t.dir / "design.mac", "Replace File?"));
     EXPECT_EQ(t.ui.progress_log.back(), "close");
@@ -114,7 +114,7 @@ TEST(EdifImport, EarlyEnds) {
     t.app.state.selected_ext = ".edf";
     t.ui.answers = {"no"};
     t.ui.dialog_scripts.push_back([](TableView&) { return kIdCancel; });
-    EXPECT_EQ(RunEdifImport(t.app.platform, t.app.edif, EdifJobOf(t.app)), Outcome::kStopped);
+    EXPECT_EQ(RunEdifImport(t.app.context(), t.app.edif, EdifJobOf(t.app)), Outcome::kStopped);
     EXPECT_EQ(ReadFileBytes("design.mac"), "");
     EXPECT_FALSE(t.profile.Has("func_macs"));
   }

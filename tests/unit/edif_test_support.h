@@ -31,7 +31,7 @@ inline Outcome ImportEdifText(TestApp& t, const std::string& edif, const std::st
     return 1;
   });
   for (const std::string& a : answers) t.ui.answers.push_back(a);
-  return RunEdifImport(t.app.platform, t.app.edif, EdifJobOf(t.app));
+  return RunEdifImport(t.app.context(), t.app.edif, EdifJobOf(t.app));
 }
 
 // A small EDIF file: the library cells and one top cell made of the given

@@ -26,7 +26,7 @@ Outcome ImportVerilog(TestApp& t, const std::string& text, const std::string& ex
     for (int id = 101; id <= 104; ++id) v.SetText(id, "");
     return 1;
   });
-  return RunEdifImport(t.app.platform, t.app.edif, EdifJobOf(t.app));
+  return RunEdifImport(t.app.context(), t.app.edif, EdifJobOf(t.app));
 }
 
 TEST(VerilogImport, EveryNetlistFormIntoTheMacroFile) {

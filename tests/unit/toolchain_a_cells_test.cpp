@@ -113,7 +113,7 @@ TEST_F(ACellsFixture, MissingMacroFileAndScratchFile) {
 
   WriteFileBytes(t.dir / "top.mac", "<U1 INVA a b\r\n");
   testing::OtherFsApp<testing::NoScratchFs> full(t);
-  EXPECT_EQ(ConvertACells(full.app.platform, ToolDesignOf(full.app)), Outcome::kFailed);
+  EXPECT_EQ(ConvertACells(full.app.context(), ToolDesignOf(full.app)), Outcome::kFailed);
   EXPECT_TRUE(t.ui.Showed(kUnableToCreate, t.dir / "top.mac"));
   EXPECT_EQ(ReadFileBytes(t.dir / "top.mac"), "<U1 INVA a b\r\n");
 }
@@ -121,7 +121,7 @@ TEST_F(ACellsFixture, MissingMacroFileAndScratchFile) {
 TEST_F(ACellsFixture, FailedReplaceKeepsTheMacroFileAndNoScratchFile) {
   WriteFileBytes(t.dir / "top.mac", "<U1 INVA a b\r\n");
   testing::LockedApp locked(t);
-  EXPECT_EQ(ConvertACells(locked.app.platform, ToolDesignOf(locked.app)), Outcome::kFailed);
+  EXPECT_EQ(ConvertACells(locked.app.context(), ToolDesignOf(locked.app)), Outcome::kFailed);
   EXPECT_TRUE(t.ui.Showed(kUnableToWrite, t.dir / "top.mac"));
   EXPECT_EQ(ReadFileBytes(t.dir / "top.mac"), "<U1 INVA a b\r\n");
   EXPECT_TRUE(testing::ScratchFilesIn(t.dir.path()).empty());

@@ -32,12 +32,12 @@ struct MacFile {
 TEST(InsertMacroInclude, PresentIncludeIsFoundIgnoringCase) {
   const std::string text = Crlf({"<c:\\lib\\scmossim.mac>", ".macro A x", ".eom"});
   MacFile m(text);
-  EXPECT_TRUE(InsertMacroInclude(m.t.app.platform, ToolDesignOf(m.t.app), "sim.mac"));
+  EXPECT_TRUE(InsertMacroInclude(m.t.app.context(), ToolDesignOf(m.t.app), "sim.mac"));
   EXPECT_TRUE(m.t.ui.input_prompts.empty());
   EXPECT_EQ(m.Mac(), text);
 
   MacFile n(Crlf({"<C:\\X\\MYSIM.MAC>"}));
-  EXPECT_TRUE(InsertMacroInclude(n.t.app.platform, ToolDesignOf(n.t.app), "sim.mac"));
+  EXPECT_TRUE(InsertMacroInclude(n.t.app.context(), ToolDesignOf(n.t.app), "sim.mac"));
   EXPECT_TRUE(n.t.ui.input_prompts.empty());
 }
 
@@ -45,7 +45,7 @@ TEST(InsertMacroInclude, ReplacesTheOtherFunctionsIncludeAndAsksForPads) {
   MacFile m(Crlf({"$ header", "<c:\\lib\\scmossim.mac>", "<other.mac>", ".macro A x",
                   ".eom", ".macro B y", ".eom"}));
   m.t.ui.answers = {m.tech, "pads.txt"};
-  EXPECT_TRUE(InsertMacroInclude(m.t.app.platform, ToolDesignOf(m.t.app), "tpr.mac"));
+  EXPECT_TRUE(InsertMacroInclude(m.t.app.context(), ToolDesignOf(m.t.app), "tpr.mac"));
   EXPECT_EQ(m.t.ui.input_prompts,
             (V{"Specify a macro file for this function:",
                "Do you want to specify a pad definition file?"}));
@@ -60,20 +60,20 @@ TEST(InsertMacroInclude, ReplacesTheOtherFunctionsIncludeAndAsksForPads) {
 TEST(InsertMacroInclude, PadQuestionOnlyForTprAndOnlyWithoutAPadInclude) {
   MacFile m(Crlf({"<lib\\pads.txt>", ".macro A x", ".eom"}));
   m.t.ui.answers = {m.tech};
-  InsertMacroInclude(m.t.app.platform, ToolDesignOf(m.t.app), "tpr.mac");
+  InsertMacroInclude(m.t.app.context(), ToolDesignOf(m.t.app), "tpr.mac");
   EXPECT_EQ(m.t.ui.input_prompts.size(), 1u);
   EXPECT_EQ(m.Mac(), Crlf({"<" + m.tech + ">", "<lib\\pads.txt>", ".macro A x", ".eom"}));
 
   MacFile s(Crlf({".macro A x", ".eom"}));
   s.t.ui.answers = {s.tech};
-  InsertMacroInclude(s.t.app.platform, ToolDesignOf(s.t.app), "spc.mac");
+  InsertMacroInclude(s.t.app.context(), ToolDesignOf(s.t.app), "spc.mac");
   EXPECT_EQ(s.t.ui.input_prompts.size(), 1u);
 
   // An empty answer writes "<>" and stores the empty name.
   MacFile e(Crlf({".macro A x", ".eom"}));
   e.t.profile.values["pad_macs"] = "old.txt";
   e.t.ui.answers = {e.tech, ""};
-  InsertMacroInclude(e.t.app.platform, ToolDesignOf(e.t.app), "tpr.mac");
+  InsertMacroInclude(e.t.app.context(), ToolDesignOf(e.t.app), "tpr.mac");
   EXPECT_EQ(e.Mac(), Crlf({"<" + e.tech + ">", "<>", ".macro A x", ".eom"}));
   EXPECT_EQ(e.t.profile.values["pad_macs"], "");
 }
@@ -85,7 +85,7 @@ TEST(InsertMacroInclude, OnlyTheFirstHundredLinesAreSearched) {
   MacFile m(Crlf(lines));
   m.t.profile.values["sim.mac"] = m.tech;
   m.t.ui.answers = {"ok"};  // the stored file is the preset
-  EXPECT_TRUE(InsertMacroInclude(m.t.app.platform, ToolDesignOf(m.t.app), "sim.mac"));
+  EXPECT_TRUE(InsertMacroInclude(m.t.app.context(), ToolDesignOf(m.t.app), "sim.mac"));
   V expected = {"<" + m.tech + ">"};
   expected.insert(expected.end(), lines.begin(), lines.end());
   EXPECT_EQ(m.Mac(), Crlf(expected));
@@ -94,7 +94,7 @@ TEST(InsertMacroInclude, OnlyTheFirstHundredLinesAreSearched) {
 TEST(InsertMacroInclude, DefaultFileAndBrowsing) {
   MacFile m(Crlf({".macro A x"}));
   m.t.ui.answers = {"ok", "cancel"};
-  EXPECT_FALSE(InsertMacroInclude(m.t.app.platform, ToolDesignOf(m.t.app), "sim.mac"));
+  EXPECT_FALSE(InsertMacroInclude(m.t.app.context(), ToolDesignOf(m.t.app), "sim.mac"));
   // The default names the suite's library; it does not exist here.
   EXPECT_TRUE(m.t.ui.Showed("Unable to open macro file.  Please browse to find correct file.",
                             "\\vazevari\\nettran\\scmos\\scmossim.mac"));
@@ -105,7 +105,7 @@ TEST(InsertMacroInclude, DefaultFileAndBrowsing) {
 
   // A file picked in the dialog is taken as it is.
   m.t.ui.answers = {"missing.mac", "/lib/picked.mac"};
-  EXPECT_TRUE(InsertMacroInclude(m.t.app.platform, ToolDesignOf(m.t.app), "sim.mac"));
+  EXPECT_TRUE(InsertMacroInclude(m.t.app.context(), ToolDesignOf(m.t.app), "sim.mac"));
   EXPECT_EQ(m.Mac(), Crlf({"</lib/picked.mac>", ".macro A x"}));
   EXPECT_EQ(m.t.profile.values["sim.mac"], "/lib/picked.mac");
 }
@@ -113,12 +113,12 @@ TEST(InsertMacroInclude, DefaultFileAndBrowsing) {
 TEST(InsertMacroInclude, CancelAndMissingMacroFile) {
   MacFile m(Crlf({".macro A x"}));
   m.t.ui.answers = {"cancel"};
-  EXPECT_FALSE(InsertMacroInclude(m.t.app.platform, ToolDesignOf(m.t.app), "tpr.mac"));
+  EXPECT_FALSE(InsertMacroInclude(m.t.app.context(), ToolDesignOf(m.t.app), "tpr.mac"));
   EXPECT_EQ(m.Mac(), Crlf({".macro A x"}));
 
   TestApp t;
   t.UseDesign("nothing");
-  EXPECT_FALSE(InsertMacroInclude(t.app.platform, ToolDesignOf(t.app), "sim.mac"));
+  EXPECT_FALSE(InsertMacroInclude(t.app.context(), ToolDesignOf(t.app), "sim.mac"));
   EXPECT_TRUE(t.ui.Showed(t.dir / "nothing.mac", "Unable to open:"));
 }
 

@@ -35,7 +35,7 @@ TEST(BlockRoutes, WorkedExample) {
   Design d("top", {".macro BLK A Vdd Gnd B", "+ C", "$blocklevel 2", "<U1 INV A B", ".eom",
                    ".macro TOP a b", "<X1 BLK a b c", ".eom"});
   d.t.ui.answers = {"yes"};
-  PrescanTopModule(d.t.app.platform, ToolDesignOf(d.t.app), d.t.app.toolchain);
+  PrescanTopModule(d.t.app.context(), ToolDesignOf(d.t.app), d.t.app.toolchain);
   EXPECT_EQ(d.t.ui.boxes[0].caption, "LEVEL = 2 Blocks Detected:");
   EXPECT_EQ(d.Mac(), Crlf({".macro BLK A Vdd Gnd B", "+ C", "\"C BLK A B", "+ C;\"",
                            "\"U\" @ \" \" A B", "+ C \";\"", ".eom BLK", ".macro TOP a b",
@@ -52,7 +52,7 @@ TEST(BlockRoutes, OnlyTheHighestLevelBecomesRouteMacros) {
                    ".macro B2 p q", "$blocklevel 2", "<u1 L1A p", ".eom",
                    ".macro L1B x", "$blocklevel 1", "<u1 B2 x y", ".eom",
                    ".macro TOP a", "<u1 L1B a", ".eom"});
-  PrescanTopModule(d.t.app.platform, ToolDesignOf(d.t.app), d.t.app.toolchain);
+  PrescanTopModule(d.t.app.context(), ToolDesignOf(d.t.app), d.t.app.toolchain);
   EXPECT_EQ(d.t.ui.boxes[0].caption, "LEVEL = 2 Blocks Detected:");
   EXPECT_EQ(d.Mac(), Crlf({"$removed L1A", "", ".macro B2 p q", "\"C B2 p q;\"",
                            "\"U\" @ \" \" p q \";\"", ".eom B2", ".macro L1B x",
@@ -67,7 +67,7 @@ TEST(BlockRoutes, RemovedAndKeptMacrosFollowDefinitionOrder) {
                    ".macro USER a", "<b1 BLK a", ".eom",
                    ".macro BLK a", "$blocklevel 02", "$blocklevel 1", "<x LEAF a", ".eom",
                    ".MACRO TOP a", "<t1 BLK a", ".EOM trailing text"});
-  PrescanTopModule(d.t.app.platform, ToolDesignOf(d.t.app), d.t.app.toolchain);
+  PrescanTopModule(d.t.app.context(), ToolDesignOf(d.t.app), d.t.app.toolchain);
   // "$blocklevel 02" is level 2 for the prescan but not the rewrite's
   // target "$blocklevel 2": nothing becomes a route macro and nothing keeps.
   EXPECT_EQ(d.t.ui.boxes[0].caption, "LEVEL = 2 Blocks Detected:");
@@ -77,7 +77,7 @@ TEST(BlockRoutes, RemovedAndKeptMacrosFollowDefinitionOrder) {
   Design e("top", {".macro LEAF a", "<m1 NMOS a", ".eom", ".macro USER a", "<b1 BLK a",
                    ".eom", ".macro BLK a", "$blocklevel 1", "<x LEAF a", ".eom",
                    ".MACRO TOP a", "<t1 BLK a", ".EOM trailing text"});
-  PrescanTopModule(e.t.app.platform, ToolDesignOf(e.t.app), e.t.app.toolchain);
+  PrescanTopModule(e.t.app.context(), ToolDesignOf(e.t.app), e.t.app.toolchain);
   EXPECT_EQ(e.Mac(), Crlf({"$removed LEAF", "$removed USER", ".macro BLK a",
                            "\"C BLK a;\"", "\"U\" @ \" \" a \";\"", ".eom BLK",
                            ".MACRO TOP a", "<t1 BLK a", ".EOM trailing text"}));
@@ -90,7 +90,7 @@ TEST(BlockRoutes, MacroWithoutPortsThatUsesABlockIsKeptWithItsUsers) {
                    ".macro CORE Vdd Gnd", "<c1 BLK n", ".eom",
                    ".macro TOP a", "<t1 CORE", ".eom"});
   d.t.ui.answers = {"yes"};
-  PrescanTopModule(d.t.app.platform, ToolDesignOf(d.t.app), d.t.app.toolchain);
+  PrescanTopModule(d.t.app.context(), ToolDesignOf(d.t.app), d.t.app.toolchain);
   EXPECT_EQ(d.Mac(), Crlf({".macro BLK a", "\"C BLK a;\"", "\"U\" @ \" \" a \";\"",
                            ".eom BLK", ".macro CORE Vdd Gnd", "<c1 BLK n", ".eom",
                            ".macro TOP a", "<t1 CORE", ".eom"}));
@@ -100,7 +100,7 @@ TEST(BlockRoutes, MacroWithoutPortsThatUsesABlockIsKeptWithItsUsers) {
 TEST(BlockRoutes, OnlyExactPowerPortFormsAreDropped) {
   Design d("top", {".macro BLK A vdd VDd GND B Gnd", "+ VDD C", "$blocklevel 1", ".eom",
                    ".macro TOP a", "<t1 BLK a", ".eom"});
-  PrescanTopModule(d.t.app.platform, ToolDesignOf(d.t.app), d.t.app.toolchain);
+  PrescanTopModule(d.t.app.context(), ToolDesignOf(d.t.app), d.t.app.toolchain);
   // "Gnd" right before the continuation is joined as "Gnd+" and stays.
   EXPECT_EQ(d.Mac(), Crlf({".macro BLK A vdd VDd GND B Gnd", "+ VDD C",
                            "\"C BLK A vdd VDd B Gnd", "+ C;\"",
@@ -114,7 +114,7 @@ TEST(BlockRoutes, NamesEndAtAContinuationAndWrappedInstancesCount) {
   Design d("top", {".macro BLK", "+ A B", "$blocklevel 1", ".eom",
                    ".macro MID", "<m1 BLK", "+ x y", ".eom",
                    ".macro TOP a", "<t1 MID", ".eom"});
-  PrescanTopModule(d.t.app.platform, ToolDesignOf(d.t.app), d.t.app.toolchain);
+  PrescanTopModule(d.t.app.context(), ToolDesignOf(d.t.app), d.t.app.toolchain);
   EXPECT_EQ(d.Mac(), Crlf({".macro BLK", "+ A B", "\"C BLK", "+ A B;\"",
                            "\"U\" @ \" \" A B \";\"", ".eom BLK", ".macro MID",
                            "<m1 BLK", "+ x y", ".eom", ".macro TOP a", "<t1 MID",
@@ -126,7 +126,7 @@ TEST(BlockRoutes, BlockWithoutPortsStopsAndLeavesTheFile) {
   const V mac = {".macro BLK Vdd Gnd", "$blocklevel 1", ".eom", ".macro TOP a",
                  "<t1 BLK", ".eom"};
   Design d("top", mac);
-  PrescanTopModule(d.t.app.platform, ToolDesignOf(d.t.app), d.t.app.toolchain);
+  PrescanTopModule(d.t.app.context(), ToolDesignOf(d.t.app), d.t.app.toolchain);
   EXPECT_EQ(d.Mac(), Crlf(mac));
   EXPECT_EQ(d.t.ui.Last().caption, d.t.dir / "abc.mac");
   EXPECT_NE(d.t.ui.Last().text.find("BLK has no ports"), std::string::npos);
@@ -138,7 +138,7 @@ TEST(BlockRoutes, LongLinesPassThroughIntact) {
   for (int i = 0; i < 3000; ++i) instance += " n" + std::to_string(i);
   Design d("top", {".macro BLK a", "$blocklevel 1", ".eom", ".macro TOP a",
                    "<t1 BLK a", instance, ".eom"});
-  PrescanTopModule(d.t.app.platform, ToolDesignOf(d.t.app), d.t.app.toolchain);
+  PrescanTopModule(d.t.app.context(), ToolDesignOf(d.t.app), d.t.app.toolchain);
   EXPECT_EQ(d.Mac(), Crlf({".macro BLK a", "\"C BLK a;\"", "\"U\" @ \" \" a \";\"",
                            ".eom BLK", ".macro TOP a", "<t1 BLK a", instance, ".eom"}));
 }
@@ -155,7 +155,7 @@ TEST(PrescanTopModule, CollectsTheTopPortsWithoutAsking) {
   expected.insert(expected.end(), {"b", "y"});
   Design d("top", {".macro INV a y", ".eom", first, "+ b gNd", "+y", "$blocklevel 3", ".eom"});
   d.t.app.toolchain.top_ports = {"old"};
-  PrescanTopModule(d.t.app.platform, ToolDesignOf(d.t.app), d.t.app.toolchain);
+  PrescanTopModule(d.t.app.context(), ToolDesignOf(d.t.app), d.t.app.toolchain);
   EXPECT_EQ(d.t.app.toolchain.top_ports, expected);
   // The tag after the top module's header is not seen: no question.
   EXPECT_TRUE(d.t.ui.boxes.empty());
@@ -165,13 +165,13 @@ TEST(PrescanTopModule, FailuresKeepThePreviousPortTable) {
   Design d("top", {".macro TOP a", ".eom"});
   d.t.app.toolchain.top_ports = {"old"};
   std::filesystem::remove(d.t.dir / "abc.wir");
-  PrescanTopModule(d.t.app.platform, ToolDesignOf(d.t.app), d.t.app.toolchain);
+  PrescanTopModule(d.t.app.context(), ToolDesignOf(d.t.app), d.t.app.toolchain);
   EXPECT_EQ(d.t.app.toolchain.top_ports, V{"old"});
   EXPECT_TRUE(d.t.ui.boxes.empty());
 
   // A module line without a blank.
   WriteFileBytes(d.t.dir / "abc.wir", Crlf({"<<< COMPONENT LIST >>>", "", "top"}));
-  PrescanTopModule(d.t.app.platform, ToolDesignOf(d.t.app), d.t.app.toolchain);
+  PrescanTopModule(d.t.app.context(), ToolDesignOf(d.t.app), d.t.app.toolchain);
   EXPECT_TRUE(d.t.ui.Showed("No module name found in above file.", d.t.dir / "abc.wir"));
   EXPECT_EQ(d.t.app.toolchain.top_ports, V{"old"});
 
@@ -179,7 +179,7 @@ TEST(PrescanTopModule, FailuresKeepThePreviousPortTable) {
   const V tagged = {".macro B a", "$blocklevel 1", ".eom", ".macro TOP a", ".eom"};
   Design e("top", tagged);
   e.t.ui.answers = {"no"};
-  PrescanTopModule(e.t.app.platform, ToolDesignOf(e.t.app), e.t.app.toolchain);
+  PrescanTopModule(e.t.app.context(), ToolDesignOf(e.t.app), e.t.app.toolchain);
   EXPECT_EQ(e.Mac(), Crlf(tagged));
   EXPECT_EQ(e.t.app.toolchain.top_ports, V{"a"});
 }

@@ -64,7 +64,7 @@ struct Netlist {
 
 TEST(ReduceModuleNames, DropsNoConnectionMacrosWithOneContinuation) {
   Netlist n("abc.TPR", Crlf({"L0 TOP_P1", "L1 *NC* x", "L2", "+L3", "+L4", "L5 TOP<U1"}));
-  EXPECT_EQ(ReduceModuleNames(n.t.app.platform, ToolDesignOf(n.t.app), n.t.app.toolchain, ArmedNetlistExt(n.t.ui.main)), Outcome::kCompleted);
+  EXPECT_EQ(ReduceModuleNames(n.t.app.context(), ToolDesignOf(n.t.app), n.t.app.toolchain, ArmedNetlistExt(n.t.ui.main)), Outcome::kCompleted);
   // L3 goes as the one continuation; L4 is a new line although it begins
   // with "+".
   EXPECT_EQ(ReadFileBytes(n.t.dir / "abc.TPR"), Crlf({"L0 a", "+L4", "L5 U1"}));
@@ -72,13 +72,13 @@ TEST(ReduceModuleNames, DropsNoConnectionMacrosWithOneContinuation) {
   EXPECT_FALSE(std::filesystem::exists(n.t.dir / "~~kvtmp.TPR"));
 
   Netlist m("abc.TPR", Crlf({"L1 *NC* ", "L2", "L3", "L4", "X *NC* ", "Y", "L6"}));
-  ReduceModuleNames(m.t.app.platform, ToolDesignOf(m.t.app), m.t.app.toolchain, ArmedNetlistExt(m.t.ui.main));
+  ReduceModuleNames(m.t.app.context(), ToolDesignOf(m.t.app), m.t.app.toolchain, ArmedNetlistExt(m.t.ui.main));
   EXPECT_EQ(ReadFileBytes(m.t.dir / "abc.TPR"), Crlf({"L3", "L4", "L6"}));
 
   // "*NC*" without the blanks is an ordinary name; end of file while
   // skipping ends the pass.
   Netlist e("abc.TPR", Crlf({"A*NC* B", "X *NC* "}));
-  ReduceModuleNames(e.t.app.platform, ToolDesignOf(e.t.app), e.t.app.toolchain, ArmedNetlistExt(e.t.ui.main));
+  ReduceModuleNames(e.t.app.context(), ToolDesignOf(e.t.app), e.t.app.toolchain, ArmedNetlistExt(e.t.ui.main));
   EXPECT_EQ(ReadFileBytes(e.t.dir / "abc.TPR"), Crlf({"A*NC* B"}));
 }
 
@@ -86,7 +86,7 @@ TEST(ReduceModuleNames, NetFileWhenMacToNetIsSelected) {
   Netlist n("abc.net", "W TOP_P2 TOP<U1\n");
   WriteFileBytes(n.t.dir / "abc.TPR", "TOP_P2\r\n");
   n.t.ui.main.CheckRadio(id::kRadioFirst, id::kRadioLast, id::kMacToNet);
-  ReduceModuleNames(n.t.app.platform, ToolDesignOf(n.t.app), n.t.app.toolchain, ArmedNetlistExt(n.t.ui.main));
+  ReduceModuleNames(n.t.app.context(), ToolDesignOf(n.t.app), n.t.app.toolchain, ArmedNetlistExt(n.t.ui.main));
   // Found whatever the letter case of the extension; the TPR file is left.
   EXPECT_EQ(ReadFileBytes(n.t.dir / "abc.net"), "W b U1\r\n");
   EXPECT_EQ(ReadFileBytes(n.t.dir / "abc.TPR"), "TOP_P2\r\n");
@@ -96,12 +96,12 @@ TEST(ReduceModuleNames, NetFileWhenMacToNetIsSelected) {
 TEST(ReduceModuleNames, NoOrMissingFileChangesNothing) {
   Netlist n("abc.TPR", "TOP_P1\r\n");
   n.t.ui.answers = {"no"};
-  EXPECT_EQ(ReduceModuleNames(n.t.app.platform, ToolDesignOf(n.t.app), n.t.app.toolchain, ArmedNetlistExt(n.t.ui.main)), Outcome::kStopped);
+  EXPECT_EQ(ReduceModuleNames(n.t.app.context(), ToolDesignOf(n.t.app), n.t.app.toolchain, ArmedNetlistExt(n.t.ui.main)), Outcome::kStopped);
   EXPECT_EQ(ReadFileBytes(n.t.dir / "abc.TPR"), "TOP_P1\r\n");
   EXPECT_EQ(n.t.ui.boxes.size(), 1u);
 
   Netlist m("other.TPR", "");
-  EXPECT_EQ(ReduceModuleNames(m.t.app.platform, ToolDesignOf(m.t.app), m.t.app.toolchain, ArmedNetlistExt(m.t.ui.main)), Outcome::kFailed);
+  EXPECT_EQ(ReduceModuleNames(m.t.app.context(), ToolDesignOf(m.t.app), m.t.app.toolchain, ArmedNetlistExt(m.t.ui.main)), Outcome::kFailed);
   EXPECT_TRUE(m.t.ui.Showed("Unable to open above file.", m.t.dir / "abc.TPR"));
 }
 
@@ -115,13 +115,13 @@ TEST(ReduceModuleNames, LongLinesAndGrowthPassIntact) {
   }
   Netlist n("abc.TPR", Crlf({line, "END"}));
   n.t.app.toolchain.top_ports = {"a", "b", "y"};
-  ReduceModuleNames(n.t.app.platform, ToolDesignOf(n.t.app), n.t.app.toolchain, ArmedNetlistExt(n.t.ui.main));
+  ReduceModuleNames(n.t.app.context(), ToolDesignOf(n.t.app), n.t.app.toolchain, ArmedNetlistExt(n.t.ui.main));
   EXPECT_EQ(ReadFileBytes(n.t.dir / "abc.TPR"), Crlf({expected, "END"}));
 
   std::string long_name(20000, 'p');
   Netlist m("abc.TPR", Crlf({"TOP_P1 TOP_P1 TOP_P1"}));
   m.t.app.toolchain.top_ports = {long_name};
-  ReduceModuleNames(m.t.app.platform, ToolDesignOf(m.t.app), m.t.app.toolchain, ArmedNetlistExt(m.t.ui.main));
+  ReduceModuleNames(m.t.app.context(), ToolDesignOf(m.t.app), m.t.app.toolchain, ArmedNetlistExt(m.t.ui.main));
   EXPECT_EQ(ReadFileBytes(m.t.dir / "abc.TPR"),
             Crlf({long_name + " " + long_name + " " + long_name}));
 }

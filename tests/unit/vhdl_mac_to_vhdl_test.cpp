@@ -473,7 +473,7 @@ TEST(MacToVhdl, KeptBodyAndRereadBodyGiveTheSameResult) {
     EXPECT_TRUE(out.Open("out.vhd", File::Mode::kCreate));
     FanoutAnalysis fanout(t.app.fanout);
     MacToVhdlOptions options = ReadMacToVhdlOptions("m1=NC;m2=PORTPADA;m3=;=n;p1=;p2=;");
-    bool renamed = ConvertMacFile(t.ui, options, in, out, fanout, keep_bytes);
+    bool renamed = ConvertMacFile(t.ui, t.app.progress, options, in, out, fanout, keep_bytes);
     out.Close();
     EXPECT_TRUE(renamed);
     std::string counts;
