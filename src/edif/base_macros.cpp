@@ -91,21 +91,17 @@ bool LoadBaseMacroFile(EdifRun& run, const std::string& path) {
     std::string rest = line;
     std::string w1 = ToLower(NextWord(rest));
     std::string w2 = NextWord(rest);
-    if (w1 == ".macro") {
+    if (w1 == ".macro" || w1 == "$reorder") {
+      // "$reorder" always gives the ports, a header only when none are known.
       long i = run.lookups.FindBaseMacro(base, w2);
       if (i < 0) i = AddBaseMacro(run, w2, warned);
       if (i < 0) continue;
       BaseMacro& m = base.entries[static_cast<std::size_t>(i)];
-      if (m.ports.empty()) {
-        JoinContinuations(in, '+', rest, kBaseLineSize);
-        m.ports = rest;
+      if (w1 == "$reorder") {
+        m.reorder = true;
+      } else if (!m.ports.empty()) {
+        continue;
       }
-    } else if (w1 == "$reorder") {
-      long i = run.lookups.FindBaseMacro(base, w2);
-      if (i < 0) i = AddBaseMacro(run, w2, warned);
-      if (i < 0) continue;
-      BaseMacro& m = base.entries[static_cast<std::size_t>(i)];
-      m.reorder = true;
       JoinContinuations(in, '+', rest, kBaseLineSize);
       m.ports = rest;
     } else if (w1 == "$rename") {

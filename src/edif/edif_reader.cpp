@@ -73,13 +73,6 @@ std::string BusBase(std::string_view text, const BusRange& r) {
   return base;
 }
 
-bool IsSupply(std::string_view name) {
-  for (std::string_view s : {"vdd", "gnd", "Vdd", "Gnd", "VDD", "GND"}) {
-    if (name == s) return true;
-  }
-  return false;
-}
-
 // Ports of a cell found by a scan; more than this go through the index.
 constexpr std::size_t kScannedPorts = 8;
 
@@ -351,8 +344,8 @@ bool EdifReader::ReadPort(std::vector<PortName>& special) {
   if (!n.is_array && !r.found) {
     // A scalar port; supply ports stay out of the header, their nets keep
     // the supply name (global, so not one of the cell's own names).
-    std::string name = IsSupply(text) ? text : cell_.names.Unique(text);
-    if (!IsSupply(text)) {
+    std::string name = IsSupplyName(text) ? text : cell_.names.Unique(text);
+    if (!IsSupplyName(text)) {
       cell_.header += ' ';
       if (name == port.id) {
         // The header word is the port: only its place is kept.
@@ -533,7 +526,7 @@ bool EdifReader::ReadNet(const std::vector<PortName>& own_special) {
   if (failed_) return false;
   // A net on no port of the cell keeps its own name, made unique in the
   // cell; supply names stay as they are (they are global).
-  if (external == 0 && !IsSupply(n)) n = cell_.names.Unique(n);
+  if (external == 0 && !IsSupplyName(n)) n = cell_.names.Unique(n);
   std::string& nodes = nodes_;
   nodes.assign(1, ' ');
   for (std::size_t k = 0; k < used; ++k) {

@@ -1030,9 +1030,6 @@ bool VerilogNetlist::FillCell(std::size_t k, UserInterface& ui, EdifSession& ses
     ui.Notify(text, caption, box::kOk | box::kIconError);
     return false;
   };
-  auto is_supply = [](std::string_view name) {
-    return std::string_view(kSupplyList).find(" " + std::string(name) + " ") != std::string_view::npos;
-  };
   m.renamed_ports.clear();
   // The header: each port's bits from the lowest index up; supply names
   // are left out, as the EDIF reader leaves them out.
@@ -1053,7 +1050,7 @@ bool VerilogNetlist::FillCell(std::size_t k, UserInterface& ui, EdifSession& ses
       // Supply ports stay out of the header and keep the (global) supply
       // name; the others are made unique in the cell, as the EDIF reader
       // makes them (bus bit x1 of x[1:0] beside a port x1).
-      if (n.vector || !is_supply(name)) {
+      if (n.vector || !IsSupplyName(name)) {
         std::string unique = cell.names.Unique(name);
         if (unique != bit_name) m.renamed_ports.emplace_back(n.first_bit + k_bit, unique);
         name = std::move(unique);
@@ -1157,7 +1154,7 @@ bool VerilogNetlist::FillCell(std::size_t k, UserInterface& ui, EdifSession& ses
         AppendBitName(m, static_cast<std::size_t>(holder - m.nets.begin()),
                       static_cast<long>(lowest[n] - holder->first_bit), name);
         // A wire named as a supply stays the global supply node.
-        if (!is_supply(name)) name = cell.names.Unique(name);
+        if (!IsSupplyName(name)) name = cell.names.Unique(name);
       }
       cell.nets[n].name = std::move(name);
     }

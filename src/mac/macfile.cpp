@@ -1,5 +1,7 @@
 #include "mac/macfile.h"
 
+#include <algorithm>
+
 #include "platform/ui.h"
 #include "text/lineio.h"
 #include "text/strings.h"
@@ -32,6 +34,35 @@ std::vector<std::string> MacWords(std::string line) {
     words.push_back(std::move(w));
   }
   return words;
+}
+
+bool IsSupplyName(std::string_view name) {
+  std::string_view list = kSupplyList;
+  for (std::string_view w = NextWord(list); !w.empty(); w = NextWord(list)) {
+    if (w == name) return true;
+  }
+  return false;
+}
+
+bool ParseMacHeader(std::string_view logical_line, MacHeader& header) {
+  if (!StartsWithNoCase(logical_line, ".macro")) return false;
+  NextWord(logical_line);
+  header.name = NextWord(logical_line);
+  header.ports.clear();
+  while (HasContent(logical_line)) header.ports.emplace_back(NextWord(logical_line));
+  return true;
+}
+
+std::string MacIncludePath(std::string_view line, const std::string& directory) {
+  std::size_t open = line.find('<');
+  std::size_t close = line.find('>', open);
+  std::string path(line.substr(open + 1, close - open - 1));
+  while (!path.empty() && path.back() == ' ') path.pop_back();
+  path.erase(0, path.find_first_not_of(' '));
+  bool rooted = !path.empty() && (path[0] == '\\' || path[0] == '/' ||
+                                  (path.size() > 1 && path[1] == ':'));
+  if (HostPathStyle() == PathStyle::kPosix) std::replace(path.begin(), path.end(), '\\', '/');
+  return rooted || directory.empty() ? path : JoinPath(directory, path);
 }
 
 bool ReadMacLine(File& file, std::string& line) {

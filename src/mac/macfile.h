@@ -40,12 +40,29 @@ enum class MacLineKind {
 
 MacLineKind ClassifyMacLine(std::string_view line);
 
-// The supply names, exactly these six forms.
+// The supply names, exactly these six forms, each between blanks.
 constexpr const char* kSupplyList = " vdd gnd Vdd Gnd VDD GND ";
+bool IsSupplyName(std::string_view name);
 
 // The blank-separated words of a line, taken with NextWord (so a word of
 // more than 62 characters ends the list).
 std::vector<std::string> MacWords(std::string line);
+
+// A header ".macro NAME PORT...": ".macro" is matched on its first 6
+// characters ignoring case; the name is the second word, the ports follow
+// as they are written. The words are taken with NextWord while the rest
+// holds content (HasContent): a word of more than 62 characters gives an
+// empty port and ends the list, trailing words of only ";" are dropped.
+struct MacHeader {
+  std::string name;
+  std::vector<std::string> ports;
+};
+bool ParseMacHeader(std::string_view logical_line, MacHeader& header);
+
+// The file an include line "<PATH>" names, blanks around it trimmed:
+// relative to `directory` (the including file's) unless it is rooted or
+// `directory` is empty. Backslashes are separators on every host.
+std::string MacIncludePath(std::string_view line, const std::string& directory);
 
 // Reads one logical line: a physical line with the "+" continuation lines
 // that follow it joined (each "+" becomes a blank, tabs become blanks). The

@@ -100,10 +100,10 @@ class MacToVhdl {
 
   void OfferPortDefinitions(const std::string& line);
   void Header(std::string& line);
-  void StandardHeader(std::string& line);
+  void StandardHeader(const std::string& line);
   void InitDeclared();
   void PortsFromHeader(std::string& line);
-  void PortsFromDefinitionFile(std::string& line);
+  void PortsFromDefinitionFile();
   void PortDeclarations();
   bool NextLine(std::string& line);
   void SignalPass();
@@ -211,8 +211,8 @@ void MacToVhdl::Header(std::string& line) {
   bus_list_.clear();
   analog_list_.clear();
   ReadPortDirectives(in_, bus_list_, analog_list_);
-  NextWord(line);  // ".macro"
   if (standard_) return StandardHeader(line);
+  NextWord(line);  // ".macro"
   PutLine("");
   PutLine("use IEEE.STD_LOGIC_1164.all;");
   for (const std::string& package : options_.packages) {
@@ -223,7 +223,11 @@ void MacToVhdl::Header(std::string& line) {
   Put("entity " + entity_ + " is port (");
   InitDeclared();
   if (port_file_.IsOpen() && !top_name_.empty()) {
-    PortsFromDefinitionFile(line);
+    while (HasContent(line)) {
+      std::string name = NextWord(line);
+      NormalizeNodeName(name, true, tally_);
+    }
+    PortsFromDefinitionFile();
   } else {
     PortsFromHeader(line);
   }
@@ -240,15 +244,14 @@ void MacToVhdl::Header(std::string& line) {
 
 // Standard VHDL: the unit's clauses, the entity, the architecture's
 // declarations (nets, components) after the signal pass.
-void MacToVhdl::StandardHeader(std::string& line) {
+void MacToVhdl::StandardHeader(const std::string& line) {
+  MacHeader parsed;
+  ParseMacHeader(line, parsed);
   MacroHeader header;
-  header.name = ToLower(NextWord(line));
+  header.name = ToLower(parsed.name);
   entity_ = header.name;
-  while (HasContent(line)) {
-    std::string name = NextWord(line);
-    NormalizeNodeName(name, true, tally_);
-    header.words.push_back(std::move(name));
-  }
+  for (std::string& name : parsed.ports) NormalizeNodeName(name, true, tally_);
+  header.words = std::move(parsed.ports);
   header.bus_list = bus_list_;
   header.analog_list = analog_list_;
   bool from_file = port_file_.IsOpen() && !top_name_.empty() && EqualNoCase(entity_, top_name_);
@@ -258,7 +261,7 @@ void MacToVhdl::StandardHeader(std::string& line) {
     before.swap(pending_);
     hold_ = true;
     InitDeclared();
-    PortsFromDefinitionFile(line);
+    PortsFromDefinitionFile();
     hold_ = false;
     std::string ports;
     ports.swap(pending_);
@@ -277,7 +280,7 @@ void MacToVhdl::StandardHeader(std::string& line) {
 void MacToVhdl::InitDeclared() {
   declared_.Clear();
   if (options_.no_supply) {
-    declared_text_ = " Vdd Gnd VDD GND vdd gnd ";
+    declared_text_ = kSupplyList;
     for (const std::string& supply : MacWords(kSupplyList)) declared_.Insert(supply);
   } else {
     declared_text_ = " ";
@@ -308,12 +311,7 @@ void MacToVhdl::PortsFromHeader(std::string& line) {
   }
 }
 
-void MacToVhdl::PortsFromDefinitionFile(std::string& line) {
-  while (HasContent(line)) {
-    std::string name = NextWord(line);
-    NormalizeNodeName(name, true, tally_);
-  }
-  line.clear();
+void MacToVhdl::PortsFromDefinitionFile() {
   std::string token;
   while (NextVhdlToken(port_file_, token_line_, token)) {
     if (!EqualNoCase(token, "entity")) continue;
