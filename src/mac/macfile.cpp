@@ -77,6 +77,24 @@ bool ReadMacLine(File& file, std::string& line) {
   return true;
 }
 
+void ReadPortDirectives(File& file, std::string& bus_list, std::string& analog_list) {
+  std::string line;
+  for (;;) {
+    std::int64_t start = file.Tell();
+    if (ReadLine(file, line, 4095) == 0) return;
+    line = ToLower(line);
+    if (line.empty() || line[0] != '$') {
+      file.Seek(start);
+      return;
+    }
+    if (StartsWith(line, "$vector")) {
+      bus_list = line.substr(7) + " ";
+    } else if (StartsWith(line, "$analog")) {
+      analog_list = line.substr(7) + " ";
+    }
+  }
+}
+
 bool WriteMacLine(File& file, std::string_view text, UserInterface& ui) {
   std::string unsplit;
   if (WriteWrappedLine(file, text, unsplit)) return true;

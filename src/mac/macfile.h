@@ -71,6 +71,13 @@ std::string MacIncludePath(std::string_view line, const std::string& directory);
 // lines without limit. False at end of file.
 bool ReadMacLine(File& file, std::string& line);
 
+// Reads the "$vector" and "$analog" lines that follow a macro header
+// (physical lines of at most 4095 characters) into the bus and analog lists,
+// each the text after the keyword with a blank added, and leaves the file at
+// the first line that is not a "$" line. The lists are lowercased: they name
+// buses and analog ports without regard to case.
+void ReadPortDirectives(File& file, std::string& bus_list, std::string& analog_list);
+
 // Writes one logical line of a macro file, wrapped into "+" continuation
 // lines of at most 77 characters. A piece with no blank to split at is
 // reported as "Symbol over 70 char. long" (no owner, error icon) with the

@@ -22,24 +22,14 @@ namespace kalvor {
 
 namespace {
 
-// The physical lines that follow a header, where "$vector" and "$analog"
-// stand, are read up to 4095 characters.
-constexpr int kDirectiveSize = 4095;
-
-void LowerInPlace(std::string& text);
-
 // A logical line of the macro file (ReadMacLine), lowercased unless
 // `keep_case` (standard VHDL, where node names keep their letter case).
 bool ReadLogicalLine(File& file, std::string& line, bool keep_case) {
   if (!ReadMacLine(file, line)) return false;
-  if (!keep_case) LowerInPlace(line);
-  return true;
-}
-
-void LowerInPlace(std::string& text) {
-  for (char& c : text) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  if (!keep_case) {
+    for (char& c : line) c = ToLowerAscii(c);
   }
+  return true;
 }
 
 // Pad nets ("PAD_", "Pad_" or "pad_" at the start) get no signal.
@@ -503,26 +493,6 @@ void MacToVhdl::Instance(std::string& line) {
 }
 
 }  // namespace
-
-// The "$" lines right after a header type its ports; they are consumed here
-// and never echoed.
-void ReadPortDirectives(File& file, std::string& bus_list, std::string& analog_list) {
-  std::string line;
-  for (;;) {
-    std::int64_t start = file.Tell();
-    if (ReadLine(file, line, kDirectiveSize) == 0) return;
-    LowerInPlace(line);
-    if (line.empty() || line[0] != '$') {
-      file.Seek(start);
-      return;
-    }
-    if (StartsWith(line, "$vector")) {
-      bus_list = line.substr(7) + " ";
-    } else if (StartsWith(line, "$analog")) {
-      analog_list = line.substr(7) + " ";
-    }
-  }
-}
 
 bool ConvertMacFile(UserInterface& ui, const MacToVhdlOptions& options, File& in, File& out,
                     FanoutAnalysis& fanout, std::size_t keep_bytes) {
