@@ -73,8 +73,7 @@ bool InsertMacroInclude(Platform& p, const ToolDesign& d, const std::string& key
         p.profile.PutString(key::kPadMacs, pad_file);
       }
     }
-    if (has_mac_include && !line.empty() && line[0] == '<' &&
-        IsMacInclude(ToLower(line))) {
+    if (has_mac_include && IsMacInclude(ToLower(line))) {
       WriteLine(out, include);
       has_mac_include = false;
     } else {
