@@ -18,7 +18,7 @@ struct WriteState {
   long ncx_number = 0;      // the number of the last NCX node
   long no_body = 0;         // macros written without any port on an instance line
   long fanout_buffers = 0;
-  std::string warned_ports = " vdd gnd Vdd Gnd VDD GND ";  // ports without counterpart told of
+  std::string warned_ports = kSupplyList;  // ports without counterpart told of
   std::string unsplit;      // a piece too long to wrap; the output was closed
 };
 

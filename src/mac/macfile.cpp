@@ -1,5 +1,7 @@
 #include "mac/macfile.h"
 
+#include <algorithm>
+
 #include "platform/ui.h"
 #include "text/lineio.h"
 #include "text/strings.h"
@@ -34,6 +36,27 @@ std::vector<std::string> MacWords(std::string line) {
   return words;
 }
 
+bool ParseMacHeader(std::string_view logical_line, MacHeader& header) {
+  if (!StartsWithNoCase(logical_line, ".macro")) return false;
+  NextWord(logical_line);
+  header.name = NextWord(logical_line);
+  header.ports.clear();
+  while (HasContent(logical_line)) header.ports.emplace_back(NextWord(logical_line));
+  return true;
+}
+
+std::string MacIncludePath(std::string_view line, const std::string& directory) {
+  std::size_t open = line.find('<');
+  std::size_t close = line.find('>', open);
+  std::string path(line.substr(open + 1, close - open - 1));
+  while (!path.empty() && path.back() == ' ') path.pop_back();
+  path.erase(0, path.find_first_not_of(' '));
+  bool rooted = !path.empty() && (path[0] == '\\' || path[0] == '/' ||
+                                  (path.size() > 1 && path[1] == ':'));
+  if (HostPathStyle() == PathStyle::kPosix) std::replace(path.begin(), path.end(), '\\', '/');
+  return rooted || directory.empty() ? path : JoinPath(directory, path);
+}
+
 bool ReadMacLine(File& file, std::string& line) {
   if (!ReadWholeLine(file, line)) return false;
   std::string more;
@@ -44,6 +67,24 @@ bool ReadMacLine(File& file, std::string& line) {
     line += more;
   }
   return true;
+}
+
+void ReadPortDirectives(File& file, std::string& bus_list, std::string& analog_list) {
+  std::string line;
+  for (;;) {
+    std::int64_t start = file.Tell();
+    if (ReadLine(file, line, 4095) == 0) return;
+    line = ToLower(line);
+    if (line.empty() || line[0] != '$') {
+      file.Seek(start);
+      return;
+    }
+    if (StartsWith(line, "$vector")) {
+      bus_list = line.substr(7) + " ";
+    } else if (StartsWith(line, "$analog")) {
+      analog_list = line.substr(7) + " ";
+    }
+  }
 }
 
 bool WriteMacLine(File& file, std::string_view text, UserInterface& ui) {

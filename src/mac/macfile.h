@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "netlist/netlist.h"
 #include "text/file.h"
 
 namespace kalvor {
@@ -40,12 +41,25 @@ enum class MacLineKind {
 
 MacLineKind ClassifyMacLine(std::string_view line);
 
-// The supply names, exactly these six forms.
-constexpr const char* kSupplyList = " vdd gnd Vdd Gnd VDD GND ";
-
 // The blank-separated words of a line, taken with NextWord (so a word of
 // more than 62 characters ends the list).
 std::vector<std::string> MacWords(std::string line);
+
+// A header ".macro NAME PORT...": ".macro" is matched on its first 6
+// characters ignoring case; the name is the second word, the ports follow
+// as they are written. The words are taken with NextWord while the rest
+// holds content (HasContent): a word of more than 62 characters gives an
+// empty port and ends the list, trailing words of only ";" are dropped.
+struct MacHeader {
+  std::string name;
+  std::vector<std::string> ports;
+};
+bool ParseMacHeader(std::string_view logical_line, MacHeader& header);
+
+// The file an include line "<PATH>" names, blanks around it trimmed:
+// relative to `directory` (the including file's) unless it is rooted or
+// `directory` is empty. Backslashes are separators on every host.
+std::string MacIncludePath(std::string_view line, const std::string& directory);
 
 // Reads one logical line: a physical line with the "+" continuation lines
 // that follow it joined (each "+" becomes a blank, tabs become blanks). The
@@ -53,6 +67,13 @@ std::vector<std::string> MacWords(std::string line);
 // however long: the macro writer wraps headers and instance lines into "+"
 // lines without limit. False at end of file.
 bool ReadMacLine(File& file, std::string& line);
+
+// Reads the "$vector" and "$analog" lines that follow a macro header
+// (physical lines of at most 4095 characters) into the bus and analog lists,
+// each the text after the keyword with a blank added, and leaves the file at
+// the first line that is not a "$" line. The lists are lowercased: they name
+// buses and analog ports without regard to case.
+void ReadPortDirectives(File& file, std::string& bus_list, std::string& analog_list);
 
 // Writes one logical line of a macro file, wrapped into "+" continuation
 // lines of at most 77 characters. A piece with no blank to split at is

@@ -55,10 +55,10 @@ Cell& Netlist::AddCell(Cell cell) {
 }
 
 bool IsSupplyName(std::string_view name) {
-  for (std::string_view s : {"vdd", "gnd", "Vdd", "Gnd", "VDD", "GND"}) {
-    if (name == s) return true;
-  }
-  return false;
+  std::string_view list = kSupplyList;
+  std::size_t at = list.find(name);
+  return !name.empty() && name.find(' ') == std::string_view::npos && at != std::string_view::npos &&
+         list[at - 1] == ' ' && list[at + name.size()] == ' ';
 }
 
 }  // namespace kalvor

@@ -108,7 +108,8 @@ struct Netlist {
   NamePositions cell_index_;
 };
 
-// The six supply node names, exactly these forms.
+// The supply node names: exactly these six forms, each between blanks.
+constexpr const char* kSupplyList = " vdd gnd Vdd Gnd VDD GND ";
 bool IsSupplyName(std::string_view name);
 
 }  // namespace kalvor

@@ -74,8 +74,7 @@ bool InsertMacroInclude(const RunContext& run, const ToolDesign& d, const std::s
         p.profile.PutString(key::kPadMacs, pad_file);
       }
     }
-    if (has_mac_include && !line.empty() && line[0] == '<' &&
-        IsMacInclude(ToLower(line))) {
+    if (has_mac_include && IsMacInclude(ToLower(line))) {
       WriteLine(out, include);
       has_mac_include = false;
     } else {

@@ -22,24 +22,14 @@ namespace kalvor {
 
 namespace {
 
-// The physical lines that follow a header, where "$vector" and "$analog"
-// stand, are read up to 4095 characters.
-constexpr int kDirectiveSize = 4095;
-
-void LowerInPlace(std::string& text);
-
 // A logical line of the macro file (ReadMacLine), lowercased unless
 // `keep_case` (standard VHDL, where node names keep their letter case).
 bool ReadLogicalLine(File& file, std::string& line, bool keep_case) {
   if (!ReadMacLine(file, line)) return false;
-  if (!keep_case) LowerInPlace(line);
-  return true;
-}
-
-void LowerInPlace(std::string& text) {
-  for (char& c : text) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  if (!keep_case) {
+    for (char& c : line) c = ToLowerAscii(c);
   }
+  return true;
 }
 
 // Pad nets ("PAD_", "Pad_" or "pad_" at the start) get no signal.
@@ -105,10 +95,10 @@ class MacToVhdl {
 
   void OfferPortDefinitions(const std::string& line);
   void Header(std::string& line);
-  void StandardHeader(std::string& line);
+  void StandardHeader(const std::string& line);
   void InitDeclared();
   void PortsFromHeader(std::string& line);
-  void PortsFromDefinitionFile(std::string& line);
+  void PortsFromDefinitionFile();
   void PortDeclarations();
   bool NextLine(std::string& line);
   void SignalPass();
@@ -217,8 +207,8 @@ void MacToVhdl::Header(std::string& line) {
   bus_list_.clear();
   analog_list_.clear();
   ReadPortDirectives(in_, bus_list_, analog_list_);
-  NextWord(line);  // ".macro"
   if (standard_) return StandardHeader(line);
+  NextWord(line);  // ".macro"
   PutLine("");
   PutLine("use IEEE.STD_LOGIC_1164.all;");
   for (const std::string& package : options_.packages) {
@@ -229,7 +219,11 @@ void MacToVhdl::Header(std::string& line) {
   Put("entity " + entity_ + " is port (");
   InitDeclared();
   if (port_file_.IsOpen() && !top_name_.empty()) {
-    PortsFromDefinitionFile(line);
+    while (HasContent(line)) {
+      std::string name = NextWord(line);
+      NormalizeNodeName(name, true, tally_);
+    }
+    PortsFromDefinitionFile();
   } else {
     PortsFromHeader(line);
   }
@@ -246,15 +240,14 @@ void MacToVhdl::Header(std::string& line) {
 
 // Standard VHDL: the unit's clauses, the entity, the architecture's
 // declarations (nets, components) after the signal pass.
-void MacToVhdl::StandardHeader(std::string& line) {
+void MacToVhdl::StandardHeader(const std::string& line) {
+  MacHeader parsed;
+  ParseMacHeader(line, parsed);
   MacroHeader header;
-  header.name = ToLower(NextWord(line));
+  header.name = ToLower(parsed.name);
   entity_ = header.name;
-  while (HasContent(line)) {
-    std::string name = NextWord(line);
-    NormalizeNodeName(name, true, tally_);
-    header.words.push_back(std::move(name));
-  }
+  for (std::string& name : parsed.ports) NormalizeNodeName(name, true, tally_);
+  header.words = std::move(parsed.ports);
   header.bus_list = bus_list_;
   header.analog_list = analog_list_;
   bool from_file = port_file_.IsOpen() && !top_name_.empty() && EqualNoCase(entity_, top_name_);
@@ -264,7 +257,7 @@ void MacToVhdl::StandardHeader(std::string& line) {
     before.swap(pending_);
     hold_ = true;
     InitDeclared();
-    PortsFromDefinitionFile(line);
+    PortsFromDefinitionFile();
     hold_ = false;
     std::string ports;
     ports.swap(pending_);
@@ -283,7 +276,7 @@ void MacToVhdl::StandardHeader(std::string& line) {
 void MacToVhdl::InitDeclared() {
   declared_.Clear();
   if (options_.no_supply) {
-    declared_text_ = " Vdd Gnd VDD GND vdd gnd ";
+    declared_text_ = kSupplyList;
     for (const std::string& supply : MacWords(kSupplyList)) declared_.Insert(supply);
   } else {
     declared_text_ = " ";
@@ -314,12 +307,7 @@ void MacToVhdl::PortsFromHeader(std::string& line) {
   }
 }
 
-void MacToVhdl::PortsFromDefinitionFile(std::string& line) {
-  while (HasContent(line)) {
-    std::string name = NextWord(line);
-    NormalizeNodeName(name, true, tally_);
-  }
-  line.clear();
+void MacToVhdl::PortsFromDefinitionFile() {
   std::string token;
   while (NextVhdlToken(port_file_, token_line_, token)) {
     if (!EqualNoCase(token, "entity")) continue;
@@ -511,26 +499,6 @@ void MacToVhdl::Instance(std::string& line) {
 }
 
 }  // namespace
-
-// The "$" lines right after a header type its ports; they are consumed here
-// and never echoed.
-void ReadPortDirectives(File& file, std::string& bus_list, std::string& analog_list) {
-  std::string line;
-  for (;;) {
-    std::int64_t start = file.Tell();
-    if (ReadLine(file, line, kDirectiveSize) == 0) return;
-    LowerInPlace(line);
-    if (line.empty() || line[0] != '$') {
-      file.Seek(start);
-      return;
-    }
-    if (StartsWith(line, "$vector")) {
-      bus_list = line.substr(7) + " ";
-    } else if (StartsWith(line, "$analog")) {
-      analog_list = line.substr(7) + " ";
-    }
-  }
-}
 
 bool ConvertMacFile(UserInterface& ui, Progress& progress, const MacToVhdlOptions& options,
                     File& in, File& out, FanoutAnalysis& fanout, std::size_t keep_bytes) {

@@ -60,12 +60,6 @@ bool ConvertMacFile(UserInterface& ui, Progress& progress, const MacToVhdlOption
                     File& in, File& out, FanoutAnalysis& fanout,
                     std::size_t keep_bytes = kKeepBodyBytes);
 
-// Reads the "$vector" and "$analog" lines that follow a macro header (into
-// the bus and analog lists, each a blank-separated list ending in a blank)
-// and leaves the file at the first line that is not a "$" line. The lists
-// are lowercased: they name buses and analog ports without regard to case.
-void ReadPortDirectives(File& file, std::string& bus_list, std::string& analog_list);
-
 // Makes a node name usable in VHDL: "NN_" before a leading digit (or for an
 // empty name), "inst_" removed, "<" turned into "_", "in"/"out" suffixed
 // with "1", a supply ("vdd", "gnd" in any letter case) lowercased. With

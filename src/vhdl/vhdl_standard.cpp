@@ -17,20 +17,6 @@ constexpr int kMaxIncludeDepth = 8;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// The file an include line names: relative to the macro file's directory
-// unless it is rooted; backslashes are separators on every host.
-std::string IncludePath(std::string_view line, const std::string& directory) {
-  std::size_t open = line.find('<');
-  std::size_t close = line.find('>', open);
-  std::string path(line.substr(open + 1, close - open - 1));
-  while (!path.empty() && path.back() == ' ') path.pop_back();
-  path.erase(0, path.find_first_not_of(' '));
-  bool rooted = !path.empty() && (path[0] == '\\' || path[0] == '/' ||
-                                  (path.size() > 1 && path[1] == ':'));
-  if (HostPathStyle() == PathStyle::kPosix) std::replace(path.begin(), path.end(), '\\', '/');
-  return rooted || directory.empty() ? path : JoinPath(directory, path);
-}
-
 // Moves past one physical line (ReadLine's line ends) without reading it.
 void SkipLine(File& file) {
   for (;;) {
@@ -73,17 +59,13 @@ void ScanFile(File& file, const std::string& directory, bool included, int depth
     }
     if (!ReadMacLine(file, line)) break;
     MacLineKind kind = ClassifyMacLine(line);
-    if (kind == MacLineKind::kHeader) {
+    MacHeader parsed;
+    if (ParseMacHeader(line, parsed)) {
       in_macro = true;
       MacroHeader header;
-      std::string_view rest = line;
-      NextWord(rest);
-      header.name = ToLower(NextWord(rest));
-      while (HasContent(rest)) {
-        std::string word(NextWord(rest));
-        NormalizeNodeName(word, false, tally);
-        header.words.push_back(std::move(word));
-      }
+      header.name = ToLower(parsed.name);
+      for (std::string& word : parsed.ports) NormalizeNodeName(word, false, tally);
+      header.words = std::move(parsed.ports);
       ReadPortDirectives(file, header.bus_list, header.analog_list);
       if (included && own.count(header.name) != 0) continue;
       if (!included) own.insert(header.name);
@@ -92,7 +74,7 @@ void ScanFile(File& file, const std::string& directory, bool included, int depth
     } else if (kind == MacLineKind::kEnd) {
       in_macro = false;
     } else if (kind == MacLineKind::kInclude && !in_macro && depth < kMaxIncludeDepth) {
-      std::string path = IncludePath(ToLower(line), directory);
+      std::string path = MacIncludePath(ToLower(line), directory);
       if (!visited.insert(path).second) continue;
       File include;
       if (!include.Open(path, File::Mode::kRead)) continue;

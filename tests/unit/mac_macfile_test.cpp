@@ -165,5 +165,37 @@ TEST(WriteMacLine, TrailingBlankLeavesNoEmptyContinuation) {
   just_blank += std::string(5, ' ');
 }
 
+// Header words as every reader of ports takes them: an over-long word gives
+// an empty port and ends the list, trailing ";" words are dropped, anything
+// but ".macro" in its first 6 characters is no header.
+TEST(ParseMacHeader, WordsAsTheReadersTakeThem) {
+  const std::string long_word(63, 'w');
+  struct Case {
+    std::string line;
+    bool header;
+    std::string name;
+    std::vector<std::string> ports;
+  } cases[] = {
+      {".macro FA A  B\tCI", true, "FA", {"A", "B", "CI"}},
+      {".MACRO top a ; b ;;", true, "top", {"a", ";", "b"}},
+      {".macroX n " + long_word + " c", true, "n", {""}},
+      {".macro", true, "", {}},
+      {" .macro x a", false, "", {}},
+      {"$reorder x a", false, "", {}},
+  };
+  for (const Case& c : cases) {
+    MacHeader h{"old", {"old"}};
+    EXPECT_EQ(ParseMacHeader(c.line, h), c.header) << c.line;
+    if (!c.header) continue;
+    EXPECT_EQ(h.name, c.name) << c.line;
+    EXPECT_EQ(h.ports, c.ports) << c.line;
+  }
+}
+
+TEST(IsSupplyName, ExactlyTheSixForms) {
+  for (const char* name : {"vdd", "gnd", "Vdd", "Gnd", "VDD", "GND"}) EXPECT_TRUE(IsSupplyName(name));
+  for (const char* name : {"vDD", "gND", "vdd ", "", "vss", "vdd gnd"}) EXPECT_FALSE(IsSupplyName(name));
+}
+
 }  // namespace
 }  // namespace kalvor
