@@ -143,7 +143,7 @@ std::string HeaderPorts(const Cell& cell) {
   for (const Port& p : cell.ports) {
     if (p.supply) continue;
     text += ' ';
-    text += p.name;
+    text += cell.PortName(p);
   }
   return text;
 }
@@ -156,12 +156,13 @@ std::optional<PortOrder> FindPortOrder(const BaseMacros& base, const Netlist& ne
   PortOrder order;
   if (!m || m->ports.empty()) {
     if (c < 0) return order;
-    for (const Port& p : netlist.cells[static_cast<std::size_t>(c)].ports) {
-      if (!p.supply) order.ports.push_back(p.name);
+    const Cell& found = netlist.cells[static_cast<std::size_t>(c)];
+    for (const Port& p : found.ports) {
+      if (!p.supply) order.ports.emplace_back(found.PortName(p));
     }
     return order;
   }
-  for (std::string_view w : SplitWords(m->ports)) order.ports.emplace_back(w);
+  order.ports = SplitWords(m->ports);
   order.reorder = m->reorder;
   if (m->reorder) return order;
   // Every base port must be a port of the netlist's cell, and no port of
@@ -169,8 +170,8 @@ std::optional<PortOrder> FindPortOrder(const BaseMacros& base, const Netlist& ne
   const std::string cell_ports = c >= 0 ? HeaderPorts(netlist.cells[static_cast<std::size_t>(c)]) : "";
   std::string marked = cell_ports + " ";
   bool ok = true;
-  for (const std::string& w : order.ports) {
-    std::size_t at = marked.find(w + " ");
+  for (std::string_view w : order.ports) {
+    std::size_t at = marked.find(std::string(w) + " ");
     if (at == std::string::npos) {
       ok = false;
       break;

@@ -54,7 +54,9 @@ bool IsBottomCell(const BaseMacros& base, const std::string& cell);
 std::string HeaderPorts(const Cell& cell);
 
 struct PortOrder {
-  std::vector<std::string> ports;
+  // Views into the base macro file's tables or the cell's port names, valid
+  // while neither changes.
+  std::vector<std::string_view> ports;
   bool reorder = false;  // taken from "$reorder" unchecked
 };
 // The ports to bind an instance of `cell` to; nullopt after the port list

@@ -72,7 +72,7 @@ std::string BusBase(std::string_view text, const BusRange& r) {
 }
 
 // Ports of a cell found by a scan; more than this go through the index.
-constexpr std::size_t kScannedPorts = 8;
+constexpr std::size_t kScannedPorts = 32;
 
 // Widest bus the reader expands; wider ranges are taken as damaged input.
 constexpr long kMaxBusBits = 1L << 16;
@@ -295,7 +295,6 @@ ReadStep EdifReader::Next() {
 bool EdifReader::ReadPort(Cell& cell) {
   EdifName n;
   if (!ReadName(n)) return !failed_;
-  Port port;
   const std::string& id = n.is_array ? n.array_id : n.text;
   std::string text(n.is_array || !(options_.vcc_to_vdd && EqualNoCase(n.text, "VCC"))
                        ? n.text
@@ -304,10 +303,14 @@ bool EdifReader::ReadPort(Cell& cell) {
   if (!n.is_array && !r.found) {
     // A scalar port; supply ports stay out of the header, their nets keep
     // the supply name (global, so not one of the cell's own names).
+    Port port;
     port.supply = IsSupplyName(text);
-    port.name = port.supply ? text : body_.names.Unique(text);
-    if (port.name != id) port.original = id;
-    cell.ports.push_back(std::move(port));
+    std::string name = port.supply ? text : body_.names.Unique(text);
+    if (name != id) {
+      port.renamed = true;
+      cell.original_names.emplace_back(static_cast<std::int32_t>(cell.ports.size()), id);
+    }
+    cell.AddPort(name, port);
     return true;
   }
   // A bus: the array's size is the number of bits (a range that says
@@ -328,23 +331,21 @@ bool EdifReader::ReadPort(Cell& cell) {
   }
   if (size < 1) size = 1;
   if (size > kMaxBusBits) return Stop("Bus range too large: " + text, cell.name);
-  const bool descending = !r.found || r.left >= r.right;
-  const long left = r.found ? r.left : size - 1;
+  Bus bus{id, static_cast<std::int32_t>(r.found ? r.left : size - 1),
+          !r.found || r.left >= r.right};
   std::string base = BusBase(text, r);
+  Port bit;
+  bit.bus = static_cast<std::int32_t>(cell.buses.size());
   for (long pos = 0; pos < size; ++pos) {
-    long member = descending ? size - 1 - pos : pos;
-    Port bit;
-    bit.index = static_cast<std::int32_t>(descending ? left - member : left + member);
-    bit.member = static_cast<std::int32_t>(member);
-    bit.original = id;
-    bit.name = body_.names.Unique(base + std::to_string(bit.index));
-    cell.ports.push_back(std::move(bit));
+    bit.member = static_cast<std::int32_t>(bus.descending ? size - 1 - pos : pos);
+    cell.AddPort(body_.names.Unique(base + std::to_string(bus.Index(bit.member))), bit);
   }
+  cell.buses.push_back(std::move(bus));
   return true;
 }
 
-const std::string& EdifReader::PortHeaderName(const EdifName& ref, const Cell& cell,
-                                              std::int32_t number) {
+std::string_view EdifReader::PortHeaderName(const EdifName& ref, const Cell& cell,
+                                            std::int32_t number) {
   const std::string& id = ref.is_member ? ref.member_id : ref.text;
   const std::vector<Port>& ports = cell.ports;
   long member = -1;
@@ -354,16 +355,17 @@ const std::string& EdifReader::PortHeaderName(const EdifName& ref, const Cell& c
   }
   // A scalar is found by its file name first, then by its header name.
   auto by_original = [&](std::int32_t at) {
-    const Port& p = ports[static_cast<std::size_t>(at)];
-    return !p.bit() && !p.original.empty() && EqualNoCase(p.original, id);
+    return ports[static_cast<std::size_t>(at)].renamed &&
+           EqualNoCase(cell.OriginalName(static_cast<std::size_t>(at)), id);
   };
   auto by_name = [&](std::int32_t at) {
     const Port& p = ports[static_cast<std::size_t>(at)];
-    return p.original.empty() && EqualNoCase(p.name, id);
+    return !p.bit() && !p.renamed && EqualNoCase(cell.PortName(p), id);
   };
   auto by_member = [&](std::int32_t at) {
     const Port& p = ports[static_cast<std::size_t>(at)];
-    return p.member == member && EqualNoCase(p.original, id);
+    return p.bit() && p.member == member &&
+           EqualNoCase(cell.buses[static_cast<std::size_t>(p.bus)].name, id);
   };
   std::int32_t at = -1;
   if (ports.size() <= kScannedPorts) {
@@ -387,12 +389,9 @@ const std::string& EdifReader::PortHeaderName(const EdifName& ref, const Cell& c
     if (index->size() == 0) {
       for (std::size_t i = 0; i < ports.size(); ++i) {
         const Port& p = ports[i];
-        const auto position = static_cast<std::int32_t>(i);
-        if (p.bit()) {
-          index->Add(MemberKey(p.original, p.member), position);
-        } else {
-          index->Add(HashName(p.original.empty() ? p.name : p.original, true), position);
-        }
+        index->Add(p.bit() ? MemberKey(cell.buses[static_cast<std::size_t>(p.bus)].name, p.member)
+                           : HashName(cell.OriginalName(i), true),
+                   static_cast<std::int32_t>(i));
       }
     }
     if (ref.is_member) {
@@ -402,7 +401,7 @@ const std::string& EdifReader::PortHeaderName(const EdifName& ref, const Cell& c
       if (at < 0) at = index->Find(HashName(id, true), by_name);
     }
   }
-  return at >= 0 ? ports[static_cast<std::size_t>(at)].name : ref.text;
+  return at >= 0 ? cell.PortName(static_cast<std::size_t>(at)) : std::string_view(ref.text);
 }
 
 std::int32_t EdifReader::FindInstance(std::string_view name) {
@@ -442,11 +441,11 @@ bool EdifReader::ReadNet(const Cell& own) {
     if (pr.instance.empty()) {
       // A port of the cell: the net takes the port's name as the header
       // spells it.
-      const std::string& p = PortHeaderName(pr.port, own, -1);
+      const std::string_view p = PortHeaderName(pr.port, own, -1);
       if (++external == 1) {
         net.name = p;
       } else if (p != net.name) {
-        NoteWiredTogether(netlist_, net.name, p);
+        NoteWiredTogether(netlist_, net.name, std::string(p));
       }
     }
     SkipTo(level - 1);
@@ -557,6 +556,7 @@ ReadStep EdifReader::ReadCell() {
     return ReadStep::kFailed;
   }
   cell.ports.shrink_to_fit();
+  cell.port_text.shrink_to_fit();
   netlist_.AddCell(std::move(cell));
   return ReadStep::kCell;
 }

@@ -48,7 +48,7 @@ class EdifReader : public NetlistReader {
   bool ReadNet(const Cell& own);
   // The header name of the port (or bus member) `ref` of `cell`; the
   // reference's own text if the cell has no such port.
-  const std::string& PortHeaderName(const EdifName& ref, const Cell& cell, std::int32_t number);
+  std::string_view PortHeaderName(const EdifName& ref, const Cell& cell, std::int32_t number);
   std::int32_t FindInstance(std::string_view name);
   bool Stop(std::string text, std::string caption);
   bool CapacityStop(const char* text, const std::string& caption, const char* key, long limit,

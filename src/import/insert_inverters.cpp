@@ -88,8 +88,8 @@ bool InsertInverters(Netlist& netlist, const BaseMacros& base, const FanoutSetti
         return Overflow(limits.cells, diagnostics);
       }
       std::int32_t t = netlist.FindCell(old_cell);
-      Cell copy{replacement, t >= 0 ? netlist.cells[static_cast<std::size_t>(t)].ports
-                                    : std::vector<Port>()};
+      Cell copy = t >= 0 ? netlist.cells[static_cast<std::size_t>(t)] : Cell();
+      copy.name = replacement;
       netlist.AddCell(std::move(copy));
     }
     const std::int32_t me = first[i];
@@ -145,7 +145,7 @@ bool InsertInverters(Netlist& netlist, const BaseMacros& base, const FanoutSetti
         return Overflow(limits.instances, diagnostics);
       }
       const auto x = static_cast<std::int32_t>(body.instances.size());
-      body.instances.push_back({inverter, "EXTINV", ""});
+      body.instances.push_back({inverter, "EXTINV"});
       first.push_back(x);
       body.nets[static_cast<std::size_t>(n)].pins.push_back({x, body.PortName("A")});
       if (static_cast<long>(body.nets.size()) >= limits.nets) {
@@ -160,9 +160,10 @@ bool InsertInverters(Netlist& netlist, const BaseMacros& base, const FanoutSetti
         if (static_cast<long>(netlist.cells.size()) >= limits.cells) {
           return Overflow(limits.cells, diagnostics);
         }
-        Cell inverter_cell{"EXTINV", std::vector<Port>(2)};
-        inverter_cell.ports[0].name = "A";
-        inverter_cell.ports[1].name = "O";
+        Cell inverter_cell;
+        inverter_cell.name = "EXTINV";
+        inverter_cell.AddPort("A");
+        inverter_cell.AddPort("O");
         netlist.AddCell(std::move(inverter_cell));
       }
     }

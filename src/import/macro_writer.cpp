@@ -1,5 +1,6 @@
 #include "import/macro_writer.h"
 
+#include <algorithm>
 #include <unordered_map>
 
 #include "import/insert_inverters.h"
@@ -85,6 +86,14 @@ bool WriteMacro(File& out, Netlist& netlist, const Cell& cell, const WriteInputs
       }
     }
   }
+  // Instances with many connections are searched by halving: their
+  // connections sorted by port, then net (the first net of a port first).
+  constexpr std::uint32_t kScanned = 16;
+  for (std::size_t i = 0; i + 1 < start.size(); ++i) {
+    if (start[i + 1] - start[i] > kScanned) {
+      std::sort(links.begin() + start[i], links.begin() + start[i + 1]);
+    }
+  }
   bool no_port = true;
   // Port orders of the cells instantiated here.
   std::unordered_map<std::string, PortOrder> orders;
@@ -106,20 +115,26 @@ bool WriteMacro(File& out, Netlist& netlist, const Cell& cell, const WriteInputs
       order = orders.emplace(inst.cell, std::move(*found)).first;
     }
     const std::size_t me = static_cast<std::size_t>(first[i]);
-    for (const std::string& port : order->second.ports) {
+    for (std::string_view port : order->second.ports) {
       const std::int32_t id = body.FindPortName(port);
       std::int32_t net = -1;
-      for (std::uint32_t k = start[me]; k < start[me + 1] && id >= 0; ++k) {
-        if (links[k].first == id) {
-          net = links[k].second;
-          break;
-        }
+      if (id >= 0 && start[me + 1] - start[me] > kScanned) {
+        auto from = links.begin() + start[me];
+        auto to = links.begin() + start[me + 1];
+        auto at = std::lower_bound(from, to, std::pair<std::int32_t, std::int32_t>(id, -1));
+        if (at != to && at->first == id) net = at->second;
+      }
+      for (std::uint32_t k = start[me]; k < start[me + 1] && id >= 0 && net < 0 &&
+                                        start[me + 1] - start[me] <= kScanned;
+           ++k) {
+        if (links[k].first == id) net = links[k].second;
       }
       std::string_view node;
       if (net >= 0) {
         node = body.nets[static_cast<std::size_t>(net)].name;
       } else {
-        made = UnconnectedPort(body, port, inst.cell, order->second.reorder, state, diagnostics);
+        made = UnconnectedPort(body, std::string(port), inst.cell, order->second.reorder, state,
+                               diagnostics);
         node = made;
       }
       if (in.vcc_to_vdd && EqualNoCase(node, "VCC")) node = "VDD";

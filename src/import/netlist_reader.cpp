@@ -1,5 +1,8 @@
 #include "import/netlist_reader.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "text/strings.h"
 
 namespace kalvor {
@@ -31,10 +34,23 @@ bool MentionsVcc(std::string_view text) {
     if (start == 0 || text[start - 1] != '(') return std::pair(std::string_view(), start);
     return std::pair(text.substr(start, end - start), start - 1);
   };
-  for (std::size_t at = 0; at + 3 <= text.size(); ++at) {
-    if ((text[at] | 0x20) != 'v' || (text[at + 1] | 0x20) != 'c' || (text[at + 2] | 0x20) != 'c') {
-      continue;
-    }
+  // Candidates are found by the third letter, a "c" in either case.
+  const char* const begin = text.data();
+  const char* const end = begin + text.size();
+  const char* lower = begin;
+  const char* upper = begin;
+  for (;;) {
+    if (lower && lower < end) lower = static_cast<const char*>(std::memchr(lower, 'c', static_cast<std::size_t>(end - lower)));
+    if (upper && upper < end) upper = static_cast<const char*>(std::memchr(upper, 'C', static_cast<std::size_t>(end - upper)));
+    if (lower >= end) lower = nullptr;
+    if (upper >= end) upper = nullptr;
+    if (!lower && !upper) return false;
+    const char* c = !lower ? upper : !upper ? lower : std::min(lower, upper);
+    if (c == lower) ++lower;
+    if (c == upper) ++upper;
+    if (c - begin < 2) continue;
+    const std::size_t at = static_cast<std::size_t>(c - begin) - 2;
+    if ((text[at] | 0x20) != 'v' || (text[at + 1] | 0x20) != 'c') continue;
     if (at > 0 && name_char(text[at - 1])) continue;
     if (at + 3 < text.size() && name_char(text[at + 3])) continue;
     // Only the name of a port or a net counts: "(port VCC", "(net (rename VCC".
@@ -44,7 +60,6 @@ bool MentionsVcc(std::string_view text) {
     }
     if (EqualNoCase(keyword, "port") || EqualNoCase(keyword, "net")) return true;
   }
-  return false;
 }
 
 }  // namespace kalvor

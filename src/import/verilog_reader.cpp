@@ -1065,40 +1065,44 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
   for (std::string_view p : m.ports) {
     const std::size_t net = static_cast<std::size_t>(m.net_index.Find(p));
     const VNet& n = m.nets[net];
+    Port port;
+    port.direction = static_cast<PortDirection>(n.dir);
+    if (n.vector) {
+      port.bus = static_cast<std::int32_t>(cell.buses.size());
+      cell.buses.push_back({std::string(n.name), static_cast<std::int32_t>(n.msb), n.msb >= n.lsb});
+    }
     for (long step = 0; step < n.Width(); ++step) {
       long k_bit = n.msb >= n.lsb ? step : n.Width() - 1 - step;  // ascending index
       bit_name.clear();
       AppendBitName(m, net, k_bit, bit_name);
-      Port port;
-      port.name = options.vcc_to_vdd && EqualNoCase(bit_name, "VCC") ? "VDD" : bit_name;
-      port.direction = static_cast<PortDirection>(n.dir);
-      if (n.vector) {
-        port.original = std::string(n.name);
-        port.index = static_cast<std::int32_t>(n.Index(k_bit));
-        port.member = static_cast<std::int32_t>(std::labs(port.index - n.msb));
-      }
+      std::string name = options.vcc_to_vdd && EqualNoCase(bit_name, "VCC") ? "VDD" : bit_name;
+      if (n.vector) port.member = static_cast<std::int32_t>(std::labs(n.Index(k_bit) - n.msb));
       // Supply ports stay out of the header and keep the (global) supply
       // name; the others are made unique in the cell, as the EDIF reader
       // makes them (bus bit x1 of x[1:0] beside a port x1).
-      port.supply = !n.vector && IsSupplyName(port.name);
+      port.supply = !n.vector && IsSupplyName(name);
       if (!port.supply) {
-        std::string unique = body.names.Unique(port.name);
+        std::string unique = body.names.Unique(name);
         if (unique != bit_name) m.renamed_ports.emplace_back(n.first_bit + k_bit, unique);
-        port.name = std::move(unique);
+        name = std::move(unique);
       }
-      if (!n.vector && port.name != n.name) port.original = std::string(n.name);
-      port_bits.push_back({n.first_bit + k_bit, port.name});
-      cell.ports.push_back(std::move(port));
+      port.renamed = !n.vector && name != n.name;
+      if (port.renamed) {
+        cell.original_names.emplace_back(static_cast<std::int32_t>(cell.ports.size()),
+                                         std::string(n.name));
+      }
+      port_bits.push_back({n.first_bit + k_bit, name});
+      cell.AddPort(name, port);
     }
   }
   if (static_cast<long>(m.instances.size()) > options.limits.instances) {
     return stop("Too many instances in this cell", cell.name);
   }
   for (const InstanceText& inst : m.instances) {
-    body.instances.push_back({MacName(inst.name), MacName(modules_[inst.module]->name),
-                              std::string(inst.name)});
-    if (body.instances.back().original == body.instances.back().name) {
-      body.instances.back().original.clear();
+    body.instances.push_back({MacName(inst.name), MacName(modules_[inst.module]->name)});
+    if (body.instances.back().name != inst.name) {
+      body.original_names.emplace_back(static_cast<std::int32_t>(body.instances.size() - 1),
+                                        std::string(inst.name));
     }
   }
   if (m.defined) {

@@ -1,5 +1,5 @@
-// Positions of names found by a 64-bit hash: open addressing over the hash
-// and the position only. The caller keeps the names and confirms each
+// Positions of names found by a hash: open addressing over part of the
+// hash and the position only. The caller keeps the names and confirms each
 // candidate, so the index holds no copies. Used for the cells of a
 // netlist, the instances and ports of a cell and the names a cell uses.
 #pragma once
@@ -35,37 +35,42 @@ class NamePositions {
   }
   void Add(std::uint64_t hash, std::int32_t position) {
     if ((count_ + 1) * 4 > slots_.size() * 3) Grow();
-    Put({hash, position});
+    Put({Tag(hash), position});
     ++count_;
   }
   // The first position added with `hash` that `same` accepts, or -1.
   template <typename Same>
   std::int32_t Find(std::uint64_t hash, Same same) const {
     if (slots_.empty()) return -1;
+    const std::uint32_t tag = Tag(hash);
     const std::size_t mask = slots_.size() - 1;
-    for (std::size_t i = hash & mask; slots_[i].hash != 0; i = (i + 1) & mask) {
-      if (slots_[i].hash == hash && same(slots_[i].position)) return slots_[i].position;
+    for (std::size_t i = tag & mask; slots_[i].position >= 0; i = (i + 1) & mask) {
+      if (slots_[i].tag == tag && same(slots_[i].position)) return slots_[i].position;
     }
     return -1;
   }
   std::size_t size() const { return count_; }
 
  private:
+  // Half the hash is kept: a candidate is confirmed by the caller anyway.
   struct Slot {
-    std::uint64_t hash = 0;
+    std::uint32_t tag = 0;
     std::int32_t position = -1;
   };
+  static std::uint32_t Tag(std::uint64_t hash) {
+    return static_cast<std::uint32_t>(hash ^ (hash >> 32));
+  }
   void Put(Slot s) {
     const std::size_t mask = slots_.size() - 1;
-    std::size_t i = s.hash & mask;
-    while (slots_[i].hash != 0) i = (i + 1) & mask;
+    std::size_t i = s.tag & mask;
+    while (slots_[i].position >= 0) i = (i + 1) & mask;
     slots_[i] = s;
   }
   void Grow() {
-    std::vector<Slot> old(slots_.empty() ? 64 : slots_.size() * 2);
+    std::vector<Slot> old(slots_.empty() ? 16 : slots_.size() * 2);
     old.swap(slots_);
     for (const Slot& s : old) {
-      if (s.hash != 0) Put(s);
+      if (s.position >= 0) Put(s);
     }
   }
   std::vector<Slot> slots_;
@@ -78,9 +83,21 @@ class NamePositions {
 // that was.
 class UsedNames {
  public:
-  void Clear() { index_.Clear(); }
+  void Clear() {
+    if (count_ * 8 < slots_.size() && slots_.size() > 1024) {
+      std::vector<std::uint64_t>().swap(slots_);
+    } else {
+      std::fill(slots_.begin(), slots_.end(), 0);
+    }
+    count_ = 0;
+  }
   bool Used(std::string_view name) const {
-    return index_.Find(HashName(name, true), [](std::int32_t) { return true; }) >= 0;
+    if (slots_.empty()) return false;
+    const std::uint64_t h = HashName(name, true);
+    for (std::size_t i = h & (slots_.size() - 1); slots_[i] != 0; i = (i + 1) & (slots_.size() - 1)) {
+      if (slots_[i] == h) return true;
+    }
+    return false;
   }
   // `name`, or the first unused "name_N"; the result is marked used.
   std::string Unique(std::string_view name) {
@@ -96,10 +113,24 @@ class UsedNames {
  private:
   bool Claim(std::string_view name) {
     if (Used(name)) return false;
-    index_.Add(HashName(name, true), 0);
+    if ((count_ + 1) * 4 > slots_.size() * 3) {
+      std::vector<std::uint64_t> old(slots_.empty() ? 256 : slots_.size() * 2, 0);
+      old.swap(slots_);
+      for (std::uint64_t h : old) {
+        if (h != 0) Put(h);
+      }
+    }
+    Put(HashName(name, true));
+    ++count_;
     return true;
   }
-  NamePositions index_;
+  void Put(std::uint64_t h) {
+    std::size_t i = h & (slots_.size() - 1);
+    while (slots_[i] != 0) i = (i + 1) & (slots_.size() - 1);
+    slots_[i] = h;
+  }
+  std::vector<std::uint64_t> slots_;  // hashes; 0 is empty
+  std::size_t count_ = 0;
 };
 
 }  // namespace kalvor

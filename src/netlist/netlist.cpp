@@ -1,13 +1,36 @@
 #include "netlist/netlist.h"
 
+#include <algorithm>
+
 #include "text/strings.h"
 
 namespace kalvor {
+
+Port& Cell::AddPort(std::string_view name, Port port) {
+  port_text += ' ';
+  port.name_at = static_cast<std::uint32_t>(port_text.size());
+  port.name_size = static_cast<std::uint32_t>(name.size());
+  port_text += name;
+  ports.push_back(port);
+  return ports.back();
+}
+
+std::string_view Cell::OriginalName(std::size_t k) const {
+  const Port& port = ports[k];
+  if (port.bit()) return buses[static_cast<std::size_t>(port.bus)].name;
+  if (!port.renamed) return PortName(port);
+  auto at = std::lower_bound(original_names.begin(), original_names.end(), k,
+                             [](const auto& entry, std::size_t n) {
+                               return static_cast<std::size_t>(entry.first) < n;
+                             });
+  return at->second;
+}
 
 void Body::Clear() {
   cell.clear();
   instances.clear();
   nets.clear();
+  original_names.clear();
   port_names.clear();
   names.Clear();
   port_index_.Clear();

@@ -17,21 +17,42 @@ namespace kalvor {
 enum class PortDirection : std::uint8_t { kUnknown, kInput, kOutput, kInOut };
 
 struct Port {
-  std::string name;  // as the macro header writes it (unique in its cell)
-  // A bit of a bus: the bus as the file names it. A scalar: the file's name
-  // where it differs from `name` (made unique, or a supply renamed).
-  std::string original;
-  std::int32_t member = -1;  // a bit of a bus: its member number (0 the leftmost declared)
-  std::int32_t index = 0;    // a bit of a bus: its index
+  std::uint32_t name_at = 0;    // its name (as the macro header writes it, unique in
+  std::uint32_t name_size = 0;  // its cell) is this part of Cell::port_text
+  std::int32_t bus = -1;        // a bit of a bus: the bus's number in Cell::buses; -1: a scalar
+  std::int32_t member = 0;      // a bit: its member number (0 the leftmost declared)
   PortDirection direction = PortDirection::kUnknown;
-  bool supply = false;  // a supply port: global, left out of the header
+  bool supply = false;   // a supply port: global, left out of the header
+  bool renamed = false;  // a scalar whose file name is in Cell::original_names
 
-  bool bit() const { return member >= 0; }
+  bool bit() const { return bus >= 0; }
+};
+
+// A bus as the file declares it; its bits are ports of the cell.
+struct Bus {
+  std::string name;        // as the file names it
+  std::int32_t left = 0;   // the index of member 0
+  bool descending = true;  // member k has index left - k (else left + k)
+  std::int32_t Index(std::int32_t member) const { return descending ? left - member : left + member; }
 };
 
 struct Cell {
   std::string name;
   std::vector<Port> ports;  // in header order
+  std::string port_text;    // the ports' names, each after one blank
+  std::vector<Bus> buses;
+  // Scalar ports whose name the file writes otherwise (made unique, or a
+  // supply renamed): the port's number and the file's name.
+  std::vector<std::pair<std::int32_t, std::string>> original_names;
+
+  std::string_view PortName(const Port& port) const {
+    return std::string_view(port_text).substr(port.name_at, port.name_size);
+  }
+  std::string_view PortName(std::size_t k) const { return PortName(ports[k]); }
+  // The file's name of port `k` (its own name unless renamed; a bit: its bus).
+  std::string_view OriginalName(std::size_t k) const;
+  // Appends a port named `name`.
+  Port& AddPort(std::string_view name, Port port = {});
 };
 
 // A connection of a net: port `port` (an index into Body::port_names) of
@@ -51,8 +72,7 @@ struct Net {
 
 struct Instance {
   std::string name;
-  std::string cell;      // the referenced cell as the file names it
-  std::string original;  // the file's name where it differs from `name`
+  std::string cell;  // the referenced cell as the file names it
 };
 
 // The contents of the cell being converted.
@@ -60,6 +80,9 @@ struct Body {
   std::string cell;  // its name
   std::vector<Instance> instances;
   std::vector<Net> nets;
+  // Instance names as the file writes them, where they differ from the
+  // name the macro file can take (few: kept apart).
+  std::vector<std::pair<std::int32_t, std::string>> original_names;
   std::vector<std::string> port_names;  // the port names pins refer to, each once
   UsedNames names;                        // header ports and nodes in use
 
