@@ -72,7 +72,7 @@ std::string BusBase(std::string_view text, const BusRange& r) {
 }
 
 // Ports of a cell found by a scan; more than this go through the index.
-constexpr std::size_t kScannedPorts = 32;
+constexpr std::size_t kScannedPorts = 8;
 
 // Widest bus the reader expands; wider ranges are taken as damaged input.
 constexpr long kMaxBusBits = 1L << 16;
@@ -89,6 +89,16 @@ inline bool IsKeyword(std::string_view word, std::string_view keyword) {
     if ((static_cast<unsigned char>(word[i]) | 0x20u) != static_cast<unsigned char>(keyword[i])) {
       return false;
     }
+  }
+  return true;
+}
+
+// EqualNoCase, inline and quick when the spellings agree.
+inline bool SameNoCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  if (std::memcmp(a.data(), b.data(), a.size()) == 0) return true;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (ToLowerAscii(a[i]) != ToLowerAscii(b[i])) return false;
   }
   return true;
 }
@@ -111,12 +121,10 @@ PortDirection DirectionOf(std::string_view word) {
 EdifReader::EdifReader(File& file, const ReadOptions& options, Netlist& netlist)
     : tokens_(file), options_(options), netlist_(netlist), body_(netlist.body) {}
 
-EdifTokens::Kind EdifReader::Token(std::string_view& text) {
-  EdifTokens::Kind k = tokens_.Next(text);
-  if (k == EdifTokens::Kind::kNone && tokens_.unclosed_quote() && !failed_) {
+void EdifReader::CheckTokens() {
+  if (tokens_.unclosed_quote() && !failed_) {
     Stop(tokens_.unclosed_text(), "quoted string spans too many lines");
   }
-  return k;
 }
 
 bool EdifReader::Stop(std::string text, std::string caption) {
@@ -356,16 +364,16 @@ std::string_view EdifReader::PortHeaderName(const EdifName& ref, const Cell& cel
   // A scalar is found by its file name first, then by its header name.
   auto by_original = [&](std::int32_t at) {
     return ports[static_cast<std::size_t>(at)].renamed &&
-           EqualNoCase(cell.OriginalName(static_cast<std::size_t>(at)), id);
+           SameNoCase(cell.OriginalName(static_cast<std::size_t>(at)), id);
   };
   auto by_name = [&](std::int32_t at) {
     const Port& p = ports[static_cast<std::size_t>(at)];
-    return !p.bit() && !p.renamed && EqualNoCase(cell.PortName(p), id);
+    return !p.bit() && !p.renamed && SameNoCase(cell.PortName(p), id);
   };
   auto by_member = [&](std::int32_t at) {
     const Port& p = ports[static_cast<std::size_t>(at)];
     return p.bit() && p.member == member &&
-           EqualNoCase(cell.buses[static_cast<std::size_t>(p.bus)].name, id);
+           SameNoCase(cell.buses[static_cast<std::size_t>(p.bus)].name, id);
   };
   std::int32_t at = -1;
   if (ports.size() <= kScannedPorts) {
@@ -485,8 +493,13 @@ bool EdifReader::ReadNet(const Cell& own) {
       m.cell = c;
       m.ref = memo_key_;
       m.name = PortHeaderName(pr.port, netlist_.cells[static_cast<std::size_t>(c)], c);
+      m.id = -1;
     }
-    net.pins.push_back({at, body_.PortName(m.name)});
+    if (m.id < 0 || m.generation != body_.generation) {
+      m.id = body_.PortName(m.name);
+      m.generation = body_.generation;
+    }
+    net.pins.push_back({at, m.id});
   }
   if (static_cast<long>(body_.nets.size()) >= options_.limits.nets) {
     return CapacityStop("Too many nodes in this cell", body_.cell, key::kEdifNets,

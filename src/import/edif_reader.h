@@ -39,7 +39,13 @@ class EdifReader : public NetlistReader {
   bool Find(std::string_view keyword, EdifName& name);
 
  private:
-  EdifTokens::Kind Token(std::string_view& text);
+  EdifTokens::Kind Token(std::string_view& text) {
+    EdifTokens::Kind k = tokens_.Next(text);
+    if (k == EdifTokens::Kind::kNone) CheckTokens();
+    return k;
+  }
+  // Notes a quoted string left open (once) as the stop of the reading.
+  void CheckTokens();
   bool ReadIdentifier(std::string& out);
   void SkipTo(int level);
   bool KeepGoing();
@@ -76,6 +82,8 @@ class EdifReader : public NetlistReader {
     std::int32_t cell = -1;
     std::string ref;
     std::string name;
+    unsigned generation = 0;  // of the body `id` is a port name number of
+    std::int32_t id = -1;
   };
   std::vector<PortMemo> port_memo_ = std::vector<PortMemo>(1024);
   std::string memo_key_;

@@ -101,13 +101,14 @@ class UsedNames {
   }
   // `name`, or the first unused "name_N"; the result is marked used.
   std::string Unique(std::string_view name) {
-    std::string candidate(name);
-    for (long n = 2; !Claim(candidate); ++n) {
+    if (Claim(name)) return std::string(name);
+    std::string candidate;
+    for (long n = 2;; ++n) {
       candidate.assign(name);
       candidate += '_';
       candidate += std::to_string(n);
+      if (Claim(candidate)) return candidate;
     }
-    return candidate;
   }
 
  private:

@@ -34,6 +34,7 @@ void Body::Clear() {
   port_names.clear();
   names.Clear();
   port_index_.Clear();
+  ++generation;
 }
 
 std::int32_t Body::PortName(std::string_view name) {
