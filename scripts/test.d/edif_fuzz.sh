@@ -15,7 +15,7 @@ seconds="${EDIF_FUZZ_SECONDS:-60}"
 out="$root/build/fuzz"
 mkdir -p "$out"
 sources=()
-for part in text platform core mac edif; do
+for part in text platform core netlist mac import; do
   for f in "$root"/src/"$part"/*.cpp; do sources+=("$f"); done
 done
 clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
@@ -46,7 +46,7 @@ chmod -R u+w "$work/verilog_units"
 # clean-up and the trace-table conversion (TEXT_FUZZ_SECONDS, default 60),
 # seeded with the corpus SPICE decks and the example's macro file.
 text_sources=()
-for part in text platform core mac spice vhdl; do
+for part in text platform core netlist mac spice vhdl; do
   for f in "$root"/src/"$part"/*.cpp; do text_sources+=("$f"); done
 done
 clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
