@@ -5,8 +5,14 @@
 #     window frames itself (there is no window manager under Xvfb), so that
 #     screenshots show captions and borders; otherwise the desktop's window
 #     manager decorates the windows.
+# Whether this machine runs 32-bit programs (some kernels are built without
+# that): wine's own 32-bit loader tells.
+kalvor_runs_32bit() {
+  [ -x /usr/lib/wine/wine ] && /usr/lib/wine/wine --version >/dev/null 2>&1
+}
+
 kalvor_wine() {
-  if command -v wine >/dev/null 2>&1; then
+  if command -v wine >/dev/null 2>&1 && kalvor_runs_32bit; then
     wine "$@"
   else
     /usr/lib/wine/wine64 "$@"
