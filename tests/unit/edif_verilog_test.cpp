@@ -144,9 +144,13 @@ TEST(VerilogImport, RefusesWhatIsNoNetlistBeforeWritingAnything) {
 }
 
 TEST(VerilogImport, DefinedModulesComeAfterWhatTheyUseAndTheTopIsTheUnusedOne) {
+  TestApp t;
+  WriteFileBytes("order.v", "module a(); b u(); endmodule\nmodule b(); c u(); endmodule\n"
+                            "module c(); endmodule\nmodule d(); endmodule\n");
+  File in;
+  ASSERT_TRUE(in.Open("order.v", File::Mode::kRead));
   VerilogNetlist n;
-  ASSERT_TRUE(n.Parse("module a(); b u(); endmodule\nmodule b(); c u(); endmodule\n"
-                      "module c(); endmodule\nmodule d(); endmodule\n"));
+  ASSERT_TRUE(n.Parse(in));
   EXPECT_EQ(n.Top(), "d");
   EXPECT_EQ(n.CellCount(), 4u);
   EXPECT_TRUE(IsVerilogPath("x/y.VG"));
