@@ -43,9 +43,6 @@ struct ReadError {
   std::string text;
 };
 
-// A cell with more instances than the settings allow.
-struct TooManyInstances {};
-
 enum class Tok { kEnd, kIdent, kEscaped, kNumber, kString, kSym };
 
 struct Token {
@@ -104,13 +101,14 @@ class Lexer {
 
   // The byte `k` after the position, or -1 past the end of the file.
   int At(std::size_t k) {
+    if (pos_ + k < s_.size()) return static_cast<unsigned char>(s_[pos_ + k]);
     while (pos_ + k >= s_.size()) {
       if (!More()) return -1;
     }
     return static_cast<unsigned char>(s_[pos_ + k]);
   }
   // Reads a piece into a new window that begins with the token being read.
-  bool More() {
+  [[gnu::noinline]] bool More() {
     if (eof_) return false;
     const std::size_t tail = s_.size() - start_;
     std::unique_ptr<char[]> window(new char[tail + kPiece]);
@@ -279,11 +277,41 @@ struct Assignment {
   long line = 0;
 };
 
-// A pin of the cell being filled, before the nets are known.
-struct BitPin {
-  std::int32_t instance;
-  std::int32_t port;  // in Body::port_names
-  std::int64_t bit;
+std::int64_t Root(std::vector<std::int64_t>& parent, std::int64_t b) {
+  while (parent[static_cast<std::size_t>(b)] != b) {
+    std::int64_t up = parent[static_cast<std::size_t>(parent[static_cast<std::size_t>(b)])];
+    parent[static_cast<std::size_t>(b)] = up;
+    b = up;
+  }
+  return b;
+}
+
+// The body of the cell being filled and its nets: the classes of the bits
+// the assignments join, numbered in the order they are met.
+struct FillTarget {
+  Body& body;
+  std::vector<std::int64_t> parent;
+  std::vector<std::int32_t> net_of;
+  std::vector<std::int64_t> root_of_net;
+  std::vector<bool> named_by_port;
+
+  std::size_t NetFor(std::int64_t bit) {
+    std::int64_t root = Root(parent, bit);
+    std::int32_t& n = net_of[static_cast<std::size_t>(root)];
+    if (n < 0) {
+      n = static_cast<std::int32_t>(body.nets.size());
+      body.nets.emplace_back();
+      root_of_net.push_back(root);
+      named_by_port.push_back(false);
+    }
+    return static_cast<std::size_t>(n);
+  }
+  kalvor::Net& Pin(std::int32_t instance, std::int32_t port, std::int64_t bit) {
+    kalvor::Net& net = body.nets[NetFor(bit)];
+    net.pins.push_back({instance, port});
+    ++net.fanout;
+    return net;
+  }
 };
 
 }  // namespace
@@ -304,6 +332,8 @@ struct VerilogModule {
   // Port bits whose header name had to be made unique in the cell, by bit.
   std::vector<std::pair<std::int64_t, std::string>> renamed_ports;
   std::vector<std::size_t> children;  // the modules it instantiates, in the order of first use
+  long instances = 0;
+  std::vector<std::pair<std::int64_t, std::int64_t>> joined;  // bits its assignments join
   std::int64_t bits = kFirstNetBit;
 
   std::string_view Name(const VNet& n) const { return std::string_view(names).substr(n.name_at, n.name_size); }
@@ -482,13 +512,6 @@ enum class Pass {
   kFill,  // a module again, into the body of its cell
 };
 
-// What a module read for its cell adds to.
-struct FillTarget {
-  Body& body;
-  std::vector<BitPin>& pins;
-  long max_instances;
-};
-
 class Parser {
  public:
   Parser(File& in, VerilogModules& modules) : lex_(in), modules_(modules) {}
@@ -543,22 +566,22 @@ class Parser {
   }
 
  private:
-  [[noreturn]] static void Refuse(const Token& t, const std::string& where) {
-    if (t.kind == Tok::kEnd) throw ReadError{t.line, "the file ends " + where};
+  [[noreturn]] static void Refuse(const Token& t, std::string_view where) {
+    if (t.kind == Tok::kEnd) throw ReadError{t.line, "the file ends " + std::string(where)};
     if (t.kind == Tok::kIdent && IsBehavioural(t.text)) {
       throw ReadError{t.line, "\"" + std::string(t.text) +
                                   "\" (behavioural code) is not supported in a netlist"};
     }
-    throw ReadError{t.line, "\"" + std::string(t.text) + "\" is not supported " + where};
+    throw ReadError{t.line, "\"" + std::string(t.text) + "\" is not supported " + std::string(where)};
   }
 
-  Token Expect(char c, const std::string& where) {
+  Token Expect(char c, const char* where) {
     Token t = lex_.Next();
     if (!t.Is(c)) Refuse(t, where);
     return t;
   }
 
-  std::string_view Name(const std::string& where) {
+  std::string_view Name(const char* where) {
     Token t = lex_.Next();
     if (t.kind == Tok::kEscaped || (t.kind == Tok::kIdent && !IsBehavioural(t.text))) return t.text;
     Refuse(t, where);
@@ -642,7 +665,7 @@ class Parser {
 
   // An assignment, kept (its names with it) past the first pass.
   void Hold(Assignment a) {
-    if (pass_ == Pass::kScan) return;
+    if (pass_ != Pass::kBind) return;
     for (Expr* e : {&a.lhs, &a.rhs}) {
       for (Ref& r : e->refs) {
         if (!r.name.empty()) r.name = held_.emplace_back(r.name);
@@ -971,6 +994,7 @@ class Parser {
       if (parent_of_.size() <= index) parent_of_.resize(index + 1, nullptr);
       if (parent_of_[index] != &m) m.children.push_back(index);
       parent_of_[index] = &m;
+      ++m.instances;
     }
     const bool positional = used_ > 0 && connections_[0].port.empty();
     if (positional && !child.defined) {
@@ -984,7 +1008,6 @@ class Parser {
     std::int32_t instance = 0;
     if (pass_ == Pass::kFill) {
       Body& body = fill_->body;
-      if (static_cast<long>(body.instances.size()) >= fill_->max_instances) throw TooManyInstances{};
       instance = static_cast<std::int32_t>(body.instances.size());
       body.instances.push_back({MacName(name), child.mac_name});
       if (body.instances.back().name != name) body.original_names.emplace_back(instance, std::string(name));
@@ -1024,7 +1047,7 @@ class Parser {
         if (bit == kNoBit) continue;
         bit_name_.clear();
         AppendBitName(child, static_cast<std::size_t>(it), w - 1 - j, bit_name_, true);
-        fill_->pins.push_back({instance, fill_->body.PortName(bit_name_), bit});
+        fill_->Pin(instance, fill_->body.PortName(bit_name_), bit);
       }
     }
   }
@@ -1042,15 +1065,6 @@ class Parser {
   std::string bit_name_;
   std::vector<const VerilogModule*> parent_of_;  // per module: the last module found to use it
 };
-
-std::int64_t Root(std::vector<std::int64_t>& parent, std::int64_t b) {
-  while (parent[static_cast<std::size_t>(b)] != b) {
-    std::int64_t up = parent[static_cast<std::size_t>(parent[static_cast<std::size_t>(b)])];
-    parent[static_cast<std::size_t>(b)] = up;
-    b = up;
-  }
-  return b;
-}
 
 }  // namespace
 
@@ -1093,15 +1107,13 @@ bool VerilogNetlist::Parse(File& in) {
     // resolved, so that every error is found before anything is written,
     // and the first as the whole file read at once finds it.
     std::vector<ReadError> late;
-    std::vector<std::pair<std::int64_t, std::int64_t>> joined;
     for (std::size_t k = 0; k < defined; ++k) {
       parser.Again(*list[k], Pass::kBind, nullptr);
       try {
-        if (late.empty()) parser.Join(joined);
+        if (late.empty()) parser.Join(list[k]->joined);
       } catch (const ReadError& e) {
         late.push_back(e);
       }
-      joined.clear();
     }
     if (!late.empty()) throw late.front();
   } catch (const ReadError& e) {
@@ -1214,26 +1226,15 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
       cell.AddPort(name, port);
     }
   }
+  if (static_cast<long>(m.instances) > options.limits.instances) {
+    return stop("Too many instances in this cell", cell.name);
+  }
   if (m.defined) {
-    // The module read again, its instances into the body; the pins wait
-    // for the nets, which the assignments join.
-    std::vector<std::int32_t> port_names;
-    for (const PortBit& pb : port_bits) port_names.push_back(body.PortName(pb.name));
-    std::vector<BitPin> pins;
-    std::vector<std::pair<std::int64_t, std::int64_t>> joined;
-    try {
-      Parser parser(*in_, *modules_);
-      FillTarget target{body, pins, options.limits.instances};
-      parser.Again(m, Pass::kFill, &target);
-      parser.Join(joined);
-    } catch (const TooManyInstances&) {
-      return stop("Too many instances in this cell", cell.name);
-    } catch (const ReadError& e) {
-      return stop(Format("Line %ld: %s", e.line, e.text.c_str()), cell.name);
-    }
-    std::vector<std::int64_t> parent(static_cast<std::size_t>(m.bits));
+    FillTarget fill{body, std::vector<std::int64_t>(static_cast<std::size_t>(m.bits)),
+                    std::vector<std::int32_t>(static_cast<std::size_t>(m.bits), -1), {}, {}};
+    std::vector<std::int64_t>& parent = fill.parent;
     for (std::size_t b = 0; b < parent.size(); ++b) parent[b] = static_cast<std::int64_t>(b);
-    for (const auto& [lb, rb] : joined) {
+    for (const auto& [lb, rb] : m.joined) {
       if (lb == kNoBit || rb == kNoBit) continue;
       std::int64_t x = Root(parent, lb);
       std::int64_t y = Root(parent, rb);
@@ -1242,35 +1243,18 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
       if (x <= kVdd) std::swap(x, y);
       parent[static_cast<std::size_t>(x)] = y;
     }
-    // Net number per class root, in the order the classes are met: the
-    // module's ports first, then the pins of the instances.
-    std::vector<std::int32_t> net_of(parent.size(), -1);
-    std::vector<std::int64_t> root_of_net;
-    std::vector<bool> named_by_port;
-    auto net_for = [&](std::int64_t bit) -> std::size_t {
-      std::int64_t root = Root(parent, bit);
-      std::int32_t& n = net_of[static_cast<std::size_t>(root)];
-      if (n < 0) {
-        n = static_cast<std::int32_t>(body.nets.size());
-        body.nets.emplace_back();
-        root_of_net.push_back(root);
-        named_by_port.push_back(false);
-      }
-      return static_cast<std::size_t>(n);
-    };
-    for (std::size_t p = 0; p < port_bits.size(); ++p) {
-      const PortBit& pb = port_bits[p];
-      const std::size_t n = net_for(pb.bit);
-      kalvor::Net& entry = body.nets[n];
-      entry.pins.push_back({kalvor::Pin::kOwn, port_names[p]});
-      ++entry.fanout;
-      if (!named_by_port[n]) {
-        named_by_port[n] = true;
-        if (root_of_net[n] <= kVdd) {
+    // The nets in the order they are met: the module's ports first, then
+    // the pins of the instances as the module is read again.
+    for (const PortBit& pb : port_bits) {
+      kalvor::Net& entry = fill.Pin(kalvor::Pin::kOwn, body.PortName(pb.name), pb.bit);
+      const std::size_t n = static_cast<std::size_t>(&entry - body.nets.data());
+      if (!fill.named_by_port[n]) {
+        fill.named_by_port[n] = true;
+        if (fill.root_of_net[n] <= kVdd) {
           netlist.Note(Diagnostic::Severity::kNote, "tied to a constant",
                        Format("Port %s of module %s is tied to the constant %s, which the macro "
                               "file cannot show: the port is left undriven.",
-                              pb.name.c_str(), cell.name.c_str(), root_of_net[n] == kGnd ? "0" : "1"),
+                              pb.name.c_str(), cell.name.c_str(), fill.root_of_net[n] == kGnd ? "0" : "1"),
                        "Warning:", m.line);
         }
         entry.name = pb.name;
@@ -1278,12 +1262,12 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
         NoteWiredTogether(netlist, entry.name, pb.name, m.line);
       }
     }
-    for (const BitPin& pin : pins) {
-      kalvor::Net& entry = body.nets[net_for(pin.bit)];
-      entry.pins.push_back({pin.instance, pin.port});
-      ++entry.fanout;
+    body.instances.reserve(static_cast<std::size_t>(m.instances));
+    try {
+      Parser(*in_, *modules_).Again(m, Pass::kFill, &fill);
+    } catch (const ReadError& e) {
+      return stop(Format("Line %ld: %s", e.line, e.text.c_str()), cell.name);
     }
-    std::vector<BitPin>().swap(pins);
     if (static_cast<long>(body.nets.size()) > options.limits.nets) {
       return stop("Too many nodes in this cell", cell.name);
     }
@@ -1291,11 +1275,11 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
     // bit of the class, made unique in the cell.
     std::vector<std::int64_t> lowest(body.nets.size(), -1);
     for (std::int64_t b = 0; b < m.bits; ++b) {
-      std::int32_t n = net_of[static_cast<std::size_t>(Root(parent, b))];
+      std::int32_t n = fill.net_of[static_cast<std::size_t>(Root(parent, b))];
       if (n >= 0 && lowest[static_cast<std::size_t>(n)] < 0) lowest[static_cast<std::size_t>(n)] = b;
     }
     for (std::size_t n = 0; n < body.nets.size(); ++n) {
-      if (named_by_port[n]) continue;
+      if (fill.named_by_port[n]) continue;
       std::string name;
       if (lowest[n] <= kVdd) {
         name = lowest[n] == kGnd ? "GND" : "VDD";
