@@ -43,6 +43,11 @@ struct ReadError {
   std::string text;
 };
 
+// The first pass binds the instances as it reads them while it can (the
+// modules they use defined before them, the nets declared before them);
+// when it cannot, the file is read again and bound in a pass of its own.
+struct Restart {};
+
 enum class Tok { kEnd, kIdent, kEscaped, kNumber, kString, kSym };
 
 struct Token {
@@ -333,9 +338,21 @@ struct VerilogModule {
   std::vector<std::pair<std::int64_t, std::string>> renamed_ports;
   std::vector<std::size_t> children;  // the modules it instantiates, in the order of first use
   long instances = 0;
+  std::int64_t pins = 0;  // the bits its instances' connections hold
+  std::vector<std::int32_t> wiring;  // and those bits, as the binding found them
+
+  bool Wired() const { return static_cast<std::int64_t>(wiring.size()) == pins && bits <= INT32_MAX; }
   std::vector<std::pair<std::int64_t, std::int64_t>> joined;  // bits its assignments join
   std::int64_t bits = kFirstNetBit;
+  bool numbered = false;  // its declared nets have their bits
 
+  void Number() {
+    for (VNet& n : nets) {
+      n.first_bit = bits;
+      bits += n.Width();
+    }
+    numbered = true;
+  }
   std::string_view Name(const VNet& n) const { return std::string_view(names).substr(n.name_at, n.name_size); }
   std::string_view Port(std::size_t p) const { return std::string_view(names).substr(ports[p].first, ports[p].second); }
   long Find(std::string_view name) const {
@@ -514,7 +531,8 @@ enum class Pass {
 
 class Parser {
  public:
-  Parser(File& in, VerilogModules& modules) : lex_(in), modules_(modules) {}
+  Parser(File& in, VerilogModules& modules, bool speculate = false)
+      : lex_(in), modules_(modules), speculate_(speculate) {}
 
   // Every module of the file, with its declarations (the first pass).
   void Modules() {
@@ -539,8 +557,6 @@ class Parser {
     pass_ = pass;
     fill_ = fill;
     m_ = &m;
-    assignments_.clear();
-    held_.clear();
     lex_.Seek(m.offset, m.line);
     lex_.Next();  // "module"
     Module();
@@ -625,6 +641,7 @@ class Parser {
   // Declares (or completes the declaration of) net `name`.
   void Declare(const Token& at, std::string_view name, int dir, bool vector, long msb, long lsb) {
     if (pass_ != Pass::kScan) return;
+    if (m_->numbered) throw Restart{};
     const long k = m_->Find(name);
     if (k < 0) {
       m_->Add(name, VNet{0, 0, static_cast<std::int32_t>(msb), static_cast<std::int32_t>(lsb), 0,
@@ -665,7 +682,7 @@ class Parser {
 
   // An assignment, kept (its names with it) past the first pass.
   void Hold(Assignment a) {
-    if (pass_ != Pass::kBind) return;
+    if (pass_ == Pass::kFill || (pass_ == Pass::kScan && !speculate_)) return;
     for (Expr* e : {&a.lhs, &a.rhs}) {
       for (Ref& r : e->refs) {
         if (!r.name.empty()) r.name = held_.emplace_back(r.name);
@@ -677,9 +694,15 @@ class Parser {
   // After "module": up to its "endmodule".
   void Module() {
     std::string_view name = Name("as a module name");
+    assignments_.clear();
+    held_.clear();
+    replayed_ = 0;
     if (pass_ == Pass::kScan) {
       m_->name = name;
       m_->mac_name = MacName(name);
+      const long known = modules_.by_name.Find(m_->name);
+      if (speculate_ && known >= 0 && !modules_.list[static_cast<std::size_t>(known)]->defined) throw Restart{};
+      if (speculate_ && known < 0) modules_.by_name.Add(m_->name, static_cast<long>(modules_.list.size()) - 1);
     }
     if (lex_.Peek().Is('#')) {
       lex_.Next();
@@ -694,7 +717,16 @@ class Parser {
     for (;;) {
       lex_.Mark();
       Token t = lex_.Next();
-      if (t.IsWord("endmodule")) break;
+      if (t.IsWord("endmodule")) {
+        if (pass_ != Pass::kScan || !speculate_ || assignments_.empty()) return;
+        if (!m_->numbered) m_->Number();
+        try {
+          Join(m_->joined);
+        } catch (const ReadError&) {
+          throw Restart{};
+        }
+        return;
+      }
       if (t.kind == Tok::kEnd) Refuse(t, "inside module " + m_->name);
       if (t.Is(';')) continue;
       int dir = Direction(t);
@@ -848,7 +880,16 @@ class Parser {
         }
       }
       Expect(')', "in the connections");
-      if (pass_ != Pass::kScan) Bind(type.text, name, line);
+      if (pass_ != Pass::kScan) {
+        Bind(type.text, name, line);
+      } else if (speculate_) {
+        if (!m_->numbered) m_->Number();
+        try {
+          Bind(type.text, name, line);
+        } catch (const ReadError&) {
+          throw Restart{};
+        }
+      }
       if (lex_.Peek().Is(',')) {
         lex_.Next();
         continue;
@@ -990,13 +1031,14 @@ class Parser {
     const std::size_t index = found < 0 ? Leaf(type) : static_cast<std::size_t>(found);
     VerilogModule& child = *modules_.list[index];
     child.instantiated = true;
-    if (pass_ == Pass::kBind) {
+    if (pass_ != Pass::kFill) {
       if (parent_of_.size() <= index) parent_of_.resize(index + 1, nullptr);
       if (parent_of_[index] != &m) m.children.push_back(index);
       parent_of_[index] = &m;
       ++m.instances;
     }
     const bool positional = used_ > 0 && connections_[0].port.empty();
+    const bool replay = pass_ == Pass::kFill && m.Wired();
     if (positional && !child.defined) {
       throw ReadError{line, "instance " + std::string(name) + " connects module " + std::string(type) +
                                 " by position, but the module is not defined in the file"};
@@ -1015,7 +1057,7 @@ class Parser {
     for (std::size_t c = 0; c < used_; ++c) {
       const Connection& conn = connections_[c];
       bits_.clear();
-      if (!conn.empty) Bits(m, conn.expr, line, bits_);
+      if (!conn.empty && !replay) Bits(m, conn.expr, line, bits_);
       std::string_view port = positional ? child.Port(c) : conn.port;
       long it = child.Find(port);
       if (!child.defined && it < 0) {
@@ -1031,7 +1073,10 @@ class Parser {
       }
       if (conn.empty) continue;
       const long w = child.nets[static_cast<std::size_t>(it)].Width();
-      if (static_cast<long>(bits_.size()) != w) {
+      if (replay) {
+        bits_.assign(m.wiring.begin() + replayed_, m.wiring.begin() + replayed_ + w);
+        replayed_ += w;
+      } else if (static_cast<long>(bits_.size()) != w) {
         if (!AllConstant(conn.expr)) {
           throw ReadError{line, "port " + std::string(port) + " of " + std::string(name) + " is " +
                                     std::to_string(w) + " bits wide, its connection " +
@@ -1041,7 +1086,11 @@ class Parser {
         while (static_cast<long>(bits_.size()) > w) bits_.erase(bits_.begin());
         while (static_cast<long>(bits_.size()) < w) bits_.insert(bits_.begin(), kGnd);
       }
-      if (pass_ != Pass::kFill) continue;
+      if (pass_ != Pass::kFill) {
+        m.pins += w;
+        m.wiring.insert(m.wiring.end(), bits_.begin(), bits_.end());
+        continue;
+      }
       for (long j = 0; j < w; ++j) {
         const std::int64_t bit = bits_[static_cast<std::size_t>(j)];
         if (bit == kNoBit) continue;
@@ -1054,6 +1103,7 @@ class Parser {
 
   Lexer lex_;
   VerilogModules& modules_;
+  const bool speculate_;
   Pass pass_ = Pass::kScan;
   FillTarget* fill_ = nullptr;
   VerilogModule* m_ = nullptr;  // the module being read
@@ -1061,6 +1111,7 @@ class Parser {
   std::deque<std::string> held_;         // the names they use
   std::vector<Connection> connections_;  // of the instance being read: the first used_
   std::size_t used_ = 0;
+  std::size_t replayed_ = 0;  // of the module's wiring
   std::vector<std::int64_t> bits_;
   std::string bit_name_;
   std::vector<const VerilogModule*> parent_of_;  // per module: the last module found to use it
@@ -1083,13 +1134,22 @@ bool VerilogNetlist::Parse(File& in) {
   modules_ = std::make_unique<VerilogModules>();
   order_.clear();
   auto& list = modules_->list;
+  bool bound = true;  // by the first pass
   try {
-    in.Seek(0);
-    Parser parser(in, *modules_);
-    parser.Modules();
-    const std::size_t defined = list.size();
-    for (std::size_t k = 0; k < defined; ++k) {
+    for (;;) {
+      try {
+        in.Seek(0);
+        Parser(in, *modules_, bound).Modules();
+        break;
+      } catch (const Restart&) {
+        list.clear();
+        modules_->by_name = {};
+        bound = false;
+      }
+    }
+    for (std::size_t k = 0; k < list.size(); ++k) {
       VerilogModule& m = *list[k];
+      if (!m.defined) continue;
       if (modules_->by_name.Find(m.name) < 0) modules_->by_name.Add(m.name, static_cast<long>(k));
       for (std::size_t p = 0; p < m.ports.size(); ++p) {
         long it = m.Find(m.Port(p));
@@ -1098,15 +1158,14 @@ bool VerilogNetlist::Parse(File& in) {
                                       " has no input, output or inout declaration"};
         }
       }
-      for (VNet& n : m.nets) {
-        n.first_bit = m.bits;
-        m.bits += n.Width();
-      }
+      if (!m.numbered) m.Number();
     }
     // The instances of every module are bound before any assignment is
     // resolved, so that every error is found before anything is written,
     // and the first as the whole file read at once finds it.
     std::vector<ReadError> late;
+    Parser parser(in, *modules_);
+    const std::size_t defined = bound ? 0 : list.size();
     for (std::size_t k = 0; k < defined; ++k) {
       parser.Again(*list[k], Pass::kBind, nullptr);
       try {
@@ -1243,6 +1302,10 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
       if (x <= kVdd) std::swap(x, y);
       parent[static_cast<std::size_t>(x)] = y;
     }
+    const auto nets = static_cast<std::size_t>(
+        std::min<std::int64_t>(m.bits, static_cast<std::int64_t>(port_bits.size()) + m.pins + 2));
+    body.nets.reserve(nets);
+    fill.root_of_net.reserve(nets);
     // The nets in the order they are met: the module's ports first, then
     // the pins of the instances as the module is read again.
     for (const PortBit& pb : port_bits) {
@@ -1268,6 +1331,7 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
     } catch (const ReadError& e) {
       return stop(Format("Line %ld: %s", e.line, e.text.c_str()), cell.name);
     }
+    std::vector<std::int32_t>().swap(m.wiring);
     if (static_cast<long>(body.nets.size()) > options.limits.nets) {
       return stop("Too many nodes in this cell", cell.name);
     }
