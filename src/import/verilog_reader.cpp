@@ -69,7 +69,7 @@ bool OneOf(int c, std::string_view set) { return c >= 0 && set.find(static_cast<
 
 // Tokens of the file read through a window of it. A token's text stays
 // where it is until Mark: a piece read in the middle of a statement goes
-// into a new window and the old one is kept until then.
+// into another window and the old one is kept until then.
 class Lexer {
  public:
   explicit Lexer(File& in) : in_(in) {}
@@ -85,7 +85,10 @@ class Lexer {
     retired_.clear();
   }
   // No token read so far is looked at again.
-  void Mark() { retired_.clear(); }
+  void Mark() {
+    if (!retired_.empty() && spare_.empty()) spare_ = std::move(retired_.back());
+    retired_.clear();
+  }
 
   const Token& Peek() {
     if (!peeked_) {
@@ -116,16 +119,19 @@ class Lexer {
   [[gnu::noinline]] bool More() {
     if (eof_) return false;
     const std::size_t tail = s_.size() - start_;
-    std::unique_ptr<char[]> window(new char[tail + kPiece]);
-    std::copy(s_.begin() + static_cast<long>(start_), s_.end(), window.get());
-    const std::size_t n = in_.Read(window.get() + tail, kPiece);
+    std::vector<char> window = std::move(spare_);
+    spare_ = {};
+    if (window.size() < tail + kPiece) window.resize(tail + kPiece);
+    std::copy(s_.begin() + static_cast<long>(start_), s_.end(), window.data());
+    const std::size_t n = in_.Read(window.data() + tail, kPiece);
     if (n == 0) {
       eof_ = true;
+      spare_ = std::move(window);
       return false;
     }
-    if (buf_) retired_.push_back(std::move(buf_));
+    if (!buf_.empty()) retired_.push_back(std::move(buf_));
     buf_ = std::move(window);
-    s_ = std::string_view(buf_.get(), tail + n);
+    s_ = std::string_view(buf_.data(), tail + n);
     base_ += static_cast<std::int64_t>(start_);
     pos_ -= start_;
     start_ = 0;
@@ -226,8 +232,9 @@ class Lexer {
   }
 
   File& in_;
-  std::unique_ptr<char[]> buf_;
-  std::vector<std::unique_ptr<char[]>> retired_;
+  std::vector<char> buf_;                 // the window
+  std::vector<std::vector<char>> retired_;  // windows tokens may still point into
+  std::vector<char> spare_;                 // one to read into next
   std::string_view s_;
   std::int64_t base_ = 0;  // the file offset of s_[0]
   std::size_t pos_ = 0;
@@ -1091,12 +1098,20 @@ class Parser {
         m.wiring.insert(m.wiring.end(), bits_.begin(), bits_.end());
         continue;
       }
+      // A scalar port's name in the body, found once per cell.
+      if (port_names_.size() <= index) port_names_.resize(index + 1);
+      std::vector<std::int32_t>& names = port_names_[index];
+      if (names.size() < child.nets.size()) names.resize(child.nets.size(), -1);
       for (long j = 0; j < w; ++j) {
         const std::int64_t bit = bits_[static_cast<std::size_t>(j)];
         if (bit == kNoBit) continue;
-        bit_name_.clear();
-        AppendBitName(child, static_cast<std::size_t>(it), w - 1 - j, bit_name_, true);
-        fill_->Pin(instance, fill_->body.PortName(bit_name_), bit);
+        std::int32_t& known = names[static_cast<std::size_t>(it)];
+        if (known < 0 || w > 1) {
+          bit_name_.clear();
+          AppendBitName(child, static_cast<std::size_t>(it), w - 1 - j, bit_name_, true);
+          known = fill_->body.PortName(bit_name_);
+        }
+        fill_->Pin(instance, known, bit);
       }
     }
   }
@@ -1114,6 +1129,7 @@ class Parser {
   std::size_t replayed_ = 0;  // of the module's wiring
   std::vector<std::int64_t> bits_;
   std::string bit_name_;
+  std::vector<std::vector<std::int32_t>> port_names_;  // per module and net, filling
   std::vector<const VerilogModule*> parent_of_;  // per module: the last module found to use it
 };
 
