@@ -15,19 +15,6 @@ namespace kalvor {
 
 namespace {
 
-// Names to numbers; the names are kept by the caller.
-class FlatIndex {
- public:
-  long Find(std::string_view key) const {
-    auto it = map_.find(key);
-    return it == map_.end() ? -1 : it->second;
-  }
-  void Add(std::string_view key, long value) { map_.emplace(key, value); }
-
- private:
-  std::unordered_map<std::string_view, long> map_;
-};
-
 // Widest net, part select or constant the reader takes; wider ones are taken
 // as damaged input (the EDIF reader's bus limit).
 constexpr long kMaxBits = 1L << 16;
@@ -119,11 +106,12 @@ class Lexer {
   [[gnu::noinline]] bool More() {
     if (eof_) return false;
     const std::size_t tail = s_.size() - start_;
+    const std::size_t piece = std::max(kPiece, tail);  // a long token is copied O(1) times a byte
     std::vector<char> window = std::move(spare_);
     spare_ = {};
-    if (window.size() < tail + kPiece) window.resize(tail + kPiece);
+    if (window.size() < tail + piece) window.resize(tail + piece);
     std::copy(s_.begin() + static_cast<long>(start_), s_.end(), window.data());
-    const std::size_t n = in_.Read(window.data() + tail, kPiece);
+    const std::size_t n = in_.Read(window.data() + tail, piece);
     if (n == 0) {
       eof_ = true;
       spare_ = std::move(window);
@@ -137,7 +125,7 @@ class Lexer {
     start_ = 0;
     return true;
   }
-  // Passes over a comment or attribute up to `close`.
+  // Passes over a comment or an attribute, up to its closing c0 c1.
   void SkipTo(char c0, char c1, const char* what) {
     const long start = line_;
     pos_ += 2;
@@ -380,7 +368,7 @@ struct VerilogModule {
 
 struct VerilogModules {
   std::vector<std::unique_ptr<VerilogModule>> list;
-  FlatIndex by_name;  // module name to its number (the first of a name)
+  std::unordered_map<std::string_view, std::size_t> by_name;  // to its number (the first of a name)
 };
 
 namespace {
@@ -707,9 +695,9 @@ class Parser {
     if (pass_ == Pass::kScan) {
       m_->name = name;
       m_->mac_name = MacName(name);
-      const long known = modules_.by_name.Find(m_->name);
-      if (speculate_ && known >= 0 && !modules_.list[static_cast<std::size_t>(known)]->defined) throw Restart{};
-      if (speculate_ && known < 0) modules_.by_name.Add(m_->name, static_cast<long>(modules_.list.size()) - 1);
+      const auto known = modules_.by_name.find(m_->name);
+      if (speculate_ && known != modules_.by_name.end() && !modules_.list[known->second]->defined) throw Restart{};
+      if (speculate_) modules_.by_name.emplace(m_->name, modules_.list.size() - 1);
     }
     if (lex_.Peek().Is('#')) {
       lex_.Next();
@@ -1026,7 +1014,7 @@ class Parser {
     leaf.name = type;
     leaf.mac_name = MacName(type);
     leaf.defined = false;
-    modules_.by_name.Add(leaf.name, static_cast<long>(modules_.list.size() - 1));
+    modules_.by_name.emplace(leaf.name, modules_.list.size() - 1);
     return modules_.list.size() - 1;
   }
 
@@ -1034,8 +1022,8 @@ class Parser {
   // met, its ports as wide as their connections), its connections' bits.
   void Bind(std::string_view type, std::string_view name, long line) {
     VerilogModule& m = *m_;
-    const long found = modules_.by_name.Find(type);
-    const std::size_t index = found < 0 ? Leaf(type) : static_cast<std::size_t>(found);
+    const auto found = modules_.by_name.find(type);
+    const std::size_t index = found == modules_.by_name.end() ? Leaf(type) : found->second;
     VerilogModule& child = *modules_.list[index];
     child.instantiated = true;
     if (pass_ != Pass::kFill) {
@@ -1159,14 +1147,14 @@ bool VerilogNetlist::Parse(File& in) {
         break;
       } catch (const Restart&) {
         list.clear();
-        modules_->by_name = {};
+        modules_->by_name.clear();
         bound = false;
       }
     }
     for (std::size_t k = 0; k < list.size(); ++k) {
       VerilogModule& m = *list[k];
       if (!m.defined) continue;
-      if (modules_->by_name.Find(m.name) < 0) modules_->by_name.Add(m.name, static_cast<long>(k));
+      modules_->by_name.emplace(m.name, k);
       for (std::size_t p = 0; p < m.ports.size(); ++p) {
         long it = m.Find(m.Port(p));
         if (it < 0 || m.nets[static_cast<std::size_t>(it)].dir == 0) {

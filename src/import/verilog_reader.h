@@ -53,8 +53,8 @@ class VerilogNetlist {
   std::string Top() const;
 
   // Fills the netlist's body with cell number `k` (its module read again)
-  // and adds the cell. False
-  // when the reading must stop (the diagnostics say why).
+  // and adds the cell. False when the reading must stop (the diagnostics
+  // say why).
   bool FillCell(std::size_t k, const ReadOptions& options, Netlist& netlist);
 
  private:
