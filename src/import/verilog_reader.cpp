@@ -713,6 +713,11 @@ class Parser {
       lex_.Mark();
       Token t = lex_.Next();
       if (t.IsWord("endmodule")) {
+        if (pass_ != Pass::kFill) {  // what is kept of the module held in as little as it takes
+          m_->nets.shrink_to_fit();
+          m_->names.shrink_to_fit();
+          m_->wiring.shrink_to_fit();
+        }
         if (pass_ != Pass::kScan || !speculate_ || assignments_.empty()) return;
         if (!m_->numbered) m_->Number();
         try {
