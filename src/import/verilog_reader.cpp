@@ -52,7 +52,9 @@ bool IsIdentStart(int c) {
 bool IsIdentChar(int c) { return IsIdentStart(c) || (c >= '0' && c <= '9') || c == '$'; }
 bool IsDigit(int c) { return c >= '0' && c <= '9'; }
 bool IsSpace(int c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
-bool OneOf(int c, std::string_view set) { return c >= 0 && set.find(static_cast<char>(c)) != std::string_view::npos; }
+bool OneOf(int c, std::string_view set) {
+  return c >= 0 && set.find(static_cast<char>(c)) != std::string_view::npos;
+}
 
 // Tokens of the file read through a window of it. A token's text stays
 // where it is until Mark: a piece read in the middle of a statement goes
@@ -335,11 +337,13 @@ struct VerilogModule {
   long instances = 0;
   std::int64_t pins = 0;  // the bits its instances' connections hold
   std::vector<std::int32_t> wiring;  // and those bits, as the binding found them
-
-  bool Wired() const { return static_cast<std::int64_t>(wiring.size()) == pins && bits <= INT32_MAX; }
   std::vector<std::pair<std::int64_t, std::int64_t>> joined;  // bits its assignments join
   std::int64_t bits = kFirstNetBit;
   bool numbered = false;  // its declared nets have their bits
+
+  bool Wired() const {
+    return static_cast<std::int64_t>(wiring.size()) == pins && bits <= INT32_MAX;
+  }
 
   void Number() {
     for (VNet& n : nets) {
@@ -348,15 +352,20 @@ struct VerilogModule {
     }
     numbered = true;
   }
-  std::string_view Name(const VNet& n) const { return std::string_view(names).substr(n.name_at, n.name_size); }
-  std::string_view Port(std::size_t p) const { return std::string_view(names).substr(ports[p].first, ports[p].second); }
+  std::string_view Name(const VNet& n) const {
+    return std::string_view(names).substr(n.name_at, n.name_size);
+  }
+  std::string_view Port(std::size_t p) const {
+    return std::string_view(names).substr(ports[p].first, ports[p].second);
+  }
   long Find(std::string_view name) const {
-    return net_index.Find(HashName(name, false), [&](std::int32_t k) { return Name(nets[static_cast<std::size_t>(k)]) == name; });
+    return net_index.Find(HashName(name, false),
+                          [&](std::int32_t k) { return Name(nets[static_cast<std::size_t>(k)]) == name; });
   }
   std::pair<std::uint32_t, std::uint32_t> Keep(std::string_view name) {
-    std::pair<std::uint32_t, std::uint32_t> place(static_cast<std::uint32_t>(names.size()), static_cast<std::uint32_t>(name.size()));
+    const auto at = static_cast<std::uint32_t>(names.size());
     names += name;
-    return place;
+    return {at, static_cast<std::uint32_t>(name.size())};
   }
   long Add(std::string_view name, VNet n) {
     std::tie(n.name_at, n.name_size) = Keep(name);
@@ -696,7 +705,9 @@ class Parser {
       m_->name = name;
       m_->mac_name = MacName(name);
       const auto known = modules_.by_name.find(m_->name);
-      if (speculate_ && known != modules_.by_name.end() && !modules_.list[known->second]->defined) throw Restart{};
+      if (speculate_ && known != modules_.by_name.end() && !modules_.list[known->second]->defined) {
+        throw Restart{};
+      }
       if (speculate_) modules_.by_name.emplace(m_->name, modules_.list.size() - 1);
     }
     if (lex_.Peek().Is('#')) {
@@ -1052,7 +1063,9 @@ class Parser {
       Body& body = fill_->body;
       instance = static_cast<std::int32_t>(body.instances.size());
       body.instances.push_back({MacName(name), child.mac_name});
-      if (body.instances.back().name != name) body.original_names.emplace_back(instance, std::string(name));
+      if (body.instances.back().name != name) {
+        body.original_names.emplace_back(instance, std::string(name));
+      }
     }
     for (std::size_t c = 0; c < used_; ++c) {
       const Connection& conn = connections_[c];
@@ -1326,7 +1339,8 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
           netlist.Note(Diagnostic::Severity::kNote, "tied to a constant",
                        Format("Port %s of module %s is tied to the constant %s, which the macro "
                               "file cannot show: the port is left undriven.",
-                              pb.name.c_str(), cell.name.c_str(), fill.root_of_net[n] == kGnd ? "0" : "1"),
+                              pb.name.c_str(), cell.name.c_str(),
+                              fill.root_of_net[n] == kGnd ? "0" : "1"),
                        "Warning:", m.line);
         }
         entry.name = pb.name;
