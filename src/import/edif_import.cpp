@@ -142,7 +142,7 @@ Outcome Import(const RunContext& run, EdifSession& session, const EdifJob& job,
   ProgressWindow window(run.progress, p.ui, edif_path);
   Progress& progress = window.progress;
   progress.Step(in);
-  // A Verilog netlist is read whole before anything is written, so that a
+  // A Verilog netlist is read through before anything is written, so that a
   // construct it cannot take leaves no file behind.
   const bool verilog = IsVerilogPath(edif_path);
   if (!verilog && !BeginsWithEdifList(in)) {
@@ -157,16 +157,14 @@ Outcome Import(const RunContext& run, EdifSession& session, const EdifJob& job,
     return Outcome::kFailed;
   }
   VerilogNetlist parsed;
-  std::string verilog_text;
   if (verilog) {
-    verilog_text.resize(static_cast<std::size_t>(std::max<std::int64_t>(in.Size(), 0)));
-    verilog_text.resize(in.Read(verilog_text.data(), verilog_text.size()));
+    const bool read = parsed.Parse(in);
     progress.Step(in);
     if (in.ReadFailed()) {
       ReportReadFailure(p.ui, edif_path);
       return Outcome::kFailed;
     }
-    if (!parsed.Parse(std::move(verilog_text))) {
+    if (!read) {
       p.ui.Notify(Format("Line %ld: %s\n\nNothing was written.", parsed.error_line(),
                          parsed.error().c_str()),
                   edif_path, box::kOk | box::kIconError);

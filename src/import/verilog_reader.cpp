@@ -2,29 +2,18 @@
 
 #include <algorithm>
 #include <cstdlib>
-
-#include "mac/macfile.h"
+#include <deque>
+#include <memory>
+#include <tuple>
 #include <unordered_map>
 
+#include "mac/macfile.h"
+#include "text/file.h"
 #include "text/strings.h"
 
 namespace kalvor {
 
 namespace {
-
-// Names (views into the netlist text) to numbers.
-class FlatIndex {
- public:
-  long Find(std::string_view key) const {
-    auto it = map_.find(key);
-    return it == map_.end() ? -1 : it->second;
-  }
-  void Add(std::string_view key, long value) { map_.emplace(key, value); }
-  long FindOrAdd(std::string_view key, long value) { return map_.emplace(key, value).first->second; }
-
- private:
-  std::unordered_map<std::string_view, long> map_;
-};
 
 // Widest net, part select or constant the reader takes; wider ones are taken
 // as damaged input (the EDIF reader's bus limit).
@@ -41,26 +30,54 @@ struct ReadError {
   std::string text;
 };
 
+// The first pass binds the instances as it reads them while it can (the
+// modules they use defined before them, the nets declared before them);
+// when it cannot, the file is read again and bound in a pass of its own.
+struct Restart {};
+
 enum class Tok { kEnd, kIdent, kEscaped, kNumber, kString, kSym };
 
 struct Token {
   Tok kind = Tok::kEnd;
-  std::string_view text;
+  std::string_view text;  // valid until the lexer's next Mark
   long line = 0;
+  std::int64_t at = 0;  // its offset in the file
   bool Is(char c) const { return kind == Tok::kSym && text.size() == 1 && text[0] == c; }
   bool IsWord(std::string_view w) const { return kind == Tok::kIdent && text == w; }
 };
 
-bool IsIdentStart(char c) {
+bool IsIdentStart(int c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
 }
-bool IsIdentChar(char c) { return IsIdentStart(c) || (c >= '0' && c <= '9') || c == '$'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
+bool IsIdentChar(int c) { return IsIdentStart(c) || (c >= '0' && c <= '9') || c == '$'; }
+bool IsDigit(int c) { return c >= '0' && c <= '9'; }
+bool IsSpace(int c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
+bool OneOf(int c, std::string_view set) {
+  return c >= 0 && set.find(static_cast<char>(c)) != std::string_view::npos;
+}
 
+// Tokens of the file read through a window of it. A token's text stays
+// where it is until Mark: a piece read in the middle of a statement goes
+// into another window and the old one is kept until then.
 class Lexer {
  public:
-  explicit Lexer(std::string_view text) : s_(text) {}
+  explicit Lexer(File& in) : in_(in) {}
+
+  // Reads on from `offset`, which is on line `line`.
+  void Seek(std::int64_t offset, long line) {
+    in_.Seek(offset);
+    base_ = offset;
+    s_ = {};
+    pos_ = start_ = 0;
+    line_ = line;
+    peeked_ = eof_ = false;
+    retired_.clear();
+  }
+  // No token read so far is looked at again.
+  void Mark() {
+    if (!retired_.empty() && spare_.empty()) spare_ = std::move(retired_.back());
+    retired_.clear();
+  }
 
   const Token& Peek() {
     if (!peeked_) {
@@ -77,37 +94,79 @@ class Lexer {
   long line() { return Peek().line; }
 
  private:
+  static constexpr std::size_t kPiece = 1 << 18;
+
+  // The byte `k` after the position, or -1 past the end of the file.
+  int At(std::size_t k) {
+    if (pos_ + k < s_.size()) return static_cast<unsigned char>(s_[pos_ + k]);
+    while (pos_ + k >= s_.size()) {
+      if (!More()) return -1;
+    }
+    return static_cast<unsigned char>(s_[pos_ + k]);
+  }
+  // Reads a piece into a new window that begins with the token being read.
+  [[gnu::noinline]] bool More() {
+    if (eof_) return false;
+    const std::size_t tail = s_.size() - start_;
+    const std::size_t piece = std::max(kPiece, tail);  // a long token is copied O(1) times a byte
+    std::vector<char> window = std::move(spare_);
+    spare_ = {};
+    if (window.size() < tail + piece) window.resize(tail + piece);
+    std::copy(s_.begin() + static_cast<long>(start_), s_.end(), window.data());
+    const std::size_t n = in_.Read(window.data() + tail, piece);
+    if (n == 0) {
+      eof_ = true;
+      spare_ = std::move(window);
+      return false;
+    }
+    if (!buf_.empty()) retired_.push_back(std::move(buf_));
+    buf_ = std::move(window);
+    s_ = std::string_view(buf_.data(), tail + n);
+    base_ += static_cast<std::int64_t>(start_);
+    pos_ -= start_;
+    start_ = 0;
+    return true;
+  }
+  // Passes over a comment or an attribute, up to its closing c0 c1.
+  void SkipTo(char c0, char c1, const char* what) {
+    const long start = line_;
+    pos_ += 2;
+    for (;;) {
+      start_ = pos_;
+      int c = At(0);
+      if (c < 0) throw ReadError{start, std::string(what) + " is not closed"};
+      if (c == c0 && At(1) == c1) break;
+      if (c == '\n') ++line_;
+      ++pos_;
+    }
+    pos_ += 2;
+  }
+
   void SkipBlanksAndComments() {
     for (;;) {
-      while (pos_ < s_.size() && IsSpace(s_[pos_])) {
-        if (s_[pos_] == '\n') ++line_;
-        ++pos_;
+      start_ = pos_;
+      int c = At(0);
+      while (IsSpace(c)) {
+        if (c == '\n') ++line_;
+        start_ = ++pos_;
+        c = At(0);
       }
-      if (pos_ + 1 < s_.size() && s_[pos_] == '/' && s_[pos_ + 1] == '/') {
-        while (pos_ < s_.size() && s_[pos_] != '\n') ++pos_;
+      if (c == '/' && At(1) == '/') {
+        while ((c = At(0)) >= 0 && c != '\n') start_ = ++pos_;
         continue;
       }
-      if (pos_ + 1 < s_.size() && s_[pos_] == '/' && s_[pos_ + 1] == '*') {
-        long start = line_;
-        std::size_t end = s_.find("*/", pos_ + 2);
-        if (end == std::string_view::npos) throw ReadError{start, "a comment is not closed"};
-        line_ += std::count(s_.begin() + static_cast<long>(pos_), s_.begin() + static_cast<long>(end), '\n');
-        pos_ = end + 2;
+      if (c == '/' && At(1) == '*') {
+        SkipTo('*', '/', "a comment");
         continue;
       }
-      if (pos_ + 1 < s_.size() && s_[pos_] == '(' && s_[pos_ + 1] == '*' &&
-          (pos_ + 2 >= s_.size() || s_[pos_ + 2] != ')')) {
+      if (c == '(' && At(1) == '*' && At(2) != ')') {
         // An attribute: (* ... *), passed over.
-        long start = line_;
-        std::size_t end = s_.find("*)", pos_ + 2);
-        if (end == std::string_view::npos) throw ReadError{start, "an attribute is not closed"};
-        line_ += std::count(s_.begin() + static_cast<long>(pos_), s_.begin() + static_cast<long>(end), '\n');
-        pos_ = end + 2;
+        SkipTo('*', ')', "an attribute");
         continue;
       }
-      if (pos_ < s_.size() && s_[pos_] == '`') {
+      if (c == '`') {
         // A compiler directive (`timescale, `default_nettype ...): its line.
-        while (pos_ < s_.size() && s_[pos_] != '\n') ++pos_;
+        while ((c = At(0)) >= 0 && c != '\n') start_ = ++pos_;
         continue;
       }
       return;
@@ -118,66 +177,60 @@ class Lexer {
     SkipBlanksAndComments();
     Token t;
     t.line = line_;
-    if (pos_ >= s_.size()) return t;
-    const std::size_t start = pos_;
-    char c = s_[pos_];
+    start_ = pos_;
+    int c = At(0);
+    t.at = base_ + static_cast<std::int64_t>(start_);
+    if (c < 0) return t;
+    std::size_t skip = 0;  // leading bytes not in the text
     if (IsIdentStart(c) || c == '$') {
-      while (pos_ < s_.size() && IsIdentChar(s_[pos_])) ++pos_;
+      while (IsIdentChar(At(0))) ++pos_;
       t.kind = Tok::kIdent;
-      t.text = s_.substr(start, pos_ - start);
-      return t;
-    }
-    if (c == '\\') {
+    } else if (c == '\\') {
       ++pos_;
-      while (pos_ < s_.size() && !IsSpace(s_[pos_])) ++pos_;
+      while ((c = At(0)) >= 0 && !IsSpace(c)) ++pos_;
       t.kind = Tok::kEscaped;
-      t.text = s_.substr(start + 1, pos_ - start - 1);
-      if (t.text.empty()) throw ReadError{line_, "an escaped name is empty"};
-      return t;
-    }
-    if (IsDigit(c) || c == '\'') {
+      skip = 1;
+      if (pos_ - start_ == 1) throw ReadError{line_, "an escaped name is empty"};
+    } else if (IsDigit(c) || c == '\'') {
       // [size] ['[s]base digits]; blanks may stand around the quote.
-      while (pos_ < s_.size() && (IsDigit(s_[pos_]) || s_[pos_] == '_')) ++pos_;
-      std::size_t after = pos_;
-      while (after < s_.size() && (s_[after] == ' ' || s_[after] == '\t')) ++after;
-      if (after < s_.size() && s_[after] == '\'') {
-        pos_ = after + 1;
-        if (pos_ < s_.size() && (s_[pos_] == 's' || s_[pos_] == 'S')) ++pos_;
-        if (pos_ >= s_.size() || std::string_view("bBoOdDhH").find(s_[pos_]) == std::string_view::npos) {
-          throw ReadError{line_, "a constant without its base"};
-        }
+      while (IsDigit(At(0)) || At(0) == '_') ++pos_;
+      std::size_t after = 0;
+      while (At(after) == ' ' || At(after) == '\t') ++after;
+      if (At(after) == '\'') {
+        pos_ += after + 1;
+        if (At(0) == 's' || At(0) == 'S') ++pos_;
+        if (!OneOf(At(0), "bBoOdDhH")) throw ReadError{line_, "a constant without its base"};
         ++pos_;
-        while (pos_ < s_.size() && (s_[pos_] == ' ' || s_[pos_] == '\t')) ++pos_;
-        std::size_t digits = pos_;
-        while (pos_ < s_.size() &&
-               (IsDigit(s_[pos_]) || std::string_view("abcdefABCDEFxXzZ?_").find(s_[pos_]) !=
-                                         std::string_view::npos)) {
-          ++pos_;
-        }
+        while (At(0) == ' ' || At(0) == '\t') ++pos_;
+        const std::size_t digits = pos_;
+        while (IsDigit(At(0)) || OneOf(At(0), "abcdefABCDEFxXzZ?_")) ++pos_;
         if (pos_ == digits) throw ReadError{line_, "a constant without digits"};
       }
       t.kind = Tok::kNumber;
-      t.text = s_.substr(start, pos_ - start);
-      return t;
-    }
-    if (c == '"') {
-      std::size_t end = pos_ + 1;
-      while (end < s_.size() && s_[end] != '"' && s_[end] != '\n') end += s_[end] == '\\' ? 2 : 1;
-      if (end >= s_.size() || s_[end] != '"') throw ReadError{line_, "a string is not closed"};
-      pos_ = end + 1;
+    } else if (c == '"') {
+      ++pos_;
+      while ((c = At(0)) >= 0 && c != '"' && c != '\n') pos_ += c == '\\' && At(1) >= 0 ? 2 : 1;
+      if (c != '"') throw ReadError{line_, "a string is not closed"};
+      ++pos_;
       t.kind = Tok::kString;
-      t.text = s_.substr(start, pos_ - start);
-      return t;
+    } else {
+      ++pos_;
+      t.kind = Tok::kSym;
     }
-    ++pos_;
-    t.kind = Tok::kSym;
-    t.text = s_.substr(start, 1);
+    t.text = s_.substr(start_ + skip, pos_ - start_ - skip);
     return t;
   }
 
+  File& in_;
+  std::vector<char> buf_;                 // the window
+  std::vector<std::vector<char>> retired_;  // windows tokens may still point into
+  std::vector<char> spare_;                 // one to read into next
   std::string_view s_;
+  std::int64_t base_ = 0;  // the file offset of s_[0]
   std::size_t pos_ = 0;
+  std::size_t start_ = 0;  // of the token being read: kept when a piece is read
   long line_ = 1;
+  bool eof_ = false;
   Token next_;
   bool peeked_ = false;
 };
@@ -197,13 +250,14 @@ struct Expr {
 };
 
 struct VNet {
-  std::string_view name;
-  long msb = 0;
-  long lsb = 0;
-  bool vector = false;
-  int dir = 0;  // 0 none, 1 input, 2 output, 3 inout
+  std::uint32_t name_at = 0;  // its name is this part of VerilogModule::names
+  std::uint32_t name_size = 0;
+  std::int32_t msb = 0;
+  std::int32_t lsb = 0;
   std::int64_t first_bit = 0;
-  long Width() const { return vector ? std::labs(msb - lsb) + 1 : 1; }
+  std::uint8_t dir = 0;  // 0 none, 1 input, 2 output, 3 inout
+  bool vector = false;
+  long Width() const { return vector ? std::labs(long{msb} - lsb) + 1 : 1; }
   // The bit number (0 = lsb) of index `i`, or -1 outside the range.
   long Offset(long i) const {
     if (!vector) return -1;
@@ -219,46 +273,111 @@ struct Connection {
   bool empty = false;  // ".A()" or an empty position
 };
 
-struct VPin {
-  std::uint32_t port_net;  // net of the referenced module
-  std::uint32_t k;         // its bit
-  std::int64_t bit;        // the bit of this module it is joined to, or kNoBit
-};
-
-struct InstanceText {
-  std::string_view type;
-  std::string_view name;
-  long line = 0;
-  std::vector<Connection> connections;
-  std::size_t module = 0;  // the referenced module, once resolved
-  std::vector<VPin> pins;
-};
-
 struct Assignment {
   Expr lhs;
   Expr rhs;
   long line = 0;
-  // Resolved: bit j of the left side is joined to bit j of the right.
-  std::vector<std::int64_t> lhs_bits;
-  std::vector<std::int64_t> rhs_bits;
+};
+
+std::int64_t Root(std::vector<std::int64_t>& parent, std::int64_t b) {
+  while (parent[static_cast<std::size_t>(b)] != b) {
+    std::int64_t up = parent[static_cast<std::size_t>(parent[static_cast<std::size_t>(b)])];
+    parent[static_cast<std::size_t>(b)] = up;
+    b = up;
+  }
+  return b;
+}
+
+// The body of the cell being filled and its nets: the classes of the bits
+// the assignments join, numbered in the order they are met.
+struct FillTarget {
+  Body& body;
+  std::vector<std::int64_t> parent;
+  std::vector<std::int32_t> net_of;
+  std::vector<std::int64_t> root_of_net;
+  std::vector<bool> named_by_port;
+
+  std::size_t NetFor(std::int64_t bit) {
+    std::int64_t root = Root(parent, bit);
+    std::int32_t& n = net_of[static_cast<std::size_t>(root)];
+    if (n < 0) {
+      n = static_cast<std::int32_t>(body.nets.size());
+      body.nets.emplace_back();
+      root_of_net.push_back(root);
+      named_by_port.push_back(false);
+    }
+    return static_cast<std::size_t>(n);
+  }
+  kalvor::Net& Pin(std::int32_t instance, std::int32_t port, std::int64_t bit) {
+    kalvor::Net& net = body.nets[NetFor(bit)];
+    net.pins.push_back({instance, port});
+    ++net.fanout;
+    return net;
+  }
 };
 
 }  // namespace
 
+// What the first passes keep of a module: its declarations, where it is.
 struct VerilogModule {
-  std::string_view name;
+  std::string name;
+  std::string mac_name;
   long line = 0;
+  std::int64_t offset = 0;  // of its "module" in the file
   bool defined = true;
   bool instantiated = false;
-  std::vector<std::string_view> ports;  // in the order of the port list
+  std::string names;  // the names of the nets and ports, one after another
+  std::vector<std::pair<std::uint32_t, std::uint32_t>> ports;  // places in names, as listed
   std::vector<VNet> nets;
-  FlatIndex net_index;  // net name to its number in `nets`
+  NamePositions net_index;
   std::vector<std::string> mac_names;  // per net: its name in the macro file, once needed
   // Port bits whose header name had to be made unique in the cell, by bit.
   std::vector<std::pair<std::int64_t, std::string>> renamed_ports;
-  std::vector<InstanceText> instances;
-  std::vector<Assignment> assignments;
+  std::vector<std::size_t> children;  // the modules it instantiates, in the order of first use
+  long instances = 0;
+  std::int64_t pins = 0;  // the bits its instances' connections hold
+  std::vector<std::int32_t> wiring;  // and those bits, as the binding found them
+  std::vector<std::pair<std::int64_t, std::int64_t>> joined;  // bits its assignments join
   std::int64_t bits = kFirstNetBit;
+  bool numbered = false;  // its declared nets have their bits
+
+  bool Wired() const {
+    return static_cast<std::int64_t>(wiring.size()) == pins && bits <= INT32_MAX;
+  }
+
+  void Number() {
+    for (VNet& n : nets) {
+      n.first_bit = bits;
+      bits += n.Width();
+    }
+    numbered = true;
+  }
+  std::string_view Name(const VNet& n) const {
+    return std::string_view(names).substr(n.name_at, n.name_size);
+  }
+  std::string_view Port(std::size_t p) const {
+    return std::string_view(names).substr(ports[p].first, ports[p].second);
+  }
+  long Find(std::string_view name) const {
+    return net_index.Find(HashName(name, false),
+                          [&](std::int32_t k) { return Name(nets[static_cast<std::size_t>(k)]) == name; });
+  }
+  std::pair<std::uint32_t, std::uint32_t> Keep(std::string_view name) {
+    const auto at = static_cast<std::uint32_t>(names.size());
+    names += name;
+    return {at, static_cast<std::uint32_t>(name.size())};
+  }
+  long Add(std::string_view name, VNet n) {
+    std::tie(n.name_at, n.name_size) = Keep(name);
+    net_index.Add(HashName(name, false), static_cast<std::int32_t>(nets.size()));
+    nets.push_back(n);
+    return static_cast<long>(nets.size()) - 1;
+  }
+};
+
+struct VerilogModules {
+  std::vector<std::unique_ptr<VerilogModule>> list;
+  std::unordered_map<std::string_view, std::size_t> by_name;  // to its number (the first of a name)
 };
 
 namespace {
@@ -282,6 +401,27 @@ std::string MacName(std::string_view name) {
     if (c == '<' || c == '>') c = '_';
   }
   return out;
+}
+
+// The name of bit `k` of net `n` of module `m` in the macro file; `keep`:
+// the net's name is kept for the next time (ports of instantiated modules).
+void AppendBitName(VerilogModule& m, std::size_t n, long k, std::string& out, bool keep) {
+  const VNet& net = m.nets[n];
+  for (const auto& [bit, name] : m.renamed_ports) {
+    if (bit == net.first_bit + k) {
+      out += name;
+      return;
+    }
+  }
+  if (!keep) {
+    out += MacName(m.Name(net));
+  } else {
+    if (m.mac_names.size() < m.nets.size()) m.mac_names.resize(m.nets.size());
+    std::string& base = m.mac_names[n];
+    if (base.empty()) base = MacName(m.Name(net));
+    out += base;
+  }
+  if (net.vector) out += std::to_string(net.Index(k));
 }
 
 // Reads a plain decimal number (a range bound or a replication count).
@@ -387,42 +527,81 @@ bool IsSkippedDeclaration(std::string_view w) {
   return false;
 }
 
+enum class Pass {
+  kScan,  // the first: the modules, their declarations and places
+  kBind,  // a module again: its instances bound, its assignments resolved
+  kFill,  // a module again, into the body of its cell
+};
+
 class Parser {
  public:
-  Parser(std::string_view text, std::vector<std::unique_ptr<VerilogModule>>& modules)
-      : lex_(text), modules_(modules) {}
+  Parser(File& in, VerilogModules& modules, bool speculate = false)
+      : lex_(in), modules_(modules), speculate_(speculate) {}
 
-  void File() {
+  // Every module of the file, with its declarations (the first pass).
+  void Modules() {
     for (;;) {
+      lex_.Mark();
       Token t = lex_.Next();
       if (t.kind == Tok::kEnd) return;
       if (t.IsWord("module") || t.IsWord("macromodule")) {
-        Module(t.line);
-      } else if (t.Is(';')) {
-        continue;
-      } else {
+        modules_.list.push_back(std::make_unique<VerilogModule>());
+        m_ = modules_.list.back().get();
+        m_->line = t.line;
+        m_->offset = t.at;
+        Module();
+      } else if (!t.Is(';')) {
         Refuse(t, "outside a module");
       }
     }
   }
 
+  // Module `m` again, its declarations known.
+  void Again(VerilogModule& m, Pass pass, FillTarget* fill) {
+    pass_ = pass;
+    fill_ = fill;
+    m_ = &m;
+    lex_.Seek(m.offset, m.line);
+    lex_.Next();  // "module"
+    Module();
+  }
+
+  // The bits the assignments of the module read last join, left and
+  // right; a shorter right side is filled with 0, as Verilog does.
+  void Join(std::vector<std::pair<std::int64_t, std::int64_t>>& joined) {
+    std::vector<std::int64_t> lhs, rhs;
+    for (const Assignment& a : assignments_) {
+      for (const Ref& r : a.lhs.refs) {
+        if (r.name.empty()) throw ReadError{a.line, "an assign to a constant"};
+      }
+      lhs.clear();
+      rhs.clear();
+      Bits(*m_, a.lhs, a.line, lhs);
+      Bits(*m_, a.rhs, a.line, rhs);
+      for (std::size_t j = 0; j < lhs.size(); ++j) {
+        std::size_t from_right = lhs.size() - 1 - j;
+        joined.emplace_back(lhs[j], from_right < rhs.size() ? rhs[rhs.size() - 1 - from_right] : kGnd);
+      }
+    }
+  }
+
  private:
-  [[noreturn]] static void Refuse(const Token& t, const std::string& where) {
-    if (t.kind == Tok::kEnd) throw ReadError{t.line, "the file ends " + where};
+  [[noreturn]] static void Refuse(const Token& t, std::string_view where) {
+    if (t.kind == Tok::kEnd) throw ReadError{t.line, "the file ends " + std::string(where)};
     if (t.kind == Tok::kIdent && IsBehavioural(t.text)) {
       throw ReadError{t.line, "\"" + std::string(t.text) +
                                   "\" (behavioural code) is not supported in a netlist"};
     }
-    throw ReadError{t.line, "\"" + std::string(t.text) + "\" is not supported " + where};
+    throw ReadError{t.line, "\"" + std::string(t.text) + "\" is not supported " + std::string(where)};
   }
 
-  Token Expect(char c, const std::string& where) {
+  Token Expect(char c, const char* where) {
     Token t = lex_.Next();
     if (!t.Is(c)) Refuse(t, where);
     return t;
   }
 
-  std::string_view Name(const std::string& where) {
+  std::string_view Name(const char* where) {
     Token t = lex_.Next();
     if (t.kind == Tok::kEscaped || (t.kind == Tok::kIdent && !IsBehavioural(t.text))) return t.text;
     Refuse(t, where);
@@ -455,13 +634,9 @@ class Parser {
   bool Range(long& msb, long& lsb) {
     if (!lex_.Peek().Is('[')) return false;
     lex_.Next();
-    bool negative = false;
-    if (lex_.Peek().Is('-')) { lex_.Next(); negative = true; }
-    msb = Decimal(lex_.Next()) * (negative ? -1 : 1);
+    msb = SignedDecimal();
     Expect(':', "in a range");
-    negative = false;
-    if (lex_.Peek().Is('-')) { lex_.Next(); negative = true; }
-    lsb = Decimal(lex_.Next()) * (negative ? -1 : 1);
+    lsb = SignedDecimal();
     Expect(']', "in a range");
     if (std::labs(msb - lsb) >= kMaxBits) throw ReadError{lex_.line(), "the range is too wide"};
     return true;
@@ -469,23 +644,26 @@ class Parser {
 
   // Declares (or completes the declaration of) net `name`.
   void Declare(const Token& at, std::string_view name, int dir, bool vector, long msb, long lsb) {
-    long at_index = m_->net_index.FindOrAdd(name, static_cast<long>(m_->nets.size()));
-    if (at_index == static_cast<long>(m_->nets.size())) {
-      m_->nets.push_back(VNet{name, msb, lsb, vector, dir, 0});
+    if (pass_ != Pass::kScan) return;
+    if (m_->numbered) throw Restart{};
+    const long k = m_->Find(name);
+    if (k < 0) {
+      m_->Add(name, VNet{0, 0, static_cast<std::int32_t>(msb), static_cast<std::int32_t>(lsb), 0,
+                         static_cast<std::uint8_t>(dir), vector});
       return;
     }
-    VNet& n = m_->nets[static_cast<std::size_t>(at_index)];
+    VNet& n = m_->nets[static_cast<std::size_t>(k)];
     if (dir != 0) {
       if (n.dir != 0 && n.dir != dir) throw ReadError{at.line, std::string(name) + " is declared twice"};
-      n.dir = dir;
+      n.dir = static_cast<std::uint8_t>(dir);
     }
     if (vector) {
       if (n.vector && (n.msb != msb || n.lsb != lsb)) {
         throw ReadError{at.line, std::string(name) + " is declared with two ranges"};
       }
       n.vector = true;
-      n.msb = msb;
-      n.lsb = lsb;
+      n.msb = static_cast<std::int32_t>(msb);
+      n.lsb = static_cast<std::int32_t>(lsb);
     }
   }
 
@@ -506,11 +684,32 @@ class Parser {
     return Range(msb, lsb);
   }
 
-  void Module(long line) {
-    modules_.push_back(std::make_unique<VerilogModule>());
-    m_ = modules_.back().get();
-    m_->line = line;
-    m_->name = Name("as a module name");
+  // An assignment, kept (its names with it) past the first pass.
+  void Hold(Assignment a) {
+    if (pass_ == Pass::kFill || (pass_ == Pass::kScan && !speculate_)) return;
+    for (Expr* e : {&a.lhs, &a.rhs}) {
+      for (Ref& r : e->refs) {
+        if (!r.name.empty()) r.name = held_.emplace_back(r.name);
+      }
+    }
+    assignments_.push_back(std::move(a));
+  }
+
+  // After "module": up to its "endmodule".
+  void Module() {
+    std::string_view name = Name("as a module name");
+    assignments_.clear();
+    held_.clear();
+    replayed_ = 0;
+    if (pass_ == Pass::kScan) {
+      m_->name = name;
+      m_->mac_name = MacName(name);
+      const auto known = modules_.by_name.find(m_->name);
+      if (speculate_ && known != modules_.by_name.end() && !modules_.list[known->second]->defined) {
+        throw Restart{};
+      }
+      if (speculate_) modules_.by_name.emplace(m_->name, modules_.list.size() - 1);
+    }
     if (lex_.Peek().Is('#')) {
       lex_.Next();
       SkipParenthesised();
@@ -522,9 +721,24 @@ class Parser {
     }
     Expect(';', "after the port list");
     for (;;) {
+      lex_.Mark();
       Token t = lex_.Next();
-      if (t.IsWord("endmodule")) break;
-      if (t.kind == Tok::kEnd) Refuse(t, "inside module " + std::string(m_->name));
+      if (t.IsWord("endmodule")) {
+        if (pass_ != Pass::kFill) {  // what is kept of the module held in as little as it takes
+          m_->nets.shrink_to_fit();
+          m_->names.shrink_to_fit();
+          m_->wiring.shrink_to_fit();
+        }
+        if (pass_ != Pass::kScan || !speculate_ || assignments_.empty()) return;
+        if (!m_->numbered) m_->Number();
+        try {
+          Join(m_->joined);
+        } catch (const ReadError&) {
+          throw Restart{};
+        }
+        return;
+      }
+      if (t.kind == Tok::kEnd) Refuse(t, "inside module " + m_->name);
       if (t.Is(';')) continue;
       int dir = Direction(t);
       if (dir != 0) {
@@ -532,8 +746,7 @@ class Parser {
         bool vector = DeclarationType(msb, lsb);
         for (;;) {
           Token n = lex_.Peek();
-          std::string_view name = Name("in a declaration");
-          Declare(n, name, dir, vector, msb, lsb);
+          Declare(n, Name("in a declaration"), dir, vector, msb, lsb);
           if (lex_.Peek().Is('=')) Refuse(lex_.Peek(), "in a port declaration");
           if (lex_.Peek().Is(',')) { lex_.Next(); continue; }
           Expect(';', "in a declaration");
@@ -557,15 +770,15 @@ class Parser {
             c.bits.assign(static_cast<std::size_t>(vector ? std::labs(msb - lsb) + 1 : 1),
                           supply ? '1' : '0');
             a.rhs.refs.push_back(std::move(c));
-            m_->assignments.push_back(std::move(a));
+            Hold(std::move(a));
           }
           if (lex_.Peek().Is('=')) {
             lex_.Next();
             Assignment a;
             a.line = n.line;
             a.lhs.refs.push_back(Ref{name, 0, 0, 0, {}});
-            a.rhs = Expression();
-            m_->assignments.push_back(std::move(a));
+            Expression(a.rhs);
+            Hold(std::move(a));
           }
           if (lex_.Peek().Is(',')) { lex_.Next(); continue; }
           Expect(';', "in a declaration");
@@ -582,10 +795,10 @@ class Parser {
         for (;;) {
           Assignment a;
           a.line = lex_.line();
-          a.lhs = Expression();
+          Expression(a.lhs);
           Expect('=', "in an assign");
-          a.rhs = Expression();
-          m_->assignments.push_back(std::move(a));
+          Expression(a.rhs);
+          Hold(std::move(a));
           if (lex_.Peek().Is(',')) { lex_.Next(); continue; }
           Expect(';', "in an assign");
           break;
@@ -601,6 +814,7 @@ class Parser {
   }
 
   void PortList() {
+    const bool keep = pass_ == Pass::kScan;
     if (Direction(lex_.Peek()) != 0) {
       // ANSI: each port declared where it is listed.
       int dir = 0;
@@ -619,17 +833,26 @@ class Parser {
         Token n = lex_.Peek();
         std::string_view name = Name("in the port list");
         Declare(n, name, dir, vector, msb, lsb);
-        m_->ports.push_back(name);
+        if (keep) m_->ports.push_back(m_->Keep(name));
         if (!lex_.Peek().Is(',')) return;
         lex_.Next();
       }
     }
     for (;;) {
       std::string_view name = Name("in the port list");
-      m_->ports.push_back(name);
+      if (keep) m_->ports.push_back(m_->Keep(name));
       if (!lex_.Peek().Is(',')) return;
       lex_.Next();
     }
+  }
+
+  Connection& NewConnection() {
+    if (used_ == connections_.size()) connections_.emplace_back();
+    Connection& c = connections_[used_++];
+    c.port = {};
+    c.expr.refs.clear();
+    c.empty = false;
+    return c;
   }
 
   void Instances(const Token& type) {
@@ -642,46 +865,42 @@ class Parser {
       }
     }
     for (;;) {
-      InstanceText inst;
-      inst.type = type.text;
-      inst.line = lex_.line();
+      const long line = lex_.line();
       if (lex_.Peek().Is('(')) Refuse(lex_.Peek(), "(an instance without a name)");
-      inst.name = Name("as an instance name");
+      std::string_view name = Name("as an instance name");
       if (lex_.Peek().Is('[')) Refuse(lex_.Peek(), "(an array of instances)");
       Expect('(', "after an instance name");
+      used_ = 0;
       if (!lex_.Peek().Is(')')) {
-        if (lex_.Peek().Is('.')) {
-          for (;;) {
+        const bool named = lex_.Peek().Is('.');
+        for (;;) {
+          Connection& c = NewConnection();
+          if (named) {
             Expect('.', "in named connections");
-            Connection c;
             c.port = Name("as a port name");
             Expect('(', "in a named connection");
-            if (lex_.Peek().Is(')')) {
-              c.empty = true;
-            } else {
-              c.expr = Expression();
-            }
-            Expect(')', "in a named connection");
-            inst.connections.push_back(std::move(c));
-            if (!lex_.Peek().Is(',')) break;
-            lex_.Next();
           }
-        } else {
-          for (;;) {
-            Connection c;
-            if (lex_.Peek().Is(',') || lex_.Peek().Is(')')) {
-              c.empty = true;
-            } else {
-              c.expr = Expression();
-            }
-            inst.connections.push_back(std::move(c));
-            if (!lex_.Peek().Is(',')) break;
-            lex_.Next();
+          if (lex_.Peek().Is(')') || (!named && lex_.Peek().Is(','))) {
+            c.empty = true;
+          } else {
+            Expression(c.expr);
           }
+          if (named) Expect(')', "in a named connection");
+          if (!lex_.Peek().Is(',')) break;
+          lex_.Next();
         }
       }
       Expect(')', "in the connections");
-      m_->instances.push_back(std::move(inst));
+      if (pass_ != Pass::kScan) {
+        Bind(type.text, name, line);
+      } else if (speculate_) {
+        if (!m_->numbered) m_->Number();
+        try {
+          Bind(type.text, name, line);
+        } catch (const ReadError&) {
+          throw Restart{};
+        }
+      }
       if (lex_.Peek().Is(',')) {
         lex_.Next();
         continue;
@@ -691,10 +910,9 @@ class Parser {
     }
   }
 
-  Expr Expression() {
-    Expr e;
+  void Expression(Expr& e) {
+    e.refs.clear();
     Primary(e);
-    return e;
   }
 
   void Primary(Expr& e) {
@@ -770,59 +988,18 @@ class Parser {
     return negative ? -v : v;
   }
 
-  Lexer lex_;
-  std::vector<std::unique_ptr<VerilogModule>>& modules_;
-  VerilogModule* m_ = nullptr;
-};
-
-// Resolves the names of every module: bits for the nets, the referenced
-// module and pins of every instance (leaf modules made up as they are met).
-class Resolver {
- public:
-  explicit Resolver(std::vector<std::unique_ptr<VerilogModule>>& modules) : modules_(modules) {}
-
-  void Run() {
-    const std::size_t defined = modules_.size();
-    for (std::size_t k = 0; k < defined; ++k) {
-      by_name_.FindOrAdd(modules_[k]->name, static_cast<long>(k));  // the first of a name counts
-      Prepare(*modules_[k]);
-    }
-    for (std::size_t k = 0; k < defined; ++k) {
-      VerilogModule& m = *modules_[k];
-      for (InstanceText& inst : m.instances) Bind(m, inst);
-    }
-  }
-
- private:
-  void Prepare(VerilogModule& m) {
-    for (std::string_view p : m.ports) {
-      long it = m.net_index.Find(p);
-      if (it < 0 || m.nets[static_cast<std::size_t>(it)].dir == 0) {
-        throw ReadError{m.line, "port " + std::string(p) + " of module " + std::string(m.name) +
-                                    " has no input, output or inout declaration"};
-      }
-    }
-    for (VNet& n : m.nets) {
-      n.first_bit = m.bits;
-      m.bits += n.Width();
-    }
-  }
-
   // The bits of `e` in module `m`, most significant first.
- public:
-  void Bits(VerilogModule& m, const Expr& e, long line, std::vector<std::int64_t>& bits) {
+  static void Bits(VerilogModule& m, const Expr& e, long line, std::vector<std::int64_t>& bits) {
     for (const Ref& r : e.refs) {
       if (r.name.empty()) {
         for (char c : r.bits) bits.push_back(c == '0' ? kGnd : c == '1' ? kVdd : kNoBit);
         continue;
       }
-      long it = m.net_index.Find(r.name);
+      long it = m.Find(r.name);
       if (it < 0) {
         if (r.select != 0) throw ReadError{line, std::string(r.name) + " is not declared"};
         // An implicit net.
-        it = static_cast<long>(m.nets.size());
-        m.net_index.Add(r.name, it);
-        m.nets.push_back(VNet{r.name, 0, 0, false, 0, m.bits});
+        it = m.Add(r.name, VNet{0, 0, 0, 0, m.bits, 0, false});
         m.bits += 1;
       }
       const VNet& n = m.nets[static_cast<std::size_t>(it)];
@@ -843,89 +1020,124 @@ class Resolver {
     if (bits.size() > static_cast<std::size_t>(kMaxBits)) throw ReadError{line, "the expression is too wide"};
   }
 
- private:
   static bool AllConstant(const Expr& e) {
     return std::all_of(e.refs.begin(), e.refs.end(), [](const Ref& r) { return r.name.empty(); });
   }
 
   std::size_t Leaf(std::string_view type) {
-    modules_.push_back(std::make_unique<VerilogModule>());
-    VerilogModule& leaf = *modules_.back();
+    modules_.list.push_back(std::make_unique<VerilogModule>());
+    VerilogModule& leaf = *modules_.list.back();
     leaf.name = type;
+    leaf.mac_name = MacName(type);
     leaf.defined = false;
-    std::size_t k = modules_.size() - 1;
-    by_name_.Add(type, static_cast<long>(k));
-    return k;
+    modules_.by_name.emplace(leaf.name, modules_.list.size() - 1);
+    return modules_.list.size() - 1;
   }
 
-  void Bind(VerilogModule& m, InstanceText& inst) {
-    long found = by_name_.Find(inst.type);
-    inst.module = found < 0 ? Leaf(inst.type) : static_cast<std::size_t>(found);
-    VerilogModule& child = *modules_[inst.module];
+  // The instance just read: its module (a leaf cell made up when first
+  // met, its ports as wide as their connections), its connections' bits.
+  void Bind(std::string_view type, std::string_view name, long line) {
+    VerilogModule& m = *m_;
+    const auto found = modules_.by_name.find(type);
+    const std::size_t index = found == modules_.by_name.end() ? Leaf(type) : found->second;
+    VerilogModule& child = *modules_.list[index];
     child.instantiated = true;
-    const bool positional = !inst.connections.empty() && inst.connections[0].port.empty();
+    if (pass_ != Pass::kFill) {
+      if (parent_of_.size() <= index) parent_of_.resize(index + 1, nullptr);
+      if (parent_of_[index] != &m) m.children.push_back(index);
+      parent_of_[index] = &m;
+      ++m.instances;
+    }
+    const bool positional = used_ > 0 && connections_[0].port.empty();
+    const bool replay = pass_ == Pass::kFill && m.Wired();
     if (positional && !child.defined) {
-      throw ReadError{inst.line, "instance " + std::string(inst.name) + " connects module " +
-                                     std::string(inst.type) +
-                                     " by position, but the module is not defined in the file"};
+      throw ReadError{line, "instance " + std::string(name) + " connects module " + std::string(type) +
+                                " by position, but the module is not defined in the file"};
     }
-    if (positional && inst.connections.size() > child.ports.size()) {
-      throw ReadError{inst.line, "instance " + std::string(inst.name) + " has more connections than " +
-                                     std::string(inst.type) + " has ports"};
+    if (positional && used_ > child.ports.size()) {
+      throw ReadError{line, "instance " + std::string(name) + " has more connections than " +
+                                std::string(type) + " has ports"};
     }
-    for (std::size_t c = 0; c < inst.connections.size(); ++c) {
-      const Connection& conn = inst.connections[c];
-      std::string_view port = positional ? child.ports[c] : conn.port;
-      long it = child.net_index.Find(port);
-      std::vector<std::int64_t>& bits = bits_;
-      bits.clear();
-      if (!conn.empty) Bits(m, conn.expr, inst.line, bits);
+    std::int32_t instance = 0;
+    if (pass_ == Pass::kFill) {
+      Body& body = fill_->body;
+      instance = static_cast<std::int32_t>(body.instances.size());
+      body.instances.push_back({MacName(name), child.mac_name});
+      if (body.instances.back().name != name) {
+        body.original_names.emplace_back(instance, std::string(name));
+      }
+    }
+    for (std::size_t c = 0; c < used_; ++c) {
+      const Connection& conn = connections_[c];
+      bits_.clear();
+      if (!conn.empty && !replay) Bits(m, conn.expr, line, bits_);
+      std::string_view port = positional ? child.Port(c) : conn.port;
+      long it = child.Find(port);
       if (!child.defined && it < 0) {
         // A port of a leaf cell, met for the first time: as wide as its
         // connection (an empty one counts one bit).
-        long w = std::max<long>(1, static_cast<long>(bits.size()));
-        it = static_cast<long>(child.nets.size());
-        child.net_index.Add(port, it);
-        child.nets.push_back(VNet{port, w - 1, 0, w > 1, 3, child.bits});
+        long w = std::max<long>(1, static_cast<long>(bits_.size()));
+        it = child.Add(port, VNet{0, 0, static_cast<std::int32_t>(w - 1), 0, child.bits, 3, w > 1});
         child.bits += w;
-        child.ports.push_back(port);
+        child.ports.emplace_back(child.nets.back().name_at, child.nets.back().name_size);
       }
       if (it < 0 || (child.defined && child.nets[static_cast<std::size_t>(it)].dir == 0)) {
-        throw ReadError{inst.line, std::string(inst.type) + " has no port " + std::string(port)};
+        throw ReadError{line, std::string(type) + " has no port " + std::string(port)};
       }
       if (conn.empty) continue;
-      const VNet& pn = child.nets[static_cast<std::size_t>(it)];
-      const long w = pn.Width();
-      if (static_cast<long>(bits.size()) != w) {
+      const long w = child.nets[static_cast<std::size_t>(it)].Width();
+      if (replay) {
+        bits_.assign(m.wiring.begin() + replayed_, m.wiring.begin() + replayed_ + w);
+        replayed_ += w;
+      } else if (static_cast<long>(bits_.size()) != w) {
         if (!AllConstant(conn.expr)) {
-          throw ReadError{inst.line, "port " + std::string(port) + " of " + std::string(inst.name) +
-                                         " is " + std::to_string(w) + " bits wide, its connection " +
-                                         std::to_string(bits.size())};
+          throw ReadError{line, "port " + std::string(port) + " of " + std::string(name) + " is " +
+                                    std::to_string(w) + " bits wide, its connection " +
+                                    std::to_string(bits_.size())};
         }
         // A constant is cut or filled with 0 on the left, as Verilog does.
-        while (static_cast<long>(bits.size()) > w) bits.erase(bits.begin());
-        while (static_cast<long>(bits.size()) < w) bits.insert(bits.begin(), kGnd);
+        while (static_cast<long>(bits_.size()) > w) bits_.erase(bits_.begin());
+        while (static_cast<long>(bits_.size()) < w) bits_.insert(bits_.begin(), kGnd);
       }
+      if (pass_ != Pass::kFill) {
+        m.pins += w;
+        m.wiring.insert(m.wiring.end(), bits_.begin(), bits_.end());
+        continue;
+      }
+      // A scalar port's name in the body, found once per cell.
+      if (port_names_.size() <= index) port_names_.resize(index + 1);
+      std::vector<std::int32_t>& names = port_names_[index];
+      if (names.size() < child.nets.size()) names.resize(child.nets.size(), -1);
       for (long j = 0; j < w; ++j) {
-        inst.pins.push_back(VPin{static_cast<std::uint32_t>(it), static_cast<std::uint32_t>(w - 1 - j),
-                                bits[static_cast<std::size_t>(j)]});
+        const std::int64_t bit = bits_[static_cast<std::size_t>(j)];
+        if (bit == kNoBit) continue;
+        std::int32_t& known = names[static_cast<std::size_t>(it)];
+        if (known < 0 || w > 1) {
+          bit_name_.clear();
+          AppendBitName(child, static_cast<std::size_t>(it), w - 1 - j, bit_name_, true);
+          known = fill_->body.PortName(bit_name_);
+        }
+        fill_->Pin(instance, known, bit);
       }
     }
   }
 
-  std::vector<std::unique_ptr<VerilogModule>>& modules_;
-  FlatIndex by_name_;  // module name to its number (the first of a name)
-  std::vector<std::int64_t> bits_;  // reused from connection to connection
+  Lexer lex_;
+  VerilogModules& modules_;
+  const bool speculate_;
+  Pass pass_ = Pass::kScan;
+  FillTarget* fill_ = nullptr;
+  VerilogModule* m_ = nullptr;  // the module being read
+  std::vector<Assignment> assignments_;  // of the module, after the first pass
+  std::deque<std::string> held_;         // the names they use
+  std::vector<Connection> connections_;  // of the instance being read: the first used_
+  std::size_t used_ = 0;
+  std::size_t replayed_ = 0;  // of the module's wiring
+  std::vector<std::int64_t> bits_;
+  std::string bit_name_;
+  std::vector<std::vector<std::int32_t>> port_names_;  // per module and net, filling
+  std::vector<const VerilogModule*> parent_of_;  // per module: the last module found to use it
 };
-
-std::int64_t Root(std::vector<std::int64_t>& parent, std::int64_t b) {
-  while (parent[static_cast<std::size_t>(b)] != b) {
-    std::int64_t up = parent[static_cast<std::size_t>(parent[static_cast<std::size_t>(b)])];
-    parent[static_cast<std::size_t>(b)] = up;
-    b = up;
-  }
-  return b;
-}
 
 }  // namespace
 
@@ -939,60 +1151,77 @@ bool IsVerilogPath(std::string_view path) {
 VerilogNetlist::VerilogNetlist() = default;
 VerilogNetlist::~VerilogNetlist() = default;
 
-bool VerilogNetlist::Parse(std::string text) {
-  text_ = std::move(text);
-  modules_.clear();
+bool VerilogNetlist::Parse(File& in) {
+  in_ = &in;
+  modules_ = std::make_unique<VerilogModules>();
   order_.clear();
+  auto& list = modules_->list;
+  bool bound = true;  // by the first pass
   try {
-    Parser parser(text_, modules_);
-    parser.File();
-    Resolver resolver(modules_);
-    resolver.Run();
-    // Assignments are resolved to bits here, so that every error is found
-    // before anything is written.
-    for (auto& m : modules_) {
-      for (Assignment& a : m->assignments) {
-        for (const Ref& r : a.lhs.refs) {
-          if (r.name.empty()) throw ReadError{a.line, "an assign to a constant"};
-        }
-        std::vector<std::int64_t> lhs, rhs;
-        resolver.Bits(*m, a.lhs, a.line, lhs);
-        resolver.Bits(*m, a.rhs, a.line, rhs);
-        // Right-aligned; a shorter right side is filled with 0, as Verilog does.
-        for (std::size_t j = 0; j < lhs.size(); ++j) {
-          std::size_t from_right = lhs.size() - 1 - j;
-          a.lhs_bits.push_back(lhs[j]);
-          a.rhs_bits.push_back(from_right < rhs.size() ? rhs[rhs.size() - 1 - from_right] : kGnd);
-        }
-        a.lhs.refs.clear();
-        a.rhs.refs.clear();
+    for (;;) {
+      try {
+        in.Seek(0);
+        Parser(in, *modules_, bound).Modules();
+        break;
+      } catch (const Restart&) {
+        list.clear();
+        modules_->by_name.clear();
+        bound = false;
       }
     }
+    for (std::size_t k = 0; k < list.size(); ++k) {
+      VerilogModule& m = *list[k];
+      if (!m.defined) continue;
+      modules_->by_name.emplace(m.name, k);
+      for (std::size_t p = 0; p < m.ports.size(); ++p) {
+        long it = m.Find(m.Port(p));
+        if (it < 0 || m.nets[static_cast<std::size_t>(it)].dir == 0) {
+          throw ReadError{m.line, "port " + std::string(m.Port(p)) + " of module " + m.name +
+                                      " has no input, output or inout declaration"};
+        }
+      }
+      if (!m.numbered) m.Number();
+    }
+    // The instances of every module are bound before any assignment is
+    // resolved, so that every error is found before anything is written,
+    // and the first as the whole file read at once finds it.
+    std::vector<ReadError> late;
+    Parser parser(in, *modules_);
+    const std::size_t defined = bound ? 0 : list.size();
+    for (std::size_t k = 0; k < defined; ++k) {
+      parser.Again(*list[k], Pass::kBind, nullptr);
+      try {
+        if (late.empty()) parser.Join(list[k]->joined);
+      } catch (const ReadError& e) {
+        late.push_back(e);
+      }
+    }
+    if (!late.empty()) throw late.front();
   } catch (const ReadError& e) {
     error_ = e.text;
     error_line_ = e.line;
-    modules_.clear();
+    list.clear();
     return false;
   }
   // Leaf modules first, in the order of their first use; then the defined
   // modules, each after those it instantiates.
-  std::vector<int> state(modules_.size(), 0);
-  for (std::size_t k = 0; k < modules_.size(); ++k) {
-    if (!modules_[k]->defined) {
+  std::vector<int> state(list.size(), 0);
+  for (std::size_t k = 0; k < list.size(); ++k) {
+    if (!list[k]->defined) {
       order_.push_back(k);
       state[k] = 2;
     }
   }
   std::vector<std::pair<std::size_t, std::size_t>> stack;
-  for (std::size_t k = 0; k < modules_.size(); ++k) {
+  for (std::size_t k = 0; k < list.size(); ++k) {
     if (state[k] != 0) continue;
     stack.push_back({k, 0});
     state[k] = 1;
     while (!stack.empty()) {
       auto& [mod, next] = stack.back();
-      const VerilogModule& m = *modules_[mod];
-      if (next < m.instances.size()) {
-        std::size_t child = m.instances[next++].module;
+      const VerilogModule& m = *list[mod];
+      if (next < m.children.size()) {
+        std::size_t child = m.children[next++];
         if (state[child] == 0) {
           state[child] = 1;
           stack.push_back({child, 0});
@@ -1008,46 +1237,28 @@ bool VerilogNetlist::Parse(std::string text) {
 }
 
 bool VerilogNetlist::NamesVcc() const {
-  for (const auto& m : modules_) {
+  for (const auto& m : modules_->list) {
     for (const VNet& n : m->nets) {
-      if (EqualNoCase(MacName(n.name), "VCC")) return true;
+      if (n.name_size < 8 && EqualNoCase(MacName(m->Name(n)), "VCC")) return true;
     }
   }
   return false;
 }
 
 std::string VerilogNetlist::Top() const {
-  for (std::size_t k = modules_.size(); k-- > 0;) {
-    if (modules_[k]->defined && !modules_[k]->instantiated) return std::string(modules_[k]->name);
+  const auto& list = modules_->list;
+  for (std::size_t k = list.size(); k-- > 0;) {
+    if (list[k]->defined && !list[k]->instantiated) return list[k]->name;
   }
   return "-none-";
 }
 
-namespace {
-
-// The name of bit `k` of net `n` of module `m` in the macro file.
-void AppendBitName(VerilogModule& m, std::size_t n, long k, std::string& out) {
-  for (const auto& [bit, name] : m.renamed_ports) {
-    if (bit == m.nets[n].first_bit + k) {
-      out += name;
-      return;
-    }
-  }
-  if (m.mac_names.size() < m.nets.size()) m.mac_names.resize(m.nets.size());
-  std::string& base = m.mac_names[n];
-  if (base.empty()) base = MacName(m.nets[n].name);
-  out += base;
-  if (m.nets[n].vector) out += std::to_string(m.nets[n].Index(k));
-}
-
-}  // namespace
-
 bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist& netlist) {
-  VerilogModule& m = *modules_[order_[k]];
+  VerilogModule& m = *modules_->list[order_[k]];
   Body& body = netlist.body;
   body.Clear();
   Cell cell;
-  cell.name = MacName(m.name);
+  cell.name = m.mac_name;
   body.cell = cell.name;
   auto stop = [&](const std::string& text, const std::string& caption) {
     netlist.Note(Diagnostic::Severity::kError, "", text, caption, m.line);
@@ -1062,19 +1273,20 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
   };
   std::vector<PortBit> port_bits;
   std::string bit_name;
-  for (std::string_view p : m.ports) {
-    const std::size_t net = static_cast<std::size_t>(m.net_index.Find(p));
+  for (std::size_t p = 0; p < m.ports.size(); ++p) {
+    const std::size_t net = static_cast<std::size_t>(m.Find(m.Port(p)));
     const VNet& n = m.nets[net];
+    const std::string_view file_name = m.Name(n);
     Port port;
     port.direction = static_cast<PortDirection>(n.dir);
     if (n.vector) {
       port.bus = static_cast<std::int32_t>(cell.buses.size());
-      cell.buses.push_back({std::string(n.name), static_cast<std::int32_t>(n.msb), n.msb >= n.lsb});
+      cell.buses.push_back({std::string(file_name), n.msb, n.msb >= n.lsb});
     }
     for (long step = 0; step < n.Width(); ++step) {
       long k_bit = n.msb >= n.lsb ? step : n.Width() - 1 - step;  // ascending index
       bit_name.clear();
-      AppendBitName(m, net, k_bit, bit_name);
+      AppendBitName(m, net, k_bit, bit_name, false);
       std::string name = options.vcc_to_vdd && EqualNoCase(bit_name, "VCC") ? "VDD" : bit_name;
       if (n.vector) port.member = static_cast<std::int32_t>(std::labs(n.Index(k_bit) - n.msb));
       // Supply ports stay out of the header and keep the (global) supply
@@ -1086,69 +1298,49 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
         if (unique != bit_name) m.renamed_ports.emplace_back(n.first_bit + k_bit, unique);
         name = std::move(unique);
       }
-      port.renamed = !n.vector && name != n.name;
+      port.renamed = !n.vector && name != file_name;
       if (port.renamed) {
         cell.original_names.emplace_back(static_cast<std::int32_t>(cell.ports.size()),
-                                         std::string(n.name));
+                                         std::string(file_name));
       }
       port_bits.push_back({n.first_bit + k_bit, name});
       cell.AddPort(name, port);
     }
   }
-  if (static_cast<long>(m.instances.size()) > options.limits.instances) {
+  if (static_cast<long>(m.instances) > options.limits.instances) {
     return stop("Too many instances in this cell", cell.name);
   }
-  for (const InstanceText& inst : m.instances) {
-    body.instances.push_back({MacName(inst.name), MacName(modules_[inst.module]->name)});
-    if (body.instances.back().name != inst.name) {
-      body.original_names.emplace_back(static_cast<std::int32_t>(body.instances.size() - 1),
-                                        std::string(inst.name));
-    }
-  }
   if (m.defined) {
-    std::vector<std::int64_t> parent(static_cast<std::size_t>(m.bits));
+    FillTarget fill{body, std::vector<std::int64_t>(static_cast<std::size_t>(m.bits)),
+                    std::vector<std::int32_t>(static_cast<std::size_t>(m.bits), -1), {}, {}};
+    std::vector<std::int64_t>& parent = fill.parent;
     for (std::size_t b = 0; b < parent.size(); ++b) parent[b] = static_cast<std::int64_t>(b);
-    for (const Assignment& a : m.assignments) {
-      for (std::size_t j = 0; j < a.lhs_bits.size(); ++j) {
-        std::int64_t lb = a.lhs_bits[j];
-        std::int64_t rb = a.rhs_bits[j];
-        if (lb == kNoBit || rb == kNoBit) continue;
-        std::int64_t x = Root(parent, lb);
-        std::int64_t y = Root(parent, rb);
-        if (x == y) continue;
-        // The constants stay roots, so a class holding one is known by it.
-        if (x <= kVdd) std::swap(x, y);
-        parent[static_cast<std::size_t>(x)] = y;
-      }
+    for (const auto& [lb, rb] : m.joined) {
+      if (lb == kNoBit || rb == kNoBit) continue;
+      std::int64_t x = Root(parent, lb);
+      std::int64_t y = Root(parent, rb);
+      if (x == y) continue;
+      // The constants stay roots, so a class holding one is known by it.
+      if (x <= kVdd) std::swap(x, y);
+      parent[static_cast<std::size_t>(x)] = y;
     }
-    // Net number per class root, in the order the classes are met: the
-    // module's ports first, then the pins of the instances.
-    std::vector<std::int32_t> net_of(parent.size(), -1);
-    std::vector<std::int64_t> root_of_net;
-    std::vector<bool> named_by_port;
-    auto net_for = [&](std::int64_t bit) -> std::size_t {
-      std::int64_t root = Root(parent, bit);
-      std::int32_t& n = net_of[static_cast<std::size_t>(root)];
-      if (n < 0) {
-        n = static_cast<std::int32_t>(body.nets.size());
-        body.nets.emplace_back();
-        root_of_net.push_back(root);
-        named_by_port.push_back(false);
-      }
-      return static_cast<std::size_t>(n);
-    };
+    const auto nets = static_cast<std::size_t>(
+        std::min<std::int64_t>(m.bits, static_cast<std::int64_t>(port_bits.size()) + m.pins + 2));
+    body.nets.reserve(nets);
+    fill.root_of_net.reserve(nets);
+    // The nets in the order they are met: the module's ports first, then
+    // the pins of the instances as the module is read again.
     for (const PortBit& pb : port_bits) {
-      const std::size_t n = net_for(pb.bit);
-      kalvor::Net& entry = body.nets[n];
-      entry.pins.push_back({kalvor::Pin::kOwn, body.PortName(pb.name)});
-      ++entry.fanout;
-      if (!named_by_port[n]) {
-        named_by_port[n] = true;
-        if (root_of_net[n] <= kVdd) {
+      kalvor::Net& entry = fill.Pin(kalvor::Pin::kOwn, body.PortName(pb.name), pb.bit);
+      const std::size_t n = static_cast<std::size_t>(&entry - body.nets.data());
+      if (!fill.named_by_port[n]) {
+        fill.named_by_port[n] = true;
+        if (fill.root_of_net[n] <= kVdd) {
           netlist.Note(Diagnostic::Severity::kNote, "tied to a constant",
                        Format("Port %s of module %s is tied to the constant %s, which the macro "
                               "file cannot show: the port is left undriven.",
-                              pb.name.c_str(), cell.name.c_str(), root_of_net[n] == kGnd ? "0" : "1"),
+                              pb.name.c_str(), cell.name.c_str(),
+                              fill.root_of_net[n] == kGnd ? "0" : "1"),
                        "Warning:", m.line);
         }
         entry.name = pb.name;
@@ -1156,18 +1348,13 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
         NoteWiredTogether(netlist, entry.name, pb.name, m.line);
       }
     }
-    for (std::size_t i = 0; i < m.instances.size(); ++i) {
-      const InstanceText& inst = m.instances[i];
-      VerilogModule& child = *modules_[inst.module];
-      for (const VPin& pin : inst.pins) {
-        if (pin.bit == kNoBit) continue;
-        kalvor::Net& entry = body.nets[net_for(pin.bit)];
-        bit_name.clear();
-        AppendBitName(child, pin.port_net, static_cast<long>(pin.k), bit_name);
-        entry.pins.push_back({static_cast<std::int32_t>(i), body.PortName(bit_name)});
-        ++entry.fanout;
-      }
+    body.instances.reserve(static_cast<std::size_t>(m.instances));
+    try {
+      Parser(*in_, *modules_).Again(m, Pass::kFill, &fill);
+    } catch (const ReadError& e) {
+      return stop(Format("Line %ld: %s", e.line, e.text.c_str()), cell.name);
     }
+    std::vector<std::int32_t>().swap(m.wiring);
     if (static_cast<long>(body.nets.size()) > options.limits.nets) {
       return stop("Too many nodes in this cell", cell.name);
     }
@@ -1175,11 +1362,11 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
     // bit of the class, made unique in the cell.
     std::vector<std::int64_t> lowest(body.nets.size(), -1);
     for (std::int64_t b = 0; b < m.bits; ++b) {
-      std::int32_t n = net_of[static_cast<std::size_t>(Root(parent, b))];
+      std::int32_t n = fill.net_of[static_cast<std::size_t>(Root(parent, b))];
       if (n >= 0 && lowest[static_cast<std::size_t>(n)] < 0) lowest[static_cast<std::size_t>(n)] = b;
     }
     for (std::size_t n = 0; n < body.nets.size(); ++n) {
-      if (named_by_port[n]) continue;
+      if (fill.named_by_port[n]) continue;
       std::string name;
       if (lowest[n] <= kVdd) {
         name = lowest[n] == kGnd ? "GND" : "VDD";
@@ -1189,7 +1376,7 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
                                        [](std::int64_t b, const VNet& v) { return b < v.first_bit; });
         --holder;
         AppendBitName(m, static_cast<std::size_t>(holder - m.nets.begin()),
-                      static_cast<long>(lowest[n] - holder->first_bit), name);
+                      static_cast<long>(lowest[n] - holder->first_bit), name, false);
         // A wire named as a supply stays the global supply node.
         if (!IsSupplyName(name)) name = body.names.Unique(name);
       }

@@ -1,6 +1,8 @@
 // The structural Verilog reader: a gate-level netlist (.v, .vg, .vm) read
-// whole, then handed to the import one cell at a time in the same netlist
-// the EDIF reader fills.
+// through once for its modules' declarations and once more to bind their
+// instances (every error found before anything is written), then each
+// module read again for its cell, which is handed to the import in the
+// same netlist the EDIF reader fills.
 //
 // Read: modules with ANSI or non-ANSI port lists; input/output/inout and
 // wire-like declarations with ranges; instances with named or positional
@@ -23,7 +25,8 @@ namespace kalvor {
 // Whether `path` names a Verilog netlist (.v, .vg, .vm in any letter case).
 bool IsVerilogPath(std::string_view path);
 
-struct VerilogModule;
+class File;
+struct VerilogModules;
 
 class VerilogNetlist {
  public:
@@ -32,9 +35,10 @@ class VerilogNetlist {
   VerilogNetlist(const VerilogNetlist&) = delete;
   VerilogNetlist& operator=(const VerilogNetlist&) = delete;
 
-  // Reads the whole netlist. False when it holds something this reader
-  // does not take; error() then says what and error_line() where.
-  bool Parse(std::string text);
+  // Reads the netlist's modules; `in` stays open for FillCell. False when
+  // it holds something this reader does not take; error() then says what
+  // and error_line() where.
+  bool Parse(File& in);
   const std::string& error() const { return error_; }
   long error_line() const { return error_line_; }
 
@@ -48,13 +52,14 @@ class VerilogNetlist {
   // or "-none-".
   std::string Top() const;
 
-  // Fills the netlist's body with cell number `k` and adds the cell. False
-  // when the reading must stop (the diagnostics say why).
+  // Fills the netlist's body with cell number `k` (its module read again)
+  // and adds the cell. False when the reading must stop (the diagnostics
+  // say why).
   bool FillCell(std::size_t k, const ReadOptions& options, Netlist& netlist);
 
  private:
-  std::string text_;
-  std::vector<std::unique_ptr<VerilogModule>> modules_;
+  File* in_ = nullptr;
+  std::unique_ptr<VerilogModules> modules_;
   std::vector<std::size_t> order_;
   std::string error_;
   long error_line_ = 0;

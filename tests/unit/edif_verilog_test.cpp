@@ -143,10 +143,40 @@ TEST(VerilogImport, RefusesWhatIsNoNetlistBeforeWritingAnything) {
   }
 }
 
+// The file is read in windows: names, comments and constants that cross
+// from one window into the next, and lines counted across them.
+TEST(VerilogImport, ReadsAcrossTheWindowsOfALargeFile) {
+  std::string body = "module big(a, y); input a; output y; wire [1:0] w;\n/*";
+  body += std::string(300000, '*') + " a comment longer than a window\n*/\n";
+  for (int i = 0; i < 9000; ++i) {
+    body += " INV \\u" + std::to_string(i) + std::string(i % 53, 'x') + " (.A(a), .Y(w[0]));\n";
+  }
+  const long last = 3 + 9000 + 1;  // the line after the instances
+  for (bool broken : {false, true}) {
+    TestApp t;
+    const std::string text = body + (broken ? " INV v (.A(w), .Y(y));\n" : " INV v (.A(2'b10), .Y(y));\n") +
+                             "endmodule\n";
+    if (broken) {
+      EXPECT_EQ(ImportVerilog(t, text), Outcome::kFailed);
+      const std::string message = "Line " + std::to_string(last) + ": port A of v is 1 bits wide";
+      EXPECT_EQ(t.ui.Last().text.substr(0, message.size()), message);
+      continue;
+    }
+    ASSERT_EQ(ImportVerilog(t, text), Outcome::kCompleted) << t.ui.Last().text;
+    const std::string mac = ReadFileBytes("design.mac");
+    EXPECT_NE(mac.find("<u8999" + std::string(8999 % 53, 'x') + " INV a w0\r\n<v INV GND y\r\n"),
+              std::string::npos);
+  }
+}
+
 TEST(VerilogImport, DefinedModulesComeAfterWhatTheyUseAndTheTopIsTheUnusedOne) {
+  TestApp t;
+  WriteFileBytes("order.v", "module a(); b u(); endmodule\nmodule b(); c u(); endmodule\n"
+                            "module c(); endmodule\nmodule d(); endmodule\n");
+  File in;
+  ASSERT_TRUE(in.Open("order.v", File::Mode::kRead));
   VerilogNetlist n;
-  ASSERT_TRUE(n.Parse("module a(); b u(); endmodule\nmodule b(); c u(); endmodule\n"
-                      "module c(); endmodule\nmodule d(); endmodule\n"));
+  ASSERT_TRUE(n.Parse(in));
   EXPECT_EQ(n.Top(), "d");
   EXPECT_EQ(n.CellCount(), 4u);
   EXPECT_TRUE(IsVerilogPath("x/y.VG"));
