@@ -236,9 +236,12 @@ class Lexer {
 };
 
 // An operand as written: a net (whole, one bit or a part) or constant bits.
+// What of a net an operand takes.
+enum class Select { kWhole, kBit, kPart };
+
 struct Ref {
   std::string_view name;  // empty: constant
-  int select = 0;         // 0 whole, 1 bit, 2 part
+  Select select = Select::kWhole;
   long a = 0;
   long b = 0;
   std::string bits;  // constant: '0', '1' or 'x' per bit, most significant first
@@ -255,7 +258,7 @@ struct VNet {
   std::int32_t msb = 0;
   std::int32_t lsb = 0;
   std::int64_t first_bit = 0;
-  std::uint8_t dir = 0;  // 0 none, 1 input, 2 output, 3 inout
+  PortDirection dir = PortDirection::kUnknown;  // kUnknown: not a port
   bool vector = false;
   long Width() const { return vector ? std::labs(long{msb} - lsb) + 1 : 1; }
   // The bit number (0 = lsb) of index `i`, or -1 outside the range.
@@ -643,19 +646,22 @@ class Parser {
   }
 
   // Declares (or completes the declaration of) net `name`.
-  void Declare(const Token& at, std::string_view name, int dir, bool vector, long msb, long lsb) {
+  void Declare(const Token& at, std::string_view name, PortDirection dir, bool vector, long msb,
+               long lsb) {
     if (pass_ != Pass::kScan) return;
     if (m_->numbered) throw Restart{};
     const long k = m_->Find(name);
     if (k < 0) {
       m_->Add(name, VNet{0, 0, static_cast<std::int32_t>(msb), static_cast<std::int32_t>(lsb), 0,
-                         static_cast<std::uint8_t>(dir), vector});
+                         dir, vector});
       return;
     }
     VNet& n = m_->nets[static_cast<std::size_t>(k)];
-    if (dir != 0) {
-      if (n.dir != 0 && n.dir != dir) throw ReadError{at.line, std::string(name) + " is declared twice"};
-      n.dir = static_cast<std::uint8_t>(dir);
+    if (dir != PortDirection::kUnknown) {
+      if (n.dir != PortDirection::kUnknown && n.dir != dir) {
+        throw ReadError{at.line, std::string(name) + " is declared twice"};
+      }
+      n.dir = dir;
     }
     if (vector) {
       if (n.vector && (n.msb != msb || n.lsb != lsb)) {
@@ -667,11 +673,11 @@ class Parser {
     }
   }
 
-  int Direction(const Token& t) {
-    if (t.IsWord("input")) return 1;
-    if (t.IsWord("output")) return 2;
-    if (t.IsWord("inout")) return 3;
-    return 0;
+  PortDirection Direction(const Token& t) {
+    if (t.IsWord("input")) return PortDirection::kInput;
+    if (t.IsWord("output")) return PortDirection::kOutput;
+    if (t.IsWord("inout")) return PortDirection::kInOut;
+    return PortDirection::kUnknown;
   }
 
   // After the direction (or net kind) keyword: [kind] [signed] [range].
@@ -740,8 +746,8 @@ class Parser {
       }
       if (t.kind == Tok::kEnd) Refuse(t, "inside module " + m_->name);
       if (t.Is(';')) continue;
-      int dir = Direction(t);
-      if (dir != 0) {
+      PortDirection dir = Direction(t);
+      if (dir != PortDirection::kUnknown) {
         long msb = 0, lsb = 0;
         bool vector = DeclarationType(msb, lsb);
         for (;;) {
@@ -761,11 +767,11 @@ class Parser {
         for (;;) {
           Token n = lex_.Peek();
           std::string_view name = Name("in a declaration");
-          Declare(n, name, 0, vector, msb, lsb);
+          Declare(n, name, PortDirection::kUnknown, vector, msb, lsb);
           if (supply >= 0) {
             Assignment a;
             a.line = n.line;
-            a.lhs.refs.push_back(Ref{name, 0, 0, 0, {}});
+            a.lhs.refs.push_back(Ref{name, Select::kWhole, 0, 0, {}});
             Ref c;
             c.bits.assign(static_cast<std::size_t>(vector ? std::labs(msb - lsb) + 1 : 1),
                           supply ? '1' : '0');
@@ -776,7 +782,7 @@ class Parser {
             lex_.Next();
             Assignment a;
             a.line = n.line;
-            a.lhs.refs.push_back(Ref{name, 0, 0, 0, {}});
+            a.lhs.refs.push_back(Ref{name, Select::kWhole, 0, 0, {}});
             Expression(a.rhs);
             Hold(std::move(a));
           }
@@ -815,15 +821,15 @@ class Parser {
 
   void PortList() {
     const bool keep = pass_ == Pass::kScan;
-    if (Direction(lex_.Peek()) != 0) {
+    if (Direction(lex_.Peek()) != PortDirection::kUnknown) {
       // ANSI: each port declared where it is listed.
-      int dir = 0;
+      PortDirection dir = PortDirection::kUnknown;
       bool vector = false;
       long msb = 0, lsb = 0;
       for (;;) {
         Token t = lex_.Peek();
-        int d = Direction(t);
-        if (d != 0) {
+        PortDirection d = Direction(t);
+        if (d != PortDirection::kUnknown) {
           lex_.Next();
           dir = d;
           vector = DeclarationType(msb, lsb);
@@ -924,11 +930,11 @@ class Parser {
       if (lex_.Peek().Is('[')) {
         lex_.Next();
         r.a = SignedDecimal();
-        r.select = 1;
+        r.select = Select::kBit;
         if (lex_.Peek().Is(':')) {
           lex_.Next();
           r.b = SignedDecimal();
-          r.select = 2;
+          r.select = Select::kPart;
         }
         Expect(']', "in a select (only constant bit and part selects are read)");
       }
@@ -997,22 +1003,22 @@ class Parser {
       }
       long it = m.Find(r.name);
       if (it < 0) {
-        if (r.select != 0) throw ReadError{line, std::string(r.name) + " is not declared"};
+        if (r.select != Select::kWhole) throw ReadError{line, std::string(r.name) + " is not declared"};
         // An implicit net.
-        it = m.Add(r.name, VNet{0, 0, 0, 0, m.bits, 0, false});
+        it = m.Add(r.name, VNet{0, 0, 0, 0, m.bits, PortDirection::kUnknown, false});
         m.bits += 1;
       }
       const VNet& n = m.nets[static_cast<std::size_t>(it)];
-      if (r.select == 0) {
+      if (r.select == Select::kWhole) {
         for (long k = n.Width() - 1; k >= 0; --k) bits.push_back(n.first_bit + k);
         continue;
       }
       long a = n.Offset(r.a);
-      long b = r.select == 2 ? n.Offset(r.b) : a;
-      if (!n.vector && r.a == 0 && r.select == 1) a = b = 0;
+      long b = r.select == Select::kPart ? n.Offset(r.b) : a;
+      if (!n.vector && r.a == 0 && r.select == Select::kBit) a = b = 0;
       if (a < 0 || b < 0 || a < b) {
         throw ReadError{line, "the select " + std::string(r.name) + "[" + std::to_string(r.a) +
-                                  (r.select == 2 ? ":" + std::to_string(r.b) : "") +
+                                  (r.select == Select::kPart ? ":" + std::to_string(r.b) : "") +
                                   "] is outside its declaration or reversed"};
       }
       for (long k = a; k >= b; --k) bits.push_back(n.first_bit + k);
@@ -1077,11 +1083,12 @@ class Parser {
         // A port of a leaf cell, met for the first time: as wide as its
         // connection (an empty one counts one bit).
         long w = std::max<long>(1, static_cast<long>(bits_.size()));
-        it = child.Add(port, VNet{0, 0, static_cast<std::int32_t>(w - 1), 0, child.bits, 3, w > 1});
+        it = child.Add(port, VNet{0, 0, static_cast<std::int32_t>(w - 1), 0, child.bits, PortDirection::kInOut, w > 1});
         child.bits += w;
         child.ports.emplace_back(child.nets.back().name_at, child.nets.back().name_size);
       }
-      if (it < 0 || (child.defined && child.nets[static_cast<std::size_t>(it)].dir == 0)) {
+      if (it < 0 ||
+          (child.defined && child.nets[static_cast<std::size_t>(it)].dir == PortDirection::kUnknown)) {
         throw ReadError{line, std::string(type) + " has no port " + std::string(port)};
       }
       if (conn.empty) continue;
@@ -1175,7 +1182,7 @@ bool VerilogNetlist::Parse(File& in) {
       modules_->by_name.emplace(m.name, k);
       for (std::size_t p = 0; p < m.ports.size(); ++p) {
         long it = m.Find(m.Port(p));
-        if (it < 0 || m.nets[static_cast<std::size_t>(it)].dir == 0) {
+        if (it < 0 || m.nets[static_cast<std::size_t>(it)].dir == PortDirection::kUnknown) {
           throw ReadError{m.line, "port " + std::string(m.Port(p)) + " of module " + m.name +
                                       " has no input, output or inout declaration"};
         }
@@ -1278,7 +1285,7 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
     const VNet& n = m.nets[net];
     const std::string_view file_name = m.Name(n);
     Port port;
-    port.direction = static_cast<PortDirection>(n.dir);
+    port.direction = n.dir;
     if (n.vector) {
       port.bus = static_cast<std::int32_t>(cell.buses.size());
       cell.buses.push_back({std::string(file_name), n.msb, n.msb >= n.lsb});
