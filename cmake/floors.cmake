@@ -34,8 +34,6 @@ set(KALVOR_UI_HEADERS
   platform/ui.h platform/dialog.h platform/table_view.h platform/resource.h
   platform/platform.h core/state.h core/startup.h core/warnings.h core/dialogs.h
   core/titled_param_dialog.h core/main_dialog.h)
-# Folders (relative to src/) whose files the pure rule passes over: none.
-set(KALVOR_PURE_EXEMPT "")
 
 # Operating-system headers: only the front ends and the file layer include
 # them. An entry ending in "/" stands for every header under it.

@@ -9,6 +9,10 @@ namespace {
 constexpr int kBaseLineSize = 20000;
 }  // namespace
 
+Diagnostic TableOverflow(long capacity) {
+  return {Diagnostic::Severity::kError, "", 0, Format("Table %ld overflow!", capacity), "Fatal Error"};
+}
+
 const BaseMacro* BaseMacros::Find(std::string_view name) const {
   std::int32_t at = macro_index.Find(HashName(name, true), [&](std::int32_t i) {
     return EqualNoCase(macros[static_cast<std::size_t>(i)].name, name);
@@ -100,8 +104,7 @@ bool LoadBaseMacroFile(const std::string& path, const EdifLimits& limits, BaseMa
       while (entry != base.inverters.end() && !EqualNoCase(entry->first, last.name)) ++entry;
       if (entry == base.inverters.end()) {
         if (static_cast<long>(base.inverters.size()) >= limits.inverters) {
-          diagnostics.push_back({Diagnostic::Severity::kError, "", 0,
-                                 Format("Table %ld overflow!", limits.inverters), "Fatal Error"});
+          diagnostics.push_back(TableOverflow(limits.inverters));
           return false;
         }
         base.inverters.push_back({last.name, {w2}});

@@ -34,6 +34,9 @@ struct BaseMacros {
   const BaseMacro* Find(std::string_view name) const;
 };
 
+// The stop of a full table whose capacity is fixed by the import.
+Diagnostic TableOverflow(long capacity);
+
 // Reads the base macro file at `path` into `base` and `settings`; what is
 // wrong with it goes to `diagnostics`. False when the import must stop.
 bool LoadBaseMacroFile(const std::string& path, const EdifLimits& limits, BaseMacros& base,

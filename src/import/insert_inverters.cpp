@@ -31,8 +31,7 @@ std::uint64_t PinKey(std::int32_t instance, std::int32_t port) {
 }
 
 bool Overflow(long capacity, std::vector<Diagnostic>& diagnostics) {
-  diagnostics.push_back({Diagnostic::Severity::kError, "", 0, Format("Table %ld overflow!", capacity),
-                         "Fatal Error"});
+  diagnostics.push_back(TableOverflow(capacity));
   return false;
 }
 
