@@ -33,12 +33,11 @@ class EdifReader : public NetlistReader {
   ReadStep Next() override;
   int depth() const { return tokens_.depth(); }
 
-  // The parts, for the tests of names and lists. False for none.
+ private:
+  // False for none.
   bool ReadName(EdifName& name);
   bool NextListHead(int level, std::string_view& keyword);
   bool Find(std::string_view keyword, EdifName& name);
-
- private:
   EdifTokens::Kind Token(std::string_view& text) {
     EdifTokens::Kind k = tokens_.Next(text);
     if (k == EdifTokens::Kind::kNone) CheckTokens();
