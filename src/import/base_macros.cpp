@@ -117,7 +117,7 @@ bool LoadBaseMacroFile(const std::string& path, const EdifLimits& limits, BaseMa
 }
 
 std::string RenameCell(const BaseMacros& base, const std::string& name,
-                       const std::string* instance) {
+                       const std::string_view* instance) {
   auto found = base.renames.find(name);
   if (found == base.renames.end()) return name;
   const std::string& value = found->second;

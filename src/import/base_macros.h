@@ -45,7 +45,7 @@ bool LoadBaseMacroFile(const std::string& path, const EdifLimits& limits, BaseMa
 // The name to write for cell `name`, used by instance `instance` (nullptr:
 // no instance).
 std::string RenameCell(const BaseMacros& base, const std::string& name,
-                       const std::string* instance);
+                       const std::string_view* instance);
 
 // Whether the port name marks an output.
 bool IsOutput(const FanoutSettings& settings, std::string_view port);

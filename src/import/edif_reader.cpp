@@ -416,19 +416,19 @@ std::int32_t EdifReader::FindInstance(std::string_view name) {
   // Positions in declaration order: a lookup finds the first of a name.
   for (; indexed_ < body_.instances.size(); ++indexed_) {
     const Instance& inst = body_.instances[indexed_];
-    instance_cells_.push_back(netlist_.FindCell(inst.cell));
-    instance_index_.Add(HashName(inst.name, false), static_cast<std::int32_t>(indexed_));
+    instance_cells_.push_back(netlist_.FindCell(body_.CellOf(inst)));
+    instance_index_.Add(HashName(body_.Name(inst), false), static_cast<std::int32_t>(indexed_));
   }
   std::int32_t at = instance_index_.Find(HashName(name, false), [&](std::int32_t i) {
-    return body_.instances[static_cast<std::size_t>(i)].name == name;
+    return body_.Name(body_.instances[static_cast<std::size_t>(i)]) == name;
   });
   if (at >= 0) return at;
   for (; lower_indexed_ < body_.instances.size(); ++lower_indexed_) {
-    instance_index_lower_.Add(HashName(body_.instances[lower_indexed_].name, true),
+    instance_index_lower_.Add(HashName(body_.Name(body_.instances[lower_indexed_]), true),
                               static_cast<std::int32_t>(lower_indexed_));
   }
   return instance_index_lower_.Find(HashName(name, true), [&](std::int32_t i) {
-    return EqualNoCase(body_.instances[static_cast<std::size_t>(i)].name, name);
+    return EqualNoCase(body_.Name(body_.instances[static_cast<std::size_t>(i)]), name);
   });
 }
 
@@ -436,7 +436,7 @@ bool EdifReader::ReadNet(const Cell& own) {
   EdifName net_name;
   if (!ReadName(net_name)) return !failed_;
   Net net;
-  net.name = std::move(net_name.text);
+  std::string name = std::move(net_name.text);
   long external = 0;
   std::size_t used = 0;
   for (;; ++used) {
@@ -451,9 +451,9 @@ bool EdifReader::ReadNet(const Cell& own) {
       // spells it.
       const std::string_view p = PortHeaderName(pr.port, own, -1);
       if (++external == 1) {
-        net.name = p;
-      } else if (p != net.name) {
-        NoteWiredTogether(netlist_, net.name, std::string(p));
+        name = p;
+      } else if (p != name) {
+        NoteWiredTogether(netlist_, name, std::string(p));
       }
     }
     SkipTo(level - 1);
@@ -461,23 +461,26 @@ bool EdifReader::ReadNet(const Cell& own) {
   if (failed_) return false;
   // A net on no port of the cell keeps its own name, made unique in the
   // cell; supply names stay as they are (they are global).
-  if (external == 0 && !IsSupplyName(net.name)) net.name = body_.names.Unique(net.name);
-  net.fanout = static_cast<long>(used);
-  net.pins.reserve(used);
+  if (external == 0 && !IsSupplyName(name)) name = body_.names.Unique(name);
+  body_.Rename(net, name);
+  net.fanout = static_cast<std::int32_t>(used);
+  net.first = static_cast<std::uint32_t>(body_.pins.size());
+  net.count = static_cast<std::uint32_t>(used);
+  std::vector<Pin>& pins = body_.pins;
   for (std::size_t k = 0; k < used; ++k) {
     const PortRef& pr = refs_[k];
     if (pr.instance.empty()) {
-      net.pins.push_back({Pin::kOwn, body_.PortName(PortHeaderName(pr.port, own, -1))});
+      pins.push_back({Pin::kOwn, body_.PortName(PortHeaderName(pr.port, own, -1))});
       continue;
     }
     std::int32_t at = FindInstance(pr.instance);
     if (at < 0) {
-      net.pins.push_back({Pin::kUnknown, body_.PortName(pr.instance + "<" + pr.port.text)});
+      pins.push_back({Pin::kUnknown, body_.PortName(pr.instance + "<" + pr.port.text)});
       continue;
     }
     std::int32_t c = instance_cells_[static_cast<std::size_t>(at)];
     if (c < 0) {
-      net.pins.push_back({at, body_.PortName(pr.port.text)});
+      pins.push_back({at, body_.PortName(pr.port.text)});
       continue;
     }
     // Cells are stored for good: a name found once stays right.
@@ -499,13 +502,13 @@ bool EdifReader::ReadNet(const Cell& own) {
       m.id = body_.PortName(m.name);
       m.generation = body_.generation;
     }
-    net.pins.push_back({at, m.id});
+    pins.push_back({at, m.id});
   }
   if (static_cast<long>(body_.nets.size()) >= options_.limits.nets) {
     return CapacityStop("Too many nodes in this cell", body_.cell, key::kEdifNets,
                         options_.limits.nets, "net", tokens_.depth());
   }
-  body_.nets.push_back(std::move(net));
+  body_.nets.push_back(net);
   return true;
 }
 
@@ -542,17 +545,16 @@ ReadStep EdifReader::ReadCell() {
         }
       }
     } else if (IsKeyword(head, "instance")) {
-      Instance inst;
       if (ReadName(scratch_)) {
-        inst.name = scratch_.text;
-        if (Find("cellref", scratch_)) inst.cell = scratch_.text;
+        instance_name_ = scratch_.text;
+        if (!Find("cellref", scratch_)) scratch_.text.clear();
         if (failed_) return ReadStep::kFailed;
         if (static_cast<long>(body_.instances.size()) >= options_.limits.instances) {
           CapacityStop("Too many instances in this cell", cell.name, key::kEdifInstances,
                        options_.limits.instances, "instance", cell_level);
           return ReadStep::kFailed;
         }
-        body_.instances.push_back(std::move(inst));
+        body_.AddInstance(instance_name_, body_.CellName(scratch_.text));
       }
     } else if (IsKeyword(head, "net")) {
       if (!ReadNet(cell)) return ReadStep::kFailed;

@@ -88,6 +88,7 @@ class EdifReader : public NetlistReader {
   std::string memo_key_;
   std::string unresolved_;  // a reference's own text
   EdifName scratch_;
+  std::string instance_name_;  // of the instance being read
   struct PortRef {
     EdifName port;
     std::string instance;  // empty: a port of the cell itself

@@ -13,7 +13,7 @@ namespace {
 // instance, or that output. Empty when there is none.
 std::string Driver(const Body& body, const FanoutSettings& settings, const Net& net) {
   std::string driver;
-  for (const Pin& pin : net.pins) {
+  for (const Pin& pin : body.Pins(net)) {
     std::string text = body.PinText(pin);
     std::size_t lt = text.find('<');
     if (lt == std::string::npos) {
@@ -41,10 +41,10 @@ std::vector<std::int32_t> FirstOfEachName(const Body& body) {
   std::vector<std::int32_t> first(body.instances.size());
   NamePositions index;
   for (std::size_t i = 0; i < body.instances.size(); ++i) {
-    const std::string& name = body.instances[i].name;
+    const std::string_view name = body.Name(body.instances[i]);
     const std::uint64_t h = HashName(name, false);
     std::int32_t at = index.Find(h, [&](std::int32_t k) {
-      return body.instances[static_cast<std::size_t>(k)].name == name;
+      return body.Name(body.instances[static_cast<std::size_t>(k)]) == name;
     });
     if (at < 0) {
       at = static_cast<std::int32_t>(i);
@@ -63,7 +63,7 @@ bool InsertInverters(Netlist& netlist, const BaseMacros& base, const FanoutSetti
   // The nets of each connection, in net order.
   std::unordered_map<std::uint64_t, std::vector<std::int32_t>> nets_of;
   for (std::size_t n = 0; n < body.nets.size(); ++n) {
-    for (const Pin& pin : body.nets[n].pins) {
+    for (const Pin& pin : body.Pins(body.nets[n])) {
       if (pin.instance < 0) continue;
       auto& list = nets_of[PinKey(first[static_cast<std::size_t>(pin.instance)], pin.port)];
       if (list.empty() || list.back() != static_cast<std::int32_t>(n)) {
@@ -75,13 +75,13 @@ bool InsertInverters(Netlist& netlist, const BaseMacros& base, const FanoutSetti
   long count = 0;
   for (std::size_t i = 0; i < body.instances.size(); ++i) {
     auto entry = base.inverters.begin();
-    while (entry != base.inverters.end() && !EqualNoCase(entry->first, body.instances[i].cell)) {
+    while (entry != base.inverters.end() && !EqualNoCase(entry->first, body.CellOf(body.instances[i]))) {
       ++entry;
     }
     if (entry == base.inverters.end()) continue;
     const std::string& replacement = entry->second[0];
-    const std::string old_cell = body.instances[i].cell;
-    body.instances[i].cell = replacement;
+    const std::string old_cell = body.CellOf(body.instances[i]);
+    body.instances[i].cell = body.CellName(replacement);
     if (netlist.FindCell(replacement) < 0) {
       if (static_cast<long>(netlist.cells.size()) >= limits.cells) {
         return Overflow(limits.cells, diagnostics);
@@ -105,16 +105,16 @@ bool InsertInverters(Netlist& netlist, const BaseMacros& base, const FanoutSetti
         }
       }
       if (n < 0) continue;
-      std::vector<Pin>& pins = body.nets[static_cast<std::size_t>(n)].pins;
-      auto pin = pins.begin();
-      while (pin->instance < 0 || first[static_cast<std::size_t>(pin->instance)] != me ||
-             pin->port != port) {
-        ++pin;
+      std::span<const Pin> pins = body.Pins(body.nets[static_cast<std::size_t>(n)]);
+      std::size_t at = 0;
+      while (pins[at].instance < 0 || first[static_cast<std::size_t>(pins[at].instance)] != me ||
+             pins[at].port != port) {
+        ++at;
       }
-      const Pin moved = *pin;
-      pins.erase(pin);
+      const Pin moved = pins[at];
+      body.RemovePin(static_cast<std::size_t>(n), at);
       bool still = false;
-      for (const Pin& p : pins) {
+      for (const Pin& p : body.Pins(body.nets[static_cast<std::size_t>(n)])) {
         still = still || (p.instance >= 0 && first[static_cast<std::size_t>(p.instance)] == me &&
                           p.port == port);
       }
@@ -125,14 +125,14 @@ bool InsertInverters(Netlist& netlist, const BaseMacros& base, const FanoutSetti
         const std::string out_name = shared->second + "<O";
         std::int32_t m = -1;
         for (std::size_t k = 0; k < body.nets.size() && m < 0; ++k) {
-          if (EqualNoCase(body.nets[k].name, out_name)) m = static_cast<std::int32_t>(k);
+          if (EqualNoCase(body.Name(body.nets[k]), out_name)) m = static_cast<std::int32_t>(k);
         }
         if (m < 0) {
           diagnostics.push_back({Diagnostic::Severity::kNote, "", 0,
                                  "Internal error, above net name not found.", out_name});
           continue;
         }
-        body.nets[static_cast<std::size_t>(m)].pins.push_back(moved);
+        body.AddPin(static_cast<std::size_t>(m), moved);
         ++body.nets[static_cast<std::size_t>(m)].fanout;
         auto& list = nets_of[PinKey(me, port)];
         list.insert(std::upper_bound(list.begin(), list.end(), m), m);
@@ -143,15 +143,16 @@ bool InsertInverters(Netlist& netlist, const BaseMacros& base, const FanoutSetti
       if (static_cast<long>(body.instances.size()) >= limits.instances) {
         return Overflow(limits.instances, diagnostics);
       }
-      const auto x = static_cast<std::int32_t>(body.instances.size());
-      body.instances.push_back({inverter, "EXTINV"});
+      const std::int32_t x = body.AddInstance(inverter, body.CellName("EXTINV"));
       first.push_back(x);
-      body.nets[static_cast<std::size_t>(n)].pins.push_back({x, body.PortName("A")});
+      body.AddPin(static_cast<std::size_t>(n), {x, body.PortName("A")});
       if (static_cast<long>(body.nets.size()) >= limits.nets) {
         return Overflow(limits.nets, diagnostics);
       }
-      const auto out = static_cast<std::int32_t>(body.nets.size());
-      body.nets.push_back({inverter + "<O", {{x, body.PortName("O")}, moved}, 1});
+      const std::int32_t out = body.AddNet(inverter + "<O");
+      body.AddPin(static_cast<std::size_t>(out), {x, body.PortName("O")});
+      body.AddPin(static_cast<std::size_t>(out), moved);
+      body.nets[static_cast<std::size_t>(out)].fanout = 1;
       nets_of[PinKey(x, body.PortName("A"))].push_back(n);
       nets_of[PinKey(x, body.PortName("O"))].push_back(out);
       nets_of[PinKey(me, port)].push_back(out);

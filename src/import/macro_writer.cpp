@@ -48,13 +48,14 @@ std::string FanoutBuffer(Body& body, const FanoutSettings& s, const Net& net,
                          WriteState& state, std::vector<Diagnostic>& diagnostics) {
   const std::string& macro = net.fanout > s.large_threshold ? s.large_buffer : s.small_buffer;
   ++state.fanout_buffers;
-  std::string node = body.names.Unique(net.name + "_fanbust");
+  const std::string name(body.Name(net));
+  std::string node = body.names.Unique(name + "_fanbust");
   buffers.push_back(Format("<fb%ld %s %s %s", state.fanout_buffers, macro.c_str(), node.c_str(),
-                           net.name.c_str()));
+                           name.c_str()));
   if (net.fanout > s.fanout_limit) {
     diagnostics.push_back({Diagnostic::Severity::kNote, "fanout limit", 0, line_so_far,
                            Format("cell %s net %s fanout=%ld exceeds limit!", body.cell.c_str(),
-                                  net.name.c_str(), net.fanout)});
+                                  name.c_str(), static_cast<long>(net.fanout))});
   }
   return node;
 }
@@ -70,7 +71,7 @@ bool WriteMacro(File& out, Netlist& netlist, const Cell& cell, const WriteInputs
   const std::vector<std::int32_t> first = FirstOfEachName(body);
   std::vector<std::uint32_t> start(body.instances.size() + 1, 0);
   for (const Net& net : body.nets) {
-    for (const Pin& pin : net.pins) {
+    for (const Pin& pin : body.Pins(net)) {
       if (pin.instance >= 0) ++start[static_cast<std::size_t>(first[static_cast<std::size_t>(pin.instance)]) + 1];
     }
   }
@@ -79,7 +80,7 @@ bool WriteMacro(File& out, Netlist& netlist, const Cell& cell, const WriteInputs
   {
     std::vector<std::uint32_t> fill(start.begin(), start.end() - 1);
     for (std::size_t n = 0; n < body.nets.size(); ++n) {
-      for (const Pin& pin : body.nets[n].pins) {
+      for (const Pin& pin : body.Pins(body.nets[n])) {
         if (pin.instance < 0) continue;
         links[fill[static_cast<std::size_t>(first[static_cast<std::size_t>(pin.instance)])]++] = {
             pin.port, static_cast<std::int32_t>(n)};
@@ -105,14 +106,16 @@ bool WriteMacro(File& out, Netlist& netlist, const Cell& cell, const WriteInputs
     if (in.step) in.step();
     buffers.clear();
     line.assign(1, '<');
-    line += inst.name;
+    const std::string_view name = body.Name(inst);
+    const std::string& cell = body.CellOf(inst);
+    line += name;
     line += ' ';
-    line += RenameCell(in.base, inst.cell, &inst.name);
-    auto order = orders.find(inst.cell);
+    line += RenameCell(in.base, cell, &name);
+    auto order = orders.find(cell);
     if (order == orders.end()) {
-      std::optional<PortOrder> found = FindPortOrder(in.base, netlist, inst.cell, diagnostics);
+      std::optional<PortOrder> found = FindPortOrder(in.base, netlist, cell, diagnostics);
       if (!found) return false;
-      order = orders.emplace(inst.cell, std::move(*found)).first;
+      order = orders.emplace(cell, std::move(*found)).first;
     }
     const std::size_t me = static_cast<std::size_t>(first[i]);
     for (std::string_view port : order->second.ports) {
@@ -131,9 +134,9 @@ bool WriteMacro(File& out, Netlist& netlist, const Cell& cell, const WriteInputs
       }
       std::string_view node;
       if (net >= 0) {
-        node = body.nets[static_cast<std::size_t>(net)].name;
+        node = body.Name(body.nets[static_cast<std::size_t>(net)]);
       } else {
-        made = UnconnectedPort(body, std::string(port), inst.cell, order->second.reorder, state,
+        made = UnconnectedPort(body, std::string(port), cell, order->second.reorder, state,
                                diagnostics);
         node = made;
       }

@@ -299,6 +299,7 @@ struct FillTarget {
   std::vector<std::int32_t> net_of;
   std::vector<std::int64_t> root_of_net;
   std::vector<bool> named_by_port;
+  std::vector<std::uint32_t> net_of_pin;  // of each pin in body.pins
 
   std::size_t NetFor(std::int64_t bit) {
     std::int64_t root = Root(parent, bit);
@@ -311,11 +312,35 @@ struct FillTarget {
     }
     return static_cast<std::size_t>(n);
   }
-  kalvor::Net& Pin(std::int32_t instance, std::int32_t port, std::int64_t bit) {
-    kalvor::Net& net = body.nets[NetFor(bit)];
-    net.pins.push_back({instance, port});
-    ++net.fanout;
-    return net;
+  // Appends a pin of the net of `bit`; returns the net's number.
+  std::size_t Pin(std::int32_t instance, std::int32_t port, std::int64_t bit) {
+    const std::size_t n = NetFor(bit);
+    body.pins.push_back({instance, port});
+    net_of_pin.push_back(static_cast<std::uint32_t>(n));
+    ++body.nets[n].count;
+    ++body.nets[n].fanout;
+    return n;
+  }
+  // Puts each net's pins together, in the order they were met.
+  void GroupPins() {
+    std::uint32_t at = 0;
+    for (kalvor::Net& net : body.nets) {
+      net.first = at;
+      at += net.count;
+      net.count = 0;
+    }
+    std::vector<std::uint32_t>& place = net_of_pin;  // now: where each pin goes
+    for (std::uint32_t& p : place) {
+      kalvor::Net& net = body.nets[p];
+      p = net.first + net.count++;
+    }
+    for (std::size_t i = 0; i < place.size(); ++i) {
+      while (place[i] != i) {
+        const std::size_t j = place[i];
+        std::swap(body.pins[i], body.pins[j]);
+        std::swap(place[i], place[j]);
+      }
+    }
   }
 };
 
@@ -1067,9 +1092,11 @@ class Parser {
     std::int32_t instance = 0;
     if (pass_ == Pass::kFill) {
       Body& body = fill_->body;
-      instance = static_cast<std::int32_t>(body.instances.size());
-      body.instances.push_back({MacName(name), child.mac_name});
-      if (body.instances.back().name != name) {
+      if (cells_.size() <= index) cells_.resize(index + 1, -1);
+      if (cells_[index] < 0) cells_[index] = body.CellName(child.mac_name);
+      const std::string mac_name = MacName(name);
+      instance = body.AddInstance(mac_name, cells_[index]);
+      if (mac_name != name) {
         body.original_names.emplace_back(instance, std::string(name));
       }
     }
@@ -1143,6 +1170,7 @@ class Parser {
   std::vector<std::int64_t> bits_;
   std::string bit_name_;
   std::vector<std::vector<std::int32_t>> port_names_;  // per module and net, filling
+  std::vector<std::int32_t> cells_;  // per module: its number in the body's cell names, filling
   std::vector<const VerilogModule*> parent_of_;  // per module: the last module found to use it
 };
 
@@ -1319,7 +1347,7 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
   }
   if (m.defined) {
     FillTarget fill{body, std::vector<std::int64_t>(static_cast<std::size_t>(m.bits)),
-                    std::vector<std::int32_t>(static_cast<std::size_t>(m.bits), -1), {}, {}};
+                    std::vector<std::int32_t>(static_cast<std::size_t>(m.bits), -1), {}, {}, {}};
     std::vector<std::int64_t>& parent = fill.parent;
     for (std::size_t b = 0; b < parent.size(); ++b) parent[b] = static_cast<std::int64_t>(b);
     for (const auto& [lb, rb] : m.joined) {
@@ -1335,11 +1363,13 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
         std::min<std::int64_t>(m.bits, static_cast<std::int64_t>(port_bits.size()) + m.pins + 2));
     body.nets.reserve(nets);
     fill.root_of_net.reserve(nets);
+    body.pins.reserve(port_bits.size() + static_cast<std::size_t>(m.pins));
+    fill.net_of_pin.reserve(body.pins.capacity());
     // The nets in the order they are met: the module's ports first, then
     // the pins of the instances as the module is read again.
     for (const PortBit& pb : port_bits) {
-      kalvor::Net& entry = fill.Pin(kalvor::Pin::kOwn, body.PortName(pb.name), pb.bit);
-      const std::size_t n = static_cast<std::size_t>(&entry - body.nets.data());
+      const std::size_t n = fill.Pin(kalvor::Pin::kOwn, body.PortName(pb.name), pb.bit);
+      kalvor::Net& entry = body.nets[n];
       if (!fill.named_by_port[n]) {
         fill.named_by_port[n] = true;
         if (fill.root_of_net[n] <= kVdd) {
@@ -1350,9 +1380,9 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
                               fill.root_of_net[n] == kGnd ? "0" : "1"),
                        "Warning:", m.line);
         }
-        entry.name = pb.name;
-      } else if (!EqualNoCase(entry.name, pb.name)) {
-        NoteWiredTogether(netlist, entry.name, pb.name, m.line);
+        body.Rename(entry, pb.name);
+      } else if (!EqualNoCase(body.Name(entry), pb.name)) {
+        NoteWiredTogether(netlist, std::string(body.Name(entry)), pb.name, m.line);
       }
     }
     body.instances.reserve(static_cast<std::size_t>(m.instances));
@@ -1362,6 +1392,8 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
       return stop(Format("Line %ld: %s", e.line, e.text.c_str()), cell.name);
     }
     std::vector<std::int32_t>().swap(m.wiring);
+    fill.GroupPins();
+    std::vector<std::uint32_t>().swap(fill.net_of_pin);
     if (static_cast<long>(body.nets.size()) > options.limits.nets) {
       return stop("Too many nodes in this cell", cell.name);
     }
@@ -1387,7 +1419,7 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
         // A wire named as a supply stays the global supply node.
         if (!IsSupplyName(name)) name = body.names.Unique(name);
       }
-      body.nets[n].name = std::move(name);
+      body.Rename(body.nets[n], name);
     }
   }
   if (netlist.FindCell(cell.name) >= 0) {

@@ -30,11 +30,63 @@ void Body::Clear() {
   cell.clear();
   instances.clear();
   nets.clear();
+  pins.clear();
+  text.clear();
+  cell_names.clear();
+  cell_index_.Clear();
   original_names.clear();
   port_names.clear();
   names.Clear();
   port_index_.Clear();
   ++generation;
+}
+
+std::int32_t Body::AddInstance(std::string_view name, std::int32_t cell) {
+  instances.push_back({static_cast<std::uint32_t>(text.size()), static_cast<std::uint32_t>(name.size()), cell});
+  text += name;
+  return static_cast<std::int32_t>(instances.size() - 1);
+}
+
+std::int32_t Body::AddNet(std::string_view name) {
+  nets.emplace_back();
+  Rename(nets.back(), name);
+  nets.back().first = static_cast<std::uint32_t>(pins.size());
+  return static_cast<std::int32_t>(nets.size() - 1);
+}
+
+void Body::Rename(Net& net, std::string_view name) {
+  net.name_at = static_cast<std::uint32_t>(text.size());
+  net.name_size = static_cast<std::uint32_t>(name.size());
+  text += name;
+}
+
+void Body::AddPin(std::size_t n, Pin pin) {
+  Net& net = nets[n];
+  if (net.first + net.count != pins.size()) {
+    const std::size_t at = pins.size();
+    pins.resize(at + net.count);
+    std::copy_n(pins.begin() + net.first, net.count, pins.begin() + static_cast<std::ptrdiff_t>(at));
+    net.first = static_cast<std::uint32_t>(at);
+  }
+  pins.push_back(pin);
+  ++net.count;
+}
+
+void Body::RemovePin(std::size_t n, std::size_t k) {
+  Net& net = nets[n];
+  auto from = pins.begin() + net.first + static_cast<std::ptrdiff_t>(k);
+  std::copy(from + 1, pins.begin() + net.first + net.count, from);
+  --net.count;
+}
+
+std::int32_t Body::CellName(std::string_view name) {
+  const std::uint64_t h = HashName(name, false);
+  std::int32_t at = cell_index_.Find(h, [&](std::int32_t k) { return cell_names[static_cast<std::size_t>(k)] == name; });
+  if (at >= 0) return at;
+  at = static_cast<std::int32_t>(cell_names.size());
+  cell_names.emplace_back(name);
+  cell_index_.Add(h, at);
+  return at;
 }
 
 std::int32_t Body::PortName(std::string_view name) {
@@ -55,7 +107,7 @@ std::int32_t Body::FindPortName(std::string_view name) const {
 std::string Body::PinText(const Pin& pin) const {
   const std::string& port = port_names[static_cast<std::size_t>(pin.port)];
   if (pin.instance < 0) return port;
-  return instances[static_cast<std::size_t>(pin.instance)].name + "<" + port;
+  return std::string(Name(instances[static_cast<std::size_t>(pin.instance)])) + "<" + port;
 }
 
 void Netlist::Clear() {

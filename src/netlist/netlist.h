@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -65,14 +66,17 @@ struct Pin {
 };
 
 struct Net {
-  std::string name;
-  std::vector<Pin> pins;  // in the order the file lists them
-  long fanout = 0;        // the connections the file lists for it
+  std::uint32_t name_at = 0;  // its name is this part of Body::text
+  std::uint32_t name_size = 0;
+  std::uint32_t first = 0;    // its pins, in the order the file lists them,
+  std::uint32_t count = 0;    // are Body::pins[first, first + count)
+  std::int32_t fanout = 0;    // the connections the file lists for it
 };
 
 struct Instance {
-  std::string name;
-  std::string cell;  // the referenced cell as the file names it
+  std::uint32_t name_at = 0;  // its name is this part of Body::text
+  std::uint32_t name_size = 0;
+  std::int32_t cell = 0;      // the referenced cell as the file names it: Body::cell_names[cell]
 };
 
 // The contents of the cell being converted.
@@ -80,6 +84,9 @@ struct Body {
   std::string cell;  // its name
   std::vector<Instance> instances;
   std::vector<Net> nets;
+  std::vector<Pin> pins;                // of all nets, each net's together
+  std::string text;                     // the names of the instances and nets
+  std::vector<std::string> cell_names;  // the cells instances reference, each once
   // Instance names as the file writes them, where they differ from the
   // name the macro file can take (few: kept apart).
   std::vector<std::pair<std::int32_t, std::string>> original_names;
@@ -88,6 +95,22 @@ struct Body {
   unsigned generation = 0;                // changes whenever the body is emptied
 
   void Clear();
+  std::string_view Name(const Instance& i) const { return std::string_view(text).substr(i.name_at, i.name_size); }
+  std::string_view Name(const Net& n) const { return std::string_view(text).substr(n.name_at, n.name_size); }
+  const std::string& CellOf(const Instance& i) const { return cell_names[static_cast<std::size_t>(i.cell)]; }
+  std::span<Pin> Pins(const Net& n) { return std::span<Pin>(pins).subspan(n.first, n.count); }
+  std::span<const Pin> Pins(const Net& n) const { return std::span<const Pin>(pins).subspan(n.first, n.count); }
+  // Appends an instance of cell `cell` (a number in cell_names) or a net,
+  // with no pins; returns its number.
+  std::int32_t AddInstance(std::string_view name, std::int32_t cell);
+  std::int32_t AddNet(std::string_view name);
+  void Rename(Net& net, std::string_view name);
+  // Appends `pin` to net `n` (its pins move to the end of `pins` unless there).
+  void AddPin(std::size_t n, Pin pin);
+  // Removes the `k`th pin of net `n`.
+  void RemovePin(std::size_t n, std::size_t k);
+  // The number of `name` in cell_names, added if new.
+  std::int32_t CellName(std::string_view name);
   // The number of `name` in port_names, added if new.
   std::int32_t PortName(std::string_view name);
   // The number of `name`, or -1 if no pin names it.
@@ -97,6 +120,7 @@ struct Body {
 
  private:
   NamePositions port_index_;
+  NamePositions cell_index_;
 };
 
 struct Diagnostic {
