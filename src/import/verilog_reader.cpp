@@ -297,9 +297,9 @@ struct FillTarget {
   Body& body;
   std::vector<std::int64_t> parent;
   std::vector<std::int32_t> net_of;
-  std::vector<std::int64_t> root_of_net;
   std::vector<bool> named_by_port;
-  std::vector<std::uint32_t> net_of_pin;  // of each pin in body.pins
+  std::vector<std::uint32_t> net_of_pin;  // of each pin in body.pins, unless placed
+  bool placed = false;  // the nets' ranges in body.pins are set before their pins come
 
   std::size_t NetFor(std::int64_t bit) {
     std::int64_t root = Root(parent, bit);
@@ -307,7 +307,6 @@ struct FillTarget {
     if (n < 0) {
       n = static_cast<std::int32_t>(body.nets.size());
       body.nets.emplace_back();
-      root_of_net.push_back(root);
       named_by_port.push_back(false);
     }
     return static_cast<std::size_t>(n);
@@ -315,20 +314,32 @@ struct FillTarget {
   // Appends a pin of the net of `bit`; returns the net's number.
   std::size_t Pin(std::int32_t instance, std::int32_t port, std::int64_t bit) {
     const std::size_t n = NetFor(bit);
-    body.pins.push_back({instance, port});
-    net_of_pin.push_back(static_cast<std::uint32_t>(n));
-    ++body.nets[n].count;
-    ++body.nets[n].fanout;
+    kalvor::Net& net = body.nets[n];
+    if (placed) {
+      body.pins[net.first + net.count] = {instance, port};
+    } else {
+      body.pins.push_back({instance, port});
+      net_of_pin.push_back(static_cast<std::uint32_t>(n));
+    }
+    ++net.count;
+    ++net.fanout;
     return n;
   }
-  // Puts each net's pins together, in the order they were met.
-  void GroupPins() {
+  // Gives each net its range in body.pins, as long as its count, and
+  // counts again from 0.
+  void SetRanges() {
     std::uint32_t at = 0;
     for (kalvor::Net& net : body.nets) {
       net.first = at;
       at += net.count;
       net.count = 0;
     }
+    body.pins.resize(at);
+  }
+  // Puts each net's pins together, in the order they were met.
+  void GroupPins() {
+    if (placed) return;
+    SetRanges();
     std::vector<std::uint32_t>& place = net_of_pin;  // now: where each pin goes
     for (std::uint32_t& p : place) {
       kalvor::Net& net = body.nets[p];
@@ -363,6 +374,7 @@ struct VerilogModule {
   std::vector<std::pair<std::int64_t, std::string>> renamed_ports;
   std::vector<std::size_t> children;  // the modules it instantiates, in the order of first use
   long instances = 0;
+  std::size_t instance_text = 0;  // the length of their names together
   std::int64_t pins = 0;  // the bits its instances' connections hold
   std::vector<std::int32_t> wiring;  // and those bits, as the binding found them
   std::vector<std::pair<std::int64_t, std::int64_t>> joined;  // bits its assignments join
@@ -1078,6 +1090,7 @@ class Parser {
       if (parent_of_[index] != &m) m.children.push_back(index);
       parent_of_[index] = &m;
       ++m.instances;
+      m.instance_text += name.size();
     }
     const bool positional = used_ > 0 && connections_[0].port.empty();
     const bool replay = pass_ == Pass::kFill && m.Wired();
@@ -1347,7 +1360,7 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
   }
   if (m.defined) {
     FillTarget fill{body, std::vector<std::int64_t>(static_cast<std::size_t>(m.bits)),
-                    std::vector<std::int32_t>(static_cast<std::size_t>(m.bits), -1), {}, {}, {}};
+                    std::vector<std::int32_t>(static_cast<std::size_t>(m.bits), -1), {}, {}, false};
     std::vector<std::int64_t>& parent = fill.parent;
     for (std::size_t b = 0; b < parent.size(); ++b) parent[b] = static_cast<std::int64_t>(b);
     for (const auto& [lb, rb] : m.joined) {
@@ -1362,9 +1375,19 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
     const auto nets = static_cast<std::size_t>(
         std::min<std::int64_t>(m.bits, static_cast<std::int64_t>(port_bits.size()) + m.pins + 2));
     body.nets.reserve(nets);
-    fill.root_of_net.reserve(nets);
-    body.pins.reserve(port_bits.size() + static_cast<std::size_t>(m.pins));
-    fill.net_of_pin.reserve(body.pins.capacity());
+    body.text.reserve((m.instance_text + m.names.size()) / 16 * 17);
+    if (m.Wired()) {
+      // The instances' bits are known: each net's pins are counted first.
+      for (const PortBit& pb : port_bits) ++body.nets[fill.NetFor(pb.bit)].count;
+      for (std::int32_t b : m.wiring) {
+        if (b != kNoBit) ++body.nets[fill.NetFor(b)].count;
+      }
+      fill.SetRanges();
+      fill.placed = true;
+    } else {
+      body.pins.reserve(port_bits.size() + static_cast<std::size_t>(m.pins));
+      fill.net_of_pin.reserve(body.pins.capacity());
+    }
     // The nets in the order they are met: the module's ports first, then
     // the pins of the instances as the module is read again.
     for (const PortBit& pb : port_bits) {
@@ -1372,12 +1395,13 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
       kalvor::Net& entry = body.nets[n];
       if (!fill.named_by_port[n]) {
         fill.named_by_port[n] = true;
-        if (fill.root_of_net[n] <= kVdd) {
+        const std::int64_t root = Root(parent, pb.bit);
+        if (root <= kVdd) {
           netlist.Note(Diagnostic::Severity::kNote, "tied to a constant",
                        Format("Port %s of module %s is tied to the constant %s, which the macro "
                               "file cannot show: the port is left undriven.",
                               pb.name.c_str(), cell.name.c_str(),
-                              fill.root_of_net[n] == kGnd ? "0" : "1"),
+                              root == kGnd ? "0" : "1"),
                        "Warning:", m.line);
         }
         body.Rename(entry, pb.name);
@@ -1420,6 +1444,13 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
         if (!IsSupplyName(name)) name = body.names.Unique(name);
       }
       body.Rename(body.nets[n], name);
+    }
+    // No module binds to this one: its nets are not looked at again.
+    if (!m.instantiated) {
+      std::vector<VNet>().swap(m.nets);
+      std::string().swap(m.names);
+      m.net_index = NamePositions();
+      m.ports.clear();
     }
   }
   if (netlist.FindCell(cell.name) >= 0) {
