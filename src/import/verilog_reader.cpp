@@ -1428,6 +1428,8 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
       std::int32_t n = fill.net_of[static_cast<std::size_t>(Root(parent, b))];
       if (n >= 0 && lowest[static_cast<std::size_t>(n)] < 0) lowest[static_cast<std::size_t>(n)] = b;
     }
+    std::vector<std::int64_t>().swap(parent);
+    std::vector<std::int32_t>().swap(fill.net_of);
     for (std::size_t n = 0; n < body.nets.size(); ++n) {
       if (fill.named_by_port[n]) continue;
       std::string name;
