@@ -99,6 +99,25 @@ class UsedNames {
     }
     return false;
   }
+  // Room for `names` without growing.
+  void Reserve(std::size_t names) {
+    std::size_t slots = slots_.empty() ? 256 : slots_.size();
+    while (names * 4 > slots * 3) slots *= 2;
+    if (slots == slots_.size()) return;
+    std::vector<std::uint64_t> old(slots, 0);
+    old.swap(slots_);
+    for (std::uint64_t h : old) {
+      if (h != 0) Put(h);
+    }
+  }
+  // Marks `name` used; false when it already was.
+  bool Claim(std::string_view name) {
+    if (Used(name)) return false;
+    Reserve(count_ + 1);
+    Put(HashName(name, true));
+    ++count_;
+    return true;
+  }
   // `name`, or the first unused "name_N"; the result is marked used.
   std::string Unique(std::string_view name) {
     if (Claim(name)) return std::string(name);
@@ -112,19 +131,6 @@ class UsedNames {
   }
 
  private:
-  bool Claim(std::string_view name) {
-    if (Used(name)) return false;
-    if ((count_ + 1) * 4 > slots_.size() * 3) {
-      std::vector<std::uint64_t> old(slots_.empty() ? 256 : slots_.size() * 2, 0);
-      old.swap(slots_);
-      for (std::uint64_t h : old) {
-        if (h != 0) Put(h);
-      }
-    }
-    Put(HashName(name, true));
-    ++count_;
-    return true;
-  }
   void Put(std::uint64_t h) {
     std::size_t i = h & (slots_.size() - 1);
     while (slots_[i] != 0) i = (i + 1) & (slots_.size() - 1);
