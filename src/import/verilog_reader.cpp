@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdlib>
 #include <deque>
 #include <memory>
@@ -40,16 +41,21 @@ struct Restart {};
 enum class Tok { kEnd, kIdent, kEscaped, kNumber, kString, kSym };
 
 struct Token {
-  Tok kind = Tok::kEnd;
   std::string_view text;  // valid until the lexer's next Mark
   long line = 0;
-  std::int64_t at = 0;  // its offset in the file
+  Tok kind = Tok::kEnd;
   bool Is(char c) const { return kind == Tok::kSym && text.size() == 1 && text[0] == c; }
   bool IsWord(std::string_view w) const { return kind == Tok::kIdent && text == w; }
 };
 
 // Character classes, looked up once per byte.
-enum : std::uint8_t { kSpaceChar = 1, kIdentStartChar = 2, kIdentChar = 4, kDigitChar = 8 };
+enum : std::uint8_t {
+  kSpaceChar = 1,
+  kIdentStartChar = 2,
+  kIdentChar = 4,
+  kDigitChar = 8,
+  kSkipStartChar = 16,  // may begin a comment, an attribute or a directive
+};
 constexpr std::array<std::uint8_t, 257> kCharClass = [] {
   std::array<std::uint8_t, 257> t{};  // [0] is end of file (-1)
   for (int c = 0; c < 256; ++c) {
@@ -58,6 +64,7 @@ constexpr std::array<std::uint8_t, 257> kCharClass = [] {
     if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_') k |= kIdentStartChar | kIdentChar;
     if (c >= '0' && c <= '9') k |= kDigitChar | kIdentChar;
     if (c == '$') k |= kIdentChar;
+    if (c == '/' || c == '(' || c == '`') k |= kSkipStartChar;
     t[static_cast<std::size_t>(c) + 1] = k;
   }
   return t;
@@ -107,6 +114,8 @@ class Lexer {
     return t;
   }
   long line() { return Peek().line; }
+  // The offset in the file of `t`, the token Next returned last.
+  std::int64_t Offset(const Token& t) const { return base_ + (t.text.data() - s_.data()); }
 
  private:
   static constexpr std::size_t kPiece = 1 << 18;
@@ -169,6 +178,7 @@ class Lexer {
         start_ = pos_ = static_cast<std::size_t>(p - s_.data());
         c = At(0);
       }
+      if (!Is(c, kSkipStartChar)) return;
       if (c == '/' && At(1) == '/') {
         while ((c = At(0)) >= 0 && c != '\n') start_ = ++pos_;
         continue;
@@ -197,7 +207,6 @@ class Lexer {
     t.line = line_;
     start_ = pos_;
     int c = At(0);
-    t.at = base_ + static_cast<std::int64_t>(start_);
     if (c < 0) return t;
     std::size_t skip = 0;  // leading bytes not in the text
     if (IsIdentStart(c) || c == '$') {
@@ -240,7 +249,7 @@ class Lexer {
       ++pos_;
       t.kind = Tok::kSym;
     }
-    t.text = s_.substr(start_ + skip, pos_ - start_ - skip);
+    t.text = std::string_view(s_.data() + start_ + skip, pos_ - start_ - skip);
     return t;
   }
 
@@ -291,6 +300,52 @@ struct VNet {
     return k >= 0 && k < Width() ? k : -1;
   }
   long Index(long k) const { return msb >= lsb ? lsb + k : lsb - k; }
+};
+
+// A table that grows in blocks, so that it is never copied as it grows
+// and never holds much more room than it uses: 16, 16, 32, ... entries,
+// then blocks of kLast. Blocks read through can be given back.
+template <class T, std::size_t kLast = 4096>
+class Blocks {
+ public:
+  std::size_t size() const { return size_; }
+  T& operator[](std::size_t i) { return blocks_[Block(i)][Offset(i)]; }
+  const T& operator[](std::size_t i) const { return blocks_[Block(i)][Offset(i)]; }
+  T& back() { return (*this)[size_ - 1]; }
+  void push_back(const T& v) {
+    if (Block(size_) == blocks_.size()) {
+      blocks_.push_back(std::make_unique<T[]>(size_ < kFirst ? kFirst : size_ < kLast ? size_ : kLast));
+    }
+    (*this)[size_++] = v;
+  }
+  // Frees the blocks whose entries all lie below `i`; they are not read again.
+  void Release(std::size_t i) {
+    for (const std::size_t below = std::min(Block(i), blocks_.size()); released_ < below; ++released_) {
+      blocks_[released_].reset();
+    }
+  }
+  void clear() {
+    std::vector<std::unique_ptr<T[]>>().swap(blocks_);
+    size_ = released_ = 0;
+  }
+
+ private:
+  static_assert(std::has_single_bit(kLast) && kLast > 16);
+  static constexpr std::size_t kFirst = 16;
+  static constexpr std::size_t kDoubling = std::bit_width(kLast) - 5;  // blocks below kLast, less one
+  static std::size_t Block(std::size_t i) {
+    if (i < kFirst) return 0;
+    if (i < kLast) return static_cast<std::size_t>(std::bit_width(i)) - 4;
+    return i / kLast + kDoubling;
+  }
+  static std::size_t Offset(std::size_t i) {
+    if (i < kFirst) return i;
+    if (i < kLast) return i - std::bit_floor(i);
+    return i % kLast;
+  }
+  std::vector<std::unique_ptr<T[]>> blocks_;
+  std::size_t size_ = 0;
+  std::size_t released_ = 0;  // blocks given back
 };
 
 struct Connection {
@@ -393,7 +448,7 @@ struct VerilogModule {
   std::string names;  // the names of the nets and ports, one after another
   const std::string* names_moved = nullptr;  // where they are while they fill a body's text
   std::vector<std::pair<std::uint32_t, std::uint32_t>> ports;  // places in names, as listed
-  std::vector<VNet> nets;
+  Blocks<VNet> nets;
   NamePositions net_index;
   std::vector<std::string> mac_names;  // per net: its name in the macro file, once needed
   // Port bits whose header name had to be made unique in the cell, by bit.
@@ -402,7 +457,7 @@ struct VerilogModule {
   long instances = 0;
   std::size_t instance_text = 0;  // the length of their names together
   std::int64_t pins = 0;  // the bits its instances' connections hold
-  std::vector<std::int32_t> wiring;  // and those bits, as the binding found them
+  Blocks<std::int32_t, 1 << 16> wiring;  // and those bits, as the binding found them
   std::vector<std::pair<std::int64_t, std::int64_t>> joined;  // bits its assignments join
   std::int64_t bits = kFirstNetBit;
   bool numbered = false;  // its declared nets have their bits
@@ -412,7 +467,7 @@ struct VerilogModule {
   }
 
   void Number() {
-    for (VNet& n : nets) n.first_bit = TakeBits(n.Width());
+    for (std::size_t k = 0; k < nets.size(); ++k) nets[k].first_bit = TakeBits(nets[k].Width());
     numbered = true;
   }
   // The first of `w` more bits.
@@ -618,7 +673,7 @@ class Parser {
         modules_.list.push_back(std::make_unique<VerilogModule>());
         m_ = modules_.list.back().get();
         m_->line = t.line;
-        m_->offset = t.at;
+        m_->offset = lex_.Offset(t);
         Module();
       } else if (!t.Is(';')) {
         Refuse(t, "outside a module");
@@ -798,9 +853,7 @@ class Parser {
       Token t = lex_.Next();
       if (t.IsWord("endmodule")) {
         if (pass_ != Pass::kFill) {  // what is kept of the module held in as little as it takes
-          m_->nets.shrink_to_fit();
           m_->names.shrink_to_fit();
-          m_->wiring.shrink_to_fit();
         }
         if (pass_ != Pass::kScan || !speculate_ || assignments_.empty()) return;
         if (!m_->numbered) m_->Number();
@@ -1163,8 +1216,9 @@ class Parser {
       if (conn.empty) continue;
       const long w = child.nets[static_cast<std::size_t>(it)].Width();
       if (replay) {
-        bits_.assign(m.wiring.begin() + replayed_, m.wiring.begin() + replayed_ + w);
-        replayed_ += w;
+        bits_.clear();
+        for (long j = 0; j < w; ++j) bits_.push_back(m.wiring[replayed_++]);
+        m.wiring.Release(replayed_);
       } else if (static_cast<long>(bits_.size()) != w) {
         if (!AllConstant(conn.expr)) {
           throw ReadError{line, "port " + std::string(port) + " of " + std::string(name) + " is " +
@@ -1177,7 +1231,7 @@ class Parser {
       }
       if (pass_ != Pass::kFill) {
         m.pins += w;
-        m.wiring.insert(m.wiring.end(), bits_.begin(), bits_.end());
+        for (std::int64_t b : bits_) m.wiring.push_back(static_cast<std::int32_t>(b));
         continue;
       }
       // A scalar port's name in the body, found once per cell.
@@ -1315,7 +1369,8 @@ bool VerilogNetlist::Parse(File& in) {
 
 bool VerilogNetlist::NamesVcc() const {
   for (const auto& m : modules_->list) {
-    for (const VNet& n : m->nets) {
+    for (std::size_t k = 0; k < m->nets.size(); ++k) {
+      const VNet& n = m->nets[k];
       if (n.name_size < 8 && EqualNoCase(MacName(m->Name(n)), "VCC")) return true;
     }
   }
@@ -1459,11 +1514,13 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
           name = lowest[n] == kGnd ? "GND" : "VDD";
         } else {
           // The nets hold their bits in ascending blocks.
-          auto holder = std::upper_bound(m.nets.begin(), m.nets.end(), lowest[n],
-                                         [](std::uint32_t b, const VNet& v) { return b < v.first_bit; });
-          --holder;
-          AppendBitName(m, static_cast<std::size_t>(holder - m.nets.begin()),
-                        static_cast<long>(lowest[n] - holder->first_bit), name, false);
+          std::size_t v = 0;  // the last net whose bits begin at or below it
+          for (std::size_t hi = m.nets.size(); hi - v > 1;) {
+            const std::size_t mid = v + (hi - v) / 2;
+            (m.nets[mid].first_bit <= lowest[n] ? v : hi) = mid;
+          }
+          const VNet* holder = &m.nets[v];
+          AppendBitName(m, v, static_cast<long>(lowest[n] - holder->first_bit), name, false);
           // A wire named as a supply stays the global supply node.
           if (!IsSupplyName(name)) {
             // A wire's own name is not copied again when the text holds it.
@@ -1478,7 +1535,7 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
       }
       if (last_use) {
         m.names_moved = nullptr;
-        std::vector<VNet>().swap(m.nets);
+        m.nets.clear();
         m.net_index = NamePositions();
         m.ports.clear();
       }
@@ -1495,8 +1552,8 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
         ++body.nets[n].count;
         name_by_port(pb, n);
       }
-      for (std::int32_t b : m.wiring) {
-        if (b != kNoBit) ++body.nets[fill.NetFor(b)].count;
+      for (std::size_t k = 0; k < m.wiring.size(); ++k) {
+        if (m.wiring[k] != kNoBit) ++body.nets[fill.NetFor(m.wiring[k])].count;
       }
       if (!name_the_rest()) return stop(too_many_nodes, cell.name);
       fill.SetRanges();
@@ -1515,7 +1572,7 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
     } catch (const ReadError& e) {
       return stop(Format("Line %ld: %s", e.line, e.text.c_str()), cell.name);
     }
-    std::vector<std::int32_t>().swap(m.wiring);
+    m.wiring.clear();
     fill.GroupPins();
     std::vector<std::uint32_t>().swap(fill.net_of_pin);
     if (!wired && !name_the_rest()) return stop(too_many_nodes, cell.name);

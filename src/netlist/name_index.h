@@ -38,6 +38,12 @@ class NamePositions {
     Put({Tag(hash), position});
     ++count_;
   }
+  // Room for `names` positions without growing.
+  void Reserve(std::size_t names) {
+    std::size_t slots = slots_.empty() ? 16 : slots_.size();
+    while (names * 4 > slots * 3) slots *= 2;
+    if (slots != slots_.size()) Rehash(slots);
+  }
   // The first position added with `hash` that `same` accepts, or -1.
   template <typename Same>
   std::int32_t Find(std::uint64_t hash, Same same) const {
@@ -66,8 +72,9 @@ class NamePositions {
     while (slots_[i].position >= 0) i = (i + 1) & mask;
     slots_[i] = s;
   }
-  void Grow() {
-    std::vector<Slot> old(slots_.empty() ? 16 : slots_.size() * 2);
+  void Grow() { Rehash(slots_.empty() ? 16 : slots_.size() * 2); }
+  void Rehash(std::size_t slots) {
+    std::vector<Slot> old(slots);
     old.swap(slots_);
     for (const Slot& s : old) {
       if (s.position >= 0) Put(s);
