@@ -109,9 +109,9 @@ class Lexer {
     return next_;
   }
   Token Next() {
-    Token t = Peek();
+    if (!peeked_) return Scan();
     peeked_ = false;
-    return t;
+    return next_;
   }
   long line() { return Peek().line; }
   // The offset in the file of `t`, the token Next returned last.
@@ -202,6 +202,36 @@ class Lexer {
   }
 
   Token Scan() {
+    // The common case, all within the window: blanks, then a name or a
+    // symbol that begins no comment or attribute.
+    const char* const data = s_.data();
+    const char* const end = data + s_.size();
+    const char* p = data + pos_;
+    long line = line_;
+    while (p < end && IsSpace(static_cast<unsigned char>(*p))) line += *p++ == '\n';
+    if (end - p >= 3) {
+      const int c = static_cast<unsigned char>(*p);
+      const char* q = p + 1;
+      Tok kind = Tok::kSym;
+      bool plain = true;
+      if (IsIdentStart(c) || c == '$') {
+        while (q < end && IsIdentChar(static_cast<unsigned char>(*q))) ++q;
+        plain = q < end;  // or the name may go on in the next piece
+        kind = Tok::kIdent;
+      } else if (IsDigit(c) || c == '\\' || c == '"' || c == '\'' || c == '`') {
+        plain = false;
+      } else if (c == '/') {
+        plain = p[1] != '/' && p[1] != '*';
+      } else if (c == '(') {
+        plain = p[1] != '*' || p[2] == ')';
+      }
+      if (plain) {
+        line_ = line;
+        start_ = static_cast<std::size_t>(p - data);
+        pos_ = static_cast<std::size_t>(q - data);
+        return Token{std::string_view(p, static_cast<std::size_t>(q - p)), line, kind};
+      }
+    }
     SkipBlanksAndComments();
     Token t;
     t.line = line_;
