@@ -6,10 +6,12 @@
 
 #include <deque>
 #include <map>
+#include <vector>
 #include <string>
 
 #include "platform/table_view.h"
 #include "platform/ui.h"
+#include "posix/cli_options.h"
 
 namespace kalvor {
 
@@ -23,10 +25,12 @@ class CliUi : public UserInterface {
   static std::string CheckAnswer(const std::string& answer);
   // --yes / --no: the answer to every question that has no scripted one.
   void SetBlanketAnswer(int answer) { blanket_ = answer; }
-  // Controls set in the dialog of template `name` each time it opens,
-  // before any answer (ID=VALUE;... as in an answer).
-  void PresetDialog(const std::string& name, const std::string& controls) {
-    presets_[name] = controls;
+  // The named options of this run and the function they are read for: a
+  // question, box or dialog field one of them answers takes its value
+  // wherever it comes, before any --answer.
+  void SetNamedAnswers(const CliOptions* options, const std::string& function) {
+    named_ = options;
+    function_ = function;
   }
   // Relative paths given as answers are taken from here.
   void SetBaseDirectory(const std::string& dir) { base_dir_ = dir; }
@@ -61,9 +65,17 @@ class CliUi : public UserInterface {
   // else none. Returns false when there is none.
   bool NextAnswer(const std::string& prompt, std::string& answer);
   std::string Absolute(const std::string& path) const;
+  // The given named options of this function's that are asked as `kind`.
+  std::vector<const NamedOption*> Named(Asked kind) const;
+  // Sets the fields of dialog `name` that named options answer; false when
+  // none does.
+  bool ApplyNamedFields(const std::string& name, TableView& view) const;
 
   std::deque<std::string> answers_;
-  std::map<std::string, std::string> presets_;
+  const CliOptions* named_ = nullptr;
+  std::string function_;
+  // The file a named option chose with the question before its file dialog.
+  std::string pending_file_;
   int blanket_ = 0;
   std::string base_dir_;
   TableView main_;
