@@ -227,7 +227,10 @@ bool CliUi::NextAnswer(const std::string& prompt, std::string& answer) {
 
 int CliUi::Notify(const std::string& text, const std::string& caption,
                   int type) {
-  if (progress_open_ && progress_tty_) std::cerr << "\n";
+  // A box ends the progress line; the next step draws it again.
+  if (progress_open_ && progress_percent_ >= 0) std::cerr << "\n";
+  progress_percent_ = -1;
+  if (summary_) summary_->Shown(text, caption, type);
   // One write per box: a conversion may report thousands of them.
   std::cerr << ("[" + caption + "] " + text + "\n");
   int buttons = type & box::kButtonMask;
@@ -276,11 +279,13 @@ int CliUi::Notify(const std::string& text, const std::string& caption,
 bool CliUi::FileDialog(std::string& result, std::size_t capacity,
                        const std::string& initial_dir,
                        const std::string& pattern) {
+  if (summary_) ++summary_->questions;
   std::cerr << "[Open] " << pattern
             << (initial_dir.empty() ? "" : " in " + initial_dir) << "\n";
   std::string reply;
   bool named = !pending_file_.empty();
   reply.swap(pending_file_);
+  if (named) std::cerr << "  > " << reply << "\n";
   for (const NamedOption* row : Named(Asked::kFile)) {
     if (named || pattern != row->text) continue;
     reply = *(named_->*row->text_value);
@@ -307,6 +312,7 @@ bool CliUi::FileDialog(std::string& result, std::size_t capacity,
 
 int CliUi::InputBox(const std::string& title, const std::string& prompt,
                     std::string& value) {
+  if (summary_) ++summary_->questions;
   std::cerr << "[" << title << "] " << prompt << " [" << value << "]\n";
   std::string reply;
   bool named = false;
@@ -331,6 +337,7 @@ int CliUi::InputBox(const std::string& title, const std::string& prompt,
 }
 
 int CliUi::RunDialog(DialogModel& model) {
+  if (summary_) ++summary_->questions;
   TableView view;
   model.OnInit(view);
   std::cerr << "[" << (view.title().empty() ? model.TemplateName() : view.title())
@@ -372,24 +379,26 @@ void CliUi::ProgressOpen(const std::string& operation, const std::string& file) 
   CatchInterrupt(true);
   progress_open_ = true;
   progress_percent_ = -1;
-  if (progress_tty_) std::cerr << operation << " " << file << "\n";
+  progress_label_ = operation + " " + file;
+  progress_since_ = std::chrono::steady_clock::now();
 }
 
+// On a terminal, once the conversion has run for the delay: the operation,
+// the file and the percent of it read, redrawn in place when it changes.
 void CliUi::ProgressDraw(unsigned position_k, unsigned total_k, bool) {
-  if (!progress_tty_ || total_k == 0) return;
+  if (!progress_tty_ || quiet_ || total_k == 0) return;
+  if (std::chrono::steady_clock::now() - progress_since_ < progress_delay_) return;
   int percent = static_cast<int>(100.0 * position_k / total_k);
   if (percent > 100) percent = 100;
   if (percent == progress_percent_) return;
   progress_percent_ = percent;
-  int filled = percent * 40 / 100;
-  std::cerr << "\r[" << std::string(static_cast<std::size_t>(filled), '#')
-            << std::string(static_cast<std::size_t>(40 - filled), ' ') << "] "
-            << percent << "%" << std::flush;
+  std::cerr << "\r" << progress_label_ << " " << percent << "%" << std::flush;
 }
 
 void CliUi::ProgressClose() {
-  if (progress_open_ && progress_tty_ && progress_percent_ >= 0) std::cerr << "\n";
+  if (progress_open_ && progress_percent_ >= 0) std::cerr << "\n";
   progress_open_ = false;
+  progress_percent_ = -1;
   CatchInterrupt(false);
   if (g_interrupted) std::cerr << "[Kalvor] Cancelled.\n";
   g_interrupted = 0;

@@ -4,6 +4,7 @@
 // the default (the first button, the preset text).
 #pragma once
 
+#include <chrono>
 #include <deque>
 #include <map>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "platform/table_view.h"
 #include "platform/ui.h"
 #include "posix/cli_options.h"
+#include "posix/run_summary.h"
 
 namespace kalvor {
 
@@ -55,6 +57,14 @@ class CliUi : public UserInterface {
   bool CancelRequested() override;
   bool OkBoxesWait() const override { return false; }
   void SetVerbose(bool verbose) { verbose_ = verbose; }
+  // --quiet: no progress line.
+  void SetQuiet(bool quiet) { quiet_ = quiet; }
+  // Boxes and questions are counted here, warnings and errors kept.
+  void SetSummary(RunSummary* summary) { summary_ = summary; }
+  // The progress line is drawn on a terminal (standard error by default)
+  // once a conversion has run for `delay`.
+  void SetProgressTerminal(bool terminal) { progress_tty_ = terminal; }
+  void SetProgressDelay(std::chrono::milliseconds delay) { progress_delay_ = delay; }
   void PumpMessages() override {}
   void WaitCursor() override {}
   DialogView& MainDialog() override { return main_; }
@@ -83,6 +93,11 @@ class CliUi : public UserInterface {
   bool progress_tty_ = false;
   bool progress_open_ = false;
   int progress_percent_ = -1;
+  std::string progress_label_;
+  std::chrono::steady_clock::time_point progress_since_{};
+  std::chrono::milliseconds progress_delay_{1000};
+  bool quiet_ = false;
+  RunSummary* summary_ = nullptr;
   bool verbose_ = false;
 };
 

@@ -18,6 +18,8 @@
 #include "posix/cli_options.h"
 #include "posix/cli_ui.h"
 #include "posix/posix_platform.h"
+#include "posix/run_summary.h"
+#include "core/safe_replace.h"
 #include "text/strings.h"
 #include "toolchain/prescan.h"
 
@@ -99,9 +101,12 @@ int main(int argc, char** argv) {
   wrong = NotAskedBy(o, positional[0]);
   if (!wrong.empty()) return UsageError(wrong);
 
-  PosixFileSystem fs;
+  RunSummary summary;
+  RecordingFileSystem fs(summary);
   std::string start_dir = fs.CurrentDirectory();
   CliUi ui;
+  ui.SetSummary(&summary);
+  ui.SetQuiet(o.quiet);
   ui.SetBaseDirectory(start_dir);
   for (const std::string& a : o.answers) ui.AddAnswer(a);
   ui.SetBlanketAnswer(o.blanket);
@@ -149,5 +154,21 @@ int main(int argc, char** argv) {
   // Leaving saves the check boxes and directories, as the dialog's Exit does
   // (unless a command already ended the program that way).
   if (!app.state.exit_requested && !SaveOnExit(app)) outcome = Outcome::kFailed;
+  if (select_only) return outcome == Outcome::kFailed ? 1 : 0;
+
+  const char* ended = outcome == Outcome::kFailed    ? "failed"
+                      : outcome == Outcome::kStopped ? "stopped"
+                                                     : "completed";
+  if (!o.report.empty()) {
+    std::string path = o.report[0] == '/' ? o.report : start_dir + "/" + o.report;
+    std::string json = SummaryJson(summary, positional[0], app.state.test_dir + app.state.test_id,
+                                   ended, outcome == Outcome::kFailed ? 1 : 0);
+    SafeOutput report(app.platform);
+    // A report that cannot be written is reported and fails the run.
+    if (!report.Open(path) || !report.file().Write(json) || !report.Commit()) {
+      outcome = Outcome::kFailed;
+    }
+  }
+  if (!o.quiet) std::cerr << SummaryLine(summary, positional[0], ended) << "\n";
   return outcome == Outcome::kFailed ? 1 : 0;
 }
