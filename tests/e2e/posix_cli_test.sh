@@ -70,5 +70,16 @@ check "--quiet prints no closing line" bash -c "! grep -q '^kalvor:' '$work/err.
 check "the report's warning" grep -qxF '    {"severity": "warning", "caption": "File not found:", "text": "c.OUT"}' "$work/designs/r2.json"
 check "the report of a failure" grep -qx '  "exit_status": 1,' "$work/designs/r2.json"
 
+# Bash completion: the functions, then the options of the function named.
+src="$2"
+complete_line() { # the words typed; prints what completes the last one
+  bash -c 'source "$1"; shift; COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); _kalvor; printf "%s\n" "${COMPREPLY[@]}"' \
+    _ "$src/resources/kalvor.bash-completion" "$@"
+}
+check "completion of a function" test "$(complete_line "$kalvor" mac2)" = mac2vhd
+check "completion of a function's option" test "$(complete_line "$kalvor" edif --base)" = --base-macros
+check "completion of a general option" test "$(complete_line "$kalvor" edif --quie)" = --quiet
+check "no other function's options" test -z "$(complete_line "$kalvor" edif --suppl)"
+
 echo "$fails failed"
 [ "$fails" -eq 0 ]
