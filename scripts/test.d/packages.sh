@@ -4,7 +4,8 @@
 # program from there. The Linux tarball: --version, and setup finding its
 # templates in share/kalvor. The Debian package: installed with apt (as root,
 # or with sudo), run from /usr/bin, removed again. The Windows zip: its
-# version resource and large-address-aware mark, and the 32-bit kalvor.exe
+# version resource and large-address-aware mark, the file layer built for
+# 64-bit Windows on a 2.5 GB file under wine64, and the 32-bit kalvor.exe
 # under wine64 and Xvfb, driven by the GUI test driver on the example design
 # (About box, setup finding KALVOR.VEC).
 #
@@ -89,10 +90,23 @@ mkdir "$work/win"
 pkg="$work/win/$win"
 holds "$pkg" kalvor.exe KALVOR.VEC KALVOR.SIM KALVOR.HLP README.txt LICENSE.txt "${docs[@]}"
 i686-w64-mingw32-objdump -f "$pkg/kalvor.exe" | grep -q 'file format pei-i386' || fail "kalvor.exe is not 32-bit"
-i686-w64-mingw32-objdump -p "$pkg/kalvor.exe" | grep -q 'large address aware' ||
-  fail "kalvor.exe is not large-address-aware"
-strings -el "$pkg/kalvor.exe" | grep -A1 -x 'ProductVersion' | grep -qx "$version" ||
+# Read whole before grep stops early (pipefail would take the broken pipe
+# for a failure).
+headers="$(i686-w64-mingw32-objdump -p "$pkg/kalvor.exe")"
+grep -q 'large address aware' <<< "$headers" || fail "kalvor.exe is not large-address-aware"
+texts="$(strings -el "$pkg/kalvor.exe")"
+grep -A1 -x 'ProductVersion' <<< "$texts" | grep -qx "$version" ||
   fail "kalvor.exe has no version resource of $version"
+
+# The file layer where `long` has 32 bits: built for 64-bit Windows and run
+# under wine64 on a sparse 2.5 GB file, read and written past 2 GiB.
+x86_64-w64-mingw32-g++-posix -std=c++20 -O2 -static -Wall -Wextra -Werror -Wno-restrict \
+  -D_FILE_OFFSET_BITS=64 -Isrc -Itests tests/tools/large_file/main.cpp src/text/file.cpp \
+  src/text/strings.cpp -o "$work/large_file_check.exe" || fail "building the large file check"
+kalvor_wine_prefix "$root/build/wineprefix-large" >/dev/null 2>&1
+timeout 600 bash -c '. "$1/scripts/wine-env.sh"; shift; kalvor_wine "$@"' _ "$root" \
+  "$work/large_file_check.exe" "$(kalvor_win_path "$work/large.bin")" 2>/dev/null ||
+  fail "the Windows file layer past 2 GiB"
 
 # The GUI test driver (64-bit) runs the packaged 32-bit program, where the
 # machine runs 32-bit programs at all (a kernel without them cannot).
