@@ -357,6 +357,12 @@ bool AskedBy(const NamedOption& row, const std::string& function) {
   return HasWord(row.functions, function);
 }
 
+bool Given(const NamedOption& row, const CliOptions& o) {
+  if (row.flag) return (o.*row.flag).has_value();
+  if (row.text_value) return (o.*row.text_value).has_value();
+  return !(o.*row.list).empty();
+}
+
 std::string ParseCommandLine(int argc, char** argv, CliOptions& o) {
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];

@@ -78,6 +78,8 @@ const std::vector<NamedOption>& NamedOptions();
 
 // Whether `row` belongs to `function`.
 bool AskedBy(const NamedOption& row, const std::string& function);
+// Whether the option of `row` was given.
+bool Given(const NamedOption& row, const CliOptions& options);
 
 // Parses argv. Returns an empty string on success, else what is wrong (a
 // usage error).

@@ -115,12 +115,6 @@ void ApplyDialogAnswer(const std::string& answer, TableView& view) {
   }
 }
 
-bool Given(const NamedOption& row, const CliOptions& o) {
-  if (row.flag) return (o.*row.flag).has_value();
-  if (row.text_value) return (o.*row.text_value).has_value();
-  return !(o.*row.list).empty();
-}
-
 std::vector<std::string> Words(const char* text) {
   std::istringstream in(text);
   std::vector<std::string> words;

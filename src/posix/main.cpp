@@ -12,32 +12,25 @@
 #include "commands/command_table.h"
 #include "commands/file_commands.h"
 #include "commands/main_window.h"
-#include "platform/resource.h"
+#include "core/safe_replace.h"
 #include "core/settings.h"
 #include "core/startup.h"
+#include "platform/resource.h"
 #include "posix/cli_options.h"
 #include "posix/cli_ui.h"
 #include "posix/posix_platform.h"
 #include "posix/run_summary.h"
-#include "core/safe_replace.h"
-#include "text/strings.h"
 #include "toolchain/prescan.h"
 
 namespace {
 
 using namespace kalvor;
 
-bool IsGiven(const NamedOption& row, const CliOptions& o) {
-  if (row.flag) return (o.*row.flag).has_value();
-  if (row.text_value) return (o.*row.text_value).has_value();
-  return !(o.*row.list).empty();
-}
-
 // A named option the function never asks is a mistake in the script. The
 // main window's boxes belong to every function, as in the dialog.
 std::string NotAskedBy(const CliOptions& o, const std::string& function) {
   for (const NamedOption& row : NamedOptions()) {
-    if (!IsGiven(row, o) || row.asked == Asked::kMainCheck || row.asked == Asked::kMainText) {
+    if (!Given(row, o) || row.asked == Asked::kMainCheck || row.asked == Asked::kMainText) {
       continue;
     }
     bool asked = false;
