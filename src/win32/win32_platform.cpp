@@ -28,6 +28,7 @@ long WinIniProfile::GetInt(const std::string& key, long def) {
 }
 
 bool WinIniProfile::PutString(const std::string& key, const std::string& value) {
+  if (!StorableSetting(key, value)) return false;
   return WriteProfileStringA(kProfileSection, key.c_str(), value.c_str()) != 0;
 }
 
