@@ -265,6 +265,12 @@ TEST(SelectFile, PathsItCannotKeepAreRefused) {
   t.ui.main.SetText(id::kTestId, "a\nb");
   EXPECT_FALSE(CheckTestId(t.app));
   EXPECT_TRUE(t.profile.values.empty());
+  // A double quote, which no Windows file name holds, would end a quoted
+  // argument of the batch file early.
+  t.fs.style = PathStyle::kWindows;
+  t.ui.main.SetText(id::kTestId, "a\" & calc");
+  EXPECT_FALSE(CheckTestId(t.app));
+  EXPECT_TRUE(t.profile.values.empty());
 }
 
 TEST(SelectFile, WindowsStylePathsAreLowerCasedShortForms) {
