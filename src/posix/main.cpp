@@ -207,6 +207,12 @@ int main(int argc, char** argv) {
 
   StartSession(app, "");
   OpenMainDialog(app);
+  if (profile.ReadFailed()) {
+    // Nothing runs on settings that are not the user's; the file is left
+    // as it is.
+    ReportReadFailure(ui, profile.path());
+    return 1;
+  }
   for (const auto& [id, on] : checks) app.main().SetChecked(id, on);
   if (have_lambda) app.main().SetText(id::kLambda, lambda);
 

@@ -221,7 +221,10 @@ const std::vector<std::string>& IniProfile::Lines() {
     loaded_ = true;
     // A file that cannot be read gives the defaults; it is never rewritten
     // (PutStrings reads it again and stops).
-    if (!ReadIniLines(path_, lines_)) lines_.clear();
+    if (!ReadIniLines(path_, lines_)) {
+      lines_.clear();
+      read_failed_ = true;
+    }
   }
   return lines_;
 }

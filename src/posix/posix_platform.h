@@ -30,6 +30,9 @@ class IniProfile : public Profile {
   const std::string& path() const { return path_; }
   // Whether any write of this run failed.
   bool SaveFailed() const { return save_failed_; }
+  // Whether the file exists but could not be read to its end (the defaults
+  // stood in for it).
+  bool ReadFailed() const { return read_failed_; }
 
  private:
   const std::vector<std::string>& Lines();
@@ -42,6 +45,7 @@ class IniProfile : public Profile {
   bool loaded_ = false;
   std::vector<std::string> lines_;
   bool save_failed_ = false;
+  bool read_failed_ = false;
 };
 
 // The per-user settings file: --ini, else $KALVOR_INI, else

@@ -53,7 +53,8 @@ for bad in /proc/kalvor.ini "$work/inidir"; do
   "$kalvor" select "$work/r.txt" --ini "$bad" </dev/null 2>err.txt
   rc=$?
   [ "$rc" -eq 1 ] || fail "settings file $bad: exit status $rc"
-  shows err.txt "[$bad] Unable to save the settings in above file."
+  grep -qE "^\[$bad\] Unable to (save the settings in|read) above file" err.txt ||
+    { cat err.txt >&2; fail "settings file $bad: no message"; }
 done
 
 # --- concurrent writers of one settings file: the stored test ID and test
