@@ -28,6 +28,8 @@ cases=(
   "mac2vhd|fa.vhd|fa.mac|mac2vhd fa.mac --answer ok --answer yes --answer no"
   "edif|and.mac|and.edf|edif and.edf --answer yes --answer no --answer func=;pri=;base=;pads=; --no"
   "copy-spice|c.spc|$work/from/c.spc|copy-spice --answer $work/from/c.spc --answer yes"
+  "copy-mac|c.mac|$work/from/c.mac|copy-mac --answer $work/from/c.mac --yes"
+  "setup|top.VEC|top.wir|setup top.mac --answer 301=a --yes"
 )
 
 setup_inputs() {
@@ -40,6 +42,8 @@ setup_inputs() {
   printf '.macro FA A B S\r\n<U1 XOR2 A B S\r\n.eom\r\n' > fa.mac
   cp "$src/tests/corpus/edif/AND_gate.edf" and.edf
   mkdir -p "$work/from" && printf '* copied\r\n' > "$work/from/c.spc"
+  printf '.macro C a\r\n.eom\r\n' > "$work/from/c.mac" && printf 'w\r\n' > "$work/from/c.wir"
+  printf '$ Written by hand\r\n\r\nWIRE LIST\r\n<<< COMPONENT LIST >>>\r\nTOP TOP TOP\r\n' > top.wir
 }
 
 for op in read write flush sync close rename; do
@@ -146,8 +150,6 @@ for row in "${pairs[@]}"; do
   IFS='|' read -r first second command <<<"$row"
   for fault in "rename $second" "sync $work/run"; do
     setup_inputs
-    printf '.macro C a\r\n.eom\r\n' > "$work/from/c.mac" && printf 'w\r\n' > "$work/from/c.wir"
-    printf '$ Written by hand\r\n\r\nWIRE LIST\r\n<<< COMPONENT LIST >>>\r\nTOP TOP TOP\r\n' > top.wir
     printf 'old' > "$first" && printf 'old' > "$second"
     # shellcheck disable=SC2086
     KALVOR_FAULT=${fault% *} KALVOR_FAULT_MATCH=${fault#* } KALVOR_FAULT_NTH=$([ "${fault% *}" = sync ] && echo 4) \
