@@ -15,8 +15,9 @@
 
 namespace kalvor {
 
-void SelectFile(App& app) {
+bool SelectFile(App& app) {
   AppState& s = app.state;
+  if (!DesignPathUsable(app, s.selected_file)) return false;
   s.tool_run = false;
   app.main().SetText(id::kOptions, "");
   for (int id = id::kRadioFirst; id <= id::kRadioLast; ++id) {
@@ -40,9 +41,9 @@ void SelectFile(App& app) {
   s.test_dir = NormalizeTestDir(app, test_dir);
   MakeTestDirCurrent(app);
   // One change: the three keys never come from different selections.
-  SaveSettings(app, {{key::kLastDir, s.last_dir},
-                     {key::kTestName, s.test_id},
-                     {key::kTestDir, s.test_dir}});
+  return SaveSettings(app, {{key::kLastDir, s.last_dir},
+                            {key::kTestName, s.test_id},
+                            {key::kTestDir, s.test_dir}});
 }
 
 Outcome SelectCommand(App& app, const std::string& pattern) {
@@ -50,9 +51,8 @@ Outcome SelectCommand(App& app, const std::string& pattern) {
   if (!app.ui().FileDialog(chosen, 256, app.state.last_dir, pattern)) {
     return Outcome::kStopped;
   }
-  app.state.selected_file = Truncate(chosen, 255);
-  SelectFile(app);
-  return Outcome::kCompleted;
+  app.state.selected_file = chosen;
+  return SelectFile(app) ? Outcome::kCompleted : Outcome::kFailed;
 }
 
 Outcome SelectAndImportEdif(Session& session) {
@@ -61,7 +61,7 @@ Outcome SelectAndImportEdif(Session& session) {
   return RunEdifImport(session.context(), session.edif, EdifJobOf(session));
 }
 
-bool CopyWithPrompt(App& app, const std::string& destination,
+bool CopyWithPrompt(App& app, SafeOutput& out, const std::string& destination,
                     const std::string& source) {
   File in;
   if (!in.Open(source, File::Mode::kRead)) {
@@ -75,7 +75,6 @@ bool CopyWithPrompt(App& app, const std::string& destination,
       return false;
     }
   }
-  SafeOutput out(app.platform);
   if (!out.Open(destination)) return false;
   std::vector<char> block(16000);
   for (;;) {
@@ -83,7 +82,11 @@ bool CopyWithPrompt(App& app, const std::string& destination,
     if (got == 0) break;
     if (!out.file().Write(block.data(), got)) break;
   }
-  return out.Commit(in);
+  in.Close();
+  if (!in.ReadFailed()) return true;
+  out.Abort();
+  ReportReadFailure(app.ui(), in.Path());
+  return false;
 }
 
 Outcome CopyIntoProject(App& app, const std::string& pattern) {
@@ -99,20 +102,27 @@ Outcome CopyIntoProject(App& app, const std::string& pattern) {
   if (sep == std::string::npos) return Outcome::kStopped;
   std::string name = chosen.substr(sep + 1);
   std::string destination = JoinPath(s.test_dir, name, app.style());
-  if (!CopyWithPrompt(app, destination, chosen)) return Outcome::kFailed;
+  SafeOutput out(app.platform);
+  if (!CopyWithPrompt(app, out, destination, chosen)) return Outcome::kFailed;
+  bool copied = false;
   if (destination.size() >= 4 &&
       EqualNoCase(destination.substr(destination.size() - 4), ".mac")) {
+    // A macro file comes with its wire list: both are replaced or neither.
     destination.replace(destination.size() - 4, 4, ".wir");
     if (chosen.size() >= 4) chosen.replace(chosen.size() - 4, 4, ".wir");
-    if (!CopyWithPrompt(app, destination, chosen)) return Outcome::kFailed;
+    SafeOutput wir(app.platform);
+    if (!CopyWithPrompt(app, wir, destination, chosen)) return Outcome::kFailed;
+    copied = CommitPair(out, wir);
+  } else {
+    copied = out.Commit();
   }
-  s.selected_file = Truncate(destination, 255);
+  if (!copied) return Outcome::kFailed;
+  s.selected_file = destination;
   std::string chosen_dir = chosen;
   SplitPath(chosen_dir, app.style());
-  app.profile().PutString(key::kSEditDir, chosen_dir);
+  if (!SaveSettings(app, {{key::kSEditDir, chosen_dir}})) return Outcome::kFailed;
   app.Notify("Done.", "File Copy", box::kOk);
-  SelectFile(app);
-  return Outcome::kCompleted;
+  return SelectFile(app) ? Outcome::kCompleted : Outcome::kFailed;
 }
 
 Outcome EditCommand(App& app) {

@@ -5,20 +5,25 @@
 #include <string>
 
 #include "commands/session.h"
+#include "core/safe_replace.h"
 
 namespace kalvor {
 
 // The selected file becomes the design: test ID, selected extension, test
-// and last directory (stored), option line and radio buttons cleared.
-void SelectFile(App& app);
+// and last directory (stored), option line and radio buttons cleared. False
+// (after telling the user) when the path cannot be taken (nothing changes)
+// or the selection could not be stored.
+bool SelectFile(App& app);
 
 // File dialog with `pattern`, then SelectFile.
 Outcome SelectCommand(App& app, const std::string& pattern);
 // "Import .e&df to .mac": file dialog, SelectFile, then the EDIF import.
 Outcome SelectAndImportEdif(Session& session);
 
-// Copies `source` to `destination`, asking before overwriting.
-bool CopyWithPrompt(App& app, const std::string& destination,
+// Copies `source` into `out` as the new version of `destination`, asking
+// before overwriting; the caller commits it. False (after telling the user)
+// when it was not copied whole.
+bool CopyWithPrompt(App& app, SafeOutput& out, const std::string& destination,
                     const std::string& source);
 // Copy .mac/.wir or .sp/.spc into the test directory.
 Outcome CopyIntoProject(App& app, const std::string& pattern);

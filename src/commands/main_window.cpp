@@ -110,7 +110,7 @@ Outcome OnMainCommand(Session& session, int id) {
 
 void OnFileDropped(Session& session, const std::string& path) {
   if (session.state.busy) return;
-  if (!DesignPathFits(session, path)) return;
+  if (!DesignPathUsable(session, path)) return;
   session.state.selected_file = path;
   SelectFile(session);
 }

@@ -31,16 +31,16 @@ std::string SEditNetlist(const std::string& test_id, PathStyle style) {
 }
 
 // "-m MAC WIR": the design's macro file and wire list, each one argument.
-std::string MacAndWireArguments(const AppState& s) {
-  return "-m " + QuoteArgument(s.test_dir + s.test_id + ".mac") + " " +
-         QuoteArgument(s.test_dir + s.test_id + ".wir");
+std::string MacAndWireArguments(const AppState& s, PathStyle style) {
+  return "-m " + PathArgument(s.test_dir + s.test_id + ".mac", style) + " " +
+         PathArgument(s.test_dir + s.test_id + ".wir", style);
 }
 
 // NetTran functions that produce a netlist: ".mac to .net" and ".mac to .tpr";
 // `output` is what follows the macro file and wire list.
 void ArmNetlist(Session& app, const std::string& output, const char* include_key) {
   AppState& s = app.state;
-  SetOptionLine(app, MacAndWireArguments(s) + " " + output);
+  SetOptionLine(app, MacAndWireArguments(s, app.style()) + " " + output);
   const ToolDesign design = ToolDesignOf(app);
   InsertMacroInclude(app.context(), design, include_key);
   PrescanTopModule(app.context(), design, app.toolchain);
@@ -76,8 +76,9 @@ void ArmLvs(Session& app) {
                            "*.spc")) {
     return;
   }
-  SetOptionLine(app, "-o " + QuoteArgument(s.test_id + ".lvs") + " -vf " +
-                         QuoteArgument(schematic) + " " + QuoteArgument(layout));
+  SetOptionLine(app, "-o " + PathArgument(s.test_id + ".lvs", app.style()) + " -vf " +
+                         PathArgument(schematic, app.style()) + " " +
+                         PathArgument(layout, app.style()));
 }
 
 // The opening every outside-program function shares: its radio button, a
@@ -97,11 +98,11 @@ void SelectToolFunction(Session& app, int id) {
   switch (id) {
     case id::kMacToNet:
       if (!ArmProgram(app, id, s.nettran_program)) return;
-      ArmNetlist(app, QuoteArgument(s.test_id + ".net"), "sim.mac");
+      ArmNetlist(app, PathArgument(s.test_id + ".net", app.style()), "sim.mac");
       return;
     case id::kGateSim:
       if (!ArmProgram(app, id, s.gatesim_program)) return;
-      SetOptionLine(app, QuoteArgument(s.test_id + ".sim"));
+      SetOptionLine(app, PathArgument(s.test_id + ".sim", app.style()));
       if (!s.tool_run) {
         app.Notify("You may need to run NetTran before GateSim to update .net file",
                    "KALVOR", box::kOk | box::kIconInformation);
@@ -110,11 +111,12 @@ void SelectToolFunction(Session& app, int id) {
     case id::kMacToTpr:
       s.program_field = s.nettran_program;  // armed even when the test ID is missing
       if (!ArmProgram(app, id, s.nettran_program)) return;
-      ArmNetlist(app, "-f TPR " + QuoteArgument(s.test_id), "tpr.mac");
+      ArmNetlist(app, "-f TPR " + PathArgument(s.test_id, app.style()), "tpr.mac");
       return;
     case id::kPrune: {
       if (!ArmProgram(app, id, s.nettran_program)) return;
-      SetOptionLine(app, MacAndWireArguments(s) + " -P " + QuoteArgument(s.test_id + ".tmc"));
+      SetOptionLine(app, MacAndWireArguments(s, app.style()) + " -P " +
+                             PathArgument(s.test_id + ".tmc", app.style()));
       std::string mac = s.test_dir + s.test_id + ".mac";
       if (!FileExists(mac)) {
         app.Notify(".mac file not found, export nettran from sedit", mac,
@@ -124,9 +126,9 @@ void SelectToolFunction(Session& app, int id) {
     }
     case id::kGenSpice: {
       if (!ArmProgram(app, id, s.nettran_program)) return;
-      SetOptionLine(app, "-m " + QuoteArgument(s.test_id + ".tmc") + " -F spice " +
-                             QuoteArgument(s.test_dir + s.test_id + ".wir") + " " +
-                             QuoteArgument(s.test_id));
+      SetOptionLine(app, "-m " + PathArgument(s.test_id + ".tmc", app.style()) + " -F spice " +
+                             PathArgument(s.test_dir + s.test_id + ".wir", app.style()) + " " +
+                             PathArgument(s.test_id, app.style()));
       std::string tmc = s.test_id + ".tmc";
       if (!FileExists(tmc)) {
         app.Notify(".tmc file not found, run Prune first.", tmc,

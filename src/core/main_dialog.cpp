@@ -1,13 +1,21 @@
 #include "core/main_dialog.h"
 
+#include "core/startup.h"
 #include "platform/resource.h"
 #include "text/strings.h"
 
 namespace kalvor {
 
 bool CheckTestId(App& app) {
-  app.state.test_id = Truncate(app.main().GetText(id::kTestId), 255);
-  app.profile().PutString("testname", app.state.test_id);
+  std::string typed = Truncate(app.main().GetText(id::kTestId), 255);
+  if (!UsableName(typed, app.style())) {
+    app.Notify("The test name holds a line break or another character that Kalvor cannot "
+               "work with:\n\n" + ShownName(typed),
+               "KALVOR", box::kOk | box::kIconWarning);
+    return false;
+  }
+  app.state.test_id = typed;
+  if (!SaveSettings(app, {{"testname", app.state.test_id}})) return false;
   if (app.state.test_id.empty()) {
     app.Notify("Please open a test file set or enter test root name.", "KALVOR",
                box::kOk | box::kIconInformation);

@@ -9,7 +9,8 @@
 namespace kalvor {
 
 // Reads edit 101 into the test ID and stores it; false (with a message)
-// when it is empty.
+// when it is empty, holds a character no file name may hold, or cannot be
+// stored.
 bool CheckTestId(App& app);
 // Puts `text` into edit 102, warning when it is longer than 93 characters.
 void SetOptionLine(App& app, const std::string& text);

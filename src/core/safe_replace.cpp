@@ -1,12 +1,21 @@
 #include "core/safe_replace.h"
 
+#include <vector>
+
 namespace kalvor {
 
 SafeOutput::~SafeOutput() { Abort(); }
 
 bool SafeOutput::Open(const std::string& target) {
   Abort();
-  target_ = p_.fs.FinalPath(ResolveForReading(target));
+  const std::string named = ResolveForReading(target);
+  target_ = p_.fs.FinalPath(named);
+  if (target_ != named && !FileExists(target_)) {
+    // A link that leads to no file: writing would create one wherever it
+    // points.
+    p_.ui.Notify(kLinkToNothing, named, box::kOk | box::kIconError);
+    return false;
+  }
   std::FILE* stream = p_.fs.CreateScratch(target_, scratch_);
   if (!stream) {
     scratch_.clear();
@@ -17,17 +26,84 @@ bool SafeOutput::Open(const std::string& target) {
   return true;
 }
 
-bool SafeOutput::Commit() {
+bool SafeOutput::Settle() {
   if (scratch_.empty()) return false;
   bool complete = file_.IsOpen() && !file_.WriteFailed() && file_.Flush() &&
                   p_.fs.SettleScratch(file_.Stream(), target_);
   file_.Close();
-  if (complete && !file_.WriteFailed() && p_.fs.ReplaceFile(scratch_, target_)) {
+  return complete && !file_.WriteFailed();
+}
+
+bool SafeOutput::Replace() {
+  replaced_ = p_.fs.ReplaceFile(scratch_, target_);
+  if (replaced_) {
     scratch_.clear();
     return true;
   }
+  if (!FileExists(scratch_)) {
+    // Renamed, but the directory could not be written through.
+    replaced_ = true;
+    scratch_.clear();
+    p_.ui.Notify(kNotConfirmed, target_, box::kOk | box::kIconError);
+    return false;
+  }
   Abort();
   p_.ui.Notify(kUnableToWrite, target_, box::kOk | box::kIconError);
+  return false;
+}
+
+bool SafeOutput::Commit() {
+  if (scratch_.empty()) return false;
+  if (Settle()) return Replace();
+  Abort();
+  p_.ui.Notify(kUnableToWrite, target_, box::kOk | box::kIconError);
+  return false;
+}
+
+bool CommitPair(SafeOutput& first, SafeOutput& second) {
+  if (first.scratch_.empty() || second.scratch_.empty()) return false;
+  for (SafeOutput* out : {&first, &second}) {
+    if (!out->Settle()) {
+      first.Abort();
+      second.Abort();
+      out->p_.ui.Notify(kUnableToWrite, out->target_, box::kOk | box::kIconError);
+      return false;
+    }
+  }
+  // The first file as it is now, kept aside until the second is replaced.
+  Platform& p = first.p_;
+  SafeOutput kept(p);
+  const bool existed = FileExists(first.target_);
+  if (existed) {
+    File old;
+    bool copied = old.Open(first.target_, File::Mode::kRead) && kept.Open(first.target_);
+    std::vector<char> block(1 << 16);
+    while (copied) {
+      std::size_t got = old.Read(block.data(), block.size());
+      if (got == 0) break;
+      copied = kept.file().Write(block.data(), got);
+    }
+    old.Close();
+    if (!copied || old.ReadFailed() || !kept.Settle()) {
+      kept.Abort();
+      first.Abort();
+      second.Abort();
+      p.ui.Notify(kUnableToWrite, first.target_, box::kOk | box::kIconError);
+      return false;
+    }
+  }
+  bool done = first.Replace();
+  if (!first.replaced_) {
+    second.Abort();
+    return false;
+  }
+  done = second.Replace() && done;
+  if (second.replaced_) return done;
+  // Put the first file back as it was, so the two still belong together.
+  bool restored = existed ? p.fs.ReplaceFile(kept.scratch_, first.target_)
+                          : p.fs.RemoveFile(first.target_);
+  if (restored) kept.scratch_.clear();
+  if (!restored) p.ui.Notify(kUnableToWrite, first.target_, box::kOk | box::kIconError);
   return false;
 }
 

@@ -3,8 +3,10 @@
 // once complete, flushed to the disk and closed without error, the scratch
 // file replaces the file in one step, keeping its permission bits. Until
 // then, and whenever anything fails, the file stays as it was and the
-// scratch file is removed. A symbolic link is followed: the file it names is
-// the one rewritten.
+// scratch file is removed. A symbolic link is followed when it leads to a
+// file, which is the one rewritten (a design may keep a file elsewhere); a
+// link that leads to no file is refused, so that no file is ever created
+// where a link points.
 #pragma once
 
 #include <string>
@@ -19,6 +21,11 @@ constexpr const char* kUnableToCreate = "Unable to create above file.";
 constexpr const char* kUnableToWrite =
     "Unable to write above file completely; it was left as it was.";
 constexpr const char* kUnableToRead = "Unable to read above file to its end; nothing was changed.";
+constexpr const char* kLinkToNothing =
+    "Above name is a link to a file that does not exist; nothing was written.";
+constexpr const char* kNotConfirmed =
+    "Above file was replaced by its new version, but the system could not confirm that the "
+    "change reached the disk.";
 
 class SafeOutput {
  public:
@@ -50,12 +57,26 @@ class SafeOutput {
   // was. Harmless when nothing is open or all is committed.
   void Abort();
 
+  // Two files that belong together (a .mac and its .wir) replaced both or
+  // neither: both new versions complete on the disk first; when the second
+  // cannot replace its file, the first file is put back as it was. False
+  // after telling the user, as Commit.
+  friend bool CommitPair(SafeOutput& first, SafeOutput& second);
+
  private:
+  // Flushes, settles and closes the scratch file; false (nothing told) when
+  // any of it fails.
+  bool Settle();
+  // Replaces the file by the scratch file, telling the user when it fails.
+  bool Replace();
   Platform& p_;
   File file_;
   std::string target_;
   std::string scratch_;
+  bool replaced_ = false;  // the last Replace renamed the scratch file
 };
+
+bool CommitPair(SafeOutput& first, SafeOutput& second);
 
 // Tells the user that `path` could not be read to its end.
 void ReportReadFailure(UserInterface& ui, const std::string& path);

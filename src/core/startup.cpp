@@ -20,19 +20,44 @@ void MakeTestDirCurrent(App& app) {
   app.fs().ChangeDirectory(app.state.test_dir);
 }
 
-bool DesignPathFits(App& app, const std::string& path) {
-  if (path.size() <= kDesignPathCapacity) return true;
-  app.Notify(Format("This path is longer than %ld characters, which Kalvor cannot work with; "
-                    "the file was not taken:\n\n%s",
-                    static_cast<long>(kDesignPathCapacity), path.c_str()),
-             "Kalvor", box::kOk | box::kIconWarning);
-  return false;
+bool UsableName(const std::string& name, PathStyle style) {
+  for (char c : name) {
+    unsigned char u = static_cast<unsigned char>(c);
+    if (u < 0x20 || u == 0x7f || (c == '"' && style == PathStyle::kWindows)) return false;
+  }
+  return true;
+}
+
+std::string ShownName(const std::string& name) {
+  std::string shown = name;
+  for (char& c : shown) {
+    unsigned char u = static_cast<unsigned char>(c);
+    if (u < 0x20 || u == 0x7f) c = '?';
+  }
+  return shown;
+}
+
+bool DesignPathUsable(App& app, const std::string& path) {
+  if (path.size() > kDesignPathCapacity) {
+    app.Notify(Format("This path is longer than %ld characters, which Kalvor cannot work with; "
+                      "the file was not taken:\n\n%s",
+                      static_cast<long>(kDesignPathCapacity), ShownName(path).c_str()),
+               "Kalvor", box::kOk | box::kIconWarning);
+    return false;
+  }
+  if (!UsableName(path, app.style())) {
+    app.Notify("This path holds a line break or another character that Kalvor cannot work "
+               "with; the file was not taken:\n\n" + ShownName(path),
+               "Kalvor", box::kOk | box::kIconWarning);
+    return false;
+  }
+  return true;
 }
 
 void StartUp(App& app, const std::string& command_line) {
   AppState& s = app.state;
   const std::string& line = command_line;
-  if (!line.empty() && DesignPathFits(app, line)) {
+  if (!line.empty() && DesignPathUsable(app, line)) {
     std::string dir = line;
     std::string name = SplitPath(dir, app.style());
     if (dir == line) {
@@ -77,11 +102,15 @@ void OpenMainDialog(App& app) {
   s.nettran_program = p.GetString(key::kNettranExe, "nettran.exe", 260);
 }
 
-bool SaveSettings(App& app, const std::vector<std::pair<std::string, std::string>>& entries) {
-  if (app.profile().PutStrings(entries)) return true;
-  app.Notify("Unable to save the settings in above file.", app.profile().Where(),
-             box::kOk | box::kIconError);
+bool SaveSettings(Platform& p, const std::vector<std::pair<std::string, std::string>>& entries) {
+  if (p.profile.PutStrings(entries)) return true;
+  p.ui.Notify("Unable to save the settings in above file.", p.profile.Where(),
+              box::kOk | box::kIconError);
   return false;
+}
+
+bool SaveSettings(App& app, const std::vector<std::pair<std::string, std::string>>& entries) {
+  return SaveSettings(app.platform, entries);
 }
 
 bool SaveOnExit(App& app) {

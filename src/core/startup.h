@@ -12,9 +12,17 @@ namespace kalvor {
 // The longest design path the program keeps.
 constexpr std::size_t kDesignPathCapacity = 255;
 
-// True when `path` fits kDesignPathCapacity; otherwise tells the user that
-// the file cannot be taken (a cut path would name another file).
-bool DesignPathFits(App& app, const std::string& path);
+// Whether `name` (a path or a test ID) can be worked with: no control
+// character (a line break would reach the settings and the batch file as a
+// new line), and on hosts whose file names cannot hold a double quote, none.
+bool UsableName(const std::string& name, PathStyle style);
+// `name` as a message shows it: control characters as "?".
+std::string ShownName(const std::string& name);
+
+// True when `path` fits kDesignPathCapacity and is a UsableName; otherwise
+// tells the user that the file cannot be taken (a cut path would name
+// another file).
+bool DesignPathUsable(App& app, const std::string& path);
 
 // Start-up with the text after the program name: the design file, if any,
 // gives the test ID and the test directory. A path too long to keep is
@@ -28,6 +36,7 @@ void OpenMainDialog(App& app);
 
 // Saves several settings as one change; tells the user (the settings
 // file as caption) and returns false when they could not be saved.
+bool SaveSettings(Platform& p, const std::vector<std::pair<std::string, std::string>>& entries);
 bool SaveSettings(App& app, const std::vector<std::pair<std::string, std::string>>& entries);
 
 // Exit: saves the check boxes, the lambda value, the directories and the

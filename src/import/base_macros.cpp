@@ -1,5 +1,6 @@
 #include "import/base_macros.h"
 
+#include "core/safe_replace.h"
 #include "text/lineio.h"
 #include "text/strings.h"
 
@@ -112,6 +113,12 @@ bool LoadBaseMacroFile(const std::string& path, const EdifLimits& limits, BaseMa
       }
       for (std::string_view port : SplitWords(rest)) entry->second.emplace_back(port);
     }
+  }
+  if (in.ReadFailed()) {
+    // Half a base file would convert with generic cells, no renames and no
+    // fanout buffers, as if that were what it says.
+    diagnostics.push_back({Diagnostic::Severity::kError, "", 0, kUnableToRead, in.Path()});
+    return false;
   }
   return true;
 }

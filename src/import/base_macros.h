@@ -38,7 +38,9 @@ struct BaseMacros {
 Diagnostic TableOverflow(long capacity);
 
 // Reads the base macro file at `path` into `base` and `settings`; what is
-// wrong with it goes to `diagnostics`. False when the import must stop.
+// wrong with it goes to `diagnostics`. False when the import must stop (a
+// file that cannot be read to its end among the reasons; a missing one is
+// no base file).
 bool LoadBaseMacroFile(const std::string& path, const EdifLimits& limits, BaseMacros& base,
                        FanoutSettings& settings, std::vector<Diagnostic>& diagnostics);
 

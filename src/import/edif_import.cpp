@@ -8,6 +8,7 @@
 
 #include "core/dialogs.h"
 #include "core/safe_replace.h"
+#include "core/startup.h"
 #include "import/base_macros.h"
 #include "import/edif_reader.h"
 #include "import/insert_inverters.h"
@@ -268,8 +269,13 @@ Outcome Import(const RunContext& run, EdifSession& session, const EdifJob& job,
     return Outcome::kFailed;
   }
   progress.Fill();
-  if (!mac.Commit(in)) return Outcome::kFailed;
-  if (wir.file().IsOpen() && !wir.Commit()) return Outcome::kFailed;
+  in.Close();
+  if (in.ReadFailed()) {
+    ReportReadFailure(p.ui, in.Path());
+    return Outcome::kFailed;
+  }
+  // The two files belong together: both are replaced or neither is.
+  if (!(wir.file().IsOpen() ? CommitPair(mac, wir) : mac.Commit())) return Outcome::kFailed;
   std::string text = Format("Output file: %s\nTop cell:    %s", out_path.c_str(), top.c_str());
   if (state.unconnected != 0) {
     text += Format("\n\nWARNING: %ld unconnected nodes, see NCXnnn's", state.unconnected);
@@ -302,7 +308,7 @@ Outcome RunEdifImport(const RunContext& run, EdifSession& session, const EdifJob
                       "EDIF Import", box::kYesNo | box::kIconQuestion) != answer::kYes) {
         return outcome;
       }
-      p.profile.PutString(shortfall.key, std::to_string(shortfall.needed));
+      if (!SaveSettings(p, {{shortfall.key, std::to_string(shortfall.needed)}})) return outcome;
     }
   } catch (const std::bad_alloc&) {
     p.ui.Notify("Out of memory.", "Error", box::kOk | box::kIconError);

@@ -76,6 +76,8 @@ constexpr std::size_t kScannedPorts = 8;
 
 // Widest bus the reader expands; wider ranges are taken as damaged input.
 constexpr long kMaxBusBits = 1L << 16;
+// Lists around a name deeper than this are refused (each is a call).
+constexpr int kMaxNameDepth = 1000;
 
 bool AllDigits(std::string_view s) {
   return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
@@ -227,13 +229,21 @@ bool EdifReader::ReadName(EdifName& name) {
     }
     k = Token(t);
     if (k == K::kWord) {
-      if (AllDigits(t)) name.array_size = t.size() > 9 ? kMaxBusBits + 1 : LeadingInt(t);
+      if (!AllDigits(t)) {
+        return Stop("Bus size is not a number of bits: (array " + name.array_id + " " +
+                        std::string(t) + ")",
+                    "Bad EDIF");
+      }
+      name.array_size = t.size() > 9 ? kMaxBusBits + 1 : LeadingInt(t);
     } else if (k == K::kClose) {
       return true;
     } else if (k == K::kNone) {
       return false;
     }
   } else if (IsKeyword(t, "member")) {
+    // A member's name may be a member again: each level is a call of this
+    // reader's own, so the depth is bounded.
+    if (tokens_.depth() > kMaxNameDepth) return Stop("Names are nested too deeply", "Bad EDIF");
     EdifName inner;
     if (!ReadName(inner)) return false;
     if (Token(t) == K::kNone) return false;
@@ -358,8 +368,9 @@ std::string_view EdifReader::PortHeaderName(const EdifName& ref, const Cell& cel
   const std::vector<Port>& ports = cell.ports;
   long member = -1;
   if (ref.is_member) {
-    if (!AllDigits(ref.member_index) || ref.member_index.size() >= 10) return ref.text;
-    member = LeadingInt(ref.member_index);
+    // An index that is no number, or too large for any bus, finds no bit.
+    const bool number = AllDigits(ref.member_index) && ref.member_index.size() < 10;
+    member = number ? LeadingInt(ref.member_index) : -2;
   }
   // A scalar is found by its file name first, then by its header name.
   auto by_original = [&](std::int32_t at) {
@@ -407,6 +418,14 @@ std::string_view EdifReader::PortHeaderName(const EdifName& ref, const Cell& cel
     } else {
       at = index->Find(HashName(id, true), by_original);
       if (at < 0) at = index->Find(HashName(id, true), by_name);
+    }
+  }
+  if (at < 0 && ref.is_member) {
+    for (const Bus& bus : cell.buses) {
+      if (SameNoCase(bus.name, id)) {
+        Stop("(member " + id + " " + ref.member_index + ") is outside the bus", cell.name);
+        break;
+      }
     }
   }
   return at >= 0 ? cell.PortName(static_cast<std::size_t>(at)) : std::string_view(ref.text);

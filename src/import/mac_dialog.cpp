@@ -1,7 +1,8 @@
 #include "import/mac_dialog.h"
 
-#include "mac/macfile.h"
+#include "core/startup.h"
 #include "import/mac_dialog_ids.h"
+#include "mac/macfile.h"
 #include "platform/filesys.h"
 #include "text/strings.h"
 
@@ -55,10 +56,9 @@ void MacDlgModel::OnCommand(int id, DialogView& view) {
       includes_.pri = Truncate(view.GetText(macdlg::kPriMacs), macdlg::kPriCapacity);
       includes_.base = Truncate(view.GetText(macdlg::kBaseMacs), macdlg::kBaseCapacity);
       includes_.pad = Truncate(view.GetText(macdlg::kPadMacs), macdlg::kPadCapacity);
-      Profile& profile = p_.profile;
-      profile.PutString(key::kFuncMacs, includes_.func);
-      profile.PutString(key::kPriMacs, includes_.pri);
-      profile.PutString(key::kPadMacs, includes_.pad);
+      SaveSettings(p_, {{key::kFuncMacs, includes_.func},
+                        {key::kPriMacs, includes_.pri},
+                        {key::kPadMacs, includes_.pad}});
       view.End(1);
       return;
     }

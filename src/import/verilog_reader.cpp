@@ -20,6 +20,8 @@ namespace {
 // Widest net, part select or constant the reader takes; wider ones are taken
 // as damaged input (the EDIF reader's bus limit).
 constexpr long kMaxBits = 1L << 16;
+// Braces nested deeper than this are refused (each level is a call).
+constexpr int kMaxNesting = 256;
 
 constexpr std::int64_t kGnd = 0;    // bit of the constant 0
 constexpr std::int64_t kVdd = 1;    // bit of the constant 1
@@ -1094,6 +1096,13 @@ class Parser {
       r.bits = ConstantBits(t);
       e.refs.push_back(std::move(r));
     } else if (t.Is('{')) {
+      // Each level of braces is a level of this reader's own calls.
+      if (nesting_ >= kMaxNesting) throw ReadError{t.line, "the concatenations are nested too deeply"};
+      struct Level {
+        int& n;
+        explicit Level(int& count) : n(++count) {}
+        ~Level() { --n; }
+      } level(nesting_);
       if (lex_.Peek().kind == Tok::kNumber && lex_.Peek().text.find('\'') == std::string_view::npos) {
         // A replication {N{...}} or a concatenation that starts with a number.
         Token count = lex_.Next();
@@ -1288,6 +1297,7 @@ class Parser {
   Pass pass_ = Pass::kScan;
   FillTarget* fill_ = nullptr;
   VerilogModule* m_ = nullptr;  // the module being read
+  int nesting_ = 0;             // of braces in the expression being read
   std::vector<Assignment> assignments_;  // of the module, after the first pass
   std::deque<std::string> held_;         // the names they use
   std::vector<Connection> connections_;  // of the instance being read: the first used_

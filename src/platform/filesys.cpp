@@ -38,6 +38,17 @@ bool FileSystem::IsScratchName(const std::string& name, const std::string& targe
          name.back() == '~';
 }
 
+long FileSystem::ScratchWriter(const std::string& name, const std::string& target_name) {
+  if (!IsScratchName(name, target_name)) return 0;
+  const std::size_t from = target_name.substr(0, 200).size() + 2;
+  long pid = 0;
+  std::size_t i = from;
+  for (; i < name.size() && name[i] >= '0' && name[i] <= '9' && pid < 100000000; ++i) {
+    pid = pid * 10 + (name[i] - '0');
+  }
+  return i > from && i < name.size() && name[i] == '-' ? pid : 0;
+}
+
 std::string FileSystem::AutoexecPath(Profile& profile) const {
   if (Style() == PathStyle::kWindows) return "c:\\autoexec.bat";
   return profile.GetString(kAutoexecKey, "", 256);

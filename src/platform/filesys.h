@@ -37,7 +37,9 @@ class FileSystem {
   virtual std::string ExecutablePath() = 0;
   // Replaces `target` by `source` in one step (rename over it), written
   // through to the disk. The target is never removed before the
-  // replacement is certain.
+  // replacement is certain. False when it could not be replaced, and also
+  // when the replacement could not be written through (then `source` is
+  // gone and `target` is the new version).
   virtual bool ReplaceFile(const std::string& source,
                            const std::string& target) = 0;
   virtual bool RemoveFile(const std::string& path) = 0;
@@ -46,6 +48,8 @@ class FileSystem {
   // name no file has (ScratchName): created exclusively, so it is never an
   // existing file and never reached through a link. Sets `scratch_path`;
   // nullptr when it cannot be created. The stream belongs to the caller.
+  // Scratch files of `target` that earlier runs left when they were killed
+  // (the user's own, their writer no longer running) are removed first.
   virtual std::FILE* CreateScratch(const std::string& target,
                                    std::string& scratch_path) = 0;
   // Puts everything written to `stream` onto the disk and gives its file the
@@ -76,6 +80,9 @@ class FileSystem {
   static std::string ScratchName(const std::string& target_name, const std::string& token);
   // Whether `name` is a scratch name made by ScratchName for `target_name`.
   static bool IsScratchName(const std::string& name, const std::string& target_name);
+  // The process id in a scratch name for `target_name` whose token begins
+  // with one ("PID-SERIAL"); 0 when it has none.
+  static long ScratchWriter(const std::string& name, const std::string& target_name);
   // The start-up file whose "PATH=" line finds outside programs:
   // "c:\autoexec.bat" on Windows, the value of kAutoexecKey elsewhere.
   std::string AutoexecPath(Profile& profile) const;

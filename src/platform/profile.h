@@ -9,6 +9,17 @@ namespace kalvor {
 
 constexpr const char* kProfileSection = "RDMX";
 
+// Whether `key` and `value` can be stored without changing the settings
+// file's structure: no line break or NUL in either (it would start a new key
+// or a section), no "=" in the key and no key opening with "[".
+inline bool StorableSetting(const std::string& key, const std::string& value) {
+  const auto breaks = [](const std::string& s) {
+    return s.find_first_of(std::string("\r\n\0", 3)) != std::string::npos;
+  };
+  return !key.empty() && key[0] != '[' && key.find('=') == std::string::npos && !breaks(key) &&
+         !breaks(value);
+}
+
 class Profile {
  public:
   virtual ~Profile() = default;

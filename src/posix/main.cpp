@@ -13,6 +13,7 @@
 #include "commands/command_table.h"
 #include "commands/file_commands.h"
 #include "commands/main_window.h"
+#include "platform/resource.h"
 #include "core/safe_replace.h"
 #include "core/settings.h"
 #include "core/startup.h"
@@ -118,6 +119,12 @@ int main(int argc, char** argv) {
 
   StartSession(app, "");
   OpenMainDialog(app);
+  if (profile.ReadFailed()) {
+    // Nothing runs on settings that are not the user's; the file is left
+    // as it is.
+    ReportReadFailure(ui, profile.path());
+    return 1;
+  }
   // The main window's boxes and fields, saved like the dialog's.
   for (const NamedOption& row : NamedOptions()) {
     if (row.asked == Asked::kMainCheck && (o.*row.flag)) {
@@ -127,15 +134,15 @@ int main(int argc, char** argv) {
     }
   }
 
+  Outcome outcome = Outcome::kCompleted;
   if (positional.size() == 2) {
     std::string design = positional[1];
     if (design[0] != '/') design = start_dir + "/" + design;
     app.state.selected_file = design;
-    SelectFile(app);
+    if (!SelectFile(app)) outcome = Outcome::kFailed;
   }
 
-  Outcome outcome = Outcome::kCompleted;
-  if (command) {
+  if (command && outcome != Outcome::kFailed) {
     if (command->kind == CommandKind::kRadio) {
       outcome = OnMainCommand(app, command->id);
       if (outcome != Outcome::kFailed) {
@@ -145,13 +152,22 @@ int main(int argc, char** argv) {
     } else {
       // The Windows program keeps the top module's ports from the last
       // prescan; a new kalvor process finds them again.
-      if (command->needs_top_module) RecallTopModule(ToolDesignOf(app), app.toolchain);
-      outcome = OnMainCommand(app, command->id);
+      std::string unreadable;
+      if (command->needs_top_module &&
+          !RecallTopModule(ToolDesignOf(app), app.toolchain, unreadable)) {
+        ReportReadFailure(ui, unreadable);
+        outcome = Outcome::kFailed;
+      } else {
+        outcome = OnMainCommand(app, command->id);
+      }
     }
   }
   // Leaving saves the check boxes and directories, as the dialog's Exit does
   // (unless a command already ended the program that way).
   if (!app.state.exit_requested && !SaveOnExit(app)) outcome = Outcome::kFailed;
+  // A setting that could not be saved was reported where it happened; the
+  // run did not do all it was asked.
+  if (profile.SaveFailed()) outcome = Outcome::kFailed;
   if (select_only) return outcome == Outcome::kFailed ? 1 : 0;
 
   const char* ended = outcome == Outcome::kFailed    ? "failed"

@@ -1,11 +1,13 @@
 #include "posix/posix_platform.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <fnmatch.h>
 #include <limits.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/types.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -33,15 +35,31 @@ std::string Trim(const std::string& s) {
   return s.substr(b, e - b + 1);
 }
 
-std::vector<std::string> ReadLines(const std::string& path) {
-  std::vector<std::string> lines;
-  std::ifstream in(path, std::ios::binary);
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
+// The lines of the settings file. False when the file exists but cannot be
+// read to its end (a missing file is an empty one): such a file must never
+// be rewritten from the part that was read.
+bool ReadIniLines(const std::string& path, std::vector<std::string>& lines) {
+  lines.clear();
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (!f) return errno == ENOENT;
+  std::string text;
+  std::vector<char> block(1 << 16);
+  while (std::size_t got = std::fread(block.data(), 1, block.size(), f)) {
+    text.append(block.data(), got);
   }
-  return lines;
+  bool whole = !std::ferror(f);
+  if (std::fclose(f) != 0) whole = false;
+  if (!whole) return false;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(std::move(line));
+    start = end + 1;
+  }
+  return true;
 }
 
 bool IsSection(const std::string& line, std::string* name) {
@@ -198,10 +216,22 @@ OpenResult RunBatchFile(const std::string& path, const std::string& directory) {
 
 }  // namespace
 
+const std::vector<std::string>& IniProfile::Lines() {
+  if (!loaded_) {
+    loaded_ = true;
+    // A file that cannot be read gives the defaults; it is never rewritten
+    // (PutStrings reads it again and stops).
+    if (!ReadIniLines(path_, lines_)) {
+      lines_.clear();
+      read_failed_ = true;
+    }
+  }
+  return lines_;
+}
+
 bool IniProfile::Lookup(const std::string& key, std::string& value) {
-  std::string section;
   bool in_section = false;
-  for (const std::string& line : ReadLines(path_)) {
+  for (const std::string& line : Lines()) {
     std::string name;
     if (IsSection(line, &name)) {
       in_section = EqualNoCase(name, kProfileSection);
@@ -320,34 +350,45 @@ bool IniProfile::PutString(const std::string& key, const std::string& value) {
 }
 
 bool IniProfile::PutStrings(const std::vector<std::pair<std::string, std::string>>& entries) {
+  bool changes = false;
+  for (const auto& [key, value] : entries) {
+    if (!StorableSetting(key, value)) return Failed();
+    std::string stored;
+    if (!Lookup(key, stored) || stored != value) changes = true;
+  }
+  if (!changes) return true;
   PosixFileSystem fs;
   const std::string target = fs.FinalPath(path_);
   std::filesystem::path parent = std::filesystem::path(target).parent_path();
   std::error_code ec;
   if (!parent.empty()) std::filesystem::create_directories(parent, ec);
   const std::string dir = parent.empty() ? std::string() : parent.string() + "/";
+  // One change under the lock: the file as it is now (other runs may have
+  // changed it since it was first read), these keys set, the whole replaced.
   DirectoryLock lock(dir);
   RemoveStaleTemporaries(dir, target.substr(dir.size()));
   struct stat st;
   if (::stat(target.c_str(), &st) == 0 &&
       (!S_ISREG(st.st_mode) || ::access(target.c_str(), W_OK) != 0)) {
-    return false;  // a directory, or a file the user made read-only
+    return Failed();  // a directory, or a file the user made read-only
   }
-  std::vector<std::string> lines = ReadLines(target);
+  std::vector<std::string> lines;
+  if (!ReadIniLines(target, lines)) return Failed();
   for (const auto& [key, value] : entries) SetIniKey(lines, key, value);
   std::string scratch;
   std::FILE* stream = fs.CreateScratch(target, scratch);
-  if (!stream) return false;
-  bool ok = true;
-  for (const std::string& line : lines) {
-    ok = std::fputs(line.c_str(), stream) >= 0 && std::fputc('\n', stream) != EOF && ok;
-  }
+  if (!stream) return Failed();
+  std::string text;
+  for (const std::string& line : lines) text += line + "\n";
+  bool ok = std::fwrite(text.data(), 1, text.size(), stream) == text.size();
   ok = fs.SettleScratch(stream, target) && ok;
   ok = std::fclose(stream) == 0 && ok;
   if (!ok || !fs.ReplaceFile(scratch, target)) {
     ::unlink(scratch.c_str());
-    return false;
+    return Failed();
   }
+  lines_ = std::move(lines);
+  loaded_ = true;
   return true;
 }
 
@@ -369,7 +410,24 @@ std::vector<std::string> SplitArguments(const std::string& line) {
   std::string current;
   bool in_word = false;
   bool quoted = false;
-  for (char c : line) {
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    char c = line[i];
+    if (c == '\\') {
+      // Backslashes are plain unless a double quote follows: then each pair
+      // stands for one, and an odd one makes the quote plain.
+      std::size_t run = line.find_first_not_of('\\', i) == std::string::npos
+                            ? line.size() - i
+                            : line.find_first_not_of('\\', i) - i;
+      bool before_quote = i + run < line.size() && line[i + run] == '"';
+      current.append(before_quote ? run / 2 : run, '\\');
+      in_word = true;
+      i += run - 1;
+      if (before_quote && run % 2 == 1) {
+        current += '"';
+        ++i;
+      }
+      continue;
+    }
     if (c == '"') {
       quoted = !quoted;
       in_word = true;
@@ -477,7 +535,27 @@ std::string DirectoryWithSlash(const std::string& path) {
   return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
+// Removes the scratch files of `name` in `dir` that belong to this user and
+// whose writer is no longer running: a run killed midway leaves its scratch
+// file, and the next run of the same target takes it away.
+void RemoveDeadScratchFiles(const std::string& dir, const std::string& name) {
+  DIR* d = ::opendir(dir.empty() ? "." : dir.c_str());
+  if (!d) return;
+  while (const dirent* entry = ::readdir(d)) {
+    long pid = FileSystem::ScratchWriter(entry->d_name, name);
+    if (pid <= 0 || pid == ::getpid()) continue;
+    std::string path = dir + entry->d_name;
+    struct stat st;
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::getuid()) {
+      continue;
+    }
+    if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH) ::unlink(path.c_str());
+  }
+  ::closedir(d);
+}
+
 }  // namespace
+
 
 bool PosixFileSystem::ReplaceFile(const std::string& source,
                                   const std::string& target) {
@@ -485,11 +563,9 @@ bool PosixFileSystem::ReplaceFile(const std::string& source,
   // The new name reaches the disk with the directory.
   std::string dir = DirectoryWithSlash(target);
   int fd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd >= 0) {
-    ::fsync(fd);
-    ::close(fd);
-  }
-  return true;
+  if (fd < 0) return false;
+  bool synced = ::fsync(fd) == 0;
+  return ::close(fd) == 0 && synced;
 }
 
 std::FILE* PosixFileSystem::CreateScratch(const std::string& target,
@@ -497,6 +573,7 @@ std::FILE* PosixFileSystem::CreateScratch(const std::string& target,
   static std::atomic<unsigned> serial{0};
   const std::string dir = DirectoryWithSlash(target);
   const std::string name = target.substr(dir.size());
+  RemoveDeadScratchFiles(dir, name);
   for (int attempt = 0; attempt < 100; ++attempt) {
     std::string path = dir + ScratchName(name, std::to_string(::getpid()) + "-" +
                                                    std::to_string(serial.fetch_add(1)));

@@ -11,10 +11,13 @@
 
 namespace kalvor {
 
-// Settings in an INI file, section [RDMX]. Every read looks at the file as
-// it is now; every write rewrites it through a scratch file and a rename,
-// under a lock on its directory, so a reader never sees a torn file and
-// writers of several processes never mix or lose each other's changes.
+// Settings in an INI file, section [RDMX]. The file is read once, when the
+// first key is looked up; a write that changes nothing is skipped, and every
+// other write is one change under a lock on the file's directory: the file
+// read again, the keys set, the whole rewritten through a scratch file and a
+// rename. A reader never sees a torn file, writers of several processes
+// never mix or lose each other's changes, and a file that cannot be read to
+// its end is never rewritten.
 class IniProfile : public Profile {
  public:
   explicit IniProfile(std::string path) : path_(std::move(path)) {}
@@ -25,10 +28,24 @@ class IniProfile : public Profile {
   bool PutStrings(const std::vector<std::pair<std::string, std::string>>& entries) override;
   std::string Where() const override { return path_; }
   const std::string& path() const { return path_; }
+  // Whether any write of this run failed.
+  bool SaveFailed() const { return save_failed_; }
+  // Whether the file exists but could not be read to its end (the defaults
+  // stood in for it).
+  bool ReadFailed() const { return read_failed_; }
 
  private:
+  const std::vector<std::string>& Lines();
   bool Lookup(const std::string& key, std::string& value);
+  bool Failed() {
+    save_failed_ = true;
+    return false;
+  }
   std::string path_;
+  bool loaded_ = false;
+  std::vector<std::string> lines_;
+  bool save_failed_ = false;
+  bool read_failed_ = false;
 };
 
 // The per-user settings file: --ini, else $KALVOR_INI, else
@@ -47,7 +64,9 @@ class PosixShell : public Shell {
                   const std::string& directory) override;
 };
 
-// Splits a command line into arguments at blanks; double quotes group.
+// Splits a command line into arguments at blanks; double quotes group, and
+// backslashes before a double quote follow the C runtime's rule (see
+// QuoteArgument).
 std::vector<std::string> SplitArguments(const std::string& line);
 
 class PosixFileSystem : public FileSystem {

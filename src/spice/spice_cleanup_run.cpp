@@ -2,8 +2,9 @@
 // L-Edit extract (.spc) in place.
 #include "core/dialogs.h"
 #include "core/safe_replace.h"
-#include "spice/spice_cleanup.h"
+#include "core/startup.h"
 #include "core/titled_param_dialog.h"
+#include "spice/spice_cleanup.h"
 #include "text/lineio.h"
 #include "text/strings.h"
 
@@ -53,7 +54,7 @@ Outcome RunSpiceCleanup(const RunContext& run, const SpiceOptions& options,
   bool s_edit_export = file_type.size() > 3 && file_type[3] == 'y';
   if (s_edit_export) netlist.pop_back();
   if (chosen == kIdCancel) return Outcome::kStopped;
-  p.profile.PutString(kSpcselOptions.key, file_type);
+  SaveSettings(p, {{kSpcselOptions.key, file_type}});
 
   File in;
   if (!in.Open(netlist, File::Mode::kRead)) {

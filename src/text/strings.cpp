@@ -159,7 +159,26 @@ std::string QuoteArgument(std::string_view arg) {
     if (!safe) plain = false;
   }
   if (plain) return std::string(arg);
-  return "\"" + std::string(arg) + "\"";
+  std::string quoted = "\"";
+  std::size_t backslashes = 0;
+  for (char c : arg) {
+    if (c == '\\') {
+      ++backslashes;
+      continue;
+    }
+    quoted.append(c == '"' ? 2 * backslashes + 1 : backslashes, '\\');
+    backslashes = 0;
+    quoted += c;
+  }
+  quoted.append(2 * backslashes, '\\');
+  return quoted + "\"";
+}
+
+std::string PathArgument(std::string_view path, PathStyle style) {
+  if (!path.empty() && path[0] == '-') {
+    return QuoteArgument(std::string(".") + PathSeparator(style) + std::string(path));
+  }
+  return QuoteArgument(path);
 }
 
 }  // namespace kalvor

@@ -57,7 +57,13 @@ long LeadingInt(std::string_view text);
 // `arg` as one argument of a command line: unchanged when it holds only
 // letters, digits and . _ - + / \ : ~ @, else in double quotes, so that a
 // blank or a character a command interpreter treats specially never splits
-// it or runs anything.
+// it or runs anything. A double quote inside is written \" and the
+// backslashes before it (or before the closing quote) doubled, the rule of
+// the C runtime's argument splitting, which SplitArguments follows too.
 std::string QuoteArgument(std::string_view arg);
+// A file name or path as one argument: QuoteArgument, and a relative name
+// that begins with "-" written as ".\-name" ("./-name"), so that a program
+// never takes it for an option.
+std::string PathArgument(std::string_view path, PathStyle style);
 
 }  // namespace kalvor

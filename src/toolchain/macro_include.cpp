@@ -1,6 +1,7 @@
 #include "toolchain/macro_include.h"
 
 #include "core/safe_replace.h"
+#include "core/startup.h"
 #include "mac/macfile.h"
 #include "platform/ui.h"
 #include "text/file.h"
@@ -55,7 +56,7 @@ bool InsertMacroInclude(const RunContext& run, const ToolDesign& d, const std::s
                macro_file, box::kOk);
     if (!p.ui.FileDialog(macro_file, 256, d.test_dir, "*.mac")) return false;
   }
-  p.profile.PutString(key, macro_file);
+  SaveSettings(p, {{key, macro_file}});
 
   in.Seek(0);
   SafeOutput scratch(p);
@@ -71,7 +72,7 @@ bool InsertMacroInclude(const RunContext& run, const ToolDesign& d, const std::s
       if (p.ui.InputBox(key, "Do you want to specify a pad definition file?",
                             pad_file) != answer::kCancel) {
         WriteLine(out, "<" + pad_file + ">");
-        p.profile.PutString(key::kPadMacs, pad_file);
+        SaveSettings(p, {{key::kPadMacs, pad_file}});
       }
     }
     if (has_mac_include && IsMacInclude(ToLower(line))) {

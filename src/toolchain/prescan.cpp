@@ -121,21 +121,30 @@ void PrescanTopModule(const RunContext& run, const ToolDesign& d, ToolchainState
   }
 }
 
-void RecallTopModule(const ToolDesign& d, ToolchainState& toolchain) {
+bool RecallTopModule(const ToolDesign& d, ToolchainState& toolchain, std::string& unreadable) {
   const std::string wire_list = d.test_dir + d.test_id + ".wir";
   const std::string mac_path = d.test_dir + d.test_id + ".mac";
   File wir;
-  if (!wir.Open(wire_list, File::Mode::kRead)) return;
+  if (!wir.Open(wire_list, File::Mode::kRead)) return true;
   std::string module_line;
-  if (!NextComponentLine(wir, module_line)) return;
+  bool found = NextComponentLine(wir, module_line);
+  if (wir.ReadFailed()) {
+    unreadable = wir.Path();
+    return false;
+  }
   std::size_t blank = module_line.find(' ');
-  if (blank == std::string::npos) return;
+  if (!found || blank == std::string::npos) return true;
   std::string top = module_line.substr(0, blank);
   File mac;
-  if (!mac.Open(mac_path, File::Mode::kRead)) return;
+  if (!mac.Open(mac_path, File::Mode::kRead)) return true;
   MacroScan scan = ScanMacroFile(mac, top);
+  if (mac.ReadFailed()) {
+    unreadable = mac.Path();
+    return false;
+  }
   toolchain.top_module = top;
   if (scan.header_found) toolchain.top_ports = std::move(scan.ports);
+  return true;
 }
 
 }  // namespace kalvor

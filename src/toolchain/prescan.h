@@ -19,7 +19,9 @@ void PrescanTopModule(const RunContext& run, const ToolDesign& d, ToolchainState
 // question or message and without touching the macro file. The command-line
 // program, which starts afresh for every command, uses it before the
 // set-up so the node list holds what an earlier prescan would have found.
-void RecallTopModule(const ToolDesign& d, ToolchainState& toolchain);
+// False, with `unreadable` set to its path, when the wire list or the macro
+// file could not be read to its end (missing files give no ports).
+bool RecallTopModule(const ToolDesign& d, ToolchainState& toolchain, std::string& unreadable);
 
 // The tags and the top module's ports found in one macro file.
 struct MacroScan {

@@ -54,12 +54,17 @@ bool OpenTemplate(Platform& p, const ToolDesign& d, const char* name, File& file
   return false;
 }
 
+// Whether the template was read to its end; tells the user when not.
+bool TemplateRead(Platform& p, File& templ) {
+  templ.Close();
+  if (!templ.ReadFailed()) return true;
+  ReportReadFailure(p.ui, templ.Path());
+  return false;
+}
+
 // The vector file: the template with its ".PATT" lines naming the selected
 // nodes. Template lines are copied whole, whatever their length.
-bool WriteVectorFile(Platform& p, DialogView& view, File& templ,
-                     const std::string& path) {
-  SafeOutput output(p);
-  if (!output.Open(path)) return false;
+bool WriteVectorFile(Platform& p, DialogView& view, File& templ, SafeOutput& output) {
   File& out = output.file();
   std::string line;
   while (ReadWholeLine(templ, line)) {
@@ -72,17 +77,15 @@ bool WriteVectorFile(Platform& p, DialogView& view, File& templ,
     }
     WriteLine(out, line);
   }
-  return output.Commit(templ);
+  return TemplateRead(p, templ);
 }
 
 // The command file: netlist, vector and result file names, and the node
 // lines of each ".tab" line.
 bool WriteCommandFile(Platform& p, const ToolDesign& d, DialogView& view,
                       const std::vector<std::string>& entries, File& templ,
-                      const std::string& path) {
+                      SafeOutput& output) {
   const std::string& id = d.test_id;
-  SafeOutput output(p);
-  if (!output.Open(path)) return false;
   File& out = output.file();
   std::string line;
   while (ReadWholeLine(templ, line)) {
@@ -104,7 +107,7 @@ bool WriteCommandFile(Platform& p, const ToolDesign& d, DialogView& view,
       WriteLine(out, "+ " + e + ";");
     }
   }
-  return output.Commit(templ);
+  return TemplateRead(p, templ);
 }
 
 }  // namespace
@@ -114,16 +117,29 @@ bool MakeSimBoilerplate(Platform& p, const ToolDesign& d, DialogView& view,
   // An existing file of the same name in another letter case is the one
   // asked about and overwritten.
   const std::string vec_path = ResolveForReading(d.test_id + ".VEC");
-  if (AskOverwrite(p, vec_path)) {
-    File templ;
-    if (!OpenTemplate(p, d, "KALVOR.VEC", templ)) return false;
-    if (!WriteVectorFile(p, view, templ, vec_path)) return false;
-  }
+  const bool vec = AskOverwrite(p, vec_path);
   const std::string sim_path = ResolveForReading(d.test_id + ".SIM");
-  if (!AskOverwrite(p, sim_path)) return true;
-  File templ;
-  if (!OpenTemplate(p, d, "KALVOR.SIM", templ)) return false;
-  return WriteCommandFile(p, d, view, entries, templ, sim_path);
+  const bool sim = AskOverwrite(p, sim_path);
+  SafeOutput vec_out(p);
+  SafeOutput sim_out(p);
+  if (vec) {
+    File templ;
+    if (!OpenTemplate(p, d, "KALVOR.VEC", templ) || !vec_out.Open(vec_path) ||
+        !WriteVectorFile(p, view, templ, vec_out)) {
+      return false;
+    }
+  }
+  if (sim) {
+    File templ;
+    if (!OpenTemplate(p, d, "KALVOR.SIM", templ) || !sim_out.Open(sim_path) ||
+        !WriteCommandFile(p, d, view, entries, templ, sim_out)) {
+      return false;
+    }
+  }
+  // The two files of one run: both are replaced or neither is.
+  if (vec && sim) return CommitPair(vec_out, sim_out);
+  if (vec) return vec_out.Commit();
+  return !sim || sim_out.Commit();
 }
 
 void IODlgModel::OnInit(DialogView& view) {
@@ -161,8 +177,9 @@ Outcome RunSetup(const RunContext& run, const ToolDesign& d, const ToolchainStat
   }
   IODlgModel model(p, d, toolchain);
   p.ui.RunDialog(model);
+  if (model.failed()) return Outcome::kFailed;
   p.ui.Notify("Done.", "KALVOR", box::kOk);
-  return model.failed() ? Outcome::kFailed : Outcome::kCompleted;
+  return Outcome::kCompleted;
 }
 
 }  // namespace kalvor

@@ -42,9 +42,17 @@ std::string BatchLine(const std::string& program, const std::string& options,
 std::optional<OpenResult> Launch(Platform& p, const ToolDesign& d, const ToolLaunch& launch) {
   if (EqualNoCase(launch.program, launch.nettran_program) && launch.nettran_to_disk) {
     std::string batch = d.test_id + ".bat";
+    const std::string line = BatchLine(launch.program, launch.options, d.test_id + ".out");
+    if (line.find_first_of("\r\n") != std::string::npos) {
+      // The rest would be a command of its own, and the program would run
+      // without its output going to the file.
+      p.ui.Notify("The command line holds a line break; nothing was run.", batch,
+                  box::kOk | box::kIconError);
+      return std::nullopt;
+    }
     SafeOutput f(p);
     if (!f.Open(batch)) return std::nullopt;
-    f.file().Write(BatchLine(launch.program, launch.options, d.test_id + ".out"));
+    f.file().Write(line);
     f.file().Write(p.fs.BatchLineEnd());
     // An older batch file must not run in its place.
     if (!f.Commit()) return std::nullopt;

@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "core/safe_replace.h"
+#include "core/startup.h"
 #include "text/file.h"
 #include "text/lineio.h"
 #include "text/strings.h"
@@ -162,8 +163,10 @@ Outcome FinishFanout(Platform& p, FanoutAnalysis& fanout, const std::string& pat
         "Do you want to double the fanout node table size next time Kalvor runs?",
         "Fanout node table size exceeded.", box::kYesNo | box::kIconQuestion);
     if (answer == answer::kYes) {
-      p.profile.PutString(key::kNets, Format("%ld", Doubled(t.nets)));
-      p.profile.PutString(key::kKNets, Format("%ld", Doubled(t.knets)));
+      if (!SaveSettings(p, {{key::kNets, Format("%ld", Doubled(t.nets))},
+                            {key::kKNets, Format("%ld", Doubled(t.knets))}})) {
+        return Outcome::kFailed;
+      }
       t.resize_requested = true;
     }
     return Outcome::kCompleted;

@@ -10,13 +10,14 @@
 
 #include "core/dialogs.h"
 #include "core/safe_replace.h"
-#include "vhdl/fanout.h"
-#include "vhdl/name_index.h"
-#include "vhdl/vhdl_standard.h"
+#include "core/startup.h"
 #include "core/titled_param_dialog.h"
 #include "mac/macfile.h"
 #include "text/lineio.h"
 #include "text/strings.h"
+#include "vhdl/fanout.h"
+#include "vhdl/name_index.h"
+#include "vhdl/vhdl_standard.h"
 
 namespace kalvor {
 
@@ -522,7 +523,7 @@ Outcome RunMacToVhdl(const RunContext& run, const MacToVhdlJob& job, FanoutTable
   if (TitledParamDlg(p.ui, kMac2vhdOptions.key, "VHDL Conversion Parameters:", options) != 1) {
     return Outcome::kStopped;
   }
-  p.profile.PutString(kMac2vhdOptions.key, options);
+  SaveSettings(p, {{kMac2vhdOptions.key, options}});
 
   FanoutAnalysis fanout(tables);
   MacToVhdlOptions parameters = ReadMacToVhdlOptions(options);

@@ -8,6 +8,7 @@
 
 #include "core/dialogs.h"
 #include "core/safe_replace.h"
+#include "core/startup.h"
 #include "core/titled_param_dialog.h"
 #include "text/lineio.h"
 #include "text/strings.h"
@@ -209,7 +210,7 @@ Outcome RunVhdOut(const RunContext& run, const std::string& dir) {
         LoadOptionString(p.profile, kVhdoutOptions.key, kVhdoutOptions.def, 16000, false);
     if (TitledParamDlg(p.ui, kVhdoutOptions.key, kDialogTitle, options) != answer::kOk)
       return Outcome::kStopped;
-    p.profile.PutString(kVhdoutOptions.key, options);
+    SaveSettings(p, {{kVhdoutOptions.key, options}});
     TraceScale scale;
     std::string complaint = ReadTraceScale(options, scale);
     if (!complaint.empty()) {

@@ -28,6 +28,7 @@ long WinIniProfile::GetInt(const std::string& key, long def) {
 }
 
 bool WinIniProfile::PutString(const std::string& key, const std::string& value) {
+  if (!StorableSetting(key, value)) return false;
   return WriteProfileStringA(kProfileSection, key.c_str(), value.c_str()) != 0;
 }
 
@@ -118,12 +119,43 @@ bool WinFileSystem::ReplaceFile(const std::string& source,
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
+namespace {
+
+// Removes the scratch files of `name` in `dir` whose writer no longer runs:
+// a run killed midway leaves its scratch file, and the next run of the same
+// target takes it away.
+void RemoveDeadScratchFiles(const std::string& dir, const std::string& name) {
+  WIN32_FIND_DATAA data;
+  HANDLE find = FindFirstFileA((dir + "~*~").c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return;
+  do {
+    long pid = FileSystem::ScratchWriter(data.cFileName, name);
+    if (pid <= 0 || static_cast<DWORD>(pid) == GetCurrentProcessId() ||
+        (data.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT))) {
+      continue;
+    }
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(pid));
+    if (process) {
+      bool ended = WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
+      CloseHandle(process);
+      if (!ended) continue;
+    } else if (GetLastError() != ERROR_INVALID_PARAMETER) {
+      continue;  // running, but not ours to look at
+    }
+    DeleteFileA((dir + data.cFileName).c_str());
+  } while (FindNextFileA(find, &data));
+  FindClose(find);
+}
+
+}  // namespace
+
 std::FILE* WinFileSystem::CreateScratch(const std::string& target,
                                         std::string& scratch_path) {
   static unsigned serial = 0;
   std::size_t sep = target.find_last_of("\\/:");
   const std::string dir = sep == std::string::npos ? std::string() : target.substr(0, sep + 1);
   const std::string name = target.substr(dir.size());
+  RemoveDeadScratchFiles(dir, name);
   for (int attempt = 0; attempt < 100; ++attempt) {
     std::string path = dir + ScratchName(name, std::to_string(GetCurrentProcessId()) + "-" +
                                                    std::to_string(serial++));

@@ -8,11 +8,15 @@ source "$(dirname "$0")/common.sh"
 export PATH="$3:$PATH"
 touch "$work/scmossim.mac"
 
-# --- hostile and blank names: nothing they spell is run
-for dir in 'p$(touch RAN1)q' 'two words' 'a;touch RAN2;b'; do
+# --- hostile and blank names, as the directory and (after a "-") as the
+# test ID: each reaches NetTran as one plain argument, with and without its
+# output to disk, and nothing they spell is run.
+names=('p$(touch RAN1)q' 'two words' 'a;touch RAN2;b' 'q"uo"te\"' '[RDMX]' '-o x' $'\xff\xfe%PATH%')
+for name in "${names[@]}"; do
   for disk in 0 1; do
+    dir="d$name"
     rm -rf "${work:?}/$dir" && mkdir -p "$work/$dir" && cd "$work/$dir" || exit 1
-    id='x y;touch RAN3'
+    id="-$name"
     printf '.macro top a b\r\n<U1 INV a b\r\n.eom\r\n' > "$id.mac"
     printf '%s\r\n' '$ Written by Kalvor EDIF to .MAC converter.' '' 'WIRE LIST' \
       '<<< COMPONENT LIST >>>' 'top top top' > "$id.wir"
@@ -21,13 +25,26 @@ for dir in 'p$(touch RAN1)q' 'two words' 'a;touch RAN2;b'; do
       { cat run.log >&2; fail "net in '$dir' (to disk $disk) exit $?"; }
     [ -f "$id.net" ] || { cat run.log >&2; fail "no netlist in '$dir' (to disk $disk)"; }
     if [ "$disk" = 1 ]; then
-      grep -qF 'nettran stand-in: net' "$id.out" || fail "no console output in '$dir'"
+      grep -qF "nettran stand-in: net" -- "$id.out" || fail "no console output in '$dir'"
     fi
     cd "$work" || exit 1
   done
 done
 ran=$(find "$work" -name 'RAN*')
 [ -z "$ran" ] || fail "a file name ran a command: $ran"
+
+# --- a line break in the directory or the file name is refused: nothing of
+# it reaches the settings (it would add keys such as NETTRAN.EXE).
+printf '[RDMX]\ntestname=kept\n' > "$work/names.ini"
+for path in $'d\nNETTRAN.EXE=/bin/false\n[RDMX]\nx/t.mac' $'d/t\n[RDMX]\nGATESIM.EXE=x.mac'; do
+  mkdir -p "$work/$(dirname "$path")" && printf 'x\n' > "$work/$path"
+  "$kalvor" select "$work/$path" --ini "$work/names.ini" </dev/null 2>err.txt
+  rc=$?
+  [ "$rc" -eq 1 ] || fail "a line break in the path: exit status $rc"
+  grep -qF 'This path holds a line break' err.txt || { cat err.txt >&2; fail "no message"; }
+  grep -qx 'testname=kept' "$work/names.ini" && ! grep -qE 'EXE|^x' "$work/names.ini" ||
+    { cat "$work/names.ini" >&2; fail "the path reached the settings"; }
+done
 
 # --- settings that cannot be written
 printf 'x\n' > "$work/r.txt"
@@ -36,7 +53,8 @@ for bad in /proc/kalvor.ini "$work/inidir"; do
   "$kalvor" select "$work/r.txt" --ini "$bad" </dev/null 2>err.txt
   rc=$?
   [ "$rc" -eq 1 ] || fail "settings file $bad: exit status $rc"
-  shows err.txt "[$bad] Unable to save the settings in above file."
+  grep -qE "^\[$bad\] Unable to (save the settings in|read) above file" err.txt ||
+    { cat err.txt >&2; fail "settings file $bad: no message"; }
 done
 
 # --- concurrent writers of one settings file: the stored test ID and test

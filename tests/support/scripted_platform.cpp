@@ -109,6 +109,7 @@ long MemoryProfile::GetInt(const std::string& key, long def) {
 }
 
 bool MemoryProfile::PutString(const std::string& key, const std::string& value) {
+  if (!writable) return false;
   values[key] = value;
   return true;
 }

@@ -81,6 +81,7 @@ class ScriptedUi : public UserInterface {
 class MemoryProfile : public Profile {
  public:
   std::map<std::string, std::string> values;
+  bool writable = true;  // false: every write fails
   std::string GetString(const std::string& key, const std::string& def,
                         std::size_t capacity) override;
   long GetInt(const std::string& key, long def) override;

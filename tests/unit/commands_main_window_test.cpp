@@ -4,6 +4,7 @@
 #include "platform/resource.h"
 #include "commands/main_window.h"
 #include "commands/tool_arming.h"
+#include "core/main_dialog.h"
 #include "core/startup.h"
 #include "support/scripted_platform.h"
 
@@ -239,6 +240,37 @@ TEST(SelectFile, MakesTheFileTheDesignAndDisarms) {
   SelectFile(t.app);
   EXPECT_EQ(t.app.state.test_id, "noext");
   EXPECT_EQ(t.app.state.selected_ext, "");
+}
+
+// A path with a line break (it would reach the settings as keys of its
+// own) or too long to be read back whole is refused: nothing changes and
+// nothing is stored. A selection that cannot be stored is a failure.
+TEST(SelectFile, PathsItCannotKeepAreRefused) {
+  TestApp t;
+  t.app.state.test_id = "kept";
+  for (const std::string& path : {t.dir / "d\nNETTRAN.EXE=x\n[RDMX]\nx.mac",
+                                  t.dir / "a\tb.mac", t.dir / (std::string(300, 'x') + ".mac")}) {
+    t.app.state.selected_file = path;
+    EXPECT_FALSE(SelectFile(t.app));
+    EXPECT_EQ(t.app.state.test_id, "kept");
+    EXPECT_TRUE(t.profile.values.empty());
+    EXPECT_EQ(t.ui.Last().caption, "Kalvor");
+  }
+  t.profile.writable = false;
+  t.app.state.selected_file = t.dir / "ok.mac";
+  EXPECT_FALSE(SelectFile(t.app));
+  EXPECT_EQ(t.ui.Last().text, "Unable to save the settings in above file.");
+  // Typed into the window: refused the same way.
+  t.profile.writable = true;
+  t.ui.main.SetText(id::kTestId, "a\nb");
+  EXPECT_FALSE(CheckTestId(t.app));
+  EXPECT_TRUE(t.profile.values.empty());
+  // A double quote, which no Windows file name holds, would end a quoted
+  // argument of the batch file early.
+  t.fs.style = PathStyle::kWindows;
+  t.ui.main.SetText(id::kTestId, "a\" & calc");
+  EXPECT_FALSE(CheckTestId(t.app));
+  EXPECT_TRUE(t.profile.values.empty());
 }
 
 TEST(SelectFile, WindowsStylePathsAreLowerCasedShortForms) {

@@ -43,6 +43,42 @@ TEST(SafeOutput, FollowsALinkAndKeepsThePermissionBits) {
   EXPECT_TRUE(testing::ScratchFilesIn(t.dir.path()).empty());
 }
 
+// A link that leads nowhere is never followed into creating its target,
+// wherever it points.
+TEST(SafeOutput, ALinkToNothingIsRefused) {
+  TestApp t;
+  std::filesystem::create_symlink(t.dir / "elsewhere" , t.dir / "x.mac");
+  EXPECT_FALSE(Rewrite(t, t.dir / "x.mac", "new"));
+  EXPECT_EQ(t.ui.Last().text, kLinkToNothing);
+  EXPECT_EQ(t.ui.Last().caption, t.dir / "x.mac");
+  EXPECT_FALSE(std::filesystem::exists(t.dir / "elsewhere"));
+  EXPECT_TRUE(std::filesystem::is_symlink(t.dir / "x.mac"));
+  EXPECT_TRUE(testing::ScratchFilesIn(t.dir.path()).empty());
+}
+
+// Two files that belong together: when the second cannot be replaced, the
+// first is put back; a new first file is taken away again.
+TEST(SafeOutput, PairsAreReplacedBothOrNeither) {
+  for (bool first_existed : {true, false}) {
+    TestApp t;
+    if (first_existed) WriteFileBytes(t.dir / "a.mac", "old mac");
+    std::filesystem::create_directories(t.dir / "a.wir/x");  // cannot be replaced
+    SafeOutput mac(t.app.platform);
+    SafeOutput wir(t.app.platform);
+    ASSERT_TRUE(mac.Open(t.dir / "a.mac") && wir.Open(t.dir / "a.wir"));
+    mac.file().Write("new mac");
+    wir.file().Write("new wir");
+    EXPECT_FALSE(CommitPair(mac, wir));
+    if (first_existed) {
+      EXPECT_EQ(ReadFileBytes(t.dir / "a.mac"), "old mac");
+    } else {
+      EXPECT_FALSE(std::filesystem::exists(t.dir / "a.mac"));
+    }
+    EXPECT_EQ(t.ui.Last().caption, t.dir / "a.wir");
+    EXPECT_TRUE(testing::ScratchFilesIn(t.dir.path()).empty());
+  }
+}
+
 TEST(SafeOutput, LinksPlantedAtScratchNamesAreNeverFollowed) {
   TestApp t;
   WriteFileBytes(t.dir / "victim", "precious");

@@ -316,6 +316,36 @@ TEST(EdifReader, DamagedInputEndsWithAMessage) {
   EXPECT_EQ(cut.ui.Last().caption, cut.dir / "design.edf");
 }
 
+// A size that is no count, a member outside its bus and names nested so
+// deep that reading them would exhaust the stack are refused.
+TEST(EdifReader, BadSizesMembersAndDeepNamesAreRefused) {
+  const std::string lib = LibCell("R", {"(array q 4)"});
+  auto member = [&](const std::string& index) {
+    return EdifWith(lib, "(port X)",
+                    Inst("U1", "R") + "(net n (joined (portRef (member q " + index +
+                        ") (instanceRef U1))))");
+  };
+  std::string deep;
+  for (int i = 0; i < 50000; ++i) deep += "(member ";
+  deep += "X";
+  for (int i = 0; i < 50000; ++i) deep += " 0)";
+  const std::pair<std::string, std::string> cases[] = {
+      {EdifWith("", "(port (array d -5))", ""), "Bus size is not a number of bits: (array d -5)"},
+      {member("4000000000"), "(member q 4000000000) is outside the bus"},
+      {member("4"), "(member q 4) is outside the bus"},
+      {EdifWith("", "(port X)", "(net n (joined (portRef " + deep + ")))"),
+       "Names are nested too deeply"},
+  };
+  for (const auto& [text, message] : cases) {
+    TestApp t;
+    EXPECT_EQ(ImportEdifText(t, text), Outcome::kFailed) << message;
+    EXPECT_EQ(t.ui.Last().text, message);
+    EXPECT_FALSE(std::filesystem::exists("design.mac")) << message;
+  }
+  TestApp good;
+  EXPECT_EQ(ImportEdifText(good, member("3")), Outcome::kCompleted);
+}
+
 TEST(EdifReader, HugeNamesAndLinesAreReadWhole) {
   // A name of 100,000 characters cannot be wrapped: the writer says so
   // and stops; a netlist on one 10 MB line is read like any other.

@@ -129,6 +129,8 @@ TEST(VerilogImport, RefusesWhatIsNoNetlistBeforeWritingAnything) {
       {"\n /* open\n", "Line 2: a comment is not closed"},
       {"\n INV u (.A(a), .Y(y))\n", "Line 3: \"endmodule\" is not supported after an instance"},
       {"\n", "Line 2: the file ends inside module m"},
+      {"\n assign y = " + std::string(50000, '{') + "a" + std::string(50000, '}') + ";\n",
+       "Line 2: the concatenations are nested too deeply"},
   };
   for (const Case& c : cases) {
     TestApp t;

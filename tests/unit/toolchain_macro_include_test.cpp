@@ -57,6 +57,17 @@ TEST(InsertMacroInclude, ReplacesTheOtherFunctionsIncludeAndAsksForPads) {
   EXPECT_EQ(m.t.profile.values["pad_macs"], "pads.txt");
 }
 
+// A setting the user chose that cannot be saved is reported, never lost in
+// silence (the include itself still goes in).
+TEST(InsertMacroInclude, ASettingThatCannotBeSavedIsReported) {
+  MacFile m(Crlf({".macro A x", ".eom"}));
+  m.t.profile.writable = false;
+  m.t.ui.answers = {m.tech};
+  EXPECT_TRUE(InsertMacroInclude(m.t.app.context(), ToolDesignOf(m.t.app), "sim.mac"));
+  EXPECT_TRUE(m.t.ui.Showed("Unable to save the settings in above file.", "WIN.INI"));
+  EXPECT_EQ(m.Mac(), Crlf({"<" + m.tech + ">", ".macro A x", ".eom"}));
+}
+
 TEST(InsertMacroInclude, PadQuestionOnlyForTprAndOnlyWithoutAPadInclude) {
   MacFile m(Crlf({"<lib\\pads.txt>", ".macro A x", ".eom"}));
   m.t.ui.answers = {m.tech};

@@ -61,6 +61,17 @@ TEST(RunOutsideProgram, NetTranToDiskLaunchesABatchFile) {
             "nettran.exe -m a.mac a.wir -f TPR abc > abc.out\r\n");
 }
 
+// A line break would end the batch file's line: the program would run
+// without its output going to the file, and the rest would be a command.
+TEST(RunOutsideProgram, ALineBreakNeverReachesTheBatchFile) {
+  RunFixture f("nettran.exe", "-m a.mac a.wir abc.net\r\ncalc.exe");
+  f.t.ui.main.SetChecked(id::kNetTranToDisk, true);
+  EXPECT_EQ(RunArmedProgram(f.t.app), Outcome::kFailed);
+  EXPECT_TRUE(f.t.shell.launches.empty());
+  EXPECT_FALSE(std::filesystem::exists(f.t.dir / "abc.bat"));
+  EXPECT_EQ(f.t.ui.Last().text, "The command line holds a line break; nothing was run.");
+}
+
 TEST(RunOutsideProgram, HandTypedTprOptionTriggersPostProcessingForAnyProgram) {
   RunFixture f("gatesim.exe", "x -f TPR abc");
   f.t.ui.answers = {"no"};
