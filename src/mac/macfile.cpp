@@ -38,10 +38,10 @@ std::vector<std::string> MacWords(std::string line) {
 
 bool ParseMacHeader(std::string_view logical_line, MacHeader& header) {
   if (!StartsWithNoCase(logical_line, ".macro")) return false;
-  NextWord(logical_line);
-  header.name = NextWord(logical_line);
+  NextName(logical_line);
+  header.name = NextName(logical_line);
   header.ports.clear();
-  while (HasContent(logical_line)) header.ports.emplace_back(NextWord(logical_line));
+  while (HasContent(logical_line)) header.ports.emplace_back(NextName(logical_line));
   return true;
 }
 

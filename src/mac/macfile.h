@@ -47,9 +47,9 @@ std::vector<std::string> MacWords(std::string line);
 
 // A header ".macro NAME PORT...": ".macro" is matched on its first 6
 // characters ignoring case; the name is the second word, the ports follow
-// as they are written. The words are taken with NextWord while the rest
-// holds content (HasContent): a word of more than 62 characters gives an
-// empty port and ends the list, trailing words of only ";" are dropped.
+// as they are written. The words are taken whole, however long (NextName),
+// while the rest holds content (HasContent); trailing words of only ";" are
+// dropped.
 struct MacHeader {
   std::string name;
   std::vector<std::string> ports;

@@ -22,15 +22,9 @@ namespace kalvor {
 
 namespace {
 
-// A logical line of the macro file (ReadMacLine), lowercased unless
-// `keep_case` (standard VHDL, where node names keep their letter case).
-bool ReadLogicalLine(File& file, std::string& line, bool keep_case) {
-  if (!ReadMacLine(file, line)) return false;
-  if (!keep_case) {
-    for (char& c : line) c = ToLowerAscii(c);
-  }
-  return true;
-}
+// A logical line of the macro file (ReadMacLine) as it is written: node
+// names keep their letter case until NodeNames has told them apart.
+bool ReadLogicalLine(File& file, std::string& line) { return ReadMacLine(file, line); }
 
 // Pad nets ("PAD_", "Pad_" or "pad_" at the start) get no signal.
 bool IsPadNet(std::string_view name) {
@@ -97,7 +91,7 @@ class MacToVhdl {
   void Header(std::string& line);
   void StandardHeader(const std::string& line);
   void InitDeclared();
-  void PortsFromHeader(std::string& line);
+  void PortsFromHeader(std::string_view line);
   void PortsFromDefinitionFile();
   void PortDeclarations();
   bool NextLine(std::string& line);
@@ -128,6 +122,8 @@ class MacToVhdl {
   std::string token_line_;
   std::string pending_;
   std::string name_;  // the node name being normalised
+  NodeNames names_;   // the current macro's node names and labels
+  bool supply_port_[2] = {false, false};  // vdd, gnd are ports of the macro
   // Body lines read by the signal pass: their text one after another, and
   // where each ends.
   std::string kept_text_;
@@ -155,7 +151,7 @@ void MacToVhdl::Convert() {
       // Inside a macro every "<" line is an instance.
       Instance(line);
     } else {
-      PutLine("-- " + line);
+      PutLine("-- " + (standard_ ? line : ToLower(line)));
     }
     port_separator_ = "\r\n";
   }
@@ -184,7 +180,7 @@ bool MacToVhdl::NextLine(std::string& line) {
     }
     return true;
   }
-  return ReadLogicalLine(in_, line, standard_ != nullptr);
+  return ReadLogicalLine(in_, line);
 }
 
 void MacToVhdl::OfferPortDefinitions(const std::string& line) {
@@ -207,6 +203,7 @@ void MacToVhdl::Header(std::string& line) {
   bus_list_.clear();
   analog_list_.clear();
   ReadPortDirectives(in_, bus_list_, analog_list_);
+  names_.Reset(standard_ == nullptr);
   if (standard_) return StandardHeader(line);
   NextWord(line);  // ".macro"
   PutLine("");
@@ -215,27 +212,40 @@ void MacToVhdl::Header(std::string& line) {
     if (HasContent(package)) PutLine("use " + package + ";");
   }
   PutLine("");
-  entity_ = NextWord(line);
-  Put("entity " + entity_ + " is port (");
+  std::string_view words = line;
+  entity_ = ToLower(NextName(words));
+  Put("entity " + entity_ + " is");
+  // The port list is gathered first: a macro without ports gets none (an
+  // empty list is not VHDL).
+  std::string before;
+  before.swap(pending_);
+  hold_ = true;
   InitDeclared();
+  supply_port_[0] = supply_port_[1] = false;
   if (port_file_.IsOpen() && !top_name_.empty()) {
-    while (HasContent(line)) {
-      std::string name = NextWord(line);
-      NormalizeNodeName(name, true, tally_);
-    }
+    while (HasContent(words)) names_.Node(NextName(words), true, tally_);
     PortsFromDefinitionFile();
   } else {
-    PortsFromHeader(line);
+    PortsFromHeader(words);
   }
-  Put(" );\r\nend " + entity_ + ";");
+  hold_ = false;
+  std::string ports;
+  ports.swap(pending_);
+  pending_.swap(before);
+  if (!ports.empty()) Put(" port (" + ports + " );");
+  Put("\r\nend " + entity_ + ";");
   PutLine("");
   PutLine("architecture " + entity_ + "_1 of " + entity_ + " is");
-  PutLine("  signal vdd: std_logic;");
-  PutLine("  signal gnd: std_logic;");
+  // The supplies are signals of their own unless the macro has them as
+  // ports; either way no body node declares them again.
+  if (!supply_port_[0]) PutLine("  signal vdd: std_logic;");
+  if (!supply_port_[1]) PutLine("  signal gnd: std_logic;");
+  declared_.Insert("vdd");
+  declared_.Insert("gnd");
   SignalPass();
   PutLine("begin");
-  PutLine("  vdd<='1';");
-  PutLine("  gnd<='0';");
+  if (!supply_port_[0]) PutLine("  vdd<='1';");
+  if (!supply_port_[1]) PutLine("  gnd<='0';");
 }
 
 // Standard VHDL: the unit's clauses, the entity, the architecture's
@@ -246,7 +256,7 @@ void MacToVhdl::StandardHeader(const std::string& line) {
   MacroHeader header;
   header.name = ToLower(parsed.name);
   entity_ = header.name;
-  for (std::string& name : parsed.ports) NormalizeNodeName(name, true, tally_);
+  for (std::string& name : parsed.ports) name = names_.Node(name, true, tally_);
   header.words = std::move(parsed.ports);
   header.bus_list = bus_list_;
   header.analog_list = analog_list_;
@@ -283,12 +293,13 @@ void MacToVhdl::InitDeclared() {
   }
 }
 
-void MacToVhdl::PortsFromHeader(std::string& line) {
+void MacToVhdl::PortsFromHeader(std::string_view line) {
   while (HasContent(line)) {
-    std::string name = NextWord(line);
-    NormalizeNodeName(name, true, tally_);
+    std::string name = names_.Node(NextName(line), true, tally_);
     std::string type = "std_logic";
     if (!declared_.Insert(name)) continue;
+    if (name == "vdd") supply_port_[0] = true;
+    if (name == "gnd") supply_port_[1] = true;
     declared_text_ += name;
     declared_text_ += ' ';
     if (analog_list_.find(" " + name + " ") != std::string::npos) type = "analog";
@@ -298,7 +309,7 @@ void MacToVhdl::PortsFromHeader(std::string& line) {
       // element among the header's ports.
       if (name.compare(index, std::string::npos, "0") != 0) continue;
       name.resize(index);
-      long width = LargestIndexAfter(" " + line, name, 0);
+      long width = LargestIndexAfter(" " + ToLower(line), name, 0);
       width = LargestIndexAfter(declared_text_, name, width);
       type = Format("std_logic_vector (%ld downto 0)", width);
     }
@@ -332,6 +343,8 @@ void MacToVhdl::PortDeclarations() {
     name = token;
     Put(" \r\n     " + name);
     declared_.Insert(name);
+    if (name == "vdd") supply_port_[0] = true;
+    if (name == "gnd") supply_port_[1] = true;
     if (standard_) standard_->NoteCopiedPort(name);
     if (!next()) return;
     Put(" : ");
@@ -375,7 +388,7 @@ void MacToVhdl::SignalPass() {
   kept_next_ = 0;
   bool keeping = true;
   std::string line;
-  while (ReadLogicalLine(in_, line, standard_ != nullptr)) {
+  while (ReadLogicalLine(in_, line)) {
     Step();
     if (progress_.cancelled()) return;
     bool more = SignalLine(line);
@@ -401,8 +414,8 @@ bool MacToVhdl::SignalLine(std::string_view line) {
     case '.':
       return false;
     case '<': {
-      NextWord(line);  // instance name
-      std::string component(NextWord(line));
+      NextName(line);  // instance name
+      std::string component(NextName(line));
       std::size_t nodes = DeclareWords(line);
       if (standard_) standard_->NoteInstance(ToLower(component), nodes);
       return true;
@@ -414,7 +427,8 @@ bool MacToVhdl::SignalLine(std::string_view line) {
     case '$':
       return true;
     default:
-      ui_.Notify(std::string(line), "This line not legal in a mac-to-vhd conversion:",
+      ui_.Notify(standard_ ? std::string(line) : ToLower(line),
+                 "This line not legal in a mac-to-vhd conversion:",
                   box::kOk);
       return false;
   }
@@ -425,8 +439,7 @@ std::size_t MacToVhdl::DeclareWords(std::string_view rest) {
   std::size_t words = 0;
   while (HasContent(rest)) {
     ++words;
-    name_.assign(NextWord(rest));
-    NormalizeNodeName(name_, false, tally_);
+    name_ = names_.Node(NextName(rest), false, tally_);
     if (standard_) {
       standard_->NoteNet(name_);
       continue;
@@ -442,34 +455,36 @@ std::size_t MacToVhdl::DeclareWords(std::string_view rest) {
 }
 
 void MacToVhdl::Instance(std::string& line) {
-  if (standard_) {
-    // Labels and macro names are lowercased as in the long-standing format;
-    // node names keep their case.
-    std::string_view head = line;
-    NextWord(head);
-    NextWord(head);
-    for (std::size_t i = 0; i < line.size() - head.size(); ++i) line[i] = ToLowerAscii(line[i]);
-  }
+  // Labels and macro names are lowercased; node names keep their case
+  // until NodeNames has told them apart.
+  std::string_view head = line;
+  NextName(head);
+  NextName(head);
+  for (std::size_t i = 0; i < line.size() - head.size(); ++i) line[i] = ToLowerAscii(line[i]);
   line[0] = 'I';
   std::string_view rest = line;
-  std::string_view label = NextWord(rest);
-  std::string component(NextWord(rest));
+  std::string_view label = NextName(rest);
+  std::string component(NextName(rest));
   for (const std::string& ignored : options_.ignore) {
     if (EqualNoCase(component, ignored)) return;
   }
   if (!standard_) {
     Put("  ");
-    Put(label);
+    Put(names_.Label(label.substr(1)));
     Put(" : ");
     Put(component);
+    // An instance without nodes has no port map (an empty one is not VHDL).
+    if (!HasContent(rest)) {
+      PutLine(";");
+      return;
+    }
     Put(" port map (");
   }
   nodes_.clear();
   bool stream = standard_ && standard_->BeginInstance(label, component, pending_);
   std::size_t streamed = 0;
   while (HasContent(rest)) {
-    name_.assign(NextWord(rest));
-    NormalizeNodeName(name_, true, tally_);
+    name_ = names_.Node(NextName(rest), true, tally_);
     ui_.ProgressNote(name_ + "  (" + component + ")");
     if (stream) {
       standard_->StreamNode(name_, streamed++ == 0, pending_);

@@ -7,11 +7,13 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/dialogs.h"
 #include "core/outcome.h"
 #include "core/run_context.h"
 #include "text/file.h"
+#include "vhdl/name_index.h"
 
 namespace kalvor {
 
@@ -65,6 +67,35 @@ bool ConvertMacFile(UserInterface& ui, Progress& progress, const MacToVhdlOption
 // with "1", a supply ("vdd", "gnd" in any letter case) lowercased. With
 // `count` the result is counted in the fanout analysis.
 void NormalizeNodeName(std::string& name, bool count, NodeTally& tally);
+
+// The VHDL names of one macro's nodes and instance labels. A node name is
+// normalised (NormalizeNodeName) and, in the long-standing format,
+// lowercased; when that gives the name of another node of the macro (inst_n5
+// beside n5, A beside a, x1<o beside x1_o, in beside in1), the later node
+// gets a name of its own instead of merging: in the long-standing format the
+// extended identifier of its own spelling (\A\), in standard VHDL its own
+// spelling (which that format escapes as it needs). The supplies (vdd, gnd in
+// any letter case) are one node each, as they are global.
+class NodeNames {
+ public:
+  // Starts a macro; `lowercase` for the long-standing format.
+  void Reset(bool lowercase);
+  // The name of node `word`, counted in the fanout analysis with `count`.
+  const std::string& Node(std::string_view word, bool count, NodeTally& tally);
+  // The label of an instance named `name` (long-standing format): "I" and
+  // the name lowercased, or an extended identifier when that is taken.
+  std::string Label(std::string_view name);
+
+ private:
+  bool Take(const std::string& key, std::string_view owner);
+  std::string_view Owner(std::uint32_t n) const;
+  bool lowercase_ = true;
+  NameSet taken_;       // names given (lowercased keys in the long-standing format)
+  std::string owners_;  // the word each name was given to, one after another
+  std::vector<std::size_t> owner_ends_;
+  std::string name_;
+  std::string key_;
+};
 
 // Where the bus index of `name` begins (its first digit after the first
 // character, when the text before it, in any letter case, is a name of the

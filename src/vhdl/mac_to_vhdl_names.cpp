@@ -2,6 +2,7 @@
 // .mac to VHDL conversion.
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 #include "core/dialogs.h"
 #include "vhdl/fanout.h"
@@ -55,6 +56,93 @@ void NormalizeNodeName(std::string& name, bool count, NodeTally& tally) {
     tally.name_changed = true;
   }
   if (count && tally.fanout) CountFanout(*tally.fanout, name);
+}
+
+namespace {
+
+// An extended identifier of `text`: backslashes doubled.
+std::string Extended(std::string_view text) {
+  std::string id = "\\";
+  for (char c : text) {
+    id += c;
+    if (c == '\\') id += c;
+  }
+  return id + "\\";
+}
+
+// Owners of labels begin with a line end, which no node name holds.
+constexpr char kLabelOwner = '\n';
+
+}  // namespace
+
+void NodeNames::Reset(bool lowercase) {
+  lowercase_ = lowercase;
+  taken_.Clear();
+  owners_.clear();
+  owner_ends_.clear();
+  Take("vdd", "vdd");
+  Take("gnd", "gnd");
+}
+
+bool NodeNames::Take(const std::string& key, std::string_view owner) {
+  if (!taken_.Insert(key)) return false;
+  owners_ += owner;
+  owner_ends_.push_back(owners_.size());
+  return true;
+}
+
+const std::string& NodeNames::Node(std::string_view word, bool count, NodeTally& tally) {
+  // The long-standing format lowercases the word before it is normalised
+  // (so "NN_" stays in capitals); names meet when VHDL cannot tell them
+  // apart, which ignores letter case there.
+  name_.assign(word);
+  if (lowercase_) {
+    for (char& c : name_) c = ToLowerAscii(c);
+  }
+  NormalizeNodeName(name_, false, tally);
+  const std::string* key = &name_;
+  if (lowercase_ && std::any_of(name_.begin(), name_.end(),
+                                [](char c) { return c >= 'A' && c <= 'Z'; })) {
+    key_ = ToLower(name_);
+    key = &key_;
+  }
+  std::uint32_t n = taken_.Number(*key);
+  if (n == NameIndex::kNone) {
+    Take(*key, word);
+  } else if (!(n < 2 && EqualNoCase(word, name_)) && Owner(n) != word) {
+    // Taken by another node (or a label): this node's own spelling, found
+    // again under that spelling when it comes back.
+    std::string base = lowercase_ ? Extended(word) : std::string(word);
+    name_ = base;
+    for (int k = 2;; ++k) {
+      std::uint32_t m = taken_.Number(name_);
+      if (m == NameIndex::kNone) {
+        Take(name_, word);
+        break;
+      }
+      if (Owner(m) == word) break;
+      name_ = lowercase_ ? Extended(std::string(word) + "~" + std::to_string(k))
+                         : base + "~" + std::to_string(k);
+    }
+  }
+  if (count && tally.fanout) CountFanout(*tally.fanout, name_);
+  return name_;
+}
+
+std::string_view NodeNames::Owner(std::uint32_t n) const {
+  std::size_t begin = n == 0 ? 0 : owner_ends_[n - 1];
+  return std::string_view(owners_.data() + begin, owner_ends_[n] - begin);
+}
+
+std::string NodeNames::Label(std::string_view name) {
+  std::string owner(1, kLabelOwner);
+  owner += name;
+  std::string key = "i" + ToLower(name);
+  if (Take(key, owner)) return "I" + key.substr(1);
+  for (int k = 1;; ++k) {
+    std::string id = Extended("I" + std::string(name) + (k == 1 ? "" : "~" + std::to_string(k)));
+    if (Take(id, owner)) return id;
+  }
 }
 
 std::size_t BusIndex(std::string_view name, std::string_view bus_list) {

@@ -119,6 +119,10 @@ class NameSet {
   bool Contains(std::string_view name) const {
     return index_.Find(NameIndex::Hash(name), Matcher(name)) != NameIndex::kNone;
   }
+  // The number of a name (its place in the order of insertion), or kNone.
+  std::uint32_t Number(std::string_view name) const {
+    return index_.Find(NameIndex::Hash(name), Matcher(name));
+  }
   bool empty() const { return ends_.empty(); }
   std::size_t size() const { return ends_.size(); }
   std::string_view at(std::size_t n) const {

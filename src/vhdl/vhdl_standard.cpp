@@ -49,6 +49,7 @@ void ScanFile(File& file, const std::string& directory, bool included, int depth
   std::string line;
   bool in_macro = false;
   NodeTally tally;
+  NodeNames names;
   for (;;) {
     // Only headers, end lines and include lines matter here.
     const char* first = nullptr;
@@ -64,7 +65,10 @@ void ScanFile(File& file, const std::string& directory, bool included, int depth
       in_macro = true;
       MacroHeader header;
       header.name = ToLower(parsed.name);
-      for (std::string& word : parsed.ports) NormalizeNodeName(word, false, tally);
+      // The names the conversion gives the header's words (they come first
+      // in their macro).
+      names.Reset(false);
+      for (std::string& word : parsed.ports) word = names.Node(word, false, tally);
       header.words = std::move(parsed.ports);
       ReadPortDirectives(file, header.bus_list, header.analog_list);
       if (included && own.count(header.name) != 0) continue;
@@ -292,7 +296,7 @@ void StandardVhdl::NoteCopiedPort(const std::string& name) {
 
 std::string StandardVhdl::CopiedPorts(const std::string& text, std::string_view bus_list) {
   std::string_view rest = bus_list;
-  while (HasContent(rest)) vectors_[std::string(NextWord(rest))] = {"", -1};
+  while (HasContent(rest)) vectors_[std::string(NextName(rest))] = {"", -1};
   for (auto& [base, vector] : vectors_) vector.first = base;
   std::string head = text.empty() ? "" : " port (" + text + " );";
   return head + "\r\nend " + entity_ + ";\r\n";

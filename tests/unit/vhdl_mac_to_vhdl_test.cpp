@@ -300,8 +300,10 @@ TEST(MacToVhdl, AnalogPortsAndSupplies) {
   EXPECT_NE(vhdl.find("  vin : inout analog;\r\n  vout : inout analog;\r\n"
                       "  vdd : inout std_logic );"),
             std::string::npos);
-  // Without the no-supply flag "gnd" is declared besides the fixed line.
-  EXPECT_NE(vhdl.find("  signal gnd: std_logic;\r\n  signal gnd : std_logic;\r\nbegin"),
+  // A supply that is a port gets no signal and no constant besides; a supply
+  // node of the body is the fixed signal, never declared a second time.
+  EXPECT_NE(vhdl.find("architecture amp_1 of amp is\r\n  signal gnd: std_logic;\r\nbegin\r\n"
+                      "  gnd<='0';\r\n  Iu1"),
             std::string::npos);
 
   MacRun quiet;
@@ -312,6 +314,37 @@ TEST(MacToVhdl, AnalogPortsAndSupplies) {
   EXPECT_EQ(vhdl.find("vdd : inout"), std::string::npos);
   EXPECT_NE(vhdl.find("  signal gnd: std_logic;\r\nbegin"), std::string::npos);
   EXPECT_NE(vhdl.find("port map (vin,vout,vdd,gnd);"), std::string::npos);
+}
+
+// No node, instance or port is lost or merged: names of any length are
+// whole; nodes that normalise or lowercase alike stay apart (the later one as
+// the extended identifier of its own spelling), and so do labels; instances
+// and macros without nodes are written without an empty list. Short names
+// that meet nothing are written as before.
+TEST(MacToVhdl, NamesOfAnyLengthAndNamesThatMeetStayApart) {
+  const std::string label(70, 'u');
+  const std::string net(63, 'n');
+  MacRun run;
+  run.Convert(".macro EMPTY\r\n.eom\r\n.macro TOP A a " + net + "\r\n<" + label + " INV A " +
+              net + "\r\n<U2 NAND2 inst_n5 n5 x1<o\r\n<U3 INV x1_o In\r\n<U4 INV in1 vdd\r\n"
+              "<u4 TIE\r\n<U4 EMPTY\r\n.eom\r\n");
+  std::string vhdl = run.Vhdl();
+  EXPECT_NE(vhdl.find("entity empty is\r\nend empty;"), std::string::npos);
+  EXPECT_NE(vhdl.find("entity top is port (\r\n  a : inout std_logic;\r\n"
+                      "  \\a\\ : inout std_logic;\r\n  " + net + " : inout std_logic );"),
+            std::string::npos);
+  EXPECT_NE(vhdl.find("  signal gnd: std_logic;\r\n  signal n5 : std_logic;\r\n"
+                      "  signal \\n5\\ : std_logic;\r\n  signal x1_o : std_logic;\r\n"
+                      "  signal \\x1_o\\ : std_logic;\r\n  signal in1 : std_logic;\r\n"
+                      "  signal \\in1\\ : std_logic;\r\nbegin"),
+            std::string::npos);
+  EXPECT_NE(vhdl.find("  I" + label + " : inv port map (a," + net + ");\r\n"
+                      "  Iu2 : nand2 port map (n5,\\n5\\,x1_o);\r\n"
+                      "  Iu3 : inv port map (\\x1_o\\,in1);\r\n"
+                      "  Iu4 : inv port map (\\in1\\,vdd);\r\n  \\Iu4\\ : tie;\r\n"
+                      "  \\Iu4~2\\ : empty;\r\nend top_1;"),
+            std::string::npos);
+  EXPECT_EQ(vhdl.find("signal vdd :"), std::string::npos);
 }
 
 TEST(MacToVhdl, IllegalBodyLineStopsTheSignalPassOnly) {
@@ -422,7 +455,7 @@ TEST(MacToVhdl, PortsFromADefinitionFileServeTheFirstMacroOnly) {
   EXPECT_NE(vhdl.find("  signal gnd: std_logic;\r\n  signal n1 : std_logic;\r\nbegin"),
             std::string::npos);
   EXPECT_NE(vhdl.find("port map (clk,data(0),q(1),n1);"), std::string::npos);
-  EXPECT_NE(vhdl.find("entity sub is port ( );"), std::string::npos);
+  EXPECT_NE(vhdl.find("entity sub is\r\nend sub;"), std::string::npos);
   // The header words were counted although the file gave the ports.
   EXPECT_EQ(run.Names().find(" zz 2 "), 16u);
 }
@@ -494,7 +527,7 @@ TEST(MacToVhdl, KeptBodyAndRereadBodyGiveTheSameResult) {
   EXPECT_NE(kept.find("-- * odd line\r\n  Iu2 : a port map (q,p);\r\nend b_1;"),
             std::string::npos);
   // A header without ".eom" before it ends the macro's signal pass.
-  EXPECT_NE(kept.find("entity d is port ( );"), std::string::npos);
+  EXPECT_NE(kept.find("entity d is\r\nend d;"), std::string::npos);
   EXPECT_NE(kept.find("  signal k : std_logic;"), std::string::npos);
 }
 
