@@ -86,6 +86,37 @@ std::string ReadTraceScale(const std::string& options, TraceScale& scale) {
   return std::string();
 }
 
+std::string TraceLineProblem(std::string_view line, int row) {
+  std::vector<std::string_view> fields;
+  for (std::size_t i = 0; i < line.size();) {
+    i = line.find_first_not_of(' ', i);
+    if (i == std::string_view::npos) break;
+    std::size_t end = std::min(line.find(' ', i), line.size());
+    fields.push_back(line.substr(i, end - i));
+    if (fields.size() == 2) break;
+    i = end;
+  }
+  if (row < 3) {
+    if (fields.size() == 2 && TraceTimeDecimals(line) >= 0) {
+      return "it holds a time and values where the table has one of the three lines "
+             "between its heading and its values; that row would be lost. Put three "
+             "lines (for example empty ones) after the \"Signals=\" line.";
+    }
+    return std::string();
+  }
+  if (fields.size() == 2) {
+    static constexpr const char* kUnits[] = {"fs", "ps", "ns", "us", "ms", "sec", "min", "hr"};
+    for (const char* unit : kUnits) {
+      if (EqualNoCase(fields[1], unit)) {
+        return "the time is followed by its unit (\"" + std::string(fields[1]) +
+               "\"), which would be read as the first value. Write times as plain "
+               "numbers of ns.";
+      }
+    }
+  }
+  return std::string();
+}
+
 std::string TraceHeading(std::string_view line) {
   std::string_view text = line.size() > 8 ? line.substr(8) : std::string_view();
   std::string out;
@@ -205,6 +236,22 @@ Outcome RunVhdOut(const RunContext& run, const std::string& dir) {
   ReadWholeLine(in, line);
   bool vcd_written = false;
   if (StartsWithNoCase(line, "Signals=")) {
+    // A first pass: a table it cannot read is refused before anything is
+    // asked or written; the most decimals of the times give the VCD's
+    // timescale.
+    int decimals = 0;
+    for (int row = 0; ReadWholeLine(in, line); ++row) {
+      std::string problem = TraceLineProblem(line, row);
+      if (!problem.empty()) {
+        p.ui.Notify("Line " + std::to_string(row + 2) + ": " + problem +
+                        "\nNothing was converted.",
+                    chosen, box::kOk | box::kIconError);
+        return Outcome::kFailed;
+      }
+      if (row >= 3) decimals = std::max(decimals, TraceTimeDecimals(line));
+    }
+    in.Seek(0);
+    ReadWholeLine(in, line);
     std::string options =
         LoadOptionString(p.profile, kVhdoutOptions.key, kVhdoutOptions.def, 16000, false);
     if (TitledParamDlg(p.ui, kVhdoutOptions.key, kDialogTitle, options) != answer::kOk)
@@ -216,12 +263,6 @@ Outcome RunVhdOut(const RunContext& run, const std::string& dir) {
       p.ui.Notify(complaint, kDialogTitle, box::kOk | box::kIconError);
       return Outcome::kFailed;
     }
-    // A first pass finds the most decimals of the times: the VCD's timescale.
-    int decimals = 0;
-    for (int row = 0; ReadWholeLine(in, line); ++row)
-      if (row >= 3) decimals = std::max(decimals, TraceTimeDecimals(line));
-    in.Seek(0);
-    ReadWholeLine(in, line);
     out_path = WithExtension(chosen, "out");
     SafeOutput scratch(p);
     SafeOutput vcd_scratch(p);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "platform/table_view.h"
@@ -178,6 +179,41 @@ TEST(RunVhdOut, VcdTimescaleAndRefusedTimes) {
       EXPECT_NE(t.ui.Last().text.find(c.vcd_part), std::string::npos) << t.ui.Last().text;
       EXPECT_TRUE(t.shell.launches.empty());
     }
+  }
+}
+
+// A table it cannot read is refused with the line named, before the
+// parameter dialog, and nothing is written: times written with their unit
+// (as GHDL prints them) and values right after the heading (no three lines
+// between). Lines that are only read past (filler, "abc" read as 0) pass.
+TEST(RunVhdOut, UnreadableTablesAreRefusedNamingTheLine) {
+  struct Case {
+    std::string table;
+    std::string complaint;  // empty: converted
+  } cases[] = {
+      {"Signals=time a.b\n\n\n\n0 fs '1'\n5000000 fs '0'\n", "Line 5: the time is followed by its unit (\"fs\")"},
+      {"Signals=time a.b\n\n\n\n0 '1'\n10 NS '0'\n", "Line 6: the time is followed by its unit (\"NS\")"},
+      {"Signals=time a.b\n0 '1'\n10 '0'\n20 '1'\n30 '0'\n", "Line 2: it holds a time and values"},
+      {"Signals=time a.b\n---\n1\n\n0 '1'\n10 abc\n", ""},
+  };
+  for (const Case& c : cases) {
+    TestApp t;
+    t.UseDesign("top");
+    t.profile.values["WAVEVIEWER"] = "gtkwave";
+    WriteFileBytes("run.txt", c.table);
+    t.ui.answers = {t.dir / "run.txt"};
+    Outcome outcome = testing::RunArmed(t.app, id::kVhdOut);
+    if (c.complaint.empty()) {
+      EXPECT_EQ(outcome, Outcome::kCompleted) << c.table;
+      EXPECT_TRUE(FileExists("run.out"));
+      continue;
+    }
+    EXPECT_EQ(outcome, Outcome::kFailed) << c.table;
+    EXPECT_NE(t.ui.Last().text.find(c.complaint), std::string::npos) << t.ui.Last().text;
+    EXPECT_TRUE(t.ui.dialogs_run.empty());
+    EXPECT_FALSE(FileExists("run.out"));
+    EXPECT_FALSE(FileExists("run.vcd"));
+    std::filesystem::remove("run.txt");
   }
 }
 
