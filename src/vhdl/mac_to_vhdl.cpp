@@ -78,7 +78,7 @@ class MacToVhdl {
   void PutLine(std::string_view text) {
     pending_ += text;
     pending_ += "\r\n";
-    if (pending_.size() >= kPendingSize) Flush();
+    if (pending_.size() >= kPendingSize && !hold_) Flush();
   }
   void Flush() {
     out_.Write(pending_);
@@ -133,6 +133,16 @@ class MacToVhdl {
   StandardVhdl* standard_ = nullptr;
   std::vector<std::string> nodes_;
   bool hold_ = false;  // keep the output for a rewrite of its end
+  // Standard VHDL: a macro without instances is a leaf cell, declared as a
+  // component where it is used; its entity is written (at the end) only
+  // when no macro of the file instantiates it, so that an empty
+  // architecture never stands in for the user's cell. The text of the
+  // macro being converted starts at macro_start_ in pending_.
+  void EndStandardMacro();
+  std::size_t macro_start_ = 0;
+  std::size_t body_instances_ = 0;
+  bool leaf_ = false;
+  std::vector<std::pair<std::string, std::string>> leaves_;  // macro name, its text
 };
 
 void MacToVhdl::Convert() {
@@ -143,10 +153,12 @@ void MacToVhdl::Convert() {
     if (StartsWithNoCase(line, "$written by hdl_emit")) OfferPortDefinitions(ToLower(line));
     MacLineKind kind = ClassifyMacLine(line);
     if (kind == MacLineKind::kHeader) {
+      if (standard_ && in_macro_) EndStandardMacro();
       Header(line);
     } else if (kind == MacLineKind::kEnd) {
       in_macro_ = false;
       PutLine(standard_ ? standard_->ArchitectureEnd() : "end " + entity_ + "_1;");
+      if (standard_) EndStandardMacro();
     } else if (in_macro_ && !line.empty() && line[0] == '<') {
       // Inside a macro every "<" line is an instance.
       Instance(line);
@@ -154,6 +166,13 @@ void MacToVhdl::Convert() {
       PutLine("-- " + (standard_ ? line : ToLower(line)));
     }
     port_separator_ = "\r\n";
+  }
+  if (standard_ && in_macro_) EndStandardMacro();
+  if (standard_) {
+    // Leaf cells that no macro of the file instantiates keep their entity.
+    for (const auto& [name, text] : leaves_) {
+      if (!standard_->Instantiated(name)) Put(text);
+    }
   }
   Flush();
   if (standard_) {
@@ -261,14 +280,14 @@ void MacToVhdl::StandardHeader(const std::string& line) {
   header.bus_list = bus_list_;
   header.analog_list = analog_list_;
   bool from_file = port_file_.IsOpen() && !top_name_.empty() && EqualNoCase(entity_, top_name_);
+  macro_start_ = pending_.size();
+  hold_ = true;
   Put(standard_->BeginMacro(header, from_file));
   if (from_file) {
     std::string before;
     before.swap(pending_);
-    hold_ = true;
     InitDeclared();
     PortsFromDefinitionFile();
-    hold_ = false;
     std::string ports;
     ports.swap(pending_);
     pending_.swap(before);
@@ -277,10 +296,23 @@ void MacToVhdl::StandardHeader(const std::string& line) {
     Put(standard_->EntityPorts());
   }
   Put(standard_->ArchitectureHead());
+  body_instances_ = 0;
   SignalPass();
   Put(standard_->Declarations());
   PutLine("begin");
   Put(standard_->SupplyAssignments());
+  leaf_ = body_instances_ == 0;
+  if (!leaf_) hold_ = false;
+}
+
+void MacToVhdl::EndStandardMacro() {
+  if (leaf_) {
+    leaves_.emplace_back(entity_, pending_.substr(macro_start_));
+    pending_.resize(macro_start_);
+    PutLine("-- leaf cell " + entity_ + ": a component where it is used");
+  }
+  leaf_ = false;
+  hold_ = false;
 }
 
 void MacToVhdl::InitDeclared() {
@@ -414,6 +446,7 @@ bool MacToVhdl::SignalLine(std::string_view line) {
     case '.':
       return false;
     case '<': {
+      ++body_instances_;
       NextName(line);  // instance name
       std::string component(NextName(line));
       std::size_t nodes = DeclareWords(line);

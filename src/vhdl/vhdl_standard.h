@@ -104,6 +104,8 @@ class StandardVhdl {
   // converted, else the last macro that no other instantiates.
   std::string TopEntity(std::string_view tagged) const;
   std::size_t extra_nodes() const { return extra_nodes_; }
+  // A macro of that (lowercase) name was instantiated by a converted macro.
+  bool Instantiated(std::string_view macro) const { return instantiated_.Contains(macro); }
 
  private:
   struct TextHash {

@@ -147,9 +147,10 @@ TEST(MacToVhdl, StandardVhdlKeepsNetsThatDifferInCaseApart) {
         "  Iu1 : inv port map (a,\\A\\);\r\n  Iu2 : inv port map (\\A\\,X);\r\n"}},
       {".macro SUB a A q0 Q0 Q1\r\n$vector q\r\n.eom\r\n"
        ".macro TOP x X\r\n<S1 SUB x X n N Q0\r\n<U1 INV N VDD\r\n.eom\r\n",
-       {"entity sub is port (\r\n  a : inout std_logic;\r\n  \\A\\ : inout std_logic;\r\n"
-        "  q : inout std_logic_vector (0 downto 0);\r\n"
-        "  \\Q\\ : inout std_logic_vector (1 downto 0) );\r\n",
+       // SUB has no instances: a leaf cell, declared as a component only.
+       {"-- leaf cell sub: a component where it is used\r\n",
+        "  component sub port (\r\n    a : inout std_logic;\r\n    \\A\\ : inout std_logic;\r\n"
+        "    q : inout std_logic_vector (0 downto 0);\r\n",
         "    \\Q\\ : inout std_logic_vector (1 downto 0));\r\n",
         "  signal n : std_logic;\r\n  signal \\N\\ : std_logic;\r\n  signal Q0 : std_logic;\r\n",
         "  Is1 : sub port map (a => x,\\A\\ => \\X\\,q(0) => n,\\Q\\(0) => \\N\\,\\Q\\(1) => Q0);",
@@ -168,6 +169,25 @@ TEST(MacToVhdl, StandardVhdlKeepsNetsThatDifferInCaseApart) {
     std::string vhdl = run.Vhdl();
     for (const char* text : c.written) EXPECT_NE(vhdl.find(text), std::string::npos) << text;
   }
+}
+
+// Standard VHDL writes no entity for a leaf cell (a macro without
+// instances that another macro instantiates): an empty architecture would
+// bind in place of the user's cell and simulate as 'U' without a word. A
+// macro without instances that nothing instantiates keeps its entity.
+TEST(MacToVhdl, StandardVhdlDeclaresLeafCellsAsComponentsOnly) {
+  MacRun run;
+  run.Convert(".macro AND2 A B Y\r\n.eom\r\n.macro SPARE A\r\n.eom\r\n"
+              ".macro TOP A B Y\r\n<U1 AND2 A B Y\r\n.eom\r\n",
+              "m1=NC;m2=PORTPADA;m3=;=n;p1=cells.all;p2=;std=y;");
+  std::string vhdl = run.Vhdl();
+  EXPECT_EQ(vhdl.find("entity and2"), std::string::npos);
+  EXPECT_EQ(vhdl.find("architecture and2"), std::string::npos);
+  EXPECT_NE(vhdl.find("  component and2 port (\r\n    A : inout std_logic;"), std::string::npos);
+  EXPECT_NE(vhdl.find("library cells;\r\nuse cells.all;\r\n\r\nentity top is"),
+            std::string::npos);
+  EXPECT_NE(vhdl.find("entity spare is"), std::string::npos);
+  EXPECT_TRUE(run.ui.Showed("Top-level entity: top", "Standard VHDL"));
 }
 
 TEST(MacToVhdl, PackagesFromTheDialogAndExistingOutput) {

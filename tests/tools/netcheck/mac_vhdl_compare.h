@@ -36,6 +36,7 @@ struct MacVhdlFigures {
   long mac_instances = 0, vhdl_instances = 0, ignored_instances = 0;
   long mac_nets = 0, vhdl_nets = 0;
   long pins = 0;
+  long leaf_cells = 0;  // macros without instances declared as components only
 };
 
 struct MacVhdlResult {

@@ -219,6 +219,9 @@ class Parser {
         while (More() && Peek() != ";") Next();
         Accept(";");
         a.components[name] = ports;
+        std::string text = IdentifierText(name);
+        for (char& ch : text) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+        out_.components_declared.insert(text);
       } else if (w != ";") {
         --pos_;
         SkipStatement();

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -53,6 +54,7 @@ struct VhdlDesign {
   std::vector<std::string> entity_order;
   std::vector<std::string> duplicate_entities;
   std::vector<VhdlArchitecture> architectures;
+  std::set<std::string> components_declared;  // their names' text, lowercased
   std::vector<std::string> problems;
 };
 

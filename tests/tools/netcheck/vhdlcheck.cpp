@@ -58,9 +58,10 @@ int main(int argc, char** argv) {
   }
   const MacVhdlFigures& f = r.figures;
   std::printf("%s: %ld macros; instances %ld in .mac (%ld of ignored macros), %ld in VHDL; "
-              "nets %ld in .mac, %ld in VHDL; %ld pins compared; %zu differences\n",
+              "nets %ld in .mac, %ld in VHDL; %ld pins compared; %ld leaf cells as components; "
+              "%zu differences\n",
               r.differences.empty() ? "same netlist" : "DIFFERENT", f.macros, f.mac_instances,
-              f.ignored_instances, f.vhdl_instances, f.mac_nets, f.vhdl_nets, f.pins,
+              f.ignored_instances, f.vhdl_instances, f.mac_nets, f.vhdl_nets, f.pins, f.leaf_cells,
               r.differences.size());
   return r.differences.empty() ? 0 : 1;
 }
