@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Simulation suite of the .mac to VHDL conversion: small designs of its own
 # (tests/sim/designs.v: sequential, combinational, hierarchical, buses both
-# ways, names longer than 62 characters) are mapped by Yosys onto the
-# suite's own cell library (tests/sim/cells.v, cells.vhd), written as EDIF
-# and as a Verilog netlist, imported from each by `kalvor edif`, converted
-# by `kalvor mac2vhd` to standard VHDL with the cell library named in
+# ways, ports wired together, names longer than 62 characters) are mapped
+# by Yosys onto the suite's own cell library (tests/sim/cells.v,
+# cells.vhd), written as EDIF and as a Verilog netlist, imported from each
+# by `kalvor edif`, converted by `kalvor mac2vhd` to standard VHDL (ports
+# with the netlist's directions) with the cell library named in
 # "Include packages" (cells.all), and simulated by GHDL with a testbench
 # that binds the top entity by port name. Icarus Verilog simulates the same
 # netlist with the same stimulus; the two must agree on every output in
@@ -38,6 +39,7 @@ designs=(
   "adder4|a:4 b:4:a cin:1|s:5 a_gt_b:1"
   "shift_top|clk:1 load:1 data:8 serial_input_of_the_shift_register_chain_with_a_name_beyond_62_x:1|q:8 parity_of_all_the_stages_of_the_shift_register_chain_beyond_62_x:1"
   "seqdet|clk:1 rst:1 x:1|found:1 state:2"
+  "shift_wired|clk:1 din:1|q:8 so:1"
 )
 
 # Analyse the cell library into its own library "cells" once.

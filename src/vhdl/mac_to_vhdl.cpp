@@ -123,6 +123,9 @@ class MacToVhdl {
   std::string pending_;
   std::string name_;  // the node name being normalised
   NodeNames names_;   // the current macro's node names and labels
+  PortDirections directions_;  // of the current macro's ports
+  void WiredAssignments();
+  std::string Actual(const std::string& name) const;
   bool supply_port_[2] = {false, false};  // vdd, gnd are ports of the macro
   // Body lines read by the signal pass: their text one after another, and
   // where each ends.
@@ -221,7 +224,8 @@ void MacToVhdl::Header(std::string& line) {
   in_macro_ = true;
   bus_list_.clear();
   analog_list_.clear();
-  ReadPortDirectives(in_, bus_list_, analog_list_);
+  directions_.Clear();
+  ReadPortDirectives(in_, bus_list_, analog_list_, &directions_);
   names_.Reset(standard_ == nullptr);
   if (standard_) return StandardHeader(line);
   NextWord(line);  // ".macro"
@@ -265,6 +269,36 @@ void MacToVhdl::Header(std::string& line) {
   PutLine("begin");
   if (!supply_port_[0]) PutLine("  vdd<='1';");
   if (!supply_port_[1]) PutLine("  gnd<='0';");
+  WiredAssignments();
+}
+
+// A node as an actual: a bus element as NAME(INDEX).
+std::string MacToVhdl::Actual(const std::string& name) const {
+  std::size_t index = BusIndex(name, bus_list_);
+  if (index == std::string::npos) return name;
+  return name.substr(0, index) + "(" + name.substr(index) + ")";
+}
+
+// Ports the netlist wires to another port's node ("$wired NODE PORT...")
+// are driven from that node; an input port drives the node instead, and
+// two inputs are both driven from outside.
+void MacToVhdl::WiredAssignments() {
+  auto input = [this](const std::string& word) {
+    return std::find(directions_.inputs.begin(), directions_.inputs.end(), word) !=
+           directions_.inputs.end();
+  };
+  for (const std::vector<std::string>& group : directions_.wired) {
+    const std::string node = Actual(names_.Node(group[0], false, tally_));
+    for (std::size_t k = 1; k < group.size(); ++k) {
+      const std::string port = Actual(names_.Node(group[k], false, tally_));
+      if (input(group[k]) && input(group[0])) continue;
+      if (input(group[k])) {
+        PutLine("  " + node + " <= " + port + ";");
+      } else {
+        PutLine("  " + port + " <= " + node + ";");
+      }
+    }
+  }
 }
 
 // Standard VHDL: the unit's clauses, the entity, the architecture's
@@ -279,6 +313,8 @@ void MacToVhdl::StandardHeader(const std::string& line) {
   header.words = std::move(parsed.ports);
   header.bus_list = bus_list_;
   header.analog_list = analog_list_;
+  header.directions = directions_;
+  NormalizeDirections(header.directions, names_, tally_);
   bool from_file = port_file_.IsOpen() && !top_name_.empty() && EqualNoCase(entity_, top_name_);
   macro_start_ = pending_.size();
   hold_ = true;

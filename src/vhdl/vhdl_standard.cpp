@@ -43,6 +43,19 @@ void SkipLine(File& file) {
   }
 }
 
+}  // namespace
+
+void NormalizeDirections(PortDirections& d, NodeNames& names, NodeTally& tally) {
+  for (auto* list : {&d.inputs, &d.outputs, &d.inouts}) {
+    for (std::string& w : *list) w = names.Node(w, false, tally);
+  }
+  for (std::vector<std::string>& group : d.wired) {
+    for (std::string& w : group) w = names.Node(w, false, tally);
+  }
+}
+
+namespace {
+
 void ScanFile(File& file, const std::string& directory, bool included, int depth,
               std::set<std::string>& visited, MacroLibrary& library,
               std::set<std::string>& own) {
@@ -70,7 +83,8 @@ void ScanFile(File& file, const std::string& directory, bool included, int depth
       names.Reset(false);
       for (std::string& word : parsed.ports) word = names.Node(word, false, tally);
       header.words = std::move(parsed.ports);
-      ReadPortDirectives(file, header.bus_list, header.analog_list);
+      ReadPortDirectives(file, header.bus_list, header.analog_list, &header.directions);
+      NormalizeDirections(header.directions, names, tally);
       if (included && own.count(header.name) != 0) continue;
       if (!included) own.insert(header.name);
       library.by_name[header.name] = library.headers.size();
@@ -113,6 +127,17 @@ std::vector<std::vector<long>> OpenElements(const MacroInterface& interface, std
 }
 
 std::string FillSignal(std::size_t n) { return "\\ open " + std::to_string(n) + "\\"; }
+
+bool Listed(const std::vector<std::string>& list, const std::string& name) {
+  return std::find(list.begin(), list.end(), name) != list.end();
+}
+
+// The mode of a port whose (first) header word is `word`.
+const char* ModeOf(const PortDirections& d, const std::string& word) {
+  if (Listed(d.inputs, word)) return "in";
+  if (Listed(d.outputs, word)) return "out";
+  return "inout";
+}
 
 }  // namespace
 
@@ -172,11 +197,12 @@ MacroInterface BuildInterface(const MacroHeader& header, bool no_supply,
       std::string base = w.substr(0, bases[k]);
       std::string id = ports.Declare(base, &cells);
       f.ports.push_back({base, id, Format("std_logic_vector (%ld downto 0)", bus.width),
-                         bus.width});
+                         bus.width, ModeOf(header.directions, w)});
     } else if (scalars.Insert(w)) {
       f.words[k].port = static_cast<int>(f.ports.size());
       bool analog = header.analog_list.find(" " + ToLower(w) + " ") != std::string::npos;
-      f.ports.push_back({w, ports.Declare(w, &cells), analog ? "analog" : "std_logic", -1});
+      f.ports.push_back({w, ports.Declare(w, &cells), analog ? "analog" : "std_logic", -1,
+                         ModeOf(header.directions, w)});
     }
   }
   for (std::size_t k = 0; k < words.size(); ++k) {
@@ -277,7 +303,7 @@ std::string StandardVhdl::EntityPorts() const {
   const char* separator = " port (\r\n";
   for (const MacroInterface::Port& port : interface_.ports) {
     text += separator;
-    text += "  " + port.identifier + " : inout " + port.type;
+    text += "  " + port.identifier + " : " + port.mode + " " + port.type;
     separator = ";\r\n";
   }
   if (!text.empty()) text += " );";
@@ -428,6 +454,26 @@ std::string StandardVhdl::Declarations() {
     text += id;
     text += " : std_logic;\r\n";
   }
+  // "in" and "out" ports are used through signals of their own; a port
+  // wired to another port's node is driven by an assignment instead.
+  copies_.clear();
+  for (const MacroInterface::Port& port : interface_.ports) {
+    if (port.mode == "inout") continue;
+    bool secondary = false;
+    for (const std::vector<std::string>& group : header_.directions.wired) {
+      secondary = secondary || std::find(group.begin() + 1, group.end(), port.name) != group.end();
+    }
+    if (secondary) continue;
+    bool input = port.mode == "in";
+    std::string id = region_.Declare(port.name + (input ? "_in" : "_out"));
+    text += "  signal " + id + " : " + port.type + ";\r\n";
+    if (port.width >= 0) {
+      vectors_[port.name].first = id;
+    } else {
+      renamed_.Rename(port.name, id);
+    }
+    copies_.push_back({port.identifier, id, input});
+  }
   for (std::size_t n = 1; n <= fills_noted_; ++n) {
     text += "  signal " + FillSignal(n) + " : std_logic;\r\n";
   }
@@ -439,7 +485,7 @@ std::string StandardVhdl::Declarations() {
     if (c.interface) {
       for (const MacroInterface::Port& port : c.interface->ports) {
         text += separator;
-        text += "    " + port.identifier + " : inout " + port.type;
+        text += "    " + port.identifier + " : " + port.mode + " " + port.type;
         separator = ";\r\n";
         any = true;
       }
@@ -461,6 +507,41 @@ std::string StandardVhdl::SupplyAssignments() const {
   std::string text;
   if (!supply_[0].empty()) text += "  " + supply_[0] + "<='1';\r\n";
   if (!supply_[1].empty()) text += "  " + supply_[1] + "<='0';\r\n";
+  for (const PortCopy& c : copies_) {
+    text += c.input ? "  " + c.signal + " <= " + c.port + ";\r\n"
+                    : "  " + c.port + " <= " + c.signal + ";\r\n";
+  }
+  return text + WiredText();
+}
+
+// Ports the netlist wires to another port's node are driven from that node
+// (an input port drives the node instead; two inputs are both driven from
+// outside).
+std::string StandardVhdl::WiredText() const {
+  std::string text;
+  const PortDirections& d = header_.directions;
+  for (const std::vector<std::string>& group : d.wired) {
+    std::string node;
+    AppendActual(node, group[0]);
+    for (std::size_t k = 1; k < group.size(); ++k) {
+      std::string port;
+      std::size_t base = 0;
+      long index = 0;
+      if (Element(group[k], &base, &index)) {
+        AppendActual(port, group[k]);
+      } else {
+        const MacroInterface::Port* found = nullptr;
+        for (const MacroInterface::Port& p : interface_.ports) {
+          if (p.name == group[k] && p.width < 0) found = &p;
+        }
+        if (!found) continue;
+        port = found->identifier;
+      }
+      if (Listed(d.inputs, group[k]) && Listed(d.inputs, group[0])) continue;
+      text += Listed(d.inputs, group[k]) ? "  " + node + " <= " + port + ";\r\n"
+                                         : "  " + port + " <= " + node + ";\r\n";
+    }
+  }
   return text;
 }
 

@@ -15,6 +15,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "mac/macfile.h"
 #include "text/file.h"
 #include "vhdl/mac_to_vhdl.h"
 #include "vhdl/vhdl_identifiers.h"
@@ -28,6 +29,7 @@ struct MacroHeader {
   std::vector<std::string> words;
   std::string bus_list;
   std::string analog_list;
+  PortDirections directions;  // names normalised as the words are
 };
 
 // The index of a bus element when `name` is element of a vector of
@@ -44,6 +46,7 @@ struct MacroInterface {
     std::string identifier;  // as written
     std::string type;
     long width = -1;         // highest element of a vector; -1 for one bit
+    std::string mode = "inout";  // "in", "out" when the directive lines say so
   };
   std::vector<Port> ports;
   // What each word of the header is bound to: a port (-1: none) and, for a
@@ -59,6 +62,10 @@ struct MacroInterface {
 // apart from.
 MacroInterface BuildInterface(const MacroHeader& header, bool no_supply,
                               const ReservedNames& reserved, const IdentifierRegion& cells);
+
+// The port names of the direction and "$wired" lines, normalised as the
+// header's words are (by `names`, which has taken the header's words).
+void NormalizeDirections(PortDirections& d, NodeNames& names, NodeTally& tally);
 
 // The macro headers of a macro file and of the macro files it includes
 // (include paths relative to `directory`, nested includes followed); the
@@ -90,6 +97,8 @@ class StandardVhdl {
   void NoteNet(const std::string& name);
   void NoteInstance(std::string_view component, std::size_t nodes);
   std::string Declarations();
+  // The constant supplies, the copies of "in" and "out" ports and the
+  // wired-together ports, after "begin".
   std::string SupplyAssignments() const;
   // An instance line of the main pass, appended to `out`: its label and
   // component; true when its nodes go to StreamNode one by one (a
@@ -156,6 +165,15 @@ class StandardVhdl {
   NameSet labels_;
   bool labels_apart_ = true;
   std::string supply_[2];  // identifiers of the vdd and gnd signals ("" : none)
+  // An "in" or "out" port is used inside through a signal of its own (VHDL-93
+  // reads no "out" port and passes no "in" port to an "inout" formal): the
+  // port's identifier, the signal's, and whether the port is an input.
+  struct PortCopy {
+    std::string port, signal;
+    bool input = false;
+  };
+  std::vector<PortCopy> copies_;
+  std::string WiredText() const;
   std::size_t fills_noted_ = 0;
   std::size_t fills_used_ = 0;
   std::size_t extra_nodes_ = 0;

@@ -1,6 +1,6 @@
 // Small designs of the simulation suite (scripts/test.d/vhdl_sim.sh),
 // written for it: sequential, combinational, hierarchical, buses declared
-// both ways, names longer than 62 characters.
+// both ways, ports wired together, names longer than 62 characters.
 
 // Sequential: a counter with reset, enable and a carry out.
 module counter4(input clk, input rst, input en, output [3:0] q, output carry);
@@ -49,4 +49,12 @@ module seqdet(input clk, input rst, input x, output reg found, output [1:0] stat
     end
   end
   assign state = s;
+endmodule
+
+// Ports wired together: the serial output is the last bit of the register.
+module shift_wired(input clk, input din, output [7:0] q, output so);
+  reg [7:0] r;
+  always @(posedge clk) r <= {r[6:0], din};
+  assign q = r;
+  assign so = r[7];
 endmodule

@@ -190,6 +190,35 @@ TEST(MacToVhdl, StandardVhdlDeclaresLeafCellsAsComponentsOnly) {
   EXPECT_TRUE(run.ui.Showed("Top-level entity: top", "Standard VHDL"));
 }
 
+// The directive lines after a header: standard VHDL gives the ports their
+// directions (an input or output used inside through a signal of its own,
+// so that VHDL-93 takes any formal on it); a port wired to another port's
+// node is driven from that node, in both formats.
+TEST(MacToVhdl, DirectionsAndWiredPorts) {
+  const std::string mac =
+      ".macro SR D CLK Q7 SO\r\n$input D CLK\r\n$output Q7 SO\r\n$wired Q7 SO\r\n"
+      "<U1 DFF CLK D Q7\r\n<U2 INV Q7 N1\r\n.eom\r\n"
+      ".macro DFF C D Q\r\n$input C D\r\n$output Q\r\n.eom\r\n";
+  MacRun standard;
+  standard.Convert(mac, "m1=NC;m2=PORTPADA;m3=;=n;p1=;p2=;std=y;");
+  std::string vhdl = standard.Vhdl();
+  EXPECT_NE(vhdl.find("entity sr is port (\r\n  D : in std_logic;\r\n  CLK : in std_logic;\r\n"
+                      "  Q7 : out std_logic;\r\n  SO : out std_logic );"),
+            std::string::npos);
+  EXPECT_NE(vhdl.find("  component dff port (\r\n    C : in std_logic;\r\n    D : in std_logic;\r\n"
+                      "    Q : out std_logic);"),
+            std::string::npos);
+  EXPECT_NE(vhdl.find("  D_in <= D;\r\n  CLK_in <= CLK;\r\n  Q7 <= Q7_out;\r\n  SO <= Q7_out;\r\n"
+                      "  Iu1 : dff port map (CLK_in,D_in,Q7_out);\r\n"
+                      "  Iu2 : inv port map (Q7_out,N1);"),
+            std::string::npos);
+  MacRun plain;
+  plain.Convert(mac);
+  EXPECT_NE(plain.Vhdl().find("  gnd<='0';\r\n  so <= q7;\r\n  Iu1 : dff port map (clk,d,q7);"),
+            std::string::npos);
+  EXPECT_NE(plain.Vhdl().find("  d : inout std_logic;"), std::string::npos);
+}
+
 TEST(MacToVhdl, PackagesFromTheDialogAndExistingOutput) {
   MacRun run;
   WriteFileBytes("fa.vhd", "keep me");

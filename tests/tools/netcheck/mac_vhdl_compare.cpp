@@ -41,9 +41,12 @@ std::string Normalized(const std::string& word) {
 }
 
 // The global net a node of the macro file is on: the six supply forms are
-// two nodes, any other name is its own.
-std::string MacNet(const std::string& word) {
-  return IsSupplyName(word) ? Lower(word) : word;
+// two nodes, a port wired to another port's node is on that node, any other
+// name is its own.
+std::string MacNet(const MacMacro& m, const std::string& word) {
+  auto wired = m.wired.find(word);
+  const std::string& node = wired == m.wired.end() ? word : wired->second;
+  return IsSupplyName(node) ? Lower(node) : node;
 }
 
 // How well identifier `id` stands for `word`: 1 its own spelling (an
@@ -176,7 +179,7 @@ class MacroCompare {
         continue;
       }
       VhdlObject o{(*ports)[static_cast<std::size_t>(p)].id, e};
-      terminals.push_back({MacNet(w), o.Key()});
+      terminals.push_back({MacNet(m, w), o.Key()});
     }
 
     // Instances, paired in order.
@@ -251,7 +254,7 @@ class MacroCompare {
           Diff("instance " + mi.name + ": node " + node + " left open");
           continue;
         }
-        terminals.push_back({MacNet(node), actual->Key()});
+        terminals.push_back({MacNet(m, node), actual->Key()});
       }
       if (positional && vi.map.size() > mi.nodes.size()) {
         Diff("instance " + mi.name + " has " + std::to_string(vi.map.size()) +
@@ -259,9 +262,9 @@ class MacroCompare {
       }
     }
     for (const MacMacro::Inst& inst : m.instances) {
-      for (const std::string& n : inst.nodes) mac_nets_.insert(MacNet(n));
+      for (const std::string& n : inst.nodes) mac_nets_.insert(MacNet(m, n));
     }
-    for (const std::string& w : m.words) mac_nets_.insert(MacNet(w));
+    for (const std::string& w : m.words) mac_nets_.insert(MacNet(m, w));
 
     // Names used but not declared.
     for (const auto& [node, object] : terminals) {
@@ -353,6 +356,19 @@ std::vector<MacMacro> ParseMacMacros(const std::string& text) {
       if (!w.empty() && Lower(w[0]) == "$vector") {
         out.back().vectors.clear();
         for (std::size_t k = 1; k < w.size(); ++k) out.back().vectors.push_back(Lower(w[k]));
+      }
+      if (!w.empty() && w[0] == "$input") {
+        out.back().inputs.insert(out.back().inputs.end(), w.begin() + 1, w.end());
+      }
+      // Ports the netlist wires to another port's node are on that node.
+      if (w.size() > 2 && w[0] == "$wired") {
+        MacMacro& m = out.back();
+        auto input = [&m](const std::string& n) {
+          return std::find(m.inputs.begin(), m.inputs.end(), n) != m.inputs.end();
+        };
+        for (std::size_t k = 2; k < w.size(); ++k) {
+          if (!(input(w[k]) && input(w[1]))) m.wired[w[k]] = w[1];
+        }
       }
       continue;
     }

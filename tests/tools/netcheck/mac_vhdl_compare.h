@@ -6,6 +6,7 @@
 // written here again: nothing is shared with the converter.
 #pragma once
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,10 @@ struct MacMacro {
   std::string name;
   std::vector<std::string> words;  // header ports as written
   std::vector<std::string> vectors;  // "$vector" bases, lowercased
+  // "$wired NODE PORT...": PORT to NODE, unless both are inputs (each is
+  // then driven from outside, and the VHDL keeps them apart).
+  std::map<std::string, std::string> wired;
+  std::vector<std::string> inputs;  // "$input"
   struct Inst {
     std::string name, cell;
     std::vector<std::string> nodes;
