@@ -251,6 +251,26 @@ if [ -s "$probe/counter4.vhd" ]; then
   fi
 fi
 
+# GHDL's own dump of the counter comes back as a trace: `kalvor vhdout`
+# reads the VCD into a .out with a row per time stamp and a column per
+# signal.
+lib="$work/counter4/edf/lib"
+if [ -d "$lib" ]; then
+  (cd "$lib" && ghdl -r --std=93c --workdir=. -P"$work/cells" tb --vcd="$work/counter4/run.vcd" \
+     >/dev/null 2>&1) || true
+  printf '[RDMX]\r\nWAVEVIEWER=true\r\n' > "$work/viewer.ini"
+  if [ -s "$work/counter4/run.vcd" ] &&
+     "$kalvor" vhdout "$work/counter4/run.vcd" --ini "$work/viewer.ini" --answer "$work/counter4/run.vcd" \
+       --answer 'supply=3.3;counts/volt=1241;limit=y;' </dev/null >/dev/null 2>"$work/counter4/vhdout.log" &&
+     awk -F'\t' 'NR == 1 { n = split($0, h, " "); ok = $0 ~ / dut\.q0 / } NR > 1 && NF != n { ok = 0 }
+                 END { exit !(ok && NR > 2 * '"$cycles"') }' "$work/counter4/run.out"; then
+    echo "ok   GHDL's VCD read back as a trace: $(($(wc -l < "$work/counter4/run.out") - 1)) rows of $(head -1 "$work/counter4/run.out" | wc -w) columns"
+  else
+    echo "FAIL GHDL's VCD not read back as a trace:"; tail -5 "$work/counter4/vhdout.log"
+    failed=$((failed + 1))
+  fi
+fi
+
 # A one-gate mutation: the first AND2 of the counter becomes an XOR2; the
 # simulations must then differ.
 mut="$work/counter4/mutant"

@@ -11,6 +11,7 @@
 #include "core/titled_param_dialog.h"
 #include "text/lineio.h"
 #include "text/strings.h"
+#include "vhdl/vcd_read.h"
 
 namespace kalvor {
 
@@ -220,7 +221,7 @@ std::string TraceRow(std::string_view line, const TraceScale& scale) {
 Outcome RunVhdOut(const RunContext& run, const std::string& dir) {
   Platform& p = run.platform;
   std::string chosen;
-  if (!p.ui.FileDialog(chosen, 256, "", "*.txt;*.out"))
+  if (!p.ui.FileDialog(chosen, 256, "", "*.txt;*.out;*.vcd"))
     return Outcome::kStopped;
   chosen = Truncate(chosen, 255);
   std::string out_path = chosen;
@@ -235,7 +236,37 @@ Outcome RunVhdOut(const RunContext& run, const std::string& dir) {
   std::string line;
   ReadWholeLine(in, line);
   bool vcd_written = false;
-  if (StartsWithNoCase(line, "Signals=")) {
+  if (!line.empty() && line[0] == '$') {
+    // A value change dump (GHDL's --vcd): its .out beside it; a VCD viewer
+    // opens the dump itself.
+    std::string options =
+        LoadOptionString(p.profile, kVhdoutOptions.key, kVhdoutOptions.def, 16000, false);
+    if (TitledParamDlg(p.ui, kVhdoutOptions.key, kDialogTitle, options) != answer::kOk)
+      return Outcome::kStopped;
+    p.profile.PutString(kVhdoutOptions.key, options);
+    TraceScale scale;
+    std::string complaint = ReadTraceScale(options, scale);
+    if (!complaint.empty()) {
+      p.ui.Notify(complaint, kDialogTitle, box::kOk | box::kIconError);
+      return Outcome::kFailed;
+    }
+    std::string text = line + "\n";
+    while (ReadWholeLine(in, line, false)) text += line + "\n";
+    std::vector<std::string> rows;
+    std::string problem = ReadVcdTrace(text, scale, rows);
+    if (!problem.empty()) {
+      p.ui.Notify(problem + "\nNothing was converted.", chosen, box::kOk | box::kIconError);
+      return Outcome::kFailed;
+    }
+    out_path = WithExtension(chosen, "out");
+    SafeOutput scratch(p);
+    if (!scratch.Open(out_path)) return Outcome::kFailed;
+    bool ok = true;
+    for (const std::string& row : rows) ok = WriteLine(scratch.file(), row) && ok;
+    if (!ok || !scratch.Commit(in)) return Outcome::kFailed;
+    vcd_path = chosen;
+    vcd_written = true;
+  } else if (StartsWithNoCase(line, "Signals=")) {
     // A first pass: a table it cannot read is refused before anything is
     // asked or written; the most decimals of the times give the VCD's
     // timescale.
