@@ -486,7 +486,10 @@ bool MacToVhdl::SignalLine(std::string_view line) {
       NextName(line);  // instance name
       std::string component(NextName(line));
       std::size_t nodes = DeclareWords(line);
-      if (standard_) standard_->NoteInstance(ToLower(component), nodes);
+      if (standard_) {
+        standard_->NoteSpelling(component);
+        standard_->NoteInstance(ToLower(component), nodes);
+      }
       return true;
     }
     case '+':

@@ -86,6 +86,7 @@ void ScanFile(File& file, const std::string& directory, bool included, int depth
       ReadPortDirectives(file, header.bus_list, header.analog_list, &header.directions);
       NormalizeDirections(header.directions, names, tally);
       if (included && own.count(header.name) != 0) continue;
+      library.spelled[header.name] = parsed.name;
       if (!included) own.insert(header.name);
       library.by_name[header.name] = library.headers.size();
       library.headers.push_back(std::move(header));
@@ -253,7 +254,7 @@ StandardVhdl::StandardVhdl(const MacToVhdlOptions& options, MacroLibrary library
     }
   }
   if (own_analog_) package_clauses_.insert(0, "use work.kalvor_types.all;\r\n");
-  for (const MacroHeader& h : library_.headers) cells_.Claim(PlainIdentifier(h.name, reserved_));
+  for (const MacroHeader& h : library_.headers) cells_.Claim(CellIdentifier(h.name));
 }
 
 std::string StandardVhdl::FileHead() const {
@@ -266,7 +267,7 @@ std::string StandardVhdl::BeginMacro(const MacroHeader& header, bool ports_from_
   header_ = header;
   interface_ = ports_from_file ? MacroInterface{}
                                : BuildInterface(header, options_.no_supply, reserved_, cells_);
-  entity_ = PlainIdentifier(header.name, reserved_);
+  entity_ = CellIdentifier(header.name);
   converted_.push_back(header.name);
   region_.Clear();
   nets_.Clear();
@@ -427,13 +428,18 @@ std::string StandardVhdl::Declarations() {
   for (const std::string& name : component_order_) {
     Component& c = components_[name];
     if (c.interface) {
-      c.identifier = PlainIdentifier(name, reserved_);
+      c.identifier = CellIdentifier(name);
       region_.Claim(c.identifier);
     }
   }
   for (const std::string& name : component_order_) {
     Component& c = components_[name];
-    if (!c.interface) c.identifier = region_.Declare(name);
+    if (!c.interface) {
+      auto spelled = library_.spelled.find(name);
+      bool extended = PlainIdentifier(name, reserved_)[0] == '\\';
+      c.identifier = region_.Declare(extended && spelled != library_.spelled.end() ? spelled->second
+                                                                                  : name);
+    }
   }
   for (int s = 0; s < 2; ++s) {
     if (ports_.Contains(kSupplies[s])) continue;
@@ -660,6 +666,17 @@ void StandardVhdl::EndInstance(std::string_view label, std::string_view componen
   }
 }
 
+std::string StandardVhdl::CellIdentifier(const std::string& macro) const {
+  std::string id = PlainIdentifier(macro, reserved_);
+  if (id[0] != '\\') return id;
+  auto spelled = library_.spelled.find(macro);
+  return spelled == library_.spelled.end() ? id : PlainIdentifier(spelled->second, reserved_);
+}
+
+void StandardVhdl::NoteSpelling(std::string_view macro) {
+  library_.spelled.emplace(ToLower(macro), std::string(macro));
+}
+
 std::string StandardVhdl::TopEntity(std::string_view tagged) const {
   const std::string* top = nullptr;
   for (const std::string& name : converted_) {
@@ -669,7 +686,7 @@ std::string StandardVhdl::TopEntity(std::string_view tagged) const {
     if (!instantiated_.Contains(*it)) top = &*it;
   }
   if (!top && !converted_.empty()) top = &converted_.back();
-  return top ? PlainIdentifier(*top, reserved_) : std::string();
+  return top ? CellIdentifier(*top) : std::string();
 }
 
 }  // namespace kalvor

@@ -73,6 +73,8 @@ void NormalizeDirections(PortDirections& d, NodeNames& names, NodeTally& tally);
 struct MacroLibrary {
   std::vector<MacroHeader> headers;
   std::unordered_map<std::string, std::size_t> by_name;  // the last definition
+  // Macro names as the headers spell them (lowercased name to spelling).
+  std::unordered_map<std::string, std::string> spelled;
 };
 MacroLibrary ScanMacroHeaders(File& mac, const std::string& directory);
 
@@ -113,6 +115,9 @@ class StandardVhdl {
   // converted, else the last macro that no other instantiates.
   std::string TopEntity(std::string_view tagged) const;
   std::size_t extra_nodes() const { return extra_nodes_; }
+  // A macro name as an instance line spells it (the first spelling met
+  // wins after the headers').
+  void NoteSpelling(std::string_view macro);
   // A macro of that (lowercase) name was instantiated by a converted macro.
   bool Instantiated(std::string_view macro) const { return instantiated_.Contains(macro); }
 
@@ -128,6 +133,11 @@ class StandardVhdl {
     bool ignored = false;
   };
   const MacroInterface* InterfaceOf(std::string_view macro);
+  // The identifier of a macro (lowercased name): a basic identifier in
+  // lower case; an extended one keeps the letter case the netlist spells it
+  // with, since extended identifiers are told apart by case (the component
+  // for the cell $_AND_ binds to a library's entity of that spelling).
+  std::string CellIdentifier(const std::string& macro) const;
   void AppendActual(std::string& out, const std::string& node) const;
   std::size_t Fills(const MacroInterface& interface, std::size_t nodes) const;
   bool Ignored(std::string_view component) const;

@@ -188,6 +188,18 @@ TEST(MacToVhdl, StandardVhdlDeclaresLeafCellsAsComponentsOnly) {
             std::string::npos);
   EXPECT_NE(vhdl.find("entity spare is"), std::string::npos);
   EXPECT_TRUE(run.ui.Showed("Top-level entity: top", "Standard VHDL"));
+
+  // A cell name that is no basic identifier keeps its letter case: extended
+  // identifiers are told apart by case, and the library spells it so.
+  MacRun cased;
+  cased.Convert(".macro $_AND_ A B Y\r\n.eom\r\n.macro TOP A B Y\r\n<U1 $_AND_ A B N1\r\n"
+                "<U2 $_OR_ N1 B Y\r\n.eom\r\n",
+                "m1=NC;m2=PORTPADA;m3=;=n;p1=;p2=;std=y;");
+  vhdl = cased.Vhdl();
+  EXPECT_NE(vhdl.find("  Iu1 : \\$_AND_\\ port map (A,B,N1);\r\n"
+                      "  Iu2 : \\$_OR_\\ port map (N1,B,Y);"),
+            std::string::npos);
+  EXPECT_NE(vhdl.find("  component \\$_AND_\\ port ("), std::string::npos);
 }
 
 // The directive lines after a header: standard VHDL gives the ports their
