@@ -113,7 +113,6 @@ class MacToVhdl {
   std::string port_separator_ = "\r\n";
   // The names declared in the current macro, and (for the width of a bus)
   // the text of those declared by the header.
-  NameSet declared_;
   std::string declared_text_;
   std::string bus_list_;
   std::string analog_list_;
@@ -263,8 +262,10 @@ void MacToVhdl::Header(std::string& line) {
   // ports; either way no body node declares them again.
   if (!supply_port_[0]) PutLine("  signal vdd: std_logic;");
   if (!supply_port_[1]) PutLine("  signal gnd: std_logic;");
-  declared_.Insert("vdd");
-  declared_.Insert("gnd");
+  for (const char* supply : {"vdd", "gnd"}) {
+    names_.Node(supply, false, tally_);
+    names_.DeclareLast();
+  }
   SignalPass();
   PutLine("begin");
   if (!supply_port_[0]) PutLine("  vdd<='1';");
@@ -351,13 +352,14 @@ void MacToVhdl::EndStandardMacro() {
   hold_ = false;
 }
 
+// The ports are declared in NodeNames (a node declared once, as a port or a
+// signal); with the no-supply flag the supplies count as declared.
 void MacToVhdl::InitDeclared() {
-  declared_.Clear();
-  if (options_.no_supply) {
-    declared_text_ = kSupplyList;
-    for (const std::string& supply : MacWords(kSupplyList)) declared_.Insert(supply);
-  } else {
-    declared_text_ = " ";
+  declared_text_ = options_.no_supply ? kSupplyList : " ";
+  if (!options_.no_supply) return;
+  for (const char* supply : {"vdd", "gnd"}) {
+    names_.Node(supply, false, tally_);
+    names_.DeclareLast();
   }
 }
 
@@ -365,7 +367,7 @@ void MacToVhdl::PortsFromHeader(std::string_view line) {
   while (HasContent(line)) {
     std::string name = names_.Node(NextName(line), true, tally_);
     std::string type = "std_logic";
-    if (!declared_.Insert(name)) continue;
+    if (!names_.DeclareLast()) continue;
     if (name == "vdd") supply_port_[0] = true;
     if (name == "gnd") supply_port_[1] = true;
     declared_text_ += name;
@@ -410,7 +412,7 @@ void MacToVhdl::PortDeclarations() {
     if (!next()) return;
     name = token;
     Put(" \r\n     " + name);
-    declared_.Insert(name);
+    names_.DeclareName(name);
     if (name == "vdd") supply_port_[0] = true;
     if (name == "gnd") supply_port_[1] = true;
     if (standard_) standard_->NoteCopiedPort(name);
@@ -518,7 +520,7 @@ std::size_t MacToVhdl::DeclareWords(std::string_view rest) {
     }
     if (BusIndex(name_, bus_list_) != std::string::npos) continue;
     if (IsPadNet(name_)) continue;
-    if (!declared_.Insert(name_)) continue;
+    if (!names_.DeclareLast()) continue;
     Put("  signal ");
     Put(name_);
     PutLine(" : std_logic;");

@@ -84,17 +84,42 @@ class NodeNames {
   const std::string& Node(std::string_view word, bool count, NodeTally& tally);
   // The label of an instance named `name` (long-standing format): "I" and
   // the name lowercased, or an extended identifier when that is taken.
-  std::string Label(std::string_view name);
+  const std::string& Label(std::string_view name);
+  // Marks a name declared outside the macro file's words (a port read from
+  // a VHDL file, lowercase), whoever's node has it.
+  void DeclareName(std::string_view name) {
+    std::uint32_t n = 0;
+    Take(name, name, &n);
+    owners_[n].declared = true;
+  }
+  // Marks the node of the last Node() as declared (a port or a signal);
+  // false when it was already.
+  bool DeclareLast() {
+    if (owners_[last_].declared) return false;
+    owners_[last_].declared = true;
+    return true;
+  }
 
  private:
-  bool Take(const std::string& key, std::string_view owner);
-  std::string_view Owner(std::uint32_t n) const;
+  // Who a name was given to: the word that is its own key (most names), a
+  // label, or another word (kept in owners_).
+  struct Owner {
+    std::uint32_t start = 0;
+    std::uint32_t size = kSame;
+    bool declared = false;
+  };
+  static constexpr std::uint32_t kSame = 0xFFFFFFFFu;
+  static constexpr std::uint32_t kLabel = 0xFFFFFFFEu;
+  bool Take(std::string_view key, std::string_view owner, std::uint32_t* number = nullptr);
+  bool OwnedBy(std::uint32_t n, std::string_view word) const;
   bool lowercase_ = true;
-  NameSet taken_;       // names given (lowercased keys in the long-standing format)
-  std::string owners_;  // the word each name was given to, one after another
-  std::vector<std::size_t> owner_ends_;
+  NameSet taken_;  // names given (lowercased keys in the long-standing format)
+  std::vector<Owner> owners_;
+  std::string owner_text_;
   std::string name_;
   std::string key_;
+  std::string label_;
+  std::uint32_t last_ = 0;  // the number of the last Node()'s name
 };
 
 // Where the bus index of `name` begins (its first digit after the first

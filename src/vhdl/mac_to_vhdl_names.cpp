@@ -79,16 +79,35 @@ void NodeNames::Reset(bool lowercase) {
   lowercase_ = lowercase;
   taken_.Clear();
   owners_.clear();
-  owner_ends_.clear();
+  owner_text_.clear();
   Take("vdd", "vdd");
   Take("gnd", "gnd");
 }
 
-bool NodeNames::Take(const std::string& key, std::string_view owner) {
-  if (!taken_.Insert(key)) return false;
-  owners_ += owner;
-  owner_ends_.push_back(owners_.size());
+// Gives `key` to `owner` (a word, or a label when it begins with a line
+// end) when it is free; `number` gets its number either way.
+bool NodeNames::Take(std::string_view key, std::string_view owner, std::uint32_t* number) {
+  bool inserted = false;
+  std::uint32_t n = taken_.FindOrInsert(key, &inserted);
+  if (number) *number = n;
+  if (!inserted) return false;
+  Owner o;
+  if (!owner.empty() && owner[0] == kLabelOwner) {
+    o.size = kLabel;
+  } else if (owner != key) {
+    o.start = static_cast<std::uint32_t>(owner_text_.size());
+    o.size = static_cast<std::uint32_t>(owner.size());
+    owner_text_ += owner;
+  }
+  owners_.push_back(o);
   return true;
+}
+
+bool NodeNames::OwnedBy(std::uint32_t n, std::string_view word) const {
+  const Owner& o = owners_[n];
+  if (o.size == kLabel) return false;
+  if (o.size == kSame) return taken_.at(n) == word;
+  return std::string_view(owner_text_).substr(o.start, o.size) == word;
 }
 
 const std::string& NodeNames::Node(std::string_view word, bool count, NodeTally& tally) {
@@ -106,42 +125,38 @@ const std::string& NodeNames::Node(std::string_view word, bool count, NodeTally&
     key_ = ToLower(name_);
     key = &key_;
   }
-  std::uint32_t n = taken_.Number(*key);
-  if (n == NameIndex::kNone) {
-    Take(*key, word);
-  } else if (!(n < 2 && EqualNoCase(word, name_)) && Owner(n) != word) {
+  std::uint32_t n = 0;
+  if (!Take(*key, word, &n) && !(n < 2 && EqualNoCase(word, name_)) && !OwnedBy(n, word)) {
     // Taken by another node (or a label): this node's own spelling, found
     // again under that spelling when it comes back.
     std::string base = lowercase_ ? Extended(word) : std::string(word);
     name_ = base;
     for (int k = 2;; ++k) {
-      std::uint32_t m = taken_.Number(name_);
-      if (m == NameIndex::kNone) {
-        Take(name_, word);
-        break;
-      }
-      if (Owner(m) == word) break;
+      std::uint32_t m = 0;
+      bool taken = Take(name_, word, &m) || OwnedBy(m, word);
+      n = m;
+      if (taken) break;
       name_ = lowercase_ ? Extended(std::string(word) + "~" + std::to_string(k))
                          : base + "~" + std::to_string(k);
     }
   }
+  last_ = n;
   if (count && tally.fanout) CountFanout(*tally.fanout, name_);
   return name_;
 }
 
-std::string_view NodeNames::Owner(std::uint32_t n) const {
-  std::size_t begin = n == 0 ? 0 : owner_ends_[n - 1];
-  return std::string_view(owners_.data() + begin, owner_ends_[n] - begin);
-}
-
-std::string NodeNames::Label(std::string_view name) {
-  std::string owner(1, kLabelOwner);
-  owner += name;
-  std::string key = "i" + ToLower(name);
-  if (Take(key, owner)) return "I" + key.substr(1);
+const std::string& NodeNames::Label(std::string_view name) {
+  static constexpr char kOwner[] = {kLabelOwner, '\0'};
+  key_.assign(1, 'i');
+  for (char c : name) key_ += ToLowerAscii(c);
+  if (Take(key_, kOwner)) {
+    label_ = key_;
+    label_[0] = 'I';
+    return label_;
+  }
   for (int k = 1;; ++k) {
-    std::string id = Extended("I" + std::string(name) + (k == 1 ? "" : "~" + std::to_string(k)));
-    if (Take(id, owner)) return id;
+    label_ = Extended("I" + std::string(name) + (k == 1 ? "" : "~" + std::to_string(k)));
+    if (Take(label_, kOwner)) return label_;
   }
 }
 
