@@ -12,10 +12,9 @@
 #    field; the check writes that package from the instances it finds, with
 #    "linkage" ports since a macro file does not say the ports' modes;
 #  - the file has one "library IEEE;" line at its head, so every entity
-#    after the first lacks it; an instance of a macro without ports is
-#    written "port map ();" and a macro without ports "port ( );", both
-#    empty lists that VHDL does not allow: the check mends these three in
-#    its copy of the file and prints what it mended.
+#    after the first lacks it: the check mends this in its copy of the file
+#    and prints what it mended (as it would empty port lists, which the
+#    converter no longer writes).
 # Files whose names are not legal VHDL identifiers (names carried over from
 # the netlist) are listed, not analysed.
 #

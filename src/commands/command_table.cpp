@@ -86,13 +86,7 @@ Outcome RunMacToVhdlCommand(Session& s) {
   job.vhd_path = JoinPath(st.test_dir, st.test_id + ".vhd", s.style());
   job.report_path = JoinPath(st.test_dir, kFanoutReportName, s.style());
   if (!s.fanout.ok) AllocateFanoutTables(s.fanout);
-  Outcome outcome = RunMacToVhdl(s.context(), job, s.fanout);
-  if (s.fanout.resize_requested) {
-    // The next start allocates the doubled tables: save as Exit does and end.
-    SaveOnExit(s);
-    s.state.exit_requested = true;
-  }
-  return outcome;
+  return RunMacToVhdl(s.context(), job, s.fanout);
 }
 
 Outcome RunACellsCommand(Session& s) { return ConvertACells(s.context(), ToolDesignOf(s)); }

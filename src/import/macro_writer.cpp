@@ -1,6 +1,7 @@
 #include "import/macro_writer.h"
 
 #include <algorithm>
+#include <cstring>
 #include <unordered_map>
 
 #include "import/insert_inverters.h"
@@ -60,6 +61,57 @@ std::string FanoutBuffer(Body& body, const FanoutSettings& s, const Net& net,
   return node;
 }
 
+// Lines "KEYWORD NAME..." of at most 77 characters (a longer name alone on
+// its line), each complete: no continuation lines after a directive.
+bool WriteNameLines(File& out, const char* keyword, const std::vector<std::string_view>& names) {
+  std::string line = keyword;
+  bool ok = true;
+  for (std::string_view name : names) {
+    if (line.size() > std::strlen(keyword) && line.size() + 1 + name.size() > 77) {
+      ok = WriteLine(out, line) && ok;
+      line = keyword;
+    }
+    line += ' ';
+    line += name;
+  }
+  if (line.size() > std::strlen(keyword)) ok = WriteLine(out, line) && ok;
+  return ok;
+}
+
+// The directive lines after a header, which the VHDL conversion reads and
+// NetTran takes as comments: the ports' directions ("$input", "$output",
+// "$inout"; a port of unknown direction is in none), and the ports wired to
+// the node of another port ("$wired NODE PORT...": the file joins them on
+// one net, which the macro names after NODE).
+void WritePortDirectives(File& out, const Cell& cell, const Body& body) {
+  std::vector<std::string_view> by_direction[3];
+  for (const Port& p : cell.ports) {
+    if (p.supply) continue;
+    switch (p.direction) {
+      case PortDirection::kInput: by_direction[0].push_back(cell.PortName(p)); break;
+      case PortDirection::kOutput: by_direction[1].push_back(cell.PortName(p)); break;
+      case PortDirection::kInOut: by_direction[2].push_back(cell.PortName(p)); break;
+      case PortDirection::kUnknown: break;
+    }
+  }
+  WriteNameLines(out, "$input", by_direction[0]);
+  WriteNameLines(out, "$output", by_direction[1]);
+  WriteNameLines(out, "$inout", by_direction[2]);
+  if (body.cell != cell.name) return;
+  std::vector<std::string_view> wired;
+  for (const Net& net : body.nets) {
+    wired.clear();
+    for (const Pin& pin : body.Pins(net)) {
+      if (pin.instance != Pin::kOwn) continue;
+      const std::string& port = body.port_names[static_cast<std::size_t>(pin.port)];
+      if (!EqualNoCase(port, body.Name(net))) wired.push_back(port);
+    }
+    if (wired.empty()) continue;
+    wired.insert(wired.begin(), body.Name(net));
+    WriteNameLines(out, "$wired", wired);
+  }
+}
+
 bool ByPortThenNet(const Pin& a, const Pin& b) {
   return a.instance != b.instance ? a.instance < b.instance : a.port < b.port;
 }
@@ -70,6 +122,7 @@ bool WriteMacro(File& out, Netlist& netlist, const Cell& cell, const WriteInputs
                 WriteState& state, std::vector<Diagnostic>& diagnostics) {
   Body& body = netlist.body;
   if (!Wrapped(out, ".macro " + cell.name + HeaderPorts(cell), state)) return false;
+  WritePortDirectives(out, cell, body);
   // Each instance's connections in net order, found under the first
   // instance of its name. The body's pins become this table in place (the
   // body is written once): in `links`, a Pin's `instance` holds the port

@@ -28,20 +28,21 @@ MacLineKind ClassifyMacLine(std::string_view line) {
 
 std::vector<std::string> MacWords(std::string line) {
   std::vector<std::string> words;
+  std::string_view rest = line;
   for (;;) {
-    std::string w = NextWord(line);
+    std::string_view w = NextName(rest);
     if (w.empty()) break;
-    words.push_back(std::move(w));
+    words.emplace_back(w);
   }
   return words;
 }
 
 bool ParseMacHeader(std::string_view logical_line, MacHeader& header) {
   if (!StartsWithNoCase(logical_line, ".macro")) return false;
-  NextWord(logical_line);
-  header.name = NextWord(logical_line);
+  NextName(logical_line);
+  header.name = NextName(logical_line);
   header.ports.clear();
-  while (HasContent(logical_line)) header.ports.emplace_back(NextWord(logical_line));
+  while (HasContent(logical_line)) header.ports.emplace_back(NextName(logical_line));
   return true;
 }
 
@@ -69,16 +70,28 @@ bool ReadMacLine(File& file, std::string& line) {
   return true;
 }
 
-void ReadPortDirectives(File& file, std::string& bus_list, std::string& analog_list) {
+void ReadPortDirectives(File& file, std::string& bus_list, std::string& analog_list,
+                        PortDirections* directions) {
   std::string line;
   for (;;) {
     std::int64_t start = file.Tell();
     if (ReadLine(file, line, 4095) == 0) return;
-    line = ToLower(line);
     if (line.empty() || line[0] != '$') {
       file.Seek(start);
       return;
     }
+    if (directions) {
+      std::vector<std::string> words = MacWords(line);
+      std::vector<std::string>* list = nullptr;
+      if (words[0] == "$input") list = &directions->inputs;
+      if (words[0] == "$output") list = &directions->outputs;
+      if (words[0] == "$inout") list = &directions->inouts;
+      if (list) list->insert(list->end(), words.begin() + 1, words.end());
+      if (words[0] == "$wired" && words.size() > 2) {
+        directions->wired.emplace_back(words.begin() + 1, words.end());
+      }
+    }
+    line = ToLower(line);
     if (StartsWith(line, "$vector")) {
       bus_list = line.substr(7) + " ";
     } else if (StartsWith(line, "$analog")) {

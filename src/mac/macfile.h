@@ -41,15 +41,14 @@ enum class MacLineKind {
 
 MacLineKind ClassifyMacLine(std::string_view line);
 
-// The blank-separated words of a line, taken with NextWord (so a word of
-// more than 62 characters ends the list).
+// The blank-separated words of a line, each whole however long.
 std::vector<std::string> MacWords(std::string line);
 
 // A header ".macro NAME PORT...": ".macro" is matched on its first 6
 // characters ignoring case; the name is the second word, the ports follow
-// as they are written. The words are taken with NextWord while the rest
-// holds content (HasContent): a word of more than 62 characters gives an
-// empty port and ends the list, trailing words of only ";" are dropped.
+// as they are written. The words are taken whole, however long (NextName),
+// while the rest holds content (HasContent); trailing words of only ";" are
+// dropped.
 struct MacHeader {
   std::string name;
   std::vector<std::string> ports;
@@ -68,12 +67,24 @@ std::string MacIncludePath(std::string_view line, const std::string& directory);
 // lines without limit. False at end of file.
 bool ReadMacLine(File& file, std::string& line);
 
+// What the directive lines after a header say of the macro's ports besides
+// buses and analog ports: their directions ("$input", "$output", "$inout",
+// each a list of header ports) and the ports wired to another port's node
+// ("$wired NODE PORT..."), names as written.
+struct PortDirections {
+  std::vector<std::string> inputs, outputs, inouts;
+  std::vector<std::vector<std::string>> wired;  // NODE first
+  void Clear() { *this = PortDirections(); }
+};
+
 // Reads the "$vector" and "$analog" lines that follow a macro header
 // (physical lines of at most 4095 characters) into the bus and analog lists,
 // each the text after the keyword with a blank added, and leaves the file at
 // the first line that is not a "$" line. The lists are lowercased: they name
-// buses and analog ports without regard to case.
-void ReadPortDirectives(File& file, std::string& bus_list, std::string& analog_list);
+// buses and analog ports without regard to case. With `directions`, the
+// direction and "$wired" lines among them go there.
+void ReadPortDirectives(File& file, std::string& bus_list, std::string& analog_list,
+                        PortDirections* directions = nullptr);
 
 // Writes one logical line of a macro file, wrapped into "+" continuation
 // lines of at most 77 characters. A piece with no blank to split at is

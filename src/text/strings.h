@@ -25,6 +25,9 @@ std::string SplitPath(std::string& path, PathStyle style = HostPathStyle());
 std::string NextWord(std::string& text);
 // The same on a view: `rest` is moved past the word and one separator.
 std::string_view NextWord(std::string_view& rest);
+// The next word of any length, taken as NextWord takes a short one: a
+// netlist name is never cut or lost however long it is.
+std::string_view NextName(std::string_view& rest);
 
 // True when `text` holds anything but blanks, tabs and semicolons.
 bool HasContent(std::string_view text);

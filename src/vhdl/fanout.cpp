@@ -90,9 +90,15 @@ void FanoutAnalysis::Count(std::string_view name) {
   std::size_t digits = Decimal(index, number);
   std::size_t key_length = name.size() + 2;
   std::size_t entry_length = key_length + digits + 1;
-  std::size_t capacity = tables_.names.size();
-  if (position_ + key_length + 10 > capacity || position_ + entry_length > capacity ||
-      static_cast<long>(index) + 1 >= tables_.knets || position_ > 0xFFFFFFF0u) {
+  if (position_ + key_length + 10 > tables_.names.size() ||
+      position_ + entry_length > tables_.names.size() ||
+      static_cast<long>(index) + 1 >= tables_.knets) {
+    if (!Grow(key_length + 10 > entry_length ? key_length + 10 : entry_length)) {
+      overflow_ = true;
+      return;
+    }
+  }
+  if (position_ > 0xFFFFFFF0u) {
     overflow_ = true;
     return;
   }
@@ -104,10 +110,37 @@ void FanoutAnalysis::Count(std::string_view name) {
   at[entry_length - 1] = ' ';
   std::uint32_t offset = static_cast<std::uint32_t>(position_);
   position_ += entry_length;
-  if (position_ < capacity) tables_.names[position_] = '\0';
+  if (position_ < tables_.names.size()) tables_.names[position_] = '\0';
   tables_.counts[index] = 1;
   offsets_.push_back(offset);
   index_.Add(hash, static_cast<std::uint32_t>(index));
+}
+
+// Doubles the name text until `entry_length` more bytes fit, and the
+// counters when they are full; the sizes stay within what the settings hold.
+bool FanoutAnalysis::Grow(std::size_t entry_length) {
+  long nets = tables_.nets;
+  long knets = tables_.knets;
+  while (position_ + entry_length > static_cast<std::size_t>(nets)) {
+    if (nets >= INT_MAX) return false;
+    nets = Doubled(nets);
+  }
+  if (static_cast<long>(offsets_.size()) + 1 >= knets) {
+    if (knets >= INT_MAX) return false;
+    knets = Doubled(knets);
+  }
+  try {
+    tables_.names.resize(static_cast<std::size_t>(nets), '\0');
+    tables_.counts.resize(static_cast<std::size_t>(knets), 0);
+  } catch (const std::bad_alloc&) {
+    return false;
+  } catch (const std::length_error&) {
+    return false;
+  }
+  tables_.nets = nets;
+  tables_.knets = knets;
+  grown_ = true;
+  return true;
 }
 
 std::string_view FanoutAnalysis::Name(std::size_t index) const {
@@ -158,17 +191,22 @@ Outcome FinishFanout(Platform& p, FanoutAnalysis& fanout, const std::string& pat
                "Fanout analysis", box::kOk | box::kIconWarning);
     return Outcome::kFailed;
   }
-  if (fanout.overflow()) {
-    int answer = p.ui.Notify(
-        "Do you want to double the fanout node table size next time Kalvor runs?",
-        "Fanout node table size exceeded.", box::kYesNo | box::kIconQuestion);
-    if (answer == answer::kYes) {
-      if (!SaveSettings(p, {{key::kNets, Format("%ld", Doubled(t.nets))},
-                            {key::kKNets, Format("%ld", Doubled(t.knets))}})) {
-        return Outcome::kFailed;
-      }
-      t.resize_requested = true;
+  // Tables that grew keep their size for the next start, whatever happens
+  // to the report.
+  std::string growth;
+  if (fanout.grown()) {
+    if (!SaveSettings(p, {{key::kNets, Format("%ld", t.nets)}, {key::kKNets, Format("%ld", t.knets)}})) {
+      return Outcome::kFailed;
     }
+    growth = Format(" The tables grew to NETS=%ld, kNETS=%ld in this run; these sizes are "
+                    "stored for the next start.",
+                    t.nets, t.knets);
+  }
+  if (fanout.overflow()) {
+    p.ui.Notify(Format("The fanout tables could not grow beyond NETS=%ld, kNETS=%ld (not "
+                       "enough memory), so no fanout report was made. The VHDL is complete.",
+                       t.nets, t.knets),
+                "Fanout node table size exceeded.", box::kOk | box::kIconWarning);
     return Outcome::kCompleted;
   }
 
@@ -176,7 +214,8 @@ Outcome FinishFanout(Platform& p, FanoutAnalysis& fanout, const std::string& pat
   p.ui.Notify(Format("%ld nets counted; the name table uses %ld of %ld bytes, the counters %ld "
                      "of %ld. Every counted net is listed in the fanout report.",
                      static_cast<long>(fanout.entries()), static_cast<long>(fanout.Text().size()),
-                     t.nets, static_cast<long>(fanout.entries()), t.knets),
+                     t.nets, static_cast<long>(fanout.entries()), t.knets) +
+                  growth,
               "NETS=", box::kOk);
 
   SafeOutput output(p);

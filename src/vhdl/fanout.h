@@ -1,8 +1,8 @@
 // The fanout analysis of the .mac to VHDL conversion: every counted node
 // occurrence goes into the program's two fanout tables (the name text of
-// NETS bytes and the kNETS counters, allocated when first needed); at the end the
-// analysis either asks to double the tables for the next start or writes
-// the report "~fanout.txt".
+// NETS bytes and the kNETS counters, allocated when first needed, grown in
+// the run that needs more); at the end the analysis writes the report
+// "~fanout.txt" and stores the sizes the tables grew to for the next start.
 #pragma once
 
 #include <cstdint>
@@ -33,16 +33,14 @@ constexpr std::uint16_t kFanoutCounterMax = 0xFFFF;
 
 // The two fanout tables: the name text of NETS bytes and the kNETS
 // counters, sized from the settings when the program starts, allocated by
-// the first conversion that needs them and kept for the rest of the run.
+// the first conversion that needs them and kept for the rest of the run. A
+// conversion that needs more doubles them as often as it must.
 struct FanoutTables {
   long nets = 0;
   long knets = 0;
   std::vector<char> names;
   std::vector<std::uint16_t> counts;
   bool ok = false;
-  // The user asked to double the tables for the next start; the program
-  // should save its settings and end.
-  bool resize_requested = false;
 };
 
 // Allocates the tables at the sizes they hold.
@@ -58,8 +56,12 @@ class FanoutAnalysis {
   explicit FanoutAnalysis(FanoutTables& tables);
 
   // Enters a new name or counts one more occurrence of a known one. A new
-  // name that does not fit sets the overflow flag and is not entered.
+  // name that does not fit doubles the full table (both when both are full);
+  // only when that cannot be had (memory, or a size beyond what the settings
+  // hold) is the overflow flag set and the name not entered.
   void Count(std::string_view name);
+  // The tables grew during this conversion.
+  bool grown() const { return grown_; }
 
   bool available() const { return available_; }
   FanoutTables& tables() { return tables_; }
@@ -82,6 +84,8 @@ class FanoutAnalysis {
   bool available_ = false;
   std::size_t position_ = 0;
   bool overflow_ = false;
+  bool grown_ = false;
+  bool Grow(std::size_t entry_length);
   std::vector<std::uint32_t> offsets_;  // where each entry starts in the text
   NameIndex index_;                     // name -> index of its entry
 };
@@ -89,11 +93,11 @@ class FanoutAnalysis {
 // Enters or counts one occurrence of a normalised node name.
 void CountFanout(FanoutAnalysis& fanout, std::string_view name);
 
-// The end of the conversion: the doubling question when the tables were too
-// small (Yes writes NETS and kNETS doubled and sets `resize_requested`: the
-// program is to end so that the next start has the larger tables),
-// otherwise the "NETS=" box (one line: nets counted, table use), the report file `report_path` and the closing
-// question that offers to open it.
+// The end of the conversion: when the tables grew, NETS and kNETS are stored
+// at their new sizes for the next start; when they could not grow, a message
+// says so and no report is made; otherwise the "NETS=" box (one line: nets
+// counted, table use, any growth), the report file `report_path` and the
+// closing question that offers to open it.
 Outcome FinishFanout(Platform& p, FanoutAnalysis& fanout, const std::string& report_path);
 
 }  // namespace kalvor

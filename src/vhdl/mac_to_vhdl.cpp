@@ -23,15 +23,9 @@ namespace kalvor {
 
 namespace {
 
-// A logical line of the macro file (ReadMacLine), lowercased unless
-// `keep_case` (standard VHDL, where node names keep their letter case).
-bool ReadLogicalLine(File& file, std::string& line, bool keep_case) {
-  if (!ReadMacLine(file, line)) return false;
-  if (!keep_case) {
-    for (char& c : line) c = ToLowerAscii(c);
-  }
-  return true;
-}
+// A logical line of the macro file (ReadMacLine) as it is written: node
+// names keep their letter case until NodeNames has told them apart.
+bool ReadLogicalLine(File& file, std::string& line) { return ReadMacLine(file, line); }
 
 // Pad nets ("PAD_", "Pad_" or "pad_" at the start) get no signal.
 bool IsPadNet(std::string_view name) {
@@ -85,7 +79,7 @@ class MacToVhdl {
   void PutLine(std::string_view text) {
     pending_ += text;
     pending_ += "\r\n";
-    if (pending_.size() >= kPendingSize) Flush();
+    if (pending_.size() >= kPendingSize && !hold_) Flush();
   }
   void Flush() {
     out_.Write(pending_);
@@ -98,7 +92,7 @@ class MacToVhdl {
   void Header(std::string& line);
   void StandardHeader(const std::string& line);
   void InitDeclared();
-  void PortsFromHeader(std::string& line);
+  void PortsFromHeader(std::string_view line);
   void PortsFromDefinitionFile();
   void PortDeclarations();
   bool NextLine(std::string& line);
@@ -120,7 +114,6 @@ class MacToVhdl {
   std::string port_separator_ = "\r\n";
   // The names declared in the current macro, and (for the width of a bus)
   // the text of those declared by the header.
-  NameSet declared_;
   std::string declared_text_;
   std::string bus_list_;
   std::string analog_list_;
@@ -129,6 +122,11 @@ class MacToVhdl {
   std::string token_line_;
   std::string pending_;
   std::string name_;  // the node name being normalised
+  NodeNames names_;   // the current macro's node names and labels
+  PortDirections directions_;  // of the current macro's ports
+  void WiredAssignments();
+  std::string Actual(const std::string& name) const;
+  bool supply_port_[2] = {false, false};  // vdd, gnd are ports of the macro
   // Body lines read by the signal pass: their text one after another, and
   // where each ends.
   std::string kept_text_;
@@ -138,6 +136,16 @@ class MacToVhdl {
   StandardVhdl* standard_ = nullptr;
   std::vector<std::string> nodes_;
   bool hold_ = false;  // keep the output for a rewrite of its end
+  // Standard VHDL: a macro without instances is a leaf cell, declared as a
+  // component where it is used; its entity is written (at the end) only
+  // when no macro of the file instantiates it, so that an empty
+  // architecture never stands in for the user's cell. The text of the
+  // macro being converted starts at macro_start_ in pending_.
+  void EndStandardMacro();
+  std::size_t macro_start_ = 0;
+  std::size_t body_instances_ = 0;
+  bool leaf_ = false;
+  std::vector<std::pair<std::string, std::string>> leaves_;  // macro name, its text
 };
 
 void MacToVhdl::Convert() {
@@ -148,17 +156,26 @@ void MacToVhdl::Convert() {
     if (StartsWithNoCase(line, "$written by hdl_emit")) OfferPortDefinitions(ToLower(line));
     MacLineKind kind = ClassifyMacLine(line);
     if (kind == MacLineKind::kHeader) {
+      if (standard_ && in_macro_) EndStandardMacro();
       Header(line);
     } else if (kind == MacLineKind::kEnd) {
       in_macro_ = false;
       PutLine(standard_ ? standard_->ArchitectureEnd() : "end " + entity_ + "_1;");
+      if (standard_) EndStandardMacro();
     } else if (in_macro_ && !line.empty() && line[0] == '<') {
       // Inside a macro every "<" line is an instance.
       Instance(line);
     } else {
-      PutLine("-- " + line);
+      PutLine("-- " + (standard_ ? line : ToLower(line)));
     }
     port_separator_ = "\r\n";
+  }
+  if (standard_ && in_macro_) EndStandardMacro();
+  if (standard_) {
+    // Leaf cells that no macro of the file instantiates keep their entity.
+    for (const auto& [name, text] : leaves_) {
+      if (!standard_->Instantiated(name)) Put(text);
+    }
   }
   Flush();
   if (standard_) {
@@ -185,7 +202,7 @@ bool MacToVhdl::NextLine(std::string& line) {
     }
     return true;
   }
-  return ReadLogicalLine(in_, line, standard_ != nullptr);
+  return ReadLogicalLine(in_, line);
 }
 
 void MacToVhdl::OfferPortDefinitions(const std::string& line) {
@@ -207,7 +224,9 @@ void MacToVhdl::Header(std::string& line) {
   in_macro_ = true;
   bus_list_.clear();
   analog_list_.clear();
-  ReadPortDirectives(in_, bus_list_, analog_list_);
+  directions_.Clear();
+  ReadPortDirectives(in_, bus_list_, analog_list_, &directions_);
+  names_.Reset(standard_ == nullptr);
   if (standard_) return StandardHeader(line);
   NextWord(line);  // ".macro"
   PutLine("");
@@ -216,27 +235,72 @@ void MacToVhdl::Header(std::string& line) {
     if (HasContent(package)) PutLine("use " + package + ";");
   }
   PutLine("");
-  entity_ = NextWord(line);
-  Put("entity " + entity_ + " is port (");
+  std::string_view words = line;
+  entity_ = ToLower(NextName(words));
+  Put("entity " + entity_ + " is");
+  // The port list is gathered first: a macro without ports gets none (an
+  // empty list is not VHDL).
+  std::string before;
+  before.swap(pending_);
+  hold_ = true;
   InitDeclared();
+  supply_port_[0] = supply_port_[1] = false;
   if (port_file_.IsOpen() && !top_name_.empty()) {
-    while (HasContent(line)) {
-      std::string name = NextWord(line);
-      NormalizeNodeName(name, true, tally_);
-    }
+    while (HasContent(words)) names_.Node(NextName(words), true, tally_);
     PortsFromDefinitionFile();
   } else {
-    PortsFromHeader(line);
+    PortsFromHeader(words);
   }
-  Put(" );\r\nend " + entity_ + ";");
+  hold_ = false;
+  std::string ports;
+  ports.swap(pending_);
+  pending_.swap(before);
+  if (!ports.empty()) Put(" port (" + ports + " );");
+  Put("\r\nend " + entity_ + ";");
   PutLine("");
   PutLine("architecture " + entity_ + "_1 of " + entity_ + " is");
-  PutLine("  signal vdd: std_logic;");
-  PutLine("  signal gnd: std_logic;");
+  // The supplies are signals of their own unless the macro has them as
+  // ports; either way no body node declares them again.
+  if (!supply_port_[0]) PutLine("  signal vdd: std_logic;");
+  if (!supply_port_[1]) PutLine("  signal gnd: std_logic;");
+  for (const char* supply : {"vdd", "gnd"}) {
+    names_.Node(supply, false, tally_);
+    names_.DeclareLast();
+  }
   SignalPass();
   PutLine("begin");
-  PutLine("  vdd<='1';");
-  PutLine("  gnd<='0';");
+  if (!supply_port_[0]) PutLine("  vdd<='1';");
+  if (!supply_port_[1]) PutLine("  gnd<='0';");
+  WiredAssignments();
+}
+
+// A node as an actual: a bus element as NAME(INDEX).
+std::string MacToVhdl::Actual(const std::string& name) const {
+  std::size_t index = BusIndex(name, bus_list_);
+  if (index == std::string::npos) return name;
+  return name.substr(0, index) + "(" + name.substr(index) + ")";
+}
+
+// Ports the netlist wires to another port's node ("$wired NODE PORT...")
+// are driven from that node; an input port drives the node instead, and
+// two inputs are both driven from outside.
+void MacToVhdl::WiredAssignments() {
+  auto input = [this](const std::string& word) {
+    return std::find(directions_.inputs.begin(), directions_.inputs.end(), word) !=
+           directions_.inputs.end();
+  };
+  for (const std::vector<std::string>& group : directions_.wired) {
+    const std::string node = Actual(names_.Node(group[0], false, tally_));
+    for (std::size_t k = 1; k < group.size(); ++k) {
+      const std::string port = Actual(names_.Node(group[k], false, tally_));
+      if (input(group[k]) && input(group[0])) continue;
+      if (input(group[k])) {
+        PutLine("  " + node + " <= " + port + ";");
+      } else {
+        PutLine("  " + port + " <= " + node + ";");
+      }
+    }
+  }
 }
 
 // Standard VHDL: the unit's clauses, the entity, the architecture's
@@ -247,19 +311,21 @@ void MacToVhdl::StandardHeader(const std::string& line) {
   MacroHeader header;
   header.name = ToLower(parsed.name);
   entity_ = header.name;
-  for (std::string& name : parsed.ports) NormalizeNodeName(name, true, tally_);
+  for (std::string& name : parsed.ports) name = names_.Node(name, true, tally_);
   header.words = std::move(parsed.ports);
   header.bus_list = bus_list_;
   header.analog_list = analog_list_;
+  header.directions = directions_;
+  NormalizeDirections(header.directions, names_, tally_);
   bool from_file = port_file_.IsOpen() && !top_name_.empty() && EqualNoCase(entity_, top_name_);
+  macro_start_ = pending_.size();
+  hold_ = true;
   Put(standard_->BeginMacro(header, from_file));
   if (from_file) {
     std::string before;
     before.swap(pending_);
-    hold_ = true;
     InitDeclared();
     PortsFromDefinitionFile();
-    hold_ = false;
     std::string ports;
     ports.swap(pending_);
     pending_.swap(before);
@@ -268,28 +334,43 @@ void MacToVhdl::StandardHeader(const std::string& line) {
     Put(standard_->EntityPorts());
   }
   Put(standard_->ArchitectureHead());
+  body_instances_ = 0;
   SignalPass();
   Put(standard_->Declarations());
   PutLine("begin");
   Put(standard_->SupplyAssignments());
+  leaf_ = body_instances_ == 0;
+  if (!leaf_) hold_ = false;
 }
 
+void MacToVhdl::EndStandardMacro() {
+  if (leaf_) {
+    leaves_.emplace_back(entity_, pending_.substr(macro_start_));
+    pending_.resize(macro_start_);
+    PutLine("-- leaf cell " + entity_ + ": a component where it is used");
+  }
+  leaf_ = false;
+  hold_ = false;
+}
+
+// The ports are declared in NodeNames (a node declared once, as a port or a
+// signal); with the no-supply flag the supplies count as declared.
 void MacToVhdl::InitDeclared() {
-  declared_.Clear();
-  if (options_.no_supply) {
-    declared_text_ = kSupplyList;
-    for (const std::string& supply : MacWords(kSupplyList)) declared_.Insert(supply);
-  } else {
-    declared_text_ = " ";
+  declared_text_ = options_.no_supply ? kSupplyList : " ";
+  if (!options_.no_supply) return;
+  for (const char* supply : {"vdd", "gnd"}) {
+    names_.Node(supply, false, tally_);
+    names_.DeclareLast();
   }
 }
 
-void MacToVhdl::PortsFromHeader(std::string& line) {
+void MacToVhdl::PortsFromHeader(std::string_view line) {
   while (HasContent(line)) {
-    std::string name = NextWord(line);
-    NormalizeNodeName(name, true, tally_);
+    std::string name = names_.Node(NextName(line), true, tally_);
     std::string type = "std_logic";
-    if (!declared_.Insert(name)) continue;
+    if (!names_.DeclareLast()) continue;
+    if (name == "vdd") supply_port_[0] = true;
+    if (name == "gnd") supply_port_[1] = true;
     declared_text_ += name;
     declared_text_ += ' ';
     if (analog_list_.find(" " + name + " ") != std::string::npos) type = "analog";
@@ -299,7 +380,7 @@ void MacToVhdl::PortsFromHeader(std::string& line) {
       // element among the header's ports.
       if (name.compare(index, std::string::npos, "0") != 0) continue;
       name.resize(index);
-      long width = LargestIndexAfter(" " + line, name, 0);
+      long width = LargestIndexAfter(" " + ToLower(line), name, 0);
       width = LargestIndexAfter(declared_text_, name, width);
       type = Format("std_logic_vector (%ld downto 0)", width);
     }
@@ -332,7 +413,9 @@ void MacToVhdl::PortDeclarations() {
     if (!next()) return;
     name = token;
     Put(" \r\n     " + name);
-    declared_.Insert(name);
+    names_.DeclareName(name);
+    if (name == "vdd") supply_port_[0] = true;
+    if (name == "gnd") supply_port_[1] = true;
     if (standard_) standard_->NoteCopiedPort(name);
     if (!next()) return;
     Put(" : ");
@@ -376,7 +459,7 @@ void MacToVhdl::SignalPass() {
   kept_next_ = 0;
   bool keeping = true;
   std::string line;
-  while (ReadLogicalLine(in_, line, standard_ != nullptr)) {
+  while (ReadLogicalLine(in_, line)) {
     Step();
     if (progress_.cancelled()) return;
     bool more = SignalLine(line);
@@ -402,10 +485,14 @@ bool MacToVhdl::SignalLine(std::string_view line) {
     case '.':
       return false;
     case '<': {
-      NextWord(line);  // instance name
-      std::string component(NextWord(line));
+      ++body_instances_;
+      NextName(line);  // instance name
+      std::string component(NextName(line));
       std::size_t nodes = DeclareWords(line);
-      if (standard_) standard_->NoteInstance(ToLower(component), nodes);
+      if (standard_) {
+        standard_->NoteSpelling(component);
+        standard_->NoteInstance(ToLower(component), nodes);
+      }
       return true;
     }
     case '+':
@@ -415,7 +502,8 @@ bool MacToVhdl::SignalLine(std::string_view line) {
     case '$':
       return true;
     default:
-      ui_.Notify(std::string(line), "This line not legal in a mac-to-vhd conversion:",
+      ui_.Notify(standard_ ? std::string(line) : ToLower(line),
+                 "This line not legal in a mac-to-vhd conversion:",
                   box::kOk);
       return false;
   }
@@ -426,15 +514,14 @@ std::size_t MacToVhdl::DeclareWords(std::string_view rest) {
   std::size_t words = 0;
   while (HasContent(rest)) {
     ++words;
-    name_.assign(NextWord(rest));
-    NormalizeNodeName(name_, false, tally_);
+    name_ = names_.Node(NextName(rest), false, tally_);
     if (standard_) {
       standard_->NoteNet(name_);
       continue;
     }
     if (BusIndex(name_, bus_list_) != std::string::npos) continue;
     if (IsPadNet(name_)) continue;
-    if (!declared_.Insert(name_)) continue;
+    if (!names_.DeclareLast()) continue;
     Put("  signal ");
     Put(name_);
     PutLine(" : std_logic;");
@@ -443,34 +530,36 @@ std::size_t MacToVhdl::DeclareWords(std::string_view rest) {
 }
 
 void MacToVhdl::Instance(std::string& line) {
-  if (standard_) {
-    // Labels and macro names are lowercased as in the long-standing format;
-    // node names keep their case.
-    std::string_view head = line;
-    NextWord(head);
-    NextWord(head);
-    for (std::size_t i = 0; i < line.size() - head.size(); ++i) line[i] = ToLowerAscii(line[i]);
-  }
+  // Labels and macro names are lowercased; node names keep their case
+  // until NodeNames has told them apart.
+  std::string_view head = line;
+  NextName(head);
+  NextName(head);
+  for (std::size_t i = 0; i < line.size() - head.size(); ++i) line[i] = ToLowerAscii(line[i]);
   line[0] = 'I';
   std::string_view rest = line;
-  std::string_view label = NextWord(rest);
-  std::string component(NextWord(rest));
+  std::string_view label = NextName(rest);
+  std::string component(NextName(rest));
   for (const std::string& ignored : options_.ignore) {
     if (EqualNoCase(component, ignored)) return;
   }
   if (!standard_) {
     Put("  ");
-    Put(label);
+    Put(names_.Label(label.substr(1)));
     Put(" : ");
     Put(component);
+    // An instance without nodes has no port map (an empty one is not VHDL).
+    if (!HasContent(rest)) {
+      PutLine(";");
+      return;
+    }
     Put(" port map (");
   }
   nodes_.clear();
   bool stream = standard_ && standard_->BeginInstance(label, component, pending_);
   std::size_t streamed = 0;
   while (HasContent(rest)) {
-    name_.assign(NextWord(rest));
-    NormalizeNodeName(name_, true, tally_);
+    name_ = names_.Node(NextName(rest), true, tally_);
     ui_.ProgressNote(name_ + "  (" + component + ")");
     if (stream) {
       standard_->StreamNode(name_, streamed++ == 0, pending_);

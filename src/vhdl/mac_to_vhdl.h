@@ -7,11 +7,13 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/dialogs.h"
 #include "core/outcome.h"
 #include "core/run_context.h"
 #include "text/file.h"
+#include "vhdl/name_index.h"
 
 namespace kalvor {
 
@@ -65,6 +67,60 @@ bool ConvertMacFile(UserInterface& ui, Progress& progress, const MacToVhdlOption
 // with "1", a supply ("vdd", "gnd" in any letter case) lowercased. With
 // `count` the result is counted in the fanout analysis.
 void NormalizeNodeName(std::string& name, bool count, NodeTally& tally);
+
+// The VHDL names of one macro's nodes and instance labels. A node name is
+// normalised (NormalizeNodeName) and, in the long-standing format,
+// lowercased; when that gives the name of another node of the macro (inst_n5
+// beside n5, A beside a, x1<o beside x1_o, in beside in1), the later node
+// gets a name of its own instead of merging: in the long-standing format the
+// extended identifier of its own spelling (\A\), in standard VHDL its own
+// spelling (which that format escapes as it needs). The supplies (vdd, gnd in
+// any letter case) are one node each, as they are global.
+class NodeNames {
+ public:
+  // Starts a macro; `lowercase` for the long-standing format.
+  void Reset(bool lowercase);
+  // The name of node `word`, counted in the fanout analysis with `count`.
+  const std::string& Node(std::string_view word, bool count, NodeTally& tally);
+  // The label of an instance named `name` (long-standing format): "I" and
+  // the name lowercased, or an extended identifier when that is taken.
+  const std::string& Label(std::string_view name);
+  // Marks a name declared outside the macro file's words (a port read from
+  // a VHDL file, lowercase), whoever's node has it.
+  void DeclareName(std::string_view name) {
+    std::uint32_t n = 0;
+    Take(name, name, &n);
+    owners_[n].declared = true;
+  }
+  // Marks the node of the last Node() as declared (a port or a signal);
+  // false when it was already.
+  bool DeclareLast() {
+    if (owners_[last_].declared) return false;
+    owners_[last_].declared = true;
+    return true;
+  }
+
+ private:
+  // Who a name was given to: the word that is its own key (most names), a
+  // label, or another word (kept in owners_).
+  struct Owner {
+    std::uint32_t start = 0;
+    std::uint32_t size = kSame;
+    bool declared = false;
+  };
+  static constexpr std::uint32_t kSame = 0xFFFFFFFFu;
+  static constexpr std::uint32_t kLabel = 0xFFFFFFFEu;
+  bool Take(std::string_view key, std::string_view owner, std::uint32_t* number = nullptr);
+  bool OwnedBy(std::uint32_t n, std::string_view word) const;
+  bool lowercase_ = true;
+  NameSet taken_;  // names given (lowercased keys in the long-standing format)
+  std::vector<Owner> owners_;
+  std::string owner_text_;
+  std::string name_;
+  std::string key_;
+  std::string label_;
+  std::uint32_t last_ = 0;  // the number of the last Node()'s name
+};
 
 // Where the bus index of `name` begins (its first digit after the first
 // character, when the text before it, in any letter case, is a name of the

@@ -2,6 +2,7 @@
 // .mac to VHDL conversion.
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 #include "core/dialogs.h"
 #include "vhdl/fanout.h"
@@ -55,6 +56,108 @@ void NormalizeNodeName(std::string& name, bool count, NodeTally& tally) {
     tally.name_changed = true;
   }
   if (count && tally.fanout) CountFanout(*tally.fanout, name);
+}
+
+namespace {
+
+// An extended identifier of `text`: backslashes doubled.
+std::string Extended(std::string_view text) {
+  std::string id = "\\";
+  for (char c : text) {
+    id += c;
+    if (c == '\\') id += c;
+  }
+  return id + "\\";
+}
+
+// Owners of labels begin with a line end, which no node name holds.
+constexpr char kLabelOwner = '\n';
+
+}  // namespace
+
+void NodeNames::Reset(bool lowercase) {
+  lowercase_ = lowercase;
+  taken_.Clear();
+  owners_.clear();
+  owner_text_.clear();
+  Take("vdd", "vdd");
+  Take("gnd", "gnd");
+}
+
+// Gives `key` to `owner` (a word, or a label when it begins with a line
+// end) when it is free; `number` gets its number either way.
+bool NodeNames::Take(std::string_view key, std::string_view owner, std::uint32_t* number) {
+  bool inserted = false;
+  std::uint32_t n = taken_.FindOrInsert(key, &inserted);
+  if (number) *number = n;
+  if (!inserted) return false;
+  Owner o;
+  if (!owner.empty() && owner[0] == kLabelOwner) {
+    o.size = kLabel;
+  } else if (owner != key) {
+    o.start = static_cast<std::uint32_t>(owner_text_.size());
+    o.size = static_cast<std::uint32_t>(owner.size());
+    owner_text_ += owner;
+  }
+  owners_.push_back(o);
+  return true;
+}
+
+bool NodeNames::OwnedBy(std::uint32_t n, std::string_view word) const {
+  const Owner& o = owners_[n];
+  if (o.size == kLabel) return false;
+  if (o.size == kSame) return taken_.at(n) == word;
+  return std::string_view(owner_text_).substr(o.start, o.size) == word;
+}
+
+const std::string& NodeNames::Node(std::string_view word, bool count, NodeTally& tally) {
+  // The long-standing format lowercases the word before it is normalised
+  // (so "NN_" stays in capitals); names meet when VHDL cannot tell them
+  // apart, which ignores letter case there.
+  name_.assign(word);
+  if (lowercase_) {
+    for (char& c : name_) c = ToLowerAscii(c);
+  }
+  NormalizeNodeName(name_, false, tally);
+  const std::string* key = &name_;
+  if (lowercase_ && std::any_of(name_.begin(), name_.end(),
+                                [](char c) { return c >= 'A' && c <= 'Z'; })) {
+    key_ = ToLower(name_);
+    key = &key_;
+  }
+  std::uint32_t n = 0;
+  if (!Take(*key, word, &n) && !(n < 2 && EqualNoCase(word, name_)) && !OwnedBy(n, word)) {
+    // Taken by another node (or a label): this node's own spelling, found
+    // again under that spelling when it comes back.
+    std::string base = lowercase_ ? Extended(word) : std::string(word);
+    name_ = base;
+    for (int k = 2;; ++k) {
+      std::uint32_t m = 0;
+      bool taken = Take(name_, word, &m) || OwnedBy(m, word);
+      n = m;
+      if (taken) break;
+      name_ = lowercase_ ? Extended(std::string(word) + "~" + std::to_string(k))
+                         : base + "~" + std::to_string(k);
+    }
+  }
+  last_ = n;
+  if (count && tally.fanout) CountFanout(*tally.fanout, name_);
+  return name_;
+}
+
+const std::string& NodeNames::Label(std::string_view name) {
+  static constexpr char kOwner[] = {kLabelOwner, '\0'};
+  key_.assign(1, 'i');
+  for (char c : name) key_ += ToLowerAscii(c);
+  if (Take(key_, kOwner)) {
+    label_ = key_;
+    label_[0] = 'I';
+    return label_;
+  }
+  for (int k = 1;; ++k) {
+    label_ = Extended("I" + std::string(name) + (k == 1 ? "" : "~" + std::to_string(k)));
+    if (Take(label_, kOwner)) return label_;
+  }
 }
 
 std::size_t BusIndex(std::string_view name, std::string_view bus_list) {

@@ -119,6 +119,22 @@ class NameSet {
   bool Contains(std::string_view name) const {
     return index_.Find(NameIndex::Hash(name), Matcher(name)) != NameIndex::kNone;
   }
+  // The number of `name`, inserted when new (`*inserted` tells which).
+  std::uint32_t FindOrInsert(std::string_view name, bool* inserted) {
+    std::uint32_t hash = NameIndex::Hash(name);
+    std::uint32_t n = index_.Find(hash, Matcher(name));
+    *inserted = n == NameIndex::kNone;
+    if (!*inserted) return n;
+    n = static_cast<std::uint32_t>(ends_.size());
+    index_.Add(hash, n);
+    text_ += name;
+    ends_.push_back(text_.size());
+    return n;
+  }
+  // The number of a name (its place in the order of insertion), or kNone.
+  std::uint32_t Number(std::string_view name) const {
+    return index_.Find(NameIndex::Hash(name), Matcher(name));
+  }
   bool empty() const { return ends_.empty(); }
   std::size_t size() const { return ends_.size(); }
   std::string_view at(std::size_t n) const {

@@ -12,6 +12,7 @@
 #include "core/titled_param_dialog.h"
 #include "text/lineio.h"
 #include "text/strings.h"
+#include "vhdl/vcd_read.h"
 
 namespace kalvor {
 
@@ -83,6 +84,37 @@ std::string ReadTraceScale(const std::string& options, TraceScale& scale) {
   if (counts == 0) {
     return "Counts per Volt must be a whole number other than 0.\nNothing was "
            "converted.";
+  }
+  return std::string();
+}
+
+std::string TraceLineProblem(std::string_view line, int row) {
+  std::vector<std::string_view> fields;
+  for (std::size_t i = 0; i < line.size();) {
+    i = line.find_first_not_of(' ', i);
+    if (i == std::string_view::npos) break;
+    std::size_t end = std::min(line.find(' ', i), line.size());
+    fields.push_back(line.substr(i, end - i));
+    if (fields.size() == 2) break;
+    i = end;
+  }
+  if (row < 3) {
+    if (fields.size() == 2 && TraceTimeDecimals(line) >= 0) {
+      return "it holds a time and values where the table has one of the three lines "
+             "between its heading and its values; that row would be lost. Put three "
+             "lines (for example empty ones) after the \"Signals=\" line.";
+    }
+    return std::string();
+  }
+  if (fields.size() == 2) {
+    static constexpr const char* kUnits[] = {"fs", "ps", "ns", "us", "ms", "sec", "min", "hr"};
+    for (const char* unit : kUnits) {
+      if (EqualNoCase(fields[1], unit)) {
+        return "the time is followed by its unit (\"" + std::string(fields[1]) +
+               "\"), which would be read as the first value. Write times as plain "
+               "numbers of ns.";
+      }
+    }
   }
   return std::string();
 }
@@ -190,7 +222,7 @@ std::string TraceRow(std::string_view line, const TraceScale& scale) {
 Outcome RunVhdOut(const RunContext& run, const std::string& dir) {
   Platform& p = run.platform;
   std::string chosen;
-  if (!p.ui.FileDialog(chosen, 256, "", "*.txt;*.out"))
+  if (!p.ui.FileDialog(chosen, 256, "", "*.txt;*.out;*.vcd"))
     return Outcome::kStopped;
   chosen = Truncate(chosen, 255);
   std::string out_path = chosen;
@@ -205,7 +237,9 @@ Outcome RunVhdOut(const RunContext& run, const std::string& dir) {
   std::string line;
   ReadWholeLine(in, line);
   bool vcd_written = false;
-  if (StartsWithNoCase(line, "Signals=")) {
+  if (!line.empty() && line[0] == '$') {
+    // A value change dump (GHDL's --vcd): its .out beside it; a VCD viewer
+    // opens the dump itself.
     std::string options =
         LoadOptionString(p.profile, kVhdoutOptions.key, kVhdoutOptions.def, 16000, false);
     if (TitledParamDlg(p.ui, kVhdoutOptions.key, kDialogTitle, options) != answer::kOk)
@@ -217,12 +251,50 @@ Outcome RunVhdOut(const RunContext& run, const std::string& dir) {
       p.ui.Notify(complaint, kDialogTitle, box::kOk | box::kIconError);
       return Outcome::kFailed;
     }
-    // A first pass finds the most decimals of the times: the VCD's timescale.
+    std::string text = line + "\n";
+    while (ReadWholeLine(in, line, false)) text += line + "\n";
+    std::vector<std::string> rows;
+    std::string problem = ReadVcdTrace(text, scale, rows);
+    if (!problem.empty()) {
+      p.ui.Notify(problem + "\nNothing was converted.", chosen, box::kOk | box::kIconError);
+      return Outcome::kFailed;
+    }
+    out_path = WithExtension(chosen, "out");
+    SafeOutput scratch(p);
+    if (!scratch.Open(out_path)) return Outcome::kFailed;
+    bool ok = true;
+    for (const std::string& row : rows) ok = WriteLine(scratch.file(), row) && ok;
+    if (!ok || !scratch.Commit(in)) return Outcome::kFailed;
+    vcd_path = chosen;
+    vcd_written = true;
+  } else if (StartsWithNoCase(line, "Signals=")) {
+    // A first pass: a table it cannot read is refused before anything is
+    // asked or written; the most decimals of the times give the VCD's
+    // timescale.
     int decimals = 0;
-    for (int row = 0; ReadWholeLine(in, line); ++row)
+    for (int row = 0; ReadWholeLine(in, line); ++row) {
+      std::string problem = TraceLineProblem(line, row);
+      if (!problem.empty()) {
+        p.ui.Notify("Line " + std::to_string(row + 2) + ": " + problem +
+                        "\nNothing was converted.",
+                    chosen, box::kOk | box::kIconError);
+        return Outcome::kFailed;
+      }
       if (row >= 3) decimals = std::max(decimals, TraceTimeDecimals(line));
+    }
     in.Seek(0);
     ReadWholeLine(in, line);
+    std::string options =
+        LoadOptionString(p.profile, kVhdoutOptions.key, kVhdoutOptions.def, 16000, false);
+    if (TitledParamDlg(p.ui, kVhdoutOptions.key, kDialogTitle, options) != answer::kOk)
+      return Outcome::kStopped;
+    p.profile.PutString(kVhdoutOptions.key, options);
+    TraceScale scale;
+    std::string complaint = ReadTraceScale(options, scale);
+    if (!complaint.empty()) {
+      p.ui.Notify(complaint, kDialogTitle, box::kOk | box::kIconError);
+      return Outcome::kFailed;
+    }
     out_path = WithExtension(chosen, "out");
     SafeOutput scratch(p);
     SafeOutput vcd_scratch(p);

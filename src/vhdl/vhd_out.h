@@ -44,6 +44,13 @@ const char* DefaultWaveViewer(PathStyle style);
 std::vector<TraceField> TraceFields(std::string_view line, const TraceScale& scale,
                                     std::size_t* time_end = nullptr);
 
+// What makes a line of the table unreadable, or an empty text. `row` counts
+// the lines after the heading from 0: rows 0 to 2 are the three lines the
+// table has between its heading and its values (a line of values there would
+// be lost), later rows are time steps (a time followed by its unit, as in
+// "5000000 fs", would shift every value one column).
+std::string TraceLineProblem(std::string_view line, int row);
+
 // One time step of the table: the time, then one tab-separated value in
 // volts per signal.
 std::string TraceRow(std::string_view line, const TraceScale& scale);

@@ -43,12 +43,26 @@ void SkipLine(File& file) {
   }
 }
 
+}  // namespace
+
+void NormalizeDirections(PortDirections& d, NodeNames& names, NodeTally& tally) {
+  for (auto* list : {&d.inputs, &d.outputs, &d.inouts}) {
+    for (std::string& w : *list) w = names.Node(w, false, tally);
+  }
+  for (std::vector<std::string>& group : d.wired) {
+    for (std::string& w : group) w = names.Node(w, false, tally);
+  }
+}
+
+namespace {
+
 void ScanFile(File& file, const std::string& directory, bool included, int depth,
               std::set<std::string>& visited, MacroLibrary& library,
               std::set<std::string>& own) {
   std::string line;
   bool in_macro = false;
   NodeTally tally;
+  NodeNames names;
   for (;;) {
     // Only headers, end lines and include lines matter here.
     const char* first = nullptr;
@@ -64,10 +78,15 @@ void ScanFile(File& file, const std::string& directory, bool included, int depth
       in_macro = true;
       MacroHeader header;
       header.name = ToLower(parsed.name);
-      for (std::string& word : parsed.ports) NormalizeNodeName(word, false, tally);
+      // The names the conversion gives the header's words (they come first
+      // in their macro).
+      names.Reset(false);
+      for (std::string& word : parsed.ports) word = names.Node(word, false, tally);
       header.words = std::move(parsed.ports);
-      ReadPortDirectives(file, header.bus_list, header.analog_list);
+      ReadPortDirectives(file, header.bus_list, header.analog_list, &header.directions);
+      NormalizeDirections(header.directions, names, tally);
       if (included && own.count(header.name) != 0) continue;
+      library.spelled[header.name] = parsed.name;
       if (!included) own.insert(header.name);
       library.by_name[header.name] = library.headers.size();
       library.headers.push_back(std::move(header));
@@ -109,6 +128,17 @@ std::vector<std::vector<long>> OpenElements(const MacroInterface& interface, std
 }
 
 std::string FillSignal(std::size_t n) { return "\\ open " + std::to_string(n) + "\\"; }
+
+bool Listed(const std::vector<std::string>& list, const std::string& name) {
+  return std::find(list.begin(), list.end(), name) != list.end();
+}
+
+// The mode of a port whose (first) header word is `word`.
+const char* ModeOf(const PortDirections& d, const std::string& word) {
+  if (Listed(d.inputs, word)) return "in";
+  if (Listed(d.outputs, word)) return "out";
+  return "inout";
+}
 
 }  // namespace
 
@@ -168,11 +198,12 @@ MacroInterface BuildInterface(const MacroHeader& header, bool no_supply,
       std::string base = w.substr(0, bases[k]);
       std::string id = ports.Declare(base, &cells);
       f.ports.push_back({base, id, Format("std_logic_vector (%ld downto 0)", bus.width),
-                         bus.width});
+                         bus.width, ModeOf(header.directions, w)});
     } else if (scalars.Insert(w)) {
       f.words[k].port = static_cast<int>(f.ports.size());
       bool analog = header.analog_list.find(" " + ToLower(w) + " ") != std::string::npos;
-      f.ports.push_back({w, ports.Declare(w, &cells), analog ? "analog" : "std_logic", -1});
+      f.ports.push_back({w, ports.Declare(w, &cells), analog ? "analog" : "std_logic", -1,
+                         ModeOf(header.directions, w)});
     }
   }
   for (std::size_t k = 0; k < words.size(); ++k) {
@@ -223,7 +254,7 @@ StandardVhdl::StandardVhdl(const MacToVhdlOptions& options, MacroLibrary library
     }
   }
   if (own_analog_) package_clauses_.insert(0, "use work.kalvor_types.all;\r\n");
-  for (const MacroHeader& h : library_.headers) cells_.Claim(PlainIdentifier(h.name, reserved_));
+  for (const MacroHeader& h : library_.headers) cells_.Claim(CellIdentifier(h.name));
 }
 
 std::string StandardVhdl::FileHead() const {
@@ -236,7 +267,7 @@ std::string StandardVhdl::BeginMacro(const MacroHeader& header, bool ports_from_
   header_ = header;
   interface_ = ports_from_file ? MacroInterface{}
                                : BuildInterface(header, options_.no_supply, reserved_, cells_);
-  entity_ = PlainIdentifier(header.name, reserved_);
+  entity_ = CellIdentifier(header.name);
   converted_.push_back(header.name);
   region_.Clear();
   nets_.Clear();
@@ -273,7 +304,7 @@ std::string StandardVhdl::EntityPorts() const {
   const char* separator = " port (\r\n";
   for (const MacroInterface::Port& port : interface_.ports) {
     text += separator;
-    text += "  " + port.identifier + " : inout " + port.type;
+    text += "  " + port.identifier + " : " + port.mode + " " + port.type;
     separator = ";\r\n";
   }
   if (!text.empty()) text += " );";
@@ -292,7 +323,7 @@ void StandardVhdl::NoteCopiedPort(const std::string& name) {
 
 std::string StandardVhdl::CopiedPorts(const std::string& text, std::string_view bus_list) {
   std::string_view rest = bus_list;
-  while (HasContent(rest)) vectors_[std::string(NextWord(rest))] = {"", -1};
+  while (HasContent(rest)) vectors_[std::string(NextName(rest))] = {"", -1};
   for (auto& [base, vector] : vectors_) vector.first = base;
   std::string head = text.empty() ? "" : " port (" + text + " );";
   return head + "\r\nend " + entity_ + ";\r\n";
@@ -397,13 +428,18 @@ std::string StandardVhdl::Declarations() {
   for (const std::string& name : component_order_) {
     Component& c = components_[name];
     if (c.interface) {
-      c.identifier = PlainIdentifier(name, reserved_);
+      c.identifier = CellIdentifier(name);
       region_.Claim(c.identifier);
     }
   }
   for (const std::string& name : component_order_) {
     Component& c = components_[name];
-    if (!c.interface) c.identifier = region_.Declare(name);
+    if (!c.interface) {
+      auto spelled = library_.spelled.find(name);
+      bool extended = PlainIdentifier(name, reserved_)[0] == '\\';
+      c.identifier = region_.Declare(extended && spelled != library_.spelled.end() ? spelled->second
+                                                                                  : name);
+    }
   }
   for (int s = 0; s < 2; ++s) {
     if (ports_.Contains(kSupplies[s])) continue;
@@ -424,6 +460,26 @@ std::string StandardVhdl::Declarations() {
     text += id;
     text += " : std_logic;\r\n";
   }
+  // "in" and "out" ports are used through signals of their own; a port
+  // wired to another port's node is driven by an assignment instead.
+  copies_.clear();
+  for (const MacroInterface::Port& port : interface_.ports) {
+    if (port.mode == "inout") continue;
+    bool secondary = false;
+    for (const std::vector<std::string>& group : header_.directions.wired) {
+      secondary = secondary || std::find(group.begin() + 1, group.end(), port.name) != group.end();
+    }
+    if (secondary) continue;
+    bool input = port.mode == "in";
+    std::string id = region_.Declare(port.name + (input ? "_in" : "_out"));
+    text += "  signal " + id + " : " + port.type + ";\r\n";
+    if (port.width >= 0) {
+      vectors_[port.name].first = id;
+    } else {
+      renamed_.Rename(port.name, id);
+    }
+    copies_.push_back({port.identifier, id, input});
+  }
   for (std::size_t n = 1; n <= fills_noted_; ++n) {
     text += "  signal " + FillSignal(n) + " : std_logic;\r\n";
   }
@@ -435,7 +491,7 @@ std::string StandardVhdl::Declarations() {
     if (c.interface) {
       for (const MacroInterface::Port& port : c.interface->ports) {
         text += separator;
-        text += "    " + port.identifier + " : inout " + port.type;
+        text += "    " + port.identifier + " : " + port.mode + " " + port.type;
         separator = ";\r\n";
         any = true;
       }
@@ -457,6 +513,41 @@ std::string StandardVhdl::SupplyAssignments() const {
   std::string text;
   if (!supply_[0].empty()) text += "  " + supply_[0] + "<='1';\r\n";
   if (!supply_[1].empty()) text += "  " + supply_[1] + "<='0';\r\n";
+  for (const PortCopy& c : copies_) {
+    text += c.input ? "  " + c.signal + " <= " + c.port + ";\r\n"
+                    : "  " + c.port + " <= " + c.signal + ";\r\n";
+  }
+  return text + WiredText();
+}
+
+// Ports the netlist wires to another port's node are driven from that node
+// (an input port drives the node instead; two inputs are both driven from
+// outside).
+std::string StandardVhdl::WiredText() const {
+  std::string text;
+  const PortDirections& d = header_.directions;
+  for (const std::vector<std::string>& group : d.wired) {
+    std::string node;
+    AppendActual(node, group[0]);
+    for (std::size_t k = 1; k < group.size(); ++k) {
+      std::string port;
+      std::size_t base = 0;
+      long index = 0;
+      if (Element(group[k], &base, &index)) {
+        AppendActual(port, group[k]);
+      } else {
+        const MacroInterface::Port* found = nullptr;
+        for (const MacroInterface::Port& p : interface_.ports) {
+          if (p.name == group[k] && p.width < 0) found = &p;
+        }
+        if (!found) continue;
+        port = found->identifier;
+      }
+      if (Listed(d.inputs, group[k]) && Listed(d.inputs, group[0])) continue;
+      text += Listed(d.inputs, group[k]) ? "  " + node + " <= " + port + ";\r\n"
+                                         : "  " + port + " <= " + node + ";\r\n";
+    }
+  }
   return text;
 }
 
@@ -575,6 +666,17 @@ void StandardVhdl::EndInstance(std::string_view label, std::string_view componen
   }
 }
 
+std::string StandardVhdl::CellIdentifier(const std::string& macro) const {
+  std::string id = PlainIdentifier(macro, reserved_);
+  if (id[0] != '\\') return id;
+  auto spelled = library_.spelled.find(macro);
+  return spelled == library_.spelled.end() ? id : PlainIdentifier(spelled->second, reserved_);
+}
+
+void StandardVhdl::NoteSpelling(std::string_view macro) {
+  library_.spelled.emplace(ToLower(macro), std::string(macro));
+}
+
 std::string StandardVhdl::TopEntity(std::string_view tagged) const {
   const std::string* top = nullptr;
   for (const std::string& name : converted_) {
@@ -584,7 +686,7 @@ std::string StandardVhdl::TopEntity(std::string_view tagged) const {
     if (!instantiated_.Contains(*it)) top = &*it;
   }
   if (!top && !converted_.empty()) top = &converted_.back();
-  return top ? PlainIdentifier(*top, reserved_) : std::string();
+  return top ? CellIdentifier(*top) : std::string();
 }
 
 }  // namespace kalvor

@@ -15,6 +15,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "mac/macfile.h"
 #include "text/file.h"
 #include "vhdl/mac_to_vhdl.h"
 #include "vhdl/vhdl_identifiers.h"
@@ -28,6 +29,7 @@ struct MacroHeader {
   std::vector<std::string> words;
   std::string bus_list;
   std::string analog_list;
+  PortDirections directions;  // names normalised as the words are
 };
 
 // The index of a bus element when `name` is element of a vector of
@@ -44,6 +46,7 @@ struct MacroInterface {
     std::string identifier;  // as written
     std::string type;
     long width = -1;         // highest element of a vector; -1 for one bit
+    std::string mode = "inout";  // "in", "out" when the directive lines say so
   };
   std::vector<Port> ports;
   // What each word of the header is bound to: a port (-1: none) and, for a
@@ -60,12 +63,18 @@ struct MacroInterface {
 MacroInterface BuildInterface(const MacroHeader& header, bool no_supply,
                               const ReservedNames& reserved, const IdentifierRegion& cells);
 
+// The port names of the direction and "$wired" lines, normalised as the
+// header's words are (by `names`, which has taken the header's words).
+void NormalizeDirections(PortDirections& d, NodeNames& names, NodeTally& tally);
+
 // The macro headers of a macro file and of the macro files it includes
 // (include paths relative to `directory`, nested includes followed); the
 // file is read from its start and left at its start.
 struct MacroLibrary {
   std::vector<MacroHeader> headers;
   std::unordered_map<std::string, std::size_t> by_name;  // the last definition
+  // Macro names as the headers spell them (lowercased name to spelling).
+  std::unordered_map<std::string, std::string> spelled;
 };
 MacroLibrary ScanMacroHeaders(File& mac, const std::string& directory);
 
@@ -90,6 +99,8 @@ class StandardVhdl {
   void NoteNet(const std::string& name);
   void NoteInstance(std::string_view component, std::size_t nodes);
   std::string Declarations();
+  // The constant supplies, the copies of "in" and "out" ports and the
+  // wired-together ports, after "begin".
   std::string SupplyAssignments() const;
   // An instance line of the main pass, appended to `out`: its label and
   // component; true when its nodes go to StreamNode one by one (a
@@ -104,6 +115,11 @@ class StandardVhdl {
   // converted, else the last macro that no other instantiates.
   std::string TopEntity(std::string_view tagged) const;
   std::size_t extra_nodes() const { return extra_nodes_; }
+  // A macro name as an instance line spells it (the first spelling met
+  // wins after the headers').
+  void NoteSpelling(std::string_view macro);
+  // A macro of that (lowercase) name was instantiated by a converted macro.
+  bool Instantiated(std::string_view macro) const { return instantiated_.Contains(macro); }
 
  private:
   struct TextHash {
@@ -117,6 +133,11 @@ class StandardVhdl {
     bool ignored = false;
   };
   const MacroInterface* InterfaceOf(std::string_view macro);
+  // The identifier of a macro (lowercased name): a basic identifier in
+  // lower case; an extended one keeps the letter case the netlist spells it
+  // with, since extended identifiers are told apart by case (the component
+  // for the cell $_AND_ binds to a library's entity of that spelling).
+  std::string CellIdentifier(const std::string& macro) const;
   void AppendActual(std::string& out, const std::string& node) const;
   std::size_t Fills(const MacroInterface& interface, std::size_t nodes) const;
   bool Ignored(std::string_view component) const;
@@ -154,6 +175,15 @@ class StandardVhdl {
   NameSet labels_;
   bool labels_apart_ = true;
   std::string supply_[2];  // identifiers of the vdd and gnd signals ("" : none)
+  // An "in" or "out" port is used inside through a signal of its own (VHDL-93
+  // reads no "out" port and passes no "in" port to an "inout" formal): the
+  // port's identifier, the signal's, and whether the port is an input.
+  struct PortCopy {
+    std::string port, signal;
+    bool input = false;
+  };
+  std::vector<PortCopy> copies_;
+  std::string WiredText() const;
   std::size_t fills_noted_ = 0;
   std::size_t fills_used_ = 0;
   std::size_t extra_nodes_ = 0;

@@ -1475,11 +1475,10 @@ void ConvertRealDesign(const std::string& edif) {
   boxes = k.AnswerAll(&vhdl_ms);
   std::printf("TIME %s .mac to VHDL: %.0f ms in kalvor.exe, %d boxes %s\n", stem.c_str(), vhdl_ms,
               static_cast<int>(boxes.size()), Captions(boxes).c_str());
-  // The tables of a large design may be too small: the question to double
-  // them is the report then.
+  // Tables too small for a large design grow in the run: the report comes
+  // all the same.
   std::string captions = Captions(boxes);
-  Check(captions == "[VHDL Conversion Parameters:][NETS=][Done.]" ||
-            captions == "[VHDL Conversion Parameters:][Fanout node table size exceeded.]",
+  Check(captions == "[VHDL Conversion Parameters:][NETS=][Done.]",
         stem + ": .mac to VHDL asks for its parameters and reports at its end, nothing "
                "between: " + captions);
   Check(boxes[1].text.find('\n') == std::string::npos, "the NETS= summary is one line");

@@ -47,9 +47,10 @@ TEST(EdifImport, MacroFileWithIncludesPadsAndSummary) {
   TestApp t;
   ASSERT_EQ(ImportWithIncludes(t, kAndTop, {"\\vazevari\\nettran\\scmos\\scms2tpr.mac", "", "", "pads.mac"}),
             Outcome::kCompleted);
+  // The directive line after a header carries the ports' directions.
   EXPECT_EQ(ReadFileBytes("design.mac"),
             "\r\n<\\vazevari\\nettran\\scmos\\scms2tpr.mac>\r\n<pads.mac>\r\n\r\n"
-            ".macro AND2 A B Y\r\n.eom\r\n\r\n"
+            ".macro AND2 A B Y\r\n$input A B Y\r\n.eom\r\n\r\n"
             ".macro TOP a b y\r\n<U1 AND2 a b y\r\n<PADS PADS\r\n.eom\r\n");
   EXPECT_EQ(ReadFileBytes("design.wir"),
             "$ Written by Kalvor EDIF to .MAC converter.\r\n\r\nWIRE LIST\r\n<<< COMPONENT LIST >>>\r\n"

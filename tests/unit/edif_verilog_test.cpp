@@ -58,13 +58,18 @@ TEST(VerilogImport, EveryNetlistFormIntoTheMacroFile) {
     ASSERT_EQ(ImportVerilog(t, netlist, ext), Outcome::kCompleted) << t.ui.Last().text;
     // Leaf cells first, ports in the order of their use; a bus bit is named
     // as the EDIF import names it; constants are the supply nodes, x and
-    // empty connections unconnected; assigns make one net.
+    // empty connections unconnected; assigns make one net. The directive
+    // lines after each header carry the ports' directions (a leaf cell known
+    // only by its instances: inout).
     EXPECT_EQ(ReadFileBytes("design.mac"),
-              testing::Crlf({"", "", ".macro LEAF D0 D1 D2 D3 E F G H Q", ".eom", "",
-                         ".macro AND2 A B Y", ".eom", "", ".macro XOR2_x_ A B Y", ".eom", "",
-                         ".macro half p0 p1 q0 q1 s0 s1", "<g0 AND2 p0 q0 s0",
-                         "<g1 XOR2_x_ p1 q1 s1", ".eom", "",
-                         ".macro top a0 a1 a2 a3 b1 y0 y1 io z", "<h1 half a0 a1 b1 n0 y0 y1",
+              testing::Crlf({"", "", ".macro LEAF D0 D1 D2 D3 E F G H Q",
+                         "$inout D0 D1 D2 D3 E F G H Q", ".eom", "",
+                         ".macro AND2 A B Y", "$inout A B Y", ".eom", "", ".macro XOR2_x_ A B Y",
+                         "$inout A B Y", ".eom", "",
+                         ".macro half p0 p1 q0 q1 s0 s1", "$input p0 p1 q0 q1", "$output s0 s1",
+                         "<g0 AND2 p0 q0 s0", "<g1 XOR2_x_ p1 q1 s1", ".eom", "",
+                         ".macro top a0 a1 a2 a3 b1 y0 y1 io z", "$input a0 a1 a2 a3 b1",
+                         "$output y0 y1 z", "$inout io", "<h1 half a0 a1 b1 n0 y0 y1",
                          "<h2 half a2 a3 n2 n3 NCX1 NCX2", "<u3 LEAF a0 a1 a2 a3 VDD NCX3 NCX4 GND z",
                          "<u4 LEAF n0 io n0 io GND NCX5 NCX6 NCX7 n0", ".eom", ""}));
     EXPECT_EQ(ReadFileBytes("design.wir").substr(ReadFileBytes("design.wir").rfind(">>>\r\n") + 5),
@@ -104,7 +109,10 @@ TEST(VerilogImport, NetNamesStayApartAndPortsKeepTheirs) {
                              " s u(.x(a), .x1(b), .y(y));\nendmodule\n"),
             Outcome::kCompleted);
   mac = ReadFileBytes("design.mac");
-  EXPECT_NE(mac.find(".macro s x0 x1 x1_2 y\r\n<g AND3 x0 x1 x1_2 y\r\n"), std::string::npos) << mac;
+  EXPECT_NE(mac.find(".macro s x0 x1 x1_2 y\r\n$input x0 x1 x1_2\r\n$output y\r\n"
+                     "<g AND3 x0 x1 x1_2 y\r\n"),
+            std::string::npos)
+      << mac;
   EXPECT_NE(mac.find("<u s a0 a1 b y\r\n"), std::string::npos) << mac;
 }
 

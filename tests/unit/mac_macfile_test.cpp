@@ -165,8 +165,9 @@ TEST(WriteMacLine, TrailingBlankLeavesNoEmptyContinuation) {
   just_blank += std::string(5, ' ');
 }
 
-// Header words as every reader of ports takes them: an over-long word gives
-// an empty port and ends the list, trailing ";" words are dropped, anything
+// Header words as every reader of ports takes them: a word of any length is
+// one port (a 63-character name is no longer lost with the rest of the
+// header), trailing ";" words are dropped, anything
 // but ".macro" in its first 6 characters is no header.
 TEST(ParseMacHeader, WordsAsTheReadersTakeThem) {
   const std::string long_word(63, 'w');
@@ -178,7 +179,7 @@ TEST(ParseMacHeader, WordsAsTheReadersTakeThem) {
   } cases[] = {
       {".macro FA A  B\tCI", true, "FA", {"A", "B", "CI"}},
       {".MACRO top a ; b ;;", true, "top", {"a", ";", "b"}},
-      {".macroX n " + long_word + " c", true, "n", {""}},
+      {".macroX n " + long_word + " c", true, "n", {long_word, "c"}},
       {".macro", true, "", {}},
       {" .macro x a", false, "", {}},
       {"$reorder x a", false, "", {}},

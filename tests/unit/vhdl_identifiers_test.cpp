@@ -57,7 +57,7 @@ TEST(VhdlIdentifiers, BusesBecomeVectorsAndTheHeaderBindsTheirElements) {
   ReservedNames reserved;
   IdentifierRegion cells(reserved);
   cells.Claim("q");
-  MacroHeader header{"reg", {"d3", "d1", "d0", "q", "d01", "q", "vdd", "e2"}, " d e ", " q "};
+  MacroHeader header{"reg", {"d3", "d1", "d0", "q", "d01", "q", "vdd", "e2"}, " d e ", " q ", {}};
   MacroInterface f = BuildInterface(header, true, reserved, cells);
   ASSERT_EQ(f.ports.size(), 4u);
   // d at its element 0, e at its first element; a leading zero is no index.

@@ -147,9 +147,10 @@ TEST(MacToVhdl, StandardVhdlKeepsNetsThatDifferInCaseApart) {
         "  Iu1 : inv port map (a,\\A\\);\r\n  Iu2 : inv port map (\\A\\,X);\r\n"}},
       {".macro SUB a A q0 Q0 Q1\r\n$vector q\r\n.eom\r\n"
        ".macro TOP x X\r\n<S1 SUB x X n N Q0\r\n<U1 INV N VDD\r\n.eom\r\n",
-       {"entity sub is port (\r\n  a : inout std_logic;\r\n  \\A\\ : inout std_logic;\r\n"
-        "  q : inout std_logic_vector (0 downto 0);\r\n"
-        "  \\Q\\ : inout std_logic_vector (1 downto 0) );\r\n",
+       // SUB has no instances: a leaf cell, declared as a component only.
+       {"-- leaf cell sub: a component where it is used\r\n",
+        "  component sub port (\r\n    a : inout std_logic;\r\n    \\A\\ : inout std_logic;\r\n"
+        "    q : inout std_logic_vector (0 downto 0);\r\n",
         "    \\Q\\ : inout std_logic_vector (1 downto 0));\r\n",
         "  signal n : std_logic;\r\n  signal \\N\\ : std_logic;\r\n  signal Q0 : std_logic;\r\n",
         "  Is1 : sub port map (a => x,\\A\\ => \\X\\,q(0) => n,\\Q\\(0) => \\N\\,\\Q\\(1) => Q0);",
@@ -168,6 +169,66 @@ TEST(MacToVhdl, StandardVhdlKeepsNetsThatDifferInCaseApart) {
     std::string vhdl = run.Vhdl();
     for (const char* text : c.written) EXPECT_NE(vhdl.find(text), std::string::npos) << text;
   }
+}
+
+// Standard VHDL writes no entity for a leaf cell (a macro without
+// instances that another macro instantiates): an empty architecture would
+// bind in place of the user's cell and simulate as 'U' without a word. A
+// macro without instances that nothing instantiates keeps its entity.
+TEST(MacToVhdl, StandardVhdlDeclaresLeafCellsAsComponentsOnly) {
+  MacRun run;
+  run.Convert(".macro AND2 A B Y\r\n.eom\r\n.macro SPARE A\r\n.eom\r\n"
+              ".macro TOP A B Y\r\n<U1 AND2 A B Y\r\n.eom\r\n",
+              "m1=NC;m2=PORTPADA;m3=;=n;p1=cells.all;p2=;std=y;");
+  std::string vhdl = run.Vhdl();
+  EXPECT_EQ(vhdl.find("entity and2"), std::string::npos);
+  EXPECT_EQ(vhdl.find("architecture and2"), std::string::npos);
+  EXPECT_NE(vhdl.find("  component and2 port (\r\n    A : inout std_logic;"), std::string::npos);
+  EXPECT_NE(vhdl.find("library cells;\r\nuse cells.all;\r\n\r\nentity top is"),
+            std::string::npos);
+  EXPECT_NE(vhdl.find("entity spare is"), std::string::npos);
+  EXPECT_TRUE(run.ui.Showed("Top-level entity: top", "Standard VHDL"));
+
+  // A cell name that is no basic identifier keeps its letter case: extended
+  // identifiers are told apart by case, and the library spells it so.
+  MacRun cased;
+  cased.Convert(".macro $_AND_ A B Y\r\n.eom\r\n.macro TOP A B Y\r\n<U1 $_AND_ A B N1\r\n"
+                "<U2 $_OR_ N1 B Y\r\n.eom\r\n",
+                "m1=NC;m2=PORTPADA;m3=;=n;p1=;p2=;std=y;");
+  vhdl = cased.Vhdl();
+  EXPECT_NE(vhdl.find("  Iu1 : \\$_AND_\\ port map (A,B,N1);\r\n"
+                      "  Iu2 : \\$_OR_\\ port map (N1,B,Y);"),
+            std::string::npos);
+  EXPECT_NE(vhdl.find("  component \\$_AND_\\ port ("), std::string::npos);
+}
+
+// The directive lines after a header: standard VHDL gives the ports their
+// directions (an input or output used inside through a signal of its own,
+// so that VHDL-93 takes any formal on it); a port wired to another port's
+// node is driven from that node, in both formats.
+TEST(MacToVhdl, DirectionsAndWiredPorts) {
+  const std::string mac =
+      ".macro SR D CLK Q7 SO\r\n$input D CLK\r\n$output Q7 SO\r\n$wired Q7 SO\r\n"
+      "<U1 DFF CLK D Q7\r\n<U2 INV Q7 N1\r\n.eom\r\n"
+      ".macro DFF C D Q\r\n$input C D\r\n$output Q\r\n.eom\r\n";
+  MacRun standard;
+  standard.Convert(mac, "m1=NC;m2=PORTPADA;m3=;=n;p1=;p2=;std=y;");
+  std::string vhdl = standard.Vhdl();
+  EXPECT_NE(vhdl.find("entity sr is port (\r\n  D : in std_logic;\r\n  CLK : in std_logic;\r\n"
+                      "  Q7 : out std_logic;\r\n  SO : out std_logic );"),
+            std::string::npos);
+  EXPECT_NE(vhdl.find("  component dff port (\r\n    C : in std_logic;\r\n    D : in std_logic;\r\n"
+                      "    Q : out std_logic);"),
+            std::string::npos);
+  EXPECT_NE(vhdl.find("  D_in <= D;\r\n  CLK_in <= CLK;\r\n  Q7 <= Q7_out;\r\n  SO <= Q7_out;\r\n"
+                      "  Iu1 : dff port map (CLK_in,D_in,Q7_out);\r\n"
+                      "  Iu2 : inv port map (Q7_out,N1);"),
+            std::string::npos);
+  MacRun plain;
+  plain.Convert(mac);
+  EXPECT_NE(plain.Vhdl().find("  gnd<='0';\r\n  so <= q7;\r\n  Iu1 : dff port map (clk,d,q7);"),
+            std::string::npos);
+  EXPECT_NE(plain.Vhdl().find("  d : inout std_logic;"), std::string::npos);
 }
 
 TEST(MacToVhdl, PackagesFromTheDialogAndExistingOutput) {
@@ -300,8 +361,10 @@ TEST(MacToVhdl, AnalogPortsAndSupplies) {
   EXPECT_NE(vhdl.find("  vin : inout analog;\r\n  vout : inout analog;\r\n"
                       "  vdd : inout std_logic );"),
             std::string::npos);
-  // Without the no-supply flag "gnd" is declared besides the fixed line.
-  EXPECT_NE(vhdl.find("  signal gnd: std_logic;\r\n  signal gnd : std_logic;\r\nbegin"),
+  // A supply that is a port gets no signal and no constant besides; a supply
+  // node of the body is the fixed signal, never declared a second time.
+  EXPECT_NE(vhdl.find("architecture amp_1 of amp is\r\n  signal gnd: std_logic;\r\nbegin\r\n"
+                      "  gnd<='0';\r\n  Iu1"),
             std::string::npos);
 
   MacRun quiet;
@@ -312,6 +375,37 @@ TEST(MacToVhdl, AnalogPortsAndSupplies) {
   EXPECT_EQ(vhdl.find("vdd : inout"), std::string::npos);
   EXPECT_NE(vhdl.find("  signal gnd: std_logic;\r\nbegin"), std::string::npos);
   EXPECT_NE(vhdl.find("port map (vin,vout,vdd,gnd);"), std::string::npos);
+}
+
+// No node, instance or port is lost or merged: names of any length are
+// whole; nodes that normalise or lowercase alike stay apart (the later one as
+// the extended identifier of its own spelling), and so do labels; instances
+// and macros without nodes are written without an empty list. Short names
+// that meet nothing are written as before.
+TEST(MacToVhdl, NamesOfAnyLengthAndNamesThatMeetStayApart) {
+  const std::string label(70, 'u');
+  const std::string net(63, 'n');
+  MacRun run;
+  run.Convert(".macro EMPTY\r\n.eom\r\n.macro TOP A a " + net + "\r\n<" + label + " INV A " +
+              net + "\r\n<U2 NAND2 inst_n5 n5 x1<o\r\n<U3 INV x1_o In\r\n<U4 INV in1 vdd\r\n"
+              "<u4 TIE\r\n<U4 EMPTY\r\n.eom\r\n");
+  std::string vhdl = run.Vhdl();
+  EXPECT_NE(vhdl.find("entity empty is\r\nend empty;"), std::string::npos);
+  EXPECT_NE(vhdl.find("entity top is port (\r\n  a : inout std_logic;\r\n"
+                      "  \\a\\ : inout std_logic;\r\n  " + net + " : inout std_logic );"),
+            std::string::npos);
+  EXPECT_NE(vhdl.find("  signal gnd: std_logic;\r\n  signal n5 : std_logic;\r\n"
+                      "  signal \\n5\\ : std_logic;\r\n  signal x1_o : std_logic;\r\n"
+                      "  signal \\x1_o\\ : std_logic;\r\n  signal in1 : std_logic;\r\n"
+                      "  signal \\in1\\ : std_logic;\r\nbegin"),
+            std::string::npos);
+  EXPECT_NE(vhdl.find("  I" + label + " : inv port map (a," + net + ");\r\n"
+                      "  Iu2 : nand2 port map (n5,\\n5\\,x1_o);\r\n"
+                      "  Iu3 : inv port map (\\x1_o\\,in1);\r\n"
+                      "  Iu4 : inv port map (\\in1\\,vdd);\r\n  \\Iu4\\ : tie;\r\n"
+                      "  \\Iu4~2\\ : empty;\r\nend top_1;"),
+            std::string::npos);
+  EXPECT_EQ(vhdl.find("signal vdd :"), std::string::npos);
 }
 
 TEST(MacToVhdl, IllegalBodyLineStopsTheSignalPassOnly) {
@@ -422,7 +516,7 @@ TEST(MacToVhdl, PortsFromADefinitionFileServeTheFirstMacroOnly) {
   EXPECT_NE(vhdl.find("  signal gnd: std_logic;\r\n  signal n1 : std_logic;\r\nbegin"),
             std::string::npos);
   EXPECT_NE(vhdl.find("port map (clk,data(0),q(1),n1);"), std::string::npos);
-  EXPECT_NE(vhdl.find("entity sub is port ( );"), std::string::npos);
+  EXPECT_NE(vhdl.find("entity sub is\r\nend sub;"), std::string::npos);
   // The header words were counted although the file gave the ports.
   EXPECT_EQ(run.Names().find(" zz 2 "), 16u);
 }
@@ -494,7 +588,7 @@ TEST(MacToVhdl, KeptBodyAndRereadBodyGiveTheSameResult) {
   EXPECT_NE(kept.find("-- * odd line\r\n  Iu2 : a port map (q,p);\r\nend b_1;"),
             std::string::npos);
   // A header without ".eom" before it ends the macro's signal pass.
-  EXPECT_NE(kept.find("entity d is port ( );"), std::string::npos);
+  EXPECT_NE(kept.find("entity d is\r\nend d;"), std::string::npos);
   EXPECT_NE(kept.find("  signal k : std_logic;"), std::string::npos);
 }
 

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "platform/table_view.h"
+#include "vhdl/vcd_read.h"
 #include "vhdl/vhd_out.h"
 #include "platform/resource.h"
 #include "core/safe_replace.h"
@@ -103,7 +105,7 @@ TEST(RunVhdOut, ConvertsBesideTheInputAndOpensTheViewer) {
     EXPECT_EQ(ReadFileBytes("run.vcd"), kTraceVcd);
     EXPECT_EQ(ReadFileBytes("run.txt"), kTrace);
     ASSERT_EQ(t.ui.dialogs_run, std::vector<std::string>{"vhdout"});
-    EXPECT_EQ(t.ui.file_dialog_patterns, std::vector<std::string>{"*.txt;*.out"});
+    EXPECT_EQ(t.ui.file_dialog_patterns, std::vector<std::string>{"*.txt;*.out;*.vcd"});
     EXPECT_EQ(t.profile.values["vhdout"], "supply=3.3;counts/volt=1241;limit=y;");
     ASSERT_EQ(t.shell.launches.size(), 1u);
     EXPECT_EQ(t.shell.launches[0].file, windows ? "winwed32.exe" : "gtkwave");
@@ -178,6 +180,76 @@ TEST(RunVhdOut, VcdTimescaleAndRefusedTimes) {
       EXPECT_NE(t.ui.Last().text.find(c.vcd_part), std::string::npos) << t.ui.Last().text;
       EXPECT_TRUE(t.shell.launches.empty());
     }
+  }
+}
+
+// A table it cannot read is refused with the line named, before the
+// parameter dialog, and nothing is written: times written with their unit
+// (as GHDL prints them) and values right after the heading (no three lines
+// between). Lines that are only read past (filler, "abc" read as 0) pass.
+TEST(RunVhdOut, UnreadableTablesAreRefusedNamingTheLine) {
+  struct Case {
+    std::string table;
+    std::string complaint;  // empty: converted
+  } cases[] = {
+      {"Signals=time a.b\n\n\n\n0 fs '1'\n5000000 fs '0'\n", "Line 5: the time is followed by its unit (\"fs\")"},
+      {"Signals=time a.b\n\n\n\n0 '1'\n10 NS '0'\n", "Line 6: the time is followed by its unit (\"NS\")"},
+      {"Signals=time a.b\n0 '1'\n10 '0'\n20 '1'\n30 '0'\n", "Line 2: it holds a time and values"},
+      {"Signals=time a.b\n---\n1\n\n0 '1'\n10 abc\n", ""},
+  };
+  for (const Case& c : cases) {
+    TestApp t;
+    t.UseDesign("top");
+    t.profile.values["WAVEVIEWER"] = "gtkwave";
+    WriteFileBytes("run.txt", c.table);
+    t.ui.answers = {t.dir / "run.txt"};
+    Outcome outcome = testing::RunArmed(t.app, id::kVhdOut);
+    if (c.complaint.empty()) {
+      EXPECT_EQ(outcome, Outcome::kCompleted) << c.table;
+      EXPECT_TRUE(FileExists("run.out"));
+      continue;
+    }
+    EXPECT_EQ(outcome, Outcome::kFailed) << c.table;
+    EXPECT_NE(t.ui.Last().text.find(c.complaint), std::string::npos) << t.ui.Last().text;
+    EXPECT_TRUE(t.ui.dialogs_run.empty());
+    EXPECT_FALSE(FileExists("run.out"));
+    EXPECT_FALSE(FileExists("run.vcd"));
+    std::filesystem::remove("run.txt");
+  }
+}
+
+// GHDL's own dump (--vcd) read as a trace: scopes after the first become
+// name prefixes, one row per time stamp with the values after its changes,
+// times in ns from the timescale; 0 and L are 0.0, other literals the
+// supply, a vector an unsigned count. What cannot be read is refused with
+// the line named.
+TEST(ReadVcdTrace, GhdlDumpsBecomeTheOutTable) {
+  TraceScale scale;
+  ASSERT_EQ(ReadTraceScale("supply=3.3;counts/volt=1;limit=n;", scale), "");
+  const std::string dump =
+      "$date\n  today\n$end\n$version\n  GHDL v0\n$end\n$timescale\n  1 fs\n$end\n"
+      "$scope module standard $end\n$upscope $end\n"
+      "$scope module tb $end\n$var reg 1 ! clk $end\n$scope module dut $end\n"
+      "$var reg 4 \" q $end\n$var reg 1 # \\gnd\\ $end\n$upscope $end\n$upscope $end\n"
+      "$enddefinitions $end\n#0\nU!\nbUUUU \"\n0#\n#2000000\n1!\nb101 \"\n#2500000\nL!\n";
+  std::vector<std::string> lines;
+  EXPECT_EQ(ReadVcdTrace(dump, scale, lines), "");
+  EXPECT_EQ(lines, (std::vector<std::string>{"time clk dut.q dut.\\gnd\\",
+                                             "0\t3.3\t0.000000\t0.0",
+                                             "2\t3.3\t5.000000\t0.0",
+                                             "2.5\t0.0\t5.000000\t0.0"}));
+  struct Bad {
+    std::string dump, complaint;
+  } bad[] = {
+      {"$timescale 1 fs $end\n$var reg 1 ! a $end\n$enddefinitions $end\n#0\n1?\n",
+       "Line 5: the code \"?\" has no $var."},
+      {"$timescale 1 fs $end\n$var reg 1 ! a $end\n$enddefinitions $end\n#5\n#3\n",
+       "Line 5: the time 3 is earlier"},
+      {"$timescale 1 parsec $end\n", "Line 1: the timescale"},
+      {"$timescale 1 ns $end\n$var reg 1 ! a $end\n", "The dump ends before $enddefinitions."},
+  };
+  for (const Bad& b : bad) {
+    EXPECT_EQ(ReadVcdTrace(b.dump, scale, lines).rfind(b.complaint, 0), 0u) << b.dump;
   }
 }
 

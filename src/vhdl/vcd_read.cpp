@@ -1,0 +1,202 @@
+#include "vhdl/vcd_read.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <unordered_map>
+
+#include "text/strings.h"
+
+namespace kalvor {
+
+namespace {
+
+struct Column {
+  std::string name;
+  int width = 1;
+  bool real = false;
+  std::string value = "x";  // the literal, the bits, or the real's text
+};
+
+// The words of a line (blanks and tabs between them).
+std::vector<std::string_view> Words(std::string_view line) {
+  std::vector<std::string_view> words;
+  for (;;) {
+    std::string_view w = NextName(line);
+    if (w.empty()) return words;
+    words.push_back(w);
+  }
+}
+
+// ns per unit of a timescale such as "1 fs", "10ps", "1 ns"; 0 when it is none.
+double NsPerTick(const std::string& text) {
+  std::size_t i = 0;
+  while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
+  double number = i == 0 ? 0 : std::atof(text.substr(0, i).c_str());
+  std::string unit = ToLower(text.substr(text.find_first_not_of(' ', i) == std::string::npos
+                                             ? text.size()
+                                             : text.find_first_not_of(' ', i)));
+  static const struct {
+    const char* unit;
+    double ns;
+  } kUnits[] = {{"s", 1e9}, {"ms", 1e6}, {"us", 1e3}, {"ns", 1}, {"ps", 1e-3}, {"fs", 1e-6}};
+  for (const auto& u : kUnits) {
+    if (unit == u.unit) return number * u.ns;
+  }
+  return 0;
+}
+
+std::string Volts(const Column& c, const TraceScale& scale) {
+  char buf[64];
+  if (c.real) {
+    std::snprintf(buf, sizeof buf, "\t%f", std::atof(c.value.c_str()));
+    return buf;
+  }
+  if (c.width == 1) {
+    char v = c.value.empty() ? 'x' : c.value[0];
+    return v == '0' || v == 'L' || v == 'l' ? "\t0.0" : "\t" + scale.supply_text;
+  }
+  double count = 0;
+  for (char b : c.value) count = count * 2 + (b == '1' || b == 'H' || b == 'h' ? 1 : 0);
+  float volts = static_cast<float>(count) / scale.counts_per_volt;
+  if (scale.limit) {
+    if (!(volts > 0.0f)) volts = 0.0f;
+    if (volts > scale.supply) volts = scale.supply;
+  }
+  std::snprintf(buf, sizeof buf, "\t%f", static_cast<double>(volts));
+  return buf;
+}
+
+std::string TimeText(double ns) {
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%.6f", ns);
+  std::string t = buf;
+  while (t.back() == '0') t.pop_back();
+  if (t.back() == '.') t.pop_back();
+  return t;
+}
+
+}  // namespace
+
+std::string ReadVcdTrace(std::string_view text, const TraceScale& scale,
+                         std::vector<std::string>& lines) {
+  lines.clear();
+  std::vector<Column> columns;
+  std::unordered_map<std::string, std::vector<std::size_t>> by_id;
+  std::vector<std::string> scopes;
+  double ns_per_tick = 0;
+  bool definitions = true;
+  bool any_time = false;
+  unsigned long long time = 0;
+  std::string pending;  // a keyword's words up to its "$end"
+  std::string keyword;
+  long number = 0;
+  auto row = [&]() {
+    std::string line = TimeText(static_cast<double>(time) * ns_per_tick);
+    for (const Column& c : columns) line += Volts(c, scale);
+    lines.push_back(std::move(line));
+  };
+  auto problem = [&number](const std::string& what) {
+    return "Line " + std::to_string(number) + ": " + what;
+  };
+  while (!text.empty()) {
+    std::size_t end = text.find_first_of("\r\n");
+    std::string_view line = text.substr(0, end);
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    ++number;
+    for (std::string_view w : Words(line)) {
+      if (definitions || !keyword.empty()) {
+        // Keywords and their words up to "$end".
+        if (keyword.empty()) {
+          if (w.empty() || w[0] != '$') {
+            if (definitions) return problem("\"" + std::string(w) + "\" where a $ keyword is expected.");
+          }
+          keyword = std::string(w);
+          pending.clear();
+          continue;
+        }
+        if (w != "$end") {
+          pending += pending.empty() ? "" : " ";
+          pending += w;
+          continue;
+        }
+        std::vector<std::string_view> args = Words(pending);
+        if (keyword == "$timescale") {
+          ns_per_tick = NsPerTick(pending);
+          if (ns_per_tick <= 0) return problem("the timescale \"" + pending + "\" is not one of VCD.");
+        } else if (keyword == "$scope") {
+          scopes.emplace_back(args.size() > 1 ? args[1] : std::string_view("scope"));
+        } else if (keyword == "$upscope") {
+          if (!scopes.empty()) scopes.pop_back();
+        } else if (keyword == "$var") {
+          if (args.size() < 4) return problem("a $var without type, size, code and name.");
+          Column c;
+          c.width = std::atoi(std::string(args[1]).c_str());
+          c.real = args[0] == "real";
+          if (c.width < 1) c.width = 1;
+          for (std::size_t s = 1; s < scopes.size(); ++s) c.name += scopes[s] + ".";
+          for (std::size_t k = 3; k < args.size(); ++k) c.name += args[k];
+          by_id[std::string(args[2])].push_back(columns.size());
+          columns.push_back(std::move(c));
+        } else if (keyword == "$enddefinitions") {
+          definitions = false;
+          if (ns_per_tick <= 0) ns_per_tick = 1;
+          std::string heading = "time";
+          for (const Column& c : columns) heading += " " + c.name;
+          lines.push_back(heading);
+        }
+        keyword.clear();
+        continue;
+      }
+      // Value changes.
+      if (w[0] == '$') {
+        if (w != "$end") keyword = std::string(w), keyword = keyword == "$comment" ? keyword : "";
+        continue;
+      }
+      if (w[0] == '#') {
+        char* stop = nullptr;
+        std::string digits(w.substr(1));
+        unsigned long long t = std::strtoull(digits.c_str(), &stop, 10);
+        if (digits.empty() || *stop != '\0') return problem("the time \"" + digits + "\" is not a number.");
+        if (any_time && t < time) return problem("the time " + digits + " is earlier than the one before.");
+        if (any_time && t != time) row();
+        any_time = true;
+        time = t;
+        continue;
+      }
+      std::string value;
+      std::string_view id;
+      if (w[0] == 'b' || w[0] == 'B' || w[0] == 'r' || w[0] == 'R') {
+        value = std::string(w.substr(1));
+        std::vector<std::string_view> rest = Words(line);
+        // The code is the next word of the line.
+        std::size_t at = 0;
+        while (at < rest.size() && rest[at].data() != w.data()) ++at;
+        if (at + 1 >= rest.size()) return problem("a vector value without its code.");
+        id = rest[at + 1];
+        auto it = by_id.find(std::string(id));
+        if (it == by_id.end()) return problem("the code \"" + std::string(id) + "\" has no $var.");
+        for (std::size_t k : it->second) {
+          Column& c = columns[k];
+          c.value = value;
+          // A vector shorter than its width is extended with 0 (x and z with themselves).
+          if (!c.real && static_cast<int>(c.value.size()) < c.width) {
+            char fill = c.value[0] == '1' ? '0' : c.value[0];
+            c.value.insert(0, static_cast<std::size_t>(c.width) - c.value.size(), fill);
+          }
+        }
+        break;  // the rest of the line was the code
+      }
+      value.assign(1, w[0]);
+      id = w.substr(1);
+      auto it = by_id.find(std::string(id));
+      if (it == by_id.end()) return problem("the code \"" + std::string(id) + "\" has no $var.");
+      for (std::size_t k : it->second) columns[k].value = value;
+    }
+  }
+  if (definitions) return "The dump ends before $enddefinitions.";
+  if (any_time) row();
+  return std::string();
+}
+
+}  // namespace kalvor

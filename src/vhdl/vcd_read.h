@@ -1,0 +1,24 @@
+// A value change dump (as GHDL writes it with --vcd) read as a trace: the
+// table of the .out, one row per time stamp with every signal's value in
+// volts, so that a simulation's own dump comes back to the suite's viewer.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "vhdl/vhd_out.h"
+
+namespace kalvor {
+
+// The lines of the .out for the dump `text`: the heading ("time" and the
+// signals' names, the first scope left out as in a trace table's heading),
+// then per time stamp the time in ns and the values after its changes. A
+// one-bit value 0 or L is "0.0", any other literal the supply text; a
+// vector is read as an unsigned count (unknown bits as 0) and converted
+// like a count of a trace table; a real is written as it is. Returns an
+// empty text, or what is wrong, naming the line.
+std::string ReadVcdTrace(std::string_view text, const TraceScale& scale,
+                         std::vector<std::string>& lines);
+
+}  // namespace kalvor
