@@ -82,7 +82,8 @@ const std::vector<NamedOption> kNamed = {
 
     // Trace tables.
     {.name = "trace", .arg = "FILE", .functions = "vhdout", .asked = Asked::kFile,
-     .text = "*.txt;*.out", .help = "the trace table to convert (file dialog *.txt;*.out)",
+     .text = "*.txt;*.out;*.vcd",
+     .help = "the trace table or value change dump to convert (file dialog *.txt;*.out;*.vcd)",
      .text_value = &CliOptions::trace},
     {.name = "supply", .arg = "VOLTS", .functions = "vhdout", .asked = Asked::kFields,
      .caption = "vhdout", .control = IDC_PARAM_FIELD1, .help = "\"Supply Voltage\"",

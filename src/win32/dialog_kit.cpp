@@ -69,7 +69,7 @@ constexpr FileKind kFileKinds[] = {
     {"*.sp;*.spc", "a SPICE netlist"},
     {"*.spc", "an L-Edit extract"},
     {"*.edf;*.edn;*.edo", "an EDIF netlist"},
-    {"*.txt;*.out", "a VHDL trace table"},
+    {"*.txt;*.out;*.vcd", "a VHDL trace table or value change dump"},
     {"*.sp;*.spc;*.cmd;*.txt", "a SPICE netlist or command file"},
     {"*.mac;*.txt", "a macro include file"},
     {"*.exe", "the program"},
