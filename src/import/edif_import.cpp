@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <climits>
 #include <cstring>
 #include <memory>
 #include <new>
@@ -121,6 +122,24 @@ bool ChooseBaseMacroFile(UserInterface& ui, const std::string& browse_dir, std::
   return true;
 }
 
+// The EDIF file read once, nothing written, for what its macro headers
+// depend on (CellUses).
+void GatherCellUses(const std::string& path, const ReadOptions& options, Progress& progress,
+                    CellUses& uses) {
+  File in;
+  if (!in.Open(path, File::Mode::kRead)) return;
+  ReadOptions all = options;
+  all.limits.cells = all.limits.instances = all.limits.nets = LONG_MAX;
+  all.keep_going = [&] {
+    progress.Step(in);
+    return !progress.cancelled();
+  };
+  Netlist netlist;
+  EdifReader reader(in, all, netlist);
+  while (reader.Next() == ReadStep::kCell) NoteCellUses(netlist, all.vcc_to_vdd, uses);
+  FinishCellUses(netlist, uses);
+}
+
 // A table capacity the file needs raised: the settings key and the number.
 struct Shortfall {
   std::string key;
@@ -216,6 +235,28 @@ Outcome Import(const RunContext& run, EdifSession& session, const EdifJob& job,
   WriteInputs write{base, session.fanout, options.vcc_to_vdd, [&] { progress.Step(in); }};
   std::string replaced_note;  // " CELL" per bottom cell that had instances
   bool wrote_macro = false;
+  CellUses uses;
+  if (!verilog) {
+    GatherCellUses(edif_path, options, progress, uses);
+    options.uses = &uses;
+    // Cells the file uses but never defines: leaf cells with the ports
+    // their instances use, written first (the base file's are its own).
+    for (const CellUses::Undefined& u : uses.undefined) {
+      if (IsBottomCell(base, u.cell)) continue;
+      Cell cell;
+      cell.name = u.cell;
+      for (const std::string& port : u.ports) {
+        Port pin;
+        pin.supply = IsSupplyName(port) && !uses.OffSupply(u.cell, port);
+        cell.AddPort(port, pin);
+      }
+      netlist.body.Clear();
+      netlist.body.cell = cell.name;
+      const Cell& added = netlist.AddCell(std::move(cell));
+      wrote_macro = true;
+      if (!WriteMacro(out, netlist, added, write, state, notes)) return Outcome::kFailed;
+    }
+  }
   ReadStep step;
   while ((step = reader->Next()) == ReadStep::kCell) {
     Show(run, netlist.diagnostics);

@@ -310,9 +310,10 @@ bool EdifReader::ReadPort(Cell& cell) {
   BusRange r = LastBusRange(text);
   if (!n.is_array && !r.found) {
     // A scalar port; supply ports stay out of the header, their nets keep
-    // the supply name (global, so not one of the cell's own names).
+    // the supply name (global, so not one of the cell's own names), unless
+    // some instance puts the port on another net.
     Port port;
-    port.supply = IsSupplyName(text);
+    port.supply = IsSupplyName(text) && !(options_.uses && options_.uses->OffSupply(cell.name, text));
     std::string name = port.supply ? text : body_.names.Unique(text);
     if (name != id) {
       port.renamed = true;

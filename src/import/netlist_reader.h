@@ -7,6 +7,7 @@
 #include <string>
 
 #include "import/edif_limits.h"
+#include "netlist/cell_uses.h"
 #include "netlist/netlist.h"
 
 namespace kalvor {
@@ -19,6 +20,10 @@ struct ReadOptions {
   // Called as the reading goes on; false gives the reading up (the user
   // cancelled).
   std::function<bool()> keep_going;
+  // What the whole file makes of its cells' ports (read beforehand), or
+  // nullptr: supply-named ports that some instance puts on another net are
+  // normal pins.
+  const CellUses* uses = nullptr;
 };
 
 enum class ReadStep {

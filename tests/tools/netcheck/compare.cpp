@@ -306,6 +306,48 @@ class CellCompare {
 
 bool IsSupplyName(const std::string& name) { return SupplyIndex(name) >= 0; }
 
+void SettleSupplyPorts(Netlist& nl) {
+  for (bool changed = true; changed;) {
+    changed = false;
+    for (Cell& cell : nl.cells) {
+      for (const Net& net : cell.nets) {
+        // The node the macro file writes: the first own port's name, else
+        // the net's; global only if it is a supply and no own pin of a
+        // normal port names it.
+        const Port* own = nullptr;
+        for (const Pin& p : net.pins) {
+          if (p.instance < 0 && !own) own = &cell.ports[static_cast<std::size_t>(p.port)];
+        }
+        const std::string& node = own ? own->name : net.name;
+        const bool global = IsSupplyName(node) && (!own || own->supply);
+        for (const Pin& p : net.pins) {
+          if (p.instance < 0) continue;
+          const int c = cell.instances[static_cast<std::size_t>(p.instance)].cell;
+          if (c < 0) continue;
+          Port& port = nl.cells[static_cast<std::size_t>(c)].ports[static_cast<std::size_t>(p.port)];
+          if (port.supply && !(global && port.name == node)) {
+            port.supply = false;
+            changed = true;
+          }
+        }
+      }
+    }
+  }
+}
+
+void RenameVccToVdd(Netlist& nl) {
+  for (Cell& cell : nl.cells) {
+    for (Port& port : cell.ports) {
+      if (Lower(port.name) == "vcc") port.name = "VDD";
+      port.supply = IsSupplyName(port.name);  // settled again below
+    }
+    for (Net& net : cell.nets) {
+      if (Lower(net.name) == "vcc") net.name = "VDD";
+    }
+  }
+  SettleSupplyPorts(nl);
+}
+
 std::string Lower(std::string s) {
   for (char& c : s) {
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
