@@ -1355,8 +1355,19 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
       cell.AddPort(name, port);
     }
   }
+  // A capacity stop names the setting and what the file needs of it.
+  auto capacity = [&](const char* text, const std::string& caption, const char* key, long needed,
+                      long limit) {
+    short_key_ = key;
+    short_needed_ = needed;
+    return stop(Format("%s: %ld needed, the setting %s allows %ld.", text, needed, key, limit),
+                caption);
+  };
   if (static_cast<long>(m.instances) > options.limits.instances) {
-    return stop("Too many instances in this cell", cell.name);
+    long needed = 0;
+    for (const auto& other : modules_->list) needed = std::max(needed, other->instances);
+    return capacity("Too many instances in this cell", cell.name, key::kEdifInstances, needed,
+                    options.limits.instances);
   }
   if (m.defined) {
     FillTarget fill{body, std::vector<std::int64_t>(static_cast<std::size_t>(m.bits)),
@@ -1419,7 +1430,8 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
     fill.GroupPins();
     std::vector<std::uint32_t>().swap(fill.net_of_pin);
     if (static_cast<long>(body.nets.size()) > options.limits.nets) {
-      return stop("Too many nodes in this cell", cell.name);
+      return capacity("Too many nodes in this cell", cell.name, key::kEdifNets,
+                      static_cast<long>(body.nets.size()), options.limits.nets);
     }
     // Names of the nets no port names: the constant, or the first declared
     // bit of the class, made unique in the cell.
@@ -1460,7 +1472,8 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
                  cell.name, m.line);
   }
   if (static_cast<long>(netlist.cells.size()) >= options.limits.cells) {
-    return stop("Too many cells", "");
+    return capacity("Too many cells", "", key::kEdifCells, static_cast<long>(order_.size()),
+                    options.limits.cells);
   }
   netlist.AddCell(std::move(cell));
   return true;
@@ -1479,7 +1492,10 @@ ReadStep VerilogReader::Next() {
     return ReadStep::kEnd;
   }
   if (options_.keep_going && !options_.keep_going()) return ReadStep::kFailed;
-  return parsed_.FillCell(next_++, options_, netlist_) ? ReadStep::kCell : ReadStep::kFailed;
+  if (parsed_.FillCell(next_++, options_, netlist_)) return ReadStep::kCell;
+  short_key = parsed_.short_key();
+  short_needed = parsed_.short_needed();
+  return ReadStep::kFailed;
 }
 
 }  // namespace kalvor

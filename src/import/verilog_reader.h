@@ -56,6 +56,10 @@ class VerilogNetlist {
   // and adds the cell. False when the reading must stop (the diagnostics
   // say why).
   bool FillCell(std::size_t k, const ReadOptions& options, Netlist& netlist);
+  // After a capacity stop of FillCell: the settings key and the number the
+  // file needs (key empty otherwise).
+  const std::string& short_key() const { return short_key_; }
+  long short_needed() const { return short_needed_; }
 
  private:
   File* in_ = nullptr;
@@ -63,6 +67,8 @@ class VerilogNetlist {
   std::vector<std::size_t> order_;
   std::string error_;
   long error_line_ = 0;
+  std::string short_key_;
+  long short_needed_ = 0;
 };
 
 // The parsed netlist handed on a cell at a time.
