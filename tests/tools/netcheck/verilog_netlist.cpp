@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <map>
@@ -36,6 +37,15 @@ std::vector<std::string> Tokens(const std::string& s) {
     i = j;
   }
   return out;
+}
+
+// Net kinds read as plain wires (a pull of tri0/tri1 is no connection).
+bool IsNetKind(const std::string& w) {
+  for (const char* k : {"wire", "reg", "tri", "tri0", "tri1", "triand", "trior", "wand", "wor", "uwire",
+                        "logic"}) {
+    if (w == k) return true;
+  }
+  return false;
 }
 
 struct Decl { long msb = 0, lsb = 0; bool vec = false; int dir = 0; };
@@ -144,7 +154,7 @@ struct Reader {
         if (w == ",") continue;
         if (w == "input" || w == "output" || w == "inout") {
           dir = w == "input" ? 1 : w == "output" ? 2 : 3; cur = Decl(); cur.dir = dir;
-          while (Peek() == "wire" || Peek() == "reg" || Peek() == "signed") Take();
+          while (IsNetKind(Peek()) || Peek() == "signed") Take();
           Range(cur);
           continue;
         }
@@ -157,10 +167,10 @@ struct Reader {
     while (p < t.size()) {
       std::string w = Take();
       if (w == "endmodule") return true;
-      if (w == "input" || w == "output" || w == "inout" || w == "wire" || w == "reg" || w == "tri" ||
-          w == "supply0" || w == "supply1") {
+      if (w == "input" || w == "output" || w == "inout" || IsNetKind(w) || w == "supply0" ||
+          w == "supply1") {
         Decl d; d.dir = w == "input" ? 1 : w == "output" ? 2 : w == "inout" ? 3 : 0;
-        while (Peek() == "wire" || Peek() == "reg" || Peek() == "signed") Take();
+        while (IsNetKind(Peek()) || Peek() == "signed") Take();
         Range(d);
         while (true) {
           std::string n = Take();
@@ -348,10 +358,10 @@ bool ParseVerilogNetlist(const std::string& text, Netlist& out) {
       }
       cell.nets[it->second].pins.push_back(pin);
     };
-    for (const auto& [name, idx] : port_index[k]) {
-      (void)name;
-      const Port& port = cell.ports[static_cast<std::size_t>(idx)];
-      if (!port.supply) add(port.name, Pin{-1, idx});
+    // Own ports in header order; a supply port's net is the global supply
+    // (or the port a normal pin: SettleSupplyPorts).
+    for (std::size_t idx = 0; idx < cell.ports.size(); ++idx) {
+      add(cell.ports[idx].name, Pin{-1, static_cast<int>(idx)});
     }
     for (const Module::Inst& inst : m.insts) {
       std::size_t c = by_name[inst.type];
@@ -366,12 +376,38 @@ bool ParseVerilogNetlist(const std::string& text, Netlist& out) {
       for (std::size_t j = 0; j < inst.conns.size(); ++j) {
         const Module::Conn& conn = inst.conns[j];
         if (conn.empty) continue;
+        if (conn.port.empty() && j >= child.ports.size()) {
+          out.problems.push_back("instance " + inst.name + " has more connections than " +
+                                 inst.type + " has ports");
+          break;
+        }
         std::string pn = conn.port.empty() ? child.ports[j] : conn.port;
-        const Decl& d = child.decls.at(pn);
+        auto decl = child.decls.find(pn);
+        if (decl == child.decls.end()) {
+          out.problems.push_back("instance " + inst.name + " connects " + pn + ", no port of " +
+                                 inst.type);
+          continue;
+        }
+        const Decl& d = decl->second;
         long step = d.msb >= d.lsb ? -1 : 1;
         long idx = d.msb;
-        for (const std::string& bit : conn.bits) {
-          add(bit, Pin{ii, port_index[c].at(PortBitName(pn, d, idx))});
+        // A connection narrower than the port fills its low bits; the high
+        // bits of an input are 0, of an output or inout unconnected.
+        const long width = std::labs(d.msb - d.lsb) + 1;
+        std::size_t skip = 0;
+        if (static_cast<long>(conn.bits.size()) < width) {
+          for (long k = width - static_cast<long>(conn.bits.size()); k > 0; --k) {
+            auto at = port_index[c].find(PortBitName(pn, d, idx));
+            if (d.dir == 1 && at != port_index[c].end()) add("'0", Pin{ii, at->second});
+            idx += step;
+          }
+        } else {
+          skip = conn.bits.size() - static_cast<std::size_t>(width);
+        }
+        for (std::size_t b = skip; b < conn.bits.size(); ++b) {
+          auto at = port_index[c].find(PortBitName(pn, d, idx));
+          if (at == port_index[c].end()) break;
+          add(conn.bits[b], Pin{ii, at->second});
           if (idx == d.lsb) break;
           idx += step;
         }
@@ -404,6 +440,7 @@ bool ParseVerilogNetlist(const std::string& text, Netlist& out) {
     for (Instance& in : c.instances) in.cell = new_index[static_cast<std::size_t>(in.cell)];
   }
   out.cells = std::move(cells);
+  SettleSupplyPorts(out);
   return true;
 }
 
