@@ -9,6 +9,7 @@
 #include <unordered_set>
 
 #include "mac/macfile.h"
+#include "netlist/cell_uses.h"
 #include "text/file.h"
 #include "text/strings.h"
 
@@ -502,6 +503,7 @@ struct VerilogModule {
 struct VerilogModules {
   std::vector<std::unique_ptr<VerilogModule>> list;
   std::unordered_set<std::string> defines;  // the macros `define names
+  CellUses uses;  // supply-named ports some instance puts on another net
   std::unordered_map<std::string_view, std::size_t> by_name;  // to its number (the first of a name)
 };
 
@@ -669,7 +671,12 @@ class Parser {
       lex_.Mark();
       Token t = lex_.Next();
       if (t.kind == Tok::kEnd) return;
-      if (t.IsWord("module") || t.IsWord("macromodule")) {
+      if (t.IsWord("primitive")) {
+        // A user-defined primitive (a simulation model): passed over.
+        for (Token u = t; !u.IsWord("endprimitive"); u = lex_.Next()) {
+          if (u.kind == Tok::kEnd) Refuse(u, "inside primitive");
+        }
+      } else if (t.IsWord("module") || t.IsWord("macromodule")) {
         modules_.list.push_back(std::make_unique<VerilogModule>());
         m_ = modules_.list.back().get();
         m_->line = t.line;
@@ -1347,6 +1354,14 @@ class Parser {
           (child.defined && child.nets[static_cast<std::size_t>(it)].dir == PortDirection::kUnknown)) {
         throw ReadError{line, std::string(type) + " has no port " + std::string(port)};
       }
+      if (pass_ != Pass::kFill && (IsSupplyName(port) || EqualNoCase(port, "VCC"))) {
+        // A supply-named pin is the global supply only where its net is
+        // that supply (or its module's own port of the name, in turn).
+        const bool same = conn.expr.refs.size() == 1 && conn.expr.refs[0].name == port &&
+                          conn.expr.refs[0].select == Select::kWhole;
+        if (!conn.empty && !same) modules_.uses.AddOffSupply(child.name, port);
+        if (same && m.Find(port) >= 0) modules_.uses.AddInner(m.name, child.name, port);
+      }
       if (conn.empty) continue;
       const long w = child.nets[static_cast<std::size_t>(it)].Width();
       if (replay) {
@@ -1446,6 +1461,7 @@ bool VerilogNetlist::Parse(File& in) {
         list.clear();
         modules_->by_name.clear();
         modules_->defines.clear();
+        modules_->uses = CellUses();
         bound = false;
       }
     }
@@ -1499,6 +1515,7 @@ bool VerilogNetlist::Parse(File& in) {
       }
     }
     if (!late.empty()) throw late.front();
+    FinishCellUses(Netlist(), modules_->uses);
   } catch (const ReadError& e) {
     error_ = e.text;
     error_line_ = e.line;
@@ -1621,7 +1638,7 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
       // Supply ports stay out of the header and keep the (global) supply
       // name; the others are made unique in the cell, as the EDIF reader
       // makes them (bus bit x1 of x[1:0] beside a port x1).
-      port.supply = !n.vector && IsSupplyName(name);
+      port.supply = !n.vector && IsSupplyName(name) && !modules_->uses.OffSupply(m.name, bit_name);
       if (!port.supply) {
         std::string unique = body.names.Unique(name);
         if (unique != bit_name) m.renamed_ports.emplace_back(n.first_bit + k_bit, unique);

@@ -19,6 +19,14 @@ bool CellUses::OffSupply(std::string_view cell, std::string_view port) const {
   return !off_supply.empty() && off_supply.count(Key(cell, port)) != 0;
 }
 
+void CellUses::AddOffSupply(std::string_view cell, std::string_view port) {
+  off_supply.insert(Key(cell, port));
+}
+
+void CellUses::AddInner(std::string_view parent, std::string_view child, std::string_view port) {
+  inner.emplace(Key(parent, port), Key(child, port));
+}
+
 void NoteCellUses(const Netlist& netlist, bool vcc_to_vdd, CellUses& uses) {
   const Body& body = netlist.body;
   for (const Net& net : body.nets) {
@@ -47,9 +55,9 @@ void NoteCellUses(const Netlist& netlist, bool vcc_to_vdd, CellUses& uses) {
       }
       if (!IsSupplyName(port)) continue;
       if (port != node) {
-        uses.off_supply.insert(Key(cell, port));
+        uses.AddOffSupply(cell, port);
       } else if (on_own_port) {
-        uses.inner.emplace(Key(body.cell, port), Key(cell, port));
+        uses.AddInner(body.cell, cell, port);
       }
     }
   }

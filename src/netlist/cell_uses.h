@@ -31,6 +31,11 @@ struct CellUses {
   std::unordered_map<std::string, std::size_t> undefined_index;  // by lower-case name
 
   bool OffSupply(std::string_view cell, std::string_view port) const;
+  // Port `port` of `cell` is put on another net somewhere.
+  void AddOffSupply(std::string_view cell, std::string_view port);
+  // Port `port` of `child` is on the net of the same name that is
+  // `parent`'s own port.
+  void AddInner(std::string_view parent, std::string_view child, std::string_view port);
 };
 
 // Notes what the cell just read (the netlist's last cell and its body)

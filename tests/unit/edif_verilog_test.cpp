@@ -234,6 +234,24 @@ TEST(VerilogImport, LegalFormsOfWritersAreRead) {
   EXPECT_TRUE(told);
 }
 
+// A supply-named pin stays out of its cell's header only where it is on
+// that very supply: .VDD(vdd) and .VDD(VPWR) make VDD a normal pin of the
+// cell; GND, always on GND, stays out.
+TEST(VerilogImport, SupplyPinsOnOtherNetsAreNormalPins) {
+  TestApp t;
+  ASSERT_EQ(ImportVerilog(t, "module top(input a, output y, inout vdd, inout VPWR);\n"
+                             " wire GND;\n"
+                             " INV u1 (.A(a), .Y(n), .VDD(vdd), .GND(GND));\n"
+                             " INV u2 (.A(n), .Y(y), .VDD(VPWR), .GND(GND));\n"
+                             " BUF u3 (.A(a), .VDD(VDD));\nendmodule\n"),
+            Outcome::kCompleted)
+      << t.ui.Last().text;
+  EXPECT_EQ(testing::MacLines(t.dir / "design.mac"),
+            (std::vector<std::string>{"", "", ".macro INV A Y VDD", ".eom", "", ".macro BUF A", ".eom", "",
+                                      ".macro top a y VPWR", "<u1 INV a n vdd", "<u2 INV n y VPWR",
+                                      "<u3 BUF a", ".eom", ""}));
+}
+
 TEST(VerilogImport, CapacityStopsNameWhatTheFileNeeds) {
   TestApp t;
   t.profile.values["edif_instances"] = "2";
