@@ -70,7 +70,9 @@ int main(int argc, char** argv) {
   std::printf("%s: %ld cells, %ld pins compared, %zu differences", 
               status == 0 ? "same connectivity" : "DIFFERENT", r.cells, r.pins,
               r.differences.size());
-  if (r.wired_ports) std::printf(", %ld nets on wired-together ports", r.wired_ports);
+  if (r.wired_ports) {
+    std::printf(", %ld nets on wired-together ports or tied to a constant", r.wired_ports);
+  }
   std::printf("\n");
   return status;
 }
