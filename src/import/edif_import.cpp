@@ -71,20 +71,27 @@ void Show(const RunContext& run, std::vector<Diagnostic>& diagnostics) {
   diagnostics.clear();
 }
 
-// Whether the netlist names "VCC" anywhere, read in pieces.
-bool FileMentionsVcc(const std::string& path) {
+// Whether `found` holds for the netlist's text, read in pieces (each piece
+// begins with the last 64 bytes of the one before, so no name is cut).
+template <typename Found>
+bool FileHas(const std::string& path, Found found) {
   File in;
   if (!in.Open(path, File::Mode::kRead)) return false;
   std::string piece(1 << 16, '\0');
-  std::size_t kept = 0;  // the tail of the last piece, so no name is cut
+  std::size_t kept = 0;
   for (;;) {
     std::size_t n = in.Read(piece.data() + kept, piece.size() - kept);
     if (n == 0) return false;
     std::string_view text(piece.data(), kept + n);
-    if (MentionsVcc(text)) return true;
+    if (found(text)) return true;
     kept = std::min<std::size_t>(64, text.size());
     std::memmove(piece.data(), text.data() + text.size() - kept, kept);
   }
+}
+
+// Whether the netlist names "VCC" anywhere, read in pieces.
+bool FileMentionsVcc(const std::string& path) {
+  return FileHas(path, [](std::string_view text) { return MentionsVcc(text); });
 }
 
 // The supply question, asked once per program run before a netlist that
@@ -236,7 +243,9 @@ Outcome Import(const RunContext& run, EdifSession& session, const EdifJob& job,
   std::string replaced_note;  // " CELL" per bottom cell that had instances
   bool wrote_macro = false;
   CellUses uses;
-  if (!verilog) {
+  if (!verilog && FileHas(edif_path, [&](std::string_view text) {
+        return MayNeedCellUses(text, options.vcc_to_vdd);
+      })) {
     GatherCellUses(edif_path, options, progress, uses);
     options.uses = &uses;
     // Cells the file uses but never defines: leaf cells with the ports

@@ -52,4 +52,9 @@ void NoteWiredTogether(Netlist& netlist, const std::string& net, const std::stri
 // makes the import ask whether such names become "VDD" before reading.
 bool MentionsVcc(std::string_view text);
 
+// Whether EDIF text may need the cell uses read beforehand (CellUses): it
+// has an "external" library (cells it may reference without defining) or
+// a port named like a supply ("VCC" too when `vcc_to_vdd`).
+bool MayNeedCellUses(std::string_view text, bool vcc_to_vdd);
+
 }  // namespace kalvor
