@@ -3,6 +3,7 @@
 //
 //   kalvor FUNCTION [DESIGN-FILE] [options]
 
+#include <malloc.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -88,6 +89,10 @@ bool TakeValue(int argc, char** argv, int& i, const std::string& arg,
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Large tables go back to the system when they are freed: a fixed
+  // threshold, not one that rises with each large table freed and leaves
+  // the next ones in the heap, where freeing them keeps them resident.
+  mallopt(M_MMAP_THRESHOLD, 64 * 1024);
   std::vector<std::string> positional;
   std::vector<std::string> answers;
   std::string ini;
