@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <climits>
 #include <cstring>
 #include <memory>
 #include <new>
@@ -71,20 +72,27 @@ void Show(const RunContext& run, std::vector<Diagnostic>& diagnostics) {
   diagnostics.clear();
 }
 
-// Whether the netlist names "VCC" anywhere, read in pieces.
-bool FileMentionsVcc(const std::string& path) {
+// Whether `found` holds for the netlist's text, read in pieces (each piece
+// begins with the last 64 bytes of the one before, so no name is cut).
+template <typename Found>
+bool FileHas(const std::string& path, Found found) {
   File in;
   if (!in.Open(path, File::Mode::kRead)) return false;
   std::string piece(1 << 16, '\0');
-  std::size_t kept = 0;  // the tail of the last piece, so no name is cut
+  std::size_t kept = 0;
   for (;;) {
     std::size_t n = in.Read(piece.data() + kept, piece.size() - kept);
     if (n == 0) return false;
     std::string_view text(piece.data(), kept + n);
-    if (MentionsVcc(text)) return true;
+    if (found(text)) return true;
     kept = std::min<std::size_t>(64, text.size());
     std::memmove(piece.data(), text.data() + text.size() - kept, kept);
   }
+}
+
+// Whether the netlist names "VCC" anywhere, read in pieces.
+bool FileMentionsVcc(const std::string& path) {
+  return FileHas(path, [](std::string_view text) { return MentionsVcc(text); });
 }
 
 // The supply question, asked once per program run before a netlist that
@@ -120,6 +128,24 @@ bool ChooseBaseMacroFile(UserInterface& ui, const std::string& browse_dir, std::
     return false;
   }
   return true;
+}
+
+// The EDIF file read once, nothing written, for what its macro headers
+// depend on (CellUses).
+void GatherCellUses(const std::string& path, const ReadOptions& options, Progress& progress,
+                    CellUses& uses) {
+  File in;
+  if (!in.Open(path, File::Mode::kRead)) return;
+  ReadOptions all = options;
+  all.limits.cells = all.limits.instances = all.limits.nets = LONG_MAX;
+  all.keep_going = [&] {
+    progress.Step(in);
+    return !progress.cancelled();
+  };
+  Netlist netlist;
+  EdifReader reader(in, all, netlist);
+  while (reader.Next() == ReadStep::kCell) NoteCellUses(netlist, all.vcc_to_vdd, uses);
+  FinishCellUses(netlist, uses);
 }
 
 // A table capacity the file needs raised: the settings key and the number.
@@ -217,6 +243,30 @@ Outcome Import(const RunContext& run, EdifSession& session, const EdifJob& job,
   WriteInputs write{base, session.fanout, options.vcc_to_vdd, [&] { progress.Step(in); }};
   std::string replaced_note;  // " CELL" per bottom cell that had instances
   bool wrote_macro = false;
+  CellUses uses;
+  if (!verilog && FileHas(edif_path, [&](std::string_view text) {
+        return MayNeedCellUses(text, options.vcc_to_vdd);
+      })) {
+    GatherCellUses(edif_path, options, progress, uses);
+    options.uses = &uses;
+    // Cells the file uses but never defines: leaf cells with the ports
+    // their instances use, written first (the base file's are its own).
+    for (const CellUses::Undefined& u : uses.undefined) {
+      if (IsBottomCell(base, u.cell)) continue;
+      Cell cell;
+      cell.name = u.cell;
+      for (const std::string& port : u.ports) {
+        Port pin;
+        pin.supply = IsSupplyName(port) && !uses.OffSupply(u.cell, port);
+        cell.AddPort(port, pin);
+      }
+      netlist.body.Clear();
+      netlist.body.cell = cell.name;
+      const Cell& added = netlist.AddCell(std::move(cell));
+      wrote_macro = true;
+      if (!WriteMacro(out, netlist, added, write, state, notes)) return Outcome::kFailed;
+    }
+  }
   ReadStep step;
   while ((step = reader->Next()) == ReadStep::kCell) {
     Show(run, netlist.diagnostics);

@@ -141,13 +141,20 @@ bool EdifReader::KeepGoing() {
 }
 
 bool EdifReader::CapacityStop(const char* text, const std::string& caption, const char* key,
-                              long limit, std::string_view keyword, int level) {
-  // Count what is left of the list (or the file) so the message can say
-  // how far the setting must go.
+                              long limit, std::string_view keyword) {
+  // Count what the whole file needs in one go, so that a single raise is
+  // enough: the cells of the file, or the most lists of the kind any one
+  // cell holds (this one's so far and what is left of it included).
   long needed = limit + 1;
+  long in_cell = needed;
+  const bool per_cell = !IsKeyword(keyword, "cell");
   std::string_view head;
-  while (NextListHead(level, head)) {
-    if (IsKeyword(head, keyword)) ++needed;
+  while (NextListHead(0, head)) {
+    if (per_cell && IsKeyword(head, "cell")) {
+      in_cell = 0;
+    } else if (IsKeyword(head, keyword)) {
+      needed = std::max(needed, ++in_cell);
+    }
   }
   if (failed_) return false;
   short_key = key;
@@ -320,9 +327,10 @@ bool EdifReader::ReadPort(Cell& cell) {
   BusRange r = LastBusRange(text);
   if (!n.is_array && !r.found) {
     // A scalar port; supply ports stay out of the header, their nets keep
-    // the supply name (global, so not one of the cell's own names).
+    // the supply name (global, so not one of the cell's own names), unless
+    // some instance puts the port on another net.
     Port port;
-    port.supply = IsSupplyName(text);
+    port.supply = IsSupplyName(text) && !(options_.uses && options_.uses->OffSupply(cell.name, text));
     std::string name = port.supply ? text : body_.names.Unique(text);
     if (name != id) {
       port.renamed = true;
@@ -525,7 +533,7 @@ bool EdifReader::ReadNet(const Cell& own) {
   }
   if (static_cast<long>(body_.nets.size()) >= options_.limits.nets) {
     return CapacityStop("Too many nodes in this cell", body_.cell, key::kEdifNets,
-                        options_.limits.nets, "net", tokens_.depth());
+                        options_.limits.nets, "net");
   }
   body_.nets.push_back(net);
   return true;
@@ -570,7 +578,7 @@ ReadStep EdifReader::ReadCell() {
         if (failed_) return ReadStep::kFailed;
         if (static_cast<long>(body_.instances.size()) >= options_.limits.instances) {
           CapacityStop("Too many instances in this cell", cell.name, key::kEdifInstances,
-                       options_.limits.instances, "instance", cell_level);
+                       options_.limits.instances, "instance");
           return ReadStep::kFailed;
         }
         body_.AddInstance(instance_name_, body_.CellName(scratch_.text));
@@ -586,7 +594,7 @@ ReadStep EdifReader::ReadCell() {
                   cell.name);
   }
   if (static_cast<long>(netlist_.cells.size()) >= options_.limits.cells) {
-    CapacityStop("Too many cells", "", key::kEdifCells, options_.limits.cells, "cell", 0);
+    CapacityStop("Too many cells", "", key::kEdifCells, options_.limits.cells, "cell");
     return ReadStep::kFailed;
   }
   cell.ports.shrink_to_fit();

@@ -57,7 +57,7 @@ class EdifReader : public NetlistReader {
   std::int32_t FindInstance(std::string_view name);
   bool Stop(std::string text, std::string caption);
   bool CapacityStop(const char* text, const std::string& caption, const char* key, long limit,
-                    std::string_view keyword, int level);
+                    std::string_view keyword);
 
   EdifTokens tokens_;
   const ReadOptions& options_;

@@ -62,4 +62,30 @@ bool MentionsVcc(std::string_view text) {
   }
 }
 
+bool MayNeedCellUses(std::string_view text, bool vcc_to_vdd) {
+  auto word_at = [&](std::size_t& i) {
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\r' || text[i] == '\n')) ++i;
+    const std::size_t start = i;
+    while (i < text.size() && text[i] != ' ' && text[i] != '\t' && text[i] != '\r' &&
+           text[i] != '\n' && text[i] != '(' && text[i] != ')') {
+      ++i;
+    }
+    return text.substr(start, i - start);
+  };
+  for (std::size_t at = text.find('('); at != std::string_view::npos; at = text.find('(', at)) {
+    std::size_t i = ++at;
+    const std::string_view keyword = word_at(i);
+    if (EqualNoCase(keyword, "external")) return true;
+    if (!EqualNoCase(keyword, "port")) continue;
+    std::string_view name = word_at(i);
+    if (name.empty() && i < text.size() && text[i] == '(') {  // (rename NAME ...) or (name NAME)
+      ++i;
+      word_at(i);
+      name = word_at(i);
+    }
+    if (IsSupplyName(name) || (vcc_to_vdd && EqualNoCase(name, "VCC"))) return true;
+  }
+  return false;
+}
+
 }  // namespace kalvor

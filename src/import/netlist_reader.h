@@ -7,6 +7,7 @@
 #include <string>
 
 #include "import/edif_limits.h"
+#include "netlist/cell_uses.h"
 #include "netlist/netlist.h"
 
 namespace kalvor {
@@ -19,6 +20,10 @@ struct ReadOptions {
   // Called as the reading goes on; false gives the reading up (the user
   // cancelled).
   std::function<bool()> keep_going;
+  // What the whole file makes of its cells' ports (read beforehand), or
+  // nullptr: supply-named ports that some instance puts on another net are
+  // normal pins.
+  const CellUses* uses = nullptr;
 };
 
 enum class ReadStep {
@@ -46,5 +51,10 @@ void NoteWiredTogether(Netlist& netlist, const std::string& net, const std::stri
 // Whether EDIF text names a port or a net "VCC" (any letter case), which
 // makes the import ask whether such names become "VDD" before reading.
 bool MentionsVcc(std::string_view text);
+
+// Whether EDIF text may need the cell uses read beforehand (CellUses): it
+// has an "external" library (cells it may reference without defining) or
+// a port named like a supply ("VCC" too when `vcc_to_vdd`).
+bool MayNeedCellUses(std::string_view text, bool vcc_to_vdd);
 
 }  // namespace kalvor

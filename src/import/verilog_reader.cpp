@@ -8,8 +8,10 @@
 #include <memory>
 #include <tuple>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "mac/macfile.h"
+#include "netlist/cell_uses.h"
 #include "text/file.h"
 #include "text/strings.h"
 
@@ -29,10 +31,12 @@ constexpr std::int64_t kNoBit = -1; // x, z or nothing: left unconnected
 constexpr std::int64_t kFirstNetBit = 2;
 constexpr std::int64_t kMaxModuleBits = INT32_MAX;
 
-// A failure of the reading, with the line it concerns.
+// A failure of the reading, with the line it concerns. `behavioural`:
+// code no netlist holds, which makes its module a black box.
 struct ReadError {
   long line;
   std::string text;
+  bool behavioural = false;
 };
 
 // The first pass binds the instances as it reads them while it can (the
@@ -85,7 +89,8 @@ bool OneOf(int c, std::string_view set) {
 // into another window and the old one is kept until then.
 class Lexer {
  public:
-  explicit Lexer(File& in) : in_(in) {}
+  // `defines`: the macros `define has named so far (kept across lexers).
+  Lexer(File& in, std::unordered_set<std::string>& defines) : in_(in), defines_(defines) {}
 
   // Reads on from `offset`, which is on line `line`.
   void Seek(std::int64_t offset, long line) {
@@ -96,6 +101,7 @@ class Lexer {
     line_ = line;
     peeked_ = eof_ = false;
     retired_.clear();
+    conditions_.clear();
   }
   // No token read so far is looked at again.
   void Mark() {
@@ -195,11 +201,84 @@ class Lexer {
         continue;
       }
       if (c == '`') {
-        // A compiler directive (`timescale, `default_nettype ...): its line.
-        while ((c = At(0)) >= 0 && c != '\n') start_ = ++pos_;
+        Directive();
+        continue;
+      }
+      if (c >= 0 && !Active()) {  // in a branch `ifdef leaves out
+        if (c == '\n') ++line_;
+        start_ = ++pos_;
         continue;
       }
       return;
+    }
+  }
+
+  // An `ifdef/`ifndef branch: whether its text is read, whether a branch
+  // of it has been taken, whether the text around it is read.
+  struct Condition {
+    bool active = true;
+    bool taken = false;
+    bool outer = true;
+  };
+  bool Active() const { return conditions_.empty() || conditions_.back().active; }
+
+  // The rest of the line from the position (a `define's with its
+  // continuations); the position moves to its end.
+  std::string RestOfLine(bool continued) {
+    std::string text;
+    for (int c; (c = At(0)) >= 0;) {
+      if (c == '\n') {
+        if (!continued || text.empty() || text.back() != '\\') break;
+        ++line_;
+      }
+      text += static_cast<char>(c);
+      start_ = ++pos_;
+    }
+    return text;
+  }
+
+  // A compiler directive: conditions and macro names are followed (an
+  // undefined name takes the `else branch); an encrypted netlist is
+  // refused; any other directive (`timescale, `default_nettype ...) is
+  // passed over with its line.
+  void Directive() {
+    const long line = line_;
+    start_ = ++pos_;
+    std::string word;
+    while (IsIdentChar(At(0))) {
+      word += static_cast<char>(At(0));
+      start_ = ++pos_;
+    }
+    std::string rest = RestOfLine(word == "define");
+    std::size_t from = rest.find_first_not_of(" \t");
+    std::string name = from == std::string::npos ? "" : rest.substr(from);
+    name = name.substr(0, name.find_first_of(" \t\r("));
+    const bool defined = defines_.count(name) != 0;
+    if (word == "ifdef" || word == "ifndef") {
+      const bool take = defined == (word == "ifdef");
+      conditions_.push_back({Active() && take, take, Active()});
+    } else if (word == "elsif" && !conditions_.empty()) {
+      Condition& k = conditions_.back();
+      k.active = k.outer && !k.taken && defined;
+      k.taken = k.taken || defined;
+    } else if (word == "else" && !conditions_.empty()) {
+      Condition& k = conditions_.back();
+      k.active = k.outer && !k.taken;
+      k.taken = true;
+    } else if (word == "endif" && !conditions_.empty()) {
+      conditions_.pop_back();
+    } else if (!Active()) {
+    } else if (word == "define" && !name.empty()) {
+      defines_.insert(name);
+    } else if (word == "undef") {
+      defines_.erase(name);
+    } else if (word == "protected" ||
+               (word == "pragma" && rest.find("protect") != std::string::npos &&
+                (rest.find("begin_protected") != std::string::npos ||
+                 rest.find("data_block") != std::string::npos))) {
+      throw ReadError{line, "the netlist is encrypted (`" + word +
+                                (word == "pragma" ? " protect" : "") +
+                                "): an encrypted netlist cannot be read"};
     }
   }
 
@@ -297,6 +376,8 @@ class Lexer {
   bool eof_ = false;
   Token next_;
   bool peeked_ = false;
+  std::unordered_set<std::string>& defines_;
+  std::vector<Condition> conditions_;
 };
 
 // An operand as written: a net (whole, one bit or a part) or constant bits.
@@ -477,6 +558,10 @@ struct VerilogModule {
   std::int64_t offset = 0;  // of its "module" in the file
   bool defined = true;
   bool instantiated = false;
+  // Behavioural code: read for its ports only and taken as a leaf cell.
+  bool black_box = false;
+  std::string why;  // what was refused first, and where
+  long why_line = 0;
   std::string names;  // the names of the nets and ports, one after another
   const std::string* names_moved = nullptr;  // where they are while they fill a body's text
   std::vector<std::pair<std::uint32_t, std::uint32_t>> ports;  // places in names, as listed
@@ -533,6 +618,8 @@ struct VerilogModule {
 
 struct VerilogModules {
   std::vector<std::unique_ptr<VerilogModule>> list;
+  std::unordered_set<std::string> defines;  // the macros `define names
+  CellUses uses;  // supply-named ports some instance puts on another net
   std::unordered_map<std::string_view, std::size_t> by_name;  // to its number (the first of a name)
 };
 
@@ -693,7 +780,7 @@ enum class Pass {
 class Parser {
  public:
   Parser(File& in, VerilogModules& modules, bool speculate = false)
-      : lex_(in), modules_(modules), speculate_(speculate) {}
+      : lex_(in, modules.defines), modules_(modules), speculate_(speculate) {}
 
   // Every module of the file, with its declarations (the first pass).
   void Modules() {
@@ -701,7 +788,12 @@ class Parser {
       lex_.Mark();
       Token t = lex_.Next();
       if (t.kind == Tok::kEnd) return;
-      if (t.IsWord("module") || t.IsWord("macromodule")) {
+      if (t.IsWord("primitive")) {
+        // A user-defined primitive (a simulation model): passed over.
+        for (Token u = t; !u.IsWord("endprimitive"); u = lex_.Next()) {
+          if (u.kind == Tok::kEnd) Refuse(u, "inside primitive");
+        }
+      } else if (t.IsWord("module") || t.IsWord("macromodule")) {
         modules_.list.push_back(std::make_unique<VerilogModule>());
         m_ = modules_.list.back().get();
         m_->line = t.line;
@@ -743,13 +835,17 @@ class Parser {
   }
 
  private:
-  [[noreturn]] static void Refuse(const Token& t, std::string_view where) {
+  // `behavioural`: what is refused is code (an operator, a statement)
+  // rather than a malformed netlist.
+  [[noreturn]] static void Refuse(const Token& t, std::string_view where, bool behavioural = false) {
     if (t.kind == Tok::kEnd) throw ReadError{t.line, "the file ends " + std::string(where)};
     if (t.kind == Tok::kIdent && IsBehavioural(t.text)) {
-      throw ReadError{t.line, "\"" + std::string(t.text) +
-                                  "\" (behavioural code) is not supported in a netlist"};
+      throw ReadError{t.line,
+                      "\"" + std::string(t.text) + "\" (behavioural code) is not supported in a netlist",
+                      true};
     }
-    throw ReadError{t.line, "\"" + std::string(t.text) + "\" is not supported " + std::string(where)};
+    throw ReadError{t.line, "\"" + std::string(t.text) + "\" is not supported " + std::string(where),
+                    behavioural};
   }
 
   Token Expect(char c, const char* where) {
@@ -860,6 +956,8 @@ class Parser {
     std::string_view name = Name("as a module name");
     assignments_.clear();
     held_.clear();
+    aliases_.clear();
+    instance_names_.clear();
     replayed_ = 0;
     if (pass_ == Pass::kScan) {
       m_->name = name;
@@ -882,22 +980,84 @@ class Parser {
     Expect(';', "after the port list");
     for (;;) {
       lex_.Mark();
+      if (pass_ != Pass::kScan) {
+        if (Statement()) return;
+        continue;
+      }
+      try {
+        if (Statement()) return;
+      } catch (const ReadError& e) {
+        if (!e.behavioural) throw;
+        BlackBox(e);
+        return;
+      }
+    }
+  }
+
+  // The module's ports as declared, the rest to its "endmodule" passed
+  // over: a module with behavioural code, taken as a leaf cell.
+  void BlackBox(const ReadError& why) {
+    m_->black_box = true;
+    m_->why = why.text;
+    m_->why_line = why.line;
+    m_->children.clear();
+    m_->instances = 0;
+    m_->pins = 0;
+    m_->instance_text = 0;
+    m_->wiring.clear();
+    m_->joined.clear();
+    aliases_.clear();
+    for (;;) {
+      lex_.Mark();
+      Token t;
+      try {
+        t = lex_.Next();
+      } catch (const ReadError&) {
+        continue;  // a token the reader does not know, in code it passes over
+      }
+      if (t.kind == Tok::kEnd) Refuse(t, "inside module " + m_->name);
+      if (t.IsWord("endmodule")) return;
+      if (t.IsWord("function") || t.IsWord("task")) {
+        // Their arguments are declared like ports: passed over whole.
+        const std::string_view end = t.IsWord("function") ? "endfunction" : "endtask";
+        for (Token u = t; !u.IsWord(end); u = lex_.Next()) {
+          if (u.kind == Tok::kEnd) Refuse(u, "inside module " + m_->name);
+        }
+        continue;
+      }
+      PortDirection dir = Direction(t);
+      if (dir == PortDirection::kUnknown) continue;
+      long msb = 0, lsb = 0;
+      bool vector = DeclarationType(msb, lsb);
+      while (lex_.Peek().kind == Tok::kIdent || lex_.Peek().kind == Tok::kEscaped) {
+        Token n = lex_.Peek();
+        Declare(n, Name("in a declaration"), dir, vector, msb, lsb);
+        if (!lex_.Peek().Is(',')) break;
+        lex_.Next();
+      }
+    }
+  }
+
+  // One statement of the module; true at its "endmodule".
+  bool Statement() {
+    {
       Token t = lex_.Next();
       if (t.IsWord("endmodule")) {
         if (pass_ != Pass::kFill) {  // what is kept of the module held in as little as it takes
           m_->names.shrink_to_fit();
         }
-        if (pass_ != Pass::kScan || !speculate_ || assignments_.empty()) return;
+        EndOfModule();
+        if (pass_ != Pass::kScan || !speculate_ || assignments_.empty()) return true;
         if (!m_->numbered) m_->Number();
         try {
           Join(m_->joined);
         } catch (const ReadError&) {
           throw Restart{};
         }
-        return;
+        return true;
       }
       if (t.kind == Tok::kEnd) Refuse(t, "inside module " + m_->name);
-      if (t.Is(';')) continue;
+      if (t.Is(';')) return false;
       PortDirection dir = Direction(t);
       if (dir != PortDirection::kUnknown) {
         long msb = 0, lsb = 0;
@@ -905,12 +1065,12 @@ class Parser {
         for (;;) {
           Token n = lex_.Peek();
           Declare(n, Name("in a declaration"), dir, vector, msb, lsb);
-          if (lex_.Peek().Is('=')) Refuse(lex_.Peek(), "in a port declaration");
+          if (lex_.Peek().Is('=')) Refuse(lex_.Peek(), "in a port declaration", true);
           if (lex_.Peek().Is(',')) { lex_.Next(); continue; }
           Expect(';', "in a declaration");
           break;
         }
-        continue;
+        return false;
       }
       if (t.kind == Tok::kIdent && IsNetKind(t.text)) {
         int supply = t.IsWord("supply0") ? 0 : t.IsWord("supply1") ? 1 : -1;
@@ -942,14 +1102,14 @@ class Parser {
           Expect(';', "in a declaration");
           break;
         }
-        continue;
+        return false;
       }
       if (t.kind == Tok::kIdent && IsSkippedDeclaration(t.text)) {
         SkipStatement();
-        continue;
+        return false;
       }
       if (t.IsWord("assign")) {
-        if (lex_.Peek().Is('#')) Refuse(lex_.Peek(), "(a delay) in an assign");
+        if (lex_.Peek().Is('#')) Refuse(lex_.Peek(), "(a delay) in an assign", true);
         for (;;) {
           Assignment a;
           a.line = lex_.line();
@@ -961,13 +1121,58 @@ class Parser {
           Expect(';', "in an assign");
           break;
         }
-        continue;
+        return false;
       }
       if (t.kind == Tok::kEscaped || (t.kind == Tok::kIdent && !IsBehavioural(t.text))) {
         Instances(t);
-        continue;
+        return false;
       }
-      Refuse(t, "inside a module");
+      Refuse(t, "inside a module", true);
+    }
+  }
+
+  // At "endmodule": two instances of one name are refused; the ports the
+  // header names by an expression (.name(expr)) are declared as wide as
+  // it, in its direction, and joined to it.
+  void EndOfModule() {
+    if (pass_ == Pass::kScan) {
+      std::sort(instance_names_.begin(), instance_names_.end());
+      for (std::size_t k = 1; k < instance_names_.size(); ++k) {
+        if (instance_names_[k].first == instance_names_[k - 1].first) {
+          throw ReadError{instance_names_[k].second,
+                          Format("module %s has two instances of one name (lines %ld and %ld)",
+                                 m_->name.c_str(), instance_names_[k - 1].second,
+                                 instance_names_[k].second)};
+        }
+      }
+      instance_names_.clear();
+    }
+    for (Alias& alias : aliases_) {
+      if (pass_ == Pass::kScan) {
+        long width = 0;
+        PortDirection dir = PortDirection::kInOut;
+        for (const Ref& r : alias.expr.refs) {
+          if (r.name.empty()) {
+            width += static_cast<long>(r.bits.size());
+            continue;
+          }
+          const long k = m_->Find(r.name);
+          if (k < 0) throw ReadError{alias.line, std::string(r.name) + " is not declared"};
+          const VNet& n = m_->nets[static_cast<std::size_t>(k)];
+          if (n.dir != PortDirection::kUnknown) dir = n.dir;
+          width += r.select == Select::kWhole ? n.Width()
+                   : r.select == Select::kBit ? 1
+                                              : std::labs(r.a - r.b) + 1;
+        }
+        Token at;
+        at.line = alias.line;
+        Declare(at, alias.name, dir, width > 1, width - 1, 0);
+      }
+      Assignment a;
+      a.line = alias.line;
+      a.lhs.refs.push_back(Ref{alias.name, Select::kWhole, 0, 0, {}});
+      a.rhs = alias.expr;
+      Hold(std::move(a));
     }
   }
 
@@ -997,8 +1202,24 @@ class Parser {
       }
     }
     for (;;) {
-      std::string_view name = Name("in the port list");
-      if (keep) m_->ports.push_back(m_->Keep(name));
+      if (lex_.Peek().Is('.')) {
+        // .name(expr): a port joined inside to what the expression names.
+        lex_.Next();
+        Alias alias;
+        alias.line = lex_.line();
+        alias.name = held_.emplace_back(Name("as a port name"));
+        Expect('(', "after a port name");
+        if (!lex_.Peek().Is(')')) Expression(alias.expr);
+        Expect(')', "after a port expression");
+        for (Ref& r : alias.expr.refs) {
+          if (!r.name.empty()) r.name = held_.emplace_back(r.name);
+        }
+        if (keep) m_->ports.push_back(m_->Keep(alias.name));
+        aliases_.push_back(std::move(alias));
+      } else {
+        std::string_view name = Name("in the port list");
+        if (keep) m_->ports.push_back(m_->Keep(name));
+      }
       if (!lex_.Peek().Is(',')) return;
       lex_.Next();
     }
@@ -1024,7 +1245,7 @@ class Parser {
     }
     for (;;) {
       const long line = lex_.line();
-      if (lex_.Peek().Is('(')) Refuse(lex_.Peek(), "(an instance without a name)");
+      if (lex_.Peek().Is('(')) Refuse(lex_.Peek(), "(an instance without a name)", true);
       std::string_view name = Name("as an instance name");
       if (lex_.Peek().Is('[')) Refuse(lex_.Peek(), "(an array of instances)");
       Expect('(', "after an instance name");
@@ -1049,6 +1270,7 @@ class Parser {
         }
       }
       Expect(')', "in the connections");
+      if (pass_ == Pass::kScan) instance_names_.emplace_back(HashName(name, false), line);
       if (pass_ != Pass::kScan) {
         Bind(type.text, name, line);
       } else if (speculate_) {
@@ -1076,7 +1298,7 @@ class Parser {
   void Primary(Expr& e) {
     Token t = lex_.Next();
     if (t.kind == Tok::kIdent || t.kind == Tok::kEscaped) {
-      if (t.kind == Tok::kIdent && IsBehavioural(t.text)) Refuse(t, "in an expression");
+      if (t.kind == Tok::kIdent && IsBehavioural(t.text)) Refuse(t, "in an expression", true);
       Ref r;
       r.name = t.text;
       if (lex_.Peek().Is('[')) {
@@ -1135,11 +1357,12 @@ class Parser {
       }
       Expect('}', "in a concatenation (only nets, selects and constants are read)");
     } else {
-      Refuse(t, "in an expression (only nets, selects, concatenations and constants are read)");
+      Refuse(t, "in an expression (only nets, selects, concatenations and constants are read)", true);
     }
     const Token& next = lex_.Peek();
     if (!(next.Is(',') || next.Is(')') || next.Is('}') || next.Is(';') || next.Is('='))) {
-      Refuse(next, "in an expression (only nets, selects, concatenations and constants are read)");
+      Refuse(next, "in an expression (only nets, selects, concatenations and constants are read)",
+             true);
     }
   }
 
@@ -1215,7 +1438,7 @@ class Parser {
     }
     const bool positional = used_ > 0 && connections_[0].port.empty();
     const bool replay = pass_ == Pass::kFill && m.Wired();
-    if (positional && !child.defined) {
+    if (positional && !child.defined && !child.black_box) {
       throw ReadError{line, "instance " + std::string(name) + " connects module " + std::string(type) +
                                 " by position, but the module is not defined in the file"};
     }
@@ -1252,12 +1475,26 @@ class Parser {
           (child.defined && child.nets[static_cast<std::size_t>(it)].dir == PortDirection::kUnknown)) {
         throw ReadError{line, std::string(type) + " has no port " + std::string(port)};
       }
+      if (pass_ != Pass::kFill && (IsSupplyName(port) || EqualNoCase(port, "VCC"))) {
+        // A supply-named pin is the global supply only where its net is
+        // that supply (or its module's own port of the name, in turn).
+        const bool same = conn.expr.refs.size() == 1 && conn.expr.refs[0].name == port &&
+                          conn.expr.refs[0].select == Select::kWhole;
+        if (!conn.empty && !same) modules_.uses.AddOffSupply(child.name, port);
+        if (same && m.Find(port) >= 0) modules_.uses.AddInner(m.name, child.name, port);
+      }
       if (conn.empty) continue;
       const long w = child.nets[static_cast<std::size_t>(it)].Width();
       if (replay) {
         bits_.clear();
         for (long j = 0; j < w; ++j) bits_.push_back(m.wiring[replayed_++]);
         m.wiring.Release(replayed_);
+      } else if (static_cast<long>(bits_.size()) < w && !AllConstant(conn.expr)) {
+        // The connection takes the port's low bits; the high bits of an
+        // input are 0 (Verilog widens the value), of an output or inout
+        // unconnected.
+        const bool input = child.nets[static_cast<std::size_t>(it)].dir == PortDirection::kInput;
+        bits_.insert(bits_.begin(), static_cast<std::size_t>(w) - bits_.size(), input ? kGnd : kNoBit);
       } else if (static_cast<long>(bits_.size()) != w) {
         if (!AllConstant(conn.expr)) {
           throw ReadError{line, "port " + std::string(port) + " of " + std::string(name) + " is " +
@@ -1302,6 +1539,15 @@ class Parser {
   std::deque<std::string> held_;         // the names they use
   std::vector<Connection> connections_;  // of the instance being read: the first used_
   std::size_t used_ = 0;
+  // A port the header names by an expression, .name(expr), its names held.
+  struct Alias {
+    std::string_view name;
+    Expr expr;
+    long line = 0;
+  };
+  std::vector<Alias> aliases_;
+  // The module's instances so far, by the hash of their names, and lines.
+  std::vector<std::pair<std::uint64_t, long>> instance_names_;
   std::size_t replayed_ = 0;  // of the module's wiring
   std::vector<std::int64_t> bits_;
   std::string bit_name_;
@@ -1337,9 +1583,32 @@ bool VerilogNetlist::Parse(File& in) {
       } catch (const Restart&) {
         list.clear();
         modules_->by_name.clear();
+        modules_->defines.clear();
+        modules_->uses = CellUses();
         bound = false;
       }
     }
+    // Modules with behavioural code are leaf cells with their declared
+    // ports; a file with nothing else is no netlist.
+    const VerilogModule* behavioural = nullptr;
+    std::size_t structural = 0;
+    for (std::size_t k = 0; k < list.size(); ++k) {
+      VerilogModule& m = *list[k];
+      if (!m.black_box) {
+        structural += m.defined ? 1 : 0;
+        continue;
+      }
+      if (!behavioural) behavioural = &m;
+      m.defined = false;
+      modules_->by_name.emplace(m.name, k);
+      for (std::size_t p = 0; p < m.ports.size(); ++p) {
+        if (m.Find(m.Port(p)) < 0) {
+          m.Add(m.Port(p), VNet{0, 0, 0, 0, 0, PortDirection::kInOut, false});
+        }
+      }
+      if (!m.numbered) m.Number();
+    }
+    if (behavioural && structural == 0) throw ReadError{behavioural->why_line, behavioural->why};
     for (std::size_t k = 0; k < list.size(); ++k) {
       VerilogModule& m = *list[k];
       if (!m.defined) continue;
@@ -1360,6 +1629,7 @@ bool VerilogNetlist::Parse(File& in) {
     Parser parser(in, *modules_);
     const std::size_t defined = bound ? 0 : list.size();
     for (std::size_t k = 0; k < defined; ++k) {
+      if (!list[k]->defined) continue;
       parser.Again(*list[k], Pass::kBind, nullptr);
       try {
         if (late.empty()) parser.Join(list[k]->joined);
@@ -1368,6 +1638,7 @@ bool VerilogNetlist::Parse(File& in) {
       }
     }
     if (!late.empty()) throw late.front();
+    FinishCellUses(Netlist(), modules_->uses);
   } catch (const ReadError& e) {
     error_ = e.text;
     error_line_ = e.line;
@@ -1377,7 +1648,17 @@ bool VerilogNetlist::Parse(File& in) {
   // Leaf modules first, in the order of their first use; then the defined
   // modules, each after those it instantiates.
   std::vector<int> state(list.size(), 0);
+  black_boxes_.clear();
+  unused_black_boxes_.clear();
   for (std::size_t k = 0; k < list.size(); ++k) {
+    if (list[k]->black_box) {
+      // One that nothing instantiates (a simulation helper) is left out.
+      (list[k]->instantiated ? black_boxes_ : unused_black_boxes_) += " " + list[k]->name;
+      if (!list[k]->instantiated) {
+        state[k] = 2;
+        continue;
+      }
+    }
     if (!list[k]->defined) {
       order_.push_back(k);
       state[k] = 2;
@@ -1405,6 +1686,15 @@ bool VerilogNetlist::Parse(File& in) {
     }
   }
   return true;
+}
+
+void VerilogNetlist::NoteTiedPorts(Netlist& netlist) const {
+  if (tied_ports_ == 0) return;
+  netlist.Note(Diagnostic::Severity::kWarning, "",
+               Format("%ld ports are tied to a constant inside their module (the first: %s), which "
+                      "a macro file cannot show: they are left undriven.",
+                      tied_ports_, first_tied_.c_str()),
+               "Warning:");
 }
 
 bool VerilogNetlist::NamesVcc() const {
@@ -1437,6 +1727,14 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
     return false;
   };
   m.renamed_ports.clear();
+  if (k == 0 && !(black_boxes_ + unused_black_boxes_).empty()) {
+    std::string text = "Modules with behavioural code (always, initial, operators ...) are taken as "
+                       "leaf cells with their ports:" + black_boxes_;
+    if (!unused_black_boxes_.empty()) {
+      text += "\n\nNothing instantiates these; they are left out:" + unused_black_boxes_;
+    }
+    netlist.Note(Diagnostic::Severity::kWarning, "", text, "Warning:");
+  }
   // The header: each port's bits from the lowest index up; supply names
   // are left out, as the EDIF reader leaves them out.
   struct PortBit {
@@ -1464,7 +1762,7 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
       // Supply ports stay out of the header and keep the (global) supply
       // name; the others are made unique in the cell, as the EDIF reader
       // makes them (bus bit x1 of x[1:0] beside a port x1).
-      port.supply = !n.vector && IsSupplyName(name);
+      port.supply = !n.vector && IsSupplyName(name) && !modules_->uses.OffSupply(m.name, bit_name);
       if (!port.supply) {
         std::string unique = body.names.Unique(name);
         if (unique != bit_name) m.renamed_ports.emplace_back(n.first_bit + k_bit, unique);
@@ -1479,8 +1777,19 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
       cell.AddPort(name, port);
     }
   }
+  // A capacity stop names the setting and what the file needs of it.
+  auto capacity = [&](const char* text, const std::string& caption, const char* key, long needed,
+                      long limit) {
+    short_key_ = key;
+    short_needed_ = needed;
+    return stop(Format("%s: %ld needed, the setting %s allows %ld.", text, needed, key, limit),
+                caption);
+  };
   if (static_cast<long>(m.instances) > options.limits.instances) {
-    return stop("Too many instances in this cell", cell.name);
+    long needed = 0;
+    for (const auto& other : modules_->list) needed = std::max(needed, other->instances);
+    return capacity("Too many instances in this cell", cell.name, key::kEdifInstances, needed,
+                    options.limits.instances);
   }
   if (m.defined) {
     // No module binds to this one: its tables go with its cell, and its
@@ -1520,13 +1829,9 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
       if (!fill.named_by_port[n]) {
         fill.named_by_port[n] = true;
         const std::int64_t root = Root(parent, pb.bit);
-        if (root <= kVdd) {
-          netlist.Note(Diagnostic::Severity::kNote, "tied to a constant",
-                       Format("Port %s of module %s is tied to the constant %s, which the macro "
-                              "file cannot show: the port is left undriven.",
-                              pb.name.c_str(), cell.name.c_str(),
-                              root == kGnd ? "0" : "1"),
-                       "Warning:", m.line);
+        if (root <= kVdd && tied_ports_++ == 0) {
+          first_tied_ = Format("port %s of module %s (line %ld) to %s", pb.name.c_str(),
+                               cell.name.c_str(), m.line, root == kGnd ? "0" : "1");
         }
         body.Rename(entry, pb.name);
       } else if (!EqualNoCase(body.Name(entry), pb.name)) {
@@ -1581,7 +1886,10 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
       }
       return true;
     };
-    const char* const too_many_nodes = "Too many nodes in this cell";
+    auto too_many_nodes = [&] {
+      return capacity("Too many nodes in this cell", cell.name, key::kEdifNets,
+                      static_cast<long>(body.nets.size()), options.limits.nets);
+    };
     if (wired) {
       // The instances' bits are known: the nets are all met, and named,
       // before the module is read again, and each net's pins are counted
@@ -1595,7 +1903,7 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
       for (std::size_t k = 0; k < m.wiring.size(); ++k) {
         if (m.wiring[k] != kNoBit) ++body.nets[fill.NetFor(m.wiring[k])].count;
       }
-      if (!name_the_rest()) return stop(too_many_nodes, cell.name);
+      if (!name_the_rest()) return too_many_nodes();
       fill.SetRanges();
       fill.placed = true;
       for (const PortBit& pb : port_bits) fill.Pin(kalvor::Pin::kOwn, body.PortName(pb.name), pb.bit);
@@ -1615,14 +1923,15 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
     m.wiring.clear();
     fill.GroupPins();
     std::vector<std::uint32_t>().swap(fill.net_of_pin);
-    if (!wired && !name_the_rest()) return stop(too_many_nodes, cell.name);
+    if (!wired && !name_the_rest()) return too_many_nodes();
   }
   if (netlist.FindCell(cell.name) >= 0) {
     netlist.Note(Diagnostic::Severity::kWarning, "duplicate cell", "Warning, duplicate cell name!",
                  cell.name, m.line);
   }
   if (static_cast<long>(netlist.cells.size()) >= options.limits.cells) {
-    return stop("Too many cells", "");
+    return capacity("Too many cells", "", key::kEdifCells, static_cast<long>(order_.size()),
+                    options.limits.cells);
   }
   netlist.AddCell(std::move(cell));
   return true;
@@ -1633,6 +1942,7 @@ VerilogReader::VerilogReader(VerilogNetlist& parsed, const ReadOptions& options,
 
 ReadStep VerilogReader::Next() {
   if (next_ == parsed_.CellCount()) {
+    if (!done_) parsed_.NoteTiedPorts(netlist_);
     if (!done_ && parsed_.Top() != "-none-") {
       netlist_.has_design = true;
       netlist_.top = parsed_.Top();
@@ -1641,7 +1951,10 @@ ReadStep VerilogReader::Next() {
     return ReadStep::kEnd;
   }
   if (options_.keep_going && !options_.keep_going()) return ReadStep::kFailed;
-  return parsed_.FillCell(next_++, options_, netlist_) ? ReadStep::kCell : ReadStep::kFailed;
+  if (parsed_.FillCell(next_++, options_, netlist_)) return ReadStep::kCell;
+  short_key = parsed_.short_key();
+  short_needed = parsed_.short_needed();
+  return ReadStep::kFailed;
 }
 
 }  // namespace kalvor

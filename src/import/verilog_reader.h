@@ -56,6 +56,12 @@ class VerilogNetlist {
   // and adds the cell. False when the reading must stop (the diagnostics
   // say why).
   bool FillCell(std::size_t k, const ReadOptions& options, Netlist& netlist);
+  // Notes (once) the ports found tied to a constant, if any.
+  void NoteTiedPorts(Netlist& netlist) const;
+  // After a capacity stop of FillCell: the settings key and the number the
+  // file needs (key empty otherwise).
+  const std::string& short_key() const { return short_key_; }
+  long short_needed() const { return short_needed_; }
 
  private:
   File* in_ = nullptr;
@@ -63,6 +69,15 @@ class VerilogNetlist {
   std::vector<std::size_t> order_;
   std::string error_;
   long error_line_ = 0;
+  std::string short_key_;
+  long short_needed_ = 0;
+  // Modules with behavioural code taken as leaf cells, and those nothing
+  // instantiates (left out), each name after a blank; told once.
+  std::string black_boxes_;
+  std::string unused_black_boxes_;
+  // Ports tied to a constant, which a macro file cannot show; told once.
+  long tied_ports_ = 0;
+  std::string first_tied_;
 };
 
 // The parsed netlist handed on a cell at a time.

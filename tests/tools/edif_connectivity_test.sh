@@ -3,7 +3,9 @@
 # example with its base file) and checks each macro file with netcheck
 # against the netlist it came from.
 # Usage: edif_connectivity_test.sh KALVOR NETCHECK SOURCE_DIR [NETLIST...]
-# Without netlists: every corpus file, the example and tests/tools/netlists.
+# Without netlists: every corpus file (EDIF and Verilog), the example and
+# tests/tools/netlists; a netlist that names VCC also with the supply
+# question answered yes.
 # A netlist NAME.edf with a NAME.ref.edf beside it (a wrapped layout of the
 # same netlist) is compared with the reference.
 set -u
@@ -17,23 +19,26 @@ trap 'rm -rf "$work"' EXIT
 failures=0
 files=("$@")
 if [ ${#files[@]} -eq 0 ]; then
-  files=("$src"/tests/corpus/edif/*.edf "$src"/tests/tools/netlists/*.edf)
+  files=("$src"/tests/corpus/edif/*.edf "$src"/tests/tools/netlists/*.edf "$src"/tests/corpus/verilog/*.v)
 fi
 
-check() {  # EDF REFERENCE [BASE]
-  local edf="$1" ref="$2" base="${3:-}"
-  local name dir
-  name="$(basename "$edf" .edf)"
+check() {  # NETLIST REFERENCE [BASE] [vcc]
+  local edf="$1" ref="$2" base="${3:-}" vcc="${4:-}"
+  local name dir ext
+  ext="${edf##*.}"
+  name="$(basename "$edf" ".$ext")$vcc"
   dir="$work/$name"
   mkdir -p "$dir"
-  cp "$edf" "$dir/$name.edf"
+  cp "$edf" "$dir/$name.$ext"
   local answers=(--answer no --answer 'func=;pri=;base=;pads=;')
   if [ -n "$base" ]; then
     cp "$base" "$dir/"
     answers=(--answer yes --answer "$dir/$(basename "$base")" --answer "func=;pri=;base=$(basename "$base");pads=;")
   fi
+  local checks=()
+  if [ -n "$vcc" ]; then answers+=(--answer yes); checks+=(--vcc-to-vdd); fi
   local status=0
-  timeout 300 "$kalvor" edif "$dir/$name.edf" --ini "$dir/k.ini" "${answers[@]}" --no \
+  timeout 300 "$kalvor" edif "$dir/$name.$ext" --ini "$dir/k.ini" "${answers[@]}" --no \
     >"$dir/out.txt" 2>"$dir/err.txt" || status=$?
   if [ "$status" -ne 0 ]; then
     local how="exit status $status"
@@ -41,7 +46,7 @@ check() {  # EDF REFERENCE [BASE]
     echo "FAIL: $name: import failed ($how)"; sed 's/^/    /' "$dir/err.txt" | head -10
     failures=$((failures + 1)); return
   fi
-  local args=("$ref" "$dir/$name.mac")
+  local args=("$ref" "$dir/$name.mac" "${checks[@]}")
   [ -n "$base" ] && args+=(--base "$base")
   if "$netcheck" "${args[@]}" >"$dir/check.txt" 2>&1; then
     echo "ok: $name: $(tail -n 1 "$dir/check.txt")"
@@ -59,6 +64,9 @@ for edf in "${files[@]}"; do
   [ -f "${edf%.edf}.ref.edf" ] && ref="${edf%.edf}.ref.edf"
   [ "$(basename "$edf")" = lc2_wrap80.edf ] && ref="$(dirname "$edf")/lc2.edf"
   check "$edf" "$ref"
+  if [ $# -eq 0 ] && grep -qiE '(port|net) +(\(rename +)?vcc[ )]|(input|output|inout|wire) +vcc *;' "$edf"; then
+    check "$edf" "$ref" "" _vcc
+  fi
 done
 if [ $# -eq 0 ]; then
   check "$src/examples/counter.edf" "$src/examples/counter.edf" "$src/examples/counter_base.mac"

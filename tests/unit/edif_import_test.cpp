@@ -213,3 +213,54 @@ TEST(EdifImport, UnwrappableLineClosesTheOutput) {
 
 }  // namespace
 }  // namespace kalvor
+
+namespace kalvor {
+namespace {
+
+TEST(EdifImport, CellsNeverDefinedTakeThePortsTheirInstancesUse) {
+  // A schematic whose parts live in a library the file leaves empty.
+  const std::string edif =
+      "(edif t (edifVersion 2 0 0)\n (external PARTS (edifLevel 0))\n (library WORK\n"
+      "  (cell TOP (view v (interface (port a) (port y)) (contents\n" +
+      std::string("    (instance U1 (viewRef v (cellRef INV (libraryRef PARTS))))\n"
+                  "    (instance U2 (viewRef v (cellRef inv (libraryRef PARTS))))\n"
+                  "    (instance R1 (viewRef v (cellRef RES (libraryRef PARTS))))\n") +
+      NetOf("a", {"a", "U1 A", "R1 (member P 0)"}) + NetOf("n", {"U1 Y", "U2 A"}) +
+      NetOf("y", {"U2 Y", "y", "R1 (member P 1)"}) + "))))\n (design TOP (cellRef TOP (libraryRef WORK))))\n";
+  TestApp t;
+  ASSERT_EQ(ImportEdifText(t, edif), Outcome::kCompleted);
+  EXPECT_EQ(testing::MacLines(t.dir / "design.mac"),
+            (std::vector<std::string>{"", "", ".macro INV A Y", ".eom", "", ".macro RES P0 P1", ".eom", "",
+                                      ".macro TOP a y", "<U1 INV a n", "<U2 inv n y", "<R1 RES a y", ".eom",
+                                      ""}));
+  EXPECT_EQ(t.ui.Last().text, "Output file: " + (t.dir / "design.mac") +
+                                  "\nTop cell:    TOP\n\nWARNING: 2 macros with no body (primitives "
+                                  "which must be defined?)");
+}
+
+TEST(EdifImport, SupplyPortsStayOutOfHeadersOnlyWhereTheirNetIsThatSupply) {
+  // OPAMP's VDD is on the +3.3 V rail: a normal pin. Its GND and RES's VDD
+  // are on their own supply everywhere: left out. SUB's VDD is on another
+  // net in TOP, so inside SUB the net on it is no supply either: BUF's VDD
+  // pin on it is a normal pin too, and BUF's VDD is kept everywhere.
+  std::string lib = LibCell("OPAMP", {"IN", "OUT", "VDD", "GND"}) + LibCell("RES", {"A", "B", "VDD"}) +
+                    LibCell("BUF", {"A", "Y", "VDD"}) +
+                    "  (cell SUB (view v (interface (port I) (port O) (port VDD)) (contents" +
+                    Inst("B1", "BUF") + NetOf("i", {"I", "B1 A"}) + NetOf("o", {"O", "B1 Y"}) +
+                    NetOf("VDD", {"VDD", "B1 VDD"}) + ")))\n";
+  std::string top = Inst("U1", "OPAMP") + Inst("R1", "RES") + Inst("S1", "SUB") + Inst("B2", "BUF") +
+                    NetOf("P3V3", {"U1 VDD", "S1 VDD", "R1 A"}) + NetOf("GND", {"U1 GND", "R1 B"}) +
+                    NetOf("VDD", {"R1 VDD", "B2 VDD"}) + NetOf("x", {"x", "U1 IN", "S1 I"}) +
+                    NetOf("o", {"U1 OUT", "S1 O", "B2 A"});
+  TestApp t;
+  ASSERT_EQ(ImportEdifText(t, EdifWith(lib, "(port x)", top)), Outcome::kCompleted);
+  EXPECT_EQ(testing::MacLines(t.dir / "design.mac"),
+            (std::vector<std::string>{"", "", ".macro OPAMP IN OUT VDD", ".eom", "", ".macro RES A B", ".eom", "",
+                                      ".macro BUF A Y VDD", ".eom", "", ".macro SUB I O VDD",
+                                      "<B1 BUF I O VDD", ".eom", "", ".macro TOP x", "<U1 OPAMP x o P3V3",
+                                      "<R1 RES P3V3 GND", "<S1 SUB x o P3V3", "<B2 BUF o NCX1 VDD", ".eom",
+                                      ""}));
+}
+
+}  // namespace
+}  // namespace kalvor

@@ -244,18 +244,23 @@ TEST(EdifReader, WrappedLayoutReadsLikeTheOriginal) {
 }
 
 TEST(EdifReader, TableLimitsStopTheConversion) {
-  std::string contents = Inst("U1", "B") + Inst("U2", "B") + NetOf("n1", {"U1 A"}) + NetOf("n2", {"U2 A"});
-  std::string edif = EdifWith(LibCell("B", {"A"}), "(port X)", contents);
-  // The message names the setting and the number the file needs; on "yes"
-  // the setting is raised and the conversion runs again.
+  std::string contents = Inst("U1", "B") + Inst("U2", "B") + Inst("U3", "B") + NetOf("n1", {"U1 A"}) +
+                         NetOf("n2", {"U2 A"}) + NetOf("n3", {"U3 A"});
+  std::string mid = "  (cell MID (view v (interface (port P)) (contents" + Inst("M1", "B") +
+                    NetOf("m1", {"M1 A"}) + NetOf("m2", {}) + NetOf("m3", {}) + NetOf("m4", {}) + ")))\n";
+  std::string edif = EdifWith(LibCell("B", {"A"}) + mid, "(port X)", contents);
+  // The message names the setting and the number the whole file needs (the
+  // most any one cell holds), counted at the first stop; on "yes" the
+  // setting is raised once and the conversion runs again.
   struct Case {
     const char* key;
     const char* text;
     const char* caption;
+    const char* raised;
   };
-  for (const Case& c : {Case{"edif_instances", "Too many instances in this cell: 2 needed, the setting edif_instances allows 1.", "TOP"},
-                        Case{"edif_nets", "Too many nodes in this cell: 2 needed, the setting edif_nets allows 1.", "TOP"},
-                        Case{"edif_cells", "Too many cells: 2 needed, the setting edif_cells allows 1.", ""}}) {
+  for (const Case& c : {Case{"edif_instances", "Too many instances in this cell: 3 needed, the setting edif_instances allows 1.", "TOP", "3"},
+                        Case{"edif_nets", "Too many nodes in this cell: 4 needed, the setting edif_nets allows 1.", "MID", "4"},
+                        Case{"edif_cells", "Too many cells: 3 needed, the setting edif_cells allows 1.", "", "3"}}) {
     TestApp t;
     t.profile.values[c.key] = "1";
     EXPECT_EQ(ImportEdifText(t, edif, "", {"no"}), Outcome::kFailed) << c.key;
@@ -267,12 +272,12 @@ TEST(EdifReader, TableLimitsStopTheConversion) {
     again.profile.values[c.key] = "1";
     // Raise, then the questions of the second run: replace the file, no base file, includes.
     EXPECT_EQ(ImportEdifText(again, edif, "", {"yes", "yes", "no"}), Outcome::kCompleted) << c.key;
-    EXPECT_EQ(again.profile.values[c.key], "2") << c.key;
+    EXPECT_EQ(again.profile.values[c.key], c.raised) << c.key;
     EXPECT_EQ(again.ui.Last().caption, "EDIF Conversion Done.") << c.key;
   }
   TestApp t;
-  t.profile.values["edif_instances"] = "2";
-  t.profile.values["edif_nets"] = "2";
+  t.profile.values["edif_instances"] = "3";
+  t.profile.values["edif_nets"] = "4";
   EXPECT_EQ(ImportEdifText(t, edif), Outcome::kCompleted);
 }
 

@@ -99,7 +99,10 @@ TEST(VerilogImport, NetNamesStayApartAndPortsKeepTheirs) {
   }
   ASSERT_EQ(warnings.size(), 2u);
   EXPECT_NE(warnings[0].find("wired together:\n\n   a\n   b\n"), std::string::npos);
-  EXPECT_NE(warnings[1].find("Port c of module m is tied to the constant 0"), std::string::npos);
+  // Ports tied to a constant are told once, with their number.
+  EXPECT_EQ(warnings[1], "1 ports are tied to a constant inside their module (the first: port c of "
+                         "module m (line 1) to 0), which a macro file cannot show: they are left "
+                         "undriven.");
   // Header ports too: bit 1 of port x and the port x1; the instance finds
   // the renamed port.
   TestApp u;
@@ -130,8 +133,12 @@ TEST(VerilogImport, RefusesWhatIsNoNetlistBeforeWritingAnything) {
       {"\n and (y, a, a);\n", "Line 2: \"(\" is not supported (an instance without a name)"},
       {"\n INV u (a, y);\n", "Line 2: instance u connects module INV by position, but the module is "
                              "not defined in the file"},
-      {"\n wire [1:0] w;\n INV u (.A(w), .Y(y));\n INV v (.A(a), .Y(w[0]));\n",
-       "Line 4: port A of v is 2 bits wide, its connection 1"},
+      {"\n INV u (.A(a), .Y(y));\n wire [1:0] w;\n INV v (.A(w), .Y(y));\n",
+       "Line 4: port A of v is 1 bits wide, its connection 2"},
+      {"\n INV u (.A(a), .Y(y));\n INV u (.A(y), .Y(a));\n",
+       "Line 3: module m has two instances of one name (lines 2 and 3)"},
+      {"\n`pragma protect begin_protected\n`pragma protect data_block\nAXnl39rT\n",
+       "Line 2: the netlist is encrypted (`pragma protect): an encrypted netlist cannot be read"},
       {"\n INV u (.A(a[3]), .Y(y));\n", "Line 2: the select a[3] is outside its declaration"},
       {"\n INV u (.A(q[0]), .Y(y));\n", "Line 2: q is not declared"},
       {"\n /* open\n", "Line 2: a comment is not closed"},
@@ -192,6 +199,80 @@ TEST(VerilogImport, DefinedModulesComeAfterWhatTheyUseAndTheTopIsTheUnusedOne) {
   EXPECT_TRUE(IsVerilogPath("x/y.VG"));
   EXPECT_FALSE(IsVerilogPath("x.v/y"));
   EXPECT_FALSE(IsVerilogPath("y.edf"));
+}
+
+// Legal Verilog that writers produce: an output wider than its connection
+// (its high bits unconnected; an input's are 0), ports named in the header
+// by an expression, `ifdef branches (an undefined name takes `else), and
+// behavioural modules the design instantiates, which become leaf cells
+// with their declared ports (one warning; one nothing instantiates is
+// left out).
+TEST(VerilogImport, LegalFormsOfWritersAreRead) {
+  TestApp t;
+  ASSERT_EQ(ImportVerilog(t, "`define KEEP\n"
+                             "module top (a, .co(k), y, q);\n"
+                             " input [1:0] a; output [1:0] y; output k; output q;\n"
+                             "`ifdef USE_POWER_PINS\n wire vccd1;\n"
+                             "`elsif KEEP\n wire [1:0] n;\n`else\n wire m;\n`endif\n"
+                             " CARRY4 c (.CO(n), .S(a), .CI(k));\n"
+                             " MUX2 x (n[0], a[1], y[0]);\n"
+                             " MUX2 z (.S(n[1]), .A(a[0]), .Y(y[1]));\n"
+                             " GND g (.G(k));\n"
+                             " LUT1 l (.I0(a[0]), .O(q));\n"
+                             "endmodule\n"
+                             "module CARRY4 (output [3:0] CO, input [3:0] S, input CI);\n"
+                             " assign CO = S ^ {3'b0, CI};\nendmodule\n"
+                             "module MUX2 (S, A, Y); input S, A; output Y;\n"
+                             " always @(*) Y = S ? A : 1'b0;\nendmodule\n"
+                             "module glbl (); reg GSR; initial GSR = 1; endmodule\n"),
+            Outcome::kCompleted)
+      << t.ui.Last().text;
+  EXPECT_EQ(testing::MacLines(t.dir / "design.mac"),
+            (std::vector<std::string>{"", "", ".macro CARRY4 CO0 CO1 CO2 CO3 S0 S1 S2 S3 CI", ".eom", "",
+                                      ".macro MUX2 S A Y", ".eom", "", ".macro GND G", ".eom", "",
+                                      ".macro LUT1 I0 O", ".eom", "", ".macro top a0 a1 co y0 y1 q",
+                                      "<c CARRY4 n0 n1 NCX1 NCX2 a0 a1 GND GND co",
+                                      "<x MUX2 n0 a1 y0", "<z MUX2 n1 a0 y1", "<g GND co", "<l LUT1 a0 q",
+                                      ".eom", ""}));
+  bool told = false;
+  for (const auto& box : t.ui.boxes) {
+    told = told || (box.caption == "Warning:" &&
+                    box.text == "Modules with behavioural code (always, initial, operators ...) are "
+                                "taken as leaf cells with their ports: CARRY4 MUX2\n\nNothing "
+                                "instantiates these; they are left out: glbl");
+  }
+  EXPECT_TRUE(told);
+}
+
+// A supply-named pin stays out of its cell's header only where it is on
+// that very supply: .VDD(vdd) and .VDD(VPWR) make VDD a normal pin of the
+// cell; GND, always on GND, stays out.
+TEST(VerilogImport, SupplyPinsOnOtherNetsAreNormalPins) {
+  TestApp t;
+  ASSERT_EQ(ImportVerilog(t, "module top(input a, output y, inout vdd, inout VPWR);\n"
+                             " wire GND;\n"
+                             " INV u1 (.A(a), .Y(n), .VDD(vdd), .GND(GND));\n"
+                             " INV u2 (.A(n), .Y(y), .VDD(VPWR), .GND(GND));\n"
+                             " BUF u3 (.A(a), .VDD(VDD));\nendmodule\n"),
+            Outcome::kCompleted)
+      << t.ui.Last().text;
+  EXPECT_EQ(testing::MacLines(t.dir / "design.mac"),
+            (std::vector<std::string>{"", "", ".macro INV A Y VDD", ".eom", "", ".macro BUF A", ".eom", "",
+                                      ".macro top a y VPWR", "<u1 INV a n vdd", "<u2 INV n y VPWR",
+                                      "<u3 BUF a", ".eom", ""}));
+}
+
+TEST(VerilogImport, CapacityStopsNameWhatTheFileNeeds) {
+  TestApp t;
+  t.profile.values["edif_instances"] = "2";
+  t.ui.answers.push_back("no");  // the base file (the raise takes the next no)
+  EXPECT_EQ(ImportVerilog(t, "module s(input a); INV u (.A(a)); endmodule\n"
+                             "module m(input a); s u1 (.a(a)); s u2 (.a(a)); s u3 (.a(a)); endmodule\n"),
+            Outcome::kFailed);
+  EXPECT_TRUE(t.ui.Showed("Too many instances in this cell: 3 needed, the setting edif_instances "
+                          "allows 2.", "m"));
+  EXPECT_EQ(t.ui.Last().text, "This netlist needs the setting edif_instances at 3 or more.\n\n"
+                              "Raise edif_instances to 3 and convert again?");
 }
 
 }  // namespace

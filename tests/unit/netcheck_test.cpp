@@ -7,6 +7,7 @@
 #include "compare.h"
 #include "edif_netlist.h"
 #include "mac_netlist.h"
+#include "verilog_netlist.h"
 
 namespace {
 
@@ -107,4 +108,53 @@ TEST(Netcheck, ReadsNameFormsViewsAndDesignFirst) {
   EXPECT_FALSE(netcheck::CompareConnectivity(nl, swapped).differences.empty());
 }
 
+// What must not stop the checker: a connection naming no port of its
+// module or more positional connections than ports (a problem, not an
+// abort), tri1 nets, an output wider than its connection; and a supply
+// port on another net, or a VCC renamed by the supply answer.
+TEST(Netcheck, ReadsWhatTheImportReads) {
+  const std::string verilog =
+      "module sub(input [3:0] a, output [3:0] y, inout VDD);\nendmodule\n"
+      "module top(input [1:0] a, output [1:0] y, input p, output q, input VCC);\n"
+      " tri1 t;\n"
+      " sub s1 (.a({a, a}), .y(y), .VDD(p));\n"
+      " sub s2 (.a({t, t, t, t}), .y(), .VDD(VCC));\n"
+      " LEAF l1 (.Q(q), .E(t));\n"
+      "endmodule\n";
+  netcheck::Netlist nl;
+  ASSERT_TRUE(netcheck::ParseVerilogNetlist(verilog, nl));
+  EXPECT_TRUE(nl.problems.empty()) << nl.problems[0];
+  // sub's VDD is on p in s1: a normal pin, in the header; y0 y1 of s1 on
+  // y, y2 y3 open.
+  const char* mac =
+      ".macro LEAF Q E\r\n.eom\r\n.macro sub a0 a1 a2 a3 y0 y1 y2 y3 VDD\r\n.eom\r\n"
+      ".macro top a0 a1 y0 y1 p q VCC\r\n<s1 sub a0 a1 a0 a1 y0 y1 NCX1 NCX2 p\r\n"
+      "<s2 sub t t t t NCX3 NCX4 NCX5 NCX6 VCC\r\n<l1 LEAF q t\r\n.eom\r\n";
+  netcheck::Netlist m;
+  netcheck::ParseMacNetlist(mac, m);
+  netcheck::CompareResult r = netcheck::CompareConnectivity(nl, m);
+  EXPECT_TRUE(r.differences.empty()) << r.differences[0];
+  // Answered yes: the VCC port is the supply VDD, out of the header, and
+  // s2's VDD pin on it is the same supply.
+  netcheck::RenameVccToVdd(nl);
+  netcheck::Netlist vdd;
+  netcheck::ParseMacNetlist(std::string(mac).replace(std::string(mac).find(" p q VCC"), 8, " p q") , vdd);
+  r = netcheck::CompareConnectivity(nl, vdd);
+  EXPECT_FALSE(r.differences.empty());  // s2 still writes VCC
+  netcheck::Netlist fixed;
+  std::string text = std::string(mac);
+  text.replace(text.find(" p q VCC"), 8, " p q");
+  text.replace(text.find("NCX6 VCC"), 8, "NCX6 VDD");
+  netcheck::ParseMacNetlist(text, fixed);
+  r = netcheck::CompareConnectivity(nl, fixed);
+  EXPECT_TRUE(r.differences.empty()) << r.differences[0];
+  for (const char* bad : {"module m(a); input a; X u (.Z(a)); endmodule\nmodule X(input A); endmodule\n",
+                          "module m(a); input a; X u (a, a); endmodule\nmodule X(input A); endmodule\n"}) {
+    netcheck::Netlist broken;
+    netcheck::ParseVerilogNetlist(bad, broken);
+    EXPECT_FALSE(broken.problems.empty()) << bad;
+  }
+}
+
 }  // namespace
+

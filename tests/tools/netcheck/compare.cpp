@@ -32,6 +32,16 @@ struct UnionFind {
   std::vector<std::size_t> parent;
 };
 
+// The supply node a net of cell `c` named `name` is, or -1: a supply name
+// is local where a normal port of the cell has it.
+int Global(const Cell& c, const std::string& name) {
+  int s = SupplyIndex(name);
+  for (std::size_t i = 0; s >= 0 && i < c.ports.size(); ++i) {
+    if (!c.ports[i].supply && c.ports[i].name == name) s = -1;
+  }
+  return s;
+}
+
 // The non-supply ports of a cell, in header order.
 std::vector<int> HeaderPorts(const Cell& c) {
   std::vector<int> out;
@@ -66,9 +76,10 @@ class CellCompare {
 
     for (const Net& net : r.nets) {
       // A net named as a supply keeps that name in the macro, and so is
-      // the global supply node.
+      // the global supply node, unless a normal port of the cell has the
+      // name.
       std::size_t first = SIZE_MAX;
-      int s = SupplyIndex(net.name);
+      int s = Global(r, net.name);
       if (s >= 0) first = supply_base_ + static_cast<std::size_t>(s);
       for (const Pin& p : net.pins) {
         std::size_t t = Terminal(p.instance, p.port);
@@ -111,7 +122,7 @@ class CellCompare {
     }
     for (const Net& net : m.nets) {
       std::size_t first = SIZE_MAX;
-      int s = SupplyIndex(net.name);
+      int s = Global(r, net.name);
       if (s >= 0) first = supply_base_ + static_cast<std::size_t>(s);
       for (const Pin& p : net.pins) {
         std::size_t t = SIZE_MAX;
@@ -155,16 +166,19 @@ class CellCompare {
       if (ma[0] == t) {
         std::vector<std::size_t> parts;  // the macro's groups of this net
         std::size_t others = 0, own = 0;
+        bool constant = false;
         for (std::size_t x : ma) {
           if (x < r.ports.size()) ++own;
+          if (x >= supply_base_) constant = true;
           if (std::find(parts.begin(), parts.end(), rb[x]) != parts.end()) continue;
           parts.push_back(rb[x]);
           if (!own_port_alone(rb[x])) ++others;
         }
         if (parts.size() > 1) {
-          // Own ports wired together: the import names the net after one of
-          // them and warns about the others, which the format cannot join.
-          if (others <= 1 && own >= 2) {
+          // Own ports wired together, or an own port tied to a constant: the
+          // import names the net after one of them and warns about the
+          // others, which the format cannot join.
+          if (others <= 1 && (own >= 2 || (own >= 1 && constant))) {
             ++result_.wired_ports;
           } else if (Room()) {
             std::string pieces;
@@ -305,6 +319,48 @@ class CellCompare {
 }  // namespace
 
 bool IsSupplyName(const std::string& name) { return SupplyIndex(name) >= 0; }
+
+void SettleSupplyPorts(Netlist& nl) {
+  for (bool changed = true; changed;) {
+    changed = false;
+    for (Cell& cell : nl.cells) {
+      for (const Net& net : cell.nets) {
+        // The node the macro file writes: the first own port's name, else
+        // the net's; global only if it is a supply and no own pin of a
+        // normal port names it.
+        const Port* own = nullptr;
+        for (const Pin& p : net.pins) {
+          if (p.instance < 0 && !own) own = &cell.ports[static_cast<std::size_t>(p.port)];
+        }
+        const std::string& node = own ? own->name : net.name;
+        const bool global = IsSupplyName(node) && (!own || own->supply);
+        for (const Pin& p : net.pins) {
+          if (p.instance < 0) continue;
+          const int c = cell.instances[static_cast<std::size_t>(p.instance)].cell;
+          if (c < 0) continue;
+          Port& port = nl.cells[static_cast<std::size_t>(c)].ports[static_cast<std::size_t>(p.port)];
+          if (port.supply && !(global && port.name == node)) {
+            port.supply = false;
+            changed = true;
+          }
+        }
+      }
+    }
+  }
+}
+
+void RenameVccToVdd(Netlist& nl) {
+  for (Cell& cell : nl.cells) {
+    for (Port& port : cell.ports) {
+      if (Lower(port.name) == "vcc") port.name = "VDD";
+      port.supply = IsSupplyName(port.name);  // settled again below
+    }
+    for (Net& net : cell.nets) {
+      if (Lower(net.name) == "vcc") net.name = "VDD";
+    }
+  }
+  SettleSupplyPorts(nl);
+}
 
 std::string Lower(std::string s) {
   for (char& c : s) {

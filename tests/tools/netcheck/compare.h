@@ -20,9 +20,9 @@ struct CompareResult {
   std::vector<std::string> differences;  // readable, one per finding
   long cells = 0;                        // cells compared
   long pins = 0;                         // pins compared
-  // Nets joined to several own ports of their cell, which the macro keeps
-  // apart (the import warns "The following ports appear to be wired
-  // together"); not a difference.
+  // Nets joined to several own ports of their cell, or an own port and a
+  // constant, which the macro keeps apart (the import warns about both);
+  // not a difference.
   long wired_ports = 0;
 };
 

@@ -187,6 +187,7 @@ struct CellInfo {
   std::uint32_t node = 0;
   std::string library;  // lower case
   std::unordered_map<std::string, PortDecl> ports;  // by lower-case identifier
+  bool inferred = false;  // a cell the file never defines: ports as its instances use them
 };
 
 class Reader {
@@ -217,7 +218,9 @@ class Reader {
     // First every cell with its interface, so that instances may refer to
     // cells in any order; then the contents.
     for (std::uint32_t k : libraries) ReadLibrary(k);
-    for (std::size_t c = 0; c < out_.cells.size(); ++c) ReadContents(static_cast<int>(c));
+    const std::size_t defined = out_.cells.size();
+    for (std::size_t c = 0; c < defined; ++c) ReadContents(static_cast<int>(c));
+    InferredFirst(defined);
     for (std::uint32_t k : designs) {
       for (std::uint32_t d : t_.at(k).kids) {
         if (t_.Head(d) == "cellref" && t_.at(d).kids.size() >= 2 && out_.top.empty()) {
@@ -229,6 +232,38 @@ class Reader {
 
  private:
   void Problem(const std::string& what) { out_.problems.push_back(what); }
+
+  // The cell an instance of a cell the file never defines stands for.
+  int Inferred(const std::string& name) {
+    std::string key = "\n\n" + Lower(name);
+    auto it = by_name_.find(key);
+    if (it != by_name_.end()) return it->second;
+    by_name_.emplace(key, static_cast<int>(out_.cells.size()));
+    Cell cell;
+    cell.name = name;
+    out_.cells.push_back(std::move(cell));
+    CellInfo info;
+    info.inferred = true;
+    infos_.push_back(std::move(info));
+    return static_cast<int>(out_.cells.size()) - 1;
+  }
+
+  // Inferred cells are written before all others: cells [defined, end)
+  // move to the front.
+  void InferredFirst(std::size_t defined) {
+    const std::size_t n = out_.cells.size();
+    if (n == defined) return;
+    std::vector<int> moved(n);
+    for (std::size_t c = 0; c < n; ++c) {
+      moved[c] = static_cast<int>(c < defined ? c + (n - defined) : c - defined);
+    }
+    std::rotate(out_.cells.begin(), out_.cells.begin() + static_cast<long>(defined), out_.cells.end());
+    for (Cell& cell : out_.cells) {
+      for (Instance& inst : cell.instances) {
+        if (inst.cell >= 0) inst.cell = moved[static_cast<std::size_t>(inst.cell)];
+      }
+    }
+  }
 
   void ReadLibrary(std::uint32_t lib) {
     const Node& n = t_.at(lib);
@@ -332,7 +367,18 @@ class Reader {
     }
     shown = id;
     if (cell < 0) return -1;
-    const CellInfo& info = infos_[static_cast<std::size_t>(cell)];
+    CellInfo& info = infos_[static_cast<std::size_t>(cell)];
+    if (info.inferred) {
+      // A port per name as the reference spells it (a member as one name).
+      std::string port = member < 0 ? id : id + std::string(t_.at(n.kids[2]).atom);
+      auto [at, added] = info.ports.emplace(Lower(port), PortDecl());
+      Cell& c = out_.cells[static_cast<std::size_t>(cell)];
+      if (added) {
+        at->second.first = static_cast<int>(c.ports.size());
+        c.ports.push_back({port, IsSupplyName(port)});
+      }
+      return at->second.first;
+    }
     auto it = info.ports.find(Lower(id));
     if (it == info.ports.end()) return -1;
     const PortDecl& d = it->second;
@@ -342,14 +388,15 @@ class Reader {
   }
 
   void ReadContents(int c) {
-    Cell& cell = out_.cells[static_cast<std::size_t>(c)];
-    const CellInfo& info = infos_[static_cast<std::size_t>(c)];
+    // Copies: an inferred cell added on the way moves the tables.
+    const std::uint32_t node = infos_[static_cast<std::size_t>(c)].node;
+    const std::string library = infos_[static_cast<std::size_t>(c)].library;
     // Contents of every view count: the first view holds them in every
     // netlist seen; a schematic's pages hold them one level deeper.
     std::unordered_map<std::string, int> instance_index;
     std::vector<std::uint32_t> nets;
     std::vector<std::uint32_t> todo;
-    for (std::uint32_t v : t_.at(info.node).kids) {
+    for (std::uint32_t v : t_.at(node).kids) {
       if (t_.Head(v) == "view") todo.push_back(v);
     }
     while (!todo.empty()) {
@@ -367,7 +414,10 @@ class Reader {
           Instance inst;
           NameDef d = ReadNameDef(t_, t_.at(x).kids[1]);
           inst.name = d.id;
-          if (d.array) Problem("cell " + cell.name + ": instance array " + d.id + " not read");
+          if (d.array) {
+            Problem("cell " + out_.cells[static_cast<std::size_t>(c)].name + ": instance array " +
+                    d.id + " not read");
+          }
           std::vector<std::uint32_t> look(t_.at(x).kids.begin() + 1, t_.at(x).kids.end());
           while (!look.empty()) {
             std::uint32_t y = look.back();
@@ -376,14 +426,14 @@ class Reader {
             if (h == "viewref") {
               for (std::uint32_t z : t_.at(y).kids) look.push_back(z);
             } else if (h == "cellref") {
-              inst.cell = FindCellRef(y, info.library);
+              inst.cell = FindCellRef(y, library);
               inst.cell_name = ReadNameDef(t_, t_.at(y).kids[1]).id;
             }
           }
-          if (inst.cell < 0) {
-            Problem("cell " + cell.name + ": instance " + inst.name + " of unknown cell " +
-                    inst.cell_name);
+          if (inst.cell < 0 && !inst.cell_name.empty()) {
+            inst.cell = Inferred(inst.cell_name);
           }
+          Cell& cell = out_.cells[static_cast<std::size_t>(c)];
           std::string key = Lower(inst.name);
           if (instance_index.count(key)) {
             Problem("cell " + cell.name + ": instance " + inst.name + " declared twice");
@@ -459,6 +509,7 @@ bool ParseEdifNetlist(const std::string& text, Netlist& out) {
   }
   if (tree.open_at_end) out.notes.push_back("the file ends inside open lists; closed there");
   Reader(tree, out).Run();
+  SettleSupplyPorts(out);
   return true;
 }
 

@@ -1,4 +1,4 @@
-// netcheck NETLIST.edf FILE.mac [--base BASE.mac]
+// netcheck NETLIST.edf FILE.mac [--base BASE.mac] [--vcc-to-vdd]
 // (a NETLIST ending in .v, .vg or .vm is read as structural Verilog)
 // Exit 0 when the macro file connects every cell's instance pins and own
 // ports as the netlist does, 1 with the differences listed, 2 when a file
@@ -14,9 +14,12 @@
 int main(int argc, char** argv) {
   using namespace netcheck;
   std::string edif, mac, base;
+  bool vcc_to_vdd = false;  // the import's supply question was answered yes
   for (int i = 1; i < argc; ++i) {
     std::string a = argv[i];
-    if (a == "--base" && i + 1 < argc) {
+    if (a == "--vcc-to-vdd") {
+      vcc_to_vdd = true;
+    } else if (a == "--base" && i + 1 < argc) {
       base = argv[++i];
     } else if (edif.empty()) {
       edif = a;
@@ -28,7 +31,7 @@ int main(int argc, char** argv) {
     }
   }
   if (edif.empty() || mac.empty()) {
-    std::fprintf(stderr, "usage: netcheck NETLIST.edf FILE.mac [--base BASE.mac]\n");
+    std::fprintf(stderr, "usage: netcheck NETLIST.edf FILE.mac [--base BASE.mac] [--vcc-to-vdd]\n");
     return 2;
   }
   Netlist nl, mn;
@@ -40,6 +43,7 @@ int main(int argc, char** argv) {
     for (const std::string& p : nl.problems) std::fprintf(stderr, "  %s\n", p.c_str());
     return 2;
   }
+  if (vcc_to_vdd) RenameVccToVdd(nl);
   if (!ReadMacNetlist(mac, mn)) {
     std::fprintf(stderr, "%s: cannot read\n", mac.c_str());
     return 2;
@@ -66,7 +70,9 @@ int main(int argc, char** argv) {
   std::printf("%s: %ld cells, %ld pins compared, %zu differences", 
               status == 0 ? "same connectivity" : "DIFFERENT", r.cells, r.pins,
               r.differences.size());
-  if (r.wired_ports) std::printf(", %ld nets on wired-together ports", r.wired_ports);
+  if (r.wired_ports) {
+    std::printf(", %ld nets on wired-together ports or tied to a constant", r.wired_ports);
+  }
   std::printf("\n");
   return status;
 }

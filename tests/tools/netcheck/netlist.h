@@ -57,4 +57,13 @@ using BaseMacros = std::map<std::string, std::vector<std::string>>;
 
 std::string Lower(std::string s);
 
+// A port named like a supply is global (left out of the header) only where
+// every instance pin of it is on the node of that very supply; elsewhere it
+// is a normal pin. Clears `supply` of the ports that are pins somewhere.
+void SettleSupplyPorts(Netlist& netlist);
+
+// What the import's supply question does when answered yes: scalar ports
+// and nets named "VCC" (any letter case) become "VDD", a supply.
+void RenameVccToVdd(Netlist& netlist);
+
 }  // namespace netcheck

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <map>
@@ -13,13 +14,44 @@ namespace netcheck {
 namespace {
 
 // The text as tokens, without comments, attributes and directives.
+// `ifdef/`ifndef/`elsif/`else/`endif and `define are followed; the text of
+// a branch not taken is dropped.
 std::vector<std::string> Tokens(const std::string& s) {
   std::vector<std::string> out;
+  std::set<std::string> defined;
+  std::vector<std::pair<bool, bool>> branches;  // (reading, some branch taken)
+  auto reading = [&] { return branches.empty() || branches.back().first; };
   std::size_t i = 0;
   while (i < s.size()) {
     char c = s[i];
     if (std::isspace(static_cast<unsigned char>(c))) { ++i; continue; }
-    if (s.compare(i, 2, "//") == 0 || c == '`') { i = s.find('\n', i); if (i == std::string::npos) break; continue; }
+    if (c == '`') {
+      std::size_t e = s.find('\n', i);
+      std::istringstream line(s.substr(i + 1, e == std::string::npos ? std::string::npos : e - i - 1));
+      std::string word, name;
+      line >> word >> name;
+      bool outer = branches.size() < 2 || branches[branches.size() - 2].first;
+      if (word == "ifdef" || word == "ifndef") {
+        bool take = defined.count(name) == (word == "ifdef" ? 1u : 0u);
+        branches.push_back({reading() && take, take});
+      } else if (word == "elsif" && !branches.empty()) {
+        bool take = !branches.back().second && defined.count(name);
+        branches.back() = {outer && take, branches.back().second || take};
+      } else if (word == "else" && !branches.empty()) {
+        branches.back() = {outer && !branches.back().second, true};
+      } else if (word == "endif" && !branches.empty()) {
+        branches.pop_back();
+      } else if (word == "define" && reading()) {
+        defined.insert(name);
+      } else if (word == "undef" && reading()) {
+        defined.erase(name);
+      }
+      i = e;
+      if (i == std::string::npos) break;
+      continue;
+    }
+    if (!reading()) { ++i; continue; }
+    if (s.compare(i, 2, "//") == 0) { i = s.find('\n', i); if (i == std::string::npos) break; continue; }
     if (s.compare(i, 2, "/*") == 0) { i = s.find("*/", i); if (i == std::string::npos) break; i += 2; continue; }
     if (s.compare(i, 2, "(*") == 0 && s.compare(i, 3, "(*)") != 0) { i = s.find("*)", i); if (i == std::string::npos) break; i += 2; continue; }
     std::size_t j = i;
@@ -38,11 +70,32 @@ std::vector<std::string> Tokens(const std::string& s) {
   return out;
 }
 
+// Net kinds read as plain wires (a pull of tri0/tri1 is no connection).
+bool IsNetKind(const std::string& w) {
+  for (const char* k : {"wire", "reg", "tri", "tri0", "tri1", "triand", "trior", "wand", "wor", "uwire",
+                        "logic"}) {
+    if (w == k) return true;
+  }
+  return false;
+}
+
 struct Decl { long msb = 0, lsb = 0; bool vec = false; int dir = 0; };
+
+// Code no netlist holds: its module is taken as a leaf cell with its
+// declared ports.
+bool IsBehavioural(const std::string& w) {
+  for (const char* k : {"always", "always_ff", "always_comb", "always_latch", "initial", "function",
+                        "task", "specify", "generate", "begin", "if", "case", "for", "~", "&", "|", "^",
+                        "!", "?", "+", "-", "*", "<", ">", "@"}) {
+    if (w == k) return true;
+  }
+  return false;
+}
 
 struct Module {
   std::string name;
   bool defined = true;
+  bool black_box = false;
   std::vector<std::string> ports;
   std::map<std::string, Decl> decls;
   struct Conn { std::string port; std::vector<std::string> bits; bool empty = false; };
@@ -58,7 +111,13 @@ struct Reader {
   std::string problem;
   const std::string& Peek() { static const std::string end; return p < t.size() ? t[p] : end; }
   std::string Take() { return p < t.size() ? t[p++] : std::string(); }
-  bool Fail(const std::string& what) { if (problem.empty()) problem = what + " near token " + std::to_string(p); return false; }
+  bool Fail(const std::string& what) {
+    if (problem.empty()) {
+      problem = what + " near token " + std::to_string(p) + ":";
+      for (std::size_t k = p > 4 ? p - 4 : 0; k < p + 4 && k < t.size(); ++k) problem += " " + t[k];
+    }
+    return false;
+  }
 
   void Range(Decl& d) {
     if (Peek() != "[") return;
@@ -139,13 +198,24 @@ struct Reader {
     if (Peek() == "(") {
       Take();
       int dir = 0; Decl cur;
-      while (Peek() != ")") {
+      while (p < t.size() && Peek() != ")") {
         std::string w = Take();
         if (w == ",") continue;
         if (w == "input" || w == "output" || w == "inout") {
           dir = w == "input" ? 1 : w == "output" ? 2 : 3; cur = Decl(); cur.dir = dir;
-          while (Peek() == "wire" || Peek() == "reg" || Peek() == "signed") Take();
+          while (IsNetKind(Peek()) || Peek() == "signed") Take();
           Range(cur);
+          continue;
+        }
+        if (w == ".") {
+          // .name(expr): the port is joined to the expression's bits.
+          std::string port = Take();
+          Take();
+          std::vector<std::string> bits;
+          if (Peek() != ")" && !Expr(m, bits)) return false;
+          Take();
+          m.ports.push_back(port);
+          aliases.push_back({port, bits});
           continue;
         }
         m.ports.push_back(w);
@@ -154,13 +224,21 @@ struct Reader {
       Take();
     }
     if (Take() != ";") return Fail("module head");
+    // Behavioural code anywhere up to "endmodule": its ports only.
+    std::size_t end = p;
+    bool behavioural = false;
+    for (; end < t.size() && t[end] != "endmodule"; ++end) {
+      if (IsBehavioural(t[end])) behavioural = true;
+    }
+    if (behavioural) return BlackBox(m, end);
+    const std::size_t body = p;
     while (p < t.size()) {
       std::string w = Take();
-      if (w == "endmodule") return true;
-      if (w == "input" || w == "output" || w == "inout" || w == "wire" || w == "reg" || w == "tri" ||
-          w == "supply0" || w == "supply1") {
+      if (w == "endmodule") return Aliases(m);
+      if (w == "input" || w == "output" || w == "inout" || IsNetKind(w) || w == "supply0" ||
+          w == "supply1") {
         Decl d; d.dir = w == "input" ? 1 : w == "output" ? 2 : w == "inout" ? 3 : 0;
-        while (Peek() == "wire" || Peek() == "reg" || Peek() == "signed") Take();
+        while (IsNetKind(Peek()) || Peek() == "signed") Take();
         Range(d);
         while (true) {
           std::string n = Take();
@@ -201,11 +279,18 @@ struct Reader {
       Module::Inst inst;
       inst.type = w;
       if (Peek() == "#") { Take(); Skip(); }
+      if (Peek() == "(") {
+        // A gate or primitive without a name: a simulation model.
+        m.insts.clear();
+        m.assigns.clear();
+        p = body;
+        return BlackBox(m, end);
+      }
       while (true) {
         inst.name = Take();
         inst.conns.clear();
         if (Take() != "(") return Fail("instance " + inst.name);
-        while (Peek() != ")") {
+        while (p < t.size() && Peek() != ")") {
           Module::Conn c;
           if (Peek() == ",") { Take(); c.empty = true; inst.conns.push_back(c); continue; }
           if (Peek() == ".") {
@@ -224,6 +309,62 @@ struct Reader {
       }
     }
     return Fail("module " + m.name + " not ended");
+  }
+
+  std::vector<std::pair<std::string, std::vector<std::string>>> aliases;
+
+  // The header's .name(expr) ports: declared as wide as the expression and
+  // joined to it.
+  bool Aliases(Module& m) {
+    for (auto& [port, bits] : aliases) {
+      Decl d;
+      d.dir = 3;
+      if (!bits.empty()) {
+        std::string base = bits[0].substr(0, bits[0].find('['));
+        auto it = m.decls.find(base);
+        if (it != m.decls.end() && it->second.dir) d.dir = it->second.dir;
+      }
+      if (bits.size() > 1) { d.vec = true; d.msb = static_cast<long>(bits.size()) - 1; d.lsb = 0; }
+      m.decls[port] = d;
+      std::vector<std::string> l;
+      for (long i = d.msb;; --i) { l.push_back(PortName(port, d, i)); if (i == d.lsb) break; }
+      m.assigns.push_back({l, bits});
+    }
+    aliases.clear();
+    return true;
+  }
+  static std::string PortName(const std::string& n, const Decl& d, long i) {
+    return d.vec ? n + "[" + std::to_string(i) + "]" : n;
+  }
+
+  // A behavioural module: its port declarations (not a function's or a
+  // task's arguments), then past its "endmodule".
+  bool BlackBox(Module& m, std::size_t end) {
+    m.black_box = true;
+    m.defined = false;
+    aliases.clear();
+    bool inside = false;  // a function or task
+    std::string before = ";";
+    for (; p < end; before = t[p++]) {
+      const std::string& w = t[p];
+      if (w == "function" || w == "task") inside = true;
+      if (w == "endfunction" || w == "endtask") inside = false;
+      if (inside || before != ";" || (w != "input" && w != "output" && w != "inout")) continue;
+      Decl d; d.dir = w == "input" ? 1 : w == "output" ? 2 : 3;
+      ++p;
+      while (IsNetKind(Peek()) || Peek() == "signed") Take();
+      Range(d);
+      while (p < end && Peek() != ";") {
+        std::string n = Take();
+        if (n != ",") m.decls[n] = d;
+      }
+      --p;
+    }
+    for (const std::string& port : m.ports) {
+      if (!m.decls.count(port)) m.decls[port].dir = 3;
+    }
+    p = end + 1;
+    return true;
   }
 
   void Skip() {
@@ -273,6 +414,10 @@ bool ParseVerilogNetlist(const std::string& text, Netlist& out) {
   std::vector<Module> mods;
   while (r.p < r.t.size()) {
     std::string w = r.Take();
+    if (w == "primitive") {
+      while (r.p < r.t.size() && r.Take() != "endprimitive") {}
+      continue;
+    }
     if (w != "module") { out.problems.push_back("unexpected " + w); return false; }
     mods.emplace_back();
     if (!r.ModuleBody(mods.back())) { out.problems.push_back(r.problem); return false; }
@@ -294,7 +439,7 @@ bool ParseVerilogNetlist(const std::string& text, Netlist& out) {
       Module& child = mods[it->second];
       if (child.defined) continue;
       for (const Module::Conn& c : inst.conns) {
-        if (child.decls.count(c.port)) continue;
+        if (c.port.empty() || child.decls.count(c.port)) continue;
         Decl d;
         d.dir = 3;
         long w = std::max<long>(1, static_cast<long>(c.bits.size()));
@@ -348,10 +493,10 @@ bool ParseVerilogNetlist(const std::string& text, Netlist& out) {
       }
       cell.nets[it->second].pins.push_back(pin);
     };
-    for (const auto& [name, idx] : port_index[k]) {
-      (void)name;
-      const Port& port = cell.ports[static_cast<std::size_t>(idx)];
-      if (!port.supply) add(port.name, Pin{-1, idx});
+    // Own ports in header order; a supply port's net is the global supply
+    // (or the port a normal pin: SettleSupplyPorts).
+    for (std::size_t idx = 0; idx < cell.ports.size(); ++idx) {
+      add(cell.ports[idx].name, Pin{-1, static_cast<int>(idx)});
     }
     for (const Module::Inst& inst : m.insts) {
       std::size_t c = by_name[inst.type];
@@ -366,12 +511,38 @@ bool ParseVerilogNetlist(const std::string& text, Netlist& out) {
       for (std::size_t j = 0; j < inst.conns.size(); ++j) {
         const Module::Conn& conn = inst.conns[j];
         if (conn.empty) continue;
+        if (conn.port.empty() && j >= child.ports.size()) {
+          out.problems.push_back("instance " + inst.name + " has more connections than " +
+                                 inst.type + " has ports");
+          break;
+        }
         std::string pn = conn.port.empty() ? child.ports[j] : conn.port;
-        const Decl& d = child.decls.at(pn);
+        auto decl = child.decls.find(pn);
+        if (decl == child.decls.end()) {
+          out.problems.push_back("instance " + inst.name + " connects " + pn + ", no port of " +
+                                 inst.type);
+          continue;
+        }
+        const Decl& d = decl->second;
         long step = d.msb >= d.lsb ? -1 : 1;
         long idx = d.msb;
-        for (const std::string& bit : conn.bits) {
-          add(bit, Pin{ii, port_index[c].at(PortBitName(pn, d, idx))});
+        // A connection narrower than the port fills its low bits; the high
+        // bits of an input are 0, of an output or inout unconnected.
+        const long width = std::labs(d.msb - d.lsb) + 1;
+        std::size_t skip = 0;
+        if (static_cast<long>(conn.bits.size()) < width) {
+          for (long k = width - static_cast<long>(conn.bits.size()); k > 0; --k) {
+            auto at = port_index[c].find(PortBitName(pn, d, idx));
+            if (d.dir == 1 && at != port_index[c].end()) add("'0", Pin{ii, at->second});
+            idx += step;
+          }
+        } else {
+          skip = conn.bits.size() - static_cast<std::size_t>(width);
+        }
+        for (std::size_t b = skip; b < conn.bits.size(); ++b) {
+          auto at = port_index[c].find(PortBitName(pn, d, idx));
+          if (at == port_index[c].end()) break;
+          add(conn.bits[b], Pin{ii, at->second});
           if (idx == d.lsb) break;
           idx += step;
         }
@@ -386,7 +557,10 @@ bool ParseVerilogNetlist(const std::string& text, Netlist& out) {
   std::vector<std::size_t> order;
   std::vector<int> state(mods.size(), 0);
   for (std::size_t k = 0; k < mods.size(); ++k) {
-    if (!mods[k].defined) { order.push_back(k); state[k] = 2; }
+    if (!mods[k].defined) {
+      if (!mods[k].black_box || used.count(k)) order.push_back(k);  // unused ones are left out
+      state[k] = 2;
+    }
   }
   std::function<void(std::size_t)> visit = [&](std::size_t k) {
     if (state[k]) return;
@@ -404,6 +578,7 @@ bool ParseVerilogNetlist(const std::string& text, Netlist& out) {
     for (Instance& in : c.instances) in.cell = new_index[static_cast<std::size_t>(in.cell)];
   }
   out.cells = std::move(cells);
+  SettleSupplyPorts(out);
   return true;
 }
 
