@@ -255,8 +255,9 @@ TEST(EdifImport, SupplyPortsStayOutOfHeadersOnlyWhereTheirNetIsThatSupply) {
   TestApp t;
   ASSERT_EQ(ImportEdifText(t, EdifWith(lib, "(port x)", top)), Outcome::kCompleted);
   EXPECT_EQ(testing::MacLines(t.dir / "design.mac"),
-            (std::vector<std::string>{"", "", ".macro OPAMP IN OUT VDD", ".eom", "", ".macro RES A B", ".eom", "",
-                                      ".macro BUF A Y VDD", ".eom", "", ".macro SUB I O VDD",
+            (std::vector<std::string>{"", "", ".macro OPAMP IN OUT VDD", "$input IN OUT VDD", ".eom", "",
+                                      ".macro RES A B", "$input A B", ".eom", "", ".macro BUF A Y VDD",
+                                      "$input A Y VDD", ".eom", "", ".macro SUB I O VDD",
                                       "<B1 BUF I O VDD", ".eom", "", ".macro TOP x", "<U1 OPAMP x o P3V3",
                                       "<R1 RES P3V3 GND", "<S1 SUB x o P3V3", "<B2 BUF o NCX1 VDD", ".eom",
                                       ""}));

@@ -228,9 +228,12 @@ TEST(VerilogImport, LegalFormsOfWritersAreRead) {
             Outcome::kCompleted)
       << t.ui.Last().text;
   EXPECT_EQ(testing::MacLines(t.dir / "design.mac"),
-            (std::vector<std::string>{"", "", ".macro CARRY4 CO0 CO1 CO2 CO3 S0 S1 S2 S3 CI", ".eom", "",
-                                      ".macro MUX2 S A Y", ".eom", "", ".macro GND G", ".eom", "",
-                                      ".macro LUT1 I0 O", ".eom", "", ".macro top a0 a1 co y0 y1 q",
+            (std::vector<std::string>{"", "", ".macro CARRY4 CO0 CO1 CO2 CO3 S0 S1 S2 S3 CI",
+                                      "$input S0 S1 S2 S3 CI", "$output CO0 CO1 CO2 CO3", ".eom", "",
+                                      ".macro MUX2 S A Y", "$input S A", "$output Y", ".eom", "",
+                                      ".macro GND G", "$inout G", ".eom", "", ".macro LUT1 I0 O",
+                                      "$inout I0 O", ".eom", "", ".macro top a0 a1 co y0 y1 q",
+                                      "$input a0 a1", "$output co y0 y1 q",
                                       "<c CARRY4 n0 n1 NCX1 NCX2 a0 a1 GND GND co",
                                       "<x MUX2 n0 a1 y0", "<z MUX2 n1 a0 y1", "<g GND co", "<l LUT1 a0 q",
                                       ".eom", ""}));
@@ -257,8 +260,9 @@ TEST(VerilogImport, SupplyPinsOnOtherNetsAreNormalPins) {
             Outcome::kCompleted)
       << t.ui.Last().text;
   EXPECT_EQ(testing::MacLines(t.dir / "design.mac"),
-            (std::vector<std::string>{"", "", ".macro INV A Y VDD", ".eom", "", ".macro BUF A", ".eom", "",
-                                      ".macro top a y VPWR", "<u1 INV a n vdd", "<u2 INV n y VPWR",
+            (std::vector<std::string>{"", "", ".macro INV A Y VDD", "$inout A Y VDD", ".eom", "",
+                                      ".macro BUF A", "$inout A", ".eom", "", ".macro top a y VPWR",
+                                      "$input a", "$output y", "$inout VPWR", "<u1 INV a n vdd", "<u2 INV n y VPWR",
                                       "<u3 BUF a", ".eom", ""}));
 }
 
