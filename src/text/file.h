@@ -1,7 +1,8 @@
 // A plain file handle: open for reading, create (or truncate) for writing,
 // open an existing file for reading and writing; read, write, seek, close.
 // Reads go through a buffer of our own, so that ReadLine's "read a chunk,
-// seek back to the line end" costs no system call per line.
+// seek back to the line end" costs no system call per line; so do writes,
+// so that a line costs no call of the C library.
 #pragma once
 
 #include <cstdint>
@@ -63,6 +64,7 @@ class File {
  private:
   bool FillAt(std::int64_t offset, std::size_t want);
   bool SyncForWrite();
+  bool FlushPending();  // hands the pending writes to the C stream
 
   std::FILE* fp_ = nullptr;
   std::string path_;
@@ -73,6 +75,7 @@ class File {
   bool buf_eof_ = false;        // the buffer reaches the end of the file
   std::int64_t pos_ = 0;        // logical position
   std::int64_t fp_pos_ = 0;     // where the C stream stands (-1: unknown)
+  std::string pending_;         // written bytes not yet handed on; they end at pos_
   bool last_was_write_ = false;
   bool write_failed_ = false;
   bool read_failed_ = false;
