@@ -219,10 +219,12 @@ void MacToVhdl::Header(std::string& line) {
   Put("entity " + entity_ + " is port (");
   InitDeclared();
   if (port_file_.IsOpen() && !top_name_.empty()) {
-    while (HasContent(line)) {
-      std::string name = NextWord(line);
+    std::string_view rest = line;
+    while (HasContent(rest)) {
+      std::string name(NextWord(rest));
       NormalizeNodeName(name, true, tally_);
     }
+    line.erase(0, line.size() - rest.size());
     PortsFromDefinitionFile();
   } else {
     PortsFromHeader(line);
@@ -284,8 +286,11 @@ void MacToVhdl::InitDeclared() {
 }
 
 void MacToVhdl::PortsFromHeader(std::string& line) {
-  while (HasContent(line)) {
-    std::string name = NextWord(line);
+  // The words are taken from a view: a header of thousands of ports is not
+  // moved up once per port.
+  std::string_view rest = line;
+  while (HasContent(rest)) {
+    std::string name(NextWord(rest));
     NormalizeNodeName(name, true, tally_);
     std::string type = "std_logic";
     if (!declared_.Insert(name)) continue;
@@ -298,13 +303,14 @@ void MacToVhdl::PortsFromHeader(std::string& line) {
       // element among the header's ports.
       if (name.compare(index, std::string::npos, "0") != 0) continue;
       name.resize(index);
-      long width = LargestIndexAfter(" " + line, name, 0);
+      long width = LargestIndexAfter(" " + std::string(rest), name, 0);
       width = LargestIndexAfter(declared_text_, name, width);
       type = Format("std_logic_vector (%ld downto 0)", width);
     }
     Put(port_separator_ + "  " + name + " : inout " + type);
     port_separator_ = ";\r\n";
   }
+  line.erase(0, line.size() - rest.size());
 }
 
 void MacToVhdl::PortsFromDefinitionFile() {
