@@ -13,7 +13,6 @@ namespace kalvor {
 namespace {
 
 constexpr std::size_t kBufferSize = 1 << 18;  // read at a time
-constexpr std::size_t kPendingSize = 1 << 16;  // written at a time
 
 bool PlainExists(const std::string& path) {
   std::error_code ec;
@@ -202,7 +201,7 @@ bool File::SyncForWrite() {
   return true;
 }
 
-bool File::Write(const char* src, std::size_t n) {
+bool File::WriteAndHandOn(const char* src, std::size_t n) {
   if (!fp_ || mode_ == Mode::kRead) {
     write_failed_ = true;
     return false;

@@ -46,7 +46,15 @@ class File {
   // Moves the position forward by n bytes (after a Peek).
   void Skip(std::size_t n) { pos_ += static_cast<std::int64_t>(n); }
 
-  bool Write(const char* src, std::size_t n);
+  bool Write(const char* src, std::size_t n) {
+    // The common case, more bytes for writes already pending, costs no call.
+    if (!pending_.empty() && pending_.size() + n < kPendingSize) {
+      pending_.append(src, n);
+      pos_ += static_cast<std::int64_t>(n);
+      return true;
+    }
+    return WriteAndHandOn(src, n);
+  }
   bool Write(std::string_view text) { return Write(text.data(), text.size()); }
 
   std::int64_t Tell() const { return pos_; }
@@ -62,6 +70,8 @@ class File {
   const std::string& Path() const { return path_; }
 
  private:
+  static constexpr std::size_t kPendingSize = 1 << 16;  // written at a time
+  bool WriteAndHandOn(const char* src, std::size_t n);
   bool FillAt(std::int64_t offset, std::size_t want);
   bool SyncForWrite();
   bool FlushPending();  // hands the pending writes to the C stream

@@ -46,8 +46,11 @@ bool SwitchStream(File& in, File& out, std::string_view keyword) {
     std::string_view text = line;
     bool comment_out = false;
     if (!line.empty() && line[0] == '-') {
-      if (StartsWithNoCase(line, "--ifdef") || StartsWithNoCase(line, "--else") ||
-          StartsWithNoCase(line, "--endif")) {
+      // "--ifdef", "--else" and "--endif" have an i or an e third.
+      const char third = line.size() > 2 ? static_cast<char>(line[2] | 0x20) : 0;
+      if ((third == 'i' || third == 'e') &&
+          (StartsWithNoCase(line, "--ifdef") || StartsWithNoCase(line, "--else") ||
+           StartsWithNoCase(line, "--endif"))) {
         SwitchLine(line, keyword, region);
         text = line;
       } else if (region == SwitchRegion::kSelected) {
