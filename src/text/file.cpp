@@ -186,6 +186,26 @@ std::size_t File::Peek(std::size_t n, const char** data) {
 }
 
 std::size_t File::Read(char* dst, std::size_t n) {
+  std::int64_t end = buf_start_ + static_cast<std::int64_t>(buf_len_);
+  bool buffered = buf_len_ > 0 && pos_ >= buf_start_ && pos_ < end;
+  if (!buffered && n >= kBufferSize / 4 && fp_ && !last_was_write_ && pos_ >= 0) {
+    // A large read with nothing buffered goes straight to the caller.
+    if (fp_pos_ != pos_ && std::fseek(fp_, static_cast<long>(pos_), SEEK_SET) != 0) {
+      fp_pos_ = -1;
+      read_failed_ = true;
+      return 0;
+    }
+    std::size_t got = std::fread(dst, 1, n, fp_);
+    fp_pos_ = pos_ + static_cast<std::int64_t>(got);
+    if (got < n && std::ferror(fp_)) {
+      read_failed_ = true;
+      std::clearerr(fp_);
+      fp_pos_ = -1;
+    }
+    pos_ += static_cast<std::int64_t>(got);
+    buf_len_ = 0;
+    return got;
+  }
   const char* data = nullptr;
   std::size_t got = Peek(n, &data);
   if (got) std::memcpy(dst, data, got);
