@@ -82,7 +82,7 @@ convert() {
   [ -f "$dir/$stem.mac" ] || return 0
   step mac2vhd "$kalvor" "$dir" mac2vhd "$stem.mac" --ini k.ini --answer ok --no
   [ -f "$dir/$stem.vhd" ] && mv "$dir/$stem.vhd" "$dir/$stem.default.vhd"
-  step mac2vhd-std "$kalvor" "$dir" mac2vhd "$stem.mac" --ini k.ini --answer ok --vhdl-standard --no
+  step mac2vhd-std "$kalvor" "$dir" mac2vhd "$stem.mac" --ini k.ini --vhdl-standard --no
 }
 
 # verdict LABEL OLD_FILE NEW_FILE: one line, counted.

@@ -157,14 +157,14 @@ check() {
 }
 
 # standard DIR NAME OPTIONS: converts DIR/NAME.mac to standard VHDL (the
-# box ticked by --vhdl-standard, without the check's package) and analyses
+# dialog's "standard VHDL" box ticked, without the check's package) and analyses
 # and elaborates it unchanged.
 standard() {
   local dir="$1" name="$2" lib="$1/ghdl-standard" top escaped options="${3/work.kalvor_cells.all/}"
-  options="${options/std=n;/}"
+  options="${options/std=n;/std=y;}"
   rm -f "$dir/$name.vhd"
   if ! (cd "$dir" && timeout 600 "$kalvor" mac2vhd "$name.mac" --ini "$ini" --answer "$options" \
-          --vhdl-standard --no </dev/null >/dev/null 2>"$name.standard.log"); then
+          --no </dev/null >/dev/null 2>"$name.standard.log"); then
     echo "FAIL standard $name: kalvor mac2vhd ended with an error:"; tail -5 "$dir/$name.standard.log"
     failed=$((failed + 1)); return 0
   fi

@@ -40,6 +40,7 @@ bool Overflow(long capacity, std::vector<Diagnostic>& diagnostics) {
 std::vector<std::int32_t> FirstOfEachName(const Body& body) {
   std::vector<std::int32_t> first(body.instances.size());
   NamePositions index;
+  index.Reserve(body.instances.size());
   for (std::size_t i = 0; i < body.instances.size(); ++i) {
     const std::string_view name = body.Name(body.instances[i]);
     const std::uint64_t h = HashName(name, false);

@@ -60,14 +60,20 @@ std::string FanoutBuffer(Body& body, const FanoutSettings& s, const Net& net,
   return node;
 }
 
+bool ByPortThenNet(const Pin& a, const Pin& b) {
+  return a.instance != b.instance ? a.instance < b.instance : a.port < b.port;
+}
+
 }  // namespace
 
 bool WriteMacro(File& out, Netlist& netlist, const Cell& cell, const WriteInputs& in,
                 WriteState& state, std::vector<Diagnostic>& diagnostics) {
   Body& body = netlist.body;
   if (!Wrapped(out, ".macro " + cell.name + HeaderPorts(cell), state)) return false;
-  // Each instance's connections (port, net) in net order, found under the
-  // first instance of its name.
+  // Each instance's connections in net order, found under the first
+  // instance of its name. The body's pins become this table in place (the
+  // body is written once): in `links`, a Pin's `instance` holds the port
+  // and its `port` the net.
   const std::vector<std::int32_t> first = FirstOfEachName(body);
   std::vector<std::uint32_t> start(body.instances.size() + 1, 0);
   for (const Net& net : body.nets) {
@@ -76,23 +82,43 @@ bool WriteMacro(File& out, Netlist& netlist, const Cell& cell, const WriteInputs
     }
   }
   for (std::size_t i = 1; i < start.size(); ++i) start[i] += start[i - 1];
-  std::vector<std::pair<std::int32_t, std::int32_t>> links(start.back());  // port, net
+  const std::uint32_t linked = start.back();
+  std::vector<Pin> links = std::move(body.pins);
+  body.pins.clear();
   {
-    std::vector<std::uint32_t> fill(start.begin(), start.end() - 1);
+    constexpr std::uint32_t kUnplaced = UINT32_MAX;
+    std::vector<std::uint32_t> place(links.size(), kUnplaced);  // where each pin goes
     for (std::size_t n = 0; n < body.nets.size(); ++n) {
-      for (const Pin& pin : body.Pins(body.nets[n])) {
+      const Net& net = body.nets[n];
+      for (std::uint32_t k = net.first; k < net.first + net.count; ++k) {
+        const Pin pin = links[k];
         if (pin.instance < 0) continue;
-        links[fill[static_cast<std::size_t>(first[static_cast<std::size_t>(pin.instance)])]++] = {
-            pin.port, static_cast<std::int32_t>(n)};
+        place[k] = start[static_cast<std::size_t>(first[static_cast<std::size_t>(pin.instance)])]++;
+        links[k] = {pin.port, static_cast<std::int32_t>(n)};
       }
     }
+    std::uint32_t rest = linked;  // the cell's own pins and unused room go last
+    for (std::uint32_t& at : place) {
+      if (at == kUnplaced) at = rest++;
+    }
+    for (std::size_t k = 0; k < place.size(); ++k) {
+      while (place[k] != k) {
+        const std::size_t to = place[k];
+        std::swap(links[k], links[to]);
+        std::swap(place[k], place[to]);
+      }
+    }
+    links.resize(linked);
+    // The places taken moved each instance's start onto the next's.
+    for (std::size_t i = start.size() - 1; i > 0; --i) start[i] = start[i - 1];
+    start[0] = 0;
   }
   // Instances with many connections are searched by halving: their
   // connections sorted by port, then net (the first net of a port first).
   constexpr std::uint32_t kScanned = 16;
   for (std::size_t i = 0; i + 1 < start.size(); ++i) {
     if (start[i + 1] - start[i] > kScanned) {
-      std::sort(links.begin() + start[i], links.begin() + start[i + 1]);
+      std::sort(links.begin() + start[i], links.begin() + start[i + 1], ByPortThenNet);
     }
   }
   bool no_port = true;
@@ -124,13 +150,13 @@ bool WriteMacro(File& out, Netlist& netlist, const Cell& cell, const WriteInputs
       if (id >= 0 && start[me + 1] - start[me] > kScanned) {
         auto from = links.begin() + start[me];
         auto to = links.begin() + start[me + 1];
-        auto at = std::lower_bound(from, to, std::pair<std::int32_t, std::int32_t>(id, -1));
-        if (at != to && at->first == id) net = at->second;
+        auto at = std::lower_bound(from, to, Pin{id, -1}, ByPortThenNet);
+        if (at != to && at->instance == id) net = at->port;
       }
       for (std::uint32_t k = start[me]; k < start[me + 1] && id >= 0 && net < 0 &&
                                         start[me + 1] - start[me] <= kScanned;
            ++k) {
-        if (links[k].first == id) net = links[k].second;
+        if (links[k].instance == id) net = links[k].port;
       }
       std::string_view node;
       if (net >= 0) {

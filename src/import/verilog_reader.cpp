@@ -1,6 +1,8 @@
 #include "import/verilog_reader.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cstdlib>
 #include <deque>
 #include <memory>
@@ -23,6 +25,7 @@ constexpr std::int64_t kGnd = 0;    // bit of the constant 0
 constexpr std::int64_t kVdd = 1;    // bit of the constant 1
 constexpr std::int64_t kNoBit = -1; // x, z or nothing: left unconnected
 constexpr std::int64_t kFirstNetBit = 2;
+constexpr std::int64_t kMaxModuleBits = INT32_MAX;
 
 // A failure of the reading, with the line it concerns.
 struct ReadError {
@@ -38,20 +41,39 @@ struct Restart {};
 enum class Tok { kEnd, kIdent, kEscaped, kNumber, kString, kSym };
 
 struct Token {
-  Tok kind = Tok::kEnd;
   std::string_view text;  // valid until the lexer's next Mark
   long line = 0;
-  std::int64_t at = 0;  // its offset in the file
+  Tok kind = Tok::kEnd;
   bool Is(char c) const { return kind == Tok::kSym && text.size() == 1 && text[0] == c; }
   bool IsWord(std::string_view w) const { return kind == Tok::kIdent && text == w; }
 };
 
-bool IsIdentStart(int c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
-}
-bool IsIdentChar(int c) { return IsIdentStart(c) || (c >= '0' && c <= '9') || c == '$'; }
-bool IsDigit(int c) { return c >= '0' && c <= '9'; }
-bool IsSpace(int c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
+// Character classes, looked up once per byte.
+enum : std::uint8_t {
+  kSpaceChar = 1,
+  kIdentStartChar = 2,
+  kIdentChar = 4,
+  kDigitChar = 8,
+  kSkipStartChar = 16,  // may begin a comment, an attribute or a directive
+};
+constexpr std::array<std::uint8_t, 257> kCharClass = [] {
+  std::array<std::uint8_t, 257> t{};  // [0] is end of file (-1)
+  for (int c = 0; c < 256; ++c) {
+    std::uint8_t k = 0;
+    if (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v') k |= kSpaceChar;
+    if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_') k |= kIdentStartChar | kIdentChar;
+    if (c >= '0' && c <= '9') k |= kDigitChar | kIdentChar;
+    if (c == '$') k |= kIdentChar;
+    if (c == '/' || c == '(' || c == '`') k |= kSkipStartChar;
+    t[static_cast<std::size_t>(c) + 1] = k;
+  }
+  return t;
+}();
+bool Is(int c, std::uint8_t kind) { return (kCharClass[static_cast<std::size_t>(c + 1)] & kind) != 0; }
+bool IsIdentStart(int c) { return Is(c, kIdentStartChar); }
+bool IsIdentChar(int c) { return Is(c, kIdentChar); }
+bool IsDigit(int c) { return Is(c, kDigitChar); }
+bool IsSpace(int c) { return Is(c, kSpaceChar); }
 bool OneOf(int c, std::string_view set) {
   return c >= 0 && set.find(static_cast<char>(c)) != std::string_view::npos;
 }
@@ -87,11 +109,13 @@ class Lexer {
     return next_;
   }
   Token Next() {
-    Token t = Peek();
+    if (!peeked_) return Scan();
     peeked_ = false;
-    return t;
+    return next_;
   }
   long line() { return Peek().line; }
+  // The offset in the file of `t`, the token Next returned last.
+  std::int64_t Offset(const Token& t) const { return base_ + (t.text.data() - s_.data()); }
 
  private:
   static constexpr std::size_t kPiece = 1 << 18;
@@ -147,10 +171,14 @@ class Lexer {
       start_ = pos_;
       int c = At(0);
       while (IsSpace(c)) {
-        if (c == '\n') ++line_;
-        start_ = ++pos_;
+        // Within the window, without At's check per byte.
+        const char* p = s_.data() + pos_;
+        const char* const end = s_.data() + s_.size();
+        for (; p < end && IsSpace(static_cast<unsigned char>(*p)); ++p) line_ += *p == '\n';
+        start_ = pos_ = static_cast<std::size_t>(p - s_.data());
         c = At(0);
       }
+      if (!Is(c, kSkipStartChar)) return;
       if (c == '/' && At(1) == '/') {
         while ((c = At(0)) >= 0 && c != '\n') start_ = ++pos_;
         continue;
@@ -174,16 +202,50 @@ class Lexer {
   }
 
   Token Scan() {
+    // The common case, all within the window: blanks, then a name or a
+    // symbol that begins no comment or attribute.
+    const char* const data = s_.data();
+    const char* const end = data + s_.size();
+    const char* p = data + pos_;
+    long line = line_;
+    while (p < end && IsSpace(static_cast<unsigned char>(*p))) line += *p++ == '\n';
+    if (end - p >= 3) {
+      const int c = static_cast<unsigned char>(*p);
+      const char* q = p + 1;
+      Tok kind = Tok::kSym;
+      bool plain = true;
+      if (IsIdentStart(c) || c == '$') {
+        while (q < end && IsIdentChar(static_cast<unsigned char>(*q))) ++q;
+        plain = q < end;  // or the name may go on in the next piece
+        kind = Tok::kIdent;
+      } else if (IsDigit(c) || c == '\\' || c == '"' || c == '\'' || c == '`') {
+        plain = false;
+      } else if (c == '/') {
+        plain = p[1] != '/' && p[1] != '*';
+      } else if (c == '(') {
+        plain = p[1] != '*' || p[2] == ')';
+      }
+      if (plain) {
+        line_ = line;
+        start_ = static_cast<std::size_t>(p - data);
+        pos_ = static_cast<std::size_t>(q - data);
+        return Token{std::string_view(p, static_cast<std::size_t>(q - p)), line, kind};
+      }
+    }
     SkipBlanksAndComments();
     Token t;
     t.line = line_;
     start_ = pos_;
     int c = At(0);
-    t.at = base_ + static_cast<std::int64_t>(start_);
     if (c < 0) return t;
     std::size_t skip = 0;  // leading bytes not in the text
     if (IsIdentStart(c) || c == '$') {
-      while (IsIdentChar(At(0))) ++pos_;
+      do {
+        const char* p = s_.data() + pos_;
+        const char* const end = s_.data() + s_.size();
+        while (p < end && IsIdentChar(static_cast<unsigned char>(*p))) ++p;
+        pos_ = static_cast<std::size_t>(p - s_.data());
+      } while (IsIdentChar(At(0)));
       t.kind = Tok::kIdent;
     } else if (c == '\\') {
       ++pos_;
@@ -217,7 +279,7 @@ class Lexer {
       ++pos_;
       t.kind = Tok::kSym;
     }
-    t.text = s_.substr(start_ + skip, pos_ - start_ - skip);
+    t.text = std::string_view(s_.data() + start_ + skip, pos_ - start_ - skip);
     return t;
   }
 
@@ -257,7 +319,7 @@ struct VNet {
   std::uint32_t name_size = 0;
   std::int32_t msb = 0;
   std::int32_t lsb = 0;
-  std::int64_t first_bit = 0;
+  std::uint32_t first_bit = 0;  // a module holds at most kMaxModuleBits
   PortDirection dir = PortDirection::kUnknown;  // kUnknown: not a port
   bool vector = false;
   long Width() const { return vector ? std::labs(long{msb} - lsb) + 1 : 1; }
@@ -268,6 +330,52 @@ struct VNet {
     return k >= 0 && k < Width() ? k : -1;
   }
   long Index(long k) const { return msb >= lsb ? lsb + k : lsb - k; }
+};
+
+// A table that grows in blocks, so that it is never copied as it grows
+// and never holds much more room than it uses: 16, 16, 32, ... entries,
+// then blocks of kLast. Blocks read through can be given back.
+template <class T, std::size_t kLast = 4096>
+class Blocks {
+ public:
+  std::size_t size() const { return size_; }
+  T& operator[](std::size_t i) { return blocks_[Block(i)][Offset(i)]; }
+  const T& operator[](std::size_t i) const { return blocks_[Block(i)][Offset(i)]; }
+  T& back() { return (*this)[size_ - 1]; }
+  void push_back(const T& v) {
+    if (Block(size_) == blocks_.size()) {
+      blocks_.push_back(std::make_unique<T[]>(size_ < kFirst ? kFirst : size_ < kLast ? size_ : kLast));
+    }
+    (*this)[size_++] = v;
+  }
+  // Frees the blocks whose entries all lie below `i`; they are not read again.
+  void Release(std::size_t i) {
+    for (const std::size_t below = std::min(Block(i), blocks_.size()); released_ < below; ++released_) {
+      blocks_[released_].reset();
+    }
+  }
+  void clear() {
+    std::vector<std::unique_ptr<T[]>>().swap(blocks_);
+    size_ = released_ = 0;
+  }
+
+ private:
+  static_assert(std::has_single_bit(kLast) && kLast > 16);
+  static constexpr std::size_t kFirst = 16;
+  static constexpr std::size_t kDoubling = std::bit_width(kLast) - 5;  // blocks below kLast, less one
+  static std::size_t Block(std::size_t i) {
+    if (i < kFirst) return 0;
+    if (i < kLast) return static_cast<std::size_t>(std::bit_width(i)) - 4;
+    return i / kLast + kDoubling;
+  }
+  static std::size_t Offset(std::size_t i) {
+    if (i < kFirst) return i;
+    if (i < kLast) return i - std::bit_floor(i);
+    return i % kLast;
+  }
+  std::vector<std::unique_ptr<T[]>> blocks_;
+  std::size_t size_ = 0;
+  std::size_t released_ = 0;  // blocks given back
 };
 
 struct Connection {
@@ -282,7 +390,9 @@ struct Assignment {
   long line = 0;
 };
 
+// The class of bit `b`; no parents: no assignment joins any bits.
 std::int64_t Root(std::vector<std::int64_t>& parent, std::int64_t b) {
+  if (parent.empty()) return b;
   while (parent[static_cast<std::size_t>(b)] != b) {
     std::int64_t up = parent[static_cast<std::size_t>(parent[static_cast<std::size_t>(b)])];
     parent[static_cast<std::size_t>(b)] = up;
@@ -366,8 +476,9 @@ struct VerilogModule {
   bool defined = true;
   bool instantiated = false;
   std::string names;  // the names of the nets and ports, one after another
+  const std::string* names_moved = nullptr;  // where they are while they fill a body's text
   std::vector<std::pair<std::uint32_t, std::uint32_t>> ports;  // places in names, as listed
-  std::vector<VNet> nets;
+  Blocks<VNet> nets;
   NamePositions net_index;
   std::vector<std::string> mac_names;  // per net: its name in the macro file, once needed
   // Port bits whose header name had to be made unique in the cell, by bit.
@@ -376,7 +487,7 @@ struct VerilogModule {
   long instances = 0;
   std::size_t instance_text = 0;  // the length of their names together
   std::int64_t pins = 0;  // the bits its instances' connections hold
-  std::vector<std::int32_t> wiring;  // and those bits, as the binding found them
+  Blocks<std::int32_t, 1 << 16> wiring;  // and those bits, as the binding found them
   std::vector<std::pair<std::int64_t, std::int64_t>> joined;  // bits its assignments join
   std::int64_t bits = kFirstNetBit;
   bool numbered = false;  // its declared nets have their bits
@@ -386,17 +497,20 @@ struct VerilogModule {
   }
 
   void Number() {
-    for (VNet& n : nets) {
-      n.first_bit = bits;
-      bits += n.Width();
-    }
+    for (std::size_t k = 0; k < nets.size(); ++k) nets[k].first_bit = TakeBits(nets[k].Width());
     numbered = true;
   }
+  // The first of `w` more bits.
+  std::uint32_t TakeBits(long w) {
+    if (bits + w > kMaxModuleBits) throw ReadError{line, "module " + name + " has too many bits"};
+    bits += w;
+    return static_cast<std::uint32_t>(bits - w);
+  }
   std::string_view Name(const VNet& n) const {
-    return std::string_view(names).substr(n.name_at, n.name_size);
+    return std::string_view(names_moved ? *names_moved : names).substr(n.name_at, n.name_size);
   }
   std::string_view Port(std::size_t p) const {
-    return std::string_view(names).substr(ports[p].first, ports[p].second);
+    return std::string_view(names_moved ? *names_moved : names).substr(ports[p].first, ports[p].second);
   }
   long Find(std::string_view name) const {
     return net_index.Find(HashName(name, false),
@@ -543,6 +657,7 @@ std::string ConstantBits(const Token& t) {
 }
 
 bool IsBehavioural(std::string_view w) {
+  if (w.size() < 2 || w.size() > 12 || !OneOf(w[0], "afgtsibcr")) return false;
   static const char* const kWords[] = {
       "always", "always_ff", "always_comb", "always_latch", "initial", "final", "function",
       "task", "generate", "specify", "for", "if", "case", "begin", "fork", "force", "release"};
@@ -588,7 +703,7 @@ class Parser {
         modules_.list.push_back(std::make_unique<VerilogModule>());
         m_ = modules_.list.back().get();
         m_->line = t.line;
-        m_->offset = t.at;
+        m_->offset = lex_.Offset(t);
         Module();
       } else if (!t.Is(';')) {
         Refuse(t, "outside a module");
@@ -768,9 +883,7 @@ class Parser {
       Token t = lex_.Next();
       if (t.IsWord("endmodule")) {
         if (pass_ != Pass::kFill) {  // what is kept of the module held in as little as it takes
-          m_->nets.shrink_to_fit();
           m_->names.shrink_to_fit();
-          m_->wiring.shrink_to_fit();
         }
         if (pass_ != Pass::kScan || !speculate_ || assignments_.empty()) return;
         if (!m_->numbered) m_->Number();
@@ -1042,8 +1155,7 @@ class Parser {
       if (it < 0) {
         if (r.select != Select::kWhole) throw ReadError{line, std::string(r.name) + " is not declared"};
         // An implicit net.
-        it = m.Add(r.name, VNet{0, 0, 0, 0, m.bits, PortDirection::kUnknown, false});
-        m.bits += 1;
+        it = m.Add(r.name, VNet{0, 0, 0, 0, m.TakeBits(1), PortDirection::kUnknown, false});
       }
       const VNet& n = m.nets[static_cast<std::size_t>(it)];
       if (r.select == Select::kWhole) {
@@ -1123,8 +1235,8 @@ class Parser {
         // A port of a leaf cell, met for the first time: as wide as its
         // connection (an empty one counts one bit).
         long w = std::max<long>(1, static_cast<long>(bits_.size()));
-        it = child.Add(port, VNet{0, 0, static_cast<std::int32_t>(w - 1), 0, child.bits, PortDirection::kInOut, w > 1});
-        child.bits += w;
+        it = child.Add(port, VNet{0, 0, static_cast<std::int32_t>(w - 1), 0, child.TakeBits(w),
+                                  PortDirection::kInOut, w > 1});
         child.ports.emplace_back(child.nets.back().name_at, child.nets.back().name_size);
       }
       if (it < 0 ||
@@ -1134,8 +1246,9 @@ class Parser {
       if (conn.empty) continue;
       const long w = child.nets[static_cast<std::size_t>(it)].Width();
       if (replay) {
-        bits_.assign(m.wiring.begin() + replayed_, m.wiring.begin() + replayed_ + w);
-        replayed_ += w;
+        bits_.clear();
+        for (long j = 0; j < w; ++j) bits_.push_back(m.wiring[replayed_++]);
+        m.wiring.Release(replayed_);
       } else if (static_cast<long>(bits_.size()) != w) {
         if (!AllConstant(conn.expr)) {
           throw ReadError{line, "port " + std::string(port) + " of " + std::string(name) + " is " +
@@ -1148,7 +1261,7 @@ class Parser {
       }
       if (pass_ != Pass::kFill) {
         m.pins += w;
-        m.wiring.insert(m.wiring.end(), bits_.begin(), bits_.end());
+        for (std::int64_t b : bits_) m.wiring.push_back(static_cast<std::int32_t>(b));
         continue;
       }
       // A scalar port's name in the body, found once per cell.
@@ -1286,7 +1399,8 @@ bool VerilogNetlist::Parse(File& in) {
 
 bool VerilogNetlist::NamesVcc() const {
   for (const auto& m : modules_->list) {
-    for (const VNet& n : m->nets) {
+    for (std::size_t k = 0; k < m->nets.size(); ++k) {
+      const VNet& n = m->nets[k];
       if (n.name_size < 8 && EqualNoCase(MacName(m->Name(n)), "VCC")) return true;
     }
   }
@@ -1359,12 +1473,27 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
     return stop("Too many instances in this cell", cell.name);
   }
   if (m.defined) {
-    FillTarget fill{body, std::vector<std::int64_t>(static_cast<std::size_t>(m.bits)),
-                    std::vector<std::int32_t>(static_cast<std::size_t>(m.bits), -1), {}, {}, false};
+    // No module binds to this one: its tables go with its cell, and its
+    // names become the start of the body's text, where the nets named
+    // after its wires find them.
+    const bool last_use = !m.instantiated;
+    const bool wired = m.Wired();
+    if (last_use && wired) m.net_index = NamePositions();  // the wiring replaces the lookups
+    body.text.reserve(m.names.size() + m.instance_text / 16 * 17);
+    if (last_use) {
+      body.text.assign(m.names);
+      std::string().swap(m.names);
+      m.names_moved = &body.text;
+    }
+    FillTarget fill{body, {}, std::vector<std::int32_t>(static_cast<std::size_t>(m.bits), -1), {}, {},
+                    false};
     std::vector<std::int64_t>& parent = fill.parent;
-    for (std::size_t b = 0; b < parent.size(); ++b) parent[b] = static_cast<std::int64_t>(b);
     for (const auto& [lb, rb] : m.joined) {
       if (lb == kNoBit || rb == kNoBit) continue;
+      if (parent.empty()) {
+        parent.resize(static_cast<std::size_t>(m.bits));
+        for (std::size_t b = 0; b < parent.size(); ++b) parent[b] = static_cast<std::int64_t>(b);
+      }
       std::int64_t x = Root(parent, lb);
       std::int64_t y = Root(parent, rb);
       if (x == y) continue;
@@ -1375,23 +1504,8 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
     const auto nets = static_cast<std::size_t>(
         std::min<std::int64_t>(m.bits, static_cast<std::int64_t>(port_bits.size()) + m.pins + 2));
     body.nets.reserve(nets);
-    body.text.reserve((m.instance_text + m.names.size()) / 16 * 17);
-    if (m.Wired()) {
-      // The instances' bits are known: each net's pins are counted first.
-      for (const PortBit& pb : port_bits) ++body.nets[fill.NetFor(pb.bit)].count;
-      for (std::int32_t b : m.wiring) {
-        if (b != kNoBit) ++body.nets[fill.NetFor(b)].count;
-      }
-      fill.SetRanges();
-      fill.placed = true;
-    } else {
-      body.pins.reserve(port_bits.size() + static_cast<std::size_t>(m.pins));
-      fill.net_of_pin.reserve(body.pins.capacity());
-    }
-    // The nets in the order they are met: the module's ports first, then
-    // the pins of the instances as the module is read again.
-    for (const PortBit& pb : port_bits) {
-      const std::size_t n = fill.Pin(kalvor::Pin::kOwn, body.PortName(pb.name), pb.bit);
+    // A net a port is on takes the port's name.
+    auto name_by_port = [&](const PortBit& pb, std::size_t n) {
       kalvor::Net& entry = body.nets[n];
       if (!fill.named_by_port[n]) {
         fill.named_by_port[n] = true;
@@ -1408,6 +1522,79 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
       } else if (!EqualNoCase(body.Name(entry), pb.name)) {
         NoteWiredTogether(netlist, std::string(body.Name(entry)), pb.name, m.line);
       }
+    };
+    // The other nets: the constant, or the first declared bit of the
+    // class, made unique in the cell. False past the limit of nodes.
+    auto name_the_rest = [&] {
+      if (static_cast<long>(body.nets.size()) > options.limits.nets) return false;
+      constexpr std::uint32_t kNone = UINT32_MAX;
+      std::vector<std::uint32_t> lowest(body.nets.size(), kNone);
+      for (std::int64_t b = 0; b < m.bits; ++b) {
+        std::int32_t n = fill.net_of[static_cast<std::size_t>(Root(parent, b))];
+        if (n >= 0 && lowest[static_cast<std::size_t>(n)] == kNone) {
+          lowest[static_cast<std::size_t>(n)] = static_cast<std::uint32_t>(b);
+        }
+      }
+      body.names.Reserve(body.nets.size() + port_bits.size());
+      std::string name;
+      for (std::size_t n = 0; n < body.nets.size(); ++n) {
+        if (fill.named_by_port[n]) continue;
+        name.clear();
+        if (lowest[n] <= kVdd) {
+          name = lowest[n] == kGnd ? "GND" : "VDD";
+        } else {
+          // The nets hold their bits in ascending blocks.
+          std::size_t v = 0;  // the last net whose bits begin at or below it
+          for (std::size_t hi = m.nets.size(); hi - v > 1;) {
+            const std::size_t mid = v + (hi - v) / 2;
+            (m.nets[mid].first_bit <= lowest[n] ? v : hi) = mid;
+          }
+          const VNet* holder = &m.nets[v];
+          AppendBitName(m, v, static_cast<long>(lowest[n] - holder->first_bit), name, false);
+          // A wire named as a supply stays the global supply node.
+          if (!IsSupplyName(name)) {
+            // A wire's own name is not copied again when the text holds it.
+            if (name == m.Name(*holder) && body.names.Claim(name)) {
+              body.Rename(body.nets[n], m.Name(*holder));
+              continue;
+            }
+            name = body.names.Unique(name);
+          }
+        }
+        body.Rename(body.nets[n], name);
+      }
+      if (last_use) {
+        m.names_moved = nullptr;
+        m.nets.clear();
+        m.net_index = NamePositions();
+        m.ports.clear();
+      }
+      return true;
+    };
+    const char* const too_many_nodes = "Too many nodes in this cell";
+    if (wired) {
+      // The instances' bits are known: the nets are all met, and named,
+      // before the module is read again, and each net's pins are counted
+      // so that they are placed as they come. The nets in the order they
+      // are met: the module's ports first, then the pins of the instances.
+      for (const PortBit& pb : port_bits) {
+        const std::size_t n = fill.NetFor(pb.bit);
+        ++body.nets[n].count;
+        name_by_port(pb, n);
+      }
+      for (std::size_t k = 0; k < m.wiring.size(); ++k) {
+        if (m.wiring[k] != kNoBit) ++body.nets[fill.NetFor(m.wiring[k])].count;
+      }
+      if (!name_the_rest()) return stop(too_many_nodes, cell.name);
+      fill.SetRanges();
+      fill.placed = true;
+      for (const PortBit& pb : port_bits) fill.Pin(kalvor::Pin::kOwn, body.PortName(pb.name), pb.bit);
+    } else {
+      body.pins.reserve(port_bits.size() + static_cast<std::size_t>(m.pins));
+      fill.net_of_pin.reserve(body.pins.capacity());
+      for (const PortBit& pb : port_bits) {
+        name_by_port(pb, fill.Pin(kalvor::Pin::kOwn, body.PortName(pb.name), pb.bit));
+      }
     }
     body.instances.reserve(static_cast<std::size_t>(m.instances));
     try {
@@ -1415,45 +1602,10 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
     } catch (const ReadError& e) {
       return stop(Format("Line %ld: %s", e.line, e.text.c_str()), cell.name);
     }
-    std::vector<std::int32_t>().swap(m.wiring);
+    m.wiring.clear();
     fill.GroupPins();
     std::vector<std::uint32_t>().swap(fill.net_of_pin);
-    if (static_cast<long>(body.nets.size()) > options.limits.nets) {
-      return stop("Too many nodes in this cell", cell.name);
-    }
-    // Names of the nets no port names: the constant, or the first declared
-    // bit of the class, made unique in the cell.
-    std::vector<std::int64_t> lowest(body.nets.size(), -1);
-    for (std::int64_t b = 0; b < m.bits; ++b) {
-      std::int32_t n = fill.net_of[static_cast<std::size_t>(Root(parent, b))];
-      if (n >= 0 && lowest[static_cast<std::size_t>(n)] < 0) lowest[static_cast<std::size_t>(n)] = b;
-    }
-    std::vector<std::int64_t>().swap(parent);
-    std::vector<std::int32_t>().swap(fill.net_of);
-    for (std::size_t n = 0; n < body.nets.size(); ++n) {
-      if (fill.named_by_port[n]) continue;
-      std::string name;
-      if (lowest[n] <= kVdd) {
-        name = lowest[n] == kGnd ? "GND" : "VDD";
-      } else {
-        // The nets hold their bits in ascending blocks.
-        auto holder = std::upper_bound(m.nets.begin(), m.nets.end(), lowest[n],
-                                       [](std::int64_t b, const VNet& v) { return b < v.first_bit; });
-        --holder;
-        AppendBitName(m, static_cast<std::size_t>(holder - m.nets.begin()),
-                      static_cast<long>(lowest[n] - holder->first_bit), name, false);
-        // A wire named as a supply stays the global supply node.
-        if (!IsSupplyName(name)) name = body.names.Unique(name);
-      }
-      body.Rename(body.nets[n], name);
-    }
-    // No module binds to this one: its nets are not looked at again.
-    if (!m.instantiated) {
-      std::vector<VNet>().swap(m.nets);
-      std::string().swap(m.names);
-      m.net_index = NamePositions();
-      m.ports.clear();
-    }
+    if (!wired && !name_the_rest()) return stop(too_many_nodes, cell.name);
   }
   if (netlist.FindCell(cell.name) >= 0) {
     netlist.Note(Diagnostic::Severity::kWarning, "duplicate cell", "Warning, duplicate cell name!",

@@ -38,6 +38,12 @@ class NamePositions {
     Put({Tag(hash), position});
     ++count_;
   }
+  // Room for `names` positions without growing.
+  void Reserve(std::size_t names) {
+    std::size_t slots = slots_.empty() ? 16 : slots_.size();
+    while (names * 4 > slots * 3) slots *= 2;
+    if (slots != slots_.size()) Rehash(slots);
+  }
   // The first position added with `hash` that `same` accepts, or -1.
   template <typename Same>
   std::int32_t Find(std::uint64_t hash, Same same) const {
@@ -66,8 +72,9 @@ class NamePositions {
     while (slots_[i].position >= 0) i = (i + 1) & mask;
     slots_[i] = s;
   }
-  void Grow() {
-    std::vector<Slot> old(slots_.empty() ? 16 : slots_.size() * 2);
+  void Grow() { Rehash(slots_.empty() ? 16 : slots_.size() * 2); }
+  void Rehash(std::size_t slots) {
+    std::vector<Slot> old(slots);
     old.swap(slots_);
     for (const Slot& s : old) {
       if (s.position >= 0) Put(s);
@@ -99,6 +106,25 @@ class UsedNames {
     }
     return false;
   }
+  // Room for `names` without growing.
+  void Reserve(std::size_t names) {
+    std::size_t slots = slots_.empty() ? 256 : slots_.size();
+    while (names * 4 > slots * 3) slots *= 2;
+    if (slots == slots_.size()) return;
+    std::vector<std::uint64_t> old(slots, 0);
+    old.swap(slots_);
+    for (std::uint64_t h : old) {
+      if (h != 0) Put(h);
+    }
+  }
+  // Marks `name` used; false when it already was.
+  bool Claim(std::string_view name) {
+    if (Used(name)) return false;
+    Reserve(count_ + 1);
+    Put(HashName(name, true));
+    ++count_;
+    return true;
+  }
   // `name`, or the first unused "name_N"; the result is marked used.
   std::string Unique(std::string_view name) {
     if (Claim(name)) return std::string(name);
@@ -112,19 +138,6 @@ class UsedNames {
   }
 
  private:
-  bool Claim(std::string_view name) {
-    if (Used(name)) return false;
-    if ((count_ + 1) * 4 > slots_.size() * 3) {
-      std::vector<std::uint64_t> old(slots_.empty() ? 256 : slots_.size() * 2, 0);
-      old.swap(slots_);
-      for (std::uint64_t h : old) {
-        if (h != 0) Put(h);
-      }
-    }
-    Put(HashName(name, true));
-    ++count_;
-    return true;
-  }
   void Put(std::uint64_t h) {
     std::size_t i = h & (slots_.size() - 1);
     while (slots_[i] != 0) i = (i + 1) & (slots_.size() - 1);

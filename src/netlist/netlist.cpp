@@ -1,6 +1,7 @@
 #include "netlist/netlist.h"
 
 #include <algorithm>
+#include <functional>
 
 #include "text/strings.h"
 
@@ -55,6 +56,15 @@ std::int32_t Body::AddNet(std::string_view name) {
 }
 
 void Body::Rename(Net& net, std::string_view name) {
+  // A name the text already holds (a reader's names moved into it) is
+  // not copied again.
+  const std::less<const char*> before;
+  if (!name.empty() && !before(name.data(), text.data()) &&
+      !before(text.data() + text.size(), name.data() + name.size())) {
+    net.name_at = static_cast<std::uint32_t>(name.data() - text.data());
+    net.name_size = static_cast<std::uint32_t>(name.size());
+    return;
+  }
   net.name_at = static_cast<std::uint32_t>(text.size());
   net.name_size = static_cast<std::uint32_t>(name.size());
   text += name;

@@ -3,6 +3,7 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
 #include <sstream>
@@ -76,6 +77,19 @@ bool AllDigits(const std::string& s) {
   return !s.empty() && s.find_first_not_of("0123456789") == std::string::npos;
 }
 
+// Selects the comma-separated `entries` of list box `id`, and only those.
+void SelectEntries(TableView& view, int id, const std::string& entries) {
+  for (const std::string& e : view.ListEntries(id)) view.ListSelect(id, e, false);
+  std::size_t s = 0;
+  while (s <= entries.size()) {
+    std::size_t e = entries.find(',', s);
+    if (e == std::string::npos) e = entries.size();
+    std::string entry = entries.substr(s, e - s);
+    if (!entry.empty()) view.ListSelect(id, entry, true);
+    s = e + 1;
+  }
+}
+
 // Applies a scripted answer to a dialog's controls. "ID=VALUE;..." sets
 // control ID; "KEY=VALUE;..." with non-numeric keys (an option string) sets
 // field k to control 100 + k. "y"/"n" check or clear; for a list box a
@@ -91,26 +105,21 @@ void ApplyDialogAnswer(const std::string& answer, TableView& view) {
     int id = 100 + static_cast<int>(k) + 1;
     // CheckAnswer has refused an id that does not parse.
     if (AllDigits(key) && !ParseControlId(key, id)) continue;
-    const std::vector<std::string>& entries = view.ListEntries(id);
-    if (!entries.empty()) {
-      std::string rest = value;
-      for (const std::string& e : entries) view.ListSelect(id, e, false);
-      std::size_t s = 0;
-      while (s <= rest.size()) {
-        std::size_t e = rest.find(',', s);
-        if (e == std::string::npos) e = rest.size();
-        std::string entry = rest.substr(s, e - s);
-        if (!entry.empty()) view.ListSelect(id, entry, true);
-        s = e + 1;
-      }
-      continue;
-    }
-    if (value == "y" || value == "n") {
+    if (!view.ListEntries(id).empty()) {
+      SelectEntries(view, id, value);
+    } else if (value == "y" || value == "n") {
       view.SetChecked(id, value == "y");
     } else {
       view.SetText(id, value);
     }
   }
+}
+
+std::vector<std::string> Words(const char* text) {
+  std::istringstream in(text);
+  std::vector<std::string> words;
+  for (std::string w; in >> w;) words.push_back(w);
+  return words;
 }
 
 }  // namespace
@@ -138,6 +147,63 @@ std::string CliUi::Absolute(const std::string& path) const {
   return base_dir_ + "/" + path;
 }
 
+std::vector<const NamedOption*> CliUi::Named(Asked kind) const {
+  std::vector<const NamedOption*> rows;
+  if (!named_) return rows;
+  for (const NamedOption& row : NamedOptions()) {
+    if (row.asked == kind && AskedBy(row, function_) && Given(row, *named_)) rows.push_back(&row);
+  }
+  return rows;
+}
+
+bool CliUi::ApplyNamedFields(const std::string& name, TableView& view) const {
+  bool any = false;
+  for (Asked kind : {Asked::kFields, Asked::kKeyedFields, Asked::kChoice}) {
+    for (const NamedOption* row : Named(kind)) {
+      if (name != row->caption) continue;
+      any = true;
+      std::cerr << "  > --" << row->name << "\n";
+      const int id = row->control;
+      if (row->flag) {
+        view.SetChecked(id, *(named_->*row->flag));
+      } else if (kind == Asked::kChoice) {
+        const std::vector<std::string> keys = Words(row->keys);
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+          view.SetChecked(id + static_cast<int>(i), keys[i] == *(named_->*row->text_value));
+        }
+      } else if (row->text_value) {
+        view.SetText(id, *(named_->*row->text_value));
+      } else if (kind == Asked::kKeyedFields) {
+        const std::vector<std::string> keys = Words(row->keys);
+        for (const std::string& value : named_->*row->list) {
+          std::istringstream parts(value);
+          std::string part;
+          while (std::getline(parts, part, ',')) {
+            std::size_t eq = part.find('=');
+            auto key = std::find(keys.begin(), keys.end(), part.substr(0, eq));
+            if (eq == std::string::npos || key == keys.end()) continue;
+            view.SetText(id + static_cast<int>(key - keys.begin()), part.substr(eq + 1));
+          }
+        }
+      } else if (!view.ListEntries(id).empty() || row->count == 1) {
+        std::string joined;
+        for (const std::string& v : named_->*row->list) joined += (joined.empty() ? "" : ",") + v;
+        if (view.ListEntries(id).empty()) {
+          view.SetText(id, joined);
+        } else {
+          SelectEntries(view, id, joined);
+        }
+      } else {
+        const List& values = named_->*row->list;
+        for (int i = 0; i < row->count; ++i) {
+          view.SetText(id + i, i < static_cast<int>(values.size()) ? values[i] : std::string());
+        }
+      }
+    }
+  }
+  return any;
+}
+
 bool CliUi::NextAnswer(const std::string& prompt, std::string& answer) {
   if (!answers_.empty()) {
     answer = answers_.front();
@@ -155,13 +221,35 @@ bool CliUi::NextAnswer(const std::string& prompt, std::string& answer) {
 
 int CliUi::Notify(const std::string& text, const std::string& caption,
                   int type) {
-  if (progress_open_ && progress_tty_) std::cerr << "\n";
+  // A box ends the progress line; the next step draws it again.
+  if (progress_open_ && progress_percent_ >= 0) std::cerr << "\n";
+  progress_percent_ = -1;
+  if (summary_) summary_->Shown(text, caption, type);
   // One write per box: a conversion may report thousands of them.
   std::cerr << ("[" + caption + "] " + text + "\n");
   int buttons = type & box::kButtonMask;
   if (buttons == box::kOk) return answer::kOk;
   const int first = buttons == box::kYesNo ? answer::kYes : answer::kOk;
   const int second = buttons == box::kYesNo ? answer::kNo : answer::kCancel;
+  for (Asked kind : {Asked::kQuestion, Asked::kQuestionFile}) {
+    for (const NamedOption* row : Named(kind)) {
+      if ((row->caption && caption != row->caption) ||
+          (row->text && text.rfind(row->text, 0) != 0)) {
+        continue;
+      }
+      bool yes = true;
+      if (row->flag) {
+        yes = *(named_->*row->flag);
+      } else {
+        pending_file_ = *(named_->*row->text_value);
+        yes = !pending_file_.empty();
+      }
+      std::cerr << "  > " << (yes ? (buttons == box::kYesNo ? "yes" : "ok")
+                                  : (buttons == box::kYesNo ? "no" : "cancel"))
+                << " (--" << row->name << ")\n";
+      return yes ? first : second;
+    }
+  }
   std::string reply;
   if (!answers_.empty() || blanket_ == 0) {
     while (NextAnswer("(" + ButtonsText(buttons) + ")?", reply)) {
@@ -185,10 +273,21 @@ int CliUi::Notify(const std::string& text, const std::string& caption,
 bool CliUi::FileDialog(std::string& result, std::size_t capacity,
                        const std::string& initial_dir,
                        const std::string& pattern) {
+  if (summary_) ++summary_->questions;
   std::cerr << "[Open] " << pattern
             << (initial_dir.empty() ? "" : " in " + initial_dir) << "\n";
   std::string reply;
-  if (!NextAnswer("file?", reply) || reply.empty() || EqualNoCase(reply, "cancel")) {
+  bool named = !pending_file_.empty();
+  reply.swap(pending_file_);
+  if (named) std::cerr << "  > " << reply << "\n";
+  for (const NamedOption* row : Named(Asked::kFile)) {
+    if (named || pattern != row->text) continue;
+    reply = *(named_->*row->text_value);
+    named = true;
+    std::cerr << "  > " << reply << " (--" << row->name << ")\n";
+  }
+  if ((!named && !NextAnswer("file?", reply)) || reply.empty() ||
+      EqualNoCase(reply, "cancel")) {
     std::cerr << "  (no file chosen)\n";
     return false;
   }
@@ -207,10 +306,20 @@ bool CliUi::FileDialog(std::string& result, std::size_t capacity,
 
 int CliUi::InputBox(const std::string& title, const std::string& prompt,
                     std::string& value) {
+  if (summary_) ++summary_->questions;
   std::cerr << "[" << title << "] " << prompt << " [" << value << "]\n";
   std::string reply;
-  if (!NextAnswer("?", reply)) return answer::kOk;
-  if (EqualNoCase(reply, "cancel")) return answer::kCancel;
+  bool named = false;
+  for (const NamedOption* row : Named(Asked::kInput)) {
+    if (named || prompt != row->text) continue;
+    reply = *(named_->*row->text_value);
+    named = true;
+    std::cerr << "  > " << reply << " (--" << row->name << ")\n";
+    // --no-NAME: cancel.
+    if (reply.empty()) return answer::kCancel;
+  }
+  if (!named && !NextAnswer("?", reply)) return answer::kOk;
+  if (!named && EqualNoCase(reply, "cancel")) return answer::kCancel;
   if (EqualNoCase(reply, "ok") || reply.empty()) return answer::kOk;
   // A file named relative to where the user stands.
   if (prompt.find("file") != std::string::npos && reply[0] != '/' &&
@@ -222,12 +331,17 @@ int CliUi::InputBox(const std::string& title, const std::string& prompt,
 }
 
 int CliUi::RunDialog(DialogModel& model) {
+  if (summary_) ++summary_->questions;
   TableView view;
   model.OnInit(view);
-  auto preset = presets_.find(model.TemplateName());
-  if (preset != presets_.end()) ApplyDialogAnswer(preset->second, view);
   std::cerr << "[" << (view.title().empty() ? model.TemplateName() : view.title())
             << "]\n";
+  // Named options answer the dialog: OK on their fields, no --answer taken.
+  if (ApplyNamedFields(model.TemplateName(), view)) {
+    model.OnCommand(kIdOk, view);
+    if (!view.ended()) model.OnClose(view);
+    return view.result();
+  }
   bool first = true;
   while (!view.ended()) {
     std::string reply;
@@ -259,24 +373,26 @@ void CliUi::ProgressOpen(const std::string& operation, const std::string& file) 
   CatchInterrupt(true);
   progress_open_ = true;
   progress_percent_ = -1;
-  if (progress_tty_) std::cerr << operation << " " << file << "\n";
+  progress_label_ = operation + " " + file;
+  progress_since_ = std::chrono::steady_clock::now();
 }
 
+// On a terminal, once the conversion has run for the delay: the operation,
+// the file and the percent of it read, redrawn in place when it changes.
 void CliUi::ProgressDraw(unsigned position_k, unsigned total_k, bool) {
-  if (!progress_tty_ || total_k == 0) return;
+  if (!progress_tty_ || quiet_ || total_k == 0) return;
+  if (std::chrono::steady_clock::now() - progress_since_ < progress_delay_) return;
   int percent = static_cast<int>(100.0 * position_k / total_k);
   if (percent > 100) percent = 100;
   if (percent == progress_percent_) return;
   progress_percent_ = percent;
-  int filled = percent * 40 / 100;
-  std::cerr << "\r[" << std::string(static_cast<std::size_t>(filled), '#')
-            << std::string(static_cast<std::size_t>(40 - filled), ' ') << "] "
-            << percent << "%" << std::flush;
+  std::cerr << "\r" << progress_label_ << " " << percent << "%" << std::flush;
 }
 
 void CliUi::ProgressClose() {
-  if (progress_open_ && progress_tty_ && progress_percent_ >= 0) std::cerr << "\n";
+  if (progress_open_ && progress_percent_ >= 0) std::cerr << "\n";
   progress_open_ = false;
+  progress_percent_ = -1;
   CatchInterrupt(false);
   if (g_interrupted) std::cerr << "[Kalvor] Cancelled.\n";
   g_interrupted = 0;

@@ -4,12 +4,16 @@
 // the default (the first button, the preset text).
 #pragma once
 
+#include <chrono>
 #include <deque>
 #include <map>
+#include <vector>
 #include <string>
 
 #include "platform/table_view.h"
 #include "platform/ui.h"
+#include "posix/cli_options.h"
+#include "posix/run_summary.h"
 
 namespace kalvor {
 
@@ -23,10 +27,12 @@ class CliUi : public UserInterface {
   static std::string CheckAnswer(const std::string& answer);
   // --yes / --no: the answer to every question that has no scripted one.
   void SetBlanketAnswer(int answer) { blanket_ = answer; }
-  // Controls set in the dialog of template `name` each time it opens,
-  // before any answer (ID=VALUE;... as in an answer).
-  void PresetDialog(const std::string& name, const std::string& controls) {
-    presets_[name] = controls;
+  // The named options of this run and the function they are read for: a
+  // question, box or dialog field one of them answers takes its value
+  // wherever it comes, before any --answer.
+  void SetNamedAnswers(const CliOptions* options, const std::string& function) {
+    named_ = options;
+    function_ = function;
   }
   // Relative paths given as answers are taken from here.
   void SetBaseDirectory(const std::string& dir) { base_dir_ = dir; }
@@ -51,6 +57,14 @@ class CliUi : public UserInterface {
   bool CancelRequested() override;
   bool OkBoxesWait() const override { return false; }
   void SetVerbose(bool verbose) { verbose_ = verbose; }
+  // --quiet: no progress line.
+  void SetQuiet(bool quiet) { quiet_ = quiet; }
+  // Boxes and questions are counted here, warnings and errors kept.
+  void SetSummary(RunSummary* summary) { summary_ = summary; }
+  // The progress line is drawn on a terminal (standard error by default)
+  // once a conversion has run for `delay`.
+  void SetProgressTerminal(bool terminal) { progress_tty_ = terminal; }
+  void SetProgressDelay(std::chrono::milliseconds delay) { progress_delay_ = delay; }
   void PumpMessages() override {}
   void WaitCursor() override {}
   DialogView& MainDialog() override { return main_; }
@@ -61,9 +75,17 @@ class CliUi : public UserInterface {
   // else none. Returns false when there is none.
   bool NextAnswer(const std::string& prompt, std::string& answer);
   std::string Absolute(const std::string& path) const;
+  // The given named options of this function's that are asked as `kind`.
+  std::vector<const NamedOption*> Named(Asked kind) const;
+  // Sets the fields of dialog `name` that named options answer; false when
+  // none does.
+  bool ApplyNamedFields(const std::string& name, TableView& view) const;
 
   std::deque<std::string> answers_;
-  std::map<std::string, std::string> presets_;
+  const CliOptions* named_ = nullptr;
+  std::string function_;
+  // The file a named option chose with the question before its file dialog.
+  std::string pending_file_;
   int blanket_ = 0;
   std::string base_dir_;
   TableView main_;
@@ -71,6 +93,11 @@ class CliUi : public UserInterface {
   bool progress_tty_ = false;
   bool progress_open_ = false;
   int progress_percent_ = -1;
+  std::string progress_label_;
+  std::chrono::steady_clock::time_point progress_since_{};
+  std::chrono::milliseconds progress_delay_{1000};
+  bool quiet_ = false;
+  RunSummary* summary_ = nullptr;
   bool verbose_ = false;
 };
 

@@ -1,9 +1,14 @@
 #include "text/file.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
+
+#ifndef _WIN32
+#include <sys/types.h>
+#endif
 
 #include "text/path_style.h"
 #include "text/strings.h"
@@ -13,6 +18,24 @@ namespace kalvor {
 namespace {
 
 constexpr std::size_t kBufferSize = 1 << 18;  // read at a time
+
+// Stream positions as 64-bit offsets on every host: `long` has 32 bits on
+// Windows (and the 32-bit program), which would cut files at 2 GiB.
+int SeekStream(std::FILE* f, std::int64_t offset, int whence) {
+#ifdef _WIN32
+  return _fseeki64(f, offset, whence);
+#else
+  return fseeko(f, static_cast<off_t>(offset), whence);
+#endif
+}
+
+std::int64_t TellStream(std::FILE* f) {
+#ifdef _WIN32
+  return _ftelli64(f);
+#else
+  return static_cast<std::int64_t>(ftello(f));
+#endif
+}
 
 bool PlainExists(const std::string& path) {
   std::error_code ec;
@@ -148,7 +171,7 @@ bool File::FillAt(std::int64_t offset, std::size_t want) {
     keep = static_cast<std::size_t>(end - offset);
     std::memmove(buf_.data(), buf_.data() + (offset - buf_start_), keep);
   } else if (fp_pos_ != offset) {
-    if (std::fseek(fp_, static_cast<long>(offset), SEEK_SET) != 0) {
+    if (SeekStream(fp_, offset, SEEK_SET) != 0) {
       fp_pos_ = -1;
       buf_len_ = 0;
       read_failed_ = true;
@@ -190,7 +213,7 @@ std::size_t File::Read(char* dst, std::size_t n) {
   bool buffered = buf_len_ > 0 && pos_ >= buf_start_ && pos_ < end;
   if (!buffered && n >= kBufferSize / 4 && fp_ && !last_was_write_ && pos_ >= 0) {
     // A large read with nothing buffered goes straight to the caller.
-    if (fp_pos_ != pos_ && std::fseek(fp_, static_cast<long>(pos_), SEEK_SET) != 0) {
+    if (fp_pos_ != pos_ && SeekStream(fp_, pos_, SEEK_SET) != 0) {
       fp_pos_ = -1;
       read_failed_ = true;
       return 0;
@@ -215,7 +238,7 @@ std::size_t File::Read(char* dst, std::size_t n) {
 
 bool File::SyncForWrite() {
   if (fp_pos_ != pos_) {
-    if (std::fseek(fp_, static_cast<long>(pos_), SEEK_SET) != 0) return false;
+    if (SeekStream(fp_, pos_, SEEK_SET) != 0) return false;
     fp_pos_ = pos_;
   }
   return true;
@@ -268,11 +291,11 @@ std::int64_t File::Size() {
   if (!fp_) return 0;
   FlushPending();
   if (last_was_write_) std::fflush(fp_);
-  if (std::fseek(fp_, 0, SEEK_END) != 0) return 0;
-  long size = std::ftell(fp_);
+  if (SeekStream(fp_, 0, SEEK_END) != 0) return 0;
+  std::int64_t size = TellStream(fp_);
   fp_pos_ = size;
   if (last_was_write_) fp_pos_ = -1;
-  return size < 0 ? 0 : static_cast<std::int64_t>(size);
+  return size < 0 ? 0 : size;
 }
 
 bool File::Seek(std::int64_t offset, Whence whence) {

@@ -56,5 +56,30 @@ rm -f "$KALVOR_INI"
 check "empty test ID exits 1" test $? -eq 1
 check "empty test ID message" grep -q '^\[KALVOR\] Please open a test file set or enter test root name\.$' "$work/err.txt"
 
+# The closing line names what was written; --report holds it as JSON with
+# every warning; --quiet prints no closing line.
+printf 'a\nb' > "$work/designs/c.txt"
+"$kalvor" reformat --file "$work/designs/c.txt" --confirm --report "$work/r.json" 2>"$work/err.txt" </dev/null
+check "reformat with a report succeeds" test $? -eq 0
+check "the closing line" grep -q "^kalvor: reformat completed in [0-9.]* s: 2 messages, 2 questions, 0 warnings, 0 errors; wrote $work/designs/c.txt, $work/r.json\$" "$work/err.txt"
+check "the report's outcome" grep -qx '  "outcome": "completed",' "$work/r.json"
+check "the report's files" grep -qxF "  \"files_written\": [\"$work/designs/c.txt\"]," "$work/r.json"
+(cd "$work/designs" && "$kalvor" extract c.txt --quiet --report r2.json 2>"$work/err.txt" </dev/null)
+check "a missing .OUT fails" test $? -eq 1
+check "--quiet prints no closing line" bash -c "! grep -q '^kalvor:' '$work/err.txt'"
+check "the report's warning" grep -qxF '    {"severity": "warning", "caption": "File not found:", "text": "c.OUT"}' "$work/designs/r2.json"
+check "the report of a failure" grep -qx '  "exit_status": 1,' "$work/designs/r2.json"
+
+# Bash completion: the functions, then the options of the function named.
+src="$2"
+complete_line() { # the words typed; prints what completes the last one
+  bash -c 'source "$1"; shift; COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); _kalvor; printf "%s\n" "${COMPREPLY[@]}"' \
+    _ "$src/resources/kalvor.bash-completion" "$@"
+}
+check "completion of a function" test "$(complete_line "$kalvor" mac2)" = mac2vhd
+check "completion of a function's option" test "$(complete_line "$kalvor" edif --base)" = --base-macros
+check "completion of a general option" test "$(complete_line "$kalvor" edif --quie)" = --quiet
+check "no other function's options" test -z "$(complete_line "$kalvor" edif --suppl)"
+
 echo "$fails failed"
 [ "$fails" -eq 0 ]

@@ -31,7 +31,7 @@ grep -qF 'nettran.exe ended with exit status 3.' fail.log || fail "no exit statu
 
 # prune: the .tmc is written; after a file selection nothing warns.
 "$kalvor" prune abc.mac --ini "$ini" 2> prune.log || fail "prune exited $?"
-[ ! -s prune.log ] || { cat prune.log >&2; fail "prune warned"; }
+! grep -q '^\[' prune.log || { cat prune.log >&2; fail "prune warned"; }
 expect_line abc.tmc '.macro INV A Y'
 ! grep -qF '$ comment' abc.tmc || fail "the stand-in did not prune"
 
