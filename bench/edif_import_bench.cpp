@@ -96,25 +96,12 @@ int Import(const std::string& path) {
   return Report("import", path, start, cpu);
 }
 
-int ReadLines(const std::string& path) {
-  auto start = std::chrono::steady_clock::now();
-  double cpu = CpuSeconds();
-  File f;
-  if (!f.Open(path, File::Mode::kRead)) return 1;
-  std::string line;
-  long long lines = 0;
-  while (ReadLine(f, line, 4095)) ++lines;
-  if (lines == 0) return 1;
-  return Report("readline", path, start, cpu);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
   std::string mode = argc > 1 ? argv[1] : "";
   if (mode == "gen" && argc == 4) return Generate(argv[2], std::atof(argv[3]));
   if (mode == "import" && argc == 3) return Import(argv[2]);
-  if (mode == "readline" && argc == 3) return ReadLines(argv[2]);
-  std::fprintf(stderr, "usage: edif_import_bench gen OUT MB | import FILE | readline FILE\n");
+  std::fprintf(stderr, "usage: edif_import_bench gen OUT MB | import FILE\n");
   return 2;
 }

@@ -17,7 +17,7 @@ namespace kalvor {
 
 namespace {
 
-constexpr std::size_t kBufferSize = 1 << 16;
+constexpr std::size_t kBufferSize = 1 << 18;  // read at a time
 
 // Stream positions as 64-bit offsets on every host: `long` has 32 bits on
 // Windows (and the 32-bit program), which would cut files at 2 GiB.
@@ -88,6 +88,7 @@ File& File::operator=(File&& other) noexcept {
     buf_eof_ = other.buf_eof_;
     pos_ = other.pos_;
     fp_pos_ = other.fp_pos_;
+    pending_ = std::move(other.pending_);
     last_was_write_ = other.last_was_write_;
     write_failed_ = other.write_failed_;
     read_failed_ = other.read_failed_;
@@ -137,6 +138,7 @@ void File::Adopt(std::FILE* stream, const std::string& path) {
   buf_eof_ = false;
   pos_ = 0;
   fp_pos_ = 0;
+  pending_.clear();
   last_was_write_ = false;
   write_failed_ = false;
   read_failed_ = false;
@@ -144,6 +146,7 @@ void File::Adopt(std::FILE* stream, const std::string& path) {
 
 void File::Close() {
   if (fp_) {
+    FlushPending();
     // A failed close of a written file may have lost its last bytes.
     if (std::fclose(fp_) != 0 && mode_ != Mode::kRead) write_failed_ = true;
     fp_ = nullptr;
@@ -154,12 +157,20 @@ void File::Close() {
 bool File::FillAt(std::int64_t offset, std::size_t want) {
   if (!fp_) return false;
   if (last_was_write_) {
+    FlushPending();
     std::fflush(fp_);
     last_was_write_ = false;
   }
   std::size_t cap = std::max(kBufferSize, want);
   if (buf_.size() < cap) buf_.resize(cap);
-  if (fp_pos_ != offset) {
+  // The bytes from `offset` still buffered move to the front, and the read
+  // goes on where the stream stands: each byte is read once.
+  std::int64_t end = buf_start_ + static_cast<std::int64_t>(buf_len_);
+  std::size_t keep = 0;
+  if (buf_len_ > 0 && offset >= buf_start_ && offset <= end && fp_pos_ == end) {
+    keep = static_cast<std::size_t>(end - offset);
+    std::memmove(buf_.data(), buf_.data() + (offset - buf_start_), keep);
+  } else if (fp_pos_ != offset) {
     if (SeekStream(fp_, offset, SEEK_SET) != 0) {
       fp_pos_ = -1;
       buf_len_ = 0;
@@ -168,8 +179,9 @@ bool File::FillAt(std::int64_t offset, std::size_t want) {
     }
   }
   buf_start_ = offset;
-  buf_len_ = std::fread(buf_.data(), 1, buf_.size(), fp_);
-  buf_eof_ = buf_len_ < buf_.size();
+  std::size_t got = std::fread(buf_.data() + keep, 1, buf_.size() - keep, fp_);
+  buf_len_ = keep + got;
+  buf_eof_ = got < buf_.size() - keep;
   if (buf_eof_ && std::ferror(fp_)) {
     // A short read that is not the end of the file: the reader stops here
     // as at the end, and ReadFailed() tells it the text is incomplete.
@@ -177,7 +189,7 @@ bool File::FillAt(std::int64_t offset, std::size_t want) {
     std::clearerr(fp_);
     fp_pos_ = -1;
   }
-  fp_pos_ = offset + static_cast<std::int64_t>(buf_len_);
+  if (fp_pos_ != -1) fp_pos_ = offset + static_cast<std::int64_t>(buf_len_);
   return true;
 }
 
@@ -197,6 +209,26 @@ std::size_t File::Peek(std::size_t n, const char** data) {
 }
 
 std::size_t File::Read(char* dst, std::size_t n) {
+  std::int64_t end = buf_start_ + static_cast<std::int64_t>(buf_len_);
+  bool buffered = buf_len_ > 0 && pos_ >= buf_start_ && pos_ < end;
+  if (!buffered && n >= kBufferSize / 4 && fp_ && !last_was_write_ && pos_ >= 0) {
+    // A large read with nothing buffered goes straight to the caller.
+    if (fp_pos_ != pos_ && SeekStream(fp_, pos_, SEEK_SET) != 0) {
+      fp_pos_ = -1;
+      read_failed_ = true;
+      return 0;
+    }
+    std::size_t got = std::fread(dst, 1, n, fp_);
+    fp_pos_ = pos_ + static_cast<std::int64_t>(got);
+    if (got < n && std::ferror(fp_)) {
+      read_failed_ = true;
+      std::clearerr(fp_);
+      fp_pos_ = -1;
+    }
+    pos_ += static_cast<std::int64_t>(got);
+    buf_len_ = 0;
+    return got;
+  }
   const char* data = nullptr;
   std::size_t got = Peek(n, &data);
   if (got) std::memcpy(dst, data, got);
@@ -212,36 +244,43 @@ bool File::SyncForWrite() {
   return true;
 }
 
-bool File::Write(const char* src, std::size_t n) {
+bool File::WriteAndHandOn(const char* src, std::size_t n) {
   if (!fp_ || mode_ == Mode::kRead) {
     write_failed_ = true;
     return false;
   }
-  if (!last_was_write_) {
-    // Switching from reading to writing needs a positioning call.
-    fp_pos_ = -1;
+  if (pending_.empty()) {
+    if (!last_was_write_) {
+      // Switching from reading to writing needs a positioning call.
+      fp_pos_ = -1;
+    }
+    // Anything buffered for reading that overlaps is stale from now on.
+    buf_len_ = 0;
+    buf_eof_ = false;
+    if (!SyncForWrite()) {
+      write_failed_ = true;
+      return false;
+    }
+    last_was_write_ = true;
   }
-  // Anything buffered for reading that overlaps is stale from now on.
-  buf_len_ = 0;
-  buf_eof_ = false;
-  if (!SyncForWrite()) {
-    write_failed_ = true;
-    return false;
-  }
-  last_was_write_ = true;
-  std::size_t put = n ? std::fwrite(src, 1, n, fp_) : 0;
-  pos_ += static_cast<std::int64_t>(put);
-  fp_pos_ = pos_;
-  if (put != n) {
-    write_failed_ = true;
-    return false;
-  }
-  return true;
+  pending_.append(src, n);
+  pos_ += static_cast<std::int64_t>(n);
+  return pending_.size() < kPendingSize || FlushPending();
+}
+
+bool File::FlushPending() {
+  if (pending_.empty()) return true;
+  std::size_t put = std::fwrite(pending_.data(), 1, pending_.size(), fp_);
+  bool ok = put == pending_.size();
+  fp_pos_ = ok ? pos_ : -1;
+  pending_.clear();
+  if (!ok) write_failed_ = true;
+  return ok;
 }
 
 bool File::Flush() {
   if (!fp_) return false;
-  if (std::fflush(fp_) != 0) {
+  if (!FlushPending() || std::fflush(fp_) != 0) {
     write_failed_ = true;
     return false;
   }
@@ -250,6 +289,7 @@ bool File::Flush() {
 
 std::int64_t File::Size() {
   if (!fp_) return 0;
+  FlushPending();
   if (last_was_write_) std::fflush(fp_);
   if (SeekStream(fp_, 0, SEEK_END) != 0) return 0;
   std::int64_t size = TellStream(fp_);
@@ -260,6 +300,7 @@ std::int64_t File::Size() {
 
 bool File::Seek(std::int64_t offset, Whence whence) {
   if (!fp_) return false;
+  FlushPending();
   std::int64_t target = offset;
   if (whence == Whence::kCurrent) target = pos_ + offset;
   if (whence == Whence::kEnd) target = Size() + offset;

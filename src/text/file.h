@@ -1,7 +1,8 @@
 // A plain file handle: open for reading, create (or truncate) for writing,
 // open an existing file for reading and writing; read, write, seek, close.
 // Reads go through a buffer of our own, so that ReadLine's "read a chunk,
-// seek back to the line end" costs no system call per line.
+// seek back to the line end" costs no system call per line; so do writes,
+// so that a line costs no call of the C library.
 #pragma once
 
 #include <cstdint>
@@ -45,7 +46,15 @@ class File {
   // Moves the position forward by n bytes (after a Peek).
   void Skip(std::size_t n) { pos_ += static_cast<std::int64_t>(n); }
 
-  bool Write(const char* src, std::size_t n);
+  bool Write(const char* src, std::size_t n) {
+    // The common case, more bytes for writes already pending, costs no call.
+    if (!pending_.empty() && pending_.size() + n < kPendingSize) {
+      pending_.append(src, n);
+      pos_ += static_cast<std::int64_t>(n);
+      return true;
+    }
+    return WriteAndHandOn(src, n);
+  }
   bool Write(std::string_view text) { return Write(text.data(), text.size()); }
 
   std::int64_t Tell() const { return pos_; }
@@ -61,8 +70,11 @@ class File {
   const std::string& Path() const { return path_; }
 
  private:
+  static constexpr std::size_t kPendingSize = 1 << 16;  // written at a time
+  bool WriteAndHandOn(const char* src, std::size_t n);
   bool FillAt(std::int64_t offset, std::size_t want);
   bool SyncForWrite();
+  bool FlushPending();  // hands the pending writes to the C stream
 
   std::FILE* fp_ = nullptr;
   std::string path_;
@@ -73,6 +85,7 @@ class File {
   bool buf_eof_ = false;        // the buffer reaches the end of the file
   std::int64_t pos_ = 0;        // logical position
   std::int64_t fp_pos_ = 0;     // where the C stream stands (-1: unknown)
+  std::string pending_;         // written bytes not yet handed on; they end at pos_
   bool last_was_write_ = false;
   bool write_failed_ = false;
   bool read_failed_ = false;

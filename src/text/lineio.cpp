@@ -8,11 +8,19 @@ namespace kalvor {
 namespace {
 
 // Finds the line end in data[0..n): the first CR or LF, and for the
-// fixed-buffer reads (whose lines are C strings) also the first NUL.
+// fixed-buffer reads (whose lines are C strings) also the first NUL. Each
+// kind is looked for with memchr, in blocks that double in size, so that a
+// file whose lines end in CR alone is not searched far ahead for an LF.
 std::size_t FindLineEnd(const char* data, std::size_t n, bool nul_ends = true) {
-  for (std::size_t i = 0; i < n; ++i) {
-    char c = data[i];
-    if (c == '\r' || c == '\n' || (nul_ends && c == '\0')) return i;
+  for (std::size_t from = 0, block = 128; from < n; from += block, block *= 2) {
+    std::size_t end = std::min(block, n - from);
+    const std::size_t len = end;
+    for (char c : {'\n', '\r', '\0'}) {
+      if (c == '\0' && !nul_ends) break;
+      const void* hit = std::memchr(data + from, c, end);
+      if (hit) end = static_cast<std::size_t>(static_cast<const char*>(hit) - (data + from));
+    }
+    if (end < len) return from + end;
   }
   return n;
 }
@@ -41,8 +49,10 @@ long ReadLineCore(File& file, int size, const char** line_data) {
 }
 
 void TabsToBlanks(char* p, std::size_t n) {
-  for (std::size_t i = 0; i < n; ++i) {
-    if (p[i] == '\t') p[i] = ' ';
+  char* end = p + n;
+  while (void* hit = std::memchr(p, '\t', static_cast<std::size_t>(end - p))) {
+    p = static_cast<char*>(hit);
+    *p++ = ' ';
   }
 }
 

@@ -119,7 +119,9 @@ Outcome ReduceModuleNames(const RunContext& run, const ToolDesign& d,
       if (have && !line.empty() && line[0] == '+') have = ReadWholeLine(in, line);
       continue;
     }
-    WriteLine(out, ReduceNetlistLine(std::move(line), names));
+    // The line comes back into its own buffer, whose room the next read uses.
+    line = ReduceNetlistLine(std::move(line), names);
+    WriteLine(out, line);
     progress.Step(in);
     have = ReadWholeLine(in, line);
   }

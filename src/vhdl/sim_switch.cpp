@@ -41,8 +41,26 @@ bool SwitchStream(File& in, File& out, std::string_view keyword) {
   SwitchRegion region = SwitchRegion::kOutside;
   std::string line;
   while (ReadWholeLine(in, line, /*tabs_to_blanks=*/false)) {
-    SwitchLine(line, keyword, region);
-    if (!WriteLine(out, line)) return false;
+    // The two changes of a line inside a region are written, not made in
+    // the line: the line is not moved for them.
+    std::string_view text = line;
+    bool comment_out = false;
+    if (!line.empty() && line[0] == '-') {
+      // "--ifdef", "--else" and "--endif" have an i or an e third.
+      const char third = line.size() > 2 ? static_cast<char>(line[2] | 0x20) : 0;
+      if ((third == 'i' || third == 'e') &&
+          (StartsWithNoCase(line, "--ifdef") || StartsWithNoCase(line, "--else") ||
+           StartsWithNoCase(line, "--endif"))) {
+        SwitchLine(line, keyword, region);
+        text = line;
+      } else if (region == SwitchRegion::kSelected) {
+        text.remove_prefix(std::min<std::size_t>(2, text.size()));
+      }
+    } else if (region == SwitchRegion::kOther && !line.empty() &&
+               (line[0] == ' ' || line[0] == '\t')) {
+      comment_out = true;
+    }
+    if ((comment_out && !out.Write("--", 2)) || !WriteLine(out, text)) return false;
   }
   return true;
 }

@@ -1,7 +1,10 @@
 #include "vhdl/trace_vcd.h"
 
-#include <cstdio>
+#include <bit>
+#include <charconv>
 #include <limits>
+
+#include "vhdl/trace_numbers.h"
 
 namespace kalvor {
 
@@ -123,17 +126,19 @@ bool VcdWriter::WriteHeader() {
   return out_.Write(text);
 }
 
-std::string VcdWriter::Encode(const Signal& s, const TraceField& f) {
+void VcdWriter::Encode(const Signal& s, const TraceField& f, std::string& value) {
+  value.clear();
   if (!s.logic) {
-    char buf[48];
-    int n = std::snprintf(buf, sizeof buf, "r%.9g ", static_cast<double>(f.volts));
-    return std::string(buf, n > 0 ? static_cast<std::size_t>(n) : 0);
+    value += 'r';
+    AppendGeneral9(value, f.volts);
+    value += ' ';
+    return;
   }
   switch (f.literal) {
-    case '0': case 'L': case 'l': return "0";
-    case '1': case 'H': case 'h': return "1";
-    case 'Z': case 'z': return "z";
-    default: return "x";  // U, X, W, -, or a count in a logic column
+    case '0': case 'L': case 'l': value += '0'; break;
+    case '1': case 'H': case 'h': value += '1'; break;
+    case 'Z': case 'z': value += 'z'; break;
+    default: value += 'x';  // U, X, W, -, or a count in a logic column
   }
 }
 
@@ -164,16 +169,31 @@ bool VcdWriter::Row(std::string_view time, const std::vector<TraceField>& fields
       signals_[k].logic = fields[k].literal != 0;
     if (!WriteHeader()) return false;
   }
-  std::string text;
-  if (!any_time_ || units != last_time_) text = "#" + std::to_string(units) + "\n";
+  std::string& text = text_;
+  text.clear();
+  if (!any_time_ || units != last_time_) {
+    char digits[24];
+    auto [end, ec] = std::to_chars(digits, digits + sizeof digits, units);
+    text += '#';
+    text.append(digits, ec == std::errc() ? static_cast<std::size_t>(end - digits) : 0);
+    text += '\n';
+  }
   any_time_ = true;
   last_time_ = units;
   for (std::size_t k = 0; k < signals_.size() && k < fields.size(); ++k) {
     Signal& s = signals_[k];
-    std::string value = Encode(s, fields[k]);
-    if (value == s.last) continue;
-    text += value + s.code + "\n";
-    s.last = std::move(value);
+    const TraceField& f = fields[k];
+    // The same field as the row before encodes as the value last written.
+    if (!s.last.empty() && f.literal == s.last_field.literal &&
+        std::bit_cast<std::uint32_t>(f.volts) == std::bit_cast<std::uint32_t>(s.last_field.volts))
+      continue;
+    s.last_field = f;
+    Encode(s, f, value_);
+    if (value_ == s.last) continue;
+    text += value_;
+    text += s.code;
+    text += '\n';
+    s.last = value_;
   }
   return out_.Write(text);
 }

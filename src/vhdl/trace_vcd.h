@@ -57,9 +57,10 @@ class VcdWriter {
     std::string code;
     bool logic = true;
     std::string last;  // the value last written, empty before the first
+    TraceField last_field;  // the field last seen: its encoding is `last`
   };
   bool WriteHeader();
-  static std::string Encode(const Signal& s, const TraceField& f);
+  static void Encode(const Signal& s, const TraceField& f, std::string& value);
 
   File& out_;
   std::vector<Signal> signals_;
@@ -68,6 +69,8 @@ class VcdWriter {
   bool any_time_ = false;
   std::uint64_t last_time_ = 0;
   std::string failure_;
+  std::string text_;   // the row being written
+  std::string value_;  // the value being encoded
 };
 
 }  // namespace kalvor

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <limits>
 
@@ -12,6 +11,7 @@
 #include "core/titled_param_dialog.h"
 #include "text/lineio.h"
 #include "text/strings.h"
+#include "vhdl/trace_numbers.h"
 #include "vhdl/vcd_read.h"
 
 namespace kalvor {
@@ -35,13 +35,6 @@ long long FieldCount(std::string_view field) {
     if (value < kMax) value = value * 10 + (field[i] - '0');
   }
   return negative ? -value : value;
-}
-
-void AppendVolts(std::string& out, float volts) {
-  char buf[64];
-  int n = std::snprintf(buf, sizeof buf, "\t%f", static_cast<double>(volts));
-  if (n > 0)
-    out.append(buf, static_cast<std::size_t>(std::min<int>(n, sizeof buf - 1)));
 }
 
 bool IsNumberText(const std::string& text, float& value) {
@@ -139,14 +132,14 @@ std::string TraceHeading(std::string_view line) {
   return out;
 }
 
-std::vector<TraceField> TraceFields(std::string_view line, const TraceScale& scale,
-                                    std::size_t* time_end) {
+void TraceFields(std::string_view line, const TraceScale& scale, std::vector<TraceField>& fields,
+                 std::size_t* time_end) {
   std::size_t i = 0;
   const std::size_t n = line.size();
   while (i < n && line[i] == ' ') ++i;
   while (i < n && line[i] != ' ') ++i;
   if (time_end != nullptr) *time_end = i;
-  std::vector<TraceField> fields;
+  fields.clear();
   for (;;) {
     while (i < n && line[i] == ' ') ++i;
     if (i >= n) break;
@@ -174,15 +167,19 @@ std::vector<TraceField> TraceFields(std::string_view line, const TraceScale& sca
     }
     fields.push_back(f);
   }
-  return fields;
 }
 
 namespace {
 
-std::string FormatTraceRow(std::string_view line, std::size_t time_end,
-                           const std::vector<TraceField>& fields, const TraceScale& scale) {
-  if (fields.empty()) return std::string(line);
-  std::string out(line.substr(0, time_end));
+// The row as the .out has it into `out` (whose room is kept from row to row).
+void FormatTraceRow(std::string_view line, std::size_t time_end,
+                    const std::vector<TraceField>& fields, const TraceScale& scale,
+                    std::string& out) {
+  if (fields.empty()) {
+    out.assign(line);
+    return;
+  }
+  out.assign(line.substr(0, time_end));
   for (const TraceField& f : fields) {
     if (f.literal == '0') {
       out += "\t0.0";
@@ -190,10 +187,10 @@ std::string FormatTraceRow(std::string_view line, std::size_t time_end,
       out += '\t';
       out += scale.supply_text;
     } else {
-      AppendVolts(out, f.volts);
+      out += '\t';
+      AppendFixed6(out, f.volts);
     }
   }
-  return out;
 }
 
 // The path with its last three characters replaced by `ext`.
@@ -215,8 +212,11 @@ const char* DefaultWaveViewer(PathStyle style) {
 
 std::string TraceRow(std::string_view line, const TraceScale& scale) {
   std::size_t time_end = 0;
-  std::vector<TraceField> fields = TraceFields(line, scale, &time_end);
-  return FormatTraceRow(line, time_end, fields, scale);
+  std::vector<TraceField> fields;
+  TraceFields(line, scale, fields, &time_end);
+  std::string out;
+  FormatTraceRow(line, time_end, fields, scale, out);
+  return out;
 }
 
 Outcome RunVhdOut(const RunContext& run, const std::string& dir) {
@@ -305,11 +305,14 @@ Outcome RunVhdOut(const RunContext& run, const std::string& dir) {
     std::string vcd_failure;
     bool ok = WriteLine(scratch.file(), TraceHeading(line));
     for (int skip = 0; skip < 3 && ReadWholeLine(in, line); ++skip) ++line_number;
+    std::vector<TraceField> fields;
+    std::string row;
     while (ok && ReadWholeLine(in, line)) {
       ++line_number;
       std::size_t time_end = 0;
-      std::vector<TraceField> fields = TraceFields(line, scale, &time_end);
-      ok = WriteLine(scratch.file(), FormatTraceRow(line, time_end, fields, scale));
+      TraceFields(line, scale, fields, &time_end);
+      FormatTraceRow(line, time_end, fields, scale, row);
+      ok = WriteLine(scratch.file(), row);
       std::string_view time = std::string_view(line).substr(0, time_end);
       time.remove_prefix(std::min(time.size(), time.find_first_not_of(' ')));
       if (vcd_ok && !time.empty() && !vcd.Row(time, fields)) {

@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cstdint>
+#include <cstdio>
 #include <filesystem>
+#include <limits>
+#include <random>
 #include <string>
 
 #include "platform/table_view.h"
@@ -13,6 +18,7 @@
 #include "support/scripted_platform.h"
 #include "text/file.h"
 #include "rewrite_support.h"
+#include "vhdl/trace_numbers.h"
 
 namespace kalvor {
 namespace {
@@ -51,6 +57,37 @@ TEST(TraceRow, ValueKinds) {
   // A line with only its time field is written unchanged.
   EXPECT_EQ(TraceRow("  42  ", limited), "  42  ");
   EXPECT_EQ(TraceRow("", limited), "");
+}
+
+// The .out's and the VCD's numbers are written by hand: each must be what
+// printf writes, over the values a trace gives (counts over counts per volt)
+// and over floats of every kind, the edges of each form among them.
+TEST(TraceNumbers, AsPrintfWritesThem) {
+  using limits = std::numeric_limits<float>;
+  std::vector<float> values = {
+      0.0f, -0.0f, 0.5f, 1.5f, 2.5f, -2.5f, 5e-7f, -5e-7f, 4.9999997e-7f, 1.5e-6f, 2.5e-6f,
+      1e-4f, -1e-4f, 9.99999e-5f, 0.000099999997f, 0.00010000001f, 999999940.0f, 1e9f, -1e9f,
+      8.99999e12f, 9e12f, 1e13f, 3.3f, 1.0f / 3.0f, limits::max(), -limits::max(), limits::min(),
+      limits::denorm_min(), limits::infinity(), -limits::infinity(), limits::quiet_NaN(),
+      -limits::quiet_NaN()};
+  for (float per_volt : {1241.0f, 1.0f, 3.0f, 1000.0f, -7.0f})
+    for (long count = -20000; count <= 20000; ++count) values.push_back(count / per_volt);
+  std::mt19937 bits(25);
+  for (int i = 0; i < 200000; ++i) values.push_back(std::bit_cast<float>(static_cast<std::uint32_t>(bits())));
+  int wrong = 0;
+  for (float v : values) {
+    char fixed[80], general[80];
+    std::snprintf(fixed, sizeof fixed, "%f", static_cast<double>(v));
+    std::snprintf(general, sizeof general, "%.9g", static_cast<double>(v));
+    std::string f, g;
+    AppendFixed6(f, v);
+    AppendGeneral9(g, v);
+    if (f != fixed || g != general) {
+      ADD_FAILURE() << std::hexfloat << v << ": " << f << " / " << fixed << ", " << g << " / "
+                    << general;
+      if (++wrong == 10) break;
+    }
+  }
 }
 
 TEST(TraceHeading, FirstLevelOfEachNameGoes) {
