@@ -204,7 +204,8 @@ Outcome RunVhdOut(const RunContext& run, const std::string& dir) {
   std::string line;
   ReadWholeLine(in, line);
   bool vcd_written = false;
-  if (StartsWithNoCase(line, "Signals=")) {
+  const bool converted = StartsWithNoCase(line, "Signals=");
+  if (converted) {
     std::string options =
         LoadOptionString(p.profile, kVhdoutOptions.key, kVhdoutOptions.def, 16000, false);
     if (TitledParamDlg(p.ui, kVhdoutOptions.key, kDialogTitle, options) != answer::kOk)
@@ -269,16 +270,17 @@ Outcome RunVhdOut(const RunContext& run, const std::string& dir) {
   const bool reads_out = ViewerReadsOut(viewer);
   const std::string& view_path = reads_out || !vcd_written ? out_path : vcd_path;
   if (!p.shell.Open(viewer, QuoteArgument(view_path), dir).started) {
-    std::string text =
-        reads_out ? "WINWED32.exe failed to run.\n\nPlease be sure the T-Spice Pro 5 "
-                    "directory is in your PATH statement\nin the autoexec.bat file, and "
-                    "re-boot."
-                  : viewer + " failed to run.\n\nPlease be sure it is on your PATH, or "
-                             "name your waveform viewer in the setting " +
-                        kWaveViewerKey + ".";
-    text += "\n\nThe waveform files are:\n" + out_path;
+    // The conversion itself went well: the files are named first, then
+    // what keeps them from being shown.
+    std::string text = converted ? "The waveform files were written:\n" : "The waveform files are:\n";
+    text += out_path;
     if (vcd_written) text += "\n" + vcd_path;
-    p.ui.Notify(text, "Error", box::kOk);
+    text += reads_out ? "\n\nThe viewer WINWED32.exe was not found. Put the T-Spice Pro 5 "
+                        "directory on your PATH to view them from Kalvor."
+                      : "\n\nThe viewer " + viewer + " was not found. Put it on your PATH, or "
+                                                     "name your waveform viewer in the setting " +
+                            kWaveViewerKey + ".";
+    p.ui.Notify(text, "Waveform viewer not found", box::kOk | box::kIconWarning);
     return Outcome::kFailed;
   }
   return Outcome::kCompleted;
