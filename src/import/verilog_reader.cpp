@@ -1406,7 +1406,7 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
         }
         body.Rename(entry, pb.name);
       } else if (!EqualNoCase(body.Name(entry), pb.name)) {
-        NoteWiredTogether(netlist, std::string(body.Name(entry)), pb.name, m.line);
+        NoteWiredTogether(netlist, cell.name, std::string(body.Name(entry)), pb.name, m.line);
       }
     }
     body.instances.reserve(static_cast<std::size_t>(m.instances));

@@ -275,9 +275,9 @@ Outcome RunVhdOut(const RunContext& run, const std::string& dir) {
     std::string text = converted ? "The waveform files were written:\n" : "The waveform files are:\n";
     text += out_path;
     if (vcd_written) text += "\n" + vcd_path;
-    text += reads_out ? "\n\nThe viewer WINWED32.exe was not found. Put the T-Spice Pro 5 "
+    text += reads_out ? "\n\nThe viewer WINWED32.exe was not found.\nPut the T-Spice Pro 5 "
                         "directory on your PATH to view them from Kalvor."
-                      : "\n\nThe viewer " + viewer + " was not found. Put it on your PATH, or "
+                      : "\n\nThe viewer " + viewer + " was not found.\nPut it on your PATH, or "
                                                      "name your waveform viewer in the setting " +
                             kWaveViewerKey + ".";
     p.ui.Notify(text, "Waveform viewer not found", box::kOk | box::kIconWarning);

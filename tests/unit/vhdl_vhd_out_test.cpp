@@ -257,13 +257,13 @@ TEST(RunVhdOut, CancelAndFailures) {
   const std::string files =
       "The waveform files were written:\n" + t.dir / "run.out" + "\n" + t.dir / "run.vcd";
   EXPECT_EQ(t.ui.Last().text,
-            files + "\n\nThe viewer WINWED32.exe was not found. Put the T-Spice Pro 5 "
+            files + "\n\nThe viewer WINWED32.exe was not found.\nPut the T-Spice Pro 5 "
                     "directory on your PATH to view them from Kalvor.");
   t.profile.values.erase("WAVEVIEWER");
   t.ui.answers = {t.dir / "run.txt"};
   EXPECT_EQ(testing::RunArmed(t.app, id::kVhdOut), Outcome::kFailed);
   EXPECT_EQ(t.ui.Last().text,
-            files + "\n\nThe viewer gtkwave was not found. Put it on your PATH, or name your "
+            files + "\n\nThe viewer gtkwave was not found.\nPut it on your PATH, or name your "
                     "waveform viewer in the setting WAVEVIEWER.");
   EXPECT_EQ(t.shell.launches.size(), 2u);
 }
