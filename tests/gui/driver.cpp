@@ -750,7 +750,14 @@ HWND Focus(Kalvor& k) {
 // A key as the keyboard sends it to the focused control. Tab and the arrow
 // keys move the focus: their press returns once it has moved.
 HWND PressKey(Kalvor& k, WPARAM key) {
+  // After a box the program gives the focus back in its own time; a window
+  // left inactive is brought forward, as a person clicks on it.
+  for (DWORD waited = 0; waited < kPatienceMs && !Focus(k); waited += 10) {
+    if (waited == 2000) SetForegroundWindow(k.main());
+    Sleep(10);
+  }
   HWND before = Focus(k);
+  Check(before != nullptr, "a control of the program has the focus");
   PostMessageA(before, WM_KEYDOWN, key, 0);
   PostMessageA(before, WM_KEYUP, key, 0xC0000000);
   bool moves = key == VK_TAB || key == VK_DOWN || key == VK_UP || key == VK_LEFT || key == VK_RIGHT;
@@ -759,6 +766,12 @@ HWND PressKey(Kalvor& k, WPARAM key) {
     Sleep(10);
   }
   return Focus(k);
+}
+
+// Presses `key` until control `id` has the focus (at most `most` times).
+void FocusBy(Kalvor& k, WPARAM key, int id, int most = 40) {
+  for (int i = 0; i < most && GetDlgCtrlID(Focus(k)) != id; ++i) PressKey(k, key);
+  CheckEq(std::to_string(GetDlgCtrlID(Focus(k))), std::to_string(id), "the focus reached");
 }
 
 // Presses `key` from control `from` until the focus is back there; returns
@@ -790,7 +803,7 @@ void KeyboardAndTestId() {
           " 121 101",
           "Tab order");
 
-  for (HWND focus = Focus(k); GetDlgCtrlID(focus) != 116;) focus = PressKey(k, VK_TAB);
+  FocusBy(k, VK_TAB, 116);
   CheckEq(Walk(k, VK_DOWN, 116, 20), " 104 105 106 107 108 117 115 114 111 112 113 109 116",
           "the arrow keys among the function buttons");
   CheckEq(Walk(k, VK_UP, 116, 20), " 109 113 112 111 114 115 117 108 107 106 105 104 116",
@@ -799,16 +812,16 @@ void KeyboardAndTestId() {
   CheckEq(k.Get(102), "", "moving the focus armed nothing");
 
   // Space arms the focused button ("VHDL SIM opt." needs no test ID).
-  for (HWND focus = Focus(k); GetDlgCtrlID(focus) != 111;) focus = PressKey(k, VK_DOWN);
+  FocusBy(k, VK_DOWN, 111);
   PressKey(k, VK_SPACE);
   for (DWORD waited = 0; waited < kPatienceMs && !k.Checked(111); waited += 20) Sleep(20);
   CheckOnlyRadio(k, 111);
   CheckEq(k.Get(102), " SIM", "Space arms the function");
   // Tab now enters the function buttons at the armed one.
-  for (HWND focus = Focus(k); GetDlgCtrlID(focus) != 215;) focus = PressKey(k, VK_TAB);
+  FocusBy(k, VK_TAB, 215);
   CheckEq(std::to_string(GetDlgCtrlID(PressKey(k, VK_TAB))), "111", "Tab enters at the armed function");
 
-  for (HWND focus = Focus(k); GetDlgCtrlID(focus) != 103;) focus = PressKey(k, VK_TAB);
+  FocusBy(k, VK_TAB, 103);
   PressKey(k, VK_RETURN);
   k.Answer("KALVOR", "Please open a test file set or enter test root name.", IDOK);
 
@@ -817,8 +830,12 @@ void KeyboardAndTestId() {
   SendMessageA(k.Item(101), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
   for (char c : id) SendMessageA(k.Item(101), WM_CHAR, static_cast<WPARAM>(c), 1);
   CheckEq(k.Get(101), id, "the test ID field scrolls");
-  k.Menu(2);
+  // Escape ends the program as Exit does, also from the results list.
+  FocusBy(k, VK_TAB, 121);
+  WriteProfileStringA("RDMX", "spc_diodes", nullptr);
+  PressKey(k, VK_ESCAPE);
   Check(k.WaitExit() == 0, "exit code 0");
+  Check(Ini("spc_diodes") != "<missing>", "Escape saved the settings as Exit does");
 }
 
 // Run with an empty test ID.
@@ -1119,6 +1136,14 @@ void ParameterDialogs() {
     CheckEq(Field(dialog, 103), "", "field 3");
     Check(!Ticked(dialog, 104), "check box 104 clear for n");
     CheckEq(Field(dialog, 105), "", "field 5");
+    // "standard VHDL" stands with the other fields, above OK and Cancel.
+    RECT standard, ok;
+    GetWindowRect(GetDlgItem(dialog, 107), &standard);
+    GetWindowRect(GetDlgItem(dialog, IDOK), &ok);
+    Check(standard.bottom <= ok.top, "standard VHDL above OK");
+    Check(GetNextDlgTabItem(dialog, GetDlgItem(dialog, 106), FALSE) == GetDlgItem(dialog, 107) &&
+              GetNextDlgTabItem(dialog, GetDlgItem(dialog, 107), FALSE) == GetDlgItem(dialog, IDOK),
+          "Tab goes from the packages to standard VHDL to OK");
     Screenshot(dialog, "mac2vhd.bmp");
     SendMessageA(GetDlgItem(dialog, 104), BM_CLICK, 0, 0);
     SetField(dialog, 105, "ieee.numeric_std.all");
