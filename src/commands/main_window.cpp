@@ -52,6 +52,13 @@ Outcome RunEdifImportEntry(Session& session) {
   return RunEdifImport(session.context(), session.edif, EdifJobOf(session));
 }
 
+bool AnyRadioChecked(DialogView& main) {
+  for (int id = id::kRadioFirst; id <= id::kRadioLast; ++id) {
+    if (main.IsChecked(id)) return true;
+  }
+  return false;
+}
+
 const char* ArmedNetlistExt(DialogView& main) {
   return main.IsChecked(id::kMacToNet) ? ".NET" : ".TPR";
 }
@@ -76,6 +83,13 @@ Outcome Run(Session& session) {
   if (!CheckTestId(session)) return Outcome::kFailed;
   s.option_line = Truncate(session.main().GetText(id::kOptions), 255);
   if (s.program_field == "spc_clean") return FindCommand(id::kSpiceClean)->run(session);
+  if (s.option_line.empty() && !AnyRadioChecked(session.main())) {
+    // Nothing armed: say what to do rather than what is missing.
+    session.Notify("No function is chosen.\nClick the round button of a function (\"EDIF to "
+                   ".mac\", say), then Run.",
+                   "KALVOR", box::kOk | box::kIconWarning);
+    return Outcome::kFailed;
+  }
   if (s.option_line.empty() || s.test_id.empty() || s.program_field.empty()) {
     session.Notify("Please select a valid test file and option string.", "KALVOR",
                    box::kOk | box::kIconWarning);

@@ -17,6 +17,9 @@ Outcome Run(Session& session);
 // Run with "edif import": finds the EDIF file beside the test ID, else asks.
 Outcome RunEdifImportEntry(Session& session);
 
+// Whether a function is armed: one of the radio buttons is checked.
+bool AnyRadioChecked(DialogView& main);
+
 // The netlist that NetTran's post-processing rewrites: ".NET" when ".mac to
 // .net" is armed, else ".TPR".
 const char* ArmedNetlistExt(DialogView& main);

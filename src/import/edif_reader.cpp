@@ -480,7 +480,7 @@ bool EdifReader::ReadNet(const Cell& own) {
       if (++external == 1) {
         name = p;
       } else if (p != name) {
-        NoteWiredTogether(netlist_, name, std::string(p));
+        NoteWiredTogether(netlist_, own.name, name, std::string(p));
       }
     }
     SkipTo(level - 1);

@@ -7,13 +7,13 @@
 
 namespace kalvor {
 
-void NoteWiredTogether(Netlist& netlist, const std::string& net, const std::string& port,
-                       long line) {
-  netlist.Note(Diagnostic::Severity::kNote, "wired together",
-               Format("The following ports appear to be wired together:\n\n   %s\n"
+void NoteWiredTogether(Netlist& netlist, const std::string& cell, const std::string& net,
+                       const std::string& port, long line) {
+  netlist.Note(Diagnostic::Severity::kWarning, "wired together",
+               Format("The following ports of cell %s appear to be wired together:\n\n   %s\n"
                       "   %s\n\nMore than one port per signal is not allowed.\n"
                       "Try  Add I/O's option on your synthesizer.",
-                      net.c_str(), port.c_str()),
+                      cell.c_str(), net.c_str(), port.c_str()),
                "Warning:", line);
 }
 

@@ -44,9 +44,9 @@ class NetlistReader {
 };
 
 // One net on two ports of its cell, which a macro header cannot show: the
-// per-item warning both readers give.
-void NoteWiredTogether(Netlist& netlist, const std::string& net, const std::string& port,
-                       long line = 0);
+// per-item warning both readers give, naming the cell.
+void NoteWiredTogether(Netlist& netlist, const std::string& cell, const std::string& net,
+                       const std::string& port, long line = 0);
 
 // Whether EDIF text names a port or a net "VCC" (any letter case), which
 // makes the import ask whether such names become "VDD" before reading.

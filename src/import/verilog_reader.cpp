@@ -1835,7 +1835,7 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
         }
         body.Rename(entry, pb.name);
       } else if (!EqualNoCase(body.Name(entry), pb.name)) {
-        NoteWiredTogether(netlist, std::string(body.Name(entry)), pb.name, m.line);
+        NoteWiredTogether(netlist, cell.name, std::string(body.Name(entry)), pb.name, m.line);
       }
     };
     // The other nets: the constant, or the first declared bit of the

@@ -26,6 +26,9 @@
 #define IDC_MAIN_A_CELLS 116
 #define IDC_MAIN_LVS 117
 #define IDC_MAIN_TEST_DIR 120
+#define IDC_MAIN_RESULTS 121
+#define IDC_MAIN_RESULT_ICON 122
+#define IDC_MAIN_VERSION 123
 #define IDC_MAIN_VIEW_VEC 210
 #define IDC_MAIN_VIEW_SIM 211
 #define IDC_MAIN_SETUP 212
@@ -107,9 +110,8 @@
 #define IDC_EXTDLG_OUTPUT 104
 #define IDC_EXTDLG_INPUT 105
 
-/* The About box "about": the title line and the release. */
+/* The About box "about": the title line. */
 #define IDC_ABOUT_TITLE 100
-#define IDC_ABOUT_RELEASE 101
 
 #ifndef RC_INVOKED
 

@@ -27,6 +27,10 @@ constexpr int kIconMask = 0xF0;
 
 // Set when the box has no owner window (the Parts say "without owner").
 constexpr int kNoOwner = 0x10000;
+// An OK box that waits for the user to do what it says first ("Click here
+// AFTER NetTran has run."): a front end that lists plain messages instead of
+// showing them must still show this one and wait.
+constexpr int kWaits = 0x20000;
 }  // namespace box
 
 // Answers, numbered like the classic dialog result ids.

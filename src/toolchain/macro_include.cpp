@@ -53,7 +53,7 @@ bool InsertMacroInclude(const RunContext& run, const ToolDesign& d, const std::s
   }
   if (!FileExists(macro_file)) {
     p.ui.Notify("Unable to open macro file.  Please browse to find correct file.",
-               macro_file, box::kOk);
+               macro_file, box::kOk | box::kWaits);
     if (!p.ui.FileDialog(macro_file, 256, d.test_dir, "*.mac")) return false;
   }
   SaveSettings(p, {{key, macro_file}});

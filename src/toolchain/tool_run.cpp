@@ -98,14 +98,14 @@ Outcome RunOutsideProgram(const RunContext& run, const ToolDesign& d,
     return Outcome::kFailed;
   }
   if (!netlist_output) return Outcome::kCompleted;
-  p.ui.Notify("Click here AFTER NetTran has run.", "Kalvor", box::kOk);
+  p.ui.Notify("Click here AFTER NetTran has run.", "Kalvor", box::kOk | box::kWaits);
   return ReduceModuleNames(run, d, toolchain, launch.netlist_ext);
 }
 
 std::string AutoexecPath(Platform& p) { return p.fs.AutoexecPath(p.profile); }
 
 Outcome LocateProgram(Platform& p, std::string& program) {
-  p.ui.Notify("Please browse for location of above program.", program, box::kOk);
+  p.ui.Notify("Please browse for location of above program.", program, box::kOk | box::kWaits);
   std::string chosen = program;
   if (!p.ui.FileDialog(chosen, 256, DirectoryOf(program, p.fs.Style()), "*.exe")) {
     return Outcome::kStopped;

@@ -231,7 +231,7 @@ Outcome FinishFanout(Platform& p, FanoutAnalysis& fanout, const std::string& pat
     std::string_view name = fanout.Name(index);
     if (index == order.front()) {
       closing = Format(
-          "\nMax detected fanout = %d, occuring on node '%s'       \nNOTE: PORTS "
+          "\nMax detected fanout = %d, occurring on node '%s'       \nNOTE: PORTS "
           "are only counted as ONE unit load.\n\nDisplay fanout report?",
           fanout_of_net, ToUpper(name).c_str());
     }

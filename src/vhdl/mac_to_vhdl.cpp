@@ -178,7 +178,8 @@ void MacToVhdl::Convert() {
     }
   }
   Flush();
-  if (standard_) {
+  // A cancelled run has seen only part of the cells: it names no top entity.
+  if (standard_ && !progress_.cancelled()) {
     ui_.Notify("Top-level entity: " + standard_->TopEntity(top_name_), "Standard VHDL", box::kOk);
     if (standard_->extra_nodes() != 0) {
       ui_.Notify(std::to_string(standard_->extra_nodes()) +

@@ -65,30 +65,54 @@ bool SwitchStream(File& in, File& out, std::string_view keyword) {
   return true;
 }
 
+// Whether switching changes any line of the file: files without a region,
+// or already switched, are left alone and not asked about.
+bool SwitchChanges(File& in, std::string_view keyword) {
+  SwitchRegion region = SwitchRegion::kOutside;
+  std::string line;
+  std::string before;
+  while (ReadWholeLine(in, line, /*tabs_to_blanks=*/false)) {
+    before = line;
+    SwitchLine(line, keyword, region);
+    if (line != before) return true;
+  }
+  return false;
+}
+
 Outcome RunSimSwitch(const RunContext& run, const std::string& keyword, const std::string& dir) {
   Platform& p = run.platform;
-  Outcome outcome = Outcome::kCompleted;
-  std::vector<std::string> names = p.fs.List("*.vhd");
-  for (const std::string& name : names) {
+  std::vector<std::string> changing;
+  std::string names;
+  for (const std::string& name : p.fs.List("*.vhd")) {
     std::string path = JoinPath(dir, name, p.fs.Style());
+    File in;
+    if (!in.Open(path, File::Mode::kRead) || !SwitchChanges(in, keyword)) continue;
+    changing.push_back(path);
+    names += "\n" + name;
+  }
+  if (changing.empty()) {
+    p.ui.Notify("No .vhd file here has a region to switch.", "", box::kOk);
+    return Outcome::kCompleted;
+  }
+  // One question for all the files that would change.
+  int answer = changing.size() == 1
+                   ? p.ui.Notify("Replace file?", changing[0], box::kYesNo | box::kIconQuestion)
+                   : p.ui.Notify(Format("Replace these %ld files?\n", static_cast<long>(changing.size())) +
+                                     names,
+                                 dir, box::kYesNo | box::kIconQuestion);
+  if (answer != answer::kYes) return Outcome::kStopped;
+  for (const std::string& path : changing) {
     File in;
     if (!in.Open(path, File::Mode::kRead)) continue;
     SafeOutput scratch(p);
-    if (!scratch.Open(in.Path())) {
-      outcome = Outcome::kFailed;
-      break;
-    }
+    // The file is replaced in one step, and only by a complete result.
+    if (!scratch.Open(in.Path())) return Outcome::kFailed;
     SwitchStream(in, scratch.file(), keyword);
     in.Close();
-    if (p.ui.Notify("Replace file?", path, box::kYesNo | box::kIconQuestion) !=
-        answer::kYes) {
-      continue;
-    }
-    // The file is replaced in one step, and only by a complete result.
-    if (!scratch.Commit(in)) outcome = Outcome::kFailed;
+    if (!scratch.Commit(in)) return Outcome::kFailed;
   }
-  if (outcome == Outcome::kCompleted) p.ui.Notify("Done", "", box::kOk);
-  return outcome;
+  p.ui.Notify("Done", "", box::kOk);
+  return Outcome::kCompleted;
 }
 
 }  // namespace kalvor

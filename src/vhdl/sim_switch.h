@@ -25,7 +25,8 @@ void SwitchLine(std::string& line, std::string_view keyword,
 bool SwitchStream(File& in, File& out, std::string_view keyword);
 
 // " SIM" / " NOSIM": switches every .vhd file of the current directory
-// `dir` (the test directory), asking before each replacement.
+// `dir` (the test directory) that switching changes, after one question for
+// all of them.
 Outcome RunSimSwitch(const RunContext& run, const std::string& keyword, const std::string& dir);
 
 }  // namespace kalvor

@@ -237,6 +237,8 @@ Outcome RunVhdOut(const RunContext& run, const std::string& dir) {
   std::string line;
   ReadWholeLine(in, line);
   bool vcd_written = false;
+  // A dump or a table is converted here; an .out is only shown.
+  const bool converted = (!line.empty() && line[0] == '$') || StartsWithNoCase(line, "Signals=");
   if (!line.empty() && line[0] == '$') {
     // A value change dump (GHDL's --vcd): its .out beside it; a VCD viewer
     // opens the dump itself.
@@ -288,7 +290,7 @@ Outcome RunVhdOut(const RunContext& run, const std::string& dir) {
         LoadOptionString(p.profile, kVhdoutOptions.key, kVhdoutOptions.def, 16000, false);
     if (TitledParamDlg(p.ui, kVhdoutOptions.key, kDialogTitle, options) != answer::kOk)
       return Outcome::kStopped;
-    p.profile.PutString(kVhdoutOptions.key, options);
+    SaveSettings(p, {{kVhdoutOptions.key, options}});
     TraceScale scale;
     std::string complaint = ReadTraceScale(options, scale);
     if (!complaint.empty()) {
@@ -345,16 +347,17 @@ Outcome RunVhdOut(const RunContext& run, const std::string& dir) {
   const bool reads_out = ViewerReadsOut(viewer);
   const std::string& view_path = reads_out || !vcd_written ? out_path : vcd_path;
   if (!p.shell.Open(viewer, QuoteArgument(view_path), dir).started) {
-    std::string text =
-        reads_out ? "WINWED32.exe failed to run.\n\nPlease be sure the T-Spice Pro 5 "
-                    "directory is in your PATH statement\nin the autoexec.bat file, and "
-                    "re-boot."
-                  : viewer + " failed to run.\n\nPlease be sure it is on your PATH, or "
-                             "name your waveform viewer in the setting " +
-                        kWaveViewerKey + ".";
-    text += "\n\nThe waveform files are:\n" + out_path;
+    // The conversion itself went well: the files are named first, then
+    // what keeps them from being shown.
+    std::string text = converted ? "The waveform files were written:\n" : "The waveform files are:\n";
+    text += out_path;
     if (vcd_written) text += "\n" + vcd_path;
-    p.ui.Notify(text, "Error", box::kOk);
+    text += reads_out ? "\n\nThe viewer WINWED32.exe was not found.\nPut the T-Spice Pro 5 "
+                        "directory on your PATH to view them from Kalvor."
+                      : "\n\nThe viewer " + viewer + " was not found.\nPut it on your PATH, or "
+                                                     "name your waveform viewer in the setting " +
+                            kWaveViewerKey + ".";
+    p.ui.Notify(text, "Waveform viewer not found", box::kOk | box::kIconWarning);
     return Outcome::kFailed;
   }
   return Outcome::kCompleted;

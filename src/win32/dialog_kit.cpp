@@ -395,7 +395,7 @@ HWND OpenProgressWindow(HWND owner, const std::string& operation,
   HWND progress = CreateDialogParamA(g_instance, "progbar", owner, BarProc, 0);
   if (!progress) return nullptr;
   SetDlgItemTextA(progress, IDC_PROG_OPERATION, operation.c_str());
-  SetDlgItemTextA(progress, IDC_PROG_FILE, file.c_str());
+  SetDlgItemTextA(progress, IDC_PROG_FILE, DisplayPath(file).c_str());
   return progress;
 }
 
@@ -407,6 +407,8 @@ void NoteProgress(const std::string& note) {
 
 bool ProgressCancelled() { return g_progress.cancelled; }
 
+void ForgetCancel() { g_progress.cancelled = false; }
+
 void DrawProgress(HWND progress, unsigned position_k, unsigned total_k, bool animate) {
   if (!progress) return;
   g_progress.animate = animate;
@@ -417,6 +419,14 @@ void DrawProgress(HWND progress, unsigned position_k, unsigned total_k, bool ani
   SendMessageA(progress, WM_COMMAND, kDrawCommand,
                MAKELPARAM(position_k & 0xFFFF, total_k & 0xFFFF));
   UpdateWindow(progress);
+}
+
+std::string DisplayPath(const std::string& path) {
+  DWORD need = GetLongPathNameA(path.c_str(), nullptr, 0);
+  if (need == 0) return path;
+  std::vector<char> buf(need + 1, '\0');
+  DWORD got = GetLongPathNameA(path.c_str(), buf.data(), need + 1);
+  return got == 0 || got > need ? path : std::string(buf.data(), got);
 }
 
 void PumpMessages() {

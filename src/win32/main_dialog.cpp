@@ -14,9 +14,53 @@ namespace kalvor::win32 {
 namespace {
 
 constexpr const char* kProgramName = "Kalvor";
-constexpr const char* kVersion = "2.96";
+// One version everywhere: the window, the About box, the command line.
+constexpr const char* kVersion = KALVOR_VERSION;
 
 HFONT g_option_font = nullptr;
+
+// The function buttons in the order the arrow keys visit them.
+constexpr int kFunctionButtons[] = {
+    IDC_MAIN_A_CELLS,   IDC_MAIN_MAC_TO_NET,  IDC_MAIN_GATESIM,   IDC_MAIN_MAC_TO_TPR,
+    IDC_MAIN_PRUNE,     IDC_MAIN_GEN_SPICE,   IDC_MAIN_LVS,       IDC_MAIN_EDIF_TO_MAC,
+    IDC_MAIN_MAC_TO_VHDL, IDC_MAIN_VHDL_SIM,  IDC_MAIN_UNSET_SIM, IDC_MAIN_VHD_OUT,
+    IDC_MAIN_SPICE_CLEAN};
+
+// Arming a function asks questions and rewrites files: a function button
+// arms on a click or Space, never because the arrow keys or Tab moved the
+// focus onto it. (A radio button that gets the focus can report itself
+// clicked; while it takes the focus its report is not a command.)
+bool g_taking_focus = false;
+WNDPROC g_button_proc = nullptr;
+
+LRESULT CALLBACK FunctionButtonProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message != WM_SETFOCUS) return CallWindowProcA(g_button_proc, hwnd, message, wparam, lparam);
+  g_taking_focus = true;
+  LRESULT result = CallWindowProcA(g_button_proc, hwnd, message, wparam, lparam);
+  g_taking_focus = false;
+  return result;
+}
+
+bool IsFunctionButton(int id) {
+  for (int b : kFunctionButtons) {
+    if (b == id) return true;
+  }
+  return false;
+}
+
+// Tab enters the function buttons at the armed one, else at the first.
+void KeepFunctionTabStop(HWND hwnd) {
+  int stop = kFunctionButtons[0];
+  for (int b : kFunctionButtons) {
+    if (IsDlgButtonChecked(hwnd, b) == BST_CHECKED) stop = b;
+  }
+  for (int b : kFunctionButtons) {
+    HWND button = GetDlgItem(hwnd, b);
+    LONG style = GetWindowLongA(button, GWL_STYLE);
+    LONG wanted = b == stop ? style | WS_TABSTOP : style & ~WS_TABSTOP;
+    if (wanted != style) SetWindowLongA(button, GWL_STYLE, wanted);
+  }
+}
 
 void Line(HDC dc, int x, int y) { LineTo(dc, x, y); }
 
@@ -27,7 +71,7 @@ void ExitIfRequested(HWND hwnd) {
 // The test directory under the test ID, its middle left out when it is
 // too long for the line.
 void ShowTestDir(HWND hwnd) {
-  SetDlgItemTextA(hwnd, IDC_MAIN_TEST_DIR, g_app->state.test_dir.c_str());
+  SetDlgItemTextA(hwnd, IDC_MAIN_TEST_DIR, DisplayPath(g_app->state.test_dir).c_str());
 }
 
 // Enter: the focused push button is pressed (Run when it has the focus);
@@ -73,8 +117,29 @@ void OnInit(HWND hwnd) {
                       reinterpret_cast<WPARAM>(g_option_font), FALSE);
   // The test ID holds as much as the program keeps of it.
   SendDlgItemMessageA(hwnd, id::kTestId, EM_LIMITTEXT, 255, 0);
+  SetDlgItemTextA(hwnd, IDC_MAIN_VERSION, (std::string("KALVOR ") + kVersion).c_str());
+  for (int b : kFunctionButtons) {
+    HWND button = GetDlgItem(hwnd, b);
+    WNDPROC old = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FunctionButtonProc)));
+    if (!g_button_proc) g_button_proc = old;
+  }
+  KeepFunctionTabStop(hwnd);
   ShowTestDir(hwnd);
   DragAcceptFiles(hwnd, TRUE);
+}
+
+// A command of the main dialog, its plain messages listed in the results
+// area (see WinUi::BeginCommand). A command that arrives while one runs is
+// ignored.
+void RunCommand(HWND hwnd, int id) {
+  if (g_app->state.busy) return;
+  g_ui->BeginCommand();
+  Outcome outcome = OnMainCommand(*g_app, id);
+  g_ui->EndCommand(outcome == Outcome::kCompleted);
+  KeepFunctionTabStop(hwnd);
+  ShowTestDir(hwnd);
+  ExitIfRequested(hwnd);
 }
 
 void OnDrop(HWND hwnd, HDROP drop) {
@@ -85,7 +150,11 @@ void OnDrop(HWND hwnd, HDROP drop) {
   path.resize(length);
   DragFinish(drop);
   if (IsIconic(hwnd)) ShowWindow(hwnd, SW_RESTORE);
+  if (g_app->state.busy) return;
+  g_ui->BeginCommand();
   OnFileDropped(*g_app, path);
+  g_ui->EndCommand(false);  // a drop says something only when it refuses the file
+  KeepFunctionTabStop(hwnd);
   ShowTestDir(hwnd);
 }
 
@@ -100,9 +169,8 @@ void OnCommand(HWND hwnd, int id) {
     id = EnterTarget(hwnd);
     if (id == 0) return;
   }
-  OnMainCommand(*g_app, id);
-  ShowTestDir(hwnd);
-  ExitIfRequested(hwnd);
+  if (g_taking_focus && IsFunctionButton(id)) return;
+  RunCommand(hwnd, id);
 }
 
 }  // namespace
@@ -174,8 +242,7 @@ INT_PTR CALLBACK MainDlgProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpar
       return TRUE;
     case WM_SYSCOMMAND:
       if ((wparam & 0xFFF0) == SC_CLOSE) {
-        OnMainCommand(*g_app, id::kExit);
-        ExitIfRequested(hwnd);
+        RunCommand(hwnd, id::kExit);
         return TRUE;
       }
       return FALSE;
@@ -194,6 +261,15 @@ INT_PTR CALLBACK MainDlgProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpar
       EndPaint(hwnd, &ps);
       return FALSE;
     }
+    case WM_CTLCOLORSTATIC:
+      // The results list reads like a page, not like a label.
+      if (reinterpret_cast<HWND>(lparam) == GetDlgItem(hwnd, IDC_MAIN_RESULTS)) {
+        HDC dc = reinterpret_cast<HDC>(wparam);
+        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+        SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+        return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_WINDOW));
+      }
+      return DefaultDialogResult(message, wparam, lparam);
     case WM_DESTROY:
       ReleaseDialogColors();
       if (g_option_font) DeleteObject(g_option_font);
@@ -211,7 +287,6 @@ INT_PTR CALLBACK aboutDlgProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpa
       SetWindowTextA(hwnd, (std::string("About ") + kProgramName).c_str());
       std::string title = std::string(kProgramName) + " ver. " + kVersion;
       SetDlgItemTextA(hwnd, IDC_ABOUT_TITLE, title.c_str());
-      SetDlgItemTextA(hwnd, IDC_ABOUT_RELEASE, "Release " KALVOR_VERSION);
       HFONT font = reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0));
       LOGFONTA lf;
       if (font && GetObjectA(font, sizeof lf, &lf)) {

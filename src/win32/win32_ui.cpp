@@ -19,17 +19,109 @@ HWND WinUi::ActiveOwner() const {
 // A box is owned by the main dialog, or, while one of the core's dialogs is
 // open, by that dialog: otherwise the dialog stays enabled under the box and
 // a second OK could start its work again while the first one still asks.
-int WinUi::Notify(const std::string& text, const std::string& caption, int type) {
-  HWND dialog = InnermostDialog();
-  HWND owner = (type & box::kNoOwner) ? nullptr : dialog ? dialog : g_main;
-  UINT flags = static_cast<UINT>(type & (box::kButtonMask | box::kIconMask));
-  BoxWording wording = WordBox(text, caption);
+// While a conversion's progress window is open, its questions and dialogs
+// belong to that window: they come up over it and it stays over the main
+// dialog, in view.
+HWND WinUi::Owner() const {
+  if (HWND dialog = InnermostDialog()) return dialog;
+  return progress_ ? progress_ : g_main;
+}
+
+int WinUi::ShowBox(const Message& m) {
+  HWND owner = (m.type & box::kNoOwner) ? nullptr : Owner();
+  UINT flags = static_cast<UINT>(m.type & (box::kButtonMask | box::kIconMask));
+  BoxWording wording = WordBox(m.text, m.caption);
   return MessageBoxA(owner, wording.text.c_str(), wording.caption.c_str(), flags);
+}
+
+// While a command runs, a message that asks nothing is listed in the results
+// area. Questions, boxes that wait for the user to act, and the answers of
+// an open dialog (its OK refused, say) stay boxes.
+int WinUi::Notify(const std::string& text, const std::string& caption, int type) {
+  Message m{text, caption, type};
+  bool asks = (type & box::kButtonMask) != box::kOk || (type & box::kWaits) != 0;
+  if (!collecting_ || asks || InnermostDialog() || !g_main) {
+    int answer = ShowBox(m);
+    BringProgressBack();
+    return answer;
+  }
+  messages_.push_back(m);
+  ShowResults(g_main, messages_);
+  return answer::kOk;
+}
+
+void WinUi::BeginCommand() {
+  collecting_ = true;
+  messages_.clear();
+  ForgetCancel();
+}
+
+void WinUi::EndCommand(bool completed) {
+  collecting_ = false;
+  // Cancel was the user's own choice: it is said in the results, in no box.
+  if (ProgressCancelled()) {
+    messages_.push_back(Message{"Stopped by Cancel: the files it would replace are kept.",
+                                "Cancel", box::kOk});
+    completed = true;
+  }
+  if (!messages_.empty()) ShowResults(g_main, messages_, SummaryOf(messages_));
+  int shown = MessageToShow(messages_, completed);
+  if (shown >= 0) ShowBox(messages_[static_cast<std::size_t>(shown)]);
+  messages_.clear();
 }
 
 bool WinUi::FileDialog(std::string& result, std::size_t capacity,
                        const std::string& initial_dir, const std::string& pattern) {
-  return win32::FileDialog(ActiveOwner(), result, capacity, initial_dir, pattern);
+  bool chosen = win32::FileDialog(ActiveOwner(), result, capacity, initial_dir, pattern);
+  BringProgressBack();
+  return chosen;
+}
+
+// When a box or dialog closes, the main dialog may be raised over the
+// progress window it owns: the progress window comes back on top, so that it
+// and its Cancel stay in view while the conversion asks and works.
+void WinUi::BringProgressBack() {
+  if (progress_) SetWindowPos(progress_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+namespace {
+
+constexpr std::size_t kCaptionRoom = 60;  // characters a title bar shows
+constexpr std::size_t kLineRoom = 70;     // characters of a box's text line
+
+bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+
+}  // namespace
+
+std::string ShortenMiddle(const std::string& line, std::size_t room) {
+  if (line.size() <= room) return line;
+  std::size_t tail = room * 2 / 3;
+  std::size_t head = room - tail - 3;
+  return line.substr(0, head) + "..." + line.substr(line.size() - tail);
+}
+
+std::string WrapLongWords(const std::string& text, std::size_t room) {
+  std::string out;
+  std::size_t start = 0;  // of the current word's piece in `out`
+  for (char c : text) {
+    out += c;
+    if (c == ' ' || c == '\n') {
+      start = out.size();
+      continue;
+    }
+    if (out.size() - start < room) continue;
+    // Break after the piece's last separator, else where the room ends.
+    std::size_t cut = out.size();
+    for (std::size_t i = out.size(); i > start + 1; --i) {
+      if (IsSeparator(out[i - 1])) {
+        cut = i;
+        break;
+      }
+    }
+    out.insert(cut, "\n");
+    start = cut + 1;
+  }
+  return out;
 }
 
 BoxWording WordBox(const std::string& text, const std::string& caption) {
@@ -38,16 +130,24 @@ BoxWording WordBox(const std::string& text, const std::string& caption) {
   // path is also the first line of the text.
   if (caption.find_first_of("\\/") != std::string::npos) w.text = caption + "\n\n" + text;
   if (w.caption.empty()) w.caption = "Kalvor";
+  // No box wider than the screen: long paths are wrapped at their
+  // separators in the text and shortened in the middle in the caption.
+  w.text = WrapLongWords(w.text, kLineRoom);
+  w.caption = ShortenMiddle(w.caption, kCaptionRoom);
   return w;
 }
 
 int WinUi::InputBox(const std::string& title, const std::string& prompt,
                     std::string& value) {
-  return win32::InputBox(ActiveOwner(), title, prompt, value);
+  int answer = win32::InputBox(ActiveOwner(), title, prompt, value);
+  BringProgressBack();
+  return answer;
 }
 
 int WinUi::RunDialog(DialogModel& model) {
-  return RunModelDialog(g_main, model);
+  int result = RunModelDialog(progress_ ? progress_ : g_main, model);
+  BringProgressBack();
+  return result;
 }
 
 void WinUi::ProgressOpen(const std::string& operation, const std::string& file) {

@@ -5,19 +5,28 @@
 
 #include "win32/winapi.h"
 
+#include <vector>
+
 #include "platform/ui.h"
+#include "win32/results_area.h"
 #include "win32/window_view.h"
 
 namespace kalvor::win32 {
 
 // What a message box shows: a caption that names a file (the classic "above
 // file" form) is repeated as the first line of the text, where it is not
-// cut off; a box without a caption gets the program's name.
+// cut off; a box without a caption gets the program's name; no line is
+// wider than the screen.
 struct BoxWording {
   std::string text;
   std::string caption;
 };
 BoxWording WordBox(const std::string& text, const std::string& caption);
+// `line` with its middle left out ("...") when longer than `room`.
+std::string ShortenMiddle(const std::string& line, std::size_t room);
+// `text` with every word longer than `room` broken into lines, after a path
+// separator where the piece has one.
+std::string WrapLongWords(const std::string& text, std::size_t room);
 
 class WinUi : public UserInterface {
  public:
@@ -39,13 +48,30 @@ class WinUi : public UserInterface {
   // The main dialog's window, once it exists.
   void AttachMain(HWND hwnd) { main_.Attach(hwnd); }
 
+  // A command of the main dialog begins: from here its messages that ask
+  // nothing (OK boxes that wait for nothing, outside the core's dialogs)
+  // go to the results area instead of a box each.
+  void BeginCommand();
+  // The command ended. When it did not complete, or a message was an
+  // error, one box shows the message that says why, as it was given.
+  void EndCommand(bool completed);
+
  private:
   // The window that owns a file dialog: the active dialog of the program
   // (an open parameter dialog, say), else the main dialog.
   HWND ActiveOwner() const;
 
+  // The window that owns a box (see Notify).
+  HWND Owner() const;
+  // Shows a message in a box as it was given.
+  int ShowBox(const Message& m);
+  // A box or dialog has closed: the progress window is put back on top.
+  void BringProgressBack();
+
   WindowView main_{false};
   HWND progress_ = nullptr;
+  bool collecting_ = false;         // a command runs: messages are listed
+  std::vector<Message> messages_;   // the command's listed messages
 };
 
 }  // namespace kalvor::win32

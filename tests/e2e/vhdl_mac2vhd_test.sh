@@ -31,7 +31,7 @@ grep -q '^\[NETS=\] 6 nets counted' err.txt || fail "no one-line NETS= summary"
 "$kalvor" mac2vhd fa.mac --ini fa.ini --verbose --answer ok --answer yes --answer no </dev/null 2>err.txt ||
   fail "mac2vhd --verbose ended with $?"
 grep -q '^n1  (xor2)$' err.txt || fail "no line per node connection with --verbose"
-grep -q "occuring on node 'A'" err.txt || fail "no closing message"
+grep -q "occurring on node 'A'" err.txt || fail "no closing message"
 grep -q '^mac2vhd=m1=NC;m2=PORTPADA;m3=;=n;p1=;p2=;' fa.ini || fail "option string not stored"
 
 # A second run asks before overwriting; "no" keeps the file.

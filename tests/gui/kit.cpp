@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/dialogs.h"
@@ -161,6 +162,35 @@ std::string ClippedTexts(HWND dialog) {
   return clipped;
 }
 
+// Push buttons that touch or overlap one another: each stands apart.
+std::string TouchingButtons(HWND dialog) {
+  std::vector<std::pair<std::string, RECT>> buttons;
+  for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+    char cls[16] = {0};
+    GetClassNameA(c, cls, sizeof cls);
+    LONG type = GetWindowLongA(c, GWL_STYLE) & BS_TYPEMASK;
+    if (lstrcmpiA(cls, "Button") != 0 || (type != BS_PUSHBUTTON && type != BS_DEFPUSHBUTTON)) {
+      continue;
+    }
+    char text[64] = {0};
+    GetWindowTextA(c, text, sizeof text);
+    RECT r;
+    GetWindowRect(c, &r);
+    buttons.emplace_back(text, r);
+  }
+  std::string touching;
+  for (std::size_t i = 0; i < buttons.size(); ++i) {
+    for (std::size_t j = i + 1; j < buttons.size(); ++j) {
+      const RECT& a = buttons[i].second;
+      const RECT& b = buttons[j].second;
+      // One pixel of gap at least, on the side where they meet.
+      bool apart = a.right < b.left || b.right < a.left || a.bottom < b.top || b.bottom < a.top;
+      if (!apart) touching += " \"" + buttons[i].first + "\" and \"" + buttons[j].first + "\";";
+    }
+  }
+  return touching;
+}
+
 int CheckTemplates(const std::string& out_path) {
   const LONG kType = BS_TYPEMASK;
   const Template templates[] = {
@@ -213,8 +243,10 @@ int CheckTemplates(const std::string& out_path) {
                            "iodlg", "extdlg", "about"}) {
     HWND dialog = CreateDialogParamA(g_instance, name, nullptr, Silent, 0);
     std::string clipped = dialog ? ClippedTexts(dialog) : " cannot be created";
+    std::string touching = dialog ? TouchingButtons(dialog) : "";
     if (dialog) DestroyWindow(dialog);
     out << (clipped.empty() ? "ok " : "clipped ") << name << clipped << "\n";
+    out << (touching.empty() ? "ok " : "touching ") << name << " buttons" << touching << "\n";
   }
   for (const char* icon : {"RDMXICON", "shadow", "RENA", "prog0", "prog1", "prog2", "prog3"}) {
     out << (LoadIconA(g_instance, icon) ? "ok " : "bad ") << icon << "\n";

@@ -133,6 +133,13 @@ TEST(Run, EmptyOptionLineOrProgramIsRefused) {
   TestApp t;
   t.UseDesign("adder");
   t.app.state.program_field = "internal";
+  // Nothing armed: the message says what to do.
+  EXPECT_EQ(kalvor::Run(t.app), Outcome::kFailed);
+  EXPECT_TRUE(t.ui.Showed("No function is chosen.\nClick the round button of a function "
+                          "(\"EDIF to .mac\", say), then Run.",
+                          "KALVOR"));
+  // Armed, but its option line erased.
+  t.ui.main.CheckRadio(id::kRadioFirst, id::kRadioLast, id::kMacToVhdl);
   EXPECT_EQ(kalvor::Run(t.app), Outcome::kFailed);
   EXPECT_TRUE(t.ui.Showed("Please select a valid test file and option string.", "KALVOR"));
   EXPECT_EQ(t.ui.Last().icon(), box::kIconWarning);

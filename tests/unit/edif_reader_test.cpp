@@ -99,7 +99,8 @@ TEST(EdifReader, NetsTiedToOwnPorts) {
   // N1 takes the name of the first port; the second is reported.
   EXPECT_EQ(LinesStarting("<U1"), V{"<U1 B A OUT"});
   EXPECT_TRUE(t.ui.Showed(
-      "The following ports appear to be wired together:\n\n   A\n   B\n\nMore than one port per "
+      "The following ports of cell TOP appear to be wired together:\n\n   A\n   B\n\nMore than "
+      "one port per "
       "signal is not allowed.\nTry  Add I/O's option on your synthesizer.",
       "Warning:"));
   int warnings = 0;
@@ -137,7 +138,8 @@ TEST(EdifReader, RepeatedWarningsBeyondTheFirstFewAreListedInAFile) {
                               "listed in:\n" + (t.dir / "design.warnings.txt"));
   std::string list = ReadFileBytes("design.warnings.txt");
   EXPECT_EQ(std::count(list.begin(), list.end(), '\n'), 5);
-  EXPECT_NE(list.find("[Warning:] The following ports appear to be wired together: A4 B4 More "
+  EXPECT_NE(list.find("[Warning:] The following ports of cell TOP appear to be wired together: A4 "
+                      "B4 More "
                       "than one port per signal is not allowed."),
             std::string::npos);
 

@@ -55,7 +55,7 @@ TEST(Fanout, FullAdderTablesReportAndClosingQuestion) {
             "------\t-------------------------------------------------------\r\n"
             "1\tA\r\n1\tB\r\n1\tCI\r\n1\tS\r\n1\tN1\r\n0\tCO\r\n");
   EXPECT_TRUE(t.ui.Showed(
-      "\nMax detected fanout = 1, occuring on node 'A'       \nNOTE: PORTS are only "
+      "\nMax detected fanout = 1, occurring on node 'A'       \nNOTE: PORTS are only "
       "counted as ONE unit load.\n\nDisplay fanout report?",
       "Done."));
   EXPECT_EQ(t.ui.Last().type, box::kYesNo | box::kIconQuestion);

@@ -129,6 +129,12 @@ TEST(MacToVhdl, CancelEndsAsAFailureWithoutTheFanoutReport) {
   EXPECT_EQ(run.Convert(kFullAdder), Outcome::kFailed);
   EXPECT_TRUE(run.BoxesWithCaption("NETS=").empty());
   EXPECT_EQ(run.ui.progress_log.back(), "close");
+  // Standard VHDL names no top entity from the cells seen before Cancel.
+  MacRun standard;
+  standard.ui.cancel_after_draws = 1;
+  EXPECT_EQ(standard.Convert(kFullAdder, "m1=NC;m2=PORTPADA;m3=;=n;p1=;p2=;std=y;"),
+            Outcome::kFailed);
+  EXPECT_TRUE(standard.BoxesWithCaption("Standard VHDL").empty());
 }
 
 // Node names that differ in letter case only are different nets of the

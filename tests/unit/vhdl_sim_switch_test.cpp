@@ -68,26 +68,48 @@ TEST(SwitchLine, OnlyBlankIndentedLinesAreCommentedAndDashLinesUncommented) {
             (std::vector<std::string>{"--ifdef\tSIM", "a"}));
 }
 
-TEST(RunSimSwitch, RewritesEveryVhdFileTheUserAgreesTo) {
+TEST(RunSimSwitch, OneQuestionForTheFilesThatChange) {
   TestApp t;
   t.UseDesign("top");
   t.app.state.option_line = " SIM";
   WriteFileBytes("a.vhd", Crlf(kRegion));
   WriteFileBytes("B.VHD", Crlf(kRegion));
   WriteFileBytes("c.txt", Crlf(kRegion));
-  t.ui.answers = {"yes", "no"};
+  // No region, and a region already switched: neither is asked about.
+  WriteFileBytes("plain.vhd", Crlf({"entity p is end;"}));
+  WriteFileBytes("done.vhd", Crlf(Switched(kRegion, " SIM")));
+  t.ui.answers = {"yes"};
   EXPECT_EQ(testing::RunArmed(t.app, id::kVhdlSim), Outcome::kCompleted);
 
-  ASSERT_EQ(t.ui.boxes.size(), 3u);
-  EXPECT_EQ(t.ui.boxes[0].text, "Replace file?");
-  EXPECT_EQ(t.ui.boxes[0].caption, t.app.state.test_dir + "B.VHD");
+  ASSERT_EQ(t.ui.boxes.size(), 2u);
+  EXPECT_EQ(t.ui.boxes[0].text, "Replace these 2 files?\n\nB.VHD\na.vhd");
+  EXPECT_EQ(t.ui.boxes[0].caption, t.app.state.test_dir);
   EXPECT_EQ(t.ui.boxes[0].type, box::kYesNo | box::kIconQuestion);
-  EXPECT_EQ(t.ui.boxes[1].caption, t.app.state.test_dir + "a.vhd");
   EXPECT_TRUE(t.ui.Last().text == "Done" && t.ui.Last().caption.empty());
 
   EXPECT_EQ(ReadFileBytes("B.VHD"), Crlf(Switched(kRegion, " SIM")));
-  EXPECT_EQ(ReadFileBytes("a.vhd"), Crlf(kRegion));
+  EXPECT_EQ(ReadFileBytes("a.vhd"), Crlf(Switched(kRegion, " SIM")));
   EXPECT_EQ(ReadFileBytes("c.txt"), Crlf(kRegion));
+  EXPECT_EQ(ReadFileBytes("plain.vhd"), Crlf({"entity p is end;"}));
+
+  // Back, declined: every file stays.
+  t.app.state.option_line = " NOSIM";
+  t.ui.boxes.clear();
+  t.ui.answers = {"no"};
+  EXPECT_EQ(testing::RunArmed(t.app, id::kUnsetSim), Outcome::kStopped);
+  ASSERT_EQ(t.ui.boxes.size(), 1u);
+  EXPECT_EQ(t.ui.boxes[0].text, "Replace these 3 files?\n\nB.VHD\na.vhd\ndone.vhd");
+  EXPECT_EQ(ReadFileBytes("a.vhd"), Crlf(Switched(kRegion, " SIM")));
+
+  // One file: the question names it.
+  std::filesystem::remove("a.vhd");
+  std::filesystem::remove("done.vhd");
+  t.ui.boxes.clear();
+  t.ui.answers = {"yes"};
+  EXPECT_EQ(testing::RunArmed(t.app, id::kUnsetSim), Outcome::kCompleted);
+  EXPECT_EQ(t.ui.boxes[0].text, "Replace file?");
+  EXPECT_EQ(t.ui.boxes[0].caption, t.app.state.test_dir + "B.VHD");
+  EXPECT_EQ(ReadFileBytes("B.VHD"), Crlf(Switched(kRegion, " NOSIM")));
 }
 
 TEST(RunSimSwitch, LongLinesPassWhole) {
@@ -104,13 +126,13 @@ TEST(RunSimSwitch, LongLinesPassWhole) {
             Crlf({outside, "--ifdef SIM", "--" + active, "--endif"}));
 }
 
-TEST(RunSimSwitch, WithoutVhdFilesOnlyDone) {
+TEST(RunSimSwitch, WithoutVhdFilesOnlySaysSo) {
   TestApp t;
   t.UseDesign("top");
   t.app.state.option_line = " SIM";
   EXPECT_EQ(testing::RunArmed(t.app, id::kVhdlSim), Outcome::kCompleted);
   ASSERT_EQ(t.ui.boxes.size(), 1u);
-  EXPECT_EQ(t.ui.boxes[0].text, "Done");
+  EXPECT_EQ(t.ui.boxes[0].text, "No .vhd file here has a region to switch.");
 }
 
 TEST(RunSimSwitch, NoScratchFileStopsTheRunWithoutDone) {
@@ -119,10 +141,11 @@ TEST(RunSimSwitch, NoScratchFileStopsTheRunWithoutDone) {
   t.app.state.option_line = " SIM";
   WriteFileBytes("a.vhd", Crlf(kRegion));
   testing::OtherFsApp<testing::NoScratchFs> full(t);
+  t.ui.answers = {"yes"};
   EXPECT_EQ(testing::RunArmed(full.app, id::kVhdlSim), Outcome::kFailed);
-  ASSERT_EQ(t.ui.boxes.size(), 1u);
-  EXPECT_EQ(t.ui.boxes[0].text, kUnableToCreate);
-  EXPECT_EQ(t.ui.boxes[0].caption, t.app.state.test_dir + "a.vhd");
+  ASSERT_EQ(t.ui.boxes.size(), 2u);
+  EXPECT_EQ(t.ui.boxes[1].text, kUnableToCreate);
+  EXPECT_EQ(t.ui.boxes[1].caption, t.app.state.test_dir + "a.vhd");
   EXPECT_EQ(ReadFileBytes("a.vhd"), Crlf(kRegion));
 }
 

@@ -359,19 +359,21 @@ TEST(RunVhdOut, CancelAndFailures) {
   t.profile.values["WAVEVIEWER"] = "winwed32.exe";
   t.ui.answers = {t.dir / "run.txt"};
   EXPECT_EQ(testing::RunArmed(t.app, id::kVhdOut), Outcome::kFailed);
-  EXPECT_EQ(t.ui.Last().caption, "Error");
+  // The files were written: the box says so first, with a warning, not an
+  // error.
+  EXPECT_EQ(t.ui.Last().caption, "Waveform viewer not found");
+  EXPECT_EQ(t.ui.Last().icon(), box::kIconWarning);
   const std::string files =
-      "\n\nThe waveform files are:\n" + t.dir / "run.out" + "\n" + t.dir / "run.vcd";
+      "The waveform files were written:\n" + t.dir / "run.out" + "\n" + t.dir / "run.vcd";
   EXPECT_EQ(t.ui.Last().text,
-            "WINWED32.exe failed to run.\n\nPlease be sure the T-Spice Pro 5 "
-            "directory is in your PATH statement\nin the autoexec.bat file, and re-boot." +
-                files);
+            files + "\n\nThe viewer WINWED32.exe was not found.\nPut the T-Spice Pro 5 "
+                    "directory on your PATH to view them from Kalvor.");
   t.profile.values.erase("WAVEVIEWER");
   t.ui.answers = {t.dir / "run.txt"};
   EXPECT_EQ(testing::RunArmed(t.app, id::kVhdOut), Outcome::kFailed);
   EXPECT_EQ(t.ui.Last().text,
-            "gtkwave failed to run.\n\nPlease be sure it is on your PATH, or name your "
-            "waveform viewer in the setting WAVEVIEWER." + files);
+            files + "\n\nThe viewer gtkwave was not found.\nPut it on your PATH, or name your "
+                    "waveform viewer in the setting WAVEVIEWER.");
   EXPECT_EQ(t.shell.launches.size(), 2u);
 }
 

@@ -1,0 +1,83 @@
+#include "win32/results_area.h"
+
+#include "platform/resource.h"
+#include "platform/ui.h"
+
+namespace kalvor::win32 {
+
+namespace {
+
+int IconOf(const Message& m) { return m.type & box::kIconMask; }
+
+}  // namespace
+
+std::string ResultEntry(const Message& m) {
+  std::string entry = m.caption;
+  if (!entry.empty()) {
+    char last = entry.back();
+    if (last != ':' && last != '=' && last != '.' && last != '?' && last != '!') entry += ':';
+    entry += ' ';
+  }
+  // Line ends as the edit control shows them; the text's own blank lines
+  // are kept short.
+  bool newline = false;
+  for (char c : m.text) {
+    if (c == '\r') continue;
+    if (c == '\n') {
+      if (!newline) entry += "\r\n  ";
+      newline = true;
+      continue;
+    }
+    newline = false;
+    entry += c;
+  }
+  while (!entry.empty() && entry.back() == ' ') entry.pop_back();
+  return entry;
+}
+
+void ShowResults(HWND main, const std::vector<Message>& messages, int first) {
+  std::string text;
+  bool error = false;
+  bool warning = false;
+  std::size_t first_at = 0;
+  for (const Message& m : messages) {
+    if (!text.empty()) text += "\r\n";
+    if (static_cast<int>(&m - messages.data()) == first) first_at = text.size();
+    text += ResultEntry(m);
+    error = error || IconOf(m) == box::kIconError;
+    warning = warning || IconOf(m) == box::kIconWarning;
+  }
+  HWND list = GetDlgItem(main, IDC_MAIN_RESULTS);
+  SetWindowTextA(list, text.c_str());
+  // The latest message in view, or the line message `first` begins.
+  int end = GetWindowTextLengthA(list);
+  SendMessageA(list, EM_SETSEL, static_cast<WPARAM>(end), end);
+  SendMessageA(list, EM_SCROLLCARET, 0, 0);
+  if (first >= 0) {
+    LRESULT line = SendMessageA(list, EM_LINEFROMCHAR, first_at, 0);
+    LRESULT top = SendMessageA(list, EM_GETFIRSTVISIBLELINE, 0, 0);
+    SendMessageA(list, EM_LINESCROLL, 0, line - top);
+  }
+  LPCSTR icon = error ? IDI_HAND : warning ? IDI_EXCLAMATION : IDI_ASTERISK;
+  SendDlgItemMessageA(main, IDC_MAIN_RESULT_ICON, STM_SETICON,
+                      reinterpret_cast<WPARAM>(LoadIconA(nullptr, icon)), 0);
+  ShowWindow(GetDlgItem(main, IDC_MAIN_RESULT_ICON), messages.empty() ? SW_HIDE : SW_SHOW);
+}
+
+int SummaryOf(const std::vector<Message>& messages) {
+  for (std::size_t i = messages.size(); i > 0; --i) {
+    int icon = IconOf(messages[i - 1]);
+    if (icon != box::kIconError && icon != box::kIconWarning) return static_cast<int>(i - 1);
+  }
+  return -1;
+}
+
+int MessageToShow(const std::vector<Message>& messages, bool completed) {
+  for (std::size_t i = 0; i < messages.size(); ++i) {
+    if (IconOf(messages[i]) == box::kIconError) return static_cast<int>(i);
+  }
+  if (!completed && !messages.empty()) return static_cast<int>(messages.size()) - 1;
+  return -1;
+}
+
+}  // namespace kalvor::win32
