@@ -66,18 +66,14 @@ const std::vector<NamedOption> kNamed = {
     {.name = "overwrite", .arg = nullptr, .functions = "mac2vhd copy-mac copy-spice",
      .asked = Asked::kQuestion, .text = "Overwrite above file?",
      .help = "\"Overwrite above file?\"", .flag = &CliOptions::overwrite},
-    {.name = "double-tables", .arg = nullptr, .functions = "mac2vhd", .asked = Asked::kQuestion,
-     .caption = "Fanout node table size exceeded.",
-     .help = "\"Do you want to double the fanout node table size next time Kalvor runs?\" "
-             "(yes saves the sizes and ends the program)",
-     .flag = &CliOptions::double_tables},
     {.name = "fanout-report", .arg = nullptr, .functions = "mac2vhd", .asked = Asked::kQuestion,
      .caption = "Done.", .help = "\"Display fanout report?\" (opens ~fanout.txt)",
      .flag = &CliOptions::fanout_report},
 
     // SIM / NOSIM.
     {.name = "overwrite", .arg = nullptr, .functions = "sim nosim", .asked = Asked::kQuestion,
-     .text = "Replace file?", .help = "\"Replace file?\" for each switched .vhd file",
+     .text = "Replace ",
+     .help = "\"Replace file?\" (one file) or \"Replace these N files?\" for the .vhd files that change",
      .flag = &CliOptions::overwrite},
 
     // Trace tables.

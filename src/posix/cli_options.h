@@ -31,7 +31,7 @@ struct CliOptions {
   bool version = false;
 
   // Named answers. Questions (yes|no).
-  Flag overwrite, vcc_to_vdd, raise_capacities, fanout_report, double_tables, block_routes,
+  Flag overwrite, vcc_to_vdd, raise_capacities, fanout_report, block_routes,
       post_process, did_run, update_autoexec, keep_unpaired, echo_inputs, view, confirm;
   // Files and texts.
   Text base_macros, port_file, trace, node_names, tech_include, pads, program, layout, source,

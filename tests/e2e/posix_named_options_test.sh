@@ -94,7 +94,8 @@ row mac2vhd-keep "fa.vhd k.ini" "" -- \
   mac2vhd fa.mac --vhdl-standard --overwrite=no
 row sim "sw.vhd sw2.vhd" "" -- sim sw.vhd --answer no --answer no --answer no --answer no -- \
   sim sw.vhd --overwrite=no
-row nosim "sw.vhd sw2.vhd" "" -- nosim sw.vhd --answer yes --answer yes -- nosim sw.vhd --overwrite
+row nosim "sw.vhd sw2.vhd" "printf -- 'entity e is end;\r\n--ifdef SIM\r\n  x <= y after 1 ns;\r\n--else\r\n--  x <= y;\r\n--endif\r\n' | tee sw.vhd > sw2.vhd" \
+  -- nosim sw.vhd --answer yes -- nosim sw.vhd --overwrite
 row vhdout "tr/run.out tr/run.vcd k.ini" "" -- \
   vhdout abc.mac --answer tr/run.txt --answer 'supply=5;counts/volt=1000;limit=n;' -- \
   vhdout abc.mac --trace tr/run.txt --supply 5 --counts-per-volt 1000 --limit=no
