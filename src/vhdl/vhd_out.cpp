@@ -237,22 +237,25 @@ Outcome RunVhdOut(const RunContext& run, const std::string& dir) {
   std::string line;
   ReadWholeLine(in, line);
   bool vcd_written = false;
-  // A dump or a table is converted here; an .out is only shown.
-  const bool converted = (!line.empty() && line[0] == '$') || StartsWithNoCase(line, "Signals=");
-  if (!line.empty() && line[0] == '$') {
-    // A value change dump (GHDL's --vcd): its .out beside it; a VCD viewer
-    // opens the dump itself.
+  // The conversion's parameters, asked and saved, and the scale they give.
+  TraceScale scale;
+  auto ask_scale = [&] {
     std::string options =
         LoadOptionString(p.profile, kVhdoutOptions.key, kVhdoutOptions.def, 16000, false);
     if (TitledParamDlg(p.ui, kVhdoutOptions.key, kDialogTitle, options) != answer::kOk)
       return Outcome::kStopped;
     SaveSettings(p, {{kVhdoutOptions.key, options}});
-    TraceScale scale;
-    std::string complaint = ReadTraceScale(options, scale);
-    if (!complaint.empty()) {
-      p.ui.Notify(complaint, kDialogTitle, box::kOk | box::kIconError);
-      return Outcome::kFailed;
-    }
+    const std::string complaint = ReadTraceScale(options, scale);
+    if (complaint.empty()) return Outcome::kCompleted;
+    p.ui.Notify(complaint, kDialogTitle, box::kOk | box::kIconError);
+    return Outcome::kFailed;
+  };
+  // A dump or a table is converted here; an .out is only shown.
+  const bool converted = (!line.empty() && line[0] == '$') || StartsWithNoCase(line, "Signals=");
+  if (!line.empty() && line[0] == '$') {
+    // A value change dump (GHDL's --vcd): its .out beside it; a VCD viewer
+    // opens the dump itself.
+    if (const Outcome asked = ask_scale(); asked != Outcome::kCompleted) return asked;
     std::string text = line + "\n";
     while (ReadWholeLine(in, line, false)) text += line + "\n";
     std::vector<std::string> rows;
@@ -286,17 +289,7 @@ Outcome RunVhdOut(const RunContext& run, const std::string& dir) {
     }
     in.Seek(0);
     ReadWholeLine(in, line);
-    std::string options =
-        LoadOptionString(p.profile, kVhdoutOptions.key, kVhdoutOptions.def, 16000, false);
-    if (TitledParamDlg(p.ui, kVhdoutOptions.key, kDialogTitle, options) != answer::kOk)
-      return Outcome::kStopped;
-    SaveSettings(p, {{kVhdoutOptions.key, options}});
-    TraceScale scale;
-    std::string complaint = ReadTraceScale(options, scale);
-    if (!complaint.empty()) {
-      p.ui.Notify(complaint, kDialogTitle, box::kOk | box::kIconError);
-      return Outcome::kFailed;
-    }
+    if (const Outcome asked = ask_scale(); asked != Outcome::kCompleted) return asked;
     out_path = WithExtension(chosen, "out");
     SafeOutput scratch(p);
     SafeOutput vcd_scratch(p);
