@@ -75,7 +75,11 @@ constexpr std::array<std::uint8_t, 257> kCharClass = [] {
   }
   return t;
 }();
-bool Is(int c, std::uint8_t kind) { return (kCharClass[static_cast<std::size_t>(c + 1)] & kind) != 0; }
+// `c` is a byte, -1 (the end of the file) or a plain char (negative above 127).
+bool Is(int c, std::uint8_t kind) {
+  const std::size_t at = c == -1 ? 0 : static_cast<std::size_t>(static_cast<unsigned char>(c)) + 1;
+  return (kCharClass[at] & kind) != 0;
+}
 bool IsIdentStart(int c) { return Is(c, kIdentStartChar); }
 bool IsIdentChar(int c) { return Is(c, kIdentChar); }
 bool IsDigit(int c) { return Is(c, kDigitChar); }
@@ -609,8 +613,9 @@ struct VerilogModule {
     return {at, static_cast<std::uint32_t>(name.size())};
   }
   long Add(std::string_view name, VNet n) {
+    const std::uint64_t hash = HashName(name, false);  // before `names` grows: `name` may be one of them
     std::tie(n.name_at, n.name_size) = Keep(name);
-    net_index.Add(HashName(name, false), static_cast<std::int32_t>(nets.size()));
+    net_index.Add(hash, static_cast<std::int32_t>(nets.size()));
     nets.push_back(n);
     return static_cast<long>(nets.size()) - 1;
   }
