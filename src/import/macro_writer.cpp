@@ -62,20 +62,20 @@ std::string FanoutBuffer(Body& body, const FanoutSettings& s, const Net& net,
 }
 
 // Lines "KEYWORD NAME..." of at most 77 characters (a longer name alone on
-// its line), each complete: no continuation lines after a directive.
-bool WriteNameLines(File& out, const char* keyword, const std::vector<std::string_view>& names) {
+// its line), each complete: no continuation lines after a directive. A
+// write error is reported once the macro file is closed.
+void WriteNameLines(File& out, const char* keyword, const std::vector<std::string_view>& names) {
+  const std::size_t bare = std::strlen(keyword);
   std::string line = keyword;
-  bool ok = true;
   for (std::string_view name : names) {
-    if (line.size() > std::strlen(keyword) && line.size() + 1 + name.size() > 77) {
-      ok = WriteLine(out, line) && ok;
+    if (line.size() > bare && line.size() + 1 + name.size() > 77) {
+      WriteLine(out, line);
       line = keyword;
     }
     line += ' ';
     line += name;
   }
-  if (line.size() > std::strlen(keyword)) ok = WriteLine(out, line) && ok;
-  return ok;
+  if (line.size() > bare) WriteLine(out, line);
 }
 
 // The directive lines after a header, which the VHDL conversion reads and

@@ -1,6 +1,7 @@
 #include "compare.h"
 
 #include <algorithm>
+#include <sstream>
 #include <unordered_map>
 
 namespace netcheck {
@@ -360,6 +361,14 @@ void RenameVccToVdd(Netlist& nl) {
     }
   }
   SettleSupplyPorts(nl);
+}
+
+std::vector<std::string> Words(const std::string& line) {
+  std::vector<std::string> w;
+  std::istringstream in(line);
+  std::string s;
+  while (in >> s) w.push_back(s);
+  return w;
 }
 
 std::string Lower(std::string s) {

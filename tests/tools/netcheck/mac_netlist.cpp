@@ -9,14 +9,6 @@ namespace netcheck {
 
 namespace {
 
-std::vector<std::string> Words(const std::string& line) {
-  std::vector<std::string> w;
-  std::istringstream in(line);
-  std::string s;
-  while (in >> s) w.push_back(s);
-  return w;
-}
-
 // Logical lines: a physical line beginning with "+" continues the one
 // before, the "+" read as a blank.
 std::vector<std::string> LogicalLines(const std::string& text) {

@@ -4,7 +4,6 @@
 #include <cctype>
 #include <map>
 #include <set>
-#include <sstream>
 #include <unordered_map>
 
 #include "netlist.h"
@@ -12,14 +11,6 @@
 namespace netcheck {
 
 namespace {
-
-std::vector<std::string> Words(const std::string& line) {
-  std::vector<std::string> w;
-  std::istringstream in(line);
-  std::string s;
-  while (in >> s) w.push_back(s);
-  return w;
-}
 
 bool StartsNoCase(const std::string& s, const std::string& prefix) {
   return s.size() >= prefix.size() && Lower(s.substr(0, prefix.size())) == prefix;

@@ -56,6 +56,8 @@ struct Netlist {
 using BaseMacros = std::map<std::string, std::vector<std::string>>;
 
 std::string Lower(std::string s);
+// The blank-separated words of `line`.
+std::vector<std::string> Words(const std::string& line);
 
 // A port named like a supply is global (left out of the header) only where
 // every instance pin of it is on the node of that very supply; elsewhere it
