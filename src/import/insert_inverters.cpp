@@ -145,6 +145,7 @@ bool InsertInverters(Netlist& netlist, const BaseMacros& base, const FanoutSetti
         return Overflow(limits.instances, diagnostics);
       }
       const std::int32_t x = body.AddInstance(inverter, body.CellName("EXTINV"));
+      body.distinct_instances = false;  // an EXTINV_N of the file's may share the name
       first.push_back(x);
       body.AddPin(static_cast<std::size_t>(n), {x, body.PortName("A")});
       if (static_cast<long>(body.nets.size()) >= limits.nets) {

@@ -1,6 +1,7 @@
 #include "import/macro_writer.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <unordered_map>
 
@@ -123,57 +124,82 @@ bool WriteMacro(File& out, Netlist& netlist, const Cell& cell, const WriteInputs
   Body& body = netlist.body;
   if (!Wrapped(out, ".macro " + cell.name + HeaderPorts(cell), state)) return false;
   WritePortDirectives(out, cell, body);
-  // Each instance's connections in net order, found under the first
-  // instance of its name. The body's pins become this table in place (the
-  // body is written once): in `links`, a Pin's `instance` holds the port
-  // and its `port` the net.
-  const std::vector<std::int32_t> first = FirstOfEachName(body);
-  std::vector<std::uint32_t> start(body.instances.size() + 1, 0);
-  for (const Net& net : body.nets) {
-    for (const Pin& pin : body.Pins(net)) {
-      if (pin.instance >= 0) ++start[static_cast<std::size_t>(first[static_cast<std::size_t>(pin.instance)]) + 1];
-    }
+  // Each instance's connections, found under the first instance of its
+  // name, by port, then net (the first net of a port first). The body's
+  // pins become this table in place (the body is written once), each
+  // packed as one number while it is sorted: in `links`, a Pin's
+  // `instance` then holds the port and its `port` the net; instance i's
+  // connections are links[start[i], start[i + 1]).
+  const std::vector<std::int32_t> first =
+      body.distinct_instances ? std::vector<std::int32_t>() : FirstOfEachName(body);
+  const int port_bits = std::bit_width(body.port_names.size());
+  const int net_bits = std::bit_width(body.nets.size());
+  if (std::bit_width(body.instances.size()) + port_bits + net_bits > 63) {
+    diagnostics.push_back({Diagnostic::Severity::kError, "", 0,
+                           Format("Cell %s is too large to write: %ld instances, %ld nets.", cell.name.c_str(),
+                                  static_cast<long>(body.instances.size()),
+                                  static_cast<long>(body.nets.size())),
+                           "Error"});
+    return false;
   }
-  for (std::size_t i = 1; i < start.size(); ++i) start[i] += start[i - 1];
-  const std::uint32_t linked = start.back();
+  std::vector<std::uint32_t> start(body.instances.size() + 1, 0);
   std::vector<Pin> links = std::move(body.pins);
   body.pins.clear();
   {
-    constexpr std::uint32_t kUnplaced = UINT32_MAX;
-    std::vector<std::uint32_t> place(links.size(), kUnplaced);  // where each pin goes
+    // Connections carry the top bit; the cell's own pins, and room no net
+    // holds (pins moved away), are left out.
+    constexpr std::uint64_t kLinked = std::uint64_t{1} << 63;
+    constexpr std::uint64_t kOwn = ~std::uint64_t{0};
+    auto key = [](const Pin& p) { return std::bit_cast<std::uint64_t>(p); };
     for (std::size_t n = 0; n < body.nets.size(); ++n) {
       const Net& net = body.nets[n];
       for (std::uint32_t k = net.first; k < net.first + net.count; ++k) {
         const Pin pin = links[k];
-        if (pin.instance < 0) continue;
-        place[k] = start[static_cast<std::size_t>(first[static_cast<std::size_t>(pin.instance)])]++;
-        links[k] = {pin.port, static_cast<std::int32_t>(n)};
+        const auto i = static_cast<std::size_t>(pin.instance);
+        const std::uint64_t bucket = first.empty() ? i : static_cast<std::size_t>(first[i]);
+        links[k] = std::bit_cast<Pin>(
+            pin.instance < 0 ? kOwn
+                             : kLinked | bucket << (port_bits + net_bits) |
+                                   static_cast<std::uint64_t>(pin.port) << net_bits | n);
       }
     }
-    std::uint32_t rest = linked;  // the cell's own pins and unused room go last
-    for (std::uint32_t& at : place) {
-      if (at == kUnplaced) at = rest++;
-    }
-    for (std::size_t k = 0; k < place.size(); ++k) {
-      while (place[k] != k) {
-        const std::size_t to = place[k];
-        std::swap(links[k], links[to]);
-        std::swap(place[k], place[to]);
-      }
+    std::size_t linked = 0;
+    for (const Pin& link : links) {
+      if (key(link) >= kLinked && key(link) != kOwn) links[linked++] = link;
     }
     links.resize(linked);
-    // The places taken moved each instance's start onto the next's.
-    for (std::size_t i = start.size() - 1; i > 0; --i) start[i] = start[i - 1];
-    start[0] = 0;
-  }
-  // Instances with many connections are searched by halving: their
-  // connections sorted by port, then net (the first net of a port first).
-  constexpr std::uint32_t kScanned = 16;
-  for (std::size_t i = 0; i + 1 < start.size(); ++i) {
-    if (start[i + 1] - start[i] > kScanned) {
-      std::sort(links.begin() + start[i], links.begin() + start[i + 1], ByPortThenNet);
+    const int bucket_shift = port_bits + net_bits;
+    auto bucket = [&](std::uint64_t k) { return static_cast<std::size_t>((k & ~kLinked) >> bucket_shift); };
+    for (const Pin& link : links) ++start[bucket(key(link)) + 1];
+    for (std::size_t i = 1; i < start.size(); ++i) start[i] += start[i - 1];
+    // Each connection swapped into its instance's place (a cursor each),
+    // then each instance's few sorted.
+    {
+      std::vector<std::uint32_t> next(start.begin(), start.end() - 1);
+      for (std::size_t b = 0; b < next.size(); ++b) {
+        while (next[b] < start[b + 1]) {
+          Pin moving = links[next[b]];
+          for (std::size_t to = bucket(key(moving)); to != b; to = bucket(key(moving))) {
+            std::swap(moving, links[next[to]++]);
+          }
+          links[next[b]++] = moving;
+        }
+      }
+    }
+    const std::uint64_t net_mask = (std::uint64_t{1} << net_bits) - 1;
+    const std::uint64_t port_mask = (std::uint64_t{1} << port_bits) - 1;
+    for (std::size_t i = 0; i + 1 < start.size(); ++i) {
+      const auto from = links.begin() + start[i], to = links.begin() + start[i + 1];
+      std::sort(from, to, [&](const Pin& x, const Pin& y) { return key(x) < key(y); });
+      for (auto at = from; at != to; ++at) {
+        const std::uint64_t packed = key(*at);
+        *at = {static_cast<std::int32_t>(packed >> net_bits & port_mask),
+               static_cast<std::int32_t>(packed & net_mask)};
+      }
     }
   }
+  // Instances with many connections are searched by halving.
+  constexpr std::uint32_t kScanned = 16;
   bool no_port = true;
   // Port orders of the cells instantiated here.
   std::unordered_map<std::string, PortOrder> orders;
@@ -196,7 +222,7 @@ bool WriteMacro(File& out, Netlist& netlist, const Cell& cell, const WriteInputs
       if (!found) return false;
       order = orders.emplace(cell, std::move(*found)).first;
     }
-    const std::size_t me = static_cast<std::size_t>(first[i]);
+    const std::size_t me = first.empty() ? i : static_cast<std::size_t>(first[i]);
     for (std::string_view port : order->second.ports) {
       const std::int32_t id = body.FindPortName(port);
       std::int32_t net = -1;

@@ -1143,11 +1143,10 @@ class Parser {
     if (pass_ == Pass::kScan) {
       std::sort(instance_names_.begin(), instance_names_.end());
       for (std::size_t k = 1; k < instance_names_.size(); ++k) {
-        if (instance_names_[k].first == instance_names_[k - 1].first) {
-          throw ReadError{instance_names_[k].second,
-                          Format("module %s has two instances of one name (lines %ld and %ld)",
-                                 m_->name.c_str(), instance_names_[k - 1].second,
-                                 instance_names_[k].second)};
+        if (instance_names_[k].SameName(instance_names_[k - 1])) {
+          const long first = instance_names_[k - 1].line, second = instance_names_[k].line;
+          throw ReadError{second, Format("module %s has two instances of one name (lines %ld and %ld)",
+                                         m_->name.c_str(), first, second)};
         }
       }
       instance_names_.clear();
@@ -1275,7 +1274,11 @@ class Parser {
         }
       }
       Expect(')', "in the connections");
-      if (pass_ == Pass::kScan) instance_names_.emplace_back(HashName(name, false), line);
+      if (pass_ == Pass::kScan) {
+        const std::uint64_t h = HashName(name, false);
+        instance_names_.push_back({static_cast<std::uint32_t>(h >> 32), static_cast<std::uint32_t>(h),
+                                   static_cast<std::uint32_t>(std::min<long>(line, UINT32_MAX))});
+      }
       if (pass_ != Pass::kScan) {
         Bind(type.text, name, line);
       } else if (speculate_) {
@@ -1551,8 +1554,16 @@ class Parser {
     long line = 0;
   };
   std::vector<Alias> aliases_;
-  // The module's instances so far, by the hash of their names, and lines.
-  std::vector<std::pair<std::uint64_t, long>> instance_names_;
+  // The module's instances so far: the hashes of their names, and lines
+  // (in 12 bytes, as a netlist holds many).
+  struct InstanceName {
+    std::uint32_t hash_high, hash_low, line;
+    bool operator<(const InstanceName& o) const {
+      return std::tie(hash_high, hash_low, line) < std::tie(o.hash_high, o.hash_low, o.line);
+    }
+    bool SameName(const InstanceName& o) const { return hash_high == o.hash_high && hash_low == o.hash_low; }
+  };
+  std::vector<InstanceName> instance_names_;
   std::size_t replayed_ = 0;  // of the module's wiring
   std::vector<std::int64_t> bits_;
   std::string bit_name_;
@@ -1928,6 +1939,9 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
     m.wiring.clear();
     fill.GroupPins();
     std::vector<std::uint32_t>().swap(fill.net_of_pin);
+    // Two instances of one name are refused; two names alike in the macro
+    // file only where a name had to change.
+    body.distinct_instances = body.original_names.empty();
     if (!wired && !name_the_rest()) return too_many_nodes();
   }
   if (netlist.FindCell(cell.name) >= 0) {

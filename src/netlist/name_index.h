@@ -101,17 +101,17 @@ class UsedNames {
   bool Used(std::string_view name) const {
     if (slots_.empty()) return false;
     const std::uint64_t h = HashName(name, true);
-    for (std::size_t i = h & (slots_.size() - 1); slots_[i] != 0; i = (i + 1) & (slots_.size() - 1)) {
+    for (std::size_t i = Home(h); slots_[i] != 0; i = Next(i)) {
       if (slots_[i] == h) return true;
     }
     return false;
   }
-  // Room for `names` without growing.
+  // Room for `names` without growing. The table is sized to the names it
+  // holds, not to a power of two: the largest cells' names fill it three
+  // quarters.
   void Reserve(std::size_t names) {
-    std::size_t slots = slots_.empty() ? 256 : slots_.size();
-    while (names * 4 > slots * 3) slots *= 2;
-    if (slots == slots_.size()) return;
-    std::vector<std::uint64_t> old(slots, 0);
+    if (names * 4 <= slots_.size() * 3) return;
+    std::vector<std::uint64_t> old(std::max<std::size_t>(256, names / 3 * 4 + 4), 0);
     old.swap(slots_);
     for (std::uint64_t h : old) {
       if (h != 0) Put(h);
@@ -119,9 +119,19 @@ class UsedNames {
   }
   // Marks `name` used; false when it already was.
   bool Claim(std::string_view name) {
-    if (Used(name)) return false;
-    Reserve(count_ + 1);
-    Put(HashName(name, true));
+    const std::uint64_t h = HashName(name, true);
+    std::size_t i = 0;
+    if (!slots_.empty()) {
+      for (i = Home(h); slots_[i] != 0; i = Next(i)) {
+        if (slots_[i] == h) return false;
+      }
+    }
+    if ((count_ + 1) * 4 > slots_.size() * 3) {
+      Reserve(std::max<std::size_t>(count_ + 1, count_ * 2));
+      for (i = Home(h); slots_[i] != 0; i = Next(i)) {
+      }
+    }
+    slots_[i] = h;
     ++count_;
     return true;
   }
@@ -138,9 +148,13 @@ class UsedNames {
   }
 
  private:
+  std::size_t Home(std::uint64_t h) const {
+    return static_cast<std::size_t>((h >> 32) * slots_.size() >> 32);
+  }
+  std::size_t Next(std::size_t i) const { return i + 1 == slots_.size() ? 0 : i + 1; }
   void Put(std::uint64_t h) {
-    std::size_t i = h & (slots_.size() - 1);
-    while (slots_[i] != 0) i = (i + 1) & (slots_.size() - 1);
+    std::size_t i = Home(h);
+    while (slots_[i] != 0) i = Next(i);
     slots_[i] = h;
   }
   std::vector<std::uint64_t> slots_;  // hashes; 0 is empty

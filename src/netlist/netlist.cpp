@@ -39,6 +39,7 @@ void Body::Clear() {
   port_names.clear();
   names.Clear();
   port_index_.Clear();
+  distinct_instances = false;
   ++generation;
 }
 

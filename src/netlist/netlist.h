@@ -92,6 +92,7 @@ struct Body {
   std::vector<std::pair<std::int32_t, std::string>> original_names;
   std::vector<std::string> port_names;  // the port names pins refer to, each once
   UsedNames names;                        // header ports and nodes in use
+  bool distinct_instances = false;        // no two instances share a name (the reader knows)
   unsigned generation = 0;                // changes whenever the body is emptied
 
   void Clear();
