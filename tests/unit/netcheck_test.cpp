@@ -110,7 +110,8 @@ TEST(Netcheck, ReadsNameFormsViewsAndDesignFirst) {
 
 // What must not stop the checker: a connection naming no port of its
 // module or more positional connections than ports (a problem, not an
-// abort), tri1 nets, an output wider than its connection; and a supply
+// abort), tri1 nets, an output wider than its connection, a leaf cell's
+// port as wide as its widest connection; and a supply
 // port on another net, or a VCC renamed by the supply answer.
 TEST(Netcheck, ReadsWhatTheImportReads) {
   const std::string verilog =
@@ -120,6 +121,7 @@ TEST(Netcheck, ReadsWhatTheImportReads) {
       " sub s1 (.a({a, a}), .y(y), .VDD(p));\n"
       " sub s2 (.a({t, t, t, t}), .y(), .VDD(VCC));\n"
       " LEAF l1 (.Q(q), .E(t));\n"
+      " LEAF l2 (.Q(q), .E({t, p}));\n"
       "endmodule\n";
   netcheck::Netlist nl;
   ASSERT_TRUE(netcheck::ParseVerilogNetlist(verilog, nl));
@@ -127,9 +129,9 @@ TEST(Netcheck, ReadsWhatTheImportReads) {
   // sub's VDD is on p in s1: a normal pin, in the header; y0 y1 of s1 on
   // y, y2 y3 open.
   const char* mac =
-      ".macro LEAF Q E\r\n.eom\r\n.macro sub a0 a1 a2 a3 y0 y1 y2 y3 VDD\r\n.eom\r\n"
+      ".macro LEAF Q E0 E1\r\n.eom\r\n.macro sub a0 a1 a2 a3 y0 y1 y2 y3 VDD\r\n.eom\r\n"
       ".macro top a0 a1 y0 y1 p q VCC\r\n<s1 sub a0 a1 a0 a1 y0 y1 NCX1 NCX2 p\r\n"
-      "<s2 sub t t t t NCX3 NCX4 NCX5 NCX6 VCC\r\n<l1 LEAF q t\r\n.eom\r\n";
+      "<s2 sub t t t t NCX3 NCX4 NCX5 NCX6 VCC\r\n<l1 LEAF q t NCX7\r\n<l2 LEAF q p t\r\n.eom\r\n";
   netcheck::Netlist m;
   netcheck::ParseMacNetlist(mac, m);
   netcheck::CompareResult r = netcheck::CompareConnectivity(nl, m);
