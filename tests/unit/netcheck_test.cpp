@@ -108,6 +108,42 @@ TEST(Netcheck, ReadsNameFormsViewsAndDesignFirst) {
   EXPECT_FALSE(netcheck::CompareConnectivity(nl, swapped).differences.empty());
 }
 
+// A schematic as the import reads it: instances the contents or a page
+// list (not the drawings in graphics, port implementations or nets), nets
+// on two pages joined by an off-page connector, a part from a library
+// that does not hold it (the first cell of its name), and a part of a
+// cell the file never defines that nothing connects.
+TEST(Netcheck, ReadsSchematicsAsTheImportReadsThem) {
+  const char* const edif = R"((edif s (external PARTS (edifLevel 0))
+ (library LIB (cell R (view v (interface (port A) (port B)))))
+ (library WORK
+  (cell TOP (view v (interface (port a))
+   (contents (offPageConnector SIG)
+    (page p1 (commentGraphics (instance TB (viewRef v (cellRef TITLE (libraryRef PARTS)))))
+     (instance R1 (viewRef v (cellRef R)))
+     (instance MH (viewRef v (cellRef HOLE (libraryRef PARTS))))
+     (net a (joined (portRef a) (portRef A (instanceRef R1))))
+     (net s1 (joined (portRef B (instanceRef R1)) (portRef SIG))
+      (instance J1 (viewRef v (cellRef TIE (libraryRef PARTS))))))
+    (page p2 (instance R2 (viewRef v (cellRef R (libraryRef LIB))))
+     (net s2 (joined (portRef SIG) (portRef A (instanceRef R2))))))))))
+ (design s (cellRef TOP (libraryRef WORK))))";
+  netcheck::Netlist nl;
+  ASSERT_TRUE(netcheck::ParseEdifNetlist(edif, nl));
+  EXPECT_TRUE(nl.problems.empty()) << nl.problems[0];
+  netcheck::Netlist mac;
+  netcheck::ParseMacNetlist(".macro HOLE\r\n.eom\r\n.macro R A B\r\n.eom\r\n.macro TOP a\r\n"
+                            "<R1 R a SIG\r\n<MH HOLE\r\n<R2 R SIG NCX1\r\n.eom\r\n",
+                            mac);
+  netcheck::CompareResult r = netcheck::CompareConnectivity(nl, mac);
+  EXPECT_TRUE(r.differences.empty()) << r.differences[0];
+  netcheck::Netlist apart;  // the two pages' nets kept apart
+  netcheck::ParseMacNetlist(".macro HOLE\r\n.eom\r\n.macro R A B\r\n.eom\r\n.macro TOP a\r\n"
+                            "<R1 R a SIG\r\n<MH HOLE\r\n<R2 R SIG_2 NCX1\r\n.eom\r\n",
+                            apart);
+  EXPECT_FALSE(netcheck::CompareConnectivity(nl, apart).differences.empty());
+}
+
 // What must not stop the checker: a connection naming no port of its
 // module or more positional connections than ports (a problem, not an
 // abort), tri1 nets, an output wider than its connection, a leaf cell's
