@@ -553,10 +553,15 @@ ReadStep EdifReader::ReadCell() {
   own_ports_.Clear();
   bool have_interface = false;
   const int cell_level = tokens_.depth();
+  std::vector<int> holders;  // the depths inside the open contents and page lists
   std::string_view head;
   while (NextListHead(cell_level, head)) {
     if (!KeepGoing()) return ReadStep::kFailed;
-    if (IsKeyword(head, "interface") && !have_interface) {
+    const int depth = tokens_.depth();
+    while (!holders.empty() && holders.back() >= depth) holders.pop_back();
+    if (IsKeyword(head, "contents") || IsKeyword(head, "page")) {
+      holders.push_back(depth);
+    } else if (IsKeyword(head, "interface") && !have_interface) {
       // One interface per cell: its first view's. The interfaces of
       // further views (a symbol's other forms) add no ports.
       have_interface = true;
@@ -572,6 +577,11 @@ ReadStep EdifReader::ReadCell() {
         }
       }
     } else if (IsKeyword(head, "instance")) {
+      // An instance the contents (or a page of them) list is part of the
+      // netlist; one inside a net, a port's implementation or comment
+      // graphics is a drawing: a junction, a power or off-page symbol, a
+      // title block.
+      if (holders.empty() || holders.back() != depth - 1) continue;
       if (ReadName(scratch_)) {
         instance_name_ = scratch_.text;
         if (!Find("cellref", scratch_)) scratch_.text.clear();

@@ -1503,6 +1503,17 @@ class Parser {
         // unconnected.
         const bool input = child.nets[static_cast<std::size_t>(it)].dir == PortDirection::kInput;
         bits_.insert(bits_.begin(), static_cast<std::size_t>(w) - bits_.size(), input ? kGnd : kNoBit);
+      } else if (static_cast<long>(bits_.size()) > w && pass_ == Pass::kBind && !child.defined &&
+                 !child.black_box && !AllConstant(conn.expr)) {
+        // A leaf cell's port is as wide as its widest connection: one met
+        // wider than before widens it, and every module is bound again.
+        VNet& n = child.nets[static_cast<std::size_t>(it)];
+        const long wide = static_cast<long>(bits_.size());
+        n.msb = static_cast<std::int32_t>(wide - 1);
+        n.lsb = 0;
+        n.vector = true;
+        n.first_bit = child.TakeBits(wide);
+        widened_ = true;
       } else if (static_cast<long>(bits_.size()) != w) {
         if (!AllConstant(conn.expr)) {
           throw ReadError{line, "port " + std::string(port) + " of " + std::string(name) + " is " +
@@ -1570,6 +1581,25 @@ class Parser {
   std::vector<std::vector<std::int32_t>> port_names_;  // per module and net, filling
   std::vector<std::int32_t> cells_;  // per module: its number in the body's cell names, filling
   std::vector<const VerilogModule*> parent_of_;  // per module: the last module found to use it
+  bool widened_ = false;  // a leaf cell's port, by the binding
+
+ public:
+  // True when the binding widened a leaf cell's port: what was bound is
+  // forgotten, to be bound again with the ports as wide as they now are.
+  bool Unbind(std::vector<std::unique_ptr<VerilogModule>>& list) {
+    if (!widened_) return false;
+    widened_ = false;
+    parent_of_.clear();
+    for (auto& m : list) {
+      m->children.clear();
+      m->instances = 0;
+      m->instance_text = 0;
+      m->pins = 0;
+      m->wiring.clear();
+      m->joined.clear();
+    }
+    return true;
+  }
 };
 
 }  // namespace
@@ -1644,16 +1674,18 @@ bool VerilogNetlist::Parse(File& in) {
     std::vector<ReadError> late;
     Parser parser(in, *modules_);
     const std::size_t defined = bound ? 0 : list.size();
-    for (std::size_t k = 0; k < defined; ++k) {
-      if (!list[k]->defined) continue;
-      parser.Again(*list[k], Pass::kBind, nullptr);
-      try {
-        if (late.empty()) parser.Join(list[k]->joined);
-      } catch (const ReadError& e) {
-        late.push_back(e);
+    do {
+      for (std::size_t k = 0; k < defined; ++k) {
+        if (!list[k]->defined) continue;
+        parser.Again(*list[k], Pass::kBind, nullptr);
+        try {
+          if (late.empty()) parser.Join(list[k]->joined);
+        } catch (const ReadError& e) {
+          late.push_back(e);
+        }
       }
-    }
-    if (!late.empty()) throw late.front();
+      if (!late.empty()) throw late.front();
+    } while (parser.Unbind(list));
     FinishCellUses(Netlist(), modules_->uses);
   } catch (const ReadError& e) {
     error_ = e.text;

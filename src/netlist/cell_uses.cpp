@@ -29,6 +29,15 @@ void CellUses::AddInner(std::string_view parent, std::string_view child, std::st
 
 void NoteCellUses(const Netlist& netlist, bool vcc_to_vdd, CellUses& uses) {
   const Body& body = netlist.body;
+  // Cells the file never defines, in the order of their first instance
+  // (one that nothing connects too: it is written, with no ports).
+  for (const Instance& inst : body.instances) {
+    const std::string& cell = body.CellOf(inst);
+    if (cell.empty() || netlist.FindCell(cell) >= 0) continue;
+    if (uses.undefined_index.emplace(ToLower(cell), uses.undefined.size()).second) {
+      uses.undefined.push_back({cell, {}});
+    }
+  }
   for (const Net& net : body.nets) {
     std::string_view node = body.Name(net);
     if (vcc_to_vdd && EqualNoCase(node, "VCC")) node = "VDD";

@@ -13,6 +13,10 @@ shopt -s nullglob
 # Netlists whose macro files are known to differ (fixed in the import soon);
 # reported, not failed.
 known_different=" "
+# Netlists the import is known to refuse, with a message and exit status 1
+# (not read yet: inverted connections and names longer than a macro file's
+# line); reported, not failed. A crash or a hang still fails.
+known_refused=" murax_stratixiv murax_stratixiv_vcc "
 kalvor="$1"; netcheck="$2"; src="$3"; shift 3
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -40,6 +44,10 @@ check() {  # NETLIST REFERENCE [BASE] [vcc]
   local status=0
   timeout 300 "$kalvor" edif "$dir/$name.$ext" --ini "$dir/k.ini" "${answers[@]}" --no \
     >"$dir/out.txt" 2>"$dir/err.txt" || status=$?
+  if [ "$status" -eq 1 ] && [[ "$known_refused" == *" $name "* ]]; then
+    echo "known refused: $name: $(grep -m 1 -v '^$' "$dir/err.txt")"
+    return
+  fi
   if [ "$status" -ne 0 ]; then
     local how="exit status $status"
     [ "$status" -gt 128 ] && how="killed by signal $((status - 128))"

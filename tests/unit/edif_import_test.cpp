@@ -238,6 +238,31 @@ TEST(EdifImport, CellsNeverDefinedTakeThePortsTheirInstancesUse) {
                                   "which must be defined?)");
 }
 
+// A schematic's drawings are no part of its netlist: a title block in the
+// comment graphics, a power symbol implementing a port, a junction inside
+// a net. A part nothing connects is, and its cell is written too; cells
+// the file never defines come in the order of their first instance.
+TEST(EdifImport, SchematicDrawingsAreNoInstances) {
+  const std::string edif =
+      "(edif t (edifVersion 2 0 0)\n (external PARTS (edifLevel 0))\n (library WORK\n"
+      "  (cell TOP (view v (interface (port a) (port y)) (contents (page p1\n"
+      "   (commentGraphics (instance TB (viewRef v (cellRef TITLEBLOCK (libraryRef PARTS)))))\n"
+      "   (portImplementation a (instance P1 (viewRef v (cellRef VCC (libraryRef PARTS)))))\n"
+      "   (instance U1 (viewRef v (cellRef INV (libraryRef PARTS))))\n"
+      "   (instance MH (viewRef v (cellRef HOLE (libraryRef PARTS))))\n"
+      "   (instance U2 (viewRef v (cellRef INV (libraryRef PARTS))))\n" +
+      NetOf("a", {"a", "U1 A"}) + NetOf("y", {"U2 Y", "y"}) +
+      "   (net n (joined (portRef Y (instanceRef U1)) (portRef A (instanceRef U2)))\n"
+      "    (instance J1 (viewRef v (cellRef TIE (libraryRef PARTS)))))))))))\n"
+      " (design TOP (cellRef TOP (libraryRef WORK))))\n";
+  TestApp t;
+  ASSERT_EQ(ImportEdifText(t, edif), Outcome::kCompleted);
+  EXPECT_EQ(testing::MacLines(t.dir / "design.mac"),
+            (std::vector<std::string>{"", "", ".macro INV A Y", ".eom", "", ".macro HOLE", ".eom", "",
+                                      ".macro TOP a y", "<U1 INV a n", "<MH HOLE", "<U2 INV n y", ".eom",
+                                      ""}));
+}
+
 TEST(EdifImport, SupplyPortsStayOutOfHeadersOnlyWhereTheirNetIsThatSupply) {
   // OPAMP's VDD is on the +3.3 V rail: a normal pin. Its GND and RES's VDD
   // are on their own supply everywhere: left out. SUB's VDD is on another

@@ -108,9 +108,46 @@ TEST(Netcheck, ReadsNameFormsViewsAndDesignFirst) {
   EXPECT_FALSE(netcheck::CompareConnectivity(nl, swapped).differences.empty());
 }
 
+// A schematic as the import reads it: instances the contents or a page
+// list (not the drawings in graphics, port implementations or nets), nets
+// on two pages joined by an off-page connector, a part from a library
+// that does not hold it (the first cell of its name), and a part of a
+// cell the file never defines that nothing connects.
+TEST(Netcheck, ReadsSchematicsAsTheImportReadsThem) {
+  const char* const edif = R"((edif s (external PARTS (edifLevel 0))
+ (library LIB (cell R (view v (interface (port A) (port B)))))
+ (library WORK
+  (cell TOP (view v (interface (port a))
+   (contents (offPageConnector SIG)
+    (page p1 (commentGraphics (instance TB (viewRef v (cellRef TITLE (libraryRef PARTS)))))
+     (instance R1 (viewRef v (cellRef R)))
+     (instance MH (viewRef v (cellRef HOLE (libraryRef PARTS))))
+     (net a (joined (portRef a) (portRef A (instanceRef R1))))
+     (net s1 (joined (portRef B (instanceRef R1)) (portRef SIG))
+      (instance J1 (viewRef v (cellRef TIE (libraryRef PARTS))))))
+    (page p2 (instance R2 (viewRef v (cellRef R (libraryRef LIB))))
+     (net s2 (joined (portRef SIG) (portRef A (instanceRef R2))))))))))
+ (design s (cellRef TOP (libraryRef WORK))))";
+  netcheck::Netlist nl;
+  ASSERT_TRUE(netcheck::ParseEdifNetlist(edif, nl));
+  EXPECT_TRUE(nl.problems.empty()) << nl.problems[0];
+  netcheck::Netlist mac;
+  netcheck::ParseMacNetlist(".macro HOLE\r\n.eom\r\n.macro R A B\r\n.eom\r\n.macro TOP a\r\n"
+                            "<R1 R a SIG\r\n<MH HOLE\r\n<R2 R SIG NCX1\r\n.eom\r\n",
+                            mac);
+  netcheck::CompareResult r = netcheck::CompareConnectivity(nl, mac);
+  EXPECT_TRUE(r.differences.empty()) << r.differences[0];
+  netcheck::Netlist apart;  // the two pages' nets kept apart
+  netcheck::ParseMacNetlist(".macro HOLE\r\n.eom\r\n.macro R A B\r\n.eom\r\n.macro TOP a\r\n"
+                            "<R1 R a SIG\r\n<MH HOLE\r\n<R2 R SIG_2 NCX1\r\n.eom\r\n",
+                            apart);
+  EXPECT_FALSE(netcheck::CompareConnectivity(nl, apart).differences.empty());
+}
+
 // What must not stop the checker: a connection naming no port of its
 // module or more positional connections than ports (a problem, not an
-// abort), tri1 nets, an output wider than its connection; and a supply
+// abort), tri1 nets, an output wider than its connection, a leaf cell's
+// port as wide as its widest connection; and a supply
 // port on another net, or a VCC renamed by the supply answer.
 TEST(Netcheck, ReadsWhatTheImportReads) {
   const std::string verilog =
@@ -120,6 +157,7 @@ TEST(Netcheck, ReadsWhatTheImportReads) {
       " sub s1 (.a({a, a}), .y(y), .VDD(p));\n"
       " sub s2 (.a({t, t, t, t}), .y(), .VDD(VCC));\n"
       " LEAF l1 (.Q(q), .E(t));\n"
+      " LEAF l2 (.Q(q), .E({t, p}));\n"
       "endmodule\n";
   netcheck::Netlist nl;
   ASSERT_TRUE(netcheck::ParseVerilogNetlist(verilog, nl));
@@ -127,9 +165,9 @@ TEST(Netcheck, ReadsWhatTheImportReads) {
   // sub's VDD is on p in s1: a normal pin, in the header; y0 y1 of s1 on
   // y, y2 y3 open.
   const char* mac =
-      ".macro LEAF Q E\r\n.eom\r\n.macro sub a0 a1 a2 a3 y0 y1 y2 y3 VDD\r\n.eom\r\n"
+      ".macro LEAF Q E0 E1\r\n.eom\r\n.macro sub a0 a1 a2 a3 y0 y1 y2 y3 VDD\r\n.eom\r\n"
       ".macro top a0 a1 y0 y1 p q VCC\r\n<s1 sub a0 a1 a0 a1 y0 y1 NCX1 NCX2 p\r\n"
-      "<s2 sub t t t t NCX3 NCX4 NCX5 NCX6 VCC\r\n<l1 LEAF q t\r\n.eom\r\n";
+      "<s2 sub t t t t NCX3 NCX4 NCX5 NCX6 VCC\r\n<l1 LEAF q t NCX7\r\n<l2 LEAF q p t\r\n.eom\r\n";
   netcheck::Netlist m;
   netcheck::ParseMacNetlist(mac, m);
   netcheck::CompareResult r = netcheck::CompareConnectivity(nl, m);

@@ -332,6 +332,7 @@ class Reader {
     }
     std::string key = lib + "\n" + Lower(cell.name);
     if (!by_name_.count(key)) by_name_.emplace(key, static_cast<int>(out_.cells.size()));
+    first_by_name_.emplace(Lower(cell.name), static_cast<int>(out_.cells.size()));
     out_.cells.push_back(std::move(cell));
     infos_.push_back(std::move(info));
   }
@@ -348,7 +349,11 @@ class Reader {
       }
     }
     auto it = by_name_.find(lib + "\n" + name);
-    return it == by_name_.end() ? -1 : it->second;
+    if (it != by_name_.end()) return it->second;
+    // Not in that library: the first cell of the name in any (a macro
+    // file has one name space), as the import takes it.
+    it = first_by_name_.find(name);
+    return it == first_by_name_.end() ? -1 : it->second;
   }
 
   // Position of a port reference (an identifier or (member ID INDEX)) in
@@ -395,6 +400,7 @@ class Reader {
     // netlist seen; a schematic's pages hold them one level deeper.
     std::unordered_map<std::string, int> instance_index;
     std::vector<std::uint32_t> nets;
+    std::unordered_map<std::string, int> connectors;  // off-page, by lower-case name
     std::vector<std::uint32_t> todo;
     for (std::uint32_t v : t_.at(node).kids) {
       if (t_.Head(v) == "view") todo.push_back(v);
@@ -443,16 +449,23 @@ class Reader {
           cell.instances.push_back(std::move(inst));
         } else if (head == "net") {
           nets.push_back(x);
+        } else if (head == "offpageconnector" && t_.at(x).kids.size() >= 2) {
+          connectors.emplace(Lower(ReadNameDef(t_, t_.at(x).kids[1]).id), -1);
         }
       }
     }
-    for (std::uint32_t x : nets) ReadNet(c, x, instance_index);
+    for (std::uint32_t x : nets) ReadNet(c, x, instance_index, connectors);
   }
 
-  void ReadNet(int c, std::uint32_t x, const std::unordered_map<std::string, int>& instances) {
+  // A net joined to an off-page connector is one net with every other net
+  // joined to it (the connector's own port of the same name, in the macro
+  // file); `connectors`: by lower-case name, the first such net or -1.
+  void ReadNet(int c, std::uint32_t x, const std::unordered_map<std::string, int>& instances,
+               std::unordered_map<std::string, int>& connectors) {
     Cell& cell = out_.cells[static_cast<std::size_t>(c)];
     const Node& n = t_.at(x);
     if (n.kids.size() < 2) return;
+    int joined_to = -1;  // the net this one is part of, through a connector
     Net net;
     net.name = ReadNameDef(t_, n.kids[1]).id;
     for (std::uint32_t j : n.kids) {
@@ -482,13 +495,23 @@ class Reader {
         std::string shown;
         pin.port = PortPosition(target, t_.at(r).kids[1], shown);
         if (pin.port < 0) {
-          if (target >= 0) {
+          auto connector = connectors.end();
+          if (target == c && pin.instance < 0) connector = connectors.find(Lower(shown));
+          if (connector != connectors.end()) {
+            if (connector->second < 0) connector->second = static_cast<int>(cell.nets.size());
+            if (joined_to < 0) joined_to = connector->second;
+          } else if (target >= 0) {
             Problem("cell " + cell.name + ": net " + net.name + " names unknown port " + shown);
           }
           continue;
         }
         net.pins.push_back(pin);
       }
+    }
+    if (joined_to >= 0 && joined_to < static_cast<int>(cell.nets.size())) {
+      std::vector<Pin>& into = cell.nets[static_cast<std::size_t>(joined_to)].pins;
+      into.insert(into.end(), net.pins.begin(), net.pins.end());
+      return;
     }
     cell.nets.push_back(std::move(net));
   }
@@ -497,6 +520,7 @@ class Reader {
   Netlist& out_;
   std::vector<CellInfo> infos_;
   std::unordered_map<std::string, int> by_name_;
+  std::unordered_map<std::string, int> first_by_name_;  // lower-case name: its first cell
 };
 
 }  // namespace

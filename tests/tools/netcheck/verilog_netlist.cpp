@@ -424,8 +424,8 @@ bool ParseVerilogNetlist(const std::string& text, Netlist& out) {
   }
   std::map<std::string, std::size_t> by_name;
   for (std::size_t k = 0; k < mods.size(); ++k) by_name.emplace(mods[k].name, k);
-  // Leaf modules: ports in the order of their use, a connection of w bits
-  // giving the indices 0 .. w-1.
+  // Leaf modules: ports in the order of their use, as wide as their widest
+  // connection (w bits: the indices 0 .. w-1).
   for (std::size_t k = 0, n = mods.size(); k < n; ++k) {
     for (const Module::Inst& inst : mods[k].insts) {
       auto it = by_name.find(inst.type);
@@ -439,10 +439,18 @@ bool ParseVerilogNetlist(const std::string& text, Netlist& out) {
       Module& child = mods[it->second];
       if (child.defined) continue;
       for (const Module::Conn& c : inst.conns) {
-        if (c.port.empty() || child.decls.count(c.port)) continue;
+        if (c.port.empty()) continue;
+        long w = std::max<long>(1, static_cast<long>(c.bits.size()));
+        auto known = child.decls.find(c.port);
+        if (known != child.decls.end()) {
+          if (!child.black_box && w > known->second.msb + 1) {
+            known->second.vec = true;
+            known->second.msb = w - 1;
+          }
+          continue;
+        }
         Decl d;
         d.dir = 3;
-        long w = std::max<long>(1, static_cast<long>(c.bits.size()));
         if (w > 1) { d.vec = true; d.msb = w - 1; d.lsb = 0; }
         child.decls[c.port] = d;
         child.ports.push_back(c.port);
