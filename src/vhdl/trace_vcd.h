@@ -49,6 +49,8 @@ class VcdWriter {
   bool Finish();
 
   const std::string& Failure() const { return failure_; }
+  // How many signals the heading names: the fields of a row it takes.
+  std::size_t Signals() const { return signals_.size(); }
 
  private:
   struct Signal {
