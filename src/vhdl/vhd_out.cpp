@@ -293,7 +293,8 @@ Outcome RunVhdOut(const RunContext& run, const std::string& dir) {
   std::string line;
   {
     const char* start = nullptr;
-    line.assign(start, in.Peek(8, &start));
+    const std::size_t n = in.Peek(8, &start);
+    line.assign(n > 0 ? start : "", n);
   }
   bool vcd_written = false;
   // The conversion's parameters, asked and saved, and the scale they give.
