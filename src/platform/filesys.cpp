@@ -8,7 +8,6 @@ namespace kalvor {
 bool FileSystem::HostForm(const std::string& path, std::string& result) {
   bool exists = ShortPath(path, result);
   if (!exists) result = path;
-  if (Style() == PathStyle::kWindows) result = ToLower(result);
   return exists;
 }
 

@@ -63,8 +63,10 @@ class FileSystem {
   virtual PathStyle Style() const { return HostPathStyle(); }
 
   // `path` as the program keeps it: the short form where the host has one,
-  // lower case where the host ignores letter case. `path` itself when it
-  // has no short form; false when it does not exist.
+  // in the letter case the file system gives its names (paths are shown to
+  // the user as they are; where letter case is ignored, comparisons ignore
+  // it). `path` itself when it has no short form; false when it does not
+  // exist.
   bool HostForm(const std::string& path, std::string& result);
   // The directory of a file that stands directly in the root, as SplitPath
   // leaves it empty.

@@ -123,6 +123,47 @@ bool ReadWholeLine(File& file, std::string& line, bool tabs_to_blanks) {
   }
 }
 
+void LineCursor::Sync() {
+  file_.Skip(static_cast<std::size_t>(p_ - base_));
+  base_ = p_ = end_ = nullptr;
+}
+
+bool LineCursor::Refill() {
+  Sync();
+  const std::size_t n = file_.Peek(std::size_t{1} << 16, &base_);
+  p_ = base_;
+  end_ = base_ + n;
+  return n > 0;
+}
+
+bool LineCursor::NextLine() {
+  if (in_line_) {
+    while (Peek() >= 0) Next();
+    if (p_ != end_ || Refill()) {
+      // CR LF and LF CR are one terminator.
+      const char first = *p_++;
+      if ((p_ != end_ || Refill()) && *p_ == (first == '\r' ? '\n' : '\r')) ++p_;
+    }
+  }
+  in_line_ = p_ != end_ || Refill();
+  if (in_line_) ++number_;
+  return in_line_;
+}
+
+std::size_t LineCursor::SkipBlanks() {
+  std::size_t n = 0;
+  for (; Peek() == ' '; Next()) ++n;
+  return n;
+}
+
+std::size_t LineCursor::Word(std::string& word, std::size_t cap) {
+  std::size_t n = 0;
+  for (int c; (c = Peek()) >= 0 && c != ' '; Next(), ++n) {
+    if (n < cap) word.push_back(static_cast<char>(c));
+  }
+  return n;
+}
+
 bool WriteLine(File& file, std::string_view text) {
   bool ok = file.Write(text);
   ok = file.Write("\r\n", 2) && ok;

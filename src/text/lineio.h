@@ -27,6 +27,48 @@ int ReadLine(File& file, std::string& line, int size);
 // False at end of file (and after a read error: see File::ReadFailed).
 bool ReadWholeLine(File& file, std::string& line, bool tabs_to_blanks = true);
 
+// A line-by-line reader that holds no line: for inputs whose lines may be
+// longer than anything worth keeping. Lines end as for ReadWholeLine; tabs
+// read as blanks. Use one reader at a time on a file; the file's position
+// follows the reader.
+class LineCursor {
+ public:
+  explicit LineCursor(File& file) : file_(file) {}
+  ~LineCursor() { Sync(); }
+  LineCursor(const LineCursor&) = delete;
+  LineCursor& operator=(const LineCursor&) = delete;
+
+  // Moves past the rest of the current line and its terminator, if a line
+  // was begun, and begins the next one: false at the end of the file.
+  bool NextLine();
+  // The next byte of the line, or -1 at its end.
+  int Peek() {
+    if (p_ == end_ && !Refill()) return -1;
+    const char c = *p_;
+    if (c == '\n' || c == '\r') return -1;
+    return c == '\t' ? ' ' : static_cast<unsigned char>(c);
+  }
+  // Past the byte Peek returned.
+  void Next() { ++p_; }
+  // Past a run of blanks; returns its length.
+  std::size_t SkipBlanks();
+  // Appends the bytes up to the next blank or the line's end to `word`,
+  // keeping at most `cap` of them; returns how many there were.
+  std::size_t Word(std::string& word, std::size_t cap);
+  // The number of the current line, from 1.
+  long Number() const { return number_; }
+
+ private:
+  bool Refill();
+  void Sync();
+  File& file_;
+  const char* base_ = nullptr;
+  const char* p_ = nullptr;
+  const char* end_ = nullptr;
+  bool in_line_ = false;
+  long number_ = 0;
+};
+
 // The text followed by CR LF. False when the write failed.
 bool WriteLine(File& file, std::string_view text);
 

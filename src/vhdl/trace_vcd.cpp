@@ -63,8 +63,15 @@ int TraceTimeDecimals(std::string_view line) {
 }
 
 VcdWriter::VcdWriter(File& out, std::string_view heading, int decimals)
-    : out_(out), decimals_(decimals < 0 ? 0 : decimals) {
-  std::string_view names = heading.size() > 8 ? heading.substr(8) : std::string_view();
+    : out_(out),
+      names_(heading.size() > 8 ? heading.substr(8) : std::string_view()),
+      decimals_(decimals < 0 ? 0 : decimals) {
+  // The names stay in one text: a signal holds where its name stands.
+  const std::string_view names = names_;
+  std::size_t words = 0;
+  for (std::size_t i = 0; i < names.size(); ++i)
+    words += names[i] != ' ' && (i == 0 || names[i - 1] == ' ');
+  signals_.reserve(words > 0 ? words - 1 : 0);
   bool time_column = true;
   std::size_t i = 0;
   while (i < names.size()) {
@@ -73,19 +80,19 @@ VcdWriter::VcdWriter(File& out, std::string_view heading, int decimals)
     std::size_t end = names.find(' ', i);
     if (end == std::string_view::npos) end = names.size();
     std::string_view word = names.substr(i, end - i);
-    i = end;
     if (time_column) {
       time_column = false;
+      i = end;
       continue;
     }
     Signal s;
-    std::size_t from = 0;
-    for (std::size_t dot; (dot = word.find('.', from)) != std::string_view::npos; from = dot + 1)
-      s.scopes.emplace_back(word.substr(from, dot - from));
-    s.name = std::string(word.substr(from));
-    if (s.scopes.empty()) s.scopes.push_back("trace");
+    s.at = i;
+    s.length = end - i;
+    const std::size_t dot = word.rfind('.');
+    s.name_from = dot == std::string_view::npos ? 0 : dot + 1;
     s.code = IdCode(signals_.size());
     signals_.push_back(std::move(s));
+    i = end;
   }
 }
 
@@ -93,19 +100,30 @@ bool VcdWriter::WriteHeader() {
   header_written_ = true;
   Scope root;
   for (std::size_t k = 0; k < signals_.size(); ++k) {
+    const Signal& s = signals_[k];
+    // The scopes are the name's parts before its last ".", or "trace".
+    std::string_view scopes = std::string_view(names_).substr(s.at, s.name_from);
+    if (scopes.empty()) scopes = "trace.";
     Scope* at = &root;
-    for (const std::string& name : signals_[k].scopes) {
-      Scope* next = nullptr;
+    for (std::size_t from = 0, dot; (dot = scopes.find('.', from)) != std::string_view::npos;
+         from = dot + 1) {
+      const std::string_view name = scopes.substr(from, dot - from);
+      // Signals of one scope mostly stand together: its last child first.
+      Scope* next = !at->children.empty() && at->children.back().name == name
+                        ? &at->children.back()
+                        : nullptr;
       for (Scope& c : at->children)
-        if (c.name == name) next = &c;
+        if (next == nullptr && c.name == name) next = &c;
       if (next == nullptr) {
-        at->children.push_back(Scope{name, {}, {}});
+        at->children.push_back(Scope{std::string(name), {}, {}});
         next = &at->children.back();
       }
       at = next;
     }
     at->signals.push_back(k);
   }
+  // Written a part at a time: a heading of many signals makes a long header.
+  bool ok = true;
   std::string text = "$version Kalvor trace conversion $end\n$timescale ";
   text += kTimescales[decimals_];
   text += " $end\n";
@@ -113,7 +131,14 @@ bool VcdWriter::WriteHeader() {
     for (std::size_t k : scope.signals) {
       const Signal& s = signals_[k];
       text += s.logic ? "$var wire 1 " : "$var real 64 ";
-      text += s.code + " " + s.name + " $end\n";
+      text += s.code;
+      text += ' ';
+      text += std::string_view(names_).substr(s.at + s.name_from, s.length - s.name_from);
+      text += " $end\n";
+      if (text.size() >= (1u << 16)) {
+        ok = out_.Write(text) && ok;
+        text.clear();
+      }
     }
     for (const Scope& c : scope.children) {
       text += "$scope module " + c.name + " $end\n";
@@ -123,7 +148,7 @@ bool VcdWriter::WriteHeader() {
   };
   emit(emit, root);
   text += "$enddefinitions $end\n";
-  return out_.Write(text);
+  return out_.Write(text) && ok;
 }
 
 void VcdWriter::Encode(const Signal& s, const TraceField& f, std::string& value) {

@@ -49,11 +49,14 @@ class VcdWriter {
   bool Finish();
 
   const std::string& Failure() const { return failure_; }
+  // How many signals the heading names: the fields of a row it takes.
+  std::size_t Signals() const { return signals_.size(); }
 
  private:
   struct Signal {
-    std::vector<std::string> scopes;
-    std::string name;
+    std::size_t at = 0;         // the whole name in names_
+    std::size_t length = 0;
+    std::size_t name_from = 0;  // the name after its scopes
     std::string code;
     bool logic = true;
     std::string last;  // the value last written, empty before the first
@@ -63,6 +66,7 @@ class VcdWriter {
   static void Encode(const Signal& s, const TraceField& f, std::string& value);
 
   File& out_;
+  std::string names_;  // the heading's names
   std::vector<Signal> signals_;
   int decimals_;
   bool header_written_ = false;

@@ -5,11 +5,15 @@
 #include <cstdlib>
 #include <unordered_map>
 
+#include "text/lineio.h"
 #include "text/strings.h"
 
 namespace kalvor {
 
 namespace {
+
+// Longer words are no part of a dump (names, values and codes are far shorter).
+constexpr std::size_t kLongestWord = std::size_t{1} << 16;
 
 struct Column {
   std::string name;
@@ -78,9 +82,7 @@ std::string TimeText(double ns) {
 
 }  // namespace
 
-std::string ReadVcdTrace(std::string_view text, const TraceScale& scale,
-                         std::vector<std::string>& lines) {
-  lines.clear();
+std::string ReadVcdTrace(File& in, const TraceScale& scale, File& out) {
   std::vector<Column> columns;
   std::unordered_map<std::string, std::vector<std::size_t>> by_id;
   std::vector<std::string> scopes;
@@ -88,111 +90,132 @@ std::string ReadVcdTrace(std::string_view text, const TraceScale& scale,
   bool definitions = true;
   bool any_time = false;
   unsigned long long time = 0;
-  std::string pending;  // a keyword's words up to its "$end"
+  std::string pending;  // the words of a keyword that has some meaning, up to its "$end"
   std::string keyword;
+  std::string line;     // a row of the .out
+  LineCursor cursor(in);
+  bool more = cursor.NextLine();
+  std::string w;        // the word being read, and the line it stands on
   long number = 0;
+  // The next word of the dump, wherever it stands: 1, 0 at the end, -1
+  // when it is too long to be anything of a dump.
+  auto next_word = [&]() {
+    for (; more; more = cursor.NextLine()) {
+      cursor.SkipBlanks();
+      if (cursor.Peek() < 0) continue;
+      number = cursor.Number();
+      w.clear();
+      return cursor.Word(w, kLongestWord) > kLongestWord ? -1 : 1;
+    }
+    return 0;
+  };
   auto row = [&]() {
-    std::string line = TimeText(static_cast<double>(time) * ns_per_tick);
+    line = TimeText(static_cast<double>(time) * ns_per_tick);
     for (const Column& c : columns) line += Volts(c, scale);
-    lines.push_back(std::move(line));
+    WriteLine(out, line);
   };
   auto problem = [&number](const std::string& what) {
     return "Line " + std::to_string(number) + ": " + what;
   };
-  while (!text.empty()) {
-    std::size_t end = text.find_first_of("\r\n");
-    std::string_view line = text.substr(0, end);
-    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-    ++number;
-    for (std::string_view w : Words(line)) {
-      if (definitions || !keyword.empty()) {
-        // Keywords and their words up to "$end".
-        if (keyword.empty()) {
-          if (w.empty() || w[0] != '$') {
-            if (definitions) return problem("\"" + std::string(w) + "\" where a $ keyword is expected.");
-          }
-          keyword = std::string(w);
-          pending.clear();
-          continue;
+  for (int got; (got = next_word()) != 0;) {
+    if (got < 0) {
+      return problem("a word of more than " + std::to_string(kLongestWord) + " characters.");
+    }
+    if (definitions || !keyword.empty()) {
+      // Keywords and their words up to "$end".
+      if (keyword.empty()) {
+        if (w[0] != '$' && definitions) {
+          return problem("\"" + w + "\" where a $ keyword is expected.");
         }
-        if (w != "$end") {
+        keyword = w;
+        pending.clear();
+        continue;
+      }
+      if (w != "$end") {
+        // Only these keywords' words are kept ($date, $comment and the
+        // like may run on).
+        if (keyword == "$timescale" || keyword == "$scope" || keyword == "$var") {
+          if (pending.size() > kLongestWord) {
+            return problem("a " + keyword + " of more than " + std::to_string(kLongestWord) +
+                           " characters.");
+          }
           pending += pending.empty() ? "" : " ";
           pending += w;
-          continue;
         }
-        std::vector<std::string_view> args = Words(pending);
-        if (keyword == "$timescale") {
-          ns_per_tick = NsPerTick(pending);
-          if (ns_per_tick <= 0) return problem("the timescale \"" + pending + "\" is not one of VCD.");
-        } else if (keyword == "$scope") {
-          scopes.emplace_back(args.size() > 1 ? args[1] : std::string_view("scope"));
-        } else if (keyword == "$upscope") {
-          if (!scopes.empty()) scopes.pop_back();
-        } else if (keyword == "$var") {
-          if (args.size() < 4) return problem("a $var without type, size, code and name.");
-          Column c;
-          c.width = std::atoi(std::string(args[1]).c_str());
-          c.real = args[0] == "real";
-          if (c.width < 1) c.width = 1;
-          for (std::size_t s = 1; s < scopes.size(); ++s) c.name += scopes[s] + ".";
-          for (std::size_t k = 3; k < args.size(); ++k) c.name += args[k];
-          by_id[std::string(args[2])].push_back(columns.size());
-          columns.push_back(std::move(c));
-        } else if (keyword == "$enddefinitions") {
-          definitions = false;
-          if (ns_per_tick <= 0) ns_per_tick = 1;
-          std::string heading = "time";
-          for (const Column& c : columns) heading += " " + c.name;
-          lines.push_back(heading);
-        }
-        keyword.clear();
         continue;
       }
-      // Value changes.
-      if (w[0] == '$') {
-        if (w != "$end") keyword = std::string(w), keyword = keyword == "$comment" ? keyword : "";
-        continue;
+      std::vector<std::string_view> args = Words(pending);
+      if (keyword == "$timescale") {
+        ns_per_tick = NsPerTick(pending);
+        if (ns_per_tick <= 0) return problem("the timescale \"" + pending + "\" is not one of VCD.");
+      } else if (keyword == "$scope") {
+        scopes.emplace_back(args.size() > 1 ? args[1] : std::string_view("scope"));
+      } else if (keyword == "$upscope") {
+        if (!scopes.empty()) scopes.pop_back();
+      } else if (keyword == "$var") {
+        if (args.size() < 4) return problem("a $var without type, size, code and name.");
+        Column c;
+        c.width = std::atoi(std::string(args[1]).c_str());
+        c.real = args[0] == "real";
+        if (c.width < 1) c.width = 1;
+        for (std::size_t s = 1; s < scopes.size(); ++s) c.name += scopes[s] + ".";
+        for (std::size_t k = 3; k < args.size(); ++k) c.name += args[k];
+        by_id[std::string(args[2])].push_back(columns.size());
+        columns.push_back(std::move(c));
+      } else if (keyword == "$enddefinitions") {
+        definitions = false;
+        if (ns_per_tick <= 0) ns_per_tick = 1;
+        line = "time";
+        for (const Column& c : columns) line += " " + c.name;
+        WriteLine(out, line);
       }
-      if (w[0] == '#') {
-        char* stop = nullptr;
-        std::string digits(w.substr(1));
-        unsigned long long t = std::strtoull(digits.c_str(), &stop, 10);
-        if (digits.empty() || *stop != '\0') return problem("the time \"" + digits + "\" is not a number.");
-        if (any_time && t < time) return problem("the time " + digits + " is earlier than the one before.");
-        if (any_time && t != time) row();
-        any_time = true;
-        time = t;
-        continue;
-      }
-      std::string value;
-      std::string_view id;
-      if (w[0] == 'b' || w[0] == 'B' || w[0] == 'r' || w[0] == 'R') {
-        value = std::string(w.substr(1));
-        std::vector<std::string_view> rest = Words(line);
-        // The code is the next word of the line.
-        std::size_t at = 0;
-        while (at < rest.size() && rest[at].data() != w.data()) ++at;
-        if (at + 1 >= rest.size()) return problem("a vector value without its code.");
-        id = rest[at + 1];
-        auto it = by_id.find(std::string(id));
-        if (it == by_id.end()) return problem("the code \"" + std::string(id) + "\" has no $var.");
-        for (std::size_t k : it->second) {
-          Column& c = columns[k];
-          c.value = value;
-          // A vector shorter than its width is extended with 0 (x and z with themselves).
-          if (!c.real && static_cast<int>(c.value.size()) < c.width) {
-            char fill = c.value[0] == '1' ? '0' : c.value[0];
-            c.value.insert(0, static_cast<std::size_t>(c.width) - c.value.size(), fill);
-          }
-        }
-        break;  // the rest of the line was the code
-      }
-      value.assign(1, w[0]);
-      id = w.substr(1);
-      auto it = by_id.find(std::string(id));
-      if (it == by_id.end()) return problem("the code \"" + std::string(id) + "\" has no $var.");
-      for (std::size_t k : it->second) columns[k].value = value;
+      keyword.clear();
+      continue;
     }
+    // Value changes.
+    if (w[0] == '$') {
+      if (w != "$end") keyword = w == "$comment" ? w : std::string();
+      continue;
+    }
+    if (w[0] == '#') {
+      char* stop = nullptr;
+      std::string digits = w.substr(1);
+      unsigned long long t = std::strtoull(digits.c_str(), &stop, 10);
+      if (digits.empty() || *stop != '\0') return problem("the time \"" + digits + "\" is not a number.");
+      if (any_time && t < time) return problem("the time " + digits + " is earlier than the one before.");
+      if (any_time && t != time) row();
+      any_time = true;
+      time = t;
+      continue;
+    }
+    std::string value;
+    if (w[0] == 'b' || w[0] == 'B' || w[0] == 'r' || w[0] == 'R') {
+      // The code is the next word, on the same line.
+      value = w.substr(1);
+      const long at = number;
+      const int code = next_word();
+      if (code < 0) return problem("a word of more than " + std::to_string(kLongestWord) + " characters.");
+      if (code == 0 || number != at) {
+        number = at;
+        return problem("a vector value without its code.");
+      }
+      auto it = by_id.find(w);
+      if (it == by_id.end()) return problem("the code \"" + w + "\" has no $var.");
+      for (std::size_t k : it->second) {
+        Column& c = columns[k];
+        c.value = value;
+        // A vector shorter than its width is extended with 0 (x and z with themselves).
+        if (!c.real && static_cast<int>(c.value.size()) < c.width) {
+          char fill = c.value[0] == '1' ? '0' : c.value[0];
+          c.value.insert(0, static_cast<std::size_t>(c.width) - c.value.size(), fill);
+        }
+      }
+      continue;
+    }
+    value.assign(1, w[0]);
+    auto it = by_id.find(w.substr(1));
+    if (it == by_id.end()) return problem("the code \"" + w.substr(1) + "\" has no $var.");
+    for (std::size_t k : it->second) columns[k].value = value;
   }
   if (definitions) return "The dump ends before $enddefinitions.";
   if (any_time) row();

@@ -4,21 +4,21 @@
 #pragma once
 
 #include <string>
-#include <string_view>
-#include <vector>
 
+#include "text/file.h"
 #include "vhdl/vhd_out.h"
 
 namespace kalvor {
 
-// The lines of the .out for the dump `text`: the heading ("time" and the
+// Reads the dump from `in` and writes the lines of the .out to `out` as it
+// goes, holding only what a row needs (whatever the dump's line lengths):
+// the heading ("time" and the
 // signals' names, the first scope left out as in a trace table's heading),
 // then per time stamp the time in ns and the values after its changes. A
 // one-bit value 0 or L is "0.0", any other literal the supply text; a
 // vector is read as an unsigned count (unknown bits as 0) and converted
 // like a count of a trace table; a real is written as it is. Returns an
-// empty text, or what is wrong, naming the line.
-std::string ReadVcdTrace(std::string_view text, const TraceScale& scale,
-                         std::vector<std::string>& lines);
+// empty text, or what is wrong, naming the line (`out` is then incomplete).
+std::string ReadVcdTrace(File& in, const TraceScale& scale, File& out);
 
 }  // namespace kalvor

@@ -132,31 +132,59 @@ std::string TraceHeading(std::string_view line) {
   return out;
 }
 
-void TraceFields(std::string_view line, const TraceScale& scale, std::vector<TraceField>& fields,
-                 std::size_t* time_end) {
-  std::size_t i = 0;
-  const std::size_t n = line.size();
-  while (i < n && line[i] == ' ') ++i;
-  while (i < n && line[i] != ' ') ++i;
-  if (time_end != nullptr) *time_end = i;
-  fields.clear();
+namespace {
+
+// A line held in memory, read as a LineCursor reads one from a file.
+struct TextSource {
+  std::string_view text;
+  std::size_t at = 0;
+  int Peek() const { return at < text.size() ? static_cast<unsigned char>(text[at]) : -1; }
+  void Next() { ++at; }
+};
+
+// The value fields that follow the time, up to the line's end, each given
+// to `put` as it is read: fields are separated by blanks; a quoted logic
+// value is taken as three characters (quote, value, quote); any other field
+// is a count (leading sign and digits, digits beyond the range of the type
+// ignored).
+template <class Source, class Put>
+void ReadValueFields(Source& in, const TraceScale& scale, Put&& put) {
+  constexpr long long kMax = std::numeric_limits<long long>::max() / 10 - 9;
   for (;;) {
-    while (i < n && line[i] == ' ') ++i;
-    if (i >= n) break;
+    while (in.Peek() == ' ') in.Next();
+    int c = in.Peek();
+    if (c < 0) return;
     TraceField f;
-    if (line[i] == '\'') {
-      f.literal = i + 1 < n ? line[i + 1] : '?';
+    if (c == '\'') {
+      in.Next();
+      const int value = in.Peek();
+      f.literal = value < 0 ? '?' : static_cast<char>(value);
+      if (value >= 0) {
+        in.Next();
+        if (in.Peek() >= 0) in.Next();
+      }
       f.volts = f.literal == '0' ? 0.0f : scale.supply;
-      fields.push_back(f);
-      i = std::min(n, i + 3);
+      put(f);
       continue;
     }
-    std::size_t end = line.find(' ', i);
-    if (end == std::string_view::npos) end = n;
-    std::string_view field = line.substr(i, end - i);
-    i = end;
-    if (field.substr(0, 8) != "80000000") {
-      f.volts = static_cast<float>(FieldCount(field)) / scale.counts_per_volt;
+    char head[8];
+    std::size_t head_size = 0;
+    bool negative = false;
+    bool counting = true;
+    long long count = 0;
+    for (std::size_t k = 0; (c = in.Peek()) >= 0 && c != ' '; in.Next(), ++k) {
+      if (head_size < sizeof head) head[head_size++] = static_cast<char>(c);
+      if (!counting) continue;
+      if (k == 0 && (c == '-' || c == '+')) {
+        negative = c == '-';
+      } else if (c >= '0' && c <= '9') {
+        if (count < kMax) count = count * 10 + (c - '0');
+      } else {
+        counting = false;
+      }
+    }
+    if (std::string_view(head, head_size) != "80000000") {
+      f.volts = static_cast<float>(negative ? -count : count) / scale.counts_per_volt;
       if (scale.limit) {
         if (!(f.volts > 0.0f)) {  // negative, -0 or not a number
           f.volts = 0.0f;
@@ -165,8 +193,20 @@ void TraceFields(std::string_view line, const TraceScale& scale, std::vector<Tra
         }
       }
     }
-    fields.push_back(f);
+    put(f);
   }
+}
+
+}  // namespace
+
+void TraceFields(std::string_view line, const TraceScale& scale, std::vector<TraceField>& fields,
+                 std::size_t* time_end) {
+  TextSource in{line};
+  while (in.Peek() == ' ') in.Next();
+  while (in.Peek() >= 0 && in.Peek() != ' ') in.Next();
+  if (time_end != nullptr) *time_end = in.at;
+  fields.clear();
+  ReadValueFields(in, scale, [&](const TraceField& f) { fields.push_back(f); });
 }
 
 namespace {
@@ -191,6 +231,20 @@ void FormatTraceRow(std::string_view line, std::size_t time_end,
       AppendFixed6(out, f.volts);
     }
   }
+}
+
+// The longest time field of a row: a time of ns with its decimals is far
+// shorter.
+constexpr std::size_t kLongestTime = 256;
+
+bool WriteBlanks(File& out, std::size_t n) {
+  static constexpr char kBlanks[] = "                                ";
+  bool ok = true;
+  for (std::size_t k; n > 0; n -= k) {
+    k = std::min(n, sizeof kBlanks - 1);
+    ok = out.Write(kBlanks, k) && ok;
+  }
+  return ok;
 }
 
 // The path with its last three characters replaced by `ext`.
@@ -234,8 +288,14 @@ Outcome RunVhdOut(const RunContext& run, const std::string& dir) {
   }
   const std::string viewer =
       p.profile.GetString(kWaveViewerKey, DefaultWaveViewer(p.fs.Style()), 256);
+  // What the file is, from its first bytes: no line of it is held longer
+  // than the conversion needs it (a whole dump may stand on one line).
   std::string line;
-  ReadWholeLine(in, line);
+  {
+    const char* start = nullptr;
+    const std::size_t n = in.Peek(8, &start);
+    line.assign(n > 0 ? start : "", n);
+  }
   bool vcd_written = false;
   // The conversion's parameters, asked and saved, and the scale they give.
   TraceScale scale;
@@ -256,36 +316,50 @@ Outcome RunVhdOut(const RunContext& run, const std::string& dir) {
     // A value change dump (GHDL's --vcd): its .out beside it; a VCD viewer
     // opens the dump itself.
     if (const Outcome asked = ask_scale(); asked != Outcome::kCompleted) return asked;
-    std::string text = line + "\n";
-    while (ReadWholeLine(in, line, false)) text += line + "\n";
-    std::vector<std::string> rows;
-    std::string problem = ReadVcdTrace(text, scale, rows);
-    if (!problem.empty()) {
-      p.ui.Notify(problem + "\nNothing was converted.", chosen, box::kOk | box::kIconError);
-      return Outcome::kFailed;
-    }
     out_path = WithExtension(chosen, "out");
     SafeOutput scratch(p);
     if (!scratch.Open(out_path)) return Outcome::kFailed;
-    bool ok = true;
-    for (const std::string& row : rows) ok = WriteLine(scratch.file(), row) && ok;
-    if (!ok || !scratch.Commit(in)) return Outcome::kFailed;
+    const std::string problem = ReadVcdTrace(in, scale, scratch.file());
+    if (!problem.empty()) {
+      scratch.Abort();
+      p.ui.Notify(problem + "\nNothing was converted.", chosen, box::kOk | box::kIconError);
+      return Outcome::kFailed;
+    }
+    if (!scratch.Commit(in)) return Outcome::kFailed;
     vcd_path = chosen;
     vcd_written = true;
   } else if (StartsWithNoCase(line, "Signals=")) {
     // A first pass: a table it cannot read is refused before anything is
     // asked or written; the most decimals of the times give the VCD's
-    // timescale.
+    // timescale. Rows are read a field at a time, never held whole.
     int decimals = 0;
-    for (int row = 0; ReadWholeLine(in, line); ++row) {
-      std::string problem = TraceLineProblem(line, row);
-      if (!problem.empty()) {
-        p.ui.Notify("Line " + std::to_string(row + 2) + ": " + problem +
-                        "\nNothing was converted.",
-                    chosen, box::kOk | box::kIconError);
-        return Outcome::kFailed;
+    {
+      LineCursor rows(in);
+      rows.NextLine();  // the heading
+      std::string time, second;
+      for (int row = 0; rows.NextLine(); ++row) {
+        time.clear();
+        second.clear();
+        rows.SkipBlanks();
+        const bool long_time = rows.Word(time, kLongestTime) > kLongestTime;
+        rows.SkipBlanks();
+        const bool values = rows.Peek() >= 0;
+        if (values) rows.Word(second, 8);
+        std::string problem;
+        if (long_time && row >= 3) {
+          problem = "the time is longer than " + std::to_string(kLongestTime) + " characters.";
+        } else {
+          if (long_time) time = "-";  // no time that a heading line could hold
+          problem = TraceLineProblem(values ? time + " " + second : time, row);
+        }
+        if (!problem.empty()) {
+          p.ui.Notify("Line " + std::to_string(row + 2) + ": " + problem +
+                          "\nNothing was converted.",
+                      chosen, box::kOk | box::kIconError);
+          return Outcome::kFailed;
+        }
+        if (row >= 3) decimals = std::max(decimals, TraceTimeDecimals(time));
       }
-      if (row >= 3) decimals = std::max(decimals, TraceTimeDecimals(line));
     }
     in.Seek(0);
     ReadWholeLine(in, line);
@@ -294,26 +368,57 @@ Outcome RunVhdOut(const RunContext& run, const std::string& dir) {
     SafeOutput scratch(p);
     SafeOutput vcd_scratch(p);
     if (!scratch.Open(out_path) || !vcd_scratch.Open(vcd_path)) return Outcome::kFailed;
+    File& out = scratch.file();
+    bool ok = WriteLine(out, TraceHeading(line));
     VcdWriter vcd(vcd_scratch.file(), line, decimals);
+    line = std::string();  // the heading lives on in the VCD's signals
     bool vcd_ok = true;
-    long line_number = 1;
     std::string vcd_failure;
-    bool ok = WriteLine(scratch.file(), TraceHeading(line));
-    for (int skip = 0; skip < 3 && ReadWholeLine(in, line); ++skip) ++line_number;
-    std::vector<TraceField> fields;
-    std::string row;
-    while (ok && ReadWholeLine(in, line)) {
-      ++line_number;
-      std::size_t time_end = 0;
-      TraceFields(line, scale, fields, &time_end);
-      FormatTraceRow(line, time_end, fields, scale, row);
-      ok = WriteLine(scratch.file(), row);
-      std::string_view time = std::string_view(line).substr(0, time_end);
-      time.remove_prefix(std::min(time.size(), time.find_first_not_of(' ')));
+    LineCursor rows(in);
+    for (int skip = 0; skip < 3; ++skip) rows.NextLine();
+    // A row goes out in pieces: the fields the VCD takes (one per signal
+    // of the heading) are kept for it, those beyond are written a batch
+    // at a time.
+    constexpr std::size_t kBatch = 4096;
+    std::vector<TraceField> fields, beyond;
+    std::string time, text;
+    while (ok && rows.NextLine()) {
+      ok = WriteBlanks(out, rows.SkipBlanks());
+      time.clear();
+      rows.Word(time, kLongestTime);
+      const std::size_t gap = rows.SkipBlanks();
+      fields.clear();
+      bool started = false;  // the time is written
+      auto put = [&](const std::vector<TraceField>& batch) {
+        FormatTraceRow(started ? "" : time, started ? 0 : time.size(), batch, scale, text);
+        started = true;
+        ok = out.Write(text) && ok;
+      };
+      ReadValueFields(rows, scale, [&](const TraceField& f) {
+        if (fields.size() < vcd.Signals()) {
+          fields.push_back(f);
+          return;
+        }
+        if (!started) put(fields);
+        beyond.push_back(f);
+        if (beyond.size() == kBatch) {
+          put(beyond);
+          beyond.clear();
+        }
+      });
+      if (!started && fields.empty()) {
+        // A line with no values is written unchanged.
+        ok = out.Write(time) && WriteBlanks(out, gap) && ok;
+      } else {
+        if (!started) put(fields);
+        if (!beyond.empty()) put(beyond);
+        beyond.clear();
+      }
+      ok = WriteLine(out, "") && ok;
       if (vcd_ok && !time.empty() && !vcd.Row(time, fields)) {
         vcd_ok = false;
         if (!vcd.Failure().empty())
-          vcd_failure = "line " + std::to_string(line_number) + ": " + vcd.Failure();
+          vcd_failure = "line " + std::to_string(rows.Number() + 1) + ": " + vcd.Failure();
       }
     }
     // The .out is replaced only by a complete result (the VCD goes with a

@@ -48,7 +48,15 @@ void ShowResults(HWND main, const std::vector<Message>& messages, int first) {
     warning = warning || IconOf(m) == box::kIconWarning;
   }
   HWND list = GetDlgItem(main, IDC_MAIN_RESULTS);
-  SetWindowTextA(list, text.c_str());
+  // The area is laid out and drawn again only when its text changes (the
+  // end of a command shows what its messages already put there).
+  static std::string shown;
+  static LPCSTR shown_icon = nullptr;
+  static int shown_state = -1;
+  if (text != shown || GetWindowTextLengthA(list) != static_cast<int>(text.size())) {
+    SetWindowTextA(list, text.c_str());
+    shown = text;
+  }
   // The latest message in view, or the line message `first` begins.
   int end = GetWindowTextLengthA(list);
   SendMessageA(list, EM_SETSEL, static_cast<WPARAM>(end), end);
@@ -59,9 +67,16 @@ void ShowResults(HWND main, const std::vector<Message>& messages, int first) {
     SendMessageA(list, EM_LINESCROLL, 0, line - top);
   }
   LPCSTR icon = error ? IDI_HAND : warning ? IDI_EXCLAMATION : IDI_ASTERISK;
-  SendDlgItemMessageA(main, IDC_MAIN_RESULT_ICON, STM_SETICON,
-                      reinterpret_cast<WPARAM>(LoadIconA(nullptr, icon)), 0);
-  ShowWindow(GetDlgItem(main, IDC_MAIN_RESULT_ICON), messages.empty() ? SW_HIDE : SW_SHOW);
+  if (icon != shown_icon) {
+    SendDlgItemMessageA(main, IDC_MAIN_RESULT_ICON, STM_SETICON,
+                        reinterpret_cast<WPARAM>(LoadIconA(nullptr, icon)), 0);
+    shown_icon = icon;
+  }
+  const int state = messages.empty() ? SW_HIDE : SW_SHOW;
+  if (state != shown_state) {
+    ShowWindow(GetDlgItem(main, IDC_MAIN_RESULT_ICON), state);
+    shown_state = state;
+  }
 }
 
 int SummaryOf(const std::vector<Message>& messages) {

@@ -46,13 +46,20 @@ OpenResult WinShell::Open(const std::string& file, const std::string& parameters
 
 bool WinFileSystem::ShortPath(const std::string& path, std::string& result) {
   if (path.empty()) return false;
-  DWORD need = GetShortPathNameA(path.c_str(), nullptr, 0);
-  if (need == 0) return false;
-  std::vector<char> buf(need + 1, '\0');
-  DWORD n = GetShortPathNameA(path.c_str(), buf.data(), need + 1);
-  if (n == 0 || n > need) return false;
-  result.assign(buf.data(), n);
-  return true;
+  // Through the long form first: a name the user typed in another letter
+  // case comes back as the file system has it.
+  auto convert = [](auto call, const std::string& from, std::string& to) {
+    DWORD need = call(from.c_str(), nullptr, 0);
+    if (need == 0) return false;
+    std::vector<char> buf(need + 1, '\0');
+    DWORD n = call(from.c_str(), buf.data(), need + 1);
+    if (n == 0 || n > need) return false;
+    to.assign(buf.data(), n);
+    return true;
+  };
+  std::string long_form;
+  if (!convert(GetLongPathNameA, path, long_form)) long_form = path;
+  return convert(GetShortPathNameA, long_form, result);
 }
 
 bool WinFileSystem::ExistsOnSearchPath(const std::string& name,

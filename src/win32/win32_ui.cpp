@@ -41,13 +41,23 @@ int WinUi::Notify(const std::string& text, const std::string& caption, int type)
   Message m{text, caption, type};
   bool asks = (type & box::kButtonMask) != box::kOk || (type & box::kWaits) != 0;
   if (!collecting_ || asks || InnermostDialog() || !g_main) {
+    ShowListed();
     int answer = ShowBox(m);
     BringProgressBack();
     return answer;
   }
   messages_.push_back(m);
-  ShowResults(g_main, messages_);
+  // While the progress window shows the work, the area follows with the
+  // window's redraws: a short command fills it once, at its end.
+  listed_unshown_ = true;
+  if (!progress_) ShowListed();
   return answer::kOk;
+}
+
+void WinUi::ShowListed() {
+  if (!listed_unshown_ || !g_main) return;
+  listed_unshown_ = false;
+  ShowResults(g_main, messages_);
 }
 
 void WinUi::BeginCommand() {
@@ -58,6 +68,7 @@ void WinUi::BeginCommand() {
 
 void WinUi::EndCommand(bool completed) {
   collecting_ = false;
+  listed_unshown_ = false;
   // Cancel was the user's own choice: it is said in the results, in no box.
   if (ProgressCancelled()) {
     messages_.push_back(Message{"Stopped by Cancel: the files it would replace are kept.",
@@ -72,6 +83,7 @@ void WinUi::EndCommand(bool completed) {
 
 bool WinUi::FileDialog(std::string& result, std::size_t capacity,
                        const std::string& initial_dir, const std::string& pattern) {
+  ShowListed();
   bool chosen = win32::FileDialog(ActiveOwner(), result, capacity, initial_dir, pattern);
   BringProgressBack();
   return chosen;
@@ -139,12 +151,14 @@ BoxWording WordBox(const std::string& text, const std::string& caption) {
 
 int WinUi::InputBox(const std::string& title, const std::string& prompt,
                     std::string& value) {
+  ShowListed();
   int answer = win32::InputBox(ActiveOwner(), title, prompt, value);
   BringProgressBack();
   return answer;
 }
 
 int WinUi::RunDialog(DialogModel& model) {
+  ShowListed();
   int result = RunModelDialog(progress_ ? progress_ : g_main, model);
   BringProgressBack();
   return result;
@@ -156,6 +170,7 @@ void WinUi::ProgressOpen(const std::string& operation, const std::string& file) 
 }
 
 void WinUi::ProgressDraw(unsigned position_k, unsigned total_k, bool animate) {
+  ShowListed();
   DrawProgress(progress_, position_k, total_k, animate);
 }
 

@@ -67,11 +67,14 @@ class WinUi : public UserInterface {
   int ShowBox(const Message& m);
   // A box or dialog has closed: the progress window is put back on top.
   void BringProgressBack();
+  // Brings the results area up to date with the messages listed so far.
+  void ShowListed();
 
   WindowView main_{false};
   HWND progress_ = nullptr;
   bool collecting_ = false;         // a command runs: messages are listed
   std::vector<Message> messages_;   // the command's listed messages
+  bool listed_unshown_ = false;     // messages_ has entries the area does not show yet
 };
 
 }  // namespace kalvor::win32

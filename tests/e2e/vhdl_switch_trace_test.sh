@@ -56,4 +56,22 @@ fi
 cmp -s tr/run.out before.out || fail "counts/volt 0 changed the result file"
 no_scratch tr "counts/volt 0"
 
+# Lines of any length are read a piece at a time: a table whose one row is
+# 40 MB (8 million counts) and a 50 MB dump written on one line convert in
+# an address space that either would overflow if a line were held whole.
+mkdir big
+repeat() { awk -v n="$1" -v t="$2" 'BEGIN { for (i = 0; i < n; i++) printf "%s", t }'; }
+{ printf 'Signals=time tb.a tb.b\n\n\n\n0'; repeat 8000000 ' 1241'; echo; } >big/row.txt
+{ printf '$timescale 1 ns $end $var reg 1 ! a $end $enddefinitions $end'
+  seq 0 3999999 | awk '{ printf " #%d %d!", $1, $1 % 2 }'; } >big/dump.vcd
+for input in row.txt dump.vcd; do
+  (ulimit -v 200000 && PATH="$work/bin:$PATH" exec "$kalvor" vhdout big/$input --ini "$ini" \
+    --answer big/$input --answer "supply=3.3;counts/volt=1241;limit=n;") 2>big.err || fail "$input: $(tail -n 2 big.err)"
+done
+{ printf 'time a b\r\n0'; repeat 8000000 '\t1.000000'; printf '\r\n'; } |
+  cmp -s - big/row.out || fail "the 40 MB row"
+[ "$(wc -l <big/dump.out)" = 4000001 ] && [ "$(tail -n 1 big/dump.out)" = "$(printf '3999999\t3.3\r')" ] ||
+  fail "the dump on one line"
+no_scratch big "long lines"
+
 echo "vhdl switch and trace e2e: all passed"

@@ -117,12 +117,14 @@ std::string Lower(std::string s) {
   return s;
 }
 
-std::string ShortLowerDir(const std::string& dir) {
+// The test directory as the program keeps it: the short form, in the
+// letter case of the names on the disk.
+std::string ShortDir(const std::string& dir) {
   char buf[MAX_PATH] = {0};
   DWORD n = GetShortPathNameA(dir.c_str(), buf, MAX_PATH);
   std::string s = n ? std::string(buf, n) : dir;
   if (s.empty() || s.back() != '\\') s += '\\';
-  return Lower(s);
+  return s;
 }
 
 // ------------------------------------------------------------- WIN.INI
@@ -652,8 +654,8 @@ void CommandLineStart() {
 
   k.Menu(2);  // File / Exit
   Check(k.WaitExit() == 0, "exit code 0");
-  std::string expected = ShortLowerDir(dir);
-  CheckEq(Ini("testdir"), expected, "WIN.INI testdir: short form, lower case, backslash");
+  std::string expected = ShortDir(dir);
+  CheckEq(Ini("testdir"), expected, "WIN.INI testdir: short form, backslash");
   CheckEq(Ini("lastdir"), expected, "WIN.INI lastdir equals the test directory");
   // The stale name was not read at start (the test ID above); Exit saves the
   // test ID together with its directory, so the stored pair is one design.
@@ -670,7 +672,7 @@ void CommandLineStart() {
   CheckEq(quoted.Get(101), "Mux2", "test ID from a quoted command line");
   quoted.Menu(2);
   Check(quoted.WaitExit() == 0, "exit code 0");
-  CheckEq(Ini("testdir"), ShortLowerDir(spaced), "test directory from a quoted command line");
+  CheckEq(Ini("testdir"), ShortDir(spaced), "test directory from a quoted command line");
 }
 
 // Run with an option line no converter knows: with the program field
@@ -857,7 +859,7 @@ void RunWithoutTestId() {
 // .mac without its .wir) and reformat, on real files.
 void CopyAndReformat() {
   std::string source = Dir("sedit");
-  std::string project = Dir("project");
+  std::string project = Dir("Project");
   const std::string mac = "* counter\r\n.macro CNT A B\r\nINV A B\r\n.eom\r\n";
   const std::string wir = "CNT\r\n A\r\n B\r\n";
   WriteBytes(source + "\\cnt.mac", mac);
@@ -868,7 +870,9 @@ void CopyAndReformat() {
 
   Kalvor k;
   k.Start(project + "\\seed.mac");
-  std::string test_dir = ShortLowerDir(project);
+  std::string test_dir = ShortDir(project);
+  // Paths in messages keep their letter case.
+  Check(test_dir.find("\\Project\\") != std::string::npos, "the short form keeps the case: " + test_dir);
 
   k.Menu(409);
   k.ChooseFile(source + "\\cnt.mac");
@@ -1267,7 +1271,7 @@ void TprNetlist() {
 
   Kalvor k;
   k.Start(dir + "\\abc.mac");
-  std::string d = ShortLowerDir(dir);
+  std::string d = ShortDir(dir);
 
   // Arming: the include, the pad file, the block route macros.
   k.Press(106);
@@ -1434,7 +1438,7 @@ void EdifImport() {
   // The summary waits in no box: it is the results area's entry.
   k.Idle();
   std::string done = k.Results();
-  std::string out_line = "EDIF Conversion Done. Output file: " + ShortLowerDir(dir) + "counter.mac\r\n";
+  std::string out_line = "EDIF Conversion Done. Output file: " + ShortDir(dir) + "counter.mac\r\n";
   Check(Lower(done).rfind(Lower(out_line), 0) == 0, "summary names the output: " + done);
   // The rest of the summary (top cell, warnings, replaced cells) as the
   // command-line program reported it, each line indented, blank lines left
@@ -1699,7 +1703,7 @@ void ConvertRealDesign(const std::string& edif, bool watch_progress) {
     std::string list = Lines(results.substr(at))[1];
     list.erase(0, list.find_first_not_of(' '));
     long listed = std::atol(results.substr(results.rfind("All ", at) + 4).c_str());
-    CheckEq(Lower(list), Lower(ShortLowerDir(dir) + stem + ".warnings.txt"), "the warnings file");
+    CheckEq(Lower(list), Lower(ShortDir(dir) + stem + ".warnings.txt"), "the warnings file");
     Check(LineCount(list) == listed && listed > 3, stem + ": the list holds every warning");
   }
 
@@ -1818,7 +1822,7 @@ void SimSwitchAndTrace() {
 // wrapped in the text and shortened in the middle in the caption.
 void LongPathBox() {
   std::string dir = Dir("long");
-  WriteProfileStringA("RDMX", "testdir", (ShortLowerDir(dir)).c_str());
+  WriteProfileStringA("RDMX", "testdir", (ShortDir(dir)).c_str());
   Kalvor k;
   k.Start("");
   const std::string id = std::string(200, 'x') + "_207chr";

@@ -280,7 +280,9 @@ TEST(SelectFile, PathsItCannotKeepAreRefused) {
   EXPECT_TRUE(t.profile.values.empty());
 }
 
-TEST(SelectFile, WindowsStylePathsAreLowerCasedShortForms) {
+// Windows-style paths keep their letter case: messages show them as the
+// user chose them.
+TEST(SelectFile, WindowsStylePathsKeepTheirCase) {
   TestApp t;
   t.fs.style = PathStyle::kWindows;
   Session app(Platform{t.ui, t.profile, t.shell, t.fs});
@@ -289,7 +291,7 @@ TEST(SelectFile, WindowsStylePathsAreLowerCasedShortForms) {
   EXPECT_EQ(app.state.test_id, "alu4");
   EXPECT_EQ(app.state.selected_ext, ".mac");
   EXPECT_EQ(app.state.last_dir, "C:\\Designs\\Alu");
-  EXPECT_EQ(app.state.test_dir, "c:\\designs\\alu\\");
+  EXPECT_EQ(app.state.test_dir, "C:\\Designs\\Alu\\");
 }
 
 TEST(SelectFile, DroppedFileNeverStartsTheImport) {

@@ -233,6 +233,9 @@ TEST(RunVhdOut, UnreadableTablesAreRefusedNamingTheLine) {
       {"Signals=time a.b\n\n\n\n0 '1'\n10 NS '0'\n", "Line 6: the time is followed by its unit (\"NS\")"},
       {"Signals=time a.b\n0 '1'\n10 '0'\n20 '1'\n30 '0'\n", "Line 2: it holds a time and values"},
       {"Signals=time a.b\n---\n1\n\n0 '1'\n10 abc\n", ""},
+      {"Signals=time a.b\n\n\n\n0 '1'\n" + std::string(300, '1') + " '0'\n",
+       "Line 6: the time is longer than 256 characters."},
+      {"Signals=time a.b\n" + std::string(300, '1') + " '0'\n\n\n0 '1'\n", ""},
   };
   for (const Case& c : cases) {
     TestApp t;
@@ -261,20 +264,36 @@ TEST(RunVhdOut, UnreadableTablesAreRefusedNamingTheLine) {
 // supply, a vector an unsigned count. What cannot be read is refused with
 // the line named.
 TEST(ReadVcdTrace, GhdlDumpsBecomeTheOutTable) {
+  TestApp t;
+  t.UseDesign("top");
   TraceScale scale;
   ASSERT_EQ(ReadTraceScale("supply=3.3;counts/volt=1;limit=n;", scale), "");
+  auto convert = [&](const std::string& dump, std::string& out_text) {
+    WriteFileBytes("dump.vcd", dump);
+    File in, out;
+    EXPECT_TRUE(in.Open("dump.vcd", File::Mode::kRead));
+    EXPECT_TRUE(out.Open("dump.out", File::Mode::kCreate));
+    std::string problem = ReadVcdTrace(in, scale, out);
+    out.Close();
+    out_text = ReadFileBytes("dump.out");
+    return problem;
+  };
   const std::string dump =
       "$date\n  today\n$end\n$version\n  GHDL v0\n$end\n$timescale\n  1 fs\n$end\n"
       "$scope module standard $end\n$upscope $end\n"
       "$scope module tb $end\n$var reg 1 ! clk $end\n$scope module dut $end\n"
       "$var reg 4 \" q $end\n$var reg 1 # \\gnd\\ $end\n$upscope $end\n$upscope $end\n"
       "$enddefinitions $end\n#0\nU!\nbUUUU \"\n0#\n#2000000\n1!\nb101 \"\n#2500000\nL!\n";
-  std::vector<std::string> lines;
-  EXPECT_EQ(ReadVcdTrace(dump, scale, lines), "");
-  EXPECT_EQ(lines, (std::vector<std::string>{"time clk dut.q dut.\\gnd\\",
-                                             "0\t3.3\t0.000000\t0.0",
-                                             "2\t3.3\t5.000000\t0.0",
-                                             "2.5\t0.0\t5.000000\t0.0"}));
+  const std::string table = Crlf({"time clk dut.q dut.\\gnd\\", "0\t3.3\t0.000000\t0.0",
+                                  "2\t3.3\t5.000000\t0.0", "2.5\t0.0\t5.000000\t0.0"});
+  std::string lines;
+  EXPECT_EQ(convert(dump, lines), "");
+  EXPECT_EQ(lines, table);
+  // Words are separated by any white space: the same dump on one line.
+  std::string one_line = dump;
+  for (char& c : one_line) c = c == '\n' ? ' ' : c;
+  EXPECT_EQ(convert(one_line, lines), "");
+  EXPECT_EQ(lines, table);
   struct Bad {
     std::string dump, complaint;
   } bad[] = {
@@ -284,10 +303,34 @@ TEST(ReadVcdTrace, GhdlDumpsBecomeTheOutTable) {
        "Line 5: the time 3 is earlier"},
       {"$timescale 1 parsec $end\n", "Line 1: the timescale"},
       {"$timescale 1 ns $end\n$var reg 1 ! a $end\n", "The dump ends before $enddefinitions."},
+      {"$timescale 1 ns $end\n$var reg 2 ! a $end\n$enddefinitions $end\nb10\n!\n",
+       "Line 4: a vector value without its code."},
+      // A word no dump has is refused, not held.
+      {"$timescale 1 ns $end\n$var reg 2 ! a $end\n$enddefinitions $end\n\nb" +
+           std::string(70000, '1') + " !\n",
+       "Line 5: a word of more than 65536 characters."},
   };
   for (const Bad& b : bad) {
-    EXPECT_EQ(ReadVcdTrace(b.dump, scale, lines).rfind(b.complaint, 0), 0u) << b.dump;
+    EXPECT_EQ(convert(b.dump, lines).rfind(b.complaint, 0), 0u) << b.dump.substr(0, 200);
   }
+}
+
+// A dump that goes wrong after rows were converted leaves nothing behind.
+TEST(RunVhdOut, RefusedDumpWritesNothing) {
+  TestApp t;
+  t.UseDesign("top");
+  std::string dump = "$timescale 1 ns $end\n$var reg 1 ! a $end\n$enddefinitions $end\n";
+  for (int k = 0; k < 20000; ++k) dump += "#" + std::to_string(k) + "\n" + (k % 2 ? "1!\n" : "0!\n");
+  dump += "1?\n";
+  WriteFileBytes("run.vcd", dump);
+  t.ui.answers = {t.dir / "run.vcd"};
+  EXPECT_EQ(testing::RunArmed(t.app, id::kVhdOut), Outcome::kFailed);
+  EXPECT_EQ(t.ui.Last().caption, t.dir / "run.vcd");
+  EXPECT_EQ(t.ui.Last().text, "Line 40004: the code \"?\" has no $var.\nNothing was converted.");
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(t.dir.path()))
+    names.push_back(entry.path().filename().string());
+  EXPECT_EQ(names, std::vector<std::string>{"run.vcd"});
 }
 
 TEST(RunVhdOut, EditedParametersAreUsedAndKept) {
