@@ -60,6 +60,14 @@ int Level(const std::string& word, const std::string& id) {
   return 0;
 }
 
+// Whether identifier `id` is the name `original` (a basic identifier
+// ignoring letter case).
+bool Spells(const std::string& id, const std::string& original) {
+  if (original.empty()) return false;
+  std::string text = IdentifierText(id);
+  return text == original || (!id.empty() && id[0] != '\\' && text == Lower(original));
+}
+
 // The vector element a header word is: a port of a "$bus" line, or a word
 // whose base is a "$vector" bus.
 bool Element(const std::string& word, const MacMacro& m, std::string* base, long* element) {
@@ -133,10 +141,13 @@ class MacroCompare {
     // The entity and architecture.
     const std::vector<VhdlPort>* ports = nullptr;
     std::string entity;
-    for (const auto& [id, p] : vhdl_.entities) {
-      if (Lower(IdentifierText(id)) == Lower(m.name) || IdentifierText(id) == m.original) {
-        ports = &p;
-        entity = id;
+    // The entity of the macro's name, else of its netlist's own name.
+    for (int pass = 0; pass < 2 && !ports; ++pass) {
+      for (const auto& [id, p] : vhdl_.entities) {
+        if (pass == 0 ? Lower(IdentifierText(id)) == Lower(m.name) : Spells(id, m.original)) {
+          ports = &p;
+          entity = id;
+        }
       }
     }
     const VhdlArchitecture* arch = nullptr;
@@ -226,7 +237,7 @@ class MacroCompare {
       }
       auto defined = macros_.find(Lower(mi.cell));
       if (Lower(IdentifierText(vi.cell)) != Lower(mi.cell) &&
-          (defined == macros_.end() || IdentifierText(vi.cell) != defined->second->original)) {
+          (defined == macros_.end() || !Spells(vi.cell, defined->second->original))) {
         Diff("instance " + mi.name + " of " + mi.cell + " is an instance of " + vi.cell);
       }
       bool positional = std::all_of(vi.map.begin(), vi.map.end(),

@@ -274,7 +274,8 @@ class Parser {
       pos_ = start;
       VhdlObject target = Object();
       if (Accept("<=")) {
-        std::string source = Next();
+        // The source: a name, an element of it, or a literal.
+        std::string source = Peek().empty() || Peek()[0] == '\'' ? Next() : Object().Key();
         arch_out.assignments.push_back({target, source});
         SkipStatement();
       } else {
