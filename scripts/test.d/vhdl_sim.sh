@@ -22,6 +22,10 @@ suite_needs vhdl_sim yosys vhdl
 suite_needs vhdl_sim iverilog vhdl
 
 sim="$root/tests/sim"
+# The connectivity checker of the build, when there is one: every converted
+# file is also compared with its macro file, nets and instances counted.
+vhdlcheck="${VHDLCHECK:-$(dirname "$kalvor")/../tests/tools/netcheck/vhdlcheck}"
+[ -x "$vhdlcheck" ] || vhdlcheck=""
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 ini="$work/kalvor.ini"
@@ -282,8 +286,16 @@ for entry in "${designs[@]}"; do
       diff "$dir/ref.cycles" "$fdir/vhdl.cycles" | head -10
       failed=$((failed + 1)); continue
     fi
+    figures=""
+    if [ -n "$vhdlcheck" ]; then
+      if ! "$vhdlcheck" "$fdir/$top.mac" "$fdir/$top.vhd" --standard > "$fdir/check.txt" 2>&1; then
+        echo "FAIL $top ($form): the VHDL is not the macro file's netlist:"; head -5 "$fdir/check.txt"
+        failed=$((failed + 1)); continue
+      fi
+      figures="; $(tail -1 "$fdir/check.txt" | grep -o 'nets [0-9]* in .mac, [0-9]* in VHDL')"
+    fi
     compared=$((compared + cycles))
-    echo "ok   $top ($form, $cells): $cycles cycles equal; $macs instance lines in .mac, $insts instances in VHDL; ports $(entity_ports "$fdir/$top.vhd" "$top" | awk '{ printf "%s%s", (NR > 1 ? ", " : ""), $1 } $3 ~ /vector/ { printf " %s %s %s", $4, $5, $6 }')"
+    echo "ok   $top ($form, $cells): $cycles cycles equal; $macs instance lines in .mac, $insts instances in VHDL$figures; ports $(entity_ports "$fdir/$top.vhd" "$top" | awk '{ printf "%s%s", (NR > 1 ? ", " : ""), $1 } $3 ~ /vector/ { printf " %s %s %s", $4, $5, $6 }')"
   done
 done
 
