@@ -22,6 +22,10 @@ suite_needs vhdl_sim yosys vhdl
 suite_needs vhdl_sim iverilog vhdl
 
 sim="$root/tests/sim"
+# The connectivity checker of the build, when there is one: every converted
+# file is also compared with its macro file, nets and instances counted.
+vhdlcheck="${VHDLCHECK:-$(dirname "$kalvor")/../tests/tools/netcheck/vhdlcheck}"
+[ -x "$vhdlcheck" ] || vhdlcheck=""
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 ini="$work/kalvor.ini"
@@ -30,56 +34,93 @@ cycles=200
 failed=0
 compared=0
 
-# design|inputs|outputs: each port NAME:WIDTH[:a] (a: declared [0:W-1]);
-# a 1-bit "rst" or "load" is held at 1 for the first two cycles, then is 1
-# in about one cycle of four. The inputs take fresh bits of a 16-bit LFSR
-# each cycle (16 steps), the same in both testbenches.
+# design|inputs|outputs[|library]: each port NAME or NAME[LEFT:RIGHT] as
+# the design declares it; a 1-bit "rst" or "load" is held at 1 for the
+# first two cycles, then is 1 in about one cycle of four. The inputs take
+# fresh bits of a 16-bit LFSR each cycle (16 steps), the same in both
+# testbenches, each bit by its index. The library is "cells" (the suite's
+# cells, onto which Yosys maps) or "gates" (Yosys's own gate cells, whose
+# names its EDIF writes as per-design identifiers with the name renamed).
 designs=(
-  "counter4|clk:1 rst:1 en:1|q:4 carry:1"
-  "adder4|a:4 b:4:a cin:1|s:5 a_gt_b:1"
-  "shift_top|clk:1 load:1 data:8 serial_input_of_the_shift_register_chain_with_a_name_beyond_62_x:1|q:8 parity_of_all_the_stages_of_the_shift_register_chain_beyond_62_x:1"
-  "seqdet|clk:1 rst:1 x:1|found:1 state:2"
-  "shift_wired|clk:1 din:1|q:8 so:1"
+  "counter4|clk rst en|q[3:0] carry"
+  "adder4|a[3:0] b[0:3] cin|s[4:0] a_gt_b"
+  "shift_top|clk load data[7:0] serial_input_of_the_shift_register_chain_with_a_name_beyond_62_x|q[7:0] parity_of_all_the_stages_of_the_shift_register_chain_beyond_62_x"
+  "seqdet|clk rst x|found state[1:0]"
+  "shift_wired|clk din|q[7:0] so"
+  "bus_order|clk a[7:0] b[0:7]|x[0:7] y[7:0] r[11:4]"
+  "counter4|clk rst en|q[3:0] carry|gates"
+  "bus_order|clk a[7:0] b[0:7]|x[0:7] y[7:0] r[11:4]|gates"
 )
 
-# Analyse the cell library into its own library "cells" once.
-mkdir -p "$work/cells"
-ghdl -a --std=93c --work=cells --workdir="$work/cells" "$sim/cells.vhd"
+# Analyse each cell library into its own library once.
+for lib in cells gates; do
+  mkdir -p "$work/$lib"
+  ghdl -a --std=93c --work=$lib --workdir="$work/$lib" "$sim/$lib.vhd"
+done
 
-# bits PORTS: "name index width ascending" per bit, bits in index order.
+# bits PORTS: "name index" per bit, a bus's bits from its left index
+# ("name -" for a one-bit port).
 bits() {
-  local p name width dir i
+  local p name left right i
   for p in $1; do
-    IFS=: read -r name width dir <<<"$p"
-    for ((i = 0; i < width; i++)); do echo "$name $i $width ${dir:-d}"; done
+    if [[ "$p" =~ ^(.*)\[([0-9]+):([0-9]+)\]$ ]]; then
+      name="${BASH_REMATCH[1]}"; left="${BASH_REMATCH[2]}"; right="${BASH_REMATCH[3]}"
+      if [ "$left" -ge "$right" ]; then
+        for ((i = left; i >= right; i--)); do echo "$name $i"; done
+      else
+        for ((i = left; i <= right; i++)); do echo "$name $i"; done
+      fi
+    else
+      echo "$p -"
+    fi
   done
 }
 
+# vhdl_type PORT: the VHDL type of a port as the design declares it.
+vhdl_type() {
+  if [[ "$1" =~ ^(.*)\[([0-9]+):([0-9]+)\]$ ]]; then
+    local d=downto; [ "${BASH_REMATCH[2]}" -ge "${BASH_REMATCH[3]}" ] || d=to
+    echo "std_logic_vector (${BASH_REMATCH[2]} $d ${BASH_REMATCH[3]})"
+  else
+    echo "std_logic"
+  fi
+}
+port_name() { echo "${1%%\[*}"; }
+
+# expected_ports INPUTS OUTPUTS: the top module's port list as the entity
+# must declare it ("name mode type", sorted).
+expected_ports() {
+  local p
+  for p in $1; do echo "$(port_name "$p") in $(vhdl_type "$p")"; done
+  for p in $2; do echo "$(port_name "$p") out $(vhdl_type "$p")"; done
+} 
+entity_ports() {
+  awk -v top="$2" '{ sub(/\r$/, "") } $0 ~ "^entity " top " is" { on = 1; next }
+       on && /^end / { exit } on { sub(/^ +/, ""); sub(/;$/, ""); sub(/ \)$/, "");
+       sub(/ : /, " "); print }' "$1" | sort
+}
+
 # vhdl_tb TOP INPUTS OUTPUTS: a testbench that binds the converted entity by
-# port name (a bus bit is the bus name followed by its index).
+# port name, a bus to a vector of the design's range.
 vhdl_tb() {
-  local top="$1" ins="$2" outs="$3" name i w d n=0 sig
+  local top="$1" ins="$2" outs="$3" p name i n sep
   {
     echo "library ieee; use ieee.std_logic_1164.all; use std.textio.all;"
     echo "entity tb is end;"
     echo "architecture sim of tb is"
     echo "  signal clk_tb : std_logic := '0';"
-    while read -r name i w d; do echo "  signal in_$n : std_logic;"; n=$((n + 1)); done < <(bits "$ins")
-    n=0
-    while read -r name i w d; do echo "  signal out_$n : std_logic;"; n=$((n + 1)); done < <(bits "$outs")
+    for p in $ins; do [ "$p" = clk ] || echo "  signal in_$(port_name "$p") : $(vhdl_type "$p");"; done
+    for p in $outs; do echo "  signal out_$(port_name "$p") : $(vhdl_type "$p");"; done
     echo "begin"
     echo "  dut : entity work.$top port map ("
-    n=0; sep=""
-    while read -r name i w d; do
-      sig="in_$n"; [ "$name" = clk ] && sig=clk_tb
-      [ "$w" = 1 ] && printf '%s    %s => %s' "$sep" "$name" "$sig" || printf '%s    %s%s => %s' "$sep" "$name" "$i" "$sig"
-      sep=$',\n'; n=$((n + 1))
-    done < <(bits "$ins")
-    n=0
-    while read -r name i w d; do
-      [ "$w" = 1 ] && printf '%s    %s => out_%s' "$sep" "$name" "$n" || printf '%s    %s%s => out_%s' "$sep" "$name" "$i" "$n"
-      n=$((n + 1))
-    done < <(bits "$outs")
+    sep=""
+    for p in $ins $outs; do
+      name="$(port_name "$p")"
+      if [ "$p" = clk ]; then printf '%s    clk => clk_tb' "$sep"
+      elif [[ " $ins " == *" $p "* ]]; then printf '%s    %s => in_%s' "$sep" "$name" "$name"
+      else printf '%s    %s => out_%s' "$sep" "$name" "$name"; fi
+      sep=$',\n'
+    done
     echo ");"
     echo "  process"
     echo "    variable lfsr_tb : std_logic_vector(15 downto 0) := x\"ACE1\";"
@@ -93,20 +134,22 @@ vhdl_tb() {
     echo "        lfsr_tb := lfsr_tb(14 downto 0) & (lfsr_tb(15) xor lfsr_tb(13) xor lfsr_tb(12) xor lfsr_tb(10));"
     echo "      end loop;"
     n=0
-    while read -r name i w d; do
+    while read -r name i; do
       if [ "$name" != clk ]; then
-        if [ "$w" = 1 ] && { [ "$name" = rst ] || [ "$name" = load ]; }; then
-          echo "      if cycle < 2 then in_$n <= '1'; else in_$n <= lfsr_tb($((n % 16))) and lfsr_tb($(((n + 8) % 16))); end if;"
+        local sig="in_$name"; [ "$i" = - ] || sig="in_$name($i)"
+        if [ "$i" = - ] && { [ "$name" = rst ] || [ "$name" = load ]; }; then
+          echo "      if cycle < 2 then $sig <= '1'; else $sig <= lfsr_tb($((n % 16))) and lfsr_tb($(((n + 8) % 16))); end if;"
         else
-          echo "      in_$n <= lfsr_tb($((n % 16)));"
+          echo "      $sig <= lfsr_tb($((n % 16)));"
         fi
       fi
       n=$((n + 1))
     done < <(bits "$ins")
     echo "      wait for 2 ns; clk_tb <= '1'; wait for 3 ns;"
     echo "      write(l, string'(\"cycle \")); write(l, cycle); write(l, ' ');"
-    local count; count="$(bits "$outs" | wc -l)"
-    for ((k = count - 1; k >= 0; k--)); do echo "      write(l, ch(out_$k));"; done
+    bits "$outs" | tac | while read -r name i; do
+      [ "$i" = - ] && echo "      write(l, ch(out_$name));" || echo "      write(l, ch(out_$name($i)));"
+    done
     echo "      writeline(output, l);"
     echo "      clk_tb <= '0'; wait for 5 ns;"
     echo "    end loop;"
@@ -118,24 +161,20 @@ vhdl_tb() {
 
 # verilog_tb TOP INPUTS OUTPUTS: the same stimulus on the netlist.
 verilog_tb() {
-  local top="$1" ins="$2" outs="$3" p name width dir n=0 count
+  local top="$1" ins="$2" outs="$3" p name i n=0 range
   {
     echo "module tb;"
     echo "  reg [15:0] lfsr_tb = 16'hACE1;"
     echo "  reg clk_tb = 0;"
     for p in $ins $outs; do
-      IFS=: read -r name width dir <<<"$p"
-      [ "$name" = clk ] && continue
-      local range=""
-      if [ "$width" -gt 1 ]; then
-        if [ "${dir:-d}" = a ]; then range="[0:$((width - 1))]"; else range="[$((width - 1)):0]"; fi
-      fi
-      if [[ " $ins " == *" $p "* ]]; then echo "  reg $range $name;"; else echo "  wire $range $name;"; fi
+      [ "$p" = clk ] && continue
+      range=""; [[ "$p" == *\[* ]] && range="[${p#*\[}"
+      if [[ " $ins " == *" $p "* ]]; then echo "  reg $range $(port_name "$p");"; else echo "  wire $range $(port_name "$p");"; fi
     done
     printf '  %s dut (' "$top"
     local sep=""
     for p in $ins $outs; do
-      IFS=: read -r name width dir <<<"$p"
+      name="$(port_name "$p")"
       if [ "$name" = clk ]; then printf '%s.clk(clk_tb)' "$sep"; else printf '%s.%s(%s)' "$sep" "$name" "$name"; fi
       sep=", "
     done
@@ -144,11 +183,10 @@ verilog_tb() {
     echo "  initial begin"
     echo "    for (cycle = 0; cycle < $cycles; cycle = cycle + 1) begin"
     echo "      repeat (16) lfsr_tb = {lfsr_tb[14:0], lfsr_tb[15] ^ lfsr_tb[13] ^ lfsr_tb[12] ^ lfsr_tb[10]};"
-    n=0
-    while read -r name i w d; do
+    while read -r name i; do
       if [ "$name" != clk ]; then
-        local bit="$name"; [ "$w" = 1 ] || bit="$name[$i]"
-        if [ "$w" = 1 ] && { [ "$name" = rst ] || [ "$name" = load ]; }; then
+        local bit="$name"; [ "$i" = - ] || bit="$name[$i]"
+        if [ "$i" = - ] && { [ "$name" = rst ] || [ "$name" = load ]; }; then
           echo "      $bit = cycle < 2 ? 1'b1 : lfsr_tb[$((n % 16))] & lfsr_tb[$(((n + 8) % 16))];"
         else
           echo "      $bit = lfsr_tb[$((n % 16))];"
@@ -158,8 +196,8 @@ verilog_tb() {
     done < <(bits "$ins")
     echo "      #2 clk_tb = 1; #3;"
     printf '      $display("cycle %%0d %s", cycle' "$(bits "$outs" | awk '{printf "%%b"}')"
-    bits "$outs" | tac | while read -r name i w d; do
-      [ "$w" = 1 ] && printf ', %s' "$name" || printf ', %s[%s]' "$name" "$i"
+    bits "$outs" | tac | while read -r name i; do
+      [ "$i" = - ] && printf ', %s' "$name" || printf ', %s[%s]' "$name" "$i"
     done
     echo ");"
     echo "      clk_tb = 0; #5;"
@@ -170,20 +208,22 @@ verilog_tb() {
   }
 }
 
-# convert DIR NAME: the macro file to standard VHDL with the cell library.
+# convert DIR NAME [LIBRARY]: the macro file to standard VHDL with the cell
+# library (cells by default).
 convert() {
   rm -f "$1/$2.vhd"
   (cd "$1" && timeout 300 "$kalvor" mac2vhd "$2.mac" --ini "$ini" \
-     --answer 'm1=NC;m2=PORTPADA;m3=;=n;p1=cells.all;p2=;std=y;' --no </dev/null >/dev/null 2>"$2.convert.log")
+     --answer "m1=NC;m2=PORTPADA;m3=;=n;p1=${3:-cells}.all;p2=;std=y;" --no </dev/null >/dev/null 2>"$2.convert.log")
 }
 
-# ghdl_run DIR NAME TOP: analyses, elaborates and runs; the output in DIR/ghdl.txt.
+# ghdl_run DIR NAME TOP [LIBRARY]: analyses, elaborates and runs; the output
+# in DIR/ghdl.txt.
 ghdl_run() {
-  local dir="$1" name="$2" top="$3" lib="$1/lib"
+  local dir="$1" name="$2" top="$3" lib="$1/lib" cells="$work/${4:-cells}"
   rm -rf "$lib"; mkdir -p "$lib"
-  ghdl -a --std=93c --workdir="$lib" -P"$work/cells" "$dir/$name.vhd" &&
-    ghdl -a --std=93c --workdir="$lib" -P"$work/cells" "$dir/tb.vhd" &&
-    (cd "$lib" && ghdl -e --std=93c --workdir=. -P"$work/cells" tb && ghdl -r --std=93c --workdir=. -P"$work/cells" tb) \
+  ghdl -a --std=93c --workdir="$lib" -P"$cells" "$dir/$name.vhd" &&
+    ghdl -a --std=93c --workdir="$lib" -P"$cells" "$dir/tb.vhd" &&
+    (cd "$lib" && ghdl -e --std=93c --workdir=. -P"$cells" tb && ghdl -r --std=93c --workdir=. -P"$cells" tb) \
       > "$dir/ghdl.txt" 2> "$dir/ghdl.log"
 }
 
@@ -194,16 +234,19 @@ instances() {
 }
 
 for entry in "${designs[@]}"; do
-  IFS='|' read -r top ins outs <<<"$entry"
-  dir="$work/$top"
+  IFS='|' read -r top ins outs cells <<<"$entry"
+  cells="${cells:-cells}"
+  dir="$work/$top"; [ "$cells" = cells ] || dir="$work/$top-$cells"
   mkdir -p "$dir"
-  sed -e "s|DESIGN|$sim/designs.v|; s|TOP|$top|" "$sim/synth.ys.in" > "$dir/synth.ys"
+  # The gates library keeps Yosys's own cell names: no mapping onto the suite's cells.
+  sed -e "s|DESIGN|$sim/designs.v|; s|TOP|$top|" "$sim/synth.ys.in" |
+    { if [ "$cells" = gates ]; then grep -v '^chtype'; else cat; fi; } > "$dir/synth.ys"
   if ! yosys -q -p "script $dir/synth.ys; write_edif -pvector bra $dir/$top.edf; write_verilog -noattr -noexpr $dir/netlist.v" \
        >"$dir/yosys.log" 2>&1; then
     echo "FAIL $top: yosys"; head -20 "$dir/yosys.log"; failed=$((failed + 1)); continue
   fi
   verilog_tb "$top" "$ins" "$outs" > "$dir/tb.v"
-  if ! iverilog -o "$dir/ref.vvp" "$dir/tb.v" "$dir/netlist.v" "$sim/cells.v" 2>"$dir/iverilog.log" ||
+  if ! iverilog -o "$dir/ref.vvp" "$dir/tb.v" "$dir/netlist.v" "$sim/$cells.v" 2>"$dir/iverilog.log" ||
      ! vvp -n "$dir/ref.vvp" > "$dir/ref.txt" 2>>"$dir/iverilog.log"; then
     echo "FAIL $top: iverilog"; head -20 "$dir/iverilog.log"; failed=$((failed + 1)); continue
   fi
@@ -216,11 +259,23 @@ for entry in "${designs[@]}"; do
          --answer 'func=;pri=;base=;pads=;' --no </dev/null >/dev/null 2>"$fdir/import.log"; then
       echo "FAIL $top ($form): import"; tail -5 "$fdir/import.log"; failed=$((failed + 1)); continue
     fi
-    if ! convert "$fdir" "$top"; then
+    if ! convert "$fdir" "$top" "$cells"; then
       echo "FAIL $top ($form): mac2vhd"; tail -5 "$fdir/$top.convert.log"; failed=$((failed + 1)); continue
     fi
     vhdl_tb "$top" "$ins" "$outs" > "$fdir/tb.vhd"
-    if ! ghdl_run "$fdir" "$top" "$top"; then
+    # The entity's ports are the top module's: names, modes, ranges and bit order.
+    if ! diff <(expected_ports "$ins" "$outs" | sort) <(entity_ports "$fdir/$top.vhd" "$top") \
+         > "$fdir/ports.diff"; then
+      echo "FAIL $top ($form): the entity's ports are not the top module's:"; head -10 "$fdir/ports.diff"
+      failed=$((failed + 1)); continue
+    fi
+    # Cells under the names Yosys gives them, never its per-design identifiers.
+    if [ "$cells" = gates ] &&
+       { ! grep -q 'component \\\$_' "$fdir/$top.vhd" || grep -qi 'component id[0-9]' "$fdir/$top.vhd"; }; then
+      echo "FAIL $top ($form): cells not named as Yosys spells them:"; grep -m3 'component' "$fdir/$top.vhd"
+      failed=$((failed + 1)); continue
+    fi
+    if ! ghdl_run "$fdir" "$top" "$top" "$cells"; then
       echo "FAIL $top ($form): ghdl"; grep -v ':warning:' "$fdir/ghdl.log" | head -20; failed=$((failed + 1)); continue
     fi
     grep '^cycle ' "$fdir/ghdl.txt" > "$fdir/vhdl.cycles" || true
@@ -231,8 +286,16 @@ for entry in "${designs[@]}"; do
       diff "$dir/ref.cycles" "$fdir/vhdl.cycles" | head -10
       failed=$((failed + 1)); continue
     fi
+    figures=""
+    if [ -n "$vhdlcheck" ]; then
+      if ! "$vhdlcheck" "$fdir/$top.mac" "$fdir/$top.vhd" --standard > "$fdir/check.txt" 2>&1; then
+        echo "FAIL $top ($form): the VHDL is not the macro file's netlist:"; head -5 "$fdir/check.txt"
+        failed=$((failed + 1)); continue
+      fi
+      figures="; $(tail -1 "$fdir/check.txt" | grep -o 'nets [0-9]* in .mac, [0-9]* in VHDL')"
+    fi
     compared=$((compared + cycles))
-    echo "ok   $top ($form): $cycles cycles equal; $macs instance lines in .mac, $insts instances in VHDL"
+    echo "ok   $top ($form, $cells): $cycles cycles equal; $macs instance lines in .mac, $insts instances in VHDL$figures; ports $(entity_ports "$fdir/$top.vhd" "$top" | awk '{ printf "%s%s", (NR > 1 ? ", " : ""), $1 } $3 ~ /vector/ { printf " %s %s %s", $4, $5, $6 }')"
   done
 done
 
@@ -262,7 +325,7 @@ if [ -d "$lib" ]; then
   if [ -s "$work/counter4/run.vcd" ] &&
      "$kalvor" vhdout "$work/counter4/run.vcd" --ini "$work/viewer.ini" --answer "$work/counter4/run.vcd" \
        --answer 'supply=3.3;counts/volt=1241;limit=y;' </dev/null >/dev/null 2>"$work/counter4/vhdout.log" &&
-     awk -F'\t' 'NR == 1 { n = split($0, h, " "); ok = $0 ~ / dut\.q0 / } NR > 1 && NF != n { ok = 0 }
+     awk -F'\t' 'NR == 1 { n = split($0, h, " "); ok = $0 ~ / dut\.q/ } NR > 1 && NF != n { ok = 0 }
                  END { exit !(ok && NR > 2 * '"$cycles"') }' "$work/counter4/run.out"; then
     echo "ok   GHDL's VCD read back as a trace: $(($(wc -l < "$work/counter4/run.out") - 1)) rows of $(head -1 "$work/counter4/run.out" | wc -w) columns"
   else

@@ -186,6 +186,7 @@ bool EdifReader::ReadIdentifier(std::string& out) {
 bool EdifReader::ReadName(EdifName& name) {
   using K = EdifTokens::Kind;
   name.text.clear();
+  name.shown.clear();
   name.is_array = false;
   name.array_id.clear();
   name.array_size = -1;
@@ -203,8 +204,15 @@ bool EdifReader::ReadName(EdifName& name) {
   const int level = tokens_.depth();
   if (Token(t) == K::kNone) return false;
   if (IsKeyword(t, "rename")) {
-    // (rename ID "text") or (rename (name ID) "text"): the identifier.
+    // (rename ID "text") or (rename (name ID) "text"): the identifier,
+    // and the text it stands in for.
     if (!ReadIdentifier(current)) return false;
+    while (tokens_.depth() >= level) {
+      k = Token(t);
+      if (k == K::kNone) return false;
+      if (k == K::kQuoted && name.shown.empty()) name.shown.assign(t.substr(1, t.size() - 2));
+    }
+    return true;
   } else if (IsKeyword(t, "name")) {
     if (Token(t) == K::kNone) return false;
     current.assign(t);
@@ -358,7 +366,8 @@ bool EdifReader::ReadPort(Cell& cell) {
   if (size < 1) size = 1;
   if (size > kMaxBusBits) return Stop("Bus range too large: " + text, cell.name);
   Bus bus{id, static_cast<std::int32_t>(r.found ? r.left : size - 1),
-          !r.found || r.left >= r.right};
+          !r.found || r.left >= r.right,
+          r.found ? text.substr(0, r.start) + text.substr(r.end) : std::string()};
   std::string base = BusBase(text, r);
   Port bit;
   bit.bus = static_cast<std::int32_t>(cell.buses.size());
@@ -543,6 +552,7 @@ ReadStep EdifReader::ReadCell() {
   Cell cell;
   if (!ReadName(scratch_)) return failed_ ? ReadStep::kFailed : ReadStep::kEnd;
   cell.name = scratch_.text;
+  if (scratch_.shown != cell.name) cell.original = scratch_.shown;
   body_.Clear();
   body_.cell = cell.name;
   instance_index_.Clear();

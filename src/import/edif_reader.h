@@ -18,6 +18,7 @@ namespace kalvor {
 // A name as read from the file, with what it was made of.
 struct EdifName {
   std::string text;
+  std::string shown;      // (rename ID "shown"): the writer's own name, ID stands in for it
   bool is_array = false;  // (array ...): `text` is the bus text, d[7:0]
   std::string array_id;   // the array's EDIF identifier
   long array_size = -1;   // the array's size, -1 if not a number

@@ -80,11 +80,41 @@ void WriteNameLines(File& out, const char* keyword, const std::vector<std::strin
 }
 
 // The directive lines after a header, which the VHDL conversion reads and
-// NetTran takes as comments: the ports' directions ("$input", "$output",
-// "$inout"; a port of unknown direction is in none), and the ports wired to
-// the node of another port ("$wired NODE PORT...": the file joins them on
-// one net, which the macro names after NODE).
+// NetTran takes as comments: the name the macro's name stands in for
+// ("$original NAME"), the buses as the netlist declares them ("$bus
+// NAME[LEFT:RIGHT] PORT...", the header's ports of its bits from the left
+// one; a long bus takes several lines of the same NAME[LEFT:RIGHT]), the
+// ports' directions ("$input", "$output", "$inout"; a port of unknown
+// direction is in none), and the ports wired to the node of another port
+// ("$wired NODE PORT...": the file joins them on one net, which the macro
+// names after NODE).
 void WritePortDirectives(File& out, const Cell& cell, const Body& body) {
+  if (!cell.original.empty() && cell.original.find(' ') == std::string::npos) {
+    WriteLine(out, "$original " + cell.original);
+  }
+  if (!cell.buses.empty()) {
+    std::vector<std::vector<std::string_view>> bits(cell.buses.size());
+    for (const Port& p : cell.ports) {
+      if (!p.bit() || p.supply) continue;
+      std::vector<std::string_view>& list = bits[static_cast<std::size_t>(p.bus)];
+      const std::size_t member = static_cast<std::size_t>(p.member);
+      if (list.size() <= member) list.resize(member + 1);
+      list[member] = cell.PortName(p);
+    }
+    for (std::size_t b = 0; b < bits.size(); ++b) {
+      const Bus& bus = cell.buses[b];
+      std::vector<std::string_view>& list = bits[b];
+      if (list.empty() || std::find(list.begin(), list.end(), std::string_view()) != list.end()) {
+        continue;
+      }
+      std::string name = bus.source.empty() ? bus.name : bus.source;
+      std::replace(name.begin(), name.end(), ' ', '_');
+      const std::string keyword =
+          "$bus " + name + "[" + std::to_string(bus.Index(0)) + ":" +
+          std::to_string(bus.Index(static_cast<std::int32_t>(list.size()) - 1)) + "]";
+      WriteNameLines(out, keyword.c_str(), list);
+    }
+  }
   std::vector<std::string_view> by_direction[3];
   for (const Port& p : cell.ports) {
     if (p.supply) continue;

@@ -1799,7 +1799,7 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
     port.direction = n.dir;
     if (n.vector) {
       port.bus = static_cast<std::int32_t>(cell.buses.size());
-      cell.buses.push_back({std::string(file_name), n.msb, n.msb >= n.lsb});
+      cell.buses.push_back({std::string(file_name), n.msb, n.msb >= n.lsb, {}});
     }
     for (long step = 0; step < n.Width(); ++step) {
       long k_bit = n.msb >= n.lsb ? step : n.Width() - 1 - step;  // ascending index

@@ -1,6 +1,7 @@
 #include "mac/macfile.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "platform/ui.h"
 #include "text/lineio.h"
@@ -70,6 +71,45 @@ bool ReadMacLine(File& file, std::string& line) {
   return true;
 }
 
+namespace {
+
+// A "$bus NAME[LEFT:RIGHT] PORT..." line; one of a malformed range is a
+// comment.
+void AddBusLine(PortDirections& d, const std::vector<std::string>& words) {
+  const std::string& decl = words[1];
+  std::size_t open = decl.rfind('[');
+  std::size_t colon = decl.find(':', open == std::string::npos ? 0 : open);
+  if (open == std::string::npos || open == 0 || colon == std::string::npos ||
+      decl.back() != ']') {
+    return;
+  }
+  auto number = [](std::string_view text, long& value) {
+    if (text.empty() || text.size() > 9) return false;
+    value = 0;
+    for (char c : text) {
+      if (c < '0' || c > '9') return false;
+      value = value * 10 + (c - '0');
+    }
+    return true;
+  };
+  long left = 0, right = 0;
+  std::string_view view = decl;
+  if (!number(view.substr(open + 1, colon - open - 1), left) ||
+      !number(view.substr(colon + 1, view.size() - colon - 2), right)) {
+    return;
+  }
+  std::string name = decl.substr(0, open);
+  if (d.buses.empty() || d.buses.back().name != name || d.buses.back().left != left ||
+      d.buses.back().right != right) {
+    d.buses.push_back({name, left, right, {}});
+  }
+  std::vector<std::string>& bits = d.buses.back().bits;
+  const std::size_t width = static_cast<std::size_t>(std::labs(left - right)) + 1;
+  for (std::size_t k = 2; k < words.size() && bits.size() < width; ++k) bits.push_back(words[k]);
+}
+
+}  // namespace
+
 void ReadPortDirectives(File& file, std::string& bus_list, std::string& analog_list,
                         PortDirections* directions) {
   std::string line;
@@ -90,6 +130,8 @@ void ReadPortDirectives(File& file, std::string& bus_list, std::string& analog_l
       if (words[0] == "$wired" && words.size() > 2) {
         directions->wired.emplace_back(words.begin() + 1, words.end());
       }
+      if (words[0] == "$original" && words.size() == 2) directions->original = words[1];
+      if (words[0] == "$bus" && words.size() > 2) AddBusLine(*directions, words);
     }
     line = ToLower(line);
     if (StartsWith(line, "$vector")) {

@@ -74,6 +74,18 @@ bool ReadMacLine(File& file, std::string& line);
 struct PortDirections {
   std::vector<std::string> inputs, outputs, inouts;
   std::vector<std::vector<std::string>> wired;  // NODE first
+  // "$bus NAME[LEFT:RIGHT] PORT...": a bus as the netlist declares it, its
+  // bits' header ports from the left one (lines of one NAME[LEFT:RIGHT] add up).
+  struct Bus {
+    std::string name;
+    long left = 0, right = 0;
+    std::vector<std::string> bits;
+    long Index(std::size_t k) const {
+      return left >= right ? left - static_cast<long>(k) : left + static_cast<long>(k);
+    }
+  };
+  std::vector<Bus> buses;
+  std::string original;  // "$original NAME": the netlist's own name of the macro
   void Clear() { *this = PortDirections(); }
 };
 
@@ -82,7 +94,7 @@ struct PortDirections {
 // each the text after the keyword with a blank added, and leaves the file at
 // the first line that is not a "$" line. The lists are lowercased: they name
 // buses and analog ports without regard to case. With `directions`, the
-// direction and "$wired" lines among them go there.
+// direction, "$wired", "$bus" and "$original" lines among them go there.
 void ReadPortDirectives(File& file, std::string& bus_list, std::string& analog_list,
                         PortDirections* directions = nullptr);
 

@@ -34,11 +34,14 @@ struct Bus {
   std::string name;        // as the file names it
   std::int32_t left = 0;   // the index of member 0
   bool descending = true;  // member k has index left - k (else left + k)
+  std::string source;      // the netlist writer's own name of it, its range cut off
+                           // (an EDIF rename's text); empty: `name`
   std::int32_t Index(std::int32_t member) const { return descending ? left - member : left + member; }
 };
 
 struct Cell {
   std::string name;
+  std::string original;  // the name `name` stands in for (an EDIF rename's text); empty: none
   std::vector<Port> ports;  // in header order
   std::string port_text;    // the ports' names, each after one blank
   std::vector<Bus> buses;

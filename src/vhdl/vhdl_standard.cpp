@@ -52,6 +52,9 @@ void NormalizeDirections(PortDirections& d, NodeNames& names, NodeTally& tally) 
   for (std::vector<std::string>& group : d.wired) {
     for (std::string& w : group) w = names.Node(w, false, tally);
   }
+  for (PortDirections::Bus& bus : d.buses) {
+    for (std::string& w : bus.bits) w = names.Node(w, false, tally);
+  }
 }
 
 namespace {
@@ -87,6 +90,9 @@ void ScanFile(File& file, const std::string& directory, bool included, int depth
       NormalizeDirections(header.directions, names, tally);
       if (included && own.count(header.name) != 0) continue;
       library.spelled[header.name] = parsed.name;
+      if (!header.directions.original.empty()) {
+        library.originals[header.name] = header.directions.original;
+      }
       if (!included) own.insert(header.name);
       library.by_name[header.name] = library.headers.size();
       library.headers.push_back(std::move(header));
@@ -120,7 +126,7 @@ std::vector<std::vector<long>> OpenElements(const MacroInterface& interface, std
     marks[static_cast<std::size_t>(b.element)] = 1;
   }
   for (std::size_t p = 0; p < covered.size(); ++p) {
-    for (std::size_t e = 0; e < covered[p].size(); ++e) {
+    for (std::size_t e = static_cast<std::size_t>(interface.ports[p].low); e < covered[p].size(); ++e) {
       if (!covered[p][e]) open[p].push_back(static_cast<long>(e));
     }
   }
@@ -169,8 +175,16 @@ MacroInterface BuildInterface(const MacroHeader& header, bool no_supply,
   std::unordered_map<std::string, Bus> buses;
   std::vector<long> elements(words.size(), -1);
   std::vector<std::size_t> bases(words.size(), 0);
+  // The ports of "$bus" lines: elements of a vector with the netlist's range.
+  const std::vector<PortDirections::Bus>& declared_buses = header.directions.buses;
+  std::unordered_map<std::string, std::pair<std::size_t, long>> declared;
+  for (std::size_t d = 0; d < declared_buses.size(); ++d) {
+    const PortDirections::Bus& bus = declared_buses[d];
+    for (std::size_t j = 0; j < bus.bits.size(); ++j) declared.try_emplace(bus.bits[j], d, bus.Index(j));
+  }
+  std::vector<int> declared_port(declared_buses.size(), -1);
   for (std::size_t k = 0; k < words.size(); ++k) {
-    if (supply(words[k])) continue;
+    if (supply(words[k]) || declared.count(words[k]) != 0) continue;
     long e = BusElement(words[k], header.bus_list, &bases[k]);
     if (e < 0) continue;
     elements[k] = e;
@@ -191,6 +205,25 @@ MacroInterface BuildInterface(const MacroHeader& header, bool no_supply,
   for (std::size_t k = 0; k < words.size(); ++k) {
     const std::string& w = words[k];
     if (supply(w)) continue;
+    auto bit = declared.find(w);
+    if (bit != declared.end()) {
+      const PortDirections::Bus& bus = declared_buses[bit->second.first];
+      int& port = declared_port[bit->second.first];
+      if (port < 0) {
+        port = static_cast<int>(f.ports.size());
+        MacroInterface::Port vector{bus.name, ports.Declare(bus.name, &cells),
+                                    Format("std_logic_vector (%ld %s %ld)", bus.left,
+                                           bus.left >= bus.right ? "downto" : "to", bus.right),
+                                    std::max(bus.left, bus.right), ModeOf(header.directions, w),
+                                    std::min(bus.left, bus.right), true};
+        f.ports.push_back(std::move(vector));
+      }
+      if (bound_elements.Insert("\x01" + w)) {
+        f.words[k].port = port;
+        f.words[k].element = bit->second.second;
+      }
+      continue;
+    }
     if (elements[k] >= 0) {
       Bus& bus = buses[w.substr(0, bases[k])];
       if (bus.anchor != k) continue;
@@ -198,12 +231,12 @@ MacroInterface BuildInterface(const MacroHeader& header, bool no_supply,
       std::string base = w.substr(0, bases[k]);
       std::string id = ports.Declare(base, &cells);
       f.ports.push_back({base, id, Format("std_logic_vector (%ld downto 0)", bus.width),
-                         bus.width, ModeOf(header.directions, w)});
+                         bus.width, ModeOf(header.directions, w), 0, false});
     } else if (scalars.Insert(w)) {
       f.words[k].port = static_cast<int>(f.ports.size());
       bool analog = header.analog_list.find(" " + ToLower(w) + " ") != std::string::npos;
       f.ports.push_back({w, ports.Declare(w, &cells), analog ? "analog" : "std_logic", -1,
-                         ModeOf(header.directions, w)});
+                         ModeOf(header.directions, w), 0, false});
     }
   }
   for (std::size_t k = 0; k < words.size(); ++k) {
@@ -227,6 +260,16 @@ MacroLibrary ScanMacroHeaders(File& mac, const std::string& directory) {
   std::int64_t start = mac.Tell();
   ScanFile(mac, directory, false, 0, visited, library, own);
   mac.Seek(start);
+  // A netlist's own name stands for its macro only where no other macro
+  // (by its name or its own) claims it too.
+  std::unordered_map<std::string, int> claims;
+  for (const auto& entry : library.by_name) ++claims[entry.first];
+  for (const auto& [name, original] : library.originals) {
+    if (ToLower(original) != name) ++claims[ToLower(original)];
+  }
+  std::erase_if(library.originals, [&claims](const auto& entry) {
+    return claims[ToLower(entry.second)] > 1;
+  });
   return library;
 }
 
@@ -285,10 +328,17 @@ std::string StandardVhdl::BeginMacro(const MacroHeader& header, bool ports_from_
   labels_apart_ = true;
   ports_copied_ = false;
   header_words_.Clear();
+  bus_bits_.clear();
+  for (std::size_t k = 0; k < interface_.words.size(); ++k) {
+    const MacroInterface::Binding& b = interface_.words[k];
+    if (b.port < 0 || !interface_.ports[static_cast<std::size_t>(b.port)].declared) continue;
+    bus_bits_.try_emplace(header_.words[k],
+                          VectorKey(interface_.ports[static_cast<std::size_t>(b.port)]), b.element);
+  }
   for (const MacroInterface::Port& port : interface_.ports) {
     region_.Claim(port.identifier);
     if (port.width >= 0) {
-      vectors_[port.name] = {port.identifier, port.width};
+      vectors_[VectorKey(port)] = {port.identifier, port.width};
     } else {
       nets_.Insert(port.name);
       ports_.Insert(port.name);
@@ -346,8 +396,22 @@ bool StandardVhdl::Ignored(std::string_view component) const {
   return false;
 }
 
+// The key of a vector port in vectors_: a "$bus" vector's cannot meet a
+// base cut from a node name.
+std::string StandardVhdl::VectorKey(const MacroInterface::Port& port) {
+  return port.declared ? "\x01" + port.name : port.name;
+}
+
 // The element of a vector port of this macro that `node` names, if any.
-bool StandardVhdl::Element(std::string_view node, std::size_t* base, long* index) const {
+bool StandardVhdl::Element(std::string_view node, std::string* key, long* index) const {
+  if (!bus_bits_.empty()) {
+    auto bit = bus_bits_.find(node);
+    if (bit != bus_bits_.end()) {
+      *key = bit->second.first;
+      *index = bit->second.second;
+      return true;
+    }
+  }
   if (vectors_.empty() || node.size() < 2) return false;
   std::size_t digit = 1;
   while (digit < node.size() && !IsDigit(node[digit])) ++digit;
@@ -367,15 +431,15 @@ bool StandardVhdl::Element(std::string_view node, std::size_t* base, long* index
     value = value * 10 + (c - '0');
   }
   if (it->second.second >= 0 && value > it->second.second) return false;
-  *base = digit;
+  *key = it->first;
   *index = value;
   return true;
 }
 
 void StandardVhdl::NoteNet(const std::string& name) {
-  std::size_t base = 0;
+  std::string key;
   long index = 0;
-  if (Element(name, &base, &index)) return;
+  if (Element(name, &key, &index)) return;
   if (!nets_.Insert(name)) return;
   if (ports_copied_) {
     std::string lowered = ToLower(name);
@@ -474,7 +538,7 @@ std::string StandardVhdl::Declarations() {
     std::string id = region_.Declare(port.name + (input ? "_in" : "_out"));
     text += "  signal " + id + " : " + port.type + ";\r\n";
     if (port.width >= 0) {
-      vectors_[port.name].first = id;
+      vectors_[VectorKey(port)].first = id;
     } else {
       renamed_.Rename(port.name, id);
     }
@@ -531,9 +595,9 @@ std::string StandardVhdl::WiredText() const {
     AppendActual(node, group[0]);
     for (std::size_t k = 1; k < group.size(); ++k) {
       std::string port;
-      std::size_t base = 0;
+      std::string key;
       long index = 0;
-      if (Element(group[k], &base, &index)) {
+      if (Element(group[k], &key, &index)) {
         AppendActual(port, group[k]);
       } else {
         const MacroInterface::Port* found = nullptr;
@@ -552,12 +616,10 @@ std::string StandardVhdl::WiredText() const {
 }
 
 void StandardVhdl::AppendActual(std::string& out, const std::string& node) const {
-  std::size_t base = 0;
+  std::string key;
   long index = 0;
-  if (Element(node, &base, &index)) {
-    auto it = vectors_.find(node.substr(0, base));
-    if (it == vectors_.end()) it = vectors_.find(ToLower(node.substr(0, base)));
-    out += it->second.first;
+  if (Element(node, &key, &index)) {
+    out += vectors_.find(key)->second.first;
     out += '(';
     out += std::to_string(index);
     out += ')';
@@ -667,6 +729,8 @@ void StandardVhdl::EndInstance(std::string_view label, std::string_view componen
 }
 
 std::string StandardVhdl::CellIdentifier(const std::string& macro) const {
+  auto original = library_.originals.find(macro);
+  if (original != library_.originals.end()) return PlainIdentifier(original->second, reserved_);
   std::string id = PlainIdentifier(macro, reserved_);
   if (id[0] != '\\') return id;
   auto spelled = library_.spelled.find(macro);

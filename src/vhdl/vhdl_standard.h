@@ -47,6 +47,8 @@ struct MacroInterface {
     std::string type;
     long width = -1;         // highest element of a vector; -1 for one bit
     std::string mode = "inout";  // "in", "out" when the directive lines say so
+    long low = 0;            // lowest element of a vector
+    bool declared = false;   // a vector of a "$bus" line (its elements by the line's ports)
   };
   std::vector<Port> ports;
   // What each word of the header is bound to: a port (-1: none) and, for a
@@ -75,6 +77,9 @@ struct MacroLibrary {
   std::unordered_map<std::string, std::size_t> by_name;  // the last definition
   // Macro names as the headers spell them (lowercased name to spelling).
   std::unordered_map<std::string, std::string> spelled;
+  // The netlist's own names the macro names stand in for ("$original"),
+  // where no other macro claims the same.
+  std::unordered_map<std::string, std::string> originals;
 };
 MacroLibrary ScanMacroHeaders(File& mac, const std::string& directory);
 
@@ -141,7 +146,8 @@ class StandardVhdl {
   void AppendActual(std::string& out, const std::string& node) const;
   std::size_t Fills(const MacroInterface& interface, std::size_t nodes) const;
   bool Ignored(std::string_view component) const;
-  bool Element(std::string_view node, std::size_t* base, long* index) const;
+  bool Element(std::string_view node, std::string* key, long* index) const;
+  static std::string VectorKey(const MacroInterface::Port& port);
   void AppendLabel(std::string& out, std::string_view label);
 
   const MacToVhdlOptions& options_;
@@ -164,7 +170,9 @@ class StandardVhdl {
   bool ports_copied_ = false;
   NameSet header_words_;
   RenamedNets renamed_;
-  std::unordered_map<std::string, std::pair<std::string, long>> vectors_;  // base: identifier, width
+  std::unordered_map<std::string, std::pair<std::string, long>> vectors_;  // key: identifier, width
+  // The header's words that are bits of "$bus" vectors: the vector's key, the index.
+  std::unordered_map<std::string, std::pair<std::string, long>, TextHash, std::equal_to<>> bus_bits_;
   std::vector<std::string> pending_nets_;
   std::vector<std::string> component_order_;
   std::unordered_map<std::string, Component, TextHash, std::equal_to<>> components_;

@@ -58,3 +58,12 @@ module shift_wired(input clk, input din, output [7:0] q, output so);
   assign q = r;
   assign so = r[7];
 endmodule
+
+// Buses both ways at the top, one of them not from 0: every bit lands by
+// its index, so a bus written in the wrong bit order simulates otherwise.
+module bus_order(input clk, input [7:0] a, input [0:7] b, output [0:7] x, output [7:0] y,
+                 output reg [11:4] r);
+  assign x = a ^ b;
+  assign y = a + b;
+  always @(posedge clk) r <= {a[3:0], b[4:7]};
+endmodule

@@ -26,7 +26,7 @@ check() {
     flags=()
     case "$form" in
       default-nosupply) answer='m1=NC;m2=PORTPADA;m3=;=y;p1=;p2=;std=n;'; flags=(--no-supply) ;;
-      standard) answer='m1=NC;m2=PORTPADA;m3=;=n;p1=;p2=;std=y;' ;;
+      standard) answer='m1=NC;m2=PORTPADA;m3=;=n;p1=;p2=;std=y;'; flags=(--standard) ;;
     esac
     rm -f "$dir/$name.vhd"
     if ! (cd "$dir" && timeout 600 "$kalvor" mac2vhd "$name.mac" --ini "$work/k.ini" \

@@ -63,12 +63,14 @@ TEST(VerilogImport, EveryNetlistFormIntoTheMacroFile) {
     // only by its instances: inout).
     EXPECT_EQ(ReadFileBytes("design.mac"),
               testing::Crlf({"", "", ".macro LEAF D0 D1 D2 D3 E F G H Q",
-                         "$inout D0 D1 D2 D3 E F G H Q", ".eom", "",
+                         "$bus D[3:0] D3 D2 D1 D0", "$inout D0 D1 D2 D3 E F G H Q", ".eom", "",
                          ".macro AND2 A B Y", "$inout A B Y", ".eom", "", ".macro XOR2_x_ A B Y",
                          "$inout A B Y", ".eom", "",
-                         ".macro half p0 p1 q0 q1 s0 s1", "$input p0 p1 q0 q1", "$output s0 s1",
+                         ".macro half p0 p1 q0 q1 s0 s1", "$bus p[1:0] p1 p0", "$bus q[1:0] q1 q0",
+                         "$bus s[1:0] s1 s0", "$input p0 p1 q0 q1", "$output s0 s1",
                          "<g0 AND2 p0 q0 s0", "<g1 XOR2_x_ p1 q1 s1", ".eom", "",
-                         ".macro top a0 a1 a2 a3 b1 y0 y1 io z", "$input a0 a1 a2 a3 b1",
+                         ".macro top a0 a1 a2 a3 b1 y0 y1 io z", "$bus a[3:0] a3 a2 a1 a0",
+                         "$bus y[1:0] y1 y0", "$input a0 a1 a2 a3 b1",
                          "$output y0 y1 z", "$inout io", "<h1 half a0 a1 b1 n0 y0 y1",
                          "<h2 half a2 a3 n2 n3 NCX1 NCX2", "<u3 LEAF a0 a1 a2 a3 VDD NCX3 NCX4 GND z",
                          "<u4 LEAF n0 io n0 io GND NCX5 NCX6 NCX7 n0", ".eom", ""}));
@@ -112,7 +114,7 @@ TEST(VerilogImport, NetNamesStayApartAndPortsKeepTheirs) {
                              " s u(.x(a), .x1(b), .y(y));\nendmodule\n"),
             Outcome::kCompleted);
   mac = ReadFileBytes("design.mac");
-  EXPECT_NE(mac.find(".macro s x0 x1 x1_2 y\r\n$input x0 x1 x1_2\r\n$output y\r\n"
+  EXPECT_NE(mac.find(".macro s x0 x1 x1_2 y\r\n$bus x[1:0] x1 x0\r\n$input x0 x1 x1_2\r\n$output y\r\n"
                      "<g AND3 x0 x1 x1_2 y\r\n"),
             std::string::npos)
       << mac;
@@ -230,12 +232,13 @@ TEST(VerilogImport, LegalFormsOfWritersAreRead) {
       << t.ui.Last().text;
   EXPECT_EQ(testing::MacLines(t.dir / "design.mac"),
             (std::vector<std::string>{"", "", ".macro CARRY4 CO0 CO1 CO2 CO3 S0 S1 S2 S3 CI",
+                                      "$bus CO[3:0] CO3 CO2 CO1 CO0", "$bus S[3:0] S3 S2 S1 S0",
                                       "$input S0 S1 S2 S3 CI", "$output CO0 CO1 CO2 CO3", ".eom", "",
                                       ".macro MUX2 S A Y", "$input S A", "$output Y", ".eom", "",
                                       ".macro GND G", "$inout G", ".eom", "", ".macro LUT1 I0 O",
-                                      "$inout I0 O", ".eom", "", ".macro RAMB A0 A1", "$inout A0 A1",
+                                      "$inout I0 O", ".eom", "", ".macro RAMB A0 A1", "$bus A[1:0] A1 A0", "$inout A0 A1",
                                       ".eom", "", ".macro top a0 a1 co y0 y1 q",
-                                      "$input a0 a1", "$output co y0 y1 q",
+                                      "$bus a[1:0] a1 a0", "$bus y[1:0] y1 y0", "$input a0 a1", "$output co y0 y1 q",
                                       "<c CARRY4 n0 n1 NCX1 NCX2 a0 a1 GND GND co",
                                       "<x MUX2 n0 a1 y0", "<z MUX2 n1 a0 y1", "<g GND co", "<l LUT1 a0 q",
                                       "<r0 RAMB a1 NCX3", "<r1 RAMB a0 a1", ".eom", ""}));

@@ -237,6 +237,54 @@ TEST(MacToVhdl, DirectionsAndWiredPorts) {
   EXPECT_NE(plain.Vhdl().find("  d : inout std_logic;"), std::string::npos);
 }
 
+// "$bus" lines give standard VHDL the netlist's buses: a vector port of the
+// declared range and bit order, its elements numbered as the netlist numbers
+// them, on the entity, in component declarations, in named maps and in
+// wired-port assignments. "$original" names a cell as its netlist's writer
+// spelled it. The long-standing format takes both as comments.
+TEST(MacToVhdl, BusesWithTheirRangesAndOriginalCellNames) {
+  const std::string mac =
+      ".macro id00001 A B Y\r\n$original $_AND_\r\n$input A B\r\n$output Y\r\n.eom\r\n"
+      ".macro STAGE d0 d1 q4 q5\r\n$bus d[0:1] d0 d1\r\n$bus q[5:4] q5 q4\r\n"
+      "$input d0 d1\r\n$output q4 q5\r\n<U1 id00001 d0 d1 q5\r\n<U2 id00001 d1 d0 q4\r\n.eom\r\n"
+      ".macro TOP a4 a5 a6 x0 x1 so\r\n$bus a[6:4] a6 a5\r\n$bus a[6:4] a4\r\n"
+      "$bus x[0:1] x0 x1\r\n$input a4 a5 a6\r\n$output x0 x1 so\r\n$wired x1 so\r\n"
+      "<S1 STAGE a6 a4 x0 x1\r\n<U3 id00001 a5 x1 n9\r\n.eom\r\n";
+  MacRun standard;
+  standard.Convert(mac, "m1=NC;m2=PORTPADA;m3=;=n;p1=;p2=;std=y;");
+  std::string vhdl = standard.Vhdl();
+  EXPECT_NE(vhdl.find("entity stage is port (\r\n  d : in std_logic_vector (0 to 1);\r\n"
+                      "  q : out std_logic_vector (5 downto 4) );"),
+            std::string::npos);
+  EXPECT_NE(vhdl.find("  Iu1 : \\$_AND_\\ port map (d_in(0),d_in(1),q_out(5));"), std::string::npos);
+  EXPECT_NE(vhdl.find("entity top is port (\r\n  a : in std_logic_vector (6 downto 4);\r\n"
+                      "  x : out std_logic_vector (0 to 1);\r\n  so : out std_logic );"),
+            std::string::npos);
+  EXPECT_NE(vhdl.find("    d : in std_logic_vector (0 to 1);\r\n    q : out std_logic_vector (5 downto 4));"),
+            std::string::npos);
+  EXPECT_NE(vhdl.find("  Is1 : stage port map (d(0) => a_in(6),d(1) => a_in(4),q(4) => x_out(0),"
+                      "q(5) => x_out(1));"),
+            std::string::npos);
+  EXPECT_NE(vhdl.find("  so <= x_out(1);"), std::string::npos);
+  EXPECT_NE(vhdl.find("  component \\$_AND_\\ port ("), std::string::npos);
+  EXPECT_EQ(vhdl.find("component id00001"), std::string::npos);
+  EXPECT_EQ(vhdl.find(": id00001"), std::string::npos);
+
+  // A name another macro claims too is not taken.
+  MacRun claimed;
+  claimed.Convert(".macro id1 A\r\n$original AND2\r\n.eom\r\n.macro AND2 A\r\n.eom\r\n"
+                  ".macro TOP A\r\n<U1 id1 A\r\n<U2 AND2 A\r\n.eom\r\n",
+                  "m1=NC;m2=PORTPADA;m3=;=n;p1=;p2=;std=y;");
+  EXPECT_NE(claimed.Vhdl().find("  Iu1 : id1 port map (A);"), std::string::npos);
+
+  MacRun plain;
+  plain.Convert(mac);
+  vhdl = plain.Vhdl();
+  EXPECT_NE(vhdl.find("entity top is port (\r\n  a4 : inout std_logic;"), std::string::npos);
+  EXPECT_NE(vhdl.find("  Is1 : stage port map (a6,a4,x0,x1);"), std::string::npos);
+  EXPECT_EQ(vhdl.find("$bus"), std::string::npos);
+}
+
 TEST(MacToVhdl, PackagesFromTheDialogAndExistingOutput) {
   MacRun run;
   WriteFileBytes("fa.vhd", "keep me");

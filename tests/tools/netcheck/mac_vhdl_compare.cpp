@@ -60,9 +60,24 @@ int Level(const std::string& word, const std::string& id) {
   return 0;
 }
 
-// The vector element a header word is, when its base is a "$vector" bus.
-bool Element(const std::string& word, const std::vector<std::string>& vectors, std::string* base,
-             long* element) {
+// Whether identifier `id` is the name `original` (a basic identifier
+// ignoring letter case).
+bool Spells(const std::string& id, const std::string& original) {
+  if (original.empty()) return false;
+  std::string text = IdentifierText(id);
+  return text == original || (!id.empty() && id[0] != '\\' && text == Lower(original));
+}
+
+// The vector element a header word is: a port of a "$bus" line, or a word
+// whose base is a "$vector" bus.
+bool Element(const std::string& word, const MacMacro& m, std::string* base, long* element) {
+  auto bit = m.bus_bits.find(word);
+  if (bit != m.bus_bits.end()) {
+    *base = m.buses[bit->second.first].name;
+    *element = bit->second.second;
+    return true;
+  }
+  const std::vector<std::string>& vectors = m.vectors;
   std::string n = Normalized(word);
   std::size_t d = 1;
   while (d < n.size() && !IsDigit(n[d])) ++d;
@@ -80,11 +95,11 @@ bool Element(const std::string& word, const std::vector<std::string>& vectors, s
 
 // The port of `ports` that header word `word` binds to: its index and
 // element, or -1.
-int BindWord(const std::string& word, const std::vector<std::string>& vectors,
-             const std::vector<VhdlPort>& ports, long* element) {
+int BindWord(const std::string& word, const MacMacro& m, const std::vector<VhdlPort>& ports,
+             long* element) {
   std::string base;
   long e = -1;
-  bool is_element = Element(word, vectors, &base, &e);
+  bool is_element = Element(word, m, &base, &e);
   int best = -1, best_level = 99;
   for (std::size_t p = 0; p < ports.size(); ++p) {
     if ((ports[p].width >= 0) != is_element) continue;
@@ -126,10 +141,13 @@ class MacroCompare {
     // The entity and architecture.
     const std::vector<VhdlPort>* ports = nullptr;
     std::string entity;
-    for (const auto& [id, p] : vhdl_.entities) {
-      if (Lower(IdentifierText(id)) == Lower(m.name)) {
-        ports = &p;
-        entity = id;
+    // The entity of the macro's name, else of its netlist's own name.
+    for (int pass = 0; pass < 2 && !ports; ++pass) {
+      for (const auto& [id, p] : vhdl_.entities) {
+        if (pass == 0 ? Lower(IdentifierText(id)) == Lower(m.name) : Spells(id, m.original)) {
+          ports = &p;
+          entity = id;
+        }
       }
     }
     const VhdlArchitecture* arch = nullptr;
@@ -139,7 +157,8 @@ class MacroCompare {
     if (!ports || !arch) {
       // Standard VHDL declares a leaf cell (a macro without instances) as a
       // component only, where it is used.
-      if (m.instances.empty() && vhdl_.components_declared.count(Lower(m.name))) {
+      if (m.instances.empty() && (vhdl_.components_declared.count(Lower(m.name)) ||
+                                  vhdl_.components_declared.count(Lower(m.original)))) {
         ++result_.figures.leaf_cells;
         return;
       }
@@ -164,12 +183,23 @@ class MacroCompare {
       const std::string& w = m.words[k];
       if (options_.no_supply && IsSupplyName(w)) continue;
       long e = -1;
-      int p = BindWord(w, m.vectors, *ports, &e);
+      int p = BindWord(w, m, *ports, &e);
       if (p < 0) {
         Diff("header port " + w + " has no port in the entity");
         continue;
       }
-      VhdlObject o{(*ports)[static_cast<std::size_t>(p)].id, e};
+      const VhdlPort& port = (*ports)[static_cast<std::size_t>(p)];
+      // A bus keeps the netlist's range and bit order.
+      auto bit = m.bus_bits.find(w);
+      if (bit != m.bus_bits.end()) {
+        const MacMacro::Bus& bus = m.buses[bit->second.first];
+        if (port.left != bus.left || port.right != bus.right) {
+          Diff("bus " + bus.name + "[" + std::to_string(bus.left) + ":" + std::to_string(bus.right) +
+               "] is written " + port.id + " (" + std::to_string(port.left) + ", " +
+               std::to_string(port.right) + ")");
+        }
+      }
+      VhdlObject o{port.id, e};
       terminals.push_back({MacNet(m, w), o.Key()});
     }
 
@@ -205,12 +235,13 @@ class MacroCompare {
           (label.size() > own.size() && label[own.size()] != ' ' && label[own.size()] != '~')) {
         Diff("instance " + mi.name + " is written as " + vi.label);
       }
-      if (Lower(IdentifierText(vi.cell)) != Lower(mi.cell)) {
+      auto defined = macros_.find(Lower(mi.cell));
+      if (Lower(IdentifierText(vi.cell)) != Lower(mi.cell) &&
+          (defined == macros_.end() || !Spells(vi.cell, defined->second->original))) {
         Diff("instance " + mi.name + " of " + mi.cell + " is an instance of " + vi.cell);
       }
       bool positional = std::all_of(vi.map.begin(), vi.map.end(),
                                     [](const VhdlAssociation& a) { return a.formal.id.empty(); });
-      auto defined = macros_.find(Lower(mi.cell));
       for (std::size_t j = 0; j < mi.nodes.size(); ++j) {
         const std::string& node = mi.nodes[j];
         const VhdlObject* actual = nullptr;
@@ -222,7 +253,7 @@ class MacroCompare {
           if (options_.no_supply && IsSupplyName(word)) continue;
           std::string base;
           long e = -1;
-          bool is_element = Element(word, callee.vectors, &base, &e);
+          bool is_element = Element(word, callee, &base, &e);
           int best_level = 99;
           for (const VhdlAssociation& a : vi.map) {
             if ((a.formal.element >= 0) != is_element || (is_element && a.formal.element != e)) {
@@ -270,8 +301,20 @@ class MacroCompare {
 
     // Nets: assignments join their two sides.
     UnionFind joined;
+    std::multimap<std::string, std::string> whole;  // names assigned as a whole, both ways
     for (const auto& [target, source] : arch->assignments) {
       if (!source.empty() && source[0] != '\'') joined.Join(target.Key(), source);
+      if (!source.empty() && source[0] != '\'' && target.element < 0) {
+        whole.emplace(target.id, source);
+        whole.emplace(source, target.id);
+      }
+    }
+    // A vector assigned as a whole joins element by element.
+    for (const auto& [node, object] : terminals) {
+      std::size_t open = object.find('(');
+      if (open == std::string::npos) continue;
+      auto [from, to] = whole.equal_range(object.substr(0, open));
+      for (auto it = from; it != to; ++it) joined.Join(object, it->second + object.substr(open));
     }
     std::map<std::string, std::string> vhdl_of_mac, mac_of_vhdl;
     std::set<std::string> vhdl_nets;
@@ -347,6 +390,26 @@ std::vector<MacMacro> ParseMacMacros(const std::string& text) {
       if (!w.empty() && Lower(w[0]) == "$vector") {
         out.back().vectors.clear();
         for (std::size_t k = 1; k < w.size(); ++k) out.back().vectors.push_back(Lower(w[k]));
+      }
+      if (w.size() == 2 && w[0] == "$original") out.back().original = w[1];
+      if (w.size() > 2 && w[0] == "$bus") {
+        MacMacro& m = out.back();
+        std::size_t open = w[1].rfind('[');
+        std::size_t colon = w[1].find(':', open == std::string::npos ? 0 : open);
+        if (open != std::string::npos && colon != std::string::npos) {
+          MacMacro::Bus bus{w[1].substr(0, open), std::atol(w[1].c_str() + open + 1),
+                            std::atol(w[1].c_str() + colon + 1), 0};
+          if (m.buses.empty() || m.buses.back().name != bus.name ||
+              m.buses.back().left != bus.left || m.buses.back().right != bus.right) {
+            m.buses.push_back(bus);
+          }
+          MacMacro::Bus& b = m.buses.back();
+          for (std::size_t k = 2; k < w.size(); ++k) {
+            long index = b.left >= b.right ? b.left - b.bits : b.left + b.bits;
+            ++b.bits;
+            m.bus_bits.emplace(w[k], std::make_pair(m.buses.size() - 1, index));
+          }
+        }
       }
       if (!w.empty() && w[0] == "$input") {
         out.back().inputs.insert(out.back().inputs.end(), w.begin() + 1, w.end());

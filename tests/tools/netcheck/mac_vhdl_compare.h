@@ -19,10 +19,20 @@ struct MacMacro {
   std::string name;
   std::vector<std::string> words;  // header ports as written
   std::vector<std::string> vectors;  // "$vector" bases, lowercased
+  // "$bus NAME[LEFT:RIGHT] PORT...": the buses with their ranges, and each
+  // port of a bit its bus and index.
+  struct Bus {
+    std::string name;
+    long left = 0, right = 0;
+    long bits = 0;  // listed so far
+  };
+  std::vector<Bus> buses;
+  std::map<std::string, std::pair<std::size_t, long>> bus_bits;
   // "$wired NODE PORT...": PORT to NODE, unless both are inputs (each is
   // then driven from outside, and the VHDL keeps them apart).
   std::map<std::string, std::string> wired;
   std::vector<std::string> inputs;  // "$input"
+  std::string original;  // "$original NAME": standard VHDL's name of the macro
   struct Inst {
     std::string name, cell;
     std::vector<std::string> nodes;
@@ -34,6 +44,9 @@ std::vector<MacMacro> ParseMacMacros(const std::string& text);
 struct MacVhdlOptions {
   std::vector<std::string> ignore{"NC", "PORTPADA"};  // macros left out
   bool no_supply = false;  // supply nodes have no port or signal
+  // Standard VHDL: "$bus" lines make vectors, "$original" names the macro
+  // (the long-standing format takes both as comments).
+  bool standard = false;
 };
 
 struct MacVhdlFigures {

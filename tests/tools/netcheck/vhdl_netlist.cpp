@@ -1,5 +1,6 @@
 #include "vhdl_netlist.h"
 
+#include <algorithm>
 #include <cctype>
 #include <fstream>
 #include <sstream>
@@ -148,17 +149,17 @@ class Parser {
       const std::string& m = Peek();
       if (m == "in" || m == "out" || m == "inout" || m == "buffer" || m == "linkage") mode = Next();
       std::string type = Next();
-      long width = -1;
+      long width = -1, left = -1, right = -1;
       if (Accept("(")) {
-        long high = std::atol(Next().c_str());
-        std::string dir = Next();
-        long low = std::atol(Next().c_str());
+        left = std::atol(Next().c_str());
+        Next();  // downto or to
+        right = std::atol(Next().c_str());
         Accept(")");
         // Elements keep their numbers: the width is the highest of them.
-        width = dir == "to" ? low : high;
+        width = std::max(left, right);
       }
       (void)type;
-      for (const std::string& n : names) ports.push_back({n, mode, width});
+      for (const std::string& n : names) ports.push_back({n, mode, width, left, right});
       if (Accept(";")) continue;
       if (Accept(")")) break;
       Problem("port list not closed after " + names.back());
@@ -273,7 +274,8 @@ class Parser {
       pos_ = start;
       VhdlObject target = Object();
       if (Accept("<=")) {
-        std::string source = Next();
+        // The source: a name, an element of it, or a literal.
+        std::string source = Peek().empty() || Peek()[0] == '\'' ? Next() : Object().Key();
         arch_out.assignments.push_back({target, source});
         SkipStatement();
       } else {

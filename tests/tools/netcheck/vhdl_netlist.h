@@ -18,6 +18,7 @@ struct VhdlPort {
   std::string id;
   std::string mode;  // in, out, inout, buffer, linkage
   long width = -1;   // highest element of a vector (N downto 0); -1: one bit
+  long left = -1, right = -1;  // a vector's range as written: (left downto right) or (left to right)
 };
 
 // One end of an association: a name, or an element of it; "open" has an

@@ -1,4 +1,4 @@
-// vhdlcheck FILE.mac FILE.vhd [--no-supply] [--ignore NAME,NAME]
+// vhdlcheck FILE.mac FILE.vhd [--no-supply] [--standard] [--ignore NAME,NAME]
 // Exit 0 when the VHDL keeps every macro, instance, pin and net of the macro
 // file (instances of the ignored macros, NC and PORTPADA unless told
 // otherwise, left out), 1 with the differences listed, 2 when a file cannot
@@ -19,6 +19,8 @@ int main(int argc, char** argv) {
     std::string a = argv[i];
     if (a == "--no-supply") {
       options.no_supply = true;
+    } else if (a == "--standard") {
+      options.standard = true;
     } else if (a == "--ignore" && i + 1 < argc) {
       options.ignore.clear();
       std::istringstream list(argv[++i]);
@@ -35,7 +37,7 @@ int main(int argc, char** argv) {
     }
   }
   if (mac.empty() || vhd.empty()) {
-    std::fprintf(stderr, "usage: vhdlcheck FILE.mac FILE.vhd [--no-supply] [--ignore A,B]\n");
+    std::fprintf(stderr, "usage: vhdlcheck FILE.mac FILE.vhd [--no-supply] [--standard] [--ignore A,B]\n");
     return 2;
   }
   std::ifstream in(mac, std::ios::binary);
@@ -50,7 +52,15 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%s: cannot read\n", vhd.c_str());
     return 2;
   }
-  MacVhdlResult r = CompareMacVhdl(ParseMacMacros(text.str()), design, options);
+  std::vector<MacMacro> macros = ParseMacMacros(text.str());
+  if (!options.standard) {
+    for (MacMacro& m : macros) {
+      m.buses.clear();
+      m.bus_bits.clear();
+      m.original.clear();
+    }
+  }
+  MacVhdlResult r = CompareMacVhdl(macros, design, options);
   for (const std::string& n : r.notes) std::printf("note: %s\n", n.c_str());
   std::size_t shown = 0;
   for (const std::string& d : r.differences) {
