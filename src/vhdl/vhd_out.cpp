@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 
 #include "core/dialogs.h"
@@ -82,24 +83,28 @@ std::string ReadTraceScale(const std::string& options, TraceScale& scale) {
 }
 
 std::string TraceLineProblem(std::string_view line, int row) {
-  std::vector<std::string_view> fields;
-  for (std::size_t i = 0; i < line.size();) {
-    i = line.find_first_not_of(' ', i);
-    if (i == std::string_view::npos) break;
-    std::size_t end = std::min(line.find(' ', i), line.size());
-    fields.push_back(line.substr(i, end - i));
-    if (fields.size() == 2) break;
+  // The first two fields are all that is looked at.
+  std::string_view fields[2];
+  std::size_t count = 0;
+  for (std::size_t i = 0; i < line.size() && count < 2;) {
+    while (i < line.size() && line[i] == ' ') ++i;
+    if (i == line.size()) break;
+    std::size_t end = i;
+    while (end < line.size() && line[end] != ' ') ++end;
+    fields[count++] = line.substr(i, end - i);
     i = end;
   }
   if (row < 3) {
-    if (fields.size() == 2 && TraceTimeDecimals(line) >= 0) {
+    if (count == 2 && TraceTimeDecimals(line) >= 0) {
       return "it holds a time and values where the table has one of the three lines "
              "between its heading and its values; that row would be lost. Put three "
              "lines (for example empty ones) after the \"Signals=\" line.";
     }
     return std::string();
   }
-  if (fields.size() == 2) {
+  // The units are two or three letters.
+  if (count == 2 && fields[1].size() >= 2 && fields[1].size() <= 3 &&
+      ((fields[1][0] | 0x20) >= 'a' && (fields[1][0] | 0x20) <= 'z')) {
     static constexpr const char* kUnits[] = {"fs", "ps", "ns", "us", "ms", "sec", "min", "hr"};
     for (const char* unit : kUnits) {
       if (EqualNoCase(fields[1], unit)) {
@@ -136,27 +141,34 @@ void TraceFields(std::string_view line, const TraceScale& scale, std::vector<Tra
                  std::size_t* time_end) {
   std::size_t i = 0;
   const std::size_t n = line.size();
-  while (i < n && line[i] == ' ') ++i;
-  while (i < n && line[i] != ' ') ++i;
+  const char* text = line.data();
+  while (i < n && text[i] == ' ') ++i;
+  while (i < n && text[i] != ' ') ++i;
   if (time_end != nullptr) *time_end = i;
   fields.clear();
   for (;;) {
-    while (i < n && line[i] == ' ') ++i;
+    while (i < n && text[i] == ' ') ++i;
     if (i >= n) break;
     TraceField f;
-    if (line[i] == '\'') {
-      f.literal = i + 1 < n ? line[i + 1] : '?';
+    if (text[i] == '\'') {
+      f.literal = i + 1 < n ? text[i + 1] : '?';
       f.volts = f.literal == '0' ? 0.0f : scale.supply;
       fields.push_back(f);
       i = std::min(n, i + 3);
       continue;
     }
-    std::size_t end = line.find(' ', i);
-    if (end == std::string_view::npos) end = n;
-    std::string_view field = line.substr(i, end - i);
-    i = end;
-    if (field.substr(0, 8) != "80000000") {
-      f.volts = static_cast<float>(FieldCount(field)) / scale.counts_per_volt;
+    // The count is read while the field's end is looked for (FieldCount).
+    const std::size_t start = i;
+    bool negative = false;
+    if (text[i] == '-' || text[i] == '+') negative = text[i++] == '-';
+    long long count = 0;
+    constexpr long long kMax = std::numeric_limits<long long>::max() / 10 - 9;
+    for (; i < n && text[i] >= '0' && text[i] <= '9'; ++i) {
+      if (count < kMax) count = count * 10 + (text[i] - '0');
+    }
+    while (i < n && text[i] != ' ') ++i;
+    if (i - start < 8 || std::memcmp(text + start, "80000000", 8) != 0) {
+      f.volts = static_cast<float>(negative ? -count : count) / scale.counts_per_volt;
       if (scale.limit) {
         if (!(f.volts > 0.0f)) {  // negative, -0 or not a number
           f.volts = 0.0f;
@@ -171,26 +183,40 @@ void TraceFields(std::string_view line, const TraceScale& scale, std::vector<Tra
 
 namespace {
 
-// The row as the .out has it into `out` (whose room is kept from row to row).
-void FormatTraceRow(std::string_view line, std::size_t time_end,
-                    const std::vector<TraceField>& fields, const TraceScale& scale,
-                    std::string& out) {
+// The row as the .out has it, followed by CR LF, into `out` (whose room is
+// kept from row to row and only grows); returns its length.
+std::size_t FormatTraceRow(std::string_view line, std::size_t time_end,
+                           const std::vector<TraceField>& fields, const TraceScale& scale,
+                           std::string& out, NumberTexts* texts) {
+  const std::string& supply = scale.supply_text;
+  const std::size_t room =
+      (fields.empty() ? line.size() : time_end) + 2 +
+      fields.size() * (1 + std::max<std::size_t>(kTraceNumberRoom, supply.size()));
+  if (out.size() < room) out.resize(room);
+  char* const start = out.data();
+  char* at = start;
   if (fields.empty()) {
-    out.assign(line);
-    return;
+    std::memcpy(at, line.data(), line.size());
+    at += line.size();
+  } else {
+    std::memcpy(at, line.data(), time_end);
+    at += time_end;
   }
-  out.assign(line.substr(0, time_end));
   for (const TraceField& f : fields) {
+    *at++ = '\t';
     if (f.literal == '0') {
-      out += "\t0.0";
+      std::memcpy(at, "0.0", 3);
+      at += 3;
     } else if (f.literal != 0) {
-      out += '\t';
-      out += scale.supply_text;
+      std::memcpy(at, supply.data(), supply.size());
+      at += supply.size();
     } else {
-      out += '\t';
-      AppendFixed6(out, f.volts);
+      at = texts ? texts->Fixed6(at, f.volts) : PutFixed6(at, f.volts);
     }
   }
+  *at++ = '\r';
+  *at++ = '\n';
+  return static_cast<std::size_t>(at - start);
 }
 
 // The path with its last three characters replaced by `ext`.
@@ -215,7 +241,7 @@ std::string TraceRow(std::string_view line, const TraceScale& scale) {
   std::vector<TraceField> fields;
   TraceFields(line, scale, fields, &time_end);
   std::string out;
-  FormatTraceRow(line, time_end, fields, scale, out);
+  out.resize(FormatTraceRow(line, time_end, fields, scale, out, nullptr) - 2);  // without CR LF
   return out;
 }
 
@@ -302,12 +328,13 @@ Outcome RunVhdOut(const RunContext& run, const std::string& dir) {
     for (int skip = 0; skip < 3 && ReadWholeLine(in, line); ++skip) ++line_number;
     std::vector<TraceField> fields;
     std::string row;
+    NumberTexts texts;
     while (ok && ReadWholeLine(in, line)) {
       ++line_number;
       std::size_t time_end = 0;
       TraceFields(line, scale, fields, &time_end);
-      FormatTraceRow(line, time_end, fields, scale, row);
-      ok = WriteLine(scratch.file(), row);
+      const std::size_t length = FormatTraceRow(line, time_end, fields, scale, row, &texts);
+      ok = scratch.file().Write(row.data(), length);
       std::string_view time = std::string_view(line).substr(0, time_end);
       time.remove_prefix(std::min(time.size(), time.find_first_not_of(' ')));
       if (vcd_ok && !time.empty() && !vcd.Row(time, fields)) {
