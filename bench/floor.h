@@ -27,6 +27,9 @@ namespace kalvor::bench {
 // Processor seconds (user + system) of one run of `argv` with its output
 // thrown away; a very large figure when it could not run.
 inline double ChildSeconds(const std::vector<std::string>& argv) {
+  // What this process has printed but not written goes now: the child
+  // would write it again when it reopens its standard output.
+  std::fflush(stdout);
   pid_t pid = ::fork();
   if (pid == 0) {
     std::vector<char*> args;

@@ -64,15 +64,10 @@ std::string NextWord(std::string& text) {
 }
 
 bool HasContent(std::string_view text) {
-  return text.find_first_not_of(" \t;") != std::string_view::npos;
-}
-
-char ToUpperAscii(char c) {
-  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-char ToLowerAscii(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+  for (char c : text) {
+    if (c != ' ' && c != '\t' && c != ';') return true;
+  }
+  return false;
 }
 
 bool EqualNoCase(std::string_view a, std::string_view b) {

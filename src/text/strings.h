@@ -36,8 +36,12 @@ bool HasContent(std::string_view text);
 bool EqualNoCase(std::string_view a, std::string_view b);
 
 // Helpers of the same family used throughout the core.
-char ToUpperAscii(char c);
-char ToLowerAscii(char c);
+inline char ToUpperAscii(char c) {
+  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+inline char ToLowerAscii(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 std::string ToUpper(std::string_view text);
 std::string ToLower(std::string_view text);
 // First `n` characters equal ignoring case ("begins with" tests).

@@ -1,6 +1,7 @@
 #include "toolchain/tpr.h"
 
 #include <limits>
+#include <string_view>
 
 #include "core/dialogs.h"
 #include "core/safe_replace.h"
@@ -13,11 +14,21 @@ namespace kalvor {
 
 namespace {
 
-constexpr const char* kNoConnection = " *NC* ";
+constexpr std::string_view kNoConnection = " *NC* ";
+constexpr std::string_view kPadLevel = "PADS<";
+
+// True when the line holds " *NC* ": its "*" is looked for first, a
+// character the other lines of a netlist rarely hold.
+bool HasNoConnection(std::string_view line) {
+  for (std::size_t at = line.find('*'); at != std::string_view::npos; at = line.find('*', at + 1)) {
+    if (at > 0 && line.substr(at - 1, kNoConnection.size()) == kNoConnection) return true;
+  }
+  return false;
+}
 
 // Removes every occurrence of `what`; text closed up by a removal is
 // searched again, as if the search restarted from the line's start.
-void RemoveAll(std::string& line, const std::string& what) {
+void RemoveAll(std::string& line, std::string_view what) {
   if (what.empty()) return;
   std::size_t from = 0;
   for (;;) {
@@ -81,7 +92,7 @@ NetlistNames NetlistNamesFor(const std::string& top_module,
 std::string ReduceNetlistLine(std::string line, const NetlistNames& names) {
   RemoveAll(line, names.root_prefix);
   NamePorts(line, names);
-  RemoveAll(line, "PADS<");
+  RemoveAll(line, kPadLevel);
   return line;
 }
 
@@ -113,7 +124,7 @@ Outcome ReduceModuleNames(const RunContext& run, const ToolDesign& d,
   std::string line;
   bool have = ReadWholeLine(in, line);
   while (have) {
-    if (line.find(kNoConnection) != std::string::npos) {
+    if (HasNoConnection(line)) {
       // The macro line, the line after it, and one continuation line.
       have = ReadWholeLine(in, line) && ReadWholeLine(in, line);
       if (have && !line.empty() && line[0] == '+') have = ReadWholeLine(in, line);

@@ -38,36 +38,50 @@ long Doubled(long value) {
 }  // namespace
 
 bool AllocateFanoutTables(FanoutTables& t) {
-  t.ok = false;
+  // NETS and kNETS bound the tables; their memory is taken as the entries
+  // come (FanoutAnalysis::Room), so a small file costs little whatever the
+  // settings allow.
   t.names.clear();
   t.counts.clear();
-  if (t.nets <= 0 || t.knets <= 0) return false;
-  try {
-    t.names.assign(static_cast<std::size_t>(t.nets), '\0');
-    t.counts.assign(static_cast<std::size_t>(t.knets), 0);
-  } catch (const std::bad_alloc&) {
-    t.names.clear();
-    t.counts.clear();
-    return false;
-  } catch (const std::length_error&) {
-    t.names.clear();
-    t.counts.clear();
-    return false;
-  }
-  t.ok = true;
-  return true;
+  t.ok = t.nets > 0 && t.knets > 0;
+  return t.ok;
 }
-
 
 FanoutAnalysis::FanoutAnalysis(FanoutTables& tables) : tables_(tables) {
-  available_ = tables.ok && tables.nets > 0 && tables.knets > 0 &&
-               tables.names.size() == static_cast<std::size_t>(tables.nets) &&
-               tables.counts.size() == static_cast<std::size_t>(tables.knets);
-  if (available_) tables_.names[0] = '\0';
+  available_ = tables.ok && tables.nets > 0 && tables.knets > 0;
+  if (!available_) return;
+  // Each conversion starts from small tables: what an earlier, larger file
+  // needed is given back.
+  std::vector<char>().swap(tables_.names);
+  std::vector<std::uint16_t>().swap(tables_.counts);
+  available_ = Room(1, 1);
 }
 
-void FanoutAnalysis::Count(std::string_view name) {
-  if (!available_) return;
+// Memory for `text` bytes of names and `entries` counters, within the
+// bounds NETS and kNETS; grown by doubling, so that each byte is copied a
+// few times at most. False when the memory cannot be had.
+bool FanoutAnalysis::Room(std::size_t text, std::size_t entries) {
+  std::vector<char>& names = tables_.names;
+  std::vector<std::uint16_t>& counts = tables_.counts;
+  try {
+    if (names.size() < text) {
+      std::size_t size = std::max<std::size_t>({text, names.size() * 2, 4096});
+      names.resize(std::min(size, static_cast<std::size_t>(tables_.nets)), '\0');
+    }
+    if (counts.size() < entries) {
+      std::size_t size = std::max<std::size_t>({entries, counts.size() * 2, 1024});
+      counts.resize(std::min(size, static_cast<std::size_t>(tables_.knets)), 0);
+    }
+  } catch (const std::bad_alloc&) {
+    return false;
+  } catch (const std::length_error&) {
+    return false;
+  }
+  return names.size() >= text && counts.size() >= entries;
+}
+
+std::uint32_t FanoutAnalysis::Count(std::string_view name) {
+  if (!available_) return NameIndex::kNone;
   const char* text = tables_.names.data();
   std::uint32_t hash = NameIndex::Hash(name);
   // An entry matches when its text is " " + name + " ".
@@ -79,28 +93,33 @@ void FanoutAnalysis::Count(std::string_view name) {
            NameIndex::SameBytes(entry + 1, name.data(), name.size());
   });
   if (found != NameIndex::kNone) {
-    std::uint16_t& counter = tables_.counts[found];
-    if (counter < kFanoutCounterMax) ++counter;
-    return;
+    CountAgain(found);
+    return found;
   }
-  if (overflow_) return;
+  if (overflow_) return NameIndex::kNone;
   // The entry: a blank, the name, a blank, the index, a blank.
   std::size_t index = offsets_.size();
   char number[24];
   std::size_t digits = Decimal(index, number);
   std::size_t key_length = name.size() + 2;
   std::size_t entry_length = key_length + digits + 1;
-  if (position_ + key_length + 10 > tables_.names.size() ||
-      position_ + entry_length > tables_.names.size() ||
+  const auto nets = static_cast<std::size_t>(tables_.nets);
+  if (position_ + key_length + 10 > nets || position_ + entry_length > nets ||
       static_cast<long>(index) + 1 >= tables_.knets) {
     if (!Grow(key_length + 10 > entry_length ? key_length + 10 : entry_length)) {
       overflow_ = true;
-      return;
+      return NameIndex::kNone;
     }
+  }
+  // The entry and the NUL after it (where the bound leaves room for one).
+  if (!Room(std::min(position_ + entry_length + 1, static_cast<std::size_t>(tables_.nets)),
+            index + 1)) {
+    overflow_ = true;
+    return NameIndex::kNone;
   }
   if (position_ > 0xFFFFFFF0u) {
     overflow_ = true;
-    return;
+    return NameIndex::kNone;
   }
   char* at = tables_.names.data() + position_;
   at[0] = ' ';
@@ -114,10 +133,12 @@ void FanoutAnalysis::Count(std::string_view name) {
   tables_.counts[index] = 1;
   offsets_.push_back(offset);
   index_.Add(hash, static_cast<std::uint32_t>(index));
+  return static_cast<std::uint32_t>(index);
 }
 
-// Doubles the name text until `entry_length` more bytes fit, and the
-// counters when they are full; the sizes stay within what the settings hold.
+// Doubles the bound of the name text until `entry_length` more bytes fit,
+// and that of the counters when they are full; the sizes stay within what
+// the settings hold. The memory itself is taken by Room.
 bool FanoutAnalysis::Grow(std::size_t entry_length) {
   long nets = tables_.nets;
   long knets = tables_.knets;
@@ -128,14 +149,6 @@ bool FanoutAnalysis::Grow(std::size_t entry_length) {
   if (static_cast<long>(offsets_.size()) + 1 >= knets) {
     if (knets >= INT_MAX) return false;
     knets = Doubled(knets);
-  }
-  try {
-    tables_.names.resize(static_cast<std::size_t>(nets), '\0');
-    tables_.counts.resize(static_cast<std::size_t>(knets), 0);
-  } catch (const std::bad_alloc&) {
-    return false;
-  } catch (const std::length_error&) {
-    return false;
   }
   tables_.nets = nets;
   tables_.knets = knets;

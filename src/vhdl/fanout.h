@@ -58,8 +58,14 @@ class FanoutAnalysis {
   // Enters a new name or counts one more occurrence of a known one. A new
   // name that does not fit doubles the full table (both when both are full);
   // only when that cannot be had (memory, or a size beyond what the settings
-  // hold) is the overflow flag set and the name not entered.
-  void Count(std::string_view name);
+  // hold) is the overflow flag set and the name not entered. Returns the
+  // name's entry, NameIndex::kNone when it has none.
+  std::uint32_t Count(std::string_view name);
+  // One more occurrence of the name of entry `index` (as Count returned it).
+  void CountAgain(std::uint32_t index) {
+    std::uint16_t& counter = tables_.counts[index];
+    if (counter < kFanoutCounterMax) ++counter;
+  }
   // The tables grew during this conversion.
   bool grown() const { return grown_; }
 
@@ -86,6 +92,7 @@ class FanoutAnalysis {
   bool overflow_ = false;
   bool grown_ = false;
   bool Grow(std::size_t entry_length);
+  bool Room(std::size_t text, std::size_t entries);
   std::vector<std::uint32_t> offsets_;  // where each entry starts in the text
   NameIndex index_;                     // name -> index of its entry
 };

@@ -121,7 +121,7 @@ class MacToVhdl {
   File port_file_;
   std::string token_line_;
   std::string pending_;
-  std::string name_;  // the node name being normalised
+  std::string note_;  // the progress note of the node being converted
   NodeNames names_;   // the current macro's node names and labels
   PortDirections directions_;  // of the current macro's ports
   void WiredAssignments();
@@ -515,16 +515,16 @@ std::size_t MacToVhdl::DeclareWords(std::string_view rest) {
   std::size_t words = 0;
   while (HasContent(rest)) {
     ++words;
-    name_ = names_.Node(NextName(rest), false, tally_);
+    const std::string& node = names_.Node(NextName(rest), false, tally_);
     if (standard_) {
-      standard_->NoteNet(name_);
+      standard_->NoteNet(node);
       continue;
     }
-    if (BusIndex(name_, bus_list_) != std::string::npos) continue;
-    if (IsPadNet(name_)) continue;
+    if (BusIndex(node, bus_list_) != std::string::npos) continue;
+    if (IsPadNet(node)) continue;
     if (!names_.DeclareLast()) continue;
     Put("  signal ");
-    Put(name_);
+    Put(node);
     PutLine(" : std_logic;");
   }
   return words;
@@ -560,24 +560,28 @@ void MacToVhdl::Instance(std::string& line) {
   bool stream = standard_ && standard_->BeginInstance(label, component, pending_);
   std::size_t streamed = 0;
   while (HasContent(rest)) {
-    name_ = names_.Node(NextName(rest), true, tally_);
-    ui_.ProgressNote(name_ + "  (" + component + ")");
+    const std::string& node = names_.Node(NextName(rest), true, tally_);
+    note_.assign(node);
+    note_ += "  (";
+    note_ += component;
+    note_ += ')';
+    ui_.ProgressNote(note_);
     if (stream) {
-      standard_->StreamNode(name_, streamed++ == 0, pending_);
+      standard_->StreamNode(node, streamed++ == 0, pending_);
       continue;
     }
     if (standard_) {
-      nodes_.push_back(name_);
+      nodes_.push_back(node);
       continue;
     }
-    std::size_t index = BusIndex(name_, bus_list_);
+    std::size_t index = BusIndex(node, bus_list_);
     if (index != std::string::npos) {
-      pending_.append(name_, 0, index);
+      pending_.append(node, 0, index);
       pending_ += '(';
-      pending_.append(name_, index);
+      pending_.append(node, index);
       pending_ += ')';
     } else {
-      pending_ += name_;
+      pending_ += node;
     }
     if (HasContent(rest)) pending_ += ',';
   }

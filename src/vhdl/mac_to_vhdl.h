@@ -107,6 +107,9 @@ class NodeNames {
     std::uint32_t start = 0;
     std::uint32_t size = kSame;
     bool declared = false;
+    // The fanout entry of the name, once counted (a name's number gives the
+    // same name for the rest of the macro).
+    std::uint32_t fanout = NameIndex::kNone;
   };
   static constexpr std::uint32_t kSame = 0xFFFFFFFFu;
   static constexpr std::uint32_t kLabel = 0xFFFFFFFEu;

@@ -141,7 +141,14 @@ const std::string& NodeNames::Node(std::string_view word, bool count, NodeTally&
     }
   }
   last_ = n;
-  if (count && tally.fanout) CountFanout(*tally.fanout, name_);
+  if (count && tally.fanout) {
+    std::uint32_t& entry = owners_[n].fanout;
+    if (entry != NameIndex::kNone) {
+      tally.fanout->CountAgain(entry);
+    } else {
+      entry = tally.fanout->Count(name_);
+    }
+  }
   return name_;
 }
 

@@ -1,9 +1,10 @@
 #include "vhdl/trace_numbers.h"
 
-#include <charconv>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 
 namespace kalvor {
 
@@ -22,59 +23,93 @@ double RoundWhole(double x) {
   return x < k2To52 ? (x + k2To52) - k2To52 : std::nearbyint(x);
 }
 
-// The decimal digits of `q`, at least `width` of them (zeros in front).
-char* PutDigits(char* at, std::uint64_t q, int width) {
+// "00" to "99": two digits at a time.
+struct Pairs {
+  char text[200];
+  constexpr Pairs() : text() {
+    for (int i = 0; i < 100; ++i) {
+      text[2 * i] = static_cast<char>('0' + i / 10);
+      text[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+  }
+};
+constexpr Pairs kPairs;
+
+// The two digits of `n` (below 100) at `at`.
+void PutPair(char* at, unsigned n) { std::memcpy(at, kPairs.text + 2 * n, 2); }
+
+// The six digits of `n` (below 1e6), zeros in front.
+void PutSix(char* at, std::uint32_t n) {
+  PutPair(at, n / 10000);
+  PutPair(at + 2, n / 100 % 100);
+  PutPair(at + 4, n % 100);
+}
+
+// The decimal digits of `q`, as few as it takes.
+char* PutWhole(char* at, std::uint64_t q) {
+  if (q < 10) {
+    *at = static_cast<char>('0' + q);
+    return at + 1;
+  }
   char digits[24];
   int n = 0;
-  do {
-    digits[n++] = static_cast<char>('0' + q % 10);
-    q /= 10;
-  } while (q > 0);
-  while (n < width) digits[n++] = '0';
-  while (n > 0) *at++ = digits[--n];
-  return at;
+  while (q >= 100) {
+    n += 2;
+    PutPair(digits + sizeof digits - n, static_cast<unsigned>(q % 100));
+    q /= 100;
+  }
+  if (q >= 10) {
+    n += 2;
+    PutPair(digits + sizeof digits - n, static_cast<unsigned>(q));
+  } else {
+    digits[sizeof digits - ++n] = static_cast<char>('0' + q);
+  }
+  std::memcpy(at, digits + sizeof digits - n, static_cast<std::size_t>(n));
+  return at + n;
 }
 
 // The forms printf itself writes where the shortcut does not hold.
-void AppendPrintf(std::string& out, const char* format, float value) {
-  char buf[64];
-  int n = std::snprintf(buf, sizeof buf, format, static_cast<double>(value));
-  if (n > 0) out.append(buf, static_cast<std::size_t>(n < 63 ? n : 63));
+char* PutPrintf(char* at, const char* format, float value) {
+  int n = std::snprintf(at, kTraceNumberRoom, format, static_cast<double>(value));
+  return at + (n < 0 ? 0 : n < kTraceNumberRoom ? n : kTraceNumberRoom - 1);
 }
 
 }  // namespace
 
-void AppendFixed6(std::string& out, float value) {
+char* PutFixed6(char* at, float value) {
   const double v = std::fabs(static_cast<double>(value));
   // Up to 9e12 the scaled value is a whole number of 64 bits.
-  if (!(v < 9e12)) return AppendPrintf(out, "%f", value);
+  if (!(v < 9e12)) return PutPrintf(at, "%f", value);
   const auto q = static_cast<std::uint64_t>(RoundWhole(v * 1e6));
-  char buf[40];
-  char* at = buf;
   if (std::signbit(value)) *at++ = '-';
-  at = PutDigits(at, q / 1000000, 1);
+  at = PutWhole(at, q / 1000000);
   *at++ = '.';
-  at = PutDigits(at, q % 1000000, 6);
-  out.append(buf, static_cast<std::size_t>(at - buf));
+  PutSix(at, static_cast<std::uint32_t>(q % 1000000));
+  return at + 6;
 }
 
-void AppendGeneral9(std::string& out, float value) {
+char* PutGeneral9(char* at, float value) {
   const double v = std::fabs(static_cast<double>(value));
   if (v == 0) {
-    out += std::signbit(value) ? "-0" : "0";
-    return;
+    if (std::signbit(value)) *at++ = '-';
+    *at = '0';
+    return at + 1;
   }
   // Plain decimals for decimal exponents -4 to 8; the rest as printf has it.
-  if (!(v >= 1e-4 && v < 1e9)) return AppendPrintf(out, "%.9g", value);
+  if (!(v >= 1e-4 && v < 1e9)) return PutPrintf(at, "%.9g", value);
   // The decimal exponent after rounding to nine digits: nine digits are
   // v * 10^(8 - x) rounded, a whole number from 1e8 to just below 1e9.
   constexpr double kDecades[13] = {1e-4, 1e-3, 1e-2, 1e-1, 1e0, 1e1, 1e2,
                                   1e3,  1e4,  1e5,  1e6,  1e7, 1e8};
-  int x = 8;  // a first guess, set right by the digits' count below
-  while (x > -4 && v < kDecades[x + 4]) --x;
+  int x = 0;  // a first guess, set right by the digits' count below
+  if (v >= 1) {
+    while (x < 8 && v >= kDecades[x + 5]) ++x;
+  } else {
+    while (x > -4 && v < kDecades[x + 4]) --x;
+  }
   std::uint64_t q = 0;
   for (int tries = 0; tries < 4; ++tries) {
-    if (x < -4 || x > 8) return AppendPrintf(out, "%.9g", value);
+    if (x < -4 || x > 8) return PutPrintf(at, "%.9g", value);
     q = static_cast<std::uint64_t>(RoundWhole(v * kTens[8 - x]));
     if (q < 100000000u) {
       --x;
@@ -84,27 +119,60 @@ void AppendGeneral9(std::string& out, float value) {
       break;
     }
   }
-  if (q < 100000000u || q >= 1000000000u) return AppendPrintf(out, "%.9g", value);
-  char digits[9];
-  PutDigits(digits, q, 9);
+  if (q < 100000000u || q >= 1000000000u) return PutPrintf(at, "%.9g", value);
+  char digits[24] = {};  // nine digits, and room to copy them in fixed blocks
+  const auto low = static_cast<std::uint32_t>(q % 100000000u);
+  digits[0] = static_cast<char>('0' + q / 100000000u);
+  PutPair(digits + 1, low / 1000000);
+  PutSix(digits + 3, low % 1000000);
   int last = 8;  // the last digit kept: trailing zeros after the point go
   while (last > x && last > 0 && digits[last] == '0') --last;
-  char buf[32];
-  char* at = buf;
   if (std::signbit(value)) *at++ = '-';
+  // The digits are copied whole (the room allows it) and the end set after.
   if (x >= 0) {
-    for (int i = 0; i <= x; ++i) *at++ = digits[i];
-    if (last > x) {
-      *at++ = '.';
-      for (int i = x + 1; i <= last; ++i) *at++ = digits[i];
-    }
-  } else {
-    *at++ = '0';
-    *at++ = '.';
-    for (int i = 0; i < -x - 1; ++i) *at++ = '0';
-    for (int i = 0; i <= last; ++i) *at++ = digits[i];
+    std::memcpy(at, digits, 9);
+    if (last <= x) return at + x + 1;
+    at[x + 1] = '.';
+    std::memcpy(at + x + 2, digits + x + 1, 8);
+    return at + last + 2;
   }
-  out.append(buf, static_cast<std::size_t>(at - buf));
+  std::memcpy(at, "0.000", 5);
+  at += 1 - x;  // "0." and -x - 1 zeros
+  std::memcpy(at, digits, 9);
+  return at + last + 1;
+}
+
+char* NumberTexts::Put(std::vector<Slot>& slots, char* at, float value,
+                       char* (*put)(char*, float)) {
+  if (slots.empty()) slots.resize(std::size_t{2} << kSetBits);
+  const auto bits = std::bit_cast<std::uint32_t>(value);
+  // Two slots a set: the newer text first.
+  Slot* set = &slots[((bits * 2654435761u) >> (32 - kSetBits)) * 2];
+  for (int k = 0; k < 2; ++k) {
+    if (set[k].size != 0 && set[k].bits == bits) {
+      std::memcpy(at, set[k].text, sizeof set[k].text);  // the room allows the whole block
+      return at + set[k].size;
+    }
+  }
+  char* end = put(at, value);
+  const auto size = static_cast<std::size_t>(end - at);
+  if (size <= sizeof set[0].text) {
+    set[1] = set[0];
+    set[0].bits = bits;
+    set[0].size = static_cast<std::uint8_t>(size);
+    std::memcpy(set[0].text, at, size);
+  }
+  return end;
+}
+
+void AppendFixed6(std::string& out, float value) {
+  char text[kTraceNumberRoom];
+  out.append(text, static_cast<std::size_t>(PutFixed6(text, value) - text));
+}
+
+void AppendGeneral9(std::string& out, float value) {
+  char text[kTraceNumberRoom];
+  out.append(text, static_cast<std::size_t>(PutGeneral9(text, value) - text));
 }
 
 }  // namespace kalvor

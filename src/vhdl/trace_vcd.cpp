@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <charconv>
+#include <cstring>
 #include <limits>
 
 #include "vhdl/trace_numbers.h"
@@ -91,6 +92,7 @@ VcdWriter::VcdWriter(File& out, std::string_view heading, int decimals)
     const std::size_t dot = word.rfind('.');
     s.name_from = dot == std::string_view::npos ? 0 : dot + 1;
     s.code = IdCode(signals_.size());
+    s.code.copy(s.code_block, sizeof s.code_block);
     signals_.push_back(std::move(s));
     i = end;
   }
@@ -151,20 +153,20 @@ bool VcdWriter::WriteHeader() {
   return out_.Write(text) && ok;
 }
 
-void VcdWriter::Encode(const Signal& s, const TraceField& f, std::string& value) {
-  value.clear();
+std::size_t VcdWriter::Encode(const Signal& s, const TraceField& f, char* at) {
   if (!s.logic) {
-    value += 'r';
-    AppendGeneral9(value, f.volts);
-    value += ' ';
-    return;
+    char* end = texts_.General9(at + 1, f.volts);
+    at[0] = 'r';
+    *end++ = ' ';
+    return static_cast<std::size_t>(end - at);
   }
   switch (f.literal) {
-    case '0': case 'L': case 'l': value += '0'; break;
-    case '1': case 'H': case 'h': value += '1'; break;
-    case 'Z': case 'z': value += 'z'; break;
-    default: value += 'x';  // U, X, W, -, or a count in a logic column
+    case '0': case 'L': case 'l': *at = '0'; break;
+    case '1': case 'H': case 'h': *at = '1'; break;
+    case 'Z': case 'z': *at = 'z'; break;
+    default: *at = 'x';  // U, X, W, -, or a count in a logic column
   }
+  return 1;
 }
 
 bool VcdWriter::Row(std::string_view time, const std::vector<TraceField>& fields) {
@@ -194,14 +196,19 @@ bool VcdWriter::Row(std::string_view time, const std::vector<TraceField>& fields
       signals_[k].logic = fields[k].literal != 0;
     if (!WriteHeader()) return false;
   }
-  std::string& text = text_;
-  text.clear();
+  if (text_.empty()) {
+    // Room for the time and every signal's value with its code and line end.
+    std::size_t room = 32;
+    for (const Signal& sig : signals_) room += kValueRoom + sizeof sig.code_block + 1;
+    text_.resize(room);
+  }
+  char* const start = text_.data();
+  char* at = start;
   if (!any_time_ || units != last_time_) {
-    char digits[24];
-    auto [end, ec] = std::to_chars(digits, digits + sizeof digits, units);
-    text += '#';
-    text.append(digits, ec == std::errc() ? static_cast<std::size_t>(end - digits) : 0);
-    text += '\n';
+    *at++ = '#';
+    auto [end, ec] = std::to_chars(at, at + 24, units);
+    if (ec == std::errc()) at = end;
+    *at++ = '\n';
   }
   any_time_ = true;
   last_time_ = units;
@@ -209,18 +216,22 @@ bool VcdWriter::Row(std::string_view time, const std::vector<TraceField>& fields
     Signal& s = signals_[k];
     const TraceField& f = fields[k];
     // The same field as the row before encodes as the value last written.
-    if (!s.last.empty() && f.literal == s.last_field.literal &&
+    if (s.last_size != 0 && f.literal == s.last_field.literal &&
         std::bit_cast<std::uint32_t>(f.volts) == std::bit_cast<std::uint32_t>(s.last_field.volts))
       continue;
     s.last_field = f;
-    Encode(s, f, value_);
-    if (value_ == s.last) continue;
-    text += value_;
-    text += s.code;
-    text += '\n';
-    s.last = value_;
+    // Encoded where the row goes: kept when it differs from the value last
+    // written.
+    const std::size_t size = Encode(s, f, at);
+    if (size == s.last_size && std::memcmp(at, s.last, size) == 0) continue;
+    std::memcpy(s.last, at, kValueRoom);  // the value and what follows it: one block
+    s.last_size = size;
+    at += size;
+    std::memcpy(at, s.code_block, sizeof s.code_block);
+    at += s.code.size();
+    *at++ = '\n';
   }
-  return out_.Write(text);
+  return out_.Write(start, static_cast<std::size_t>(at - start));
 }
 
 bool VcdWriter::Finish() {

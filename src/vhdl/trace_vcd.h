@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "text/file.h"
+#include "vhdl/trace_numbers.h"
 
 namespace kalvor {
 
@@ -53,17 +54,22 @@ class VcdWriter {
   std::size_t Signals() const { return signals_.size(); }
 
  private:
+  // The longest encoded value: "r", a number, a blank.
+  static constexpr std::size_t kValueRoom = 64;
   struct Signal {
     std::size_t at = 0;         // the whole name in names_
     std::size_t length = 0;
     std::size_t name_from = 0;  // the name after its scopes
     std::string code;
+    char code_block[8] = {};  // the code, copied in one block of 8
     bool logic = true;
-    std::string last;  // the value last written, empty before the first
-    TraceField last_field;  // the field last seen: its encoding is `last`
+    std::size_t last_size = 0;  // of the value last written, 0 before the first
+    char last[kValueRoom];      // the value last written
+    TraceField last_field;      // the field last seen: its encoding is `last`
   };
   bool WriteHeader();
-  static void Encode(const Signal& s, const TraceField& f, std::string& value);
+  // Writes the value of `f` at `at`; returns its length.
+  std::size_t Encode(const Signal& s, const TraceField& f, char* at);
 
   File& out_;
   std::string names_;  // the heading's names
@@ -73,8 +79,8 @@ class VcdWriter {
   bool any_time_ = false;
   std::uint64_t last_time_ = 0;
   std::string failure_;
-  std::string text_;   // the row being written
-  std::string value_;  // the value being encoded
+  std::string text_;  // the row being written (its room only grows)
+  NumberTexts texts_;
 };
 
 }  // namespace kalvor

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 
 #include "core/dialogs.h"
@@ -82,24 +83,28 @@ std::string ReadTraceScale(const std::string& options, TraceScale& scale) {
 }
 
 std::string TraceLineProblem(std::string_view line, int row) {
-  std::vector<std::string_view> fields;
-  for (std::size_t i = 0; i < line.size();) {
-    i = line.find_first_not_of(' ', i);
-    if (i == std::string_view::npos) break;
-    std::size_t end = std::min(line.find(' ', i), line.size());
-    fields.push_back(line.substr(i, end - i));
-    if (fields.size() == 2) break;
+  // The first two fields are all that is looked at.
+  std::string_view fields[2];
+  std::size_t count = 0;
+  for (std::size_t i = 0; i < line.size() && count < 2;) {
+    while (i < line.size() && line[i] == ' ') ++i;
+    if (i == line.size()) break;
+    std::size_t end = i;
+    while (end < line.size() && line[end] != ' ') ++end;
+    fields[count++] = line.substr(i, end - i);
     i = end;
   }
   if (row < 3) {
-    if (fields.size() == 2 && TraceTimeDecimals(line) >= 0) {
+    if (count == 2 && TraceTimeDecimals(line) >= 0) {
       return "it holds a time and values where the table has one of the three lines "
              "between its heading and its values; that row would be lost. Put three "
              "lines (for example empty ones) after the \"Signals=\" line.";
     }
     return std::string();
   }
-  if (fields.size() == 2) {
+  // The units are two or three letters.
+  if (count == 2 && fields[1].size() >= 2 && fields[1].size() <= 3 &&
+      ((fields[1][0] | 0x20) >= 'a' && (fields[1][0] | 0x20) <= 'z')) {
     static constexpr const char* kUnits[] = {"fs", "ps", "ns", "us", "ms", "sec", "min", "hr"};
     for (const char* unit : kUnits) {
       if (EqualNoCase(fields[1], unit)) {
@@ -211,26 +216,40 @@ void TraceFields(std::string_view line, const TraceScale& scale, std::vector<Tra
 
 namespace {
 
-// The row as the .out has it into `out` (whose room is kept from row to row).
-void FormatTraceRow(std::string_view line, std::size_t time_end,
-                    const std::vector<TraceField>& fields, const TraceScale& scale,
-                    std::string& out) {
+// The row as the .out has it, followed by CR LF, into `out` (whose room is
+// kept from row to row and only grows); returns its length.
+std::size_t FormatTraceRow(std::string_view line, std::size_t time_end,
+                           const std::vector<TraceField>& fields, const TraceScale& scale,
+                           std::string& out, NumberTexts* texts) {
+  const std::string& supply = scale.supply_text;
+  const std::size_t room =
+      (fields.empty() ? line.size() : time_end) + 2 +
+      fields.size() * (1 + std::max<std::size_t>(kTraceNumberRoom, supply.size()));
+  if (out.size() < room) out.resize(room);
+  char* const start = out.data();
+  char* at = start;
   if (fields.empty()) {
-    out.assign(line);
-    return;
+    std::memcpy(at, line.data(), line.size());
+    at += line.size();
+  } else {
+    std::memcpy(at, line.data(), time_end);
+    at += time_end;
   }
-  out.assign(line.substr(0, time_end));
   for (const TraceField& f : fields) {
+    *at++ = '\t';
     if (f.literal == '0') {
-      out += "\t0.0";
+      std::memcpy(at, "0.0", 3);
+      at += 3;
     } else if (f.literal != 0) {
-      out += '\t';
-      out += scale.supply_text;
+      std::memcpy(at, supply.data(), supply.size());
+      at += supply.size();
     } else {
-      out += '\t';
-      AppendFixed6(out, f.volts);
+      at = texts ? texts->Fixed6(at, f.volts) : PutFixed6(at, f.volts);
     }
   }
+  *at++ = '\r';
+  *at++ = '\n';
+  return static_cast<std::size_t>(at - start);
 }
 
 // The longest time field of a row: a time of ns with its decimals is far
@@ -269,7 +288,7 @@ std::string TraceRow(std::string_view line, const TraceScale& scale) {
   std::vector<TraceField> fields;
   TraceFields(line, scale, fields, &time_end);
   std::string out;
-  FormatTraceRow(line, time_end, fields, scale, out);
+  out.resize(FormatTraceRow(line, time_end, fields, scale, out, nullptr) - 2);  // without CR LF
   return out;
 }
 
@@ -382,6 +401,7 @@ Outcome RunVhdOut(const RunContext& run, const std::string& dir) {
     constexpr std::size_t kBatch = 4096;
     std::vector<TraceField> fields, beyond;
     std::string time, text;
+    NumberTexts texts;
     while (ok && rows.NextLine()) {
       ok = WriteBlanks(out, rows.SkipBlanks());
       time.clear();
@@ -390,9 +410,10 @@ Outcome RunVhdOut(const RunContext& run, const std::string& dir) {
       fields.clear();
       bool started = false;  // the time is written
       auto put = [&](const std::vector<TraceField>& batch) {
-        FormatTraceRow(started ? "" : time, started ? 0 : time.size(), batch, scale, text);
+        const std::size_t length =
+            FormatTraceRow(started ? "" : time, started ? 0 : time.size(), batch, scale, text, &texts);
         started = true;
-        ok = out.Write(text) && ok;
+        ok = out.Write(text.data(), length - 2) && ok;  // the line ends once, below
       };
       ReadValueFields(rows, scale, [&](const TraceField& f) {
         if (fields.size() < vcd.Signals()) {

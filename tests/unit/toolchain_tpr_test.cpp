@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,29 @@ TEST(ReduceNetlistLine, RootPrefixPortNamesAndPadLevel) {
   const std::vector<std::string> tricky = {"TOP_P1"};
   EXPECT_EQ(ReduceNetlistLine("TOP_P1 TOP_P1", NetlistNamesFor("top", tricky)),
             "TOP_P1 TOP_P1");
+}
+
+// The removals compact the line in one pass; they must give what removing
+// the leftmost occurrence and searching again from the start gives, also
+// for prefixes that overlap themselves ("ABA<" in "ABABA<<").
+TEST(ReduceNetlistLine, RemovalsAsLeftmostFirstOverRandomLines) {
+  auto remove_all = [](std::string line, const std::string& what) {
+    for (std::size_t at; (at = line.find(what)) != std::string::npos;) line.erase(at, what.size());
+    return line;
+  };
+  const std::vector<std::string> none;
+  std::mt19937 random(22);
+  for (const char* top : {"top", "aba", "a", "pads"}) {
+    NetlistNames names = NetlistNamesFor(top, none);
+    const std::string letters = names.root_prefix + "PADS<";
+    for (int i = 0; i < 20000; ++i) {
+      std::string line(random() % 24, ' ');
+      for (char& c : line) c = letters[random() % letters.size()];
+      EXPECT_EQ(ReduceNetlistLine(line, names),
+                remove_all(remove_all(line, names.root_prefix), "PADS<"))
+          << top << ": " << line;
+    }
+  }
 }
 
 TEST(ReduceNetlistLine, WithoutPrescanEveryAngleBracketGoes) {
