@@ -185,12 +185,14 @@ bool WriteMacro(File& out, Netlist& netlist, const Cell& cell, const WriteInputs
       const Net& net = body.nets[n];
       for (std::uint32_t k = net.first; k < net.first + net.count; ++k) {
         const Pin pin = links[k];
+        if (pin.instance < 0) {
+          links[k] = std::bit_cast<Pin>(kOwn);
+          continue;
+        }
         const auto i = static_cast<std::size_t>(pin.instance);
         const std::uint64_t bucket = first.empty() ? i : static_cast<std::size_t>(first[i]);
-        links[k] = std::bit_cast<Pin>(
-            pin.instance < 0 ? kOwn
-                             : kLinked | bucket << (port_bits + net_bits) |
-                                   static_cast<std::uint64_t>(pin.port) << net_bits | n);
+        links[k] = std::bit_cast<Pin>(kLinked | bucket << (port_bits + net_bits) |
+                                      static_cast<std::uint64_t>(pin.port) << net_bits | n);
       }
     }
     std::size_t linked = 0;
