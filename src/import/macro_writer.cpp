@@ -176,17 +176,16 @@ bool WriteMacro(File& out, Netlist& netlist, const Cell& cell, const WriteInputs
   std::vector<Pin> links = std::move(body.pins);
   body.pins.clear();
   {
-    // Connections carry the top bit; the cell's own pins, and room no net
-    // holds (pins moved away), are left out.
+    // Connections carry the top bit; the cell's own pins (made 0), and room
+    // no net holds (pins moved away), do not and are left out.
     constexpr std::uint64_t kLinked = std::uint64_t{1} << 63;
-    constexpr std::uint64_t kOwn = ~std::uint64_t{0};
     auto key = [](const Pin& p) { return std::bit_cast<std::uint64_t>(p); };
     for (std::size_t n = 0; n < body.nets.size(); ++n) {
       const Net& net = body.nets[n];
       for (std::uint32_t k = net.first; k < net.first + net.count; ++k) {
         const Pin pin = links[k];
         if (pin.instance < 0) {
-          links[k] = std::bit_cast<Pin>(kOwn);
+          links[k] = std::bit_cast<Pin>(std::uint64_t{0});
           continue;
         }
         const auto i = static_cast<std::size_t>(pin.instance);
@@ -197,7 +196,7 @@ bool WriteMacro(File& out, Netlist& netlist, const Cell& cell, const WriteInputs
     }
     std::size_t linked = 0;
     for (const Pin& link : links) {
-      if (key(link) >= kLinked && key(link) != kOwn) links[linked++] = link;
+      if (key(link) & kLinked) links[linked++] = link;
     }
     links.resize(linked);
     const int bucket_shift = port_bits + net_bits;
@@ -230,8 +229,6 @@ bool WriteMacro(File& out, Netlist& netlist, const Cell& cell, const WriteInputs
       }
     }
   }
-  // Instances with many connections are searched by halving.
-  constexpr std::uint32_t kScanned = 16;
   bool no_port = true;
   // Port orders of the cells instantiated here.
   std::unordered_map<std::string, PortOrder> orders;
@@ -258,16 +255,11 @@ bool WriteMacro(File& out, Netlist& netlist, const Cell& cell, const WriteInputs
     for (std::string_view port : order->second.ports) {
       const std::int32_t id = body.FindPortName(port);
       std::int32_t net = -1;
-      if (id >= 0 && start[me + 1] - start[me] > kScanned) {
+      if (id >= 0) {
         auto from = links.begin() + start[me];
         auto to = links.begin() + start[me + 1];
         auto at = std::lower_bound(from, to, Pin{id, -1}, ByPortThenNet);
         if (at != to && at->instance == id) net = at->port;
-      }
-      for (std::uint32_t k = start[me]; k < start[me + 1] && id >= 0 && net < 0 &&
-                                        start[me + 1] - start[me] <= kScanned;
-           ++k) {
-        if (links[k].instance == id) net = links[k].port;
       }
       std::string_view node;
       if (net >= 0) {

@@ -99,12 +99,7 @@ class UsedNames {
     count_ = 0;
   }
   bool Used(std::string_view name) const {
-    if (slots_.empty()) return false;
-    const std::uint64_t h = HashName(name, true);
-    for (std::size_t i = Home(h); slots_[i] != 0; i = Next(i)) {
-      if (slots_[i] == h) return true;
-    }
-    return false;
+    return !slots_.empty() && slots_[Slot(HashName(name, true))] != 0;
   }
   // Room for `names` without growing. The table is sized to the names it
   // holds, not to a power of two: the largest cells' names fill it three
@@ -114,23 +109,15 @@ class UsedNames {
     std::vector<std::uint64_t> old(std::max<std::size_t>(256, names / 3 * 4 + 4), 0);
     old.swap(slots_);
     for (std::uint64_t h : old) {
-      if (h != 0) Put(h);
+      if (h != 0) slots_[Slot(h)] = h;
     }
   }
   // Marks `name` used; false when it already was.
   bool Claim(std::string_view name) {
+    if ((count_ + 1) * 4 > slots_.size() * 3) Reserve(std::max<std::size_t>(count_ + 1, count_ * 2));
     const std::uint64_t h = HashName(name, true);
-    std::size_t i = 0;
-    if (!slots_.empty()) {
-      for (i = Home(h); slots_[i] != 0; i = Next(i)) {
-        if (slots_[i] == h) return false;
-      }
-    }
-    if ((count_ + 1) * 4 > slots_.size() * 3) {
-      Reserve(std::max<std::size_t>(count_ + 1, count_ * 2));
-      for (i = Home(h); slots_[i] != 0; i = Next(i)) {
-      }
-    }
+    const std::size_t i = Slot(h);
+    if (slots_[i] == h) return false;
     slots_[i] = h;
     ++count_;
     return true;
@@ -148,14 +135,11 @@ class UsedNames {
   }
 
  private:
-  std::size_t Home(std::uint64_t h) const {
-    return static_cast<std::size_t>((h >> 32) * slots_.size() >> 32);
-  }
-  std::size_t Next(std::size_t i) const { return i + 1 == slots_.size() ? 0 : i + 1; }
-  void Put(std::uint64_t h) {
-    std::size_t i = Home(h);
-    while (slots_[i] != 0) i = Next(i);
-    slots_[i] = h;
+  // The slot that holds `h`, or the empty one where it goes.
+  std::size_t Slot(std::uint64_t h) const {
+    std::size_t i = static_cast<std::size_t>((h >> 32) * slots_.size() >> 32);
+    while (slots_[i] != 0 && slots_[i] != h) i = i + 1 == slots_.size() ? 0 : i + 1;
+    return i;
   }
   std::vector<std::uint64_t> slots_;  // hashes; 0 is empty
   std::size_t count_ = 0;
