@@ -216,14 +216,14 @@ void TraceFields(std::string_view line, const TraceScale& scale, std::vector<Tra
 
 namespace {
 
-// The row as the .out has it, followed by CR LF, into `out` (whose room is
-// kept from row to row and only grows); returns its length.
+// The row as the .out has it, without its line end, into `out` (whose room
+// is kept from row to row and only grows); returns its length.
 std::size_t FormatTraceRow(std::string_view line, std::size_t time_end,
                            const std::vector<TraceField>& fields, const TraceScale& scale,
                            std::string& out, NumberTexts* texts) {
   const std::string& supply = scale.supply_text;
   const std::size_t room =
-      (fields.empty() ? line.size() : time_end) + 2 +
+      (fields.empty() ? line.size() : time_end) +
       fields.size() * (1 + std::max<std::size_t>(kTraceNumberRoom, supply.size()));
   if (out.size() < room) out.resize(room);
   char* const start = out.data();
@@ -247,8 +247,6 @@ std::size_t FormatTraceRow(std::string_view line, std::size_t time_end,
       at = texts ? texts->Fixed6(at, f.volts) : PutFixed6(at, f.volts);
     }
   }
-  *at++ = '\r';
-  *at++ = '\n';
   return static_cast<std::size_t>(at - start);
 }
 
@@ -288,7 +286,7 @@ std::string TraceRow(std::string_view line, const TraceScale& scale) {
   std::vector<TraceField> fields;
   TraceFields(line, scale, fields, &time_end);
   std::string out;
-  out.resize(FormatTraceRow(line, time_end, fields, scale, out, nullptr) - 2);  // without CR LF
+  out.resize(FormatTraceRow(line, time_end, fields, scale, out, nullptr));
   return out;
 }
 
@@ -413,7 +411,7 @@ Outcome RunVhdOut(const RunContext& run, const std::string& dir) {
         const std::size_t length =
             FormatTraceRow(started ? "" : time, started ? 0 : time.size(), batch, scale, text, &texts);
         started = true;
-        ok = out.Write(text.data(), length - 2) && ok;  // the line ends once, below
+        ok = out.Write(text.data(), length) && ok;  // the line ends once, below
       };
       ReadValueFields(rows, scale, [&](const TraceField& f) {
         if (fields.size() < vcd.Signals()) {
