@@ -203,20 +203,32 @@ bool WriteMacro(File& out, Netlist& netlist, const Cell& cell, const WriteInputs
     auto bucket = [&](std::uint64_t k) { return static_cast<std::size_t>((k & ~kLinked) >> bucket_shift); };
     for (const Pin& link : links) ++start[bucket(key(link)) + 1];
     for (std::size_t i = 1; i < start.size(); ++i) start[i] += start[i - 1];
-    // Each connection swapped into its instance's place (a cursor each),
-    // then each instance's few sorted.
-    {
-      std::vector<std::uint32_t> next(start.begin(), start.end() - 1);
-      for (std::size_t b = 0; b < next.size(); ++b) {
-        while (next[b] < start[b + 1]) {
-          Pin moving = links[next[b]];
-          for (std::size_t to = bucket(key(moving)); to != b; to = bucket(key(moving))) {
+    // Each connection swapped into its instance's place, a cursor per
+    // group of instances: first into groups of consecutive instances (a
+    // few thousand groups, whose cursors' lines stay in the cache), then
+    // within each group into its instances' places, then each instance's
+    // few sorted. Swapped straight to their instances, the connections of
+    // a large body would each cost a miss of the cache.
+    const std::size_t instances = start.size() - 1;
+    auto place = [&](int shift) {
+      const std::size_t groups = instances == 0 ? 0 : ((instances - 1) >> shift) + 1;
+      auto end = [&](std::size_t g) { return start[std::min((g + 1) << shift, instances)]; };
+      std::vector<std::uint32_t> next(groups);
+      for (std::size_t g = 0; g < groups; ++g) next[g] = start[g << shift];
+      for (std::size_t g = 0; g < groups; ++g) {
+        while (next[g] < end(g)) {
+          Pin moving = links[next[g]];
+          for (std::size_t to = bucket(key(moving)) >> shift; to != g; to = bucket(key(moving)) >> shift) {
             std::swap(moving, links[next[to]++]);
           }
-          links[next[b]++] = moving;
+          links[next[g]++] = moving;
         }
       }
-    }
+    };
+    constexpr int kGroupBits = 12;
+    const int coarse = std::max(0, static_cast<int>(std::bit_width(instances)) - kGroupBits);
+    if (coarse > 0) place(coarse);
+    place(0);
     const std::uint64_t net_mask = (std::uint64_t{1} << net_bits) - 1;
     const std::uint64_t port_mask = (std::uint64_t{1} << port_bits) - 1;
     for (std::size_t i = 0; i + 1 < start.size(); ++i) {

@@ -1048,8 +1048,8 @@ class Parser {
     {
       Token t = lex_.Next();
       if (t.IsWord("endmodule")) {
-        if (pass_ != Pass::kFill) {  // what is kept of the module held in as little as it takes
-          m_->names.shrink_to_fit();
+        if (pass_ == Pass::kScan) {  // room for the instances' names once they join the nets' in a body
+          m_->names.reserve(m_->names.size() + m_->instance_text / 16 * 17);
         }
         EndOfModule();
         if (pass_ != Pass::kScan || !speculate_ || assignments_.empty()) return true;
@@ -1465,6 +1465,14 @@ class Parser {
         body.original_names.emplace_back(instance, std::string(name));
       }
     }
+    if (!replay) {
+      // The nets' places in the table fetched together, ahead of their lookups.
+      for (std::size_t c = 0; c < used_; ++c) {
+        for (const Ref& r : connections_[c].expr.refs) {
+          if (!r.name.empty()) m.net_index.Prefetch(HashName(r.name, false));
+        }
+      }
+    }
     for (std::size_t c = 0; c < used_; ++c) {
       const Connection& conn = connections_[c];
       bits_.clear();
@@ -1846,11 +1854,13 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
     const bool last_use = !m.instantiated;
     const bool wired = m.Wired();
     if (last_use && wired) m.net_index = NamePositions();  // the wiring replaces the lookups
-    body.text.reserve(m.names.size() + m.instance_text / 16 * 17);
+    m.names.reserve(m.names.size() + m.instance_text / 16 * 17);
     if (last_use) {
-      body.text.assign(m.names);
-      std::string().swap(m.names);
+      body.text = std::move(m.names);
+      m.names.clear();
       m.names_moved = &body.text;
+    } else {
+      body.text.reserve(m.names.capacity());
     }
     FillTarget fill{body, {}, std::vector<std::int32_t>(static_cast<std::size_t>(m.bits), -1), {}, {},
                     false};

@@ -55,6 +55,10 @@ class NamePositions {
     }
     return -1;
   }
+  // Brings the first slot `hash` would look at into the cache.
+  void Prefetch(std::uint64_t hash) const {
+    if (!slots_.empty()) __builtin_prefetch(&slots_[Tag(hash) & (slots_.size() - 1)]);
+  }
   std::size_t size() const { return count_; }
 
  private:
