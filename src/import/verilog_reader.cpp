@@ -61,6 +61,7 @@ enum : std::uint8_t {
   kIdentChar = 4,
   kDigitChar = 8,
   kSkipStartChar = 16,  // may begin a comment, an attribute or a directive
+  kPlainChar = 32,      // in a name, a number, a select, a concatenation or a list
 };
 constexpr std::array<std::uint8_t, 257> kCharClass = [] {
   std::array<std::uint8_t, 257> t{};  // [0] is end of file (-1)
@@ -71,6 +72,10 @@ constexpr std::array<std::uint8_t, 257> kCharClass = [] {
     if (c >= '0' && c <= '9') k |= kDigitChar | kIdentChar;
     if (c == '$') k |= kIdentChar;
     if (c == '/' || c == '(' || c == '`') k |= kSkipStartChar;
+    if ((k & (kSpaceChar | kIdentChar)) || c == '[' || c == ']' || c == ':' || c == ',' || c == '{' ||
+        c == '}') {
+      k |= kPlainChar;
+    }
     t[static_cast<std::size_t>(c) + 1] = k;
   }
   return t;
@@ -126,6 +131,18 @@ class Lexer {
     return next_;
   }
   long line() { return Peek().line; }
+  // Passes over the plain bytes that follow (names, numbers, blanks,
+  // selects, braces and commas: tokens a reader that has read this text
+  // before skips), up to the first other byte or the end of the window.
+  void SkipPlain() {
+    if (peeked_) return;
+    const char* p = s_.data() + pos_;
+    const char* const end = s_.data() + s_.size();
+    long line = line_;
+    for (; p < end && Is(static_cast<unsigned char>(*p), kPlainChar); ++p) line += *p == '\n';
+    line_ = line;
+    start_ = pos_ = static_cast<std::size_t>(p - s_.data());
+  }
   // The offset in the file of `t`, the token Next returned last.
   std::int64_t Offset(const Token& t) const { return base_ + (t.text.data() - s_.data()); }
 
@@ -672,6 +689,25 @@ void AppendBitName(VerilogModule& m, std::size_t n, long k, std::string& out, bo
   if (net.vector) out += std::to_string(net.Index(k));
 }
 
+// The last of `nets` (which hold their bits in ascending blocks) whose bits
+// begin at or below `bit`, searched outwards from `near`.
+std::size_t HolderOf(const Blocks<VNet>& nets, std::uint32_t bit, std::size_t near) {
+  std::size_t lo = near, hi = near + 1;
+  for (std::size_t step = 1; hi < nets.size() && nets[hi].first_bit <= bit; step *= 2) {
+    lo = hi;
+    hi = std::min(nets.size(), hi + step);
+  }
+  for (std::size_t step = 1; lo > 0 && nets[lo].first_bit > bit; step *= 2) {
+    hi = lo;
+    lo = lo > step ? lo - step : 0;
+  }
+  while (hi - lo > 1) {
+    const std::size_t mid = lo + (hi - lo) / 2;
+    (nets[mid].first_bit <= bit ? lo : hi) = mid;
+  }
+  return lo;
+}
+
 // Reads a plain decimal number (a range bound or a replication count).
 long Decimal(const Token& t) {
   if (t.kind != Tok::kNumber || t.text.find('\'') != std::string_view::npos) {
@@ -877,6 +913,17 @@ class Parser {
     }
   }
 
+  // Passes over text the first pass has read, up to the symbol `end`
+  // (which no name, select or concatenation within holds).
+  void PassOver(char end) {
+    for (;;) {
+      lex_.SkipPlain();
+      Token t = lex_.Next();
+      if (t.Is(end)) return;
+      if (t.kind == Tok::kEnd) Refuse(t, "in a part read before");
+    }
+  }
+
   void SkipStatement() {
     int depth = 0;
     for (;;) {
@@ -1064,6 +1111,11 @@ class Parser {
       if (t.kind == Tok::kEnd) Refuse(t, "inside module " + m_->name);
       if (t.Is(';')) return false;
       PortDirection dir = Direction(t);
+      if (pass_ == Pass::kFill && (dir != PortDirection::kUnknown || (t.kind == Tok::kIdent && IsNetKind(t.text)))) {
+        // The first pass took the declarations (and any assignment in them).
+        PassOver(';');
+        return false;
+      }
       if (dir != PortDirection::kUnknown) {
         long msb = 0, lsb = 0;
         bool vector = DeclarationType(msb, lsb);
@@ -1265,6 +1317,11 @@ class Parser {
           }
           if (lex_.Peek().Is(')') || (!named && lex_.Peek().Is(','))) {
             c.empty = true;
+          } else if (named && pass_ == Pass::kFill && m_->Wired()) {
+            PassOver(')');  // its bits are replayed from the first pass
+            if (!lex_.Peek().Is(',')) break;
+            lex_.Next();
+            continue;
           } else {
             Expression(c.expr);
           }
@@ -1910,18 +1967,14 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
       }
       body.names.Reserve(body.nets.size() + port_bits.size());
       std::string name;
+      std::size_t v = 0;  // the wire holding the last net's bit: the next is often near
       for (std::size_t n = 0; n < body.nets.size(); ++n) {
         if (fill.named_by_port[n]) continue;
         name.clear();
         if (lowest[n] <= kVdd) {
           name = lowest[n] == kGnd ? "GND" : "VDD";
         } else {
-          // The nets hold their bits in ascending blocks.
-          std::size_t v = 0;  // the last net whose bits begin at or below it
-          for (std::size_t hi = m.nets.size(); hi - v > 1;) {
-            const std::size_t mid = v + (hi - v) / 2;
-            (m.nets[mid].first_bit <= lowest[n] ? v : hi) = mid;
-          }
+          v = HolderOf(m.nets, lowest[n], v);
           const VNet* holder = &m.nets[v];
           AppendBitName(m, v, static_cast<long>(lowest[n] - holder->first_bit), name, false);
           // A wire named as a supply stays the global supply node.
