@@ -387,8 +387,8 @@ HWND CreateProgressWindow(HWND owner) {
   HGLOBAL loaded = found ? LoadResource(g_instance, found) : nullptr;
   const char* bytes = loaded ? static_cast<const char*>(LockResource(loaded)) : nullptr;
   DWORD size = found ? SizeofResource(g_instance, found) : 0;
-  if (!bytes || size < sizeof(DLGTEMPLATE)) return nullptr;
-  std::vector<DWORD> copy((size + sizeof(DWORD) - 1) / sizeof(DWORD));
+  if (!bytes || size < sizeof(DLGTEMPLATE) || size > 0x10000) return nullptr;
+  std::vector<DWORD> copy(size / sizeof(DWORD) + 1);
   std::memcpy(copy.data(), bytes, size);
   // The style is the first field of a plain template, at 12 in an extended
   // one (which begins with version 1 and 0xFFFF).
