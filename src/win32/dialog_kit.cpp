@@ -332,16 +332,6 @@ INT_PTR CALLBACK BarProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) 
       GetWindowRect(frame, &p.bar);
       MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&p.bar), 2);
       p.blue = CreateSolidBrush(RGB(0, 0, 255));
-      p.window = hwnd;
-      p.animate = false;
-      p.position_k = 0;
-      p.total_k = 0;
-      p.cancelled = false;
-      p.note.clear();
-      p.note_shown = true;
-      for (int i = 0; i < 4; ++i) ShowWindow(GetDlgItem(hwnd, kFirstIcon + i), SW_HIDE);
-      ShowWindow(GetDlgItem(hwnd, kFirstIcon + p.icon), SW_SHOW);
-      SetTimer(hwnd, kAnimationTimer, 500, nullptr);
       return TRUE;
     }
     case WM_COMMAND:
@@ -379,7 +369,7 @@ INT_PTR CALLBACK BarProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) 
       CancelProgress(hwnd);
       return TRUE;
     case WM_DESTROY:
-      p.window = nullptr;
+      if (p.window == hwnd) p.window = nullptr;
       KillTimer(hwnd, kAnimationTimer);
       if (p.blue) DeleteObject(p.blue);
       p.blue = nullptr;
@@ -390,13 +380,54 @@ INT_PTR CALLBACK BarProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) 
   }
 }
 
-HWND OpenProgressWindow(HWND owner, const std::string& operation,
-                        const std::string& file) {
-  HWND progress = CreateDialogParamA(g_instance, "progbar", owner, BarProc, 0);
-  if (!progress) return nullptr;
+HWND CreateProgressWindow(HWND owner) {
+  // The template's window is visible on creation: made from a copy without
+  // that style, it waits hidden until a conversion opens it.
+  HRSRC found = FindResourceA(g_instance, "progbar", MAKEINTRESOURCEA(5));  // RT_DIALOG
+  HGLOBAL loaded = found ? LoadResource(g_instance, found) : nullptr;
+  const char* bytes = loaded ? static_cast<const char*>(LockResource(loaded)) : nullptr;
+  DWORD size = found ? SizeofResource(g_instance, found) : 0;
+  if (!bytes || size < sizeof(DLGTEMPLATE) || size > 0x10000) return nullptr;
+  std::vector<DWORD> copy(size / sizeof(DWORD) + 1);
+  std::memcpy(copy.data(), bytes, size);
+  // The style is the first field of a plain template, at 12 in an extended
+  // one (which begins with version 1 and 0xFFFF).
+  const bool extended = copy[0] == 0xFFFF0001u;
+  copy[extended ? 3 : 0] &= ~static_cast<DWORD>(WS_VISIBLE);
+  return CreateDialogIndirectParamA(g_instance, reinterpret_cast<LPCDLGTEMPLATEA>(copy.data()),
+                                    owner, BarProc, 0);
+}
+
+void OpenProgressWindow(HWND progress, const std::string& operation, const std::string& file) {
+  if (!progress) return;
+  ProgressLook& p = g_progress;
+  p.window = progress;
+  p.animate = false;
+  p.position_k = 0;
+  p.total_k = 0;
+  p.frame_drawn = false;
+  p.cancelled = false;
+  p.note.clear();
+  p.note_shown = true;
   SetDlgItemTextA(progress, IDC_PROG_OPERATION, operation.c_str());
   SetDlgItemTextA(progress, IDC_PROG_FILE, DisplayPath(file).c_str());
-  return progress;
+  SetDlgItemTextA(progress, IDC_PROG_NOTE, "");
+  HWND cancel = GetDlgItem(progress, IDC_PROG_CANCEL);
+  EnableWindow(cancel, TRUE);
+  for (int i = 0; i < 4; ++i) {
+    ShowWindow(GetDlgItem(progress, kFirstIcon + i), i == p.icon ? SW_SHOW : SW_HIDE);
+  }
+  SetTimer(progress, kAnimationTimer, 500, nullptr);
+  ShowWindow(progress, SW_SHOWNORMAL);
+  SendMessageA(progress, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(cancel), TRUE);
+}
+
+void CloseProgressWindow(HWND progress) {
+  if (!progress) return;
+  KillTimer(progress, kAnimationTimer);
+  ShowWindow(progress, SW_HIDE);
+  if (g_progress.window == progress) g_progress.window = nullptr;
+  g_progress.frame_drawn = false;
 }
 
 void NoteProgress(const std::string& note) {

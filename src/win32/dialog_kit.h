@@ -55,10 +55,14 @@ INT_PTR CALLBACK ModelDlgProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpa
 
 // The progress window (template "progbar").
 INT_PTR CALLBACK BarProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
-// Creates the progress window owned by `owner` with the operation (text 103)
-// and the file (text 102).
-HWND OpenProgressWindow(HWND owner, const std::string& operation,
-                        const std::string& file);
+// Creates the progress window owned by `owner`, hidden. One window serves
+// every conversion: made once, shown for each and hidden after it.
+HWND CreateProgressWindow(HWND owner);
+// Shows the progress window for a conversion, as new: the operation (text
+// 103), the file (text 102), an empty bar, no note, Cancel enabled.
+void OpenProgressWindow(HWND progress, const std::string& operation, const std::string& file);
+// Hides the progress window at the end of a conversion.
+void CloseProgressWindow(HWND progress);
 // Draws the bar: positions in thousands of bytes. `animate`: the icon turns.
 // The latest note is shown with it.
 void DrawProgress(HWND progress, unsigned position_k, unsigned total_k, bool animate);

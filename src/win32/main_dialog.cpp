@@ -127,6 +127,7 @@ void OnInit(HWND hwnd) {
   KeepFunctionTabStop(hwnd);
   ShowTestDir(hwnd);
   DragAcceptFiles(hwnd, TRUE);
+  g_ui->PrepareProgress();
 }
 
 // A command of the main dialog, its plain messages listed in the results

@@ -57,14 +57,17 @@ void ShowResults(HWND main, const std::vector<Message>& messages, int first) {
     SetWindowTextA(list, text.c_str());
     shown = text;
   }
-  // The latest message in view, or the line message `first` begins.
-  int end = GetWindowTextLengthA(list);
-  SendMessageA(list, EM_SETSEL, static_cast<WPARAM>(end), end);
-  SendMessageA(list, EM_SCROLLCARET, 0, 0);
+  // The line message `first` begins at the top (as far as the text goes),
+  // else the latest message in view. One scroll: under wine each costs
+  // several milliseconds.
   if (first >= 0) {
     LRESULT line = SendMessageA(list, EM_LINEFROMCHAR, first_at, 0);
     LRESULT top = SendMessageA(list, EM_GETFIRSTVISIBLELINE, 0, 0);
     SendMessageA(list, EM_LINESCROLL, 0, line - top);
+  } else {
+    int end = GetWindowTextLengthA(list);
+    SendMessageA(list, EM_SETSEL, static_cast<WPARAM>(end), end);
+    SendMessageA(list, EM_SCROLLCARET, 0, 0);
   }
   LPCSTR icon = error ? IDI_HAND : warning ? IDI_EXCLAMATION : IDI_ASTERISK;
   if (icon != shown_icon) {

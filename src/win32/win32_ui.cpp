@@ -46,11 +46,11 @@ int WinUi::Notify(const std::string& text, const std::string& caption, int type)
     BringProgressBack();
     return answer;
   }
+  // The area is filled once, when the command ends, or before a box or
+  // dialog the messages so far may explain: laying it out and drawing it
+  // costs as much as a short conversion.
   messages_.push_back(m);
-  // While the progress window shows the work, the area follows with the
-  // window's redraws: a short command fills it once, at its end.
   listed_unshown_ = true;
-  if (!progress_) ShowListed();
   return answer::kOk;
 }
 
@@ -165,17 +165,23 @@ int WinUi::RunDialog(DialogModel& model) {
 }
 
 void WinUi::ProgressOpen(const std::string& operation, const std::string& file) {
-  if (progress_) DestroyWindow(progress_);
-  progress_ = OpenProgressWindow(g_main, operation, file);
+  PrepareProgress();
+  progress_ = progress_window_;
+  OpenProgressWindow(progress_, operation, file);
+}
+
+void WinUi::PrepareProgress() {
+  if (!progress_window_ || !IsWindow(progress_window_)) {
+    progress_window_ = CreateProgressWindow(g_main);
+  }
 }
 
 void WinUi::ProgressDraw(unsigned position_k, unsigned total_k, bool animate) {
-  ShowListed();
   DrawProgress(progress_, position_k, total_k, animate);
 }
 
 void WinUi::ProgressClose() {
-  if (progress_) DestroyWindow(progress_);
+  CloseProgressWindow(progress_);
   progress_ = nullptr;
 }
 

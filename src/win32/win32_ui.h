@@ -47,6 +47,9 @@ class WinUi : public UserInterface {
 
   // The main dialog's window, once it exists.
   void AttachMain(HWND hwnd) { main_.Attach(hwnd); }
+  // Makes the progress window, hidden, owned by the main dialog (once: the
+  // conversions show and hide it), so that no conversion waits for it.
+  void PrepareProgress();
 
   // A command of the main dialog begins: from here its messages that ask
   // nothing (OK boxes that wait for nothing, outside the core's dialogs)
@@ -71,7 +74,8 @@ class WinUi : public UserInterface {
   void ShowListed();
 
   WindowView main_{false};
-  HWND progress_ = nullptr;
+  HWND progress_ = nullptr;          // the progress window while a conversion shows it
+  HWND progress_window_ = nullptr;   // the progress window, shown or not
   bool collecting_ = false;         // a command runs: messages are listed
   std::vector<Message> messages_;   // the command's listed messages
   bool listed_unshown_ = false;     // messages_ has entries the area does not show yet
