@@ -668,6 +668,19 @@ std::string MacName(std::string_view name) {
   return out;
 }
 
+// The net this reader makes for the output of the inverter NOT_k: "NOT_k<O".
+// A file's own net may not take such a name.
+std::string InverterOutput(long k) { return Format("NOT_%ld<O", k); }
+bool IsInverterOutput(std::string_view name) {
+  if (name.size() < 7 || name.substr(0, 4) != "NOT_" || name.substr(name.size() - 2) != "<O") return false;
+  return std::all_of(name.begin() + 4, name.end() - 2, IsDigit);
+}
+void RefuseInverterOutput(std::string_view name, long line) {
+  if (IsInverterOutput(name)) {
+    throw ReadError{line, std::string(name) + " is the name this reader gives an inverter's output"};
+  }
+}
+
 // The name of bit `k` of net `n` of module `m` in the macro file; `keep`:
 // the net's name is kept for the next time (ports of instantiated modules).
 void AppendBitName(VerilogModule& m, std::size_t n, long k, std::string& out, bool keep) {
@@ -952,6 +965,7 @@ class Parser {
                long lsb) {
     if (pass_ != Pass::kScan) return;
     if (m_->numbered) throw Restart{};
+    RefuseInverterOutput(name, at.line);
     const long k = m_->Find(name);
     if (k < 0) {
       m_->Add(name, VNet{0, 0, static_cast<std::int32_t>(msb), static_cast<std::int32_t>(lsb), 0,
@@ -1010,6 +1024,8 @@ class Parser {
     held_.clear();
     aliases_.clear();
     instance_names_.clear();
+    pending_.clear();
+    inverters_ = 0;
     replayed_ = 0;
     if (pass_ == Pass::kScan) {
       m_->name = name;
@@ -1059,6 +1075,7 @@ class Parser {
     m_->wiring.clear();
     m_->joined.clear();
     aliases_.clear();
+    pending_.clear();
     for (;;) {
       lex_.Mark();
       Token t;
@@ -1154,6 +1171,7 @@ class Parser {
             a.lhs.refs.push_back(Ref{name, Select::kWhole, 0, 0, {}});
             Expression(a.rhs);
             Hold(std::move(a));
+            BindInverters(n.line);
           }
           if (lex_.Peek().Is(',')) { lex_.Next(); continue; }
           Expect(';', "in a declaration");
@@ -1171,9 +1189,12 @@ class Parser {
           Assignment a;
           a.line = lex_.line();
           Expression(a.lhs);
+          if (!pending_.empty()) throw ReadError{a.line, "an assign to an inverted net"};
           Expect('=', "in an assign");
           Expression(a.rhs);
+          const long line = a.line;
           Hold(std::move(a));
+          BindInverters(line);
           if (lex_.Peek().Is(',')) { lex_.Next(); continue; }
           Expect(';', "in an assign");
           break;
@@ -1266,6 +1287,7 @@ class Parser {
         alias.name = held_.emplace_back(Name("as a port name"));
         Expect('(', "after a port name");
         if (!lex_.Peek().Is(')')) Expression(alias.expr);
+        if (!pending_.empty()) throw ReadError{alias.line, "an inversion in a port expression is not read"};
         Expect(')', "after a port expression");
         for (Ref& r : alias.expr.refs) {
           if (!r.name.empty()) r.name = held_.emplace_back(r.name);
@@ -1336,16 +1358,8 @@ class Parser {
         instance_names_.push_back({static_cast<std::uint32_t>(h >> 32), static_cast<std::uint32_t>(h),
                                    static_cast<std::uint32_t>(std::min<long>(line, UINT32_MAX))});
       }
-      if (pass_ != Pass::kScan) {
-        Bind(type.text, name, line);
-      } else if (speculate_) {
-        if (!m_->numbered) m_->Number();
-        try {
-          Bind(type.text, name, line);
-        } catch (const ReadError&) {
-          throw Restart{};
-        }
-      }
+      BindNow(type.text, name, line);
+      BindInverters(line);
       if (lex_.Peek().Is(',')) {
         lex_.Next();
         continue;
@@ -1355,6 +1369,91 @@ class Parser {
     }
   }
 
+  // The instance just read bound: in the first pass only while it can.
+  void BindNow(std::string_view type, std::string_view name, long line) {
+    if (pass_ != Pass::kScan) {
+      Bind(type, name, line);
+    } else if (speculate_) {
+      if (!m_->numbered) m_->Number();
+      try {
+        Bind(type, name, line);
+      } catch (const ReadError&) {
+        throw Restart{};
+      }
+    }
+  }
+
+  // The inverters the statement just read asks for, each an instance
+  // NOT_k of the leaf cell EXTINV, its input A on the inverted bit and its
+  // output O on the net NOT_k<O, after the statement's own instance.
+  void BindInverters(long line) {
+    for (std::size_t k = 0; k < pending_.size(); ++k) {
+      used_ = 0;
+      {
+        Connection& a = NewConnection();
+        a.port = "A";
+        a.expr.refs.push_back(pending_[k].source);
+      }
+      Connection& o = NewConnection();
+      o.port = "O";
+      o.expr.refs.push_back(Ref{pending_[k].output, Select::kWhole, 0, 0, {}});
+      const std::string_view name = pending_[k].output.substr(0, pending_[k].output.size() - 2);
+      if (pass_ == Pass::kScan) {
+        const std::uint64_t h = HashName(name, false);
+        instance_names_.push_back({static_cast<std::uint32_t>(h >> 32), static_cast<std::uint32_t>(h),
+                                   static_cast<std::uint32_t>(std::min<long>(line, UINT32_MAX))});
+      }
+      BindNow("EXTINV", name, line);
+    }
+    pending_.clear();
+  }
+
+  // ~x or !x of one bit: the output of an inverter made for it (bound
+  // after the statement); of a constant: the constant inverted.
+  void Inverted(const Token& op, Expr& e) {
+    const Token u = lex_.Peek();
+    if (!(u.kind == Tok::kIdent || u.kind == Tok::kEscaped || u.kind == Tok::kNumber)) {
+      Refuse(u, "after an inversion (a net, a bit of one or a constant is inverted)", true);
+    }
+    Expr operand;
+    Primary(operand);
+    Ref& r = operand.refs.front();
+    if (r.name.empty()) {
+      if (op.Is('!')) {  // logical: 1 when every bit is 0
+        const bool zero = r.bits.find_first_not_of('0') == std::string::npos;
+        r.bits = zero ? "1" : r.bits.find('1') != std::string::npos ? "0" : "x";
+      } else {
+        for (char& c : r.bits) c = c == '0' ? '1' : c == '1' ? '0' : c;
+      }
+      e.refs.push_back(std::move(r));
+      return;
+    }
+    long width = 1;
+    if (r.select == Select::kPart) width = std::labs(r.a - r.b) + 1;
+    if (pass_ == Pass::kScan && r.select == Select::kWhole) {
+      const long k = m_->Find(r.name);
+      if (k >= 0) width = m_->nets[static_cast<std::size_t>(k)].Width();
+    } else if (pass_ == Pass::kBind) {
+      bits_.clear();
+      Bits(*m_, operand, u.line, bits_);
+      width = static_cast<long>(bits_.size());
+    }
+    if (width != 1) {
+      throw ReadError{u.line,
+                      Format("%c%s is %ld bits wide: only single bits are inverted", op.text[0],
+                             std::string(r.name).c_str(), width),
+                      true};
+    }
+    r.name = held_.emplace_back(r.name);
+    const std::string_view output = held_.emplace_back(InverterOutput(++inverters_));
+    if (pass_ != Pass::kFill && m_->Find(output) < 0) {
+      m_->Add(output, VNet{0, 0, 0, 0, m_->numbered ? m_->TakeBits(1) : 0u, PortDirection::kUnknown,
+                           false});
+    }
+    pending_.push_back({r, output});
+    e.refs.push_back(Ref{output, Select::kWhole, 0, 0, {}});
+  }
+
   void Expression(Expr& e) {
     e.refs.clear();
     Primary(e);
@@ -1362,7 +1461,9 @@ class Parser {
 
   void Primary(Expr& e) {
     Token t = lex_.Next();
-    if (t.kind == Tok::kIdent || t.kind == Tok::kEscaped) {
+    if (t.Is('~') || t.Is('!')) {
+      Inverted(t, e);
+    } else if (t.kind == Tok::kIdent || t.kind == Tok::kEscaped) {
       if (t.kind == Tok::kIdent && IsBehavioural(t.text)) Refuse(t, "in an expression", true);
       Ref r;
       r.name = t.text;
@@ -1451,6 +1552,7 @@ class Parser {
       long it = m.Find(r.name);
       if (it < 0) {
         if (r.select != Select::kWhole) throw ReadError{line, std::string(r.name) + " is not declared"};
+        RefuseInverterOutput(r.name, line);
         // An implicit net.
         it = m.Add(r.name, VNet{0, 0, 0, 0, m.TakeBits(1), PortDirection::kUnknown, false});
       }
@@ -1630,6 +1732,14 @@ class Parser {
     long line = 0;
   };
   std::vector<Alias> aliases_;
+  // Inverters the statement being read asks for: the inverted bit (its
+  // name held) and the net of the inverter's output.
+  struct PendingInverter {
+    Ref source;
+    std::string_view output;
+  };
+  std::vector<PendingInverter> pending_;
+  long inverters_ = 0;  // of the module so far
   // The module's instances so far: the hashes of their names, and lines
   // (in 12 bytes, as a netlist holds many).
   struct InstanceName {

@@ -129,7 +129,10 @@ TEST(VerilogImport, RefusesWhatIsNoNetlistBeforeWritingAnything) {
   const Case cases[] = {
       {"\n always @(a) y = a;\n", "Line 2: \"always\" (behavioural code) is not supported"},
       {"\n initial y = 0;\n", "Line 2: \"initial\" (behavioural code) is not supported"},
-      {"\n assign y = ~a;\n", "Line 2: \"~\" is not supported in an expression"},
+      {"\n assign y = ~(a);\n", "Line 2: \"(\" is not supported after an inversion"},
+      {"\n wire [1:0] b;\n assign y = !b;\n", "Line 3: !b is 2 bits wide: only single bits are inverted"},
+      {"\n assign ~y = a;\n", "Line 2: an assign to an inverted net"},
+      {"\n wire \\NOT_1<O ;\n", "Line 2: NOT_1<O is the name this reader gives an inverter's output"},
       {"\n\n assign y = a & a;\n", "Line 3: \"&\" is not supported in an expression"},
       {"\n INV u[1:0] (.A(a), .Y(y));\n", "Line 2: \"[\" is not supported (an array of instances)"},
       {"\n and (y, a, a);\n", "Line 2: \"(\" is not supported (an instance without a name)"},
@@ -250,6 +253,25 @@ TEST(VerilogImport, LegalFormsOfWritersAreRead) {
                                 "instantiates these; they are left out: glbl");
   }
   EXPECT_TRUE(told);
+}
+
+// An inverted bit (~x, !x), in a connection or an assign, is the output of
+// an inverter made for it: NOT_k of the leaf cell EXTINV after the
+// statement's instance, its input A on the bit; a constant is inverted as
+// it stands.
+TEST(VerilogImport, InvertedBitsGoThroughInverters) {
+  TestApp t;
+  ASSERT_EQ(ImportVerilog(t, "module top (a, b, y, z); input a, b; output y, z;\n"
+                             " DFF r (.D(!a), .E(~ \\b ), .K(~1'b0), .Q(y));\n"
+                             " assign z = ~y;\nendmodule\n"),
+            Outcome::kCompleted)
+      << t.ui.Last().text;
+  EXPECT_EQ(testing::MacLines(t.dir / "design.mac"),
+            (std::vector<std::string>{"", "", ".macro DFF D E K Q", "$inout D E K Q", ".eom", "",
+                                      ".macro EXTINV A O", "$inout A O", ".eom", "",
+                                      ".macro top a b y z", "$input a b", "$output y z",
+                                      "<r DFF NOT_1_O NOT_2_O VDD y", "<NOT_1 EXTINV a NOT_1_O",
+                                      "<NOT_2 EXTINV b NOT_2_O", "<NOT_3 EXTINV y z", ".eom", ""}));
 }
 
 // A supply-named pin stays out of its cell's header only where it is on
