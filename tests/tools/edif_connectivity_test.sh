@@ -50,7 +50,7 @@ check() {  # NETLIST REFERENCE [BASE] [vcc]
   timeout 300 "$kalvor" edif "$dir/$name.$ext" --ini "$dir/k.ini" "${answers[@]}" --no \
     >"$dir/out.txt" 2>"$dir/err.txt" || status=$?
   if [ "$status" -eq 1 ] && [[ "$known_refused" == *" $name "* ]]; then
-    echo "known refused: $name: $(grep -m 1 -v '^$' "$dir/err.txt")"
+    echo "known refused: $name: $(grep -v -e '^$' -e '^  > ' -e '^kalvor:' "$dir/err.txt" | tail -n 1 | cut -c 1-160)"
     return
   fi
   if [ "$status" -ne 0 ]; then
