@@ -598,6 +598,7 @@ struct VerilogModule {
   Blocks<std::int32_t, 1 << 16> wiring;  // and those bits, as the binding found them
   std::vector<std::pair<std::int64_t, std::int64_t>> joined;  // bits its assignments join
   std::int64_t bits = kFirstNetBit;
+  long inverters = 0;     // the inverters its inverted bits make
   bool numbered = false;  // its declared nets have their bits
 
   bool Wired() const {
@@ -1128,8 +1129,10 @@ class Parser {
       if (t.kind == Tok::kEnd) Refuse(t, "inside module " + m_->name);
       if (t.Is(';')) return false;
       PortDirection dir = Direction(t);
-      if (pass_ == Pass::kFill && (dir != PortDirection::kUnknown || (t.kind == Tok::kIdent && IsNetKind(t.text)))) {
-        // The first pass took the declarations (and any assignment in them).
+      if (pass_ == Pass::kFill && m_->inverters == 0 &&
+          (dir != PortDirection::kUnknown || (t.kind == Tok::kIdent && IsNetKind(t.text)))) {
+        // The first pass took the declarations (and any assignment in them;
+        // one with an inverted bit has its inverter bound again here).
         PassOver(';');
         return false;
       }
@@ -1339,8 +1342,9 @@ class Parser {
           }
           if (lex_.Peek().Is(')') || (!named && lex_.Peek().Is(','))) {
             c.empty = true;
-          } else if (named && pass_ == Pass::kFill && m_->Wired()) {
-            PassOver(')');  // its bits are replayed from the first pass
+          } else if (named && pass_ == Pass::kFill && m_->Wired() && m_->inverters == 0) {
+            PassOver(')');  // its bits are replayed from the first pass (an
+                            // inverted bit's inverter is bound again)
             if (!lex_.Peek().Is(',')) break;
             lex_.Next();
             continue;
@@ -1446,6 +1450,7 @@ class Parser {
     }
     r.name = held_.emplace_back(r.name);
     const std::string_view output = held_.emplace_back(InverterOutput(++inverters_));
+    if (pass_ != Pass::kFill) m_->inverters = std::max(m_->inverters, inverters_);
     if (pass_ != Pass::kFill && m_->Find(output) < 0) {
       m_->Add(output, VNet{0, 0, 0, 0, m_->numbered ? m_->TakeBits(1) : 0u, PortDirection::kUnknown,
                            false});

@@ -263,7 +263,7 @@ TEST(VerilogImport, InvertedBitsGoThroughInverters) {
   TestApp t;
   ASSERT_EQ(ImportVerilog(t, "module top (a, b, y, z); input a, b; output y, z;\n"
                              " DFF r (.D(!a), .E(~ \\b ), .K(~1'b0), .Q(y));\n"
-                             " assign z = ~y;\nendmodule\n"),
+                             " wire n = !y;\n assign z = ~n;\nendmodule\n"),
             Outcome::kCompleted)
       << t.ui.Last().text;
   EXPECT_EQ(testing::MacLines(t.dir / "design.mac"),
@@ -271,7 +271,8 @@ TEST(VerilogImport, InvertedBitsGoThroughInverters) {
                                       ".macro EXTINV A O", "$inout A O", ".eom", "",
                                       ".macro top a b y z", "$input a b", "$output y z",
                                       "<r DFF NOT_1_O NOT_2_O VDD y", "<NOT_1 EXTINV a NOT_1_O",
-                                      "<NOT_2 EXTINV b NOT_2_O", "<NOT_3 EXTINV y z", ".eom", ""}));
+                                      "<NOT_2 EXTINV b NOT_2_O", "<NOT_3 EXTINV y n",
+                                      "<NOT_4 EXTINV n z", ".eom", ""}));
 }
 
 // A supply-named pin stays out of its cell's header only where it is on
