@@ -617,12 +617,13 @@ ReadStep EdifReader::ReadCell() {
     const Cell& earlier = netlist_.cells[static_cast<std::size_t>(first)];
     if (!EqualNoCase(earlier.port_text, cell.port_text) && !earlier.port_text.empty() &&
         !cell.port_text.empty()) {
+      const std::string ports = Truncate(std::string_view(earlier.port_text).substr(1), 60) + " / " +
+                                Truncate(std::string_view(cell.port_text).substr(1), 60);
       netlist_.Note(Diagnostic::Severity::kWarning, "duplicate cell ports",
-                    Format("Cell %s is defined twice with different ports (%s / %s). Every instance "
-                           "of %s is written with the ports of the first definition; pins only the "
-                           "second has are left unconnected.",
-                           cell.name.c_str(), Truncate(std::string_view(earlier.port_text).substr(1), 60).c_str(),
-                           Truncate(std::string_view(cell.port_text).substr(1), 60).c_str(), cell.name.c_str()),
+                    Format("Cell %s is defined twice with different ports (%s). Every instance of %s "
+                           "is written with the ports of the first definition; pins only the second "
+                           "has are left unconnected.",
+                           cell.name.c_str(), ports.c_str(), cell.name.c_str()),
                     "Warning:");
     }
   }

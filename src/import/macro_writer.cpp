@@ -277,10 +277,9 @@ bool WriteMacro(File& out, Netlist& netlist, const Cell& cell, const WriteInputs
         for (auto more = at; net >= 0 && ++more != to && more->instance == id;) {
           if (more->port == net) continue;
           if (state.split_pins++ == 0) {
-            state.first_split = Format("%s: %s<%s on %s, %s", netlist.body.cell.c_str(), std::string(name).c_str(),
-                                       std::string(port).c_str(),
-                                       std::string(body.Name(body.nets[static_cast<std::size_t>(net)])).c_str(),
-                                       std::string(body.Name(body.nets[static_cast<std::size_t>(more->port)])).c_str());
+            auto net_name = [&](std::int32_t n) { return body.Name(body.nets[static_cast<std::size_t>(n)]); };
+            state.first_split = body.cell + ": " + std::string(name) + "<" + std::string(port) + " on " +
+                                std::string(net_name(net)) + ", " + std::string(net_name(more->port));
           }
           break;
         }
