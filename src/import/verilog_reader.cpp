@@ -411,6 +411,7 @@ struct Ref {
   long a = 0;
   long b = 0;
   std::string bits;  // constant: '0', '1' or 'x' per bit, most significant first
+  bool sized = false;  // constant: its width written (8'h0f; not 'b1 or 5)
 };
 
 // A concatenation flattened, most significant operand first.
@@ -1186,6 +1187,11 @@ class Parser {
         SkipStatement();
         return false;
       }
+      if (t.IsWord("initial") && lex_.Peek().kind == Tok::kIdent && lex_.Peek().text[0] == '$') {
+        // A system task for the simulator alone (initial $sdf_annotate(...);).
+        SkipStatement();
+        return false;
+      }
       if (t.IsWord("assign")) {
         if (lex_.Peek().Is('#')) Refuse(lex_.Peek(), "(a delay) in an assign", true);
         for (;;) {
@@ -1487,6 +1493,8 @@ class Parser {
     } else if (t.kind == Tok::kNumber) {
       Ref r;
       r.bits = ConstantBits(t);
+      const std::size_t tick = t.text.find('\'');
+      r.sized = tick != std::string_view::npos && tick > 0;
       e.refs.push_back(std::move(r));
     } else if (t.Is('{')) {
       // Each level of braces is a level of this reader's own calls.
@@ -1577,6 +1585,11 @@ class Parser {
       for (long k = a; k >= b; --k) bits.push_back(n.first_bit + k);
     }
     if (bits.size() > static_cast<std::size_t>(kMaxBits)) throw ReadError{line, "the expression is too wide"};
+  }
+
+  // Constants whose width is written (a wider one widens a leaf cell's port).
+  static bool AllSized(const Expr& e) {
+    return std::all_of(e.refs.begin(), e.refs.end(), [](const Ref& r) { return r.sized; });
   }
 
   static bool AllConstant(const Expr& e) {
@@ -1676,7 +1689,7 @@ class Parser {
         const bool input = child.nets[static_cast<std::size_t>(it)].dir == PortDirection::kInput;
         bits_.insert(bits_.begin(), static_cast<std::size_t>(w) - bits_.size(), input ? kGnd : kNoBit);
       } else if (static_cast<long>(bits_.size()) > w && pass_ == Pass::kBind && !child.defined &&
-                 !child.black_box && !AllConstant(conn.expr)) {
+                 !child.black_box && (!AllConstant(conn.expr) || AllSized(conn.expr))) {
         // A leaf cell's port is as wide as its widest connection: one met
         // wider than before widens it, and every module is bound again.
         VNet& n = child.nets[static_cast<std::size_t>(it)];

@@ -274,6 +274,8 @@ struct Reader {
     std::size_t end = p;
     bool behavioural = false;
     for (; end < t.size() && t[end] != "endmodule"; ++end) {
+      // initial $task(...); is for the simulator alone.
+      if (t[end] == "initial" && end + 1 < t.size() && t[end + 1][0] == '$') continue;
       const bool inversion = (t[end] == "~" || t[end] == "!") && end + 1 < t.size() && IsOperand(t[end + 1]);
       if (IsBehavioural(t[end]) && !inversion) behavioural = true;
     }
@@ -311,7 +313,10 @@ struct Reader {
         }
         continue;
       }
-      if (w == "parameter" || w == "localparam" || w == "defparam") { while (Take() != ";") {} continue; }
+      if (w == "parameter" || w == "localparam" || w == "defparam" || (w == "initial" && Peek()[0] == '$')) {
+        while (p < t.size() && Take() != ";") {}
+        continue;
+      }
       if (w == "assign") {
         while (true) {
           std::vector<std::string> l, r;
@@ -586,13 +591,16 @@ bool ParseVerilogNetlist(const std::string& text, Netlist& out) {
         long step = d.msb >= d.lsb ? -1 : 1;
         long idx = d.msb;
         // A connection narrower than the port fills its low bits; the high
-        // bits of an input are 0, of an output or inout unconnected.
+        // bits of an input are 0, of an output or inout unconnected; a
+        // constant is widened with 0 whatever the port.
         const long width = std::labs(d.msb - d.lsb) + 1;
+        bool constant = true;
+        for (const std::string& b : conn.bits) constant = constant && b[0] == '\'';
         std::size_t skip = 0;
         if (static_cast<long>(conn.bits.size()) < width) {
           for (long k = width - static_cast<long>(conn.bits.size()); k > 0; --k) {
             auto at = port_index[c].find(PortBitName(pn, d, idx));
-            if (d.dir == 1 && at != port_index[c].end()) add("'0", Pin{ii, at->second});
+            if ((d.dir == 1 || constant) && at != port_index[c].end()) add("'0", Pin{ii, at->second});
             idx += step;
           }
         } else {
