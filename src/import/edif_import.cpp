@@ -330,6 +330,11 @@ Outcome Import(const RunContext& run, EdifSession& session, const EdifJob& job,
   if (state.unconnected != 0) {
     text += Format("\n\nWARNING: %ld unconnected nodes, see NCXnnn's", state.unconnected);
   }
+  if (state.split_pins != 0) {
+    text += Format("\n\nWARNING: %ld instance pins are on more than one net, which a macro file "
+                   "cannot join: each is written on its first net only (the first: %s)",
+                   state.split_pins, state.first_split.c_str());
+  }
   if (state.no_body != 0) {
     text += Format("\n\nWARNING: %ld macros with no body (primitives which must be defined?)",
                    state.no_body);

@@ -609,9 +609,23 @@ ReadStep EdifReader::ReadCell() {
     if (failed_) return ReadStep::kFailed;
   }
   if (failed_) return ReadStep::kFailed;
-  if (netlist_.FindCell(cell.name) >= 0) {
+  if (const std::int32_t first = netlist_.FindCell(cell.name); first >= 0) {
     netlist_.Note(Diagnostic::Severity::kWarning, "duplicate cell", "Warning, duplicate cell name!",
                   cell.name);
+    // Instances bind to the first cell of a name: pins of this one that it
+    // lacks are lost.
+    const Cell& earlier = netlist_.cells[static_cast<std::size_t>(first)];
+    if (!EqualNoCase(earlier.port_text, cell.port_text) && !earlier.port_text.empty() &&
+        !cell.port_text.empty()) {
+      const std::string ports = Truncate(std::string_view(earlier.port_text).substr(1), 60) + " / " +
+                                Truncate(std::string_view(cell.port_text).substr(1), 60);
+      netlist_.Note(Diagnostic::Severity::kWarning, "duplicate cell ports",
+                    Format("Cell %s is defined twice with different ports (%s). Every instance of %s "
+                           "is written with the ports of the first definition; pins only the second "
+                           "has are left unconnected.",
+                           cell.name.c_str(), ports.c_str(), cell.name.c_str()),
+                    "Warning:");
+    }
   }
   if (static_cast<long>(netlist_.cells.size()) >= options_.limits.cells) {
     CapacityStop("Too many cells", "", key::kEdifCells, options_.limits.cells, "cell");

@@ -272,6 +272,17 @@ bool WriteMacro(File& out, Netlist& netlist, const Cell& cell, const WriteInputs
         auto to = links.begin() + start[me + 1];
         auto at = std::lower_bound(from, to, Pin{id, -1}, ByPortThenNet);
         if (at != to && at->instance == id) net = at->port;
+        // A pin the netlist puts on more nets than one: the macro file
+        // takes one node per pin, the first net's.
+        for (auto more = at; net >= 0 && ++more != to && more->instance == id;) {
+          if (more->port == net) continue;
+          if (state.split_pins++ == 0) {
+            auto net_name = [&](std::int32_t n) { return body.Name(body.nets[static_cast<std::size_t>(n)]); };
+            state.first_split = body.cell + ": " + std::string(name) + "<" + std::string(port) + " on " +
+                                std::string(net_name(net)) + ", " + std::string(net_name(more->port));
+          }
+          break;
+        }
       }
       std::string_view node;
       if (net >= 0) {

@@ -18,6 +18,8 @@ struct WriteState {
   long ncx_number = 0;      // the number of the last NCX node
   long no_body = 0;         // macros written without any port on an instance line
   long fanout_buffers = 0;
+  long split_pins = 0;      // instance pins on two or more nets, written on the first
+  std::string first_split;  // the first of them: "cell: instance<port on net, net"
   std::string warned_ports = kSupplyList;  // ports without counterpart told of
   std::string unsplit;      // a piece too long to wrap; the output was closed
 };

@@ -411,6 +411,7 @@ struct Ref {
   long a = 0;
   long b = 0;
   std::string bits;  // constant: '0', '1' or 'x' per bit, most significant first
+  bool sized = false;  // constant: its width written (8'h0f; not 'b1 or 5)
 };
 
 // A concatenation flattened, most significant operand first.
@@ -598,6 +599,7 @@ struct VerilogModule {
   Blocks<std::int32_t, 1 << 16> wiring;  // and those bits, as the binding found them
   std::vector<std::pair<std::int64_t, std::int64_t>> joined;  // bits its assignments join
   std::int64_t bits = kFirstNetBit;
+  long inverters = 0;     // the inverters its inverted bits make
   bool numbered = false;  // its declared nets have their bits
 
   bool Wired() const {
@@ -666,6 +668,19 @@ std::string MacName(std::string_view name) {
     if (c == '<' || c == '>') c = '_';
   }
   return out;
+}
+
+// The net this reader makes for the output of the inverter NOT_k: "NOT_k<O".
+// A file's own net may not take such a name.
+std::string InverterOutput(long k) { return Format("NOT_%ld<O", k); }
+bool IsInverterOutput(std::string_view name) {
+  if (name.size() < 7 || name.substr(0, 4) != "NOT_" || name.substr(name.size() - 2) != "<O") return false;
+  return std::all_of(name.begin() + 4, name.end() - 2, IsDigit);
+}
+void RefuseInverterOutput(std::string_view name, long line) {
+  if (IsInverterOutput(name)) {
+    throw ReadError{line, std::string(name) + " is the name this reader gives an inverter's output"};
+  }
 }
 
 // The name of bit `k` of net `n` of module `m` in the macro file; `keep`:
@@ -952,6 +967,7 @@ class Parser {
                long lsb) {
     if (pass_ != Pass::kScan) return;
     if (m_->numbered) throw Restart{};
+    RefuseInverterOutput(name, at.line);
     const long k = m_->Find(name);
     if (k < 0) {
       m_->Add(name, VNet{0, 0, static_cast<std::int32_t>(msb), static_cast<std::int32_t>(lsb), 0,
@@ -1010,6 +1026,8 @@ class Parser {
     held_.clear();
     aliases_.clear();
     instance_names_.clear();
+    pending_.clear();
+    inverters_ = 0;
     replayed_ = 0;
     if (pass_ == Pass::kScan) {
       m_->name = name;
@@ -1059,6 +1077,7 @@ class Parser {
     m_->wiring.clear();
     m_->joined.clear();
     aliases_.clear();
+    pending_.clear();
     for (;;) {
       lex_.Mark();
       Token t;
@@ -1111,8 +1130,10 @@ class Parser {
       if (t.kind == Tok::kEnd) Refuse(t, "inside module " + m_->name);
       if (t.Is(';')) return false;
       PortDirection dir = Direction(t);
-      if (pass_ == Pass::kFill && (dir != PortDirection::kUnknown || (t.kind == Tok::kIdent && IsNetKind(t.text)))) {
-        // The first pass took the declarations (and any assignment in them).
+      if (pass_ == Pass::kFill && m_->inverters == 0 &&
+          (dir != PortDirection::kUnknown || (t.kind == Tok::kIdent && IsNetKind(t.text)))) {
+        // The first pass took the declarations (and any assignment in them;
+        // one with an inverted bit has its inverter bound again here).
         PassOver(';');
         return false;
       }
@@ -1154,6 +1175,7 @@ class Parser {
             a.lhs.refs.push_back(Ref{name, Select::kWhole, 0, 0, {}});
             Expression(a.rhs);
             Hold(std::move(a));
+            BindInverters(n.line);
           }
           if (lex_.Peek().Is(',')) { lex_.Next(); continue; }
           Expect(';', "in a declaration");
@@ -1165,15 +1187,23 @@ class Parser {
         SkipStatement();
         return false;
       }
+      if (t.IsWord("initial") && lex_.Peek().kind == Tok::kIdent && lex_.Peek().text[0] == '$') {
+        // A system task for the simulator alone (initial $sdf_annotate(...);).
+        SkipStatement();
+        return false;
+      }
       if (t.IsWord("assign")) {
         if (lex_.Peek().Is('#')) Refuse(lex_.Peek(), "(a delay) in an assign", true);
         for (;;) {
           Assignment a;
           a.line = lex_.line();
           Expression(a.lhs);
+          if (!pending_.empty()) throw ReadError{a.line, "an assign to an inverted net"};
           Expect('=', "in an assign");
           Expression(a.rhs);
+          const long line = a.line;
           Hold(std::move(a));
+          BindInverters(line);
           if (lex_.Peek().Is(',')) { lex_.Next(); continue; }
           Expect(';', "in an assign");
           break;
@@ -1266,6 +1296,7 @@ class Parser {
         alias.name = held_.emplace_back(Name("as a port name"));
         Expect('(', "after a port name");
         if (!lex_.Peek().Is(')')) Expression(alias.expr);
+        if (!pending_.empty()) throw ReadError{alias.line, "an inversion in a port expression is not read"};
         Expect(')', "after a port expression");
         for (Ref& r : alias.expr.refs) {
           if (!r.name.empty()) r.name = held_.emplace_back(r.name);
@@ -1317,8 +1348,9 @@ class Parser {
           }
           if (lex_.Peek().Is(')') || (!named && lex_.Peek().Is(','))) {
             c.empty = true;
-          } else if (named && pass_ == Pass::kFill && m_->Wired()) {
-            PassOver(')');  // its bits are replayed from the first pass
+          } else if (named && pass_ == Pass::kFill && m_->Wired() && m_->inverters == 0) {
+            PassOver(')');  // its bits are replayed from the first pass (an
+                            // inverted bit's inverter is bound again)
             if (!lex_.Peek().Is(',')) break;
             lex_.Next();
             continue;
@@ -1336,16 +1368,8 @@ class Parser {
         instance_names_.push_back({static_cast<std::uint32_t>(h >> 32), static_cast<std::uint32_t>(h),
                                    static_cast<std::uint32_t>(std::min<long>(line, UINT32_MAX))});
       }
-      if (pass_ != Pass::kScan) {
-        Bind(type.text, name, line);
-      } else if (speculate_) {
-        if (!m_->numbered) m_->Number();
-        try {
-          Bind(type.text, name, line);
-        } catch (const ReadError&) {
-          throw Restart{};
-        }
-      }
+      BindNow(type.text, name, line);
+      BindInverters(line);
       if (lex_.Peek().Is(',')) {
         lex_.Next();
         continue;
@@ -1355,6 +1379,92 @@ class Parser {
     }
   }
 
+  // The instance just read bound: in the first pass only while it can.
+  void BindNow(std::string_view type, std::string_view name, long line) {
+    if (pass_ != Pass::kScan) {
+      Bind(type, name, line);
+    } else if (speculate_) {
+      if (!m_->numbered) m_->Number();
+      try {
+        Bind(type, name, line);
+      } catch (const ReadError&) {
+        throw Restart{};
+      }
+    }
+  }
+
+  // The inverters the statement just read asks for, each an instance
+  // NOT_k of the leaf cell EXTINV, its input A on the inverted bit and its
+  // output O on the net NOT_k<O, after the statement's own instance.
+  void BindInverters(long line) {
+    for (std::size_t k = 0; k < pending_.size(); ++k) {
+      used_ = 0;
+      {
+        Connection& a = NewConnection();
+        a.port = "A";
+        a.expr.refs.push_back(pending_[k].source);
+      }
+      Connection& o = NewConnection();
+      o.port = "O";
+      o.expr.refs.push_back(Ref{pending_[k].output, Select::kWhole, 0, 0, {}});
+      const std::string_view name = pending_[k].output.substr(0, pending_[k].output.size() - 2);
+      if (pass_ == Pass::kScan) {
+        const std::uint64_t h = HashName(name, false);
+        instance_names_.push_back({static_cast<std::uint32_t>(h >> 32), static_cast<std::uint32_t>(h),
+                                   static_cast<std::uint32_t>(std::min<long>(line, UINT32_MAX))});
+      }
+      BindNow("EXTINV", name, line);
+    }
+    pending_.clear();
+  }
+
+  // ~x or !x of one bit: the output of an inverter made for it (bound
+  // after the statement); of a constant: the constant inverted.
+  void Inverted(const Token& op, Expr& e) {
+    const Token u = lex_.Peek();
+    if (!(u.kind == Tok::kIdent || u.kind == Tok::kEscaped || u.kind == Tok::kNumber)) {
+      Refuse(u, "after an inversion (a net, a bit of one or a constant is inverted)", true);
+    }
+    Expr operand;
+    Primary(operand);
+    Ref& r = operand.refs.front();
+    if (r.name.empty()) {
+      if (op.Is('!')) {  // logical: 1 when every bit is 0
+        const bool zero = r.bits.find_first_not_of('0') == std::string::npos;
+        r.bits = zero ? "1" : r.bits.find('1') != std::string::npos ? "0" : "x";
+      } else {
+        for (char& c : r.bits) c = c == '0' ? '1' : c == '1' ? '0' : c;
+      }
+      e.refs.push_back(std::move(r));
+      return;
+    }
+    long width = 1;
+    if (r.select == Select::kPart) width = std::labs(r.a - r.b) + 1;
+    if (pass_ == Pass::kScan && r.select == Select::kWhole) {
+      const long k = m_->Find(r.name);
+      if (k >= 0) width = m_->nets[static_cast<std::size_t>(k)].Width();
+    } else if (pass_ == Pass::kBind) {
+      bits_.clear();
+      Bits(*m_, operand, u.line, bits_);
+      width = static_cast<long>(bits_.size());
+    }
+    if (width != 1) {
+      throw ReadError{u.line,
+                      Format("%c%s is %ld bits wide: only single bits are inverted", op.text[0],
+                             std::string(r.name).c_str(), width),
+                      true};
+    }
+    r.name = held_.emplace_back(r.name);
+    const std::string_view output = held_.emplace_back(InverterOutput(++inverters_));
+    if (pass_ != Pass::kFill) m_->inverters = std::max(m_->inverters, inverters_);
+    if (pass_ != Pass::kFill && m_->Find(output) < 0) {
+      m_->Add(output, VNet{0, 0, 0, 0, m_->numbered ? m_->TakeBits(1) : 0u, PortDirection::kUnknown,
+                           false});
+    }
+    pending_.push_back({r, output});
+    e.refs.push_back(Ref{output, Select::kWhole, 0, 0, {}});
+  }
+
   void Expression(Expr& e) {
     e.refs.clear();
     Primary(e);
@@ -1362,7 +1472,9 @@ class Parser {
 
   void Primary(Expr& e) {
     Token t = lex_.Next();
-    if (t.kind == Tok::kIdent || t.kind == Tok::kEscaped) {
+    if (t.Is('~') || t.Is('!')) {
+      Inverted(t, e);
+    } else if (t.kind == Tok::kIdent || t.kind == Tok::kEscaped) {
       if (t.kind == Tok::kIdent && IsBehavioural(t.text)) Refuse(t, "in an expression", true);
       Ref r;
       r.name = t.text;
@@ -1381,6 +1493,8 @@ class Parser {
     } else if (t.kind == Tok::kNumber) {
       Ref r;
       r.bits = ConstantBits(t);
+      const std::size_t tick = t.text.find('\'');
+      r.sized = tick != std::string_view::npos && tick > 0;
       e.refs.push_back(std::move(r));
     } else if (t.Is('{')) {
       // Each level of braces is a level of this reader's own calls.
@@ -1451,6 +1565,7 @@ class Parser {
       long it = m.Find(r.name);
       if (it < 0) {
         if (r.select != Select::kWhole) throw ReadError{line, std::string(r.name) + " is not declared"};
+        RefuseInverterOutput(r.name, line);
         // An implicit net.
         it = m.Add(r.name, VNet{0, 0, 0, 0, m.TakeBits(1), PortDirection::kUnknown, false});
       }
@@ -1470,6 +1585,11 @@ class Parser {
       for (long k = a; k >= b; --k) bits.push_back(n.first_bit + k);
     }
     if (bits.size() > static_cast<std::size_t>(kMaxBits)) throw ReadError{line, "the expression is too wide"};
+  }
+
+  // Constants whose width is written (a wider one widens a leaf cell's port).
+  static bool AllSized(const Expr& e) {
+    return std::all_of(e.refs.begin(), e.refs.end(), [](const Ref& r) { return r.sized; });
   }
 
   static bool AllConstant(const Expr& e) {
@@ -1569,7 +1689,7 @@ class Parser {
         const bool input = child.nets[static_cast<std::size_t>(it)].dir == PortDirection::kInput;
         bits_.insert(bits_.begin(), static_cast<std::size_t>(w) - bits_.size(), input ? kGnd : kNoBit);
       } else if (static_cast<long>(bits_.size()) > w && pass_ == Pass::kBind && !child.defined &&
-                 !child.black_box && !AllConstant(conn.expr)) {
+                 !child.black_box && (!AllConstant(conn.expr) || AllSized(conn.expr))) {
         // A leaf cell's port is as wide as its widest connection: one met
         // wider than before widens it, and every module is bound again.
         VNet& n = child.nets[static_cast<std::size_t>(it)];
@@ -1630,6 +1750,14 @@ class Parser {
     long line = 0;
   };
   std::vector<Alias> aliases_;
+  // Inverters the statement being read asks for: the inverted bit (its
+  // name held) and the net of the inverter's output.
+  struct PendingInverter {
+    Ref source;
+    std::string_view output;
+  };
+  std::vector<PendingInverter> pending_;
+  long inverters_ = 0;  // of the module so far
   // The module's instances so far: the hashes of their names, and lines
   // (in 12 bytes, as a netlist holds many).
   struct InstanceName {

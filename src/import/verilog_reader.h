@@ -7,7 +7,9 @@
 // Read: modules with ANSI or non-ANSI port lists; input/output/inout and
 // wire-like declarations with ranges; instances with named or positional
 // connections; bit and part selects, concatenations, replications and
-// constants; assign between nets; escaped identifiers; parameters,
+// constants; assign between nets; a bit inverted (~x, !x), which becomes
+// an instance NOT_k of the inverter cell EXTINV (ports A and O) whose
+// output stands in for it; escaped identifiers; parameters,
 // attributes and compiler directives are passed over. Behavioural code
 // (always, initial, operators ...) stops the reading with the line.
 #pragma once

@@ -76,12 +76,21 @@ TEST(EdifImport, PadLinesWithoutAnyMacroKeepTheHead) {
   EXPECT_EQ(ReadFileBytes("design.mac"), "\r\n<base.mac>\r\n<pads.mac>\r\n\r\n<PADS PADS\r\n.eom\r\n");
 }
 
+// The summary counts the unconnected nodes over all macros, and the pins
+// the netlist puts on two nets (T1's A on a and b), each written on its
+// first net only.
 TEST(EdifImport, UnconnectedNodesCountAcrossMacros) {
   TestApp t;
   std::string lib = LibCell("INV", {"A", "Y"}) +
                     "  (cell MID (view v (interface (port P)) (contents" + Inst("M1", "INV") + ")))\n";
-  ASSERT_EQ(ImportEdifText(t, EdifWith(lib, "(port a)", Inst("T1", "INV") + Inst("T2", "MID") + NetOf("a", {"a", "T1 A"}))),
+  ASSERT_EQ(ImportEdifText(t, EdifWith(lib, "(port a)", Inst("T1", "INV") + Inst("T2", "MID") +
+                                                          NetOf("a", {"a", "T1 A"}) + NetOf("b", {"T1 A"}))),
             Outcome::kCompleted);
+  EXPECT_NE(t.ui.Last().text.find("\n\nWARNING: 1 instance pins are on more than one net, which a macro "
+                                  "file cannot join: each is written on its first net only (the first: "
+                                  "TOP: T1<A on a, b)"),
+            std::string::npos)
+      << t.ui.Last().text;
   std::string mac = ReadFileBytes("design.mac");
   EXPECT_NE(mac.find("<M1 INV NCX1 NCX2\r\n"), std::string::npos);
   EXPECT_NE(mac.find("<T1 INV a NCX3\r\n<T2 MID NCX4\r\n"), std::string::npos);

@@ -174,9 +174,13 @@ TEST(EdifReader, KeywordsIgnoreLetterCaseAndDuplicatesWarn) {
       " (DESIGN TOP (CELLREF TOP)))\n";
   ASSERT_EQ(ImportEdifText(t, edif), Outcome::kCompleted);
   EXPECT_EQ(LinesStarting(".macro"), (V{".macro AND2 A Y", ".macro and2 Q", ".macro TOP I"}));
-  // The first AND2 wins the lookup.
+  // The first AND2 wins the lookup; that the second's ports differ is told.
   EXPECT_EQ(LinesStarting("<U1"), V{"<U1 AND2 I NCX1"});
   EXPECT_TRUE(t.ui.Showed("Warning, duplicate cell name!", "and2"));
+  EXPECT_TRUE(t.ui.Showed("Cell and2 is defined twice with different ports (A Y / Q). Every instance of "
+                          "and2 is written with the ports of the first definition; pins only the second "
+                          "has are left unconnected.",
+                          "Warning:"));
   EXPECT_EQ(MacLines("design.wir").back(), "TOP TOP TOP");
 }
 

@@ -129,7 +129,10 @@ TEST(VerilogImport, RefusesWhatIsNoNetlistBeforeWritingAnything) {
   const Case cases[] = {
       {"\n always @(a) y = a;\n", "Line 2: \"always\" (behavioural code) is not supported"},
       {"\n initial y = 0;\n", "Line 2: \"initial\" (behavioural code) is not supported"},
-      {"\n assign y = ~a;\n", "Line 2: \"~\" is not supported in an expression"},
+      {"\n assign y = ~(a);\n", "Line 2: \"(\" is not supported after an inversion"},
+      {"\n wire [1:0] b;\n assign y = !b;\n", "Line 3: !b is 2 bits wide: only single bits are inverted"},
+      {"\n assign ~y = a;\n", "Line 2: an assign to an inverted net"},
+      {"\n wire \\NOT_1<O ;\n", "Line 2: NOT_1<O is the name this reader gives an inverter's output"},
       {"\n\n assign y = a & a;\n", "Line 3: \"&\" is not supported in an expression"},
       {"\n INV u[1:0] (.A(a), .Y(y));\n", "Line 2: \"[\" is not supported (an array of instances)"},
       {"\n and (y, a, a);\n", "Line 2: \"(\" is not supported (an instance without a name)"},
@@ -204,7 +207,8 @@ TEST(VerilogImport, DefinedModulesComeAfterWhatTheyUseAndTheTopIsTheUnusedOne) {
 // Legal Verilog that writers produce: an output wider than its connection
 // (its high bits unconnected; an input's are 0), a cell the file does not
 // define used with connections of several widths (its port as wide as the
-// widest, the narrower ones on its low bits), ports named in the header
+// widest, a sized constant included; the narrower ones on its low bits, a
+// constant filled with 0), the simulator's initial $task(...);, ports named in the header
 // by an expression, `ifdef branches (an undefined name takes `else), and
 // behavioural modules the design instantiates, which become leaf cells
 // with their declared ports (one warning; one nothing instantiates is
@@ -221,7 +225,8 @@ TEST(VerilogImport, LegalFormsOfWritersAreRead) {
                              " MUX2 z (.S(n[1]), .A(a[0]), .Y(y[1]));\n"
                              " GND g (.G(k));\n"
                              " LUT1 l (.I0(a[0]), .O(q));\n"
-                             " RAMB r0 (.A(a[1]));\n RAMB r1 (.A(a));\n"
+                             " RAMB r0 (.A(a[1]), .C(1'b1));\n RAMB r1 (.A(a), .C(2'b10));\n"
+                             " initial $sdf_annotate(\"design.sdo\");\n"
                              "endmodule\n"
                              "module CARRY4 (output [3:0] CO, input [3:0] S, input CI);\n"
                              " assign CO = S ^ {3'b0, CI};\nendmodule\n"
@@ -236,12 +241,13 @@ TEST(VerilogImport, LegalFormsOfWritersAreRead) {
                                       "$input S0 S1 S2 S3 CI", "$output CO0 CO1 CO2 CO3", ".eom", "",
                                       ".macro MUX2 S A Y", "$input S A", "$output Y", ".eom", "",
                                       ".macro GND G", "$inout G", ".eom", "", ".macro LUT1 I0 O",
-                                      "$inout I0 O", ".eom", "", ".macro RAMB A0 A1", "$bus A[1:0] A1 A0", "$inout A0 A1",
+                                      "$inout I0 O", ".eom", "", ".macro RAMB A0 A1 C0 C1", "$bus A[1:0] A1 A0",
+                                      "$bus C[1:0] C1 C0", "$inout A0 A1 C0 C1",
                                       ".eom", "", ".macro top a0 a1 co y0 y1 q",
                                       "$bus a[1:0] a1 a0", "$bus y[1:0] y1 y0", "$input a0 a1", "$output co y0 y1 q",
                                       "<c CARRY4 n0 n1 NCX1 NCX2 a0 a1 GND GND co",
                                       "<x MUX2 n0 a1 y0", "<z MUX2 n1 a0 y1", "<g GND co", "<l LUT1 a0 q",
-                                      "<r0 RAMB a1 NCX3", "<r1 RAMB a0 a1", ".eom", ""}));
+                                      "<r0 RAMB a1 NCX3 VDD GND", "<r1 RAMB a0 a1 GND VDD", ".eom", ""}));
   bool told = false;
   for (const auto& box : t.ui.boxes) {
     told = told || (box.caption == "Warning:" &&
@@ -250,6 +256,26 @@ TEST(VerilogImport, LegalFormsOfWritersAreRead) {
                                 "instantiates these; they are left out: glbl");
   }
   EXPECT_TRUE(told);
+}
+
+// An inverted bit (~x, !x), in a connection or an assign, is the output of
+// an inverter made for it: NOT_k of the leaf cell EXTINV after the
+// statement's instance, its input A on the bit; a constant is inverted as
+// it stands.
+TEST(VerilogImport, InvertedBitsGoThroughInverters) {
+  TestApp t;
+  ASSERT_EQ(ImportVerilog(t, "module top (a, b, y, z); input a, b; output y, z;\n"
+                             " DFF r (.D(!a), .E(~ \\b ), .K(~1'b0), .Q(y));\n"
+                             " wire n = !y;\n assign z = ~n;\nendmodule\n"),
+            Outcome::kCompleted)
+      << t.ui.Last().text;
+  EXPECT_EQ(testing::MacLines(t.dir / "design.mac"),
+            (std::vector<std::string>{"", "", ".macro DFF D E K Q", "$inout D E K Q", ".eom", "",
+                                      ".macro EXTINV A O", "$inout A O", ".eom", "",
+                                      ".macro top a b y z", "$input a b", "$output y z",
+                                      "<r DFF NOT_1_O NOT_2_O VDD y", "<NOT_1 EXTINV a NOT_1_O",
+                                      "<NOT_2 EXTINV b NOT_2_O", "<NOT_3 EXTINV y n",
+                                      "<NOT_4 EXTINV n z", ".eom", ""}));
 }
 
 // A supply-named pin stays out of its cell's header only where it is on

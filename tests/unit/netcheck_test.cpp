@@ -52,6 +52,10 @@ TEST(Netcheck, FindsEveryKindOfMiswiring) {
       {"continuation lines", edit("<u1 AND2 A B D0", "<u1 AND2 A\r\n+B D0"), true},
       {"a fanout buffer in front of a net",
        edit("<u1 AND2 A B D0\r\n", "<u1 AND2 A B D0_fanbust\r\n<fb1 BUF4 D0_fanbust D0\r\n"), true},
+      {"a second buffer of one net, its node made unique",
+       edit("<u1 AND2 A B D0\r\n", "<u1 AND2 A B D0_fanbust_2\r\n<fb2 BUF4 D0_fanbust_2 D0\r\n"), true},
+      {"a buffer whose node is not its net's",
+       edit("<u1 AND2 A B D0\r\n", "<u1 AND2 A B D0_fanbust_x\r\n<fb2 BUF4 D0_fanbust_x D0\r\n"), false},
       {"an inserted inverter",
        edit("<U2 AND2 D1 NCX1 Y\r\n", "<U2 AND2 EXTINV_1<O NCX1 Y\r\n<EXTINV_1 EXTINV D1 EXTINV_1<O\r\n"),
        true},
@@ -186,6 +190,19 @@ TEST(Netcheck, ReadsWhatTheImportReads) {
   netcheck::ParseMacNetlist(text, fixed);
   r = netcheck::CompareConnectivity(nl, fixed);
   EXPECT_TRUE(r.differences.empty()) << r.differences[0];
+  // An inverted bit is the output O of an inverter NOT_k (cell EXTINV)
+  // after the statement, its input A on the bit: swapped, the nets differ.
+  netcheck::Netlist inverted;
+  ASSERT_TRUE(netcheck::ParseVerilogNetlist(
+      "module m(a, y); input a; output y; BUF b (.A(!a), .Y(y)); endmodule\n", inverted));
+  for (const auto& [inverter, same] : {std::pair{"a n", true}, std::pair{"n a", false}}) {
+    netcheck::Netlist inv_mac;
+    netcheck::ParseMacNetlist(std::string(".macro BUF A Y\r\n.eom\r\n.macro EXTINV A O\r\n.eom\r\n"
+                                          ".macro m a y\r\n<b BUF n y\r\n<NOT_1 EXTINV ") +
+                                  inverter + "\r\n.eom\r\n",
+                              inv_mac);
+    EXPECT_EQ(netcheck::CompareConnectivity(inverted, inv_mac).differences.empty(), same) << inverter;
+  }
   for (const char* bad : {"module m(a); input a; X u (.Z(a)); endmodule\nmodule X(input A); endmodule\n",
                           "module m(a); input a; X u (a, a); endmodule\nmodule X(input A); endmodule\n"}) {
     netcheck::Netlist broken;

@@ -128,7 +128,10 @@ void ParseMacNetlist(const std::string& text, Netlist& out) {
       }
       const std::string& name = w[0];
       if (name == "PADS" && w[1] == "PADS" && w.size() == 2) continue;
-      if (w.size() == 4 && DigitsAfter(name, "fb") && w[2] == w[3] + "_fanbust") {
+      // A second buffer of one net makes its node unique: "_fanbust_2" ...
+      const std::string bust = w.size() == 4 ? w[3] + "_fanbust" : std::string();
+      if (w.size() == 4 && DigitsAfter(name, "fb") &&
+          (w[2] == bust || DigitsAfter(w[2], bust + "_"))) {
         m.joins.push_back({w[2], w[3]});
         continue;
       }

@@ -55,7 +55,12 @@ std::vector<std::string> Tokens(const std::string& s) {
     if (s.compare(i, 2, "/*") == 0) { i = s.find("*/", i); if (i == std::string::npos) break; i += 2; continue; }
     if (s.compare(i, 2, "(*") == 0 && s.compare(i, 3, "(*)") != 0) { i = s.find("*)", i); if (i == std::string::npos) break; i += 2; continue; }
     std::size_t j = i;
-    if (c == '\\') {
+    if (c == '"') {
+      // A string (a parameter's value) is one token: the operators in it are text.
+      for (j = i + 1; j < s.size() && s[j] != '"' && s[j] != '\n'; j += s[j] == '\\' ? 2 : 1) {}
+      j = std::min(j + 1, s.size());
+      out.push_back(s.substr(i, j - i));
+    } else if (c == '\\') {
       while (j < s.size() && !std::isspace(static_cast<unsigned char>(s[j]))) ++j;
       out.push_back(s.substr(i + 1, j - i - 1));
     } else if (std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '$' || c == '\'') {
@@ -80,6 +85,12 @@ bool IsNetKind(const std::string& w) {
 }
 
 struct Decl { long msb = 0, lsb = 0; bool vec = false; int dir = 0; };
+
+// A token that may stand after "~" or "!" of an inversion: a name or a
+// constant (an operator or a bracket makes the expression behavioural).
+bool IsOperand(const std::string& w) {
+  return !w.empty() && std::string("(){}[]~!&|^?+-*/%<>@,;=:.#").find(w[0]) == std::string::npos;
+}
 
 // Code no netlist holds: its module is taken as a leaf cell with its
 // declared ports.
@@ -153,9 +164,42 @@ struct Reader {
     return out;
   }
 
+  // Inverters asked for by the statement being read, and their count in
+  // the module so far.
+  std::vector<Module::Inst> inverters;
+  long inverter_count = 0;
+  void TakeInverters(Module& m) {
+    m.insts.insert(m.insts.end(), inverters.begin(), inverters.end());
+    inverters.clear();
+  }
+
   // Bits of an operand list, most significant first.
   bool Expr(Module& m, std::vector<std::string>& out) {
     std::string a = Take();
+    if (a == "~" || a == "!") {
+      // A bit inverted: the output O of an inverter NOT_k (cell EXTINV, its
+      // input A on the bit), on a net of its own. A constant is inverted
+      // as it stands.
+      if (!IsOperand(Peek())) return Fail("inversion");
+      std::vector<std::string> bits;
+      if (!Expr(m, bits)) return false;
+      bool constant = true;
+      for (const std::string& b : bits) constant = constant && b[0] == '\'';
+      if (constant && a == "!") {
+        bool zero = true, one = false;
+        for (const std::string& b : bits) { zero = zero && b == "'0"; one = one || b == "'1"; }
+        out.push_back(zero ? "'1" : one ? "'0" : "'x");
+      } else if (constant) {
+        for (const std::string& b : bits) out.push_back(b == "'0" ? "'1" : b == "'1" ? "'0" : b);
+      } else {
+        if (bits.size() != 1) return Fail("inverted bus");
+        const std::string name = "NOT_" + std::to_string(++inverter_count);
+        m.decls[name + "<O"] = Decl();
+        inverters.push_back({"EXTINV", name, {{"A", {bits[0]}, false}, {"O", {name + "<O"}, false}}});
+        out.push_back(name + "<O");
+      }
+      return true;
+    }
     if (a == "{") {
       if (std::isdigit(static_cast<unsigned char>(Peek()[0])) && Peek().find('\'') == std::string::npos &&
           p + 1 < t.size() && t[p + 1] == "{") {
@@ -193,6 +237,8 @@ struct Reader {
   }
 
   bool ModuleBody(Module& m) {
+    inverter_count = 0;
+    inverters.clear();
     m.name = Take();
     if (Peek() == "#") { Take(); Skip(); }
     if (Peek() == "(") {
@@ -228,7 +274,10 @@ struct Reader {
     std::size_t end = p;
     bool behavioural = false;
     for (; end < t.size() && t[end] != "endmodule"; ++end) {
-      if (IsBehavioural(t[end])) behavioural = true;
+      // initial $task(...); is for the simulator alone.
+      if (t[end] == "initial" && end + 1 < t.size() && t[end + 1][0] == '$') continue;
+      const bool inversion = (t[end] == "~" || t[end] == "!") && end + 1 < t.size() && IsOperand(t[end + 1]);
+      if (IsBehavioural(t[end]) && !inversion) behavioural = true;
     }
     if (behavioural) return BlackBox(m, end);
     const std::size_t body = p;
@@ -258,12 +307,16 @@ struct Reader {
             Take();
             if (!Expr(m, r)) return false;
             m.assigns.push_back({l, r});
+            TakeInverters(m);
           }
           if (Take() != ",") break;
         }
         continue;
       }
-      if (w == "parameter" || w == "localparam" || w == "defparam") { while (Take() != ";") {} continue; }
+      if (w == "parameter" || w == "localparam" || w == "defparam" || (w == "initial" && Peek()[0] == '$')) {
+        while (p < t.size() && Take() != ";") {}
+        continue;
+      }
       if (w == "assign") {
         while (true) {
           std::vector<std::string> l, r;
@@ -271,6 +324,7 @@ struct Reader {
           Take();
           if (!Expr(m, r)) return false;
           m.assigns.push_back({l, r});
+          TakeInverters(m);
           if (Take() != ",") break;
         }
         continue;
@@ -305,6 +359,7 @@ struct Reader {
         }
         Take();
         m.insts.push_back(inst);
+        TakeInverters(m);
         if (Take() != ",") break;
       }
     }
@@ -343,6 +398,7 @@ struct Reader {
     m.black_box = true;
     m.defined = false;
     aliases.clear();
+    inverters.clear();
     bool inside = false;  // a function or task
     std::string before = ";";
     for (; p < end; before = t[p++]) {
@@ -535,13 +591,16 @@ bool ParseVerilogNetlist(const std::string& text, Netlist& out) {
         long step = d.msb >= d.lsb ? -1 : 1;
         long idx = d.msb;
         // A connection narrower than the port fills its low bits; the high
-        // bits of an input are 0, of an output or inout unconnected.
+        // bits of an input are 0, of an output or inout unconnected; a
+        // constant is widened with 0 whatever the port.
         const long width = std::labs(d.msb - d.lsb) + 1;
+        bool constant = true;
+        for (const std::string& b : conn.bits) constant = constant && b[0] == '\'';
         std::size_t skip = 0;
         if (static_cast<long>(conn.bits.size()) < width) {
           for (long k = width - static_cast<long>(conn.bits.size()); k > 0; --k) {
             auto at = port_index[c].find(PortBitName(pn, d, idx));
-            if (d.dir == 1 && at != port_index[c].end()) add("'0", Pin{ii, at->second});
+            if ((d.dir == 1 || constant) && at != port_index[c].end()) add("'0", Pin{ii, at->second});
             idx += step;
           }
         } else {
