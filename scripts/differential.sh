@@ -30,10 +30,11 @@ measure=(); [ -x /usr/bin/time ] && measure=(/usr/bin/time -f '%M %U' -o "$work/
 printf 'netlist\tbytes\tstep\tprogram\tpeak_kb\tuser_s\texit\n' >"$out/figures.tsv"
 same=0; differs=0
 
-# Gather the inputs in $work/in (NAME.edf / NAME.v / NAME.vg, names unique).
+# Gather the inputs in $work/in (NAME.edf / NAME.v / NAME.vo / NAME.vg, names unique).
 mkdir -p "$work/in"
 take() { cp "$1" "$work/in/$2"; chmod u+w "$work/in/$2"; }
 for f in "$root"/tests/corpus/edif/*.edf "$root"/tests/tools/netlists/*.edf \
+         "$root"/tests/corpus/verilog/*.v "$root"/tests/corpus/verilog/*.vo "$root"/tests/tools/netlists/*.v \
          "$root"/tests/tools/verilog/*.vg "$root"/tests/fuzz/verilog_seeds/*.v; do
   take "$f" "$(basename "$f")"
 done
@@ -98,7 +99,7 @@ verdict() {
 }
 
 run_dir="$work/run"
-inputs=("$work"/in/*.edf "$work"/in/*.v "$work"/in/*.vg example)
+inputs=("$work"/in/*.edf "$work"/in/*.v "$work"/in/*.vo "$work"/in/*.vg example)
 for input in "${inputs[@]}"; do
   if [ "$input" = example ]; then
     name=counter_example; file=counter.edf; base="$root/examples/counter_base.mac"

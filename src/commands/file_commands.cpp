@@ -56,7 +56,7 @@ Outcome SelectCommand(App& app, const std::string& pattern) {
 }
 
 Outcome SelectAndImportEdif(Session& session) {
-  Outcome picked = SelectCommand(session, "*.edf;*.edn;*.edo;*.v;*.vg;*.vm");
+  Outcome picked = SelectCommand(session, "*.edf;*.edn;*.edo;*.v;*.vg;*.vm;*.vo;*.vqm");
   if (picked != Outcome::kCompleted) return picked;
   return RunEdifImport(session.context(), session.edif, EdifJobOf(session));
 }

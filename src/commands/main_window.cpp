@@ -34,7 +34,8 @@ std::string WarningListPath(const AppState& s, PathStyle style) {
 
 Outcome RunEdifImportEntry(Session& session) {
   AppState& s = session.state;
-  static const char* const kExtensions[] = {".edf", ".edn", ".edo", ".v", ".vg", ".vm"};
+  static const char* const kExtensions[] = {".edf", ".edn", ".edo", ".v",
+                                            ".vg",  ".vm",  ".vo",  ".vqm"};
   bool found = false;
   for (const char* ext : kExtensions) {
     s.selected_file = s.test_id + ext;

@@ -650,7 +650,8 @@ struct VerilogModules {
 namespace {
 
 bool IsVerilogExtension(std::string_view ext) {
-  return EqualNoCase(ext, ".v") || EqualNoCase(ext, ".vg") || EqualNoCase(ext, ".vm");
+  return EqualNoCase(ext, ".v") || EqualNoCase(ext, ".vg") || EqualNoCase(ext, ".vm") ||
+         EqualNoCase(ext, ".vo") || EqualNoCase(ext, ".vqm");
 }
 
 // The name a Verilog name takes in the macro file: an escaped bus bit such

@@ -248,7 +248,7 @@ constexpr FunctionFiles kFiles[] = {
     {"vhdout", "the trace table (.txt)", "TABLE.out and TABLE.vcd beside it; opens the viewer"},
     {"mac2vhd", "DESIGN.mac, its includes, a port definition file",
      "DESIGN.vhd, ~fanout.txt in the test directory"},
-    {"edif", "DESIGN.edf, .edn or .edo (or .v, .vg, .vm), the base macro file",
+    {"edif", "DESIGN.edf, .edn or .edo (or .v, .vg, .vm, .vo, .vqm), the base macro file",
      "DESIGN.mac, DESIGN.wir"},
     {"a-cells", "DESIGN.mac", "DESIGN.mac, in place"},
     {"lvs", "DESIGN.spc (or ../sedit/DESIGN.sp), the layout extract", "LVS writes DESIGN.lvs"},

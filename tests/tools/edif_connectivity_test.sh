@@ -28,7 +28,7 @@ failures=0
 files=("$@")
 if [ ${#files[@]} -eq 0 ]; then
   files=("$src"/tests/corpus/edif/*.edf "$src"/tests/tools/netlists/*.edf "$src"/tests/tools/netlists/*.v
-         "$src"/tests/corpus/verilog/*.v)
+         "$src"/tests/corpus/verilog/*.v "$src"/tests/corpus/verilog/*.vo)
 fi
 
 check() {  # NETLIST REFERENCE [BASE] [vcc]

@@ -201,7 +201,7 @@ TEST(EdifEntry, FindsTheFirstExistingExtension) {
   EXPECT_EQ(t.app.state.selected_ext, ".edo");
   EXPECT_EQ(t.app.state.selected_file, "alu.edo");
   for (const std::string& pattern : t.ui.file_dialog_patterns) {
-    EXPECT_NE(pattern, "*.edf;*.edn;*.edo;*.v;*.vg;*.vm");
+    EXPECT_NE(pattern, "*.edf;*.edn;*.edo;*.v;*.vg;*.vm;*.vo;*.vqm");
   }  // A Verilog netlist is found the same way, after the EDIF names.
   TestApp v;
   v.UseDesign("alu");
@@ -220,7 +220,7 @@ TEST(EdifEntry, FallsBackToTheFileDialogAndStopsOnCancel) {
   t.ui.main.SetText(id::kOptions, "edif import");
   EXPECT_EQ(kalvor::Run(t.app), Outcome::kStopped);
   ASSERT_EQ(t.ui.file_dialog_patterns.size(), 1u);
-  EXPECT_EQ(t.ui.file_dialog_patterns[0], "*.edf;*.edn;*.edo;*.v;*.vg;*.vm");
+  EXPECT_EQ(t.ui.file_dialog_patterns[0], "*.edf;*.edn;*.edo;*.v;*.vg;*.vm;*.vo;*.vqm");
 }
 
 TEST(SelectFile, MakesTheFileTheDesignAndDisarms) {

@@ -1,5 +1,5 @@
 // netcheck NETLIST.edf FILE.mac [--base BASE.mac] [--vcc-to-vdd]
-// (a NETLIST ending in .v, .vg or .vm is read as structural Verilog)
+// (a NETLIST ending in .v, .vg, .vm, .vo or .vqm is read as structural Verilog)
 // Exit 0 when the macro file connects every cell's instance pins and own
 // ports as the netlist does, 1 with the differences listed, 2 when a file
 // cannot be read or holds forms the checker does not read.
@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
   Netlist nl, mn;
   BaseMacros base_macros;
   std::string ext = Lower(edif.substr(edif.rfind('.') == std::string::npos ? edif.size() : edif.rfind('.')));
-  bool verilog = ext == ".v" || ext == ".vg" || ext == ".vm";
+  bool verilog = ext == ".v" || ext == ".vg" || ext == ".vm" || ext == ".vo" || ext == ".vqm";
   if (!(verilog ? ReadVerilogNetlist(edif, nl) : ReadEdifNetlist(edif, nl))) {
     std::fprintf(stderr, "%s: cannot read\n", edif.c_str());
     for (const std::string& p : nl.problems) std::fprintf(stderr, "  %s\n", p.c_str());
