@@ -621,8 +621,8 @@ ReadStep EdifReader::ReadCell() {
                                 Truncate(std::string_view(cell.port_text).substr(1), 60);
       netlist_.Note(Diagnostic::Severity::kWarning, "duplicate cell ports",
                     Format("Cell %s is defined twice with different ports (%s). Every instance of %s "
-                           "is written with the ports of the first definition; pins only the second "
-                           "has are left unconnected.",
+                           "is written with the ports of the first definition: an instance meant for "
+                           "the second loses the pins only the second has.",
                            cell.name.c_str(), ports.c_str(), cell.name.c_str()),
                     "Warning:");
     }

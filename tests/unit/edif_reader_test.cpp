@@ -178,8 +178,8 @@ TEST(EdifReader, KeywordsIgnoreLetterCaseAndDuplicatesWarn) {
   EXPECT_EQ(LinesStarting("<U1"), V{"<U1 AND2 I NCX1"});
   EXPECT_TRUE(t.ui.Showed("Warning, duplicate cell name!", "and2"));
   EXPECT_TRUE(t.ui.Showed("Cell and2 is defined twice with different ports (A Y / Q). Every instance of "
-                          "and2 is written with the ports of the first definition; pins only the second "
-                          "has are left unconnected.",
+                          "and2 is written with the ports of the first definition: an instance meant for "
+                          "the second loses the pins only the second has.",
                           "Warning:"));
   EXPECT_EQ(MacLines("design.wir").back(), "TOP TOP TOP");
 }
