@@ -1,8 +1,6 @@
 #include "text/strings.h"
 
 #include <cstdarg>
-#include <cstdint>
-#include <cstring>
 #include <cstdio>
 #include <limits>
 #include <vector>
@@ -30,39 +28,11 @@ std::string SplitPath(std::string& path, PathStyle style) {
 
 namespace {
 
-// The place, counted from the first byte in memory, of the lowest byte of
-// `flags` that has its high bit set.
-std::size_t LowestByte(std::uint64_t flags) {
-  std::uint8_t bytes[8];
-  std::memcpy(bytes, &flags, 8);
-  std::size_t k = 0;
-  while ((bytes[k] & 0x80) == 0) ++k;
-  return k;
-}
-
 std::string_view TakeWord(std::string_view& rest, std::size_t longest) {
   const char* p = rest.data();
   const char* end = p + rest.size();
   while (p != end && (*p == ' ' || *p == '\t')) ++p;
   const char* word_end = p;
-  // Eight bytes at a time while they hold no blank or tab: a byte of the
-  // word XORed with the blank (or the tab) is zero exactly where one stands.
-  constexpr std::uint64_t kOnes = 0x0101010101010101ull;
-  constexpr std::uint64_t kLows = 0x7F7F7F7F7F7F7F7Full;
-  constexpr std::uint64_t kHighs = 0x8080808080808080ull;
-  // The high bit of each byte that is not zero (no carry crosses a byte).
-  auto nonzero = [](std::uint64_t x) { return (((x & kLows) + kLows) | x) & kHighs; };
-  while (end - word_end >= 8) {
-    std::uint64_t w;
-    std::memcpy(&w, word_end, 8);
-    const std::uint64_t found =
-        ~(nonzero(w ^ (kOnes * ' ')) & nonzero(w ^ (kOnes * '\t'))) & kHighs;
-    if (found != 0) {
-      word_end += LowestByte(found);
-      break;
-    }
-    word_end += 8;
-  }
   while (word_end != end && *word_end != ' ' && *word_end != '\t') ++word_end;
   std::size_t length = static_cast<std::size_t>(word_end - p);
   if (length > longest) {

@@ -206,34 +206,6 @@ TEST(NextWord, OverlongWordDiscardsTheRest) {
   EXPECT_EQ(ok, "next");
 }
 
-// Words are found eight bytes at a time: every place of a separator in and
-// beyond the first eight bytes, tabs among blanks, bytes above 0x7F (whose
-// XOR with a blank or tab is no separator), against a plain byte scan.
-TEST(NextName, SeparatorAtEveryPlaceMatchesAByteScan) {
-  const char alphabet[] = {'a', ' ', '\t', '\x80', '\xA0', '\x89', '\xFF', 'z'};
-  unsigned seed = 7;
-  for (int round = 0; round < 20000; ++round) {
-    std::string text;
-    const std::size_t length = round % 40;
-    for (std::size_t k = 0; k < length; ++k) {
-      seed = seed * 1103515245u + 12345u;
-      // Mostly word bytes, so that long words are common.
-      const unsigned pick = (seed >> 16) % 32;
-      text += pick < 8 ? alphabet[pick] : static_cast<char>('a' + pick % 26);
-    }
-    std::string_view rest = text;
-    std::size_t at = 0;
-    while (!rest.empty()) {
-      while (at < text.size() && (text[at] == ' ' || text[at] == '\t')) ++at;
-      std::size_t end = at;
-      while (end < text.size() && text[end] != ' ' && text[end] != '\t') ++end;
-      ASSERT_EQ(NextName(rest), std::string_view(text).substr(at, end - at)) << text;
-      at = end + 1;
-      ASSERT_EQ(rest.size(), at >= text.size() ? 0 : text.size() - at) << text;
-    }
-  }
-}
-
 TEST(StringHelpers, HasContentAndEqualNoCase) {
   EXPECT_FALSE(HasContent(" ; ;"));
   EXPECT_FALSE(HasContent(""));
