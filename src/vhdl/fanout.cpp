@@ -80,10 +80,9 @@ bool FanoutAnalysis::Room(std::size_t text, std::size_t entries) {
   return names.size() >= text && counts.size() >= entries;
 }
 
-std::uint32_t FanoutAnalysis::Count(std::string_view name) {
+std::uint32_t FanoutAnalysis::Count(std::string_view name, std::uint32_t hash) {
   if (!available_) return NameIndex::kNone;
   const char* text = tables_.names.data();
-  std::uint32_t hash = NameIndex::Hash(name);
   // An entry matches when its text is " " + name + " ".
   std::uint32_t found = index_.Find(hash, [&](std::uint32_t index) {
     std::size_t offset = offsets_[index];
@@ -134,6 +133,31 @@ std::uint32_t FanoutAnalysis::Count(std::string_view name) {
   offsets_.push_back(offset);
   index_.Add(hash, static_cast<std::uint32_t>(index));
   return static_cast<std::uint32_t>(index);
+}
+
+void FanoutAnalysis::CountAll(std::string_view text, const std::vector<std::uint32_t>& ends,
+                             const std::vector<std::uint32_t>& times) {
+  if (!available_) return;
+  const std::size_t n = ends.size();
+  hashes_.resize(n);
+  for (std::size_t k = 0; k < n; ++k) {
+    std::uint32_t begin = k == 0 ? 0 : ends[k - 1];
+    hashes_[k] = NameIndex::Hash(text.substr(begin, ends[k] - begin));
+  }
+  // Lookups this far ahead are on their way while the current one is made.
+  constexpr std::size_t kAhead = 16;
+  for (std::size_t k = 0; k < n && k < kAhead; ++k) index_.Prefetch(hashes_[k]);
+  for (std::size_t k = 0; k < n; ++k) {
+    if (k + kAhead < n) index_.Prefetch(hashes_[k + kAhead]);
+    std::uint32_t begin = k == 0 ? 0 : ends[k - 1];
+    std::uint32_t entry = Count(text.substr(begin, ends[k] - begin), hashes_[k]);
+    if (entry == NameIndex::kNone || times[k] < 2) continue;
+    // Further occurrences of a name without an entry find none either: the
+    // table stays full.
+    std::uint16_t& counter = tables_.counts[entry];
+    std::uint32_t sum = counter + times[k] - 1;
+    counter = static_cast<std::uint16_t>(sum < kFanoutCounterMax ? sum : kFanoutCounterMax);
+  }
 }
 
 // Doubles the bound of the name text until `entry_length` more bytes fit,

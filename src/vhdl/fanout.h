@@ -60,7 +60,13 @@ class FanoutAnalysis {
   // only when that cannot be had (memory, or a size beyond what the settings
   // hold) is the overflow flag set and the name not entered. Returns the
   // name's entry, NameIndex::kNone when it has none.
-  std::uint32_t Count(std::string_view name);
+  std::uint32_t Count(std::string_view name) { return Count(name, NameIndex::Hash(name)); }
+  // Count for names one after another: name k is `text` from ends[k - 1]
+  // (0 for the first) to ends[k], seen times[k] times. The same result as
+  // Count called so often for each in turn; the table's memory is asked for
+  // ahead, since in a large file nearly every lookup misses the caches.
+  void CountAll(std::string_view text, const std::vector<std::uint32_t>& ends,
+                const std::vector<std::uint32_t>& times);
   // One more occurrence of the name of entry `index` (as Count returned it).
   void CountAgain(std::uint32_t index) {
     std::uint16_t& counter = tables_.counts[index];
@@ -92,6 +98,8 @@ class FanoutAnalysis {
   bool overflow_ = false;
   bool grown_ = false;
   bool Grow(std::size_t entry_length);
+  std::uint32_t Count(std::string_view name, std::uint32_t hash);
+  std::vector<std::uint32_t> hashes_;  // CountAll's, kept from call to call
   bool Room(std::size_t text, std::size_t entries);
   std::vector<std::uint32_t> offsets_;  // where each entry starts in the text
   NameIndex index_;                     // name -> index of its entry

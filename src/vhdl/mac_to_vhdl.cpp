@@ -171,6 +171,7 @@ void MacToVhdl::Convert() {
     port_separator_ = "\r\n";
   }
   if (standard_ && in_macro_) EndStandardMacro();
+  names_.CountPending();
   if (standard_) {
     // Leaf cells that no macro of the file instantiates keep their entity.
     for (const auto& [name, text] : leaves_) {

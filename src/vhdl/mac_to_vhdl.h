@@ -78,8 +78,12 @@ void NormalizeNodeName(std::string& name, bool count, NodeTally& tally);
 // any letter case) are one node each, as they are global.
 class NodeNames {
  public:
-  // Starts a macro; `lowercase` for the long-standing format.
+  // Starts a macro; `lowercase` for the long-standing format. The counts of
+  // the macro before go to the fanout analysis first (CountPending).
   void Reset(bool lowercase);
+  // Hands the counted names of the macro to the fanout analysis: each name
+  // once, in the order of its first count, with how often it was counted.
+  void CountPending();
   // The name of node `word`, counted in the fanout analysis with `count`.
   const std::string& Node(std::string_view word, bool count, NodeTally& tally);
   // The label of an instance named `name` (long-standing format): "I" and
@@ -107,9 +111,9 @@ class NodeNames {
     std::uint32_t start = 0;
     std::uint32_t size = kSame;
     bool declared = false;
-    // The fanout entry of the name, once counted (a name's number gives the
-    // same name for the rest of the macro).
-    std::uint32_t fanout = NameIndex::kNone;
+    // How often the name was counted in this macro (a name's number gives
+    // the same name for the rest of the macro).
+    std::uint32_t counted = 0;
   };
   static constexpr std::uint32_t kSame = 0xFFFFFFFFu;
   static constexpr std::uint32_t kLabel = 0xFFFFFFFEu;
@@ -123,6 +127,13 @@ class NodeNames {
   std::string key_;
   std::string label_;
   std::uint32_t last_ = 0;  // the number of the last Node()'s name
+  // The names counted in this macro, one after another in the order of
+  // their first count, where each ends, and the owner of each.
+  FanoutAnalysis* fanout_ = nullptr;
+  std::string counted_text_;
+  std::vector<std::uint32_t> counted_ends_;
+  std::vector<std::uint32_t> counted_owners_;
+  std::vector<std::uint32_t> counted_times_;
 };
 
 // Where the bus index of `name` begins (its first digit after the first

@@ -70,12 +70,29 @@ std::string Extended(std::string_view text) {
   return id + "\\";
 }
 
+// The names a macro counts are handed on in parts of at most this size.
+constexpr std::size_t kCountedBytes = std::size_t{1} << 24;
+
 // Owners of labels begin with a line end, which no node name holds.
 constexpr char kLabelOwner = '\n';
 
 }  // namespace
 
+void NodeNames::CountPending() {
+  if (fanout_ && !counted_owners_.empty()) {
+    counted_times_.clear();
+    for (std::uint32_t n : counted_owners_) counted_times_.push_back(owners_[n].counted);
+    fanout_->CountAll(counted_text_, counted_ends_, counted_times_);
+    // A name counted again after this is found in the table.
+    for (std::uint32_t n : counted_owners_) owners_[n].counted = 0;
+  }
+  counted_text_.clear();
+  counted_ends_.clear();
+  counted_owners_.clear();
+}
+
 void NodeNames::Reset(bool lowercase) {
+  CountPending();
   lowercase_ = lowercase;
   taken_.Clear();
   owners_.clear();
@@ -142,12 +159,17 @@ const std::string& NodeNames::Node(std::string_view word, bool count, NodeTally&
   }
   last_ = n;
   if (count && tally.fanout) {
-    std::uint32_t& entry = owners_[n].fanout;
-    if (entry != NameIndex::kNone) {
-      tally.fanout->CountAgain(entry);
-    } else {
-      entry = tally.fanout->Count(name_);
+    // Counted when the macro ends: the file-wide table is looked up once
+    // per name and macro, many lookups at a time.
+    std::uint32_t& counted = owners_[n].counted;
+    if (counted == 0) {
+      fanout_ = tally.fanout;
+      counted_text_ += name_;
+      counted_ends_.push_back(static_cast<std::uint32_t>(counted_text_.size()));
+      counted_owners_.push_back(n);
     }
+    if (counted < kFanoutCounterMax) ++counted;
+    if (counted_text_.size() >= kCountedBytes) CountPending();
   }
   return name_;
 }

@@ -91,6 +91,17 @@ TEST(Fanout, CountersStopAtTheirLargestValue) {
   for (int i = 0; i < 70000; ++i) CountFanout(fanout, "clk");
   EXPECT_EQ(fanout.Counter(0), kFanoutCounterMax);
   EXPECT_EQ(fanout.ReportOrder().size(), 1u);
+
+  // Names handed on with their counts (a macro's at its end) give the same
+  // entries and counters as counted one at a time, up to the largest value.
+  Tables u(1000, 10);
+  FanoutAnalysis batch(u.app.fanout);
+  batch.CountAll("clkab", {3, 4, 5}, {70000, 1, 65534});
+  batch.CountAll("ba", {1, 2}, {3, 2});
+  EXPECT_EQ(batch.Text(), " clk 0  a 1  b 2 ");
+  EXPECT_EQ(batch.Counter(0), kFanoutCounterMax);
+  EXPECT_EQ(batch.Counter(1), 3);
+  EXPECT_EQ(batch.Counter(2), kFanoutCounterMax);
 }
 
 // Tables too small for the design grow in the run that needs them: every
