@@ -602,6 +602,16 @@ struct VerilogModule {
   long inverters = 0;     // the inverters its inverted bits make
   bool numbered = false;  // its declared nets have their bits
 
+  // What binding its instances found, forgotten.
+  void ForgetBinding() {
+    children.clear();
+    instances = 0;
+    instance_text = 0;
+    pins = 0;
+    wiring.clear();
+    joined.clear();
+  }
+
   bool Wired() const {
     return static_cast<std::int64_t>(wiring.size()) == pins && bits <= INT32_MAX;
   }
@@ -1071,12 +1081,7 @@ class Parser {
     m_->black_box = true;
     m_->why = why.text;
     m_->why_line = why.line;
-    m_->children.clear();
-    m_->instances = 0;
-    m_->pins = 0;
-    m_->instance_text = 0;
-    m_->wiring.clear();
-    m_->joined.clear();
+    m_->ForgetBinding();
     aliases_.clear();
     pending_.clear();
     for (;;) {
@@ -1784,14 +1789,7 @@ class Parser {
     if (!widened_) return false;
     widened_ = false;
     parent_of_.clear();
-    for (auto& m : list) {
-      m->children.clear();
-      m->instances = 0;
-      m->instance_text = 0;
-      m->pins = 0;
-      m->wiring.clear();
-      m->joined.clear();
-    }
+    for (auto& m : list) m->ForgetBinding();
     return true;
   }
 };
@@ -2040,13 +2038,14 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
     const bool last_use = !m.instantiated;
     const bool wired = m.Wired();
     if (last_use && wired) m.net_index = NamePositions();  // the wiring replaces the lookups
-    m.names.reserve(m.names.size() + m.instance_text / 16 * 17);
+    const std::size_t text_size = m.names.size() + m.instance_text / 16 * 17;
     if (last_use) {
+      m.names.reserve(text_size);  // already there since the first reading
       body.text = std::move(m.names);
       m.names.clear();
       m.names_moved = &body.text;
     } else {
-      body.text.reserve(m.names.capacity());
+      body.text.reserve(text_size);
     }
     FillTarget fill{body, {}, std::vector<std::int32_t>(static_cast<std::size_t>(m.bits), -1), {}, {},
                     false};
