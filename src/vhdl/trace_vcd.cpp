@@ -91,8 +91,9 @@ VcdWriter::VcdWriter(File& out, std::string_view heading, int decimals)
     s.length = end - i;
     const std::size_t dot = word.rfind('.');
     s.name_from = dot == std::string_view::npos ? 0 : dot + 1;
-    s.code = IdCode(signals_.size());
-    s.code.copy(s.code_block, sizeof s.code_block);
+    const std::string code = IdCode(signals_.size());
+    code.copy(s.code, sizeof s.code);
+    s.code_size = code.size();
     signals_.push_back(std::move(s));
     i = end;
   }
@@ -133,7 +134,7 @@ bool VcdWriter::WriteHeader() {
     for (std::size_t k : scope.signals) {
       const Signal& s = signals_[k];
       text += s.logic ? "$var wire 1 " : "$var real 64 ";
-      text += s.code;
+      text.append(s.code, s.code_size);
       text += ' ';
       text += std::string_view(names_).substr(s.at + s.name_from, s.length - s.name_from);
       text += " $end\n";
@@ -199,7 +200,7 @@ bool VcdWriter::Row(std::string_view time, const std::vector<TraceField>& fields
   if (text_.empty()) {
     // Room for the time and every signal's value with its code and line end.
     std::size_t room = 32;
-    for (const Signal& sig : signals_) room += kValueRoom + sizeof sig.code_block + 1;
+    for (const Signal& sig : signals_) room += kValueRoom + sizeof sig.code + 1;
     text_.resize(room);
   }
   char* const start = text_.data();
@@ -227,8 +228,8 @@ bool VcdWriter::Row(std::string_view time, const std::vector<TraceField>& fields
     std::memcpy(s.last, at, kValueRoom);  // the value and what follows it: one block
     s.last_size = size;
     at += size;
-    std::memcpy(at, s.code_block, sizeof s.code_block);
-    at += s.code.size();
+    std::memcpy(at, s.code, sizeof s.code);
+    at += s.code_size;
     *at++ = '\n';
   }
   return out_.Write(start, static_cast<std::size_t>(at - start));

@@ -60,8 +60,8 @@ class VcdWriter {
     std::size_t at = 0;         // the whole name in names_
     std::size_t length = 0;
     std::size_t name_from = 0;  // the name after its scopes
-    std::string code;
-    char code_block[8] = {};  // the code, copied in one block of 8
+    char code[8] = {};  // the identifier code, copied in one block of 8
+    std::size_t code_size = 0;
     bool logic = true;
     std::size_t last_size = 0;  // of the value last written, 0 before the first
     char last[kValueRoom];      // the value last written

@@ -117,10 +117,11 @@ std::string ReadVcdTrace(File& in, const TraceScale& scale, File& out) {
   auto problem = [&number](const std::string& what) {
     return "Line " + std::to_string(number) + ": " + what;
   };
+  auto too_long = [&problem]() {
+    return problem("a word of more than " + std::to_string(kLongestWord) + " characters.");
+  };
   for (int got; (got = next_word()) != 0;) {
-    if (got < 0) {
-      return problem("a word of more than " + std::to_string(kLongestWord) + " characters.");
-    }
+    if (got < 0) return too_long();
     if (definitions || !keyword.empty()) {
       // Keywords and their words up to "$end".
       if (keyword.empty()) {
@@ -194,7 +195,7 @@ std::string ReadVcdTrace(File& in, const TraceScale& scale, File& out) {
       value = w.substr(1);
       const long at = number;
       const int code = next_word();
-      if (code < 0) return problem("a word of more than " + std::to_string(kLongestWord) + " characters.");
+      if (code < 0) return too_long();
       if (code == 0 || number != at) {
         number = at;
         return problem("a vector value without its code.");

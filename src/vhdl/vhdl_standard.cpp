@@ -402,44 +402,43 @@ std::string StandardVhdl::VectorKey(const MacroInterface::Port& port) {
   return port.declared ? "\x01" + port.name : port.name;
 }
 
-// The element of a vector port of this macro that `node` names, if any.
-bool StandardVhdl::Element(std::string_view node, std::string* key, long* index) const {
+// The vector port of this macro (its identifier and width) that `node`
+// names an element of, and the element; null if none.
+const std::pair<std::string, long>* StandardVhdl::Element(std::string_view node,
+                                                          long* index) const {
   if (!bus_bits_.empty()) {
     auto bit = bus_bits_.find(node);
     if (bit != bus_bits_.end()) {
-      *key = bit->second.first;
       *index = bit->second.second;
-      return true;
+      return &vectors_.find(bit->second.first)->second;
     }
   }
-  if (vectors_.empty() || node.size() < 2) return false;
+  if (vectors_.empty() || node.size() < 2) return nullptr;
   std::size_t digit = 1;
   while (digit < node.size() && !IsDigit(node[digit])) ++digit;
-  if (digit == node.size()) return false;
+  if (digit == node.size()) return nullptr;
   auto it = vectors_.find(std::string(node.substr(0, digit)));
   // A vector copied from a VHDL file stands for the header's elements that
   // match it ignoring case.
   if (it == vectors_.end() && ports_copied_ && header_words_.Contains(node)) {
     it = vectors_.find(ToLower(node.substr(0, digit)));
   }
-  if (it == vectors_.end()) return false;
+  if (it == vectors_.end()) return nullptr;
   std::string_view text = node.substr(digit);
-  if (text.size() > 9 || (text.size() > 1 && text[0] == '0')) return false;
+  if (text.size() > 9 || (text.size() > 1 && text[0] == '0')) return nullptr;
   long value = 0;
   for (char c : text) {
-    if (!IsDigit(c)) return false;
+    if (!IsDigit(c)) return nullptr;
     value = value * 10 + (c - '0');
   }
-  if (it->second.second >= 0 && value > it->second.second) return false;
-  *key = it->first;
+  if (it->second.second >= 0 && value > it->second.second) return nullptr;
   *index = value;
-  return true;
+  return &it->second;
 }
 
 void StandardVhdl::NoteNet(const std::string& name) {
-  std::string key;
   long index = 0;
-  if (Element(name, &key, &index)) return;
+  if (Element(name, &index)) return;
   if (!nets_.Insert(name)) return;
   if (ports_copied_) {
     std::string lowered = ToLower(name);
@@ -595,9 +594,8 @@ std::string StandardVhdl::WiredText() const {
     AppendActual(node, group[0]);
     for (std::size_t k = 1; k < group.size(); ++k) {
       std::string port;
-      std::string key;
       long index = 0;
-      if (Element(group[k], &key, &index)) {
+      if (Element(group[k], &index)) {
         AppendActual(port, group[k]);
       } else {
         const MacroInterface::Port* found = nullptr;
@@ -616,10 +614,9 @@ std::string StandardVhdl::WiredText() const {
 }
 
 void StandardVhdl::AppendActual(std::string& out, const std::string& node) const {
-  std::string key;
   long index = 0;
-  if (Element(node, &key, &index)) {
-    out += vectors_.find(key)->second.first;
+  if (const std::pair<std::string, long>* vector = Element(node, &index)) {
+    out += vector->first;
     out += '(';
     out += std::to_string(index);
     out += ')';

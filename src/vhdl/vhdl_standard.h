@@ -146,7 +146,7 @@ class StandardVhdl {
   void AppendActual(std::string& out, const std::string& node) const;
   std::size_t Fills(const MacroInterface& interface, std::size_t nodes) const;
   bool Ignored(std::string_view component) const;
-  bool Element(std::string_view node, std::string* key, long* index) const;
+  const std::pair<std::string, long>* Element(std::string_view node, long* index) const;
   static std::string VectorKey(const MacroInterface::Port& port);
   void AppendLabel(std::string& out, std::string_view label);
 
