@@ -6,6 +6,7 @@
 
 #include "platform/resource.h"
 #include "win32/globals.h"
+#include "win32/win32_platform.h"
 #include "win32/window_view.h"
 
 namespace kalvor::win32 {
@@ -450,14 +451,6 @@ void DrawProgress(HWND progress, unsigned position_k, unsigned total_k, bool ani
   SendMessageA(progress, WM_COMMAND, kDrawCommand,
                MAKELPARAM(position_k & 0xFFFF, total_k & 0xFFFF));
   UpdateWindow(progress);
-}
-
-std::string DisplayPath(const std::string& path) {
-  DWORD need = GetLongPathNameA(path.c_str(), nullptr, 0);
-  if (need == 0) return path;
-  std::vector<char> buf(need + 1, '\0');
-  DWORD got = GetLongPathNameA(path.c_str(), buf.data(), need + 1);
-  return got == 0 || got > need ? path : std::string(buf.data(), got);
 }
 
 void PumpMessages() {
