@@ -282,7 +282,7 @@ struct ProgressLook {
   HBRUSH blue = nullptr;
   bool frame_drawn = false;
   bool animate = false;
-  int icon = 0;  // carries over from one window to the next
+  int icon = 0;  // carries over from one conversion to the next
   unsigned position_k = 0;
   unsigned total_k = 0;
   bool cancelled = false;   // Cancel was pressed (or the window closed)
@@ -370,11 +370,10 @@ INT_PTR CALLBACK BarProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) 
       CancelProgress(hwnd);
       return TRUE;
     case WM_DESTROY:
-      if (p.window == hwnd) p.window = nullptr;
+      p.window = nullptr;
       KillTimer(hwnd, kAnimationTimer);
       if (p.blue) DeleteObject(p.blue);
       p.blue = nullptr;
-      p.frame_drawn = false;
       return FALSE;
     default:
       return DefaultDialogResult(message, wparam, lparam);
@@ -427,8 +426,7 @@ void CloseProgressWindow(HWND progress) {
   if (!progress) return;
   KillTimer(progress, kAnimationTimer);
   ShowWindow(progress, SW_HIDE);
-  if (g_progress.window == progress) g_progress.window = nullptr;
-  g_progress.frame_drawn = false;
+  g_progress.window = nullptr;
 }
 
 void NoteProgress(const std::string& note) {
