@@ -6,6 +6,7 @@
 
 #include "platform/resource.h"
 #include "win32/globals.h"
+#include "win32/win32_platform.h"
 #include "win32/window_view.h"
 
 namespace kalvor::win32 {
@@ -281,7 +282,7 @@ struct ProgressLook {
   HBRUSH blue = nullptr;
   bool frame_drawn = false;
   bool animate = false;
-  int icon = 0;  // carries over from one window to the next
+  int icon = 0;  // carries over from one conversion to the next
   unsigned position_k = 0;
   unsigned total_k = 0;
   bool cancelled = false;   // Cancel was pressed (or the window closed)
@@ -369,11 +370,10 @@ INT_PTR CALLBACK BarProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) 
       CancelProgress(hwnd);
       return TRUE;
     case WM_DESTROY:
-      if (p.window == hwnd) p.window = nullptr;
+      p.window = nullptr;
       KillTimer(hwnd, kAnimationTimer);
       if (p.blue) DeleteObject(p.blue);
       p.blue = nullptr;
-      p.frame_drawn = false;
       return FALSE;
     default:
       return DefaultDialogResult(message, wparam, lparam);
@@ -426,8 +426,7 @@ void CloseProgressWindow(HWND progress) {
   if (!progress) return;
   KillTimer(progress, kAnimationTimer);
   ShowWindow(progress, SW_HIDE);
-  if (g_progress.window == progress) g_progress.window = nullptr;
-  g_progress.frame_drawn = false;
+  g_progress.window = nullptr;
 }
 
 void NoteProgress(const std::string& note) {
@@ -450,14 +449,6 @@ void DrawProgress(HWND progress, unsigned position_k, unsigned total_k, bool ani
   SendMessageA(progress, WM_COMMAND, kDrawCommand,
                MAKELPARAM(position_k & 0xFFFF, total_k & 0xFFFF));
   UpdateWindow(progress);
-}
-
-std::string DisplayPath(const std::string& path) {
-  DWORD need = GetLongPathNameA(path.c_str(), nullptr, 0);
-  if (need == 0) return path;
-  std::vector<char> buf(need + 1, '\0');
-  DWORD got = GetLongPathNameA(path.c_str(), buf.data(), need + 1);
-  return got == 0 || got > need ? path : std::string(buf.data(), got);
 }
 
 void PumpMessages() {

@@ -75,11 +75,6 @@ bool ProgressCancelled();
 // Forgets a Cancel of an earlier conversion (a new command begins).
 void ForgetCancel();
 
-// A path as the user named it: the long form of each part, in its own
-// letter case (the program keeps the short, lower-case form); the path
-// itself when it cannot be found.
-std::string DisplayPath(const std::string& path);
-
 // Lets every pending message of the thread through.
 void PumpMessages();
 

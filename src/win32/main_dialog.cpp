@@ -7,6 +7,7 @@
 #include "core/startup.h"
 #include "win32/dialog_kit.h"
 #include "win32/globals.h"
+#include "win32/win32_platform.h"
 #include "win32/win32_ui.h"
 
 namespace kalvor::win32 {

@@ -49,7 +49,8 @@ void ShowResults(HWND main, const std::vector<Message>& messages, int first) {
   }
   HWND list = GetDlgItem(main, IDC_MAIN_RESULTS);
   // The area is laid out and drawn again only when its text changes (the
-  // end of a command shows what its messages already put there).
+  // end of a command may show what was put there before a box, or what the
+  // command before it showed).
   static std::string shown;
   static LPCSTR shown_icon = nullptr;
   static int shown_state = -1;

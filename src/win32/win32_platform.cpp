@@ -44,22 +44,32 @@ OpenResult WinShell::Open(const std::string& file, const std::string& parameters
   return started;
 }
 
+namespace {
+
+// One of the kernel's path conversions (long or short form) of `from`;
+// false when it fails.
+bool ConvertPath(decltype(&GetShortPathNameA) call, const std::string& from, std::string& to) {
+  DWORD need = call(from.c_str(), nullptr, 0);
+  if (need == 0) return false;
+  std::vector<char> buf(need + 1, '\0');
+  DWORD n = call(from.c_str(), buf.data(), need + 1);
+  if (n == 0 || n > need) return false;
+  to.assign(buf.data(), n);
+  return true;
+}
+
+}  // namespace
+
+std::string DisplayPath(const std::string& path) {
+  std::string long_form;
+  return ConvertPath(GetLongPathNameA, path, long_form) ? long_form : path;
+}
+
 bool WinFileSystem::ShortPath(const std::string& path, std::string& result) {
   if (path.empty()) return false;
   // Through the long form first: a name the user typed in another letter
   // case comes back as the file system has it.
-  auto convert = [](auto call, const std::string& from, std::string& to) {
-    DWORD need = call(from.c_str(), nullptr, 0);
-    if (need == 0) return false;
-    std::vector<char> buf(need + 1, '\0');
-    DWORD n = call(from.c_str(), buf.data(), need + 1);
-    if (n == 0 || n > need) return false;
-    to.assign(buf.data(), n);
-    return true;
-  };
-  std::string long_form;
-  if (!convert(GetLongPathNameA, path, long_form)) long_form = path;
-  return convert(GetShortPathNameA, long_form, result);
+  return ConvertPath(GetShortPathNameA, DisplayPath(path), result);
 }
 
 bool WinFileSystem::ExistsOnSearchPath(const std::string& name,

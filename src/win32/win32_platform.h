@@ -27,6 +27,11 @@ class WinShell : public Shell {
                   const std::string& directory) override;
 };
 
+// A path as the user named it: the long form of each part, in the letter
+// case the file system gives its names (the program keeps the short form);
+// the path itself when it cannot be found.
+std::string DisplayPath(const std::string& path);
+
 class WinFileSystem : public FileSystem {
  public:
   bool ShortPath(const std::string& path, std::string& result) override;
