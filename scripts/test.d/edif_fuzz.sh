@@ -3,7 +3,7 @@
 # with libFuzzer under AddressSanitizer and UndefinedBehaviorSanitizer,
 # seeded with the corpus netlists and tests/fuzz/edif_seeds; then the same
 # import on Verilog netlists (VERILOG_FUZZ_SECONDS, default 60), seeded with
-# tests/fuzz/verilog_seeds;
+# tests/fuzz/verilog_seeds and the Verilog of tests/tools;
 # then the macro-file reader, the SPICE clean-up and the trace conversion
 # (TEXT_FUZZ_SECONDS, default 60).
 # Fails on any crash, leak, hang or sanitizer report.
@@ -37,7 +37,8 @@ clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-reco
   -DKALVOR_FUZZ_EXT='".v"' -I"$root/src" -I"$root/tests" -o "$out/verilog_reader_fuzz" \
   "$root/tests/fuzz/edif_reader_fuzz.cpp" "${sources[@]}"
 mkdir -p "$work/verilog_units"
-cp "$root"/tests/fuzz/verilog_seeds/*.v "$root"/tests/tools/verilog/*.vg "$work/verilog_units/"
+cp "$root"/tests/fuzz/verilog_seeds/*.v "$root"/tests/tools/verilog/*.vg "$root"/tests/tools/netlists/*.v \
+  "$work/verilog_units/"
 chmod -R u+w "$work/verilog_units"
 "$out/verilog_reader_fuzz" -max_total_time="${VERILOG_FUZZ_SECONDS:-60}" -max_len=65536 -timeout=20 \
   -rss_limit_mb=2048 -print_final_stats=1 "$work/verilog_units" 2>&1 | tail -n 15

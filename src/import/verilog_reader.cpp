@@ -1424,51 +1424,88 @@ class Parser {
     pending_.clear();
   }
 
-  // ~x or !x of one bit: the output of an inverter made for it (bound
-  // after the statement); of a constant: the constant inverted.
+  // ~x or !x: each bit of a net the output of an inverter made for it
+  // (bound after the statement), in bit order; a constant inverted as it
+  // stands. x is a net, a select, a concatenation or a constant, or one of
+  // these in parentheses; !x of more than one bit (a logical not) is not read.
   void Inverted(const Token& op, Expr& e) {
     const Token u = lex_.Peek();
-    if (!(u.kind == Tok::kIdent || u.kind == Tok::kEscaped || u.kind == Tok::kNumber)) {
-      Refuse(u, "after an inversion (a net, a bit of one or a constant is inverted)", true);
+    if (!(u.kind == Tok::kIdent || u.kind == Tok::kEscaped || u.kind == Tok::kNumber || u.Is('{') ||
+          u.Is('('))) {
+      Refuse(u, "after an inversion (a net, a select, a concatenation or a constant is inverted)", true);
     }
     Expr operand;
+    if (u.Is('(')) lex_.Next();
     Primary(operand);
-    Ref& r = operand.refs.front();
-    if (r.name.empty()) {
-      if (op.Is('!')) {  // logical: 1 when every bit is 0
-        const bool zero = r.bits.find_first_not_of('0') == std::string::npos;
-        r.bits = zero ? "1" : r.bits.find('1') != std::string::npos ? "0" : "x";
-      } else {
-        for (char& c : r.bits) c = c == '0' ? '1' : c == '1' ? '0' : c;
-      }
+    if (u.Is('(')) Expect(')', "after an inverted expression");
+    if (op.Is('!') && AllConstant(operand)) {  // logical: 1 when every bit is 0
+      std::string all;
+      for (const Ref& r : operand.refs) all += r.bits;
+      Ref r;
+      r.bits = all.find_first_not_of('0') == std::string::npos ? "1"
+               : all.find('1') != std::string::npos             ? "0"
+                                                                 : "x";
+      r.sized = AllSized(operand);
       e.refs.push_back(std::move(r));
       return;
     }
-    long width = 1;
-    if (r.select == Select::kPart) width = std::labs(r.a - r.b) + 1;
-    if (pass_ == Pass::kScan && r.select == Select::kWhole) {
-      const long k = m_->Find(r.name);
-      if (k >= 0) width = m_->nets[static_cast<std::size_t>(k)].Width();
-    } else if (pass_ == Pass::kBind) {
+    if (pass_ == Pass::kBind || (pass_ == Pass::kScan && speculate_)) {
+      // Its selects checked (and an implicit net made) as binding would.
+      if (!m_->numbered) m_->Number();
       bits_.clear();
-      Bits(*m_, operand, u.line, bits_);
-      width = static_cast<long>(bits_.size());
+      try {
+        Bits(*m_, operand, u.line, bits_);
+      } catch (const ReadError&) {
+        if (pass_ == Pass::kBind) throw;
+        throw Restart{};
+      }
     }
-    if (width != 1) {
+    // One Ref a bit, most significant first.
+    Expr each;
+    for (const Ref& r : operand.refs) {
+      const long k = r.name.empty() ? -1 : m_->Find(r.name);
+      const VNet* n = k < 0 ? nullptr : &m_->nets[static_cast<std::size_t>(k)];
+      long hi = 0, lo = 0;
+      if (n && n->vector && r.select == Select::kWhole) {
+        hi = n->Width() - 1;
+      } else if (n && r.select == Select::kPart) {
+        hi = n->Offset(r.a);
+        lo = n->Offset(r.b);
+      }
+      if (!n || !n->vector || r.select == Select::kBit || hi < lo || lo < 0) {
+        each.refs.push_back(r);  // one bit, a constant, or refused when bound
+        if (!r.name.empty()) each.refs.back().name = held_.emplace_back(r.name);
+        continue;
+      }
+      const std::string_view name = held_.emplace_back(r.name);
+      for (long b = hi; b >= lo; --b) {
+        each.refs.push_back(Ref{name, Select::kBit, n->Index(b), n->Index(b), {}});
+      }
+    }
+    if (op.Is('!') && (each.refs.size() != 1 || each.refs[0].bits.size() > 1)) {
+      long width = 0;
+      for (const Ref& r : each.refs) width += r.name.empty() ? static_cast<long>(r.bits.size()) : 1;
+      const std::string what = u.Is('(') ? "(...)" : u.Is('{') ? "{...}" : std::string(u.text);
       throw ReadError{u.line,
-                      Format("%c%s is %ld bits wide: only single bits are inverted", op.text[0],
-                             std::string(r.name).c_str(), width),
+                      Format("!%s is %ld bits wide: a logical not of more than one bit is not read",
+                             what.c_str(), width),
                       true};
     }
-    r.name = held_.emplace_back(r.name);
-    const std::string_view output = held_.emplace_back(InverterOutput(++inverters_));
-    if (pass_ != Pass::kFill) m_->inverters = std::max(m_->inverters, inverters_);
-    if (pass_ != Pass::kFill && m_->Find(output) < 0) {
-      m_->Add(output, VNet{0, 0, 0, 0, m_->numbered ? m_->TakeBits(1) : 0u, PortDirection::kUnknown,
-                           false});
+    for (Ref& r : each.refs) {
+      if (r.name.empty()) {
+        for (char& c : r.bits) c = c == '0' ? '1' : c == '1' ? '0' : c;
+        e.refs.push_back(std::move(r));
+        continue;
+      }
+      const std::string_view output = held_.emplace_back(InverterOutput(++inverters_));
+      if (pass_ != Pass::kFill) m_->inverters = std::max(m_->inverters, inverters_);
+      if (pass_ != Pass::kFill && m_->Find(output) < 0) {
+        m_->Add(output, VNet{0, 0, 0, 0, m_->numbered ? m_->TakeBits(1) : 0u, PortDirection::kUnknown,
+                             false});
+      }
+      pending_.push_back({r, output});
+      e.refs.push_back(Ref{output, Select::kWhole, 0, 0, {}});
     }
-    pending_.push_back({r, output});
-    e.refs.push_back(Ref{output, Select::kWhole, 0, 0, {}});
   }
 
   void Expression(Expr& e) {
@@ -2037,7 +2074,10 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
     // after its wires find them.
     const bool last_use = !m.instantiated;
     const bool wired = m.Wired();
-    if (last_use && wired) m.net_index = NamePositions();  // the wiring replaces the lookups
+    // The wiring replaces the lookups, but for an inverted bus: the module
+    // is read again whole, each such bus a bit at a time by its declaration.
+    const bool declarations_read = wired && m.inverters != 0;
+    if (last_use && wired && !declarations_read) m.net_index = NamePositions();
     const std::size_t text_size = m.names.size() + m.instance_text / 16 * 17;
     if (last_use) {
       m.names.reserve(text_size);  // already there since the first reading
@@ -2081,6 +2121,14 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
         NoteWiredTogether(netlist, cell.name, std::string(body.Name(entry)), pb.name, m.line);
       }
     };
+    auto forget = [&] {
+      if (last_use) {
+        m.names_moved = nullptr;
+        m.nets.clear();
+        m.net_index = NamePositions();
+        m.ports.clear();
+      }
+    };
     // The other nets: the constant, or the first declared bit of the
     // class, made unique in the cell. False past the limit of nodes.
     auto name_the_rest = [&] {
@@ -2117,12 +2165,7 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
         }
         body.Rename(body.nets[n], name);
       }
-      if (last_use) {
-        m.names_moved = nullptr;
-        m.nets.clear();
-        m.net_index = NamePositions();
-        m.ports.clear();
-      }
+      if (!declarations_read) forget();
       return true;
     };
     auto too_many_nodes = [&] {
@@ -2160,6 +2203,7 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
       return stop(Format("Line %ld: %s", e.line, e.text.c_str()), cell.name);
     }
     m.wiring.clear();
+    if (declarations_read) forget();
     fill.GroupPins();
     std::vector<std::uint32_t>().swap(fill.net_of_pin);
     // Two instances of one name are refused; two names alike in the macro

@@ -3,6 +3,7 @@
 // before anything is written.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -129,8 +130,9 @@ TEST(VerilogImport, RefusesWhatIsNoNetlistBeforeWritingAnything) {
   const Case cases[] = {
       {"\n always @(a) y = a;\n", "Line 2: \"always\" (behavioural code) is not supported"},
       {"\n initial y = 0;\n", "Line 2: \"initial\" (behavioural code) is not supported"},
-      {"\n assign y = ~(a);\n", "Line 2: \"(\" is not supported after an inversion"},
-      {"\n wire [1:0] b;\n assign y = !b;\n", "Line 3: !b is 2 bits wide: only single bits are inverted"},
+      {"\n assign y = ~~a;\n", "Line 2: \"~\" is not supported after an inversion"},
+      {"\n wire [1:0] b;\n assign y = !b;\n", "Line 3: !b is 2 bits wide: a logical not of more than one bit"},
+      {"\n assign y = !{a, 1'b0};\n", "Line 2: !{...} is 2 bits wide: a logical not of more than one bit"},
       {"\n assign ~y = a;\n", "Line 2: an assign to an inverted net"},
       {"\n wire \\NOT_1<O ;\n", "Line 2: NOT_1<O is the name this reader gives an inverter's output"},
       {"\n\n assign y = a & a;\n", "Line 3: \"&\" is not supported in an expression"},
@@ -261,21 +263,40 @@ TEST(VerilogImport, LegalFormsOfWritersAreRead) {
 // An inverted bit (~x, !x), in a connection or an assign, is the output of
 // an inverter made for it: NOT_k of the leaf cell EXTINV after the
 // statement's instance, its input A on the bit; a constant is inverted as
-// it stands.
+// it stands. An inverted bus, select, concatenation or parenthesis has an
+// inverter a bit, most significant first.
 TEST(VerilogImport, InvertedBitsGoThroughInverters) {
-  TestApp t;
-  ASSERT_EQ(ImportVerilog(t, "module top (a, b, y, z); input a, b; output y, z;\n"
-                             " DFF r (.D(!a), .E(~ \\b ), .K(~1'b0), .Q(y));\n"
-                             " wire n = !y;\n assign z = ~n;\nendmodule\n"),
-            Outcome::kCompleted)
-      << t.ui.Last().text;
-  EXPECT_EQ(testing::MacLines(t.dir / "design.mac"),
-            (std::vector<std::string>{"", "", ".macro DFF D E K Q", "$inout D E K Q", ".eom", "",
-                                      ".macro EXTINV A O", "$inout A O", ".eom", "",
-                                      ".macro top a b y z", "$input a b", "$output y z",
-                                      "<r DFF NOT_1_O NOT_2_O VDD y", "<NOT_1 EXTINV a NOT_1_O",
-                                      "<NOT_2 EXTINV b NOT_2_O", "<NOT_3 EXTINV y n",
-                                      "<NOT_4 EXTINV n z", ".eom", ""}));
+  struct Case {
+    std::string netlist;
+    std::vector<std::string> top;  // the top cell's lines in the macro file, after its header
+  };
+  const std::vector<std::string> inverter = {".macro EXTINV A O", "$inout A O", ".eom", ""};
+  const Case cases[] = {
+      {"module top (a, b, y, z); input a, b; output y, z;\n"
+       " DFF r (.D(!a), .E(~ \\b ), .K(~1'b0), .Q(y));\n"
+       " wire n = !y;\n assign z = ~n;\nendmodule\n",
+       {"$input a b", "$output y z", "<r DFF NOT_1_O NOT_2_O VDD y", "<NOT_1 EXTINV a NOT_1_O",
+        "<NOT_2 EXTINV b NOT_2_O", "<NOT_3 EXTINV y n", "<NOT_4 EXTINV n z"}},
+      {"module top (a, b, y, z); input [2:0] a; input [0:1] b; output [2:0] y; output z;\n"
+       " AND u (.A(~a[2:1]), .B(~{b, 2'b01}), .C(!(a[0])), .Y(z));\n"
+       " assign y = ~(a);\nendmodule\n"
+       "module AND (input [1:0] A, input [3:0] B, input C, output Y);\nendmodule\n",  // bound apart
+       {"$bus a[2:0] a2 a1 a0", "$bus b[0:1] b0 b1", "$bus y[2:0] y2 y1 y0", "$input a0 a1 a2 b0 b1",
+        "$output y0 y1 y2 z", "<u AND NOT_2_O NOT_1_O GND VDD NOT_4_O NOT_3_O NOT_5_O z",
+        "<NOT_1 EXTINV a2 NOT_1_O", "<NOT_2 EXTINV a1 NOT_2_O", "<NOT_3 EXTINV b0 NOT_3_O",
+        "<NOT_4 EXTINV b1 NOT_4_O", "<NOT_5 EXTINV a0 NOT_5_O", "<NOT_6 EXTINV a2 y2",
+        "<NOT_7 EXTINV a1 y1", "<NOT_8 EXTINV a0 y0"}},
+  };
+  for (const Case& c : cases) {
+    TestApp t;
+    ASSERT_EQ(ImportVerilog(t, c.netlist), Outcome::kCompleted) << t.ui.Last().text;
+    const std::vector<std::string> lines = testing::MacLines(t.dir / "design.mac");
+    EXPECT_NE(std::search(lines.begin(), lines.end(), inverter.begin(), inverter.end()), lines.end());
+    const auto top = std::find_if(lines.begin(), lines.end(),
+                                  [](const std::string& l) { return l.rfind(".macro top ", 0) == 0; });
+    ASSERT_LE(top + 3, lines.end()) << c.netlist;
+    EXPECT_EQ(std::vector<std::string>(top + 1, lines.end() - 2), c.top) << c.netlist;
+  }
 }
 
 // A supply-named pin stays out of its cell's header only where it is on

@@ -191,17 +191,21 @@ TEST(Netcheck, ReadsWhatTheImportReads) {
   r = netcheck::CompareConnectivity(nl, fixed);
   EXPECT_TRUE(r.differences.empty()) << r.differences[0];
   // An inverted bit is the output O of an inverter NOT_k (cell EXTINV)
-  // after the statement, its input A on the bit: swapped, the nets differ.
+  // after the statement, its input A on the bit; a bus has one a bit, most
+  // significant first: swapped, or in the other order, the nets differ.
   netcheck::Netlist inverted;
   ASSERT_TRUE(netcheck::ParseVerilogNetlist(
-      "module m(a, y); input a; output y; BUF b (.A(!a), .Y(y)); endmodule\n", inverted));
-  for (const auto& [inverter, same] : {std::pair{"a n", true}, std::pair{"n a", false}}) {
+      "module m(a, y); input [1:0] a; output [1:0] y; BUF b (.A(~(a)), .Y(y)); endmodule\n", inverted));
+  for (const auto& [inverters, same] :
+       {std::pair{"<NOT_1 EXTINV a1 n1\r\n<NOT_2 EXTINV a0 n0", true},
+        std::pair{"<NOT_1 EXTINV n1 a1\r\n<NOT_2 EXTINV n0 a0", false},
+        std::pair{"<NOT_1 EXTINV a0 n0\r\n<NOT_2 EXTINV a1 n1", false}}) {
     netcheck::Netlist inv_mac;
-    netcheck::ParseMacNetlist(std::string(".macro BUF A Y\r\n.eom\r\n.macro EXTINV A O\r\n.eom\r\n"
-                                          ".macro m a y\r\n<b BUF n y\r\n<NOT_1 EXTINV ") +
-                                  inverter + "\r\n.eom\r\n",
+    netcheck::ParseMacNetlist(std::string(".macro BUF A0 A1 Y0 Y1\r\n.eom\r\n.macro EXTINV A O\r\n.eom\r\n"
+                                          ".macro m a0 a1 y0 y1\r\n<b BUF n0 n1 y0 y1\r\n") +
+                                  inverters + "\r\n.eom\r\n",
                               inv_mac);
-    EXPECT_EQ(netcheck::CompareConnectivity(inverted, inv_mac).differences.empty(), same) << inverter;
+    EXPECT_EQ(netcheck::CompareConnectivity(inverted, inv_mac).differences.empty(), same) << inverters;
   }
   for (const char* bad : {"module m(a); input a; X u (.Z(a)); endmodule\nmodule X(input A); endmodule\n",
                           "module m(a); input a; X u (a, a); endmodule\nmodule X(input A); endmodule\n"}) {

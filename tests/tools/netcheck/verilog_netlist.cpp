@@ -86,9 +86,11 @@ bool IsNetKind(const std::string& w) {
 
 struct Decl { long msb = 0, lsb = 0; bool vec = false; int dir = 0; };
 
-// A token that may stand after "~" or "!" of an inversion: a name or a
-// constant (an operator or a bracket makes the expression behavioural).
+// A token that may stand after "~" or "!" of an inversion: a name, a
+// constant, a concatenation or a parenthesis (another operator makes the
+// expression behavioural).
 bool IsOperand(const std::string& w) {
+  if (w == "(" || w == "{") return true;
   return !w.empty() && std::string("(){}[]~!&|^?+-*/%<>@,;=:.#").find(w[0]) == std::string::npos;
 }
 
@@ -177,25 +179,30 @@ struct Reader {
   bool Expr(Module& m, std::vector<std::string>& out) {
     std::string a = Take();
     if (a == "~" || a == "!") {
-      // A bit inverted: the output O of an inverter NOT_k (cell EXTINV, its
-      // input A on the bit), on a net of its own. A constant is inverted
-      // as it stands.
+      // Each bit of a net inverted: the output O of an inverter NOT_k (cell
+      // EXTINV, its input A on the bit), on a net of its own, in bit order.
+      // A constant bit is inverted as it stands; ! of constants is 1 when
+      // every bit is 0, of a net only of one bit.
       if (!IsOperand(Peek())) return Fail("inversion");
       std::vector<std::string> bits;
+      const bool parenthesised = Peek() == "(";
+      if (parenthesised) Take();
       if (!Expr(m, bits)) return false;
+      if (parenthesised && Take() != ")") return Fail("inverted expression");
       bool constant = true;
       for (const std::string& b : bits) constant = constant && b[0] == '\'';
       if (constant && a == "!") {
         bool zero = true, one = false;
         for (const std::string& b : bits) { zero = zero && b == "'0"; one = one || b == "'1"; }
         out.push_back(zero ? "'1" : one ? "'0" : "'x");
-      } else if (constant) {
-        for (const std::string& b : bits) out.push_back(b == "'0" ? "'1" : b == "'1" ? "'0" : b);
-      } else {
-        if (bits.size() != 1) return Fail("inverted bus");
+        return true;
+      }
+      if (a == "!" && bits.size() != 1) return Fail("logical not of a bus");
+      for (const std::string& b : bits) {
+        if (b[0] == '\'') { out.push_back(b == "'0" ? "'1" : b == "'1" ? "'0" : b); continue; }
         const std::string name = "NOT_" + std::to_string(++inverter_count);
         m.decls[name + "<O"] = Decl();
-        inverters.push_back({"EXTINV", name, {{"A", {bits[0]}, false}, {"O", {name + "<O"}, false}}});
+        inverters.push_back({"EXTINV", name, {{"A", {b}, false}, {"O", {name + "<O"}, false}}});
         out.push_back(name + "<O");
       }
       return true;
