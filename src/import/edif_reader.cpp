@@ -1,6 +1,7 @@
 #include "import/edif_reader.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 #include "text/strings.h"
@@ -76,6 +77,9 @@ constexpr std::size_t kScannedPorts = 8;
 
 // Widest bus the reader expands; wider ranges are taken as damaged input.
 constexpr long kMaxBusBits = 1L << 16;
+// The longest macro name made for a cell of a second library (a macro
+// line takes a word of about 70 characters).
+constexpr std::size_t kMacroNameLength = 60;
 // Lists around a name deeper than this are refused (each is a call).
 constexpr int kMaxNameDepth = 1000;
 
@@ -315,11 +319,13 @@ ReadStep EdifReader::Next() {
     if (IsKeyword(head, "cell")) {
       ReadStep step = ReadCell();
       if (step != ReadStep::kEnd) return step;  // kEnd: the file ended after the head
+    } else if (IsKeyword(head, "library") || IsKeyword(head, "external")) {
+      if (ReadName(scratch_)) library_ = scratch_.text;
     } else if (IsKeyword(head, "design") && !netlist_.has_design) {
       // The design may stand anywhere at the top level (before the
       // libraries, too): the cells after it are still read.
       netlist_.has_design = true;
-      if (Find("cellref", scratch_)) netlist_.top = scratch_.text;
+      if (Find("cellref", scratch_)) netlist_.top = CellRefName(scratch_.text);
     }
   }
   return failed_ ? ReadStep::kFailed : ReadStep::kEnd;
@@ -548,11 +554,152 @@ bool EdifReader::ReadNet(const Cell& own) {
   return true;
 }
 
+std::string EdifReader::MacroName(const std::string& library, const std::string& name) {
+  std::string key = ToLower(library) + '\n' + ToLower(name);
+  if (auto it = macro_names_.find(key); it != macro_names_.end()) return it->second;
+  // A macro file has one name space: a cell of a name that a cell of
+  // another library took first is written under the name and its library's,
+  // cut to a length a macro line takes, and a number if that is taken too.
+  std::string macro = name;
+  const std::int32_t at = netlist_.FindCell(name);
+  const std::string* owner =
+      at >= 0 && static_cast<std::size_t>(at) < cell_libraries_.size() ? &cell_libraries_[static_cast<std::size_t>(at)]
+                                                                      : nullptr;
+  if (owner && !owner->empty() && !library.empty() && !EqualNoCase(*owner, library)) {
+    std::string base = name + "_" + library;
+    if (base.size() > kMacroNameLength) base.resize(std::max(kMacroNameLength, name.size() + 2));
+    macro = base;
+    for (int n = 2; netlist_.FindCell(macro) >= 0; ++n) macro = base + "_" + std::to_string(n);
+    renamed_ = true;
+    netlist_.Note(Diagnostic::Severity::kWarning, "cell of two libraries",
+                  Format("Cell %s of library %s is written as macro %s: library %s has a cell %s too. "
+                         "Each instance is bound to the cell of its libraryRef.",
+                         name.c_str(), library.c_str(), macro.c_str(), owner->c_str(),
+                         netlist_.cells[static_cast<std::size_t>(at)].name.c_str()),
+                  "Warning:");
+  }
+  macro_names_.emplace(std::move(key), macro);
+  return macro;
+}
+
+std::string EdifReader::CellRefName(const std::string& name) {
+  if (!renamed_) return name;
+  std::string library = library_;
+  if (Find("libraryref", library_ref_)) library = library_ref_.text;
+  auto it = macro_names_.find(ToLower(library) + '\n' + ToLower(name));
+  return it == macro_names_.end() ? name : it->second;
+}
+
+void EdifReader::JoinNetsSharingPins() {
+  std::vector<Net>& nets = body_.nets;
+  const std::vector<Pin>& pins = body_.pins;
+  if (nets.size() < 2) return;
+  // Each pin and the first net it is on, in a table of at least twice as
+  // many places as pins (key 0: a free place).
+  const std::size_t size = std::bit_ceil(pins.size() * 2 + 2);
+  const int shift = 64 - std::countr_zero(size);
+  pin_keys_.assign(size, 0);
+  pin_nets_.resize(size);
+  auto slot = [&](const Pin& p, std::int32_t n) {
+    const std::uint64_t key =
+        static_cast<std::uint64_t>(static_cast<std::uint32_t>(p.instance + 2)) << 32 |
+        static_cast<std::uint32_t>(p.port);
+    auto h = static_cast<std::size_t>((key * 0x9e3779b97f4a7c15ull) >> shift);
+    while (pin_keys_[h] != 0 && pin_keys_[h] != key) h = (h + 1) & (size - 1);
+    if (pin_keys_[h] == 0) {
+      pin_keys_[h] = key;
+      pin_nets_[h] = n;
+    }
+    return h;
+  };
+  // The nets of a group lead to its first net (made at the first shared pin).
+  std::vector<std::int32_t> group;
+  auto find = [&](std::int32_t n) {
+    while (group[static_cast<std::size_t>(n)] != n) {
+      const std::int32_t up = group[static_cast<std::size_t>(group[static_cast<std::size_t>(n)])];
+      group[static_cast<std::size_t>(n)] = up;
+      n = up;
+    }
+    return n;
+  };
+  for (std::size_t n = 0; n < nets.size(); ++n) {
+    const auto me = static_cast<std::int32_t>(n);
+    for (const Pin& p : body_.Pins(nets[n])) {
+      if (p.instance == Pin::kUnknown) continue;
+      const std::int32_t earlier = pin_nets_[slot(p, me)];
+      if (earlier == me) continue;
+      if (group.empty()) {
+        group.resize(nets.size());
+        for (std::size_t k = 0; k < group.size(); ++k) group[k] = static_cast<std::int32_t>(k);
+      }
+      const std::int32_t a = find(earlier), b = find(me);
+      if (a == b) continue;
+      group[static_cast<std::size_t>(std::max(a, b))] = std::min(a, b);
+      // Nets of one name (a port of the cell on both) are one node already.
+      if (EqualNoCase(body_.Name(nets[n]), body_.Name(nets[static_cast<std::size_t>(earlier)]))) continue;
+      if (joined_nets_++ == 0) {
+        first_join_ = body_.cell + ": " + std::string(body_.Name(nets[n])) + " joined to " +
+                      std::string(body_.Name(nets[static_cast<std::size_t>(earlier)])) + " at " +
+                      body_.PinText(p);
+      }
+    }
+  }
+  if (group.empty()) return;
+  // A group is named as the net the macro file must show: the first with a
+  // pin of the cell itself (named after that port), else the first named
+  // like a supply (global), else its first.
+  auto rank = [&](std::size_t n) {
+    for (const Pin& p : body_.Pins(nets[n])) {
+      if (p.instance == Pin::kOwn) return 2;
+    }
+    const std::string_view name = body_.Name(nets[n]);
+    return IsSupplyName(name) || (options_.vcc_to_vdd && EqualNoCase(name, "VCC")) ? 1 : 0;
+  };
+  std::vector<std::int32_t> named(nets.size(), -1), next(nets.size(), -1), last(nets.size(), -1);
+  std::vector<int> ranks(nets.size(), 0);
+  for (std::size_t n = 0; n < nets.size(); ++n) {
+    const auto first = static_cast<std::size_t>(find(static_cast<std::int32_t>(n)));
+    ranks[n] = rank(n);
+    if (named[first] < 0 || ranks[n] > ranks[static_cast<std::size_t>(named[first])]) {
+      named[first] = static_cast<std::int32_t>(n);
+    }
+    if (last[first] >= 0) next[static_cast<std::size_t>(last[first])] = static_cast<std::int32_t>(n);
+    last[first] = static_cast<std::int32_t>(n);
+  }
+  std::vector<Net> joined;
+  std::vector<Pin> joined_pins;
+  joined_pins.reserve(pins.size());
+  for (std::size_t n = 0; n < nets.size(); ++n) {
+    if (find(static_cast<std::int32_t>(n)) != static_cast<std::int32_t>(n)) continue;
+    const auto chosen = static_cast<std::size_t>(named[n]);
+    Net net = nets[chosen];
+    net.first = static_cast<std::uint32_t>(joined_pins.size());
+    for (auto k = static_cast<std::int32_t>(n); k >= 0; k = next[static_cast<std::size_t>(k)]) {
+      const Net& part = nets[static_cast<std::size_t>(k)];
+      // Ports of the cell on another part's name are wired together.
+      if (ranks[static_cast<std::size_t>(k)] == 2 && body_.Name(part) != body_.Name(net)) {
+        NoteWiredTogether(netlist_, body_.cell, std::string(body_.Name(net)), std::string(body_.Name(part)));
+      }
+      for (const Pin& p : body_.Pins(part)) {
+        // A shared pin once, on the first part it is on.
+        if (p.instance != Pin::kUnknown && pin_nets_[slot(p, k)] != k) continue;
+        joined_pins.push_back(p);
+      }
+    }
+    net.count = static_cast<std::uint32_t>(joined_pins.size()) - net.first;
+    net.fanout = static_cast<std::int32_t>(net.count);
+    joined.push_back(net);
+  }
+  nets = std::move(joined);
+  body_.pins = std::move(joined_pins);
+}
+
 ReadStep EdifReader::ReadCell() {
   Cell cell;
   if (!ReadName(scratch_)) return failed_ ? ReadStep::kFailed : ReadStep::kEnd;
   cell.name = scratch_.text;
   if (scratch_.shown != cell.name) cell.original = scratch_.shown;
+  cell.name = MacroName(library_, cell.name);
   body_.Clear();
   body_.cell = cell.name;
   instance_index_.Clear();
@@ -594,7 +741,11 @@ ReadStep EdifReader::ReadCell() {
       if (holders.empty() || holders.back() != depth - 1) continue;
       if (ReadName(scratch_)) {
         instance_name_ = scratch_.text;
-        if (!Find("cellref", scratch_)) scratch_.text.clear();
+        if (!Find("cellref", scratch_)) {
+          scratch_.text.clear();
+        } else if (renamed_) {
+          scratch_.text = CellRefName(scratch_.text);
+        }
         if (failed_) return ReadStep::kFailed;
         if (static_cast<long>(body_.instances.size()) >= options_.limits.instances) {
           CapacityStop("Too many instances in this cell", cell.name, key::kEdifInstances,
@@ -609,6 +760,7 @@ ReadStep EdifReader::ReadCell() {
     if (failed_) return ReadStep::kFailed;
   }
   if (failed_) return ReadStep::kFailed;
+  JoinNetsSharingPins();
   if (const std::int32_t first = netlist_.FindCell(cell.name); first >= 0) {
     netlist_.Note(Diagnostic::Severity::kWarning, "duplicate cell", "Warning, duplicate cell name!",
                   cell.name);
@@ -633,6 +785,8 @@ ReadStep EdifReader::ReadCell() {
   }
   cell.ports.shrink_to_fit();
   cell.port_text.shrink_to_fit();
+  if (cell_libraries_.size() <= netlist_.cells.size()) cell_libraries_.resize(netlist_.cells.size() + 1);
+  cell_libraries_[netlist_.cells.size()] = library_;
   netlist_.AddCell(std::move(cell));
   return ReadStep::kCell;
 }
