@@ -555,8 +555,11 @@ bool EdifReader::ReadNet(const Cell& own) {
 }
 
 std::string EdifReader::MacroName(const std::string& library, const std::string& name) {
-  std::string key = ToLower(library) + '\n' + ToLower(name);
-  if (auto it = macro_names_.find(key); it != macro_names_.end()) return it->second;
+  // The library's cell of this name came before: a duplicate of it.
+  if (renamed_) {
+    auto it = macro_names_.find(ToLower(library) + '\n' + ToLower(name));
+    if (it != macro_names_.end()) return it->second;
+  }
   // A macro file has one name space: a cell of a name that a cell of
   // another library took first is written under the name and its library's,
   // cut to a length a macro line takes, and a number if that is taken too.
@@ -577,8 +580,8 @@ std::string EdifReader::MacroName(const std::string& library, const std::string&
                          name.c_str(), library.c_str(), macro.c_str(), owner->c_str(),
                          netlist_.cells[static_cast<std::size_t>(at)].name.c_str()),
                   "Warning:");
+    macro_names_.emplace(ToLower(library) + '\n' + ToLower(name), macro);
   }
-  macro_names_.emplace(std::move(key), macro);
   return macro;
 }
 

@@ -106,11 +106,12 @@ class EdifReader : public NetlistReader {
   std::vector<PortRef> refs_;  // of the net being read, reused
   std::string library_;        // the library (or external) being read
   EdifName library_ref_;
-  // The macro names of the cells read, by "library\ncell" in lower case, and
-  // the library that first took each macro name (by cell number; empty: none).
+  // The macro names of the cells written under another name, by
+  // "library\ncell" in lower case, and the library of each cell read (by
+  // cell number; empty: none).
   std::unordered_map<std::string, std::string> macro_names_;
   std::vector<std::string> cell_libraries_;
-  bool renamed_ = false;  // some cell has a macro name other than its own
+  bool renamed_ = false;  // macro_names_ is not empty
   // Nets joined as sharing a pin with an earlier net, and the first such.
   long joined_nets_ = 0;
   std::string first_join_;
