@@ -59,8 +59,6 @@ class EdifReader : public NetlistReader {
   // The macro name an instance's or the design's cellRef names: the cell of
   // its libraryRef (none: the library being read), else the first of its name.
   std::string CellRefName(const std::string& name);
-  // Nets of the body that share a pin become one net.
-  void JoinNetsSharingPins();
   // The header name of the port (or bus member) `ref` of `cell`; the
   // reference's own text if the cell has no such port.
   std::string_view PortHeaderName(const EdifName& ref, const Cell& cell, std::int32_t number);
@@ -115,8 +113,6 @@ class EdifReader : public NetlistReader {
   // Nets joined as sharing a pin with an earlier net, and the first such.
   long joined_nets_ = 0;
   std::string first_join_;
-  std::vector<std::uint64_t> pin_keys_;  // the join's table, reused
-  std::vector<std::int32_t> pin_nets_;
 
  public:
   long joined_nets() const { return joined_nets_; }
