@@ -330,6 +330,11 @@ Outcome Import(const RunContext& run, EdifSession& session, const EdifJob& job,
   if (state.unconnected != 0) {
     text += Format("\n\nWARNING: %ld unconnected nodes, see NCXnnn's", state.unconnected);
   }
+  if (edif && edif->joined_nets() != 0) {
+    text += Format("\n\nWARNING: %ld nets share a pin with an earlier net and are joined to it, as "
+                   "one net (the first: %s)",
+                   edif->joined_nets(), edif->first_join().c_str());
+  }
   if (state.split_pins != 0) {
     text += Format("\n\nWARNING: %ld instance pins are on more than one net, which a macro file "
                    "cannot join: each is written on its first net only (the first: %s)",

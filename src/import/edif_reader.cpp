@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "import/join_nets.h"
 #include "text/strings.h"
 
 namespace kalvor {
@@ -76,6 +77,9 @@ constexpr std::size_t kScannedPorts = 8;
 
 // Widest bus the reader expands; wider ranges are taken as damaged input.
 constexpr long kMaxBusBits = 1L << 16;
+// The longest macro name made for a cell of a second library (a macro
+// line takes a word of about 70 characters).
+constexpr std::size_t kMacroNameLength = 60;
 // Lists around a name deeper than this are refused (each is a call).
 constexpr int kMaxNameDepth = 1000;
 
@@ -315,11 +319,13 @@ ReadStep EdifReader::Next() {
     if (IsKeyword(head, "cell")) {
       ReadStep step = ReadCell();
       if (step != ReadStep::kEnd) return step;  // kEnd: the file ended after the head
+    } else if (IsKeyword(head, "library") || IsKeyword(head, "external")) {
+      if (ReadName(scratch_)) library_ = scratch_.text;
     } else if (IsKeyword(head, "design") && !netlist_.has_design) {
       // The design may stand anywhere at the top level (before the
       // libraries, too): the cells after it are still read.
       netlist_.has_design = true;
-      if (Find("cellref", scratch_)) netlist_.top = scratch_.text;
+      if (Find("cellref", scratch_)) netlist_.top = CellRefName(scratch_.text);
     }
   }
   return failed_ ? ReadStep::kFailed : ReadStep::kEnd;
@@ -548,11 +554,51 @@ bool EdifReader::ReadNet(const Cell& own) {
   return true;
 }
 
+std::string EdifReader::MacroName(const std::string& library, const std::string& name) {
+  // The library's cell of this name came before: a duplicate of it.
+  if (renamed_) {
+    auto it = macro_names_.find(ToLower(library) + '\n' + ToLower(name));
+    if (it != macro_names_.end()) return it->second;
+  }
+  // A macro file has one name space: a cell of a name that a cell of
+  // another library took first is written under the name and its library's,
+  // cut to a length a macro line takes, and a number if that is taken too.
+  std::string macro = name;
+  const std::int32_t at = netlist_.FindCell(name);
+  const std::string* owner =
+      at >= 0 && static_cast<std::size_t>(at) < cell_libraries_.size() ? &cell_libraries_[static_cast<std::size_t>(at)]
+                                                                      : nullptr;
+  if (owner && !owner->empty() && !library.empty() && !EqualNoCase(*owner, library)) {
+    std::string base = name + "_" + library;
+    if (base.size() > kMacroNameLength) base.resize(std::max(kMacroNameLength, name.size() + 2));
+    macro = base;
+    for (int n = 2; netlist_.FindCell(macro) >= 0; ++n) macro = base + "_" + std::to_string(n);
+    renamed_ = true;
+    netlist_.Note(Diagnostic::Severity::kWarning, "cell of two libraries",
+                  Format("Cell %s of library %s is written as macro %s: library %s has a cell %s too. "
+                         "Each instance is bound to the cell of its libraryRef.",
+                         name.c_str(), library.c_str(), macro.c_str(), owner->c_str(),
+                         netlist_.cells[static_cast<std::size_t>(at)].name.c_str()),
+                  "Warning:");
+    macro_names_.emplace(ToLower(library) + '\n' + ToLower(name), macro);
+  }
+  return macro;
+}
+
+std::string EdifReader::CellRefName(const std::string& name) {
+  if (!renamed_) return name;
+  std::string library = library_;
+  if (Find("libraryref", library_ref_)) library = library_ref_.text;
+  auto it = macro_names_.find(ToLower(library) + '\n' + ToLower(name));
+  return it == macro_names_.end() ? name : it->second;
+}
+
 ReadStep EdifReader::ReadCell() {
   Cell cell;
   if (!ReadName(scratch_)) return failed_ ? ReadStep::kFailed : ReadStep::kEnd;
   cell.name = scratch_.text;
   if (scratch_.shown != cell.name) cell.original = scratch_.shown;
+  cell.name = MacroName(library_, cell.name);
   body_.Clear();
   body_.cell = cell.name;
   instance_index_.Clear();
@@ -594,7 +640,11 @@ ReadStep EdifReader::ReadCell() {
       if (holders.empty() || holders.back() != depth - 1) continue;
       if (ReadName(scratch_)) {
         instance_name_ = scratch_.text;
-        if (!Find("cellref", scratch_)) scratch_.text.clear();
+        if (!Find("cellref", scratch_)) {
+          scratch_.text.clear();
+        } else if (renamed_) {
+          scratch_.text = CellRefName(scratch_.text);
+        }
         if (failed_) return ReadStep::kFailed;
         if (static_cast<long>(body_.instances.size()) >= options_.limits.instances) {
           CapacityStop("Too many instances in this cell", cell.name, key::kEdifInstances,
@@ -609,6 +659,7 @@ ReadStep EdifReader::ReadCell() {
     if (failed_) return ReadStep::kFailed;
   }
   if (failed_) return ReadStep::kFailed;
+  joined_nets_ += JoinNetsSharingPins(netlist_, options_.vcc_to_vdd, first_join_);
   if (const std::int32_t first = netlist_.FindCell(cell.name); first >= 0) {
     netlist_.Note(Diagnostic::Severity::kWarning, "duplicate cell", "Warning, duplicate cell name!",
                   cell.name);
@@ -633,6 +684,8 @@ ReadStep EdifReader::ReadCell() {
   }
   cell.ports.shrink_to_fit();
   cell.port_text.shrink_to_fit();
+  if (cell_libraries_.size() <= netlist_.cells.size()) cell_libraries_.resize(netlist_.cells.size() + 1);
+  cell_libraries_[netlist_.cells.size()] = library_;
   netlist_.AddCell(std::move(cell));
   return ReadStep::kCell;
 }

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "import/edif_tokens.h"
@@ -52,6 +53,12 @@ class EdifReader : public NetlistReader {
   ReadStep ReadCell();
   bool ReadPort(Cell& cell);
   bool ReadNet(const Cell& own);
+  // The macro name of cell `name` of library `library`: its own, unless a
+  // cell of another library took that name first.
+  std::string MacroName(const std::string& library, const std::string& name);
+  // The macro name an instance's or the design's cellRef names: the cell of
+  // its libraryRef (none: the library being read), else the first of its name.
+  std::string CellRefName(const std::string& name);
   // The header name of the port (or bus member) `ref` of `cell`; the
   // reference's own text if the cell has no such port.
   std::string_view PortHeaderName(const EdifName& ref, const Cell& cell, std::int32_t number);
@@ -95,6 +102,21 @@ class EdifReader : public NetlistReader {
     std::string instance;  // empty: a port of the cell itself
   };
   std::vector<PortRef> refs_;  // of the net being read, reused
+  std::string library_;        // the library (or external) being read
+  EdifName library_ref_;
+  // The macro names of the cells written under another name, by
+  // "library\ncell" in lower case, and the library of each cell read (by
+  // cell number; empty: none).
+  std::unordered_map<std::string, std::string> macro_names_;
+  std::vector<std::string> cell_libraries_;
+  bool renamed_ = false;  // macro_names_ is not empty
+  // Nets joined as sharing a pin with an earlier net, and the first such.
+  long joined_nets_ = 0;
+  std::string first_join_;
+
+ public:
+  long joined_nets() const { return joined_nets_; }
+  const std::string& first_join() const { return first_join_; }
 };
 
 }  // namespace kalvor

@@ -76,9 +76,8 @@ TEST(EdifImport, PadLinesWithoutAnyMacroKeepTheHead) {
   EXPECT_EQ(ReadFileBytes("design.mac"), "\r\n<base.mac>\r\n<pads.mac>\r\n\r\n<PADS PADS\r\n.eom\r\n");
 }
 
-// The summary counts the unconnected nodes over all macros, and the pins
-// the netlist puts on two nets (T1's A on a and b), each written on its
-// first net only.
+// The summary counts the unconnected nodes over all macros, and the nets
+// joined to an earlier net they share a pin with (T1's A on a and b).
 TEST(EdifImport, UnconnectedNodesCountAcrossMacros) {
   TestApp t;
   std::string lib = LibCell("INV", {"A", "Y"}) +
@@ -86,9 +85,8 @@ TEST(EdifImport, UnconnectedNodesCountAcrossMacros) {
   ASSERT_EQ(ImportEdifText(t, EdifWith(lib, "(port a)", Inst("T1", "INV") + Inst("T2", "MID") +
                                                           NetOf("a", {"a", "T1 A"}) + NetOf("b", {"T1 A"}))),
             Outcome::kCompleted);
-  EXPECT_NE(t.ui.Last().text.find("\n\nWARNING: 1 instance pins are on more than one net, which a macro "
-                                  "file cannot join: each is written on its first net only (the first: "
-                                  "TOP: T1<A on a, b)"),
+  EXPECT_NE(t.ui.Last().text.find("\n\nWARNING: 1 nets share a pin with an earlier net and are joined to "
+                                  "it, as one net (the first: TOP: b joined to a at T1<A)"),
             std::string::npos)
       << t.ui.Last().text;
   std::string mac = ReadFileBytes("design.mac");

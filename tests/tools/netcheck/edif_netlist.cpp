@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <unordered_map>
 
@@ -268,9 +269,10 @@ class Reader {
   void ReadLibrary(std::uint32_t lib) {
     const Node& n = t_.at(lib);
     if (n.kids.size() < 2) return;
-    std::string lib_name = Lower(ReadNameDef(t_, n.kids[1]).id);
+    const std::string written = ReadNameDef(t_, n.kids[1]).id;
+    std::string lib_name = Lower(written);
     for (std::uint32_t k : n.kids) {
-      if (t_.Head(k) == "cell") ReadInterface(k, lib_name);
+      if (t_.Head(k) == "cell") ReadInterface(k, lib_name, written);
     }
   }
 
@@ -289,11 +291,34 @@ class Reader {
     return have ? first : cell;
   }
 
-  void ReadInterface(std::uint32_t cell_node, const std::string& lib) {
+  // The macro a cell of a library is written as: its own name, unless a
+  // cell of another library wrote that name first; then NAME_LIB (at most
+  // 60 characters, but the whole name and a character of the library's),
+  // with _2, _3, ... after it while that is taken too. A library's second
+  // cell of a name is written under the first one's macro.
+  std::string MacroName(const std::string& name, const std::string& lib, const std::string& lib_written) {
+    const std::string key = lib + "\n" + Lower(name);
+    auto known = macro_of_.find(key);
+    if (known != macro_of_.end()) return known->second;
+    std::string macro = name;
+    auto owner = owner_of_.find(Lower(name));
+    if (owner != owner_of_.end() && !owner->second.empty() && !lib.empty() && owner->second != lib) {
+      std::string base = name + "_" + lib_written;
+      if (base.size() > 60) base = base.substr(0, std::max<std::size_t>(60, name.size() + 2));
+      macro = base;
+      for (int k = 2; owner_of_.count(Lower(macro)); ++k) macro = base + "_" + std::to_string(k);
+    }
+    macro_of_.emplace(key, macro);
+    owner_of_.emplace(Lower(macro), lib);
+    return macro;
+  }
+
+  void ReadInterface(std::uint32_t cell_node, const std::string& lib, const std::string& lib_written) {
     const Node& n = t_.at(cell_node);
     if (n.kids.size() < 2) return;
     Cell cell;
-    cell.name = ReadNameDef(t_, n.kids[1]).id;
+    const std::string file_name = ReadNameDef(t_, n.kids[1]).id;
+    cell.name = MacroName(file_name, lib, lib_written);
     cell.library = lib;
     CellInfo info;
     info.node = cell_node;
@@ -330,9 +355,9 @@ class Reader {
         info.ports.emplace(key, decl);
       }
     }
-    std::string key = lib + "\n" + Lower(cell.name);
+    std::string key = lib + "\n" + Lower(file_name);
     if (!by_name_.count(key)) by_name_.emplace(key, static_cast<int>(out_.cells.size()));
-    first_by_name_.emplace(Lower(cell.name), static_cast<int>(out_.cells.size()));
+    first_by_name_.emplace(Lower(file_name), static_cast<int>(out_.cells.size()));
     out_.cells.push_back(std::move(cell));
     infos_.push_back(std::move(info));
   }
@@ -350,8 +375,7 @@ class Reader {
     }
     auto it = by_name_.find(lib + "\n" + name);
     if (it != by_name_.end()) return it->second;
-    // Not in that library: the first cell of the name in any (a macro
-    // file has one name space), as the import takes it.
+    // Not in that library: the first cell of the name in any.
     it = first_by_name_.find(name);
     return it == first_by_name_.end() ? -1 : it->second;
   }
@@ -455,6 +479,57 @@ class Reader {
       }
     }
     for (std::uint32_t x : nets) ReadNet(c, x, instance_index, connectors);
+    JoinSharedPins(out_.cells[static_cast<std::size_t>(c)]);
+  }
+
+  // Nets that share a pin (of an instance or of the cell itself) are one
+  // net: its pins those of its nets in file order, its name the first
+  // one's with a pin of the cell itself, else the first one's named like
+  // a supply (or VCC), else the first one's.
+  static void JoinSharedPins(Cell& cell) {
+    const std::size_t n = cell.nets.size();
+    std::vector<std::size_t> root(n);
+    for (std::size_t i = 0; i < n; ++i) root[i] = i;
+    auto find = [&](std::size_t x) {
+      while (root[x] != x) x = root[x] = root[root[x]];
+      return x;
+    };
+    std::map<std::pair<int, int>, std::size_t> first_net;
+    bool any = false;
+    for (std::size_t i = 0; i < n; ++i) {
+      for (const Pin& p : cell.nets[i].pins) {
+        auto [at, added] = first_net.emplace(std::make_pair(p.instance, p.port), i);
+        if (added) continue;
+        std::size_t a = find(at->second), b = find(i);
+        if (a == b) continue;
+        root[std::max(a, b)] = std::min(a, b);
+        any = true;
+      }
+    }
+    if (!any) return;
+    auto rank = [&](const Net& net) {
+      for (const Pin& p : net.pins) {
+        if (p.instance < 0) return 2;
+      }
+      return IsSupplyName(net.name) || Lower(net.name) == "vcc" ? 1 : 0;
+    };
+    std::vector<Net> joined;
+    std::vector<std::size_t> place(n);
+    std::vector<int> best(n, -1);
+    for (std::size_t i = 0; i < n; ++i) {
+      const std::size_t r = find(i);
+      if (r == i) {
+        place[i] = joined.size();
+        joined.push_back(Net{cell.nets[i].name, {}});
+        best[i] = rank(cell.nets[i]);
+      } else if (rank(cell.nets[i]) > best[r]) {
+        best[r] = rank(cell.nets[i]);
+        joined[place[r]].name = cell.nets[i].name;
+      }
+      std::vector<Pin>& into = joined[place[r]].pins;
+      into.insert(into.end(), cell.nets[i].pins.begin(), cell.nets[i].pins.end());
+    }
+    cell.nets = std::move(joined);
   }
 
   // A net joined to an off-page connector is one net with every other net
@@ -521,6 +596,8 @@ class Reader {
   std::vector<CellInfo> infos_;
   std::unordered_map<std::string, int> by_name_;
   std::unordered_map<std::string, int> first_by_name_;  // lower-case name: its first cell
+  std::unordered_map<std::string, std::string> macro_of_;  // "lib\nname", lower case: its macro
+  std::unordered_map<std::string, std::string> owner_of_;  // lower-case macro: the library that took it
 };
 
 }  // namespace
