@@ -56,7 +56,7 @@ INT_PTR CALLBACK ModelDlgProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpa
 // The progress window (template "progbar").
 INT_PTR CALLBACK BarProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
 // Creates the progress window owned by `owner`, hidden. One window serves
-// every conversion: made once, shown for each and hidden after it.
+// every conversion: made once, opened for each and hidden after it.
 HWND CreateProgressWindow(HWND owner);
 // Opens the progress window for a conversion, as new: the operation (text
 // 103), the file (text 102), an empty bar, no note, Cancel enabled. It
