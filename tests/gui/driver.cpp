@@ -24,8 +24,8 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
-#include <sstream>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
