@@ -272,6 +272,10 @@ namespace {
 
 // The icons turn on a timer numbered like the first of them.
 constexpr UINT_PTR kAnimationTimer = IDC_PROG_ICON0;
+// A conversion that ends sooner than this after it opened the window never
+// shows it (see ShowProgressWindow).
+constexpr UINT_PTR kShowTimer = kAnimationTimer + 10;
+constexpr UINT kShowDelayMs = 250;
 constexpr int kFirstIcon = IDC_PROG_ICON0;
 // The command that carries a new bar position (not a control of the window).
 constexpr WPARAM kDrawCommand = 100;
@@ -358,6 +362,7 @@ INT_PTR CALLBACK BarProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) 
       return TRUE;
     }
     case WM_TIMER:
+      if (wparam == kShowTimer) ShowProgressWindow(hwnd);
       if (wparam == kAnimationTimer && p.animate) {
         ShowWindow(GetDlgItem(hwnd, kFirstIcon + p.icon), SW_HIDE);
         p.icon = (p.icon + 1) % 4;
@@ -418,14 +423,22 @@ void OpenProgressWindow(HWND progress, const std::string& operation, const std::
     ShowWindow(GetDlgItem(progress, kFirstIcon + i), i == p.icon ? SW_SHOW : SW_HIDE);
   }
   SetTimer(progress, kAnimationTimer, 500, nullptr);
+  SetTimer(progress, kShowTimer, kShowDelayMs, nullptr);
+}
+
+void ShowProgressWindow(HWND progress) {
+  if (!progress || progress != g_progress.window || IsWindowVisible(progress)) return;
+  KillTimer(progress, kShowTimer);
   ShowWindow(progress, SW_SHOWNORMAL);
-  SendMessageA(progress, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(cancel), TRUE);
+  SendMessageA(progress, WM_NEXTDLGCTL,
+               reinterpret_cast<WPARAM>(GetDlgItem(progress, IDC_PROG_CANCEL)), TRUE);
 }
 
 void CloseProgressWindow(HWND progress) {
   if (!progress) return;
   KillTimer(progress, kAnimationTimer);
-  ShowWindow(progress, SW_HIDE);
+  KillTimer(progress, kShowTimer);
+  if (IsWindowVisible(progress)) ShowWindow(progress, SW_HIDE);
   g_progress.window = nullptr;
 }
 

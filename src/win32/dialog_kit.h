@@ -56,11 +56,16 @@ INT_PTR CALLBACK ModelDlgProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpa
 // The progress window (template "progbar").
 INT_PTR CALLBACK BarProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
 // Creates the progress window owned by `owner`, hidden. One window serves
-// every conversion: made once, shown for each and hidden after it.
+// every conversion: made once, opened for each and hidden after it.
 HWND CreateProgressWindow(HWND owner);
-// Shows the progress window for a conversion, as new: the operation (text
-// 103), the file (text 102), an empty bar, no note, Cancel enabled.
+// Opens the progress window for a conversion, as new: the operation (text
+// 103), the file (text 102), an empty bar, no note, Cancel enabled. It
+// comes on the screen a quarter second later (as the conversion lets
+// messages through) or before the conversion's first box or dialog: a
+// conversion that is over sooner does not flash it.
 void OpenProgressWindow(HWND progress, const std::string& operation, const std::string& file);
+// Puts the open progress window on the screen now, if it is not yet.
+void ShowProgressWindow(HWND progress);
 // Hides the progress window at the end of a conversion.
 void CloseProgressWindow(HWND progress);
 // Draws the bar: positions in thousands of bytes. `animate`: the icon turns.

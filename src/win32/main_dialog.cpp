@@ -7,6 +7,7 @@
 #include "core/startup.h"
 #include "win32/dialog_kit.h"
 #include "win32/globals.h"
+#include "win32/warm_up.h"
 #include "win32/win32_platform.h"
 #include "win32/win32_ui.h"
 
@@ -19,6 +20,9 @@ constexpr const char* kProgramName = "Kalvor";
 constexpr const char* kVersion = KALVOR_VERSION;
 
 HFONT g_option_font = nullptr;
+
+// Posted once the main dialog is made: see WarmUp.
+constexpr UINT kWarmUp = WM_APP + 1;
 
 // The function buttons in the order the arrow keys visit them.
 constexpr int kFunctionButtons[] = {
@@ -129,6 +133,7 @@ void OnInit(HWND hwnd) {
   ShowTestDir(hwnd);
   DragAcceptFiles(hwnd, TRUE);
   g_ui->PrepareProgress();
+  PostMessageA(hwnd, kWarmUp, 0, 0);
 }
 
 // A command of the main dialog, its plain messages listed in the results
@@ -248,6 +253,9 @@ INT_PTR CALLBACK MainDlgProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpar
         return TRUE;
       }
       return FALSE;
+    case kWarmUp:
+      WarmUp(hwnd);
+      return TRUE;
     case WM_DROPFILES:
       OnDrop(hwnd, reinterpret_cast<HDROP>(wparam));
       return TRUE;

@@ -28,6 +28,7 @@ HWND WinUi::Owner() const {
 }
 
 int WinUi::ShowBox(const Message& m) {
+  ShowProgressWindow(progress_);
   HWND owner = (m.type & box::kNoOwner) ? nullptr : Owner();
   UINT flags = static_cast<UINT>(m.type & (box::kButtonMask | box::kIconMask));
   BoxWording wording = WordBox(m.text, m.caption);
@@ -84,6 +85,7 @@ void WinUi::EndCommand(bool completed) {
 bool WinUi::FileDialog(std::string& result, std::size_t capacity,
                        const std::string& initial_dir, const std::string& pattern) {
   ShowListed();
+  ShowProgressWindow(progress_);
   bool chosen = win32::FileDialog(ActiveOwner(), result, capacity, initial_dir, pattern);
   BringProgressBack();
   return chosen;
@@ -152,6 +154,7 @@ BoxWording WordBox(const std::string& text, const std::string& caption) {
 int WinUi::InputBox(const std::string& title, const std::string& prompt,
                     std::string& value) {
   ShowListed();
+  ShowProgressWindow(progress_);
   int answer = win32::InputBox(ActiveOwner(), title, prompt, value);
   BringProgressBack();
   return answer;
@@ -159,6 +162,7 @@ int WinUi::InputBox(const std::string& title, const std::string& prompt,
 
 int WinUi::RunDialog(DialogModel& model) {
   ShowListed();
+  ShowProgressWindow(progress_);
   int result = RunModelDialog(progress_ ? progress_ : g_main, model);
   BringProgressBack();
   return result;

@@ -74,7 +74,7 @@ class WinUi : public UserInterface {
   void ShowListed();
 
   WindowView main_{false};
-  HWND progress_ = nullptr;          // the progress window while a conversion shows it
+  HWND progress_ = nullptr;          // the progress window while a conversion has it open
   HWND progress_window_ = nullptr;   // the progress window, shown or not
   bool collecting_ = false;         // a command runs: messages are listed
   std::vector<Message> messages_;   // the command's listed messages

@@ -24,6 +24,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -177,6 +178,11 @@ std::vector<HWND> TopWindows(DWORD pid, const std::string& cls) {
   Search s{pid, cls, {}};
   EnumWindows(CollectTop, reinterpret_cast<LPARAM>(&s));
   return s.found;
+}
+
+BOOL CALLBACK CollectAll(HWND hwnd, LPARAM lp) {
+  reinterpret_cast<std::vector<HWND>*>(lp)->push_back(hwnd);
+  return TRUE;
 }
 
 // A window that waits for the user: an enabled dialog other than the
@@ -352,6 +358,24 @@ class Kalvor {
       return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) /
              static_cast<double>(frequency.QuadPart);
     };
+    // The program's windows that are no prompt (the main dialog, the
+    // progress window, windows of the emulator's own): not asked about
+    // again, so that this loop does not keep the emulator's server busy
+    // while the program works.
+    std::set<HWND> others;
+    auto next_prompt = [&]() -> HWND {
+      std::vector<HWND> windows;
+      EnumThreadWindows(pi_.dwThreadId, CollectAll, reinterpret_cast<LPARAM>(&windows));
+      for (HWND w : windows) {
+        if (others.count(w)) continue;
+        if (ClassOf(w) != "#32770" || Caption(w) == "Progress") {
+          others.insert(w);
+        } else if (IsWindowVisible(w) && IsWindowEnabled(w)) {
+          return w;
+        }
+      }
+      return nullptr;
+    };
     for (DWORD waited = 0; waited < 10 * kPatienceMs; waited += 2) {
       if (!pending_.thread || WaitForSingleObject(pending_.thread, 0) == WAIT_OBJECT_0) {
         QueryPerformanceCounter(&now);
@@ -363,12 +387,10 @@ class Kalvor {
         run.work_ms.push_back(run.after_last_ms);
         return run;
       }
-      std::vector<HWND> prompts = Prompts(pi_.dwProcessId);
-      if (!prompts.empty()) {
+      if (HWND b = next_prompt()) {
         LARGE_INTEGER seen;
         QueryPerformanceCounter(&seen);
         run.work_ms.push_back(ms(last, seen));
-        HWND b = prompts[0];
         run.prompts.push_back(Box{b, Caption(b), Text(GetDlgItem(b, 0xFFFF))});
         int button = press && GetDlgItem(b, press) ? press : GetDlgItem(b, IDNO) ? IDNO : IDOK;
         Click(b, button);
@@ -377,7 +399,7 @@ class Kalvor {
         waited = 0;
         continue;
       }
-      if (watch) watch();
+      if (watch && waited % 10 == 0) watch();
       Sleep(2);
     }
     throw Failure{"the program did not finish a command"};
