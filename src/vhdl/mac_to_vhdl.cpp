@@ -532,9 +532,18 @@ bool MacToVhdl::SignalLine(std::string_view line) {
 // Declares the nets of a line's words; returns how many words there were.
 std::size_t MacToVhdl::DeclareWords(std::string_view rest) {
   std::size_t words = 0;
-  while (HasContent(rest)) {
+  const char* p = rest.data();
+  const char* end = p + rest.size();
+  for (;;) {
+    // The next word, hashed as it is found; none when only blanks and
+    // semicolons are left.
+    while (p != end && (*p == ' ' || *p == '\t')) ++p;
+    if (p == end || (*p == ';' && !HasContent(std::string_view(p, end - p)))) break;
+    const char* start = p;
+    NameHash hash;
+    for (; p != end && *p != ' ' && *p != '\t'; ++p) hash.Add(*p);
     ++words;
-    std::uint32_t w = names_.Word(NextName(rest), tally_);
+    std::uint32_t w = names_.Word(std::string_view(start, p - start), hash.Value(), tally_);
     kept_words_.push_back(w);
     if (standard_) {
       node_.assign(names_.WordName(w));
@@ -557,14 +566,12 @@ std::size_t MacToVhdl::DeclareWords(std::string_view rest) {
 void MacToVhdl::Instance(std::string& line) {
   // Labels and macro names are lowercased; node names keep their case
   // until NodeNames has told them apart.
-  std::string_view head = line;
-  NextName(head);
-  NextName(head);
-  for (std::size_t i = 0; i < line.size() - head.size(); ++i) line[i] = ToLowerAscii(line[i]);
-  line[0] = 'I';
   std::string_view rest = line;
   std::string_view label = NextName(rest);
-  std::string component(NextName(rest));
+  std::string_view name = NextName(rest);
+  for (std::size_t i = 0; i < line.size() - rest.size(); ++i) line[i] = ToLowerAscii(line[i]);
+  line[0] = 'I';
+  std::string component(name);
   for (const std::string& ignored : options_.ignore) {
     if (EqualNoCase(component, ignored)) return;
   }
@@ -586,15 +593,18 @@ void MacToVhdl::Instance(std::string& line) {
   // The node words as the signal pass named them, or (a body too large to
   // keep) named again.
   auto more = [&] { return line_words_ ? line_word_ < line_words_end_ : HasContent(rest); };
+  // The progress note: the node, then the component in parentheses.
+  note_.assign("  (");
+  note_ += component;
+  note_ += ')';
+  std::size_t note_node = 0;
   while (more()) {
     std::uint32_t w =
         line_words_ ? kept_words_[line_word_++] : names_.Word(NextName(rest), tally_);
     names_.CountWord(w, tally_);
     std::string_view node = names_.WordName(w);
-    note_.assign(node);
-    note_ += "  (";
-    note_ += component;
-    note_ += ')';
+    note_.replace(0, note_node, node);
+    note_node = node.size();
     ui_.ProgressNote(note_);
     if (stream) {
       node_.assign(node);

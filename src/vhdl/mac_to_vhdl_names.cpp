@@ -130,9 +130,9 @@ bool NodeNames::OwnedBy(std::uint32_t n, std::string_view word) const {
   return std::string_view(owner_text_).substr(o.start, o.size) == word;
 }
 
-std::uint32_t NodeNames::Word(std::string_view word, NodeTally& tally) {
+std::uint32_t NodeNames::Word(std::string_view word, std::uint32_t hash, NodeTally& tally) {
   bool inserted = false;
-  std::uint32_t w = word_set_.FindOrInsert(word, &inserted);
+  std::uint32_t w = word_set_.FindOrInsert(word, hash, &inserted);
   if (inserted) {
     // Names are only ever added, so a word named once keeps its name.
     WordEntry e;
