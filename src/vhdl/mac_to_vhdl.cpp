@@ -603,8 +603,12 @@ void MacToVhdl::Instance(std::string& line) {
         line_words_ ? kept_words_[line_word_++] : names_.Word(NextName(rest), tally_);
     names_.CountWord(w, tally_);
     std::string_view node = names_.WordName(w);
-    note_.replace(0, note_node, node);
-    note_node = node.size();
+    if (node.size() == note_node) {
+      std::copy(node.begin(), node.end(), note_.begin());
+    } else {
+      note_.replace(0, note_node, node);
+      note_node = node.size();
+    }
     ui_.ProgressNote(note_);
     if (stream) {
       node_.assign(node);
