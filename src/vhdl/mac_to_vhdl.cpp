@@ -545,13 +545,13 @@ std::size_t MacToVhdl::DeclareWords(std::string_view rest) {
     ++words;
     std::uint32_t w = names_.Word(std::string_view(start, p - start), hash.Value(), tally_);
     kept_words_.push_back(w);
+    // What a word declares (or notes) it declares the first time it comes.
+    if (!names_.FirstLook(w)) continue;
     if (standard_) {
       node_.assign(names_.WordName(w));
       standard_->NoteNet(node_);
       continue;
     }
-    // What a word declares it declares the first time it comes.
-    if (!names_.FirstLook(w)) continue;
     std::string_view node = names_.WordName(w);
     if (BusIndex(node, bus_list_) != std::string::npos) continue;
     if (IsPadNet(node)) continue;
