@@ -132,6 +132,14 @@ class MacToVhdl {
   std::string kept_text_;
   std::vector<std::size_t> kept_ends_;
   std::size_t kept_next_ = 0;
+  // The numbers (NodeNames::Word) of the kept lines' node words, one after
+  // another, where each line's end; the current line's when it has them.
+  std::vector<std::uint32_t> kept_words_;
+  std::vector<std::uint32_t> kept_word_ends_;
+  bool line_words_ = false;
+  std::size_t line_word_ = 0;
+  std::size_t line_words_end_ = 0;
+  std::string node_;  // a node name for standard VHDL
   // Standard VHDL (none: the long-standing format).
   StandardVhdl* standard_ = nullptr;
   std::vector<std::string> nodes_;
@@ -197,6 +205,10 @@ bool MacToVhdl::NextLine(std::string& line) {
   if (kept_next_ < kept_ends_.size()) {
     std::size_t start = kept_next_ == 0 ? 0 : kept_ends_[kept_next_ - 1];
     line.assign(kept_text_, start, kept_ends_[kept_next_] - start);
+    // The signal pass has named the line's node words already.
+    line_words_ = true;
+    line_word_ = kept_next_ == 0 ? 0 : kept_word_ends_[kept_next_ - 1];
+    line_words_end_ = kept_word_ends_[kept_next_];
     if (++kept_next_ == kept_ends_.size()) {
       kept_text_.clear();
       kept_ends_.clear();
@@ -204,6 +216,7 @@ bool MacToVhdl::NextLine(std::string& line) {
     }
     return true;
   }
+  line_words_ = false;
   return ReadLogicalLine(in_, line);
 }
 
@@ -459,6 +472,8 @@ void MacToVhdl::SignalPass() {
   kept_text_.clear();
   kept_ends_.clear();
   kept_next_ = 0;
+  kept_words_.clear();
+  kept_word_ends_.clear();
   bool keeping = true;
   std::string line;
   while (ReadLogicalLine(in_, line)) {
@@ -470,11 +485,14 @@ void MacToVhdl::SignalPass() {
         keeping = false;
         kept_text_.clear();
         kept_ends_.clear();
+        kept_word_ends_.clear();
       } else {
         kept_text_ += line;
         kept_ends_.push_back(kept_text_.size());
+        kept_word_ends_.push_back(static_cast<std::uint32_t>(kept_words_.size()));
       }
     }
+    if (!keeping) kept_words_.clear();
     if (!more) break;
   }
   if (!keeping) in_.Seek(body);
@@ -514,13 +532,27 @@ bool MacToVhdl::SignalLine(std::string_view line) {
 // Declares the nets of a line's words; returns how many words there were.
 std::size_t MacToVhdl::DeclareWords(std::string_view rest) {
   std::size_t words = 0;
-  while (HasContent(rest)) {
+  const char* p = rest.data();
+  const char* end = p + rest.size();
+  for (;;) {
+    // The next word, hashed as it is found; none when only blanks and
+    // semicolons are left.
+    while (p != end && (*p == ' ' || *p == '\t')) ++p;
+    if (p == end || (*p == ';' && !HasContent(std::string_view(p, end - p)))) break;
+    const char* start = p;
+    NameHash hash;
+    for (; p != end && *p != ' ' && *p != '\t'; ++p) hash.Add(*p);
     ++words;
-    const std::string& node = names_.Node(NextName(rest), false, tally_);
+    std::uint32_t w = names_.Word(std::string_view(start, p - start), hash.Value(), tally_);
+    kept_words_.push_back(w);
+    // What a word declares (or notes) it declares the first time it comes.
+    if (!names_.FirstLook(w)) continue;
     if (standard_) {
-      standard_->NoteNet(node);
+      node_.assign(names_.WordName(w));
+      standard_->NoteNet(node_);
       continue;
     }
+    std::string_view node = names_.WordName(w);
     if (BusIndex(node, bus_list_) != std::string::npos) continue;
     if (IsPadNet(node)) continue;
     if (!names_.DeclareLast()) continue;
@@ -534,14 +566,12 @@ std::size_t MacToVhdl::DeclareWords(std::string_view rest) {
 void MacToVhdl::Instance(std::string& line) {
   // Labels and macro names are lowercased; node names keep their case
   // until NodeNames has told them apart.
-  std::string_view head = line;
-  NextName(head);
-  NextName(head);
-  for (std::size_t i = 0; i < line.size() - head.size(); ++i) line[i] = ToLowerAscii(line[i]);
-  line[0] = 'I';
   std::string_view rest = line;
   std::string_view label = NextName(rest);
-  std::string component(NextName(rest));
+  std::string_view name = NextName(rest);
+  for (std::size_t i = 0; i < line.size() - rest.size(); ++i) line[i] = ToLowerAscii(line[i]);
+  line[0] = 'I';
+  std::string component(name);
   for (const std::string& ignored : options_.ignore) {
     if (EqualNoCase(component, ignored)) return;
   }
@@ -551,7 +581,7 @@ void MacToVhdl::Instance(std::string& line) {
     Put(" : ");
     Put(component);
     // An instance without nodes has no port map (an empty one is not VHDL).
-    if (!HasContent(rest)) {
+    if (line_words_ ? line_word_ == line_words_end_ : !HasContent(rest)) {
       PutLine(";");
       return;
     }
@@ -560,31 +590,45 @@ void MacToVhdl::Instance(std::string& line) {
   nodes_.clear();
   bool stream = standard_ && standard_->BeginInstance(label, component, pending_);
   std::size_t streamed = 0;
-  while (HasContent(rest)) {
-    const std::string& node = names_.Node(NextName(rest), true, tally_);
-    note_.assign(node);
-    note_ += "  (";
-    note_ += component;
-    note_ += ')';
+  // The node words as the signal pass named them, or (a body too large to
+  // keep) named again.
+  auto more = [&] { return line_words_ ? line_word_ < line_words_end_ : HasContent(rest); };
+  // The progress note: the node, then the component in parentheses.
+  note_.assign("  (");
+  note_ += component;
+  note_ += ')';
+  std::size_t note_node = 0;
+  while (more()) {
+    std::uint32_t w =
+        line_words_ ? kept_words_[line_word_++] : names_.Word(NextName(rest), tally_);
+    names_.CountWord(w, tally_);
+    std::string_view node = names_.WordName(w);
+    if (node.size() == note_node) {
+      std::copy(node.begin(), node.end(), note_.begin());
+    } else {
+      note_.replace(0, note_node, node);
+      note_node = node.size();
+    }
     ui_.ProgressNote(note_);
     if (stream) {
-      standard_->StreamNode(node, streamed++ == 0, pending_);
+      node_.assign(node);
+      standard_->StreamNode(node_, streamed++ == 0, pending_);
       continue;
     }
     if (standard_) {
-      nodes_.push_back(node);
+      nodes_.emplace_back(node);
       continue;
     }
     std::size_t index = BusIndex(node, bus_list_);
     if (index != std::string::npos) {
-      pending_.append(node, 0, index);
+      pending_.append(node.substr(0, index));
       pending_ += '(';
-      pending_.append(node, index);
+      pending_.append(node.substr(index));
       pending_ += ')';
     } else {
       pending_ += node;
     }
-    if (HasContent(rest)) pending_ += ',';
+    if (more()) pending_ += ',';
   }
   if (standard_) {
     standard_->EndInstance(label, component, nodes_, streamed, pending_);

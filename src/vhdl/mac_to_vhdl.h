@@ -85,7 +85,33 @@ class NodeNames {
   // once, in the order of its first count, with how often it was counted.
   void CountPending();
   // The name of node `word`, counted in the fanout analysis with `count`.
-  const std::string& Node(std::string_view word, bool count, NodeTally& tally);
+  const std::string& Node(std::string_view word, bool count, NodeTally& tally) {
+    std::uint32_t w = Word(word, tally);
+    name_.assign(WordName(w));
+    if (count) CountWord(w, tally);
+    return name_;
+  }
+  // Node without the copy and the count: the number of `word` in this
+  // macro. A word is named once per macro; when it comes again its number
+  // is found under its own spelling.
+  std::uint32_t Word(std::string_view word, NodeTally& tally) {
+    return Word(word, NameIndex::Hash(word), tally);
+  }
+  // The same, for a word whose hash (NameIndex::Hash) is known.
+  std::uint32_t Word(std::string_view word, std::uint32_t hash, NodeTally& tally);
+  // The node name of word number `w` (valid until the next new word).
+  std::string_view WordName(std::uint32_t w) const {
+    const WordEntry& e = words_[w];
+    return std::string_view(word_names_).substr(e.start, e.size);
+  }
+  // Counts the node of word number `w` in the fanout analysis.
+  void CountWord(std::uint32_t w, NodeTally& tally);
+  // True the first time it is asked for word number `w` in this macro.
+  bool FirstLook(std::uint32_t w) {
+    if (words_[w].looked) return false;
+    words_[w].looked = true;
+    return true;
+  }
   // The label of an instance named `name` (long-standing format): "I" and
   // the name lowercased, or an extended identifier when that is taken.
   const std::string& Label(std::string_view name);
@@ -117,11 +143,23 @@ class NodeNames {
   };
   static constexpr std::uint32_t kSame = 0xFFFFFFFFu;
   static constexpr std::uint32_t kLabel = 0xFFFFFFFEu;
+  // A word met in this macro: the number of its name and where the name
+  // is in word_names_.
+  struct WordEntry {
+    std::uint32_t number = 0;
+    std::uint32_t start = 0;
+    std::uint32_t size = 0;
+    bool looked = false;
+  };
+  std::uint32_t Name(std::string_view word, NodeTally& tally);
   bool Take(std::string_view key, std::string_view owner, std::uint32_t* number = nullptr);
   bool OwnedBy(std::uint32_t n, std::string_view word) const;
   bool lowercase_ = true;
   NameSet taken_;  // names given (lowercased keys in the long-standing format)
   std::vector<Owner> owners_;
+  NameSet word_set_;  // the words met, as spelled
+  std::vector<WordEntry> words_;
+  std::string word_names_;
   std::string owner_text_;
   std::string name_;
   std::string key_;

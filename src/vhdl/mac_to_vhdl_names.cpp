@@ -96,6 +96,9 @@ void NodeNames::Reset(bool lowercase) {
   lowercase_ = lowercase;
   taken_.Clear();
   owners_.clear();
+  word_set_.Clear();
+  words_.clear();
+  word_names_.clear();
   owner_text_.clear();
   Take("vdd", "vdd");
   Take("gnd", "gnd");
@@ -127,7 +130,24 @@ bool NodeNames::OwnedBy(std::uint32_t n, std::string_view word) const {
   return std::string_view(owner_text_).substr(o.start, o.size) == word;
 }
 
-const std::string& NodeNames::Node(std::string_view word, bool count, NodeTally& tally) {
+std::uint32_t NodeNames::Word(std::string_view word, std::uint32_t hash, NodeTally& tally) {
+  bool inserted = false;
+  std::uint32_t w = word_set_.FindOrInsert(word, hash, &inserted);
+  if (inserted) {
+    // Names are only ever added, so a word named once keeps its name.
+    WordEntry e;
+    e.number = Name(word, tally);
+    e.start = static_cast<std::uint32_t>(word_names_.size());
+    e.size = static_cast<std::uint32_t>(name_.size());
+    word_names_ += name_;
+    words_.push_back(e);
+  }
+  last_ = words_[w].number;
+  return w;
+}
+
+// Names node `word` in name_ and returns the number of that name.
+std::uint32_t NodeNames::Name(std::string_view word, NodeTally& tally) {
   // The long-standing format lowercases the word before it is normalised
   // (so "NN_" stays in capitals); names meet when VHDL cannot tell them
   // apart, which ignores letter case there.
@@ -157,21 +177,23 @@ const std::string& NodeNames::Node(std::string_view word, bool count, NodeTally&
                          : base + "~" + std::to_string(k);
     }
   }
-  last_ = n;
-  if (count && tally.fanout) {
-    // Counted when the macro ends: the file-wide table is looked up once
-    // per name and macro, many lookups at a time.
-    std::uint32_t& counted = owners_[n].counted;
-    if (counted == 0) {
-      fanout_ = tally.fanout;
-      counted_text_ += name_;
-      counted_ends_.push_back(static_cast<std::uint32_t>(counted_text_.size()));
-      counted_owners_.push_back(n);
-    }
-    if (counted < kFanoutCounterMax) ++counted;
-    if (counted_text_.size() >= kCountedBytes) CountPending();
+  return n;
+}
+
+void NodeNames::CountWord(std::uint32_t w, NodeTally& tally) {
+  if (!tally.fanout) return;
+  // Counted when the macro ends: the file-wide table is looked up once per
+  // name and macro, many lookups at a time.
+  std::uint32_t n = words_[w].number;
+  std::uint32_t& counted = owners_[n].counted;
+  if (counted == 0) {
+    fanout_ = tally.fanout;
+    counted_text_ += WordName(w);
+    counted_ends_.push_back(static_cast<std::uint32_t>(counted_text_.size()));
+    counted_owners_.push_back(n);
   }
-  return name_;
+  if (counted < kFanoutCounterMax) ++counted;
+  if (counted_text_.size() >= kCountedBytes) CountPending();
 }
 
 const std::string& NodeNames::Label(std::string_view name) {

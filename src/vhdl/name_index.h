@@ -11,18 +11,28 @@
 
 namespace kalvor {
 
+// FNV-1a, a byte at a time (so a scanner can hash a word as it finds it):
+// node names are short, and this stays inline.
+class NameHash {
+ public:
+  void Add(char c) {
+    h_ ^= static_cast<unsigned char>(c);
+    h_ *= 1099511628211ull;
+  }
+  std::uint32_t Value() const { return static_cast<std::uint32_t>(h_ ^ (h_ >> 32)); }
+
+ private:
+  std::uint64_t h_ = 14695981039346656037ull;
+};
+
 class NameIndex {
  public:
   static constexpr std::uint32_t kNone = 0xFFFFFFFFu;
 
-  // FNV-1a: node names are short, and this stays inline.
   static std::uint32_t Hash(std::string_view name) {
-    std::uint64_t h = 14695981039346656037ull;
-    for (char c : name) {
-      h ^= static_cast<unsigned char>(c);
-      h *= 1099511628211ull;
-    }
-    return static_cast<std::uint32_t>(h ^ (h >> 32));
+    NameHash h;
+    for (char c : name) h.Add(c);
+    return h.Value();
   }
 
   // Equal texts of a known length, byte by byte (names are short).
@@ -127,7 +137,10 @@ class NameSet {
   }
   // The number of `name`, inserted when new (`*inserted` tells which).
   std::uint32_t FindOrInsert(std::string_view name, bool* inserted) {
-    std::uint32_t hash = NameIndex::Hash(name);
+    return FindOrInsert(name, NameIndex::Hash(name), inserted);
+  }
+  // The same, for a name whose hash (NameIndex::Hash) is known.
+  std::uint32_t FindOrInsert(std::string_view name, std::uint32_t hash, bool* inserted) {
     std::uint32_t n = index_.Find(hash, Matcher(name));
     *inserted = n == NameIndex::kNone;
     if (!*inserted) return n;

@@ -608,6 +608,9 @@ TEST(MacToVhdl, KeptBodyAndRereadBodyGiveTheSameResult) {
   const std::string mac =
       "<inc.mac>\r\n.macro A X Y\r\n<U1 INV X N1\r\n+ N2\r\n$ note\r\n\r\n<U2 INV N1 Y\r\n"
       ".eom\r\n.macro B P\r\n<U1 A P Q\r\n* odd line\r\n<U2 A Q P\r\n.eom\r\n"
+      // Words that meet, again in other spellings, and a label meeting a node.
+      ".macro E A a\r\n<U1 INV A a iu2 In\r\n<U2 INV a A IU2 ;\r\n"
+      "<U3 INV iu2 inst_n5 n5 ; n5 inst_n5 in ;\r\n.eom\r\n"
       ".macro C In\r\n<U1 A In Z\r\n.macro D\r\n<U1 B K\r\n";
   auto convert = [&mac](std::size_t keep_bytes, std::string* text) {
     TestApp t;
@@ -640,6 +643,13 @@ TEST(MacToVhdl, KeptBodyAndRereadBodyGiveTheSameResult) {
   EXPECT_NE(kept.find("  Iu1 : inv port map (x,n1,n2);\r\n-- $ note\r\n-- \r\n"),
             std::string::npos);
   EXPECT_NE(kept.find("-- * odd line\r\n  Iu2 : a port map (q,p);\r\nend b_1;"),
+            std::string::npos);
+  EXPECT_NE(kept.find("  signal \\IU2\\ : std_logic;\r\n  signal n5 : std_logic;\r\n"
+                      "  signal \\n5\\ : std_logic;\r\n  signal ; : std_logic;\r\n"
+                      "  signal \\in\\ : std_logic;\r\nbegin"),
+            std::string::npos);
+  EXPECT_NE(kept.find("  \\Iu2\\ : inv port map (\\a\\,a,\\IU2\\);\r\n"
+                      "  Iu3 : inv port map (iu2,n5,\\n5\\,;,\\n5\\,n5,\\in\\);\r\n"),
             std::string::npos);
   // A header without ".eom" before it ends the macro's signal pass.
   EXPECT_NE(kept.find("entity d is\r\nend d;"), std::string::npos);
