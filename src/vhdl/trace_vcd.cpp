@@ -16,24 +16,28 @@ constexpr const char* kTimescales[kMaxTimeDecimals + 1] = {
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::string_view FirstField(std::string_view line) {
-  std::size_t start = line.find_first_not_of(' ');
-  if (start == std::string_view::npos) return {};
-  std::size_t end = line.find(' ', start);
-  return line.substr(start, end == std::string_view::npos ? end : end - start);
+  std::size_t start = 0;
+  while (start < line.size() && line[start] == ' ') ++start;
+  std::size_t end = start;
+  while (end < line.size() && line[end] != ' ') ++end;
+  return line.substr(start, end - start);
 }
 
 // Splits a plain decimal into its whole part and its decimals; false when
 // `text` is not one.
 bool SplitDecimal(std::string_view text, std::string_view& whole, std::string_view& frac) {
-  std::size_t dot = text.find('.');
-  whole = text.substr(0, dot);
-  frac = dot == std::string_view::npos ? std::string_view() : text.substr(dot + 1);
-  if (whole.empty() && frac.empty()) return false;
-  for (char c : whole)
-    if (!IsDigit(c)) return false;
-  for (char c : frac)
-    if (!IsDigit(c)) return false;
-  return true;
+  std::size_t i = 0;
+  while (i < text.size() && IsDigit(text[i])) ++i;
+  whole = text.substr(0, i);
+  frac = std::string_view();
+  if (i < text.size() && text[i] == '.') {
+    frac = text.substr(i + 1);
+    for (char c : frac)
+      if (!IsDigit(c)) return false;
+  } else if (i < text.size()) {
+    return false;
+  }
+  return !whole.empty() || !frac.empty();
 }
 
 // The identifier codes of VCD: printable characters from '!' to '~'.

@@ -21,7 +21,7 @@ namespace kalvor {
 // wire); `bits` are the value's volts (as a float) and tell reals apart as
 // their texts do.
 struct TraceText {
-  char out[1 + kTraceNumberRoom];  // a tab and the .out's text; copied whole
+  char out[kTraceNumberRoom];  // a tab and the .out's text; copied whole
   char real[24];  // "r", the volts, a blank; copied whole, real_size used
   std::uint8_t out_size = 0;  // 0: not made yet
   std::uint8_t real_size = 0;
