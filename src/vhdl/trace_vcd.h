@@ -86,7 +86,7 @@ class VcdWriter {
   int Decimals() const { return adapt_ ? -1 : decimals_; }
 
  private:
-  static constexpr std::size_t kBlock = std::size_t{1} << 20;  // written at a time
+  static constexpr std::size_t kBlock = std::size_t{1} << 17;  // written at a time
   struct Signal {
     std::size_t at = 0;         // the whole name in names_
     std::size_t length = 0;

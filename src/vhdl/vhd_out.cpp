@@ -163,7 +163,7 @@ bool EndsField(char c) { return kFieldEnds.at[static_cast<unsigned char>(c)]; }
 // read as blanks.
 class Rows {
  public:
-  static constexpr std::size_t kBlock = std::size_t{1} << 20;
+  static constexpr std::size_t kBlock = std::size_t{1} << 17;
   static constexpr std::size_t kAfter = 16;  // line feeds after the data
   // From `in`'s position on, or `text` alone when `in` is null.
   Rows(File* in, std::string_view text) : in_(in), buf_((in ? kBlock : text.size()) + kAfter) {
