@@ -199,6 +199,11 @@ TEST(RunVhdOut, VcdTimescaleAndRefusedTimes) {
       // Times that are not numbers of ns, or that go back, leave no VCD.
       {"0 '0' 0\n10ns '1' 0\n", "line 6: the time \"10ns\" is not a number of ns", false},
       {"10 '0' 0\n5 '1' 0\n", "line 6: the time 5 is earlier than the row before it", false},
+      // A finer time after rows of whole ns: the VCD is written again, its
+      // earlier times in the finer unit, its failures found as before.
+      {"0 '0' 0\n10 '1' 5\n10.5 '0' 0\n", "$timescale 100ps $end", true},
+      {"0 '0' 0\n10 '1' 5\n10.5 '0' 0\n", "#100\n1!\nr0.00402900903 \"\n#105\n0!\nr0 \"\n", true},
+      {"0 '0' 0\n2.5 'Z' 0\n1 'U' 0\n", "line 7: the time 1 is earlier than the row before it", false},
   };
   for (const Case& c : cases) {
     TestApp t;
