@@ -199,13 +199,17 @@ class Rows {
 // literals by their character.
 class ValueTexts {
  public:
-  explicit ValueTexts(const TraceScale& scale) : scale_(scale), counts_(kCounts), literals_(256) {
+  explicit ValueTexts(const TraceScale& scale) : scale_(scale), literals_(256) {
     Make(zero_, 0.0f, 0);
   }
   const TraceText& Count(long long count) {
     const auto index = static_cast<unsigned long long>(count - kLowest);
-    TraceText& t = index < kCounts ? counts_[index] : other_;
-    if (t.out_size == 0 || &t == &other_) {
+    const bool kept = index < counts_.size();
+    // The table is taken once a few rows' counts were made (a row alone
+    // does not need it).
+    if (!kept && ++made_ == kMadeBeforeTable) counts_.resize(kCounts);
+    TraceText& t = kept ? counts_[index] : other_;
+    if (!kept || t.out_size == 0) {
       float volts = static_cast<float>(count) / scale_.counts_per_volt;
       if (scale_.limit) {
         if (!(volts > 0.0f)) {  // negative, -0 or not a number
@@ -230,6 +234,7 @@ class ValueTexts {
  private:
   static constexpr long long kLowest = -32768;
   static constexpr std::size_t kCounts = 65536;
+  static constexpr long kMadeBeforeTable = 1024;
   void Make(TraceText& t, float volts, char literal) {
     char text[kTraceNumberRoom];
     char* end = text;
@@ -263,7 +268,8 @@ class ValueTexts {
   std::vector<TraceText> counts_;
   std::vector<TraceText> literals_;
   TraceText zero_;
-  TraceText other_;  // a count outside the range, made at each use
+  TraceText other_;  // a count outside the table, made at each use
+  long made_ = 0;    // counts made outside the table
 };
 
 // What a reading of the rows found.
