@@ -291,8 +291,8 @@ RowsRead ConvertRows(Rows& rows, long line, const TraceScale& scale,
   constexpr std::size_t kAhead = 2 * kLongestTime;
   RowsRead read;
   ValueTexts texts(scale);
-  std::vector<char> block(Rows::kBlock + 2 * kAhead);
-  char* const start = block.data();
+  const auto block = std::make_unique_for_overwrite<char[]>(Rows::kBlock + 2 * kAhead);
+  char* const start = block.get();
   char* const full = start + Rows::kBlock;  // from here the block is written
   char* at = start;
   auto flush = [&] {
