@@ -1,6 +1,5 @@
 #include "vhdl/trace_numbers.h"
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -140,29 +139,6 @@ char* PutGeneral9(char* at, float value) {
   at += 1 - x;  // "0." and -x - 1 zeros
   std::memcpy(at, digits, 9);
   return at + last + 1;
-}
-
-char* NumberTexts::Put(std::vector<Slot>& slots, char* at, float value,
-                       char* (*put)(char*, float)) {
-  if (slots.empty()) slots.resize(std::size_t{2} << kSetBits);
-  const auto bits = std::bit_cast<std::uint32_t>(value);
-  // Two slots a set: the newer text first.
-  Slot* set = &slots[((bits * 2654435761u) >> (32 - kSetBits)) * 2];
-  for (int k = 0; k < 2; ++k) {
-    if (set[k].size != 0 && set[k].bits == bits) {
-      std::memcpy(at, set[k].text, sizeof set[k].text);  // the room allows the whole block
-      return at + set[k].size;
-    }
-  }
-  char* end = put(at, value);
-  const auto size = static_cast<std::size_t>(end - at);
-  if (size <= sizeof set[0].text) {
-    set[1] = set[0];
-    set[0].bits = bits;
-    set[0].size = static_cast<std::uint8_t>(size);
-    std::memcpy(set[0].text, at, size);
-  }
-  return end;
 }
 
 void AppendFixed6(std::string& out, float value) {

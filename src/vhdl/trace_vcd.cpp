@@ -1,11 +1,10 @@
 #include "vhdl/trace_vcd.h"
 
-#include <bit>
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 #include <limits>
 
-#include "vhdl/trace_numbers.h"
 
 namespace kalvor {
 
@@ -17,24 +16,28 @@ constexpr const char* kTimescales[kMaxTimeDecimals + 1] = {
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::string_view FirstField(std::string_view line) {
-  std::size_t start = line.find_first_not_of(' ');
-  if (start == std::string_view::npos) return {};
-  std::size_t end = line.find(' ', start);
-  return line.substr(start, end == std::string_view::npos ? end : end - start);
+  std::size_t start = 0;
+  while (start < line.size() && line[start] == ' ') ++start;
+  std::size_t end = start;
+  while (end < line.size() && line[end] != ' ') ++end;
+  return line.substr(start, end - start);
 }
 
 // Splits a plain decimal into its whole part and its decimals; false when
 // `text` is not one.
 bool SplitDecimal(std::string_view text, std::string_view& whole, std::string_view& frac) {
-  std::size_t dot = text.find('.');
-  whole = text.substr(0, dot);
-  frac = dot == std::string_view::npos ? std::string_view() : text.substr(dot + 1);
-  if (whole.empty() && frac.empty()) return false;
-  for (char c : whole)
-    if (!IsDigit(c)) return false;
-  for (char c : frac)
-    if (!IsDigit(c)) return false;
-  return true;
+  std::size_t i = 0;
+  while (i < text.size() && IsDigit(text[i])) ++i;
+  whole = text.substr(0, i);
+  frac = std::string_view();
+  if (i < text.size() && text[i] == '.') {
+    frac = text.substr(i + 1);
+    for (char c : frac)
+      if (!IsDigit(c)) return false;
+  } else if (i < text.size()) {
+    return false;
+  }
+  return !whole.empty() || !frac.empty();
 }
 
 // The identifier codes of VCD: printable characters from '!' to '~'.
@@ -66,7 +69,8 @@ int TraceTimeDecimals(std::string_view line) {
 VcdWriter::VcdWriter(File& out, std::string_view heading, int decimals)
     : out_(out),
       names_(heading.size() > 8 ? heading.substr(8) : std::string_view()),
-      decimals_(decimals < 0 ? 0 : decimals) {
+      decimals_(decimals < 0 ? 0 : decimals),
+      adapt_(decimals < 0) {
   // The names stay in one text: a signal holds where its name stands.
   const std::string_view names = names_;
   std::size_t words = 0;
@@ -97,6 +101,10 @@ VcdWriter::VcdWriter(File& out, std::string_view heading, int decimals)
     signals_.push_back(std::move(s));
     i = end;
   }
+  // Room for a block of rows and one more row whole: its time and every
+  // signal's value with its code and line end.
+  text_.resize(kBlock + 32 + signals_.size() * (sizeof(TraceText::real) + 8 + 1));
+  at_ = text_.data();
 }
 
 bool VcdWriter::WriteHeader() {
@@ -154,28 +162,16 @@ bool VcdWriter::WriteHeader() {
   return out_.Write(text) && ok;
 }
 
-std::size_t VcdWriter::Encode(const Signal& s, const TraceField& f, char* at) {
-  if (!s.logic) {
-    char* end = texts_.General9(at + 1, f.volts);
-    at[0] = 'r';
-    *end++ = ' ';
-    return static_cast<std::size_t>(end - at);
-  }
-  switch (f.literal) {
-    case '0': case 'L': case 'l': *at = '0'; break;
-    case '1': case 'H': case 'h': *at = '1'; break;
-    case 'Z': case 'z': *at = 'z'; break;
-    default: *at = 'x';  // U, X, W, -, or a count in a logic column
-  }
-  return 1;
-}
-
-bool VcdWriter::Row(std::string_view time, const std::vector<TraceField>& fields) {
+bool VcdWriter::BeginRow(std::string_view time) {
   if (!failure_.empty()) return false;
   std::string_view whole, frac;
   std::uint64_t units = 0;
-  bool number = SplitDecimal(time, whole, frac) &&
-                frac.size() <= static_cast<std::size_t>(decimals_);
+  bool number = SplitDecimal(time, whole, frac);
+  if (adapt_) {
+    adapt_ = false;
+    decimals_ = std::max(0, TraceTimeDecimals(time));
+  }
+  number = number && frac.size() <= static_cast<std::size_t>(decimals_);
   constexpr std::uint64_t kLimit = std::numeric_limits<std::uint64_t>::max() / 10 - 9;
   for (std::size_t k = 0; number && k < whole.size() + decimals_; ++k) {
     char c = k < whole.size() ? whole[k]
@@ -192,52 +188,31 @@ bool VcdWriter::Row(std::string_view time, const std::vector<TraceField>& fields
     failure_ = "the time " + std::string(time) + " is earlier than the row before it";
     return false;
   }
-  if (!header_written_) {
-    for (std::size_t k = 0; k < signals_.size() && k < fields.size(); ++k)
-      signals_[k].logic = fields[k].literal != 0;
-    if (!WriteHeader()) return false;
-  }
-  if (text_.empty()) {
-    // Room for the time and every signal's value with its code and line end.
-    std::size_t room = 32;
-    for (const Signal& sig : signals_) room += kValueRoom + sizeof sig.code + 1;
-    text_.resize(room);
-  }
-  char* const start = text_.data();
-  char* at = start;
+  if (header_written_ && at_ - text_.data() >= static_cast<std::ptrdiff_t>(kBlock)) Flush();
   if (!any_time_ || units != last_time_) {
-    *at++ = '#';
-    auto [end, ec] = std::to_chars(at, at + 24, units);
-    if (ec == std::errc()) at = end;
-    *at++ = '\n';
+    *at_++ = '#';
+    auto [end, ec] = std::to_chars(at_, at_ + 24, units);
+    if (ec == std::errc()) at_ = end;
+    *at_++ = '\n';
   }
   any_time_ = true;
   last_time_ = units;
-  for (std::size_t k = 0; k < signals_.size() && k < fields.size(); ++k) {
-    Signal& s = signals_[k];
-    const TraceField& f = fields[k];
-    // The same field as the row before encodes as the value last written.
-    if (s.last_size != 0 && f.literal == s.last_field.literal &&
-        std::bit_cast<std::uint32_t>(f.volts) == std::bit_cast<std::uint32_t>(s.last_field.volts))
-      continue;
-    s.last_field = f;
-    // Encoded where the row goes: kept when it differs from the value last
-    // written.
-    const std::size_t size = Encode(s, f, at);
-    if (size == s.last_size && std::memcmp(at, s.last, size) == 0) continue;
-    std::memcpy(s.last, at, kValueRoom);  // the value and what follows it: one block
-    s.last_size = size;
-    at += size;
-    std::memcpy(at, s.code, sizeof s.code);
-    at += s.code_size;
-    *at++ = '\n';
-  }
-  return out_.Write(start, static_cast<std::size_t>(at - start));
+  return true;
+}
+
+void VcdWriter::EndRow() {
+  if (!header_written_) WriteHeader();
+}
+
+bool VcdWriter::Flush() {
+  const bool ok = out_.Write(text_.data(), static_cast<std::size_t>(at_ - text_.data()));
+  at_ = text_.data();
+  return ok;
 }
 
 bool VcdWriter::Finish() {
   if (!header_written_ && !WriteHeader()) return false;
-  return !out_.WriteFailed();
+  return Flush() && !out_.WriteFailed();
 }
 
 }  // namespace kalvor

@@ -1,10 +1,13 @@
 #include "vhdl/vhd_out.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <limits>
+#include <memory>
 
 #include "core/dialogs.h"
 #include "core/safe_replace.h"
@@ -139,129 +142,303 @@ std::string TraceHeading(std::string_view line) {
 
 namespace {
 
-// A line held in memory, read as a LineCursor reads one from a file.
-struct TextSource {
-  std::string_view text;
-  std::size_t at = 0;
-  int Peek() const { return at < text.size() ? static_cast<unsigned char>(text[at]) : -1; }
-  void Next() { ++at; }
-};
-
-// The value fields that follow the time, up to the line's end, each given
-// to `put` as it is read: fields are separated by blanks; a quoted logic
-// value is taken as three characters (quote, value, quote); any other field
-// is a count (leading sign and digits, digits beyond the range of the type
-// ignored).
-template <class Source, class Put>
-void ReadValueFields(Source& in, const TraceScale& scale, Put&& put) {
-  constexpr long long kMax = std::numeric_limits<long long>::max() / 10 - 9;
-  for (;;) {
-    while (in.Peek() == ' ') in.Next();
-    int c = in.Peek();
-    if (c < 0) return;
-    TraceField f;
-    if (c == '\'') {
-      in.Next();
-      const int value = in.Peek();
-      f.literal = value < 0 ? '?' : static_cast<char>(value);
-      if (value >= 0) {
-        in.Next();
-        if (in.Peek() >= 0) in.Next();
-      }
-      f.volts = f.literal == '0' ? 0.0f : scale.supply;
-      put(f);
-      continue;
-    }
-    char head[8];
-    std::size_t head_size = 0;
-    bool negative = false;
-    bool counting = true;
-    long long count = 0;
-    for (std::size_t k = 0; (c = in.Peek()) >= 0 && c != ' '; in.Next(), ++k) {
-      if (head_size < sizeof head) head[head_size++] = static_cast<char>(c);
-      if (!counting) continue;
-      if (k == 0 && (c == '-' || c == '+')) {
-        negative = c == '-';
-      } else if (c >= '0' && c <= '9') {
-        if (count < kMax) count = count * 10 + (c - '0');
-      } else {
-        counting = false;
-      }
-    }
-    if (std::string_view(head, head_size) != "80000000") {
-      f.volts = static_cast<float>(negative ? -count : count) / scale.counts_per_volt;
-      if (scale.limit) {
-        if (!(f.volts > 0.0f)) {  // negative, -0 or not a number
-          f.volts = 0.0f;
-        } else if (f.volts > scale.supply) {
-          f.volts = scale.supply;
-        }
-      }
-    }
-    put(f);
-  }
-}
-
-}  // namespace
-
-void TraceFields(std::string_view line, const TraceScale& scale, std::vector<TraceField>& fields,
-                 std::size_t* time_end) {
-  TextSource in{line};
-  while (in.Peek() == ' ') in.Next();
-  while (in.Peek() >= 0 && in.Peek() != ' ') in.Next();
-  if (time_end != nullptr) *time_end = in.at;
-  fields.clear();
-  ReadValueFields(in, scale, [&](const TraceField& f) { fields.push_back(f); });
-}
-
-namespace {
-
-// The row as the .out has it, without its line end, into `out` (whose room
-// is kept from row to row and only grows); returns its length.
-std::size_t FormatTraceRow(std::string_view line, std::size_t time_end,
-                           const std::vector<TraceField>& fields, const TraceScale& scale,
-                           std::string& out, NumberTexts* texts) {
-  const std::string& supply = scale.supply_text;
-  const std::size_t room =
-      (fields.empty() ? line.size() : time_end) +
-      fields.size() * (1 + std::max<std::size_t>(kTraceNumberRoom, supply.size()));
-  if (out.size() < room) out.resize(room);
-  char* const start = out.data();
-  char* at = start;
-  if (fields.empty()) {
-    std::memcpy(at, line.data(), line.size());
-    at += line.size();
-  } else {
-    std::memcpy(at, line.data(), time_end);
-    at += time_end;
-  }
-  for (const TraceField& f : fields) {
-    *at++ = '\t';
-    if (f.literal == '0') {
-      std::memcpy(at, "0.0", 3);
-      at += 3;
-    } else if (f.literal != 0) {
-      std::memcpy(at, supply.data(), supply.size());
-      at += supply.size();
-    } else {
-      at = texts ? texts->Fixed6(at, f.volts) : PutFixed6(at, f.volts);
-    }
-  }
-  return static_cast<std::size_t>(at - start);
-}
-
 // The longest time field of a row: a time of ns with its decimals is far
 // shorter.
 constexpr std::size_t kLongestTime = 256;
 
-bool WriteBlanks(File& out, std::size_t n) {
-  static constexpr char kBlanks[] = "                                ";
-  bool ok = true;
-  for (std::size_t k; n > 0; n -= k) {
-    k = std::min(n, sizeof kBlanks - 1);
-    ok = out.Write(kBlanks, k) && ok;
+bool Blank(char c) { return c == ' ' || c == '\t'; }
+bool LineEnd(char c) { return c == '\r' || c == '\n'; }
+
+// The bytes that end a field: blanks, tabs, line ends.
+struct FieldEnds {
+  bool at[256];
+  constexpr FieldEnds() : at() { at[' '] = at['\t'] = at['\r'] = at['\n'] = true; }
+};
+constexpr FieldEnds kFieldEnds;
+bool EndsField(char c) { return kFieldEnds.at[static_cast<unsigned char>(c)]; }
+
+// The rows of a table, a block at a time in a buffer of our own whose data
+// is followed by line feeds: a scan for the end of a field needs no bound
+// and stops at `end` at the latest. Lines end as for ReadWholeLine; tabs
+// read as blanks.
+class Rows {
+ public:
+  static constexpr std::size_t kBlock = std::size_t{1} << 17;
+  static constexpr std::size_t kAfter = 16;  // line feeds after the data
+  // From `in`'s position on, or `text` alone when `in` is null.
+  Rows(File* in, std::string_view text) : in_(in), buf_((in ? kBlock : text.size()) + kAfter) {
+    if (!in) std::memcpy(buf_.data(), text.data(), text.size());
+    p = buf_.data();
+    end = p + (in ? 0 : text.size());
+    std::memset(end, '\n', kAfter);
+    eof = in == nullptr;
   }
-  return ok;
+  // Keeps the bytes from `p` on (a few) and reads on after them: false when
+  // nothing more came.
+  bool More() {
+    const auto keep = static_cast<std::size_t>(end - p);
+    std::memmove(buf_.data(), p, keep);
+    p = buf_.data();
+    const std::size_t got = eof ? 0 : in_->Read(p + keep, kBlock - keep);
+    eof = got == 0;
+    end = p + keep + got;
+    std::memset(end, '\n', kAfter);
+    return got > 0;
+  }
+  char* p;
+  char* end;
+  bool eof;
+
+ private:
+  File* in_;
+  std::vector<char> buf_;
+};
+
+// The texts of the values, each made when first needed: counts of a range
+// by their number (a trace repeats a few thousand values over and over),
+// literals by their character.
+class ValueTexts {
+ public:
+  explicit ValueTexts(const TraceScale& scale) : scale_(scale), literals_(256) {
+    Make(zero_, 0.0f, 0);
+  }
+  const TraceText& Count(long long count) {
+    const auto index = static_cast<unsigned long long>(count - kLowest);
+    const bool kept = index < counts_.size();
+    // The table is taken once a few rows' counts were made (a row alone
+    // does not need it).
+    if (!kept && ++made_ == kMadeBeforeTable) counts_.resize(kCounts);
+    TraceText& t = kept ? counts_[index] : other_;
+    if (!kept || t.out_size == 0) {
+      float volts = static_cast<float>(count) / scale_.counts_per_volt;
+      if (scale_.limit) {
+        if (!(volts > 0.0f)) {  // negative, -0 or not a number
+          volts = 0.0f;
+        } else if (volts > scale_.supply) {
+          volts = scale_.supply;
+        }
+      }
+      Make(t, volts, 0);
+    }
+    return t;
+  }
+  // A quoted literal: `c` is the character between the quotes.
+  const TraceText& Literal(unsigned char c) {
+    TraceText& t = literals_[c];
+    if (t.out_size == 0) Make(t, c == '0' ? 0.0f : scale_.supply, static_cast<char>(c));
+    return t;
+  }
+  // A count that begins "80000000": 0 whatever the limit.
+  const TraceText& Zero() const { return zero_; }
+
+ private:
+  static constexpr long long kLowest = -32768;
+  static constexpr std::size_t kCounts = 65536;
+  static constexpr long kMadeBeforeTable = 1024;
+  void Make(TraceText& t, float volts, char literal) {
+    char text[kTraceNumberRoom];
+    char* end = text;
+    if (literal == '0') {
+      end = std::copy_n("0.0", 3, text);
+    } else if (literal != 0) {
+      end = std::copy(scale_.supply_text.begin(), scale_.supply_text.end(), text);
+    } else {
+      end = PutFixed6(text, volts);
+    }
+    const auto out = std::min<std::size_t>(static_cast<std::size_t>(end - text), sizeof t.out - 1);
+    t.out[0] = '\t';
+    std::memcpy(t.out + 1, text, out);
+    t.out_size = static_cast<std::uint8_t>(out + 1);
+    end = PutGeneral9(text, volts);
+    const auto real = std::min<std::size_t>(static_cast<std::size_t>(end - text), sizeof t.real - 2);
+    t.real[0] = 'r';
+    std::memcpy(t.real + 1, text, real);
+    t.real[real + 1] = ' ';
+    t.real_size = static_cast<std::uint8_t>(real + 2);
+    t.literal = literal != 0;
+    switch (literal) {
+      case '0': case 'L': case 'l': t.wire = '0'; break;
+      case '1': case 'H': case 'h': t.wire = '1'; break;
+      case 'Z': case 'z': t.wire = 'z'; break;
+      default: t.wire = 'x';  // U, X, W, -, or a count in a logic column
+    }
+    t.bits = std::bit_cast<std::uint32_t>(volts);
+  }
+  const TraceScale& scale_;
+  std::vector<TraceText> counts_;
+  std::vector<TraceText> literals_;
+  TraceText zero_;
+  TraceText other_;  // a count outside the table, made at each use
+  long made_ = 0;    // counts made outside the table
+};
+
+// What a reading of the rows found.
+struct RowsRead {
+  std::string problem;  // a row that cannot be read, with its line
+  int decimals = 0;     // the most decimals of any time
+  bool vcd_ok = true;
+  std::string vcd_failure;  // why the VCD stopped, with the line
+};
+
+// Converts the rows from the reader on, the first of them line `line` of
+// the file: each row to its .out line, handed to `put` a block at a time,
+// and its time and values to `vcd` (when there is one). A VCD that took
+// the first row's decimals stops at a time with more (the caller writes it
+// again with RowsRead::decimals).
+RowsRead ConvertRows(Rows& rows, long line, const TraceScale& scale,
+                     const std::function<bool(const char*, std::size_t)>& put, VcdWriter* vcd) {
+  constexpr long long kMax = std::numeric_limits<long long>::max() / 10 - 9;
+  constexpr std::size_t kAhead = 2 * kLongestTime;
+  RowsRead read;
+  ValueTexts texts(scale);
+  const auto block = std::make_unique_for_overwrite<char[]>(Rows::kBlock + 2 * kAhead);
+  char* const start = block.get();
+  char* const full = start + Rows::kBlock;  // from here the block is written
+  char* at = start;
+  auto flush = [&] {
+    put(start, static_cast<std::size_t>(at - start));
+    at = start;
+  };
+  char* p = rows.p;
+  char* end = rows.end;
+  auto more = [&] {
+    rows.p = p;
+    const bool got = rows.More();
+    p = rows.p;
+    end = rows.end;
+    return got;
+  };
+  auto ahead = [&](std::size_t n) {
+    if (static_cast<std::size_t>(end - p) < n && !rows.eof) more();
+  };
+  auto skip_blanks = [&] {
+    std::size_t n = 0;
+    for (;;) {
+      while (Blank(*p)) ++p, ++n;
+      if (p != end || !more()) return n;
+    }
+  };
+  auto put_blanks = [&](std::size_t n) {
+    for (std::size_t k; n > 0; n -= k) {
+      if (at >= full) flush();
+      k = std::min(n, kAhead);
+      std::memset(at, ' ', k);
+      at += k;
+    }
+  };
+  const std::size_t signals = vcd ? vcd->Signals() : 0;
+  bool vcd_on = vcd != nullptr;
+  std::string time;
+  for (;; ++line) {
+    ahead(kAhead);
+    if (p == end) break;
+    if (at >= full) flush();
+    put_blanks(skip_blanks());
+    time.clear();
+    std::size_t time_size = 0;
+    for (;;) {
+      char* s = p;
+      while (!EndsField(*s)) ++s;
+      const auto n = static_cast<std::size_t>(s - p);
+      if (time.size() < kLongestTime) time.append(p, std::min(n, kLongestTime - time.size()));
+      time_size += n;
+      p = s;
+      if (p != end || !more()) break;
+    }
+    if (time_size > kLongestTime) {
+      read.problem = "Line " + std::to_string(line) + ": the time is longer than " +
+                     std::to_string(kLongestTime) + " characters.";
+      return read;
+    }
+    const std::size_t gap = skip_blanks();
+    ahead(kAhead);
+    if ((*p | 0x20) >= 'a' && (*p | 0x20) <= 'z') {
+      // A unit after the time would be read as the first value.
+      std::size_t n = 0;
+      while (n < 8 && !EndsField(p[n])) ++n;
+      const std::string problem = TraceLineProblem(time + " " + std::string(p, n), 3);
+      if (!problem.empty()) {
+        read.problem = "Line " + std::to_string(line) + ": " + problem;
+        return read;
+      }
+    }
+    std::memcpy(at, time.data(), time.size());
+    at += time.size();
+    const int decimals = TraceTimeDecimals(time);
+    read.decimals = std::max(read.decimals, decimals);
+    bool vcd_row = false;
+    if (vcd_on && !time.empty()) {
+      if (vcd->Decimals() >= 0 && decimals > vcd->Decimals()) {
+        vcd_on = false;  // to be written again with the finer timescale
+      } else if (!vcd->BeginRow(time)) {
+        vcd_on = false;
+        read.vcd_ok = false;
+        if (!vcd->Failure().empty())
+          read.vcd_failure = "line " + std::to_string(line) + ": " + vcd->Failure();
+      } else {
+        vcd_row = true;
+      }
+    }
+    std::size_t k = 0;
+    for (;; ++k) {
+      skip_blanks();
+      ahead(kAhead);
+      const char c = *p;
+      if (LineEnd(c)) break;
+      const TraceText* t;
+      if (c == '\'') {
+        // A literal: quote, value, quote.
+        ++p;
+        int value = '?';
+        if (!LineEnd(*p)) {
+          value = *p == '\t' ? ' ' : static_cast<unsigned char>(*p);
+          ++p;
+          if (!LineEnd(*p)) ++p;
+        }
+        t = &texts.Literal(static_cast<unsigned char>(value));
+      } else {
+        // A count: a sign and digits, digits beyond the range of the type
+        // ignored; anything else ends the count.
+        const bool zero = std::memcmp(p, "80000000", 8) == 0;
+        char* s = p;
+        const bool negative = c == '-';
+        if (c == '-' || c == '+') ++s;
+        long long count = 0;
+        bool counting = true;
+        for (;;) {
+          if (counting) {
+            for (unsigned d; (d = static_cast<unsigned char>(*s) - '0') < 10u; ++s)
+              if (count < kMax) count = count * 10 + d;
+          }
+          if (!EndsField(*s)) {
+            counting = false;
+            while (!EndsField(*s)) ++s;
+          }
+          p = s;
+          if (p != end || !more()) break;
+          s = p;
+        }
+        t = zero ? &texts.Zero() : &texts.Count(negative ? -count : count);
+      }
+      if (at >= full) flush();
+      std::memcpy(at, t->out, sizeof t->out);
+      at += t->out_size;
+      if (vcd_row && k < signals) vcd->Value(k, *t);
+    }
+    if (k == 0) put_blanks(gap);  // a line with no values is written unchanged
+    if (p != end) {
+      // CR LF and LF CR are one line end.
+      const char first = *p++;
+      if (p == end) more();
+      if (p != end && *p == (first == '\r' ? '\n' : '\r')) ++p;
+    }
+    *at++ = '\r';
+    *at++ = '\n';
+    if (vcd_row) vcd->EndRow();
+  }
+  flush();
+  rows.p = p;
+  return read;
 }
 
 // The path with its last three characters replaced by `ext`.
@@ -282,11 +459,13 @@ const char* DefaultWaveViewer(PathStyle style) {
 }
 
 std::string TraceRow(std::string_view line, const TraceScale& scale) {
-  std::size_t time_end = 0;
-  std::vector<TraceField> fields;
-  TraceFields(line, scale, fields, &time_end);
   std::string out;
-  out.resize(FormatTraceRow(line, time_end, fields, scale, out, nullptr));
+  Rows rows(nullptr, line);
+  ConvertRows(rows, 1, scale, [&](const char* text, std::size_t n) {
+    out.append(text, n);
+    return true;
+  }, nullptr);
+  if (out.size() >= 2) out.resize(out.size() - 2);  // the line end
   return out;
 }
 
@@ -346,108 +525,71 @@ Outcome RunVhdOut(const RunContext& run, const std::string& dir) {
     vcd_path = chosen;
     vcd_written = true;
   } else if (StartsWithNoCase(line, "Signals=")) {
-    // A first pass: a table it cannot read is refused before anything is
-    // asked or written; the most decimals of the times give the VCD's
-    // timescale. Rows are read a field at a time, never held whole.
-    int decimals = 0;
+    // The three lines between the heading and the values are looked at
+    // before anything is asked: a row of values there would be lost.
+    ReadWholeLine(in, line);
     {
       LineCursor rows(in);
-      rows.NextLine();  // the heading
       std::string time, second;
-      for (int row = 0; rows.NextLine(); ++row) {
+      for (int row = 0; row < 3 && rows.NextLine(); ++row) {
         time.clear();
         second.clear();
         rows.SkipBlanks();
-        const bool long_time = rows.Word(time, kLongestTime) > kLongestTime;
+        if (rows.Word(time, kLongestTime) > kLongestTime) time = "-";  // not a time
         rows.SkipBlanks();
         const bool values = rows.Peek() >= 0;
         if (values) rows.Word(second, 8);
-        std::string problem;
-        if (long_time && row >= 3) {
-          problem = "the time is longer than " + std::to_string(kLongestTime) + " characters.";
-        } else {
-          if (long_time) time = "-";  // no time that a heading line could hold
-          problem = TraceLineProblem(values ? time + " " + second : time, row);
-        }
+        const std::string problem = TraceLineProblem(values ? time + " " + second : time, row);
         if (!problem.empty()) {
           p.ui.Notify("Line " + std::to_string(row + 2) + ": " + problem +
                           "\nNothing was converted.",
                       chosen, box::kOk | box::kIconError);
           return Outcome::kFailed;
         }
-        if (row >= 3) decimals = std::max(decimals, TraceTimeDecimals(time));
       }
+      rows.NextLine();  // past the third: the cursor then stands where the rows begin
     }
-    in.Seek(0);
-    ReadWholeLine(in, line);
+    const std::int64_t rows_at = in.Tell();
     if (const Outcome asked = ask_scale(); asked != Outcome::kCompleted) return asked;
     out_path = WithExtension(chosen, "out");
     SafeOutput scratch(p);
     SafeOutput vcd_scratch(p);
     if (!scratch.Open(out_path) || !vcd_scratch.Open(vcd_path)) return Outcome::kFailed;
+    // One reading converts the rows; a row found unreadable there leaves
+    // no result file touched. The VCD takes the first row's timescale and is
+    // written again from a second reading when a later time needs a finer
+    // one.
     File& out = scratch.file();
-    bool ok = WriteLine(out, TraceHeading(line));
-    VcdWriter vcd(vcd_scratch.file(), line, decimals);
-    line = std::string();  // the heading lives on in the VCD's signals
-    bool vcd_ok = true;
-    std::string vcd_failure;
-    LineCursor rows(in);
-    for (int skip = 0; skip < 3; ++skip) rows.NextLine();
-    // A row goes out in pieces: the fields the VCD takes (one per signal
-    // of the heading) are kept for it, those beyond are written a batch
-    // at a time.
-    constexpr std::size_t kBatch = 4096;
-    std::vector<TraceField> fields, beyond;
-    std::string time, text;
-    NumberTexts texts;
-    while (ok && rows.NextLine()) {
-      ok = WriteBlanks(out, rows.SkipBlanks());
-      time.clear();
-      rows.Word(time, kLongestTime);
-      const std::size_t gap = rows.SkipBlanks();
-      fields.clear();
-      bool started = false;  // the time is written
-      auto put = [&](const std::vector<TraceField>& batch) {
-        const std::size_t length =
-            FormatTraceRow(started ? "" : time, started ? 0 : time.size(), batch, scale, text, &texts);
-        started = true;
-        ok = out.Write(text.data(), length) && ok;  // the line ends once, below
-      };
-      ReadValueFields(rows, scale, [&](const TraceField& f) {
-        if (fields.size() < vcd.Signals()) {
-          fields.push_back(f);
-          return;
-        }
-        if (!started) put(fields);
-        beyond.push_back(f);
-        if (beyond.size() == kBatch) {
-          put(beyond);
-          beyond.clear();
-        }
-      });
-      if (!started && fields.empty()) {
-        // A line with no values is written unchanged.
-        ok = out.Write(time) && WriteBlanks(out, gap) && ok;
-      } else {
-        if (!started) put(fields);
-        if (!beyond.empty()) put(beyond);
-        beyond.clear();
-      }
-      ok = WriteLine(out, "") && ok;
-      if (vcd_ok && !time.empty() && !vcd.Row(time, fields)) {
-        vcd_ok = false;
-        if (!vcd.Failure().empty())
-          vcd_failure = "line " + std::to_string(rows.Number() + 1) + ": " + vcd.Failure();
-      }
+    WriteLine(out, TraceHeading(line));
+    auto write_out = [&](const char* text, std::size_t n) { return out.Write(text, n); };
+    auto no_out = [](const char*, std::size_t) { return true; };
+    auto vcd = std::make_unique<VcdWriter>(vcd_scratch.file(), line, -1);
+    Rows rows(&in, {});
+    RowsRead read = ConvertRows(rows, 5, scale, write_out, vcd.get());
+    if (!read.problem.empty()) {
+      scratch.Abort();
+      vcd_scratch.Abort();
+      p.ui.Notify(read.problem + "\nNothing was converted.", chosen, box::kOk | box::kIconError);
+      return Outcome::kFailed;
     }
+    if (vcd->Decimals() >= 0 && vcd->Decimals() != read.decimals) {
+      if (!vcd_scratch.Open(vcd_path)) return Outcome::kFailed;
+      vcd = std::make_unique<VcdWriter>(vcd_scratch.file(), line, read.decimals);
+      in.Seek(rows_at);
+      Rows again(&in, {});
+      const int decimals = read.decimals;
+      read = ConvertRows(again, 5, scale, no_out, vcd.get());
+      read.decimals = decimals;
+    }
+    line = std::string();
     // The .out is replaced only by a complete result (the VCD goes with a
     // failure unwritten).
     if (!scratch.Commit(in)) return Outcome::kFailed;
-    vcd_written = vcd_ok && vcd.Finish() && vcd_scratch.Commit();
+    vcd_written = read.vcd_ok && vcd->Finish() && vcd_scratch.Commit();
     if (!vcd_written) {
       vcd_scratch.Abort();
       p.ui.Notify(out_path + " was written, but no VCD file:\n" +
-                      (vcd_failure.empty() ? "it could not be written." : vcd_failure),
+                      (read.vcd_failure.empty() ? "it could not be written." : read.vcd_failure),
                   vcd_path, box::kOk | box::kIconWarning);
       if (!ViewerReadsOut(viewer)) return Outcome::kFailed;
     }

@@ -39,12 +39,6 @@ std::string TraceHeading(std::string_view line);
 constexpr const char* kWaveViewerKey = "WAVEVIEWER";
 const char* DefaultWaveViewer(PathStyle style);
 
-// The value fields of one time step of the table, converted into `fields`
-// (whose room is kept from row to row); `time_end` receives the end of the
-// line's leading blanks and time field.
-void TraceFields(std::string_view line, const TraceScale& scale, std::vector<TraceField>& fields,
-                 std::size_t* time_end = nullptr);
-
 // What makes a line of the table unreadable, or an empty text. `row` counts
 // the lines after the heading from 0: rows 0 to 2 are the three lines the
 // table has between its heading and its values (a line of values there would

@@ -61,12 +61,7 @@ void ConvertTrace(File& in) {
   std::string line;
   if (!ReadWholeLine(in, line)) return;
   TraceHeading(line);
-  std::vector<TraceField> fields;
-  while (ReadWholeLine(in, line)) {
-    std::size_t time_end = 0;
-    TraceFields(line, scale, fields, &time_end);
-    TraceRow(line, scale);
-  }
+  while (ReadWholeLine(in, line)) TraceRow(line, scale);
 }
 
 }  // namespace

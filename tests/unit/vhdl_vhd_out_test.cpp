@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <cstdio>
@@ -198,6 +199,11 @@ TEST(RunVhdOut, VcdTimescaleAndRefusedTimes) {
       // Times that are not numbers of ns, or that go back, leave no VCD.
       {"0 '0' 0\n10ns '1' 0\n", "line 6: the time \"10ns\" is not a number of ns", false},
       {"10 '0' 0\n5 '1' 0\n", "line 6: the time 5 is earlier than the row before it", false},
+      // A finer time after rows of whole ns: the VCD is written again, its
+      // earlier times in the finer unit, its failures found as before.
+      {"0 '0' 0\n10 '1' 5\n10.5 '0' 0\n", "$timescale 100ps $end", true},
+      {"0 '0' 0\n10 '1' 5\n10.5 '0' 0\n", "#100\n1!\nr0.00402900903 \"\n#105\n0!\nr0 \"\n", true},
+      {"0 '0' 0\n2.5 'Z' 0\n1 'U' 0\n", "line 7: the time 1 is earlier than the row before it", false},
   };
   for (const Case& c : cases) {
     TestApp t;
@@ -220,41 +226,52 @@ TEST(RunVhdOut, VcdTimescaleAndRefusedTimes) {
   }
 }
 
-// A table it cannot read is refused with the line named, before the
-// parameter dialog, and nothing is written: times written with their unit
-// (as GHDL prints them) and values right after the heading (no three lines
-// between). Lines that are only read past (filler, "abc" read as 0) pass.
+// A table it cannot read is refused with the line named, and no result
+// file is touched: times written with their unit (as GHDL prints them),
+// too long a time, and values right after the heading (no three lines
+// between; refused before the parameter dialog, the rows after it). Lines
+// that are only read past (filler, "abc" read as 0) pass.
 TEST(RunVhdOut, UnreadableTablesAreRefusedNamingTheLine) {
   struct Case {
     std::string table;
     std::string complaint;  // empty: converted
+    bool asked;             // the parameter dialog ran before the refusal
   } cases[] = {
-      {"Signals=time a.b\n\n\n\n0 fs '1'\n5000000 fs '0'\n", "Line 5: the time is followed by its unit (\"fs\")"},
-      {"Signals=time a.b\n\n\n\n0 '1'\n10 NS '0'\n", "Line 6: the time is followed by its unit (\"NS\")"},
-      {"Signals=time a.b\n0 '1'\n10 '0'\n20 '1'\n30 '0'\n", "Line 2: it holds a time and values"},
-      {"Signals=time a.b\n---\n1\n\n0 '1'\n10 abc\n", ""},
+      {"Signals=time a.b\n\n\n\n0 fs '1'\n5000000 fs '0'\n", "Line 5: the time is followed by its unit (\"fs\")", true},
+      {"Signals=time a.b\n\n\n\n0 '1'\n10 NS '0'\n", "Line 6: the time is followed by its unit (\"NS\")", true},
+      {"Signals=time a.b\r\n\r\n\r\n\r\n0 '1'\r\n1 '0'\r\n2 '1'\r\n3\tms\r\n", "Line 8: the time is followed by its unit (\"ms\")", true},
+      {"Signals=time a.b\n0 '1'\n10 '0'\n20 '1'\n30 '0'\n", "Line 2: it holds a time and values", false},
+      {"Signals=time a.b\n---\n1\n\n0 '1'\n10 abc\n", "", false},
       {"Signals=time a.b\n\n\n\n0 '1'\n" + std::string(300, '1') + " '0'\n",
-       "Line 6: the time is longer than 256 characters."},
-      {"Signals=time a.b\n" + std::string(300, '1') + " '0'\n\n\n0 '1'\n", ""},
+       "Line 6: the time is longer than 256 characters.", true},
+      {"Signals=time a.b\n" + std::string(300, '1') + " '0'\n\n\n0 '1'\n", "", false},
   };
   for (const Case& c : cases) {
     TestApp t;
     t.UseDesign("top");
     t.profile.values["WAVEVIEWER"] = "gtkwave";
     WriteFileBytes("run.txt", c.table);
+    WriteFileBytes("run.out", "old");
+    WriteFileBytes("run.vcd", "old");
     t.ui.answers = {t.dir / "run.txt"};
     Outcome outcome = testing::RunArmed(t.app, id::kVhdOut);
     if (c.complaint.empty()) {
       EXPECT_EQ(outcome, Outcome::kCompleted) << c.table;
-      EXPECT_TRUE(FileExists("run.out"));
+      EXPECT_NE(ReadFileBytes("run.out"), "old");
       continue;
     }
     EXPECT_EQ(outcome, Outcome::kFailed) << c.table;
     EXPECT_NE(t.ui.Last().text.find(c.complaint), std::string::npos) << t.ui.Last().text;
-    EXPECT_TRUE(t.ui.dialogs_run.empty());
-    EXPECT_FALSE(FileExists("run.out"));
-    EXPECT_FALSE(FileExists("run.vcd"));
-    std::filesystem::remove("run.txt");
+    EXPECT_EQ(t.ui.Last().caption, t.dir / "run.txt");
+    EXPECT_EQ(t.ui.dialogs_run.empty(), !c.asked);
+    EXPECT_EQ(ReadFileBytes("run.out"), "old");
+    EXPECT_EQ(ReadFileBytes("run.vcd"), "old");
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(t.dir.path()))
+      names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"run.out", "run.txt", "run.vcd"}));
+    for (const char* name : {"run.txt", "run.out", "run.vcd"}) std::filesystem::remove(name);
   }
 }
 
