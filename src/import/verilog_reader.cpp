@@ -12,6 +12,7 @@
 
 #include "mac/macfile.h"
 #include "netlist/cell_uses.h"
+#include "netlist/macro_name.h"
 #include "text/file.h"
 #include "text/strings.h"
 
@@ -576,6 +577,7 @@ struct FillTarget {
 struct VerilogModule {
   std::string name;
   std::string mac_name;
+  bool apart = false;  // mac_name was made: the name is another cell's but for letter case
   long line = 0;
   std::int64_t offset = 0;  // of its "module" in the file
   bool defined = true;
@@ -1962,7 +1964,36 @@ bool VerilogNetlist::Parse(File& in) {
       stack.pop_back();
     }
   }
+  NameCellsApart();
   return true;
+}
+
+// Verilog names are case-sensitive, a macro file's are not: a cell whose
+// name is one written before it but for letter case is written under a
+// macro name of its own, NAME_2 (_3 ... while taken), and so are its
+// instances.
+void VerilogNetlist::NameCellsApart() {
+  const auto& list = modules_->list;
+  clashes_.clear();
+  std::unordered_set<std::string> taken;
+  for (std::size_t k : order_) taken.insert(ToLower(list[k]->mac_name));
+  std::unordered_map<std::string, std::size_t> first;
+  for (std::size_t k : order_) {
+    VerilogModule& m = *list[k];
+    const auto [at, added] = first.emplace(ToLower(m.mac_name), k);
+    const VerilogModule& earlier = *list[at->second];
+    if (added || earlier.mac_name == m.mac_name) continue;
+    const std::string macro = DistinctMacroName(m.mac_name, m.mac_name.size(), [&](const std::string& name) {
+      return taken.count(ToLower(name)) != 0;
+    });
+    taken.insert(ToLower(macro));
+    clashes_.push_back(Format("Cell %s is written as macro %s: cell %s has its name but for letter case, "
+                              "which a macro file does not tell apart. Each instance of %s refers to %s.",
+                              m.name.c_str(), macro.c_str(), earlier.name.c_str(), m.name.c_str(),
+                              macro.c_str()));
+    m.mac_name = macro;
+    m.apart = true;
+  }
 }
 
 void VerilogNetlist::NoteTiedPorts(Netlist& netlist) const {
@@ -1987,7 +2018,7 @@ bool VerilogNetlist::NamesVcc() const {
 std::string VerilogNetlist::Top() const {
   const auto& list = modules_->list;
   for (std::size_t k = list.size(); k-- > 0;) {
-    if (list[k]->defined && !list[k]->instantiated) return list[k]->name;
+    if (list[k]->defined && !list[k]->instantiated) return list[k]->apart ? list[k]->mac_name : list[k]->name;
   }
   return "-none-";
 }
@@ -2011,6 +2042,11 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
       text += "\n\nNothing instantiates these; they are left out:" + unused_black_boxes_;
     }
     netlist.Note(Diagnostic::Severity::kWarning, "", text, "Warning:");
+  }
+  if (k == 0) {
+    for (const std::string& text : clashes_) {
+      netlist.Note(Diagnostic::Severity::kWarning, "cells named alike", text, "Warning:");
+    }
   }
   // The header: each port's bits from the lowest index up; supply names
   // are left out, as the EDIF reader leaves them out.
