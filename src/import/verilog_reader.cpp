@@ -683,6 +683,18 @@ std::string MacName(std::string_view name) {
   return out;
 }
 
+// The name a module is kept under in CellUses, which ignores letter case as
+// EDIF does: Verilog's names keep it, so an upper-case X is written "^x"
+// (and "^" "^^").
+std::string UsesName(std::string_view name) {
+  std::string out;
+  for (char c : name) {
+    if (c == '^' || (c >= 'A' && c <= 'Z')) out += '^';
+    out += c;
+  }
+  return out;
+}
+
 // The net this reader makes for the output of the inverter NOT_k: "NOT_k<O".
 // A file's own net may not take such a name.
 std::string InverterOutput(long k) { return Format("NOT_%ld<O", k); }
@@ -1718,8 +1730,8 @@ class Parser {
         // that supply (or its module's own port of the name, in turn).
         const bool same = conn.expr.refs.size() == 1 && conn.expr.refs[0].name == port &&
                           conn.expr.refs[0].select == Select::kWhole;
-        if (!conn.empty && !same) modules_.uses.AddOffSupply(child.name, port);
-        if (same && m.Find(port) >= 0) modules_.uses.AddInner(m.name, child.name, port);
+        if (!conn.empty && !same) modules_.uses.AddOffSupply(UsesName(child.name), port);
+        if (same && m.Find(port) >= 0) modules_.uses.AddInner(UsesName(m.name), UsesName(child.name), port);
       }
       if (conn.empty) continue;
       const long w = child.nets[static_cast<std::size_t>(it)].Width();
@@ -2075,7 +2087,7 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
       // Supply ports stay out of the header and keep the (global) supply
       // name; the others are made unique in the cell, as the EDIF reader
       // makes them (bus bit x1 of x[1:0] beside a port x1).
-      port.supply = !n.vector && IsSupplyName(name) && !modules_->uses.OffSupply(m.name, bit_name);
+      port.supply = !n.vector && IsSupplyName(name) && !modules_->uses.OffSupply(UsesName(m.name), bit_name);
       if (!port.supply) {
         std::string unique = body.names.Unique(name);
         if (unique != bit_name) m.renamed_ports.emplace_back(n.first_bit + k_bit, unique);
