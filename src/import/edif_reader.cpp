@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "import/join_nets.h"
+#include "netlist/macro_name.h"
 #include "text/strings.h"
 
 namespace kalvor {
@@ -77,9 +78,6 @@ constexpr std::size_t kScannedPorts = 8;
 
 // Widest bus the reader expands; wider ranges are taken as damaged input.
 constexpr long kMaxBusBits = 1L << 16;
-// The longest macro name made for a cell of a second library (a macro
-// line takes a word of about 70 characters).
-constexpr std::size_t kMacroNameLength = 60;
 // Lists around a name deeper than this are refused (each is a call).
 constexpr int kMaxNameDepth = 1000;
 
@@ -569,10 +567,8 @@ std::string EdifReader::MacroName(const std::string& library, const std::string&
       at >= 0 && static_cast<std::size_t>(at) < cell_libraries_.size() ? &cell_libraries_[static_cast<std::size_t>(at)]
                                                                       : nullptr;
   if (owner && !owner->empty() && !library.empty() && !EqualNoCase(*owner, library)) {
-    std::string base = name + "_" + library;
-    if (base.size() > kMacroNameLength) base.resize(std::max(kMacroNameLength, name.size() + 2));
-    macro = base;
-    for (int n = 2; netlist_.FindCell(macro) >= 0; ++n) macro = base + "_" + std::to_string(n);
+    macro = DistinctMacroName(name + "_" + library, name.size() + 2,
+                              [&](const std::string& s) { return netlist_.FindCell(s) >= 0; });
     renamed_ = true;
     netlist_.Note(Diagnostic::Severity::kWarning, "cell of two libraries",
                   Format("Cell %s of library %s is written as macro %s: library %s has a cell %s too. "

@@ -12,6 +12,7 @@
 
 #include "mac/macfile.h"
 #include "netlist/cell_uses.h"
+#include "netlist/macro_name.h"
 #include "text/file.h"
 #include "text/strings.h"
 
@@ -576,6 +577,7 @@ struct FillTarget {
 struct VerilogModule {
   std::string name;
   std::string mac_name;
+  bool apart = false;  // mac_name was made: the name is another cell's but for letter case
   long line = 0;
   std::int64_t offset = 0;  // of its "module" in the file
   bool defined = true;
@@ -677,6 +679,18 @@ std::string MacName(std::string_view name) {
   }
   for (char& c : out) {
     if (c == '<' || c == '>') c = '_';
+  }
+  return out;
+}
+
+// The name a module is kept under in CellUses, which ignores letter case as
+// EDIF does: Verilog's names keep it, so an upper-case X is written "^x"
+// (and "^" "^^").
+std::string UsesName(std::string_view name) {
+  std::string out;
+  for (char c : name) {
+    if (c == '^' || (c >= 'A' && c <= 'Z')) out += '^';
+    out += c;
   }
   return out;
 }
@@ -1716,8 +1730,8 @@ class Parser {
         // that supply (or its module's own port of the name, in turn).
         const bool same = conn.expr.refs.size() == 1 && conn.expr.refs[0].name == port &&
                           conn.expr.refs[0].select == Select::kWhole;
-        if (!conn.empty && !same) modules_.uses.AddOffSupply(child.name, port);
-        if (same && m.Find(port) >= 0) modules_.uses.AddInner(m.name, child.name, port);
+        if (!conn.empty && !same) modules_.uses.AddOffSupply(UsesName(child.name), port);
+        if (same && m.Find(port) >= 0) modules_.uses.AddInner(UsesName(m.name), UsesName(child.name), port);
       }
       if (conn.empty) continue;
       const long w = child.nets[static_cast<std::size_t>(it)].Width();
@@ -1962,7 +1976,36 @@ bool VerilogNetlist::Parse(File& in) {
       stack.pop_back();
     }
   }
+  NameCellsApart();
   return true;
+}
+
+// Verilog names are case-sensitive, a macro file's are not: a cell whose
+// name is one written before it but for letter case is written under a
+// macro name of its own, NAME_2 (_3 ... while taken), and so are its
+// instances.
+void VerilogNetlist::NameCellsApart() {
+  const auto& list = modules_->list;
+  clashes_.clear();
+  std::unordered_set<std::string> taken;
+  for (std::size_t k : order_) taken.insert(ToLower(list[k]->mac_name));
+  std::unordered_map<std::string, std::size_t> first;
+  for (std::size_t k : order_) {
+    VerilogModule& m = *list[k];
+    const auto [at, added] = first.emplace(ToLower(m.mac_name), k);
+    const VerilogModule& earlier = *list[at->second];
+    if (added || earlier.mac_name == m.mac_name) continue;
+    const std::string macro = DistinctMacroName(m.mac_name, m.mac_name.size(), [&](const std::string& name) {
+      return taken.count(ToLower(name)) != 0;
+    });
+    taken.insert(ToLower(macro));
+    clashes_.push_back(Format("Cell %s is written as macro %s: cell %s has its name but for letter case, "
+                              "which a macro file does not tell apart. Each instance of %s refers to %s.",
+                              m.name.c_str(), macro.c_str(), earlier.name.c_str(), m.name.c_str(),
+                              macro.c_str()));
+    m.mac_name = macro;
+    m.apart = true;
+  }
 }
 
 void VerilogNetlist::NoteTiedPorts(Netlist& netlist) const {
@@ -1987,7 +2030,7 @@ bool VerilogNetlist::NamesVcc() const {
 std::string VerilogNetlist::Top() const {
   const auto& list = modules_->list;
   for (std::size_t k = list.size(); k-- > 0;) {
-    if (list[k]->defined && !list[k]->instantiated) return list[k]->name;
+    if (list[k]->defined && !list[k]->instantiated) return list[k]->apart ? list[k]->mac_name : list[k]->name;
   }
   return "-none-";
 }
@@ -2011,6 +2054,11 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
       text += "\n\nNothing instantiates these; they are left out:" + unused_black_boxes_;
     }
     netlist.Note(Diagnostic::Severity::kWarning, "", text, "Warning:");
+  }
+  if (k == 0) {
+    for (const std::string& text : clashes_) {
+      netlist.Note(Diagnostic::Severity::kWarning, "cells named alike", text, "Warning:");
+    }
   }
   // The header: each port's bits from the lowest index up; supply names
   // are left out, as the EDIF reader leaves them out.
@@ -2039,7 +2087,7 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
       // Supply ports stay out of the header and keep the (global) supply
       // name; the others are made unique in the cell, as the EDIF reader
       // makes them (bus bit x1 of x[1:0] beside a port x1).
-      port.supply = !n.vector && IsSupplyName(name) && !modules_->uses.OffSupply(m.name, bit_name);
+      port.supply = !n.vector && IsSupplyName(name) && !modules_->uses.OffSupply(UsesName(m.name), bit_name);
       if (!port.supply) {
         std::string unique = body.names.Unique(name);
         if (unique != bit_name) m.renamed_ports.emplace_back(n.first_bit + k_bit, unique);

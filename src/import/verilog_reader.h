@@ -80,6 +80,9 @@ class VerilogNetlist {
   // Ports tied to a constant, which a macro file cannot show; told once.
   long tied_ports_ = 0;
   std::string first_tied_;
+  // A warning per cell given a macro name of its own; told with the first cell.
+  std::vector<std::string> clashes_;
+  void NameCellsApart();
 };
 
 // The parsed netlist handed on a cell at a time.

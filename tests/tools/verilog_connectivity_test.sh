@@ -37,8 +37,10 @@ for entry in "${designs[@]}"; do
     fi
     # A module named like a gate cell of Yosys's library (mux, MUX) is a
     # cell of another library in the EDIF, written as NAME_DESIGN; the
-    # Verilog has no libraries.
-    awk -f "$here/mac_canon.awk" "$dir/$form/$top.mac" | sed -E 's/^M\|([^|]*)_DESIGN\|/M|\1|/' |
+    # Verilog has no libraries, and its module, written after the gate cell
+    # and named like it but for letter case, is written as NAME_2.
+    suffix=_DESIGN; [ "$form" = v ] && suffix=_2
+    awk -f "$here/mac_canon.awk" "$dir/$form/$top.mac" | sed -E "s/^M\\|([^|]*)$suffix\\|/M|\\1|/" |
       sort >"$dir/$form.canon"
   done
   [ "$ok" = 1 ] || { failures=$((failures + 1)); continue; }

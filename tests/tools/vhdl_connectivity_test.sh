@@ -4,7 +4,7 @@
 # with vhdlcheck against the macro file it came from: every macro, instance,
 # pin and net kept, nothing merged. The macro files: those `kalvor edif`
 # imports from every corpus netlist, the example (with its base file), the
-# generated netlists of tests/tools/netlists and the Verilog netlists of
+# netlists of tests/tools/netlists and the Verilog netlists of
 # tests/tools/verilog, and hand-written ones with the names that used to be
 # lost (names of any length, names that normalise or lowercase alike, supply
 # nodes, instances without nodes).
@@ -57,7 +57,7 @@ import() {
   fi
 }
 
-for source in "$src"/tests/corpus/edif/*.edf "$src"/tests/tools/netlists/*.edf \
+for source in "$src"/tests/corpus/edif/*.edf "$src"/tests/tools/netlists/*.edf "$src"/tests/tools/netlists/*.v \
               "$src"/tests/tools/verilog/*.vg; do
   case "$source" in *.ref.edf) continue ;; esac
   base="$(basename "$source")"

@@ -191,6 +191,34 @@ TEST(VerilogImport, ReadsAcrossTheWindowsOfALargeFile) {
   }
 }
 
+// A macro file's names ignore letter case: a module named like the leaf
+// cell it uses, and one named like another module (and like its first
+// numbered name), are written under macro names of their own.
+TEST(VerilogImport, CellsNamedAlikeButForLetterCaseGetMacroNamesOfTheirOwn) {
+  TestApp t;
+  ASSERT_EQ(ImportVerilog(t, "module inv_2(input a, output y); NOT n(.A(a), .Y(y)); endmodule\n"
+                             "module inv(input a, output y); inv_2 i(.a(a), .y(y)); endmodule\n"
+                             "module INV(input a, output y); inv i(.a(a), .y(y)); endmodule\n"
+                             "module mux(input a, output y, output z);\n"
+                             " MUX g1(.A(a), .Y(y)); INV g2(.a(a), .y(z));\nendmodule\n"),
+            Outcome::kCompleted);
+  const std::string mac = ReadFileBytes("design.mac");
+  EXPECT_NE(mac.find(".macro MUX A Y\r\n"), std::string::npos) << mac;
+  EXPECT_NE(mac.find(".macro INV_3 a y\r\n$input a\r\n$output y\r\n<i inv a y\r\n"), std::string::npos)
+      << mac;
+  EXPECT_NE(mac.find(".macro mux_2 a y z\r\n$input a\r\n$output y z\r\n<g1 MUX a y\r\n<g2 INV_3 a z\r\n"),
+            std::string::npos)
+      << mac;
+  EXPECT_NE(ReadFileBytes("design.wir").find("mux_2 mux_2 mux_2"), std::string::npos);
+  std::vector<std::string> clashes;
+  for (const auto& box : t.ui.boxes) {
+    if (box.text.find("but for letter case") != std::string::npos) clashes.push_back(box.text);
+  }
+  ASSERT_EQ(clashes.size(), 2u);
+  EXPECT_EQ(clashes[0].rfind("Cell INV is written as macro INV_3: cell inv has its name", 0), 0u) << clashes[0];
+  EXPECT_EQ(clashes[1].rfind("Cell mux is written as macro mux_2: cell MUX has its name", 0), 0u) << clashes[1];
+}
+
 TEST(VerilogImport, DefinedModulesComeAfterWhatTheyUseAndTheTopIsTheUnusedOne) {
   TestApp t;
   WriteFileBytes("order.v", "module a(); b u(); endmodule\nmodule b(); c u(); endmodule\n"

@@ -644,6 +644,21 @@ bool ParseVerilogNetlist(const std::string& text, Netlist& out) {
     order.push_back(k);
   };
   for (std::size_t k = 0; k < mods.size(); ++k) visit(k);
+  // A macro file's names ignore letter case: a cell named as one before it
+  // in that order but for letter case is written as NAME_2, or NAME_3 ...
+  // when a written cell has that name (any case) already.
+  std::set<std::string> taken;
+  for (std::size_t k : order) taken.insert(Lower(out.cells[k].name));
+  std::map<std::string, std::string> first_of;
+  for (std::size_t k : order) {
+    std::string& name = out.cells[k].name;
+    auto [at, added] = first_of.emplace(Lower(name), name);
+    if (added || at->second == name) continue;
+    std::string macro = name + "_2";
+    for (int n = 3; taken.count(Lower(macro)); ++n) macro = name + "_" + std::to_string(n);
+    taken.insert(Lower(macro));
+    name = macro;
+  }
   std::vector<int> new_index(mods.size());
   for (std::size_t i = 0; i < order.size(); ++i) new_index[order[i]] = static_cast<int>(i);
   std::vector<Cell> cells;
