@@ -554,7 +554,7 @@ bool EdifReader::ReadNet(const Cell& own) {
 
 std::string EdifReader::MacroName(const std::string& library, const std::string& name) {
   // The library's cell of this name came before: a duplicate of it.
-  if (renamed_) {
+  if (!macro_names_.empty()) {
     auto it = macro_names_.find(ToLower(library) + '\n' + ToLower(name));
     if (it != macro_names_.end()) return it->second;
   }
@@ -569,7 +569,6 @@ std::string EdifReader::MacroName(const std::string& library, const std::string&
   if (owner && !owner->empty() && !library.empty() && !EqualNoCase(*owner, library)) {
     macro = DistinctMacroName(name + "_" + library, name.size() + 2,
                               [&](const std::string& s) { return netlist_.FindCell(s) >= 0; });
-    renamed_ = true;
     netlist_.Note(Diagnostic::Severity::kWarning, "cell of two libraries",
                   Format("Cell %s of library %s is written as macro %s: library %s has a cell %s too. "
                          "Each instance is bound to the cell of its libraryRef.",
@@ -582,7 +581,7 @@ std::string EdifReader::MacroName(const std::string& library, const std::string&
 }
 
 std::string EdifReader::CellRefName(const std::string& name) {
-  if (!renamed_) return name;
+  if (macro_names_.empty()) return name;
   std::string library = library_;
   if (Find("libraryref", library_ref_)) library = library_ref_.text;
   auto it = macro_names_.find(ToLower(library) + '\n' + ToLower(name));
@@ -638,7 +637,7 @@ ReadStep EdifReader::ReadCell() {
         instance_name_ = scratch_.text;
         if (!Find("cellref", scratch_)) {
           scratch_.text.clear();
-        } else if (renamed_) {
+        } else if (!macro_names_.empty()) {
           scratch_.text = CellRefName(scratch_.text);
         }
         if (failed_) return ReadStep::kFailed;

@@ -109,7 +109,6 @@ class EdifReader : public NetlistReader {
   // cell number; empty: none).
   std::unordered_map<std::string, std::string> macro_names_;
   std::vector<std::string> cell_libraries_;
-  bool renamed_ = false;  // macro_names_ is not empty
   // Nets joined as sharing a pin with an earlier net, and the first such.
   long joined_nets_ = 0;
   std::string first_join_;
