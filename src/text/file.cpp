@@ -263,9 +263,19 @@ bool File::WriteAndHandOn(const char* src, std::size_t n) {
     }
     last_was_write_ = true;
   }
-  pending_.append(src, n);
+  if (n < kPendingSize) {
+    pending_.append(src, n);
+    pos_ += static_cast<std::int64_t>(n);
+    return pending_.size() < kPendingSize || FlushPending();
+  }
+  // A block as large as the gathering buffer goes to the stream as it is,
+  // after what is pending, rather than through a copy.
+  if (!FlushPending()) return false;
   pos_ += static_cast<std::int64_t>(n);
-  return pending_.size() < kPendingSize || FlushPending();
+  const bool ok = std::fwrite(src, 1, n, fp_) == n;
+  fp_pos_ = ok ? pos_ : -1;
+  if (!ok) write_failed_ = true;
+  return ok;
 }
 
 bool File::FlushPending() {
