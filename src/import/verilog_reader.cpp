@@ -655,7 +655,7 @@ struct VerilogModule {
 struct VerilogModules {
   std::vector<std::unique_ptr<VerilogModule>> list;
   std::unordered_set<std::string> defines;  // the macros `define names
-  CellUses uses;  // supply-named ports some instance puts on another net
+  CellUses uses{true};  // supply-named ports some instance puts on another net, by exact name
   std::unordered_map<std::string_view, std::size_t> by_name;  // to its number (the first of a name)
 };
 
@@ -679,18 +679,6 @@ std::string MacName(std::string_view name) {
   }
   for (char& c : out) {
     if (c == '<' || c == '>') c = '_';
-  }
-  return out;
-}
-
-// The name a module is kept under in CellUses, which ignores letter case as
-// EDIF does: Verilog's names keep it, so an upper-case X is written "^x"
-// (and "^" "^^").
-std::string UsesName(std::string_view name) {
-  std::string out;
-  for (char c : name) {
-    if (c == '^' || (c >= 'A' && c <= 'Z')) out += '^';
-    out += c;
   }
   return out;
 }
@@ -1730,8 +1718,8 @@ class Parser {
         // that supply (or its module's own port of the name, in turn).
         const bool same = conn.expr.refs.size() == 1 && conn.expr.refs[0].name == port &&
                           conn.expr.refs[0].select == Select::kWhole;
-        if (!conn.empty && !same) modules_.uses.AddOffSupply(UsesName(child.name), port);
-        if (same && m.Find(port) >= 0) modules_.uses.AddInner(UsesName(m.name), UsesName(child.name), port);
+        if (!conn.empty && !same) modules_.uses.AddOffSupply(child.name, port);
+        if (same && m.Find(port) >= 0) modules_.uses.AddInner(m.name, child.name, port);
       }
       if (conn.empty) continue;
       const long w = child.nets[static_cast<std::size_t>(it)].Width();
@@ -1873,7 +1861,7 @@ bool VerilogNetlist::Parse(File& in) {
         list.clear();
         modules_->by_name.clear();
         modules_->defines.clear();
-        modules_->uses = CellUses();
+        modules_->uses = CellUses(true);
         bound = false;
       }
     }
@@ -2087,7 +2075,7 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
       // Supply ports stay out of the header and keep the (global) supply
       // name; the others are made unique in the cell, as the EDIF reader
       // makes them (bus bit x1 of x[1:0] beside a port x1).
-      port.supply = !n.vector && IsSupplyName(name) && !modules_->uses.OffSupply(UsesName(m.name), bit_name);
+      port.supply = !n.vector && IsSupplyName(name) && !modules_->uses.OffSupply(m.name, bit_name);
       if (!port.supply) {
         std::string unique = body.names.Unique(name);
         if (unique != bit_name) m.renamed_ports.emplace_back(n.first_bit + k_bit, unique);

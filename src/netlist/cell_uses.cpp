@@ -4,16 +4,12 @@
 
 namespace kalvor {
 
-namespace {
-
-std::string Key(std::string_view cell, std::string_view port) {
-  std::string key = ToLower(cell);
+std::string CellUses::Key(std::string_view cell, std::string_view port) const {
+  std::string key = keep_case ? std::string(cell) : ToLower(cell);
   key += ' ';
   key += port;
   return key;
 }
-
-}  // namespace
 
 bool CellUses::OffSupply(std::string_view cell, std::string_view port) const {
   return !off_supply.empty() && off_supply.count(Key(cell, port)) != 0;

@@ -17,18 +17,23 @@
 namespace kalvor {
 
 struct CellUses {
+  explicit CellUses(bool case_sensitive = false) : keep_case(case_sensitive) {}
+
   struct Undefined {
     std::string cell;                // as first referenced
     std::vector<std::string> ports;  // in the order of first use
   };
   std::vector<Undefined> undefined;
-  // Supply-named ports kept as normal pins: "cell port", the cell in lower case.
+  // Supply-named ports kept as normal pins: "cell port", the cell in lower
+  // case unless `keep_case`.
   std::unordered_set<std::string> off_supply;
   // "cell port" of a parent's own supply port to the "cell port" of the
   // instance pins on its net: when the parent's port is a normal pin, so
   // are they.
   std::unordered_multimap<std::string, std::string> inner;
   std::unordered_map<std::string, std::size_t> undefined_index;  // by lower-case name
+  // Cell names are told apart by letter case (Verilog); EDIF's are not.
+  bool keep_case = false;
 
   bool OffSupply(std::string_view cell, std::string_view port) const;
   // Port `port` of `cell` is put on another net somewhere.
@@ -36,6 +41,9 @@ struct CellUses {
   // Port `port` of `child` is on the net of the same name that is
   // `parent`'s own port.
   void AddInner(std::string_view parent, std::string_view child, std::string_view port);
+
+ private:
+  std::string Key(std::string_view cell, std::string_view port) const;
 };
 
 // Notes what the cell just read (the netlist's last cell and its body)
