@@ -9,6 +9,7 @@
 #include "core/settings.h"
 #include "core/startup.h"
 #include "import/edif_import.h"
+#include "import/netlist_reader.h"
 #include "text/file.h"
 #include "text/lineio.h"
 #include "text/strings.h"
@@ -56,7 +57,13 @@ Outcome SelectCommand(App& app, const std::string& pattern) {
 }
 
 Outcome SelectAndImportEdif(Session& session) {
-  Outcome picked = SelectCommand(session, "*.edf;*.edn;*.edo;*.v;*.vg;*.vm;*.vo;*.vqm");
+  std::string pattern;
+  for (std::string_view ext : kNetlistExtensions) {
+    if (!pattern.empty()) pattern += ';';
+    pattern += '*';
+    pattern += ext;
+  }
+  Outcome picked = SelectCommand(session, pattern);
   if (picked != Outcome::kCompleted) return picked;
   return RunEdifImport(session.context(), session.edif, EdifJobOf(session));
 }

@@ -4,6 +4,7 @@
 #include "commands/file_commands.h"
 #include "core/startup.h"
 #include "import/edif_import.h"
+#include "import/netlist_reader.h"
 #include "platform/resource.h"
 #include "text/file.h"
 #include "text/strings.h"
@@ -34,11 +35,10 @@ std::string WarningListPath(const AppState& s, PathStyle style) {
 
 Outcome RunEdifImportEntry(Session& session) {
   AppState& s = session.state;
-  static const char* const kExtensions[] = {".edf", ".edn", ".edo", ".v",
-                                            ".vg",  ".vm",  ".vo",  ".vqm"};
   bool found = false;
-  for (const char* ext : kExtensions) {
-    s.selected_file = s.test_id + ext;
+  for (std::string_view ext : kNetlistExtensions) {
+    s.selected_file = s.test_id;
+    s.selected_file += ext;
     File probe;
     if (probe.Open(s.selected_file, File::Mode::kRead)) {
       found = true;

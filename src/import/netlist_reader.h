@@ -5,12 +5,20 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "import/edif_limits.h"
 #include "netlist/cell_uses.h"
 #include "netlist/netlist.h"
 
 namespace kalvor {
+
+// The endings of the netlist files the import reads, in the order a
+// design's files are looked for; from kFirstVerilogExtension on they are
+// structural Verilog.
+inline constexpr std::string_view kNetlistExtensions[] = {".edf", ".edn", ".edo", ".v",
+                                                          ".vg",  ".vm",  ".vo",  ".vqm"};
+constexpr std::size_t kFirstVerilogExtension = 3;
 
 struct ReadOptions {
   EdifLimits limits;

@@ -662,8 +662,10 @@ struct VerilogModules {
 namespace {
 
 bool IsVerilogExtension(std::string_view ext) {
-  return EqualNoCase(ext, ".v") || EqualNoCase(ext, ".vg") || EqualNoCase(ext, ".vm") ||
-         EqualNoCase(ext, ".vo") || EqualNoCase(ext, ".vqm");
+  for (std::size_t i = kFirstVerilogExtension; i < std::size(kNetlistExtensions); ++i) {
+    if (EqualNoCase(ext, kNetlistExtensions[i])) return true;
+  }
+  return false;
 }
 
 // The name a Verilog name takes in the macro file: an escaped bus bit such
