@@ -670,7 +670,9 @@ bool IsVerilogExtension(std::string_view ext) {
 
 // The name a Verilog name takes in the macro file: an escaped bus bit such
 // as "a[3]" is named as the bus bit a[3] is ("a3"); "<" and ">", which the
-// macro file reads as node and include marks, become "_".
+// macro file reads as node and include marks, become "_", and so do the
+// semicolons of a name made of nothing else, which the VHDL conversion
+// would take for the end of a line's nodes.
 std::string MacName(std::string_view name) {
   std::string out(name);
   std::size_t open = out.rfind('[');
@@ -679,8 +681,9 @@ std::string MacName(std::string_view name) {
     out.erase(out.size() - 1);
     out.erase(open, 1);
   }
+  const bool semicolons = out.find_first_not_of(';') == std::string::npos;
   for (char& c : out) {
-    if (c == '<' || c == '>') c = '_';
+    if (c == '<' || c == '>' || (semicolons && c == ';')) c = '_';
   }
   return out;
 }
