@@ -290,7 +290,7 @@ class MacroCompare {
 
     // Names used but not declared.
     for (const auto& [node, object] : terminals) {
-      std::string id = object.substr(0, object.find('('));
+      std::string id = object.substr(0, ElementStart(object));
       if (declared.count(id) || id == "vdd" || id == "gnd") continue;
       if (Lower(IdentifierText(id)).compare(0, 4, "pad_") == 0) {
         ++undeclared_pads_;
@@ -311,7 +311,7 @@ class MacroCompare {
     }
     // A vector assigned as a whole joins element by element.
     for (const auto& [node, object] : terminals) {
-      std::size_t open = object.find('(');
+      std::size_t open = ElementStart(object);
       if (open == std::string::npos) continue;
       auto [from, to] = whole.equal_range(object.substr(0, open));
       for (auto it = from; it != to; ++it) joined.Join(object, it->second + object.substr(open));

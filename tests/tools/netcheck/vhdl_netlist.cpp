@@ -305,6 +305,21 @@ std::string IdentifierText(const std::string& id) {
   return out;
 }
 
+std::size_t ElementStart(const std::string& key) {
+  std::size_t end = 0;
+  if (!key.empty() && key[0] == '\\') {
+    for (end = 1; end < key.size(); ++end) {
+      if (key[end] != '\\') continue;
+      if (end + 1 < key.size() && key[end + 1] == '\\') {
+        ++end;
+        continue;
+      }
+      break;
+    }
+  }
+  return key.find('(', end);
+}
+
 void ParseVhdlDesign(const std::string& text, VhdlDesign& out) {
   Parser(Tokens(text), out).Run();
 }

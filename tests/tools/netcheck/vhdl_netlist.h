@@ -29,6 +29,10 @@ struct VhdlObject {
   std::string Key() const { return element < 0 ? id : id + "(" + std::to_string(element) + ")"; }
 };
 
+// Where the element of a Key() begins ("(" after the name; an extended
+// name may hold "(" itself), or npos.
+std::size_t ElementStart(const std::string& key);
+
 struct VhdlAssociation {
   VhdlObject formal;  // empty id: positional
   VhdlObject actual;
