@@ -13,6 +13,24 @@ namespace netcheck {
 
 namespace {
 
+// The reserved words of Verilog (IEEE 1364-2005) and SystemVerilog's
+// "logic": escaped, such a word is a name.
+bool IsKeyword(const std::string& w) {
+  static const std::string kWords =
+      " always and assign automatic begin buf bufif0 bufif1 case casex casez cell cmos config"
+      " deassign default defparam design disable edge else end endcase endconfig endfunction"
+      " endgenerate endmodule endprimitive endspecify endtable endtask event for force forever fork"
+      " function generate genvar highz0 highz1 if ifnone incdir include initial inout input"
+      " instance integer join large liblist library localparam logic macromodule medium module"
+      " nand negedge nmos nor noshowcancelled not notif0 notif1 or output parameter pmos posedge"
+      " primitive pull0 pull1 pulldown pullup pulsestyle_onevent pulsestyle_ondetect rcmos real"
+      " realtime reg release repeat rnmos rpmos rtran rtranif0 rtranif1 scalared showcancelled"
+      " signed small specify specparam strong0 strong1 supply0 supply1 table task time tran"
+      " tranif0 tranif1 tri tri0 tri1 triand trior trireg unsigned use uwire vectored wait wand"
+      " weak0 weak1 while wire wor xnor xor ";
+  return kWords.find(" " + w + " ") != std::string::npos;
+}
+
 // The text as tokens, without comments, attributes and directives.
 // `ifdef/`ifndef/`elsif/`else/`endif and `define are followed; the text of
 // a branch not taken is dropped.
@@ -61,8 +79,14 @@ std::vector<std::string> Tokens(const std::string& s) {
       j = std::min(j + 1, s.size());
       out.push_back(s.substr(i, j - i));
     } else if (c == '\\') {
+      // An escaped name is the simple identifier it spells, if it spells
+      // one; else it keeps its backslash, so that "\\0 " or "\\! " is never
+      // read as a number or an operator (the backslash goes in Plain()).
       while (j < s.size() && !std::isspace(static_cast<unsigned char>(s[j]))) ++j;
-      out.push_back(s.substr(i + 1, j - i - 1));
+      std::string name = s.substr(i + 1, j - i - 1);
+      bool simple = !name.empty() && (std::isalpha(static_cast<unsigned char>(name[0])) || name[0] == '_');
+      for (char ch : name) simple = simple && (std::isalnum(static_cast<unsigned char>(ch)) || ch == '_' || ch == '$');
+      out.push_back(simple && !IsKeyword(name) ? name : "\\" + name);
     } else if (std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '$' || c == '\'') {
       while (j < s.size() && (std::isalnum(static_cast<unsigned char>(s[j])) || s[j] == '_' || s[j] == '$' || s[j] == '\'' || s[j] == '?')) ++j;
       out.push_back(s.substr(i, j - i));
@@ -454,8 +478,12 @@ struct Union {
   }
 };
 
+// A name without the backslash its escaped form keeps among the tokens.
+std::string Plain(const std::string& n) { return !n.empty() && n[0] == '\\' ? n.substr(1) : n; }
+
 // Names as the macro file can hold them: "a[3]" is a3, "<" and ">" are "_".
 std::string MacForm(std::string n) {
+  n = Plain(n);
   std::size_t open = n.rfind('[');
   if (open != std::string::npos && open > 0 && n.back() == ']' && open + 2 < n.size() &&
       std::all_of(n.begin() + static_cast<long>(open) + 1, n.end() - 1, [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; })) {
@@ -522,6 +550,7 @@ bool ParseVerilogNetlist(const std::string& text, Netlist& out) {
   }
   // Cells: bit-level ports in header order (each bus from its lowest index up).
   std::vector<std::map<std::string, int>> port_index(mods.size());
+  std::vector<std::vector<std::string>> port_bits(mods.size());  // as the bits are keyed
   for (std::size_t k = 0; k < mods.size(); ++k) {
     Cell c;
     c.name = MacForm(mods[k].name);
@@ -530,9 +559,10 @@ bool ParseVerilogNetlist(const std::string& text, Netlist& out) {
       long lo = std::min(d.msb, d.lsb), hi = std::max(d.msb, d.lsb);
       for (long i = lo; i <= hi; ++i) {
         Port port;
-        port.name = PortBitName(pn, d, i);
+        port_bits[k].push_back(PortBitName(pn, d, i));
+        port.name = Plain(port_bits[k].back());
         port.supply = !d.vec && IsSupplyName(pn);
-        port_index[k][port.name] = static_cast<int>(c.ports.size());
+        port_index[k][port_bits[k].back()] = static_cast<int>(c.ports.size());
         c.ports.push_back(port);
       }
     }
@@ -559,7 +589,7 @@ bool ParseVerilogNetlist(const std::string& text, Netlist& out) {
       auto [it, added] = net_of.emplace(root, cell.nets.size());
       if (added) {
         Net n;
-        n.name = root == "'0" ? "GND" : root == "'1" ? "VDD" : root;
+        n.name = root == "'0" ? "GND" : root == "'1" ? "VDD" : Plain(root);
         cell.nets.push_back(n);
       }
       cell.nets[it->second].pins.push_back(pin);
@@ -567,7 +597,7 @@ bool ParseVerilogNetlist(const std::string& text, Netlist& out) {
     // Own ports in header order; a supply port's net is the global supply
     // (or the port a normal pin: SettleSupplyPorts).
     for (std::size_t idx = 0; idx < cell.ports.size(); ++idx) {
-      add(cell.ports[idx].name, Pin{-1, static_cast<int>(idx)});
+      add(port_bits[k][idx], Pin{-1, static_cast<int>(idx)});
     }
     for (const Module::Inst& inst : m.insts) {
       std::size_t c = by_name[inst.type];
@@ -575,7 +605,7 @@ bool ParseVerilogNetlist(const std::string& text, Netlist& out) {
       const Module& child = mods[c];
       Instance in;
       in.name = MacForm(inst.name);
-      in.cell_name = inst.type;
+      in.cell_name = Plain(inst.type);
       in.cell = static_cast<int>(c);
       int ii = static_cast<int>(cell.instances.size());
       cell.instances.push_back(in);
@@ -624,7 +654,7 @@ bool ParseVerilogNetlist(const std::string& text, Netlist& out) {
     }
   }
   for (std::size_t k = mods.size(); k-- > 0;) {
-    if (mods[k].defined && !used.count(k)) { out.top = mods[k].name; break; }
+    if (mods[k].defined && !used.count(k)) { out.top = Plain(mods[k].name); break; }
   }
   // The macro file's order: leaf cells first, then each module after the
   // modules it uses.
