@@ -473,9 +473,9 @@ std::int32_t EdifReader::FindInstance(std::string_view name) {
 }
 
 bool EdifReader::ReadNet(const Cell& own) {
+  const long line = tokens_.line();
   EdifName net_name;
   if (!ReadName(net_name)) return !failed_;
-  Net net;
   std::string name = std::move(net_name.text);
   long external = 0;
   std::size_t used = 0;
@@ -486,7 +486,7 @@ bool EdifReader::ReadNet(const Cell& own) {
     const int level = tokens_.depth();
     pr.instance.clear();
     if (Find("instanceref", scratch_)) pr.instance.assign(scratch_.text);
-    if (pr.instance.empty()) {
+    if (pr.instance.empty() && !net_name.is_array) {
       // A port of the cell: the net takes the port's name as the header
       // spells it.
       const std::string_view p = PortHeaderName(pr.port, own, -1);
@@ -499,57 +499,201 @@ bool EdifReader::ReadNet(const Cell& own) {
     SkipTo(level - 1);
   }
   if (failed_) return false;
+  if (net_name.is_array) {
+    net_name.text = std::move(name);
+    return ReadNetArray(own, net_name, used, line);
+  }
   // A net on no port of the cell keeps its own name, made unique in the
   // cell; supply names stay as they are (they are global).
   if (external == 0 && !IsSupplyName(name)) name = body_.names.Unique(name);
+  Net net;
   body_.Rename(net, name);
   net.fanout = static_cast<std::int32_t>(used);
   net.first = static_cast<std::uint32_t>(body_.pins.size());
   net.count = static_cast<std::uint32_t>(used);
-  std::vector<Pin>& pins = body_.pins;
-  for (std::size_t k = 0; k < used; ++k) {
-    const PortRef& pr = refs_[k];
-    if (pr.instance.empty()) {
-      pins.push_back({Pin::kOwn, body_.PortName(PortHeaderName(pr.port, own, -1))});
-      continue;
-    }
-    std::int32_t at = FindInstance(pr.instance);
-    if (at < 0) {
-      pins.push_back({Pin::kUnknown, body_.PortName(pr.instance + "<" + pr.port.text)});
-      continue;
-    }
-    std::int32_t c = instance_cells_[static_cast<std::size_t>(at)];
-    if (c < 0) {
-      pins.push_back({at, body_.PortName(pr.port.text)});
-      continue;
-    }
-    // Cells are stored for good: a name found once stays right.
-    memo_key_.assign(pr.port.is_member ? pr.port.member_id : pr.port.text);
-    if (pr.port.is_member) {
-      memo_key_ += '[';
-      memo_key_ += pr.port.member_index;
-    }
-    PortMemo& m = port_memo_[(HashName(memo_key_, false) ^
-                              (static_cast<std::uint64_t>(c) * 0x9e3779b97f4a7c15ull)) &
-                             (port_memo_.size() - 1)];
-    if (m.cell != c || m.ref != memo_key_) {
-      m.cell = c;
-      m.ref = memo_key_;
-      m.name = PortHeaderName(pr.port, netlist_.cells[static_cast<std::size_t>(c)], c);
-      m.id = -1;
-    }
-    if (m.id < 0 || m.generation != body_.generation) {
-      m.id = body_.PortName(m.name);
-      m.generation = body_.generation;
-    }
-    pins.push_back({at, m.id});
-  }
+  for (std::size_t k = 0; k < used; ++k) AddPin(own, refs_[k].instance, refs_[k].port);
   if (static_cast<long>(body_.nets.size()) >= options_.limits.nets) {
     return CapacityStop("Too many nodes in this cell", body_.cell, key::kEdifNets,
                         options_.limits.nets, "net");
   }
   body_.nets.push_back(net);
   return true;
+}
+
+void EdifReader::AddPin(const Cell& own, const std::string& instance, const EdifName& port) {
+  std::vector<Pin>& pins = body_.pins;
+  if (instance.empty()) {
+    pins.push_back({Pin::kOwn, body_.PortName(PortHeaderName(port, own, -1))});
+    return;
+  }
+  std::int32_t at = FindInstance(instance);
+  if (at < 0) {
+    pins.push_back({Pin::kUnknown, body_.PortName(instance + "<" + port.text)});
+    return;
+  }
+  std::int32_t c = instance_cells_[static_cast<std::size_t>(at)];
+  if (c < 0) {
+    pins.push_back({at, body_.PortName(port.text)});
+    return;
+  }
+  // Cells are stored for good: a name found once stays right.
+  memo_key_.assign(port.is_member ? port.member_id : port.text);
+  if (port.is_member) {
+    memo_key_ += '[';
+    memo_key_ += port.member_index;
+  }
+  PortMemo& m = port_memo_[(HashName(memo_key_, false) ^
+                            (static_cast<std::uint64_t>(c) * 0x9e3779b97f4a7c15ull)) &
+                           (port_memo_.size() - 1)];
+  if (m.cell != c || m.ref != memo_key_) {
+    m.cell = c;
+    m.ref = memo_key_;
+    m.name = PortHeaderName(port, netlist_.cells[static_cast<std::size_t>(c)], c);
+    m.id = -1;
+  }
+  if (m.id < 0 || m.generation != body_.generation) {
+    m.id = body_.PortName(m.name);
+    m.generation = body_.generation;
+  }
+  pins.push_back({at, m.id});
+}
+
+bool EdifReader::ReadNetArray(const Cell& own, const EdifName& net_name, std::size_t used,
+                              long line) {
+  const long size = net_name.array_size < 1 ? 1 : net_name.array_size;
+  if (size > kMaxBusBits) return Stop("Bus range too large: " + net_name.text, own.name);
+  // Each reference must name a whole array of the net's size: the cell's
+  // own, or an instance's port.
+  auto bus_size = [&](const PortRef& pr) -> long {
+    if (pr.port.is_member || pr.port.is_array) return -1;
+    const Cell* cell = &own;
+    if (!pr.instance.empty()) {
+      const std::int32_t at = FindInstance(pr.instance);
+      const std::int32_t c = at < 0 ? -1 : instance_cells_[static_cast<std::size_t>(at)];
+      if (c < 0) return -1;
+      cell = &netlist_.cells[static_cast<std::size_t>(c)];
+    }
+    for (std::size_t b = 0; b < cell->buses.size(); ++b) {
+      if (!SameNoCase(cell->buses[b].name, pr.port.text)) continue;
+      long bits = 0;
+      for (const Port& p : cell->ports) bits += p.bus == static_cast<std::int32_t>(b);
+      return bits;
+    }
+    return -1;
+  };
+  for (std::size_t k = 0; k < used; ++k) {
+    const long bits = bus_size(refs_[k]);
+    if (bits != size) {
+      const std::string where = refs_[k].instance.empty() ? std::string("the cell's own port")
+                                                          : "port of instance " + refs_[k].instance;
+      return Stop(Format("Net array %s (%ld bits), line %ld: %s %s is %s; only whole arrays of "
+                         "the net's size are read here.",
+                         net_name.array_id.c_str(), size, line, where.c_str(),
+                         refs_[k].port.text.c_str(),
+                         bits < 0 ? "no array" : Format("an array of %ld bits", bits).c_str()),
+                  own.name);
+    }
+  }
+  // Member k of the net is member k of every array on it; a member on a
+  // port of the cell is named after that port, else after the net's text.
+  const BusRange r = LastBusRange(net_name.text);
+  const Bus bus{net_name.array_id, static_cast<std::int32_t>(r.found ? r.left : size - 1),
+                !r.found || r.left >= r.right, std::string()};
+  const std::string base = BusBase(net_name.text, r);
+  EdifName member;
+  member.is_member = true;
+  for (long k = 0; k < size; ++k) {
+    member.member_index = std::to_string(k);
+    std::string name;
+    for (std::size_t j = 0; j < used && name.empty(); ++j) {
+      if (!refs_[j].instance.empty()) continue;
+      member.member_id = refs_[j].port.text;
+      member.text = member.member_id + member.member_index;
+      name = PortHeaderName(member, own, -1);
+    }
+    if (name.empty()) name = body_.names.Unique(base + std::to_string(bus.Index(static_cast<std::int32_t>(k))));
+    Net net;
+    body_.Rename(net, name);
+    net.fanout = static_cast<std::int32_t>(used);
+    net.first = static_cast<std::uint32_t>(body_.pins.size());
+    net.count = static_cast<std::uint32_t>(used);
+    for (std::size_t j = 0; j < used; ++j) {
+      member.member_id = refs_[j].port.text;
+      member.text = member.member_id + member.member_index;
+      AddPin(own, refs_[j].instance, member);
+    }
+    if (failed_) return false;
+    if (static_cast<long>(body_.nets.size()) >= options_.limits.nets) {
+      return CapacityStop("Too many nodes in this cell", body_.cell, key::kEdifNets,
+                          options_.limits.nets, "net");
+    }
+    body_.nets.push_back(net);
+  }
+  return true;
+}
+
+void EdifReader::ReadInsideJoins(const Cell& cell, std::vector<std::vector<std::string>>& groups) {
+  for (const std::vector<EdifName>& refs : pending_joins_) {
+    // A whole bus stands for its members: member k of each with member k.
+    long members = 1;
+    for (const EdifName& ref : refs) {
+      for (const Bus& bus : cell.buses) {
+        if (!ref.is_member && SameNoCase(bus.name, ref.text)) {
+          long bits = 0;
+          const auto b = static_cast<std::int32_t>(&bus - cell.buses.data());
+          for (const Port& p : cell.ports) bits += p.bus == b;
+          members = std::max(members, bits);
+        }
+      }
+    }
+    for (long k = 0; k < members; ++k) {
+      std::vector<std::string> group;
+      for (const EdifName& ref : refs) {
+        EdifName one = ref;
+        bool bus = false;
+        for (const Bus& b : cell.buses) bus = bus || (!ref.is_member && SameNoCase(b.name, ref.text));
+        if (bus) {
+          one.is_member = true;
+          one.member_id = ref.text;
+          one.member_index = std::to_string(k);
+          one.text = one.member_id + one.member_index;
+        } else if (k > 0) {
+          continue;  // a scalar joined to every member of a bus: once is enough
+        }
+        group.emplace_back(PortHeaderName(one, cell, -1));
+        if (failed_) return;
+      }
+      if (group.size() > 1) groups.push_back(std::move(group));
+    }
+  }
+}
+
+std::int32_t EdifReader::InsideJoinedPort(const Pin& pin) {
+  const std::int32_t c = instance_cells_[static_cast<std::size_t>(pin.instance)];
+  if (c < 0 || static_cast<std::size_t>(c) >= inside_joins_.size() ||
+      inside_joins_[static_cast<std::size_t>(c)].empty()) {
+    return -1;
+  }
+  if (inside_mapped_.size() <= static_cast<std::size_t>(c)) inside_mapped_.resize(static_cast<std::size_t>(c) + 1);
+  auto key = [&](std::int32_t port) {
+    return static_cast<std::uint64_t>(static_cast<std::uint32_t>(c)) << 32 | static_cast<std::uint32_t>(port);
+  };
+  if (!inside_mapped_[static_cast<std::size_t>(c)]) {
+    inside_mapped_[static_cast<std::size_t>(c)] = true;
+    for (const std::vector<std::string>& group : inside_joins_[static_cast<std::size_t>(c)]) {
+      std::int32_t first = -1;
+      for (const std::string& port : group) {
+        const std::int32_t id = body_.FindPortName(port);
+        if (id < 0) continue;
+        if (first < 0) first = id;
+        // A port in two lists: its groups are one.
+        auto [at, added] = inside_ports_.emplace(key(id), first);
+        if (!added) first = at->second;
+      }
+    }
+  }
+  auto it = inside_ports_.find(key(pin.port));
+  return it == inside_ports_.end() ? -1 : it->second;
 }
 
 std::string EdifReader::MacroName(const std::string& library, const std::string& name) {
@@ -602,6 +746,9 @@ ReadStep EdifReader::ReadCell() {
   indexed_ = 0;
   lower_indexed_ = 0;
   own_ports_.Clear();
+  pending_joins_.clear();
+  inside_ports_.clear();
+  inside_mapped_.clear();
   bool have_interface = false;
   const int cell_level = tokens_.depth();
   std::vector<int> holders;  // the depths inside the open contents and page lists
@@ -625,6 +772,15 @@ ReadStep EdifReader::ReadCell() {
         } else if (IsKeyword(head, "direction") && Token(head) == EdifTokens::Kind::kWord) {
           PortDirection d = DirectionOf(head);
           for (std::size_t i = declared; i < cell.ports.size(); ++i) cell.ports[i].direction = d;
+        } else if (IsKeyword(head, "joined") && tokens_.depth() == interface_level + 1) {
+          // Ports the cell joins inside (a bus ripper's sides, a feedthrough).
+          std::vector<EdifName>& refs = pending_joins_.emplace_back();
+          EdifName ref;
+          while (Find("portref", ref)) {
+            refs.push_back(ref);
+            SkipTo(tokens_.depth() - 1);  // the rest of the portRef
+          }
+          if (failed_) return ReadStep::kFailed;
         }
       }
     } else if (IsKeyword(head, "instance")) {
@@ -654,7 +810,19 @@ ReadStep EdifReader::ReadCell() {
     if (failed_) return ReadStep::kFailed;
   }
   if (failed_) return ReadStep::kFailed;
-  joined_nets_ += JoinNetsSharingPins(netlist_, options_.vcc_to_vdd, first_join_);
+  std::vector<std::vector<std::string>> inside;
+  ReadInsideJoins(cell, inside);
+  if (failed_) return ReadStep::kFailed;
+  // Nets on the ports an instance's cell joins inside are one net.
+  bool any_inside = false;
+  FindInstance("");  // every instance's cell known
+  for (std::int32_t c : instance_cells_) {
+    any_inside = any_inside || (c >= 0 && static_cast<std::size_t>(c) < inside_joins_.size() &&
+                                !inside_joins_[static_cast<std::size_t>(c)].empty());
+  }
+  joined_nets_ += any_inside ? JoinNetsSharingPins(netlist_, options_.vcc_to_vdd, first_join_,
+                                                   [&](const Pin& p) { return InsideJoinedPort(p); })
+                             : JoinNetsSharingPins(netlist_, options_.vcc_to_vdd, first_join_);
   if (const std::int32_t first = netlist_.FindCell(cell.name); first >= 0) {
     netlist_.Note(Diagnostic::Severity::kWarning, "duplicate cell", "Warning, duplicate cell name!",
                   cell.name);
@@ -681,6 +849,10 @@ ReadStep EdifReader::ReadCell() {
   cell.port_text.shrink_to_fit();
   if (cell_libraries_.size() <= netlist_.cells.size()) cell_libraries_.resize(netlist_.cells.size() + 1);
   cell_libraries_[netlist_.cells.size()] = library_;
+  if (!inside.empty()) {
+    if (inside_joins_.size() <= netlist_.cells.size()) inside_joins_.resize(netlist_.cells.size() + 1);
+    inside_joins_[netlist_.cells.size()] = std::move(inside);
+  }
   netlist_.AddCell(std::move(cell));
   return ReadStep::kCell;
 }
