@@ -680,17 +680,27 @@ std::int32_t EdifReader::InsideJoinedPort(const Pin& pin) {
   };
   if (!inside_mapped_[static_cast<std::size_t>(c)]) {
     inside_mapped_[static_cast<std::size_t>(c)] = true;
+    // Lists that share a port make one group.
+    std::unordered_map<std::int32_t, std::int32_t> up;
+    auto root = [&](std::int32_t x) {
+      for (auto it = up.find(x); it != up.end() && it->second != x; it = up.find(x)) x = it->second;
+      return x;
+    };
     for (const std::vector<std::string>& group : inside_joins_[static_cast<std::size_t>(c)]) {
       std::int32_t first = -1;
       for (const std::string& port : group) {
-        const std::int32_t id = body_.FindPortName(port);
-        if (id < 0) continue;
-        if (first < 0) first = id;
-        // A port in two lists: its groups are one.
-        auto [at, added] = inside_ports_.emplace(key(id), first);
-        if (!added) first = at->second;
+        // Named even where no pin uses it: it may link two lists.
+        const std::int32_t id = body_.PortName(port);
+        up.emplace(id, id);
+        const std::int32_t r = root(id);
+        if (first < 0) {
+          first = r;
+        } else if (r != first) {
+          up[r] = first;
+        }
       }
     }
+    for (const auto& entry : up) inside_ports_.emplace(key(entry.first), root(entry.first));
   }
   auto it = inside_ports_.find(key(pin.port));
   return it == inside_ports_.end() ? -1 : it->second;

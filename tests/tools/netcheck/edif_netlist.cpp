@@ -532,13 +532,20 @@ class Reader {
     for (std::size_t i = 0; i < cell.instances.size(); ++i) {
       const int ic = cell.instances[i].cell;
       if (ic < 0) continue;
+      // Lists that share a port make one group.
+      std::map<int, int> up;
+      auto root = [&](int x) {
+        while (up[x] != x) x = up[x];
+        return x;
+      };
       for (const std::vector<int>& group : infos_[static_cast<std::size_t>(ic)].inside) {
-        int first = group[0];
+        for (int port : group) up.emplace(port, port);
         for (int port : group) {
-          auto [at, added] = inside.emplace(std::make_pair(static_cast<int>(i), port), first);
-          if (!added) first = at->second;
+          const int a = root(group[0]), b = root(port);
+          if (a != b) up[b] = a;
         }
       }
+      for (const auto& entry : up) inside.emplace(std::make_pair(static_cast<int>(i), entry.first), root(entry.first));
     }
     JoinSharedPins(out_.cells[static_cast<std::size_t>(c)], inside);
   }
