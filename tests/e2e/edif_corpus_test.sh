@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Imports every EDIF netlist of the corpus through `kalvor edif` and checks
 # that each converts: exit status 0, the summary shown, one instance line
-# per instance list of the file, a wire list naming the top cell (none for
-# a file without a design). The
-# wrapped copy of lc2 must give the same macro file as lc2 itself.
+# per instance the contents (or their pages) list, a wire list naming the
+# top cell (none for a file without a design). The wrapped copy of lc2 must
+# give the same macro file as lc2 itself.
 set -u
 kalvor="$1"
 src="$2"
