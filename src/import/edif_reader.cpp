@@ -3,23 +3,12 @@
 #include <algorithm>
 #include <cstring>
 
-#include "import/join_nets.h"
 #include "netlist/macro_name.h"
 #include "text/strings.h"
 
 namespace kalvor {
 
 namespace {
-
-// The last index group of a bus text: "[a:b]", "(a:b)", "<a:b>", "[a..b]"
-// or a single index "[a]"; `start` and `end` delimit the group.
-struct BusRange {
-  bool found = false;
-  long left = 0;
-  long right = 0;
-  std::size_t start = 0;
-  std::size_t end = 0;
-};
 
 bool ParseIndex(std::string_view s, long& v) {
   std::size_t i = !s.empty() && s[0] == '-' ? 1 : 0;
@@ -31,6 +20,8 @@ bool ParseIndex(std::string_view s, long& v) {
   if (i) v = -v;
   return true;
 }
+
+}  // namespace
 
 BusRange LastBusRange(std::string_view text) {
   BusRange r;
@@ -61,8 +52,6 @@ BusRange LastBusRange(std::string_view text) {
   return r;
 }
 
-// The base of a bus's bit names: the text around its range with every
-// character other than a letter, a digit or "_" made "_".
 std::string BusBase(std::string_view text, const BusRange& r) {
   std::string base(text.substr(0, r.found ? r.start : text.size()));
   if (r.found) base.append(text.substr(r.end));
@@ -73,11 +62,11 @@ std::string BusBase(std::string_view text, const BusRange& r) {
   return base;
 }
 
+namespace {
+
 // Ports of a cell found by a scan; more than this go through the index.
 constexpr std::size_t kScannedPorts = 8;
 
-// Widest bus the reader expands; wider ranges are taken as damaged input.
-constexpr long kMaxBusBits = 1L << 16;
 // Lists around a name deeper than this are refused (each is a call).
 constexpr int kMaxNameDepth = 1000;
 
@@ -473,9 +462,9 @@ std::int32_t EdifReader::FindInstance(std::string_view name) {
 }
 
 bool EdifReader::ReadNet(const Cell& own) {
+  const long line = tokens_.line();
   EdifName net_name;
   if (!ReadName(net_name)) return !failed_;
-  Net net;
   std::string name = std::move(net_name.text);
   long external = 0;
   std::size_t used = 0;
@@ -486,7 +475,7 @@ bool EdifReader::ReadNet(const Cell& own) {
     const int level = tokens_.depth();
     pr.instance.clear();
     if (Find("instanceref", scratch_)) pr.instance.assign(scratch_.text);
-    if (pr.instance.empty()) {
+    if (pr.instance.empty() && !net_name.is_array) {
       // A port of the cell: the net takes the port's name as the header
       // spells it.
       const std::string_view p = PortHeaderName(pr.port, own, -1);
@@ -499,57 +488,63 @@ bool EdifReader::ReadNet(const Cell& own) {
     SkipTo(level - 1);
   }
   if (failed_) return false;
+  if (net_name.is_array) {
+    net_name.text = std::move(name);
+    return ReadNetArray(own, net_name, used, line);
+  }
   // A net on no port of the cell keeps its own name, made unique in the
   // cell; supply names stay as they are (they are global).
   if (external == 0 && !IsSupplyName(name)) name = body_.names.Unique(name);
+  Net net;
   body_.Rename(net, name);
   net.fanout = static_cast<std::int32_t>(used);
   net.first = static_cast<std::uint32_t>(body_.pins.size());
   net.count = static_cast<std::uint32_t>(used);
-  std::vector<Pin>& pins = body_.pins;
-  for (std::size_t k = 0; k < used; ++k) {
-    const PortRef& pr = refs_[k];
-    if (pr.instance.empty()) {
-      pins.push_back({Pin::kOwn, body_.PortName(PortHeaderName(pr.port, own, -1))});
-      continue;
-    }
-    std::int32_t at = FindInstance(pr.instance);
-    if (at < 0) {
-      pins.push_back({Pin::kUnknown, body_.PortName(pr.instance + "<" + pr.port.text)});
-      continue;
-    }
-    std::int32_t c = instance_cells_[static_cast<std::size_t>(at)];
-    if (c < 0) {
-      pins.push_back({at, body_.PortName(pr.port.text)});
-      continue;
-    }
-    // Cells are stored for good: a name found once stays right.
-    memo_key_.assign(pr.port.is_member ? pr.port.member_id : pr.port.text);
-    if (pr.port.is_member) {
-      memo_key_ += '[';
-      memo_key_ += pr.port.member_index;
-    }
-    PortMemo& m = port_memo_[(HashName(memo_key_, false) ^
-                              (static_cast<std::uint64_t>(c) * 0x9e3779b97f4a7c15ull)) &
-                             (port_memo_.size() - 1)];
-    if (m.cell != c || m.ref != memo_key_) {
-      m.cell = c;
-      m.ref = memo_key_;
-      m.name = PortHeaderName(pr.port, netlist_.cells[static_cast<std::size_t>(c)], c);
-      m.id = -1;
-    }
-    if (m.id < 0 || m.generation != body_.generation) {
-      m.id = body_.PortName(m.name);
-      m.generation = body_.generation;
-    }
-    pins.push_back({at, m.id});
-  }
+  for (std::size_t k = 0; k < used; ++k) AddPin(own, refs_[k].instance, refs_[k].port);
   if (static_cast<long>(body_.nets.size()) >= options_.limits.nets) {
     return CapacityStop("Too many nodes in this cell", body_.cell, key::kEdifNets,
                         options_.limits.nets, "net");
   }
   body_.nets.push_back(net);
   return true;
+}
+
+void EdifReader::AddPin(const Cell& own, const std::string& instance, const EdifName& port) {
+  std::vector<Pin>& pins = body_.pins;
+  if (instance.empty()) {
+    pins.push_back({Pin::kOwn, body_.PortName(PortHeaderName(port, own, -1))});
+    return;
+  }
+  std::int32_t at = FindInstance(instance);
+  if (at < 0) {
+    pins.push_back({Pin::kUnknown, body_.PortName(instance + "<" + port.text)});
+    return;
+  }
+  std::int32_t c = instance_cells_[static_cast<std::size_t>(at)];
+  if (c < 0) {
+    pins.push_back({at, body_.PortName(port.text)});
+    return;
+  }
+  // Cells are stored for good: a name found once stays right.
+  memo_key_.assign(port.is_member ? port.member_id : port.text);
+  if (port.is_member) {
+    memo_key_ += '[';
+    memo_key_ += port.member_index;
+  }
+  PortMemo& m = port_memo_[(HashName(memo_key_, false) ^
+                            (static_cast<std::uint64_t>(c) * 0x9e3779b97f4a7c15ull)) &
+                           (port_memo_.size() - 1)];
+  if (m.cell != c || m.ref != memo_key_) {
+    m.cell = c;
+    m.ref = memo_key_;
+    m.name = PortHeaderName(port, netlist_.cells[static_cast<std::size_t>(c)], c);
+    m.id = -1;
+  }
+  if (m.id < 0 || m.generation != body_.generation) {
+    m.id = body_.PortName(m.name);
+    m.generation = body_.generation;
+  }
+  pins.push_back({at, m.id});
 }
 
 std::string EdifReader::MacroName(const std::string& library, const std::string& name) {
@@ -602,6 +597,9 @@ ReadStep EdifReader::ReadCell() {
   indexed_ = 0;
   lower_indexed_ = 0;
   own_ports_.Clear();
+  pending_joins_.clear();
+  inside_ports_.clear();
+  inside_mapped_.clear();
   bool have_interface = false;
   const int cell_level = tokens_.depth();
   std::vector<int> holders;  // the depths inside the open contents and page lists
@@ -625,6 +623,8 @@ ReadStep EdifReader::ReadCell() {
         } else if (IsKeyword(head, "direction") && Token(head) == EdifTokens::Kind::kWord) {
           PortDirection d = DirectionOf(head);
           for (std::size_t i = declared; i < cell.ports.size(); ++i) cell.ports[i].direction = d;
+        } else if (IsKeyword(head, "joined") && tokens_.depth() == interface_level + 1) {
+          if (!ReadInterfaceJoin()) return ReadStep::kFailed;
         }
       }
     } else if (IsKeyword(head, "instance")) {
@@ -654,7 +654,8 @@ ReadStep EdifReader::ReadCell() {
     if (failed_) return ReadStep::kFailed;
   }
   if (failed_) return ReadStep::kFailed;
-  joined_nets_ += JoinNetsSharingPins(netlist_, options_.vcc_to_vdd, first_join_);
+  std::vector<std::vector<std::string>> inside;
+  if (!JoinNets(cell, inside)) return ReadStep::kFailed;
   if (const std::int32_t first = netlist_.FindCell(cell.name); first >= 0) {
     netlist_.Note(Diagnostic::Severity::kWarning, "duplicate cell", "Warning, duplicate cell name!",
                   cell.name);
@@ -681,6 +682,10 @@ ReadStep EdifReader::ReadCell() {
   cell.port_text.shrink_to_fit();
   if (cell_libraries_.size() <= netlist_.cells.size()) cell_libraries_.resize(netlist_.cells.size() + 1);
   cell_libraries_[netlist_.cells.size()] = library_;
+  if (!inside.empty()) {
+    if (inside_joins_.size() <= netlist_.cells.size()) inside_joins_.resize(netlist_.cells.size() + 1);
+    inside_joins_[netlist_.cells.size()] = std::move(inside);
+  }
   netlist_.AddCell(std::move(cell));
   return ReadStep::kCell;
 }

@@ -16,6 +16,22 @@
 
 namespace kalvor {
 
+// The last index group of a bus text: "[a:b]", "(a:b)", "<a:b>", "[a..b]"
+// or a single index "[a]"; `start` and `end` delimit the group.
+struct BusRange {
+  bool found = false;
+  long left = 0;
+  long right = 0;
+  std::size_t start = 0;
+  std::size_t end = 0;
+};
+BusRange LastBusRange(std::string_view text);
+// The base of a bus's bit names: the text around its range with every
+// character other than a letter, a digit or "_" made "_".
+std::string BusBase(std::string_view text, const BusRange& r);
+// Widest bus the reader expands; wider ranges are taken as damaged input.
+constexpr long kMaxBusBits = 1L << 16;
+
 // A name as read from the file, with what it was made of.
 struct EdifName {
   std::string text;
@@ -53,6 +69,25 @@ class EdifReader : public NetlistReader {
   ReadStep ReadCell();
   bool ReadPort(Cell& cell);
   bool ReadNet(const Cell& own);
+  // Appends the pin of `ref` whose port is `port` (the reference's own, or
+  // one member of it) to the body's pins.
+  void AddPin(const Cell& own, const std::string& instance, const EdifName& port);
+  // A net array: one net per member, each portRef of a whole array taken
+  // member by member; `line`: where the net starts.
+  [[gnu::cold]] bool ReadNetArray(const Cell& own, const EdifName& net_name, std::size_t used,
+                                  long line);
+  // Notes the portRefs of a (joined ...) list of the interface being read.
+  [[gnu::cold]] bool ReadInterfaceJoin();
+  // The ports of `cell` that (joined ...) lists of its interface name, one
+  // group per list (a bus: one per member), as header names.
+  [[gnu::cold]] void ReadInsideJoins(const Cell& cell, std::vector<std::vector<std::string>>& groups);
+  // For a pin of an instance, the port standing for the ports its cell
+  // joins inside together with the pin's, or -1.
+  [[gnu::cold]] std::int32_t InsideJoinedPort(const Pin& pin);
+  // When a cell is read: the groups its interface joins (into `inside`),
+  // and its nets that share a pin, or a port an instance's cell joins
+  // inside, joined.
+  bool JoinNets(const Cell& cell, std::vector<std::vector<std::string>>& inside);
   // The macro name of cell `name` of library `library`: its own, unless a
   // cell of another library took that name first.
   std::string MacroName(const std::string& library, const std::string& name);
@@ -109,6 +144,14 @@ class EdifReader : public NetlistReader {
   // cell number; empty: none).
   std::unordered_map<std::string, std::string> macro_names_;
   std::vector<std::string> cell_libraries_;
+  // The (joined ...) lists of the interface being read, and for every cell
+  // read (by number) the groups of header port names its interface joins.
+  std::vector<std::vector<EdifName>> pending_joins_;
+  std::vector<std::vector<std::vector<std::string>>> inside_joins_;
+  // For the body being read: by cell number and port name number, the
+  // port standing for its group (filled as the cells are met).
+  std::unordered_map<std::uint64_t, std::int32_t> inside_ports_;
+  std::vector<bool> inside_mapped_;
   // Nets joined as sharing a pin with an earlier net, and the first such.
   long joined_nets_ = 0;
   std::string first_join_;

@@ -177,6 +177,7 @@ bool EdifLineSource::Next(std::string_view& line) {
       TabsToBlanks(q, i);
       line = std::string_view(q, i);
       begin_ += i + term;
+      ++lines_;
       return true;
     }
     if (eof_) {
@@ -185,6 +186,7 @@ bool EdifLineSource::Next(std::string_view& line) {
       TabsToBlanks(q, avail);
       line = std::string_view(q, avail);
       begin_ = end_;
+      ++lines_;
       return true;
     }
     scanned = avail;

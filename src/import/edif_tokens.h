@@ -32,6 +32,8 @@ class EdifLineSource {
   // Looks at the head of the file (without consuming it) and tells whether
   // it is laid out as a stream wrapped at `width` columns.
   bool LooksFixedWidth(std::size_t width);
+  // The lines returned so far: the number of the last one.
+  long lines() const { return lines_; }
 
  private:
   bool Fill(std::size_t need);  // makes `need` bytes available from begin_
@@ -40,6 +42,7 @@ class EdifLineSource {
   std::size_t begin_ = 0;
   std::size_t end_ = 0;
   bool eof_ = false;
+  long lines_ = 0;
 };
 
 // Whether a blank was lost at a line break between `left` and `right`:
@@ -76,6 +79,8 @@ class EdifTokens {
   }
 
   int depth() const { return depth_; }
+  // The number of the physical line the last token came from (or ended on).
+  long line() const { return lines_.lines(); }
   bool fixed_width() const { return fixed_width_; }
   // Set when a quoted string did not close within its lines; the text is
   // what was buffered then. After it every call returns kNone.

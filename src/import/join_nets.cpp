@@ -3,13 +3,15 @@
 #include <algorithm>
 #include <bit>
 #include <memory>
+#include <unordered_map>
 
 #include "import/netlist_reader.h"
 #include "text/strings.h"
 
 namespace kalvor {
 
-long JoinNetsSharingPins(Netlist& netlist, bool vcc_to_vdd, std::string& first_join) {
+long JoinNetsSharingPins(Netlist& netlist, bool vcc_to_vdd, std::string& first_join,
+                         const std::function<std::int32_t(const Pin&)>& joined_port) {
   Body& body = netlist.body;
   std::vector<Net>& nets = body.nets;
   const std::vector<Pin>& pins = body.pins;
@@ -43,20 +45,38 @@ long JoinNetsSharingPins(Netlist& netlist, bool vcc_to_vdd, std::string& first_j
     }
     return n;
   };
+  // Makes one group of the nets of `a` and `b`; false if they were one.
+  auto unite = [&](std::int32_t a, std::int32_t b) {
+    if (group.empty()) {
+      group.resize(nets.size());
+      for (std::size_t k = 0; k < group.size(); ++k) group[k] = static_cast<std::int32_t>(k);
+    }
+    a = find(a);
+    b = find(b);
+    if (a == b) return false;
+    group[static_cast<std::size_t>(std::max(a, b))] = std::min(a, b);
+    return true;
+  };
+  // Pins of an instance whose cell joins their ports inside: the first net
+  // on each such group of ports.
+  std::unordered_map<std::uint64_t, std::int32_t> inside;
   long joined = 0;
   for (std::size_t n = 0; n < nets.size(); ++n) {
     const auto me = static_cast<std::int32_t>(n);
     for (const Pin& p : body.Pins(nets[n])) {
       if (p.instance == Pin::kUnknown) continue;
+      if (joined_port && p.instance >= 0) {
+        if (const std::int32_t port = joined_port(p); port >= 0) {
+          const std::uint64_t key =
+              static_cast<std::uint64_t>(static_cast<std::uint32_t>(p.instance)) << 32 |
+              static_cast<std::uint32_t>(port);
+          auto [at, added] = inside.emplace(key, me);
+          if (!added) unite(at->second, me);
+        }
+      }
       const std::int32_t earlier = first_nets[slot(p, me)];
       if (earlier == me) continue;
-      if (group.empty()) {
-        group.resize(nets.size());
-        for (std::size_t k = 0; k < group.size(); ++k) group[k] = static_cast<std::int32_t>(k);
-      }
-      const std::int32_t a = find(earlier), b = find(me);
-      if (a == b) continue;
-      group[static_cast<std::size_t>(std::max(a, b))] = std::min(a, b);
+      if (!unite(earlier, me)) continue;
       // Nets of one name (a port of the cell on both) are one node already.
       if (EqualNoCase(body.Name(nets[n]), body.Name(nets[static_cast<std::size_t>(earlier)]))) continue;
       if (joined++ == 0 && first_join.empty()) {

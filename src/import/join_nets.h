@@ -2,6 +2,8 @@
 // itself) are one electrical net: the EDIF reader joins them as it reads.
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <string>
 
 #include "netlist/netlist.h"
@@ -14,7 +16,11 @@ namespace kalvor {
 // are noted as wired together), else the first named like a supply ("VCC"
 // too when `vcc_to_vdd`), else the first. Returns the nets joined to one of
 // another name; the first of them, "CELL: b joined to a at U1<A", goes to
-// `first_join` when that is empty.
-long JoinNetsSharingPins(Netlist& netlist, bool vcc_to_vdd, std::string& first_join);
+// `first_join` when that is empty. `joined_port`, if given, names for an
+// instance's pin the port standing for the ports its cell joins inside (a
+// bus ripper's two sides), or -1: the nets on one such group are one net
+// too, and not counted.
+long JoinNetsSharingPins(Netlist& netlist, bool vcc_to_vdd, std::string& first_join,
+                         const std::function<std::int32_t(const Pin&)>& joined_port = {});
 
 }  // namespace kalvor

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Imports every EDIF netlist of the corpus through `kalvor edif` and checks
 # that each converts: exit status 0, the summary shown, one instance line
-# per instance list of the file, a wire list naming the top cell (none for
-# a file without a design). The
-# wrapped copy of lc2 must give the same macro file as lc2 itself.
+# per instance the contents (or their pages) list, a wire list naming the
+# top cell (none for a file without a design). The wrapped copy of lc2 must
+# give the same macro file as lc2 itself.
 set -u
 kalvor="$1"
 src="$2"
@@ -28,8 +28,21 @@ for edf in "$corpus"/*.edf; do
   grep -q '^\[EDIF Conversion Done.\]' "$dir/err.txt" || fail "$name: no summary"
   mac="$dir/$name.mac"
   [ -s "$mac" ] || { fail "$name: no macro file"; continue; }
-  # Lines of exactly 80 characters continue on the next line (wrapped layouts).
-  instances=$(tr -d '\r' <"$edf" | awk 'length($0) == 80 { printf "%s", $0; next } { print $0 " " }' | grep -oi '(instance[ (]' | wc -l)
+  # Lines of exactly 80 characters continue on the next line (wrapped
+  # layouts). Instances the contents (or a page of them) list are the
+  # netlist's; those inside a net or a port's implementation are drawings.
+  flat="$dir/flat.txt"
+  tr -d '\r' <"$edf" | awk 'length($0) == 80 { printf "%s", $0; next } { print $0 " " }' >"$flat"
+  instances=$(awk 'BEGIN { RS = "\001" } {
+      gsub(/"[^"]*"/, "\"\""); gsub(/\(/, " ( "); gsub(/\)/, " ) ")
+      n = split($0, t, /[ \t\n]+/); d = 0; open = 0
+      for (i = 1; i <= n; i++) {
+        if (t[i] == "(") { open = 1; continue }
+        if (t[i] == ")") { d--; continue }
+        if (open) { open = 0; head[++d] = tolower(t[i])
+          if (head[d] == "instance" && (head[d-1] == "contents" || head[d-1] == "page")) count++ }
+      }
+    } END { print count + 0 }' "$flat")
   lines=$(grep -c '^<' "$mac")
   [ "$instances" -eq "$lines" ] || fail "$name: $instances instances but $lines instance lines"
   macros=$(grep -ci '^\.macro ' "$mac")
@@ -37,7 +50,7 @@ for edf in "$corpus"/*.edf; do
   [ "$macros" -gt 0 ] && [ "$macros" -eq "$ends" ] || fail "$name: $macros headers, $ends end lines"
   top=$(sed -n 's/^Top cell: *//p' "$dir/err.txt")
   # A file without a design names no top cell and gets no wire list.
-  if ! grep -qi '(design[ (]' "$edf"; then
+  if ! grep -qiE '\(design([ (]|$)' "$flat"; then
     [ "$top" = "-none-" ] && [ ! -e "$dir/$name.wir" ] || fail "$name: no design, but top $top or a wire list"
   else
     tail -n 1 "$dir/$name.wir" | tr -d '\r' | grep -qx "$top $top $top" || fail "$name: wire list"

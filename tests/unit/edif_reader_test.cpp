@@ -327,6 +327,39 @@ TEST(EdifReader, DamagedInputEndsWithAMessage) {
   EXPECT_EQ(cut.ui.Last().caption, cut.dir / "design.edf");
 }
 
+TEST(EdifReader, NetArraysAndBusRippersConnectMemberByMember) {
+  // A schematic's bus: a net array joins the cell's bus and a ripper's
+  // side member by member; the ripper's interface joins its two sides, so
+  // a wire on a member of the other side is that bit of the bus. A net
+  // array on anything but whole arrays of its size is refused, by line.
+  const std::string lib =
+      "  (cell RIP (cellType RIPPER) (view v (viewType SCHEMATIC) (interface\n"
+      "   (port (array a 2)) (port (array b 2)) (joined (portRef a) (portRef b)))))\n"
+      "  (cell FT (cellType GENERIC) (view v (viewType SCHEMATIC) (interface\n"
+      "   (port p) (port q) (port r) (joined (portRef p) (portRef q)) (joined (portRef r) (portRef q)))))\n" +
+      LibCell("G", {"I"});
+  const std::string ports = "    (port (array (rename x \"X[1:0]\") 2) (direction INPUT))\n";
+  const std::string bus = "    (net (array (rename xb \"X[1:0]\") 2) (joined (portRef x) (portRef a (instanceRef R1))))\n";
+  TestApp t;
+  ASSERT_EQ(ImportEdifText(t, EdifWith(lib, ports,
+                                       Inst("R1", "RIP") + Inst("G1", "G") + bus +
+                                           "    (net w (joined (portRef (member b 0) (instanceRef R1))"
+                                           " (portRef I (instanceRef G1))))\n" +
+                                           Inst("F1", "FT") + NetOf("u", {"F1 p"}) + NetOf("v", {"F1 r"}))),
+            Outcome::kCompleted);
+  // Lists that share a port (p with q, r with q) join all three.
+  EXPECT_EQ(LinesStarting("<"), (V{"<R1 RIP X0 X1 NCX1 X1", "<G1 G X1", "<F1 FT u NCX2 u"}));
+  EXPECT_TRUE(LinesStarting("WARNING").empty());
+  TestApp bad;
+  EXPECT_EQ(ImportEdifText(bad, EdifWith(lib, "    (port y)\n",
+                                         Inst("R1", "RIP") + "    (net (array n 2)\n"
+                                                             "     (joined (portRef y) (portRef a (instanceRef R1))))\n")),
+            Outcome::kFailed);
+  EXPECT_EQ(bad.ui.Last().text,
+            "Net array n (2 bits), line 16: the cell's own port y is no array; only whole arrays "
+            "of the net's size are read here.");
+}
+
 // A size that is no count, a member outside its bus and names nested so
 // deep that reading them would exhaust the stack are refused.
 TEST(EdifReader, BadSizesMembersAndDeepNamesAreRefused) {

@@ -189,6 +189,9 @@ struct CellInfo {
   std::string library;  // lower case
   std::unordered_map<std::string, PortDecl> ports;  // by lower-case identifier
   bool inferred = false;  // a cell the file never defines: ports as its instances use them
+  // Ports its interface joins inside (joined lists there): per group the
+  // positions of its bits, one group per list and member.
+  std::vector<std::vector<int>> inside;
 };
 
 class Reader {
@@ -354,12 +357,55 @@ class Reader {
         if (info.ports.count(key)) Problem("cell " + cell.name + ": port " + d.id + " declared twice");
         info.ports.emplace(key, decl);
       }
+      for (std::uint32_t j : t_.at(v).kids) {
+        if (t_.Head(j) == "joined") ReadInsideJoin(cell, info, j);
+      }
     }
     std::string key = lib + "\n" + Lower(file_name);
     if (!by_name_.count(key)) by_name_.emplace(key, static_cast<int>(out_.cells.size()));
     first_by_name_.emplace(Lower(file_name), static_cast<int>(out_.cells.size()));
     out_.cells.push_back(std::move(cell));
     infos_.push_back(std::move(info));
+  }
+
+  // A joined list of an interface: its ports are one node inside the cell,
+  // a whole array member by member.
+  void ReadInsideJoin(const Cell& cell, CellInfo& info, std::uint32_t joined) {
+    std::vector<const PortDecl*> decls;
+    std::vector<int> single;
+    long members = 1;
+    for (std::uint32_t r : t_.at(joined).kids) {
+      if (t_.Head(r) != "portref" || t_.at(r).kids.size() < 2) continue;
+      const Node& ref = t_.at(t_.at(r).kids[1]);
+      std::string id;
+      long member = -1;
+      if (!ref.list) {
+        id = std::string(ref.atom);
+      } else if (t_.Head(t_.at(r).kids[1]) == "member" && ref.kids.size() >= 3) {
+        id = ReadNameDef(t_, ref.kids[1]).id;
+        member = std::strtol(std::string(t_.at(ref.kids[2]).atom).c_str(), nullptr, 10);
+      }
+      auto it = info.ports.find(Lower(id));
+      if (it == info.ports.end()) {
+        Problem("cell " + cell.name + ": joined names unknown port " + id);
+        continue;
+      }
+      const PortDecl& d = it->second;
+      if (d.array && member < 0) {
+        decls.push_back(&d);
+        members = std::max(members, d.size);
+      } else if (!d.array || member < d.size) {
+        single.push_back(d.array ? d.first + static_cast<int>(d.descending ? d.size - 1 - member : member)
+                                 : d.first);
+      }
+    }
+    for (long m = 0; m < members; ++m) {
+      std::vector<int> group = single;
+      for (const PortDecl* d : decls) {
+        if (m < d->size) group.push_back(d->first + static_cast<int>(d->descending ? d->size - 1 - m : m));
+      }
+      if (group.size() > 1) info.inside.push_back(std::move(group));
+    }
   }
 
   // The cell a (cellRef NAME (libraryRef LIB)) names; -1 if none.
@@ -479,14 +525,37 @@ class Reader {
       }
     }
     for (std::uint32_t x : nets) ReadNet(c, x, instance_index, connectors);
-    JoinSharedPins(out_.cells[static_cast<std::size_t>(c)]);
+    // Pins of an instance on ports its cell joins inside: by the group's
+    // first port.
+    std::map<std::pair<int, int>, int> inside;
+    const Cell& cell = out_.cells[static_cast<std::size_t>(c)];
+    for (std::size_t i = 0; i < cell.instances.size(); ++i) {
+      const int ic = cell.instances[i].cell;
+      if (ic < 0) continue;
+      // Lists that share a port make one group.
+      std::map<int, int> up;
+      auto root = [&](int x) {
+        while (up[x] != x) x = up[x];
+        return x;
+      };
+      for (const std::vector<int>& group : infos_[static_cast<std::size_t>(ic)].inside) {
+        for (int port : group) up.emplace(port, port);
+        for (int port : group) {
+          const int a = root(group[0]), b = root(port);
+          if (a != b) up[b] = a;
+        }
+      }
+      for (const auto& entry : up) inside.emplace(std::make_pair(static_cast<int>(i), entry.first), root(entry.first));
+    }
+    JoinSharedPins(out_.cells[static_cast<std::size_t>(c)], inside);
   }
 
   // Nets that share a pin (of an instance or of the cell itself) are one
   // net: its pins those of its nets in file order, its name the first
   // one's with a pin of the cell itself, else the first one's named like
-  // a supply (or VCC), else the first one's.
-  static void JoinSharedPins(Cell& cell) {
+  // a supply (or VCC), else the first one's. Nets on ports an instance's
+  // cell joins inside (`inside`: pin to the group's port) are one net too.
+  static void JoinSharedPins(Cell& cell, const std::map<std::pair<int, int>, int>& inside) {
     const std::size_t n = cell.nets.size();
     std::vector<std::size_t> root(n);
     for (std::size_t i = 0; i < n; ++i) root[i] = i;
@@ -494,16 +563,24 @@ class Reader {
       while (root[x] != x) x = root[x] = root[root[x]];
       return x;
     };
-    std::map<std::pair<int, int>, std::size_t> first_net;
+    std::map<std::pair<int, int>, std::size_t> first_net, first_inside;
     bool any = false;
+    auto unite = [&](std::size_t a, std::size_t b) {
+      a = find(a);
+      b = find(b);
+      if (a == b) return;
+      root[std::max(a, b)] = std::min(a, b);
+      any = true;
+    };
     for (std::size_t i = 0; i < n; ++i) {
       for (const Pin& p : cell.nets[i].pins) {
+        auto group = inside.find(std::make_pair(p.instance, p.port));
+        if (group != inside.end()) {
+          auto [at, added] = first_inside.emplace(std::make_pair(p.instance, group->second), i);
+          if (!added) unite(at->second, i);
+        }
         auto [at, added] = first_net.emplace(std::make_pair(p.instance, p.port), i);
-        if (added) continue;
-        std::size_t a = find(at->second), b = find(i);
-        if (a == b) continue;
-        root[std::max(a, b)] = std::min(a, b);
-        any = true;
+        if (!added) unite(at->second, i);
       }
     }
     if (!any) return;
@@ -542,7 +619,11 @@ class Reader {
     if (n.kids.size() < 2) return;
     int joined_to = -1;  // the net this one is part of, through a connector
     Net net;
-    net.name = ReadNameDef(t_, n.kids[1]).id;
+    const NameDef def = ReadNameDef(t_, n.kids[1]);
+    net.name = def.id;
+    // A net array: member m of it is member m of every array on it.
+    std::vector<Net> members(def.array ? static_cast<std::size_t>(std::max(def.size, 1L)) : 0);
+    for (std::size_t m = 0; m < members.size(); ++m) members[m].name = def.id + "[" + std::to_string(m) + "]";
     for (std::uint32_t j : n.kids) {
       if (t_.Head(j) != "joined") continue;
       for (std::uint32_t r : t_.at(j).kids) {
@@ -567,6 +648,27 @@ class Reader {
           }
         }
         if (target == -2) continue;
+        if (!members.empty()) {
+          const Node& ref = t_.at(t_.at(r).kids[1]);
+          const PortDecl* d = nullptr;
+          if (!ref.list && target >= 0) {
+            const CellInfo& info = infos_[static_cast<std::size_t>(target)];
+            auto it = info.ports.find(Lower(std::string(ref.atom)));
+            if (it != info.ports.end()) d = &it->second;
+          }
+          if (!d || !d->array || d->size != static_cast<long>(members.size())) {
+            Problem("cell " + cell.name + ": net array " + net.name + " names " +
+                    (ref.list ? std::string("a part of a port") : "port " + std::string(ref.atom)) +
+                    ", not an array of its size");
+            continue;
+          }
+          for (std::size_t m = 0; m < members.size(); ++m) {
+            pin.port = d->first + static_cast<int>(d->descending ? d->size - 1 - static_cast<long>(m)
+                                                                 : static_cast<long>(m));
+            members[m].pins.push_back(pin);
+          }
+          continue;
+        }
         std::string shown;
         pin.port = PortPosition(target, t_.at(r).kids[1], shown);
         if (pin.port < 0) {
@@ -582,6 +684,10 @@ class Reader {
         }
         net.pins.push_back(pin);
       }
+    }
+    if (!members.empty()) {
+      for (Net& m : members) cell.nets.push_back(std::move(m));
+      return;
     }
     if (joined_to >= 0 && joined_to < static_cast<int>(cell.nets.size())) {
       std::vector<Pin>& into = cell.nets[static_cast<std::size_t>(joined_to)].pins;
