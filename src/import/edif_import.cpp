@@ -57,13 +57,18 @@ bool BeginsWithEdifList(File& in) {
 // Shows what the reading and the base file's effects noted: per-item
 // warnings through the collection (the first few of each kind), the rest
 // as boxes.
-void Show(const RunContext& run, std::vector<Diagnostic>& diagnostics) {
+void Show(const RunContext& run, std::vector<Diagnostic>& diagnostics,
+          const std::string& path = std::string()) {
   UserInterface& ui = run.platform.ui;
   for (const Diagnostic& d : diagnostics) {
     int type = box::kOk;
     if (d.severity == Diagnostic::Severity::kWarning) type |= box::kIconWarning;
     if (d.severity == Diagnostic::Severity::kError) type |= box::kIconError;
-    if (d.kind.empty()) {
+    if (d.severity == Diagnostic::Severity::kError && d.line > 0 && !path.empty()) {
+      // What stops the import names where in the netlist it stands.
+      ui.Notify(Format("%s\n\n%s, line %ld.", d.text.c_str(), path.c_str(), d.line), d.caption,
+                type);
+    } else if (d.kind.empty()) {
       ui.Notify(d.text, d.caption, type);
     } else {
       run.warnings.Warn(ui, d.kind, d.text, d.caption, type);
@@ -269,7 +274,7 @@ Outcome Import(const RunContext& run, EdifSession& session, const EdifJob& job,
   }
   ReadStep step;
   while ((step = reader->Next()) == ReadStep::kCell) {
-    Show(run, netlist.diagnostics);
+    Show(run, netlist.diagnostics, edif_path);
     const std::size_t read = netlist.cells.size() - 1;
     bool ok = InsertInverters(netlist, base, session.fanout, options.limits, notes);
     const Cell& cell = netlist.cells[read];
@@ -286,7 +291,7 @@ Outcome Import(const RunContext& run, EdifSession& session, const EdifJob& job,
     }
     if (!ok) return Outcome::kFailed;
   }
-  Show(run, netlist.diagnostics);
+  Show(run, netlist.diagnostics, edif_path);
   if (in.ReadFailed()) {
     ReportReadFailure(p.ui, edif_path);
     return Outcome::kFailed;

@@ -120,8 +120,9 @@ void EdifReader::CheckTokens() {
   }
 }
 
-bool EdifReader::Stop(std::string text, std::string caption) {
-  netlist_.Note(Diagnostic::Severity::kError, "", std::move(text), std::move(caption));
+bool EdifReader::Stop(std::string text, std::string caption, long line) {
+  netlist_.Note(Diagnostic::Severity::kError, "", std::move(text), std::move(caption),
+                line == kHere ? tokens_.line() : line);
   failed_ = true;
   return false;
 }
@@ -151,7 +152,7 @@ bool EdifReader::CapacityStop(const char* text, const std::string& caption, cons
   short_key = key;
   short_needed = needed;
   return Stop(Format("%s: %ld needed, the setting %s allows %ld.", text, needed, key, limit),
-              caption);
+              caption, 0);
 }
 
 bool EdifReader::ReadIdentifier(std::string& out) {

@@ -98,7 +98,10 @@ class EdifReader : public NetlistReader {
   // reference's own text if the cell has no such port.
   std::string_view PortHeaderName(const EdifName& ref, const Cell& cell, std::int32_t number);
   std::int32_t FindInstance(std::string_view name);
-  bool Stop(std::string text, std::string caption);
+  // Ends the reading with an error at `line` (kHere: the line being read;
+  // 0: none, for what the file is not at fault for).
+  static constexpr long kHere = -1;
+  bool Stop(std::string text, std::string caption, long line = kHere);
   bool CapacityStop(const char* text, const std::string& caption, const char* key, long limit,
                     std::string_view keyword);
 

@@ -38,12 +38,12 @@ bool EdifReader::ReadNetArray(const Cell& own, const EdifName& net_name, std::si
     if (bits != size) {
       const std::string where = refs_[k].instance.empty() ? std::string("the cell's own port")
                                                           : "port of instance " + refs_[k].instance;
-      return Stop(Format("Net array %s (%ld bits), line %ld: %s %s is %s; only whole arrays of "
+      return Stop(Format("Net array %s (%ld bits): %s %s is %s; only whole arrays of "
                          "the net's size are read here.",
-                         net_name.array_id.c_str(), size, line, where.c_str(),
+                         net_name.array_id.c_str(), size, where.c_str(),
                          refs_[k].port.text.c_str(),
                          bits < 0 ? "no array" : Format("an array of %ld bits", bits).c_str()),
-                  own.name);
+                  own.name, line);
     }
   }
   // Member k of the net is member k of every array on it; a member on a

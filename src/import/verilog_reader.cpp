@@ -2036,7 +2036,7 @@ bool VerilogNetlist::FillCell(std::size_t k, const ReadOptions& options, Netlist
   cell.name = m.mac_name;
   body.cell = cell.name;
   auto stop = [&](const std::string& text, const std::string& caption) {
-    netlist.Note(Diagnostic::Severity::kError, "", text, caption, m.line);
+    netlist.Note(Diagnostic::Severity::kError, "", text, caption);
     return false;
   };
   m.renamed_ports.clear();

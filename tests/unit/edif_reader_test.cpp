@@ -201,8 +201,10 @@ TEST(EdifReader, QuotedStringOverThreeLinesStops) {
       "(edif x (library L (cell A (view v (interface (port P))))\n"
       "(cell (rename B \"one\ntwo\nthree\") (view v (interface (port Q))))) (design A (cellRef A)))\n";
   EXPECT_EQ(ImportEdifText(t, edif), Outcome::kFailed);
-  EXPECT_TRUE(t.ui.Showed("\"one two", "quoted string spans too many lines") ||
-              t.ui.Showed("\"onetwo", "quoted string spans too many lines"));
+  const std::string where = "\n\n" + (t.dir / "design.edf") + ", line 3.";
+  EXPECT_TRUE(t.ui.Showed("\"one two" + where, "quoted string spans too many lines") ||
+              t.ui.Showed("\"onetwo" + where, "quoted string spans too many lines"))
+      << t.ui.Last().text;
   for (const auto& b : t.ui.boxes) EXPECT_NE(b.caption, "EDIF Conversion Done.");
 }
 
@@ -321,7 +323,8 @@ TEST(EdifReader, DamagedInputEndsWithAMessage) {
   EXPECT_FALSE(std::filesystem::exists("design.mac"));
   TestApp wide;
   EXPECT_EQ(ImportEdifText(wide, cases.back().text), Outcome::kFailed);
-  EXPECT_EQ(wide.ui.Last().text, "Bus range too large: D[3:0]");
+  EXPECT_EQ(wide.ui.Last().text,
+            "Bus range too large: D[3:0]\n\n" + (wide.dir / "design.edf") + ", line 7.");
   TestApp cut;
   EXPECT_EQ(ImportEdifText(cut, good.substr(0, good.size() / 2)), Outcome::kFailed);
   EXPECT_EQ(cut.ui.Last().caption, cut.dir / "design.edf");
@@ -356,8 +359,8 @@ TEST(EdifReader, NetArraysAndBusRippersConnectMemberByMember) {
                                                              "     (joined (portRef y) (portRef a (instanceRef R1))))\n")),
             Outcome::kFailed);
   EXPECT_EQ(bad.ui.Last().text,
-            "Net array n (2 bits), line 16: the cell's own port y is no array; only whole arrays "
-            "of the net's size are read here.");
+            "Net array n (2 bits): the cell's own port y is no array; only whole arrays of the "
+            "net's size are read here.\n\n" + (bad.dir / "design.edf") + ", line 16.");
 }
 
 // A size that is no count, a member outside its bus and names nested so
@@ -373,17 +376,19 @@ TEST(EdifReader, BadSizesMembersAndDeepNamesAreRefused) {
   for (int i = 0; i < 50000; ++i) deep += "(member ";
   deep += "X";
   for (int i = 0; i < 50000; ++i) deep += " 0)";
+  // Each message names the file and the line where reading stopped.
   const std::pair<std::string, std::string> cases[] = {
-      {EdifWith("", "(port (array d -5))", ""), "Bus size is not a number of bits: (array d -5)"},
-      {member("4000000000"), "(member q 4000000000) is outside the bus"},
-      {member("4"), "(member q 4) is outside the bus"},
+      {EdifWith("", "(port (array d -5))", ""),
+       "Bus size is not a number of bits: (array d -5)\n\n%s, line 7."},
+      {member("4000000000"), "(member q 4000000000) is outside the bus\n\n%s, line 11."},
+      {member("4"), "(member q 4) is outside the bus\n\n%s, line 11."},
       {EdifWith("", "(port X)", "(net n (joined (portRef " + deep + ")))"),
-       "Names are nested too deeply"},
+       "Names are nested too deeply\n\n%s, line 9."},
   };
   for (const auto& [text, message] : cases) {
     TestApp t;
     EXPECT_EQ(ImportEdifText(t, text), Outcome::kFailed) << message;
-    EXPECT_EQ(t.ui.Last().text, message);
+    EXPECT_EQ(t.ui.Last().text, Format(message.c_str(), (t.dir / "design.edf").c_str()));
     EXPECT_FALSE(std::filesystem::exists("design.mac")) << message;
   }
   TestApp good;
