@@ -52,8 +52,8 @@ FanoutAnalysis::FanoutAnalysis(FanoutTables& tables) : tables_(tables) {
   if (!available_) return;
   // Each conversion starts from small tables: what an earlier, larger file
   // needed is given back.
-  std::vector<char>().swap(tables_.names);
-  std::vector<std::uint16_t>().swap(tables_.counts);
+  decltype(tables_.names)().swap(tables_.names);
+  decltype(tables_.counts)().swap(tables_.counts);
   available_ = Room(1, 1);
 }
 
@@ -61,8 +61,8 @@ FanoutAnalysis::FanoutAnalysis(FanoutTables& tables) : tables_(tables) {
 // bounds NETS and kNETS; grown by doubling, so that each byte is copied a
 // few times at most. False when the memory cannot be had.
 bool FanoutAnalysis::Room(std::size_t text, std::size_t entries) {
-  std::vector<char>& names = tables_.names;
-  std::vector<std::uint16_t>& counts = tables_.counts;
+  auto& names = tables_.names;
+  auto& counts = tables_.counts;
   try {
     if (names.size() < text) {
       std::size_t size = std::max<std::size_t>({text, names.size() * 2, 4096});
@@ -199,7 +199,7 @@ int FanoutAnalysis::Counter(std::size_t index) const {
 std::vector<std::uint32_t> FanoutAnalysis::ReportOrder() const {
   // A counting sort by counter, largest first: stable, so equal counters
   // keep the order of first appearance.
-  const std::vector<std::uint16_t>& counts = tables_.counts;
+  const auto& counts = tables_.counts;
   std::vector<std::uint32_t> start(std::size_t{kFanoutCounterMax} + 2, 0);
   std::size_t reported = 0;
   for (std::size_t i = 0; i < offsets_.size(); ++i) {

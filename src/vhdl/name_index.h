@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "text/large_block.h"
+
 namespace kalvor {
 
 // FNV-1a, a byte at a time (so a scanner can hash a word as it finds it):
@@ -46,7 +48,7 @@ class NameIndex {
   // Forgets every name.
   void Clear() {
     if (slots_.size() > 65536) {
-      slots_ = std::vector<Slot>();
+      slots_ = Slots();
     } else {
       slots_.assign(slots_.size(), Slot{});
     }
@@ -93,7 +95,7 @@ class NameIndex {
   }
 
   void Grow() {
-    std::vector<Slot> old;
+    Slots old;
     old.swap(slots_);
     slots_.assign(old.empty() ? 64 : old.size() * 2, Slot{});
     for (const Slot& slot : old) {
@@ -101,7 +103,9 @@ class NameIndex {
     }
   }
 
-  std::vector<Slot> slots_;
+  // A million names take 16 MB of slots.
+  using Slots = std::vector<Slot, LargeBlockAllocator<Slot>>;
+  Slots slots_;
   std::size_t count_ = 0;
 };
 
