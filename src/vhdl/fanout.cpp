@@ -58,19 +58,27 @@ FanoutAnalysis::FanoutAnalysis(FanoutTables& tables) : tables_(tables) {
 }
 
 // Memory for `text` bytes of names and `entries` counters, within the
-// bounds NETS and kNETS; grown by doubling, so that each byte is copied a
-// few times at most. False when the memory cannot be had.
+// bounds NETS and kNETS; the room grows by doubling, so that each byte is
+// copied a few times at most, and only what is used is filled (a page of
+// the room is touched when entries reach it). False when the memory cannot
+// be had.
 bool FanoutAnalysis::Room(std::size_t text, std::size_t entries) {
   auto& names = tables_.names;
   auto& counts = tables_.counts;
   try {
     if (names.size() < text) {
-      std::size_t size = std::max<std::size_t>({text, names.size() * 2, 4096});
-      names.resize(std::min(size, static_cast<std::size_t>(tables_.nets)), '\0');
+      if (names.capacity() < text) {
+        std::size_t size = std::max<std::size_t>({text, names.capacity() * 2, 4096});
+        names.reserve(std::min(size, static_cast<std::size_t>(tables_.nets)));
+      }
+      names.resize(text, '\0');
     }
     if (counts.size() < entries) {
-      std::size_t size = std::max<std::size_t>({entries, counts.size() * 2, 1024});
-      counts.resize(std::min(size, static_cast<std::size_t>(tables_.knets)), 0);
+      if (counts.capacity() < entries) {
+        std::size_t size = std::max<std::size_t>({entries, counts.capacity() * 2, 1024});
+        counts.reserve(std::min(size, static_cast<std::size_t>(tables_.knets)));
+      }
+      counts.resize(entries, 0);
     }
   } catch (const std::bad_alloc&) {
     return false;

@@ -62,7 +62,8 @@ class MacToVhdl {
         options_(options),
         in_(in),
         out_(out),
-        keep_bytes_(keep_bytes) {
+        keep_bytes_(keep_bytes),
+        notes_(ui.ShowsProgressNotes()) {
     tally_.fanout = &fanout;
   }
 
@@ -107,6 +108,7 @@ class MacToVhdl {
   File& in_;
   File& out_;
   std::size_t keep_bytes_;
+  bool notes_;  // the front end shows progress notes
   NodeTally tally_;
 
   bool in_macro_ = false;
@@ -594,22 +596,26 @@ void MacToVhdl::Instance(std::string& line) {
   // keep) named again.
   auto more = [&] { return line_words_ ? line_word_ < line_words_end_ : HasContent(rest); };
   // The progress note: the node, then the component in parentheses.
-  note_.assign("  (");
-  note_ += component;
-  note_ += ')';
+  if (notes_) {
+    note_.assign("  (");
+    note_ += component;
+    note_ += ')';
+  }
   std::size_t note_node = 0;
   while (more()) {
     std::uint32_t w =
         line_words_ ? kept_words_[line_word_++] : names_.Word(NextName(rest), tally_);
     names_.CountWord(w, tally_);
     std::string_view node = names_.WordName(w);
-    if (node.size() == note_node) {
-      std::copy(node.begin(), node.end(), note_.begin());
-    } else {
-      note_.replace(0, note_node, node);
-      note_node = node.size();
+    if (notes_) {
+      if (node.size() == note_node) {
+        std::copy(node.begin(), node.end(), note_.begin());
+      } else {
+        note_.replace(0, note_node, node);
+        note_node = node.size();
+      }
+      ui_.ProgressNote(note_);
     }
-    ui_.ProgressNote(note_);
     if (stream) {
       node_.assign(node);
       standard_->StreamNode(node_, streamed++ == 0, pending_);

@@ -198,12 +198,12 @@ void NodeNames::CountWord(std::uint32_t w, NodeTally& tally) {
 
 const std::string& NodeNames::Label(std::string_view name) {
   static constexpr char kOwner[] = {kLabelOwner, '\0'};
-  key_.assign(1, 'i');
-  for (char c : name) key_ += ToLowerAscii(c);
+  key_.resize(name.size() + 1);
+  key_[0] = 'i';
+  for (std::size_t i = 0; i < name.size(); ++i) key_[i + 1] = ToLowerAscii(name[i]);
   if (Take(key_, kOwner)) {
-    label_ = key_;
-    label_[0] = 'I';
-    return label_;
+    key_[0] = 'I';
+    return key_;
   }
   for (int k = 1;; ++k) {
     label_ = Extended("I" + std::string(name) + (k == 1 ? "" : "~" + std::to_string(k)));
