@@ -74,7 +74,7 @@ class MacToVhdl {
  private:
   // Output is gathered and handed to the file in large pieces.
   void Put(std::string_view text) {
-    pending_ += text;
+    pending_.append(text.data(), text.size());
     if (pending_.size() >= kPendingSize && !hold_) Flush();
   }
   void PutLine(std::string_view text) {

@@ -211,8 +211,8 @@ const std::string& NodeNames::Label(std::string_view name) {
   }
 }
 
-std::size_t BusIndex(std::string_view name, std::string_view bus_list) {
-  if (name.size() < 2 || bus_list.empty()) return std::string_view::npos;
+std::size_t BusIndexIn(std::string_view name, std::string_view bus_list) {
+  if (name.size() < 2) return std::string_view::npos;
   std::size_t digit = 1;
   while (digit < name.size() && !IsDigit(name[digit])) ++digit;
   if (digit == name.size()) return std::string_view::npos;

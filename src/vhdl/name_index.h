@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,8 +38,16 @@ class NameIndex {
     return h.Value();
   }
 
-  // Equal texts of a known length, byte by byte (names are short).
+  // Equal texts of a known length, eight bytes at a time, then byte by
+  // byte (names are short: a call of memcmp would cost more).
   static bool SameBytes(const char* a, const char* b, std::size_t n) {
+    for (; n >= 8; a += 8, b += 8, n -= 8) {
+      std::uint64_t x = 0;
+      std::uint64_t y = 0;
+      std::memcpy(&x, a, 8);
+      std::memcpy(&y, b, 8);
+      if (x != y) return false;
+    }
     for (std::size_t i = 0; i < n; ++i) {
       if (a[i] != b[i]) return false;
     }
