@@ -4,6 +4,7 @@
 #include "vhdl/mac_to_vhdl.h"
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -52,6 +53,26 @@ long LargestIndexAfter(std::string_view text, const std::string& base, long larg
   }
   return largest;
 }
+
+// A line of output made in a buffer kept from line to line: a piece costs a
+// copy, the line one append to the output.
+class Row {
+ public:
+  void Clear() { used_ = 0; }
+  [[gnu::always_inline]] void Add(std::string_view piece) {
+    if (text_.size() - used_ < piece.size()) Grow(piece.size());
+    std::memcpy(text_.data() + used_, piece.data(), piece.size());
+    used_ += piece.size();
+  }
+  std::string_view View() const { return std::string_view(text_.data(), used_); }
+
+ private:
+  [[gnu::noinline]] void Grow(std::size_t more) {
+    text_.resize(std::max(text_.size() * 2, used_ + more + 256));
+  }
+  std::string text_;
+  std::size_t used_ = 0;
+};
 
 class MacToVhdl {
  public:
@@ -124,6 +145,7 @@ class MacToVhdl {
   std::string token_line_;
   std::string pending_;
   std::string note_;  // the progress note of the node being converted
+  Row row_;           // a line being made
   NodeNames names_;   // the current macro's node names and labels
   PortDirections directions_;  // of the current macro's ports
   void WiredAssignments();
@@ -558,9 +580,11 @@ std::size_t MacToVhdl::DeclareWords(std::string_view rest) {
     if (BusIndex(node, bus_list_) != std::string::npos) continue;
     if (IsPadNet(node)) continue;
     if (!names_.DeclareLast()) continue;
-    Put("  signal ");
-    Put(node);
-    PutLine(" : std_logic;");
+    row_.Clear();
+    row_.Add("  signal ");
+    row_.Add(node);
+    row_.Add(" : std_logic;\r\n");
+    Put(row_.View());
   }
   return words;
 }
@@ -577,17 +601,20 @@ void MacToVhdl::Instance(std::string& line) {
   for (const std::string& ignored : options_.ignore) {
     if (EqualNoCase(component, ignored)) return;
   }
+  // The long-standing format's line is made in row_ and written whole.
+  row_.Clear();
   if (!standard_) {
-    Put("  ");
-    Put(names_.Label(label.substr(1)));
-    Put(" : ");
-    Put(component);
+    row_.Add("  ");
+    row_.Add(names_.Label(label.substr(1)));
+    row_.Add(" : ");
+    row_.Add(component);
     // An instance without nodes has no port map (an empty one is not VHDL).
     if (line_words_ ? line_word_ == line_words_end_ : !HasContent(rest)) {
-      PutLine(";");
+      row_.Add(";\r\n");
+      Put(row_.View());
       return;
     }
-    Put(" port map (");
+    row_.Add(" port map (");
   }
   nodes_.clear();
   bool stream = standard_ && standard_->BeginInstance(label, component, pending_);
@@ -627,21 +654,22 @@ void MacToVhdl::Instance(std::string& line) {
     }
     std::size_t index = BusIndex(node, bus_list_);
     if (index != std::string::npos) {
-      pending_.append(node.substr(0, index));
-      pending_ += '(';
-      pending_.append(node.substr(index));
-      pending_ += ')';
+      row_.Add(node.substr(0, index));
+      row_.Add("(");
+      row_.Add(node.substr(index));
+      row_.Add(")");
     } else {
-      pending_ += node;
+      row_.Add(node);
     }
-    if (more()) pending_ += ',';
+    if (more()) row_.Add(",");
   }
   if (standard_) {
     standard_->EndInstance(label, component, nodes_, streamed, pending_);
     Put("");
     return;
   }
-  PutLine(");");
+  row_.Add(");\r\n");
+  Put(row_.View());
 }
 
 }  // namespace
