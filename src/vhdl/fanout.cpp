@@ -57,11 +57,22 @@ FanoutAnalysis::FanoutAnalysis(FanoutTables& tables) : tables_(tables) {
   available_ = Room(1, 1);
 }
 
+namespace {
+
+// The size a table is filled to: what is `needed`, or up to `ahead` so that
+// not every entry resizes, within the room and the bound.
+std::size_t Ahead(std::size_t needed, std::size_t ahead, std::size_t room, long bound) {
+  std::size_t size = std::min({ahead, room, static_cast<std::size_t>(bound)});
+  return std::max(needed, size);
+}
+
+}  // namespace
+
 // Memory for `text` bytes of names and `entries` counters, within the
 // bounds NETS and kNETS; the room grows by doubling, so that each byte is
-// copied a few times at most, and only what is used is filled (a page of
-// the room is touched when entries reach it). False when the memory cannot
-// be had.
+// copied a few times at most, and only a little more than is used is filled
+// (a page of the room is touched when entries come near it). False when the
+// memory cannot be had.
 bool FanoutAnalysis::Room(std::size_t text, std::size_t entries) {
   auto& names = tables_.names;
   auto& counts = tables_.counts;
@@ -71,14 +82,14 @@ bool FanoutAnalysis::Room(std::size_t text, std::size_t entries) {
         std::size_t size = std::max<std::size_t>({text, names.capacity() * 2, 4096});
         names.reserve(std::min(size, static_cast<std::size_t>(tables_.nets)));
       }
-      names.resize(text, '\0');
+      names.resize(Ahead(text, names.size() + 65536, names.capacity(), tables_.nets), '\0');
     }
     if (counts.size() < entries) {
       if (counts.capacity() < entries) {
         std::size_t size = std::max<std::size_t>({entries, counts.capacity() * 2, 1024});
         counts.reserve(std::min(size, static_cast<std::size_t>(tables_.knets)));
       }
-      counts.resize(entries, 0);
+      counts.resize(Ahead(entries, counts.size() + 16384, counts.capacity(), tables_.knets), 0);
     }
   } catch (const std::bad_alloc&) {
     return false;

@@ -160,6 +160,17 @@ class MacToVhdl {
   // another, where each line's end; the current line's when it has them.
   std::vector<std::uint32_t> kept_words_;
   std::vector<std::uint32_t> kept_word_ends_;
+  // Where an instance line's label ends, its macro name begins and ends,
+  // and its nodes begin, as the signal pass found them; kept beside each
+  // kept line (zero for other lines).
+  struct Head {
+    std::uint32_t label_end = 0;
+    std::uint32_t name_begin = 0;
+    std::uint32_t name_end = 0;
+    std::uint32_t rest_begin = 0;
+  };
+  Head head_;
+  std::vector<Head> kept_heads_;
   bool line_words_ = false;
   std::size_t line_word_ = 0;
   std::size_t line_words_end_ = 0;
@@ -233,6 +244,7 @@ bool MacToVhdl::NextLine(std::string& line) {
     line_words_ = true;
     line_word_ = kept_next_ == 0 ? 0 : kept_word_ends_[kept_next_ - 1];
     line_words_end_ = kept_word_ends_[kept_next_];
+    head_ = kept_heads_[kept_next_];
     if (++kept_next_ == kept_ends_.size()) {
       kept_text_.clear();
       kept_ends_.clear();
@@ -498,6 +510,7 @@ void MacToVhdl::SignalPass() {
   kept_next_ = 0;
   kept_words_.clear();
   kept_word_ends_.clear();
+  kept_heads_.clear();
   bool keeping = true;
   std::string line;
   while (ReadLogicalLine(in_, line)) {
@@ -510,10 +523,12 @@ void MacToVhdl::SignalPass() {
         kept_text_.clear();
         kept_ends_.clear();
         kept_word_ends_.clear();
+        kept_heads_.clear();
       } else {
         kept_text_ += line;
         kept_ends_.push_back(kept_text_.size());
         kept_word_ends_.push_back(static_cast<std::uint32_t>(kept_words_.size()));
+        kept_heads_.push_back(head_);
       }
     }
     if (!keeping) kept_words_.clear();
@@ -524,14 +539,23 @@ void MacToVhdl::SignalPass() {
 
 // One body line of the signal pass; false when the pass ends with it.
 bool MacToVhdl::SignalLine(std::string_view line) {
+  head_ = Head{};
   if (line.empty() || !HasContent(line)) return true;
   switch (line[0]) {
     case '.':
       return false;
     case '<': {
       ++body_instances_;
-      NextName(line);  // instance name
-      std::string component(NextName(line));
+      const std::string_view whole = line;
+      std::string_view label = NextName(line);
+      std::string_view component = NextName(line);
+      auto at = [&whole](std::string_view part) {
+        return static_cast<std::uint32_t>(part.data() - whole.data());
+      };
+      head_.label_end = at(label) + static_cast<std::uint32_t>(label.size());
+      head_.name_begin = component.empty() ? head_.label_end : at(component);
+      head_.name_end = head_.name_begin + static_cast<std::uint32_t>(component.size());
+      head_.rest_begin = line.empty() ? static_cast<std::uint32_t>(whole.size()) : at(line);
       std::size_t nodes = DeclareWords(line);
       if (standard_) {
         standard_->NoteSpelling(component);
@@ -593,8 +617,17 @@ void MacToVhdl::Instance(std::string& line) {
   // Labels and macro names are lowercased; node names keep their case
   // until NodeNames has told them apart.
   std::string_view rest = line;
-  std::string_view label = NextName(rest);
-  std::string_view name = NextName(rest);
+  std::string_view label;
+  std::string_view name;
+  if (line_words_) {
+    // Found by the signal pass.
+    label = rest.substr(0, head_.label_end);
+    name = rest.substr(head_.name_begin, head_.name_end - head_.name_begin);
+    rest.remove_prefix(head_.rest_begin);
+  } else {
+    label = NextName(rest);
+    name = NextName(rest);
+  }
   for (std::size_t i = 0; i < line.size() - rest.size(); ++i) line[i] = ToLowerAscii(line[i]);
   line[0] = 'I';
   std::string component(name);
