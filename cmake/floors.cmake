@@ -36,7 +36,8 @@ set(KALVOR_UI_HEADERS
   core/titled_param_dialog.h core/main_dialog.h)
 
 # Operating-system headers: only the front ends, the file layer and the
-# large-page memory include them. An entry ending in "/" stands for every header under it.
+# large-page memory include them. An entry ending in "/" stands for every
+# header under it.
 set(KALVOR_OS_HEADERS
   windows.h windef.h winbase.h winuser.h shellapi.h commdlg.h commctrl.h shlobj.h
   objbase.h winsock2.h io.h direct.h process.h
