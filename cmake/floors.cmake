@@ -35,11 +35,13 @@ set(KALVOR_UI_HEADERS
   platform/platform.h core/state.h core/startup.h core/warnings.h core/dialogs.h
   core/titled_param_dialog.h core/main_dialog.h)
 
-# Operating-system headers: only the front ends and the file layer include
-# them. An entry ending in "/" stands for every header under it.
+# Operating-system headers: only the front ends, the file layer and the
+# large-page memory include them. An entry ending in "/" stands for every
+# header under it.
 set(KALVOR_OS_HEADERS
   windows.h windef.h winbase.h winuser.h shellapi.h commdlg.h commctrl.h shlobj.h
   objbase.h winsock2.h io.h direct.h process.h
   unistd.h fcntl.h dirent.h spawn.h signal.h fnmatch.h glob.h pwd.h dlfcn.h
   poll.h termios.h pthread.h libgen.h sys/)
-set(KALVOR_OS_PLACES "posix/" "win32/" "text/file.cpp" "platform/filesys.cpp")
+set(KALVOR_OS_PLACES "posix/" "win32/" "text/file.cpp" "text/large_block.cpp"
+  "platform/filesys.cpp")

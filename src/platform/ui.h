@@ -78,6 +78,9 @@ class UserInterface {
   // shown under the progress bar; never a box that waits. Front ends that
   // cannot show it may drop it.
   virtual void ProgressNote(const std::string& text) { (void)text; }
+  // Whether ProgressNote shows anything now: a converter need not make
+  // notes that the front end drops.
+  virtual bool ShowsProgressNotes() const { return true; }
 
   // True once the user asked to stop the running conversion (the progress
   // window's Cancel, Ctrl-C on the command line). ProgressOpen clears it.

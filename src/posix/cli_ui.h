@@ -54,6 +54,7 @@ class CliUi : public UserInterface {
   // --verbose; Ctrl-C during a conversion cancels it as the progress
   // window's Cancel does; every box is printed, none waits for OK.
   void ProgressNote(const std::string& text) override;
+  bool ShowsProgressNotes() const override { return verbose_; }
   bool CancelRequested() override;
   bool OkBoxesWait() const override { return false; }
   void SetVerbose(bool verbose) { verbose_ = verbose; }

@@ -52,25 +52,44 @@ FanoutAnalysis::FanoutAnalysis(FanoutTables& tables) : tables_(tables) {
   if (!available_) return;
   // Each conversion starts from small tables: what an earlier, larger file
   // needed is given back.
-  std::vector<char>().swap(tables_.names);
-  std::vector<std::uint16_t>().swap(tables_.counts);
+  decltype(tables_.names)().swap(tables_.names);
+  decltype(tables_.counts)().swap(tables_.counts);
   available_ = Room(1, 1);
 }
 
+namespace {
+
+// The size a table is filled to: what is `needed`, or up to `ahead` so that
+// not every entry resizes, within the room and the bound.
+std::size_t Ahead(std::size_t needed, std::size_t ahead, std::size_t room, long bound) {
+  std::size_t size = std::min({ahead, room, static_cast<std::size_t>(bound)});
+  return std::max(needed, size);
+}
+
+}  // namespace
+
 // Memory for `text` bytes of names and `entries` counters, within the
-// bounds NETS and kNETS; grown by doubling, so that each byte is copied a
-// few times at most. False when the memory cannot be had.
+// bounds NETS and kNETS; the room grows by doubling, so that each byte is
+// copied a few times at most, and only a little more than is used is filled
+// (a page of the room is touched when entries come near it). False when the
+// memory cannot be had.
 bool FanoutAnalysis::Room(std::size_t text, std::size_t entries) {
-  std::vector<char>& names = tables_.names;
-  std::vector<std::uint16_t>& counts = tables_.counts;
+  auto& names = tables_.names;
+  auto& counts = tables_.counts;
   try {
     if (names.size() < text) {
-      std::size_t size = std::max<std::size_t>({text, names.size() * 2, 4096});
-      names.resize(std::min(size, static_cast<std::size_t>(tables_.nets)), '\0');
+      if (names.capacity() < text) {
+        std::size_t size = std::max<std::size_t>({text, names.capacity() * 2, 4096});
+        names.reserve(std::min(size, static_cast<std::size_t>(tables_.nets)));
+      }
+      names.resize(Ahead(text, names.size() + 65536, names.capacity(), tables_.nets), '\0');
     }
     if (counts.size() < entries) {
-      std::size_t size = std::max<std::size_t>({entries, counts.size() * 2, 1024});
-      counts.resize(std::min(size, static_cast<std::size_t>(tables_.knets)), 0);
+      if (counts.capacity() < entries) {
+        std::size_t size = std::max<std::size_t>({entries, counts.capacity() * 2, 1024});
+        counts.reserve(std::min(size, static_cast<std::size_t>(tables_.knets)));
+      }
+      counts.resize(Ahead(entries, counts.size() + 16384, counts.capacity(), tables_.knets), 0);
     }
   } catch (const std::bad_alloc&) {
     return false;
@@ -199,7 +218,7 @@ int FanoutAnalysis::Counter(std::size_t index) const {
 std::vector<std::uint32_t> FanoutAnalysis::ReportOrder() const {
   // A counting sort by counter, largest first: stable, so equal counters
   // keep the order of first appearance.
-  const std::vector<std::uint16_t>& counts = tables_.counts;
+  const auto& counts = tables_.counts;
   std::vector<std::uint32_t> start(std::size_t{kFanoutCounterMax} + 2, 0);
   std::size_t reported = 0;
   for (std::size_t i = 0; i < offsets_.size(); ++i) {

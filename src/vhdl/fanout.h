@@ -12,6 +12,7 @@
 
 #include "core/outcome.h"
 #include "platform/platform.h"
+#include "text/large_block.h"
 #include "vhdl/name_index.h"
 
 namespace kalvor {
@@ -38,8 +39,8 @@ constexpr std::uint16_t kFanoutCounterMax = 0xFFFF;
 struct FanoutTables {
   long nets = 0;
   long knets = 0;
-  std::vector<char> names;
-  std::vector<std::uint16_t> counts;
+  std::vector<char, LargeBlockAllocator<char>> names;
+  std::vector<std::uint16_t, LargeBlockAllocator<std::uint16_t>> counts;
   bool ok = false;
 };
 
@@ -101,7 +102,8 @@ class FanoutAnalysis {
   std::uint32_t Count(std::string_view name, std::uint32_t hash);
   std::vector<std::uint32_t> hashes_;  // CountAll's, kept from call to call
   bool Room(std::size_t text, std::size_t entries);
-  std::vector<std::uint32_t> offsets_;  // where each entry starts in the text
+  // Where each entry starts in the text.
+  std::vector<std::uint32_t, LargeBlockAllocator<std::uint32_t>> offsets_;
   NameIndex index_;                     // name -> index of its entry
 };
 

@@ -4,6 +4,7 @@
 #include "vhdl/mac_to_vhdl.h"
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -53,6 +54,26 @@ long LargestIndexAfter(std::string_view text, const std::string& base, long larg
   return largest;
 }
 
+// A line of output made in a buffer kept from line to line: a piece costs a
+// copy, the line one append to the output.
+class Row {
+ public:
+  void Clear() { used_ = 0; }
+  [[gnu::always_inline]] void Add(std::string_view piece) {
+    if (text_.size() - used_ < piece.size()) Grow(piece.size());
+    std::memcpy(text_.data() + used_, piece.data(), piece.size());
+    used_ += piece.size();
+  }
+  std::string_view View() const { return std::string_view(text_.data(), used_); }
+
+ private:
+  [[gnu::noinline]] void Grow(std::size_t more) {
+    text_.resize(std::max(text_.size() * 2, used_ + more + 256));
+  }
+  std::string text_;
+  std::size_t used_ = 0;
+};
+
 class MacToVhdl {
  public:
   MacToVhdl(UserInterface& ui, Progress& progress, const MacToVhdlOptions& options, File& in,
@@ -62,7 +83,8 @@ class MacToVhdl {
         options_(options),
         in_(in),
         out_(out),
-        keep_bytes_(keep_bytes) {
+        keep_bytes_(keep_bytes),
+        notes_(ui.ShowsProgressNotes()) {
     tally_.fanout = &fanout;
   }
 
@@ -73,7 +95,7 @@ class MacToVhdl {
  private:
   // Output is gathered and handed to the file in large pieces.
   void Put(std::string_view text) {
-    pending_ += text;
+    pending_.append(text.data(), text.size());
     if (pending_.size() >= kPendingSize && !hold_) Flush();
   }
   void PutLine(std::string_view text) {
@@ -107,6 +129,7 @@ class MacToVhdl {
   File& in_;
   File& out_;
   std::size_t keep_bytes_;
+  bool notes_;  // the front end shows progress notes
   NodeTally tally_;
 
   bool in_macro_ = false;
@@ -122,6 +145,7 @@ class MacToVhdl {
   std::string token_line_;
   std::string pending_;
   std::string note_;  // the progress note of the node being converted
+  Row row_;           // a line being made
   NodeNames names_;   // the current macro's node names and labels
   PortDirections directions_;  // of the current macro's ports
   void WiredAssignments();
@@ -136,6 +160,17 @@ class MacToVhdl {
   // another, where each line's end; the current line's when it has them.
   std::vector<std::uint32_t> kept_words_;
   std::vector<std::uint32_t> kept_word_ends_;
+  // Where an instance line's label ends, its macro name begins and ends,
+  // and its nodes begin, as the signal pass found them; kept beside each
+  // kept line (zero for other lines).
+  struct Head {
+    std::uint32_t label_end = 0;
+    std::uint32_t name_begin = 0;
+    std::uint32_t name_end = 0;
+    std::uint32_t rest_begin = 0;
+  };
+  Head head_;
+  std::vector<Head> kept_heads_;
   bool line_words_ = false;
   std::size_t line_word_ = 0;
   std::size_t line_words_end_ = 0;
@@ -209,6 +244,7 @@ bool MacToVhdl::NextLine(std::string& line) {
     line_words_ = true;
     line_word_ = kept_next_ == 0 ? 0 : kept_word_ends_[kept_next_ - 1];
     line_words_end_ = kept_word_ends_[kept_next_];
+    head_ = kept_heads_[kept_next_];
     if (++kept_next_ == kept_ends_.size()) {
       kept_text_.clear();
       kept_ends_.clear();
@@ -474,6 +510,7 @@ void MacToVhdl::SignalPass() {
   kept_next_ = 0;
   kept_words_.clear();
   kept_word_ends_.clear();
+  kept_heads_.clear();
   bool keeping = true;
   std::string line;
   while (ReadLogicalLine(in_, line)) {
@@ -486,10 +523,12 @@ void MacToVhdl::SignalPass() {
         kept_text_.clear();
         kept_ends_.clear();
         kept_word_ends_.clear();
+        kept_heads_.clear();
       } else {
         kept_text_ += line;
         kept_ends_.push_back(kept_text_.size());
         kept_word_ends_.push_back(static_cast<std::uint32_t>(kept_words_.size()));
+        kept_heads_.push_back(head_);
       }
     }
     if (!keeping) kept_words_.clear();
@@ -500,14 +539,23 @@ void MacToVhdl::SignalPass() {
 
 // One body line of the signal pass; false when the pass ends with it.
 bool MacToVhdl::SignalLine(std::string_view line) {
+  head_ = Head{};
   if (line.empty() || !HasContent(line)) return true;
   switch (line[0]) {
     case '.':
       return false;
     case '<': {
       ++body_instances_;
-      NextName(line);  // instance name
-      std::string component(NextName(line));
+      const std::string_view whole = line;
+      std::string_view label = NextName(line);
+      std::string_view component = NextName(line);
+      auto at = [&whole](std::string_view part) {
+        return static_cast<std::uint32_t>(part.data() - whole.data());
+      };
+      head_.label_end = at(label) + static_cast<std::uint32_t>(label.size());
+      head_.name_begin = component.empty() ? head_.label_end : at(component);
+      head_.name_end = head_.name_begin + static_cast<std::uint32_t>(component.size());
+      head_.rest_begin = line.empty() ? static_cast<std::uint32_t>(whole.size()) : at(line);
       std::size_t nodes = DeclareWords(line);
       if (standard_) {
         standard_->NoteSpelling(component);
@@ -556,9 +604,11 @@ std::size_t MacToVhdl::DeclareWords(std::string_view rest) {
     if (BusIndex(node, bus_list_) != std::string::npos) continue;
     if (IsPadNet(node)) continue;
     if (!names_.DeclareLast()) continue;
-    Put("  signal ");
-    Put(node);
-    PutLine(" : std_logic;");
+    row_.Clear();
+    row_.Add("  signal ");
+    row_.Add(node);
+    row_.Add(" : std_logic;\r\n");
+    Put(row_.View());
   }
   return words;
 }
@@ -567,25 +617,37 @@ void MacToVhdl::Instance(std::string& line) {
   // Labels and macro names are lowercased; node names keep their case
   // until NodeNames has told them apart.
   std::string_view rest = line;
-  std::string_view label = NextName(rest);
-  std::string_view name = NextName(rest);
+  std::string_view label;
+  std::string_view name;
+  if (line_words_) {
+    // Found by the signal pass.
+    label = rest.substr(0, head_.label_end);
+    name = rest.substr(head_.name_begin, head_.name_end - head_.name_begin);
+    rest.remove_prefix(head_.rest_begin);
+  } else {
+    label = NextName(rest);
+    name = NextName(rest);
+  }
   for (std::size_t i = 0; i < line.size() - rest.size(); ++i) line[i] = ToLowerAscii(line[i]);
   line[0] = 'I';
   std::string component(name);
   for (const std::string& ignored : options_.ignore) {
     if (EqualNoCase(component, ignored)) return;
   }
+  // The long-standing format's line is made in row_ and written whole.
+  row_.Clear();
   if (!standard_) {
-    Put("  ");
-    Put(names_.Label(label.substr(1)));
-    Put(" : ");
-    Put(component);
+    row_.Add("  ");
+    row_.Add(names_.Label(label.substr(1)));
+    row_.Add(" : ");
+    row_.Add(component);
     // An instance without nodes has no port map (an empty one is not VHDL).
     if (line_words_ ? line_word_ == line_words_end_ : !HasContent(rest)) {
-      PutLine(";");
+      row_.Add(";\r\n");
+      Put(row_.View());
       return;
     }
-    Put(" port map (");
+    row_.Add(" port map (");
   }
   nodes_.clear();
   bool stream = standard_ && standard_->BeginInstance(label, component, pending_);
@@ -594,22 +656,26 @@ void MacToVhdl::Instance(std::string& line) {
   // keep) named again.
   auto more = [&] { return line_words_ ? line_word_ < line_words_end_ : HasContent(rest); };
   // The progress note: the node, then the component in parentheses.
-  note_.assign("  (");
-  note_ += component;
-  note_ += ')';
+  if (notes_) {
+    note_.assign("  (");
+    note_ += component;
+    note_ += ')';
+  }
   std::size_t note_node = 0;
   while (more()) {
     std::uint32_t w =
         line_words_ ? kept_words_[line_word_++] : names_.Word(NextName(rest), tally_);
     names_.CountWord(w, tally_);
     std::string_view node = names_.WordName(w);
-    if (node.size() == note_node) {
-      std::copy(node.begin(), node.end(), note_.begin());
-    } else {
-      note_.replace(0, note_node, node);
-      note_node = node.size();
+    if (notes_) {
+      if (node.size() == note_node) {
+        std::copy(node.begin(), node.end(), note_.begin());
+      } else {
+        note_.replace(0, note_node, node);
+        note_node = node.size();
+      }
+      ui_.ProgressNote(note_);
     }
-    ui_.ProgressNote(note_);
     if (stream) {
       node_.assign(node);
       standard_->StreamNode(node_, streamed++ == 0, pending_);
@@ -621,21 +687,22 @@ void MacToVhdl::Instance(std::string& line) {
     }
     std::size_t index = BusIndex(node, bus_list_);
     if (index != std::string::npos) {
-      pending_.append(node.substr(0, index));
-      pending_ += '(';
-      pending_.append(node.substr(index));
-      pending_ += ')';
+      row_.Add(node.substr(0, index));
+      row_.Add("(");
+      row_.Add(node.substr(index));
+      row_.Add(")");
     } else {
-      pending_ += node;
+      row_.Add(node);
     }
-    if (more()) pending_ += ',';
+    if (more()) row_.Add(",");
   }
   if (standard_) {
     standard_->EndInstance(label, component, nodes_, streamed, pending_);
     Put("");
     return;
   }
-  PutLine(");");
+  row_.Add(");\r\n");
+  Put(row_.View());
 }
 
 }  // namespace

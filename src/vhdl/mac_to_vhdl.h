@@ -176,8 +176,12 @@ class NodeNames {
 
 // Where the bus index of `name` begins (its first digit after the first
 // character, when the text before it, in any letter case, is a name of the
-// lowercase `bus_list`), or npos.
-std::size_t BusIndex(std::string_view name, std::string_view bus_list);
+// lowercase `bus_list`), or npos. Most macros have no bus: that test
+// stays inline, the search is BusIndexIn.
+std::size_t BusIndexIn(std::string_view name, std::string_view bus_list);
+inline std::size_t BusIndex(std::string_view name, std::string_view bus_list) {
+  return bus_list.empty() ? std::string_view::npos : BusIndexIn(name, bus_list);
+}
 
 // The next token of a VHDL text: a word, a delimiter of "():;+-=><,", or
 // ":=" / "->". Lines are read lowercased, comments skipped; `line` carries

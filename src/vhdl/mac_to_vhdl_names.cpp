@@ -198,12 +198,12 @@ void NodeNames::CountWord(std::uint32_t w, NodeTally& tally) {
 
 const std::string& NodeNames::Label(std::string_view name) {
   static constexpr char kOwner[] = {kLabelOwner, '\0'};
-  key_.assign(1, 'i');
-  for (char c : name) key_ += ToLowerAscii(c);
+  key_.resize(name.size() + 1);
+  key_[0] = 'i';
+  for (std::size_t i = 0; i < name.size(); ++i) key_[i + 1] = ToLowerAscii(name[i]);
   if (Take(key_, kOwner)) {
-    label_ = key_;
-    label_[0] = 'I';
-    return label_;
+    key_[0] = 'I';
+    return key_;
   }
   for (int k = 1;; ++k) {
     label_ = Extended("I" + std::string(name) + (k == 1 ? "" : "~" + std::to_string(k)));
@@ -211,8 +211,8 @@ const std::string& NodeNames::Label(std::string_view name) {
   }
 }
 
-std::size_t BusIndex(std::string_view name, std::string_view bus_list) {
-  if (name.size() < 2 || bus_list.empty()) return std::string_view::npos;
+std::size_t BusIndexIn(std::string_view name, std::string_view bus_list) {
+  if (name.size() < 2) return std::string_view::npos;
   std::size_t digit = 1;
   while (digit < name.size() && !IsDigit(name[digit])) ++digit;
   if (digit == name.size()) return std::string_view::npos;

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstring>
 #include <limits>
 #include <string>
 #include <vector>
 
 #include "support/scripted_platform.h"
 #include "text/file.h"
+#include "text/large_block.h"
 #include "text/lineio.h"
 #include "text/strings.h"
 
@@ -248,6 +251,27 @@ TEST(File, SeekBackAndOverwriteInWriteMode) {
   WriteLine(f, ".eom");
   f.Close();
   EXPECT_EQ(ReadFileBytes("o.txt"), "<PADS PADS\r\n.eom\r\n");
+}
+
+// Blocks around the large-page size are whole (a block of the wrong size
+// would fault when its last byte is written), and a table that grows across
+// that size keeps its contents.
+TEST(LargeBlock, BlocksAroundTheLargePageSizeAndAGrowingTable) {
+  constexpr std::size_t kPage = std::size_t{2} << 20;
+  for (std::size_t bytes : {std::size_t{1}, std::size_t{4096}, kPage - 1, kPage, kPage + 1,
+                            5 * kPage + 12345}) {
+    auto* block = static_cast<char*>(AllocateLargeBlock(bytes));
+    ASSERT_NE(block, nullptr) << bytes;
+    std::memset(block, 0x5a, bytes);
+    EXPECT_EQ(block[0], 0x5a);
+    EXPECT_EQ(block[bytes - 1], 0x5a) << bytes;
+    FreeLargeBlock(block, bytes);
+  }
+  std::vector<std::uint32_t, LargeBlockAllocator<std::uint32_t>> table;
+  for (std::uint32_t i = 0; i < 3000000; ++i) table.push_back(i * 7u);
+  std::size_t wrong = 0;
+  for (std::uint32_t i = 0; i < table.size(); ++i) wrong += table[i] != i * 7u;
+  EXPECT_EQ(wrong, 0u);
 }
 
 }  // namespace

@@ -611,7 +611,9 @@ TEST(MacToVhdl, KeptBodyAndRereadBodyGiveTheSameResult) {
       // Words that meet, again in other spellings, and a label meeting a node.
       ".macro E A a\r\n<U1 INV A a iu2 In\r\n<U2 INV a A IU2 ;\r\n"
       "<U3 INV iu2 inst_n5 n5 ; n5 inst_n5 in ;\r\n.eom\r\n"
-      ".macro C In\r\n<U1 A In Z\r\n.macro D\r\n<U1 B K\r\n";
+      ".macro C In\r\n<U1 A In Z\r\n.macro D\r\n<U1 B K\r\n"
+      // Instance lines of a label alone, without nodes, and with tabs.
+      "<U7\r\n<U8 INV\r\n<U9\tINV\t P  Q\r\n";
   auto convert = [&mac](std::size_t keep_bytes, std::string* text) {
     TestApp t;
     t.app.fanout.nets = 1000;
@@ -643,6 +645,8 @@ TEST(MacToVhdl, KeptBodyAndRereadBodyGiveTheSameResult) {
   EXPECT_NE(kept.find("  Iu1 : inv port map (x,n1,n2);\r\n-- $ note\r\n-- \r\n"),
             std::string::npos);
   EXPECT_NE(kept.find("-- * odd line\r\n  Iu2 : a port map (q,p);\r\nend b_1;"),
+            std::string::npos);
+  EXPECT_NE(kept.find("  Iu1 : b port map (k);\r\n  Iu8 : inv;\r\n  Iu9 : inv port map (p,q);"),
             std::string::npos);
   EXPECT_NE(kept.find("  signal \\IU2\\ : std_logic;\r\n  signal n5 : std_logic;\r\n"
                       "  signal \\n5\\ : std_logic;\r\n  signal ; : std_logic;\r\n"
