@@ -242,12 +242,15 @@ POINT ClientOrigin(HWND hwnd) {
   return origin;
 }
 
-// One step of the work, so that a click waits for one dialog at most.
+// One step of the work, so that a click waits for one dialog at most, and
+// none while the user's input or another message waits (the next tick
+// comes when it is handled).
 void CALLBACK PrepareStep(HWND hwnd, UINT, UINT_PTR, DWORD) {
   if (g_app && g_app->state.busy) {
     KillTimer(hwnd, kPrepareTimer);  // the command's end asks again
     return;
   }
+  if (HIWORD(GetQueueStatus(QS_INPUT | QS_POSTMESSAGE | QS_SENDMESSAGE)) != 0) return;
   for (HWND used : g_used) DestroyWindow(used);
   g_used.clear();
   for (Prepared& p : g_prepared) {
