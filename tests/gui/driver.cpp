@@ -361,16 +361,26 @@ class Kalvor {
     // The program's windows that are no prompt (the main dialog, the
     // progress window, windows of the emulator's own): not asked about
     // again, so that this loop does not keep the emulator's server busy
-    // while the program works.
+    // while the program works. A hidden dialog (one made ahead, say) costs
+    // one question until it shows.
     std::set<HWND> others;
+    std::set<HWND> dialogs;
     auto next_prompt = [&]() -> HWND {
       std::vector<HWND> windows;
       EnumThreadWindows(pi_.dwThreadId, CollectAll, reinterpret_cast<LPARAM>(&windows));
       for (HWND w : windows) {
         if (others.count(w)) continue;
-        if (ClassOf(w) != "#32770" || Caption(w) == "Progress") {
+        if (!dialogs.count(w)) {
+          if (ClassOf(w) != "#32770") {
+            others.insert(w);
+            continue;
+          }
+          dialogs.insert(w);
+        }
+        if (!IsWindowVisible(w)) continue;
+        if (Caption(w) == "Progress") {
           others.insert(w);
-        } else if (IsWindowVisible(w) && IsWindowEnabled(w)) {
+        } else if (IsWindowEnabled(w)) {
           return w;
         }
       }
