@@ -4,6 +4,7 @@
 #include <cstring>
 #include <vector>
 
+#include "commands/session.h"
 #include "platform/resource.h"
 #include "win32/globals.h"
 #include "win32/win32_platform.h"
@@ -222,7 +223,105 @@ struct ModelDialog {
 // The core's dialogs that are open, innermost last.
 std::vector<HWND> g_open_dialogs;
 
+// The core's dialogs made ahead, hidden and owned by the main dialog, while
+// the program waits for the user: under wine making one costs about what a
+// short conversion does. Each serves one run, as DialogBox's own would, and
+// is then destroyed and made again.
+struct Prepared {
+  const char* name;
+  HWND hwnd = nullptr;
+  POINT owner_origin{};  // the owner's client area when it was made: its place
+};
+Prepared g_prepared[] = {{"MacDlg"}, {"mac2vhd"}, {"vhdout"}, {"spcsel"}, {"iodlg"}, {"extdlg"}};
+std::vector<HWND> g_used;  // served their run; destroyed while the program waits
+constexpr UINT_PTR kPrepareTimer = 0x4B50;
+
+POINT ClientOrigin(HWND hwnd) {
+  POINT origin{0, 0};
+  ClientToScreen(hwnd, &origin);
+  return origin;
+}
+
+// One step of the work, so that a click waits for one dialog at most, and
+// none while the user's input or another message waits (the next tick
+// comes when it is handled).
+void CALLBACK PrepareStep(HWND hwnd, UINT, UINT_PTR, DWORD) {
+  if (g_app && g_app->state.busy) {
+    KillTimer(hwnd, kPrepareTimer);  // the command's end asks again
+    return;
+  }
+  if (HIWORD(GetQueueStatus(QS_INPUT | QS_POSTMESSAGE | QS_SENDMESSAGE)) != 0) return;
+  for (HWND used : g_used) DestroyWindow(used);
+  g_used.clear();
+  for (Prepared& p : g_prepared) {
+    if (p.hwnd) continue;
+    p.hwnd = CreateDialogParamA(g_instance, p.name, hwnd, ModelDlgProc, 0);
+    p.owner_origin = ClientOrigin(hwnd);
+    return;
+  }
+  KillTimer(hwnd, kPrepareTimer);
+}
+
+// The prepared dialog of `name` for `owner`, taken for one run; null when
+// there is none that comes up where DialogBox would put it (one made before
+// the owner moved is made again).
+HWND TakePrepared(const std::string& name, HWND owner) {
+  for (Prepared& p : g_prepared) {
+    if (name != p.name || !p.hwnd || GetWindow(p.hwnd, GW_OWNER) != owner) continue;
+    HWND hwnd = p.hwnd;
+    p.hwnd = nullptr;
+    POINT origin = ClientOrigin(owner);
+    if (origin.x == p.owner_origin.x && origin.y == p.owner_origin.y) return hwnd;
+    g_used.push_back(hwnd);
+  }
+  return nullptr;
+}
+
+void InitModelDialog(HWND hwnd, ModelDialog& dialog) {
+  dialog.view.Attach(hwnd);
+  dialog.model->OnInit(dialog.view);
+  // Boxes of the initialisation belong to the main dialog; the later
+  // ones to this dialog (see InnermostDialog).
+  dialog.hwnd = hwnd;
+  g_open_dialogs.push_back(hwnd);
+}
+
+// A prepared dialog's run, as DialogBox runs a new one: the owner disabled,
+// the model initialised, the first control with a tab stop focused, then
+// shown until the model ends it.
+int RunPrepared(HWND hwnd, HWND owner, ModelDialog& dialog) {
+  const bool disable = IsWindowEnabled(owner) != FALSE;
+  if (disable) EnableWindow(owner, FALSE);
+  dialog.view.EnableOnEnd(disable ? owner : nullptr);
+  SetWindowLongPtrA(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(&dialog));
+  InitModelDialog(hwnd, dialog);
+  if (!dialog.view.ended()) {
+    if (HWND first = GetNextDlgTabItem(hwnd, nullptr, FALSE)) SetFocus(first);
+    ShowWindow(hwnd, SW_SHOWNORMAL);
+  }
+  MSG msg;
+  while (!dialog.view.ended()) {
+    if (GetMessageA(&msg, nullptr, 0, 0) <= 0) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      break;
+    }
+    if (!IsDialogMessageA(hwnd, &msg)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+  }
+  if (disable) EnableWindow(owner, TRUE);
+  if (IsWindowVisible(hwnd)) ShowWindow(hwnd, SW_HIDE);
+  SetWindowLongPtrA(hwnd, DWLP_USER, 0);
+  g_used.push_back(hwnd);
+  return dialog.view.result();
+}
+
 }  // namespace
+
+void PrepareDialogs(HWND owner) {
+  SetTimer(owner, kPrepareTimer, USER_TIMER_MINIMUM, PrepareStep);
+}
 
 HWND InnermostDialog() { return g_open_dialogs.empty() ? nullptr : g_open_dialogs.back(); }
 
@@ -230,14 +329,11 @@ INT_PTR CALLBACK ModelDlgProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpa
   auto* dialog = reinterpret_cast<ModelDialog*>(GetWindowLongPtrA(hwnd, DWLP_USER));
   switch (message) {
     case WM_INITDIALOG:
+      // A prepared dialog: its model comes with its run (RunPrepared), and
+      // no control takes the focus before it is shown.
+      if (lparam == 0) return FALSE;
       SetWindowLongPtrA(hwnd, DWLP_USER, lparam);
-      dialog = reinterpret_cast<ModelDialog*>(lparam);
-      dialog->view.Attach(hwnd);
-      dialog->model->OnInit(dialog->view);
-      // Boxes of the initialisation belong to the main dialog; the later
-      // ones to this dialog (see InnermostDialog).
-      dialog->hwnd = hwnd;
-      g_open_dialogs.push_back(hwnd);
+      InitModelDialog(hwnd, *reinterpret_cast<ModelDialog*>(lparam));
       return TRUE;
     case WM_COMMAND:
       // The whole first parameter: edit and list notifications are no
@@ -258,9 +354,10 @@ int RunModelDialog(HWND owner, DialogModel& model) {
   ModelDialog dialog;
   dialog.model = &model;
   std::string name = model.TemplateName();
-  INT_PTR result = DialogBoxParamA(g_instance, name.c_str(), owner,
-                                   ModelDlgProc,
-                                   reinterpret_cast<LPARAM>(&dialog));
+  HWND prepared = TakePrepared(name, owner);
+  INT_PTR result = prepared ? RunPrepared(prepared, owner, dialog)
+                            : DialogBoxParamA(g_instance, name.c_str(), owner, ModelDlgProc,
+                                              reinterpret_cast<LPARAM>(&dialog));
   g_open_dialogs.erase(std::remove(g_open_dialogs.begin(), g_open_dialogs.end(), dialog.hwnd),
                        g_open_dialogs.end());
   return static_cast<int>(result);
@@ -292,6 +389,8 @@ struct ProgressLook {
   bool cancelled = false;   // Cancel was pressed (or the window closed)
   std::string note;         // the item being worked on
   bool note_shown = true;   // the note control shows `note`
+  std::string operation;    // what the window says once it is shown
+  std::string file;
 };
 
 ProgressLook g_progress;
@@ -413,22 +512,35 @@ void OpenProgressWindow(HWND progress, const std::string& operation, const std::
   p.frame_drawn = false;
   p.cancelled = false;
   p.note.clear();
-  p.note_shown = true;
-  SetDlgItemTextA(progress, IDC_PROG_OPERATION, operation.c_str());
-  SetDlgItemTextA(progress, IDC_PROG_FILE, DisplayPath(file).c_str());
-  SetDlgItemTextA(progress, IDC_PROG_NOTE, "");
-  HWND cancel = GetDlgItem(progress, IDC_PROG_CANCEL);
-  EnableWindow(cancel, TRUE);
-  for (int i = 0; i < 4; ++i) {
-    ShowWindow(GetDlgItem(progress, kFirstIcon + i), i == p.icon ? SW_SHOW : SW_HIDE);
-  }
+  p.note_shown = false;
+  p.operation = operation;
+  p.file = file;
   SetTimer(progress, kAnimationTimer, 500, nullptr);
   SetTimer(progress, kShowTimer, kShowDelayMs, nullptr);
 }
 
-void ShowProgressWindow(HWND progress) {
+void DeferProgressWindow(HWND progress, bool asking) {
   if (!progress || progress != g_progress.window || IsWindowVisible(progress)) return;
+  if (asking) {
+    KillTimer(progress, kShowTimer);
+  } else {
+    SetTimer(progress, kShowTimer, kShowDelayMs, nullptr);
+  }
+}
+
+void ShowProgressWindow(HWND progress) {
+  ProgressLook& p = g_progress;
+  if (!progress || progress != p.window || IsWindowVisible(progress)) return;
   KillTimer(progress, kShowTimer);
+  // Filled in only now: a conversion that ends unseen spends nothing on it.
+  SetDlgItemTextA(progress, IDC_PROG_OPERATION, p.operation.c_str());
+  SetDlgItemTextA(progress, IDC_PROG_FILE, DisplayPath(p.file).c_str());
+  SetDlgItemTextA(progress, IDC_PROG_NOTE, p.cancelled ? "Cancelling..." : p.note.c_str());
+  p.note_shown = true;
+  EnableWindow(GetDlgItem(progress, IDC_PROG_CANCEL), !p.cancelled);
+  for (int i = 0; i < 4; ++i) {
+    ShowWindow(GetDlgItem(progress, kFirstIcon + i), i == p.icon ? SW_SHOW : SW_HIDE);
+  }
   ShowWindow(progress, SW_SHOWNORMAL);
   SendMessageA(progress, WM_NEXTDLGCTL,
                reinterpret_cast<WPARAM>(GetDlgItem(progress, IDC_PROG_CANCEL)), TRUE);
@@ -455,6 +567,13 @@ void ForgetCancel() { g_progress.cancelled = false; }
 void DrawProgress(HWND progress, unsigned position_k, unsigned total_k, bool animate) {
   if (!progress) return;
   g_progress.animate = animate;
+  if (!IsWindowVisible(progress)) {
+    // Drawn when the window comes up (see BarProc's WM_PAINT).
+    g_progress.position_k = position_k & 0xFFFF;
+    g_progress.total_k = total_k & 0xFFFF;
+    g_progress.frame_drawn = true;
+    return;
+  }
   if (!g_progress.note_shown) {
     SetDlgItemTextA(progress, IDC_PROG_NOTE, g_progress.note.c_str());
     g_progress.note_shown = true;

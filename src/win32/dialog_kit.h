@@ -45,6 +45,11 @@ INT_PTR CALLBACK InputDlgProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpa
 // forwards initialisation, commands and Close to the model.
 int RunModelDialog(HWND owner, DialogModel& model);
 
+// Makes the core's dialogs ahead, owned by `owner` (the main dialog), a step
+// at a time while the program waits for the user; after a command, the ones
+// it used. RunModelDialog uses one that comes up where a new one would.
+void PrepareDialogs(HWND owner);
+
 // The innermost of the core's dialogs that is open (after its
 // initialisation), or null.
 HWND InnermostDialog();
@@ -60,10 +65,15 @@ INT_PTR CALLBACK BarProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
 HWND CreateProgressWindow(HWND owner);
 // Opens the progress window for a conversion, as new: the operation (text
 // 103), the file (text 102), an empty bar, no note, Cancel enabled. It
-// comes on the screen a quarter second later (as the conversion lets
-// messages through) or before the conversion's first box or dialog: a
-// conversion that is over sooner does not flash it.
+// comes on the screen once the conversion has worked a quarter second
+// without asking (as it lets messages through): a conversion that is over
+// sooner does not flash it, and the questions asked before it reads come up
+// without it.
 void OpenProgressWindow(HWND progress, const std::string& operation, const std::string& file);
+// A box or dialog of the conversion comes up (`asking`) or has closed: the
+// open progress window, while not yet shown, waits for a quarter second of
+// work after the last of them.
+void DeferProgressWindow(HWND progress, bool asking);
 // Puts the open progress window on the screen now, if it is not yet.
 void ShowProgressWindow(HWND progress);
 // Hides the progress window at the end of a conversion.

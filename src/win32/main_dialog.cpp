@@ -74,9 +74,15 @@ void ExitIfRequested(HWND hwnd) {
 }
 
 // The test directory under the test ID, its middle left out when it is
-// too long for the line.
+// too long for the line. Looked up and drawn again only when it changed:
+// after every command, that would cost as much as a short conversion.
 void ShowTestDir(HWND hwnd) {
-  SetDlgItemTextA(hwnd, IDC_MAIN_TEST_DIR, DisplayPath(g_app->state.test_dir).c_str());
+  static std::string shown;
+  static bool once = false;
+  if (once && g_app->state.test_dir == shown) return;
+  once = true;
+  shown = g_app->state.test_dir;
+  SetDlgItemTextA(hwnd, IDC_MAIN_TEST_DIR, DisplayPath(shown).c_str());
 }
 
 // Enter: the focused push button is pressed (Run when it has the focus);
@@ -146,6 +152,7 @@ void RunCommand(HWND hwnd, int id) {
   g_ui->EndCommand(outcome == Outcome::kCompleted);
   KeepFunctionTabStop(hwnd);
   ShowTestDir(hwnd);
+  PrepareDialogs(hwnd);
   ExitIfRequested(hwnd);
 }
 

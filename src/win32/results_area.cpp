@@ -54,6 +54,10 @@ void ShowResults(HWND main, const std::vector<Message>& messages, int first) {
   static std::string shown;
   static LPCSTR shown_icon = nullptr;
   static int shown_state = -1;
+  // The new text scrolls the area to its end and back, and each scroll
+  // under wine moves and draws what the area shows: the area is not drawn
+  // until its text and place are settled, then once.
+  SendMessageA(list, WM_SETREDRAW, FALSE, 0);
   if (text != shown || GetWindowTextLengthA(list) != static_cast<int>(text.size())) {
     SetWindowTextA(list, text.c_str());
     shown = text;
@@ -70,6 +74,8 @@ void ShowResults(HWND main, const std::vector<Message>& messages, int first) {
     SendMessageA(list, EM_SETSEL, static_cast<WPARAM>(end), end);
     SendMessageA(list, EM_SCROLLCARET, 0, 0);
   }
+  SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+  RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
   LPCSTR icon = error ? IDI_HAND : warning ? IDI_EXCLAMATION : IDI_ASTERISK;
   if (icon != shown_icon) {
     SendDlgItemMessageA(main, IDC_MAIN_RESULT_ICON, STM_SETICON,

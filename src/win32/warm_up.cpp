@@ -3,6 +3,7 @@
 #include <initializer_list>
 
 #include "platform/resource.h"
+#include "win32/dialog_kit.h"
 
 namespace kalvor::win32 {
 
@@ -53,6 +54,7 @@ void WarmUp(HWND main) {
   HWND results = GetDlgItem(main, IDC_MAIN_RESULTS);
   SetWindowTextA(results, "Ag\r\nAg");
   SetWindowTextA(results, "");
+  PrepareDialogs(main);
 }
 
 }  // namespace kalvor::win32

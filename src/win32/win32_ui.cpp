@@ -19,16 +19,18 @@ HWND WinUi::ActiveOwner() const {
 // A box is owned by the main dialog, or, while one of the core's dialogs is
 // open, by that dialog: otherwise the dialog stays enabled under the box and
 // a second OK could start its work again while the first one still asks.
-// While a conversion's progress window is open, its questions and dialogs
-// belong to that window: they come up over it and it stays over the main
-// dialog, in view.
+// While a conversion's progress window is on the screen, its questions and
+// dialogs belong to that window: they come up over it and it stays over the
+// main dialog, in view.
 HWND WinUi::Owner() const {
   if (HWND dialog = InnermostDialog()) return dialog;
-  return progress_ ? progress_ : g_main;
+  return ProgressShown() ? progress_ : g_main;
 }
 
+bool WinUi::ProgressShown() const { return progress_ && IsWindowVisible(progress_); }
+
 int WinUi::ShowBox(const Message& m) {
-  ShowProgressWindow(progress_);
+  DeferProgressWindow(progress_, true);
   HWND owner = (m.type & box::kNoOwner) ? nullptr : Owner();
   UINT flags = static_cast<UINT>(m.type & (box::kButtonMask | box::kIconMask));
   BoxWording wording = WordBox(m.text, m.caption);
@@ -85,7 +87,7 @@ void WinUi::EndCommand(bool completed) {
 bool WinUi::FileDialog(std::string& result, std::size_t capacity,
                        const std::string& initial_dir, const std::string& pattern) {
   ShowListed();
-  ShowProgressWindow(progress_);
+  DeferProgressWindow(progress_, true);
   bool chosen = win32::FileDialog(ActiveOwner(), result, capacity, initial_dir, pattern);
   BringProgressBack();
   return chosen;
@@ -93,9 +95,14 @@ bool WinUi::FileDialog(std::string& result, std::size_t capacity,
 
 // When a box or dialog closes, the main dialog may be raised over the
 // progress window it owns: the progress window comes back on top, so that it
-// and its Cancel stay in view while the conversion asks and works.
+// and its Cancel stay in view while the conversion asks and works. One not
+// shown yet waits for work that takes long enough to show it.
 void WinUi::BringProgressBack() {
-  if (progress_) SetWindowPos(progress_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  if (ProgressShown()) {
+    SetWindowPos(progress_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  } else {
+    DeferProgressWindow(progress_, false);
+  }
 }
 
 namespace {
@@ -154,7 +161,7 @@ BoxWording WordBox(const std::string& text, const std::string& caption) {
 int WinUi::InputBox(const std::string& title, const std::string& prompt,
                     std::string& value) {
   ShowListed();
-  ShowProgressWindow(progress_);
+  DeferProgressWindow(progress_, true);
   int answer = win32::InputBox(ActiveOwner(), title, prompt, value);
   BringProgressBack();
   return answer;
@@ -162,8 +169,8 @@ int WinUi::InputBox(const std::string& title, const std::string& prompt,
 
 int WinUi::RunDialog(DialogModel& model) {
   ShowListed();
-  ShowProgressWindow(progress_);
-  int result = RunModelDialog(progress_ ? progress_ : g_main, model);
+  DeferProgressWindow(progress_, true);
+  int result = RunModelDialog(ProgressShown() ? progress_ : g_main, model);
   BringProgressBack();
   return result;
 }

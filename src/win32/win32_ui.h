@@ -66,9 +66,12 @@ class WinUi : public UserInterface {
 
   // The window that owns a box (see Notify).
   HWND Owner() const;
+  // Whether the open progress window is on the screen.
+  bool ProgressShown() const;
   // Shows a message in a box as it was given.
   int ShowBox(const Message& m);
-  // A box or dialog has closed: the progress window is put back on top.
+  // A box or dialog has closed: the progress window is put back on top, or,
+  // not shown yet, waits a quarter second of work again.
   void BringProgressBack();
   // Brings the results area up to date with the messages listed so far.
   void ShowListed();

@@ -61,7 +61,11 @@ std::vector<std::string> WindowView::ListSelection(int id) {
 }
 
 void WindowView::End(int result) {
-  if (modal_) EndDialog(hwnd_, result);
+  if (!modal_) return;
+  ended_ = true;
+  result_ = result;
+  if (enable_on_end_) EnableWindow(enable_on_end_, TRUE);
+  EndDialog(hwnd_, result);
 }
 
 }  // namespace kalvor::win32

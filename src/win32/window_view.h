@@ -28,9 +28,18 @@ class WindowView : public DialogView {
   std::vector<std::string> ListSelection(int id) override;
   void End(int result) override;
 
+  // A dialog run by its own loop: End enables `owner` again before the
+  // dialog goes (so that the owner becomes active); ended() tells the loop.
+  void EnableOnEnd(HWND owner) { enable_on_end_ = owner; }
+  bool ended() const { return ended_; }
+  int result() const { return result_; }
+
  private:
   HWND hwnd_ = nullptr;
   bool modal_;
+  HWND enable_on_end_ = nullptr;
+  bool ended_ = false;
+  int result_ = 0;
 };
 
 // The whole text of a window.

@@ -361,16 +361,26 @@ class Kalvor {
     // The program's windows that are no prompt (the main dialog, the
     // progress window, windows of the emulator's own): not asked about
     // again, so that this loop does not keep the emulator's server busy
-    // while the program works.
+    // while the program works. A hidden dialog (one made ahead, say) costs
+    // one question until it shows.
     std::set<HWND> others;
+    std::set<HWND> dialogs;
     auto next_prompt = [&]() -> HWND {
       std::vector<HWND> windows;
       EnumThreadWindows(pi_.dwThreadId, CollectAll, reinterpret_cast<LPARAM>(&windows));
       for (HWND w : windows) {
         if (others.count(w)) continue;
-        if (ClassOf(w) != "#32770" || Caption(w) == "Progress") {
+        if (!dialogs.count(w)) {
+          if (ClassOf(w) != "#32770") {
+            others.insert(w);
+            continue;
+          }
+          dialogs.insert(w);
+        }
+        if (!IsWindowVisible(w)) continue;
+        if (Caption(w) == "Progress") {
           others.insert(w);
-        } else if (IsWindowVisible(w) && IsWindowEnabled(w)) {
+        } else if (IsWindowEnabled(w)) {
           return w;
         }
       }
@@ -1040,6 +1050,15 @@ class Kit {
 };
 
 std::string Field(HWND dialog, int id) { return Text(GetDlgItem(dialog, id)); }
+
+// The progress window of the program on the screen, or null.
+HWND ProgressOf(Kalvor& k) {
+  for (HWND w : TopWindows(k.pid(), "#32770")) {
+    if (Caption(w) == "Progress") return w;
+  }
+  return nullptr;
+}
+
 void SetField(HWND dialog, int id, const std::string& text) {
   SendMessageA(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
@@ -1423,20 +1442,14 @@ void EdifImport() {
   CheckEq(k.Get(102), "edif import", "option line of EDIF to .mac");
   k.Press(103);
 
-  // The progress window is up while the import asks.
+  // The questions before the reading come up without the progress window
+  // (it shows once the import has read a while: see LargestDesign).
   Box base = k.NextBox();
   CheckEq(Describe(base),
           "[EDIF to MAC conversion] Do you want to specify a base macro file to identify "
           "bottom cells and re-order parameters?",
           "base file question");
-  std::vector<HWND> progress;
-  for (HWND w : TopWindows(k.pid(), "#32770")) {
-    if (Caption(w) == "Progress") progress.push_back(w);
-  }
-  Check(progress.size() == 1, "one progress window during the import");
-  CheckEq(Field(progress[0], 103), "Converting:", "progress operation");
-  CheckEq(Lower(Field(progress[0], 102)), Lower(dir + "\\counter.edf"), "progress file");
-  Screenshot(progress[0], "edif-progress.bmp");
+  Check(ProgressOf(k) == nullptr, "no progress window while the import asks before it reads");
   Kalvor::Click(base.hwnd, IDYES);
   k.ChooseFile(dir + "\\counter_base.mac");
 
@@ -1565,14 +1578,6 @@ long LineCount(const std::string& path) {
   return static_cast<long>(std::count(bytes.begin(), bytes.end(), '\n'));
 }
 
-// The progress window of the program, or null.
-HWND ProgressOf(Kalvor& k) {
-  for (HWND w : TopWindows(k.pid(), "#32770")) {
-    if (Caption(w) == "Progress") return w;
-  }
-  return nullptr;
-}
-
 // What the user sees at the middle of a control: the window under that
 // point of the screen.
 bool InView(HWND control) {
@@ -1593,17 +1598,23 @@ std::string WindowAt(HWND control) {
 
 // Watches the progress window while a conversion works: whether it was
 // seen with its Cancel button in view (not covered by the main window), and
-// what covered it otherwise. The first sight is kept as a screenshot of the
-// screen as it was.
+// what covered it otherwise; what it said of the conversion. The first sight
+// is kept as a screenshot of the screen as it was.
 struct ProgressWatch {
   Kalvor* k = nullptr;
   std::string shot;
   bool in_view = false;
   std::string covered_by;
+  std::string operation;  // texts 103 and 102 at the first sight
+  std::string file;
   int sights = 0;
   void operator()() {
     HWND progress = ProgressOf(*k);
     if (!progress || !IsWindowVisible(progress)) return;
+    if (operation.empty()) {
+      operation = Field(progress, 103);
+      file = Field(progress, 102);
+    }
     HWND cancel = GetDlgItem(progress, IDCANCEL);
     if (InView(cancel)) {
       // The screen is taken once the window has had time to be drawn.
@@ -1718,6 +1729,8 @@ void ConvertRealDesign(const std::string& edif, bool watch_progress) {
     Check(watch.in_view, stem + ": the progress window and its Cancel were in view during the "
                                 "import" + (watch.covered_by.empty() ? std::string(" (never seen)")
                                                  : ", covered by " + watch.covered_by));
+    CheckEq(watch.operation, "Converting:", "the progress window's operation");
+    CheckEq(Lower(watch.file), Lower(dir + "\\" + name), "the progress window's file");
   }
   Screenshot(k.main(), "results-" + stem + "-import.bmp");
   // Warnings beyond the first few: the results name the list of all of them.
@@ -1936,9 +1949,8 @@ void StandardVhdlAfterCancel() {
 
 // Cancel in the progress window, clicked with the mouse once the import of
 // the largest design reads (its questions answered): the import stops as on
-// a failure, without its summary, and the old macro file stays. While the
-// import asks, its questions come up over the progress window, which stays
-// over the main dialog.
+// a failure, without its summary, and the old macro file stays. The
+// questions before the reading come up without the progress window.
 void CancelImport() {
   std::string dir = Dir("cancel");
   std::string large = g_work + "\\large\\leon3mp_hierarchical.edf";
@@ -1956,11 +1968,10 @@ void CancelImport() {
   Kalvor::Click(replace.hwnd, IDYES);
   Box base = k.NextBox();
   CheckEq(base.caption, "EDIF to MAC conversion", "the base file question");
-  HWND progress = ProgressOf(k);
-  Check(progress != nullptr, "the progress window is up while the import asks");
-  Check(GetWindow(base.hwnd, GW_OWNER) == progress, "the question belongs to the progress window");
+  Check(GetWindow(base.hwnd, GW_OWNER) == k.main(), "the question belongs to the main dialog");
   Kalvor::Click(base.hwnd, IDNO);
-  HWND cancel = GetDlgItem(progress, IDCANCEL);
+  HWND progress = nullptr;
+  HWND cancel = nullptr;
   int clicks = 0;
   bool taken = false;
   DWORD last_click = 0;
@@ -1968,6 +1979,7 @@ void CancelImport() {
   // A click the program has not taken yet (it reads between its looks at
   // the window) is clicked again, as a person would.
   auto click = [&] {
+    if (!progress && (progress = ProgressOf(k)) != nullptr) cancel = GetDlgItem(progress, IDCANCEL);
     if (taken || !IsWindow(cancel) || !IsWindowEnabled(progress)) return;
     if (clicks > 0 && !IsWindowEnabled(cancel)) {
       taken = true;
