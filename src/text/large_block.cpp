@@ -46,6 +46,8 @@ void FreeLargeBlock(void* block, std::size_t bytes) {
     munmap(block, Rounded(bytes));
     return;
   }
+#else
+  (void)bytes;  // ordinary memory knows its own size
 #endif
   std::free(block);
 }
