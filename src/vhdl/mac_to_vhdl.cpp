@@ -117,11 +117,11 @@ class MacToVhdl {
   void PortsFromHeader(std::string_view line);
   void PortsFromDefinitionFile();
   void PortDeclarations();
-  bool NextLine(std::string& line);
+  bool NextLine(std::string& line, char*& data, std::size_t& size);
   void SignalPass();
   bool SignalLine(std::string_view line);
   std::size_t DeclareWords(std::string_view rest);
-  void Instance(std::string& line);
+  void Instance(char* line, std::size_t size);
 
   UserInterface& ui_;
   Progress& progress_;
@@ -193,23 +193,28 @@ class MacToVhdl {
 
 void MacToVhdl::Convert() {
   std::string line;
-  while (NextLine(line)) {
+  char* data = nullptr;
+  std::size_t size = 0;
+  while (NextLine(line, data, size)) {
+    const std::string_view text(data, size);
     Step();
     if (progress_.cancelled()) break;
-    if (StartsWithNoCase(line, "$written by hdl_emit")) OfferPortDefinitions(ToLower(line));
-    MacLineKind kind = ClassifyMacLine(line);
+    if (StartsWithNoCase(text, "$written by hdl_emit")) OfferPortDefinitions(ToLower(text));
+    MacLineKind kind = ClassifyMacLine(text);
     if (kind == MacLineKind::kHeader) {
       if (standard_ && in_macro_) EndStandardMacro();
+      // The header's own copy: its signal pass fills the kept lines anew.
+      if (text.data() != line.data()) line.assign(text);
       Header(line);
     } else if (kind == MacLineKind::kEnd) {
       in_macro_ = false;
       PutLine(standard_ ? standard_->ArchitectureEnd() : "end " + entity_ + "_1;");
       if (standard_) EndStandardMacro();
-    } else if (in_macro_ && !line.empty() && line[0] == '<') {
+    } else if (in_macro_ && size != 0 && data[0] == '<') {
       // Inside a macro every "<" line is an instance.
-      Instance(line);
+      Instance(data, size);
     } else {
-      PutLine("-- " + (standard_ ? line : ToLower(line)));
+      PutLine("-- " + (standard_ ? std::string(text) : ToLower(text)));
     }
     port_separator_ = "\r\n";
   }
@@ -234,26 +239,33 @@ void MacToVhdl::Convert() {
   }
 }
 
-// The main pass's next logical line, lowercased: the body lines that the
-// signal pass kept come first, then the file from where that pass stopped.
-bool MacToVhdl::NextLine(std::string& line) {
+// The main pass's next logical line (`size` bytes at `data`, which it may
+// change): the body lines that the signal pass kept come first, in place
+// where they are kept, then the file from where that pass stopped, in
+// `line`.
+bool MacToVhdl::NextLine(std::string& line, char*& data, std::size_t& size) {
+  if (kept_next_ != 0 && kept_next_ == kept_ends_.size()) {
+    kept_text_.clear();
+    kept_ends_.clear();
+    kept_next_ = 0;
+  }
   if (kept_next_ < kept_ends_.size()) {
     std::size_t start = kept_next_ == 0 ? 0 : kept_ends_[kept_next_ - 1];
-    line.assign(kept_text_, start, kept_ends_[kept_next_] - start);
+    data = kept_text_.data() + start;
+    size = kept_ends_[kept_next_] - start;
     // The signal pass has named the line's node words already.
     line_words_ = true;
     line_word_ = kept_next_ == 0 ? 0 : kept_word_ends_[kept_next_ - 1];
     line_words_end_ = kept_word_ends_[kept_next_];
     head_ = kept_heads_[kept_next_];
-    if (++kept_next_ == kept_ends_.size()) {
-      kept_text_.clear();
-      kept_ends_.clear();
-      kept_next_ = 0;
-    }
+    ++kept_next_;
     return true;
   }
   line_words_ = false;
-  return ReadLogicalLine(in_, line);
+  if (!ReadLogicalLine(in_, line)) return false;
+  data = line.data();
+  size = line.size();
+  return true;
 }
 
 void MacToVhdl::OfferPortDefinitions(const std::string& line) {
@@ -613,10 +625,10 @@ std::size_t MacToVhdl::DeclareWords(std::string_view rest) {
   return words;
 }
 
-void MacToVhdl::Instance(std::string& line) {
+void MacToVhdl::Instance(char* line, std::size_t size) {
   // Labels and macro names are lowercased; node names keep their case
   // until NodeNames has told them apart.
-  std::string_view rest = line;
+  std::string_view rest(line, size);
   std::string_view label;
   std::string_view name;
   if (line_words_) {
@@ -628,7 +640,7 @@ void MacToVhdl::Instance(std::string& line) {
     label = NextName(rest);
     name = NextName(rest);
   }
-  for (std::size_t i = 0; i < line.size() - rest.size(); ++i) line[i] = ToLowerAscii(line[i]);
+  for (std::size_t i = 0; i < size - rest.size(); ++i) line[i] = ToLowerAscii(line[i]);
   line[0] = 'I';
   std::string component(name);
   for (const std::string& ignored : options_.ignore) {
