@@ -4,6 +4,7 @@
 #include "vhdl/mac_to_vhdl.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -52,6 +53,32 @@ long LargestIndexAfter(std::string_view text, const std::string& base, long larg
     largest = std::max(largest, value);
   }
   return largest;
+}
+
+// The first blank or tab at or after `p`, or `end`: eight bytes at a time
+// (a byte equal to c is a zero byte of the word XOR c repeated; the lowest
+// flagged byte is always a true one) while eight are left.
+const char* WordEnd(const char* p, const char* end) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+  constexpr std::uint64_t kHighs = 0x8080808080808080ull;
+  while (end - p >= 8) {
+    std::uint64_t w = 0;
+    std::memcpy(&w, p, 8);
+    std::uint64_t blank = w ^ (kOnes * ' ');
+    std::uint64_t tab = w ^ (kOnes * '\t');
+    std::uint64_t hits =
+        ((blank - kOnes) & ~blank & kHighs) | ((tab - kOnes) & ~tab & kHighs);
+    if (hits != 0) {
+      if constexpr (std::endian::native == std::endian::little) {
+        return p + __builtin_ctzll(hits) / 8;
+      } else {
+        break;
+      }
+    }
+    p += 8;
+  }
+  while (p != end && *p != ' ' && *p != '\t') ++p;
+  return p;
 }
 
 // A line of output made in a buffer kept from line to line: a piece costs a
@@ -595,15 +622,13 @@ std::size_t MacToVhdl::DeclareWords(std::string_view rest) {
   const char* p = rest.data();
   const char* end = p + rest.size();
   for (;;) {
-    // The next word, hashed as it is found; none when only blanks and
-    // semicolons are left.
+    // The next word; none when only blanks and semicolons are left.
     while (p != end && (*p == ' ' || *p == '\t')) ++p;
     if (p == end || (*p == ';' && !HasContent(std::string_view(p, end - p)))) break;
     const char* start = p;
-    NameHash hash;
-    for (; p != end && *p != ' ' && *p != '\t'; ++p) hash.Add(*p);
+    p = WordEnd(p, end);
     ++words;
-    std::uint32_t w = names_.Word(std::string_view(start, p - start), hash.Value(), tally_);
+    std::uint32_t w = names_.Word(std::string_view(start, p - start), tally_);
     kept_words_.push_back(w);
     // What a word declares (or notes) it declares the first time it comes.
     if (!names_.FirstLook(w)) continue;
