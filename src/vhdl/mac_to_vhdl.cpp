@@ -665,7 +665,8 @@ void MacToVhdl::Instance(char* line, std::size_t size) {
     label = NextName(rest);
     name = NextName(rest);
   }
-  for (std::size_t i = 0; i < size - rest.size(); ++i) line[i] = ToLowerAscii(line[i]);
+  const std::size_t head = size - rest.size();
+  for (std::size_t i = 0; i < head; ++i) line[i] = ToLowerAscii(line[i]);
   line[0] = 'I';
   std::string component(name);
   for (const std::string& ignored : options_.ignore) {
