@@ -135,7 +135,12 @@ class MacToVhdl {
     pending_.clear();
   }
   static constexpr std::size_t kPendingSize = 1 << 16;
-  void Step() { progress_.Step(in_); }
+  // The progress window hears of every eighth line, and of each macro's
+  // first and last line (`always`); a cancel is seen at the next of these.
+  void Step(bool always = false) {
+    if (always || (++steps_ & 7) == 0) progress_.Step(in_);
+  }
+  unsigned steps_ = 0;
 
   void OfferPortDefinitions(const std::string& line);
   void Header(std::string& line);
@@ -224,10 +229,10 @@ void MacToVhdl::Convert() {
   std::size_t size = 0;
   while (NextLine(line, data, size)) {
     const std::string_view text(data, size);
-    Step();
+    MacLineKind kind = ClassifyMacLine(text);
+    Step(kind != MacLineKind::kInstance);
     if (progress_.cancelled()) break;
     if (StartsWithNoCase(text, "$written by hdl_emit")) OfferPortDefinitions(ToLower(text));
-    MacLineKind kind = ClassifyMacLine(text);
     if (kind == MacLineKind::kHeader) {
       if (standard_ && in_macro_) EndStandardMacro();
       // The header's own copy: its signal pass fills the kept lines anew.
