@@ -294,7 +294,10 @@ Outcome FinishFanout(Platform& p, FanoutAnalysis& fanout, const std::string& pat
     char number[24];
     text.append(number, Decimal(static_cast<std::size_t>(fanout_of_net), number));
     text += '\t';
-    for (char c : name) text += ToUpperAscii(c);
+    const std::size_t at = text.size();
+    text += name;
+    char* upper = text.data();
+    for (std::size_t i = at; i < at + name.size(); ++i) upper[i] = ToUpperAscii(upper[i]);
     text += "\r\n";
     if (text.size() >= (1 << 16)) {
       report.Write(text);

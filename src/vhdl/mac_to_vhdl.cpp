@@ -4,7 +4,6 @@
 #include "vhdl/mac_to_vhdl.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -15,6 +14,7 @@
 #include "core/startup.h"
 #include "core/titled_param_dialog.h"
 #include "mac/macfile.h"
+#include "text/blank_scan.h"
 #include "text/lineio.h"
 #include "text/strings.h"
 #include "vhdl/fanout.h"
@@ -53,32 +53,6 @@ long LargestIndexAfter(std::string_view text, const std::string& base, long larg
     largest = std::max(largest, value);
   }
   return largest;
-}
-
-// The first blank or tab at or after `p`, or `end`: eight bytes at a time
-// (a byte equal to c is a zero byte of the word XOR c repeated; the lowest
-// flagged byte is always a true one) while eight are left.
-const char* WordEnd(const char* p, const char* end) {
-  constexpr std::uint64_t kOnes = 0x0101010101010101ull;
-  constexpr std::uint64_t kHighs = 0x8080808080808080ull;
-  while (end - p >= 8) {
-    std::uint64_t w = 0;
-    std::memcpy(&w, p, 8);
-    std::uint64_t blank = w ^ (kOnes * ' ');
-    std::uint64_t tab = w ^ (kOnes * '\t');
-    std::uint64_t hits =
-        ((blank - kOnes) & ~blank & kHighs) | ((tab - kOnes) & ~tab & kHighs);
-    if (hits != 0) {
-      if constexpr (std::endian::native == std::endian::little) {
-        return p + __builtin_ctzll(hits) / 8;
-      } else {
-        break;
-      }
-    }
-    p += 8;
-  }
-  while (p != end && *p != ' ' && *p != '\t') ++p;
-  return p;
 }
 
 // A line of output made in a buffer kept from line to line: a piece costs a
@@ -248,7 +222,7 @@ void MacToVhdl::Convert() {
     } else {
       PutLine("-- " + (standard_ ? std::string(text) : ToLower(text)));
     }
-    port_separator_ = "\r\n";
+    if (port_separator_.size() != 2) port_separator_ = "\r\n";
   }
   if (standard_ && in_macro_) EndStandardMacro();
   names_.CountPending();
@@ -631,7 +605,7 @@ std::size_t MacToVhdl::DeclareWords(std::string_view rest) {
     while (p != end && (*p == ' ' || *p == '\t')) ++p;
     if (p == end || (*p == ';' && !HasContent(std::string_view(p, end - p)))) break;
     const char* start = p;
-    p = WordEnd(p, end);
+    p = BlankOrEnd(p, end);
     ++words;
     std::uint32_t w = names_.Word(std::string_view(start, p - start), tally_);
     kept_words_.push_back(w);
