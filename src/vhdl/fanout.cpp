@@ -282,7 +282,12 @@ Outcome FinishFanout(Platform& p, FanoutAnalysis& fanout, const std::string& pat
   std::vector<std::uint32_t> order = fanout.ReportOrder();
   std::string closing = "\nNo node was counted.\n\nDisplay fanout report?";
   std::string text;
-  for (std::uint32_t index : order) {
+  // The report's order is not the table's: the names a few ahead are
+  // asked for while one is written.
+  constexpr std::size_t kAhead = 16;
+  for (std::size_t k = 0; k < order.size(); ++k) {
+    if (k + kAhead < order.size()) fanout.PrefetchName(order[k + kAhead]);
+    const std::uint32_t index = order[k];
     int fanout_of_net = fanout.Counter(index) - 1;
     std::string_view name = fanout.Name(index);
     if (index == order.front()) {
