@@ -4,6 +4,7 @@
 #include "vhdl/mac_to_vhdl.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -61,9 +62,32 @@ class Row {
  public:
   void Clear() { used_ = 0; }
   [[gnu::always_inline]] void Add(std::string_view piece) {
-    if (text_.size() - used_ < piece.size()) Grow(piece.size());
-    std::memcpy(text_.data() + used_, piece.data(), piece.size());
-    used_ += piece.size();
+    const std::size_t n = piece.size();
+    if (text_.size() - used_ < n) Grow(n);
+    char* to = text_.data() + used_;
+    const char* from = piece.data();
+    // Most pieces (names, labels) are short: two word copies that may
+    // overlap cost less than a call.
+    if (n >= 8 && n <= 16) {
+      std::uint64_t head = 0;
+      std::uint64_t tail = 0;
+      std::memcpy(&head, from, 8);
+      std::memcpy(&tail, from + n - 8, 8);
+      std::memcpy(to, &head, 8);
+      std::memcpy(to + n - 8, &tail, 8);
+    } else if (n >= 4 && n < 8) {
+      std::uint32_t head = 0;
+      std::uint32_t tail = 0;
+      std::memcpy(&head, from, 4);
+      std::memcpy(&tail, from + n - 4, 4);
+      std::memcpy(to, &head, 4);
+      std::memcpy(to + n - 4, &tail, 4);
+    } else if (n < 4) {
+      for (std::size_t i = 0; i < n; ++i) to[i] = from[i];
+    } else {
+      std::memcpy(to, from, n);
+    }
+    used_ += n;
   }
   std::string_view View() const { return std::string_view(text_.data(), used_); }
 
