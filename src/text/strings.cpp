@@ -5,6 +5,8 @@
 #include <limits>
 #include <vector>
 
+#include "text/blank_scan.h"
+
 namespace kalvor {
 
 std::string JoinPath(std::string_view directory, std::string_view name,
@@ -33,7 +35,7 @@ std::string_view TakeWord(std::string_view& rest, std::size_t longest) {
   const char* end = p + rest.size();
   while (p != end && (*p == ' ' || *p == '\t')) ++p;
   const char* word_end = p;
-  while (word_end != end && *word_end != ' ' && *word_end != '\t') ++word_end;
+  word_end = BlankOrEnd(word_end, end);
   std::size_t length = static_cast<std::size_t>(word_end - p);
   if (length > longest) {
     rest = std::string_view();

@@ -282,7 +282,12 @@ Outcome FinishFanout(Platform& p, FanoutAnalysis& fanout, const std::string& pat
   std::vector<std::uint32_t> order = fanout.ReportOrder();
   std::string closing = "\nNo node was counted.\n\nDisplay fanout report?";
   std::string text;
-  for (std::uint32_t index : order) {
+  // The report's order is not the table's: the names a few ahead are
+  // asked for while one is written.
+  constexpr std::size_t kAhead = 16;
+  for (std::size_t k = 0; k < order.size(); ++k) {
+    if (k + kAhead < order.size()) fanout.PrefetchName(order[k + kAhead]);
+    const std::uint32_t index = order[k];
     int fanout_of_net = fanout.Counter(index) - 1;
     std::string_view name = fanout.Name(index);
     if (index == order.front()) {
@@ -294,7 +299,10 @@ Outcome FinishFanout(Platform& p, FanoutAnalysis& fanout, const std::string& pat
     char number[24];
     text.append(number, Decimal(static_cast<std::size_t>(fanout_of_net), number));
     text += '\t';
-    for (char c : name) text += ToUpperAscii(c);
+    const std::size_t at = text.size();
+    text += name;
+    char* upper = text.data();
+    for (std::size_t i = at; i < at + name.size(); ++i) upper[i] = ToUpperAscii(upper[i]);
     text += "\r\n";
     if (text.size() >= (1 << 16)) {
       report.Write(text);

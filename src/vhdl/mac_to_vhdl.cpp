@@ -4,6 +4,7 @@
 #include "vhdl/mac_to_vhdl.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -14,6 +15,7 @@
 #include "core/startup.h"
 #include "core/titled_param_dialog.h"
 #include "mac/macfile.h"
+#include "text/blank_scan.h"
 #include "text/lineio.h"
 #include "text/strings.h"
 #include "vhdl/fanout.h"
@@ -60,9 +62,32 @@ class Row {
  public:
   void Clear() { used_ = 0; }
   [[gnu::always_inline]] void Add(std::string_view piece) {
-    if (text_.size() - used_ < piece.size()) Grow(piece.size());
-    std::memcpy(text_.data() + used_, piece.data(), piece.size());
-    used_ += piece.size();
+    const std::size_t n = piece.size();
+    if (text_.size() - used_ < n) Grow(n);
+    char* to = text_.data() + used_;
+    const char* from = piece.data();
+    // Most pieces (names, labels) are short: two word copies that may
+    // overlap cost less than a call.
+    if (n >= 8 && n <= 16) {
+      std::uint64_t head = 0;
+      std::uint64_t tail = 0;
+      std::memcpy(&head, from, 8);
+      std::memcpy(&tail, from + n - 8, 8);
+      std::memcpy(to, &head, 8);
+      std::memcpy(to + n - 8, &tail, 8);
+    } else if (n >= 4 && n < 8) {
+      std::uint32_t head = 0;
+      std::uint32_t tail = 0;
+      std::memcpy(&head, from, 4);
+      std::memcpy(&tail, from + n - 4, 4);
+      std::memcpy(to, &head, 4);
+      std::memcpy(to + n - 4, &tail, 4);
+    } else if (n < 4) {
+      for (std::size_t i = 0; i < n; ++i) to[i] = from[i];
+    } else {
+      std::memcpy(to, from, n);
+    }
+    used_ += n;
   }
   std::string_view View() const { return std::string_view(text_.data(), used_); }
 
@@ -108,7 +133,12 @@ class MacToVhdl {
     pending_.clear();
   }
   static constexpr std::size_t kPendingSize = 1 << 16;
-  void Step() { progress_.Step(in_); }
+  // The progress window hears of every eighth line, and of each macro's
+  // first and last line (`always`); a cancel is seen at the next of these.
+  void Step(bool always = false) {
+    if (always || (++steps_ & 7) == 0) progress_.Step(in_);
+  }
+  unsigned steps_ = 0;
 
   void OfferPortDefinitions(const std::string& line);
   void Header(std::string& line);
@@ -117,11 +147,11 @@ class MacToVhdl {
   void PortsFromHeader(std::string_view line);
   void PortsFromDefinitionFile();
   void PortDeclarations();
-  bool NextLine(std::string& line);
+  bool NextLine(std::string& line, char*& data, std::size_t& size);
   void SignalPass();
   bool SignalLine(std::string_view line);
   std::size_t DeclareWords(std::string_view rest);
-  void Instance(std::string& line);
+  void Instance(char* line, std::size_t size);
 
   UserInterface& ui_;
   Progress& progress_;
@@ -193,25 +223,30 @@ class MacToVhdl {
 
 void MacToVhdl::Convert() {
   std::string line;
-  while (NextLine(line)) {
-    Step();
+  char* data = nullptr;
+  std::size_t size = 0;
+  while (NextLine(line, data, size)) {
+    const std::string_view text(data, size);
+    MacLineKind kind = ClassifyMacLine(text);
+    Step(kind != MacLineKind::kInstance);
     if (progress_.cancelled()) break;
-    if (StartsWithNoCase(line, "$written by hdl_emit")) OfferPortDefinitions(ToLower(line));
-    MacLineKind kind = ClassifyMacLine(line);
+    if (StartsWithNoCase(text, "$written by hdl_emit")) OfferPortDefinitions(ToLower(text));
     if (kind == MacLineKind::kHeader) {
       if (standard_ && in_macro_) EndStandardMacro();
+      // The header's own copy: its signal pass fills the kept lines anew.
+      if (text.data() != line.data()) line.assign(text);
       Header(line);
     } else if (kind == MacLineKind::kEnd) {
       in_macro_ = false;
       PutLine(standard_ ? standard_->ArchitectureEnd() : "end " + entity_ + "_1;");
       if (standard_) EndStandardMacro();
-    } else if (in_macro_ && !line.empty() && line[0] == '<') {
+    } else if (in_macro_ && size != 0 && data[0] == '<') {
       // Inside a macro every "<" line is an instance.
-      Instance(line);
+      Instance(data, size);
     } else {
-      PutLine("-- " + (standard_ ? line : ToLower(line)));
+      PutLine("-- " + (standard_ ? std::string(text) : ToLower(text)));
     }
-    port_separator_ = "\r\n";
+    if (port_separator_.size() != 2) port_separator_ = "\r\n";
   }
   if (standard_ && in_macro_) EndStandardMacro();
   names_.CountPending();
@@ -234,26 +269,33 @@ void MacToVhdl::Convert() {
   }
 }
 
-// The main pass's next logical line, lowercased: the body lines that the
-// signal pass kept come first, then the file from where that pass stopped.
-bool MacToVhdl::NextLine(std::string& line) {
+// The main pass's next logical line (`size` bytes at `data`, which it may
+// change): the body lines that the signal pass kept come first, in place
+// where they are kept, then the file from where that pass stopped, in
+// `line`.
+bool MacToVhdl::NextLine(std::string& line, char*& data, std::size_t& size) {
+  if (kept_next_ != 0 && kept_next_ == kept_ends_.size()) {
+    kept_text_.clear();
+    kept_ends_.clear();
+    kept_next_ = 0;
+  }
   if (kept_next_ < kept_ends_.size()) {
     std::size_t start = kept_next_ == 0 ? 0 : kept_ends_[kept_next_ - 1];
-    line.assign(kept_text_, start, kept_ends_[kept_next_] - start);
+    data = kept_text_.data() + start;
+    size = kept_ends_[kept_next_] - start;
     // The signal pass has named the line's node words already.
     line_words_ = true;
     line_word_ = kept_next_ == 0 ? 0 : kept_word_ends_[kept_next_ - 1];
     line_words_end_ = kept_word_ends_[kept_next_];
     head_ = kept_heads_[kept_next_];
-    if (++kept_next_ == kept_ends_.size()) {
-      kept_text_.clear();
-      kept_ends_.clear();
-      kept_next_ = 0;
-    }
+    ++kept_next_;
     return true;
   }
   line_words_ = false;
-  return ReadLogicalLine(in_, line);
+  if (!ReadLogicalLine(in_, line)) return false;
+  data = line.data();
+  size = line.size();
+  return true;
 }
 
 void MacToVhdl::OfferPortDefinitions(const std::string& line) {
@@ -583,15 +625,13 @@ std::size_t MacToVhdl::DeclareWords(std::string_view rest) {
   const char* p = rest.data();
   const char* end = p + rest.size();
   for (;;) {
-    // The next word, hashed as it is found; none when only blanks and
-    // semicolons are left.
+    // The next word; none when only blanks and semicolons are left.
     while (p != end && (*p == ' ' || *p == '\t')) ++p;
     if (p == end || (*p == ';' && !HasContent(std::string_view(p, end - p)))) break;
     const char* start = p;
-    NameHash hash;
-    for (; p != end && *p != ' ' && *p != '\t'; ++p) hash.Add(*p);
+    p = BlankOrEnd(p, end);
     ++words;
-    std::uint32_t w = names_.Word(std::string_view(start, p - start), hash.Value(), tally_);
+    std::uint32_t w = names_.Word(std::string_view(start, p - start), tally_);
     kept_words_.push_back(w);
     // What a word declares (or notes) it declares the first time it comes.
     if (!names_.FirstLook(w)) continue;
@@ -613,10 +653,10 @@ std::size_t MacToVhdl::DeclareWords(std::string_view rest) {
   return words;
 }
 
-void MacToVhdl::Instance(std::string& line) {
+void MacToVhdl::Instance(char* line, std::size_t size) {
   // Labels and macro names are lowercased; node names keep their case
   // until NodeNames has told them apart.
-  std::string_view rest = line;
+  std::string_view rest(line, size);
   std::string_view label;
   std::string_view name;
   if (line_words_) {
@@ -628,7 +668,8 @@ void MacToVhdl::Instance(std::string& line) {
     label = NextName(rest);
     name = NextName(rest);
   }
-  for (std::size_t i = 0; i < line.size() - rest.size(); ++i) line[i] = ToLowerAscii(line[i]);
+  const std::size_t head = size - rest.size();
+  for (std::size_t i = 0; i < head; ++i) line[i] = ToLowerAscii(line[i]);
   line[0] = 'I';
   std::string component(name);
   for (const std::string& ignored : options_.ignore) {

@@ -137,18 +137,17 @@ class NodeNames {
     std::uint32_t start = 0;
     std::uint32_t size = kSame;
     bool declared = false;
-    // How often the name was counted in this macro (a name's number gives
-    // the same name for the rest of the macro).
-    std::uint32_t counted = 0;
   };
   static constexpr std::uint32_t kSame = 0xFFFFFFFFu;
   static constexpr std::uint32_t kLabel = 0xFFFFFFFEu;
-  // A word met in this macro: the number of its name and where the name
-  // is in word_names_.
+  // A word met in this macro: the number of its name, where the name is in
+  // word_names_, and the word as spelled right after it (a lookup that
+  // finds the entry finds the text beside it).
   struct WordEntry {
     std::uint32_t number = 0;
     std::uint32_t start = 0;
     std::uint32_t size = 0;
+    std::uint32_t word_size = 0;
     bool looked = false;
   };
   std::uint32_t Name(std::string_view word, NodeTally& tally);
@@ -157,7 +156,11 @@ class NodeNames {
   bool lowercase_ = true;
   NameSet taken_;  // names given (lowercased keys in the long-standing format)
   std::vector<Owner> owners_;
-  NameSet word_set_;  // the words met, as spelled
+  // How often each name was counted in this macro (a name's number gives
+  // the same name for the rest of the macro); apart from owners_, so that
+  // the count of every node word stays in a small table.
+  std::vector<std::uint32_t> counts_;
+  NameIndex word_index_;  // the words met, as spelled, to their numbers
   std::vector<WordEntry> words_;
   std::string word_names_;
   std::string owner_text_;

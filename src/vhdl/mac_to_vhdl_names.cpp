@@ -81,10 +81,10 @@ constexpr char kLabelOwner = '\n';
 void NodeNames::CountPending() {
   if (fanout_ && !counted_owners_.empty()) {
     counted_times_.clear();
-    for (std::uint32_t n : counted_owners_) counted_times_.push_back(owners_[n].counted);
+    for (std::uint32_t n : counted_owners_) counted_times_.push_back(counts_[n]);
     fanout_->CountAll(counted_text_, counted_ends_, counted_times_);
     // A name counted again after this is found in the table.
-    for (std::uint32_t n : counted_owners_) owners_[n].counted = 0;
+    for (std::uint32_t n : counted_owners_) counts_[n] = 0;
   }
   counted_text_.clear();
   counted_ends_.clear();
@@ -96,7 +96,8 @@ void NodeNames::Reset(bool lowercase) {
   lowercase_ = lowercase;
   taken_.Clear();
   owners_.clear();
-  word_set_.Clear();
+  counts_.clear();
+  word_index_.Clear();
   words_.clear();
   word_names_.clear();
   owner_text_.clear();
@@ -120,6 +121,7 @@ bool NodeNames::Take(std::string_view key, std::string_view owner, std::uint32_t
     owner_text_ += owner;
   }
   owners_.push_back(o);
+  counts_.push_back(0);
   return true;
 }
 
@@ -131,16 +133,23 @@ bool NodeNames::OwnedBy(std::uint32_t n, std::string_view word) const {
 }
 
 std::uint32_t NodeNames::Word(std::string_view word, std::uint32_t hash, NodeTally& tally) {
-  bool inserted = false;
-  std::uint32_t w = word_set_.FindOrInsert(word, hash, &inserted);
-  if (inserted) {
+  std::uint32_t w = word_index_.Find(hash, [this, word](std::uint32_t n) {
+    const WordEntry& e = words_[n];
+    return e.word_size == word.size() &&
+           NameIndex::SameBytes(word_names_.data() + e.start + e.size, word.data(), word.size());
+  });
+  if (w == NameIndex::kNone) {
     // Names are only ever added, so a word named once keeps its name.
     WordEntry e;
     e.number = Name(word, tally);
     e.start = static_cast<std::uint32_t>(word_names_.size());
     e.size = static_cast<std::uint32_t>(name_.size());
+    e.word_size = static_cast<std::uint32_t>(word.size());
     word_names_ += name_;
+    word_names_ += word;
+    w = static_cast<std::uint32_t>(words_.size());
     words_.push_back(e);
+    word_index_.Add(hash, w);
   }
   last_ = words_[w].number;
   return w;
@@ -185,7 +194,7 @@ void NodeNames::CountWord(std::uint32_t w, NodeTally& tally) {
   // Counted when the macro ends: the file-wide table is looked up once per
   // name and macro, many lookups at a time.
   std::uint32_t n = words_[w].number;
-  std::uint32_t& counted = owners_[n].counted;
+  std::uint32_t& counted = counts_[n];
   if (counted == 0) {
     fanout_ = tally.fanout;
     counted_text_ += WordName(w);

@@ -14,28 +14,35 @@
 
 namespace kalvor {
 
-// FNV-1a, a byte at a time (so a scanner can hash a word as it finds it):
-// node names are short, and this stays inline.
-class NameHash {
- public:
-  void Add(char c) {
-    h_ ^= static_cast<unsigned char>(c);
-    h_ *= 1099511628211ull;
-  }
-  std::uint32_t Value() const { return static_cast<std::uint32_t>(h_ ^ (h_ >> 32)); }
-
- private:
-  std::uint64_t h_ = 14695981039346656037ull;
-};
-
 class NameIndex {
  public:
   static constexpr std::uint32_t kNone = 0xFFFFFFFFu;
 
+  // Eight bytes at a time (the last eight may overlap the eight before),
+  // each mixed in with a multiplication, the sum scrambled at the end so
+  // that the low bits, which pick the slot, depend on every byte.
   static std::uint32_t Hash(std::string_view name) {
-    NameHash h;
-    for (char c : name) h.Add(c);
-    return h.Value();
+    constexpr std::uint64_t kMul = 0x9E3779B97F4A7C15ull;
+    const char* p = name.data();
+    std::size_t n = name.size();
+    std::uint64_t h = n * kMul;
+    std::uint64_t w = 0;
+    if (n >= 8) {
+      for (; n > 8; p += 8, n -= 8) {
+        std::memcpy(&w, p, 8);
+        h = (h ^ w) * kMul;
+      }
+      std::memcpy(&w, p + n - 8, 8);
+    } else {
+      for (std::size_t i = 0; i < n; ++i) {
+        w |= static_cast<std::uint64_t>(static_cast<unsigned char>(p[i])) << (8 * i);
+      }
+    }
+    h = (h ^ w) * kMul;
+    h ^= h >> 32;
+    h *= 0xD6E8FEB86659FD93ull;
+    h ^= h >> 29;
+    return static_cast<std::uint32_t>(h);
   }
 
   // Equal texts of a known length, eight bytes at a time, then byte by

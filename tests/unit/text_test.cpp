@@ -209,6 +209,27 @@ TEST(NextWord, OverlongWordDiscardsTheRest) {
   EXPECT_EQ(ok, "next");
 }
 
+// Words of every length up to past two eight-byte steps, ended by a blank,
+// a tab or the end of the text, among bytes near those two (a high bit set,
+// a neighbouring value): NextName ends each where a byte-by-byte scan does.
+TEST(NextName, EndsAtTheFirstBlankOrTabOfAnyWordLength) {
+  const char fillers[] = {'a', '\x89', '\xA0', '\x08', '!', '\x1F', '\xFF', '\x0A'};
+  for (std::size_t length = 1; length <= 20; ++length) {
+    for (char filler : fillers) {
+      for (std::string end : {" ", "\t", ""}) {
+        std::string word;
+        for (std::size_t i = 0; i < length; ++i) word += i % 3 == 0 ? filler : 'x';
+        std::string line = word + end + (end.empty() ? "" : "next\tone");
+        std::string_view rest = line;
+        SCOPED_TRACE(::testing::Message() << "length " << length << " filler " << int(filler)
+                                        << " end " << end.size());
+        EXPECT_EQ(NextName(rest), word);
+        EXPECT_EQ(rest, end.empty() ? "" : "next\tone");
+      }
+    }
+  }
+}
+
 TEST(StringHelpers, HasContentAndEqualNoCase) {
   EXPECT_FALSE(HasContent(" ; ;"));
   EXPECT_FALSE(HasContent(""));
