@@ -39,7 +39,7 @@ void* AllocateLargeBlock(std::size_t bytes) {
   return std::malloc(bytes == 0 ? 1 : bytes);
 }
 
-void FreeLargeBlock(void* block, std::size_t bytes) {
+void FreeLargeBlock(void* block, [[maybe_unused]] std::size_t bytes) {
   if (block == nullptr) return;
 #ifdef __linux__
   if (bytes >= kLargePage && bytes <= (static_cast<std::size_t>(-1) >> 2)) {

@@ -58,7 +58,16 @@ void ShowResults(HWND main, const std::vector<Message>& messages, int first) {
   // under wine moves and draws what the area shows: the area is not drawn
   // until its text and place are settled, then once.
   SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-  if (text != shown || GetWindowTextLengthA(list) != static_cast<int>(text.size())) {
+  // Under wine each change the area makes to its scroll bar draws the bar
+  // at once, even while the area is not drawn, at several milliseconds a
+  // time, and a new text changes it two to five times: the bar is held as
+  // while its thumb is dragged, and set once, when the thumb is let go
+  // where the area is.
+  const bool changed =
+      text != shown || GetWindowTextLengthA(list) != static_cast<int>(text.size());
+  if (changed) {
+    SendMessageA(list, WM_VSCROLL,
+                 MAKEWPARAM(SB_THUMBTRACK, SendMessageA(list, EM_GETFIRSTVISIBLELINE, 0, 0)), 0);
     SetWindowTextA(list, text.c_str());
     shown = text;
   }
@@ -75,7 +84,13 @@ void ShowResults(HWND main, const std::vector<Message>& messages, int first) {
     SendMessageA(list, EM_SCROLLCARET, 0, 0);
   }
   SendMessageA(list, WM_SETREDRAW, TRUE, 0);
-  RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+  if (changed) {
+    const int top = static_cast<int>(SendMessageA(list, EM_GETFIRSTVISIBLELINE, 0, 0));
+    SendMessageA(list, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, top), 0);
+  }
+  // A new text's bar was drawn as the thumb was let go, with the area in
+  // view: the frame is not drawn again.
+  RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | (changed ? 0 : RDW_FRAME));
   LPCSTR icon = error ? IDI_HAND : warning ? IDI_EXCLAMATION : IDI_ASTERISK;
   if (icon != shown_icon) {
     SendDlgItemMessageA(main, IDC_MAIN_RESULT_ICON, STM_SETICON,
