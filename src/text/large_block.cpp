@@ -46,8 +46,6 @@ void FreeLargeBlock(void* block, [[maybe_unused]] std::size_t bytes) {
     munmap(block, Rounded(bytes));
     return;
   }
-#else
-  (void)bytes;  // ordinary memory knows its own size
 #endif
   std::free(block);
 }
