@@ -56,6 +56,18 @@ long LargestIndexAfter(std::string_view text, const std::string& base, long larg
   return largest;
 }
 
+// Copies `n` bytes, at least one Word and at most two, as the Word at the
+// start and the Word at the end (they overlap when n is less than two).
+template <class Word>
+[[gnu::always_inline]] inline void CopyByTwoWords(char* to, const char* from, std::size_t n) {
+  Word head = 0;
+  Word tail = 0;
+  std::memcpy(&head, from, sizeof head);
+  std::memcpy(&tail, from + n - sizeof tail, sizeof tail);
+  std::memcpy(to, &head, sizeof head);
+  std::memcpy(to + n - sizeof tail, &tail, sizeof tail);
+}
+
 // A line of output made in a buffer kept from line to line: a piece costs a
 // copy, the line one append to the output.
 class Row {
@@ -69,19 +81,9 @@ class Row {
     // Most pieces (names, labels) are short: two word copies that may
     // overlap cost less than a call.
     if (n >= 8 && n <= 16) {
-      std::uint64_t head = 0;
-      std::uint64_t tail = 0;
-      std::memcpy(&head, from, 8);
-      std::memcpy(&tail, from + n - 8, 8);
-      std::memcpy(to, &head, 8);
-      std::memcpy(to + n - 8, &tail, 8);
+      CopyByTwoWords<std::uint64_t>(to, from, n);
     } else if (n >= 4 && n < 8) {
-      std::uint32_t head = 0;
-      std::uint32_t tail = 0;
-      std::memcpy(&head, from, 4);
-      std::memcpy(&tail, from + n - 4, 4);
-      std::memcpy(to, &head, 4);
-      std::memcpy(to + n - 4, &tail, 4);
+      CopyByTwoWords<std::uint32_t>(to, from, n);
     } else if (n < 4) {
       for (std::size_t i = 0; i < n; ++i) to[i] = from[i];
     } else {
@@ -164,7 +166,7 @@ class MacToVhdl {
 
   bool in_macro_ = false;
   std::string entity_;
-  std::string port_separator_ = "\r\n";
+  bool port_written_ = false;  // a port of the header line was declared
   // The names declared in the current macro, and (for the width of a bus)
   // the text of those declared by the header.
   std::string declared_text_;
@@ -246,7 +248,7 @@ void MacToVhdl::Convert() {
     } else {
       PutLine("-- " + (standard_ ? std::string(text) : ToLower(text)));
     }
-    if (port_separator_.size() != 2) port_separator_ = "\r\n";
+    port_written_ = false;
   }
   if (standard_ && in_macro_) EndStandardMacro();
   names_.CountPending();
@@ -477,8 +479,8 @@ void MacToVhdl::PortsFromHeader(std::string_view line) {
       width = LargestIndexAfter(declared_text_, name, width);
       type = Format("std_logic_vector (%ld downto 0)", width);
     }
-    Put(port_separator_ + "  " + name + " : inout " + type);
-    port_separator_ = ";\r\n";
+    Put((port_written_ ? ";\r\n  " : "\r\n  ") + name + " : inout " + type);
+    port_written_ = true;
   }
 }
 
