@@ -94,11 +94,7 @@ class NodeNames {
   // Node without the copy and the count: the number of `word` in this
   // macro. A word is named once per macro; when it comes again its number
   // is found under its own spelling.
-  std::uint32_t Word(std::string_view word, NodeTally& tally) {
-    return Word(word, NameIndex::Hash(word), tally);
-  }
-  // The same, for a word whose hash (NameIndex::Hash) is known.
-  std::uint32_t Word(std::string_view word, std::uint32_t hash, NodeTally& tally);
+  std::uint32_t Word(std::string_view word, NodeTally& tally);
   // The node name of word number `w` (valid until the next new word).
   std::string_view WordName(std::uint32_t w) const {
     const WordEntry& e = words_[w];

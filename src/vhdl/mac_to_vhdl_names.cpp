@@ -132,7 +132,8 @@ bool NodeNames::OwnedBy(std::uint32_t n, std::string_view word) const {
   return std::string_view(owner_text_).substr(o.start, o.size) == word;
 }
 
-std::uint32_t NodeNames::Word(std::string_view word, std::uint32_t hash, NodeTally& tally) {
+std::uint32_t NodeNames::Word(std::string_view word, NodeTally& tally) {
+  const std::uint32_t hash = NameIndex::Hash(word);
   std::uint32_t w = word_index_.Find(hash, [this, word](std::uint32_t n) {
     const WordEntry& e = words_[n];
     return e.word_size == word.size() &&

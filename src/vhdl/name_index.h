@@ -157,10 +157,7 @@ class NameSet {
   }
   // The number of `name`, inserted when new (`*inserted` tells which).
   std::uint32_t FindOrInsert(std::string_view name, bool* inserted) {
-    return FindOrInsert(name, NameIndex::Hash(name), inserted);
-  }
-  // The same, for a name whose hash (NameIndex::Hash) is known.
-  std::uint32_t FindOrInsert(std::string_view name, std::uint32_t hash, bool* inserted) {
+    const std::uint32_t hash = NameIndex::Hash(name);
     std::uint32_t n = index_.Find(hash, Matcher(name));
     *inserted = n == NameIndex::kNone;
     if (!*inserted) return n;
