@@ -59,44 +59,35 @@ FanoutAnalysis::FanoutAnalysis(FanoutTables& tables) : tables_(tables) {
 
 namespace {
 
-// The size a table is filled to: what is `needed`, or up to `ahead` so that
-// not every entry resizes, within the room and the bound.
-std::size_t Ahead(std::size_t needed, std::size_t ahead, std::size_t room, long bound) {
-  std::size_t size = std::min({ahead, room, static_cast<std::size_t>(bound)});
-  return std::max(needed, size);
+// Makes `table` hold at least `needed` zeroed entries, within `bound`: its
+// room grows by doubling (from `least`), so that each entry is copied a few
+// times at most, and `ahead` more than is used is filled at a time, so that
+// not every entry resizes and a page of the room is touched only when
+// entries come near it.
+template <class Table>
+void Fill(Table& table, std::size_t needed, std::size_t least, std::size_t ahead, long bound) {
+  if (table.size() >= needed) return;
+  const auto most = static_cast<std::size_t>(bound);
+  if (table.capacity() < needed) {
+    table.reserve(std::min(std::max({needed, table.capacity() * 2, least}), most));
+  }
+  table.resize(std::max(needed, std::min({table.size() + ahead, table.capacity(), most})));
 }
 
 }  // namespace
 
 // Memory for `text` bytes of names and `entries` counters, within the
-// bounds NETS and kNETS; the room grows by doubling, so that each byte is
-// copied a few times at most, and only a little more than is used is filled
-// (a page of the room is touched when entries come near it). False when the
-// memory cannot be had.
+// bounds NETS and kNETS. False when the memory cannot be had.
 bool FanoutAnalysis::Room(std::size_t text, std::size_t entries) {
-  auto& names = tables_.names;
-  auto& counts = tables_.counts;
   try {
-    if (names.size() < text) {
-      if (names.capacity() < text) {
-        std::size_t size = std::max<std::size_t>({text, names.capacity() * 2, 4096});
-        names.reserve(std::min(size, static_cast<std::size_t>(tables_.nets)));
-      }
-      names.resize(Ahead(text, names.size() + 65536, names.capacity(), tables_.nets), '\0');
-    }
-    if (counts.size() < entries) {
-      if (counts.capacity() < entries) {
-        std::size_t size = std::max<std::size_t>({entries, counts.capacity() * 2, 1024});
-        counts.reserve(std::min(size, static_cast<std::size_t>(tables_.knets)));
-      }
-      counts.resize(Ahead(entries, counts.size() + 16384, counts.capacity(), tables_.knets), 0);
-    }
+    Fill(tables_.names, text, 4096, 65536, tables_.nets);
+    Fill(tables_.counts, entries, 1024, 16384, tables_.knets);
   } catch (const std::bad_alloc&) {
     return false;
   } catch (const std::length_error&) {
     return false;
   }
-  return names.size() >= text && counts.size() >= entries;
+  return tables_.names.size() >= text && tables_.counts.size() >= entries;
 }
 
 std::uint32_t FanoutAnalysis::Count(std::string_view name, std::uint32_t hash) {
