@@ -10,6 +10,22 @@
 
 namespace kalvor {
 
+namespace {
+
+// The bits of the bus of `cell` named `name` (ignoring letter case), or -1
+// when it has none of that name.
+long BusBits(const Cell& cell, std::string_view name) {
+  for (std::size_t b = 0; b < cell.buses.size(); ++b) {
+    if (!EqualNoCase(cell.buses[b].name, name)) continue;
+    long bits = 0;
+    for (const Port& p : cell.ports) bits += p.bus == static_cast<std::int32_t>(b);
+    return bits;
+  }
+  return -1;
+}
+
+}  // namespace
+
 bool EdifReader::ReadNetArray(const Cell& own, const EdifName& net_name, std::size_t used,
                               long line) {
   const long size = net_name.array_size < 1 ? 1 : net_name.array_size;
@@ -25,13 +41,7 @@ bool EdifReader::ReadNetArray(const Cell& own, const EdifName& net_name, std::si
       if (c < 0) return -1;
       cell = &netlist_.cells[static_cast<std::size_t>(c)];
     }
-    for (std::size_t b = 0; b < cell->buses.size(); ++b) {
-      if (!EqualNoCase(cell->buses[b].name, pr.port.text)) continue;
-      long bits = 0;
-      for (const Port& p : cell->ports) bits += p.bus == static_cast<std::int32_t>(b);
-      return bits;
-    }
-    return -1;
+    return BusBits(*cell, pr.port.text);
   };
   for (std::size_t k = 0; k < used; ++k) {
     const long bits = bus_size(refs_[k]);
@@ -98,24 +108,18 @@ bool EdifReader::ReadInterfaceJoin() {
 void EdifReader::ReadInsideJoins(const Cell& cell, std::vector<std::vector<std::string>>& groups) {
   for (const std::vector<EdifName>& refs : pending_joins_) {
     // A whole bus stands for its members: member k of each with member k.
+    std::vector<long> bits;  // of each reference's bus (-1: no bus)
     long members = 1;
     for (const EdifName& ref : refs) {
-      for (const Bus& bus : cell.buses) {
-        if (!ref.is_member && EqualNoCase(bus.name, ref.text)) {
-          long bits = 0;
-          const auto b = static_cast<std::int32_t>(&bus - cell.buses.data());
-          for (const Port& p : cell.ports) bits += p.bus == b;
-          members = std::max(members, bits);
-        }
-      }
+      bits.push_back(ref.is_member ? -1 : BusBits(cell, ref.text));
+      members = std::max(members, bits.back());
     }
     for (long k = 0; k < members; ++k) {
       std::vector<std::string> group;
-      for (const EdifName& ref : refs) {
+      for (std::size_t r = 0; r < refs.size(); ++r) {
+        const EdifName& ref = refs[r];
         EdifName one = ref;
-        bool bus = false;
-        for (const Bus& b : cell.buses) bus = bus || (!ref.is_member && EqualNoCase(b.name, ref.text));
-        if (bus) {
+        if (bits[r] >= 0) {
           one.is_member = true;
           one.member_id = ref.text;
           one.member_index = std::to_string(k);
