@@ -1,5 +1,6 @@
 #include "win32/main_dialog.h"
 
+#include <optional>
 #include <string>
 
 #include "platform/resource.h"
@@ -77,12 +78,10 @@ void ExitIfRequested(HWND hwnd) {
 // too long for the line. Looked up and drawn again only when it changed:
 // after every command, that would cost as much as a short conversion.
 void ShowTestDir(HWND hwnd) {
-  static std::string shown;
-  static bool once = false;
-  if (once && g_app->state.test_dir == shown) return;
-  once = true;
+  static std::optional<std::string> shown;
+  if (shown == g_app->state.test_dir) return;
   shown = g_app->state.test_dir;
-  SetDlgItemTextA(hwnd, IDC_MAIN_TEST_DIR, DisplayPath(shown).c_str());
+  SetDlgItemTextA(hwnd, IDC_MAIN_TEST_DIR, DisplayPath(*shown).c_str());
 }
 
 // Enter: the focused push button is pressed (Run when it has the focus);
