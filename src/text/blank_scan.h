@@ -6,12 +6,27 @@
 #include <cstdint>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace kalvor {
 
 // The first blank or tab at or after `p`, or `end`: eight bytes at a time
 // (a byte equal to c is a zero byte of the word XOR c repeated; the lowest
 // flagged byte is always a true one) while eight are left.
 inline const char* BlankOrEnd(const char* p, const char* end) {
+#if defined(__SSE2__)
+  // Sixteen at a time where the processor can: most words end in the first.
+  const __m128i blanks = _mm_set1_epi8(' ');
+  const __m128i tabs = _mm_set1_epi8('\t');
+  for (; end - p >= 16; p += 16) {
+    __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    auto hits = static_cast<unsigned>(
+        _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(x, blanks), _mm_cmpeq_epi8(x, tabs))));
+    if (hits != 0) return p + __builtin_ctz(hits);
+  }
+#endif
   constexpr std::uint64_t kOnes = 0x0101010101010101ull;
   constexpr std::uint64_t kHighs = 0x8080808080808080ull;
   while (end - p >= 8) {

@@ -229,6 +229,14 @@ void MacToVhdl::Convert() {
   std::size_t size = 0;
   while (NextLine(line, data, size)) {
     const std::string_view text(data, size);
+    // Inside a macro every "<" line is an instance: most lines are.
+    if (in_macro_ && size != 0 && data[0] == '<') {
+      Step();
+      if (progress_.cancelled()) break;
+      Instance(data, size);
+      port_written_ = false;
+      continue;
+    }
     MacLineKind kind = ClassifyMacLine(text);
     Step(kind != MacLineKind::kInstance);
     if (progress_.cancelled()) break;
@@ -242,9 +250,6 @@ void MacToVhdl::Convert() {
       in_macro_ = false;
       PutLine(standard_ ? standard_->ArchitectureEnd() : "end " + entity_ + "_1;");
       if (standard_) EndStandardMacro();
-    } else if (in_macro_ && size != 0 && data[0] == '<') {
-      // Inside a macro every "<" line is an instance.
-      Instance(data, size);
     } else {
       PutLine("-- " + (standard_ ? std::string(text) : ToLower(text)));
     }
@@ -673,7 +678,7 @@ void MacToVhdl::Instance(char* line, std::size_t size) {
   const std::size_t head = size - rest.size();
   for (std::size_t i = 0; i < head; ++i) line[i] = ToLowerAscii(line[i]);
   line[0] = 'I';
-  std::string component(name);
+  const std::string_view component = name;
   for (const std::string& ignored : options_.ignore) {
     if (EqualNoCase(component, ignored)) return;
   }
