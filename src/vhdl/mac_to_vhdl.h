@@ -13,6 +13,7 @@
 #include "core/outcome.h"
 #include "core/run_context.h"
 #include "text/file.h"
+#include "vhdl/fanout.h"
 #include "vhdl/name_index.h"
 
 namespace kalvor {
@@ -94,14 +95,30 @@ class NodeNames {
   // Node without the copy and the count: the number of `word` in this
   // macro. A word is named once per macro; when it comes again its number
   // is found under its own spelling.
-  std::uint32_t Word(std::string_view word, NodeTally& tally);
+  std::uint32_t Word(std::string_view word, NodeTally& tally) {
+    const std::uint32_t hash = NameIndex::Hash(word);
+    std::uint32_t w = word_index_.Find(hash, [this, word](std::uint32_t n) {
+      const WordEntry& e = words_[n];
+      return e.word_size == word.size() &&
+             NameIndex::SameBytes(word_names_.data() + e.start + e.size, word.data(),
+                                  word.size());
+    });
+    if (w == NameIndex::kNone) w = NewWord(word, hash, tally);
+    last_ = words_[w].number;
+    return w;
+  }
   // The node name of word number `w` (valid until the next new word).
   std::string_view WordName(std::uint32_t w) const {
     const WordEntry& e = words_[w];
     return std::string_view(word_names_).substr(e.start, e.size);
   }
   // Counts the node of word number `w` in the fanout analysis.
-  void CountWord(std::uint32_t w, NodeTally& tally);
+  void CountWord(std::uint32_t w, NodeTally& tally) {
+    if (!tally.fanout) return;
+    std::uint32_t& counted = counts_[words_[w].number];
+    if (counted == 0) return FirstCount(w, tally);
+    if (counted < kFanoutCounterMax) ++counted;
+  }
   // True the first time it is asked for word number `w` in this macro.
   bool FirstLook(std::uint32_t w) {
     if (words_[w].looked) return false;
@@ -146,6 +163,10 @@ class NodeNames {
     std::uint32_t word_size = 0;
     bool looked = false;
   };
+  // Word and CountWord for a word not met before in the macro, and for
+  // the first count of a name.
+  std::uint32_t NewWord(std::string_view word, std::uint32_t hash, NodeTally& tally);
+  void FirstCount(std::uint32_t w, NodeTally& tally);
   std::uint32_t Name(std::string_view word, NodeTally& tally);
   bool Take(std::string_view key, std::string_view owner, std::uint32_t* number = nullptr);
   bool OwnedBy(std::uint32_t n, std::string_view word) const;

@@ -132,27 +132,18 @@ bool NodeNames::OwnedBy(std::uint32_t n, std::string_view word) const {
   return std::string_view(owner_text_).substr(o.start, o.size) == word;
 }
 
-std::uint32_t NodeNames::Word(std::string_view word, NodeTally& tally) {
-  const std::uint32_t hash = NameIndex::Hash(word);
-  std::uint32_t w = word_index_.Find(hash, [this, word](std::uint32_t n) {
-    const WordEntry& e = words_[n];
-    return e.word_size == word.size() &&
-           NameIndex::SameBytes(word_names_.data() + e.start + e.size, word.data(), word.size());
-  });
-  if (w == NameIndex::kNone) {
-    // Names are only ever added, so a word named once keeps its name.
-    WordEntry e;
-    e.number = Name(word, tally);
-    e.start = static_cast<std::uint32_t>(word_names_.size());
-    e.size = static_cast<std::uint32_t>(name_.size());
-    e.word_size = static_cast<std::uint32_t>(word.size());
-    word_names_ += name_;
-    word_names_ += word;
-    w = static_cast<std::uint32_t>(words_.size());
-    words_.push_back(e);
-    word_index_.Add(hash, w);
-  }
-  last_ = words_[w].number;
+std::uint32_t NodeNames::NewWord(std::string_view word, std::uint32_t hash, NodeTally& tally) {
+  // Names are only ever added, so a word named once keeps its name.
+  WordEntry e;
+  e.number = Name(word, tally);
+  e.start = static_cast<std::uint32_t>(word_names_.size());
+  e.size = static_cast<std::uint32_t>(name_.size());
+  e.word_size = static_cast<std::uint32_t>(word.size());
+  word_names_ += name_;
+  word_names_ += word;
+  const auto w = static_cast<std::uint32_t>(words_.size());
+  words_.push_back(e);
+  word_index_.Add(hash, w);
   return w;
 }
 
@@ -190,19 +181,14 @@ std::uint32_t NodeNames::Name(std::string_view word, NodeTally& tally) {
   return n;
 }
 
-void NodeNames::CountWord(std::uint32_t w, NodeTally& tally) {
-  if (!tally.fanout) return;
+void NodeNames::FirstCount(std::uint32_t w, NodeTally& tally) {
   // Counted when the macro ends: the file-wide table is looked up once per
   // name and macro, many lookups at a time.
-  std::uint32_t n = words_[w].number;
-  std::uint32_t& counted = counts_[n];
-  if (counted == 0) {
-    fanout_ = tally.fanout;
-    counted_text_ += WordName(w);
-    counted_ends_.push_back(static_cast<std::uint32_t>(counted_text_.size()));
-    counted_owners_.push_back(n);
-  }
-  if (counted < kFanoutCounterMax) ++counted;
+  fanout_ = tally.fanout;
+  counted_text_ += WordName(w);
+  counted_ends_.push_back(static_cast<std::uint32_t>(counted_text_.size()));
+  counted_owners_.push_back(words_[w].number);
+  counts_[words_[w].number] = 1;
   if (counted_text_.size() >= kCountedBytes) CountPending();
 }
 

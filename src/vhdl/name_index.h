@@ -18,9 +18,10 @@ class NameIndex {
  public:
   static constexpr std::uint32_t kNone = 0xFFFFFFFFu;
 
-  // Eight bytes at a time (the last eight may overlap the eight before),
-  // each mixed in with a multiplication, the sum scrambled at the end so
-  // that the low bits, which pick the slot, depend on every byte.
+  // Eight bytes at a time (the last eight may overlap the eight before; a
+  // name of four to seven bytes is its first four and its last four), each
+  // mixed in with a multiplication, the sum scrambled at the end so that
+  // the low bits, which pick the slot, depend on every byte.
   static std::uint32_t Hash(std::string_view name) {
     constexpr std::uint64_t kMul = 0x9E3779B97F4A7C15ull;
     const char* p = name.data();
@@ -33,6 +34,12 @@ class NameIndex {
         h = (h ^ w) * kMul;
       }
       std::memcpy(&w, p + n - 8, 8);
+    } else if (n >= 4) {
+      std::uint32_t head = 0;
+      std::uint32_t tail = 0;
+      std::memcpy(&head, p, 4);
+      std::memcpy(&tail, p + n - 4, 4);
+      w = head | (std::uint64_t{tail} << 32);
     } else {
       for (std::size_t i = 0; i < n; ++i) {
         w |= static_cast<std::uint64_t>(static_cast<unsigned char>(p[i])) << (8 * i);
@@ -45,15 +52,19 @@ class NameIndex {
     return static_cast<std::uint32_t>(h);
   }
 
-  // Equal texts of a known length, eight bytes at a time, then byte by
-  // byte (names are short: a call of memcmp would cost more).
+  // Equal texts of a known length, eight bytes at a time with the last
+  // eight (or four) overlapping those before (names are short: a call of
+  // memcmp would cost more).
   static bool SameBytes(const char* a, const char* b, std::size_t n) {
-    for (; n >= 8; a += 8, b += 8, n -= 8) {
-      std::uint64_t x = 0;
-      std::uint64_t y = 0;
-      std::memcpy(&x, a, 8);
-      std::memcpy(&y, b, 8);
-      if (x != y) return false;
+    if (n >= 8) {
+      for (; n > 8; a += 8, b += 8, n -= 8) {
+        if (Load<std::uint64_t>(a) != Load<std::uint64_t>(b)) return false;
+      }
+      return Load<std::uint64_t>(a + n - 8) == Load<std::uint64_t>(b + n - 8);
+    }
+    if (n >= 4) {
+      return Load<std::uint32_t>(a) == Load<std::uint32_t>(b) &&
+             Load<std::uint32_t>(a + n - 4) == Load<std::uint32_t>(b + n - 4);
     }
     for (std::size_t i = 0; i < n; ++i) {
       if (a[i] != b[i]) return false;
@@ -98,6 +109,13 @@ class NameIndex {
   }
 
  private:
+  template <class Word>
+  static Word Load(const char* p) {
+    Word w;
+    std::memcpy(&w, p, sizeof w);
+    return w;
+  }
+
   struct Slot {
     std::uint32_t hash = 0;
     std::uint32_t number = kNone;
