@@ -108,8 +108,8 @@ std::uint32_t FanoutAnalysis::Count(std::string_view name, std::uint32_t hash) {
   if (overflow_) return NameIndex::kNone;
   // The entry: a blank, the name, a blank, the index, a blank.
   std::size_t index = offsets_.size();
-  char number[24];
-  std::size_t digits = Decimal(index, number);
+  const char* number = number_;
+  const std::size_t digits = digits_;
   std::size_t key_length = name.size() + 2;
   std::size_t entry_length = key_length + digits + 1;
   const auto nets = static_cast<std::size_t>(tables_.nets);
@@ -121,8 +121,10 @@ std::uint32_t FanoutAnalysis::Count(std::string_view name, std::uint32_t hash) {
     }
   }
   // The entry and the NUL after it (where the bound leaves room for one).
-  if (!Room(std::min(position_ + entry_length + 1, static_cast<std::size_t>(tables_.nets)),
-            index + 1)) {
+  const std::size_t needed =
+      std::min(position_ + entry_length + 1, static_cast<std::size_t>(tables_.nets));
+  const bool room = tables_.names.size() >= needed && tables_.counts.size() > index;
+  if (!room && !Room(needed, index + 1)) {
     overflow_ = true;
     return NameIndex::kNone;
   }
@@ -142,7 +144,19 @@ std::uint32_t FanoutAnalysis::Count(std::string_view name, std::uint32_t hash) {
   tables_.counts[index] = 1;
   offsets_.push_back(offset);
   index_.Add(hash, static_cast<std::uint32_t>(index));
+  NextNumber();
   return static_cast<std::uint32_t>(index);
+}
+
+void FanoutAnalysis::NextNumber() {
+  std::size_t i = digits_;
+  while (i > 0 && number_[i - 1] == '9') number_[--i] = '0';
+  if (i > 0) {
+    ++number_[i - 1];
+  } else {
+    number_[digits_++] = '0';
+    number_[0] = '1';
+  }
 }
 
 void FanoutAnalysis::CountAll(std::string_view text, const std::vector<std::uint32_t>& ends,

@@ -106,6 +106,10 @@ class FanoutAnalysis {
   std::uint32_t Count(std::string_view name, std::uint32_t hash);
   std::vector<std::uint32_t> hashes_;  // CountAll's, kept from call to call
   bool Room(std::size_t text, std::size_t entries);
+  // The next entry's index in decimal: counted up as entries come.
+  char number_[24] = {'0'};
+  std::size_t digits_ = 1;
+  void NextNumber();
   // Where each entry starts in the text.
   std::vector<std::uint32_t, LargeBlockAllocator<std::uint32_t>> offsets_;
   NameIndex index_;                     // name -> index of its entry
