@@ -61,9 +61,9 @@ std::string MacIncludePath(std::string_view line, const std::string& directory) 
 
 bool ReadMacLine(File& file, std::string& line) {
   if (!ReadWholeLine(file, line)) return false;
-  std::string more;
   const char* next = nullptr;
   while (file.Peek(1, &next) == 1 && next[0] == '+') {
+    std::string more;
     ReadWholeLine(file, more);
     more[0] = ' ';
     line += more;

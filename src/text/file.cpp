@@ -193,7 +193,7 @@ bool File::FillAt(std::int64_t offset, std::size_t want) {
   return true;
 }
 
-std::size_t File::Peek(std::size_t n, const char** data) {
+std::size_t File::PeekOrFill(std::size_t n, const char** data) {
   *data = nullptr;
   if (!fp_ || pos_ < 0) return 0;
   std::int64_t end = buf_start_ + static_cast<std::int64_t>(buf_len_);

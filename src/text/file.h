@@ -42,7 +42,15 @@ class File {
   // Makes up to n bytes from the current position available contiguously
   // without moving the position; returns how many there are (fewer only at
   // the end of the file). The pointer stays valid until the next call.
-  std::size_t Peek(std::size_t n, const char** data);
+  std::size_t Peek(std::size_t n, const char** data) {
+    // The common case, n bytes already in the buffer, costs no call.
+    if (fp_ && buf_len_ > 0 && pos_ >= buf_start_ && pos_ >= 0 &&
+        static_cast<std::size_t>(pos_ - buf_start_) + n <= buf_len_) {
+      *data = buf_.data() + (pos_ - buf_start_);
+      return n;
+    }
+    return PeekOrFill(n, data);
+  }
   // Moves the position forward by n bytes (after a Peek).
   void Skip(std::size_t n) { pos_ += static_cast<std::int64_t>(n); }
 
@@ -76,6 +84,7 @@ class File {
   bool SyncForWrite();
   bool FlushPending();  // hands the pending writes to the C stream
 
+  std::size_t PeekOrFill(std::size_t n, const char** data);
   std::FILE* fp_ = nullptr;
   std::string path_;
   Mode mode_ = Mode::kRead;
