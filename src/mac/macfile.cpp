@@ -60,13 +60,17 @@ std::string MacIncludePath(std::string_view line, const std::string& directory) 
 }
 
 bool ReadMacLine(File& file, std::string& line) {
-  if (!ReadWholeLine(file, line)) return false;
+  line.clear();
+  return AppendMacLine(file, line);
+}
+
+bool AppendMacLine(File& file, std::string& text) {
+  if (!AppendWholeLine(file, text)) return false;
   const char* next = nullptr;
   while (file.Peek(1, &next) == 1 && next[0] == '+') {
-    std::string more;
-    ReadWholeLine(file, more);
-    more[0] = ' ';
-    line += more;
+    const std::size_t plus = text.size();
+    AppendWholeLine(file, text);
+    text[plus] = ' ';
   }
   return true;
 }

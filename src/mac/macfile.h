@@ -66,6 +66,8 @@ std::string MacIncludePath(std::string_view line, const std::string& directory);
 // however long: the macro writer wraps headers and instance lines into "+"
 // lines without limit. False at end of file.
 bool ReadMacLine(File& file, std::string& line);
+// ReadMacLine adding the line at the end of `text`.
+bool AppendMacLine(File& file, std::string& text);
 
 // What the directive lines after a header say of the macro's ports besides
 // buses and analog ports: their directions ("$input", "$output", "$inout",

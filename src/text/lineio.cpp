@@ -108,14 +108,14 @@ int ReadLine(File& file, std::string& line, int size) {
   return static_cast<int>(len + 1);
 }
 
-bool ReadWholeLine(File& file, std::string& line, bool tabs_to_blanks) {
-  line.clear();
+bool AppendWholeLine(File& file, std::string& line, bool tabs_to_blanks) {
+  const std::size_t start = line.size();
   constexpr std::size_t kStep = 1 << 15;
   bool any = false;
   bool tabs = false;  // the line holds a tab
   // The line's tabs become blanks when asked for; it is complete.
   auto done = [&] {
-    if (tabs_to_blanks && tabs) TabsToBlanks(line.data(), line.size());
+    if (tabs_to_blanks && tabs) TabsToBlanks(line.data() + start, line.size() - start);
     return true;
   };
   for (;;) {
@@ -149,6 +149,11 @@ bool ReadWholeLine(File& file, std::string& line, bool tabs_to_blanks) {
     file.Skip(n);
     if (n < kStep) return done();
   }
+}
+
+bool ReadWholeLine(File& file, std::string& line, bool tabs_to_blanks) {
+  line.clear();
+  return AppendWholeLine(file, line, tabs_to_blanks);
 }
 
 void LineCursor::Sync() {

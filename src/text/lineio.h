@@ -26,6 +26,8 @@ int ReadLine(File& file, std::string& line, int size);
 // conversion (`tabs_to_blanks`), never cut; a NUL byte stays in the line.
 // False at end of file (and after a read error: see File::ReadFailed).
 bool ReadWholeLine(File& file, std::string& line, bool tabs_to_blanks = true);
+// ReadWholeLine adding the line at the end of `text`.
+bool AppendWholeLine(File& file, std::string& text, bool tabs_to_blanks = true);
 
 // A line-by-line reader that holds no line: for inputs whose lines may be
 // longer than anything worth keeping. Lines end as for ReadWholeLine; tabs

@@ -562,25 +562,37 @@ void MacToVhdl::SignalPass() {
   kept_heads_.clear();
   bool keeping = true;
   std::string line;
-  while (ReadLogicalLine(in_, line)) {
-    Step();
-    if (progress_.cancelled()) return;
-    bool more = SignalLine(line);
+  for (;;) {
+    // A line is read straight into the kept text while the body fits.
+    std::string_view text;
     if (keeping) {
-      if (kept_text_.size() + line.size() > keep_bytes_) {
+      const std::size_t start = kept_text_.size();
+      if (!AppendMacLine(in_, kept_text_)) break;
+      if (kept_text_.size() > keep_bytes_) {
         keeping = false;
+        line.assign(kept_text_, start);
+        text = line;
         kept_text_.clear();
         kept_ends_.clear();
         kept_word_ends_.clear();
         kept_heads_.clear();
       } else {
-        kept_text_ += line;
-        kept_ends_.push_back(kept_text_.size());
-        kept_word_ends_.push_back(static_cast<std::uint32_t>(kept_words_.size()));
-        kept_heads_.push_back(head_);
+        text = std::string_view(kept_text_).substr(start);
       }
+    } else {
+      if (!ReadLogicalLine(in_, line)) break;
+      text = line;
     }
-    if (!keeping) kept_words_.clear();
+    Step();
+    if (progress_.cancelled()) return;
+    bool more = SignalLine(text);
+    if (keeping) {
+      kept_ends_.push_back(kept_text_.size());
+      kept_word_ends_.push_back(static_cast<std::uint32_t>(kept_words_.size()));
+      kept_heads_.push_back(head_);
+    } else {
+      kept_words_.clear();
+    }
     if (!more) break;
   }
   if (!keeping) in_.Seek(body);
