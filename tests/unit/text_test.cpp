@@ -129,6 +129,37 @@ TEST(ReadWholeLine, NulBytesPassThrough) {
   EXPECT_FALSE(f.ReadFailed());
 }
 
+// The line ends and tabs are found many bytes at a time: a line end or a
+// tab at every offset of lines around the block sizes, with a tab right
+// after the end, reads as byte by byte.
+TEST(ReadWholeLine, EndsAndTabsAtEveryOffset) {
+  ScratchDir dir;
+  for (const char* end : {"\n", "\r\n", "\r"}) {
+    for (std::size_t length : {0, 1, 7, 15, 16, 17, 31, 32, 33, 47, 48, 49}) {
+      for (std::size_t tab = 0; tab <= length; ++tab) {
+        std::string line(length, 'a');
+        if (tab < length) line[tab] = '\t';
+        WriteFileBytes("in.txt", line + end + "\tb" + std::string(tab, 'c') + "\n");
+        std::string expected = line;
+        if (tab < length) expected[tab] = ' ';
+        File f;
+        ASSERT_TRUE(f.Open("in.txt", File::Mode::kRead));
+        std::string got;
+        ASSERT_TRUE(ReadWholeLine(f, got));
+        ASSERT_EQ(got, expected) << length << " " << tab;
+        ASSERT_TRUE(ReadWholeLine(f, got));
+        ASSERT_EQ(got, " b" + std::string(tab, 'c')) << length << " " << tab;
+        ASSERT_FALSE(ReadWholeLine(f, got));
+        // ReadLine ends a line at a NUL as well, and skips it.
+        if (tab == length) continue;
+        line[tab] = '\0';
+        EXPECT_EQ(Lines(line + end, 255), (V{line.substr(0, tab), line.substr(tab + 1)}))
+            << length << " " << tab;
+      }
+    }
+  }
+}
+
 TEST(File, ReadErrorIsNotTheEndOfTheFile) {
   // Reading this process's memory from address 0 fails with EIO.
   File f;
