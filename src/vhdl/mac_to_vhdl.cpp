@@ -207,6 +207,13 @@ class MacToVhdl {
   std::size_t line_word_ = 0;
   std::size_t line_words_end_ = 0;
   std::string node_;  // a node name for standard VHDL
+  // Standard VHDL: the actual of each word of the macro, made at its first
+  // use (the words' numbers index the ends; kUnmade before).
+  std::string_view ActualOf(std::uint32_t w, std::string_view node);
+  static constexpr std::uint32_t kUnmade = 0xFFFFFFFFu;
+  std::string actual_text_;
+  std::vector<std::uint32_t> actual_begins_;
+  std::vector<std::uint32_t> actual_ends_;
   // Standard VHDL (none: the long-standing format).
   StandardVhdl* standard_ = nullptr;
   std::vector<std::string> nodes_;
@@ -327,6 +334,9 @@ void MacToVhdl::Header(std::string& line) {
   directions_.Clear();
   ReadPortDirectives(in_, bus_list_, analog_list_, &directions_);
   names_.Reset(standard_ == nullptr);
+  actual_text_.clear();
+  actual_begins_.clear();
+  actual_ends_.clear();
   if (standard_) return StandardHeader(line);
   NextWord(line);  // ".macro"
   PutLine("");
@@ -619,8 +629,9 @@ bool MacToVhdl::SignalLine(std::string_view line) {
       head_.rest_begin = line.empty() ? static_cast<std::uint32_t>(whole.size()) : at(line);
       std::size_t nodes = DeclareWords(line);
       if (standard_) {
-        standard_->NoteSpelling(component);
-        standard_->NoteInstance(ToLower(component), nodes);
+        const std::string lowered = ToLower(component);
+        standard_->NoteSpelling(component, lowered);
+        standard_->NoteInstance(lowered, nodes);
       }
       return true;
     }
@@ -670,6 +681,20 @@ std::size_t MacToVhdl::DeclareWords(std::string_view rest) {
     Put(row_.View());
   }
   return words;
+}
+
+std::string_view MacToVhdl::ActualOf(std::uint32_t w, std::string_view node) {
+  if (w >= actual_ends_.size()) {
+    actual_begins_.resize(w + 1, kUnmade);
+    actual_ends_.resize(w + 1, kUnmade);
+  }
+  if (actual_ends_[w] == kUnmade) {
+    actual_begins_[w] = static_cast<std::uint32_t>(actual_text_.size());
+    node_.assign(node);
+    standard_->AppendActual(actual_text_, node_);
+    actual_ends_[w] = static_cast<std::uint32_t>(actual_text_.size());
+  }
+  return std::string_view(actual_text_).substr(actual_begins_[w], actual_ends_[w] - actual_begins_[w]);
 }
 
 void MacToVhdl::Instance(char* line, std::size_t size) {
@@ -737,8 +762,7 @@ void MacToVhdl::Instance(char* line, std::size_t size) {
       ui_.ProgressNote(note_);
     }
     if (stream) {
-      node_.assign(node);
-      standard_->StreamNode(node_, streamed++ == 0, pending_);
+      standard_->StreamNode(ActualOf(w, node), streamed++ == 0, pending_);
       continue;
     }
     if (standard_) {

@@ -655,13 +655,13 @@ void StandardVhdl::AppendLabel(std::string& out, std::string_view label) {
   out += region_.Declare(label);
 }
 
-void StandardVhdl::StreamNode(const std::string& node, bool first, std::string& out) const {
+void StandardVhdl::StreamNode(std::string_view actual, bool first, std::string& out) const {
   if (first) {
     out.append(" port map (", 11);
   } else {
     out += ',';
   }
-  AppendActual(out, node);
+  out += actual;
 }
 
 void StandardVhdl::EndInstance(std::string_view label, std::string_view component,
@@ -734,8 +734,9 @@ std::string StandardVhdl::CellIdentifier(const std::string& macro) const {
   return spelled == library_.spelled.end() ? id : PlainIdentifier(spelled->second, reserved_);
 }
 
-void StandardVhdl::NoteSpelling(std::string_view macro) {
-  library_.spelled.emplace(ToLower(macro), std::string(macro));
+void StandardVhdl::NoteSpelling(std::string_view macro, const std::string& lowered) {
+  // Most instances name a macro met before: no entry is made for them.
+  if (!library_.spelled.contains(lowered)) library_.spelled.emplace(lowered, macro);
 }
 
 std::string StandardVhdl::TopEntity(std::string_view tagged) const {

@@ -112,7 +112,11 @@ class StandardVhdl {
   // positional map of a macro without a definition), else EndInstance
   // takes them all.
   bool BeginInstance(std::string_view label, std::string_view component, std::string& out);
-  void StreamNode(const std::string& node, bool first, std::string& out) const;
+  // A streamed node given as its actual (AppendActual's text).
+  void StreamNode(std::string_view actual, bool first, std::string& out) const;
+  // The actual of a node in a port map: a vector's element or the net's
+  // identifier. The same for a node throughout a macro.
+  void AppendActual(std::string& out, const std::string& node) const;
   void EndInstance(std::string_view label, std::string_view component,
                    const std::vector<std::string>& nodes, std::size_t streamed, std::string& out);
 
@@ -121,8 +125,8 @@ class StandardVhdl {
   std::string TopEntity(std::string_view tagged) const;
   std::size_t extra_nodes() const { return extra_nodes_; }
   // A macro name as an instance line spells it (the first spelling met
-  // wins after the headers').
-  void NoteSpelling(std::string_view macro);
+  // wins after the headers'); `lowered` is its lowercase form.
+  void NoteSpelling(std::string_view macro, const std::string& lowered);
   // A macro of that (lowercase) name was instantiated by a converted macro.
   bool Instantiated(std::string_view macro) const { return instantiated_.Contains(macro); }
 
@@ -143,7 +147,6 @@ class StandardVhdl {
   // with, since extended identifiers are told apart by case (the component
   // for the cell $_AND_ binds to a library's entity of that spelling).
   std::string CellIdentifier(const std::string& macro) const;
-  void AppendActual(std::string& out, const std::string& node) const;
   std::size_t Fills(const MacroInterface& interface, std::size_t nodes) const;
   bool Ignored(std::string_view component) const;
   const std::pair<std::string, long>* Element(std::string_view node, long* index) const;
