@@ -7,6 +7,7 @@
 #include "commands/session.h"
 #include "platform/resource.h"
 #include "win32/globals.h"
+#include "win32/message_box.h"
 #include "win32/win32_platform.h"
 #include "win32/window_view.h"
 
@@ -253,6 +254,8 @@ void CALLBACK PrepareStep(HWND hwnd, UINT, UINT_PTR, DWORD) {
   if (HIWORD(GetQueueStatus(QS_INPUT | QS_POSTMESSAGE | QS_SENDMESSAGE)) != 0) return;
   for (HWND used : g_used) DestroyWindow(used);
   g_used.clear();
+  // The box first: nearly every command shows one.
+  if (PrepareMessageBox(hwnd)) return;
   for (Prepared& p : g_prepared) {
     if (p.hwnd) continue;
     p.hwnd = CreateDialogParamA(g_instance, p.name, hwnd, ModelDlgProc, 0);

@@ -45,9 +45,10 @@ INT_PTR CALLBACK InputDlgProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpa
 // forwards initialisation, commands and Close to the model.
 int RunModelDialog(HWND owner, DialogModel& model);
 
-// Makes the core's dialogs ahead, owned by `owner` (the main dialog), a step
-// at a time while the program waits for the user; after a command, the ones
-// it used. RunModelDialog uses one that comes up where a new one would.
+// Makes the core's dialogs and the message box (see message_box.h) ahead,
+// owned by `owner` (the main dialog), a step at a time while the program
+// waits for the user; after a command, the dialogs it used. RunModelDialog
+// uses one that comes up where a new one would.
 void PrepareDialogs(HWND owner);
 
 // The innermost of the core's dialogs that is open (after its

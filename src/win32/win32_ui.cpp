@@ -3,6 +3,7 @@
 #include "platform/ui.h"
 #include "win32/dialog_kit.h"
 #include "win32/globals.h"
+#include "win32/message_box.h"
 
 namespace kalvor::win32 {
 
@@ -34,6 +35,8 @@ int WinUi::ShowBox(const Message& m) {
   HWND owner = (m.type & box::kNoOwner) ? nullptr : Owner();
   UINT flags = static_cast<UINT>(m.type & (box::kButtonMask | box::kIconMask));
   BoxWording wording = WordBox(m.text, m.caption);
+  // The box made ahead, else (it shows another box, say) the system's.
+  if (int answer = RunMessageBox(owner, wording.text, wording.caption, flags)) return answer;
   return MessageBoxA(owner, wording.text.c_str(), wording.caption.c_str(), flags);
 }
 

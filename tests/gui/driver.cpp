@@ -23,6 +23,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <functional>
+#include <initializer_list>
 #include <iterator>
 #include <set>
 #include <sstream>
@@ -823,6 +824,68 @@ std::string Walk(Kalvor& k, WPARAM key, int from, std::size_t most) {
   return walked;
 }
 
+// Waits until a dialog that closes by itself is gone.
+void WaitClosed(HWND dialog) {
+  for (DWORD waited = 0; waited < kPatienceMs; waited += 20) {
+    if (!IsWindow(dialog) || !IsWindowVisible(dialog)) return;
+    Sleep(20);
+  }
+  throw Failure{"dialog [" + Caption(dialog) + "] did not close"};
+}
+
+// Keys pressed together on the keyboard, each held until the last is
+// pressed, into `window`, brought to the front first as a person clicks on
+// it.
+void Chord(HWND window, std::initializer_list<WORD> keys) {
+  if (GetForegroundWindow() != window) SetForegroundWindow(window);
+  std::vector<INPUT> presses;
+  for (WORD key : keys) {
+    INPUT press = {};
+    press.type = INPUT_KEYBOARD;
+    press.ki.wVk = key;
+    presses.push_back(press);
+  }
+  for (std::size_t i = keys.size(); i > 0; --i) {
+    INPUT release = presses[i - 1];
+    release.ki.dwFlags = KEYEVENTF_KEYUP;
+    presses.push_back(release);
+  }
+  SendInput(static_cast<UINT>(presses.size()), presses.data(), sizeof(INPUT));
+}
+
+std::string ClipboardText() {
+  std::string text;
+  if (!OpenClipboard(nullptr)) return text;
+  if (HANDLE data = GetClipboardData(CF_TEXT)) {
+    if (const auto* chars = static_cast<const char*>(GlobalLock(data))) {
+      text = chars;
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
+// Ctrl+C on a message box: the clipboard, emptied first, holds the box as
+// the system's box copies it.
+void CheckCopiedBox(const Box& box, const std::string& buttons) {
+  if (OpenClipboard(nullptr)) {
+    EmptyClipboard();
+    CloseClipboard();
+  }
+  Chord(box.hwnd, {VK_CONTROL, 'C'});
+  const std::string rule = "---------------------------\r\n";
+  const std::string want =
+      rule + box.caption + "\r\n" + rule + box.text + "\r\n" + rule + buttons + "\r\n" + rule;
+  std::string copied;
+  for (DWORD waited = 0; waited < kPatienceMs && copied != want; waited += 20) {
+    Sleep(20);
+    copied = ClipboardText();
+    if (!copied.empty() && copied != want) break;
+  }
+  CheckEq(copied, want, "Ctrl+C on " + Describe(box));
+}
+
 // Tab walks the main dialog in reading order through every control that
 // takes input and nothing outside the window, entering the function buttons
 // once, at the armed one; the arrow keys move among the function buttons
@@ -880,9 +943,18 @@ void RunWithoutTestId() {
   k.Start("");
   CheckEq(k.Get(101), "before", "stored test ID shown");
   k.Set(101, "");
-  k.Press(103);
-  k.Answer("KALVOR", "Please open a test file set or enter test root name.", IDOK);
-  k.Idle();
+  // The box answers the keyboard as the system's: Ctrl+C copies it; Escape
+  // answers a box with only OK, and so does Enter.
+  for (WORD key : {VK_ESCAPE, VK_RETURN}) {
+    k.Press(103);
+    Box box = k.NextBox();
+    CheckEq(Describe(box), "[KALVOR] Please open a test file set or enter test root name.",
+            "message box");
+    if (key == VK_ESCAPE) CheckCopiedBox(box, "OK   ");
+    Chord(box.hwnd, {key});
+    WaitClosed(box.hwnd);
+    k.Idle();
+  }
   CheckEq(Ini("testname"), "", "an empty test ID is stored");
   k.Close();
   Check(k.WaitExit() == 0, "exit code 0");
@@ -1250,15 +1322,6 @@ void AnswerOver(Kalvor& k, HWND dialog, const std::string& caption, const std::s
   CheckEq(Describe(box), "[" + caption + "] " + text, "message box over [" + Caption(dialog) + "]");
   Check(!IsWindowEnabled(dialog), "[" + Caption(dialog) + "] is disabled while " + Describe(box) + " is up");
   Kalvor::Click(box.hwnd, button);
-}
-
-// Waits until a dialog that closes by itself is gone.
-void WaitClosed(HWND dialog) {
-  for (DWORD waited = 0; waited < kPatienceMs; waited += 20) {
-    if (!IsWindow(dialog) || !IsWindowVisible(dialog)) return;
-    Sleep(20);
-  }
-  throw Failure{"dialog [" + Caption(dialog) + "] did not close"};
 }
 
 // The input box of the include insertion: checks title, prompt and preset
@@ -1969,7 +2032,9 @@ void CancelImport() {
   Box base = k.NextBox();
   CheckEq(base.caption, "EDIF to MAC conversion", "the base file question");
   Check(GetWindow(base.hwnd, GW_OWNER) == k.main(), "the question belongs to the main dialog");
-  Kalvor::Click(base.hwnd, IDNO);
+  // N answers No, as in the system's box.
+  Chord(base.hwnd, {'N'});
+  WaitClosed(base.hwnd);
   HWND progress = nullptr;
   HWND cancel = nullptr;
   int clicks = 0;
