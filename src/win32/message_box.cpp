@@ -237,12 +237,9 @@ int RunMessageBox(HWND owner, const std::string& text, const std::string& captio
     }
     ShowWindow(b.buttons[1], set->ids[1] ? SW_SHOWNA : SW_HIDE);
     // Yes and No leave nothing to close the box with but themselves: the
-    // window menu has no Close then, and the title bar's is greyed.
-    if (set->escape == 0) {
-      DeleteMenu(GetSystemMenu(b.hwnd, FALSE), SC_CLOSE, MF_BYCOMMAND);
-    } else if (b.set && b.set->escape == 0) {
-      GetSystemMenu(b.hwnd, TRUE);  // the standard menu again
-    }
+    // window menu's Close and the title bar's are greyed then.
+    EnableMenuItem(GetSystemMenu(b.hwnd, FALSE), SC_CLOSE,
+                   MF_BYCOMMAND | (set->escape ? MF_ENABLED : MF_GRAYED));
     b.set = set;
   }
   // The first button is the default one, whatever the last box left.
