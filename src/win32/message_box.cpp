@@ -35,6 +35,7 @@ struct OwnBox {
   SIZE units{};          // the font's dialog base units
   const ButtonSet* set = nullptr;  // the buttons it has now
   bool running = false;
+  bool failed = false;  // it could not be made: the system's box serves
 };
 OwnBox g_box;
 
@@ -63,11 +64,13 @@ std::string CopyText(const std::string& caption, const std::string& text, const 
 void Copy(HWND hwnd, const std::string& text) {
   if (!OpenClipboard(hwnd)) return;
   EmptyClipboard();
-  if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1)) {
-    std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+  void* bytes = memory ? GlobalLock(memory) : nullptr;
+  if (bytes) {
+    std::memcpy(bytes, text.c_str(), text.size() + 1);
     GlobalUnlock(memory);
-    if (!SetClipboardData(CF_TEXT, memory)) GlobalFree(memory);
   }
+  if (memory && (!bytes || !SetClipboardData(CF_TEXT, memory))) GlobalFree(memory);
   CloseClipboard();
 }
 
@@ -178,12 +181,14 @@ void LayOut(const OwnBox& b, HWND owner, const std::string& text, int count, boo
 
 bool PrepareMessageBox(HWND owner) {
   OwnBox& b = g_box;
-  if (b.running || (b.hwnd && IsWindow(b.hwnd))) return false;
+  if (b.running || b.failed || (b.hwnd && IsWindow(b.hwnd))) return false;
   if (!b.font) {
     NONCLIENTMETRICSA metrics{};
     metrics.cbSize = sizeof metrics;
-    if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return false;
-    b.font = CreateFontIndirectA(&metrics.lfMessageFont);
+    if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
+      b.font = CreateFontIndirectA(&metrics.lfMessageFont);
+    }
+    b.failed = b.font == nullptr;
     if (!b.font) return false;
   }
   // A template without controls: the box makes its own, in its font.
@@ -193,6 +198,7 @@ bool PrepareMessageBox(HWND owner) {
   } empty{};
   empty.head.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_NOIDLEMSG;
   b.hwnd = CreateDialogIndirectParamA(nullptr, &empty.head, owner, BoxProc, 0);
+  b.failed = b.hwnd == nullptr;
   if (!b.hwnd) return true;
   b.owner = owner;
   b.set = nullptr;
@@ -233,7 +239,7 @@ int RunMessageBox(HWND owner, const std::string& text, const std::string& captio
   if (set != b.set) {
     for (int i = 0; i < 2; ++i) {
       SetWindowLongPtrA(b.buttons[i], GWLP_ID, set->ids[i] ? set->ids[i] : kUnusedId);
-      if (set->captions[i]) SetWindowTextA(b.buttons[i], set->captions[i]);
+      SetWindowTextA(b.buttons[i], set->captions[i] ? set->captions[i] : "");
     }
     ShowWindow(b.buttons[1], set->ids[1] ? SW_SHOWNA : SW_HIDE);
     // Yes and No leave nothing to close the box with but themselves: the
