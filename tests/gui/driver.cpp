@@ -837,7 +837,13 @@ void WaitClosed(HWND dialog) {
 // pressed, into `window`, brought to the front first as a person clicks on
 // it.
 void Chord(HWND window, std::initializer_list<WORD> keys) {
-  if (GetForegroundWindow() != window) SetForegroundWindow(window);
+  // The window comes to the front in its program's own time: the keys
+  // wait for it, or they would go to the window that was in front.
+  for (DWORD waited = 0; waited < kPatienceMs && GetForegroundWindow() != window; waited += 10) {
+    if (waited % 1000 == 0) SetForegroundWindow(window);
+    Sleep(10);
+  }
+  Check(GetForegroundWindow() == window, "[" + Caption(window) + "] is in front for the keys");
   std::vector<INPUT> presses;
   for (WORD key : keys) {
     INPUT press = {};
@@ -873,17 +879,19 @@ void CheckCopiedBox(const Box& box, const std::string& buttons) {
     EmptyClipboard();
     CloseClipboard();
   }
+  // Read once the box has begun to copy: opened before, the clipboard
+  // would refuse the box.
+  const DWORD emptied = GetClipboardSequenceNumber();
   Chord(box.hwnd, {VK_CONTROL, 'C'});
-  const std::string rule = "---------------------------\r\n";
-  const std::string want =
-      rule + box.caption + "\r\n" + rule + box.text + "\r\n" + rule + buttons + "\r\n" + rule;
   std::string copied;
-  for (DWORD waited = 0; waited < kPatienceMs && copied != want; waited += 20) {
+  for (DWORD waited = 0; waited < kPatienceMs && copied.empty(); waited += 20) {
     Sleep(20);
-    copied = ClipboardText();
-    if (!copied.empty() && copied != want) break;
+    if (GetClipboardSequenceNumber() != emptied) copied = ClipboardText();
   }
-  CheckEq(copied, want, "Ctrl+C on " + Describe(box));
+  const std::string rule = "---------------------------\r\n";
+  CheckEq(copied,
+          rule + box.caption + "\r\n" + rule + box.text + "\r\n" + rule + buttons + "\r\n" + rule,
+          "Ctrl+C on " + Describe(box));
 }
 
 // Tab walks the main dialog in reading order through every control that
