@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "text/find_text.h"
 #include "text/lineio.h"
 #include "text/strings.h"
 
@@ -76,18 +77,17 @@ SpiceCleaner::Step SpiceCleaner::Pipeline() {
   }
   if (options_.no_comments && !text_.empty() && text_[0] == '*')
     return Step::kDrop;
-  if (options_.no_end && text_ == ".END") return Step::kDrop;
+  if (options_.no_end && std::string_view(text_) == ".END") return Step::kDrop;
   if (options_.no_nc) {
-    std::size_t nc = text_.find(" nc");
-    if (nc != std::string::npos) {
-      if (nc + 3 == text_.size()) return Step::kDrop;
-      if (text_ == ".SUBCKT nc a") {
-        Next();  // its body line goes with it
-        return Step::kDrop;
-      }
+    // A line whose first " nc" ends it: most lines do not end so, and are
+    // not searched.
+    if (text_.ends_with(" nc") && text_.find(" nc") + 3 == text_.size()) return Step::kDrop;
+    if (std::string_view(text_) == ".SUBCKT nc a") {
+      Next();  // its body line goes with it
+      return Step::kDrop;
     }
-    if (text_.find(" PortPad") != std::string::npos) {
-      if (text_.find(".SUBCKT") != std::string::npos) Next();
+    if (FindText(text_, " PortPad") != std::string::npos) {
+      if (FindText(text_, ".SUBCKT") != std::string::npos) Next();
       return Step::kDrop;
     }
   }

@@ -8,6 +8,7 @@
 
 #include "support/scripted_platform.h"
 #include "text/file.h"
+#include "text/find_text.h"
 #include "text/large_block.h"
 #include "text/lineio.h"
 #include "text/strings.h"
@@ -155,6 +156,28 @@ TEST(ReadWholeLine, EndsAndTabsAtEveryOffset) {
         line[tab] = '\0';
         EXPECT_EQ(Lines(line + end, 255), (V{line.substr(0, tab), line.substr(tab + 1)}))
             << length << " " << tab;
+      }
+    }
+  }
+}
+
+// FindText finds what std::string_view::find finds, for needles of one to
+// eight bytes in texts of a few letters that hold them none, once or twice,
+// at every length around its block.
+TEST(FindText, AgreesWithFindOnTextsOfFewLetters) {
+  std::uint32_t seed = 7;
+  auto next = [&seed] { return (seed = seed * 1103515245u + 12345u) >> 16; };
+  for (std::string_view needle : {"n", " nc", "nn", " PortPad", ".SUBCKT", "cc c"}) {
+    for (std::size_t length = 0; length < 80; ++length) {
+      for (int round = 0; round < 20; ++round) {
+        std::string text(length, ' ');
+        for (char& c : text) c = " ncPortad.SUBCKT"[next() % 16];
+        // Half the texts hold the needle somewhere, maybe twice.
+        for (int k = 0; k < round % 3 && needle.size() <= length; ++k) {
+          text.replace(next() % (length - needle.size() + 1), needle.size(), needle);
+        }
+        ASSERT_EQ(FindText(text, needle), std::string_view(text).find(needle))
+            << "[" << text << "] [" << needle << "]";
       }
     }
   }
