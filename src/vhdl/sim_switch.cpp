@@ -17,19 +17,50 @@ bool KeywordFollows(std::string_view line, std::string_view keyword) {
   return rest.find(keyword) != std::string::npos;
 }
 
+enum class Marker { kNone, kIfdef, kElse, kEndif };
+
+// The marker a line begins with: "--ifdef", "--else" or "--endif" in any
+// letter case. Told by the third byte first: most lines are no marker.
+Marker MarkerOf(std::string_view line) {
+  if (line.size() < 6 || line[0] != '-' || line[1] != '-') return Marker::kNone;
+  std::string_view rest = line.substr(2);
+  auto begins = [rest](std::string_view word) {
+    return rest.size() >= word.size() && EqualNoCase(rest.substr(0, word.size()), word);
+  };
+  switch (rest[0] | 0x20) {
+    case 'i':
+      return begins("ifdef") ? Marker::kIfdef : Marker::kNone;
+    case 'e':
+      return begins("else") ? Marker::kElse : begins("endif") ? Marker::kEndif : Marker::kNone;
+    default:
+      return Marker::kNone;
+  }
+}
+
+// A marker line moves the region; false for any other line.
+bool FollowMarker(std::string_view line, std::string_view keyword, SwitchRegion& region) {
+  switch (MarkerOf(line)) {
+    case Marker::kIfdef:
+      region = KeywordFollows(line, keyword) ? SwitchRegion::kSelected : SwitchRegion::kOther;
+      return true;
+    case Marker::kElse:
+      region = static_cast<SwitchRegion>(-static_cast<int>(region));
+      return true;
+    case Marker::kEndif:
+      region = SwitchRegion::kOutside;
+      return true;
+    case Marker::kNone:
+      break;
+  }
+  return false;
+}
+
 }  // namespace
 
 void SwitchLine(std::string& line, std::string_view keyword,
                 SwitchRegion& region) {
-  if (StartsWithNoCase(line, "--ifdef")) {
-    region = KeywordFollows(line, keyword) ? SwitchRegion::kSelected
-                                           : SwitchRegion::kOther;
-  } else if (StartsWithNoCase(line, "--else")) {
-    region = static_cast<SwitchRegion>(-static_cast<int>(region));
-  } else if (StartsWithNoCase(line, "--endif")) {
-    region = SwitchRegion::kOutside;
-  } else if (region == SwitchRegion::kSelected && !line.empty() &&
-             line[0] == '-') {
+  if (FollowMarker(line, keyword, region)) return;
+  if (region == SwitchRegion::kSelected && !line.empty() && line[0] == '-') {
     line.erase(0, std::min<std::size_t>(2, line.size()));
   } else if (region == SwitchRegion::kOther && !line.empty() &&
              (line[0] == ' ' || line[0] == '\t')) {
@@ -46,14 +77,7 @@ bool SwitchStream(File& in, File& out, std::string_view keyword) {
     std::string_view text = line;
     bool comment_out = false;
     if (!line.empty() && line[0] == '-') {
-      // "--ifdef", "--else" and "--endif" have an i or an e third.
-      const char third = line.size() > 2 ? static_cast<char>(line[2] | 0x20) : 0;
-      if ((third == 'i' || third == 'e') &&
-          (StartsWithNoCase(line, "--ifdef") || StartsWithNoCase(line, "--else") ||
-           StartsWithNoCase(line, "--endif"))) {
-        SwitchLine(line, keyword, region);
-        text = line;
-      } else if (region == SwitchRegion::kSelected) {
+      if (!FollowMarker(line, keyword, region) && region == SwitchRegion::kSelected) {
         text.remove_prefix(std::min<std::size_t>(2, text.size()));
       }
     } else if (region == SwitchRegion::kOther && !line.empty() &&
