@@ -7,6 +7,7 @@
 #include "core/safe_replace.h"
 #include "platform/ui.h"
 #include "text/file.h"
+#include "text/find_text.h"
 #include "text/lineio.h"
 #include "text/strings.h"
 
@@ -26,13 +27,20 @@ bool HasNoConnection(std::string_view line) {
   return false;
 }
 
+// The first place of `what` in `line` at or after `from`, or npos.
+std::size_t FindFrom(const std::string& line, std::string_view what, std::size_t from) {
+  if (from > line.size()) return std::string::npos;
+  std::size_t at = FindText(std::string_view(line).substr(from), what);
+  return at == std::string_view::npos ? std::string::npos : from + at;
+}
+
 // Removes every occurrence of `what`; text closed up by a removal is
 // searched again, as if the search restarted from the line's start.
 void RemoveAll(std::string& line, std::string_view what) {
   if (what.empty()) return;
   std::size_t from = 0;
   for (;;) {
-    std::size_t at = line.find(what, from);
+    std::size_t at = FindFrom(line, what, from);
     if (at == std::string::npos) return;
     line.erase(at, what.size());
     from = at >= what.size() - 1 ? at - (what.size() - 1) : 0;
@@ -65,7 +73,7 @@ void NamePorts(std::string& line, const NetlistNames& names) {
   const std::vector<std::string>& ports = *names.ports;
   std::size_t from = 0;
   for (;;) {
-    std::size_t at = line.find(prefix, from);
+    std::size_t at = FindFrom(line, prefix, from);
     if (at == std::string::npos) return;
     std::size_t digits = at + prefix.size();
     long long n = PortNumber(line, digits);
