@@ -12,16 +12,10 @@
 
 namespace kalvor {
 
-std::size_t MacroNameHash::operator()(std::string_view name) const {
-  std::uint64_t h = 14695981039346656037ull;
-  for (char c : name) {
-    h = (h ^ static_cast<unsigned char>(ToLowerAscii(c))) * 1099511628211ull;
-  }
-  return static_cast<std::size_t>(h);
-}
-
-bool MacroNameEqual::operator()(std::string_view a, std::string_view b) const {
-  return EqualNoCase(a, b);
+std::string_view DefinedMacros::Lowered(std::string_view name) const {
+  key_.assign(name);
+  for (char& c : key_) c = ToLowerAscii(c);
+  return key_;
 }
 
 void ConvertACellLine(std::string& line, DefinedMacros& defined) {
@@ -39,11 +33,12 @@ void ConvertACellLine(std::string& line, DefinedMacros& defined) {
   if (end == std::string::npos) return;
   std::string_view name = std::string_view(line).substr(begin, end - begin);
   if (kind == MacLineKind::kHeader) {
-    defined.emplace(name);
+    defined.Add(name);
     return;
   }
-  if (defined.find(name) != defined.end()) return;
-  if (ToLowerAscii(name.back()) == 'a') line.erase(end - 1, 1);
+  // Only a name ending in the letter A changes: the others are not looked up.
+  if (ToLowerAscii(name.back()) != 'a' || defined.Contains(name)) return;
+  line.erase(end - 1, 1);
 }
 
 Outcome ConvertACells(const RunContext& run, const ToolDesign& d) {

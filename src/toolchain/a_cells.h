@@ -6,23 +6,23 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <unordered_set>
+
+#include "text/name_set.h"
 
 namespace kalvor {
 
-// Macro names hashed and compared with ASCII letter case ignored; looked up
-// by std::string_view without copying.
-struct MacroNameHash {
-  using is_transparent = void;
-  std::size_t operator()(std::string_view name) const;
-};
-struct MacroNameEqual {
-  using is_transparent = void;
-  bool operator()(std::string_view a, std::string_view b) const;
-};
+// The names of the macros defined so far, told apart with ASCII letter case
+// ignored.
+class DefinedMacros {
+ public:
+  void Add(std::string_view name) { lowered_.Insert(Lowered(name)); }
+  bool Contains(std::string_view name) const { return lowered_.Contains(Lowered(name)); }
 
-// The names of the macros defined so far.
-using DefinedMacros = std::unordered_set<std::string, MacroNameHash, MacroNameEqual>;
+ private:
+  std::string_view Lowered(std::string_view name) const;
+  NameSet lowered_;
+  mutable std::string key_;
+};
 
 // Converts one physical line of a macro file in place, noting the names of
 // macro headers in `defined`. Include lines, lines of other kinds and lines

@@ -13,7 +13,7 @@
 #include "core/outcome.h"
 #include "platform/platform.h"
 #include "text/large_block.h"
-#include "vhdl/name_index.h"
+#include "text/name_set.h"
 
 namespace kalvor {
 

@@ -19,7 +19,7 @@
 #include "text/lineio.h"
 #include "text/strings.h"
 #include "vhdl/fanout.h"
-#include "vhdl/name_index.h"
+#include "text/name_set.h"
 #include "vhdl/vhdl_standard.h"
 
 namespace kalvor {

@@ -14,7 +14,7 @@
 #include "core/run_context.h"
 #include "text/file.h"
 #include "vhdl/fanout.h"
-#include "vhdl/name_index.h"
+#include "text/name_set.h"
 
 namespace kalvor {
 

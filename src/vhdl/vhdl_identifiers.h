@@ -9,7 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "vhdl/name_index.h"
+#include "text/name_set.h"
 
 namespace kalvor {
 
