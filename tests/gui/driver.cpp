@@ -411,7 +411,13 @@ class Kalvor {
         continue;
       }
       if (watch && waited % 10 == 0) watch();
-      Sleep(2);
+      // Woken as soon as the command returns: the clock stops at its end,
+      // not at the driver's next look.
+      if (pending_.thread) {
+        WaitForSingleObject(pending_.thread, 2);
+      } else {
+        Sleep(2);
+      }
     }
     throw Failure{"the program did not finish a command"};
   }
