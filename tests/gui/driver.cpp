@@ -204,10 +204,16 @@ struct Pending {
   WPARAM wparam = 0;
   LPARAM lparam = 0;
   HANDLE thread = nullptr;
+  // When the thread sent the command (performance counter): the user's
+  // click, which the making of the thread comes before.
+  volatile LONG64 sent_at = 0;
 };
 
 DWORD WINAPI SendThread(LPVOID p) {
   auto* pending = static_cast<Pending*>(p);
+  LARGE_INTEGER now;
+  QueryPerformanceCounter(&now);
+  InterlockedExchange64(&pending->sent_at, now.QuadPart);
   SendMessageA(pending->target, pending->message, pending->wparam, pending->lparam);
   return 0;
 }
@@ -387,9 +393,20 @@ class Kalvor {
       }
       return nullptr;
     };
+    // The clock runs from the click, which the thread that sends it made
+    // after `start` (the making of a thread is the driver's, not the
+    // program's).
+    auto from_click = [&]() {
+      LONG64 sent = InterlockedCompareExchange64(&pending_.sent_at, 0, 0);
+      if (pending_.thread && run.prompts.empty() && sent > start.QuadPart) {
+        start.QuadPart = sent;
+        last = start;
+      }
+    };
     for (DWORD waited = 0; waited < 10 * kPatienceMs; waited += 2) {
       if (!pending_.thread || WaitForSingleObject(pending_.thread, 0) == WAIT_OBJECT_0) {
         QueryPerformanceCounter(&now);
+        from_click();
         if (pending_.thread) CloseHandle(pending_.thread);
         pending_.thread = nullptr;
         run.wall_ms = ms(start, now);
@@ -401,6 +418,7 @@ class Kalvor {
       if (HWND b = next_prompt()) {
         LARGE_INTEGER seen;
         QueryPerformanceCounter(&seen);
+        from_click();
         run.work_ms.push_back(ms(last, seen));
         run.prompts.push_back(Box{b, Caption(b), Text(GetDlgItem(b, 0xFFFF))});
         int button = press && GetDlgItem(b, press) ? press : GetDlgItem(b, IDNO) ? IDNO : IDOK;
@@ -497,6 +515,7 @@ class Kalvor {
     pending_.message = message;
     pending_.wparam = wparam;
     pending_.lparam = lparam;
+    pending_.sent_at = 0;
     pending_.thread = CreateThread(nullptr, 0, SendThread, &pending_, 0, nullptr);
   }
 
