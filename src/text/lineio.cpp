@@ -13,11 +13,11 @@ namespace {
 
 // Finds the line end in data[0..n): the first CR or LF, and for the
 // fixed-buffer reads (whose lines are C strings) also the first NUL. `*tab`
-// tells whether a tab comes before it. Sixteen bytes are tested at a time
-// where the processor can, so that a line costs one pass over its bytes.
+// tells whether a tab may come before it. Where the processor can, sixteen
+// bytes are tested at a time, so that a line costs one pass over its bytes.
 std::size_t FindLineEnd(const char* data, std::size_t n, bool nul_ends, bool* tab) {
-  std::size_t i = 0;
 #if defined(__SSE2__)
+  std::size_t i = 0;
   const __m128i lf = _mm_set1_epi8('\n');
   const __m128i cr = _mm_set1_epi8('\r');
   const __m128i ht = _mm_set1_epi8('\t');
@@ -36,15 +36,30 @@ std::size_t FindLineEnd(const char* data, std::size_t n, bool nul_ends, bool* ta
     }
   }
   *tab = tabs != 0;
-#else
-  *tab = false;
-#endif
   for (; i < n; ++i) {
     char c = data[i];
     if (c == '\n' || c == '\r' || (c == '\0' && nul_ends)) return i;
     if (c == '\t') *tab = true;
   }
   return n;
+#else
+  // Elsewhere (the 32-bit Windows build) each kind is looked for with the C
+  // library's memchr, in blocks that double in size, so that a file whose
+  // lines end in CR alone is not searched far ahead for an LF; the tabs are
+  // looked for afterwards.
+  *tab = true;
+  for (std::size_t from = 0, block = 128; from < n; from += block, block *= 2) {
+    std::size_t end = std::min(block, n - from);
+    const std::size_t len = end;
+    for (char c : {'\n', '\r', '\0'}) {
+      if (c == '\0' && !nul_ends) break;
+      const void* hit = std::memchr(data + from, c, end);
+      if (hit) end = static_cast<std::size_t>(static_cast<const char*>(hit) - (data + from));
+    }
+    if (end < len) return from + end;
+  }
+  return n;
+#endif
 }
 
 std::size_t TerminatorLength(const char* data, std::size_t n, std::size_t at) {
