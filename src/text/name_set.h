@@ -4,6 +4,7 @@
 // caller; the index keeps only their hashes and numbers.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -72,9 +73,12 @@ class NameIndex {
     return true;
   }
 
-  // Forgets every name.
+  // Forgets every name. A table much larger than its names needed (left by
+  // an earlier, larger set) starts small again: filling it would cost more
+  // than the names it held.
   void Clear() {
-    if (slots_.size() > 65536) {
+    const bool sparse = count_ != 0 && slots_.size() > 8 * std::max<std::size_t>(count_, 32);
+    if (slots_.size() > 65536 || sparse) {
       slots_ = Slots();
     } else {
       slots_.assign(slots_.size(), Slot{});

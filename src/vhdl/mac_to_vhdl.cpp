@@ -395,10 +395,11 @@ std::string MacToVhdl::Actual(const std::string& name) const {
 // are driven from that node; an input port drives the node instead, and
 // two inputs are both driven from outside.
 void MacToVhdl::WiredAssignments() {
-  auto input = [this](const std::string& word) {
-    return std::find(directions_.inputs.begin(), directions_.inputs.end(), word) !=
-           directions_.inputs.end();
-  };
+  if (directions_.wired.empty()) return;
+  // A macro may have thousands of ports: they are looked up, not searched.
+  NameSet inputs;
+  for (const std::string& name : directions_.inputs) inputs.Insert(name);
+  auto input = [&inputs](const std::string& word) { return inputs.Contains(word); };
   for (const std::vector<std::string>& group : directions_.wired) {
     const std::string node = Actual(names_.Node(group[0], false, tally_));
     for (std::size_t k = 1; k < group.size(); ++k) {
