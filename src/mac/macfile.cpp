@@ -77,13 +77,17 @@ bool AppendMacLine(File& file, std::string& text) {
 
 namespace {
 
-// A "$bus NAME[LEFT:RIGHT] PORT..." line; one of a malformed range is a
-// comment.
-void AddBusLine(PortDirections& d, const std::vector<std::string>& words) {
-  const std::string& decl = words[1];
+// The words of `rest`, each whole however long, added to `list`.
+void AddWords(std::string_view rest, std::vector<std::string>& list) {
+  for (std::string_view w = NextName(rest); !w.empty(); w = NextName(rest)) list.emplace_back(w);
+}
+
+// A "$bus NAME[LEFT:RIGHT] PORT..." line (its words after "$bus"); one of a
+// malformed range is a comment.
+void AddBusLine(PortDirections& d, std::string_view decl, std::string_view ports) {
   std::size_t open = decl.rfind('[');
-  std::size_t colon = decl.find(':', open == std::string::npos ? 0 : open);
-  if (open == std::string::npos || open == 0 || colon == std::string::npos ||
+  std::size_t colon = decl.find(':', open == std::string_view::npos ? 0 : open);
+  if (open == std::string_view::npos || open == 0 || colon == std::string_view::npos ||
       decl.back() != ']') {
     return;
   }
@@ -97,19 +101,44 @@ void AddBusLine(PortDirections& d, const std::vector<std::string>& words) {
     return true;
   };
   long left = 0, right = 0;
-  std::string_view view = decl;
-  if (!number(view.substr(open + 1, colon - open - 1), left) ||
-      !number(view.substr(colon + 1, view.size() - colon - 2), right)) {
+  if (!number(decl.substr(open + 1, colon - open - 1), left) ||
+      !number(decl.substr(colon + 1, decl.size() - colon - 2), right)) {
     return;
   }
-  std::string name = decl.substr(0, open);
+  std::string_view name = decl.substr(0, open);
   if (d.buses.empty() || d.buses.back().name != name || d.buses.back().left != left ||
       d.buses.back().right != right) {
-    d.buses.push_back({name, left, right, {}});
+    d.buses.push_back({std::string(name), left, right, {}});
   }
   std::vector<std::string>& bits = d.buses.back().bits;
   const std::size_t width = static_cast<std::size_t>(std::labs(left - right)) + 1;
-  for (std::size_t k = 2; k < words.size() && bits.size() < width; ++k) bits.push_back(words[k]);
+  for (std::string_view w = NextName(ports); !w.empty() && bits.size() < width; w = NextName(ports)) {
+    bits.emplace_back(w);
+  }
+}
+
+// What one directive line says of the ports; the words are taken where they
+// stand in the line.
+void AddDirective(PortDirections& d, std::string_view line) {
+  std::string_view rest = line;
+  const std::string_view keyword = NextName(rest);
+  if (keyword == "$input") return AddWords(rest, d.inputs);
+  if (keyword == "$output") return AddWords(rest, d.outputs);
+  if (keyword == "$inout") return AddWords(rest, d.inouts);
+  if (keyword == "$wired") {
+    std::vector<std::string> group;
+    AddWords(rest, group);
+    if (group.size() > 1) d.wired.push_back(std::move(group));
+    return;
+  }
+  std::string_view ports = rest;
+  const std::string_view first = NextName(ports);
+  if (keyword == "$original") {
+    if (!first.empty() && NextName(ports).empty()) d.original = first;
+  } else if (keyword == "$bus") {
+    std::string_view after = ports;
+    if (!NextName(after).empty()) AddBusLine(d, first, ports);
+  }
 }
 
 }  // namespace
@@ -117,31 +146,18 @@ void AddBusLine(PortDirections& d, const std::vector<std::string>& words) {
 void ReadPortDirectives(File& file, std::string& bus_list, std::string& analog_list,
                         PortDirections* directions) {
   std::string line;
-  for (;;) {
-    std::int64_t start = file.Tell();
-    if (ReadLine(file, line, 4095) == 0) return;
-    if (line.empty() || line[0] != '$') {
-      file.Seek(start);
-      return;
-    }
-    if (directions) {
-      std::vector<std::string> words = MacWords(line);
-      std::vector<std::string>* list = nullptr;
-      if (words[0] == "$input") list = &directions->inputs;
-      if (words[0] == "$output") list = &directions->outputs;
-      if (words[0] == "$inout") list = &directions->inouts;
-      if (list) list->insert(list->end(), words.begin() + 1, words.end());
-      if (words[0] == "$wired" && words.size() > 2) {
-        directions->wired.emplace_back(words.begin() + 1, words.end());
-      }
-      if (words[0] == "$original" && words.size() == 2) directions->original = words[1];
-      if (words[0] == "$bus" && words.size() > 2) AddBusLine(*directions, words);
-    }
-    line = ToLower(line);
-    if (StartsWith(line, "$vector")) {
-      bus_list = line.substr(7) + " ";
-    } else if (StartsWith(line, "$analog")) {
-      analog_list = line.substr(7) + " ";
+  const char* next = nullptr;
+  // A line is read only when it begins with "$": the file is left at the
+  // first one that does not.
+  while (file.Peek(1, &next) == 1 && next[0] == '$') {
+    ReadLine(file, line, 4095);
+    if (directions) AddDirective(*directions, line);
+    std::string* list = StartsWithNoCase(line, "$vector")   ? &bus_list
+                        : StartsWithNoCase(line, "$analog") ? &analog_list
+                                                            : nullptr;
+    if (list) {
+      *list = ToLower(std::string_view(line).substr(7));
+      *list += ' ';
     }
   }
 }

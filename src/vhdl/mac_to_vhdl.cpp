@@ -37,10 +37,22 @@ bool IsPadNet(std::string_view name) {
   return head == "PAD" || head == "Pad" || head == "pad";
 }
 
+// True when " " + name + " " is in `list`.
+bool ListsName(std::string_view list, std::string_view name) {
+  for (std::size_t at = list.find(name); at != std::string_view::npos; at = list.find(name, at + 1)) {
+    if (at > 0 && list[at - 1] == ' ' && at + name.size() < list.size() &&
+        list[at + name.size()] == ' ') {
+      return true;
+    }
+  }
+  return false;
+}
+
 // The largest number that directly follows " " + base in `text`; 0 when
 // none does.
-long LargestIndexAfter(std::string_view text, const std::string& base, long largest) {
-  std::string needle = " " + base;
+long LargestIndexAfter(std::string_view text, std::string_view base, long largest) {
+  std::string needle = " ";
+  needle += base;
   for (std::size_t at = text.find(needle); at != std::string_view::npos;
        at = text.find(needle, at + 1)) {
     long value = 0;
@@ -476,26 +488,32 @@ void MacToVhdl::InitDeclared() {
 }
 
 void MacToVhdl::PortsFromHeader(std::string_view line) {
+  std::string bus_type;
   while (HasContent(line)) {
-    std::string name = names_.Node(NextName(line), true, tally_);
-    std::string type = "std_logic";
+    // The node's name stays in NodeNames until its next Node().
+    std::string_view name = names_.Node(NextName(line), true, tally_);
     if (!names_.DeclareLast()) continue;
     if (name == "vdd") supply_port_[0] = true;
     if (name == "gnd") supply_port_[1] = true;
     declared_text_ += name;
     declared_text_ += ' ';
-    if (analog_list_.find(" " + name + " ") != std::string::npos) type = "analog";
+    std::string_view type = "std_logic";
+    if (!analog_list_.empty() && ListsName(analog_list_, name)) type = "analog";
     std::size_t index = BusIndex(name, bus_list_);
     if (index != std::string::npos) {
       // A bus is declared once, at its element 0, as wide as its largest
       // element among the header's ports.
-      if (name.compare(index, std::string::npos, "0") != 0) continue;
-      name.resize(index);
+      if (name.substr(index) != "0") continue;
+      name = name.substr(0, index);
       long width = LargestIndexAfter(" " + ToLower(line), name, 0);
       width = LargestIndexAfter(declared_text_, name, width);
-      type = Format("std_logic_vector (%ld downto 0)", width);
+      bus_type = Format("std_logic_vector (%ld downto 0)", width);
+      type = bus_type;
     }
-    Put((port_written_ ? ";\r\n  " : "\r\n  ") + name + " : inout " + type);
+    Put(port_written_ ? ";\r\n  " : "\r\n  ");
+    Put(name);
+    Put(" : inout ");
+    Put(type);
     port_written_ = true;
   }
 }
