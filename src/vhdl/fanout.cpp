@@ -207,8 +207,10 @@ bool FanoutAnalysis::Grow(std::size_t entry_length) {
 std::string_view FanoutAnalysis::Name(std::size_t index) const {
   const char* start = tables_.names.data() + offsets_[index] + 1;
   std::size_t room = position_ - offsets_[index] - 1;
-  const char* end = static_cast<const char*>(std::memchr(start, ' ', room));
-  return std::string_view(start, static_cast<std::size_t>(end - start));
+  // Names are short: a loop costs less than a call of the C library.
+  std::size_t length = 0;
+  while (length < room && start[length] != ' ') ++length;
+  return std::string_view(start, length);
 }
 
 std::string_view FanoutAnalysis::Text() const {

@@ -45,10 +45,10 @@ void NormalizeNodeName(std::string& name, bool count, NodeTally& tally) {
   if (name.size() == 3 && (EqualNoCase(name, "vdd") || EqualNoCase(name, "gnd"))) {
     for (char& c : name) c = ToLowerAscii(c);
   }
-  if (std::memchr(name.data(), '<', name.size()) != nullptr) {
-    for (char& c : name) {
-      if (c == '<') c = '_';
-    }
+  // A loop, not the C library: names are short, and some C libraries'
+  // searches cost more to call than to run.
+  for (char& c : name) {
+    if (c == '<') c = '_';
   }
   if ((name.size() == 2 || name.size() == 3) &&
       (EqualNoCase(name, "out") || EqualNoCase(name, "in"))) {
