@@ -4,7 +4,9 @@
 // get their real names back.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/outcome.h"
@@ -23,12 +25,20 @@ struct NetlistNames {
   std::string root_prefix;  // "TOP<"
   std::string port_prefix;  // "TOP_P"
   const std::vector<std::string>* ports = nullptr;  // entry n is port n
+  bool one_pass = false;  // the names allow the one-pass rewrite
+  // The module name's bytes as a word, and which of its bytes they fill
+  // (none when it is longer than a word).
+  std::uint64_t module_word = 0;
+  std::uint64_t module_mask = 0;
 };
 NetlistNames NetlistNamesFor(const std::string& top_module,
                              const std::vector<std::string>& ports);
 
 // One line with the root prefix removed, numbered ports named and the pad
-// level removed.
+// level removed: `line` itself when it holds nothing to rewrite, else the
+// rewritten line in `out`.
+std::string_view ReduceNetlistLine(std::string_view line, const NetlistNames& names,
+                                   std::string& out);
 std::string ReduceNetlistLine(std::string line, const NetlistNames& names);
 
 }  // namespace kalvor
