@@ -111,40 +111,51 @@ void ReduceInPasses(std::string& line, const NetlistNames& names) {
   RemoveAll(line, kPadLevel);
 }
 
-// Copies p[i, n) to `o` up to the first `a` or `b` and returns where that
-// is (n when there is none). Sixteen bytes at a time where the processor
-// can, as far as p[0, readable) goes: `o` needs room for 16 bytes past the
-// copy.
+// Whether the output o[0, w) ends with the pad level's bytes before its
+// "<".
+bool EndsBeforeLt(const char* o, std::size_t w) {
+  return w >= 4 && std::memcmp(o + w - 4, kPadLevel.data(), 4) == 0;
+}
+
+// Copies p[i, n) to o[w, ...) up to the first `first` or the first "<"
+// that would end the output with the pad level, and returns where that is
+// (n when there is none); `w` follows. That is the last pass's removal,
+// done as the text arrives: the output never holds the pad level, so what
+// it would end with is what a search from the start would find first.
+// Sixteen bytes at a time where the processor can, as far as p[0, readable)
+// goes: `o` needs room for 16 bytes past the copy.
 std::size_t CopyUpTo(const char* p, std::size_t n, std::size_t readable, std::size_t i, char* o,
-                     char a, char b) {
-  const std::size_t from = i;
+                     std::size_t& w, char first) {
 #if defined(__SSE2__)
-  const __m128i va = _mm_set1_epi8(a);
-  const __m128i vb = _mm_set1_epi8(b);
+  const __m128i vf = _mm_set1_epi8(first);
+  const __m128i vl = _mm_set1_epi8('<');
   const std::size_t blocks_end = readable >= 16 ? std::min(n, readable - 15) : 0;
-  for (; i < blocks_end; i += 16) {
+  for (; i < blocks_end; i += 16, w += 16) {
     __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(o + (i - from)), x);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(o + w), x);
     auto hits = static_cast<unsigned>(
-        _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(x, va), _mm_cmpeq_epi8(x, vb))));
-    if (hits != 0) return std::min(n, i + static_cast<std::size_t>(__builtin_ctz(hits)));
+        _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(x, vf), _mm_cmpeq_epi8(x, vl))));
+    for (; hits != 0; hits &= hits - 1) {
+      const auto k = static_cast<std::size_t>(__builtin_ctz(hits));
+      if (i + k >= n) break;
+      if (p[i + k] == first || EndsBeforeLt(o, w + k)) {
+        w += k;
+        return i + k;
+      }
+    }
   }
-  if (i >= n) return n;
+  if (i >= n) {
+    w -= i - n;
+    return n;
+  }
 #else
   (void)readable;
 #endif
-  for (; i < n && p[i] != a && p[i] != b; ++i) o[i - from] = p[i];
-  return i;
-}
-
-// After a "<" is put at o[w - 1]: where the output then ends with the pad
-// level, it goes. That is the last pass's removal, done as the text arrives
-// (the output never holds the pad level, so what it ends with is what a
-// search from the start would find first).
-void DropPadLevel(const char* o, std::size_t& w) {
-  if (w >= kPadLevel.size() && std::memcmp(o + w - kPadLevel.size(), kPadLevel.data(), 4) == 0) {
-    w -= kPadLevel.size();
+  for (; i < n; ++i) {
+    if (p[i] == first || (p[i] == '<' && EndsBeforeLt(o, w))) return i;
+    o[w++] = p[i];
   }
+  return n;
 }
 
 // The three passes in one, the line p[0, n) copied once into `out`, whose
@@ -173,13 +184,11 @@ bool ReduceInOnePass(const char* p, std::size_t n, std::size_t readable, const N
   bool naming = true;      // no port number has failed yet
   std::size_t joined = 0;  // where the last removed root prefix ended
   for (std::size_t i = 0;;) {
-    std::size_t j = CopyUpTo(p, n, readable, i, o + w, first, '<');
-    w += j - i;
+    const std::size_t j = CopyUpTo(p, n, readable, i, o, w, first);
     if (j == n) break;
     i = j + 1;
-    if (p[j] == '<') {
-      o[w++] = '<';
-      DropPadLevel(o, w);
+    if (p[j] != first) {
+      w -= 4;  // the pad level goes
       continue;
     }
     // Whether the module name is at j, eight bytes at a time where it fits.
@@ -221,8 +230,11 @@ bool ReduceInOnePass(const char* p, std::size_t n, std::size_t readable, const N
           o = out.data();
         }
         for (char c : name) {
-          o[w++] = c;
-          if (c == '<') DropPadLevel(o, w);
+          if (c == '<' && EndsBeforeLt(o, w)) {
+            w -= 4;
+          } else {
+            o[w++] = c;
+          }
         }
         i = end;
         continue;
@@ -263,16 +275,20 @@ std::size_t LineEnd(const char* p, std::size_t n, bool* marked) {
   return i;
 }
 
-// ReduceNetlistLine, where p[0, readable) may be read (the bytes after the
-// line in the read buffer).
-std::string_view ReduceLine(std::string_view line, std::size_t readable, const NetlistNames& names,
-                            std::string& out) {
+// The rewritten line followed by CR LF, as it is written, in `out`;
+// line.data()[0, readable) may be read (the bytes after the line in the
+// read buffer).
+std::string_view RewriteLine(std::string_view line, std::size_t readable, const NetlistNames& names,
+                             std::string& out) {
   std::size_t length = 0;
   if (names.one_pass && ReduceInOnePass(line.data(), line.size(), readable, names, out, length)) {
-    return {out.data(), length};
+    out[length] = '\r';  // within the 16 bytes of room past the line
+    out[length + 1] = '\n';
+    return {out.data(), length + 2};
   }
   out.assign(line);
   ReduceInPasses(out, names);
+  out += "\r\n";
   return out;
 }
 
@@ -301,14 +317,11 @@ NetlistNames NetlistNamesFor(const std::string& top_module,
   return names;
 }
 
-std::string_view ReduceNetlistLine(std::string_view line, const NetlistNames& names,
-                                   std::string& out) {
-  return ReduceLine(line, line.size(), names, out);
-}
-
 std::string ReduceNetlistLine(std::string line, const NetlistNames& names) {
   std::string out;
-  return std::string(ReduceNetlistLine(std::string_view(line), names, out));
+  std::string_view written = RewriteLine(line, line.size(), names, out);
+  written.remove_suffix(2);
+  return std::string(written);
 }
 
 Outcome ReduceModuleNames(const RunContext& run, const ToolDesign& d,
@@ -353,7 +366,7 @@ Outcome ReduceModuleNames(const RunContext& run, const ToolDesign& d,
         // CR LF and LF CR are one terminator.
         term = len + 1 < avail && data[len + 1] == (data[len] == '\r' ? '\n' : '\r') ? 2 : 1;
       }
-      WriteLine(out, ReduceLine(std::string_view(data, len), avail, names, reduced));
+      out.Write(RewriteLine(std::string_view(data, len), avail, names, reduced));
       in.Skip(len + term);
     } else {
       ReadWholeLine(in, line);
@@ -364,7 +377,7 @@ Outcome ReduceModuleNames(const RunContext& run, const ToolDesign& d,
         if (in.Peek(1, &next) == 1 && *next == '+') ReadWholeLine(in, line);
         continue;
       }
-      WriteLine(out, ReduceLine(line, line.size(), names, reduced));
+      out.Write(RewriteLine(line, line.size(), names, reduced));
     }
     // The progress window needs no word per line.
     if (lines % 64 == 0) progress.Step(in);

@@ -6,7 +6,6 @@
 
 #include <cstdint>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "core/outcome.h"
@@ -35,10 +34,7 @@ NetlistNames NetlistNamesFor(const std::string& top_module,
                              const std::vector<std::string>& ports);
 
 // One line with the root prefix removed, numbered ports named and the pad
-// level removed: `line` itself when it holds nothing to rewrite, else the
-// rewritten line in `out`.
-std::string_view ReduceNetlistLine(std::string_view line, const NetlistNames& names,
-                                   std::string& out);
+// level removed.
 std::string ReduceNetlistLine(std::string line, const NetlistNames& names);
 
 }  // namespace kalvor
