@@ -154,6 +154,23 @@ TEST(ReduceModuleNames, NoOrMissingFileChangesNothing) {
   EXPECT_TRUE(m.t.ui.Showed("Unable to open above file.", m.t.dir / "abc.TPR"));
 }
 
+TEST(ReduceModuleNames, LinesAcrossReadBuffersWithEveryLineEnd) {
+  // Enough lines for several refills of the read buffer; every fifth holds
+  // a tab and a star, so lines read whole and lines rewritten in the read
+  // buffer take turns. The last line has no end.
+  const char* const ends[] = {"\r\n", "\n", "\r", "\n\r"};
+  std::string text;
+  std::string expected;
+  for (int i = 0; i < 20000; ++i) {
+    const std::string pad(static_cast<std::size_t>(i % 37), 'x');
+    text += "TOP_P2 TOP<" + pad + (i % 5 == 0 ? "\t*" : "") + ends[i % 4];
+    expected += "b " + pad + (i % 5 == 0 ? " *" : "") + "\r\n";
+  }
+  Netlist n("abc.TPR", text + "TOP<END");
+  ReduceModuleNames(n.t.app.context(), ToolDesignOf(n.t.app), n.t.app.toolchain, ArmedNetlistExt(n.t.ui.main));
+  EXPECT_EQ(ReadFileBytes(n.t.dir / "abc.TPR"), expected + "END\r\n");
+}
+
 TEST(ReduceModuleNames, LongLinesAndGrowthPassIntact) {
   // A line far beyond any fixed buffer, growing by many replacements.
   std::string line = "NET";
