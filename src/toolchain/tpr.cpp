@@ -301,11 +301,12 @@ NetlistNames NetlistNamesFor(const std::string& top_module,
   names.root_prefix = module + "<";
   names.port_prefix = module + "_P";
   names.ports = &ports;
-  // One pass needs the root prefix's "<" to be its only one, and a module
-  // name that cannot go on a port number.
+  // One pass needs the root prefix's "<" to be its only one, a module name
+  // that cannot go on a port number, and one without blanks (a blank
+  // before a root prefix is taken to end no prefix).
   const char c = module.empty() ? '0' : module[0];
-  names.one_pass = module.find('<') == std::string::npos && !IsNumberBlank(c) && c != '+' &&
-                   c != '-' && !IsDigit(c);
+  names.one_pass = module.find_first_of("< ") == std::string::npos && !IsNumberBlank(c) &&
+                   c != '+' && c != '-' && !IsDigit(c);
   if (module.size() <= 8) {
     unsigned char mask[8] = {};
     std::memset(mask, 0xFF, module.size());

@@ -34,6 +34,8 @@ TEST(ReduceNetlistLine, RootPrefixPortNamesAndPadLevel) {
   EXPECT_EQ(ReduceNetlistLine("top<U1 TOP<TOP<U2", names), "top<U1 U2");
   // Removal closes up text that then forms the prefix again.
   EXPECT_EQ(ReduceNetlistLine("TOTOP<P<U1", names), "U1");
+  const std::vector<std::string> none;
+  EXPECT_EQ(ReduceNetlistLine("A A B<B<", NetlistNamesFor("a b", none)), "");
   // Port 0, negative and absurdly large numbers are not ports.
   EXPECT_EQ(ReduceNetlistLine("TOP_P0 TOP_P1", names), "TOP_P0 TOP_P1");
   EXPECT_EQ(ReduceNetlistLine("TOP_P-9223372036854775808", names),
@@ -78,7 +80,7 @@ TEST(ReduceNetlistLine, OnePassAsThreePassesOverRandomLines) {
   std::mt19937 random(33);
   const std::vector<std::string> none;
   for (const char* top : {"top", "aba", "a", "pads", "p", "t_p", "a_pa", "tot", "abcdefghtx", "",
-                          "1", "d<"}) {
+                          "1", "d<", "a b"}) {
     const NetlistNames bare = NetlistNamesFor(top, none);
     const std::string module = bare.root_prefix.substr(0, bare.root_prefix.size() - 1);
     const std::vector<std::string> ports = {"a", "PADS<", bare.root_prefix, "P", "DS<",
