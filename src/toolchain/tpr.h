@@ -4,6 +4,7 @@
 // get their real names back.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,11 @@ struct NetlistNames {
   std::string root_prefix;  // "TOP<"
   std::string port_prefix;  // "TOP_P"
   const std::vector<std::string>* ports = nullptr;  // entry n is port n
+  bool one_pass = false;  // the names allow the one-pass rewrite
+  // The module name's bytes as a word, and which of its bytes they fill
+  // (none when it is longer than a word).
+  std::uint64_t module_word = 0;
+  std::uint64_t module_mask = 0;
 };
 NetlistNames NetlistNamesFor(const std::string& top_module,
                              const std::vector<std::string>& ports);

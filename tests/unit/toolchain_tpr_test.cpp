@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <cstdlib>
 #include <random>
 #include <string>
 #include <vector>
@@ -33,6 +34,8 @@ TEST(ReduceNetlistLine, RootPrefixPortNamesAndPadLevel) {
   EXPECT_EQ(ReduceNetlistLine("top<U1 TOP<TOP<U2", names), "top<U1 U2");
   // Removal closes up text that then forms the prefix again.
   EXPECT_EQ(ReduceNetlistLine("TOTOP<P<U1", names), "U1");
+  const std::vector<std::string> none;
+  EXPECT_EQ(ReduceNetlistLine("A A B<B<", NetlistNamesFor("a b", none)), "");
   // Port 0, negative and absurdly large numbers are not ports.
   EXPECT_EQ(ReduceNetlistLine("TOP_P0 TOP_P1", names), "TOP_P0 TOP_P1");
   EXPECT_EQ(ReduceNetlistLine("TOP_P-9223372036854775808", names),
@@ -45,25 +48,49 @@ TEST(ReduceNetlistLine, RootPrefixPortNamesAndPadLevel) {
             "TOP_P1 TOP_P1");
 }
 
-// The removals compact the line in one pass; they must give what removing
-// the leftmost occurrence and searching again from the start gives, also
-// for prefixes that overlap themselves ("ABA<" in "ABABA<<").
-TEST(ReduceNetlistLine, RemovalsAsLeftmostFirstOverRandomLines) {
-  auto remove_all = [](std::string line, const std::string& what) {
+// The rewrite as three plain passes: the root prefix removed (searching
+// again from the start after each removal), the ports named from the left
+// until a number is no port, the pad level removed.
+std::string ThreePasses(std::string line, const NetlistNames& names) {
+  auto remove_all = [&](const std::string& what) {
     for (std::size_t at; (at = line.find(what)) != std::string::npos;) line.erase(at, what.size());
-    return line;
   };
+  remove_all(names.root_prefix);
+  const std::vector<std::string>& ports = *names.ports;
+  for (std::size_t from = 0, at; (at = line.find(names.port_prefix, from)) != std::string::npos;) {
+    const std::size_t digits = at + names.port_prefix.size();
+    const long long n = std::strtoll(line.c_str() + digits, nullptr, 10);
+    if (n < 1 || n > static_cast<long long>(ports.size())) break;
+    std::size_t end = digits;
+    while (end < line.size() && line[end] >= '0' && line[end] <= '9') ++end;
+    const std::string& name = ports[static_cast<std::size_t>(n - 1)];
+    line.replace(at, end - at, name);
+    from = at + name.size();
+  }
+  remove_all("PADS<");
+  return line;
+}
+
+// The rewrite runs in one pass; it must give what the three passes give,
+// also where a removal closes up text into another prefix or port number,
+// prefixes overlap themselves ("ABA<" in "ABABA<<"), or a port's name holds
+// a prefix. Module names that the one pass leaves to the passes are here
+// too.
+TEST(ReduceNetlistLine, OnePassAsThreePassesOverRandomLines) {
+  std::mt19937 random(33);
   const std::vector<std::string> none;
-  std::mt19937 random(22);
-  for (const char* top : {"top", "aba", "a", "pads"}) {
-    NetlistNames names = NetlistNamesFor(top, none);
-    const std::string letters = names.root_prefix + "PADS<";
-    for (int i = 0; i < 20000; ++i) {
-      std::string line(random() % 24, ' ');
+  for (const char* top : {"top", "aba", "a", "pads", "p", "t_p", "a_pa", "tot", "abcdefghtx", "",
+                          "1", "d<", "a b"}) {
+    const NetlistNames bare = NetlistNamesFor(top, none);
+    const std::string module = bare.root_prefix.substr(0, bare.root_prefix.size() - 1);
+    const std::vector<std::string> ports = {"a", "PADS<", bare.root_prefix, "P", "DS<",
+                                            bare.port_prefix + "1", "PA", module.substr(0, 1)};
+    const NetlistNames names = NetlistNamesFor(top, ports);
+    const std::string letters = bare.root_prefix + bare.port_prefix + "PADS<_P0123 +-9";
+    for (int i = 0; i < 30000; ++i) {
+      std::string line(random() % 40, ' ');
       for (char& c : line) c = letters[random() % letters.size()];
-      EXPECT_EQ(ReduceNetlistLine(line, names),
-                remove_all(remove_all(line, names.root_prefix), "PADS<"))
-          << top << ": " << line;
+      EXPECT_EQ(ReduceNetlistLine(line, names), ThreePasses(line, names)) << top << ": " << line;
     }
   }
 }
@@ -127,6 +154,23 @@ TEST(ReduceModuleNames, NoOrMissingFileChangesNothing) {
   Netlist m("other.TPR", "");
   EXPECT_EQ(ReduceModuleNames(m.t.app.context(), ToolDesignOf(m.t.app), m.t.app.toolchain, ArmedNetlistExt(m.t.ui.main)), Outcome::kFailed);
   EXPECT_TRUE(m.t.ui.Showed("Unable to open above file.", m.t.dir / "abc.TPR"));
+}
+
+TEST(ReduceModuleNames, LinesAcrossReadBuffersWithEveryLineEnd) {
+  // Enough lines for several refills of the read buffer; every fifth holds
+  // a tab and a star, so lines read whole and lines rewritten in the read
+  // buffer take turns. The last line has no end.
+  const char* const ends[] = {"\r\n", "\n", "\r", "\n\r"};
+  std::string text;
+  std::string expected;
+  for (int i = 0; i < 20000; ++i) {
+    const std::string pad(static_cast<std::size_t>(i % 37), 'x');
+    text += "TOP_P2 TOP<" + pad + (i % 5 == 0 ? "\t*" : "") + ends[i % 4];
+    expected += "b " + pad + (i % 5 == 0 ? " *" : "") + "\r\n";
+  }
+  Netlist n("abc.TPR", text + "TOP<END");
+  ReduceModuleNames(n.t.app.context(), ToolDesignOf(n.t.app), n.t.app.toolchain, ArmedNetlistExt(n.t.ui.main));
+  EXPECT_EQ(ReadFileBytes(n.t.dir / "abc.TPR"), expected + "END\r\n");
 }
 
 TEST(ReduceModuleNames, LongLinesAndGrowthPassIntact) {
