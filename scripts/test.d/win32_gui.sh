@@ -82,6 +82,11 @@ done
 echo "-- wine prefix"
 kalvor_wine_prefix "$root/build/wineprefix" headless
 
+echo "-- the program's memcpy, memmove, new and delete under wine"
+kalvor_wine "$build/tests/gui/kvmemory.exe" 2>&1 | grep -v -E 'Read access denied|^wine: ' |
+  tee "$artefacts/memory.log" || true
+grep -q '^PASS' "$artefacts/memory.log" || { echo "FAIL: the program's memory routines"; exit 1; }
+
 echo "-- GUI scenarios under wine64 and Xvfb"
 cat > "$work/run.sh" <<RUN
 #!/usr/bin/env bash
