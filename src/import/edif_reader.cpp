@@ -102,6 +102,20 @@ std::uint64_t MemberKey(std::string_view bus, long member) {
   return (HashName(bus, true) ^ (static_cast<std::uint64_t>(member) * 0x9e3779b97f4a7c15ull)) | 1;
 }
 
+// Appends `v` in decimal, as std::to_string writes it.
+void AppendDecimal(std::string& out, long v) {
+  char digits[24];
+  char* const end = digits + sizeof digits;
+  char* d = end;
+  unsigned long u = v < 0 ? 0ul - static_cast<unsigned long>(v) : static_cast<unsigned long>(v);
+  do {
+    *--d = static_cast<char>('0' + u % 10);
+    u /= 10;
+  } while (u != 0);
+  if (v < 0) *--d = '-';
+  out.append(d, static_cast<std::size_t>(end - d));
+}
+
 PortDirection DirectionOf(std::string_view word) {
   if (IsKeyword(word, "input")) return PortDirection::kInput;
   if (IsKeyword(word, "output")) return PortDirection::kOutput;
@@ -333,12 +347,12 @@ bool EdifReader::ReadPort(Cell& cell) {
     // some instance puts the port on another net.
     Port port;
     port.supply = IsSupplyName(text) && !(options_.uses && options_.uses->OffSupply(cell.name, text));
-    std::string name = port.supply ? text : body_.names.Unique(text);
-    if (name != id) {
+    if (!port.supply) body_.names.MakeUnique(text);
+    if (text != id) {
       port.renamed = true;
       cell.original_names.emplace_back(static_cast<std::int32_t>(cell.ports.size()), id);
     }
-    cell.AddPort(name, port);
+    cell.AddPort(text, port);
     return true;
   }
   // A bus: the array's size is the number of bits (a range that says
@@ -365,9 +379,13 @@ bool EdifReader::ReadPort(Cell& cell) {
   std::string base = BusBase(text, r);
   Port bit;
   bit.bus = static_cast<std::int32_t>(cell.buses.size());
+  std::string& name = bit_name_;
   for (long pos = 0; pos < size; ++pos) {
     bit.member = static_cast<std::int32_t>(bus.descending ? size - 1 - pos : pos);
-    cell.AddPort(body_.names.Unique(base + std::to_string(bus.Index(bit.member))), bit);
+    name.assign(base);
+    AppendDecimal(name, bus.Index(bit.member));
+    body_.names.MakeUnique(name);
+    cell.AddPort(name, bit);
   }
   cell.buses.push_back(std::move(bus));
   return true;
@@ -427,8 +445,9 @@ std::string_view EdifReader::PortHeaderName(const EdifName& ref, const Cell& cel
     if (ref.is_member) {
       at = index->Find(MemberKey(id, member), by_member);
     } else {
-      at = index->Find(HashName(id, true), by_original);
-      if (at < 0) at = index->Find(HashName(id, true), by_name);
+      const std::uint64_t hash = HashName(id, true);
+      at = index->Find(hash, by_original);
+      if (at < 0) at = index->Find(hash, by_name);
     }
   }
   if (at < 0 && ref.is_member) {
@@ -495,7 +514,7 @@ bool EdifReader::ReadNet(const Cell& own) {
   }
   // A net on no port of the cell keeps its own name, made unique in the
   // cell; supply names stay as they are (they are global).
-  if (external == 0 && !IsSupplyName(name)) name = body_.names.Unique(name);
+  if (external == 0 && !IsSupplyName(name)) body_.names.MakeUnique(name);
   Net net;
   body_.Rename(net, name);
   net.fanout = static_cast<std::int32_t>(used);

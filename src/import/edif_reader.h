@@ -135,6 +135,7 @@ class EdifReader : public NetlistReader {
   std::string unresolved_;  // a reference's own text
   EdifName scratch_;
   std::string instance_name_;  // of the instance being read
+  std::string bit_name_;       // of the bus bit being declared
   struct PortRef {
     EdifName port;
     std::string instance;  // empty: a port of the cell itself

@@ -3,18 +3,28 @@
 #include <algorithm>
 #include <cstring>
 
+#include "text/blank_scan.h"
 #include "text/strings.h"
 
 namespace kalvor {
 
 void NoteWiredTogether(Netlist& netlist, const std::string& cell, const std::string& net,
                        const std::string& port, long line) {
-  netlist.Note(Diagnostic::Severity::kWarning, "wired together",
-               Format("The following ports of cell %s appear to be wired together:\n\n   %s\n"
-                      "   %s\n\nMore than one port per signal is not allowed.\n"
-                      "Try  Add I/O's option on your synthesizer.",
-                      cell.c_str(), net.c_str(), port.c_str()),
-               "Warning:", line);
+  // Large designs wire many ports together: the text is put together by
+  // appends, which printf's formatting of each made slow. A name ends at
+  // its first NUL, as "%s" would end it.
+  auto c_text = [](const std::string& s) {
+    return std::string_view(s.data(), static_cast<std::size_t>(std::find(s.begin(), s.end(), '\0') - s.begin()));
+  };
+  constexpr std::string_view kHead = "The following ports of cell ";
+  constexpr std::string_view kWired = " appear to be wired together:\n\n   ";
+  constexpr std::string_view kTail =
+      "\n\nMore than one port per signal is not allowed.\nTry  Add I/O's option on your synthesizer.";
+  const std::string_view c = c_text(cell), a = c_text(net), b = c_text(port);
+  std::string text;
+  text.reserve(kHead.size() + c.size() + kWired.size() + a.size() + 4 + b.size() + kTail.size());
+  text.append(kHead).append(c).append(kWired).append(a).append("\n   ").append(b).append(kTail);
+  netlist.Note(Diagnostic::Severity::kWarning, "wired together", std::move(text), "Warning:", line);
 }
 
 bool MentionsVcc(std::string_view text) {
@@ -72,11 +82,22 @@ bool MayNeedCellUses(std::string_view text, bool vcc_to_vdd) {
     }
     return text.substr(start, i - start);
   };
-  for (std::size_t at = text.find('('); at != std::string_view::npos; at = text.find('(', at)) {
-    std::size_t i = ++at;
+  // Only a list whose keyword begins with e or p (blanks may come first)
+  // can count: the others are passed over by their first byte.
+  const char* const end = text.data() + text.size();
+  for (const char* open = FirstOfOrEnd<'('>(text.data(), end); open != end;
+       open = FirstOfOrEnd<'('>(open, end)) {
+    ++open;
+    if (open != end) {
+      const char c = static_cast<char>(*open | 0x20);
+      if (c != 'e' && c != 'p' && *open != ' ' && *open != '\t' && *open != '\r' && *open != '\n') {
+        continue;
+      }
+    }
+    std::size_t i = static_cast<std::size_t>(open - text.data());
     const std::string_view keyword = word_at(i);
-    if (EqualNoCase(keyword, "external")) return true;
-    if (!EqualNoCase(keyword, "port")) continue;
+    if (keyword.size() == 8 && EqualNoCase(keyword, "external")) return true;
+    if (keyword.size() != 4 || !EqualNoCase(keyword, "port")) continue;
     std::string_view name = word_at(i);
     if (name.empty() && i < text.size() && text[i] == '(') {  // (rename NAME ...) or (name NAME)
       ++i;
