@@ -268,11 +268,7 @@ bool EdifTokens::AppendNextLine(std::string_view head_word) {
 EdifTokens::Kind EdifTokens::NextToken(std::string_view& text) {
   if (unclosed_quote_) return Kind::kNone;
   for (;;) {
-    // Indentation comes in long runs of blanks: eight at a time first.
-    std::size_t skip = 0;
-    while (skip + 8 <= rest_.size() && std::memcmp(rest_.data() + skip, "        ", 8) == 0) skip += 8;
-    while (skip < rest_.size() && rest_[skip] == ' ') ++skip;
-    rest_.remove_prefix(skip);
+    rest_.remove_prefix(BlanksAhead(rest_));
     if (rest_.empty()) {
       if (!NextLine(rest_)) return Kind::kNone;
       continue;

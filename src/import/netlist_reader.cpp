@@ -47,17 +47,8 @@ bool MentionsVcc(std::string_view text) {
   // Candidates are found by the third letter, a "c" in either case.
   const char* const begin = text.data();
   const char* const end = begin + text.size();
-  const char* lower = begin;
-  const char* upper = begin;
-  for (;;) {
-    if (lower && lower < end) lower = static_cast<const char*>(std::memchr(lower, 'c', static_cast<std::size_t>(end - lower)));
-    if (upper && upper < end) upper = static_cast<const char*>(std::memchr(upper, 'C', static_cast<std::size_t>(end - upper)));
-    if (lower >= end) lower = nullptr;
-    if (upper >= end) upper = nullptr;
-    if (!lower && !upper) return false;
-    const char* c = !lower ? upper : !upper ? lower : std::min(lower, upper);
-    if (c == lower) ++lower;
-    if (c == upper) ++upper;
+  for (const char* c = FirstOfOrEnd<'c', 'C'>(begin, end); c != end;
+       c = FirstOfOrEnd<'c', 'C'>(c + 1, end)) {
     if (c - begin < 2) continue;
     const std::size_t at = static_cast<std::size_t>(c - begin) - 2;
     if ((text[at] | 0x20) != 'v' || (text[at + 1] | 0x20) != 'c') continue;
@@ -70,6 +61,7 @@ bool MentionsVcc(std::string_view text) {
     }
     if (EqualNoCase(keyword, "port") || EqualNoCase(keyword, "net")) return true;
   }
+  return false;
 }
 
 bool MayNeedCellUses(std::string_view text, bool vcc_to_vdd) {
@@ -82,17 +74,25 @@ bool MayNeedCellUses(std::string_view text, bool vcc_to_vdd) {
     }
     return text.substr(start, i - start);
   };
-  // Only a list whose keyword begins with e or p (blanks may come first)
-  // can count: the others are passed over by their first byte.
+  // Only a list whose keyword begins with e, or is "port", can count (blanks
+  // may come first): the others are passed over by their first bytes.
   const char* const end = text.data() + text.size();
+  auto lower = [&](const char* q) { return q < end ? static_cast<char>(*q | 0x20) : '\0'; };
+  auto ends_word = [&](const char* q) {
+    return q >= end || *q == ' ' || *q == '\t' || *q == '\r' || *q == '\n' || *q == '(' || *q == ')';
+  };
   for (const char* open = FirstOfOrEnd<'('>(text.data(), end); open != end;
        open = FirstOfOrEnd<'('>(open, end)) {
     ++open;
-    if (open != end) {
-      const char c = static_cast<char>(*open | 0x20);
-      if (c != 'e' && c != 'p' && *open != ' ' && *open != '\t' && *open != '\r' && *open != '\n') {
+    const char c = lower(open);
+    if (c == 'p') {
+      if (lower(open + 1) != 'o' || lower(open + 2) != 'r' || lower(open + 3) != 't' ||
+          !ends_word(open + 4)) {
         continue;
       }
+    } else if (c != 'e' && c != '\0' && *open != ' ' && *open != '\t' && *open != '\r' &&
+               *open != '\n') {
+      continue;
     }
     std::size_t i = static_cast<std::size_t>(open - text.data());
     const std::string_view keyword = word_at(i);
