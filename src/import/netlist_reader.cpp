@@ -64,7 +64,8 @@ bool MentionsVcc(std::string_view text) {
   return false;
 }
 
-bool MayNeedCellUses(std::string_view text, bool vcc_to_vdd) {
+unsigned CellUsesHints(std::string_view text) {
+  unsigned hints = 0;
   auto word_at = [&](std::size_t& i) {
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\r' || text[i] == '\n')) ++i;
     const std::size_t start = i;
@@ -96,7 +97,7 @@ bool MayNeedCellUses(std::string_view text, bool vcc_to_vdd) {
     }
     std::size_t i = static_cast<std::size_t>(open - text.data());
     const std::string_view keyword = word_at(i);
-    if (keyword.size() == 8 && EqualNoCase(keyword, "external")) return true;
+    if (keyword.size() == 8 && EqualNoCase(keyword, "external")) return kUsesNeeded | hints;
     if (keyword.size() != 4 || !EqualNoCase(keyword, "port")) continue;
     std::string_view name = word_at(i);
     if (name.empty() && i < text.size() && text[i] == '(') {  // (rename NAME ...) or (name NAME)
@@ -104,9 +105,10 @@ bool MayNeedCellUses(std::string_view text, bool vcc_to_vdd) {
       word_at(i);
       name = word_at(i);
     }
-    if (IsSupplyName(name) || (vcc_to_vdd && EqualNoCase(name, "VCC"))) return true;
+    if (IsSupplyName(name)) return kUsesNeeded | hints;
+    if (EqualNoCase(name, "VCC")) hints |= kVccPort;
   }
-  return false;
+  return hints;
 }
 
 }  // namespace kalvor
