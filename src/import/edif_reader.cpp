@@ -265,11 +265,16 @@ bool EdifReader::ReadName(EdifName& name) {
     // A member's name may be a member again: each level is a call of this
     // reader's own, so the depth is bounded.
     if (tokens_.depth() > kMaxNameDepth) return Stop("Names are nested too deeply", "Bad EDIF");
-    EdifName inner;
-    if (!ReadName(inner)) return false;
+    // The inner name is read into this one, which keeps only its text, as
+    // the member's identifier (no name is made and dropped per member).
+    if (!ReadName(name)) return false;
     if (Token(t) == K::kNone) return false;
+    name.member_id.swap(name.text);
+    name.shown.clear();
+    name.is_array = false;
+    name.array_id.clear();
+    name.array_size = -1;
     name.is_member = true;
-    name.member_id = std::move(inner.text);
     name.member_index.assign(t);
     current.assign(name.member_id);
     current += name.member_index;
@@ -493,9 +498,8 @@ bool EdifReader::ReadNet(const Cell& own) {
     PortRef& pr = refs_[used];
     if (!Find("portref", pr.port)) break;
     const int level = tokens_.depth();
-    pr.instance.clear();
-    if (Find("instanceref", scratch_)) pr.instance.assign(scratch_.text);
-    if (pr.instance.empty() && !net_name.is_array) {
+    if (!Find("instanceref", pr.instance)) pr.instance.text.clear();
+    if (pr.instance.text.empty() && !net_name.is_array) {
       // A port of the cell: the net takes the port's name as the header
       // spells it.
       const std::string_view p = PortHeaderName(pr.port, own, -1);
@@ -520,7 +524,7 @@ bool EdifReader::ReadNet(const Cell& own) {
   net.fanout = static_cast<std::int32_t>(used);
   net.first = static_cast<std::uint32_t>(body_.pins.size());
   net.count = static_cast<std::uint32_t>(used);
-  for (std::size_t k = 0; k < used; ++k) AddPin(own, refs_[k].instance, refs_[k].port);
+  for (std::size_t k = 0; k < used; ++k) AddPin(own, refs_[k].instance.text, refs_[k].port);
   if (static_cast<long>(body_.nets.size()) >= options_.limits.nets) {
     return CapacityStop("Too many nodes in this cell", body_.cell, key::kEdifNets,
                         options_.limits.nets, "net");
