@@ -550,17 +550,17 @@ void EdifReader::AddPin(const Cell& own, const std::string& instance, const Edif
     return;
   }
   // Cells are stored for good: a name found once stays right.
-  memo_key_.assign(port.is_member ? port.member_id : port.text);
-  if (port.is_member) {
-    memo_key_ += '[';
-    memo_key_ += port.member_index;
-  }
-  PortMemo& m = port_memo_[(HashName(memo_key_, false) ^
-                            (static_cast<std::uint64_t>(c) * 0x9e3779b97f4a7c15ull)) &
+  // A member's text is its identifier followed by its index: the text and
+  // where the index begins tell it apart from a scalar of the same text.
+  const std::int32_t split = port.is_member ? static_cast<std::int32_t>(port.member_id.size()) : -1;
+  PortMemo& m = port_memo_[(HashName(port.text, false) ^
+                            (static_cast<std::uint64_t>(c) * 0x9e3779b97f4a7c15ull) ^
+                            static_cast<std::uint64_t>(split + 1)) &
                            (port_memo_.size() - 1)];
-  if (m.cell != c || m.ref != memo_key_) {
+  if (m.cell != c || m.split != split || m.ref != port.text) {
     m.cell = c;
-    m.ref = memo_key_;
+    m.split = split;
+    m.ref = port.text;
     m.name = PortHeaderName(port, netlist_.cells[static_cast<std::size_t>(c)], c);
     m.id = -1;
   }
