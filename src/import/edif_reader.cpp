@@ -498,8 +498,11 @@ bool EdifReader::ReadNet(const Cell& own) {
     PortRef& pr = refs_[used];
     if (!Find("portref", pr.port)) break;
     const int level = tokens_.depth();
-    if (!Find("instanceref", pr.instance)) pr.instance.text.clear();
-    if (pr.instance.text.empty() && !net_name.is_array) {
+    // The name read is taken over, not copied (what it leaves in scratch_
+    // is cleared when scratch_ is read again).
+    pr.instance.clear();
+    if (Find("instanceref", scratch_)) pr.instance.swap(scratch_.text);
+    if (pr.instance.empty() && !net_name.is_array) {
       // A port of the cell: the net takes the port's name as the header
       // spells it.
       const std::string_view p = PortHeaderName(pr.port, own, -1);
@@ -524,7 +527,7 @@ bool EdifReader::ReadNet(const Cell& own) {
   net.fanout = static_cast<std::int32_t>(used);
   net.first = static_cast<std::uint32_t>(body_.pins.size());
   net.count = static_cast<std::uint32_t>(used);
-  for (std::size_t k = 0; k < used; ++k) AddPin(own, refs_[k].instance.text, refs_[k].port);
+  for (std::size_t k = 0; k < used; ++k) AddPin(own, refs_[k].instance, refs_[k].port);
   if (static_cast<long>(body_.nets.size()) >= options_.limits.nets) {
     return CapacityStop("Too many nodes in this cell", body_.cell, key::kEdifNets,
                         options_.limits.nets, "net");

@@ -138,7 +138,7 @@ class EdifReader : public NetlistReader {
   std::string bit_name_;       // of the bus bit being declared
   struct PortRef {
     EdifName port;
-    EdifName instance;  // its text empty: a port of the cell itself
+    std::string instance;  // empty: a port of the cell itself
   };
   std::vector<PortRef> refs_;  // of the net being read, reused
   std::string library_;        // the library (or external) being read

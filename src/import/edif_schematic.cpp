@@ -35,8 +35,8 @@ bool EdifReader::ReadNetArray(const Cell& own, const EdifName& net_name, std::si
   auto bus_size = [&](const PortRef& pr) -> long {
     if (pr.port.is_member || pr.port.is_array) return -1;
     const Cell* cell = &own;
-    if (!pr.instance.text.empty()) {
-      const std::int32_t at = FindInstance(pr.instance.text);
+    if (!pr.instance.empty()) {
+      const std::int32_t at = FindInstance(pr.instance);
       const std::int32_t c = at < 0 ? -1 : instance_cells_[static_cast<std::size_t>(at)];
       if (c < 0) return -1;
       cell = &netlist_.cells[static_cast<std::size_t>(c)];
@@ -46,9 +46,8 @@ bool EdifReader::ReadNetArray(const Cell& own, const EdifName& net_name, std::si
   for (std::size_t k = 0; k < used; ++k) {
     const long bits = bus_size(refs_[k]);
     if (bits != size) {
-      const std::string where = refs_[k].instance.text.empty()
-                                  ? std::string("the cell's own port")
-                                  : "port of instance " + refs_[k].instance.text;
+      const std::string where = refs_[k].instance.empty() ? std::string("the cell's own port")
+                                                          : "port of instance " + refs_[k].instance;
       return Stop(Format("Net array %s (%ld bits): %s %s is %s; only whole arrays of "
                          "the net's size are read here.",
                          net_name.array_id.c_str(), size, where.c_str(),
@@ -69,7 +68,7 @@ bool EdifReader::ReadNetArray(const Cell& own, const EdifName& net_name, std::si
     member.member_index = std::to_string(k);
     std::string name;
     for (std::size_t j = 0; j < used && name.empty(); ++j) {
-      if (!refs_[j].instance.text.empty()) continue;
+      if (!refs_[j].instance.empty()) continue;
       member.member_id = refs_[j].port.text;
       member.text = member.member_id + member.member_index;
       name = PortHeaderName(member, own, -1);
@@ -83,7 +82,7 @@ bool EdifReader::ReadNetArray(const Cell& own, const EdifName& net_name, std::si
     for (std::size_t j = 0; j < used; ++j) {
       member.member_id = refs_[j].port.text;
       member.text = member.member_id + member.member_index;
-      AddPin(own, refs_[j].instance.text, member);
+      AddPin(own, refs_[j].instance, member);
     }
     if (failed_) return false;
     if (static_cast<long>(body_.nets.size()) >= options_.limits.nets) {
