@@ -102,6 +102,14 @@ std::uint64_t MemberKey(std::string_view bus, long member) {
   return (HashName(bus, true) ^ (static_cast<std::uint64_t>(member) * 0x9e3779b97f4a7c15ull)) | 1;
 }
 
+// `s` becomes `t`: clearing and appending keeps to the string's room and
+// costs less than assign, which allows for `t` inside `s`. Tokens never lie
+// inside the names they are read into.
+inline void SetText(std::string& s, std::string_view t) {
+  s.clear();
+  s.append(t.data(), t.size());
+}
+
 // Appends `v` in decimal, as std::to_string writes it.
 void AppendDecimal(std::string& out, long v) {
   char digits[24];
@@ -175,14 +183,14 @@ bool EdifReader::ReadIdentifier(std::string& out) {
   K k = Token(t);
   if (k == K::kNone) return false;
   if (k != K::kOpen) {
-    out.assign(t);
+    SetText(out, t);
     return true;
   }
   // (name ID display...)
   const int level = tokens_.depth();
   if (Token(t) == K::kNone) return false;
   if (IsKeyword(t, "name") && Token(t) == K::kNone) return false;
-  out.assign(t);
+  SetText(out, t);
   while (tokens_.depth() >= level) {
     if (Token(t) == K::kNone) return false;
   }
@@ -204,7 +212,7 @@ bool EdifReader::ReadName(EdifName& name) {
   K k = Token(t);
   if (k == K::kNone) return false;
   if (k != K::kOpen) {
-    current.assign(t);
+    SetText(current, t);
     return true;
   }
   const int level = tokens_.depth();
@@ -221,7 +229,7 @@ bool EdifReader::ReadName(EdifName& name) {
     return true;
   } else if (IsKeyword(t, "name")) {
     if (Token(t) == K::kNone) return false;
-    current.assign(t);
+    SetText(current, t);
   } else if (IsKeyword(t, "array")) {
     // (array NAMEDEF SIZE): the bus text (a rename's string, else the
     // identifier) and the size.
@@ -246,7 +254,7 @@ bool EdifReader::ReadName(EdifName& name) {
       if (current.empty()) current = name.array_id;
     } else {
       name.array_id.assign(t);
-      current.assign(t);
+      SetText(current, t);
     }
     k = Token(t);
     if (k == K::kWord) {
@@ -275,11 +283,11 @@ bool EdifReader::ReadName(EdifName& name) {
     name.array_id.clear();
     name.array_size = -1;
     name.is_member = true;
-    name.member_index.assign(t);
+    SetText(name.member_index, t);
     current.assign(name.member_id);
     current += name.member_index;
   } else {
-    current.assign(t);
+    SetText(current, t);
   }
   while (tokens_.depth() >= level) {
     if (Token(t) == K::kNone) break;
