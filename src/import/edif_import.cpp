@@ -77,35 +77,40 @@ void Show(const RunContext& run, std::vector<Diagnostic>& diagnostics,
   diagnostics.clear();
 }
 
-// Whether `found` holds for the netlist's text, read in pieces (each piece
-// begins with the last 64 bytes of the one before, so no name is cut).
-template <typename Found>
-bool FileHas(const std::string& path, Found found) {
+// What the netlist's text tells before it is read, found in one reading
+// of it in pieces (each piece begins with the last 64 bytes of the one
+// before, so no name is cut): whether it names "VCC" (looked for only when
+// `vcc` is asked for) and its CellUsesHints.
+struct Prescan {
+  bool names_vcc = false;
+  unsigned hints = 0;
+};
+Prescan ScanNetlist(const std::string& path, bool vcc) {
+  Prescan found;
   File in;
-  if (!in.Open(path, File::Mode::kRead)) return false;
+  if (!in.Open(path, File::Mode::kRead)) return found;
   std::string piece(1 << 16, '\0');
   std::size_t kept = 0;
-  for (;;) {
+  bool look_vcc = vcc;
+  while (look_vcc || !(found.hints & kUsesNeeded)) {
     std::size_t n = in.Read(piece.data() + kept, piece.size() - kept);
-    if (n == 0) return false;
+    if (n == 0) break;
     std::string_view text(piece.data(), kept + n);
-    if (found(text)) return true;
+    if (look_vcc && MentionsVcc(text)) {
+      found.names_vcc = true;
+      look_vcc = false;
+    }
+    if (!(found.hints & kUsesNeeded)) found.hints |= CellUsesHints(text);
     kept = std::min<std::size_t>(64, text.size());
     std::memmove(piece.data(), text.data() + text.size() - kept, kept);
   }
-}
-
-// Whether the netlist names "VCC" anywhere, read in pieces.
-bool FileMentionsVcc(const std::string& path) {
-  return FileHas(path, [](std::string_view text) { return MentionsVcc(text); });
+  return found;
 }
 
 // The supply question, asked once per program run before a netlist that
 // names "VCC" is read.
-bool VccBecomesVdd(UserInterface& ui, EdifSession& session, const std::string& path,
-                   const VerilogNetlist* verilog) {
-  if (session.vcc_answer == VccAnswer::kNotAsked &&
-      (verilog ? verilog->NamesVcc() : FileMentionsVcc(path))) {
+bool VccBecomesVdd(UserInterface& ui, EdifSession& session, bool names_vcc) {
+  if (session.vcc_answer == VccAnswer::kNotAsked && names_vcc) {
     session.vcc_answer =
         ui.Notify("Nodes named 'VCC' occur.  Do you want to change these to the LEdit "
                   "compatible 'VDD'? (recommended)",
@@ -230,7 +235,13 @@ Outcome Import(const RunContext& run, EdifSession& session, const EdifJob& job,
   WriteHead(out, includes);
   const bool pads = !includes.pad.empty();
 
-  options.vcc_to_vdd = VccBecomesVdd(p.ui, session, edif_path, verilog ? &parsed : nullptr);
+  // One reading of an EDIF netlist answers both questions before it is read:
+  // whether it names VCC (asked once per run) and whether it needs its cell
+  // uses read first.
+  const bool ask_vcc = session.vcc_answer == VccAnswer::kNotAsked;
+  const Prescan prescan = verilog ? Prescan{} : ScanNetlist(edif_path, ask_vcc);
+  options.vcc_to_vdd =
+      VccBecomesVdd(p.ui, session, ask_vcc && (verilog ? parsed.NamesVcc() : prescan.names_vcc));
   options.keep_going = [&] {
     progress.Step(in);
     return !progress.cancelled();
@@ -249,9 +260,7 @@ Outcome Import(const RunContext& run, EdifSession& session, const EdifJob& job,
   std::string replaced_note;  // " CELL" per bottom cell that had instances
   bool wrote_macro = false;
   CellUses uses;
-  if (!verilog && FileHas(edif_path, [&](std::string_view text) {
-        return MayNeedCellUses(text, options.vcc_to_vdd);
-      })) {
+  if ((prescan.hints & kUsesNeeded) || (options.vcc_to_vdd && (prescan.hints & kVccPort))) {
     GatherCellUses(edif_path, options, progress, uses);
     options.uses = &uses;
     // Cells the file uses but never defines: leaf cells with the ports

@@ -102,6 +102,28 @@ std::uint64_t MemberKey(std::string_view bus, long member) {
   return (HashName(bus, true) ^ (static_cast<std::uint64_t>(member) * 0x9e3779b97f4a7c15ull)) | 1;
 }
 
+// `s` becomes `t`: clearing and appending keeps to the string's room and
+// costs less than assign, which allows for `t` inside `s`. Tokens never lie
+// inside the names they are read into.
+inline void SetText(std::string& s, std::string_view t) {
+  s.clear();
+  s.append(t.data(), t.size());
+}
+
+// Appends `v` in decimal, as std::to_string writes it.
+void AppendDecimal(std::string& out, long v) {
+  char digits[24];
+  char* const end = digits + sizeof digits;
+  char* d = end;
+  unsigned long u = v < 0 ? 0ul - static_cast<unsigned long>(v) : static_cast<unsigned long>(v);
+  do {
+    *--d = static_cast<char>('0' + u % 10);
+    u /= 10;
+  } while (u != 0);
+  if (v < 0) *--d = '-';
+  out.append(d, static_cast<std::size_t>(end - d));
+}
+
 PortDirection DirectionOf(std::string_view word) {
   if (IsKeyword(word, "input")) return PortDirection::kInput;
   if (IsKeyword(word, "output")) return PortDirection::kOutput;
@@ -161,14 +183,14 @@ bool EdifReader::ReadIdentifier(std::string& out) {
   K k = Token(t);
   if (k == K::kNone) return false;
   if (k != K::kOpen) {
-    out.assign(t);
+    SetText(out, t);
     return true;
   }
   // (name ID display...)
   const int level = tokens_.depth();
   if (Token(t) == K::kNone) return false;
   if (IsKeyword(t, "name") && Token(t) == K::kNone) return false;
-  out.assign(t);
+  SetText(out, t);
   while (tokens_.depth() >= level) {
     if (Token(t) == K::kNone) return false;
   }
@@ -190,7 +212,7 @@ bool EdifReader::ReadName(EdifName& name) {
   K k = Token(t);
   if (k == K::kNone) return false;
   if (k != K::kOpen) {
-    current.assign(t);
+    SetText(current, t);
     return true;
   }
   const int level = tokens_.depth();
@@ -207,7 +229,7 @@ bool EdifReader::ReadName(EdifName& name) {
     return true;
   } else if (IsKeyword(t, "name")) {
     if (Token(t) == K::kNone) return false;
-    current.assign(t);
+    SetText(current, t);
   } else if (IsKeyword(t, "array")) {
     // (array NAMEDEF SIZE): the bus text (a rename's string, else the
     // identifier) and the size.
@@ -232,7 +254,7 @@ bool EdifReader::ReadName(EdifName& name) {
       if (current.empty()) current = name.array_id;
     } else {
       name.array_id.assign(t);
-      current.assign(t);
+      SetText(current, t);
     }
     k = Token(t);
     if (k == K::kWord) {
@@ -251,16 +273,21 @@ bool EdifReader::ReadName(EdifName& name) {
     // A member's name may be a member again: each level is a call of this
     // reader's own, so the depth is bounded.
     if (tokens_.depth() > kMaxNameDepth) return Stop("Names are nested too deeply", "Bad EDIF");
-    EdifName inner;
-    if (!ReadName(inner)) return false;
+    // The inner name is read into this one, which keeps only its text, as
+    // the member's identifier (no name is made and dropped per member).
+    if (!ReadName(name)) return false;
     if (Token(t) == K::kNone) return false;
+    name.member_id.swap(name.text);
+    name.shown.clear();
+    name.is_array = false;
+    name.array_id.clear();
+    name.array_size = -1;
     name.is_member = true;
-    name.member_id = std::move(inner.text);
-    name.member_index.assign(t);
+    SetText(name.member_index, t);
     current.assign(name.member_id);
     current += name.member_index;
   } else {
-    current.assign(t);
+    SetText(current, t);
   }
   while (tokens_.depth() >= level) {
     if (Token(t) == K::kNone) break;
@@ -333,12 +360,12 @@ bool EdifReader::ReadPort(Cell& cell) {
     // some instance puts the port on another net.
     Port port;
     port.supply = IsSupplyName(text) && !(options_.uses && options_.uses->OffSupply(cell.name, text));
-    std::string name = port.supply ? text : body_.names.Unique(text);
-    if (name != id) {
+    if (!port.supply) body_.names.MakeUnique(text);
+    if (text != id) {
       port.renamed = true;
       cell.original_names.emplace_back(static_cast<std::int32_t>(cell.ports.size()), id);
     }
-    cell.AddPort(name, port);
+    cell.AddPort(text, port);
     return true;
   }
   // A bus: the array's size is the number of bits (a range that says
@@ -365,9 +392,13 @@ bool EdifReader::ReadPort(Cell& cell) {
   std::string base = BusBase(text, r);
   Port bit;
   bit.bus = static_cast<std::int32_t>(cell.buses.size());
+  std::string& name = bit_name_;
   for (long pos = 0; pos < size; ++pos) {
     bit.member = static_cast<std::int32_t>(bus.descending ? size - 1 - pos : pos);
-    cell.AddPort(body_.names.Unique(base + std::to_string(bus.Index(bit.member))), bit);
+    name.assign(base);
+    AppendDecimal(name, bus.Index(bit.member));
+    body_.names.MakeUnique(name);
+    cell.AddPort(name, bit);
   }
   cell.buses.push_back(std::move(bus));
   return true;
@@ -427,8 +458,9 @@ std::string_view EdifReader::PortHeaderName(const EdifName& ref, const Cell& cel
     if (ref.is_member) {
       at = index->Find(MemberKey(id, member), by_member);
     } else {
-      at = index->Find(HashName(id, true), by_original);
-      if (at < 0) at = index->Find(HashName(id, true), by_name);
+      const std::uint64_t hash = HashName(id, true);
+      at = index->Find(hash, by_original);
+      if (at < 0) at = index->Find(hash, by_name);
     }
   }
   if (at < 0 && ref.is_member) {
@@ -474,8 +506,10 @@ bool EdifReader::ReadNet(const Cell& own) {
     PortRef& pr = refs_[used];
     if (!Find("portref", pr.port)) break;
     const int level = tokens_.depth();
+    // The name read is taken over, not copied (what it leaves in scratch_
+    // is cleared when scratch_ is read again).
     pr.instance.clear();
-    if (Find("instanceref", scratch_)) pr.instance.assign(scratch_.text);
+    if (Find("instanceref", scratch_)) pr.instance.swap(scratch_.text);
     if (pr.instance.empty() && !net_name.is_array) {
       // A port of the cell: the net takes the port's name as the header
       // spells it.
@@ -495,7 +529,7 @@ bool EdifReader::ReadNet(const Cell& own) {
   }
   // A net on no port of the cell keeps its own name, made unique in the
   // cell; supply names stay as they are (they are global).
-  if (external == 0 && !IsSupplyName(name)) name = body_.names.Unique(name);
+  if (external == 0 && !IsSupplyName(name)) body_.names.MakeUnique(name);
   Net net;
   body_.Rename(net, name);
   net.fanout = static_cast<std::int32_t>(used);
@@ -527,17 +561,17 @@ void EdifReader::AddPin(const Cell& own, const std::string& instance, const Edif
     return;
   }
   // Cells are stored for good: a name found once stays right.
-  memo_key_.assign(port.is_member ? port.member_id : port.text);
-  if (port.is_member) {
-    memo_key_ += '[';
-    memo_key_ += port.member_index;
-  }
-  PortMemo& m = port_memo_[(HashName(memo_key_, false) ^
-                            (static_cast<std::uint64_t>(c) * 0x9e3779b97f4a7c15ull)) &
+  // A member's text is its identifier followed by its index: the text and
+  // where the index begins tell it apart from a scalar of the same text.
+  const std::int32_t split = port.is_member ? static_cast<std::int32_t>(port.member_id.size()) : -1;
+  PortMemo& m = port_memo_[(HashName(port.text, false) ^
+                            (static_cast<std::uint64_t>(c) * 0x9e3779b97f4a7c15ull) ^
+                            static_cast<std::uint64_t>(split + 1)) &
                            (port_memo_.size() - 1)];
-  if (m.cell != c || m.ref != memo_key_) {
+  if (m.cell != c || m.split != split || m.ref != port.text) {
     m.cell = c;
-    m.ref = memo_key_;
+    m.split = split;
+    m.ref = port.text;
     m.name = PortHeaderName(port, netlist_.cells[static_cast<std::size_t>(c)], c);
     m.id = -1;
   }

@@ -125,16 +125,17 @@ class EdifReader : public NetlistReader {
   // Header names of instance ports found lately, by cell and reference.
   struct PortMemo {
     std::int32_t cell = -1;
-    std::string ref;
+    std::string ref;          // the reference's text (a member: identifier and index)
+    std::int32_t split = -1;  // a member: where its index begins in `ref`; -1: none
     std::string name;
     unsigned generation = 0;  // of the body `id` is a port name number of
     std::int32_t id = -1;
   };
   std::vector<PortMemo> port_memo_ = std::vector<PortMemo>(1024);
-  std::string memo_key_;
   std::string unresolved_;  // a reference's own text
   EdifName scratch_;
   std::string instance_name_;  // of the instance being read
+  std::string bit_name_;       // of the bus bit being declared
   struct PortRef {
     EdifName port;
     std::string instance;  // empty: a port of the cell itself

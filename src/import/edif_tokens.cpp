@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
+#include "text/blank_scan.h"
+#include "text/lineio.h"
+
 namespace kalvor {
 
 namespace {
@@ -25,6 +28,18 @@ struct Delimiters {
 constexpr Delimiters kDelimiters;
 
 inline unsigned DelimiterKind(char c) { return kDelimiters.kind[static_cast<unsigned char>(c)]; }
+
+// The first delimiter at or after `p`, or `end`.
+inline const char* WordEnd(const char* p, const char* end) {
+  return FirstOfOrEnd<' ', '"', '(', ')'>(p, end);
+}
+
+// The double quote closing the string that `text` begins with, or npos.
+inline std::size_t ClosingQuote(std::string_view text) {
+  const char* end = text.data() + text.size();
+  const char* q = FirstOfOrEnd<'"'>(text.data() + 1, end);
+  return q == end ? std::string_view::npos : static_cast<std::size_t>(q - text.data());
+}
 
 // EDIF keywords that can open a list, in lower case.
 constexpr std::string_view kKeywords[] = {
@@ -134,33 +149,19 @@ bool EdifLineSource::Fill(std::size_t need) {
   return end_ - begin_ >= need;
 }
 
-// The first CR, LF or NUL in p[from, n), or n.
-static std::size_t FindLineEnd(const char* p, std::size_t from, std::size_t n) {
-  const char* end = p + n;
-  const char* best = end;
-  for (char c : {'\n', '\r', '\0'}) {
-    const void* hit = std::memchr(p + from, c, static_cast<std::size_t>(best - (p + from)));
-    if (hit) best = static_cast<const char*>(hit);
-  }
-  return static_cast<std::size_t>(best - p);
-}
-
 static void TabsToBlanks(char* p, std::size_t n) {
-  char* end = p + n;
-  while (true) {
-    void* hit = std::memchr(p, '\t', static_cast<std::size_t>(end - p));
-    if (!hit) return;
-    p = static_cast<char*>(hit);
-    *p++ = ' ';
-  }
+  for (char* end = p + n; (p = const_cast<char*>(FirstOfOrEnd<'\t'>(p, end))) != end;) *p++ = ' ';
 }
 
 bool EdifLineSource::Next(std::string_view& line) {
   std::size_t scanned = 0;  // bytes from begin_ known to hold no line end
+  bool tab = false;         // whether a tab may come in them
   for (;;) {
     const char* p = buf_.data() + begin_;
     std::size_t avail = end_ - begin_;
-    std::size_t i = FindLineEnd(p, scanned, avail);
+    bool tab_here = false;
+    std::size_t i = scanned + FindLineEnd(p + scanned, avail - scanned, /*nul_ends=*/true, &tab_here);
+    tab = tab || tab_here;
     if (i < avail) {
       // Make sure the byte after a CR or LF is here to see a pair.
       if (p[i] != '\0' && i + 1 == avail && !eof_) {
@@ -174,7 +175,7 @@ bool EdifLineSource::Next(std::string_view& line) {
         term = 2;
       }
       char* q = buf_.data() + begin_;
-      TabsToBlanks(q, i);
+      if (tab) TabsToBlanks(q, i);
       line = std::string_view(q, i);
       begin_ += i + term;
       ++lines_;
@@ -183,7 +184,7 @@ bool EdifLineSource::Next(std::string_view& line) {
     if (eof_) {
       if (avail == 0) return false;
       char* q = buf_.data() + begin_;
-      TabsToBlanks(q, avail);
+      if (tab) TabsToBlanks(q, avail);
       line = std::string_view(q, avail);
       begin_ = end_;
       ++lines_;
@@ -267,11 +268,7 @@ bool EdifTokens::AppendNextLine(std::string_view head_word) {
 EdifTokens::Kind EdifTokens::NextToken(std::string_view& text) {
   if (unclosed_quote_) return Kind::kNone;
   for (;;) {
-    // Indentation comes in long runs of blanks: eight at a time first.
-    std::size_t skip = 0;
-    while (skip + 8 <= rest_.size() && std::memcmp(rest_.data() + skip, "        ", 8) == 0) skip += 8;
-    while (skip < rest_.size() && rest_[skip] == ' ') ++skip;
-    rest_.remove_prefix(skip);
+    rest_.remove_prefix(BlanksAhead(rest_));
     if (rest_.empty()) {
       if (!NextLine(rest_)) return Kind::kNone;
       continue;
@@ -289,10 +286,10 @@ EdifTokens::Kind EdifTokens::NextToken(std::string_view& text) {
       return Kind::kClose;
     }
     if (c == '"') {
-      std::size_t close = rest_.find('"', 1);
+      std::size_t close = ClosingQuote(rest_);
       if (close == std::string_view::npos) {
         AppendNextLine();
-        close = rest_.find('"', 1);
+        close = ClosingQuote(rest_);
       }
       if (close == std::string_view::npos) {
         unclosed_quote_ = true;
@@ -306,8 +303,8 @@ EdifTokens::Kind EdifTokens::NextToken(std::string_view& text) {
     }
     // The word ends at the first delimiter. When no blank or double quote
     // follows in the buffered text, the next line is joined on first.
-    std::size_t end = 0;
-    while (end < rest_.size() && DelimiterKind(rest_[end]) == 0) ++end;
+    const char* const line_end = rest_.data() + rest_.size();
+    std::size_t end = static_cast<std::size_t>(WordEnd(rest_.data(), line_end) - rest_.data());
     std::size_t look = end;
     bool word_follows = false;  // a further word before the next blank
     for (; look < rest_.size(); ++look) {
@@ -321,7 +318,8 @@ EdifTokens::Kind EdifTokens::NextToken(std::string_view& text) {
       bool open_end = end == rest_.size();
       AppendNextLine(open_end && after_open_ ? rest_ : std::string_view());
       if (open_end) {
-        while (end < rest_.size() && DelimiterKind(rest_[end]) == 0) ++end;
+        end = static_cast<std::size_t>(WordEnd(rest_.data() + end, rest_.data() + rest_.size()) -
+                                       rest_.data());
       }
     }
     text = rest_.substr(0, end);

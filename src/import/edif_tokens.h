@@ -12,6 +12,7 @@
 // around the break tells (BlankDropped).
 #pragma once
 
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -61,21 +62,41 @@ class EdifTokens {
   // text stays valid until the next call. Parentheses in the current line
   // are handled here, everything else by NextToken.
   Kind Next(std::string_view& text) {
-    // Indentation comes in long runs of blanks: eight at a time first.
-    std::size_t skip = 0;
-    while (skip + 8 <= rest_.size() && std::memcmp(rest_.data() + skip, "        ", 8) == 0) skip += 8;
-    while (skip < rest_.size() && rest_[skip] == ' ') ++skip;
-    if (skip < rest_.size() && !unclosed_quote_) {
-      char c = rest_[skip];
+    rest_.remove_prefix(BlanksAhead(rest_));
+    if (!rest_.empty() && !unclosed_quote_) {
+      char c = rest_[0];
       if (c == '(' || c == ')') {
-        text = rest_.substr(skip, 1);
-        rest_.remove_prefix(skip + 1);
+        text = rest_.substr(0, 1);
+        rest_.remove_prefix(1);
         depth_ += c == '(' ? 1 : -1;
         after_open_ = c == '(';
         return c == '(' ? Kind::kOpen : Kind::kClose;
       }
     }
     return NextToken(text);
+  }
+
+  // The blanks at the start of `text`. Most tokens follow one blank or
+  // none; indentation comes in long runs, taken eight bytes at a time (a
+  // blank is a zero byte of the text XOR blanks).
+  static std::size_t BlanksAhead(std::string_view text) {
+    constexpr std::uint64_t kBlanks = 0x2020202020202020ull;
+    if (text.empty() || text[0] != ' ') return 0;
+    if (text.size() == 1 || text[1] != ' ') return 1;
+    std::size_t skip = 2;
+    for (; skip + 8 <= text.size(); skip += 8) {
+      std::uint64_t w = 0;
+      std::memcpy(&w, text.data() + skip, 8);
+      if ((w ^= kBlanks) != 0) {
+        if constexpr (std::endian::native == std::endian::little) {
+          return skip + static_cast<std::size_t>(std::countr_zero(w)) / 8;
+        } else {
+          break;
+        }
+      }
+    }
+    while (skip < text.size() && text[skip] == ' ') ++skip;
+    return skip;
   }
 
   int depth() const { return depth_; }

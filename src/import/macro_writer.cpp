@@ -39,7 +39,8 @@ std::string UnconnectedPort(const Body& body, const std::string& port, const std
   ++state.unconnected;
   std::string name;
   do {
-    name = Format("NCX%ld", ++state.ncx_number);
+    name = "NCX";
+    name += std::to_string(++state.ncx_number);
   } while (body.names.Used(name));
   return name;
 }

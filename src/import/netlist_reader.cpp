@@ -3,18 +3,28 @@
 #include <algorithm>
 #include <cstring>
 
+#include "text/blank_scan.h"
 #include "text/strings.h"
 
 namespace kalvor {
 
 void NoteWiredTogether(Netlist& netlist, const std::string& cell, const std::string& net,
                        const std::string& port, long line) {
-  netlist.Note(Diagnostic::Severity::kWarning, "wired together",
-               Format("The following ports of cell %s appear to be wired together:\n\n   %s\n"
-                      "   %s\n\nMore than one port per signal is not allowed.\n"
-                      "Try  Add I/O's option on your synthesizer.",
-                      cell.c_str(), net.c_str(), port.c_str()),
-               "Warning:", line);
+  // Large designs wire many ports together: the text is put together by
+  // appends, which printf's formatting of each made slow. A name ends at
+  // its first NUL, as "%s" would end it.
+  auto c_text = [](const std::string& s) {
+    return std::string_view(s.data(), static_cast<std::size_t>(std::find(s.begin(), s.end(), '\0') - s.begin()));
+  };
+  constexpr std::string_view kHead = "The following ports of cell ";
+  constexpr std::string_view kWired = " appear to be wired together:\n\n   ";
+  constexpr std::string_view kTail =
+      "\n\nMore than one port per signal is not allowed.\nTry  Add I/O's option on your synthesizer.";
+  const std::string_view c = c_text(cell), a = c_text(net), b = c_text(port);
+  std::string text;
+  text.reserve(kHead.size() + c.size() + kWired.size() + a.size() + 4 + b.size() + kTail.size());
+  text.append(kHead).append(c).append(kWired).append(a).append("\n   ").append(b).append(kTail);
+  netlist.Note(Diagnostic::Severity::kWarning, "wired together", std::move(text), "Warning:", line);
 }
 
 bool MentionsVcc(std::string_view text) {
@@ -37,17 +47,8 @@ bool MentionsVcc(std::string_view text) {
   // Candidates are found by the third letter, a "c" in either case.
   const char* const begin = text.data();
   const char* const end = begin + text.size();
-  const char* lower = begin;
-  const char* upper = begin;
-  for (;;) {
-    if (lower && lower < end) lower = static_cast<const char*>(std::memchr(lower, 'c', static_cast<std::size_t>(end - lower)));
-    if (upper && upper < end) upper = static_cast<const char*>(std::memchr(upper, 'C', static_cast<std::size_t>(end - upper)));
-    if (lower >= end) lower = nullptr;
-    if (upper >= end) upper = nullptr;
-    if (!lower && !upper) return false;
-    const char* c = !lower ? upper : !upper ? lower : std::min(lower, upper);
-    if (c == lower) ++lower;
-    if (c == upper) ++upper;
+  for (const char* c = FirstOfOrEnd<'c', 'C'>(begin, end); c != end;
+       c = FirstOfOrEnd<'c', 'C'>(c + 1, end)) {
     if (c - begin < 2) continue;
     const std::size_t at = static_cast<std::size_t>(c - begin) - 2;
     if ((text[at] | 0x20) != 'v' || (text[at + 1] | 0x20) != 'c') continue;
@@ -60,9 +61,11 @@ bool MentionsVcc(std::string_view text) {
     }
     if (EqualNoCase(keyword, "port") || EqualNoCase(keyword, "net")) return true;
   }
+  return false;
 }
 
-bool MayNeedCellUses(std::string_view text, bool vcc_to_vdd) {
+unsigned CellUsesHints(std::string_view text) {
+  unsigned hints = 0;
   auto word_at = [&](std::size_t& i) {
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\r' || text[i] == '\n')) ++i;
     const std::size_t start = i;
@@ -72,20 +75,40 @@ bool MayNeedCellUses(std::string_view text, bool vcc_to_vdd) {
     }
     return text.substr(start, i - start);
   };
-  for (std::size_t at = text.find('('); at != std::string_view::npos; at = text.find('(', at)) {
-    std::size_t i = ++at;
+  // Only a list whose keyword begins with e, or is "port", can count (blanks
+  // may come first): the others are passed over by their first bytes.
+  const char* const end = text.data() + text.size();
+  auto lower = [&](const char* q) { return q < end ? static_cast<char>(*q | 0x20) : '\0'; };
+  auto ends_word = [&](const char* q) {
+    return q >= end || *q == ' ' || *q == '\t' || *q == '\r' || *q == '\n' || *q == '(' || *q == ')';
+  };
+  for (const char* open = FirstOfOrEnd<'('>(text.data(), end); open != end;
+       open = FirstOfOrEnd<'('>(open, end)) {
+    ++open;
+    const char c = lower(open);
+    if (c == 'p') {
+      if (lower(open + 1) != 'o' || lower(open + 2) != 'r' || lower(open + 3) != 't' ||
+          !ends_word(open + 4)) {
+        continue;
+      }
+    } else if (c != 'e' && c != '\0' && *open != ' ' && *open != '\t' && *open != '\r' &&
+               *open != '\n') {
+      continue;
+    }
+    std::size_t i = static_cast<std::size_t>(open - text.data());
     const std::string_view keyword = word_at(i);
-    if (EqualNoCase(keyword, "external")) return true;
-    if (!EqualNoCase(keyword, "port")) continue;
+    if (keyword.size() == 8 && EqualNoCase(keyword, "external")) return kUsesNeeded | hints;
+    if (keyword.size() != 4 || !EqualNoCase(keyword, "port")) continue;
     std::string_view name = word_at(i);
     if (name.empty() && i < text.size() && text[i] == '(') {  // (rename NAME ...) or (name NAME)
       ++i;
       word_at(i);
       name = word_at(i);
     }
-    if (IsSupplyName(name) || (vcc_to_vdd && EqualNoCase(name, "VCC"))) return true;
+    if (IsSupplyName(name)) return kUsesNeeded | hints;
+    if (EqualNoCase(name, "VCC")) hints |= kVccPort;
   }
-  return false;
+  return hints;
 }
 
 }  // namespace kalvor

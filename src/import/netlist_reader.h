@@ -60,9 +60,11 @@ void NoteWiredTogether(Netlist& netlist, const std::string& cell, const std::str
 // makes the import ask whether such names become "VDD" before reading.
 bool MentionsVcc(std::string_view text);
 
-// Whether EDIF text may need the cell uses read beforehand (CellUses): it
-// has an "external" library (cells it may reference without defining) or
-// a port named like a supply ("VCC" too when `vcc_to_vdd`).
-bool MayNeedCellUses(std::string_view text, bool vcc_to_vdd);
+// What in EDIF text may need the cell uses read beforehand (CellUses):
+// kUsesNeeded, an "external" library (cells it may reference without
+// defining) or a port named like a supply; kVccPort, a port named "VCC"
+// (which needs them when VCC becomes VDD). Either, both or 0.
+enum CellUsesHint : unsigned { kUsesNeeded = 1, kVccPort = 2 };
+unsigned CellUsesHints(std::string_view text);
 
 }  // namespace kalvor

@@ -9,12 +9,6 @@
 
 namespace kalvor {
 
-namespace {
-
-// Finds the line end in data[0..n): the first CR or LF, and for the
-// fixed-buffer reads (whose lines are C strings) also the first NUL. `*tab`
-// tells whether a tab may come before it. Where the processor can, sixteen
-// bytes are tested at a time, so that a line costs one pass over its bytes.
 std::size_t FindLineEnd(const char* data, std::size_t n, bool nul_ends, bool* tab) {
 #if defined(__SSE2__)
   std::size_t i = 0;
@@ -61,6 +55,8 @@ std::size_t FindLineEnd(const char* data, std::size_t n, bool nul_ends, bool* ta
   return n;
 #endif
 }
+
+namespace {
 
 std::size_t TerminatorLength(const char* data, std::size_t n, std::size_t at) {
   if (at + 1 < n) {

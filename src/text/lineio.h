@@ -16,6 +16,12 @@
 
 namespace kalvor {
 
+// The line end in data[0..n): the first CR or LF, and when `nul_ends` also
+// the first NUL; n if none. `*tab` tells whether a tab may come before it.
+// Where the processor can, sixteen bytes are tested at a time, so that a
+// line costs one pass over its bytes.
+std::size_t FindLineEnd(const char* data, std::size_t n, bool nul_ends, bool* tab);
+
 // 0 at end of file, otherwise the line's length + 1. `buffer` needs room
 // for size + 1 bytes and receives the line NUL-terminated.
 int ReadLine(File& file, char* buffer, int size);

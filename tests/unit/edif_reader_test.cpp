@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "edif_test_support.h"
+#include "netlist/name_index.h"
 #include "commands/main_window.h"
 #include "platform/resource.h"
 #include "text/strings.h"
@@ -36,6 +37,25 @@ V LinesStarting(const std::string& prefix) {
     if (StartsWith(l, prefix)) out.push_back(l);
   }
   return out;
+}
+
+// A cell's names are told apart by their hashes alone: names that differ
+// only where two eight-byte words of the hash end (bus bits of a large
+// design) stay apart, and letter case alone makes no new name.
+TEST(EdifReader, UsedNamesTellBusBitsApart) {
+  UsedNames names;
+  char name[64];
+  for (int bus = 0; bus < 40; ++bus) {
+    for (int bit = 0; bit < 64; ++bit) {
+      std::snprintf(name, sizeof name, "ahbso_%d__hconfig__%d_%d", bus % 20, bus / 20, bit);
+      ASSERT_TRUE(names.Claim(name)) << name;
+      std::snprintf(name, sizeof name, "AHBSO_%d__HConfig__%d_%d", bus % 20, bus / 20, bit);
+      ASSERT_FALSE(names.Claim(name)) << name;
+    }
+  }
+  std::string taken = "ahbso_12__hconfig__0_10";
+  names.MakeUnique(taken);
+  EXPECT_EQ(taken, "ahbso_12__hconfig__0_10_2");
 }
 
 TEST(EdifReader, PortNamesRenamesAndBuses) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "support/scripted_platform.h"
+#include "text/blank_scan.h"
 #include "text/file.h"
 #include "text/find_text.h"
 #include "text/large_block.h"
@@ -178,6 +179,33 @@ TEST(FindText, AgreesWithFindOnTextsOfFewLetters) {
         }
         ASSERT_EQ(FindText(text, needle), std::string_view(text).find(needle))
             << "[" << text << "] [" << needle << "]";
+      }
+    }
+  }
+}
+
+// FirstOfOrEnd stops where a byte-by-byte search stops, from every start
+// in texts around its sixteen- and eight-byte blocks.
+TEST(FirstOfOrEnd, AgreesWithAByteSearch) {
+  std::uint32_t seed = 11;
+  auto next = [&seed] { return (seed = seed * 1103515245u + 12345u) >> 16; };
+  for (std::size_t length = 0; length < 70; ++length) {
+    for (int round = 0; round < 30; ++round) {
+      std::string text(length, 'a');
+      for (char& c : text) {
+        if (next() % (1 + round % 5 * 8) == 0) c = " \t\"()x\xa0"[next() % 7];
+      }
+      const char* end = text.data() + text.size();
+      for (std::size_t from = 0; from <= length; ++from) {
+        const char* p = text.data() + from;
+        auto first = [&](std::string_view stops) {
+          const char* q = p;
+          while (q != end && stops.find(*q) == std::string_view::npos) ++q;
+          return q;
+        };
+        ASSERT_EQ((FirstOfOrEnd<' ', '"', '(', ')'>(p, end)), first(" \"()")) << text << " " << from;
+        ASSERT_EQ(BlankOrEnd(p, end), first(" \t")) << text << " " << from;
+        ASSERT_EQ(FirstOfOrEnd<'\xa0'>(p, end), first("\xa0")) << text << " " << from;
       }
     }
   }
