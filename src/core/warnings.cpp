@@ -8,22 +8,31 @@ namespace kalvor {
 
 namespace {
 
-// The warning on one line: line ends and runs of blanks become one blank.
-std::string OneLine(const std::string& caption, const std::string& text) {
-  std::string line = "[" + caption + "] ";
+bool IsSpace(char c) { return c == ' ' || c == '\n' || c == '\r' || c == '\t'; }
+
+// Adds the warning to `lines` on a line of its own: line ends and runs of
+// blanks become one blank. The words are copied whole.
+void AppendOneLine(std::string& lines, const std::string& caption, const std::string& text) {
+  lines += '[';
+  lines += caption;
+  lines += "] ";
   bool blank = true;
-  for (char c : text) {
-    bool space = c == ' ' || c == '\n' || c == '\r' || c == '\t';
-    if (space) {
-      if (!blank) line += ' ';
-      blank = true;
-    } else {
-      line += c;
+  const char* p = text.data();
+  const char* end = p + text.size();
+  for (;;) {
+    const char* word_end = p;
+    while (word_end != end && !IsSpace(*word_end)) ++word_end;
+    if (word_end != p) {
+      lines.append(p, word_end);
       blank = false;
     }
+    if (word_end == end) break;
+    if (!blank) lines += ' ';
+    blank = true;
+    p = word_end + 1;
   }
-  if (!line.empty() && line.back() == ' ') line.pop_back();
-  return line;
+  if (lines.back() == ' ') lines.pop_back();
+  lines += '\n';
 }
 
 }  // namespace
@@ -31,6 +40,7 @@ std::string OneLine(const std::string& caption, const std::string& text) {
 void RepeatedWarnings::Begin() {
   kinds_.clear();
   lines_.clear();
+  line_count_ = 0;
   held_back_ = 0;
 }
 
@@ -48,7 +58,8 @@ void RepeatedWarnings::Warn(UserInterface& ui, const std::string& kind, const st
     kinds_.push_back(Kind{kind, caption, 0});
     k = &kinds_.back();
   }
-  lines_.push_back(OneLine(caption, text));
+  AppendOneLine(lines_, caption, text);
+  ++line_count_;
   if (++k->count <= kShownPerKind) {
     ui.Notify(text, caption, type);
   } else {
@@ -63,8 +74,10 @@ void RepeatedWarnings::Finish(UserInterface& ui, const std::string& list_path) {
   }
   File list;
   bool written = list.Open(list_path, File::Mode::kCreate);
-  for (const std::string& line : lines_) {
-    if (written) WriteLine(list, line);
+  for (std::size_t begin = 0; written && begin < lines_.size();) {
+    const std::size_t end = lines_.find('\n', begin);
+    WriteLine(list, std::string_view(lines_).substr(begin, end - begin));
+    begin = end + 1;
   }
   list.Close();
   written = written && !list.WriteFailed();
@@ -73,7 +86,7 @@ void RepeatedWarnings::Finish(UserInterface& ui, const std::string& list_path) {
     std::string text = Format("%ld more warnings like these were not shown.\n\n",
                               static_cast<long>(k.count - kShownPerKind));
     text += written ? Format("All %ld warnings are listed in:\n%s",
-                           static_cast<long>(lines_.size()), list_path.c_str())
+                           static_cast<long>(line_count_), list_path.c_str())
                     : Format("They could not be listed in:\n%s", list_path.c_str());
     ui.Notify(text, k.caption, box::kOk | box::kIconWarning);
   }

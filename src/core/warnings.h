@@ -36,7 +36,8 @@ class RepeatedWarnings {
     std::size_t count = 0;
   };
   std::vector<Kind> kinds_;
-  std::vector<std::string> lines_;  // every warning, "[caption] text" on one line
+  std::string lines_;  // every warning, "[caption] text" on one line, each ending in "\n"
+  std::size_t line_count_ = 0;
   std::size_t held_back_ = 0;
 };
 
