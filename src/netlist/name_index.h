@@ -11,52 +11,13 @@
 #include <string_view>
 #include <vector>
 
+#include "text/name_set.h"
+
 namespace kalvor {
 
-// Eight bytes at a time (the last eight may overlap the eight before; a
-// name of four to seven bytes is its first four and its last four), each
-// mixed in with a multiplication and its high half folded down (else names
-// differing only in the last byte of two words could cancel out), the sum
-// scrambled at the end. Ignoring
-// case, the letters A-Z of each eight are made lower case together.
+// A name's hash (MixName), never 0, the empty slot.
 inline std::uint64_t HashName(std::string_view s, bool ignore_case) {
-  constexpr std::uint64_t kMul = 0x9E3779B97F4A7C15ull;
-  constexpr std::uint64_t kOnes = 0x0101010101010101ull;
-  constexpr std::uint64_t kHighs = 0x8080808080808080ull;
-  auto fold = [ignore_case](std::uint64_t w) {
-    if (!ignore_case) return w;
-    const std::uint64_t low7 = w & ~kHighs;
-    const std::uint64_t from_a = low7 + kOnes * (0x80 - 'A');      // high bit: byte >= 'A'
-    const std::uint64_t past_z = low7 + kOnes * (0x80 - 'Z' - 1);  // high bit: byte > 'Z'
-    return w | ((from_a & ~past_z & ~w & kHighs) >> 2);            // 0x80 >> 2 is the case bit
-  };
-  const char* p = s.data();
-  std::size_t n = s.size();
-  std::uint64_t h = n * kMul;
-  std::uint64_t w = 0;
-  if (n >= 8) {
-    for (; n > 8; p += 8, n -= 8) {
-      std::memcpy(&w, p, 8);
-      h = (h ^ fold(w)) * kMul;
-      h ^= h >> 32;  // a product carries a word's high bytes only upwards
-    }
-    std::memcpy(&w, p + n - 8, 8);
-  } else if (n >= 4) {
-    std::uint32_t head = 0;
-    std::uint32_t tail = 0;
-    std::memcpy(&head, p, 4);
-    std::memcpy(&tail, p + n - 4, 4);
-    w = head | (std::uint64_t{tail} << 32);
-  } else {
-    for (std::size_t i = 0; i < n; ++i) {
-      w |= static_cast<std::uint64_t>(static_cast<unsigned char>(p[i])) << (8 * i);
-    }
-  }
-  h = (h ^ fold(w)) * kMul;
-  h ^= h >> 32;
-  h *= 0xD6E8FEB86659FD93ull;
-  h ^= h >> 29;
-  return h | 1;  // never 0, the empty slot
+  return MixName(s, ignore_case) | 1;
 }
 
 class NamePositions {
