@@ -37,17 +37,6 @@ bool IsPadNet(std::string_view name) {
   return head == "PAD" || head == "Pad" || head == "pad";
 }
 
-// True when " " + name + " " is in `list`.
-bool ListsName(std::string_view list, std::string_view name) {
-  for (std::size_t at = list.find(name); at != std::string_view::npos; at = list.find(name, at + 1)) {
-    if (at > 0 && list[at - 1] == ' ' && at + name.size() < list.size() &&
-        list[at + name.size()] == ' ') {
-      return true;
-    }
-  }
-  return false;
-}
-
 // The largest number that directly follows " " + base in `text`; 0 when
 // none does.
 long LargestIndexAfter(std::string_view text, std::string_view base, long largest) {

@@ -199,6 +199,9 @@ class NodeNames {
 // lowercase `bus_list`), or npos. Most macros have no bus: that test
 // stays inline, the search is BusIndexIn.
 std::size_t BusIndexIn(std::string_view name, std::string_view bus_list);
+
+// True when " " + name + " " is in `list` (a bus or analog list).
+bool ListsName(std::string_view list, std::string_view name);
 inline std::size_t BusIndex(std::string_view name, std::string_view bus_list) {
   return bus_list.empty() ? std::string_view::npos : BusIndexIn(name, bus_list);
 }

@@ -220,14 +220,17 @@ std::size_t BusIndexIn(std::string_view name, std::string_view bus_list) {
     lowered = ToLower(base);
     base = lowered;
   }
-  for (std::size_t at = bus_list.find(base); at != std::string_view::npos;
-       at = bus_list.find(base, at + 1)) {
-    std::size_t end = at + base.size();
-    if (at > 0 && bus_list[at - 1] == ' ' && end < bus_list.size() && bus_list[end] == ' ') {
-      return digit;
+  return ListsName(bus_list, base) ? digit : std::string_view::npos;
+}
+
+bool ListsName(std::string_view list, std::string_view name) {
+  for (std::size_t at = list.find(name); at != std::string_view::npos; at = list.find(name, at + 1)) {
+    if (at > 0 && list[at - 1] == ' ' && at + name.size() < list.size() &&
+        list[at + name.size()] == ' ') {
+      return true;
     }
   }
-  return std::string_view::npos;
+  return false;
 }
 
 bool NextVhdlToken(File& file, std::string& line, std::string& token) {
