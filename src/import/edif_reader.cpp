@@ -110,20 +110,6 @@ inline void SetText(std::string& s, std::string_view t) {
   s.append(t.data(), t.size());
 }
 
-// Appends `v` in decimal, as std::to_string writes it.
-void AppendDecimal(std::string& out, long v) {
-  char digits[24];
-  char* const end = digits + sizeof digits;
-  char* d = end;
-  unsigned long u = v < 0 ? 0ul - static_cast<unsigned long>(v) : static_cast<unsigned long>(v);
-  do {
-    *--d = static_cast<char>('0' + u % 10);
-    u /= 10;
-  } while (u != 0);
-  if (v < 0) *--d = '-';
-  out.append(d, static_cast<std::size_t>(end - d));
-}
-
 PortDirection DirectionOf(std::string_view word) {
   if (IsKeyword(word, "input")) return PortDirection::kInput;
   if (IsKeyword(word, "output")) return PortDirection::kOutput;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "text/name_set.h"
+#include "text/strings.h"
 
 namespace kalvor {
 
@@ -133,14 +134,10 @@ class UsedNames {
   void MakeUnique(std::string& name) {
     if (Claim(name)) return;
     const std::size_t base = name.size();
-    char digits[24];
     for (long n = 2;; ++n) {
-      char* end = digits + sizeof digits;
-      char* d = end;
-      for (long v = n; v != 0; v /= 10) *--d = static_cast<char>('0' + v % 10);
       name.resize(base);
       name += '_';
-      name.append(d, static_cast<std::size_t>(end - d));
+      AppendDecimal(name, n);
       if (Claim(name)) return;
     }
   }

@@ -110,6 +110,19 @@ std::size_t FindNoCase(std::string_view haystack, std::string_view needle,
   return std::string_view::npos;
 }
 
+void AppendDecimal(std::string& out, long v) {
+  char digits[24];
+  char* const end = digits + sizeof digits;
+  char* d = end;
+  unsigned long u = v < 0 ? 0ul - static_cast<unsigned long>(v) : static_cast<unsigned long>(v);
+  do {
+    *--d = static_cast<char>('0' + u % 10);
+    u /= 10;
+  } while (u != 0);
+  if (v < 0) *--d = '-';
+  out.append(d, static_cast<std::size_t>(end - d));
+}
+
 std::string Format(const char* format, ...) {
   va_list args;
   va_start(args, format);

@@ -35,6 +35,9 @@ bool HasContent(std::string_view text);
 // ASCII letter case ignored.
 bool EqualNoCase(std::string_view a, std::string_view b);
 
+// Appends `v` in decimal, as std::to_string writes it.
+void AppendDecimal(std::string& out, long v);
+
 // Helpers of the same family used throughout the core.
 inline char ToUpperAscii(char c) {
   return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
