@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "text/large_block.h"
+#include "text/strings.h"
 
 namespace kalvor {
 
@@ -24,15 +25,7 @@ namespace kalvor {
 // made lower case together.
 inline std::uint64_t MixName(std::string_view s, bool ignore_case) {
   constexpr std::uint64_t kMul = 0x9E3779B97F4A7C15ull;
-  constexpr std::uint64_t kOnes = 0x0101010101010101ull;
-  constexpr std::uint64_t kHighs = 0x8080808080808080ull;
-  auto fold = [ignore_case](std::uint64_t w) {
-    if (!ignore_case) return w;
-    const std::uint64_t low7 = w & ~kHighs;
-    const std::uint64_t from_a = low7 + kOnes * (0x80 - 'A');      // high bit: byte >= 'A'
-    const std::uint64_t past_z = low7 + kOnes * (0x80 - 'Z' - 1);  // high bit: byte > 'Z'
-    return w | ((from_a & ~past_z & ~w & kHighs) >> 2);            // 0x80 >> 2 is the case bit
-  };
+  auto fold = [ignore_case](std::uint64_t w) { return ignore_case ? LowerEightAscii(w) : w; };
   const char* p = s.data();
   std::size_t n = s.size();
   std::uint64_t h = n * kMul;

@@ -1,6 +1,8 @@
 // Path and word helpers shared by every part of the program.
 #pragma once
 
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -44,6 +46,26 @@ inline char ToUpperAscii(char c) {
 }
 inline char ToLowerAscii(char c) {
   return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+// The letters A-Z among eight bytes made lower case together (bytes of 128
+// and above are left alone, as ToLowerAscii leaves them).
+constexpr std::uint64_t LowerEightAscii(std::uint64_t w) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+  constexpr std::uint64_t kHighs = 0x8080808080808080ull;
+  const std::uint64_t low7 = w & ~kHighs;
+  const std::uint64_t from_a = low7 + kOnes * (0x80 - 'A');      // high bit: byte >= 'A'
+  const std::uint64_t past_z = low7 + kOnes * (0x80 - 'Z' - 1);  // high bit: byte > 'Z'
+  return w | ((from_a & ~past_z & ~w & kHighs) >> 2);            // 0x80 >> 2 is the case bit
+}
+// ToLowerAscii over `n` bytes at `p`, in place, eight at a time.
+inline void LowerAsciiInPlace(char* p, std::size_t n) {
+  for (; n >= 8; p += 8, n -= 8) {
+    std::uint64_t w = 0;
+    std::memcpy(&w, p, 8);
+    w = LowerEightAscii(w);
+    std::memcpy(p, &w, 8);
+  }
+  for (; n > 0; ++p, --n) *p = ToLowerAscii(*p);
 }
 std::string ToUpper(std::string_view text);
 std::string ToLower(std::string_view text);

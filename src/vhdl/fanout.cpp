@@ -9,6 +9,7 @@
 
 #include "core/safe_replace.h"
 #include "core/startup.h"
+#include "text/blank_scan.h"
 #include "text/file.h"
 #include "text/lineio.h"
 #include "text/strings.h"
@@ -207,10 +208,8 @@ bool FanoutAnalysis::Grow(std::size_t entry_length) {
 std::string_view FanoutAnalysis::Name(std::size_t index) const {
   const char* start = tables_.names.data() + offsets_[index] + 1;
   std::size_t room = position_ - offsets_[index] - 1;
-  // Names are short: a loop costs less than a call of the C library.
-  std::size_t length = 0;
-  while (length < room && start[length] != ' ') ++length;
-  return std::string_view(start, length);
+  const char* end = FirstOfOrEnd<' '>(start, start + room);
+  return std::string_view(start, static_cast<std::size_t>(end - start));
 }
 
 std::string_view FanoutAnalysis::Text() const {
@@ -288,7 +287,10 @@ Outcome FinishFanout(Platform& p, FanoutAnalysis& fanout, const std::string& pat
   WriteLine(report, "------\t-------------------------------------------------------");
   std::vector<std::uint32_t> order = fanout.ReportOrder();
   std::string closing = "\nNo node was counted.\n\nDisplay fanout report?";
-  std::string text;
+  // The lines are made where they stand in `text` and written 64 KB at a
+  // time: the count, a tab, the name in capitals, CR LF.
+  std::string text(std::size_t{1} << 16, '\0');
+  std::size_t used = 0;
   // The report's order is not the table's: the names a few ahead are
   // asked for while one is written.
   constexpr std::size_t kAhead = 16;
@@ -303,21 +305,22 @@ Outcome FinishFanout(Platform& p, FanoutAnalysis& fanout, const std::string& pat
           "are only counted as ONE unit load.\n\nDisplay fanout report?",
           fanout_of_net, ToUpper(name).c_str());
     }
-    char number[24];
-    text.append(number, Decimal(static_cast<std::size_t>(fanout_of_net), number));
-    text += '\t';
-    const std::size_t at = text.size();
-    text += name;
-    char* upper = text.data();
-    for (std::size_t i = at; i < at + name.size(); ++i) upper[i] = ToUpperAscii(upper[i]);
-    text += "\r\n";
-    if (text.size() >= (1 << 16)) {
-      report.Write(text);
-      text.clear();
+    const std::size_t line = 20 + 1 + name.size() + 2;
+    if (text.size() - used < line) {
+      report.Write(text.data(), used);
+      used = 0;
+      if (text.size() < line) text.resize(line);
     }
+    char* at = text.data() + used;
+    at += Decimal(static_cast<std::size_t>(fanout_of_net), at);
+    *at++ = '\t';
+    for (char c : name) *at++ = ToUpperAscii(c);
+    *at++ = '\r';
+    *at++ = '\n';
+    used = static_cast<std::size_t>(at - text.data());
     fanout.ClearCounter(index);
   }
-  report.Write(text);
+  report.Write(text.data(), used);
   if (!output.Commit()) return Outcome::kFailed;
   if (p.ui.Notify(closing, "Done.", box::kYesNo | box::kIconQuestion) == answer::kYes) {
     p.shell.Open(path, "", "");

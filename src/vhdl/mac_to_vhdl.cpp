@@ -721,11 +721,11 @@ void MacToVhdl::Instance(char* line, std::size_t size) {
     name = NextName(rest);
   }
   const std::size_t head = size - rest.size();
-  for (std::size_t i = 0; i < head; ++i) line[i] = ToLowerAscii(line[i]);
+  LowerAsciiInPlace(line, head);
   line[0] = 'I';
   const std::string_view component = name;
   for (const std::string& ignored : options_.ignore) {
-    if (EqualNoCase(component, ignored)) return;
+    if (ignored.size() == component.size() && EqualNoCase(component, ignored)) return;
   }
   // The long-standing format's line is made in row_ and written whole.
   row_.Clear();

@@ -153,9 +153,7 @@ std::uint32_t NodeNames::Name(std::string_view word, NodeTally& tally) {
   // (so "NN_" stays in capitals); names meet when VHDL cannot tell them
   // apart, which ignores letter case there.
   name_.assign(word);
-  if (lowercase_) {
-    for (char& c : name_) c = ToLowerAscii(c);
-  }
+  if (lowercase_) LowerAsciiInPlace(name_.data(), name_.size());
   NormalizeNodeName(name_, false, tally);
   const std::string* key = &name_;
   if (lowercase_ && std::any_of(name_.begin(), name_.end(),
