@@ -129,6 +129,9 @@ bool File::Open(const std::string& path, Mode mode) {
 
 void File::Adopt(std::FILE* stream, const std::string& path) {
   Close();
+  // Reads and writes are gathered here in large blocks: a buffer in the C
+  // stream as well would only split each block in two system calls.
+  std::setvbuf(stream, nullptr, _IONBF, 0);
   fp_ = stream;
   path_ = path;
   mode_ = Mode::kCreate;
