@@ -77,6 +77,23 @@ void Fill(Table& table, std::size_t needed, std::size_t least, std::size_t ahead
 
 }  // namespace
 
+void FanoutAnalysis::Expect(std::int64_t bytes) {
+  if (!available_ || bytes <= 0) return;
+  // A name and its index take a few bytes more than the name; a name comes
+  // in a file with its neighbours, a line's other words and its end.
+  constexpr std::int64_t kMostText = std::int64_t{64} << 20;
+  const std::int64_t nets = tables_.nets;
+  const std::int64_t knets = tables_.knets;
+  const auto text = static_cast<std::size_t>(std::min({bytes / 4, kMostText, nets}));
+  const auto entries = static_cast<std::size_t>(std::min({bytes / 64, kMostText / 16, knets}));
+  try {
+    tables_.names.reserve(text);
+    tables_.counts.reserve(entries);
+    offsets_.reserve(entries);
+  } catch (const std::bad_alloc&) {
+  }
+}
+
 // Memory for `text` bytes of names and `entries` counters, within the
 // bounds NETS and kNETS. False when the memory cannot be had.
 bool FanoutAnalysis::Room(std::size_t text, std::size_t entries) {

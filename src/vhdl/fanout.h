@@ -56,6 +56,10 @@ class FanoutAnalysis {
   // Empties the tables for a new conversion.
   explicit FanoutAnalysis(FanoutTables& tables);
 
+  // Reserves room for the names a macro file of `bytes` may hold (within
+  // NETS and kNETS), so that the tables do not move as they fill; memory is
+  // touched only as names come. Without that room they grow as they must.
+  void Expect(std::int64_t bytes);
   // Enters a new name or counts one more occurrence of a known one. A new
   // name that does not fit doubles the full table (both when both are full);
   // only when that cannot be had (memory, or a size beyond what the settings

@@ -833,6 +833,7 @@ Outcome RunMacToVhdl(const RunContext& run, const MacToVhdlJob& job, FanoutTable
     p.ui.Notify("Unable to open above file.", in_path, box::kOk);
     return Outcome::kFailed;
   }
+  fanout.Expect(in.Size());
   if (FileExists(out_path) &&
       p.ui.Notify("Overwrite above file?", out_path, box::kYesNo | box::kIconQuestion) !=
           answer::kYes) {
