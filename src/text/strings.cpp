@@ -28,35 +28,7 @@ std::string SplitPath(std::string& path, PathStyle style) {
   return name;
 }
 
-namespace {
-
-std::string_view TakeWord(std::string_view& rest, std::size_t longest) {
-  const char* p = rest.data();
-  const char* end = p + rest.size();
-  while (p != end && (*p == ' ' || *p == '\t')) ++p;
-  const char* word_end = p;
-  word_end = BlankOrEnd(word_end, end);
-  std::size_t length = static_cast<std::size_t>(word_end - p);
-  if (length > longest) {
-    rest = std::string_view();
-    return std::string_view();
-  }
-  std::string_view word(p, length);
-  if (word_end == end) {
-    rest = std::string_view();
-  } else {
-    rest = std::string_view(word_end + 1, static_cast<std::size_t>(end - word_end - 1));
-  }
-  return word;
-}
-
-}  // namespace
-
 std::string_view NextWord(std::string_view& rest) { return TakeWord(rest, 62); }
-
-std::string_view NextName(std::string_view& rest) {
-  return TakeWord(rest, std::string_view::npos);
-}
 
 std::string NextWord(std::string& text) {
   std::string_view rest(text);

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "text/blank_scan.h"
 #include "text/path_style.h"
 
 namespace kalvor {
@@ -27,9 +28,31 @@ std::string SplitPath(std::string& path, PathStyle style = HostPathStyle());
 std::string NextWord(std::string& text);
 // The same on a view: `rest` is moved past the word and one separator.
 std::string_view NextWord(std::string_view& rest);
+// The next word of `rest` after blanks and tabs, `rest` moved past it and one
+// separator; a word longer than `longest` empties `rest` and gives the
+// empty word.
+inline std::string_view TakeWord(std::string_view& rest, std::size_t longest) {
+  const char* p = rest.data();
+  const char* end = p + rest.size();
+  while (p != end && (*p == ' ' || *p == '\t')) ++p;
+  const char* word_end = BlankOrEnd(p, end);
+  const auto length = static_cast<std::size_t>(word_end - p);
+  if (length > longest) {
+    rest = std::string_view();
+    return std::string_view();
+  }
+  if (word_end == end) {
+    rest = std::string_view();
+  } else {
+    rest = std::string_view(word_end + 1, static_cast<std::size_t>(end - word_end - 1));
+  }
+  return std::string_view(p, length);
+}
 // The next word of any length, taken as NextWord takes a short one: a
 // netlist name is never cut or lost however long it is.
-std::string_view NextName(std::string_view& rest);
+inline std::string_view NextName(std::string_view& rest) {
+  return TakeWord(rest, std::string_view::npos);
+}
 
 // True when `text` holds anything but blanks, tabs and semicolons.
 bool HasContent(std::string_view text);
