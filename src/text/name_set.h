@@ -115,6 +115,27 @@ class NameIndex {
     if (!slots_.empty()) __builtin_prefetch(&slots_[hash & (slots_.size() - 1)]);
   }
 
+  // Find, and where the name is not found, `number` stored for it in the
+  // slot where the search ended (`*added` tells which happened).
+  template <class IsName>
+  std::uint32_t FindOrAdd(std::uint32_t hash, std::uint32_t number, IsName is_name, bool* added) {
+    if ((count_ + 1) * 2 > slots_.size()) Grow();
+    std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+      Slot& slot = slots_[i];
+      if (slot.number == kNone) {
+        slot = Slot{hash, number};
+        ++count_;
+        *added = true;
+        return number;
+      }
+      if (slot.hash == hash && is_name(slot.number)) {
+        *added = false;
+        return slot.number;
+      }
+    }
+  }
+
   // Stores `number` for a name that Find did not find.
   void Add(std::uint32_t hash, std::uint32_t number) {
     if ((count_ + 1) * 2 > slots_.size()) Grow();
@@ -177,26 +198,21 @@ class NameSet {
   }
   // False when the name was already in the set.
   bool Insert(std::string_view name) {
-    std::uint32_t hash = NameIndex::Hash(name);
-    if (index_.Find(hash, Matcher(name)) != NameIndex::kNone) return false;
-    index_.Add(hash, static_cast<std::uint32_t>(ends_.size()));
-    text_ += name;
-    ends_.push_back(text_.size());
-    return true;
+    bool inserted = false;
+    FindOrInsert(name, &inserted);
+    return inserted;
   }
   bool Contains(std::string_view name) const {
     return index_.Find(NameIndex::Hash(name), Matcher(name)) != NameIndex::kNone;
   }
   // The number of `name`, inserted when new (`*inserted` tells which).
   std::uint32_t FindOrInsert(std::string_view name, bool* inserted) {
-    const std::uint32_t hash = NameIndex::Hash(name);
-    std::uint32_t n = index_.Find(hash, Matcher(name));
-    *inserted = n == NameIndex::kNone;
-    if (!*inserted) return n;
-    n = static_cast<std::uint32_t>(ends_.size());
-    index_.Add(hash, n);
-    text_ += name;
-    ends_.push_back(text_.size());
+    const auto next = static_cast<std::uint32_t>(ends_.size());
+    const std::uint32_t n = index_.FindOrAdd(NameIndex::Hash(name), next, Matcher(name), inserted);
+    if (*inserted) {
+      text_ += name;
+      ends_.push_back(text_.size());
+    }
     return n;
   }
   // The number of a name (its place in the order of insertion), or kNone.
