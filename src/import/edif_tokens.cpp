@@ -134,8 +134,10 @@ bool EdifLineSource::Fill(std::size_t need) {
       end_ -= begin_;
       begin_ = 0;
     }
-    // Room for a chunk, or for the rest of a smaller file.
-    std::int64_t left = file_.Size() - file_.Tell();
+    // Room for a chunk, or for the rest of a smaller file. The size is
+    // asked once: asking moves the stream to the end and back.
+    if (size_ < 0) size_ = file_.Size();
+    std::int64_t left = size_ - file_.Tell();
     std::size_t chunk = std::max(kChunk, need - (end_ - begin_));
     if (left >= 0 && static_cast<std::uint64_t>(left) < chunk) {
       chunk = static_cast<std::size_t>(left) + 1;

@@ -39,6 +39,7 @@ class EdifLineSource {
  private:
   bool Fill(std::size_t need);  // makes `need` bytes available from begin_
   File& file_;
+  std::int64_t size_ = -1;  // the file's size, asked once (-1: not yet)
   std::vector<char> buf_;
   std::size_t begin_ = 0;
   std::size_t end_ = 0;
