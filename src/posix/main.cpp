@@ -107,6 +107,7 @@ int main(int argc, char** argv) {
   if (!wrong.empty()) return UsageError(wrong);
 
   RunSummary summary;
+  summary.keep_texts = !o.report.empty();  // only the report lists them
   RecordingFileSystem fs(summary);
   std::string start_dir = fs.CurrentDirectory();
   CliUi ui;
