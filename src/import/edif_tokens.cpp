@@ -267,6 +267,27 @@ bool EdifTokens::AppendNextLine(std::string_view head_word) {
   return true;
 }
 
+EdifTokens::Kind EdifTokens::NextWord(std::string_view& text) {
+  // A word ended in this line by a blank or a double quote, or by
+  // parentheses that a blank, a double quote or the line's end follows,
+  // stands as it is (see NextToken).
+  const char* const begin = rest_.data();
+  const char* const line_end = begin + rest_.size();
+  if (*begin != '"') {
+    const char* const end = WordEnd(begin, line_end);
+    const char* after = end;
+    while (after != line_end && (*after == '(' || *after == ')')) ++after;
+    if (end != line_end && (after == line_end || *after == ' ' || *after == '"')) {
+      const auto n = static_cast<std::size_t>(end - begin);
+      text = std::string_view(begin, n);
+      rest_.remove_prefix(n);
+      after_open_ = false;
+      return Kind::kWord;
+    }
+  }
+  return NextToken(text);
+}
+
 EdifTokens::Kind EdifTokens::NextToken(std::string_view& text) {
   if (unclosed_quote_) return Kind::kNone;
   for (;;) {
