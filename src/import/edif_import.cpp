@@ -89,7 +89,9 @@ Prescan ScanNetlist(const std::string& path, bool vcc) {
   Prescan found;
   File in;
   if (!in.Open(path, File::Mode::kRead)) return found;
-  std::string piece(1 << 16, '\0');
+  // Room for 64 KB after the kept bytes: a read that large goes straight
+  // into the piece, not through the file's buffer and a copy.
+  std::string piece((1 << 16) + 64, '\0');
   std::size_t kept = 0;
   bool look_vcc = vcc;
   while (look_vcc || !(found.hints & kUsesNeeded)) {

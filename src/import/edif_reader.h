@@ -13,6 +13,7 @@
 
 #include "import/edif_tokens.h"
 #include "import/netlist_reader.h"
+#include "text/large_block.h"
 
 namespace kalvor {
 
@@ -140,7 +141,9 @@ class EdifReader : public NetlistReader {
     EdifName port;
     std::string instance;  // empty: a port of the cell itself
   };
-  std::vector<PortRef> refs_;  // of the net being read, reused
+  // Of the net being read, reused. A net may have tens of thousands (some
+  // 200 bytes each): the block is taken in large pages where it is large.
+  std::vector<PortRef, LargeBlockAllocator<PortRef>> refs_;
   std::string library_;        // the library (or external) being read
   EdifName library_ref_;
   // The macro names of the cells written under another name, by

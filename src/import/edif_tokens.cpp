@@ -134,8 +134,10 @@ bool EdifLineSource::Fill(std::size_t need) {
       end_ -= begin_;
       begin_ = 0;
     }
-    // Room for a chunk, or for the rest of a smaller file.
-    std::int64_t left = file_.Size() - file_.Tell();
+    // Room for a chunk, or for the rest of a smaller file. The size is
+    // asked once: asking moves the stream to the end and back.
+    if (size_ < 0) size_ = file_.Size();
+    std::int64_t left = size_ - file_.Tell();
     std::size_t chunk = std::max(kChunk, need - (end_ - begin_));
     if (left >= 0 && static_cast<std::uint64_t>(left) < chunk) {
       chunk = static_cast<std::size_t>(left) + 1;
@@ -263,6 +265,27 @@ bool EdifTokens::AppendNextLine(std::string_view head_word) {
   joined_.swap(scratch_);
   rest_ = joined_;
   return true;
+}
+
+EdifTokens::Kind EdifTokens::NextWord(std::string_view& text) {
+  // A word ended in this line by a blank or a double quote, or by
+  // parentheses that a blank, a double quote or the line's end follows,
+  // stands as it is (see NextToken).
+  const char* const begin = rest_.data();
+  const char* const line_end = begin + rest_.size();
+  if (*begin != '"') {
+    const char* const end = WordEnd(begin, line_end);
+    const char* after = end;
+    while (after != line_end && (*after == '(' || *after == ')')) ++after;
+    if (end != line_end && (after == line_end || *after == ' ' || *after == '"')) {
+      const auto n = static_cast<std::size_t>(end - begin);
+      text = std::string_view(begin, n);
+      rest_.remove_prefix(n);
+      after_open_ = false;
+      return Kind::kWord;
+    }
+  }
+  return NextToken(text);
 }
 
 EdifTokens::Kind EdifTokens::NextToken(std::string_view& text) {

@@ -39,6 +39,7 @@ class EdifLineSource {
  private:
   bool Fill(std::size_t need);  // makes `need` bytes available from begin_
   File& file_;
+  std::int64_t size_ = -1;  // the file's size, asked once (-1: not yet)
   std::vector<char> buf_;
   std::size_t begin_ = 0;
   std::size_t end_ = 0;
@@ -72,6 +73,7 @@ class EdifTokens {
         after_open_ = c == '(';
         return c == '(' ? Kind::kOpen : Kind::kClose;
       }
+      return NextWord(text);
     }
     return NextToken(text);
   }
@@ -110,6 +112,9 @@ class EdifTokens {
 
  private:
   Kind NextToken(std::string_view& text);
+  // A word, or a quoted string, at the start of rest_: the common word that
+  // no joining of lines can change is taken here, the rest by NextToken.
+  Kind NextWord(std::string_view& text);
   bool NextLine(std::string_view& line);  // one line by the file's layout
   // Joins the next line to rest_; `head_word` is the list keyword that
   // runs to the end of rest_, if any (see BlankDropped).

@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "import/netlist_reader.h"
+#include "text/large_block.h"
 #include "text/strings.h"
 
 namespace kalvor {
@@ -20,7 +21,8 @@ long JoinNetsSharingPins(Netlist& netlist, bool vcc_to_vdd, std::string& first_j
   // many places as pins (key 0: a free place).
   const std::size_t size = std::bit_ceil(pins.size() * 2 + 2);
   const int shift = 64 - std::countr_zero(size);
-  std::vector<std::uint64_t> keys(size, 0);
+  // Large pages for a large body's table (a fault per 2 MB, not per 4 KB).
+  std::vector<std::uint64_t, LargeBlockAllocator<std::uint64_t>> keys(size, 0);
   // Read only where a key is: left uninitialised.
   const std::unique_ptr<std::int32_t[]> first_nets(new std::int32_t[size]);
   auto slot = [&](const Pin& p, std::int32_t n) {

@@ -243,8 +243,13 @@ bool WriteMacro(File& out, Netlist& netlist, const Cell& cell, const WriteInputs
     }
   }
   bool no_port = true;
-  // Port orders of the cells instantiated here.
-  std::unordered_map<std::string, PortOrder> orders;
+  // Port orders of the cells instantiated here, with the number of each
+  // port's name in the body (-1: none), looked up once per cell.
+  struct Ordered {
+    PortOrder order;
+    std::vector<std::int32_t> ids;
+  };
+  std::unordered_map<std::string, Ordered> orders;
   std::vector<std::string> buffers;
   std::string line;
   std::string made;  // a node name made up here
@@ -262,11 +267,15 @@ bool WriteMacro(File& out, Netlist& netlist, const Cell& cell, const WriteInputs
     if (order == orders.end()) {
       std::optional<PortOrder> found = FindPortOrder(in.base, netlist, cell, diagnostics);
       if (!found) return false;
-      order = orders.emplace(cell, std::move(*found)).first;
+      Ordered added{std::move(*found), {}};
+      for (std::string_view port : added.order.ports) added.ids.push_back(body.FindPortName(port));
+      order = orders.emplace(cell, std::move(added)).first;
     }
     const std::size_t me = first.empty() ? i : static_cast<std::size_t>(first[i]);
-    for (std::string_view port : order->second.ports) {
-      const std::int32_t id = body.FindPortName(port);
+    const PortOrder& ports = order->second.order;
+    for (std::size_t k = 0; k < ports.ports.size(); ++k) {
+      const std::string_view port = ports.ports[k];
+      const std::int32_t id = order->second.ids[k];
       std::int32_t net = -1;
       if (id >= 0) {
         auto from = links.begin() + start[me];
@@ -289,7 +298,7 @@ bool WriteMacro(File& out, Netlist& netlist, const Cell& cell, const WriteInputs
       if (net >= 0) {
         node = body.Name(body.nets[static_cast<std::size_t>(net)]);
       } else {
-        made = UnconnectedPort(body, std::string(port), cell, order->second.reorder, state,
+        made = UnconnectedPort(body, std::string(port), cell, ports.reorder, state,
                                diagnostics);
         node = made;
       }

@@ -44,14 +44,16 @@ bool MentionsVcc(std::string_view text) {
     if (start == 0 || text[start - 1] != '(') return std::pair(std::string_view(), start);
     return std::pair(text.substr(start, end - start), start - 1);
   };
-  // Candidates are found by the third letter, a "c" in either case.
+  // Candidates are found by the first letter, a "v" in either case (a
+  // letter netlists use a few times less than "c").
   const char* const begin = text.data();
   const char* const end = begin + text.size();
-  for (const char* c = FirstOfOrEnd<'c', 'C'>(begin, end); c != end;
-       c = FirstOfOrEnd<'c', 'C'>(c + 1, end)) {
-    if (c - begin < 2) continue;
-    const std::size_t at = static_cast<std::size_t>(c - begin) - 2;
-    if ((text[at] | 0x20) != 'v' || (text[at + 1] | 0x20) != 'c') continue;
+  for (const char* v = FirstOfOrEnd<'v', 'V'>(begin, end); v != end;
+       v = FirstOfOrEnd<'v', 'V'>(v + 1, end)) {
+    const std::size_t at = static_cast<std::size_t>(v - begin);
+    if (at + 2 >= text.size() || (text[at + 1] | 0x20) != 'c' || (text[at + 2] | 0x20) != 'c') {
+      continue;
+    }
     if (at > 0 && name_char(text[at - 1])) continue;
     if (at + 3 < text.size() && name_char(text[at + 3])) continue;
     // Only the name of a port or a net counts: "(port VCC", "(net (rename VCC".

@@ -142,6 +142,16 @@ CliUi::CliUi() {
   progress_tty_ = ::isatty(STDERR_FILENO) != 0;
 }
 
+CliUi::~CliUi() { Err().flush(); }
+
+std::ostream& CliUi::Err() const {
+  if (!boxes_.empty()) {
+    std::cerr.write(boxes_.data(), static_cast<std::streamsize>(boxes_.size()));
+    boxes_.clear();
+  }
+  return std::cerr;
+}
+
 std::string CliUi::Absolute(const std::string& path) const {
   if (path.empty() || path[0] == '/' || base_dir_.empty()) return path;
   return base_dir_ + "/" + path;
@@ -162,7 +172,7 @@ bool CliUi::ApplyNamedFields(const std::string& name, TableView& view) const {
     for (const NamedOption* row : Named(kind)) {
       if (name != row->caption) continue;
       any = true;
-      std::cerr << "  > --" << row->name << "\n";
+      Err() << "  > --" << row->name << "\n";
       const int id = row->control;
       if (row->flag) {
         view.SetChecked(id, *(named_->*row->flag));
@@ -208,11 +218,11 @@ bool CliUi::NextAnswer(const std::string& prompt, std::string& answer) {
   if (!answers_.empty()) {
     answer = answers_.front();
     answers_.pop_front();
-    std::cerr << "  > " << answer << "\n";
+    Err() << "  > " << answer << "\n";
     return true;
   }
   if (interactive_) {
-    std::cerr << prompt << " " << std::flush;
+    Err() << prompt << " " << std::flush;
     if (std::getline(std::cin, answer)) return true;
     interactive_ = false;
   }
@@ -222,12 +232,17 @@ bool CliUi::NextAnswer(const std::string& prompt, std::string& answer) {
 int CliUi::Notify(const std::string& text, const std::string& caption,
                   int type) {
   // A box ends the progress line; the next step draws it again.
-  if (progress_open_ && progress_percent_ >= 0) std::cerr << "\n";
+  if (progress_open_ && progress_percent_ >= 0) boxes_.push_back('\n');
   progress_percent_ = -1;
   if (summary_) summary_->Shown(text, caption, type);
-  // One write per box: a conversion may report thousands of them.
-  std::cerr << ("[" + caption + "] " + text + "\n");
   int buttons = type & box::kButtonMask;
+  if (buttons == box::kOk && progress_open_) {
+    boxes_.append("[").append(caption).append("] ").append(text).append("\n");
+    if (boxes_.size() >= (std::size_t{1} << 16)) Err();
+    return answer::kOk;
+  }
+  // One write per box.
+  Err() << ("[" + caption + "] " + text + "\n");
   if (buttons == box::kOk) return answer::kOk;
   const int first = buttons == box::kYesNo ? answer::kYes : answer::kOk;
   const int second = buttons == box::kYesNo ? answer::kNo : answer::kCancel;
@@ -244,7 +259,7 @@ int CliUi::Notify(const std::string& text, const std::string& caption,
         pending_file_ = *(named_->*row->text_value);
         yes = !pending_file_.empty();
       }
-      std::cerr << "  > " << (yes ? (buttons == box::kYesNo ? "yes" : "ok")
+      Err() << "  > " << (yes ? (buttons == box::kYesNo ? "yes" : "ok")
                                   : (buttons == box::kYesNo ? "no" : "cancel"))
                 << " (--" << row->name << ")\n";
       return yes ? first : second;
@@ -257,12 +272,12 @@ int CliUi::Notify(const std::string& text, const std::string& caption,
       if (r == "yes" || r == "y" || r == "ok") return first;
       if (r == "no" || r == "n" || r == "cancel") return second;
       if (r.empty()) return first;
-      std::cerr << "  (answer " << ButtonsText(buttons) << ")\n";
+      Err() << "  (answer " << ButtonsText(buttons) << ")\n";
     }
   }
   if (blanket_ != 0) {
     int a = blanket_ == answer::kYes ? first : second;
-    std::cerr << "  > " << (a == first ? (buttons == box::kYesNo ? "yes" : "ok")
+    Err() << "  > " << (a == first ? (buttons == box::kYesNo ? "yes" : "ok")
                                        : (buttons == box::kYesNo ? "no" : "cancel"))
               << "\n";
     return a;
@@ -274,21 +289,21 @@ bool CliUi::FileDialog(std::string& result, std::size_t capacity,
                        const std::string& initial_dir,
                        const std::string& pattern) {
   if (summary_) ++summary_->questions;
-  std::cerr << "[Open] " << pattern
+  Err() << "[Open] " << pattern
             << (initial_dir.empty() ? "" : " in " + initial_dir) << "\n";
   std::string reply;
   bool named = !pending_file_.empty();
   reply.swap(pending_file_);
-  if (named) std::cerr << "  > " << reply << "\n";
+  if (named) Err() << "  > " << reply << "\n";
   for (const NamedOption* row : Named(Asked::kFile)) {
     if (named || pattern != row->text) continue;
     reply = *(named_->*row->text_value);
     named = true;
-    std::cerr << "  > " << reply << " (--" << row->name << ")\n";
+    Err() << "  > " << reply << " (--" << row->name << ")\n";
   }
   if ((!named && !NextAnswer("file?", reply)) || reply.empty() ||
       EqualNoCase(reply, "cancel")) {
-    std::cerr << "  (no file chosen)\n";
+    Err() << "  (no file chosen)\n";
     return false;
   }
   if (EqualNoCase(reply, "ok")) return false;
@@ -307,14 +322,14 @@ bool CliUi::FileDialog(std::string& result, std::size_t capacity,
 int CliUi::InputBox(const std::string& title, const std::string& prompt,
                     std::string& value) {
   if (summary_) ++summary_->questions;
-  std::cerr << "[" << title << "] " << prompt << " [" << value << "]\n";
+  Err() << "[" << title << "] " << prompt << " [" << value << "]\n";
   std::string reply;
   bool named = false;
   for (const NamedOption* row : Named(Asked::kInput)) {
     if (named || prompt != row->text) continue;
     reply = *(named_->*row->text_value);
     named = true;
-    std::cerr << "  > " << reply << " (--" << row->name << ")\n";
+    Err() << "  > " << reply << " (--" << row->name << ")\n";
     // --no-NAME: cancel.
     if (reply.empty()) return answer::kCancel;
   }
@@ -334,7 +349,7 @@ int CliUi::RunDialog(DialogModel& model) {
   if (summary_) ++summary_->questions;
   TableView view;
   model.OnInit(view);
-  std::cerr << "[" << (view.title().empty() ? model.TemplateName() : view.title())
+  Err() << "[" << (view.title().empty() ? model.TemplateName() : view.title())
             << "]\n";
   // Named options answer the dialog: OK on their fields, no --answer taken.
   if (ApplyNamedFields(model.TemplateName(), view)) {
@@ -386,20 +401,21 @@ void CliUi::ProgressDraw(unsigned position_k, unsigned total_k, bool) {
   if (percent > 100) percent = 100;
   if (percent == progress_percent_) return;
   progress_percent_ = percent;
-  std::cerr << "\r" << progress_label_ << " " << percent << "%" << std::flush;
+  Err() << "\r" << progress_label_ << " " << percent << "%" << std::flush;
 }
 
 void CliUi::ProgressClose() {
-  if (progress_open_ && progress_percent_ >= 0) std::cerr << "\n";
+  if (progress_open_ && progress_percent_ >= 0) boxes_.push_back('\n');
+  Err();
   progress_open_ = false;
   progress_percent_ = -1;
   CatchInterrupt(false);
-  if (g_interrupted) std::cerr << "[Kalvor] Cancelled.\n";
+  if (g_interrupted) Err() << "[Kalvor] Cancelled.\n";
   g_interrupted = 0;
 }
 
 void CliUi::ProgressNote(const std::string& text) {
-  if (verbose_) std::cerr << text << "\n";
+  if (verbose_) Err() << text << "\n";
 }
 
 bool CliUi::CancelRequested() { return g_interrupted != 0; }

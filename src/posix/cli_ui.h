@@ -7,6 +7,7 @@
 #include <chrono>
 #include <deque>
 #include <map>
+#include <ostream>
 #include <vector>
 #include <string>
 
@@ -20,6 +21,9 @@ namespace kalvor {
 class CliUi : public UserInterface {
  public:
   CliUi();
+  ~CliUi() override;
+  CliUi(const CliUi&) = delete;
+  CliUi& operator=(const CliUi&) = delete;
 
   void AddAnswer(const std::string& answer) { answers_.push_back(answer); }
   // Empty when `answer` can be applied to any question, box or dialog;
@@ -100,6 +104,12 @@ class CliUi : public UserInterface {
   bool quiet_ = false;
   RunSummary* summary_ = nullptr;
   bool verbose_ = false;
+  // Boxes shown while a progress window is open (a conversion may show tens
+  // of thousands) are gathered and written in blocks: before anything else
+  // is written, when the window closes, and when 64 KB are gathered.
+  mutable std::string boxes_;
+  // Standard error, after the gathered boxes.
+  std::ostream& Err() const;
 };
 
 }  // namespace kalvor

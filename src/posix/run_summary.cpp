@@ -32,13 +32,6 @@ std::string JsonString(const std::string& s) {
   return out + "\"";
 }
 
-long Count(const RunSummary& s, const char* severity) {
-  return static_cast<long>(std::count_if(s.warnings.begin(), s.warnings.end(),
-                                         [&](const RunSummary::Message& m) {
-                                           return std::string(m.severity) == severity;
-                                         }));
-}
-
 std::string Plural(long n, const char* word) {
   return std::to_string(n) + " " + word + (n == 1 ? "" : "s");
 }
@@ -50,10 +43,12 @@ void RunSummary::Shown(const std::string& text, const std::string& caption, int 
   if ((type & box::kButtonMask) != box::kOk) ++questions;
   const int icon = type & box::kIconMask;
   if (icon == box::kIconError) {
-    warnings.push_back({"error", caption, text});
+    ++error_count;
+    if (keep_texts) warnings.push_back({"error", caption, text});
   } else if (icon == box::kIconWarning || EqualNoCase(caption.substr(0, 7), "warning") ||
              text.rfind("WARNING:", 0) == 0 || text.find("\nWARNING:") != std::string::npos) {
-    warnings.push_back({"warning", caption, text});
+    ++warning_count;
+    if (keep_texts) warnings.push_back({"warning", caption, text});
   }
 }
 
@@ -70,8 +65,8 @@ std::string SummaryLine(const RunSummary& s, const std::string& function,
   std::string line = Format("kalvor: %s %s in %.1f s: ", function.c_str(), outcome.c_str(),
                             s.Seconds()) +
                      Plural(s.messages, "message") + ", " + Plural(s.questions, "question") +
-                     ", " + Plural(Count(s, "warning"), "warning") + ", " +
-                     Plural(Count(s, "error"), "error") + "; ";
+                     ", " + Plural(s.warning_count, "warning") + ", " +
+                     Plural(s.error_count, "error") + "; ";
   if (s.files.empty()) return line + "no file written";
   line += "wrote";
   for (std::size_t i = 0; i < s.files.size(); ++i) line += (i ? ", " : " ") + s.files[i];
@@ -87,8 +82,8 @@ std::string SummaryJson(const RunSummary& s, const std::string& function,
                      Format(",\n  \"seconds\": %.3f", s.Seconds()) +
                      ",\n  \"messages\": " + std::to_string(s.messages) +
                      ",\n  \"questions\": " + std::to_string(s.questions) +
-                     ",\n  \"warning_count\": " + std::to_string(Count(s, "warning")) +
-                     ",\n  \"error_count\": " + std::to_string(Count(s, "error")) +
+                     ",\n  \"warning_count\": " + std::to_string(s.warning_count) +
+                     ",\n  \"error_count\": " + std::to_string(s.error_count) +
                      ",\n  \"files_written\": [";
   for (std::size_t i = 0; i < s.files.size(); ++i) {
     json += (i ? ", " : "") + JsonString(s.files[i]);

@@ -18,7 +18,12 @@ struct RunSummary {
   };
   long messages = 0;   // boxes shown
   long questions = 0;  // questions, input boxes, file dialogs and dialogs
-  std::vector<Message> warnings;   // warnings and errors, in order
+  long warning_count = 0;
+  long error_count = 0;
+  // Whether the texts of warnings and errors are kept (for --report): a
+  // conversion may show tens of thousands.
+  bool keep_texts = true;
+  std::vector<Message> warnings;   // warnings and errors, in order, when kept
   std::vector<std::string> files;  // files written, in order, each once
   std::chrono::steady_clock::time_point start = std::chrono::steady_clock::now();
 
