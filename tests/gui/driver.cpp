@@ -207,6 +207,9 @@ struct Pending {
   // When the thread sent the command (performance counter): the user's
   // click, which the making of the thread comes before.
   volatile LONG64 sent_at = 0;
+  // When the program returned from it: the command's end, however late the
+  // driver looks.
+  volatile LONG64 returned_at = 0;
 };
 
 DWORD WINAPI SendThread(LPVOID p) {
@@ -215,6 +218,8 @@ DWORD WINAPI SendThread(LPVOID p) {
   QueryPerformanceCounter(&now);
   InterlockedExchange64(&pending->sent_at, now.QuadPart);
   SendMessageA(pending->target, pending->message, pending->wparam, pending->lparam);
+  QueryPerformanceCounter(&now);
+  InterlockedExchange64(&pending->returned_at, now.QuadPart);
   return 0;
 }
 
@@ -407,6 +412,8 @@ class Kalvor {
       if (!pending_.thread || WaitForSingleObject(pending_.thread, 0) == WAIT_OBJECT_0) {
         QueryPerformanceCounter(&now);
         from_click();
+        LONG64 returned = InterlockedCompareExchange64(&pending_.returned_at, 0, 0);
+        if (pending_.thread && returned > last.QuadPart) now.QuadPart = returned;
         if (pending_.thread) CloseHandle(pending_.thread);
         pending_.thread = nullptr;
         run.wall_ms = ms(start, now);
@@ -516,6 +523,7 @@ class Kalvor {
     pending_.wparam = wparam;
     pending_.lparam = lparam;
     pending_.sent_at = 0;
+    pending_.returned_at = 0;
     pending_.thread = CreateThread(nullptr, 0, SendThread, &pending_, 0, nullptr);
   }
 
