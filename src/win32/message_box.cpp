@@ -45,6 +45,9 @@ struct Run {
   int answer = 0;
   std::string copy;
 };
+// The run of the box on the screen, else null (kept here rather than in
+// the window, whose every change is a round trip to the server under wine).
+Run* g_run = nullptr;
 
 // What Ctrl+C puts on the clipboard: the caption, the text and the buttons'
 // names between dashed lines.
@@ -75,7 +78,7 @@ void Copy(HWND hwnd, const std::string& text) {
 }
 
 INT_PTR CALLBACK BoxProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM) {
-  auto* run = reinterpret_cast<Run*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+  Run* run = hwnd == g_box.hwnd ? g_run : nullptr;
   if (message == WM_COPY && run) {
     Copy(hwnd, run->copy);
     return TRUE;
@@ -228,8 +231,11 @@ int RunMessageBox(HWND owner, const std::string& text, const std::string& captio
   Run run;
   run.set = set;
   run.copy = CopyText(caption, text, *set);
-  SetWindowLongPtrA(b.hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(&run));
-  SetWindowLongPtrA(b.hwnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
+  g_run = &run;
+  // Lent to another owner for this run only (each change is a round trip
+  // to the server under wine).
+  const bool lent = owner != b.owner;
+  if (lent) SetWindowLongPtrA(b.hwnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
 
   SetWindowTextA(b.hwnd, caption.c_str());
   SetWindowTextA(b.text, text.c_str());
@@ -285,10 +291,10 @@ int RunMessageBox(HWND owner, const std::string& text, const std::string& captio
   if (disable) EnableWindow(owner, TRUE);
   if (IsWindow(b.hwnd)) {
     ShowWindow(b.hwnd, SW_HIDE);
-    SetWindowLongPtrA(b.hwnd, DWLP_USER, 0);
-    SetWindowLongPtrA(b.hwnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(b.owner));
+    if (lent) SetWindowLongPtrA(b.hwnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(b.owner));
   }
   if (owner && GetActiveWindow() != owner && IsWindowVisible(owner)) SetActiveWindow(owner);
+  g_run = nullptr;
   b.running = false;
   return run.answer;
 }
