@@ -128,8 +128,9 @@ LPCSTR IconOf(UINT flags) {
 // Lays the box out for `text`, centred on the work area of the owner's
 // screen, as the system's box is: the icon at the top left, the text beside
 // it (wrapped at four fifths of the screen's width), the buttons (50 by 14
-// dialog units) centred below.
-void LayOut(const OwnBox& b, HWND owner, const std::string& text, int count, bool icon) {
+// dialog units) centred below. Returns the box's place on the screen, where
+// it is shown (one move of the box's window less).
+RECT LayOut(const OwnBox& b, HWND owner, const std::string& text, int count, bool icon) {
   auto dx = [&](int n) { return MulDiv(n, b.units.cx, 4); };
   auto dy = [&](int n) { return MulDiv(n, b.units.cy, 8); };
   const int margin = dx(8);
@@ -169,8 +170,6 @@ void LayOut(const OwnBox& b, HWND owner, const std::string& text, int count, boo
   const int box_w = width + (outer.right - outer.left) - inner.right;
   const int box_h = height + (outer.bottom - outer.top) - inner.bottom;
   const UINT quiet = SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW;
-  SetWindowPos(b.hwnd, nullptr, std::max(work.left, (work.left + work.right - box_w) / 2),
-               std::max(work.top, (work.top + work.bottom - box_h) / 2), box_w, box_h, quiet);
   if (icon) SetWindowPos(b.icon, nullptr, margin, margin, 0, 0, quiet | SWP_NOSIZE);
   SetWindowPos(b.text, nullptr, text_left, text_top, width - margin - text_left, text_h, quiet);
   int left = (width - row) / 2;
@@ -178,6 +177,9 @@ void LayOut(const OwnBox& b, HWND owner, const std::string& text, int count, boo
     SetWindowPos(b.buttons[i], nullptr, left, buttons_top, button_w, button_h, quiet);
     left += button_w + gap;
   }
+  const int x = std::max(work.left, (work.left + work.right - box_w) / 2);
+  const int y = std::max(work.top, (work.top + work.bottom - box_h) / 2);
+  return RECT{x, y, x + box_w, y + box_h};
 }
 
 }  // namespace
@@ -259,12 +261,14 @@ int RunMessageBox(HWND owner, const std::string& text, const std::string& captio
     SendMessageA(b.buttons[i], BM_SETSTYLE, i == 0 ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, FALSE);
   }
   SendMessageA(b.hwnd, DM_SETDEFID, static_cast<WPARAM>(set->ids[0]), 0);
-  LayOut(b, owner, text, set->ids[1] ? 2 : 1, icon != nullptr);
+  const RECT place = LayOut(b, owner, text, set->ids[1] ? 2 : 1, icon != nullptr);
 
   const bool disable = owner && IsWindowEnabled(owner);
   if (disable) EnableWindow(owner, FALSE);
   MessageBeep(flags & MB_ICONMASK);
-  ShowWindow(b.hwnd, SW_SHOWNORMAL);
+  // Moved, shown on top and activated at once, as ShowWindow would show it.
+  SetWindowPos(b.hwnd, HWND_TOP, place.left, place.top, place.right - place.left,
+               place.bottom - place.top, SWP_SHOWWINDOW);
   SendMessageA(b.hwnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(b.buttons[0]), TRUE);
 
   MSG msg;
