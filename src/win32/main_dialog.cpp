@@ -1,5 +1,6 @@
 #include "win32/main_dialog.h"
 
+#include <iterator>
 #include <optional>
 #include <string>
 
@@ -38,6 +39,9 @@ constexpr int kFunctionButtons[] = {
 // clicked; while it takes the focus its report is not a command.)
 bool g_taking_focus = false;
 WNDPROC g_button_proc = nullptr;
+// The function buttons' windows, in the order of kFunctionButtons: under
+// wine each lookup by id asks the server for the dialog's children.
+HWND g_function_windows[std::size(kFunctionButtons)] = {};
 
 LRESULT CALLBACK FunctionButtonProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message != WM_SETFOCUS) return CallWindowProcA(g_button_proc, hwnd, message, wparam, lparam);
@@ -55,15 +59,14 @@ bool IsFunctionButton(int id) {
 }
 
 // Tab enters the function buttons at the armed one, else at the first.
-void KeepFunctionTabStop(HWND hwnd) {
-  int stop = kFunctionButtons[0];
-  for (int b : kFunctionButtons) {
-    if (IsDlgButtonChecked(hwnd, b) == BST_CHECKED) stop = b;
+void KeepFunctionTabStop() {
+  HWND stop = g_function_windows[0];
+  for (HWND button : g_function_windows) {
+    if (SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED) stop = button;
   }
-  for (int b : kFunctionButtons) {
-    HWND button = GetDlgItem(hwnd, b);
+  for (HWND button : g_function_windows) {
     LONG style = GetWindowLongA(button, GWL_STYLE);
-    LONG wanted = b == stop ? style | WS_TABSTOP : style & ~WS_TABSTOP;
+    LONG wanted = button == stop ? style | WS_TABSTOP : style & ~WS_TABSTOP;
     if (wanted != style) SetWindowLongA(button, GWL_STYLE, wanted);
   }
 }
@@ -128,13 +131,13 @@ void OnInit(HWND hwnd) {
   // The test ID holds as much as the program keeps of it.
   SendDlgItemMessageA(hwnd, id::kTestId, EM_LIMITTEXT, 255, 0);
   SetDlgItemTextA(hwnd, IDC_MAIN_VERSION, (std::string("KALVOR ") + kVersion).c_str());
-  for (int b : kFunctionButtons) {
-    HWND button = GetDlgItem(hwnd, b);
+  for (std::size_t i = 0; i < std::size(kFunctionButtons); ++i) {
+    HWND button = g_function_windows[i] = GetDlgItem(hwnd, kFunctionButtons[i]);
     WNDPROC old = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FunctionButtonProc)));
     if (!g_button_proc) g_button_proc = old;
   }
-  KeepFunctionTabStop(hwnd);
+  KeepFunctionTabStop();
   ShowTestDir(hwnd);
   DragAcceptFiles(hwnd, TRUE);
   g_ui->PrepareProgress();
@@ -149,7 +152,7 @@ void RunCommand(HWND hwnd, int id) {
   g_ui->BeginCommand();
   Outcome outcome = OnMainCommand(*g_app, id);
   g_ui->EndCommand(outcome == Outcome::kCompleted);
-  KeepFunctionTabStop(hwnd);
+  KeepFunctionTabStop();
   ShowTestDir(hwnd);
   PrepareDialogs(hwnd);
   ExitIfRequested(hwnd);
@@ -167,7 +170,7 @@ void OnDrop(HWND hwnd, HDROP drop) {
   g_ui->BeginCommand();
   OnFileDropped(*g_app, path);
   g_ui->EndCommand(false);  // a drop says something only when it refuses the file
-  KeepFunctionTabStop(hwnd);
+  KeepFunctionTabStop();
   ShowTestDir(hwnd);
 }
 

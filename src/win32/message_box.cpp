@@ -45,6 +45,9 @@ struct Run {
   int answer = 0;
   std::string copy;
 };
+// The run of the box on the screen, else null (kept here rather than in
+// the window, whose every change is a round trip to the server under wine).
+Run* g_run = nullptr;
 
 // What Ctrl+C puts on the clipboard: the caption, the text and the buttons'
 // names between dashed lines.
@@ -75,7 +78,7 @@ void Copy(HWND hwnd, const std::string& text) {
 }
 
 INT_PTR CALLBACK BoxProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM) {
-  auto* run = reinterpret_cast<Run*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+  Run* run = hwnd == g_box.hwnd ? g_run : nullptr;
   if (message == WM_COPY && run) {
     Copy(hwnd, run->copy);
     return TRUE;
@@ -125,8 +128,9 @@ LPCSTR IconOf(UINT flags) {
 // Lays the box out for `text`, centred on the work area of the owner's
 // screen, as the system's box is: the icon at the top left, the text beside
 // it (wrapped at four fifths of the screen's width), the buttons (50 by 14
-// dialog units) centred below.
-void LayOut(const OwnBox& b, HWND owner, const std::string& text, int count, bool icon) {
+// dialog units) centred below. Returns the box's place on the screen, where
+// it is shown (one move of the box's window less).
+RECT LayOut(const OwnBox& b, HWND owner, const std::string& text, int count, bool icon) {
   auto dx = [&](int n) { return MulDiv(n, b.units.cx, 4); };
   auto dy = [&](int n) { return MulDiv(n, b.units.cy, 8); };
   const int margin = dx(8);
@@ -166,8 +170,6 @@ void LayOut(const OwnBox& b, HWND owner, const std::string& text, int count, boo
   const int box_w = width + (outer.right - outer.left) - inner.right;
   const int box_h = height + (outer.bottom - outer.top) - inner.bottom;
   const UINT quiet = SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW;
-  SetWindowPos(b.hwnd, nullptr, std::max(work.left, (work.left + work.right - box_w) / 2),
-               std::max(work.top, (work.top + work.bottom - box_h) / 2), box_w, box_h, quiet);
   if (icon) SetWindowPos(b.icon, nullptr, margin, margin, 0, 0, quiet | SWP_NOSIZE);
   SetWindowPos(b.text, nullptr, text_left, text_top, width - margin - text_left, text_h, quiet);
   int left = (width - row) / 2;
@@ -175,6 +177,9 @@ void LayOut(const OwnBox& b, HWND owner, const std::string& text, int count, boo
     SetWindowPos(b.buttons[i], nullptr, left, buttons_top, button_w, button_h, quiet);
     left += button_w + gap;
   }
+  const int x = std::max(work.left, (work.left + work.right - box_w) / 2);
+  const int y = std::max(work.top, (work.top + work.bottom - box_h) / 2);
+  return RECT{x, y, x + box_w, y + box_h};
 }
 
 }  // namespace
@@ -228,8 +233,11 @@ int RunMessageBox(HWND owner, const std::string& text, const std::string& captio
   Run run;
   run.set = set;
   run.copy = CopyText(caption, text, *set);
-  SetWindowLongPtrA(b.hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(&run));
-  SetWindowLongPtrA(b.hwnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
+  g_run = &run;
+  // Lent to another owner for this run only (each change is a round trip
+  // to the server under wine).
+  const bool lent = owner != b.owner;
+  if (lent) SetWindowLongPtrA(b.hwnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
 
   SetWindowTextA(b.hwnd, caption.c_str());
   SetWindowTextA(b.text, text.c_str());
@@ -253,12 +261,14 @@ int RunMessageBox(HWND owner, const std::string& text, const std::string& captio
     SendMessageA(b.buttons[i], BM_SETSTYLE, i == 0 ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, FALSE);
   }
   SendMessageA(b.hwnd, DM_SETDEFID, static_cast<WPARAM>(set->ids[0]), 0);
-  LayOut(b, owner, text, set->ids[1] ? 2 : 1, icon != nullptr);
+  const RECT place = LayOut(b, owner, text, set->ids[1] ? 2 : 1, icon != nullptr);
 
   const bool disable = owner && IsWindowEnabled(owner);
   if (disable) EnableWindow(owner, FALSE);
   MessageBeep(flags & MB_ICONMASK);
-  ShowWindow(b.hwnd, SW_SHOWNORMAL);
+  // Moved, shown on top and activated at once, as ShowWindow would show it.
+  SetWindowPos(b.hwnd, HWND_TOP, place.left, place.top, place.right - place.left,
+               place.bottom - place.top, SWP_SHOWWINDOW);
   SendMessageA(b.hwnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(b.buttons[0]), TRUE);
 
   MSG msg;
@@ -285,10 +295,10 @@ int RunMessageBox(HWND owner, const std::string& text, const std::string& captio
   if (disable) EnableWindow(owner, TRUE);
   if (IsWindow(b.hwnd)) {
     ShowWindow(b.hwnd, SW_HIDE);
-    SetWindowLongPtrA(b.hwnd, DWLP_USER, 0);
-    SetWindowLongPtrA(b.hwnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(b.owner));
+    if (lent) SetWindowLongPtrA(b.hwnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(b.owner));
   }
   if (owner && GetActiveWindow() != owner && IsWindowVisible(owner)) SetActiveWindow(owner);
+  g_run = nullptr;
   b.running = false;
   return run.answer;
 }

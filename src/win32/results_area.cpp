@@ -54,26 +54,20 @@ void ShowResults(HWND main, const std::vector<Message>& messages, int first) {
   static std::string shown;
   static LPCSTR shown_icon = nullptr;
   static int shown_state = -1;
-  // The new text scrolls the area to its end and back, and each scroll
-  // under wine moves and draws what the area shows: the area is not drawn
-  // until its text and place are settled, then once.
-  SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-  // Under wine each change the area makes to its scroll bar draws the bar
-  // at once, even while the area is not drawn, at several milliseconds a
-  // time, and a new text changes it two to five times: the bar is held as
-  // while its thumb is dragged, and set once, when the thumb is let go
-  // where the area is.
-  const bool changed =
-      text != shown || GetWindowTextLengthA(list) != static_cast<int>(text.size());
-  if (changed) {
-    SendMessageA(list, WM_VSCROLL,
-                 MAKEWPARAM(SB_THUMBTRACK, SendMessageA(list, EM_GETFIRSTVISIBLELINE, 0, 0)), 0);
+  // Under wine every change the area makes to its text, its scroll bar and
+  // its place is drawn at once while it is on the screen, each at several
+  // round trips to the server, and hiding it from drawing (WM_SETREDRAW)
+  // still leaves the scroll bar drawn: it is hidden while they change and
+  // shown once, drawn when the dialog paints. A focused area is not hidden
+  // (hiding it would move the focus).
+  const bool hide = IsWindowVisible(list) && GetFocus() != list;
+  if (hide) ShowWindow(list, SW_HIDE);
+  if (text != shown || GetWindowTextLengthA(list) != static_cast<int>(text.size())) {
     SetWindowTextA(list, text.c_str());
     shown = text;
   }
   // The line message `first` begins at the top (as far as the text goes),
-  // else the latest message in view. One scroll: under wine each costs
-  // several milliseconds.
+  // else the latest message in view.
   if (first >= 0) {
     LRESULT line = SendMessageA(list, EM_LINEFROMCHAR, first_at, 0);
     LRESULT top = SendMessageA(list, EM_GETFIRSTVISIBLELINE, 0, 0);
@@ -83,14 +77,7 @@ void ShowResults(HWND main, const std::vector<Message>& messages, int first) {
     SendMessageA(list, EM_SETSEL, static_cast<WPARAM>(end), end);
     SendMessageA(list, EM_SCROLLCARET, 0, 0);
   }
-  SendMessageA(list, WM_SETREDRAW, TRUE, 0);
-  if (changed) {
-    const int top = static_cast<int>(SendMessageA(list, EM_GETFIRSTVISIBLELINE, 0, 0));
-    SendMessageA(list, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, top), 0);
-  }
-  // A new text's bar was drawn as the thumb was let go, with the area in
-  // view: the frame is not drawn again.
-  RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | (changed ? 0 : RDW_FRAME));
+  if (hide) ShowWindow(list, SW_SHOWNA);
   LPCSTR icon = error ? IDI_HAND : warning ? IDI_EXCLAMATION : IDI_ASTERISK;
   if (icon != shown_icon) {
     SendDlgItemMessageA(main, IDC_MAIN_RESULT_ICON, STM_SETICON,

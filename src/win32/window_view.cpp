@@ -11,20 +11,29 @@ std::string WindowText(HWND hwnd) {
   return std::string(buf.data(), n > 0 ? static_cast<std::size_t>(n) : 0);
 }
 
+HWND WindowView::Item(int id) {
+  for (const auto& [item_id, item] : items_) {
+    if (item_id == id) return item;
+  }
+  HWND item = GetDlgItem(hwnd_, id);
+  if (item) items_.emplace_back(id, item);
+  return item;
+}
+
 std::string WindowView::GetText(int id) {
-  return WindowText(GetDlgItem(hwnd_, id));
+  return WindowText(Item(id));
 }
 
 void WindowView::SetText(int id, const std::string& text) {
-  SetDlgItemTextA(hwnd_, id, text.c_str());
+  SetWindowTextA(Item(id), text.c_str());
 }
 
 bool WindowView::IsChecked(int id) {
-  return IsDlgButtonChecked(hwnd_, id) == BST_CHECKED;
+  return SendMessageA(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void WindowView::SetChecked(int id, bool checked) {
-  CheckDlgButton(hwnd_, id, checked ? BST_CHECKED : BST_UNCHECKED);
+  SendMessageA(Item(id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 void WindowView::CheckRadio(int first, int last, int id) {
@@ -36,13 +45,13 @@ void WindowView::SetTitle(const std::string& title) {
 }
 
 void WindowView::ListAdd(int id, const std::string& entry) {
-  SendDlgItemMessageA(hwnd_, id, LB_ADDSTRING, 0,
+  SendMessageA(Item(id), LB_ADDSTRING, 0,
                       reinterpret_cast<LPARAM>(entry.c_str()));
 }
 
 std::vector<std::string> WindowView::ListSelection(int id) {
   std::vector<std::string> out;
-  HWND list = GetDlgItem(hwnd_, id);
+  HWND list = Item(id);
   LRESULT count = SendMessageA(list, LB_GETSELCOUNT, 0, 0);
   if (count <= 0) return out;
   std::vector<int> indices(static_cast<std::size_t>(count));

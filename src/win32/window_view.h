@@ -5,6 +5,7 @@
 #include "win32/winapi.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/dialog.h"
@@ -15,7 +16,10 @@ class WindowView : public DialogView {
  public:
   // `modal`: End() ends the dialog; the main dialog ends only through Exit.
   explicit WindowView(bool modal) : modal_(modal) {}
-  void Attach(HWND hwnd) { hwnd_ = hwnd; }
+  void Attach(HWND hwnd) {
+    hwnd_ = hwnd;
+    items_.clear();
+  }
   HWND hwnd() const { return hwnd_; }
 
   std::string GetText(int id) override;
@@ -35,7 +39,12 @@ class WindowView : public DialogView {
   int result() const { return result_; }
 
  private:
+  // The control `id`, looked up once: under wine each lookup by id asks
+  // the server for the dialog's children.
+  HWND Item(int id);
+
   HWND hwnd_ = nullptr;
+  std::vector<std::pair<int, HWND>> items_;
   bool modal_;
   HWND enable_on_end_ = nullptr;
   bool ended_ = false;

@@ -207,6 +207,9 @@ struct Pending {
   // When the thread sent the command (performance counter): the user's
   // click, which the making of the thread comes before.
   volatile LONG64 sent_at = 0;
+  // When the program returned from it: the command's end, however late the
+  // driver looks.
+  volatile LONG64 returned_at = 0;
 };
 
 DWORD WINAPI SendThread(LPVOID p) {
@@ -215,6 +218,8 @@ DWORD WINAPI SendThread(LPVOID p) {
   QueryPerformanceCounter(&now);
   InterlockedExchange64(&pending->sent_at, now.QuadPart);
   SendMessageA(pending->target, pending->message, pending->wparam, pending->lparam);
+  QueryPerformanceCounter(&now);
+  InterlockedExchange64(&pending->returned_at, now.QuadPart);
   return 0;
 }
 
@@ -367,29 +372,44 @@ class Kalvor {
     };
     // The program's windows that are no prompt (the main dialog, the
     // progress window, windows of the emulator's own): not asked about
-    // again, so that this loop does not keep the emulator's server busy
-    // while the program works. A hidden dialog (one made ahead, say) costs
-    // one question until it shows.
+    // again. A hidden dialog (one made ahead, say) costs one question until
+    // it shows.
     std::set<HWND> others;
     std::set<HWND> dialogs;
+    auto is_prompt = [&](HWND w) {
+      if (others.count(w)) return false;
+      if (!dialogs.count(w)) {
+        if (ClassOf(w) != "#32770") {
+          others.insert(w);
+          return false;
+        }
+        dialogs.insert(w);
+      }
+      if (!IsWindowVisible(w)) return false;
+      if (Caption(w) == "Progress") {
+        others.insert(w);
+        return false;
+      }
+      return IsWindowEnabled(w) != FALSE;
+    };
+    // Every question is a round trip to the emulator's server, which the
+    // program waits for while the driver is served: most looks ask only
+    // for the program's active window (a box or dialog is made active as
+    // it shows); every 25th, and the first, goes through all its windows,
+    // for a prompt that was not made active.
+    unsigned looks = 0;
     auto next_prompt = [&]() -> HWND {
+      GUITHREADINFO info{};
+      info.cbSize = sizeof info;
+      if (GetGUIThreadInfo(pi_.dwThreadId, &info) && info.hwndActive &&
+          is_prompt(info.hwndActive)) {
+        return info.hwndActive;
+      }
+      if (looks++ % 25 != 0) return nullptr;
       std::vector<HWND> windows;
       EnumThreadWindows(pi_.dwThreadId, CollectAll, reinterpret_cast<LPARAM>(&windows));
       for (HWND w : windows) {
-        if (others.count(w)) continue;
-        if (!dialogs.count(w)) {
-          if (ClassOf(w) != "#32770") {
-            others.insert(w);
-            continue;
-          }
-          dialogs.insert(w);
-        }
-        if (!IsWindowVisible(w)) continue;
-        if (Caption(w) == "Progress") {
-          others.insert(w);
-        } else if (IsWindowEnabled(w)) {
-          return w;
-        }
+        if (is_prompt(w)) return w;
       }
       return nullptr;
     };
@@ -407,6 +427,8 @@ class Kalvor {
       if (!pending_.thread || WaitForSingleObject(pending_.thread, 0) == WAIT_OBJECT_0) {
         QueryPerformanceCounter(&now);
         from_click();
+        LONG64 returned = InterlockedCompareExchange64(&pending_.returned_at, 0, 0);
+        if (pending_.thread && returned > last.QuadPart) now.QuadPart = returned;
         if (pending_.thread) CloseHandle(pending_.thread);
         pending_.thread = nullptr;
         run.wall_ms = ms(start, now);
@@ -516,6 +538,7 @@ class Kalvor {
     pending_.wparam = wparam;
     pending_.lparam = lparam;
     pending_.sent_at = 0;
+    pending_.returned_at = 0;
     pending_.thread = CreateThread(nullptr, 0, SendThread, &pending_, 0, nullptr);
   }
 
