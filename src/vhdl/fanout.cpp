@@ -79,8 +79,9 @@ void Fill(Table& table, std::size_t needed, std::size_t least, std::size_t ahead
 
 void FanoutAnalysis::Expect(std::int64_t bytes) {
   if (!available_ || bytes <= 0) return;
-  // A name and its index take a few bytes more than the name; a name comes
-  // in a file with its neighbours, a line's other words and its end.
+  // A guess: the names' text at a quarter of the file, an entry per 64
+  // bytes (each name comes with the rest of a line around it). Too small
+  // a guess costs the growth there always was; too large, address space.
   constexpr std::int64_t kMostText = std::int64_t{64} << 20;
   const std::int64_t nets = tables_.nets;
   const std::int64_t knets = tables_.knets;
