@@ -151,10 +151,6 @@ bool EdifLineSource::Fill(std::size_t need) {
   return end_ - begin_ >= need;
 }
 
-static void TabsToBlanks(char* p, std::size_t n) {
-  for (char* end = p + n; (p = const_cast<char*>(FirstOfOrEnd<'\t'>(p, end))) != end;) *p++ = ' ';
-}
-
 bool EdifLineSource::Next(std::string_view& line) {
   std::size_t scanned = 0;  // bytes from begin_ known to hold no line end
   bool tab = false;         // whether a tab may come in them

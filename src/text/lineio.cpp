@@ -7,6 +7,8 @@
 #include <emmintrin.h>
 #endif
 
+#include "text/blank_scan.h"
+
 namespace kalvor {
 
 std::size_t FindLineEnd(const char* data, std::size_t n, bool nul_ends, bool* tab) {
@@ -56,6 +58,12 @@ std::size_t FindLineEnd(const char* data, std::size_t n, bool nul_ends, bool* ta
 #endif
 }
 
+void TabsToBlanks(char* p, std::size_t n) {
+  for (char* const end = p + n; (p = const_cast<char*>(FirstOfOrEnd<'\t'>(p, end))) != end;) {
+    *p++ = ' ';
+  }
+}
+
 namespace {
 
 std::size_t TerminatorLength(const char* data, std::size_t n, std::size_t at) {
@@ -80,14 +88,6 @@ long ReadLineCore(File& file, int size, const char** line_data, bool* tab) {
   *line_data = data;
   file.Skip(len + term);
   return static_cast<long>(len);
-}
-
-void TabsToBlanks(char* p, std::size_t n) {
-  char* end = p + n;
-  while (void* hit = std::memchr(p, '\t', static_cast<std::size_t>(end - p))) {
-    p = static_cast<char*>(hit);
-    *p++ = ' ';
-  }
 }
 
 }  // namespace

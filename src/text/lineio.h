@@ -21,6 +21,8 @@ namespace kalvor {
 // Where the processor can, sixteen bytes are tested at a time, so that a
 // line costs one pass over its bytes.
 std::size_t FindLineEnd(const char* data, std::size_t n, bool nul_ends, bool* tab);
+// Each tab of p[0, n) becomes a blank.
+void TabsToBlanks(char* p, std::size_t n);
 
 // 0 at end of file, otherwise the line's length + 1. `buffer` needs room
 // for size + 1 bytes and receives the line NUL-terminated.
