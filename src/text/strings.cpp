@@ -2,6 +2,7 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
 #include <limits>
 #include <vector>
 
@@ -82,17 +83,26 @@ std::size_t FindNoCase(std::string_view haystack, std::string_view needle,
   return std::string_view::npos;
 }
 
-void AppendDecimal(std::string& out, long v) {
-  char digits[24];
+char* PutDecimal(char* at, unsigned long long value) {
+  char digits[20];
   char* const end = digits + sizeof digits;
   char* d = end;
-  unsigned long u = v < 0 ? 0ul - static_cast<unsigned long>(v) : static_cast<unsigned long>(v);
   do {
-    *--d = static_cast<char>('0' + u % 10);
-    u /= 10;
-  } while (u != 0);
-  if (v < 0) *--d = '-';
-  out.append(d, static_cast<std::size_t>(end - d));
+    *--d = static_cast<char>('0' + value % 10);
+    value /= 10;
+  } while (value != 0);
+  const auto n = static_cast<std::size_t>(end - d);
+  std::memcpy(at, d, n);
+  return at + n;
+}
+
+void AppendDecimal(std::string& out, long v) {
+  char text[24];
+  char* end = text;
+  if (v < 0) *end++ = '-';
+  end = PutDecimal(end, v < 0 ? 0ull - static_cast<unsigned long long>(v)
+                              : static_cast<unsigned long long>(v));
+  out.append(text, static_cast<std::size_t>(end - text));
 }
 
 std::string Format(const char* format, ...) {

@@ -60,6 +60,8 @@ bool HasContent(std::string_view text);
 // ASCII letter case ignored.
 bool EqualNoCase(std::string_view a, std::string_view b);
 
+// The decimal digits of `value` at `at` (room for 20); returns their end.
+char* PutDecimal(char* at, unsigned long long value);
 // Appends `v` in decimal, as std::to_string writes it.
 void AppendDecimal(std::string& out, long v);
 

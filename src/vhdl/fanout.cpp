@@ -18,18 +18,6 @@ namespace kalvor {
 
 namespace {
 
-// The decimal digits of `value` at `out` (room for 20); returns their count.
-std::size_t Decimal(std::size_t value, char* out) {
-  char digits[20];
-  std::size_t n = 0;
-  do {
-    digits[n++] = static_cast<char>('0' + value % 10);
-    value /= 10;
-  } while (value != 0);
-  for (std::size_t i = 0; i < n; ++i) out[i] = digits[n - 1 - i];
-  return n;
-}
-
 // Twice a table size, kept within what the settings' integer reads return.
 long Doubled(long value) {
   if (value > LONG_MAX / 2 || value * 2 > INT_MAX) return INT_MAX;
@@ -330,7 +318,7 @@ Outcome FinishFanout(Platform& p, FanoutAnalysis& fanout, const std::string& pat
       if (text.size() < line) text.resize(line);
     }
     char* at = text.data() + used;
-    at += Decimal(static_cast<std::size_t>(fanout_of_net), at);
+    at = PutDecimal(at, static_cast<unsigned long long>(fanout_of_net));
     *at++ = '\t';
     for (char c : name) *at++ = ToUpperAscii(c);
     *at++ = '\r';
