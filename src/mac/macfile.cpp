@@ -27,15 +27,8 @@ MacLineKind ClassifyMacLine(std::string_view line) {
   return MacLineKind::kOther;
 }
 
-std::vector<std::string> MacWords(std::string line) {
-  std::vector<std::string> words;
-  std::string_view rest = line;
-  for (;;) {
-    std::string_view w = NextName(rest);
-    if (w.empty()) break;
-    words.emplace_back(w);
-  }
-  return words;
+void AddMacWords(std::string_view line, std::vector<std::string>& words) {
+  for (std::string_view w = NextName(line); !w.empty(); w = NextName(line)) words.emplace_back(w);
 }
 
 bool ParseMacHeader(std::string_view logical_line, MacHeader& header) {
@@ -77,11 +70,6 @@ bool AppendMacLine(File& file, std::string& text) {
 
 namespace {
 
-// The words of `rest`, each whole however long, added to `list`.
-void AddWords(std::string_view rest, std::vector<std::string>& list) {
-  for (std::string_view w = NextName(rest); !w.empty(); w = NextName(rest)) list.emplace_back(w);
-}
-
 // A "$bus NAME[LEFT:RIGHT] PORT..." line (its words after "$bus"); one of a
 // malformed range is a comment.
 void AddBusLine(PortDirections& d, std::string_view decl, std::string_view ports) {
@@ -122,12 +110,12 @@ void AddBusLine(PortDirections& d, std::string_view decl, std::string_view ports
 void AddDirective(PortDirections& d, std::string_view line) {
   std::string_view rest = line;
   const std::string_view keyword = NextName(rest);
-  if (keyword == "$input") return AddWords(rest, d.inputs);
-  if (keyword == "$output") return AddWords(rest, d.outputs);
-  if (keyword == "$inout") return AddWords(rest, d.inouts);
+  if (keyword == "$input") return AddMacWords(rest, d.inputs);
+  if (keyword == "$output") return AddMacWords(rest, d.outputs);
+  if (keyword == "$inout") return AddMacWords(rest, d.inouts);
   if (keyword == "$wired") {
     std::vector<std::string> group;
-    AddWords(rest, group);
+    AddMacWords(rest, group);
     if (group.size() > 1) d.wired.push_back(std::move(group));
     return;
   }

@@ -41,8 +41,9 @@ enum class MacLineKind {
 
 MacLineKind ClassifyMacLine(std::string_view line);
 
-// The blank-separated words of a line, each whole however long.
-std::vector<std::string> MacWords(std::string line);
+// The blank-separated words of a line, each whole however long, added to
+// `words`.
+void AddMacWords(std::string_view line, std::vector<std::string>& words);
 
 // A header ".macro NAME PORT...": ".macro" is matched on its first 6
 // characters ignoring case; the name is the second word, the ports follow

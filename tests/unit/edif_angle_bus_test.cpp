@@ -40,7 +40,8 @@ TEST(EdifReader, AngleBracketBusesExpandLikeSquareOnes) {
   EXPECT_EQ(headers, (V{".macro R D0 D1 D2 D3 Q", ".macro TOP an0 an1 an2 an3"}));
   // Member 1 of D<3:0> is bit 2: the only connected port of U1.
   ASSERT_EQ(instances.size(), 1u);
-  std::vector<std::string> words = MacWords(instances[0]);
+  std::vector<std::string> words;
+  AddMacWords(instances[0], words);
   ASSERT_EQ(words.size(), 7u) << instances[0];
   EXPECT_EQ(words[2], "NCX1");
   EXPECT_EQ(words[3], "NCX2");
