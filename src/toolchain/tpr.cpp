@@ -12,6 +12,7 @@
 #include "core/dialogs.h"
 #include "core/safe_replace.h"
 #include "platform/ui.h"
+#include "text/blank_scan.h"
 #include "text/file.h"
 #include "text/find_text.h"
 #include "text/lineio.h"
@@ -250,29 +251,10 @@ bool ReduceInOnePass(const char* p, std::size_t n, std::size_t readable, const N
 // The length of the line at p[0, n): up to the first CR or LF, or n.
 // `*marked` tells whether the line holds a tab or a "*".
 std::size_t LineEnd(const char* p, std::size_t n, bool* marked) {
-  std::size_t i = 0;
-  bool marks = false;
-#if defined(__SSE2__)
-  const __m128i lf = _mm_set1_epi8('\n');
-  const __m128i cr = _mm_set1_epi8('\r');
-  const __m128i tab = _mm_set1_epi8('\t');
-  const __m128i star = _mm_set1_epi8('*');
-  for (; n - i >= 16; i += 16) {
-    __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
-    auto ends = static_cast<unsigned>(
-        _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(x, lf), _mm_cmpeq_epi8(x, cr))));
-    auto marked_here = static_cast<unsigned>(
-        _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(x, tab), _mm_cmpeq_epi8(x, star))));
-    if (ends != 0) {
-      *marked = marks || (marked_here & ((ends & (0u - ends)) - 1)) != 0;
-      return i + static_cast<std::size_t>(__builtin_ctz(ends));
-    }
-    marks = marks || marked_here != 0;
-  }
-#endif
-  for (; i < n && p[i] != '\n' && p[i] != '\r'; ++i) marks = marks || p[i] == '\t' || p[i] == '*';
-  *marked = marks;
-  return i;
+  bool tab = false;  // not asked for: a "*" marks a line too
+  const std::size_t len = FindLineEnd(p, n, /*nul_ends=*/false, &tab);
+  *marked = FirstOfOrEnd<'\t', '*'>(p, p + len) != p + len;
+  return len;
 }
 
 // The rewritten line followed by CR LF, as it is written, in `out`;
