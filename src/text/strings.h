@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -10,6 +11,13 @@
 #include "text/path_style.h"
 
 namespace kalvor {
+
+// The hash of a map keyed by std::string that is looked up with
+// std::string_view (with std::equal_to<>), so a lookup makes no string.
+struct TextHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+};
 
 // Directory and name joined with one separator; an empty directory gives the
 // name alone.

@@ -20,6 +20,7 @@
 #include "text/strings.h"
 #include "vhdl/fanout.h"
 #include "text/name_set.h"
+#include "text/row.h"
 #include "vhdl/vhdl_standard.h"
 
 namespace kalvor {
@@ -56,51 +57,6 @@ long LargestIndexAfter(std::string_view text, std::string_view base, long larges
   }
   return largest;
 }
-
-// Copies `n` bytes, at least one Word and at most two, as the Word at the
-// start and the Word at the end (they overlap when n is less than two).
-template <class Word>
-[[gnu::always_inline]] inline void CopyByTwoWords(char* to, const char* from, std::size_t n) {
-  Word head = 0;
-  Word tail = 0;
-  std::memcpy(&head, from, sizeof head);
-  std::memcpy(&tail, from + n - sizeof tail, sizeof tail);
-  std::memcpy(to, &head, sizeof head);
-  std::memcpy(to + n - sizeof tail, &tail, sizeof tail);
-}
-
-// A line of output made in a buffer kept from line to line: a piece costs a
-// copy, the line one append to the output.
-class Row {
- public:
-  void Clear() { used_ = 0; }
-  [[gnu::always_inline]] void Add(std::string_view piece) {
-    const std::size_t n = piece.size();
-    if (text_.size() - used_ < n) Grow(n);
-    char* to = text_.data() + used_;
-    const char* from = piece.data();
-    // Most pieces (names, labels) are short: two word copies that may
-    // overlap cost less than a call.
-    if (n >= 8 && n <= 16) {
-      CopyByTwoWords<std::uint64_t>(to, from, n);
-    } else if (n >= 4 && n < 8) {
-      CopyByTwoWords<std::uint32_t>(to, from, n);
-    } else if (n < 4) {
-      for (std::size_t i = 0; i < n; ++i) to[i] = from[i];
-    } else {
-      std::memcpy(to, from, n);
-    }
-    used_ += n;
-  }
-  std::string_view View() const { return std::string_view(text_.data(), used_); }
-
- private:
-  [[gnu::noinline]] void Grow(std::size_t more) {
-    text_.resize(std::max(text_.size() * 2, used_ + more + 256));
-  }
-  std::string text_;
-  std::size_t used_ = 0;
-};
 
 class MacToVhdl {
  public:
@@ -208,6 +164,7 @@ class MacToVhdl {
   std::size_t line_word_ = 0;
   std::size_t line_words_end_ = 0;
   std::string node_;  // a node name for standard VHDL
+  std::string lowered_;  // an instance's macro name in lower case
   // Standard VHDL: the actual of each word of the macro, made at its first
   // use (the words' numbers index the ends; kUnmade before).
   std::string_view ActualOf(std::uint32_t w, std::string_view node);
@@ -217,7 +174,11 @@ class MacToVhdl {
   std::vector<std::uint32_t> actual_ends_;
   // Standard VHDL (none: the long-standing format).
   StandardVhdl* standard_ = nullptr;
-  std::vector<std::string> nodes_;
+  // Standard VHDL: the node words of an instance that EndInstance takes
+  // whole, and their names and actuals.
+  std::vector<std::uint32_t> node_words_;
+  std::vector<std::string_view> node_names_;
+  std::vector<std::string_view> node_actuals_;
   bool hold_ = false;  // keep the output for a rewrite of its end
   // Standard VHDL: a macro without instances is a leaf cell, declared as a
   // component where it is used; its entity is written (at the end) only
@@ -637,9 +598,9 @@ bool MacToVhdl::SignalLine(std::string_view line) {
       head_.rest_begin = line.empty() ? static_cast<std::uint32_t>(whole.size()) : at(line);
       std::size_t nodes = DeclareWords(line);
       if (standard_) {
-        const std::string lowered = ToLower(component);
-        standard_->NoteSpelling(component, lowered);
-        standard_->NoteInstance(lowered, nodes);
+        lowered_.assign(component);
+        LowerAsciiInPlace(lowered_.data(), lowered_.size());
+        standard_->NoteInstance(component, lowered_, nodes);
       }
       return true;
     }
@@ -742,8 +703,8 @@ void MacToVhdl::Instance(char* line, std::size_t size) {
     }
     row_.Add(" port map (");
   }
-  nodes_.clear();
-  bool stream = standard_ && standard_->BeginInstance(label, component, pending_);
+  node_words_.clear();
+  bool stream = standard_ && standard_->BeginInstance(label, component, row_);
   std::size_t streamed = 0;
   // The node words as the signal pass named them, or (a body too large to
   // keep) named again.
@@ -770,11 +731,11 @@ void MacToVhdl::Instance(char* line, std::size_t size) {
       ui_.ProgressNote(note_);
     }
     if (stream) {
-      standard_->StreamNode(ActualOf(w, node), streamed++ == 0, pending_);
+      StandardVhdl::StreamNode(ActualOf(w, node), streamed++ == 0, row_);
       continue;
     }
     if (standard_) {
-      nodes_.emplace_back(node);
+      node_words_.push_back(w);
       continue;
     }
     std::size_t index = BusIndex(node, bus_list_);
@@ -789,8 +750,17 @@ void MacToVhdl::Instance(char* line, std::size_t size) {
     if (more()) row_.Add(",");
   }
   if (standard_) {
-    standard_->EndInstance(label, component, nodes_, streamed, pending_);
-    Put("");
+    // Every actual is made before any is looked at: making one may move
+    // the others' text.
+    node_names_.clear();
+    node_actuals_.clear();
+    for (std::uint32_t w : node_words_) ActualOf(w, names_.WordName(w));
+    for (std::uint32_t w : node_words_) {
+      node_names_.push_back(names_.WordName(w));
+      node_actuals_.push_back(ActualOf(w, node_names_.back()));
+    }
+    standard_->EndInstance(label, component, node_names_, node_actuals_, streamed, row_);
+    Put(row_.View());
     return;
   }
   row_.Add(");\r\n");

@@ -69,21 +69,29 @@ bool ReservedNames::ContainsWord(std::string_view name) const {
   return false;
 }
 
+namespace {
+
+// ExtendedIdentifier added at the end of `out`.
+void AppendExtendedIdentifier(std::string& out, std::string_view name) {
+  out += '\\';
+  std::size_t from = 0;
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    auto byte = static_cast<unsigned char>(name[i]);
+    if (byte != '\\' && IsExtendedGraphic(byte)) continue;
+    out.append(name.data() + from, i - from);
+    out += byte == '\\' ? std::string("\\\\") : Format(" %02x ", byte);
+    from = i + 1;
+  }
+  out.append(name.data() + from, name.size() - from);
+  out += '\\';
+}
+
+}  // namespace
+
 std::string ExtendedIdentifier(std::string_view name) {
   std::string out;
   out.reserve(name.size() + 2);
-  out += '\\';
-  for (char c : name) {
-    auto byte = static_cast<unsigned char>(c);
-    if (c == '\\') {
-      out += "\\\\";
-    } else if (IsExtendedGraphic(byte)) {
-      out += c;
-    } else {
-      out += Format(" %02x ", byte);
-    }
-  }
-  out += '\\';
+  AppendExtendedIdentifier(out, name);
   return out;
 }
 
@@ -92,7 +100,7 @@ void AppendPlainIdentifier(std::string& out, std::string_view name,
   if (IsBasicIdentifier(name) && !reserved.Contains(name)) {
     out += name;
   } else {
-    out += ExtendedIdentifier(name);
+    AppendExtendedIdentifier(out, name);
   }
 }
 
@@ -156,7 +164,7 @@ void RenamedNets::Note(const std::string& name, const std::string& identifier,
 
 void RenamedNets::Append(std::string& out, std::string_view name, const ReservedNames& r) const {
   if (!renamed_.empty()) {
-    auto it = renamed_.find(std::string(name));
+    auto it = renamed_.find(name);
     if (it != renamed_.end()) {
       out += it->second;
       return;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "text/name_set.h"
+#include "text/strings.h"
 
 namespace kalvor {
 
@@ -106,7 +107,7 @@ class RenamedNets {
   void Append(std::string& out, std::string_view name, const ReservedNames& r) const;
 
  private:
-  std::unordered_map<std::string, std::string> renamed_;
+  std::unordered_map<std::string, std::string, TextHash, std::equal_to<>> renamed_;
 };
 
 }  // namespace kalvor

@@ -135,15 +135,10 @@ std::vector<std::vector<long>> OpenElements(const MacroInterface& interface, std
 
 std::string FillSignal(std::size_t n) { return "\\ open " + std::to_string(n) + "\\"; }
 
-bool Listed(const std::vector<std::string>& list, const std::string& name) {
-  return std::find(list.begin(), list.end(), name) != list.end();
-}
-
-// The mode of a port whose (first) header word is `word`.
-const char* ModeOf(const PortDirections& d, const std::string& word) {
-  if (Listed(d.inputs, word)) return "in";
-  if (Listed(d.outputs, word)) return "out";
-  return "inout";
+NameSet SetOf(const std::vector<std::string>& list) {
+  NameSet set;
+  for (const std::string& name : list) set.Insert(name);
+  return set;
 }
 
 }  // namespace
@@ -177,14 +172,18 @@ MacroInterface BuildInterface(const MacroHeader& header, bool no_supply,
   std::vector<std::size_t> bases(words.size(), 0);
   // The ports of "$bus" lines: elements of a vector with the netlist's range.
   const std::vector<PortDirections::Bus>& declared_buses = header.directions.buses;
-  std::unordered_map<std::string, std::pair<std::size_t, long>> declared;
+  // Each bit's bus and index (the first line that names a bit wins).
+  NameSet declared;
+  std::vector<std::pair<std::size_t, long>> declared_at;
   for (std::size_t d = 0; d < declared_buses.size(); ++d) {
     const PortDirections::Bus& bus = declared_buses[d];
-    for (std::size_t j = 0; j < bus.bits.size(); ++j) declared.try_emplace(bus.bits[j], d, bus.Index(j));
+    for (std::size_t j = 0; j < bus.bits.size(); ++j) {
+      if (declared.Insert(bus.bits[j])) declared_at.emplace_back(d, bus.Index(j));
+    }
   }
   std::vector<int> declared_port(declared_buses.size(), -1);
   for (std::size_t k = 0; k < words.size(); ++k) {
-    if (supply(words[k]) || declared.count(words[k]) != 0) continue;
+    if (supply(words[k]) || declared.Contains(words[k])) continue;
     long e = BusElement(words[k], header.bus_list, &bases[k]);
     if (e < 0) continue;
     elements[k] = e;
@@ -197,30 +196,38 @@ MacroInterface BuildInterface(const MacroHeader& header, bool no_supply,
       bus.anchor = k;
     }
   }
+  // The mode of a port whose (first) header word is `w`.
+  const NameSet inputs = SetOf(header.directions.inputs);
+  const NameSet outputs = SetOf(header.directions.outputs);
+  auto mode = [&inputs, &outputs](std::string_view w) {
+    return inputs.Contains(w) ? "in" : outputs.Contains(w) ? "out" : "inout";
+  };
   MacroInterface f;
   f.words.resize(words.size());
   IdentifierRegion ports(reserved);
   NameSet scalars;
-  NameSet bound_elements;
+  NameSet bound_bits;      // bits of "$bus" vectors
+  NameSet bound_elements;  // other vectors' elements, as "base(index"
   for (std::size_t k = 0; k < words.size(); ++k) {
     const std::string& w = words[k];
     if (supply(w)) continue;
-    auto bit = declared.find(w);
-    if (bit != declared.end()) {
-      const PortDirections::Bus& bus = declared_buses[bit->second.first];
-      int& port = declared_port[bit->second.first];
+    const std::uint32_t bit = declared.Number(w);
+    if (bit != NameIndex::kNone) {
+      const PortDirections::Bus& bus = declared_buses[declared_at[bit].first];
+      int& port = declared_port[declared_at[bit].first];
       if (port < 0) {
         port = static_cast<int>(f.ports.size());
         MacroInterface::Port vector{bus.name, ports.Declare(bus.name, &cells),
-                                    Format("std_logic_vector (%ld %s %ld)", bus.left,
-                                           bus.left >= bus.right ? "downto" : "to", bus.right),
-                                    std::max(bus.left, bus.right), ModeOf(header.directions, w),
+                                    "std_logic_vector (" + std::to_string(bus.left) +
+                                        (bus.left >= bus.right ? " downto " : " to ") +
+                                        std::to_string(bus.right) + ")",
+                                    std::max(bus.left, bus.right), mode(w),
                                     std::min(bus.left, bus.right), true};
         f.ports.push_back(std::move(vector));
       }
-      if (bound_elements.Insert("\x01" + w)) {
+      if (bound_bits.Insert(w)) {
         f.words[k].port = port;
-        f.words[k].element = bit->second.second;
+        f.words[k].element = declared_at[bit].second;
       }
       continue;
     }
@@ -230,13 +237,14 @@ MacroInterface BuildInterface(const MacroHeader& header, bool no_supply,
       bus.port = static_cast<int>(f.ports.size());
       std::string base = w.substr(0, bases[k]);
       std::string id = ports.Declare(base, &cells);
-      f.ports.push_back({base, id, Format("std_logic_vector (%ld downto 0)", bus.width),
-                         bus.width, ModeOf(header.directions, w), 0, false});
+      f.ports.push_back({base, id, "std_logic_vector (" + std::to_string(bus.width) + " downto 0)",
+                         bus.width, mode(w), 0, false});
     } else if (scalars.Insert(w)) {
       f.words[k].port = static_cast<int>(f.ports.size());
-      bool analog = header.analog_list.find(" " + ToLower(w) + " ") != std::string::npos;
+      bool analog = !header.analog_list.empty() &&
+                    header.analog_list.find(" " + ToLower(w) + " ") != std::string::npos;
       f.ports.push_back({w, ports.Declare(w, &cells), analog ? "analog" : "std_logic", -1,
-                         ModeOf(header.directions, w), 0, false});
+                         mode(w), 0, false});
     }
   }
   for (std::size_t k = 0; k < words.size(); ++k) {
@@ -318,8 +326,9 @@ std::string StandardVhdl::BeginMacro(const MacroHeader& header, bool ports_from_
   renamed_.Clear();
   vectors_.clear();
   pending_nets_.clear();
-  component_order_.clear();
+  component_names_.Clear();
   components_.clear();
+  component_order_.clear();
   supply_[0].clear();
   supply_[1].clear();
   fills_noted_ = 0;
@@ -417,7 +426,7 @@ const std::pair<std::string, long>* StandardVhdl::Element(std::string_view node,
   std::size_t digit = 1;
   while (digit < node.size() && !IsDigit(node[digit])) ++digit;
   if (digit == node.size()) return nullptr;
-  auto it = vectors_.find(std::string(node.substr(0, digit)));
+  auto it = vectors_.find(node.substr(0, digit));
   // A vector copied from a VHDL file stands for the header's elements that
   // match it ignoring case.
   if (it == vectors_.end() && ports_copied_ && header_words_.Contains(node)) {
@@ -468,17 +477,24 @@ std::size_t StandardVhdl::Fills(const MacroInterface& interface, std::size_t nod
   return count;
 }
 
-void StandardVhdl::NoteInstance(std::string_view component, std::size_t nodes) {
-  auto it = components_.find(component);
-  bool fresh = it == components_.end();
-  if (fresh) it = components_.emplace(std::string(component), Component{}).first;
-  Component& c = it->second;
+void StandardVhdl::NoteInstance(std::string_view spelled, std::string_view lowered,
+                                std::size_t nodes) {
+  bool fresh = false;
+  const std::uint32_t number = component_names_.FindOrInsert(lowered, &fresh);
   if (fresh) {
-    instantiated_.Insert(component);
-    c.ignored = Ignored(component);
+    // The first spelling met wins after the headers'.
+    if (!library_.spelled.contains(std::string(lowered))) {
+      library_.spelled.emplace(lowered, spelled);
+    }
+    components_.emplace_back();
+    instantiated_.Insert(lowered);
+  }
+  Component& c = components_[number];
+  if (fresh) {
+    c.ignored = Ignored(lowered);
     if (c.ignored) return;
-    component_order_.push_back(it->first);
-    c.interface = InterfaceOf(component);
+    component_order_.push_back(number);
+    c.interface = InterfaceOf(lowered);
   }
   if (c.ignored) return;
   c.nodes = std::max(c.nodes, nodes);
@@ -488,16 +504,17 @@ void StandardVhdl::NoteInstance(std::string_view component, std::size_t nodes) {
 std::string StandardVhdl::Declarations() {
   std::string text;
   // Components first: a macro keeps its name, a net of the same name gives way.
-  for (const std::string& name : component_order_) {
-    Component& c = components_[name];
+  for (std::uint32_t n : component_order_) {
+    Component& c = components_[n];
     if (c.interface) {
-      c.identifier = CellIdentifier(name);
+      c.identifier = CellIdentifier(std::string(component_names_.at(n)));
       region_.Claim(c.identifier);
     }
   }
-  for (const std::string& name : component_order_) {
-    Component& c = components_[name];
+  for (std::uint32_t n : component_order_) {
+    Component& c = components_[n];
     if (!c.interface) {
+      const std::string name(component_names_.at(n));
       auto spelled = library_.spelled.find(name);
       bool extended = PlainIdentifier(name, reserved_)[0] == '\\';
       c.identifier = region_.Declare(extended && spelled != library_.spelled.end() ? spelled->second
@@ -546,8 +563,8 @@ std::string StandardVhdl::Declarations() {
   for (std::size_t n = 1; n <= fills_noted_; ++n) {
     text += "  signal " + FillSignal(n) + " : std_logic;\r\n";
   }
-  for (const std::string& name : component_order_) {
-    const Component& c = components_[name];
+  for (std::uint32_t n : component_order_) {
+    const Component& c = components_[n];
     text += "  component " + c.identifier;
     const char* separator = " port (\r\n";
     bool any = false;
@@ -589,6 +606,18 @@ std::string StandardVhdl::SupplyAssignments() const {
 std::string StandardVhdl::WiredText() const {
   std::string text;
   const PortDirections& d = header_.directions;
+  if (d.wired.empty()) return text;
+  const NameSet inputs = SetOf(d.inputs);
+  // The one-bit ports by name (the last of a name, should two share it).
+  NameSet scalars;
+  std::vector<std::size_t> scalar_port;
+  for (std::size_t p = 0; p < interface_.ports.size(); ++p) {
+    if (interface_.ports[p].width >= 0) continue;
+    bool fresh = false;
+    std::uint32_t n = scalars.FindOrInsert(interface_.ports[p].name, &fresh);
+    if (fresh) scalar_port.push_back(p);
+    scalar_port[n] = p;
+  }
   for (const std::vector<std::string>& group : d.wired) {
     std::string node;
     AppendActual(node, group[0]);
@@ -598,15 +627,12 @@ std::string StandardVhdl::WiredText() const {
       if (Element(group[k], &index)) {
         AppendActual(port, group[k]);
       } else {
-        const MacroInterface::Port* found = nullptr;
-        for (const MacroInterface::Port& p : interface_.ports) {
-          if (p.name == group[k] && p.width < 0) found = &p;
-        }
-        if (!found) continue;
-        port = found->identifier;
+        std::uint32_t n = scalars.Number(group[k]);
+        if (n == NameIndex::kNone) continue;
+        port = interface_.ports[scalar_port[n]].identifier;
       }
-      if (Listed(d.inputs, group[k]) && Listed(d.inputs, group[0])) continue;
-      text += Listed(d.inputs, group[k]) ? "  " + node + " <= " + port + ";\r\n"
+      if (inputs.Contains(group[k]) && inputs.Contains(group[0])) continue;
+      text += inputs.Contains(group[k]) ? "  " + node + " <= " + port + ";\r\n"
                                          : "  " + port + " <= " + node + ";\r\n";
     }
   }
@@ -625,64 +651,58 @@ void StandardVhdl::AppendActual(std::string& out, const std::string& node) const
   renamed_.Append(out, node, reserved_);
 }
 
-bool StandardVhdl::BeginInstance(std::string_view label, std::string_view component,
-                                 std::string& out) {
-  out.append("  ", 2);
+bool StandardVhdl::BeginInstance(std::string_view label, std::string_view component, Row& out) {
+  out.Add("  ");
   AppendLabel(out, label);
-  out.append(" : ", 3);
-  auto it = components_.find(component);
-  if (it != components_.end()) {
-    out += it->second.identifier;
-    instance_interface_ = it->second.interface;
+  out.Add(" : ");
+  const std::uint32_t number = component_names_.Number(component);
+  if (number != NameIndex::kNone) {
+    out.Add(components_[number].identifier);
+    instance_interface_ = components_[number].interface;
   } else {
     instance_interface_ = InterfaceOf(component);
-    AppendPlainIdentifier(out, component, reserved_);
+    out.Add(PlainIdentifier(component, reserved_));
   }
   return instance_interface_ == nullptr;
 }
 
-void StandardVhdl::AppendLabel(std::string& out, std::string_view label) {
+void StandardVhdl::AppendLabel(Row& out, std::string_view label) {
   if (labels_apart_) {
     if (!region_.ClaimsInitial('i') && IsBasicIdentifier(label) && !reserved_.Contains(label) &&
         labels_.Insert(label)) {
-      out += label;
+      out.Add(label);
       return;
     }
     // From here on the labels are declared in the region like other names.
     labels_apart_ = false;
     for (std::size_t n = 0; n < labels_.size(); ++n) region_.Claim(labels_.at(n));
   }
-  out += region_.Declare(label);
-}
-
-void StandardVhdl::StreamNode(std::string_view actual, bool first, std::string& out) const {
-  if (first) {
-    out.append(" port map (", 11);
-  } else {
-    out += ',';
-  }
-  out += actual;
+  out.Add(region_.Declare(label));
 }
 
 void StandardVhdl::EndInstance(std::string_view label, std::string_view component,
-                               const std::vector<std::string>& nodes, std::size_t streamed,
-                               std::string& out) {
+                               const std::vector<std::string_view>& nodes,
+                               const std::vector<std::string_view>& actuals, std::size_t streamed,
+                               Row& out) {
   const MacroInterface* interface = instance_interface_;
   if (!interface) {
-    out += streamed == 0 ? ";\r\n" : ");\r\n";
+    out.Add(streamed == 0 ? ";\r\n" : ");\r\n");
     return;
   }
   if (nodes.empty()) {
-    out += ";\r\n";
+    out.Add(";\r\n");
     return;
   }
+  std::string& text = instance_text_;
+  text.clear();
   if (interface->positional && nodes.size() <= interface->ports.size()) {
-    out += " port map (";
+    text += " port map (";
     for (std::size_t k = 0; k < nodes.size(); ++k) {
-      if (k) out += ',';
-      AppendActual(out, nodes[k]);
+      if (k) text += ',';
+      text += actuals[k];
     }
-    out += ");\r\n";
+    text += ");\r\n";
+    out.Add(text);
     return;
   }
   // By name: a vector's elements one after another (the elements this
@@ -700,7 +720,7 @@ void StandardVhdl::EndInstance(std::string_view label, std::string_view componen
     group += interface->ports[static_cast<std::size_t>(b.port)].identifier;
     if (b.element >= 0) group += "(" + std::to_string(b.element) + ")";
     group += " => ";
-    AppendActual(group, nodes[k]);
+    group += actuals[k];
   }
   std::vector<std::vector<long>> open = OpenElements(*interface, nodes.size());
   std::string list;
@@ -712,17 +732,21 @@ void StandardVhdl::EndInstance(std::string_view label, std::string_view componen
       list += FillSignal(++fills_used_);
     }
   }
-  out += list.empty() ? ";\r\n" : " port map (" + list + ");\r\n";
+  text += list.empty() ? ";\r\n" : " port map (" + list + ");\r\n";
   if (nodes.size() > interface->words.size()) {
     ++extra_nodes_;
-    out += "  -- ";
-    out += label;
-    out += ": nodes beyond the ports of ";
-    out += component;
-    out += ":";
-    for (std::size_t k = interface->words.size(); k < nodes.size(); ++k) out += " " + nodes[k];
-    out += "\r\n";
+    text += "  -- ";
+    text += label;
+    text += ": nodes beyond the ports of ";
+    text += component;
+    text += ":";
+    for (std::size_t k = interface->words.size(); k < nodes.size(); ++k) {
+      text += ' ';
+      text += nodes[k];
+    }
+    text += "\r\n";
   }
+  out.Add(text);
 }
 
 std::string StandardVhdl::CellIdentifier(const std::string& macro) const {
@@ -732,11 +756,6 @@ std::string StandardVhdl::CellIdentifier(const std::string& macro) const {
   if (id[0] != '\\') return id;
   auto spelled = library_.spelled.find(macro);
   return spelled == library_.spelled.end() ? id : PlainIdentifier(spelled->second, reserved_);
-}
-
-void StandardVhdl::NoteSpelling(std::string_view macro, const std::string& lowered) {
-  // Most instances name a macro met before: no entry is made for them.
-  if (!library_.spelled.contains(lowered)) library_.spelled.emplace(lowered, macro);
 }
 
 std::string StandardVhdl::TopEntity(std::string_view tagged) const {

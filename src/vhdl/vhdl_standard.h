@@ -17,6 +17,8 @@
 
 #include "mac/macfile.h"
 #include "text/file.h"
+#include "text/name_set.h"
+#include "text/row.h"
 #include "vhdl/mac_to_vhdl.h"
 #include "vhdl/vhdl_identifiers.h"
 
@@ -102,39 +104,39 @@ class StandardVhdl {
   std::string ArchitectureHead() const;
   std::string ArchitectureEnd() const;
   void NoteNet(const std::string& name);
-  void NoteInstance(std::string_view component, std::size_t nodes);
+  // An instance of the macro `lowered` (its lowercase name), spelled
+  // `spelled` on the line.
+  void NoteInstance(std::string_view spelled, std::string_view lowered, std::size_t nodes);
   std::string Declarations();
   // The constant supplies, the copies of "in" and "out" ports and the
   // wired-together ports, after "begin".
   std::string SupplyAssignments() const;
-  // An instance line of the main pass, appended to `out`: its label and
+  // An instance line of the main pass, made in `out`: its label and
   // component; true when its nodes go to StreamNode one by one (a
   // positional map of a macro without a definition), else EndInstance
   // takes them all.
-  bool BeginInstance(std::string_view label, std::string_view component, std::string& out);
+  bool BeginInstance(std::string_view label, std::string_view component, Row& out);
   // A streamed node given as its actual (AppendActual's text).
-  void StreamNode(std::string_view actual, bool first, std::string& out) const;
+  static void StreamNode(std::string_view actual, bool first, Row& out) {
+    out.Add(first ? std::string_view(" port map (") : std::string_view(","));
+    out.Add(actual);
+  }
   // The actual of a node in a port map: a vector's element or the net's
   // identifier. The same for a node throughout a macro.
   void AppendActual(std::string& out, const std::string& node) const;
+  // `nodes` are the instance's node names, `actuals` their AppendActual texts.
   void EndInstance(std::string_view label, std::string_view component,
-                   const std::vector<std::string>& nodes, std::size_t streamed, std::string& out);
+                   const std::vector<std::string_view>& nodes,
+                   const std::vector<std::string_view>& actuals, std::size_t streamed, Row& out);
 
   // The entity the design's top is: `tagged` when a macro of that name was
   // converted, else the last macro that no other instantiates.
   std::string TopEntity(std::string_view tagged) const;
   std::size_t extra_nodes() const { return extra_nodes_; }
-  // A macro name as an instance line spells it (the first spelling met
-  // wins after the headers'); `lowered` is its lowercase form.
-  void NoteSpelling(std::string_view macro, const std::string& lowered);
   // A macro of that (lowercase) name was instantiated by a converted macro.
   bool Instantiated(std::string_view macro) const { return instantiated_.Contains(macro); }
 
  private:
-  struct TextHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
-  };
   struct Component {
     std::string identifier;
     std::size_t nodes = 0;
@@ -151,7 +153,7 @@ class StandardVhdl {
   bool Ignored(std::string_view component) const;
   const std::pair<std::string, long>* Element(std::string_view node, long* index) const;
   static std::string VectorKey(const MacroInterface::Port& port);
-  void AppendLabel(std::string& out, std::string_view label);
+  void AppendLabel(Row& out, std::string_view label);
 
   const MacToVhdlOptions& options_;
   MacroLibrary library_;
@@ -173,13 +175,19 @@ class StandardVhdl {
   bool ports_copied_ = false;
   NameSet header_words_;
   RenamedNets renamed_;
-  std::unordered_map<std::string, std::pair<std::string, long>> vectors_;  // key: identifier, width
+  std::unordered_map<std::string, std::pair<std::string, long>, TextHash, std::equal_to<>>
+      vectors_;  // key: identifier, width
   // The header's words that are bits of "$bus" vectors: the vector's key, the index.
   std::unordered_map<std::string, std::pair<std::string, long>, TextHash, std::equal_to<>> bus_bits_;
   std::vector<std::string> pending_nets_;
-  std::vector<std::string> component_order_;
-  std::unordered_map<std::string, Component, TextHash, std::equal_to<>> components_;
+  // The macros the body instantiates, by their lowercase names (a name's
+  // number in component_names_ is its place in components_), and those
+  // not ignored in the order first met.
+  NameSet component_names_;
+  std::vector<Component> components_;
+  std::vector<std::uint32_t> component_order_;
   const MacroInterface* instance_interface_ = nullptr;  // of the instance being written
+  std::string instance_text_;  // EndInstance's port map, made before it is added
   // Labels ("I" and the instance name) while no other name of the region
   // begins with "i" and every label is a basic identifier of its own: kept
   // apart from the region's names, which they cannot meet.

@@ -1,0 +1,58 @@
+// A line of output made in a buffer kept from line to line: a piece costs a
+// copy, the line one append to the output.
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+namespace kalvor {
+
+// Copies `n` bytes, at least one Word and at most two, as the Word at the
+// start and the Word at the end (they overlap when n is less than two).
+template <class Word>
+[[gnu::always_inline]] inline void CopyByTwoWords(char* to, const char* from, std::size_t n) {
+  Word head = 0;
+  Word tail = 0;
+  std::memcpy(&head, from, sizeof head);
+  std::memcpy(&tail, from + n - sizeof tail, sizeof tail);
+  std::memcpy(to, &head, sizeof head);
+  std::memcpy(to + n - sizeof tail, &tail, sizeof tail);
+}
+
+class Row {
+ public:
+  void Clear() { used_ = 0; }
+  [[gnu::always_inline]] void Add(std::string_view piece) {
+    const std::size_t n = piece.size();
+    if (text_.size() - used_ < n) Grow(n);
+    char* to = text_.data() + used_;
+    const char* from = piece.data();
+    // Most pieces (names, labels) are short: two word copies that may
+    // overlap cost less than a call.
+    if (n >= 8 && n <= 16) {
+      CopyByTwoWords<std::uint64_t>(to, from, n);
+    } else if (n >= 4 && n < 8) {
+      CopyByTwoWords<std::uint32_t>(to, from, n);
+    } else if (n < 4) {
+      for (std::size_t i = 0; i < n; ++i) to[i] = from[i];
+    } else {
+      std::memcpy(to, from, n);
+    }
+    used_ += n;
+  }
+  void Add(char c) { Add(std::string_view(&c, 1)); }
+  std::string_view View() const { return std::string_view(text_.data(), used_); }
+  bool empty() const { return used_ == 0; }
+
+ private:
+  [[gnu::noinline]] void Grow(std::size_t more) {
+    text_.resize(std::max(text_.size() * 2, used_ + more + 256));
+  }
+  std::string text_;
+  std::size_t used_ = 0;
+};
+
+}  // namespace kalvor
