@@ -86,10 +86,12 @@ struct PortDirections {
     long Index(std::size_t k) const {
       return left >= right ? left - static_cast<long>(k) : left + static_cast<long>(k);
     }
+    bool operator==(const Bus&) const = default;
   };
   std::vector<Bus> buses;
   std::string original;  // "$original NAME": the netlist's own name of the macro
   void Clear() { *this = PortDirections(); }
+  bool operator==(const PortDirections&) const = default;
 };
 
 // Reads the "$vector" and "$analog" lines that follow a macro header

@@ -18,7 +18,6 @@ struct CharClasses {
 const CharClasses kClasses;
 
 unsigned ClassOf(char c) { return kClasses.of[static_cast<unsigned char>(c)]; }
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 constexpr const char* kReservedWords[] = {
     "abs", "access", "after", "alias", "all", "and", "architecture", "array", "assert",
@@ -119,9 +118,7 @@ void IdentifierRegion::Clear() {
 // written.
 const std::string& IdentifierRegion::Key(std::string_view identifier) const {
   key_.assign(identifier);
-  if (identifier.empty() || identifier[0] != '\\') {
-    for (char& c : key_) c = Lower(c);
-  }
+  if (identifier.empty() || identifier[0] != '\\') LowerAsciiInPlace(key_.data(), key_.size());
   return key_;
 }
 
@@ -142,14 +139,16 @@ bool IdentifierRegion::TryClaim(std::string_view identifier, const IdentifierReg
   return true;
 }
 
-std::string IdentifierRegion::Declare(std::string_view name, const IdentifierRegion* outer,
-                                      bool* plain) {
-  std::string identifier = PlainIdentifier(name, reserved_);
+const std::string& IdentifierRegion::Declare(std::string_view name,
+                                             const IdentifierRegion* outer, bool* plain) {
+  std::string& identifier = identifier_;
+  identifier.clear();
+  AppendPlainIdentifier(identifier, name, reserved_);
   if (plain) *plain = true;
   if (TryClaim(identifier, outer)) return identifier;
   if (plain) *plain = false;
   std::string extended = ExtendedIdentifier(name);
-  if (extended != identifier && TryClaim(extended, outer)) return extended;
+  if (extended != identifier && TryClaim(extended, outer)) return identifier = extended;
   extended.pop_back();
   for (int n = 2;; ++n) {
     identifier = extended + " " + std::to_string(n) + "\\";

@@ -68,11 +68,12 @@ class IdentifierRegion {
  public:
   explicit IdentifierRegion(const ReservedNames& reserved) : reserved_(reserved) {}
   void Clear();
-  // Declares `name` and returns its identifier. `outer`, when given, holds
-  // further identifiers the name must stay apart from. `plain`, when given,
-  // tells whether the identifier is the name's plain form.
-  std::string Declare(std::string_view name, const IdentifierRegion* outer = nullptr,
-                      bool* plain = nullptr);
+  // Declares `name` and returns its identifier (valid until the next
+  // Declare). `outer`, when given, holds further identifiers the name must
+  // stay apart from. `plain`, when given, tells whether the identifier is
+  // the name's plain form.
+  const std::string& Declare(std::string_view name, const IdentifierRegion* outer = nullptr,
+                             bool* plain = nullptr);
   // Declares an identifier decided elsewhere.
   void Claim(std::string_view identifier);
   bool Claims(std::string_view identifier) const;
@@ -91,6 +92,7 @@ class IdentifierRegion {
   const ReservedNames& reserved_;
   NameSet claimed_;
   mutable std::string key_;
+  std::string identifier_;  // Declare's result
   std::uint64_t initials_[4] = {};
 };
 

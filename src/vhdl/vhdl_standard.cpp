@@ -12,7 +12,7 @@ namespace kalvor {
 
 namespace {
 
-constexpr const char* kSupplies[2] = {"vdd", "gnd"};
+constexpr std::string_view kSupplies[2] = {"vdd", "gnd"};
 constexpr int kMaxIncludeDepth = 8;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -23,11 +23,8 @@ void SkipLine(File& file) {
     const char* data = nullptr;
     std::size_t n = file.Peek(std::size_t{1} << 15, &data);
     if (n == 0) return;
-    std::size_t i = n;
-    for (char end : {'\n', '\r', '\0'}) {
-      const void* at = std::memchr(data, end, i);
-      if (at) i = static_cast<std::size_t>(static_cast<const char*>(at) - data);
-    }
+    bool tab = false;
+    const std::size_t i = FindLineEnd(data, n, /*nul_ends=*/true, &tab);
     if (i == n) {
       file.Skip(n);
       continue;
@@ -316,8 +313,17 @@ std::string StandardVhdl::FileHead() const {
 
 std::string StandardVhdl::BeginMacro(const MacroHeader& header, bool ports_from_file) {
   header_ = header;
-  interface_ = ports_from_file ? MacroInterface{}
-                               : BuildInterface(header, options_.no_supply, reserved_, cells_);
+  // A macro defined once has the interface its instances use.
+  auto defined = library_.by_name.find(header.name);
+  const MacroHeader* known =
+      defined == library_.by_name.end() ? nullptr : &library_.headers[defined->second];
+  if (ports_from_file) {
+    interface_ = MacroInterface{};
+  } else if (known && *known == header) {
+    interface_ = *InterfaceOf(header.name);
+  } else {
+    interface_ = BuildInterface(header, options_.no_supply, reserved_, cells_);
+  }
   entity_ = CellIdentifier(header.name);
   converted_.push_back(header.name);
   region_.Clear();
@@ -525,20 +531,21 @@ std::string StandardVhdl::Declarations() {
     if (ports_.Contains(kSupplies[s])) continue;
     bool plain = true;
     supply_[s] = region_.Declare(kSupplies[s], nullptr, &plain);
-    if (!plain) renamed_.Rename(kSupplies[s], supply_[s]);
+    if (!plain) renamed_.Rename(std::string(kSupplies[s]), supply_[s]);
     text += "  signal " + supply_[s] + ": std_logic;\r\n";
   }
   for (const std::string& name : pending_nets_) {
-    if ((name == kSupplies[0] && !supply_[0].empty()) ||
-        (name == kSupplies[1] && !supply_[1].empty())) {
+    const std::string_view net = name;
+    if ((net == kSupplies[0] && !supply_[0].empty()) ||
+        (net == kSupplies[1] && !supply_[1].empty())) {
       continue;
     }
     bool plain = true;
-    std::string id = region_.Declare(name, nullptr, &plain);
+    const std::string& id = region_.Declare(name, nullptr, &plain);
     if (!plain) renamed_.Rename(name, id);
-    text += "  signal ";
+    text += std::string_view("  signal ");
     text += id;
-    text += " : std_logic;\r\n";
+    text += std::string_view(" : std_logic;\r\n");
   }
   // "in" and "out" ports are used through signals of their own; a port
   // wired to another port's node is driven by an assignment instead.

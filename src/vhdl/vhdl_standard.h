@@ -32,6 +32,7 @@ struct MacroHeader {
   std::string bus_list;
   std::string analog_list;
   PortDirections directions;  // names normalised as the words are
+  bool operator==(const MacroHeader&) const = default;
 };
 
 // The index of a bus element when `name` is element of a vector of
