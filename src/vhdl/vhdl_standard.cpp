@@ -343,21 +343,29 @@ std::string StandardVhdl::BeginMacro(const MacroHeader& header, bool ports_from_
   labels_apart_ = true;
   ports_copied_ = false;
   header_words_.Clear();
+  bus_bit_names_.Clear();
   bus_bits_.clear();
-  for (std::size_t k = 0; k < interface_.words.size(); ++k) {
-    const MacroInterface::Binding& b = interface_.words[k];
-    if (b.port < 0 || !interface_.ports[static_cast<std::size_t>(b.port)].declared) continue;
-    bus_bits_.try_emplace(header_.words[k],
-                          VectorKey(interface_.ports[static_cast<std::size_t>(b.port)]), b.element);
-  }
-  for (const MacroInterface::Port& port : interface_.ports) {
+  // The vector of each "$bus" port (vectors_ keeps its entries in place).
+  std::vector<const std::pair<std::string, long>*> bus_vectors(interface_.ports.size(), nullptr);
+  for (std::size_t p = 0; p < interface_.ports.size(); ++p) {
+    const MacroInterface::Port& port = interface_.ports[p];
     region_.Claim(port.identifier);
     if (port.width >= 0) {
-      vectors_[VectorKey(port)] = {port.identifier, port.width};
+      auto& vector = vectors_[VectorKey(port)];
+      vector = {port.identifier, port.width};
+      if (port.declared) bus_vectors[p] = &vector;
     } else {
       nets_.Insert(port.name);
       ports_.Insert(port.name);
       renamed_.Note(port.name, port.identifier, reserved_);
+    }
+  }
+  for (std::size_t k = 0; k < interface_.words.size(); ++k) {
+    const MacroInterface::Binding& b = interface_.words[k];
+    if (b.port < 0 || !interface_.ports[static_cast<std::size_t>(b.port)].declared) continue;
+    // The first binding of a word holds.
+    if (bus_bit_names_.Insert(header_.words[k])) {
+      bus_bits_.emplace_back(bus_vectors[static_cast<std::size_t>(b.port)], b.element);
     }
   }
   return "\r\nlibrary IEEE;\r\nuse IEEE.STD_LOGIC_1164.all;\r\n" + package_clauses_ +
@@ -422,10 +430,10 @@ std::string StandardVhdl::VectorKey(const MacroInterface::Port& port) {
 const std::pair<std::string, long>* StandardVhdl::Element(std::string_view node,
                                                           long* index) const {
   if (!bus_bits_.empty()) {
-    auto bit = bus_bits_.find(node);
-    if (bit != bus_bits_.end()) {
-      *index = bit->second.second;
-      return &vectors_.find(bit->second.first)->second;
+    const std::uint32_t bit = bus_bit_names_.Number(node);
+    if (bit != NameIndex::kNone) {
+      *index = bus_bits_[bit].second;
+      return bus_bits_[bit].first;
     }
   }
   if (vectors_.empty() || node.size() < 2) return nullptr;

@@ -178,8 +178,10 @@ class StandardVhdl {
   RenamedNets renamed_;
   std::unordered_map<std::string, std::pair<std::string, long>, TextHash, std::equal_to<>>
       vectors_;  // key: identifier, width
-  // The header's words that are bits of "$bus" vectors: the vector's key, the index.
-  std::unordered_map<std::string, std::pair<std::string, long>, TextHash, std::equal_to<>> bus_bits_;
+  // The header's words that are bits of "$bus" vectors; for each (by its
+  // number), the vector and the index.
+  NameSet bus_bit_names_;
+  std::vector<std::pair<const std::pair<std::string, long>*, long>> bus_bits_;
   std::vector<std::string> pending_nets_;
   // The macros the body instantiates, by their lowercase names (a name's
   // number in component_names_ is its place in components_), and those
