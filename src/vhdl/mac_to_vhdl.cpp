@@ -8,6 +8,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/dialogs.h"
@@ -393,7 +394,7 @@ void MacToVhdl::StandardHeader(const std::string& line) {
   bool from_file = port_file_.IsOpen() && !top_name_.empty() && EqualNoCase(entity_, top_name_);
   macro_start_ = pending_.size();
   hold_ = true;
-  Put(standard_->BeginMacro(header, from_file));
+  Put(standard_->BeginMacro(std::move(header), from_file));
   if (from_file) {
     std::string before;
     before.swap(pending_);

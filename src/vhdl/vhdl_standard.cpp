@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <set>
+#include <utility>
 
 #include "mac/macfile.h"
 #include "text/lineio.h"
@@ -311,21 +312,21 @@ std::string StandardVhdl::FileHead() const {
          "  subtype analog is std_logic;\r\nend kalvor_types;\r\n";
 }
 
-std::string StandardVhdl::BeginMacro(const MacroHeader& header, bool ports_from_file) {
-  header_ = header;
+std::string StandardVhdl::BeginMacro(MacroHeader header, bool ports_from_file) {
+  header_ = std::move(header);
   // A macro defined once has the interface its instances use.
-  auto defined = library_.by_name.find(header.name);
+  auto defined = library_.by_name.find(header_.name);
   const MacroHeader* known =
       defined == library_.by_name.end() ? nullptr : &library_.headers[defined->second];
   if (ports_from_file) {
     interface_ = MacroInterface{};
-  } else if (known && *known == header) {
-    interface_ = *InterfaceOf(header.name);
+  } else if (known && *known == header_) {
+    interface_ = *InterfaceOf(header_.name);
   } else {
-    interface_ = BuildInterface(header, options_.no_supply, reserved_, cells_);
+    interface_ = BuildInterface(header_, options_.no_supply, reserved_, cells_);
   }
-  entity_ = CellIdentifier(header.name);
-  converted_.push_back(header.name);
+  entity_ = CellIdentifier(header_.name);
+  converted_.push_back(header_.name);
   region_.Clear();
   nets_.Clear();
   ports_.Clear();

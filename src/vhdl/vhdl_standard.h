@@ -97,7 +97,7 @@ class StandardVhdl {
   // A macro's header: the unit's clauses and "entity NAME is". Then
   // EntityPorts (or CopiedPorts), ArchitectureHead, the signal pass
   // (NoteNet, NoteInstance), Declarations, "begin", SupplyAssignments.
-  std::string BeginMacro(const MacroHeader& header, bool ports_from_file);
+  std::string BeginMacro(MacroHeader header, bool ports_from_file);
   std::string EntityPorts() const;
   void NoteCopiedPort(const std::string& name);
   std::string CopiedPorts(const std::string& text, std::string_view bus_list);
