@@ -158,6 +158,7 @@ class MacToVhdl {
     std::uint32_t name_begin = 0;
     std::uint32_t name_end = 0;
     std::uint32_t rest_begin = 0;
+    std::uint32_t component = NameIndex::kNone;  // standard VHDL: NoteInstance's number
   };
   Head head_;
   std::vector<Head> kept_heads_;
@@ -601,7 +602,7 @@ bool MacToVhdl::SignalLine(std::string_view line) {
       if (standard_) {
         lowered_.assign(component);
         LowerAsciiInPlace(lowered_.data(), lowered_.size());
-        standard_->NoteInstance(component, lowered_, nodes);
+        head_.component = standard_->NoteInstance(component, lowered_, nodes);
       }
       return true;
     }
@@ -705,7 +706,9 @@ void MacToVhdl::Instance(char* line, std::size_t size) {
     row_.Add(" port map (");
   }
   node_words_.clear();
-  bool stream = standard_ && standard_->BeginInstance(label, component, row_);
+  bool stream = standard_ && standard_->BeginInstance(
+                                 label, component, line_words_ ? head_.component : NameIndex::kNone,
+                                 row_);
   std::size_t streamed = 0;
   // The node words as the signal pass named them, or (a body too large to
   // keep) named again.

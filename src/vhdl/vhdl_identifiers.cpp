@@ -58,7 +58,7 @@ ReservedNames::ReservedNames() {
 void ReservedNames::Add(std::string_view word) {
   if (word.empty() || word.size() > 31) return;
   words_[Slot(word[0])].push_back(ToLower(word));
-  lengths_[Slot(word[0])] |= 1u << word.size();
+  ends_[Slot(word[0])][word.size()] |= 1u << Slot(word.back());
 }
 
 bool ReservedNames::ContainsWord(std::string_view name) const {

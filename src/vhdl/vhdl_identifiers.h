@@ -28,9 +28,10 @@ class ReservedNames {
   // Adds a word (a package or library named in the dialog, for example).
   void Add(std::string_view word);
   bool Contains(std::string_view name) const {
-    // Most names are told apart by their first letter and length alone.
+    // Most names are told apart by their first and last letters and their
+    // length alone.
     if (name.empty() || name.size() > 31) return false;
-    if ((lengths_[Slot(name[0])] & (1u << name.size())) == 0) return false;
+    if ((ends_[Slot(name[0])][name.size()] & (1u << Slot(name.back()))) == 0) return false;
     return ContainsWord(name);
   }
 
@@ -41,10 +42,10 @@ class ReservedNames {
   }
   bool ContainsWord(std::string_view name) const;
 
-  // By first letter (26: any other character): the words, and a bit for
-  // each length among them.
+  // By first letter (26: any other character): the words, and for each
+  // length a bit for the last letter of each word of that length.
   std::vector<std::string> words_[27];
-  unsigned lengths_[27] = {};
+  std::uint32_t ends_[27][32] = {};
 };
 
 // The extended identifier for `name`: \name\ with every backslash doubled.

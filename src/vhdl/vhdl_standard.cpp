@@ -492,8 +492,8 @@ std::size_t StandardVhdl::Fills(const MacroInterface& interface, std::size_t nod
   return count;
 }
 
-void StandardVhdl::NoteInstance(std::string_view spelled, std::string_view lowered,
-                                std::size_t nodes) {
+std::uint32_t StandardVhdl::NoteInstance(std::string_view spelled, std::string_view lowered,
+                                         std::size_t nodes) {
   bool fresh = false;
   const std::uint32_t number = component_names_.FindOrInsert(lowered, &fresh);
   if (fresh) {
@@ -507,13 +507,14 @@ void StandardVhdl::NoteInstance(std::string_view spelled, std::string_view lower
   Component& c = components_[number];
   if (fresh) {
     c.ignored = Ignored(lowered);
-    if (c.ignored) return;
+    if (c.ignored) return number;
     component_order_.push_back(number);
     c.interface = InterfaceOf(lowered);
   }
-  if (c.ignored) return;
+  if (c.ignored) return number;
   c.nodes = std::max(c.nodes, nodes);
   if (c.interface) fills_noted_ += Fills(*c.interface, nodes);
+  return number;
 }
 
 std::string StandardVhdl::Declarations() {
@@ -667,11 +668,12 @@ void StandardVhdl::AppendActual(std::string& out, const std::string& node) const
   renamed_.Append(out, node, reserved_);
 }
 
-bool StandardVhdl::BeginInstance(std::string_view label, std::string_view component, Row& out) {
+bool StandardVhdl::BeginInstance(std::string_view label, std::string_view component,
+                                 std::uint32_t number, Row& out) {
   out.Add("  ");
   AppendLabel(out, label);
   out.Add(" : ");
-  const std::uint32_t number = component_names_.Number(component);
+  if (number == NameIndex::kNone) number = component_names_.Number(component);
   if (number != NameIndex::kNone) {
     out.Add(components_[number].identifier);
     instance_interface_ = components_[number].interface;

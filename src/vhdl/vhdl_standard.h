@@ -106,17 +106,20 @@ class StandardVhdl {
   std::string ArchitectureEnd() const;
   void NoteNet(const std::string& name);
   // An instance of the macro `lowered` (its lowercase name), spelled
-  // `spelled` on the line.
-  void NoteInstance(std::string_view spelled, std::string_view lowered, std::size_t nodes);
+  // `spelled` on the line; returns the macro's number among the macro's
+  // components.
+  std::uint32_t NoteInstance(std::string_view spelled, std::string_view lowered,
+                             std::size_t nodes);
   std::string Declarations();
   // The constant supplies, the copies of "in" and "out" ports and the
   // wired-together ports, after "begin".
   std::string SupplyAssignments() const;
   // An instance line of the main pass, made in `out`: its label and
-  // component; true when its nodes go to StreamNode one by one (a
-  // positional map of a macro without a definition), else EndInstance
-  // takes them all.
-  bool BeginInstance(std::string_view label, std::string_view component, Row& out);
+  // component (`number` as NoteInstance gave it, or NameIndex::kNone);
+  // true when its nodes go to StreamNode one by one (a positional map of a
+  // macro without a definition), else EndInstance takes them all.
+  bool BeginInstance(std::string_view label, std::string_view component, std::uint32_t number,
+                     Row& out);
   // A streamed node given as its actual (AppendActual's text).
   static void StreamNode(std::string_view actual, bool first, Row& out) {
     out.Add(first ? std::string_view(" port map (") : std::string_view(","));

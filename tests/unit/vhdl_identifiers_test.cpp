@@ -28,6 +28,7 @@ TEST(VhdlIdentifiers, NetlistNamesBecomeIdentifiers) {
       {"caf\xe9", "\\caf\xe9\\"},
       {"signal", "\\signal\\"},
       {"Buffer", "\\Buffer\\"},
+      {"InOuT", "\\InOuT\\"},
       {"std_logic", "\\std_logic\\"},
       {"analog", "\\analog\\"},
       {"CELLS", "\\CELLS\\"},
