@@ -18,26 +18,44 @@ constexpr int kMaxIncludeDepth = 8;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Moves past one physical line (ReadLine's line ends) without reading it.
-void SkipLine(File& file) {
+// Moves past the current physical line (ReadLine's line ends) and the lines
+// after it up to the next that begins with '.' or, outside a macro, '<':
+// the lines the header scan reads. Lines are found block by block.
+void SkipToScannedLine(File& file, bool in_macro) {
+  bool line_start = false;  // `at` is the start of a line not yet looked at
   for (;;) {
     const char* data = nullptr;
-    std::size_t n = file.Peek(std::size_t{1} << 15, &data);
+    const std::size_t n = file.Peek(std::size_t{1} << 15, &data);
     if (n == 0) return;
-    bool tab = false;
-    const std::size_t i = FindLineEnd(data, n, /*nul_ends=*/true, &tab);
-    if (i == n) {
-      file.Skip(n);
-      continue;
+    std::size_t at = 0;
+    char pair = 0;  // a line end that is the block's last byte: its pair may follow
+    while (at < n) {
+      if (line_start && (data[at] == '.' || (data[at] == '<' && !in_macro))) {
+        file.Skip(at);
+        return;
+      }
+      bool tab = false;
+      const std::size_t i = FindLineEnd(data + at, n - at, /*nul_ends=*/true, &tab);
+      line_start = at + i < n;
+      if (!line_start) {
+        at = n;
+        break;
+      }
+      const char end = data[at + i];
+      at += i + 1;
+      if (end == '\0') continue;
+      if (at == n) {
+        pair = end;
+        break;
+      }
+      if ((data[at] == '\r' || data[at] == '\n') && data[at] != end) ++at;
     }
-    char end = data[i];
-    file.Skip(i + 1);
+    file.Skip(at);
     const char* next = nullptr;
-    if (end != '\0' && file.Peek(1, &next) == 1 && (next[0] == '\r' || next[0] == '\n') &&
-        next[0] != end) {
+    if (pair != 0 && file.Peek(1, &next) == 1 && (next[0] == '\r' || next[0] == '\n') &&
+        next[0] != pair) {
       file.Skip(1);
     }
-    return;
   }
 }
 
@@ -69,7 +87,7 @@ void ScanFile(File& file, const std::string& directory, bool included, int depth
     const char* first = nullptr;
     if (file.Peek(1, &first) == 0) break;
     if (first[0] != '.' && (first[0] != '<' || in_macro)) {
-      SkipLine(file);
+      SkipToScannedLine(file, in_macro);
       continue;
     }
     if (!ReadMacLine(file, line)) break;
