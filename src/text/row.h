@@ -43,9 +43,7 @@ class Row {
     }
     used_ += n;
   }
-  void Add(char c) { Add(std::string_view(&c, 1)); }
   std::string_view View() const { return std::string_view(text_.data(), used_); }
-  bool empty() const { return used_ == 0; }
 
  private:
   [[gnu::noinline]] void Grow(std::size_t more) {
