@@ -165,7 +165,6 @@ class MacToVhdl {
   bool line_words_ = false;
   std::size_t line_word_ = 0;
   std::size_t line_words_end_ = 0;
-  std::string node_;  // a node name for standard VHDL
   std::string lowered_;  // an instance's macro name in lower case
   // Standard VHDL: the actual of each word of the macro, made at its first
   // use (the words' numbers index the ends; kUnmade before).
@@ -637,8 +636,7 @@ std::size_t MacToVhdl::DeclareWords(std::string_view rest) {
     // What a word declares (or notes) it declares the first time it comes.
     if (!names_.FirstLook(w)) continue;
     if (standard_) {
-      node_.assign(names_.WordName(w));
-      standard_->NoteNet(node_);
+      standard_->NoteNet(names_.WordName(w));
       continue;
     }
     std::string_view node = names_.WordName(w);
@@ -656,13 +654,13 @@ std::size_t MacToVhdl::DeclareWords(std::string_view rest) {
 
 std::string_view MacToVhdl::ActualOf(std::uint32_t w, std::string_view node) {
   if (w >= actual_ends_.size()) {
-    actual_begins_.resize(w + 1, kUnmade);
-    actual_ends_.resize(w + 1, kUnmade);
+    const std::size_t size = std::max<std::size_t>(w + 1, 2 * actual_ends_.size());
+    actual_begins_.resize(size, kUnmade);
+    actual_ends_.resize(size, kUnmade);
   }
   if (actual_ends_[w] == kUnmade) {
     actual_begins_[w] = static_cast<std::uint32_t>(actual_text_.size());
-    node_.assign(node);
-    standard_->AppendActual(actual_text_, node_);
+    standard_->AppendActual(actual_text_, node);
     actual_ends_[w] = static_cast<std::uint32_t>(actual_text_.size());
   }
   return std::string_view(actual_text_).substr(actual_begins_[w], actual_ends_[w] - actual_begins_[w]);

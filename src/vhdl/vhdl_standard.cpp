@@ -478,18 +478,20 @@ const std::pair<std::string, long>* StandardVhdl::Element(std::string_view node,
   return &it->second;
 }
 
-void StandardVhdl::NoteNet(const std::string& name) {
+void StandardVhdl::NoteNet(std::string_view name) {
   long index = 0;
   if (Element(name, &index)) return;
-  if (!nets_.Insert(name)) return;
+  bool fresh = false;
+  const std::uint32_t net = nets_.FindOrInsert(name, &fresh);
+  if (!fresh) return;
   if (ports_copied_) {
     std::string lowered = ToLower(name);
     if (lowered != name && ports_.Contains(lowered) && header_words_.Contains(name)) {
-      renamed_.Rename(name, lowered);
+      renamed_.Rename(std::string(name), lowered);
       return;
     }
   }
-  pending_nets_.push_back(name);
+  pending_nets_.push_back(net);
 }
 
 const MacroInterface* StandardVhdl::InterfaceOf(std::string_view macro) {
@@ -562,15 +564,15 @@ std::string StandardVhdl::Declarations() {
     if (!plain) renamed_.Rename(std::string(kSupplies[s]), supply_[s]);
     text += "  signal " + supply_[s] + ": std_logic;\r\n";
   }
-  for (const std::string& name : pending_nets_) {
-    const std::string_view net = name;
-    if ((net == kSupplies[0] && !supply_[0].empty()) ||
-        (net == kSupplies[1] && !supply_[1].empty())) {
+  for (std::uint32_t net : pending_nets_) {
+    const std::string_view name = nets_.at(net);
+    if ((name == kSupplies[0] && !supply_[0].empty()) ||
+        (name == kSupplies[1] && !supply_[1].empty())) {
       continue;
     }
     bool plain = true;
     const std::string& id = region_.Declare(name, nullptr, &plain);
-    if (!plain) renamed_.Rename(name, id);
+    if (!plain) renamed_.Rename(std::string(name), id);
     text += std::string_view("  signal ");
     text += id;
     text += std::string_view(" : std_logic;\r\n");
@@ -674,7 +676,7 @@ std::string StandardVhdl::WiredText() const {
   return text;
 }
 
-void StandardVhdl::AppendActual(std::string& out, const std::string& node) const {
+void StandardVhdl::AppendActual(std::string& out, std::string_view node) const {
   long index = 0;
   if (const std::pair<std::string, long>* vector = Element(node, &index)) {
     out += vector->first;

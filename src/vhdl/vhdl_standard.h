@@ -104,7 +104,7 @@ class StandardVhdl {
   std::string ArchitectureName() const;
   std::string ArchitectureHead() const;
   std::string ArchitectureEnd() const;
-  void NoteNet(const std::string& name);
+  void NoteNet(std::string_view name);
   // An instance of the macro `lowered` (its lowercase name), spelled
   // `spelled` on the line; returns the macro's number among the macro's
   // components.
@@ -127,7 +127,7 @@ class StandardVhdl {
   }
   // The actual of a node in a port map: a vector's element or the net's
   // identifier. The same for a node throughout a macro.
-  void AppendActual(std::string& out, const std::string& node) const;
+  void AppendActual(std::string& out, std::string_view node) const;
   // `nodes` are the instance's node names, `actuals` their AppendActual texts.
   void EndInstance(std::string_view label, std::string_view component,
                    const std::vector<std::string_view>& nodes,
@@ -185,7 +185,7 @@ class StandardVhdl {
   // number), the vector and the index.
   NameSet bus_bit_names_;
   std::vector<std::pair<const std::pair<std::string, long>*, long>> bus_bits_;
-  std::vector<std::string> pending_nets_;
+  std::vector<std::uint32_t> pending_nets_;  // nets_'s numbers of the nets to declare
   // The macros the body instantiates, by their lowercase names (a name's
   // number in component_names_ is its place in components_), and those
   // not ignored in the order first met.
