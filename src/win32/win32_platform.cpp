@@ -52,7 +52,7 @@ bool WinIniProfile::Loaded() {
       e.value = line.substr(eq + 1);
       blanks = blanks || (!e.value.empty() && (e.value.front() == ' ' || e.value.front() == '\t' ||
                                                e.value.back() == ' ' || e.value.back() == '\t'));
-      e.plain = !blanks && !e.value.empty() && e.value[0] != '"' && e.value[0] != '\'';
+      e.plain = !blanks && (e.value.empty() || (e.value[0] != '"' && e.value[0] != '\''));
     }
     entries_.push_back(std::move(e));
   }
@@ -90,7 +90,7 @@ long WinIniProfile::GetInt(const std::string& key, long def) {
   if (Loaded()) {
     const Entry* e = Find(key);
     if (!e) return def;
-    if (e->plain && e->value.size() <= 9 &&
+    if (e->plain && !e->value.empty() && e->value.size() <= 9 &&
         e->value.find_first_not_of("0123456789") == std::string::npos) {
       return std::stol(e->value);
     }

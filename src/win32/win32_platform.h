@@ -18,8 +18,9 @@ namespace kalvor::win32 {
 // registry is asked whether the section is mapped), and a conversion reads
 // a dozen keys. While a command runs (between Hold and Release) the section
 // is read once, at the first key asked, and again after each write; a
-// plain value (digits, for a number) is answered from that copy. Anything
-// else, a value in quotes, say, is asked of the profile calls, as before.
+// plain value (digits, for a number) and a missing key are answered from
+// that copy. Anything else, a value in quotes, say, is asked of the profile
+// calls, as before.
 class WinIniProfile : public Profile {
  public:
   std::string GetString(const std::string& key, const std::string& def,
@@ -34,7 +35,7 @@ class WinIniProfile : public Profile {
   struct Entry {
     std::string key;
     std::string value;
-    bool plain = false;  // has "="; no blanks around; its value not empty nor quoted
+    bool plain = false;  // has "=", no blanks around, a value not quoted
   };
   // Whether the copy answers: held, and the section read in full.
   bool Loaded();
