@@ -5,6 +5,7 @@
 #include <io.h>
 #include "win32/winapi.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdint>
 #include <string>
@@ -25,6 +26,26 @@ void WinIniProfile::Release() {
   entries_.clear();
 }
 
+// A "key=value" line of the section as the profile calls would answer it.
+WinIniProfile::Entry WinIniProfile::EntryOf(const std::string& line) {
+  Entry e;
+  std::size_t eq = line.find('=');
+  e.key = line.substr(0, eq);
+  // Blanks around the key or the value (a system may list the lines as
+  // the file has them) are the calls' to drop: such an entry is asked.
+  const std::size_t first = e.key.find_first_not_of(" \t");
+  const std::size_t last = e.key.find_last_not_of(" \t");
+  bool blanks = first != 0 || last + 1 != e.key.size();
+  if (first != std::string::npos) e.key = e.key.substr(first, last - first + 1);
+  if (eq != std::string::npos) {
+    e.value = line.substr(eq + 1);
+    blanks = blanks || (!e.value.empty() && (e.value.front() == ' ' || e.value.front() == '\t' ||
+                                             e.value.back() == ' ' || e.value.back() == '\t'));
+    e.plain = !blanks && (e.value.empty() || (e.value[0] != '"' && e.value[0] != '\''));
+  }
+  return e;
+}
+
 bool WinIniProfile::Loaded() {
   if (!held_) return false;
   if (loaded_) return usable_;
@@ -39,22 +60,7 @@ bool WinIniProfile::Loaded() {
   for (std::size_t at = 0; at < n && buf[at] != '\0';) {
     std::string line(buf.data() + at);
     at += line.size() + 1;
-    Entry e;
-    std::size_t eq = line.find('=');
-    e.key = line.substr(0, eq);
-    // Blanks around the key or the value (a system may list the lines as
-    // the file has them) are the calls' to drop: such an entry is asked.
-    const std::size_t first = e.key.find_first_not_of(" \t");
-    const std::size_t last = e.key.find_last_not_of(" \t");
-    bool blanks = first != 0 || last + 1 != e.key.size();
-    if (first != std::string::npos) e.key = e.key.substr(first, last - first + 1);
-    if (eq != std::string::npos) {
-      e.value = line.substr(eq + 1);
-      blanks = blanks || (!e.value.empty() && (e.value.front() == ' ' || e.value.front() == '\t' ||
-                                               e.value.back() == ' ' || e.value.back() == '\t'));
-      e.plain = !blanks && (e.value.empty() || (e.value[0] != '"' && e.value[0] != '\''));
-    }
-    entries_.push_back(std::move(e));
+    entries_.push_back(EntryOf(line));
   }
   usable_ = true;
   return true;
@@ -101,8 +107,22 @@ long WinIniProfile::GetInt(const std::string& key, long def) {
 
 bool WinIniProfile::PutString(const std::string& key, const std::string& value) {
   if (!StorableSetting(key, value)) return false;
-  loaded_ = false;  // read again at the next key asked
-  return WriteProfileStringA(kProfileSection, key.c_str(), value.c_str()) != 0;
+  const bool written = WriteProfileStringA(kProfileSection, key.c_str(), value.c_str()) != 0;
+  if (!written) {
+    loaded_ = false;  // read again at the next key asked
+  } else if (loaded_ && usable_) {
+    // The section read is kept up to date: the first entry of the key, as
+    // the call changes it, or a new one at the end.
+    Entry e = EntryOf(key + "=" + value);
+    auto found = std::find_if(entries_.begin(), entries_.end(),
+                              [&](const Entry& x) { return EqualNoCase(x.key, e.key); });
+    if (found != entries_.end()) {
+      *found = std::move(e);
+    } else {
+      entries_.push_back(std::move(e));
+    }
+  }
+  return written;
 }
 
 OpenResult WinShell::Open(const std::string& file, const std::string& parameters,

@@ -17,7 +17,7 @@ namespace kalvor::win32 {
 // round trips to the server (the file is opened and its time compared, the
 // registry is asked whether the section is mapped), and a conversion reads
 // a dozen keys. While a command runs (between Hold and Release) the section
-// is read once, at the first key asked, and again after each write; a
+// is read once, at the first key asked, and kept up to date by the writes; a
 // plain value (digits, for a number) and a missing key are answered from
 // that copy. Anything else, a value in quotes, say, is asked of the profile
 // calls, as before.
@@ -37,6 +37,7 @@ class WinIniProfile : public Profile {
     std::string value;
     bool plain = false;  // has "=", no blanks around, a value not quoted
   };
+  static Entry EntryOf(const std::string& line);
   // Whether the copy answers: held, and the section read in full.
   bool Loaded();
   const Entry* Find(const std::string& key) const;
