@@ -1551,7 +1551,9 @@ void EdifImport() {
   CopyBytes(g_examples + "\\counter_base.mac", dir + "\\counter_base.mac");
   WriteProfileStringA("RDMX", "func_macs", "c:\\tech\\tpr.mac");
   WriteProfileStringA("RDMX", "pri_macs", nullptr);
-  WriteProfileStringA("RDMX", "pad_macs", "pads.mac");
+  // In quotes, which the profile calls take off (the program reads its
+  // settings once per command: such a value must still come without them).
+  WriteProfileStringA("RDMX", "pad_macs", "\"pads.mac\"");
 
   Kalvor k;
   k.Start(dir + "\\counter.edf");
