@@ -149,9 +149,13 @@ void OnInit(HWND hwnd) {
 // ignored.
 void RunCommand(HWND hwnd, int id) {
   if (g_app->state.busy) return;
+  // The program's profile is the one WinMain made (see WinIniProfile).
+  auto& profile = static_cast<WinIniProfile&>(g_app->profile());
+  profile.Hold();
   g_ui->BeginCommand();
   Outcome outcome = OnMainCommand(*g_app, id);
   g_ui->EndCommand(outcome == Outcome::kCompleted);
+  profile.Release();
   KeepFunctionTabStop();
   ShowTestDir(hwnd);
   PrepareDialogs(hwnd);

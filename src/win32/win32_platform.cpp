@@ -5,17 +5,87 @@
 #include <io.h>
 #include "win32/winapi.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdint>
+#include <string>
 
+#include "text/strings.h"
 #include "win32/globals.h"
 
 namespace kalvor::win32 {
+
+void WinIniProfile::Hold() {
+  held_ = true;
+  loaded_ = false;
+}
+
+void WinIniProfile::Release() {
+  held_ = false;
+  loaded_ = false;
+  entries_.clear();
+}
+
+// A "key=value" line of the section as the profile calls would answer it.
+WinIniProfile::Entry WinIniProfile::EntryOf(const std::string& line) {
+  Entry e;
+  std::size_t eq = line.find('=');
+  e.key = line.substr(0, eq);
+  // Blanks around the key or the value (a system may list the lines as
+  // the file has them) are the calls' to drop: such an entry is asked.
+  const std::size_t first = e.key.find_first_not_of(" \t");
+  const std::size_t last = e.key.find_last_not_of(" \t");
+  bool blanks = first != 0 || last + 1 != e.key.size();
+  if (first != std::string::npos) e.key = e.key.substr(first, last - first + 1);
+  if (eq != std::string::npos) {
+    e.value = line.substr(eq + 1);
+    blanks = blanks || (!e.value.empty() && (e.value.front() == ' ' || e.value.front() == '\t' ||
+                                             e.value.back() == ' ' || e.value.back() == '\t'));
+    e.plain = !blanks && (e.value.empty() || (e.value[0] != '"' && e.value[0] != '\''));
+  }
+  return e;
+}
+
+bool WinIniProfile::Loaded() {
+  if (!held_) return false;
+  if (loaded_) return usable_;
+  loaded_ = true;
+  usable_ = false;
+  entries_.clear();
+  // "key=value" strings, each ended by a NUL, the last by two; a section
+  // that does not fit is cut (the length returned is then the size less 2).
+  std::vector<char> buf(1 << 16);
+  DWORD n = GetProfileSectionA(kProfileSection, buf.data(), static_cast<DWORD>(buf.size()));
+  if (n + 2 >= buf.size()) return false;
+  for (std::size_t at = 0; at < n && buf[at] != '\0';) {
+    std::string line(buf.data() + at);
+    at += line.size() + 1;
+    entries_.push_back(EntryOf(line));
+  }
+  usable_ = true;
+  return true;
+}
+
+// The first entry of that name, as the profile calls find it.
+const WinIniProfile::Entry* WinIniProfile::Find(const std::string& key) const {
+  for (const Entry& e : entries_) {
+    if (EqualNoCase(e.key, key)) return &e;
+  }
+  return nullptr;
+}
 
 std::string WinIniProfile::GetString(const std::string& key,
                                      const std::string& def,
                                      std::size_t capacity) {
   if (capacity == 0) return std::string();
+  // The calls drop the default's trailing blanks.
+  if (Loaded() && (def.empty() || def.back() != ' ')) {
+    const Entry* e = Find(key);
+    if (!e || e->plain) {
+      const std::string& value = e ? e->value : def;
+      return value.substr(0, capacity - 1);
+    }
+  }
   std::vector<char> buf(capacity, '\0');
   DWORD n = GetProfileStringA(kProfileSection, key.c_str(), def.c_str(),
                               buf.data(), static_cast<DWORD>(capacity));
@@ -23,13 +93,36 @@ std::string WinIniProfile::GetString(const std::string& key,
 }
 
 long WinIniProfile::GetInt(const std::string& key, long def) {
+  if (Loaded()) {
+    const Entry* e = Find(key);
+    if (!e) return def;
+    if (e->plain && !e->value.empty() && e->value.size() <= 9 &&
+        e->value.find_first_not_of("0123456789") == std::string::npos) {
+      return std::stol(e->value);
+    }
+  }
   return static_cast<long>(static_cast<int>(
       GetProfileIntA(kProfileSection, key.c_str(), static_cast<int>(def))));
 }
 
 bool WinIniProfile::PutString(const std::string& key, const std::string& value) {
   if (!StorableSetting(key, value)) return false;
-  return WriteProfileStringA(kProfileSection, key.c_str(), value.c_str()) != 0;
+  const bool written = WriteProfileStringA(kProfileSection, key.c_str(), value.c_str()) != 0;
+  if (!written) {
+    loaded_ = false;  // read again at the next key asked
+  } else if (loaded_ && usable_) {
+    // The section read is kept up to date: the first entry of the key, as
+    // the call changes it, or a new one at the end.
+    Entry e = EntryOf(key + "=" + value);
+    auto found = std::find_if(entries_.begin(), entries_.end(),
+                              [&](const Entry& x) { return EqualNoCase(x.key, e.key); });
+    if (found != entries_.end()) {
+      *found = std::move(e);
+    } else {
+      entries_.push_back(std::move(e));
+    }
+  }
+  return written;
 }
 
 OpenResult WinShell::Open(const std::string& file, const std::string& parameters,

@@ -12,12 +12,39 @@
 namespace kalvor::win32 {
 
 // Section [RDMX] of the user's WIN.INI.
+//
+// Under wine every key read through the profile calls costs some fifteen
+// round trips to the server (the file is opened and its time compared, the
+// registry is asked whether the section is mapped), and a conversion reads
+// a dozen keys. While a command runs (between Hold and Release) the section
+// is read once, at the first key asked, and kept up to date by the writes; a
+// plain value (digits, for a number) and a missing key are answered from
+// that copy. Anything else, a value in quotes, say, is asked of the profile
+// calls, as before.
 class WinIniProfile : public Profile {
  public:
   std::string GetString(const std::string& key, const std::string& def,
                         std::size_t capacity) override;
   long GetInt(const std::string& key, long def) override;
   bool PutString(const std::string& key, const std::string& value) override;
+  void Hold();
+  void Release();
+
+ private:
+  // The key's entry in the section read, when there is one.
+  struct Entry {
+    std::string key;
+    std::string value;
+    bool plain = false;  // has "=", no blanks around, a value not quoted
+  };
+  static Entry EntryOf(const std::string& line);
+  // Whether the copy answers: held, and the section read in full.
+  bool Loaded();
+  const Entry* Find(const std::string& key) const;
+  bool held_ = false;
+  bool loaded_ = false;
+  bool usable_ = false;
+  std::vector<Entry> entries_;
 };
 
 // Launches with the "open" verb, shown normally; never waits.
