@@ -22,6 +22,26 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // after it up to the next that begins with '.' or, outside a macro, '<':
 // the lines the header scan reads. Lines are found block by block.
 void SkipToScannedLine(File& file, bool in_macro) {
+  if (in_macro) {
+    // A '.' begins a line when the byte before it ends one (any line end
+    // byte does: the second byte of a pair is never a '.').
+    int before = -1;  // the byte before the block (none for the first)
+    for (;;) {
+      const char* data = nullptr;
+      const std::size_t n = file.Peek(std::size_t{1} << 15, &data);
+      if (n == 0) return;
+      for (const char* p = data; (p = static_cast<const char*>(std::memchr(p, '.', data + n - p)));
+           ++p) {
+        const int c = p == data ? before : static_cast<unsigned char>(p[-1]);
+        if (c == '\n' || c == '\r' || c == '\0') {
+          file.Skip(static_cast<std::size_t>(p - data));
+          return;
+        }
+      }
+      before = static_cast<unsigned char>(data[n - 1]);
+      file.Skip(n);
+    }
+  }
   bool line_start = false;  // `at` is the start of a line not yet looked at
   for (;;) {
     const char* data = nullptr;
