@@ -1,12 +1,11 @@
 #include "vhdl/vhdl_standard.h"
 
 #include <algorithm>
-#include <cstring>
 #include <set>
 #include <utility>
 
 #include "mac/macfile.h"
-#include "text/lineio.h"
+#include "text/blank_scan.h"
 #include "text/strings.h"
 
 namespace kalvor {
@@ -20,62 +19,28 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Moves past the current physical line (ReadLine's line ends) and the lines
 // after it up to the next that begins with '.' or, outside a macro, '<':
-// the lines the header scan reads. Lines are found block by block.
+// the lines the header scan reads. Such a byte begins a line when the byte
+// before it ends one (any line end byte does: the second byte of a CR LF or
+// LF CR pair is never one of them).
 void SkipToScannedLine(File& file, bool in_macro) {
-  if (in_macro) {
-    // A '.' begins a line when the byte before it ends one (any line end
-    // byte does: the second byte of a pair is never a '.').
-    int before = -1;  // the byte before the block (none for the first)
-    for (;;) {
-      const char* data = nullptr;
-      const std::size_t n = file.Peek(std::size_t{1} << 15, &data);
-      if (n == 0) return;
-      for (const char* p = data; (p = static_cast<const char*>(std::memchr(p, '.', data + n - p)));
-           ++p) {
-        const int c = p == data ? before : static_cast<unsigned char>(p[-1]);
-        if (c == '\n' || c == '\r' || c == '\0') {
-          file.Skip(static_cast<std::size_t>(p - data));
-          return;
-        }
-      }
-      before = static_cast<unsigned char>(data[n - 1]);
-      file.Skip(n);
-    }
-  }
-  bool line_start = false;  // `at` is the start of a line not yet looked at
+  int before = -1;  // the byte before the block (none for the first)
   for (;;) {
     const char* data = nullptr;
     const std::size_t n = file.Peek(std::size_t{1} << 15, &data);
     if (n == 0) return;
-    std::size_t at = 0;
-    char pair = 0;  // a line end that is the block's last byte: its pair may follow
-    while (at < n) {
-      if (line_start && (data[at] == '.' || (data[at] == '<' && !in_macro))) {
-        file.Skip(at);
+    const char* const end = data + n;
+    auto next = [in_macro, end](const char* p) {
+      return in_macro ? FirstOfOrEnd<'.'>(p, end) : FirstOfOrEnd<'.', '<'>(p, end);
+    };
+    for (const char* p = next(data); p != end; p = next(p + 1)) {
+      const int c = p == data ? before : static_cast<unsigned char>(p[-1]);
+      if (c == '\n' || c == '\r' || c == '\0') {
+        file.Skip(static_cast<std::size_t>(p - data));
         return;
       }
-      bool tab = false;
-      const std::size_t i = FindLineEnd(data + at, n - at, /*nul_ends=*/true, &tab);
-      line_start = at + i < n;
-      if (!line_start) {
-        at = n;
-        break;
-      }
-      const char end = data[at + i];
-      at += i + 1;
-      if (end == '\0') continue;
-      if (at == n) {
-        pair = end;
-        break;
-      }
-      if ((data[at] == '\r' || data[at] == '\n') && data[at] != end) ++at;
     }
-    file.Skip(at);
-    const char* next = nullptr;
-    if (pair != 0 && file.Peek(1, &next) == 1 && (next[0] == '\r' || next[0] == '\n') &&
-        next[0] != pair) {
-      file.Skip(1);
-    }
+    before = static_cast<unsigned char>(data[n - 1]);
+    file.Skip(n);
   }
 }
 
@@ -541,16 +506,15 @@ std::uint32_t StandardVhdl::NoteInstance(std::string_view spelled, std::string_v
     if (!library_.spelled.contains(std::string(lowered))) {
       library_.spelled.emplace(lowered, spelled);
     }
-    components_.emplace_back();
     instantiated_.Insert(lowered);
+    Component& c = components_.emplace_back();
+    c.ignored = Ignored(lowered);
+    if (!c.ignored) {
+      component_order_.push_back(number);
+      c.interface = InterfaceOf(lowered);
+    }
   }
   Component& c = components_[number];
-  if (fresh) {
-    c.ignored = Ignored(lowered);
-    if (c.ignored) return number;
-    component_order_.push_back(number);
-    c.interface = InterfaceOf(lowered);
-  }
   if (c.ignored) return number;
   c.nodes = std::max(c.nodes, nodes);
   if (c.interface) fills_noted_ += Fills(*c.interface, nodes);
