@@ -150,6 +150,17 @@ void ReadPortDirectives(File& file, std::string& bus_list, std::string& analog_l
   }
 }
 
+std::string ReadOriginalDirective(File& file) {
+  PortDirections d;
+  std::string line;
+  const char* next = nullptr;
+  while (file.Peek(1, &next) == 1 && next[0] == '$') {
+    ReadLine(file, line, 4095);
+    if (StartsWith(line, "$original")) AddDirective(d, line);
+  }
+  return d.original;
+}
+
 bool WriteMacLine(File& file, std::string_view text, UserInterface& ui) {
   std::string unsplit;
   if (WriteWrappedLine(file, text, unsplit)) return true;

@@ -102,6 +102,8 @@ struct PortDirections {
 // direction, "$wired", "$bus" and "$original" lines among them go there.
 void ReadPortDirectives(File& file, std::string& bus_list, std::string& analog_list,
                         PortDirections* directions = nullptr);
+// The same lines read for the "$original" name alone (empty when none).
+std::string ReadOriginalDirective(File& file);
 
 // Writes one logical line of a macro file, wrapped into "+" continuation
 // lines of at most 77 characters. A piece with no blank to split at is

@@ -162,6 +162,10 @@ class MacToVhdl {
   };
   Head head_;
   std::vector<Head> kept_heads_;
+  // Where the main pass's line begins in the file (-1: not known), and where
+  // the last line the signal pass read does (a header that ends a body).
+  std::int64_t line_at_ = -1;
+  std::int64_t kept_last_at_ = -1;
   bool line_words_ = false;
   std::size_t line_word_ = 0;
   std::size_t line_words_end_ = 0;
@@ -266,9 +270,11 @@ bool MacToVhdl::NextLine(std::string& line, char*& data, std::size_t& size) {
     line_words_end_ = kept_word_ends_[kept_next_];
     head_ = kept_heads_[kept_next_];
     ++kept_next_;
+    line_at_ = kept_next_ == kept_ends_.size() ? kept_last_at_ : -1;
     return true;
   }
   line_words_ = false;
+  line_at_ = in_.Tell();
   if (!ReadLogicalLine(in_, line)) return false;
   data = line.data();
   size = line.size();
@@ -394,7 +400,7 @@ void MacToVhdl::StandardHeader(const std::string& line) {
   bool from_file = port_file_.IsOpen() && !top_name_.empty() && EqualNoCase(entity_, top_name_);
   macro_start_ = pending_.size();
   hold_ = true;
-  Put(standard_->BeginMacro(std::move(header), from_file));
+  Put(standard_->BeginMacro(std::move(header), from_file, line_at_));
   if (from_file) {
     std::string before;
     before.swap(pending_);
@@ -545,6 +551,7 @@ void MacToVhdl::SignalPass() {
   for (;;) {
     // A line is read straight into the kept text while the body fits.
     std::string_view text;
+    kept_last_at_ = in_.Tell();
     if (keeping) {
       const std::size_t start = kept_text_.size();
       if (!AppendMacLine(in_, kept_text_)) break;

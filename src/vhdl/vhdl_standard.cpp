@@ -63,10 +63,10 @@ namespace {
 void ScanFile(File& file, const std::string& directory, bool included, int depth,
               std::set<std::string>& visited, MacroLibrary& library,
               std::set<std::string>& own) {
+  const std::size_t file_number = library.files.size();
+  library.files.push_back(file.Path());
   std::string line;
   bool in_macro = false;
-  NodeTally tally;
-  NodeNames names;
   for (;;) {
     // Only headers, end lines and include lines matter here.
     const char* first = nullptr;
@@ -75,28 +75,22 @@ void ScanFile(File& file, const std::string& directory, bool included, int depth
       SkipToScannedLine(file, in_macro);
       continue;
     }
+    const std::int64_t at = file.Tell();
     if (!ReadMacLine(file, line)) break;
     MacLineKind kind = ClassifyMacLine(line);
-    MacHeader parsed;
-    if (ParseMacHeader(line, parsed)) {
+    if (kind == MacLineKind::kHeader) {
       in_macro = true;
-      MacroHeader header;
-      header.name = ToLower(parsed.name);
-      // The names the conversion gives the header's words (they come first
-      // in their macro).
-      names.Reset(false);
-      for (std::string& word : parsed.ports) word = names.Node(word, false, tally);
-      header.words = std::move(parsed.ports);
-      ReadPortDirectives(file, header.bus_list, header.analog_list, &header.directions);
-      NormalizeDirections(header.directions, names, tally);
-      if (included && own.count(header.name) != 0) continue;
-      library.spelled[header.name] = parsed.name;
-      if (!header.directions.original.empty()) {
-        library.originals[header.name] = header.directions.original;
-      }
-      if (!included) own.insert(header.name);
-      library.by_name[header.name] = library.headers.size();
-      library.headers.push_back(std::move(header));
+      std::string_view rest = line;
+      NextName(rest);  // ".macro"
+      const std::string_view spelled = NextName(rest);
+      std::string name = ToLower(spelled);
+      std::string original = ReadOriginalDirective(file);
+      if (included && own.count(name) != 0) continue;
+      library.spelled[name] = spelled;
+      if (!original.empty()) library.originals[name] = std::move(original);
+      if (!included) own.insert(name);
+      library.by_name[name] = library.definitions.size();
+      library.definitions.push_back({std::move(name), file_number, at});
     } else if (kind == MacLineKind::kEnd) {
       in_macro = false;
     } else if (kind == MacLineKind::kInclude && !in_macro && depth < kMaxIncludeDepth) {
@@ -282,6 +276,32 @@ MacroLibrary ScanMacroHeaders(File& mac, const std::string& directory) {
   return library;
 }
 
+bool ReadMacroHeader(const MacroLibrary& library, const MacroLibrary::Definition& definition,
+                     File& reader, MacroHeader& header) {
+  const std::string& path = library.files[definition.file];
+  if (!reader.IsOpen() || reader.Path() != path) {
+    reader.Close();
+    if (!reader.Open(path, File::Mode::kRead)) return false;
+  }
+  std::string line;
+  MacHeader parsed;
+  if (!reader.Seek(definition.at) || !ReadMacLine(reader, line) || !ParseMacHeader(line, parsed)) {
+    return false;
+  }
+  // The names the conversion gives the header's words (they come first in
+  // their macro).
+  NodeTally tally;
+  NodeNames names;
+  names.Reset(false);
+  header = MacroHeader{};
+  header.name = ToLower(parsed.name);
+  for (std::string& word : parsed.ports) word = names.Node(word, false, tally);
+  header.words = std::move(parsed.ports);
+  ReadPortDirectives(reader, header.bus_list, header.analog_list, &header.directions);
+  NormalizeDirections(header.directions, names, tally);
+  return true;
+}
+
 StandardVhdl::StandardVhdl(const MacToVhdlOptions& options, MacroLibrary library)
     : options_(options), library_(std::move(library)), cells_(reserved_), region_(reserved_) {
   std::set<std::string> libraries;
@@ -306,7 +326,7 @@ StandardVhdl::StandardVhdl(const MacToVhdlOptions& options, MacroLibrary library
     }
   }
   if (own_analog_) package_clauses_.insert(0, "use work.kalvor_types.all;\r\n");
-  for (const MacroHeader& h : library_.headers) cells_.Claim(CellIdentifier(h.name));
+  for (const MacroLibrary::Definition& d : library_.definitions) cells_.Claim(CellIdentifier(d.name));
 }
 
 std::string StandardVhdl::FileHead() const {
@@ -315,18 +335,22 @@ std::string StandardVhdl::FileHead() const {
          "  subtype analog is std_logic;\r\nend kalvor_types;\r\n";
 }
 
-std::string StandardVhdl::BeginMacro(MacroHeader header, bool ports_from_file) {
+std::string StandardVhdl::BeginMacro(MacroHeader header, bool ports_from_file, std::int64_t at) {
   header_ = std::move(header);
-  // A macro defined once has the interface its instances use.
+  // The definition that instances use has their interface.
   auto defined = library_.by_name.find(header_.name);
-  const MacroHeader* known =
-      defined == library_.by_name.end() ? nullptr : &library_.headers[defined->second];
+  const MacroLibrary::Definition* definition =
+      defined == library_.by_name.end() ? nullptr : &library_.definitions[defined->second];
   if (ports_from_file) {
-    interface_ = MacroInterface{};
-  } else if (known && *known == header_) {
-    interface_ = *InterfaceOf(header_.name);
+    own_interface_ = MacroInterface{};
+    interface_ = &own_interface_;
+  } else if (definition && definition->file == 0 && definition->at == at) {
+    auto [it, fresh] = interfaces_.try_emplace(header_.name);
+    if (fresh) it->second = BuildInterface(header_, options_.no_supply, reserved_, cells_);
+    interface_ = &it->second;
   } else {
-    interface_ = BuildInterface(header_, options_.no_supply, reserved_, cells_);
+    own_interface_ = BuildInterface(header_, options_.no_supply, reserved_, cells_);
+    interface_ = &own_interface_;
   }
   entity_ = CellIdentifier(header_.name);
   converted_.push_back(header_.name);
@@ -350,9 +374,9 @@ std::string StandardVhdl::BeginMacro(MacroHeader header, bool ports_from_file) {
   bus_bit_names_.Clear();
   bus_bits_.clear();
   // The vector of each "$bus" port (vectors_ keeps its entries in place).
-  std::vector<const std::pair<std::string, long>*> bus_vectors(interface_.ports.size(), nullptr);
-  for (std::size_t p = 0; p < interface_.ports.size(); ++p) {
-    const MacroInterface::Port& port = interface_.ports[p];
+  std::vector<const std::pair<std::string, long>*> bus_vectors(interface_->ports.size(), nullptr);
+  for (std::size_t p = 0; p < interface_->ports.size(); ++p) {
+    const MacroInterface::Port& port = interface_->ports[p];
     region_.Claim(port.identifier);
     if (port.width >= 0) {
       auto& vector = vectors_[VectorKey(port)];
@@ -364,9 +388,9 @@ std::string StandardVhdl::BeginMacro(MacroHeader header, bool ports_from_file) {
       renamed_.Note(port.name, port.identifier, reserved_);
     }
   }
-  for (std::size_t k = 0; k < interface_.words.size(); ++k) {
-    const MacroInterface::Binding& b = interface_.words[k];
-    if (b.port < 0 || !interface_.ports[static_cast<std::size_t>(b.port)].declared) continue;
+  for (std::size_t k = 0; k < interface_->words.size(); ++k) {
+    const MacroInterface::Binding& b = interface_->words[k];
+    if (b.port < 0 || !interface_->ports[static_cast<std::size_t>(b.port)].declared) continue;
     // The first binding of a word holds.
     if (bus_bit_names_.Insert(header_.words[k])) {
       bus_bits_.emplace_back(bus_vectors[static_cast<std::size_t>(b.port)], b.element);
@@ -379,7 +403,7 @@ std::string StandardVhdl::BeginMacro(MacroHeader header, bool ports_from_file) {
 std::string StandardVhdl::EntityPorts() const {
   std::string text;
   const char* separator = " port (\r\n";
-  for (const MacroInterface::Port& port : interface_.ports) {
+  for (const MacroInterface::Port& port : interface_->ports) {
     text += separator;
     text += "  " + port.identifier + " : " + port.mode + " " + port.type;
     separator = ";\r\n";
@@ -485,8 +509,12 @@ const MacroInterface* StandardVhdl::InterfaceOf(std::string_view macro) {
   if (cached != interfaces_.end()) return &cached->second;
   auto it = library_.by_name.find(name);
   if (it == library_.by_name.end()) return nullptr;
-  MacroInterface f = BuildInterface(library_.headers[it->second], options_.no_supply, reserved_,
-                                    cells_);
+  MacroHeader header;
+  if (!ReadMacroHeader(library_, library_.definitions[it->second], reader_, header)) {
+    library_.by_name.erase(it);
+    return nullptr;
+  }
+  MacroInterface f = BuildInterface(header, options_.no_supply, reserved_, cells_);
   return &interfaces_.emplace(name, std::move(f)).first->second;
 }
 
@@ -564,7 +592,7 @@ std::string StandardVhdl::Declarations() {
   // "in" and "out" ports are used through signals of their own; a port
   // wired to another port's node is driven by an assignment instead.
   copies_.clear();
-  for (const MacroInterface::Port& port : interface_.ports) {
+  for (const MacroInterface::Port& port : interface_->ports) {
     if (port.mode == "inout") continue;
     bool secondary = false;
     for (const std::vector<std::string>& group : header_.directions.wired) {
@@ -632,10 +660,10 @@ std::string StandardVhdl::WiredText() const {
   // The one-bit ports by name (the last of a name, should two share it).
   NameSet scalars;
   std::vector<std::size_t> scalar_port;
-  for (std::size_t p = 0; p < interface_.ports.size(); ++p) {
-    if (interface_.ports[p].width >= 0) continue;
+  for (std::size_t p = 0; p < interface_->ports.size(); ++p) {
+    if (interface_->ports[p].width >= 0) continue;
     bool fresh = false;
-    std::uint32_t n = scalars.FindOrInsert(interface_.ports[p].name, &fresh);
+    std::uint32_t n = scalars.FindOrInsert(interface_->ports[p].name, &fresh);
     if (fresh) scalar_port.push_back(p);
     scalar_port[n] = p;
   }
@@ -650,7 +678,7 @@ std::string StandardVhdl::WiredText() const {
       } else {
         std::uint32_t n = scalars.Number(group[k]);
         if (n == NameIndex::kNone) continue;
-        port = interface_.ports[scalar_port[n]].identifier;
+        port = interface_->ports[scalar_port[n]].identifier;
       }
       if (inputs.Contains(group[k]) && inputs.Contains(group[0])) continue;
       text += inputs.Contains(group[k]) ? "  " + node + " <= " + port + ";\r\n"

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -32,7 +33,6 @@ struct MacroHeader {
   std::string bus_list;
   std::string analog_list;
   PortDirections directions;  // names normalised as the words are
-  bool operator==(const MacroHeader&) const = default;
 };
 
 // The index of a bus element when `name` is element of a vector of
@@ -72,11 +72,18 @@ MacroInterface BuildInterface(const MacroHeader& header, bool no_supply,
 // header's words are (by `names`, which has taken the header's words).
 void NormalizeDirections(PortDirections& d, NodeNames& names, NodeTally& tally);
 
-// The macro headers of a macro file and of the macro files it includes
-// (include paths relative to `directory`, nested includes followed); the
+// The macros defined in a macro file and in the macro files it includes
+// (include paths relative to `directory`, nested includes followed): their
+// names, and where each header is, to be read when it is first needed. The
 // file is read from its start and left at its start.
 struct MacroLibrary {
-  std::vector<MacroHeader> headers;
+  struct Definition {
+    std::string name;       // lowercased
+    std::size_t file = 0;   // in `files`; 0 is the macro file itself
+    std::int64_t at = 0;    // where the header line begins
+  };
+  std::vector<std::string> files;
+  std::vector<Definition> definitions;
   std::unordered_map<std::string, std::size_t> by_name;  // the last definition
   // Macro names as the headers spell them (lowercased name to spelling).
   std::unordered_map<std::string, std::string> spelled;
@@ -85,6 +92,12 @@ struct MacroLibrary {
   std::unordered_map<std::string, std::string> originals;
 };
 MacroLibrary ScanMacroHeaders(File& mac, const std::string& directory);
+// The header of `definition` as the conversion reads it, read with
+// `reader` (which keeps the file open for the next); false when the file no
+// longer reads (a macro then has no definition, as one of an include file
+// that does not open).
+bool ReadMacroHeader(const MacroLibrary& library, const MacroLibrary::Definition& definition,
+                     File& reader, MacroHeader& header);
 
 // The writer's side of standard mode: the conversion hands it the macro
 // file's events and writes the text it returns.
@@ -97,7 +110,8 @@ class StandardVhdl {
   // A macro's header: the unit's clauses and "entity NAME is". Then
   // EntityPorts (or CopiedPorts), ArchitectureHead, the signal pass
   // (NoteNet, NoteInstance), Declarations, "begin", SupplyAssignments.
-  std::string BeginMacro(MacroHeader header, bool ports_from_file);
+  // `at` is where its header line begins in the macro file.
+  std::string BeginMacro(MacroHeader header, bool ports_from_file, std::int64_t at);
   std::string EntityPorts() const;
   void NoteCopiedPort(const std::string& name);
   std::string CopiedPorts(const std::string& text, std::string_view bus_list);
@@ -164,12 +178,14 @@ class StandardVhdl {
   ReservedNames reserved_;
   IdentifierRegion cells_;  // the identifiers of the macros of the file
   std::unordered_map<std::string, MacroInterface> interfaces_;
+  File reader_;  // reads the headers of macros instantiated before their definition
   std::string package_clauses_;
   bool own_analog_ = true;
 
   // The macro being converted.
   MacroHeader header_;
-  MacroInterface interface_;
+  const MacroInterface* interface_ = nullptr;  // in interfaces_, or own_interface_
+  MacroInterface own_interface_;
   std::string entity_;
   IdentifierRegion region_;
   NameSet nets_;   // nets with a port or a signal

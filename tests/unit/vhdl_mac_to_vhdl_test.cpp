@@ -208,6 +208,27 @@ TEST(MacToVhdl, StandardVhdlDeclaresLeafCellsAsComponentsOnly) {
   EXPECT_NE(vhdl.find("  component \\$_AND_\\ port ("), std::string::npos);
 }
 
+// A component has the ports of the definition its instances use: one read
+// from an include file, one that comes after its first instance, the last
+// of a macro defined twice.
+TEST(MacToVhdl, StandardVhdlComponentsHaveTheirDefinitionsPorts) {
+  MacRun run;
+  WriteFileBytes("lib.mac", ".macro INC M N\r\n$output N\r\n.eom\r\n");
+  run.Convert("<lib.mac>\r\n.macro TOP A B\r\n<U1 LATE A B\r\n<U2 INC B A\r\n<U3 TWICE A B\r\n"
+              ".eom\r\n.macro LATE X Y\r\n$input X\r\n<U1 TWICE X Y\r\n.eom\r\n"
+              ".macro TWICE P\r\n.eom\r\n.macro TWICE Q R\r\n.eom\r\n",
+              "m1=NC;m2=PORTPADA;m3=;=n;p1=;p2=;std=y;");
+  const std::string vhdl = run.Vhdl();
+  for (const char* component :
+       {"component late port (\r\n    X : in std_logic;\r\n    Y : inout std_logic);",
+        "component inc port (\r\n    M : inout std_logic;\r\n    N : out std_logic);",
+        "component twice port (\r\n    Q : inout std_logic;\r\n    R : inout std_logic);"}) {
+    EXPECT_NE(vhdl.find(component), std::string::npos) << component;
+  }
+  EXPECT_NE(vhdl.find("entity late is port (\r\n  X : in std_logic;"), std::string::npos);
+  EXPECT_EQ(vhdl.find(" P : "), std::string::npos);
+}
+
 // The directive lines after a header: standard VHDL gives the ports their
 // directions (an input or output used inside through a signal of its own,
 // so that VHDL-93 takes any formal on it); a port wired to another port's
