@@ -395,7 +395,7 @@ void MacToVhdl::StandardHeader(const std::string& line) {
   header.words = std::move(parsed.ports);
   header.bus_list = bus_list_;
   header.analog_list = analog_list_;
-  header.directions = directions_;
+  header.directions = std::move(directions_);
   NormalizeDirections(header.directions, names_, tally_);
   bool from_file = port_file_.IsOpen() && !top_name_.empty() && EqualNoCase(entity_, top_name_);
   macro_start_ = pending_.size();

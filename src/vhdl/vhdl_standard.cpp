@@ -1,6 +1,7 @@
 #include "vhdl/vhdl_standard.h"
 
 #include <algorithm>
+#include <charconv>
 #include <set>
 #include <utility>
 
@@ -47,15 +48,12 @@ void SkipToScannedLine(File& file, bool in_macro) {
 }  // namespace
 
 void NormalizeDirections(PortDirections& d, NodeNames& names, NodeTally& tally) {
-  for (auto* list : {&d.inputs, &d.outputs, &d.inouts}) {
-    for (std::string& w : *list) w = names.Node(w, false, tally);
-  }
-  for (std::vector<std::string>& group : d.wired) {
-    for (std::string& w : group) w = names.Node(w, false, tally);
-  }
-  for (PortDirections::Bus& bus : d.buses) {
-    for (std::string& w : bus.bits) w = names.Node(w, false, tally);
-  }
+  auto normalize = [&names, &tally](std::vector<std::string>& words) {
+    for (std::string& w : words) w.assign(names.WordName(names.Word(w, tally)));
+  };
+  for (auto* list : {&d.inputs, &d.outputs, &d.inouts}) normalize(*list);
+  for (std::vector<std::string>& group : d.wired) normalize(group);
+  for (PortDirections::Bus& bus : d.buses) normalize(bus.bits);
 }
 
 namespace {
@@ -129,6 +127,54 @@ std::vector<std::vector<long>> OpenElements(const MacroInterface& interface, std
 }
 
 std::string FillSignal(std::size_t n) { return "\\ open " + std::to_string(n) + "\\"; }
+
+// MacroInterface's port map of an instance with a node for every word:
+// each port's words in order, then the elements they leave open; ports in
+// the order of their first word.
+void MapEveryWord(MacroInterface& f) {
+  // The bound words sorted by port (ports in the order of their first
+  // word), each port's in their own order.
+  std::vector<std::uint32_t> count(f.ports.size(), 0);
+  std::vector<std::size_t> order;
+  for (const MacroInterface::Binding& b : f.words) {
+    if (b.port < 0) continue;
+    if (count[static_cast<std::size_t>(b.port)]++ == 0) order.push_back(static_cast<std::size_t>(b.port));
+  }
+  std::vector<std::uint32_t> start(f.ports.size(), 0);
+  std::uint32_t bound = 0;
+  for (std::size_t p : order) {
+    start[p] = bound;
+    bound += count[p];
+  }
+  std::vector<std::uint32_t> sorted(bound);
+  for (std::size_t k = 0; k < f.words.size(); ++k) {
+    const int p = f.words[k].port;
+    if (p >= 0) sorted[start[static_cast<std::size_t>(p)]++] = static_cast<std::uint32_t>(k);
+  }
+  const std::vector<std::vector<long>> open = OpenElements(f, f.words.size());
+  auto add = [&f](const std::string& identifier, long element, long word) {
+    const auto begin = static_cast<std::uint32_t>(f.formal_text.size());
+    if (!f.formals.empty()) f.formal_text += ',';
+    f.formal_text += identifier;
+    if (element >= 0) {
+      char digits[24];
+      char* end = std::to_chars(digits, digits + sizeof digits, element).ptr;
+      f.formal_text += '(';
+      f.formal_text.append(digits, end);
+      f.formal_text += ')';
+    }
+    f.formal_text += " => ";
+    f.formals.push_back({begin, static_cast<std::uint32_t>(f.formal_text.size()), word});
+  };
+  f.formals.reserve(bound);
+  std::size_t next = 0;
+  for (std::size_t p : order) {
+    const std::string& identifier = f.ports[p].identifier;
+    for (; next < start[p]; ++next) add(identifier, f.words[sorted[next]].element, sorted[next]);
+    for (long e : open[p]) add(identifier, e, -1);
+    f.open_elements += open[p].size();
+  }
+}
 
 NameSet SetOf(const std::vector<std::string>& list) {
   NameSet set;
@@ -253,6 +299,7 @@ MacroInterface BuildInterface(const MacroHeader& header, bool no_supply,
   for (std::size_t k = 0; k < words.size(); ++k) {
     if (f.words[k].port != static_cast<int>(k) || f.words[k].element >= 0) f.positional = false;
   }
+  if (!f.positional) MapEveryWord(f);
   return f;
 }
 
@@ -520,6 +567,7 @@ const MacroInterface* StandardVhdl::InterfaceOf(std::string_view macro) {
 
 std::size_t StandardVhdl::Fills(const MacroInterface& interface, std::size_t nodes) const {
   if (interface.positional) return 0;
+  if (nodes >= interface.words.size()) return interface.open_elements;
   std::size_t count = 0;
   for (const std::vector<long>& open : OpenElements(interface, nodes)) count += open.size();
   return count;
@@ -592,13 +640,12 @@ std::string StandardVhdl::Declarations() {
   // "in" and "out" ports are used through signals of their own; a port
   // wired to another port's node is driven by an assignment instead.
   copies_.clear();
+  NameSet secondary;  // ports wired to another port's node
+  for (const std::vector<std::string>& group : header_.directions.wired) {
+    for (std::size_t k = 1; k < group.size(); ++k) secondary.Insert(group[k]);
+  }
   for (const MacroInterface::Port& port : interface_->ports) {
-    if (port.mode == "inout") continue;
-    bool secondary = false;
-    for (const std::vector<std::string>& group : header_.directions.wired) {
-      secondary = secondary || std::find(group.begin() + 1, group.end(), port.name) != group.end();
-    }
-    if (secondary) continue;
+    if (port.mode == "inout" || secondary.Contains(port.name)) continue;
     bool input = port.mode == "in";
     std::string id = region_.Declare(port.name + (input ? "_in" : "_out"));
     text += "  signal " + id + " : " + port.type + ";\r\n";
@@ -758,31 +805,26 @@ void StandardVhdl::EndInstance(std::string_view label, std::string_view componen
   // By name: a vector's elements one after another (the elements this
   // instance leaves unconnected each on a signal of its own), ports that the
   // header does not bind left open.
-  std::vector<std::string> groups(interface->ports.size());
-  std::vector<std::size_t> order;
-  std::size_t n = std::min(nodes.size(), interface->words.size());
-  for (std::size_t k = 0; k < n; ++k) {
-    const MacroInterface::Binding& b = interface->words[k];
-    if (b.port < 0) continue;
-    std::string& group = groups[static_cast<std::size_t>(b.port)];
-    if (group.empty()) order.push_back(static_cast<std::size_t>(b.port));
-    group += group.empty() ? "" : ",";
-    group += interface->ports[static_cast<std::size_t>(b.port)].identifier;
-    if (b.element >= 0) group += "(" + std::to_string(b.element) + ")";
-    group += " => ";
-    group += actuals[k];
-  }
-  std::vector<std::vector<long>> open = OpenElements(*interface, nodes.size());
-  std::string list;
-  for (std::size_t p : order) {
-    list += list.empty() ? "" : ",";
-    list += groups[p];
-    for (long e : open[p]) {
-      list += "," + interface->ports[p].identifier + "(" + std::to_string(e) + ") => ";
-      list += FillSignal(++fills_used_);
+  if (nodes.size() < interface->words.size() || interface->positional) {
+    text += MapByName(*interface, actuals, std::min(nodes.size(), interface->words.size()));
+  } else if (interface->formals.empty()) {
+    out.Add(";\r\n");
+  } else {
+    // Every word has a node: the interface's own map.
+    out.Add(" port map (");
+    const std::string_view formals = interface->formal_text;
+    for (const MacroInterface::Formal& f : interface->formals) {
+      out.Add(formals.substr(f.begin, f.end - f.begin));
+      if (f.word >= 0) {
+        out.Add(actuals[static_cast<std::size_t>(f.word)]);
+      } else {
+        text = FillSignal(++fills_used_);
+        out.Add(text);
+      }
     }
+    out.Add(");\r\n");
+    text.clear();
   }
-  text += list.empty() ? ";\r\n" : " port map (" + list + ");\r\n";
   if (nodes.size() > interface->words.size()) {
     ++extra_nodes_;
     text += "  -- ";
@@ -797,6 +839,37 @@ void StandardVhdl::EndInstance(std::string_view label, std::string_view componen
     text += "\r\n";
   }
   out.Add(text);
+}
+
+// The port map of an instance by its first `n` nodes (fewer than the
+// words, or a positional interface's): those words, and the elements of
+// their vectors that they leave open.
+std::string StandardVhdl::MapByName(const MacroInterface& interface,
+                                    const std::vector<std::string_view>& actuals, std::size_t n) {
+  std::vector<std::string> groups(interface.ports.size());
+  std::vector<std::size_t> order;
+  for (std::size_t k = 0; k < n; ++k) {
+    const MacroInterface::Binding& b = interface.words[k];
+    if (b.port < 0) continue;
+    std::string& group = groups[static_cast<std::size_t>(b.port)];
+    if (group.empty()) order.push_back(static_cast<std::size_t>(b.port));
+    group += group.empty() ? "" : ",";
+    group += interface.ports[static_cast<std::size_t>(b.port)].identifier;
+    if (b.element >= 0) group += "(" + std::to_string(b.element) + ")";
+    group += " => ";
+    group += actuals[k];
+  }
+  std::vector<std::vector<long>> open = OpenElements(interface, n);
+  std::string list;
+  for (std::size_t p : order) {
+    list += list.empty() ? "" : ",";
+    list += groups[p];
+    for (long e : open[p]) {
+      list += "," + interface.ports[p].identifier + "(" + std::to_string(e) + ") => ";
+      list += FillSignal(++fills_used_);
+    }
+  }
+  return list.empty() ? ";\r\n" : " port map (" + list + ");\r\n";
 }
 
 std::string StandardVhdl::CellIdentifier(const std::string& macro) const {

@@ -62,6 +62,17 @@ struct MacroInterface {
   };
   std::vector<Binding> words;
   bool positional = true;  // word k is the one-bit port k
+  // The port map, by name, of an instance that has a node for every word:
+  // in order, a formal (",PORT(E) => ", no comma first) each followed by the
+  // actual of word `word`, or by a signal of its own (-1: an element the
+  // words leave open).
+  struct Formal {
+    std::uint32_t begin = 0, end = 0;  // in formal_text
+    long word = -1;
+  };
+  std::string formal_text;
+  std::vector<Formal> formals;
+  std::size_t open_elements = 0;  // formals without a word
 };
 // `cells` holds the identifiers of the macros of the file, which ports keep
 // apart from.
@@ -168,6 +179,8 @@ class StandardVhdl {
   // for the cell $_AND_ binds to a library's entity of that spelling).
   std::string CellIdentifier(const std::string& macro) const;
   std::size_t Fills(const MacroInterface& interface, std::size_t nodes) const;
+  std::string MapByName(const MacroInterface& interface,
+                        const std::vector<std::string_view>& actuals, std::size_t n);
   bool Ignored(std::string_view component) const;
   const std::pair<std::string, long>* Element(std::string_view node, long* index) const;
   static std::string VectorKey(const MacroInterface::Port& port);

@@ -215,7 +215,7 @@ TEST(MacToVhdl, StandardVhdlComponentsHaveTheirDefinitionsPorts) {
   MacRun run;
   WriteFileBytes("lib.mac", ".macro INC M N\r\n$output N\r\n.eom\r\n");
   run.Convert("<lib.mac>\r\n.macro TOP A B\r\n<U1 LATE A B\r\n<U2 INC B A\r\n<U3 TWICE A B\r\n"
-              ".eom\r\n.macro LATE X Y\r\n$input X\r\n<U1 TWICE X Y\r\n.eom\r\n"
+              "<U4 LATE B A B\r\n.eom\r\n.macro LATE X Y\r\n$input X\r\n<U1 TWICE X Y\r\n.eom\r\n"
               ".macro TWICE P\r\n.eom\r\n.macro TWICE Q R\r\n.eom\r\n",
               "m1=NC;m2=PORTPADA;m3=;=n;p1=;p2=;std=y;");
   const std::string vhdl = run.Vhdl();
@@ -226,6 +226,9 @@ TEST(MacToVhdl, StandardVhdlComponentsHaveTheirDefinitionsPorts) {
     EXPECT_NE(vhdl.find(component), std::string::npos) << component;
   }
   EXPECT_NE(vhdl.find("entity late is port (\r\n  X : in std_logic;"), std::string::npos);
+  EXPECT_NE(vhdl.find("  Iu4 : late port map (X => B,Y => A);\r\n"
+                      "  -- Iu4: nodes beyond the ports of late: B\r\n"),
+            std::string::npos);
   EXPECT_EQ(vhdl.find(" P : "), std::string::npos);
 }
 
