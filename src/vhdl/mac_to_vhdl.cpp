@@ -388,15 +388,9 @@ void MacToVhdl::WiredAssignments() {
 void MacToVhdl::StandardHeader(const std::string& line) {
   MacHeader parsed;
   ParseMacHeader(line, parsed);
-  MacroHeader header;
-  header.name = ToLower(parsed.name);
+  MacroHeader header = NameHeader(std::move(parsed), bus_list_, analog_list_,
+                                  std::move(directions_), names_, tally_, true);
   entity_ = header.name;
-  for (std::string& name : parsed.ports) name = names_.Node(name, true, tally_);
-  header.words = std::move(parsed.ports);
-  header.bus_list = bus_list_;
-  header.analog_list = analog_list_;
-  header.directions = std::move(directions_);
-  NormalizeDirections(header.directions, names_, tally_);
   bool from_file = port_file_.IsOpen() && !top_name_.empty() && EqualNoCase(entity_, top_name_);
   macro_start_ = pending_.size();
   hold_ = true;

@@ -119,6 +119,11 @@ class NodeNames {
     if (counted == 0) return FirstCount(w, tally);
     if (counted < kFanoutCounterMax) ++counted;
   }
+  // The number of the name of word `w`, and of the last Node()'s name: equal
+  // names have equal numbers, all below NameCount().
+  std::uint32_t NameNumber(std::uint32_t w) const { return words_[w].number; }
+  std::uint32_t LastNumber() const { return last_; }
+  std::uint32_t NameCount() const { return static_cast<std::uint32_t>(owners_.size()); }
   // True the first time it is asked for word number `w` in this macro.
   bool FirstLook(std::uint32_t w) {
     if (words_[w].looked) return false;

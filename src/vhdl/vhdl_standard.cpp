@@ -47,13 +47,38 @@ void SkipToScannedLine(File& file, bool in_macro) {
 
 }  // namespace
 
-void NormalizeDirections(PortDirections& d, NodeNames& names, NodeTally& tally) {
-  auto normalize = [&names, &tally](std::vector<std::string>& words) {
-    for (std::string& w : words) w.assign(names.WordName(names.Word(w, tally)));
+MacroHeader NameHeader(MacHeader parsed, std::string bus_list, std::string analog_list,
+                       PortDirections directions, NodeNames& names, NodeTally& tally, bool count) {
+  MacroHeader header;
+  MacroHeader::Numbers& numbers = header.numbers;
+  header.name = ToLower(parsed.name);
+  numbers.words.reserve(parsed.ports.size());
+  for (std::string& word : parsed.ports) {
+    word = names.Node(word, count, tally);
+    numbers.words.push_back(names.LastNumber());
+  }
+  header.words = std::move(parsed.ports);
+  header.bus_list = std::move(bus_list);
+  header.analog_list = std::move(analog_list);
+  header.directions = std::move(directions);
+  // The direction lines' names, normalised as the words are (the words
+  // have taken theirs first).
+  PortDirections& d = header.directions;
+  auto normalize = [&names, &tally](std::vector<std::string>& words,
+                                    std::vector<std::uint32_t>* numbered) {
+    for (std::string& w : words) {
+      const std::uint32_t n = names.Word(w, tally);
+      w.assign(names.WordName(n));
+      if (numbered) numbered->push_back(names.NameNumber(n));
+    }
   };
-  for (auto* list : {&d.inputs, &d.outputs, &d.inouts}) normalize(*list);
-  for (std::vector<std::string>& group : d.wired) normalize(group);
-  for (PortDirections::Bus& bus : d.buses) normalize(bus.bits);
+  normalize(d.inputs, &numbers.inputs);
+  normalize(d.outputs, &numbers.outputs);
+  normalize(d.inouts, nullptr);
+  for (std::vector<std::string>& group : d.wired) normalize(group, nullptr);
+  for (PortDirections::Bus& bus : d.buses) normalize(bus.bits, &numbers.bus_bits.emplace_back());
+  numbers.names = names.NameCount();
+  return header;
 }
 
 namespace {
@@ -207,24 +232,25 @@ MacroInterface BuildInterface(const MacroHeader& header, bool no_supply,
     int port = -1;
   };
   const std::vector<std::string>& words = header.words;
+  const MacroHeader::Numbers& numbers = header.numbers;
   auto supply = [no_supply](const std::string& w) { return no_supply && (w == "vdd" || w == "gnd"); };
   std::unordered_map<std::string, Bus> buses;
   std::vector<long> elements(words.size(), -1);
   std::vector<std::size_t> bases(words.size(), 0);
   // The ports of "$bus" lines: elements of a vector with the netlist's range.
   const std::vector<PortDirections::Bus>& declared_buses = header.directions.buses;
-  // Each bit's bus and index (the first line that names a bit wins).
-  NameSet declared;
-  std::vector<std::pair<std::size_t, long>> declared_at;
+  // Each name's bus (-1: none) and index there (the first line that names a
+  // bit wins).
+  std::vector<std::pair<int, long>> declared(numbers.names, {-1, 0});
   for (std::size_t d = 0; d < declared_buses.size(); ++d) {
-    const PortDirections::Bus& bus = declared_buses[d];
-    for (std::size_t j = 0; j < bus.bits.size(); ++j) {
-      if (declared.Insert(bus.bits[j])) declared_at.emplace_back(d, bus.Index(j));
+    const std::vector<std::uint32_t>& bits = numbers.bus_bits[d];
+    for (std::size_t j = 0; j < bits.size(); ++j) {
+      if (declared[bits[j]].first < 0) declared[bits[j]] = {static_cast<int>(d), declared_buses[d].Index(j)};
     }
   }
   std::vector<int> declared_port(declared_buses.size(), -1);
   for (std::size_t k = 0; k < words.size(); ++k) {
-    if (supply(words[k]) || declared.Contains(words[k])) continue;
+    if (supply(words[k]) || declared[numbers.words[k]].first >= 0) continue;
     long e = BusElement(words[k], header.bus_list, &bases[k]);
     if (e < 0) continue;
     elements[k] = e;
@@ -237,38 +263,41 @@ MacroInterface BuildInterface(const MacroHeader& header, bool no_supply,
       bus.anchor = k;
     }
   }
-  // The mode of a port whose (first) header word is `w`.
-  const NameSet inputs = SetOf(header.directions.inputs);
-  const NameSet outputs = SetOf(header.directions.outputs);
-  auto mode = [&inputs, &outputs](std::string_view w) {
-    return inputs.Contains(w) ? "in" : outputs.Contains(w) ? "out" : "inout";
+  // The mode of a port whose (first) header word is word k.
+  std::vector<char> modes(numbers.names, 0);  // 1 in, 2 out
+  for (std::uint32_t n : numbers.outputs) modes[n] = 2;
+  for (std::uint32_t n : numbers.inputs) modes[n] = 1;
+  auto mode = [&modes, &numbers](std::size_t k) {
+    const char m = modes[numbers.words[k]];
+    return m == 1 ? "in" : m == 2 ? "out" : "inout";
   };
   MacroInterface f;
   f.words.resize(words.size());
   IdentifierRegion ports(reserved);
-  NameSet scalars;
-  NameSet bound_bits;      // bits of "$bus" vectors
+  std::vector<char> taken(numbers.names, 0);  // one-bit ports and bound bits of "$bus" vectors
   NameSet bound_elements;  // other vectors' elements, as "base(index"
   for (std::size_t k = 0; k < words.size(); ++k) {
     const std::string& w = words[k];
     if (supply(w)) continue;
-    const std::uint32_t bit = declared.Number(w);
-    if (bit != NameIndex::kNone) {
-      const PortDirections::Bus& bus = declared_buses[declared_at[bit].first];
-      int& port = declared_port[declared_at[bit].first];
+    const std::uint32_t name = numbers.words[k];
+    const auto [d, index] = declared[name];
+    if (d >= 0) {
+      const PortDirections::Bus& bus = declared_buses[static_cast<std::size_t>(d)];
+      int& port = declared_port[static_cast<std::size_t>(d)];
       if (port < 0) {
         port = static_cast<int>(f.ports.size());
         MacroInterface::Port vector{bus.name, ports.Declare(bus.name, &cells),
                                     "std_logic_vector (" + std::to_string(bus.left) +
                                         (bus.left >= bus.right ? " downto " : " to ") +
                                         std::to_string(bus.right) + ")",
-                                    std::max(bus.left, bus.right), mode(w),
+                                    std::max(bus.left, bus.right), mode(k),
                                     std::min(bus.left, bus.right), true};
         f.ports.push_back(std::move(vector));
       }
-      if (bound_bits.Insert(w)) {
+      if (!taken[name]) {
+        taken[name] = 1;
         f.words[k].port = port;
-        f.words[k].element = declared_at[bit].second;
+        f.words[k].element = index;
       }
       continue;
     }
@@ -279,13 +308,14 @@ MacroInterface BuildInterface(const MacroHeader& header, bool no_supply,
       std::string base = w.substr(0, bases[k]);
       std::string id = ports.Declare(base, &cells);
       f.ports.push_back({base, id, "std_logic_vector (" + std::to_string(bus.width) + " downto 0)",
-                         bus.width, mode(w), 0, false});
-    } else if (scalars.Insert(w)) {
+                         bus.width, mode(k), 0, false});
+    } else if (!taken[name]) {
+      taken[name] = 1;
       f.words[k].port = static_cast<int>(f.ports.size());
       bool analog = !header.analog_list.empty() &&
                     header.analog_list.find(" " + ToLower(w) + " ") != std::string::npos;
       f.ports.push_back({w, ports.Declare(w, &cells), analog ? "analog" : "std_logic", -1,
-                         mode(w), 0, false});
+                         mode(k), 0, false});
     }
   }
   for (std::size_t k = 0; k < words.size(); ++k) {
@@ -335,17 +365,15 @@ bool ReadMacroHeader(const MacroLibrary& library, const MacroLibrary::Definition
   if (!reader.Seek(definition.at) || !ReadMacLine(reader, line) || !ParseMacHeader(line, parsed)) {
     return false;
   }
-  // The names the conversion gives the header's words (they come first in
-  // their macro).
   NodeTally tally;
   NodeNames names;
   names.Reset(false);
-  header = MacroHeader{};
-  header.name = ToLower(parsed.name);
-  for (std::string& word : parsed.ports) word = names.Node(word, false, tally);
-  header.words = std::move(parsed.ports);
-  ReadPortDirectives(reader, header.bus_list, header.analog_list, &header.directions);
-  NormalizeDirections(header.directions, names, tally);
+  std::string bus_list;
+  std::string analog_list;
+  PortDirections directions;
+  ReadPortDirectives(reader, bus_list, analog_list, &directions);
+  header = NameHeader(std::move(parsed), std::move(bus_list), std::move(analog_list),
+                      std::move(directions), names, tally, false);
   return true;
 }
 

@@ -33,7 +33,20 @@ struct MacroHeader {
   std::string bus_list;
   std::string analog_list;
   PortDirections directions;  // names normalised as the words are
+  // The names as numbers (equal names have equal numbers, all below
+  // `names`): of the words, the inputs, the outputs and each bus's bits.
+  struct Numbers {
+    std::vector<std::uint32_t> words, inputs, outputs;
+    std::vector<std::vector<std::uint32_t>> bus_bits;
+    std::uint32_t names = 0;
+  } numbers;
 };
+
+// The header of a macro from its parsed line and directive lines, its names
+// given by `names` (which has just begun the macro) and, with `count`,
+// counted in the fanout analysis.
+MacroHeader NameHeader(MacHeader parsed, std::string bus_list, std::string analog_list,
+                       PortDirections directions, NodeNames& names, NodeTally& tally, bool count);
 
 // The index of a bus element when `name` is element of a vector of
 // `bus_list`: the base then a decimal index without leading zeros; npos
@@ -78,10 +91,6 @@ struct MacroInterface {
 // apart from.
 MacroInterface BuildInterface(const MacroHeader& header, bool no_supply,
                               const ReservedNames& reserved, const IdentifierRegion& cells);
-
-// The port names of the direction and "$wired" lines, normalised as the
-// header's words are (by `names`, which has taken the header's words).
-void NormalizeDirections(PortDirections& d, NodeNames& names, NodeTally& tally);
 
 // The macros defined in a macro file and in the macro files it includes
 // (include paths relative to `directory`, nested includes followed): their

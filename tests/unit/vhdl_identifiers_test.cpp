@@ -58,7 +58,11 @@ TEST(VhdlIdentifiers, BusesBecomeVectorsAndTheHeaderBindsTheirElements) {
   ReservedNames reserved;
   IdentifierRegion cells(reserved);
   cells.Claim("q");
-  MacroHeader header{"reg", {"d3", "d1", "d0", "q", "d01", "q", "vdd", "e2"}, " d e ", " q ", {}};
+  NodeNames names;
+  NodeTally tally;
+  names.Reset(false);
+  MacroHeader header = NameHeader({"reg", {"d3", "d1", "d0", "q", "d01", "q", "vdd", "e2"}},
+                                  " d e ", " q ", {}, names, tally, false);
   MacroInterface f = BuildInterface(header, true, reserved, cells);
   ASSERT_EQ(f.ports.size(), 4u);
   // d at its element 0, e at its first element; a leading zero is no index.
