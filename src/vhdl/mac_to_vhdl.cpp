@@ -637,7 +637,7 @@ std::size_t MacToVhdl::DeclareWords(std::string_view rest) {
     // What a word declares (or notes) it declares the first time it comes.
     if (!names_.FirstLook(w)) continue;
     if (standard_) {
-      standard_->NoteNet(names_.WordName(w));
+      standard_->NoteNet(names_.WordName(w), names_.NameNumber(w));
       continue;
     }
     std::string_view node = names_.WordName(w);
@@ -661,7 +661,7 @@ std::string_view MacToVhdl::ActualOf(std::uint32_t w, std::string_view node) {
   }
   if (actual_ends_[w] == kUnmade) {
     actual_begins_[w] = static_cast<std::uint32_t>(actual_text_.size());
-    standard_->AppendActual(actual_text_, node);
+    standard_->AppendActual(actual_text_, node, names_.NameNumber(w));
     actual_ends_[w] = static_cast<std::uint32_t>(actual_text_.size());
   }
   return std::string_view(actual_text_).substr(actual_begins_[w], actual_ends_[w] - actual_begins_[w]);

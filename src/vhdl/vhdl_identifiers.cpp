@@ -6,13 +6,18 @@ namespace kalvor {
 
 namespace {
 
-// Character classes of basic identifiers: 1 letter, 2 digit, 3 underscore.
+bool IsExtendedGraphic(unsigned char c) { return c >= 0x20 && c != 0x7f && (c < 0x80 || c >= 0xa0); }
+
+// Character classes of basic identifiers: 1 letter, 2 digit, 3 underscore;
+// and the bytes an extended identifier writes otherwise than as they are.
 struct CharClasses {
   unsigned char of[256] = {};
+  bool escaped[256] = {};
   CharClasses() {
     for (int c = 'a'; c <= 'z'; ++c) of[c] = of[c - 'a' + 'A'] = 1;
     for (int c = '0'; c <= '9'; ++c) of[c] = 2;
     of['_'] = 3;
+    for (int c = 0; c < 256; ++c) escaped[c] = c == '\\' || !IsExtendedGraphic(static_cast<unsigned char>(c));
   }
 };
 const CharClasses kClasses;
@@ -35,8 +40,6 @@ constexpr const char* kReservedWords[] = {
     "vprop", "vunit", "wait", "when", "while", "with", "xnor", "xor",
     // Names the written file refers to after its own declarations.
     "std_logic", "std_logic_vector", "analog", "ieee", "std", "work", "kalvor_types"};
-
-bool IsExtendedGraphic(unsigned char c) { return c >= 0x20 && c != 0x7f && (c < 0x80 || c >= 0xa0); }
 
 }  // namespace
 
@@ -72,11 +75,12 @@ namespace {
 
 // ExtendedIdentifier added at the end of `out`.
 void AppendExtendedIdentifier(std::string& out, std::string_view name) {
+  out.reserve(out.size() + name.size() + 2);
   out += '\\';
   std::size_t from = 0;
   for (std::size_t i = 0; i < name.size(); ++i) {
     auto byte = static_cast<unsigned char>(name[i]);
-    if (byte != '\\' && IsExtendedGraphic(byte)) continue;
+    if (!kClasses.escaped[byte]) continue;
     out.append(name.data() + from, i - from);
     out += byte == '\\' ? std::string("\\\\") : Format(" %02x ", byte);
     from = i + 1;

@@ -75,7 +75,7 @@ MacroHeader NameHeader(MacHeader parsed, std::string bus_list, std::string analo
   normalize(d.inputs, &numbers.inputs);
   normalize(d.outputs, &numbers.outputs);
   normalize(d.inouts, nullptr);
-  for (std::vector<std::string>& group : d.wired) normalize(group, nullptr);
+  for (std::vector<std::string>& group : d.wired) normalize(group, &numbers.wired.emplace_back());
   for (PortDirections::Bus& bus : d.buses) normalize(bus.bits, &numbers.bus_bits.emplace_back());
   numbers.names = names.NameCount();
   return header;
@@ -199,12 +199,6 @@ void MapEveryWord(MacroInterface& f) {
     for (long e : open[p]) add(identifier, e, -1);
     f.open_elements += open[p].size();
   }
-}
-
-NameSet SetOf(const std::vector<std::string>& list) {
-  NameSet set;
-  for (const std::string& name : list) set.Insert(name);
-  return set;
 }
 
 }  // namespace
@@ -446,7 +440,7 @@ std::string StandardVhdl::BeginMacro(MacroHeader header, bool ports_from_file, s
   labels_apart_ = true;
   ports_copied_ = false;
   header_words_.Clear();
-  bus_bit_names_.Clear();
+  bus_bit_of_.assign(header_.numbers.names, NameIndex::kNone);
   bus_bits_.clear();
   // The vector of each "$bus" port (vectors_ keeps its entries in place).
   std::vector<const std::pair<std::string, long>*> bus_vectors(interface_->ports.size(), nullptr);
@@ -467,7 +461,9 @@ std::string StandardVhdl::BeginMacro(MacroHeader header, bool ports_from_file, s
     const MacroInterface::Binding& b = interface_->words[k];
     if (b.port < 0 || !interface_->ports[static_cast<std::size_t>(b.port)].declared) continue;
     // The first binding of a word holds.
-    if (bus_bit_names_.Insert(header_.words[k])) {
+    std::uint32_t& bit = bus_bit_of_[header_.numbers.words[k]];
+    if (bit == NameIndex::kNone) {
+      bit = static_cast<std::uint32_t>(bus_bits_.size());
       bus_bits_.emplace_back(bus_vectors[static_cast<std::size_t>(b.port)], b.element);
     }
   }
@@ -531,9 +527,10 @@ std::string StandardVhdl::VectorKey(const MacroInterface::Port& port) {
 // The vector port of this macro (its identifier and width) that `node`
 // names an element of, and the element; null if none.
 const std::pair<std::string, long>* StandardVhdl::Element(std::string_view node,
+                                                          std::uint32_t number,
                                                           long* index) const {
-  if (!bus_bits_.empty()) {
-    const std::uint32_t bit = bus_bit_names_.Number(node);
+  if (number < bus_bit_of_.size()) {
+    const std::uint32_t bit = bus_bit_of_[number];
     if (bit != NameIndex::kNone) {
       *index = bus_bits_[bit].second;
       return bus_bits_[bit].first;
@@ -562,9 +559,9 @@ const std::pair<std::string, long>* StandardVhdl::Element(std::string_view node,
   return &it->second;
 }
 
-void StandardVhdl::NoteNet(std::string_view name) {
+void StandardVhdl::NoteNet(std::string_view name, std::uint32_t number) {
   long index = 0;
-  if (Element(name, &index)) return;
+  if (Element(name, number, &index)) return;
   bool fresh = false;
   const std::uint32_t net = nets_.FindOrInsert(name, &fresh);
   if (!fresh) return;
@@ -731,41 +728,42 @@ std::string StandardVhdl::WiredText() const {
   std::string text;
   const PortDirections& d = header_.directions;
   if (d.wired.empty()) return text;
-  const NameSet inputs = SetOf(d.inputs);
-  // The one-bit ports by name (the last of a name, should two share it).
-  NameSet scalars;
-  std::vector<std::size_t> scalar_port;
-  for (std::size_t p = 0; p < interface_->ports.size(); ++p) {
-    if (interface_->ports[p].width >= 0) continue;
-    bool fresh = false;
-    std::uint32_t n = scalars.FindOrInsert(interface_->ports[p].name, &fresh);
-    if (fresh) scalar_port.push_back(p);
-    scalar_port[n] = p;
+  const MacroHeader::Numbers& numbers = header_.numbers;
+  std::vector<char> input(numbers.names, 0);
+  for (std::uint32_t n : numbers.inputs) input[n] = 1;
+  // The one-bit ports by name.
+  std::vector<int> scalar_port(numbers.names, -1);
+  for (std::size_t k = 0; k < interface_->words.size(); ++k) {
+    const MacroInterface::Binding& b = interface_->words[k];
+    if (b.port >= 0 && b.element < 0) scalar_port[numbers.words[k]] = b.port;
   }
-  for (const std::vector<std::string>& group : d.wired) {
+  for (std::size_t g = 0; g < d.wired.size(); ++g) {
+    const std::vector<std::string>& group = d.wired[g];
+    const std::vector<std::uint32_t>& number = numbers.wired[g];
     std::string node;
-    AppendActual(node, group[0]);
+    AppendActual(node, group[0], number[0]);
     for (std::size_t k = 1; k < group.size(); ++k) {
       std::string port;
       long index = 0;
-      if (Element(group[k], &index)) {
-        AppendActual(port, group[k]);
+      if (Element(group[k], number[k], &index)) {
+        AppendActual(port, group[k], number[k]);
       } else {
-        std::uint32_t n = scalars.Number(group[k]);
-        if (n == NameIndex::kNone) continue;
-        port = interface_->ports[scalar_port[n]].identifier;
+        const int p = scalar_port[number[k]];
+        if (p < 0) continue;
+        port = interface_->ports[static_cast<std::size_t>(p)].identifier;
       }
-      if (inputs.Contains(group[k]) && inputs.Contains(group[0])) continue;
-      text += inputs.Contains(group[k]) ? "  " + node + " <= " + port + ";\r\n"
-                                         : "  " + port + " <= " + node + ";\r\n";
+      if (input[number[k]] && input[number[0]]) continue;
+      text += input[number[k]] ? "  " + node + " <= " + port + ";\r\n"
+                               : "  " + port + " <= " + node + ";\r\n";
     }
   }
   return text;
 }
 
-void StandardVhdl::AppendActual(std::string& out, std::string_view node) const {
+void StandardVhdl::AppendActual(std::string& out, std::string_view node,
+                                std::uint32_t number) const {
   long index = 0;
-  if (const std::pair<std::string, long>* vector = Element(node, &index)) {
+  if (const std::pair<std::string, long>* vector = Element(node, number, &index)) {
     out += vector->first;
     out += '(';
     out += std::to_string(index);

@@ -34,10 +34,11 @@ struct MacroHeader {
   std::string analog_list;
   PortDirections directions;  // names normalised as the words are
   // The names as numbers (equal names have equal numbers, all below
-  // `names`): of the words, the inputs, the outputs and each bus's bits.
+  // `names`): of the words, the inputs, the outputs, each bus's bits and
+  // each "$wired" group.
   struct Numbers {
     std::vector<std::uint32_t> words, inputs, outputs;
-    std::vector<std::vector<std::uint32_t>> bus_bits;
+    std::vector<std::vector<std::uint32_t>> bus_bits, wired;
     std::uint32_t names = 0;
   } numbers;
 };
@@ -138,7 +139,9 @@ class StandardVhdl {
   std::string ArchitectureName() const;
   std::string ArchitectureHead() const;
   std::string ArchitectureEnd() const;
-  void NoteNet(std::string_view name);
+  // A node by its name and the name's number (NodeNames's, with which the
+  // macro's header was named).
+  void NoteNet(std::string_view name, std::uint32_t number);
   // An instance of the macro `lowered` (its lowercase name), spelled
   // `spelled` on the line; returns the macro's number among the macro's
   // components.
@@ -161,7 +164,7 @@ class StandardVhdl {
   }
   // The actual of a node in a port map: a vector's element or the net's
   // identifier. The same for a node throughout a macro.
-  void AppendActual(std::string& out, std::string_view node) const;
+  void AppendActual(std::string& out, std::string_view node, std::uint32_t number) const;
   // `nodes` are the instance's node names, `actuals` their AppendActual texts.
   void EndInstance(std::string_view label, std::string_view component,
                    const std::vector<std::string_view>& nodes,
@@ -191,7 +194,8 @@ class StandardVhdl {
   std::string MapByName(const MacroInterface& interface,
                         const std::vector<std::string_view>& actuals, std::size_t n);
   bool Ignored(std::string_view component) const;
-  const std::pair<std::string, long>* Element(std::string_view node, long* index) const;
+  const std::pair<std::string, long>* Element(std::string_view node, std::uint32_t number,
+                                              long* index) const;
   static std::string VectorKey(const MacroInterface::Port& port);
   void AppendLabel(Row& out, std::string_view label);
 
@@ -219,9 +223,9 @@ class StandardVhdl {
   RenamedNets renamed_;
   std::unordered_map<std::string, std::pair<std::string, long>, TextHash, std::equal_to<>>
       vectors_;  // key: identifier, width
-  // The header's words that are bits of "$bus" vectors; for each (by its
-  // number), the vector and the index.
-  NameSet bus_bit_names_;
+  // The header's words that are bits of "$bus" vectors; for each, the
+  // vector and the index.
+  std::vector<std::uint32_t> bus_bit_of_;  // by name number: the bit (NameIndex::kNone: none)
   std::vector<std::pair<const std::pair<std::string, long>*, long>> bus_bits_;
   std::vector<std::uint32_t> pending_nets_;  // nets_'s numbers of the nets to declare
   // The macros the body instantiates, by their lowercase names (a name's
