@@ -1,5 +1,7 @@
 #include "vhdl/vhdl_identifiers.h"
 
+#include <cstring>
+
 #include "text/strings.h"
 
 namespace kalvor {
@@ -73,12 +75,27 @@ bool ReservedNames::ContainsWord(std::string_view name) const {
 
 namespace {
 
+// True when none of eight bytes needs escaping (each 0x20 to 0x7e, no
+// backslash); false may also be said of bytes that need none.
+bool PlainEight(std::uint64_t w) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+  constexpr std::uint64_t kHighs = 0x8080808080808080ull;
+  auto has_zero = [](std::uint64_t x) { return (x - kOnes) & ~x & kHighs; };
+  const std::uint64_t below_blank = (w - kOnes * 0x20) & ~w & kHighs;
+  return ((w & kHighs) | below_blank | has_zero(w ^ (kOnes * '\\')) | has_zero(w ^ (kOnes * 0x7f))) == 0;
+}
+
 // ExtendedIdentifier added at the end of `out`.
 void AppendExtendedIdentifier(std::string& out, std::string_view name) {
   out.reserve(out.size() + name.size() + 2);
   out += '\\';
+  std::size_t i = 0;
+  for (std::uint64_t w = 0; i + 8 <= name.size(); i += 8) {
+    std::memcpy(&w, name.data() + i, 8);
+    if (!PlainEight(w)) break;
+  }
   std::size_t from = 0;
-  for (std::size_t i = 0; i < name.size(); ++i) {
+  for (; i < name.size(); ++i) {
     auto byte = static_cast<unsigned char>(name[i]);
     if (!kClasses.escaped[byte]) continue;
     out.append(name.data() + from, i - from);

@@ -34,6 +34,11 @@ TEST(VhdlIdentifiers, NetlistNamesBecomeIdentifiers) {
       {"CELLS", "\\CELLS\\"},
       {"context", "\\context\\"},
       {"NN_", "\\NN_\\"},
+      // Long names are scanned eight bytes at a time.
+      {"u_co\\re__regs[12]", "\\u_co\\\\re__regs[12]\\"},
+      {"u_core__re\x7fgs__q", "\\u_core__re 7f gs__q\\"},
+      {"u_\x1f" "core__regs__q_n", "\\u_ 1f core__regs__q_n\\"},
+      {"u_core_caf\xe9\x9b_regs__q", "\\u_core_caf\xe9 9b _regs__q\\"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(PlainIdentifier(c.name, reserved), c.written) << c.name;
