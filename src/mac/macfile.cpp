@@ -72,6 +72,15 @@ namespace {
 
 // A "$bus NAME[LEFT:RIGHT] PORT..." line (its words after "$bus"); one of a
 // malformed range is a comment.
+// The words of `line` added to the text of `d` and to `list`.
+void AddWords(PortDirections& d, std::string_view line, std::vector<PortDirections::Word>& list) {
+  for (std::string_view w = NextName(line); !w.empty(); w = NextName(line)) {
+    const auto begin = static_cast<std::uint32_t>(d.text.size());
+    d.text += w;
+    list.push_back({begin, static_cast<std::uint32_t>(d.text.size())});
+  }
+}
+
 void AddBusLine(PortDirections& d, std::string_view decl, std::string_view ports) {
   std::size_t open = decl.rfind('[');
   std::size_t colon = decl.find(':', open == std::string_view::npos ? 0 : open);
@@ -98,10 +107,12 @@ void AddBusLine(PortDirections& d, std::string_view decl, std::string_view ports
       d.buses.back().right != right) {
     d.buses.push_back({std::string(name), left, right, {}});
   }
-  std::vector<std::string>& bits = d.buses.back().bits;
+  std::vector<PortDirections::Word>& bits = d.buses.back().bits;
   const std::size_t width = static_cast<std::size_t>(std::labs(left - right)) + 1;
   for (std::string_view w = NextName(ports); !w.empty() && bits.size() < width; w = NextName(ports)) {
-    bits.emplace_back(w);
+    const auto begin = static_cast<std::uint32_t>(d.text.size());
+    d.text += w;
+    bits.push_back({begin, static_cast<std::uint32_t>(d.text.size())});
   }
 }
 
@@ -110,13 +121,13 @@ void AddBusLine(PortDirections& d, std::string_view decl, std::string_view ports
 void AddDirective(PortDirections& d, std::string_view line) {
   std::string_view rest = line;
   const std::string_view keyword = NextName(rest);
-  if (keyword == "$input") return AddMacWords(rest, d.inputs);
-  if (keyword == "$output") return AddMacWords(rest, d.outputs);
-  if (keyword == "$inout") return AddMacWords(rest, d.inouts);
+  if (keyword == "$input") return AddWords(d, rest, d.inputs);
+  if (keyword == "$output") return AddWords(d, rest, d.outputs);
+  if (keyword == "$inout") return AddWords(d, rest, d.inouts);
   if (keyword == "$wired") {
-    std::vector<std::string> group;
-    AddMacWords(rest, group);
-    if (group.size() > 1) d.wired.push_back(std::move(group));
+    std::vector<PortDirections::Word>& group = d.wired.emplace_back();
+    AddWords(d, rest, group);
+    if (group.size() < 2) d.wired.pop_back();
     return;
   }
   std::string_view ports = rest;

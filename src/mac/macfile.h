@@ -3,6 +3,7 @@
 // keeps its own logic; these are the rules they all share.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -73,25 +74,31 @@ bool AppendMacLine(File& file, std::string& text);
 // What the directive lines after a header say of the macro's ports besides
 // buses and analog ports: their directions ("$input", "$output", "$inout",
 // each a list of header ports) and the ports wired to another port's node
-// ("$wired NODE PORT..."), names as written.
+// ("$wired NODE PORT..."), names as written. The words are kept one after
+// another in one text, each list holding where its words are.
 struct PortDirections {
-  std::vector<std::string> inputs, outputs, inouts;
-  std::vector<std::vector<std::string>> wired;  // NODE first
+  struct Word {
+    std::uint32_t begin = 0, end = 0;
+  };
+  std::string text;
+  std::vector<Word> inputs, outputs, inouts;
+  std::vector<std::vector<Word>> wired;  // NODE first
   // "$bus NAME[LEFT:RIGHT] PORT...": a bus as the netlist declares it, its
   // bits' header ports from the left one (lines of one NAME[LEFT:RIGHT] add up).
   struct Bus {
     std::string name;
     long left = 0, right = 0;
-    std::vector<std::string> bits;
+    std::vector<Word> bits;
     long Index(std::size_t k) const {
       return left >= right ? left - static_cast<long>(k) : left + static_cast<long>(k);
     }
-    bool operator==(const Bus&) const = default;
   };
   std::vector<Bus> buses;
   std::string original;  // "$original NAME": the netlist's own name of the macro
+  std::string_view operator[](Word w) const {
+    return std::string_view(text).substr(w.begin, w.end - w.begin);
+  }
   void Clear() { *this = PortDirections(); }
-  bool operator==(const PortDirections&) const = default;
 };
 
 // Reads the "$vector" and "$analog" lines that follow a macro header

@@ -366,13 +366,14 @@ std::string MacToVhdl::Actual(const std::string& name) const {
 void MacToVhdl::WiredAssignments() {
   if (directions_.wired.empty()) return;
   // A macro may have thousands of ports: they are looked up, not searched.
+  const PortDirections& d = directions_;
   NameSet inputs;
-  for (const std::string& name : directions_.inputs) inputs.Insert(name);
-  auto input = [&inputs](const std::string& word) { return inputs.Contains(word); };
-  for (const std::vector<std::string>& group : directions_.wired) {
-    const std::string node = Actual(names_.Node(group[0], false, tally_));
+  for (PortDirections::Word name : d.inputs) inputs.Insert(d[name]);
+  auto input = [&inputs, &d](PortDirections::Word word) { return inputs.Contains(d[word]); };
+  for (const std::vector<PortDirections::Word>& group : d.wired) {
+    const std::string node = Actual(names_.Node(d[group[0]], false, tally_));
     for (std::size_t k = 1; k < group.size(); ++k) {
-      const std::string port = Actual(names_.Node(group[k], false, tally_));
+      const std::string port = Actual(names_.Node(d[group[k]], false, tally_));
       if (input(group[k]) && input(group[0])) continue;
       if (input(group[k])) {
         PutLine("  " + node + " <= " + port + ";");

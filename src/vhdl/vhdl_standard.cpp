@@ -63,20 +63,24 @@ MacroHeader NameHeader(MacHeader parsed, std::string bus_list, std::string analo
   header.directions = std::move(directions);
   // The direction lines' names, normalised as the words are (the words
   // have taken theirs first).
-  PortDirections& d = header.directions;
-  auto normalize = [&names, &tally](std::vector<std::string>& words,
-                                    std::vector<std::uint32_t>* numbered) {
-    for (std::string& w : words) {
-      const std::uint32_t n = names.Word(w, tally);
-      w.assign(names.WordName(n));
-      if (numbered) numbered->push_back(names.NameNumber(n));
-    }
+  const PortDirections& d = header.directions;
+  auto number = [&names, &tally, &d](const std::vector<PortDirections::Word>& words,
+                                     std::vector<std::uint32_t>& numbered) {
+    for (PortDirections::Word w : words) numbered.push_back(names.NameNumber(names.Word(d[w], tally)));
   };
-  normalize(d.inputs, &numbers.inputs);
-  normalize(d.outputs, &numbers.outputs);
-  normalize(d.inouts, nullptr);
-  for (std::vector<std::string>& group : d.wired) normalize(group, &numbers.wired.emplace_back());
-  for (PortDirections::Bus& bus : d.buses) normalize(bus.bits, &numbers.bus_bits.emplace_back());
+  number(d.inputs, numbers.inputs);
+  number(d.outputs, numbers.outputs);
+  for (PortDirections::Word w : d.inouts) names.Word(d[w], tally);  // named in turn all the same
+  for (const std::vector<PortDirections::Word>& group : d.wired) {
+    std::vector<std::string>& named = header.wired.emplace_back();
+    std::vector<std::uint32_t>& numbered = numbers.wired.emplace_back();
+    for (PortDirections::Word w : group) {
+      const std::uint32_t n = names.Word(d[w], tally);
+      named.emplace_back(names.WordName(n));
+      numbered.push_back(names.NameNumber(n));
+    }
+  }
+  for (const PortDirections::Bus& bus : d.buses) number(bus.bits, numbers.bus_bits.emplace_back());
   numbers.names = names.NameCount();
   return header;
 }
@@ -666,7 +670,7 @@ std::string StandardVhdl::Declarations() {
   // wired to another port's node is driven by an assignment instead.
   copies_.clear();
   NameSet secondary;  // ports wired to another port's node
-  for (const std::vector<std::string>& group : header_.directions.wired) {
+  for (const std::vector<std::string>& group : header_.wired) {
     for (std::size_t k = 1; k < group.size(); ++k) secondary.Insert(group[k]);
   }
   for (const MacroInterface::Port& port : interface_->ports) {
@@ -726,8 +730,7 @@ std::string StandardVhdl::SupplyAssignments() const {
 // outside).
 std::string StandardVhdl::WiredText() const {
   std::string text;
-  const PortDirections& d = header_.directions;
-  if (d.wired.empty()) return text;
+  if (header_.wired.empty()) return text;
   const MacroHeader::Numbers& numbers = header_.numbers;
   std::vector<char> input(numbers.names, 0);
   for (std::uint32_t n : numbers.inputs) input[n] = 1;
@@ -737,8 +740,8 @@ std::string StandardVhdl::WiredText() const {
     const MacroInterface::Binding& b = interface_->words[k];
     if (b.port >= 0 && b.element < 0) scalar_port[numbers.words[k]] = b.port;
   }
-  for (std::size_t g = 0; g < d.wired.size(); ++g) {
-    const std::vector<std::string>& group = d.wired[g];
+  for (std::size_t g = 0; g < header_.wired.size(); ++g) {
+    const std::vector<std::string>& group = header_.wired[g];
     const std::vector<std::uint32_t>& number = numbers.wired[g];
     std::string node;
     AppendActual(node, group[0], number[0]);

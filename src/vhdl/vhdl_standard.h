@@ -32,7 +32,9 @@ struct MacroHeader {
   std::vector<std::string> words;
   std::string bus_list;
   std::string analog_list;
-  PortDirections directions;  // names normalised as the words are
+  PortDirections directions;  // names as written
+  // The "$wired" groups, names normalised as the words are.
+  std::vector<std::vector<std::string>> wired;
   // The names as numbers (equal names have equal numbers, all below
   // `names`): of the words, the inputs, the outputs, each bus's bits and
   // each "$wired" group.
