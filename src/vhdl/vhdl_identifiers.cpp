@@ -137,9 +137,10 @@ void IdentifierRegion::Clear() {
 
 // Basic identifiers are told apart ignoring letter case, extended ones as
 // written.
-const std::string& IdentifierRegion::Key(std::string_view identifier) const {
+std::string_view IdentifierRegion::Key(std::string_view identifier) const {
+  if (!identifier.empty() && identifier[0] == '\\') return identifier;
   key_.assign(identifier);
-  if (identifier.empty() || identifier[0] != '\\') LowerAsciiInPlace(key_.data(), key_.size());
+  LowerAsciiInPlace(key_.data(), key_.size());
   return key_;
 }
 
@@ -150,7 +151,7 @@ bool IdentifierRegion::Claims(std::string_view identifier) const {
 void IdentifierRegion::Claim(std::string_view identifier) { TryClaim(identifier, nullptr); }
 
 bool IdentifierRegion::TryClaim(std::string_view identifier, const IdentifierRegion* outer) {
-  const std::string& key = Key(identifier);
+  const std::string_view key = Key(identifier);
   if (outer != nullptr && outer->claimed_.Contains(key)) return false;
   if (!claimed_.Insert(key)) return false;
   if (!key.empty()) {

@@ -88,7 +88,7 @@ class IdentifierRegion {
  private:
   // Claims the identifier when it is free; false when it is taken.
   bool TryClaim(std::string_view identifier, const IdentifierRegion* outer);
-  const std::string& Key(std::string_view identifier) const;
+  std::string_view Key(std::string_view identifier) const;
 
   const ReservedNames& reserved_;
   NameSet claimed_;

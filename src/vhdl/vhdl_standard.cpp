@@ -196,6 +196,9 @@ void MapEveryWord(MacroInterface& f) {
     f.formals.push_back({begin, static_cast<std::uint32_t>(f.formal_text.size()), word});
   };
   f.formals.reserve(bound);
+  std::size_t text_size = 0;
+  for (std::size_t p : order) text_size += (count[p] + open[p].size()) * (f.ports[p].identifier.size() + 16);
+  f.formal_text.reserve(text_size);
   std::size_t next = 0;
   for (std::size_t p : order) {
     const std::string& identifier = f.ports[p].identifier;
@@ -740,14 +743,23 @@ std::string StandardVhdl::WiredText() const {
     const MacroInterface::Binding& b = interface_->words[k];
     if (b.port >= 0 && b.element < 0) scalar_port[numbers.words[k]] = b.port;
   }
+  auto assign = [&text](std::string_view target, std::string_view source) {
+    text += "  ";
+    text += target;
+    text += " <= ";
+    text += source;
+    text += ";\r\n";
+  };
+  std::string node;
+  std::string port;
   for (std::size_t g = 0; g < header_.wired.size(); ++g) {
     const std::vector<std::string>& group = header_.wired[g];
     const std::vector<std::uint32_t>& number = numbers.wired[g];
-    std::string node;
+    node.clear();
     AppendActual(node, group[0], number[0]);
     for (std::size_t k = 1; k < group.size(); ++k) {
-      std::string port;
       long index = 0;
+      port.clear();
       if (Element(group[k], number[k], &index)) {
         AppendActual(port, group[k], number[k]);
       } else {
@@ -756,8 +768,11 @@ std::string StandardVhdl::WiredText() const {
         port = interface_->ports[static_cast<std::size_t>(p)].identifier;
       }
       if (input[number[k]] && input[number[0]]) continue;
-      text += input[number[k]] ? "  " + node + " <= " + port + ";\r\n"
-                               : "  " + port + " <= " + node + ";\r\n";
+      if (input[number[k]]) {
+        assign(node, port);
+      } else {
+        assign(port, node);
+      }
     }
   }
   return text;
