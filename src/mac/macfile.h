@@ -51,9 +51,10 @@ void AddMacWords(std::string_view line, std::vector<std::string>& words);
 // as they are written. The words are taken whole, however long (NextName),
 // while the rest holds content (HasContent); trailing words of only ";" are
 // dropped.
+// The words are pieces of the line.
 struct MacHeader {
-  std::string name;
-  std::vector<std::string> ports;
+  std::string_view name;
+  std::vector<std::string_view> ports;
 };
 bool ParseMacHeader(std::string_view logical_line, MacHeader& header);
 

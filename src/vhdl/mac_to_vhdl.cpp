@@ -389,7 +389,7 @@ void MacToVhdl::WiredAssignments() {
 void MacToVhdl::StandardHeader(const std::string& line) {
   MacHeader parsed;
   ParseMacHeader(line, parsed);
-  MacroHeader header = NameHeader(std::move(parsed), bus_list_, analog_list_,
+  MacroHeader header = NameHeader(parsed, bus_list_, analog_list_,
                                   std::move(directions_), names_, tally_, true);
   entity_ = header.name;
   bool from_file = port_file_.IsOpen() && !top_name_.empty() && EqualNoCase(entity_, top_name_);

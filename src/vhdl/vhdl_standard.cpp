@@ -47,17 +47,17 @@ void SkipToScannedLine(File& file, bool in_macro) {
 
 }  // namespace
 
-MacroHeader NameHeader(MacHeader parsed, std::string bus_list, std::string analog_list,
+MacroHeader NameHeader(const MacHeader& parsed, std::string bus_list, std::string analog_list,
                        PortDirections directions, NodeNames& names, NodeTally& tally, bool count) {
   MacroHeader header;
   MacroHeader::Numbers& numbers = header.numbers;
   header.name = ToLower(parsed.name);
   numbers.words.reserve(parsed.ports.size());
-  for (std::string& word : parsed.ports) {
-    word = names.Node(word, count, tally);
+  header.words.reserve(parsed.ports.size());
+  for (std::string_view word : parsed.ports) {
+    header.words.emplace_back(names.Node(word, count, tally));
     numbers.words.push_back(names.LastNumber());
   }
-  header.words = std::move(parsed.ports);
   header.bus_list = std::move(bus_list);
   header.analog_list = std::move(analog_list);
   header.directions = std::move(directions);
@@ -373,7 +373,7 @@ bool ReadMacroHeader(const MacroLibrary& library, const MacroLibrary::Definition
   std::string analog_list;
   PortDirections directions;
   ReadPortDirectives(reader, bus_list, analog_list, &directions);
-  header = NameHeader(std::move(parsed), std::move(bus_list), std::move(analog_list),
+  header = NameHeader(parsed, std::move(bus_list), std::move(analog_list),
                       std::move(directions), names, tally, false);
   return true;
 }

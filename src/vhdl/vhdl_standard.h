@@ -48,7 +48,7 @@ struct MacroHeader {
 // The header of a macro from its parsed line and directive lines, its names
 // given by `names` (which has just begun the macro) and, with `count`,
 // counted in the fanout analysis.
-MacroHeader NameHeader(MacHeader parsed, std::string bus_list, std::string analog_list,
+MacroHeader NameHeader(const MacHeader& parsed, std::string bus_list, std::string analog_list,
                        PortDirections directions, NodeNames& names, NodeTally& tally, bool count);
 
 // The index of a bus element when `name` is element of a vector of

@@ -189,7 +189,7 @@ TEST(ParseMacHeader, WordsAsTheReadersTakeThem) {
     EXPECT_EQ(ParseMacHeader(c.line, h), c.header) << c.line;
     if (!c.header) continue;
     EXPECT_EQ(h.name, c.name) << c.line;
-    EXPECT_EQ(h.ports, c.ports) << c.line;
+    EXPECT_EQ(std::vector<std::string>(h.ports.begin(), h.ports.end()), c.ports) << c.line;
   }
 }
 
