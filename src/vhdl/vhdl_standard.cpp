@@ -53,9 +53,9 @@ MacroHeader NameHeader(const MacHeader& parsed, std::string bus_list, std::strin
   MacroHeader::Numbers& numbers = header.numbers;
   header.name = ToLower(parsed.name);
   numbers.words.reserve(parsed.ports.size());
-  header.words.reserve(parsed.ports.size());
+  header.words.ends.reserve(parsed.ports.size());
   for (std::string_view word : parsed.ports) {
-    header.words.emplace_back(names.Node(word, count, tally));
+    header.words.Add(names.Node(word, count, tally));
     numbers.words.push_back(names.LastNumber());
   }
   header.bus_list = std::move(bus_list);
@@ -232,9 +232,9 @@ MacroInterface BuildInterface(const MacroHeader& header, bool no_supply,
     bool has_zero = false;
     int port = -1;
   };
-  const std::vector<std::string>& words = header.words;
+  const WordList& words = header.words;
   const MacroHeader::Numbers& numbers = header.numbers;
-  auto supply = [no_supply](const std::string& w) { return no_supply && (w == "vdd" || w == "gnd"); };
+  auto supply = [no_supply](std::string_view w) { return no_supply && (w == "vdd" || w == "gnd"); };
   std::unordered_map<std::string, Bus> buses;
   std::vector<long> elements(words.size(), -1);
   std::vector<std::size_t> bases(words.size(), 0);
@@ -255,7 +255,7 @@ MacroInterface BuildInterface(const MacroHeader& header, bool no_supply,
     long e = BusElement(words[k], header.bus_list, &bases[k]);
     if (e < 0) continue;
     elements[k] = e;
-    auto [it, fresh] = buses.try_emplace(words[k].substr(0, bases[k]));
+    auto [it, fresh] = buses.try_emplace(std::string(words[k].substr(0, bases[k])));
     Bus& bus = it->second;
     if (fresh) bus.anchor = k;
     bus.width = std::max(bus.width, e);
@@ -278,7 +278,7 @@ MacroInterface BuildInterface(const MacroHeader& header, bool no_supply,
   std::vector<char> taken(numbers.names, 0);  // one-bit ports and bound bits of "$bus" vectors
   NameSet bound_elements;  // other vectors' elements, as "base(index"
   for (std::size_t k = 0; k < words.size(); ++k) {
-    const std::string& w = words[k];
+    const std::string_view w = words[k];
     if (supply(w)) continue;
     const std::uint32_t name = numbers.words[k];
     const auto [d, index] = declared[name];
@@ -303,10 +303,10 @@ MacroInterface BuildInterface(const MacroHeader& header, bool no_supply,
       continue;
     }
     if (elements[k] >= 0) {
-      Bus& bus = buses[w.substr(0, bases[k])];
+      std::string base(w.substr(0, bases[k]));
+      Bus& bus = buses[base];
       if (bus.anchor != k) continue;
       bus.port = static_cast<int>(f.ports.size());
-      std::string base = w.substr(0, bases[k]);
       std::string id = ports.Declare(base, &cells);
       f.ports.push_back({base, id, "std_logic_vector (" + std::to_string(bus.width) + " downto 0)",
                          bus.width, mode(k), 0, false});
@@ -315,16 +315,15 @@ MacroInterface BuildInterface(const MacroHeader& header, bool no_supply,
       f.words[k].port = static_cast<int>(f.ports.size());
       bool analog = !header.analog_list.empty() &&
                     header.analog_list.find(" " + ToLower(w) + " ") != std::string::npos;
-      f.ports.push_back({w, ports.Declare(w, &cells), analog ? "analog" : "std_logic", -1,
+      f.ports.push_back({std::string(w), ports.Declare(w, &cells), analog ? "analog" : "std_logic", -1,
                          mode(k), 0, false});
     }
   }
   for (std::size_t k = 0; k < words.size(); ++k) {
     if (elements[k] < 0 || supply(words[k])) continue;
-    if (!bound_elements.Insert(words[k].substr(0, bases[k]) + "(" + std::to_string(elements[k]))) {
-      continue;
-    }
-    f.words[k].port = buses[words[k].substr(0, bases[k])].port;
+    std::string base(words[k].substr(0, bases[k]));
+    if (!bound_elements.Insert(base + "(" + std::to_string(elements[k]))) continue;
+    f.words[k].port = buses[base].port;
     f.words[k].element = elements[k];
   }
   for (std::size_t k = 0; k < words.size(); ++k) {
@@ -495,7 +494,7 @@ void StandardVhdl::NoteCopiedPort(const std::string& name) {
   nets_.Insert(name);
   ports_.Insert(name);
   if (!ports_copied_) {
-    for (const std::string& word : header_.words) header_words_.Insert(word);
+    for (std::size_t k = 0; k < header_.words.size(); ++k) header_words_.Insert(header_.words[k]);
   }
   ports_copied_ = true;
 }

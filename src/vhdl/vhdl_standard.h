@@ -25,11 +25,26 @@
 
 namespace kalvor {
 
+// Words kept one after another in one text.
+struct WordList {
+  std::string text;
+  std::vector<std::uint32_t> ends;
+  std::size_t size() const { return ends.size(); }
+  std::string_view operator[](std::size_t k) const {
+    const std::uint32_t begin = k == 0 ? 0 : ends[k - 1];
+    return std::string_view(text).substr(begin, ends[k] - begin);
+  }
+  void Add(std::string_view word) {
+    text += word;
+    ends.push_back(static_cast<std::uint32_t>(text.size()));
+  }
+};
+
 // A macro's header as the conversion reads it: the name lowercased, node
 // names normalised in their own letter case, with the "$vector" and "$analog" lists that follow it.
 struct MacroHeader {
   std::string name;
-  std::vector<std::string> words;
+  WordList words;
   std::string bus_list;
   std::string analog_list;
   PortDirections directions;  // names as written
