@@ -142,20 +142,35 @@ void AddDirective(PortDirections& d, std::string_view line) {
 
 }  // namespace
 
+namespace {
+
+// The next directive line (ReadLine's line, up to 4095 characters), read in
+// place unless it has a tab to turn into a blank in `copy`.
+std::string_view NextDirective(File& file, std::string& copy) {
+  bool tab = false;
+  std::string_view line = ReadLineInPlace(file, 4095, &tab);
+  if (!tab) return line;
+  copy.assign(line);
+  TabsToBlanks(copy.data(), copy.size());
+  return copy;
+}
+
+}  // namespace
+
 void ReadPortDirectives(File& file, std::string& bus_list, std::string& analog_list,
                         PortDirections* directions) {
-  std::string line;
+  std::string copy;
   const char* next = nullptr;
   // A line is read only when it begins with "$": the file is left at the
   // first one that does not.
   while (file.Peek(1, &next) == 1 && next[0] == '$') {
-    ReadLine(file, line, 4095);
+    const std::string_view line = NextDirective(file, copy);
     if (directions) AddDirective(*directions, line);
     std::string* list = StartsWithNoCase(line, "$vector")   ? &bus_list
                         : StartsWithNoCase(line, "$analog") ? &analog_list
                                                             : nullptr;
     if (list) {
-      *list = ToLower(std::string_view(line).substr(7));
+      *list = ToLower(line.substr(7));
       *list += ' ';
     }
   }
@@ -163,10 +178,10 @@ void ReadPortDirectives(File& file, std::string& bus_list, std::string& analog_l
 
 std::string ReadOriginalDirective(File& file) {
   PortDirections d;
-  std::string line;
+  std::string copy;
   const char* next = nullptr;
   while (file.Peek(1, &next) == 1 && next[0] == '$') {
-    ReadLine(file, line, 4095);
+    const std::string_view line = NextDirective(file, copy);
     if (StartsWith(line, "$original")) AddDirective(d, line);
   }
   return d.original;

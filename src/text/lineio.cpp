@@ -106,6 +106,13 @@ int ReadLine(File& file, char* buffer, int size) {
   return static_cast<int>(len + 1);
 }
 
+std::string_view ReadLineInPlace(File& file, int size, bool* tab) {
+  const char* data = nullptr;
+  *tab = false;
+  long len = ReadLineCore(file, size, &data, tab);
+  return len <= 0 ? std::string_view() : std::string_view(data, static_cast<std::size_t>(len));
+}
+
 int ReadLine(File& file, std::string& line, int size) {
   const char* data = nullptr;
   bool tab = false;

@@ -29,6 +29,10 @@ void TabsToBlanks(char* p, std::size_t n);
 int ReadLine(File& file, char* buffer, int size);
 // The same into a std::string.
 int ReadLine(File& file, std::string& line, int size);
+// ReadLine's line where the file holds it (valid until the file is read
+// again), its tabs left as they are (`*tab` tells whether it has one).
+// Empty at end of file.
+std::string_view ReadLineInPlace(File& file, int size, bool* tab);
 
 // One whole line of any length, with ReadLine's terminator rules and tab
 // conversion (`tabs_to_blanks`), never cut; a NUL byte stays in the line.

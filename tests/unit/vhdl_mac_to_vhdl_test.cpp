@@ -210,12 +210,12 @@ TEST(MacToVhdl, StandardVhdlDeclaresLeafCellsAsComponentsOnly) {
 
 // A component has the ports of the definition its instances use: one read
 // from an include file, one that comes after its first instance, the last
-// of a macro defined twice.
+// of a macro defined twice (directive lines with tabs among them).
 TEST(MacToVhdl, StandardVhdlComponentsHaveTheirDefinitionsPorts) {
   MacRun run;
-  WriteFileBytes("lib.mac", ".macro INC M N\r\n$output N\r\n.eom\r\n");
+  WriteFileBytes("lib.mac", ".macro INC M N\r\n$output\tN\r\n.eom\r\n");
   run.Convert("<lib.mac>\r\n.macro TOP A B\r\n<U1 LATE A B\r\n<U2 INC B A\r\n<U3 TWICE A B\r\n"
-              "<U4 LATE B A B\r\n.eom\r\n.macro LATE X Y\r\n$input X\r\n<U1 TWICE X Y\r\n.eom\r\n"
+              "<U4 LATE B A B\r\n.eom\r\n.macro LATE X Y\r\n$input\tX\r\n<U1 TWICE X Y\r\n.eom\r\n"
               ".macro TWICE P\r\n.eom\r\n.macro TWICE Q R\r\n.eom\r\n",
               "m1=NC;m2=PORTPADA;m3=;=n;p1=;p2=;std=y;");
   const std::string vhdl = run.Vhdl();
