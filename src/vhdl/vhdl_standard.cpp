@@ -329,7 +329,6 @@ MacroInterface BuildInterface(const MacroHeader& header, bool no_supply,
   for (std::size_t k = 0; k < words.size(); ++k) {
     if (f.words[k].port != static_cast<int>(k) || f.words[k].element >= 0) f.positional = false;
   }
-  if (!f.positional) MapEveryWord(f);
   return f;
 }
 
@@ -581,19 +580,25 @@ void StandardVhdl::NoteNet(std::string_view name, std::uint32_t number) {
   pending_nets_.push_back(net);
 }
 
+// The interface of the macro an instance names, with its port map made.
 const MacroInterface* StandardVhdl::InterfaceOf(std::string_view macro) {
   std::string name(macro);
   auto cached = interfaces_.find(name);
-  if (cached != interfaces_.end()) return &cached->second;
-  auto it = library_.by_name.find(name);
-  if (it == library_.by_name.end()) return nullptr;
-  MacroHeader header;
-  if (!ReadMacroHeader(library_, library_.definitions[it->second], reader_, header)) {
-    library_.by_name.erase(it);
-    return nullptr;
+  MacroInterface* f = cached == interfaces_.end() ? nullptr : &cached->second;
+  if (!f) {
+    auto it = library_.by_name.find(name);
+    if (it == library_.by_name.end()) return nullptr;
+    MacroHeader header;
+    if (!ReadMacroHeader(library_, library_.definitions[it->second], reader_, header)) {
+      library_.by_name.erase(it);
+      return nullptr;
+    }
+    f = &interfaces_.emplace(name, BuildInterface(header, options_.no_supply, reserved_, cells_))
+             .first->second;
   }
-  MacroInterface f = BuildInterface(header, options_.no_supply, reserved_, cells_);
-  return &interfaces_.emplace(name, std::move(f)).first->second;
+  if (!f->mapped && !f->positional) MapEveryWord(*f);
+  f->mapped = true;
+  return f;
 }
 
 std::size_t StandardVhdl::Fills(const MacroInterface& interface, std::size_t nodes) const {

@@ -104,6 +104,7 @@ struct MacroInterface {
   std::string formal_text;
   std::vector<Formal> formals;
   std::size_t open_elements = 0;  // formals without a word
+  bool mapped = false;  // the port map is made (when an instance first needs it)
 };
 // `cells` holds the identifiers of the macros of the file, which ports keep
 // apart from.
