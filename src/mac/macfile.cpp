@@ -27,10 +27,6 @@ MacLineKind ClassifyMacLine(std::string_view line) {
   return MacLineKind::kOther;
 }
 
-void AddMacWords(std::string_view line, std::vector<std::string>& words) {
-  for (std::string_view w = NextName(line); !w.empty(); w = NextName(line)) words.emplace_back(w);
-}
-
 bool ParseMacHeader(std::string_view logical_line, MacHeader& header) {
   if (!StartsWithNoCase(logical_line, ".macro")) return false;
   NextName(logical_line);
@@ -70,17 +66,19 @@ bool AppendMacLine(File& file, std::string& text) {
 
 namespace {
 
-// A "$bus NAME[LEFT:RIGHT] PORT..." line (its words after "$bus"); one of a
-// malformed range is a comment.
-// The words of `line` added to the text of `d` and to `list`.
-void AddWords(PortDirections& d, std::string_view line, std::vector<PortDirections::Word>& list) {
-  for (std::string_view w = NextName(line); !w.empty(); w = NextName(line)) {
-    const auto begin = static_cast<std::uint32_t>(d.text.size());
-    d.text += w;
-    list.push_back({begin, static_cast<std::uint32_t>(d.text.size())});
-  }
+// A word added to the text of `d` and to `list`.
+void AddWord(PortDirections& d, std::string_view word, std::vector<PortDirections::Word>& list) {
+  const auto begin = static_cast<std::uint32_t>(d.text.size());
+  d.text += word;
+  list.push_back({begin, static_cast<std::uint32_t>(d.text.size())});
 }
 
+void AddWords(PortDirections& d, std::string_view line, std::vector<PortDirections::Word>& list) {
+  for (std::string_view w = NextName(line); !w.empty(); w = NextName(line)) AddWord(d, w, list);
+}
+
+// A "$bus NAME[LEFT:RIGHT] PORT..." line (its words after "$bus"); one of a
+// malformed range is a comment.
 void AddBusLine(PortDirections& d, std::string_view decl, std::string_view ports) {
   std::size_t open = decl.rfind('[');
   std::size_t colon = decl.find(':', open == std::string_view::npos ? 0 : open);
@@ -110,9 +108,7 @@ void AddBusLine(PortDirections& d, std::string_view decl, std::string_view ports
   std::vector<PortDirections::Word>& bits = d.buses.back().bits;
   const std::size_t width = static_cast<std::size_t>(std::labs(left - right)) + 1;
   for (std::string_view w = NextName(ports); !w.empty() && bits.size() < width; w = NextName(ports)) {
-    const auto begin = static_cast<std::uint32_t>(d.text.size());
-    d.text += w;
-    bits.push_back({begin, static_cast<std::uint32_t>(d.text.size())});
+    AddWord(d, w, bits);
   }
 }
 
@@ -139,10 +135,6 @@ void AddDirective(PortDirections& d, std::string_view line) {
     if (!NextName(after).empty()) AddBusLine(d, first, ports);
   }
 }
-
-}  // namespace
-
-namespace {
 
 // The next directive line (ReadLine's line, up to 4095 characters), read in
 // place unless it has a tab to turn into a blank in `copy`.

@@ -42,16 +42,11 @@ enum class MacLineKind {
 
 MacLineKind ClassifyMacLine(std::string_view line);
 
-// The blank-separated words of a line, each whole however long, added to
-// `words`.
-void AddMacWords(std::string_view line, std::vector<std::string>& words);
-
 // A header ".macro NAME PORT...": ".macro" is matched on its first 6
 // characters ignoring case; the name is the second word, the ports follow
 // as they are written. The words are taken whole, however long (NextName),
 // while the rest holds content (HasContent); trailing words of only ";" are
-// dropped.
-// The words are pieces of the line.
+// dropped. The name and ports are pieces of the line.
 struct MacHeader {
   std::string_view name;
   std::vector<std::string_view> ports;

@@ -8,7 +8,9 @@ namespace kalvor {
 
 namespace {
 
-bool IsExtendedGraphic(unsigned char c) { return c >= 0x20 && c != 0x7f && (c < 0x80 || c >= 0xa0); }
+bool IsExtendedGraphic(unsigned char c) {
+  return c >= 0x20 && c != 0x7f && (c < 0x80 || c >= 0xa0);
+}
 
 // Character classes of basic identifiers: 1 letter, 2 digit, 3 underscore;
 // and the bytes an extended identifier writes otherwise than as they are.
@@ -19,7 +21,9 @@ struct CharClasses {
     for (int c = 'a'; c <= 'z'; ++c) of[c] = of[c - 'a' + 'A'] = 1;
     for (int c = '0'; c <= '9'; ++c) of[c] = 2;
     of['_'] = 3;
-    for (int c = 0; c < 256; ++c) escaped[c] = c == '\\' || !IsExtendedGraphic(static_cast<unsigned char>(c));
+    for (int c = 0; c < 256; ++c) {
+      escaped[c] = c == '\\' || !IsExtendedGraphic(static_cast<unsigned char>(c));
+    }
   }
 };
 const CharClasses kClasses;
@@ -82,7 +86,8 @@ bool PlainEight(std::uint64_t w) {
   constexpr std::uint64_t kHighs = 0x8080808080808080ull;
   auto has_zero = [](std::uint64_t x) { return (x - kOnes) & ~x & kHighs; };
   const std::uint64_t below_blank = (w - kOnes * 0x20) & ~w & kHighs;
-  return ((w & kHighs) | below_blank | has_zero(w ^ (kOnes * '\\')) | has_zero(w ^ (kOnes * 0x7f))) == 0;
+  const std::uint64_t special = has_zero(w ^ (kOnes * '\\')) | has_zero(w ^ (kOnes * 0x7f));
+  return ((w & kHighs) | below_blank | special) == 0;
 }
 
 // ExtendedIdentifier added at the end of `out`.

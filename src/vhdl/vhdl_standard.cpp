@@ -66,7 +66,9 @@ MacroHeader NameHeader(const MacHeader& parsed, std::string bus_list, std::strin
   const PortDirections& d = header.directions;
   auto number = [&names, &tally, &d](const std::vector<PortDirections::Word>& words,
                                      std::vector<std::uint32_t>& numbered) {
-    for (PortDirections::Word w : words) numbered.push_back(names.NameNumber(names.Word(d[w], tally)));
+    for (PortDirections::Word w : words) {
+      numbered.push_back(names.NameNumber(names.Word(d[w], tally)));
+    }
   };
   number(d.inputs, numbers.inputs);
   number(d.outputs, numbers.outputs);
@@ -167,7 +169,8 @@ void MapEveryWord(MacroInterface& f) {
   std::vector<std::size_t> order;
   for (const MacroInterface::Binding& b : f.words) {
     if (b.port < 0) continue;
-    if (count[static_cast<std::size_t>(b.port)]++ == 0) order.push_back(static_cast<std::size_t>(b.port));
+    const auto p = static_cast<std::size_t>(b.port);
+    if (count[p]++ == 0) order.push_back(p);
   }
   std::vector<std::uint32_t> start(f.ports.size(), 0);
   std::uint32_t bound = 0;
@@ -197,7 +200,9 @@ void MapEveryWord(MacroInterface& f) {
   };
   f.formals.reserve(bound);
   std::size_t text_size = 0;
-  for (std::size_t p : order) text_size += (count[p] + open[p].size()) * (f.ports[p].identifier.size() + 16);
+  for (std::size_t p : order) {
+    text_size += (count[p] + open[p].size()) * (f.ports[p].identifier.size() + 16);
+  }
   f.formal_text.reserve(text_size);
   std::size_t next = 0;
   for (std::size_t p : order) {
@@ -246,7 +251,9 @@ MacroInterface BuildInterface(const MacroHeader& header, bool no_supply,
   for (std::size_t d = 0; d < declared_buses.size(); ++d) {
     const std::vector<std::uint32_t>& bits = numbers.bus_bits[d];
     for (std::size_t j = 0; j < bits.size(); ++j) {
-      if (declared[bits[j]].first < 0) declared[bits[j]] = {static_cast<int>(d), declared_buses[d].Index(j)};
+      if (declared[bits[j]].first < 0) {
+        declared[bits[j]] = {static_cast<int>(d), declared_buses[d].Index(j)};
+      }
     }
   }
   std::vector<int> declared_port(declared_buses.size(), -1);
@@ -315,8 +322,8 @@ MacroInterface BuildInterface(const MacroHeader& header, bool no_supply,
       f.words[k].port = static_cast<int>(f.ports.size());
       bool analog = !header.analog_list.empty() &&
                     header.analog_list.find(" " + ToLower(w) + " ") != std::string::npos;
-      f.ports.push_back({std::string(w), ports.Declare(w, &cells), analog ? "analog" : "std_logic", -1,
-                         mode(k), 0, false});
+      f.ports.push_back({std::string(w), ports.Declare(w, &cells),
+                         analog ? "analog" : "std_logic", -1, mode(k), 0, false});
     }
   }
   for (std::size_t k = 0; k < words.size(); ++k) {
@@ -400,7 +407,9 @@ StandardVhdl::StandardVhdl(const MacToVhdlOptions& options, MacroLibrary library
     }
   }
   if (own_analog_) package_clauses_.insert(0, "use work.kalvor_types.all;\r\n");
-  for (const MacroLibrary::Definition& d : library_.definitions) cells_.Claim(CellIdentifier(d.name));
+  for (const MacroLibrary::Definition& d : library_.definitions) {
+    cells_.Claim(CellIdentifier(d.name));
+  }
 }
 
 std::string StandardVhdl::FileHead() const {

@@ -41,7 +41,8 @@ TEST(EdifReader, AngleBracketBusesExpandLikeSquareOnes) {
   // Member 1 of D<3:0> is bit 2: the only connected port of U1.
   ASSERT_EQ(instances.size(), 1u);
   std::vector<std::string> words;
-  AddMacWords(instances[0], words);
+  std::string_view rest = instances[0];
+  for (std::string_view w = NextName(rest); !w.empty(); w = NextName(rest)) words.emplace_back(w);
   ASSERT_EQ(words.size(), 7u) << instances[0];
   EXPECT_EQ(words[2], "NCX1");
   EXPECT_EQ(words[3], "NCX2");
