@@ -1,7 +1,6 @@
 #include "core/warnings.h"
 
 #include "text/file.h"
-#include "text/lineio.h"
 #include "text/strings.h"
 
 namespace kalvor {
@@ -10,8 +9,8 @@ namespace {
 
 bool IsSpace(char c) { return c == ' ' || c == '\n' || c == '\r' || c == '\t'; }
 
-// Adds the warning to `lines` on a line of its own: line ends and runs of
-// blanks become one blank. The words are copied whole.
+// Adds the warning to `lines` on a line of its own (ending in CR LF): line
+// ends and runs of blanks become one blank. The words are copied whole.
 void AppendOneLine(std::string& lines, const std::string& caption, const std::string& text) {
   lines += '[';
   lines += caption;
@@ -32,8 +31,10 @@ void AppendOneLine(std::string& lines, const std::string& caption, const std::st
     p = word_end + 1;
   }
   if (lines.back() == ' ') lines.pop_back();
-  lines += '\n';
+  lines += "\r\n";
 }
+
+constexpr std::size_t kPiece = 1 << 16;  // bytes of listed warnings per piece
 
 }  // namespace
 
@@ -58,7 +59,11 @@ void RepeatedWarnings::Warn(UserInterface& ui, const std::string& kind, const st
     kinds_.push_back(Kind{kind, caption, 0});
     k = &kinds_.back();
   }
-  AppendOneLine(lines_, caption, text);
+  if (lines_.empty() || lines_.back().size() >= kPiece) {
+    lines_.emplace_back();
+    lines_.back().reserve(kPiece + 1024);
+  }
+  AppendOneLine(lines_.back(), caption, text);
   ++line_count_;
   if (++k->count <= kShownPerKind) {
     ui.Notify(text, caption, type);
@@ -74,11 +79,7 @@ void RepeatedWarnings::Finish(UserInterface& ui, const std::string& list_path) {
   }
   File list;
   bool written = list.Open(list_path, File::Mode::kCreate);
-  for (std::size_t begin = 0; written && begin < lines_.size();) {
-    const std::size_t end = lines_.find('\n', begin);
-    WriteLine(list, std::string_view(lines_).substr(begin, end - begin));
-    begin = end + 1;
-  }
+  for (std::size_t i = 0; written && i < lines_.size(); ++i) list.Write(lines_[i]);
   list.Close();
   written = written && !list.WriteFailed();
   for (const Kind& k : kinds_) {

@@ -36,7 +36,10 @@ class RepeatedWarnings {
     std::size_t count = 0;
   };
   std::vector<Kind> kinds_;
-  std::string lines_;  // every warning, "[caption] text" on one line, each ending in "\n"
+  // Every warning, "[caption] text" on one line ending in CR LF, as the
+  // list file has them, in pieces of some 64 KB: one string of them all
+  // was copied whole each time it grew (a large design gives megabytes).
+  std::vector<std::string> lines_;
   std::size_t line_count_ = 0;
   std::size_t held_back_ = 0;
 };

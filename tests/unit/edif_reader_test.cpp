@@ -158,6 +158,8 @@ TEST(EdifReader, RepeatedWarningsBeyondTheFirstFewAreListedInAFile) {
                               "listed in:\n" + (t.dir / "design.warnings.txt"));
   std::string list = ReadFileBytes("design.warnings.txt");
   EXPECT_EQ(std::count(list.begin(), list.end(), '\n'), 5);
+  EXPECT_EQ(std::count(list.begin(), list.end(), '\r'), 5);
+  EXPECT_EQ(list.substr(list.size() - 2), "\r\n");
   EXPECT_NE(list.find("[Warning:] The following ports of cell TOP appear to be wired together: A4 "
                       "B4 More "
                       "than one port per signal is not allowed."),
