@@ -241,8 +241,12 @@ MacroInterface BuildInterface(const MacroHeader& header, bool no_supply,
   const MacroHeader::Numbers& numbers = header.numbers;
   auto supply = [no_supply](std::string_view w) { return no_supply && (w == "vdd" || w == "gnd"); };
   std::unordered_map<std::string, Bus> buses;
-  std::vector<long> elements(words.size(), -1);
-  std::vector<std::size_t> bases(words.size(), 0);
+  // Each word's element of a "$vector" bus (-1: none) and the length of its base.
+  struct Element {
+    long index = -1;
+    std::size_t base = 0;
+  };
+  std::vector<Element> elements(words.size());
   // The ports of "$bus" lines: elements of a vector with the netlist's range.
   const std::vector<PortDirections::Bus>& declared_buses = header.directions.buses;
   // Each name's bus (-1: none) and index there (the first line that names a
@@ -259,10 +263,10 @@ MacroInterface BuildInterface(const MacroHeader& header, bool no_supply,
   std::vector<int> declared_port(declared_buses.size(), -1);
   for (std::size_t k = 0; k < words.size(); ++k) {
     if (supply(words[k]) || declared[numbers.words[k]].first >= 0) continue;
-    long e = BusElement(words[k], header.bus_list, &bases[k]);
+    long e = BusElement(words[k], header.bus_list, &elements[k].base);
     if (e < 0) continue;
-    elements[k] = e;
-    auto [it, fresh] = buses.try_emplace(std::string(words[k].substr(0, bases[k])));
+    elements[k].index = e;
+    auto [it, fresh] = buses.try_emplace(std::string(words[k].substr(0, elements[k].base)));
     Bus& bus = it->second;
     if (fresh) bus.anchor = k;
     bus.width = std::max(bus.width, e);
@@ -309,8 +313,8 @@ MacroInterface BuildInterface(const MacroHeader& header, bool no_supply,
       }
       continue;
     }
-    if (elements[k] >= 0) {
-      std::string base(w.substr(0, bases[k]));
+    if (elements[k].index >= 0) {
+      std::string base(w.substr(0, elements[k].base));
       Bus& bus = buses[base];
       if (bus.anchor != k) continue;
       bus.port = static_cast<int>(f.ports.size());
@@ -327,11 +331,11 @@ MacroInterface BuildInterface(const MacroHeader& header, bool no_supply,
     }
   }
   for (std::size_t k = 0; k < words.size(); ++k) {
-    if (elements[k] < 0 || supply(words[k])) continue;
-    std::string base(words[k].substr(0, bases[k]));
-    if (!bound_elements.Insert(base + "(" + std::to_string(elements[k]))) continue;
+    if (elements[k].index < 0 || supply(words[k])) continue;
+    std::string base(words[k].substr(0, elements[k].base));
+    if (!bound_elements.Insert(base + "(" + std::to_string(elements[k].index))) continue;
     f.words[k].port = buses[base].port;
-    f.words[k].element = elements[k];
+    f.words[k].element = elements[k].index;
   }
   for (std::size_t k = 0; k < words.size(); ++k) {
     if (f.words[k].port != static_cast<int>(k) || f.words[k].element >= 0) f.positional = false;
