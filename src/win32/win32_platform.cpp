@@ -5,7 +5,6 @@
 #include <io.h>
 #include "win32/winapi.h"
 
-#include <algorithm>
 #include <cctype>
 #include <cstdint>
 #include <string>
@@ -67,8 +66,8 @@ bool WinIniProfile::Loaded() {
 }
 
 // The first entry of that name, as the profile calls find it.
-const WinIniProfile::Entry* WinIniProfile::Find(const std::string& key) const {
-  for (const Entry& e : entries_) {
+WinIniProfile::Entry* WinIniProfile::Find(const std::string& key) {
+  for (Entry& e : entries_) {
     if (EqualNoCase(e.key, key)) return &e;
   }
   return nullptr;
@@ -114,9 +113,7 @@ bool WinIniProfile::PutString(const std::string& key, const std::string& value) 
     // The section read is kept up to date: the first entry of the key, as
     // the call changes it, or a new one at the end.
     Entry e = EntryOf(key + "=" + value);
-    auto found = std::find_if(entries_.begin(), entries_.end(),
-                              [&](const Entry& x) { return EqualNoCase(x.key, e.key); });
-    if (found != entries_.end()) {
+    if (Entry* found = Find(e.key)) {
       *found = std::move(e);
     } else {
       entries_.push_back(std::move(e));

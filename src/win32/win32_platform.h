@@ -40,7 +40,7 @@ class WinIniProfile : public Profile {
   static Entry EntryOf(const std::string& line);
   // Whether the copy answers: held, and the section read in full.
   bool Loaded();
-  const Entry* Find(const std::string& key) const;
+  Entry* Find(const std::string& key);
   bool held_ = false;
   bool loaded_ = false;
   bool usable_ = false;
