@@ -207,8 +207,12 @@ class NameSet {
   }
   // The number of `name`, inserted when new (`*inserted` tells which).
   std::uint32_t FindOrInsert(std::string_view name, bool* inserted) {
+    return FindOrInsert(name, NameIndex::Hash(name), inserted);
+  }
+  // The same for a name whose NameIndex::Hash is known.
+  std::uint32_t FindOrInsert(std::string_view name, std::uint32_t hash, bool* inserted) {
     const auto next = static_cast<std::uint32_t>(ends_.size());
-    const std::uint32_t n = index_.FindOrAdd(NameIndex::Hash(name), next, Matcher(name), inserted);
+    const std::uint32_t n = index_.FindOrAdd(hash, next, Matcher(name), inserted);
     if (*inserted) {
       text_ += name;
       ends_.push_back(text_.size());

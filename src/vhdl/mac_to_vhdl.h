@@ -172,8 +172,10 @@ class NodeNames {
   // the first count of a name.
   std::uint32_t NewWord(std::string_view word, std::uint32_t hash, NodeTally& tally);
   void FirstCount(std::uint32_t w, NodeTally& tally);
-  std::uint32_t Name(std::string_view word, NodeTally& tally);
+  std::uint32_t Name(std::string_view word, std::uint32_t hash, NodeTally& tally);
   bool Take(std::string_view key, std::string_view owner, std::uint32_t* number = nullptr);
+  bool Take(std::string_view key, std::uint32_t hash, std::string_view owner,
+            std::uint32_t* number);
   bool OwnedBy(std::uint32_t n, std::string_view word) const;
   bool lowercase_ = true;
   NameSet taken_;  // names given (lowercased keys in the long-standing format)

@@ -108,8 +108,13 @@ void NodeNames::Reset(bool lowercase) {
 // Gives `key` to `owner` (a word, or a label when it begins with a line
 // end) when it is free; `number` gets its number either way.
 bool NodeNames::Take(std::string_view key, std::string_view owner, std::uint32_t* number) {
+  return Take(key, NameIndex::Hash(key), owner, number);
+}
+
+bool NodeNames::Take(std::string_view key, std::uint32_t hash, std::string_view owner,
+                     std::uint32_t* number) {
   bool inserted = false;
-  std::uint32_t n = taken_.FindOrInsert(key, &inserted);
+  std::uint32_t n = taken_.FindOrInsert(key, hash, &inserted);
   if (number) *number = n;
   if (!inserted) return false;
   Owner o;
@@ -135,7 +140,7 @@ bool NodeNames::OwnedBy(std::uint32_t n, std::string_view word) const {
 std::uint32_t NodeNames::NewWord(std::string_view word, std::uint32_t hash, NodeTally& tally) {
   // Names are only ever added, so a word named once keeps its name.
   WordEntry e;
-  e.number = Name(word, tally);
+  e.number = Name(word, hash, tally);
   e.start = static_cast<std::uint32_t>(word_names_.size());
   e.size = static_cast<std::uint32_t>(name_.size());
   e.word_size = static_cast<std::uint32_t>(word.size());
@@ -147,12 +152,48 @@ std::uint32_t NodeNames::NewWord(std::string_view word, std::uint32_t hash, Node
   return w;
 }
 
-// Names node `word` in name_ and returns the number of that name.
-std::uint32_t NodeNames::Name(std::string_view word, NodeTally& tally) {
+namespace {
+
+// True when normalising leaves `word` as it is (and, with `lowercase`, it
+// has no capital letter to lower): most node names.
+// Eight bytes at a time, the last eight overlapping those before.
+bool NamesItself(std::string_view word, bool lowercase) {
+  if (word.size() <= 3 || IsDigit(word[0])) return false;
+  if (word.size() < 8) {
+    for (char c : word) {
+      if (c == '<' || (lowercase && c >= 'A' && c <= 'Z')) return false;
+    }
+  } else {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+    constexpr std::uint64_t kHighs = 0x8080808080808080ull;
+    auto plain = [lowercase](const char* p) {
+      std::uint64_t w = 0;
+      std::memcpy(&w, p, 8);
+      const std::uint64_t x = w ^ (kOnes * '<');
+      return ((x - kOnes) & ~x & kHighs) == 0 && (!lowercase || LowerEightAscii(w) == w);
+    };
+    for (std::size_t i = 0; i + 8 < word.size(); i += 8) {
+      if (!plain(word.data() + i)) return false;
+    }
+    if (!plain(word.data() + word.size() - 8)) return false;
+  }
+  return !(word.size() >= 5 && word[4] == '_' && StartsWithNoCase(word, "inst"));
+}
+
+}  // namespace
+
+// Names node `word` (of NameIndex::Hash `hash`) in name_ and returns the
+// number of that name.
+std::uint32_t NodeNames::Name(std::string_view word, std::uint32_t hash, NodeTally& tally) {
+  name_.assign(word);
+  std::uint32_t n = 0;
+  // A word that is its own name is its own key, of the same hash.
+  if (NamesItself(word, lowercase_) && (Take(word, hash, word, &n) || OwnedBy(n, word))) {
+    return n;
+  }
   // The long-standing format lowercases the word before it is normalised
   // (so "NN_" stays in capitals); names meet when VHDL cannot tell them
   // apart, which ignores letter case there.
-  name_.assign(word);
   if (lowercase_) LowerAsciiInPlace(name_.data(), name_.size());
   NormalizeNodeName(name_, false, tally);
   const std::string* key = &name_;
@@ -161,7 +202,6 @@ std::uint32_t NodeNames::Name(std::string_view word, NodeTally& tally) {
     key_ = ToLower(name_);
     key = &key_;
   }
-  std::uint32_t n = 0;
   if (!Take(*key, word, &n) && !(n < 2 && EqualNoCase(word, name_)) && !OwnedBy(n, word)) {
     // Taken by another node (or a label): this node's own spelling, found
     // again under that spelling when it comes back.
