@@ -447,6 +447,11 @@ std::string StandardVhdl::BeginMacro(MacroHeader header, bool ports_from_file, s
   renamed_.Clear();
   vectors_.clear();
   pending_nets_.clear();
+  pending_numbers_.clear();
+  declared_text_.clear();
+  declared_begins_.clear();
+  declared_ends_.clear();
+  for (std::uint64_t& bits : vector_initials_) bits = 0;
   component_names_.Clear();
   components_.clear();
   component_order_.clear();
@@ -466,7 +471,7 @@ std::string StandardVhdl::BeginMacro(MacroHeader header, bool ports_from_file, s
     const MacroInterface::Port& port = interface_->ports[p];
     region_.Claim(port.identifier);
     if (port.width >= 0) {
-      auto& vector = vectors_[VectorKey(port)];
+      auto& vector = Vector(VectorKey(port));
       vector = {port.identifier, port.width};
       if (port.declared) bus_vectors[p] = &vector;
     } else {
@@ -513,7 +518,7 @@ void StandardVhdl::NoteCopiedPort(const std::string& name) {
 
 std::string StandardVhdl::CopiedPorts(const std::string& text, std::string_view bus_list) {
   std::string_view rest = bus_list;
-  while (HasContent(rest)) vectors_[std::string(NextName(rest))] = {"", -1};
+  while (HasContent(rest)) Vector(std::string(NextName(rest))) = {"", -1};
   for (auto& [base, vector] : vectors_) vector.first = base;
   std::string head = text.empty() ? "" : " port (" + text + " );";
   return head + "\r\nend " + entity_ + ";\r\n";
@@ -555,6 +560,8 @@ const std::pair<std::string, long>* StandardVhdl::Element(std::string_view node,
     }
   }
   if (vectors_.empty() || node.size() < 2) return nullptr;
+  const auto initial = static_cast<unsigned char>(node[0]);
+  if ((vector_initials_[initial / 64] >> (initial % 64) & 1) == 0) return nullptr;
   std::size_t digit = 1;
   while (digit < node.size() && !IsDigit(node[digit])) ++digit;
   if (digit == node.size()) return nullptr;
@@ -591,6 +598,17 @@ void StandardVhdl::NoteNet(std::string_view name, std::uint32_t number) {
     }
   }
   pending_nets_.push_back(net);
+  pending_numbers_.push_back(number);
+}
+
+std::pair<std::string, long>& StandardVhdl::Vector(const std::string& key) {
+  if (!key.empty()) {
+    for (char c : {ToLowerAscii(key[0]), ToUpperAscii(key[0])}) {
+      const auto u = static_cast<unsigned char>(c);
+      vector_initials_[u / 64] |= std::uint64_t{1} << (u % 64);
+    }
+  }
+  return vectors_[key];
 }
 
 // The interface of the macro an instance names, with its port map made.
@@ -673,8 +691,8 @@ std::string StandardVhdl::Declarations() {
     if (!plain) renamed_.Rename(std::string(kSupplies[s]), supply_[s]);
     text += "  signal " + supply_[s] + ": std_logic;\r\n";
   }
-  for (std::uint32_t net : pending_nets_) {
-    const std::string_view name = nets_.at(net);
+  for (std::size_t k = 0; k < pending_nets_.size(); ++k) {
+    const std::string_view name = nets_.at(pending_nets_[k]);
     if ((name == kSupplies[0] && !supply_[0].empty()) ||
         (name == kSupplies[1] && !supply_[1].empty())) {
       continue;
@@ -682,6 +700,15 @@ std::string StandardVhdl::Declarations() {
     bool plain = true;
     const std::string& id = region_.Declare(name, nullptr, &plain);
     if (!plain) renamed_.Rename(std::string(name), id);
+    // The net's actual in the port maps is its identifier.
+    const std::uint32_t number = pending_numbers_[k];
+    if (number >= declared_ends_.size()) {
+      declared_begins_.resize(number + 1, NameIndex::kNone);
+      declared_ends_.resize(number + 1, NameIndex::kNone);
+    }
+    declared_begins_[number] = static_cast<std::uint32_t>(declared_text_.size());
+    declared_text_ += id;
+    declared_ends_[number] = static_cast<std::uint32_t>(declared_text_.size());
     text += std::string_view("  signal ");
     text += id;
     text += std::string_view(" : std_logic;\r\n");
@@ -699,7 +726,7 @@ std::string StandardVhdl::Declarations() {
     std::string id = region_.Declare(port.name + (input ? "_in" : "_out"));
     text += "  signal " + id + " : " + port.type + ";\r\n";
     if (port.width >= 0) {
-      vectors_[VectorKey(port)].first = id;
+      Vector(VectorKey(port)).first = id;
     } else {
       renamed_.Rename(port.name, id);
     }
@@ -797,6 +824,11 @@ std::string StandardVhdl::WiredText() const {
 
 void StandardVhdl::AppendActual(std::string& out, std::string_view node,
                                 std::uint32_t number) const {
+  if (number < declared_ends_.size() && declared_ends_[number] != NameIndex::kNone) {
+    out.append(declared_text_, declared_begins_[number],
+               declared_ends_[number] - declared_begins_[number]);
+    return;
+  }
   long index = 0;
   if (const std::pair<std::string, long>* vector = Element(node, number, &index)) {
     out += vector->first;

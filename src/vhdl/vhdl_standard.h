@@ -245,7 +245,18 @@ class StandardVhdl {
   // vector and the index.
   std::vector<std::uint32_t> bus_bit_of_;  // by name number: the bit (NameIndex::kNone: none)
   std::vector<std::pair<const std::pair<std::string, long>*, long>> bus_bits_;
-  std::vector<std::uint32_t> pending_nets_;  // nets_'s numbers of the nets to declare
+  // The nets to declare: nets_'s numbers, and their names' numbers.
+  std::vector<std::uint32_t> pending_nets_;
+  std::vector<std::uint32_t> pending_numbers_;
+  // The identifier each declared net got, by its name's number (from
+  // declared_begins_ to declared_ends_ in declared_text_; kNone: none).
+  std::string declared_text_;
+  std::vector<std::uint32_t> declared_begins_;
+  std::vector<std::uint32_t> declared_ends_;
+  // The first bytes of vectors_'s keys, in both letter cases: a node that
+  // begins otherwise names no element.
+  std::uint64_t vector_initials_[4] = {};
+  std::pair<std::string, long>& Vector(const std::string& key);
   // The macros the body instantiates, by their lowercase names (a name's
   // number in component_names_ is its place in components_), and those
   // not ignored in the order first met.
