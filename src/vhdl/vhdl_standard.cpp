@@ -66,6 +66,7 @@ MacroHeader NameHeader(const MacHeader& parsed, std::string bus_list, std::strin
   const PortDirections& d = header.directions;
   auto number = [&names, &tally, &d](const std::vector<PortDirections::Word>& words,
                                      std::vector<std::uint32_t>& numbered) {
+    numbered.reserve(numbered.size() + words.size());
     for (PortDirections::Word w : words) {
       numbered.push_back(names.NameNumber(names.Word(d[w], tally)));
     }
@@ -691,6 +692,10 @@ std::string StandardVhdl::Declarations() {
     if (!plain) renamed_.Rename(std::string(kSupplies[s]), supply_[s]);
     text += "  signal " + supply_[s] + ": std_logic;\r\n";
   }
+  std::uint32_t numbers = 0;
+  for (std::uint32_t number : pending_numbers_) numbers = std::max(numbers, number + 1);
+  declared_begins_.assign(numbers, NameIndex::kNone);
+  declared_ends_.assign(numbers, NameIndex::kNone);
   for (std::size_t k = 0; k < pending_nets_.size(); ++k) {
     const std::string_view name = nets_.at(pending_nets_[k]);
     if ((name == kSupplies[0] && !supply_[0].empty()) ||
@@ -702,10 +707,6 @@ std::string StandardVhdl::Declarations() {
     if (!plain) renamed_.Rename(std::string(name), id);
     // The net's actual in the port maps is its identifier.
     const std::uint32_t number = pending_numbers_[k];
-    if (number >= declared_ends_.size()) {
-      declared_begins_.resize(number + 1, NameIndex::kNone);
-      declared_ends_.resize(number + 1, NameIndex::kNone);
-    }
     declared_begins_[number] = static_cast<std::uint32_t>(declared_text_.size());
     declared_text_ += id;
     declared_ends_[number] = static_cast<std::uint32_t>(declared_text_.size());
