@@ -179,6 +179,12 @@ class NodeNames {
   bool OwnedBy(std::uint32_t n, std::string_view word) const;
   bool lowercase_ = true;
   NameSet taken_;  // names given (lowercased keys in the long-standing format)
+  // Labels ("i" and the instance name lowercased) while no name taken
+  // begins with "i" and no two labels meet: kept apart from taken_, which
+  // they cannot meet (every node is named before the first label).
+  NameSet labels_;
+  bool labels_apart_ = true;
+  bool initial_i_ = false;  // a name taken begins with "i"
   std::vector<Owner> owners_;
   // How often each name was counted in this macro (a name's number gives
   // the same name for the rest of the macro); apart from owners_, so that

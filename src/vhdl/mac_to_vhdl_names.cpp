@@ -95,6 +95,9 @@ void NodeNames::Reset(bool lowercase) {
   CountPending();
   lowercase_ = lowercase;
   taken_.Clear();
+  labels_.Clear();
+  labels_apart_ = true;
+  initial_i_ = false;
   owners_.clear();
   counts_.clear();
   word_index_.Clear();
@@ -117,6 +120,7 @@ bool NodeNames::Take(std::string_view key, std::uint32_t hash, std::string_view 
   std::uint32_t n = taken_.FindOrInsert(key, hash, &inserted);
   if (number) *number = n;
   if (!inserted) return false;
+  if (!key.empty() && (key[0] == 'i' || key[0] == 'I')) initial_i_ = true;
   Owner o;
   if (!owner.empty() && owner[0] == kLabelOwner) {
     o.size = kLabel;
@@ -234,7 +238,17 @@ const std::string& NodeNames::Label(std::string_view name) {
   static constexpr char kOwner[] = {kLabelOwner, '\0'};
   key_.resize(name.size() + 1);
   key_[0] = 'i';
-  for (std::size_t i = 0; i < name.size(); ++i) key_[i + 1] = ToLowerAscii(name[i]);
+  std::copy(name.begin(), name.end(), key_.begin() + 1);
+  LowerAsciiInPlace(key_.data() + 1, name.size());
+  if (labels_apart_ && !initial_i_) {
+    if (labels_.Insert(key_)) {
+      key_[0] = 'I';
+      return key_;
+    }
+    // Two labels meet: from here on the labels are names like the others.
+    for (std::size_t n = 0; n < labels_.size(); ++n) Take(labels_.at(n), kOwner);
+  }
+  labels_apart_ = false;
   if (Take(key_, kOwner)) {
     key_[0] = 'I';
     return key_;
