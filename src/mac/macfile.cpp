@@ -150,14 +150,16 @@ std::string_view NextDirective(File& file, std::string& copy) {
 }  // namespace
 
 void ReadPortDirectives(File& file, std::string& bus_list, std::string& analog_list,
-                        PortDirections* directions) {
+                        PortDirections* directions, bool wired_only) {
   std::string copy;
   const char* next = nullptr;
   // A line is read only when it begins with "$": the file is left at the
   // first one that does not.
   while (file.Peek(1, &next) == 1 && next[0] == '$') {
     const std::string_view line = NextDirective(file, copy);
-    if (directions) AddDirective(*directions, line);
+    if (directions && (!wired_only || StartsWith(line, "$wired") || StartsWith(line, "$input"))) {
+      AddDirective(*directions, line);
+    }
     std::string* list = StartsWithNoCase(line, "$vector")   ? &bus_list
                         : StartsWithNoCase(line, "$analog") ? &analog_list
                                                             : nullptr;

@@ -102,9 +102,11 @@ struct PortDirections {
 // each the text after the keyword with a blank added, and leaves the file at
 // the first line that is not a "$" line. The lists are lowercased: they name
 // buses and analog ports without regard to case. With `directions`, the
-// direction, "$wired", "$bus" and "$original" lines among them go there.
+// direction, "$wired", "$bus" and "$original" lines among them go there;
+// with `wired_only`, only the "$wired" and "$input" lines (what a reader of
+// the wired ports needs).
 void ReadPortDirectives(File& file, std::string& bus_list, std::string& analog_list,
-                        PortDirections* directions = nullptr);
+                        PortDirections* directions = nullptr, bool wired_only = false);
 // The same lines read for the "$original" name alone (empty when none).
 std::string ReadOriginalDirective(File& file);
 

@@ -301,7 +301,8 @@ void MacToVhdl::Header(std::string& line) {
   bus_list_.clear();
   analog_list_.clear();
   directions_.Clear();
-  ReadPortDirectives(in_, bus_list_, analog_list_, &directions_);
+  // The long-standing format uses only the wired ports of the direction lines.
+  ReadPortDirectives(in_, bus_list_, analog_list_, &directions_, standard_ == nullptr);
   names_.Reset(standard_ == nullptr);
   actual_text_.clear();
   actual_begins_.clear();
