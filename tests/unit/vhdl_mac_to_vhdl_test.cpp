@@ -259,6 +259,11 @@ TEST(MacToVhdl, DirectionsAndWiredPorts) {
   EXPECT_NE(plain.Vhdl().find("  gnd<='0';\r\n  so <= q7;\r\n  Iu1 : dff port map (clk,d,q7);"),
             std::string::npos);
   EXPECT_NE(plain.Vhdl().find("  d : inout std_logic;"), std::string::npos);
+  // An input wired to a node drives it, whichever line comes first.
+  MacRun input;
+  input.Convert(
+      ".macro W A B\r\n$wired B A\r\n$bus C[0:0] A\r\n$input A\r\n<U1 INV A B\r\n.eom\r\n");
+  EXPECT_NE(input.Vhdl().find("  b <= a;\r\n  Iu1 : inv port map (a,b);"), std::string::npos);
 }
 
 // "$bus" lines give standard VHDL the netlist's buses: a vector port of the
