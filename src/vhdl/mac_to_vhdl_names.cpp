@@ -124,7 +124,7 @@ bool NodeNames::Take(std::string_view key, std::uint32_t hash, std::string_view 
   Owner o;
   if (!owner.empty() && owner[0] == kLabelOwner) {
     o.size = kLabel;
-  } else if (owner != key) {
+  } else if ((owner.data() != key.data() || owner.size() != key.size()) && owner != key) {
     o.start = static_cast<std::uint32_t>(owner_text_.size());
     o.size = static_cast<std::uint32_t>(owner.size());
     owner_text_ += owner;
