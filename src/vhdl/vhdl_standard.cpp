@@ -859,8 +859,9 @@ bool StandardVhdl::BeginInstance(std::string_view label, std::string_view compon
 
 void StandardVhdl::AppendLabel(Row& out, std::string_view label) {
   if (labels_apart_) {
-    if (!region_.ClaimsInitial('i') && IsBasicIdentifier(label) && !reserved_.Contains(label) &&
-        labels_.Insert(label)) {
+    // After the declarations only labels claim names in the region.
+    if (IsBasicIdentifier(label) && !reserved_.Contains(label) &&
+        (!region_.ClaimsInitial('i') || !region_.Claims(label)) && labels_.Insert(label)) {
       out.Add(label);
       return;
     }

@@ -265,9 +265,9 @@ class StandardVhdl {
   std::vector<std::uint32_t> component_order_;
   const MacroInterface* instance_interface_ = nullptr;  // of the instance being written
   std::string instance_text_;  // EndInstance's port map, made before it is added
-  // Labels ("I" and the instance name) while no other name of the region
-  // begins with "i" and every label is a basic identifier of its own: kept
-  // apart from the region's names, which they cannot meet.
+  // Labels ("I" and the instance name) while every label is a basic
+  // identifier that no other name of the region is (or two labels are):
+  // kept apart from the region's names.
   NameSet labels_;
   bool labels_apart_ = true;
   std::string supply_[2];  // identifiers of the vdd and gnd signals ("" : none)

@@ -151,6 +151,10 @@ TEST(MacToVhdl, StandardVhdlKeepsNetsThatDifferInCaseApart) {
       {".macro TOP X\r\n<U1 INV a A\r\n<U2 INV A X\r\n.eom\r\n",
        {"  signal a : std_logic;\r\n  signal \\A\\ : std_logic;\r\n",
         "  Iu1 : inv port map (a,\\A\\);\r\n  Iu2 : inv port map (\\A\\,X);\r\n"}},
+      // A label that a net's name is, ignoring case, gives way.
+      {".macro TOP X\r\n<U1 INV iu2 X\r\n<U2 INV X IU2\r\n<U3 INV X X\r\n.eom\r\n",
+       {"  Iu1 : inv port map (iu2,X);\r\n  \\Iu2\\ : inv port map (X,\\IU2\\);\r\n"
+        "  Iu3 : inv port map (X,X);"}},
       {".macro SUB a A q0 Q0 Q1\r\n$vector q\r\n.eom\r\n"
        ".macro TOP x X\r\n<S1 SUB x X n N Q0\r\n<U1 INV N VDD\r\n.eom\r\n",
        // SUB has no instances: a leaf cell, declared as a component only.
