@@ -177,11 +177,14 @@ class NodeNames {
   bool Take(std::string_view key, std::uint32_t hash, std::string_view owner,
             std::uint32_t* number);
   bool OwnedBy(std::uint32_t n, std::string_view word) const;
+  // Puts the labels kept apart among the names, in their order.
+  void LabelsAmongNames();
   bool lowercase_ = true;
   NameSet taken_;  // names given (lowercased keys in the long-standing format)
   // Labels ("i" and the instance name lowercased) while no name taken
   // begins with "i" and no two labels meet: kept apart from taken_, which
-  // they cannot meet (every node is named before the first label).
+  // they cannot meet (the signal pass names the nodes before the first
+  // label; a node named later puts them back first).
   NameSet labels_;
   bool labels_apart_ = true;
   bool initial_i_ = false;  // a name taken begins with "i"

@@ -116,13 +116,18 @@ bool NodeNames::Take(std::string_view key, std::string_view owner, std::uint32_t
 
 bool NodeNames::Take(std::string_view key, std::uint32_t hash, std::string_view owner,
                      std::uint32_t* number) {
+  const bool label = !owner.empty() && owner[0] == kLabelOwner;
+  const bool initial_i = !key.empty() && (key[0] == 'i' || key[0] == 'I');
+  // A node named after the labels (a body line the signal pass did not
+  // reach) meets them where they would have been.
+  if (initial_i && !label && !labels_.empty()) LabelsAmongNames();
   bool inserted = false;
   std::uint32_t n = taken_.FindOrInsert(key, hash, &inserted);
   if (number) *number = n;
   if (!inserted) return false;
-  if (!key.empty() && (key[0] == 'i' || key[0] == 'I')) initial_i_ = true;
+  if (initial_i) initial_i_ = true;
   Owner o;
-  if (!owner.empty() && owner[0] == kLabelOwner) {
+  if (label) {
     o.size = kLabel;
   } else if ((owner.data() != key.data() || owner.size() != key.size()) && owner != key) {
     o.start = static_cast<std::uint32_t>(owner_text_.size());
@@ -234,6 +239,13 @@ void NodeNames::FirstCount(std::uint32_t w, NodeTally& tally) {
   if (counted_text_.size() >= kCountedBytes) CountPending();
 }
 
+void NodeNames::LabelsAmongNames() {
+  static constexpr char kOwner[] = {kLabelOwner, '\0'};
+  labels_apart_ = false;
+  for (std::size_t n = 0; n < labels_.size(); ++n) Take(labels_.at(n), kOwner);
+  labels_.Clear();
+}
+
 const std::string& NodeNames::Label(std::string_view name) {
   static constexpr char kOwner[] = {kLabelOwner, '\0'};
   key_.resize(name.size() + 1);
@@ -246,7 +258,7 @@ const std::string& NodeNames::Label(std::string_view name) {
       return key_;
     }
     // Two labels meet: from here on the labels are names like the others.
-    for (std::size_t n = 0; n < labels_.size(); ++n) Take(labels_.at(n), kOwner);
+    LabelsAmongNames();
   }
   labels_apart_ = false;
   if (Take(key_, kOwner)) {

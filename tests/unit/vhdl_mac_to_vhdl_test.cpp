@@ -478,11 +478,16 @@ TEST(MacToVhdl, NamesOfAnyLengthAndNamesThatMeetStayApart) {
               "<u4 TIE\r\n<U4 EMPTY\r\n.eom\r\n"
               // Labels that meet where no node begins with "i".
               ".macro TWO a b\r\n<U4 INV a b\r\n<u4 INV b a\r\n<U4 INV a a\r\n<U5 TIE\r\n"
-              "<u5 TIE\r\n.eom\r\n");
+              "<u5 TIE\r\n.eom\r\n"
+              // A node after a line that ends the signal pass meets a label.
+              ".macro THREE a\r\n<U1 INV a b\r\n.xyz\r\n<U2 INV iu1 a\r\n.eom\r\n");
   std::string vhdl = run.Vhdl();
   EXPECT_NE(vhdl.find("  Iu4 : inv port map (a,b);\r\n  \\Iu4\\ : inv port map (b,a);\r\n"
                       "  \\Iu4~2\\ : inv port map (a,a);\r\n  Iu5 : tie;\r\n  \\Iu5\\ : tie;\r\n"),
             std::string::npos);
+  EXPECT_NE(
+      vhdl.find("  Iu1 : inv port map (a,b);\r\n-- .xyz\r\n  Iu2 : inv port map (\\iu1\\,a);"),
+      std::string::npos);
   EXPECT_NE(vhdl.find("entity empty is\r\nend empty;"), std::string::npos);
   EXPECT_NE(vhdl.find("entity top is port (\r\n  a : inout std_logic;\r\n"
                       "  \\a\\ : inout std_logic;\r\n  " + net + " : inout std_logic );"),
