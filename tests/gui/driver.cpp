@@ -430,7 +430,14 @@ class Kalvor {
       return !pending_.thread || WaitForSingleObject(pending_.thread, wait_ms) == WAIT_OBJECT_0;
     };
     bool ended = has_returned(0);
-    for (DWORD waited = 0; waited < 10 * kPatienceMs; waited += 2) {
+    // Prompts come soon after the click or an answer: the driver looks every
+    // 2 ms then, and every 5 and 10 ms once the command has worked on for
+    // 100 and 300 ms without one (each look is requests to the server that
+    // the program needs too; on two cores a look every 2 ms through a long
+    // conversion took a fifth of a core from it, with the server).
+    DWORD pause = 2;
+    unsigned watch_looks = 0;
+    for (DWORD waited = 0; waited < 10 * kPatienceMs; waited += pause) {
       if (ended) {
         QueryPerformanceCounter(&now);
         from_click();
@@ -455,13 +462,15 @@ class Kalvor {
         QueryPerformanceCounter(&last);
         waiting += ms(seen, last);
         waited = 0;
+        pause = 2;
         ended = has_returned(0);
         continue;
       }
-      if (watch && waited % 10 == 0) watch();
+      if (watch && watch_looks++ % 5 == 0) watch();
+      pause = waited < 100 ? 2 : waited < 300 ? 5 : 10;
       // Woken as soon as the command returns: the clock stops at its end,
       // not at the driver's next look.
-      ended = has_returned(2);
+      ended = has_returned(pause);
     }
     throw Failure{"the program did not finish a command"};
   }
