@@ -39,23 +39,26 @@ std::size_t FindLineEnd(const char* data, std::size_t n, bool nul_ends, bool* ta
   }
   return n;
 #else
-  // Elsewhere (the 32-bit Windows build) each kind is looked for with the C
-  // library's memchr, in blocks that double in size, so that a file whose
-  // lines end in CR alone is not searched far ahead for an LF; the tabs are
-  // looked for afterwards.
-  *tab = true;
-  for (std::size_t from = 0, block = 128; from < n; from += block, block *= 2) {
-    std::size_t end = std::min(block, n - from);
-    const std::size_t len = end;
-    for (char c : {'\n', '\r', '\0'}) {
-      if (c == '\0' && !nul_ends) break;
-      const void* hit = std::memchr(data + from, c, end);
-      if (hit) end = static_cast<std::size_t>(static_cast<const char*>(hit) - (data + from));
-    }
-    if (end < len) return from + end;
-  }
-  return n;
+  return FindLineEndByWords(data, n, nul_ends, tab);
 #endif
+}
+
+namespace {
+
+template <char... Ends>
+std::size_t LineEndByWords(const char* data, std::size_t n, bool* tab) {
+  const char* const end = data + n;
+  const char* p = FirstOfOrEnd<Ends..., '\t'>(data, end);
+  *tab = p != end && *p == '\t';
+  if (*tab) p = FirstOfOrEnd<Ends...>(p + 1, end);
+  return static_cast<std::size_t>(p - data);
+}
+
+}  // namespace
+
+std::size_t FindLineEndByWords(const char* data, std::size_t n, bool nul_ends, bool* tab) {
+  return nul_ends ? LineEndByWords<'\n', '\r', '\0'>(data, n, tab)
+                  : LineEndByWords<'\n', '\r'>(data, n, tab);
 }
 
 void TabsToBlanks(char* p, std::size_t n) {

@@ -423,8 +423,22 @@ class Kalvor {
         last = start;
       }
     };
-    for (DWORD waited = 0; waited < 10 * kPatienceMs; waited += 2) {
-      if (!pending_.thread || WaitForSingleObject(pending_.thread, 0) == WAIT_OBJECT_0) {
+    // Whether the command has returned: asked once here and after each
+    // answer, otherwise by the wait between two looks (a request less per
+    // look than asking again).
+    auto has_returned = [&](DWORD wait_ms) {
+      return !pending_.thread || WaitForSingleObject(pending_.thread, wait_ms) == WAIT_OBJECT_0;
+    };
+    bool ended = has_returned(0);
+    // Prompts come soon after the click or an answer: the driver looks every
+    // 2 ms then, and every 5 and 10 ms once the command has worked on for
+    // 100 and 300 ms without one (each look is requests to the server that
+    // the program needs too; on two cores a look every 2 ms through a long
+    // conversion took a fifth of a core from it, with the server).
+    DWORD pause = 2;
+    unsigned watch_looks = 0;
+    for (DWORD waited = 0; waited < 10 * kPatienceMs; waited += pause) {
+      if (ended) {
         QueryPerformanceCounter(&now);
         from_click();
         LONG64 returned = InterlockedCompareExchange64(&pending_.returned_at, 0, 0);
@@ -448,16 +462,15 @@ class Kalvor {
         QueryPerformanceCounter(&last);
         waiting += ms(seen, last);
         waited = 0;
+        pause = 2;
+        ended = has_returned(0);
         continue;
       }
-      if (watch && waited % 10 == 0) watch();
+      if (watch && watch_looks++ % 5 == 0) watch();
+      pause = waited < 100 ? 2 : waited < 300 ? 5 : 10;
       // Woken as soon as the command returns: the clock stops at its end,
       // not at the driver's next look.
-      if (pending_.thread) {
-        WaitForSingleObject(pending_.thread, 2);
-      } else {
-        Sleep(2);
-      }
+      ended = has_returned(pause);
     }
     throw Failure{"the program did not finish a command"};
   }
@@ -1719,8 +1732,12 @@ std::string WindowAt(HWND control) {
 
 // Watches the progress window while a conversion works: whether it was
 // seen with its Cancel button in view (not covered by the main window), and
-// what covered it otherwise; what it said of the conversion. The first sight
-// is kept as a screenshot of the screen as it was.
+// what covered it otherwise; what it said of the conversion. Once seen in
+// view for 200 ms (the window is drawn every 75 ms while the conversion
+// steps), the screen is kept as a screenshot and the watch ends: each look
+// is a dozen requests to the emulator's server, which on two cores slowed
+// the conversion it watched. The window is made once per program and found
+// once.
 struct ProgressWatch {
   Kalvor* k = nullptr;
   std::string shot;
@@ -1728,9 +1745,12 @@ struct ProgressWatch {
   std::string covered_by;
   std::string operation;  // texts 103 and 102 at the first sight
   std::string file;
-  int sights = 0;
+  HWND progress = nullptr;
+  DWORD first_in_view = 0;
+  bool settled = false;
   void operator()() {
-    HWND progress = ProgressOf(*k);
+    if (settled) return;
+    if (!progress) progress = ProgressOf(*k);
     if (!progress || !IsWindowVisible(progress)) return;
     if (operation.empty()) {
       operation = Field(progress, 103);
@@ -1738,9 +1758,13 @@ struct ProgressWatch {
     }
     HWND cancel = GetDlgItem(progress, IDCANCEL);
     if (InView(cancel)) {
-      // The screen is taken once the window has had time to be drawn.
-      if (++sights == 50 && !shot.empty()) Screenshot(progress, shot, false);
+      const DWORD now = GetTickCount();
+      if (!in_view) first_in_view = now;
       in_view = true;
+      if (now - first_in_view >= 200) {
+        if (!shot.empty()) Screenshot(progress, shot, false);
+        settled = true;
+      }
     } else if (covered_by.empty()) {
       covered_by = WindowAt(cancel);
     }

@@ -162,6 +162,33 @@ TEST(ReadWholeLine, EndsAndTabsAtEveryOffset) {
   }
 }
 
+// The 32-bit Windows program's line ends (a word at a time, one pass) are
+// those found sixteen bytes at a time, tabs included, for ends, tabs and
+// NULs at every offset of texts around both block sizes.
+TEST(FindLineEndByWords, AgreesWithFindLineEnd) {
+  std::uint32_t seed = 5;
+  auto next = [&seed] { return (seed = seed * 1103515245u + 12345u) >> 16; };
+  for (std::size_t length = 0; length < 70; ++length) {
+    for (int round = 0; round < 40; ++round) {
+      std::string text(length, 'a');
+      for (char& c : text) {
+        if (next() % (1 + round % 5 * 10) == 0) c = std::string("\n\r\t\0 x", 6)[next() % 6];
+      }
+      for (std::size_t from = 0; from <= length; ++from) {
+        for (bool nul_ends : {false, true}) {
+          bool tab = false;
+          bool tab_by_words = false;
+          const std::size_t n = text.size() - from;
+          ASSERT_EQ(FindLineEndByWords(text.data() + from, n, nul_ends, &tab_by_words),
+                    FindLineEnd(text.data() + from, n, nul_ends, &tab))
+              << length << " " << round << " " << from << " " << nul_ends;
+          ASSERT_EQ(tab_by_words, tab) << length << " " << round << " " << from << " " << nul_ends;
+        }
+      }
+    }
+  }
+}
+
 // FindText finds what std::string_view::find finds, for needles of one to
 // eight bytes in texts of a few letters that hold them none, once or twice,
 // at every length around its block.
