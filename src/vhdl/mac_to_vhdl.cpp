@@ -366,20 +366,37 @@ std::string MacToVhdl::Actual(const std::string& name) const {
 // two inputs are both driven from outside.
 void MacToVhdl::WiredAssignments() {
   if (directions_.wired.empty()) return;
-  // A macro may have thousands of ports: they are looked up, not searched.
+  // A macro may have thousands of ports: the few wired ones are looked up
+  // among the inputs, not searched.
   const PortDirections& d = directions_;
-  NameSet inputs;
-  for (PortDirections::Word name : d.inputs) inputs.Insert(d[name]);
-  auto input = [&inputs, &d](PortDirections::Word word) { return inputs.Contains(d[word]); };
+  NameSet wired;
+  for (const std::vector<PortDirections::Word>& group : d.wired) {
+    for (PortDirections::Word word : group) wired.Insert(d[word]);
+  }
+  std::vector<char> inputs(wired.size(), 0);
+  for (PortDirections::Word name : d.inputs) {
+    const std::uint32_t n = wired.Number(d[name]);
+    if (n != NameIndex::kNone) inputs[n] = 1;
+  }
+  auto input = [&](PortDirections::Word word) { return inputs[wired.Number(d[word])] != 0; };
+  auto assign = [this](std::string_view target, std::string_view source) {
+    row_.Clear();
+    row_.Add("  ");
+    row_.Add(target);
+    row_.Add(" <= ");
+    row_.Add(source);
+    row_.Add(";\r\n");
+    Put(row_.View());
+  };
   for (const std::vector<PortDirections::Word>& group : d.wired) {
     const std::string node = Actual(names_.Node(d[group[0]], false, tally_));
     for (std::size_t k = 1; k < group.size(); ++k) {
       const std::string port = Actual(names_.Node(d[group[k]], false, tally_));
       if (input(group[k]) && input(group[0])) continue;
       if (input(group[k])) {
-        PutLine("  " + node + " <= " + port + ";");
+        assign(node, port);
       } else {
-        PutLine("  " + port + " <= " + node + ";");
+        assign(port, node);
       }
     }
   }
