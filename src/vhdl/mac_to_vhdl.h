@@ -182,11 +182,10 @@ class NodeNames {
   bool lowercase_ = true;
   NameSet taken_;  // names given (lowercased keys in the long-standing format)
   // Labels ("i" and the instance name lowercased) while no name taken
-  // begins with "i" and no two labels meet: kept apart from taken_, which
-  // they cannot meet (the signal pass names the nodes before the first
-  // label; a node named later puts them back first).
+  // begins with "i": kept apart from taken_, which they cannot meet (the
+  // signal pass names the nodes before the first label; a node named later,
+  // or two labels that meet, put them back among the names).
   NameSet labels_;
-  bool labels_apart_ = true;
   bool initial_i_ = false;  // a name taken begins with "i"
   std::vector<Owner> owners_;
   // How often each name was counted in this macro (a name's number gives

@@ -96,7 +96,6 @@ void NodeNames::Reset(bool lowercase) {
   lowercase_ = lowercase;
   taken_.Clear();
   labels_.Clear();
-  labels_apart_ = true;
   initial_i_ = false;
   owners_.clear();
   counts_.clear();
@@ -241,7 +240,6 @@ void NodeNames::FirstCount(std::uint32_t w, NodeTally& tally) {
 
 void NodeNames::LabelsAmongNames() {
   static constexpr char kOwner[] = {kLabelOwner, '\0'};
-  labels_apart_ = false;
   for (std::size_t n = 0; n < labels_.size(); ++n) Take(labels_.at(n), kOwner);
   labels_.Clear();
 }
@@ -252,15 +250,15 @@ const std::string& NodeNames::Label(std::string_view name) {
   key_[0] = 'i';
   std::copy(name.begin(), name.end(), key_.begin() + 1);
   LowerAsciiInPlace(key_.data() + 1, name.size());
-  if (labels_apart_ && !initial_i_) {
+  if (!initial_i_) {
     if (labels_.Insert(key_)) {
       key_[0] = 'I';
       return key_;
     }
-    // Two labels meet: from here on the labels are names like the others.
+    // Two labels meet: from here on the labels are names like the others
+    // (taken, they begin with "i").
     LabelsAmongNames();
   }
-  labels_apart_ = false;
   if (Take(key_, kOwner)) {
     key_[0] = 'I';
     return key_;
