@@ -390,10 +390,12 @@ void MacToVhdl::WiredAssignments() {
   };
   for (const std::vector<PortDirections::Word>& group : d.wired) {
     const std::string node = Actual(names_.Node(d[group[0]], false, tally_));
+    const bool node_input = input(group[0]);
     for (std::size_t k = 1; k < group.size(); ++k) {
       const std::string port = Actual(names_.Node(d[group[k]], false, tally_));
-      if (input(group[k]) && input(group[0])) continue;
-      if (input(group[k])) {
+      const bool port_input = input(group[k]);
+      if (port_input && node_input) continue;
+      if (port_input) {
         assign(node, port);
       } else {
         assign(port, node);
