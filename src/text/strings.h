@@ -90,6 +90,20 @@ constexpr std::uint64_t LowerEightAscii(std::uint64_t w) {
   const std::uint64_t past_z = low7 + kOnes * (0x80 - 'Z' - 1);  // high bit: byte > 'Z'
   return w | ((from_a & ~past_z & ~w & kHighs) >> 2);            // 0x80 >> 2 is the case bit
 }
+// Whether a letter A-Z is among the bytes, eight at a time.
+inline bool HasUpperAscii(std::string_view text) {
+  const char* p = text.data();
+  std::size_t n = text.size();
+  for (; n >= 8; p += 8, n -= 8) {
+    std::uint64_t w = 0;
+    std::memcpy(&w, p, 8);
+    if (LowerEightAscii(w) != w) return true;
+  }
+  for (; n > 0; ++p, --n) {
+    if (*p >= 'A' && *p <= 'Z') return true;
+  }
+  return false;
+}
 // ToLowerAscii over `n` bytes at `p`, in place, eight at a time.
 inline void LowerAsciiInPlace(char* p, std::size_t n) {
   for (; n >= 8; p += 8, n -= 8) {

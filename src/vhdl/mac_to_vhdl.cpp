@@ -169,10 +169,14 @@ class MacToVhdl {
   bool line_words_ = false;
   std::size_t line_word_ = 0;
   std::size_t line_words_end_ = 0;
-  std::string lowered_;  // an instance's macro name in lower case
   // Standard VHDL: the actual of each word of the macro, made at its first
   // use (the words' numbers index the ends; kUnmade before).
   std::string_view ActualOf(std::uint32_t w, std::string_view node);
+  // The same once made.
+  std::string_view MadeActual(std::uint32_t w) const {
+    return std::string_view(actual_text_.data() + actual_begins_[w],
+                            actual_ends_[w] - actual_begins_[w]);
+  }
   static constexpr std::uint32_t kUnmade = 0xFFFFFFFFu;
   std::string actual_text_;
   std::vector<std::uint32_t> actual_begins_;
@@ -620,11 +624,7 @@ bool MacToVhdl::SignalLine(std::string_view line) {
       head_.name_end = head_.name_begin + static_cast<std::uint32_t>(component.size());
       head_.rest_begin = line.empty() ? static_cast<std::uint32_t>(whole.size()) : at(line);
       std::size_t nodes = DeclareWords(line);
-      if (standard_) {
-        lowered_.assign(component);
-        LowerAsciiInPlace(lowered_.data(), lowered_.size());
-        head_.component = standard_->NoteInstance(component, lowered_, nodes);
-      }
+      if (standard_) head_.component = standard_->NoteInstance(component, nodes);
       return true;
     }
     case '+':
@@ -685,7 +685,7 @@ std::string_view MacToVhdl::ActualOf(std::uint32_t w, std::string_view node) {
     standard_->AppendActual(actual_text_, node, names_.NameNumber(w));
     actual_ends_[w] = static_cast<std::uint32_t>(actual_text_.size());
   }
-  return std::string_view(actual_text_).substr(actual_begins_[w], actual_ends_[w] - actual_begins_[w]);
+  return MadeActual(w);
 }
 
 void MacToVhdl::Instance(char* line, std::size_t size) {
@@ -781,7 +781,7 @@ void MacToVhdl::Instance(char* line, std::size_t size) {
     for (std::uint32_t w : node_words_) ActualOf(w, names_.WordName(w));
     for (std::uint32_t w : node_words_) {
       node_names_.push_back(names_.WordName(w));
-      node_actuals_.push_back(ActualOf(w, node_names_.back()));
+      node_actuals_.push_back(MadeActual(w));
     }
     standard_->EndInstance(label, component, node_names_, node_actuals_, streamed, row_);
     Put(row_.View());

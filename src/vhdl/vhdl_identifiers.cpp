@@ -144,6 +144,7 @@ void IdentifierRegion::Clear() {
 // written.
 std::string_view IdentifierRegion::Key(std::string_view identifier) const {
   if (!identifier.empty() && identifier[0] == '\\') return identifier;
+  if (!HasUpperAscii(identifier)) return identifier;
   key_.assign(identifier);
   LowerAsciiInPlace(key_.data(), key_.size());
   return key_;

@@ -447,13 +447,15 @@ std::string StandardVhdl::BeginMacro(MacroHeader header, bool ports_from_file, s
   ports_.Clear();
   renamed_.Clear();
   vectors_.clear();
-  pending_nets_.clear();
+  pending_text_.clear();
+  pending_ends_.clear();
   pending_numbers_.clear();
   declared_text_.clear();
   declared_begins_.clear();
   declared_ends_.clear();
   for (std::uint64_t& bits : vector_initials_) bits = 0;
   component_names_.Clear();
+  for (RecentComponent& recent : recent_components_) recent.number = NameIndex::kNone;
   components_.clear();
   component_order_.clear();
   supply_[0].clear();
@@ -476,13 +478,17 @@ std::string StandardVhdl::BeginMacro(MacroHeader header, bool ports_from_file, s
       vector = {port.identifier, port.width};
       if (port.declared) bus_vectors[p] = &vector;
     } else {
-      nets_.Insert(port.name);
       ports_.Insert(port.name);
       renamed_.Note(port.name, port.identifier, reserved_);
     }
   }
+  // The one-bit ports' nets are noted by their names' numbers.
+  net_noted_.assign(header_.numbers.names, 0);
   for (std::size_t k = 0; k < interface_->words.size(); ++k) {
     const MacroInterface::Binding& b = interface_->words[k];
+    if (b.port >= 0 && interface_->ports[static_cast<std::size_t>(b.port)].width < 0) {
+      net_noted_[header_.numbers.words[k]] = 1;
+    }
     if (b.port < 0 || !interface_->ports[static_cast<std::size_t>(b.port)].declared) continue;
     // The first binding of a word holds.
     std::uint32_t& bit = bus_bit_of_[header_.numbers.words[k]];
@@ -588,17 +594,25 @@ const std::pair<std::string, long>* StandardVhdl::Element(std::string_view node,
 void StandardVhdl::NoteNet(std::string_view name, std::uint32_t number) {
   long index = 0;
   if (Element(name, number, &index)) return;
-  bool fresh = false;
-  const std::uint32_t net = nets_.FindOrInsert(name, &fresh);
-  if (!fresh) return;
   if (ports_copied_) {
+    // The ports read from a VHDL file are known by name only.
+    bool fresh = false;
+    nets_.FindOrInsert(name, &fresh);
+    if (!fresh) return;
     std::string lowered = ToLower(name);
     if (lowered != name && ports_.Contains(lowered) && header_words_.Contains(name)) {
       renamed_.Rename(std::string(name), lowered);
       return;
     }
+  } else {
+    if (number >= net_noted_.size()) {
+      net_noted_.resize(std::max<std::size_t>(number + 1, 2 * net_noted_.size()), 0);
+    }
+    if (net_noted_[number]) return;
+    net_noted_[number] = 1;
   }
-  pending_nets_.push_back(net);
+  pending_text_ += name;
+  pending_ends_.push_back(static_cast<std::uint32_t>(pending_text_.size()));
   pending_numbers_.push_back(number);
 }
 
@@ -641,10 +655,22 @@ std::size_t StandardVhdl::Fills(const MacroInterface& interface, std::size_t nod
   return count;
 }
 
-std::uint32_t StandardVhdl::NoteInstance(std::string_view spelled, std::string_view lowered,
-                                         std::size_t nodes) {
+std::uint32_t StandardVhdl::NoteInstance(std::string_view spelled, std::size_t nodes) {
+  // Most instances name one of a few macros, spelled the same way each time.
+  const std::size_t slot =
+      (spelled.size() * 7 + (spelled.empty() ? 0 : static_cast<unsigned char>(spelled.back()))) %
+      std::size(recent_components_);
+  RecentComponent& recent = recent_components_[slot];
+  if (recent.number != NameIndex::kNone && recent.spelled == spelled) {
+    return NotedInstance(recent.number, nodes);
+  }
+  lowered_.assign(spelled);
+  LowerAsciiInPlace(lowered_.data(), lowered_.size());
+  const std::string_view lowered = lowered_;
   bool fresh = false;
   const std::uint32_t number = component_names_.FindOrInsert(lowered, &fresh);
+  recent.spelled.assign(spelled);
+  recent.number = number;
   if (fresh) {
     // The first spelling met wins after the headers'.
     if (!library_.spelled.contains(std::string(lowered))) {
@@ -658,6 +684,10 @@ std::uint32_t StandardVhdl::NoteInstance(std::string_view spelled, std::string_v
       c.interface = InterfaceOf(lowered);
     }
   }
+  return NotedInstance(number, nodes);
+}
+
+std::uint32_t StandardVhdl::NotedInstance(std::uint32_t number, std::size_t nodes) {
   Component& c = components_[number];
   if (c.ignored) return number;
   c.nodes = std::max(c.nodes, nodes);
@@ -696,8 +726,10 @@ std::string StandardVhdl::Declarations() {
   for (std::uint32_t number : pending_numbers_) numbers = std::max(numbers, number + 1);
   declared_begins_.assign(numbers, NameIndex::kNone);
   declared_ends_.assign(numbers, NameIndex::kNone);
-  for (std::size_t k = 0; k < pending_nets_.size(); ++k) {
-    const std::string_view name = nets_.at(pending_nets_[k]);
+  for (std::size_t k = 0; k < pending_numbers_.size(); ++k) {
+    const std::uint32_t begin = k == 0 ? 0 : pending_ends_[k - 1];
+    const std::string_view name =
+        std::string_view(pending_text_).substr(begin, pending_ends_[k] - begin);
     if ((name == kSupplies[0] && !supply_[0].empty()) ||
         (name == kSupplies[1] && !supply_[1].empty())) {
       continue;

@@ -160,11 +160,9 @@ class StandardVhdl {
   // A node by its name and the name's number (NodeNames's, with which the
   // macro's header was named).
   void NoteNet(std::string_view name, std::uint32_t number);
-  // An instance of the macro `lowered` (its lowercase name), spelled
-  // `spelled` on the line; returns the macro's number among the macro's
-  // components.
-  std::uint32_t NoteInstance(std::string_view spelled, std::string_view lowered,
-                             std::size_t nodes);
+  // An instance of the macro spelled `spelled` on the line; returns the
+  // macro's number among the macro's components.
+  std::uint32_t NoteInstance(std::string_view spelled, std::size_t nodes);
   std::string Declarations();
   // The constant supplies, the copies of "in" and "out" ports and the
   // wired-together ports, after "begin".
@@ -232,7 +230,7 @@ class StandardVhdl {
   MacroInterface own_interface_;
   std::string entity_;
   IdentifierRegion region_;
-  NameSet nets_;   // nets with a port or a signal
+  NameSet nets_;   // nets with a port or a signal, while the ports are copied from a file
   NameSet ports_;  // one-bit ports
   // The ports come from a VHDL file: they stand for the header's names
   // that match them ignoring case.
@@ -245,8 +243,13 @@ class StandardVhdl {
   // vector and the index.
   std::vector<std::uint32_t> bus_bit_of_;  // by name number: the bit (NameIndex::kNone: none)
   std::vector<std::pair<const std::pair<std::string, long>*, long>> bus_bits_;
-  // The nets to declare: nets_'s numbers, and their names' numbers.
-  std::vector<std::uint32_t> pending_nets_;
+  // Whether a net was noted, by its name's number (the one-bit ports from
+  // the start; nets_ instead while the ports are copied from a file).
+  std::vector<char> net_noted_;
+  // The nets to declare: their names one after another, each name's end,
+  // and the names' numbers.
+  std::string pending_text_;
+  std::vector<std::uint32_t> pending_ends_;
   std::vector<std::uint32_t> pending_numbers_;
   // The identifier each declared net got, by its name's number (from
   // declared_begins_ to declared_ends_ in declared_text_; kNone: none).
@@ -261,6 +264,14 @@ class StandardVhdl {
   // number in component_names_ is its place in components_), and those
   // not ignored in the order first met.
   NameSet component_names_;
+  std::uint32_t NotedInstance(std::uint32_t number, std::size_t nodes);
+  // The numbers of the last spellings met, by their lengths and last bytes.
+  struct RecentComponent {
+    std::string spelled;
+    std::uint32_t number = NameIndex::kNone;
+  };
+  RecentComponent recent_components_[32];
+  std::string lowered_;
   std::vector<Component> components_;
   std::vector<std::uint32_t> component_order_;
   const MacroInterface* instance_interface_ = nullptr;  // of the instance being written
