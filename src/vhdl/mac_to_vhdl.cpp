@@ -714,7 +714,7 @@ void MacToVhdl::Instance(char* line, std::size_t size) {
   row_.Clear();
   if (!standard_) {
     row_.Add("  ");
-    row_.Add(names_.Label(label.substr(1)));
+    row_.Add(names_.Label(label));
     row_.Add(" : ");
     row_.Add(component);
     // An instance without nodes has no port map (an empty one is not VHDL).

@@ -130,9 +130,10 @@ class NodeNames {
     words_[w].looked = true;
     return true;
   }
-  // The label of an instance named `name` (long-standing format): "I" and
-  // the name lowercased, or an extended identifier when that is taken.
-  const std::string& Label(std::string_view name);
+  // The label of an instance (long-standing format): `label`, "I" and the
+  // instance name lowercased, or an extended identifier when that is
+  // taken. Valid until the next Label.
+  std::string_view Label(std::string_view label);
   // Marks a name declared outside the macro file's words (a port read from
   // a VHDL file, lowercase), whoever's node has it.
   void DeclareName(std::string_view name) {
@@ -181,7 +182,7 @@ class NodeNames {
   void LabelsAmongNames();
   bool lowercase_ = true;
   NameSet taken_;  // names given (lowercased keys in the long-standing format)
-  // Labels ("i" and the instance name lowercased) while no name taken
+  // Labels ("I" and the instance name lowercased) while no name taken
   // begins with "i": kept apart from taken_, which they cannot meet (the
   // signal pass names the nodes before the first label; a node named later,
   // or two labels that meet, put them back among the names).

@@ -240,31 +240,34 @@ void NodeNames::FirstCount(std::uint32_t w, NodeTally& tally) {
 
 void NodeNames::LabelsAmongNames() {
   static constexpr char kOwner[] = {kLabelOwner, '\0'};
-  for (std::size_t n = 0; n < labels_.size(); ++n) Take(labels_.at(n), kOwner);
+  // Kept as written ("I" first); taken as keys ("i" first).
+  // (Not in key_: a name being taken may be there.)
+  std::string key;
+  for (std::size_t n = 0; n < labels_.size(); ++n) {
+    key.assign(labels_.at(n));
+    key[0] = 'i';
+    Take(key, kOwner);
+  }
   labels_.Clear();
 }
 
-const std::string& NodeNames::Label(std::string_view name) {
+std::string_view NodeNames::Label(std::string_view label) {
   static constexpr char kOwner[] = {kLabelOwner, '\0'};
-  key_.resize(name.size() + 1);
-  key_[0] = 'i';
-  std::copy(name.begin(), name.end(), key_.begin() + 1);
-  LowerAsciiInPlace(key_.data() + 1, name.size());
   if (!initial_i_) {
-    if (labels_.Insert(key_)) {
-      key_[0] = 'I';
-      return key_;
-    }
+    if (labels_.Insert(label)) return label;
     // Two labels meet: from here on the labels are names like the others
     // (taken, they begin with "i").
     LabelsAmongNames();
   }
+  key_.assign(label);
+  key_[0] = 'i';
   if (Take(key_, kOwner)) {
     key_[0] = 'I';
     return key_;
   }
+  const std::string name(label.substr(1));
   for (int k = 1;; ++k) {
-    label_ = Extended("I" + std::string(name) + (k == 1 ? "" : "~" + std::to_string(k)));
+    label_ = Extended("I" + name + (k == 1 ? "" : "~" + std::to_string(k)));
     if (Take(label_, kOwner)) return label_;
   }
 }

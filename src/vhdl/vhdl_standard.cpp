@@ -661,7 +661,8 @@ std::uint32_t StandardVhdl::NoteInstance(std::string_view spelled, std::size_t n
       (spelled.size() * 7 + (spelled.empty() ? 0 : static_cast<unsigned char>(spelled.back()))) %
       std::size(recent_components_);
   RecentComponent& recent = recent_components_[slot];
-  if (recent.number != NameIndex::kNone && recent.spelled == spelled) {
+  if (recent.number != NameIndex::kNone && recent.spelled.size() == spelled.size() &&
+      NameIndex::SameBytes(recent.spelled.data(), spelled.data(), spelled.size())) {
     return NotedInstance(recent.number, nodes);
   }
   lowered_.assign(spelled);
