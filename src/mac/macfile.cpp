@@ -54,14 +54,31 @@ bool ReadMacLine(File& file, std::string& line) {
 }
 
 bool AppendMacLine(File& file, std::string& text) {
-  if (!AppendWholeLine(file, text)) return false;
-  const char* next = nullptr;
-  while (file.Peek(1, &next) == 1 && next[0] == '+') {
-    const std::size_t plus = text.size();
-    AppendWholeLine(file, text);
-    text[plus] = ' ';
+  for (bool first = true;; first = false) {
+    // Most lines lie whole in the file's window with their terminator and
+    // the first byte after it, and hold no tab: such a line is added in one
+    // step. A continuation line's "+" becomes a blank.
+    const std::size_t start = text.size();
+    const char* data = nullptr;
+    const std::size_t n = file.Peek(std::size_t{1} << 15, &data);
+    bool tab = false;
+    const std::size_t len = n == 0 ? 0 : FindLineEnd(data, n, /*nul_ends=*/false, &tab);
+    bool continued = false;
+    if (len + 2 < n && !tab) {
+      const char a = data[len];
+      const char b = data[len + 1];
+      const std::size_t term = (a == '\r' && b == '\n') || (a == '\n' && b == '\r') ? 2 : 1;
+      continued = data[len + term] == '+';
+      text.append(data, len);
+      file.Skip(len + term);
+    } else {
+      if (!AppendWholeLine(file, text)) return false;
+      const char* next = nullptr;
+      continued = file.Peek(1, &next) == 1 && next[0] == '+';
+    }
+    if (!first) text[start] = ' ';
+    if (!continued) return true;
   }
-  return true;
 }
 
 namespace {
