@@ -3,6 +3,7 @@
 // wrapping, including the "Symbol over 70 char. long" stop.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
 #include "mac/macfile.h"
@@ -15,6 +16,7 @@ namespace {
 using testing::ReadFileBytes;
 using testing::ScratchDir;
 using testing::ScriptedUi;
+using testing::WriteFileBytes;
 
 struct Written {
   std::string bytes;
@@ -190,6 +192,54 @@ TEST(ParseMacHeader, WordsAsTheReadersTakeThem) {
     if (!c.header) continue;
     EXPECT_EQ(h.name, c.name) << c.line;
     EXPECT_EQ(std::vector<std::string>(h.ports.begin(), h.ports.end()), c.ports) << c.line;
+  }
+}
+
+// A macro file's logical lines are the whole lines (any terminator, tabs
+// as blanks, NULs kept) with each "+" line after them joined on a blank:
+// the same wherever lines, terminators and "+" fall against the reader's
+// window.
+TEST(ReadMacLine, JoinsWholeLinesWhereverTheyFallAgainstTheWindow) {
+  ScratchDir dir;
+  auto reference = [](File& f, std::string& line) {
+    if (!ReadWholeLine(f, line)) return false;
+    const char* next = nullptr;
+    std::string more;
+    while (f.Peek(1, &next) == 1 && next[0] == '+') {
+      ReadWholeLine(f, more);
+      line += ' ' + more.substr(1);
+    }
+    return true;
+  };
+  std::uint32_t seed = 7;
+  auto next = [&seed] { return (seed = seed * 1103515245u + 12345u) >> 16; };
+  const char* const ends[] = {"\n", "\r\n", "\r", "\n\r"};
+  for (int file = 0; file < 12; ++file) {
+    std::string bytes;
+    while (bytes.size() < 140000) {
+      if (next() % 3 == 0) bytes += '+';
+      // Mostly short lines; some long enough to span the window.
+      std::size_t length = next() % 20 == 0 ? next() % 40000 : next() % 60;
+      for (std::size_t i = 0; i < length; ++i) {
+        const unsigned r = next() % 64;
+        bytes += r == 0 ? '\t' : r == 1 ? '\0' : r < 8 ? ' ' : static_cast<char>('a' + r % 26);
+      }
+      bytes += ends[next() % 4];
+    }
+    if (file % 2 == 1) bytes.pop_back();  // no terminator at the end
+    WriteFileBytes("in.mac", bytes);
+    File a;
+    File b;
+    ASSERT_TRUE(a.Open("in.mac", File::Mode::kRead));
+    ASSERT_TRUE(b.Open("in.mac", File::Mode::kRead));
+    std::string got;
+    std::string expected;
+    for (int line = 0;; ++line) {
+      const bool more = ReadMacLine(a, got);
+      ASSERT_EQ(more, reference(b, expected)) << file << " " << line;
+      if (!more) break;
+      ASSERT_EQ(got, expected) << file << " " << line;
+    }
   }
 }
 
