@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "import/edif_tokens.h"
+#include "import/join_nets.h"
 #include "import/netlist_reader.h"
 #include "text/large_block.h"
 
@@ -179,6 +180,7 @@ class EdifReader : public NetlistReader {
   std::unordered_map<std::uint64_t, std::int32_t> inside_ports_;
   std::vector<bool> inside_mapped_;
   // Nets joined as sharing a pin with an earlier net, and the first such.
+  JoinTables join_tables_;
   long joined_nets_ = 0;
   std::string first_join_;
 
