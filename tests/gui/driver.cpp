@@ -1766,16 +1766,7 @@ struct ProgressWatch {
       file = Field(progress, 102);
     }
     HWND cancel = GetDlgItem(progress, IDCANCEL);
-    // Just shown, the window was at times not yet above the main window at
-    // the first look, and the next (50 ms on) came after a short import's
-    // end: it is looked at again every 5 ms for a while.
-    bool seen = InView(cancel);
-    if (!seen && covered_by.empty()) covered_by = WindowAt(cancel);
-    for (int i = 0; !seen && i < 20 && IsWindowVisible(progress); ++i) {
-      Sleep(5);
-      seen = InView(cancel);
-    }
-    if (seen) {
+    if (InView(cancel)) {
       const DWORD now = GetTickCount();
       if (!in_view) first_in_view = now;
       in_view = true;
@@ -1783,6 +1774,8 @@ struct ProgressWatch {
         if (!shot.empty()) Screenshot(progress, shot, false);
         settled = true;
       }
+    } else if (covered_by.empty()) {
+      covered_by = WindowAt(cancel);
     }
   }
 };
