@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "import/edif_tokens.h"
+#include "import/join_nets.h"
 #include "import/netlist_reader.h"
 #include "text/large_block.h"
 
@@ -142,8 +143,27 @@ class EdifReader : public NetlistReader {
     std::string instance;  // empty: a port of the cell itself
   };
   // Of the net being read, reused. A net may have tens of thousands (some
-  // 200 bytes each): the block is taken in large pages where it is large.
-  std::vector<PortRef, LargeBlockAllocator<PortRef>> refs_;
+  // 200 bytes each). They are kept in pieces of 4 MB that never move, taken
+  // in large pages where the system offers them: a longer net adds a piece,
+  // where a list that doubles would copy what it holds into a block twice
+  // the size, fresh memory that takes a page fault per 4 KB page unless
+  // the system has large pages.
+  class PortRefs {
+   public:
+    std::size_t size() const { return size_; }
+    PortRef& operator[](std::size_t k) { return pieces_[k / kPiece][k % kPiece]; }
+    void emplace_back() {
+      if (size_ % kPiece == 0) pieces_.emplace_back().reserve(kPiece);
+      pieces_.back().emplace_back();
+      ++size_;
+    }
+
+   private:
+    static constexpr std::size_t kPiece = (std::size_t{4} << 20) / sizeof(PortRef);
+    std::vector<std::vector<PortRef, LargeBlockAllocator<PortRef>>> pieces_;
+    std::size_t size_ = 0;
+  };
+  PortRefs refs_;
   std::string library_;        // the library (or external) being read
   EdifName library_ref_;
   // The macro names of the cells written under another name, by
@@ -160,6 +180,7 @@ class EdifReader : public NetlistReader {
   std::unordered_map<std::uint64_t, std::int32_t> inside_ports_;
   std::vector<bool> inside_mapped_;
   // Nets joined as sharing a pin with an earlier net, and the first such.
+  JoinTables join_tables_;
   long joined_nets_ = 0;
   std::string first_join_;
 

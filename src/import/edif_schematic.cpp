@@ -183,9 +183,10 @@ bool EdifReader::JoinNets(const Cell& cell, std::vector<std::vector<std::string>
     any_inside = any_inside || (c >= 0 && static_cast<std::size_t>(c) < inside_joins_.size() &&
                                 !inside_joins_[static_cast<std::size_t>(c)].empty());
   }
-  joined_nets_ += any_inside ? JoinNetsSharingPins(netlist_, options_.vcc_to_vdd, first_join_,
-                                                   [&](const Pin& p) { return InsideJoinedPort(p); })
-                             : JoinNetsSharingPins(netlist_, options_.vcc_to_vdd, first_join_);
+  std::function<std::int32_t(const Pin&)> joined_port;
+  if (any_inside) joined_port = [&](const Pin& p) { return InsideJoinedPort(p); };
+  joined_nets_ +=
+      JoinNetsSharingPins(netlist_, options_.vcc_to_vdd, first_join_, join_tables_, joined_port);
   return true;
 }
 

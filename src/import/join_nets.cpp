@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <memory>
 #include <unordered_map>
 
 #include "import/netlist_reader.h"
@@ -12,6 +11,7 @@
 namespace kalvor {
 
 long JoinNetsSharingPins(Netlist& netlist, bool vcc_to_vdd, std::string& first_join,
+                         JoinTables& tables,
                          const std::function<std::int32_t(const Pin&)>& joined_port) {
   Body& body = netlist.body;
   std::vector<Net>& nets = body.nets;
@@ -22,9 +22,11 @@ long JoinNetsSharingPins(Netlist& netlist, bool vcc_to_vdd, std::string& first_j
   const std::size_t size = std::bit_ceil(pins.size() * 2 + 2);
   const int shift = 64 - std::countr_zero(size);
   // Large pages for a large body's table (a fault per 2 MB, not per 4 KB).
-  std::vector<std::uint64_t, LargeBlockAllocator<std::uint64_t>> keys(size, 0);
-  // Read only where a key is: left uninitialised.
-  const std::unique_ptr<std::int32_t[]> first_nets(new std::int32_t[size]);
+  auto& keys = tables.keys;
+  keys.assign(size, 0);
+  // Read only where a key is: what the last cell left is not cleared.
+  std::vector<std::int32_t>& first_nets = tables.first_nets;
+  if (first_nets.size() < size) first_nets.resize(size);
   auto slot = [&](const Pin& p, std::int32_t n) {
     const std::uint64_t key =
         static_cast<std::uint64_t>(static_cast<std::uint32_t>(p.instance + 2)) << 32 |
@@ -110,8 +112,10 @@ long JoinNetsSharingPins(Netlist& netlist, bool vcc_to_vdd, std::string& first_j
     if (last[first] >= 0) next[static_cast<std::size_t>(last[first])] = static_cast<std::int32_t>(n);
     last[first] = static_cast<std::int32_t>(n);
   }
-  std::vector<Net> merged;
-  std::vector<Pin> joined_pins;
+  std::vector<Net>& merged = tables.nets;
+  std::vector<Pin>& joined_pins = tables.pins;
+  merged.clear();
+  joined_pins.clear();
   joined_pins.reserve(pins.size());
   for (std::size_t n = 0; n < nets.size(); ++n) {
     if (find(static_cast<std::int32_t>(n)) != static_cast<std::int32_t>(n)) continue;
@@ -134,8 +138,9 @@ long JoinNetsSharingPins(Netlist& netlist, bool vcc_to_vdd, std::string& first_j
     net.fanout = static_cast<std::int32_t>(net.count);
     merged.push_back(net);
   }
-  nets = std::move(merged);
-  body.pins = std::move(joined_pins);
+  // The body's old lists stay in `tables` for the next cell.
+  nets.swap(merged);
+  body.pins.swap(joined_pins);
   return joined;
 }
 

@@ -5,8 +5,10 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "netlist/netlist.h"
+#include "text/large_block.h"
 
 namespace kalvor {
 
@@ -20,7 +22,17 @@ namespace kalvor {
 // instance's pin the port standing for the ports its cell joins inside (a
 // bus ripper's two sides), or -1: the nets on one such group are one net
 // too, and not counted.
+// What it works in, kept by the caller from one cell to the next: the
+// tables of the largest cell are made once, not again for each large cell
+// (fresh memory costs a page fault per page where it is first written).
+struct JoinTables {
+  std::vector<std::uint64_t, LargeBlockAllocator<std::uint64_t>> keys;
+  std::vector<std::int32_t> first_nets;
+  std::vector<Net> nets;  // the body's nets and pins are swapped with these
+  std::vector<Pin> pins;
+};
 long JoinNetsSharingPins(Netlist& netlist, bool vcc_to_vdd, std::string& first_join,
+                         JoinTables& tables,
                          const std::function<std::int32_t(const Pin&)>& joined_port = {});
 
 }  // namespace kalvor

@@ -322,6 +322,9 @@ bool WriteMacro(File& out, Netlist& netlist, const Cell& cell, const WriteInputs
   if (no_port) ++state.no_body;
   WriteLine(out, ".eom");
   WriteLine(out, "");
+  // The pins' block back to the body, empty, for the next cell's pins.
+  links.clear();
+  body.pins = std::move(links);
   return true;
 }
 

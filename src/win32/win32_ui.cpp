@@ -205,6 +205,11 @@ bool WinUi::CancelRequested() { return ProgressCancelled(); }
 
 void WinUi::PumpMessages() { win32::PumpMessages(); }
 
-void WinUi::WaitCursor() { SetCursor(LoadCursor(nullptr, IDC_WAIT)); }
+void WinUi::WaitCursor() {
+  // Loaded once: each load asks after the display's settings (under wine,
+  // three requests to its server at every step of a conversion).
+  if (!wait_cursor_) wait_cursor_ = LoadCursor(nullptr, IDC_WAIT);
+  SetCursor(wait_cursor_);
+}
 
 }  // namespace kalvor::win32

@@ -78,6 +78,7 @@ class WinUi : public UserInterface {
 
   WindowView main_{false};
   HWND progress_ = nullptr;          // the progress window while a conversion has it open
+  HCURSOR wait_cursor_ = nullptr;    // the hourglass, once loaded
   HWND progress_window_ = nullptr;   // the progress window, shown or not
   bool collecting_ = false;         // a command runs: messages are listed
   std::vector<Message> messages_;   // the command's listed messages
