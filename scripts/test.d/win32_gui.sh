@@ -71,6 +71,9 @@ time_cli() {
       "$work/files/large/leon3mp_hierarchical.edf"; do
     stem="$(basename "$edif" .edf)"
     cp "$edif" "$work/cli/"
+    # On the disk before the clock starts, as the driver's copy is: else the
+    # conversion's flush of its output waits for the copy too.
+    sync "$work/cli/$stem.edf"
     for step in "edif:EDIF to .mac:$stem.edf:--answer no --answer func=;pri=;base=;pads=;" \
         "mac2vhd:.mac to VHDL:$stem.mac:--answer ok --answer no"; do
       IFS=: read -r fn what file answers <<< "$step"
