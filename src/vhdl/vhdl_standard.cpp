@@ -447,8 +447,7 @@ std::string StandardVhdl::BeginMacro(MacroHeader header, bool ports_from_file, s
   ports_.Clear();
   renamed_.Clear();
   vectors_.clear();
-  pending_text_.clear();
-  pending_ends_.clear();
+  pending_names_.Clear();
   pending_numbers_.clear();
   declared_text_.clear();
   declared_begins_.clear();
@@ -611,8 +610,7 @@ void StandardVhdl::NoteNet(std::string_view name, std::uint32_t number) {
     if (net_noted_[number]) return;
     net_noted_[number] = 1;
   }
-  pending_text_ += name;
-  pending_ends_.push_back(static_cast<std::uint32_t>(pending_text_.size()));
+  pending_names_.Add(name);
   pending_numbers_.push_back(number);
 }
 
@@ -728,9 +726,7 @@ std::string StandardVhdl::Declarations() {
   declared_begins_.assign(numbers, NameIndex::kNone);
   declared_ends_.assign(numbers, NameIndex::kNone);
   for (std::size_t k = 0; k < pending_numbers_.size(); ++k) {
-    const std::uint32_t begin = k == 0 ? 0 : pending_ends_[k - 1];
-    const std::string_view name =
-        std::string_view(pending_text_).substr(begin, pending_ends_[k] - begin);
+    const std::string_view name = pending_names_[k];
     if ((name == kSupplies[0] && !supply_[0].empty()) ||
         (name == kSupplies[1] && !supply_[1].empty())) {
       continue;

@@ -38,6 +38,10 @@ struct WordList {
     text += word;
     ends.push_back(static_cast<std::uint32_t>(text.size()));
   }
+  void Clear() {
+    text.clear();
+    ends.clear();
+  }
 };
 
 // A macro's header as the conversion reads it: the name lowercased, node
@@ -246,10 +250,8 @@ class StandardVhdl {
   // Whether a net was noted, by its name's number (the one-bit ports from
   // the start; nets_ instead while the ports are copied from a file).
   std::vector<char> net_noted_;
-  // The nets to declare: their names one after another, each name's end,
-  // and the names' numbers.
-  std::string pending_text_;
-  std::vector<std::uint32_t> pending_ends_;
+  // The nets to declare: their names, and the names' numbers.
+  WordList pending_names_;
   std::vector<std::uint32_t> pending_numbers_;
   // The identifier each declared net got, by its name's number (from
   // declared_begins_ to declared_ends_ in declared_text_; kNone: none).
