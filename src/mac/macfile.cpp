@@ -65,9 +65,7 @@ bool AppendMacLine(File& file, std::string& text) {
     const std::size_t len = n == 0 ? 0 : FindLineEnd(data, n, /*nul_ends=*/false, &tab);
     bool continued = false;
     if (len + 2 < n && !tab) {
-      const char a = data[len];
-      const char b = data[len + 1];
-      const std::size_t term = (a == '\r' && b == '\n') || (a == '\n' && b == '\r') ? 2 : 1;
+      const std::size_t term = TerminatorLength(data, n, len);
       continued = data[len + term] == '+';
       text.append(data, len);
       file.Skip(len + term);

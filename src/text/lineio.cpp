@@ -67,8 +67,6 @@ void TabsToBlanks(char* p, std::size_t n) {
   }
 }
 
-namespace {
-
 std::size_t TerminatorLength(const char* data, std::size_t n, std::size_t at) {
   if (at + 1 < n) {
     char a = data[at];
@@ -77,6 +75,8 @@ std::size_t TerminatorLength(const char* data, std::size_t n, std::size_t at) {
   }
   return 1;
 }
+
+namespace {
 
 // The common part of both ReadLine forms: returns the line length, or -1 at
 // end of file, and the bytes in *line_data; *tab tells whether they hold a

@@ -26,6 +26,9 @@ std::size_t FindLineEnd(const char* data, std::size_t n, bool nul_ends, bool* ta
 // Windows program, whose C library's memchr tests a byte at a time under
 // wine and would take three passes, one per kind of end).
 std::size_t FindLineEndByWords(const char* data, std::size_t n, bool nul_ends, bool* tab);
+// The length of the terminator at data[at], a line end FindLineEnd found:
+// 2 for a CR LF or LF CR pair within data[0, n), else 1.
+std::size_t TerminatorLength(const char* data, std::size_t n, std::size_t at);
 // Each tab of p[0, n) becomes a blank.
 void TabsToBlanks(char* p, std::size_t n);
 
