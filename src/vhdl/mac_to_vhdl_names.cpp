@@ -1,6 +1,5 @@
 // Node names, bus indexes, the option string and the VHDL tokenizer of the
 // .mac to VHDL conversion.
-#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -205,8 +204,7 @@ std::uint32_t NodeNames::Name(std::string_view word, std::uint32_t hash, NodeTal
   if (lowercase_) LowerAsciiInPlace(name_.data(), name_.size());
   NormalizeNodeName(name_, false, tally);
   const std::string* key = &name_;
-  if (lowercase_ && std::any_of(name_.begin(), name_.end(),
-                                [](char c) { return c >= 'A' && c <= 'Z'; })) {
+  if (lowercase_ && HasUpperAscii(name_)) {
     key_ = ToLower(name_);
     key = &key_;
   }
@@ -281,7 +279,7 @@ std::size_t BusIndexIn(std::string_view name, std::string_view bus_list) {
   // lowercase name.
   std::string_view base = name.substr(0, digit);
   std::string lowered;
-  if (std::any_of(base.begin(), base.end(), [](char c) { return c >= 'A' && c <= 'Z'; })) {
+  if (HasUpperAscii(base)) {
     lowered = ToLower(base);
     base = lowered;
   }
