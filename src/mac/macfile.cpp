@@ -129,9 +129,11 @@ void AddBusLine(PortDirections& d, std::string_view decl, std::string_view ports
 
 // What one directive line says of the ports; the words are taken where they
 // stand in the line.
-void AddDirective(PortDirections& d, std::string_view line) {
+// With `wired_only`, only "$wired" and "$input" lines are taken.
+void AddDirective(PortDirections& d, std::string_view line, bool wired_only = false) {
   std::string_view rest = line;
   const std::string_view keyword = NextName(rest);
+  if (wired_only && keyword != "$input" && keyword != "$wired") return;
   if (keyword == "$input") return AddWords(d, rest, d.inputs);
   if (keyword == "$output") return AddWords(d, rest, d.outputs);
   if (keyword == "$inout") return AddWords(d, rest, d.inouts);
@@ -172,9 +174,7 @@ void ReadPortDirectives(File& file, std::string& bus_list, std::string& analog_l
   // first one that does not.
   while (file.Peek(1, &next) == 1 && next[0] == '$') {
     const std::string_view line = NextDirective(file, copy);
-    if (directions && (!wired_only || StartsWith(line, "$wired") || StartsWith(line, "$input"))) {
-      AddDirective(*directions, line);
-    }
+    if (directions) AddDirective(*directions, line, wired_only);
     std::string* list = StartsWithNoCase(line, "$vector")   ? &bus_list
                         : StartsWithNoCase(line, "$analog") ? &analog_list
                                                             : nullptr;
