@@ -67,15 +67,6 @@ void TabsToBlanks(char* p, std::size_t n) {
   }
 }
 
-std::size_t TerminatorLength(const char* data, std::size_t n, std::size_t at) {
-  if (at + 1 < n) {
-    char a = data[at];
-    char b = data[at + 1];
-    if ((a == '\r' && b == '\n') || (a == '\n' && b == '\r')) return 2;
-  }
-  return 1;
-}
-
 namespace {
 
 // The common part of both ReadLine forms: returns the line length, or -1 at

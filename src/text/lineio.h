@@ -28,7 +28,14 @@ std::size_t FindLineEnd(const char* data, std::size_t n, bool nul_ends, bool* ta
 std::size_t FindLineEndByWords(const char* data, std::size_t n, bool nul_ends, bool* tab);
 // The length of the terminator at data[at], a line end FindLineEnd found:
 // 2 for a CR LF or LF CR pair within data[0, n), else 1.
-std::size_t TerminatorLength(const char* data, std::size_t n, std::size_t at);
+inline std::size_t TerminatorLength(const char* data, std::size_t n, std::size_t at) {
+  if (at + 1 < n) {
+    const char a = data[at];
+    const char b = data[at + 1];
+    if ((a == '\r' && b == '\n') || (a == '\n' && b == '\r')) return 2;
+  }
+  return 1;
+}
 // Each tab of p[0, n) becomes a blank.
 void TabsToBlanks(char* p, std::size_t n);
 
