@@ -136,6 +136,21 @@ class NameIndex {
     }
   }
 
+  // Tells the index that about `names` names may come. It grows as it
+  // must, but once it holds a thirty-second of them it grows to their size
+  // at once, so a large table is not made and filled again at each
+  // doubling (and a guess far above the need costs little).
+  void Expect(std::size_t names) {
+    expected_slots_ = 64;
+    while (expected_slots_ < 2 * names) expected_slots_ *= 2;
+  }
+
+  // Gives back the table's memory (Clear keeps a small one).
+  void Release() {
+    Slots().swap(slots_);
+    count_ = 0;
+  }
+
   // Stores `number` for a name that Find did not find.
   void Add(std::uint32_t hash, std::uint32_t number) {
     if ((count_ + 1) * 2 > slots_.size()) Grow();
@@ -166,7 +181,9 @@ class NameIndex {
   void Grow() {
     Slots old;
     old.swap(slots_);
-    slots_.assign(old.empty() ? 64 : old.size() * 2, Slot{});
+    std::size_t size = old.empty() ? 64 : old.size() * 2;
+    if (size < expected_slots_ && count_ * 64 >= expected_slots_) size = expected_slots_;
+    slots_.assign(size, Slot{});
     for (const Slot& slot : old) {
       if (slot.number != kNone) Place(slot);
     }
@@ -176,6 +193,7 @@ class NameIndex {
   using Slots = std::vector<Slot, LargeBlockAllocator<Slot>>;
   Slots slots_;
   std::size_t count_ = 0;
+  std::size_t expected_slots_ = 0;  // Expect's
 };
 
 // A set of names with their own storage: the names one after another in

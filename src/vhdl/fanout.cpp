@@ -81,6 +81,9 @@ void FanoutAnalysis::Expect(std::int64_t bytes) {
     offsets_.reserve(entries);
   } catch (const std::bad_alloc&) {
   }
+  // The hash index is filled as soon as it is made: it is told of half as
+  // many names (a name per 128 bytes), and grows past that as it must.
+  index_.Expect(entries / 2);
 }
 
 // Memory for `text` bytes of names and `entries` counters, within the
@@ -227,22 +230,30 @@ int FanoutAnalysis::Counter(std::size_t index) const {
   return tables_.counts[index];
 }
 
-std::vector<std::uint32_t> FanoutAnalysis::ReportOrder() const {
+FanoutAnalysis::Order FanoutAnalysis::ReportOrder() {
+  // No name is counted after this: the hash index's memory is given back
+  // first, so that the order (as large as the table) can reuse it.
+  index_.Release();
   // A counting sort by counter, largest first: stable, so equal counters
   // keep the order of first appearance.
   const auto& counts = tables_.counts;
-  std::vector<std::uint32_t> start(std::size_t{kFanoutCounterMax} + 2, 0);
+  std::uint16_t most = 0;
   std::size_t reported = 0;
   for (std::size_t i = 0; i < offsets_.size(); ++i) {
     if (counts[i] == 0) continue;
-    ++start[kFanoutCounterMax - counts[i] + 1];
+    most = std::max(most, counts[i]);
     ++reported;
   }
+  // start[k]: where the entries of counter most - k begin.
+  std::vector<std::uint32_t> start(std::size_t{most} + 1, 0);
+  for (std::size_t i = 0; i < offsets_.size(); ++i) {
+    if (counts[i] != 0) ++start[most - counts[i] + 1];
+  }
   for (std::size_t k = 1; k < start.size(); ++k) start[k] += start[k - 1];
-  std::vector<std::uint32_t> order(reported);
+  Order order(reported);
   for (std::size_t i = 0; i < offsets_.size(); ++i) {
     if (counts[i] == 0) continue;
-    order[start[kFanoutCounterMax - counts[i]]++] = static_cast<std::uint32_t>(i);
+    order[start[most - counts[i]]++] = static_cast<std::uint32_t>(i);
   }
   return order;
 }
@@ -291,7 +302,7 @@ Outcome FinishFanout(Platform& p, FanoutAnalysis& fanout, const std::string& pat
   File& report = output.file();
   WriteLine(report, "fanout\tnet(node)");
   WriteLine(report, "------\t-------------------------------------------------------");
-  std::vector<std::uint32_t> order = fanout.ReportOrder();
+  FanoutAnalysis::Order order = fanout.ReportOrder();
   std::string closing = "\nNo node was counted.\n\nDisplay fanout report?";
   // The lines are made where they stand in `text` and written 64 KB at a
   // time: the count, a tab, the name in capitals, CR LF.

@@ -95,8 +95,9 @@ class FanoutAnalysis {
   }
 
   // The entries of the report: counter above 0, largest first, ties in
-  // order of first appearance.
-  std::vector<std::uint32_t> ReportOrder() const;
+  // order of first appearance. Ends the counting.
+  using Order = std::vector<std::uint32_t, LargeBlockAllocator<std::uint32_t>>;
+  Order ReportOrder();
   // Sets the counter of a reported entry to 0.
   void ClearCounter(std::size_t index) { tables_.counts[index] = 0; }
 

@@ -12,6 +12,7 @@
 #include "text/find_text.h"
 #include "text/large_block.h"
 #include "text/lineio.h"
+#include "text/name_set.h"
 #include "text/strings.h"
 
 namespace kalvor {
@@ -402,6 +403,31 @@ TEST(LargeBlock, BlocksAroundTheLargePageSizeAndAGrowingTable) {
   std::size_t wrong = 0;
   for (std::uint32_t i = 0; i < table.size(); ++i) wrong += table[i] != i * 7u;
   EXPECT_EQ(wrong, 0u);
+}
+
+// An index told to expect far fewer, as many, or far more names than come
+// finds every name under its number and none that was not added, also
+// across the step where it grows to the expected size at once.
+TEST(NameIndex, ExpectedSizeOfAnyGuessKeepsEveryName) {
+  constexpr std::uint32_t kNames = 100000;
+  std::vector<std::string> names;
+  for (std::uint32_t i = 0; i < kNames; ++i) names.push_back("n" + std::to_string(i * 7919u));
+  for (std::size_t expected : {std::size_t{0}, std::size_t{1000}, std::size_t{kNames},
+                               std::size_t{50} * kNames}) {
+    NameIndex index;
+    index.Expect(expected);
+    for (std::uint32_t i = 0; i < kNames; ++i) index.Add(NameIndex::Hash(names[i]), i);
+    std::size_t wrong = 0;
+    for (std::uint32_t i = 0; i < kNames; ++i) {
+      wrong += index.Find(NameIndex::Hash(names[i]),
+                          [&](std::uint32_t n) { return names[n] == names[i]; }) != i;
+      const std::string absent = "m" + std::to_string(i);
+      wrong += index.Find(NameIndex::Hash(absent), [&](std::uint32_t n) {
+        return names[n] == absent;
+      }) != NameIndex::kNone;
+    }
+    EXPECT_EQ(wrong, 0u) << expected;
+  }
 }
 
 }  // namespace
