@@ -99,6 +99,8 @@ int Import(const std::string& path) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // The converters' process as the command-line program sets it up.
+  kalvor::SetUpProcessMemory();
   std::string mode = argc > 1 ? argv[1] : "";
   if (mode == "gen" && argc == 4) return Generate(argv[2], std::atof(argv[3]));
   if (mode == "import" && argc == 3) return Import(argv[2]);

@@ -186,6 +186,8 @@ Outcome VhdOut(Bench& b) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // The converters' process as the command-line program sets it up.
+  kalvor::SetUpProcessMemory();
   long mb = 100;
   int rounds = 5;
   // A memory file system where there is one: the figures are then the

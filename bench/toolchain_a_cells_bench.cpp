@@ -102,6 +102,8 @@ Result Measure(const fs::path& dir, std::size_t bytes, int runs) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // The converters' process as the command-line program sets it up.
+  kalvor::SetUpProcessMemory();
   std::error_code ec;
   fs::path base = argc > 1                            ? fs::path(argv[1])
                   : fs::is_directory("/dev/shm", ec) ? fs::path("/dev/shm")

@@ -148,6 +148,8 @@ bool Report(const Figures& small, const Figures& large) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // The converters' process as the command-line program sets it up.
+  kalvor::SetUpProcessMemory();
   std::string dir;
   if (argc > 1) {
     dir = argv[1];

@@ -167,6 +167,8 @@ Result Measure(const std::string& dir, const std::string& id, int macros) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // The converters' process as the command-line program sets it up.
+  kalvor::SetUpProcessMemory();
   double scale = argc > 1 ? std::atof(argv[1]) : 1.0;
   int small = std::max(1, static_cast<int>(100 * scale));
   std::string dir = (std::filesystem::temp_directory_path() / "kalvor_mac2vhd_bench").string();

@@ -3,7 +3,6 @@
 //
 //   kalvor FUNCTION [DESIGN-FILE] [options]
 
-#include <malloc.h>
 #include <unistd.h>
 
 #include <iostream>
@@ -53,16 +52,7 @@ int UsageError(const std::string& what) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  // Large tables go back to the system when they are freed: a fixed
-  // threshold, not one that rises with each large table freed and leaves
-  // the next ones in the heap, where freeing them keeps them resident.
-  // Tables under a megabyte stay in the heap: a conversion makes and frees
-  // them per cell or per block, and mapping each afresh costs a page fault
-  // per 4 KB (leon3mp's EDIF import mapped 38 MB in 270 such blocks).
-  mallopt(M_MMAP_THRESHOLD, 1024 * 1024);
-  // Up to 4 MB freed at the top of the heap stay there for the next cell,
-  // rather than going back to the system and being faulted in again.
-  mallopt(M_TRIM_THRESHOLD, 4 * 1024 * 1024);
+  SetUpProcessMemory();
   CliOptions o;
   std::string wrong = ParseCommandLine(argc, argv, o);
   if (!wrong.empty()) return UsageError(wrong);

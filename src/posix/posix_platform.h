@@ -84,4 +84,8 @@ class PosixFileSystem : public FileSystem {
   std::string FinalPath(const std::string& path) override;
 };
 
+// How this process's heap takes and gives back memory, set before it is
+// first used: the command-line program's, and its benches'.
+void SetUpProcessMemory();
+
 }  // namespace kalvor
