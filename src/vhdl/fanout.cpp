@@ -169,22 +169,18 @@ void FanoutAnalysis::NextNumber() {
   }
 }
 
-void FanoutAnalysis::CountAll(std::string_view text, const std::vector<std::uint32_t>& ends,
-                             const std::vector<std::uint32_t>& times) {
+void FanoutAnalysis::CountAll(const std::vector<std::string_view>& names,
+                              const std::vector<std::uint32_t>& times) {
   if (!available_) return;
-  const std::size_t n = ends.size();
+  const std::size_t n = names.size();
   hashes_.resize(n);
-  for (std::size_t k = 0; k < n; ++k) {
-    std::uint32_t begin = k == 0 ? 0 : ends[k - 1];
-    hashes_[k] = NameIndex::Hash(text.substr(begin, ends[k] - begin));
-  }
+  for (std::size_t k = 0; k < n; ++k) hashes_[k] = NameIndex::Hash(names[k]);
   // Lookups this far ahead are on their way while the current one is made.
   constexpr std::size_t kAhead = 16;
   for (std::size_t k = 0; k < n && k < kAhead; ++k) index_.Prefetch(hashes_[k]);
   for (std::size_t k = 0; k < n; ++k) {
     if (k + kAhead < n) index_.Prefetch(hashes_[k + kAhead]);
-    std::uint32_t begin = k == 0 ? 0 : ends[k - 1];
-    std::uint32_t entry = Count(text.substr(begin, ends[k] - begin), hashes_[k]);
+    std::uint32_t entry = Count(names[k], hashes_[k]);
     if (entry == NameIndex::kNone || times[k] < 2) continue;
     // Further occurrences of a name without an entry find none either: the
     // table stays full.

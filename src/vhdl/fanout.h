@@ -66,11 +66,10 @@ class FanoutAnalysis {
   // hold) is the overflow flag set and the name not entered. Returns the
   // name's entry, NameIndex::kNone when it has none.
   std::uint32_t Count(std::string_view name) { return Count(name, NameIndex::Hash(name)); }
-  // Count for names one after another: name k is `text` from ends[k - 1]
-  // (0 for the first) to ends[k], seen times[k] times. The same result as
+  // Count for many names: names[k] seen times[k] times. The same result as
   // Count called so often for each in turn; the table's memory is asked for
   // ahead, since in a large file nearly every lookup misses the caches.
-  void CountAll(std::string_view text, const std::vector<std::uint32_t>& ends,
+  void CountAll(const std::vector<std::string_view>& names,
                 const std::vector<std::uint32_t>& times);
   // One more occurrence of the name of entry `index` (as Count returned it).
   void CountAgain(std::uint32_t index) {

@@ -100,8 +100,7 @@ class NodeNames {
     std::uint32_t w = word_index_.Find(hash, [this, word](std::uint32_t n) {
       const WordEntry& e = words_[n];
       return e.word_size == word.size() &&
-             NameIndex::SameBytes(word_names_.data() + e.start + e.size, word.data(),
-                                  word.size());
+             NameIndex::SameBytes(word_names_.data() + e.word_at, word.data(), word.size());
     });
     if (w == NameIndex::kNone) w = NewWord(word, hash, tally);
     last_ = words_[w].number;
@@ -160,12 +159,13 @@ class NodeNames {
   static constexpr std::uint32_t kSame = 0xFFFFFFFFu;
   static constexpr std::uint32_t kLabel = 0xFFFFFFFEu;
   // A word met in this macro: the number of its name, where the name is in
-  // word_names_, and the word as spelled right after it (a lookup that
-  // finds the entry finds the text beside it).
+  // word_names_, and where the word as spelled is: the name itself when the
+  // word is its own name (most are), else right after it.
   struct WordEntry {
     std::uint32_t number = 0;
     std::uint32_t start = 0;
     std::uint32_t size = 0;
+    std::uint32_t word_at = 0;
     std::uint32_t word_size = 0;
     bool looked = false;
   };
@@ -173,7 +173,7 @@ class NodeNames {
   // the first count of a name.
   std::uint32_t NewWord(std::string_view word, std::uint32_t hash, NodeTally& tally);
   void FirstCount(std::uint32_t w, NodeTally& tally);
-  std::uint32_t Name(std::string_view word, std::uint32_t hash, NodeTally& tally);
+  std::uint32_t Name(std::string_view word, std::uint32_t hash, NodeTally& tally, bool* itself);
   bool Take(std::string_view key, std::string_view owner, std::uint32_t* number = nullptr);
   bool Take(std::string_view key, std::uint32_t hash, std::string_view owner,
             std::uint32_t* number);
@@ -201,12 +201,11 @@ class NodeNames {
   std::string key_;
   std::string label_;
   std::uint32_t last_ = 0;  // the number of the last Node()'s name
-  // The names counted in this macro, one after another in the order of
-  // their first count, where each ends, and the owner of each.
+  // The words whose names were counted in this macro, in the order of
+  // their first count; at the macro's end, their names and counts.
   FanoutAnalysis* fanout_ = nullptr;
-  std::string counted_text_;
-  std::vector<std::uint32_t> counted_ends_;
-  std::vector<std::uint32_t> counted_owners_;
+  std::vector<std::uint32_t> counted_words_;
+  std::vector<std::string_view> counted_names_;
   std::vector<std::uint32_t> counted_times_;
 };
 

@@ -69,25 +69,24 @@ std::string Extended(std::string_view text) {
   return id + "\\";
 }
 
-// The names a macro counts are handed on in parts of at most this size.
-constexpr std::size_t kCountedBytes = std::size_t{1} << 24;
-
 // Owners of labels begin with a line end, which no node name holds.
 constexpr char kLabelOwner = '\n';
 
 }  // namespace
 
 void NodeNames::CountPending() {
-  if (fanout_ && !counted_owners_.empty()) {
+  if (fanout_ && !counted_words_.empty()) {
+    counted_names_.clear();
     counted_times_.clear();
-    for (std::uint32_t n : counted_owners_) counted_times_.push_back(counts_[n]);
-    fanout_->CountAll(counted_text_, counted_ends_, counted_times_);
+    for (std::uint32_t w : counted_words_) {
+      counted_names_.push_back(WordName(w));
+      counted_times_.push_back(counts_[words_[w].number]);
+    }
+    fanout_->CountAll(counted_names_, counted_times_);
     // A name counted again after this is found in the table.
-    for (std::uint32_t n : counted_owners_) counts_[n] = 0;
+    for (std::uint32_t w : counted_words_) counts_[words_[w].number] = 0;
   }
-  counted_text_.clear();
-  counted_ends_.clear();
-  counted_owners_.clear();
+  counted_words_.clear();
 }
 
 void NodeNames::Reset(bool lowercase) {
@@ -147,11 +146,13 @@ bool NodeNames::OwnedBy(std::uint32_t n, std::string_view word) const {
 std::uint32_t NodeNames::NewWord(std::string_view word, std::uint32_t hash, NodeTally& tally) {
   // Names are only ever added, so a word named once keeps its name.
   WordEntry e;
-  e.number = Name(word, hash, tally);
+  bool itself = false;
+  e.number = Name(word, hash, tally, &itself);
   e.start = static_cast<std::uint32_t>(word_names_.size());
-  e.size = static_cast<std::uint32_t>(name_.size());
   e.word_size = static_cast<std::uint32_t>(word.size());
-  word_names_ += name_;
+  e.size = itself ? e.word_size : static_cast<std::uint32_t>(name_.size());
+  e.word_at = itself ? e.start : e.start + e.size;
+  if (!itself) word_names_ += name_;
   word_names_ += word;
   const auto w = static_cast<std::uint32_t>(words_.size());
   words_.push_back(e);
@@ -189,15 +190,15 @@ bool NamesItself(std::string_view word, bool lowercase) {
 
 }  // namespace
 
-// Names node `word` (of NameIndex::Hash `hash`) in name_ and returns the
-// number of that name.
-std::uint32_t NodeNames::Name(std::string_view word, std::uint32_t hash, NodeTally& tally) {
-  name_.assign(word);
+// Names node `word` (of NameIndex::Hash `hash`) and returns the number of
+// that name; the name is in name_, or (`*itself`) it is the word.
+std::uint32_t NodeNames::Name(std::string_view word, std::uint32_t hash, NodeTally& tally,
+                              bool* itself) {
   std::uint32_t n = 0;
   // A word that is its own name is its own key, of the same hash.
-  if (NamesItself(word, lowercase_) && (Take(word, hash, word, &n) || OwnedBy(n, word))) {
-    return n;
-  }
+  *itself = NamesItself(word, lowercase_) && (Take(word, hash, word, &n) || OwnedBy(n, word));
+  if (*itself) return n;
+  name_.assign(word);
   // The long-standing format lowercases the word before it is normalised
   // (so "NN_" stays in capitals); names meet when VHDL cannot tell them
   // apart, which ignores letter case there.
@@ -229,11 +230,8 @@ void NodeNames::FirstCount(std::uint32_t w, NodeTally& tally) {
   // Counted when the macro ends: the file-wide table is looked up once per
   // name and macro, many lookups at a time.
   fanout_ = tally.fanout;
-  counted_text_ += WordName(w);
-  counted_ends_.push_back(static_cast<std::uint32_t>(counted_text_.size()));
-  counted_owners_.push_back(words_[w].number);
+  counted_words_.push_back(w);
   counts_[words_[w].number] = 1;
-  if (counted_text_.size() >= kCountedBytes) CountPending();
 }
 
 void NodeNames::LabelsAmongNames() {

@@ -96,8 +96,8 @@ TEST(Fanout, CountersStopAtTheirLargestValue) {
   // entries and counters as counted one at a time, up to the largest value.
   Tables u(1000, 10);
   FanoutAnalysis batch(u.app.fanout);
-  batch.CountAll("clkab", {3, 4, 5}, {70000, 1, 65534});
-  batch.CountAll("ba", {1, 2}, {3, 2});
+  batch.CountAll({"clk", "a", "b"}, {70000, 1, 65534});
+  batch.CountAll({"b", "a"}, {3, 2});
   EXPECT_EQ(batch.Text(), " clk 0  a 1  b 2 ");
   EXPECT_EQ(batch.Counter(0), kFanoutCounterMax);
   EXPECT_EQ(batch.Counter(1), 3);
