@@ -103,25 +103,25 @@ bool FanoutAnalysis::Room(std::size_t text, std::size_t entries) {
 std::uint32_t FanoutAnalysis::Count(std::string_view name, std::uint32_t hash) {
   if (!available_) return NameIndex::kNone;
   const char* text = tables_.names.data();
-  // An entry matches when its text is " " + name + " ".
   std::uint32_t found = index_.Find(hash, [&](std::uint32_t index) {
     std::size_t offset = offsets_[index];
-    if (offset + name.size() + 2 > position_) return false;
-    const char* entry = text + offset;
-    return entry[name.size() + 1] == ' ' &&
-           NameIndex::SameBytes(entry + 1, name.data(), name.size());
+    return EntryEnd(index) - offset == name.size() &&
+           NameIndex::SameBytes(text + offset, name.data(), name.size());
   });
   if (found != NameIndex::kNone) {
     CountAgain(found);
     return found;
   }
   if (overflow_) return NameIndex::kNone;
-  // The entry: a blank, the name, a blank, the index, a blank.
+  // In the classic text the entry is a blank, the name, a blank, the index
+  // and a blank; the table keeps the name alone.
   std::size_t index = offsets_.size();
-  const char* number = number_;
-  const std::size_t digits = digits_;
+  if (index == next_digit_at_) {
+    ++digits_;
+    next_digit_at_ *= 10;
+  }
   std::size_t key_length = name.size() + 2;
-  std::size_t entry_length = key_length + digits + 1;
+  std::size_t entry_length = key_length + digits_ + 1;
   const auto nets = static_cast<std::size_t>(tables_.nets);
   if (position_ + key_length + 10 > nets || position_ + entry_length > nets ||
       static_cast<long>(index) + 1 >= tables_.knets) {
@@ -130,43 +130,23 @@ std::uint32_t FanoutAnalysis::Count(std::string_view name, std::uint32_t hash) {
       return NameIndex::kNone;
     }
   }
-  // The entry and the NUL after it (where the bound leaves room for one).
-  const std::size_t needed =
-      std::min(position_ + entry_length + 1, static_cast<std::size_t>(tables_.nets));
+  const std::size_t needed = stored_ + name.size();
   const bool room = tables_.names.size() >= needed && tables_.counts.size() > index;
   if (!room && !Room(needed, index + 1)) {
     overflow_ = true;
     return NameIndex::kNone;
   }
-  if (position_ > 0xFFFFFFF0u) {
+  if (needed > 0xFFFFFFF0u) {
     overflow_ = true;
     return NameIndex::kNone;
   }
-  char* at = tables_.names.data() + position_;
-  at[0] = ' ';
-  std::memcpy(at + 1, name.data(), name.size());
-  at[name.size() + 1] = ' ';
-  std::memcpy(at + key_length, number, digits);
-  at[entry_length - 1] = ' ';
-  std::uint32_t offset = static_cast<std::uint32_t>(position_);
+  std::memcpy(tables_.names.data() + stored_, name.data(), name.size());
+  offsets_.push_back(static_cast<std::uint32_t>(stored_));
+  stored_ = needed;
   position_ += entry_length;
-  if (position_ < tables_.names.size()) tables_.names[position_] = '\0';
   tables_.counts[index] = 1;
-  offsets_.push_back(offset);
   index_.Add(hash, static_cast<std::uint32_t>(index));
-  NextNumber();
   return static_cast<std::uint32_t>(index);
-}
-
-void FanoutAnalysis::NextNumber() {
-  std::size_t i = digits_;
-  while (i > 0 && number_[i - 1] == '9') number_[--i] = '0';
-  if (i > 0) {
-    ++number_[i - 1];
-  } else {
-    number_[digits_++] = '0';
-    number_[0] = '1';
-  }
 }
 
 void FanoutAnalysis::CountAll(const std::vector<std::string_view>& names,
@@ -211,15 +191,7 @@ bool FanoutAnalysis::Grow(std::size_t entry_length) {
 }
 
 std::string_view FanoutAnalysis::Name(std::size_t index) const {
-  const char* start = tables_.names.data() + offsets_[index] + 1;
-  std::size_t room = position_ - offsets_[index] - 1;
-  const char* end = FirstOfOrEnd<' '>(start, start + room);
-  return std::string_view(start, static_cast<std::size_t>(end - start));
-}
-
-std::string_view FanoutAnalysis::Text() const {
-  if (!available_) return std::string_view();
-  return std::string_view(tables_.names.data(), position_);
+  return std::string_view(tables_.names.data() + offsets_[index], EntryEnd(index) - offsets_[index]);
 }
 
 int FanoutAnalysis::Counter(std::size_t index) const {
@@ -288,7 +260,7 @@ Outcome FinishFanout(Platform& p, FanoutAnalysis& fanout, const std::string& pat
   // One line of table use; the nets themselves are in the report.
   p.ui.Notify(Format("%ld nets counted; the name table uses %ld of %ld bytes, the counters %ld "
                      "of %ld. Every counted net is listed in the fanout report.",
-                     static_cast<long>(fanout.entries()), static_cast<long>(fanout.Text().size()),
+                     static_cast<long>(fanout.entries()), static_cast<long>(fanout.TextSize()),
                      t.nets, static_cast<long>(fanout.entries()), t.knets) +
                   growth,
               "NETS=", box::kOk);

@@ -47,10 +47,11 @@ struct FanoutTables {
 // Allocates the tables at the sizes they hold.
 bool AllocateFanoutTables(FanoutTables& tables);
 
-// One conversion's view of the fanout tables. The name text keeps its
-// classic form (" name index " per entry), whose use the "NETS=" box tells; the
-// lookup goes through a hash index beside it, so a name costs the same
-// however many entries there are.
+// One conversion's view of the fanout tables. The names are kept one after
+// another; the size of the name text is counted in its classic form
+// (" name index " per entry), which NETS bounds and whose use the "NETS="
+// box tells. The lookup goes through a hash index beside it, so a name
+// costs the same however many entries there are.
 class FanoutAnalysis {
  public:
   // Empties the tables for a new conversion.
@@ -83,14 +84,15 @@ class FanoutAnalysis {
   FanoutTables& tables() { return tables_; }
   bool overflow() const { return overflow_; }
   std::size_t entries() const { return offsets_.size(); }
-  // The name text: " a 0  b 1  x1 2 ".
-  std::string_view Text() const;
+  // The size of the name text in its classic form (" a 0  b 1  x1 2 ").
+  std::size_t TextSize() const { return available_ ? position_ : 0; }
   // Counter of entry `index` (0 once reported).
   int Counter(std::size_t index) const;
   std::string_view Name(std::size_t index) const;
   // Asks for the text of entry `index` ahead of its Name().
   void PrefetchName(std::size_t index) const {
     __builtin_prefetch(tables_.names.data() + offsets_[index]);
+    __builtin_prefetch(offsets_.data() + index + 1);
   }
 
   // The entries of the report: counter above 0, largest first, ties in
@@ -103,17 +105,22 @@ class FanoutAnalysis {
  private:
   FanoutTables& tables_;
   bool available_ = false;
-  std::size_t position_ = 0;
+  std::size_t position_ = 0;  // the classic text's size
+  std::size_t stored_ = 0;    // the names' bytes
+  // Where the name of entry `index` ends.
+  std::size_t EntryEnd(std::size_t index) const {
+    return index + 1 < offsets_.size() ? offsets_[index + 1] : stored_;
+  }
   bool overflow_ = false;
   bool grown_ = false;
   bool Grow(std::size_t entry_length);
   std::uint32_t Count(std::string_view name, std::uint32_t hash);
   std::vector<std::uint32_t> hashes_;  // CountAll's, kept from call to call
   bool Room(std::size_t text, std::size_t entries);
-  // The next entry's index in decimal: counted up as entries come.
-  char number_[24] = {'0'};
+  // The decimal digits of the next entry's index, and the index that has one
+  // more.
   std::size_t digits_ = 1;
-  void NextNumber();
+  std::size_t next_digit_at_ = 10;
   // Where each entry starts in the text.
   std::vector<std::uint32_t, LargeBlockAllocator<std::uint32_t>> offsets_;
   NameIndex index_;                     // name -> index of its entry
