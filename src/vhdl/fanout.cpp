@@ -191,7 +191,8 @@ bool FanoutAnalysis::Grow(std::size_t entry_length) {
 }
 
 std::string_view FanoutAnalysis::Name(std::size_t index) const {
-  return std::string_view(tables_.names.data() + offsets_[index], EntryEnd(index) - offsets_[index]);
+  const std::size_t begin = offsets_[index];
+  return std::string_view(tables_.names.data() + begin, EntryEnd(index) - begin);
 }
 
 int FanoutAnalysis::Counter(std::size_t index) const {

@@ -85,7 +85,7 @@ class FanoutAnalysis {
   bool overflow() const { return overflow_; }
   std::size_t entries() const { return offsets_.size(); }
   // The size of the name text in its classic form (" a 0  b 1  x1 2 ").
-  std::size_t TextSize() const { return available_ ? position_ : 0; }
+  std::size_t TextSize() const { return position_; }
   // Counter of entry `index` (0 once reported).
   int Counter(std::size_t index) const;
   std::string_view Name(std::size_t index) const;
