@@ -40,6 +40,8 @@ class QuietUi : public UserInterface {
   void ProgressOpen(const std::string&, const std::string&) override {}
   void ProgressDraw(unsigned, unsigned, bool) override {}
   void ProgressClose() override {}
+  // Nothing is shown, so no converter need make its notes.
+  bool ShowsProgressNotes() const override { return false; }
   void PumpMessages() override {}
   void WaitCursor() override {}
   DialogView& MainDialog() override { return main_; }
