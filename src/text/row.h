@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace kalvor {
 
@@ -44,6 +45,14 @@ class Row {
     used_ += n;
   }
   std::string_view View() const { return std::string_view(text_.data(), used_); }
+  std::size_t size() const { return used_; }
+  bool empty() const { return used_ == 0; }
+  // Keeps the first `n` bytes (n at most size()).
+  void Resize(std::size_t n) { used_ = n; }
+  void swap(Row& other) {
+    text_.swap(other.text_);
+    std::swap(used_, other.used_);
+  }
 
  private:
   [[gnu::noinline]] void Grow(std::size_t more) {

@@ -78,19 +78,23 @@ class MacToVhdl {
   void UseStandard(StandardVhdl* standard) { standard_ = standard; }
 
  private:
-  // Output is gathered and handed to the file in large pieces.
+  // Output is gathered and handed to the file in large pieces; the lines
+  // of the long-standing format are made in it directly.
   void Put(std::string_view text) {
-    pending_.append(text.data(), text.size());
-    if (pending_.size() >= kPendingSize && !hold_) Flush();
+    pending_.Add(text);
+    Written();
   }
   void PutLine(std::string_view text) {
-    pending_ += text;
-    pending_ += "\r\n";
+    pending_.Add(text);
+    pending_.Add("\r\n");
+    Written();
+  }
+  void Written() {
     if (pending_.size() >= kPendingSize && !hold_) Flush();
   }
   void Flush() {
-    out_.Write(pending_);
-    pending_.clear();
+    out_.Write(pending_.View());
+    pending_.Clear();
   }
   static constexpr std::size_t kPendingSize = 1 << 16;
   // The progress window hears of every eighth line, and of each macro's
@@ -133,7 +137,7 @@ class MacToVhdl {
   std::string top_name_;
   File port_file_;
   std::string token_line_;
-  std::string pending_;
+  Row pending_;
   std::string note_;  // the progress note of the node being converted
   Row row_;           // a line being made
   NodeNames names_;   // the current macro's node names and labels
@@ -324,7 +328,7 @@ void MacToVhdl::Header(std::string& line) {
   Put("entity " + entity_ + " is");
   // The port list is gathered first: a macro without ports gets none (an
   // empty list is not VHDL).
-  std::string before;
+  Row before;
   before.swap(pending_);
   hold_ = true;
   InitDeclared();
@@ -336,10 +340,14 @@ void MacToVhdl::Header(std::string& line) {
     PortsFromHeader(words);
   }
   hold_ = false;
-  std::string ports;
+  Row ports;
   ports.swap(pending_);
   pending_.swap(before);
-  if (!ports.empty()) Put(" port (" + ports + " );");
+  if (!ports.empty()) {
+    Put(" port (");
+    Put(ports.View());
+    Put(" );");
+  }
   Put("\r\nend " + entity_ + ";");
   PutLine("");
   PutLine("architecture " + entity_ + "_1 of " + entity_ + " is");
@@ -421,14 +429,14 @@ void MacToVhdl::StandardHeader(const std::string& line) {
   hold_ = true;
   Put(standard_->BeginMacro(std::move(header), from_file, line_at_));
   if (from_file) {
-    std::string before;
+    Row before;
     before.swap(pending_);
     InitDeclared();
     PortsFromDefinitionFile();
-    std::string ports;
+    Row ports;
     ports.swap(pending_);
     pending_.swap(before);
-    Put(standard_->CopiedPorts(ports, bus_list_));
+    Put(standard_->CopiedPorts(std::string(ports.View()), bus_list_));
   } else {
     Put(standard_->EntityPorts());
   }
@@ -444,8 +452,8 @@ void MacToVhdl::StandardHeader(const std::string& line) {
 
 void MacToVhdl::EndStandardMacro() {
   if (leaf_) {
-    leaves_.emplace_back(entity_, pending_.substr(macro_start_));
-    pending_.resize(macro_start_);
+    leaves_.emplace_back(entity_, pending_.View().substr(macro_start_));
+    pending_.Resize(macro_start_);
     PutLine("-- leaf cell " + entity_ + ": a component where it is used");
   }
   leaf_ = false;
@@ -665,11 +673,10 @@ std::size_t MacToVhdl::DeclareWords(std::string_view rest) {
     if (BusIndex(node, bus_list_) != std::string::npos) continue;
     if (IsPadNet(node)) continue;
     if (!names_.DeclareLast()) continue;
-    row_.Clear();
-    row_.Add("  signal ");
-    row_.Add(node);
-    row_.Add(" : std_logic;\r\n");
-    Put(row_.View());
+    pending_.Add("  signal ");
+    pending_.Add(node);
+    pending_.Add(" : std_logic;\r\n");
+    Written();
   }
   return words;
 }
@@ -710,20 +717,22 @@ void MacToVhdl::Instance(char* line, std::size_t size) {
   for (const std::string& ignored : options_.ignore) {
     if (ignored.size() == component.size() && EqualNoCase(component, ignored)) return;
   }
-  // The long-standing format's line is made in row_ and written whole.
+  // The long-standing format's line is made in the output itself; standard
+  // VHDL's in row_.
   row_.Clear();
+  Row& row = standard_ ? row_ : pending_;
   if (!standard_) {
-    row_.Add("  ");
-    row_.Add(names_.Label(label));
-    row_.Add(" : ");
-    row_.Add(component);
+    row.Add("  ");
+    row.Add(names_.Label(label));
+    row.Add(" : ");
+    row.Add(component);
     // An instance without nodes has no port map (an empty one is not VHDL).
     if (line_words_ ? line_word_ == line_words_end_ : !HasContent(rest)) {
-      row_.Add(";\r\n");
-      Put(row_.View());
+      row.Add(";\r\n");
+      Written();
       return;
     }
-    row_.Add(" port map (");
+    row.Add(" port map (");
   }
   node_words_.clear();
   bool stream = standard_ && standard_->BeginInstance(
@@ -764,14 +773,14 @@ void MacToVhdl::Instance(char* line, std::size_t size) {
     }
     std::size_t index = BusIndex(node, bus_list_);
     if (index != std::string::npos) {
-      row_.Add(node.substr(0, index));
-      row_.Add("(");
-      row_.Add(node.substr(index));
-      row_.Add(")");
+      row.Add(node.substr(0, index));
+      row.Add("(");
+      row.Add(node.substr(index));
+      row.Add(")");
     } else {
-      row_.Add(node);
+      row.Add(node);
     }
-    if (more()) row_.Add(",");
+    if (more()) row.Add(",");
   }
   if (standard_) {
     // Every actual is made before any is looked at: making one may move
@@ -787,8 +796,8 @@ void MacToVhdl::Instance(char* line, std::size_t size) {
     Put(row_.View());
     return;
   }
-  row_.Add(");\r\n");
-  Put(row_.View());
+  row.Add(");\r\n");
+  Written();
 }
 
 }  // namespace
