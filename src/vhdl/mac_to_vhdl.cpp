@@ -621,17 +621,22 @@ bool MacToVhdl::SignalLine(std::string_view line) {
       return false;
     case '<': {
       ++body_instances_;
-      const std::string_view whole = line;
-      std::string_view label = NextName(line);
-      std::string_view component = NextName(line);
-      auto at = [&whole](std::string_view part) {
-        return static_cast<std::uint32_t>(part.data() - whole.data());
-      };
-      head_.label_end = at(label) + static_cast<std::uint32_t>(label.size());
-      head_.name_begin = component.empty() ? head_.label_end : at(component);
-      head_.name_end = head_.name_begin + static_cast<std::uint32_t>(component.size());
-      head_.rest_begin = line.empty() ? static_cast<std::uint32_t>(whole.size()) : at(line);
-      std::size_t nodes = DeclareWords(line);
+      // The label (the line begins with it), the macro name after the
+      // blanks that follow, and the nodes after the blank or tab that ends
+      // the name.
+      const char* const begin = line.data();
+      const char* const end = begin + line.size();
+      const char* const label_end = BlankOrEnd(begin, end);
+      const char* name = label_end == end ? end : label_end + 1;
+      while (name != end && (*name == ' ' || *name == '\t')) ++name;
+      const char* const name_end = BlankOrEnd(name, end);
+      auto at = [begin](const char* p) { return static_cast<std::uint32_t>(p - begin); };
+      head_.label_end = at(label_end);
+      head_.name_begin = name == name_end ? head_.label_end : at(name);
+      head_.name_end = head_.name_begin + at(name_end) - at(name);
+      head_.rest_begin = name_end == end ? at(end) : at(name_end) + 1;
+      const std::string_view component(name, static_cast<std::size_t>(name_end - name));
+      std::size_t nodes = DeclareWords(line.substr(head_.rest_begin));
       if (standard_) head_.component = standard_->NoteInstance(component, nodes);
       return true;
     }
