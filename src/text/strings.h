@@ -90,6 +90,15 @@ constexpr std::uint64_t LowerEightAscii(std::uint64_t w) {
   const std::uint64_t past_z = low7 + kOnes * (0x80 - 'Z' - 1);  // high bit: byte > 'Z'
   return w | ((from_a & ~past_z & ~w & kHighs) >> 2);            // 0x80 >> 2 is the case bit
 }
+// The letters a-z among eight bytes made upper case together.
+constexpr std::uint64_t UpperEightAscii(std::uint64_t w) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+  constexpr std::uint64_t kHighs = 0x8080808080808080ull;
+  const std::uint64_t low7 = w & ~kHighs;
+  const std::uint64_t from_a = low7 + kOnes * (0x80 - 'a');      // high bit: byte >= 'a'
+  const std::uint64_t past_z = low7 + kOnes * (0x80 - 'z' - 1);  // high bit: byte > 'z'
+  return w & ~((from_a & ~past_z & ~w & kHighs) >> 2);
+}
 // Whether a letter A-Z is among the bytes, eight at a time.
 inline bool HasUpperAscii(std::string_view text) {
   const char* p = text.data();

@@ -298,9 +298,28 @@ Outcome FinishFanout(Platform& p, FanoutAnalysis& fanout, const std::string& pat
       if (text.size() < line) text.resize(line);
     }
     char* at = text.data() + used;
-    at = PutDecimal(at, static_cast<unsigned long long>(fanout_of_net));
+    if (fanout_of_net < 10) {
+      *at++ = static_cast<char>('0' + fanout_of_net);
+    } else {
+      at = PutDecimal(at, static_cast<unsigned long long>(fanout_of_net));
+    }
     *at++ = '\t';
-    for (char c : name) *at++ = ToUpperAscii(c);
+    // In capitals, eight bytes at a time, the last eight overlapping those
+    // before.
+    const std::size_t n = name.size();
+    auto upper8 = [&](std::size_t i) {
+      std::uint64_t w = 0;
+      std::memcpy(&w, name.data() + i, 8);
+      w = UpperEightAscii(w);
+      std::memcpy(at + i, &w, 8);
+    };
+    if (n >= 8) {
+      for (std::size_t i = 0; i + 8 < n; i += 8) upper8(i);
+      upper8(n - 8);
+    } else {
+      for (std::size_t i = 0; i < n; ++i) at[i] = ToUpperAscii(name[i]);
+    }
+    at += n;
     *at++ = '\r';
     *at++ = '\n';
     used = static_cast<std::size_t>(at - text.data());
