@@ -18,20 +18,22 @@ std::size_t FindLineEnd(const char* data, std::size_t n, bool nul_ends, bool* ta
   const __m128i cr = _mm_set1_epi8('\r');
   const __m128i ht = _mm_set1_epi8('\t');
   const __m128i nul = nul_ends ? _mm_setzero_si128() : lf;
-  unsigned tabs = 0;
+  // The tabs of the pieces before the line's end are gathered as they
+  // come; only the last piece's are cut at the end.
+  __m128i tabs = _mm_setzero_si128();
   for (; n - i >= 16; i += 16) {
     __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
     __m128i ends = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(x, lf), _mm_cmpeq_epi8(x, cr)),
                                 _mm_cmpeq_epi8(x, nul));
     auto hits = static_cast<unsigned>(_mm_movemask_epi8(ends));
-    tabs |= static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(x, ht))) &
-            (hits != 0 ? (hits & (0u - hits)) - 1 : 0xFFFFu);
     if (hits != 0) {
-      *tab = tabs != 0;
+      const auto last = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(x, ht)));
+      *tab = _mm_movemask_epi8(tabs) != 0 || (last & ((hits & (0u - hits)) - 1)) != 0;
       return i + static_cast<std::size_t>(__builtin_ctz(hits));
     }
+    tabs = _mm_or_si128(tabs, _mm_cmpeq_epi8(x, ht));
   }
-  *tab = tabs != 0;
+  *tab = _mm_movemask_epi8(tabs) != 0;
   for (; i < n; ++i) {
     char c = data[i];
     if (c == '\n' || c == '\r' || (c == '\0' && nul_ends)) return i;
