@@ -139,7 +139,6 @@ class MacToVhdl {
   std::string token_line_;
   Row pending_;
   std::string note_;  // the progress note of the node being converted
-  Row row_;           // a line being made
   NodeNames names_;   // the current macro's node names and labels
   PortDirections directions_;  // of the current macro's ports
   void WiredAssignments();
@@ -392,13 +391,12 @@ void MacToVhdl::WiredAssignments() {
   }
   auto input = [&](PortDirections::Word word) { return inputs[wired.Number(d[word])] != 0; };
   auto assign = [this](std::string_view target, std::string_view source) {
-    row_.Clear();
-    row_.Add("  ");
-    row_.Add(target);
-    row_.Add(" <= ");
-    row_.Add(source);
-    row_.Add(";\r\n");
-    Put(row_.View());
+    pending_.Add("  ");
+    pending_.Add(target);
+    pending_.Add(" <= ");
+    pending_.Add(source);
+    pending_.Add(";\r\n");
+    Written();
   };
   for (const std::vector<PortDirections::Word>& group : d.wired) {
     const std::string node = Actual(names_.Node(d[group[0]], false, tally_));
@@ -722,10 +720,8 @@ void MacToVhdl::Instance(char* line, std::size_t size) {
   for (const std::string& ignored : options_.ignore) {
     if (ignored.size() == component.size() && EqualNoCase(component, ignored)) return;
   }
-  // The long-standing format's line is made in the output itself; standard
-  // VHDL's in row_.
-  row_.Clear();
-  Row& row = standard_ ? row_ : pending_;
+  // The line is made in the output itself.
+  Row& row = pending_;
   if (!standard_) {
     row.Add("  ");
     row.Add(names_.Label(label));
@@ -742,7 +738,7 @@ void MacToVhdl::Instance(char* line, std::size_t size) {
   node_words_.clear();
   bool stream = standard_ && standard_->BeginInstance(
                                  label, component, line_words_ ? head_.component : NameIndex::kNone,
-                                 row_);
+                                 row);
   std::size_t streamed = 0;
   // The node words as the signal pass named them, or (a body too large to
   // keep) named again.
@@ -769,7 +765,7 @@ void MacToVhdl::Instance(char* line, std::size_t size) {
       ui_.ProgressNote(note_);
     }
     if (stream) {
-      StandardVhdl::StreamNode(ActualOf(w, node), streamed++ == 0, row_);
+      StandardVhdl::StreamNode(ActualOf(w, node), streamed++ == 0, row);
       continue;
     }
     if (standard_) {
@@ -797,8 +793,8 @@ void MacToVhdl::Instance(char* line, std::size_t size) {
       node_names_.push_back(names_.WordName(w));
       node_actuals_.push_back(MadeActual(w));
     }
-    standard_->EndInstance(label, component, node_names_, node_actuals_, streamed, row_);
-    Put(row_.View());
+    standard_->EndInstance(label, component, node_names_, node_actuals_, streamed, row);
+    Written();
     return;
   }
   row.Add(");\r\n");
