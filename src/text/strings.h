@@ -80,25 +80,21 @@ inline char ToUpperAscii(char c) {
 inline char ToLowerAscii(char c) {
   return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
-// The letters A-Z among eight bytes made lower case together (bytes of 128
-// and above are left alone, as ToLowerAscii leaves them).
-constexpr std::uint64_t LowerEightAscii(std::uint64_t w) {
+// The case bit (0x20) of each byte from `first` to `last` among eight
+// bytes (bytes of 128 and above are never among them).
+constexpr std::uint64_t CaseBitsEight(std::uint64_t w, char first, char last) {
   constexpr std::uint64_t kOnes = 0x0101010101010101ull;
   constexpr std::uint64_t kHighs = 0x8080808080808080ull;
   const std::uint64_t low7 = w & ~kHighs;
-  const std::uint64_t from_a = low7 + kOnes * (0x80 - 'A');      // high bit: byte >= 'A'
-  const std::uint64_t past_z = low7 + kOnes * (0x80 - 'Z' - 1);  // high bit: byte > 'Z'
-  return w | ((from_a & ~past_z & ~w & kHighs) >> 2);            // 0x80 >> 2 is the case bit
+  const std::uint64_t from = low7 + kOnes * (0x80 - first);      // high bit: byte >= first
+  const std::uint64_t past = low7 + kOnes * (0x80 - last - 1);   // high bit: byte > last
+  return (from & ~past & ~w & kHighs) >> 2;                      // 0x80 >> 2 is the case bit
 }
+// The letters A-Z among eight bytes made lower case together, as
+// ToLowerAscii makes each.
+constexpr std::uint64_t LowerEightAscii(std::uint64_t w) { return w | CaseBitsEight(w, 'A', 'Z'); }
 // The letters a-z among eight bytes made upper case together.
-constexpr std::uint64_t UpperEightAscii(std::uint64_t w) {
-  constexpr std::uint64_t kOnes = 0x0101010101010101ull;
-  constexpr std::uint64_t kHighs = 0x8080808080808080ull;
-  const std::uint64_t low7 = w & ~kHighs;
-  const std::uint64_t from_a = low7 + kOnes * (0x80 - 'a');      // high bit: byte >= 'a'
-  const std::uint64_t past_z = low7 + kOnes * (0x80 - 'z' - 1);  // high bit: byte > 'z'
-  return w & ~((from_a & ~past_z & ~w & kHighs) >> 2);
-}
+constexpr std::uint64_t UpperEightAscii(std::uint64_t w) { return w & ~CaseBitsEight(w, 'a', 'z'); }
 // Whether a letter A-Z is among the bytes, eight at a time.
 inline bool HasUpperAscii(std::string_view text) {
   const char* p = text.data();

@@ -348,6 +348,33 @@ TEST(StringHelpers, HasContentAndEqualNoCase) {
   EXPECT_FALSE(EqualNoCase("Internal", "INTERNALS"));
 }
 
+// Every byte value, in every place of the eight, beside bytes that
+// would carry into it if the sums spilled over.
+TEST(StringHelpers, EightAtATimeCaseAgreesWithOneByteAtATime) {
+  for (int place = 0; place < 8; ++place) {
+    for (int value = 0; value < 256; ++value) {
+      for (int beside : {0x00, 0x7F, 0xFF, int{'Z'}, int{'a'}}) {
+        unsigned char bytes[8];
+        std::memset(bytes, beside, sizeof bytes);
+        bytes[place] = static_cast<unsigned char>(value);
+        std::uint64_t w = 0;
+        std::memcpy(&w, bytes, 8);
+        unsigned char lower[8];
+        unsigned char upper[8];
+        const std::uint64_t l = LowerEightAscii(w);
+        const std::uint64_t u = UpperEightAscii(w);
+        std::memcpy(lower, &l, 8);
+        std::memcpy(upper, &u, 8);
+        for (int i = 0; i < 8; ++i) {
+          const char c = static_cast<char>(bytes[i]);
+          ASSERT_EQ(static_cast<char>(lower[i]), ToLowerAscii(c)) << value << " at " << i;
+          ASSERT_EQ(static_cast<char>(upper[i]), ToUpperAscii(c)) << value << " at " << i;
+        }
+      }
+    }
+  }
+}
+
 TEST(StringHelpers, LeadingIntReadsLikeAtolAndSaturates) {
   EXPECT_EQ(LeadingInt("  -42x"), -42);
   EXPECT_EQ(LeadingInt("+7"), 7);
