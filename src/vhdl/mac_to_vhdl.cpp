@@ -78,8 +78,8 @@ class MacToVhdl {
   void UseStandard(StandardVhdl* standard) { standard_ = standard; }
 
  private:
-  // Output is gathered and handed to the file in large pieces; the lines
-  // of the long-standing format are made in it directly.
+  // Output is gathered and handed to the file in large pieces; the
+  // instance lines, signals and wired assignments are made in it directly.
   void Put(std::string_view text) {
     pending_.Add(text);
     Written();
