@@ -34,5 +34,14 @@ if [ ${#missing[@]} -gt 0 ]; then
   # A mirror in the middle of a sync can fail one index; what the others
   # hold is often enough, and the install says plainly when it is not.
   $SUDO apt-get update -q || echo "note: apt-get update reported errors; installing from the indexes it has" >&2
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q "${missing[@]}"
+  if ! DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q "${missing[@]}"; then
+    # A package those indexes cannot give must not keep out the others:
+    # each is tried alone, and those that still fail are named. A step that
+    # needs one of them says so when it finds its tool missing.
+    failed=()
+    for pkg in "${missing[@]}"; do
+      DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q "$pkg" >/dev/null || failed+=("$pkg")
+    done
+    [ ${#failed[@]} -eq 0 ] || echo "note: could not install: ${failed[*]}" >&2
+  fi
 fi
