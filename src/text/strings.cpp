@@ -55,13 +55,13 @@ bool EqualNoCase(std::string_view a, std::string_view b) {
 
 std::string ToUpper(std::string_view text) {
   std::string out(text);
-  for (char& c : out) c = ToUpperAscii(c);
+  UpperAsciiInPlace(out.data(), out.size());
   return out;
 }
 
 std::string ToLower(std::string_view text) {
   std::string out(text);
-  for (char& c : out) c = ToLowerAscii(c);
+  LowerAsciiInPlace(out.data(), out.size());
   return out;
 }
 

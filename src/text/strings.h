@@ -109,15 +109,23 @@ inline bool HasUpperAscii(std::string_view text) {
   }
   return false;
 }
-// ToLowerAscii over `n` bytes at `p`, in place, eight at a time.
-inline void LowerAsciiInPlace(char* p, std::size_t n) {
+// `One` over `n` bytes at `p`, in place, eight at a time with `Eight`.
+template <std::uint64_t (*Eight)(std::uint64_t), char (*One)(char)>
+inline void CaseInPlace(char* p, std::size_t n) {
   for (; n >= 8; p += 8, n -= 8) {
     std::uint64_t w = 0;
     std::memcpy(&w, p, 8);
-    w = LowerEightAscii(w);
+    w = Eight(w);
     std::memcpy(p, &w, 8);
   }
-  for (; n > 0; ++p, --n) *p = ToLowerAscii(*p);
+  for (; n > 0; ++p, --n) *p = One(*p);
+}
+// ToLowerAscii (ToUpperAscii) over `n` bytes at `p`, in place.
+inline void LowerAsciiInPlace(char* p, std::size_t n) {
+  CaseInPlace<LowerEightAscii, ToLowerAscii>(p, n);
+}
+inline void UpperAsciiInPlace(char* p, std::size_t n) {
+  CaseInPlace<UpperEightAscii, ToUpperAscii>(p, n);
 }
 std::string ToUpper(std::string_view text);
 std::string ToLower(std::string_view text);

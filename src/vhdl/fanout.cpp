@@ -304,22 +304,9 @@ Outcome FinishFanout(Platform& p, FanoutAnalysis& fanout, const std::string& pat
       at = PutDecimal(at, static_cast<unsigned long long>(fanout_of_net));
     }
     *at++ = '\t';
-    // In capitals, eight bytes at a time, the last eight overlapping those
-    // before.
-    const std::size_t n = name.size();
-    auto upper8 = [&](std::size_t i) {
-      std::uint64_t w = 0;
-      std::memcpy(&w, name.data() + i, 8);
-      w = UpperEightAscii(w);
-      std::memcpy(at + i, &w, 8);
-    };
-    if (n >= 8) {
-      for (std::size_t i = 0; i + 8 < n; i += 8) upper8(i);
-      upper8(n - 8);
-    } else {
-      for (std::size_t i = 0; i < n; ++i) at[i] = ToUpperAscii(name[i]);
-    }
-    at += n;
+    std::memcpy(at, name.data(), name.size());
+    UpperAsciiInPlace(at, name.size());
+    at += name.size();
     *at++ = '\r';
     *at++ = '\n';
     used = static_cast<std::size_t>(at - text.data());
