@@ -13,15 +13,22 @@ bool IsExtendedGraphic(unsigned char c) {
 }
 
 // Character classes of basic identifiers: 1 letter, 2 digit, 3 underscore;
-// and the bytes an extended identifier writes otherwise than as they are.
+// the same as bits (kWordBit a letter or digit, kUnderscoreBit, kOtherBit
+// any other byte); and the bytes an extended identifier writes otherwise
+// than as they are.
+constexpr unsigned char kWordBit = 1;
+constexpr unsigned char kUnderscoreBit = 2;
+constexpr unsigned char kOtherBit = 4;
 struct CharClasses {
   unsigned char of[256] = {};
+  unsigned char bits[256] = {};
   bool escaped[256] = {};
   CharClasses() {
     for (int c = 'a'; c <= 'z'; ++c) of[c] = of[c - 'a' + 'A'] = 1;
     for (int c = '0'; c <= '9'; ++c) of[c] = 2;
     of['_'] = 3;
     for (int c = 0; c < 256; ++c) {
+      bits[c] = of[c] == 0 ? kOtherBit : of[c] == 3 ? kUnderscoreBit : kWordBit;
       escaped[c] = c == '\\' || !IsExtendedGraphic(static_cast<unsigned char>(c));
     }
   }
@@ -51,13 +58,12 @@ constexpr const char* kReservedWords[] = {
 
 bool IsBasicIdentifier(std::string_view name) {
   if (name.empty() || ClassOf(name[0]) != 1 || name.back() == '_') return false;
-  unsigned previous = 1;
-  for (std::size_t i = 1; i < name.size(); ++i) {
-    unsigned c = ClassOf(name[i]);
-    if (c == 0 || (c == 3 && previous == 3)) return false;
-    previous = c;
-  }
-  return true;
+  // The classes of all the bytes together (no branch per byte); a name
+  // with an underscore is searched for two in a row.
+  unsigned all = 0;
+  for (char c : name) all |= kClasses.bits[static_cast<unsigned char>(c)];
+  if ((all & kOtherBit) != 0) return false;
+  return (all & kUnderscoreBit) == 0 || name.find("__") == std::string_view::npos;
 }
 
 ReservedNames::ReservedNames() {
