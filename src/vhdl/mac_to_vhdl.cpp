@@ -73,7 +73,9 @@ class MacToVhdl {
     tally_.fanout = &fanout;
   }
 
-  void Convert();
+  // Inlined where the conversion is made (its only call): the members the
+  // main pass changes at every line then stay out of memory.
+  [[gnu::always_inline]] void Convert();
   bool name_changed() const { return tally_.name_changed; }
   void UseStandard(StandardVhdl* standard) { standard_ = standard; }
 
@@ -174,7 +176,11 @@ class MacToVhdl {
   std::size_t line_words_end_ = 0;
   // Standard VHDL: the actual of each word of the macro, made at its first
   // use (the words' numbers index the ends; kUnmade before).
-  std::string_view ActualOf(std::uint32_t w, std::string_view node);
+  std::string_view ActualOf(std::uint32_t w, std::string_view node) {
+    if (w < actual_ends_.size() && actual_ends_[w] != kUnmade) return MadeActual(w);
+    return MakeActual(w, node);
+  }
+  std::string_view MakeActual(std::uint32_t w, std::string_view node);
   // The same once made.
   std::string_view MadeActual(std::uint32_t w) const {
     return std::string_view(actual_text_.data() + actual_begins_[w],
@@ -204,7 +210,7 @@ class MacToVhdl {
   std::vector<std::pair<std::string, std::string>> leaves_;  // macro name, its text
 };
 
-void MacToVhdl::Convert() {
+inline void MacToVhdl::Convert() {
   std::string line;
   char* data = nullptr;
   std::size_t size = 0;
@@ -441,7 +447,8 @@ void MacToVhdl::StandardHeader(const std::string& line) {
   Put(standard_->ArchitectureHead());
   body_instances_ = 0;
   SignalPass();
-  Put(standard_->Declarations());
+  standard_->Declarations(pending_);
+  Written();
   PutLine("begin");
   Put(standard_->SupplyAssignments());
   leaf_ = body_instances_ == 0;
@@ -684,7 +691,7 @@ std::size_t MacToVhdl::DeclareWords(std::string_view rest) {
   return words;
 }
 
-std::string_view MacToVhdl::ActualOf(std::uint32_t w, std::string_view node) {
+std::string_view MacToVhdl::MakeActual(std::uint32_t w, std::string_view node) {
   if (w >= actual_ends_.size()) {
     const std::size_t size = std::max<std::size_t>(w + 1, 2 * actual_ends_.size());
     actual_begins_.resize(size, kUnmade);

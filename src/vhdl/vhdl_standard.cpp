@@ -694,7 +694,7 @@ std::uint32_t StandardVhdl::NotedInstance(std::uint32_t number, std::size_t node
   return number;
 }
 
-std::string StandardVhdl::Declarations() {
+void StandardVhdl::Declarations(Row& out) {
   std::string text;
   // Components first: a macro keeps its name, a net of the same name gives way.
   for (std::uint32_t n : component_order_) {
@@ -721,6 +721,8 @@ std::string StandardVhdl::Declarations() {
     if (!plain) renamed_.Rename(std::string(kSupplies[s]), supply_[s]);
     text += "  signal " + supply_[s] + ": std_logic;\r\n";
   }
+  out.Add(text);
+  text.clear();
   std::uint32_t numbers = 0;
   for (std::uint32_t number : pending_numbers_) numbers = std::max(numbers, number + 1);
   declared_begins_.assign(numbers, NameIndex::kNone);
@@ -739,9 +741,10 @@ std::string StandardVhdl::Declarations() {
     declared_begins_[number] = static_cast<std::uint32_t>(declared_text_.size());
     declared_text_ += id;
     declared_ends_[number] = static_cast<std::uint32_t>(declared_text_.size());
-    text += std::string_view("  signal ");
-    text += id;
-    text += std::string_view(" : std_logic;\r\n");
+    // Most lines of the declarations: made in the output itself.
+    out.Add("  signal ");
+    out.Add(id);
+    out.Add(" : std_logic;\r\n");
   }
   // "in" and "out" ports are used through signals of their own; a port
   // wired to another port's node is driven by an assignment instead.
@@ -788,7 +791,7 @@ std::string StandardVhdl::Declarations() {
     text += any ? ");\r\n" : "\r\n";
     text += "  end component;\r\n";
   }
-  return text;
+  out.Add(text);
 }
 
 std::string StandardVhdl::SupplyAssignments() const {

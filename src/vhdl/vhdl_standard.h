@@ -167,7 +167,8 @@ class StandardVhdl {
   // An instance of the macro spelled `spelled` on the line; returns the
   // macro's number among the macro's components.
   std::uint32_t NoteInstance(std::string_view spelled, std::size_t nodes);
-  std::string Declarations();
+  // The architecture's declarations (signals, components), added to `out`.
+  void Declarations(Row& out);
   // The constant supplies, the copies of "in" and "out" ports and the
   // wired-together ports, after "begin".
   std::string SupplyAssignments() const;
