@@ -73,8 +73,8 @@ class MacToVhdl {
     tally_.fanout = &fanout;
   }
 
-  // Inlined where the conversion is made (its only call): the members the
-  // main pass changes at every line then stay out of memory.
+  // Inlined where the conversion is made (its only call), so that the
+  // members the main pass changes at every line can stay in registers.
   [[gnu::always_inline]] void Convert();
   bool name_changed() const { return tally_.name_changed; }
   void UseStandard(StandardVhdl* standard) { standard_ = standard; }
