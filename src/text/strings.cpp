@@ -83,7 +83,7 @@ std::size_t FindNoCase(std::string_view haystack, std::string_view needle,
   return std::string_view::npos;
 }
 
-char* PutDecimal(char* at, unsigned long long value) {
+char* PutDecimalDigits(char* at, unsigned long long value) {
   char digits[20];
   char* const end = digits + sizeof digits;
   char* d = end;

@@ -69,7 +69,13 @@ bool HasContent(std::string_view text);
 bool EqualNoCase(std::string_view a, std::string_view b);
 
 // The decimal digits of `value` at `at` (room for 20); returns their end.
-char* PutDecimal(char* at, unsigned long long value);
+// One digit is written inline (most counts are small), more by a call.
+char* PutDecimalDigits(char* at, unsigned long long value);
+inline char* PutDecimal(char* at, unsigned long long value) {
+  if (value >= 10) return PutDecimalDigits(at, value);
+  *at = static_cast<char>('0' + value);
+  return at + 1;
+}
 // Appends `v` in decimal, as std::to_string writes it.
 void AppendDecimal(std::string& out, long v);
 

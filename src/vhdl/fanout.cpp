@@ -298,11 +298,7 @@ Outcome FinishFanout(Platform& p, FanoutAnalysis& fanout, const std::string& pat
       if (text.size() < line) text.resize(line);
     }
     char* at = text.data() + used;
-    if (fanout_of_net < 10) {
-      *at++ = static_cast<char>('0' + fanout_of_net);
-    } else {
-      at = PutDecimal(at, static_cast<unsigned long long>(fanout_of_net));
-    }
+    at = PutDecimal(at, static_cast<unsigned long long>(fanout_of_net));
     *at++ = '\t';
     std::memcpy(at, name.data(), name.size());
     UpperAsciiInPlace(at, name.size());
