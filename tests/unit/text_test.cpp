@@ -375,6 +375,21 @@ TEST(StringHelpers, EightAtATimeCaseAgreesWithOneByteAtATime) {
   }
 }
 
+// One digit is written inline, more by the loop: both sides of ten, and
+// the widest value.
+TEST(StringHelpers, PutDecimalWritesAsToStringDoes) {
+  for (unsigned long long value : {0ull, 1ull, 9ull, 10ull, 11ull, 99ull, 100ull, 65535ull,
+                                   std::numeric_limits<unsigned long long>::max()}) {
+    char text[24];
+    char* end = PutDecimal(text, value);
+    EXPECT_EQ(std::string(text, end), std::to_string(value));
+  }
+  std::string out = "x";
+  AppendDecimal(out, -7);
+  AppendDecimal(out, std::numeric_limits<long>::min());
+  EXPECT_EQ(out, "x-7" + std::to_string(std::numeric_limits<long>::min()));
+}
+
 TEST(StringHelpers, LeadingIntReadsLikeAtolAndSaturates) {
   EXPECT_EQ(LeadingInt("  -42x"), -42);
   EXPECT_EQ(LeadingInt("+7"), 7);
