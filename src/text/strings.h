@@ -115,16 +115,22 @@ inline bool HasUpperAscii(std::string_view text) {
   }
   return false;
 }
-// `One` over `n` bytes at `p`, in place, eight at a time with `Eight`.
+// `One` over `n` bytes at `p`, in place, eight at a time with `Eight`;
+// the last eight may overlap those before (a case made twice is the same).
 template <std::uint64_t (*Eight)(std::uint64_t), char (*One)(char)>
 inline void CaseInPlace(char* p, std::size_t n) {
-  for (; n >= 8; p += 8, n -= 8) {
+  auto eight = [](char* at) {
     std::uint64_t w = 0;
-    std::memcpy(&w, p, 8);
+    std::memcpy(&w, at, 8);
     w = Eight(w);
-    std::memcpy(p, &w, 8);
+    std::memcpy(at, &w, 8);
+  };
+  if (n < 8) {
+    for (; n > 0; ++p, --n) *p = One(*p);
+    return;
   }
-  for (; n > 0; ++p, --n) *p = One(*p);
+  for (std::size_t i = 0; i + 8 < n; i += 8) eight(p + i);
+  eight(p + n - 8);
 }
 // ToLowerAscii (ToUpperAscii) over `n` bytes at `p`, in place.
 inline void LowerAsciiInPlace(char* p, std::size_t n) {
