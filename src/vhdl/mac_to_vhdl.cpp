@@ -91,7 +91,7 @@ class MacToVhdl {
     pending_.Add("\r\n");
     Written();
   }
-  void Written() {
+  [[gnu::always_inline]] void Written() {
     if (pending_.size() >= kPendingSize && !hold_) Flush();
   }
   void Flush() {
@@ -115,8 +115,8 @@ class MacToVhdl {
   void PortDeclarations();
   bool NextLine(std::string& line, char*& data, std::size_t& size);
   void SignalPass();
-  bool SignalLine(std::string_view line);
-  std::size_t DeclareWords(std::string_view rest);
+  bool SignalLine(char* data, std::size_t size);
+  std::size_t DeclareWords(std::string_view rest, char* commas);
   void Instance(char* line, std::size_t size);
 
   UserInterface& ui_;
@@ -164,6 +164,10 @@ class MacToVhdl {
     std::uint32_t name_end = 0;
     std::uint32_t rest_begin = 0;
     std::uint32_t component = NameIndex::kNone;  // standard VHDL: NoteInstance's number
+    // The long-standing format: the nodes are their own names, no bus among
+    // them, one blank or tab apart up to the line's end; the signal pass
+    // has made those blanks commas, so that the line's rest is its port map.
+    bool plain = false;
   };
   Head head_;
   std::vector<Head> kept_heads_;
@@ -582,7 +586,8 @@ void MacToVhdl::SignalPass() {
   std::string line;
   for (;;) {
     // A line is read straight into the kept text while the body fits.
-    std::string_view text;
+    char* text = nullptr;
+    std::size_t size = 0;
     kept_last_at_ = in_.Tell();
     if (keeping) {
       const std::size_t start = kept_text_.size();
@@ -590,21 +595,24 @@ void MacToVhdl::SignalPass() {
       if (kept_text_.size() > keep_bytes_) {
         keeping = false;
         line.assign(kept_text_, start);
-        text = line;
+        text = line.data();
+        size = line.size();
         kept_text_.clear();
         kept_ends_.clear();
         kept_word_ends_.clear();
         kept_heads_.clear();
       } else {
-        text = std::string_view(kept_text_).substr(start);
+        text = kept_text_.data() + start;
+        size = kept_text_.size() - start;
       }
     } else {
       if (!ReadLogicalLine(in_, line)) break;
-      text = line;
+      text = line.data();
+      size = line.size();
     }
     Step();
     if (progress_.cancelled()) return;
-    bool more = SignalLine(text);
+    bool more = SignalLine(text, size);
     if (keeping) {
       kept_ends_.push_back(kept_text_.size());
       kept_word_ends_.push_back(static_cast<std::uint32_t>(kept_words_.size()));
@@ -618,7 +626,8 @@ void MacToVhdl::SignalPass() {
 }
 
 // One body line of the signal pass; false when the pass ends with it.
-bool MacToVhdl::SignalLine(std::string_view line) {
+bool MacToVhdl::SignalLine(char* data, std::size_t size) {
+  std::string_view line(data, size);
   head_ = Head{};
   if (line.empty() || !HasContent(line)) return true;
   switch (line[0]) {
@@ -641,13 +650,15 @@ bool MacToVhdl::SignalLine(std::string_view line) {
       head_.name_end = head_.name_begin + at(name_end) - at(name);
       head_.rest_begin = name_end == end ? at(end) : at(name_end) + 1;
       const std::string_view component(name, static_cast<std::size_t>(name_end - name));
-      std::size_t nodes = DeclareWords(line.substr(head_.rest_begin));
+      char* const rest = data + head_.rest_begin;
+      std::size_t nodes = DeclareWords(std::string_view(rest, size - head_.rest_begin),
+                                       standard_ ? nullptr : rest);
       if (standard_) head_.component = standard_->NoteInstance(component, nodes);
       return true;
     }
     case '+':
       line.remove_prefix(1);
-      DeclareWords(line);
+      DeclareWords(line, nullptr);
       return true;
     case '$':
       return true;
@@ -660,10 +671,15 @@ bool MacToVhdl::SignalLine(std::string_view line) {
 }
 
 // Declares the nets of a line's words; returns how many words there were.
-std::size_t MacToVhdl::DeclareWords(std::string_view rest) {
+// With `commas` (the writable text of `rest`), the blank or tab after each
+// word is made a comma, and head_ tells whether the text is now the port
+// map (Head::plain).
+std::size_t MacToVhdl::DeclareWords(std::string_view rest, char* commas) {
   std::size_t words = 0;
   const char* p = rest.data();
   const char* end = p + rest.size();
+  std::size_t word_bytes = 0;
+  bool own_names = true;
   for (;;) {
     // The next word; none when only blanks and semicolons are left.
     while (p != end && (*p == ' ' || *p == '\t')) ++p;
@@ -673,6 +689,12 @@ std::size_t MacToVhdl::DeclareWords(std::string_view rest) {
     ++words;
     std::uint32_t w = names_.Word(std::string_view(start, p - start), tally_);
     kept_words_.push_back(w);
+    if (commas) {
+      word_bytes += p - start;
+      own_names = own_names && names_.IsOwnName(w);
+      // (The separator is passed here: it is no longer a blank.)
+      if (p != end) commas[p++ - rest.data()] = ',';
+    }
     // What a word declares (or notes) it declares the first time it comes.
     if (!names_.FirstLook(w)) continue;
     if (standard_) {
@@ -688,6 +710,7 @@ std::size_t MacToVhdl::DeclareWords(std::string_view rest) {
     pending_.Add(" : std_logic;\r\n");
     Written();
   }
+  head_.plain = commas && own_names && bus_list_.empty() && word_bytes + words == rest.size() + 1;
   return words;
 }
 
@@ -713,8 +736,8 @@ void MacToVhdl::Instance(char* line, std::size_t size) {
   std::string_view name;
   if (line_words_) {
     // Found by the signal pass.
-    label = rest.substr(0, head_.label_end);
-    name = rest.substr(head_.name_begin, head_.name_end - head_.name_begin);
+    label = std::string_view(line, head_.label_end);
+    name = std::string_view(line + head_.name_begin, head_.name_end - head_.name_begin);
     rest.remove_prefix(head_.rest_begin);
   } else {
     label = NextName(rest);
@@ -741,6 +764,13 @@ void MacToVhdl::Instance(char* line, std::size_t size) {
       return;
     }
     row.Add(" port map (");
+    if (line_words_ && head_.plain && !notes_) {
+      while (line_word_ < line_words_end_) names_.CountWord(kept_words_[line_word_++], tally_);
+      row.Add(rest);
+      row.Add(");\r\n");
+      Written();
+      return;
+    }
   }
   node_words_.clear();
   bool stream = standard_ && standard_->BeginInstance(

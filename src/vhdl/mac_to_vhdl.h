@@ -106,6 +106,8 @@ class NodeNames {
     last_ = words_[w].number;
     return w;
   }
+  // True when word number `w` is its own node name, as spelled.
+  bool IsOwnName(std::uint32_t w) const { return words_[w].word_at == words_[w].start; }
   // The node name of word number `w` (valid until the next new word).
   std::string_view WordName(std::uint32_t w) const {
     const WordEntry& e = words_[w];

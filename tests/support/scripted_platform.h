@@ -65,6 +65,10 @@ class ScriptedUi : public UserInterface {
                     bool animate) override;
   void ProgressClose() override;
   void ProgressNote(const std::string& text) override { notes.push_back(text); }
+  // Whether the converters are told to make progress notes (the Windows
+  // program's way) or not (the command line's).
+  bool shows_notes = true;
+  bool ShowsProgressNotes() const override { return shows_notes; }
   bool CancelRequested() override { return cancel_after_draws >= 0 && draws >= cancel_after_draws; }
   bool OkBoxesWait() const override { return ok_boxes_wait; }
   void PumpMessages() override { ++pump_count; }

@@ -414,6 +414,43 @@ TEST(MacToVhdl, BusIndexTakesTheFirstDigitOnly) {
   EXPECT_EQ(BusIndex("a1", ""), std::string_view::npos);
 }
 
+// An instance's port map in the long-standing format, whatever separates
+// its nodes on the line; the same with progress notes (every node on its
+// own) and without, the fanout report too.
+TEST(MacToVhdl, PortMapsWhateverSeparatesTheNodes) {
+  struct Case {
+    const char* body;
+    const char* map;
+  } cases[] = {
+      {"<U1 NAND2 abcd efghijklm nopq\r\n", "abcd,efghijklm,nopq"},
+      {"<U1 NAND2 abcd\tefghijklm\tnopq\r\n", "abcd,efghijklm,nopq"},
+      {"<U1 NAND2 abcd  efghijklm nopq\r\n", "abcd,efghijklm,nopq"},
+      {"<U1 NAND2 abcd efghijklm nopq \r\n", "abcd,efghijklm,nopq"},
+      {"<U1 NAND2 abcd efghijklm ;\r\n", "abcd,efghijklm"},
+      {"<U1 NAND2 abcd EFGHIJKLM nopq\r\n", "abcd,efghijklm,nopq"},
+      {"<U1 NAND2 ab 3cde nopq\r\n", "ab,NN_3cde,nopq"},
+      {"<U1 NAND2 abcd\r\n+ efghijklm nopq\r\n", "abcd,efghijklm,nopq"},
+      {"$vector d\r\n<U1 NAND2 d1 d0 nopq\r\n", "d(1),d(0),nopq"},
+  };
+  for (const Case& c : cases) {
+    const std::string mac = std::string(".macro T d0 d1\r\n") + c.body +
+                            "<U2 INV nopq abcd\r\n<U3 INV abcd nopq\r\n.eom\r\n";
+    MacRun noted;
+    noted.Convert(mac);
+    MacRun quiet;
+    quiet.ui.shows_notes = false;
+    quiet.Convert(mac);
+    EXPECT_NE(quiet.Vhdl().find(std::string("  Iu1 : nand2 port map (") + c.map + ");\r\n"),
+              std::string::npos)
+        << c.body << quiet.Vhdl();
+    EXPECT_EQ(quiet.Vhdl(), noted.Vhdl()) << c.body;
+    auto report = [](MacRun& run) {
+      return ReadFileBytes(run.app.state.test_dir + kFanoutReportName);
+    };
+    EXPECT_EQ(report(quiet), report(noted)) << c.body;
+  }
+}
+
 TEST(MacToVhdl, InAndOutAreRenamedAndReported) {
   MacRun run;
   run.Convert(".macro T In OUT\r\n<U1 BUF In OUT\r\n.eom\r\n");
