@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "text/large_block.h"
+#include "text/row.h"
 #include "text/strings.h"
 
 namespace kalvor {
@@ -204,13 +205,13 @@ class NameSet {
     return [this, name](std::uint32_t n) {
       std::size_t begin = n == 0 ? 0 : ends_[n - 1];
       return ends_[n] - begin == name.size() &&
-             NameIndex::SameBytes(text_.data() + begin, name.data(), name.size());
+             NameIndex::SameBytes(text_.View().data() + begin, name.data(), name.size());
     };
   }
 
  public:
   void Clear() {
-    text_.clear();
+    text_.Clear();
     ends_.clear();
     index_.Clear();
   }
@@ -228,11 +229,12 @@ class NameSet {
     return FindOrInsert(name, NameIndex::Hash(name), inserted);
   }
   // The same for a name whose NameIndex::Hash is known.
-  std::uint32_t FindOrInsert(std::string_view name, std::uint32_t hash, bool* inserted) {
+  [[gnu::always_inline]] std::uint32_t FindOrInsert(std::string_view name, std::uint32_t hash,
+                                                    bool* inserted) {
     const auto next = static_cast<std::uint32_t>(ends_.size());
     const std::uint32_t n = index_.FindOrAdd(hash, next, Matcher(name), inserted);
     if (*inserted) {
-      text_ += name;
+      text_.Add(name);
       ends_.push_back(text_.size());
     }
     return n;
@@ -245,11 +247,11 @@ class NameSet {
   std::size_t size() const { return ends_.size(); }
   std::string_view at(std::size_t n) const {
     std::size_t begin = n == 0 ? 0 : ends_[n - 1];
-    return std::string_view(text_).substr(begin, ends_[n] - begin);
+    return text_.View().substr(begin, ends_[n] - begin);
   }
 
  private:
-  std::string text_;
+  Row text_;  // names are short: a copy without a call
   std::vector<std::size_t> ends_;
   NameIndex index_;
 };
