@@ -173,13 +173,19 @@ bool IdentifierRegion::TryClaim(std::string_view identifier, const IdentifierReg
   return true;
 }
 
-const std::string& IdentifierRegion::Declare(std::string_view name,
-                                             const IdentifierRegion* outer, bool* plain) {
+std::string_view IdentifierRegion::Declare(std::string_view name, const IdentifierRegion* outer,
+                                           bool* plain) {
   std::string& identifier = identifier_;
-  identifier.clear();
-  AppendPlainIdentifier(identifier, name, reserved_);
   if (plain) *plain = true;
-  if (TryClaim(identifier, outer)) return identifier;
+  // Most names are basic identifiers: their own identifier, not copied.
+  if (IsBasicIdentifier(name) && !reserved_.Contains(name)) {
+    if (TryClaim(name, outer)) return name;
+    identifier.assign(name);
+  } else {
+    identifier.clear();
+    AppendExtendedIdentifier(identifier, name);
+    if (TryClaim(identifier, outer)) return identifier;
+  }
   if (plain) *plain = false;
   std::string extended = ExtendedIdentifier(name);
   if (extended != identifier && TryClaim(extended, outer)) return identifier = extended;

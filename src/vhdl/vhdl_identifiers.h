@@ -70,11 +70,12 @@ class IdentifierRegion {
   explicit IdentifierRegion(const ReservedNames& reserved) : reserved_(reserved) {}
   void Clear();
   // Declares `name` and returns its identifier (valid until the next
-  // Declare). `outer`, when given, holds further identifiers the name must
-  // stay apart from. `plain`, when given, tells whether the identifier is
-  // the name's plain form.
-  const std::string& Declare(std::string_view name, const IdentifierRegion* outer = nullptr,
-                             bool* plain = nullptr);
+  // Declare, and while `name` is: a basic identifier is `name` itself).
+  // `outer`, when given, holds further identifiers the name must stay apart
+  // from. `plain`, when given, tells whether the identifier is the name's
+  // plain form.
+  std::string_view Declare(std::string_view name, const IdentifierRegion* outer = nullptr,
+                           bool* plain = nullptr);
   // Declares an identifier decided elsewhere.
   void Claim(std::string_view identifier);
   bool Claims(std::string_view identifier) const;

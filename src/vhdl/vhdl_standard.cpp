@@ -299,7 +299,7 @@ MacroInterface BuildInterface(const MacroHeader& header, bool no_supply,
       int& port = declared_port[static_cast<std::size_t>(d)];
       if (port < 0) {
         port = static_cast<int>(f.ports.size());
-        MacroInterface::Port vector{bus.name, ports.Declare(bus.name, &cells),
+        MacroInterface::Port vector{bus.name, std::string(ports.Declare(bus.name, &cells)),
                                     "std_logic_vector (" + std::to_string(bus.left) +
                                         (bus.left >= bus.right ? " downto " : " to ") +
                                         std::to_string(bus.right) + ")",
@@ -319,7 +319,7 @@ MacroInterface BuildInterface(const MacroHeader& header, bool no_supply,
       Bus& bus = buses[base];
       if (bus.anchor != k) continue;
       bus.port = static_cast<int>(f.ports.size());
-      std::string id = ports.Declare(base, &cells);
+      std::string id(ports.Declare(base, &cells));
       f.ports.push_back({base, id, "std_logic_vector (" + std::to_string(bus.width) + " downto 0)",
                          bus.width, mode(k), 0, false});
     } else if (!taken[name]) {
@@ -327,7 +327,7 @@ MacroInterface BuildInterface(const MacroHeader& header, bool no_supply,
       f.words[k].port = static_cast<int>(f.ports.size());
       bool analog = !header.analog_list.empty() &&
                     header.analog_list.find(" " + ToLower(w) + " ") != std::string::npos;
-      f.ports.push_back({std::string(w), ports.Declare(w, &cells),
+      f.ports.push_back({std::string(w), std::string(ports.Declare(w, &cells)),
                          analog ? "analog" : "std_logic", -1, mode(k), 0, false});
     }
   }
@@ -734,8 +734,8 @@ void StandardVhdl::Declarations(Row& out) {
       continue;
     }
     bool plain = true;
-    const std::string& id = region_.Declare(name, nullptr, &plain);
-    if (!plain) renamed_.Rename(std::string(name), id);
+    const std::string_view id = region_.Declare(name, nullptr, &plain);
+    if (!plain) renamed_.Rename(std::string(name), std::string(id));
     // The net's actual in the port maps is its identifier.
     const std::uint32_t number = pending_numbers_[k];
     declared_begins_[number] = static_cast<std::uint32_t>(declared_text_.size());
@@ -756,7 +756,7 @@ void StandardVhdl::Declarations(Row& out) {
   for (const MacroInterface::Port& port : interface_->ports) {
     if (port.mode == "inout" || secondary.Contains(port.name)) continue;
     bool input = port.mode == "in";
-    std::string id = region_.Declare(port.name + (input ? "_in" : "_out"));
+    std::string id(region_.Declare(port.name + (input ? "_in" : "_out")));
     text += "  signal " + id + " : " + port.type + ";\r\n";
     if (port.width >= 0) {
       Vector(VectorKey(port)).first = id;

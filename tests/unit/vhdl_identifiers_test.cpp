@@ -53,7 +53,7 @@ TEST(VhdlIdentifiers, LaterNamesOfARegionGiveWay) {
   region.Claim("gnd");  // a GND cell declared before the supply signal
   std::vector<std::string> declared;
   for (const char* name : {"gnd", "nn_3v", "NN_3v", "and", "and", "inv", "x"}) {
-    declared.push_back(region.Declare(name, &cells));
+    declared.emplace_back(region.Declare(name, &cells));
   }
   EXPECT_EQ(declared, (std::vector<std::string>{"\\gnd\\", "nn_3v", "\\NN_3v\\", "\\and\\",
                                                 "\\and 2\\", "\\inv\\", "x"}));
