@@ -449,7 +449,7 @@ std::string StandardVhdl::BeginMacro(MacroHeader header, bool ports_from_file, s
   vectors_.clear();
   pending_names_.Clear();
   pending_numbers_.clear();
-  declared_text_.clear();
+  declared_text_.Clear();
   declared_begins_.clear();
   declared_ends_.clear();
   for (std::uint64_t& bits : vector_initials_) bits = 0;
@@ -739,7 +739,7 @@ void StandardVhdl::Declarations(Row& out) {
     // The net's actual in the port maps is its identifier.
     const std::uint32_t number = pending_numbers_[k];
     declared_begins_[number] = static_cast<std::uint32_t>(declared_text_.size());
-    declared_text_ += id;
+    declared_text_.Add(id);
     declared_ends_[number] = static_cast<std::uint32_t>(declared_text_.size());
     // Most lines of the declarations: made in the output itself.
     out.Add("  signal ");
@@ -858,7 +858,7 @@ std::string StandardVhdl::WiredText() const {
 void StandardVhdl::AppendActual(std::string& out, std::string_view node,
                                 std::uint32_t number) const {
   if (number < declared_ends_.size() && declared_ends_[number] != NameIndex::kNone) {
-    out.append(declared_text_, declared_begins_[number],
+    out.append(declared_text_.View().data() + declared_begins_[number],
                declared_ends_[number] - declared_begins_[number]);
     return;
   }

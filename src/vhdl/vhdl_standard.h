@@ -256,7 +256,7 @@ class StandardVhdl {
   std::vector<std::uint32_t> pending_numbers_;
   // The identifier each declared net got, by its name's number (from
   // declared_begins_ to declared_ends_ in declared_text_; kNone: none).
-  std::string declared_text_;
+  Row declared_text_;
   std::vector<std::uint32_t> declared_begins_;
   std::vector<std::uint32_t> declared_ends_;
   // The first bytes of vectors_'s keys, in both letter cases: a node that
