@@ -187,11 +187,12 @@ class MacToVhdl {
   std::string_view MakeActual(std::uint32_t w, std::string_view node);
   // The same once made.
   std::string_view MadeActual(std::uint32_t w) const {
-    return std::string_view(actual_text_.data() + actual_begins_[w],
+    return std::string_view(actual_text_.View().data() + actual_begins_[w],
                             actual_ends_[w] - actual_begins_[w]);
   }
   static constexpr std::uint32_t kUnmade = 0xFFFFFFFFu;
-  std::string actual_text_;
+  Row actual_text_;
+  std::string other_actual_;  // an actual other than a declared net's, being made
   std::vector<std::uint32_t> actual_begins_;
   std::vector<std::uint32_t> actual_ends_;
   // Standard VHDL (none: the long-standing format).
@@ -321,7 +322,7 @@ void MacToVhdl::Header(std::string& line) {
   // The long-standing format uses only the wired ports of the direction lines.
   ReadPortDirectives(in_, bus_list_, analog_list_, &directions_, standard_ == nullptr);
   names_.Reset(standard_ == nullptr);
-  actual_text_.clear();
+  actual_text_.Clear();
   actual_begins_.clear();
   actual_ends_.clear();
   if (standard_) return StandardHeader(line);
@@ -722,7 +723,14 @@ std::string_view MacToVhdl::MakeActual(std::uint32_t w, std::string_view node) {
   }
   if (actual_ends_[w] == kUnmade) {
     actual_begins_[w] = static_cast<std::uint32_t>(actual_text_.size());
-    standard_->AppendActual(actual_text_, node, names_.NameNumber(w));
+    const std::uint32_t number = names_.NameNumber(w);
+    std::string_view actual = standard_->DeclaredActual(number);
+    if (actual.empty()) {
+      other_actual_.clear();
+      standard_->AppendActual(other_actual_, node, number);
+      actual = other_actual_;
+    }
+    actual_text_.Add(actual);
     actual_ends_[w] = static_cast<std::uint32_t>(actual_text_.size());
   }
   return MadeActual(w);

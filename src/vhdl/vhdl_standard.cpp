@@ -857,9 +857,8 @@ std::string StandardVhdl::WiredText() const {
 
 void StandardVhdl::AppendActual(std::string& out, std::string_view node,
                                 std::uint32_t number) const {
-  if (number < declared_ends_.size() && declared_ends_[number] != NameIndex::kNone) {
-    out.append(declared_text_.View().data() + declared_begins_[number],
-               declared_ends_[number] - declared_begins_[number]);
+  if (const std::string_view declared = DeclaredActual(number); !declared.empty()) {
+    out += declared;
     return;
   }
   long index = 0;

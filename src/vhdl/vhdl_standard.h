@@ -186,6 +186,13 @@ class StandardVhdl {
   // The actual of a node in a port map: a vector's element or the net's
   // identifier. The same for a node throughout a macro.
   void AppendActual(std::string& out, std::string_view node, std::uint32_t number) const;
+  // The same when the net was declared in the macro (most are): its
+  // identifier, valid until the next macro; empty for the others.
+  std::string_view DeclaredActual(std::uint32_t number) const {
+    if (number >= declared_ends_.size() || declared_ends_[number] == NameIndex::kNone) return {};
+    return std::string_view(declared_text_.View().data() + declared_begins_[number],
+                            declared_ends_[number] - declared_begins_[number]);
+  }
   // `nodes` are the instance's node names, `actuals` their AppendActual texts.
   void EndInstance(std::string_view label, std::string_view component,
                    const std::vector<std::string_view>& nodes,
