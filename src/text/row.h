@@ -23,25 +23,27 @@ template <class Word>
   std::memcpy(to + n - sizeof tail, &tail, sizeof tail);
 }
 
+// Copies `n` bytes; most texts copied (names, labels) are short, and two
+// word copies that may overlap cost less than a call.
+[[gnu::always_inline]] inline void CopyShort(char* to, const char* from, std::size_t n) {
+  if (n >= 8 && n <= 16) {
+    CopyByTwoWords<std::uint64_t>(to, from, n);
+  } else if (n >= 4 && n < 8) {
+    CopyByTwoWords<std::uint32_t>(to, from, n);
+  } else if (n < 4) {
+    for (std::size_t i = 0; i < n; ++i) to[i] = from[i];
+  } else {
+    std::memcpy(to, from, n);
+  }
+}
+
 class Row {
  public:
   void Clear() { used_ = 0; }
   [[gnu::always_inline]] void Add(std::string_view piece) {
     const std::size_t n = piece.size();
     if (text_.size() - used_ < n) Grow(n);
-    char* to = text_.data() + used_;
-    const char* from = piece.data();
-    // Most pieces (names, labels) are short: two word copies that may
-    // overlap cost less than a call.
-    if (n >= 8 && n <= 16) {
-      CopyByTwoWords<std::uint64_t>(to, from, n);
-    } else if (n >= 4 && n < 8) {
-      CopyByTwoWords<std::uint32_t>(to, from, n);
-    } else if (n < 4) {
-      for (std::size_t i = 0; i < n; ++i) to[i] = from[i];
-    } else {
-      std::memcpy(to, from, n);
-    }
+    CopyShort(text_.data() + used_, piece.data(), n);
     used_ += n;
   }
   std::string_view View() const { return std::string_view(text_.data(), used_); }

@@ -12,6 +12,7 @@
 #include "text/blank_scan.h"
 #include "text/file.h"
 #include "text/lineio.h"
+#include "text/row.h"
 #include "text/strings.h"
 
 namespace kalvor {
@@ -300,7 +301,7 @@ Outcome FinishFanout(Platform& p, FanoutAnalysis& fanout, const std::string& pat
     char* at = text.data() + used;
     at = PutDecimal(at, static_cast<unsigned long long>(fanout_of_net));
     *at++ = '\t';
-    std::memcpy(at, name.data(), name.size());
+    CopyShort(at, name.data(), name.size());
     UpperAsciiInPlace(at, name.size());
     at += name.size();
     *at++ = '\r';
