@@ -128,7 +128,7 @@ std::string ExtendedIdentifier(std::string_view name) {
 
 void AppendPlainIdentifier(std::string& out, std::string_view name,
                            const ReservedNames& reserved) {
-  if (IsBasicIdentifier(name) && !reserved.Contains(name)) {
+  if (IsPlainIdentifier(name, reserved)) {
     out += name;
   } else {
     AppendExtendedIdentifier(out, name);
@@ -178,7 +178,7 @@ std::string_view IdentifierRegion::Declare(std::string_view name, const Identifi
   std::string& identifier = identifier_;
   if (plain) *plain = true;
   // Most names are basic identifiers: their own identifier, not copied.
-  if (IsBasicIdentifier(name) && !reserved_.Contains(name)) {
+  if (IsPlainIdentifier(name, reserved_)) {
     if (TryClaim(name, outer)) return name;
     identifier.assign(name);
   } else {

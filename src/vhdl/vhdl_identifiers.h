@@ -48,6 +48,11 @@ class ReservedNames {
   std::uint32_t ends_[27][32] = {};
 };
 
+// Whether `name` is written as it is: a basic identifier, not reserved.
+inline bool IsPlainIdentifier(std::string_view name, const ReservedNames& reserved) {
+  return IsBasicIdentifier(name) && !reserved.Contains(name);
+}
+
 // The extended identifier for `name`: \name\ with every backslash doubled.
 // A byte that an extended identifier may not hold (a control character,
 // 127 to 159) becomes a blank, its two hexadecimal digits and a blank;

@@ -891,7 +891,7 @@ bool StandardVhdl::BeginInstance(std::string_view label, std::string_view compon
 void StandardVhdl::AppendLabel(Row& out, std::string_view label) {
   if (labels_apart_) {
     // After the declarations only labels claim names in the region.
-    if (IsBasicIdentifier(label) && !reserved_.Contains(label) &&
+    if (IsPlainIdentifier(label, reserved_) &&
         (!region_.ClaimsInitial('i') || !region_.Claims(label)) && labels_.Insert(label)) {
       out.Add(label);
       return;
