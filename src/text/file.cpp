@@ -266,10 +266,10 @@ bool File::WriteAndHandOn(const char* src, std::size_t n) {
     }
     last_was_write_ = true;
   }
-  if (n < kPendingSize) {
+  if (n < kWriteBlock) {
     pending_.append(src, n);
     pos_ += static_cast<std::int64_t>(n);
-    return pending_.size() < kPendingSize || FlushPending();
+    return pending_.size() < kWriteBlock || FlushPending();
   }
   // A block as large as the gathering buffer goes to the stream as it is,
   // after what is pending, rather than through a copy.

@@ -54,9 +54,13 @@ class File {
   // Moves the position forward by n bytes (after a Peek).
   void Skip(std::size_t n) { pos_ += static_cast<std::int64_t>(n); }
 
+  // Writes are gathered and handed to the system this many bytes at a
+  // time: fewer, larger writes cost the system less per byte (a quarter of
+  // a megabyte still stays in the processor's second-level cache).
+  static constexpr std::size_t kWriteBlock = std::size_t{1} << 18;
   bool Write(const char* src, std::size_t n) {
     // The common case, more bytes for writes already pending, costs no call.
-    if (!pending_.empty() && pending_.size() + n < kPendingSize) {
+    if (!pending_.empty() && pending_.size() + n < kWriteBlock) {
       pending_.append(src, n);
       pos_ += static_cast<std::int64_t>(n);
       return true;
@@ -78,7 +82,6 @@ class File {
   const std::string& Path() const { return path_; }
 
  private:
-  static constexpr std::size_t kPendingSize = 1 << 16;  // written at a time
   bool WriteAndHandOn(const char* src, std::size_t n);
   bool FillAt(std::int64_t offset, std::size_t want);
   bool SyncForWrite();

@@ -274,9 +274,9 @@ Outcome FinishFanout(Platform& p, FanoutAnalysis& fanout, const std::string& pat
   WriteLine(report, "------\t-------------------------------------------------------");
   FanoutAnalysis::Order order = fanout.ReportOrder();
   std::string closing = "\nNo node was counted.\n\nDisplay fanout report?";
-  // The lines are made where they stand in `text` and written 64 KB at a
+  // The lines are made where they stand in `text` and written a block at a
   // time: the count, a tab, the name in capitals, CR LF.
-  std::string text(std::size_t{1} << 16, '\0');
+  std::string text(File::kWriteBlock, '\0');
   std::size_t used = 0;
   // The report's order is not the table's: the names a few ahead are
   // asked for while one is written.

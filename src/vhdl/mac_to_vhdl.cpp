@@ -92,13 +92,12 @@ class MacToVhdl {
     Written();
   }
   [[gnu::always_inline]] void Written() {
-    if (pending_.size() >= kPendingSize && !hold_) Flush();
+    if (pending_.size() >= File::kWriteBlock && !hold_) Flush();
   }
   void Flush() {
     out_.Write(pending_.View());
     pending_.Clear();
   }
-  static constexpr std::size_t kPendingSize = 1 << 16;
   // The progress window hears of every eighth line, and of each macro's
   // first and last line (`always`); a cancel is seen at the next of these.
   void Step(bool always = false) {
