@@ -111,7 +111,8 @@ class NodeNames {
   // The node name of word number `w` (valid until the next new word).
   std::string_view WordName(std::uint32_t w) const {
     const WordEntry& e = words_[w];
-    return std::string_view(word_names_).substr(e.start, e.size);
+    return std::string_view(word_names_.data() + e.start,
+                            e.word_at == e.start ? e.word_size : e.word_at - e.start);
   }
   // Counts the node of word number `w` in the fanout analysis.
   void CountWord(std::uint32_t w, NodeTally& tally) {
@@ -127,8 +128,8 @@ class NodeNames {
   std::uint32_t NameCount() const { return static_cast<std::uint32_t>(owners_.size()); }
   // True the first time it is asked for word number `w` in this macro.
   bool FirstLook(std::uint32_t w) {
-    if (words_[w].looked) return false;
-    words_[w].looked = true;
+    if (looked_[w]) return false;
+    looked_[w] = 1;
     return true;
   }
   // The label of an instance (long-standing format): `label`, "I" and the
@@ -162,14 +163,14 @@ class NodeNames {
   static constexpr std::uint32_t kLabel = 0xFFFFFFFEu;
   // A word met in this macro: the number of its name, where the name is in
   // word_names_, and where the word as spelled is: the name itself when the
-  // word is its own name (most are), else right after it.
+  // word is its own name (most are), else right after it (so the name ends
+  // where the word begins). Sixteen bytes, so that a macro's words take
+  // few cache lines.
   struct WordEntry {
     std::uint32_t number = 0;
     std::uint32_t start = 0;
-    std::uint32_t size = 0;
     std::uint32_t word_at = 0;
     std::uint32_t word_size = 0;
-    bool looked = false;
   };
   // Word and CountWord for a word not met before in the macro, and for
   // the first count of a name.
@@ -197,6 +198,7 @@ class NodeNames {
   std::vector<std::uint32_t> counts_;
   NameIndex word_index_;  // the words met, as spelled, to their numbers
   std::vector<WordEntry> words_;
+  std::vector<std::uint8_t> looked_;  // FirstLook has been asked, by word number
   std::string word_names_;
   std::string owner_text_;
   std::string name_;

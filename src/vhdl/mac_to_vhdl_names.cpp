@@ -99,6 +99,7 @@ void NodeNames::Reset(bool lowercase) {
   counts_.clear();
   word_index_.Clear();
   words_.clear();
+  looked_.clear();
   word_names_.clear();
   owner_text_.clear();
   Take("vdd", "vdd");
@@ -150,12 +151,12 @@ std::uint32_t NodeNames::NewWord(std::string_view word, std::uint32_t hash, Node
   e.number = Name(word, hash, tally, &itself);
   e.start = static_cast<std::uint32_t>(word_names_.size());
   e.word_size = static_cast<std::uint32_t>(word.size());
-  e.size = itself ? e.word_size : static_cast<std::uint32_t>(name_.size());
-  e.word_at = itself ? e.start : e.start + e.size;
+  e.word_at = itself ? e.start : e.start + static_cast<std::uint32_t>(name_.size());
   if (!itself) word_names_ += name_;
   word_names_ += word;
   const auto w = static_cast<std::uint32_t>(words_.size());
   words_.push_back(e);
+  looked_.push_back(0);
   word_index_.Add(hash, w);
   return w;
 }
