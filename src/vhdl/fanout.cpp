@@ -153,15 +153,22 @@ std::uint32_t FanoutAnalysis::Count(std::string_view name, std::uint32_t hash) {
 void FanoutAnalysis::CountAll(const std::vector<std::string_view>& names,
                               const std::vector<std::uint32_t>& times) {
   if (!available_) return;
+  hashes_.resize(names.size());
+  for (std::size_t k = 0; k < names.size(); ++k) hashes_[k] = NameIndex::Hash(names[k]);
+  CountAll(names, hashes_, times);
+}
+
+void FanoutAnalysis::CountAll(const std::vector<std::string_view>& names,
+                              const std::vector<std::uint32_t>& hashes,
+                              const std::vector<std::uint32_t>& times) {
+  if (!available_) return;
   const std::size_t n = names.size();
-  hashes_.resize(n);
-  for (std::size_t k = 0; k < n; ++k) hashes_[k] = NameIndex::Hash(names[k]);
   // Lookups this far ahead are on their way while the current one is made.
   constexpr std::size_t kAhead = 16;
-  for (std::size_t k = 0; k < n && k < kAhead; ++k) index_.Prefetch(hashes_[k]);
+  for (std::size_t k = 0; k < n && k < kAhead; ++k) index_.Prefetch(hashes[k]);
   for (std::size_t k = 0; k < n; ++k) {
-    if (k + kAhead < n) index_.Prefetch(hashes_[k + kAhead]);
-    std::uint32_t entry = Count(names[k], hashes_[k]);
+    if (k + kAhead < n) index_.Prefetch(hashes[k + kAhead]);
+    std::uint32_t entry = Count(names[k], hashes[k]);
     if (entry == NameIndex::kNone || times[k] < 2) continue;
     // Further occurrences of a name without an entry find none either: the
     // table stays full.

@@ -72,6 +72,10 @@ class FanoutAnalysis {
   // ahead, since in a large file nearly every lookup misses the caches.
   void CountAll(const std::vector<std::string_view>& names,
                 const std::vector<std::uint32_t>& times);
+  // The same for names whose NameIndex::Hash the caller has at hand.
+  void CountAll(const std::vector<std::string_view>& names,
+                const std::vector<std::uint32_t>& hashes,
+                const std::vector<std::uint32_t>& times);
   // One more occurrence of the name of entry `index` (as Count returned it).
   void CountAgain(std::uint32_t index) {
     std::uint16_t& counter = tables_.counts[index];

@@ -198,6 +198,7 @@ class NodeNames {
   std::vector<std::uint32_t> counts_;
   NameIndex word_index_;  // the words met, as spelled, to their numbers
   std::vector<WordEntry> words_;
+  std::vector<std::uint32_t> name_hashes_;  // NameIndex::Hash of each word's name
   std::vector<std::uint8_t> looked_;  // FirstLook has been asked, by word number
   std::string word_names_;
   std::string owner_text_;
@@ -210,6 +211,7 @@ class NodeNames {
   FanoutAnalysis* fanout_ = nullptr;
   std::vector<std::uint32_t> counted_words_;
   std::vector<std::string_view> counted_names_;
+  std::vector<std::uint32_t> counted_hashes_;
   std::vector<std::uint32_t> counted_times_;
 };
 

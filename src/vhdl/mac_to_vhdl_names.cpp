@@ -77,12 +77,14 @@ constexpr char kLabelOwner = '\n';
 void NodeNames::CountPending() {
   if (fanout_ && !counted_words_.empty()) {
     counted_names_.clear();
+    counted_hashes_.clear();
     counted_times_.clear();
     for (std::uint32_t w : counted_words_) {
       counted_names_.push_back(WordName(w));
+      counted_hashes_.push_back(name_hashes_[w]);
       counted_times_.push_back(counts_[words_[w].number]);
     }
-    fanout_->CountAll(counted_names_, counted_times_);
+    fanout_->CountAll(counted_names_, counted_hashes_, counted_times_);
     // A name counted again after this is found in the table.
     for (std::uint32_t w : counted_words_) counts_[words_[w].number] = 0;
   }
@@ -99,6 +101,7 @@ void NodeNames::Reset(bool lowercase) {
   counts_.clear();
   word_index_.Clear();
   words_.clear();
+  name_hashes_.clear();
   looked_.clear();
   word_names_.clear();
   owner_text_.clear();
@@ -156,6 +159,7 @@ std::uint32_t NodeNames::NewWord(std::string_view word, std::uint32_t hash, Node
   word_names_ += word;
   const auto w = static_cast<std::uint32_t>(words_.size());
   words_.push_back(e);
+  name_hashes_.push_back(itself ? hash : NameIndex::Hash(name_));
   looked_.push_back(0);
   word_index_.Add(hash, w);
   return w;
