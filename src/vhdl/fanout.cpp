@@ -141,7 +141,7 @@ std::uint32_t FanoutAnalysis::Count(std::string_view name, std::uint32_t hash) {
     overflow_ = true;
     return NameIndex::kNone;
   }
-  std::memcpy(tables_.names.data() + stored_, name.data(), name.size());
+  CopyShort(tables_.names.data() + stored_, name.data(), name.size());
   offsets_.push_back(static_cast<std::uint32_t>(stored_));
   stored_ = needed;
   position_ += entry_length;
