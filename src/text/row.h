@@ -37,6 +37,12 @@ template <class Word>
   }
 }
 
+// CopyShort of `text`; returns where the copy ends.
+[[gnu::always_inline]] inline char* CopyShortEnd(char* to, std::string_view text) {
+  CopyShort(to, text.data(), text.size());
+  return to + text.size();
+}
+
 class Row {
  public:
   void Clear() { used_ = 0; }
@@ -45,6 +51,13 @@ class Row {
     if (text_.size() - used_ < n) Grow(n);
     CopyShort(text_.data() + used_, piece.data(), n);
     used_ += n;
+  }
+  // Room for `n` more bytes at the text's end, for the caller to fill.
+  [[gnu::always_inline]] char* Extend(std::size_t n) {
+    if (text_.size() - used_ < n) Grow(n);
+    char* at = text_.data() + used_;
+    used_ += n;
+    return at;
   }
   std::string_view View() const { return std::string_view(text_.data(), used_); }
   std::size_t size() const { return used_; }

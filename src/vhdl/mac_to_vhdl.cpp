@@ -760,8 +760,24 @@ void MacToVhdl::Instance(char* line, std::size_t size) {
   // The line is made in the output itself.
   Row& row = pending_;
   if (!standard_) {
+    const std::string_view id = names_.Label(label);
+    if (line_words_ && head_.plain && !notes_) {
+      // The line's rest is its port map (it has nodes): the whole line in
+      // one piece.
+      while (line_word_ < line_words_end_) names_.CountWord(kept_words_[line_word_++], tally_);
+      char* at = row.Extend(id.size() + component.size() + rest.size() + 20);
+      std::memcpy(at, "  ", 2);
+      at = CopyShortEnd(at + 2, id);
+      std::memcpy(at, " : ", 3);
+      at = CopyShortEnd(at + 3, component);
+      std::memcpy(at, " port map (", 11);
+      at = CopyShortEnd(at + 11, rest);
+      std::memcpy(at, ");\r\n", 4);
+      Written();
+      return;
+    }
     row.Add("  ");
-    row.Add(names_.Label(label));
+    row.Add(id);
     row.Add(" : ");
     row.Add(component);
     // An instance without nodes has no port map (an empty one is not VHDL).
@@ -771,13 +787,6 @@ void MacToVhdl::Instance(char* line, std::size_t size) {
       return;
     }
     row.Add(" port map (");
-    if (line_words_ && head_.plain && !notes_) {
-      while (line_word_ < line_words_end_) names_.CountWord(kept_words_[line_word_++], tally_);
-      row.Add(rest);
-      row.Add(");\r\n");
-      Written();
-      return;
-    }
   }
   node_words_.clear();
   bool stream = standard_ && standard_->BeginInstance(
