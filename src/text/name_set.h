@@ -59,6 +59,10 @@ inline std::uint64_t MixName(std::string_view s, bool ignore_case) {
 class NameIndex {
  public:
   static constexpr std::uint32_t kNone = 0xFFFFFFFFu;
+  NameIndex() { PointAtSlots(); }
+  // Not copied: it looks names up through a pointer into its own table.
+  NameIndex(const NameIndex&) = delete;
+  NameIndex& operator=(const NameIndex&) = delete;
 
   static std::uint32_t Hash(std::string_view name) {
     return static_cast<std::uint32_t>(MixName(name, false));
@@ -95,16 +99,15 @@ class NameIndex {
       slots_.assign(slots_.size(), Slot{});
     }
     count_ = 0;
+    PointAtSlots();
   }
 
   // The number stored for the name of hash `hash`, or kNone. `is_name(number)`
   // tells whether the name stored under a number is the one looked for.
   template <class IsName>
   std::uint32_t Find(std::uint32_t hash, IsName is_name) const {
-    if (slots_.empty()) return kNone;
-    std::size_t mask = slots_.size() - 1;
-    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
-      const Slot& slot = slots_[i];
+    for (std::size_t i = hash & mask_;; i = (i + 1) & mask_) {
+      const Slot& slot = table_[i];
       if (slot.number == kNone) return kNone;
       if (slot.hash == hash && is_name(slot.number)) return slot.number;
     }
@@ -113,16 +116,15 @@ class NameIndex {
   // Asks for the slot where a name of hash `hash` would be looked for, so
   // that a later Find does not wait for memory.
   void Prefetch(std::uint32_t hash) const {
-    if (!slots_.empty()) __builtin_prefetch(&slots_[hash & (slots_.size() - 1)]);
+    __builtin_prefetch(&table_[hash & mask_]);
   }
 
   // Find, and where the name is not found, `number` stored for it in the
   // slot where the search ended (`*added` tells which happened).
   template <class IsName>
   std::uint32_t FindOrAdd(std::uint32_t hash, std::uint32_t number, IsName is_name, bool* added) {
-    if ((count_ + 1) * 2 > slots_.size()) Grow();
-    std::size_t mask = slots_.size() - 1;
-    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+    if ((count_ + 1) * 2 > mask_ + 1) Grow();
+    for (std::size_t i = hash & mask_;; i = (i + 1) & mask_) {
       Slot& slot = slots_[i];
       if (slot.number == kNone) {
         slot = Slot{hash, number};
@@ -150,11 +152,12 @@ class NameIndex {
   void Release() {
     Slots().swap(slots_);
     count_ = 0;
+    PointAtSlots();
   }
 
   // Stores `number` for a name that Find did not find.
   void Add(std::uint32_t hash, std::uint32_t number) {
-    if ((count_ + 1) * 2 > slots_.size()) Grow();
+    if ((count_ + 1) * 2 > mask_ + 1) Grow();
     Place(Slot{hash, number});
     ++count_;
   }
@@ -173,9 +176,8 @@ class NameIndex {
   };
 
   void Place(Slot slot) {
-    std::size_t mask = slots_.size() - 1;
-    std::size_t i = slot.hash & mask;
-    while (slots_[i].number != kNone) i = (i + 1) & mask;
+    std::size_t i = slot.hash & mask_;
+    while (slots_[i].number != kNone) i = (i + 1) & mask_;
     slots_[i] = slot;
   }
 
@@ -185,14 +187,27 @@ class NameIndex {
     std::size_t size = old.empty() ? 64 : old.size() * 2;
     if (size < expected_slots_ && count_ * 64 >= expected_slots_) size = expected_slots_;
     slots_.assign(size, Slot{});
+    PointAtSlots();
     for (const Slot& slot : old) {
       if (slot.number != kNone) Place(slot);
     }
   }
 
+  // After each change of slots_: where lookups look, and the mask of a
+  // slot's number. A table without slots is looked up in one empty slot of
+  // its own, so that a lookup need not ask whether there are slots; the
+  // first name added makes the real table.
+  void PointAtSlots() {
+    static constexpr Slot kNoSlot{};
+    table_ = slots_.empty() ? &kNoSlot : slots_.data();
+    mask_ = slots_.empty() ? 0 : slots_.size() - 1;
+  }
+
   // A million names take 16 MB of slots.
   using Slots = std::vector<Slot, LargeBlockAllocator<Slot>>;
   Slots slots_;
+  const Slot* table_ = nullptr;
+  std::size_t mask_ = 0;
   std::size_t count_ = 0;
   std::size_t expected_slots_ = 0;  // Expect's
 };
