@@ -150,14 +150,6 @@ std::uint32_t FanoutAnalysis::Count(std::string_view name, std::uint32_t hash) {
 }
 
 void FanoutAnalysis::CountAll(const std::vector<std::string_view>& names,
-                              const std::vector<std::uint32_t>& times) {
-  if (!available_) return;
-  hashes_.resize(names.size());
-  for (std::size_t k = 0; k < names.size(); ++k) hashes_[k] = NameIndex::Hash(names[k]);
-  CountAll(names, hashes_, times);
-}
-
-void FanoutAnalysis::CountAll(const std::vector<std::string_view>& names,
                               const std::vector<std::uint32_t>& hashes,
                               const std::vector<std::uint32_t>& times) {
   if (!available_) return;

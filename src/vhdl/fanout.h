@@ -67,12 +67,10 @@ class FanoutAnalysis {
   // hold) is the overflow flag set and the name not entered. Returns the
   // name's entry, NameIndex::kNone when it has none.
   std::uint32_t Count(std::string_view name) { return Count(name, NameIndex::Hash(name)); }
-  // Count for many names: names[k] seen times[k] times. The same result as
-  // Count called so often for each in turn; the table's memory is asked for
-  // ahead, since in a large file nearly every lookup misses the caches.
-  void CountAll(const std::vector<std::string_view>& names,
-                const std::vector<std::uint32_t>& times);
-  // The same for names whose NameIndex::Hash the caller has at hand.
+  // Count for many names: names[k], of NameIndex::Hash hashes[k], seen
+  // times[k] times. The same result as Count called so often for each in
+  // turn; the table's memory is asked for ahead, since in a large file
+  // nearly every lookup misses the caches.
   void CountAll(const std::vector<std::string_view>& names,
                 const std::vector<std::uint32_t>& hashes,
                 const std::vector<std::uint32_t>& times);
@@ -119,7 +117,6 @@ class FanoutAnalysis {
   bool grown_ = false;
   bool Grow(std::size_t entry_length);
   std::uint32_t Count(std::string_view name, std::uint32_t hash);
-  std::vector<std::uint32_t> hashes_;  // CountAll's, kept from call to call
   bool Room(std::size_t text, std::size_t entries);
   // The decimal digits of the next entry's index, and the index that has one
   // more.
