@@ -53,7 +53,22 @@ bool ReadMacLine(File& file, std::string& line) {
   return AppendMacLine(file, line);
 }
 
-bool AppendMacLine(File& file, std::string& text) {
+namespace {
+
+// The texts a logical line is added to: a string, or a row whose text may
+// be read past its end.
+void AddBytes(std::string& text, const char* data, std::size_t n) { text.append(data, n); }
+void AddBytes(Row& text, const char* data, std::size_t n) { text.Add(std::string_view(data, n)); }
+bool AddWholeLine(File& file, std::string& text) { return AppendWholeLine(file, text); }
+bool AddWholeLine(File& file, Row& text) {
+  std::string line;
+  if (!AppendWholeLine(file, line)) return false;
+  text.Add(line);
+  return true;
+}
+
+template <class Text>
+[[gnu::always_inline]] inline bool AppendLogicalLine(File& file, Text& text) {
   for (bool first = true;; first = false) {
     // Most lines lie whole in the file's window with their terminator and
     // the first byte after it, and hold no tab: such a line is added in one
@@ -67,17 +82,22 @@ bool AppendMacLine(File& file, std::string& text) {
     if (len + 2 < n && !tab) {
       const std::size_t term = TerminatorLength(data, n, len);
       continued = data[len + term] == '+';
-      text.append(data, len);
+      AddBytes(text, data, len);
       file.Skip(len + term);
     } else {
-      if (!AppendWholeLine(file, text)) return false;
+      if (!AddWholeLine(file, text)) return false;
       const char* next = nullptr;
       continued = file.Peek(1, &next) == 1 && next[0] == '+';
     }
-    if (!first) text[start] = ' ';
+    if (!first) text.data()[start] = ' ';
     if (!continued) return true;
   }
 }
+
+}  // namespace
+
+bool AppendMacLine(File& file, std::string& text) { return AppendLogicalLine(file, text); }
+bool AppendMacLine(File& file, Row& text) { return AppendLogicalLine(file, text); }
 
 namespace {
 

@@ -10,6 +10,7 @@
 
 #include "netlist/netlist.h"
 #include "text/file.h"
+#include "text/row.h"
 
 namespace kalvor {
 
@@ -66,6 +67,7 @@ std::string MacIncludePath(std::string_view line, const std::string& directory);
 bool ReadMacLine(File& file, std::string& line);
 // ReadMacLine adding the line at the end of `text`.
 bool AppendMacLine(File& file, std::string& text);
+bool AppendMacLine(File& file, Row& text);
 
 // What the directive lines after a header say of the macro's ports besides
 // buses and analog ports: their directions ("$input", "$output", "$inout",

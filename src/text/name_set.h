@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "text/blank_scan.h"
 #include "text/large_block.h"
 #include "text/row.h"
 #include "text/strings.h"
@@ -54,6 +55,83 @@ inline std::uint64_t MixName(std::string_view s, bool ignore_case) {
   h *= 0xD6E8FEB86659FD93ull;
   h ^= h >> 29;
   return h;
+}
+
+// The low half of MixName's scramble of `h` (the last step of every name).
+inline std::uint32_t LowHalfOfMix(std::uint64_t h, std::uint64_t w) {
+  constexpr std::uint64_t kMul = 0x9E3779B97F4A7C15ull;
+  h = (h ^ w) * kMul;
+  h ^= h >> 32;
+  h *= 0xD6E8FEB86659FD93ull;
+  h ^= h >> 29;
+  return static_cast<std::uint32_t>(h);
+}
+
+// A word's end and the low half of its MixName (NameIndex::Hash), from one
+// look at its bytes: the word runs from `p` to its first blank or tab, or
+// to `end`. Memory up to `readable` (at or after `end`) may be read, so
+// that the end of a word of up to 31 bytes (most are) is found sixteen
+// bytes at a time, and the word hashed from the bytes at hand; longer
+// words, and words too near `readable`, are found and hashed as any other
+// text.
+inline const char* HashedWord(const char* p, const char* end, const char* readable,
+                              std::uint32_t* hash) {
+#if defined(__SSE2__)
+  constexpr std::uint64_t kMul = 0x9E3779B97F4A7C15ull;
+  const auto left = static_cast<std::size_t>(end - p);
+  // The blanks and tabs of the sixteen bytes at `from`, and `end` when it
+  // lies among them, one bit each.
+  auto stops_at = [p, left](std::size_t from) {
+    const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + from));
+    auto stops = static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(
+        _mm_cmpeq_epi8(x, _mm_set1_epi8(' ')), _mm_cmpeq_epi8(x, _mm_set1_epi8('\t')))));
+    return left - from < 16 ? stops | 1u << (left - from) : stops;
+  };
+  if (readable - p >= 16) {
+    std::uint64_t head = 0;
+    std::memcpy(&head, p, 8);
+    if (const unsigned stops = stops_at(0)) {
+      // As MixName: eight bytes or more, the first eight mixed in (unless
+      // they are all) and then the last eight; four to seven, the first
+      // four and the last four; fewer, the bytes themselves.
+      const auto n = static_cast<std::size_t>(__builtin_ctz(stops));
+      std::uint64_t h = n * kMul;
+      std::uint64_t w = head;
+      if (n > 8) {
+        h = (h ^ head) * kMul;
+        h ^= h >> 32;
+        std::memcpy(&w, p + n - 8, 8);
+      } else if (n >= 4 && n < 8) {
+        w = (head & 0xFFFFFFFFu) | ((head >> (8 * (n - 4))) << 32);
+      } else if (n < 4) {
+        w = head & ((std::uint64_t{1} << (8 * n)) - 1);
+      }
+      *hash = LowHalfOfMix(h, w);
+      return p + n;
+    }
+    if (readable - p >= 32) {
+      if (const unsigned stops = stops_at(16)) {
+        // Sixteen to 31 bytes: the first eight, the next eight, perhaps a
+        // third, then the last eight.
+        const auto n = 16 + static_cast<std::size_t>(__builtin_ctz(stops));
+        std::uint64_t h = n * kMul;
+        std::uint64_t w = head;
+        for (std::size_t at = 8;; at += 8) {
+          h = (h ^ w) * kMul;
+          h ^= h >> 32;
+          if (n - at <= 8) break;
+          std::memcpy(&w, p + at, 8);
+        }
+        std::memcpy(&w, p + n - 8, 8);
+        *hash = LowHalfOfMix(h, w);
+        return p + n;
+      }
+    }
+  }
+#endif
+  const char* const word_end = BlankOrEnd(p, end);
+  *hash = static_cast<std::uint32_t>(MixName(std::string_view(p, word_end - p), false));
+  return word_end;
 }
 
 class NameIndex {

@@ -116,7 +116,8 @@ class MacToVhdl {
   void SignalPass();
   bool SignalLine(char* data, std::size_t size);
   std::size_t DeclareWords(std::string_view rest, char* commas);
-  void Instance(char* line, std::size_t size);
+  const char* readable_ = nullptr;  // where the signal pass's line may be read to
+  [[gnu::always_inline]] void Instance(char* line, std::size_t size);
 
   UserInterface& ui_;
   Progress& progress_;
@@ -147,7 +148,7 @@ class MacToVhdl {
   bool supply_port_[2] = {false, false};  // vdd, gnd are ports of the macro
   // Body lines read by the signal pass: their text one after another, and
   // where each ends.
-  std::string kept_text_;
+  Row kept_text_;
   std::vector<std::size_t> kept_ends_;
   std::size_t kept_next_ = 0;
   // The numbers (NodeNames::Word) of the kept lines' node words, one after
@@ -273,7 +274,7 @@ inline void MacToVhdl::Convert() {
 // `line`.
 bool MacToVhdl::NextLine(std::string& line, char*& data, std::size_t& size) {
   if (kept_next_ != 0 && kept_next_ == kept_ends_.size()) {
-    kept_text_.clear();
+    kept_text_.Clear();
     kept_ends_.clear();
     kept_next_ = 0;
   }
@@ -576,7 +577,7 @@ void MacToVhdl::PortDeclarations() {
 // for it (up to keep_bytes_; beyond that it reads them from the file again).
 void MacToVhdl::SignalPass() {
   std::int64_t body = in_.Tell();
-  kept_text_.clear();
+  kept_text_.Clear();
   kept_ends_.clear();
   kept_next_ = 0;
   kept_words_.clear();
@@ -594,10 +595,10 @@ void MacToVhdl::SignalPass() {
       if (!AppendMacLine(in_, kept_text_)) break;
       if (kept_text_.size() > keep_bytes_) {
         keeping = false;
-        line.assign(kept_text_, start);
+        line.assign(kept_text_.View().substr(start));
         text = line.data();
         size = line.size();
-        kept_text_.clear();
+        kept_text_.Clear();
         kept_ends_.clear();
         kept_word_ends_.clear();
         kept_heads_.clear();
@@ -605,10 +606,12 @@ void MacToVhdl::SignalPass() {
         text = kept_text_.data() + start;
         size = kept_text_.size() - start;
       }
+      readable_ = keeping ? kept_text_.ReadableEnd() : text + size;
     } else {
       if (!ReadLogicalLine(in_, line)) break;
       text = line.data();
       size = line.size();
+      readable_ = text + size;
     }
     Step();
     if (progress_.cancelled()) return;
@@ -685,9 +688,10 @@ std::size_t MacToVhdl::DeclareWords(std::string_view rest, char* commas) {
     while (p != end && (*p == ' ' || *p == '\t')) ++p;
     if (p == end || (*p == ';' && !HasContent(std::string_view(p, end - p)))) break;
     const char* start = p;
-    p = BlankOrEnd(p, end);
+    std::uint32_t hash = 0;
+    p = HashedWord(p, end, readable_, &hash);
     ++words;
-    std::uint32_t w = names_.Word(std::string_view(start, p - start), tally_);
+    std::uint32_t w = names_.Word(std::string_view(start, p - start), hash, tally_);
     kept_words_.push_back(w);
     if (commas) {
       word_bytes += p - start;
@@ -735,7 +739,7 @@ std::string_view MacToVhdl::MakeActual(std::uint32_t w, std::string_view node) {
   return MadeActual(w);
 }
 
-void MacToVhdl::Instance(char* line, std::size_t size) {
+inline void MacToVhdl::Instance(char* line, std::size_t size) {
   // Labels and macro names are lowercased; node names keep their case
   // until NodeNames has told them apart.
   std::string_view rest(line, size);

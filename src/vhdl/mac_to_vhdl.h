@@ -96,7 +96,10 @@ class NodeNames {
   // macro. A word is named once per macro; when it comes again its number
   // is found under its own spelling.
   std::uint32_t Word(std::string_view word, NodeTally& tally) {
-    const std::uint32_t hash = NameIndex::Hash(word);
+    return Word(word, NameIndex::Hash(word), tally);
+  }
+  // The same for a word whose NameIndex::Hash is known.
+  std::uint32_t Word(std::string_view word, std::uint32_t hash, NodeTally& tally) {
     std::uint32_t w = word_index_.Find(hash, [this, word](std::uint32_t n) {
       const WordEntry& e = words_[n];
       return e.word_size == word.size() &&

@@ -239,6 +239,31 @@ TEST(FirstOfOrEnd, AgreesWithAByteSearch) {
   }
 }
 
+// The word scan that hashes as it goes finds the same end and the same hash
+// as the blank scan and the index's hash, for words of every length that
+// end at a blank, a tab, `end`, or the end of what may be read.
+TEST(HashedWord, AgreesWithTheBlankScanAndTheHash) {
+  std::uint32_t seed = 7;
+  auto next = [&seed] { return (seed = seed * 1103515245u + 12345u) >> 16; };
+  for (int round = 0; round < 200; ++round) {
+    std::string text(next() % 48, 'a');
+    for (char& c : text) {
+      c = next() % (2 + round % 24) == 0 ? " \t"[next() % 2] : "aBz09_<;\xa0"[next() % 9];
+    }
+    const char* const readable = text.data() + text.size();
+    for (std::size_t from = 0; from <= text.size(); ++from) {
+      for (std::size_t to = from; to <= text.size(); ++to) {
+        const char* p = text.data() + from;
+        const char* end = text.data() + to;
+        std::uint32_t hash = 0;
+        const char* word_end = HashedWord(p, end, readable, &hash);
+        ASSERT_EQ(word_end, BlankOrEnd(p, end)) << text << " " << from << " " << to;
+        ASSERT_EQ(hash, NameIndex::Hash(std::string_view(p, word_end - p))) << text << " " << from;
+      }
+    }
+  }
+}
+
 TEST(File, ReadErrorIsNotTheEndOfTheFile) {
   // Reading this process's memory from address 0 fails with EIO.
   File f;
