@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "platform/ui.h"
+#include "text/blank_scan.h"
 #include "text/lineio.h"
 #include "text/strings.h"
 
@@ -57,8 +58,12 @@ namespace {
 
 // The texts a logical line is added to: a string, or a row whose text may
 // be read past its end.
-void AddBytes(std::string& text, const char* data, std::size_t n) { text.append(data, n); }
-void AddBytes(Row& text, const char* data, std::size_t n) { text.Add(std::string_view(data, n)); }
+void AddBytes(std::string& text, const char* data, std::size_t n, const char*) {
+  text.append(data, n);
+}
+void AddBytes(Row& text, const char* data, std::size_t n, const char* readable) {
+  text.AddReadable(std::string_view(data, n), readable);
+}
 bool AddWholeLine(File& file, std::string& text) { return AppendWholeLine(file, text); }
 bool AddWholeLine(File& file, Row& text) {
   std::string line;
@@ -76,13 +81,14 @@ template <class Text>
     const std::size_t start = text.size();
     const char* data = nullptr;
     const std::size_t n = file.Peek(std::size_t{1} << 15, &data);
-    bool tab = false;
-    const std::size_t len = n == 0 ? 0 : FindLineEnd(data, n, /*nul_ends=*/false, &tab);
+    // The line's end, or a tab before it.
+    const char* const stop = FirstOfOrEnd<'\n', '\r', '\t'>(data, data + n);
+    const auto len = static_cast<std::size_t>(stop - data);
     bool continued = false;
-    if (len + 2 < n && !tab) {
+    if (len + 2 < n && *stop != '\t') {
       const std::size_t term = TerminatorLength(data, n, len);
       continued = data[len + term] == '+';
-      AddBytes(text, data, len);
+      AddBytes(text, data, len, data + n);
       file.Skip(len + term);
     } else {
       if (!AddWholeLine(file, text)) return false;
