@@ -3,6 +3,7 @@
 #pragma once
 
 #include <bit>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 
@@ -53,6 +54,29 @@ inline const char* FirstOfOrEnd(const char* p, const char* end) {
 // The first blank or tab at or after `p`, or `end`.
 inline const char* BlankOrEnd(const char* p, const char* end) {
   return FirstOfOrEnd<' ', '\t'>(p, end);
+}
+
+#if defined(__SSE2__)
+// The blanks and tabs among the sixteen bytes at `p`, and the end when it
+// lies `left` bytes on, within them: one bit each, the first byte lowest.
+inline unsigned BlankStopsOfSixteen(const char* p, std::size_t left) {
+  const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+  auto stops = static_cast<unsigned>(_mm_movemask_epi8(
+      _mm_or_si128(_mm_cmpeq_epi8(x, _mm_set1_epi8(' ')), _mm_cmpeq_epi8(x, _mm_set1_epi8('\t')))));
+  return left < 16 ? stops | 1u << left : stops;
+}
+#endif
+
+// BlankOrEnd where the memory up to `readable` (at or after `end`) may be
+// read: a word of up to fifteen bytes is found with one sixteen-byte load.
+inline const char* BlankOrEndReadable(const char* p, const char* end, const char* readable) {
+#if defined(__SSE2__)
+  if (readable - p >= 16) {
+    const unsigned stops = BlankStopsOfSixteen(p, static_cast<std::size_t>(end - p));
+    return stops != 0 ? p + __builtin_ctz(stops) : BlankOrEnd(p + 16, end);
+  }
+#endif
+  return BlankOrEnd(p, end);
 }
 
 }  // namespace kalvor

@@ -79,14 +79,7 @@ inline const char* HashedWord(const char* p, const char* end, const char* readab
 #if defined(__SSE2__)
   constexpr std::uint64_t kMul = 0x9E3779B97F4A7C15ull;
   const auto left = static_cast<std::size_t>(end - p);
-  // The blanks and tabs of the sixteen bytes at `from`, and `end` when it
-  // lies among them, one bit each.
-  auto stops_at = [p, left](std::size_t from) {
-    const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + from));
-    auto stops = static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(
-        _mm_cmpeq_epi8(x, _mm_set1_epi8(' ')), _mm_cmpeq_epi8(x, _mm_set1_epi8('\t')))));
-    return left - from < 16 ? stops | 1u << (left - from) : stops;
-  };
+  auto stops_at = [p, left](std::size_t from) { return BlankStopsOfSixteen(p + from, left - from); };
   if (readable - p >= 16) {
     std::uint64_t head = 0;
     std::memcpy(&head, p, 8);

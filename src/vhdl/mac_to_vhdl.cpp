@@ -643,10 +643,10 @@ bool MacToVhdl::SignalLine(char* data, std::size_t size) {
       // the name.
       const char* const begin = line.data();
       const char* const end = begin + line.size();
-      const char* const label_end = BlankOrEnd(begin, end);
+      const char* const label_end = BlankOrEndReadable(begin, end, readable_);
       const char* name = label_end == end ? end : label_end + 1;
       while (name != end && (*name == ' ' || *name == '\t')) ++name;
-      const char* const name_end = BlankOrEnd(name, end);
+      const char* const name_end = BlankOrEndReadable(name, end, readable_);
       auto at = [begin](const char* p) { return static_cast<std::uint32_t>(p - begin); };
       head_.label_end = at(label_end);
       head_.name_begin = name == name_end ? head_.label_end : at(name);

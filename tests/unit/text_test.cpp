@@ -239,9 +239,10 @@ TEST(FirstOfOrEnd, AgreesWithAByteSearch) {
   }
 }
 
-// The word scan that hashes as it goes finds the same end and the same hash
-// as the blank scan and the index's hash, for words of every length that
-// end at a blank, a tab, `end`, or the end of what may be read.
+// The word scans that may read past `end` (one hashes as it goes) find the
+// same end as the blank scan, and the same hash as the index's, for words
+// of every length that end at a blank, a tab, `end`, or the end of what
+// may be read.
 TEST(HashedWord, AgreesWithTheBlankScanAndTheHash) {
   std::uint32_t seed = 7;
   auto next = [&seed] { return (seed = seed * 1103515245u + 12345u) >> 16; };
@@ -258,6 +259,7 @@ TEST(HashedWord, AgreesWithTheBlankScanAndTheHash) {
         std::uint32_t hash = 0;
         const char* word_end = HashedWord(p, end, readable, &hash);
         ASSERT_EQ(word_end, BlankOrEnd(p, end)) << text << " " << from << " " << to;
+        ASSERT_EQ(BlankOrEndReadable(p, end, readable), word_end) << text << " " << from;
         ASSERT_EQ(hash, NameIndex::Hash(std::string_view(p, word_end - p))) << text << " " << from;
       }
     }
