@@ -4,7 +4,6 @@
 #include <cstdlib>
 
 #include "platform/ui.h"
-#include "text/blank_scan.h"
 #include "text/lineio.h"
 #include "text/strings.h"
 
@@ -56,14 +55,6 @@ bool ReadMacLine(File& file, std::string& line) {
 
 namespace {
 
-// The texts a logical line is added to: a string, or a row whose text may
-// be read past its end.
-void AddBytes(std::string& text, const char* data, std::size_t n, const char*) {
-  text.append(data, n);
-}
-void AddBytes(Row& text, const char* data, std::size_t n, const char* readable) {
-  text.AddReadable(std::string_view(data, n), readable);
-}
 bool AddWholeLine(File& file, std::string& text) { return AppendWholeLine(file, text); }
 bool AddWholeLine(File& file, Row& text) {
   std::string line;
@@ -75,28 +66,18 @@ bool AddWholeLine(File& file, Row& text) {
 template <class Text>
 [[gnu::always_inline]] inline bool AppendLogicalLine(File& file, Text& text) {
   for (bool first = true;; first = false) {
-    // Most lines lie whole in the file's window with their terminator and
-    // the first byte after it, and hold no tab: such a line is added in one
-    // step. A continuation line's "+" becomes a blank.
-    const std::size_t start = text.size();
     const char* data = nullptr;
     const std::size_t n = file.Peek(std::size_t{1} << 15, &data);
-    // The line's end, or a tab before it.
-    const char* const stop = FirstOfOrEnd<'\n', '\r', '\t'>(data, data + n);
-    const auto len = static_cast<std::size_t>(stop - data);
-    bool continued = false;
-    if (len + 2 < n && *stop != '\t') {
-      const std::size_t term = TerminatorLength(data, n, len);
-      continued = data[len + term] == '+';
-      AddBytes(text, data, len, data + n);
-      file.Skip(len + term);
-    } else {
-      if (!AddWholeLine(file, text)) return false;
-      const char* next = nullptr;
-      continued = file.Peek(1, &next) == 1 && next[0] == '+';
-    }
-    if (!first) text.data()[start] = ' ';
-    if (!continued) return true;
+    bool ended = false;
+    const std::size_t taken = TakeWindowLine(data, n, text, !first, &ended);
+    file.Skip(taken);
+    if (ended) return true;
+    // A physical line that runs past the window or holds a tab, read whole.
+    const std::size_t start = text.size();
+    if (!AddWholeLine(file, text)) return false;
+    if (!first || taken != 0) text.data()[start] = ' ';
+    const char* next = nullptr;
+    if (file.Peek(1, &next) != 1 || next[0] != '+') return true;
   }
 }
 

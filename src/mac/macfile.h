@@ -6,10 +6,13 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "netlist/netlist.h"
+#include "text/blank_scan.h"
 #include "text/file.h"
+#include "text/lineio.h"
 #include "text/row.h"
 
 namespace kalvor {
@@ -68,6 +71,38 @@ bool ReadMacLine(File& file, std::string& line);
 // ReadMacLine adding the line at the end of `text`.
 bool AppendMacLine(File& file, std::string& text);
 bool AppendMacLine(File& file, Row& text);
+
+// Adds at the end of `text` (a string or a Row) the physical lines of a
+// logical line that begin the `n` bytes at `window` (a file's window, as
+// File::Peek gives it) while each lies whole in the window with its
+// terminator and the byte after it, and holds no tab (most lines do); a
+// continuation line's "+" becomes a blank, and so does the first line's
+// when `continuing` a logical line begun before. Returns the bytes taken;
+// `*ended` tells whether the logical line ended with them (else its next
+// physical line is one that AppendMacLine reads).
+template <class Text>
+[[gnu::always_inline]] inline std::size_t TakeWindowLine(const char* window, std::size_t n,
+                                                   Text& text, bool continuing, bool* ended) {
+  std::size_t at = 0;
+  for (;;) {
+    const char* const line = window + at;
+    const char* const stop = FirstOfOrEnd<'\n', '\r', '\t'>(line, window + n);
+    const auto len = static_cast<std::size_t>(stop - line);
+    if (len + 2 >= n - at || *stop == '\t') return at;
+    const std::size_t piece = text.size();
+    if constexpr (std::is_same_v<Text, Row>) {
+      text.AddReadable(std::string_view(line, len), window + n);
+    } else {
+      text.append(line, len);
+    }
+    if (at != 0 || continuing) text.data()[piece] = ' ';
+    at += len + TerminatorLength(line, n - at, len);
+    if (window[at] != '+') {
+      *ended = true;
+      return at;
+    }
+  }
+}
 
 // What the directive lines after a header say of the macro's ports besides
 // buses and analog ports: their directions ("$input", "$output", "$inout",

@@ -68,7 +68,7 @@ class MacToVhdl {
         options_(options),
         in_(in),
         out_(out),
-        keep_bytes_(keep_bytes),
+        keep_bytes_(std::min(keep_bytes, std::size_t{1} << 31)),
         notes_(ui.ShowsProgressNotes()) {
     tally_.fanout = &fanout;
   }
@@ -146,15 +146,6 @@ class MacToVhdl {
   void WiredAssignments();
   std::string Actual(const std::string& name) const;
   bool supply_port_[2] = {false, false};  // vdd, gnd are ports of the macro
-  // Body lines read by the signal pass: their text one after another, and
-  // where each ends.
-  Row kept_text_;
-  std::vector<std::size_t> kept_ends_;
-  std::size_t kept_next_ = 0;
-  // The numbers (NodeNames::Word) of the kept lines' node words, one after
-  // another, where each line's end; the current line's when it has them.
-  std::vector<std::uint32_t> kept_words_;
-  std::vector<std::uint32_t> kept_word_ends_;
   // Where an instance line's label ends, its macro name begins and ends,
   // and its nodes begin, as the signal pass found them; kept beside each
   // kept line (zero for other lines).
@@ -170,7 +161,22 @@ class MacToVhdl {
     bool plain = false;
   };
   Head head_;
-  std::vector<Head> kept_heads_;
+  // Body lines read by the signal pass: their text one after another, and
+  // for each line where it begins and ends, where its node words end among
+  // kept_words_, and its head.
+  struct KeptLine {
+    std::uint32_t begin = 0;
+    std::uint32_t end = 0;
+    std::uint32_t words_end = 0;
+    Head head;
+  };
+  Row kept_text_;
+  std::vector<KeptLine> kept_lines_;
+  std::size_t kept_next_ = 0;
+  // The numbers (NodeNames::Word) of the kept lines' node words, one after
+  // another; the current line's when it has them.
+  std::vector<std::uint32_t> kept_words_;
+  [[gnu::always_inline]] bool KeepLine(char* text, std::size_t size);
   // Where the main pass's line begins in the file (-1: not known), and where
   // the last line the signal pass read does (a header that ends a body).
   std::int64_t line_at_ = -1;
@@ -273,22 +279,22 @@ inline void MacToVhdl::Convert() {
 // where they are kept, then the file from where that pass stopped, in
 // `line`.
 bool MacToVhdl::NextLine(std::string& line, char*& data, std::size_t& size) {
-  if (kept_next_ != 0 && kept_next_ == kept_ends_.size()) {
+  if (kept_next_ != 0 && kept_next_ == kept_lines_.size()) {
     kept_text_.Clear();
-    kept_ends_.clear();
+    kept_lines_.clear();
     kept_next_ = 0;
   }
-  if (kept_next_ < kept_ends_.size()) {
-    std::size_t start = kept_next_ == 0 ? 0 : kept_ends_[kept_next_ - 1];
-    data = kept_text_.data() + start;
-    size = kept_ends_[kept_next_] - start;
+  if (kept_next_ < kept_lines_.size()) {
+    const KeptLine& kept = kept_lines_[kept_next_];
+    data = kept_text_.data() + kept.begin;
+    size = kept.end - kept.begin;
     // The signal pass has named the line's node words already.
     line_words_ = true;
-    line_word_ = kept_next_ == 0 ? 0 : kept_word_ends_[kept_next_ - 1];
-    line_words_end_ = kept_word_ends_[kept_next_];
-    head_ = kept_heads_[kept_next_];
+    line_word_ = kept_next_ == 0 ? 0 : kept_lines_[kept_next_ - 1].words_end;
+    line_words_end_ = kept.words_end;
+    head_ = kept.head;
     ++kept_next_;
-    line_at_ = kept_next_ == kept_ends_.size() ? kept_last_at_ : -1;
+    line_at_ = kept_next_ == kept_lines_.size() ? kept_last_at_ : -1;
     return true;
   }
   line_words_ = false;
@@ -576,56 +582,77 @@ void MacToVhdl::PortDeclarations() {
 // position. The main pass reads the same body lines again: they are kept
 // for it (up to keep_bytes_; beyond that it reads them from the file again).
 void MacToVhdl::SignalPass() {
-  std::int64_t body = in_.Tell();
+  const std::int64_t body = in_.Tell();
   kept_text_.Clear();
-  kept_ends_.clear();
+  kept_lines_.clear();
   kept_next_ = 0;
   kept_words_.clear();
-  kept_word_ends_.clear();
-  kept_heads_.clear();
+  bool more = true;
   bool keeping = true;
-  std::string line;
-  for (;;) {
-    // A line is read straight into the kept text while the body fits.
-    char* text = nullptr;
-    std::size_t size = 0;
-    kept_last_at_ = in_.Tell();
-    if (keeping) {
+  while (more && keeping) {
+    // Lines are taken from the file's window while they lie whole in it
+    // (most); the first that does not is read on its own.
+    const char* window = nullptr;
+    const std::size_t n = in_.Peek(std::size_t{1} << 15, &window);
+    std::size_t at = 0;
+    while (more) {
       const std::size_t start = kept_text_.size();
-      if (!AppendMacLine(in_, kept_text_)) break;
-      if (kept_text_.size() > keep_bytes_) {
-        keeping = false;
-        line.assign(kept_text_.View().substr(start));
-        text = line.data();
-        size = line.size();
-        kept_text_.Clear();
-        kept_ends_.clear();
-        kept_word_ends_.clear();
-        kept_heads_.clear();
-      } else {
-        text = kept_text_.data() + start;
-        size = kept_text_.size() - start;
+      bool ended = false;
+      const std::size_t taken = TakeWindowLine(window + at, n - at, kept_text_, false, &ended);
+      if (!ended) {
+        kept_text_.Resize(start);
+        break;
       }
-      readable_ = keeping ? kept_text_.ReadableEnd() : text + size;
-    } else {
-      if (!ReadLogicalLine(in_, line)) break;
-      text = line.data();
-      size = line.size();
-      readable_ = text + size;
+      if (kept_text_.size() > keep_bytes_) {
+        kept_text_.Resize(start);
+        keeping = false;
+        break;
+      }
+      kept_last_at_ = in_.Tell() + static_cast<std::int64_t>(at);
+      at += taken;
+      readable_ = kept_text_.ReadableEnd();
+      more = KeepLine(kept_text_.data() + start, kept_text_.size() - start);
     }
+    in_.Skip(at);
+    if (!more || !keeping) break;
+    kept_last_at_ = in_.Tell();
+    const std::size_t start = kept_text_.size();
+    if (!AppendMacLine(in_, kept_text_)) break;
+    if (kept_text_.size() > keep_bytes_) {
+      // Read again below, with the rest of the body.
+      in_.Seek(kept_last_at_);
+      keeping = false;
+      break;
+    }
+    readable_ = kept_text_.ReadableEnd();
+    more = KeepLine(kept_text_.data() + start, kept_text_.size() - start);
+  }
+  if (keeping || progress_.cancelled()) return;
+  // A body too large to keep: its lines are only declared here.
+  kept_text_.Clear();
+  kept_lines_.clear();
+  std::string line;
+  while (more && ReadLogicalLine(in_, line)) {
+    kept_words_.clear();
+    readable_ = line.data() + line.size();
     Step();
     if (progress_.cancelled()) return;
-    bool more = SignalLine(text, size);
-    if (keeping) {
-      kept_ends_.push_back(kept_text_.size());
-      kept_word_ends_.push_back(static_cast<std::uint32_t>(kept_words_.size()));
-      kept_heads_.push_back(head_);
-    } else {
-      kept_words_.clear();
-    }
-    if (!more) break;
+    more = SignalLine(line.data(), line.size());
   }
-  if (!keeping) in_.Seek(body);
+  kept_words_.clear();
+  in_.Seek(body);
+}
+
+// A line of the kept text (`size` bytes at `text`), declared and kept;
+// false when the signal pass ends with it.
+inline bool MacToVhdl::KeepLine(char* text, std::size_t size) {
+  Step();
+  if (progress_.cancelled()) return false;
+  const bool more = SignalLine(text, size);
+  const auto begin = static_cast<std::uint32_t>(text - kept_text_.data());
+  kept_lines_.push_back({begin, begin + static_cast<std::uint32_t>(size),
+                         static_cast<std::uint32_t>(kept_words_.size()), head_});
+  return more;
 }
 
 // One body line of the signal pass; false when the pass ends with it.
