@@ -114,7 +114,7 @@ class MacToVhdl {
   void PortDeclarations();
   bool NextLine(std::string& line, char*& data, std::size_t& size);
   void SignalPass();
-  bool SignalLine(char* data, std::size_t size);
+  [[gnu::always_inline]] bool SignalLine(char* data, std::size_t size);
   std::size_t DeclareWords(std::string_view rest, char* commas);
   const char* readable_ = nullptr;  // where the signal pass's line may be read to
   [[gnu::always_inline]] void Instance(char* line, std::size_t size);
@@ -656,7 +656,7 @@ inline bool MacToVhdl::KeepLine(char* text, std::size_t size) {
 }
 
 // One body line of the signal pass; false when the pass ends with it.
-bool MacToVhdl::SignalLine(char* data, std::size_t size) {
+inline bool MacToVhdl::SignalLine(char* data, std::size_t size) {
   std::string_view line(data, size);
   head_ = Head{};
   if (line.empty() || !HasContent(line)) return true;
