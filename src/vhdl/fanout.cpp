@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <new>
 #include <stdexcept>
 
@@ -17,6 +19,27 @@
 namespace kalvor {
 
 namespace {
+
+// `name` copied to `to` in capitals; returns where the copy ends. A name of
+// eight to sixteen bytes (most) is two words that may overlap, each made
+// upper case as it is copied.
+char* CopyUpper(char* to, std::string_view name) {
+  const std::size_t n = name.size();
+  if (n < 8 || n > 16) {
+    CopyShort(to, name.data(), n);
+    UpperAsciiInPlace(to, n);
+    return to + n;
+  }
+  std::uint64_t head = 0;
+  std::uint64_t tail = 0;
+  std::memcpy(&head, name.data(), 8);
+  std::memcpy(&tail, name.data() + n - 8, 8);
+  head = UpperEightAscii(head);
+  tail = UpperEightAscii(tail);
+  std::memcpy(to, &head, 8);
+  std::memcpy(to + n - 8, &tail, 8);
+  return to + n;
+}
 
 // Twice a table size, kept within what the settings' integer reads return.
 long Doubled(long value) {
@@ -299,9 +322,7 @@ Outcome FinishFanout(Platform& p, FanoutAnalysis& fanout, const std::string& pat
     char* at = text.data() + used;
     at = PutDecimal(at, static_cast<unsigned long long>(fanout_of_net));
     *at++ = '\t';
-    CopyShort(at, name.data(), name.size());
-    UpperAsciiInPlace(at, name.size());
-    at += name.size();
+    at = CopyUpper(at, name);
     *at++ = '\r';
     *at++ = '\n';
     used = static_cast<std::size_t>(at - text.data());
