@@ -69,7 +69,8 @@ inline unsigned BlankStopsOfSixteen(const char* p, std::size_t left) {
 
 // BlankOrEnd where the memory up to `readable` (at or after `end`) may be
 // read: a word of up to fifteen bytes is found with one sixteen-byte load.
-inline const char* BlankOrEndReadable(const char* p, const char* end, const char* readable) {
+inline const char* BlankOrEndReadable(const char* p, const char* end,
+                                      [[maybe_unused]] const char* readable) {
 #if defined(__SSE2__)
   if (readable - p >= 16) {
     const unsigned stops = BlankStopsOfSixteen(p, static_cast<std::size_t>(end - p));

@@ -74,8 +74,8 @@ inline std::uint32_t LowHalfOfMix(std::uint64_t h, std::uint64_t w) {
 // bytes at a time, and the word hashed from the bytes at hand; longer
 // words, and words too near `readable`, are found and hashed as any other
 // text.
-inline const char* HashedWord(const char* p, const char* end, const char* readable,
-                              std::uint32_t* hash) {
+inline const char* HashedWord(const char* p, const char* end,
+                              [[maybe_unused]] const char* readable, std::uint32_t* hash) {
 #if defined(__SSE2__)
   constexpr std::uint64_t kMul = 0x9E3779B97F4A7C15ull;
   const auto left = static_cast<std::size_t>(end - p);

@@ -172,22 +172,21 @@ std::uint32_t FanoutAnalysis::Count(std::string_view name, std::uint32_t hash) {
   return static_cast<std::uint32_t>(index);
 }
 
-void FanoutAnalysis::CountAll(const std::vector<std::string_view>& names,
-                              const std::vector<std::uint32_t>& hashes,
-                              const std::vector<std::uint32_t>& times) {
+void FanoutAnalysis::CountAll(const std::vector<Counted>& names) {
   if (!available_) return;
   const std::size_t n = names.size();
   // Lookups this far ahead are on their way while the current one is made.
   constexpr std::size_t kAhead = 16;
-  for (std::size_t k = 0; k < n && k < kAhead; ++k) index_.Prefetch(hashes[k]);
+  for (std::size_t k = 0; k < n && k < kAhead; ++k) index_.Prefetch(names[k].hash);
   for (std::size_t k = 0; k < n; ++k) {
-    if (k + kAhead < n) index_.Prefetch(hashes[k + kAhead]);
-    std::uint32_t entry = Count(names[k], hashes[k]);
-    if (entry == NameIndex::kNone || times[k] < 2) continue;
+    if (k + kAhead < n) index_.Prefetch(names[k + kAhead].hash);
+    const Counted& counted = names[k];
+    std::uint32_t entry = Count(counted.name, counted.hash);
+    if (entry == NameIndex::kNone || counted.times < 2) continue;
     // Further occurrences of a name without an entry find none either: the
     // table stays full.
     std::uint16_t& counter = tables_.counts[entry];
-    std::uint32_t sum = counter + times[k] - 1;
+    std::uint32_t sum = counter + counted.times - 1;
     counter = static_cast<std::uint16_t>(sum < kFanoutCounterMax ? sum : kFanoutCounterMax);
   }
 }

@@ -67,13 +67,16 @@ class FanoutAnalysis {
   // hold) is the overflow flag set and the name not entered. Returns the
   // name's entry, NameIndex::kNone when it has none.
   std::uint32_t Count(std::string_view name) { return Count(name, NameIndex::Hash(name)); }
-  // Count for many names: names[k], of NameIndex::Hash hashes[k], seen
-  // times[k] times. The same result as Count called so often for each in
-  // turn; the table's memory is asked for ahead, since in a large file
-  // nearly every lookup misses the caches.
-  void CountAll(const std::vector<std::string_view>& names,
-                const std::vector<std::uint32_t>& hashes,
-                const std::vector<std::uint32_t>& times);
+  // A name to count, with its NameIndex::Hash and how often it was seen.
+  struct Counted {
+    std::string_view name;
+    std::uint32_t hash = 0;
+    std::uint32_t times = 0;
+  };
+  // Count for many names: the same result as Count called so often for
+  // each in turn; the table's memory is asked for ahead, since in a large
+  // file nearly every lookup misses the caches.
+  void CountAll(const std::vector<Counted>& names);
   // One more occurrence of the name of entry `index` (as Count returned it).
   void CountAgain(std::uint32_t index) {
     std::uint16_t& counter = tables_.counts[index];

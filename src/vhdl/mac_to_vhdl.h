@@ -213,9 +213,7 @@ class NodeNames {
   // their first count; at the macro's end, their names and counts.
   FanoutAnalysis* fanout_ = nullptr;
   std::vector<std::uint32_t> counted_words_;
-  std::vector<std::string_view> counted_names_;
-  std::vector<std::uint32_t> counted_hashes_;
-  std::vector<std::uint32_t> counted_times_;
+  std::vector<FanoutAnalysis::Counted> counted_;
 };
 
 // Where the bus index of `name` begins (its first digit after the first

@@ -76,15 +76,11 @@ constexpr char kLabelOwner = '\n';
 
 void NodeNames::CountPending() {
   if (fanout_ && !counted_words_.empty()) {
-    counted_names_.clear();
-    counted_hashes_.clear();
-    counted_times_.clear();
+    counted_.clear();
     for (std::uint32_t w : counted_words_) {
-      counted_names_.push_back(WordName(w));
-      counted_hashes_.push_back(name_hashes_[w]);
-      counted_times_.push_back(counts_[words_[w].number]);
+      counted_.push_back({WordName(w), name_hashes_[w], counts_[words_[w].number]});
     }
-    fanout_->CountAll(counted_names_, counted_hashes_, counted_times_);
+    fanout_->CountAll(counted_);
     // A name counted again after this is found in the table.
     for (std::uint32_t w : counted_words_) counts_[words_[w].number] = 0;
   }

@@ -109,9 +109,11 @@ TEST(Fanout, CountersStopAtTheirLargestValue) {
   FanoutAnalysis batch(u.app.fanout);
   auto count_all = [&batch](const std::vector<std::string_view>& names,
                             const std::vector<std::uint32_t>& times) {
-    std::vector<std::uint32_t> hashes;
-    for (std::string_view name : names) hashes.push_back(NameIndex::Hash(name));
-    batch.CountAll(names, hashes, times);
+    std::vector<FanoutAnalysis::Counted> counted;
+    for (std::size_t k = 0; k < names.size(); ++k) {
+      counted.push_back({names[k], NameIndex::Hash(names[k]), times[k]});
+    }
+    batch.CountAll(counted);
   };
   count_all({"clk", "a", "b"}, {70000, 1, 65534});
   count_all({"b", "a"}, {3, 2});
