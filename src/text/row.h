@@ -75,7 +75,7 @@ class Row {
   char* data() { return text_.data(); }
   // Where the memory kept for the text ends: the bytes between the text's
   // end and here may be read (they are zeros or older text), so that a
-  // scan may look at eight bytes at a time past a word at the text's end.
+  // scan may look at sixteen bytes at a time past a word at the text's end.
   const char* ReadableEnd() const { return text_.data() + text_.size(); }
   std::size_t size() const { return used_; }
   bool empty() const { return used_ == 0; }

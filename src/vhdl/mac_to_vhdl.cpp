@@ -68,6 +68,7 @@ class MacToVhdl {
         options_(options),
         in_(in),
         out_(out),
+        // (A kept line's place is held in 32 bits.)
         keep_bytes_(std::min(keep_bytes, std::size_t{1} << 31)),
         notes_(ui.ShowsProgressNotes()) {
     tally_.fanout = &fanout;
