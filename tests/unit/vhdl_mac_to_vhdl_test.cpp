@@ -727,9 +727,13 @@ TEST(MacToVhdl, KeptBodyAndRereadBodyGiveTheSameResult) {
   std::string kept_counts;
   std::string reread_counts;
   std::string kept = convert(kKeepBodyBytes, &kept_counts);
-  std::string reread = convert(0, &reread_counts);
-  EXPECT_EQ(kept, reread);
-  EXPECT_EQ(kept_counts, reread_counts);
+  // Bodies kept in part, up to where each limit falls (a line whole in the
+  // file's window, or one read on its own), then read again.
+  for (std::size_t keep_bytes = 0; keep_bytes < 100; keep_bytes += 3) {
+    std::string reread = convert(keep_bytes, &reread_counts);
+    EXPECT_EQ(kept, reread) << keep_bytes;
+    EXPECT_EQ(kept_counts, reread_counts) << keep_bytes;
+  }
   EXPECT_NE(kept.find("  Iu1 : inv port map (x,n1,n2);\r\n-- $ note\r\n-- \r\n"),
             std::string::npos);
   EXPECT_NE(kept.find("-- * odd line\r\n  Iu2 : a port map (q,p);\r\nend b_1;"),
