@@ -18,6 +18,17 @@
 
 namespace kalvor {
 
+// MixName's last step: the last eight bytes `w` mixed into `h`, and the
+// sum scrambled so that the low bits depend on every byte.
+inline std::uint64_t LastMix(std::uint64_t h, std::uint64_t w) {
+  constexpr std::uint64_t kMul = 0x9E3779B97F4A7C15ull;
+  h = (h ^ w) * kMul;
+  h ^= h >> 32;
+  h *= 0xD6E8FEB86659FD93ull;
+  h ^= h >> 29;
+  return h;
+}
+
 // A name mixed into 64 bits, eight bytes at a time (the last eight may
 // overlap the eight before; a name of four to seven bytes is its first four
 // and its last four), each mixed in with a multiplication and its high half
@@ -50,21 +61,7 @@ inline std::uint64_t MixName(std::string_view s, bool ignore_case) {
       w |= static_cast<std::uint64_t>(static_cast<unsigned char>(p[i])) << (8 * i);
     }
   }
-  h = (h ^ fold(w)) * kMul;
-  h ^= h >> 32;
-  h *= 0xD6E8FEB86659FD93ull;
-  h ^= h >> 29;
-  return h;
-}
-
-// The low half of MixName's scramble of `h` (the last step of every name).
-inline std::uint32_t LowHalfOfMix(std::uint64_t h, std::uint64_t w) {
-  constexpr std::uint64_t kMul = 0x9E3779B97F4A7C15ull;
-  h = (h ^ w) * kMul;
-  h ^= h >> 32;
-  h *= 0xD6E8FEB86659FD93ull;
-  h ^= h >> 29;
-  return static_cast<std::uint32_t>(h);
+  return LastMix(h, fold(w));
 }
 
 // A word's end and the low half of its MixName (NameIndex::Hash), from one
@@ -99,7 +96,7 @@ inline const char* HashedWord(const char* p, const char* end,
       } else if (n < 4) {
         w = head & ((std::uint64_t{1} << (8 * n)) - 1);
       }
-      *hash = LowHalfOfMix(h, w);
+      *hash = static_cast<std::uint32_t>(LastMix(h, w));
       return p + n;
     }
     if (readable - p >= 32) {
@@ -116,7 +113,7 @@ inline const char* HashedWord(const char* p, const char* end,
           std::memcpy(&w, p + at, 8);
         }
         std::memcpy(&w, p + n - 8, 8);
-        *hash = LowHalfOfMix(h, w);
+        *hash = static_cast<std::uint32_t>(LastMix(h, w));
         return p + n;
       }
     }
