@@ -99,10 +99,10 @@ class MacToVhdl {
     out_.Write(pending_.View());
     pending_.Clear();
   }
-  // The progress window hears of every eighth line, and of each macro's
+  // The progress window hears of every thirty-second line, and of each macro's
   // first and last line (`always`); a cancel is seen at the next of these.
   void Step(bool always = false) {
-    if (always || (++steps_ & 7) == 0) progress_.Step(in_);
+    if (always || (++steps_ & 31) == 0) progress_.Step(in_);
   }
   unsigned steps_ = 0;
 
@@ -660,7 +660,7 @@ inline bool MacToVhdl::KeepLine(char* text, std::size_t size) {
 inline bool MacToVhdl::SignalLine(char* data, std::size_t size) {
   std::string_view line(data, size);
   head_ = Head{};
-  if (line.empty() || !HasContent(line)) return true;
+  if (line.empty()) return true;
   switch (line[0]) {
     case '.':
       return false;
@@ -694,6 +694,8 @@ inline bool MacToVhdl::SignalLine(char* data, std::size_t size) {
     case '$':
       return true;
     default:
+      // (Blanks and semicolons alone are no line.)
+      if (!HasContent(line)) return true;
       ui_.Notify(standard_ ? std::string(line) : ToLower(line),
                  "This line not legal in a mac-to-vhd conversion:",
                   box::kOk);
@@ -796,7 +798,8 @@ inline void MacToVhdl::Instance(char* line, std::size_t size) {
     if (line_words_ && head_.plain && !notes_) {
       // The line's rest is its port map (it has nodes): the whole line in
       // one piece.
-      while (line_word_ < line_words_end_) names_.CountWord(kept_words_[line_word_++], tally_);
+      names_.CountWords(kept_words_.data() + line_word_, kept_words_.data() + line_words_end_,
+                        tally_);
       char* at = row.Extend(id.size() + component.size() + rest.size() + 20);
       std::memcpy(at, "  ", 2);
       at = CopyShortEnd(at + 2, id);

@@ -124,6 +124,8 @@ class NodeNames {
     if (counted == 0) return FirstCount(w, tally);
     if (counted < kFanoutCounterMax) ++counted;
   }
+  // CountWord for each word from `first` to `last`.
+  void CountWords(const std::uint32_t* first, const std::uint32_t* last, NodeTally& tally);
   // The number of the name of word `w`, and of the last Node()'s name: equal
   // names have equal numbers, all below NameCount().
   std::uint32_t NameNumber(std::uint32_t w) const { return words_[w].number; }

@@ -235,6 +235,21 @@ void NodeNames::FirstCount(std::uint32_t w, NodeTally& tally) {
   counts_[words_[w].number] = 1;
 }
 
+void NodeNames::CountWords(const std::uint32_t* first, const std::uint32_t* last,
+                           NodeTally& tally) {
+  if (!tally.fanout) return;
+  const WordEntry* const words = words_.data();
+  std::uint32_t* const counts = counts_.data();
+  for (; first != last; ++first) {
+    std::uint32_t& counted = counts[words[*first].number];
+    if (counted == 0) {
+      FirstCount(*first, tally);
+    } else if (counted < kFanoutCounterMax) {
+      ++counted;
+    }
+  }
+}
+
 void NodeNames::LabelsAmongNames() {
   static constexpr char kOwner[] = {kLabelOwner, '\0'};
   // Kept as written ("I" first); taken as keys ("i" first).
