@@ -192,6 +192,14 @@ class MacToVhdl {
     return MakeActual(w, node);
   }
   std::string_view MakeActual(std::uint32_t w, std::string_view node);
+  // Standard VHDL: the current kept line's node words are their own
+  // actuals (nets declared under their own names).
+  bool ActualsAreWords() const {
+    for (std::size_t k = line_word_; k < line_words_end_; ++k) {
+      if (!standard_->ActualIsName(names_.NameNumber(kept_words_[k]))) return false;
+    }
+    return true;
+  }
   // The same once made.
   std::string_view MadeActual(std::uint32_t w) const {
     return std::string_view(actual_text_.View().data() + actual_begins_[w],
@@ -682,8 +690,7 @@ inline bool MacToVhdl::SignalLine(char* data, std::size_t size) {
       head_.rest_begin = name_end == end ? at(end) : at(name_end) + 1;
       const std::string_view component(name, static_cast<std::size_t>(name_end - name));
       char* const rest = data + head_.rest_begin;
-      std::size_t nodes = DeclareWords(std::string_view(rest, size - head_.rest_begin),
-                                       standard_ ? nullptr : rest);
+      std::size_t nodes = DeclareWords(std::string_view(rest, size - head_.rest_begin), rest);
       if (standard_) head_.component = standard_->NoteInstance(component, nodes);
       return true;
     }
@@ -827,6 +834,17 @@ inline void MacToVhdl::Instance(char* line, std::size_t size) {
   bool stream = standard_ && standard_->BeginInstance(
                                  label, component, line_words_ ? head_.component : NameIndex::kNone,
                                  row);
+  if (stream && line_words_ && head_.plain && !notes_ && ActualsAreWords()) {
+    // The port map is the line's rest, made by the signal pass.
+    names_.CountWords(kept_words_.data() + line_word_, kept_words_.data() + line_words_end_,
+                      tally_);
+    StandardVhdl::StreamNode(rest, true, row);
+    node_names_.clear();
+    node_actuals_.clear();
+    standard_->EndInstance(label, component, node_names_, node_actuals_, 1, row);
+    Written();
+    return;
+  }
   std::size_t streamed = 0;
   // The node words as the signal pass named them, or (a body too large to
   // keep) named again.

@@ -452,6 +452,7 @@ std::string StandardVhdl::BeginMacro(MacroHeader header, bool ports_from_file, s
   declared_text_.Clear();
   declared_begins_.clear();
   declared_ends_.clear();
+  declared_as_named_.clear();
   for (std::uint64_t& bits : vector_initials_) bits = 0;
   component_names_.Clear();
   for (RecentComponent& recent : recent_components_) recent.number = NameIndex::kNone;
@@ -727,6 +728,7 @@ void StandardVhdl::Declarations(Row& out) {
   for (std::uint32_t number : pending_numbers_) numbers = std::max(numbers, number + 1);
   declared_begins_.assign(numbers, NameIndex::kNone);
   declared_ends_.assign(numbers, NameIndex::kNone);
+  declared_as_named_.assign(numbers, 0);
   for (std::size_t k = 0; k < pending_numbers_.size(); ++k) {
     const std::string_view name = pending_names_[k];
     if ((name == kSupplies[0] && !supply_[0].empty()) ||
@@ -741,6 +743,7 @@ void StandardVhdl::Declarations(Row& out) {
     declared_begins_[number] = static_cast<std::uint32_t>(declared_text_.size());
     declared_text_.Add(id);
     declared_ends_[number] = static_cast<std::uint32_t>(declared_text_.size());
+    declared_as_named_[number] = id == name ? 1 : 0;
     // Most lines of the declarations: made in the output itself.
     out.Add("  signal ");
     out.Add(id);

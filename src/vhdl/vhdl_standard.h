@@ -193,6 +193,11 @@ class StandardVhdl {
     return std::string_view(declared_text_.View().data() + declared_begins_[number],
                             declared_ends_[number] - declared_begins_[number]);
   }
+  // True when the net was declared under its name as noted (NoteNet's
+  // `name`): the name is its actual.
+  bool ActualIsName(std::uint32_t number) const {
+    return number < declared_as_named_.size() && declared_as_named_[number] != 0;
+  }
   // `nodes` are the instance's node names, `actuals` their AppendActual texts.
   void EndInstance(std::string_view label, std::string_view component,
                    const std::vector<std::string_view>& nodes,
@@ -266,6 +271,7 @@ class StandardVhdl {
   Row declared_text_;
   std::vector<std::uint32_t> declared_begins_;
   std::vector<std::uint32_t> declared_ends_;
+  std::vector<std::uint8_t> declared_as_named_;  // ActualIsName's
   // The first bytes of vectors_'s keys, in both letter cases: a node that
   // begins otherwise names no element.
   std::uint64_t vector_initials_[4] = {};
