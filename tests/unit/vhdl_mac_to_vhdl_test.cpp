@@ -431,23 +431,36 @@ TEST(MacToVhdl, PortMapsWhateverSeparatesTheNodes) {
       {"<U1 NAND2 ab 3cde nopq\r\n", "ab,NN_3cde,nopq"},
       {"<U1 NAND2 abcd\r\n+ efghijklm nopq\r\n", "abcd,efghijklm,nopq"},
       {"$vector d\r\n<U1 NAND2 d1 d0 nopq\r\n", "d(1),d(0),nopq"},
+      // Nets whose identifiers are not their names.
+      {"<U1 NAND2 abcd signal nopq\r\n", "abcd,signal,nopq"},
+      {"<U1 NAND2 abcd ABCD nopq\r\n", "abcd,\\ABCD\\,nopq"},
+      {"<U1 NAND2 abcd d0 nopq\r\n", "abcd,d0,nopq"},
   };
-  for (const Case& c : cases) {
-    const std::string mac = std::string(".macro T d0 d1\r\n") + c.body +
-                            "<U2 INV nopq abcd\r\n<U3 INV abcd nopq\r\n.eom\r\n";
-    MacRun noted;
-    noted.Convert(mac);
-    MacRun quiet;
-    quiet.ui.shows_notes = false;
-    quiet.Convert(mac);
-    EXPECT_NE(quiet.Vhdl().find(std::string("  Iu1 : nand2 port map (") + c.map + ");\r\n"),
-              std::string::npos)
-        << c.body << quiet.Vhdl();
-    EXPECT_EQ(quiet.Vhdl(), noted.Vhdl()) << c.body;
-    auto report = [](MacRun& run) {
-      return ReadFileBytes(run.app.state.test_dir + kFanoutReportName);
-    };
-    EXPECT_EQ(report(quiet), report(noted)) << c.body;
+  // A run that shows progress notes converts each node on its own; the
+  // others copy a plain line's nodes whole. Both give the same files, in
+  // both forms. (The runs share their directory: each run's files are read
+  // before the next.)
+  auto files = [](MacRun& run) {
+    return run.Vhdl() + ReadFileBytes(run.app.state.test_dir + kFanoutReportName);
+  };
+  for (const char* options : {"", "m1=NC;m2=PORTPADA;m3=;=n;p1=;p2=;std=y;"}) {
+    for (const Case& c : cases) {
+      const std::string mac = std::string(".macro T d0 d1\r\n") + c.body +
+                              "<U2 INV nopq abcd\r\n<U3 INV abcd nopq\r\n.eom\r\n";
+      MacRun noted;
+      noted.Convert(mac, options);
+      const std::string noted_files = files(noted);
+      EXPECT_FALSE(noted.ui.notes.empty());
+      MacRun quiet;
+      quiet.ui.shows_notes = false;
+      quiet.Convert(mac, options);
+      if (*options == '\0') {
+        EXPECT_NE(quiet.Vhdl().find(std::string("  Iu1 : nand2 port map (") + c.map + ");\r\n"),
+                  std::string::npos)
+            << c.body << quiet.Vhdl();
+      }
+      EXPECT_EQ(files(quiet), noted_files) << options << c.body;
+    }
   }
 }
 
@@ -702,8 +715,9 @@ TEST(MacToVhdl, KeptBodyAndRereadBodyGiveTheSameResult) {
       ".macro C In\r\n<U1 A In Z\r\n.macro D\r\n<U1 B K\r\n"
       // Instance lines of a label alone, without nodes, and with tabs.
       "<U7\r\n<U8 INV\r\n<U9\tINV\t P  Q\r\n";
-  auto convert = [&mac](std::size_t keep_bytes, std::string* text) {
+  auto convert = [&mac](std::size_t keep_bytes, std::string* text, bool notes = true) {
     TestApp t;
+    t.ui.shows_notes = notes;
     t.app.fanout.nets = 1000;
     t.app.fanout.knets = 100;
     AllocateFanoutTables(t.app.fanout);
@@ -729,11 +743,16 @@ TEST(MacToVhdl, KeptBodyAndRereadBodyGiveTheSameResult) {
   std::string kept = convert(kKeepBodyBytes, &kept_counts);
   // Bodies kept in part, up to where each limit falls (a line whole in the
   // file's window, or one read on its own), then read again.
+  // Without progress notes, plain lines are copied whole.
   for (std::size_t keep_bytes = 0; keep_bytes < 100; keep_bytes += 3) {
-    std::string reread = convert(keep_bytes, &reread_counts);
-    EXPECT_EQ(kept, reread) << keep_bytes;
-    EXPECT_EQ(kept_counts, reread_counts) << keep_bytes;
+    for (bool notes : {true, false}) {
+      std::string reread = convert(keep_bytes, &reread_counts, notes);
+      EXPECT_EQ(kept, reread) << keep_bytes << notes;
+      EXPECT_EQ(kept_counts, reread_counts) << keep_bytes << notes;
+    }
   }
+  EXPECT_EQ(kept, convert(kKeepBodyBytes, &reread_counts, false));
+  EXPECT_EQ(kept_counts, reread_counts);
   EXPECT_NE(kept.find("  Iu1 : inv port map (x,n1,n2);\r\n-- $ note\r\n-- \r\n"),
             std::string::npos);
   EXPECT_NE(kept.find("-- * odd line\r\n  Iu2 : a port map (q,p);\r\nend b_1;"),
