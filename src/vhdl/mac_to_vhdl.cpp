@@ -838,10 +838,7 @@ inline void MacToVhdl::Instance(char* line, std::size_t size) {
     // The port map is the line's rest, made by the signal pass.
     names_.CountWords(kept_words_.data() + line_word_, kept_words_.data() + line_words_end_,
                       tally_);
-    StandardVhdl::StreamNode(rest, true, row);
-    node_names_.clear();
-    node_actuals_.clear();
-    standard_->EndInstance(label, component, node_names_, node_actuals_, 1, row);
+    StandardVhdl::StreamPortMap(rest, row);
     Written();
     return;
   }

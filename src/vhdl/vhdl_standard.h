@@ -11,6 +11,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -182,6 +183,14 @@ class StandardVhdl {
   static void StreamNode(std::string_view actual, bool first, Row& out) {
     out.Add(first ? std::string_view(" port map (") : std::string_view(","));
     out.Add(actual);
+  }
+  // The whole port map of such an instance: its actuals, comma-separated,
+  // and the end of its line (StreamNode for each, then EndInstance).
+  static void StreamPortMap(std::string_view actuals, Row& out) {
+    char* at = out.Extend(actuals.size() + 15);
+    std::memcpy(at, " port map (", 11);
+    at = CopyShortEnd(at + 11, actuals);
+    std::memcpy(at, ");\r\n", 4);
   }
   // The actual of a node in a port map: a vector's element or the net's
   // identifier. The same for a node throughout a macro.
