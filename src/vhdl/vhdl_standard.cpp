@@ -877,33 +877,39 @@ void StandardVhdl::AppendActual(std::string& out, std::string_view node,
 
 bool StandardVhdl::BeginInstance(std::string_view label, std::string_view component,
                                  std::uint32_t number, Row& out) {
-  out.Add("  ");
-  AppendLabel(out, label);
-  out.Add(" : ");
+  const std::string_view id = LabelIdentifier(label);
   if (number == NameIndex::kNone) number = component_names_.Number(component);
+  std::string other;
+  std::string_view macro;
   if (number != NameIndex::kNone) {
-    out.Add(components_[number].identifier);
+    macro = components_[number].identifier;
     instance_interface_ = components_[number].interface;
   } else {
     instance_interface_ = InterfaceOf(component);
-    out.Add(PlainIdentifier(component, reserved_));
+    other = PlainIdentifier(component, reserved_);
+    macro = other;
   }
+  // "  label : macro", made in the output in one piece.
+  char* at = out.Extend(id.size() + macro.size() + 5);
+  std::memcpy(at, "  ", 2);
+  at = CopyShortEnd(at + 2, id);
+  std::memcpy(at, " : ", 3);
+  CopyShortEnd(at + 3, macro);
   return instance_interface_ == nullptr;
 }
 
-void StandardVhdl::AppendLabel(Row& out, std::string_view label) {
+std::string_view StandardVhdl::LabelIdentifier(std::string_view label) {
   if (labels_apart_) {
     // After the declarations only labels claim names in the region.
     if (IsPlainIdentifier(label, reserved_) &&
         (!region_.ClaimsInitial('i') || !region_.Claims(label)) && labels_.Insert(label)) {
-      out.Add(label);
-      return;
+      return label;
     }
     // From here on the labels are declared in the region like other names.
     labels_apart_ = false;
     for (std::size_t n = 0; n < labels_.size(); ++n) region_.Claim(labels_.at(n));
   }
-  out.Add(region_.Declare(label));
+  return region_.Declare(label);
 }
 
 void StandardVhdl::EndInstance(std::string_view label, std::string_view component,

@@ -239,7 +239,8 @@ class StandardVhdl {
   const std::pair<std::string, long>* Element(std::string_view node, std::uint32_t number,
                                               long* index) const;
   static std::string VectorKey(const MacroInterface::Port& port);
-  void AppendLabel(Row& out, std::string_view label);
+  // The identifier of an instance's label (valid until the next).
+  std::string_view LabelIdentifier(std::string_view label);
 
   const MacToVhdlOptions& options_;
   MacroLibrary library_;
