@@ -242,10 +242,10 @@ void NodeNames::CountWords(const std::uint32_t* first, const std::uint32_t* last
   std::uint32_t* const counts = counts_.data();
   for (; first != last; ++first) {
     std::uint32_t& counted = counts[words[*first].number];
-    if (counted == 0) {
-      FirstCount(*first, tally);
-    } else if (counted < kFanoutCounterMax) {
+    if (counted - 1 < kFanoutCounterMax - 1) {
       ++counted;
+    } else if (counted == 0) {
+      FirstCount(*first, tally);
     }
   }
 }

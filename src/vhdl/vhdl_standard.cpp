@@ -654,6 +654,14 @@ std::size_t StandardVhdl::Fills(const MacroInterface& interface, std::size_t nod
   return count;
 }
 
+[[gnu::always_inline]] inline std::uint32_t StandardVhdl::NotedInstance(std::uint32_t number, std::size_t nodes) {
+  Component& c = components_[number];
+  if (c.ignored) return number;
+  c.nodes = std::max(c.nodes, nodes);
+  if (c.interface) fills_noted_ += Fills(*c.interface, nodes);
+  return number;
+}
+
 std::uint32_t StandardVhdl::NoteInstance(std::string_view spelled, std::size_t nodes) {
   // Most instances name one of a few macros, spelled the same way each time.
   const std::size_t slot =
@@ -685,14 +693,6 @@ std::uint32_t StandardVhdl::NoteInstance(std::string_view spelled, std::size_t n
     }
   }
   return NotedInstance(number, nodes);
-}
-
-std::uint32_t StandardVhdl::NotedInstance(std::uint32_t number, std::size_t nodes) {
-  Component& c = components_[number];
-  if (c.ignored) return number;
-  c.nodes = std::max(c.nodes, nodes);
-  if (c.interface) fills_noted_ += Fills(*c.interface, nodes);
-  return number;
 }
 
 void StandardVhdl::Declarations(Row& out) {
