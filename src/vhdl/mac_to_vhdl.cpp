@@ -156,9 +156,10 @@ class MacToVhdl {
     std::uint32_t name_end = 0;
     std::uint32_t rest_begin = 0;
     std::uint32_t component = NameIndex::kNone;  // standard VHDL: NoteInstance's number
-    // The long-standing format: the nodes are their own names, no bus among
-    // them, one blank or tab apart up to the line's end; the signal pass
-    // has made those blanks commas, so that the line's rest is its port map.
+    // The nodes are their own names, no bus among them, one blank or tab
+    // apart up to the line's end; the signal pass has made those blanks
+    // commas, so that the line's rest is its port map (in standard VHDL,
+    // when their nets are declared under those names).
     bool plain = false;
   };
   Head head_;

@@ -654,7 +654,8 @@ std::size_t StandardVhdl::Fills(const MacroInterface& interface, std::size_t nod
   return count;
 }
 
-[[gnu::always_inline]] inline std::uint32_t StandardVhdl::NotedInstance(std::uint32_t number, std::size_t nodes) {
+[[gnu::always_inline]] inline std::uint32_t StandardVhdl::NotedInstance(std::uint32_t number,
+                                                                        std::size_t nodes) {
   Component& c = components_[number];
   if (c.ignored) return number;
   c.nodes = std::max(c.nodes, nodes);
