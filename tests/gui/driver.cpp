@@ -951,11 +951,15 @@ void CheckCopiedBox(const Box& box, const std::string& buttons) {
     CloseClipboard();
   }
   // Read once the box has begun to copy: opened before, the clipboard
-  // would refuse the box.
+  // would refuse the box. Keys that reach the box before it takes them
+  // are lost (seen under load): while the clipboard stays as it was, the
+  // keys are pressed again every two seconds (a second copy is the same).
   const DWORD emptied = GetClipboardSequenceNumber();
-  Chord(box.hwnd, {VK_CONTROL, 'C'});
   std::string copied;
   for (DWORD waited = 0; waited < kPatienceMs && copied.empty(); waited += 20) {
+    if (waited % 2000 == 0 && GetClipboardSequenceNumber() == emptied) {
+      Chord(box.hwnd, {VK_CONTROL, 'C'});
+    }
     Sleep(20);
     if (GetClipboardSequenceNumber() != emptied) copied = ClipboardText();
   }
