@@ -193,6 +193,11 @@ class MacToVhdl {
     return MakeActual(w, node);
   }
   std::string_view MakeActual(std::uint32_t w, std::string_view node);
+  // Counts the current kept line's node words in the fanout.
+  void CountLineWords() {
+    names_.CountWords(kept_words_.data() + line_word_, kept_words_.data() + line_words_end_,
+                      tally_);
+  }
   // Standard VHDL: the current kept line's node words are their own
   // actuals (nets declared under their own names).
   bool ActualsAreWords() const {
@@ -806,8 +811,7 @@ inline void MacToVhdl::Instance(char* line, std::size_t size) {
     if (line_words_ && head_.plain && !notes_) {
       // The line's rest is its port map (it has nodes): the whole line in
       // one piece.
-      names_.CountWords(kept_words_.data() + line_word_, kept_words_.data() + line_words_end_,
-                        tally_);
+      CountLineWords();
       char* at = row.Extend(id.size() + component.size() + rest.size() + 20);
       std::memcpy(at, "  ", 2);
       at = CopyShortEnd(at + 2, id);
@@ -837,8 +841,7 @@ inline void MacToVhdl::Instance(char* line, std::size_t size) {
                                  row);
   if (stream && line_words_ && head_.plain && !notes_ && ActualsAreWords()) {
     // The port map is the line's rest, made by the signal pass.
-    names_.CountWords(kept_words_.data() + line_word_, kept_words_.data() + line_words_end_,
-                      tally_);
+    CountLineWords();
     StandardVhdl::StreamPortMap(rest, row);
     Written();
     return;

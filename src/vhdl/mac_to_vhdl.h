@@ -124,7 +124,8 @@ class NodeNames {
     if (counted == 0) return FirstCount(w, tally);
     if (counted < kFanoutCounterMax) ++counted;
   }
-  // CountWord for each word from `first` to `last`.
+  // CountWord for each word from `first` to `last`, in a loop of its own
+  // (the tables looked up once, not per word).
   void CountWords(const std::uint32_t* first, const std::uint32_t* last, NodeTally& tally);
   // The number of the name of word `w`, and of the last Node()'s name: equal
   // names have equal numbers, all below NameCount().
