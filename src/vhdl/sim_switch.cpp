@@ -11,10 +11,17 @@ namespace kalvor {
 
 namespace {
 
+// Whether `keyword` comes after the marker ("--ifdef"), a tab there
+// standing for a blank.
 bool KeywordFollows(std::string_view line, std::string_view keyword) {
-  std::string rest(line.substr(7));
-  std::replace(rest.begin(), rest.end(), '\t', ' ');
-  return rest.find(keyword) != std::string::npos;
+  const std::string_view rest = line.substr(7);
+  if (keyword.size() > rest.size()) return false;
+  for (std::size_t at = 0; at + keyword.size() <= rest.size(); ++at) {
+    std::size_t k = 0;
+    while (k < keyword.size() && keyword[k] == (rest[at + k] == '\t' ? ' ' : rest[at + k])) ++k;
+    if (k == keyword.size()) return true;
+  }
+  return false;
 }
 
 enum class Marker { kNone, kIfdef, kElse, kEndif };
@@ -23,11 +30,16 @@ enum class Marker { kNone, kIfdef, kElse, kEndif };
 // letter case. Told by the third byte first: most lines are no marker.
 Marker MarkerOf(std::string_view line) {
   if (line.size() < 6 || line[0] != '-' || line[1] != '-') return Marker::kNone;
-  std::string_view rest = line.substr(2);
-  auto begins = [rest](std::string_view word) {
-    return rest.size() >= word.size() && EqualNoCase(rest.substr(0, word.size()), word);
+  // The words are letters: a byte with bit 0x20 set is the letter only
+  // when it is the letter in either case.
+  auto begins = [line](std::string_view word) {
+    if (line.size() < 2 + word.size()) return false;
+    for (std::size_t k = 0; k < word.size(); ++k) {
+      if ((line[2 + k] | 0x20) != word[k]) return false;
+    }
+    return true;
   };
-  switch (rest[0] | 0x20) {
+  switch (line[2] | 0x20) {
     case 'i':
       return begins("ifdef") ? Marker::kIfdef : Marker::kNone;
     case 'e':
@@ -57,50 +69,104 @@ bool FollowMarker(std::string_view line, std::string_view keyword, SwitchRegion&
 
 }  // namespace
 
+namespace {
+
+// What switching makes of a line.
+enum class Change { kNone, kUncomment, kCommentOut };
+
+Change ChangeOf(std::string_view line, std::string_view keyword, SwitchRegion& region) {
+  if (line.empty()) return Change::kNone;
+  if (line[0] == '-') {
+    if (!FollowMarker(line, keyword, region) && region == SwitchRegion::kSelected) {
+      return Change::kUncomment;
+    }
+  } else if (region == SwitchRegion::kOther && (line[0] == ' ' || line[0] == '\t')) {
+    return Change::kCommentOut;
+  }
+  return Change::kNone;
+}
+
+// Switches the lines of `in` from where it stands. With `out`, every line
+// is written there switched, each ending in CR LF (true unless a write
+// failed); without, the lines are only looked at (true at the first that
+// switching changes, false when none does).
+bool SwitchLines(File& in, std::string_view keyword, File* out) {
+  SwitchRegion region = SwitchRegion::kOutside;
+  bool ok = true;
+  auto write = [&](std::string_view text) { ok = out->Write(text) && ok; };
+  // A line that switching changes, written switched.
+  auto put = [&](std::string_view line, Change change) {
+    if (change == Change::kCommentOut) write("--");
+    if (change == Change::kUncomment) line.remove_prefix(std::min<std::size_t>(2, line.size()));
+    write(line);
+    write("\r\n");
+  };
+  // Lines are switched where the read buffer holds them; the lines that
+  // stay as they are, CR LF included (most), are written in runs.
+  constexpr std::size_t kWindow = std::size_t{1} << 16;
+  std::string line;
+  for (;;) {
+    const char* data = nullptr;
+    const std::size_t n = in.Peek(kWindow, &data);
+    if (n == 0) break;
+    const bool last = n < kWindow;  // the window reaches the end of the file
+    std::size_t done = 0;           // bytes of whole lines handled
+    std::size_t run = 0;            // where the lines written as they stand begin
+    while (done < n) {
+      const char* const p = data + done;
+      const std::size_t left = n - done;
+      bool tab = false;
+      const std::size_t len = FindLineEnd(p, left, /*nul_ends=*/false, &tab);
+      // A line (or a CR LF pair) that may go on past the window is read whole.
+      if (!last && len + 1 >= left) break;
+      const std::size_t term = len < left ? TerminatorLength(p, left, len) : 0;
+      const std::string_view text(p, len);
+      const Change change = ChangeOf(text, keyword, region);
+      if (change != Change::kNone && !out) return true;
+      if (out && (change != Change::kNone || term != 2 || p[len] != '\r')) {
+        write(std::string_view(data + run, done - run));
+        put(text, change);
+        run = done + len + term;
+      }
+      done += len + term;
+    }
+    if (out) write(std::string_view(data + run, done - run));
+    if (!ok) return false;
+    in.Skip(done);
+    if (done == 0) {
+      ReadWholeLine(in, line, /*tabs_to_blanks=*/false);
+      const Change change = ChangeOf(line, keyword, region);
+      if (change != Change::kNone && !out) return true;
+      if (out) put(line, change);
+    }
+  }
+  return out != nullptr && ok;
+}
+
+}  // namespace
+
 void SwitchLine(std::string& line, std::string_view keyword,
                 SwitchRegion& region) {
-  if (FollowMarker(line, keyword, region)) return;
-  if (region == SwitchRegion::kSelected && !line.empty() && line[0] == '-') {
-    line.erase(0, std::min<std::size_t>(2, line.size()));
-  } else if (region == SwitchRegion::kOther && !line.empty() &&
-             (line[0] == ' ' || line[0] == '\t')) {
-    line.insert(0, "--");
+  switch (ChangeOf(line, keyword, region)) {
+    case Change::kUncomment:
+      line.erase(0, std::min<std::size_t>(2, line.size()));
+      break;
+    case Change::kCommentOut:
+      line.insert(0, "--");
+      break;
+    case Change::kNone:
+      break;
   }
 }
 
 bool SwitchStream(File& in, File& out, std::string_view keyword) {
-  SwitchRegion region = SwitchRegion::kOutside;
-  std::string line;
-  while (ReadWholeLine(in, line, /*tabs_to_blanks=*/false)) {
-    // The two changes of a line inside a region are written, not made in
-    // the line: the line is not moved for them.
-    std::string_view text = line;
-    bool comment_out = false;
-    if (!line.empty() && line[0] == '-') {
-      if (!FollowMarker(line, keyword, region) && region == SwitchRegion::kSelected) {
-        text.remove_prefix(std::min<std::size_t>(2, text.size()));
-      }
-    } else if (region == SwitchRegion::kOther && !line.empty() &&
-               (line[0] == ' ' || line[0] == '\t')) {
-      comment_out = true;
-    }
-    if ((comment_out && !out.Write("--", 2)) || !WriteLine(out, text)) return false;
-  }
-  return true;
+  return SwitchLines(in, keyword, &out);
 }
 
 // Whether switching changes any line of the file: files without a region,
 // or already switched, are left alone and not asked about.
 bool SwitchChanges(File& in, std::string_view keyword) {
-  SwitchRegion region = SwitchRegion::kOutside;
-  std::string line;
-  std::string before;
-  while (ReadWholeLine(in, line, /*tabs_to_blanks=*/false)) {
-    before = line;
-    SwitchLine(line, keyword, region);
-    if (line != before) return true;
-  }
-  return false;
+  return SwitchLines(in, keyword, nullptr);
 }
 
 Outcome RunSimSwitch(const RunContext& run, const std::string& keyword, const std::string& dir) {

@@ -126,6 +126,75 @@ TEST(RunSimSwitch, LongLinesPassWhole) {
             Crlf({outside, "--ifdef SIM", "--" + active, "--endif"}));
 }
 
+// The reference: the file cut into lines by hand (CR, LF, CR LF and LF CR
+// end a line; a NUL is a byte like any other), each line switched alone
+// and written with CR LF.
+std::string SwitchedByLines(const std::string& bytes, const std::string& keyword) {
+  std::vector<std::string> lines;
+  for (std::size_t i = 0; i < bytes.size();) {
+    std::size_t end = bytes.find_first_of("\r\n", i);
+    if (end == std::string::npos) end = bytes.size();
+    lines.push_back(bytes.substr(i, end - i));
+    i = end;
+    if (i < bytes.size()) {
+      const char first = bytes[i++];
+      if (i < bytes.size() && bytes[i] == (first == '\r' ? '\n' : '\r')) ++i;
+    }
+  }
+  return Crlf(Switched(lines, keyword));
+}
+
+TEST(SwitchStream, WritesWhatSwitchingLineByLineWrites) {
+  // Files of markers, dashed, indented and plain lines with every line end,
+  // lines that cross the read window, NULs, with and without a last line
+  // end; some switch nothing.
+  const std::vector<std::string> kinds = {
+      "--ifdef SIM", "--ifdef NOSIM", "--else", "--endif", "--  x <= y;", "-",
+      "  a <= b;",   "\tc;",          "plain",  "",        std::string("n\0ul", 5)};
+  const std::vector<std::string> ends = {"\r\n", "\n", "\r", "\n\r"};
+  unsigned seed = 7;
+  auto next = [&seed](unsigned n) {
+    seed = seed * 1103515245u + 12345u;
+    return (seed >> 8) % n;
+  };
+  for (int file = 0; file < 40; ++file) {
+    std::string bytes;
+    const bool crlf_only = file % 4 == 0;
+    const bool regions = file % 5 != 1;
+    for (int k = 0, lines = static_cast<int>(next(3000)); k < lines; ++k) {
+      std::string line = kinds[next(static_cast<unsigned>(kinds.size()))];
+      if (!regions && line.rfind("--", 0) == 0) line = "plain";
+      if (next(200) == 0) line += std::string(next(140000), 'w');
+      bytes += line + (crlf_only ? "\r\n" : ends[next(4)]);
+    }
+    if (file % 3 == 0) bytes += "  last <= 1;";
+    for (const char* keyword : {" SIM", " NOSIM"}) {
+      SCOPED_TRACE(::testing::Message() << "file " << file << keyword);
+      WriteFileBytes("in.vhd", bytes);
+      File in;
+      File out;
+      ASSERT_TRUE(in.Open("in.vhd", File::Mode::kRead));
+      ASSERT_TRUE(out.Open("out.vhd", File::Mode::kCreate));
+      EXPECT_TRUE(SwitchStream(in, out, keyword));
+      out.Close();
+      EXPECT_EQ(ReadFileBytes("out.vhd"), SwitchedByLines(bytes, keyword));
+    }
+  }
+}
+
+TEST(RunSimSwitch, ARegionFarIntoTheFileIsFound) {
+  TestApp t;
+  t.UseDesign("top");
+  t.app.state.option_line = " SIM";
+  std::vector<std::string> lines(20000, "  signal s : std_logic;");
+  lines.insert(lines.end(), kRegion.begin(), kRegion.end());
+  WriteFileBytes("far.vhd", Crlf(lines));
+  t.ui.answers = {"yes"};
+  EXPECT_EQ(testing::RunArmed(t.app, id::kVhdlSim), Outcome::kCompleted);
+  EXPECT_EQ(t.ui.boxes[0].text, "Replace file?");
+  EXPECT_EQ(ReadFileBytes("far.vhd"), Crlf(Switched(lines, " SIM")));
+}
+
 TEST(RunSimSwitch, WithoutVhdFilesOnlySaysSo) {
   TestApp t;
   t.UseDesign("top");
