@@ -145,6 +145,7 @@ std::string SwitchedByLines(const std::string& bytes, const std::string& keyword
 }
 
 TEST(SwitchStream, WritesWhatSwitchingLineByLineWrites) {
+  TestApp t;  // a directory of its own
   // Files of markers, dashed, indented and plain lines with every line end,
   // lines that cross the read window, NULs, with and without a last line
   // end; some switch nothing.
