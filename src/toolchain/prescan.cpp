@@ -1,5 +1,6 @@
 #include "toolchain/prescan.h"
 
+#include <cstring>
 #include <limits>
 #include <string>
 
@@ -52,6 +53,48 @@ std::vector<std::string> HeaderPorts(File& mac, std::string line) {
   return ports;
 }
 
+// Whether p[0, n) holds ".macro" in any letter case.
+bool NamesMacro(const char* p, std::size_t n) {
+  static constexpr char kWord[] = "macro";
+  for (const char* dot = static_cast<const char*>(std::memchr(p, '.', n)); dot != nullptr;
+       dot = static_cast<const char*>(std::memchr(dot + 1, '.', p + n - dot - 1))) {
+    if (p + n - dot < 6) return false;
+    std::size_t k = 0;
+    while (k < 5 && (dot[1 + k] | 0x20) == kWord[k]) ++k;  // letters: the case bit
+    if (k == 5) return true;
+  }
+  return false;
+}
+
+// Moves past the lines that can be neither a tag nor a header (most): those
+// that do not begin with "$" and do not name ".macro". They are looked at
+// where the read buffer holds them; the scan stops at the start of any
+// other line, and of a line that may go on past the window (read whole
+// after).
+void SkipPlainLines(File& mac) {
+  constexpr std::size_t kWindow = std::size_t{1} << 16;
+  for (;;) {
+    const char* data = nullptr;
+    const std::size_t n = mac.Peek(kWindow, &data);
+    const bool last = n < kWindow;
+    std::size_t done = 0;
+    while (done < n) {
+      const char* const p = data + done;
+      const std::size_t left = n - done;
+      bool tab = false;
+      const std::size_t len = FindLineEnd(p, left, /*nul_ends=*/false, &tab);
+      if ((!last && len + 1 >= left) ||
+          (len > 0 && (p[0] == '$' || NamesMacro(p, len)))) {
+        mac.Skip(done);
+        return;
+      }
+      done += len + (len < left ? TerminatorLength(p, left, len) : 0);
+    }
+    mac.Skip(done);
+    if (done == 0) return;
+  }
+}
+
 }  // namespace
 
 MacroScan ScanMacroFile(File& mac, const std::string& top_module) {
@@ -59,7 +102,9 @@ MacroScan ScanMacroFile(File& mac, const std::string& top_module) {
   const std::string needle = " " + ToLower(top_module) + " ";
   std::string line;
   // Lines are read whole, so a long header keeps all its ports.
-  while (ReadWholeLine(mac, line)) {
+  for (;;) {
+    SkipPlainLines(mac);
+    if (!ReadWholeLine(mac, line)) break;
     if (StartsWithNoCase(line, kTag)) {
       int level = TagLevel(line);
       if (level > scan.highest_level) scan.highest_level = level;

@@ -1,11 +1,13 @@
 // The top-module prescan and the block route macros.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "support/scripted_platform.h"
+#include "text/file.h"
 #include "toolchain/block_routes.h"
 #include "toolchain/prescan.h"
 
@@ -182,6 +184,51 @@ TEST(PrescanTopModule, FailuresKeepThePreviousPortTable) {
   PrescanTopModule(e.t.app.context(), ToolDesignOf(e.t.app), e.t.app.toolchain);
   EXPECT_EQ(e.Mac(), Crlf(tagged));
   EXPECT_EQ(e.t.app.toolchain.top_ports, V{"a"});
+}
+
+TEST(ScanMacroFile, FindsTagsAndTheHeaderAmongLinesOfEveryKind) {
+  // Generated macro files: tags in their spellings among instance lines,
+  // lines that hold a "." or begin with "$" without being either, lines
+  // across the read window, every line end; then the top module's header
+  // (its ports over a continuation line), after which tags do not count.
+  TestApp t;
+  const char* const ends[] = {"\r\n", "\n", "\r", "\n\r"};
+  unsigned seed = 3;
+  auto next = [&seed](unsigned n) {
+    seed = seed * 1103515245u + 12345u;
+    return (seed >> 8) % n;
+  };
+  for (int file = 0; file < 12; ++file) {
+    std::string text;
+    int highest = 0;
+    auto line = [&](const std::string& l) { text += l + ends[next(4)]; };
+    for (int k = 0, lines = static_cast<int>(next(20000)); k < lines; ++k) {
+      switch (next(9)) {
+        case 0: {
+          const int level = static_cast<int>(next(50));
+          const char* const spellings[] = {"$blocklevel ", "$BlockLevel\t", "$BLOCKLEVEL  +"};
+          line(spellings[next(3)] + std::to_string(level));
+          highest = std::max(highest, level);
+          break;
+        }
+        case 1: line(".macro CELL" + std::to_string(k) + " a b"); break;
+        case 2: line("$blocklevels 99"); break;  // no tag: no blank after the word
+        case 3: line("<u1 INV a n.5"); break;
+        case 4: line(std::string(next(3) == 0 ? 90000 : 40, 'w') + " x.y"); break;
+        default: line("<u" + std::to_string(k) + " NAND2 a b y");
+      }
+    }
+    line(std::string(file % 2 ? ".MACRO\tTop" : ".macro top") + " a Vdd b");
+    line("+ gnd y");
+    line("$blocklevel 99");
+    WriteFileBytes("scan.mac", text);
+    File mac;
+    ASSERT_TRUE(mac.Open("scan.mac", File::Mode::kRead));
+    const MacroScan scan = ScanMacroFile(mac, "TOP");
+    EXPECT_TRUE(scan.header_found) << file;
+    EXPECT_EQ(scan.highest_level, highest) << file;
+    EXPECT_EQ(scan.ports, (V{"a", "b", "y"})) << file;
+  }
 }
 
 }  // namespace
