@@ -1,5 +1,7 @@
 #include "toolchain/block_routes.h"
 
+#include <functional>
+#include <string_view>
 #include <unordered_set>
 
 #include "core/safe_replace.h"
@@ -70,12 +72,12 @@ Header SplitHeader(const std::string& cleaned) {
 
 // The macro named by an instance line "<inst macro nodes...": the text
 // between the first and second blank (or the line's end).
-std::string InstanceMacro(const std::string& line) {
+std::string_view InstanceMacro(std::string_view line) {
   std::size_t first = line.find(' ');
-  if (first == std::string::npos) return std::string();
+  if (first == std::string_view::npos) return {};
   std::size_t second = line.find(' ', first + 1);
-  return line.substr(first + 1, second == std::string::npos
-                                    ? std::string::npos
+  return line.substr(first + 1, second == std::string_view::npos
+                                    ? std::string_view::npos
                                     : second - first - 1);
 }
 
@@ -98,9 +100,12 @@ bool BuildBlockRoutes(Platform& p, int highest_level,
   File& out = scratch.file();
   p.ui.WaitCursor();
 
-  std::string level_target = "$blocklevel=<none yet>";
+  // The tag that marks a block of the highest level, looked for once a
+  // header has been read.
+  const std::string level_tag = Format("$blocklevel %d", highest_level);
+  std::string_view level_target = "$blocklevel=<none yet>";
   std::string kept_list = " ";  // shown at the end
-  std::unordered_set<std::string> kept;
+  std::unordered_set<std::string, TextHash, std::equal_to<>> kept;
   bool uses_kept = false;
   // The output of the current definition, from its header on: it is
   // replaced by a "$removed" line or cut back to the header before it is
@@ -134,13 +139,13 @@ bool BuildBlockRoutes(Platform& p, int highest_level,
       }
       header = SplitHeader(CleanHeader(std::move(joined)));
       after_header = pending.size();
-      level_target = Format("$blocklevel %d", highest_level);
+      level_target = level_tag;
       if (!have) break;
     }
     AppendLine(pending, line);
     if (!line.empty() && line[0] == '<') {
-      std::string used = InstanceMacro(line);
-      if (!used.empty() && kept.count(used)) uses_kept = true;
+      const std::string_view used = InstanceMacro(line);
+      if (!used.empty() && kept.contains(used)) uses_kept = true;
     }
     if (in_definition && ClassifyMacLine(line) == MacLineKind::kEnd) {
       // A macro that uses a kept macro is kept even when its header has no
