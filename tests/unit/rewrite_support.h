@@ -11,6 +11,18 @@
 
 namespace kalvor::testing {
 
+// Every line end a file may have: CR LF, LF, CR and LF CR.
+inline const char* const kLineEnds[] = {"\r\n", "\n", "\r", "\n\r"};
+
+// Numbers below `n` from a seed, the same in every run.
+struct Repeatable {
+  unsigned seed;
+  unsigned operator()(unsigned n) {
+    seed = seed * 1103515245u + 12345u;
+    return (seed >> 8) % n;
+  }
+};
+
 // A file system whose replace step always fails, as when the target is
 // locked by another program.
 class LockedTargetFs : public PosixFileSystem {

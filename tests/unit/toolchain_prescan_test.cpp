@@ -8,6 +8,7 @@
 
 #include "support/scripted_platform.h"
 #include "text/file.h"
+#include "rewrite_support.h"
 #include "toolchain/block_routes.h"
 #include "toolchain/prescan.h"
 
@@ -192,16 +193,11 @@ TEST(ScanMacroFile, FindsTagsAndTheHeaderAmongLinesOfEveryKind) {
   // across the read window, every line end; then the top module's header
   // (its ports over a continuation line), after which tags do not count.
   TestApp t;
-  const char* const ends[] = {"\r\n", "\n", "\r", "\n\r"};
-  unsigned seed = 3;
-  auto next = [&seed](unsigned n) {
-    seed = seed * 1103515245u + 12345u;
-    return (seed >> 8) % n;
-  };
+  testing::Repeatable next{3};
   for (int file = 0; file < 12; ++file) {
     std::string text;
     int highest = 0;
-    auto line = [&](const std::string& l) { text += l + ends[next(4)]; };
+    auto line = [&](const std::string& l) { text += l + testing::kLineEnds[next(4)]; };
     for (int k = 0, lines = static_cast<int>(next(20000)); k < lines; ++k) {
       switch (next(9)) {
         case 0: {

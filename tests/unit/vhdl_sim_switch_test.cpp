@@ -152,12 +152,7 @@ TEST(SwitchStream, WritesWhatSwitchingLineByLineWrites) {
   const std::vector<std::string> kinds = {
       "--ifdef SIM", "--ifdef NOSIM", "--else", "--endif", "--  x <= y;", "-",
       "  a <= b;",   "\tc;",          "plain",  "",        std::string("n\0ul", 5)};
-  const std::vector<std::string> ends = {"\r\n", "\n", "\r", "\n\r"};
-  unsigned seed = 7;
-  auto next = [&seed](unsigned n) {
-    seed = seed * 1103515245u + 12345u;
-    return (seed >> 8) % n;
-  };
+  testing::Repeatable next{7};
   for (int file = 0; file < 40; ++file) {
     std::string bytes;
     const bool crlf_only = file % 4 == 0;
@@ -166,7 +161,7 @@ TEST(SwitchStream, WritesWhatSwitchingLineByLineWrites) {
       std::string line = kinds[next(static_cast<unsigned>(kinds.size()))];
       if (!regions && line.rfind("--", 0) == 0) line = "plain";
       if (next(200) == 0) line += std::string(next(140000), 'w');
-      bytes += line + (crlf_only ? "\r\n" : ends[next(4)]);
+      bytes += line + (crlf_only ? "\r\n" : testing::kLineEnds[next(4)]);
     }
     if (file % 3 == 0) bytes += "  last <= 1;";
     for (const char* keyword : {" SIM", " NOSIM"}) {
