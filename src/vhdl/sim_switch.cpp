@@ -15,7 +15,6 @@ namespace {
 // standing for a blank.
 bool KeywordFollows(std::string_view line, std::string_view keyword) {
   const std::string_view rest = line.substr(7);
-  if (keyword.size() > rest.size()) return false;
   for (std::size_t at = 0; at + keyword.size() <= rest.size(); ++at) {
     std::size_t k = 0;
     while (k < keyword.size() && keyword[k] == (rest[at + k] == '\t' ? ' ' : rest[at + k])) ++k;
@@ -66,10 +65,6 @@ bool FollowMarker(std::string_view line, std::string_view keyword, SwitchRegion&
   }
   return false;
 }
-
-}  // namespace
-
-namespace {
 
 // What switching makes of a line.
 enum class Change { kNone, kUncomment, kCommentOut };
