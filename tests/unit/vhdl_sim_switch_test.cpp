@@ -173,7 +173,7 @@ TEST(SwitchStream, WritesWhatSwitchingLineByLineWrites) {
       ASSERT_TRUE(out.Open("out.vhd", File::Mode::kCreate));
       EXPECT_TRUE(SwitchStream(in, out, keyword));
       out.Close();
-      EXPECT_EQ(ReadFileBytes("out.vhd"), SwitchedByLines(bytes, keyword));
+      EXPECT_TRUE(ReadFileBytes("out.vhd") == SwitchedByLines(bytes, keyword));  // (too long to print)
     }
   }
 }
