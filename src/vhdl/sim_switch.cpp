@@ -89,7 +89,8 @@ bool SwitchLines(File& in, std::string_view keyword, File* out) {
   SwitchRegion region = SwitchRegion::kOutside;
   bool ok = true;
   auto write = [&](std::string_view text) { ok = out->Write(text) && ok; };
-  // A line that switching changes, written switched.
+  // A line written by itself (not in a run): as switching makes it, with
+  // CR LF.
   auto put = [&](std::string_view line, Change change) {
     if (change == Change::kCommentOut) write("--");
     if (change == Change::kUncomment) line.remove_prefix(std::min<std::size_t>(2, line.size()));
