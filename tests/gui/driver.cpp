@@ -82,10 +82,15 @@ bool HasScratchFile(const std::string& dir) {
   return true;
 }
 
-// Waits for a file that another program writes.
-void WaitForFile(const std::string& path) {
+// Waits for a file that another program writes whole under a scratch name
+// and then renames, and returns its bytes. The name can exist before the file
+// opens: the renaming program still holds it open for deletion for a moment,
+// and an open that does not share deletion fails meanwhile. So this polls
+// until the bytes are read, not until the name is there.
+std::string WaitForWrittenFile(const std::string& path) {
   for (DWORD waited = 0; waited < kPatienceMs; waited += 50) {
-    if (Exists(path)) return;
+    std::string bytes = ReadBytes(path);
+    if (!bytes.empty()) return bytes;
     Sleep(50);
   }
   throw Failure{path + " was never written"};
@@ -1426,8 +1431,7 @@ std::string RunTranslatorAndPostProcess(Kalvor& k, const std::string& output) {
   k.Press(103);
   Box reminder = k.NextBox();
   CheckEq(Describe(reminder), "[Kalvor] Click here AFTER NetTran has run.", "reminder");
-  WaitForFile(output);
-  std::string written = ReadBytes(output);
+  std::string written = WaitForWrittenFile(output);
   Kalvor::Click(reminder.hwnd, IDOK);
   k.Answer("TOP<",
            "Remove root module name from hierarchy? (and other changes needed for pad "
