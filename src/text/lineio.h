@@ -56,6 +56,34 @@ bool ReadWholeLine(File& file, std::string& line, bool tabs_to_blanks = true);
 // ReadWholeLine adding the line at the end of `text`.
 bool AppendWholeLine(File& file, std::string& text, bool tabs_to_blanks = true);
 
+// The lines that lie whole in the file's read window at its position, each
+// as ReadWholeLine reads it but where the window holds it, tabs as they are:
+// `take(line, end)` gets each line's text and the length of its line end,
+// in order, until it returns false. A line, or a CR LF pair, that may go on
+// past the window is not handed over. Returns the bytes of the lines taken,
+// in the window; the caller moves past them (File::Skip). Empty when none
+// was taken: at the end of the file, before a line that ReadWholeLine must
+// read, or when `take` refused the first.
+template <class Take>
+std::string_view TakeWholeLines(File& file, Take take) {
+  constexpr std::size_t kWindow = std::size_t{1} << 16;
+  const char* data = nullptr;
+  const std::size_t n = file.Peek(kWindow, &data);
+  const bool last = n < kWindow;  // the window reaches the end of the file
+  std::size_t done = 0;
+  while (done < n) {
+    const char* const p = data + done;
+    const std::size_t left = n - done;
+    bool tab = false;
+    const std::size_t len = FindLineEnd(p, left, /*nul_ends=*/false, &tab);
+    if (!last && len + 1 >= left) break;
+    const std::size_t end = len < left ? TerminatorLength(p, left, len) : 0;
+    if (!take(std::string_view(p, len), end)) break;
+    done += len + end;
+  }
+  return std::string_view(data, done);
+}
+
 // A line-by-line reader that holds no line: for inputs whose lines may be
 // longer than anything worth keeping. Lines end as for ReadWholeLine; tabs
 // read as blanks. Use one reader at a time on a file; the file's position

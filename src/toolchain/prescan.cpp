@@ -72,26 +72,14 @@ bool NamesMacro(const char* p, std::size_t n) {
 // other line, and of a line that may go on past the window (read whole
 // after).
 void SkipPlainLines(File& mac) {
-  constexpr std::size_t kWindow = std::size_t{1} << 16;
   for (;;) {
-    const char* data = nullptr;
-    const std::size_t n = mac.Peek(kWindow, &data);
-    const bool last = n < kWindow;
-    std::size_t done = 0;
-    while (done < n) {
-      const char* const p = data + done;
-      const std::size_t left = n - done;
-      bool tab = false;
-      const std::size_t len = FindLineEnd(p, left, /*nul_ends=*/false, &tab);
-      if ((!last && len + 1 >= left) ||
-          (len > 0 && (p[0] == '$' || NamesMacro(p, len)))) {
-        mac.Skip(done);
-        return;
-      }
-      done += len + (len < left ? TerminatorLength(p, left, len) : 0);
-    }
-    mac.Skip(done);
-    if (done == 0) return;
+    bool stopped = false;
+    const std::size_t taken = TakeWholeLines(mac, [&stopped](std::string_view line, std::size_t) {
+      stopped = !line.empty() && (line[0] == '$' || NamesMacro(line.data(), line.size()));
+      return !stopped;
+    }).size();
+    mac.Skip(taken);
+    if (stopped || taken == 0) return;
   }
 }
 

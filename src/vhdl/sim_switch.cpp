@@ -99,42 +99,34 @@ bool SwitchLines(File& in, std::string_view keyword, File* out) {
   };
   // Lines are switched where the read buffer holds them; the lines that
   // stay as they are, CR LF included (most), are written in runs.
-  constexpr std::size_t kWindow = std::size_t{1} << 16;
+  bool changes = false;  // found by a question (no `out`)
   std::string line;
   for (;;) {
-    const char* data = nullptr;
-    const std::size_t n = in.Peek(kWindow, &data);
-    if (n == 0) break;
-    const bool last = n < kWindow;  // the window reaches the end of the file
-    std::size_t done = 0;           // bytes of whole lines handled
-    std::size_t run = 0;            // where the lines written as they stand begin
-    while (done < n) {
-      const char* const p = data + done;
-      const std::size_t left = n - done;
-      bool tab = false;
-      const std::size_t len = FindLineEnd(p, left, /*nul_ends=*/false, &tab);
-      // A line (or a CR LF pair) that may go on past the window is read whole.
-      if (!last && len + 1 >= left) break;
-      const std::size_t term = len < left ? TerminatorLength(p, left, len) : 0;
-      const std::string_view text(p, len);
+    const char* run = nullptr;  // where the lines written as they stand begin
+    const std::string_view taken = TakeWholeLines(in, [&](std::string_view text, std::size_t end) {
+      if (!run) run = text.data();
       const Change change = ChangeOf(text, keyword, region);
-      if (change != Change::kNone && !out) return true;
-      if (out && (change != Change::kNone || term != 2 || p[len] != '\r')) {
-        write(std::string_view(data + run, done - run));
-        put(text, change);
-        run = done + len + term;
+      if (change != Change::kNone && !out) {
+        changes = true;
+        return false;
       }
-      done += len + term;
-    }
-    if (out) write(std::string_view(data + run, done - run));
+      const char* const next = text.data() + text.size() + end;
+      if (out && (change != Change::kNone || end != 2 || next[-2] != '\r')) {
+        write(std::string_view(run, text.data() - run));
+        put(text, change);
+        run = next;
+      }
+      return true;
+    });
+    if (changes) return true;
+    if (out && !taken.empty()) write(std::string_view(run, taken.data() + taken.size() - run));
     if (!ok) return false;
-    in.Skip(done);
-    if (done == 0) {
-      ReadWholeLine(in, line, /*tabs_to_blanks=*/false);
-      const Change change = ChangeOf(line, keyword, region);
-      if (change != Change::kNone && !out) return true;
-      if (out) put(line, change);
-    }
+    in.Skip(taken.size());
+    if (!taken.empty()) continue;
+    if (!ReadWholeLine(in, line, /*tabs_to_blanks=*/false)) break;
+    const Change change = ChangeOf(line, keyword, region);
+    if (change != Change::kNone && !out) return true;
+    if (out) put(line, change);
   }
   return out != nullptr && ok;
 }
