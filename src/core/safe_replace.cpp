@@ -1,5 +1,6 @@
 #include "core/safe_replace.h"
 
+#include <cstdint>
 #include <vector>
 
 namespace kalvor {
@@ -60,17 +61,36 @@ bool SafeOutput::Commit() {
   return false;
 }
 
-bool CommitPair(SafeOutput& first, SafeOutput& second) {
-  if (first.scratch_.empty() || second.scratch_.empty()) return false;
-  for (SafeOutput* out : {&first, &second}) {
+namespace {
+
+// The bytes to copy to keep the file at `path` aside as it is: none when
+// there is no file; one that cannot be read counts as the largest.
+std::uint64_t KeepingCost(const std::string& path) {
+  if (!FileExists(path)) return 0;
+  File file;
+  if (!file.Open(path, File::Mode::kRead)) return UINT64_MAX;
+  const std::int64_t size = file.Size();
+  return size < 0 ? UINT64_MAX : static_cast<std::uint64_t>(size) + 1;
+}
+
+}  // namespace
+
+bool CommitPair(SafeOutput& one, SafeOutput& other) {
+  if (one.scratch_.empty() || other.scratch_.empty()) return false;
+  for (SafeOutput* out : {&one, &other}) {
     if (!out->Settle()) {
-      first.Abort();
-      second.Abort();
+      one.Abort();
+      other.Abort();
       out->p_.ui.Notify(kUnableToWrite, out->target_, box::kOk | box::kIconError);
       return false;
     }
   }
-  // The first file as it is now, kept aside until the second is replaced.
+  // The file replaced first is kept aside as it is now, until the second
+  // is replaced: the one that costs least to keep (a .wir beside its .mac,
+  // or one that is not there yet).
+  const bool swap = KeepingCost(other.target_) < KeepingCost(one.target_);
+  SafeOutput& first = swap ? other : one;
+  SafeOutput& second = swap ? one : other;
   Platform& p = first.p_;
   SafeOutput kept(p);
   const bool existed = FileExists(first.target_);

@@ -58,10 +58,10 @@ class SafeOutput {
   void Abort();
 
   // Two files that belong together (a .mac and its .wir) replaced both or
-  // neither: both new versions complete on the disk first; when the second
-  // cannot replace its file, the first file is put back as it was. False
-  // after telling the user, as Commit.
-  friend bool CommitPair(SafeOutput& first, SafeOutput& second);
+  // neither: both new versions complete on the disk first; when the one
+  // replaced second cannot replace its file, the other is put back as it
+  // was. False after telling the user, as Commit.
+  friend bool CommitPair(SafeOutput& one, SafeOutput& other);
 
  private:
   // Flushes, settles and closes the scratch file; false (nothing told) when
@@ -76,7 +76,7 @@ class SafeOutput {
   bool replaced_ = false;  // the last Replace renamed the scratch file
 };
 
-bool CommitPair(SafeOutput& first, SafeOutput& second);
+bool CommitPair(SafeOutput& one, SafeOutput& other);
 
 // Tells the user that `path` could not be read to its end.
 void ReportReadFailure(UserInterface& ui, const std::string& path);

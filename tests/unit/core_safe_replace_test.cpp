@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <string>
 
+#include "rewrite_support.h"
 #include "support/scripted_platform.h"
 
 namespace kalvor {
@@ -56,26 +57,43 @@ TEST(SafeOutput, ALinkToNothingIsRefused) {
   EXPECT_TRUE(testing::ScratchFilesIn(t.dir.path()).empty());
 }
 
-// Two files that belong together: when the second cannot be replaced, the
-// first is put back; a new first file is taken away again.
+// A file system on which one file cannot be replaced (locked by another
+// program).
+struct OneLockedFs : PosixFileSystem {
+  std::string locked;
+  bool ReplaceFile(const std::string& from, const std::string& to) override {
+    return to != locked && PosixFileSystem::ReplaceFile(from, to);
+  }
+};
+
+// Two files that belong together: when either cannot be replaced, the
+// other is put back as it was (a new one is taken away again), whichever
+// of them is the larger or missing.
 TEST(SafeOutput, PairsAreReplacedBothOrNeither) {
-  for (bool first_existed : {true, false}) {
-    TestApp t;
-    if (first_existed) WriteFileBytes(t.dir / "a.mac", "old mac");
-    std::filesystem::create_directories(t.dir / "a.wir/x");  // cannot be replaced
-    SafeOutput mac(t.app.platform);
-    SafeOutput wir(t.app.platform);
-    ASSERT_TRUE(mac.Open(t.dir / "a.mac") && wir.Open(t.dir / "a.wir"));
-    mac.file().Write("new mac");
-    wir.file().Write("new wir");
-    EXPECT_FALSE(CommitPair(mac, wir));
-    if (first_existed) {
-      EXPECT_EQ(ReadFileBytes(t.dir / "a.mac"), "old mac");
-    } else {
-      EXPECT_FALSE(std::filesystem::exists(t.dir / "a.mac"));
+  for (const char* stuck : {"a.wir", "a.mac"}) {
+    for (bool other_existed : {true, false}) {
+      TestApp t;
+      testing::OtherFsApp<OneLockedFs> locked(t);
+      locked.fs.locked = t.dir / stuck;
+      const std::string other = std::string(stuck) == "a.wir" ? "a.mac" : "a.wir";
+      const std::string old_text(other == "a.mac" ? 100000 : 3, 'o');
+      if (other_existed) WriteFileBytes(t.dir / other, old_text);
+      WriteFileBytes(t.dir / stuck, "stuck");
+      SafeOutput mac(locked.app.platform);
+      SafeOutput wir(locked.app.platform);
+      ASSERT_TRUE(mac.Open(t.dir / "a.mac") && wir.Open(t.dir / "a.wir"));
+      mac.file().Write("new mac");
+      wir.file().Write("new wir");
+      EXPECT_FALSE(CommitPair(mac, wir));
+      EXPECT_EQ(ReadFileBytes(t.dir / stuck), "stuck");
+      if (other_existed) {
+        EXPECT_EQ(ReadFileBytes(t.dir / other), old_text) << stuck;
+      } else {
+        EXPECT_FALSE(std::filesystem::exists(t.dir / other)) << stuck;
+      }
+      EXPECT_EQ(t.ui.Last().caption, t.dir / stuck);
+      EXPECT_TRUE(testing::ScratchFilesIn(t.dir.path()).empty()) << stuck;
     }
-    EXPECT_EQ(t.ui.Last().caption, t.dir / "a.wir");
-    EXPECT_TRUE(testing::ScratchFilesIn(t.dir.path()).empty());
   }
 }
 
