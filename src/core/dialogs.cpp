@@ -165,6 +165,9 @@ void Progress::Step(File& file) {
 void Progress::Fill() {
   if (!ui_) return;
   ui_->ProgressDraw(last_total_k_, last_total_k_, false);
+  // A Cancel clicked since the last redraw still waits among the messages.
+  ui_->PumpMessages();
+  if (ui_->CancelRequested()) cancelled_ = true;
 }
 
 void Progress::Close() {

@@ -75,7 +75,8 @@ class Progress {
   // position and the animation and asks whether the user cancelled; once
   // per redraw interval lets messages through and draws the bar.
   void Step(File& file);
-  // Draws the bar full.
+  // Draws the bar full when the work is done, before its results replace
+  // any file, and takes a Cancel clicked since the last redraw.
   void Fill();
   void Close();
 

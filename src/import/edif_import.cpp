@@ -335,6 +335,7 @@ Outcome Import(const RunContext& run, EdifSession& session, const EdifJob& job,
     return Outcome::kFailed;
   }
   progress.Fill();
+  if (progress.cancelled()) return Outcome::kFailed;
   in.Close();
   if (in.ReadFailed()) {
     ReportReadFailure(p.ui, in.Path());

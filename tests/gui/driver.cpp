@@ -2160,7 +2160,8 @@ void CancelImport() {
       return;
     }
     if (clicks > 0 && GetTickCount() - last_click < 300) return;
-    if (clicks == 0) Screenshot(progress, "progress-cancel.bmp", false);
+    // Clicked at once: no screenshot first (it waits until the window is
+    // drawn, and a wait there once let the import end before the click).
     MouseClick(cancel);
     last_click = GetTickCount();
     ++clicks;

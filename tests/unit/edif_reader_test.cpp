@@ -175,15 +175,28 @@ TEST(EdifReader, RepeatedWarningsBeyondTheFirstFewAreListedInAFile) {
   EXPECT_EQ(shown, 5);
 }
 
-// Cancel stops the import as a failure, without its summary.
+// Cancel stops the import as a failure, without its summary, and nothing
+// is written: clicked while the file is read, and clicked after the last
+// redraw of the reading (taken when the bar is drawn full, before the
+// files are replaced).
 TEST(EdifReader, CancelStopsTheImport) {
-  TestApp t;
-  t.ui.cancel_after_draws = 1;
-  std::string contents = Inst("U1", "B") + NetOf("X", {"X", "U1 A"});
-  EXPECT_EQ(ImportEdifText(t, EdifWith(LibCell("B", {"A"}), "(port X)", contents)),
-            Outcome::kFailed);
-  for (const auto& b : t.ui.boxes) EXPECT_NE(b.caption, "EDIF Conversion Done.");
-  EXPECT_EQ(t.ui.progress_log.back(), "close");
+  const std::string edif = EdifWith(LibCell("B", {"A"}), "(port X)",
+                                    Inst("U1", "B") + NetOf("X", {"X", "U1 A"}));
+  int draws = 0;
+  {
+    TestApp t;
+    ASSERT_EQ(ImportEdifText(t, edif), Outcome::kCompleted);
+    draws = t.ui.draws;  // the last of them draws the bar full
+  }
+  for (int cancel_from : {1, draws}) {
+    TestApp t;
+    t.ui.cancel_after_draws = cancel_from;
+    EXPECT_EQ(ImportEdifText(t, edif), Outcome::kFailed) << cancel_from;
+    for (const auto& b : t.ui.boxes) EXPECT_NE(b.caption, "EDIF Conversion Done.");
+    EXPECT_EQ(t.ui.progress_log.back(), "close");
+    EXPECT_FALSE(std::filesystem::exists(t.dir / "design.mac")) << cancel_from;
+    EXPECT_TRUE(testing::ScratchFilesIn(t.dir.path()).empty());
+  }
 }
 
 TEST(EdifReader, KeywordsIgnoreLetterCaseAndDuplicatesWarn) {
