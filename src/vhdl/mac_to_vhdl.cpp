@@ -957,6 +957,7 @@ Outcome RunMacToVhdl(const RunContext& run, const MacToVhdlJob& job, FanoutTable
 
   bool name_changed = ConvertMacFile(p.ui, run.progress, parameters, in, out.file(), fanout);
 
+  run.progress.Fill();
   const bool cancelled = run.progress.cancelled();
   run.progress.Close();
   if (cancelled) return Outcome::kFailed;  // the new file is dropped

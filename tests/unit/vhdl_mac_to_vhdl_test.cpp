@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -7,7 +8,6 @@
 #include "core/startup.h"
 #include "vhdl/mac_to_vhdl.h"
 #include "vhdl/fanout.h"
-#include "vhdl/mac_to_vhdl.h"
 #include "support/scripted_platform.h"
 #include "text/lineio.h"
 #include "text/strings.h"
@@ -129,12 +129,28 @@ TEST(MacToVhdl, StandardVhdlDeclaresWhatTheDefaultLeavesOut) {
   EXPECT_NE(ReadFileBytes("~fanout.txt").find("\tGND\r\n"), std::string::npos);
 }
 
+// Cancel clicked during the conversion, or after its last redraw: the bar
+// is drawn full when the work is done, and a Cancel from then on is still
+// taken before the file is replaced.
 TEST(MacToVhdl, CancelEndsAsAFailureWithoutTheFanoutReport) {
-  MacRun run;
-  run.ui.cancel_after_draws = 1;
-  EXPECT_EQ(run.Convert(kFullAdder), Outcome::kFailed);
-  EXPECT_TRUE(run.BoxesWithCaption("NETS=").empty());
-  EXPECT_EQ(run.ui.progress_log.back(), "close");
+  // A comment at the end, so that the bar's first draw is not full.
+  const std::string mac = kFullAdder + ("$" + std::string(6000, 'x') + "\r\n");
+  MacRun done;
+  ASSERT_EQ(done.Convert(mac), Outcome::kCompleted);
+  std::vector<std::string> draws;
+  for (const std::string& e : done.ui.progress_log) {
+    if (e.rfind("draw ", 0) == 0) draws.push_back(e);
+  }
+  ASSERT_GE(draws.size(), 2u);
+  EXPECT_EQ(draws.back(), "draw 6 6");
+  for (int cancel_from : {1, done.ui.draws}) {
+    MacRun run;
+    run.ui.cancel_after_draws = cancel_from;
+    EXPECT_EQ(run.Convert(mac), Outcome::kFailed) << cancel_from;
+    EXPECT_FALSE(std::filesystem::exists("fa.vhd")) << cancel_from;
+    EXPECT_TRUE(run.BoxesWithCaption("NETS=").empty());
+    EXPECT_EQ(run.ui.progress_log.back(), "close");
+  }
   // Standard VHDL names no top entity from the cells seen before Cancel.
   MacRun standard;
   standard.ui.cancel_after_draws = 1;
