@@ -88,12 +88,14 @@ bool CommitPair(SafeOutput& one, SafeOutput& other) {
   // The file replaced first is kept aside as it is now, until the second
   // is replaced: the one that costs least to keep (a .wir beside its .mac,
   // or one that is not there yet).
-  const bool swap = KeepingCost(other.target_) < KeepingCost(one.target_);
+  const std::uint64_t one_cost = KeepingCost(one.target_);
+  const std::uint64_t other_cost = KeepingCost(other.target_);
+  const bool swap = other_cost < one_cost;
   SafeOutput& first = swap ? other : one;
   SafeOutput& second = swap ? one : other;
   Platform& p = first.p_;
   SafeOutput kept(p);
-  const bool existed = FileExists(first.target_);
+  const bool existed = (swap ? other_cost : one_cost) != 0;
   if (existed) {
     File old;
     bool copied = old.Open(first.target_, File::Mode::kRead) && kept.Open(first.target_);
