@@ -1,7 +1,8 @@
 // Benchmark of the EDIF import.
 //   edif_import_bench gen OUT.edf MEGABYTES   writes a generated netlist of about that size
-//   edif_import_bench import FILE.edf         imports it (macro file and wire list written
-//                                             beside it), capacities raised, no questions
+//   edif_import_bench import FILE.edf         imports it (macro file, wire list and the list
+//                                             of held-back warnings written beside it),
+//                                             capacities raised, no questions
 //   edif_import_bench readline FILE           reads the file once with ReadLine at the
 //                                             import's read size (4095)
 // Each prints one line: what, bytes, wall seconds, CPU seconds, peak resident KB.
@@ -13,6 +14,7 @@
 #include <map>
 #include <string>
 
+#include "commands/main_window.h"
 #include "commands/session.h"
 #include "support/quiet_ui.h"
 #include "../bench/edif_generator.h"
@@ -88,7 +90,10 @@ int Import(const std::string& path) {
   app.state.selected_ext = name.substr(dot);
   auto start = std::chrono::steady_clock::now();
   double cpu = CpuSeconds();
+  // The warnings held back are listed in a file, as by the window's commands.
+  app.warnings.Begin([&app] { return WarningListPath(app.state, PathStyle::kPosix); });
   Outcome o = RunEdifImport(app.context(), app.edif, EdifJobOf(app));
+  app.warnings.Finish(ui);
   if (o != Outcome::kCompleted) {
     std::fprintf(stderr, "import did not complete\n");
     return 1;

@@ -117,9 +117,9 @@ Outcome OnMainCommand(Session& session, int id) {
   BusyGuard guard(session.state);
   const Command* command = FindCommand(id);
   if (!command) return Outcome::kCompleted;
-  session.warnings.Begin();
+  session.warnings.Begin([&session] { return WarningListPath(session.state, session.style()); });
   Outcome outcome = command->act(session, *command);
-  session.warnings.Finish(session.ui(), WarningListPath(session.state, session.style()));
+  session.warnings.Finish(session.ui());
   return outcome;
 }
 

@@ -34,15 +34,28 @@ void AppendOneLine(std::string& lines, const std::string& caption, const std::st
   lines += "\r\n";
 }
 
-constexpr std::size_t kPiece = 1 << 16;  // bytes of listed warnings per piece
+constexpr std::size_t kPiece = 1 << 16;  // bytes of listed warnings written at a time
 
 }  // namespace
 
-void RepeatedWarnings::Begin() {
+void RepeatedWarnings::Begin(std::function<std::string()> list_path) {
+  list_.Close();
   kinds_.clear();
   lines_.clear();
+  list_path_ = std::move(list_path);
+  path_.clear();
+  list_failed_ = false;
   line_count_ = 0;
   held_back_ = 0;
+}
+
+void RepeatedWarnings::Flush() {
+  if (!list_.IsOpen() && !list_failed_) {
+    path_ = list_path_ ? list_path_() : std::string();
+    list_failed_ = path_.empty() || !list_.Open(path_, File::Mode::kCreate);
+  }
+  if (list_.IsOpen()) list_.Write(lines_);
+  lines_.clear();
 }
 
 void RepeatedWarnings::Warn(UserInterface& ui, const std::string& kind, const std::string& text,
@@ -59,36 +72,32 @@ void RepeatedWarnings::Warn(UserInterface& ui, const std::string& kind, const st
     kinds_.push_back(Kind{kind, caption, 0});
     k = &kinds_.back();
   }
-  if (lines_.empty() || lines_.back().size() >= kPiece) {
-    lines_.emplace_back();
-    lines_.back().reserve(kPiece + 1024);
-  }
-  AppendOneLine(lines_.back(), caption, text);
+  if (lines_.capacity() < kPiece) lines_.reserve(kPiece + 1024);
+  AppendOneLine(lines_, caption, text);
   ++line_count_;
   if (++k->count <= kShownPerKind) {
     ui.Notify(text, caption, type);
   } else {
     ++held_back_;
   }
+  if (held_back_ != 0 && lines_.size() >= kPiece) Flush();
 }
 
-void RepeatedWarnings::Finish(UserInterface& ui, const std::string& list_path) {
+void RepeatedWarnings::Finish(UserInterface& ui) {
   if (held_back_ == 0) {
     Begin();
     return;
   }
-  File list;
-  bool written = list.Open(list_path, File::Mode::kCreate);
-  for (std::size_t i = 0; written && i < lines_.size(); ++i) list.Write(lines_[i]);
-  list.Close();
-  written = written && !list.WriteFailed();
+  Flush();
+  list_.Close();
+  const bool written = !list_failed_ && !list_.WriteFailed();
   for (const Kind& k : kinds_) {
     if (k.count <= kShownPerKind) continue;
     std::string text = Format("%ld more warnings like these were not shown.\n\n",
                               static_cast<long>(k.count - kShownPerKind));
     text += written ? Format("All %ld warnings are listed in:\n%s",
-                           static_cast<long>(line_count_), list_path.c_str())
-                    : Format("They could not be listed in:\n%s", list_path.c_str());
+                           static_cast<long>(line_count_), path_.c_str())
+                    : Format("They could not be listed in:\n%s", path_.c_str());
     ui.Notify(text, k.caption, box::kOk | box::kIconWarning);
   }
   Begin();
