@@ -1,5 +1,8 @@
 #include "core/warnings.h"
 
+#include <string_view>
+
+#include "text/blank_scan.h"
 #include "text/file.h"
 #include "text/strings.h"
 
@@ -7,28 +10,27 @@ namespace kalvor {
 
 namespace {
 
-bool IsSpace(char c) { return c == ' ' || c == '\n' || c == '\r' || c == '\t'; }
-
 // Adds the warning to `lines` on a line of its own (ending in CR LF): line
-// ends and runs of blanks become one blank. The words are copied whole.
+// ends and runs of blanks become one blank. Runs of words with single
+// blanks between them (most of a warning) are copied whole.
 void AppendOneLine(std::string& lines, const std::string& caption, const std::string& text) {
   lines += '[';
   lines += caption;
   lines += "] ";
-  bool blank = true;
+  auto space = [](char c) { return c == ' ' || c == '\n' || c == '\r' || c == '\t'; };
   const char* p = text.data();
-  const char* end = p + text.size();
+  const char* const end = p + text.size();
   for (;;) {
-    const char* word_end = p;
-    while (word_end != end && !IsSpace(*word_end)) ++word_end;
-    if (word_end != p) {
-      lines.append(p, word_end);
-      blank = false;
-    }
-    if (word_end == end) break;
-    if (!blank) lines += ' ';
-    blank = true;
-    p = word_end + 1;
+    while (p != end && space(*p)) ++p;
+    if (p == end) break;
+    if (lines.back() != ' ') lines += ' ';
+    // Up to a line end, a tab or a second blank in a row (a blank that
+    // ends the run stands for the run of space after it).
+    const char* stop = FirstOfOrEnd<'\n', '\r', '\t'>(p, end);
+    const std::size_t pair = std::string_view(p, static_cast<std::size_t>(stop - p)).find("  ");
+    if (pair != std::string_view::npos) stop = p + pair;
+    lines.append(p, stop);
+    p = stop;
   }
   if (lines.back() == ' ') lines.pop_back();
   lines += "\r\n";

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/dialogs.h"
+#include "core/warnings.h"
 #include "platform/table_view.h"
 #include "support/scripted_platform.h"
 #include "text/file.h"
@@ -99,6 +100,30 @@ TEST(Progress, DrawsOncePerIntervalAndSeesCancel) {
   EXPECT_TRUE(p.cancelled());
   EXPECT_EQ(p.draws(), 1);
   p.Close();
+}
+
+// A repeated warning is one line of the list: its words with one blank
+// between them, whatever blanks, tabs and line ends stood there.
+TEST(RepeatedWarnings, ListLinesHoldTheWordsWithSingleBlanks) {
+  TestApp t;
+  t.ui.ok_boxes_wait = true;
+  const std::pair<std::string, std::string> cases[] = {
+      {"one two", "[W] one two"},
+      {"  lead\ttab\r\nline  end  ", "[W] lead tab line end"},
+      {"Try  Add I/O's\n\n   A\n   B\n", "[W] Try Add I/O's A B"},
+      {"a \nb\t\tc", "[W] a b c"},
+      {" \t\r\n", "[W]"},
+      {"", "[W]"},
+  };
+  RepeatedWarnings warnings;
+  warnings.Begin([] { return std::string("list.txt"); });
+  std::vector<std::string> expected;
+  for (const auto& [text, line] : cases) {
+    warnings.Warn(t.ui, "kind", text, "W", box::kOk);
+    expected.push_back(line);
+  }
+  warnings.Finish(t.ui);
+  EXPECT_EQ(testing::ReadFileBytes("list.txt"), testing::Crlf(expected));
 }
 
 }  // namespace
