@@ -1,5 +1,7 @@
 #include "commands/main_window.h"
 
+#include <algorithm>
+
 #include "commands/command_table.h"
 #include "commands/file_commands.h"
 #include "core/startup.h"
@@ -35,15 +37,20 @@ std::string WarningListPath(const AppState& s, PathStyle style) {
 
 Outcome RunEdifImportEntry(Session& session) {
   AppState& s = session.state;
-  bool found = false;
-  for (std::string_view ext : kNetlistExtensions) {
+  auto opens = [&s](std::string_view ext) {
     s.selected_file = s.test_id;
     s.selected_file += ext;
     File probe;
-    if (probe.Open(s.selected_file, File::Mode::kRead)) {
-      found = true;
-      break;
-    }
+    return probe.Open(s.selected_file, File::Mode::kRead);
+  };
+  // The netlist the user chose comes first: another of the same name beside
+  // it (alu.edf beside alu.v) is not the one asked for.
+  bool found = std::any_of(std::begin(kNetlistExtensions), std::end(kNetlistExtensions),
+                           [&s](std::string_view ext) { return EqualNoCase(ext, s.selected_ext); }) &&
+               opens(s.selected_ext);
+  for (std::string_view ext : kNetlistExtensions) {
+    if (found) break;
+    found = opens(ext);
   }
   if (!found) {
     return SelectAndImportEdif(session);

@@ -311,12 +311,6 @@ Outcome Import(const RunContext& run, EdifSession& session, const EdifJob& job,
     shortfall = {reader->short_key, reader->short_needed};
     return Outcome::kFailed;
   }
-  if (edif && !netlist.has_design && edif->depth() != 0) {
-    p.ui.Notify("The EDIF file ends inside an open list or closes more lists than it opens; "
-                "it may be cut short or damaged.",
-                edif_path, box::kOk | box::kIconError);
-    return Outcome::kFailed;
-  }
   const std::string top = netlist.top.empty() ? "-none-" : netlist.top;
   if (netlist.has_design) {
     if (!wir.Open(wire_path)) return Outcome::kFailed;

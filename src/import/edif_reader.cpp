@@ -329,6 +329,17 @@ ReadStep EdifReader::Next() {
       if (Find("cellref", scratch_)) netlist_.top = CellRefName(scratch_.text);
     }
   }
+  if (!failed_ && tokens_.depth() < 0) {
+    // A list closed early has let what followed it slip out of its cell:
+    // ports, instances and nets would be lost without a word.
+    Stop("This \")\" closes more lists than the file opens: a list before it is closed too "
+         "early, and the netlist cannot be read as it stands.",
+         "Bad EDIF");
+  } else if (!failed_ && tokens_.depth() > 0 && !netlist_.has_design) {
+    // (Some writers leave one list open at the end of a whole netlist; a
+    // file without its design list is more likely cut short.)
+    Stop("The file ends inside an open list: it may be cut short or damaged.", "Bad EDIF");
+  }
   return failed_ ? ReadStep::kFailed : ReadStep::kEnd;
 }
 
@@ -391,8 +402,8 @@ bool EdifReader::ReadPort(Cell& cell) {
 }
 
 std::string_view EdifReader::PortHeaderName(const EdifName& ref, const Cell& cell,
-                                            std::int32_t number) {
-  const std::string& id = ref.is_member ? ref.member_id : ref.text;
+                                            std::int32_t number, bool* found) {
+  std::string_view id = ref.is_member ? ref.member_id : ref.text;
   const std::vector<Port>& ports = cell.ports;
   long member = -1;
   if (ref.is_member) {
@@ -414,19 +425,9 @@ std::string_view EdifReader::PortHeaderName(const EdifName& ref, const Cell& cel
     return p.bit() && p.member == member &&
            SameNoCase(cell.buses[static_cast<std::size_t>(p.bus)].name, id);
   };
-  std::int32_t at = -1;
-  if (ports.size() <= kScannedPorts) {
-    for (std::size_t i = 0; i < ports.size() && at < 0; ++i) {
-      if (ref.is_member ? by_member(static_cast<std::int32_t>(i))
-                        : by_original(static_cast<std::int32_t>(i))) {
-        at = static_cast<std::int32_t>(i);
-      }
-    }
-    for (std::size_t i = 0; i < ports.size() && at < 0 && !ref.is_member; ++i) {
-      if (by_name(static_cast<std::int32_t>(i))) at = static_cast<std::int32_t>(i);
-    }
-  } else {
-    NamePositions* index = &own_ports_;
+  NamePositions* index = nullptr;
+  if (ports.size() > kScannedPorts) {
+    index = &own_ports_;
     if (number >= 0) {
       if (port_indexes_.size() <= static_cast<std::size_t>(number)) {
         port_indexes_.resize(static_cast<std::size_t>(number) + 1);
@@ -441,35 +442,55 @@ std::string_view EdifReader::PortHeaderName(const EdifName& ref, const Cell& cel
                    static_cast<std::int32_t>(i));
       }
     }
-    if (ref.is_member) {
-      at = index->Find(MemberKey(id, member), by_member);
-    } else {
-      const std::uint64_t hash = HashName(id, true);
-      at = index->Find(hash, by_original);
-      if (at < 0) at = index->Find(hash, by_name);
-    }
   }
+  auto find = [&](bool as_member) -> std::int32_t {
+    if (index) {
+      if (as_member) return index->Find(MemberKey(id, member), by_member);
+      const std::uint64_t hash = HashName(id, true);
+      const std::int32_t at = index->Find(hash, by_original);
+      return at >= 0 ? at : index->Find(hash, by_name);
+    }
+    for (std::size_t i = 0; i < ports.size(); ++i) {
+      if (as_member ? by_member(static_cast<std::int32_t>(i)) : by_original(static_cast<std::int32_t>(i))) {
+        return static_cast<std::int32_t>(i);
+      }
+    }
+    for (std::size_t i = 0; i < ports.size() && !as_member; ++i) {
+      if (by_name(static_cast<std::int32_t>(i))) return static_cast<std::int32_t>(i);
+    }
+    return -1;
+  };
+  std::int32_t at = find(ref.is_member);
   if (at < 0 && ref.is_member) {
     for (const Bus& bus : cell.buses) {
       if (SameNoCase(bus.name, id)) {
-        Stop("(member " + id + " " + ref.member_index + ") is outside the bus", cell.name);
+        Stop("(member " + ref.member_id + " " + ref.member_index + ") is outside the bus", cell.name);
         break;
       }
     }
+    // A cell made from the pins its instances use has a port per member,
+    // named by the member's text.
+    id = ref.text;
+    if (!failed_) at = find(false);
   }
+  if (found) *found = at >= 0;
   return at >= 0 ? cell.PortName(static_cast<std::size_t>(at)) : std::string_view(ref.text);
 }
 
-std::int32_t EdifReader::FindInstance(std::string_view name) {
+std::int32_t EdifReader::FindInstanceExactly(std::string_view name) {
   // Positions in declaration order: a lookup finds the first of a name.
   for (; indexed_ < body_.instances.size(); ++indexed_) {
     const Instance& inst = body_.instances[indexed_];
     instance_cells_.push_back(netlist_.FindCell(body_.CellOf(inst)));
     instance_index_.Add(HashName(body_.Name(inst), false), static_cast<std::int32_t>(indexed_));
   }
-  std::int32_t at = instance_index_.Find(HashName(name, false), [&](std::int32_t i) {
+  return instance_index_.Find(HashName(name, false), [&](std::int32_t i) {
     return body_.Name(body_.instances[static_cast<std::size_t>(i)]) == name;
   });
+}
+
+std::int32_t EdifReader::FindInstance(std::string_view name) {
+  std::int32_t at = FindInstanceExactly(name);
   if (at >= 0) return at;
   for (; lower_indexed_ < body_.instances.size(); ++lower_indexed_) {
     instance_index_lower_.Add(HashName(body_.Name(body_.instances[lower_indexed_]), true),
@@ -521,7 +542,8 @@ bool EdifReader::ReadNet(const Cell& own) {
   net.fanout = static_cast<std::int32_t>(used);
   net.first = static_cast<std::uint32_t>(body_.pins.size());
   net.count = static_cast<std::uint32_t>(used);
-  for (std::size_t k = 0; k < used; ++k) AddPin(own, refs_[k].instance, refs_[k].port);
+  for (std::size_t k = 0; k < used; ++k) AddPin(own, refs_[k].instance, refs_[k].port, line);
+  if (failed_) return false;
   if (static_cast<long>(body_.nets.size()) >= options_.limits.nets) {
     return CapacityStop("Too many nodes in this cell", body_.cell, key::kEdifNets,
                         options_.limits.nets, "net");
@@ -530,7 +552,8 @@ bool EdifReader::ReadNet(const Cell& own) {
   return true;
 }
 
-void EdifReader::AddPin(const Cell& own, const std::string& instance, const EdifName& port) {
+void EdifReader::AddPin(const Cell& own, const std::string& instance, const EdifName& port,
+                        long line) {
   std::vector<Pin>& pins = body_.pins;
   if (instance.empty()) {
     pins.push_back({Pin::kOwn, body_.PortName(PortHeaderName(port, own, -1))});
@@ -558,9 +581,18 @@ void EdifReader::AddPin(const Cell& own, const std::string& instance, const Edif
     m.cell = c;
     m.split = split;
     m.ref = port.text;
-    m.name = PortHeaderName(port, netlist_.cells[static_cast<std::size_t>(c)], c);
+    m.name = PortHeaderName(port, netlist_.cells[static_cast<std::size_t>(c)], c, &m.found);
     m.id = -1;
   }
+  if (!m.found && !failed_) {
+    // Joined to no pin, the net would lose this connection (or take a
+    // port the cell never had) without a word.
+    Stop(Format("Instance %s of cell %s has no port %s, which the net that starts here joins.",
+                instance.c_str(), netlist_.cells[static_cast<std::size_t>(c)].name.c_str(),
+                port.text.c_str()),
+         body_.cell, line);
+  }
+  if (failed_) return;
   if (m.id < 0 || m.generation != body_.generation) {
     m.id = body_.PortName(m.name);
     m.generation = body_.generation;
@@ -665,6 +697,12 @@ ReadStep EdifReader::ReadCell() {
         if (static_cast<long>(body_.instances.size()) >= options_.limits.instances) {
           CapacityStop("Too many instances in this cell", cell.name, key::kEdifInstances,
                        options_.limits.instances, "instance");
+          return ReadStep::kFailed;
+        }
+        if (FindInstanceExactly(instance_name_) >= 0) {
+          // Pins would reach only the first of the name; the second would
+          // be written with none.
+          Stop("Cell " + cell.name + " has two instances named " + instance_name_ + ".", cell.name);
           return ReadStep::kFailed;
         }
         body_.AddInstance(instance_name_, body_.CellName(scratch_.text));

@@ -51,7 +51,6 @@ class EdifReader : public NetlistReader {
   EdifReader(File& file, const ReadOptions& options, Netlist& netlist);
 
   ReadStep Next() override;
-  int depth() const { return tokens_.depth(); }
 
  private:
   // False for none.
@@ -72,8 +71,9 @@ class EdifReader : public NetlistReader {
   bool ReadPort(Cell& cell);
   bool ReadNet(const Cell& own);
   // Appends the pin of `ref` whose port is `port` (the reference's own, or
-  // one member of it) to the body's pins.
-  void AddPin(const Cell& own, const std::string& instance, const EdifName& port);
+  // one member of it) to the body's pins; stops the reading, at `line`, when
+  // the instance's cell has no such port.
+  void AddPin(const Cell& own, const std::string& instance, const EdifName& port, long line);
   // A net array: one net per member, each portRef of a whole array taken
   // member by member; `line`: where the net starts.
   [[gnu::cold]] bool ReadNetArray(const Cell& own, const EdifName& net_name, std::size_t used,
@@ -97,9 +97,13 @@ class EdifReader : public NetlistReader {
   // its libraryRef (none: the library being read), else the first of its name.
   std::string CellRefName(const std::string& name);
   // The header name of the port (or bus member) `ref` of `cell`; the
-  // reference's own text if the cell has no such port.
-  std::string_view PortHeaderName(const EdifName& ref, const Cell& cell, std::int32_t number);
+  // reference's own text if the cell has no such port (and *found false).
+  std::string_view PortHeaderName(const EdifName& ref, const Cell& cell, std::int32_t number,
+                                  bool* found = nullptr);
+  // The first instance of the cell being read named `name` (exactly, else
+  // ignoring letter case), or -1.
   std::int32_t FindInstance(std::string_view name);
+  std::int32_t FindInstanceExactly(std::string_view name);
   // Ends the reading with an error at `line` (kHere: the line being read;
   // 0: none, for what the file is not at fault for).
   static constexpr long kHere = -1;
@@ -130,6 +134,7 @@ class EdifReader : public NetlistReader {
     std::string ref;          // the reference's text (a member: identifier and index)
     std::int32_t split = -1;  // a member: where its index begins in `ref`; -1: none
     std::string name;
+    bool found = false;       // the cell has the port
     unsigned generation = 0;  // of the body `id` is a port name number of
     std::int32_t id = -1;
   };

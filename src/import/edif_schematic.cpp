@@ -82,7 +82,7 @@ bool EdifReader::ReadNetArray(const Cell& own, const EdifName& net_name, std::si
     for (std::size_t j = 0; j < used; ++j) {
       member.member_id = refs_[j].port.text;
       member.text = member.member_id + member.member_index;
-      AddPin(own, refs_[j].instance, member);
+      AddPin(own, refs_[j].instance, member, line);
     }
     if (failed_) return false;
     if (static_cast<long>(body_.nets.size()) >= options_.limits.nets) {

@@ -211,6 +211,19 @@ TEST(EdifEntry, FindsTheFirstExistingExtension) {
   v.ui.answers = {"no", "cancel"};
   kalvor::Run(v.app);
   EXPECT_EQ(v.app.state.selected_ext, ".vg");
+  // The netlist the user chose is read, though an EDIF of its name stands
+  // beside it.
+  TestApp c;
+  testing::WriteFileBytes(c.dir / "alu.edf", "(edif alu)");
+  testing::WriteFileBytes(c.dir / "alu.v", "module alu(); endmodule\n");
+  c.app.state.selected_file = c.dir / "alu.v";
+  SelectFile(c.app);
+  c.app.state.program_field = "internal";
+  c.ui.main.SetText(id::kOptions, "edif import");
+  c.ui.answers = {"no", "cancel"};
+  kalvor::Run(c.app);
+  EXPECT_EQ(c.app.state.selected_ext, ".v");
+  EXPECT_EQ(c.app.state.selected_file, "alu.v");
 }
 
 TEST(EdifEntry, FallsBackToTheFileDialogAndStopsOnCancel) {

@@ -233,7 +233,7 @@ TEST(EdifImport, CellsNeverDefinedTakeThePortsTheirInstancesUse) {
                   "    (instance U2 (viewRef v (cellRef inv (libraryRef PARTS))))\n"
                   "    (instance R1 (viewRef v (cellRef RES (libraryRef PARTS))))\n") +
       NetOf("a", {"a", "U1 A", "R1 (member P 0)"}) + NetOf("n", {"U1 Y", "U2 A"}) +
-      NetOf("y", {"U2 Y", "y", "R1 (member P 1)"}) + "))))\n (design TOP (cellRef TOP (libraryRef WORK))))\n";
+      NetOf("y", {"U2 Y", "y", "R1 (member P 1)"}) + ")))\n (design TOP (cellRef TOP (libraryRef WORK))))\n";
   TestApp t;
   ASSERT_EQ(ImportEdifText(t, edif), Outcome::kCompleted);
   EXPECT_EQ(testing::MacLines(t.dir / "design.mac"),
@@ -260,7 +260,7 @@ TEST(EdifImport, SchematicDrawingsAreNoInstances) {
       "   (instance U2 (viewRef v (cellRef INV (libraryRef PARTS))))\n" +
       NetOf("a", {"a", "U1 A"}) + NetOf("y", {"U2 Y", "y"}) +
       "   (net n (joined (portRef Y (instanceRef U1)) (portRef A (instanceRef U2)))\n"
-      "    (instance J1 (viewRef v (cellRef TIE (libraryRef PARTS)))))))))))\n"
+      "    (instance J1 (viewRef v (cellRef TIE (libraryRef PARTS))))))))))\n"
       " (design TOP (cellRef TOP (libraryRef WORK))))\n";
   TestApp t;
   ASSERT_EQ(ImportEdifText(t, edif), Outcome::kCompleted);

@@ -365,7 +365,8 @@ TEST(EdifReader, DamagedInputEndsWithAMessage) {
             "Bus range too large: D[3:0]\n\n" + (wide.dir / "design.edf") + ", line 7.");
   TestApp cut;
   EXPECT_EQ(ImportEdifText(cut, good.substr(0, good.size() / 2)), Outcome::kFailed);
-  EXPECT_EQ(cut.ui.Last().caption, cut.dir / "design.edf");
+  EXPECT_EQ(cut.ui.Last().caption, "Bad EDIF");
+  EXPECT_NE(cut.ui.Last().text.find(cut.dir / "design.edf" + ", line "), std::string::npos);
 }
 
 TEST(EdifReader, NetArraysAndBusRippersConnectMemberByMember) {
@@ -401,10 +402,13 @@ TEST(EdifReader, NetArraysAndBusRippersConnectMemberByMember) {
             "net's size are read here.\n\n" + (bad.dir / "design.edf") + ", line 16.");
 }
 
-// A size that is no count, a member outside its bus and names nested so
-// deep that reading them would exhaust the stack are refused.
-TEST(EdifReader, BadSizesMembersAndDeepNamesAreRefused) {
+// A size that is no count, a member outside its bus, names nested so deep
+// that reading them would exhaust the stack, and what would lose or double a
+// connection (a pin its cell lacks, two instances of one name, a list closed
+// early, which lets what follows slip out of its cell) are refused.
+TEST(EdifReader, BadSizesPinsListsAndDeepNamesAreRefused) {
   const std::string lib = LibCell("R", {"(array q 4)"});
+  const std::string inv = LibCell("INV", {"A", "Y"});
   auto member = [&](const std::string& index) {
     return EdifWith(lib, "(port X)",
                     Inst("U1", "R") + "(net n (joined (portRef (member q " + index +
@@ -422,6 +426,13 @@ TEST(EdifReader, BadSizesMembersAndDeepNamesAreRefused) {
       {member("4"), "(member q 4) is outside the bus\n\n%s, line 11."},
       {EdifWith("", "(port X)", "(net n (joined (portRef " + deep + ")))"),
        "Names are nested too deeply\n\n%s, line 9."},
+      {EdifWith(inv, "(port a) (port y)", Inst("U1", "INV") + NetOf("a", {"a", "U1 A"}) + NetOf("y", {"U1 Q", "y"})),
+       "Instance U1 of cell INV has no port Q, which the net that starts here joins.\n\n%s, line 12."},
+      {EdifWith(inv, "(port a)", Inst("U1", "INV") + Inst("U1", "INV") + NetOf("a", {"a", "U1 A"})),
+       "Cell TOP has two instances named U1.\n\n%s, line 11."},
+      {EdifWith(inv, "(port a)) (port y)", Inst("U1", "INV") + NetOf("a", {"a", "U1 A"}) + NetOf("y", {"U1 Y", "y"})),
+       "This \")\" closes more lists than the file opens: a list before it is closed too early, and the "
+       "netlist cannot be read as it stands.\n\n%s, line 14."},
   };
   for (const auto& [text, message] : cases) {
     TestApp t;

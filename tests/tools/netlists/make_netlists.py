@@ -104,7 +104,7 @@ def forms_netlist():
       (portRef A (instanceRef i3))))
      (net (name N3) (joined (portRef y (instanceRef I2)) (portRef OUT)))
      (net n4 (joined (portRef Y (instanceRef i3)) (portRef (member BUS 0)) (portRef A (instanceRef I4))))
-     (net n5 (joined (portRef Y (instanceRef I4)) (portRef (member bus 3))))))))))
+     (net n5 (joined (portRef Y (instanceRef I4)) (portRef (member bus 3)))))))))
 """
 
 
