@@ -1,5 +1,7 @@
 #include "import/base_macros.h"
 
+#include <algorithm>
+
 #include "core/safe_replace.h"
 #include "text/lineio.h"
 #include "text/strings.h"
@@ -37,6 +39,7 @@ bool LoadBaseMacroFile(const std::string& path, const EdifLimits& limits, BaseMa
                        FanoutSettings& settings, std::vector<Diagnostic>& diagnostics) {
   File in;
   if (!in.Open(path, File::Mode::kRead)) return true;
+  base.path = path;
   bool warned = false;
   auto add = [&](const std::string& name) -> BaseMacro* {
     if (const BaseMacro* m = base.Find(name)) return const_cast<BaseMacro*>(m);
@@ -52,22 +55,28 @@ bool LoadBaseMacroFile(const std::string& path, const EdifLimits& limits, BaseMa
     return &base.macros.back();
   };
   std::string line;
+  long line_number = 0;
+  // Where a message about the line just read points.
+  auto where = [&](long at) { return Format("\n\n%s, line %ld.", path.c_str(), at); };
   while (ReadLine(in, line, kBaseLineSize)) {
+    const long at = ++line_number;
     std::string rest = line;
     std::string w1 = ToLower(NextWord(rest));
     std::string w2 = NextWord(rest);
     if (w1 == ".macro") {
       BaseMacro* m = add(w2);
       if (m && m->ports.empty()) {
-        JoinContinuations(in, '+', rest, kBaseLineSize);
+        line_number += JoinContinuations(in, '+', rest, kBaseLineSize);
         m->ports = rest;
+        m->line = at;
       }
     } else if (w1 == "$reorder") {
       BaseMacro* m = add(w2);
       if (!m) continue;
       m->reorder = true;
-      JoinContinuations(in, '+', rest, kBaseLineSize);
+      line_number += JoinContinuations(in, '+', rest, kBaseLineSize);
       m->ports = rest;
+      m->line = at;
     } else if (w1 == "$rename") {
       base.renames.emplace(w2, NextWord(rest));
     } else if (w1 == "$fanouts") {
@@ -90,14 +99,21 @@ bool LoadBaseMacroFile(const std::string& path, const EdifLimits& limits, BaseMa
       // macro whose header came last.
       if (base.macros.empty()) {
         diagnostics.push_back({Diagnostic::Severity::kNote, "", 0,
-                               "$extinv should occur inside a macro definition",
+                               "$extinv should occur inside a macro definition" + where(at),
                                "$extinv syntax error"});
         continue;
       }
       const BaseMacro& last = base.macros.back();
-      if (last.ports.find(rest) == std::string::npos) {
+      const std::vector<std::string_view> header = SplitWords(last.ports);
+      const std::vector<std::string_view> inverted = SplitWords(rest);
+      // Each port a word of the header ("A" is no port of "CA B").
+      const bool named = std::all_of(inverted.begin(), inverted.end(), [&](std::string_view w) {
+        return std::find(header.begin(), header.end(), w) != header.end();
+      });
+      if (!named) {
         diagnostics.push_back({Diagnostic::Severity::kNote, "", 0,
-                               rest + " port does not occur in .macro header for " + last.name,
+                               rest + " port does not occur in .macro header for " + last.name +
+                                   where(at),
                                "$extinv syntax error"});
         continue;
       }
@@ -178,15 +194,17 @@ std::optional<PortOrder> FindPortOrder(const BaseMacros& base, const Netlist& ne
   // Every base port must be a port of the netlist's cell, and no port of
   // the cell may be left.
   const std::string cell_ports = c >= 0 ? HeaderPorts(netlist.cells[static_cast<std::size_t>(c)]) : "";
+  // Each base port marks the first unmarked port of the cell it names, as
+  // a whole word ("D" is not the D of "CD").
   std::string marked = cell_ports + " ";
   bool ok = true;
   for (std::string_view w : order.ports) {
-    std::size_t at = marked.find(std::string(w) + " ");
+    std::size_t at = marked.find(" " + std::string(w) + " ");
     if (at == std::string::npos) {
       ok = false;
       break;
     }
-    marked[at] = ':';
+    marked[at + 1] = ':';
   }
   for (std::size_t i = 0; ok && i + 1 < marked.size(); ++i) {
     if (marked[i] == ' ' && marked[i + 1] != ' ' && marked[i + 1] != ':') ok = false;
@@ -195,8 +213,8 @@ std::optional<PortOrder> FindPortOrder(const BaseMacros& base, const Netlist& ne
   diagnostics.push_back(
       {Diagnostic::Severity::kWarning, "", 0,
        Format("CELL=%s\n\nMACRO PORTS=%s\n\nEDIF PORTS=%s\n\nUse '$reorder' in the base "
-              "macro file if you want to ignore this condition.\nSee user guide.",
-              cell.c_str(), m->ports.c_str(), cell_ports.c_str()),
+              "macro file if you want to ignore this condition.\nSee user guide.\n\n%s, line %ld.",
+              cell.c_str(), m->ports.c_str(), cell_ports.c_str(), base.path.c_str(), m->line),
        "Error in port list, aborting."});
   return std::nullopt;
 }

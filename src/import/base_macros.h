@@ -21,9 +21,11 @@ struct BaseMacro {
   std::string name;
   std::string ports;  // "A B Y": the header after the name
   bool reorder = false;
+  long line = 0;  // of the base file, where the ports were given
 };
 
 struct BaseMacros {
+  std::string path;  // of the base file
   std::vector<BaseMacro> macros;
   NamePositions macro_index;                                 // by name, ignoring letter case
   std::unordered_map<std::string, std::string> renames;  // "$rename": old name to the value

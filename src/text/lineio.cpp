@@ -257,9 +257,8 @@ bool WriteWrappedLine(File& file, std::string_view text, std::string& unsplit) {
   return put_line(length());
 }
 
-void JoinContinuations(File& file, char continuation, std::string& line,
-                       int size) {
-  for (;;) {
+int JoinContinuations(File& file, char continuation, std::string& line, int size) {
+  for (int joined = 0;; ++joined) {
     std::int64_t mark = file.Tell();
     long room = static_cast<long>(size) - static_cast<long>(line.size()) - 3;
     std::string next;
@@ -270,7 +269,7 @@ void JoinContinuations(File& file, char continuation, std::string& line,
       continue;
     }
     file.Seek(mark);
-    return;
+    return joined;
   }
 }
 

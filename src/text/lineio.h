@@ -137,9 +137,9 @@ bool WriteLine(File& file, std::string_view text);
 bool WriteWrappedLine(File& file, std::string_view text, std::string& unsplit);
 
 // Appends the following physical lines that begin with `continuation` to
-// `line` (the character replaced by a blank), as long as they fit in `size`.
-void JoinContinuations(File& file, char continuation, std::string& line,
-                       int size);
+// `line` (the character replaced by a blank), as long as they fit in `size`;
+// returns how many lines were joined.
+int JoinContinuations(File& file, char continuation, std::string& line, int size);
 
 // ReadLine, then JoinContinuations with "+". Returns ReadLine's result.
 int ReadJoinedLine(File& file, std::string& line, int size);

@@ -92,10 +92,18 @@ TEST(EdifBaseMacros, PortCheckFailureStops) {
   EXPECT_EQ(ImportEdifText(t, edif, ".macro AND2 A B Y\r\n"), Outcome::kFailed);
   EXPECT_TRUE(t.ui.Showed(
       "CELL=AND2\n\nMACRO PORTS=A B Y\n\nEDIF PORTS= A B T Y\n\nUse '$reorder' in the base macro "
-      "file if you want to ignore this condition.\nSee user guide.",
+      "file if you want to ignore this condition.\nSee user guide.\n\n" + (t.dir / "base.mac") +
+          ", line 1.",
       "Error in port list, aborting."));
   EXPECT_EQ(Count(t, "EDIF Conversion Done."), 0);
   EXPECT_EQ(t.ui.progress_log.back(), "close");
+  // Ports are whole words: D is not the D of CD.
+  TestApp words;
+  edif = EdifWith(LibCell("DFF", {"CD", "D", "Q"}), "(port a)", Inst("U1", "DFF"));
+  EXPECT_EQ(ImportEdifText(words, edif, ".macro DFF CD D Q\r\n"), Outcome::kCompleted);
+  TestApp part;
+  edif = EdifWith(LibCell("DFF", {"CD", "Q"}), "(port a)", Inst("U1", "DFF"));
+  EXPECT_EQ(ImportEdifText(part, edif, ".macro DFF D CD Q\r\n"), Outcome::kFailed);
 }
 
 TEST(EdifBaseMacros, ReorderTakesPortsUncheckedAndWarnsOncePerName) {
@@ -166,10 +174,17 @@ TEST(EdifBaseMacros, InvertersAreSharedPerDriver) {
 TEST(EdifBaseMacros, ExtinvMistakesAndOverflow) {
   TestApp t;
   std::string edif = EdifWith("", "(port a)", "");
-  ASSERT_EQ(ImportEdifText(t, edif, "$extinv INVX A\r\n.macro AND2 A B Y\r\n$extinv AND2X C\r\n"),
+  ASSERT_EQ(ImportEdifText(t, edif,
+                           "$extinv INVX A\r\n.macro AND2 A B Y\r\n$extinv AND2X C\r\n.macro OR2 CA\r\n+B "
+                           "Y\r\n$extinv OR2X A\r\n"),
             Outcome::kCompleted);
-  EXPECT_TRUE(t.ui.Showed("$extinv should occur inside a macro definition", "$extinv syntax error"));
-  EXPECT_TRUE(t.ui.Showed("C port does not occur in .macro header for AND2", "$extinv syntax error"));
+  const std::string base = t.dir / "base.mac";
+  EXPECT_TRUE(t.ui.Showed("$extinv should occur inside a macro definition\n\n" + base + ", line 1.",
+                          "$extinv syntax error"));
+  EXPECT_TRUE(t.ui.Showed("C port does not occur in .macro header for AND2\n\n" + base + ", line 3.",
+                          "$extinv syntax error"));
+  EXPECT_TRUE(t.ui.Showed("A port does not occur in .macro header for OR2\n\n" + base + ", line 6.",
+                          "$extinv syntax error"));
 
   TestApp full;
   full.profile.values["edif_inverters"] = "1";
