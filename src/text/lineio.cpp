@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -271,6 +272,29 @@ int JoinContinuations(File& file, char continuation, std::string& line, int size
     file.Seek(mark);
     return joined;
   }
+}
+
+long LineNumberAt(const std::string& path, std::int64_t offset) {
+  File file;
+  if (!file.Open(path, File::Mode::kRead)) return 0;
+  long line = 1;
+  char last = '\0';
+  std::vector<char> block(1 << 16);
+  for (std::int64_t left = offset; left > 0;) {
+    const std::size_t got = file.Read(block.data(), static_cast<std::size_t>(
+                                                        std::min<std::int64_t>(left, std::ssize(block))));
+    if (got == 0) break;
+    for (std::size_t i = 0; i < got; ++i) {
+      const char c = block[i];
+      if (c == '\r' || (c == '\n' && last != '\r')) ++line;
+      last = c;
+    }
+    left -= static_cast<std::int64_t>(got);
+  }
+  // The end of a file whose last line is ended: that line.
+  char next = 0;
+  if (line > 1 && (last == '\n' || last == '\r') && file.Read(&next, 1) == 0) --line;
+  return file.ReadFailed() ? 0 : line;
 }
 
 int ReadJoinedLine(File& file, std::string& line, int size) {

@@ -78,6 +78,7 @@ class MacToVhdl {
   // members the main pass changes at every line can stay in registers.
   [[gnu::always_inline]] void Convert();
   bool name_changed() const { return tally_.name_changed; }
+  bool broken() const { return broken_; }
   void UseStandard(StandardVhdl* standard) { standard_ = standard; }
 
  private:
@@ -130,6 +131,11 @@ class MacToVhdl {
   NodeTally tally_;
 
   bool in_macro_ = false;
+  // Says that the macros are not whole at the line that starts at `at`
+  // (of the file) and ends the conversion.
+  void Broken(const std::string& text, std::int64_t at);
+  bool broken_ = false;
+  std::string macro_;  // the name of the last header, as written
   std::string entity_;
   bool port_written_ = false;  // a port of the header line was declared
   // The names declared in the current macro, and (for the width of a bus)
@@ -255,11 +261,23 @@ inline void MacToVhdl::Convert() {
     if (progress_.cancelled()) break;
     if (StartsWithNoCase(text, "$written by hdl_emit")) OfferPortDefinitions(ToLower(text));
     if (kind == MacLineKind::kHeader) {
-      if (standard_ && in_macro_) EndStandardMacro();
+      // Macros do not nest: VHDL made of one inside another is none.
+      if (in_macro_) {
+        Broken("This .macro comes before the .eom of macro " + macro_ + ".", line_at_);
+        break;
+      }
+      std::string_view name = text.substr(6);
+      name.remove_prefix(std::min(name.find_first_not_of(" \t"), name.size()));
+      macro_.assign(name.substr(0, name.find_first_of(" \t")));
       // The header's own copy: its signal pass fills the kept lines anew.
       if (text.data() != line.data()) line.assign(text);
       Header(line);
     } else if (kind == MacLineKind::kEnd) {
+      if (!in_macro_) {
+        Broken("This .eom ends no macro: no .macro line stands before it since the last .eom.",
+               line_at_);
+        break;
+      }
       in_macro_ = false;
       PutLine(standard_ ? standard_->ArchitectureEnd() : "end " + entity_ + "_1;");
       if (standard_) EndStandardMacro();
@@ -268,7 +286,11 @@ inline void MacToVhdl::Convert() {
     }
     port_written_ = false;
   }
-  if (standard_ && in_macro_) EndStandardMacro();
+  if (in_macro_ && !broken_ && !progress_.cancelled()) {
+    Broken("The file ends inside macro " + macro_ + ": its .eom is missing; the file may be cut short.",
+           in_.Size());
+  }
+  if (broken_) return;
   names_.CountPending();
   if (standard_) {
     // Leaf cells that no macro of the file instantiates keep their entity.
@@ -287,6 +309,14 @@ inline void MacToVhdl::Convert() {
                  "Standard VHDL", box::kOk | box::kIconWarning);
     }
   }
+}
+
+void MacToVhdl::Broken(const std::string& text, std::int64_t at) {
+  broken_ = true;
+  const long line = at >= 0 ? LineNumberAt(in_.Path(), at) : 0;
+  ui_.Notify(line > 0 ? Format("%s\n\n%s, line %ld.", text.c_str(), in_.Path().c_str(), line)
+                      : text + "\n\n" + in_.Path(),
+             "Broken macro file", box::kOk | box::kIconError);
 }
 
 // The main pass's next logical line (`size` bytes at `data`, which it may
@@ -910,8 +940,8 @@ inline void MacToVhdl::Instance(char* line, std::size_t size) {
 
 }  // namespace
 
-bool ConvertMacFile(UserInterface& ui, Progress& progress, const MacToVhdlOptions& options,
-                    File& in, File& out, FanoutAnalysis& fanout, std::size_t keep_bytes) {
+MacToVhdlResult ConvertMacFile(UserInterface& ui, Progress& progress, const MacToVhdlOptions& options,
+                               File& in, File& out, FanoutAnalysis& fanout, std::size_t keep_bytes) {
   MacToVhdl conversion(ui, progress, options, in, out, fanout, keep_bytes);
   std::unique_ptr<StandardVhdl> standard;
   if (options.standard) {
@@ -922,7 +952,7 @@ bool ConvertMacFile(UserInterface& ui, Progress& progress, const MacToVhdlOption
     conversion.UseStandard(standard.get());
   }
   conversion.Convert();
-  return conversion.name_changed();
+  return {conversion.name_changed(), conversion.broken()};
 }
 
 Outcome RunMacToVhdl(const RunContext& run, const MacToVhdlJob& job, FanoutTables& tables) {
@@ -955,15 +985,15 @@ Outcome RunMacToVhdl(const RunContext& run, const MacToVhdlJob& job, FanoutTable
   if (!parameters.standard) WriteLine(out.file(), "library IEEE;");
   run.progress.Open(p.ui, "Converting .mac to .vhd:", in_path);
 
-  bool name_changed = ConvertMacFile(p.ui, run.progress, parameters, in, out.file(), fanout);
+  const MacToVhdlResult result = ConvertMacFile(p.ui, run.progress, parameters, in, out.file(), fanout);
 
   run.progress.Fill();
   const bool cancelled = run.progress.cancelled();
   run.progress.Close();
-  if (cancelled) return Outcome::kFailed;  // the new file is dropped
+  if (cancelled || result.broken) return Outcome::kFailed;  // the new file is dropped
   // A short read or write is not passed off as a finished conversion.
   if (!out.Commit(in)) return Outcome::kFailed;
-  if (name_changed) {
+  if (result.name_changed) {
     p.ui.Notify("Nodes named 'In' or 'Out' changed to 'In1' or 'Out1'",
                ".mac/VHDL modifications:", box::kOk);
   }

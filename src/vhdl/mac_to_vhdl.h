@@ -56,10 +56,18 @@ struct NodeTally {
 // pass need not read it from the file again.
 constexpr std::size_t kKeepBodyBytes = std::size_t{32} << 20;
 
+struct MacToVhdlResult {
+  bool name_changed = false;  // a node named "in" or "out" was renamed
+  // The macro file's macros are not whole (a ".macro" before the last one's
+  // ".eom", an ".eom" of none, the file ending inside one): said to the
+  // user; what was written is no VHDL to keep.
+  bool broken = false;
+};
+
 // The conversion proper, from the open macro file to the open VHDL file
 // (after its first line), counting nodes into `fanout` and stepping the open
-// `progress`. True when a node named "in" or "out" was renamed.
-bool ConvertMacFile(UserInterface& ui, Progress& progress, const MacToVhdlOptions& options,
+// `progress`.
+MacToVhdlResult ConvertMacFile(UserInterface& ui, Progress& progress, const MacToVhdlOptions& options,
                     File& in, File& out, FanoutAnalysis& fanout,
                     std::size_t keep_bytes = kKeepBodyBytes);
 

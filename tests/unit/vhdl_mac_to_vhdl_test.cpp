@@ -578,6 +578,30 @@ TEST(MacToVhdl, NamesOfAnyLengthAndNamesThatMeetStayApart) {
   EXPECT_EQ(vhdl.find("signal vdd :"), std::string::npos);
 }
 
+// Macros do not nest: a file whose macros are not whole (cut short, an
+// extra .eom, a .macro before the last one's .eom) gives no VHDL, in either
+// form, and says where.
+TEST(MacToVhdl, MacrosThatAreNotWholeAreRefused) {
+  const std::pair<std::string, std::string> cases[] = {
+      {kFullAdder + std::string(".macro B P\r\n<U1 FA P\r\n"),
+       "The file ends inside macro B: its .eom is missing; the file may be cut short.\n\n%s, line 7."},
+      {kFullAdder + std::string(".eom\r\n"),
+       "This .eom ends no macro: no .macro line stands before it since the last .eom.\n\n%s, line 6."},
+      {".macro B P\r\n<U1 FA P\r\n" + std::string(kFullAdder).substr(13),
+       "This .macro comes before the .eom of macro B.\n\n%s, line 3."},
+  };
+  for (const char* options : {"", "m1=NC;m2=PORTPADA;m3=;=n;p1=;p2=;std=y;"}) {
+    for (const auto& [mac, message] : cases) {
+      MacRun run;
+      EXPECT_EQ(run.Convert(mac, options), Outcome::kFailed) << mac;
+      const std::string path = run.dir.path() + "/fa.mac";
+      EXPECT_TRUE(run.ui.Showed(Format(message.c_str(), path.c_str()), "Broken macro file"))
+          << mac << options;
+      EXPECT_FALSE(FileExists("fa.vhd")) << mac;
+    }
+  }
+}
+
 TEST(MacToVhdl, IllegalBodyLineStopsTheSignalPassOnly) {
   MacRun run;
   run.Convert(".macro T A\r\n<U1 INV A N1\r\n* comment\r\n<U2 INV N1 N2\r\n.eom\r\n");
@@ -728,9 +752,9 @@ TEST(MacToVhdl, KeptBodyAndRereadBodyGiveTheSameResult) {
       // Words that meet, again in other spellings, and a label meeting a node.
       ".macro E A a\r\n<U1 INV A a iu2 In\r\n<U2 INV a A IU2 ;\r\n"
       "<U3 INV iu2 inst_n5 n5 ; n5 inst_n5 in ;\r\n.eom\r\n"
-      ".macro C In\r\n<U1 A In Z\r\n.macro D\r\n<U1 B K\r\n"
+      ".macro C In\r\n<U1 A In Z\r\n.eom\r\n.macro D\r\n<U1 B K\r\n"
       // Instance lines of a label alone, without nodes, and with tabs.
-      "<U7\r\n<U8 INV\r\n<U9\tINV\t P  Q\r\n";
+      "<U7\r\n<U8 INV\r\n<U9\tINV\t P  Q\r\n.eom\r\n";
   auto convert = [&mac](std::size_t keep_bytes, std::string* text, bool notes = true) {
     TestApp t;
     t.ui.shows_notes = notes;
@@ -744,7 +768,7 @@ TEST(MacToVhdl, KeptBodyAndRereadBodyGiveTheSameResult) {
     EXPECT_TRUE(out.Open("out.vhd", File::Mode::kCreate));
     FanoutAnalysis fanout(t.app.fanout);
     MacToVhdlOptions options = ReadMacToVhdlOptions("m1=NC;m2=PORTPADA;m3=;=n;p1=;p2=;");
-    bool renamed = ConvertMacFile(t.ui, t.app.progress, options, in, out, fanout, keep_bytes);
+    bool renamed = ConvertMacFile(t.ui, t.app.progress, options, in, out, fanout, keep_bytes).name_changed;
     out.Close();
     EXPECT_TRUE(renamed);
     std::string counts;
