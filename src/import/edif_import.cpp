@@ -261,6 +261,16 @@ Outcome Import(const RunContext& run, EdifSession& session, const EdifJob& job,
   WriteInputs write{base, session.fanout, options.vcc_to_vdd, [&] { progress.Step(in); }};
   std::string replaced_note;  // " CELL" per bottom cell that had instances
   bool wrote_macro = false;
+  // Shows what writing (or making ready) the macro of `cell` found; false
+  // when the import must stop.
+  auto written = [&](bool ok, const std::string& cell) {
+    Show(run, notes);
+    if (!state.unsplit.empty()) {
+      p.ui.Notify(state.unsplit + "\n\nMacro " + cell + ", from " + edif_path + ".",
+                  "Symbol over 70 char. long", box::kOk | box::kIconError | box::kNoOwner);
+    }
+    return ok;
+  };
   CellUses uses;
   if ((prescan.hints & kUsesNeeded) || (options.vcc_to_vdd && (prescan.hints & kVccPort))) {
     GatherCellUses(edif_path, options, progress, uses);
@@ -280,7 +290,9 @@ Outcome Import(const RunContext& run, EdifSession& session, const EdifJob& job,
       netlist.body.cell = cell.name;
       const Cell& added = netlist.AddCell(std::move(cell));
       wrote_macro = true;
-      if (!WriteMacro(out, netlist, added, write, state, notes)) return Outcome::kFailed;
+      if (!written(WriteMacro(out, netlist, added, write, state, notes), added.name)) {
+        return Outcome::kFailed;
+      }
     }
   }
   ReadStep step;
@@ -295,12 +307,7 @@ Outcome Import(const RunContext& run, EdifSession& session, const EdifJob& job,
       wrote_macro = true;
       ok = WriteMacro(out, netlist, cell, write, state, notes);
     }
-    Show(run, notes);
-    if (!state.unsplit.empty()) {
-      p.ui.Notify(state.unsplit, "Symbol over 70 char. long",
-                  box::kOk | box::kIconError | box::kNoOwner);
-    }
-    if (!ok) return Outcome::kFailed;
+    if (!written(ok, cell.name)) return Outcome::kFailed;
   }
   Show(run, netlist.diagnostics, edif_path);
   if (in.ReadFailed()) {

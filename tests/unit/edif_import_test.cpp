@@ -216,6 +216,16 @@ TEST(EdifImport, UnwrappableLineClosesTheOutput) {
   // The conversion stopped: no .mac is left half written.
   EXPECT_FALSE(std::filesystem::exists("design.mac"));
   EXPECT_TRUE(testing::ScratchFilesIn(".").empty());
+  // So does a cell the file never defines, named too long to wrap.
+  TestApp undefined;
+  ASSERT_EQ(ImportEdifText(undefined, "(edif t (edifVersion 2 0 0)\n (external PARTS (edifLevel 0))\n (library WORK\n"
+                                      "  (cell TOP (view v (interface (port a)) (contents\n" +
+                                          Inst("U1", name) + NetOf("a", {"a", "U1 A"}) +
+                                          "))))\n (design TOP (cellRef TOP (libraryRef WORK))))\n"),
+            Outcome::kFailed);
+  EXPECT_EQ(undefined.ui.Last().caption, "Symbol over 70 char. long");
+  EXPECT_NE(undefined.ui.Last().text.find("Macro " + name + ", from " + (undefined.dir / "design.edf")),
+            std::string::npos);
 }
 
 }  // namespace
@@ -233,7 +243,7 @@ TEST(EdifImport, CellsNeverDefinedTakeThePortsTheirInstancesUse) {
                   "    (instance U2 (viewRef v (cellRef inv (libraryRef PARTS))))\n"
                   "    (instance R1 (viewRef v (cellRef RES (libraryRef PARTS))))\n") +
       NetOf("a", {"a", "U1 A", "R1 (member P 0)"}) + NetOf("n", {"U1 Y", "U2 A"}) +
-      NetOf("y", {"U2 Y", "y", "R1 (member P 1)"}) + ")))\n (design TOP (cellRef TOP (libraryRef WORK))))\n";
+      NetOf("y", {"U2 Y", "y", "R1 (member P 1)"}) + "))))\n (design TOP (cellRef TOP (libraryRef WORK))))\n";
   TestApp t;
   ASSERT_EQ(ImportEdifText(t, edif), Outcome::kCompleted);
   EXPECT_EQ(testing::MacLines(t.dir / "design.mac"),
