@@ -56,6 +56,15 @@ void MacDlgModel::OnCommand(int id, DialogView& view) {
       includes_.pri = Truncate(view.GetText(macdlg::kPriMacs), macdlg::kPriCapacity);
       includes_.base = Truncate(view.GetText(macdlg::kBaseMacs), macdlg::kBaseCapacity);
       includes_.pad = Truncate(view.GetText(macdlg::kPadMacs), macdlg::kPadCapacity);
+      for (const std::string* field : {&includes_.func, &includes_.pri, &includes_.base, &includes_.pad}) {
+        if (field->find_first_of("\r\n") == std::string::npos) continue;
+        // An include line holds one file name: the rest would stand on a
+        // line of its own in the macro file.
+        p_.ui.Notify("This file name holds a line break, which an include line of a macro file "
+                     "cannot hold:\n\n" + ShownName(*field),
+                     macdlg::kTitle, box::kOk | box::kIconWarning);
+        return;
+      }
       SaveSettings(p_, {{key::kFuncMacs, includes_.func},
                         {key::kPriMacs, includes_.pri},
                         {key::kPadMacs, includes_.pad}});

@@ -962,6 +962,13 @@ Outcome RunMacToVhdl(const RunContext& run, const MacToVhdlJob& job, FanoutTable
   if (TitledParamDlg(p.ui, kMac2vhdOptions.key, "VHDL Conversion Parameters:", options) != 1) {
     return Outcome::kStopped;
   }
+  if (options.find_first_of("\r\n") != std::string::npos) {
+    // A macro or package name is one word of a line of VHDL.
+    p.ui.Notify("A field holds a line break, which a name in the VHDL cannot hold; nothing was "
+                "converted:\n\n" + ShownName(options),
+                "VHDL Conversion Parameters:", box::kOk | box::kIconWarning);
+    return Outcome::kFailed;
+  }
   SaveSettings(p, {{kMac2vhdOptions.key, options}});
 
   FanoutAnalysis fanout(tables);

@@ -169,6 +169,18 @@ TEST(EdifImport, IncludeDialogFields) {
   model.OnInit(other);
   model.OnCommand(kIdCancel, other);
   EXPECT_EQ(other.result(), -1);
+
+  // A name with a line break would put half of it on a line of its own:
+  // refused, and the dialog stays open.
+  TableView broken;
+  model.OnInit(broken);
+  broken.SetText(macdlg::kPriMacs, "tib\n.eom");
+  model.OnCommand(kIdOk, broken);
+  EXPECT_FALSE(broken.ended());
+  EXPECT_TRUE(t.ui.Showed("This file name holds a line break, which an include line of a macro file "
+                          "cannot hold:\n\ntib?.eom",
+                          "Macro Include Files"));
+  EXPECT_EQ(t.profile.values["pri_macs"], "tib.mac");
 }
 
 // A file system whose long directory "C:\Design Files" has the short form

@@ -377,6 +377,20 @@ TEST(MacToVhdl, CancelOrMissingInputWritesNothing) {
   EXPECT_FALSE(FileExists("fa.vhd"));
   EXPECT_EQ(run.profile.values["mac2vhd"], "m1=X;=y;");
 
+  // A package name with a line break would put half a clause on a line
+  // of its own.
+  run.ui.dialog_scripts.push_back([](TableView& view) {
+    view.SetText(105, "ieee\nx");
+    return kIdOk;
+  });
+  EXPECT_EQ(run.Convert(kFullAdder), Outcome::kFailed);
+  EXPECT_EQ(run.ui.Last().caption, "VHDL Conversion Parameters:");
+  EXPECT_EQ(run.ui.Last().text.rfind("A field holds a line break, which a name in the VHDL cannot "
+                                     "hold; nothing was converted:\n\nm1=NC;m2=PORTPADA;m3=;=n;p1=ieee?x;",
+                                     0),
+            0u);
+  EXPECT_FALSE(FileExists("fa.vhd"));
+
   run.UseDesign("nothere");
   EXPECT_EQ(testing::RunArmed(run.app, id::kMacToVhdl), Outcome::kFailed);
   EXPECT_TRUE(run.ui.Showed("Unable to open above file.", run.dir.path() + "/nothere.mac"));
