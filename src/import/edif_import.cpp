@@ -227,7 +227,10 @@ Outcome Import(const RunContext& run, EdifSession& session, const EdifJob& job,
   Show(run, notes);
   MacIncludes includes;
   includes.base = base_path;
-  if (!RunMacDialog(p, job.test_dir, job.browse_dir, includes)) return Outcome::kStopped;
+  if (const Outcome chosen = RunMacDialog(p, job.test_dir, job.browse_dir, includes);
+      chosen != Outcome::kCompleted) {
+    return chosen;
+  }
   // The new .mac and .wir are written beside the old ones, which stay as
   // they are until both are complete.
   SafeOutput mac(p);

@@ -63,6 +63,7 @@ void MacDlgModel::OnCommand(int id, DialogView& view) {
         p_.ui.Notify("This file name holds a line break, which an include line of a macro file "
                      "cannot hold:\n\n" + ShownName(*field),
                      macdlg::kTitle, box::kOk | box::kIconWarning);
+        refused_ = true;
         return;
       }
       SaveSettings(p_, {{key::kFuncMacs, includes_.func},
@@ -79,10 +80,11 @@ void MacDlgModel::OnCommand(int id, DialogView& view) {
   }
 }
 
-bool RunMacDialog(Platform& p, const std::string& test_dir, const std::string& browse_dir,
-                  MacIncludes& includes) {
+Outcome RunMacDialog(Platform& p, const std::string& test_dir, const std::string& browse_dir,
+                     MacIncludes& includes) {
   MacDlgModel model(p, test_dir, browse_dir, includes);
-  return p.ui.RunDialog(model) == 1;
+  if (p.ui.RunDialog(model) == 1) return Outcome::kCompleted;
+  return model.refused() ? Outcome::kFailed : Outcome::kStopped;
 }
 
 }  // namespace kalvor

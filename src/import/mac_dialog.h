@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "core/outcome.h"
 #include "platform/platform.h"
 #include "platform/dialog.h"
 
@@ -27,17 +28,21 @@ class MacDlgModel : public DialogModel {
   std::string TemplateName() const override;
   void OnInit(DialogView& view) override;
   void OnCommand(int id, DialogView& view) override;
+  // OK was refused for a name the macro file cannot hold (said so).
+  bool refused() const { return refused_; }
 
  private:
   std::string WithoutTestDir(const std::string& path) const;
+  bool refused_ = false;
   Platform& p_;
   std::string test_dir_;
   std::string browse_dir_;
   MacIncludes& includes_;
 };
 
-// Shows the dialog; true on OK (the fields are in `includes`).
-bool RunMacDialog(Platform& p, const std::string& test_dir, const std::string& browse_dir,
+// Shows the dialog: completed on OK (the fields are in `includes`); failed
+// when it was left after OK was refused, else stopped.
+Outcome RunMacDialog(Platform& p, const std::string& test_dir, const std::string& browse_dir,
                   MacIncludes& includes);
 
 }  // namespace kalvor
