@@ -279,6 +279,7 @@ long LineNumberAt(const std::string& path, std::int64_t offset) {
   if (!file.Open(path, File::Mode::kRead)) return 0;
   long line = 1;
   char last = '\0';
+  char pending = '\0';  // the line end just counted, which the other may complete
   std::vector<char> block(1 << 16);
   for (std::int64_t left = offset; left > 0;) {
     const std::size_t got = file.Read(block.data(), static_cast<std::size_t>(
@@ -286,7 +287,17 @@ long LineNumberAt(const std::string& path, std::int64_t offset) {
     if (got == 0) break;
     for (std::size_t i = 0; i < got; ++i) {
       const char c = block[i];
-      if (c == '\r' || (c == '\n' && last != '\r')) ++line;
+      if (c == '\r' || c == '\n') {
+        // CR LF and LF CR are one line end, as ReadLine takes them.
+        if (pending == (c == '\r' ? '\n' : '\r')) {
+          pending = '\0';
+        } else {
+          ++line;
+          pending = c;
+        }
+      } else {
+        pending = '\0';
+      }
       last = c;
     }
     left -= static_cast<std::int64_t>(got);

@@ -142,7 +142,7 @@ bool WriteWrappedLine(File& file, std::string_view text, std::string& unsplit);
 int JoinContinuations(File& file, char continuation, std::string& line, int size);
 
 // The number of the line of `path` that starts at byte `offset` (1: the
-// first), counting CR, LF and CR LF as line ends; at the end of the file,
+// first), counting CR, LF, CR LF and LF CR as line ends; at the end of the file,
 // its last line. 0 when the file cannot be read. For messages: it reads the
 // file again up to `offset`.
 long LineNumberAt(const std::string& path, std::int64_t offset);

@@ -112,6 +112,24 @@ TEST(RunSimSwitch, OneQuestionForTheFilesThatChange) {
   EXPECT_EQ(ReadFileBytes("B.VHD"), Crlf(Switched(kRegion, " NOSIM")));
 }
 
+// A region the file never ends would switch every line to its end: that
+// file is left as it is, with its line named; the others are switched.
+TEST(RunSimSwitch, ARegionWithoutItsEndifLeavesTheFile) {
+  TestApp t;
+  t.UseDesign("top");
+  t.app.state.option_line = " SIM";
+  WriteFileBytes("a.vhd", Crlf(kRegion));
+  const std::string open = Crlf({"x;", "--ifdef SIM", "--  a;", "-- a comment", " b;"});
+  WriteFileBytes("open.vhd", open);
+  t.ui.answers = {"yes"};
+  EXPECT_EQ(testing::RunArmed(t.app, id::kVhdlSim), Outcome::kFailed);
+  EXPECT_TRUE(t.ui.Showed("This --ifdef has no --endif: the file is left as it is.\n\n" +
+                              t.app.state.test_dir + "open.vhd, line 2.",
+                          "VHDL SIM switch"));
+  EXPECT_EQ(ReadFileBytes("open.vhd"), open);
+  EXPECT_EQ(ReadFileBytes("a.vhd"), Crlf(Switched(kRegion, " SIM")));
+}
+
 TEST(RunSimSwitch, LongLinesPassWhole) {
   TestApp t;
   t.UseDesign("top");
