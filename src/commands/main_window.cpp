@@ -1,6 +1,7 @@
 #include "commands/main_window.h"
 
 #include <algorithm>
+#include <new>
 
 #include "commands/command_table.h"
 #include "commands/file_commands.h"
@@ -125,7 +126,16 @@ Outcome OnMainCommand(Session& session, int id) {
   const Command* command = FindCommand(id);
   if (!command) return Outcome::kCompleted;
   session.warnings.Begin([&session] { return WarningListPath(session.state, session.style()); });
-  Outcome outcome = command->act(session, *command);
+  Outcome outcome = Outcome::kFailed;
+  try {
+    outcome = command->act(session, *command);
+  } catch (const std::bad_alloc&) {
+    // (A line longer than the memory left, say.) The files being written
+    // were dropped on the way here; the ones read stay as they were.
+    session.progress.Close();
+    session.Notify("Out of memory: the command was stopped, and the file it was writing dropped.",
+                   "Error", box::kOk | box::kIconError);
+  }
   session.warnings.Finish(session.ui());
   return outcome;
 }
