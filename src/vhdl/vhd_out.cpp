@@ -124,18 +124,24 @@ std::string TraceHeading(std::string_view line) {
   std::string_view text = line.size() > 8 ? line.substr(8) : std::string_view();
   std::string out;
   out.reserve(text.size());
-  std::size_t last_dot = text.rfind('.');
   std::size_t i = 0;
   while (i < text.size()) {
-    char c = text[i];
-    out.push_back(c);
-    if (c == ' ' && i > 0 && last_dot != std::string_view::npos &&
-        last_dot > i) {
-      // The text up to and including the next "." goes.
-      i = text.find('.', i + 1) + 1;
+    if (text[i] != ' ' || i == 0) {
+      out.push_back(text[i++]);
       continue;
     }
-    ++i;
+    // A blank: the name after it loses its first level (up to and including
+    // its first ".") and the blanks before it; a name without one stays.
+    const std::size_t name = std::min(text.find_first_not_of(' ', i), text.size());
+    const std::size_t end = std::min(text.find(' ', name), text.size());
+    const std::size_t dot = text.substr(0, end).find('.', name);
+    out.push_back(' ');
+    if (dot != std::string_view::npos) {
+      i = dot + 1;
+    } else {
+      out.append(text.substr(i + 1, end - i - 1));
+      i = end;
+    }
   }
   return out;
 }

@@ -94,8 +94,10 @@ TEST(TraceNumbers, AsPrintfWritesThem) {
 TEST(TraceHeading, FirstLevelOfEachNameGoes) {
   EXPECT_EQ(TraceHeading("Signals=time top.clk top.q"), "time clk q");
   EXPECT_EQ(TraceHeading("SIGNALS=time top.u1.a"), "time u1.a");
-  // Without a "." further on, the rest stays.
+  // Each name loses its own first level only; a name without one stays.
   EXPECT_EQ(TraceHeading("Signals=time top.a b c"), "time a b c");
+  EXPECT_EQ(TraceHeading("Signals=time clk tb.q"), "time clk q");
+  EXPECT_EQ(TraceHeading("Signals=time  top.a  b  tb.u.c"), "time a  b u.c");
 }
 
 TEST(ReadTraceScale, RefusesValuesThatWouldWriteInfOrNan) {
