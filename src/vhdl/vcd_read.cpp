@@ -1,5 +1,6 @@
 #include "vhdl/vcd_read.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -17,7 +18,7 @@ constexpr std::size_t kLongestWord = std::size_t{1} << 16;
 
 struct Column {
   std::string name;
-  int width = 1;
+  bool vector = false;  // declared wider than one bit
   bool real = false;
   std::string value = "x";  // the literal, the bits, or the real's text
 };
@@ -56,10 +57,12 @@ std::string Volts(const Column& c, const TraceScale& scale) {
     std::snprintf(buf, sizeof buf, "\t%f", std::atof(c.value.c_str()));
     return buf;
   }
-  if (c.width == 1) {
+  if (!c.vector) {
     char v = c.value.empty() ? 'x' : c.value[0];
     return v == '0' || v == 'L' || v == 'l' ? "\t0.0" : "\t" + scale.supply_text;
   }
+  // A value shorter than its width stands for one extended on the left with
+  // 0 (x and z with themselves), bits that count 0.
   double count = 0;
   for (char b : c.value) count = count * 2 + (b == '1' || b == 'H' || b == 'h' ? 1 : 0);
   float volts = static_cast<float>(count) / scale.counts_per_volt;
@@ -156,9 +159,10 @@ std::string ReadVcdTrace(File& in, const TraceScale& scale, File& out) {
       } else if (keyword == "$var") {
         if (args.size() < 4) return problem("a $var without type, size, code and name.");
         Column c;
-        c.width = std::atoi(std::string(args[1]).c_str());
+        unsigned long long width = 0;
+        const auto [end, ec] = std::from_chars(args[1].data(), args[1].data() + args[1].size(), width);
+        c.vector = ec == std::errc::result_out_of_range || (ec == std::errc() && width > 1);
         c.real = args[0] == "real";
-        if (c.width < 1) c.width = 1;
         for (std::size_t s = 1; s < scopes.size(); ++s) c.name += scopes[s] + ".";
         for (std::size_t k = 3; k < args.size(); ++k) c.name += args[k];
         by_id[std::string(args[2])].push_back(columns.size());
@@ -202,15 +206,7 @@ std::string ReadVcdTrace(File& in, const TraceScale& scale, File& out) {
       }
       auto it = by_id.find(w);
       if (it == by_id.end()) return problem("the code \"" + w + "\" has no $var.");
-      for (std::size_t k : it->second) {
-        Column& c = columns[k];
-        c.value = value;
-        // A vector shorter than its width is extended with 0 (x and z with themselves).
-        if (!c.real && static_cast<int>(c.value.size()) < c.width) {
-          char fill = c.value[0] == '1' ? '0' : c.value[0];
-          c.value.insert(0, static_cast<std::size_t>(c.width) - c.value.size(), fill);
-        }
-      }
+      for (std::size_t k : it->second) columns[k].value = value;
       continue;
     }
     value.assign(1, w[0]);
