@@ -51,12 +51,15 @@ double NsPerTick(const std::string& text) {
   return 0;
 }
 
+// printf's "%.*f" of `value`, whole: the largest double has 309 digits.
+std::string Fixed(double value, int decimals) {
+  char buf[330];
+  std::snprintf(buf, sizeof buf, "%.*f", decimals, value);
+  return buf;
+}
+
 std::string Volts(const Column& c, const TraceScale& scale) {
-  char buf[64];
-  if (c.real) {
-    std::snprintf(buf, sizeof buf, "\t%f", std::atof(c.value.c_str()));
-    return buf;
-  }
+  if (c.real) return "\t" + Fixed(std::atof(c.value.c_str()), 6);
   if (!c.vector) {
     char v = c.value.empty() ? 'x' : c.value[0];
     return v == '0' || v == 'L' || v == 'l' ? "\t0.0" : "\t" + scale.supply_text;
@@ -70,14 +73,11 @@ std::string Volts(const Column& c, const TraceScale& scale) {
     if (!(volts > 0.0f)) volts = 0.0f;
     if (volts > scale.supply) volts = scale.supply;
   }
-  std::snprintf(buf, sizeof buf, "\t%f", static_cast<double>(volts));
-  return buf;
+  return "\t" + Fixed(volts, 6);
 }
 
 std::string TimeText(double ns) {
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%.6f", ns);
-  std::string t = buf;
+  std::string t = Fixed(ns, 6);
   while (t.back() == '0') t.pop_back();
   if (t.back() == '.') t.pop_back();
   return t;

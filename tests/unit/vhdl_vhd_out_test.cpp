@@ -313,6 +313,15 @@ TEST(ReadVcdTrace, GhdlDumpsBecomeTheOutTable) {
   for (char& c : one_line) c = c == '\n' ? ' ' : c;
   EXPECT_EQ(convert(one_line, lines), "");
   EXPECT_EQ(lines, table);
+  // Reals are written whole, however large.
+  char lowest[400];
+  std::snprintf(lowest, sizeof lowest, "\t%f", -std::numeric_limits<double>::max());
+  EXPECT_EQ(convert("$var real 64 ! a $end $var real 64 \" b $end $enddefinitions $end #0 "
+                    "r1e62 ! r-1.7976931348623157e308 \"\n",
+                    lines),
+            "");
+  EXPECT_EQ(lines, Crlf({"time a b", "0\t100000000000000003502199685943161173046080317798311825604870144"
+                                     ".000000" + std::string(lowest)}));
   struct Bad {
     std::string dump, complaint;
   } bad[] = {
