@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <unordered_map>
 
 #include "text/lineio.h"
@@ -183,10 +184,15 @@ std::string ReadVcdTrace(File& in, const TraceScale& scale, File& out) {
       continue;
     }
     if (w[0] == '#') {
-      char* stop = nullptr;
-      std::string digits = w.substr(1);
-      unsigned long long t = std::strtoull(digits.c_str(), &stop, 10);
-      if (digits.empty() || *stop != '\0') return problem("the time \"" + digits + "\" is not a number.");
+      const std::string digits = w.substr(1);
+      unsigned long long t = 0;
+      const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), t);
+      if (ec == std::errc::result_out_of_range && end == digits.data() + digits.size()) {
+        return problem("the time " + digits + " is larger than " +
+                       std::to_string(std::numeric_limits<unsigned long long>::max()) + ".");
+      }
+      if (ec != std::errc() || end != digits.data() + digits.size())
+        return problem("the time \"" + digits + "\" is not a number.");
       if (any_time && t < time) return problem("the time " + digits + " is earlier than the one before.");
       if (any_time && t != time) row();
       any_time = true;
