@@ -1,5 +1,6 @@
 #include "vhdl/vcd_read.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -220,7 +221,10 @@ std::string ReadVcdTrace(File& in, const TraceScale& scale, File& out) {
     if (it == by_id.end()) return problem("the code \"" + w.substr(1) + "\" has no $var.");
     for (std::size_t k : it->second) columns[k].value = value;
   }
-  if (definitions) return "The dump ends before $enddefinitions.";
+  if (definitions) {
+    number = std::max(cursor.Number(), 1L);  // the last line
+    return problem("the dump ends before $enddefinitions.");
+  }
   if (any_time) row();
   return std::string();
 }
