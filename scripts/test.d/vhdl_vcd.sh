@@ -38,7 +38,7 @@ cases=(
 0 80000000 -819
 7 800000001 1638
 7 100 100
-9 abc -4095"
+9 -0 -4095"
   "hier|supply=1.8;counts/volt=4096;limit=y;|Signals=time top.u1.u2.a top.b other.c flat
 0 ${q}1${q} 100 ${q}0${q} 4096
 1 ${q}0${q}

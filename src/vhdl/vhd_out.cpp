@@ -404,19 +404,29 @@ RowsRead ConvertRows(Rows& rows, long line, const TraceScale& scale,
         t = &texts.Literal(static_cast<unsigned char>(value));
       } else {
         // A count: a sign and digits, digits beyond the range of the type
-        // ignored; anything else ends the count.
+        // ignored; or anything that begins "80000000". Any other field is
+        // refused, quoted unless it runs on past the buffer's first fill.
         const bool zero = std::memcmp(p, "80000000", 8) == 0;
         char* s = p;
         const bool negative = c == '-';
         if (c == '-' || c == '+') ++s;
         long long count = 0;
         bool counting = true;
-        for (;;) {
+        for (bool first = true;; first = false) {
+          const char* from = s;
           if (counting) {
             for (unsigned d; (d = static_cast<unsigned char>(*s) - '0') < 10u; ++s)
               if (count < kMax) count = count * 10 + d;
           }
-          if (!EndsField(*s)) {
+          if (!EndsField(*s) || (first && s == from)) {
+            if (!zero) {
+              std::size_t n = 0;
+              while (first && n < 32 && !EndsField(p[n])) ++n;
+              read.problem = "Line " + std::to_string(line) + ": value " + std::to_string(k + 1) +
+                             (n > 0 ? " (\"" + std::string(p, n) + "\")" : "") +
+                             " is neither a count (a whole number) nor a quoted logic value.";
+              return read;
+            }
             counting = false;
             while (!EndsField(*s)) ++s;
           }

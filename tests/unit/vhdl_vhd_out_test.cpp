@@ -52,8 +52,8 @@ TEST(TraceRow, ValueKinds) {
   EXPECT_EQ(TraceRow("5 '1''0'", limited), "5\t3.30\t0.0");
   // "80000000" and anything that begins with it is 0 whatever the limit.
   EXPECT_EQ(TraceRow("7 80000000 800000001", free), "7\t0.000000\t0.000000");
-  // Clamped to the numeric supply; non-numbers count 0.
-  EXPECT_EQ(TraceRow("9 5000 abc", limited), "9\t3.300000\t0.000000");
+  // Clamped to the numeric supply; a count may carry a sign.
+  EXPECT_EQ(TraceRow("9 5000 -5 +7", limited), "9\t3.300000\t0.000000\t0.005641");
   EXPECT_EQ(TraceRow("9 5000", free), "9\t4.029009");
   // A line with only its time field is written unchanged.
   EXPECT_EQ(TraceRow("  42  ", limited), "  42  ");
@@ -230,9 +230,10 @@ TEST(RunVhdOut, VcdTimescaleAndRefusedTimes) {
 
 // A table it cannot read is refused with the line named, and no result
 // file is touched: times written with their unit (as GHDL prints them),
-// too long a time, and values right after the heading (no three lines
-// between; refused before the parameter dialog, the rows after it). Lines
-// that are only read past (filler, "abc" read as 0) pass.
+// too long a time, a value that is neither a count nor a quoted literal,
+// and values right after the heading (no three lines between; refused
+// before the parameter dialog, the rows after it). Lines that are only read
+// past (filler) pass.
 TEST(RunVhdOut, UnreadableTablesAreRefusedNamingTheLine) {
   struct Case {
     std::string table;
@@ -243,7 +244,11 @@ TEST(RunVhdOut, UnreadableTablesAreRefusedNamingTheLine) {
       {"Signals=time a.b\n\n\n\n0 '1'\n10 NS '0'\n", "Line 6: the time is followed by its unit (\"NS\")", true},
       {"Signals=time a.b\r\n\r\n\r\n\r\n0 '1'\r\n1 '0'\r\n2 '1'\r\n3\tms\r\n", "Line 8: the time is followed by its unit (\"ms\")", true},
       {"Signals=time a.b\n0 '1'\n10 '0'\n20 '1'\n30 '0'\n", "Line 2: it holds a time and values", false},
-      {"Signals=time a.b\n---\n1\n\n0 '1'\n10 abc\n", "", false},
+      {"Signals=time a.b\n---\nabc\n\n0 '1'\n10 +12 -5 800000001 'U''0' 'Z'\n", "", false},
+      {"Signals=time a.b\n\n\n\n0 '1'\n10 abc\n", "Line 6: value 1 (\"abc\") is neither a count", true},
+      {"Signals=time a.b\n\n\n\n0 '1' 12abc\n", "Line 5: value 2 (\"12abc\") is neither", true},
+      {"Signals=time a.b\n\n\n\n0 1.5e3\n", "Line 5: value 1 (\"1.5e3\") is neither", true},
+      {"Signals=time a.b\n\n\n\n0 7 -\n", "Line 5: value 2 (\"-\") is neither", true},
       {"Signals=time a.b\n\n\n\n0 '1'\n" + std::string(300, '1') + " '0'\n",
        "Line 6: the time is longer than 256 characters.", true},
       {"Signals=time a.b\n" + std::string(300, '1') + " '0'\n\n\n0 '1'\n", "", false},
