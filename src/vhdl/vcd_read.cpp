@@ -153,7 +153,8 @@ std::string ReadVcdTrace(File& in, const TraceScale& scale, File& out) {
       std::vector<std::string_view> args = Words(pending);
       if (keyword == "$timescale") {
         ns_per_tick = NsPerTick(pending);
-        if (ns_per_tick <= 0) return problem("the timescale \"" + pending + "\" is not one of VCD.");
+        if (!(ns_per_tick > 0 && std::isfinite(ns_per_tick)))
+          return problem("the timescale \"" + pending + "\" is not one of VCD.");
       } else if (keyword == "$scope") {
         scopes.emplace_back(args.size() > 1 ? args[1] : std::string_view("scope"));
       } else if (keyword == "$upscope") {

@@ -339,6 +339,7 @@ TEST(ReadVcdTrace, GhdlDumpsBecomeTheOutTable) {
       {"$timescale 1 fs $end\n$var reg 1 ! a $end\n$enddefinitions $end\n#5\n#-1\n",
        "Line 5: the time \"-1\" is not a number."},
       {"$timescale 1 parsec $end\n", "Line 1: the timescale"},
+      {"$timescale 1" + std::string(400, '0') + " s $end\n", "Line 1: the timescale"},
       {"$timescale 1 ns $end\n$var reg 1 ! a $end\n\n", "Line 3: the dump ends before $enddefinitions."},
       {"$timescale 1 ns $end\n$var reg 2 ! a $end\n$enddefinitions $end\nb10\n!\n",
        "Line 4: a vector value without its code."},
