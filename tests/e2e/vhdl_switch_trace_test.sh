@@ -78,4 +78,17 @@ done
 same_bytes big/wide.out 'time a b c\r\n0\t0.004029\t0.000000\t0.000806\r\n'
 no_scratch big "long lines"
 
+# A line longer than the memory left stops the command with a message and a
+# failure, the file stays as it was and no scratch file is left.
+mkdir huge
+{ printf -- '--ifdef SIM\n--'; head -c 150000000 /dev/zero | tr '\0' 'x'; printf '\n--endif\n'; } >huge/top.vhd
+sum=$(cksum <huge/top.vhd)
+if (ulimit -v 200000 && exec "$kalvor" sim huge/top.vhd --ini "$ini" --yes) 2>huge.err; then
+  fail "a line larger than memory passed as switched"
+fi
+grep -q 'Out of memory' huge.err || fail "no out-of-memory message: $(tail -n 2 huge.err)"
+[ "$(cksum <huge/top.vhd)" = "$sum" ] || fail "the file was changed"
+no_scratch huge "out of memory"
+rm -rf huge
+
 echo "vhdl switch and trace e2e: all passed"
