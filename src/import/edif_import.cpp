@@ -312,11 +312,13 @@ Outcome Import(const RunContext& run, EdifSession& session, const EdifJob& job,
     }
     if (!written(ok, cell.name)) return Outcome::kFailed;
   }
-  Show(run, netlist.diagnostics, edif_path);
   if (in.ReadFailed()) {
+    // What the reading found at the end (a file ending inside a list) is
+    // the failed read's doing.
     ReportReadFailure(p.ui, edif_path);
     return Outcome::kFailed;
   }
+  Show(run, netlist.diagnostics, edif_path);
   if (step == ReadStep::kFailed) {
     shortfall = {reader->short_key, reader->short_needed};
     return Outcome::kFailed;

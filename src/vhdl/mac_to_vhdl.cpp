@@ -286,7 +286,8 @@ inline void MacToVhdl::Convert() {
     }
     port_written_ = false;
   }
-  if (in_macro_ && !broken_ && !progress_.cancelled()) {
+  // (A file that could not be read to its end is reported as such.)
+  if (in_macro_ && !broken_ && !progress_.cancelled() && !in_.ReadFailed()) {
     Broken("The file ends inside macro " + macro_ + ": its .eom is missing; the file may be cut short.",
            in_.Size());
   }

@@ -182,6 +182,11 @@ Outcome RunSimSwitch(const RunContext& run, const std::string& keyword, const st
     File in;
     if (!in.Open(path, File::Mode::kRead)) continue;
     const SwitchScan scan = ScanSwitch(in, keyword);
+    if (in.ReadFailed()) {
+      // What was read is not the whole file: nothing is switched.
+      ReportReadFailure(p.ui, in.Path());
+      return Outcome::kFailed;
+    }
     if (scan.unclosed != 0 && scan.changes) {
       // Switched, every line to the end of the file would change.
       p.ui.Notify(Format("This --ifdef has no --endif: the file is left as it is.\n\n%s, line %ld.",
