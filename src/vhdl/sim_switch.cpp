@@ -81,12 +81,17 @@ Change ChangeOf(std::string_view line, std::string_view keyword, SwitchRegion& r
   return Change::kNone;
 }
 
-// Copies the lines of `in` from where it stands to `out`, switched, each
-// ending in CR LF; false when a write failed.
-bool SwitchLines(File& in, std::string_view keyword, File& out) {
+// Switches the lines of `in` from where it stands. With `out`, every line
+// is written there switched, each ending in CR LF (true unless a write
+// failed), and `*unclosed` is the line of an "--ifdef" whose region the file
+// never ends (0: none); without, the lines are only looked at (true at the
+// first that switching changes, false when none does).
+bool SwitchLines(File& in, std::string_view keyword, File* out, long* unclosed = nullptr) {
   SwitchRegion region = SwitchRegion::kOutside;
   bool ok = true;
-  auto write = [&](std::string_view text) { ok = out.Write(text) && ok; };
+  long number = 0;  // of the line
+  long opened = 0;  // the line of the last "--ifdef"
+  auto write = [&](std::string_view text) { ok = out->Write(text) && ok; };
   // A line written by itself (not in a run): as switching makes it, with
   // CR LF.
   auto put = [&](std::string_view line, Change change) {
@@ -95,61 +100,46 @@ bool SwitchLines(File& in, std::string_view keyword, File& out) {
     write(line);
     write("\r\n");
   };
+  auto change_of = [&](std::string_view line) {
+    ++number;
+    if (line.size() > 2 && line[0] == '-' && (line[2] | 0x20) == 'i' && MarkerOf(line) == Marker::kIfdef) {
+      opened = number;
+    }
+    return ChangeOf(line, keyword, region);
+  };
   // Lines are switched where the read buffer holds them; the lines that
   // stay as they are, CR LF included (most), are written in runs.
+  bool changes = false;  // found by a question (no `out`)
   std::string line;
   for (;;) {
     const char* run = nullptr;  // where the lines written as they stand begin
     const std::string_view taken = TakeWholeLines(in, [&](std::string_view text, std::size_t end) {
       if (!run) run = text.data();
-      const Change change = ChangeOf(text, keyword, region);
+      const Change change = change_of(text);
+      if (change != Change::kNone && !out) {
+        changes = true;
+        return false;
+      }
       const char* const next = text.data() + text.size() + end;
-      if (change != Change::kNone || end != 2 || next[-2] != '\r') {
+      if (out && (change != Change::kNone || end != 2 || next[-2] != '\r')) {
         write(std::string_view(run, text.data() - run));
         put(text, change);
         run = next;
       }
       return true;
     });
-    if (!taken.empty()) write(std::string_view(run, taken.data() + taken.size() - run));
+    if (changes) return true;
+    if (out && !taken.empty()) write(std::string_view(run, taken.data() + taken.size() - run));
     if (!ok) return false;
     in.Skip(taken.size());
     if (!taken.empty()) continue;
     if (!ReadWholeLine(in, line, /*tabs_to_blanks=*/false)) break;
-    put(line, ChangeOf(line, keyword, region));
+    const Change change = change_of(line);
+    if (change != Change::kNone && !out) return true;
+    if (out) put(line, change);
   }
-  return ok;
-}
-
-// What switching would do to a file.
-struct SwitchScan {
-  bool changes = false;  // it changes a line
-  long unclosed = 0;     // the line of an "--ifdef" whose region the file never ends (0: none)
-};
-
-SwitchScan ScanSwitch(File& in, std::string_view keyword) {
-  SwitchScan scan;
-  SwitchRegion region = SwitchRegion::kOutside;
-  long line = 0;
-  long opened = 0;
-  auto look = [&](std::string_view text) {
-    ++line;
-    if (!text.empty() && text[0] == '-' && MarkerOf(text) == Marker::kIfdef) opened = line;
-    if (ChangeOf(text, keyword, region) != Change::kNone) scan.changes = true;
-  };
-  std::string whole;
-  for (;;) {
-    const std::string_view taken = TakeWholeLines(in, [&](std::string_view text, std::size_t) {
-      look(text);
-      return true;
-    });
-    in.Skip(taken.size());
-    if (!taken.empty()) continue;
-    if (!ReadWholeLine(in, whole, /*tabs_to_blanks=*/false)) break;
-    look(whole);
-  }
-  if (region != SwitchRegion::kOutside) scan.unclosed = opened;
-  return scan;
+  if (unclosed) *unclosed = region == SwitchRegion::kOutside ? 0 : opened;
+  return out != nullptr && ok;
 }
 
 }  // namespace
@@ -168,8 +158,14 @@ void SwitchLine(std::string& line, std::string_view keyword,
   }
 }
 
-bool SwitchStream(File& in, File& out, std::string_view keyword) {
-  return SwitchLines(in, keyword, out);
+bool SwitchStream(File& in, File& out, std::string_view keyword, long* unclosed) {
+  return SwitchLines(in, keyword, &out, unclosed);
+}
+
+// Whether switching changes any line of the file: files without a region,
+// or already switched, are left alone and not asked about.
+bool SwitchChanges(File& in, std::string_view keyword) {
+  return SwitchLines(in, keyword, nullptr);
 }
 
 Outcome RunSimSwitch(const RunContext& run, const std::string& keyword, const std::string& dir) {
@@ -181,27 +177,19 @@ Outcome RunSimSwitch(const RunContext& run, const std::string& keyword, const st
     std::string path = JoinPath(dir, name, p.fs.Style());
     File in;
     if (!in.Open(path, File::Mode::kRead)) continue;
-    const SwitchScan scan = ScanSwitch(in, keyword);
+    const bool changes = SwitchChanges(in, keyword);
     if (in.ReadFailed()) {
       // What was read is not the whole file: nothing is switched.
       ReportReadFailure(p.ui, in.Path());
       return Outcome::kFailed;
     }
-    if (scan.unclosed != 0 && scan.changes) {
-      // Switched, every line to the end of the file would change.
-      p.ui.Notify(Format("This --ifdef has no --endif: the file is left as it is.\n\n%s, line %ld.",
-                         path.c_str(), scan.unclosed),
-                  "VHDL SIM switch", box::kOk | box::kIconWarning);
-      refused = true;
-      continue;
-    }
-    if (!scan.changes) continue;
+    if (!changes) continue;
     changing.push_back(path);
     names += "\n" + name;
   }
   if (changing.empty()) {
-    if (!refused) p.ui.Notify("No .vhd file here has a region to switch.", "", box::kOk);
-    return refused ? Outcome::kFailed : Outcome::kCompleted;
+    p.ui.Notify("No .vhd file here has a region to switch.", "", box::kOk);
+    return Outcome::kCompleted;
   }
   // One question for all the files that would change.
   int answer = changing.size() == 1
@@ -216,12 +204,23 @@ Outcome RunSimSwitch(const RunContext& run, const std::string& keyword, const st
     SafeOutput scratch(p);
     // The file is replaced in one step, and only by a complete result.
     if (!scratch.Open(in.Path())) return Outcome::kFailed;
-    SwitchStream(in, scratch.file(), keyword);
+    long unclosed = 0;
+    SwitchStream(in, scratch.file(), keyword, &unclosed);
+    if (unclosed != 0 && !in.ReadFailed()) {
+      // Switched, every line to the end of the file would have changed.
+      scratch.Abort();
+      p.ui.Notify(Format("This --ifdef has no --endif: the file is left as it is.\n\n%s, line %ld.",
+                         path.c_str(), unclosed),
+                  "VHDL SIM switch", box::kOk | box::kIconWarning);
+      refused = true;
+      continue;
+    }
     in.Close();
     if (!scratch.Commit(in)) return Outcome::kFailed;
   }
+  if (refused) return Outcome::kFailed;
   p.ui.Notify("Done", "", box::kOk);
-  return refused ? Outcome::kFailed : Outcome::kCompleted;
+  return Outcome::kCompleted;
 }
 
 }  // namespace kalvor

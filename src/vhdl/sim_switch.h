@@ -22,7 +22,9 @@ void SwitchLine(std::string& line, std::string_view keyword,
                 SwitchRegion& region);
 
 // Copies `in` to `out` switching every line; false when a write failed.
-bool SwitchStream(File& in, File& out, std::string_view keyword);
+// `*unclosed` (when given) is the line of an "--ifdef" whose region the file
+// never ends, else 0.
+bool SwitchStream(File& in, File& out, std::string_view keyword, long* unclosed = nullptr);
 
 // " SIM" / " NOSIM": switches every .vhd file of the current directory
 // `dir` (the test directory) that switching changes, after one question for

@@ -126,8 +126,10 @@ TEST(RunSimSwitch, ARegionWithoutItsEndifLeavesTheFile) {
   EXPECT_TRUE(t.ui.Showed("This --ifdef has no --endif: the file is left as it is.\n\n" +
                               t.app.state.test_dir + "open.vhd, line 2.",
                           "VHDL SIM switch"));
+  EXPECT_FALSE(t.ui.Showed("Done", ""));
   EXPECT_EQ(ReadFileBytes("open.vhd"), open);
   EXPECT_EQ(ReadFileBytes("a.vhd"), Crlf(Switched(kRegion, " SIM")));
+  EXPECT_TRUE(testing::ScratchFilesIn(".").empty());
 }
 
 TEST(RunSimSwitch, LongLinesPassWhole) {
