@@ -67,6 +67,10 @@ void StartUp(App& app, const std::string& command_line) {
     s.test_id = name;
     std::size_t dot = s.test_id.find('.');
     if (dot != std::string::npos) s.test_id.resize(dot);
+    // The file's own extension, as a selected file's: the netlist named is
+    // the one the EDIF import reads.
+    const std::size_t last_dot = name.rfind('.');
+    s.selected_ext = last_dot == std::string::npos ? "" : Truncate(name.substr(last_dot), 11);
     s.test_dir = NormalizeTestDir(app, dir.empty() ? app.fs().RootDirectory() : dir);
   }
 }

@@ -50,6 +50,7 @@ TEST(MainDialog, CommandLineDesignWinsOverStoredSettings) {
   StartUp(t.app, t.dir / "a.b.mac");
   OpenMainDialog(t.app);
   EXPECT_EQ(t.app.state.test_id, "a");
+  EXPECT_EQ(t.app.state.selected_ext, ".mac");
   EXPECT_EQ(t.app.state.test_dir, t.dir.path() + "/");
   EXPECT_EQ(t.app.state.last_dir, t.app.state.test_dir);
   EXPECT_EQ(t.ui.main.GetText(id::kTestId), "a");
