@@ -29,13 +29,8 @@ bool SelectFile(App& app) {
   bool has_dir = dir != s.selected_file;
   if (!has_dir) dir = app.fs().CurrentDirectory();
   s.test_id = name;
-  std::size_t dot = s.test_id.rfind('.');
-  if (dot != std::string::npos) {
-    s.selected_ext = Truncate(s.test_id.substr(dot), 11);
-    s.test_id.resize(dot);
-  } else {
-    s.selected_ext.clear();
-  }
+  s.selected_ext = SelectedExtension(name);
+  if (std::size_t dot = s.test_id.rfind('.'); dot != std::string::npos) s.test_id.resize(dot);
   app.main().SetText(id::kTestId, s.test_id);
   s.last_dir = dir;
   std::string test_dir = dir.empty() ? app.fs().RootDirectory() : dir;

@@ -56,8 +56,7 @@ Outcome RunEdifImportEntry(Session& session) {
   if (!found) {
     return SelectAndImportEdif(session);
   }
-  std::size_t dot = s.selected_file.rfind('.');
-  s.selected_ext = Truncate(s.selected_file.substr(dot), 11);
+  s.selected_ext = SelectedExtension(s.selected_file);
   return RunEdifImport(session.context(), session.edif, EdifJobOf(session));
 }
 

@@ -37,6 +37,11 @@ std::string ShownName(const std::string& name) {
   return shown;
 }
 
+std::string SelectedExtension(const std::string& name) {
+  const std::size_t dot = name.rfind('.');
+  return dot == std::string::npos ? std::string() : Truncate(name.substr(dot), 11);
+}
+
 bool DesignPathUsable(App& app, const std::string& path) {
   if (path.size() > kDesignPathCapacity) {
     app.Notify(Format("This path is longer than %ld characters, which Kalvor cannot work with; "
@@ -69,8 +74,7 @@ void StartUp(App& app, const std::string& command_line) {
     if (dot != std::string::npos) s.test_id.resize(dot);
     // The file's own extension, as a selected file's: the netlist named is
     // the one the EDIF import reads.
-    const std::size_t last_dot = name.rfind('.');
-    s.selected_ext = last_dot == std::string::npos ? "" : Truncate(name.substr(last_dot), 11);
+    s.selected_ext = SelectedExtension(name);
     s.test_dir = NormalizeTestDir(app, dir.empty() ? app.fs().RootDirectory() : dir);
   }
 }

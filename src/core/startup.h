@@ -19,6 +19,10 @@ bool UsableName(const std::string& name, PathStyle style);
 // `name` as a message shows it: control characters as "?".
 std::string ShownName(const std::string& name);
 
+// The selected extension a file name gives: from its last dot (".edf"),
+// at most 11 characters; empty without a dot.
+std::string SelectedExtension(const std::string& name);
+
 // True when `path` fits kDesignPathCapacity and is a UsableName; otherwise
 // tells the user that the file cannot be taken (a cut path would name
 // another file).
