@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "netlist/macro_name.h"
+#include "text/blank_scan.h"
 #include "text/strings.h"
 
 namespace kalvor {
@@ -411,7 +412,9 @@ std::string_view EdifReader::PortHeaderName(const EdifName& ref, const Cell& cel
     const bool number = AllDigits(ref.member_index) && ref.member_index.size() < 10;
     member = number ? LeadingInt(ref.member_index) : -2;
   }
-  // A scalar is found by its file name first, then by its header name.
+  // A scalar is found by its file name first, then by its header name
+  // (only a renamed port has a file name of its own).
+  const bool renamed = !cell.original_names.empty();
   auto by_original = [&](std::int32_t at) {
     return ports[static_cast<std::size_t>(at)].renamed &&
            SameNoCase(cell.OriginalName(static_cast<std::size_t>(at)), id);
@@ -447,10 +450,10 @@ std::string_view EdifReader::PortHeaderName(const EdifName& ref, const Cell& cel
     if (index) {
       if (as_member) return index->Find(MemberKey(id, member), by_member);
       const std::uint64_t hash = HashName(id, true);
-      const std::int32_t at = index->Find(hash, by_original);
+      const std::int32_t at = renamed ? index->Find(hash, by_original) : -1;
       return at >= 0 ? at : index->Find(hash, by_name);
     }
-    for (std::size_t i = 0; i < ports.size(); ++i) {
+    for (std::size_t i = 0; i < ports.size() && (as_member || renamed); ++i) {
       if (as_member ? by_member(static_cast<std::int32_t>(i)) : by_original(static_cast<std::int32_t>(i))) {
         return static_cast<std::int32_t>(i);
       }
@@ -511,12 +514,16 @@ bool EdifReader::ReadNet(const Cell& own) {
   for (;; ++used) {
     if (used == refs_.size()) refs_.emplace_back();
     PortRef& pr = refs_[used];
-    if (!Find("portref", pr.port)) break;
-    const int level = tokens_.depth();
-    // The name read is taken over, not copied (what it leaves in scratch_
-    // is cleared when scratch_ is read again).
-    pr.instance.clear();
-    if (Find("instanceref", scratch_)) pr.instance.swap(scratch_.text);
+    const bool quick = QuickPortRef(pr);
+    int level = 0;
+    if (!quick) {
+      if (!Find("portref", pr.port)) break;
+      level = tokens_.depth();
+      // The name read is taken over, not copied (what it leaves in
+      // scratch_ is cleared when scratch_ is read again).
+      pr.instance.clear();
+      if (Find("instanceref", scratch_)) pr.instance.swap(scratch_.text);
+    }
     if (pr.instance.empty() && !net_name.is_array) {
       // A port of the cell: the net takes the port's name as the header
       // spells it.
@@ -527,7 +534,7 @@ bool EdifReader::ReadNet(const Cell& own) {
         NoteWiredTogether(netlist_, own.name, name, std::string(p));
       }
     }
-    SkipTo(level - 1);
+    if (!quick) SkipTo(level - 1);
   }
   if (failed_) return false;
   if (net_name.is_array) {
@@ -549,6 +556,79 @@ bool EdifReader::ReadNet(const Cell& own) {
                         options_.limits.nets, "net");
   }
   body_.nets.push_back(net);
+  return true;
+}
+
+bool EdifReader::QuickPortRef(PortRef& ref) {
+  std::string_view line;
+  if (!tokens_.Ahead(line)) return false;
+  const char* p = line.data();
+  const char* const end = p + line.size();
+  // Whether the eight bytes at `at` are `lower` (lower-case letters, "("
+  // and blanks) in any letter case: only a capital folds onto a letter, and
+  // what folds onto "(" or a blank is checked apart or ends a line.
+  auto eight = [](const char* at, const char* lower) {
+    std::uint64_t text = 0, want = 0;
+    std::memcpy(&text, at, 8);
+    std::memcpy(&want, lower, 8);
+    return (text | 0x2020202020202020ull) == want;
+  };
+  auto blanks = [&] {
+    while (p != end && *p == ' ') ++p;
+  };
+  // A word from p, ended in the line (one at the line's end may go on in
+  // the next).
+  auto word = [&](std::string_view& w) {
+    const char* const start = p;
+    p = FirstOfOrEnd<' ', '"', '(', ')'>(p, end);
+    w = std::string_view(start, static_cast<std::size_t>(p - start));
+    return p != start && p != end;
+  };
+  auto close = [&] {
+    blanks();
+    return p != end && *p++ == ')';
+  };
+  if (end - p < 9 || *p != '(' || !eight(p, "(portref") || p[8] != ' ') return false;
+  p += 9;
+  blanks();
+  std::string_view port, index, instance;
+  const bool member = p != end && *p == '(';
+  if (member) {
+    if (end - p < 8 || !eight(p, "(member ")) return false;
+    p += 8;
+    blanks();
+    if (!word(port)) return false;
+    blanks();
+    if (!word(index) || !close()) return false;
+  } else if (!word(port)) {
+    return false;
+  }
+  blanks();
+  if (p != end && *p == '(') {
+    if (end - p < 13 || !eight(p, "(instanc") || !eight(p + 5, "anceref ")) return false;
+    p += 13;
+    blanks();
+    if (!word(instance) || !close()) return false;
+  }
+  if (!close()) return false;
+  tokens_.Taken(static_cast<std::size_t>(p - line.data()));
+  // The name as ReadName makes it.
+  EdifName& name = ref.port;
+  name.shown.clear();
+  name.is_array = false;
+  name.array_id.clear();
+  name.array_size = -1;
+  name.is_member = member;
+  SetText(name.text, port);
+  if (member) {
+    SetText(name.member_id, port);
+    SetText(name.member_index, index);
+    name.text.append(index);
+  } else {
+    name.member_id.clear();
+    name.member_index.clear();
+  }
+  SetText(ref.instance, instance);
   return true;
 }
 
@@ -658,7 +738,9 @@ ReadStep EdifReader::ReadCell() {
   std::vector<int> holders;  // the depths inside the open contents and page lists
   std::string_view head;
   while (NextListHead(cell_level, head)) {
-    if (!KeepGoing()) return ReadStep::kFailed;
+    // The progress is told every few lists: a list is a few lines, and the
+    // telling costs as much as reading one.
+    if ((++lists_read_ & 15) == 0 && !KeepGoing()) return ReadStep::kFailed;
     const int depth = tokens_.depth();
     while (!holders.empty() && holders.back() >= depth) holders.pop_back();
     if (IsKeyword(head, "contents") || IsKeyword(head, "page")) {

@@ -117,6 +117,7 @@ class EdifReader : public NetlistReader {
   Body& body_;
   bool failed_ = false;
   bool warned_bus_size_ = false;
+  unsigned lists_read_ = 0;  // list heads of cells, for the progress
   // Port indexes of cells with many ports, by cell number (built on first
   // use; cells are never changed once read).
   std::vector<NamePositions> port_indexes_;
@@ -169,6 +170,11 @@ class EdifReader : public NetlistReader {
     std::size_t size_ = 0;
   };
   PortRefs refs_;
+  // A portRef in its common form, (portRef P) or (portRef (member P N)),
+  // each with or without (instanceRef I) and all of it in the line being
+  // read, taken from the line at once into `ref`; false (nothing read)
+  // for any other, which the token reading takes.
+  bool QuickPortRef(PortRef& ref);
   std::string library_;        // the library (or external) being read
   EdifName library_ref_;
   // The macro names of the cells written under another name, by

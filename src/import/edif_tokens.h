@@ -101,6 +101,27 @@ class EdifTokens {
     return skip;
   }
 
+  // The text of the current line not yet read, its leading blanks passed
+  // over (the next line's when none is left), as the next token would
+  // begin it; false at the end of the file or after a failure. A caller
+  // that reads tokens from it itself takes them with Taken.
+  bool Ahead(std::string_view& text) {
+    if (unclosed_quote_) return false;
+    for (;;) {
+      rest_.remove_prefix(BlanksAhead(rest_));
+      if (!rest_.empty()) break;
+      if (!NextLine(rest_)) return false;
+    }
+    text = rest_;
+    return true;
+  }
+  // The first `n` bytes of Ahead's text read: whole tokens that close the
+  // lists they open, each word followed as NextWord takes it as it stands.
+  void Taken(std::size_t n) {
+    rest_.remove_prefix(n);
+    after_open_ = false;
+  }
+
   int depth() const { return depth_; }
   // The number of the physical line the last token came from (or ended on).
   long line() const { return lines_.lines(); }

@@ -88,6 +88,38 @@ TEST(EdifReader, MembersNameTheBitTheyReach) {
   EXPECT_EQ(LinesStarting("<U1"), V{"<U1 R NCX1 NCX2 BUS7 n1 n2 NCX3 NCX4 NCX5 NCX6 n3"});
 }
 
+// A portRef joins the same pin however it is spelt: in one line or over
+// several, in either letter case, with blanks or none between its lists,
+// a member or a scalar, with more lists in it.
+TEST(EdifReader, PortRefsInAnySpellingJoinThePin) {
+  const std::string lib = LibCell("R", {"A", "(array B 2)"});
+  const std::string top_ports = "    (port X (direction INPUT))\n";
+  const std::string pin_a = "<U1 R X NCX1 NCX2";
+  const std::string bit_1 = "<U1 R NCX1 NCX2 X";
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"(portRef A (instanceRef U1))", pin_a},
+      {"(PORTREF A (INSTANCEREF U1))", pin_a},
+      {"(portRef  A   (instanceRef   U1 ) )", pin_a},
+      {"(portRef A(instanceRef U1))", pin_a},
+      {"(portRef A\n   (instanceRef U1))", pin_a},
+      {"(portRef A (instanceRef\n U1))", pin_a},
+      {"(portRef A (instanceRef U1) (viewRef v))", pin_a},
+      {"(portRef A (instanceRef (name U1)))", pin_a},
+      {"(portRef (rename A \"a\") (instanceRef U1))", pin_a},
+      {"(portRef (member B 0) (instanceRef U1))", bit_1},
+      {"(portref (MEMBER B 0)(instanceref U1))", bit_1},
+      {"(portRef (member B\n 0) (instanceRef U1))", bit_1},
+      {"(portRef (member B 0) (instanceRef U1)) (portRef (member B 1) (instanceRef U1))",
+       "<U1 R NCX1 X X"},
+  };
+  for (const auto& [ref, line] : cases) {
+    TestApp t;
+    const std::string contents = Inst("U1", "R") + "    (net n (joined (portRef X) " + ref + "))\n";
+    ASSERT_EQ(ImportEdifText(t, EdifWith(lib, top_ports, contents)), Outcome::kCompleted) << ref;
+    EXPECT_EQ(LinesStarting("<U1"), V{line}) << ref;
+  }
+}
+
 TEST(EdifReader, SupplyNameVccAskedOncePerProgramRun) {
   TestApp t;
   std::string edif = EdifWith(LibCell("B", {"VCC", "A"}), "    (port VCC)\n (port X)\n",
