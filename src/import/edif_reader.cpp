@@ -402,7 +402,7 @@ bool EdifReader::ReadPort(Cell& cell) {
   return true;
 }
 
-std::string_view EdifReader::PortHeaderName(const EdifName& ref, const Cell& cell,
+std::string_view EdifReader::PortHeaderName(const PortRefText& ref, const Cell& cell,
                                             std::int32_t number, bool* found) {
   std::string_view id = ref.is_member ? ref.member_id : ref.text;
   const std::vector<Port>& ports = cell.ports;
@@ -467,7 +467,9 @@ std::string_view EdifReader::PortHeaderName(const EdifName& ref, const Cell& cel
   if (at < 0 && ref.is_member) {
     for (const Bus& bus : cell.buses) {
       if (SameNoCase(bus.name, id)) {
-        Stop("(member " + ref.member_id + " " + ref.member_index + ") is outside the bus", cell.name);
+        Stop("(member " + std::string(ref.member_id) + " " + std::string(ref.member_index) +
+                 ") is outside the bus",
+             cell.name);
         break;
       }
     }
@@ -477,7 +479,7 @@ std::string_view EdifReader::PortHeaderName(const EdifName& ref, const Cell& cel
     if (!failed_) at = find(false);
   }
   if (found) *found = at >= 0;
-  return at >= 0 ? cell.PortName(static_cast<std::size_t>(at)) : std::string_view(ref.text);
+  return at >= 0 ? cell.PortName(static_cast<std::size_t>(at)) : ref.text;
 }
 
 std::int32_t EdifReader::FindInstanceExactly(std::string_view name) {
@@ -510,11 +512,18 @@ bool EdifReader::ReadNet(const Cell& own) {
   if (!ReadName(net_name)) return !failed_;
   std::string name = std::move(net_name.text);
   long external = 0;
+  // A net array joins its portRefs member by member once all are read;
+  // another net takes each pin as its portRef is read.
+  const bool later = net_name.is_array;
+  const std::size_t first = body_.pins.size();
   std::size_t used = 0;
   for (;; ++used) {
-    if (used == refs_.size()) refs_.emplace_back();
-    PortRef& pr = refs_[used];
-    const bool quick = QuickPortRef(pr);
+    const std::size_t slot = later ? used : 0;
+    if (slot == refs_.size()) refs_.emplace_back();
+    PortRef& pr = refs_[slot];
+    PortRefText port;
+    std::string_view instance;
+    const bool quick = QuickPortRef(port, instance);
     int level = 0;
     if (!quick) {
       if (!Find("portref", pr.port)) break;
@@ -523,21 +532,31 @@ bool EdifReader::ReadNet(const Cell& own) {
       // scratch_ is cleared when scratch_ is read again).
       pr.instance.clear();
       if (Find("instanceref", scratch_)) pr.instance.swap(scratch_.text);
+      port = pr.port;
+      instance = pr.instance;
+    } else if (later) {
+      pr.port = EdifName();
+      pr.port.text.assign(port.text);
+      pr.port.is_member = port.is_member;
+      pr.port.member_id.assign(port.member_id);
+      pr.port.member_index.assign(port.member_index);
+      pr.instance.assign(instance);
     }
-    if (pr.instance.empty() && !net_name.is_array) {
+    if (instance.empty() && !later) {
       // A port of the cell: the net takes the port's name as the header
       // spells it.
-      const std::string_view p = PortHeaderName(pr.port, own, -1);
+      const std::string_view p = PortHeaderName(port, own, -1);
       if (++external == 1) {
         name = p;
       } else if (p != name) {
         NoteWiredTogether(netlist_, own.name, name, std::string(p));
       }
     }
+    if (!later) AddPin(own, instance, port, line);
     if (!quick) SkipTo(level - 1);
   }
   if (failed_) return false;
-  if (net_name.is_array) {
+  if (later) {
     net_name.text = std::move(name);
     return ReadNetArray(own, net_name, used, line);
   }
@@ -547,10 +566,8 @@ bool EdifReader::ReadNet(const Cell& own) {
   Net net;
   body_.Rename(net, name);
   net.fanout = static_cast<std::int32_t>(used);
-  net.first = static_cast<std::uint32_t>(body_.pins.size());
+  net.first = static_cast<std::uint32_t>(first);
   net.count = static_cast<std::uint32_t>(used);
-  for (std::size_t k = 0; k < used; ++k) AddPin(own, refs_[k].instance, refs_[k].port, line);
-  if (failed_) return false;
   if (static_cast<long>(body_.nets.size()) >= options_.limits.nets) {
     return CapacityStop("Too many nodes in this cell", body_.cell, key::kEdifNets,
                         options_.limits.nets, "net");
@@ -559,7 +576,7 @@ bool EdifReader::ReadNet(const Cell& own) {
   return true;
 }
 
-bool EdifReader::QuickPortRef(PortRef& ref) {
+bool EdifReader::QuickPortRef(PortRefText& port, std::string_view& instance) {
   std::string_view line;
   if (!tokens_.Ahead(line)) return false;
   const char* p = line.data();
@@ -591,16 +608,17 @@ bool EdifReader::QuickPortRef(PortRef& ref) {
   if (end - p < 9 || *p != '(' || !eight(p, "(portref") || p[8] != ' ') return false;
   p += 9;
   blanks();
-  std::string_view port, index, instance;
+  std::string_view text, index;
+  instance = {};
   const bool member = p != end && *p == '(';
   if (member) {
     if (end - p < 8 || !eight(p, "(member ")) return false;
     p += 8;
     blanks();
-    if (!word(port)) return false;
+    if (!word(text)) return false;
     blanks();
     if (!word(index) || !close()) return false;
-  } else if (!word(port)) {
+  } else if (!word(text)) {
     return false;
   }
   blanks();
@@ -612,27 +630,20 @@ bool EdifReader::QuickPortRef(PortRef& ref) {
   }
   if (!close()) return false;
   tokens_.Taken(static_cast<std::size_t>(p - line.data()));
-  // The name as ReadName makes it.
-  EdifName& name = ref.port;
-  name.shown.clear();
-  name.is_array = false;
-  name.array_id.clear();
-  name.array_size = -1;
-  name.is_member = member;
-  SetText(name.text, port);
+  port = PortRefText();
+  port.is_member = member;
+  port.text = text;
   if (member) {
-    SetText(name.member_id, port);
-    SetText(name.member_index, index);
-    name.text.append(index);
-  } else {
-    name.member_id.clear();
-    name.member_index.clear();
+    port.member_id = text;
+    port.member_index = index;
+    member_text_.assign(text);
+    member_text_.append(index);
+    port.text = member_text_;
   }
-  SetText(ref.instance, instance);
   return true;
 }
 
-void EdifReader::AddPin(const Cell& own, const std::string& instance, const EdifName& port,
+void EdifReader::AddPin(const Cell& own, std::string_view instance, const PortRefText& port,
                         long line) {
   std::vector<Pin>& pins = body_.pins;
   if (instance.empty()) {
@@ -641,7 +652,7 @@ void EdifReader::AddPin(const Cell& own, const std::string& instance, const Edif
   }
   std::int32_t at = FindInstance(instance);
   if (at < 0) {
-    pins.push_back({Pin::kUnknown, body_.PortName(instance + "<" + port.text)});
+    pins.push_back({Pin::kUnknown, body_.PortName(std::string(instance) + "<" + std::string(port.text))});
     return;
   }
   std::int32_t c = instance_cells_[static_cast<std::size_t>(at)];
@@ -668,8 +679,8 @@ void EdifReader::AddPin(const Cell& own, const std::string& instance, const Edif
     // Joined to no pin, the net would lose this connection (or take a
     // port the cell never had) without a word.
     Stop(Format("Instance %s of cell %s has no port %s, which the net that starts here joins.",
-                instance.c_str(), netlist_.cells[static_cast<std::size_t>(c)].name.c_str(),
-                port.text.c_str()),
+                std::string(instance).c_str(), netlist_.cells[static_cast<std::size_t>(c)].name.c_str(),
+                std::string(port.text).c_str()),
          body_.cell, line);
   }
   if (failed_) return;

@@ -46,6 +46,20 @@ struct EdifName {
   std::string member_index;
 };
 
+// A port reference as read, in views of its texts (valid while what they
+// view is): a scalar's text, or a member's identifier and index with its
+// text the two together.
+struct PortRefText {
+  PortRefText() = default;
+  PortRefText(const EdifName& name)  // NOLINT: a name read is such a reference
+      : text(name.text), member_id(name.member_id), member_index(name.member_index),
+        is_member(name.is_member) {}
+  std::string_view text;
+  std::string_view member_id;
+  std::string_view member_index;
+  bool is_member = false;
+};
+
 class EdifReader : public NetlistReader {
  public:
   EdifReader(File& file, const ReadOptions& options, Netlist& netlist);
@@ -73,7 +87,7 @@ class EdifReader : public NetlistReader {
   // Appends the pin of `ref` whose port is `port` (the reference's own, or
   // one member of it) to the body's pins; stops the reading, at `line`, when
   // the instance's cell has no such port.
-  void AddPin(const Cell& own, const std::string& instance, const EdifName& port, long line);
+  void AddPin(const Cell& own, std::string_view instance, const PortRefText& port, long line);
   // A net array: one net per member, each portRef of a whole array taken
   // member by member; `line`: where the net starts.
   [[gnu::cold]] bool ReadNetArray(const Cell& own, const EdifName& net_name, std::size_t used,
@@ -98,7 +112,7 @@ class EdifReader : public NetlistReader {
   std::string CellRefName(const std::string& name);
   // The header name of the port (or bus member) `ref` of `cell`; the
   // reference's own text if the cell has no such port (and *found false).
-  std::string_view PortHeaderName(const EdifName& ref, const Cell& cell, std::int32_t number,
+  std::string_view PortHeaderName(const PortRefText& ref, const Cell& cell, std::int32_t number,
                                   bool* found = nullptr);
   // The first instance of the cell being read named `name` (exactly, else
   // ignoring letter case), or -1.
@@ -172,9 +186,11 @@ class EdifReader : public NetlistReader {
   PortRefs refs_;
   // A portRef in its common form, (portRef P) or (portRef (member P N)),
   // each with or without (instanceRef I) and all of it in the line being
-  // read, taken from the line at once into `ref`; false (nothing read)
-  // for any other, which the token reading takes.
-  bool QuickPortRef(PortRef& ref);
+  // read, taken from the line at once: `port` and `instance` (empty: none)
+  // view the line (a member's text: member_text_) until the next reading.
+  // False (nothing read) for any other, which the token reading takes.
+  bool QuickPortRef(PortRefText& port, std::string_view& instance);
+  std::string member_text_;
   std::string library_;        // the library (or external) being read
   EdifName library_ref_;
   // The macro names of the cells written under another name, by
