@@ -511,6 +511,13 @@ bool EdifReader::ReadNet(const Cell& own) {
   EdifName net_name;
   if (!ReadName(net_name)) return !failed_;
   std::string name = std::move(net_name.text);
+  // The (joined ...) list that follows the name in the common form is
+  // entered here, so that its first portRef is read at once too.
+  std::string_view ahead;
+  if (tokens_.Ahead(ahead) && ahead.size() >= 7 && ahead[0] == '(' &&
+      IsKeyword(ahead.substr(1, 6), "joined") && (ahead.size() == 7 || ahead[7] == ' ')) {
+    tokens_.Taken(7, 1);
+  }
   long external = 0;
   // A net array joins its portRefs member by member once all are read;
   // another net takes each pin as its portRef is read.
@@ -802,6 +809,9 @@ ReadStep EdifReader::ReadCell() {
       }
     } else if (IsKeyword(head, "net")) {
       if (!ReadNet(cell)) return ReadStep::kFailed;
+    } else if (IsKeyword(head, "property")) {
+      // A property holds values only: passed over at once where it can be.
+      tokens_.SkipListInLine();
     }
     if (failed_) return ReadStep::kFailed;
   }

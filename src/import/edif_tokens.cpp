@@ -263,6 +263,24 @@ bool EdifTokens::AppendNextLine(std::string_view head_word) {
   return true;
 }
 
+bool EdifTokens::SkipListInLine() {
+  const char* p = rest_.data();
+  const char* const end = p + rest_.size();
+  for (int open = 1; (p = FirstOfOrEnd<'(', ')', '"'>(p, end)) != end;) {
+    if (*p == '"') {
+      p = FirstOfOrEnd<'"'>(p + 1, end);
+      if (p == end) return false;
+    } else if (*p == '(') {
+      ++open;
+    } else if (--open == 0) {
+      Taken(static_cast<std::size_t>(p + 1 - rest_.data()), -1);
+      return true;
+    }
+    ++p;
+  }
+  return false;
+}
+
 EdifTokens::Kind EdifTokens::NextWord(std::string_view& text) {
   // A word ended in this line by a blank or a double quote, or by
   // parentheses that a blank, a double quote or the line's end follows,

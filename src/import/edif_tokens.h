@@ -115,12 +115,17 @@ class EdifTokens {
     text = rest_;
     return true;
   }
-  // The first `n` bytes of Ahead's text read: whole tokens that close the
-  // lists they open, each word followed as NextWord takes it as it stands.
-  void Taken(std::size_t n) {
+  // The first `n` bytes of Ahead's text read: whole tokens, each word
+  // ended in the line, that close the lists they open and open `opened`
+  // more.
+  void Taken(std::size_t n, int opened = 0) {
     rest_.remove_prefix(n);
+    depth_ += opened;
     after_open_ = false;
   }
+  // Passes over the rest of the list whose keyword was the last token, if
+  // it closes in the line being read; false (nothing read) if not.
+  bool SkipListInLine();
 
   int depth() const { return depth_; }
   // The number of the physical line the last token came from (or ended on).

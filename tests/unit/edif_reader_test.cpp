@@ -118,6 +118,20 @@ TEST(EdifReader, PortRefsInAnySpellingJoinThePin) {
     ASSERT_EQ(ImportEdifText(t, EdifWith(lib, top_ports, contents)), Outcome::kCompleted) << ref;
     EXPECT_EQ(LinesStarting("<U1"), V{line}) << ref;
   }
+  // The net's head and the properties around it, passed over whole or in
+  // pieces: parentheses in strings, lists in a property, a property over
+  // two lines.
+  const std::string instance =
+      "    (instance U1 (viewRef v (cellRef R (libraryRef LIB))) (property P (string \"a (b\"))\n"
+      "     (property Q (integer 1) (owner \")\")) (property S\n (string \"x\")))\n"
+      "    (property W (string \")(\"))\n";
+  for (const std::string net : {"(net n (joined\n", "(net n (JOINED ", "(net n\n (joined ",
+                                "(net n (joined(portRef X)", "(net n (property T (string \"(\")) (joined "}) {
+    TestApp t;
+    const std::string contents = instance + "    " + net + " (portRef X) (portRef A (instanceRef U1))))\n";
+    ASSERT_EQ(ImportEdifText(t, EdifWith(lib, top_ports, contents)), Outcome::kCompleted) << net;
+    EXPECT_EQ(LinesStarting("<U1"), V{pin_a}) << net;
+  }
 }
 
 TEST(EdifReader, SupplyNameVccAskedOncePerProgramRun) {
