@@ -514,7 +514,8 @@ bool EdifReader::ReadNet(const Cell& own) {
   // The (joined ...) list that follows the name in the common form is
   // entered here, so that its first portRef is read at once too.
   std::string_view ahead;
-  if (tokens_.Ahead(ahead) && ahead.size() >= 7 && ahead[0] == '(' &&
+  const char* readable = nullptr;
+  if (tokens_.Ahead(ahead, readable) && ahead.size() >= 7 && ahead[0] == '(' &&
       IsKeyword(ahead.substr(1, 6), "joined") && (ahead.size() == 7 || ahead[7] == ' ')) {
     tokens_.Taken(7, 1);
   }
@@ -585,7 +586,8 @@ bool EdifReader::ReadNet(const Cell& own) {
 
 bool EdifReader::QuickPortRef(PortRefText& port, std::string_view& instance) {
   std::string_view line;
-  if (!tokens_.Ahead(line)) return false;
+  const char* readable = nullptr;
+  if (!tokens_.Ahead(line, readable)) return false;
   const char* p = line.data();
   const char* const end = p + line.size();
   // Whether the eight bytes at `at` are `lower` (lower-case letters, "("
@@ -604,7 +606,7 @@ bool EdifReader::QuickPortRef(PortRefText& port, std::string_view& instance) {
   // the next).
   auto word = [&](std::string_view& w) {
     const char* const start = p;
-    p = FirstOfOrEnd<' ', '"', '(', ')'>(p, end);
+    p = FirstOfOrEndReadable<' ', '"', '(', ')'>(p, end, readable);
     w = std::string_view(start, static_cast<std::size_t>(p - start));
     return p != start && p != end;
   };
@@ -643,9 +645,12 @@ bool EdifReader::QuickPortRef(PortRefText& port, std::string_view& instance) {
   if (member) {
     port.member_id = text;
     port.member_index = index;
-    member_text_.assign(text);
-    member_text_.append(index);
-    port.text = member_text_;
+    // (Copied into room kept from member to member.)
+    const std::size_t size = text.size() + index.size();
+    if (member_text_.size() < size) member_text_.resize(2 * size);
+    std::memcpy(member_text_.data(), text.data(), text.size());
+    std::memcpy(member_text_.data() + text.size(), index.data(), index.size());
+    port.text = std::string_view(member_text_.data(), size);
   }
   return true;
 }

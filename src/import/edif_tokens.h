@@ -35,6 +35,13 @@ class EdifLineSource {
   bool LooksFixedWidth(std::size_t width);
   // The lines returned so far: the number of the last one.
   long lines() const { return lines_; }
+  // Where the memory that holds the line `p` lies in ends, if this source
+  // holds it (else nullptr): bytes after the line up to there may be read.
+  const char* ReadableAfter(const char* p) const {
+    const auto at = reinterpret_cast<std::uintptr_t>(p);
+    const auto begin = reinterpret_cast<std::uintptr_t>(buf_.data());
+    return at >= begin && at - begin < buf_.size() ? buf_.data() + buf_.size() : nullptr;
+  }
 
  private:
   bool Fill(std::size_t need);  // makes `need` bytes available from begin_
@@ -105,7 +112,8 @@ class EdifTokens {
   // over (the next line's when none is left), as the next token would
   // begin it; false at the end of the file or after a failure. A caller
   // that reads tokens from it itself takes them with Taken.
-  bool Ahead(std::string_view& text) {
+  // `readable`: the bytes after the text up to there may be read.
+  bool Ahead(std::string_view& text, const char*& readable) {
     if (unclosed_quote_) return false;
     for (;;) {
       rest_.remove_prefix(BlanksAhead(rest_));
@@ -113,6 +121,8 @@ class EdifTokens {
       if (!NextLine(rest_)) return false;
     }
     text = rest_;
+    readable = lines_.ReadableAfter(rest_.data());
+    if (!readable) readable = rest_.data() + rest_.size();
     return true;
   }
   // The first `n` bytes of Ahead's text read: whole tokens, each word

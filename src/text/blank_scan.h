@@ -51,6 +51,24 @@ inline const char* FirstOfOrEnd(const char* p, const char* end) {
   return p;
 }
 
+// FirstOfOrEnd where the memory up to `readable` (at or after `end`) may be
+// read: the bytes are looked at sixteen at a time up to the end itself.
+template <char... Stops>
+inline const char* FirstOfOrEndReadable(const char* p, const char* end,
+                                        [[maybe_unused]] const char* readable) {
+#if defined(__SSE2__)
+  for (; p < end && readable - p >= 16; p += 16) {
+    const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    __m128i any = _mm_setzero_si128();
+    ((any = _mm_or_si128(any, _mm_cmpeq_epi8(x, _mm_set1_epi8(Stops)))), ...);
+    auto hits = static_cast<unsigned>(_mm_movemask_epi8(any));
+    if (end - p < 16) hits |= 1u << (end - p);
+    if (hits != 0) return p + __builtin_ctz(hits);
+  }
+#endif
+  return FirstOfOrEnd<Stops...>(p, end);
+}
+
 // The first blank or tab at or after `p`, or `end`.
 inline const char* BlankOrEnd(const char* p, const char* end) {
   return FirstOfOrEnd<' ', '\t'>(p, end);
