@@ -164,7 +164,7 @@ TEST(ReadWholeLine, EndsAndTabsAtEveryOffset) {
 }
 
 // The 32-bit Windows program's line ends (a word at a time, one pass) are
-// those found sixteen bytes at a time, tabs included, for ends, tabs and
+// those found sixteen or thirty-two bytes at a time, tabs included, for ends, tabs and
 // NULs at every offset of texts around both block sizes.
 TEST(FindLineEndByWords, AgreesWithFindLineEnd) {
   std::uint32_t seed = 5;
