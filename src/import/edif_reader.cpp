@@ -604,13 +604,14 @@ bool EdifReader::QuickPortRef(PortRefText& port, std::string_view& instance) {
   };
   // A word from p, ended in the line (one at the line's end may go on in
   // the next).
-  auto word = [&](std::string_view& w) {
+  // (Inlined: a call would cost as much as the search.)
+  auto word = [&](std::string_view& w) __attribute__((always_inline)) {
     const char* const start = p;
     p = FirstOfOrEndReadable<' ', '"', '(', ')'>(p, end, readable);
     w = std::string_view(start, static_cast<std::size_t>(p - start));
     return p != start && p != end;
   };
-  auto close = [&] {
+  auto close = [&]() __attribute__((always_inline)) {
     blanks();
     return p != end && *p++ == ')';
   };
