@@ -7,13 +7,14 @@
 
 #include "import/insert_inverters.h"
 #include "text/lineio.h"
+#include "text/row.h"
 #include "text/strings.h"
 
 namespace kalvor {
 
 namespace {
 
-bool Wrapped(File& out, const std::string& text, WriteState& state) {
+bool Wrapped(File& out, std::string_view text, WriteState& state) {
   // Only a piece too long to wrap stops the writing; a write error is
   // reported once the macro file is closed.
   std::string unsplit;
@@ -251,18 +252,19 @@ bool WriteMacro(File& out, Netlist& netlist, const Cell& cell, const WriteInputs
   };
   std::unordered_map<std::string, Ordered> orders;
   std::vector<std::string> buffers;
-  std::string line;
+  Row line;          // the instance's line, made in room kept from line to line
   std::string made;  // a node name made up here
   for (std::size_t i = 0; i < body.instances.size(); ++i) {
     const Instance& inst = body.instances[i];
     if (in.step) in.step();
     buffers.clear();
-    line.assign(1, '<');
+    line.Clear();
+    line.Add("<");
     const std::string_view name = body.Name(inst);
     const std::string& cell = body.CellOf(inst);
-    line += name;
-    line += ' ';
-    line += RenameCell(in.base, cell, &name);
+    line.Add(name);
+    line.Add(" ");
+    line.Add(RenameCell(in.base, cell, &name));
     auto order = orders.find(cell);
     if (order == orders.end()) {
       std::optional<PortOrder> found = FindPortOrder(in.base, netlist, cell, diagnostics);
@@ -306,15 +308,16 @@ bool WriteMacro(File& out, Netlist& netlist, const Cell& cell, const WriteInputs
       if (net >= 0) {
         const Net& n = body.nets[static_cast<std::size_t>(net)];
         if (n.fanout > in.settings.insertion_threshold && IsOutput(in.settings, port)) {
-          made = FanoutBuffer(body, in.settings, n, line, buffers, state, diagnostics);
+          made = FanoutBuffer(body, in.settings, n, std::string(line.View()), buffers, state,
+                              diagnostics);
           node = made;
         }
       }
-      line += ' ';
-      line += node;
+      line.Add(" ");
+      line.Add(node);
       no_port = false;
     }
-    if (!Wrapped(out, line, state)) return false;
+    if (!Wrapped(out, line.View(), state)) return false;
     for (const std::string& b : buffers) {
       if (!Wrapped(out, b, state)) return false;
     }
