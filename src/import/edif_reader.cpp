@@ -111,6 +111,51 @@ inline void SetText(std::string& s, std::string_view t) {
   s.append(t.data(), t.size());
 }
 
+// A list in its common form read from the line at once: words that end
+// in the line, blanks, parentheses and list heads in any letter case. `p`
+// moves on as each is read; a false result leaves the list to the token
+// reading.
+struct LineScan {
+  const char* p;
+  const char* end;
+  const char* readable;  // the bytes after the line up to here may be read
+
+  void Blanks() {
+    while (p != end && *p == ' ') ++p;
+  }
+  // A word (one at the line's end may go on in the next line).
+  [[gnu::always_inline]] bool Word(std::string_view& w) {
+    const char* const start = p;
+    p = FirstOfOrEndReadable<' ', '"', '(', ')'>(p, end, readable);
+    w = std::string_view(start, static_cast<std::size_t>(p - start));
+    return p != start && p != end;
+  }
+  [[gnu::always_inline]] bool Close() {
+    Blanks();
+    return p != end && *p++ == ')';
+  }
+  bool Opens() const { return p != end && *p == '('; }
+  // `head`: "(", the keyword in lower case and a blank, 8 to 16 bytes,
+  // compared eight at a time: only a capital folds onto a letter, and
+  // what folds onto "(" or a blank is checked apart or ends a line.
+  [[gnu::always_inline]] bool Head(std::string_view head) {
+    auto eight = [](const char* at, const char* lower) {
+      std::uint64_t text = 0, want = 0;
+      std::memcpy(&text, at, 8);
+      std::memcpy(&want, lower, 8);
+      return (text | 0x2020202020202020ull) == want;
+    };
+    const std::size_t n = head.size();
+    if (static_cast<std::size_t>(end - p) < n || *p != '(' || !eight(p, head.data()) ||
+        !eight(p + n - 8, head.data() + n - 8)) {
+      return false;
+    }
+    p += n;
+    Blanks();
+    return true;
+  }
+};
+
 PortDirection DirectionOf(std::string_view word) {
   if (IsKeyword(word, "input")) return PortDirection::kInput;
   if (IsKeyword(word, "output")) return PortDirection::kOutput;
@@ -588,58 +633,22 @@ bool EdifReader::QuickPortRef(PortRefText& port, std::string_view& instance) {
   std::string_view line;
   const char* readable = nullptr;
   if (!tokens_.Ahead(line, readable)) return false;
-  const char* p = line.data();
-  const char* const end = p + line.size();
-  // Whether the eight bytes at `at` are `lower` (lower-case letters, "("
-  // and blanks) in any letter case: only a capital folds onto a letter, and
-  // what folds onto "(" or a blank is checked apart or ends a line.
-  auto eight = [](const char* at, const char* lower) {
-    std::uint64_t text = 0, want = 0;
-    std::memcpy(&text, at, 8);
-    std::memcpy(&want, lower, 8);
-    return (text | 0x2020202020202020ull) == want;
-  };
-  auto blanks = [&] {
-    while (p != end && *p == ' ') ++p;
-  };
-  // A word from p, ended in the line (one at the line's end may go on in
-  // the next).
-  // (Inlined: a call would cost as much as the search.)
-  auto word = [&](std::string_view& w) __attribute__((always_inline)) {
-    const char* const start = p;
-    p = FirstOfOrEndReadable<' ', '"', '(', ')'>(p, end, readable);
-    w = std::string_view(start, static_cast<std::size_t>(p - start));
-    return p != start && p != end;
-  };
-  auto close = [&]() __attribute__((always_inline)) {
-    blanks();
-    return p != end && *p++ == ')';
-  };
-  if (end - p < 9 || *p != '(' || !eight(p, "(portref") || p[8] != ' ') return false;
-  p += 9;
-  blanks();
+  LineScan s{line.data(), line.data() + line.size(), readable};
   std::string_view text, index;
   instance = {};
-  const bool member = p != end && *p == '(';
+  if (!s.Head("(portref ")) return false;
+  const bool member = s.Opens();
   if (member) {
-    if (end - p < 8 || !eight(p, "(member ")) return false;
-    p += 8;
-    blanks();
-    if (!word(text)) return false;
-    blanks();
-    if (!word(index) || !close()) return false;
-  } else if (!word(text)) {
+    if (!s.Head("(member ") || !s.Word(text)) return false;
+    s.Blanks();
+    if (!s.Word(index) || !s.Close()) return false;
+  } else if (!s.Word(text)) {
     return false;
   }
-  blanks();
-  if (p != end && *p == '(') {
-    if (end - p < 13 || !eight(p, "(instanc") || !eight(p + 5, "anceref ")) return false;
-    p += 13;
-    blanks();
-    if (!word(instance) || !close()) return false;
-  }
-  if (!close()) return false;
-  tokens_.Taken(static_cast<std::size_t>(p - line.data()));
+  s.Blanks();
+  if (s.Opens() && (!s.Head("(instanceref ") || !s.Word(instance) || !s.Close())) return false;
+  if (!s.Close()) return false;
+  tokens_.Taken(static_cast<std::size_t>(s.p - line.data()));
   port = PortRefText();
   port.is_member = member;
   port.text = text;
@@ -653,6 +662,37 @@ bool EdifReader::QuickPortRef(PortRefText& port, std::string_view& instance) {
     std::memcpy(member_text_.data() + text.size(), index.data(), index.size());
     port.text = std::string_view(member_text_.data(), size);
   }
+  return true;
+}
+
+bool EdifReader::QuickInstance() {
+  std::string_view line;
+  const char* readable = nullptr;
+  if (!macro_names_.empty() || !tokens_.Ahead(line, readable)) return false;
+  LineScan s{line.data(), line.data() + line.size(), readable};
+  std::string_view name, view, cell, library;
+  if (s.Opens()) {
+    // (rename NAME "text")
+    if (!s.Head("(rename ") || !s.Word(name)) return false;
+    s.Blanks();
+    if (s.p == s.end || *s.p != '"') return false;
+    const char* const quote = FirstOfOrEnd<'"'>(s.p + 1, s.end);
+    if (quote == s.end) return false;
+    s.p = quote + 1;
+    if (!s.Close()) return false;
+  } else if (!s.Word(name)) {
+    return false;
+  }
+  s.Blanks();
+  if (!s.Head("(viewref ") || !s.Word(view)) return false;
+  s.Blanks();
+  if (!s.Head("(cellref ") || !s.Word(cell)) return false;
+  s.Blanks();
+  if (s.Opens() && (!s.Head("(libraryref ") || !s.Word(library) || !s.Close())) return false;
+  if (!s.Close() || !s.Close()) return false;
+  tokens_.Taken(static_cast<std::size_t>(s.p - line.data()));
+  SetText(instance_name_, name);
+  SetText(scratch_.text, cell);
   return true;
 }
 
@@ -792,13 +832,17 @@ ReadStep EdifReader::ReadCell() {
       // graphics is a drawing: a junction, a power or off-page symbol, a
       // title block.
       if (holders.empty() || holders.back() != depth - 1) continue;
-      if (ReadName(scratch_)) {
+      bool named = QuickInstance();
+      if (!named && ReadName(scratch_)) {
+        named = true;
         instance_name_ = scratch_.text;
         if (!Find("cellref", scratch_)) {
           scratch_.text.clear();
         } else if (!macro_names_.empty()) {
           scratch_.text = CellRefName(scratch_.text);
         }
+      }
+      if (named) {
         if (failed_) return ReadStep::kFailed;
         if (static_cast<long>(body_.instances.size()) >= options_.limits.instances) {
           CapacityStop("Too many instances in this cell", cell.name, key::kEdifInstances,

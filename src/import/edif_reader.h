@@ -190,6 +190,12 @@ class EdifReader : public NetlistReader {
   // view the line (a member's text: member_text_) until the next reading.
   // False (nothing read) for any other, which the token reading takes.
   bool QuickPortRef(PortRefText& port, std::string_view& instance);
+  // An instance in its common form, NAME or (rename NAME "text") followed by
+  // (viewRef V (cellRef C)) or (viewRef V (cellRef C (libraryRef L))), in
+  // the line being read: its name into instance_name_ and its cell's into
+  // scratch_.text. Not where a cell was renamed for its library (the
+  // libraryRef then chooses the macro).
+  bool QuickInstance();
   std::string member_text_;
   std::string library_;        // the library (or external) being read
   EdifName library_ref_;

@@ -132,6 +132,20 @@ TEST(EdifReader, PortRefsInAnySpellingJoinThePin) {
     ASSERT_EQ(ImportEdifText(t, EdifWith(lib, top_ports, contents)), Outcome::kCompleted) << net;
     EXPECT_EQ(LinesStarting("<U1"), V{pin_a}) << net;
   }
+  // The instance likewise.
+  for (const std::string inst :
+       {"(instance U1 (viewRef v (cellRef R (libraryRef LIB))))", "(INSTANCE U1 (VIEWREF v (CELLREF R)))",
+        "(instance (rename U1 \"u(1)\") (viewRef v (cellRef R (libraryRef LIB))))",
+        "(instance U1\n (viewRef v (cellRef R (libraryRef LIB))))",
+        "(instance U1 (viewRef v(cellRef R(libraryRef LIB))))",
+        "(instance U1 (property P (integer 1)) (viewRef v (cellRef R)))",
+        "(instance U1 (viewRef v (cellRef R (libraryRef LIB))) (property P (integer 1)))"}) {
+    TestApp t;
+    const std::string contents =
+        "    " + inst + "\n    (net n (joined (portRef X) (portRef A (instanceRef U1))))\n";
+    ASSERT_EQ(ImportEdifText(t, EdifWith(lib, top_ports, contents)), Outcome::kCompleted) << inst;
+    EXPECT_EQ(LinesStarting("<U1"), V{pin_a}) << inst;
+  }
 }
 
 TEST(EdifReader, SupplyNameVccAskedOncePerProgramRun) {
