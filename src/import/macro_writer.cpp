@@ -145,10 +145,6 @@ void WritePortDirectives(File& out, const Cell& cell, const Body& body) {
   }
 }
 
-bool ByPortThenNet(const Pin& a, const Pin& b) {
-  return a.instance != b.instance ? a.instance < b.instance : a.port < b.port;
-}
-
 }  // namespace
 
 bool WriteMacro(File& out, Netlist& netlist, const Cell& cell, const WriteInputs& in,
@@ -251,6 +247,10 @@ bool WriteMacro(File& out, Netlist& netlist, const Cell& cell, const WriteInputs
     std::vector<std::int32_t> ids;
   };
   std::unordered_map<std::string, Ordered> orders;
+  // For the instance being written, by port name number: the first net of
+  // the port, and the next other net it is on (-1: none).
+  std::vector<std::int32_t> first_nets(body.port_names.size(), -1);
+  std::vector<std::int32_t> other_nets(body.port_names.size(), -1);
   std::vector<std::string> buffers;
   Row line;          // the instance's line, made in room kept from line to line
   std::string made;  // a node name made up here
@@ -275,26 +275,28 @@ bool WriteMacro(File& out, Netlist& netlist, const Cell& cell, const WriteInputs
     }
     const std::size_t me = first.empty() ? i : static_cast<std::size_t>(first[i]);
     const PortOrder& ports = order->second.order;
+    // The instance's connections, by port then net.
+    const auto from = links.begin() + start[me];
+    const auto to = links.begin() + start[me + 1];
+    for (auto at = from; at != to; ++at) {
+      const auto id = static_cast<std::size_t>(at->instance);
+      if (first_nets[id] < 0) {
+        first_nets[id] = at->port;
+      } else if (at->port != first_nets[id] && other_nets[id] < 0) {
+        other_nets[id] = at->port;
+      }
+    }
     for (std::size_t k = 0; k < ports.ports.size(); ++k) {
       const std::string_view port = ports.ports[k];
       const std::int32_t id = order->second.ids[k];
-      std::int32_t net = -1;
-      if (id >= 0) {
-        auto from = links.begin() + start[me];
-        auto to = links.begin() + start[me + 1];
-        auto at = std::lower_bound(from, to, Pin{id, -1}, ByPortThenNet);
-        if (at != to && at->instance == id) net = at->port;
-        // A pin the netlist puts on more nets than one: the macro file
-        // takes one node per pin, the first net's.
-        for (auto more = at; net >= 0 && ++more != to && more->instance == id;) {
-          if (more->port == net) continue;
-          if (state.split_pins++ == 0) {
-            auto net_name = [&](std::int32_t n) { return body.Name(body.nets[static_cast<std::size_t>(n)]); };
-            state.first_split = body.cell + ": " + std::string(name) + "<" + std::string(port) + " on " +
-                                std::string(net_name(net)) + ", " + std::string(net_name(more->port));
-          }
-          break;
-        }
+      const std::int32_t net = id >= 0 ? first_nets[static_cast<std::size_t>(id)] : -1;
+      // A pin the netlist puts on more nets than one: the macro file
+      // takes one node per pin, the first net's.
+      if (net >= 0 && other_nets[static_cast<std::size_t>(id)] >= 0 && state.split_pins++ == 0) {
+        auto net_name = [&](std::int32_t n) { return body.Name(body.nets[static_cast<std::size_t>(n)]); };
+        state.first_split = body.cell + ": " + std::string(name) + "<" + std::string(port) + " on " +
+                            std::string(net_name(net)) + ", " +
+                            std::string(net_name(other_nets[static_cast<std::size_t>(id)]));
       }
       std::string_view node;
       if (net >= 0) {
@@ -316,6 +318,10 @@ bool WriteMacro(File& out, Netlist& netlist, const Cell& cell, const WriteInputs
       line.Add(" ");
       line.Add(node);
       no_port = false;
+    }
+    for (auto at = from; at != to; ++at) {
+      first_nets[static_cast<std::size_t>(at->instance)] = -1;
+      other_nets[static_cast<std::size_t>(at->instance)] = -1;
     }
     if (!Wrapped(out, line.View(), state)) return false;
     for (const std::string& b : buffers) {
