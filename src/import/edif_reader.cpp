@@ -135,6 +135,20 @@ struct LineScan {
     return p != end && *p++ == ')';
   }
   bool Opens() const { return p != end && *p == '('; }
+  // A name: a word, or (rename ID "text") with the text (without its
+  // quotes) in `shown`.
+  bool Name(std::string_view& id, std::string_view& shown) {
+    shown = {};
+    if (!Opens()) return Word(id);
+    if (!Head("(rename ") || !Word(id)) return false;
+    Blanks();
+    if (p == end || *p != '"') return false;
+    const char* const quote = FirstOfOrEnd<'"'>(p + 1, end);
+    if (quote == end) return false;
+    shown = std::string_view(p + 1, static_cast<std::size_t>(quote - p - 1));
+    p = quote + 1;
+    return Close();
+  }
   // `head`: "(", the keyword in lower case and a blank, 8 to 16 bytes,
   // compared eight at a time: only a capital folds onto a letter, and
   // what folds onto "(" or a blank is checked apart or ends a line.
@@ -554,7 +568,7 @@ std::int32_t EdifReader::FindInstance(std::string_view name) {
 bool EdifReader::ReadNet(const Cell& own) {
   const long line = tokens_.line();
   EdifName net_name;
-  if (!ReadName(net_name)) return !failed_;
+  if (!QuickName(net_name) && !ReadName(net_name)) return !failed_;
   std::string name = std::move(net_name.text);
   // The (joined ...) list that follows the name in the common form is
   // entered here, so that its first portRef is read at once too.
@@ -665,24 +679,32 @@ bool EdifReader::QuickPortRef(PortRefText& port, std::string_view& instance) {
   return true;
 }
 
+bool EdifReader::QuickName(EdifName& name) {
+  std::string_view line;
+  const char* readable = nullptr;
+  if (!tokens_.Ahead(line, readable)) return false;
+  LineScan s{line.data(), line.data() + line.size(), readable};
+  std::string_view id, shown;
+  if (!s.Name(id, shown)) return false;
+  tokens_.Taken(static_cast<std::size_t>(s.p - line.data()));
+  SetText(name.text, id);
+  SetText(name.shown, shown);
+  name.is_array = false;
+  name.array_id.clear();
+  name.array_size = -1;
+  name.is_member = false;
+  name.member_id.clear();
+  name.member_index.clear();
+  return true;
+}
+
 bool EdifReader::QuickInstance() {
   std::string_view line;
   const char* readable = nullptr;
   if (!macro_names_.empty() || !tokens_.Ahead(line, readable)) return false;
   LineScan s{line.data(), line.data() + line.size(), readable};
-  std::string_view name, view, cell, library;
-  if (s.Opens()) {
-    // (rename NAME "text")
-    if (!s.Head("(rename ") || !s.Word(name)) return false;
-    s.Blanks();
-    if (s.p == s.end || *s.p != '"') return false;
-    const char* const quote = FirstOfOrEnd<'"'>(s.p + 1, s.end);
-    if (quote == s.end) return false;
-    s.p = quote + 1;
-    if (!s.Close()) return false;
-  } else if (!s.Word(name)) {
-    return false;
-  }
+  std::string_view name, shown, view, cell, library;
+  if (!s.Name(name, shown)) return false;
   s.Blanks();
   if (!s.Head("(viewref ") || !s.Word(view)) return false;
   s.Blanks();

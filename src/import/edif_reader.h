@@ -196,6 +196,9 @@ class EdifReader : public NetlistReader {
   // scratch_.text. Not where a cell was renamed for its library (the
   // libraryRef then chooses the macro).
   bool QuickInstance();
+  // A name in its common form, a word or (rename ID "text"), in the line
+  // being read, read as ReadName reads it; false (nothing read) for another.
+  bool QuickName(EdifName& name);
   std::string member_text_;
   std::string library_;        // the library (or external) being read
   EdifName library_ref_;

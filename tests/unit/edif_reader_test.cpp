@@ -132,6 +132,14 @@ TEST(EdifReader, PortRefsInAnySpellingJoinThePin) {
     ASSERT_EQ(ImportEdifText(t, EdifWith(lib, top_ports, contents)), Outcome::kCompleted) << net;
     EXPECT_EQ(LinesStarting("<U1"), V{pin_a}) << net;
   }
+  // The net's own name, where no port names it.
+  for (const std::string net : {"(net nn (joined", "(net (rename nn \"x(1)\") (joined",
+                                "(net (RENAME nn \"x\")\n (joined", "(net (rename (name nn) \"x\") (joined"}) {
+    TestApp t;
+    const std::string contents = instance + "    " + net + " (portRef A (instanceRef U1))))\n";
+    ASSERT_EQ(ImportEdifText(t, EdifWith(lib, top_ports, contents)), Outcome::kCompleted) << net;
+    EXPECT_EQ(LinesStarting("<U1"), V{"<U1 R nn NCX1 NCX2"}) << net;
+  }
   // The instance likewise.
   for (const std::string inst :
        {"(instance U1 (viewRef v (cellRef R (libraryRef LIB))))", "(INSTANCE U1 (VIEWREF v (CELLREF R)))",
