@@ -245,14 +245,7 @@ bool EdifReader::ReadIdentifier(std::string& out) {
 
 bool EdifReader::ReadName(EdifName& name) {
   using K = EdifTokens::Kind;
-  name.text.clear();
-  name.shown.clear();
-  name.is_array = false;
-  name.array_id.clear();
-  name.array_size = -1;
-  name.is_member = false;
-  name.member_id.clear();
-  name.member_index.clear();
+  name.Clear();
   std::string& current = name.text;
   std::string_view t;
   K k = Token(t);
@@ -687,14 +680,9 @@ bool EdifReader::QuickName(EdifName& name) {
   std::string_view id, shown;
   if (!s.Name(id, shown)) return false;
   tokens_.Taken(static_cast<std::size_t>(s.p - line.data()));
-  SetText(name.text, id);
-  SetText(name.shown, shown);
-  name.is_array = false;
-  name.array_id.clear();
-  name.array_size = -1;
-  name.is_member = false;
-  name.member_id.clear();
-  name.member_index.clear();
+  name.Clear();
+  name.text.append(id);
+  name.shown.append(shown);
   return true;
 }
 

@@ -44,6 +44,18 @@ struct EdifName {
   bool is_member = false; // (member ID INDEX): `text` is ID followed by INDEX
   std::string member_id;
   std::string member_index;
+
+  // Empty, as before a name is read (the strings keep their room).
+  void Clear() {
+    text.clear();
+    shown.clear();
+    is_array = false;
+    array_id.clear();
+    array_size = -1;
+    is_member = false;
+    member_id.clear();
+    member_index.clear();
+  }
 };
 
 // A port reference as read, in views of its texts (valid while what they
