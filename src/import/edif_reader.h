@@ -174,7 +174,9 @@ class EdifReader : public NetlistReader {
     EdifName port;
     std::string instance;  // empty: a port of the cell itself
   };
-  // Of the net being read, reused. A net may have tens of thousands (some
+  // The references of the net array being read (a net of another kind
+  // joins each pin as it is read and keeps only the one the token reading
+  // fills), reused. An array may have tens of thousands (some
   // 200 bytes each). They are kept in pieces of 4 MB that never move, taken
   // in large pages where the system offers them: a longer net adds a piece,
   // where a list that doubles would copy what it holds into a block twice
