@@ -3,7 +3,9 @@
 # that each converts: exit status 0, the summary shown, one instance line
 # per instance the contents (or their pages) list, a wire list naming the
 # top cell (none for a file without a design). The wrapped copy of lc2 must
-# give the same macro file as lc2 itself.
+# give the same macro file as lc2 itself, and every netlist the same macro
+# file and wire list with each list on a line of its own (the reader takes
+# lists that close in their line at once, others token by token).
 set -u
 kalvor="$1"
 src="$2"
@@ -56,6 +58,19 @@ for edf in "$corpus"/*.edf; do
     tail -n 1 "$dir/$name.wir" | tr -d '\r' | grep -qx "$top $top $top" || fail "$name: wire list"
   fi
   if awk 'length($0) > 78 { bad = 1 } END { exit !bad }' "$mac"; then fail "$name: line over 77 characters"; fi
+  # Each list on a line of its own (not in strings; not for a layout
+  # wrapped at 80 columns, whose line ends are part of the text).
+  if ! awk 'length($0) == 80 { found = 1 } END { exit !found }' "$edf"; then
+    broken="$dir/broken"
+    mkdir -p "$broken"
+    perl -pe 's/("[^"]*")|( \()/defined $1 ? $1 : "\n ("/ge' "$edf" >"$broken/$name.edf"
+    timeout 300 "$kalvor" edif "$broken/$name.edf" --ini "$broken/k.ini" \
+      --answer no --answer 'func=;pri=;base=;pads=;' --no >/dev/null 2>&1
+    cmp -s "$mac" "$broken/$name.mac" || fail "$name: another macro file with each list on its own line"
+    if [ -e "$dir/$name.wir" ]; then
+      cmp -s "$dir/$name.wir" "$broken/$name.wir" || fail "$name: another wire list with each list on its own line"
+    fi
+  fi
   echo "ok: $name ($macros macros, $lines instance lines, top $top, $(grep -o 'NCX[0-9]*' "$mac" | sort -u | wc -l) unconnected)"
 done
 
