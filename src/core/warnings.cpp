@@ -4,31 +4,12 @@
 
 #include "text/blank_scan.h"
 #include "text/file.h"
+#include "text/find_text.h"
 #include "text/strings.h"
 
 namespace kalvor {
 
 namespace {
-
-// The first of two blanks in a row in [p, end), or `end`: sixteen places
-// at a time (a warning's words are short, so a search word by word would
-// stop at every one).
-const char* PairOfBlanksOrEnd(const char* p, const char* end) {
-#if defined(__SSE2__)
-  const __m128i blank = _mm_set1_epi8(' ');
-  for (; end - p >= 17; p += 16) {
-    const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-    const __m128i y = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 1));
-    const auto pairs = static_cast<unsigned>(
-        _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(x, blank), _mm_cmpeq_epi8(y, blank))));
-    if (pairs != 0) return p + __builtin_ctz(pairs);
-  }
-#endif
-  for (; end - p >= 2; ++p) {
-    if (p[0] == ' ' && p[1] == ' ') return p;
-  }
-  return end;
-}
 
 // Adds the warning to `lines` on a line of its own (ending in CR LF): line
 // ends and runs of blanks become one blank. Runs of words with single
@@ -47,7 +28,8 @@ void AppendOneLine(std::string& lines, const std::string& caption, const std::st
     // Up to a line end, a tab or a second blank in a row (a blank that
     // ends the run stands for the run of space after it).
     const char* stop = FirstOfOrEnd<'\n', '\r', '\t'>(p, end);
-    stop = PairOfBlanksOrEnd(p, stop);
+    const std::size_t pair = FindText(std::string_view(p, static_cast<std::size_t>(stop - p)), "  ");
+    if (pair != std::string_view::npos) stop = p + pair;
     lines.append(p, stop);
     p = stop;
   }
