@@ -52,12 +52,14 @@ inline const char* FirstOfOrEnd(const char* p, const char* end) {
 }
 
 // FirstOfOrEnd where the memory up to `readable` (at or after `end`) may be
-// read: the bytes are looked at sixteen at a time up to the end itself.
+// read: the bytes from `p` (at or before `end`) are looked at sixteen at a
+// time up to the end itself (a word of up to fifteen bytes is found with
+// one load).
 template <char... Stops>
 inline const char* FirstOfOrEndReadable(const char* p, const char* end,
                                         [[maybe_unused]] const char* readable) {
 #if defined(__SSE2__)
-  for (; p < end && readable - p >= 16; p += 16) {
+  for (; readable - p >= 16; p += 16) {
     const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
     __m128i any = _mm_setzero_si128();
     ((any = _mm_or_si128(any, _mm_cmpeq_epi8(x, _mm_set1_epi8(Stops)))), ...);
@@ -86,16 +88,9 @@ inline unsigned BlankStopsOfSixteen(const char* p, std::size_t left) {
 #endif
 
 // BlankOrEnd where the memory up to `readable` (at or after `end`) may be
-// read: a word of up to fifteen bytes is found with one sixteen-byte load.
-inline const char* BlankOrEndReadable(const char* p, const char* end,
-                                      [[maybe_unused]] const char* readable) {
-#if defined(__SSE2__)
-  if (readable - p >= 16) {
-    const unsigned stops = BlankStopsOfSixteen(p, static_cast<std::size_t>(end - p));
-    return stops != 0 ? p + __builtin_ctz(stops) : BlankOrEnd(p + 16, end);
-  }
-#endif
-  return BlankOrEnd(p, end);
+// read.
+inline const char* BlankOrEndReadable(const char* p, const char* end, const char* readable) {
+  return FirstOfOrEndReadable<' ', '\t'>(p, end, readable);
 }
 
 }  // namespace kalvor
