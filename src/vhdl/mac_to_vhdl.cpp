@@ -388,11 +388,13 @@ void MacToVhdl::Header(std::string& line) {
   std::string_view words = line;
   entity_ = ToLower(NextName(words));
   Put("entity " + entity_ + " is");
-  // The port list is gathered first: a macro without ports gets none (an
-  // empty list is not VHDL).
-  Row before;
-  before.swap(pending_);
+  // The port list is made where it goes, after " port (", and taken back
+  // when no port comes: a macro without ports gets none (an empty list is
+  // not VHDL).
   hold_ = true;
+  const std::size_t port_clause = pending_.size();
+  Put(" port (");
+  const std::size_t port_list = pending_.size();
   InitDeclared();
   supply_port_[0] = supply_port_[1] = false;
   if (port_file_.IsOpen() && !top_name_.empty()) {
@@ -402,12 +404,9 @@ void MacToVhdl::Header(std::string& line) {
     PortsFromHeader(words);
   }
   hold_ = false;
-  Row ports;
-  ports.swap(pending_);
-  pending_.swap(before);
-  if (!ports.empty()) {
-    Put(" port (");
-    Put(ports.View());
+  if (pending_.size() == port_list) {
+    pending_.Resize(port_clause);
+  } else {
     Put(" );");
   }
   Put("\r\nend " + entity_ + ";");
