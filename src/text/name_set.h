@@ -217,10 +217,23 @@ class NameIndex {
   }
 
   // Gives back the table's memory (Clear keeps a small one).
-  void Release() {
-    Slots().swap(slots_);
+  void Release() { TakeSlots(); }
+
+  // A slot: the hash of a name and the number stored for it (kNone: empty).
+  struct Slot {
+    std::uint32_t hash = 0;
+    std::uint32_t number = kNone;
+  };
+  // A million names take 16 MB of slots.
+  using Slots = std::vector<Slot, LargeBlockAllocator<Slot>>;
+  // Hands the table over as it is and empties the index: a caller done
+  // with the names may reuse memory that filling the table has touched.
+  Slots TakeSlots() {
+    Slots taken;
+    taken.swap(slots_);
     count_ = 0;
     PointAtSlots();
+    return taken;
   }
 
   // Stores `number` for a name that Find did not find.
@@ -237,11 +250,6 @@ class NameIndex {
     std::memcpy(&w, p, sizeof w);
     return w;
   }
-
-  struct Slot {
-    std::uint32_t hash = 0;
-    std::uint32_t number = kNone;
-  };
 
   void Place(Slot slot) {
     std::size_t i = slot.hash & mask_;
@@ -271,8 +279,6 @@ class NameIndex {
     mask_ = slots_.empty() ? 0 : slots_.size() - 1;
   }
 
-  // A million names take 16 MB of slots.
-  using Slots = std::vector<Slot, LargeBlockAllocator<Slot>>;
   Slots slots_;
   const Slot* table_ = nullptr;
   std::size_t mask_ = 0;

@@ -221,9 +221,10 @@ int FanoutAnalysis::Counter(std::size_t index) const {
 }
 
 FanoutAnalysis::Order FanoutAnalysis::ReportOrder() {
-  // No name is counted after this: the hash index's memory is given back
-  // first, so that the order (as large as the table) can reuse it.
-  index_.Release();
+  // No name is counted after this: the hash index's slots, whose memory is
+  // in use already, take the order (fresh memory is dear: the system
+  // clears every page of it).
+  Order order = index_.TakeSlots();
   // A counting sort by counter, largest first: stable, so equal counters
   // keep the order of first appearance.
   const auto& counts = tables_.counts;
@@ -240,10 +241,10 @@ FanoutAnalysis::Order FanoutAnalysis::ReportOrder() {
     if (counts[i] != 0) ++start[most - counts[i] + 1];
   }
   for (std::size_t k = 1; k < start.size(); ++k) start[k] += start[k - 1];
-  Order order(reported);
+  order.resize(reported);
   for (std::size_t i = 0; i < offsets_.size(); ++i) {
     if (counts[i] == 0) continue;
-    order[start[most - counts[i]]++] = static_cast<std::uint32_t>(i);
+    order[start[most - counts[i]]++].number = static_cast<std::uint32_t>(i);
   }
   return order;
 }
@@ -302,11 +303,11 @@ Outcome FinishFanout(Platform& p, FanoutAnalysis& fanout, const std::string& pat
   // asked for while one is written.
   constexpr std::size_t kAhead = 16;
   for (std::size_t k = 0; k < order.size(); ++k) {
-    if (k + kAhead < order.size()) fanout.PrefetchName(order[k + kAhead]);
-    const std::uint32_t index = order[k];
+    if (k + kAhead < order.size()) fanout.PrefetchName(order[k + kAhead].number);
+    const std::uint32_t index = order[k].number;
     int fanout_of_net = fanout.Counter(index) - 1;
     std::string_view name = fanout.Name(index);
-    if (index == order.front()) {
+    if (index == order.front().number) {
       closing = Format(
           "\nMax detected fanout = %d, occurring on node '%s'       \nNOTE: PORTS "
           "are only counted as ONE unit load.\n\nDisplay fanout report?",

@@ -100,9 +100,11 @@ class FanoutAnalysis {
     __builtin_prefetch(offsets_.data() + index + 1);
   }
 
-  // The entries of the report: counter above 0, largest first, ties in
-  // order of first appearance. Ends the counting.
-  using Order = std::vector<std::uint32_t, LargeBlockAllocator<std::uint32_t>>;
+  // The entries of the report (each slot's number): counter above 0,
+  // largest first, ties in order of first appearance. Ends the counting:
+  // the order is made in the memory of the hash index, which no name needs
+  // any more and which holds at least two slots per entry.
+  using Order = NameIndex::Slots;
   Order ReportOrder();
   // Sets the counter of a reported entry to 0.
   void ClearCounter(std::size_t index) { tables_.counts[index] = 0; }
