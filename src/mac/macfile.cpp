@@ -182,9 +182,11 @@ void ReadPortDirectives(File& file, std::string& bus_list, std::string& analog_l
   while (file.Peek(1, &next) == 1 && next[0] == '$') {
     const std::string_view line = NextDirective(file, copy);
     if (directions) AddDirective(*directions, line, wired_only);
-    std::string* list = StartsWithNoCase(line, "$vector")   ? &bus_list
-                        : StartsWithNoCase(line, "$analog") ? &analog_list
-                                                            : nullptr;
+    // (Most lines are "$input" and "$output": their second letter tells.)
+    const char second = line.size() > 1 ? ToLowerAscii(line[1]) : '\0';
+    std::string* list = second == 'v' && StartsWithNoCase(line, "$vector")   ? &bus_list
+                        : second == 'a' && StartsWithNoCase(line, "$analog") ? &analog_list
+                                                                             : nullptr;
     if (list) {
       *list = ToLower(line.substr(7));
       *list += ' ';
