@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -78,6 +79,12 @@ inline char* PutDecimal(char* at, unsigned long long value) {
 }
 // Appends `v` in decimal, as std::to_string writes it.
 void AppendDecimal(std::string& out, long v);
+
+// Appends the pieces in turn: a line of several texts without the strings
+// that `+` makes between them.
+inline void AppendAll(std::string& out, std::initializer_list<std::string_view> pieces) {
+  for (std::string_view piece : pieces) out += piece;
+}
 
 // Helpers of the same family used throughout the core.
 inline char ToUpperAscii(char c) {

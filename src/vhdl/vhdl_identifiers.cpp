@@ -198,7 +198,10 @@ std::string_view IdentifierRegion::Declare(std::string_view name, const Identifi
 
 void RenamedNets::Note(const std::string& name, const std::string& identifier,
                        const ReservedNames& r) {
-  if (identifier != PlainIdentifier(name, r)) renamed_[name] = identifier;
+  // (PlainIdentifier without the string it makes.)
+  const bool plain = IsPlainIdentifier(name, r) ? identifier == name
+                                                : identifier == ExtendedIdentifier(name);
+  if (!plain) renamed_[name] = identifier;
 }
 
 void RenamedNets::Append(std::string& out, std::string_view name, const ReservedNames& r) const {

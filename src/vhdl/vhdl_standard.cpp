@@ -505,8 +505,7 @@ std::string StandardVhdl::EntityPorts() const {
   std::string text;
   const char* separator = " port (\r\n";
   for (const MacroInterface::Port& port : interface_->ports) {
-    text += separator;
-    text += "  " + port.identifier + " : " + port.mode + " " + port.type;
+    AppendAll(text, {separator, "  ", port.identifier, " : ", port.mode, " ", port.type});
     separator = ";\r\n";
   }
   if (!text.empty()) text += " );";
@@ -721,7 +720,7 @@ void StandardVhdl::Declarations(Row& out) {
     bool plain = true;
     supply_[s] = region_.Declare(kSupplies[s], nullptr, &plain);
     if (!plain) renamed_.Rename(std::string(kSupplies[s]), supply_[s]);
-    text += "  signal " + supply_[s] + ": std_logic;\r\n";
+    AppendAll(text, {"  signal ", supply_[s], ": std_logic;\r\n"});
   }
   out.Add(text);
   text.clear();
@@ -753,6 +752,7 @@ void StandardVhdl::Declarations(Row& out) {
   // "in" and "out" ports are used through signals of their own; a port
   // wired to another port's node is driven by an assignment instead.
   copies_.clear();
+  std::string copy_name;  // a port's name and "_in" or "_out"
   NameSet secondary;  // ports wired to another port's node
   for (const std::vector<std::string>& group : header_.wired) {
     for (std::size_t k = 1; k < group.size(); ++k) secondary.Insert(group[k]);
@@ -760,8 +760,10 @@ void StandardVhdl::Declarations(Row& out) {
   for (const MacroInterface::Port& port : interface_->ports) {
     if (port.mode == "inout" || secondary.Contains(port.name)) continue;
     bool input = port.mode == "in";
-    std::string id(region_.Declare(port.name + (input ? "_in" : "_out")));
-    text += "  signal " + id + " : " + port.type + ";\r\n";
+    copy_name.assign(port.name);
+    copy_name += input ? "_in" : "_out";
+    std::string id(region_.Declare(copy_name));
+    AppendAll(text, {"  signal ", id, " : ", port.type, ";\r\n"});
     if (port.width >= 0) {
       Vector(VectorKey(port)).first = id;
     } else {
@@ -774,20 +776,20 @@ void StandardVhdl::Declarations(Row& out) {
   }
   for (std::uint32_t n : component_order_) {
     const Component& c = components_[n];
-    text += "  component " + c.identifier;
+    AppendAll(text, {"  component ", c.identifier});
     const char* separator = " port (\r\n";
     bool any = false;
     if (c.interface) {
       for (const MacroInterface::Port& port : c.interface->ports) {
-        text += separator;
-        text += "    " + port.identifier + " : " + port.mode + " " + port.type;
+        AppendAll(text, {separator, "    ", port.identifier, " : ", port.mode, " ", port.type});
         separator = ";\r\n";
         any = true;
       }
     } else {
       for (std::size_t p = 1; p <= c.nodes; ++p) {
-        text += separator;
-        text += "    p" + std::to_string(p) + " : linkage std_logic";
+        AppendAll(text, {separator, "    p"});
+        AppendDecimal(text, static_cast<long>(p));
+        text += " : linkage std_logic";
         separator = ";\r\n";
         any = true;
       }
@@ -803,8 +805,8 @@ std::string StandardVhdl::SupplyAssignments() const {
   if (!supply_[0].empty()) text += "  " + supply_[0] + "<='1';\r\n";
   if (!supply_[1].empty()) text += "  " + supply_[1] + "<='0';\r\n";
   for (const PortCopy& c : copies_) {
-    text += c.input ? "  " + c.signal + " <= " + c.port + ";\r\n"
-                    : "  " + c.port + " <= " + c.signal + ";\r\n";
+    AppendAll(text, {"  ", c.input ? c.signal : c.port, " <= ", c.input ? c.port : c.signal,
+                     ";\r\n"});
   }
   return text + WiredText();
 }
