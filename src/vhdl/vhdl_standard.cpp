@@ -286,6 +286,9 @@ MacroInterface BuildInterface(const MacroHeader& header, bool no_supply,
   };
   MacroInterface f;
   f.words.resize(words.size());
+  // At most a port per word: room for all at once, so that no port (four
+  // strings) is moved as the list grows.
+  f.ports.reserve(words.size());
   IdentifierRegion ports(reserved);
   std::vector<char> taken(numbers.names, 0);  // one-bit ports and bound bits of "$bus" vectors
   NameSet bound_elements;  // other vectors' elements, as "base(index"
