@@ -19,14 +19,8 @@ work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
 field() { sed -n "s/.* $1=\([^ ]*\).*/\1/p"; }
-
-# Processor seconds (user + system) of one command, as the shell accounts it.
-cpu_of() {
-  local TIMEFORMAT='%3U %3S' t
-  t="$( { time "$@" >/dev/null 2>&1; } 2>&1 )"
-  awk -v t="$t" 'BEGIN { split(t, a, " "); printf "%.3f", a[1] + a[2] }'
-}
-min() { awk -v a="$1" -v b="$2" 'BEGIN { print (b == "" || a < b) ? a : b }'; }
+# shellcheck source=bench/floor.sh
+. "$root/bench/floor.sh"
 
 run() {  # name file: best of $rounds rounds, the import, cp and wc -l in turn
   local imp cpu="" cp="" wc="" r bytes peak
