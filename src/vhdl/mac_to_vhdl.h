@@ -111,7 +111,7 @@ class NodeNames {
     std::uint32_t w = word_index_.Find(hash, [this, word](std::uint32_t n) {
       const WordEntry& e = words_[n];
       return e.word_size == word.size() &&
-             NameIndex::SameBytes(word_names_.data() + e.word_at, word.data(), word.size());
+             NameIndex::SameBytes(word_names_.View().data() + e.word_at, word.data(), word.size());
     });
     if (w == NameIndex::kNone) w = NewWord(word, hash, tally);
     last_ = words_[w].number;
@@ -122,7 +122,7 @@ class NodeNames {
   // The node name of word number `w` (valid until the next new word).
   std::string_view WordName(std::uint32_t w) const {
     const WordEntry& e = words_[w];
-    return std::string_view(word_names_.data() + e.start,
+    return std::string_view(word_names_.View().data() + e.start,
                             e.word_at == e.start ? e.word_size : e.word_at - e.start);
   }
   // Counts the node of word number `w` in the fanout analysis.
@@ -214,7 +214,7 @@ class NodeNames {
   std::vector<WordEntry> words_;
   std::vector<std::uint32_t> name_hashes_;  // NameIndex::Hash of each word's name
   std::vector<std::uint8_t> looked_;  // FirstLook has been asked, by word number
-  std::string word_names_;
+  Row word_names_;  // names are short: a copy without a call
   std::string owner_text_;
   std::string name_;
   std::string key_;

@@ -99,7 +99,7 @@ void NodeNames::Reset(bool lowercase) {
   words_.clear();
   name_hashes_.clear();
   looked_.clear();
-  word_names_.clear();
+  word_names_.Clear();
   owner_text_.clear();
   Take("vdd", "vdd");
   Take("gnd", "gnd");
@@ -151,8 +151,8 @@ std::uint32_t NodeNames::NewWord(std::string_view word, std::uint32_t hash, Node
   e.start = static_cast<std::uint32_t>(word_names_.size());
   e.word_size = static_cast<std::uint32_t>(word.size());
   e.word_at = itself ? e.start : e.start + static_cast<std::uint32_t>(name_.size());
-  if (!itself) word_names_ += name_;
-  word_names_ += word;
+  if (!itself) word_names_.Add(name_);
+  word_names_.Add(word);
   const auto w = static_cast<std::uint32_t>(words_.size());
   words_.push_back(e);
   name_hashes_.push_back(itself ? hash : NameIndex::Hash(name_));
