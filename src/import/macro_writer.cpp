@@ -48,7 +48,7 @@ std::string UnconnectedPort(const Body& body, const std::string& port, const std
 
 // The node in front of the fanout buffer of `net`; its line goes to `buffers`.
 std::string FanoutBuffer(Body& body, const FanoutSettings& s, const Net& net,
-                         const std::string& line_so_far, std::vector<std::string>& buffers,
+                         std::string_view line_so_far, std::vector<std::string>& buffers,
                          WriteState& state, std::vector<Diagnostic>& diagnostics) {
   const std::string& macro = net.fanout > s.large_threshold ? s.large_buffer : s.small_buffer;
   ++state.fanout_buffers;
@@ -57,7 +57,7 @@ std::string FanoutBuffer(Body& body, const FanoutSettings& s, const Net& net,
   buffers.push_back(Format("<fb%ld %s %s %s", state.fanout_buffers, macro.c_str(), node.c_str(),
                            name.c_str()));
   if (net.fanout > s.fanout_limit) {
-    diagnostics.push_back({Diagnostic::Severity::kNote, "fanout limit", 0, line_so_far,
+    diagnostics.push_back({Diagnostic::Severity::kNote, "fanout limit", 0, std::string(line_so_far),
                            Format("cell %s net %s fanout=%ld exceeds limit!", body.cell.c_str(),
                                   name.c_str(), static_cast<long>(net.fanout))});
   }
@@ -310,8 +310,7 @@ bool WriteMacro(File& out, Netlist& netlist, const Cell& cell, const WriteInputs
       if (net >= 0) {
         const Net& n = body.nets[static_cast<std::size_t>(net)];
         if (n.fanout > in.settings.insertion_threshold && IsOutput(in.settings, port)) {
-          made = FanoutBuffer(body, in.settings, n, std::string(line.View()), buffers, state,
-                              diagnostics);
+          made = FanoutBuffer(body, in.settings, n, line.View(), buffers, state, diagnostics);
           node = made;
         }
       }
