@@ -662,12 +662,10 @@ bool EdifReader::QuickPortRef(PortRefText& port, std::string_view& instance) {
   if (member) {
     port.member_id = text;
     port.member_index = index;
-    // (Copied into room kept from member to member.)
-    const std::size_t size = text.size() + index.size();
-    if (member_text_.size() < size) member_text_.resize(2 * size);
-    std::memcpy(member_text_.data(), text.data(), text.size());
-    std::memcpy(member_text_.data() + text.size(), index.data(), index.size());
-    port.text = std::string_view(member_text_.data(), size);
+    member_text_.Clear();
+    member_text_.Add(text);
+    member_text_.Add(index);
+    port.text = member_text_.View();
   }
   return true;
 }

@@ -15,6 +15,7 @@
 #include "import/join_nets.h"
 #include "import/netlist_reader.h"
 #include "text/large_block.h"
+#include "text/row.h"
 
 namespace kalvor {
 
@@ -213,7 +214,7 @@ class EdifReader : public NetlistReader {
   // A name in its common form, a word or (rename ID "text"), in the line
   // being read, read as ReadName reads it; false (nothing read) for another.
   bool QuickName(EdifName& name);
-  std::string member_text_;
+  Row member_text_;  // kept from member to member
   std::string library_;        // the library (or external) being read
   EdifName library_ref_;
   // The macro names of the cells written under another name, by
