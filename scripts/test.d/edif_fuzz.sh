@@ -4,8 +4,8 @@
 # seeded with the corpus netlists and tests/fuzz/edif_seeds; then the same
 # import on Verilog netlists (VERILOG_FUZZ_SECONDS, default 60), seeded with
 # tests/fuzz/verilog_seeds and the Verilog of tests/tools;
-# then the macro-file reader, the SPICE clean-up and the trace conversion
-# (TEXT_FUZZ_SECONDS, default 60).
+# then the macro-file reader, the SPICE clean-up, the trace conversion and
+# the conversion of a macro file to VHDL (TEXT_FUZZ_SECONDS, default 60).
 # Fails on any crash, leak, hang or sanitizer report.
 # The target compiles the floors the EDIF import stands on, so it needs no
 # CMake build.
@@ -44,8 +44,9 @@ chmod -R u+w "$work/verilog_units"
   -rss_limit_mb=2048 -print_final_stats=1 "$work/verilog_units" 2>&1 | tail -n 15
 
 # The readers of the other text formats: the macro-file reader, the SPICE
-# clean-up and the trace-table conversion (TEXT_FUZZ_SECONDS, default 60),
-# seeded with the corpus SPICE decks and the example's macro file.
+# clean-up, the trace-table conversion and the conversion of a macro file to
+# VHDL (TEXT_FUZZ_SECONDS, default 60), seeded with the corpus SPICE decks,
+# the example's macro file and tests/fuzz/mac_seeds.
 text_sources=()
 for part in text platform core netlist mac spice vhdl; do
   for f in "$root"/src/"$part"/*.cpp; do text_sources+=("$f"); done
@@ -55,9 +56,11 @@ clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-reco
   "${text_sources[@]}"
 mkdir -p "$work/text_units"
 i=0
-for f in "$root"/examples/*.mac $(find "$root/tests/corpus/spice" -type f -size -64k | head -n 20); do
-  for selector in '\000' '\001' '\002'; do
-    { printf "$selector\377"; cat "$f"; } > "$work/text_units/seed$((i++))"
+for f in "$root"/examples/*.mac "$root"/tests/fuzz/mac_seeds/*.mac $(find "$root/tests/corpus/spice" -type f -size -64k | head -n 20); do
+  # The first byte chooses the reader, the second its options (for the
+  # conversion to VHDL: each form, bodies kept and read again).
+  for selector in '\000\377' '\001\377' '\002\377' '\003\000' '\003\001' '\003\002' '\003\003'; do
+    { printf "$selector"; cat "$f"; } > "$work/text_units/seed$((i++))"
   done
 done
 "$out/text_formats_fuzz" -max_total_time="${TEXT_FUZZ_SECONDS:-60}" -max_len=65536 -timeout=20 \

@@ -1,8 +1,9 @@
 // libFuzzer target: the readers of the other text formats on arbitrary
 // bytes, chosen by the first byte: the macro-file reader (logical lines and
-// their kinds), the SPICE clean-up with every option on, and the trace-table
-// conversion (heading, fields, rows). Built and run by
-// scripts/test.d/edif_fuzz.sh.
+// their kinds), the SPICE clean-up with every option on, the trace-table
+// conversion (heading, fields, rows), and the macro file's conversion to
+// VHDL in either form (the second byte's bits: standard VHDL, bodies too
+// large to keep). Built and run by scripts/test.d/edif_fuzz.sh.
 #include <unistd.h>
 
 #include <cstdint>
@@ -15,6 +16,9 @@
 #include "spice/spice_node_names.h"
 #include "text/file.h"
 #include "text/lineio.h"
+#include "support/quiet_ui.h"
+#include "vhdl/fanout.h"
+#include "vhdl/mac_to_vhdl.h"
 #include "vhdl/vhd_out.h"
 
 namespace {
@@ -64,6 +68,22 @@ void ConvertTrace(File& in) {
   while (ReadWholeLine(in, line)) TraceRow(line, scale);
 }
 
+void ConvertMacro(File& in, unsigned char flags) {
+  testing::QuietUi ui;
+  Progress progress;
+  FanoutTables tables;
+  tables.nets = 4096;
+  tables.knets = 256;
+  if (!AllocateFanoutTables(tables)) return;
+  FanoutAnalysis fanout(tables);
+  MacToVhdlOptions options = ReadMacToVhdlOptions(
+      (flags & 1) != 0 ? "m1=NC;m2=PORTPADA;m3=;=y;p1=;p2=;std=y;" : "m1=NC;m2=PORTPADA;m3=;=n;p1=;p2=;");
+  File out;
+  out.Adopt(std::tmpfile(), "out");
+  // A small limit makes most bodies too large to keep: read from the file again.
+  ConvertMacFile(ui, progress, options, in, out, fanout, (flags & 2) != 0 ? 64 : kKeepBodyBytes);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -75,10 +95,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::fclose(f);
   File in;
   if (!in.Open(path, File::Mode::kRead)) return 0;
-  switch (data[0] % 3) {
+  switch (data[0] % 4) {
     case 0: ReadMacro(in); break;
     case 1: CleanSpice(in, data[1]); break;
-    default: ConvertTrace(in); break;
+    case 2: ConvertTrace(in); break;
+    default: ConvertMacro(in, data[1]); break;
   }
   return 0;
 }
