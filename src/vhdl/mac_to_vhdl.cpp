@@ -117,7 +117,13 @@ class MacToVhdl {
   bool NextLine(std::string& line, char*& data, std::size_t& size);
   void SignalPass();
   [[gnu::always_inline]] bool SignalLine(char* data, std::size_t size);
-  std::size_t DeclareWords(std::string_view rest, char* commas);
+  std::size_t DeclareWords(std::string_view rest, char* commas, bool count);
+  bool Ignored(std::string_view component) const {
+    for (const std::string& ignored : options_.ignore) {
+      if (ignored.size() == component.size() && EqualNoCase(component, ignored)) return true;
+    }
+    return false;
+  }
   const char* readable_ = nullptr;  // where the signal pass's line may be read to
   [[gnu::always_inline]] void Instance(char* line, std::size_t size);
 
@@ -169,6 +175,17 @@ class MacToVhdl {
     bool plain = false;
   };
   Head head_;
+  // The label, macro name and nodes of an instance line (`end` - `begin`
+  // bytes; memory up to `readable` may be read), as Head holds them.
+  static Head FindHead(const char* begin, const char* end, const char* readable);
+  // A body too large to keep: for each of its lines the signal pass read,
+  // in order, whether it was plain (Head::plain); and, as the main pass
+  // reads the body again, the number of its next line and whether the
+  // current one was plain.
+  std::vector<std::uint8_t> plain_lines_;
+  bool rereading_ = false;
+  std::size_t body_line_ = 0;
+  bool line_plain_ = false;
   // Body lines read by the signal pass: their text one after another, and
   // for each line where it begins and ends, where its node words end among
   // kept_words_, and its head.
@@ -189,6 +206,11 @@ class MacToVhdl {
   // the last line the signal pass read does (a header that ends a body).
   std::int64_t line_at_ = -1;
   std::int64_t kept_last_at_ = -1;
+  // Where the signal pass stopped reading (the end of its last line). It
+  // counts the nodes of the instances before that point in the fanout; the
+  // main pass counts those after it (beyond a line the signal pass could not
+  // read).
+  std::int64_t signal_end_at_ = 0;
   bool line_words_ = false;
   std::size_t line_word_ = 0;
   std::size_t line_words_end_ = 0;
@@ -199,11 +221,6 @@ class MacToVhdl {
     return MakeActual(w, node);
   }
   std::string_view MakeActual(std::uint32_t w, std::string_view node);
-  // Counts the current kept line's node words in the fanout.
-  void CountLineWords() {
-    names_.CountWords(kept_words_.data() + line_word_, kept_words_.data() + line_words_end_,
-                      tally_);
-  }
   // Standard VHDL: the current kept line's node words are their own
   // actuals (nets declared under their own names).
   bool ActualsAreWords() const {
@@ -346,6 +363,8 @@ bool MacToVhdl::NextLine(std::string& line, char*& data, std::size_t& size) {
   line_words_ = false;
   line_at_ = in_.Tell();
   if (!ReadLogicalLine(in_, line)) return false;
+  line_plain_ = rereading_ && body_line_ < plain_lines_.size() && plain_lines_[body_line_] != 0;
+  body_line_ += rereading_ ? 1 : 0;
   data = line.data();
   size = line.size();
   return true;
@@ -632,6 +651,9 @@ void MacToVhdl::SignalPass() {
   kept_lines_.clear();
   kept_next_ = 0;
   kept_words_.clear();
+  plain_lines_.clear();
+  rereading_ = false;
+  body_line_ = 0;
   bool more = true;
   bool keeping = true;
   while (more && keeping) {
@@ -672,8 +694,11 @@ void MacToVhdl::SignalPass() {
     readable_ = kept_text_.ReadableEnd();
     more = KeepLine(kept_text_.data() + start, kept_text_.size() - start);
   }
+  signal_end_at_ = in_.Tell();
   if (keeping || progress_.cancelled()) return;
-  // A body too large to keep: its lines are only declared here.
+  // A body too large to keep: its lines are only declared here, and
+  // whether each is plain noted for the main pass, which reads them again.
+  for (const KeptLine& kept : kept_lines_) plain_lines_.push_back(kept.head.plain);
   kept_text_.Clear();
   kept_lines_.clear();
   std::string line;
@@ -683,8 +708,11 @@ void MacToVhdl::SignalPass() {
     Step();
     if (progress_.cancelled()) return;
     more = SignalLine(line.data(), line.size());
+    plain_lines_.push_back(head_.plain);
   }
   kept_words_.clear();
+  signal_end_at_ = in_.Tell();
+  rereading_ = true;
   in_.Seek(body);
 }
 
@@ -710,29 +738,17 @@ inline bool MacToVhdl::SignalLine(char* data, std::size_t size) {
       return false;
     case '<': {
       ++body_instances_;
-      // The label (the line begins with it), the macro name after the
-      // blanks that follow, and the nodes after the blank or tab that ends
-      // the name.
-      const char* const begin = line.data();
-      const char* const end = begin + line.size();
-      const char* const label_end = BlankOrEndReadable(begin, end, readable_);
-      const char* name = label_end == end ? end : label_end + 1;
-      while (name != end && (*name == ' ' || *name == '\t')) ++name;
-      const char* const name_end = BlankOrEndReadable(name, end, readable_);
-      auto at = [begin](const char* p) { return static_cast<std::uint32_t>(p - begin); };
-      head_.label_end = at(label_end);
-      head_.name_begin = name == name_end ? head_.label_end : at(name);
-      head_.name_end = head_.name_begin + at(name_end) - at(name);
-      head_.rest_begin = name_end == end ? at(end) : at(name_end) + 1;
-      const std::string_view component(name, static_cast<std::size_t>(name_end - name));
+      head_ = FindHead(data, data + size, readable_);
+      const std::string_view component(data + head_.name_begin, head_.name_end - head_.name_begin);
       char* const rest = data + head_.rest_begin;
-      std::size_t nodes = DeclareWords(std::string_view(rest, size - head_.rest_begin), rest);
+      std::size_t nodes = DeclareWords(std::string_view(rest, size - head_.rest_begin), rest,
+                                       tally_.fanout && !Ignored(component));
       if (standard_) head_.component = standard_->NoteInstance(component, nodes);
       return true;
     }
     case '+':
       line.remove_prefix(1);
-      DeclareWords(line, nullptr);
+      DeclareWords(line, nullptr, false);
       return true;
     case '$':
       return true;
@@ -746,11 +762,28 @@ inline bool MacToVhdl::SignalLine(char* data, std::size_t size) {
   }
 }
 
-// Declares the nets of a line's words; returns how many words there were.
-// With `commas` (the writable text of `rest`), the blank or tab after each
+inline MacToVhdl::Head MacToVhdl::FindHead(const char* begin, const char* end,
+                                           const char* readable) {
+  // The label (the line begins with it), the macro name after the blanks
+  // that follow, and the nodes after the blank or tab that ends the name.
+  const char* const label_end = BlankOrEndReadable(begin, end, readable);
+  const char* name = label_end == end ? end : label_end + 1;
+  while (name != end && (*name == ' ' || *name == '\t')) ++name;
+  const char* const name_end = BlankOrEndReadable(name, end, readable);
+  auto at = [begin](const char* p) { return static_cast<std::uint32_t>(p - begin); };
+  Head head;
+  head.label_end = at(label_end);
+  head.name_begin = name == name_end ? head.label_end : at(name);
+  head.name_end = head.name_begin + at(name_end) - at(name);
+  head.rest_begin = name_end == end ? at(end) : at(name_end) + 1;
+  return head;
+}
+
+// Declares the nets of a line's words (and with `count` counts them in the
+// fanout); returns how many words there were. With `commas` (the writable text of `rest`), the blank or tab after each
 // word is made a comma, and head_ tells whether the text is now the port
 // map (Head::plain).
-std::size_t MacToVhdl::DeclareWords(std::string_view rest, char* commas) {
+std::size_t MacToVhdl::DeclareWords(std::string_view rest, char* commas, bool count) {
   std::size_t words = 0;
   const char* p = rest.data();
   const char* end = p + rest.size();
@@ -766,6 +799,7 @@ std::size_t MacToVhdl::DeclareWords(std::string_view rest, char* commas) {
     ++words;
     std::uint32_t w = names_.Word(std::string_view(start, p - start), hash, tally_);
     kept_words_.push_back(w);
+    if (count) names_.CountWord(w, tally_);
     if (commas) {
       word_bytes += p - start;
       own_names = own_names && names_.IsOwnName(w);
@@ -818,7 +852,17 @@ inline void MacToVhdl::Instance(char* line, std::size_t size) {
   std::string_view rest(line, size);
   std::string_view label;
   std::string_view name;
-  if (line_words_) {
+  // A plain line of a body too large to keep, read again: found as the
+  // signal pass found it, its separators made commas here (the long-standing
+  // format, without progress notes).
+  const bool reread_plain = !line_words_ && line_plain_ && !standard_ && !notes_;
+  if (reread_plain) {
+    head_ = FindHead(line, line + size, line + size);
+    for (char* c = line + head_.rest_begin; c != line + size; ++c) {
+      if (*c == ' ' || *c == '\t') *c = ',';
+    }
+  }
+  if (line_words_ || reread_plain) {
     // Found by the signal pass.
     label = std::string_view(line, head_.label_end);
     name = std::string_view(line + head_.name_begin, head_.name_end - head_.name_begin);
@@ -831,17 +875,16 @@ inline void MacToVhdl::Instance(char* line, std::size_t size) {
   LowerAsciiInPlace(line, head);
   line[0] = 'I';
   const std::string_view component = name;
-  for (const std::string& ignored : options_.ignore) {
-    if (ignored.size() == component.size() && EqualNoCase(component, ignored)) return;
-  }
+  if (Ignored(component)) return;
+  // Only a line the signal pass did not reach has its nodes counted here.
+  const bool count = !line_words_ && line_at_ >= signal_end_at_;
   // The line is made in the output itself.
   Row& row = pending_;
   if (!standard_) {
     const std::string_view id = names_.Label(label);
-    if (line_words_ && head_.plain && !notes_) {
+    if ((line_words_ && head_.plain && !notes_) || reread_plain) {
       // The line's rest is its port map (it has nodes): the whole line in
       // one piece.
-      CountLineWords();
       char* at = row.Extend(id.size() + component.size() + rest.size() + 20);
       std::memcpy(at, "  ", 2);
       at = CopyShortEnd(at + 2, id);
@@ -871,7 +914,6 @@ inline void MacToVhdl::Instance(char* line, std::size_t size) {
                                  row);
   if (stream && line_words_ && head_.plain && !notes_ && ActualsAreWords()) {
     // The port map is the line's rest, made by the signal pass.
-    CountLineWords();
     StandardVhdl::StreamPortMap(rest, row);
     Written();
     return;
@@ -890,7 +932,7 @@ inline void MacToVhdl::Instance(char* line, std::size_t size) {
   while (more()) {
     std::uint32_t w =
         line_words_ ? kept_words_[line_word_++] : names_.Word(NextName(rest), tally_);
-    names_.CountWord(w, tally_);
+    if (count) names_.CountWord(w, tally_);
     std::string_view node = names_.WordName(w);
     if (notes_) {
       if (node.size() == note_node) {

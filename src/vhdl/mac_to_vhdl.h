@@ -132,9 +132,6 @@ class NodeNames {
     if (counted == 0) return FirstCount(w, tally);
     if (counted < kFanoutCounterMax) ++counted;
   }
-  // CountWord for each word from `first` to `last`, in a loop of its own
-  // (the tables looked up once, not per word).
-  void CountWords(const std::uint32_t* first, const std::uint32_t* last, NodeTally& tally);
   // The number of the name of word `w`, and of the last Node()'s name: equal
   // names have equal numbers, all below NameCount().
   std::uint32_t NameNumber(std::uint32_t w) const { return words_[w].number; }
@@ -199,10 +196,11 @@ class NodeNames {
   void LabelsAmongNames();
   bool lowercase_ = true;
   NameSet taken_;  // names given (lowercased keys in the long-standing format)
-  // Labels ("I" and the instance name lowercased) while no name taken
-  // begins with "i": kept apart from taken_, which they cannot meet (the
-  // signal pass names the nodes before the first label; a node named later,
-  // or two labels that meet, put them back among the names).
+  // Labels ("I" and the instance name lowercased) that no name taken holds
+  // as a key ("i" first): kept apart from taken_ (the signal pass names the
+  // nodes before the first label; a node named later that begins with "i",
+  // or a label that meets a name or another label, puts them among the
+  // names).
   NameSet labels_;
   bool initial_i_ = false;  // a name taken begins with "i"
   std::vector<Owner> owners_;

@@ -235,21 +235,6 @@ void NodeNames::FirstCount(std::uint32_t w, NodeTally& tally) {
   counts_[words_[w].number] = 1;
 }
 
-void NodeNames::CountWords(const std::uint32_t* first, const std::uint32_t* last,
-                           NodeTally& tally) {
-  if (!tally.fanout) return;
-  const WordEntry* const words = words_.data();
-  std::uint32_t* const counts = counts_.data();
-  for (; first != last; ++first) {
-    std::uint32_t& counted = counts[words[*first].number];
-    if (counted - 1 < kFanoutCounterMax - 1) {
-      ++counted;
-    } else if (counted == 0) {
-      FirstCount(*first, tally);
-    }
-  }
-}
-
 void NodeNames::LabelsAmongNames() {
   static constexpr char kOwner[] = {kLabelOwner, '\0'};
   // Kept as written ("I" first); taken as keys ("i" first).
@@ -265,15 +250,19 @@ void NodeNames::LabelsAmongNames() {
 
 std::string_view NodeNames::Label(std::string_view label) {
   static constexpr char kOwner[] = {kLabelOwner, '\0'};
-  if (!initial_i_) {
-    if (labels_.Insert(label)) return label;
-    // Two labels meet: from here on the labels are names like the others
-    // (taken, they begin with "i").
-    LabelsAmongNames();
-  }
-  key_.assign(label);
-  key_[0] = 'i';
-  if (Take(key_, kOwner)) {
+  // A label that no name taken holds (none does while no name begins with
+  // "i") and no other label is, is its own; it stays apart from the names
+  // until a name meets it.
+  auto key = [this, label]() -> std::string_view {
+    key_.assign(label);
+    key_[0] = 'i';
+    return key_;
+  };
+  if ((!initial_i_ || !taken_.Contains(key())) && labels_.Insert(label)) return label;
+  // It meets a name or a label: the labels are put among the names, and
+  // this one is named as they are.
+  LabelsAmongNames();
+  if (Take(key(), kOwner)) {
     key_[0] = 'I';
     return key_;
   }
