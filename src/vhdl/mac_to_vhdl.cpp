@@ -799,7 +799,7 @@ std::size_t MacToVhdl::DeclareWords(std::string_view rest, char* commas, bool co
     ++words;
     std::uint32_t w = names_.Word(std::string_view(start, p - start), hash, tally_);
     kept_words_.push_back(w);
-    if (count) names_.CountWord(w, tally_);
+    if (count) names_.CountLastWord(w, tally_);
     if (commas) {
       word_bytes += p - start;
       own_names = own_names && names_.IsOwnName(w);

@@ -125,6 +125,16 @@ class NodeNames {
     return std::string_view(word_names_.View().data() + e.start,
                             e.word_at == e.start ? e.word_size : e.word_at - e.start);
   }
+  // CountWord of word `w` just named by Word(), in a fanout analysis there
+  // is (tally.fanout).
+  void CountLastWord(std::uint32_t w, NodeTally& tally) {
+    std::uint32_t& counted = counts_[last_];
+    if (counted - 1 < kFanoutCounterMax - 1) {
+      ++counted;
+    } else if (counted == 0) {
+      FirstCount(w, tally);
+    }
+  }
   // Counts the node of word number `w` in the fanout analysis.
   void CountWord(std::uint32_t w, NodeTally& tally) {
     if (!tally.fanout) return;
