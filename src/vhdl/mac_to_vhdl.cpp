@@ -28,10 +28,6 @@ namespace kalvor {
 
 namespace {
 
-// A logical line of the macro file (ReadMacLine) as it is written: node
-// names keep their letter case until NodeNames has told them apart.
-bool ReadLogicalLine(File& file, std::string& line) { return ReadMacLine(file, line); }
-
 // Pad nets ("PAD_", "Pad_" or "pad_" at the start) get no signal.
 bool IsPadNet(std::string_view name) {
   if (name.size() < 4 || name[3] != '_') return false;
@@ -114,7 +110,7 @@ class MacToVhdl {
   void PortsFromHeader(std::string_view line);
   void PortsFromDefinitionFile();
   void PortDeclarations();
-  bool NextLine(std::string& line, char*& data, std::size_t& size);
+  bool NextLine(char*& data, std::size_t& size);
   void SignalPass();
   [[gnu::always_inline]] bool SignalLine(char* data, std::size_t size);
   std::size_t DeclareWords(std::string_view rest, char* commas, bool count);
@@ -205,6 +201,20 @@ class MacToVhdl {
   // Where the main pass's line begins in the file (-1: not known), and where
   // the last line the signal pass read does (a header that ends a body).
   std::int64_t line_at_ = -1;
+  Row file_line_;  // the main pass's line when it is read from the file
+  // The number (NodeNames::Word) of the next word of `rest`, a part of
+  // file_line_, and `rest` moved past the word and one separator (as
+  // NextName moves it).
+  std::uint32_t FileLineWord(std::string_view& rest) {
+    const char* p = rest.data();
+    const char* const end = p + rest.size();
+    while (p != end && (*p == ' ' || *p == '\t')) ++p;
+    std::uint32_t hash = 0;
+    const char* const word_end = HashedWord(p, end, file_line_.ReadableEnd(), &hash);
+    rest = word_end == end ? std::string_view()
+                           : std::string_view(word_end + 1, static_cast<std::size_t>(end - word_end - 1));
+    return names_.Word(std::string_view(p, static_cast<std::size_t>(word_end - p)), hash, tally_);
+  }
   std::int64_t kept_last_at_ = -1;
   // Where the signal pass stopped reading (the end of its last line). It
   // counts the nodes of the instances before that point in the fanout; the
@@ -263,7 +273,7 @@ inline void MacToVhdl::Convert() {
   std::string line;
   char* data = nullptr;
   std::size_t size = 0;
-  while (NextLine(line, data, size)) {
+  while (NextLine(data, size)) {
     const std::string_view text(data, size);
     // Inside a macro every "<" line is an instance: most lines are.
     if (in_macro_ && size != 0 && data[0] == '<') {
@@ -287,7 +297,7 @@ inline void MacToVhdl::Convert() {
       name.remove_prefix(std::min(name.find_first_not_of(" \t"), name.size()));
       macro_.assign(name.substr(0, name.find_first_of(" \t")));
       // The header's own copy: its signal pass fills the kept lines anew.
-      if (text.data() != line.data()) line.assign(text);
+      line.assign(text);
       Header(line);
     } else if (kind == MacLineKind::kEnd) {
       if (!in_macro_) {
@@ -338,10 +348,11 @@ void MacToVhdl::Broken(const std::string& text, std::int64_t at) {
 }
 
 // The main pass's next logical line (`size` bytes at `data`, which it may
-// change): the body lines that the signal pass kept come first, in place
-// where they are kept, then the file from where that pass stopped, in
-// `line`.
-bool MacToVhdl::NextLine(std::string& line, char*& data, std::size_t& size) {
+// change), as it is written (node names keep their letter case until
+// NodeNames has told them apart): the body lines that the signal pass kept
+// come first, in place where they are kept, then the file from where that
+// pass stopped, in file_line_.
+bool MacToVhdl::NextLine(char*& data, std::size_t& size) {
   if (kept_next_ != 0 && kept_next_ == kept_lines_.size()) {
     kept_text_.Clear();
     kept_lines_.clear();
@@ -362,11 +373,12 @@ bool MacToVhdl::NextLine(std::string& line, char*& data, std::size_t& size) {
   }
   line_words_ = false;
   line_at_ = in_.Tell();
-  if (!ReadLogicalLine(in_, line)) return false;
+  file_line_.Clear();
+  if (!AppendMacLine(in_, file_line_)) return false;
   line_plain_ = rereading_ && body_line_ < plain_lines_.size() && plain_lines_[body_line_] != 0;
   body_line_ += rereading_ ? 1 : 0;
-  data = line.data();
-  size = line.size();
+  data = file_line_.data();
+  size = file_line_.size();
   return true;
 }
 
@@ -701,15 +713,18 @@ void MacToVhdl::SignalPass() {
   for (const KeptLine& kept : kept_lines_) plain_lines_.push_back(kept.head.plain);
   kept_text_.Clear();
   kept_lines_.clear();
-  std::string line;
-  while (more && ReadLogicalLine(in_, line)) {
+  // (Each line in kept_text_ again, which a scan may read past its end.)
+  for (;;) {
+    kept_text_.Clear();
+    if (!more || !AppendMacLine(in_, kept_text_)) break;
     kept_words_.clear();
-    readable_ = line.data() + line.size();
+    readable_ = kept_text_.ReadableEnd();
     Step();
     if (progress_.cancelled()) return;
-    more = SignalLine(line.data(), line.size());
+    more = SignalLine(kept_text_.data(), kept_text_.size());
     plain_lines_.push_back(head_.plain);
   }
+  kept_text_.Clear();
   kept_words_.clear();
   signal_end_at_ = in_.Tell();
   rereading_ = true;
@@ -931,7 +946,7 @@ inline void MacToVhdl::Instance(char* line, std::size_t size) {
   std::size_t note_node = 0;
   while (more()) {
     std::uint32_t w =
-        line_words_ ? kept_words_[line_word_++] : names_.Word(NextName(rest), tally_);
+        line_words_ ? kept_words_[line_word_++] : FileLineWord(rest);
     if (count) names_.CountWord(w, tally_);
     std::string_view node = names_.WordName(w);
     if (notes_) {
