@@ -96,7 +96,8 @@ bool PlainEight(std::uint64_t w) {
   return ((w & kHighs) | below_blank | special) == 0;
 }
 
-// ExtendedIdentifier added at the end of `out`.
+}  // namespace
+
 void AppendExtendedIdentifier(std::string& out, std::string_view name) {
   out.reserve(out.size() + name.size() + 2);
   out += '\\';
@@ -116,8 +117,6 @@ void AppendExtendedIdentifier(std::string& out, std::string_view name) {
   out.append(name.data() + from, name.size() - from);
   out += '\\';
 }
-
-}  // namespace
 
 std::string ExtendedIdentifier(std::string_view name) {
   std::string out;

@@ -59,6 +59,8 @@ inline bool IsPlainIdentifier(std::string_view name, const ReservedNames& reserv
 // netlist names hold no blanks, so the result stays apart from every other
 // name's.
 std::string ExtendedIdentifier(std::string_view name);
+// The same added at the end of `out`.
+void AppendExtendedIdentifier(std::string& out, std::string_view name);
 
 // How a name is written when nothing else in its region claims it: as it is
 // when it is a basic identifier and not reserved, else extended.

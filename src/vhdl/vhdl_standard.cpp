@@ -906,10 +906,18 @@ bool StandardVhdl::BeginInstance(std::string_view label, std::string_view compon
 
 std::string_view StandardVhdl::LabelIdentifier(std::string_view label) {
   if (labels_apart_) {
-    // After the declarations only labels claim names in the region.
-    if (IsPlainIdentifier(label, reserved_) &&
-        (!region_.ClaimsInitial('i') || !region_.Claims(label)) && labels_.Insert(label)) {
-      return label;
+    // After the declarations only labels claim names in the region: a label
+    // whose identifier (plain or extended) no name of the region has and no
+    // other label is keeps it, apart from the region's names.
+    std::string_view id = label;
+    if (!IsPlainIdentifier(label, reserved_)) {
+      label_identifier_.clear();
+      AppendExtendedIdentifier(label_identifier_, label);
+      id = label_identifier_;
+    }
+    if ((!region_.ClaimsInitial(id[0] == '\\' ? '\\' : 'i') || !region_.Claims(id)) &&
+        labels_.Insert(id)) {
+      return id;
     }
     // From here on the labels are declared in the region like other names.
     labels_apart_ = false;
@@ -934,13 +942,13 @@ void StandardVhdl::EndInstance(std::string_view label, std::string_view componen
   std::string& text = instance_text_;
   text.clear();
   if (interface->positional && nodes.size() <= interface->ports.size()) {
-    text += " port map (";
+    // Made in the output itself.
+    out.Add(" port map (");
     for (std::size_t k = 0; k < nodes.size(); ++k) {
-      if (k) text += ',';
-      text += actuals[k];
+      if (k) out.Add(",");
+      out.Add(actuals[k]);
     }
-    text += ");\r\n";
-    out.Add(text);
+    out.Add(");\r\n");
     return;
   }
   // By name: a vector's elements one after another (the elements this

@@ -302,11 +302,12 @@ class StandardVhdl {
   std::vector<std::uint32_t> component_order_;
   const MacroInterface* instance_interface_ = nullptr;  // of the instance being written
   std::string instance_text_;  // EndInstance's port map, made before it is added
-  // Labels ("I" and the instance name) while every label is a basic
-  // identifier that no other name of the region is (or two labels are):
-  // kept apart from the region's names.
+  // The identifiers of the labels ("I" and the instance name, plain or
+  // extended) while no label's identifier is another name's of the region
+  // (or two labels' are the same): kept apart from the region's names.
   NameSet labels_;
   bool labels_apart_ = true;
+  std::string label_identifier_;  // an extended label's identifier
   std::string supply_[2];  // identifiers of the vdd and gnd signals ("" : none)
   // An "in" or "out" port is used inside through a signal of its own (VHDL-93
   // reads no "out" port and passes no "in" port to an "inout" formal): the
