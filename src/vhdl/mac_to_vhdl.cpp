@@ -179,6 +179,13 @@ class MacToVhdl {
   // reads the body again, the number of its next line and whether the
   // current one was plain.
   std::vector<std::uint8_t> plain_lines_;
+  // A body of many lines (or too large to keep): the labels are noted in
+  // NodeNames from here on, those of the lines kept before at once; they
+  // are used when the signal pass has read every line of the body.
+  static constexpr std::size_t kManyLines = std::size_t{1} << 16;
+  void NoteLabels();
+  bool noting_labels_ = false;
+  bool signal_stopped_early_ = false;
   bool rereading_ = false;
   std::size_t body_line_ = 0;
   bool line_plain_ = false;
@@ -666,6 +673,8 @@ void MacToVhdl::SignalPass() {
   plain_lines_.clear();
   rereading_ = false;
   body_line_ = 0;
+  noting_labels_ = false;
+  signal_stopped_early_ = false;
   bool more = true;
   bool keeping = true;
   while (more && keeping) {
@@ -707,10 +716,14 @@ void MacToVhdl::SignalPass() {
     more = KeepLine(kept_text_.data() + start, kept_text_.size() - start);
   }
   signal_end_at_ = in_.Tell();
-  if (keeping || progress_.cancelled()) return;
+  if (keeping || progress_.cancelled()) {
+    names_.SettleLabels(noting_labels_ && !signal_stopped_early_);
+    return;
+  }
   // A body too large to keep: its lines are only declared here, and
   // whether each is plain noted for the main pass, which reads them again.
   for (const KeptLine& kept : kept_lines_) plain_lines_.push_back(kept.head.plain);
+  if (!noting_labels_) NoteLabels();
   kept_text_.Clear();
   kept_lines_.clear();
   // (Each line in kept_text_ again, which a scan may read past its end.)
@@ -727,6 +740,7 @@ void MacToVhdl::SignalPass() {
   kept_text_.Clear();
   kept_words_.clear();
   signal_end_at_ = in_.Tell();
+  names_.SettleLabels(noting_labels_ && !signal_stopped_early_);
   rereading_ = true;
   in_.Seek(body);
 }
@@ -740,7 +754,21 @@ inline bool MacToVhdl::KeepLine(char* text, std::size_t size) {
   const auto begin = static_cast<std::uint32_t>(text - kept_text_.data());
   kept_lines_.push_back({begin, begin + static_cast<std::uint32_t>(size),
                          static_cast<std::uint32_t>(kept_words_.size()), head_});
+  if (kept_lines_.size() == kManyLines && !noting_labels_) NoteLabels();
   return more;
+}
+
+// The labels of the lines kept so far noted in NodeNames, and those of the
+// lines to come as the signal pass meets them (the long-standing format).
+void MacToVhdl::NoteLabels() {
+  if (standard_) return;
+  noting_labels_ = true;
+  for (const KeptLine& kept : kept_lines_) {
+    const char* const text = kept_text_.data() + kept.begin;
+    if (kept.end != kept.begin && text[0] == '<') {
+      names_.NoteLabel(std::string_view(text, kept.head.label_end));
+    }
+  }
 }
 
 // One body line of the signal pass; false when the pass ends with it.
@@ -754,6 +782,7 @@ inline bool MacToVhdl::SignalLine(char* data, std::size_t size) {
     case '<': {
       ++body_instances_;
       head_ = FindHead(data, data + size, readable_);
+      if (noting_labels_) names_.NoteLabel(std::string_view(data, head_.label_end));
       const std::string_view component(data + head_.name_begin, head_.name_end - head_.name_begin);
       char* const rest = data + head_.rest_begin;
       std::size_t nodes = DeclareWords(std::string_view(rest, size - head_.rest_begin), rest,
@@ -770,6 +799,7 @@ inline bool MacToVhdl::SignalLine(char* data, std::size_t size) {
     default:
       // (Blanks and semicolons alone are no line.)
       if (!HasContent(line)) return true;
+      signal_stopped_early_ = true;
       ui_.Notify(standard_ ? std::string(line) : ToLower(line),
                  "This line not legal in a mac-to-vhd conversion:",
                   box::kOk);

@@ -14,6 +14,7 @@
 #include "core/run_context.h"
 #include "text/file.h"
 #include "vhdl/fanout.h"
+#include "text/lone_hashes.h"
 #include "text/name_set.h"
 
 namespace kalvor {
@@ -157,6 +158,17 @@ class NodeNames {
   // instance name lowercased, or an extended identifier when that is
   // taken. Valid until the next Label.
   std::string_view Label(std::string_view label);
+  // A label of this macro as the signal pass meets it ("<" and the instance
+  // name as written), noted so that Label need not keep every label's text
+  // to tell them apart; SettleLabels once all are noted (`all`: else the
+  // notes are not used).
+  void NoteLabel(std::string_view label) {
+    label_hashes_.Note(static_cast<std::uint32_t>(MixName(label.substr(1), true)));
+  }
+  void SettleLabels(bool all) {
+    labels_by_hash_ = all;
+    if (all) label_hashes_.Settle();
+  }
   // Marks a name declared outside the macro file's words (a port read from
   // a VHDL file, lowercase), whoever's node has it.
   void DeclareName(std::string_view name) {
@@ -212,6 +224,10 @@ class NodeNames {
   // or a label that meets a name or another label, puts them among the
   // names).
   NameSet labels_;
+  // The hashes of every label of the macro, noted in a macro of many labels:
+  // those alone in it need not be in labels_.
+  LoneHashes label_hashes_;
+  bool labels_by_hash_ = false;
   bool initial_i_ = false;  // a name taken begins with "i"
   std::vector<Owner> owners_;
   // How often each name was counted in this macro (a name's number gives

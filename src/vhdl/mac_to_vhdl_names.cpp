@@ -92,6 +92,8 @@ void NodeNames::Reset(bool lowercase) {
   lowercase_ = lowercase;
   taken_.Clear();
   labels_.Clear();
+  label_hashes_.Clear();
+  labels_by_hash_ = false;
   initial_i_ = false;
   owners_.clear();
   counts_.clear();
@@ -258,7 +260,10 @@ std::string_view NodeNames::Label(std::string_view label) {
     key_[0] = 'i';
     return key_;
   };
-  if ((!initial_i_ || !taken_.Contains(key())) && labels_.Insert(label)) return label;
+  // (A label whose hash no other label of the macro has is no other label.)
+  const bool alone =
+      labels_by_hash_ && label_hashes_.Alone(static_cast<std::uint32_t>(MixName(label.substr(1), true)));
+  if ((!initial_i_ || !taken_.Contains(key())) && (alone || labels_.Insert(label))) return label;
   // It meets a name or a label: the labels are put among the names, and
   // this one is named as they are.
   LabelsAmongNames();

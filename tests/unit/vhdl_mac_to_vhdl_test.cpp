@@ -762,7 +762,8 @@ namespace {
 TEST(MacToVhdl, KeptBodyAndRereadBodyGiveTheSameResult) {
   const std::string mac =
       "<inc.mac>\r\n.macro A X Y\r\n<U1 INV X N1\r\n+ N2\r\n$ note\r\n\r\n<U2 INV N1 Y\r\n"
-      ".eom\r\n.macro B P\r\n<U1 A P Q\r\n* odd line\r\n<U2 A Q P\r\n.eom\r\n"
+      // A label again, in other letter case.
+      "<u1 INV N2 Y\r\n.eom\r\n.macro B P\r\n<U1 A P Q\r\n* odd line\r\n<U2 A Q P\r\n.eom\r\n"
       // Words that meet, again in other spellings, and a label meeting a node.
       ".macro E A a\r\n<U1 INV A a iu2 In\r\n<U2 INV a A IU2 ;\r\n"
       "<U3 INV iu2 inst_n5 n5 ; n5 inst_n5 in ;\r\n.eom\r\n"
@@ -808,6 +809,8 @@ TEST(MacToVhdl, KeptBodyAndRereadBodyGiveTheSameResult) {
   EXPECT_EQ(kept, convert(kKeepBodyBytes, &reread_counts, false));
   EXPECT_EQ(kept_counts, reread_counts);
   EXPECT_NE(kept.find("  Iu1 : inv port map (x,n1,n2);\r\n-- $ note\r\n-- \r\n"),
+            std::string::npos);
+  EXPECT_NE(kept.find("  Iu2 : inv port map (n1,y);\r\n  \\Iu1\\ : inv port map (n2,y);\r\n"),
             std::string::npos);
   EXPECT_NE(kept.find("-- * odd line\r\n  Iu2 : a port map (q,p);\r\nend b_1;"),
             std::string::npos);
