@@ -759,9 +759,8 @@ inline bool MacToVhdl::KeepLine(char* text, std::size_t size) {
 }
 
 // The labels of the lines kept so far noted in NodeNames, and those of the
-// lines to come as the signal pass meets them (the long-standing format).
+// lines to come as the signal pass meets them.
 void MacToVhdl::NoteLabels() {
-  if (standard_) return;
   noting_labels_ = true;
   for (const KeptLine& kept : kept_lines_) {
     const char* const text = kept_text_.data() + kept.begin;
@@ -956,7 +955,7 @@ inline void MacToVhdl::Instance(char* line, std::size_t size) {
   node_words_.clear();
   bool stream = standard_ && standard_->BeginInstance(
                                  label, component, line_words_ ? head_.component : NameIndex::kNone,
-                                 row);
+                                 row, names_.LabelAlone(label));
   if (stream && line_words_ && head_.plain && !notes_ && ActualsAreWords()) {
     // The port map is the line's rest, made by the signal pass.
     StandardVhdl::StreamPortMap(rest, row);

@@ -169,6 +169,12 @@ class NodeNames {
     labels_by_hash_ = all;
     if (all) label_hashes_.Settle();
   }
+  // True when the labels were noted and settled and no other label of the
+  // macro is `label` ("I" and the instance name lowercased).
+  bool LabelAlone(std::string_view label) const {
+    return labels_by_hash_ &&
+           label_hashes_.Alone(static_cast<std::uint32_t>(MixName(label.substr(1), true)));
+  }
   // Marks a name declared outside the macro file's words (a port read from
   // a VHDL file, lowercase), whoever's node has it.
   void DeclareName(std::string_view name) {

@@ -260,10 +260,9 @@ std::string_view NodeNames::Label(std::string_view label) {
     key_[0] = 'i';
     return key_;
   };
-  // (A label whose hash no other label of the macro has is no other label.)
-  const bool alone =
-      labels_by_hash_ && label_hashes_.Alone(static_cast<std::uint32_t>(MixName(label.substr(1), true)));
-  if ((!initial_i_ || !taken_.Contains(key())) && (alone || labels_.Insert(label))) return label;
+  if ((!initial_i_ || !taken_.Contains(key())) && (LabelAlone(label) || labels_.Insert(label))) {
+    return label;
+  }
   // It meets a name or a label: the labels are put among the names, and
   // this one is named as they are.
   LabelsAmongNames();

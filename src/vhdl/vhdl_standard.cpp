@@ -882,8 +882,8 @@ void StandardVhdl::AppendActual(std::string& out, std::string_view node,
 }
 
 bool StandardVhdl::BeginInstance(std::string_view label, std::string_view component,
-                                 std::uint32_t number, Row& out) {
-  const std::string_view id = LabelIdentifier(label);
+                                 std::uint32_t number, Row& out, bool alone) {
+  const std::string_view id = LabelIdentifier(label, alone);
   if (number == NameIndex::kNone) number = component_names_.Number(component);
   std::string other;
   std::string_view macro;
@@ -904,7 +904,7 @@ bool StandardVhdl::BeginInstance(std::string_view label, std::string_view compon
   return instance_interface_ == nullptr;
 }
 
-std::string_view StandardVhdl::LabelIdentifier(std::string_view label) {
+std::string_view StandardVhdl::LabelIdentifier(std::string_view label, bool alone) {
   if (labels_apart_) {
     // After the declarations only labels claim names in the region: a label
     // whose identifier (plain or extended) no name of the region has and no
@@ -915,8 +915,10 @@ std::string_view StandardVhdl::LabelIdentifier(std::string_view label) {
       AppendExtendedIdentifier(label_identifier_, label);
       id = label_identifier_;
     }
+    // (A label alone among the macro's labels need not be kept to be told
+    // apart from the others.)
     if ((!region_.ClaimsInitial(id[0] == '\\' ? '\\' : 'i') || !region_.Claims(id)) &&
-        labels_.Insert(id)) {
+        (alone || labels_.Insert(id))) {
       return id;
     }
     // From here on the labels are declared in the region like other names.

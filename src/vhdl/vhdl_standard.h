@@ -177,8 +177,9 @@ class StandardVhdl {
   // component (`number` as NoteInstance gave it, or NameIndex::kNone);
   // true when its nodes go to StreamNode one by one (a positional map of a
   // macro without a definition), else EndInstance takes them all.
+  // `alone`: no other label of the macro is this one.
   bool BeginInstance(std::string_view label, std::string_view component, std::uint32_t number,
-                     Row& out);
+                     Row& out, bool alone = false);
   // A streamed node given as its actual (AppendActual's text).
   static void StreamNode(std::string_view actual, bool first, Row& out) {
     out.Add(first ? std::string_view(" port map (") : std::string_view(","));
@@ -240,7 +241,7 @@ class StandardVhdl {
                                               long* index) const;
   static std::string VectorKey(const MacroInterface::Port& port);
   // The identifier of an instance's label (valid until the next).
-  std::string_view LabelIdentifier(std::string_view label);
+  std::string_view LabelIdentifier(std::string_view label, bool alone);
 
   const MacToVhdlOptions& options_;
   MacroLibrary library_;

@@ -770,7 +770,8 @@ TEST(MacToVhdl, KeptBodyAndRereadBodyGiveTheSameResult) {
       ".macro C In\r\n<U1 A In Z\r\n.eom\r\n.macro D\r\n<U1 B K\r\n"
       // Instance lines of a label alone, without nodes, and with tabs.
       "<U7\r\n<U8 INV\r\n<U9\tINV\t P  Q\r\n.eom\r\n";
-  auto convert = [&mac](std::size_t keep_bytes, std::string* text, bool notes = true) {
+  auto convert = [&mac](std::size_t keep_bytes, std::string* text, bool notes = true,
+                        bool standard = false) {
     TestApp t;
     t.ui.shows_notes = notes;
     t.app.fanout.nets = 1000;
@@ -782,7 +783,8 @@ TEST(MacToVhdl, KeptBodyAndRereadBodyGiveTheSameResult) {
     EXPECT_TRUE(in.Open("in.mac", File::Mode::kRead));
     EXPECT_TRUE(out.Open("out.vhd", File::Mode::kCreate));
     FanoutAnalysis fanout(t.app.fanout);
-    MacToVhdlOptions options = ReadMacToVhdlOptions("m1=NC;m2=PORTPADA;m3=;=n;p1=;p2=;");
+    MacToVhdlOptions options = ReadMacToVhdlOptions(
+        standard ? "m1=NC;m2=PORTPADA;m3=;=n;p1=;p2=;std=y;" : "m1=NC;m2=PORTPADA;m3=;=n;p1=;p2=;");
     bool renamed = ConvertMacFile(t.ui, t.app.progress, options, in, out, fanout, keep_bytes).name_changed;
     out.Close();
     EXPECT_TRUE(renamed);
@@ -808,6 +810,14 @@ TEST(MacToVhdl, KeptBodyAndRereadBodyGiveTheSameResult) {
   }
   EXPECT_EQ(kept, convert(kKeepBodyBytes, &reread_counts, false));
   EXPECT_EQ(kept_counts, reread_counts);
+  // The same in standard VHDL.
+  const std::string standard = convert(kKeepBodyBytes, &kept_counts, false, true);
+  for (std::size_t keep_bytes : {0, 40, 90}) {
+    EXPECT_EQ(standard, convert(keep_bytes, &reread_counts, false, true)) << keep_bytes;
+    EXPECT_EQ(kept_counts, reread_counts) << keep_bytes;
+  }
+  EXPECT_NE(standard.find("  Iu2 : inv port map (N1,Y);\r\n  \\Iu1\\ : inv port map (N2,Y);\r\n"),
+            std::string::npos);
   EXPECT_NE(kept.find("  Iu1 : inv port map (x,n1,n2);\r\n-- $ note\r\n-- \r\n"),
             std::string::npos);
   EXPECT_NE(kept.find("  Iu2 : inv port map (n1,y);\r\n  \\Iu1\\ : inv port map (n2,y);\r\n"),
