@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# mac2vhd on real designs: the macro files of the large EDIF netlists of the
-# corpus (unzipped and imported into a temporary directory), converted in the
+# mac2vhd on real designs: the macro files of the large EDIF and Verilog
+# netlists of the corpus (unzipped and imported into a temporary directory), converted in the
 # default form and in standard VHDL, each run as its own `kalvor mac2vhd`
 # process against the floor, `cp` and `wc -l` of the same macro file run in
 # turn with it; best of ROUNDS (default 5) rounds each, as multiples.
@@ -19,21 +19,22 @@ work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 # shellcheck source=bench/floor.sh
 . "$root/bench/floor.sh"
-# Settings of its own; tables large enough that no run grows them.
-printf '[RDMX]\nNETS=40000000\nkNETS=2000000\n' >"$work/kalvor.ini"
+# Settings of its own; tables large enough that no run grows them, and a
+# cell may hold a million instances.
+printf '[RDMX]\nNETS=40000000\nkNETS=2000000\nedif_instances=2000000\n' >"$work/kalvor.ini"
 convert() {  # mac standard
   (cd "$work" && "$kalvor" mac2vhd "$1" --ini "$work/kalvor.ini" --yes --quiet \
     --fanout-report=no --vhdl-standard="$2")
 }
 
 echo "processor seconds, best of $rounds rounds; load $(cut -d' ' -f1 /proc/loadavg); limit 15x cp"
-for z in "$root"/tests/corpus/large/*.edf.zip; do
+for z in "$root"/tests/corpus/large/*.edf.zip "$root"/tests/corpus/large/*.v.zip; do
   [ -f "$z" ] || continue
   unzip -o -q "$z" -d "$work"
-  edf="$work/$(basename "$z" .zip)"
-  mac="${edf%.edf}.mac"
-  (cd "$work" && "$kalvor" edif "$edf" --ini "$work/kalvor.ini" --yes --quiet >/dev/null 2>&1) || true
-  rm -f "$edf"
+  netlist="$work/$(basename "$z" .zip)"
+  mac="${netlist%.*}.mac"
+  (cd "$work" && "$kalvor" edif "$netlist" --ini "$work/kalvor.ini" --yes --quiet >/dev/null 2>&1) || true
+  rm -f "$netlist"
   [ -s "$mac" ] || continue
   cp_s="" wc_s="" default_s="" standard_s=""
   for ((r = 0; r < rounds; r++)); do
