@@ -218,8 +218,9 @@ class MacToVhdl {
     while (p != end && (*p == ' ' || *p == '\t')) ++p;
     std::uint32_t hash = 0;
     const char* const word_end = HashedWord(p, end, file_line_.ReadableEnd(), &hash);
-    rest = word_end == end ? std::string_view()
-                           : std::string_view(word_end + 1, static_cast<std::size_t>(end - word_end - 1));
+    rest = word_end == end
+               ? std::string_view()
+               : std::string_view(word_end + 1, static_cast<std::size_t>(end - word_end - 1));
     return names_.Word(std::string_view(p, static_cast<std::size_t>(word_end - p)), hash, tally_);
   }
   std::int64_t kept_last_at_ = -1;
@@ -824,9 +825,9 @@ inline MacToVhdl::Head MacToVhdl::FindHead(const char* begin, const char* end,
 }
 
 // Declares the nets of a line's words (and with `count` counts them in the
-// fanout); returns how many words there were. With `commas` (the writable text of `rest`), the blank or tab after each
-// word is made a comma, and head_ tells whether the text is now the port
-// map (Head::plain).
+// fanout); returns how many words there were. With `commas` (the writable
+// text of `rest`), the blank or tab after each word is made a comma, and
+// head_ tells whether the text is now the port map (Head::plain).
 std::size_t MacToVhdl::DeclareWords(std::string_view rest, char* commas, bool count) {
   std::size_t words = 0;
   const char* p = rest.data();
