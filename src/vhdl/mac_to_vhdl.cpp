@@ -180,8 +180,8 @@ class MacToVhdl {
   // current one was plain.
   std::vector<std::uint8_t> plain_lines_;
   // A body of many lines (or too large to keep): the labels are noted in
-  // NodeNames from here on, those of the lines kept before at once; they
-  // are used when the signal pass has read every line of the body.
+  // NodeNames from about here on, those of the lines kept before at once;
+  // they are used when the signal pass has read every line of the body.
   static constexpr std::size_t kManyLines = std::size_t{1} << 16;
   void NoteLabels();
   bool noting_labels_ = false;
@@ -703,6 +703,8 @@ void MacToVhdl::SignalPass() {
       more = KeepLine(kept_text_.data() + start, kept_text_.size() - start);
     }
     in_.Skip(at);
+    // (Looked at once a window: the labels of all lines kept are noted.)
+    if (!noting_labels_ && kept_lines_.size() >= kManyLines) NoteLabels();
     if (!more || !keeping) break;
     kept_last_at_ = in_.Tell();
     const std::size_t start = kept_text_.size();
@@ -755,7 +757,6 @@ inline bool MacToVhdl::KeepLine(char* text, std::size_t size) {
   const auto begin = static_cast<std::uint32_t>(text - kept_text_.data());
   kept_lines_.push_back({begin, begin + static_cast<std::uint32_t>(size),
                          static_cast<std::uint32_t>(kept_words_.size()), head_});
-  if (kept_lines_.size() == kManyLines && !noting_labels_) NoteLabels();
   return more;
 }
 

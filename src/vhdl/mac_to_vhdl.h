@@ -165,9 +165,7 @@ class NodeNames {
   // name as written), noted so that Label need not keep every label's text
   // to tell them apart; SettleLabels once all are noted (`all`: else the
   // notes are not used).
-  void NoteLabel(std::string_view label) {
-    label_hashes_.Note(static_cast<std::uint32_t>(MixName(label.substr(1), true)));
-  }
+  void NoteLabel(std::string_view label);
   void SettleLabels(bool all) {
     labels_by_hash_ = all;
     if (all) label_hashes_.Settle();

@@ -237,6 +237,11 @@ void NodeNames::FirstCount(std::uint32_t w, NodeTally& tally) {
   counts_[words_[w].number] = 1;
 }
 
+// (Out of the signal pass's loop: only a body of many lines notes its labels.)
+void NodeNames::NoteLabel(std::string_view label) {
+  label_hashes_.Note(static_cast<std::uint32_t>(MixName(label.substr(1), true)));
+}
+
 void NodeNames::LabelsAmongNames() {
   static constexpr char kOwner[] = {kLabelOwner, '\0'};
   // Kept as written ("I" first); taken as keys ("i" first).
