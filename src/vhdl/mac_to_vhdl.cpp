@@ -903,7 +903,7 @@ inline void MacToVhdl::Instance(char* line, std::size_t size) {
   // format, without progress notes).
   const bool reread_plain = !line_words_ && line_plain_ && !standard_ && !notes_;
   if (reread_plain) {
-    head_ = FindHead(line, line + size, line + size);
+    head_ = FindHead(line, line + size, file_line_.ReadableEnd());
     for (char* c = line + head_.rest_begin; c != line + size; ++c) {
       if (*c == ' ' || *c == '\t') *c = ',';
     }
