@@ -169,6 +169,7 @@ class MacToVhdl {
     // commas, so that the line's rest is its port map (in standard VHDL,
     // when their nets are declared under those names).
     bool plain = false;
+    bool ignored = false;  // the macro is one the options ignore
   };
   Head head_;
   // The label, macro name and nodes of an instance line (`end` - `begin`
@@ -176,8 +177,8 @@ class MacToVhdl {
   static Head FindHead(const char* begin, const char* end, const char* readable);
   // A body too large to keep: for each of its lines the signal pass read,
   // in order, whether it was plain (Head::plain); and, as the main pass
-  // reads the body again, the number of its next line and whether the
-  // current one was plain.
+  // reads lines from the file, the number of the next since the body's
+  // start and whether the current one was plain.
   std::vector<std::uint8_t> plain_lines_;
   // A body of many lines (or too large to keep): the labels are noted in
   // NodeNames from about here on, those of the lines kept before at once;
@@ -186,7 +187,6 @@ class MacToVhdl {
   void NoteLabels();
   bool noting_labels_ = false;
   bool signal_stopped_early_ = false;
-  bool rereading_ = false;
   std::size_t body_line_ = 0;
   bool line_plain_ = false;
   // Body lines read by the signal pass: their text one after another, and
@@ -383,8 +383,9 @@ bool MacToVhdl::NextLine(char*& data, std::size_t& size) {
   line_at_ = in_.Tell();
   file_line_.Clear();
   if (!AppendMacLine(in_, file_line_)) return false;
-  line_plain_ = rereading_ && body_line_ < plain_lines_.size() && plain_lines_[body_line_] != 0;
-  body_line_ += rereading_ ? 1 : 0;
+  // (Only a body too large to keep has its lines' plainness noted.)
+  line_plain_ = body_line_ < plain_lines_.size() && plain_lines_[body_line_] != 0;
+  ++body_line_;
   data = file_line_.data();
   size = file_line_.size();
   return true;
@@ -672,7 +673,6 @@ void MacToVhdl::SignalPass() {
   kept_next_ = 0;
   kept_words_.clear();
   plain_lines_.clear();
-  rereading_ = false;
   body_line_ = 0;
   noting_labels_ = false;
   signal_stopped_early_ = false;
@@ -744,7 +744,6 @@ void MacToVhdl::SignalPass() {
   kept_words_.clear();
   signal_end_at_ = in_.Tell();
   names_.SettleLabels(noting_labels_ && !signal_stopped_early_);
-  rereading_ = true;
   in_.Seek(body);
 }
 
@@ -786,8 +785,9 @@ inline bool MacToVhdl::SignalLine(char* data, std::size_t size) {
       if (noting_labels_) names_.NoteLabel(std::string_view(data, head_.label_end));
       const std::string_view component(data + head_.name_begin, head_.name_end - head_.name_begin);
       char* const rest = data + head_.rest_begin;
+      head_.ignored = Ignored(component);
       std::size_t nodes = DeclareWords(std::string_view(rest, size - head_.rest_begin), rest,
-                                       tally_.fanout && !Ignored(component));
+                                       tally_.fanout && !head_.ignored);
       if (standard_) head_.component = standard_->NoteInstance(component, nodes);
       return true;
     }
@@ -909,7 +909,7 @@ inline void MacToVhdl::Instance(char* line, std::size_t size) {
     }
   }
   if (line_words_ || reread_plain) {
-    // Found by the signal pass.
+    // Found by the signal pass (or as it found them).
     label = std::string_view(line, head_.label_end);
     name = std::string_view(line + head_.name_begin, head_.name_end - head_.name_begin);
     rest.remove_prefix(head_.rest_begin);
@@ -921,7 +921,7 @@ inline void MacToVhdl::Instance(char* line, std::size_t size) {
   LowerAsciiInPlace(line, head);
   line[0] = 'I';
   const std::string_view component = name;
-  if (Ignored(component)) return;
+  if (line_words_ ? head_.ignored : Ignored(component)) return;
   // Only a line the signal pass did not reach has its nodes counted here.
   const bool count = !line_words_ && line_at_ >= signal_end_at_;
   // The line is made in the output itself.
