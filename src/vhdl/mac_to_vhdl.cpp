@@ -170,16 +170,29 @@ class MacToVhdl {
     // when their nets are declared under those names).
     bool plain = false;
     bool ignored = false;  // the macro is one the options ignore
+    // The nodes are those of the line before, an instance line, byte for
+    // byte (and so plain as well); the line after repeats this one's.
+    bool repeat = false;
+    bool repeated = false;
   };
   Head head_;
   // The label, macro name and nodes of an instance line (`end` - `begin`
   // bytes; memory up to `readable` may be read), as Head holds them.
-  static Head FindHead(const char* begin, const char* end, const char* readable);
+  [[gnu::always_inline]] static Head FindHead(const char* begin, const char* end,
+                                              const char* readable);
   // A body too large to keep: for each of its lines the signal pass read,
-  // in order, whether it was plain (Head::plain); and, as the main pass
-  // reads lines from the file, the number of the next since the body's
-  // start and whether the current one was plain.
-  std::vector<std::uint8_t> plain_lines_;
+  // in order, whether it was plain, repeats the nodes of the line before
+  // and has its own repeated (Head::plain, Head::repeat, Head::repeated);
+  // and, as the main pass reads lines from the file, the number of the
+  // next since the body's start and the current one's marks.
+  static constexpr std::uint8_t kPlainLine = 1;
+  static constexpr std::uint8_t kRepeatLine = 2;
+  static constexpr std::uint8_t kRepeatedLine = 4;
+  static std::uint8_t Marks(const Head& head) {
+    return (head.plain ? kPlainLine : 0) | (head.repeat ? kRepeatLine : 0) |
+           (head.repeated ? kRepeatedLine : 0);
+  }
+  std::vector<std::uint8_t> line_marks_;
   // A body of many lines (or too large to keep): the labels are noted in
   // NodeNames from about here on, those of the lines kept before at once;
   // they are used when the signal pass has read every line of the body.
@@ -189,6 +202,31 @@ class MacToVhdl {
   bool signal_stopped_early_ = false;
   std::size_t body_line_ = 0;
   bool line_plain_ = false;
+  bool line_repeat_ = false;  // the main pass's line: Head::repeat
+  bool line_repeated_ = false;  // and Head::repeated
+  std::size_t main_lines_ = 0;  // lines the main pass has read
+  // The signal pass: the nodes of the last instance line, when it was
+  // plain and they are short, as written and as words. A line with the
+  // same nodes (the supplies of filler, decap and tap cells: most lines of
+  // a placed design) takes its words from here without a lookup.
+  static constexpr std::size_t kRepeatBytes = 64;
+  Row last_nodes_text_;
+  std::vector<std::uint32_t> last_words_;
+  enum : std::uint8_t { kNoLastNodes, kLastNodes, kLastNodesRepeated } last_nodes_ = kNoLastNodes;
+  std::size_t RepeatNodes(char* rest, std::size_t size, bool count);
+  [[gnu::noinline]] void KeepNodes(std::string_view nodes);
+  // Standard VHDL: the port map of the main pass's line `port_map_line_`
+  // (its text and node count), kept when the next line repeats its nodes.
+  Row port_map_;
+  std::size_t port_map_line_ = 0;
+  std::size_t port_map_nodes_ = 0;
+  [[gnu::noinline]] void KeepPortMap(std::size_t map_begin, std::size_t nodes) {
+    if (!standard_->MapsByPosition(nodes)) return;
+    port_map_.Clear();
+    port_map_.Add(pending_.View().substr(map_begin));
+    port_map_line_ = main_lines_;
+    port_map_nodes_ = nodes;
+  }
   // Body lines read by the signal pass: their text one after another, and
   // for each line where it begins and ends, where its node words end among
   // kept_words_, and its head.
@@ -375,6 +413,9 @@ bool MacToVhdl::NextLine(char*& data, std::size_t& size) {
     line_word_ = kept_next_ == 0 ? 0 : kept_lines_[kept_next_ - 1].words_end;
     line_words_end_ = kept.words_end;
     head_ = kept.head;
+    line_repeat_ = kept.head.repeat;
+    line_repeated_ = kept.head.repeated;
+    ++main_lines_;
     ++kept_next_;
     line_at_ = kept_next_ == kept_lines_.size() ? kept_last_at_ : -1;
     return true;
@@ -384,8 +425,12 @@ bool MacToVhdl::NextLine(char*& data, std::size_t& size) {
   file_line_.Clear();
   if (!AppendMacLine(in_, file_line_)) return false;
   // (Only a body too large to keep has its lines' plainness noted.)
-  line_plain_ = body_line_ < plain_lines_.size() && plain_lines_[body_line_] != 0;
+  const std::uint8_t marks = body_line_ < line_marks_.size() ? line_marks_[body_line_] : 0;
+  line_plain_ = (marks & kPlainLine) != 0;
+  line_repeat_ = (marks & kRepeatLine) != 0;
+  line_repeated_ = (marks & kRepeatedLine) != 0;
   ++body_line_;
+  ++main_lines_;
   data = file_line_.data();
   size = file_line_.size();
   return true;
@@ -672,8 +717,9 @@ void MacToVhdl::SignalPass() {
   kept_lines_.clear();
   kept_next_ = 0;
   kept_words_.clear();
-  plain_lines_.clear();
+  line_marks_.clear();
   body_line_ = 0;
+  last_nodes_ = kNoLastNodes;
   noting_labels_ = false;
   signal_stopped_early_ = false;
   bool more = true;
@@ -725,7 +771,7 @@ void MacToVhdl::SignalPass() {
   }
   // A body too large to keep: its lines are only declared here, and
   // whether each is plain noted for the main pass, which reads them again.
-  for (const KeptLine& kept : kept_lines_) plain_lines_.push_back(kept.head.plain);
+  for (const KeptLine& kept : kept_lines_) line_marks_.push_back(Marks(kept.head));
   if (!noting_labels_) NoteLabels();
   kept_text_.Clear();
   kept_lines_.clear();
@@ -738,7 +784,7 @@ void MacToVhdl::SignalPass() {
     Step();
     if (progress_.cancelled()) return;
     more = SignalLine(kept_text_.data(), kept_text_.size());
-    plain_lines_.push_back(head_.plain);
+    line_marks_.push_back(Marks(head_));
   }
   kept_text_.Clear();
   kept_words_.clear();
@@ -830,6 +876,21 @@ inline MacToVhdl::Head MacToVhdl::FindHead(const char* begin, const char* end,
 // text of `rest`), the blank or tab after each word is made a comma, and
 // head_ tells whether the text is now the port map (Head::plain).
 std::size_t MacToVhdl::DeclareWords(std::string_view rest, char* commas, bool count) {
+  // An instance line's nodes: those of the last line again, or kept for
+  // the next line after a repeated line and every sixteenth line (a run
+  // of repeated lines begins).
+  bool keep = false;
+  if (commas) {
+    if (last_nodes_ != kNoLastNodes && last_nodes_text_.size() == rest.size() &&
+        NameIndex::SameBytes(last_nodes_text_.data(), rest.data(), rest.size())) {
+      return RepeatNodes(commas, rest.size(), count);
+    }
+    keep = (last_nodes_ == kLastNodesRepeated || (body_instances_ & 15) == 0) &&
+           rest.size() <= kRepeatBytes;
+    if (keep) KeepNodes(rest);
+    last_nodes_ = kNoLastNodes;
+  }
+  const std::size_t words_before = kept_words_.size();
   std::size_t words = 0;
   const char* p = rest.data();
   const char* end = p + rest.size();
@@ -868,7 +929,42 @@ std::size_t MacToVhdl::DeclareWords(std::string_view rest, char* commas, bool co
     Written();
   }
   head_.plain = commas && own_names && bus_list_.empty() && word_bytes + words == rest.size() + 1;
+  if (keep && head_.plain) {
+    last_words_.assign(kept_words_.begin() + static_cast<std::ptrdiff_t>(words_before),
+                       kept_words_.end());
+    last_nodes_ = kLastNodes;
+  }
   return words;
+}
+
+// An instance line's nodes (`size` bytes at `rest`) that are the last
+// line's (last_nodes_text_): its words again, counted with `count`; nothing is
+// declared, as each word has been met. The line is plain as the last was:
+// each of its blanks and tabs is a separator, made a comma.
+std::size_t MacToVhdl::RepeatNodes(char* rest, std::size_t size, bool count) {
+  for (const std::uint32_t w : last_words_) {
+    kept_words_.push_back(w);
+    if (count) names_.CountWord(w, tally_);
+  }
+  for (char* c = rest; c != rest + size; ++c) {
+    if (*c == ' ' || *c == '\t') *c = ',';
+  }
+  head_.plain = true;
+  head_.repeat = true;
+  last_nodes_ = kLastNodesRepeated;
+  // The line before (kept, or its marks noted) has its nodes repeated.
+  if (!kept_lines_.empty()) {
+    kept_lines_.back().head.repeated = true;
+  } else if (!line_marks_.empty()) {
+    line_marks_.back() |= kRepeatedLine;
+  }
+  return last_words_.size();
+}
+
+// Keeps an instance line's nodes as written, for the lines after it.
+void MacToVhdl::KeepNodes(std::string_view nodes) {
+  last_nodes_text_.Clear();
+  last_nodes_text_.AddReadable(nodes, readable_);
 }
 
 std::string_view MacToVhdl::MakeActual(std::uint32_t w, std::string_view node) {
@@ -899,12 +995,12 @@ inline void MacToVhdl::Instance(char* line, std::size_t size) {
   std::string_view label;
   std::string_view name;
   // A plain line of a body too large to keep, read again: found as the
-  // signal pass found it, its separators made commas here (the long-standing
-  // format, without progress notes).
-  const bool reread_plain = !line_words_ && line_plain_ && !standard_ && !notes_;
+  // signal pass found it (without progress notes); in the long-standing
+  // format its separators made commas here.
+  const bool reread_plain = !line_words_ && line_plain_ && !notes_;
   if (reread_plain) {
     head_ = FindHead(line, line + size, file_line_.ReadableEnd());
-    for (char* c = line + head_.rest_begin; c != line + size; ++c) {
+    for (char* c = line + head_.rest_begin; !standard_ && c != line + size; ++c) {
       if (*c == ' ' || *c == '\t') *c = ',';
     }
   }
@@ -958,9 +1054,20 @@ inline void MacToVhdl::Instance(char* line, std::size_t size) {
   bool stream = standard_ && standard_->BeginInstance(
                                  label, component, line_words_ ? head_.component : NameIndex::kNone,
                                  row, names_.LabelAlone(label));
+  const std::size_t map_begin = row.size();
+  if (standard_ && line_repeat_ && port_map_line_ + 1 == main_lines_ && !count && !notes_ &&
+      standard_->MapsByPosition(port_map_nodes_)) {
+    // The nodes of the line before, whose port map is this one's.
+    row.Add(port_map_.View());
+    port_map_line_ = main_lines_;
+    Written();
+    return;
+  }
   if (stream && line_words_ && head_.plain && !notes_ && ActualsAreWords()) {
     // The port map is the line's rest, made by the signal pass.
+    const std::size_t nodes = line_words_end_ - line_word_;
     StandardVhdl::StreamPortMap(rest, row);
+    if (line_repeated_ && !notes_) KeepPortMap(map_begin, nodes);
     Written();
     return;
   }
@@ -1019,6 +1126,7 @@ inline void MacToVhdl::Instance(char* line, std::size_t size) {
       node_actuals_.push_back(MadeActual(w));
     }
     standard_->EndInstance(label, component, node_names_, node_actuals_, streamed, row);
+    if (line_repeated_ && !notes_) KeepPortMap(map_begin, stream ? streamed : node_words_.size());
     Written();
     return;
   }

@@ -208,6 +208,13 @@ class StandardVhdl {
   bool ActualIsName(std::uint32_t number) const {
     return number < declared_as_named_.size() && declared_as_named_[number] != 0;
   }
+  // True when the port map of the instance begun last, with `nodes` nodes,
+  // is its actuals in order (streamed, or by position): the same nodes
+  // give it the same text whatever the instance's macro.
+  bool MapsByPosition(std::size_t nodes) const {
+    return instance_interface_ == nullptr ||
+           (instance_interface_->positional && nodes <= instance_interface_->ports.size());
+  }
   // `nodes` are the instance's node names, `actuals` their AppendActual texts.
   void EndInstance(std::string_view label, std::string_view component,
                    const std::vector<std::string_view>& nodes,

@@ -757,6 +757,33 @@ TEST(NextVhdlToken, WordsDelimitersAndComments) {
 namespace kalvor {
 namespace {
 
+// The VHDL of `mac`, with the keep limit `keep_bytes`; in `counts` the
+// fanout analysis's text size, names and counts.
+std::string ConvertMacText(const std::string& mac, std::size_t keep_bytes, std::string* counts,
+                           bool notes, bool standard, bool* renamed = nullptr) {
+  TestApp t;
+  t.ui.shows_notes = notes;
+  t.app.fanout.nets = 1000;
+  t.app.fanout.knets = 100;
+  AllocateFanoutTables(t.app.fanout);
+  WriteFileBytes("in.mac", mac);
+  File in;
+  File out;
+  EXPECT_TRUE(in.Open("in.mac", File::Mode::kRead));
+  EXPECT_TRUE(out.Open("out.vhd", File::Mode::kCreate));
+  FanoutAnalysis fanout(t.app.fanout);
+  MacToVhdlOptions options = ReadMacToVhdlOptions(
+      standard ? "m1=NC;m2=PORTPADA;m3=;=n;p1=;p2=;std=y;" : "m1=NC;m2=PORTPADA;m3=;=n;p1=;p2=;");
+  const MacToVhdlResult result = ConvertMacFile(t.ui, t.app.progress, options, in, out, fanout, keep_bytes);
+  out.Close();
+  if (renamed) *renamed = result.name_changed;
+  *counts = std::to_string(fanout.TextSize()) + "|";
+  for (std::size_t i = 0; i < fanout.entries(); ++i) {
+    *counts += std::string(fanout.Name(i)) + " " + std::to_string(fanout.Counter(i)) + " ";
+  }
+  return ReadFileBytes("out.vhd");
+}
+
 // The main pass gets a macro body from memory (kept by the signal pass) or
 // from the file again: the VHDL and the counts must be the same.
 TEST(MacToVhdl, KeptBodyAndRereadBodyGiveTheSameResult) {
@@ -772,28 +799,10 @@ TEST(MacToVhdl, KeptBodyAndRereadBodyGiveTheSameResult) {
       "<U7\r\n<U8 INV\r\n<U9\tINV\t P  Q\r\n.eom\r\n";
   auto convert = [&mac](std::size_t keep_bytes, std::string* text, bool notes = true,
                         bool standard = false) {
-    TestApp t;
-    t.ui.shows_notes = notes;
-    t.app.fanout.nets = 1000;
-    t.app.fanout.knets = 100;
-    AllocateFanoutTables(t.app.fanout);
-    WriteFileBytes("in.mac", mac);
-    File in;
-    File out;
-    EXPECT_TRUE(in.Open("in.mac", File::Mode::kRead));
-    EXPECT_TRUE(out.Open("out.vhd", File::Mode::kCreate));
-    FanoutAnalysis fanout(t.app.fanout);
-    MacToVhdlOptions options = ReadMacToVhdlOptions(
-        standard ? "m1=NC;m2=PORTPADA;m3=;=n;p1=;p2=;std=y;" : "m1=NC;m2=PORTPADA;m3=;=n;p1=;p2=;");
-    bool renamed = ConvertMacFile(t.ui, t.app.progress, options, in, out, fanout, keep_bytes).name_changed;
-    out.Close();
+    bool renamed = false;
+    std::string vhdl = ConvertMacText(mac, keep_bytes, text, notes, standard, &renamed);
     EXPECT_TRUE(renamed);
-    std::string counts;
-    for (std::size_t i = 0; i < fanout.entries(); ++i) {
-      counts += std::string(fanout.Name(i)) + " " + std::to_string(fanout.Counter(i)) + " ";
-    }
-    *text = std::to_string(fanout.TextSize()) + "|" + counts;
-    return ReadFileBytes("out.vhd");
+    return vhdl;
   };
   std::string kept_counts;
   std::string reread_counts;
@@ -836,6 +845,62 @@ TEST(MacToVhdl, KeptBodyAndRereadBodyGiveTheSameResult) {
   // A header without ".eom" before it ends the macro's signal pass.
   EXPECT_NE(kept.find("entity d is\r\nend d;"), std::string::npos);
   EXPECT_NE(kept.find("  signal k : std_logic;"), std::string::npos);
+}
+
+
+// Lines whose nodes are those of the line before (the supplies of filler
+// and decap cells) take that line's words and port map: the result is the
+// same as when no two lines in a row are alike (two blanks for one in every
+// other line), in both forms, with bodies kept and read again.
+TEST(MacToVhdl, LinesThatRepeatTheirNodesGiveTheSameResult) {
+  std::string mac = "<inc.mac>\r\n.macro INV A Y\r\n.eom\r\n.macro BUF3 A B C\r\n.eom\r\n.macro TOP P Q\r\n";
+  int label = 0;
+  auto run = [&](const std::string& macro, const std::string& nodes, int lines) {
+    for (int i = 0; i < lines; ++i) mac += "<U" + std::to_string(label++) + " " + macro + " " + nodes + "\r\n";
+  };
+  run("BUF3", "vccd1 net1 vssd1", 40);
+  run("NC", "vccd1 net1 vssd1", 3);  // ignored
+  run("BUF3", "vccd1 net1 vssd1", 20);
+  run("INV", "vccd1 net1 vssd1", 2);  // more nodes than ports
+  run("BUF3", "vccd1 net1 vssd1", 18);
+  mac += "$ note\r\n\r\n";
+  run("BUF3", "vccd1 net1 vssd1", 17);
+  mac += "+ Q\r\n";
+  run("BUF3", "vccd1 net1 vssd1", 20);
+  // Alike but for where the words end.
+  run("BUF3", "aaaa,bbbb cccc", 1);
+  run("BUF3", "aaaa bbbb,cccc", 1);
+  run("BUF3", "aaaa,bbbb cccc", 20);
+  run("BUF3", "in net1 net2", 20);  // a node renamed
+  run("INV", "long_node_name_number_one long_node_name_number_two long_node_name_three", 20);
+  run("BUF3", "net1\tnet2  vccd1", 20);
+  mac += ".eom\r\n";
+  std::string unlike;
+  bool wide = false;
+  for (std::size_t at = 0, end = 0; at < mac.size(); at = end + 2) {
+    end = mac.find("\r\n", at);
+    std::string line = mac.substr(at, end - at);
+    const std::size_t blank = line.rfind(' ');  // (none in the include line)
+    if (line[0] == '<' && blank != std::string::npos && (wide = !wide)) line.insert(blank, " ");
+    unlike += line + "\r\n";
+  }
+  for (bool standard : {false, true}) {
+    for (std::size_t keep_bytes : {kKeepBodyBytes, std::size_t{0}, std::size_t{700}}) {
+      for (bool notes : {false, true}) {
+        std::string counts;
+        std::string unlike_counts;
+        const std::string vhdl = ConvertMacText(mac, keep_bytes, &counts, notes, standard);
+        EXPECT_EQ(vhdl, ConvertMacText(unlike, keep_bytes, &unlike_counts, notes, standard))
+            << standard << keep_bytes << notes;
+        EXPECT_EQ(counts, unlike_counts) << standard << keep_bytes << notes;
+        // (The ignored lines between them are left out.)
+        EXPECT_NE(vhdl.find(standard ? "  Iu39 : buf3 port map (vccd1,net1,vssd1);\r\n  Iu43 : buf3"
+                                     : "  Iu39 : buf3 port map (vccd1,net1,vssd1);\r\n  Iu43 : buf3"),
+                  std::string::npos)
+            << vhdl;
+      }
+    }
+  }
 }
 
 }  // namespace
