@@ -211,9 +211,10 @@ class MacToVhdl {
   // a placed design) takes its words from here without a lookup.
   static constexpr std::size_t kRepeatBytes = 64;
   Row last_nodes_text_;
+  Row last_nodes_commas_;  // the same made a port map
   std::vector<std::uint32_t> last_words_;
   enum : std::uint8_t { kNoLastNodes, kLastNodes, kLastNodesRepeated } last_nodes_ = kNoLastNodes;
-  std::size_t RepeatNodes(char* rest, std::size_t size, bool count);
+  [[gnu::noinline]] std::size_t RepeatNodes(char* rest, std::size_t size, bool count);
   [[gnu::noinline]] void KeepNodes(std::string_view nodes);
   // Standard VHDL: the port map of the main pass's line `port_map_line_`
   // (its text and node count), kept when the next line repeats its nodes.
@@ -932,23 +933,23 @@ std::size_t MacToVhdl::DeclareWords(std::string_view rest, char* commas, bool co
   if (keep && head_.plain) {
     last_words_.assign(kept_words_.begin() + static_cast<std::ptrdiff_t>(words_before),
                        kept_words_.end());
+    last_nodes_commas_.Clear();
+    last_nodes_commas_.Add(rest);
     last_nodes_ = kLastNodes;
   }
   return words;
 }
 
 // An instance line's nodes (`size` bytes at `rest`) that are the last
-// line's (last_nodes_text_): its words again, counted with `count`; nothing is
-// declared, as each word has been met. The line is plain as the last was:
-// each of its blanks and tabs is a separator, made a comma.
+// line's (last_nodes_text_): its words again, counted with `count`; nothing
+// is declared, as each word has been met. The line is plain as the last
+// was, and its separators are made commas as the last's were.
 std::size_t MacToVhdl::RepeatNodes(char* rest, std::size_t size, bool count) {
-  for (const std::uint32_t w : last_words_) {
-    kept_words_.push_back(w);
-    if (count) names_.CountWord(w, tally_);
+  kept_words_.insert(kept_words_.end(), last_words_.begin(), last_words_.end());
+  if (count) {
+    for (const std::uint32_t w : last_words_) names_.CountWord(w, tally_);
   }
-  for (char* c = rest; c != rest + size; ++c) {
-    if (*c == ' ' || *c == '\t') *c = ',';
-  }
+  std::memcpy(rest, last_nodes_commas_.data(), size);
   head_.plain = true;
   head_.repeat = true;
   last_nodes_ = kLastNodesRepeated;
