@@ -174,7 +174,7 @@ class NodeNames {
   // macro is `label` ("I" and the instance name lowercased).
   bool LabelAlone(std::string_view label) const {
     return labels_by_hash_ &&
-           label_hashes_.Alone(static_cast<std::uint32_t>(MixName(label.substr(1), true)));
+           label_hashes_.Alone(LabelHash(label));
   }
   // Marks a name declared outside the macro file's words (a port read from
   // a VHDL file, lowercase), whoever's node has it.
@@ -221,6 +221,11 @@ class NodeNames {
   bool Take(std::string_view key, std::uint32_t hash, std::string_view owner,
             std::uint32_t* number);
   bool OwnedBy(std::uint32_t n, std::string_view word) const;
+  // What label_hashes_ holds of a label: its name after the "<" or "I",
+  // without regard to letter case.
+  static std::uint32_t LabelHash(std::string_view label) {
+    return static_cast<std::uint32_t>(MixName(label.substr(1), true));
+  }
   // Puts the labels kept apart among the names, in their order.
   void LabelsAmongNames();
   bool lowercase_ = true;

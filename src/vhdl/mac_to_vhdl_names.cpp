@@ -239,7 +239,7 @@ void NodeNames::FirstCount(std::uint32_t w, NodeTally& tally) {
 
 // (Out of the signal pass's loop: only a body of many lines notes its labels.)
 void NodeNames::NoteLabel(std::string_view label) {
-  label_hashes_.Note(static_cast<std::uint32_t>(MixName(label.substr(1), true)));
+  label_hashes_.Note(LabelHash(label));
 }
 
 void NodeNames::LabelsAmongNames() {
