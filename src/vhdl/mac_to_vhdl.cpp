@@ -1127,7 +1127,9 @@ inline void MacToVhdl::Instance(char* line, std::size_t size) {
       node_actuals_.push_back(MadeActual(w));
     }
     standard_->EndInstance(label, component, node_names_, node_actuals_, streamed, row);
-    if (line_repeated_ && !notes_) KeepPortMap(map_begin, stream ? streamed : node_words_.size());
+    if (line_repeated_ && !notes_) {
+      KeepPortMap(map_begin, stream ? streamed : node_words_.size());
+    }
     Written();
     return;
   }

@@ -1,5 +1,6 @@
 #include "vhdl/vhdl_identifiers.h"
 
+#include <cstdint>
 #include <cstring>
 
 #include "text/strings.h"
@@ -57,13 +58,64 @@ constexpr const char* kReservedWords[] = {
 }  // namespace
 
 bool IsBasicIdentifier(std::string_view name) {
-  if (name.empty() || ClassOf(name[0]) != 1 || name.back() == '_') return false;
-  // The classes of all the bytes together (no branch per byte); a name
-  // with an underscore is searched for two in a row.
-  unsigned all = 0;
-  for (char c : name) all |= kClasses.bits[static_cast<unsigned char>(c)];
-  if ((all & kOtherBit) != 0) return false;
-  return (all & kUnderscoreBit) == 0 || name.find("__") == std::string_view::npos;
+  const std::size_t n = name.size();
+  if (n == 0 || ClassOf(name[0]) != 1 || name.back() == '_') return false;
+  // Eight bytes at a time (a name of fewer, its bytes; the last eight of a
+  // longer one overlapping those before): every byte a letter, a digit or
+  // an underscore, and no two underscores in a row, within the eight or
+  // across the end of the eight before.
+  constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+  constexpr std::uint64_t kHighs = kOnes * 0x80;
+  // The high bit of each byte of `x` (each below 0x80) from `lo` to `hi`.
+  auto within = [](std::uint64_t x, unsigned lo, unsigned hi) {
+    return (x + kOnes * (0x80 - lo)) & ~(x + kOnes * (0x7f - hi)) & kHighs;
+  };
+  // `w`'s first `k` bytes: true when they may stand in an identifier (the
+  // byte before them, `*underscore_before`, an underscore or not).
+  auto eight = [&within](std::uint64_t w, std::size_t k, bool* underscore_before) {
+    if ((w & kHighs) != 0) return false;
+    const std::uint64_t used = k == 8 ? kHighs : kHighs & ((std::uint64_t{1} << (8 * k)) - 1);
+    const std::uint64_t underscores = ~((w ^ (kOnes * '_')) + kOnes * 0x7f) & kHighs & used;
+    const std::uint64_t word = within(w | (kOnes * 0x20), 'a', 'z') | within(w, '0', '9');
+    if (((word | underscores) & used) != used) return false;
+    if ((underscores & (underscores >> 8)) != 0 || (*underscore_before && (underscores & 0x80))) {
+      return false;
+    }
+    *underscore_before = (underscores >> 63) != 0;
+    return true;
+  };
+  bool underscore_before = false;
+  if (n < 8) {
+    // The first four bytes and the last four (two and two, one), shifted
+    // into place: the bytes they share are the same.
+    const char* p = name.data();
+    std::uint64_t w = static_cast<unsigned char>(p[0]);
+    if (n >= 4) {
+      std::uint32_t head = 0;
+      std::uint32_t tail = 0;
+      std::memcpy(&head, p, 4);
+      std::memcpy(&tail, p + n - 4, 4);
+      w = head | (std::uint64_t{tail} << (8 * (n - 4)));
+    } else if (n >= 2) {
+      std::uint16_t head = 0;
+      std::uint16_t tail = 0;
+      std::memcpy(&head, p, 2);
+      std::memcpy(&tail, p + n - 2, 2);
+      w = head | (std::uint64_t{tail} << (8 * (n - 2)));
+    }
+    return eight(w, n, &underscore_before);
+  }
+  std::uint64_t w = 0;
+  std::size_t at = 0;
+  for (; at + 8 <= n; at += 8) {
+    std::memcpy(&w, name.data() + at, 8);
+    if (!eight(w, 8, &underscore_before)) return false;
+  }
+  if (at == n) return true;
+  // (The last eight hold the pair across the end of the eight before.)
+  underscore_before = false;
+  std::memcpy(&w, name.data() + n - 8, 8);
+  return eight(w, 8, &underscore_before);
 }
 
 ReservedNames::ReservedNames() {

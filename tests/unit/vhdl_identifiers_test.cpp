@@ -45,6 +45,54 @@ TEST(VhdlIdentifiers, NetlistNamesBecomeIdentifiers) {
   }
 }
 
+// Every name of up to five bytes of a small alphabet, and longer names of
+// it, against the rule spelled out: a letter first, then letters, digits
+// and single underscores, and no underscore last.
+TEST(VhdlIdentifiers, BasicIdentifiersAreTheRuleOfTheStandard) {
+  auto rule = [](const std::string& name) {
+    auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+    if (name.empty() || !letter(name[0]) || name.back() == '_') return false;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+      const char c = name[i];
+      if (!letter(c) && !(c >= '0' && c <= '9') && c != '_') return false;
+      if (c == '_' && i > 0 && name[i - 1] == '_') return false;
+    }
+    return true;
+  };
+  const std::string alphabet = std::string("aZ9_@[`{/:\x7f\xc3", 12) + std::string(1, '\0');
+  std::vector<std::string> names = {""};
+  for (std::size_t from = 0, length = 1; length <= 5; ++length) {
+    const std::size_t to = names.size();
+    for (std::size_t i = from; i < to; ++i) {
+      for (char c : alphabet) names.push_back(names[i] + c);
+    }
+    from = to;
+  }
+  // Longer names, of up to 26 bytes: underscores at every two places (next
+  // to each other or not), and a stray byte at every place.
+  for (std::size_t length = 6; length <= 26; ++length) {
+    for (std::size_t at = 0; at + 1 < length; ++at) {
+      std::string name(length, 'a');
+      name[length - 1] = '7';
+      for (std::size_t other = at + 1; other < length; ++other) {
+        std::string two = name;
+        two[at] = two[other] = '_';
+        names.push_back(two);
+      }
+      name[at] = '-';
+      names.push_back(name);
+      name[at] = 'Q';
+      names.push_back(name);
+    }
+  }
+  std::size_t basic = 0;
+  for (const std::string& name : names) {
+    EXPECT_EQ(IsBasicIdentifier(name), rule(name)) << name;
+    basic += rule(name) ? 1 : 0;
+  }
+  EXPECT_GT(basic, 1000u);
+}
+
 TEST(VhdlIdentifiers, LaterNamesOfARegionGiveWay) {
   ReservedNames reserved;
   IdentifierRegion cells(reserved);
