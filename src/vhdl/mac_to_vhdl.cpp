@@ -170,8 +170,8 @@ class MacToVhdl {
     // when their nets are declared under those names).
     bool plain = false;
     bool ignored = false;  // the macro is one the options ignore
-    // The nodes are those of the line before, an instance line, byte for
-    // byte (and so plain as well); the line after repeats this one's.
+    // The nodes are byte for byte those of the last instance line before
+    // (and so plain as well); the next line's nodes are this line's.
     bool repeat = false;
     bool repeated = false;
   };
