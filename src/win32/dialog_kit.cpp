@@ -581,6 +581,18 @@ void DrawProgress(HWND progress, unsigned position_k, unsigned total_k, bool ani
     SetDlgItemTextA(progress, IDC_PROG_NOTE, g_progress.note.c_str());
     g_progress.note_shown = true;
   }
+  // The main window may have been raised over the progress window it owns
+  // after that showed (an activation carried out late, when a box before
+  // the work closed): the progress window comes back on top, so that it and
+  // its Cancel stay in view while the conversion works.
+  const HWND owner = GetWindow(progress, GW_OWNER);
+  for (HWND above = GetWindow(progress, GW_HWNDPREV); above && owner;
+       above = GetWindow(above, GW_HWNDPREV)) {
+    if (above == owner) {
+      SetWindowPos(progress, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      break;
+    }
+  }
   SendMessageA(progress, WM_COMMAND, kDrawCommand,
                MAKELPARAM(position_k & 0xFFFF, total_k & 0xFFFF));
   UpdateWindow(progress);
