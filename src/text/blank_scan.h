@@ -56,8 +56,8 @@ inline const char* FirstOfOrEnd(const char* p, const char* end) {
 // time up to the end itself (a word of up to fifteen bytes is found with
 // one load).
 template <char... Stops>
-[[gnu::always_inline]] inline const char* FirstOfOrEndReadable(const char* p, const char* end,
-                                        [[maybe_unused]] const char* readable) {
+[[gnu::always_inline]] inline const char* FirstOfOrEndReadable(
+    const char* p, const char* end, [[maybe_unused]] const char* readable) {
 #if defined(__SSE2__)
   for (; readable - p >= 16; p += 16) {
     const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
@@ -89,7 +89,8 @@ inline unsigned BlankStopsOfSixteen(const char* p, std::size_t left) {
 
 // BlankOrEnd where the memory up to `readable` (at or after `end`) may be
 // read.
-[[gnu::always_inline]] inline const char* BlankOrEndReadable(const char* p, const char* end, const char* readable) {
+[[gnu::always_inline]] inline const char* BlankOrEndReadable(const char* p, const char* end,
+                                                             const char* readable) {
   return FirstOfOrEndReadable<' ', '\t'>(p, end, readable);
 }
 

@@ -1068,7 +1068,7 @@ inline void MacToVhdl::Instance(char* line, std::size_t size) {
     // The port map is the line's rest, made by the signal pass.
     const std::size_t nodes = line_words_end_ - line_word_;
     StandardVhdl::StreamPortMap(rest, row);
-    if (line_repeated_ && !notes_) KeepPortMap(map_begin, nodes);
+    if (line_repeated_) KeepPortMap(map_begin, nodes);
     Written();
     return;
   }

@@ -173,8 +173,7 @@ class NodeNames {
   // True when the labels were noted and settled and no other label of the
   // macro is `label` ("I" and the instance name lowercased).
   bool LabelAlone(std::string_view label) const {
-    return labels_by_hash_ &&
-           label_hashes_.Alone(LabelHash(label));
+    return labels_by_hash_ && label_hashes_.Alone(LabelHash(label));
   }
   // Marks a name declared outside the macro file's words (a port read from
   // a VHDL file, lowercase), whoever's node has it.

@@ -14,22 +14,15 @@ bool IsExtendedGraphic(unsigned char c) {
 }
 
 // Character classes of basic identifiers: 1 letter, 2 digit, 3 underscore;
-// the same as bits (kWordBit a letter or digit, kUnderscoreBit, kOtherBit
-// any other byte); and the bytes an extended identifier writes otherwise
-// than as they are.
-constexpr unsigned char kWordBit = 1;
-constexpr unsigned char kUnderscoreBit = 2;
-constexpr unsigned char kOtherBit = 4;
+// and the bytes an extended identifier writes otherwise than as they are.
 struct CharClasses {
   unsigned char of[256] = {};
-  unsigned char bits[256] = {};
   bool escaped[256] = {};
   CharClasses() {
     for (int c = 'a'; c <= 'z'; ++c) of[c] = of[c - 'a' + 'A'] = 1;
     for (int c = '0'; c <= '9'; ++c) of[c] = 2;
     of['_'] = 3;
     for (int c = 0; c < 256; ++c) {
-      bits[c] = of[c] == 0 ? kOtherBit : of[c] == 3 ? kUnderscoreBit : kWordBit;
       escaped[c] = c == '\\' || !IsExtendedGraphic(static_cast<unsigned char>(c));
     }
   }
